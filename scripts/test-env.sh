@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Runs a command inside a private test desktop:
+#   - Xvfb 1920x1080x24 on a free display number, with the xcompmgr compositor;
+#   - a private PulseAudio daemon with a null sink "vsink" (default output, norewinds=1)
+#     and a remap source "vmic" of its monitor as the default input;
+#   - a temporary HOME and XDG folders, so no test touches the user's settings or Movies.
+# Everything started here is stopped by process id when the command ends, also on failure.
+#
+#   scripts/test-env.sh COMMAND [ARGS...]
+# Set VISTRELLE_TEST_ENV_KEEP=1 to keep the temporary folder for inspection.
+set -uo pipefail
+
+if [[ $# -eq 0 ]]; then
+  echo "usage: $0 COMMAND [ARGS...]" >&2
+  exit 2
+fi
+
+tmp=$(mktemp -d /tmp/vistrelle-test-env.XXXXXX)
+pids=()
+
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${pids[@]}"; do
+    for _ in $(seq 1 30); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+  done
+  if [[ -z "${VISTRELLE_TEST_ENV_KEEP:-}" ]]; then
+    rm -rf "$tmp"
+  else
+    echo "test-env: kept $tmp" >&2
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Private home and XDG folders.
+export HOME="$tmp/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CACHE_HOME="$HOME/.cache"
+export XDG_STATE_HOME="$HOME/.local/state"
+export XDG_RUNTIME_DIR="$tmp/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" \
+         "$HOME/Movies" "$HOME/Videos" "$HOME/Pictures" "$HOME/Documents"
+mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+
+# X server on a free display: Xvfb picks the number itself and writes it to fd 3.
+exec 3>"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+for _ in $(seq 1 100); do
+  [[ -s "$tmp/display" ]] && break
+  sleep 0.1
+done
+if [[ ! -s "$tmp/display" ]]; then
+  echo "test-env: Xvfb did not start:" >&2
+  cat "$tmp/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$(head -n1 "$tmp/display")"
+unset WAYLAND_DISPLAY
+export XDG_SESSION_TYPE=x11
+
+# A compositing manager: without one, translucent windows turn screen grabs black.
+xcompmgr >"$tmp/xcompmgr.log" 2>&1 &
+pids+=($!)
+
+# Private PulseAudio daemon.
+export PULSE_STATE_PATH="$tmp/pulse-state"
+export PULSE_RUNTIME_PATH="$XDG_RUNTIME_DIR/pulse"
+mkdir -p -m 0700 "$PULSE_STATE_PATH" "$PULSE_RUNTIME_PATH"
+cat >"$tmp/pulse.pa" <<PA
+load-module module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native
+load-module module-null-sink sink_name=vsink rate=48000 channels=2 norewinds=1
+set-default-sink vsink
+load-module module-remap-source master=vsink.monitor source_name=vmic
+set-default-source vmic
+PA
+export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+pulseaudio -n -F "$tmp/pulse.pa" --daemonize=no --exit-idle-time=-1 --disallow-exit \
+  --use-pid-file=no --log-target=file:"$tmp/pulse.log" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do
+  pactl info >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! pactl info >/dev/null 2>&1; then
+  echo "test-env: PulseAudio did not start:" >&2
+  cat "$tmp/pulse.log" >&2 || true
+  exit 1
+fi
+export VISTRELLE_TEST_ENV=1
+
+echo "test-env: DISPLAY=$DISPLAY PULSE_SERVER=$PULSE_SERVER HOME=$HOME" >&2
+"$@"
+exit $?
