@@ -1,0 +1,43 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="zh_CN">
+<context>
+    <name>GlobalHotkey</name>
+    <message>
+        <source>%1（不支持的按键）</source>
+        <translation>%1 (tecla não suportada)</translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>Unable to open browser</source>
+        <translation>Não foi possível abrir o navegador</translation>
+    </message>
+    <message>
+        <source>Unable to open the default browser.
+
+Please visit this link manually:
+%1</source>
+        <translation>Não foi possível abrir o navegador padrão.
+
+Visite este link manualmente:
+%1</translation>
+    </message>
+    <message>
+        <source>Link unavailable</source>
+        <translation>Link indisponível</translation>
+    </message>
+    <message>
+        <source>The requested page link is not configured.</source>
+        <translation>O link da página solicitada não está configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>

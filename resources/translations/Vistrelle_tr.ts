@@ -1,0 +1,43 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="zh_CN">
+<context>
+    <name>GlobalHotkey</name>
+    <message>
+        <source>%1（不支持的按键）</source>
+        <translation>%1 (desteklenmeyen tuş)</translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>Unable to open browser</source>
+        <translation>Tarayıcı açılamıyor</translation>
+    </message>
+    <message>
+        <source>Unable to open the default browser.
+
+Please visit this link manually:
+%1</source>
+        <translation>Varsayılan tarayıcı açılamıyor.
+
+Lütfen bu bağlantıyı elle ziyaret edin:
+%1</translation>
+    </message>
+    <message>
+        <source>Link unavailable</source>
+        <translation>Bağlantı kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>The requested page link is not configured.</source>
+        <translation>İstenen sayfanın bağlantısı yapılandırılmamış.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,43 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
+<context>
+    <name>GlobalHotkey</name>
+    <message>
+        <source>%1（不支持的按键）</source>
+        <translation>%1（不支持的按键）</translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>Unable to open browser</source>
+        <translation>无法打开浏览器</translation>
+    </message>
+    <message>
+        <source>Unable to open the default browser.
+
+Please visit this link manually:
+%1</source>
+        <translation>无法打开默认浏览器。
+
+请手动访问此链接：
+%1</translation>
+    </message>
+    <message>
+        <source>Link unavailable</source>
+        <translation>链接不可用</translation>
+    </message>
+    <message>
+        <source>The requested page link is not configured.</source>
+        <translation>所请求页面的链接尚未配置。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>
