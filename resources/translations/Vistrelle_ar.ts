@@ -40,4 +40,25 @@ Please visit this link manually:
         <translation>RTL</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>تعذّر إنشاء المجلد: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>تسجيل الاسترجاع عبر WASAPI مدعوم على Windows فقط.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>التقاط الميكروفون عبر WASAPI مدعوم على Windows فقط.</translation>
+    </message>
+</context>
 </TS>

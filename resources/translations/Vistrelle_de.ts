@@ -40,4 +40,25 @@ Bitte öffnen Sie diesen Link manuell:
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Der Ordner kann nicht erstellt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>WASAPI-Loopback-Aufnahme wird nur unter Windows unterstützt.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>WASAPI-Mikrofonaufnahme wird nur unter Windows unterstützt.</translation>
+    </message>
+</context>
 </TS>

@@ -40,4 +40,25 @@ Visite este enlace manualmente:
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>No se puede crear la carpeta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>La grabación de bucle invertido WASAPI solo es compatible con Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>La captura de micrófono WASAPI solo es compatible con Windows.</translation>
+    </message>
+</context>
 </TS>

@@ -40,4 +40,25 @@ Veuillez ouvrir ce lien manuellement :
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Impossible de créer le dossier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>L&apos;enregistrement en boucle WASAPI n&apos;est pris en charge que sous Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>La capture du microphone WASAPI n&apos;est prise en charge que sous Windows.</translation>
+    </message>
+</context>
 </TS>

@@ -40,4 +40,25 @@ Visita questo link manualmente:
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Impossibile creare la cartella: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>La registrazione loopback WASAPI è supportata solo su Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>L&apos;acquisizione del microfono WASAPI è supportata solo su Windows.</translation>
+    </message>
+</context>
 </TS>

@@ -40,4 +40,25 @@ Please visit this link manually:
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>폴더를 만들 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>WASAPI 루프백 녹음은 Windows에서만 지원됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>WASAPI 마이크 캡처는 Windows에서만 지원됩니다.</translation>
+    </message>
+</context>
 </TS>

@@ -40,4 +40,25 @@ Bezoek deze link handmatig:
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Kan de map niet aanmaken: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>WASAPI-loopbackopname wordt alleen op Windows ondersteund.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>WASAPI-microfoonopname wordt alleen op Windows ondersteund.</translation>
+    </message>
+</context>
 </TS>

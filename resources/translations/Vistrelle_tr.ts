@@ -40,4 +40,25 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <translation>LTR</translation>
     </message>
 </context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Klasör oluşturulamıyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>WASAPI geri döngü kaydı yalnızca Windows&apos;ta desteklenir.</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>WASAPI mikrofon yakalama yalnızca Windows&apos;ta desteklenir.</translation>
+    </message>
+</context>
 </TS>
