@@ -1,0 +1,212 @@
+#include "recording/EncoderOutputMonitor.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Compiled once per process; no pattern options, so "^" only matches at the very start.
+const QRegularExpression& tickTimePattern()
+{
+    static const QRegularExpression re(QStringLiteral("time=(\\d+):(\\d+):(\\d+\\.\\d+)"));
+    return re;
+}
+const QRegularExpression& fpsPattern()
+{
+    static const QRegularExpression re(QStringLiteral("fps=\\s*([0-9.]+)"));
+    return re;
+}
+const QRegularExpression& dropPattern()
+{
+    static const QRegularExpression re(QStringLiteral("drop(?:_frames)?=\\s*(\\d+)"));
+    return re;
+}
+const QRegularExpression& dupPattern()
+{
+    static const QRegularExpression re(QStringLiteral("dup=\\s*(\\d+)"));
+    return re;
+}
+const QRegularExpression& speedPattern()
+{
+    static const QRegularExpression re(QStringLiteral("speed=\\s*([0-9.]+)x"));
+    return re;
+}
+const QRegularExpression& outputStartedPattern()
+{
+    static const QRegularExpression re(QStringLiteral("(^|\\n)Output #0,|\\bPress \\[q\\] to stop"));
+    return re;
+}
+const QRegularExpression& frameCountPattern()
+{
+    static const QRegularExpression re(QStringLiteral("\\bframe=\\s*[1-9]\\d*(?=\\s)"));
+    return re;
+}
+const QRegularExpression& positiveTimePattern()
+{
+    static const QRegularExpression re(QStringLiteral("\\btime=(\\d+):(\\d+):(\\d+\\.\\d+)(?=\\s)"));
+    return re;
+}
+
+// An hours or minutes field that does not fit a 32-bit integer counts as 0.
+int intField(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : 0;
+}
+
+qint64 longField(const QString& text)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+double doubleField(const QString& text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace
+
+void EncoderOutputMonitor::resetSegment()
+{
+    m_output.clear();
+    m_lastTickSeconds = -1;
+    m_awaitingFirstMedia = true;
+    m_droppedFrames = 0;
+    m_dropBaseline = 0;
+    m_duplicateBaseline = 0;
+    m_overloadStrikes = 0;
+    m_downgradePending = false;
+}
+
+void EncoderOutputMonitor::resetRecording()
+{
+    resetSegment();
+    m_performanceWarningGiven = false;
+}
+
+bool EncoderOutputMonitor::isHardwareEncoder(const QString& encoder)
+{
+    return !encoder.isEmpty() && !encoder.contains(QLatin1String("libx"), Qt::CaseInsensitive);
+}
+
+bool EncoderOutputMonitor::detectFirstMedia(bool audioOnly) const
+{
+    if (outputStartedPattern().match(m_output).hasMatch())
+        return true;
+    if (!audioOnly)
+        return frameCountPattern().match(m_output).hasMatch();
+    auto it = positiveTimePattern().globalMatch(m_output);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        if (intField(m.captured(1)) > 0 || intField(m.captured(2)) > 0 || doubleField(m.captured(3)) > 0.0)
+            return true;
+    }
+    return false;
+}
+
+EncoderOutputMonitor::Result EncoderOutputMonitor::feed(const QString& chunk, const Context& context)
+{
+    Result result;
+    m_output.append(chunk);
+    result.trimmedChunk = chunk.trimmed();
+
+    // Recorded-time tick: only ever grows within a segment.
+    auto ticks = tickTimePattern().globalMatch(m_output);
+    while (ticks.hasNext()) {
+        const auto m = ticks.next();
+        const double secondsField = doubleField(m.captured(3));
+        const qint64 seconds = qint64(intField(m.captured(1))) * 3600 + qint64(intField(m.captured(2))) * 60
+            + qint64(std::trunc(secondsField));
+        const int value = int(qMin<qint64>(seconds, std::numeric_limits<int>::max()));
+        if (value > m_lastTickSeconds) {
+            m_lastTickSeconds = value;
+            result.ticks.append(value);
+        }
+    }
+
+    const auto fpsMatch = fpsPattern().match(chunk);
+    const auto dropMatch = dropPattern().match(chunk);
+    const auto dupMatch = dupPattern().match(chunk);
+    const auto speedMatch = speedPattern().match(chunk);
+
+    if (m_awaitingFirstMedia && detectFirstMedia(context.audioOnly))
+        result.firstMedia = true;
+
+    if (dropMatch.hasMatch())
+        m_droppedFrames = qMax(m_droppedFrames, longField(dropMatch.captured(1)));
+
+    if (fpsMatch.hasMatch()) {
+        const double fps = doubleField(fpsMatch.captured(1));
+        Performance& perf = result.performance;
+        perf.valid = true;
+        perf.fps = fps;
+        perf.droppedFrames = m_droppedFrames;
+        perf.hardwareEncoding = isHardwareEncoder(context.encoder);
+        perf.logLine = QStringLiteral("[Recorder performance] target_fps=%1 actual_fps=%2 drop=%3 dup=%4 speed=%5 encoder=%6")
+                           .arg(context.targetFps)
+                           .arg(fps, 0, 'f', 2)
+                           .arg(m_droppedFrames)
+                           .arg(dupMatch.hasMatch() ? dupMatch.captured(1) : QStringLiteral("n/a"))
+                           .arg(speedMatch.hasMatch() ? speedMatch.captured(1) : QStringLiteral("n/a"))
+                           .arg(context.encoder);
+
+        const bool detectorRuns = !context.audioOnly && context.recordingActive && !context.recordingPaused
+            && context.targetFps >= 30 && context.segmentAgeMs >= 5000;
+        if (detectorRuns) {
+            result.action = runOverloadDetector(context, fps, speedMatch.hasMatch(),
+                                                doubleField(speedMatch.captured(1)), dupMatch.hasMatch(),
+                                                longField(dupMatch.captured(1)));
+        }
+    }
+
+    if (m_output.size() > kOutputLimit)
+        m_output = m_output.right(kOutputKeep);
+    return result;
+}
+
+EncoderOutputMonitor::Action EncoderOutputMonitor::runOverloadDetector(const Context& context, double fps,
+                                                                      bool speedMatched,
+                                                                      double speed, bool dupMatched, qint64 dup)
+{
+    const int target = context.targetFps;
+    const qint64 duplicates = dupMatched ? dup : m_duplicateBaseline;
+    bool strike = false;
+    if (speedMatched && speed < 0.85) {
+        strike = true;
+    } else if (context.segmentAgeMs >= 15000 && fps > 0.0 && fps < 0.75 * target) {
+        strike = true;
+    } else {
+        const qint64 losses = qMax<qint64>(0, m_droppedFrames - m_dropBaseline)
+            + qMax<qint64>(0, duplicates - m_duplicateBaseline);
+        const int limit = qMax(3, target / 8);
+        strike = losses > limit;
+    }
+    m_dropBaseline = m_droppedFrames;
+    m_duplicateBaseline = duplicates;
+    m_overloadStrikes = strike ? m_overloadStrikes + 1 : qMax(0, m_overloadStrikes - 1);
+
+    if (context.screenCaptureSegment && context.pipeFrameHeight >= 721 && m_overloadStrikes >= 8
+        && !m_downgradePending) {
+        m_downgradePending = true;
+        return Action::ResolutionDowngrade;
+    }
+    if (target >= 61) {
+        if (m_overloadStrikes >= 6 && !m_downgradePending) {
+            m_downgradePending = true;
+            return Action::FrameRateDowngrade;
+        }
+        return Action::None;
+    }
+    if (m_overloadStrikes >= 8 && !m_performanceWarningGiven) {
+        m_performanceWarningGiven = true;
+        return target == 60 ? Action::Warn60Fps : Action::Warn30Fps;
+    }
+    return Action::None;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Reads what a recording encoder prints (standard output and error merged) and turns
+// it into the recorded-time tick, the first-media detection of a segment, performance
+// figures and the overload detector. It owns the per-segment counters; the Recorder
+// feeds it every chunk together with a snapshot of its own state and acts on the result.
+class EncoderOutputMonitor
+{
+public:
+    // What the Recorder knows about the running segment when a chunk arrives.
+    struct Context {
+        bool audioOnly = false;
+        int targetFps = 30;
+        bool recordingActive = false;
+        bool recordingPaused = false;
+        qint64 segmentAgeMs = -1;        // -1 while the segment clock is not running
+        bool screenCaptureSegment = false; // frames come from our own screen capture
+        int pipeFrameHeight = -1;
+        QString encoder;                  // the encoder chosen for this recording
+    };
+
+    enum class Action {
+        None,
+        ResolutionDowngrade,
+        FrameRateDowngrade,
+        Warn60Fps,
+        Warn30Fps,
+    };
+
+    struct Performance {
+        bool valid = false;
+        double fps = 0.0;
+        qint64 droppedFrames = 0;
+        bool hardwareEncoding = false;
+        QString logLine;
+    };
+
+    struct Result {
+        QList<int> ticks;       // recordTick values to emit, in order
+        bool firstMedia = false; // the segment has shown its first encoded media
+        Performance performance;
+        Action action = Action::None;
+        QString trimmedChunk;   // the chunk without surrounding blanks, for the log
+    };
+
+    // Called by the segment start: clears everything that belongs to one segment.
+    void resetSegment();
+    // Called by the start of a recording: clears the recording-wide counters as well.
+    void resetRecording();
+
+    Result feed(const QString& chunk, const Context& context);
+
+    // The frame writer counts the frames it skips here.
+    void addDroppedFrame() { ++m_droppedFrames; }
+
+    const QString& output() const { return m_output; }
+    qint64 droppedFrames() const { return m_droppedFrames; }
+    int overloadStrikes() const { return m_overloadStrikes; }
+    bool awaitingFirstMedia() const { return m_awaitingFirstMedia; }
+    void setAwaitingFirstMedia(bool awaiting) { m_awaitingFirstMedia = awaiting; }
+    bool downgradePending() const { return m_downgradePending; }
+    // A posted downgrade that found nothing to do gives way to the next one.
+    void setDowngradePending(bool pending) { m_downgradePending = pending; }
+    int lastTickSeconds() const { return m_lastTickSeconds; }
+
+    static bool isHardwareEncoder(const QString& encoder);
+
+    // Lines kept in the log beyond this length are cut to the last kOutputKeep characters.
+    static constexpr int kOutputLimit = 6000;
+    static constexpr int kOutputKeep = 1000;
+
+private:
+    bool detectFirstMedia(bool audioOnly) const;
+    Action runOverloadDetector(const Context& context, double fps, bool speedMatched,
+                               double speed, bool dupMatched, qint64 dup);
+
+    QString m_output;
+    int m_lastTickSeconds = -1;
+    bool m_awaitingFirstMedia = true;
+    qint64 m_droppedFrames = 0;
+    qint64 m_dropBaseline = 0;
+    qint64 m_duplicateBaseline = 0;
+    int m_overloadStrikes = 0;
+    bool m_downgradePending = false;
+    bool m_performanceWarningGiven = false;
+};

@@ -1,0 +1,112 @@
+#include "recording/FrameComposer.h"
+
+#include "recording/CaptureGeometry.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QPainter>
+#include <QPolygonF>
+#include <QScreen>
+
+#include <cmath>
+
+FrameComposer::FrameComposer()
+{
+    m_cursorLocator = [this](const QSize& size) {
+        return systemCursorInImage(m_settings.effectsTargetRect, size);
+    };
+}
+
+QPointF FrameComposer::systemCursorInImage(const QRect& targetRect, const QSize& imageSize)
+{
+    if (!targetRect.isValid())
+        return CaptureGeometry::cursorInImage(QPoint(), QRect(), 1.0, targetRect, imageSize);
+    const QPoint cursor = QCursor::pos();
+    const QScreen* screen = QGuiApplication::screenAt(cursor);
+    return CaptureGeometry::cursorInImage(cursor, screen ? screen->geometry() : QRect(),
+                                          screen ? screen->devicePixelRatio() : 1.0, targetRect, imageSize);
+}
+
+QImage FrameComposer::compose(const QImage& source, bool held) const
+{
+    if (source.isNull())
+        return QImage();
+    QImage image = source;
+    const QRect& crop = m_settings.cropRect;
+    if (m_settings.screenSource && crop.left() <= crop.right() && crop.top() <= crop.bottom()
+        && crop != image.rect()) {
+        image = image.copy(crop.intersected(image.rect()));
+    }
+    if (m_settings.pipeFrameSize.isValid() && image.size() != m_settings.pipeFrameSize)
+        image = image.scaled(m_settings.pipeFrameSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    if (held)
+        return image;
+
+    if (!(m_settings.screenSource && !m_settings.mouseEffectsEnabled))
+        applyFrameEffects(image);
+    if (m_settings.annotationProvider && !m_settings.cameraSource) {
+        const QImage strokes = m_settings.annotationProvider(m_settings.effectsTargetRect, image.size());
+        if (!strokes.isNull()) {
+            QPainter painter(&image);
+            painter.drawImage(0, 0, strokes);
+        }
+    }
+    return image;
+}
+
+void FrameComposer::applyFrameEffects(QImage& image) const
+{
+    if (image.isNull() || (m_settings.screenSource && !m_settings.mouseEffectsEnabled))
+        return;
+    const QPointF at = m_cursorLocator ? m_cursorLocator(image.size())
+                                       : QPointF(image.width() / 2, image.height() / 2);
+    const double k = image.width() / 1920.0;
+    const double s = std::clamp(k, 0.75, 1.75);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+
+    if (!m_settings.screenSource) {
+        static const QPointF arrow[] = {{0, 0}, {0, 24}, {6, 18}, {11, 28}, {15, 26}, {10, 16}, {19, 16}};
+        QPolygonF polygon;
+        for (const QPointF& p : arrow)
+            polygon << QPointF(at.x() + p.x() * s, at.y() + p.y() * s);
+        painter.setBrush(Qt::white);
+        painter.setPen(QPen(Qt::black, std::max(1.5 * s, 1.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolygon(polygon, Qt::OddEvenFill);
+    }
+
+    if (m_settings.mouseEffectsEnabled) {
+        const double radius = std::clamp(k * m_settings.mouseSize / 2.0, 10.0, 60.0);
+        const double opacity = m_settings.mouseOpacity * 255.0 / 100.0;
+        QColor fill = m_settings.cursorColor;
+        fill.setAlpha(int(std::round(opacity * 0.38)));
+        QColor outline = m_settings.cursorColor;
+        outline.setAlpha(int(std::round(opacity)));
+        painter.setBrush(fill);
+        painter.setPen(QPen(outline, std::max(2.5 * k, 2.0), Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.drawEllipse(at, radius, radius);
+    }
+}
+
+qint64 FrameComposer::frameBytes(const QSize& size)
+{
+    return size.isValid() ? qint64(size.width()) * size.height() * 4 : 0;
+}
+
+bool FrameComposer::backlogExceeded(qint64 pendingBytes, const QSize& pipeFrameSize)
+{
+    return pendingBytes > frameBytes(pipeFrameSize) * 2;
+}
+
+qint64 FrameComposer::writeFrame(QIODevice* device, const QImage& frame)
+{
+    if (!device || frame.isNull())
+        return 0;
+    const qint64 bytes = frameBytes(frame.size());
+    // 32-bit rows are never padded, so the pixels form one block.
+    return device->write(reinterpret_cast<const char*>(frame.constBits()), bytes);
+}

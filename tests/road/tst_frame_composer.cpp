@@ -1,0 +1,251 @@
+#include "recording/CaptureGeometry.h"
+#include "recording/FrameComposer.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+namespace {
+
+QImage solid(int w, int h, QRgb colour, QImage::Format format = QImage::Format_ARGB32)
+{
+    QImage image(w, h, format);
+    image.fill(colour);
+    return image;
+}
+
+int countPixels(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
+} // namespace
+
+class TestFrameComposer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullFrameIsWrittenByteForByte();
+    void screenFramesAreCutThenScaled();
+    void backlogLimitIsTwoFrames();
+    void heldFramesCarryNoEffects();
+    void webcamFramesGetTheArrowButNoAnnotations();
+    void screenFramesWithoutMouseEffectsStayUntouched();
+    void highlightRadiusAndArrowScale();
+    void paddedScreenPixelsBecomeOpaque();
+    void geometry();
+};
+
+void TestFrameComposer::fullFrameIsWrittenByteForByte()
+{
+    FrameComposer composer;
+    composer.settings().pipeFrameSize = QSize(1920, 1080);
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    QImage source = solid(1920, 1080, qRgba(0x10, 0x20, 0x30, 0xff));
+    source.setPixel(0, 0, qRgba(1, 2, 3, 0xff));
+    const QImage frame = composer.compose(source, false);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QCOMPARE(FrameComposer::writeFrame(&buffer, frame), qint64(8294400));
+    const QByteArray bytes = buffer.data();
+    QCOMPARE(bytes.size(), 8294400);
+    // B, G, R, A in memory: the encoder's "bgra".
+    QCOMPARE(QByteArray(bytes.constData(), 8), QByteArray("\x03\x02\x01\xff\x30\x20\x10\xff", 8));
+    QCOMPARE(FrameComposer::writeFrame(&buffer, QImage()), qint64(0));
+}
+
+void TestFrameComposer::screenFramesAreCutThenScaled()
+{
+    FrameComposer composer;
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    composer.settings().cropRect = QRect(100, 50, 200, 100);
+    composer.settings().pipeFrameSize = QSize(200, 100);
+    QImage source = solid(640, 480, qRgb(0, 0, 0xff));
+    // Paint the crop area red: the whole written frame must be red.
+    for (int y = 50; y < 150; ++y)
+        for (int x = 100; x < 300; ++x)
+            source.setPixel(x, y, qRgb(0xff, 0, 0));
+    QImage frame = composer.compose(source, false);
+    QCOMPARE(frame.size(), QSize(200, 100));
+    QCOMPARE(frame.format(), QImage::Format_ARGB32);
+    QCOMPARE(countPixels(frame, qRgb(0xff, 0, 0)), 200 * 100);
+
+    // A window frame of another size is stretched, not letterboxed, and never cropped.
+    composer.settings().screenSource = false;
+    composer.settings().mouseEffectsEnabled = false;
+    composer.setCursorLocator([](const QSize&) { return QPointF(-500, -500); }); // arrow off the picture
+    composer.settings().pipeFrameSize = QSize(1000, 600);
+    frame = composer.compose(solid(500, 500, qRgb(0, 0xff, 0), QImage::Format_RGB32), false);
+    QCOMPARE(frame.size(), QSize(1000, 600));
+    QCOMPARE(countPixels(frame, qRgb(0, 0xff, 0)), 1000 * 600);
+    QVERIFY(composer.compose(QImage(), false).isNull());
+}
+
+void TestFrameComposer::backlogLimitIsTwoFrames()
+{
+    const QSize size(1280, 720);
+    QCOMPARE(FrameComposer::frameBytes(size), qint64(3686400));
+    QVERIFY(!FrameComposer::backlogExceeded(7372800, size));
+    QVERIFY(FrameComposer::backlogExceeded(7372801, size));
+    QVERIFY(!FrameComposer::backlogExceeded(0, size));
+}
+
+void TestFrameComposer::heldFramesCarryNoEffects()
+{
+    FrameComposer composer;
+    bool annotationAsked = false;
+    composer.settings().pipeFrameSize = QSize(320, 240);
+    composer.settings().annotationProvider = [&](const QRect&, const QSize& size) {
+        annotationAsked = true;
+        return solid(size.width(), size.height(), qRgb(0xff, 0, 0));
+    };
+    const QImage held = composer.compose(solid(320, 240, qRgb(1, 1, 1)), true);
+    QVERIFY(!annotationAsked);
+    QCOMPARE(countPixels(held, qRgb(1, 1, 1)), 320 * 240);
+    // Released, the same frame gets the annotation image, asked with the target rectangle.
+    composer.settings().effectsTargetRect = QRect(10, 10, 640, 480);
+    QRect askedRect;
+    composer.settings().annotationProvider = [&](const QRect& rect, const QSize& size) {
+        askedRect = rect;
+        QImage strokes(size, QImage::Format_ARGB32_Premultiplied);
+        strokes.fill(Qt::transparent);
+        strokes.setPixel(5, 5, qRgb(0xff, 0, 0));
+        return strokes;
+    };
+    const QImage painted = composer.compose(solid(320, 240, qRgb(1, 1, 1)), false);
+    QCOMPARE(askedRect, QRect(10, 10, 640, 480));
+    QCOMPARE(painted.pixel(5, 5), qRgb(0xff, 0, 0));
+    QCOMPARE(painted.pixel(300, 5), qRgb(1, 1, 1));
+}
+
+void TestFrameComposer::webcamFramesGetTheArrowButNoAnnotations()
+{
+    FrameComposer composer;
+    composer.settings().pipeFrameSize = QSize(1280, 720);
+    composer.settings().cameraSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    bool annotationAsked = false;
+    composer.settings().annotationProvider = [&](const QRect&, const QSize&) {
+        annotationAsked = true;
+        return QImage();
+    };
+    // Without a target rectangle the arrow sits at the centre.
+    const QImage frame = composer.compose(solid(1280, 720, qRgb(0x40, 0x40, 0x40)), false);
+    QVERIFY(!annotationAsked);
+    const QRgb inside = frame.pixel(640 + 3, 360 + 12); // well inside the white arrow
+    QVERIFY(qRed(inside) > 0xf0 && qGreen(inside) > 0xf0 && qBlue(inside) > 0xf0);
+    QCOMPARE(frame.pixel(100, 100), qRgb(0x40, 0x40, 0x40));
+}
+
+void TestFrameComposer::screenFramesWithoutMouseEffectsStayUntouched()
+{
+    FrameComposer composer;
+    composer.settings().pipeFrameSize = QSize(640, 360);
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    const QImage frame = composer.compose(solid(640, 360, qRgb(9, 9, 9)), false);
+    QCOMPARE(countPixels(frame, qRgb(9, 9, 9)), 640 * 360);
+    // With effects: a highlight but no drawn arrow (the screen shows its own cursor).
+    composer.settings().mouseEffectsEnabled = true;
+    composer.settings().cursorColor = QColor(0xff, 0, 0);
+    composer.settings().mouseOpacity = 100;
+    composer.setCursorLocator([](const QSize&) { return QPointF(100, 100); });
+    const QImage lit = composer.compose(solid(640, 360, qRgb(0, 0, 0)), false);
+    QCOMPARE(lit.pixel(100, 100), qRgb(round(255 * 0.38), 0, 0)); // the fill, not a white arrow
+    QCOMPARE(lit.pixel(400, 300), qRgb(0, 0, 0));
+}
+
+void TestFrameComposer::highlightRadiusAndArrowScale()
+{
+    // Measures the highlight's outline radius along the row through the cursor.
+    const auto radius = [](int width, int mouseSize) {
+        FrameComposer composer;
+        composer.settings().screenSource = true; // no arrow
+        composer.settings().mouseSize = mouseSize;
+        composer.settings().mouseOpacity = 100;
+        composer.settings().cursorColor = QColor(0xff, 0, 0);
+        const int height = width * 9 / 16;
+        composer.settings().pipeFrameSize = QSize(width, height);
+        composer.setCursorLocator([](const QSize& s) { return QPointF(s.width() / 2, s.height() / 2); });
+        const QImage frame = composer.compose(solid(width, height, qRgb(0, 0, 0)), false);
+        int x = width / 2;
+        while (x < width && qRed(frame.pixel(x, height / 2)) != 0)
+            ++x;
+        return x - width / 2;
+    };
+    // 3840 wide: k = 2, so size 40 gives radius 40 and 120 gives the cap of 60.
+    QVERIFY(qAbs(radius(3840, 40) - 42) <= 2); // radius plus half the 5 px pen
+    QVERIFY(qAbs(radius(3840, 120) - 62) <= 2);
+    // 1280 wide: k = 2/3, size 20 gives 6.7, raised to the minimum 10.
+    QVERIFY(qAbs(radius(1280, 20) - 11) <= 2);
+
+    // The arrow at 3840 is drawn at 1.75 (not 2): its tip at (0, 24) x s.
+    FrameComposer composer;
+    composer.settings().pipeFrameSize = QSize(3840, 2160);
+    composer.settings().mouseEffectsEnabled = false;
+    composer.setCursorLocator([](const QSize&) { return QPointF(100, 100); });
+    const QImage frame = composer.compose(solid(3840, 2160, qRgb(0x40, 0x40, 0x40)), false);
+    QVERIFY(frame.pixel(101, 100 + 36) != qRgb(0x40, 0x40, 0x40));
+    QCOMPARE(frame.pixel(101, 100 + 48), qRgb(0x40, 0x40, 0x40)); // 24 x 2 would reach here
+}
+
+void TestFrameComposer::paddedScreenPixelsBecomeOpaque()
+{
+    // X11 screen pixels are B, G, R, X with an undefined pad byte.
+    QImage source(64, 64, QImage::Format_RGB32);
+    source.fill(0x00203040u);
+    FrameComposer composer;
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    composer.settings().pipeFrameSize = QSize(64, 64);
+    const QImage frame = composer.compose(source, false);
+    QCOMPARE(frame.format(), QImage::Format_ARGB32);
+    QCOMPARE(qAlpha(frame.pixel(10, 10)), 0xff);
+    QCOMPARE(uchar(frame.constBits()[3]), uchar(0xff));
+}
+
+void TestFrameComposer::geometry()
+{
+    QCOMPARE(CaptureGeometry::fitWithin1080p(QSize(3840, 2160)), QSize(1920, 1080));
+    QCOMPARE(CaptureGeometry::fitWithin1080p(QSize(2560, 1600)), QSize(1728, 1080));
+    QCOMPARE(CaptureGeometry::fitWithin1080p(QSize(1001, 5000)), QSize(216, 1080));
+    QCOMPARE(CaptureGeometry::fitWithin1080p(QSize(1280, 720)), QSize(1280, 720));
+    QCOMPARE(CaptureGeometry::fitWithin1080p(QSize(100000, 3)), QSize(1920, 2));
+    QVERIFY(CaptureGeometry::exceeds1080p(QSize(1921, 10)));
+    QVERIFY(!CaptureGeometry::exceeds1080p(QSize(1920, 1080)));
+
+    QCOMPARE(CaptureGeometry::nativeSize(QRect(0, 0, 1512, 982), 2.0), QSize(3024, 1964));
+    QCOMPARE(CaptureGeometry::nativeSize(QRect(0, 0, 1001, 11), 1.5).width(), 1502);
+    QCOMPARE(CaptureGeometry::nativeSize(QRect(), 1.0), QSize(-1, -1));
+
+    // Odd capture coordinates on a screen at an offset give an even crop inside the frame.
+    const QRect screen(1920, 0, 1920, 1080);
+    QCOMPARE(CaptureGeometry::screenCropRect(QRect(1921 + 100, 33, 641, 481), screen, QSize(1920, 1080)),
+             QRect(100, 32, 640, 480));
+    QCOMPARE(CaptureGeometry::screenCropRect(QRect(3800, 1000, 500, 500), screen, QSize(1920, 1080)),
+             QRect(1880, 1000, 40, 80));
+    QCOMPARE(CaptureGeometry::screenCropRect(QRect(0, 0, 10, 10), screen, QSize(1920, 1080)), QRect());
+    // A half-size stream halves the crop.
+    QCOMPARE(CaptureGeometry::screenCropRect(QRect(2120, 100, 400, 300), screen, QSize(960, 540)),
+             QRect(100, 50, 200, 150));
+
+    QCOMPARE(CaptureGeometry::captureStreamSize(QSize(1920, 1080), QSize(3840, 2160), QRect(0, 0, 1920, 1080), 2.0),
+             QSize(1920, 1080));
+    QCOMPARE(CaptureGeometry::captureStreamSize(QSize(-1, -1), QSize(3840, 2160), QRect(0, 0, 1920, 1080), 2.0),
+             QSize(-1, -1));
+
+    // Cursor mapping: a ratio-2 screen at (1920, 0); target rectangle in native pixels.
+    const QPointF p = CaptureGeometry::cursorInImage(QPoint(1920 + 100, 50), QRect(1920, 0, 1920, 1080), 2.0,
+                                                     QRect(1920, 0, 3840, 2160), QSize(1920, 1080));
+    QCOMPARE(p, QPointF(100, 50));
+    QCOMPARE(CaptureGeometry::cursorInImage(QPoint(5, 5), QRect(), 1.0, QRect(), QSize(101, 51)), QPointF(50, 25));
+}
+
+QTEST_MAIN(TestFrameComposer)
+#include "tst_frame_composer.moc"
