@@ -13,11 +13,13 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <qpa/qplatformscreen.h>
 
 #include <algorithm>
+#include <atomic>
 
 Recorder::Recorder(QObject *parent)
     : QObject(parent)
@@ -32,6 +34,12 @@ Recorder::Recorder(QObject *parent)
     startWatchdog = new QTimer(this);
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);
+
+    // Learn once, off the GUI thread, which optional encoder flags the local
+    // ffmpeg knows, so that building a segment's command line never waits for it.
+    static std::atomic<bool> optionsQueried{false};
+    if (!optionsQueried.exchange(true))
+        QThreadPool::globalInstance()->start([] { EncoderProbe::shared().supportsShortestBufDuration(); });
 }
 
 Recorder::~Recorder() = default;
