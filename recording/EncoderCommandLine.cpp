@@ -1,0 +1,251 @@
+#include "recording/EncoderCommandLine.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString num(qint64 v)
+{
+    return QString::number(v);
+}
+
+QString twoDecimals(int percent)
+{
+    return QString::number(percent / 100.0, 'f', 2);
+}
+
+int roundHalfAway(double v)
+{
+    return static_cast<int>(std::round(v));
+}
+
+int even(int v)
+{
+    return v & ~1;
+}
+
+// The crop chain of an encoder that receives the whole screen, or an empty string.
+QString cropChain(const EncoderCommandLine::Inputs &in)
+{
+    if (in.cropRect.isValid() || in.captureBackend == 1 || !in.captureRect.isValid())
+        return {};
+    const EncoderCommandLine::Screen *screen = EncoderCommandLine::chosenScreen(in);
+    if (!screen)
+        return {};
+    const QRect g = screen->geometry;
+    const QRect r = in.captureRect.intersected(g);
+    const bool scaledPipe = in.hasScreenCapture && in.pipeFrameSize.width() >= 0 && in.pipeFrameSize.height() >= 0;
+    double sx = screen->devicePixelRatio;
+    double sy = screen->devicePixelRatio;
+    if (scaledPipe) {
+        sx = g.width() > 0 ? double(in.pipeFrameSize.width()) / g.width() : 0.0;
+        sy = g.height() > 0 ? double(in.pipeFrameSize.height()) / g.height() : 0.0;
+    }
+    const int x = even(std::max(0, roundHalfAway((r.left() - g.left()) * sx)));
+    const int y = even(std::max(0, roundHalfAway((r.top() - g.top()) * sy)));
+    int w = even(roundHalfAway(r.width() * sx));
+    int h = even(roundHalfAway(r.height() * sy));
+    if (scaledPipe) {
+        w = std::min(w, even(in.pipeFrameSize.width() - x));
+        h = std::min(h, even(in.pipeFrameSize.height() - y));
+    }
+    if (w <= 1 || h <= 1)
+        return {};
+    return QStringLiteral("[0:v]crop=%1:%2:%3:%4[vcrop]").arg(w).arg(h).arg(x).arg(y);
+}
+
+QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine::Inputs &in)
+{
+    const QString bitrate = QStringLiteral("%1k").arg(in.videoBitrate);
+    auto has = [&](const char *part) { return encoder.contains(QLatin1String(part), Qt::CaseInsensitive); };
+    if (has("libx264") || has("libx265")) {
+        QStringList opts{QStringLiteral("-preset"),
+                         in.softwarePresetForced ? QStringLiteral("ultrafast") : QStringLiteral("veryfast"),
+                         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-b:v"), bitrate};
+        if (has("libx264"))
+            opts << QStringLiteral("-profile:v") << QStringLiteral("high");
+        return opts;
+    }
+    if (has("nvenc"))
+        return {QStringLiteral("-preset"), QStringLiteral("p4"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                QStringLiteral("-b:v"), bitrate};
+    if (has("qsv"))
+        return {QStringLiteral("-preset"), QStringLiteral("veryfast"), QStringLiteral("-pix_fmt"), QStringLiteral("nv12"),
+                QStringLiteral("-b:v"), bitrate};
+    if (has("amf"))
+        return {QStringLiteral("-quality"), QStringLiteral("balanced"), QStringLiteral("-pix_fmt"), QStringLiteral("nv12"),
+                QStringLiteral("-b:v"), bitrate};
+    if (has("_mf"))
+        return {QStringLiteral("-hw_encoding"), QStringLiteral("1"), QStringLiteral("-rate_control"), QStringLiteral("cbr"),
+                QStringLiteral("-scenario"), QStringLiteral("display_remoting"), QStringLiteral("-pix_fmt"),
+                QStringLiteral("nv12"), QStringLiteral("-b:v"), bitrate};
+    if (has("videotoolbox"))
+        return {QStringLiteral("-pix_fmt"), QStringLiteral("nv12"), QStringLiteral("-b:v"), bitrate};
+    return {QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-b:v"), bitrate};
+}
+
+} // namespace
+
+bool EncoderCommandLine::isPipedVideo(const Inputs &in)
+{
+    return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == 1);
+}
+
+const EncoderCommandLine::Screen *EncoderCommandLine::chosenScreen(const Inputs &in)
+{
+    if (in.desktopOutputIndex >= 0 && in.desktopOutputIndex < in.screens.size())
+        return &in.screens.at(in.desktopOutputIndex);
+    if (in.primaryScreen >= 0 && in.primaryScreen < in.screens.size())
+        return &in.screens.at(in.primaryScreen);
+    return nullptr;
+}
+
+QStringList EncoderCommandLine::build(const Inputs &in)
+{
+    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-y")};
+    const bool piped = isPipedVideo(in);
+    const bool hasVideo = !in.audioOnly;
+
+    // Inputs. The video input, when there is one, is always input 0.
+    int nextInput = 0;
+    int micInput = -1;
+    int systemInput = -1;
+    if (in.audioOnly && in.micEnabled) {
+        args << DeviceInputArguments::microphone(in.inputForm);
+        micInput = nextInput++;
+    }
+    if (hasVideo) {
+        if (piped) {
+            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32")
+                 << QStringLiteral("-use_wallclock_as_timestamps") << QStringLiteral("1")
+                 << QStringLiteral("-f") << QStringLiteral("rawvideo")
+                 << QStringLiteral("-pixel_format") << QStringLiteral("bgra")
+                 << QStringLiteral("-video_size")
+                 << QStringLiteral("%1x%2").arg(in.pipeFrameSize.width()).arg(in.pipeFrameSize.height())
+                 << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");
+        } else {
+            const Screen *screen = chosenScreen(in);
+            args << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
+                                                 screen ? screen->nativeGeometry : QRect(), in.display);
+        }
+        nextInput++;
+        if (in.micEnabled) {
+            args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
+                 << DeviceInputArguments::microphone(in.inputForm);
+            micInput = nextInput++;
+        }
+    }
+    if (in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty()) {
+        args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
+             << QStringLiteral("-analyzeduration") << QStringLiteral("0")
+             << QStringLiteral("-probesize") << QStringLiteral("32")
+             << QStringLiteral("-f") << QStringLiteral("f32le")
+             << QStringLiteral("-ar") << QStringLiteral("48000")
+             << QStringLiteral("-ac") << QStringLiteral("2")
+             << QStringLiteral("-i") << in.systemAudioPipePath;
+        systemInput = nextInput++;
+    }
+
+    // Filter graph: crop, scale, system audio, microphone, mix.
+    QStringList chains;
+    QString videoMap = QStringLiteral("0:v:0");
+    if (hasVideo) {
+        QString label = QStringLiteral("[0:v]");
+        const QString crop = cropChain(in);
+        if (!crop.isEmpty()) {
+            chains << crop;
+            label = QStringLiteral("[vcrop]");
+            videoMap = label;
+        }
+        if (in.outputSize.isValid()) {
+            chains << QStringLiteral("%1scale=%2:%3:flags=fast_bilinear[vout]")
+                          .arg(label)
+                          .arg(in.outputSize.width())
+                          .arg(in.outputSize.height());
+            videoMap = QStringLiteral("[vout]");
+        }
+    }
+    QStringList audioLabels;
+    if (systemInput >= 0) {
+        QString chain = QStringLiteral("asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=%1")
+                            .arg(twoDecimals(in.systemVolume));
+        if (in.monoAudio)
+            chain += QStringLiteral(",aformat=channel_layouts=mono");
+        chains << QStringLiteral("[%1:a]%2[asys]").arg(systemInput).arg(chain);
+        audioLabels << QStringLiteral("[asys]");
+    }
+    if (micInput >= 0) {
+        QString chain = QStringLiteral("asetpts=N/SR/TB,volume=%1").arg(twoDecimals(in.micVolume));
+        if (in.micNoiseReduction)
+            chain += QStringLiteral(",afftdn=nf=-25");
+        if (in.micDelayMs >= 1)
+            chain += QStringLiteral(",adelay=delays=%1:all=1").arg(in.micDelayMs);
+        if (in.monoAudio)
+            chain += QStringLiteral(",aformat=channel_layouts=mono");
+        chains << QStringLiteral("[%1:a]%2[amic]").arg(micInput).arg(chain);
+        audioLabels << QStringLiteral("[amic]");
+    }
+    if (audioLabels.size() == 2) {
+        chains << QStringLiteral("%1amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]")
+                      .arg(audioLabels.join(QString()));
+    } else if (audioLabels.size() == 1) {
+        chains << QStringLiteral("%1anull[aout]").arg(audioLabels.first());
+    }
+    if (!chains.isEmpty())
+        args << QStringLiteral("-filter_complex") << chains.join(QLatin1Char(';'));
+
+    const bool hasAudio = !audioLabels.isEmpty();
+    const QString output = in.currentSegmentPath.isEmpty() ? in.outputPath : in.currentSegmentPath;
+
+    if (in.audioOnly) {
+        if (hasAudio)
+            args << QStringLiteral("-map") << QStringLiteral("[aout]");
+        args << QStringLiteral("-vn");
+        const QString bitrate = QStringLiteral("%1k").arg(in.audioBitrate);
+        if (in.audioFormat == QLatin1String("wav"))
+            args << QStringLiteral("-c:a") << QStringLiteral("pcm_s16le");
+        else if (in.audioFormat == QLatin1String("flac"))
+            args << QStringLiteral("-c:a") << QStringLiteral("flac");
+        else if (in.audioFormat == QLatin1String("m4a"))
+            args << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a") << bitrate;
+        else
+            args << QStringLiteral("-c:a") << QStringLiteral("libmp3lame") << QStringLiteral("-b:a") << bitrate;
+        args << output;
+        return args;
+    }
+
+    args << QStringLiteral("-map") << videoMap;
+    if (hasAudio)
+        args << QStringLiteral("-map") << QStringLiteral("[aout]");
+    args << QStringLiteral("-c:v") << in.encoder << videoEncoderOptions(in.encoder, in);
+
+    args << QStringLiteral("-g") << num(std::max(1, in.fps * in.keyframeInterval));
+    if (piped || in.captureBackend == 2 || in.captureBackend == 3) {
+        args << QStringLiteral("-fps_mode") << QStringLiteral("vfr");
+    } else {
+        args << QStringLiteral("-r") << num(in.fps) << QStringLiteral("-fps_mode")
+             << (in.frameRateMode == QLatin1String("vfr") ? QStringLiteral("vfr") : QStringLiteral("cfr"));
+    }
+
+    if (hasAudio) {
+        args << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a") << QStringLiteral("192k");
+        if (piped) {
+            args << QStringLiteral("-shortest");
+            if (in.shortestBufDuration)
+                args << QStringLiteral("-shortest_buf_duration") << QStringLiteral("1");
+        }
+    } else {
+        args << QStringLiteral("-an");
+    }
+
+    if (in.videoContainer == QLatin1String("mp4")) {
+        args << QStringLiteral("-movflags")
+             << (in.currentSegmentPath.isEmpty() ? QStringLiteral("+faststart")
+                                                 : QStringLiteral("+frag_keyframe+empty_moov+default_base_moof"));
+        if (!in.currentSegmentPath.isEmpty())
+            args << QStringLiteral("-flush_packets") << QStringLiteral("1");
+    }
+    args << output;
+    return args;
+}

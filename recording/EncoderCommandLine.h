@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/mac/DeviceInputArguments.h"
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// Builds the argument list of the ffmpeg process that records one segment: its
+// inputs (piped BGRA frames, the encoder's own screen or microphone input, the
+// system-audio pipe), the filter graph, the mapping, the encoders and the
+// container flags. A pure function of its inputs, so every case can be checked
+// without a display or an encoder.
+class EncoderCommandLine
+{
+public:
+    // One display as the application sees it.
+    struct Screen
+    {
+        QRect geometry;              // logical pixels
+        qreal devicePixelRatio = 1.0;
+        QRect nativeGeometry;        // device pixels on the X display
+    };
+
+    struct Inputs
+    {
+        bool audioOnly = false;
+        bool micEnabled = false;
+        int captureBackend = 0;       // 1 = frames of a window capture or the webcam page
+        int desktopOutputIndex = 0;
+        int fps = 30;
+        int videoBitrate = 4000;      // kbps
+        int keyframeInterval = 2;     // seconds
+        QString frameRateMode = QStringLiteral("cfr");
+        QString videoContainer = QStringLiteral("mp4");
+        QString audioFormat = QStringLiteral("mp3");
+        int audioBitrate = 192;       // kbps, audio only
+        int systemVolume = 100;       // percent
+        int micVolume = 100;          // percent
+        bool micNoiseReduction = false;
+        bool monoAudio = false;
+        int micDelayMs = 0;
+        QRect captureRect;            // global logical coordinates
+        QString outputPath;
+        bool softwarePresetForced = false;
+        QSize pipeFrameSize{-1, -1};
+        QRect cropRect;               // valid: frames arrive already cut
+        QSize outputSize{-1, -1};     // valid: the encoder scales to it
+        QString currentSegmentPath;
+        QString systemAudioPipePath;
+        QString encoder = QStringLiteral("libx264");
+        bool hasScreenCapture = false;       // a frame capture feeds the encoder's input
+        bool hasSystemAudioCapture = false;  // a capture writes into systemAudioPipePath
+
+        QList<Screen> screens;
+        int primaryScreen = 0;        // index into screens, -1 when there is none
+        DeviceInputArguments::Form inputForm = DeviceInputArguments::platformForm();
+        QString display = QStringLiteral(":0");
+        bool shortestBufDuration = true;  // the local ffmpeg knows -shortest_buf_duration
+    };
+
+    static QStringList build(const Inputs &in);
+
+    // True when the video reaches the encoder as raw frames on its standard input.
+    static bool isPipedVideo(const Inputs &in);
+
+    // The screen the encoder crops from and captures: the entry desktopOutputIndex
+    // when it exists, else the primary one; nullptr when there is no screen.
+    static const Screen *chosenScreen(const Inputs &in);
+};

@@ -1,0 +1,399 @@
+#include "recording/Recorder.h"
+
+#include "platform/win/WasapiLoopbackCapture.h"
+#include "platform/win/WasapiMicrophoneCapture.h"
+#include "recording/EncoderProbe.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <qpa/qplatformscreen.h>
+
+#include <algorithm>
+
+Recorder::Recorder(QObject *parent)
+    : QObject(parent)
+{
+    process = new QProcess(this);
+    loopbackCapture = new WasapiLoopbackCapture(this);
+    microphoneCapture = new WasapiMicrophoneCapture(this);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+
+    policyTimer = new QTimer(this);
+    policyTimer->setInterval(500);
+    startWatchdog = new QTimer(this);
+    startWatchdog->setSingleShot(true);
+    startWatchdog->setInterval(15000);
+}
+
+Recorder::~Recorder() = default;
+
+// ---------------------------------------------------------------------------
+// Configuration
+
+void Recorder::setCaptureRect(const QRect &rect)
+{
+    captureRect = rect.normalized();
+}
+
+void Recorder::setOutputPath(const QString &path)
+{
+    outputPath = path;
+    outputPathExplicit = !path.trimmed().isEmpty();
+}
+
+void Recorder::setFps(int value)
+{
+    fps = std::clamp(value, 1, 240);
+}
+
+void Recorder::setVideoBitrate(int kbps)
+{
+    videoBitrate = std::max(500, kbps);
+}
+
+void Recorder::setAnnotationFrameProvider(AnnotationFrameProvider provider)
+{
+    annotationFrameProvider = std::move(provider);
+}
+
+void Recorder::setEncoder(const QString &encoder)
+{
+    const QString name = encoder.trimmed();
+    requestedEncoder = name.isEmpty() ? EncoderProbe::softwareEncoder() : name;
+}
+
+void Recorder::setVideoContainer(const QString &container)
+{
+    videoContainer = container.compare(QLatin1String("mkv"), Qt::CaseInsensitive) == 0 ? QStringLiteral("mkv")
+                                                                                        : QStringLiteral("mp4");
+}
+
+void Recorder::setFrameRateMode(const QString &mode)
+{
+    frameRateMode = mode.compare(QLatin1String("vfr"), Qt::CaseInsensitive) == 0 ? QStringLiteral("vfr")
+                                                                                   : QStringLiteral("cfr");
+}
+
+void Recorder::setKeyframeInterval(int seconds)
+{
+    keyframeInterval = std::clamp(seconds, 1, 10);
+}
+
+void Recorder::setCaptureBackend(CaptureBackend backend)
+{
+    captureBackend = backend;
+}
+
+void Recorder::setCaptureWindow(const NativeWindowHandle &window)
+{
+    captureWindow = window;
+}
+
+void Recorder::setDesktopOutputIndex(int index)
+{
+    desktopOutputIndex = std::max(0, index);
+}
+
+void Recorder::setSystemAudioEnabled(bool enabled)
+{
+    systemAudioEnabled = enabled;
+}
+
+void Recorder::setMicEnabled(bool enabled)
+{
+    micEnabled = enabled;
+}
+
+void Recorder::setAudioOnly(bool value)
+{
+    audioOnly = value;
+}
+
+void Recorder::setAudioFormat(const QString &format)
+{
+    static const QStringList known{QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("wav"),
+                                   QStringLiteral("flac")};
+    const QString name = format.trimmed().toLower();
+    audioFormat = known.contains(name) ? name : QStringLiteral("mp3");
+}
+
+void Recorder::setAudioBitrate(int kbps)
+{
+    audioBitrate = std::clamp(kbps, 64, 320);
+}
+
+void Recorder::setSystemAudioDevice(const QString &device)
+{
+    systemAudioDevice = device.trimmed();
+}
+
+void Recorder::setMicAudioDevice(const QString &device)
+{
+    micAudioDevice = device.trimmed();
+}
+
+void Recorder::setAudioDevice(const QString &device)
+{
+    audioDevice = device.trimmed();
+}
+
+void Recorder::setAudioProcessing(int systemVolumePercent, int micVolumePercent, bool noiseReduction, bool mono,
+                                  int delayMs)
+{
+    systemVolume = std::clamp(systemVolumePercent, 0, 200);
+    micVolume = std::clamp(micVolumePercent, 0, 200);
+    micNoiseReduction = noiseReduction;
+    monoAudio = mono;
+    micDelayMs = std::clamp(delayMs, 0, 3000);
+}
+
+void Recorder::setWebcamEnabled(bool enabled)
+{
+    webcamEnabled = enabled;
+}
+
+void Recorder::setWebcamSettings(const QString &deviceName, int resolution, int cameraFps, int shape, int position,
+                                 int size, bool mirrored)
+{
+    webcamDeviceName = deviceName.trimmed();
+    webcamResolution = resolution;
+    webcamFps = cameraFps;
+    webcamShape = shape;
+    webcamPosition = position;
+    webcamSize = size;
+    webcamMirrored = mirrored;
+}
+
+void Recorder::setEffectsTargetRect(const QRect &rect)
+{
+    effectsTargetRect = rect.normalized();
+}
+
+void Recorder::setMouseEffectsEnabled(bool enabled)
+{
+    mouseEffectsEnabled = enabled;
+}
+
+void Recorder::setMouseEffectStyle(const QColor &cursor, int size, int opacityPercent, bool animateClicks,
+                                   const QColor &leftClick, const QColor &rightClick)
+{
+    cursorColor = cursor;
+    mouseSize = std::clamp(size, 20, 120);
+    mouseOpacity = std::clamp(opacityPercent, 10, 100);
+    clickAnimation = animateClicks;
+    leftClickColor = leftClick;
+    rightClickColor = rightClick;
+}
+
+void Recorder::setWatermarkFilter(const QString &filter)
+{
+    watermarkFilter = filter.trimmed();
+}
+
+void Recorder::setAutoSplit(bool enabled, int mode, int minutes, int megabytes)
+{
+    autoSplitEnabled = enabled;
+    autoSplitMode = mode > 0 ? 1 : 0;
+    autoSplitMinutes = std::max(1, minutes);
+    autoSplitMegabytes = std::max(1, megabytes);
+}
+
+void Recorder::setAutoStop(bool enabled, int mode, int minutes, int megabytes)
+{
+    autoStopEnabled = enabled;
+    autoStopMode = mode > 0 ? 1 : 0;
+    autoStopMinutes = std::max(1, minutes);
+    autoStopMegabytes = std::max(1, megabytes);
+}
+
+// ---------------------------------------------------------------------------
+// Programs, files and devices
+
+QString Recorder::ffmpegExecutable()
+{
+    const QString bundled = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
+    return QFileInfo(bundled).isFile() ? bundled : QStringLiteral("ffmpeg");
+}
+
+QString Recorder::partsFolderFor(const QString &outputPath)
+{
+    const QFileInfo info(outputPath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".vistrelle-parts"));
+}
+
+bool Recorder::createFolder(const QString &path, QString *errorText)
+{
+    if (!path.isEmpty() && QDir().mkpath(path) && QFileInfo(path).isDir())
+        return true;
+    if (errorText)
+        *errorText = tr("无法创建文件夹：%1").arg(QDir::toNativeSeparators(path));
+    return false;
+}
+
+QString Recorder::makeDefaultOutputPath(QString *errorText) const
+{
+    QSettings settings;
+    QString folder = settings
+                         .value(QStringLiteral("save/directory"),
+                                QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
+                         .toString();
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    if (!createFolder(folder, errorText)) {
+        qWarning() << "[Recorder] cannot create the save folder" << folder;
+        return {};
+    }
+    const QDir dir(folder);
+    const QString naming = settings.value(QStringLiteral("save/naming"), QStringLiteral("vistrelle_datetime")).toString();
+    const QString extension = audioOnly ? audioFormat : videoContainer;
+
+    // Taken when the recording's file or the segments of an earlier recording of
+    // that name (kept after a failed finish) are there.
+    auto taken = [](const QString &path) { return QFileInfo::exists(path) || QFileInfo::exists(partsFolderFor(path)); };
+
+    if (naming == QLatin1String("sequence")) {
+        for (qint64 n = 1;; ++n) {
+            const QString candidate =
+                dir.filePath(QStringLiteral("Recording_%1.%2").arg(n, 4, 10, QLatin1Char('0')).arg(extension));
+            if (!taken(candidate))
+                return candidate;
+        }
+    }
+
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss_zzz"));
+    const QString base = naming == QLatin1String("datetime") ? stamp : QStringLiteral("Vistrelle_%1").arg(stamp);
+    QString candidate = dir.filePath(base + QLatin1Char('.') + extension);
+    for (int k = 2; taken(candidate); ++k)
+        candidate = dir.filePath(QStringLiteral("%1_%2.%3").arg(base).arg(k).arg(extension));
+    return candidate;
+}
+
+QStringList Recorder::listAudioDevices()
+{
+    return {};
+}
+
+namespace {
+
+QString firstDeviceContaining(const QStringList &hints)
+{
+    const QStringList devices = Recorder::listAudioDevices();
+    for (const QString &hint : hints) {
+        for (const QString &device : devices) {
+            if (device.contains(hint, Qt::CaseInsensitive))
+                return device;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QString Recorder::suggestedSystemAudioDevice()
+{
+    return firstDeviceContaining({QStringLiteral("stereo mix"), QStringLiteral("立体声混音"),
+                                  QStringLiteral("what u hear"), QStringLiteral("loopback"),
+                                  QStringLiteral("cable output"), QStringLiteral("wave out")});
+}
+
+QString Recorder::suggestedMicrophoneDevice()
+{
+    return firstDeviceContaining({QStringLiteral("microphone"), QStringLiteral("麦克风"), QStringLiteral("mic ")});
+}
+
+// ---------------------------------------------------------------------------
+// Encoders
+
+bool Recorder::encoderWorks(const QString &encoder)
+{
+    return EncoderProbe::shared().works(encoder);
+}
+
+bool Recorder::encoderWorksAtSize(const QString &encoder, const QSize &size, int frameRate)
+{
+    return EncoderProbe::shared().worksAtSize(encoder, size, frameRate);
+}
+
+bool Recorder::isVideoEncoderAvailable(const QString &encoder)
+{
+    return encoderWorks(encoder);
+}
+
+QString Recorder::availableHardwareEncoder()
+{
+    return EncoderProbe::shared().availableHardwareEncoder();
+}
+
+QString Recorder::resolvedEncoder() const
+{
+    return EncoderProbe::shared().resolve(requestedEncoder);
+}
+
+// ---------------------------------------------------------------------------
+// Command line
+
+EncoderCommandLine::Inputs Recorder::commandLineInputs() const
+{
+    EncoderCommandLine::Inputs in;
+    in.audioOnly = audioOnly;
+    in.micEnabled = micEnabled;
+    in.captureBackend = captureBackend;
+    in.desktopOutputIndex = desktopOutputIndex;
+    in.fps = fps;
+    in.videoBitrate = videoBitrate;
+    in.keyframeInterval = keyframeInterval;
+    in.frameRateMode = frameRateMode;
+    in.videoContainer = videoContainer;
+    in.audioFormat = audioFormat;
+    in.audioBitrate = audioBitrate;
+    in.systemVolume = systemVolume;
+    in.micVolume = micVolume;
+    in.micNoiseReduction = micNoiseReduction;
+    in.monoAudio = monoAudio;
+    in.micDelayMs = micDelayMs;
+    in.captureRect = captureRect;
+    in.outputPath = outputPath;
+    in.softwarePresetForced = softwarePresetForced;
+    in.pipeFrameSize = pipeFrameSize;
+    in.cropRect = cropRect;
+    in.outputSize = outputSize;
+    in.currentSegmentPath = currentSegmentPath;
+    in.systemAudioPipePath = systemAudioPipePath;
+    in.hasScreenCapture = screenCapture != nullptr;
+    in.hasSystemAudioCapture = systemAudioCapture != nullptr;
+
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    in.primaryScreen = screens.indexOf(QGuiApplication::primaryScreen());
+    for (QScreen *screen : screens) {
+        EncoderCommandLine::Screen s;
+        s.geometry = screen->geometry();
+        s.devicePixelRatio = screen->devicePixelRatio();
+        s.nativeGeometry = screen->handle() ? screen->handle()->geometry()
+                                            : QRect(s.geometry.topLeft(), s.geometry.size() * s.devicePixelRatio);
+        in.screens << s;
+    }
+    in.inputForm = DeviceInputArguments::form();
+    in.display = DeviceInputArguments::currentDisplay();
+
+    // Only piped video with audio uses the buffer option; do not ask ffmpeg otherwise.
+    const bool pipedWithAudio = EncoderCommandLine::isPipedVideo(in)
+        && (micEnabled || (in.hasSystemAudioCapture && !systemAudioPipePath.isEmpty()));
+    in.shortestBufDuration = pipedWithAudio && EncoderProbe::shared().supportsShortestBufDuration();
+    if (!audioOnly)
+        in.encoder = selectedEncoder.isEmpty() ? resolvedEncoder() : selectedEncoder;
+    return in;
+}
+
+QStringList Recorder::buildArgs() const
+{
+    return EncoderCommandLine::build(commandLineInputs());
+}

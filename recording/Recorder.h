@@ -1,0 +1,266 @@
+#pragma once
+
+#include "platform/mac/NativeWindowHandle.h"
+#include "recording/EncoderCommandLine.h"
+
+#include <QColor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <qwindowdefs.h>
+
+#include <functional>
+
+class QProcess;
+class QTimer;
+class WasapiLoopbackCapture;
+class WasapiMicrophoneCapture;
+class MacScreenCapture;
+class MacSystemAudioCapture;
+
+// The recording engine. Lives on the GUI thread; the main window configures it
+// through the setters before every recording (the setters only store: nothing
+// acts on a running recording) and follows it through its signals. Every
+// recording is a chain of ffmpeg processes, one per segment, that are joined into
+// the output file at the end.
+class Recorder : public QObject
+{
+    Q_OBJECT
+public:
+    // Where video frames come from. 0, 2 and 3 all record the chosen display;
+    // 1 takes frames of a window capture, or of the webcam page when a camera
+    // frame source is set.
+    enum CaptureBackend : int {
+        DesktopBackend = 0,
+        FramesBackend = 1,
+        DesktopDuplicationBackend = 2,
+        DesktopDuplicationWithFallbackBackend = 3,
+    };
+    Q_ENUM(CaptureBackend)
+
+    // The answer to a 4K start without a working hardware encoder.
+    enum FourKSoftwareAction : int {
+        FourKReduceFrameRate = 0,   // keep 4K, drop to 15 frames per second
+        FourKScaleTo1080p = 1,      // scale to fit 1920x1080 at 30
+        FourKSoftware4K = 2,        // encode 4K on the processor at 30
+        FourKCancel = 3,
+    };
+    Q_ENUM(FourKSoftwareAction)
+
+    // Why the running segment is being ended.
+    enum class SegmentEndReason : int { None = 0, Pause = 1, Restart = 2, Stop = 3, Discard = 4 };
+    Q_ENUM(SegmentEndReason)
+
+    // Returns the annotation strokes for a capture rectangle (native pixels) at an
+    // output frame size, or a null image when there is nothing to draw.
+    using AnnotationFrameProvider = std::function<QImage(const QRect &, const QSize &)>;
+
+    explicit Recorder(QObject *parent = nullptr);
+    ~Recorder() override;
+
+    // Configuration.
+    void setCaptureRect(const QRect &rect);
+    void setOutputPath(const QString &path);
+    void setFps(int fps);
+    void setVideoBitrate(int kbps);
+    void setAnnotationFrameProvider(AnnotationFrameProvider provider);
+    void setEncoder(const QString &encoder);
+    void setVideoContainer(const QString &container);
+    void setFrameRateMode(const QString &mode);
+    void setKeyframeInterval(int seconds);
+    void setCaptureBackend(CaptureBackend backend);
+    void setCaptureWindow(const NativeWindowHandle &window);
+    void setDesktopOutputIndex(int index);
+    void setSystemAudioEnabled(bool enabled);
+    void setMicEnabled(bool enabled);
+    void setAudioOnly(bool audioOnly);
+    void setAudioFormat(const QString &format);
+    void setAudioBitrate(int kbps);
+    void setSystemAudioDevice(const QString &device);
+    void setMicAudioDevice(const QString &device);
+    void setAudioDevice(const QString &device);
+    void setAudioProcessing(int systemVolume, int micVolume, bool micNoiseReduction, bool mono, int micDelayMs);
+    void setWebcamEnabled(bool enabled);
+    void setWebcamSettings(const QString &deviceName, int resolution, int fps, int shape, int position, int size,
+                           bool mirrored);
+    void setEffectsTargetRect(const QRect &rect);
+    void setMouseEffectsEnabled(bool enabled);
+    void setMouseEffectStyle(const QColor &cursorColor, int size, int opacityPercent, bool clickAnimation,
+                             const QColor &leftClickColor, const QColor &rightClickColor);
+    void setWatermarkFilter(const QString &filter);
+    void setAutoSplit(bool enabled, int mode, int minutes, int megabytes);
+    void setAutoStop(bool enabled, int mode, int minutes, int megabytes);
+
+    // State, as the main window reads it.
+    bool isRecording() const { return recordingActive; }
+    bool isPaused() const { return recordingPaused; }
+    bool isPreparingStart() const { return preparing; }
+    bool isFinalizing() const { return finalizing; }
+
+    // The ffmpeg program: the one beside the application when present, else
+    // "ffmpeg" from the search path.
+    static QString ffmpegExecutable();
+
+    // A free output file name in the save folder by the save/naming setting.
+    // A name is free only when neither the file nor its parts folder exists, so
+    // that segments kept from a failed recording are never reused. Returns an
+    // empty string, with errorText set, when the save folder cannot be created.
+    QString makeDefaultOutputPath(QString *errorText = nullptr) const;
+
+    // The folder that holds the segments of a recording into outputPath.
+    static QString partsFolderFor(const QString &outputPath);
+
+    // Creates a folder with all its parents; on failure errorText gets a
+    // translated message naming the folder.
+    static bool createFolder(const QString &path, QString *errorText = nullptr);
+
+    static QStringList listAudioDevices();
+    static QString suggestedSystemAudioDevice();
+    static QString suggestedMicrophoneDevice();
+
+    // Encoder probing (thread-safe; see EncoderProbe).
+    static bool encoderWorks(const QString &encoder);
+    static bool encoderWorksAtSize(const QString &encoder, const QSize &size, int fps);
+    static bool isVideoEncoderAvailable(const QString &encoder);
+    static QString availableHardwareEncoder();
+    QString resolvedEncoder() const;
+
+    // The complete ffmpeg argument list of the segment about to start.
+    QStringList buildArgs() const;
+
+    // Written by the main window right before a start.
+    WId excludedWindowId = 0;
+    std::function<QImage()> cameraFrameSource;
+
+signals:
+    void started();
+    void stopped(const QString &outputPath);
+    void paused();
+    void resumed();
+    void recordTick(int elapsedSeconds);
+    void recordingStatsUpdated(qint64 recordedBytes, const QString &outputPath);
+    void performanceUpdated(double fps, qint64 droppedFrames, const QString &encoder, int bitrateKbps,
+                            bool hardwareEncoding);
+    void frameRateAutomaticallyReduced(int previousFps, int currentFps, const QString &reason);
+    void recordingPerformanceWarning(const QString &message);
+    void fourKSoftwareEncodingDecisionRequired(int width, int height, int requestedFps);
+    void finalizingChanged(bool active);
+    void finalizingMessageChanged(const QString &message);
+    void finalizationProgressChanged(int percent, int currentFile, int totalFiles, qint64 remainingSeconds,
+                                     bool cancelable);
+    void finalizationWarning(const QString &message);
+    void errorOccurred(const QString &message);
+
+protected:
+    // Configuration.
+    QRect captureRect;
+    QString outputPath;
+    bool outputPathExplicit = false;
+    int fps = 30;
+    int videoBitrate = 4000;
+    AnnotationFrameProvider annotationFrameProvider;
+    QString requestedEncoder = QStringLiteral("libx264");
+    QString videoContainer = QStringLiteral("mp4");
+    QString frameRateMode = QStringLiteral("cfr");
+    int keyframeInterval = 2;
+    CaptureBackend captureBackend = DesktopBackend;
+    NativeWindowHandle captureWindow;
+    int desktopOutputIndex = 0;
+    bool systemAudioEnabled = false;
+    bool micEnabled = false;
+    bool audioOnly = false;
+    QString audioFormat = QStringLiteral("mp3");
+    int audioBitrate = 192;
+    QString systemAudioDevice;
+    QString micAudioDevice;
+    QString audioDevice;
+    int systemVolume = 100;
+    int micVolume = 100;
+    bool micNoiseReduction = false;
+    bool monoAudio = false;
+    int micDelayMs = 0;
+    bool webcamEnabled = false;
+    QString webcamDeviceName;
+    int webcamResolution = 0;
+    int webcamFps = 30;
+    int webcamShape = 1;
+    int webcamPosition = 1;
+    int webcamSize = 50;
+    bool webcamMirrored = true;
+    QRect effectsTargetRect;
+    bool mouseEffectsEnabled = true;
+    QColor cursorColor = QColor(QStringLiteral("#facd15"));
+    int mouseSize = 40;
+    int mouseOpacity = 60;
+    bool clickAnimation = true;
+    QColor leftClickColor = QColor(QStringLiteral("#ef3d3d"));
+    QColor rightClickColor = QColor(QStringLiteral("#3478f6"));
+    QString watermarkFilter;
+    bool autoSplitEnabled = false;
+    int autoSplitMode = 0;
+    int autoSplitMinutes = 10;
+    int autoSplitMegabytes = 500;
+    bool autoStopEnabled = false;
+    int autoStopMode = 0;
+    int autoStopMinutes = 30;
+    int autoStopMegabytes = 1000;
+
+    // Run-time state.
+    bool recordingActive = false;
+    bool recordingPaused = false;
+    bool finalizing = false;
+    bool preparing = false;
+    bool prepareOnly = false;
+    bool prepared = false;
+    int startGeneration = 0;
+    bool awaitingFourKDecision = false;
+    bool fourKDecisionMidRecording = false;
+    bool softwarePresetForced = false;
+    QString selectedEncoder;
+    QSize outputSize{-1, -1};
+    QSize captureStreamSize{-1, -1};
+    QSize pipeFrameSize{-1, -1};
+    QRect cropRect;
+    QImage heldFrame;
+    SegmentEndReason pendingReason = SegmentEndReason::None;
+    bool segmentStopping = false;
+    int segmentGeneration = 0;
+    bool awaitingFirstMedia = false;
+    bool startTimedOut = false;
+    bool startedEmitted = false;
+    bool resuming = false;
+    bool resumePending = false;
+    bool holdFrameUntilReady = false;
+    bool hardwareFallbackDone = false;
+    bool captureFallbackDone = false;
+    bool segmentsDiffer = false;
+    bool downgradePending = false;
+    QString currentSegmentPath;
+    QStringList segmentFiles;
+    QString partsFolder;
+    QString systemAudioPipePath;
+    QString encoderOutput;
+    qint64 finishedSegmentsMs = 0;
+    QElapsedTimer recordingTimer;
+    QElapsedTimer segmentTimer;
+
+    // Owned helpers, children of the Recorder.
+    QProcess *process = nullptr;
+    WasapiLoopbackCapture *loopbackCapture = nullptr;
+    WasapiMicrophoneCapture *microphoneCapture = nullptr;
+    QTimer *policyTimer = nullptr;
+    QTimer *startWatchdog = nullptr;
+
+    // Per segment: present only while the segment's frame or system-audio
+    // capture runs.
+    MacScreenCapture *screenCapture = nullptr;
+    MacSystemAudioCapture *systemAudioCapture = nullptr;
+
+    // What the command line depends on: the members above, the screens, the
+    // device-input form and what the local ffmpeg supports.
+    EncoderCommandLine::Inputs commandLineInputs() const;
+};

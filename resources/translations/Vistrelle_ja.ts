@@ -1,0 +1,64 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="zh_CN">
+<context>
+    <name>GlobalHotkey</name>
+    <message>
+        <source>%1（不支持的按键）</source>
+        <translation>%1（サポートされていないキー）</translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>Unable to open browser</source>
+        <translation>ブラウザーを開けません</translation>
+    </message>
+    <message>
+        <source>Unable to open the default browser.
+
+Please visit this link manually:
+%1</source>
+        <translation>既定のブラウザーを開けません。
+
+次のリンクに手動でアクセスしてください：
+%1</translation>
+    </message>
+    <message>
+        <source>Link unavailable</source>
+        <translation>リンクを利用できません</translation>
+    </message>
+    <message>
+        <source>The requested page link is not configured.</source>
+        <translation>要求されたページのリンクは設定されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>フォルダーを作成できません：%1</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiLoopbackCapture</name>
+    <message>
+        <source>WASAPI 回环录音仅支持 Windows。</source>
+        <translation>WASAPI ループバック録音は Windows でのみサポートされています。</translation>
+    </message>
+</context>
+<context>
+    <name>WasapiMicrophoneCapture</name>
+    <message>
+        <source>WASAPI microphone capture is only supported on Windows.</source>
+        <translation>WASAPI マイク キャプチャは Windows でのみサポートされています。</translation>
+    </message>
+</context>
+</TS>

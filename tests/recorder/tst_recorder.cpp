@@ -1,0 +1,405 @@
+// The Recorder's configuration rules, output naming, tool lookup and the
+// platform pieces it owns (WASAPI stand-ins, camera permission).
+#include "platform/mac/MacCameraPermission.h"
+#include "platform/win/WasapiLoopbackCapture.h"
+#include "platform/win/WasapiMicrophoneCapture.h"
+#include "recording/Recorder.h"
+
+#include <QtTest>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+// Exposes the stored configuration for checking.
+class InspectableRecorder : public Recorder
+{
+public:
+    using Recorder::audioBitrate;
+    using Recorder::audioFormat;
+    using Recorder::autoSplitMegabytes;
+    using Recorder::autoSplitMinutes;
+    using Recorder::autoSplitMode;
+    using Recorder::autoStopMegabytes;
+    using Recorder::autoStopMinutes;
+    using Recorder::autoStopMode;
+    using Recorder::captureRect;
+    using Recorder::desktopOutputIndex;
+    using Recorder::fps;
+    using Recorder::frameRateMode;
+    using Recorder::keyframeInterval;
+    using Recorder::micDelayMs;
+    using Recorder::micVolume;
+    using Recorder::mouseOpacity;
+    using Recorder::mouseSize;
+    using Recorder::outputPath;
+    using Recorder::outputPathExplicit;
+    using Recorder::requestedEncoder;
+    using Recorder::selectedEncoder;
+    using Recorder::currentSegmentPath;
+    using Recorder::pipeFrameSize;
+    using Recorder::systemVolume;
+    using Recorder::videoBitrate;
+    using Recorder::videoContainer;
+    using Recorder::webcamDeviceName;
+    using Recorder::watermarkFilter;
+};
+
+class TestRecorder : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir settingsDir;
+    QTemporaryDir saveDir;
+
+    void setSave(const QVariant &directory, const QVariant &naming)
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("save/directory"), directory);
+        if (naming.isValid())
+            settings.setValue(QStringLiteral("save/naming"), naming);
+        else
+            settings.remove(QStringLiteral("save/naming"));
+    }
+
+    static void touch(const QString &path)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(settingsDir.isValid());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("VistrelleTest"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_recorder"));
+    }
+
+    void init()
+    {
+        QDir(saveDir.path()).removeRecursively();
+        QDir().mkpath(saveDir.path());
+        QSettings().clear();
+    }
+
+    void defaults()
+    {
+        InspectableRecorder r;
+        QCOMPARE(r.fps, 30);
+        QCOMPARE(r.videoBitrate, 4000);
+        QCOMPARE(r.requestedEncoder, QStringLiteral("libx264"));
+        QCOMPARE(r.videoContainer, QStringLiteral("mp4"));
+        QCOMPARE(r.frameRateMode, QStringLiteral("cfr"));
+        QCOMPARE(r.keyframeInterval, 2);
+        QCOMPARE(r.audioFormat, QStringLiteral("mp3"));
+        QCOMPARE(r.audioBitrate, 192);
+        QCOMPARE(r.autoSplitMinutes, 10);
+        QCOMPARE(r.autoSplitMegabytes, 500);
+        QCOMPARE(r.autoStopMinutes, 30);
+        QCOMPARE(r.autoStopMegabytes, 1000);
+        QVERIFY(r.captureRect.isNull());
+        QVERIFY(!r.isRecording() && !r.isPaused() && !r.isPreparingStart() && !r.isFinalizing());
+        QCOMPARE(r.excludedWindowId, WId(0));
+        QVERIFY(!r.cameraFrameSource);
+    }
+
+    void clampsAndNormalisation()
+    {
+        InspectableRecorder r;
+        r.setFps(0);
+        QCOMPARE(r.fps, 1);
+        r.setFps(500);
+        QCOMPARE(r.fps, 240);
+        r.setVideoBitrate(100);
+        QCOMPARE(r.videoBitrate, 500);
+        r.setKeyframeInterval(0);
+        QCOMPARE(r.keyframeInterval, 1);
+        r.setKeyframeInterval(30);
+        QCOMPARE(r.keyframeInterval, 10);
+        r.setAudioBitrate(32);
+        QCOMPARE(r.audioBitrate, 64);
+        r.setAudioBitrate(999);
+        QCOMPARE(r.audioBitrate, 320);
+        r.setDesktopOutputIndex(-2);
+        QCOMPARE(r.desktopOutputIndex, 0);
+
+        r.setAudioFormat(QStringLiteral(" FLAC "));
+        QCOMPARE(r.audioFormat, QStringLiteral("flac"));
+        r.setAudioFormat(QStringLiteral("ogg"));
+        QCOMPARE(r.audioFormat, QStringLiteral("mp3"));
+        r.setVideoContainer(QStringLiteral("MKV"));
+        QCOMPARE(r.videoContainer, QStringLiteral("mkv"));
+        r.setVideoContainer(QStringLiteral("mov"));
+        QCOMPARE(r.videoContainer, QStringLiteral("mp4"));
+        r.setFrameRateMode(QStringLiteral("VFR"));
+        QCOMPARE(r.frameRateMode, QStringLiteral("vfr"));
+        r.setFrameRateMode(QStringLiteral("variable"));
+        QCOMPARE(r.frameRateMode, QStringLiteral("cfr"));
+        r.setEncoder(QStringLiteral("  "));
+        QCOMPARE(r.requestedEncoder, QStringLiteral("libx264"));
+        r.setEncoder(QStringLiteral(" auto "));
+        QCOMPARE(r.requestedEncoder, QStringLiteral("auto"));
+
+        r.setAudioProcessing(-5, 250, true, true, 5000);
+        QCOMPARE(r.systemVolume, 0);
+        QCOMPARE(r.micVolume, 200);
+        QCOMPARE(r.micDelayMs, 3000);
+        r.setMouseEffectStyle(Qt::red, 5, 500, false, Qt::green, Qt::blue);
+        QCOMPARE(r.mouseSize, 20);
+        QCOMPARE(r.mouseOpacity, 100);
+
+        r.setAutoSplit(true, 5, 0, -3);
+        QCOMPARE(r.autoSplitMode, 1);
+        QCOMPARE(r.autoSplitMinutes, 1);
+        QCOMPARE(r.autoSplitMegabytes, 1);
+        r.setAutoStop(true, -1, 45, 2000);
+        QCOMPARE(r.autoStopMode, 0);
+        QCOMPARE(r.autoStopMinutes, 45);
+        QCOMPARE(r.autoStopMegabytes, 2000);
+
+        r.setCaptureRect(QRect(300, 200, -200, -150));
+        QVERIFY(r.captureRect.isValid());
+        QCOMPARE(r.captureRect.size(), QSize(200, 150));
+        r.setWebcamSettings(QStringLiteral("  Cam  "), 720, 24, 0, 8, 70, false);
+        QCOMPARE(r.webcamDeviceName, QStringLiteral("Cam"));
+        r.setWatermarkFilter(QStringLiteral("  drawtext=text=x  "));
+        QCOMPARE(r.watermarkFilter, QStringLiteral("drawtext=text=x"));
+    }
+
+    void outputPathExplicitness()
+    {
+        InspectableRecorder r;
+        r.setOutputPath(QStringLiteral("   "));
+        QCOMPARE(r.outputPath, QStringLiteral("   "));
+        QVERIFY(!r.outputPathExplicit);
+        r.setOutputPath(QStringLiteral("/tmp/a.mp4"));
+        QVERIFY(r.outputPathExplicit);
+        r.setOutputPath(QString());
+        QVERIFY(!r.outputPathExplicit);
+    }
+
+    void sequenceNaming()
+    {
+        setSave(saveDir.path(), QStringLiteral("sequence"));
+        const QDir dir(saveDir.path());
+        touch(dir.filePath(QStringLiteral("Recording_0001.mp4")));
+        touch(dir.filePath(QStringLiteral("Recording_0002.mp4")));
+        Recorder r;
+        QCOMPARE(r.makeDefaultOutputPath(), dir.filePath(QStringLiteral("Recording_0003.mp4")));
+
+        // Another extension is another name.
+        r.setAudioOnly(true);
+        r.setAudioFormat(QStringLiteral("wav"));
+        QCOMPARE(r.makeDefaultOutputPath(), dir.filePath(QStringLiteral("Recording_0001.wav")));
+    }
+
+    void sequenceNamingPastTenThousand()
+    {
+        setSave(saveDir.path(), QStringLiteral("sequence"));
+        const QDir dir(saveDir.path());
+        for (int n = 1; n <= 9999; ++n)
+            touch(dir.filePath(QStringLiteral("Recording_%1.mkv").arg(n, 4, 10, QLatin1Char('0'))));
+        Recorder r;
+        r.setVideoContainer(QStringLiteral("mkv"));
+        QCOMPARE(r.makeDefaultOutputPath(), dir.filePath(QStringLiteral("Recording_10000.mkv")));
+    }
+
+    // Segments kept after a failed finish live in "<name>.vistrelle-parts"; a new
+    // recording must not take that name, or it would reuse and lose them.
+    void keptSegmentsReserveTheirName()
+    {
+        setSave(saveDir.path(), QStringLiteral("sequence"));
+        const QDir dir(saveDir.path());
+        touch(dir.filePath(QStringLiteral("Recording_0001.mp4")));
+        QVERIFY(dir.mkpath(QStringLiteral("Recording_0002.vistrelle-parts")));
+        Recorder r;
+        const QString next = r.makeDefaultOutputPath();
+        QCOMPARE(next, dir.filePath(QStringLiteral("Recording_0003.mp4")));
+        QCOMPARE(Recorder::partsFolderFor(dir.filePath(QStringLiteral("Clip.final.mp4"))),
+                 dir.filePath(QStringLiteral("Clip.final.vistrelle-parts")));
+    }
+
+    void dateTimeNaming_data()
+    {
+        QTest::addColumn<QVariant>("naming");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("default") << QVariant() << QStringLiteral("^Vistrelle_(\\d{4}-\\d\\d-\\d\\d_\\d{6}_\\d{3})\\.mp4$");
+        QTest::newRow("datetime") << QVariant(QStringLiteral("datetime"))
+                                  << QStringLiteral("^(\\d{4}-\\d\\d-\\d\\d_\\d{6}_\\d{3})\\.mp4$");
+        QTest::newRow("unknown value, and case matters") << QVariant(QStringLiteral("Sequence"))
+                                  << QStringLiteral("^Vistrelle_(\\d{4}-\\d\\d-\\d\\d_\\d{6}_\\d{3})\\.mp4$");
+    }
+
+    void dateTimeNaming()
+    {
+        QFETCH(QVariant, naming);
+        QFETCH(QString, pattern);
+        setSave(saveDir.path(), naming);
+        Recorder r;
+        const QString first = r.makeDefaultOutputPath();
+        const QFileInfo info(first);
+        QCOMPARE(info.absolutePath(), QDir(saveDir.path()).absolutePath());
+        const QRegularExpressionMatch m = QRegularExpression(pattern).match(info.fileName());
+        QVERIFY2(m.hasMatch(), qPrintable(info.fileName()));
+    }
+
+    void dateTimeCollisions()
+    {
+        // Occupy every stamp of the next seconds so the collision path is taken
+        // whatever the clock says.
+        setSave(saveDir.path(), QStringLiteral("datetime"));
+        Recorder r;
+        const QString first = r.makeDefaultOutputPath();
+        const QString base = QFileInfo(first).completeBaseName();
+        touch(first);
+        // Same stamp, taken: the result is base_2 unless the clock moved on.
+        const QString second = r.makeDefaultOutputPath();
+        if (QFileInfo(second).completeBaseName().startsWith(base)) {
+            QCOMPARE(second, QDir(saveDir.path()).filePath(base + QStringLiteral("_2.mp4")));
+            touch(second);
+            QDir(saveDir.path()).mkpath(base + QStringLiteral("_3.vistrelle-parts"));
+            const QString third = r.makeDefaultOutputPath();
+            if (QFileInfo(third).completeBaseName().startsWith(base))
+                QCOMPARE(third, QDir(saveDir.path()).filePath(base + QStringLiteral("_4.mp4")));
+        }
+        QVERIFY(!QFileInfo::exists(r.makeDefaultOutputPath()));
+    }
+
+    void saveFolderIsCreatedOrReported()
+    {
+        const QString nested = QDir(saveDir.path()).filePath(QStringLiteral("a/b/c"));
+        setSave(nested, QStringLiteral("sequence"));
+        Recorder r;
+        QString error;
+        QCOMPARE(r.makeDefaultOutputPath(&error), QDir(nested).filePath(QStringLiteral("Recording_0001.mp4")));
+        QVERIFY(error.isEmpty());
+        QVERIFY(QFileInfo(nested).isDir());
+
+        // A file where the folder should be: no name, and a message naming it.
+        const QString blocked = QDir(saveDir.path()).filePath(QStringLiteral("file"));
+        touch(blocked);
+        setSave(blocked + QStringLiteral("/sub"), QStringLiteral("sequence"));
+        QCOMPARE(r.makeDefaultOutputPath(&error), QString());
+        QVERIFY2(error.contains(QDir::toNativeSeparators(blocked + QStringLiteral("/sub"))), qPrintable(error));
+        QVERIFY(!Recorder::createFolder(blocked, &error));
+    }
+
+    void emptySaveFolderMeansHome()
+    {
+        setSave(QString(), QStringLiteral("datetime"));
+        Recorder r;
+        QCOMPARE(QFileInfo(r.makeDefaultOutputPath()).absolutePath(), QDir::homePath());
+    }
+
+    void ffmpegLookup()
+    {
+        // No ffmpeg beside the test executable: the bare name is searched on PATH.
+        QVERIFY(!QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg")));
+        QCOMPARE(Recorder::ffmpegExecutable(), QStringLiteral("ffmpeg"));
+    }
+
+    void audioDevices()
+    {
+        QVERIFY(Recorder::listAudioDevices().isEmpty());
+        QCOMPARE(Recorder::suggestedSystemAudioDevice(), QString());
+        QCOMPARE(Recorder::suggestedMicrophoneDevice(), QString());
+    }
+
+    void buildArgsUsesConfiguration()
+    {
+        InspectableRecorder r;
+        r.setAudioOnly(true);
+        r.setMicEnabled(true);
+        r.setAudioFormat(QStringLiteral("flac"));
+        r.setAudioProcessing(100, 50, true, false, 0);
+        r.setOutputPath(QStringLiteral("/tmp/voice.flac"));
+        const QStringList args = r.buildArgs();
+        QCOMPARE(args.last(), QStringLiteral("/tmp/voice.flac"));
+        QVERIFY(args.contains(QStringLiteral("[0:a]asetpts=N/SR/TB,volume=0.50,afftdn=nf=-25[amic];[amic]anull[aout]")));
+        QVERIFY(!args.contains(QStringLiteral("-c:v")));
+
+        // A chosen encoder is used as it is; no probe runs for it.
+        InspectableRecorder v;
+        v.setCaptureBackend(Recorder::FramesBackend);
+        v.pipeFrameSize = QSize(800, 600);
+        v.selectedEncoder = QStringLiteral("h264_fancy");
+        v.currentSegmentPath = QStringLiteral("/tmp/seg.mp4");
+        const QStringList video = v.buildArgs();
+        QVERIFY(video.contains(QStringLiteral("800x600")));
+        QCOMPARE(video.at(video.indexOf(QStringLiteral("-c:v")) + 1), QStringLiteral("h264_fancy"));
+        QCOMPARE(video.last(), QStringLiteral("/tmp/seg.mp4"));
+    }
+
+    void windowsAudioCaptureRefuses()
+    {
+        WasapiLoopbackCapture loopback;
+        loopback.stop(); // harmless when nothing runs
+        QVERIFY(loopback.errorString().isEmpty());
+        QVERIFY(!loopback.isRunning());
+        QSignalSpy levels(&loopback, &WasapiLoopbackCapture::levelChanged);
+        QSignalSpy errors(&loopback, &WasapiLoopbackCapture::captureError);
+        QVERIFY(!loopback.startMonitor(QStringLiteral("any")));
+        QCOMPARE(loopback.errorString(), QStringLiteral("WASAPI 回环录音仅支持 Windows。"));
+        QVERIFY(!loopback.startPipe(QStringLiteral("dev"), QStringLiteral("/tmp/p.fifo")));
+        QVERIFY(!loopback.startInternal(QString(), QString(), false));
+        QVERIFY(!loopback.isRunning());
+        QCOMPARE(loopback.sampleFormat(), QStringLiteral("f32le"));
+        QCOMPARE(loopback.sampleRate(), 48000);
+        QCOMPARE(loopback.channelCount(), 2);
+        QVERIFY(WasapiLoopbackCapture::playbackDevices().isEmpty());
+
+        WasapiMicrophoneCapture mic;
+        QCOMPARE(mic.modeName(), QStringLiteral("none"));
+        QCOMPARE(mic.mode(), 0);
+        QVERIFY(!mic.startPipe(QStringLiteral("dev"), QStringLiteral("/tmp/p.fifo")));
+        QCOMPARE(mic.errorString(), QStringLiteral("WASAPI microphone capture is only supported on Windows."));
+        QVERIFY(!mic.isRunning());
+        QVERIFY(mic.endpointName().isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(levels.count() + errors.count(), 0);
+    }
+
+    void cameraPermission()
+    {
+        setMacCameraPermissionOverride(std::nullopt);
+        QCOMPARE(macCameraPermissionStatus(), 0);
+
+        struct Case { int status; bool grants; bool expected; };
+        const Case cases[] = {{0, false, true}, {1, true, false}, {2, true, true}, {2, false, false}, {9, true, false}};
+        for (const Case &c : cases) {
+            setMacCameraPermissionOverride(MacCameraPermissionOverride{c.status, c.grants});
+            QCOMPARE(macCameraPermissionStatus(), c.status == 9 ? 1 : c.status);
+            int calls = 0;
+            bool answer = !c.expected;
+            requestMacCameraPermission([&](bool granted) {
+                ++calls;
+                answer = granted;
+                QCOMPARE(QThread::currentThread(), qApp->thread());
+            });
+            QCOMPARE(calls, 0); // never inside the call
+            QTRY_COMPARE(calls, 1);
+            QCoreApplication::processEvents();
+            QCOMPARE(calls, 1);
+            QCOMPARE(answer, c.expected);
+        }
+        setMacCameraPermissionOverride(std::nullopt);
+    }
+
+    void cameraPermissionFromAnotherThread()
+    {
+        int calls = 0;
+        QThread *thread = QThread::create([&] { requestMacCameraPermission([&](bool) {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            ++calls;
+        }); });
+        thread->start();
+        QVERIFY(thread->wait(5000));
+        delete thread;
+        QTRY_COMPARE(calls, 1);
+    }
+};
+
+QTEST_MAIN(TestRecorder)
+#include "tst_recorder.moc"
