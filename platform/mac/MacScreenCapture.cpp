@@ -1,0 +1,192 @@
+#include "platform/mac/MacScreenCapture.h"
+
+#include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/X11Connection.h"
+#include "platform/mac/X11FrameGrabber.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMutexLocker>
+#include <QScreen>
+#include <QThread>
+#include <qpa/qplatformscreen.h>
+
+#include <atomic>
+#include <chrono>
+
+struct MacScreenCapture::Worker : CaptureWorkerThread
+{
+    QRect grabRect;
+    QSize outputSize;
+    quint32 excludedWindow = 0;
+    int fps = 1;
+
+    void run() override
+    {
+        X11Connection connection;
+        if (!connection.isValid()) {
+            fail(connection.errorString());
+            return;
+        }
+        enterPhase(Phase::Listed);
+        if (!QRect(QPoint(0, 0), connection.rootSize()).contains(grabRect)) {
+            fail(QStringLiteral("Selected screen is unavailable"));
+            return;
+        }
+        if (!connection.windowExists(excludedWindow)) {
+            fail(QStringLiteral("Recording toolbar window cannot be excluded"));
+            return;
+        }
+        static std::atomic_bool exclusionNoted{false};
+        if (!exclusionNoted.exchange(true))
+            qInfo() << "[Screen capture] X11 cannot leave the recording toolbar out of a screen "
+                       "grab; it stays in the picture";
+
+        X11FrameGrabber grabber(connection.get());
+        enterPhase(Phase::Running);
+
+        bool errorLogged = false;
+        const auto interval = std::chrono::microseconds(1000000 / fps);
+        auto next = std::chrono::steady_clock::now();
+        while (isRunning()) {
+            QString error;
+            QImage frame = grabber.grab(connection.root(), grabRect, &error);
+            if (!frame.isNull()) {
+                grabber.drawCursor(frame, grabRect.topLeft());
+                deliver(X11FrameGrabber::scaled(frame, outputSize));
+            } else if (xcb_connection_has_error(connection.get())) {
+                qWarning() << "[Screen capture] The X11 connection was lost; no more frames";
+                return;
+            } else if (!errorLogged) {
+                errorLogged = true;
+                qWarning() << "[Screen capture] Grab failed:" << error;
+            }
+            next += interval;
+            const auto now = std::chrono::steady_clock::now();
+            if (next < now - interval)
+                next = now; // fell far behind: start a fresh schedule rather than burst
+            waitUntil(next);
+        }
+    }
+};
+
+MacScreenCapture::MacScreenCapture() = default;
+
+MacScreenCapture::~MacScreenCapture()
+{
+    stop();
+}
+
+bool MacScreenCapture::isAvailable()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    return X11Connection().isValid();
+}
+
+QSize MacScreenCapture::streamSize(const QSize &displayPixels, const QSize &targetSize)
+{
+    QSize size = displayPixels;
+    if (targetSize.width() >= 0 && targetSize.height() >= 0)
+        size = displayPixels.scaled(targetSize, Qt::KeepAspectRatio);
+    return QSize(qMax(2, size.width() & ~1), qMax(2, size.height() & ~1));
+}
+
+int MacScreenCapture::effectiveFps(int fps)
+{
+    return fps < 2 ? 1 : fps;
+}
+
+QRect MacScreenCapture::displayRect(int displayIndex)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (displayIndex >= 1 && displayIndex < screens.size())
+        screen = screens.at(displayIndex);
+    if (!screen)
+        return QRect();
+    if (QPlatformScreen *platform = screen->handle())
+        return platform->geometry();
+    const qreal ratio = screen->devicePixelRatio();
+    const QRect logical = screen->geometry();
+    return QRect(logical.topLeft(), logical.size() * ratio);
+}
+
+bool MacScreenCapture::start(int displayIndex, WId excludedWindow, int fps,
+                             const QSize &targetSize, QString *error)
+{
+    stop();
+    auto failWith = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    if (!isAvailable())
+        return failWith(QStringLiteral("Screen capture needs an X11 display; it is not available "
+                                       "under Wayland or without a display"));
+    const QRect display = displayRect(displayIndex);
+    if (display.isEmpty())
+        return failWith(QStringLiteral("Selected screen is unavailable"));
+    if (excludedWindow == 0)
+        return failWith(QStringLiteral("Recording toolbar window cannot be excluded"));
+
+    auto worker = std::make_shared<Worker>();
+    worker->outputSize = streamSize(display.size(), targetSize);
+    worker->grabRect = display;
+    if (!(targetSize.width() >= 0 && targetSize.height() >= 0)) {
+        // The display's own size: drop an odd last column or row instead of rescaling.
+        worker->grabRect.setSize(worker->outputSize.boundedTo(display.size()));
+    }
+    worker->excludedWindow = quint32(excludedWindow);
+    worker->fps = effectiveFps(fps);
+    worker->setSink([this](QImage frame) { setFrame(std::move(frame)); });
+    m_worker = worker;
+    worker->launch();
+
+    QString failure;
+    if (!worker->waitForPhase(CaptureWorkerThread::Phase::Listed, ConnectTimeoutMs, &failure)) {
+        stop();
+        return failWith(failure.isEmpty() ? QStringLiteral("Timed out listing displays") : failure);
+    }
+    if (!worker->waitForPhase(CaptureWorkerThread::Phase::Running, StartTimeoutMs, &failure)) {
+        stop();
+        return failWith(failure.isEmpty() ? QStringLiteral("Screen capture did not start")
+                                          : failure);
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (latestFrame().isNull() && waited.elapsed() < FirstFrameTimeoutMs)
+        QThread::msleep(10);
+    if (latestFrame().isNull()) {
+        stop();
+        return failWith(QStringLiteral("Screen capture produced no frame"));
+    }
+    return true;
+}
+
+void MacScreenCapture::stop()
+{
+    if (std::shared_ptr<Worker> worker = std::move(m_worker))
+        worker->shutdown(StopTimeoutMs);
+    QMutexLocker lock(&m_frameMutex);
+    m_frame = QImage();
+}
+
+QImage MacScreenCapture::latestFrame() const
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_frame;
+}
+
+QSize MacScreenCapture::frameSize() const
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_frame.size();
+}
+
+void MacScreenCapture::setFrame(QImage frame)
+{
+    QMutexLocker lock(&m_frameMutex);
+    m_frame = std::move(frame);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QMutex>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWindow>
+
+#include <memory>
+
+// Captures one screen of the X display on a worker thread with its own X connection
+// and keeps only the newest frame, which the Recorder pulls on its own timer.
+// Frames are ARGB32 with the alpha byte opaque, the pointer drawn in, scaled to the
+// even stream size. X11 cannot leave a window out of a root-window grab: the toolbar
+// window is checked but still appears in the picture.
+class MacScreenCapture
+{
+public:
+    MacScreenCapture();
+    ~MacScreenCapture();
+    MacScreenCapture(const MacScreenCapture &) = delete;
+    MacScreenCapture &operator=(const MacScreenCapture &) = delete;
+
+    // True on the xcb platform when the X display accepts a connection.
+    static bool isAvailable();
+
+    // Starts capturing and returns once the first frame is there. On failure the
+    // reason goes to *error, false is returned and nothing keeps running.
+    bool start(int displayIndex, WId excludedWindow, int fps, const QSize &targetSize,
+               QString *error);
+    // Ends the capture (waits at most 2 s for the worker) and clears the newest frame.
+    void stop();
+
+    QImage latestFrame() const;
+    QSize frameSize() const;
+    void setFrame(QImage frame);
+
+    // The frame size for a display of `displayPixels`: fitted into `targetSize`
+    // keeping the aspect ratio when both its sides are at least 0, then each side
+    // made even (at least 2).
+    static QSize streamSize(const QSize &displayPixels, const QSize &targetSize);
+    // Frames per second actually requested: below 2 counts as 1.
+    static int effectiveFps(int fps);
+    // Device-pixel rectangle of screen `displayIndex` of the application's screen
+    // list; 0 and any index outside the list mean the primary screen.
+    static QRect displayRect(int displayIndex);
+
+    // Time limits, in milliseconds.
+    static constexpr int ConnectTimeoutMs = 5000;
+    static constexpr int StartTimeoutMs = 5000;
+    static constexpr int FirstFrameTimeoutMs = 5000;
+    static constexpr int StopTimeoutMs = 2000;
+
+private:
+    struct Worker;
+    std::shared_ptr<Worker> m_worker;
+    mutable QMutex m_frameMutex;
+    QImage m_frame;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/mac/PulseMonitorStream.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+// Records what the computer plays and hands it to the encoder through a named pipe
+// as a continuous real-time stream: raw 32-bit float, little-endian, 48000 Hz,
+// stereo interleaved, written in 10 ms chunks of 3840 bytes, with silence filling
+// every gap. The samples come from the sound server's monitor of the default output.
+class MacSystemAudioCapture
+{
+public:
+    MacSystemAudioCapture();
+    ~MacSystemAudioCapture();
+    MacSystemAudioCapture(const MacSystemAudioCapture &) = delete;
+    MacSystemAudioCapture &operator=(const MacSystemAudioCapture &) = delete;
+
+    static constexpr size_t ChunkBytes = 3840;
+    static constexpr size_t ChunkSamples = ChunkBytes / sizeof(float);
+    static constexpr size_t MaxQueuedSamples = 192000; // 2 s of stereo at 48 kHz
+    static constexpr int ChunkIntervalMs = 10;
+    static constexpr int ServerTimeoutMs = 5000;
+
+    // Quick check that a sound server answers (bounded to a fraction of a second).
+    static bool isAvailable();
+
+    // Creates the pipe at fifoPath, starts recording and the writer. On failure
+    // returns false with the reason in *error and leaves nothing running or open.
+    bool start(const QString &fifoPath, QString *error);
+    // Stops everything, logs the statistics and removes the pipe; safe at any time.
+    void stop();
+    // Appends interleaved stereo samples (called on the sound server's thread).
+    void appendSamples(const float *samples, size_t count);
+
+    struct Statistics
+    {
+        quint64 callbacks = 0;
+        quint64 receivedSamples = 0;
+        quint64 audibleSamples = 0;
+        quint64 discardedSamples = 0;
+        quint64 writtenSamples = 0;
+        float peak = 0.0f;
+        size_t queuedSamples = 0;
+    };
+    Statistics statistics() const;
+
+private:
+    void writerLoop();
+    void resetStatistics();
+
+    PulseMonitorStream m_stream;
+    bool m_streamStarted = false;
+    QString m_fifoPath;
+    std::atomic_bool m_running{false};
+    std::thread m_writer;
+    mutable std::mutex m_queueMutex;
+    std::deque<float> m_queue;
+    quint64 m_receivedSamples = 0;
+    quint64 m_audibleSamples = 0;
+    quint64 m_discardedSamples = 0;
+    float m_peak = 0.0f;
+    std::atomic<quint64> m_writtenSamples{0};
+    std::atomic<quint64> m_callbacks{0};
+    int m_readFd = -1;
+    int m_writeFd = -1;
+};

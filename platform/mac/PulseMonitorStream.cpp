@@ -1,0 +1,200 @@
+#include "platform/mac/PulseMonitorStream.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <pulse/pulseaudio.h>
+
+#include <atomic>
+
+namespace {
+
+const char *const ApplicationName = "Vistrelle";
+
+// Polls a state with the loop unlocked in between, so that PulseAudio's thread can
+// move it on; returns the last state seen.
+template<typename Read>
+auto waitForState(pa_threaded_mainloop *loop, int timeoutMs, Read read,
+                  std::initializer_list<decltype(read())> finalStates)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        pa_threaded_mainloop_lock(loop);
+        const auto state = read();
+        pa_threaded_mainloop_unlock(loop);
+        for (auto final : finalStates) {
+            if (state == final)
+                return state;
+        }
+        if (timer.elapsed() >= timeoutMs)
+            return state;
+        QThread::msleep(2);
+    }
+}
+
+} // namespace
+
+PulseMonitorStream::PulseMonitorStream() = default;
+
+PulseMonitorStream::~PulseMonitorStream()
+{
+    stop();
+}
+
+QString PulseMonitorStream::contextError() const
+{
+    return QString::fromLocal8Bit(pa_strerror(m_context ? pa_context_errno(m_context) : PA_ERR_UNKNOWN));
+}
+
+bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QString *error)
+{
+    stop();
+    auto failWith = [this, error](const QString &text) {
+        if (error)
+            *error = text;
+        stop();
+        return false;
+    };
+    m_callback = callback;
+    m_loop = pa_threaded_mainloop_new();
+    if (!m_loop)
+        return failWith(QStringLiteral("Cannot create the sound server connection"));
+    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), ApplicationName);
+    if (!m_context)
+        return failWith(QStringLiteral("Cannot create the sound server connection"));
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+        return failWith(QStringLiteral("Cannot connect to the sound server: %1").arg(contextError()));
+    if (pa_threaded_mainloop_start(m_loop) < 0)
+        return failWith(QStringLiteral("Cannot start the sound server connection"));
+
+    const pa_context_state_t contextState = waitForState(
+        m_loop, timeoutMs, [this] { return pa_context_get_state(m_context); },
+        {PA_CONTEXT_READY, PA_CONTEXT_FAILED, PA_CONTEXT_TERMINATED});
+    if (contextState != PA_CONTEXT_READY) {
+        pa_threaded_mainloop_lock(m_loop);
+        const QString reason = contextState == PA_CONTEXT_FAILED ? contextError()
+                                                                  : QStringLiteral("timed out");
+        pa_threaded_mainloop_unlock(m_loop);
+        return failWith(QStringLiteral("Cannot connect to the sound server: %1").arg(reason));
+    }
+
+    pa_sample_spec spec;
+    spec.format = PA_SAMPLE_FLOAT32LE;
+    spec.rate = SampleRate;
+    spec.channels = Channels;
+    pa_buffer_attr attr;
+    attr.maxlength = uint32_t(-1);
+    attr.tlength = uint32_t(-1);
+    attr.prebuf = uint32_t(-1);
+    attr.minreq = uint32_t(-1);
+    attr.fragsize = FragmentBytes;
+
+    pa_threaded_mainloop_lock(m_loop);
+    m_stream = pa_stream_new(m_context, "System audio", &spec, nullptr);
+    int connected = -1;
+    if (m_stream) {
+        pa_stream_set_read_callback(m_stream, &PulseMonitorStream::onRead, this);
+        connected = pa_stream_connect_record(m_stream, "@DEFAULT_MONITOR@", &attr,
+                                             PA_STREAM_ADJUST_LATENCY);
+    }
+    const QString connectError = connected < 0 ? contextError() : QString();
+    pa_threaded_mainloop_unlock(m_loop);
+    if (connected < 0)
+        return failWith(QStringLiteral("System audio capture did not start: %1").arg(connectError));
+
+    const pa_stream_state_t streamState = waitForState(
+        m_loop, timeoutMs, [this] { return pa_stream_get_state(m_stream); },
+        {PA_STREAM_READY, PA_STREAM_FAILED, PA_STREAM_TERMINATED});
+    if (streamState != PA_STREAM_READY) {
+        pa_threaded_mainloop_lock(m_loop);
+        const QString reason = streamState == PA_STREAM_FAILED ? contextError() : QString();
+        pa_threaded_mainloop_unlock(m_loop);
+        return failWith(reason.isEmpty()
+                            ? QStringLiteral("System audio capture did not start")
+                            : QStringLiteral("System audio capture did not start: %1").arg(reason));
+    }
+    return true;
+}
+
+void PulseMonitorStream::stop()
+{
+    if (m_loop)
+        pa_threaded_mainloop_lock(m_loop);
+    if (m_stream) {
+        pa_stream_set_read_callback(m_stream, nullptr, nullptr);
+        pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+    if (m_context) {
+        pa_context_disconnect(m_context);
+        pa_context_unref(m_context);
+        m_context = nullptr;
+    }
+    if (m_loop) {
+        pa_threaded_mainloop_unlock(m_loop);
+        pa_threaded_mainloop_stop(m_loop);
+        pa_threaded_mainloop_free(m_loop);
+        m_loop = nullptr;
+    }
+    m_callback = nullptr;
+}
+
+void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)
+{
+    auto *capture = static_cast<PulseMonitorStream *>(self);
+    static std::atomic_bool formatLogged{false};
+    for (;;) {
+        const void *data = nullptr;
+        size_t bytes = 0;
+        if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
+            return;
+        if (data) { // null data with a size is a hole in the stream: skipped
+            const pa_sample_spec *spec = pa_stream_get_sample_spec(stream);
+            if (!formatLogged.exchange(true)) {
+                qInfo().noquote() << "[System audio format] valid=1"
+                                  << "frames=" << bytes / (sizeof(float) * Channels)
+                                  << "format=" << unsigned(spec ? spec->format : 0)
+                                  << "flags=" << 0u << "bits=" << 32u
+                                  << "channels=" << unsigned(spec ? spec->channels : 0)
+                                  << "rate=" << double(spec ? spec->rate : 0);
+            }
+            if (capture->m_callback)
+                capture->m_callback(static_cast<const float *>(data), bytes / sizeof(float));
+        }
+        pa_stream_drop(stream);
+    }
+}
+
+bool PulseMonitorStream::serverReachable(int timeoutMs)
+{
+    pa_mainloop *loop = pa_mainloop_new();
+    if (!loop)
+        return false;
+    pa_context *context = pa_context_new(pa_mainloop_get_api(loop), ApplicationName);
+    bool ready = false;
+    if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
+        QElapsedTimer timer;
+        timer.start();
+        for (;;) {
+            const pa_context_state_t state = pa_context_get_state(context);
+            if (state == PA_CONTEXT_READY) {
+                ready = true;
+                break;
+            }
+            if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED
+                || timer.elapsed() >= timeoutMs)
+                break;
+            if (pa_mainloop_iterate(loop, 0, nullptr) < 0)
+                break;
+            QThread::msleep(1);
+        }
+        pa_context_disconnect(context);
+    }
+    if (context)
+        pa_context_unref(context);
+    pa_mainloop_free(loop);
+    return ready;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+struct pa_threaded_mainloop;
+struct pa_context;
+struct pa_stream;
+
+// Records the default output's monitor ("what the computer plays") from the
+// PulseAudio server as interleaved stereo 32-bit float at 48000 Hz, in small
+// fragments, on PulseAudio's own thread. Each fragment goes to the sample callback.
+class PulseMonitorStream
+{
+public:
+    using SampleCallback = std::function<void(const float *samples, size_t count)>;
+
+    PulseMonitorStream();
+    ~PulseMonitorStream();
+    PulseMonitorStream(const PulseMonitorStream &) = delete;
+    PulseMonitorStream &operator=(const PulseMonitorStream &) = delete;
+
+    static constexpr int SampleRate = 48000;
+    static constexpr int Channels = 2;
+    static constexpr unsigned FragmentBytes = 3840;
+
+    // Connects and starts recording; waits at most timeoutMs for each of the two
+    // steps. False with a reason when there is no server or the stream fails.
+    bool start(const SampleCallback &callback, int timeoutMs, QString *error);
+    void stop();
+
+    // Whether a sound server accepts a connection within timeoutMs (never starts one).
+    static bool serverReachable(int timeoutMs);
+
+private:
+    static void onRead(pa_stream *stream, size_t bytes, void *self);
+    QString contextError() const;
+
+    pa_threaded_mainloop *m_loop = nullptr;
+    pa_context *m_context = nullptr;
+    pa_stream *m_stream = nullptr;
+    SampleCallback m_callback;
+};

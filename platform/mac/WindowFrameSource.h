@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/mac/NativeWindowHandle.h"
+
+#include <QImage>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QTimer;
+
+// Delivers the frames of one window of another application at the recording rate,
+// until stopped: with XComposite the window's own pixels (windows covering it do
+// not show), else what the screen shows in its place. Frames are ARGB32 with an
+// opaque alpha byte, at the window's size (without the pointer). When the window is
+// destroyed the source reports it once through errorOccurred and stops delivering.
+class WindowFrameSource : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowFrameSource(QObject *parent = nullptr);
+    ~WindowFrameSource() override;
+
+    // Starts delivering frames of `window` at `fps` (below 1 counts as 1). Returns at
+    // once; false with a reason when the window is invalid or gone, or when there is
+    // no X display.
+    bool start(const NativeWindowHandle &window, int fps, QString *error);
+    // Stops delivering (at most 2 s for the capture thread); harmless when stopped.
+    void stop();
+
+    bool isActive() const { return m_active; }
+    NativeWindowHandle window() const { return m_window; }
+    // The newest frame, null before the first and after stop().
+    QImage latestFrame() const;
+    // Whether frames come from the window's own pixels (XComposite).
+    bool readsWindowPixels() const { return m_composite; }
+
+    static constexpr int StopTimeoutMs = 2000;
+
+signals:
+    // Emitted on the thread that owns this object.
+    void frameAvailable(const QImage &frame);
+    void errorOccurred(const QString &message);
+
+private:
+    struct Worker;
+    void acceptFrame(QImage frame, quint64 generation);
+    void acceptLoss(const QString &reason, quint64 generation);
+    void grabFromScreen();
+
+    std::shared_ptr<Worker> m_worker;
+    QTimer *m_screenTimer = nullptr;
+    NativeWindowHandle m_window;
+    bool m_active = false;
+    bool m_composite = false;
+    quint64 m_generation = 0;
+    mutable QMutex m_frameMutex;
+    QImage m_frame;
+};

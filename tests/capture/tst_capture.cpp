@@ -1,0 +1,405 @@
+// Capture layer rules that need no display or sound server: frame sizes, the frame
+// rate rule, pixel work on grabbed frames, the system-audio queue and its failures,
+// the window-list rules, and the start failures of the capture classes.
+#include <QtTest>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/MacScreenCapture.h"
+#include "platform/mac/MacSystemAudioCapture.h"
+#include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/WindowFrameSource.h"
+#include "platform/mac/X11FrameGrabber.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+QImage filled(const QSize &size, QRgb colour)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A worker whose thread ignores the stop request for a while, as one stuck in the
+// X server would.
+struct StubbornWorker : CaptureWorkerThread
+{
+    std::atomic_bool release{false};
+    void run() override
+    {
+        enterPhase(Phase::Running);
+        deliver(QImage(2, 2, QImage::Format_ARGB32));
+        while (!release.load())
+            QThread::msleep(5);
+        deliver(QImage(4, 4, QImage::Format_ARGB32)); // must not reach the sink any more
+    }
+};
+
+struct FailingWorker : CaptureWorkerThread
+{
+    void run() override
+    {
+        enterPhase(Phase::Listed);
+        fail(QStringLiteral("Selected screen is unavailable"));
+    }
+};
+
+} // namespace
+
+class TestCapture : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    void streamSizeKeepsAspectAndEvenSides()
+    {
+        QCOMPARE(MacScreenCapture::streamSize({2880, 1800}, {1920, 1080}), QSize(1728, 1080));
+        QCOMPARE(MacScreenCapture::streamSize({2880, 1800}, {1919, 1079}), QSize(1726, 1078));
+        QCOMPARE(MacScreenCapture::streamSize({3840, 2160}, {1920, 1080}), QSize(1920, 1080));
+        // The display's own size: odd sides lose their last pixel.
+        QCOMPARE(MacScreenCapture::streamSize({1921, 1081}, {-1, -1}), QSize(1920, 1080));
+        QCOMPARE(MacScreenCapture::streamSize({1920, 1080}, {-1, 500}), QSize(1920, 1080));
+        // A degenerate target never yields an empty frame.
+        QCOMPARE(MacScreenCapture::streamSize({1920, 1080}, {0, 0}), QSize(2, 2));
+    }
+
+    void frameRateBelowTwoIsOne()
+    {
+        QCOMPARE(MacScreenCapture::effectiveFps(-5), 1);
+        QCOMPARE(MacScreenCapture::effectiveFps(0), 1);
+        QCOMPARE(MacScreenCapture::effectiveFps(1), 1);
+        QCOMPARE(MacScreenCapture::effectiveFps(2), 2);
+        QCOMPARE(MacScreenCapture::effectiveFps(60), 60);
+    }
+
+    void displayIndexOutsideTheListMeansPrimary()
+    {
+        const QRect primary = MacScreenCapture::displayRect(0);
+        QVERIFY(!primary.isEmpty());
+        QCOMPARE(MacScreenCapture::displayRect(7), primary);
+        QCOMPARE(MacScreenCapture::displayRect(-1), primary);
+    }
+
+    void screenCaptureRefusesWithoutX11()
+    {
+        // Unit tests run on the offscreen platform: no X11 screen to grab, so the
+        // capture must refuse rather than deliver black frames.
+        QVERIFY(!MacScreenCapture::isAvailable());
+        MacScreenCapture capture;
+        capture.stop(); // stop without start
+        QString error;
+        QVERIFY(!capture.start(0, WId(0x1234), 30, QSize(-1, -1), &error));
+        QVERIFY2(error.contains(QLatin1String("X11")), qPrintable(error));
+        QVERIFY(capture.latestFrame().isNull());
+        QVERIFY(!capture.start(0, WId(0x1234), 30, QSize(-1, -1), nullptr));
+        capture.stop();
+        capture.stop();
+        QVERIFY(capture.frameSize().isEmpty());
+    }
+
+    void frameHandOverIsByValue()
+    {
+        MacScreenCapture capture;
+        QImage frame = filled({8, 6}, 0xFF112233);
+        capture.setFrame(frame);
+        QCOMPARE(capture.frameSize(), QSize(8, 6));
+        frame.fill(0xFF000000); // the caller's copy changing leaves the kept frame alone
+        QCOMPARE(capture.latestFrame().pixel(0, 0), 0xFF112233u);
+        capture.stop();
+        QVERIFY(capture.latestFrame().isNull());
+    }
+
+    void workerStartFailureAndStuckStop()
+    {
+        auto failing = std::make_shared<FailingWorker>();
+        failing->launch();
+        QString failure;
+        QVERIFY(failing->waitForPhase(CaptureWorkerThread::Phase::Listed, 2000, &failure)
+                || !failure.isEmpty());
+        QVERIFY(!failing->waitForPhase(CaptureWorkerThread::Phase::Running, 2000, &failure));
+        QCOMPARE(failure, QStringLiteral("Selected screen is unavailable"));
+        failing->shutdown(2000);
+
+        // A thread that does not end in time is let go: shutdown returns after its
+        // limit and nothing reaches the sink afterwards.
+        auto stubborn = std::make_shared<StubbornWorker>();
+        std::atomic_int delivered{0};
+        std::atomic_int lastWidth{0};
+        stubborn->setSink([&](QImage image) {
+            ++delivered;
+            lastWidth = image.width();
+        });
+        stubborn->launch();
+        QVERIFY(stubborn->waitForPhase(CaptureWorkerThread::Phase::Running, 2000, nullptr));
+        QTRY_COMPARE(delivered.load(), 1);
+        QElapsedTimer timer;
+        timer.start();
+        stubborn->shutdown(200);
+        QVERIFY(timer.elapsed() < 1500);
+        QVERIFY(!stubborn->isFinished());
+        stubborn->release = true;
+        QTRY_VERIFY(stubborn->isFinished());
+        QCOMPARE(delivered.load(), 1);
+        QCOMPARE(lastWidth.load(), 2);
+    }
+
+    void opaqueAlphaAndCursorBlending()
+    {
+        QImage image = filled({4, 3}, 0x00123456);
+        X11FrameGrabber::forceOpaque(image);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE(image.pixel(x, y), 0xFF123456u);
+        }
+
+        // Premultiplied cursor pixels: transparent, opaque, and half-covering white.
+        QImage frame = filled({6, 6}, 0xFF000000);
+        const quint32 cursor[] = {0x00000000, 0xFFFF0000, 0x80808080,
+                                  0xFF00FF00, 0x00000000, 0xFF0000FF};
+        X11FrameGrabber::blendPremultiplied(frame, cursor, 3, 2, QPoint(1, 1));
+        QCOMPARE(frame.pixel(1, 1), 0xFF000000u);
+        QCOMPARE(frame.pixel(2, 1), 0xFFFF0000u);
+        QCOMPARE(frame.pixel(3, 1), 0xFF808080u);
+        QCOMPARE(frame.pixel(1, 2), 0xFF00FF00u);
+        QCOMPARE(frame.pixel(3, 2), 0xFF0000FFu);
+        QCOMPARE(frame.pixel(4, 1), 0xFF000000u);
+
+        QImage white = filled({2, 2}, 0xFFFFFFFF);
+        const quint32 halfBlack[] = {0x80000000};
+        X11FrameGrabber::blendPremultiplied(white, halfBlack, 1, 1, QPoint(0, 0));
+        QCOMPARE(white.pixel(0, 0), 0xFF7F7F7Fu);
+
+        // A pointer partly outside the frame is clipped, not written out of bounds.
+        QImage edge = filled({3, 3}, 0xFF000000);
+        const std::vector<quint32> big(16 * 16, 0xFFFFFFFFu);
+        X11FrameGrabber::blendPremultiplied(edge, big.data(), 16, 16, QPoint(-14, -14));
+        QCOMPARE(edge.pixel(1, 1), 0xFFFFFFFFu);
+        QCOMPARE(edge.pixel(2, 1), 0xFF000000u);
+        X11FrameGrabber::blendPremultiplied(edge, big.data(), 16, 16, QPoint(2, 2));
+        QCOMPARE(edge.pixel(2, 2), 0xFFFFFFFFu);
+        X11FrameGrabber::blendPremultiplied(edge, big.data(), 16, 16, QPoint(50, -50));
+    }
+
+    void scalingAveragesWholeBlocks()
+    {
+        // A 2x2 checkerboard of black and white per block averages to mid grey.
+        QImage checker(8, 4, QImage::Format_ARGB32);
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 8; ++x)
+                checker.setPixel(x, y, ((x + y) % 2) ? 0xFFFFFFFF : 0xFF000000);
+        }
+        const QImage half = X11FrameGrabber::scaled(checker, {4, 2});
+        QCOMPARE(half.size(), QSize(4, 2));
+        QCOMPARE(half.format(), QImage::Format_ARGB32);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 4; ++x)
+                QCOMPARE(half.pixel(x, y), 0xFF808080u);
+        }
+        // Distinct colours per block stay where they were.
+        QImage quads(6, 6, QImage::Format_ARGB32);
+        quads.fill(0xFF0000FF);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 3; x < 6; ++x)
+                quads.setPixel(x, y, 0xFFFF0000);
+        }
+        const QImage third = X11FrameGrabber::scaled(quads, {2, 2});
+        QCOMPARE(third.pixel(0, 0), 0xFF0000FFu);
+        QCOMPARE(third.pixel(1, 0), 0xFFFF0000u);
+        QCOMPARE(third.pixel(1, 1), 0xFF0000FFu);
+        // Other ratios still give exactly the asked size.
+        QCOMPARE(X11FrameGrabber::scaled(filled({2880, 1800}, 0xFF204060), {1728, 1080}).size(),
+                 QSize(1728, 1080));
+        QCOMPARE(X11FrameGrabber::scaled(filled({1001, 601}, 0xFF204060), {1000, 600}).pixel(500, 300),
+                 0xFF204060u);
+        const QImage same = filled({10, 10}, 0xFF010203);
+        QCOMPARE(X11FrameGrabber::scaled(same, {10, 10}).constBits(), same.constBits());
+    }
+
+    void audioStatisticsAndQueueCap()
+    {
+        MacSystemAudioCapture capture;
+        const float samples[] = {0.0f, 0.00005f, -0.00011f, 0.25f, -0.75f, 0.5f};
+        capture.appendSamples(samples, 6);
+        MacSystemAudioCapture::Statistics stats = capture.statistics();
+        QCOMPARE(stats.receivedSamples, quint64(6));
+        QCOMPARE(stats.audibleSamples, quint64(4));
+        QCOMPARE(stats.peak, 0.75f);
+        QCOMPARE(stats.queuedSamples, size_t(6));
+        QCOMPARE(stats.discardedSamples, quint64(0));
+
+        // The queue keeps the newest 2 s; what falls off the front is counted.
+        std::vector<float> block(100000, 0.0f);
+        capture.appendSamples(block.data(), block.size());
+        capture.appendSamples(block.data(), block.size());
+        stats = capture.statistics();
+        QCOMPARE(stats.queuedSamples, MacSystemAudioCapture::MaxQueuedSamples);
+        QCOMPARE(stats.discardedSamples, quint64(200006 - 192000));
+        QCOMPARE(stats.receivedSamples, quint64(200006));
+        QCOMPARE(stats.writtenSamples, quint64(0));
+    }
+
+    void audioStartFailuresLeaveNothingBehind()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+
+        // An existing file is never replaced or removed.
+        const QString existing = dir.filePath(QStringLiteral("system_audio_1.fifo"));
+        {
+            QFile file(existing);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("user data");
+        }
+        MacSystemAudioCapture capture;
+        QString error;
+        QVERIFY(!capture.start(existing, &error));
+        QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EEXIST)));
+        QVERIFY(QFile::exists(existing));
+        capture.stop();
+        {
+            QFile file(existing);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("user data"));
+        }
+
+        QVERIFY(!capture.start(dir.filePath(QStringLiteral("missing/x.fifo")), &error));
+        QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOENT)));
+
+        // No sound server: a clear reason, quickly, and the pipe is gone again.
+        const QByteArray savedServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!MacSystemAudioCapture::isAvailable());
+        const QString pipe = dir.filePath(QStringLiteral("système audio.fifo"));
+        QVERIFY(!capture.start(pipe, &error));
+        QVERIFY(timer.elapsed() < 3000);
+        QVERIFY2(error.contains(QLatin1String("sound server")), qPrintable(error));
+        QVERIFY(!QFile::exists(pipe));
+        qputenv("PULSE_SERVER", savedServer);
+        if (savedServer.isEmpty())
+            qunsetenv("PULSE_SERVER");
+    }
+
+    void windowListRules_data()
+    {
+        QTest::addColumn<QRectF>("bounds");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("pid");
+        QTest::addColumn<bool>("normal");
+        QTest::addColumn<qreal>("opacity");
+        QTest::addColumn<bool>("listed");
+        const QRectF ok(10, 20, 400, 300);
+        QTest::newRow("plain") << ok << "Editor" << 42 << true << 1.0 << true;
+        QTest::newRow("199 wide") << QRectF(0, 0, 199, 500) << "A" << 42 << true << 1.0 << false;
+        QTest::newRow("119 high") << QRectF(0, 0, 500, 119) << "A" << 42 << true << 1.0 << false;
+        QTest::newRow("200x120") << QRectF(0, 0, 200, 120) << "A" << 42 << true << 1.0 << true;
+        QTest::newRow("blank title") << ok << "  \t " << 42 << true << 1.0 << false;
+        QTest::newRow("own process") << ok << "Mine" << 7 << true << 1.0 << false;
+        QTest::newRow("dock") << ok << "Panel" << 42 << false << 1.0 << false;
+        QTest::newRow("transparent") << ok << "Ghost" << 42 << true << 0.0 << false;
+        QTest::newRow("no bounds") << QRectF() << "A" << 42 << true << 1.0 << false;
+    }
+
+    void windowListRules()
+    {
+        QFETCH(QRectF, bounds);
+        QFETCH(QString, title);
+        QFETCH(int, pid);
+        QFETCH(bool, normal);
+        QFETCH(qreal, opacity);
+        QFETCH(bool, listed);
+        MacWindowCandidate candidate;
+        candidate.windowNumber = 0x400001;
+        candidate.ownerPid = pid;
+        candidate.title = title;
+        candidate.bounds = bounds;
+        candidate.normalType = normal;
+        candidate.opacity = opacity;
+        QCOMPARE(filterCapturableWindows({candidate}, 7).size(), listed ? 1 : 0);
+    }
+
+    void windowListKeepsOrderTrimsAndRounds()
+    {
+        MacWindowCandidate first;
+        first.windowNumber = 11;
+        first.ownerPid = 100;
+        first.title = QStringLiteral("  终端 — Terminal \n");
+        first.ownerName = QStringLiteral("xterm");
+        first.bounds = QRectF(-10.5, 20.4, 300.5, 200.49);
+        MacWindowCandidate second = first;
+        second.windowNumber = 5;
+        second.title = QStringLiteral("Second");
+        const QList<MacWindowInfo> windows = filterCapturableWindows({first, second}, 1);
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows.at(0).windowNumber, quint64(11));
+        QCOMPARE(windows.at(0).title, QStringLiteral("终端 — Terminal"));
+        QCOMPARE(windows.at(0).ownerName, QStringLiteral("xterm"));
+        QCOMPARE(windows.at(0).ownerPid, 100);
+        QCOMPARE(windows.at(0).bounds, QRect(-11, 20, 301, 200));
+        QCOMPARE(windows.at(1).windowNumber, quint64(5));
+    }
+
+    void previewSize()
+    {
+        QCOMPARE(macWindowPreviewSize({1000, 333}), QSize(640, 212));
+        QCOMPARE(macWindowPreviewSize({1920, 1080}), QSize(640, 360));
+        QCOMPARE(macWindowPreviewSize({500, 300}), QSize(640, 384));
+        QCOMPARE(macWindowPreviewSize({640, 1}), QSize(640, 2));
+        QCOMPARE(macWindowPreviewSize({0, 0}), QSize(640, 2));
+    }
+
+    void previewOfMissingWindowCallsBackOnceLater()
+    {
+        int calls = 0;
+        QImage received(1, 1, QImage::Format_ARGB32);
+        QThread *callbackThread = nullptr;
+        captureMacWindowPreview(0, [&](QImage image) {
+            ++calls;
+            received = image;
+            callbackThread = QThread::currentThread();
+        });
+        QCOMPARE(calls, 0); // never inside the call
+        QTRY_COMPARE(calls, 1);
+        QVERIFY(received.isNull());
+        QCOMPARE(callbackThread, QCoreApplication::instance()->thread());
+        QTest::qWait(100);
+        QCOMPARE(calls, 1);
+    }
+
+    void windowSourceRefusesBadTargets()
+    {
+        WindowFrameSource source;
+        QString error;
+        QVERIFY(!source.start(NativeWindowHandle(), 30, &error));
+        QCOMPARE(error, QStringLiteral("No window was chosen"));
+        QVERIFY(!source.isActive());
+        QVERIFY(!source.start(NativeWindowHandle(0x7ffffffe, QStringLiteral("gone")), 30, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!source.isActive());
+        QVERIFY(source.latestFrame().isNull());
+        source.stop();
+    }
+
+    void windowHelpersOnMissingWindows()
+    {
+        QVERIFY(!keepMacRecordingToolbarVisible(WId(0)));
+        QVERIFY(!excludeMacWindowFromLegacyCapture(WId(0)));
+        configureMacAnnotationWindowLevels(WId(0), WId(0));
+        configureMacMediaLibraryWindow(WId(0));
+    }
+};
+
+QTEST_MAIN(TestCapture)
+#include "tst_capture.moc"

@@ -1,0 +1,345 @@
+// The capture layer against a real X server and sound server (the private test
+// desktop): screen frames, system audio through the pipe, the window list, window
+// previews and window frames, with windows opened by a helper process.
+#include <QtTest>
+#include <QApplication>
+#include <QCursor>
+#include <QProcess>
+#include <QWidget>
+
+#include "platform/mac/MacScreenCapture.h"
+#include "platform/mac/MacSystemAudioCapture.h"
+#include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/WindowFrameSource.h"
+
+#include <cmath>
+#include <memory>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A window of another process: the capture layer leaves the own process's windows out.
+class HelperWindow
+{
+public:
+    bool open(const QString &title, const QString &colour, const QRect &geometry)
+    {
+        m_process = std::make_unique<QProcess>();
+        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process->start(QStringLiteral(CAPTURE_TEST_WINDOW),
+                         {title, colour, QString::number(geometry.x()), QString::number(geometry.y()),
+                          QString::number(geometry.width()), QString::number(geometry.height())});
+        if (!m_process->waitForStarted(5000))
+            return false;
+        QElapsedTimer timer;
+        timer.start();
+        QByteArray line;
+        while (!line.contains('\n') && timer.elapsed() < 10000) {
+            m_process->waitForReadyRead(200);
+            line += m_process->readAllStandardOutput();
+        }
+        const QList<QByteArray> words = line.trimmed().split(' ');
+        if (words.size() != 2 || words.first() != "ready")
+            return false;
+        m_id = words.at(1).toULongLong();
+        QTest::qWait(200); // let the compositor show it
+        return m_id != 0;
+    }
+
+    void close()
+    {
+        if (!m_process)
+            return;
+        m_process->closeWriteChannel();
+        if (!m_process->waitForFinished(5000))
+            m_process->kill();
+        m_process->waitForFinished(2000);
+        m_process.reset();
+    }
+
+    ~HelperWindow() { close(); }
+    quint64 id() const { return m_id; }
+
+private:
+    std::unique_ptr<QProcess> m_process;
+    quint64 m_id = 0;
+};
+
+bool allOpaque(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const quint32 *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] >> 24) != 0xFF)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Reads the pipe the way the encoder does, for about `seconds`, returning all bytes.
+QByteArray readPipe(int fd, double seconds, const std::function<void(qint64)> &atMs = {})
+{
+    QByteArray data;
+    QElapsedTimer timer;
+    timer.start();
+    char buffer[16384];
+    while (timer.elapsed() < seconds * 1000) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 50) > 0) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0)
+                data.append(buffer, n);
+        }
+        if (atMs)
+            atMs(timer.elapsed());
+    }
+    return data;
+}
+
+} // namespace
+
+class TestCaptureE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(qEnvironmentVariableIsSet("VISTRELLE_TEST_ENV"), "run through scripts/test-env.sh");
+        QVERIFY(MacScreenCapture::isAvailable());
+        QVERIFY(MacSystemAudioCapture::isAvailable());
+        m_toolbar = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+        m_toolbar->setGeometry(1700, 20, 120, 40);
+        m_toolbar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_toolbar.get()));
+    }
+
+    void screenFramesShowOtherWindowsWithCursor()
+    {
+        HelperWindow red;
+        QVERIFY(red.open(QStringLiteral("Red probe"), QStringLiteral("#ff0000"), QRect(100, 100, 400, 300)));
+        QCursor::setPos(200, 200);
+
+        MacScreenCapture capture;
+        QString error;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY2(capture.start(0, m_toolbar->winId(), 30, QSize(-1, -1), &error), qPrintable(error));
+        QVERIFY(timer.elapsed() < 5000);
+        QImage frame = capture.latestFrame();
+        QCOMPARE(frame.size(), QSize(1920, 1080));
+        QCOMPARE(frame.format(), QImage::Format_ARGB32);
+        QTRY_COMPARE_WITH_TIMEOUT(capture.latestFrame().pixel(300, 250), 0xFFFF0000u, 5000);
+        frame = capture.latestFrame();
+        QVERIFY(allOpaque(frame));
+        // The pointer is drawn into the frame where it is.
+        int notRed = 0;
+        for (int y = 200; y < 216; ++y) {
+            for (int x = 200; x < 206; ++x)
+                notRed += frame.pixel(x, y) != 0xFFFF0000u;
+        }
+        QVERIFY2(notRed > 10, "no pointer drawn at its position");
+
+        timer.restart();
+        capture.stop();
+        QVERIFY(timer.elapsed() < 2000);
+        QVERIFY(capture.latestFrame().isNull());
+
+        // A smaller stream size keeps the picture, scaled.
+        QVERIFY2(capture.start(0, m_toolbar->winId(), 10, QSize(1280, 720), &error), qPrintable(error));
+        QCOMPARE(capture.frameSize(), QSize(1280, 720));
+        QTRY_COMPARE_WITH_TIMEOUT(capture.latestFrame().pixel(200, 166), 0xFFFF0000u, 5000);
+        // Starting again stops the first capture before the second.
+        QVERIFY2(capture.start(0, m_toolbar->winId(), 1, QSize(960, 540), &error), qPrintable(error));
+        QCOMPARE(capture.frameSize(), QSize(960, 540));
+    }
+
+    void screenCaptureNeedsTheToolbarWindow()
+    {
+        MacScreenCapture capture;
+        QString error;
+        QVERIFY(!capture.start(0, WId(0), 30, QSize(-1, -1), &error));
+        QCOMPARE(error, QStringLiteral("Recording toolbar window cannot be excluded"));
+        QVERIFY(!capture.start(0, WId(0x7ffffffe), 30, QSize(-1, -1), &error));
+        QCOMPARE(error, QStringLiteral("Recording toolbar window cannot be excluded"));
+        QVERIFY(capture.latestFrame().isNull());
+    }
+
+    void systemAudioCarriesAToneThroughAnAccentedFolder()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString folder = dir.filePath(QStringLiteral("Vidéos de test"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString tone = dir.filePath(QStringLiteral("tone.wav"));
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"),
+                                   {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"),
+                                    QStringLiteral("-c"), QStringLiteral("2"), tone,
+                                    QStringLiteral("synth"), QStringLiteral("1.5"), QStringLiteral("sine"),
+                                    QStringLiteral("1000"), QStringLiteral("vol"), QStringLiteral("0.5")}),
+                 0);
+
+        const QString pipe = folder + QStringLiteral("/system_audio_1.fifo");
+        MacSystemAudioCapture capture;
+        QString error;
+        QVERIFY2(capture.start(pipe, &error), qPrintable(error));
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(pipe).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        QProcess player;
+        bool playing = false;
+        const QByteArray data = readPipe(fd, 3.0, [&](qint64 ms) {
+            if (!playing && ms > 300) {
+                playing = true;
+                player.start(QStringLiteral("paplay"), {tone});
+            }
+        });
+        ::close(fd);
+        QVERIFY(player.waitForFinished(5000));
+        QCOMPARE(player.exitCode(), 0);
+
+        const MacSystemAudioCapture::Statistics stats = capture.statistics();
+        capture.stop();
+        QVERIFY(!QFile::exists(pipe));
+        QVERIFY(stats.audibleSamples > 48000);
+
+        // Left channel of the loud part: level and frequency of the tone.
+        const auto *samples = reinterpret_cast<const float *>(data.constData());
+        const qsizetype frames = data.size() / 8;
+        qsizetype first = -1, last = -1;
+        for (qsizetype i = 0; i < frames; ++i) {
+            if (std::fabs(samples[2 * i]) > 0.1f) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+        }
+        QVERIFY2(first >= 0, "the tone did not come through the pipe");
+        QVERIFY2(last - first > 48000, qPrintable(QString::number(last - first)));
+        const qsizetype from = first + 4800, to = from + 48000; // one second inside the tone
+        float peak = 0.0f;
+        int crossings = 0;
+        for (qsizetype i = from; i < to; ++i) {
+            peak = std::max(peak, std::fabs(samples[2 * i]));
+            if ((samples[2 * i] < 0.0f) != (samples[2 * (i + 1)] < 0.0f))
+                ++crossings;
+            QCOMPARE(samples[2 * i], samples[2 * i + 1]); // the same tone on both channels
+        }
+        QVERIFY2(peak > 0.4f && peak < 0.6f, qPrintable(QString::number(peak)));
+        QVERIFY2(std::abs(crossings / 2 - 1000) <= 10, qPrintable(QString::number(crossings)));
+    }
+
+    void silencePipeRunsInRealTime()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("system_audio_2.fifo"));
+        MacSystemAudioCapture capture;
+        QString error;
+        QVERIFY2(capture.start(pipe, &error), qPrintable(error));
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        readPipe(fd, 1.0); // what piled up before the reader came
+        QElapsedTimer timer;
+        timer.start();
+        const QByteArray data = readPipe(fd, 4.0);
+        const double seconds = timer.elapsed() / 1000.0;
+        ::close(fd);
+        capture.stop();
+        const double rate = data.size() / seconds;
+        QVERIFY2(std::fabs(rate - 384000.0) / 384000.0 < 0.02, qPrintable(QString::number(rate)));
+        QCOMPARE(data.count('\0'), data.size());
+    }
+
+    void windowListPreviewAndFrames()
+    {
+        HelperWindow probe;
+        QVERIFY(probe.open(QStringLiteral("Vistrelle probe 窗口"), QStringLiteral("#00c000"),
+                           QRect(300, 300, 500, 300)));
+        auto findProbe = [&] {
+            for (const MacWindowInfo &info : macCapturableWindows()) {
+                if (info.windowNumber == probe.id())
+                    return info;
+            }
+            return MacWindowInfo();
+        };
+        MacWindowInfo info = findProbe();
+        QCOMPARE(info.title, QStringLiteral("Vistrelle probe 窗口"));
+        QCOMPARE(info.bounds, QRect(300, 300, 500, 300));
+        QVERIFY(info.ownerPid > 0);
+        QVERIFY(!info.ownerName.isEmpty());
+        for (const MacWindowInfo &own : macCapturableWindows())
+            QVERIFY(own.ownerPid != QCoreApplication::applicationPid());
+
+        // Another window covering the probe shows neither in its preview nor in its frames.
+        HelperWindow cover;
+        QVERIFY(cover.open(QStringLiteral("Cover"), QStringLiteral("#0000ff"), QRect(250, 250, 700, 450)));
+
+        int calls = 0;
+        QImage preview;
+        captureMacWindowPreview(probe.id(), [&](QImage image) {
+            ++calls;
+            preview = image;
+        });
+        QTRY_COMPARE(calls, 1);
+        QCOMPARE(preview.size(), QSize(640, 384));
+        QCOMPARE(QColor(preview.pixel(320, 192)), QColor(0, 0xc0, 0));
+
+        WindowFrameSource source;
+        QSignalSpy frames(&source, &WindowFrameSource::frameAvailable);
+        QSignalSpy errors(&source, &WindowFrameSource::errorOccurred);
+        QString error;
+        QVERIFY2(source.start(NativeWindowHandle(quint32(probe.id()), info.title), 30, &error),
+                 qPrintable(error));
+        QVERIFY(source.readsWindowPixels());
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 10, 5000);
+        const QImage frame = frames.last().first().value<QImage>();
+        QCOMPARE(frame.size(), QSize(500, 300));
+        QCOMPARE(frame.format(), QImage::Format_ARGB32);
+        QCOMPARE(frame.pixel(250, 150), 0xFF00C000u);
+        QCOMPARE(frame.pixel(2, 2), 0xFF00C000u);
+        QVERIFY(allOpaque(frame));
+        QCOMPARE(source.latestFrame().size(), QSize(500, 300));
+
+        // The window goes away: one error, no more frames.
+        probe.close();
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 3000);
+        QVERIFY(!source.isActive());
+        const int delivered = frames.count();
+        QTest::qWait(200);
+        QCOMPARE(frames.count(), delivered);
+        QCOMPARE(errors.count(), 1);
+
+        QTRY_VERIFY_WITH_TIMEOUT(findProbe().windowNumber == 0, 3000);
+        calls = 0;
+        captureMacWindowPreview(probe.id(), [&](QImage image) {
+            ++calls;
+            preview = image;
+        });
+        QTRY_COMPARE(calls, 1);
+        QVERIFY(preview.isNull());
+    }
+
+    void toolbarHelpers()
+    {
+        QVERIFY(keepMacRecordingToolbarVisible(m_toolbar->winId()));
+        QVERIFY(keepMacRecordingToolbarVisible(m_toolbar->winId()));
+        QVERIFY(!keepMacRecordingToolbarVisible(WId(0x7ffffffe)));
+        QVERIFY(!excludeMacWindowFromLegacyCapture(m_toolbar->winId()));
+    }
+
+    void cleanupTestCase() { m_toolbar.reset(); }
+
+private:
+    std::unique_ptr<QWidget> m_toolbar;
+};
+
+QTEST_MAIN(TestCaptureE2E)
+#include "tst_capture_e2e.moc"
