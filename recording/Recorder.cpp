@@ -1627,7 +1627,7 @@ void Recorder::onEncoderOutput()
     }
     switch (result.action) {
     case EncoderOutputMonitor::Action::ResolutionDowngrade:
-        QTimer::singleShot(0, this, [this] { downgradeResolution(); });
+        QTimer::singleShot(0, this, [this] { downgradeCaptureSize(); });
         break;
     case EncoderOutputMonitor::Action::FrameRateDowngrade: {
         const QString reason = tr("实际编码速度或有效帧率持续低于 120 FPS 要求");

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -97,6 +98,22 @@ inline MediaInfo probe(const QString& path)
     info.ok = true;
     return info;
 }
+
+// The Recorder's signals that the tests follow.
+struct Spies {
+    explicit Spies(Recorder* r)
+        : started(r, &Recorder::started)
+        , stopped(r, &Recorder::stopped)
+        , paused(r, &Recorder::paused)
+        , resumed(r, &Recorder::resumed)
+        , errors(r, &Recorder::errorOccurred)
+        , warnings(r, &Recorder::recordingPerformanceWarning)
+    {
+    }
+    QSignalSpy started, stopped, paused, resumed, errors, warnings;
+
+    QString lastError() const { return errors.isEmpty() ? QString() : errors.last().first().toString(); }
+};
 
 // Every file below `folder`, recursively, as paths relative to it.
 inline QStringList filesBelow(const QString& folder)

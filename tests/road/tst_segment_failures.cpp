@@ -9,21 +9,6 @@ using namespace road;
 
 namespace {
 
-struct Spies {
-    explicit Spies(Recorder* r)
-        : started(r, &Recorder::started)
-        , stopped(r, &Recorder::stopped)
-        , paused(r, &Recorder::paused)
-        , resumed(r, &Recorder::resumed)
-        , errors(r, &Recorder::errorOccurred)
-        , warnings(r, &Recorder::recordingPerformanceWarning)
-    {
-    }
-    QSignalSpy started, stopped, paused, resumed, errors, warnings;
-
-    QString lastError() const { return errors.isEmpty() ? QString() : errors.last().first().toString(); }
-};
-
 } // namespace
 
 class TestSegmentFailures : public QObject
