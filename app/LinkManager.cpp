@@ -202,6 +202,7 @@ void LinkManager::precheckAndOpen(const QString &primary, const QString &fallbac
 
     auto *timer = new QTimer(network);
     timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5% early
     QPointer<QNetworkReply> weakReply(reply);
     QPointer<QWidget> weakParent(parent);
     connect(timer, &QTimer::timeout, network, [weakReply] {

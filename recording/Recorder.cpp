@@ -23,11 +23,13 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <qpa/qplatformscreen.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include <fcntl.h>
@@ -53,6 +55,12 @@ Recorder::Recorder(QObject *parent)
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
     // Raw 1080p frames need a larger pipe than the default 64 KiB to keep up.
     process->setChildProcessModifier([] { ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20); });
+
+    // Learn once, off the GUI thread, which optional encoder flags the local
+    // ffmpeg knows, so that building a segment's command line never waits for it.
+    static std::atomic<bool> optionsQueried{false};
+    if (!optionsQueried.exchange(true))
+        QThreadPool::globalInstance()->start([] { EncoderProbe::shared().supportsShortestBufDuration(); });
 }
 
 Recorder::~Recorder()

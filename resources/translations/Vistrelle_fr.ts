@@ -166,6 +166,75 @@ Veuillez ouvrir ce lien manuellement :
     </message>
 </context>
 <context>
+    <name>RecordingFinalizer</name>
+    <message>
+        <source>正在使用兼容编码器重新添加水印…</source>
+        <translation>Nouvel ajout du filigrane avec un encodeur compatible…</translation>
+    </message>
+    <message>
+        <source>正在添加水印…</source>
+        <translation>Ajout du filigrane…</translation>
+    </message>
+    <message>
+        <source>没有可保存的录制分段。</source>
+        <translation>Aucun segment enregistré à sauvegarder.</translation>
+    </message>
+    <message>
+        <source>正在准备录制文件…</source>
+        <translation>Préparation du fichier d&apos;enregistrement…</translation>
+    </message>
+    <message>
+        <source>正在安全合并录制分段…</source>
+        <translation>Fusion sécurisée des segments enregistrés…</translation>
+    </message>
+    <message>
+        <source>已取消添加水印，已保留无水印原视频。</source>
+        <translation>L&apos;ajout du filigrane a été annulé ; la vidéo d&apos;origine sans filigrane a été conservée.</translation>
+    </message>
+    <message>
+        <source>水印处理失败，已保留并保存无水印原视频，录制内容没有丢失。</source>
+        <translation>L&apos;ajout du filigrane a échoué. La vidéo d&apos;origine sans filigrane a été conservée et enregistrée ; rien de l&apos;enregistrement n&apos;a été perdu.</translation>
+    </message>
+    <message>
+        <source>找不到等待添加水印的录制文件。</source>
+        <translation>Le fichier d&apos;enregistrement en attente du filigrane est introuvable.</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annulation sécurisée du filigrane…</translation>
+    </message>
+    <message>
+        <source>目标文件已存在且无法安全备份；合并结果仍保留在临时文件中。</source>
+        <translation>Le fichier cible existe déjà et ne peut pas être sauvegardé en toute sécurité ; le résultat de la fusion reste dans le fichier temporaire.</translation>
+    </message>
+    <message>
+        <source>录制后处理已完成，但无法写入最终文件；结果仍保留在临时文件中。</source>
+        <translation>Le traitement de l&apos;enregistrement est terminé, mais le fichier final ne peut pas être écrit ; le résultat reste dans le fichier temporaire.</translation>
+    </message>
+    <message>
+        <source>同名的原有文件没有被覆盖，已保留为：
+%1</source>
+        <translation>Le fichier existant du même nom n&apos;a pas été écrasé ; il a été conservé sous :
+%1</translation>
+    </message>
+    <message>
+        <source>
+可恢复的后处理文件：%1</source>
+        <translation>
+Fichier traité récupérable : %1</translation>
+    </message>
+    <message>
+        <source>录制后处理失败。为避免录像丢失，原始分段或可恢复文件已保留在：
+%1%2
+
+%3</source>
+        <translation>Le traitement de l&apos;enregistrement a échoué. Pour ne rien perdre, les segments d&apos;origine ou les fichiers récupérables ont été conservés dans :
+%1%2
+
+%3</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

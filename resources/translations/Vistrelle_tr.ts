@@ -166,6 +166,75 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     </message>
 </context>
 <context>
+    <name>RecordingFinalizer</name>
+    <message>
+        <source>正在使用兼容编码器重新添加水印…</source>
+        <translation>Filigran uyumlu bir kodlayıcıyla yeniden ekleniyor…</translation>
+    </message>
+    <message>
+        <source>正在添加水印…</source>
+        <translation>Filigran ekleniyor…</translation>
+    </message>
+    <message>
+        <source>没有可保存的录制分段。</source>
+        <translation>Kaydedilecek kayıt bölümü yok.</translation>
+    </message>
+    <message>
+        <source>正在准备录制文件…</source>
+        <translation>Kayıt dosyası hazırlanıyor…</translation>
+    </message>
+    <message>
+        <source>正在安全合并录制分段…</source>
+        <translation>Kayıt bölümleri güvenle birleştiriliyor…</translation>
+    </message>
+    <message>
+        <source>已取消添加水印，已保留无水印原视频。</source>
+        <translation>Filigran ekleme iptal edildi; filigransız özgün video korundu.</translation>
+    </message>
+    <message>
+        <source>水印处理失败，已保留并保存无水印原视频，录制内容没有丢失。</source>
+        <translation>Filigran eklenemedi. Filigransız özgün video korundu ve kaydedildi; kayıttan hiçbir şey kaybolmadı.</translation>
+    </message>
+    <message>
+        <source>找不到等待添加水印的录制文件。</source>
+        <translation>Filigran eklenecek kayıt dosyası bulunamadı.</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Filigran işlemi güvenle iptal ediliyor…</translation>
+    </message>
+    <message>
+        <source>目标文件已存在且无法安全备份；合并结果仍保留在临时文件中。</source>
+        <translation>Hedef dosya zaten var ve güvenle yedeklenemiyor; birleştirme sonucu geçici dosyada duruyor.</translation>
+    </message>
+    <message>
+        <source>录制后处理已完成，但无法写入最终文件；结果仍保留在临时文件中。</source>
+        <translation>Kaydın son işlemesi tamamlandı ancak son dosya yazılamıyor; sonuç geçici dosyada duruyor.</translation>
+    </message>
+    <message>
+        <source>同名的原有文件没有被覆盖，已保留为：
+%1</source>
+        <translation>Aynı adlı mevcut dosyanın üzerine yazılmadı; şu adla korundu:
+%1</translation>
+    </message>
+    <message>
+        <source>
+可恢复的后处理文件：%1</source>
+        <translation>
+Kurtarılabilir işlenmiş dosya: %1</translation>
+    </message>
+    <message>
+        <source>录制后处理失败。为避免录像丢失，原始分段或可恢复文件已保留在：
+%1%2
+
+%3</source>
+        <translation>Kaydın son işlemesi başarısız oldu. Hiçbir şey kaybolmasın diye özgün bölümler veya kurtarılabilir dosyalar şurada korundu:
+%1%2
+
+%3</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

@@ -1,0 +1,198 @@
+#include "recording/MediaProbe.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+struct RunResult
+{
+    bool ok = false;
+    QByteArray out;
+    QString error;
+};
+
+RunResult runTool(const QString &program, const QStringList &args, int timeoutMs, bool mergeChannels)
+{
+    RunResult r;
+    QProcess p;
+    if (mergeChannels)
+        p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args, QIODevice::ReadOnly);
+    if (!p.waitForStarted(timeoutMs)) {
+        r.error = QStringLiteral("%1 could not be started: %2").arg(program, p.errorString());
+        return r;
+    }
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(30000);
+        r.error = QStringLiteral("%1 did not answer within %2 ms").arg(program).arg(timeoutMs);
+        return r;
+    }
+    r.out = p.readAllStandardOutput();
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        const QString text = QString::fromLocal8Bit(mergeChannels ? r.out : p.readAllStandardError())
+                                 .trimmed();
+        r.error = QStringLiteral("%1 failed (exit code %2): %3")
+                      .arg(program)
+                      .arg(p.exitCode())
+                      .arg(text.right(400));
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+QString value(const QJsonObject &o, const char *key)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isDouble())
+        return QString::number(v.toInteger());
+    return v.toString();
+}
+
+qint64 secondsTextToMs(const QString &text, bool *ok)
+{
+    const double s = text.toDouble(ok);
+    if (!*ok || s < 0)
+        return -1;
+    return qint64(s * 1000.0 + 0.5);
+}
+
+} // namespace
+
+bool MediaInfo::hasVideo() const
+{
+    return std::any_of(streams.begin(), streams.end(),
+                       [](const MediaStreamInfo &s) { return s.type == QLatin1String("video"); });
+}
+
+bool MediaInfo::hasAudio() const
+{
+    return std::any_of(streams.begin(), streams.end(),
+                       [](const MediaStreamInfo &s) { return s.type == QLatin1String("audio"); });
+}
+
+QSize MediaInfo::videoSize() const
+{
+    for (const MediaStreamInfo &s : streams) {
+        if (s.type == QLatin1String("video"))
+            return s.size;
+    }
+    return QSize();
+}
+
+QString MediaInfo::signature() const
+{
+    QStringList parts;
+    for (const MediaStreamInfo &s : streams)
+        parts << s.signature;
+    return parts.join(QLatin1Char('|'));
+}
+
+QString MediaProbe::ffprobeExecutable()
+{
+    const QString local = QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe");
+    if (QFileInfo::exists(local))
+        return local;
+    return QStringLiteral("ffprobe");
+}
+
+bool MediaProbe::isUsableSegment(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    const QFileInfo fi(path);
+    if (!fi.exists() || fi.size() <= 0)
+        return false;
+    const RunResult r = runTool(ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe,
+                                {QStringLiteral("-v"), QStringLiteral("error"),
+                                 QStringLiteral("-show_entries"), QStringLiteral("stream=codec_type"),
+                                 QStringLiteral("-of"), QStringLiteral("csv=p=0"), fi.absoluteFilePath()},
+                                timeoutMs, true);
+    if (!r.ok)
+        return false;
+    const QString out = QString::fromLocal8Bit(r.out).trimmed();
+    return out.contains(QLatin1String("video")) || out.contains(QLatin1String("audio"));
+}
+
+MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    MediaInfo info;
+    const QString program = ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe;
+    const QFileInfo fi(path);
+    if (!fi.exists()) {
+        info.error = QStringLiteral("%1 does not exist").arg(path);
+        return info;
+    }
+    const QString file = fi.absoluteFilePath();
+    const RunResult r = runTool(
+        program,
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_data_hash"), QStringLiteral("md5"),
+         QStringLiteral("-show_entries"),
+         QStringLiteral("stream=codec_type,codec_name,profile,width,height,pix_fmt,sample_fmt,"
+                        "sample_rate,channels,channel_layout,extradata_hash:format=duration"),
+         QStringLiteral("-of"), QStringLiteral("json"), file},
+        timeoutMs, false);
+    if (!r.ok) {
+        info.error = r.error;
+        return info;
+    }
+    const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+    for (const QJsonValue &v : root.value(QLatin1String("streams")).toArray()) {
+        const QJsonObject o = v.toObject();
+        MediaStreamInfo s;
+        s.type = value(o, "codec_type");
+        s.codec = value(o, "codec_name");
+        if (s.type == QLatin1String("video"))
+            s.size = QSize(o.value(QLatin1String("width")).toInt(), o.value(QLatin1String("height")).toInt());
+        QStringList sig;
+        for (const char *key : {"codec_type", "codec_name", "profile", "width", "height", "pix_fmt",
+                                "sample_fmt", "sample_rate", "channels", "channel_layout",
+                                "extradata_hash"})
+            sig << value(o, key);
+        s.signature = sig.join(QLatin1Char(','));
+        info.streams << s;
+    }
+    if (info.streams.isEmpty()) {
+        info.error = QStringLiteral("%1 holds no readable stream").arg(path);
+        return info;
+    }
+
+    bool ok = false;
+    info.durationMs = secondsTextToMs(
+        root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")).toString(), &ok);
+    if (info.durationMs < 0) {
+        // No duration in the container: take it from the packets' time stamps.
+        const RunResult pk = runTool(program,
+                                     {QStringLiteral("-v"), QStringLiteral("error"),
+                                      QStringLiteral("-show_entries"),
+                                      QStringLiteral("packet=pts_time,duration_time"),
+                                      QStringLiteral("-of"), QStringLiteral("csv=p=0"), file},
+                                     timeoutMs, false);
+        double first = std::numeric_limits<double>::max();
+        double last = -1;
+        if (pk.ok) {
+            for (const QByteArray &line : pk.out.split('\n')) {
+                const QList<QByteArray> f = line.trimmed().split(',');
+                bool okPts = false;
+                const double pts = f.value(0).toDouble(&okPts);
+                if (!okPts)
+                    continue;
+                bool okDur = false;
+                const double dur = f.value(1).toDouble(&okDur);
+                first = std::min(first, pts);
+                last = std::max(last, pts + (okDur ? dur : 0.0));
+            }
+        }
+        if (last >= 0 && last >= first)
+            info.durationMs = qint64((last - first) * 1000.0 + 0.5);
+    }
+    info.ok = true;
+    return info;
+}

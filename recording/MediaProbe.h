@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+// What ffprobe tells about one media file, reduced to what joining segments needs.
+struct MediaStreamInfo
+{
+    QString type;      // "video", "audio", ...
+    QString codec;
+    QSize size;        // video only
+    QString signature; // every parameter that must match for a stream copy
+};
+
+struct MediaInfo
+{
+    bool ok = false;
+    QString error;
+    qint64 durationMs = -1;
+    QList<MediaStreamInfo> streams;
+
+    bool hasVideo() const;
+    bool hasAudio() const;
+    QSize videoSize() const; // of the first video stream; invalid without one
+    QString signature() const; // all streams' signatures, in order
+};
+
+// Runs ffprobe. Every call blocks until ffprobe ends or its time-out passes (then it is
+// killed), so call it from a pool thread unless the wait is short by design.
+class MediaProbe
+{
+public:
+    // The application folder's ffprobe when one is there, else "ffprobe" from the search path.
+    static QString ffprobeExecutable();
+
+    // True when the file exists, is not empty and ffprobe lists a video or audio stream in it
+    // within the time-out. A probe that does not end in time counts as unusable.
+    static bool isUsableSegment(const QString &path, int timeoutMs = 3000,
+                                const QString &ffprobe = QString());
+
+    // Streams and duration. A file whose container carries no duration (a Matroska file whose
+    // writer was killed) gets it from its packets.
+    static MediaInfo probe(const QString &path, int timeoutMs = 15000,
+                           const QString &ffprobe = QString());
+};

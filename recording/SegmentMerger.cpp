@@ -1,0 +1,319 @@
+#include "recording/SegmentMerger.h"
+
+#include "recording/FfmpegEscape.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+constexpr int kDetailChars = 1200;
+
+QString seconds(qint64 ms)
+{
+    return QString::number(double(ms) / 1000.0, 'f', 3);
+}
+
+int even(int v)
+{
+    return std::max(2, v & ~1);
+}
+
+} // namespace
+
+SegmentMerger::SegmentMerger(QObject *parent)
+    : QObject(parent)
+{
+}
+
+SegmentMerger::~SegmentMerger()
+{
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished(5000);
+    }
+}
+
+QString SegmentMerger::audioCodecFor(const QString &audioFormat)
+{
+    if (audioFormat == QLatin1String("wav"))
+        return QStringLiteral("pcm_s16le");
+    if (audioFormat == QLatin1String("flac"))
+        return QStringLiteral("flac");
+    if (audioFormat == QLatin1String("m4a"))
+        return QStringLiteral("aac");
+    return QStringLiteral("libmp3lame");
+}
+
+QStringList SegmentMerger::copyArguments(const QString &listPath, const QString &target,
+                                         const MergeSettings &s)
+{
+    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-y"), QStringLiteral("-f"),
+                     QStringLiteral("concat"), QStringLiteral("-safe"), QStringLiteral("0"),
+                     QStringLiteral("-i"), listPath, QStringLiteral("-c"), QStringLiteral("copy")};
+    if (!s.audioOnly && s.videoContainer == QLatin1String("mp4"))
+        args << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    args << target;
+    return args;
+}
+
+QStringList SegmentMerger::reencodeArguments(const QStringList &segments, const QList<MediaInfo> &infos,
+                                             const QString &target, const MergeSettings &s,
+                                             QString *error)
+{
+    if (segments.isEmpty() || infos.size() != segments.size()) {
+        if (error)
+            *error = QStringLiteral("No segment information to join.");
+        return {};
+    }
+    for (int i = 0; i < infos.size(); ++i) {
+        if (!infos[i].ok) {
+            if (error)
+                *error = QStringLiteral("Cannot read segment %1: %2").arg(segments[i], infos[i].error);
+            return {};
+        }
+    }
+
+    const bool withVideo = !s.audioOnly;
+    bool withAudio = s.audioOnly;
+    QSize size = s.captureStreamSize;
+    for (const MediaInfo &info : infos) {
+        withAudio = withAudio || info.hasAudio();
+        if (withVideo && !(size.width() > 0 && size.height() > 0) && info.videoSize().isValid()
+            && !info.videoSize().isEmpty())
+            size = info.videoSize();
+    }
+    if (withVideo && !(size.width() > 0 && size.height() > 0)) {
+        if (error)
+            *error = QStringLiteral("No segment holds a video stream.");
+        return {};
+    }
+    const int w = even(size.width());
+    const int h = even(size.height());
+    const QString fps = QString::number(std::max(1, s.fps));
+
+    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-y")};
+    for (const QString &seg : segments)
+        args << QStringLiteral("-i") << QFileInfo(seg).absoluteFilePath();
+
+    QStringList graph;
+    QString concatInputs;
+    for (int i = 0; i < infos.size(); ++i) {
+        const MediaInfo &info = infos[i];
+        // A segment whose duration is unknown but which has streams still joins; its filler
+        // (silence or black) then has the length of 0, which only happens for broken files.
+        const QString dur = seconds(std::max<qint64>(0, info.durationMs));
+        if (withVideo) {
+            if (info.hasVideo()) {
+                graph << QStringLiteral("[%1:v:0]setpts=PTS-STARTPTS,"
+                                        "scale=%2:%3:force_original_aspect_ratio=decrease,"
+                                        "pad=%2:%3:(ow-iw)/2:(oh-ih)/2,setsar=1,fps=%4,format=yuv420p[v%1]")
+                             .arg(i).arg(w).arg(h).arg(fps);
+            } else {
+                graph << QStringLiteral("color=c=black:s=%2x%3:r=%4:d=%5,format=yuv420p[v%1]")
+                             .arg(i).arg(w).arg(h).arg(fps, dur);
+            }
+            concatInputs += QStringLiteral("[v%1]").arg(i);
+        }
+        if (withAudio) {
+            if (info.hasAudio()) {
+                graph << QStringLiteral("[%1:a:0]asetpts=PTS-STARTPTS,aresample=48000,"
+                                        "aformat=sample_rates=48000:channel_layouts=stereo[a%1]")
+                             .arg(i);
+            } else {
+                graph << QStringLiteral("anullsrc=r=48000:cl=stereo,atrim=duration=%2[a%1]").arg(i).arg(dur);
+            }
+            concatInputs += QStringLiteral("[a%1]").arg(i);
+        }
+    }
+    graph << QStringLiteral("%1concat=n=%2:v=%3:a=%4%5%6")
+                 .arg(concatInputs)
+                 .arg(infos.size())
+                 .arg(withVideo ? 1 : 0)
+                 .arg(withAudio ? 1 : 0)
+                 .arg(withVideo ? QStringLiteral("[v]") : QString(),
+                      withAudio ? QStringLiteral("[a]") : QString());
+    args << QStringLiteral("-filter_complex") << graph.join(QLatin1Char(';'));
+    if (withVideo)
+        args << QStringLiteral("-map") << QStringLiteral("[v]");
+    if (withAudio)
+        args << QStringLiteral("-map") << QStringLiteral("[a]");
+
+    if (s.audioOnly) {
+        args << QStringLiteral("-c:a") << audioCodecFor(s.audioFormat);
+        if (s.audioFormat == QLatin1String("mp3") || s.audioFormat == QLatin1String("m4a"))
+            args << QStringLiteral("-b:a") << QStringLiteral("%1k").arg(s.audioBitrate);
+    } else {
+        args << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
+             << QStringLiteral("veryfast") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p")
+             << QStringLiteral("-b:v") << QStringLiteral("%1k").arg(s.videoBitrate) << QStringLiteral("-r")
+             << fps << QStringLiteral("-fps_mode") << QStringLiteral("cfr");
+        if (withAudio)
+            args << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a")
+                 << QStringLiteral("192k");
+        if (s.videoContainer == QLatin1String("mp4"))
+            args << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    }
+    args << target;
+    return args;
+}
+
+void SegmentMerger::start(const QStringList &segments, const QString &listPath, const QString &target,
+                          bool reencode, const MergeSettings &settings)
+{
+    if (m_running)
+        return;
+    m_segments = segments;
+    m_listPath = listPath;
+    m_target = target;
+    m_settings = settings;
+    m_forceReencode = reencode;
+    m_reencode = false;
+    m_infos.clear();
+    m_running = true;
+
+    // Probing every segment takes a few ffprobe runs: keep them off the GUI thread.
+    delete m_probeWatcher;
+    m_probeWatcher = new QFutureWatcher<QList<MediaInfo>>(this);
+    connect(m_probeWatcher, &QFutureWatcher<QList<MediaInfo>>::finished, this, &SegmentMerger::onProbed);
+    const QString ffprobe = settings.ffprobeProgram;
+    m_probeWatcher->setFuture(QtConcurrent::run([segments, ffprobe] {
+        QList<MediaInfo> infos;
+        for (const QString &seg : segments)
+            infos << MediaProbe::probe(seg, 15000, ffprobe);
+        return infos;
+    }));
+}
+
+void SegmentMerger::onProbed()
+{
+    if (!m_running || !m_probeWatcher)
+        return;
+    m_infos = m_probeWatcher->result();
+    m_probeWatcher->deleteLater();
+    m_probeWatcher = nullptr;
+
+    bool sameLayout = true;
+    for (const MediaInfo &info : m_infos) {
+        if (!info.ok || info.signature() != m_infos.first().signature())
+            sameLayout = false;
+    }
+    if (!m_forceReencode && !sameLayout)
+        qInfo().noquote() << "[Recorder merge] segments differ in their streams; re-encoding";
+
+    if (m_forceReencode || !sameLayout)
+        runReencode();
+    else
+        runCopy();
+}
+
+void SegmentMerger::runCopy()
+{
+    QString error;
+    if (!FfmpegEscape::writeConcatList(m_listPath, m_segments, &error)) {
+        qWarning().noquote() << "[Recorder merge] concat list not written; re-encoding instead:" << error;
+        runReencode();
+        return;
+    }
+    m_reencode = false;
+    emit stepStarted(false);
+    launch(copyArguments(m_listPath, m_target, m_settings));
+}
+
+void SegmentMerger::runReencode()
+{
+    QString error;
+    const QStringList args = reencodeArguments(m_segments, m_infos, m_target, m_settings, &error);
+    if (args.isEmpty()) {
+        finish(false, error);
+        return;
+    }
+    m_reencode = true;
+    emit stepStarted(true);
+    launch(args);
+}
+
+void SegmentMerger::launch(const QStringList &args)
+{
+    QFile::remove(m_target);
+    auto *process = new QProcess(this);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    m_process = process;
+    connect(process, &QProcess::finished, this, [this, process](int code, QProcess::ExitStatus status) {
+        onProcessEnded(process, code == 0 && status == QProcess::NormalExit);
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            onProcessEnded(process, false);
+    });
+    qInfo().noquote() << "[Recorder merge]" << m_settings.ffmpegProgram << args.join(QLatin1Char(' '));
+    process->start(m_settings.ffmpegProgram, args, QIODevice::ReadOnly);
+}
+
+void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
+{
+    if (process != m_process)
+        return;
+    QString detail = QString::fromLocal8Bit(process->readAll()).right(kDetailChars);
+    if (process->error() == QProcess::FailedToStart)
+        detail = QStringLiteral("%1: %2").arg(m_settings.ffmpegProgram, process->errorString());
+    const QFileInfo out(m_target);
+    ok = ok && out.exists() && out.size() > 0;
+    m_process = nullptr;
+    process->deleteLater();
+
+    if (ok && !m_reencode) {
+        // Check the copy's length off the GUI thread before trusting it.
+        delete m_checkWatcher;
+        m_checkWatcher = new QFutureWatcher<MediaInfo>(this);
+        connect(m_checkWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onCopyChecked);
+        const QString target = m_target;
+        const QString ffprobe = m_settings.ffprobeProgram;
+        m_checkWatcher->setFuture(QtConcurrent::run([target, ffprobe] { return MediaProbe::probe(target, 15000, ffprobe); }));
+    } else if (ok) {
+        finish(true, QString());
+    } else if (!m_reencode) {
+        qWarning().noquote() << "[Recorder merge] stream copy failed; re-encoding:" << detail.right(400);
+        QFile::remove(m_target);
+        runReencode();
+    } else {
+        finish(false, detail);
+    }
+}
+
+void SegmentMerger::onCopyChecked()
+{
+    if (!m_running || !m_checkWatcher)
+        return;
+    const MediaInfo out = m_checkWatcher->result();
+    m_checkWatcher->deleteLater();
+    m_checkWatcher = nullptr;
+
+    qint64 expected = 0;
+    for (const MediaInfo &info : std::as_const(m_infos)) {
+        if (info.durationMs < 0) {
+            expected = -1;
+            break;
+        }
+        expected += info.durationMs;
+    }
+    const qint64 tolerance = std::max<qint64>(1000, expected / 50);
+    if (out.ok && (expected < 0 || qAbs(out.durationMs - expected) <= tolerance)) {
+        finish(true, QString());
+        return;
+    }
+    qWarning().noquote() << QStringLiteral("[Recorder merge] stream copy lasts %1 ms instead of %2 ms; re-encoding")
+                                .arg(out.durationMs)
+                                .arg(expected);
+    QFile::remove(m_target);
+    runReencode();
+}
+
+void SegmentMerger::finish(bool ok, const QString &detail)
+{
+    m_running = false;
+    emit finished(ok, detail);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "recording/MediaProbe.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPointer>
+#include <QProcess>
+#include <QSize>
+#include <QStringList>
+
+// Settings of the recording whose segments are joined.
+struct MergeSettings
+{
+    bool audioOnly = false;
+    QString audioFormat = QStringLiteral("mp3");
+    int audioBitrate = 192;
+    QString videoContainer = QStringLiteral("mp4");
+    int fps = 30;
+    int videoBitrate = 8000;
+    QSize captureStreamSize = QSize(-1, -1); // the size every segment is fitted into, when valid
+    QString ffmpegProgram = QStringLiteral("ffmpeg");
+    QString ffprobeProgram; // empty: MediaProbe's lookup
+};
+
+// Joins the segment files of one recording into one file with ffmpeg.
+//
+// Every segment is probed first. When all of them carry the same streams with the same
+// parameters, the concat demuxer copies the streams; otherwise (or when the copy fails, or a
+// re-encode is asked for) the segments are re-encoded through the concat filter, one input per
+// segment: video fitted into one size at the recording's rate, audio resampled to 48 kHz
+// stereo, silence for segments without audio. The concat demuxer would take the stream layout
+// of the first segment and silently drop audio that starts later.
+//
+// A stream copy is accepted only when the joined file lasts as long as the segments together:
+// some muxers (FLAC) keep the first segment's header and exit 0 with the rest unreadable.
+//
+// The segments are only read, never moved or deleted.
+class SegmentMerger : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SegmentMerger(QObject *parent = nullptr);
+    ~SegmentMerger() override;
+
+    void start(const QStringList &segments, const QString &listPath, const QString &target,
+               bool reencode, const MergeSettings &settings);
+    bool isRunning() const { return m_running; }
+    bool reencoding() const { return m_reencode; }
+
+    static QStringList copyArguments(const QString &listPath, const QString &target,
+                                     const MergeSettings &settings);
+    // Empty with an error text when the segments' probes do not allow a re-encode.
+    static QStringList reencodeArguments(const QStringList &segments, const QList<MediaInfo> &infos,
+                                         const QString &target, const MergeSettings &settings,
+                                         QString *error);
+    static QString audioCodecFor(const QString &audioFormat);
+
+signals:
+    // A step began: a stream copy (reencode false) or a re-encode.
+    void stepStarted(bool reencode);
+    // detail: the reason of a failure (the tail of ffmpeg's output).
+    void finished(bool ok, const QString &detail);
+
+private:
+    void onProbed();
+    void onCopyChecked();
+    void runCopy();
+    void runReencode();
+    void launch(const QStringList &args);
+    void onProcessEnded(QProcess *process, bool ok);
+    void finish(bool ok, const QString &detail);
+
+    QStringList m_segments;
+    QString m_listPath;
+    QString m_target;
+    MergeSettings m_settings;
+    bool m_forceReencode = false;
+    bool m_reencode = false;
+    bool m_running = false;
+    QList<MediaInfo> m_infos;
+    QPointer<QProcess> m_process;
+    QFutureWatcher<QList<MediaInfo>> *m_probeWatcher = nullptr;
+    QFutureWatcher<MediaInfo> *m_checkWatcher = nullptr;
+};

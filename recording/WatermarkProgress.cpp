@@ -1,0 +1,45 @@
+#include "recording/WatermarkProgress.h"
+
+#include <algorithm>
+
+WatermarkProgress::WatermarkProgress(qint64 totalMs)
+    // Only complete lines count: a number cut in two by a read would otherwise read short.
+    : m_totalMs(totalMs)
+    , m_timeKey(QStringLiteral("out_time_(?:us|ms)=(\\d+)[\\r\\n]"))
+{
+}
+
+void WatermarkProgress::reset(qint64 totalMs)
+{
+    m_totalMs = totalMs;
+    m_lastPercent = -1;
+    m_buffer.clear();
+}
+
+std::optional<WatermarkProgress::Update> WatermarkProgress::feed(const QByteArray &chunk,
+                                                                qint64 elapsedMs)
+{
+    m_buffer += chunk;
+    if (m_buffer.size() > kTrimAbove)
+        m_buffer = m_buffer.right(kKeepAfterTrim);
+
+    // ffmpeg prints out_time_ms in microseconds too, so both keys are read the same way.
+    qint64 last = -1;
+    auto it = m_timeKey.globalMatch(QString::fromLatin1(m_buffer));
+    while (it.hasNext())
+        last = it.next().captured(1).toLongLong();
+    if (last < 0 || m_totalMs < 1)
+        return std::nullopt;
+
+    const qint64 raw = qint64(double(last) / 1000.0 * 100.0 / double(m_totalMs));
+    const int percent = int(std::clamp<qint64>(raw, 0, 99));
+    if (percent == m_lastPercent)
+        return std::nullopt;
+    m_lastPercent = percent;
+
+    Update u;
+    u.percent = percent;
+    if (raw >= 1 && percent >= 1 && elapsedMs >= 0)
+        u.remainingSeconds = std::max<qint64>(0, (elapsedMs * (100 - percent) / percent + 999) / 1000);
+    return u;
+}

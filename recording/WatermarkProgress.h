@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRegularExpression>
+#include <optional>
+
+// Turns the key=value lines of "ffmpeg -progress pipe:1" into whole percentages of a known
+// duration. The pass never reports 100 % by itself, and one percentage is reported once.
+class WatermarkProgress
+{
+public:
+    struct Update
+    {
+        int percent = 0;
+        qint64 remainingSeconds = -1; // -1 while unknown
+    };
+
+    explicit WatermarkProgress(qint64 totalMs = 0);
+
+    void reset(qint64 totalMs);
+
+    // Adds output. elapsedMs is the time since the pass began, or -1 when not measured.
+    // Returns a value only when the percentage changed.
+    std::optional<Update> feed(const QByteArray &chunk, qint64 elapsedMs);
+
+    int lastPercent() const { return m_lastPercent; }
+    const QByteArray &buffer() const { return m_buffer; }
+
+    static constexpr int kTrimAbove = 32768;
+    static constexpr int kKeepAfterTrim = 8192;
+
+private:
+    qint64 m_totalMs = 0;
+    int m_lastPercent = -1;
+    QByteArray m_buffer;
+    QRegularExpression m_timeKey;
+};

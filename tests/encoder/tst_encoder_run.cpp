@@ -1,0 +1,358 @@
+// Runs the segment command lines the Recorder builds with the real ffmpeg of this
+// machine: piped frames, the PulseAudio microphone, a system-audio pipe, the
+// encoder's own screen grab, every audio-only format, MP4 and Matroska. Each
+// run must end with exit code 0 and leave the expected streams.
+#include "recording/EncoderProbe.h"
+#include "recording/Recorder.h"
+
+#include <QtTest>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+
+#include <atomic>
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Gives the test the command-line inputs the Recorder would use.
+class SegmentRecorder : public Recorder
+{
+public:
+    using Recorder::currentSegmentPath;
+    using Recorder::outputSize;
+    using Recorder::pipeFrameSize;
+    using Recorder::selectedEncoder;
+
+    EncoderCommandLine::Inputs inputs() const { return commandLineInputs(); }
+};
+
+struct Stream
+{
+    QString type;
+    QString codec;
+    int width = 0;
+    int height = 0;
+};
+
+struct Probe
+{
+    QList<Stream> streams;
+    double duration = 0;
+
+    const Stream *first(const QString &type) const
+    {
+        for (const Stream &s : streams) {
+            if (s.type == type)
+                return &s;
+        }
+        return nullptr;
+    }
+};
+
+Probe probeFile(const QString &path)
+{
+    Probe result;
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+             QStringLiteral("stream=codec_type,codec_name,width,height:format=duration"), QStringLiteral("-of"),
+             QStringLiteral("json"), path});
+    if (!p.waitForFinished(15000))
+        return result;
+    const QJsonObject root = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    for (const QJsonValue &v : root.value(QStringLiteral("streams")).toArray()) {
+        const QJsonObject o = v.toObject();
+        result.streams << Stream{o.value(QStringLiteral("codec_type")).toString(),
+                                 o.value(QStringLiteral("codec_name")).toString(),
+                                 o.value(QStringLiteral("width")).toInt(), o.value(QStringLiteral("height")).toInt()};
+    }
+    result.duration = root.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
+    return result;
+}
+
+// Writes 32-bit float stereo at 48000 Hz into a named pipe at the pace of a live
+// capture, then closes it.
+class PipeFeeder
+{
+public:
+    PipeFeeder(const QString &path, int durationMs)
+        : m_path(path.toLocal8Bit())
+        , m_durationMs(durationMs)
+    {
+        m_thread = std::thread([this] { run(); });
+    }
+    ~PipeFeeder()
+    {
+        m_cancel = true;
+        m_thread.join();
+    }
+    bool opened() const { return m_opened; }
+
+private:
+    void run()
+    {
+        int fd = -1;
+        // No reader yet gives ENXIO: wait for the encoder to open its end.
+        for (int i = 0; i < 1000 && !m_cancel && fd < 0; ++i) {
+            fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd < 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (fd < 0)
+            return;
+        m_opened = true;
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        const int frames = 480; // 10 ms
+        std::vector<float> chunk(frames * 2);
+        qint64 written = 0;
+        for (int block = 0; block < m_durationMs / 10 && !m_cancel; ++block) {
+            for (int i = 0; i < frames; ++i) {
+                const float v = 0.3f * std::sin(2.0 * M_PI * 440.0 * double(written + i) / 48000.0);
+                chunk[2 * i] = chunk[2 * i + 1] = v;
+            }
+            written += frames;
+            if (::write(fd, chunk.data(), chunk.size() * sizeof(float)) < 0)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ::close(fd);
+    }
+
+    QByteArray m_path;
+    int m_durationMs;
+    std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_opened{false};
+    std::thread m_thread;
+};
+
+QImage testFrame(const QSize &size, int n)
+{
+    QImage frame(size, QImage::Format_ARGB32);
+    frame.fill(QColor::fromHsv((n * 7) % 360, 200, 220));
+    QPainter p(&frame);
+    p.fillRect(QRect(QPoint((n * 5) % size.width(), 10), QSize(20, 20)), Qt::black);
+    return frame;
+}
+
+} // namespace
+
+class TestEncoderRun : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    const int runMs = 1500;
+
+    // How a run is fed and ended.
+    struct Feed
+    {
+        QSize frameSize;        // piped frames, ended by closing the input
+        QString audioPipe;      // a system-audio pipe the test fills
+        bool stopWithQ = false; // the encoder captures by itself: ends on "q"
+    };
+
+    void runEncoder(const QStringList &args, const Feed &feed)
+    {
+        std::unique_ptr<PipeFeeder> feeder;
+        if (!feed.audioPipe.isEmpty()) {
+            QVERIFY(::mkfifo(feed.audioPipe.toLocal8Bit().constData(), 0600) == 0);
+            feeder = std::make_unique<PipeFeeder>(feed.audioPipe, runMs);
+        }
+        QProcess encoder;
+        encoder.setProcessChannelMode(QProcess::MergedChannels);
+        encoder.start(Recorder::ffmpegExecutable(), args, QIODevice::ReadWrite);
+        QVERIFY2(encoder.waitForStarted(5000), qPrintable(encoder.errorString()));
+
+        QElapsedTimer clock;
+        clock.start();
+        if (feed.frameSize.isValid()) {
+            const int frames = runMs * 30 / 1000;
+            for (int n = 0; n < frames && encoder.state() == QProcess::Running; ++n) {
+                const QImage frame = testFrame(feed.frameSize, n);
+                encoder.write(reinterpret_cast<const char *>(frame.constBits()), frame.sizeInBytes());
+                encoder.waitForBytesWritten(2000);
+                const qint64 due = (n + 1) * 1000 / 30;
+                if (clock.elapsed() < due)
+                    QTest::qWait(int(due - clock.elapsed()));
+            }
+            encoder.closeWriteChannel();
+        } else {
+            QTest::qWait(runMs);
+            if (feed.stopWithQ)
+                encoder.write("q\n");
+        }
+        const bool finished = encoder.waitForFinished(20000);
+        if (!finished)
+            encoder.kill();
+        const QString output = QString::fromLocal8Bit(encoder.readAll());
+        QVERIFY2(finished, qPrintable(QStringLiteral("ffmpeg did not end:\n") + output.right(2000)));
+        QVERIFY2(encoder.exitStatus() == QProcess::NormalExit && encoder.exitCode() == 0,
+                 qPrintable(args.join(QLatin1Char(' ')) + QStringLiteral("\n") + output.right(2000)));
+        if (feeder)
+            QVERIFY(feeder->opened());
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY2(qEnvironmentVariableIsSet("VISTRELLE_TEST_ENV"), "run through scripts/test-env.sh");
+        QCOMPARE(DeviceInputArguments::form(), DeviceInputArguments::Form::Linux);
+    }
+
+    void pipedFramesWithMicrophoneAndSystemAudio_data()
+    {
+        QTest::addColumn<QString>("container");
+        QTest::newRow("mp4 segment") << QStringLiteral("mp4");
+        QTest::newRow("mkv segment") << QStringLiteral("mkv");
+    }
+
+    void pipedFramesWithMicrophoneAndSystemAudio()
+    {
+        QFETCH(QString, container);
+        SegmentRecorder r;
+        r.setCaptureBackend(Recorder::FramesBackend);
+        r.setVideoContainer(container);
+        r.setMicEnabled(true);
+        r.setAudioProcessing(80, 120, true, false, 200);
+        r.pipeFrameSize = QSize(320, 240);
+        r.currentSegmentPath = path(QStringLiteral("piped_av.") + container);
+        EncoderCommandLine::Inputs in = r.inputs();
+        QCOMPARE(in.encoder, QStringLiteral("libx264"));
+        // The system-audio pipe of the segment, as the capture would provide it.
+        in.hasSystemAudioCapture = true;
+        in.systemAudioPipePath = path(QStringLiteral("system_audio_%1.fifo").arg(container));
+        const QStringList args = EncoderCommandLine::build(in);
+        QVERIFY(args.contains(QStringLiteral("-shortest")));
+        QCOMPARE(args.contains(QStringLiteral("-shortest_buf_duration")),
+                 EncoderProbe::shared().supportsShortestBufDuration());
+
+        runEncoder(args, Feed{QSize(320, 240), in.systemAudioPipePath, false});
+        const Probe probe = probeFile(r.currentSegmentPath);
+        QVERIFY(probe.first(QStringLiteral("video")));
+        QCOMPARE(probe.first(QStringLiteral("video"))->codec, QStringLiteral("h264"));
+        QCOMPARE(probe.first(QStringLiteral("video"))->width, 320);
+        QVERIFY(probe.first(QStringLiteral("audio")));
+        QCOMPARE(probe.first(QStringLiteral("audio"))->codec, QStringLiteral("aac"));
+    }
+
+    void pipedFramesScaledWithoutAudio()
+    {
+        SegmentRecorder r;
+        r.setCaptureBackend(Recorder::FramesBackend);
+        r.setFrameRateMode(QStringLiteral("vfr"));
+        r.pipeFrameSize = QSize(640, 360);
+        r.outputSize = QSize(320, 180);
+        r.setOutputPath(path(QStringLiteral("scaled.mp4")));
+        const QStringList args = r.buildArgs();
+        QVERIFY(args.contains(QStringLiteral("+faststart")));
+        runEncoder(args, Feed{QSize(640, 360), QString(), false});
+        const Probe probe = probeFile(path(QStringLiteral("scaled.mp4")));
+        QCOMPARE(probe.streams.size(), 1);
+        QCOMPARE(probe.streams.first().width, 320);
+        QCOMPARE(probe.streams.first().height, 180);
+        QVERIFY(probe.duration > 0.5);
+    }
+
+    // A frame capture of the whole screen at a reduced size, cut by the encoder.
+    void screenFramesCroppedByTheEncoder()
+    {
+        SegmentRecorder r;
+        r.setCaptureRect(QRect(480, 270, 960, 540));
+        r.pipeFrameSize = QSize(640, 360);
+        r.currentSegmentPath = path(QStringLiteral("cropped.mp4"));
+        EncoderCommandLine::Inputs in = r.inputs();
+        in.hasScreenCapture = true;
+        const QStringList args = EncoderCommandLine::build(in);
+        QVERIFY(args.contains(QStringLiteral("[0:v]crop=320:180:160:90[vcrop]")));
+        runEncoder(args, Feed{QSize(640, 360), QString(), false});
+        const Probe probe = probeFile(r.currentSegmentPath);
+        QVERIFY(probe.first(QStringLiteral("video")));
+        QCOMPARE(probe.first(QStringLiteral("video"))->width, 320);
+        QCOMPARE(probe.first(QStringLiteral("video"))->height, 180);
+    }
+
+    void encoderGrabsTheScreenWithMicrophone_data()
+    {
+        QTest::addColumn<int>("backend");
+        QTest::addColumn<QString>("container");
+        QTest::newRow("backend 0, mp4") << 0 << QStringLiteral("mp4");
+        QTest::newRow("backend 3, mkv") << 3 << QStringLiteral("mkv");
+    }
+
+    void encoderGrabsTheScreenWithMicrophone()
+    {
+        QFETCH(int, backend);
+        QFETCH(QString, container);
+        SegmentRecorder r;
+        r.setCaptureBackend(Recorder::CaptureBackend(backend));
+        r.setVideoContainer(container);
+        r.setFps(15);
+        r.setMicEnabled(true);
+        r.setCaptureRect(QRect(100, 100, 640, 480));
+        r.currentSegmentPath = path(QStringLiteral("grab_%1.%2").arg(backend).arg(container));
+        const QStringList args = r.buildArgs();
+        QVERIFY(args.contains(QStringLiteral("x11grab")));
+        QVERIFY(args.contains(QStringLiteral("pulse")));
+        const QString graph = args.value(args.indexOf(QStringLiteral("-filter_complex")) + 1);
+        QVERIFY2(graph.startsWith(QLatin1String("[0:v]crop=640:480:100:100[vcrop];[1:a]")), qPrintable(graph));
+        runEncoder(args, Feed{QSize(), QString(), true});
+        const Probe probe = probeFile(r.currentSegmentPath);
+        QVERIFY(probe.first(QStringLiteral("video")));
+        QCOMPARE(probe.first(QStringLiteral("video"))->width, 640);
+        QCOMPARE(probe.first(QStringLiteral("video"))->height, 480);
+        QVERIFY(probe.first(QStringLiteral("audio")));
+    }
+
+    void audioOnly_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("mic");
+        QTest::addColumn<bool>("system");
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("mp3 from the microphone") << "mp3" << true << false << "mp3";
+        QTest::newRow("m4a from system audio") << "m4a" << false << true << "aac";
+        QTest::newRow("wav from both, mono") << "wav" << true << true << "pcm_s16le";
+        QTest::newRow("flac from system audio") << "flac" << false << true << "flac";
+    }
+
+    void audioOnly()
+    {
+        QFETCH(QString, format);
+        QFETCH(bool, mic);
+        QFETCH(bool, system);
+        QFETCH(QString, codec);
+        SegmentRecorder r;
+        r.setAudioOnly(true);
+        r.setAudioFormat(format);
+        r.setMicEnabled(mic);
+        r.setAudioProcessing(100, 100, false, mic && system, 0);
+        r.currentSegmentPath = path(QStringLiteral("audio.") + format);
+        EncoderCommandLine::Inputs in = r.inputs();
+        if (system) {
+            in.hasSystemAudioCapture = true;
+            in.systemAudioPipePath = path(QStringLiteral("audio_%1.fifo").arg(format));
+        }
+        const QStringList args = EncoderCommandLine::build(in);
+        // With the microphone the encoder records until told to stop; a pipe
+        // alone ends with the pipe.
+        runEncoder(args, Feed{QSize(), in.systemAudioPipePath, mic});
+        const Probe probe = probeFile(r.currentSegmentPath);
+        QCOMPARE(probe.streams.size(), 1);
+        QCOMPARE(probe.streams.first().codec, codec);
+        QVERIFY2(probe.duration > 0.5, qPrintable(QString::number(probe.duration)));
+    }
+};
+
+QTEST_MAIN(TestEncoderRun)
+#include "tst_encoder_run.moc"

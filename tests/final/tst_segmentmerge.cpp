@@ -1,0 +1,217 @@
+// Joining real segment files with the real ffmpeg, in a folder whose name needs quoting
+// everywhere ffmpeg parses paths itself.
+#include "TestMedia.h"
+#include "recording/SegmentMerger.h"
+
+#include <QtTest>
+
+class TestSegmentMerge : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+    QString m_dir;
+    int m_case = 0;
+
+    QString folder()
+    {
+        const QString d = QDir(m_dir).filePath(QStringLiteral("case%1").arg(++m_case));
+        QDir().mkpath(d);
+        return d;
+    }
+
+    struct Result
+    {
+        bool ok = false;
+        QString detail;
+        QList<bool> steps;
+    };
+
+    static Result merge(const QStringList &segments, const QString &dir, const QString &target, bool reencode,
+                        const MergeSettings &settings)
+    {
+        SegmentMerger merger;
+        Result r;
+        QSignalSpy finished(&merger, &SegmentMerger::finished);
+        QObject::connect(&merger, &SegmentMerger::stepStarted, [&r](bool re) { r.steps << re; });
+        merger.start(segments, QDir(dir).filePath("concat.txt"), target, reencode, settings);
+        if (!finished.wait(240000))
+            return r;
+        r.ok = finished.first().at(0).toBool();
+        r.detail = finished.first().at(1).toString();
+        return r;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid());
+        m_dir = QDir(m_tmp.path()).filePath(TestMedia::awkwardName());
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    void copyWhenSegmentsMatch_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<bool>("copyHolds");
+        QTest::newRow("fragmented mp4 with audio") << "mp4" << true << true;
+        QTest::newRow("matroska without audio") << "mkv" << false << true;
+        QTest::newRow("mp3") << "mp3" << true << true;
+        QTest::newRow("wav") << "wav" << true << true;
+        // A FLAC stream copy keeps the first segment's header and exits 0 with 1.5 s of 4.5 s:
+        // the short result must be caught and re-encoded.
+        QTest::newRow("flac") << "flac" << true << false;
+        QTest::newRow("m4a") << "m4a" << true << true;
+    }
+
+    void copyWhenSegmentsMatch()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, audio);
+        QFETCH(bool, copyHolds);
+        const QString dir = folder();
+        QStringList segments;
+        for (int i = 1; i <= 3; ++i) {
+            const QString seg = QDir(dir).filePath(QStringLiteral("seg'%1: é中.%2").arg(i).arg(kind));
+            QVERIFY(TestMedia::makeSegment(seg, 1.5, QSize(320, 240), audio, kind));
+            segments << seg;
+        }
+        MergeSettings s;
+        s.audioOnly = kind != "mp4" && kind != "mkv";
+        s.audioFormat = kind;
+        s.videoContainer = kind;
+        const QString target = QDir(dir).filePath("out put:'x'.merging." + kind);
+        const Result r = merge(segments, dir, target, false, s);
+        QVERIFY2(r.ok, qPrintable(r.detail));
+        QCOMPARE(r.steps, (copyHolds ? QList<bool>{false} : QList<bool>{false, true}));
+        const MediaInfo info = TestMedia::probe(target);
+        QVERIFY2(info.ok, qPrintable(info.error));
+        QCOMPARE(info.hasVideo(), !s.audioOnly);
+        QCOMPARE(info.hasAudio(), audio);
+        QVERIFY2(qAbs(info.durationMs - 4500) <= 300, qPrintable(QString::number(info.durationMs)));
+        for (const QString &seg : segments)
+            QVERIFY(QFileInfo::exists(seg)); // only read
+    }
+
+    void differentSizesAreReencodedIntoOneSize()
+    {
+        const QString dir = folder();
+        const QString a = QDir(dir).filePath("a.mp4");
+        const QString b = QDir(dir).filePath("b.mp4");
+        QVERIFY(TestMedia::makeSegment(a, 2, QSize(320, 240), true, "mp4"));
+        QVERIFY(TestMedia::makeSegment(b, 2, QSize(640, 360), true, "mp4"));
+        const QString target = QDir(dir).filePath("out.mp4");
+        MergeSettings s;
+        s.fps = 30;
+        const Result r = merge({a, b}, dir, target, false, s);
+        QVERIFY2(r.ok, qPrintable(r.detail));
+        // A copy would have exited 0 with the first segment's header: it must not be tried.
+        QCOMPARE(r.steps, QList<bool>{true});
+        const MediaInfo info = TestMedia::probe(target);
+        QCOMPARE(info.videoSize(), QSize(320, 240));
+        QVERIFY(qAbs(info.durationMs - 4000) <= 300);
+
+        // With a capture size set (a downgrade), everything is fitted into that size.
+        s.captureStreamSize = QSize(160, 90);
+        const Result r2 = merge({a, b}, dir, target, true, s);
+        QVERIFY2(r2.ok, qPrintable(r2.detail));
+        QCOMPARE(TestMedia::probe(target).videoSize(), QSize(160, 90));
+    }
+
+    void audioThatStartsLaterIsKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("mp4") << "mp4";
+        QTest::newRow("mkv") << "mkv";
+    }
+
+    void audioThatStartsLaterIsKept()
+    {
+        // The microphone was switched on after the first segment.
+        QFETCH(QString, kind);
+        const QString dir = folder();
+        const QString a = QDir(dir).filePath("silent." + kind);
+        const QString b = QDir(dir).filePath("tone." + kind);
+        QVERIFY(TestMedia::makeSegment(a, 3, QSize(320, 240), false, kind));
+        QVERIFY(TestMedia::makeSegment(b, 3, QSize(320, 240), true, kind));
+        const QString target = QDir(dir).filePath("joined 中文." + kind);
+        MergeSettings s;
+        s.videoContainer = kind;
+        const Result r = merge({a, b}, dir, target, false, s);
+        QVERIFY2(r.ok, qPrintable(r.detail));
+        const MediaInfo info = TestMedia::probe(target);
+        QVERIFY(info.hasVideo());
+        QVERIFY(info.hasAudio());
+        QVERIFY2(qAbs(info.durationMs - 6000) <= 300, qPrintable(QString::number(info.durationMs)));
+        QVERIFY(TestMedia::meanVolume(target, 0.2, 2.5) < -80);  // silence first
+        QVERIFY(TestMedia::meanVolume(target, 3.3, 2.5) > -30);  // then the tone
+    }
+
+    void killedMatroskaSegmentJoins()
+    {
+        // A Matroska segment whose encoder was killed has no duration in its header.
+        const QString dir = folder();
+        const QString killed = QDir(dir).filePath("killed.mkv");
+        QProcess enc;
+        enc.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-re", "-f", "lavfi", "-i",
+                             "testsrc2=size=320x240:rate=30", "-c:v", "libx264", "-preset", "ultrafast", "-g", "30",
+                             "-flush_packets", "1", killed});
+        QVERIFY(enc.waitForStarted());
+        QTest::qWait(4000);
+        enc.kill();
+        enc.waitForFinished();
+        const MediaInfo k = TestMedia::probe(killed);
+        QVERIFY2(k.ok, qPrintable(k.error));
+        QVERIFY2(k.durationMs > 1500, qPrintable(QString::number(k.durationMs)));
+
+        const QString withAudio = QDir(dir).filePath("next.mkv");
+        QVERIFY(TestMedia::makeSegment(withAudio, 2, QSize(320, 240), true, "mkv"));
+        const QString target = QDir(dir).filePath("out.mkv");
+        MergeSettings s;
+        s.videoContainer = "mkv";
+        const Result r = merge({killed, withAudio}, dir, target, false, s);
+        QVERIFY2(r.ok, qPrintable(r.detail));
+        const MediaInfo info = TestMedia::probe(target);
+        QVERIFY(info.hasAudio());
+        QVERIFY2(qAbs(info.durationMs - (k.durationMs + 2000)) <= 400, qPrintable(QString::number(info.durationMs)));
+    }
+
+    void failureKeepsSegmentsAndSaysWhy()
+    {
+        const QString dir = folder();
+        const QString a = QDir(dir).filePath("a.mp4");
+        const QString b = QDir(dir).filePath("b.mp4");
+        QVERIFY(TestMedia::makeSegment(a, 1, QSize(320, 240), false, "mp4"));
+        QVERIFY(TestMedia::makeSegment(b, 1, QSize(320, 240), false, "mp4"));
+        // The target name is taken by a folder: both the copy and the re-encode fail.
+        const QString target = QDir(dir).filePath("blocked.mp4");
+        QVERIFY(QDir().mkpath(target));
+        const Result r = merge({a, b}, dir, target, false, MergeSettings());
+        QVERIFY(!r.ok);
+        QCOMPARE(r.steps, (QList<bool>{false, true})); // copy, then one re-encode
+        QVERIFY(!r.detail.trimmed().isEmpty());
+        QVERIFY(QFileInfo(a).size() > 0 && QFileInfo(b).size() > 0);
+
+        // A segment that is not media: no copy of garbage, a clear reason.
+        const QString junk = QDir(dir).filePath("junk.mp4");
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(5000, 'z'));
+        f.close();
+        const Result r2 = merge({a, junk}, dir, QDir(dir).filePath("o.mp4"), false, MergeSettings());
+        QVERIFY(!r2.ok);
+        QVERIFY2(r2.detail.contains(junk), qPrintable(r2.detail));
+        QVERIFY(QFileInfo::exists(junk));
+
+        // No ffmpeg at all.
+        MergeSettings missing;
+        missing.ffmpegProgram = "/nonexistent/ffmpeg";
+        const Result r3 = merge({a, b}, dir, QDir(dir).filePath("o2.mp4"), false, missing);
+        QVERIFY(!r3.ok);
+        QVERIFY(r3.detail.contains("/nonexistent/ffmpeg"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSegmentMerge)
+#include "tst_segmentmerge.moc"
