@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -173,54 +174,109 @@ void SegmentMerger::start(const QStringList &segments, const QString &listPath, 
     m_forceReencode = reencode;
     m_reencode = false;
     m_infos.clear();
+    m_probed = false;
+    m_copyEnded = false;
+    m_copyOk = false;
+    m_copyDetail.clear();
     m_running = true;
 
-    // Probing every segment takes a few ffprobe runs: keep them off the GUI thread.
+    // Probing runs on the pool, one ffprobe per segment at a time, while the copy (which
+    // usually holds) already runs: the probes only decide whether its result may be kept.
     delete m_probeWatcher;
-    m_probeWatcher = new QFutureWatcher<QList<MediaInfo>>(this);
-    connect(m_probeWatcher, &QFutureWatcher<QList<MediaInfo>>::finished, this, &SegmentMerger::onProbed);
+    m_probeWatcher = new QFutureWatcher<MediaInfo>(this);
+    connect(m_probeWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onProbed);
     const QString ffprobe = settings.ffprobeProgram;
-    m_probeWatcher->setFuture(QtConcurrent::run([segments, ffprobe] {
-        QList<MediaInfo> infos;
-        for (const QString &seg : segments)
-            infos << MediaProbe::probe(seg, 15000, ffprobe);
-        return infos;
+    m_probeWatcher->setFuture(QtConcurrent::mapped(m_segments, [ffprobe](const QString &seg) {
+        return MediaProbe::probe(seg, 15000, ffprobe);
     }));
+    if (!m_forceReencode)
+        runCopy();
+}
+
+bool SegmentMerger::sameLayout(const QList<MediaInfo> &infos)
+{
+    for (const MediaInfo &info : infos) {
+        if (!info.ok || info.signature() != infos.first().signature())
+            return false;
+    }
+    return !infos.isEmpty();
 }
 
 void SegmentMerger::onProbed()
 {
     if (!m_running || !m_probeWatcher)
         return;
-    m_infos = m_probeWatcher->result();
+    m_infos = m_probeWatcher->future().results();
     m_probeWatcher->deleteLater();
     m_probeWatcher = nullptr;
+    m_probed = true;
 
-    bool sameLayout = true;
-    for (const MediaInfo &info : m_infos) {
-        if (!info.ok || info.signature() != m_infos.first().signature())
-            sameLayout = false;
-    }
-    if (!m_forceReencode && !sameLayout)
-        qInfo().noquote() << "[Recorder merge] segments differ in their streams; re-encoding";
-
-    if (m_forceReencode || !sameLayout)
+    if (m_forceReencode) {
         runReencode();
-    else
-        runCopy();
+        return;
+    }
+    if (!sameLayout(m_infos)) {
+        // A copy would exit 0 with the first segment's header: drop it, whatever state it is in.
+        qInfo().noquote() << "[Recorder merge] segments differ in their streams; re-encoding";
+        abandonProcess();
+        QFile::remove(m_target);
+        runReencode();
+        return;
+    }
+    if (m_copyEnded)
+        concludeCopy();
 }
 
 void SegmentMerger::runCopy()
 {
     QString error;
+    m_reencode = false;
     if (!FfmpegEscape::writeConcatList(m_listPath, m_segments, &error)) {
-        qWarning().noquote() << "[Recorder merge] concat list not written; re-encoding instead:" << error;
+        qWarning().noquote() << "[Recorder merge] concat list not written:" << error;
+        m_copyEnded = true;
+        m_copyDetail = error;
+        if (m_probed)
+            concludeCopy();
+        return;
+    }
+    emit stepStarted(false);
+    launch(copyArguments(m_listPath, m_target, m_settings));
+}
+
+void SegmentMerger::concludeCopy()
+{
+    if (!m_copyOk) {
+        qWarning().noquote() << "[Recorder merge] stream copy failed; re-encoding:" << m_copyDetail.right(400);
+        QFile::remove(m_target);
         runReencode();
         return;
     }
-    m_reencode = false;
-    emit stepStarted(false);
-    launch(copyArguments(m_listPath, m_target, m_settings));
+    if (!m_settings.audioOnly) {
+        finish(true, QString());
+        return;
+    }
+    // Audio muxers may keep the first segment's header (FLAC does): check the copy's length
+    // off the GUI thread before trusting it.
+    delete m_checkWatcher;
+    m_checkWatcher = new QFutureWatcher<MediaInfo>(this);
+    connect(m_checkWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onCopyChecked);
+    const QString target = m_target;
+    const QString ffprobe = m_settings.ffprobeProgram;
+    m_checkWatcher->setFuture(QtConcurrent::run([target, ffprobe] { return MediaProbe::probe(target, 15000, ffprobe); }));
+}
+
+void SegmentMerger::abandonProcess()
+{
+    if (!m_process)
+        return;
+    QProcess *process = m_process;
+    m_process = nullptr;
+    process->disconnect(this);
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    if (process->state() == QProcess::NotRunning)
+        process->deleteLater();
+    else
+        process->kill();
 }
 
 void SegmentMerger::runReencode()
@@ -265,20 +321,14 @@ void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
     m_process = nullptr;
     process->deleteLater();
 
-    if (ok && !m_reencode) {
-        // Check the copy's length off the GUI thread before trusting it.
-        delete m_checkWatcher;
-        m_checkWatcher = new QFutureWatcher<MediaInfo>(this);
-        connect(m_checkWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onCopyChecked);
-        const QString target = m_target;
-        const QString ffprobe = m_settings.ffprobeProgram;
-        m_checkWatcher->setFuture(QtConcurrent::run([target, ffprobe] { return MediaProbe::probe(target, 15000, ffprobe); }));
+    if (!m_reencode) {
+        m_copyEnded = true;
+        m_copyOk = ok;
+        m_copyDetail = detail;
+        if (m_probed)
+            concludeCopy(); // else the probes decide first
     } else if (ok) {
         finish(true, QString());
-    } else if (!m_reencode) {
-        qWarning().noquote() << "[Recorder merge] stream copy failed; re-encoding:" << detail.right(400);
-        QFile::remove(m_target);
-        runReencode();
     } else {
         finish(false, detail);
     }

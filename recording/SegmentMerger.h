@@ -32,8 +32,9 @@ struct MergeSettings
 // stereo, silence for segments without audio. The concat demuxer would take the stream layout
 // of the first segment and silently drop audio that starts later.
 //
-// A stream copy is accepted only when the joined file lasts as long as the segments together:
-// some muxers (FLAC) keep the first segment's header and exit 0 with the rest unreadable.
+// The copy runs while the segments are probed and is dropped when they differ. An audio copy is
+// accepted only when the joined file lasts as long as the segments together: the FLAC muxer
+// keeps the first segment's header and exits 0 with the rest unreadable.
 //
 // The segments are only read, never moved or deleted.
 class SegmentMerger : public QObject
@@ -63,8 +64,11 @@ signals:
     void finished(bool ok, const QString &detail);
 
 private:
+    static bool sameLayout(const QList<MediaInfo> &infos);
     void onProbed();
+    void concludeCopy();
     void onCopyChecked();
+    void abandonProcess();
     void runCopy();
     void runReencode();
     void launch(const QStringList &args);
@@ -80,6 +84,10 @@ private:
     bool m_running = false;
     QList<MediaInfo> m_infos;
     QPointer<QProcess> m_process;
-    QFutureWatcher<QList<MediaInfo>> *m_probeWatcher = nullptr;
+    bool m_probed = false;
+    bool m_copyEnded = false;
+    bool m_copyOk = false;
+    QString m_copyDetail;
+    QFutureWatcher<MediaInfo> *m_probeWatcher = nullptr;
     QFutureWatcher<MediaInfo> *m_checkWatcher = nullptr;
 };
