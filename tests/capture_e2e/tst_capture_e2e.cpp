@@ -145,12 +145,20 @@ private slots:
         }
         QVERIFY2(notRed > 10, "no pointer drawn at its position");
 
+        // A frame someone holds is never written over by later frames.
+        const QImage held = capture.latestFrame();
+        red.close();
+        QTRY_VERIFY_WITH_TIMEOUT(capture.latestFrame().pixel(300, 250) != 0xFFFF0000u, 5000);
+        QCOMPARE(held.pixel(300, 250), 0xFFFF0000u);
+        QCOMPARE(held.pixel(499, 399), 0xFFFF0000u);
+
         timer.restart();
         capture.stop();
         QVERIFY(timer.elapsed() < 2000);
         QVERIFY(capture.latestFrame().isNull());
 
         // A smaller stream size keeps the picture, scaled.
+        QVERIFY(red.open(QStringLiteral("Red probe"), QStringLiteral("#ff0000"), QRect(100, 100, 400, 300)));
         QVERIFY2(capture.start(0, m_toolbar->winId(), 10, QSize(1280, 720), &error), qPrintable(error));
         QCOMPARE(capture.frameSize(), QSize(1280, 720));
         QTRY_COMPARE_WITH_TIMEOUT(capture.latestFrame().pixel(200, 166), 0xFFFF0000u, 5000);

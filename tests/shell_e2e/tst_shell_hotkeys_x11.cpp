@@ -6,6 +6,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -112,6 +113,7 @@ private slots:
     void init() { QSettings().remove(QStringLiteral("hotkeys")); }
     void firesOncePerPress();
     void firesWithLockKeysOn();
+    void firesWhileOwnWindowHasFocus();
     void heldKeyFiresOnce();
     void combinationHeldElsewhereFails();
     void duplicateIsReportedForTheSecond();
@@ -165,6 +167,23 @@ void TestGlobalHotkeyX11::firesWithLockKeysOn()
     QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Screenshot));
     QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
     QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::ToggleAnnotation));
+}
+
+void TestGlobalHotkeyX11::firesWhileOwnWindowHasFocus()
+{
+    GlobalHotkey hotkeys;
+    QCOMPARE(hotkeys.reloadFromSettings(), QStringList());
+    QSignalSpy spy(&hotkeys, &GlobalHotkey::hotkeyTriggered);
+    QLineEdit window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QVERIFY(xdotool({"key", "ctrl+alt+d"}));
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
+    QVERIFY(xdotool({"key", "x"})); // other keys still reach the window
+    QTRY_COMPARE(window.text(), QStringLiteral("x"));
 }
 
 void TestGlobalHotkeyX11::heldKeyFiresOnce()
