@@ -1,6 +1,7 @@
 #include "platform/mac/WindowFrameSource.h"
 
 #include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
 #include "platform/mac/X11WindowPixmap.h"
@@ -155,6 +156,14 @@ void WindowFrameSource::stop()
     m_active = false;
     QMutexLocker lock(&m_frameMutex);
     m_frame = QImage();
+}
+
+QList<NativeWindowHandle> WindowFrameSource::capturableWindows()
+{
+    QList<NativeWindowHandle> handles;
+    for (const MacWindowInfo &info : macCapturableWindows())
+        handles.append(NativeWindowHandle(quint32(info.windowNumber), info.title));
+    return handles;
 }
 
 QImage WindowFrameSource::latestFrame() const

@@ -3,6 +3,7 @@
 #include "platform/mac/NativeWindowHandle.h"
 
 #include <QImage>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -37,6 +38,9 @@ public:
     QImage latestFrame() const;
     // Whether frames come from the window's own pixels (XComposite).
     bool readsWindowPixels() const { return m_composite; }
+
+    // The windows that can be captured, as handles (the window list's entries).
+    static QList<NativeWindowHandle> capturableWindows();
 
     static constexpr int StopTimeoutMs = 2000;
 

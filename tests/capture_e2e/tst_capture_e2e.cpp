@@ -11,6 +11,7 @@
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/WindowFrameSource.h"
+#include "platform/mac/X11Connection.h"
 
 #include <cmath>
 #include <memory>
@@ -283,6 +284,8 @@ private slots:
         QCOMPARE(info.bounds, QRect(300, 300, 500, 300));
         QVERIFY(info.ownerPid > 0);
         QVERIFY(!info.ownerName.isEmpty());
+        QVERIFY(WindowFrameSource::capturableWindows().contains(
+            NativeWindowHandle(quint32(probe.id()), info.title)));
         for (const MacWindowInfo &own : macCapturableWindows())
             QVERIFY(own.ownerPid != QCoreApplication::applicationPid());
 
@@ -341,6 +344,61 @@ private slots:
         QVERIFY(keepMacRecordingToolbarVisible(m_toolbar->winId()));
         QVERIFY(!keepMacRecordingToolbarVisible(WId(0x7ffffffe)));
         QVERIFY(!excludeMacWindowFromLegacyCapture(m_toolbar->winId()));
+    }
+
+    void underAWindowManager()
+    {
+        HelperWindow probe;
+        QVERIFY(probe.open(QStringLiteral("Framed probe"), QStringLiteral("#c08000"),
+                           QRect(400, 200, 500, 300)));
+        QProcess wm;
+        wm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY(wm.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(X11Connection().hasLiveWindowManager(), 10000);
+        QTest::qWait(500); // let it frame the windows that were already there
+
+        // The listed window is the client inside the frame, with its own title and size.
+        auto findProbe = [&] {
+            for (const MacWindowInfo &info : macCapturableWindows()) {
+                if (info.windowNumber == probe.id())
+                    return info;
+            }
+            return MacWindowInfo();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(findProbe().title, QStringLiteral("Framed probe"), 5000);
+        QCOMPARE(findProbe().bounds.size(), QSize(500, 300));
+
+        WindowFrameSource source;
+        QSignalSpy frames(&source, &WindowFrameSource::frameAvailable);
+        QString error;
+        QVERIFY2(source.start(NativeWindowHandle(quint32(probe.id()), QString()), 20, &error),
+                 qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 5000);
+        const QImage frame = frames.last().first().value<QImage>();
+        QCOMPARE(frame.size(), QSize(500, 300));
+        QCOMPARE(frame.pixel(250, 150), 0xFFC08000u);
+        source.stop();
+
+        // Stays-on-top and sticky go through the window manager.
+        QVERIFY(keepMacRecordingToolbarVisible(m_toolbar->winId()));
+        X11Connection connection;
+        auto toolbarStates = [&] {
+            return connection.cardinalList(quint32(m_toolbar->winId()), "_NET_WM_STATE", XCB_ATOM_ATOM);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(toolbarStates().contains(connection.atom("_NET_WM_STATE_ABOVE")), 3000);
+        // On every desktop: some window managers say so by the state, others by the desktop number.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            toolbarStates().contains(connection.atom("_NET_WM_STATE_STICKY"))
+                || connection.cardinal(quint32(m_toolbar->winId()), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL)
+                       == 0xFFFFFFFFu,
+            3000);
+
+        // Once it has gone, its leftover properties do not hide the windows.
+        wm.terminate();
+        QVERIFY(wm.waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!X11Connection().hasLiveWindowManager(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(findProbe().title, QStringLiteral("Framed probe"), 5000);
     }
 
     void cleanupTestCase() { m_toolbar.reset(); }
