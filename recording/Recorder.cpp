@@ -2,11 +2,21 @@
 
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"
+#include "platform/mac/MacScreenCapture.h"
+#include "platform/mac/MacSystemAudioCapture.h"
+#include "platform/mac/WindowFrameSource.h"
+#include "recording/CaptureGeometry.h"
 #include "recording/EncoderProbe.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
+#include <QFutureWatcher>
+#include <QRegularExpression>
+#include <QStorageInfo>
+#include <QThreadPool>
+#include <QtConcurrent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -20,6 +30,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 Recorder::Recorder(QObject *parent)
     : QObject(parent)
@@ -35,6 +49,13 @@ Recorder::Recorder(QObject *parent)
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);
 
+    connect(process, &QProcess::readyRead, this, &Recorder::onEncoderOutput);
+    connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
+    connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
+    connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
+    // Raw 1080p frames need a larger pipe than the default 64 KiB to keep up.
+    process->setChildProcessModifier([] { ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20); });
+
     // Learn once, off the GUI thread, which optional encoder flags the local
     // ffmpeg knows, so that building a segment's command line never waits for it.
     static std::atomic<bool> optionsQueried{false};
@@ -42,7 +63,15 @@ Recorder::Recorder(QObject *parent)
         QThreadPool::globalInstance()->start([] { EncoderProbe::shared().supportsShortestBufDuration(); });
 }
 
-Recorder::~Recorder() = default;
+Recorder::~Recorder()
+{
+    stop();
+    // An encoder still running is not waited for: it goes with the process object.
+    disconnect(process, nullptr, this, nullptr);
+    cleanupWindowCapture();
+    delete systemAudioCapture;
+    systemAudioCapture = nullptr;
+}
 
 // ---------------------------------------------------------------------------
 // Configuration
@@ -404,4 +433,1251 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
 QStringList Recorder::buildArgs() const
 {
     return EncoderCommandLine::build(commandLineInputs());
+}
+
+// ---------------------------------------------------------------------------
+// Start road
+// ---------------------------------------------------------------------------
+
+namespace {
+
+QString audioEncoderLabel(const QString& format)
+{
+    if (format == QLatin1String("wav"))
+        return QStringLiteral("PCM");
+    if (format == QLatin1String("m4a"))
+        return QStringLiteral("AAC");
+    if (format == QLatin1String("flac"))
+        return QStringLiteral("FLAC");
+    return QStringLiteral("MP3");
+}
+
+bool isAutomaticEncoder(const QString& requested)
+{
+    return requested.trimmed().isEmpty() || requested == QLatin1String("auto");
+}
+
+// Chooses the video encoder for a start and test-runs it at the capture size. Runs on
+// a pool thread and touches nothing but its arguments and the shared probe caches.
+QString preflightEncoder(const QString& requested, const QSize& native, int fps)
+{
+    const QString software = QStringLiteral("libx264");
+    if (!isAutomaticEncoder(requested))
+        return Recorder::encoderWorksAtSize(requested, native, fps) ? requested : software;
+    for (const char* candidate : {"h264_videotoolbox", "h264_nvenc", "h264_qsv", "h264_amf", "h264_mf"}) {
+        if (Recorder::encoderWorksAtSize(QLatin1String(candidate), native, fps))
+            return QLatin1String(candidate);
+    }
+    if (!native.isValid() || !CaptureGeometry::exceeds1080p(native)
+        || (native.width() >= 3000 && native.height() >= 2000)) {
+        return software;
+    }
+    const QString toolbox = QStringLiteral("h264_videotoolbox");
+    return Recorder::encoderWorksAtSize(toolbox, CaptureGeometry::fitWithin1080p(native), fps) ? toolbox : software;
+}
+
+QString sizeText(const QSize& size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+} // namespace
+
+void Recorder::prepareStart()
+{
+    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning)
+        return;
+    prepareOnly = true;
+    start();
+}
+
+void Recorder::start()
+{
+    if (preparing) {
+        if (prepareOnly) {
+            prepareOnly = false;
+            if (prepared && !awaitingFourKDecision)
+                activatePreparedStart();
+        }
+        return;
+    }
+    if (recordingActive || finalizing || process->state() != QProcess::NotRunning)
+        return;
+    prepared = false;
+    outputSize = QSize(-1, -1);
+    captureStreamSize = QSize(-1, -1);
+    awaitingFourKDecision = false;
+    fourKDecisionMidRecording = false;
+    softwarePresetForced = false;
+    preparing = true;
+    const int generation = ++startGeneration;
+    const QString requested = requestedEncoder;
+    const QSize native = nativeDesktopCaptureSize();
+    const int targetFps = fps;
+
+    auto* watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, generation, requested, native] {
+        watcher->deleteLater();
+        onPreflightFinished(watcher->result(), generation, requested, native);
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [requested, native, targetFps] {
+        return preflightEncoder(requested, native, targetFps);
+    }));
+}
+
+void Recorder::onPreflightFinished(const QString& encoder, int generation, const QString& requested,
+                                   const QSize& native)
+{
+    if (!preparing || generation != startGeneration)
+        return;
+    if (audioOnly) {
+        selectedEncoder = audioEncoderLabel(audioFormat);
+    } else {
+        selectedEncoder = encoder;
+        const QString toolbox = QStringLiteral("h264_videotoolbox");
+        if (isAutomaticEncoder(requested) && selectedEncoder == toolbox && CaptureGeometry::exceeds1080p(native)
+            && !encoderWorksAtSize(toolbox, native, fps)) {
+            outputSize = CaptureGeometry::fitWithin1080p(native);
+            qInfo() << "[Recorder] VideoToolbox requires scaled capture:" << outputSize;
+        }
+        qInfo().noquote() << "[Recorder preflight] requested=" + requested << "native_size=" + sizeText(native)
+                          << "selected=" + selectedEncoder << "output_size=" + sizeText(outputSize);
+    }
+    prepared = true;
+    if (!prepareOnly)
+        activatePreparedStart();
+}
+
+void Recorder::cancelStartPreparation()
+{
+    if (!preparing || recordingActive)
+        return;
+    preparing = false;
+    prepareOnly = false;
+    prepared = false;
+    awaitingFourKDecision = false;
+    ++startGeneration;
+}
+
+void Recorder::activatePreparedStart()
+{
+    const QSize native = nativeDesktopCaptureSize();
+    if (!audioOnly) {
+        if (selectedEncoder.contains(QLatin1String("libx")) && native.width() >= 3000 && native.height() >= 2000
+            && fps >= 30) {
+            awaitingFourKDecision = true;
+            emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
+            return;
+        }
+        if (selectedEncoder == QLatin1String("libx264") && fps >= 30 && CaptureGeometry::exceeds1080p(native)) {
+            outputSize = CaptureGeometry::fitWithin1080p(native);
+            softwarePresetForced = true;
+            qWarning().noquote() << "[Recorder] software encoder limited to real-time capture size" << sizeText(native)
+                                 << "->" << sizeText(outputSize);
+        }
+    }
+    startPrepared();
+}
+
+void Recorder::resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction action)
+{
+    if (!preparing || !awaitingFourKDecision)
+        return;
+    awaitingFourKDecision = false;
+    const bool midRecording = fourKDecisionMidRecording;
+    fourKDecisionMidRecording = false;
+    const QSize native = nativeDesktopCaptureSize();
+
+    switch (action) {
+    case FourKCancel:
+        preparing = false;
+        ++startGeneration;
+        policyTimer->stop();
+        removeEmptyPartsFolder();
+        emit stopped(QString());
+        return;
+    case FourKSoftware4K:
+        fps = 30;
+        softwarePresetForced = true;
+        if (videoBitrate <= 16000)
+            videoBitrate = 16000;
+        emit recordingPerformanceWarning(
+            tr("正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。").arg(videoBitrate));
+        break;
+    case FourKScaleTo1080p: {
+        const QSize scaled = CaptureGeometry::fitWithin1080p(native);
+        outputSize = scaled;
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
+                                                                     : QGuiApplication::primaryScreen();
+        if (screen && (!captureRect.isValid() || captureRect == screen->geometry()))
+            captureStreamSize = scaled;
+        if (requestedEncoder == QLatin1String("auto")
+            && encoderWorksAtSize(QStringLiteral("h264_videotoolbox"), scaled, 30)) {
+            selectedEncoder = QStringLiteral("h264_videotoolbox");
+        }
+        fps = 30;
+        if (selectedEncoder == QLatin1String("libx264")) {
+            emit recordingPerformanceWarning(tr("未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。")
+                                                 .arg(scaled.width())
+                                                 .arg(scaled.height()));
+        }
+        break;
+    }
+    case FourKReduceFrameRate: {
+        const int previous = fps;
+        fps = 15;
+        emit frameRateAutomaticallyReduced(previous, 15, tr("4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。"));
+        break;
+    }
+    default:
+        return;
+    }
+
+    if (!midRecording) {
+        startPrepared();
+        return;
+    }
+    // The encoder fallback asked during a recording: the frame source was released
+    // with the failed segment, so a window or webcam recording needs it again.
+    preparing = false;
+    if (!relaunchAfterFallback())
+        emit stopped(QString());
+}
+
+void Recorder::startPrepared()
+{
+    const int generation = startGeneration;
+    launchFirstSegment(generation);
+    if (generation == startGeneration)
+        preparing = false;
+}
+
+bool Recorder::launchFirstSegment(int generation)
+{
+    if (recordingActive || finalizing || process->state() != QProcess::NotRunning)
+        return false;
+    finishedSegmentsMs = 0;
+    startedEmitted = false;
+    hardwareFallbackDone = false;
+    captureFallbackDone = false;
+    segmentsDiffer = false;
+    downgradePending = false;
+    recordingFrameSize = QSize(-1, -1);
+    outputMonitor.resetRecording();
+
+    if (audioOnly && !systemAudioEnabled && !micEnabled) {
+        emit errorOccurred(tr("请至少开启系统声音或麦克风。"));
+        return false;
+    }
+    if (systemAudioEnabled && !MacSystemAudioCapture::isAvailable()) {
+        emit errorOccurred(tr("系统声音录制需要 macOS 13 或更高版本。"));
+        return false;
+    }
+    if (audioOnly && micEnabled && micAudioDevice.isEmpty() && audioDevice.isEmpty()) {
+        emit errorOccurred(tr("没有找到所选麦克风，请重新选择输入设备。"));
+        return false;
+    }
+    if (!audioOnly && captureBackend == FramesBackend) {
+        if (!prepareWindowCapture())
+            return false;
+        // A stop or discard made while the capture waited for its first frame.
+        if (generation != startGeneration) {
+            cleanupWindowCapture();
+            return false;
+        }
+    }
+
+    if (!outputPathExplicit || outputPath.trimmed().isEmpty()) {
+        QString error;
+        const QString path = makeDefaultOutputPath(&error);
+        if (path.isEmpty()) {
+            cleanupWindowCapture();
+            emit errorOccurred(error);
+            return false;
+        }
+        outputPath = path;
+    }
+
+    segmentFiles.clear();
+    partsFolder = partsFolderFor(outputPath);
+    QString folderError;
+    if (!createFolder(QFileInfo(outputPath).absolutePath(), &folderError) || !createFolder(partsFolder, &folderError)) {
+        cleanupWindowCapture();
+        emit errorOccurred(folderError);
+        return false;
+    }
+
+    QSettings settings;
+    if (settings.value(QStringLiteral("save/diskWarning"), true).toBool()) {
+        const int thresholdGb = settings.value(QStringLiteral("save/diskThresholdGB"), 5).toInt();
+        const QStorageInfo volume(QFileInfo(outputPath).absolutePath());
+        if (volume.isValid() && volume.bytesAvailable() < qint64(thresholdGb) * 1073741824LL) {
+            emit errorOccurred(tr("保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。").arg(thresholdGb));
+            cleanupWindowCapture();
+            removeEmptyPartsFolder();
+            return false;
+        }
+    }
+
+    if (!startSegment()) {
+        removeEmptyPartsFolder();
+        return false;
+    }
+    return true;
+}
+
+void Recorder::removeEmptyPartsFolder()
+{
+    // Only an empty folder goes: anything recorded stays where the messages say.
+    if (!partsFolder.isEmpty() && segmentFiles.isEmpty())
+        QDir().rmdir(partsFolder);
+}
+
+// ---------------------------------------------------------------------------
+// Segment chain
+// ---------------------------------------------------------------------------
+
+QString Recorder::makeSegmentPath() const
+{
+    const QString extension = audioOnly ? audioFormat : videoContainer;
+    return QDir(partsFolder).filePath(
+        QStringLiteral("segment_%1.%2").arg(segmentFiles.size() + 1, 4, 10, QLatin1Char('0')).arg(extension));
+}
+
+qint64 Recorder::currentSegmentBytes() const
+{
+    if (currentSegmentPath.isEmpty())
+        return 0;
+    const QFileInfo info(currentSegmentPath);
+    return info.exists() ? info.size() : 0;
+}
+
+qint64 Recorder::totalRecordedBytes() const
+{
+    qint64 total = currentSegmentBytes();
+    for (const QString& file : segmentFiles)
+        total += QFileInfo(file).size();
+    return total;
+}
+
+bool Recorder::isPipedVideo() const
+{
+    return !audioOnly && (captureBackend == FramesBackend || screenCapture != nullptr);
+}
+
+void Recorder::stopAudioCaptures()
+{
+    loopbackCapture->stop();
+    microphoneCapture->stop();
+    if (systemAudioCapture)
+        systemAudioCapture->stop();
+    systemAudioPipePath.clear();
+}
+
+bool Recorder::startSegment()
+{
+    QElapsedTimer launchClock;
+    launchClock.start();
+    resumePending = false;
+    holdFrameUntilReady = false;
+    currentSegmentPath = makeSegmentPath();
+    outputMonitor.resetSegment();
+    encoderOutput.clear();
+    segmentStopping = false;
+    pendingReason = SegmentEndReason::None;
+    downgradePending = false;
+    startTimedOut = false;
+    awaitingFirstMedia = true;
+
+    if (selectedEncoder.isEmpty())
+        selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
+    if (audioOnly) {
+        const int kbps = audioFormat == QLatin1String("flac") ? 900
+            : audioFormat == QLatin1String("wav")             ? 1411
+                                                              : audioBitrate;
+        emit performanceUpdated(0, 0, selectedEncoder, kbps, false);
+    } else {
+        emit performanceUpdated(fps, 0, selectedEncoder, videoBitrate,
+                                !selectedEncoder.contains(QLatin1String("libx")));
+    }
+
+    systemAudioPipePath.clear();
+    delete systemAudioCapture;
+    systemAudioCapture = nullptr;
+
+    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
+        if (!startScreenCapture())
+            return false;
+    }
+
+    if (systemAudioEnabled) {
+        systemAudioPipePath = QDir(partsFolder).filePath(
+            QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+        systemAudioCapture = new MacSystemAudioCapture;
+        QString error;
+        if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
+            delete systemAudioCapture;
+            systemAudioCapture = nullptr;
+            systemAudioPipePath.clear();
+            cleanupWindowCapture();
+            emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+            return false;
+        }
+    }
+
+    const char* backendName = "GDI";
+    if (captureBackend == FramesBackend)
+        backendName = cameraFrameSource ? "CameraFrames" : "QtWindowCapture";
+    else if (captureBackend == DesktopDuplicationBackend)
+        backendName = "DXGI";
+    else if (captureBackend == DesktopDuplicationWithFallbackBackend)
+        backendName = "DXGI-with-GDI-fallback";
+    const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    qInfo().noquote() << QStringLiteral(
+                             "[Recorder config] capture_backend=%1 output_index=%2 rect=%3,%4 %5x%6 target_fps=%7 "
+                             "bitrate_kbps=%8 encoder=%9 system_audio=%10 microphone=%11 webcam=%12 "
+                             "audio_echo_cancellation=%13 audio_peak_limiter=off output=%14 output_scale=%15 "
+                             "software_preset=%16")
+                             .arg(QLatin1String(backendName))
+                             .arg(desktopOutputIndex)
+                             .arg(captureRect.x())
+                             .arg(captureRect.y())
+                             .arg(captureRect.width())
+                             .arg(captureRect.height())
+                             .arg(fps)
+                             .arg(videoBitrate)
+                             .arg(selectedEncoder, onOff(systemAudioEnabled), onOff(micEnabled), onOff(webcamEnabled),
+                                  onOff(false), currentSegmentPath,
+                                  outputSize.isValid() ? sizeText(outputSize) : QStringLiteral("native"),
+                                  softwarePresetForced ? QStringLiteral("ultrafast") : QStringLiteral("default"));
+
+    const QStringList args = buildArgs();
+    qInfo().noquote() << "[Recorder startup] capture and audio prepared in" << launchClock.elapsed() << "ms";
+    qDebug().noquote() << "[Recorder segment]" << ffmpegExecutable() << args.join(QLatin1Char(' '));
+
+    // The launch is checked here and now: a program that cannot start reports it
+    // while waitForStarted runs, and the error handler leaves that report to us.
+    launchingSegment = true;
+    process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
+    const bool launched = process->waitForStarted(10000);
+    launchingSegment = false;
+    if (!launched) {
+        const QString reason = process->errorString();
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(2000);
+        }
+        recordingActive = false;
+        recordingPaused = false;
+        resuming = false;
+        stopAudioCaptures();
+        delete systemAudioCapture;
+        systemAudioCapture = nullptr;
+        cleanupWindowCapture();
+        awaitingFirstMedia = false;
+        currentSegmentPath.clear();
+        emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(reason));
+        return false;
+    }
+
+    recordingActive = true;
+    segmentTimer.start();
+    startWatchdog->start(15000);
+
+    if (isPipedVideo()) {
+        if (!pipeFrameSize.isValid() && heldFrame.isNull()) {
+            // Nothing to pipe: handled as an encoder that never shows media.
+            qWarning() << "[Recorder] no frame source for the piped segment";
+        }
+        configureFrameComposer();
+        frameTimer = new QTimer(this);
+        frameTimer->setTimerType(Qt::PreciseTimer);
+        frameTimer->setInterval(std::max(1, int(std::lround(1000.0 / fps))));
+        connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
+        connectWindowFrames();
+        windowImage = heldFrame;
+        writeWindowFrame(heldFrame);
+        frameTimer->start();
+    }
+    qInfo().noquote() << "[Recorder startup] first frame dispatched in" << launchClock.elapsed() << "ms";
+    return true;
+}
+
+bool Recorder::startScreenCapture()
+{
+    cleanupWindowCapture();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
+                                                           : QGuiApplication::primaryScreen();
+    if (outputSize.isValid() && !captureStreamSize.isValid()) {
+        const QSize native = nativeDesktopCaptureSize();
+        if (screen && native.isValid()) {
+            captureStreamSize = CaptureGeometry::captureStreamSize(outputSize, native, screen->geometry(),
+                                                                   screen->devicePixelRatio());
+        }
+    }
+    screenCapture = new MacScreenCapture;
+    QString error;
+    if (!screenCapture->start(desktopOutputIndex, excludedWindowId, fps, captureStreamSize, &error)) {
+        cleanupWindowCapture();
+        emit errorOccurred(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
+        return false;
+    }
+    heldFrame = screenCapture->latestFrame();
+    pipeFrameSize = heldFrame.size();
+    if (captureRect.isValid() && screen) {
+        const QRect crop = CaptureGeometry::screenCropRect(captureRect, screen->geometry(), pipeFrameSize);
+        if (crop.isValid()) {
+            cropRect = crop;
+            pipeFrameSize = crop.size();
+            qInfo() << "[Recorder] cropping macOS input before encoding:" << cropRect;
+        }
+    }
+    return true;
+}
+
+void Recorder::markSegmentReady()
+{
+    if (!awaitingFirstMedia)
+        return;
+    awaitingFirstMedia = false;
+    outputMonitor.setAwaitingFirstMedia(false);
+    if (holdFrameUntilReady && frameTimer)
+        frameTimer->stop();
+    holdFrameUntilReady = false;
+    startTimedOut = false;
+    startWatchdog->stop();
+    qInfo().noquote() << "[Recorder] first encoded media received" << currentSegmentPath << "after"
+                      << segmentTimer.elapsed() << "ms from process launch";
+    if (!startedEmitted) {
+        startedEmitted = true;
+        recordingTimer.start();
+        policyTimer->start();
+        emit started();
+    }
+    if (resuming) {
+        resuming = false;
+        recordingPaused = false;
+        emit resumed();
+    }
+    if (pendingReason != SegmentEndReason::None) {
+        QTimer::singleShot(0, this, [this] {
+            if (pendingReason != SegmentEndReason::None && !segmentStopping)
+                stopCurrentSegment();
+        });
+    }
+}
+
+void Recorder::onStartWatchdogTimeout()
+{
+    if (!awaitingFirstMedia || process->state() == QProcess::NotRunning)
+        return;
+    const qint64 bytes = currentSegmentBytes();
+    if (bytes > 4096) {
+        qInfo().noquote() << "[Recorder] accepting active segment without FFmpeg progress;"
+                          << QStringLiteral("bytes=%1").arg(bytes) << "encoder=" + selectedEncoder;
+        markSegmentReady();
+        return;
+    }
+    awaitingFirstMedia = false;
+    outputMonitor.setAwaitingFirstMedia(false);
+    startTimedOut = true;
+    qWarning().noquote() << "[Recorder] encoder produced no first frame within startup timeout;"
+                         << "encoder=" + selectedEncoder << "size=" + sizeText(nativeDesktopCaptureSize());
+    stopAudioCaptures();
+    askEncoderToEnd();
+    QTimer::singleShot(1500, this, [this] {
+        if (startTimedOut && process->state() != QProcess::NotRunning)
+            process->kill();
+    });
+}
+
+void Recorder::askEncoderToEnd()
+{
+    if (isPipedVideo()) {
+        // The encoder reads raw frames from its input: "q" would be taken for
+        // pixels. It ends when the frames end.
+        if (frameTimer)
+            frameTimer->stop();
+        deactivateWindowFrames();
+        process->closeWriteChannel();
+    } else {
+        process->write("q\n");
+    }
+}
+
+void Recorder::stopCurrentSegment()
+{
+    if (process->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
+        return;
+    segmentStopping = true;
+    const int generation = ++segmentGeneration;
+    startWatchdog->stop();
+    stopAudioCaptures();
+    askEncoderToEnd();
+    QTimer::singleShot(20000, this, [this, generation] {
+        if (generation == segmentGeneration && process->state() != QProcess::NotRunning
+            && pendingReason != SegmentEndReason::None) {
+            qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
+            process->kill();
+        }
+    });
+}
+
+bool Recorder::pause()
+{
+    if (!recordingActive || recordingPaused)
+        return false;
+    if (pendingReason == SegmentEndReason::Pause)
+        return true;
+    if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard)
+        return false;
+    pendingReason = SegmentEndReason::Pause;
+    holdFrameUntilReady = awaitingFirstMedia;
+    if (!awaitingFirstMedia && frameTimer)
+        frameTimer->stop();
+    if (segmentStopping)
+        return true;
+    QTimer::singleShot(100, this, [this] {
+        if (pendingReason == SegmentEndReason::Pause && !segmentStopping)
+            stopCurrentSegment();
+    });
+    return true;
+}
+
+void Recorder::resume()
+{
+    if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
+        resumePending = true;
+        return;
+    }
+    if (!recordingActive || !recordingPaused || resuming || waitingForWindowFrame)
+        return;
+    resumeNextSegment();
+}
+
+void Recorder::resumeNextSegment()
+{
+    if (!audioOnly && captureBackend == FramesBackend) {
+        const int commands = commandGeneration;
+        const bool ready = prepareWindowCapture();
+        if (commands != commandGeneration) {
+            // Stopped or discarded while the capture waited for a frame.
+            cleanupWindowCapture();
+            return;
+        }
+        if (!ready) {
+            stop();
+            return;
+        }
+    }
+    if (startSegment())
+        resuming = true;
+}
+
+void Recorder::stop()
+{
+    resumePending = false;
+    if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
+        return;
+    if (preparing) {
+        abandonPreparedStart();
+        return;
+    }
+    if (!recordingActive)
+        return;
+    ++commandGeneration;
+    if (process->state() != QProcess::NotRunning) {
+        // Also right after a resume, before the new segment has shown media: that
+        // segment ends through the normal stop and is finalised with the others.
+        pendingReason = SegmentEndReason::Stop;
+        stopCurrentSegment();
+        return;
+    }
+    policyTimer->stop();
+    if (!waitingForWindowFrame)
+        cleanupWindowCapture();
+    finalizeSegments();
+}
+
+void Recorder::discard()
+{
+    resumePending = false;
+    if (finalizing || pendingReason == SegmentEndReason::Discard)
+        return;
+    if (preparing) {
+        abandonPreparedStart();
+        return;
+    }
+    if (!recordingActive)
+        return;
+    ++commandGeneration;
+    policyTimer->stop();
+    if (process->state() != QProcess::NotRunning) {
+        pendingReason = SegmentEndReason::Discard;
+        stopCurrentSegment();
+        return;
+    }
+    if (!waitingForWindowFrame)
+        cleanupWindowCapture();
+    finishDiscard();
+}
+
+void Recorder::abandonPreparedStart()
+{
+    if (!recordingActive) {
+        preparing = false;
+        prepareOnly = false;
+        prepared = false;
+        awaitingFourKDecision = false;
+        fourKDecisionMidRecording = false;
+        ++startGeneration;
+    }
+    ++commandGeneration;
+    removeEmptyPartsFolder();
+    emit stopped(QString());
+}
+
+// ---------------------------------------------------------------------------
+// Segment end handling
+// ---------------------------------------------------------------------------
+
+void Recorder::finishSegment(bool keep)
+{
+    startWatchdog->stop();
+    awaitingFirstMedia = false;
+    loopbackCapture->stop();
+    microphoneCapture->stop();
+    systemAudioPipePath.clear();
+    if (currentSegmentPath.isEmpty())
+        return;
+    const QFileInfo info(currentSegmentPath);
+    if (keep && info.exists() && info.size() >= 1) {
+        if (segmentTimer.isValid())
+            finishedSegmentsMs += segmentTimer.elapsed();
+        segmentFiles.append(currentSegmentPath);
+    }
+    segmentTimer.invalidate();
+    currentSegmentPath.clear();
+}
+
+void Recorder::finishDiscard()
+{
+    finishSegment(false);
+    recordingActive = false;
+    recordingPaused = false;
+    resumePending = false;
+    resuming = false;
+    startedEmitted = false;
+    selectedEncoder.clear();
+    segmentFiles.clear();
+    const QString folder = partsFolder;
+    partsFolder.clear();
+    if (!folder.isEmpty() && QFileInfo::exists(folder) && !QDir(folder).removeRecursively())
+        emit errorOccurred(tr("无法删除已丢弃录制的临时文件：%1").arg(folder));
+    emit stopped(QString());
+}
+
+void Recorder::discardFailedSegmentFile()
+{
+    const QString broken = currentSegmentPath;
+    finishSegment(false);
+    if (!broken.isEmpty())
+        QFile::remove(broken);
+}
+
+QString Recorder::lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status) const
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    QString detail;
+    for (const QString& raw : encoderOutput.split(lineBreaks)) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size=")))
+            continue;
+        if (line.contains(QLatin1String("error"), Qt::CaseInsensitive)
+            || line.contains(QLatin1String("failed"), Qt::CaseInsensitive)
+            || line.contains(QLatin1String("invalid"), Qt::CaseInsensitive)) {
+            detail = line;
+        }
+    }
+    if (!detail.isEmpty())
+        return detail.left(300);
+    if (status == QProcess::CrashExit && exitCode == 9)
+        return tr("FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。");
+    return tr("FFmpeg 没有输出具体错误信息。");
+}
+
+void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    const SegmentEndReason reason = pendingReason;
+    const bool timedOut = startTimedOut;
+    const bool wasStopping = segmentStopping;
+    startWatchdog->stop();
+    awaitingFirstMedia = false;
+    outputMonitor.setAwaitingFirstMedia(false);
+    const bool abnormal = exitStatus == QProcess::CrashExit || exitCode != 0 || timedOut;
+    const bool usable = reason != SegmentEndReason::None && abnormal && wasStopping && activeSegmentIsUsable();
+
+    pendingReason = SegmentEndReason::None;
+    segmentStopping = false;
+    loopbackCapture->stop();
+    microphoneCapture->stop();
+    delete systemAudioCapture;
+    systemAudioCapture = nullptr;
+    cleanupWindowCapture();
+
+    if (reason == SegmentEndReason::Discard) {
+        finishDiscard();
+        return;
+    }
+
+    const QString tail = encoderOutput.right(800).trimmed();
+    if (!audioOnly && abnormal && reason == SegmentEndReason::None && !selectedEncoder.isEmpty()
+        && !selectedEncoder.contains(QLatin1String("libx"))
+        && (timedOut || encoderOutput.contains(QLatin1String("Error while opening encoder"))
+            || encoderOutput.contains(QLatin1String("Could not open encoder before EOF")))
+        && !hardwareFallbackDone && segmentFiles.isEmpty() && segmentTimer.isValid()
+        && (timedOut || segmentTimer.elapsed() < 12000)) {
+        qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
+                             << tail;
+        discardFailedSegmentFile();
+        const QString failedEncoder = selectedEncoder;
+        selectedEncoder = QStringLiteral("libx264");
+        hardwareFallbackDone = true;
+        recordingActive = false;
+        const QSize native = nativeDesktopCaptureSize();
+        if (native.width() >= 3000 && native.height() >= 2000 && fps >= 30) {
+            preparing = true;
+            awaitingFourKDecision = true;
+            fourKDecisionMidRecording = true;
+            emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
+            return;
+        }
+        emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
+        if (!relaunchAfterFallback())
+            emit stopped(QString());
+        return;
+    }
+
+    if (abnormal && reason == SegmentEndReason::None && captureBackend == DesktopDuplicationWithFallbackBackend
+        && !captureFallbackDone && segmentFiles.isEmpty()
+        && (encoderOutput.contains(QLatin1String("Parsed_ddagrab")) || encoderOutput.contains(QLatin1String("DXGI"))
+            || encoderOutput.contains(QLatin1String("D3D11"))
+            || encoderOutput.contains(QLatin1String("No such filter: 'ddagrab'")))
+        && segmentTimer.isValid() && segmentTimer.elapsed() < 8000) {
+        qWarning().noquote() << "[Recorder] DXGI capture unavailable; retrying with GDI:" << tail;
+        discardFailedSegmentFile();
+        captureBackend = DesktopBackend;
+        captureFallbackDone = true;
+        recordingActive = false;
+        emit recordingPerformanceWarning(tr("DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。"));
+        if (!relaunchAfterFallback())
+            emit stopped(QString());
+        return;
+    }
+
+    if (!abnormal || usable) {
+        if (abnormal)
+            qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << exitCode;
+        finishSegment(true);
+        switch (reason) {
+        case SegmentEndReason::Stop:
+            policyTimer->stop();
+            finalizeSegments();
+            return;
+        case SegmentEndReason::Restart:
+            if (!launchNextSegment()) {
+                recordingActive = false;
+                policyTimer->stop();
+                emit stopped(QString());
+            }
+            return;
+        case SegmentEndReason::Pause:
+            recordingActive = true;
+            recordingPaused = true;
+            emit paused();
+            if (resumePending) {
+                resumePending = false;
+                QTimer::singleShot(0, this, [this] {
+                    if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
+                        resumePending = true;
+                    } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame) {
+                        resumeNextSegment();
+                    }
+                });
+            }
+            return;
+        default:
+            recordingActive = false;
+            recordingPaused = false;
+            policyTimer->stop();
+            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder));
+            emit stopped(QString());
+            return;
+        }
+    }
+
+    if (reason == SegmentEndReason::Stop && !segmentFiles.isEmpty()) {
+        discardFailedSegmentFile();
+        policyTimer->stop();
+        finalizeSegments();
+        return;
+    }
+    qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
+    const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
+    finishSegment(false);
+    recordingActive = false;
+    recordingPaused = false;
+    resuming = false;
+    policyTimer->stop();
+    emit errorOccurred(tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    emit stopped(QString());
+}
+
+bool Recorder::launchNextSegment()
+{
+    if (!audioOnly && captureBackend == FramesBackend) {
+        const int commands = commandGeneration;
+        const bool ready = prepareWindowCapture();
+        if (commands != commandGeneration || !ready) {
+            cleanupWindowCapture();
+            return false;
+        }
+    }
+    return startSegment();
+}
+
+bool Recorder::relaunchAfterFallback()
+{
+    // The failed segment released the frame source: a window or webcam recording
+    // prepares it again before the retry.
+    if (launchNextSegment())
+        return true;
+    recordingActive = false;
+    recordingPaused = false;
+    policyTimer->stop();
+    removeEmptyPartsFolder();
+    return false;
+}
+
+void Recorder::onEncoderError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart || !recordingActive || launchingSegment)
+        return;
+    policyTimer->stop();
+    finishSegment(false);
+    cleanupWindowCapture();
+    recordingActive = false;
+    recordingPaused = false;
+    emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(process->errorString()));
+    emit stopped(QString());
+}
+
+bool Recorder::activeSegmentIsUsable() const
+{
+    if (currentSegmentPath.isEmpty() || QFileInfo(currentSegmentPath).size() <= 0)
+        return false;
+    QProcess probe;
+    const QString tool = QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe"))
+        ? QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe")
+        : QStringLiteral("ffprobe");
+    probe.start(tool, {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                       QStringLiteral("format=duration"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
+                       currentSegmentPath});
+    if (!probe.waitForFinished(10000)) {
+        probe.kill();
+        probe.waitForFinished(1000);
+        return false;
+    }
+    bool ok = false;
+    const double seconds = QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed().toDouble(&ok);
+    return probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0 && ok && seconds > 0.0;
+}
+
+void Recorder::finalizeSegments()
+{
+    // Interim: a single segment becomes the output; several stay in the parts folder.
+    recordingActive = false;
+    recordingPaused = false;
+    resuming = false;
+    policyTimer->stop();
+    if (segmentFiles.size() == 1 && !QFileInfo::exists(outputPath) && QFile::rename(segmentFiles.first(), outputPath)) {
+        segmentFiles.clear();
+        QDir().rmdir(partsFolder);
+        emit stopped(outputPath);
+        return;
+    }
+    if (!segmentFiles.isEmpty())
+        emit finalizationWarning(tr("分段已保留在：\n%1").arg(partsFolder));
+    emit stopped(QString());
+}
+
+// ---------------------------------------------------------------------------
+// Frame path
+// ---------------------------------------------------------------------------
+
+QSize Recorder::nativeDesktopCaptureSize() const
+{
+    if (audioOnly || captureBackend == FramesBackend)
+        return QSize(-1, -1);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
+                                                                 : QGuiApplication::primaryScreen();
+    if (captureBackend == DesktopDuplicationBackend && captureRect.isValid())
+        return QSize(captureRect.width() & ~1, captureRect.height() & ~1);
+    const QRect area = captureRect.isValid() ? captureRect : (screen ? screen->geometry() : QRect());
+    if (!area.isValid())
+        return QSize(-1, -1);
+    qreal ratio = 1.0;
+    if (screen) {
+        ratio = screen->devicePixelRatio();
+    } else if (const QScreen* under = QGuiApplication::screenAt(area.center())) {
+        ratio = under->devicePixelRatio();
+    }
+    return CaptureGeometry::nativeSize(area, ratio);
+}
+
+bool Recorder::prepareWindowCapture()
+{
+    cleanupWindowCapture();
+    if (cameraFrameSource) {
+        heldFrame = cameraFrameSource();
+        if (heldFrame.isNull()) {
+            emit errorOccurred(tr("Camera preview is not ready."));
+            return false;
+        }
+        pipeFrameSize = heldFrame.size();
+        keepRecordingFrameSize();
+        return true;
+    }
+    if (!captureWindow.isValid()) {
+        emit errorOccurred(tr("没有有效的窗口录制目标。"));
+        return false;
+    }
+
+    windowCapture = new WindowFrameSource(this);
+    QString error;
+    if (!windowCapture->start(captureWindow, fps, &error)) {
+        cleanupWindowCapture();
+        emit errorOccurred(tr("窗口捕获启动失败：%1").arg(error));
+        return false;
+    }
+
+    // Wait for a first frame of at least 2x2 pixels, keeping the event loop alive.
+    const int commands = commandGeneration;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QString lostReason;
+    const QMetaObject::Connection firstFrame =
+        connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this, &loop](const QImage& frame) {
+            if (frame.isNull())
+                return;
+            const QImage image = frame.convertToFormat(QImage::Format_ARGB32);
+            const int w = image.width() & ~1;
+            const int h = image.height() & ~1;
+            if (w < 2 || h < 2)
+                return;
+            heldFrame = image.copy(0, 0, w, h);
+            pipeFrameSize = QSize(w, h);
+            loop.quit();
+        });
+    const QMetaObject::Connection lost =
+        connect(windowCapture, &WindowFrameSource::errorOccurred, this, [&loop, &lostReason](const QString& reason) {
+            lostReason = reason;
+            loop.quit();
+        });
+    waitingForWindowFrame = true;
+    timeout.start(4500);
+    loop.exec();
+    waitingForWindowFrame = false;
+    disconnect(firstFrame);
+    disconnect(lost);
+
+    if (commands != commandGeneration) {
+        // Stopped or discarded during the wait: the caller ends quietly.
+        cleanupWindowCapture();
+        return false;
+    }
+    if (heldFrame.isNull()) {
+        cleanupWindowCapture();
+        if (!lostReason.isEmpty())
+            emit errorOccurred(tr("窗口捕获启动失败：%1").arg(lostReason));
+        else
+            emit errorOccurred(tr("窗口捕获启动失败或目标窗口没有产生画面。"));
+        return false;
+    }
+    keepRecordingFrameSize();
+    return true;
+}
+
+void Recorder::connectWindowFrames()
+{
+    if (!windowCapture)
+        return;
+    connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this](const QImage& frame) {
+        if (!frame.isNull())
+            windowImage = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
+    });
+}
+
+void Recorder::deactivateWindowFrames()
+{
+    if (windowCapture)
+        windowCapture->stop();
+}
+
+void Recorder::cleanupWindowCapture()
+{
+    if (screenCapture) {
+        screenCapture->stop();
+        delete screenCapture;
+        screenCapture = nullptr;
+    }
+    if (frameTimer) {
+        frameTimer->stop();
+        delete frameTimer;
+        frameTimer = nullptr;
+    }
+    if (windowCapture) {
+        windowCapture->stop();
+        delete windowCapture;
+        windowCapture = nullptr;
+    }
+    heldFrame = QImage();
+    windowImage = QImage();
+    pipeFrameSize = QSize(-1, -1);
+    cropRect = QRect();
+}
+
+void Recorder::keepRecordingFrameSize()
+{
+    // Segments of one recording keep the size of its first segment: a window resized
+    // meanwhile is scaled to it, so the segments can be joined as they are.
+    if (recordingFrameSize.isValid())
+        pipeFrameSize = recordingFrameSize;
+    else
+        recordingFrameSize = pipeFrameSize;
+}
+
+void Recorder::configureFrameComposer()
+{
+    FrameComposer::Settings& s = frameComposer.settings();
+    s.pipeFrameSize = pipeFrameSize;
+    s.cropRect = cropRect;
+    s.screenSource = screenCapture != nullptr;
+    s.cameraSource = bool(cameraFrameSource);
+    s.mouseEffectsEnabled = mouseEffectsEnabled;
+    s.cursorColor = cursorColor;
+    s.mouseSize = mouseSize;
+    s.mouseOpacity = mouseOpacity;
+    s.effectsTargetRect = effectsTargetRect;
+    s.annotationProvider = annotationFrameProvider;
+}
+
+void Recorder::onFrameTimerTick()
+{
+    if (holdFrameUntilReady)
+        writeWindowFrame(heldFrame);
+    else if (screenCapture)
+        writeWindowFrame(screenCapture->latestFrame());
+    else if (cameraFrameSource)
+        writeWindowFrame(cameraFrameSource());
+    else
+        writeWindowFrame(windowImage);
+}
+
+void Recorder::writeWindowFrame(const QImage& frame)
+{
+    if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
+        || process->state() != QProcess::Running) {
+        return;
+    }
+    if (FrameComposer::backlogExceeded(process->bytesToWrite(), pipeFrameSize)) {
+        outputMonitor.addDroppedFrame();
+        return;
+    }
+    // The annotation provider may be replaced during a recording.
+    frameComposer.settings().annotationProvider = annotationFrameProvider;
+    FrameComposer::writeFrame(process, frameComposer.compose(frame, holdFrameUntilReady));
+}
+
+void Recorder::onEncoderOutput()
+{
+    const QString chunk = QString::fromLocal8Bit(process->readAll());
+    EncoderOutputMonitor::Context context;
+    context.audioOnly = audioOnly;
+    context.targetFps = fps;
+    context.recordingActive = recordingActive;
+    context.recordingPaused = recordingPaused;
+    context.segmentAgeMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
+    context.screenCaptureSegment = screenCapture != nullptr;
+    context.pipeFrameHeight = pipeFrameSize.height();
+    context.encoder = selectedEncoder;
+    outputMonitor.setAwaitingFirstMedia(awaitingFirstMedia);
+    outputMonitor.setDowngradePending(downgradePending);
+    const EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);
+    encoderOutput = outputMonitor.output();
+    downgradePending = outputMonitor.downgradePending();
+
+    if (!result.trimmedChunk.isEmpty())
+        qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
+    for (int seconds : result.ticks)
+        emit recordTick(seconds);
+    if (result.firstMedia)
+        markSegmentReady();
+    if (result.performance.valid) {
+        emit performanceUpdated(result.performance.fps, result.performance.droppedFrames, selectedEncoder,
+                                videoBitrate, result.performance.hardwareEncoding);
+        qInfo().noquote() << result.performance.logLine;
+    }
+    switch (result.action) {
+    case EncoderOutputMonitor::Action::ResolutionDowngrade:
+        QTimer::singleShot(0, this, [this] { downgradeCaptureSize(); });
+        break;
+    case EncoderOutputMonitor::Action::FrameRateDowngrade: {
+        const QString reason = tr("实际编码速度或有效帧率持续低于 120 FPS 要求");
+        QTimer::singleShot(0, this, [this, reason] { downgradeFrameRate(reason); });
+        break;
+    }
+    case EncoderOutputMonitor::Action::Warn60Fps:
+        emit recordingPerformanceWarning(tr("设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。"));
+        break;
+    case EncoderOutputMonitor::Action::Warn30Fps:
+        emit recordingPerformanceWarning(tr("屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。"));
+        break;
+    case EncoderOutputMonitor::Action::None:
+        break;
+    }
+}
+
+void Recorder::downgradeCaptureSize()
+{
+    if (!recordingActive || recordingPaused || pendingReason != SegmentEndReason::None) {
+        downgradePending = false;
+        return;
+    }
+    const bool to720 = pipeFrameSize.height() <= 1080;
+    captureStreamSize = to720 ? QSize(1280, 720) : QSize(1920, 1080);
+    segmentsDiffer = true;
+    emit recordingPerformanceWarning(to720 ? tr("Screen capture is still dropping frames. Switched to 720p for smoother recording.")
+                                           : tr("屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。"));
+    pendingReason = SegmentEndReason::Restart;
+    stopCurrentSegment();
+}
+
+void Recorder::downgradeFrameRate(const QString& reason)
+{
+    if (!recordingActive || recordingPaused || pendingReason != SegmentEndReason::None) {
+        downgradePending = false;
+        return;
+    }
+    const int previous = fps;
+    fps = 60;
+    segmentsDiffer = true;
+    emit frameRateAutomaticallyReduced(previous, 60, reason);
+    pendingReason = SegmentEndReason::Restart;
+    stopCurrentSegment();
 }

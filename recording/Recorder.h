@@ -2,11 +2,14 @@
 
 #include "platform/mac/NativeWindowHandle.h"
 #include "recording/EncoderCommandLine.h"
+#include "recording/EncoderOutputMonitor.h"
+#include "recording/FrameComposer.h"
 
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
+#include <QProcess>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -15,12 +18,12 @@
 
 #include <functional>
 
-class QProcess;
 class QTimer;
 class WasapiLoopbackCapture;
 class WasapiMicrophoneCapture;
 class MacScreenCapture;
 class MacSystemAudioCapture;
+class WindowFrameSource;
 
 // The recording engine. Lives on the GUI thread; the main window configures it
 // through the setters before every recording (the setters only store: nothing
@@ -131,6 +134,25 @@ public:
 
     // The complete ffmpeg argument list of the segment about to start.
     QStringList buildArgs() const;
+
+    // Starting: prepareStart() runs the encoder preflight while the countdown
+    // runs, start() launches (or, after prepareStart, releases the held start).
+    void prepareStart();
+    void start();
+    void cancelStartPreparation();
+    void resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction action);
+
+    // The user's commands on a running recording.
+    bool pause();
+    void resume();
+    void stop();
+    void discard();
+
+    qint64 currentSegmentBytes() const;
+    qint64 totalRecordedBytes() const;
+
+    // Device-pixel size of the desktop capture, (-1, -1) when there is none.
+    QSize nativeDesktopCaptureSize() const;
 
     // Written by the main window right before a start.
     WId excludedWindowId = 0;
@@ -263,4 +285,67 @@ protected:
     // What the command line depends on: the members above, the screens, the
     // device-input form and what the local ffmpeg supports.
     EncoderCommandLine::Inputs commandLineInputs() const;
+
+    // Start road.
+    void onPreflightFinished(const QString &encoder, int generation, const QString &requested,
+                             const QSize &native);
+    void activatePreparedStart();
+    void startPrepared();
+    bool launchFirstSegment(int generation);
+    void abandonPreparedStart();
+    void removeEmptyPartsFolder();
+
+    // Segment chain.
+    bool startSegment();
+    bool startScreenCapture();
+    QString makeSegmentPath() const;
+    bool isPipedVideo() const;
+    void markSegmentReady();
+    void onStartWatchdogTimeout();
+    void askEncoderToEnd();
+    void stopCurrentSegment();
+    void stopAudioCaptures();
+    void resumeNextSegment();
+    bool launchNextSegment();
+    bool relaunchAfterFallback();
+
+    // Segment end handling.
+    void onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onEncoderError(QProcess::ProcessError error);
+    void finishSegment(bool keep);
+    void finishDiscard();
+    void discardFailedSegmentFile();
+    QString lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status) const;
+    // Whether the segment of an encoder that ended abnormally still holds media.
+    bool activeSegmentIsUsable() const;
+    // Turns the kept segments into the output file once the last encoder has ended.
+    void finalizeSegments();
+
+    // Encoder output and the downgrades it may ask for.
+    void onEncoderOutput();
+    void downgradeCaptureSize();
+    void downgradeFrameRate(const QString &reason);
+
+    // Frame path.
+    bool prepareWindowCapture();
+    void cleanupWindowCapture();
+    void keepRecordingFrameSize();
+    void configureFrameComposer();
+    void connectWindowFrames();
+    void deactivateWindowFrames();
+    void onFrameTimerTick();
+    void writeWindowFrame(const QImage &frame);
+
+    EncoderOutputMonitor outputMonitor;
+    FrameComposer frameComposer;
+    QTimer *frameTimer = nullptr;
+    WindowFrameSource *windowCapture = nullptr;
+    QImage windowImage;
+    // Frame size of the first segment of a window or webcam recording.
+    QSize recordingFrameSize{-1, -1};
+    // Raised by every stop and discard, so that a wait for a window frame can tell
+    // that the recording was ended meanwhile.
+    int commandGeneration = 0;
+    bool launchingSegment = false;
+    bool waitingForWindowFrame = false;
 };

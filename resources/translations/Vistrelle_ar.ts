@@ -46,6 +46,124 @@ Please visit this link manually:
         <source>无法创建文件夹：%1</source>
         <translation>تعذّر إنشاء المجلد: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>يتم فرض تسجيل 4K بمعدل 30 إطارًا في الثانية على المعالج؛ تم تفعيل أسرع إعداد ترميز ورُفع معدل البت إلى %1 كيلوبت/ث.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>لم يُعثر على مرمِّز عتادي صالح؛ تم تحجيم المخرجات إلى %1 × %2 بمعدل 30 إطارًا في الثانية.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>لا يمكن حاليًا ترميز 4K إلا على المعالج، لذا يُستخدم 15 إطارًا في الثانية وهو أسهل للمعالجة الفورية.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>يُرجى تشغيل صوت النظام أو الميكروفون على الأقل.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>يتطلب تسجيل صوت النظام macOS 13 أو إصدارًا أحدث.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>لم يُعثر على الميكروفون المحدد. يُرجى اختيار جهاز الإدخال مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>المساحة الحرة على قرص الحفظ أقل من %1 غيغابايت. يُرجى تحرير مساحة أو اختيار مجلد حفظ آخر.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>تعذّر التقاط صوت النظام: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>تعذّر تشغيل FFmpeg. تأكد من وجود ffmpeg في مجلد البرنامج أو في مسار PATH للنظام.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>تعذّر بدء تسجيل الشاشة دون شريط الأدوات: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>تعذّر حذف الملفات المؤقتة للتسجيل المتجاهَل: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>أُنهي FFmpeg بالإشارة SIGKILL؛ ولا يذكر سجل التقدم سبب الإنهاء.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>لم يُبلغ FFmpeg عن خطأ محدد.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>لا يستطيع المرمِّز العتادي %1 التعامل مع إعدادات الالتقاط الحالية؛ تم التحويل تلقائيًا إلى الترميز بالمعالج.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>التقاط DXGI عالي الأداء غير متاح؛ تم التحويل تلقائيًا إلى وضع توافق GDI.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>انتهت عملية التسجيل بشكل غير متوقع. تم الاحتفاظ بالمقاطع في:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>فشل مقطع من التسجيل، رمز الخروج=%1. المقاطع المُنشأة لا تزال محفوظة في:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>تم الاحتفاظ بالمقاطع في:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>معاينة الكاميرا غير جاهزة.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>لا توجد نافذة صالحة للتسجيل.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>تعذّر بدء التقاط النافذة: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>تعذّر بدء التقاط النافذة أو لم تُظهر النافذة أي صورة.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>سرعة الترميز الفعلية أو معدل الإطارات الفعلي لا يزال أقل من متطلب 120 إطارًا في الثانية</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>لا يستطيع هذا الجهاز الحفاظ على 60 إطارًا في الثانية بثبات. جرّب في المرة القادمة 30 إطارًا أو الترميز العتادي.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>لا يزال التقاط الشاشة أقل من 30 إطارًا في الثانية. أغلق البرامج الثقيلة أو سجّل بدقة 720p.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>لا يزال التقاط الشاشة يُسقط إطارات. تم التحويل إلى 720p لتسجيل أكثر سلاسة.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>يُسقط التقاط الشاشة الإطارات باستمرار؛ تم التحويل تلقائيًا إلى 1080p للحفاظ على سلاسة التسجيل.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

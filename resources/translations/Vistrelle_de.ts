@@ -46,6 +46,124 @@ Bitte öffnen Sie diesen Link manuell:
         <source>无法创建文件夹：%1</source>
         <translation>Der Ordner kann nicht erstellt werden: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>4K mit 30 FPS wird erzwungen per CPU aufgenommen; die schnellste Encoder-Voreinstellung ist aktiv und die Bitrate wurde auf %1 kbps erhöht.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>Kein nutzbarer Hardware-Encoder gefunden; die Ausgabe wurde auf %1 × %2 bei 30 FPS skaliert.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>4K kann derzeit nur per CPU kodiert werden; es werden 15 FPS verwendet, die sich leichter in Echtzeit verarbeiten lassen.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Schalten Sie mindestens den Systemton oder das Mikrofon ein.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>Für die Aufnahme des Systemtons ist macOS 13 oder neuer erforderlich.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>Das ausgewählte Mikrofon wurde nicht gefunden. Bitte wählen Sie das Eingabegerät erneut.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Auf dem Speicherlaufwerk sind weniger als %1 GB frei. Geben Sie Speicher frei oder wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>Systemton kann nicht aufgenommen werden: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg konnte nicht gestartet werden. Stellen Sie sicher, dass ffmpeg im Programmordner oder im System-PATH liegt.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>Die Bildschirmaufnahme ohne Werkzeugleiste kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>Die temporären Dateien der verworfenen Aufnahme können nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg wurde durch SIGKILL beendet; das Fortschrittsprotokoll nennt keinen Grund dafür.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg hat keinen genauen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>Der Hardware-Encoder %1 kann die aktuelle Aufnahme nicht verarbeiten; automatisch auf CPU-Kodierung umgestellt.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>Die DXGI-Hochleistungsaufnahme ist nicht verfügbar; automatisch in den GDI-Kompatibilitätsmodus gewechselt.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>Der Aufnahmeprozess wurde unerwartet beendet. Die Segmente wurden aufbewahrt in:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>Ein Aufnahmesegment ist fehlgeschlagen, Exitcode=%1. Die bisherigen Segmente liegen weiterhin in:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>Die Segmente wurden aufbewahrt in:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>Die Kameravorschau ist noch nicht bereit.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>Es gibt kein gültiges Fenster für die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>Die Fensteraufnahme konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>Die Fensteraufnahme ist nicht gestartet oder das Fenster hat kein Bild geliefert.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>Kodiergeschwindigkeit oder tatsächliche Bildrate bleiben dauerhaft unter den geforderten 120 FPS</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>Dieses Gerät erreicht dauerhaft keine stabilen 60 FPS. Verwenden Sie beim nächsten Mal 30 FPS oder Hardware-Kodierung.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>Die Bildschirmaufnahme bleibt dauerhaft unter 30 FPS. Schließen Sie rechenintensive Programme oder nehmen Sie in 720p auf.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>Die Bildschirmaufnahme verliert weiterhin Bilder. Für eine flüssigere Aufnahme auf 720p umgestellt.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>Die Bildschirmaufnahme verliert ständig Bilder; automatisch auf 1080p umgestellt, damit die Aufnahme flüssig bleibt.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

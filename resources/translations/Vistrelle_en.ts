@@ -46,6 +46,124 @@ Please visit this link manually:
         <source>无法创建文件夹：%1</source>
         <translation>Cannot create the folder: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>Forcing 4K 30 FPS recording on the CPU; the fastest encoder preset is on and the bitrate was raised to %1 kbps.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>No usable hardware encoder was found; the output was scaled to %1 × %2 at 30 FPS.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>4K can only be encoded on the CPU right now, so 15 FPS is used, which is easier to process in real time.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Turn on system audio or the microphone, at least one of them.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>Recording system audio requires macOS 13 or later.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>The selected microphone was not found. Please choose the input device again.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Less than %1 GB is free on the save disk. Free up space or choose another save folder.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>Cannot capture system audio: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg failed to start. Make sure ffmpeg is in the program folder or on the system PATH.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>Cannot start the screen recording without the toolbar: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>Cannot delete the temporary files of the discarded recording: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg was terminated by SIGKILL; its progress log gives no reason for the termination.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg did not report a specific error.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>The hardware encoder %1 cannot handle the current capture settings; switched to CPU encoding.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>High-performance DXGI capture is unavailable; switched to the GDI compatibility mode.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>The recording process ended unexpectedly. The segments were kept in:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>A recording segment failed, exit code=%1. The segments made so far are kept in:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>The segments were kept in:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>Camera preview is not ready.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>There is no valid window to record.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>Window capture failed to start: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>Window capture failed to start, or the window showed no picture.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>The encoding speed or effective frame rate keeps falling short of the 120 FPS target</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>This device cannot keep a steady 60 FPS. Next time, try 30 FPS or hardware encoding.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>Screen capture keeps falling below the 30 FPS target. Close demanding programs or record at 720p.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>Screen capture is still dropping frames. Switched to 720p for smoother recording.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>Screen capture keeps dropping frames; switched to 1080p to keep the recording smooth.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

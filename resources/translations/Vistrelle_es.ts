@@ -46,6 +46,124 @@ Visite este enlace manualmente:
         <source>无法创建文件夹：%1</source>
         <translation>No se puede crear la carpeta: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>Grabación 4K a 30 FPS forzada en la CPU; se activó el preajuste de codificación más rápido y la tasa de bits se elevó a %1 kbps.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>No se encontró ningún codificador por hardware utilizable; la salida se escaló a %1 × %2 a 30 FPS.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>Por ahora el 4K solo puede codificarse en la CPU; se usan 15 FPS, más fáciles de procesar en tiempo real.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Activa al menos el audio del sistema o el micrófono.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>Grabar el audio del sistema requiere macOS 13 o posterior.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>No se encontró el micrófono seleccionado. Vuelve a elegir el dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Quedan menos de %1 GB libres en el disco de guardado. Libera espacio o elige otra carpeta.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>No se puede capturar el audio del sistema: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg no pudo iniciarse. Comprueba que ffmpeg esté en la carpeta del programa o en el PATH del sistema.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>No se puede iniciar la grabación de pantalla sin la barra de herramientas: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>No se pueden eliminar los archivos temporales de la grabación descartada: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg fue terminado por SIGKILL; su registro de progreso no indica el motivo.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg no informó de ningún error concreto.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>El codificador por hardware %1 no puede con la captura actual; se cambió automáticamente a codificación por CPU.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>La captura DXGI de alto rendimiento no está disponible; se cambió al modo de compatibilidad GDI.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>El proceso de grabación terminó de forma inesperada. Los segmentos se conservaron en:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>Falló un segmento de la grabación, código de salida=%1. Los segmentos creados se conservan en:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>Los segmentos se conservaron en:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>La vista previa de la cámara no está lista.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>No hay ninguna ventana válida para grabar.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>No se pudo iniciar la captura de la ventana: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>La captura de la ventana no se inició o la ventana no produjo ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>La velocidad de codificación o la tasa de fotogramas efectiva sigue por debajo de los 120 FPS requeridos</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>Este equipo no logra mantener 60 FPS estables. La próxima vez usa 30 FPS o codificación por hardware.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>La captura de pantalla sigue por debajo de los 30 FPS. Cierra los programas exigentes o graba en 720p.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>La captura de pantalla sigue perdiendo fotogramas. Se cambió a 720p para una grabación más fluida.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>La captura de pantalla pierde fotogramas continuamente; se cambió a 1080p para mantener la grabación fluida.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -46,6 +46,124 @@ Veuillez ouvrir ce lien manuellement :
         <source>无法创建文件夹：%1</source>
         <translation>Impossible de créer le dossier : %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>Enregistrement 4K 30 FPS forcé sur le processeur ; le préréglage d’encodage le plus rapide est activé et le débit a été porté à %1 kbps.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>Aucun encodeur matériel utilisable n’a été trouvé ; la sortie a été réduite à %1 × %2 à 30 FPS.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>La 4K ne peut être encodée que par le processeur pour l’instant ; 15 FPS, plus facile à traiter en temps réel, est utilisé.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Activez au moins le son du système ou le microphone.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>L’enregistrement du son du système nécessite macOS 13 ou une version ultérieure.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>Le microphone sélectionné est introuvable. Choisissez à nouveau le périphérique d’entrée.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Il reste moins de %1 Go sur le disque d’enregistrement. Libérez de l’espace ou choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>Impossible de capturer le son du système : %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg n’a pas pu démarrer. Vérifiez que ffmpeg se trouve dans le dossier du programme ou dans le PATH du système.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>Impossible de lancer l’enregistrement de l’écran sans la barre d’outils : %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>Impossible de supprimer les fichiers temporaires de l’enregistrement abandonné : %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg a été arrêté par SIGKILL ; son journal de progression n’indique pas la raison de l’arrêt.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg n’a signalé aucune erreur précise.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>L’encodeur matériel %1 ne peut pas traiter la capture actuelle ; passage automatique à l’encodage par le processeur.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>La capture DXGI hautes performances est indisponible ; passage automatique au mode de compatibilité GDI.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>Le processus d’enregistrement s’est arrêté de façon inattendue. Les segments ont été conservés dans :
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>Un segment d’enregistrement a échoué, code de sortie=%1. Les segments déjà créés sont conservés dans :
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>Les segments ont été conservés dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>L’aperçu de la caméra n’est pas prêt.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>Aucune fenêtre valide à enregistrer.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>La capture de la fenêtre n’a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>La capture de la fenêtre n’a pas démarré ou la fenêtre n’a produit aucune image.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>La vitesse d’encodage ou la fréquence effective reste inférieure à l’objectif de 120 FPS</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>Cet appareil ne parvient pas à tenir 60 FPS de façon stable. La prochaine fois, essayez 30 FPS ou l’encodage matériel.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>La capture d’écran reste sous l’objectif de 30 FPS. Fermez les programmes gourmands ou enregistrez en 720p.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>La capture d’écran perd encore des images. Passage en 720p pour un enregistrement plus fluide.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>La capture d’écran perd des images en continu ; passage automatique en 1080p pour garder un enregistrement fluide.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

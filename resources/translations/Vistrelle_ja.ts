@@ -46,6 +46,124 @@ Please visit this link manually:
         <source>无法创建文件夹：%1</source>
         <translation>フォルダーを作成できません：%1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>CPU で 4K 30 FPS の録画を強制しています。最速のエンコードプリセットを有効にし、ビットレートを %1 kbps に上げました。</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>使用できるハードウェアエンコーダーが見つからないため、出力を %1 × %2、30 FPS に縮小しました。</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>現在 4K は CPU でしかエンコードできないため、リアルタイム処理しやすい 15 FPS を使用します。</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>システム音声かマイクの少なくとも一方をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>システム音声の録音には macOS 13 以降が必要です。</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>選択したマイクが見つかりません。入力デバイスを選び直してください。</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>保存先ディスクの空き容量が %1 GB 未満です。空き容量を増やすか、保存先を変更してください。</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>システム音声をキャプチャできません：%1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg を起動できませんでした。ffmpeg がプログラムのフォルダーかシステムの PATH にあることを確認してください。
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>ツールバーを除いた画面録画を開始できません：%1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>破棄した録画の一時ファイルを削除できません：%1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg は SIGKILL で終了しました。進行状況ログに終了理由は記録されていません。</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg は具体的なエラーを出力しませんでした。</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>ハードウェアエンコーダー %1 は現在のキャプチャ設定を処理できないため、CPU エンコードに切り替えました。</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>DXGI 高性能キャプチャを使用できないため、GDI 互換モードに切り替えました。</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>録画プロセスが予期せず終了しました。セグメントは次の場所に残っています：
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>録画セグメントでエラーが発生しました（終了コード=%1）。作成済みのセグメントは次の場所に残っています：
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>セグメントは次の場所に残っています：
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>カメラのプレビューの準備ができていません。</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>録画できる有効なウィンドウがありません。</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>ウィンドウキャプチャを開始できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>ウィンドウキャプチャを開始できなかったか、対象ウィンドウが画像を出しませんでした。</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>実際のエンコード速度または有効フレームレートが 120 FPS の要件を下回り続けています</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>このデバイスでは 60 FPS を安定して維持できません。次回は 30 FPS かハードウェアエンコードをお試しください。</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>画面キャプチャが 30 FPS の要件を下回り続けています。負荷の高いプログラムを閉じるか、720p で録画してください。</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>画面キャプチャでフレーム落ちが続いています。録画を滑らかにするため 720p に切り替えました。</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>画面キャプチャでフレーム落ちが続くため、録画を滑らかに保つよう 1080p に切り替えました。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

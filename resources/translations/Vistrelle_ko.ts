@@ -46,6 +46,124 @@ Please visit this link manually:
         <source>无法创建文件夹：%1</source>
         <translation>폴더를 만들 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>CPU로 4K 30 FPS 녹화를 강제합니다. 가장 빠른 인코딩 프리셋을 사용하고 비트레이트를 %1 kbps로 올렸습니다.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>사용 가능한 하드웨어 인코더가 없어 출력을 %1 × %2, 30 FPS로 축소했습니다.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>현재 4K는 CPU로만 인코딩할 수 있어 실시간 처리가 쉬운 15 FPS를 사용합니다.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>시스템 소리나 마이크 중 하나 이상을 켜 주세요.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>시스템 소리를 녹음하려면 macOS 13 이상이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>선택한 마이크를 찾을 수 없습니다. 입력 장치를 다시 선택해 주세요.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>저장 디스크의 남은 공간이 %1 GB 미만입니다. 공간을 확보하거나 저장 폴더를 바꿔 주세요.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>시스템 소리를 캡처할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg를 시작하지 못했습니다. ffmpeg가 프로그램 폴더나 시스템 PATH에 있는지 확인해 주세요.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>도구 모음을 제외한 화면 녹화를 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>취소한 녹화의 임시 파일을 삭제할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg가 SIGKILL 신호로 종료되었습니다. 진행 로그에는 종료 이유가 없습니다.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg가 구체적인 오류 정보를 출력하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>하드웨어 인코더 %1가 현재 캡처 설정을 처리할 수 없어 CPU 인코딩으로 자동 전환했습니다.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>DXGI 고성능 캡처를 사용할 수 없어 GDI 호환 모드로 자동 전환했습니다.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>녹화 프로세스가 예기치 않게 종료되었습니다. 세그먼트는 다음 위치에 보관되어 있습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>녹화 세그먼트에 오류가 발생했습니다. 종료 코드=%1. 생성된 세그먼트는 다음 위치에 남아 있습니다:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>세그먼트는 다음 위치에 보관되어 있습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>카메라 미리보기가 준비되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>녹화할 유효한 창이 없습니다.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>창 캡처를 시작하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>창 캡처를 시작하지 못했거나 대상 창에서 화면이 나오지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>실제 인코딩 속도나 유효 프레임률이 계속 120 FPS 요구에 못 미칩니다</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>이 장치는 60 FPS를 안정적으로 유지하지 못합니다. 다음에는 30 FPS나 하드웨어 인코딩을 사용해 보세요.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>화면 캡처가 계속 30 FPS 요구에 못 미칩니다. 부하가 큰 프로그램을 닫거나 720p로 녹화해 보세요.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>화면 캡처에서 계속 프레임이 누락됩니다. 더 부드러운 녹화를 위해 720p로 전환했습니다.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>화면 캡처에서 계속 프레임이 누락되어 녹화를 부드럽게 유지하도록 1080p로 자동 전환했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -46,6 +46,124 @@ Bezoek deze link handmatig:
         <source>无法创建文件夹：%1</source>
         <translation>Kan de map niet aanmaken: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>4K 30 FPS wordt geforceerd op de processor opgenomen; de snelste encoderinstelling is actief en de bitrate is verhoogd naar %1 kbps.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>Geen bruikbare hardware-encoder gevonden; de uitvoer is geschaald naar %1 × %2 bij 30 FPS.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>4K kan nu alleen op de processor worden gecodeerd; er wordt 15 FPS gebruikt, dat makkelijker in realtime te verwerken is.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Zet ten minste het systeemgeluid of de microfoon aan.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>Voor het opnemen van systeemgeluid is macOS 13 of nieuwer nodig.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>De gekozen microfoon is niet gevonden. Kies het invoerapparaat opnieuw.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Er is minder dan %1 GB vrij op de opslagschijf. Maak ruimte vrij of kies een andere map.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>Kan systeemgeluid niet opnemen: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg kon niet starten. Controleer of ffmpeg in de programmamap of in het systeem-PATH staat.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>Kan de schermopname zonder werkbalk niet starten: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>Kan de tijdelijke bestanden van de verworpen opname niet verwijderen: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg is beëindigd door SIGKILL; het voortgangslogboek vermeldt geen reden.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg heeft geen specifieke fout gemeld.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>De hardware-encoder %1 kan de huidige opname niet aan; automatisch overgeschakeld op processorcodering.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>Snelle DXGI-opname is niet beschikbaar; automatisch overgeschakeld op de GDI-compatibiliteitsmodus.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>Het opnameproces is onverwacht gestopt. De segmenten zijn bewaard in:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>Een opnamesegment is mislukt, afsluitcode=%1. De gemaakte segmenten staan nog in:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>De segmenten zijn bewaard in:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>Het cameravoorbeeld is nog niet klaar.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>Er is geen geldig venster om op te nemen.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>Vensteropname kon niet starten: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>Vensteropname is niet gestart of het venster leverde geen beeld.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>De coderingssnelheid of effectieve framerate blijft onder de vereiste 120 FPS</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>Dit apparaat haalt geen stabiele 60 FPS. Gebruik de volgende keer 30 FPS of hardwarecodering.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>De schermopname blijft onder de 30 FPS. Sluit zware programma’s of neem op in 720p.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>De schermopname laat nog steeds frames vallen. Overgeschakeld op 720p voor een vloeiendere opname.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>De schermopname laat steeds frames vallen; automatisch overgeschakeld op 1080p om de opname vloeiend te houden.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -46,6 +46,124 @@ Visite este link manualmente:
         <source>无法创建文件夹：%1</source>
         <translation>Não é possível criar a pasta: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>Gravação 4K a 30 FPS forçada na CPU; a predefinição de codificação mais rápida foi ativada e a taxa de bits subiu para %1 kbps.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>Nenhum codificador de hardware utilizável foi encontrado; a saída foi reduzida para %1 × %2 a 30 FPS.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>No momento o 4K só pode ser codificado na CPU; são usados 15 FPS, mais fáceis de processar em tempo real.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Ative pelo menos o áudio do sistema ou o microfone.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>Gravar o áudio do sistema requer o macOS 13 ou posterior.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>O microfone selecionado não foi encontrado. Escolha o dispositivo de entrada novamente.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Há menos de %1 GB livres no disco de gravação. Libere espaço ou escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>Não é possível capturar o áudio do sistema: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>O FFmpeg não pôde ser iniciado. Verifique se o ffmpeg está na pasta do programa ou no PATH do sistema.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>Não é possível iniciar a gravação de tela sem a barra de ferramentas: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>Não é possível excluir os arquivos temporários da gravação descartada: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>O FFmpeg foi encerrado por SIGKILL; o registro de progresso não informa o motivo.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>O FFmpeg não informou nenhum erro específico.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>O codificador de hardware %1 não suporta a captura atual; a codificação passou automaticamente para a CPU.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>A captura DXGI de alto desempenho não está disponível; mudou automaticamente para o modo de compatibilidade GDI.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>O processo de gravação terminou inesperadamente. Os segmentos foram mantidos em:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>Um segmento da gravação falhou, código de saída=%1. Os segmentos já criados continuam em:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>Os segmentos foram mantidos em:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>A pré-visualização da câmera não está pronta.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>Não há nenhuma janela válida para gravar.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>Não foi possível iniciar a captura da janela: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>A captura da janela não iniciou ou a janela não produziu nenhuma imagem.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>A velocidade de codificação ou a taxa de quadros efetiva continua abaixo dos 120 FPS exigidos</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>Este dispositivo não consegue manter 60 FPS estáveis. Da próxima vez, use 30 FPS ou codificação por hardware.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>A captura de tela continua abaixo dos 30 FPS. Feche programas pesados ou grave em 720p.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>A captura de tela continua perdendo quadros. Mudou para 720p para uma gravação mais fluida.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>A captura de tela perde quadros continuamente; mudou automaticamente para 1080p para manter a gravação fluida.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

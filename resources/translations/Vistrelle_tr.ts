@@ -46,6 +46,124 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>无法创建文件夹：%1</source>
         <translation>Klasör oluşturulamıyor: %1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>4K 30 FPS kayıt işlemcide zorlanıyor; en hızlı kodlama ön ayarı açıldı ve bit hızı %1 kbps değerine yükseltildi.</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>Kullanılabilir donanım kodlayıcı bulunamadı; çıktı 30 FPS ile %1 × %2 boyutuna ölçeklendi.</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>4K şu anda yalnızca işlemciyle kodlanabiliyor; gerçek zamanlı işlemesi daha kolay olan 15 FPS kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>Lütfen en az sistem sesini veya mikrofonu açın.</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>Sistem sesini kaydetmek için macOS 13 veya üstü gerekir.</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>Seçilen mikrofon bulunamadı. Lütfen giriş aygıtını yeniden seçin.</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>Kayıt diskinde %1 GB’tan az boş alan var. Yer açın veya başka bir kayıt klasörü seçin.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>Sistem sesi yakalanamıyor: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg başlatılamadı. ffmpeg’in program klasöründe veya sistem PATH’inde olduğundan emin olun.
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>Araç çubuğu olmadan ekran kaydı başlatılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>Vazgeçilen kaydın geçici dosyaları silinemiyor: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg SIGKILL sinyaliyle sonlandırıldı; ilerleme günlüğü sonlanma nedenini belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg belirli bir hata bildirmedi.</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>Donanım kodlayıcı %1 mevcut yakalama ayarlarını işleyemiyor; otomatik olarak işlemci kodlamasına geçildi.</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>Yüksek performanslı DXGI yakalama kullanılamıyor; otomatik olarak GDI uyumluluk moduna geçildi.</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>Kayıt işlemi beklenmedik şekilde sona erdi. Bölümler şurada saklandı:
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>Bir kayıt bölümü başarısız oldu, çıkış kodu=%1. Oluşturulan bölümler hâlâ şurada:
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>Bölümler şurada saklandı:
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>Kamera önizlemesi hazır değil.</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>Kaydedilecek geçerli bir pencere yok.</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>Pencere yakalama başlatılamadı: %1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>Pencere yakalama başlatılamadı veya hedef pencere görüntü üretmedi.</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>Gerçek kodlama hızı veya etkin kare hızı sürekli olarak 120 FPS gereksiniminin altında</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>Bu cihaz sürekli olarak kararlı 60 FPS’e ulaşamıyor. Bir dahaki sefere 30 FPS veya donanım kodlaması kullanın.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>Ekran yakalama sürekli olarak 30 FPS gereksiniminin altında. Yoğun programları kapatın veya 720p ile kaydedin.</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>Ekran yakalama hâlâ kare kaybediyor. Daha akıcı kayıt için 720p’ye geçildi.</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>Ekran yakalama sürekli kare kaybediyor; kaydın akıcı kalması için otomatik olarak 1080p’ye geçildi.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -46,6 +46,124 @@ Please visit this link manually:
         <source>无法创建文件夹：%1</source>
         <translation>無法建立資料夾：%1</translation>
     </message>
+    <message>
+        <source>正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。</source>
+        <translation>正在強制使用 CPU 錄製 4K 30 FPS；已啟用最快編碼預設並將位元率提高到 %1 kbps。</translation>
+    </message>
+    <message>
+        <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
+        <translation>未偵測到可用的硬體編碼器，已將輸出縮放為 %1 × %2、30 FPS。</translation>
+    </message>
+    <message>
+        <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
+        <translation>4K 目前只能使用 CPU 編碼，已採用更容易即時處理的 15 FPS。</translation>
+    </message>
+    <message>
+        <source>请至少开启系统声音或麦克风。</source>
+        <translation>請至少開啟系統聲音或麥克風。</translation>
+    </message>
+    <message>
+        <source>系统声音录制需要 macOS 13 或更高版本。</source>
+        <translation>系統聲音錄製需要 macOS 13 或更高版本。</translation>
+    </message>
+    <message>
+        <source>没有找到所选麦克风，请重新选择输入设备。</source>
+        <translation>沒有找到所選麥克風，請重新選擇輸入裝置。</translation>
+    </message>
+    <message>
+        <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
+        <translation>儲存磁碟剩餘空間不足 %1 GB，請清理空間或更換儲存目錄。</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：%1</source>
+        <translation>無法擷取系統聲音：%1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
+%1</source>
+        <translation>FFmpeg 啟動失敗。請確認 ffmpeg 已放到程式目錄或系統 PATH。
+%1</translation>
+    </message>
+    <message>
+        <source>无法启动不含工具栏的屏幕录制：%1</source>
+        <translation>無法啟動不含工具列的螢幕錄製：%1</translation>
+    </message>
+    <message>
+        <source>无法删除已丢弃录制的临时文件：%1</source>
+        <translation>無法刪除已捨棄錄製的暫存檔案：%1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
+        <translation>FFmpeg 被 SIGKILL 訊號終止；編碼進度記錄沒有說明終止原因。</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有输出具体错误信息。</source>
+        <translation>FFmpeg 沒有輸出具體錯誤訊息。</translation>
+    </message>
+    <message>
+        <source>硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。</source>
+        <translation>硬體編碼器 %1 無法處理目前擷取規格，已自動切換到 CPU 編碼。</translation>
+    </message>
+    <message>
+        <source>DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。</source>
+        <translation>DXGI 高效能擷取無法使用，已自動切換到 GDI 相容模式。</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束。分段已保留在：
+%1</source>
+        <translation>錄製程序意外結束。分段已保留在：
+%1</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。已生成的分段仍保留在：
+%2
+%3</source>
+        <translation>錄製分段異常，結束代碼=%1。已產生的分段仍保留在：
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>分段已保留在：
+%1</source>
+        <translation>分段已保留在：
+%1</translation>
+    </message>
+    <message>
+        <source>Camera preview is not ready.</source>
+        <translation>攝影機預覽尚未就緒。</translation>
+    </message>
+    <message>
+        <source>没有有效的窗口录制目标。</source>
+        <translation>沒有有效的視窗錄製目標。</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败：%1</source>
+        <translation>視窗擷取啟動失敗：%1</translation>
+    </message>
+    <message>
+        <source>窗口捕获启动失败或目标窗口没有产生画面。</source>
+        <translation>視窗擷取啟動失敗，或目標視窗沒有產生畫面。</translation>
+    </message>
+    <message>
+        <source>实际编码速度或有效帧率持续低于 120 FPS 要求</source>
+        <translation>實際編碼速度或有效影格率持續低於 120 FPS 要求</translation>
+    </message>
+    <message>
+        <source>设备持续无法稳定达到 60 FPS，建议下次使用 30 FPS 或硬件编码。</source>
+        <translation>裝置持續無法穩定達到 60 FPS，建議下次使用 30 FPS 或硬體編碼。</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
+        <translation>螢幕擷取持續低於 30 FPS 要求，建議關閉高負載程式或改用 720p 錄製。</translation>
+    </message>
+    <message>
+        <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
+        <translation>螢幕擷取仍在掉格，已切換到 720p 以使錄製更流暢。</translation>
+    </message>
+    <message>
+        <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
+        <translation>螢幕擷取持續掉格，已自動切換到 1080p 以保持錄製流暢。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

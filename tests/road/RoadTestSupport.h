@@ -1,0 +1,135 @@
+#pragma once
+
+// Shared set-up of the recording tests: a private save folder and settings, the
+// fake encoder on the search path when asked, webcam-like frames, and ffprobe.
+
+#include "recording/Recorder.h"
+
+#include <QDir>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace road {
+
+inline QString fakeEncoderDir()
+{
+    return QStringLiteral(VISTRELLE_SOURCE_DIR "/tests/road/fake-ffmpeg");
+}
+
+// Puts the fake encoder first on the search path for every later launch.
+inline void useFakeEncoder(const QByteArray& mode, int delaySeconds = 1)
+{
+    static const QByteArray originalPath = qgetenv("PATH");
+    qputenv("PATH", fakeEncoderDir().toLocal8Bit() + ':' + originalPath);
+    qputenv("FAKE_FFMPEG_MODE", mode);
+    qputenv("FAKE_FFMPEG_DELAY", QByteArray::number(delaySeconds));
+}
+
+// Settings in a private folder, recordings into `saveFolder`.
+inline void useSaveFolder(const QString& saveFolder, bool diskWarning = false)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("save/directory"), saveFolder);
+    settings.setValue(QStringLiteral("save/diskWarning"), diskWarning);
+}
+
+// Webcam-like frames whose picture changes with every call.
+class FrameFeed
+{
+public:
+    explicit FrameFeed(QSize size = QSize(320, 240)) : m_size(size) {}
+    void setSize(QSize size) { m_size = size; }
+    QImage next()
+    {
+        QImage image(m_size, QImage::Format_ARGB32);
+        image.fill(QColor::fromHsv((m_count * 7) % 360, 200, 200));
+        QPainter painter(&image);
+        painter.fillRect(QRect((m_count * 4) % m_size.width(), 0, 16, m_size.height()), Qt::black);
+        ++m_count;
+        return image;
+    }
+
+private:
+    QSize m_size;
+    int m_count = 0;
+};
+
+struct MediaInfo {
+    bool ok = false;
+    double duration = 0.0;
+    QString videoCodec;
+    QSize videoSize;
+    QString audioCodec;
+    int audioStreams = 0;
+};
+
+inline MediaInfo probe(const QString& path)
+{
+    MediaInfo info;
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/ffprobe"),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"), QStringLiteral("json"),
+                   QStringLiteral("-show_format"), QStringLiteral("-show_streams"), path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return info;
+    const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    info.duration = root.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
+    for (const auto& value : root.value(QStringLiteral("streams")).toArray()) {
+        const QJsonObject stream = value.toObject();
+        const QString type = stream.value(QStringLiteral("codec_type")).toString();
+        if (type == QLatin1String("video") && info.videoCodec.isEmpty()) {
+            info.videoCodec = stream.value(QStringLiteral("codec_name")).toString();
+            info.videoSize = QSize(stream.value(QStringLiteral("width")).toInt(), stream.value(QStringLiteral("height")).toInt());
+        } else if (type == QLatin1String("audio")) {
+            ++info.audioStreams;
+            info.audioCodec = stream.value(QStringLiteral("codec_name")).toString();
+        }
+    }
+    info.ok = true;
+    return info;
+}
+
+// The Recorder's signals that the tests follow.
+struct Spies {
+    explicit Spies(Recorder* r)
+        : started(r, &Recorder::started)
+        , stopped(r, &Recorder::stopped)
+        , paused(r, &Recorder::paused)
+        , resumed(r, &Recorder::resumed)
+        , errors(r, &Recorder::errorOccurred)
+        , warnings(r, &Recorder::recordingPerformanceWarning)
+    {
+    }
+    QSignalSpy started, stopped, paused, resumed, errors, warnings;
+
+    QString lastError() const { return errors.isEmpty() ? QString() : errors.last().first().toString(); }
+};
+
+// Every file below `folder`, recursively, as paths relative to it.
+inline QStringList filesBelow(const QString& folder)
+{
+    QStringList files;
+    QDir dir(folder);
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (info.isDir()) {
+            for (const QString& inner : filesBelow(info.filePath()))
+                files << info.fileName() + QLatin1Char('/') + inner;
+            files << info.fileName() + QLatin1Char('/');
+        } else {
+            files << info.fileName();
+        }
+    }
+    return files;
+}
+
+} // namespace road

@@ -1,0 +1,326 @@
+// End-to-end recordings with the real ffmpeg inside the private test desktop
+// (Xvfb 1920x1080, PulseAudio with the null sink "vsink" and the source "vmic").
+#include "RoadTestSupport.h"
+
+#include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/MacWindowInfo.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QWidget>
+
+using namespace road;
+
+namespace {
+
+// A window that keeps changing on the screen, so that screen recordings have motion.
+class MovingPicture : public QWidget
+{
+public:
+    MovingPicture()
+    {
+        setWindowFlags(Qt::FramelessWindowHint);
+        setGeometry(0, 0, 1920, 1080);
+        m_timer.callOnTimeout(this, [this] {
+            ++m_step;
+            update();
+        });
+        m_timer.start(33);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor::fromHsv((m_step * 3) % 360, 160, 200));
+        p.fillRect(QRect((m_step * 12) % width(), 200, 120, 400), Qt::black);
+    }
+
+private:
+    QTimer m_timer;
+    int m_step = 0;
+};
+
+// Grabs one picture of a recording at `seconds` as an image.
+QImage frameAt(const QString& file, double seconds)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("/usr/bin/ffmpeg"),
+                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-ss"), QString::number(seconds),
+                  QStringLiteral("-i"), file, QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
+                  QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("png"), QStringLiteral("-")});
+    ffmpeg.waitForFinished(30000);
+    return QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
+}
+
+// Loudest sample of a file's audio in dB, via ffmpeg's volumedetect.
+double maxVolume(const QString& file)
+{
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
+    ffmpeg.start(QStringLiteral("/usr/bin/ffmpeg"), {QStringLiteral("-hide_banner"), QStringLiteral("-i"), file,
+                                                      QStringLiteral("-af"), QStringLiteral("volumedetect"),
+                                                      QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+    ffmpeg.waitForFinished(30000);
+    const QString out = QString::fromLocal8Bit(ffmpeg.readAll());
+    const QRegularExpression re(QStringLiteral("max_volume: (-?[0-9.]+) dB"));
+    const auto m = re.match(out);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1000.0;
+}
+
+} // namespace
+
+class TestRecordingRoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void fullScreenFiveSeconds();
+    void customAreaWithOddCoordinates();
+    void windowOfAnotherProcess();
+    void pauseMakesASecondSegment();
+    void audioOnlyInEachFormat_data();
+    void audioOnlyInEachFormat();
+    void systemAudioToneIsAudible();
+    void discardLeavesNothingBehind();
+
+private:
+    // Starts, records `seconds`, stops and returns the finished file.
+    QString record(Recorder& recorder, double seconds);
+
+    QTemporaryDir* m_dir = nullptr;
+    MovingPicture* m_picture = nullptr;
+    // Stands in for the floating toolbar that a screen recording keeps out of the picture.
+    QWidget* m_toolbar = nullptr;
+};
+
+void TestRecordingRoad::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
+        QSKIP("needs the private test desktop (scripts/test-env.sh)");
+    m_picture = new MovingPicture;
+    m_picture->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_picture));
+    m_toolbar = new QWidget;
+    m_toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    m_toolbar->setGeometry(1700, 20, 120, 40);
+    m_toolbar->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_toolbar));
+}
+
+void TestRecordingRoad::init()
+{
+    m_dir = new QTemporaryDir;
+    useSaveFolder(m_dir->path());
+}
+
+void TestRecordingRoad::cleanup()
+{
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+QString TestRecordingRoad::record(Recorder& recorder, double seconds)
+{
+    Spies spies(&recorder);
+    recorder.start();
+    if (!QTest::qWaitFor([&] { return spies.started.size() == 1 || spies.errors.size() > 0; }, 20000))
+        return QStringLiteral("no start");
+    if (!spies.errors.isEmpty())
+        return spies.errors.first().first().toString();
+    QTest::qWait(int(seconds * 1000));
+    recorder.stop();
+    if (!QTest::qWaitFor([&] { return spies.stopped.size() == 1; }, 30000))
+        return QStringLiteral("no stop");
+    return spies.stopped.first().first().toString();
+}
+
+void TestRecordingRoad::fullScreenFiveSeconds()
+{
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    recorder.setMouseEffectsEnabled(false);
+    const QString file = record(recorder, 5.0);
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file));
+    QCOMPARE(info.videoCodec, QStringLiteral("h264"));
+    QCOMPARE(info.videoSize, QSize(1920, 1080));
+    QVERIFY2(qAbs(info.duration - 5.0) <= 0.5, qPrintable(QString::number(info.duration)));
+    QCOMPARE(info.audioStreams, 0);
+    // Picked from the save folder with the default name, the parts folder gone.
+    QCOMPARE(QFileInfo(file).absolutePath(), QDir(m_dir->path()).absolutePath());
+    QCOMPARE(filesBelow(m_dir->path()), QStringList{QFileInfo(file).fileName()});
+}
+
+void TestRecordingRoad::customAreaWithOddCoordinates()
+{
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    recorder.setCaptureRect(QRect(101, 53, 641, 359));
+    recorder.setEffectsTargetRect(QRect(101, 53, 641, 359));
+    recorder.setMouseEffectsEnabled(true);
+    recorder.setVideoContainer(QStringLiteral("mkv"));
+    const QString file = record(recorder, 3.0);
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file));
+    QVERIFY(file.endsWith(QLatin1String(".mkv")));
+    QCOMPARE(info.videoSize, QSize(640, 358));
+    QVERIFY2(qAbs(info.duration - 3.0) <= 0.5, qPrintable(QString::number(info.duration)));
+}
+
+void TestRecordingRoad::windowOfAnotherProcess()
+{
+    QProcess helper;
+    helper.start(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/road/road_window_helper"), QStringList());
+    QVERIFY(helper.waitForStarted());
+    MacWindowInfo target;
+    QVERIFY(QTest::qWaitFor([&] {
+        for (const MacWindowInfo& w : macCapturableWindows()) {
+            if (w.title == QLatin1String("Road helper window"))
+                target = w;
+        }
+        return target.windowNumber != 0;
+    }, 10000));
+
+    Recorder recorder;
+    recorder.setCaptureBackend(Recorder::FramesBackend);
+    recorder.setCaptureWindow(NativeWindowHandle(quint32(target.windowNumber), target.title));
+    recorder.setMouseEffectsEnabled(false);
+    const QString file = record(recorder, 3.0);
+    helper.kill();
+    helper.waitForFinished();
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file));
+    QCOMPARE(info.videoCodec, QStringLiteral("h264"));
+    // The helper's 401x301 window, made even.
+    QCOMPARE(info.videoSize, QSize(400, 300));
+    QVERIFY2(qAbs(info.duration - 3.0) <= 0.5, qPrintable(QString::number(info.duration)));
+    const QImage early = frameAt(file, 0.5);
+    const QImage late = frameAt(file, 2.5);
+    QVERIFY(!early.isNull() && !late.isNull());
+    QVERIFY(early != late);
+}
+
+void TestRecordingRoad::pauseMakesASecondSegment()
+{
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    recorder.setMouseEffectsEnabled(false);
+    Spies spies(&recorder);
+    QSignalSpy warnings(&recorder, &Recorder::finalizationWarning);
+    recorder.start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QTest::qWait(5000);
+    QVERIFY(recorder.pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 20000);
+    QVERIFY(recorder.isPaused());
+    QTest::qWait(2000);
+    recorder.resume();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 20000);
+    QTest::qWait(3000);
+    recorder.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    QCOMPARE(spies.errors.size(), 0);
+
+    const QString file = spies.stopped.first().first().toString();
+    double total = 0.0;
+    if (!file.isEmpty()) {
+        total = probe(file).duration;
+    } else {
+        // Segments not joined: both are kept in the parts folder.
+        QDir parts(m_dir->path());
+        const QStringList folders = parts.entryList({QStringLiteral("*.vistrelle-parts")}, QDir::Dirs | QDir::Hidden);
+        QCOMPARE(folders.size(), 1);
+        parts.cd(folders.first());
+        const QStringList segments = parts.entryList({QStringLiteral("segment_*.mp4")}, QDir::Files);
+        QCOMPARE(segments, (QStringList{QStringLiteral("segment_0001.mp4"), QStringLiteral("segment_0002.mp4")}));
+        const double first = probe(parts.filePath(segments.at(0))).duration;
+        QVERIFY2(qAbs(first - 5.0) <= 0.5, qPrintable(QString::number(first)));
+        total = first + probe(parts.filePath(segments.at(1))).duration;
+    }
+    QVERIFY2(qAbs(total - 8.0) <= 0.5, qPrintable(QString::number(total)));
+}
+
+void TestRecordingRoad::audioOnlyInEachFormat_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("codec");
+    QTest::newRow("mp3") << "mp3" << "mp3";
+    QTest::newRow("m4a") << "m4a" << "aac";
+    QTest::newRow("wav") << "wav" << "pcm_s16le";
+    QTest::newRow("flac") << "flac" << "flac";
+}
+
+void TestRecordingRoad::audioOnlyInEachFormat()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, codec);
+    Recorder recorder;
+    recorder.setAudioOnly(true);
+    recorder.setMicEnabled(true);
+    recorder.setMicAudioDevice(QStringLiteral("vmic"));
+    recorder.setAudioFormat(format);
+    const QString file = record(recorder, 3.0);
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file));
+    QVERIFY(file.endsWith(QLatin1Char('.') + format));
+    QCOMPARE(info.audioCodec, codec);
+    QVERIFY(info.videoCodec.isEmpty());
+    QVERIFY2(qAbs(info.duration - 3.0) <= 0.5, qPrintable(QString::number(info.duration)));
+}
+
+void TestRecordingRoad::systemAudioToneIsAudible()
+{
+    const QString tone = m_dir->filePath(QStringLiteral("tone.wav"));
+    QCOMPARE(QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"),
+                                                        QStringLiteral("-c"), QStringLiteral("2"), tone,
+                                                        QStringLiteral("synth"), QStringLiteral("2"), QStringLiteral("sine"),
+                                                        QStringLiteral("1000"), QStringLiteral("vol"), QStringLiteral("0.5")}),
+             0);
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    recorder.setMouseEffectsEnabled(false);
+    recorder.setSystemAudioEnabled(true);
+    Spies spies(&recorder);
+    recorder.start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QProcess player;
+    player.start(QStringLiteral("paplay"), {tone});
+    QVERIFY(player.waitForFinished(10000));
+    QTest::qWait(1000);
+    recorder.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    const QString file = spies.stopped.first().first().toString();
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file + QLatin1Char(' ') + (spies.errors.isEmpty() ? QString() : spies.errors.first().first().toString())));
+    QCOMPARE(info.audioCodec, QStringLiteral("aac"));
+    QCOMPARE(info.videoCodec, QStringLiteral("h264"));
+    const double loudest = maxVolume(file);
+    QVERIFY2(loudest > -20.0, qPrintable(QString::number(loudest)));
+}
+
+void TestRecordingRoad::discardLeavesNothingBehind()
+{
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    recorder.setMicEnabled(true);
+    recorder.setMouseEffectsEnabled(false);
+    Spies spies(&recorder);
+    recorder.start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QTest::qWait(1500);
+    recorder.discard();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    QCOMPARE(spies.stopped.first().first().toString(), QString());
+    QCOMPARE(spies.errors.size(), 0);
+    QCOMPARE(filesBelow(m_dir->path()), QStringList());
+    QVERIFY(!recorder.isRecording());
+}
+
+QTEST_MAIN(TestRecordingRoad)
+#include "tst_recording_road.moc"

@@ -1,0 +1,405 @@
+// Failure handling of the segment chain, with a fake encoder standing in for ffmpeg
+// (tests/road/fake-ffmpeg) and, where a segment must really record, the real one.
+#include "RoadTestSupport.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+using namespace road;
+
+namespace {
+
+} // namespace
+
+class TestSegmentFailures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void missingEncoderFailsCleanlyAndLeavesNoFiles();
+    void silentEncoderIsEndedByTheWatchdog();
+    void silentPipedEncoderHasItsInputClosedNotFedQ();
+    void quietEncoderWithDataIsAcceptedThenKilledAfterIgnoringTheStop();
+    void errorMessageQuotesTheLastErrorLine();
+    void errorLineIsCutTo300Characters();
+    void sigkillWithoutErrorLineIsNamed();
+    void encoderEndingByItselfKeepsItsSegments();
+    void hardwareEncoderFallsBackOnceAndReopensTheFrameSource();
+    void stopAfterResumeEndsTheResumedEncoder();
+    void discardAfterResumeEndsTheResumedEncoder();
+    void earlierKillTimerNeverKillsALaterSegment();
+    void resizedFramesKeepTheFirstSegmentSize();
+    void startChecksRefuseBeforeAnySegment();
+
+private:
+    Recorder* makeWebcamRecorder();
+    Recorder* makeAudioRecorder();
+
+    QTemporaryDir* m_dir = nullptr;
+    FrameFeed m_feed;
+};
+
+void TestSegmentFailures::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    useSaveFolder(m_dir->path());
+    qunsetenv("FAKE_FFMPEG_LOG");
+    qunsetenv("FAKE_FFMPEG_ERROR");
+    qunsetenv("FAKE_FFMPEG_STDIN");
+    m_feed = FrameFeed();
+}
+
+void TestSegmentFailures::cleanup()
+{
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+Recorder* TestSegmentFailures::makeWebcamRecorder()
+{
+    auto* recorder = new Recorder(this);
+    recorder->setCaptureBackend(Recorder::FramesBackend);
+    recorder->setFps(30);
+    recorder->setEncoder(QStringLiteral("libx264"));
+    recorder->setMouseEffectsEnabled(false);
+    recorder->cameraFrameSource = [this] { return m_feed.next(); };
+    return recorder;
+}
+
+Recorder* TestSegmentFailures::makeAudioRecorder()
+{
+    auto* recorder = new Recorder(this);
+    recorder->setAudioOnly(true);
+    recorder->setMicEnabled(true);
+    recorder->setMicAudioDevice(QStringLiteral("default"));
+    recorder->setAudioFormat(QStringLiteral("mp3"));
+    return recorder;
+}
+
+void TestSegmentFailures::missingEncoderFailsCleanlyAndLeavesNoFiles()
+{
+    QTemporaryDir emptyBin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyBin.path().toLocal8Bit());
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 10000);
+    qputenv("PATH", path);
+    QVERIFY2(spies.lastError().startsWith(QStringLiteral("FFmpeg 启动失败")), qPrintable(spies.lastError()));
+    QTest::qWait(200);
+    QVERIFY(!recorder->isRecording());
+    QVERIFY(!recorder->isPreparingStart());
+    QCOMPARE(spies.started.size(), 0);
+    QCOMPARE(spies.errors.size(), 1);
+    QCOMPARE(filesBelow(m_dir->path()), QStringList());
+}
+
+void TestSegmentFailures::silentEncoderIsEndedByTheWatchdog()
+{
+    useFakeEncoder("silent");
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isRecording(), 10000);
+    QTest::qWait(14000);
+    QCOMPARE(spies.stopped.size(), 0);
+    // At 15 s the encoder is asked to quit, and killed 1.5 s later as it ignores that.
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 6000);
+    QCOMPARE(spies.started.size(), 0);
+    QCOMPARE(spies.errors.size(), 1);
+    QVERIFY2(spies.lastError().contains(QStringLiteral("录制分段异常")), qPrintable(spies.lastError()));
+    QVERIFY(spies.lastError().contains(QStringLiteral("SIGKILL")));
+    QVERIFY(!recorder->isRecording());
+}
+
+void TestSegmentFailures::silentPipedEncoderHasItsInputClosedNotFedQ()
+{
+    useFakeEncoder("drain");
+    const QString stdinCopy = m_dir->filePath(QStringLiteral("stdin.raw"));
+    qputenv("FAKE_FFMPEG_STDIN", stdinCopy.toLocal8Bit());
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 25000);
+    // The watchdog closed the frame input; nothing but whole frames went in.
+    const qint64 bytes = QFileInfo(stdinCopy).size();
+    QVERIFY(bytes > 0);
+    QCOMPARE(bytes % (320 * 240 * 4), qint64(0));
+    QFile file(stdinCopy);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    file.seek(bytes - 2);
+    QVERIFY(file.read(2) != QByteArray("q\n"));
+    QCOMPARE(spies.started.size(), 0);
+    QVERIFY(spies.lastError().contains(QStringLiteral("录制分段异常，退出码=0")));
+    QVERIFY(!recorder->isRecording());
+}
+
+void TestSegmentFailures::quietEncoderWithDataIsAcceptedThenKilledAfterIgnoringTheStop()
+{
+    useFakeEncoder("silent-data");
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    // No progress at all, but 5000 bytes in the segment: ready at the 15 s mark.
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QElapsedTimer clock;
+    clock.start();
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 26000);
+    QVERIFY2(clock.elapsed() >= 19500, qPrintable(QString::number(clock.elapsed())));
+    // The killed segment holds no media: no file is finished and the folder stays.
+    QCOMPARE(spies.stopped.first().first().toString(), QString());
+    QVERIFY(spies.lastError().contains(QStringLiteral("录制分段异常")));
+    QVERIFY(!recorder->isRecording());
+}
+
+void TestSegmentFailures::errorMessageQuotesTheLastErrorLine()
+{
+    useFakeEncoder("fail");
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 10000);
+    const QString message = spies.lastError();
+    QVERIFY2(message.startsWith(QStringLiteral("录制分段异常，退出码=1。已生成的分段仍保留在：\n")), qPrintable(message));
+    QVERIFY(message.endsWith(QStringLiteral("\n[h264_fake @ 0x1] Something went badly here: invalid argument for the test")));
+    // The parts folder named in the message is still there.
+    const QString folder = message.section(QLatin1Char('\n'), 1, 1);
+    QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
+}
+
+void TestSegmentFailures::errorLineIsCutTo300Characters()
+{
+    useFakeEncoder("fail");
+    const QString longLine = QStringLiteral("Error: ") + QString(493, QLatin1Char('x'));
+    qputenv("FAKE_FFMPEG_ERROR", longLine.toLocal8Bit());
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 10000);
+    QVERIFY(spies.lastError().endsWith(QLatin1Char('\n') + longLine.left(300)));
+}
+
+void TestSegmentFailures::sigkillWithoutErrorLineIsNamed()
+{
+    useFakeEncoder("crash", 1);
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 10000);
+    QVERIFY2(spies.lastError().endsWith(QStringLiteral("FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。")),
+             qPrintable(spies.lastError()));
+}
+
+void TestSegmentFailures::encoderEndingByItselfKeepsItsSegments()
+{
+    useFakeEncoder("exit0", 1);
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 10000);
+    QCOMPARE(spies.started.size(), 1);
+    QVERIFY(spies.lastError().startsWith(QStringLiteral("录制进程意外结束。分段已保留在：\n")));
+    const QString folder = spies.lastError().section(QLatin1Char('\n'), 1);
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/segment_0001.mp3")));
+}
+
+void TestSegmentFailures::hardwareEncoderFallsBackOnceAndReopensTheFrameSource()
+{
+    useFakeEncoder("hwfail");
+    const QString log = m_dir->filePath(QStringLiteral("launches.log"));
+    qputenv("FAKE_FFMPEG_LOG", log.toLocal8Bit());
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    recorder->setEncoder(QStringLiteral("h264_nvenc"));
+    int frameSourceCalls = 0;
+    recorder->cameraFrameSource = [&] {
+        ++frameSourceCalls;
+        return m_feed.next();
+    };
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QCOMPARE(spies.warnings.size(), 1);
+    QCOMPARE(spies.warnings.first().first().toString(),
+             QStringLiteral("硬件编码器 h264_nvenc 无法处理当前采集规格，已自动切换到 CPU 编码。"));
+    QTest::qWait(1500);
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 15000);
+    QCOMPARE(spies.errors.size(), 0);
+    const QString output = spies.stopped.first().first().toString();
+    const MediaInfo info = probe(output);
+    QVERIFY2(info.ok, qPrintable(output));
+    QCOMPARE(info.videoCodec, QStringLiteral("h264"));
+    QCOMPARE(info.videoSize, QSize(320, 240));
+    QVERIFY(info.duration > 1.0);
+    QFile launches(log);
+    QVERIFY(launches.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = launches.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.at(0).contains("-c:v h264_nvenc"));
+    QVERIFY(lines.at(1).contains("-c:v libx264"));
+    // Both launches wrote the same first segment number.
+    QVERIFY(lines.at(0).endsWith("segment_0001.mp4") && lines.at(1).endsWith("segment_0001.mp4"));
+}
+
+void TestSegmentFailures::stopAfterResumeEndsTheResumedEncoder()
+{
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(1000);
+    QVERIFY(recorder->pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    // The resumed encoder shows its first media only after 2 s.
+    useFakeEncoder("slow", 2);
+    recorder->resume();
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    QVERIFY(!recorder->isRecording());
+    QVERIFY(!recorder->isPaused());
+    QCOMPARE(spies.errors.size(), 0);
+    // Nothing runs any more: a new recording can start.
+    useFakeEncoder("");
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 2, 15000);
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 2, 15000);
+}
+
+void TestSegmentFailures::discardAfterResumeEndsTheResumedEncoder()
+{
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(800);
+    QVERIFY(recorder->pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    useFakeEncoder("slow", 2);
+    recorder->resume();
+    recorder->discard();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    QCOMPARE(spies.stopped.first().first().toString(), QString());
+    QVERIFY(!recorder->isRecording());
+    QTRY_COMPARE_WITH_TIMEOUT(filesBelow(m_dir->path()), QStringList(), 3000);
+    useFakeEncoder("");
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 2, 15000);
+    recorder->discard();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 2, 15000);
+}
+
+void TestSegmentFailures::earlierKillTimerNeverKillsALaterSegment()
+{
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(500);
+    QElapsedTimer sinceFirstEnd;
+    sinceFirstEnd.start();
+    QVERIFY(recorder->pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    // The second encoder ignores every request to end.
+    useFakeEncoder("ignore-q");
+    recorder->resume();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 10000);
+    QTest::qWait(int(qMax<qint64>(0, 19000 - sinceFirstEnd.elapsed())));
+    recorder->stop(); // its own kill comes 20 s from now
+    QTest::qWait(5000); // the first segment's kill timer has fired meanwhile
+    QVERIFY(recorder->isRecording());
+    QCOMPARE(spies.stopped.size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 20000);
+    // The killed, unusable last segment is dropped; the first is the recording.
+    const QString output = spies.stopped.first().first().toString();
+    QVERIFY2(!output.isEmpty(), qPrintable(spies.lastError()));
+    QVERIFY(probe(output).videoCodec == QStringLiteral("h264"));
+}
+
+void TestSegmentFailures::resizedFramesKeepTheFirstSegmentSize()
+{
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    m_feed.setSize(QSize(640, 480));
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(1000);
+    QVERIFY(recorder->pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    m_feed.setSize(QSize(322, 180));
+    const QString log = m_dir->filePath(QStringLiteral("launches.log"));
+    qputenv("FAKE_FFMPEG_LOG", log.toLocal8Bit());
+    recorder->resume();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 15000);
+    QTest::qWait(1000);
+    QFile launches(log);
+    QVERIFY(launches.open(QIODevice::ReadOnly));
+    const QByteArray line = launches.readAll();
+    QVERIFY2(line.contains("-video_size 640x480"), line.constData());
+    recorder->discard();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 15000);
+}
+
+void TestSegmentFailures::startChecksRefuseBeforeAnySegment()
+{
+    useFakeEncoder("");
+    {
+        std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+        recorder->setMicEnabled(false);
+        Spies spies(recorder.get());
+        recorder->start();
+        QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 10000);
+        QCOMPARE(spies.lastError(), QStringLiteral("请至少开启系统声音或麦克风。"));
+        QVERIFY(!recorder->isPreparingStart());
+        QCOMPARE(spies.stopped.size(), 0);
+    }
+    {
+        std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+        recorder->setMicAudioDevice(QString());
+        Spies spies(recorder.get());
+        recorder->start();
+        QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 10000);
+        QCOMPARE(spies.lastError(), QStringLiteral("没有找到所选麦克风，请重新选择输入设备。"));
+    }
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("save/diskWarning"), true);
+        settings.setValue(QStringLiteral("save/diskThresholdGB"), 999999);
+        std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+        Spies spies(recorder.get());
+        recorder->start();
+        QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 10000);
+        QCOMPARE(spies.lastError(), QStringLiteral("保存磁盘剩余空间不足 999999 GB，请清理空间或更换保存目录。"));
+        QCOMPARE(filesBelow(m_dir->path()), QStringList());
+        QVERIFY(!recorder->isRecording());
+    }
+    {
+        // A prepared start that is cancelled before its preflight returns does nothing.
+        std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+        Spies spies(recorder.get());
+        recorder->prepareStart();
+        QVERIFY(recorder->isPreparingStart());
+        recorder->cancelStartPreparation();
+        recorder->start();
+        QVERIFY(recorder->isPreparingStart()); // a fresh start
+        recorder->stop();
+        QCOMPARE(spies.stopped.size(), 1);
+        QTest::qWait(1500);
+        QVERIFY(!recorder->isRecording());
+        QCOMPARE(spies.started.size(), 0);
+    }
+}
+
+QTEST_MAIN(TestSegmentFailures)
+#include "tst_segment_failures.moc"
