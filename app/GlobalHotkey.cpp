@@ -137,7 +137,7 @@ quint16 GlobalHotkey::numLockMask() const
 
 void GlobalHotkey::ungrab(const Registration &registration)
 {
-    if (!m_connection)
+    if (!m_connection || !qGuiApp) // the connection ends with the application object
         return;
     for (quint16 mask : registration.grabbedMasks)
         xcb_ungrab_key(m_connection, registration.keycode, m_root, mask);
@@ -184,9 +184,11 @@ bool GlobalHotkey::registerHotkey(Action action, int keyCodePlusOne, int modifie
                  << quint16(registration.modifiers | numLock | XCB_MOD_MASK_LOCK);
     }
 
+    // Not owner events: a press is always reported on the root window, also while one of
+    // this program's own windows has the keyboard focus.
     QVector<xcb_void_cookie_t> cookies;
     for (quint16 mask : variants) {
-        cookies << xcb_grab_key_checked(m_connection, 1, m_root, mask, registration.keycode,
+        cookies << xcb_grab_key_checked(m_connection, 0, m_root, mask, registration.keycode,
                                         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     }
     int errorCode = 0;

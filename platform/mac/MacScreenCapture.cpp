@@ -51,10 +51,9 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
         auto next = std::chrono::steady_clock::now();
         while (isRunning()) {
             QString error;
-            QImage frame = grabber.grab(connection.root(), grabRect, &error);
+            QImage frame = grabber.grabFrame(connection.root(), grabRect, outputSize, true, &error);
             if (!frame.isNull()) {
-                grabber.drawCursor(frame, grabRect.topLeft());
-                deliver(X11FrameGrabber::scaled(frame, outputSize));
+                deliver(std::move(frame));
             } else if (xcb_connection_has_error(connection.get())) {
                 qWarning() << "[Screen capture] The X11 connection was lost; no more frames";
                 return;
@@ -81,6 +80,11 @@ MacScreenCapture::~MacScreenCapture()
 bool MacScreenCapture::isAvailable()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    // Under a Wayland session the X server is XWayland, whose root window shows
+    // Wayland windows as black: better no capture than a black recording.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland"))
         return false;
     return X11Connection().isValid();
 }

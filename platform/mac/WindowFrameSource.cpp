@@ -1,6 +1,7 @@
 #include "platform/mac/WindowFrameSource.h"
 
 #include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
 #include "platform/mac/X11WindowPixmap.h"
@@ -81,7 +82,9 @@ WindowFrameSource::~WindowFrameSource()
 bool WindowFrameSource::start(const NativeWindowHandle &window, int fps, QString *error)
 {
     stop();
-    auto failWith = [error](const QString &text) {
+    m_error.clear();
+    auto failWith = [this, error](const QString &text) {
+        m_error = text;
         if (error)
             *error = text;
         return false;
@@ -157,6 +160,14 @@ void WindowFrameSource::stop()
     m_frame = QImage();
 }
 
+QList<NativeWindowHandle> WindowFrameSource::capturableWindows()
+{
+    QList<NativeWindowHandle> handles;
+    for (const MacWindowInfo &info : macCapturableWindows())
+        handles.append(NativeWindowHandle(quint32(info.windowNumber), info.title));
+    return handles;
+}
+
 QImage WindowFrameSource::latestFrame() const
 {
     QMutexLocker lock(&m_frameMutex);
@@ -179,6 +190,7 @@ void WindowFrameSource::acceptLoss(const QString &reason, quint64 generation)
     if (generation != m_generation || !m_active)
         return;
     stop();
+    m_error = reason;
     emit errorOccurred(reason);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/mac/NativeWindowHandle.h"
 
 #include <QImage>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -32,11 +33,16 @@ public:
     void stop();
 
     bool isActive() const { return m_active; }
+    // Why the last start failed or the capture ended; empty while all is well.
+    QString errorString() const { return m_error; }
     NativeWindowHandle window() const { return m_window; }
     // The newest frame, null before the first and after stop().
     QImage latestFrame() const;
     // Whether frames come from the window's own pixels (XComposite).
     bool readsWindowPixels() const { return m_composite; }
+
+    // The windows that can be captured, as handles (the window list's entries).
+    static QList<NativeWindowHandle> capturableWindows();
 
     static constexpr int StopTimeoutMs = 2000;
 
@@ -57,6 +63,7 @@ private:
     bool m_active = false;
     bool m_composite = false;
     quint64 m_generation = 0;
+    QString m_error;
     mutable QMutex m_frameMutex;
     QImage m_frame;
 };

@@ -6,10 +6,14 @@
 
 #include <xcb/xcb.h>
 
-// Reads pixels of a window or pixmap of the X server into ARGB32 images. Uses a
+#include <array>
+
+// Reads pixels of a window or pixmap of the X server into ARGB32 frames. Uses a
 // MIT-SHM segment when the server accepts one and plain GetImage otherwise. Every
-// image it returns has its alpha byte forced to 0xFF (X leaves the pad byte of
-// 24-bit visuals undefined). Not thread-safe: one grabber per thread and connection.
+// frame it returns has its alpha byte forced to 0xFF (X leaves the pad byte of
+// 24-bit visuals undefined). The pointer and the scaling are applied to the pixels
+// as the server delivered them, so a frame costs one pass over the source.
+// Not thread-safe: one grabber per thread and connection.
 class X11FrameGrabber
 {
 public:
@@ -18,40 +22,58 @@ public:
     X11FrameGrabber(const X11FrameGrabber &) = delete;
     X11FrameGrabber &operator=(const X11FrameGrabber &) = delete;
 
-    // The rectangle of the drawable (in its own coordinates), or a null image with
+    // The rectangle of the drawable (in its own coordinates) as a frame of
+    // `outputSize` (the rectangle's size when empty), with the pointer drawn in when
+    // `withCursor` (the rectangle then being in root coordinates). A null image with
     // the reason when the drawable is gone or its format cannot be read.
-    QImage grab(xcb_drawable_t drawable, const QRect &rect, QString *error = nullptr);
+    QImage grabFrame(xcb_drawable_t drawable, const QRect &rect, const QSize &outputSize,
+                     bool withCursor, QString *error = nullptr);
+    QImage grab(xcb_drawable_t drawable, const QRect &rect, QString *error = nullptr)
+    {
+        return grabFrame(drawable, rect, QSize(), false, error);
+    }
 
-    bool usesSharedMemory() const { return m_shmSegment != 0; }
-
-    // Draws the current pointer image (XFixes) into a frame that shows the root
-    // rectangle starting at rootOrigin. Returns false when the cursor image is unknown.
-    bool drawCursor(QImage &frame, const QPoint &rootOrigin);
+    bool usesSharedMemory() const { return m_sharedMemoryAllowed; }
 
     // Sets the alpha byte of every pixel to 0xFF.
     static void forceOpaque(QImage &image);
     // Blends a premultiplied ARGB cursor image over the frame with its top-left corner at pos.
     static void blendPremultiplied(QImage &frame, const quint32 *pixels, int width, int height,
                                    const QPoint &pos);
-    // Scales to exactly `size`; whole-number reductions average each block of source
-    // pixels (fast path), any other ratio uses smooth scaling.
+    // Scales to exactly `size` with an opaque result; whole-number reductions average
+    // each block of source pixels (fast path), any other ratio uses smooth scaling.
     static QImage scaled(const QImage &image, const QSize &size);
 
 private:
+    // Rows of 32-bit pixels as the server sent them (in shared memory or in `reply`),
+    // writable; null with the reason on failure.
+    uchar *fetch(xcb_drawable_t drawable, const QRect &rect, void **reply, QString *error);
+    uchar *fetchShared(xcb_drawable_t drawable, const QRect &rect, uint32_t segment, uchar *address,
+                       QString *error, bool *refused);
+    uchar *fetchPlain(xcb_drawable_t drawable, const QRect &rect, void **reply, QString *error);
+    struct SharedFrame
+    {
+        uint32_t segment = 0;
+        QImage image; // over the segment's memory
+    };
+    void *attachSegment(size_t bytes, uint32_t *segment);
+    SharedFrame *acquireSharedFrame(const QSize &size);
+    void releaseSharedFrame(SharedFrame &slot);
     bool ensureSharedMemory(size_t bytes);
     void releaseSharedMemory();
-    QImage grabShared(xcb_drawable_t drawable, const QRect &rect, QString *error, bool *refused);
-    QImage grabPlain(xcb_drawable_t drawable, const QRect &rect, QString *error);
     bool depthIsSupported(uint8_t depth) const;
-    // A frame from 32-bit pixel rows as the server sent them, alpha forced opaque.
-    QImage toFrame(const QSize &size, uint8_t depth, const uchar *pixels, size_t available,
-                   QString *error) const;
+    bool checkFormat(uint8_t depth, size_t available, const QRect &rect, QString *error) const;
+    void drawCursor(QImage &pixels, const QPoint &rootOrigin);
+    QImage takeBuffer(const QSize &size);
+    void keepBuffer(const QImage &frame);
 
     xcb_connection_t *m_connection = nullptr;
     bool m_sharedMemoryAllowed = false;
     bool m_xfixes = false;
     uint32_t m_shmSegment = 0;
-    int m_shmId = -1;
     void *m_shmAddress = nullptr;
     size_t m_shmSize = 0;
+    // Frames in shared memory that the server fills directly, when no scaling is needed.
+    std::array<SharedFrame, 3> m_sharedFrames;
+    std::array<QImage, 3> m_buffers; // frames handed out, reused once nobody else holds them
 };

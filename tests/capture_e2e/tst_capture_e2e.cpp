@@ -11,6 +11,7 @@
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/WindowFrameSource.h"
+#include "platform/mac/X11Connection.h"
 
 #include <cmath>
 #include <memory>
@@ -145,12 +146,20 @@ private slots:
         }
         QVERIFY2(notRed > 10, "no pointer drawn at its position");
 
+        // A frame someone holds is never written over by later frames.
+        const QImage held = capture.latestFrame();
+        red.close();
+        QTRY_VERIFY_WITH_TIMEOUT(capture.latestFrame().pixel(300, 250) != 0xFFFF0000u, 5000);
+        QCOMPARE(held.pixel(300, 250), 0xFFFF0000u);
+        QCOMPARE(held.pixel(499, 399), 0xFFFF0000u);
+
         timer.restart();
         capture.stop();
         QVERIFY(timer.elapsed() < 2000);
         QVERIFY(capture.latestFrame().isNull());
 
         // A smaller stream size keeps the picture, scaled.
+        QVERIFY(red.open(QStringLiteral("Red probe"), QStringLiteral("#ff0000"), QRect(100, 100, 400, 300)));
         QVERIFY2(capture.start(0, m_toolbar->winId(), 10, QSize(1280, 720), &error), qPrintable(error));
         QCOMPARE(capture.frameSize(), QSize(1280, 720));
         QTRY_COMPARE_WITH_TIMEOUT(capture.latestFrame().pixel(200, 166), 0xFFFF0000u, 5000);
@@ -168,6 +177,14 @@ private slots:
         QVERIFY(!capture.start(0, WId(0x7ffffffe), 30, QSize(-1, -1), &error));
         QCOMPARE(error, QStringLiteral("Recording toolbar window cannot be excluded"));
         QVERIFY(capture.latestFrame().isNull());
+
+        // XWayland would give black frames of Wayland windows: refused instead.
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        QVERIFY(!MacScreenCapture::isAvailable());
+        QVERIFY(!capture.start(0, m_toolbar->winId(), 30, QSize(-1, -1), &error));
+        QVERIFY2(error.contains(QLatin1String("Wayland")), qPrintable(error));
+        qunsetenv("WAYLAND_DISPLAY");
+        QVERIFY(MacScreenCapture::isAvailable());
     }
 
     void systemAudioCarriesAToneThroughAnAccentedFolder()
@@ -256,6 +273,17 @@ private slots:
         const double rate = data.size() / seconds;
         QVERIFY2(std::fabs(rate - 384000.0) / 384000.0 < 0.02, qPrintable(QString::number(rate)));
         QCOMPARE(data.count('\0'), data.size());
+
+        // A file that took the pipe's place meanwhile is not the capture's to remove.
+        QVERIFY2(capture.start(pipe, &error), qPrintable(error));
+        QVERIFY(QFile::remove(pipe));
+        {
+            QFile file(pipe);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("kept");
+        }
+        capture.stop();
+        QVERIFY(QFile::exists(pipe));
     }
 
     void windowListPreviewAndFrames()
@@ -275,6 +303,8 @@ private slots:
         QCOMPARE(info.bounds, QRect(300, 300, 500, 300));
         QVERIFY(info.ownerPid > 0);
         QVERIFY(!info.ownerName.isEmpty());
+        QVERIFY(WindowFrameSource::capturableWindows().contains(
+            NativeWindowHandle(quint32(probe.id()), info.title)));
         for (const MacWindowInfo &own : macCapturableWindows())
             QVERIFY(own.ownerPid != QCoreApplication::applicationPid());
 
@@ -312,6 +342,7 @@ private slots:
         probe.close();
         QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 3000);
         QVERIFY(!source.isActive());
+        QCOMPARE(source.errorString(), errors.first().first().toString());
         const int delivered = frames.count();
         QTest::qWait(200);
         QCOMPARE(frames.count(), delivered);
@@ -333,6 +364,61 @@ private slots:
         QVERIFY(keepMacRecordingToolbarVisible(m_toolbar->winId()));
         QVERIFY(!keepMacRecordingToolbarVisible(WId(0x7ffffffe)));
         QVERIFY(!excludeMacWindowFromLegacyCapture(m_toolbar->winId()));
+    }
+
+    void underAWindowManager()
+    {
+        HelperWindow probe;
+        QVERIFY(probe.open(QStringLiteral("Framed probe"), QStringLiteral("#c08000"),
+                           QRect(400, 200, 500, 300)));
+        QProcess wm;
+        wm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY(wm.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(X11Connection().hasLiveWindowManager(), 10000);
+        QTest::qWait(500); // let it frame the windows that were already there
+
+        // The listed window is the client inside the frame, with its own title and size.
+        auto findProbe = [&] {
+            for (const MacWindowInfo &info : macCapturableWindows()) {
+                if (info.windowNumber == probe.id())
+                    return info;
+            }
+            return MacWindowInfo();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(findProbe().title, QStringLiteral("Framed probe"), 5000);
+        QCOMPARE(findProbe().bounds.size(), QSize(500, 300));
+
+        WindowFrameSource source;
+        QSignalSpy frames(&source, &WindowFrameSource::frameAvailable);
+        QString error;
+        QVERIFY2(source.start(NativeWindowHandle(quint32(probe.id()), QString()), 20, &error),
+                 qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 5000);
+        const QImage frame = frames.last().first().value<QImage>();
+        QCOMPARE(frame.size(), QSize(500, 300));
+        QCOMPARE(frame.pixel(250, 150), 0xFFC08000u);
+        source.stop();
+
+        // Stays-on-top and sticky go through the window manager.
+        QVERIFY(keepMacRecordingToolbarVisible(m_toolbar->winId()));
+        X11Connection connection;
+        auto toolbarStates = [&] {
+            return connection.cardinalList(quint32(m_toolbar->winId()), "_NET_WM_STATE", XCB_ATOM_ATOM);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(toolbarStates().contains(connection.atom("_NET_WM_STATE_ABOVE")), 3000);
+        // On every desktop: some window managers say so by the state, others by the desktop number.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            toolbarStates().contains(connection.atom("_NET_WM_STATE_STICKY"))
+                || connection.cardinal(quint32(m_toolbar->winId()), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL)
+                       == 0xFFFFFFFFu,
+            3000);
+
+        // Once it has gone, its leftover properties do not hide the windows.
+        wm.terminate();
+        QVERIFY(wm.waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!X11Connection().hasLiveWindowManager(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(findProbe().title, QStringLiteral("Framed probe"), 5000);
     }
 
     void cleanupTestCase() { m_toolbar.reset(); }

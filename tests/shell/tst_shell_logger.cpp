@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -73,6 +74,7 @@ private slots:
     void keepsLinesWholeAcrossThreads();
     void secondInitializeChangesNothing();
     void fallsBackToDocuments();
+    void writesDebugLinesWhenVerbose();
 
 private:
     QString readLog() const;
@@ -242,8 +244,51 @@ void TestFileLogger::fallsBackToDocuments()
     QVERIFY(QFileInfo(fallback).isDir());
 }
 
+void TestFileLogger::writesDebugLinesWhenVerbose()
+{
+    // The verbose flag is read once per process: a second run of this program does it.
+    QTemporaryDir childHome;
+    QVERIFY(childHome.isValid());
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VISTRELLE_VERBOSE_CHILD_HOME"), childHome.path());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+
+    const QDir logs(QDir(childHome.path()).filePath(QStringLiteral("data/Vistrelle/Vistrelle/Logs")));
+    const QStringList files = logs.entryList({QStringLiteral("Vistrelle_*.log")}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QFile file(logs.filePath(files.first()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QRegularExpression(QStringLiteral("\\[DEBUG\\] \\[T[0-9a-f]+\\] a verbose debug line\\n"))
+                .match(QString::fromUtf8(file.readAll()))
+                .hasMatch());
+}
+
+// The second run of writesDebugLinesWhenVerbose: logs one debug line with verbose logging on.
+static int runVerboseChild(int argc, char **argv, const QByteArray &home)
+{
+    qputenv("HOME", home);
+    qputenv("XDG_DATA_HOME", home + "/data");
+    qputenv("XDG_CONFIG_HOME", home + "/config");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    QApplication::setOrganizationName(QStringLiteral("Vistrelle"));
+    QSettings().setValue(QStringLiteral("diagnostics/verboseLogging"), true);
+    if (FileLogger::initialize().isEmpty())
+        return 1;
+    qDebug() << "a verbose debug line";
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    const QByteArray childHome = qgetenv("VISTRELLE_VERBOSE_CHILD_HOME");
+    if (!childHome.isEmpty())
+        return runVerboseChild(argc, argv, childHome);
+
     QTemporaryDir home;
     if (!home.isValid())
         return 1;

@@ -6,6 +6,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -112,6 +113,8 @@ private slots:
     void init() { QSettings().remove(QStringLiteral("hotkeys")); }
     void firesOncePerPress();
     void firesWithLockKeysOn();
+    void functionKeysAndDigits();
+    void firesWhileOwnWindowHasFocus();
     void heldKeyFiresOnce();
     void combinationHeldElsewhereFails();
     void duplicateIsReportedForTheSecond();
@@ -165,6 +168,44 @@ void TestGlobalHotkeyX11::firesWithLockKeysOn()
     QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Screenshot));
     QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
     QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::ToggleAnnotation));
+}
+
+void TestGlobalHotkeyX11::functionKeysAndDigits()
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("hotkeys/3"), QStringLiteral("Ctrl+Shift+F12"));
+    settings.setValue(QStringLiteral("hotkeys/4"), QStringLiteral("Shift+7"));
+    settings.setValue(QStringLiteral("hotkeys/0"), QStringLiteral("F5"));
+    GlobalHotkey hotkeys;
+    QCOMPARE(hotkeys.reloadFromSettings(), QStringList());
+    QSignalSpy spy(&hotkeys, &GlobalHotkey::hotkeyTriggered);
+
+    QVERIFY(xdotool({"key", "ctrl+shift+F12"}));
+    QTRY_COMPARE(spy.count(), 1);
+    QVERIFY(xdotool({"key", "shift+7"}));
+    QTRY_COMPARE(spy.count(), 2);
+    QVERIFY(xdotool({"key", "F5"}));
+    QTRY_COMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
+    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::ToggleAnnotation));
+    QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::StartStop));
+}
+
+void TestGlobalHotkeyX11::firesWhileOwnWindowHasFocus()
+{
+    GlobalHotkey hotkeys;
+    QCOMPARE(hotkeys.reloadFromSettings(), QStringList());
+    QSignalSpy spy(&hotkeys, &GlobalHotkey::hotkeyTriggered);
+    QLineEdit window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QVERIFY(xdotool({"key", "ctrl+alt+d"}));
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
+    QVERIFY(xdotool({"key", "x"})); // other keys still reach the window
+    QTRY_COMPARE(window.text(), QStringLiteral("x"));
 }
 
 void TestGlobalHotkeyX11::heldKeyFiresOnce()
