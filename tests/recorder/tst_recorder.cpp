@@ -15,6 +15,31 @@ class InspectableRecorder : public Recorder
 {
 public:
     using Recorder::audioBitrate;
+    using Recorder::audioOnly;
+    using Recorder::autoSplitEnabled;
+    using Recorder::autoStopEnabled;
+    using Recorder::captureBackend;
+    using Recorder::clickAnimation;
+    using Recorder::cursorColor;
+    using Recorder::effectsTargetRect;
+    using Recorder::leftClickColor;
+    using Recorder::micEnabled;
+    using Recorder::micNoiseReduction;
+    using Recorder::monoAudio;
+    using Recorder::mouseEffectsEnabled;
+    using Recorder::outputSize;
+    using Recorder::captureStreamSize;
+    using Recorder::rightClickColor;
+    using Recorder::systemAudioEnabled;
+    using Recorder::watermarkFilter;
+    using Recorder::webcamDeviceName;
+    using Recorder::webcamEnabled;
+    using Recorder::webcamFps;
+    using Recorder::webcamMirrored;
+    using Recorder::webcamPosition;
+    using Recorder::webcamResolution;
+    using Recorder::webcamShape;
+    using Recorder::webcamSize;
     using Recorder::audioFormat;
     using Recorder::autoSplitMegabytes;
     using Recorder::autoSplitMinutes;
@@ -82,6 +107,60 @@ private slots:
         QSettings().clear();
     }
 
+    // What a recording gets when the main window sets nothing.
+    void defaults()
+    {
+        InspectableRecorder r;
+        QVERIFY(r.captureRect.isNull());
+        QVERIFY(r.outputPath.isEmpty() && !r.outputPathExplicit);
+        QCOMPARE(r.fps, 30);
+        QCOMPARE(r.videoBitrate, 4000);
+        QCOMPARE(r.requestedEncoder, QStringLiteral("libx264"));
+        QCOMPARE(r.videoContainer, QStringLiteral("mp4"));
+        QCOMPARE(r.frameRateMode, QStringLiteral("cfr"));
+        QCOMPARE(r.keyframeInterval, 2);
+        QCOMPARE(int(r.captureBackend), 0);
+        QCOMPARE(r.desktopOutputIndex, 0);
+        QVERIFY(!r.systemAudioEnabled && !r.micEnabled && !r.audioOnly);
+        QCOMPARE(r.audioFormat, QStringLiteral("mp3"));
+        QCOMPARE(r.audioBitrate, 192);
+        QCOMPARE(r.systemVolume, 100);
+        QCOMPARE(r.micVolume, 100);
+        QVERIFY(!r.micNoiseReduction && !r.monoAudio);
+        QCOMPARE(r.micDelayMs, 0);
+        QVERIFY(!r.webcamEnabled);
+        QVERIFY(r.webcamDeviceName.isEmpty());
+        QCOMPARE(r.webcamResolution, 0);
+        QCOMPARE(r.webcamFps, 30);
+        QCOMPARE(r.webcamShape, 1);
+        QCOMPARE(r.webcamPosition, 1);
+        QCOMPARE(r.webcamSize, 50);
+        QVERIFY(r.webcamMirrored);
+        QVERIFY(r.effectsTargetRect.isNull());
+        QVERIFY(r.mouseEffectsEnabled);
+        QCOMPARE(r.cursorColor, QColor(QStringLiteral("#facd15")));
+        QCOMPARE(r.mouseSize, 40);
+        QCOMPARE(r.mouseOpacity, 60);
+        QVERIFY(r.clickAnimation);
+        QCOMPARE(r.leftClickColor, QColor(QStringLiteral("#ef3d3d")));
+        QCOMPARE(r.rightClickColor, QColor(QStringLiteral("#3478f6")));
+        QVERIFY(r.watermarkFilter.isEmpty());
+        QVERIFY(!r.autoSplitEnabled);
+        QCOMPARE(r.autoSplitMode, 0);
+        QCOMPARE(r.autoSplitMinutes, 10);
+        QCOMPARE(r.autoSplitMegabytes, 500);
+        QVERIFY(!r.autoStopEnabled);
+        QCOMPARE(r.autoStopMode, 0);
+        QCOMPARE(r.autoStopMinutes, 30);
+        QCOMPARE(r.autoStopMegabytes, 1000);
+        QVERIFY(r.selectedEncoder.isEmpty());
+        QCOMPARE(r.outputSize, QSize(-1, -1));
+        QCOMPARE(r.captureStreamSize, QSize(-1, -1));
+        QCOMPARE(r.pipeFrameSize, QSize(-1, -1));
+        QCOMPARE(r.excludedWindowId, WId(0));
+        QVERIFY(!r.cameraFrameSource);
+    }
+
     void clampsAndNormalisation()
     {
         InspectableRecorder r;
@@ -92,6 +171,8 @@ private slots:
         QCOMPARE(r.fps, 240);
         r.setVideoBitrate(100);
         QCOMPARE(r.videoBitrate, 500);
+        r.setKeyframeInterval(0);
+        QCOMPARE(r.keyframeInterval, 1);
         r.setKeyframeInterval(30);
         QCOMPARE(r.keyframeInterval, 10);
         r.setAudioBitrate(32);
@@ -111,6 +192,14 @@ private slots:
         QCOMPARE(r.frameRateMode, QStringLiteral("vfr"));
         r.setEncoder(QStringLiteral("  "));
         QCOMPARE(r.requestedEncoder, QStringLiteral("libx264"));
+        r.setEncoder(QStringLiteral(" auto "));
+        QCOMPARE(r.requestedEncoder, QStringLiteral("auto"));
+        r.setWebcamSettings(QStringLiteral("  Cam 1 "), 2, 60, 0, 3, 80, false);
+        QCOMPARE(r.webcamDeviceName, QStringLiteral("Cam 1"));
+        QCOMPARE(r.webcamFps, 60);
+        QVERIFY(!r.webcamMirrored);
+        r.setWatermarkFilter(QStringLiteral("  drawtext=text=x "));
+        QCOMPARE(r.watermarkFilter, QStringLiteral("drawtext=text=x"));
 
         r.setAudioProcessing(-5, 250, true, true, 5000);
         QCOMPARE(r.systemVolume, 0);
