@@ -343,9 +343,34 @@ private slots:
 
     void ffmpegLookup()
     {
+        const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
+        if (qEnvironmentVariableIsSet("VISTRELLE_EXPECT_BUNDLED_FFMPEG")) {
+            // The copy run below: the program's own ffmpeg wins over the search path.
+            QCOMPARE(Recorder::ffmpegExecutable(), beside);
+            return;
+        }
         // No ffmpeg beside the test executable: the bare name is searched on PATH.
-        QVERIFY(!QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg")));
+        QVERIFY(!QFileInfo::exists(beside));
         QCOMPARE(Recorder::ffmpegExecutable(), QStringLiteral("ffmpeg"));
+
+        // A copy of this program with an ffmpeg beside it takes that one.
+        QTemporaryDir bundle;
+        QVERIFY(bundle.isValid());
+        const QString copy = bundle.filePath(QStringLiteral("tst_recorder"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QFile fake(bundle.filePath(QStringLiteral("ffmpeg")));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write("#!/bin/sh\nexit 0\n");
+        fake.close();
+        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VISTRELLE_EXPECT_BUNDLED_FFMPEG"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(copy, {QStringLiteral("ffmpegLookup")});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
     }
 
     void audioDevices()
