@@ -334,6 +334,45 @@ private slots:
         QVERIFY(!Recorder::createFolder(blocked, &error));
     }
 
+    // A start whose save folder or parts folder cannot be made says so, records
+    // nothing and touches nothing that is in the way.
+    void startReportsFoldersItCannotCreate()
+    {
+        const QDir dir(saveDir.path());
+        const QString blocker = dir.filePath(QStringLiteral("blocker"));
+        touch(blocker);
+        const QString partsBlocker = dir.filePath(QStringLiteral("voice.vistrelle-parts"));
+        touch(partsBlocker);
+
+        struct Case { QString directory; QString outputPath; QString named; };
+        const Case cases[] = {
+            {blocker + QStringLiteral("/sub"), QString(), blocker + QStringLiteral("/sub")},
+            {saveDir.path(), dir.filePath(QStringLiteral("voice.wav")), partsBlocker},
+        };
+        for (const Case &c : cases) {
+            setSave(c.directory, QStringLiteral("sequence"));
+            Recorder r;
+            r.setAudioOnly(true);
+            r.setAudioFormat(QStringLiteral("wav"));
+            r.setMicEnabled(true);
+            r.setMicAudioDevice(QStringLiteral("vmic"));
+            r.setOutputPath(c.outputPath);
+            QSignalSpy errors(&r, &Recorder::errorOccurred);
+            QSignalSpy started(&r, &Recorder::started);
+            QSignalSpy stopped(&r, &Recorder::stopped);
+            r.start();
+            QTRY_COMPARE(errors.count(), 1);
+            QVERIFY2(errors.first().first().toString().contains(QDir::toNativeSeparators(c.named)),
+                     qPrintable(errors.first().first().toString()));
+            QTRY_VERIFY(!r.isPreparingStart());
+            QVERIFY(!r.isRecording());
+            QCOMPARE(started.count(), 0);
+            QCOMPARE(stopped.count(), 0);
+        }
+        QVERIFY(QFileInfo(blocker).isFile());
+        QVERIFY(QFileInfo(partsBlocker).isFile());
+    }
+
     void emptySaveFolderMeansHome()
     {
         setSave(QString(), QStringLiteral("datetime"));
