@@ -81,6 +81,11 @@ bool MacScreenCapture::isAvailable()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
+    // Under a Wayland session the X server is XWayland, whose root window shows
+    // Wayland windows as black: better no capture than a black recording.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland"))
+        return false;
     return X11Connection().isValid();
 }
 

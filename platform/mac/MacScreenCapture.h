@@ -22,7 +22,8 @@ public:
     MacScreenCapture(const MacScreenCapture &) = delete;
     MacScreenCapture &operator=(const MacScreenCapture &) = delete;
 
-    // True on the xcb platform when the X display accepts a connection.
+    // True on the xcb platform of an X11 session (not XWayland) when the X display
+    // accepts a connection.
     static bool isAvailable();
 
     // Starts capturing and returns once the first frame is there. On failure the

@@ -115,7 +115,11 @@ void MacSystemAudioCapture::stop()
                 << "written samples=" << stats.writtenSamples
                 << "discarded samples=" << stats.discardedSamples
                 << "audible samples=" << stats.audibleSamples << "peak=" << double(stats.peak);
-        ::unlink(QFile::encodeName(m_fifoPath).constData());
+        // Only the pipe this capture made: a file put there since is left alone.
+        const QByteArray nativePath = QFile::encodeName(m_fifoPath);
+        struct stat info;
+        if (::lstat(nativePath.constData(), &info) == 0 && S_ISFIFO(info.st_mode))
+            ::unlink(nativePath.constData());
         m_fifoPath.clear();
     }
     std::lock_guard lock(m_queueMutex);

@@ -82,7 +82,9 @@ WindowFrameSource::~WindowFrameSource()
 bool WindowFrameSource::start(const NativeWindowHandle &window, int fps, QString *error)
 {
     stop();
-    auto failWith = [error](const QString &text) {
+    m_error.clear();
+    auto failWith = [this, error](const QString &text) {
+        m_error = text;
         if (error)
             *error = text;
         return false;
@@ -188,6 +190,7 @@ void WindowFrameSource::acceptLoss(const QString &reason, quint64 generation)
     if (generation != m_generation || !m_active)
         return;
     stop();
+    m_error = reason;
     emit errorOccurred(reason);
 }
 

@@ -33,6 +33,8 @@ public:
     void stop();
 
     bool isActive() const { return m_active; }
+    // Why the last start failed or the capture ended; empty while all is well.
+    QString errorString() const { return m_error; }
     NativeWindowHandle window() const { return m_window; }
     // The newest frame, null before the first and after stop().
     QImage latestFrame() const;
@@ -61,6 +63,7 @@ private:
     bool m_active = false;
     bool m_composite = false;
     quint64 m_generation = 0;
+    QString m_error;
     mutable QMutex m_frameMutex;
     QImage m_frame;
 };

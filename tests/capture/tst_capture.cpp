@@ -384,6 +384,7 @@ private slots:
         QString error;
         QVERIFY(!source.start(NativeWindowHandle(), 30, &error));
         QCOMPARE(error, QStringLiteral("No window was chosen"));
+        QCOMPARE(source.errorString(), error);
         QVERIFY(!source.isActive());
         QVERIFY(!source.start(NativeWindowHandle(0x7ffffffe, QStringLiteral("gone")), 30, &error));
         QVERIFY(!error.isEmpty());

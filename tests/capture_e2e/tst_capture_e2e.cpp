@@ -177,6 +177,14 @@ private slots:
         QVERIFY(!capture.start(0, WId(0x7ffffffe), 30, QSize(-1, -1), &error));
         QCOMPARE(error, QStringLiteral("Recording toolbar window cannot be excluded"));
         QVERIFY(capture.latestFrame().isNull());
+
+        // XWayland would give black frames of Wayland windows: refused instead.
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        QVERIFY(!MacScreenCapture::isAvailable());
+        QVERIFY(!capture.start(0, m_toolbar->winId(), 30, QSize(-1, -1), &error));
+        QVERIFY2(error.contains(QLatin1String("Wayland")), qPrintable(error));
+        qunsetenv("WAYLAND_DISPLAY");
+        QVERIFY(MacScreenCapture::isAvailable());
     }
 
     void systemAudioCarriesAToneThroughAnAccentedFolder()
@@ -265,6 +273,17 @@ private slots:
         const double rate = data.size() / seconds;
         QVERIFY2(std::fabs(rate - 384000.0) / 384000.0 < 0.02, qPrintable(QString::number(rate)));
         QCOMPARE(data.count('\0'), data.size());
+
+        // A file that took the pipe's place meanwhile is not the capture's to remove.
+        QVERIFY2(capture.start(pipe, &error), qPrintable(error));
+        QVERIFY(QFile::remove(pipe));
+        {
+            QFile file(pipe);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("kept");
+        }
+        capture.stop();
+        QVERIFY(QFile::exists(pipe));
     }
 
     void windowListPreviewAndFrames()
@@ -323,6 +342,7 @@ private slots:
         probe.close();
         QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 3000);
         QVERIFY(!source.isActive());
+        QCOMPARE(source.errorString(), errors.first().first().toString());
         const int delivered = frames.count();
         QTest::qWait(200);
         QCOMPARE(frames.count(), delivered);
