@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace {
 
 class ChangingWindow : public QWidget
@@ -40,7 +42,15 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ChangingWindow window;
+    // "--tiny" gives a 1x1 window, too small to be a recording's first frame.
+    if (app.arguments().contains(QStringLiteral("--tiny"))) {
+        window.setWindowTitle(QStringLiteral("Road tiny window"));
+        window.setFixedSize(1, 1);
+    }
     window.move(200, 150);
     window.show();
+    // Tells the test which window to record.
+    std::printf("%llu\n", static_cast<unsigned long long>(window.winId()));
+    std::fflush(stdout);
     return app.exec();
 }

@@ -2,8 +2,6 @@
 // (Xvfb 1920x1080, PulseAudio with the null sink "vsink" and the source "vmic").
 #include "RoadTestSupport.h"
 
-#include "platform/mac/MacWindowHelpers.h"
-#include "platform/mac/MacWindowInfo.h"
 
 #include <QApplication>
 #include <QFile>
@@ -83,6 +81,8 @@ private slots:
     void fullScreenFiveSeconds();
     void customAreaWithOddCoordinates();
     void windowOfAnotherProcess();
+    void tinyWindowNeverStarts();
+    void stopDuringTheWindowWaitEndsTheStart();
     void pauseMakesASecondSegment();
     void audioOnlyInEachFormat_data();
     void audioOnlyInEachFormat();
@@ -90,6 +90,8 @@ private slots:
     void discardLeavesNothingBehind();
 
 private:
+    // Opens the helper window (1x1 with --tiny) and returns its handle.
+    NativeWindowHandle openHelperWindow(QProcess& helper, const QStringList& arguments);
     // Starts, records `seconds`, stops and returns the finished file.
     QString record(Recorder& recorder, double seconds);
 
@@ -173,23 +175,83 @@ void TestRecordingRoad::customAreaWithOddCoordinates()
     QVERIFY2(qAbs(info.duration - 3.0) <= 0.5, qPrintable(QString::number(info.duration)));
 }
 
+NativeWindowHandle TestRecordingRoad::openHelperWindow(QProcess& helper, const QStringList& arguments)
+{
+    helper.start(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/road/road_window_helper"), arguments);
+    if (!helper.waitForStarted() || !helper.waitForReadyRead(10000))
+        return {};
+    const quint32 id = helper.readLine().trimmed().toUInt();
+    QTest::qWait(500); // mapped and painted
+    return NativeWindowHandle(id, QStringLiteral("Road helper window"));
+}
+
+void TestRecordingRoad::tinyWindowNeverStarts()
+{
+    QProcess helper;
+    const NativeWindowHandle window = openHelperWindow(helper, {QStringLiteral("--tiny")});
+    QVERIFY(window.isValid());
+    Recorder recorder;
+    recorder.setCaptureBackend(Recorder::FramesBackend);
+    recorder.setCaptureWindow(window);
+    Spies spies(&recorder);
+    QElapsedTimer clock;
+    clock.start();
+    recorder.start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 15000);
+    QVERIFY2(clock.elapsed() >= 4500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(spies.lastError(), QStringLiteral("窗口捕获启动失败或目标窗口没有产生画面。"));
+    QVERIFY(!recorder.isPreparingStart());
+    QVERIFY(!recorder.isRecording());
+    QCOMPARE(spies.stopped.size(), 0);
+    QCOMPARE(filesBelow(m_dir->path()), QStringList());
+    helper.kill();
+    helper.waitForFinished();
+}
+
+void TestRecordingRoad::stopDuringTheWindowWaitEndsTheStart()
+{
+    QProcess helper;
+    const NativeWindowHandle window = openHelperWindow(helper, {QStringLiteral("--tiny")});
+    QVERIFY(window.isValid());
+    Recorder recorder;
+    recorder.setCaptureBackend(Recorder::FramesBackend);
+    recorder.setCaptureWindow(window);
+    Spies spies(&recorder);
+    // The preflight done, the window capture waits for a usable frame in a nested
+    // event loop: the engine must look busy, ignore a second start and take a stop.
+    bool busyDuringWait = false;
+    int stoppedAtOnce = -1;
+    QTimer::singleShot(2500, &recorder, [&] {
+        busyDuringWait = recorder.isPreparingStart();
+        recorder.start();
+        recorder.stop();
+        stoppedAtOnce = int(spies.stopped.size());
+    });
+    recorder.start();
+    QTRY_VERIFY_WITH_TIMEOUT(stoppedAtOnce >= 0, 10000);
+    QVERIFY(busyDuringWait);
+    QCOMPARE(stoppedAtOnce, 1);
+    QCOMPARE(spies.stopped.first().first().toString(), QString());
+    QTest::qWait(3500); // past the end of the wait
+    QCOMPARE(spies.errors.size(), 0);
+    QCOMPARE(spies.started.size(), 0);
+    QCOMPARE(spies.stopped.size(), 1);
+    QVERIFY(!recorder.isRecording());
+    QVERIFY(!recorder.isPreparingStart());
+    QCOMPARE(filesBelow(m_dir->path()), QStringList());
+    helper.kill();
+    helper.waitForFinished();
+}
+
 void TestRecordingRoad::windowOfAnotherProcess()
 {
     QProcess helper;
-    helper.start(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/road/road_window_helper"), QStringList());
-    QVERIFY(helper.waitForStarted());
-    MacWindowInfo target;
-    QVERIFY(QTest::qWaitFor([&] {
-        for (const MacWindowInfo& w : macCapturableWindows()) {
-            if (w.title == QLatin1String("Road helper window"))
-                target = w;
-        }
-        return target.windowNumber != 0;
-    }, 10000));
+    const NativeWindowHandle window = openHelperWindow(helper, {});
+    QVERIFY(window.isValid());
 
     Recorder recorder;
     recorder.setCaptureBackend(Recorder::FramesBackend);
-    recorder.setCaptureWindow(NativeWindowHandle(quint32(target.windowNumber), target.title));
+    recorder.setCaptureWindow(window);
     recorder.setMouseEffectsEnabled(false);
     const QString file = record(recorder, 3.0);
     helper.kill();
