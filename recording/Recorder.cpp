@@ -7,6 +7,8 @@
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"
 #include "recording/EncoderProbe.h"
+#include "recording/MediaProbe.h"
+#include "recording/RecordingFinalizer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -53,6 +55,19 @@ Recorder::Recorder(QObject *parent)
     connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
     connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
+    connect(policyTimer, &QTimer::timeout, this, &Recorder::checkRecordingPolicies);
+
+    finalizer = new RecordingFinalizer(this);
+    connect(finalizer, &RecordingFinalizer::finalizingChanged, this, [this](bool active) {
+        finalizing = active;
+        emit finalizingChanged(active);
+    });
+    connect(finalizer, &RecordingFinalizer::finalizingMessageChanged, this, &Recorder::finalizingMessageChanged);
+    connect(finalizer, &RecordingFinalizer::finalizationProgressChanged, this,
+            &Recorder::finalizationProgressChanged);
+    connect(finalizer, &RecordingFinalizer::finalizationWarning, this, &Recorder::finalizationWarning);
+    connect(finalizer, &RecordingFinalizer::errorOccurred, this, &Recorder::errorOccurred);
+    connect(finalizer, &RecordingFinalizer::stopped, this, &Recorder::onFinalizationStopped);
     // Raw 1080p frames need a larger pipe than the default 64 KiB to keep up.
     process->setChildProcessModifier([] { ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20); });
 
@@ -1376,41 +1391,136 @@ void Recorder::onEncoderError(QProcess::ProcessError error)
 
 bool Recorder::activeSegmentIsUsable() const
 {
-    if (currentSegmentPath.isEmpty() || QFileInfo(currentSegmentPath).size() <= 0)
-        return false;
-    QProcess probe;
-    const QString tool = QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe"))
-        ? QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe")
-        : QStringLiteral("ffprobe");
-    probe.start(tool, {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                       QStringLiteral("format=duration"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
-                       currentSegmentPath});
-    if (!probe.waitForFinished(10000)) {
-        probe.kill();
-        probe.waitForFinished(1000);
-        return false;
-    }
-    bool ok = false;
-    const double seconds = QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed().toDouble(&ok);
-    return probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0 && ok && seconds > 0.0;
+    return MediaProbe::isUsableSegment(currentSegmentPath, 3000);
 }
 
 void Recorder::finalizeSegments()
 {
-    // Interim: a single segment becomes the output; several stay in the parts folder.
     recordingActive = false;
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
-    if (segmentFiles.size() == 1 && !QFileInfo::exists(outputPath) && QFile::rename(segmentFiles.first(), outputPath)) {
-        segmentFiles.clear();
-        QDir().rmdir(partsFolder);
-        emit stopped(outputPath);
-        return;
+
+    FinalizationJob job;
+    job.outputPath = outputPath;
+    job.partsFolder = partsFolder;
+    job.segmentFiles = segmentFiles;
+    job.merge.audioOnly = audioOnly;
+    job.merge.audioFormat = audioFormat;
+    job.merge.audioBitrate = audioBitrate;
+    job.merge.videoContainer = videoContainer;
+    job.merge.fps = fps;
+    job.merge.videoBitrate = videoBitrate;
+    job.merge.captureStreamSize = captureStreamSize;
+    job.merge.ffmpegProgram = ffmpegExecutable();
+    job.segmentsDiffer = segmentsDiffer;
+    job.keyframeInterval = keyframeInterval;
+    job.recordedMs = finishedSegmentsMs;
+    if (!audioOnly && !watermarkFilter.isEmpty()) {
+        job.watermarkFilter = watermarkFilter;
+        job.watermarkEncoder = selectedEncoder.isEmpty() ? resolvedEncoder() : selectedEncoder;
     }
-    if (!segmentFiles.isEmpty())
-        emit finalizationWarning(tr("分段已保留在：\n%1").arg(partsFolder));
-    emit stopped(QString());
+    finalizer->start(job);
+}
+
+void Recorder::onFinalizationStopped(const QString &path)
+{
+    finalizing = false;
+    selectedEncoder.clear();
+    segmentsDiffer = false;
+    // After a failure the segments stay on disk, named in the error message.
+    segmentFiles.clear();
+    emit stopped(path);
+}
+
+void Recorder::cancelFinalization()
+{
+    finalizer->cancel();
+}
+
+// ---------------------------------------------------------------------------
+// Policies and live switches
+// ---------------------------------------------------------------------------
+
+RecordingPolicy::Snapshot Recorder::policySnapshot() const
+{
+    RecordingPolicy::Snapshot s;
+    s.active = recordingActive;
+    s.paused = recordingPaused;
+    s.endPending = pendingReason != SegmentEndReason::None;
+    s.encoderRunning = process->state() == QProcess::Running;
+    s.recordingMs = recordingTimer.isValid() ? recordingTimer.elapsed() : -1;
+    s.segmentMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
+    return s;
+}
+
+qint64 Recorder::estimatedDisplayBytes(qint64 actualBytes) const
+{
+    return RecordingPolicy::estimatedDisplayBytes(actualBytes, audioOnly, audioFormat, audioBitrate,
+                                                  finishedSegmentsMs,
+                                                  segmentTimer.isValid() ? segmentTimer.elapsed() : -1);
+}
+
+void Recorder::checkRecordingPolicies()
+{
+    RecordingPolicy::Snapshot s = policySnapshot();
+    if (!RecordingPolicy::tickApplies(s))
+        return;
+    s.segmentBytes = currentSegmentBytes();
+    s.totalBytes = totalRecordedBytes();
+    emit recordingStatsUpdated(estimatedDisplayBytes(s.totalBytes), outputPath);
+
+    const RecordingPolicy::Limit stopLimit{autoStopEnabled, autoStopMode, autoStopMinutes, autoStopMegabytes};
+    const RecordingPolicy::Limit splitLimit{autoSplitEnabled, autoSplitMode, autoSplitMinutes, autoSplitMegabytes};
+    switch (RecordingPolicy::decide(stopLimit, splitLimit, s)) {
+    case RecordingPolicy::Action::Stop:
+        qInfo().noquote() << "[Recorder] automatic stop";
+        pendingReason = SegmentEndReason::Stop;
+        stopCurrentSegment();
+        break;
+    case RecordingPolicy::Action::Split:
+        qInfo().noquote() << "[Recorder] automatic split after" << s.segmentMs << "ms," << s.segmentBytes << "bytes";
+        pendingReason = SegmentEndReason::Restart;
+        stopCurrentSegment();
+        break;
+    case RecordingPolicy::Action::None:
+        break;
+    }
+}
+
+void Recorder::switchSystemAudioDuringRecording(bool on)
+{
+    if (on == systemAudioEnabled)
+        return;
+    systemAudioEnabled = on;
+    if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
+        return;
+    segmentsDiffer = true;
+    pendingReason = SegmentEndReason::Restart;
+    stopCurrentSegment();
+}
+
+void Recorder::switchMicrophoneDuringRecording(bool on)
+{
+    if (on == micEnabled)
+        return;
+    micEnabled = on;
+    if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
+        return;
+    segmentsDiffer = true;
+    pendingReason = SegmentEndReason::Restart;
+    stopCurrentSegment();
+}
+
+void Recorder::switchWebcamDuringRecording(bool on)
+{
+    if (on == webcamEnabled)
+        return;
+    webcamEnabled = on;
+    if (audioOnly || !RecordingPolicy::liveSwitchRestarts(policySnapshot()))
+        return;
+    pendingReason = SegmentEndReason::Restart;
+    stopCurrentSegment();
 }
 
 // ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "recording/EncoderCommandLine.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/FrameComposer.h"
+#include "recording/RecordingPolicy.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -19,6 +20,7 @@
 #include <functional>
 
 class QTimer;
+class RecordingFinalizer;
 class WasapiLoopbackCapture;
 class WasapiMicrophoneCapture;
 class MacScreenCapture;
@@ -147,6 +149,16 @@ public:
     void resume();
     void stop();
     void discard();
+
+    // Device switches during a recording: the running segment ends and the next one
+    // records with the new value. While paused the value is only stored.
+    void switchSystemAudioDuringRecording(bool on);
+    void switchMicrophoneDuringRecording(bool on);
+    void switchWebcamDuringRecording(bool on);
+
+    // Cancels the watermark pass of a running finalisation; the recording is then
+    // published without watermark.
+    void cancelFinalization();
 
     qint64 currentSegmentBytes() const;
     qint64 totalRecordedBytes() const;
@@ -320,6 +332,13 @@ protected:
     bool activeSegmentIsUsable() const;
     // Turns the kept segments into the output file once the last encoder has ended.
     void finalizeSegments();
+    void onFinalizationStopped(const QString &path);
+
+    // The half-second policy tick: statistics, auto-stop and auto-split.
+    void checkRecordingPolicies();
+    qint64 estimatedDisplayBytes(qint64 actualBytes) const;
+    RecordingPolicy::Snapshot policySnapshot() const;
+    RecordingFinalizer *finalizer = nullptr;
 
     // Encoder output and the downgrades it may ask for.
     void onEncoderOutput();

@@ -21,88 +21,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// A window of another process: the capture layer leaves the own process's windows out.
-class HelperWindow
-{
-public:
-    bool open(const QString &title, const QString &colour, const QRect &geometry)
-    {
-        m_process = std::make_unique<QProcess>();
-        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process->start(QStringLiteral(CAPTURE_TEST_WINDOW),
-                         {title, colour, QString::number(geometry.x()), QString::number(geometry.y()),
-                          QString::number(geometry.width()), QString::number(geometry.height())});
-        if (!m_process->waitForStarted(5000))
-            return false;
-        QElapsedTimer timer;
-        timer.start();
-        QByteArray line;
-        while (!line.contains('\n') && timer.elapsed() < 10000) {
-            m_process->waitForReadyRead(200);
-            line += m_process->readAllStandardOutput();
-        }
-        const QList<QByteArray> words = line.trimmed().split(' ');
-        if (words.size() != 2 || words.first() != "ready")
-            return false;
-        m_id = words.at(1).toULongLong();
-        QTest::qWait(200); // let the compositor show it
-        return m_id != 0;
-    }
-
-    void close()
-    {
-        if (!m_process)
-            return;
-        m_process->closeWriteChannel();
-        if (!m_process->waitForFinished(5000))
-            m_process->kill();
-        m_process->waitForFinished(2000);
-        m_process.reset();
-    }
-
-    ~HelperWindow() { close(); }
-    quint64 id() const { return m_id; }
-
-private:
-    std::unique_ptr<QProcess> m_process;
-    quint64 m_id = 0;
-};
-
-bool allOpaque(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        const quint32 *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] >> 24) != 0xFF)
-                return false;
-        }
-    }
-    return true;
-}
-
-// Reads the pipe the way the encoder does, for about `seconds`, returning all bytes.
-QByteArray readPipe(int fd, double seconds, const std::function<void(qint64)> &atMs = {})
-{
-    QByteArray data;
-    QElapsedTimer timer;
-    timer.start();
-    char buffer[16384];
-    while (timer.elapsed() < seconds * 1000) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 50) > 0) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n > 0)
-                data.append(buffer, n);
-        }
-        if (atMs)
-            atMs(timer.elapsed());
-    }
-    return data;
-}
-
-} // namespace
+#include "capture_test_support.h"
 
 class TestCaptureE2E : public QObject
 {
@@ -114,10 +33,8 @@ private slots:
         QVERIFY2(qEnvironmentVariableIsSet("VISTRELLE_TEST_ENV"), "run through scripts/test-env.sh");
         QVERIFY(MacScreenCapture::isAvailable());
         QVERIFY(MacSystemAudioCapture::isAvailable());
-        m_toolbar = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-        m_toolbar->setGeometry(1700, 20, 120, 40);
-        m_toolbar->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_toolbar.get()));
+        m_toolbar = showToolbar(QRect(1700, 20, 120, 40));
+        QVERIFY(m_toolbar);
     }
 
     void screenFramesShowOtherWindowsWithCursor()
@@ -312,15 +229,10 @@ private slots:
         HelperWindow cover;
         QVERIFY(cover.open(QStringLiteral("Cover"), QStringLiteral("#0000ff"), QRect(250, 250, 700, 450)));
 
-        int calls = 0;
-        QImage preview;
-        captureMacWindowPreview(probe.id(), [&](QImage image) {
-            ++calls;
-            preview = image;
-        });
-        QTRY_COMPARE(calls, 1);
-        QCOMPARE(preview.size(), QSize(640, 384));
-        QCOMPARE(QColor(preview.pixel(320, 192)), QColor(0, 0xc0, 0));
+        std::optional<QImage> preview = previewOnce(probe.id());
+        QVERIFY(preview);
+        QCOMPARE(preview->size(), QSize(640, 384));
+        QCOMPARE(QColor(preview->pixel(320, 192)), QColor(0, 0xc0, 0));
 
         WindowFrameSource source;
         QSignalSpy frames(&source, &WindowFrameSource::frameAvailable);
@@ -349,13 +261,9 @@ private slots:
         QCOMPARE(errors.count(), 1);
 
         QTRY_VERIFY_WITH_TIMEOUT(findProbe().windowNumber == 0, 3000);
-        calls = 0;
-        captureMacWindowPreview(probe.id(), [&](QImage image) {
-            ++calls;
-            preview = image;
-        });
-        QTRY_COMPARE(calls, 1);
-        QVERIFY(preview.isNull());
+        preview = previewOnce(probe.id());
+        QVERIFY(preview);
+        QVERIFY(preview->isNull());
     }
 
     void toolbarHelpers()

@@ -1,0 +1,333 @@
+// Whole recordings with the real ffmpeg on the private test desktop, ending in one file:
+// splits by size, a microphone switched on mid-recording, pause and resume, a failing merge,
+// the watermark pass, and a program killed in the middle of a recording.
+#include "../final/TestMedia.h"
+#include "../road/RoadTestSupport.h"
+#include "NoisyPicture.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QPainter>
+#include <QWidget>
+
+#include <signal.h>
+
+namespace {
+
+// ffmpeg processes whose command line mentions `needle` (the recordings of one test).
+QList<qint64> encodersMentioning(const QString &needle)
+{
+    QList<qint64> pids;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        if (!isPid)
+            continue;
+        QFile cmd(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!cmd.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = cmd.readAll();
+        if (line.startsWith("ffmpeg") || line.contains("/ffmpeg")) {
+            if (QString::fromLocal8Bit(line).contains(needle))
+                pids << pid;
+        }
+    }
+    return pids;
+}
+
+} // namespace
+
+class TestRecorderFinalisation : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir *m_dir = nullptr;
+    NoisyPicture *m_picture = nullptr;
+    // Stands in for the floating toolbar that screen recordings keep out of the picture.
+    QWidget *m_toolbar = nullptr;
+
+    // Segments of the recording as finalisation begins, with their durations.
+    struct SegmentWatch
+    {
+        QStringList names;
+        qint64 totalMs = 0;
+    };
+
+    void watchSegments(Recorder &recorder, SegmentWatch &watch)
+    {
+        connect(&recorder, &Recorder::finalizingChanged, this, [this, &watch](bool active) {
+            if (!active)
+                return;
+            QDirIterator it(m_dir->path(), {QStringLiteral("segment_*")}, QDir::Files | QDir::Hidden,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString seg = it.next();
+                watch.names << QFileInfo(seg).fileName();
+                watch.totalMs += TestMedia::probe(seg).durationMs;
+            }
+            watch.names.sort();
+        });
+    }
+
+    QStringList intermediates() const
+    {
+        QStringList found;
+        QDirIterator it(m_dir->path(), QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString f = it.next();
+            if (f.contains(QLatin1String(".merging.")) || f.contains(QLatin1String(".watermarking."))
+                || f.endsWith(QLatin1String(".vistrelle-parts")))
+                found << f;
+        }
+        return found;
+    }
+
+    static bool waitStarted(road::Spies &spies)
+    {
+        return QTest::qWaitFor([&] { return !spies.started.isEmpty() || !spies.errors.isEmpty(); }, 20000)
+            && spies.errors.isEmpty();
+    }
+
+    static QString waitStopped(road::Spies &spies, int timeoutMs = 120000)
+    {
+        if (!QTest::qWaitFor([&] { return !spies.stopped.isEmpty(); }, timeoutMs))
+            return QStringLiteral("<no stop>");
+        return spies.stopped.first().first().toString();
+    }
+
+    static void makeTone(const QString &path, int seconds)
+    {
+        QCOMPARE(QProcess::execute("sox", {"-n", "-r", "48000", "-c", "2", path, "synth", QString::number(seconds),
+                                           "sine", "1000", "vol", "0.5"}),
+                 0);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
+            QSKIP("needs the private test desktop (scripts/test-env.sh)");
+        m_picture = new NoisyPicture(QRect(0, 0, 1920, 1080));
+        m_picture->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_picture));
+        m_toolbar = makeStandInToolbar();
+        QVERIFY(QTest::qWaitForWindowExposed(m_toolbar));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_toolbar;
+        delete m_picture;
+    }
+
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        road::useSaveFolder(m_dir->path());
+    }
+
+    void cleanup()
+    {
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void splitBySizeEndsAsOneFile()
+    {
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setVideoBitrate(8000);
+        recorder.setAutoSplit(true, 1, 10, 1); // a new segment at every megabyte
+        road::Spies spies(&recorder);
+        QSignalSpy messages(&recorder, &Recorder::finalizingMessageChanged);
+        SegmentWatch watch;
+        watchSegments(recorder, watch);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QTest::qWait(8000);
+        recorder.stop();
+        const QString file = waitStopped(spies);
+        QVERIFY2(!file.isEmpty() && file != "<no stop>", qPrintable(spies.lastError()));
+        QVERIFY2(watch.names.size() >= 2, qPrintable(watch.names.join(' ')));
+        QCOMPARE(messages.first().first().toString(), QString("正在安全合并录制分段…"));
+        const MediaInfo info = TestMedia::probe(file);
+        QVERIFY(info.hasVideo());
+        QVERIFY2(qAbs(info.durationMs - watch.totalMs) <= 500,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(info.durationMs).arg(watch.totalMs)));
+        QVERIFY2(info.durationMs >= 5000, qPrintable(QString::number(info.durationMs)));
+        QCOMPARE(road::filesBelow(m_dir->path()), QStringList{QFileInfo(file).fileName()});
+    }
+
+    void microphoneSwitchedOnMidRecording()
+    {
+        const QString tone = QDir(m_dir->path()).filePath("tone.wav");
+        makeTone(tone, 8);
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setMicAudioDevice("vmic");
+        road::Spies spies(&recorder);
+        SegmentWatch watch;
+        watchSegments(recorder, watch);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QTest::qWait(3000);
+        QProcess player;
+        player.start("paplay", {tone});
+        QVERIFY(player.waitForStarted());
+        recorder.switchMicrophoneDuringRecording(true);
+        QTest::qWait(4000);
+        recorder.stop();
+        const QString file = waitStopped(spies);
+        player.kill();
+        player.waitForFinished();
+        QVERIFY2(!file.isEmpty() && file != "<no stop>", qPrintable(spies.lastError()));
+        QCOMPARE(watch.names.size(), 2);
+        const MediaInfo info = TestMedia::probe(file);
+        QVERIFY(info.hasVideo());
+        QVERIFY2(info.hasAudio(), "the audio of the second segment was lost");
+        QVERIFY(qAbs(info.durationMs - watch.totalMs) <= 500);
+        const double seconds = info.durationMs / 1000.0;
+        const double before = TestMedia::meanVolume(file, 0.5, 2.0);
+        const double after = TestMedia::meanVolume(file, seconds - 2.5, 2.0);
+        QVERIFY2(before < -60, qPrintable(QString::number(before)));
+        QVERIFY2(after > -35, qPrintable(QString::number(after)));
+    }
+
+    void pauseAndResumeLeaveNoIntermediateFile()
+    {
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setVideoContainer("mkv");
+        road::Spies spies(&recorder);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QTest::qWait(2000);
+        QVERIFY(recorder.pause());
+        QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 20000);
+        // A webcam switch while paused is only stored.
+        recorder.switchWebcamDuringRecording(false);
+        QTest::qWait(1000);
+        recorder.resume();
+        QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 20000);
+        QTest::qWait(2000);
+        recorder.stop();
+        const QString file = waitStopped(spies);
+        QVERIFY2(file.endsWith(".mkv"), qPrintable(file + spies.lastError()));
+        QVERIFY2(qAbs(TestMedia::probe(file).durationMs - 4000) <= 600,
+                 qPrintable(QString::number(TestMedia::probe(file).durationMs)));
+        QVERIFY2(intermediates().isEmpty(), qPrintable(intermediates().join('\n')));
+        QVERIFY(!recorder.isFinalizing());
+    }
+
+    void failedMergeKeepsEverySegment()
+    {
+        const QString output = QDir(m_dir->path()).filePath("kept 'one' 中.mp4");
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setOutputPath(output);
+        road::Spies spies(&recorder);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QTest::qWait(1500);
+        QVERIFY(recorder.pause());
+        QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 20000);
+        recorder.resume();
+        QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 20000);
+        QTest::qWait(1500);
+        // Something else holds the merge's file name: the merge cannot be written.
+        QVERIFY(QDir().mkpath(output + ".merging.mp4"));
+        recorder.stop();
+        QCOMPARE(waitStopped(spies), QString());
+        const QString parts = Recorder::partsFolderFor(output);
+        QVERIFY2(spies.lastError().contains(parts), qPrintable(spies.lastError()));
+        QVERIFY(!QFileInfo::exists(output));
+        const QStringList segments = QDir(parts).entryList({"segment_*.mp4"}, QDir::Files);
+        QCOMPARE(segments.size(), 2);
+        for (const QString &s : segments)
+            QVERIFY(TestMedia::probe(QDir(parts).filePath(s)).hasVideo());
+        QVERIFY(!recorder.isFinalizing());
+    }
+
+    void watermarkPass()
+    {
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setWatermarkFilter("drawbox=x=0:y=0:w=64:h=48:color=red:t=fill");
+        road::Spies spies(&recorder);
+        QSignalSpy warnings(&recorder, &Recorder::finalizationWarning);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QTest::qWait(2500);
+        recorder.stop();
+        const QString file = waitStopped(spies);
+        QVERIFY2(!file.isEmpty() && file != "<no stop>", qPrintable(spies.lastError()));
+        QCOMPARE(warnings.size(), 0);
+        const QByteArray frame = TestMedia::frameRgb(file, 1.0);
+        QCOMPARE(frame.size(), 1920 * 1080 * 3);
+        const QColor corner = TestMedia::averageColor(frame, 1920, 4, 4, 56, 40);
+        QVERIFY2(corner.red() > 200 && corner.green() < 60 && corner.blue() < 60, qPrintable(corner.name()));
+        QVERIFY(intermediates().isEmpty());
+
+        // A filter ffmpeg does not know: the plain recording is published with the warning.
+        Recorder plain;
+        plain.setMouseEffectsEnabled(false);
+        plain.excludedWindowId = m_toolbar->winId();
+        plain.setWatermarkFilter("nosuchfilter=1");
+        road::Spies spies2(&plain);
+        QSignalSpy warnings2(&plain, &Recorder::finalizationWarning);
+        plain.start();
+        QVERIFY2(waitStarted(spies2), qPrintable(spies2.lastError()));
+        QTest::qWait(2000);
+        plain.stop();
+        const QString file2 = waitStopped(spies2);
+        QVERIFY2(!file2.isEmpty() && file2 != "<no stop>", qPrintable(spies2.lastError()));
+        QCOMPARE(warnings2.size(), 1);
+        QCOMPARE(warnings2.first().first().toString(), QString("水印处理失败，已保留并保存无水印原视频，录制内容没有丢失。"));
+        QVERIFY(TestMedia::probe(file2).hasVideo());
+        QVERIFY(intermediates().isEmpty());
+    }
+
+    void killedProgramLeavesPlayableSegments()
+    {
+        const QString output = QDir(m_dir->path()).filePath("crash.mp4");
+        QProcess helper;
+        helper.setProcessChannelMode(QProcess::SeparateChannels);
+        helper.start(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/final_e2e/final_record_helper"), {output});
+        QVERIFY(helper.waitForStarted());
+        QVERIFY2(QTest::qWaitFor([&] { return helper.canReadLine() || helper.state() == QProcess::NotRunning; }, 30000),
+                 "the helper did not start recording");
+        const QString line = QString::fromLocal8Bit(helper.readLine()).trimmed();
+        QVERIFY2(line.startsWith("STARTED "), qPrintable(line + helper.readAllStandardError()));
+        const QString parts = line.mid(8);
+        QElapsedTimer recorded;
+        recorded.start();
+        QTest::qWait(4000);
+        helper.kill(); // SIGKILL: no chance to finish anything
+        const qint64 recordedMs = recorded.elapsed();
+        helper.waitForFinished();
+
+        // The orphaned encoder ends when its input closes; one that records by itself would
+        // go on: stop it the same hard way.
+        (void)QTest::qWaitFor([&] { return encodersMentioning(parts).isEmpty(); }, 3000);
+        for (qint64 pid : encodersMentioning(parts))
+            ::kill(pid_t(pid), SIGKILL);
+        QVERIFY(QTest::qWaitFor([&] { return encodersMentioning(parts).isEmpty(); }, 5000));
+
+        const QStringList segments = QDir(parts).entryList({"segment_*"}, QDir::Files);
+        QCOMPARE(segments.size(), 1);
+        const MediaInfo info = TestMedia::probe(QDir(parts).filePath(segments.first()));
+        QVERIFY2(info.ok, qPrintable(info.error));
+        QVERIFY(info.hasVideo());
+        QVERIFY2(qAbs(info.durationMs - recordedMs) <= 1000,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(info.durationMs).arg(recordedMs)));
+    }
+};
+
+QTEST_MAIN(TestRecorderFinalisation)
+#include "tst_recorder_finalisation.moc"
