@@ -230,13 +230,12 @@ void LinkManager::precheckAndOpen(const QString &primary, const QString &fallbac
 
                 QString target = primary;
                 if (missing) {
-                    qInfo().noquote() << "[LinkManager] Page is missing, falling back to"
-                                      << fallback << ":" << primary;
+                    qInfo() << "[LinkManager] Page is missing, falling back to" << fallback
+                            << ":" << primary;
                     target = fallback;
                 } else if (timedOut || error != QNetworkReply::NoError) {
-                    qWarning().noquote()
-                        << "[LinkManager] Unable to pre-check link, opening configured URL:"
-                        << primary << reply->errorString();
+                    qWarning() << "[LinkManager] Unable to pre-check link, opening configured URL:"
+                               << primary << reply->errorString();
                 }
                 if (!QDesktopServices::openUrl(QUrl(target)) && weakParent)
                     showBrowserFailure(target, weakParent);

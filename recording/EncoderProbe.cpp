@@ -174,6 +174,7 @@ QString EncoderProbe::resolve(const QString &requested)
 
 bool EncoderProbe::supportsShortestBufDuration()
 {
+    QMutexLocker optionLock(&m_optionMutex);
     {
         QMutexLocker lock(&m_mutex);
         if (m_shortestBufDuration.has_value())

@@ -36,7 +36,9 @@ public:
     // working hardware encoder, anything else is used when it works.
     QString resolve(const QString &requested);
 
-    // Whether ffmpeg accepts -shortest_buf_duration; asked once.
+    // Whether ffmpeg accepts -shortest_buf_duration; asked once. A caller that
+    // asks while another thread's question runs waits for that answer instead of
+    // starting a second process.
     bool supportsShortestBufDuration();
 
     // Number of probe processes this object has started.
@@ -61,5 +63,7 @@ private:
     QMutex m_mutex;
     QHash<QString, bool> m_plain;
     QHash<QString, bool> m_sized;
+    // Held while the option question runs; never while an encoder probe does.
+    QMutex m_optionMutex;
     std::optional<bool> m_shortestBufDuration;
 };

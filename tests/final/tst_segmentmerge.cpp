@@ -116,6 +116,7 @@ private slots:
         s.captureStreamSize = QSize(160, 90);
         const Result r2 = merge({a, b}, dir, target, true, s);
         QVERIFY2(r2.ok, qPrintable(r2.detail));
+        QCOMPARE(r2.steps, QList<bool>{true}); // a re-encode asked for never tries a copy first
         QCOMPARE(TestMedia::probe(target).videoSize(), QSize(160, 90));
     }
 

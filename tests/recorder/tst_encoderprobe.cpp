@@ -16,6 +16,7 @@ here=$(dirname "$0")
 echo "$*" >> "$here/calls.log"
 case "$*" in
   *"-h full"*)
+    [ -f "$here/slow-help" ] && sleep 1
     [ -f "$here/has-buffer-option" ] && echo "-shortest_buf_duration <float> set the maximum buffering"
     echo "-shortest            finish encoding within shortest input"
     exit 0;;
@@ -74,6 +75,7 @@ private slots:
     {
         QFile::remove(dir.filePath(QStringLiteral("calls.log")));
         QFile::remove(dir.filePath(QStringLiteral("has-buffer-option")));
+        QFile::remove(dir.filePath(QStringLiteral("slow-help")));
         setWorking({});
     }
 
@@ -202,6 +204,16 @@ private slots:
         QVERIFY(with.supportsShortestBufDuration());
         QVERIFY(with.supportsShortestBufDuration());
         QCOMPARE(with.processesStarted(), 1);
+
+        // Asked from the pool at start-up and from the GUI thread for the first
+        // segment at the same time: one process, one answer for both.
+        QFile(dir.filePath(QStringLiteral("slow-help"))).open(QIODevice::WriteOnly);
+        EncoderProbe racing([this] { return program; });
+        QFuture<bool> early = QtConcurrent::run([&racing] { return racing.supportsShortestBufDuration(); });
+        QTRY_COMPARE(racing.processesStarted(), 1);
+        QVERIFY(racing.supportsShortestBufDuration());
+        QVERIFY(early.result());
+        QCOMPARE(racing.processesStarted(), 1);
     }
 
     void usableFromSeveralThreads()

@@ -15,6 +15,31 @@ class InspectableRecorder : public Recorder
 {
 public:
     using Recorder::audioBitrate;
+    using Recorder::audioOnly;
+    using Recorder::autoSplitEnabled;
+    using Recorder::autoStopEnabled;
+    using Recorder::captureBackend;
+    using Recorder::clickAnimation;
+    using Recorder::cursorColor;
+    using Recorder::effectsTargetRect;
+    using Recorder::leftClickColor;
+    using Recorder::micEnabled;
+    using Recorder::micNoiseReduction;
+    using Recorder::monoAudio;
+    using Recorder::mouseEffectsEnabled;
+    using Recorder::outputSize;
+    using Recorder::captureStreamSize;
+    using Recorder::rightClickColor;
+    using Recorder::systemAudioEnabled;
+    using Recorder::watermarkFilter;
+    using Recorder::webcamDeviceName;
+    using Recorder::webcamEnabled;
+    using Recorder::webcamFps;
+    using Recorder::webcamMirrored;
+    using Recorder::webcamPosition;
+    using Recorder::webcamResolution;
+    using Recorder::webcamShape;
+    using Recorder::webcamSize;
     using Recorder::audioFormat;
     using Recorder::autoSplitMegabytes;
     using Recorder::autoSplitMinutes;
@@ -82,6 +107,60 @@ private slots:
         QSettings().clear();
     }
 
+    // What a recording gets when the main window sets nothing.
+    void defaults()
+    {
+        InspectableRecorder r;
+        QVERIFY(r.captureRect.isNull());
+        QVERIFY(r.outputPath.isEmpty() && !r.outputPathExplicit);
+        QCOMPARE(r.fps, 30);
+        QCOMPARE(r.videoBitrate, 4000);
+        QCOMPARE(r.requestedEncoder, QStringLiteral("libx264"));
+        QCOMPARE(r.videoContainer, QStringLiteral("mp4"));
+        QCOMPARE(r.frameRateMode, QStringLiteral("cfr"));
+        QCOMPARE(r.keyframeInterval, 2);
+        QCOMPARE(int(r.captureBackend), 0);
+        QCOMPARE(r.desktopOutputIndex, 0);
+        QVERIFY(!r.systemAudioEnabled && !r.micEnabled && !r.audioOnly);
+        QCOMPARE(r.audioFormat, QStringLiteral("mp3"));
+        QCOMPARE(r.audioBitrate, 192);
+        QCOMPARE(r.systemVolume, 100);
+        QCOMPARE(r.micVolume, 100);
+        QVERIFY(!r.micNoiseReduction && !r.monoAudio);
+        QCOMPARE(r.micDelayMs, 0);
+        QVERIFY(!r.webcamEnabled);
+        QVERIFY(r.webcamDeviceName.isEmpty());
+        QCOMPARE(r.webcamResolution, 0);
+        QCOMPARE(r.webcamFps, 30);
+        QCOMPARE(r.webcamShape, 1);
+        QCOMPARE(r.webcamPosition, 1);
+        QCOMPARE(r.webcamSize, 50);
+        QVERIFY(r.webcamMirrored);
+        QVERIFY(r.effectsTargetRect.isNull());
+        QVERIFY(r.mouseEffectsEnabled);
+        QCOMPARE(r.cursorColor, QColor(QStringLiteral("#facd15")));
+        QCOMPARE(r.mouseSize, 40);
+        QCOMPARE(r.mouseOpacity, 60);
+        QVERIFY(r.clickAnimation);
+        QCOMPARE(r.leftClickColor, QColor(QStringLiteral("#ef3d3d")));
+        QCOMPARE(r.rightClickColor, QColor(QStringLiteral("#3478f6")));
+        QVERIFY(r.watermarkFilter.isEmpty());
+        QVERIFY(!r.autoSplitEnabled);
+        QCOMPARE(r.autoSplitMode, 0);
+        QCOMPARE(r.autoSplitMinutes, 10);
+        QCOMPARE(r.autoSplitMegabytes, 500);
+        QVERIFY(!r.autoStopEnabled);
+        QCOMPARE(r.autoStopMode, 0);
+        QCOMPARE(r.autoStopMinutes, 30);
+        QCOMPARE(r.autoStopMegabytes, 1000);
+        QVERIFY(r.selectedEncoder.isEmpty());
+        QCOMPARE(r.outputSize, QSize(-1, -1));
+        QCOMPARE(r.captureStreamSize, QSize(-1, -1));
+        QCOMPARE(r.pipeFrameSize, QSize(-1, -1));
+        QCOMPARE(r.excludedWindowId, WId(0));
+        QVERIFY(!r.cameraFrameSource);
+    }
+
     void clampsAndNormalisation()
     {
         InspectableRecorder r;
@@ -92,6 +171,8 @@ private slots:
         QCOMPARE(r.fps, 240);
         r.setVideoBitrate(100);
         QCOMPARE(r.videoBitrate, 500);
+        r.setKeyframeInterval(0);
+        QCOMPARE(r.keyframeInterval, 1);
         r.setKeyframeInterval(30);
         QCOMPARE(r.keyframeInterval, 10);
         r.setAudioBitrate(32);
@@ -111,6 +192,14 @@ private slots:
         QCOMPARE(r.frameRateMode, QStringLiteral("vfr"));
         r.setEncoder(QStringLiteral("  "));
         QCOMPARE(r.requestedEncoder, QStringLiteral("libx264"));
+        r.setEncoder(QStringLiteral(" auto "));
+        QCOMPARE(r.requestedEncoder, QStringLiteral("auto"));
+        r.setWebcamSettings(QStringLiteral("  Cam 1 "), 2, 60, 0, 3, 80, false);
+        QCOMPARE(r.webcamDeviceName, QStringLiteral("Cam 1"));
+        QCOMPARE(r.webcamFps, 60);
+        QVERIFY(!r.webcamMirrored);
+        r.setWatermarkFilter(QStringLiteral("  drawtext=text=x "));
+        QCOMPARE(r.watermarkFilter, QStringLiteral("drawtext=text=x"));
 
         r.setAudioProcessing(-5, 250, true, true, 5000);
         QCOMPARE(r.systemVolume, 0);
@@ -245,6 +334,45 @@ private slots:
         QVERIFY(!Recorder::createFolder(blocked, &error));
     }
 
+    // A start whose save folder or parts folder cannot be made says so, records
+    // nothing and touches nothing that is in the way.
+    void startReportsFoldersItCannotCreate()
+    {
+        const QDir dir(saveDir.path());
+        const QString blocker = dir.filePath(QStringLiteral("blocker"));
+        touch(blocker);
+        const QString partsBlocker = dir.filePath(QStringLiteral("voice.vistrelle-parts"));
+        touch(partsBlocker);
+
+        struct Case { QString directory; QString outputPath; QString named; };
+        const Case cases[] = {
+            {blocker + QStringLiteral("/sub"), QString(), blocker + QStringLiteral("/sub")},
+            {saveDir.path(), dir.filePath(QStringLiteral("voice.wav")), partsBlocker},
+        };
+        for (const Case &c : cases) {
+            setSave(c.directory, QStringLiteral("sequence"));
+            Recorder r;
+            r.setAudioOnly(true);
+            r.setAudioFormat(QStringLiteral("wav"));
+            r.setMicEnabled(true);
+            r.setMicAudioDevice(QStringLiteral("vmic"));
+            r.setOutputPath(c.outputPath);
+            QSignalSpy errors(&r, &Recorder::errorOccurred);
+            QSignalSpy started(&r, &Recorder::started);
+            QSignalSpy stopped(&r, &Recorder::stopped);
+            r.start();
+            QTRY_COMPARE(errors.count(), 1);
+            QVERIFY2(errors.first().first().toString().contains(QDir::toNativeSeparators(c.named)),
+                     qPrintable(errors.first().first().toString()));
+            QTRY_VERIFY(!r.isPreparingStart());
+            QVERIFY(!r.isRecording());
+            QCOMPARE(started.count(), 0);
+            QCOMPARE(stopped.count(), 0);
+        }
+        QVERIFY(QFileInfo(blocker).isFile());
+        QVERIFY(QFileInfo(partsBlocker).isFile());
+    }
+
     void emptySaveFolderMeansHome()
     {
         setSave(QString(), QStringLiteral("datetime"));
@@ -254,9 +382,34 @@ private slots:
 
     void ffmpegLookup()
     {
+        const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
+        if (qEnvironmentVariableIsSet("VISTRELLE_EXPECT_BUNDLED_FFMPEG")) {
+            // The copy run below: the program's own ffmpeg wins over the search path.
+            QCOMPARE(Recorder::ffmpegExecutable(), beside);
+            return;
+        }
         // No ffmpeg beside the test executable: the bare name is searched on PATH.
-        QVERIFY(!QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg")));
+        QVERIFY(!QFileInfo::exists(beside));
         QCOMPARE(Recorder::ffmpegExecutable(), QStringLiteral("ffmpeg"));
+
+        // A copy of this program with an ffmpeg beside it takes that one.
+        QTemporaryDir bundle;
+        QVERIFY(bundle.isValid());
+        const QString copy = bundle.filePath(QStringLiteral("tst_recorder"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QFile fake(bundle.filePath(QStringLiteral("ffmpeg")));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write("#!/bin/sh\nexit 0\n");
+        fake.close();
+        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VISTRELLE_EXPECT_BUNDLED_FFMPEG"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(copy, {QStringLiteral("ffmpegLookup")});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
     }
 
     void audioDevices()

@@ -338,6 +338,11 @@ void TestLinkManager::checksLocalisedPage()
     QVERIFY(manager.loadLinks(m_table));
     QCOMPARE(manager.currentLanguage(), QStringLiteral("de"));
 
+    if (opened.startsWith(QLatin1String("en/"))) {
+        // Links are logged as quoted strings, like every other string value.
+        QTest::ignoreMessage(QtInfoMsg, qPrintable(QStringLiteral("[LinkManager] Page is missing, falling back to \"%1\" : \"%2\"")
+                                                       .arg(m_server.url(opened), m_server.url(QStringLiteral("de/") + key))));
+    }
     QVERIFY(manager.openLink("support", key));
     QVERIFY(m_opened.isEmpty()); // only after the check
     QTRY_COMPARE_WITH_TIMEOUT(m_opened.size(), 1, 10000);

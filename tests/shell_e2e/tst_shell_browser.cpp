@@ -1,6 +1,7 @@
 // Opening links on the X11 desktop through the platform's own browser launcher: with no
 // browser to start the user is told so; with one, it receives the link.
 
+#include "app/FileLogger.h"
 #include "app/LinkManager.h"
 
 #include <QApplication>
@@ -54,6 +55,9 @@ void TestBrowser::noBrowserWarns()
     QVERIFY(!manager.openLink(QStringLiteral("support"), QStringLiteral("tutorial"), &parent));
     QCOMPARE(title, QStringLiteral("Unable to open browser"));
     QVERIFY(text.endsWith(QStringLiteral("\nhttps://vistrelle.example/en/help/tutorial")));
+
+    // The log folder cannot be shown either, and the caller is told.
+    QVERIFY(!FileLogger::openLogDirectory());
 }
 
 void TestBrowser::browserGetsTheLink()
@@ -75,6 +79,14 @@ void TestBrowser::browserGetsTheLink()
     QFile file(received);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("https://vistrelle.example/en/"));
+    file.close();
+
+    // The log folder opens through the same launcher, as a local file address.
+    QVERIFY(QFile::remove(received));
+    QVERIFY(FileLogger::openLogDirectory());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(received), 10000);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), QUrl::fromLocalFile(FileLogger::logDirectory()).toString());
 }
 
 int main(int argc, char **argv)
@@ -82,7 +94,8 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QApplication::setOrganizationName(QStringLiteral("Vistrelle"));

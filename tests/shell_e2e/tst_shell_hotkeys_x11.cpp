@@ -284,6 +284,11 @@ void TestGlobalHotkeyX11::unregisteredKeysAreReleased()
 
 int main(int argc, char **argv)
 {
+    // The test rewrites the hotkeys/ settings: keep them away from the user's own.
+    QTemporaryDir settingsHome;
+    if (!settingsHome.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QApplication::setOrganizationName(QStringLiteral("Vistrelle"));
