@@ -1428,7 +1428,8 @@ void Recorder::finalizeSegments()
     job.merge.videoContainer = videoContainer;
     job.merge.fps = fps;
     job.merge.videoBitrate = videoBitrate;
-    job.merge.captureStreamSize = captureStreamSize;
+    // The re-encode fits every segment into the last one's frame size: captureStreamSize is the
+    // whole screen's stream and would pad area recordings with black.
     job.merge.ffmpegProgram = ffmpegExecutable();
     job.segmentsDiffer = segmentsDiffer;
     job.keyframeInterval = keyframeInterval;
