@@ -1596,6 +1596,7 @@ bool Recorder::prepareWindowCapture()
     const int commands = commandGeneration;
     QEventLoop loop;
     QTimer timeout;
+    timeout.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait up to 5 % early
     timeout.setSingleShot(true);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     QString lostReason;
