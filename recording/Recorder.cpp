@@ -55,6 +55,11 @@ Recorder::Recorder(QObject *parent)
     connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
     connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
+    connect(microphoneCapture, &WasapiMicrophoneCapture::levelMeasured, this,
+            [this](float peak, float rms, bool silent, unsigned long long frames) {
+                qInfo().noquote() << EncoderOutputMonitor::microphoneLevelLine(
+                    microphoneCapture->modeName(), microphoneCapture->endpointName(), frames, peak, rms, silent);
+            });
     connect(policyTimer, &QTimer::timeout, this, &Recorder::checkRecordingPolicies);
 
     finalizer = new RecordingFinalizer(this);
@@ -1648,6 +1653,11 @@ void Recorder::connectWindowFrames()
     connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this](const QImage& frame) {
         if (!frame.isNull())
             windowImage = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
+    });
+    // A window closed during the recording: its last picture stays, and the user learns why.
+    connect(windowCapture, &WindowFrameSource::errorOccurred, this, [this](const QString& reason) {
+        qWarning().noquote() << "[Recorder] window capture lost:" << reason;
+        emit recordingPerformanceWarning(tr("录制的窗口已不可用，画面停留在最后一帧：%1").arg(reason));
     });
 }
 
