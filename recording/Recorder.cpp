@@ -54,6 +54,8 @@ Recorder::Recorder(QObject *parent)
     connect(process, &QProcess::readyRead, this, &Recorder::onEncoderOutput);
     connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
     connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
+    // The time-outs of a segment are exact: a coarse timer may fire 5 % early.
+    startWatchdog->setTimerType(Qt::PreciseTimer);
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
     connect(microphoneCapture, &WasapiMicrophoneCapture::levelMeasured, this,
             [this](float peak, float rms, bool silent, unsigned long long frames) {
@@ -1023,7 +1025,7 @@ void Recorder::onStartWatchdogTimeout()
                          << "encoder=" + selectedEncoder << "size=" + sizeText(nativeDesktopCaptureSize());
     stopAudioCaptures();
     askEncoderToEnd();
-    QTimer::singleShot(1500, this, [this] {
+    QTimer::singleShot(1500, Qt::PreciseTimer, this, [this] {
         if (startTimedOut && process->state() != QProcess::NotRunning)
             process->kill();
     });
@@ -1053,7 +1055,7 @@ void Recorder::stopCurrentSegment()
     startWatchdog->stop();
     stopAudioCaptures();
     askEncoderToEnd();
-    QTimer::singleShot(20000, this, [this, generation] {
+    QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
         if (generation == segmentGeneration && process->state() != QProcess::NotRunning
             && pendingReason != SegmentEndReason::None) {
             qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
@@ -1076,7 +1078,7 @@ bool Recorder::pause()
         frameTimer->stop();
     if (segmentStopping)
         return true;
-    QTimer::singleShot(100, this, [this] {
+    QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
         if (pendingReason == SegmentEndReason::Pause && !segmentStopping)
             stopCurrentSegment();
     });
@@ -1602,6 +1604,7 @@ bool Recorder::prepareWindowCapture()
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
+    timeout.setTimerType(Qt::PreciseTimer);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     QString lostReason;
     const QMetaObject::Connection firstFrame =
