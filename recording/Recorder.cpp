@@ -1603,6 +1603,7 @@ bool Recorder::prepareWindowCapture()
     const int commands = commandGeneration;
     QEventLoop loop;
     QTimer timeout;
+    timeout.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait up to 5 % early
     timeout.setSingleShot(true);
     timeout.setTimerType(Qt::PreciseTimer);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
