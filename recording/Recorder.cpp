@@ -1579,6 +1579,7 @@ bool Recorder::prepareWindowCapture()
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
+    timeout.setTimerType(Qt::PreciseTimer); // a coarse timer may give up to 5% early
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     QString lostReason;
     const QMetaObject::Connection firstFrame =
