@@ -4,7 +4,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QIODevice>
 #include <QPainter>
 #include <QPolygonF>
 #include <QScreen>
@@ -100,13 +99,4 @@ qint64 FrameComposer::frameBytes(const QSize& size)
 bool FrameComposer::backlogExceeded(qint64 pendingBytes, const QSize& pipeFrameSize)
 {
     return pendingBytes > frameBytes(pipeFrameSize) * 2;
-}
-
-qint64 FrameComposer::writeFrame(QIODevice* device, const QImage& frame)
-{
-    if (!device || frame.isNull())
-        return 0;
-    const qint64 bytes = frameBytes(frame.size());
-    // 32-bit rows are never padded, so the pixels form one block.
-    return device->write(reinterpret_cast<const char*>(frame.constBits()), bytes);
 }

@@ -8,8 +8,6 @@
 
 #include <functional>
 
-class QIODevice;
-
 // Turns one source picture (a screen, window or webcam frame) into the raw frame that
 // the encoder reads from its standard input: cut to the capture area, scaled to the
 // agreed size, ARGB32 (bytes B, G, R, A), with the cursor highlight, a drawn cursor for
@@ -51,8 +49,6 @@ public:
     static qint64 frameBytes(const QSize& size);
     // More than two whole frames still waiting: the next frame is dropped.
     static bool backlogExceeded(qint64 pendingBytes, const QSize& pipeFrameSize);
-    // Writes the pixels from the first one, rows without gaps. Returns the bytes queued.
-    static qint64 writeFrame(QIODevice* device, const QImage& frame);
 
     // Default locator: the real cursor, mapped through the screen under it.
     static QPointF systemCursorInImage(const QRect& targetRect, const QSize& imageSize);

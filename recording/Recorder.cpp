@@ -68,8 +68,6 @@ Recorder::Recorder(QObject *parent)
     connect(finalizer, &RecordingFinalizer::finalizationWarning, this, &Recorder::finalizationWarning);
     connect(finalizer, &RecordingFinalizer::errorOccurred, this, &Recorder::errorOccurred);
     connect(finalizer, &RecordingFinalizer::stopped, this, &Recorder::onFinalizationStopped);
-    // Raw 1080p frames need a larger pipe than the default 64 KiB to keep up.
-    process->setChildProcessModifier([] { ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20); });
 
     // Learn once, off the GUI thread, which optional encoder flags the local
     // ffmpeg knows, so that building a segment's command line never waits for it.
@@ -873,12 +871,30 @@ bool Recorder::startSegment()
 
     // The launch is checked here and now: a program that cannot start reports it
     // while waitForStarted runs, and the error handler leaves that report to us.
+    // Piped frames go through a pipe of our own that becomes the encoder's standard
+    // input; raw 1080p frames need far more than the default 64 KiB pipe to keep up.
+    int frameInput = -1;
+    QString pipeError;
+    if (isPipedVideo()) {
+        if (framePipe.open(&pipeError))
+            frameInput = framePipe.readEnd();
+        else
+            qWarning().noquote() << "[Recorder]" << pipeError;
+    }
+    process->setChildProcessModifier([frameInput] {
+        if (frameInput >= 0)
+            ::dup2(frameInput, STDIN_FILENO);
+        ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
+    });
     launchingSegment = true;
-    process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
-    const bool launched = process->waitForStarted(10000);
+    if (frameInput >= 0 || !isPipedVideo())
+        process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
+    const bool launched = process->state() != QProcess::NotRunning && process->waitForStarted(10000);
     launchingSegment = false;
+    framePipe.closeReadEnd();
     if (!launched) {
-        const QString reason = process->errorString();
+        framePipe.abort();
+        const QString reason = pipeError.isEmpty() ? process->errorString() : pipeError;
         if (process->state() != QProcess::NotRunning) {
             process->kill();
             process->waitForFinished(2000);
@@ -1016,6 +1032,7 @@ void Recorder::askEncoderToEnd()
         if (frameTimer)
             frameTimer->stop();
         deactivateWindowFrames();
+        framePipe.finish();
         process->closeWriteChannel();
     } else {
         process->write("q\n");
@@ -1411,7 +1428,8 @@ void Recorder::finalizeSegments()
     job.merge.videoContainer = videoContainer;
     job.merge.fps = fps;
     job.merge.videoBitrate = videoBitrate;
-    job.merge.captureStreamSize = captureStreamSize;
+    // The re-encode fits every segment into the last one's frame size: captureStreamSize is the
+    // whole screen's stream and would pad area recordings with black.
     job.merge.ffmpegProgram = ffmpegExecutable();
     job.segmentsDiffer = segmentsDiffer;
     job.keyframeInterval = keyframeInterval;
@@ -1642,6 +1660,7 @@ void Recorder::deactivateWindowFrames()
 
 void Recorder::cleanupWindowCapture()
 {
+    framePipe.abort();
     if (screenCapture) {
         screenCapture->stop();
         delete screenCapture;
@@ -1706,13 +1725,15 @@ void Recorder::writeWindowFrame(const QImage& frame)
         || process->state() != QProcess::Running) {
         return;
     }
-    if (FrameComposer::backlogExceeded(process->bytesToWrite(), pipeFrameSize)) {
+    if (!framePipe.isOpen())
+        return;
+    if (FrameComposer::backlogExceeded(framePipe.pendingBytes(), pipeFrameSize)) {
         outputMonitor.addDroppedFrame();
         return;
     }
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
-    FrameComposer::writeFrame(process, frameComposer.compose(frame, holdFrameUntilReady));
+    framePipe.write(frameComposer.compose(frame, holdFrameUntilReady));
 }
 
 void Recorder::onEncoderOutput()

@@ -4,6 +4,7 @@
 #include "recording/EncoderCommandLine.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/FrameComposer.h"
+#include "recording/FramePipe.h"
 #include "recording/RecordingPolicy.h"
 
 #include <QColor>
@@ -357,6 +358,8 @@ protected:
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
+    // Carries the frames of a piped segment to the encoder's standard input.
+    FramePipe framePipe;
     QTimer *frameTimer = nullptr;
     WindowFrameSource *windowCapture = nullptr;
     QImage windowImage;

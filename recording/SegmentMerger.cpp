@@ -80,11 +80,13 @@ QStringList SegmentMerger::reencodeArguments(const QStringList &segments, const 
 
     const bool withVideo = !s.audioOnly;
     bool withAudio = s.audioOnly;
-    QSize size = s.captureStreamSize;
+    // Without a size given, the last segment's frame size: after a resolution downgrade that is
+    // the smaller one, and it keeps the picture's own shape for area and window recordings.
+    QSize size = s.frameSize;
+    const bool sizeGiven = size.width() > 0 && size.height() > 0;
     for (const MediaInfo &info : infos) {
         withAudio = withAudio || info.hasAudio();
-        if (withVideo && !(size.width() > 0 && size.height() > 0) && info.videoSize().isValid()
-            && !info.videoSize().isEmpty())
+        if (withVideo && !sizeGiven && info.videoSize().width() > 0 && info.videoSize().height() > 0)
             size = info.videoSize();
     }
     if (withVideo && !(size.width() > 0 && size.height() > 0)) {

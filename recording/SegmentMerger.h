@@ -18,7 +18,8 @@ struct MergeSettings
     QString videoContainer = QStringLiteral("mp4");
     int fps = 30;
     int videoBitrate = 8000;
-    QSize captureStreamSize = QSize(-1, -1); // the size every segment is fitted into, when valid
+    // The size every segment is fitted into when re-encoding; invalid: the last segment's size.
+    QSize frameSize = QSize(-1, -1);
     QString ffmpegProgram = QStringLiteral("ffmpeg");
     QString ffprobeProgram; // empty: MediaProbe's lookup
 };
@@ -28,7 +29,7 @@ struct MergeSettings
 // Every segment is probed first. When all of them carry the same streams with the same
 // parameters, the concat demuxer copies the streams; otherwise (or when the copy fails, or a
 // re-encode is asked for) the segments are re-encoded through the concat filter, one input per
-// segment: video fitted into one size at the recording's rate, audio resampled to 48 kHz
+// segment: video fitted into one size (the last segment's) at the recording's rate, audio resampled to 48 kHz
 // stereo, silence for segments without audio. The concat demuxer would take the stream layout
 // of the first segment and silently drop audio that starts later.
 //

@@ -125,7 +125,7 @@ Please visit this link manually:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>تم الاحتفاظ بالمقاطع في:
+        <translation type="vanished">تم الاحتفاظ بالمقاطع في:
 %1</translation>
     </message>
     <message>

@@ -125,7 +125,7 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>Die Segmente wurden aufbewahrt in:
+        <translation type="vanished">Die Segmente wurden aufbewahrt in:
 %1</translation>
     </message>
     <message>

@@ -125,7 +125,7 @@ Please visit this link manually:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>The segments were kept in:
+        <translation type="vanished">The segments were kept in:
 %1</translation>
     </message>
     <message>

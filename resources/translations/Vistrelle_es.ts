@@ -125,7 +125,7 @@ Visite este enlace manualmente:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>Los segmentos se conservaron en:
+        <translation type="vanished">Los segmentos se conservaron en:
 %1</translation>
     </message>
     <message>

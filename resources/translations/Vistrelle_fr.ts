@@ -125,7 +125,7 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>Les segments ont été conservés dans :
+        <translation type="vanished">Les segments ont été conservés dans :
 %1</translation>
     </message>
     <message>

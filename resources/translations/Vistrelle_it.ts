@@ -125,7 +125,7 @@ Visita questo link manualmente:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>I segmenti sono stati conservati in:
+        <translation type="vanished">I segmenti sono stati conservati in:
 %1</translation>
     </message>
     <message>

@@ -125,7 +125,7 @@ Please visit this link manually:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>セグメントは次の場所に残っています：
+        <translation type="vanished">セグメントは次の場所に残っています：
 %1</translation>
     </message>
     <message>

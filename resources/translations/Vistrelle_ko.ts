@@ -125,7 +125,7 @@ Please visit this link manually:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>세그먼트는 다음 위치에 보관되어 있습니다:
+        <translation type="vanished">세그먼트는 다음 위치에 보관되어 있습니다:
 %1</translation>
     </message>
     <message>

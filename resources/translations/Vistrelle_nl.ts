@@ -125,7 +125,7 @@ Bezoek deze link handmatig:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>De segmenten zijn bewaard in:
+        <translation type="vanished">De segmenten zijn bewaard in:
 %1</translation>
     </message>
     <message>

@@ -125,7 +125,7 @@ Visite este link manualmente:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>Os segmentos foram mantidos em:
+        <translation type="vanished">Os segmentos foram mantidos em:
 %1</translation>
     </message>
     <message>

@@ -125,7 +125,7 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>Bölümler şurada saklandı:
+        <translation type="vanished">Bölümler şurada saklandı:
 %1</translation>
     </message>
     <message>

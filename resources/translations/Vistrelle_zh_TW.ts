@@ -125,7 +125,7 @@ Please visit this link manually:
     <message>
         <source>分段已保留在：
 %1</source>
-        <translation>分段已保留在：
+        <translation type="vanished">分段已保留在：
 %1</translation>
     </message>
     <message>

@@ -208,8 +208,13 @@ private slots:
         QTest::qWait(2000);
         QVERIFY(recorder.pause());
         QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 20000);
-        // A webcam switch while paused is only stored.
-        recorder.switchWebcamDuringRecording(false);
+        // Switches while paused are only stored; the microphone then records from the resumed
+        // segment on, so the two segments differ although no switch ended a segment.
+        recorder.setMicAudioDevice("vmic");
+        recorder.switchMicrophoneDuringRecording(true);
+        recorder.switchWebcamDuringRecording(true);
+        QCOMPARE(spies.paused.size(), 1);
+        QVERIFY(recorder.isPaused());
         QTest::qWait(1000);
         recorder.resume();
         QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 20000);
@@ -217,8 +222,10 @@ private slots:
         recorder.stop();
         const QString file = waitStopped(spies);
         QVERIFY2(file.endsWith(".mkv"), qPrintable(file + spies.lastError()));
-        QVERIFY2(qAbs(TestMedia::probe(file).durationMs - 4000) <= 600,
-                 qPrintable(QString::number(TestMedia::probe(file).durationMs)));
+        const MediaInfo info = TestMedia::probe(file);
+        QVERIFY2(qAbs(info.durationMs - 4000) <= 600, qPrintable(QString::number(info.durationMs)));
+        QVERIFY(info.hasVideo());
+        QVERIFY2(info.hasAudio(), "the microphone of the resumed segment was lost");
         QVERIFY2(intermediates().isEmpty(), qPrintable(intermediates().join('\n')));
         QVERIFY(!recorder.isFinalizing());
     }

@@ -1,39 +1,58 @@
-// A window of another process for the window-recording tests: its picture changes
-// colour and moves a bar every 100 ms, so that recorded frames must differ over time.
+// A window of another process for the recording tests and benchmarks: its picture
+// changes colour and moves a bar every frame, so that recorded frames differ over time.
+//   --tiny        a 1x1 window, too small to be a recording's first frame
+//   --fullscreen  covers the 1920x1080 screen and animates at 30 frames per second
+//   --flash       paints the picture white for 500 ms for every line read on stdin
+// Prints its X window id on the first line of its output.
 #include <QApplication>
 #include <QPainter>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
 class ChangingWindow : public QWidget
 {
 public:
-    ChangingWindow()
+    explicit ChangingWindow(int periodMs)
     {
         setWindowTitle(QStringLiteral("Road helper window"));
         resize(401, 301);
         auto* timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, [this] {
             ++m_step;
             update();
         });
-        timer->start(100);
+        timer->start(periodMs);
+    }
+
+    void flash()
+    {
+        m_flashing = true;
+        repaint();
+        QTimer::singleShot(500, this, [this] { m_flashing = false; });
     }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor::fromHsv((m_step * 17) % 360, 200, 220));
+        if (m_flashing) {
+            painter.fillRect(rect(), Qt::white);
+            return;
+        }
+        painter.fillRect(rect(), QColor::fromHsv((m_step * 17) % 360, 200, 120));
         painter.fillRect(QRect((m_step * 10) % width(), 0, 40, height()), Qt::black);
     }
 
 private:
     int m_step = 0;
+    bool m_flashing = false;
 };
 
 } // namespace
@@ -41,15 +60,30 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ChangingWindow window;
-    // "--tiny" gives a 1x1 window, too small to be a recording's first frame.
-    if (app.arguments().contains(QStringLiteral("--tiny"))) {
+    const QStringList args = app.arguments();
+    const bool fullScreen = args.contains(QStringLiteral("--fullscreen"));
+    ChangingWindow window(fullScreen ? 33 : 100);
+    if (args.contains(QStringLiteral("--tiny"))) {
         window.setWindowTitle(QStringLiteral("Road tiny window"));
         window.setFixedSize(1, 1);
     }
-    window.move(200, 150);
+    if (fullScreen) {
+        window.setWindowFlags(Qt::FramelessWindowHint);
+        window.setGeometry(0, 0, 1920, 1080);
+    } else {
+        window.move(200, 150);
+    }
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    input.setEnabled(args.contains(QStringLiteral("--flash")));
+    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
+        char buffer[256];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        window.flash();
+    });
     window.show();
-    // Tells the test which window to record.
     std::printf("%llu\n", static_cast<unsigned long long>(window.winId()));
     std::fflush(stdout);
     return app.exec();

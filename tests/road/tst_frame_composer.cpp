@@ -1,8 +1,10 @@
 #include "recording/CaptureGeometry.h"
 #include "recording/FrameComposer.h"
+#include "recording/FramePipe.h"
 
-#include <QBuffer>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +32,7 @@ class TestFrameComposer : public QObject
 
 private slots:
     void fullFrameIsWrittenByteForByte();
+    void abortedPipeStopsAWriterThatNobodyReads();
     void screenFramesAreCutThenScaled();
     void backlogLimitIsTwoFrames();
     void heldFramesCarryNoEffects();
@@ -49,14 +52,58 @@ void TestFrameComposer::fullFrameIsWrittenByteForByte()
     QImage source = solid(1920, 1080, qRgba(0x10, 0x20, 0x30, 0xff));
     source.setPixel(0, 0, qRgba(1, 2, 3, 0xff));
     const QImage frame = composer.compose(source, false);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QCOMPARE(FrameComposer::writeFrame(&buffer, frame), qint64(8294400));
-    const QByteArray bytes = buffer.data();
-    QCOMPARE(bytes.size(), 8294400);
+
+    // Two frames through the encoder's pipe, read back from its other end.
+    FramePipe pipe;
+    QString error;
+    QVERIFY2(pipe.open(&error), qPrintable(error));
+    const int readEnd = ::dup(pipe.readEnd());
+    pipe.closeReadEnd();
+    QVERIFY(pipe.write(frame));
+    QVERIFY(pipe.write(frame));
+    QVERIFY(!pipe.write(QImage()));
+    pipe.finish();
+    QVERIFY(!pipe.write(frame)); // nothing after the end
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, int(n));
+    ::close(readEnd);
+    QCOMPARE(bytes.size(), 2 * 8294400);
+    QCOMPARE(pipe.framesWritten(), qint64(2));
+    QCOMPARE(pipe.pendingBytes(), qint64(0));
     // B, G, R, A in memory: the encoder's "bgra".
     QCOMPARE(QByteArray(bytes.constData(), 8), QByteArray("\x03\x02\x01\xff\x30\x20\x10\xff", 8));
-    QCOMPARE(FrameComposer::writeFrame(&buffer, QImage()), qint64(0));
+    QCOMPARE(QByteArray(bytes.constData() + 8294400, 4), QByteArray("\x03\x02\x01\xff", 4));
+}
+
+void TestFrameComposer::abortedPipeStopsAWriterThatNobodyReads()
+{
+    // The encoder hangs without reading: aborting must not wait for it.
+    FramePipe pipe;
+    QString error;
+    QVERIFY(pipe.open(&error));
+    const int readEnd = ::dup(pipe.readEnd());
+    pipe.closeReadEnd();
+    const QImage frame = solid(1920, 1080, qRgb(1, 2, 3));
+    QVERIFY(pipe.write(frame));
+    QVERIFY(pipe.write(frame));
+    QTRY_VERIFY(pipe.pendingBytes() < 2 * 8294400); // the pipe took its first megabyte
+    QVERIFY(pipe.pendingBytes() > 8294400);
+    QElapsedTimer clock;
+    clock.start();
+    pipe.abort();
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(pipe.pendingBytes(), qint64(0));
+    QVERIFY(!pipe.isOpen());
+    ::close(readEnd);
+
+    // A reader that goes away breaks the pipe instead of blocking it.
+    QVERIFY(pipe.open(&error));
+    pipe.closeReadEnd();
+    QVERIFY(pipe.write(frame) || !pipe.isOpen());
+    QTRY_VERIFY(!pipe.isOpen());
+    QVERIFY(!pipe.write(frame));
 }
 
 void TestFrameComposer::screenFramesAreCutThenScaled()
