@@ -31,6 +31,7 @@ private slots:
     void stopAfterResumeEndsTheResumedEncoder();
     void discardAfterResumeEndsTheResumedEncoder();
     void earlierKillTimerNeverKillsALaterSegment();
+    void pauseBeforeFirstMediaWaitsForItAndAResumeFollows();
     void resizedFramesKeepTheFirstSegmentSize();
     void startChecksRefuseBeforeAnySegment();
 
@@ -324,6 +325,36 @@ void TestSegmentFailures::earlierKillTimerNeverKillsALaterSegment()
     const QString output = spies.stopped.first().first().toString();
     QVERIFY2(!output.isEmpty(), qPrintable(spies.lastError()));
     QVERIFY(probe(output).videoCodec == QStringLiteral("h264"));
+}
+
+void TestSegmentFailures::pauseBeforeFirstMediaWaitsForItAndAResumeFollows()
+{
+    // The encoder shows its first media only 2 s after its launch.
+    useFakeEncoder("slow", 2);
+    const QString log = m_dir->filePath(QStringLiteral("launches.log"));
+    qputenv("FAKE_FFMPEG_LOG", log.toLocal8Bit());
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isRecording(), 10000);
+    QVERIFY(recorder->pause());
+    QVERIFY(recorder->pause()); // a second pause changes nothing
+    QTest::qWait(300);
+    QCOMPARE(spies.paused.size(), 0); // the segment waits for its first media
+    recorder->resume();             // asked before the pause has taken effect
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 10000);
+    // The pending resume launches the next segment without being asked again.
+    QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 15000);
+    QVERIFY(!recorder->isPaused());
+    QFile launches(log);
+    QVERIFY(launches.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = launches.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.at(1).endsWith("segment_0002.mp4"));
+    recorder->discard();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 15000);
+    QCOMPARE(spies.errors.size(), 0);
 }
 
 void TestSegmentFailures::resizedFramesKeepTheFirstSegmentSize()
