@@ -96,6 +96,19 @@ bool EncoderOutputMonitor::isHardwareEncoder(const QString& encoder)
     return !encoder.isEmpty() && !encoder.contains(QLatin1String("libx"), Qt::CaseInsensitive);
 }
 
+QString EncoderOutputMonitor::microphoneLevelLine(const QString& mode, const QString& endpoint, quint64 frames,
+                                                 float peak, float rms, bool digitalSilence)
+{
+    const auto dbfs = [](float level) { return level > 0.0f ? 20.0 * std::log10(double(level)) : -120.0; };
+    return QStringLiteral("[Microphone input] backend=%1 endpoint=\"%2\" frames=%3 peak_dbfs=%4 rms_dbfs=%5 "
+                          "digital_silence=%6")
+        .arg(mode, endpoint)
+        .arg(frames)
+        .arg(dbfs(peak), 0, 'f', 1)
+        .arg(dbfs(rms), 0, 'f', 1)
+        .arg(digitalSilence ? QStringLiteral("yes") : QStringLiteral("no"));
+}
+
 bool EncoderOutputMonitor::detectFirstMedia(bool audioOnly) const
 {
     if (outputStartedPattern().match(m_output).hasMatch())

@@ -68,6 +68,11 @@ public:
 
     static bool isHardwareEncoder(const QString& encoder);
 
+    // The log line of one microphone level report; levels as dBFS with one decimal,
+    // -120.0 for a level of 0 or below.
+    static QString microphoneLevelLine(const QString& mode, const QString& endpoint, quint64 frames, float peak,
+                                       float rms, bool digitalSilence);
+
     // Lines kept in the log beyond this length are cut to the last kOutputKeep characters.
     static constexpr int kOutputLimit = 6000;
     static constexpr int kOutputKeep = 1000;

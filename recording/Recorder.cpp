@@ -54,7 +54,14 @@ Recorder::Recorder(QObject *parent)
     connect(process, &QProcess::readyRead, this, &Recorder::onEncoderOutput);
     connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
     connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
+    // The time-outs of a segment are exact: a coarse timer may fire 5 % early.
+    startWatchdog->setTimerType(Qt::PreciseTimer);
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
+    connect(microphoneCapture, &WasapiMicrophoneCapture::levelMeasured, this,
+            [this](float peak, float rms, bool silent, unsigned long long frames) {
+                qInfo().noquote() << EncoderOutputMonitor::microphoneLevelLine(
+                    microphoneCapture->modeName(), microphoneCapture->endpointName(), frames, peak, rms, silent);
+            });
     connect(policyTimer, &QTimer::timeout, this, &Recorder::checkRecordingPolicies);
 
     finalizer = new RecordingFinalizer(this);
@@ -1018,7 +1025,7 @@ void Recorder::onStartWatchdogTimeout()
                          << "encoder=" + selectedEncoder << "size=" + sizeText(nativeDesktopCaptureSize());
     stopAudioCaptures();
     askEncoderToEnd();
-    QTimer::singleShot(1500, this, [this] {
+    QTimer::singleShot(1500, Qt::PreciseTimer, this, [this] {
         if (startTimedOut && process->state() != QProcess::NotRunning)
             process->kill();
     });
@@ -1048,7 +1055,7 @@ void Recorder::stopCurrentSegment()
     startWatchdog->stop();
     stopAudioCaptures();
     askEncoderToEnd();
-    QTimer::singleShot(20000, this, [this, generation] {
+    QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
         if (generation == segmentGeneration && process->state() != QProcess::NotRunning
             && pendingReason != SegmentEndReason::None) {
             qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
@@ -1071,7 +1078,7 @@ bool Recorder::pause()
         frameTimer->stop();
     if (segmentStopping)
         return true;
-    QTimer::singleShot(100, this, [this] {
+    QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
         if (pendingReason == SegmentEndReason::Pause && !segmentStopping)
             stopCurrentSegment();
     });
@@ -1596,8 +1603,9 @@ bool Recorder::prepareWindowCapture()
     const int commands = commandGeneration;
     QEventLoop loop;
     QTimer timeout;
+    timeout.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait up to 5 % early
     timeout.setSingleShot(true);
-    timeout.setTimerType(Qt::PreciseTimer); // a coarse timer may give up to 5% early
+    timeout.setTimerType(Qt::PreciseTimer);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     QString lostReason;
     const QMetaObject::Connection firstFrame =
@@ -1649,6 +1657,11 @@ void Recorder::connectWindowFrames()
     connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this](const QImage& frame) {
         if (!frame.isNull())
             windowImage = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
+    });
+    // A window closed during the recording: its last picture stays, and the user learns why.
+    connect(windowCapture, &WindowFrameSource::errorOccurred, this, [this](const QString& reason) {
+        qWarning().noquote() << "[Recorder] window capture lost:" << reason;
+        emit recordingPerformanceWarning(tr("录制的窗口已不可用，画面停留在最后一帧：%1").arg(reason));
     });
 }
 

@@ -164,6 +164,10 @@ Bitte öffnen Sie diesen Link manuell:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>Die Bildschirmaufnahme verliert ständig Bilder; automatisch auf 1080p umgestellt, damit die Aufnahme flüssig bleibt.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>Das aufgenommene Fenster ist nicht mehr verfügbar; das Bild bleibt beim letzten Stand: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -164,6 +164,10 @@ Visite este enlace manualmente:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>La captura de pantalla pierde fotogramas continuamente; se cambió a 1080p para mantener la grabación fluida.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>La ventana grabada ya no está disponible; la imagen se queda en su último fotograma: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

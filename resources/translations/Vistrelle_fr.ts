@@ -164,6 +164,10 @@ Veuillez ouvrir ce lien manuellement :
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>La capture d’écran perd des images en continu ; passage automatique en 1080p pour garder un enregistrement fluide.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>La fenêtre enregistrée n’est plus disponible ; l’image reste sur sa dernière vue : %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

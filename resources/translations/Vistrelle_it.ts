@@ -164,6 +164,10 @@ Visita questo link manualmente:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>L’acquisizione dello schermo perde continuamente fotogrammi; passaggio automatico a 1080p per mantenere fluida la registrazione.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>La finestra registrata non è più disponibile; l’immagine resta sull’ultimo fotogramma: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -164,6 +164,10 @@ Please visit this link manually:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>화면 캡처에서 계속 프레임이 누락되어 녹화를 부드럽게 유지하도록 1080p로 자동 전환했습니다.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>녹화 중인 창을 더 이상 사용할 수 없습니다. 화면이 마지막 프레임에 머뭅니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

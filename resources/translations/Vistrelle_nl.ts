@@ -164,6 +164,10 @@ Bezoek deze link handmatig:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>De schermopname laat steeds frames vallen; automatisch overgeschakeld op 1080p om de opname vloeiend te houden.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>Het opgenomen venster is niet meer beschikbaar; het beeld blijft op het laatste frame staan: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -164,6 +164,10 @@ Visite este link manualmente:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>A captura de tela perde quadros continuamente; mudou automaticamente para 1080p para manter a gravação fluida.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>A janela gravada não está mais disponível; a imagem permanece no último quadro: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

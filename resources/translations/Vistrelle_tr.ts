@@ -164,6 +164,10 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>Ekran yakalama sürekli kare kaybediyor; kaydın akıcı kalması için otomatik olarak 1080p’ye geçildi.</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>Kaydedilen pencere artık kullanılamıyor; görüntü son karede kalıyor: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

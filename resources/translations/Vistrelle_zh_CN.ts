@@ -164,6 +164,10 @@ Please visit this link manually:
         <source>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</source>
         <translation>屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。</translation>
     </message>
+    <message>
+        <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
+        <translation>录制的窗口已不可用，画面停留在最后一帧：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -160,6 +160,25 @@ private slots:
         QCOMPARE(road::filesBelow(m_dir->path()), QStringList{QFileInfo(file).fileName()});
     }
 
+    void autoStopBySize()
+    {
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setAutoStop(true, 1, 30, 1); // stop once a megabyte is written
+        road::Spies spies(&recorder);
+        QSignalSpy stats(&recorder, &Recorder::recordingStatsUpdated);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        // Nobody calls stop(): the policy tick does.
+        const QString file = waitStopped(spies, 60000);
+        QVERIFY2(!file.isEmpty() && file != "<no stop>", qPrintable(spies.lastError()));
+        QVERIFY(!stats.isEmpty());
+        QCOMPARE(stats.last().at(1).toString(), file);
+        QVERIFY(QFileInfo(file).size() >= RecordingPolicy::kMegabyte);
+        QVERIFY(TestMedia::probe(file).hasVideo());
+    }
+
     void microphoneSwitchedOnMidRecording()
     {
         const QString tone = QDir(m_dir->path()).filePath("tone.wav");

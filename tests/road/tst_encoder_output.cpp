@@ -74,6 +74,7 @@ private slots:
     void slowEncodingStrikesAndTheLowFrameRateRule();
     void overloadActions();
     void hardwareFlagFollowsTheChosenEncoder();
+    void microphoneLevelsInDecibels();
 };
 
 void TestEncoderOutput::pipedVideoCaptureIsReadyOnItsOutputHeader()
@@ -316,6 +317,16 @@ void TestEncoderOutput::hardwareFlagFollowsTheChosenEncoder()
     QCOMPARE(result.performance.fps, 29.5);
     QCOMPARE(result.performance.logLine,
              QStringLiteral("[Recorder performance] target_fps=30 actual_fps=29.50 drop=3 dup=1 speed=0.99 encoder=h264_vaapi"));
+}
+
+void TestEncoderOutput::microphoneLevelsInDecibels()
+{
+    QCOMPARE(EncoderOutputMonitor::microphoneLevelLine(QStringLiteral("shared"), QStringLiteral("Mic"), 480, 0.5f, 0.0f,
+                                                       false),
+             QStringLiteral("[Microphone input] backend=shared endpoint=\"Mic\" frames=480 peak_dbfs=-6.0 "
+                            "rms_dbfs=-120.0 digital_silence=no"));
+    QVERIFY(EncoderOutputMonitor::microphoneLevelLine({}, {}, 0, -1.0f, 1.0f, true)
+                .endsWith(QStringLiteral("peak_dbfs=-120.0 rms_dbfs=0.0 digital_silence=yes")));
 }
 
 QTEST_GUILESS_MAIN(TestEncoderOutput)

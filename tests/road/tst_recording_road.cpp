@@ -81,6 +81,7 @@ private slots:
     void fullScreenFiveSeconds();
     void customAreaWithOddCoordinates();
     void windowOfAnotherProcess();
+    void windowClosedDuringTheRecording();
     void tinyWindowNeverStarts();
     void stopDuringTheWindowWaitEndsTheStart();
     void pauseMakesASecondSegment();
@@ -183,6 +184,32 @@ NativeWindowHandle TestRecordingRoad::openHelperWindow(QProcess& helper, const Q
     const quint32 id = helper.readLine().trimmed().toUInt();
     QTest::qWait(500); // mapped and painted
     return NativeWindowHandle(id, QStringLiteral("Road helper window"));
+}
+
+void TestRecordingRoad::windowClosedDuringTheRecording()
+{
+    QProcess helper;
+    const NativeWindowHandle window = openHelperWindow(helper, {});
+    QVERIFY(window.isValid());
+    Recorder recorder;
+    recorder.setCaptureBackend(Recorder::FramesBackend);
+    recorder.setCaptureWindow(window);
+    Spies spies(&recorder);
+    recorder.start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QTest::qWait(1000);
+    helper.kill();
+    helper.waitForFinished();
+    // The user is told; the recording goes on with the last picture and ends normally.
+    QTRY_COMPARE_WITH_TIMEOUT(spies.warnings.size(), 1, 5000);
+    QVERIFY(spies.warnings.first().first().toString().startsWith(QStringLiteral("录制的窗口已不可用")));
+    QVERIFY(recorder.isRecording());
+    QTest::qWait(1000);
+    recorder.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    const MediaInfo info = probe(spies.stopped.first().first().toString());
+    QVERIFY(info.ok);
+    QVERIFY2(qAbs(info.duration - 2.0) <= 0.5, qPrintable(QString::number(info.duration)));
 }
 
 void TestRecordingRoad::tinyWindowNeverStarts()
