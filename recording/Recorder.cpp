@@ -661,8 +661,7 @@ void Recorder::resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction action
     // The encoder fallback asked during a recording: the frame source was released
     // with the failed segment, so a window or webcam recording needs it again.
     preparing = false;
-    if (!relaunchAfterFallback())
-        emit stopped(QString());
+    relaunchAfterFallback();
 }
 
 void Recorder::startPrepared()
@@ -745,6 +744,17 @@ bool Recorder::launchFirstSegment(int generation)
         return false;
     }
     return true;
+}
+
+void Recorder::abandonRetryWaitingForWindow()
+{
+    // An encoder fallback retrying a window recording waits for its first frame with
+    // no segment kept yet: a stop or discard then ends the recording.
+    if (!waitingForWindowFrame)
+        return;
+    ++commandGeneration;
+    removeEmptyPartsFolder();
+    emit stopped(QString());
 }
 
 void Recorder::removeEmptyPartsFolder()
@@ -1124,8 +1134,10 @@ void Recorder::stop()
         abandonPreparedStart();
         return;
     }
-    if (!recordingActive)
+    if (!recordingActive) {
+        abandonRetryWaitingForWindow();
         return;
+    }
     ++commandGeneration;
     if (process->state() != QProcess::NotRunning) {
         // Also right after a resume, before the new segment has shown media: that
@@ -1149,8 +1161,10 @@ void Recorder::discard()
         abandonPreparedStart();
         return;
     }
-    if (!recordingActive)
+    if (!recordingActive) {
+        abandonRetryWaitingForWindow();
         return;
+    }
     ++commandGeneration;
     policyTimer->stop();
     if (process->state() != QProcess::NotRunning) {
@@ -1294,8 +1308,7 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             return;
         }
         emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
-        if (!relaunchAfterFallback())
-            emit stopped(QString());
+        relaunchAfterFallback();
         return;
     }
 
@@ -1311,8 +1324,7 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
         captureFallbackDone = true;
         recordingActive = false;
         emit recordingPerformanceWarning(tr("DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。"));
-        if (!relaunchAfterFallback())
-            emit stopped(QString());
+        relaunchAfterFallback();
         return;
     }
 
@@ -1325,13 +1337,15 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             policyTimer->stop();
             finalizeSegments();
             return;
-        case SegmentEndReason::Restart:
-            if (!launchNextSegment()) {
+        case SegmentEndReason::Restart: {
+            const int commands = commandGeneration;
+            if (!launchNextSegment() && commands == commandGeneration) {
                 recordingActive = false;
                 policyTimer->stop();
                 emit stopped(QString());
             }
             return;
+        }
         case SegmentEndReason::Pause:
             recordingActive = true;
             recordingPaused = true;
@@ -1387,17 +1401,18 @@ bool Recorder::launchNextSegment()
     return startSegment();
 }
 
-bool Recorder::relaunchAfterFallback()
+void Recorder::relaunchAfterFallback()
 {
     // The failed segment released the frame source: a window or webcam recording
     // prepares it again before the retry.
-    if (launchNextSegment())
-        return true;
+    const int commands = commandGeneration;
+    if (launchNextSegment() || commands != commandGeneration)
+        return; // running again, or ended by a stop or discard during the window wait
     recordingActive = false;
     recordingPaused = false;
     policyTimer->stop();
     removeEmptyPartsFolder();
-    return false;
+    emit stopped(QString());
 }
 
 void Recorder::onEncoderError(QProcess::ProcessError error)

@@ -306,6 +306,7 @@ protected:
     void startPrepared();
     bool launchFirstSegment(int generation);
     void abandonPreparedStart();
+    void abandonRetryWaitingForWindow();
     void removeEmptyPartsFolder();
 
     // Segment chain.
@@ -320,7 +321,7 @@ protected:
     void stopAudioCaptures();
     void resumeNextSegment();
     bool launchNextSegment();
-    bool relaunchAfterFallback();
+    void relaunchAfterFallback();
 
     // Segment end handling.
     void onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus);

@@ -96,6 +96,7 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     int connected = -1;
     if (m_stream) {
         pa_stream_set_read_callback(m_stream, &PulseMonitorStream::onRead, this);
+        pa_stream_set_state_callback(m_stream, &PulseMonitorStream::onStateChanged, this);
         connected = pa_stream_connect_record(m_stream, "@DEFAULT_MONITOR@", &attr,
                                              PA_STREAM_ADJUST_LATENCY);
     }
@@ -115,6 +116,9 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
                             ? QStringLiteral("System audio capture did not start")
                             : QStringLiteral("System audio capture did not start: %1").arg(reason));
     }
+    pa_threaded_mainloop_lock(m_loop);
+    m_running = true;
+    pa_threaded_mainloop_unlock(m_loop);
     return true;
 }
 
@@ -122,8 +126,10 @@ void PulseMonitorStream::stop()
 {
     if (m_loop)
         pa_threaded_mainloop_lock(m_loop);
+    m_running = false;
     if (m_stream) {
         pa_stream_set_read_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
         pa_stream_disconnect(m_stream);
         pa_stream_unref(m_stream);
         m_stream = nullptr;
@@ -140,6 +146,15 @@ void PulseMonitorStream::stop()
         m_loop = nullptr;
     }
     m_callback = nullptr;
+}
+
+void PulseMonitorStream::onStateChanged(pa_stream *stream, void *self)
+{
+    // Once running, a failure (the server went away, the device was removed) only
+    // leaves the pipe to silence: say why in the log.
+    auto *capture = static_cast<PulseMonitorStream *>(self);
+    if (pa_stream_get_state(stream) == PA_STREAM_FAILED && capture->m_running)
+        qWarning().noquote() << "[System audio] The sound server stream failed:" << capture->contextError();
 }
 
 void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)

@@ -35,10 +35,12 @@ public:
 
 private:
     static void onRead(pa_stream *stream, size_t bytes, void *self);
+    static void onStateChanged(pa_stream *stream, void *self);
     QString contextError() const;
 
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     SampleCallback m_callback;
+    bool m_running = false; // guarded by the loop's lock
 };
