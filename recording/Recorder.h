@@ -373,4 +373,6 @@ protected:
     int commandGeneration = 0;
     bool launchingSegment = false;
     bool waitingForWindowFrame = false;
+    // A pause asked while no segment ran, taken up before the next one launches.
+    bool pauseBetweenSegments = false;
 };

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QThread>
 #include <QThreadPool>
 
 #include <cmath>
@@ -211,6 +212,8 @@ QList<MacWindowInfo> macCapturableWindows()
 
 void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> callback)
 {
+    if (!callback)
+        return;
     QThreadPool::globalInstance()->start([windowNumber, callback] {
         X11Connection connection;
         const xcb_window_t window = xcb_window_t(windowNumber);
@@ -223,7 +226,13 @@ void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> c
             X11FrameGrabber grabber(connection.get());
             X11WindowPixmap source(connection, window);
             X11WindowPixmap::Status status = X11WindowPixmap::Status::Failed;
-            const QImage picture = source.grab(grabber, &status);
+            QImage picture = source.grab(grabber, &status);
+            if (status == X11WindowPixmap::Status::Frame && source.redirectedByLastGrab()) {
+                // No compositor kept the window's pixels: give it a moment to repaint
+                // what was covered, then take the picture again.
+                QThread::msleep(150);
+                picture = source.grab(grabber, &status);
+            }
             if (status != X11WindowPixmap::Status::Failed) {
                 deliverOnGuiThread(callback, previewOf(picture));
                 return;

@@ -18,7 +18,7 @@ QList<MacWindowInfo> macCapturableWindows();
 
 // Takes a picture of the window, 640 pixels wide with an even height keeping its
 // aspect ratio, and calls `callback` with it exactly once, later, on the GUI thread;
-// a null image when the window is gone or cannot be read.
+// a null image when the window is gone or cannot be read. An empty callback is ignored.
 void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> callback);
 
 // Keeps a toolbar above other windows and on every desktop (through the window

@@ -64,11 +64,13 @@ QImage X11WindowPixmap::grab(X11FrameGrabber &grabber, Status *status, QString *
             *error = QStringLiteral("The window no longer exists");
         return QImage();
     }
+    m_freshRedirect = false;
     if (!m_redirected) {
         std::unique_ptr<xcb_generic_error_t, Free> refused(xcb_request_check(
             c, xcb_composite_redirect_window_checked(c, m_window,
                                                      XCB_COMPOSITE_REDIRECT_AUTOMATIC)));
         m_redirected = !refused;
+        m_freshRedirect = m_redirected;
     }
     // Named afresh for every picture: a resize or a new mapping gives the window
     // new storage, and an old name would keep showing the old picture.

@@ -26,9 +26,13 @@ public:
     // The window's current picture without its border. NotViewable (unmapped or
     // minimised) and Failed give a null image; Gone means the window was destroyed.
     QImage grab(X11FrameGrabber &grabber, Status *status, QString *error = nullptr);
+    // Whether the last grab was the first after this object redirected the window:
+    // parts that were covered until then hold no picture until the window repaints.
+    bool redirectedByLastGrab() const { return m_freshRedirect; }
 
 private:
     X11Connection &m_connection;
     xcb_window_t m_window;
     bool m_redirected = false;
+    bool m_freshRedirect = false;
 };
