@@ -85,9 +85,24 @@ Recorder::Recorder(QObject *parent)
 
 Recorder::~Recorder()
 {
-    stop();
-    // An encoder still running is not waited for: it goes with the process object.
+    // Going away in the middle of a recording finishes nothing half-way: the running
+    // encoder is asked to end its segment, a finalisation under way is undone, and
+    // every segment stays in the parts folder.
+    ++commandGeneration;
+    ++startGeneration;
+    policyTimer->stop();
+    startWatchdog->stop();
     disconnect(process, nullptr, this, nullptr);
+    if (process->state() != QProcess::NotRunning) {
+        stopAudioCaptures();
+        askEncoderToEnd();
+        if (!process->waitForFinished(5000)) {
+            qWarning() << "[Recorder] encoder still running at shutdown, killing it";
+            process->kill();
+            process->waitForFinished(3000);
+        }
+    }
+    finalizer->abandon();
     cleanupWindowCapture();
     delete systemAudioCapture;
     systemAudioCapture = nullptr;
@@ -678,6 +693,7 @@ bool Recorder::launchFirstSegment(int generation)
         return false;
     finishedSegmentsMs = 0;
     startedEmitted = false;
+    pauseBetweenSegments = false;
     hardwareFallbackDone = false;
     captureFallbackDone = false;
     segmentsDiffer = false;
@@ -720,6 +736,17 @@ bool Recorder::launchFirstSegment(int generation)
 
     segmentFiles.clear();
     partsFolder = partsFolderFor(outputPath);
+    // Segments kept after an earlier recording of this name failed to finish are the
+    // user's only copy: the new segments would take their names.
+    if (!QDir(partsFolder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+        && QFileInfo(partsFolder).isDir()) {
+        const QString kept = partsFolder;
+        partsFolder.clear();
+        cleanupWindowCapture();
+        emit errorOccurred(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
+                               .arg(QDir::toNativeSeparators(kept)));
+        return false;
+    }
     QString folderError;
     if (!createFolder(QFileInfo(outputPath).absolutePath(), &folderError) || !createFolder(partsFolder, &folderError)) {
         cleanupWindowCapture();
@@ -945,7 +972,9 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
+        frameClock.start(fps);
         writeWindowFrame(heldFrame);
+        frameTimer->setInterval(frameClock.nextIntervalMs());
         frameTimer->start();
     }
     qInfo().noquote() << "[Recorder startup] first frame dispatched in" << launchClock.elapsed() << "ms";
@@ -1082,6 +1111,12 @@ bool Recorder::pause()
         return true;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard)
         return false;
+    if (process->state() == QProcess::NotRunning) {
+        // Between two segments (the next one waits for its window's first frame):
+        // the recording pauses there instead of launching it.
+        pauseBetweenSegments = true;
+        return true;
+    }
     pendingReason = SegmentEndReason::Pause;
     holdFrameUntilReady = awaitingFirstMedia;
     if (!awaitingFirstMedia && frameTimer)
@@ -1097,6 +1132,11 @@ bool Recorder::pause()
 
 void Recorder::resume()
 {
+    if (pauseBetweenSegments) {
+        // The pause had not happened yet: the recording simply goes on.
+        pauseBetweenSegments = false;
+        return;
+    }
     if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
         resumePending = true;
         return;
@@ -1221,6 +1261,7 @@ void Recorder::finishDiscard()
     recordingActive = false;
     recordingPaused = false;
     resumePending = false;
+    pauseBetweenSegments = false;
     resuming = false;
     startedEmitted = false;
     selectedEncoder.clear();
@@ -1398,6 +1439,13 @@ bool Recorder::launchNextSegment()
             return false;
         }
     }
+    if (pauseBetweenSegments) {
+        pauseBetweenSegments = false;
+        cleanupWindowCapture();
+        recordingPaused = true;
+        emit paused();
+        return true;
+    }
     return startSegment();
 }
 
@@ -1437,6 +1485,7 @@ void Recorder::finalizeSegments()
 {
     recordingActive = false;
     recordingPaused = false;
+    pauseBetweenSegments = false;
     resuming = false;
     policyTimer->stop();
 
@@ -1737,6 +1786,8 @@ void Recorder::configureFrameComposer()
 
 void Recorder::onFrameTimerTick()
 {
+    if (frameTimer)
+        frameTimer->setInterval(frameClock.nextIntervalMs());
     if (holdFrameUntilReady)
         writeWindowFrame(heldFrame);
     else if (screenCapture)

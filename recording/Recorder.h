@@ -3,6 +3,7 @@
 #include "platform/mac/NativeWindowHandle.h"
 #include "recording/EncoderCommandLine.h"
 #include "recording/EncoderOutputMonitor.h"
+#include "recording/FrameClock.h"
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
 #include "recording/RecordingPolicy.h"
@@ -359,6 +360,7 @@ protected:
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
+    FrameClock frameClock;
     // Carries the frames of a piped segment to the encoder's standard input.
     FramePipe framePipe;
     QTimer *frameTimer = nullptr;
@@ -371,4 +373,6 @@ protected:
     int commandGeneration = 0;
     bool launchingSegment = false;
     bool waitingForWindowFrame = false;
+    // A pause asked while no segment ran, taken up before the next one launches.
+    bool pauseBetweenSegments = false;
 };

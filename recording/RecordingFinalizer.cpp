@@ -1,5 +1,7 @@
 #include "recording/RecordingFinalizer.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -7,10 +9,15 @@
 
 RecordingFinalizer::RecordingFinalizer(QObject *parent)
     : QObject(parent)
-    , m_merger(new SegmentMerger(this))
-    , m_watermark(new WatermarkPass(this))
     , m_rename([](const QString &from, const QString &to) { return QFile::rename(from, to); })
 {
+    createSteps();
+}
+
+void RecordingFinalizer::createSteps()
+{
+    m_merger = new SegmentMerger(this);
+    m_watermark = new WatermarkPass(this);
     connect(m_merger, &SegmentMerger::finished, this, &RecordingFinalizer::onMergeFinished);
     connect(m_watermark, &WatermarkPass::finished, this, &RecordingFinalizer::onWatermarkFinished);
     connect(m_watermark, &WatermarkPass::runStarted, this, [this](bool retry) {
@@ -21,6 +28,36 @@ RecordingFinalizer::RecordingFinalizer(QObject *parent)
                 if (!m_cancelled)
                     emit finalizationProgressChanged(percent, 1, 1, remaining, cancelable);
             });
+}
+
+RecordingFinalizer::~RecordingFinalizer()
+{
+    abandon();
+}
+
+void RecordingFinalizer::abandon()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    // The children end their processes when they go; they go first so that nothing
+    // still writes the files below.
+    delete m_merger;
+    delete m_watermark;
+    createSteps();
+    if (!m_watermarkOutput.isEmpty())
+        QFile::remove(m_watermarkOutput);
+    if (!m_movedSegment.isEmpty()) {
+        if (!QFileInfo::exists(m_movedSegment) && m_rename(m_mergeTarget, m_movedSegment))
+            m_job.segmentFiles[0] = m_movedSegment;
+    } else {
+        // A joined file is only a copy while every segment is still there.
+        const bool segmentsIntact = std::all_of(m_job.segmentFiles.cbegin(), m_job.segmentFiles.cend(),
+                                                [](const QString &seg) { return QFileInfo::exists(seg); });
+        if (segmentsIntact)
+            QFile::remove(m_mergeTarget);
+    }
+    qInfo().noquote() << "[Recorder] finalisation abandoned; segments left in" << m_job.partsFolder;
 }
 
 void RecordingFinalizer::setRenameFunction(RenameFunction rename)
@@ -72,6 +109,7 @@ void RecordingFinalizer::start(const FinalizationJob &job)
     QFile::remove(m_mergeTarget);
     m_finalSource = m_mergeTarget;
     m_watermarkOutput.clear();
+    m_movedSegment.clear();
     m_cancelled = false;
     m_active = true;
 
@@ -82,6 +120,7 @@ void RecordingFinalizer::start(const FinalizationJob &job)
 
     if (single) {
         if (m_rename(job.segmentFiles.first(), m_mergeTarget)) {
+            m_movedSegment = job.segmentFiles.first();
             m_job.segmentFiles[0] = m_mergeTarget;
             continueAfterMerge();
             return;

@@ -33,12 +33,17 @@ public:
     using RenameFunction = std::function<bool(const QString &from, const QString &to)>;
 
     explicit RecordingFinalizer(QObject *parent = nullptr);
+    ~RecordingFinalizer() override;
 
     void start(const FinalizationJob &job);
     // Cancels the watermark pass (a merge in progress finishes; the result is then published
     // without watermark).
     void cancel();
     bool isActive() const { return m_active; }
+    // The program is going away: stops the running step without a signal, moves a single
+    // segment back to its place in the parts folder and removes the unfinished intermediate
+    // files, so that the segments are left as the recording left them.
+    void abandon();
 
     static QString extensionFor(const FinalizationJob &job);
     static QString mergeTargetPath(const FinalizationJob &job);
@@ -59,6 +64,7 @@ signals:
     void stopped(const QString &outputPath);
 
 private:
+    void createSteps();
     void onMergeFinished(bool ok, const QString &detail);
     void continueAfterMerge();
     void onWatermarkFinished(WatermarkPass::Outcome outcome, const QString &detail);
@@ -66,6 +72,7 @@ private:
     void cleanUp(const QString &source);
 
     FinalizationJob m_job;
+    QString m_movedSegment; // where the single segment was before it became the merge target
     QString m_mergeTarget;
     QString m_finalSource;
     QString m_watermarkOutput;

@@ -168,6 +168,14 @@ Please visit this link manually:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>لم تعد النافذة المسجَّلة متاحة؛ تبقى الصورة على آخر إطار: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>لا تزال مقاطع تسجيل سابق بهذا الاسم محفوظة في:
+%1
+انقل هذه المقاطع إلى مكان آخر أو اختر اسم ملف آخر، ثم سجّل مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Bitte öffnen Sie diesen Link manuell:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>Das aufgenommene Fenster ist nicht mehr verfügbar; das Bild bleibt beim letzten Stand: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Segmente einer früheren Aufnahme mit diesem Dateinamen liegen noch in:
+%1
+Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und nehmen Sie dann erneut auf.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

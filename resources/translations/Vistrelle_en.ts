@@ -168,6 +168,14 @@ Please visit this link manually:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>The recorded window is no longer available; the picture stays on its last frame: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Segments of an earlier recording with this file name are still kept in:
+%1
+Move those segments elsewhere or choose another file name, then record again.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

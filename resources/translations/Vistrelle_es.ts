@@ -168,6 +168,14 @@ Visite este enlace manualmente:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>La ventana grabada ya no está disponible; la imagen se queda en su último fotograma: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Todavía se conservan segmentos de una grabación anterior con este nombre de archivo en:
+%1
+Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Veuillez ouvrir ce lien manuellement :
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>La fenêtre enregistrée n’est plus disponible ; l’image reste sur sa dernière vue : %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Des segments d&apos;un enregistrement précédent portant ce nom de fichier sont encore conservés dans :
+%1
+Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Visita questo link manualmente:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>La finestra registrata non è più disponibile; l’immagine resta sull’ultimo fotogramma: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>I segmenti di una registrazione precedente con questo nome di file sono ancora conservati in:
+%1
+Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

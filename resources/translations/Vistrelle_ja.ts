@@ -168,6 +168,14 @@ Please visit this link manually:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>録画中のウィンドウが使用できなくなりました。画面は最後のフレームのままです：%1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>このファイル名の以前の録画セグメントがまだ次の場所に残っています：
+%1
+これらのセグメントを移動するか、別のファイル名を選んでから録画し直してください。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Please visit this link manually:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>녹화 중인 창을 더 이상 사용할 수 없습니다. 화면이 마지막 프레임에 머뭅니다: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>이 파일 이름으로 된 이전 녹화의 세그먼트가 아직 다음 위치에 남아 있습니다:
+%1
+해당 세그먼트를 옮기거나 다른 파일 이름을 선택한 후 다시 녹화하세요.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

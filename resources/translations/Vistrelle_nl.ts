@@ -168,6 +168,14 @@ Bezoek deze link handmatig:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>Het opgenomen venster is niet meer beschikbaar; het beeld blijft op het laatste frame staan: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Segmenten van een eerdere opname met deze bestandsnaam staan nog in:
+%1
+Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw op.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

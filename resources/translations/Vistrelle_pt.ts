@@ -168,6 +168,14 @@ Visite este link manualmente:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>A janela gravada não está mais disponível; a imagem permanece no último quadro: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Segmentos de uma gravação anterior com este nome de arquivo ainda estão guardados em:
+%1
+Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>Kaydedilen pencere artık kullanılamıyor; görüntü son karede kalıyor: %1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>Bu dosya adına sahip önceki bir kaydın bölümleri hâlâ şurada duruyor:
+%1
+Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yeniden kaydedin.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Please visit this link manually:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>录制的窗口已不可用，画面停留在最后一帧：%1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -168,6 +168,14 @@ Please visit this link manually:
         <source>录制的窗口已不可用，画面停留在最后一帧：%1</source>
         <translation>錄製的視窗已無法使用，畫面停留在最後一格：%1</translation>
     </message>
+    <message>
+        <source>这个文件名之前的录制分段仍保留在：
+%1
+请先移走这些分段，或换一个文件名后再录制。</source>
+        <translation>這個檔名先前的錄製分段仍保留在：
+%1
+請先移走這些分段，或換一個檔名後再錄製。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -326,6 +326,62 @@ private slots:
         QVERIFY(qAbs(TestMedia::probe(r.output).durationMs - 12000) <= 400);
         QVERIFY(leftovers(r.dir).isEmpty());
     }
+
+    // The program going away during finalisation: the running step stops and the segments are
+    // left in the parts folder as the recording left them, never half-way renamed.
+    void abandonedFinalisationPutsTheSegmentsBack_data()
+    {
+        QTest::addColumn<int>("segments");
+        QTest::addColumn<QString>("watermark");
+        QTest::newRow("moved segment, watermark running") << 1 << QStringLiteral("drawbox=x=0:y=0:w=20:h=20:color=red:t=fill");
+        QTest::newRow("merge running") << 3 << QString();
+    }
+
+    void abandonedFinalisationPutsTheSegmentsBack()
+    {
+        QFETCH(int, segments);
+        QFETCH(QString, watermark);
+        const Recording r = makeRecording(segments, QStringLiteral("mp4"), 4.0);
+        QList<qint64> sizes;
+        for (const QString &seg : r.segments)
+            sizes << QFileInfo(seg).size();
+        FinalizationJob job = jobFor(r);
+        job.watermarkFilter = watermark;
+        // An encoder that takes its time, so that the step is still running when abandoned.
+        const QString slow = QDir(r.dir).filePath(QStringLiteral("slow-ffmpeg"));
+        {
+            QFile script(slow);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nsleep 3\nexec ffmpeg \"$@\"\n");
+            script.close();
+            script.setPermissions(script.permissions() | QFile::ExeOwner);
+        }
+        job.merge.ffmpegProgram = slow;
+        {
+            RecordingFinalizer f;
+            QSignalSpy finished(&f, &RecordingFinalizer::stopped);
+            QSignalSpy errors(&f, &RecordingFinalizer::errorOccurred);
+            f.start(job);
+            QVERIFY(f.isActive());
+            QTest::qWait(300); // the step's ffmpeg is running
+            f.abandon();
+            QVERIFY(!f.isActive());
+            QTest::qWait(300);
+            QCOMPARE(finished.size(), 0);
+            QCOMPARE(errors.size(), 0);
+        }
+        for (int i = 0; i < segments; ++i)
+            QCOMPARE(QFileInfo(r.segments.at(i)).size(), sizes.at(i));
+        QCOMPARE(leftovers(r.dir), QStringList());
+        QVERIFY(!QFileInfo::exists(r.output));
+
+        // Nothing was lost: the same job still finishes afterwards.
+        QFile::remove(slow);
+        job.merge.ffmpegProgram = QStringLiteral("ffmpeg");
+        RecordingFinalizer again;
+        const Run run = finalize(again, job);
+        QCOMPARE(run.stopped, r.output);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFinalizer)

@@ -67,6 +67,14 @@ double maxVolume(const QString& file)
     return m.hasMatch() ? m.captured(1).toDouble() : -1000.0;
 }
 
+// A recording of `window` without mouse effects.
+void aimAtWindow(Recorder& recorder, const NativeWindowHandle& window)
+{
+    recorder.setCaptureBackend(Recorder::FramesBackend);
+    recorder.setCaptureWindow(window);
+    recorder.setMouseEffectsEnabled(false);
+}
+
 } // namespace
 
 class TestRecordingRoad : public QObject
@@ -84,6 +92,7 @@ private slots:
     void windowClosedDuringTheRecording();
     void tinyWindowNeverStarts();
     void stopDuringTheWindowWaitEndsTheStart();
+    void pauseBetweenTwoWindowSegmentsIsKept();
     void pauseMakesASecondSegment();
     void audioOnlyInEachFormat_data();
     void audioOnlyInEachFormat();
@@ -285,9 +294,7 @@ void TestRecordingRoad::windowOfAnotherProcess()
     QVERIFY(window.isValid());
 
     Recorder recorder;
-    recorder.setCaptureBackend(Recorder::FramesBackend);
-    recorder.setCaptureWindow(window);
-    recorder.setMouseEffectsEnabled(false);
+    aimAtWindow(recorder, window);
     double recorded = 0.0;
     const QString file = record(recorder, 3.0, &recorded);
     helper.kill();
@@ -302,6 +309,56 @@ void TestRecordingRoad::windowOfAnotherProcess()
     const QImage late = frameAt(file, 2.5);
     QVERIFY(!early.isNull() && !late.isNull());
     QVERIFY(early != late);
+}
+
+void TestRecordingRoad::pauseBetweenTwoWindowSegmentsIsKept()
+{
+    QProcess helper;
+    const NativeWindowHandle window = openHelperWindow(helper, {});
+    QVERIFY(window.isValid());
+    Recorder recorder;
+    aimAtWindow(recorder, window);
+    recorder.setMicAudioDevice(QStringLiteral("default"));
+    Spies spies(&recorder);
+    recorder.start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QTest::qWait(1500);
+
+    // The microphone switched on ends the first segment; the next one waits for a first
+    // frame of the window, and the pause comes in during that wait.
+    auto* encoder = recorder.findChild<QProcess*>();
+    QVERIFY(encoder);
+    bool asked = false;
+    bool accepted = false;
+    connect(encoder, &QProcess::stateChanged, &recorder, [&](QProcess::ProcessState state) {
+        if (state != QProcess::NotRunning || asked)
+            return;
+        asked = true;
+        QTimer::singleShot(0, &recorder, [&] { accepted = recorder.pause(); });
+    });
+    spies.markEnd();
+    recorder.switchMicrophoneDuringRecording(true);
+    QTRY_VERIFY_WITH_TIMEOUT(asked, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 10000);
+    QVERIFY(accepted);
+    QVERIFY(recorder.isPaused());
+    QTest::qWait(1000);
+    QCOMPARE(encoder->state(), QProcess::NotRunning); // no segment runs while paused
+
+    recorder.resume();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 15000);
+    QTest::qWait(1500);
+    spies.markEnd();
+    recorder.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 60000);
+    helper.kill();
+    helper.waitForFinished();
+    const QString file = spies.stopped.first().first().toString();
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file));
+    const double recorded = spies.recordedSeconds();
+    QVERIFY2(lastsAsRecorded(info.duration, recorded), durationText(info.duration, recorded));
+    QCOMPARE(info.audioStreams, 1); // the resumed segment has the microphone
 }
 
 void TestRecordingRoad::pauseMakesASecondSegment()

@@ -34,6 +34,12 @@ private slots:
     void pauseBeforeFirstMediaWaitsForItAndAResumeFollows();
     void resizedFramesKeepTheFirstSegmentSize();
     void startChecksRefuseBeforeAnySegment();
+    void keptSegmentsOfTheSameNameAreNeverOverwritten();
+    void realEncoderFailureOutputGivesItsLastErrorLine_data();
+    void realEncoderFailureOutputGivesItsLastErrorLine();
+    void destroyedWhilePausedLeavesTheSegmentsInPlace_data();
+    void destroyedWhilePausedLeavesTheSegmentsInPlace();
+    void destroyedWhileRecordingEndsItsSegmentProperly();
 
 private:
     Recorder* makeWebcamRecorder();
@@ -433,4 +439,154 @@ void TestSegmentFailures::startChecksRefuseBeforeAnySegment()
 }
 
 QTEST_MAIN(TestSegmentFailures)
+
+void TestSegmentFailures::keptSegmentsOfTheSameNameAreNeverOverwritten()
+{
+    useFakeEncoder("exit0", 5);
+    const QString log = m_dir->filePath(QStringLiteral("launches.log"));
+    qputenv("FAKE_FFMPEG_LOG", log.toLocal8Bit());
+    const QString output = m_dir->filePath(QStringLiteral("Clip.mp3"));
+    const QString parts = Recorder::partsFolderFor(output);
+    QVERIFY(QDir().mkpath(parts));
+    const QString kept = QDir(parts).filePath(QStringLiteral("segment_0001.mp3"));
+    {
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the only copy of an earlier recording");
+    }
+
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    recorder->setOutputPath(output);
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 10000);
+    QVERIFY2(spies.lastError().contains(QDir::toNativeSeparators(parts)), qPrintable(spies.lastError()));
+    QTest::qWait(300);
+    QCOMPARE(spies.stopped.size(), 0);
+    QVERIFY(!recorder->isRecording());
+    QVERIFY(!recorder->isPreparingStart());
+    QVERIFY(!QFileInfo::exists(log)); // no encoder was launched
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the only copy of an earlier recording"));
+    file.close();
+
+    // An empty folder of that name holds nothing to lose and is used.
+    QVERIFY(QFile::remove(kept));
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 10000);
+    QVERIFY(QFileInfo::exists(log));
+    recorder->discard();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 10000);
+}
+
+void TestSegmentFailures::realEncoderFailureOutputGivesItsLastErrorLine_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("detail");
+    // What ffmpeg 5.1 printed: the closing summary is the last line that reports a failure.
+    QTest::newRow("encoder cannot open") << QStringLiteral("ffmpeg51-encoder-fail.txt")
+                                         << QStringLiteral("Conversion failed!");
+    QTest::newRow("disk full") << QStringLiteral("ffmpeg51-disk-full.txt") << QStringLiteral("Conversion failed!");
+    // Progress lines after the last error line are skipped, even when split by carriage returns.
+    QTest::newRow("progress after the error") << QStringLiteral("ffmpeg51-piped-video.txt") << QString();
+}
+
+void TestSegmentFailures::realEncoderFailureOutputGivesItsLastErrorLine()
+{
+    QFETCH(QString, saved);
+    QFETCH(QString, detail);
+    const QString source = QStringLiteral(VISTRELLE_SOURCE_DIR "/tests/road/data/") + saved;
+    QString replay = source;
+    if (detail.isEmpty()) {
+        // A real progress run with one real error line put before its last progress lines.
+        QFile in(source);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray text = in.readAll();
+        const int lastProgress = text.lastIndexOf("frame=");
+        QVERIFY(lastProgress > 0);
+        detail = QStringLiteral("[aist#0:0/pcm_f32le @ 0x55d1] Error while decoding stream #0:0: Invalid data found "
+                                "when processing input");
+        text.insert(lastProgress, detail.toUtf8() + '\n');
+        replay = m_dir->filePath(QStringLiteral("replay.txt"));
+        QFile out(replay);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(text);
+    }
+    useFakeEncoder("replay");
+    qputenv("FAKE_FFMPEG_REPLAY", replay.toLocal8Bit());
+    std::unique_ptr<Recorder> recorder(makeAudioRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 10000);
+    QCOMPARE(spies.errors.size(), 1);
+    QVERIFY2(spies.lastError().startsWith(QStringLiteral("录制分段异常，退出码=1。")), qPrintable(spies.lastError()));
+    QCOMPARE(spies.lastError().section(QLatin1Char('\n'), -1), detail);
+}
+
+void TestSegmentFailures::destroyedWhilePausedLeavesTheSegmentsInPlace_data()
+{
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<QString>("watermark");
+    // One segment with a watermark pass to come, and two segments to be joined.
+    QTest::newRow("one segment, watermark") << 1 << QStringLiteral("drawbox=x=0:y=0:w=40:h=40:color=red:t=fill");
+    QTest::newRow("two segments") << 2 << QString();
+}
+
+void TestSegmentFailures::destroyedWhilePausedLeavesTheSegmentsInPlace()
+{
+    QFETCH(int, segments);
+    QFETCH(QString, watermark);
+    useFakeEncoder("");
+    const QString output = m_dir->filePath(QStringLiteral("Clip.mp4"));
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    recorder->setOutputPath(output);
+    recorder->setWatermarkFilter(watermark);
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    for (int i = 0; i < segments; ++i) {
+        if (i > 0) {
+            recorder->resume();
+            QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), i, 15000);
+        }
+        QTest::qWait(800);
+        QVERIFY(recorder->pause());
+        QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), i + 1, 15000);
+    }
+    recorder.reset();
+
+    QStringList expected;
+    for (int i = 1; i <= segments; ++i)
+        expected << QStringLiteral("Clip.vistrelle-parts/segment_%1.mp4").arg(i, 4, 10, QLatin1Char('0'));
+    for (const QString& segment : std::as_const(expected)) {
+        const MediaInfo info = probe(m_dir->filePath(segment));
+        QVERIFY2(info.ok && info.videoCodec == QLatin1String("h264"), qPrintable(segment));
+    }
+    expected << QStringLiteral("Clip.vistrelle-parts/");
+    QStringList files = filesBelow(m_dir->path());
+    files.sort();
+    expected.sort();
+    QCOMPARE(files, expected);
+}
+
+void TestSegmentFailures::destroyedWhileRecordingEndsItsSegmentProperly()
+{
+    useFakeEncoder("");
+    const QString output = m_dir->filePath(QStringLiteral("Clip.mp4"));
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    recorder->setOutputPath(output);
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(2000);
+    recorder.reset();
+    const QString segment = QDir(Recorder::partsFolderFor(output)).filePath(QStringLiteral("segment_0001.mp4"));
+    QCOMPARE(filesBelow(m_dir->path()),
+             QStringList({QStringLiteral("Clip.vistrelle-parts/segment_0001.mp4"), QStringLiteral("Clip.vistrelle-parts/")}));
+    const MediaInfo info = probe(segment);
+    QVERIFY(info.ok);
+    QVERIFY2(qAbs(info.duration - 2.0) <= 0.5, qPrintable(QString::number(info.duration)));
+}
+
 #include "tst_segment_failures.moc"

@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <latch>
 #include <utime.h>
 
 namespace {
@@ -189,11 +190,15 @@ void TestFileLogger::keepsLinesWholeAcrossThreads()
     const int threads = 8;
     const int perThread = 400;
     const QString filler(300, QLatin1Char('x'));
+    // Every worker stays alive until all have logged, so that no two of them can
+    // share a thread id (an ended thread's id may be given to the next one).
+    std::latch allLogged(threads);
     QList<QThread *> workers;
     for (int t = 0; t < threads; ++t) {
-        workers << QThread::create([t, perThread, filler] {
+        workers << QThread::create([t, perThread, filler, &allLogged] {
             for (int i = 0; i < perThread; ++i)
                 qInfo().noquote() << QStringLiteral("worker %1 line %2 %3 end").arg(t).arg(i).arg(filler);
+            allLogged.arrive_and_wait();
         });
     }
     for (QThread *w : workers)
