@@ -1161,6 +1161,25 @@ void Recorder::resumeNextSegment()
     }
     if (startSegment())
         resuming = true;
+    else if (!recordingActive)
+        endAfterFailedLaunch(); // the encoder could not be started
+}
+
+void Recorder::endAfterFailedLaunch()
+{
+    // The recording cannot go on: what it has kept becomes its file, as after a stop,
+    // instead of staying unannounced in the parts folder.
+    recordingPaused = false;
+    resuming = false;
+    cleanupWindowCapture();
+    if (!segmentFiles.isEmpty()) {
+        finalizeSegments();
+        return;
+    }
+    recordingActive = false;
+    policyTimer->stop();
+    removeEmptyPartsFolder();
+    emit stopped(QString());
 }
 
 void Recorder::stop()
@@ -1378,11 +1397,8 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             return;
         case SegmentEndReason::Restart: {
             const int commands = commandGeneration;
-            if (!launchNextSegment() && commands == commandGeneration) {
-                recordingActive = false;
-                policyTimer->stop();
-                emit stopped(QString());
-            }
+            if (!launchNextSegment() && commands == commandGeneration)
+                endAfterFailedLaunch();
             return;
         }
         case SegmentEndReason::Pause:

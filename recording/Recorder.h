@@ -321,6 +321,7 @@ protected:
     void stopAudioCaptures();
     void resumeNextSegment();
     bool launchNextSegment();
+    void endAfterFailedLaunch();
     void relaunchAfterFallback();
 
     // Segment end handling.

@@ -40,6 +40,8 @@ private slots:
     void destroyedWhilePausedLeavesTheSegmentsInPlace_data();
     void destroyedWhilePausedLeavesTheSegmentsInPlace();
     void destroyedWhileRecordingEndsItsSegmentProperly();
+    void nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data();
+    void nextSegmentThatCannotLaunchFinishesWhatWasRecorded();
 
 private:
     Recorder* makeWebcamRecorder();
@@ -587,6 +589,49 @@ void TestSegmentFailures::destroyedWhileRecordingEndsItsSegmentProperly()
     const MediaInfo info = probe(segment);
     QVERIFY(info.ok);
     QVERIFY2(qAbs(info.duration - 2.0) <= 0.5, qPrintable(QString::number(info.duration)));
+}
+
+void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data()
+{
+    QTest::addColumn<bool>("byResume");
+    QTest::newRow("webcam switched on") << false;
+    QTest::newRow("resume") << true;
+}
+
+void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
+{
+    QFETCH(bool, byResume);
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(1500);
+    if (byResume) {
+        QVERIFY(recorder->pause());
+        QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    }
+
+    // The encoder is gone when the next segment is due.
+    QTemporaryDir emptyBin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyBin.path().toLocal8Bit());
+    if (byResume)
+        recorder->resume();
+    else
+        recorder->switchWebcamDuringRecording(true);
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 20000);
+    qputenv("PATH", path);
+
+    QVERIFY2(spies.lastError().startsWith(QStringLiteral("FFmpeg 启动失败")), qPrintable(spies.lastError()));
+    const QString file = spies.stopped.first().first().toString();
+    QVERIFY2(!file.isEmpty(), "the kept segment was not finished");
+    const MediaInfo info = probe(file);
+    QVERIFY(info.ok);
+    QVERIFY2(qAbs(info.duration - 1.5) <= 0.5, qPrintable(QString::number(info.duration)));
+    QCOMPARE(filesBelow(m_dir->path()), QStringList{QFileInfo(file).fileName()});
+    QVERIFY(!recorder->isRecording());
+    QVERIFY(!recorder->isPaused());
 }
 
 #include "tst_segment_failures.moc"
