@@ -991,7 +991,9 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
+        frameClock.start(fps);
         writeWindowFrame(heldFrame);
+        frameTimer->setInterval(frameClock.nextIntervalMs());
         frameTimer->start();
     }
     qInfo().noquote() << "[Recorder startup] first frame dispatched in" << launchClock.elapsed() << "ms";
@@ -1830,6 +1832,8 @@ void Recorder::configureFrameComposer()
 
 void Recorder::onFrameTimerTick()
 {
+    if (frameTimer)
+        frameTimer->setInterval(frameClock.nextIntervalMs());
     if (holdFrameUntilReady)
         writeWindowFrame(heldFrame);
     else if (screenCapture)

@@ -3,6 +3,7 @@
 #include "platform/mac/NativeWindowHandle.h"
 #include "recording/EncoderCommandLine.h"
 #include "recording/EncoderOutputMonitor.h"
+#include "recording/FrameClock.h"
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
 #include "recording/RecordingPolicy.h"
@@ -365,6 +366,7 @@ protected:
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
+    FrameClock frameClock;
     // Carries the frames of a piped segment to the encoder's standard input.
     FramePipe framePipe;
     QTimer *frameTimer = nullptr;
