@@ -59,12 +59,30 @@ struct PixelJob
 };
 
 // out[i] = in[i] with the alpha byte 0xFF, for n pixels; in and out may be the same.
-// This runs over every pixel of every frame, so it goes 16 pixels at a time.
+// This runs over every pixel of every frame, so it goes 16 pixels at a time, and a
+// row that is already opaque in place is only read, not written back.
 void setAlpha(const quint32 *in, quint32 *out, int n)
 {
     int x = 0;
 #ifdef __SSE2__
     const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
+    if (in == out) {
+        __m128i all = alpha;
+        for (; x + 16 <= n; x += 16) {
+            const __m128i *from = reinterpret_cast<const __m128i *>(in + x);
+            all = _mm_and_si128(all, _mm_and_si128(_mm_and_si128(_mm_loadu_si128(from),
+                                                                 _mm_loadu_si128(from + 1)),
+                                                   _mm_and_si128(_mm_loadu_si128(from + 2),
+                                                                 _mm_loadu_si128(from + 3))));
+        }
+        quint32 rest = 0xFF000000u;
+        for (int i = x; i < n; ++i)
+            rest &= in[i];
+        const __m128i opaque = _mm_cmpeq_epi32(_mm_and_si128(all, alpha), alpha);
+        if (_mm_movemask_epi8(opaque) == 0xFFFF && rest == 0xFF000000u)
+            return;
+        x = 0;
+    }
     for (; x + 16 <= n; x += 16) {
         const __m128i *from = reinterpret_cast<const __m128i *>(in + x);
         __m128i *to = reinterpret_cast<__m128i *>(out + x);
