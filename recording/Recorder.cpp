@@ -302,6 +302,23 @@ QString Recorder::partsFolderFor(const QString &outputPath)
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".vistrelle-parts"));
 }
 
+QString Recorder::leftoverOfEarlierRecording(const QString &outputPath) const
+{
+    const QString parts = partsFolderFor(outputPath);
+    if (QFileInfo(parts).isDir() && !QDir(parts).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        return parts;
+    FinalizationJob job;
+    job.outputPath = outputPath;
+    job.merge.audioOnly = audioOnly;
+    job.merge.audioFormat = audioFormat;
+    job.merge.videoContainer = videoContainer;
+    for (const QString &file : {RecordingFinalizer::mergeTargetPath(job), RecordingFinalizer::watermarkTargetPath(job)}) {
+        if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+            return file;
+    }
+    return {};
+}
+
 bool Recorder::createFolder(const QString &path, QString *errorText)
 {
     if (!path.isEmpty() && QDir().mkpath(path) && QFileInfo(path).isDir())
@@ -330,7 +347,10 @@ QString Recorder::makeDefaultOutputPath(QString *errorText) const
 
     // Taken when the recording's file or the segments of an earlier recording of
     // that name (kept after a failed finish) are there.
-    auto taken = [](const QString &path) { return QFileInfo::exists(path) || QFileInfo::exists(partsFolderFor(path)); };
+    auto taken = [this](const QString &path) {
+        return QFileInfo::exists(path) || QFileInfo::exists(partsFolderFor(path))
+            || !leftoverOfEarlierRecording(path).isEmpty();
+    };
 
     if (naming == QLatin1String("sequence")) {
         for (qint64 n = 1;; ++n) {
@@ -736,11 +756,10 @@ bool Recorder::launchFirstSegment(int generation)
 
     segmentFiles.clear();
     partsFolder = partsFolderFor(outputPath);
-    // Segments kept after an earlier recording of this name failed to finish are the
-    // user's only copy: the new segments would take their names.
-    if (!QDir(partsFolder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
-        && QFileInfo(partsFolder).isDir()) {
-        const QString kept = partsFolder;
+    // Segments or an intermediate file kept after an earlier recording of this name
+    // failed to finish are the user's only copy: the new recording would take their names.
+    const QString kept = leftoverOfEarlierRecording(outputPath);
+    if (!kept.isEmpty()) {
         partsFolder.clear();
         cleanupWindowCapture();
         emit errorOccurred(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
@@ -1163,6 +1182,25 @@ void Recorder::resumeNextSegment()
     }
     if (startSegment())
         resuming = true;
+    else if (!recordingActive)
+        endAfterFailedLaunch(); // the encoder could not be started
+}
+
+void Recorder::endAfterFailedLaunch()
+{
+    // The recording cannot go on: what it has kept becomes its file, as after a stop,
+    // instead of staying unannounced in the parts folder.
+    recordingPaused = false;
+    resuming = false;
+    cleanupWindowCapture();
+    if (!segmentFiles.isEmpty()) {
+        finalizeSegments();
+        return;
+    }
+    recordingActive = false;
+    policyTimer->stop();
+    removeEmptyPartsFolder();
+    emit stopped(QString());
 }
 
 void Recorder::stop()
@@ -1380,11 +1418,8 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             return;
         case SegmentEndReason::Restart: {
             const int commands = commandGeneration;
-            if (!launchNextSegment() && commands == commandGeneration) {
-                recordingActive = false;
-                policyTimer->stop();
-                emit stopped(QString());
-            }
+            if (!launchNextSegment() && commands == commandGeneration)
+                endAfterFailedLaunch();
             return;
         }
         case SegmentEndReason::Pause:
@@ -1413,8 +1448,19 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
 
     if (reason == SegmentEndReason::Stop && !segmentFiles.isEmpty()) {
-        discardFailedSegmentFile();
+        // The unreadable last segment is left out of the file but not deleted: a media
+        // query that ran out of time on a busy machine must not cost the user the end of
+        // the recording.
+        const QString unreadable = currentSegmentPath;
+        finishSegment(false);
         policyTimer->stop();
+        if (QFileInfo(unreadable).size() > 0) {
+            qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
+            emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
+                                         .arg(QDir::toNativeSeparators(unreadable)));
+        } else {
+            QFile::remove(unreadable);
+        }
         finalizeSegments();
         return;
     }

@@ -113,13 +113,18 @@ public:
     static QString ffmpegExecutable();
 
     // A free output file name in the save folder by the save/naming setting.
-    // A name is free only when neither the file nor its parts folder exists, so
-    // that segments kept from a failed recording are never reused. Returns an
+    // A name is free only when neither the file nor its parts folder nor an
+    // intermediate file exists, so that what a failed recording kept is never reused. Returns an
     // empty string, with errorText set, when the save folder cannot be created.
     QString makeDefaultOutputPath(QString *errorText = nullptr) const;
 
     // The folder that holds the segments of a recording into outputPath.
     static QString partsFolderFor(const QString &outputPath);
+
+    // What an earlier recording into outputPath left behind after a failed finish and a
+    // new one would overwrite: its parts folder when not empty, or its intermediate
+    // ".merging." or ".watermarking." file. Empty when there is nothing.
+    QString leftoverOfEarlierRecording(const QString &outputPath) const;
 
     // Creates a folder with all its parents; on failure errorText gets a
     // translated message naming the folder.
@@ -322,6 +327,7 @@ protected:
     void stopAudioCaptures();
     void resumeNextSegment();
     bool launchNextSegment();
+    void endAfterFailedLaunch();
     void relaunchAfterFallback();
 
     // Segment end handling.

@@ -176,6 +176,12 @@ Please visit this link manually:
 %1
 انقل هذه المقاطع إلى مكان آخر أو اختر اسم ملف آخر، ثم سجّل مرة أخرى.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>تعذّرت قراءة آخر مقطع مسجَّل فلم يُدمج في التسجيل. تم الاحتفاظ به في:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

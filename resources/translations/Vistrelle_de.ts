@@ -176,6 +176,12 @@ Bitte öffnen Sie diesen Link manuell:
 %1
 Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und nehmen Sie dann erneut auf.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>Das letzte aufgenommene Segment konnte nicht gelesen werden und wurde nicht in die Aufnahme übernommen. Es wurde hier aufbewahrt:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Please visit this link manually:
 %1
 Move those segments elsewhere or choose another file name, then record again.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>The last recorded segment could not be read and was not joined into the recording. It has been kept at:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Visite este enlace manualmente:
 %1
 Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>No se pudo leer el último segmento grabado y no se ha unido a la grabación. Se ha conservado en:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

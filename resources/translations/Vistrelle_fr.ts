@@ -176,6 +176,12 @@ Veuillez ouvrir ce lien manuellement :
 %1
 Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez à nouveau.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>Le dernier segment enregistré est illisible et n&apos;a pas été intégré à l&apos;enregistrement. Il a été conservé ici :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Visita questo link manualmente:
 %1
 Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>Non è stato possibile leggere l&apos;ultimo segmento registrato, che non è stato unito alla registrazione. È stato conservato in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Please visit this link manually:
 %1
 これらのセグメントを移動するか、別のファイル名を選んでから録画し直してください。</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>最後の録画セグメントを読み込めなかったため、録画には結合されていません。次の場所に保存されています：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Please visit this link manually:
 %1
 해당 세그먼트를 옮기거나 다른 파일 이름을 선택한 후 다시 녹화하세요.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>마지막 녹화 세그먼트를 읽을 수 없어 녹화본에 합치지 않았습니다. 다음 위치에 보관되어 있습니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

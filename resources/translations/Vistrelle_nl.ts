@@ -176,6 +176,12 @@ Bezoek deze link handmatig:
 %1
 Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw op.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>Het laatste opgenomen segment kon niet worden gelezen en is niet in de opname samengevoegd. Het is bewaard in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Visite este link manualmente:
 %1
 Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>Não foi possível ler o último segmento gravado e ele não foi incluído na gravação. Ele foi mantido em:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Lütfen bu bağlantıyı elle ziyaret edin:
 %1
 Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yeniden kaydedin.</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>Son kaydedilen bölüm okunamadı ve kayda eklenmedi. Şurada saklandı:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Please visit this link manually:
 %1
 请先移走这些分段，或换一个文件名后再录制。</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -176,6 +176,12 @@ Please visit this link manually:
 %1
 請先移走這些分段，或換一個檔名後再錄製。</translation>
     </message>
+    <message>
+        <source>最后一个录制分段无法读取，没有合并进录像，已保留在：
+%1</source>
+        <translation>最後一個錄製分段無法讀取，沒有合併進錄影，已保留在：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

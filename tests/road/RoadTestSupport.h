@@ -99,7 +99,9 @@ inline MediaInfo probe(const QString& path)
     return info;
 }
 
-// The Recorder's signals that the tests follow.
+// The Recorder's signals that the tests follow, and a clock of the time actually
+// recorded: a loaded machine stretches every wait, so durations are compared with
+// what the test lived through, not with the nominal wait.
 struct Spies {
     explicit Spies(Recorder* r)
         : started(r, &Recorder::started)
@@ -109,11 +111,43 @@ struct Spies {
         , errors(r, &Recorder::errorOccurred)
         , warnings(r, &Recorder::recordingPerformanceWarning)
     {
+        QObject::connect(r, &Recorder::started, &m_guard, [this] { m_runningSince.start(); });
+        QObject::connect(r, &Recorder::resumed, &m_guard, [this] { m_runningSince.start(); });
     }
     QSignalSpy started, stopped, paused, resumed, errors, warnings;
 
     QString lastError() const { return errors.isEmpty() ? QString() : errors.last().first().toString(); }
+
+    // Call right before stop() or pause(): ends the stretch recorded since `started`
+    // (or `resumed`).
+    void markEnd()
+    {
+        if (m_runningSince.isValid())
+            m_recordedMs += m_runningSince.elapsed();
+        m_runningSince.invalidate();
+    }
+    // Seconds between each `started`/`resumed` and the following markEnd(), summed.
+    double recordedSeconds() const { return m_recordedMs / 1000.0; }
+
+private:
+    QObject m_guard; // drops the clock's connections when the spies go before the recorder
+    QElapsedTimer m_runningSince;
+    qint64 m_recordedMs = 0;
 };
+
+// Whether a file's duration matches the time recorded, within `tolerance` seconds;
+// both figures go to the log so that a near miss shows in a passing run too.
+inline bool lastsAsRecorded(double fileSeconds, double recordedSeconds, double tolerance = 0.5)
+{
+    qInfo("duration %.3f s in the file, %.3f s recorded", fileSeconds, recordedSeconds);
+    return recordedSeconds > 0.0 && qAbs(fileSeconds - recordedSeconds) <= tolerance;
+}
+
+inline QByteArray durationText(double fileSeconds, double recordedSeconds)
+{
+    return QByteArray::number(fileSeconds, 'f', 3) + " s in the file, " + QByteArray::number(recordedSeconds, 'f', 3)
+        + " s recorded";
+}
 
 // Every file below `folder`, recursively, as paths relative to it.
 inline QStringList filesBelow(const QString& folder)

@@ -34,12 +34,15 @@ private slots:
     void pauseBeforeFirstMediaWaitsForItAndAResumeFollows();
     void resizedFramesKeepTheFirstSegmentSize();
     void startChecksRefuseBeforeAnySegment();
+    void keptSegmentsOfTheSameNameAreNeverOverwritten_data();
     void keptSegmentsOfTheSameNameAreNeverOverwritten();
     void realEncoderFailureOutputGivesItsLastErrorLine_data();
     void realEncoderFailureOutputGivesItsLastErrorLine();
     void destroyedWhilePausedLeavesTheSegmentsInPlace_data();
     void destroyedWhilePausedLeavesTheSegmentsInPlace();
     void destroyedWhileRecordingEndsItsSegmentProperly();
+    void nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data();
+    void nextSegmentThatCannotLaunchFinishesWhatWasRecorded();
 
 private:
     Recorder* makeWebcamRecorder();
@@ -326,11 +329,19 @@ void TestSegmentFailures::earlierKillTimerNeverKillsALaterSegment()
     QTest::qWait(5000); // the first segment's kill timer has fired meanwhile
     QVERIFY(recorder->isRecording());
     QCOMPARE(spies.stopped.size(), 0);
+    QSignalSpy warnings(recorder.get(), &Recorder::finalizationWarning);
     QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 20000);
-    // The killed, unusable last segment is dropped; the first is the recording.
+    // The killed, unusable last segment is left out; the first is the recording.
     const QString output = spies.stopped.first().first().toString();
     QVERIFY2(!output.isEmpty(), qPrintable(spies.lastError()));
     QVERIFY(probe(output).videoCodec == QStringLiteral("h264"));
+    // What the killed encoder wrote is still there, and the user is told where.
+    const QString unreadable =
+        QDir(Recorder::partsFolderFor(output)).filePath(QStringLiteral("segment_0002.mp4"));
+    QCOMPARE(QFileInfo(unreadable).size(), qint64(8000));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().first().toString().endsWith(QDir::toNativeSeparators(unreadable)),
+             qPrintable(warnings.first().first().toString()));
 }
 
 void TestSegmentFailures::pauseBeforeFirstMediaWaitsForItAndAResumeFollows()
@@ -440,15 +451,25 @@ void TestSegmentFailures::startChecksRefuseBeforeAnySegment()
 
 QTEST_MAIN(TestSegmentFailures)
 
+void TestSegmentFailures::keptSegmentsOfTheSameNameAreNeverOverwritten_data()
+{
+    // What a failed finish of an earlier recording into Clip.mp3 may have left.
+    QTest::addColumn<QString>("leftover");
+    QTest::newRow("segment") << QStringLiteral("Clip.vistrelle-parts/segment_0001.mp3");
+    QTest::newRow("joined file") << QStringLiteral("Clip.mp3.merging.mp3");
+    QTest::newRow("watermarked file") << QStringLiteral("Clip.mp3.watermarking.mp3");
+}
+
 void TestSegmentFailures::keptSegmentsOfTheSameNameAreNeverOverwritten()
 {
+    QFETCH(QString, leftover);
     useFakeEncoder("exit0", 5);
     const QString log = m_dir->filePath(QStringLiteral("launches.log"));
     qputenv("FAKE_FFMPEG_LOG", log.toLocal8Bit());
     const QString output = m_dir->filePath(QStringLiteral("Clip.mp3"));
     const QString parts = Recorder::partsFolderFor(output);
     QVERIFY(QDir().mkpath(parts));
-    const QString kept = QDir(parts).filePath(QStringLiteral("segment_0001.mp3"));
+    const QString kept = m_dir->filePath(leftover);
     {
         QFile file(kept);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -460,7 +481,8 @@ void TestSegmentFailures::keptSegmentsOfTheSameNameAreNeverOverwritten()
     Spies spies(recorder.get());
     recorder->start();
     QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 10000);
-    QVERIFY2(spies.lastError().contains(QDir::toNativeSeparators(parts)), qPrintable(spies.lastError()));
+    const QString named = leftover.contains(QLatin1Char('/')) ? parts : kept;
+    QVERIFY2(spies.lastError().contains(QDir::toNativeSeparators(named)), qPrintable(spies.lastError()));
     QTest::qWait(300);
     QCOMPARE(spies.stopped.size(), 0);
     QVERIFY(!recorder->isRecording());
@@ -580,13 +602,62 @@ void TestSegmentFailures::destroyedWhileRecordingEndsItsSegmentProperly()
     recorder->start();
     QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
     QTest::qWait(2000);
+    spies.markEnd();
     recorder.reset();
     const QString segment = QDir(Recorder::partsFolderFor(output)).filePath(QStringLiteral("segment_0001.mp4"));
     QCOMPARE(filesBelow(m_dir->path()),
              QStringList({QStringLiteral("Clip.vistrelle-parts/segment_0001.mp4"), QStringLiteral("Clip.vistrelle-parts/")}));
     const MediaInfo info = probe(segment);
     QVERIFY(info.ok);
-    QVERIFY2(qAbs(info.duration - 2.0) <= 0.5, qPrintable(QString::number(info.duration)));
+    const double recorded = spies.recordedSeconds();
+    QVERIFY2(lastsAsRecorded(info.duration, recorded), durationText(info.duration, recorded));
+}
+
+void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data()
+{
+    QTest::addColumn<bool>("byResume");
+    QTest::newRow("webcam switched on") << false;
+    QTest::newRow("resume") << true;
+}
+
+void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
+{
+    QFETCH(bool, byResume);
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(1500);
+    if (byResume) {
+        spies.markEnd();
+        QVERIFY(recorder->pause());
+        QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    }
+
+    // The encoder is gone when the next segment is due.
+    QTemporaryDir emptyBin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyBin.path().toLocal8Bit());
+    if (byResume) {
+        recorder->resume();
+    } else {
+        spies.markEnd();
+        recorder->switchWebcamDuringRecording(true);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 20000);
+    qputenv("PATH", path);
+
+    QVERIFY2(spies.lastError().startsWith(QStringLiteral("FFmpeg 启动失败")), qPrintable(spies.lastError()));
+    const QString file = spies.stopped.first().first().toString();
+    QVERIFY2(!file.isEmpty(), "the kept segment was not finished");
+    const MediaInfo info = probe(file);
+    QVERIFY(info.ok);
+    const double recorded = spies.recordedSeconds();
+    QVERIFY2(lastsAsRecorded(info.duration, recorded), durationText(info.duration, recorded));
+    QCOMPARE(filesBelow(m_dir->path()), QStringList{QFileInfo(file).fileName()});
+    QVERIFY(!recorder->isRecording());
+    QVERIFY(!recorder->isPaused());
 }
 
 #include "tst_segment_failures.moc"
