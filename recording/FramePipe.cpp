@@ -1,6 +1,7 @@
 #include "recording/FramePipe.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 
@@ -8,6 +9,8 @@
 #include <poll.h>
 #include <pthread.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +55,9 @@ bool FramePipe::open(QString* error)
     m_broken = false;
     m_pending = 0;
     m_written = 0;
+    m_inPipe.clear();
+    m_bytesIntoPipe = 0;
+    m_splice = true;
     m_thread = std::thread([this] { run(); });
     return true;
 }
@@ -113,6 +119,7 @@ void FramePipe::abort()
         }
     }
     m_queue.clear();
+    m_inPipe.clear();
     m_pending = 0;
 }
 
@@ -130,15 +137,39 @@ bool FramePipe::writeAll(const uchar* data, qint64 bytes)
             return false; // aborted
         if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))
             return false;
-        const ssize_t n = ::write(m_writeFd, data + done, size_t(bytes - done));
+        ssize_t n;
+        if (m_splice) {
+            iovec chunk{const_cast<uchar*>(data + done), size_t(bytes - done)};
+            n = ::vmsplice(m_writeFd, &chunk, 1, SPLICE_F_NONBLOCK);
+            if (n < 0 && (errno == EINVAL || errno == ENOSYS)) {
+                m_splice = false; // a kernel or file that cannot splice: plain copies
+                continue;
+            }
+        } else {
+            n = ::write(m_writeFd, data + done, size_t(bytes - done));
+        }
         if (n > 0) {
             done += n;
             m_pending -= n;
+            m_bytesIntoPipe += n;
+            releaseConsumed();
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return false;
         }
     }
     return true;
+}
+
+void FramePipe::releaseConsumed()
+{
+    if (m_inPipe.empty())
+        return;
+    int unread = 0;
+    if (::ioctl(m_writeFd, FIONREAD, &unread) != 0)
+        return;
+    const qint64 taken = m_bytesIntoPipe - unread;
+    while (!m_inPipe.empty() && m_inPipe.front().second <= taken)
+        m_inPipe.pop_front();
 }
 
 void FramePipe::run()
@@ -152,7 +183,14 @@ void FramePipe::run()
         QImage frame;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [this] { return !m_queue.empty() || m_finishing || m_aborting; });
+            const auto ready = [this] { return !m_queue.empty() || m_finishing || m_aborting; };
+            // Frames still in the pipe are let go as soon as the encoder has read them,
+            // so that their memory can take new pictures.
+            while (!m_inPipe.empty() && !ready()) {
+                releaseConsumed();
+                m_wake.wait_for(lock, std::chrono::milliseconds(4));
+            }
+            m_wake.wait(lock, ready);
             if (m_aborting)
                 return;
             if (m_queue.empty()) {
@@ -165,6 +203,8 @@ void FramePipe::run()
         }
         const qint64 bytes = imageBytes(frame);
         const bool ok = writeAll(frame.constBits(), bytes);
+        if (ok)
+            m_inPipe.emplace_back(frame, m_bytesIntoPipe);
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             if (!m_queue.empty())

@@ -10,9 +10,14 @@
 #include <thread>
 
 // The pipe that carries raw frames to the encoder's standard input. A writer thread
-// copies queued frames into it with few, large writes, so the GUI thread only hands
+// moves queued frames into it with few, large calls, so the GUI thread only hands
 // over an implicitly shared image per frame and never wakes up for a partly drained
 // pipe. The read end is given to the encoder (as its descriptor 0) when it starts.
+//
+// The frame memory is spliced into the pipe (the pipe refers to the image's pages
+// instead of copying them) and the image is kept referenced until the encoder has
+// read its last byte, so nobody can reuse the memory while the kernel still refers
+// to it: images are implicitly shared and copied before any change.
 class FramePipe
 {
 public:
@@ -46,6 +51,8 @@ public:
 private:
     void run();
     bool writeAll(const uchar* data, qint64 bytes);
+    // Lets go of frames whose bytes the reader has taken.
+    void releaseConsumed();
 
     int m_readFd = -1;
     int m_writeFd = -1;
@@ -54,6 +61,12 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<QImage> m_queue;
+    // Frames put into the pipe, with the count of bytes put into it up to the end of
+    // each; kept (until the reader took them, or the pipe is aborted) because the pipe
+    // may still refer to their memory. Only the writer thread touches these while it runs.
+    std::deque<std::pair<QImage, qint64>> m_inPipe;
+    qint64 m_bytesIntoPipe = 0;
+    bool m_splice = true;
     bool m_finishing = false;
     bool m_aborting = false;
     std::atomic<bool> m_broken{false};

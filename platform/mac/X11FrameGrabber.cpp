@@ -16,6 +16,10 @@
 #include <memory>
 #include <utility>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 struct Free
@@ -54,14 +58,55 @@ struct PixelJob
     int factor; // 1 copies, n >= 2 averages n x n blocks
 };
 
+// out[i] = in[i] with the alpha byte 0xFF, for n pixels; in and out may be the same.
+// This runs over every pixel of every frame, so it goes 16 pixels at a time, and a
+// row that is already opaque in place is only read, not written back.
+void setAlpha(const quint32 *in, quint32 *out, int n)
+{
+    int x = 0;
+#ifdef __SSE2__
+    const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
+    if (in == out) {
+        __m128i all = alpha;
+        for (; x + 16 <= n; x += 16) {
+            const __m128i *from = reinterpret_cast<const __m128i *>(in + x);
+            all = _mm_and_si128(all, _mm_and_si128(_mm_and_si128(_mm_loadu_si128(from),
+                                                                 _mm_loadu_si128(from + 1)),
+                                                   _mm_and_si128(_mm_loadu_si128(from + 2),
+                                                                 _mm_loadu_si128(from + 3))));
+        }
+        quint32 rest = 0xFF000000u;
+        for (int i = x; i < n; ++i)
+            rest &= in[i];
+        const __m128i opaque = _mm_cmpeq_epi32(_mm_and_si128(all, alpha), alpha);
+        if (_mm_movemask_epi8(opaque) == 0xFFFF && rest == 0xFF000000u)
+            return;
+        x = 0;
+    }
+    for (; x + 16 <= n; x += 16) {
+        const __m128i *from = reinterpret_cast<const __m128i *>(in + x);
+        __m128i *to = reinterpret_cast<__m128i *>(out + x);
+        const __m128i a = _mm_loadu_si128(from);
+        const __m128i b = _mm_loadu_si128(from + 1);
+        const __m128i c = _mm_loadu_si128(from + 2);
+        const __m128i d = _mm_loadu_si128(from + 3);
+        _mm_storeu_si128(to, _mm_or_si128(a, alpha));
+        _mm_storeu_si128(to + 1, _mm_or_si128(b, alpha));
+        _mm_storeu_si128(to + 2, _mm_or_si128(c, alpha));
+        _mm_storeu_si128(to + 3, _mm_or_si128(d, alpha));
+    }
+#endif
+    for (; x < n; ++x)
+        out[x] = in[x] | 0xFF000000u;
+}
+
 // Copies rows and sets the alpha byte on the way.
 void copyOpaque(const PixelJob &job, int from, int to)
 {
     for (int y = from; y < to; ++y) {
         const quint32 *in = reinterpret_cast<const quint32 *>(job.source + y * job.sourceStride);
         quint32 *out = reinterpret_cast<quint32 *>(job.out + y * job.outStride);
-        for (int x = 0; x < job.width; ++x)
-            out[x] = in[x] | 0xFF000000u;
+        setAlpha(in, out, job.width);
     }
 }
 
@@ -465,8 +510,7 @@ void X11FrameGrabber::forceOpaque(QImage &image)
         return;
     for (int y = 0; y < image.height(); ++y) {
         quint32 *line = reinterpret_cast<quint32 *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] |= 0xFF000000u;
+        setAlpha(line, line, image.width());
     }
 }
 

@@ -156,11 +156,22 @@ private slots:
 
     void opaqueAlphaAndCursorBlending()
     {
-        QImage image = filled({4, 3}, 0x00123456);
+        // Rows of two whole 16-pixel runs and a tail; any alpha byte, any colour; rows
+        // that are opaque but for one pixel, in a run or in the tail.
+        QImage image = filled({37, 4}, 0x00123456);
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, 1, quint32(x) * 0x05030107u);
+            image.setPixel(x, 2, 0xFF123456u);
+            image.setPixel(x, 3, 0xFF123456u);
+        }
+        image.setPixel(35, 2, 0x00123456u);
+        image.setPixel(3, 3, 0xFE123456u);
         X11FrameGrabber::forceOpaque(image);
         for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                QCOMPARE(image.pixel(x, y), 0xFF123456u);
+            for (int x = 0; x < image.width(); ++x) {
+                const quint32 colour = y == 1 ? quint32(x) * 0x05030107u : 0x00123456u;
+                QCOMPARE(image.pixel(x, y), colour | 0xFF000000u);
+            }
         }
 
         // Premultiplied cursor pixels: transparent, opaque, and half-covering white.

@@ -33,6 +33,7 @@ class TestFrameComposer : public QObject
 private slots:
     void fullFrameIsWrittenByteForByte();
     void abortedPipeStopsAWriterThatNobodyReads();
+    void frameMemoryIsKeptUntilTheReaderHasIt();
     void screenFramesAreCutThenScaled();
     void backlogLimitIsTwoFrames();
     void heldFramesCarryNoEffects();
@@ -104,6 +105,50 @@ void TestFrameComposer::abortedPipeStopsAWriterThatNobodyReads()
     QVERIFY(pipe.write(frame) || !pipe.isOpen());
     QTRY_VERIFY(!pipe.isOpen());
     QVERIFY(!pipe.write(frame));
+}
+
+void TestFrameComposer::frameMemoryIsKeptUntilTheReaderHasIt()
+{
+    // The pipe may refer to a frame's memory instead of a copy: the frame must not be
+    // freed (and its memory handed out again) before the encoder has read it.
+    FramePipe pipe;
+    QString error;
+    QVERIFY(pipe.open(&error));
+    const int readEnd = ::dup(pipe.readEnd());
+    pipe.closeReadEnd();
+    QImage kept = solid(64, 64, qRgb(0x11, 0x22, 0x33));
+    QVERIFY(pipe.write(solid(64, 64, qRgb(0xaa, 0xbb, 0xcc))));
+    QVERIFY(pipe.write(kept));
+    QTRY_COMPARE(pipe.pendingBytes(), qint64(0));
+    QList<QImage> others;
+    for (int i = 0; i < 64; ++i)
+        others << solid(64, 64, qRgb(i, i, i));
+    kept.fill(Qt::white); // a change after the hand-over is not seen by the reader
+
+    QByteArray bytes(2 * 64 * 64 * 4, 0);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(readEnd, bytes.data() + got, size_t(bytes.size() - got));
+        QVERIFY(n > 0);
+        got += n;
+    }
+    for (qsizetype i = 0; i < bytes.size(); i += 4) {
+        const QByteArray expected = i < 64 * 64 * 4 ? QByteArray("\xcc\xbb\xaa\xff", 4)
+                                                    : QByteArray("\x33\x22\x11\xff", 4);
+        QCOMPARE(bytes.mid(i, 4), expected);
+    }
+
+    // Once read, the pipe lets go of the frame, so its memory can be used again.
+    const QImage frame = solid(64, 64, qRgb(1, 1, 1));
+    QImage mine = frame;
+    QVERIFY(pipe.write(frame));
+    QTRY_COMPARE(pipe.pendingBytes(), qint64(0));
+    QVERIFY(!mine.isDetached());
+    QVERIFY(::read(readEnd, bytes.data(), 64 * 64 * 4) == 64 * 64 * 4);
+    mine = QImage();
+    QTRY_VERIFY(frame.isDetached());
+    pipe.abort();
+    ::close(readEnd);
 }
 
 void TestFrameComposer::screenFramesAreCutThenScaled()
