@@ -1625,21 +1625,21 @@ void Recorder::checkRecordingPolicies()
 
 void Recorder::switchSystemAudioDuringRecording(bool on)
 {
-    if (on == systemAudioEnabled)
-        return;
-    systemAudioEnabled = on;
-    if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
-        return;
-    segmentsDiffer = true;
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    switchAudioSourceDuringRecording(systemAudioEnabled, on);
 }
 
 void Recorder::switchMicrophoneDuringRecording(bool on)
 {
-    if (on == micEnabled)
+    switchAudioSourceDuringRecording(micEnabled, on);
+}
+
+// An audio source switched on or off changes the streams of the next segment:
+// close the running one and mark the chain as mixed so that the merge re-encodes.
+void Recorder::switchAudioSourceDuringRecording(bool &source, bool on)
+{
+    if (on == source)
         return;
-    micEnabled = on;
+    source = on;
     if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
         return;
     segmentsDiffer = true;

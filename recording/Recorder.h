@@ -347,6 +347,7 @@ protected:
     void checkRecordingPolicies();
     qint64 estimatedDisplayBytes(qint64 actualBytes) const;
     RecordingPolicy::Snapshot policySnapshot() const;
+    void switchAudioSourceDuringRecording(bool &source, bool on);
     RecordingFinalizer *finalizer = nullptr;
 
     // Encoder output and the downgrades it may ask for.
