@@ -1,6 +1,8 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "app/TintedIcon.h"
 #include "dialogs/RecordingSettingsDialog.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -213,14 +215,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
         button->setIconSize(QSize(20, 20));
         if (id == RecordingPage) {
             // The recording icon is drawn in the text colour of the others.
-            QPixmap pixmap(20, 20);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            QIcon(QString::fromLatin1(entries[id].icon)).paint(&painter, pixmap.rect());
-            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            painter.fillRect(pixmap.rect(), QColor(QStringLiteral("#d6dfec")));
-            painter.end();
-            button->setIcon(QIcon(pixmap));
+            button->setIcon(tintedIcon(QString::fromLatin1(entries[id].icon), QSize(20, 20),
+                                       QColor(QStringLiteral("#d6dfec")), devicePixelRatioF()));
             sideLayout->insertWidget(2, button);
         } else {
             button->setIcon(QIcon(QString::fromLatin1(entries[id].icon)));
@@ -508,37 +504,11 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 {
     const bool onTitleBar = watched == m_titleBar
                             || (watched->isWidgetType() && watched->parent() == m_titleBar);
-    if (onTitleBar) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && windowHandle()) {
-                // The window manager moves the window where there is one; otherwise the
-                // dialog follows the pointer itself.
-                if (!windowHandle()->startSystemMove()) {
-                    m_dragging = true;
-                    m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-                }
-                return true;
-            }
-            break;
-        }
-        case QEvent::MouseMove:
-            if (m_dragging) {
-                auto *mouse = static_cast<QMouseEvent *>(event);
-                move(mouse->globalPosition().toPoint() - m_dragOffset);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (m_dragging) {
-                m_dragging = false;
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
+    if (onTitleBar && event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && windowHandle()
+            && startWindowMove(this, mouse->globalPosition().toPoint()))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }

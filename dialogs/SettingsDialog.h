@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QDialog>
 #include <QList>
-#include <QPoint>
 
 class QButtonGroup;
 class QCheckBox;
@@ -105,6 +104,4 @@ private:
     QColor m_leftClickColor;
     QColor m_rightClickColor;
     bool m_presetUpdating = false;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
