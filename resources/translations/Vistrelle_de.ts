@@ -253,6 +253,25 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Untertitel</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

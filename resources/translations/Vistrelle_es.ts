@@ -253,6 +253,25 @@ Archivo procesado recuperable: %1</translation>
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vídeo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Música</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Subtítulos</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
