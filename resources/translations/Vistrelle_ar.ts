@@ -2,6 +2,288 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="zh_CN">
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>تسجيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>العودة إلى الرئيسية</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>اختر كاميرا لبدء المعاينة</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>مرآة</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>وضع تأطير الكاميرا</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>صوت النظام</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>لقطة</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>ملء</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا، ثم عد إلى هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>جارٍ طلب الوصول إلى الكاميرا…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>جارٍ تشغيل الكاميرا…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>لم يتم العثور على كاميرا. وصّل كاميرا ثم عد إلى هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>لم تقدّم الكاميرا أي صورة. تحقق من الوصول إلى الكاميرا ومن أن تطبيقًا آخر لا يستخدمها، ثم اختر الكاميرا مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>تعذّر تشغيل الكاميرا. تحقق من الوصول إلى الكاميرا في إعدادات النظام.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>توقفت الكاميرا عن تقديم الإطارات. تم إيقاف التسجيل.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>حفظ لقطة الكاميرا</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>تعذّر حفظ الصورة.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>جارٍ البدء…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>مفتاح</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>انقر على الشبكة لاختيار موضع الكاميرا</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>شبكة موضع الكاميرا</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>إعدادات الكاميرا</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>جارٍ تشغيل الكاميرا…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>معاينة مباشرة</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>يظهر هنا عندما تكون الكاميرا متوقفة · شغّل الكاميرا للمعاينة</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>جهاز الكاميرا</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>جودة الفيديو</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>الشكل</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>مستدير الزوايا</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>أعلى اليسار</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>أعلى الوسط</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>أعلى اليمين</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>يسار الوسط</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>الوسط</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>يمين الوسط</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>أسفل اليسار</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>أسفل الوسط</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>أسفل اليمين</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>صغير</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>كبير</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>عكس الصورة</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>يجعل المعاينة أكثر طبيعية</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>شغّل الكاميرا للمعاينة</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>لم يتم اكتشاف كاميرا</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>لم يتم اكتشاف كاميرا قابلة للاستخدام</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>تعذّر تشغيل الكاميرا. تحقق من أذونات النظام.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>

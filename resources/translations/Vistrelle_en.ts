@@ -2,6 +2,288 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Back to Home</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Choose a camera to start preview</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Camera framing mode</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>System Audio</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Requesting camera access…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Starting camera…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>No camera found. Connect a camera and return to this page.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Camera could not start. Check camera access in System Settings.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Camera stopped delivering frames. Recording has been stopped.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Save camera snapshot</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Could not save the image.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Click the grid to choose the webcam position</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Webcam position grid</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcam Settings</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Starting camera…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live preview</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Shown here while the camera is off · Turn the camera on to preview</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Camera device</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Video quality</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Rounded</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Top centre</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Middle left</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Middle right</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Bottom centre</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Mirror picture</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Makes the preview look more natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Turn the camera on to preview</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>No camera detected</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>No usable camera detected</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>The camera could not start. Check the system permissions.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>

@@ -2,6 +2,288 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>홈으로 돌아가기</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>미리보기를 시작할 카메라를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>미러</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>카메라 프레이밍 모드</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>시스템 오디오</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>스냅샷</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>자동 정지</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>채우기</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용한 다음 이 페이지로 돌아오세요.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>카메라 접근 권한을 요청하는 중…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>카메라를 시작하는 중…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>카메라를 찾을 수 없습니다. 카메라를 연결한 후 이 페이지로 돌아오세요.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>카메라에서 화면이 전달되지 않았습니다. 카메라 접근 권한과 다른 앱이 사용 중인지 확인한 후 카메라를 다시 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>카메라를 시작할 수 없습니다. 시스템 설정에서 카메라 접근 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>카메라에서 화면이 더 이상 전달되지 않습니다. 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>카메라 스냅샷 저장</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시정지</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>시작 중…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>꺼짐</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>스위치</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>격자를 클릭해 웹캠 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>웹캠 위치 격자</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>웹캠 설정</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>카메라를 시작하는 중…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>실시간 미리보기</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>카메라가 꺼져 있으면 여기에 표시됩니다 · 카메라를 켜면 미리 볼 수 있습니다</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>카메라 장치</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>비디오 품질</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>둥근 사각형</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>가운데 위</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>왼쪽 가운데</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>오른쪽 가운데</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>가운데 아래</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>웹캠 위치</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>작게</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>크게</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>미리보기가 더 자연스러워집니다</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>카메라를 켜면 미리 볼 수 있습니다</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>카메라가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>사용 가능한 카메라가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>카메라를 시작할 수 없습니다. 시스템 권한을 확인하세요.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>

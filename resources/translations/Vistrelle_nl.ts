@@ -2,6 +2,288 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera-opname</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Terug naar start</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Kies een camera om de voorvertoning te starten</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Camera-kadrering</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Systeemgeluid</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Momentopname</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Automatisch splitsen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Vullen</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera en keer dan terug naar deze pagina.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Cameratoegang wordt aangevraagd…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Camera wordt gestart…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Geen camera gevonden. Sluit een camera aan en keer terug naar deze pagina.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>De camera leverde geen beeld. Controleer de cameratoegang en of een andere app hem gebruikt, en kies de camera daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>De camera kon niet starten. Controleer de cameratoegang in Systeeminstellingen.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>De camera levert geen beelden meer. De opname is gestopt.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Momentopname van de camera opslaan</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>De afbeelding kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Schakelaar</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Klik op het raster om de webcampositie te kiezen</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Raster voor webcampositie</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcaminstellingen</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Camera wordt gestart…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live-voorvertoning</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Wordt hier getoond als de camera uit staat · Zet de camera aan voor een voorvertoning</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Cameraapparaat</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Videokwaliteit</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Vorm</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Afgerond</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Linksboven</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Midden boven</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Rechtsboven</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Midden links</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Midden rechts</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Linksonder</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Midden onder</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Rechtsonder</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Groot</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Beeld spiegelen</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>De voorvertoning oogt natuurlijker</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Zet de camera aan voor een voorvertoning</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Geen camera gevonden</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Geen bruikbare camera gevonden</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>De camera kon niet starten. Controleer de systeemmachtigingen.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
