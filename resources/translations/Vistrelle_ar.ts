@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>إعدادات الصوت المتقدمة</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>تتم معالجة صوت النظام والميكروفون كلٌّ على حدة، ثم يُدمجان في التسجيل.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>مستوى صوت النظام</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>مستوى صوت الميكروفون</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> مللي ثانية</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>تأخير الميكروفون</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>تقليل ضوضاء الميكروفون (يخفض الضوضاء المحيطة المستمرة)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>إخراج أحادي (مناسب لتسجيل الصوت)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>لم يتم اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>اختر ما تريد تسجيله</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>تسجيل الصوت فقط</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · أصغر</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · موصى به</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · جودة عالية</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>بدون فقدان · يحدده التنسيق</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>مكبر الصوت</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>اختبار</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>وضع الصوت فقط لا يسجل كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>لم يتم اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>وضع التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>اختيار جهاز %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>اختيار الجهاز وإعدادات الصوت</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>الجهاز الافتراضي</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>الافتراضي · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>اختيار مكبر الصوت</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>اختيار الميكروفون</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>إعدادات الصوت المتقدمة…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>صوت النظام</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>تعذر الاستماع إلى مكبر الصوت المحدد: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>لم يتم اكتشاف أي صوت. شغّل مقطعًا صوتيًا أولًا.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>تم اكتشاف صوت تشغيل النظام</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>لا يوجد جهاز</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>غير متاح</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>لم يتم اكتشاف أي صوت. تحقق من الميكروفون أو من إذنه.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>تم اكتشاف صوت الميكروفون</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>المستوى الحي لصوت النظام</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>المستوى الحي للميكروفون</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>إيقاف الاختبار</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>إخراج</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>جارٍ الاستماع. شغّل صوتًا ما.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>جارٍ الاستماع. تحدّث في الميكروفون.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>فحص التسجيل</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>شغّل مكبر الصوت أو الميكروفون على الأقل.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>لا يوجد جهاز مكبر صوت متاح، لذا لا يمكن تسجيل صوت النظام.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>لا يوجد ميكروفون متاح. أعد توصيله أو اختر جهاز إدخال آخر.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Please visit this link manually:
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>التقاط الميكروفون عبر WASAPI مدعوم على Windows فقط.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>إعدادات العلامة المائية</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>نمط العلامة المائية</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>نص العلامة المائية</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>حجم الخط</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>اسحب شريط التمرير لضبط مدى ظهور العلامة المائية</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>معاينة مباشرة  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>تُضاف العلامة المائية إلى الفيديو الأصلي كله وتُحفظ كنسخة MP4. احفظ التعديلات الأخرى أولاً.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>الهوامش</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>استعادة الافتراضيات</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>حفظ نسخة بعلامة مائية</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>يرجى إدخال نص العلامة المائية.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Erweiterte Audioeinstellungen</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Systemton und Mikrofon werden getrennt bearbeitet und dann in die Aufnahme gemischt.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Lautstärke des Systemtons</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Mikrofonlautstärke</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Mikrofonverzögerung</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Mikrofon-Rauschunterdrückung (senkt gleichmäßiges Hintergrundrauschen)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono-Ausgabe (geeignet für Sprachaufnahmen)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Kein Fenster ausgewählt</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Wählen Sie aus, was aufgenommen wird</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Fenster wählen</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Nur-Audio-Aufnahme</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Kleiner</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Empfohlen</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Hohe Qualität</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Verlustfrei · Vom Format bestimmt</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Lautsprecher</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Im Nur-Audio-Modus wird die Webcam nicht aufgenommen</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Spiel wählen</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Kein Spiel ausgewählt</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Hochleistungs-Bildschirmaufnahmemodus</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Gerät wählen: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Gerät und Audioeinstellungen wählen</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Standardgerät</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Standard · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Lautsprecher wählen</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Mikrofon wählen</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Erweiterte Audioeinstellungen…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Der gewählte Lautsprecher kann nicht abgehört werden: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Kein Ton erkannt. Spielen Sie zuerst etwas ab.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Systemwiedergabe erkannt</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Kein Gerät</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Kein Ton erkannt. Prüfen Sie das Mikrofon oder seine Berechtigung.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Mikrofonton erkannt</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Live-Pegel des Systemtons</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Live-Pegel des Mikrofons</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Hört mit. Spielen Sie etwas ab.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Hört mit. Sprechen Sie ins Mikrofon.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Aufnahmeprüfung</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Schalten Sie mindestens den Lautsprecher oder das Mikrofon ein.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Kein Lautsprecher verfügbar; der Systemton kann nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Kein Mikrofon verfügbar. Schließen Sie es erneut an oder wählen Sie ein anderes Eingabegerät.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI-Mikrofonaufnahme wird nur unter Windows unterstützt.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Wasserzeichen-Einstellungen</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Wasserzeichen-Stil</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Wasserzeichentext</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Ziehen Sie den Regler, um die Sichtbarkeit des Wasserzeichens einzustellen</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Live-Vorschau  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Das Wasserzeichen wird dem gesamten Originalvideo hinzugefügt und als MP4-Kopie gespeichert. Speichern Sie andere Bearbeitungen zuerst.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Abstände</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Kopie mit Wasserzeichen speichern</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Bitte geben Sie den Wasserzeichentext ein.</translation>
     </message>
 </context>
 </TS>

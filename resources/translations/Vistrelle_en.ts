@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Advanced Audio Settings</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>System sound and microphone are processed separately, then mixed into the recording.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>System sound volume</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Microphone volume</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Microphone delay</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Microphone noise reduction (lowers steady background noise)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono output (suits voice recordings)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>No window selected</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Choose what to record</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Choose Window</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Audio-Only Recording</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Smaller</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recommended</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · High quality</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Lossless · Set by the format</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Speaker</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Audio-only mode does not record the webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Choose Game</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>No game selected</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>High-performance screen capture mode</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Choose %1 device</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Choose the device and audio settings</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Default device</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Default · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Choose speaker</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Choose microphone</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Advanced audio settings…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>System Sound</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Cannot listen to the chosen speaker: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>No sound detected. Play some audio first.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>System playback sound detected</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>No device</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Unavailable</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>No sound detected. Check the microphone or its permission.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Microphone sound detected</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>System sound live level</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Microphone live level</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Stop test</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Listening. Play some sound.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Listening. Speak into the microphone.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Recording Check</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Turn on the speaker or the microphone, or both.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>No speaker device is available, so system sound cannot be recorded.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>No microphone is available. Reconnect it or choose another input device.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Stop recording</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Recoverable processed file: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI microphone capture is only supported on Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Watermark Settings</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Watermark style</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Watermark text</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Drag the slider to set how visible the watermark is</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Live preview  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>The watermark is added to the whole original video and saved as an MP4 copy. Save other edits first.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margins</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Save watermarked copy</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Please enter the watermark text.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Configuración de audio avanzada</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>El sonido del sistema y el micrófono se procesan por separado y luego se mezclan en la grabación.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volumen del sonido del sistema</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volumen del micrófono</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Retardo del micrófono</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Reducción de ruido del micrófono (reduce el ruido de fondo constante)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Salida mono (adecuada para grabar voz)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>No se ha seleccionado ninguna ventana</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Elija qué grabar</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Elegir ventana</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Grabación solo de audio</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Más pequeño</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recomendado</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Alta calidad</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Sin pérdida · Lo determina el formato</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Altavoz</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>El modo solo audio no graba la cámara web</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Elegir juego</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>No se ha seleccionado ningún juego</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modo de captura de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Elegir dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Elegir el dispositivo y los ajustes de audio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Dispositivo predeterminado</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Predeterminado · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Elegir altavoz</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Elegir micrófono</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Configuración de audio avanzada…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Sonido del sistema</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>No se puede escuchar el altavoz elegido: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>No se detecta sonido. Reproduzca algo de audio primero.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Se detectó sonido de reproducción del sistema</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Sin dispositivo</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>No se detecta sonido. Compruebe el micrófono o su permiso.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Se detectó sonido del micrófono</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Nivel en vivo del sonido del sistema</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Nivel en vivo del micrófono</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Detener prueba</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Escuchando. Reproduzca algún sonido.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Escuchando. Hable al micrófono.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Comprobación de grabación</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Active al menos el altavoz o el micrófono.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>No hay ningún altavoz disponible, así que no se puede grabar el sonido del sistema.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>No hay ningún micrófono disponible. Vuelva a conectarlo o elija otro dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Detener grabación</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Archivo procesado recuperable: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>La captura de micrófono WASAPI solo es compatible con Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Ajustes de marca de agua</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Estilo de la marca de agua</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Texto de la marca de agua</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Arrastre el control para ajustar la visibilidad de la marca de agua</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Vista previa en directo  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>La marca de agua se añade a todo el vídeo original y se guarda como copia MP4. Guarde antes otras ediciones.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Márgenes</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Guardar copia con marca de agua</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Introduzca el texto de la marca de agua.</translation>
     </message>
 </context>
 </TS>

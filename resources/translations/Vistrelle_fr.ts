@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Paramètres audio avancés</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Le son du système et le microphone sont traités séparément, puis mixés dans l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume du son système</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volume du microphone</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Délai du microphone</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Réduction du bruit du microphone (atténue le bruit de fond continu)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Sortie mono (adaptée aux enregistrements vocaux)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Aucune fenêtre sélectionnée</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Choisissez ce qu&apos;il faut enregistrer</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Choisir une fenêtre</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Enregistrement audio seul</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Plus petit</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recommandé</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Haute qualité</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Sans perte · Défini par le format</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Haut-parleur</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Le mode audio seul n&apos;enregistre pas la webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Choisir un jeu</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Aucun jeu sélectionné</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Mode de capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Choisir le périphérique : %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Choisir le périphérique et les réglages audio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Périphérique par défaut</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Par défaut · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Choisir le haut-parleur</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Choisir le microphone</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Paramètres audio avancés…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Son du système</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Impossible d&apos;écouter le haut-parleur choisi : %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Aucun son détecté. Lancez d&apos;abord la lecture d&apos;un son.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Son de lecture du système détecté</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Aucun périphérique</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Aucun son détecté. Vérifiez le microphone ou son autorisation.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Son du microphone détecté</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Niveau du son système en direct</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Niveau du microphone en direct</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Arrêter le test</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Écoute en cours. Lancez la lecture d&apos;un son.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Écoute en cours. Parlez dans le microphone.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Vérification avant l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Activez au moins le haut-parleur ou le microphone.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Aucun haut-parleur n&apos;est disponible : le son du système ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Aucun microphone n&apos;est disponible. Rebranchez-le ou choisissez un autre périphérique d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Fichier traité récupérable : %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>La capture du microphone WASAPI n&apos;est prise en charge que sous Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Paramètres du filigrane</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Style du filigrane</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Texte du filigrane</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Faites glisser le curseur pour régler la visibilité du filigrane</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Aperçu en direct  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Le filigrane est ajouté à toute la vidéo d&apos;origine et enregistré comme copie MP4. Enregistrez d&apos;abord les autres modifications.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontale</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Enregistrer une copie filigranée</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Veuillez saisir le texte du filigrane.</translation>
     </message>
 </context>
 </TS>

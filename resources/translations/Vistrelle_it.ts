@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Impostazioni audio avanzate</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>L&apos;audio di sistema e il microfono vengono elaborati separatamente, poi mixati nella registrazione.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume audio di sistema</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volume del microfono</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Ritardo del microfono</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Riduzione del rumore del microfono (attenua il rumore di fondo costante)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Uscita mono (adatta alle registrazioni vocali)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Nessuna finestra selezionata</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Scegli cosa registrare</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Scegli finestra</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Registrazione solo audio</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Più piccolo</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Consigliato</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Alta qualità</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Senza perdita · Determinato dal formato</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Altoparlante</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>La modalità solo audio non registra la webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Scegli gioco</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Nessun gioco selezionato</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modalità di acquisizione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Scegli dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Scegli il dispositivo e le impostazioni audio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Dispositivo predefinito</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Predefinito · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Scegli altoparlante</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Scegli microfono</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Impostazioni audio avanzate…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Audio di sistema</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Impossibile ascoltare l&apos;altoparlante scelto: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Nessun suono rilevato. Riproduci prima un audio.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Audio di riproduzione del sistema rilevato</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Nessun dispositivo</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Non disponibile</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Nessun suono rilevato. Controlla il microfono o le autorizzazioni.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Audio del microfono rilevato</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Livello in tempo reale dell&apos;audio di sistema</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Livello in tempo reale del microfono</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Interrompi prova</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Ingresso</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>In ascolto. Riproduci un suono.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>In ascolto. Parla nel microfono.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Verifica registrazione</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Attiva almeno l&apos;altoparlante o il microfono.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Nessun altoparlante disponibile: impossibile registrare l&apos;audio di sistema.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Nessun microfono disponibile. Ricollegalo o scegli un altro dispositivo di ingresso.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ File elaborato recuperabile: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>L&apos;acquisizione del microfono WASAPI è supportata solo su Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Impostazioni filigrana</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Stile filigrana</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Testo filigrana</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Dimensione carattere</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Trascina il cursore per regolare la visibilità della filigrana</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Anteprima dal vivo  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>La filigrana viene aggiunta all&apos;intero video originale e salvata come copia MP4. Salva prima le altre modifiche.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margini</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Salva copia con filigrana</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Inserisci il testo della filigrana.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>詳細なオーディオ設定</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>システム音とマイクは別々に処理され、録画ファイルにミックスされます。</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>システム音の音量</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>マイクの音量</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>マイクの遅延</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>マイクのノイズ低減（持続的な環境ノイズを抑えます）</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>モノラル出力（音声の録音向け）</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>ウィンドウが選択されていません</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>録画する対象を選んでください</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>音声のみの録音</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 小さめ</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 推奨</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 高音質</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>ロスレス · 形式で決まります</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>スピーカー</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>音声のみのモードではWebカメラを録画しません</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>ゲームを選択</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>ゲームが選択されていません</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>高性能画面キャプチャモード</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>%1デバイスを選択</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>デバイスとオーディオ設定を選択</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>既定のデバイス</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>既定 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>スピーカーを選択</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>マイクを選択</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>詳細なオーディオ設定…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>システム音</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>選択したスピーカーをモニターできません: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>音声が検出されません。まず音声を再生してください。</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>システムの再生音を検出しました</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>デバイスなし</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>使用不可</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>音声が検出されません。マイクまたはアクセス許可を確認してください。</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>マイクの音声を検出しました</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>システム音のリアルタイムレベル</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>マイクのリアルタイムレベル</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>テストを停止</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>モニター中です。音声を再生してください。</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>モニター中です。マイクに向かって話してください。</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>録音チェック</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>スピーカーかマイクの少なくとも一方をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>使用できるスピーカーがないため、システム音を録音できません。</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>使用できるマイクがありません。接続し直すか、別の入力デバイスを選んでください。</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>録画を停止</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Please visit this link manually:
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI マイク キャプチャは Windows でのみサポートされています。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>透かしの設定</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>透かしのスタイル</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>透かしの文字</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>スライダーをドラッグして透かしの見え方を調整します</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>ライブプレビュー  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>元の動画全体に透かしを入れ、MP4 のコピーとして保存します。ほかの編集は先に保存してください。</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>表示位置</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>既定に戻す</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>透かし入りのコピーを保存</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>透かしの文字を入力してください。</translation>
     </message>
 </context>
 </TS>

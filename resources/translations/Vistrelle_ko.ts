@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>고급 오디오 설정</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>시스템 소리와 마이크는 각각 처리된 뒤 녹화 파일에 함께 기록됩니다.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>시스템 소리 음량</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>마이크 음량</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>마이크 지연</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>마이크 소음 감소(지속적인 주변 소음을 줄임)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>모노 출력(음성 녹음에 적합)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>선택한 창 없음</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>녹화할 대상을 선택하세요</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>오디오만 녹음</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>음질</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 작은 크기</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 권장</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 고음질</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>무손실 · 형식에 따라 결정</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>스피커</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>테스트</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>오디오 전용 모드에서는 웹캠을 녹화하지 않습니다</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>게임 선택</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>선택한 게임 없음</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>고성능 화면 캡처 모드</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>%1 장치 선택</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>장치 및 오디오 설정 선택</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>꺼짐</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>기본 장치</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>기본 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>스피커 선택</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>마이크 선택</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>고급 오디오 설정…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>시스템 소리</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>선택한 스피커를 모니터링할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>소리가 감지되지 않았습니다. 먼저 오디오를 재생하세요.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>시스템 재생 소리가 감지되었습니다</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>장치 없음</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>소리가 감지되지 않았습니다. 마이크 또는 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>마이크 소리가 감지되었습니다</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>시스템 소리 실시간 레벨</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>마이크 실시간 레벨</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>테스트 중지</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>입력</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>듣는 중입니다. 소리를 재생하세요.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>듣는 중입니다. 마이크에 대고 말하세요.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>녹음 확인</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>스피커나 마이크 중 하나 이상을 켜세요.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>사용 가능한 스피커 장치가 없어 시스템 소리를 녹음할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>사용 가능한 마이크가 없습니다. 다시 연결하거나 다른 입력 장치를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>녹화 중지</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Please visit this link manually:
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI 마이크 캡처는 Windows에서만 지원됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>워터마크 설정</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>워터마크 스타일</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>워터마크 텍스트</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>불투명도</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>슬라이더를 끌어 워터마크가 보이는 정도를 조정합니다</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>실시간 미리보기  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>원본 동영상 전체에 워터마크를 넣어 MP4 사본으로 저장합니다. 다른 편집은 먼저 저장하세요.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>표시 위치</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>여백</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>워터마크 사본 저장</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>워터마크 텍스트를 입력하세요.</translation>
     </message>
 </context>
 </TS>

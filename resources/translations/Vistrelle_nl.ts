@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Geavanceerde audio-instellingen</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Systeemgeluid en microfoon worden apart verwerkt en daarna in de opname gemengd.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume systeemgeluid</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Microfoonvolume</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Microfoonvertraging</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Ruisonderdrukking microfoon (vermindert constant achtergrondgeluid)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono-uitvoer (geschikt voor spraakopnamen)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Gereed</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Geen venster gekozen</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Kies wat u wilt opnemen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Venster kiezen</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Alleen audio opnemen</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Kwaliteit</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Kleiner</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Aanbevolen</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Hoge kwaliteit</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Verliesvrij · Bepaald door het formaat</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Luidspreker</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>In de modus Alleen audio wordt de webcam niet opgenomen</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Game kiezen</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Geen game gekozen</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modus voor snelle schermopname</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Apparaat kiezen: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Apparaat en audio-instellingen kiezen</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Standaardapparaat</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Standaard · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Luidspreker kiezen</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Microfoon kiezen</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Geavanceerde audio-instellingen…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Systeemgeluid</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Kan de gekozen luidspreker niet beluisteren: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Geen geluid gedetecteerd. Speel eerst wat audio af.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Afspeelgeluid van het systeem gedetecteerd</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Geen apparaat</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Geen geluid gedetecteerd. Controleer de microfoon of de toestemming.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Microfoongeluid gedetecteerd</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Live niveau systeemgeluid</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Live niveau microfoon</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Test stoppen</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Uitvoer</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Aan het luisteren. Speel wat geluid af.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Aan het luisteren. Spreek in de microfoon.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Opnamecontrole</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Zet ten minste de luidspreker of de microfoon aan.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Er is geen luidspreker beschikbaar, dus systeemgeluid kan niet worden opgenomen.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Er is geen microfoon beschikbaar. Sluit hem opnieuw aan of kies een ander invoerapparaat.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Opname stoppen</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Herstelbaar bewerkt bestand: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI-microfoonopname wordt alleen op Windows ondersteund.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Watermerkinstellingen</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Watermerkstijl</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Watermerktekst</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Lettergrootte</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Sleep de schuifregelaar om de zichtbaarheid van het watermerk in te stellen</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Live voorbeeld  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Het watermerk wordt aan de hele originele video toegevoegd en als MP4-kopie opgeslagen. Sla andere bewerkingen eerst op.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontaal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Verticaal</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Standaardwaarden herstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Kopie met watermerk opslaan</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Voer de watermerktekst in.</translation>
     </message>
 </context>
 </TS>

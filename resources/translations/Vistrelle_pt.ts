@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Configurações avançadas de áudio</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>O som do sistema e o microfone são processados separadamente e depois mixados na gravação.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume do som do sistema</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volume do microfone</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Atraso do microfone</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Redução de ruído do microfone (reduz o ruído de fundo constante)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Saída mono (adequada para gravação de voz)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tela inteira</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Nenhuma janela selecionada</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Escolha o que gravar</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Escolher janela</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Gravação somente de áudio</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Menor</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recomendado</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Alta qualidade</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Sem perdas · Definido pelo formato</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Alto-falante</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Testar</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>O modo somente áudio não grava a webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Escolher jogo</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Nenhum jogo selecionado</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modo de captura de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Escolher dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Escolher o dispositivo e os ajustes de áudio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Dispositivo padrão</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Padrão · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Escolher alto-falante</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Escolher microfone</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Configurações avançadas de áudio…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Som do sistema</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Não é possível ouvir o alto-falante escolhido: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Nenhum som detectado. Reproduza um áudio primeiro.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Som de reprodução do sistema detectado</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Sem dispositivo</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Indisponível</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Nenhum som detectado. Verifique o microfone ou a permissão.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Som do microfone detectado</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Nível ao vivo do som do sistema</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Nível ao vivo do microfone</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Parar teste</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Ouvindo. Reproduza algum som.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Ouvindo. Fale ao microfone.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Verificação da gravação</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Ligue pelo menos o alto-falante ou o microfone.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Nenhum alto-falante disponível; o som do sistema não pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Nenhum microfone disponível. Reconecte-o ou escolha outro dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Parar gravação</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Arquivo processado recuperável: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>A captura de microfone WASAPI só é suportada no Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Configurações da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Estilo da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Texto da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Arraste o controle para ajustar a visibilidade da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Pré-visualização ao vivo  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>A marca d&apos;água é adicionada a todo o vídeo original e salva como cópia MP4. Salve outras edições primeiro.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margens</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Salvar cópia com marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Digite o texto da marca d&apos;água.</translation>
     </message>
 </context>
 </TS>

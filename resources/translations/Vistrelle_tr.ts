@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Gelişmiş ses ayarları</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Sistem sesi ve mikrofon ayrı ayrı işlenir, ardından kayda karıştırılır.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Sistem sesi düzeyi</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Mikrofon ses düzeyi</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Mikrofon gecikmesi</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Mikrofon gürültü azaltma (sürekli arka plan gürültüsünü azaltır)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono çıkış (ses kaydı için uygun)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Pencere seçilmedi</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Kaydedilecek hedefi seçin</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Pencere seç</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Yalnızca ses kaydı</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Daha küçük</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Önerilen</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Yüksek kalite</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Kayıpsız · Biçime bağlı</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Hoparlör</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Test et</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Kaydı başlat</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Yalnızca ses modunda web kamerası kaydedilmez</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Oyun seç</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Oyun seçilmedi</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Yüksek performanslı ekran yakalama modu</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>%1 aygıtını seç</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Aygıtı ve ses ayarlarını seçin</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Varsayılan aygıt</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Varsayılan · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Hoparlör seç</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Mikrofon seç</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Gelişmiş ses ayarları…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Sistem sesi</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Seçilen hoparlör dinlenemiyor: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Ses algılanmadı. Önce bir ses çalın.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Sistem çalma sesi algılandı</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Aygıt yok</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Ses algılanmadı. Mikrofonu veya iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Mikrofon sesi algılandı</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Sistem sesi canlı düzeyi</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Mikrofon canlı düzeyi</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Testi durdur</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Giriş</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Dinleniyor. Bir ses çalın.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Dinleniyor. Mikrofona konuşun.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Kayıt denetimi</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>En az hoparlörü veya mikrofonu açın.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Kullanılabilir hoparlör aygıtı yok; sistem sesi kaydedilemez.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Kullanılabilir mikrofon yok. Yeniden bağlayın veya başka bir giriş aygıtı seçin.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI mikrofon yakalama yalnızca Windows&apos;ta desteklenir.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Filigran Ayarları</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Filigran stili</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Filigran metni</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Yazı boyutu</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Filigranın görünürlüğünü ayarlamak için kaydırıcıyı sürükleyin</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Canlı önizleme  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Filigran özgün videonun tamamına eklenir ve MP4 kopyası olarak kaydedilir. Diğer düzenlemeleri önce kaydedin.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Kenar boşlukları</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Varsayılanlara dön</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Filigranlı kopyayı kaydet</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Lütfen filigran metnini girin.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>音频高级设置</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>系统声与麦克风会分别处理，再混合写入录制文件。</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>系统声音音量</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>麦克风延迟</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>麦克风降噪（降低持续环境噪声）</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>单声道输出（适合语音录制）</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -284,6 +327,213 @@
     </message>
 </context>
 <context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>尚未选择窗口</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>请选择录制目标</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>纯音频录制</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音质</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 较小</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 推荐</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 高质量</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>无损 · 由格式决定</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>录摄像头</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>扬声器</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>试音</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>纯音频模式不录制摄像头</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>选择游戏</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>尚未选择游戏</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>高性能屏幕采集模式</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>选择%1设备</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>选择设备和音频设置</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>默认设备</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>默认 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>选择扬声器</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>选择麦克风</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>音频高级设置…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>无法监听所选扬声器：%1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>未检测到声音，请先播放一段音频</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>已检测到系统播放声音</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>无设备</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>未检测到声音，请检查麦克风或权限</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>已检测到麦克风声音</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>系统声音实时电平</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>麦克风实时电平</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>停止试音</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>正在监听，请播放一段声音</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>正在监听，请对麦克风说话</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>录音检查</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>请至少开启扬声器或麦克风。</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>没有可用的扬声器设备，无法录制系统声音。</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>没有可用的麦克风，请重新连接或选择输入设备。</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>停止录制</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -546,6 +796,81 @@ Please visit this link manually:
     <message>
         <source>WASAPI microphone capture is only supported on Windows.</source>
         <translation>WASAPI 麦克风采集仅支持 Windows。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>水印设置</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>水印样式</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>水印文字</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>拖动滑块调整水印的可见程度</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>实时预览  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>显示位置</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>边距</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>保存水印副本</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>请输入水印文字。</translation>
     </message>
 </context>
 </TS>
