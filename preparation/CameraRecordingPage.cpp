@@ -1,5 +1,6 @@
 #include "preparation/CameraRecordingPage.h"
 
+#include "app/TintedIcon.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "preparation/CameraHub.h"
 
@@ -20,7 +21,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -35,15 +35,7 @@ const char *const PrivacyCameraUrl = "x-apple.systempreferences:com.apple.prefer
 // A single light-blue silhouette of one of the built-in SVG icons.
 QIcon pageIcon(const QString &file)
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer renderer(QStringLiteral(":/icons/icons/") + file);
-    renderer.render(&painter, QRectF(0, 0, 32, 32));
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(pixmap.rect(), QColor(QStringLiteral("#78aaff")));
-    painter.end();
-    return QIcon(pixmap);
+    return tintedIcon(QStringLiteral(":/icons/icons/") + file, QSize(32, 32), QColor(QStringLiteral("#78aaff")));
 }
 
 QFrame *toolbarSeparator(QWidget *parent)
