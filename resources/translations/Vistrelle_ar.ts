@@ -1284,7 +1284,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختيار اللون</translation>
+        <translation>اختر لوناً</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1400,6 +1400,25 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 فيديو</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 النظام</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 موسيقى</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 ترجمة</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1481,7 +1500,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختيار اللون</translation>
+        <translation>اختر لوناً</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -1400,6 +1400,25 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Untertitel</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

@@ -1284,7 +1284,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose Colour</translation>
+        <translation>Choose a colour</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1400,6 +1400,25 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Music</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Subtitles</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1481,7 +1500,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose Colour</translation>
+        <translation>Choose a colour</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -1400,6 +1400,25 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vidéo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Système</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musique</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Sous-titres</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

@@ -1400,6 +1400,25 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 映像</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 システム音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 BGM</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

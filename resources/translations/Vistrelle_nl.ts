@@ -1400,6 +1400,25 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Systeem</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Muziek</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Ondertitels</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>

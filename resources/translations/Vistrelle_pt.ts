@@ -1284,7 +1284,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher cor</translation>
+        <translation>Escolher uma cor</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1400,6 +1400,25 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vídeo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Música</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Legendas</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1481,7 +1500,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher cor</translation>
+        <translation>Escolher uma cor</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -1284,7 +1284,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk Seç</translation>
+        <translation>Renk seçin</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1400,6 +1400,25 @@ Ayrıntı öncelikli</translation>
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistem</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Müzik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Altyazı</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1481,7 +1500,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk Seç</translation>
+        <translation>Renk seçin</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

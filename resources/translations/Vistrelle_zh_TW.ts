@@ -1264,7 +1264,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>不透明度</translation>
+        <translation>透明度</translation>
     </message>
     <message>
         <source>点击动画</source>
@@ -1400,6 +1400,25 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 影片</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 系統音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 背景音樂</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1437,7 +1456,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>不透明度</translation>
+        <translation>透明度</translation>
     </message>
     <message>
         <source>拖动滑块调整水印的可见程度</source>
