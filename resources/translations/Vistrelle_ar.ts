@@ -449,6 +449,81 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>إعدادات العلامة المائية</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>نمط العلامة المائية</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>نص العلامة المائية</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>حجم الخط</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>اسحب شريط التمرير لضبط مدى ظهور العلامة المائية</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>معاينة مباشرة  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>تُضاف العلامة المائية إلى الفيديو الأصلي كله وتُحفظ كنسخة MP4. احفظ التعديلات الأخرى أولاً.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>الهوامش</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>استعادة الافتراضيات</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>حفظ نسخة بعلامة مائية</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>يرجى إدخال نص العلامة المائية.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Wasserzeichen-Einstellungen</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Wasserzeichen-Stil</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Wasserzeichentext</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Ziehen Sie den Regler, um die Sichtbarkeit des Wasserzeichens einzustellen</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Live-Vorschau  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Das Wasserzeichen wird dem gesamten Originalvideo hinzugefügt und als MP4-Kopie gespeichert. Speichern Sie andere Bearbeitungen zuerst.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Abstände</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Kopie mit Wasserzeichen speichern</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Bitte geben Sie den Wasserzeichentext ein.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

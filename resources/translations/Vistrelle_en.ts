@@ -449,6 +449,81 @@ Recoverable processed file: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Watermark Settings</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Watermark style</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Watermark text</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Drag the slider to set how visible the watermark is</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Live preview  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>The watermark is added to the whole original video and saved as an MP4 copy. Save other edits first.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margins</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Save watermarked copy</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Please enter the watermark text.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Archivo procesado recuperable: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Ajustes de marca de agua</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Estilo de la marca de agua</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Texto de la marca de agua</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Arrastre el control para ajustar la visibilidad de la marca de agua</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Vista previa en directo  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>La marca de agua se añade a todo el vídeo original y se guarda como copia MP4. Guarde antes otras ediciones.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Márgenes</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Guardar copia con marca de agua</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Introduzca el texto de la marca de agua.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Fichier traité récupérable : %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Paramètres du filigrane</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Style du filigrane</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Texte du filigrane</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Faites glisser le curseur pour régler la visibilité du filigrane</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Aperçu en direct  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Le filigrane est ajouté à toute la vidéo d&apos;origine et enregistré comme copie MP4. Enregistrez d&apos;abord les autres modifications.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontale</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Enregistrer une copie filigranée</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Veuillez saisir le texte du filigrane.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

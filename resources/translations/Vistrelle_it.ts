@@ -449,6 +449,81 @@ File elaborato recuperabile: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Impostazioni filigrana</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Stile filigrana</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Testo filigrana</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Dimensione carattere</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Trascina il cursore per regolare la visibilità della filigrana</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Anteprima dal vivo  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>La filigrana viene aggiunta all&apos;intero video originale e salvata come copia MP4. Salva prima le altre modifiche.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margini</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Salva copia con filigrana</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Inserisci il testo della filigrana.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>透かしの設定</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>透かしのスタイル</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>透かしの文字</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>スライダーをドラッグして透かしの見え方を調整します</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>ライブプレビュー  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>元の動画全体に透かしを入れ、MP4 のコピーとして保存します。ほかの編集は先に保存してください。</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>表示位置</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>既定に戻す</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>透かし入りのコピーを保存</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>透かしの文字を入力してください。</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

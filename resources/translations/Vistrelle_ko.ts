@@ -449,6 +449,81 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>워터마크 설정</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>워터마크 스타일</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>워터마크 텍스트</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>불투명도</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>슬라이더를 끌어 워터마크가 보이는 정도를 조정합니다</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>실시간 미리보기  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>원본 동영상 전체에 워터마크를 넣어 MP4 사본으로 저장합니다. 다른 편집은 먼저 저장하세요.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>표시 위치</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>여백</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>워터마크 사본 저장</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>워터마크 텍스트를 입력하세요.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Herstelbaar bewerkt bestand: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Watermerkinstellingen</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Watermerkstijl</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Watermerktekst</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Lettergrootte</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Sleep de schuifregelaar om de zichtbaarheid van het watermerk in te stellen</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Live voorbeeld  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Het watermerk wordt aan de hele originele video toegevoegd en als MP4-kopie opgeslagen. Sla andere bewerkingen eerst op.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontaal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Verticaal</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Standaardwaarden herstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Kopie met watermerk opslaan</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Voer de watermerktekst in.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

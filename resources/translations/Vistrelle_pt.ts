@@ -449,6 +449,81 @@ Arquivo processado recuperável: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Configurações da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Estilo da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Texto da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Arraste o controle para ajustar a visibilidade da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Pré-visualização ao vivo  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>A marca d&apos;água é adicionada a todo o vídeo original e salva como cópia MP4. Salve outras edições primeiro.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margens</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Salvar cópia com marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Digite o texto da marca d&apos;água.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>Filigran Ayarları</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>Filigran stili</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>Filigran metni</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Yazı boyutu</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>Filigranın görünürlüğünü ayarlamak için kaydırıcıyı sürükleyin</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>Canlı önizleme  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>Filigran özgün videonun tamamına eklenir ve MP4 kopyası olarak kaydedilir. Diğer düzenlemeleri önce kaydedin.</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Kenar boşlukları</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Varsayılanlara dön</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>Filigranlı kopyayı kaydet</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>Lütfen filigran metnini girin.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>

@@ -449,6 +449,81 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>WatermarkDialog</name>
+    <message>
+        <source>水印设置</source>
+        <translation>水印设置</translation>
+    </message>
+    <message>
+        <source>水印样式</source>
+        <translation>水印样式</translation>
+    </message>
+    <message>
+        <source>水印文字</source>
+        <translation>水印文字</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>拖动滑块调整水印的可见程度</source>
+        <translation>拖动滑块调整水印的可见程度</translation>
+    </message>
+    <message>
+        <source>实时预览  ●</source>
+        <translation>实时预览  ●</translation>
+    </message>
+    <message>
+        <source>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</source>
+        <translation>对整个原视频添加水印，另存为 MP4 副本。其他编辑请先保存。</translation>
+    </message>
+    <message>
+        <source>显示位置</source>
+        <translation>显示位置</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>边距</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>垂直</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>保存水印副本</source>
+        <translation>保存水印副本</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>请输入水印文字。</source>
+        <translation>请输入水印文字。</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkProgressDialog</name>
     <message>
         <source>正在添加水印</source>
