@@ -1,12 +1,13 @@
 #include "dialogs/StopRecordingDialog.h"
 
+#include "platform/mac/OverlayWindowSupport.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -194,8 +195,7 @@ bool StopRecordingDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (QWindow *window = windowHandle())
-            window->startSystemMove();
+        startWindowMove(this, static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
         return true;
     }
     return QDialog::eventFilter(watched, event);

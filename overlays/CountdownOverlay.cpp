@@ -1,6 +1,7 @@
 #include "overlays/CountdownOverlay.h"
 
 #include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -185,4 +186,14 @@ void CountdownOverlay::paintEvent(QPaintEvent *)
 
 void CountdownOverlay::applyCompositorRules()
 {
+    if (hasCompositingManager()) {
+        clearMask();
+        return;
+    }
+    // Without a compositor the transparent rest of the screen would show black: keep
+    // only the glow disc and the hint panel.
+    const QPoint c = drawingCentre();
+    QRegion shape(QRect(QPoint(c.x() - 94, c.y() - 94), QPoint(c.x() + 93, c.y() + 93)), QRegion::Ellipse);
+    shape += QRect(QPoint(c.x() - 150, c.y() + 98), QPoint(c.x() + 149, c.y() + 175));
+    setMask(shape);
 }

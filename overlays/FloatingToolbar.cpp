@@ -1,21 +1,24 @@
 #include "overlays/FloatingToolbar.h"
 
+#include "app/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
-#include "overlays/OverlayIcons.h"
 #include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QStorageInfo>
@@ -25,6 +28,13 @@
 namespace {
 
 const QColor kIconTint(QStringLiteral("#cbd4e2"));
+// The colour the one-colour SVGs are drawn in: "untinted".
+const QColor kSvgOwnColor(QStringLiteral("#eef4ff"));
+
+QIcon barIcon(const QString &svg, int size, const QColor &tint)
+{
+    return tintedIcon(svg, QSize(size, size), tint, qApp->devicePixelRatio());
+}
 
 const char *const kContainerStyle = R"(
 #FloatingContainer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #0e1a2c, stop:1 #081424);
@@ -60,7 +70,7 @@ QPushButton *barButton(const char *name, const QString &icon, int iconSize, cons
     button->setObjectName(QString::fromLatin1(name));
     button->setFixedSize(32, 32);
     button->setCursor(Qt::PointingHandCursor);
-    button->setIcon(overlayIcon(icon, QSize(iconSize, iconSize), tint));
+    button->setIcon(barIcon(icon, iconSize, tint));
     button->setIconSize(QSize(iconSize, iconSize));
     return button;
 }
@@ -170,7 +180,7 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     full->addSpacing(5);
     full->addWidget(toolbarSeparator(m_fullView));
     full->addSpacing(5);
-    m_cameraButton = barButton("ToolIcon", QStringLiteral(":/icons/icons/camera_off.svg"), 18, QColor(), m_fullView);
+    m_cameraButton = barButton("ToolIcon", QStringLiteral(":/icons/icons/camera_off.svg"), 18, kSvgOwnColor, m_fullView);
     m_cameraButton->setCheckable(true);
     full->addWidget(m_cameraButton);
     full->addSpacing(4);
@@ -315,9 +325,9 @@ void FloatingToolbar::setTime(int seconds)
 void FloatingToolbar::setPaused(bool paused)
 {
     m_paused = paused;
-    m_pauseButton->setIcon(overlayIcon(paused ? QStringLiteral(":/icons/icons/play.svg")
-                                              : QStringLiteral(":/icons/icons/pause.svg"),
-                                       QSize(16, 16), Qt::white));
+    m_pauseButton->setIcon(barIcon(paused ? QStringLiteral(":/icons/icons/play.svg")
+                                          : QStringLiteral(":/icons/icons/pause.svg"),
+                                   16, Qt::white));
     m_pauseButton->setIconSize(QSize(16, 16));
 }
 
@@ -336,8 +346,8 @@ void FloatingToolbar::setRecordingInitializing(bool initializing)
 
 void FloatingToolbar::setCameraIcon(bool on)
 {
-    m_cameraButton->setIcon(on ? overlayIcon(QStringLiteral(":/icons/icons/webcam.svg"), QSize(18, 18), Qt::white)
-                               : overlayIcon(QStringLiteral(":/icons/icons/camera_off.svg"), QSize(18, 18), kIconTint));
+    m_cameraButton->setIcon(on ? barIcon(QStringLiteral(":/icons/icons/webcam.svg"), 18, Qt::white)
+                               : barIcon(QStringLiteral(":/icons/icons/camera_off.svg"), 18, kIconTint));
 }
 
 void FloatingToolbar::setCameraEnabled(bool on, bool available)
@@ -452,9 +462,9 @@ void FloatingToolbar::toggleCollapse()
         m_annotationButton->setChecked(false);
     m_fullView->setVisible(!m_collapsed);
     m_compactView->setVisible(m_collapsed);
-    m_collapseButton->setIcon(overlayIcon(m_collapsed ? QStringLiteral(":/icons/icons/toolbar_expand.svg")
-                                                      : QStringLiteral(":/icons/icons/toolbar_collapse.svg"),
-                                          QSize(16, 16), kIconTint));
+    m_collapseButton->setIcon(barIcon(m_collapsed ? QStringLiteral(":/icons/icons/toolbar_expand.svg")
+                                                  : QStringLiteral(":/icons/icons/toolbar_collapse.svg"),
+                                      16, kIconTint));
     fitToContents();
     move(corner);
     raise();
@@ -469,6 +479,8 @@ void FloatingToolbar::fitToContents()
     resize(layout()->totalSizeHint());
     move(corner);
     updateGeometry();
+    if (isVisible())
+        applyCompositorRules();
 }
 
 void FloatingToolbar::mousePressEvent(QMouseEvent *event)
@@ -517,4 +529,26 @@ void FloatingToolbar::showEvent(QShowEvent *event)
 
 void FloatingToolbar::applyCompositorRules()
 {
+    if (hasCompositingManager()) {
+        clearMask();
+        m_annotationButton->setEnabled(true);
+        return;
+    }
+    // Without a compositor the translucent margin around the container shows black on
+    // screen and in the recording: cut the window to the container's rounded shape.
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(m_container->geometry()), 10, 10);
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
+    // The annotation layer needs a compositor too: its nearly transparent fill would
+    // turn the recorded area black.
+    if (m_annotationButton->isEnabled()) {
+        static bool logged = false;
+        if (!logged) {
+            logged = true;
+            qWarning() << "[FloatingToolbar] No compositing manager: annotation is unavailable, its layer "
+                          "would turn the recorded area black";
+        }
+        m_annotationButton->setChecked(false);
+        m_annotationButton->setEnabled(false);
+    }
 }

@@ -1,5 +1,7 @@
 #include "overlays/KeyDisplayOverlay.h"
 
+#include "platform/mac/OverlayWindowSupport.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -55,7 +57,10 @@ void KeyDisplayOverlay::setEnabled(bool on)
     m_enabled = on;
     if (on) {
         updateVirtualGeometry();
-        show();
+        if (hasCompositingManager())
+            show();
+        else
+            updateShape();
     } else {
         m_fadeTimer->stop();
         m_entries.clear();
@@ -79,6 +84,7 @@ void KeyDisplayOverlay::addKey(const QString &text)
         m_entries.append({text, 1.0f});
     }
     m_fadeTimer->start();
+    updateShape();
     update();
 }
 
@@ -97,6 +103,7 @@ void KeyDisplayOverlay::fadeOut()
         update();
     if (m_entries.isEmpty())
         m_fadeTimer->stop();
+    updateShape();
 }
 
 int KeyDisplayOverlay::firstCapX(const QList<int> &advances, int width)
@@ -107,6 +114,40 @@ int KeyDisplayOverlay::firstCapX(const QList<int> &advances, int width)
     return std::max((width - total) / 2, 8);
 }
 
+QList<QRect> KeyDisplayOverlay::capRects(QList<int> *advancesOut) const
+{
+    const QFontMetrics metrics(capFont());
+    QList<int> advances;
+    for (const Entry &entry : m_entries)
+        advances.append(metrics.horizontalAdvance(entry.text));
+    QList<QRect> caps;
+    int x = firstCapX(advances, width());
+    for (int a : std::as_const(advances)) {
+        caps.append(QRect(x, 12, a + 20, 44));
+        x += a + 28;
+    }
+    if (advancesOut)
+        *advancesOut = advances;
+    return caps;
+}
+
+void KeyDisplayOverlay::updateShape()
+{
+    if (hasCompositingManager() || !m_enabled)
+        return;
+    // Without a compositor the transparent strip would show black: only the caps stay,
+    // and the window goes away while there are none.
+    if (m_entries.isEmpty()) {
+        hide();
+        return;
+    }
+    QRegion caps;
+    for (const QRect &cap : capRects())
+        caps += cap.adjusted(-1, -1, 1, 1);
+    setMask(caps);
+    show();
+}
+
 void KeyDisplayOverlay::paintEvent(QPaintEvent *)
 {
     if (m_entries.isEmpty())
@@ -114,20 +155,13 @@ void KeyDisplayOverlay::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(capFont());
-    const QFontMetrics metrics(painter.font());
-    QList<int> advances;
-    for (const Entry &entry : std::as_const(m_entries))
-        advances.append(metrics.horizontalAdvance(entry.text));
-    int x = firstCapX(advances, width());
+    const QList<QRect> caps = capRects();
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        const Entry &entry = m_entries.at(i);
-        const float o = std::max(entry.opacity, 0.0f);
-        const QRect cap(x, 12, advances.at(i) + 20, 44);
+        const float o = std::max(m_entries.at(i).opacity, 0.0f);
         painter.setPen(QPen(QColor(255, 255, 255, int(o * 110)), 1.5));
         painter.setBrush(QColor(0, 0, 0, int(o * 185)));
-        painter.drawRoundedRect(cap, 8, 8);
+        painter.drawRoundedRect(caps.at(i), 8, 8);
         painter.setPen(QColor(255, 255, 255, int(o * 255)));
-        painter.drawText(cap, Qt::AlignCenter, entry.text);
-        x += advances.at(i) + 28;
+        painter.drawText(caps.at(i), Qt::AlignCenter, m_entries.at(i).text);
     }
 }

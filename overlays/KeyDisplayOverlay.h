@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -38,6 +39,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QList<QRect> capRects(QList<int> *advances = nullptr) const;
+    void updateShape();
+
     QList<Entry> m_entries;
     bool m_enabled = false;
     QTimer *m_fadeTimer = nullptr;

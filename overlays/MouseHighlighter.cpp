@@ -1,7 +1,10 @@
 #include "overlays/MouseHighlighter.h"
 
+#include "platform/mac/OverlayWindowSupport.h"
+
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -45,7 +48,17 @@ void MouseHighlighter::setEnabled(bool on)
         updateVirtualGeometry();
         m_pointer = mapFromGlobal(QCursor::pos());
         update();
-        show();
+        if (hasCompositingManager()) {
+            show();
+        } else {
+            // A translucent window over the whole desktop would turn every screen grab
+            // black. The recorder paints its own pointer highlight into the frames.
+            static bool logged = false;
+            if (!logged) {
+                logged = true;
+                qWarning() << "[MouseHighlighter] No compositing manager: the on-screen highlight stays hidden";
+            }
+        }
         m_pollTimer->start();
     } else {
         m_pollTimer->stop();

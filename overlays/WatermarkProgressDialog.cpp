@@ -1,7 +1,9 @@
 #include "overlays/WatermarkProgressDialog.h"
 
-#include "overlays/OverlayIcons.h"
+#include "app/TintedIcon.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -11,7 +13,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -85,7 +86,8 @@ WatermarkProgressDialog::WatermarkProgressDialog(bool watermarkMode, QWidget *pa
     auto *icon = new QLabel(m_header);
     icon->setFixedSize(52, 52);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(overlayPixmap(QStringLiteral(":/icons/icons/layers.svg"), QSize(31, 31), QColor("#3fa6ff")));
+    icon->setPixmap(tintedPixmap(QStringLiteral(":/icons/icons/layers.svg"), QSize(31, 31), QColor(QStringLiteral("#3fa6ff")),
+                                 qApp->devicePixelRatio()));
     icon->setStyleSheet(QStringLiteral("background:#19375d;border:1px solid #244871;border-radius:26px;"));
     auto *title = new QLabel(watermarkMode ? tr("正在添加水印") : tr("正在保存录制"), m_header);
     title->setObjectName(QStringLiteral("ProgressTitle"));
@@ -93,7 +95,8 @@ WatermarkProgressDialog::WatermarkProgressDialog(bool watermarkMode, QWidget *pa
     auto *close = new QPushButton(m_header);
     close->setObjectName(QStringLiteral("ProgressCloseButton"));
     close->setFixedSize(38, 38);
-    close->setIcon(overlayIcon(QStringLiteral(":/icons/icons/close.svg"), QSize(24, 24)));
+    close->setIcon(tintedIcon(QStringLiteral(":/icons/icons/close.svg"), QSize(24, 24), QColor(QStringLiteral("#eef4ff")),
+                             qApp->devicePixelRatio()));
     close->setIconSize(QSize(24, 24));
     close->setCursor(Qt::PointingHandCursor);
     close->setStyleSheet(QStringLiteral("QPushButton{background:transparent;border:none;border-radius:8px;}"
@@ -243,8 +246,7 @@ bool WatermarkProgressDialog::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress && widget
         && (widget == m_header || widget->parentWidget() == m_header)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (QWindow *window = windowHandle())
-            window->startSystemMove();
+        startWindowMove(this, static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
         return true;
     }
     return QDialog::eventFilter(watched, event);
