@@ -204,8 +204,7 @@ bool StopRecordingDialog::eventFilter(QObject *watched, QEvent *event)
 void StopRecordingDialog::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && event->position().y() < DragBandHeight) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        m_dragging = startWindowMove(this, event->globalPosition().toPoint());
         event->accept();
         return;
     }
@@ -214,20 +213,13 @@ void StopRecordingDialog::mousePressEvent(QMouseEvent *event)
 
 void StopRecordingDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
+    // A drag in progress is carried by startWindowMove.
     QWidget::mouseMoveEvent(event);
 }
 
 void StopRecordingDialog::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && m_dragging) {
+    if (event->button() == Qt::LeftButton)
         m_dragging = false;
-        event->accept();
-        return;
-    }
     QWidget::mouseReleaseEvent(event);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
 
 // Asks whether to continue, discard or save the running recording and shows how long
 // it has been recording. exec() returns 0 (Continue, Esc, close), 1 (Save) or
@@ -19,6 +18,7 @@ public:
 
     // Presses within this many pixels from the top move the window.
     static constexpr int DragBandHeight = 62;
+    bool isDragging() const { return m_dragging; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -28,5 +28,4 @@ protected:
 
 private:
     bool m_dragging = false;
-    QPoint m_dragOffset;
 };

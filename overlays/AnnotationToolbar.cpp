@@ -1,5 +1,7 @@
 #include "overlays/AnnotationToolbar.h"
 
+#include "platform/mac/OverlayWindowSupport.h"
+
 #include <QColorDialog>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -147,8 +149,7 @@ void AnnotationToolbar::styleSwatch()
 void AnnotationToolbar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        m_dragging = startWindowMove(this, event->globalPosition().toPoint());
         event->accept();
         return;
     }
@@ -157,17 +158,14 @@ void AnnotationToolbar::mousePressEvent(QMouseEvent *event)
 
 void AnnotationToolbar::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
+    // A drag in progress is carried by startWindowMove.
     QWidget::mouseMoveEvent(event);
 }
 
 void AnnotationToolbar::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_dragging = false;
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -55,7 +55,6 @@ private:
     Tool m_tool = Pen;
     QColor m_color = QColor(QStringLiteral("#ef4444"));
     bool m_dragging = false;
-    QPoint m_dragOffset;
     QPushButton *m_toolButtons[4] = {};
     QPushButton *m_swatch = nullptr;
 };

@@ -486,8 +486,7 @@ void FloatingToolbar::fitToContents()
 void FloatingToolbar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        m_dragging = startWindowMove(this, event->globalPosition().toPoint());
         event->accept();
         return;
     }
@@ -496,17 +495,14 @@ void FloatingToolbar::mousePressEvent(QMouseEvent *event)
 
 void FloatingToolbar::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
+    // A drag in progress is carried by startWindowMove.
     QWidget::mouseMoveEvent(event);
 }
 
 void FloatingToolbar::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_dragging = false;
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -104,7 +104,6 @@ private:
     bool m_stopConfirmationPending = false;
     bool m_collapsed = false;
     bool m_dragging = false;
-    QPoint m_dragOffset;
     int m_elapsedSeconds = 0;
     qint64 m_fileBytes = 0;
     QString m_outputPath;
