@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>إضافة تعليق نصي</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>نص التعليق:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>اسحب بالزر الأيسر للرسم  Ctrl+Z تراجع  Del مسح  Esc خروج</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>السُمك</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>تراجع  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>مسح الكل  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>إنهاء التعليقات</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>اختيار لون التعليق</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>بدء/إيقاف</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>إيقاف مؤقت/استئناف</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>جارٍ التسجيل</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>جارٍ التهيئة…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>جارٍ الكتابة…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>إيقاف كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>تشغيل كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>خط</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>قلم تمييز</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>ممحاة</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>تراجع Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>مسح الكل Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>إنهاء وضع التعليقات</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>اختر أداة وارسم على الشاشة؛ اضغط Esc أو «خروج» لإنهاء التعليقات</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>المتبقي --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>المتبقي %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>هل تريد إيقاف هذا التسجيل؟</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>المدة المسجلة</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>يرجى إدخال نص العلامة المائية.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>جارٍ إضافة العلامة المائية</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>جارٍ حفظ التسجيل</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>جارٍ معالجة الفيديو، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>جارٍ معالجة التسجيل، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>جارٍ معالجة %1 من %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>جارٍ الإلغاء…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>جارٍ إلغاء معالجة العلامة المائية بأمان…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Textanmerkung hinzufügen</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Text der Anmerkung:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Mit linker Maustaste zeichnen  Strg+Z Rückgängig  Entf Löschen  Esc Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Rückgängig  Strg+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Alles löschen  Entf</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Anmerkungen beenden</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Anmerkungsfarbe wählen</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Start/Stopp</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Initialisierung…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webcam ausschalten</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webcam einschalten</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Textmarker</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Rückgängig Strg+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Alles löschen Entf</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Anmerkungsmodus beenden</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Werkzeug wählen und auf dem Bildschirm zeichnen; Esc oder „Beenden“ beendet die Anmerkungen</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Noch etwa --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Noch etwa %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Diese Aufnahme beenden?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Aufgenommen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>请输入水印文字。</source>
         <translation>Bitte geben Sie den Wasserzeichentext ein.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Wasserzeichen wird hinzugefügt</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Aufnahme wird gespeichert</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video wird verarbeitet, bitte warten…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Aufnahme wird verarbeitet, bitte warten…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Verarbeite %1 von %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Wasserzeichen wird sicher abgebrochen…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Add Text Annotation</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Annotation text:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Left-drag to draw  Ctrl+Z Undo  Del Clear  Esc Exit</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Undo  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Clear All  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Exit Annotation</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Choose Annotation Colour</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Start/Stop</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Resume</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Writing…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Turn Off Webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Turn On Webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Highlighter</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Undo Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Clear All Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Exit Annotation Mode</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Pick a tool and draw on the screen; press Esc or click Exit to end annotation</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>About --:-- left</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>About %1:%2 left</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Stop this recording?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>请输入水印文字。</source>
         <translation>Please enter the watermark text.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Adding Watermark</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Saving Recording</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Processing the video, please wait…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Processing the recording, please wait…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Processing %1 of %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Safely cancelling the watermark…</translation>
     </message>
 </context>
 <context>

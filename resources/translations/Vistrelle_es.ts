@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Añadir anotación de texto</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texto de la anotación:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Arrastre con el botón izquierdo para dibujar  Ctrl+Z Deshacer  Supr Borrar  Esc Salir</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Deshacer  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Borrar todo  Supr</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Salir de la anotación</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Elegir color de anotación</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Iniciar/Detener</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausar/Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Grabando</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Escribiendo…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Apagar cámara web</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Encender cámara web</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Resaltador</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Deshacer Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Borrar todo Supr</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Salir del modo de anotación</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Elija una herramienta y dibuje en la pantalla; Esc o «Salir» termina la anotación</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Visite este enlace manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Quedan --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Quedan %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>¿Detener esta grabación?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Grabado</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>请输入水印文字。</source>
         <translation>Introduzca el texto de la marca de agua.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Añadiendo marca de agua</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Guardando grabación</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Procesando el vídeo, espere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Procesando la grabación, espere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Procesando %1 de %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Cancelando la marca de agua de forma segura…</translation>
     </message>
 </context>
 <context>

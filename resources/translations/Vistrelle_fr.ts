@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Ajouter une annotation texte</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texte de l&apos;annotation :</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Clic gauche pour dessiner  Ctrl+Z Annuler  Suppr Effacer  Échap Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annuler  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Tout effacer  Suppr</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Quitter l&apos;annotation</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Choisir la couleur d&apos;annotation</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Démarrer/Arrêter</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Reprise</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Initialisation…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Écriture…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Désactiver la webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Activer la webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Surligneur</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annuler Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Tout effacer Suppr</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Quitter le mode annotation</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Choisissez un outil et dessinez à l&apos;écran ; Échap ou « Quitter » termine l&apos;annotation</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Temps restant --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Temps restant %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Arrêter cet enregistrement ?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>请输入水印文字。</source>
         <translation>Veuillez saisir le texte du filigrane.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Ajout du filigrane</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Enregistrement du fichier</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Traitement de la vidéo, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Traitement de l&apos;enregistrement, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Traitement %1 sur %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annulation sécurisée du filigrane…</translation>
     </message>
 </context>
 <context>

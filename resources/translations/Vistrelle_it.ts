@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Aggiungi annotazione di testo</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Testo dell&apos;annotazione:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Trascina con il tasto sinistro per disegnare  Ctrl+Z Annulla  Canc Cancella  Esc Esci</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annulla  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Cancella tutto  Canc</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Esci dall&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Scegli colore dell&apos;annotazione</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Avvia/Interrompi</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausa/Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Scrittura…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Disattiva webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Attiva webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Evidenziatore</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annulla Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Cancella tutto Canc</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Esci dalla modalità annotazione</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Scegli uno strumento e disegna sullo schermo; Esc o «Esci» termina l&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Visita questo link manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Tempo rimanente --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Tempo rimanente %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Interrompere questa registrazione?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Registrato</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>请输入水印文字。</source>
         <translation>Inserisci il testo della filigrana.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Aggiunta filigrana</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvataggio registrazione</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Elaborazione del video, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Elaborazione della registrazione, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Elaborazione %1 di %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annullamento sicuro della filigrana…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>テキスト注釈を追加</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>注釈テキストを入力：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左ドラッグで描画  Ctrl+Z 元に戻す  Del 消去  Esc 終了</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>四角形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>元に戻す  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>すべて消去  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>注釈を終了</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>注釈の色を選択</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>開始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>一時停止/再開</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>録画中</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初期化中…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>書き込み中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webカメラをオフ</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webカメラをオン</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>四角形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>蛍光ペン</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>元に戻す Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>すべて消去 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>注釈モードを終了</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>ツールを選んで画面に描画します。Esc または「終了」で注釈を終了</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>残り約 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>残り約 %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>この録画を停止しますか？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>録画時間</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>透かしの文字を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>透かしを追加中</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>録画を保存中</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>動画を処理しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>録画ファイルを処理しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>処理中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>キャンセル中…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>透かしの処理を安全にキャンセルしています…</translation>
     </message>
 </context>
 <context>

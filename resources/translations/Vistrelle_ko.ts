@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>텍스트 주석 추가</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>주석 텍스트 입력:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>왼쪽 버튼으로 그리기  Ctrl+Z 실행 취소  Del 지우기  Esc 종료</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>두께</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>실행 취소  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>모두 지우기  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>주석 종료</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>주석 색상 선택</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>시작/중지</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>일시 정지/재개</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>녹화 중</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>초기화 중…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>쓰는 중…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>웹캠 끄기</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>웹캠 켜기</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>직선</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>원</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>형광펜</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>지우개</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>실행 취소 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>모두 지우기 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>주석 모드 종료</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>도구를 선택하고 화면에 그리세요. Esc 또는 &apos;종료&apos;로 주석을 끝냅니다</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>남은 시간 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>남은 시간 %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>이 녹화를 중지할까요?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>녹화됨</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>워터마크 텍스트를 입력하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>워터마크 추가 중</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>녹화 저장 중</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>동영상을 처리하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>녹화 파일을 처리하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>처리 중 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>취소하는 중…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>워터마크 처리를 안전하게 취소하는 중…</translation>
     </message>
 </context>
 <context>

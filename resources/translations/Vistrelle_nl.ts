@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Tekstannotatie toevoegen</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Annotatietekst:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Links slepen om te tekenen  Ctrl+Z Ongedaan maken  Del Wissen  Esc Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Dikte</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Ongedaan maken  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Alles wissen  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Annotatie afsluiten</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Annotatiekleur kiezen</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Starten/Stoppen</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pauzeren/Hervatten</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Schrijven…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webcam uitschakelen</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webcam inschakelen</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Lijn</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Markeerstift</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gum</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Ongedaan maken Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Alles wissen Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Annotatiemodus afsluiten</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Kies een gereedschap en teken op het scherm; Esc of &apos;Afsluiten&apos; beëindigt de annotatie</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Bezoek deze link handmatig:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Nog ongeveer --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Nog ongeveer %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Deze opname stoppen?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Opgenomen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Weggooien</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>请输入水印文字。</source>
         <translation>Voer de watermerktekst in.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Watermerk toevoegen</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Opname opslaan</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video wordt verwerkt, even geduld…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Opname wordt verwerkt, even geduld…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Verwerken %1 van %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annuleren…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Watermerk wordt veilig geannuleerd…</translation>
     </message>
 </context>
 <context>

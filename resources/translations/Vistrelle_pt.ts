@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Adicionar anotação de texto</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texto da anotação:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Arraste com o botão esquerdo para desenhar  Ctrl+Z Desfazer  Del Limpar  Esc Sair</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Espessura</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Desfazer  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Limpar tudo  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Sair da anotação</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Escolher cor da anotação</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Iniciar/Parar</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausar/Retomar</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Gravando</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Gravando arquivo…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Desligar webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Ligar webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Marca-texto</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Borracha</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Desfazer Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Limpar tudo Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Sair do modo de anotação</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Escolha uma ferramenta e desenhe na tela; Esc ou &quot;Sair&quot; encerra a anotação</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Visite este link manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Restante --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Restante %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Parar esta gravação?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Gravado</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>请输入水印文字。</source>
         <translation>Digite o texto da marca d&apos;água.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Adicionando marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvando gravação</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Processando o vídeo, aguarde…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Processando a gravação, aguarde…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Processando %1 de %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Cancelando a marca d&apos;água com segurança…</translation>
     </message>
 </context>
 <context>

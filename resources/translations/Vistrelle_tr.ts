@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Metin notu ekle</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Not metni:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Çizmek için sol tuşla sürükleyin  Ctrl+Z Geri al  Del Temizle  Esc Çıkış</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Kalınlık</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Geri al  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Tümünü temizle  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Not almadan çık</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Not rengini seç</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Başlat/Durdur</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Duraklat/Sürdür</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Yazılıyor…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Web kamerasını kapat</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Web kamerasını aç</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Çizgi</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Daire</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Vurgulayıcı</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Silgi</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Geri al Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Tümünü temizle Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Not modundan çık</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Bir araç seçip ekrana çizin; Esc veya &quot;Çıkış&quot; not almayı bitirir</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Kalan --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Kalan %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Ayrıntı öncelikli</translation>
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Bu kayıt durdurulsun mu?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Kaydedilen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam et</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Lütfen filigran metnini girin.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Filigran ekleniyor</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Kayıt kaydediliyor</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video işleniyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Kayıt işleniyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>İşleniyor %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>İptal ediliyor…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Filigran işlemi güvenle iptal ediliyor…</translation>
     </message>
 </context>
 <context>

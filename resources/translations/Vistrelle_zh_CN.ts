@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>添加文字标注</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>输入标注文字：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>撤销  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>清除全部  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>退出注释</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>选择注释颜色</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -534,6 +592,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>开始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>暂停/恢复</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>正在录制</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初始化…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>写入中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>关闭摄像头</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>开启摄像头</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>高亮笔</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>撤销 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>清除全部 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>退出注释模式</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -661,6 +805,17 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>预计剩余 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>预计剩余 %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1555,33 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>要停止本次录制吗？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>已录制</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1505,6 +1687,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>请输入水印文字。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>正在添加水印</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>正在保存录制</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>正在处理视频，请稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>正在处理录制文件，请稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>正在处理 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>正在安全取消水印处理…</translation>
     </message>
 </context>
 <context>
