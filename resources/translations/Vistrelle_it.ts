@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Aggiungi annotazione di testo</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Testo dell&apos;annotazione:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Trascina con il tasto sinistro per disegnare  Ctrl+Z Annulla  Canc Cancella  Esc Esci</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annulla  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Cancella tutto  Canc</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Esci dall&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Scegli colore dell&apos;annotazione</translation>
+    </message>
+</context>
+<context>
     <name>AreaDropdown</name>
     <message>
         <source>全屏</source>
@@ -68,6 +126,288 @@
     <message>
         <source>完成</source>
         <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Registrazione webcam</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Torna alla home</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Scegli una webcam per avviare l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchio</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Inquadratura della webcam</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Audio di sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera, poi torna a questa pagina.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Richiesta di accesso alla webcam…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Avvio della webcam…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Nessuna webcam trovata. Collega una webcam e torna a questa pagina.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La webcam non ha fornito alcuna immagine. Controlla l&apos;accesso alla webcam e se un&apos;altra app la sta usando, poi selezionala di nuovo.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Impossibile avviare la webcam. Controlla l&apos;accesso alla webcam nelle Impostazioni di Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La webcam ha smesso di fornire immagini. La registrazione è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Salva istantanea della webcam</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorizzazione webcam</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruttore</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Fai clic sulla griglia per scegliere la posizione della webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Griglia della posizione webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Impostazioni webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Avvio della webcam…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Anteprima dal vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Mostrato qui a webcam spenta · Accendi la webcam per l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo webcam</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualità video</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arrotondato</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>In alto a sinistra</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>In alto al centro</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>In alto a destra</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Al centro a sinistra</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Al centro a destra</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>In basso a sinistra</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>In basso al centro</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>In basso a destra</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Piccolo</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Immagine speculare</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Rende l&apos;anteprima più naturale</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Accendi la webcam per l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Nessuna webcam rilevata</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Nessuna webcam utilizzabile rilevata</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Impossibile avviare la webcam. Controlla le autorizzazioni di sistema.</translation>
     </message>
 </context>
 <context>
@@ -333,6 +673,92 @@
     </message>
 </context>
 <context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Avvia/Interrompi</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausa/Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Scrittura…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Disattiva webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Attiva webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Evidenziatore</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annulla Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Cancella tutto Canc</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Esci dalla modalità annotazione</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Scegli uno strumento e disegna sullo schermo; Esc o «Esci» termina l&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotkey</name>
     <message>
         <source>%1（不支持的按键）</source>
@@ -460,6 +886,17 @@ Visita questo link manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Tempo rimanente --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Tempo rimanente %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1743,33 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
 </context>
 <context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Interrompere questa registrazione?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Registrato</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
     <name>TimelineWidget</name>
     <message>
         <source>🎬 视频</source>
@@ -1411,6 +1875,41 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>请输入水印文字。</source>
         <translation>Inserisci il testo della filigrana.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Aggiunta filigrana</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvataggio registrazione</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Elaborazione del video, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Elaborazione della registrazione, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Elaborazione %1 di %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annullamento sicuro della filigrana…</translation>
     </message>
 </context>
 <context>
