@@ -1,25 +1,34 @@
 #include "library/LibraryIcons.h"
 
-#include <QGuiApplication>
-#include <QPainter>
+#include "app/TintedIcon.h"
 
-#include <cmath>
+#include <QGuiApplication>
+
+namespace {
+
+QString iconPath(const QString &name)
+{
+    return QStringLiteral(":/icons/icons/") + name + QStringLiteral(".svg");
+}
+
+qreal applicationPixelRatio()
+{
+    return qApp ? qApp->devicePixelRatio() : 1.0;
+}
+
+} // namespace
 
 QIcon libraryIcon(const QString &name)
 {
-    return QIcon(QStringLiteral(":/icons/icons/") + name + QStringLiteral(".svg"));
+    return QIcon(iconPath(name));
 }
 
-QPixmap tintedIcon(const QString &name, int size, const QColor &colour)
+QIcon tintedLibraryIcon(const QString &name, int size, const QColor &colour)
 {
-    const qreal ratio = qApp ? std::max<qreal>(1.0, qApp->devicePixelRatio()) : 1.0;
-    const int pixels = std::max(int(std::ceil(ratio * size)), size);
-    QPixmap pixmap(pixels, pixels);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.drawPixmap(QRect(0, 0, size, size), libraryIcon(name).pixmap(QSize(size, size), ratio));
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(QRect(0, 0, size, size), colour);
-    return pixmap;
+    return tintedIcon(iconPath(name), QSize(size, size), colour, applicationPixelRatio());
+}
+
+QPixmap tintedLibraryPixmap(const QString &name, int size, const QColor &colour)
+{
+    return tintedPixmap(iconPath(name), QSize(size, size), colour, applicationPixelRatio());
 }

@@ -8,6 +8,6 @@
 // ":/icons/icons/<name>.svg" as an icon.
 QIcon libraryIcon(const QString &name);
 
-// The SVG icon ":/icons/icons/<name>.svg" drawn size x size (times the device pixel ratio)
-// in one colour, keeping its alpha.
-QPixmap tintedIcon(const QString &name, int size, const QColor &colour);
+// That icon size x size in one colour at the application's pixel ratio (app/TintedIcon).
+QIcon tintedLibraryIcon(const QString &name, int size, const QColor &colour);
+QPixmap tintedLibraryPixmap(const QString &name, int size, const QColor &colour);

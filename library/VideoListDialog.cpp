@@ -292,7 +292,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     texts->addWidget(infoLabel);
     header->addLayout(texts, 1);
     folderButton = new QPushButton(libraryIcon(QStringLiteral("folder")), tr("打开文件夹"), panel);
-    deleteButton = new QPushButton(QIcon(tintedIcon(QStringLiteral("trash"), 18, QColor("#dce7f7"))), tr("删除"), panel);
+    deleteButton = new QPushButton(tintedLibraryIcon(QStringLiteral("trash"), 18, QColor("#dce7f7")), tr("删除"), panel);
     deleteButton->setIconSize(QSize(18, 18));
     for (QPushButton *button : {folderButton, deleteButton}) {
         button->setFixedHeight(38);
@@ -319,7 +319,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     surfaceLayout->addWidget(preview, 1);
     bigPlayButton = new QPushButton(preview);
     bigPlayButton->setFixedSize(56, 56);
-    bigPlayButton->setIcon(QIcon(tintedIcon(QStringLiteral("play"), 25, Qt::white)));
+    bigPlayButton->setIcon(tintedLibraryIcon(QStringLiteral("play"), 25, Qt::white));
     bigPlayButton->setIconSize(QSize(25, 25));
     bigPlayButton->setStyleSheet(QStringLiteral(
         "QPushButton{background:#2874f0;border:1px solid #5992f5;border-radius:28px;}"
@@ -344,7 +344,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     seekSlider->setRange(0, 10000);
     seekSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
     auto *volumeIcon = new QLabel(transport);
-    volumeIcon->setPixmap(tintedIcon(QStringLiteral("audio"), 20, QColor("#dce7f7")));
+    volumeIcon->setPixmap(tintedLibraryPixmap(QStringLiteral("audio"), 20, QColor("#dce7f7")));
     volumeSlider = new QSlider(Qt::Horizontal, transport);
     volumeSlider->setObjectName(QStringLiteral("Volume"));
     volumeSlider->setRange(0, 100);
@@ -353,7 +353,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     volumeSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
     fullscreenButton = new QPushButton(transport);
     fullscreenButton->setFixedSize(34, 34);
-    fullscreenButton->setIcon(QIcon(tintedIcon(QStringLiteral("fullscreen"), 19, QColor("#dce7f7"))));
+    fullscreenButton->setIcon(tintedLibraryIcon(QStringLiteral("fullscreen"), 19, QColor("#dce7f7")));
     fullscreenButton->setIconSize(QSize(19, 19));
     fullscreenButton->setCursor(Qt::PointingHandCursor);
     fullscreenButton->setToolTip(tr("全屏播放（F）"));

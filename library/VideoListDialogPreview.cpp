@@ -202,10 +202,10 @@ void VideoListDialog::updatePlaybackUi(bool playing)
 {
     if (!playButton || !bigPlayButton)
         return;
-    playButton->setIcon(QIcon(tintedIcon(playing ? QStringLiteral("pause") : QStringLiteral("play"), 18, Qt::white)));
+    playButton->setIcon(tintedLibraryIcon(playing ? QStringLiteral("pause") : QStringLiteral("play"), 18, Qt::white));
     playButton->setToolTip(playing ? tr("暂停") : tr("播放"));
     playButton->setAccessibleName(playing ? tr("暂停媒体") : tr("播放媒体"));
-    bigPlayButton->setIcon(QIcon(tintedIcon(QStringLiteral("play"), 25, Qt::white)));
+    bigPlayButton->setIcon(tintedLibraryIcon(QStringLiteral("play"), 25, Qt::white));
     bigPlayButton->setVisible(!playing && !currentIsAudio());
 }
 
