@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>تحديد منطقة / نافذة</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>انقر واسحب لتحديد منطقة</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>تعذّر تشغيل الكاميرا. تحقق من أذونات النظام.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>اختر نافذة لعبة</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>اختر النافذة المراد تسجيلها</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>اختر نافذة</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>معلومات العملية غير متاحة</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>جارٍ تحميل المعاينة…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>لا توجد الآن نافذة يمكن التقاطها. افتح البرنامج الذي تريد تسجيله ثم انقر على تحديث.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>اختر نافذة اللعبة أو التطبيق المراد تسجيلها. لا تصغّر النافذة أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>لا تصغّر النافذة أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>انتهت مهلة المعاينة — تحقق من إذن تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>المعاينة غير متاحة — تحقق من إذن تسجيل الشاشة</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>إخفاء الإعدادات المتقدمة ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>ملء الشاشة  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>الشاشة 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>كاميرا الويب  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>السماعة  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>الميكروفون  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>جدولة</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>ملء الشاشة · الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>منطقة مخصصة</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>نافذة</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>لعبة</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>منطقة مخصصة  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>نافذة  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>لعبة  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>الصوت فقط  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>اختر نافذة قبل التسجيل</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Bereich / Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Klicken und ziehen, um einen Bereich auszuwählen</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -385,6 +411,61 @@
     </message>
 </context>
 <context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Spiel auswählen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Spielfenster auswählen</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Aufzunehmendes Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Prozessinformationen nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Vorschau wird geladen…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Derzeit kann kein Fenster aufgenommen werden. Öffnen Sie das gewünschte Programm und klicken Sie dann auf Aktualisieren.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Wählen Sie das aufzunehmende Spiel- oder Anwendungsfenster. Minimieren Sie das Fenster während der Aufnahme nicht.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Minimieren Sie das Fenster während der Aufnahme nicht.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Zeitüberschreitung der Vorschau — Bildschirmaufnahme-Zugriff prüfen</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Vorschau nicht verfügbar — Bildschirmaufnahme-Zugriff prüfen</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -404,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster wählen</translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -460,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel wählen</translation>
+        <translation>Spiel auswählen</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1552,6 +1633,113 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Erweiterte Einstellungen ausblenden ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Vollbild  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Bildschirm 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Lautsprecher  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Mikrofon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-Stopp</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-Teilen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Vollbild · Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Eigener Bereich</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Eigener Bereich  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Fenster  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Spiel  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Nur Audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Wählen Sie vor der Aufnahme ein Fenster aus</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Select Area / Window</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Click and drag to select an area</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -385,6 +411,61 @@
     </message>
 </context>
 <context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Select Game</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Select Window</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Select a Game Window</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Select a Window to Record</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Select a window</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Process information unavailable</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Loading preview…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>No window can be captured right now. Open the program you want to record, then click Refresh.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Select the game or application window to record. Do not minimize the window while recording.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Do not minimize the window while recording.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Preview timed out — check screen recording access</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Preview unavailable — check screen recording access</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -404,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Choose Window</translation>
+        <translation>Select Window</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -460,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Choose Game</translation>
+        <translation>Select Game</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1552,6 +1633,113 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Hide advanced settings ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Full Screen  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Display 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Speaker  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microphone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Full Screen · Display %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Custom Area</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio Only</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Custom Area  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Window  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Game  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Audio Only  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Select a window before recording</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Seleccionar área / ventana</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Haga clic y arrastre para seleccionar un área</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -385,6 +411,61 @@
     </message>
 </context>
 <context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleccionar juego</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleccionar ventana</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Seleccione una ventana de juego</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Seleccione la ventana que desea grabar</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Seleccione una ventana</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Información del proceso no disponible</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Cargando vista previa…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Ahora no hay ninguna ventana que se pueda capturar. Abra el programa que desea grabar y haga clic en Actualizar.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Seleccione la ventana del juego o de la aplicación que desea grabar. No minimice la ventana durante la grabación.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>No minimice la ventana durante la grabación.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Se agotó el tiempo de la vista previa — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Vista previa no disponible — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -404,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Elegir ventana</translation>
+        <translation>Seleccionar ventana</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -460,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Elegir juego</translation>
+        <translation>Seleccionar juego</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1552,6 +1633,113 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avanzados ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Pantalla completa  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Pantalla 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Cámara  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Altavoz  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Micrófono  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>División automática</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Pantalla completa · Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Área personalizada  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Ventana  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Juego  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Solo audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Seleccione una ventana antes de grabar</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Sélectionner une zone / fenêtre</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Cliquez et faites glisser pour sélectionner une zone</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>La caméra n&apos;a pas pu démarrer. Vérifiez les autorisations du système.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Choisir un jeu</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Choisir une fenêtre</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Choisir une fenêtre de jeu</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Choisir la fenêtre à enregistrer</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Choisissez une fenêtre</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informations sur le processus indisponibles</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Chargement de l&apos;aperçu…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Aucune fenêtre ne peut être capturée pour l&apos;instant. Ouvrez le programme à enregistrer, puis cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Choisissez la fenêtre du jeu ou de l&apos;application à enregistrer. Ne réduisez pas la fenêtre pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Ne réduisez pas la fenêtre pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Délai de l&apos;aperçu dépassé — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Aperçu indisponible — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Masquer les réglages avancés ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Plein écran  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Écran 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Haut-parleur  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microphone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planifier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Plein écran · Écran %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Zone personnalisée</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Zone personnalisée  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Fenêtre  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Jeu  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Audio seul  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Choisissez une fenêtre avant d&apos;enregistrer</translation>
     </message>
 </context>
 <context>

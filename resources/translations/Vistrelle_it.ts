@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Seleziona area / finestra</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Fai clic e trascina per selezionare un&apos;area</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -226,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -234,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
 </context>
 <context>
@@ -385,6 +411,61 @@
     </message>
 </context>
 <context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleziona gioco</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleziona finestra</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Seleziona una finestra di gioco</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Seleziona la finestra da registrare</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Seleziona una finestra</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informazioni sul processo non disponibili</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Caricamento anteprima…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Al momento non ci sono finestre acquisibili. Apri il programma da registrare, poi fai clic su Aggiorna.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Seleziona la finestra del gioco o dell&apos;applicazione da registrare. Non ridurre a icona la finestra durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Non ridurre a icona la finestra durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Anteprima scaduta — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Anteprima non disponibile — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -404,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Scegli finestra</translation>
+        <translation>Seleziona finestra</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -460,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Scegli gioco</translation>
+        <translation>Seleziona gioco</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1552,6 +1633,113 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Nascondi impostazioni avanzate ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Schermo intero  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Schermo 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Altoparlante  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfono  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Pianifica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Schermo intero · Schermo %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Area personalizzata</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Area personalizzata  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Finestra  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Gioco  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Solo audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Seleziona una finestra prima di registrare</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>範囲 / ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>クリックしてドラッグし範囲を選択</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>カメラを起動できません。システムの許可を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>ゲームを選択</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>ゲームウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>録画するウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>プロセス情報を取得できません</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>プレビューを読み込み中…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>現在キャプチャできるウィンドウがありません。録画するプログラムを開いてから、更新をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>録画するゲームまたはアプリのウィンドウを選択してください。録画中はウィンドウを最小化しないでください。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>録画中はウィンドウを最小化しないでください。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>プレビューがタイムアウトしました — 画面収録の許可を確認してください</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>プレビューを表示できません — 画面収録の許可を確認してください</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>詳細設定を閉じる ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全画面  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>ディスプレイ 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webカメラ  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>スピーカー  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>マイク  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全画面 · ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>カスタム範囲</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>カスタム範囲  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>ウィンドウ  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>ゲーム  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>音声のみ  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>録画する前にウィンドウを選択してください</translation>
     </message>
 </context>
 <context>

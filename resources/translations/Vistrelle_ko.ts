@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>영역 / 창 선택</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>클릭하고 드래그하여 영역 선택</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -150,7 +176,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -226,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -234,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
 </context>
 <context>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>카메라를 시작할 수 없습니다. 시스템 권한을 확인하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>게임 선택</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>게임 창 선택</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>녹화할 창 선택</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>프로세스 정보를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>미리 보기 로드 중…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>현재 캡처할 수 있는 창이 없습니다. 녹화할 프로그램을 연 다음 새로 고침을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>녹화할 게임 또는 앱 창을 선택하세요. 녹화 중에는 창을 최소화하지 마세요.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>녹화 중에는 창을 최소화하지 마세요.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>미리 보기 시간 초과 — 화면 녹화 권한을 확인하세요</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>미리 보기를 사용할 수 없음 — 화면 녹화 권한을 확인하세요</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>고급 설정 접기 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>전체 화면  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>디스플레이 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>웹캠  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>스피커  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켬</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>마이크  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>자동 중지</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>예약</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>나가기</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>전체 화면 · 디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>사용자 지정 영역</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>사용자 지정 영역  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>창  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>게임  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>오디오만  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>녹화하기 전에 창을 선택하세요</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Gebied / venster kiezen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Klik en sleep om een gebied te kiezen</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -150,11 +176,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>De camera kon niet starten. Controleer de systeemmachtigingen.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Game kiezen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Venster kiezen</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Kies een gamevenster</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Kies het venster om op te nemen</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Kies een venster</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Procesinformatie niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Voorbeeld laden…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Er is nu geen venster om op te nemen. Open het programma dat u wilt opnemen en klik dan op Vernieuwen.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Kies het game- of programmavenster om op te nemen. Minimaliseer het venster niet tijdens het opnemen.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Minimaliseer het venster niet tijdens het opnemen.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Time-out bij voorbeeld — controleer de toegang tot schermopname</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Voorbeeld niet beschikbaar — controleer de toegang tot schermopname</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Geavanceerde instellingen verbergen ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Volledig scherm  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Scherm 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Luidspreker  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfoon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-splitsen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Volledig scherm · Scherm %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Aangepast gebied</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Aangepast gebied  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Venster  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Game  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Alleen audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Kies een venster voordat u opneemt</translation>
     </message>
 </context>
 <context>

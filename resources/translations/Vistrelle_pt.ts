@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Selecionar área / janela</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Clique e arraste para selecionar uma área</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -385,10 +411,65 @@
     </message>
 </context>
 <context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Selecionar jogo</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Selecionar janela</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Selecione uma janela de jogo</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Selecione a janela a gravar</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Selecione uma janela</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informações do processo indisponíveis</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Carregando pré-visualização…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Nenhuma janela pode ser capturada agora. Abra o programa que deseja gravar e clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Selecione a janela do jogo ou aplicativo a gravar. Não minimize a janela durante a gravação.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Não minimize a janela durante a gravação.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>A pré-visualização expirou — verifique o acesso à gravação de tela</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Pré-visualização indisponível — verifique o acesso à gravação de tela</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
-        <translation>Tela inteira</translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>自定义</source>
@@ -404,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Escolher janela</translation>
+        <translation>Selecionar janela</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -460,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Escolher jogo</translation>
+        <translation>Selecionar jogo</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1552,6 +1633,113 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avançados ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Tela cheia  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Monitor 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Alto-falante  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura de tela</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisão automática</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Agendar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Tela cheia · Monitor %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Área personalizada  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Janela  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Jogo  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Somente áudio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Selecione uma janela antes de gravar</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Alan / pencere seç</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Bir alan seçmek için tıklayıp sürükleyin</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>Kamera başlatılamadı. Sistem izinlerini kontrol edin.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Oyun seç</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Pencere seç</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Bir oyun penceresi seçin</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Kaydedilecek pencereyi seçin</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Bir pencere seçin</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>İşlem bilgisi kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Önizleme yükleniyor…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Şu anda yakalanabilecek bir pencere yok. Kaydetmek istediğiniz programı açın, ardından Yenile&apos;ye tıklayın.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Kaydedilecek oyun veya uygulama penceresini seçin. Kayıt sırasında pencereyi simge durumuna küçültmeyin.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Kayıt sırasında pencereyi simge durumuna küçültmeyin.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Önizleme zaman aşımına uğradı — ekran kaydı iznini kontrol edin</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Önizleme kullanılamıyor — ekran kaydı iznini kontrol edin</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Gelişmiş ayarları gizle ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Tam ekran  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Ekran 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Web kamerası  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Hoparlör  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Mikrofon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Otomatik durdur</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Otomatik böl</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zamanla</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Tam ekran · Ekran %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Özel alan</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Pencere</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Özel alan  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Pencere  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Oyun  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Yalnızca ses  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Kaydı başlat</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Kayıttan önce bir pencere seçin</translation>
     </message>
 </context>
 <context>

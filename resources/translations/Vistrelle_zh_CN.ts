@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>选择区域 / 窗口</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>点击拖拽选择区域</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>摄像头无法启动，请检查系统权限</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>选择游戏</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>选择游戏窗口</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>选择录制窗口</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>进程信息不可用</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在加载预览…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>录制时不要最小化窗口。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>预览超时 — 请检查屏幕录制权限</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>预览不可用 — 请检查屏幕录制权限</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>收起高级设置 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全屏  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>显示器 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>摄像头  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>扬声器  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>麦克风  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自动停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自动分段</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全屏 · 显示器 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>仅音频</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>自定义区域  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>窗口  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>游戏  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>仅音频  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>录制前请选择窗口</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@
     </message>
 </context>
 <context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>選擇區域 / 視窗</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>點擊拖曳選擇區域</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -382,6 +408,61 @@
     <message>
         <source>摄像头无法启动，请检查系统权限</source>
         <translation>攝影機無法啟動，請檢查系統權限</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>選擇遊戲</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>選擇遊戲視窗</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>選擇錄製視窗</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>程序資訊無法使用</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在載入預覽…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>目前沒有可擷取的視窗。請先開啟目標程式，然後點擊重新整理。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>選擇要錄製的遊戲或應用程式視窗。錄製時請勿最小化視窗。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>錄製時請勿最小化視窗。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>預覽逾時 — 請檢查螢幕錄製權限</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>預覽無法使用 — 請檢查螢幕錄製權限</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1633,113 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>收合進階設定 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全螢幕  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>顯示器 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>攝影機  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>揚聲器  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>麥克風  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分段</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>排程</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>離開</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全螢幕 · 顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自訂區域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>自訂區域  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>視窗  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>遊戲  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>僅音訊  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>錄製前請選擇視窗</translation>
     </message>
 </context>
 <context>
