@@ -176,11 +176,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Auto-stop</translation>
+        <translation>Automatisch stoppen</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Auto-splitsen</translation>
+        <translation>Automatisch splitsen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -670,6 +670,22 @@
     <message>
         <source>停止录制</source>
         <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
@@ -1171,7 +1187,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framesnelheid</translation>
+        <translation>Framerate</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1263,7 +1279,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Klaar</translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1620,7 +1636,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framesnelheid</translation>
+        <translation>Framerate</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1683,11 +1699,11 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Auto-stop</translation>
+        <translation>Automatisch stoppen</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Auto-splitsen</translation>
+        <translation>Automatisch splitsen</translation>
     </message>
     <message>
         <source>Schedule</source>
