@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>إيقاف التسجيل</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>Aufnahme beenden</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kameraberechtigung</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

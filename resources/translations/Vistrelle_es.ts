@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>Detener grabación</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1159,7 +1175,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Velocidad de fotogramas</translation>
+        <translation>Fotogramas</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1608,7 +1624,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>帧率</source>
-        <translation>Velocidad de fotogramas</translation>
+        <translation>Fotogramas</translation>
     </message>
     <message>
         <source>画质</source>

@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>Arrêter l&apos;enregistrement</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -818,7 +834,7 @@ Veuillez ouvrir ce lien manuellement :
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Micro</translation>
+        <translation>Microphone</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
@@ -1159,7 +1175,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence d&apos;images</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1608,7 +1624,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence d&apos;images</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>画质</source>

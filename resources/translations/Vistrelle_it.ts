@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Attivato</translation>
+        <translation>Attivo</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivato</translation>
+        <translation>Disattivo</translation>
     </message>
 </context>
 <context>
@@ -670,6 +670,22 @@
     <message>
         <source>停止录制</source>
         <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorizzazione webcam</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1175,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frequenza fotogrammi</translation>
+        <translation>Frame rate</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1608,7 +1624,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frequenza fotogrammi</translation>
+        <translation>Frame rate</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1651,7 +1667,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivato</translation>
+        <translation>Disattivo</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1659,7 +1675,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>On</source>
-        <translation>Attivato</translation>
+        <translation>Attivo</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>

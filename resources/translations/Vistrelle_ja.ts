@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>矩形</source>
-        <translation>四角形</translation>
+        <translation>長方形</translation>
     </message>
     <message>
         <source>文字</source>
@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>録画を停止</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラの許可</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -715,7 +731,7 @@
     </message>
     <message>
         <source>矩形</source>
-        <translation>四角形</translation>
+        <translation>長方形</translation>
     </message>
     <message>
         <source>文字</source>
@@ -727,7 +743,7 @@
     </message>
     <message>
         <source>圆形</source>
-        <translation>円</translation>
+        <translation>円形</translation>
     </message>
     <message>
         <source>高亮笔</source>

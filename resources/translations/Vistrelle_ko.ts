@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 중지</translation>
+        <translation>자동 정지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>켬</translation>
+        <translation>켜짐</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>끔</translation>
+        <translation>꺼짐</translation>
     </message>
 </context>
 <context>
@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>녹화 중지</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -727,7 +743,7 @@
     </message>
     <message>
         <source>圆形</source>
-        <translation>원</translation>
+        <translation>원형</translation>
     </message>
     <message>
         <source>高亮笔</source>
@@ -1159,7 +1175,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 레이트</translation>
+        <translation>프레임 속도</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1608,7 +1624,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 레이트</translation>
+        <translation>프레임 속도</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1651,7 +1667,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Off</source>
-        <translation>끔</translation>
+        <translation>꺼짐</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1659,7 +1675,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>On</source>
-        <translation>켬</translation>
+        <translation>켜짐</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>
@@ -1671,7 +1687,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 중지</translation>
+        <translation>자동 정지</translation>
     </message>
     <message>
         <source>Auto Split</source>

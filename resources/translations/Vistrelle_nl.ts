@@ -176,11 +176,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Auto-stop</translation>
+        <translation>Automatisch stoppen</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Auto-splitsen</translation>
+        <translation>Automatisch splitsen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>Opname stoppen</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1159,7 +1175,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framesnelheid</translation>
+        <translation>Framerate</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1251,7 +1267,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Klaar</translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1608,7 +1624,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framesnelheid</translation>
+        <translation>Framerate</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1671,11 +1687,11 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Auto-stop</translation>
+        <translation>Automatisch stoppen</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Auto-splitsen</translation>
+        <translation>Automatisch splitsen</translation>
     </message>
     <message>
         <source>Schedule</source>

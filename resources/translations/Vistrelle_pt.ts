@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>Parar gravação</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1251,7 +1267,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluir</translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>

@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>Kaydı durdur</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera izni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1251,7 +1267,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Bitti</translation>
+        <translation>Tamam</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>

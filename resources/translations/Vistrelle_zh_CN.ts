@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>停止录制</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>停止錄製</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
