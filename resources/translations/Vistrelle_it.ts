@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1687,7 +1687,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>

@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1687,7 +1687,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>
@@ -1699,7 +1699,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>

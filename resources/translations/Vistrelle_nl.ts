@@ -176,11 +176,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1699,11 +1699,11 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Schedule</source>
