@@ -1,6 +1,7 @@
 // The built-in resources: every icon the interface asks for exists and draws, the
 // window icon loads, and the style sheet parses and names only resources that exist.
 
+#include "app/TintedIcon.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,18 +47,19 @@ void TestResources::iconsExistAndDraw()
         QSvgRenderer renderer(path);
         QVERIFY2(renderer.isValid(), qPrintable(path));
 
-        // Tinted the way the interface tints icons, something must remain visible.
-        QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(image.rect(), QColor(QStringLiteral("#78aaff")));
-        painter.end();
+        // Tinted by the interface's one helper (at ratio 2), something must remain visible
+        // and every visible pixel takes the colour.
+        const QImage image = tintedPixmap(path, QSize(16, 16), QColor(QStringLiteral("#78aaff")), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(32, 32));
         int opaque = 0;
         for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                opaque += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb px = image.pixel(x, y);
+                if (qAlpha(px) > 128) {
+                    ++opaque;
+                    QVERIFY(qAbs(qRed(px) - 0x78) <= 2 && qAbs(qBlue(px) - 0xff) <= 2);
+                }
+            }
         }
         QVERIFY2(opaque > 20, qPrintable(path));
     }

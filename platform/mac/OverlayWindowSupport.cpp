@@ -1,0 +1,187 @@
+#include "platform/mac/OverlayWindowSupport.h"
+
+#include "platform/mac/X11Connection.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xfixes.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+bool onX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// The index of the connection's screen among the server's screens.
+int screenIndex(X11Connection &connection)
+{
+    int index = 0;
+    for (xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection.get()));
+         it.rem; xcb_screen_next(&it), ++index) {
+        if (it.data && it.data->root == connection.root())
+            return index;
+    }
+    return 0;
+}
+
+bool hasXFixes(X11Connection &connection)
+{
+    if (!connection.hasExtension(&xcb_xfixes_id))
+        return false;
+    // Regions need XFixes 2; asking for the version also enables the extension on
+    // a connection that has not used it yet.
+    xcb_generic_error_t *error = nullptr;
+    xcb_xfixes_query_version_reply_t *reply = xcb_xfixes_query_version_reply(
+        connection.get(), xcb_xfixes_query_version(connection.get(), 5, 0), &error);
+    const bool usable = reply && reply->major_version >= 2;
+    std::free(reply);
+    std::free(error);
+    return usable;
+}
+
+// Moves a window by the pointer's delta until the left button is released. Lives as
+// an application-wide event filter so that it sees the moves whichever widget holds
+// the implicit pointer grab.
+class ManualWindowDrag : public QObject
+{
+public:
+    ManualWindowDrag(QWidget *window, const QPoint &globalPress)
+        : QObject(qApp)
+        , m_window(window)
+        , m_press(globalPress)
+        , m_start(window->pos())
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        Q_UNUSED(watched);
+        if (!m_window) {
+            finish();
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (!(mouse->buttons() & Qt::LeftButton)) {
+                finish();
+                break;
+            }
+            const QPoint target = m_start + (mouse->globalPosition().toPoint() - m_press);
+            if (m_window->pos() != target)
+                m_window->move(target);
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                finish();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void finish()
+    {
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_window;
+    QPoint m_press;
+    QPoint m_start;
+};
+
+} // namespace
+
+bool hasCompositingManager()
+{
+    if (!onX11())
+        return false;
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    if (!connection->isValid())
+        return false;
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screenIndex(*connection));
+    const xcb_atom_t selection = connection->atom(name.constData());
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_generic_error_t *error = nullptr;
+    xcb_get_selection_owner_reply_t *reply = xcb_get_selection_owner_reply(
+        connection->get(), xcb_get_selection_owner(connection->get(), selection), &error);
+    const bool owned = reply && reply->owner != XCB_NONE;
+    std::free(reply);
+    std::free(error);
+    return owned;
+}
+
+bool setWindowInputRegion(QWidget *widget, const QRegion &region)
+{
+    if (!widget || !onX11())
+        return false;
+    QWidget *window = widget->window();
+    const WId id = window->winId(); // creates the native window when needed
+    if (!id)
+        return false;
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    if (!connection->isValid() || !hasXFixes(*connection))
+        return false;
+
+    // From the widget's logical coordinates to the window's device pixels, rounding
+    // outwards so that no hit area shrinks.
+    const QPoint offset = widget == window ? QPoint() : widget->mapTo(window, QPoint());
+    const qreal dpr = window->devicePixelRatioF();
+    std::vector<xcb_rectangle_t> rectangles;
+    for (const QRect &rect : region.translated(offset)) {
+        const int left = int(std::floor(rect.left() * dpr));
+        const int top = int(std::floor(rect.top() * dpr));
+        const int right = int(std::ceil((rect.right() + 1) * dpr));
+        const int bottom = int(std::ceil((rect.bottom() + 1) * dpr));
+        rectangles.push_back({int16_t(qBound(-32768, left, 32767)),
+                              int16_t(qBound(-32768, top, 32767)),
+                              uint16_t(qBound(0, right - left, 65535)),
+                              uint16_t(qBound(0, bottom - top, 65535))});
+    }
+    xcb_connection_t *c = connection->get();
+    const xcb_xfixes_region_t shape = xcb_generate_id(c);
+    xcb_xfixes_create_region(c, shape, uint32_t(rectangles.size()), rectangles.data());
+    // 2 is ShapeInput of the SHAPE extension.
+    const xcb_void_cookie_t cookie =
+        xcb_xfixes_set_window_shape_region_checked(c, xcb_window_t(id), 2, 0, 0, shape);
+    xcb_generic_error_t *error = xcb_request_check(c, cookie);
+    xcb_xfixes_destroy_region(c, shape);
+    connection->flush();
+    const bool ok = error == nullptr;
+    std::free(error);
+    return ok;
+}
+
+bool startWindowMove(QWidget *window, const QPoint &globalPress)
+{
+    if (!window)
+        return false;
+    window = window->window();
+    window->winId();
+    QWindow *handle = window->windowHandle();
+    if (!handle)
+        return false;
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return false;
+    if (handle->startSystemMove())
+        return true;
+    // No window manager to ask: follow the pointer ourselves.
+    new ManualWindowDrag(window, globalPress);
+    return true;
+}
