@@ -671,6 +671,22 @@
         <source>停止录制</source>
         <translation>녹화 중지</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -727,7 +743,7 @@
     </message>
     <message>
         <source>圆形</source>
-        <translation>원</translation>
+        <translation>원형</translation>
     </message>
     <message>
         <source>高亮笔</source>
@@ -897,6 +913,18 @@ Please visit this link manually:
     <message>
         <source>预计剩余 %1:%2</source>
         <translation>남은 시간 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>파일이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>재생할 파일이 열려 있지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1187,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 레이트</translation>
+        <translation>프레임 속도</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1608,7 +1636,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 레이트</translation>
+        <translation>프레임 속도</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1786,6 +1814,133 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 자막</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>미디어 라이브러리</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>녹화 파일 검색...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>미디어 파일을 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>파일 %1개</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>미디어 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>전체 화면 재생 (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>전체 화면 재생</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>샘플 레이트 알 수 없음</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>미디어 일시 정지</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>미디어 재생</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>일치하는 미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>파일 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>파일 경로 복사</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>파일 정보 보기</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>오디오 삭제</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>동영상 삭제</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot;을(를) 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>삭제 실패</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
     </message>
 </context>
 <context>
