@@ -144,56 +144,49 @@ void BottomBar::onWatermarkClicked()
     }
 }
 
+namespace {
+
+// Edits one of the two limit records (auto split, auto stop): a click that turns an
+// enabled record off switches it off at once and writes only its enabled key; otherwise
+// the dialog runs, and on acceptance the record's four keys are written. True when the
+// record changed.
+template <typename Dialog, typename Config>
+bool editLimitRecord(QWidget *parent, QPushButton *button, Config &record, const QString &group)
+{
+    if (!button->isEnabled())
+        return false;
+    QSettings s;
+    if (record.enabled && !button->isChecked()) {
+        record.enabled = false;
+        s.setValue(group + QStringLiteral("/enabled"), false);
+        return true;
+    }
+    Dialog dialog(parent);
+    dialog.setConfig(record);
+    const bool accepted = dialog.exec() == 1;
+    if (accepted) {
+        record = dialog.config();
+        s.setValue(group + QStringLiteral("/enabled"), record.enabled);
+        s.setValue(group + QStringLiteral("/mode"), record.mode);
+        s.setValue(group + QStringLiteral("/durationMin"), record.durationMin);
+        s.setValue(group + QStringLiteral("/sizeMB"), record.sizeMB);
+    }
+    button->setChecked(record.enabled);
+    return accepted;
+}
+
+} // namespace
+
 void BottomBar::onAutoSplitClicked()
 {
-    if (!m_autoSplitButton->isEnabled())
-        return;
-    QSettings s;
-    if (m_autoSplit.enabled && !m_autoSplitButton->isChecked()) {
-        m_autoSplit.enabled = false;
-        s.setValue(QStringLiteral("autoSplit/enabled"), false);
+    if (editLimitRecord<AutoSplitDialog>(this, m_autoSplitButton, m_autoSplit, QStringLiteral("autoSplit")))
         emit autoSplitChanged(m_autoSplit);
-        return;
-    }
-    AutoSplitDialog dialog(this);
-    dialog.setConfig(m_autoSplit);
-    if (dialog.exec() == 1) {
-        m_autoSplit = dialog.config();
-        s.setValue(QStringLiteral("autoSplit/enabled"), m_autoSplit.enabled);
-        s.setValue(QStringLiteral("autoSplit/mode"), m_autoSplit.mode);
-        s.setValue(QStringLiteral("autoSplit/durationMin"), m_autoSplit.durationMin);
-        s.setValue(QStringLiteral("autoSplit/sizeMB"), m_autoSplit.sizeMB);
-        m_autoSplitButton->setChecked(m_autoSplit.enabled);
-        emit autoSplitChanged(m_autoSplit);
-    } else {
-        m_autoSplitButton->setChecked(m_autoSplit.enabled);
-    }
 }
 
 void BottomBar::onAutoStopClicked()
 {
-    if (!m_autoStopButton->isEnabled())
-        return;
-    QSettings s;
-    if (m_autoStop.enabled && !m_autoStopButton->isChecked()) {
-        m_autoStop.enabled = false;
-        s.setValue(QStringLiteral("autoStop/enabled"), false);
+    if (editLimitRecord<AutoStopDialog>(this, m_autoStopButton, m_autoStop, QStringLiteral("autoStop")))
         emit autoStopChanged(m_autoStop);
-        return;
-    }
-    AutoStopDialog dialog(this);
-    dialog.setConfig(m_autoStop);
-    if (dialog.exec() == 1) {
-        m_autoStop = dialog.config();
-        s.setValue(QStringLiteral("autoStop/enabled"), m_autoStop.enabled);
-        s.setValue(QStringLiteral("autoStop/mode"), m_autoStop.mode);
-        s.setValue(QStringLiteral("autoStop/durationMin"), m_autoStop.durationMin);
-        s.setValue(QStringLiteral("autoStop/sizeMB"), m_autoStop.sizeMB);
-        m_autoStopButton->setChecked(m_autoStop.enabled);
-        emit autoStopChanged(m_autoStop);
-    } else {
-        m_autoStopButton->setChecked(m_autoStop.enabled);
-    }
 }
 
 void BottomBar::onScheduleClicked()
