@@ -97,7 +97,10 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     if (m_stream) {
         pa_stream_set_read_callback(m_stream, &PulseMonitorStream::onRead, this);
         pa_stream_set_state_callback(m_stream, &PulseMonitorStream::onStateChanged, this);
-        connected = pa_stream_connect_record(m_stream, "@DEFAULT_MONITOR@", &attr,
+        connected = pa_stream_connect_record(m_stream,
+                                             m_sourceName.isEmpty() ? "@DEFAULT_MONITOR@"
+                                                                    : m_sourceName.constData(),
+                                             &attr,
                                              PA_STREAM_ADJUST_LATENCY);
     }
     const QString connectError = connected < 0 ? contextError() : QString();

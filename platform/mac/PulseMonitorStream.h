@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -28,6 +29,9 @@ public:
     // Connects and starts recording; waits at most timeoutMs for each of the two
     // steps. False with a reason when there is no server or the stream fails.
     bool start(const SampleCallback &callback, int timeoutMs, QString *error);
+    // The PulseAudio source recorded by the next start(); empty: the default
+    // output's monitor.
+    void setSourceName(const QByteArray &sourceName) { m_sourceName = sourceName; }
     void stop();
 
     // Whether a sound server accepts a connection within timeoutMs (never starts one).
@@ -42,5 +46,6 @@ private:
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     SampleCallback m_callback;
+    QByteArray m_sourceName;
     bool m_running = false; // guarded by the loop's lock
 };

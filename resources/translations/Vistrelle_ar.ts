@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>إضافة تعليق نصي</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>نص التعليق:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>اسحب بالزر الأيسر للرسم  Ctrl+Z تراجع  Del مسح  Esc خروج</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>السُمك</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>تراجع  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>مسح الكل  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>إنهاء التعليقات</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>اختيار لون التعليق</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>تحديد منطقة / نافذة</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>انقر واسحب لتحديد منطقة</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>إعدادات الصوت المتقدمة</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>تتم معالجة صوت النظام والميكروفون كلٌّ على حدة، ثم يُدمجان في التسجيل.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>مستوى صوت النظام</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>مستوى صوت الميكروفون</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> مللي ثانية</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>تأخير الميكروفون</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>تقليل ضوضاء الميكروفون (يخفض الضوضاء المحيطة المستمرة)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>إخراج أحادي (مناسب لتسجيل الصوت)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>تسريع GPU</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>تسجيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>العودة إلى الرئيسية</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>اختر كاميرا لبدء المعاينة</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>مرآة</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>وضع تأطير الكاميرا</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>صوت النظام</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>لقطة</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>ملء</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا، ثم عد إلى هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>جارٍ طلب الوصول إلى الكاميرا…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>جارٍ تشغيل الكاميرا…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>لم يتم العثور على كاميرا. وصّل كاميرا ثم عد إلى هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>لم تقدّم الكاميرا أي صورة. تحقق من الوصول إلى الكاميرا ومن أن تطبيقًا آخر لا يستخدمها، ثم اختر الكاميرا مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>تعذّر تشغيل الكاميرا. تحقق من الوصول إلى الكاميرا في إعدادات النظام.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>توقفت الكاميرا عن تقديم الإطارات. تم إيقاف التسجيل.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>حفظ لقطة الكاميرا</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>تعذّر حفظ الصورة.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>جارٍ البدء…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>مفتاح</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>انقر على الشبكة لاختيار موضع الكاميرا</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>شبكة موضع الكاميرا</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>إعدادات الكاميرا</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>جارٍ تشغيل الكاميرا…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>معاينة مباشرة</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>يظهر هنا عندما تكون الكاميرا متوقفة · شغّل الكاميرا للمعاينة</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>جهاز الكاميرا</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>جودة الفيديو</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>الشكل</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>مستدير الزوايا</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>أعلى اليسار</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>أعلى الوسط</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>أعلى اليمين</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>يسار الوسط</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>الوسط</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>يمين الوسط</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>أسفل اليسار</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>أسفل الوسط</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>أسفل اليمين</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>صغير</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>كبير</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>عكس الصورة</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>يجعل المعاينة أكثر طبيعية</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>شغّل الكاميرا للمعاينة</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>لم يتم اكتشاف كاميرا</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>لم يتم اكتشاف كاميرا قابلة للاستخدام</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>تعذّر تشغيل الكاميرا. تحقق من أذونات النظام.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>اختر نافذة لعبة</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>اختر النافذة المراد تسجيلها</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>اختر نافذة</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>معلومات العملية غير متاحة</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>جارٍ تحميل المعاينة…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>لا توجد الآن نافذة يمكن التقاطها. افتح البرنامج الذي تريد تسجيله ثم انقر على تحديث.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>اختر نافذة اللعبة أو التطبيق المراد تسجيلها. لا تصغّر النافذة أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>لا تصغّر النافذة أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>انتهت مهلة المعاينة — تحقق من إذن تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>المعاينة غير متاحة — تحقق من إذن تسجيل الشاشة</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>لم يتم اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>اختر ما تريد تسجيله</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>تسجيل الصوت فقط</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · أصغر</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · موصى به</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · جودة عالية</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>بدون فقدان · يحدده التنسيق</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>مكبر الصوت</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>اختبار</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>وضع الصوت فقط لا يسجل كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>لم يتم اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>وضع التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>اختيار جهاز %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>اختيار الجهاز وإعدادات الصوت</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>الجهاز الافتراضي</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>الافتراضي · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>اختيار مكبر الصوت</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>اختيار الميكروفون</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>إعدادات الصوت المتقدمة…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>صوت النظام</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>تعذر الاستماع إلى مكبر الصوت المحدد: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>لم يتم اكتشاف أي صوت. شغّل مقطعًا صوتيًا أولًا.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>تم اكتشاف صوت تشغيل النظام</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>لا يوجد جهاز</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>غير متاح</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>لم يتم اكتشاف أي صوت. تحقق من الميكروفون أو من إذنه.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>تم اكتشاف صوت الميكروفون</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>المستوى الحي لصوت النظام</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>المستوى الحي للميكروفون</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>إيقاف الاختبار</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>إخراج</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>جارٍ الاستماع. شغّل صوتًا ما.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>جارٍ الاستماع. تحدّث في الميكروفون.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>فحص التسجيل</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>شغّل مكبر الصوت أو الميكروفون على الأقل.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>لا يوجد جهاز مكبر صوت متاح، لذا لا يمكن تسجيل صوت النظام.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>لا يوجد ميكروفون متاح. أعد توصيله أو اختر جهاز إدخال آخر.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>بدء/إيقاف</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>إيقاف مؤقت/استئناف</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>جارٍ التسجيل</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>جارٍ التهيئة…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>جارٍ الكتابة…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>إيقاف كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>تشغيل كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>خط</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>قلم تمييز</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>ممحاة</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>تراجع Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>مسح الكل Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>إنهاء وضع التعليقات</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>اختر أداة وارسم على الشاشة؛ اضغط Esc أو «خروج» لإنهاء التعليقات</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>تفعيل تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>تفعيل الوصول إلى الميكروفون</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>يحتاج Vistrelle إلى إذن قبل أن يتمكن من تسجيل شاشتك.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>يحتاج Vistrelle إلى إذن قبل أن يتمكن من تسجيل صوتك.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>تسجيل الشاشة وصوت النظام</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>السماح لهذه التطبيقات بتسجيل شاشتك.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>السماح لهذه التطبيقات باستخدام الميكروفون.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>رسم توضيحي لإعدادات نظام macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>ثلاث خطوات سريعة</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>افتح إعدادات تسجيل الشاشة.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>افتح إعدادات الميكروفون.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>فعّل Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>أغلق Vistrelle وأعد فتحه، ثم ابدأ التسجيل.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>عد وابدأ التسجيل.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>أعد تشغيل Vistrelle بعد تغيير هذا الإعداد.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>يمكنك أيضًا إيقاف الميكروفون والتسجيل بدون صوت.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>ليس الآن</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>فتح الإعدادات ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>افتح إعدادات النظام &gt; الخصوصية والأمان &gt; تسجيل الشاشة وصوت النظام واسمح لـ Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>افتح إعدادات النظام &gt; الخصوصية والأمان &gt; الميكروفون واسمح لـ Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Please visit this link manually:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>المتبقي --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>المتبقي %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>فشل التشغيل</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>الملف غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>لا يوجد ملف مفتوح قابل للتشغيل</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle قيد التشغيل بالفعل</translation>
@@ -579,6 +1463,235 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>إعدادات أداء التسجيل</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>أداء التسجيل</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>اختر الاستخدام وستُضبط الإعدادات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>الإعدادات المسبقة</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>المكتب
+مستندات، اجتماعات</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>دورة
+نص واضح</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>الألعاب
+السلاسة أولًا</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>جودة عالية
+التفاصيل أولًا</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>إعدادات متقدمة  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>الصيغة</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>نوع معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>المُرمِّز</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>الإطارات الرئيسية</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 إطارًا/ث (موصى به)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>قياسية</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>عالية الدقة (موصى بها)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>فائقة الدقة</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>تلقائي (موصى به)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>المعالج (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (متوافق)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (سهل الاسترداد)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>ثابت (موصى به)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>متغير (يوفر المساحة)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 ث</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 ث (موصى به)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 ث</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>إخفاء الإعدادات المتقدمة  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>عالية الدقة</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>ترميز بالمعالج</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>ترميز تلقائي</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>ترميز بمعالج الرسوميات</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>وضع الأداء العالي</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>مناسب للعمل المكتبي والدورات</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>مناسب للألعاب</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · إطار رئيسي كل %3 ث</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>متغير</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 إطارًا/ث · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>أعلى معدل تحديث للشاشة الحالية نحو %1 هرتز</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>لم يُعثر على مُرمِّز عتادي H.264 يعمل على معالج الرسوميات</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>فحص الأداء عند 120 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>قد لا يتمكن هذا الجهاز من التسجيل بثبات عند 120 إطارًا/ث:
+
+• %1
+
+يُنصح بالتبديل إلى 60 إطارًا/ث. يستمر رصد الأداء الفعلي أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>التبديل إلى 60 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>الإبقاء على 120 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>العودة إلى الإعدادات</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>الحفظ</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>تأثيرات الفأرة</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>اختصارات لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>التسجيل</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>استعادة الإعدادات الافتراضية</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>حفظ الإعدادات</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>مجلد الحفظ غير صالح أو لا يمكن إنشاؤه. يُرجى اختيار مجلد آخر.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>يمكن لكل اختصار عام أن يحتوي على تركيبة مفاتيح واحدة فقط. يُرجى ضبطه من جديد.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>الاختصار %1 مستخدم أكثر من مرة. يُرجى تعيين تركيبة مختلفة لكل إجراء.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>إعدادات الاختصارات</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>تعذّر حفظ الإعدادات. يُرجى التحقق من أن المستخدم الحالي يملك إذن كتابة إعداداته.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>تشغيل Vistrelle عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>البدء مصغّرًا في علبة النظام</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>زر الإغلاق</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>التصغير إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>إنهاء البرنامج</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>اسألني في كل مرة</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>عند اختيار «اسألني في كل مرة» يُسأل عمّا يجب فعله في كل مرة تُغلق فيها النافذة الرئيسية. يمكنك تغيير ذلك هنا لاحقًا.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>التشخيص</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>تفعيل سجل التشخيص المفصّل</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>تبقى السجلات على هذا الحاسوب؛ يسري بعد إعادة التشغيل.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>مجلد الحفظ الافتراضي</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>استعراض…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>تسمية الملفات</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>التاريخ + الوقت</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + التاريخ والوقت</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>ترقيم تلقائي</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>مثال: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>تنبيه مساحة القرص</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>عندما تقل المساحة الحرة عن</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>نبّهني</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>اختيار مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>تمييز مؤشر الفأرة</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>لون التمييز</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>حركة النقر</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>إظهار حركة نقرات الفأرة</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>انقر لاختيار لون</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>بدء / إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>إيقاف التسجيل مؤقتًا / استئنافه</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>لقطة شاشة (الشاشة كاملة / منطقة)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>إظهار / إخفاء شريط الأدوات العائم</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>إظهار / إخفاء أدوات التعليق</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>يُحفظ عند الضغط على موافق ويُطبَّق على التسجيل التالي.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>إعداد التسجيل المسبق</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>المكتب</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>دورة</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>الألعاب</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>قياسية</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>عالية الدقة (موصى بها)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>فائقة الدقة</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>تلقائي (موصى به)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>ثابت (موصى به)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>متغير</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>الإعدادات الشائعة</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>صيغة الفيديو</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>التسريع العتادي</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>إعدادات متقدمة ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>نوع معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>الفاصل بين الإطارات الرئيسية</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>إخفاء الإعدادات المتقدمة ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>ملء الشاشة  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>الشاشة 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>كاميرا الويب  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>السماعة  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>الميكروفون  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>جدولة</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>ملء الشاشة · الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>منطقة مخصصة</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>نافذة</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>لعبة</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>منطقة مخصصة  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>نافذة  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>لعبة  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>الصوت فقط  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>اختر نافذة قبل التسجيل</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>هل تريد إيقاف هذا التسجيل؟</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>المدة المسجلة</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 فيديو</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 النظام</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 موسيقى</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 ترجمة</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Please visit this link manually:
     <message>
         <source>退出</source>
         <translation>خروج</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>البحث في التسجيلات...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>فيديو</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>صوت</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>جارٍ تحميل ملفات الوسائط…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 ملفات</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>فشل التشغيل</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>اختر ملف وسائط</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>تشغيل بملء الشاشة (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>تشغيل بملء الشاشة</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>معدل العينات غير معروف</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>أحادي</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>ستيريو</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>إيقاف الوسائط مؤقتًا</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>تشغيل الوسائط</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>لا توجد ملفات وسائط بعد</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>لا توجد ملفات وسائط مطابقة</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>إعادة تسمية الملف</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>نسخ مسار الملف</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>معلومات الملف</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>حذف الصوت</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>حذف الفيديو</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>هل تريد حذف &quot;%1&quot; نهائيًا؟</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>فشل الحذف</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>الملف قيد الاستخدام أو ليس لديك إذن بحذفه.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>يرجى إدخال نص العلامة المائية.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>جارٍ إضافة العلامة المائية</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>جارٍ حفظ التسجيل</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>جارٍ معالجة الفيديو، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>جارٍ معالجة التسجيل، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>جارٍ معالجة %1 من %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>جارٍ الإلغاء…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>جارٍ إلغاء معالجة العلامة المائية بأمان…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>إغلاق Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>ماذا يحدث عند إغلاق النافذة؟</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>التصغير إلى العلبة</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>إنهاء Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>تذكّر اختياري ولا تسألني مجددًا</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Textanmerkung hinzufügen</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Text der Anmerkung:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Mit linker Maustaste zeichnen  Strg+Z Rückgängig  Entf Löschen  Esc Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Rückgängig  Strg+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Alles löschen  Entf</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Anmerkungen beenden</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Anmerkungsfarbe wählen</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Bereich / Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Klicken und ziehen, um einen Bereich auszuwählen</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Erweiterte Audioeinstellungen</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Systemton und Mikrofon werden getrennt bearbeitet und dann in die Aufnahme gemischt.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Lautstärke des Systemtons</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Mikrofonlautstärke</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Mikrofonverzögerung</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Mikrofon-Rauschunterdrückung (senkt gleichmäßiges Hintergrundrauschen)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono-Ausgabe (geeignet für Sprachaufnahmen)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU-Beschleunigung</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kameraaufnahme</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Zurück zur Startseite</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Wählen Sie eine Kamera für die Vorschau</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Bildausschnitt der Kamera</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-Stopp</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-Teilen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera und kehren Sie dann zu dieser Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Kamerazugriff wird angefragt…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Kamera wird gestartet…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Keine Kamera gefunden. Schließen Sie eine Kamera an und kehren Sie zu dieser Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Die Kamera hat kein Bild geliefert. Prüfen Sie den Kamerazugriff und ob eine andere App sie verwendet, und wählen Sie die Kamera dann erneut.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Die Kamera konnte nicht starten. Prüfen Sie den Kamerazugriff in den Systemeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Die Kamera liefert keine Bilder mehr. Die Aufnahme wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Kamera-Schnappschuss speichern</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kameraberechtigung</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Startet…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Klicken Sie in das Raster, um die Webcam-Position zu wählen</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Raster der Webcam-Position</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcam-Einstellungen</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Kamera wird gestartet…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live-Vorschau</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Wird hier angezeigt, solange die Kamera aus ist · Kamera einschalten für die Vorschau</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Kameragerät</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Videoqualität</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Abgerundet</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Oben Mitte</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Mitte links</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Mitte rechts</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Unten Mitte</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Bild spiegeln</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Wirkt in der Vorschau natürlicher</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Kamera einschalten für die Vorschau</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Keine Kamera erkannt</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Keine nutzbare Kamera erkannt</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Die Kamera konnte nicht starten. Prüfen Sie die Systemberechtigungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Spiel auswählen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Spielfenster auswählen</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Aufzunehmendes Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Prozessinformationen nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Vorschau wird geladen…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Derzeit kann kein Fenster aufgenommen werden. Öffnen Sie das gewünschte Programm und klicken Sie dann auf Aktualisieren.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Wählen Sie das aufzunehmende Spiel- oder Anwendungsfenster. Minimieren Sie das Fenster während der Aufnahme nicht.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Minimieren Sie das Fenster während der Aufnahme nicht.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Zeitüberschreitung der Vorschau — Bildschirmaufnahme-Zugriff prüfen</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Vorschau nicht verfügbar — Bildschirmaufnahme-Zugriff prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Kein Fenster ausgewählt</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Wählen Sie aus, was aufgenommen wird</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Nur-Audio-Aufnahme</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Kleiner</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Empfohlen</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Hohe Qualität</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Verlustfrei · Vom Format bestimmt</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Lautsprecher</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Im Nur-Audio-Modus wird die Webcam nicht aufgenommen</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Spiel auswählen</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Kein Spiel ausgewählt</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Hochleistungs-Bildschirmaufnahmemodus</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Gerät wählen: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Gerät und Audioeinstellungen wählen</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Standardgerät</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Standard · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Lautsprecher wählen</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Mikrofon wählen</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Erweiterte Audioeinstellungen…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Der gewählte Lautsprecher kann nicht abgehört werden: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Kein Ton erkannt. Spielen Sie zuerst etwas ab.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Systemwiedergabe erkannt</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Kein Gerät</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Kein Ton erkannt. Prüfen Sie das Mikrofon oder seine Berechtigung.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Mikrofonton erkannt</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Live-Pegel des Systemtons</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Live-Pegel des Mikrofons</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Hört mit. Spielen Sie etwas ab.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Hört mit. Sprechen Sie ins Mikrofon.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Aufnahmeprüfung</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Schalten Sie mindestens den Lautsprecher oder das Mikrofon ein.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Kein Lautsprecher verfügbar; der Systemton kann nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Kein Mikrofon verfügbar. Schließen Sie es erneut an oder wählen Sie ein anderes Eingabegerät.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kameraberechtigung</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Start/Stopp</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Initialisierung…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webcam ausschalten</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webcam einschalten</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Textmarker</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Rückgängig Strg+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Alles löschen Entf</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Anmerkungsmodus beenden</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Werkzeug wählen und auf dem Bildschirm zeichnen; Esc oder „Beenden“ beendet die Anmerkungen</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Bitte öffnen Sie diesen Link manuell:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Bildschirmaufnahme erlauben</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Mikrofonzugriff erlauben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle braucht eine Erlaubnis, um Ihren Bildschirm aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle braucht eine Erlaubnis, um Ihre Stimme aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Bildschirm- und Systemaudioaufnahme</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Diesen Apps die Bildschirmaufnahme erlauben.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Diesen Apps die Nutzung des Mikrofons erlauben.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Darstellung der macOS-Systemeinstellungen</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Drei schnelle Schritte</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Öffnen Sie die Einstellungen zur Bildschirmaufnahme.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Öffnen Sie die Mikrofoneinstellungen.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Schalten Sie Vistrelle ein.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Beenden Sie Vistrelle, öffnen Sie es erneut und nehmen Sie auf.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Kehren Sie zurück und starten Sie die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Starten Sie Vistrelle nach dieser Änderung neu.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Sie können das Mikrofon auch ausschalten und ohne Stimme aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Einstellungen öffnen ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Öffnen Sie Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Bildschirm- und Systemaudioaufnahme und erlauben Sie Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Öffnen Sie Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Mikrofon und erlauben Sie Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Bitte öffnen Sie diesen Link manuell:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Noch etwa --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Noch etwa %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Wiedergabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Keine abspielbare Datei geöffnet</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle läuft bereits</translation>
@@ -579,6 +1463,235 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Aufnahmeleistung</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Aufnahmeleistung</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Wählen Sie einen Zweck, die Werte passen sich an</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Büro
+Dokumente, Besprechungen</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Kurs
+Scharfer Text</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Spiele
+Flüssigkeit zuerst</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Hohe Qualität
+Details zuerst</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Erweiterte Einstellungen  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Bildratenmodus</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Keyframes</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (empfohlen)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (empfohlen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (empfohlen)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (kompatibel)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (leicht wiederherstellbar)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Konstant (empfohlen)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variabel (spart Platz)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (empfohlen)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Erweiterte Einstellungen ausblenden  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU-Kodierung</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Automatische Kodierung</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU-Kodierung</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Hochleistungsmodus</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Gut für Büro und Kurse</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Gut für Spiele</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · Keyframe alle %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Konstant</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>Der schnellste Bildschirm arbeitet mit etwa %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Kein funktionierender H.264-GPU-Hardware-Encoder gefunden</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120-FPS-Leistungsprüfung</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Dieses Gerät kann 120 FPS möglicherweise nicht stabil aufnehmen:
+
+• %1
+
+Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während der Aufnahme weiter überwacht.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Auf 60 FPS umstellen</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS beibehalten</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Zurück zu den Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Mauseffekte</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>Der Speicherordner ist ungültig oder kann nicht angelegt werden. Bitte wählen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Jedes globale Tastenkürzel darf nur eine Tastenkombination enthalten. Bitte neu festlegen.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>Das Tastenkürzel %1 wird mehrfach verwendet. Bitte geben Sie jeder Aktion eine eigene Kombination.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Tastenkürzel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden. Bitte prüfen Sie, ob der aktuelle Benutzer seine Konfiguration schreiben darf.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Vistrelle bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Beim Start in den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Schließen-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Jedes Mal fragen</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Mit „Jedes Mal fragen“ wird beim Schließen des Hauptfensters immer nachgefragt. Sie können das hier später ändern.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Ausführliche Diagnoseprotokolle aktivieren</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Protokolle bleiben auf diesem Computer; wirkt nach einem Neustart.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Standard-Speicherordner</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Dateibenennung</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Datum + Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Fortlaufende Nummer</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Beispiel: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Speicherplatzwarnung</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Wenn der freie Speicher unter</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>fällt, warnen</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Speicherordner wählen</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Mauszeiger hervorheben</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Hervorhebungsfarbe</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Klickanimation</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Mausklicks animieren</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Klicken, um eine Farbe zu wählen</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Aufnahme starten / beenden</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Aufnahme pausieren / fortsetzen</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Bildschirmfoto (Vollbild / Bereich)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Schwebende Symbolleiste ein- / ausblenden</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Anmerkungswerkzeuge ein- / ausblenden</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Wird mit OK gespeichert und gilt für die nächste Aufnahme.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Aufnahmevorgabe</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (empfohlen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (empfohlen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Konstant (empfohlen)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Häufige Einstellungen</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Videoformat</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Hardwarebeschleunigung</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Erweiterte Einstellungen ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Bildratenmodus</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Keyframe-Abstand</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Erweiterte Einstellungen ausblenden ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Vollbild  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Bildschirm 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Lautsprecher  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Mikrofon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-Stopp</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-Teilen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Vollbild · Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Eigener Bereich</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Eigener Bereich  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Fenster  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Spiel  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Nur Audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Wählen Sie vor der Aufnahme ein Fenster aus</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Diese Aufnahme beenden?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Aufgenommen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Untertitel</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     <message>
         <source>退出</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediathek</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Aufnahmen durchsuchen...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Mediendateien werden geladen…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Wiedergabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Wählen Sie eine Mediendatei</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Vollbildwiedergabe (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Vollbildwiedergabe</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Abtastrate unbekannt</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Medium anhalten</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Medium abspielen</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Noch keine Mediendateien</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Keine passenden Mediendateien</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Datei umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Dateipfad kopieren</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Dateiinformationen</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Audio löschen</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Video löschen</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>„%1“ endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Die Datei wird verwendet, oder Sie dürfen sie nicht löschen.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Bitte geben Sie den Wasserzeichentext ein.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Wasserzeichen wird hinzugefügt</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Aufnahme wird gespeichert</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video wird verarbeitet, bitte warten…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Aufnahme wird verarbeitet, bitte warten…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Verarbeite %1 von %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Wasserzeichen wird sicher abgebrochen…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle schließen</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Was soll beim Schließen des Fensters passieren?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle beenden</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Auswahl merken und nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Add Text Annotation</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Annotation text:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Left-drag to draw  Ctrl+Z Undo  Del Clear  Esc Exit</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Undo  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Clear All  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Exit Annotation</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Choose Annotation Colour</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Select Area / Window</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Click and drag to select an area</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Advanced Audio Settings</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>System sound and microphone are processed separately, then mixed into the recording.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>System sound volume</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Microphone volume</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Microphone delay</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Microphone noise reduction (lowers steady background noise)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono output (suits voice recordings)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU Acceleration</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Back to Home</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Choose a camera to start preview</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Camera framing mode</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>System Audio</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Requesting camera access…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Starting camera…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>No camera found. Connect a camera and return to this page.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Camera could not start. Check camera access in System Settings.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Camera stopped delivering frames. Recording has been stopped.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Save camera snapshot</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Could not save the image.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Click the grid to choose the webcam position</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Webcam position grid</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcam Settings</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Starting camera…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live preview</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Shown here while the camera is off · Turn the camera on to preview</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Camera device</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Video quality</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Rounded</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Top centre</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Middle left</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Middle right</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Bottom centre</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Mirror picture</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Makes the preview look more natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Turn the camera on to preview</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>No camera detected</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>No usable camera detected</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>The camera could not start. Check the system permissions.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Select Game</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Select Window</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Select a Game Window</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Select a Window to Record</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Select a window</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Process information unavailable</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Loading preview…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>No window can be captured right now. Open the program you want to record, then click Refresh.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Select the game or application window to record. Do not minimize the window while recording.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Do not minimize the window while recording.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Preview timed out — check screen recording access</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Preview unavailable — check screen recording access</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>No window selected</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Choose what to record</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Select Window</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Audio-Only Recording</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Smaller</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recommended</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · High quality</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Lossless · Set by the format</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Speaker</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Audio-only mode does not record the webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Select Game</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>No game selected</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>High-performance screen capture mode</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Choose %1 device</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Choose the device and audio settings</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Default device</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Default · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Choose speaker</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Choose microphone</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Advanced audio settings…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>System Sound</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Cannot listen to the chosen speaker: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>No sound detected. Play some audio first.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>System playback sound detected</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>No device</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Unavailable</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>No sound detected. Check the microphone or its permission.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Microphone sound detected</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>System sound live level</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Microphone live level</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Stop test</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Listening. Play some sound.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Listening. Speak into the microphone.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Recording Check</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Turn on the speaker or the microphone, or both.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>No speaker device is available, so system sound cannot be recorded.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>No microphone is available. Reconnect it or choose another input device.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Start/Stop</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Resume</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Writing…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Turn Off Webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Turn On Webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Highlighter</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Undo Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Clear All Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Exit Annotation Mode</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Pick a tool and draw on the screen; press Esc or click Exit to end annotation</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Enable Screen Recording</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Enable Microphone Access</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle needs permission before it can record your screen.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle needs permission before it can record your voice.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Screen &amp; System Audio Recording</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Allow these apps to record your screen.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Allow these apps to use your microphone.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustration of macOS System Settings</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Three quick steps</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Open Screen Recording settings.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Open Microphone settings.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Turn on Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Quit and reopen Vistrelle, then record.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Return and start recording.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Restart Vistrelle after changing this setting.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>You can also turn off Microphone and record without voice.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Not now</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Open Settings ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Please visit this link manually:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>About --:-- left</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>About %1:%2 left</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Playback failed</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>No playable file is open</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle is already running</translation>
@@ -579,6 +1463,235 @@ Recoverable processed file: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Recording Performance Settings</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Recording Performance</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Pick a use and the settings follow</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Office
+Documents, meetings</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Course
+Sharp text</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Gaming
+Smoothness first</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>High quality
+Detail first</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Advanced settings  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Frame rate mode</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Keyframes</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recommended)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommended)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatic (recommended)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatible)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (easy to recover)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (recommended)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variable (saves space)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recommended)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Hide advanced settings  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU encoding</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Automatic encoding</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU encoding</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>High-performance mode</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Good for office work and courses</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Good for games</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · keyframe every %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>The fastest display refreshes at about %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>No working H.264 GPU hardware encoder was found</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS Performance Check</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>This computer may not record 120 FPS steadily:
+
+• %1
+
+Switching to 60 FPS is recommended. Actual performance is still watched during recording.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Switch to 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Keep 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Back to Settings</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Recoverable processed file: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Mouse effects</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Hotkeys</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Save Settings</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>The save folder is not valid or cannot be created. Please choose another one.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Each global hotkey can hold only one key combination. Please set it again.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>The hotkey %1 is used more than once. Please give each action its own combination.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Hotkey Settings</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>The settings could not be saved. Please check that the current user may write its configuration.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Start Vistrelle when I log in</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Start minimized to the system tray</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Close button</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimize to the system tray</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Ask me every time</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>With “Ask me every time”, closing the main window always asks what to do. You can change this here later.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnostics</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Enable detailed diagnostic logging</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Logs stay on this computer; takes effect after a restart.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Default save folder</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>File naming</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Date + time</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + date and time</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Sequential number</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Example: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Disk space warning</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>When free disk space is below</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>warn me</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Choose Save Folder</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Highlight the mouse pointer</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Highlight colour</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Click animation</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animate mouse clicks</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Left click</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Right click</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Click to choose a colour</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Start / stop recording</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Pause / resume recording</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Screenshot (full screen / area)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Show / hide the floating toolbar</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Show / hide the annotation tools</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Saved when you press OK; applies to the next recording.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Recording preset</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Office</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Gaming</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommended)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatic (recommended)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (recommended)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Common settings</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Video format</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Hardware acceleration</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Advanced settings ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Frame rate mode</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Keyframe interval</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Hide advanced settings ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Full Screen  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Display 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Speaker  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microphone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Full Screen · Display %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Custom Area</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio Only</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Custom Area  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Window  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Game  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Audio Only  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Select a window before recording</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Stop this recording?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Music</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Subtitles</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Recoverable processed file: %1</translation>
     <message>
         <source>退出</source>
         <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Media Library</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Search recordings...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Loading media files…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 files</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Playback failed</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Select a media file</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Play full screen (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Play full screen</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Unknown sample rate</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pause media</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Play media</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>No media files yet</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>No matching media files</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Rename File</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copy File Path</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>File Information</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Delete Audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Delete Video</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Permanently delete &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Delete Failed</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>The file is in use or you do not have permission to delete it.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Recoverable processed file: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Please enter the watermark text.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Adding Watermark</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Saving Recording</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Processing the video, please wait…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Processing the recording, please wait…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Processing %1 of %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Safely cancelling the watermark…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Close Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>What should closing the window do?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimize to the tray</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Quit Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Remember my choice and don&apos;t ask again</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Añadir anotación de texto</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texto de la anotación:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Arrastre con el botón izquierdo para dibujar  Ctrl+Z Deshacer  Supr Borrar  Esc Salir</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Deshacer  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Borrar todo  Supr</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Salir de la anotación</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Elegir color de anotación</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Seleccionar área / ventana</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Haga clic y arrastre para seleccionar un área</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Configuración de audio avanzada</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>El sonido del sistema y el micrófono se procesan por separado y luego se mezclan en la grabación.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volumen del sonido del sistema</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volumen del micrófono</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Retardo del micrófono</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Reducción de ruido del micrófono (reduce el ruido de fondo constante)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Salida mono (adecuada para grabar voz)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>Aceleración por GPU</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Grabación de cámara</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Volver al inicio</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Elija una cámara para iniciar la vista previa</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espejo</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Encuadre de la cámara</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Audio del sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantánea</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>División automática</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara y vuelva a esta página.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Solicitando acceso a la cámara…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Iniciando la cámara…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>No se encontró ninguna cámara. Conecte una cámara y vuelva a esta página.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La cámara no entregó ninguna imagen. Compruebe el acceso a la cámara y si otra aplicación la está usando, y vuelva a seleccionarla.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>No se pudo iniciar la cámara. Compruebe el acceso a la cámara en Ajustes del Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La cámara dejó de entregar imágenes. Se detuvo la grabación.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Guardar instantánea de la cámara</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruptor</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Haga clic en la cuadrícula para elegir la posición de la cámara</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Cuadrícula de posición de la cámara</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Ajustes de la cámara</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Iniciando la cámara…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Vista previa en vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Se muestra aquí con la cámara apagada · Encienda la cámara para ver la vista previa</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo de cámara</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fotogramas</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Calidad de vídeo</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Redondeado</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Arriba en el centro</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>En medio a la izquierda</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>En medio a la derecha</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Abajo en el centro</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Imagen en espejo</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>La vista previa se ve más natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Encienda la cámara para ver la vista previa</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>No se detectó ninguna cámara</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>No se detectó ninguna cámara disponible</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>No se pudo iniciar la cámara. Compruebe los permisos del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleccionar juego</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleccionar ventana</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Seleccione una ventana de juego</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Seleccione la ventana que desea grabar</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Seleccione una ventana</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Información del proceso no disponible</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Cargando vista previa…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Ahora no hay ninguna ventana que se pueda capturar. Abra el programa que desea grabar y haga clic en Actualizar.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Seleccione la ventana del juego o de la aplicación que desea grabar. No minimice la ventana durante la grabación.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>No minimice la ventana durante la grabación.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Se agotó el tiempo de la vista previa — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Vista previa no disponible — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>No se ha seleccionado ninguna ventana</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Elija qué grabar</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleccionar ventana</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Grabación solo de audio</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Más pequeño</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recomendado</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Alta calidad</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Sin pérdida · Lo determina el formato</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Altavoz</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>El modo solo audio no graba la cámara web</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleccionar juego</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>No se ha seleccionado ningún juego</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modo de captura de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Elegir dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Elegir el dispositivo y los ajustes de audio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Dispositivo predeterminado</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Predeterminado · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Elegir altavoz</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Elegir micrófono</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Configuración de audio avanzada…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Sonido del sistema</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>No se puede escuchar el altavoz elegido: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>No se detecta sonido. Reproduzca algo de audio primero.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Se detectó sonido de reproducción del sistema</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Sin dispositivo</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>No se detecta sonido. Compruebe el micrófono o su permiso.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Se detectó sonido del micrófono</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Nivel en vivo del sonido del sistema</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Nivel en vivo del micrófono</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Detener prueba</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Escuchando. Reproduzca algún sonido.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Escuchando. Hable al micrófono.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Comprobación de grabación</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Active al menos el altavoz o el micrófono.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>No hay ningún altavoz disponible, así que no se puede grabar el sonido del sistema.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>No hay ningún micrófono disponible. Vuelva a conectarlo o elija otro dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Iniciar/Detener</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausar/Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Grabando</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Escribiendo…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Apagar cámara web</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Encender cámara web</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Resaltador</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Deshacer Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Borrar todo Supr</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Salir del modo de anotación</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Elija una herramienta y dibuje en la pantalla; Esc o «Salir» termina la anotación</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Visite este enlace manualmente:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Activar la grabación de pantalla</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Activar el acceso al micrófono</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle necesita permiso para grabar tu pantalla.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle necesita permiso para grabar tu voz.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Grabación de pantalla y audio del sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Permitir que estas apps graben tu pantalla.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Permitir que estas apps usen tu micrófono.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Ilustración de la Configuración del Sistema de macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Tres pasos rápidos</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Abre los ajustes de grabación de pantalla.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Abre los ajustes del micrófono.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Activa Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Cierra y vuelve a abrir Vistrelle, luego graba.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Vuelve y empieza a grabar.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Reinicia Vistrelle después de cambiar este ajuste.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>También puedes desactivar el micrófono y grabar sin voz.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Ahora no</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Abrir ajustes ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Abre Configuración del Sistema &gt; Privacidad y seguridad &gt; Grabación de pantalla y audio del sistema y permite Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Abre Configuración del Sistema &gt; Privacidad y seguridad &gt; Micrófono y permite Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Visite este enlace manualmente:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Quedan --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Quedan %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Error de reproducción</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>No se encuentra el archivo: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>No hay ningún archivo reproducible abierto</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle ya se está ejecutando</translation>
@@ -579,6 +1463,235 @@ Archivo procesado recuperable: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Rendimiento de grabación</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Rendimiento de grabación</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Elige un uso y los ajustes se adaptan</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Ajustes predefinidos</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Oficina
+Documentos, reuniones</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Curso
+Texto nítido</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Juegos
+Fluidez primero</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Alta calidad
+Detalle primero</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Ajustes avanzados  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fotogramas</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo de fotogramas</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Codificador</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Fotogramas clave</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recomendado)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatible)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (fácil de recuperar)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variable (ahorra espacio)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recomendado)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Ocultar ajustes avanzados  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Codificación por CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Codificación automática</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Codificación por GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Modo de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Ideal para oficina y cursos</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Ideal para juegos</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · fotograma clave cada %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>La pantalla más rápida se refresca a unos %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>No se encontró ningún codificador por hardware GPU H.264 que funcione</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Comprobación de rendimiento a 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Este equipo quizá no grabe 120 FPS de forma estable:
+
+• %1
+
+Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante la grabación.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Cambiar a 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Mantener 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Volver a los ajustes</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Archivo procesado recuperable: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Efectos del ratón</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>La carpeta de guardado no es válida o no se puede crear. Elige otra.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Cada atajo global solo puede tener una combinación. Vuelve a configurarlo.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>El atajo %1 se usa más de una vez. Asigna una combinación distinta a cada acción.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Ajustes de atajos</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>No se pudieron guardar los ajustes. Comprueba que el usuario actual puede escribir su configuración.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Iniciar Vistrelle al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Iniciar minimizado en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Botón de cerrar</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimizar en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Preguntarme cada vez</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Con «Preguntarme cada vez», al cerrar la ventana principal siempre se pregunta qué hacer. Puedes cambiarlo aquí más tarde.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Activar el registro de diagnóstico detallado</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Los registros se quedan en este equipo; se aplica tras reiniciar.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Carpeta de guardado predeterminada</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nombres de archivo</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Fecha + hora</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + fecha y hora</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numeración automática</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Ejemplo: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Aviso de espacio en disco</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Cuando el espacio libre baje de</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>avisarme</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Elegir carpeta de guardado</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Resaltar el puntero del ratón</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Color de resaltado</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animación de clics</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animar los clics del ratón</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Haz clic para elegir un color</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Iniciar / detener grabación</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Pausar / reanudar grabación</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Captura de pantalla (completa / área)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Mostrar / ocultar la barra flotante</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Mostrar / ocultar las herramientas de anotación</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Se guarda al pulsar Aceptar y se aplica a la próxima grabación.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Ajuste de grabación</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Oficina</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Ajustes habituales</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Formato de vídeo</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fotogramas</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Aceleración por hardware</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Ajustes avanzados ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo de fotogramas</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervalo de fotogramas clave</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Ocultar ajustes avanzados ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Pantalla completa  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Pantalla 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Cámara  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Altavoz  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Micrófono  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>División automática</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Pantalla completa · Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Área personalizada  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Ventana  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Juego  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Solo audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Seleccione una ventana antes de grabar</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>¿Detener esta grabación?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Grabado</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vídeo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Música</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Subtítulos</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Archivo procesado recuperable: %1</translation>
     <message>
         <source>退出</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca multimedia</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Buscar grabaciones...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Cargando archivos multimedia…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Error de reproducción</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Seleccione un archivo multimedia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Reproducir a pantalla completa (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Reproducir a pantalla completa</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Frecuencia de muestreo desconocida</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pausar el medio</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Reproducir el medio</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Aún no hay archivos multimedia</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>No hay archivos multimedia que coincidan</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Cambiar nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copiar ruta del archivo</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Información del archivo</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Eliminar audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Eliminar vídeo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>¿Eliminar «%1» de forma permanente?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>El archivo está en uso o no tiene permiso para eliminarlo.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Archivo procesado recuperable: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Introduzca el texto de la marca de agua.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Añadiendo marca de agua</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Guardando grabación</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Procesando el vídeo, espere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Procesando la grabación, espere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Procesando %1 de %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Cancelando la marca de agua de forma segura…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Cerrar Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>¿Qué hacer al cerrar la ventana?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimizar en la bandeja</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Salir de Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Recordar mi elección y no volver a preguntar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Ajouter une annotation texte</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texte de l&apos;annotation :</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Clic gauche pour dessiner  Ctrl+Z Annuler  Suppr Effacer  Échap Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annuler  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Tout effacer  Suppr</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Quitter l&apos;annotation</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Choisir la couleur d&apos;annotation</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Sélectionner une zone / fenêtre</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Cliquez et faites glisser pour sélectionner une zone</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Paramètres audio avancés</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Le son du système et le microphone sont traités séparément, puis mixés dans l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume du son système</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volume du microphone</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Délai du microphone</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Réduction du bruit du microphone (atténue le bruit de fond continu)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Sortie mono (adaptée aux enregistrements vocaux)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>Accélération GPU</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Enregistrement de la caméra</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Retour à l&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Choisissez une caméra pour lancer l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Cadrage de la caméra</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Son du système</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantané</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra, puis revenez sur cette page.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Demande d&apos;accès à la caméra…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Démarrage de la caméra…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Aucune caméra trouvée. Branchez une caméra et revenez sur cette page.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La caméra n&apos;a fourni aucune image. Vérifiez l&apos;accès à la caméra et si une autre application l&apos;utilise, puis sélectionnez à nouveau la caméra.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>La caméra n&apos;a pas pu démarrer. Vérifiez l&apos;accès à la caméra dans les Réglages Système.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La caméra ne fournit plus d&apos;images. L&apos;enregistrement a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Enregistrer l&apos;instantané de la caméra</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interrupteur</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Cliquez sur la grille pour choisir la position de la webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Grille de position de la webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Réglages de la webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Démarrage de la caméra…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Aperçu en direct</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Affiché ici quand la caméra est éteinte · Allumez la caméra pour l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>En haut au centre</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Au milieu à gauche</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Au milieu à droite</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>En bas au centre</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Image miroir</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Un aperçu plus naturel</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Allumez la caméra pour l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Aucune caméra détectée</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Aucune caméra utilisable détectée</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>La caméra n&apos;a pas pu démarrer. Vérifiez les autorisations du système.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Choisir un jeu</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Choisir une fenêtre</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Choisir une fenêtre de jeu</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Choisir la fenêtre à enregistrer</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Choisissez une fenêtre</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informations sur le processus indisponibles</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Chargement de l&apos;aperçu…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Aucune fenêtre ne peut être capturée pour l&apos;instant. Ouvrez le programme à enregistrer, puis cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Choisissez la fenêtre du jeu ou de l&apos;application à enregistrer. Ne réduisez pas la fenêtre pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Ne réduisez pas la fenêtre pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Délai de l&apos;aperçu dépassé — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Aperçu indisponible — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Aucune fenêtre sélectionnée</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Choisissez ce qu&apos;il faut enregistrer</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Choisir une fenêtre</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Enregistrement audio seul</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Plus petit</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recommandé</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Haute qualité</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Sans perte · Défini par le format</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Haut-parleur</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Le mode audio seul n&apos;enregistre pas la webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Choisir un jeu</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Aucun jeu sélectionné</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Mode de capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Choisir le périphérique : %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Choisir le périphérique et les réglages audio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Périphérique par défaut</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Par défaut · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Choisir le haut-parleur</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Choisir le microphone</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Paramètres audio avancés…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Son du système</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Impossible d&apos;écouter le haut-parleur choisi : %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Aucun son détecté. Lancez d&apos;abord la lecture d&apos;un son.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Son de lecture du système détecté</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Aucun périphérique</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Aucun son détecté. Vérifiez le microphone ou son autorisation.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Son du microphone détecté</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Niveau du son système en direct</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Niveau du microphone en direct</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Arrêter le test</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Écoute en cours. Lancez la lecture d&apos;un son.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Écoute en cours. Parlez dans le microphone.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Vérification avant l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Activez au moins le haut-parleur ou le microphone.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Aucun haut-parleur n&apos;est disponible : le son du système ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Aucun microphone n&apos;est disponible. Rebranchez-le ou choisissez un autre périphérique d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Démarrer/Arrêter</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Reprise</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Initialisation…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Écriture…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Désactiver la webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Activer la webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Surligneur</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annuler Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Tout effacer Suppr</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Quitter le mode annotation</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Choisissez un outil et dessinez à l&apos;écran ; Échap ou « Quitter » termine l&apos;annotation</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Veuillez ouvrir ce lien manuellement :
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Autoriser l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Autoriser l&apos;accès au micro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle a besoin d&apos;une autorisation pour enregistrer votre écran.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle a besoin d&apos;une autorisation pour enregistrer votre voix.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Enregistrement de l&apos;écran et de l&apos;audio système</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Autoriser ces apps à enregistrer votre écran.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Autoriser ces apps à utiliser votre micro.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustration des Réglages Système de macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Trois étapes rapides</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Ouvrez les réglages d&apos;enregistrement de l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Ouvrez les réglages du micro.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Activez Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Quittez et rouvrez Vistrelle, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Revenez et lancez l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Redémarrez Vistrelle après avoir modifié ce réglage.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Vous pouvez aussi couper le micro et enregistrer sans voix.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Pas maintenant</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Ouvrir les réglages ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Ouvrez Réglages Système &gt; Confidentialité et sécurité &gt; Enregistrement de l&apos;écran et de l&apos;audio système et autorisez Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Ouvrez Réglages Système &gt; Confidentialité et sécurité &gt; Micro et autorisez Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Veuillez ouvrir ce lien manuellement :
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Temps restant --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Temps restant %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Aucun fichier lisible n&apos;est ouvert</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle est déjà en cours d&apos;exécution</translation>
@@ -579,6 +1463,235 @@ Fichier traité récupérable : %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Performances d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Performances d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Choisissez un usage, les réglages suivent</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Bureau
+Documents, réunions</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Cours
+Texte net</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Jeu
+Fluidité avant tout</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Haute qualité
+Détails avant tout</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Réglages avancés  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Mode de fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encodeur</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Images clés</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recommandé)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommandé)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatique (recommandé)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatible)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (facile à récupérer)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recommandé)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variable (économise l&apos;espace)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recommandé)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Masquer les réglages avancés  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Encodage CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Encodage automatique</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Encodage GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Mode haute performance</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Idéal pour le bureau et les cours</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Idéal pour les jeux</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · image clé toutes les %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>L&apos;écran le plus rapide se rafraîchit à environ %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Aucun encodeur matériel GPU H.264 fonctionnel n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Vérification des performances à 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Cet appareil risque de ne pas enregistrer 120 FPS de façon stable :
+
+• %1
+
+Passer à 60 FPS est recommandé. Les performances réelles restent surveillées pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Passer à 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Garder 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Retour aux réglages</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Fichier traité récupérable : %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Effets de souris</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>Le dossier d&apos;enregistrement n&apos;est pas valide ou ne peut pas être créé. Choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Chaque raccourci global ne peut contenir qu&apos;une seule combinaison. Définissez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>Le raccourci %1 est utilisé plusieurs fois. Donnez à chaque action sa propre combinaison.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Réglages des raccourcis</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés. Vérifiez que l&apos;utilisateur actuel peut écrire sa configuration.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Lancer Vistrelle à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Démarrer réduit dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Bouton de fermeture</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Me demander à chaque fois</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Avec « Me demander à chaque fois », fermer la fenêtre principale demande toujours quoi faire. Vous pourrez le modifier ici plus tard.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Activer la journalisation de diagnostic détaillée</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Les journaux restent sur cet ordinateur ; effectif après un redémarrage.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Dossier d&apos;enregistrement par défaut</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nommage des fichiers</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Date + heure</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + date et heure</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numérotation automatique</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Exemple : 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Alerte d&apos;espace disque</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Quand l&apos;espace disque libre est sous</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>m&apos;avertir</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Choisir le dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Mettre en évidence le pointeur</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Couleur de surbrillance</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animation des clics</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animer les clics de souris</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Cliquer pour choisir une couleur</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Démarrer / arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Suspendre / reprendre l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Capture d&apos;écran (plein écran / zone)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Afficher / masquer la barre d&apos;outils flottante</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Afficher / masquer les outils d&apos;annotation</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Enregistré en cliquant sur OK ; appliqué au prochain enregistrement.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Préréglage d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommandé)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatique (recommandé)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recommandé)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Réglages courants</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Format vidéo</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Accélération matérielle</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Réglages avancés ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Mode de fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervalle d&apos;images clés</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Masquer les réglages avancés ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Plein écran  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Écran 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Haut-parleur  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microphone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planifier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Plein écran · Écran %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Zone personnalisée</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Zone personnalisée  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Fenêtre  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Jeu  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Audio seul  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Choisissez une fenêtre avant d&apos;enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Arrêter cet enregistrement ?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vidéo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Système</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musique</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Sous-titres</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Fichier traité récupérable : %1</translation>
     <message>
         <source>退出</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Rechercher des enregistrements...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Chargement des fichiers multimédias…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 fichiers</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Sélectionnez un fichier multimédia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Lecture en plein écran (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Lecture en plein écran</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Fréquence d&apos;échantillonnage inconnue</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Mettre le média en pause</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Lire le média</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Aucun fichier multimédia pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Aucun fichier multimédia correspondant</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Renommer le fichier</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copier le chemin du fichier</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Supprimer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Supprimer la vidéo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Supprimer définitivement « %1 » ?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Le fichier est en cours d&apos;utilisation ou vous n&apos;avez pas l&apos;autorisation de le supprimer.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Fichier traité récupérable : %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Veuillez saisir le texte du filigrane.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Ajout du filigrane</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Enregistrement du fichier</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Traitement de la vidéo, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Traitement de l&apos;enregistrement, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Traitement %1 sur %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annulation sécurisée du filigrane…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Fermer Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Que faire à la fermeture de la fenêtre ?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Quitter Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Mémoriser mon choix et ne plus demander</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Aggiungi annotazione di testo</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Testo dell&apos;annotazione:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Trascina con il tasto sinistro per disegnare  Ctrl+Z Annulla  Canc Cancella  Esc Esci</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annulla  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Cancella tutto  Canc</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Esci dall&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Scegli colore dell&apos;annotazione</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Seleziona area / finestra</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Fai clic e trascina per selezionare un&apos;area</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Impostazioni audio avanzate</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>L&apos;audio di sistema e il microfono vengono elaborati separatamente, poi mixati nella registrazione.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume audio di sistema</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volume del microfono</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Ritardo del microfono</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Riduzione del rumore del microfono (attenua il rumore di fondo costante)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Uscita mono (adatta alle registrazioni vocali)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>Accelerazione GPU</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Registrazione webcam</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Torna alla home</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Scegli una webcam per avviare l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchio</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Inquadratura della webcam</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Audio di sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera, poi torna a questa pagina.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Richiesta di accesso alla webcam…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Avvio della webcam…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Nessuna webcam trovata. Collega una webcam e torna a questa pagina.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La webcam non ha fornito alcuna immagine. Controlla l&apos;accesso alla webcam e se un&apos;altra app la sta usando, poi selezionala di nuovo.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Impossibile avviare la webcam. Controlla l&apos;accesso alla webcam nelle Impostazioni di Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La webcam ha smesso di fornire immagini. La registrazione è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Salva istantanea della webcam</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorizzazione webcam</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruttore</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Fai clic sulla griglia per scegliere la posizione della webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Griglia della posizione webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Impostazioni webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Avvio della webcam…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Anteprima dal vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Mostrato qui a webcam spenta · Accendi la webcam per l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo webcam</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualità video</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arrotondato</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>In alto a sinistra</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>In alto al centro</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>In alto a destra</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Al centro a sinistra</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Al centro a destra</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>In basso a sinistra</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>In basso al centro</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>In basso a destra</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Piccolo</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Immagine speculare</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Rende l&apos;anteprima più naturale</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Accendi la webcam per l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Nessuna webcam rilevata</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Nessuna webcam utilizzabile rilevata</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Impossibile avviare la webcam. Controlla le autorizzazioni di sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleziona gioco</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleziona finestra</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Seleziona una finestra di gioco</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Seleziona la finestra da registrare</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Seleziona una finestra</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informazioni sul processo non disponibili</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Caricamento anteprima…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Al momento non ci sono finestre acquisibili. Apri il programma da registrare, poi fai clic su Aggiorna.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Seleziona la finestra del gioco o dell&apos;applicazione da registrare. Non ridurre a icona la finestra durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Non ridurre a icona la finestra durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Anteprima scaduta — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Anteprima non disponibile — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Nessuna finestra selezionata</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Scegli cosa registrare</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleziona finestra</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Registrazione solo audio</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Più piccolo</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Consigliato</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Alta qualità</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Senza perdita · Determinato dal formato</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Altoparlante</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>La modalità solo audio non registra la webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleziona gioco</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Nessun gioco selezionato</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modalità di acquisizione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Scegli dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Scegli il dispositivo e le impostazioni audio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Dispositivo predefinito</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Predefinito · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Scegli altoparlante</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Scegli microfono</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Impostazioni audio avanzate…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Audio di sistema</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Impossibile ascoltare l&apos;altoparlante scelto: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Nessun suono rilevato. Riproduci prima un audio.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Audio di riproduzione del sistema rilevato</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Nessun dispositivo</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Non disponibile</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Nessun suono rilevato. Controlla il microfono o le autorizzazioni.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Audio del microfono rilevato</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Livello in tempo reale dell&apos;audio di sistema</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Livello in tempo reale del microfono</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Interrompi prova</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Ingresso</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>In ascolto. Riproduci un suono.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>In ascolto. Parla nel microfono.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Verifica registrazione</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Attiva almeno l&apos;altoparlante o il microfono.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Nessun altoparlante disponibile: impossibile registrare l&apos;audio di sistema.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Nessun microfono disponibile. Ricollegalo o scegli un altro dispositivo di ingresso.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorizzazione webcam</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Avvia/Interrompi</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausa/Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Scrittura…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Disattiva webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Attiva webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Evidenziatore</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annulla Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Cancella tutto Canc</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Esci dalla modalità annotazione</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Scegli uno strumento e disegna sullo schermo; Esc o «Esci» termina l&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Visita questo link manualmente:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Ativa la registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Attiva l&apos;accesso al microfono</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle ha bisogno di un permesso per registrare lo schermo.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle ha bisogno di un permesso per registrare la tua voce.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Registrazione schermo e audio di sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Consenti a queste app di registrare lo schermo.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Consenti a queste app di usare il microfono.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustrazione delle Impostazioni di Sistema di macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Tre semplici passaggi</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Apri le impostazioni di registrazione dello schermo.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Apri le impostazioni del microfono.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Attiva Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Chiudi e riapri Vistrelle, poi registra.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Torna indietro e avvia la registrazione.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Riavvia Vistrelle dopo aver cambiato questa impostazione.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Puoi anche disattivare il microfono e registrare senza voce.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Non ora</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Apri impostazioni ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Apri Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Registrazione schermo e audio di sistema e consenti Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Apri Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Microfono e consenti Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Visita questo link manualmente:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Tempo rimanente --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Tempo rimanente %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Riproduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>File non trovato: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Nessun file riproducibile aperto</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle è già in esecuzione</translation>
@@ -579,6 +1463,235 @@ File elaborato recuperabile: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Prestazioni di registrazione</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Prestazioni di registrazione</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Scegli un uso e le impostazioni si adeguano</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Preimpostazioni</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Ufficio
+Documenti, riunioni</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Corso
+Testo nitido</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Giochi
+Fluidità prima di tutto</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Alta qualità
+Dettagli prima di tutto</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Impostazioni avanzate  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modalità fotogrammi</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Codificatore</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Fotogrammi chiave</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (consigliato)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (consigliato)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatico (consigliato)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatibile)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (facile da recuperare)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Costante (consigliato)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variabile (risparmia spazio)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (consigliato)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Nascondi impostazioni avanzate  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Codifica CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Codifica automatica</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Codifica GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Modalità alte prestazioni</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Adatto a ufficio e corsi</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Adatto ai giochi</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · fotogramma chiave ogni %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabile</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Costante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>Lo schermo più veloce si aggiorna a circa %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Nessun codificatore hardware GPU H.264 funzionante trovato</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Verifica prestazioni a 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Questo dispositivo potrebbe non registrare 120 FPS in modo stabile:
+
+• %1
+
+Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Passa a 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Mantieni 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Torna alle impostazioni</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ File elaborato recuperabile: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvataggio</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Effetti del mouse</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>La cartella di salvataggio non è valida o non può essere creata. Scegline un’altra.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Ogni scorciatoia globale può contenere una sola combinazione. Impostala di nuovo.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>La scorciatoia %1 è usata più volte. Assegna a ogni azione una combinazione diversa.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Impostazioni scorciatoie</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Impossibile salvare le impostazioni. Verifica che l’utente corrente possa scrivere la propria configurazione.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Avvia Vistrelle all’accesso</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Avvia ridotto nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Pulsante di chiusura</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Riduci nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Esci dal programma</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Chiedi ogni volta</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Con «Chiedi ogni volta», chiudendo la finestra principale verrà sempre chiesto cosa fare. Puoi cambiarlo qui in seguito.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnostica</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Attiva il registro diagnostico dettagliato</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>I registri restano su questo computer; effettivo dopo il riavvio.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Cartella di salvataggio predefinita</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nomi dei file</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Data + ora</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + data e ora</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numerazione automatica</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Esempio: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Avviso spazio su disco</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Quando lo spazio libero scende sotto</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>avvisami</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Scegli cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Evidenzia il puntatore del mouse</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Colore evidenziazione</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animazione dei clic</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Anima i clic del mouse</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Fai clic per scegliere un colore</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Avvia / ferma registrazione</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Metti in pausa / riprendi registrazione</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Screenshot (schermo intero / area)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Mostra / nascondi la barra mobile</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Mostra / nascondi gli strumenti di annotazione</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Salvato premendo OK; si applica alla prossima registrazione.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Preimpostazione di registrazione</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Ufficio</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Corso</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (consigliato)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatico (consigliato)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Costante (consigliato)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabile</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Impostazioni comuni</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Formato video</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Accelerazione hardware</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Impostazioni avanzate ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modalità fotogrammi</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervallo fotogrammi chiave</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Nascondi impostazioni avanzate ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Schermo intero  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Schermo 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Altoparlante  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfono  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Pianifica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Schermo intero · Schermo %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Area personalizzata</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Area personalizzata  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Finestra  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Gioco  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Solo audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Seleziona una finestra prima di registrare</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Interrompere questa registrazione?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Registrato</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musica</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Sottotitoli</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ File elaborato recuperabile: %1</translation>
     <message>
         <source>退出</source>
         <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Libreria multimediale</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Cerca registrazioni...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Caricamento dei file multimediali…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Riproduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Seleziona un file multimediale</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Riproduci a schermo intero (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Riproduci a schermo intero</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Frequenza di campionamento sconosciuta</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Metti in pausa il file</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Riproduci il file</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nessun file multimediale</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Nessun file multimediale corrispondente</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Rinomina file</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copia percorso file</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Elimina audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Elimina video</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Eliminare definitivamente &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Eliminazione non riuscita</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Il file è in uso o non hai i permessi per eliminarlo.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ File elaborato recuperabile: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Inserisci il testo della filigrana.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Aggiunta filigrana</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvataggio registrazione</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Elaborazione del video, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Elaborazione della registrazione, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Elaborazione %1 di %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annullamento sicuro della filigrana…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Chiudi Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Cosa fare alla chiusura della finestra?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Riduci nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Esci da Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Ricorda la scelta e non chiedere più</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

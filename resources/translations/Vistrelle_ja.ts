@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>テキスト注釈を追加</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>注釈テキストを入力：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左ドラッグで描画  Ctrl+Z 元に戻す  Del 消去  Esc 終了</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>元に戻す  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>すべて消去  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>注釈を終了</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>注釈の色を選択</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>範囲 / ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>クリックしてドラッグし範囲を選択</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>詳細なオーディオ設定</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>システム音とマイクは別々に処理され、録画ファイルにミックスされます。</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>システム音の音量</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>マイクの音量</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>マイクの遅延</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>マイクのノイズ低減（持続的な環境ノイズを抑えます）</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>モノラル出力（音声の録音向け）</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU アクセラレーション</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>カメラ録画</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>ホームに戻る</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>プレビューを開始するカメラを選択してください</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>ミラー</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>カメラのフレーミング</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>システム音声</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>スナップショット</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>塗りつぶし</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してから、このページに戻ってください。</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>カメラへのアクセスを要求しています…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>カメラを起動しています…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>カメラが見つかりません。カメラを接続してからこのページに戻ってください。</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>カメラから映像が届きません。カメラへのアクセスと、他のアプリが使用していないかを確認してから、カメラを選び直してください。</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>カメラを起動できませんでした。システム設定でカメラへのアクセスを確認してください。</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>カメラからの映像が止まりました。録画を停止しました。</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>カメラのスナップショットを保存</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラの許可</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>起動中…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>スイッチ</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>グリッドをクリックしてカメラの位置を選択</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>カメラ位置グリッド</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>カメラを起動しています…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>ライブプレビュー</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>カメラがオフの間はここに表示されます · カメラをオンにするとプレビューできます</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>カメラデバイス</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>円形</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>角丸</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>上中央</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>左中央</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>右中央</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>下中央</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>カメラの位置</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>映像を反転</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>プレビューがより自然に見えます</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>カメラをオンにするとプレビューできます</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>カメラが検出されません</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>使用できるカメラが検出されません</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>カメラを起動できません。システムの許可を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>ゲームを選択</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>ゲームウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>録画するウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>プロセス情報を取得できません</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>プレビューを読み込み中…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>現在キャプチャできるウィンドウがありません。録画するプログラムを開いてから、更新をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>録画するゲームまたはアプリのウィンドウを選択してください。録画中はウィンドウを最小化しないでください。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>録画中はウィンドウを最小化しないでください。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>プレビューがタイムアウトしました — 画面収録の許可を確認してください</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>プレビューを表示できません — 画面収録の許可を確認してください</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>ウィンドウが選択されていません</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>録画する対象を選んでください</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>音声のみの録音</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 小さめ</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 推奨</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 高音質</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>ロスレス · 形式で決まります</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>スピーカー</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>音声のみのモードではWebカメラを録画しません</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>ゲームを選択</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>ゲームが選択されていません</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>高性能画面キャプチャモード</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>%1デバイスを選択</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>デバイスとオーディオ設定を選択</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>既定のデバイス</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>既定 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>スピーカーを選択</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>マイクを選択</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>詳細なオーディオ設定…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>システム音</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>選択したスピーカーをモニターできません: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>音声が検出されません。まず音声を再生してください。</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>システムの再生音を検出しました</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>デバイスなし</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>使用不可</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>音声が検出されません。マイクまたはアクセス許可を確認してください。</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>マイクの音声を検出しました</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>システム音のリアルタイムレベル</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>マイクのリアルタイムレベル</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>テストを停止</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>モニター中です。音声を再生してください。</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>モニター中です。マイクに向かって話してください。</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>録音チェック</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>スピーカーかマイクの少なくとも一方をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>使用できるスピーカーがないため、システム音を録音できません。</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>使用できるマイクがありません。接続し直すか、別の入力デバイスを選んでください。</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラの許可</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>開始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>一時停止/再開</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>録画中</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初期化中…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>書き込み中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webカメラをオフ</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webカメラをオン</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>円形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>蛍光ペン</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>元に戻す Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>すべて消去 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>注釈モードを終了</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>ツールを選んで画面に描画します。Esc または「終了」で注釈を終了</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>画面収録を有効にする</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>マイクへのアクセスを有効にする</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle が画面を収録するには許可が必要です。</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle が音声を収録するには許可が必要です。</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>画面とシステムオーディオの収録</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>これらのアプリに画面の収録を許可します。</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>これらのアプリにマイクの使用を許可します。</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS のシステム設定のイメージ</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>かんたん 3 ステップ</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>画面収録の設定を開きます。</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>マイクの設定を開きます。</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Vistrelle をオンにします。</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Vistrelle を終了して再度開き、収録します。</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>戻って収録を開始します。</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>この設定を変更したら Vistrelle を再起動してください。</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>マイクをオフにして音声なしで収録することもできます。</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>設定を開く ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>システム設定 &gt; プライバシーとセキュリティ &gt; 画面とシステムオーディオの収録 を開き、Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>システム設定 &gt; プライバシーとセキュリティ &gt; マイク を開き、Vistrelle を許可してください。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Please visit this link manually:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>残り約 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>残り約 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>再生に失敗しました</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>ファイルが見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>再生できるファイルが開かれていません</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle は既に実行中です</translation>
@@ -579,6 +1463,235 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>収録パフォーマンス設定</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>収録パフォーマンス</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>用途を選ぶとパラメーターが自動で決まります</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>オフィス
+資料・会議</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>講座
+文字をくっきり</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>ゲーム
+滑らかさ優先</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>高画質
+ディテール優先</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>詳細設定  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>フレームレートの種類</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>エンコーダー</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>キーフレーム</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS（推奨）</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD（推奨）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高画質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（推奨）</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU（H.264）</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA（NVENC）</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel（Quick Sync）</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD（AMF）</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4（互換性重視）</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV（復旧しやすい）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（推奨）</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>可変（容量節約）</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 秒（推奨）</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>詳細設定を閉じる  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU エンコード</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>自動エンコード</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU エンコード</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>高パフォーマンスモード</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>オフィスや講座向け</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>ゲーム向け</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · キーフレーム %3 秒</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可変</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>現在のディスプレイの最大リフレッシュレートは約 %1 Hz です</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>利用できる H.264 GPU ハードウェアエンコーダーが見つかりません</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS パフォーマンスチェック</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>このデバイスでは 120 FPS を安定して収録できない可能性があります：
+
+• %1
+
+60 FPS への自動変更をおすすめします。収録中も実際のパフォーマンスを監視し続けます。</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>60 FPS に変更</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS のまま使う</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>設定に戻る</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>マウス効果</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>収録</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>設定の保存</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>保存フォルダーが無効か作成できません。別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>グローバルショートカットには組み合わせを 1 つだけ設定できます。設定し直してください。</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>ショートカット %1 が重複しています。機能ごとに別の組み合わせを設定してください。</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>ショートカットの設定</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>設定を書き込めませんでした。現在のユーザーの設定ファイルへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>ログイン時に Vistrelle を起動</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>起動後にシステムトレイへ最小化</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>閉じるボタン</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>システムトレイに最小化</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>プログラムを終了</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>毎回確認する</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>「毎回確認する」を選ぶと、メインウィンドウを閉じるたびに選択画面が表示されます。あとでここから変更できます。</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>診断</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>詳細な診断ログを有効にする</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>ログはこのコンピューターに保存されます。再起動後に有効になります。</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>既定の保存フォルダー</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>ファイル名の付け方</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>日付 + 時刻</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 日時</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>連番</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>例：2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>ディスク容量の警告</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>空き容量が次を下回ったら</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>警告する</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>保存フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>マウスポインターを強調表示</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>強調色</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>クリックアニメーション</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>マウスクリックをアニメーション表示</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>クリックして色を選択</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>収録の開始 / 停止</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>収録の一時停止 / 再開</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>スクリーンショット（全画面 / 範囲）</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>フローティングツールバーの表示 / 非表示</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>注釈ツールバーの表示 / 非表示</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>OK を押すと保存され、次の収録から適用されます。</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>収録プリセット</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>オフィス</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>講座</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD（推奨）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高画質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（推奨）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（推奨）</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可変</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>よく使う設定</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>動画形式</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>ハードウェアアクセラレーション</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>詳細設定 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>フレームレートの種類</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>キーフレーム間隔</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>詳細設定を閉じる ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全画面  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>ディスプレイ 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webカメラ  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>スピーカー  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>マイク  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全画面 · ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>カスタム範囲</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>カスタム範囲  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>ウィンドウ  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>ゲーム  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>音声のみ  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>録画する前にウィンドウを選択してください</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>この録画を停止しますか？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>録画時間</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 映像</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 システム音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 BGM</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Please visit this link manually:
     <message>
         <source>退出</source>
         <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>メディアライブラリ</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>録画を検索...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>メディアファイルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>再生に失敗しました</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>メディアファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全画面で再生（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全画面で再生</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>サンプルレート不明</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>モノラル</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>メディアを一時停止</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>メディアを再生</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>メディアファイルはまだありません</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>一致するメディアファイルはありません</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>ファイル名を変更</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>ファイルパスをコピー</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>ファイル情報を表示</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>音声を削除</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>動画を削除</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>「%1」を完全に削除しますか？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>ファイルが使用中か、削除する権限がありません。</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>透かしの文字を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>透かしを追加中</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>録画を保存中</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>動画を処理しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>録画ファイルを処理しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>処理中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>キャンセル中…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>透かしの処理を安全にキャンセルしています…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle を閉じる</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>ウィンドウを閉じたらどうしますか？</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>トレイに最小化</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle を終了</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>選択を記憶して次回から確認しない</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

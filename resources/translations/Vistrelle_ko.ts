@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>텍스트 주석 추가</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>주석 텍스트 입력:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>왼쪽 버튼으로 그리기  Ctrl+Z 실행 취소  Del 지우기  Esc 종료</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>두께</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>실행 취소  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>모두 지우기  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>주석 종료</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>주석 색상 선택</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>영역 / 창 선택</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>클릭하고 드래그하여 영역 선택</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>고급 오디오 설정</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>시스템 소리와 마이크는 각각 처리된 뒤 녹화 파일에 함께 기록됩니다.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>시스템 소리 음량</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>마이크 음량</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>마이크 지연</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>마이크 소음 감소(지속적인 주변 소음을 줄임)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>모노 출력(음성 녹음에 적합)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU 가속</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>홈으로 돌아가기</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>미리보기를 시작할 카메라를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>미러</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>카메라 프레이밍 모드</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>시스템 오디오</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>스냅샷</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>자동 중지</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>채우기</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용한 다음 이 페이지로 돌아오세요.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>카메라 접근 권한을 요청하는 중…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>카메라를 시작하는 중…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>카메라를 찾을 수 없습니다. 카메라를 연결한 후 이 페이지로 돌아오세요.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>카메라에서 화면이 전달되지 않았습니다. 카메라 접근 권한과 다른 앱이 사용 중인지 확인한 후 카메라를 다시 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>카메라를 시작할 수 없습니다. 시스템 설정에서 카메라 접근 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>카메라에서 화면이 더 이상 전달되지 않습니다. 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>카메라 스냅샷 저장</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시정지</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켬</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>시작 중…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>스위치</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>격자를 클릭해 웹캠 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>웹캠 위치 격자</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>웹캠 설정</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>카메라를 시작하는 중…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>실시간 미리보기</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>카메라가 꺼져 있으면 여기에 표시됩니다 · 카메라를 켜면 미리 볼 수 있습니다</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>카메라 장치</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>비디오 품질</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>둥근 사각형</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>가운데 위</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>왼쪽 가운데</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>오른쪽 가운데</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>가운데 아래</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>웹캠 위치</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>작게</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>크게</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>미리보기가 더 자연스러워집니다</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>카메라를 켜면 미리 볼 수 있습니다</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>카메라가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>사용 가능한 카메라가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>카메라를 시작할 수 없습니다. 시스템 권한을 확인하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>게임 선택</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>게임 창 선택</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>녹화할 창 선택</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>프로세스 정보를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>미리 보기 로드 중…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>현재 캡처할 수 있는 창이 없습니다. 녹화할 프로그램을 연 다음 새로 고침을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>녹화할 게임 또는 앱 창을 선택하세요. 녹화 중에는 창을 최소화하지 마세요.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>녹화 중에는 창을 최소화하지 마세요.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>미리 보기 시간 초과 — 화면 녹화 권한을 확인하세요</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>미리 보기를 사용할 수 없음 — 화면 녹화 권한을 확인하세요</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>선택한 창 없음</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>녹화할 대상을 선택하세요</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>오디오만 녹음</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>음질</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 작은 크기</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 권장</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 고음질</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>무손실 · 형식에 따라 결정</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>스피커</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>테스트</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>오디오 전용 모드에서는 웹캠을 녹화하지 않습니다</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>게임 선택</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>선택한 게임 없음</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>고성능 화면 캡처 모드</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>%1 장치 선택</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>장치 및 오디오 설정 선택</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>꺼짐</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>기본 장치</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>기본 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>스피커 선택</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>마이크 선택</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>고급 오디오 설정…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>시스템 소리</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>선택한 스피커를 모니터링할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>소리가 감지되지 않았습니다. 먼저 오디오를 재생하세요.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>시스템 재생 소리가 감지되었습니다</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>장치 없음</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>소리가 감지되지 않았습니다. 마이크 또는 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>마이크 소리가 감지되었습니다</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>시스템 소리 실시간 레벨</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>마이크 실시간 레벨</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>테스트 중지</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>입력</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>듣는 중입니다. 소리를 재생하세요.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>듣는 중입니다. 마이크에 대고 말하세요.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>녹음 확인</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>스피커나 마이크 중 하나 이상을 켜세요.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>사용 가능한 스피커 장치가 없어 시스템 소리를 녹음할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>사용 가능한 마이크가 없습니다. 다시 연결하거나 다른 입력 장치를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>시작/중지</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>일시 정지/재개</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>녹화 중</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>초기화 중…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>쓰는 중…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>웹캠 끄기</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>웹캠 켜기</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>직선</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>형광펜</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>지우개</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>실행 취소 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>모두 지우기 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>주석 모드 종료</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>도구를 선택하고 화면에 그리세요. Esc 또는 &apos;종료&apos;로 주석을 끝냅니다</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>화면 녹화 허용</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>마이크 접근 허용</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle이 화면을 녹화하려면 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle이 음성을 녹음하려면 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>화면 및 시스템 오디오 녹화</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>이 앱들이 화면을 녹화하도록 허용합니다.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>이 앱들이 마이크를 사용하도록 허용합니다.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS 시스템 설정 예시</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>간단한 3단계</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>화면 녹화 설정을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>마이크 설정을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Vistrelle을 켭니다.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Vistrelle을 종료했다가 다시 열고 녹화하세요.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>돌아와서 녹화를 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>이 설정을 변경한 후 Vistrelle을 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>마이크를 끄고 음성 없이 녹화할 수도 있습니다.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>나중에</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>설정 열기 ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 화면 및 시스템 오디오 녹화를 열고 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 마이크를 열고 Vistrelle을 허용하세요.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Please visit this link manually:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>남은 시간 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>남은 시간 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>파일이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>재생할 파일이 열려 있지 않습니다</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle이(가) 이미 실행 중입니다</translation>
@@ -579,6 +1463,235 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>녹화 성능 설정</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>녹화 성능</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>용도를 선택하면 설정이 자동으로 맞춰집니다</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>프리셋</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>업무
+문서, 회의</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>강의
+선명한 글자</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>게임
+부드러움 우선</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>고화질
+디테일 우선</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>고급 설정  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>프레임 레이트 방식</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>인코더</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>키프레임</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (권장)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (권장)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>초고화질</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>자동 (권장)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (호환성)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (복구 쉬움)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>고정 (권장)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>가변 (공간 절약)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1초</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2초 (권장)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5초</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>고급 설정 접기  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU 인코딩</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>자동 인코딩</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU 인코딩</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>고성능 모드</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>업무 및 강의에 적합</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>게임에 적합</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · 키프레임 %3초</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>가변</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>고정</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>현재 디스플레이의 최대 주사율은 약 %1 Hz입니다</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>사용 가능한 H.264 GPU 하드웨어 인코더를 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS 성능 검사</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>이 기기에서는 120 FPS를 안정적으로 녹화하지 못할 수 있습니다:
+
+• %1
+
+60 FPS로 자동 변경하는 것을 권장합니다. 녹화 중에도 실제 성능을 계속 확인합니다.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>60 FPS로 변경</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS 계속 사용</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>설정으로 돌아가기</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>마우스 효과</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>설정 저장</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>저장 폴더가 올바르지 않거나 만들 수 없습니다. 다른 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>각 전역 단축키에는 조합을 하나만 지정할 수 있습니다. 다시 설정하세요.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>단축키 %1이(가) 중복되었습니다. 기능마다 다른 조합을 지정하세요.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>단축키 설정</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>설정을 저장하지 못했습니다. 현재 사용자의 구성 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>로그인할 때 Vistrelle 시작</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>시작 후 시스템 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>닫기 버튼</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>시스템 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>프로그램 종료</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>매번 묻기</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>“매번 묻기”를 선택하면 주 창을 닫을 때마다 선택 창이 나타납니다. 나중에 여기에서 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>진단</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>자세한 진단 로그 사용</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>로그는 이 컴퓨터에 저장되며 다시 시작하면 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>기본 저장 폴더</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>파일 이름 규칙</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>날짜 + 시간</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 날짜 및 시간</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>자동 번호</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>예: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>디스크 공간 알림</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>디스크 남은 공간이 다음보다 적으면</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>저장 폴더 선택</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>마우스 포인터 강조</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>강조 색상</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>불투명도</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>클릭 애니메이션</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>마우스 클릭 애니메이션 표시</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>클릭하여 색상 선택</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>녹화 시작 / 중지</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>녹화 일시 중지 / 재개</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>스크린샷 (전체 화면 / 영역)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>플로팅 도구 모음 표시 / 숨기기</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>주석 도구 모음 표시 / 숨기기</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>확인을 누르면 저장되며 다음 녹화부터 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>녹화 프리셋</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>업무</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>강의</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (권장)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>초고화질</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>자동 (권장)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>고정 (권장)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>가변</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>자주 쓰는 설정</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>비디오 형식</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>하드웨어 가속</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>고급 설정 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>프레임 레이트 방식</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>키프레임 간격</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>고급 설정 접기 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>전체 화면  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>디스플레이 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>웹캠  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>스피커  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켬</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>마이크  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>자동 중지</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>예약</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>나가기</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>전체 화면 · 디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>사용자 지정 영역</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>사용자 지정 영역  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>창  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>게임  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>오디오만  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>녹화하기 전에 창을 선택하세요</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>이 녹화를 중지할까요?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>녹화됨</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 비디오</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 시스템</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 배경음</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 자막</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Please visit this link manually:
     <message>
         <source>退出</source>
         <translation>종료</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>미디어 라이브러리</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>녹화 파일 검색...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>미디어 파일을 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>파일 %1개</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>미디어 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>전체 화면 재생 (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>전체 화면 재생</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>샘플 레이트 알 수 없음</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>미디어 일시 정지</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>미디어 재생</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>일치하는 미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>파일 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>파일 경로 복사</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>파일 정보 보기</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>오디오 삭제</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>동영상 삭제</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot;을(를) 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>삭제 실패</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>워터마크 텍스트를 입력하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>워터마크 추가 중</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>녹화 저장 중</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>동영상을 처리하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>녹화 파일을 처리하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>처리 중 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>취소하는 중…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>워터마크 처리를 안전하게 취소하는 중…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle 닫기</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>창을 닫으면 어떻게 할까요?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle 종료</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>선택을 기억하고 다시 묻지 않기</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
     </message>
 </context>
 </TS>

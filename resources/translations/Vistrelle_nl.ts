@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Tekstannotatie toevoegen</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Annotatietekst:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Links slepen om te tekenen  Ctrl+Z Ongedaan maken  Del Wissen  Esc Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Dikte</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Ongedaan maken  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Alles wissen  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Annotatie afsluiten</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Annotatiekleur kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Gebied / venster kiezen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Klik en sleep om een gebied te kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Geavanceerde audio-instellingen</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Systeemgeluid en microfoon worden apart verwerkt en daarna in de opname gemengd.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume systeemgeluid</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Microfoonvolume</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Microfoonvertraging</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Ruisonderdrukking microfoon (vermindert constant achtergrondgeluid)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono-uitvoer (geschikt voor spraakopnamen)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Gereed</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU-versnelling</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera-opname</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Terug naar start</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Kies een camera om de voorvertoning te starten</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Camera-kadrering</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Systeemgeluid</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Momentopname</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-splitsen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Vullen</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera en keer dan terug naar deze pagina.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Cameratoegang wordt aangevraagd…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Camera wordt gestart…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Geen camera gevonden. Sluit een camera aan en keer terug naar deze pagina.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>De camera leverde geen beeld. Controleer de cameratoegang en of een andere app hem gebruikt, en kies de camera daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>De camera kon niet starten. Controleer de cameratoegang in Systeeminstellingen.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>De camera levert geen beelden meer. De opname is gestopt.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Momentopname van de camera opslaan</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>De afbeelding kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Schakelaar</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Klik op het raster om de webcampositie te kiezen</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Raster voor webcampositie</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcaminstellingen</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Camera wordt gestart…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live-voorvertoning</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Wordt hier getoond als de camera uit staat · Zet de camera aan voor een voorvertoning</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Cameraapparaat</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Videokwaliteit</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Vorm</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Afgerond</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Linksboven</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Midden boven</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Rechtsboven</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Midden links</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Midden rechts</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Linksonder</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Midden onder</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Rechtsonder</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Groot</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Beeld spiegelen</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>De voorvertoning oogt natuurlijker</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Zet de camera aan voor een voorvertoning</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Geen camera gevonden</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Geen bruikbare camera gevonden</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>De camera kon niet starten. Controleer de systeemmachtigingen.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Game kiezen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Venster kiezen</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Kies een gamevenster</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Kies het venster om op te nemen</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Kies een venster</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Procesinformatie niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Voorbeeld laden…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Er is nu geen venster om op te nemen. Open het programma dat u wilt opnemen en klik dan op Vernieuwen.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Kies het game- of programmavenster om op te nemen. Minimaliseer het venster niet tijdens het opnemen.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Minimaliseer het venster niet tijdens het opnemen.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Time-out bij voorbeeld — controleer de toegang tot schermopname</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Voorbeeld niet beschikbaar — controleer de toegang tot schermopname</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Geen venster gekozen</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Kies wat u wilt opnemen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Venster kiezen</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Alleen audio opnemen</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Kwaliteit</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Kleiner</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Aanbevolen</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Hoge kwaliteit</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Verliesvrij · Bepaald door het formaat</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Luidspreker</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>In de modus Alleen audio wordt de webcam niet opgenomen</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Game kiezen</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Geen game gekozen</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modus voor snelle schermopname</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Apparaat kiezen: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Apparaat en audio-instellingen kiezen</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Standaardapparaat</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Standaard · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Luidspreker kiezen</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Microfoon kiezen</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Geavanceerde audio-instellingen…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Systeemgeluid</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Kan de gekozen luidspreker niet beluisteren: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Geen geluid gedetecteerd. Speel eerst wat audio af.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Afspeelgeluid van het systeem gedetecteerd</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Geen apparaat</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Geen geluid gedetecteerd. Controleer de microfoon of de toestemming.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Microfoongeluid gedetecteerd</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Live niveau systeemgeluid</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Live niveau microfoon</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Test stoppen</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Uitvoer</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Aan het luisteren. Speel wat geluid af.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Aan het luisteren. Spreek in de microfoon.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Opnamecontrole</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Zet ten minste de luidspreker of de microfoon aan.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Er is geen luidspreker beschikbaar, dus systeemgeluid kan niet worden opgenomen.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Er is geen microfoon beschikbaar. Sluit hem opnieuw aan of kies een ander invoerapparaat.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Starten/Stoppen</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pauzeren/Hervatten</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Schrijven…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webcam uitschakelen</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webcam inschakelen</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Lijn</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Markeerstift</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gum</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Ongedaan maken Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Alles wissen Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Annotatiemodus afsluiten</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Kies een gereedschap en teken op het scherm; Esc of &apos;Afsluiten&apos; beëindigt de annotatie</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Bezoek deze link handmatig:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Schermopname inschakelen</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Microfoontoegang inschakelen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle heeft toestemming nodig om je scherm op te nemen.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle heeft toestemming nodig om je stem op te nemen.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Scherm- en systeemaudio-opname</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Sta deze apps toe je scherm op te nemen.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Sta deze apps toe je microfoon te gebruiken.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustratie van de macOS-systeeminstellingen</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Drie snelle stappen</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Open de instellingen voor schermopname.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Open de microfooninstellingen.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Zet Vistrelle aan.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Sluit Vistrelle af, open het opnieuw en neem op.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Ga terug en start de opname.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Start Vistrelle opnieuw na het wijzigen van deze instelling.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Je kunt de microfoon ook uitzetten en zonder stem opnemen.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Niet nu</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Instellingen openen ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Open Systeeminstellingen &gt; Privacy en beveiliging &gt; Scherm- en systeemaudio-opname en sta Vistrelle toe.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Open Systeeminstellingen &gt; Privacy en beveiliging &gt; Microfoon en sta Vistrelle toe.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Bezoek deze link handmatig:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Nog ongeveer --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Nog ongeveer %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Afspelen mislukt</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Bestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Er is geen afspeelbaar bestand geopend</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle is al actief</translation>
@@ -579,6 +1463,235 @@ Herstelbaar bewerkt bestand: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Opnameprestaties</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Opnameprestaties</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Kies een doel, de instellingen volgen</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Voorinstellingen</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Kantoor
+Documenten, vergaderingen</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Cursus
+Scherpe tekst</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Games
+Vloeiendheid eerst</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Hoge kwaliteit
+Detail eerst</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Geavanceerde instellingen  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formaat</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kwaliteit</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Framesnelheidsmodus</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Keyframes</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatibel)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (makkelijk te herstellen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variabel (bespaart ruimte)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Geavanceerde instellingen verbergen  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU-codering</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Automatische codering</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU-codering</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Hoge-prestatiemodus</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Geschikt voor kantoor en cursussen</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Geschikt voor games</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · keyframe elke %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>Het snelste scherm ververst op ongeveer %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Geen werkende H.264-GPU-hardware-encoder gevonden</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS-prestatiecontrole</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Dit apparaat neemt 120 FPS mogelijk niet stabiel op:
+
+• %1
+
+Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijdens de opname blijvend gevolgd.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Overschakelen naar 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS behouden</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Terug naar instellingen</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Herstelbaar bewerkt bestand: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Muiseffecten</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Sneltoetsen</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Opname</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Standaardwaarden herstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Instellingen opslaan</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>De opslagmap is ongeldig of kan niet worden gemaakt. Kies een andere.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Elke globale sneltoets mag maar één toetscombinatie bevatten. Stel hem opnieuw in.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>De sneltoets %1 wordt meer dan eens gebruikt. Geef elke actie een eigen combinatie.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Sneltoetsinstellingen</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>De instellingen konden niet worden opgeslagen. Controleer of de huidige gebruiker zijn configuratie mag schrijven.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Vistrelle starten bij aanmelden</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Geminimaliseerd starten in het systeemvak</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Sluitknop</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimaliseren naar het systeemvak</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Programma afsluiten</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Elke keer vragen</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Met ‘Elke keer vragen’ wordt bij het sluiten van het hoofdvenster altijd gevraagd wat er moet gebeuren. Je kunt dit hier later wijzigen.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Uitgebreide diagnoselogboeken inschakelen</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Logboeken blijven op deze computer; werkt na een herstart.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Standaard opslagmap</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Bestandsnamen</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Datum + tijd</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + datum en tijd</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Automatische nummering</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Voorbeeld: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Waarschuwing schijfruimte</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Als de vrije schijfruimte onder</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>komt, waarschuwen</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Opslagmap kiezen</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Muisaanwijzer markeren</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Markeerkleur</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Klikanimatie</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Muisklikken animeren</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Linkerklik</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Rechterklik</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Klik om een kleur te kiezen</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Opname starten / stoppen</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Opname pauzeren / hervatten</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Schermafbeelding (volledig scherm / gebied)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Zwevende werkbalk tonen / verbergen</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Annotatiehulpmiddelen tonen / verbergen</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Wordt opgeslagen met OK en geldt voor de volgende opname.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Opnamevoorinstelling</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Kantoor</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Cursus</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Veelgebruikte instellingen</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Videoformaat</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kwaliteit</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Hardwareversnelling</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Geavanceerde instellingen ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Framesnelheidsmodus</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Keyframe-interval</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Geavanceerde instellingen verbergen ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Volledig scherm  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Scherm 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Luidspreker  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfoon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-splitsen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Volledig scherm · Scherm %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Aangepast gebied</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Aangepast gebied  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Venster  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Game  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Alleen audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Kies een venster voordat u opneemt</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Deze opname stoppen?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Opgenomen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Weggooien</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Systeem</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Muziek</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Ondertitels</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Herstelbaar bewerkt bestand: %1</translation>
     <message>
         <source>退出</source>
         <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Opnamen zoeken...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Mediabestanden laden…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 bestanden</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Afspelen mislukt</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Selecteer een mediabestand</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Schermvullend afspelen (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Schermvullend afspelen</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Onbekende samplefrequentie</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 kanalen</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pauzeren</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Afspelen</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Media pauzeren</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Media afspelen</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nog geen mediabestanden</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Geen overeenkomende mediabestanden</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Bestand hernoemen</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Bestandspad kopiëren</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Bestandsinformatie</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Audio verwijderen</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Video verwijderen</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot; definitief verwijderen?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Verwijderen mislukt</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Het bestand is in gebruik of u mag het niet verwijderen.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Herstelbaar bewerkt bestand: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Voer de watermerktekst in.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Watermerk toevoegen</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Opname opslaan</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video wordt verwerkt, even geduld…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Opname wordt verwerkt, even geduld…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Verwerken %1 van %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annuleren…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Watermerk wordt veilig geannuleerd…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle sluiten</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Wat moet er gebeuren als je het venster sluit?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimaliseren naar het systeemvak</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle afsluiten</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Mijn keuze onthouden en niet meer vragen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Adicionar anotação de texto</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texto da anotação:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Arraste com o botão esquerdo para desenhar  Ctrl+Z Desfazer  Del Limpar  Esc Sair</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Espessura</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Desfazer  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Limpar tudo  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Sair da anotação</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Escolher cor da anotação</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Selecionar área / janela</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Clique e arraste para selecionar uma área</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Configurações avançadas de áudio</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>O som do sistema e o microfone são processados separadamente e depois mixados na gravação.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Volume do som do sistema</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Volume do microfone</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Atraso do microfone</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Redução de ruído do microfone (reduz o ruído de fundo constante)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Saída mono (adequada para gravação de voz)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>Aceleração por GPU</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Gravação da câmera</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Voltar ao início</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Escolha uma câmera para iniciar a pré-visualização</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Retrato</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Enquadramento da câmera</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Áudio do sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantâneo</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisão automática</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera e volte a esta página.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Solicitando acesso à câmera…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Iniciando a câmera…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Nenhuma câmera encontrada. Conecte uma câmera e volte a esta página.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>A câmera não entregou nenhuma imagem. Verifique o acesso à câmera e se outro app a está usando, depois selecione a câmera novamente.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Não foi possível iniciar a câmera. Verifique o acesso à câmera nos Ajustes do Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>A câmera parou de entregar imagens. A gravação foi interrompida.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Salvar instantâneo da câmera</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Não foi possível salvar a imagem.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruptor</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Clique na grade para escolher a posição da webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Grade de posição da webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Configurações da webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Iniciando a câmera…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Pré-visualização ao vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Exibido aqui com a câmera desligada · Ligue a câmera para pré-visualizar</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo de câmera</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualidade de vídeo</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arredondado</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Superior esquerdo</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Superior central</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Superior direito</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Meio à esquerda</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Meio à direita</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Inferior esquerdo</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Inferior central</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Inferior direito</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Pequeno</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Espelhar imagem</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Deixa a pré-visualização mais natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Ligue a câmera para pré-visualizar</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Nenhuma câmera detectada</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Nenhuma câmera disponível detectada</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Não foi possível iniciar a câmera. Verifique as permissões do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Selecionar jogo</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Selecionar janela</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Selecione uma janela de jogo</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Selecione a janela a gravar</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Selecione uma janela</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informações do processo indisponíveis</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Carregando pré-visualização…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Nenhuma janela pode ser capturada agora. Abra o programa que deseja gravar e clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Selecione a janela do jogo ou aplicativo a gravar. Não minimize a janela durante a gravação.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Não minimize a janela durante a gravação.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>A pré-visualização expirou — verifique o acesso à gravação de tela</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Pré-visualização indisponível — verifique o acesso à gravação de tela</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Nenhuma janela selecionada</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Escolha o que gravar</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Selecionar janela</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Gravação somente de áudio</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Menor</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Recomendado</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Alta qualidade</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Sem perdas · Definido pelo formato</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Alto-falante</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Testar</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>O modo somente áudio não grava a webcam</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Selecionar jogo</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Nenhum jogo selecionado</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Modo de captura de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>Escolher dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Escolher o dispositivo e os ajustes de áudio</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Dispositivo padrão</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Padrão · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Escolher alto-falante</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Escolher microfone</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Configurações avançadas de áudio…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Som do sistema</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Não é possível ouvir o alto-falante escolhido: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Nenhum som detectado. Reproduza um áudio primeiro.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Som de reprodução do sistema detectado</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Sem dispositivo</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Indisponível</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Nenhum som detectado. Verifique o microfone ou a permissão.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Som do microfone detectado</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Nível ao vivo do som do sistema</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Nível ao vivo do microfone</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Parar teste</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Ouvindo. Reproduza algum som.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Ouvindo. Fale ao microfone.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Verificação da gravação</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>Ligue pelo menos o alto-falante ou o microfone.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Nenhum alto-falante disponível; o som do sistema não pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Nenhum microfone disponível. Reconecte-o ou escolha outro dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Iniciar/Parar</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausar/Retomar</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Gravando</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Gravando arquivo…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Desligar webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Ligar webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Marca-texto</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Borracha</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Desfazer Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Limpar tudo Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Sair do modo de anotação</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Escolha uma ferramenta e desenhe na tela; Esc ou &quot;Sair&quot; encerra a anotação</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Visite este link manualmente:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Ativar gravação de tela</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Ativar acesso ao microfone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>O Vistrelle precisa de permissão para gravar sua tela.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>O Vistrelle precisa de permissão para gravar sua voz.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Gravação de tela e áudio do sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Permitir que estes apps gravem sua tela.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Permitir que estes apps usem seu microfone.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Ilustração dos Ajustes do Sistema do macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Três passos rápidos</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Abra os ajustes de gravação de tela.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Abra os ajustes do microfone.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Ative o Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Feche e reabra o Vistrelle e então grave.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Volte e comece a gravar.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Reinicie o Vistrelle depois de alterar este ajuste.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Você também pode desligar o microfone e gravar sem voz.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Agora não</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Abrir ajustes ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Abra Ajustes do Sistema &gt; Privacidade e Segurança &gt; Gravação de tela e áudio do sistema e permita o Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Abra Ajustes do Sistema &gt; Privacidade e Segurança &gt; Microfone e permita o Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Visite este link manualmente:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Restante --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Restante %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Falha na reprodução</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Arquivo não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Nenhum arquivo reproduzível está aberto</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>O Vistrelle já está em execução</translation>
@@ -579,6 +1463,235 @@ Arquivo processado recuperável: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Desempenho de gravação</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Desempenho de gravação</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Escolha um uso e os ajustes acompanham</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Escritório
+Documentos, reuniões</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Curso
+Texto nítido</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Jogos
+Fluidez primeiro</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Alta qualidade
+Detalhes primeiro</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Ajustes avançados  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo da taxa de quadros</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Codificador</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Quadros-chave</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recomendado)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatível)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (fácil de recuperar)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variável (economiza espaço)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recomendado)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Ocultar ajustes avançados  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Codificação por CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Codificação automática</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Codificação por GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Modo de alto desempenho</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Ideal para escritório e cursos</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Ideal para jogos</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · quadro-chave a cada %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variável</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>A tela mais rápida atualiza a cerca de %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Nenhum codificador de hardware GPU H.264 funcional foi encontrado</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Verificação de desempenho a 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Este dispositivo pode não gravar 120 FPS de forma estável:
+
+• %1
+
+Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado durante a gravação.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Mudar para 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Manter 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Voltar aos ajustes</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Arquivo processado recuperável: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvamento</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Efeitos do mouse</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Salvar configurações</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>A pasta de salvamento é inválida ou não pode ser criada. Escolha outra.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Cada atalho global só pode ter uma combinação. Defina-o novamente.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>O atalho %1 está sendo usado mais de uma vez. Defina uma combinação diferente para cada ação.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Configurações de atalhos</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Não foi possível salvar as configurações. Verifique se o usuário atual pode gravar sua configuração.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Iniciar o Vistrelle ao entrar</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Iniciar minimizado na bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Botão fechar</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimizar para a bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Sair do programa</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Perguntar sempre</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Com “Perguntar sempre”, fechar a janela principal sempre pergunta o que fazer. Você pode mudar isso aqui depois.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Ativar registro de diagnóstico detalhado</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Os registros ficam neste computador; vale após reiniciar.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Pasta padrão de salvamento</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nomes de arquivo</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Data + hora</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + data e hora</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numeração automática</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Exemplo: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Aviso de espaço em disco</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Quando o espaço livre ficar abaixo de</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>avisar-me</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Escolher pasta de salvamento</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Destacar o ponteiro do mouse</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Cor de destaque</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animação de cliques</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animar cliques do mouse</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Clique para escolher uma cor</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Iniciar / parar gravação</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Pausar / retomar gravação</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Captura de tela (inteira / área)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Mostrar / ocultar a barra flutuante</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Mostrar / ocultar as ferramentas de anotação</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Salvo ao clicar em OK; vale para a próxima gravação.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Predefinição de gravação</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Escritório</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variável</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Ajustes comuns</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Formato de vídeo</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Aceleração de hardware</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Ajustes avançados ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo da taxa de quadros</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervalo de quadros-chave</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Ocultar ajustes avançados ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Tela cheia  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Monitor 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Alto-falante  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura de tela</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisão automática</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Agendar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Tela cheia · Monitor %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Área personalizada  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Janela  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Jogo  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Somente áudio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Selecione uma janela antes de gravar</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Parar esta gravação?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Gravado</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vídeo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Música</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Legendas</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Arquivo processado recuperável: %1</translation>
     <message>
         <source>退出</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca de mídia</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Pesquisar gravações...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Carregando arquivos de mídia…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 arquivos</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Falha na reprodução</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Selecione um arquivo de mídia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Reproduzir em tela cheia (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Reproduzir em tela cheia</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Taxa de amostragem desconhecida</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pausar mídia</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Reproduzir mídia</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nenhum arquivo de mídia ainda</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Nenhum arquivo de mídia correspondente</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Renomear arquivo</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copiar caminho do arquivo</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informações do arquivo</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Excluir áudio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Excluir vídeo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Excluir &quot;%1&quot; permanentemente?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Falha ao excluir</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>O arquivo está em uso ou você não tem permissão para excluí-lo.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Arquivo processado recuperável: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Digite o texto da marca d&apos;água.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Adicionando marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvando gravação</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Processando o vídeo, aguarde…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Processando a gravação, aguarde…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Processando %1 de %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Cancelando a marca d&apos;água com segurança…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Fechar o Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>O que fazer ao fechar a janela?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimizar para a bandeja</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Sair do Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Lembrar minha escolha e não perguntar de novo</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

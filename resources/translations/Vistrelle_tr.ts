@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Metin notu ekle</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Not metni:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Çizmek için sol tuşla sürükleyin  Ctrl+Z Geri al  Del Temizle  Esc Çıkış</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Kalınlık</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Geri al  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Tümünü temizle  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Not almadan çık</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Not rengini seç</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Alan / pencere seç</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Bir alan seçmek için tıklayıp sürükleyin</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>Gelişmiş ses ayarları</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>Sistem sesi ve mikrofon ayrı ayrı işlenir, ardından kayda karıştırılır.</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>Sistem sesi düzeyi</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>Mikrofon ses düzeyi</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>Mikrofon gecikmesi</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>Mikrofon gürültü azaltma (sürekli arka plan gürültüsünü azaltır)</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>Mono çıkış (ses kaydı için uygun)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU Hızlandırma</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kamera Kaydı</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Ana sayfaya dön</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Önizlemeyi başlatmak için bir kamera seçin</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Ayna</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Sığdır</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Kamera çerçeveleme modu</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Sistem sesi</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Anlık görüntü</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Otomatik durdur</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Otomatik böl</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Doldur</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin, ardından bu sayfaya dönün.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Kamera erişimi isteniyor…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Kamera başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Kamera bulunamadı. Bir kamera bağlayıp bu sayfaya dönün.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Kamera görüntü vermedi. Kamera erişimini ve başka bir uygulamanın kullanıp kullanmadığını kontrol edin, ardından kamerayı yeniden seçin.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Kamera başlatılamadı. Sistem Ayarları&apos;nda kamera erişimini kontrol edin.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Kamera görüntü vermeyi durdurdu. Kayıt durduruldu.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Kamera görüntüsünü kaydet</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Görüntü kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera izni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Anahtar</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Web kamerası konumunu seçmek için ızgaraya tıklayın</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Web kamerası konum ızgarası</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Web kamerası ayarları</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Kamera başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Canlı önizleme</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Kamera kapalıyken burada gösterilir · Önizleme için kamerayı açın</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Kamera aygıtı</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kare hızı</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Video kalitesi</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Şekil</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Daire</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Yuvarlak köşeli</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Sol üst</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Üst orta</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Sağ üst</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Sol orta</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Sağ orta</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Sol alt</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Alt orta</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Sağ alt</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Küçük</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Büyük</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Görüntüyü aynala</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Önizlemeyi daha doğal gösterir</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Önizleme için kamerayı açın</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Kamera algılanmadı</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Kullanılabilir kamera algılanmadı</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Kamera başlatılamadı. Sistem izinlerini kontrol edin.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Oyun seç</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Pencere seç</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Bir oyun penceresi seçin</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Kaydedilecek pencereyi seçin</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Bir pencere seçin</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>İşlem bilgisi kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Önizleme yükleniyor…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Şu anda yakalanabilecek bir pencere yok. Kaydetmek istediğiniz programı açın, ardından Yenile&apos;ye tıklayın.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Kaydedilecek oyun veya uygulama penceresini seçin. Kayıt sırasında pencereyi simge durumuna küçültmeyin.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Kayıt sırasında pencereyi simge durumuna küçültmeyin.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Önizleme zaman aşımına uğradı — ekran kaydı iznini kontrol edin</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Önizleme kullanılamıyor — ekran kaydı iznini kontrol edin</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>Pencere seçilmedi</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>Kaydedilecek hedefi seçin</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Pencere seç</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>Yalnızca ses kaydı</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · Daha küçük</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · Önerilen</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · Yüksek kalite</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>Kayıpsız · Biçime bağlı</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>Hoparlör</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>Test et</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>Kaydı başlat</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>Yalnızca ses modunda web kamerası kaydedilmez</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>Oyun seç</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>Oyun seçilmedi</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>Yüksek performanslı ekran yakalama modu</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>%1 aygıtını seç</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>Aygıtı ve ses ayarlarını seçin</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>Varsayılan aygıt</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>Varsayılan · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>Hoparlör seç</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>Mikrofon seç</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>Gelişmiş ses ayarları…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>Sistem sesi</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>Seçilen hoparlör dinlenemiyor: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>Ses algılanmadı. Önce bir ses çalın.</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>Sistem çalma sesi algılandı</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>Aygıt yok</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>Kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>Ses algılanmadı. Mikrofonu veya iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>Mikrofon sesi algılandı</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>Sistem sesi canlı düzeyi</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>Mikrofon canlı düzeyi</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>Testi durdur</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Giriş</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>Dinleniyor. Bir ses çalın.</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>Dinleniyor. Mikrofona konuşun.</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>Kayıt denetimi</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>En az hoparlörü veya mikrofonu açın.</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>Kullanılabilir hoparlör aygıtı yok; sistem sesi kaydedilemez.</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>Kullanılabilir mikrofon yok. Yeniden bağlayın veya başka bir giriş aygıtı seçin.</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera izni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Başlat/Durdur</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Duraklat/Sürdür</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Yazılıyor…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Web kamerasını kapat</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Web kamerasını aç</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Çizgi</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Daire</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Vurgulayıcı</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Silgi</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Geri al Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Tümünü temizle Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Not modundan çık</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Bir araç seçip ekrana çizin; Esc veya &quot;Çıkış&quot; not almayı bitirir</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Ekran Kaydını Etkinleştir</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Mikrofon Erişimini Etkinleştir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle ekranınızı kaydetmek için izne ihtiyaç duyar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle sesinizi kaydetmek için izne ihtiyaç duyar.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Ekran ve Sistem Sesi Kaydı</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Bu uygulamaların ekranınızı kaydetmesine izin verin.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Bu uygulamaların mikrofonunuzu kullanmasına izin verin.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS Sistem Ayarları çizimi</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Üç hızlı adım</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Ekran Kaydı ayarlarını açın.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Mikrofon ayarlarını açın.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Vistrelle&apos;i açın.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Vistrelle&apos;i kapatıp yeniden açın, ardından kaydedin.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Geri dönün ve kayda başlayın.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Bu ayarı değiştirdikten sonra Vistrelle&apos;i yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Mikrofonu kapatıp sessiz de kaydedebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Şimdi değil</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Ayarları Aç ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Ekran ve Sistem Sesi Kaydı&apos;nı açın ve Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Mikrofon&apos;u açın ve Vistrelle&apos;e izin verin.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Lütfen bu bağlantıyı elle ziyaret edin:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Kalan --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Kalan %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Oynatma başarısız</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Dosya bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Açık oynatılabilir dosya yok</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle zaten çalışıyor</translation>
@@ -579,6 +1463,235 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Kayıt Performansı Ayarları</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Kayıt Performansı</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Bir kullanım seçin, ayarlar ona uysun</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Hazır ayarlar</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Ofis
+Belgeler, toplantılar</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Ders
+Net metin</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Oyun
+Akıcılık öncelikli</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Yüksek kalite
+Ayrıntı öncelikli</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Gelişmiş ayarlar  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kare hızı</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Biçim</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Kare hızı modu</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Kodlayıcı</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Anahtar kareler</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (önerilen)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (önerilen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Otomatik (önerilen)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (uyumlu)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (kolay kurtarılır)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Sabit (önerilen)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Değişken (yer tasarrufu)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 sn</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 sn (önerilen)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 sn</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Gelişmiş ayarları gizle  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU kodlama</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Otomatik kodlama</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU kodlama</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Yüksek performans modu</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Ofis ve dersler için uygun</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Oyunlar için uygun</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · %3 sn’de bir anahtar kare</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Değişken</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Sabit</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>En hızlı ekranın yenileme hızı yaklaşık %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Çalışan bir H.264 GPU donanım kodlayıcısı bulunamadı</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS Performans Denetimi</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Bu cihaz 120 FPS’yi kararlı kaydedemeyebilir:
+
+• %1
+
+60 FPS’ye geçmeniz önerilir. Kayıt sırasında gerçek performans izlenmeye devam eder.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>60 FPS’ye geç</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS’de kal</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Ayarlara dön</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydetme</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Fare efektleri</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Kısayollar</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Kayıt</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Varsayılanları geri yükle</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Ayarları Kaydet</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>Kayıt klasörü geçersiz veya oluşturulamıyor. Lütfen başka bir klasör seçin.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Her genel kısayol yalnızca bir tuş birleşimi içerebilir. Lütfen yeniden ayarlayın.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>%1 kısayolu birden fazla kez kullanılıyor. Lütfen her işleve ayrı bir birleşim verin.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Kısayol Ayarları</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Ayarlar kaydedilemedi. Lütfen geçerli kullanıcının yapılandırma yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Oturum açıldığında Vistrelle’i başlat</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Sistem tepsisine küçültülmüş başlat</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Kapat düğmesi</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Sistem tepsisine küçült</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Programdan çık</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Her seferinde sor</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>“Her seferinde sor” seçildiğinde ana pencereyi kapatırken her zaman ne yapılacağı sorulur. Bunu daha sonra buradan değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Tanılama</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Ayrıntılı tanılama günlüğünü etkinleştir</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Günlükler bu bilgisayarda kalır; yeniden başlatınca etkin olur.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Varsayılan kayıt klasörü</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Gözat…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Dosya adlandırma</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Tarih + saat</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + tarih ve saat</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Otomatik numara</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Örnek: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Disk alanı uyarısı</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Boş disk alanı şunun altına düştüğünde</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>uyar</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Kayıt Klasörünü Seç</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Fare imlecini vurgula</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Vurgu rengi</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Tıklama animasyonu</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Fare tıklamalarını canlandır</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Sol tık</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Sağ tık</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Renk seçmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Kaydı başlat / durdur</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Kaydı duraklat / sürdür</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Ekran görüntüsü (tam ekran / alan)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Kayan araç çubuğunu göster / gizle</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Açıklama araçlarını göster / gizle</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Tamam’a basınca kaydedilir; sonraki kayda uygulanır.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Kayıt hazır ayarı</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Ofis</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Ders</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (önerilen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Otomatik (önerilen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Sabit (önerilen)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Değişken</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Sık kullanılan ayarlar</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Video biçimi</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kare hızı</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Donanım hızlandırma</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Gelişmiş ayarlar ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Kare hızı modu</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Anahtar kare aralığı</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Gelişmiş ayarları gizle ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Tam ekran  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Ekran 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Web kamerası  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Hoparlör  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Mikrofon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Otomatik durdur</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Otomatik böl</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zamanla</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Tam ekran · Ekran %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Özel alan</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Pencere</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Özel alan  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Pencere  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Oyun  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Yalnızca ses  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Kaydı başlat</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Kayıttan önce bir pencere seçin</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Bu kayıt durdurulsun mu?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Kaydedilen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam et</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistem</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Müzik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Altyazı</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     <message>
         <source>退出</source>
         <translation>Çıkış</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Kayıtlarda ara...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Medya dosyaları yükleniyor…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Oynatma başarısız</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Bir medya dosyası seçin</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Tam ekran oynat (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Tam ekran oynat</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Örnekleme hızı bilinmiyor</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Oynat</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Medyayı duraklat</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Medyayı oynat</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Henüz medya dosyası yok</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Eşleşen medya dosyası yok</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Dosyayı Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Dosya Yolunu Kopyala</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Dosya Bilgileri</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Sesi Sil</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Videoyu Sil</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot; kalıcı olarak silinsin mi?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Silme başarısız</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Dosya kullanımda veya silme izniniz yok.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Lütfen filigran metnini girin.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Filigran ekleniyor</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Kayıt kaydediliyor</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video işleniyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Kayıt işleniyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>İşleniyor %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>İptal ediliyor…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Filigran işlemi güvenle iptal ediliyor…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle’i Kapat</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Pencere kapatılınca ne yapılsın?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Tepsiye küçült</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle’den çık</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Seçimimi hatırla, bir daha sorma</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>添加文字标注</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>输入标注文字：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>撤销  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>清除全部  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>退出注释</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>选择注释颜色</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>选择区域 / 窗口</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>点击拖拽选择区域</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>音频高级设置</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>系统声与麦克风会分别处理，再混合写入录制文件。</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>系统声音音量</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>麦克风延迟</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>麦克风降噪（降低持续环境噪声）</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>单声道输出（适合语音录制）</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU 加速</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>摄像头录制</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>返回首页</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>选择摄像头以开始预览</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>竖屏</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>适应</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>摄像头画面模式</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自动停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自动分段</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle，然后返回此页面。</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>正在请求摄像头权限…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>正在启动摄像头…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>未找到摄像头。请连接摄像头后返回此页面。</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>摄像头没有输出画面。请检查摄像头权限以及是否有其他应用正在使用它，然后重新选择摄像头。</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>摄像头无法启动。请在系统设置中检查摄像头权限。</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>摄像头已停止输出画面，录制已停止。</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>保存摄像头快照</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>无法保存图片。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>启动中…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>开关</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>点击九宫格选择摄像头位置</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>摄像头位置九宫格</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>摄像头设置</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>正在启动摄像头…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>实时预览</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>摄像头设备</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>视频质量</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>画面形状</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>圆角矩形</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>上中</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>左中</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>右中</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>下中</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>摄像头位置</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>画面大小</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>镜像画面</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>让预览效果更自然</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>开启摄像头后可预览</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>未检测到摄像头</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>未检测到可用摄像头</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>摄像头无法启动，请检查系统权限</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>选择游戏</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>选择游戏窗口</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>选择录制窗口</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>进程信息不可用</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在加载预览…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>录制时不要最小化窗口。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>预览超时 — 请检查屏幕录制权限</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>预览不可用 — 请检查屏幕录制权限</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>尚未选择窗口</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>请选择录制目标</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>纯音频录制</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音质</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 较小</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 推荐</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 高质量</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>无损 · 由格式决定</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>录摄像头</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>扬声器</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>试音</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>纯音频模式不录制摄像头</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>选择游戏</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>尚未选择游戏</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>高性能屏幕采集模式</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>选择%1设备</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>选择设备和音频设置</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>默认设备</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>默认 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>选择扬声器</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>选择麦克风</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>音频高级设置…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>无法监听所选扬声器：%1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>未检测到声音，请先播放一段音频</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>已检测到系统播放声音</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>无设备</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>未检测到声音，请检查麦克风或权限</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>已检测到麦克风声音</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>系统声音实时电平</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>麦克风实时电平</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>停止试音</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>正在监听，请播放一段声音</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>正在监听，请对麦克风说话</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>录音检查</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>请至少开启扬声器或麦克风。</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>没有可用的扬声器设备，无法录制系统声音。</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>没有可用的麦克风，请重新连接或选择输入设备。</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>开始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>暂停/恢复</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>正在录制</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初始化…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>写入中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>关闭摄像头</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>开启摄像头</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>高亮笔</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>撤销 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>清除全部 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>退出注释模式</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>开启屏幕录制权限</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>开启麦克风权限</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle 需要获得权限才能录制你的屏幕。</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle 需要获得权限才能录制你的声音。</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>屏幕与系统录音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>允许这些应用录制你的屏幕。</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>允许这些应用使用你的麦克风。</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS 系统设置示意图</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>三个简单步骤</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>打开“屏幕录制”设置。</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>打开“麦克风”设置。</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>打开 Vistrelle 的开关。</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>退出并重新打开 Vistrelle，然后开始录制。</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>返回并开始录制。</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>更改此设置后请重新启动 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>你也可以关闭麦克风，录制不含人声的内容。</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>以后再说</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>打开设置 ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>请打开 系统设置 &gt; 隐私与安全性 &gt; 屏幕与系统录音，并允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>请打开 系统设置 &gt; 隐私与安全性 &gt; 麦克风，并允许 Vistrelle。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Please visit this link manually:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>预计剩余 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>预计剩余 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>文件不存在：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>没有打开可播放文件</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle is already running</translation>
@@ -579,6 +1463,235 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>录制性能设置</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>录制性能</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>选择用途，自动匹配参数</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>办公
+文档、会议</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>课程
+文字清晰</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>游戏
+流畅优先</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>高画质
+细节优先</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>高级设置  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画质</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>帧率类型</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>编码器</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>关键帧</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS（推荐）</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>高清（推荐）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超清</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自动（推荐）</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU（H.264）</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA（NVENC）</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel（Quick Sync）</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD（AMF）</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4（兼容）</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV（易恢复）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>恒定（推荐）</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>可变（省空间）</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 秒（推荐）</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>收起高级设置  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>高清</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU 编码</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>自动编码</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU 编码</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>高性能模式</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>适合办公与课程</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>适合游戏</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · 关键帧 %3 秒</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可变</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>恒定</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>当前显示器最高刷新率约为 %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>没有检测到可用的 H.264 GPU 硬件编码器</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS 性能检查</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>自动改为 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>仍然使用 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>返回设置</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>鼠标效果</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>恢复默认设置</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>保存设置</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>保存目录无效或无法创建，请重新选择。</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>每个全局快捷键只能包含一个组合，请重新设置。</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>快捷键 %1 被重复使用，请为每个功能设置不同组合。</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>快捷键设置</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>设置写入失败，请检查当前用户的配置权限。</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>开机时自动启动 Vistrelle</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>启动后最小化到系统托盘</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>关闭按钮</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>最小化到系统托盘</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>每次询问我</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>诊断</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>启用详细诊断日志</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>日志保存在本机；重启后生效。</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>默认保存目录</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>文件命名规则</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>日期 + 时间</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 日期时间</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>自动编号</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>示例：2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>磁盘空间提醒</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>当磁盘剩余空间少于</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>时提醒我</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>选择保存目录</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>显示鼠标高亮</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>高亮颜色</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>点击动画</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>显示鼠标点击动画</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>左键点击</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>右键点击</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>点击选择颜色</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>开始 / 停止录制</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>暂停 / 继续录制</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>截图（全屏 / 区域）</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>显示 / 隐藏悬浮工具栏</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>显示 / 隐藏注释工具栏</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>点击确定后保存，应用于下一次录制。</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>录制预设</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>办公</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>课程</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>高清（推荐）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超清</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自动（推荐）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>恒定（推荐）</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可变</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>常用设置</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>视频格式</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画质</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>硬件加速</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>高级设置 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>帧率类型</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>关键帧间隔</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>收起高级设置 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全屏  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>显示器 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>摄像头  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>扬声器  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>麦克风  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自动停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自动分段</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全屏 · 显示器 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>仅音频</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>自定义区域  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>窗口  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>游戏  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>仅音频  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>录制前请选择窗口</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>要停止本次录制吗？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>已录制</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 视频</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 系统音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 背景乐</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Please visit this link manually:
     <message>
         <source>退出</source>
         <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒体库</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>搜索录制文件...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>正在加载媒体文件…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 个文件</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>请选择一个媒体文件</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全屏播放（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全屏播放</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>采样率未知</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>双声道</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 声道</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>暂停媒体</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>播放媒体</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>暂无媒体文件</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>没有匹配的媒体文件</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>重命名文件</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copy File Path</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>查看文件信息</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>删除音频</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>删除视频</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>确定永久删除“%1”吗？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>删除失败</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>文件正在使用或没有删除权限。</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>请输入水印文字。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>正在添加水印</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>正在保存录制</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>正在处理视频，请稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>正在处理录制文件，请稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>正在处理 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>正在安全取消水印处理…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>关闭 Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>关闭窗口后要做什么？</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>退出 Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>记住我的选择，下次不再询问</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>新增文字標註</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>輸入標註文字：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左鍵繪製  Ctrl+Z 復原  Del 清除  ESC 退出</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>粗細</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>復原  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>全部清除  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>退出註解</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>選擇註解顏色</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>選擇區域 / 視窗</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>點擊拖曳選擇區域</translation>
+    </message>
+</context>
+<context>
+    <name>AudioSettingsDialog</name>
+    <message>
+        <source>音频高级设置</source>
+        <translation>音訊進階設定</translation>
+    </message>
+    <message>
+        <source>系统声与麦克风会分别处理，再混合写入录制文件。</source>
+        <translation>系統聲音與麥克風會分別處理，再混合寫入錄製檔案。</translation>
+    </message>
+    <message>
+        <source>系统声音音量</source>
+        <translation>系統聲音音量</translation>
+    </message>
+    <message>
+        <source>麦克风音量</source>
+        <translation>麥克風音量</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>麦克风延迟</source>
+        <translation>麥克風延遲</translation>
+    </message>
+    <message>
+        <source>麦克风降噪（降低持续环境噪声）</source>
+        <translation>麥克風降噪（降低持續環境噪音）</translation>
+    </message>
+    <message>
+        <source>单声道输出（适合语音录制）</source>
+        <translation>單聲道輸出（適合語音錄製）</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>AutoSplitDialog</name>
     <message>
         <source>自动分割设置</source>
@@ -132,6 +259,652 @@
     <message>
         <source>GPU 加速</source>
         <translation>GPU 加速</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>攝影機錄製</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>返回首頁</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>選擇攝影機以開始預覽</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>鏡像</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>適應</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>攝影機畫面模式</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>系統聲音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分段</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填滿</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle，然後返回此頁面。</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>正在請求攝影機權限…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>正在啟動攝影機…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>找不到攝影機。請連接攝影機後返回此頁面。</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>攝影機沒有輸出畫面。請檢查攝影機權限以及是否有其他應用程式正在使用它，然後重新選擇攝影機。</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>攝影機無法啟動。請在系統設定中檢查攝影機權限。</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>攝影機已停止輸出畫面，錄製已停止。</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>儲存攝影機快照</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>無法儲存圖片。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>啟動中…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>開關</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>點擊九宮格選擇攝影機位置</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>攝影機位置九宮格</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>攝影機設定</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>正在啟動攝影機…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>即時預覽</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>攝影機關閉時，將在這裡顯示 · 開啟攝影機後可預覽</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>攝影機裝置</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>影格率</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>影片品質</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>畫面形狀</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>圓角矩形</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>上中</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>左中</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>置中</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>右中</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>下中</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>攝影機位置</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>畫面大小</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>鏡像畫面</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>讓預覽效果更自然</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>開啟攝影機後可預覽</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>未偵測到攝影機</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>未偵測到可用的攝影機</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>攝影機無法啟動，請檢查系統權限</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>選擇遊戲</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>選擇遊戲視窗</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>選擇錄製視窗</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>程序資訊無法使用</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在載入預覽…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>目前沒有可擷取的視窗。請先開啟目標程式，然後點擊重新整理。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>選擇要錄製的遊戲或應用程式視窗。錄製時請勿最小化視窗。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>錄製時請勿最小化視窗。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>預覽逾時 — 請檢查螢幕錄製權限</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>預覽無法使用 — 請檢查螢幕錄製權限</translation>
+    </message>
+</context>
+<context>
+    <name>ControlsArea</name>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>尚未选择窗口</source>
+        <translation>尚未選擇視窗</translation>
+    </message>
+    <message>
+        <source>请选择录制目标</source>
+        <translation>請選擇錄製目標</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>纯音频录制</source>
+        <translation>純音訊錄製</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>128 kbps · 较小</source>
+        <translation>128 kbps · 較小</translation>
+    </message>
+    <message>
+        <source>192 kbps · 推荐</source>
+        <translation>192 kbps · 推薦</translation>
+    </message>
+    <message>
+        <source>320 kbps · 高质量</source>
+        <translation>320 kbps · 高品質</translation>
+    </message>
+    <message>
+        <source>无损 · 由格式决定</source>
+        <translation>無損 · 由格式決定</translation>
+    </message>
+    <message>
+        <source>录摄像头</source>
+        <translation>錄攝影機</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>扬声器</source>
+        <translation>揚聲器</translation>
+    </message>
+    <message>
+        <source>试音</source>
+        <translation>試音</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>开始录制</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>纯音频模式不录制摄像头</source>
+        <translation>純音訊模式不錄製攝影機</translation>
+    </message>
+    <message>
+        <source>选择游戏</source>
+        <translation>選擇遊戲</translation>
+    </message>
+    <message>
+        <source>尚未选择游戏</source>
+        <translation>尚未選擇遊戲</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集模式</source>
+        <translation>高效能螢幕擷取模式</translation>
+    </message>
+    <message>
+        <source>选择%1设备</source>
+        <translation>選擇%1裝置</translation>
+    </message>
+    <message>
+        <source>选择设备和音频设置</source>
+        <translation>選擇裝置和音訊設定</translation>
+    </message>
+    <message>
+        <source>开启</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>默认设备</source>
+        <translation>預設裝置</translation>
+    </message>
+    <message>
+        <source>默认 · %1</source>
+        <translation>預設 · %1</translation>
+    </message>
+    <message>
+        <source>选择扬声器</source>
+        <translation>選擇揚聲器</translation>
+    </message>
+    <message>
+        <source>选择麦克风</source>
+        <translation>選擇麥克風</translation>
+    </message>
+    <message>
+        <source>音频高级设置…</source>
+        <translation>音訊進階設定…</translation>
+    </message>
+    <message>
+        <source>系统声音</source>
+        <translation>系統聲音</translation>
+    </message>
+    <message>
+        <source>无法监听所选扬声器：%1</source>
+        <translation>無法監聽所選揚聲器：%1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请先播放一段音频</source>
+        <translation>未偵測到聲音，請先播放一段音訊</translation>
+    </message>
+    <message>
+        <source>已检测到系统播放声音</source>
+        <translation>已偵測到系統播放聲音</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>無裝置</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>無法使用</translation>
+    </message>
+    <message>
+        <source>未检测到声音，请检查麦克风或权限</source>
+        <translation>未偵測到聲音，請檢查麥克風或權限</translation>
+    </message>
+    <message>
+        <source>已检测到麦克风声音</source>
+        <translation>已偵測到麥克風聲音</translation>
+    </message>
+    <message>
+        <source>系统声音实时电平</source>
+        <translation>系統聲音即時電平</translation>
+    </message>
+    <message>
+        <source>麦克风实时电平</source>
+        <translation>麥克風即時電平</translation>
+    </message>
+    <message>
+        <source>停止试音</source>
+        <translation>停止試音</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>輸入</translation>
+    </message>
+    <message>
+        <source>正在监听，请播放一段声音</source>
+        <translation>正在監聽，請播放一段聲音</translation>
+    </message>
+    <message>
+        <source>正在监听，请对麦克风说话</source>
+        <translation>正在監聽，請對麥克風說話</translation>
+    </message>
+    <message>
+        <source>录音检查</source>
+        <translation>錄音檢查</translation>
+    </message>
+    <message>
+        <source>请至少开启扬声器或麦克风。</source>
+        <translation>請至少開啟揚聲器或麥克風。</translation>
+    </message>
+    <message>
+        <source>没有可用的扬声器设备，无法录制系统声音。</source>
+        <translation>沒有可用的揚聲器裝置，無法錄製系統聲音。</translation>
+    </message>
+    <message>
+        <source>没有可用的麦克风，请重新连接或选择输入设备。</source>
+        <translation>沒有可用的麥克風，請重新連接或選擇輸入裝置。</translation>
+    </message>
+    <message>
+        <source>停止录制</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>開始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>暫停/繼續</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>正在錄製</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初始化…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>寫入中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>關閉攝影機</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>開啟攝影機</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>螢光筆</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>復原 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>全部清除 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>退出註解模式</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>選擇工具後在螢幕上繪製，ESC 或點「退出」結束註解</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
     </message>
 </context>
 <context>
@@ -338,6 +1111,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>開啟螢幕錄製權限</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>開啟麥克風權限</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle 需要取得權限才能錄製你的螢幕。</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle 需要取得權限才能錄製你的聲音。</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>螢幕與系統錄音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>允許這些應用程式錄製你的螢幕。</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>允許這些應用程式使用你的麥克風。</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS 系統設定示意圖</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>三個簡單步驟</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>開啟「螢幕錄製」設定。</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>開啟「麥克風」設定。</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>開啟 Vistrelle 的開關。</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>結束並重新開啟 Vistrelle，然後開始錄製。</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>返回並開始錄製。</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>變更此設定後請重新啟動 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>你也可以關閉麥克風，錄製不含人聲的內容。</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>以後再說</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>開啟設定 ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>請開啟 系統設定 &gt; 隱私權與安全性 &gt; 螢幕與系統錄音，並允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>請開啟 系統設定 &gt; 隱私權與安全性 &gt; 麥克風，並允許 Vistrelle。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -346,6 +1210,26 @@ Please visit this link manually:
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>預計剩餘 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>預計剩餘 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失敗</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>檔案不存在：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>沒有開啟可播放的檔案</translation>
+    </message>
     <message>
         <source>Vistrelle is already running</source>
         <translation>Vistrelle 已在執行</translation>
@@ -579,6 +1463,235 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>錄製效能設定</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>錄製效能</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>選擇用途，自動配對參數</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>辦公
+文件、會議</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>課程
+文字清晰</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>遊戲
+流暢優先</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>高畫質
+細節優先</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>進階設定  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>影格率</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>影格率類型</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>編碼器</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>關鍵影格</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS（建議）</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>高畫質（建議）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高畫質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（建議）</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU（H.264）</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA（NVENC）</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel（Quick Sync）</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD（AMF）</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4（相容）</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV（易於復原）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（建議）</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>可變（節省空間）</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 秒（建議）</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>收合進階設定  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>高畫質</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU 編碼</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>自動編碼</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU 編碼</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>高效能模式</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>適合辦公與課程</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>適合遊戲</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · 關鍵影格 %3 秒</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可變</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>目前顯示器最高更新率約為 %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>沒有偵測到可用的 H.264 GPU 硬體編碼器</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS 效能檢查</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>目前裝置可能無法穩定錄製 120 FPS：
+
+• %1
+
+建議自動調整為 60 FPS。錄製期間仍會持續監測實際效能。</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>自動改為 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>仍然使用 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>返回設定</translation>
+    </message>
+</context>
+<context>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
@@ -682,6 +1795,454 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>滑鼠效果</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>還原預設設定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>儲存設定</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>儲存資料夾無效或無法建立，請重新選擇。</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>每個全域快速鍵只能包含一個組合，請重新設定。</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>快速鍵 %1 被重複使用，請為每個功能設定不同組合。</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>快速鍵設定</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>設定寫入失敗，請檢查目前使用者的設定權限。</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>開機時自動啟動 Vistrelle</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>啟動後最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>關閉按鈕</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>結束程式</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>每次詢問我</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>選擇「每次詢問我」時，每次關閉主視窗都會跳出選擇視窗。之後仍可在這裡修改。</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>診斷</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>啟用詳細診斷記錄</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>記錄保存在本機；重新啟動後生效。</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>預設儲存資料夾</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>檔案命名規則</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>日期 + 時間</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 日期時間</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>自動編號</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>範例：2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>磁碟空間提醒</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>當磁碟剩餘空間少於</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>時提醒我</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>選擇儲存資料夾</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>顯示滑鼠醒目提示</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>醒目提示顏色</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>點擊動畫</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>顯示滑鼠點擊動畫</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>點擊選擇顏色</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>開始 / 停止錄製</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>暫停 / 繼續錄製</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>截圖（全螢幕 / 區域）</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>顯示 / 隱藏浮動工具列</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>顯示 / 隱藏註解工具列</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>按下確定後儲存，套用於下一次錄製。</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>錄製預設</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>辦公</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>課程</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>高畫質（建議）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高畫質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（建議）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（建議）</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可變</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>常用設定</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>影片格式</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>影格率</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>硬體加速</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>進階設定 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>影格率類型</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>關鍵影格間隔</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>收合進階設定 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全螢幕  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>顯示器 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>攝影機  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>揚聲器  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>麥克風  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分段</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>排程</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>離開</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全螢幕 · 顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自訂區域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>自訂區域  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>視窗  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>遊戲  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>僅音訊  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>錄製前請選擇視窗</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>要停止本次錄製嗎？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>已錄製</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 影片</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 系統音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 背景音樂</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>菜单</source>
@@ -718,6 +2279,133 @@ Please visit this link manually:
     <message>
         <source>退出</source>
         <translation>結束</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒體庫</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>搜尋錄製檔案...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>正在載入媒體檔案…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失敗</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>請選擇一個媒體檔案</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全螢幕播放（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全螢幕播放</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>取樣率未知</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>單聲道</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>雙聲道</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 聲道</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>暫停媒體</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>播放媒體</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>暫無媒體檔案</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>沒有符合的媒體檔案</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>重新命名檔案</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>複製檔案路徑</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>檢視檔案資訊</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>刪除音訊</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>刪除影片</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>確定永久刪除「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>刪除失敗</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>檔案正在使用中或沒有刪除權限。</translation>
     </message>
 </context>
 <context>
@@ -807,6 +2495,68 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>請輸入浮水印文字。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>正在加入浮水印</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>正在儲存錄製</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>正在處理影片，請稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>正在處理錄製檔案，請稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>正在處理 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>正在安全取消浮水印處理…</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>關閉 Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>關閉視窗後要做什麼？</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>結束 Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>記住我的選擇，下次不再詢問</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
     </message>
 </context>
 </TS>
