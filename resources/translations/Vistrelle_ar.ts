@@ -284,6 +284,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>تفعيل تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>تفعيل الوصول إلى الميكروفون</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>يحتاج Vistrelle إلى إذن قبل أن يتمكن من تسجيل شاشتك.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>يحتاج Vistrelle إلى إذن قبل أن يتمكن من تسجيل صوتك.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>تسجيل الشاشة وصوت النظام</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>السماح لهذه التطبيقات بتسجيل شاشتك.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>السماح لهذه التطبيقات باستخدام الميكروفون.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>رسم توضيحي لإعدادات نظام macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>ثلاث خطوات سريعة</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>افتح إعدادات تسجيل الشاشة.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>افتح إعدادات الميكروفون.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>فعّل Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>أغلق Vistrelle وأعد فتحه، ثم ابدأ التسجيل.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>عد وابدأ التسجيل.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>أعد تشغيل Vistrelle بعد تغيير هذا الإعداد.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>يمكنك أيضًا إيقاف الميكروفون والتسجيل بدون صوت.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>ليس الآن</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>فتح الإعدادات ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>افتح إعدادات النظام &gt; الخصوصية والأمان &gt; تسجيل الشاشة وصوت النظام واسمح لـ Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>افتح إعدادات النظام &gt; الخصوصية والأمان &gt; الميكروفون واسمح لـ Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>إعدادات أداء التسجيل</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>أداء التسجيل</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>اختر الاستخدام وستُضبط الإعدادات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>الإعدادات المسبقة</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>المكتب
+مستندات، اجتماعات</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>دورة
+نص واضح</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>الألعاب
+السلاسة أولًا</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>جودة عالية
+التفاصيل أولًا</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>إعدادات متقدمة  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>الصيغة</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>نوع معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>المُرمِّز</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>الإطارات الرئيسية</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 إطارًا/ث (موصى به)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>قياسية</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>عالية الدقة (موصى بها)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>فائقة الدقة</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>تلقائي (موصى به)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>المعالج (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (متوافق)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (سهل الاسترداد)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>ثابت (موصى به)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>متغير (يوفر المساحة)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 ث</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 ث (موصى به)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 ث</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>إخفاء الإعدادات المتقدمة  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>عالية الدقة</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>ترميز بالمعالج</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>ترميز تلقائي</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>ترميز بمعالج الرسوميات</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>وضع الأداء العالي</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>مناسب للعمل المكتبي والدورات</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>مناسب للألعاب</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · إطار رئيسي كل %3 ث</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>متغير</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 إطارًا/ث · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>أعلى معدل تحديث للشاشة الحالية نحو %1 هرتز</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>لم يُعثر على مُرمِّز عتادي H.264 يعمل على معالج الرسوميات</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>فحص الأداء عند 120 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>قد لا يتمكن هذا الجهاز من التسجيل بثبات عند 120 إطارًا/ث:
+
+• %1
+
+يُنصح بالتبديل إلى 60 إطارًا/ث. يستمر رصد الأداء الفعلي أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>التبديل إلى 60 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>الإبقاء على 120 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>العودة إلى الإعدادات</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>الحفظ</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>تأثيرات الفأرة</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>اختصارات لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>التسجيل</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>استعادة الإعدادات الافتراضية</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>حفظ الإعدادات</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>مجلد الحفظ غير صالح أو لا يمكن إنشاؤه. يُرجى اختيار مجلد آخر.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>يمكن لكل اختصار عام أن يحتوي على تركيبة مفاتيح واحدة فقط. يُرجى ضبطه من جديد.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>الاختصار %1 مستخدم أكثر من مرة. يُرجى تعيين تركيبة مختلفة لكل إجراء.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>إعدادات الاختصارات</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>تعذّر حفظ الإعدادات. يُرجى التحقق من أن المستخدم الحالي يملك إذن كتابة إعداداته.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>تشغيل Vistrelle عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>البدء مصغّرًا في علبة النظام</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>زر الإغلاق</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>التصغير إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>إنهاء البرنامج</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>اسألني في كل مرة</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>عند اختيار «اسألني في كل مرة» يُسأل عمّا يجب فعله في كل مرة تُغلق فيها النافذة الرئيسية. يمكنك تغيير ذلك هنا لاحقًا.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>التشخيص</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>تفعيل سجل التشخيص المفصّل</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>تبقى السجلات على هذا الحاسوب؛ يسري بعد إعادة التشغيل.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>مجلد الحفظ الافتراضي</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>استعراض…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>تسمية الملفات</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>التاريخ + الوقت</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + التاريخ والوقت</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>ترقيم تلقائي</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>مثال: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>تنبيه مساحة القرص</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>عندما تقل المساحة الحرة عن</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>نبّهني</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>اختيار مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>تمييز مؤشر الفأرة</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>لون التمييز</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>حركة النقر</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>إظهار حركة نقرات الفأرة</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختيار اللون</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>انقر لاختيار لون</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>بدء / إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>إيقاف التسجيل مؤقتًا / استئنافه</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>لقطة شاشة (الشاشة كاملة / منطقة)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>إظهار / إخفاء شريط الأدوات العائم</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>إظهار / إخفاء أدوات التعليق</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>يُحفظ عند الضغط على موافق ويُطبَّق على التسجيل التالي.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>إعداد التسجيل المسبق</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>المكتب</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>دورة</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>الألعاب</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>قياسية</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>عالية الدقة (موصى بها)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>فائقة الدقة</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>تلقائي (موصى به)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>ثابت (موصى به)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>متغير</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>الإعدادات الشائعة</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>صيغة الفيديو</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>التسريع العتادي</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>إعدادات متقدمة ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>نوع معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>الفاصل بين الإطارات الرئيسية</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>إخفاء الإعدادات المتقدمة ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -584,11 +1199,38 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>يرجى إدخال نص العلامة المائية.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>إغلاق Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>ماذا يحدث عند إغلاق النافذة؟</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>التصغير إلى العلبة</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>إنهاء Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>تذكّر اختياري ولا تسألني مجددًا</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
     </message>
 </context>
 </TS>

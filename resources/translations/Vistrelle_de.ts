@@ -284,6 +284,97 @@ Bitte öffnen Sie diesen Link manuell:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Bildschirmaufnahme erlauben</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Mikrofonzugriff erlauben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle braucht eine Erlaubnis, um Ihren Bildschirm aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle braucht eine Erlaubnis, um Ihre Stimme aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Bildschirm- und Systemaudioaufnahme</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Diesen Apps die Bildschirmaufnahme erlauben.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Diesen Apps die Nutzung des Mikrofons erlauben.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Darstellung der macOS-Systemeinstellungen</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Drei schnelle Schritte</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Öffnen Sie die Einstellungen zur Bildschirmaufnahme.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Öffnen Sie die Mikrofoneinstellungen.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Schalten Sie Vistrelle ein.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Beenden Sie Vistrelle, öffnen Sie es erneut und nehmen Sie auf.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Kehren Sie zurück und starten Sie die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Starten Sie Vistrelle nach dieser Änderung neu.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Sie können das Mikrofon auch ausschalten und ohne Stimme aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Einstellungen öffnen ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Öffnen Sie Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Bildschirm- und Systemaudioaufnahme und erlauben Sie Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Öffnen Sie Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Mikrofon und erlauben Sie Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Aufnahmeleistung</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Aufnahmeleistung</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Wählen Sie einen Zweck, die Werte passen sich an</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Büro
+Dokumente, Besprechungen</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Kurs
+Scharfer Text</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Spiele
+Flüssigkeit zuerst</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Hohe Qualität
+Details zuerst</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Erweiterte Einstellungen  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Bildratenmodus</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Keyframes</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (empfohlen)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (empfohlen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (empfohlen)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (kompatibel)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (leicht wiederherstellbar)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Konstant (empfohlen)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variabel (spart Platz)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (empfohlen)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Erweiterte Einstellungen ausblenden  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU-Kodierung</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Automatische Kodierung</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU-Kodierung</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Hochleistungsmodus</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Gut für Büro und Kurse</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Gut für Spiele</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · Keyframe alle %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Konstant</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>Der schnellste Bildschirm arbeitet mit etwa %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Kein funktionierender H.264-GPU-Hardware-Encoder gefunden</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120-FPS-Leistungsprüfung</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Dieses Gerät kann 120 FPS möglicherweise nicht stabil aufnehmen:
+
+• %1
+
+Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während der Aufnahme weiter überwacht.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Auf 60 FPS umstellen</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS beibehalten</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Zurück zu den Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Mauseffekte</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>Der Speicherordner ist ungültig oder kann nicht angelegt werden. Bitte wählen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Jedes globale Tastenkürzel darf nur eine Tastenkombination enthalten. Bitte neu festlegen.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>Das Tastenkürzel %1 wird mehrfach verwendet. Bitte geben Sie jeder Aktion eine eigene Kombination.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Tastenkürzel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden. Bitte prüfen Sie, ob der aktuelle Benutzer seine Konfiguration schreiben darf.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Vistrelle bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Beim Start in den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Schließen-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Jedes Mal fragen</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Mit „Jedes Mal fragen“ wird beim Schließen des Hauptfensters immer nachgefragt. Sie können das hier später ändern.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Ausführliche Diagnoseprotokolle aktivieren</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Protokolle bleiben auf diesem Computer; wirkt nach einem Neustart.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Standard-Speicherordner</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Dateibenennung</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Datum + Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Fortlaufende Nummer</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Beispiel: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Speicherplatzwarnung</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Wenn der freie Speicher unter</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>fällt, warnen</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Speicherordner wählen</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Mauszeiger hervorheben</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Hervorhebungsfarbe</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Klickanimation</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Mausklicks animieren</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Klicken, um eine Farbe zu wählen</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Aufnahme starten / beenden</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Aufnahme pausieren / fortsetzen</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Bildschirmfoto (Vollbild / Bereich)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Schwebende Symbolleiste ein- / ausblenden</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Anmerkungswerkzeuge ein- / ausblenden</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Wird mit OK gespeichert und gilt für die nächste Aufnahme.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Aufnahmevorgabe</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (empfohlen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (empfohlen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Konstant (empfohlen)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Häufige Einstellungen</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Videoformat</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Hardwarebeschleunigung</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Erweiterte Einstellungen ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Bildratenmodus</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Keyframe-Abstand</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Erweiterte Einstellungen ausblenden ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -589,6 +1204,33 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Bitte geben Sie den Wasserzeichentext ein.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle schließen</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Was soll beim Schließen des Fensters passieren?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle beenden</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Auswahl merken und nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Enable Screen Recording</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Enable Microphone Access</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle needs permission before it can record your screen.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle needs permission before it can record your voice.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Screen &amp; System Audio Recording</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Allow these apps to record your screen.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Allow these apps to use your microphone.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustration of macOS System Settings</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Three quick steps</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Open Screen Recording settings.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Open Microphone settings.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Turn on Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Quit and reopen Vistrelle, then record.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Return and start recording.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Restart Vistrelle after changing this setting.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>You can also turn off Microphone and record without voice.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Not now</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Open Settings ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Recoverable processed file: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Recording Performance Settings</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Recording Performance</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Pick a use and the settings follow</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Office
+Documents, meetings</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Course
+Sharp text</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Gaming
+Smoothness first</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>High quality
+Detail first</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Advanced settings  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Frame rate mode</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Keyframes</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recommended)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommended)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatic (recommended)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatible)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (easy to recover)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (recommended)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variable (saves space)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recommended)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Hide advanced settings  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU encoding</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Automatic encoding</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU encoding</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>High-performance mode</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Good for office work and courses</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Good for games</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · keyframe every %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>The fastest display refreshes at about %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>No working H.264 GPU hardware encoder was found</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS Performance Check</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>This computer may not record 120 FPS steadily:
+
+• %1
+
+Switching to 60 FPS is recommended. Actual performance is still watched during recording.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Switch to 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Keep 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Back to Settings</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Mouse effects</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Hotkeys</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Save Settings</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>The save folder is not valid or cannot be created. Please choose another one.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Each global hotkey can hold only one key combination. Please set it again.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>The hotkey %1 is used more than once. Please give each action its own combination.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Hotkey Settings</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>The settings could not be saved. Please check that the current user may write its configuration.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Start Vistrelle when I log in</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Start minimized to the system tray</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Close button</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimize to the system tray</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Ask me every time</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>With “Ask me every time”, closing the main window always asks what to do. You can change this here later.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnostics</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Enable detailed diagnostic logging</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Logs stay on this computer; takes effect after a restart.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Default save folder</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>File naming</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Date + time</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + date and time</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Sequential number</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Example: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Disk space warning</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>When free disk space is below</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>warn me</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Choose Save Folder</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Highlight the mouse pointer</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Highlight colour</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Click animation</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animate mouse clicks</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Left click</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Right click</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose Colour</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Click to choose a colour</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Start / stop recording</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Pause / resume recording</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Screenshot (full screen / area)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Show / hide the floating toolbar</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Show / hide the annotation tools</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Saved when you press OK; applies to the next recording.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Recording preset</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Office</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Gaming</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommended)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatic (recommended)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (recommended)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Common settings</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Video format</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Hardware acceleration</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Advanced settings ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Frame rate mode</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Keyframe interval</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Hide advanced settings ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -584,11 +1199,38 @@ Recoverable processed file: %1</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Please enter the watermark text.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Close Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>What should closing the window do?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimize to the tray</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Quit Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Remember my choice and don&apos;t ask again</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Visite este enlace manualmente:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Activar la grabación de pantalla</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Activar el acceso al micrófono</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle necesita permiso para grabar tu pantalla.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle necesita permiso para grabar tu voz.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Grabación de pantalla y audio del sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Permitir que estas apps graben tu pantalla.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Permitir que estas apps usen tu micrófono.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Ilustración de la Configuración del Sistema de macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Tres pasos rápidos</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Abre los ajustes de grabación de pantalla.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Abre los ajustes del micrófono.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Activa Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Cierra y vuelve a abrir Vistrelle, luego graba.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Vuelve y empieza a grabar.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Reinicia Vistrelle después de cambiar este ajuste.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>También puedes desactivar el micrófono y grabar sin voz.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Ahora no</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Abrir ajustes ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Abre Configuración del Sistema &gt; Privacidad y seguridad &gt; Grabación de pantalla y audio del sistema y permite Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Abre Configuración del Sistema &gt; Privacidad y seguridad &gt; Micrófono y permite Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Archivo procesado recuperable: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Rendimiento de grabación</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Rendimiento de grabación</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Elige un uso y los ajustes se adaptan</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Ajustes predefinidos</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Oficina
+Documentos, reuniones</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Curso
+Texto nítido</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Juegos
+Fluidez primero</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Alta calidad
+Detalle primero</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Ajustes avanzados  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo de fotogramas</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Codificador</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Fotogramas clave</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recomendado)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatible)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (fácil de recuperar)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variable (ahorra espacio)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recomendado)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Ocultar ajustes avanzados  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Codificación por CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Codificación automática</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Codificación por GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Modo de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Ideal para oficina y cursos</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Ideal para juegos</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · fotograma clave cada %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>La pantalla más rápida se refresca a unos %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>No se encontró ningún codificador por hardware GPU H.264 que funcione</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Comprobación de rendimiento a 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Este equipo quizá no grabe 120 FPS de forma estable:
+
+• %1
+
+Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante la grabación.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Cambiar a 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Mantener 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Volver a los ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Efectos del ratón</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>La carpeta de guardado no es válida o no se puede crear. Elige otra.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Cada atajo global solo puede tener una combinación. Vuelve a configurarlo.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>El atajo %1 se usa más de una vez. Asigna una combinación distinta a cada acción.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Ajustes de atajos</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>No se pudieron guardar los ajustes. Comprueba que el usuario actual puede escribir su configuración.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Iniciar Vistrelle al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Iniciar minimizado en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Botón de cerrar</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimizar en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Preguntarme cada vez</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Con «Preguntarme cada vez», al cerrar la ventana principal siempre se pregunta qué hacer. Puedes cambiarlo aquí más tarde.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Activar el registro de diagnóstico detallado</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Los registros se quedan en este equipo; se aplica tras reiniciar.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Carpeta de guardado predeterminada</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nombres de archivo</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Fecha + hora</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + fecha y hora</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numeración automática</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Ejemplo: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Aviso de espacio en disco</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Cuando el espacio libre baje de</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>avisarme</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Elegir carpeta de guardado</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Resaltar el puntero del ratón</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Color de resaltado</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animación de clics</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animar los clics del ratón</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir color</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Haz clic para elegir un color</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Iniciar / detener grabación</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Pausar / reanudar grabación</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Captura de pantalla (completa / área)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Mostrar / ocultar la barra flotante</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Mostrar / ocultar las herramientas de anotación</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Se guarda al pulsar Aceptar y se aplica a la próxima grabación.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Ajuste de grabación</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Oficina</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Ajustes habituales</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Formato de vídeo</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Aceleración por hardware</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Ajustes avanzados ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo de fotogramas</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervalo de fotogramas clave</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Ocultar ajustes avanzados ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -584,11 +1199,38 @@ Archivo procesado recuperable: %1</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Introduzca el texto de la marca de agua.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Cerrar Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>¿Qué hacer al cerrar la ventana?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimizar en la bandeja</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Salir de Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Recordar mi elección y no volver a preguntar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

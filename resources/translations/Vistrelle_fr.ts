@@ -284,6 +284,97 @@ Veuillez ouvrir ce lien manuellement :
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Autoriser l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Autoriser l&apos;accès au micro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle a besoin d&apos;une autorisation pour enregistrer votre écran.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle a besoin d&apos;une autorisation pour enregistrer votre voix.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Enregistrement de l&apos;écran et de l&apos;audio système</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micro</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Autoriser ces apps à enregistrer votre écran.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Autoriser ces apps à utiliser votre micro.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustration des Réglages Système de macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Trois étapes rapides</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Ouvrez les réglages d&apos;enregistrement de l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Ouvrez les réglages du micro.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Activez Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Quittez et rouvrez Vistrelle, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Revenez et lancez l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Redémarrez Vistrelle après avoir modifié ce réglage.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Vous pouvez aussi couper le micro et enregistrer sans voix.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Pas maintenant</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Ouvrir les réglages ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Ouvrez Réglages Système &gt; Confidentialité et sécurité &gt; Enregistrement de l&apos;écran et de l&apos;audio système et autorisez Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Ouvrez Réglages Système &gt; Confidentialité et sécurité &gt; Micro et autorisez Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Fichier traité récupérable : %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Performances d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Performances d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Choisissez un usage, les réglages suivent</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Bureau
+Documents, réunions</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Cours
+Texte net</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Jeu
+Fluidité avant tout</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Haute qualité
+Détails avant tout</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Réglages avancés  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Mode de fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encodeur</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Images clés</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recommandé)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommandé)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatique (recommandé)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatible)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (facile à récupérer)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recommandé)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variable (économise l&apos;espace)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recommandé)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Masquer les réglages avancés  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Encodage CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Encodage automatique</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Encodage GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Mode haute performance</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Idéal pour le bureau et les cours</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Idéal pour les jeux</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · image clé toutes les %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>L&apos;écran le plus rapide se rafraîchit à environ %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Aucun encodeur matériel GPU H.264 fonctionnel n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Vérification des performances à 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Cet appareil risque de ne pas enregistrer 120 FPS de façon stable :
+
+• %1
+
+Passer à 60 FPS est recommandé. Les performances réelles restent surveillées pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Passer à 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Garder 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Retour aux réglages</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Effets de souris</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>Le dossier d&apos;enregistrement n&apos;est pas valide ou ne peut pas être créé. Choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Chaque raccourci global ne peut contenir qu&apos;une seule combinaison. Définissez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>Le raccourci %1 est utilisé plusieurs fois. Donnez à chaque action sa propre combinaison.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Réglages des raccourcis</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés. Vérifiez que l&apos;utilisateur actuel peut écrire sa configuration.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Lancer Vistrelle à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Démarrer réduit dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Bouton de fermeture</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Me demander à chaque fois</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Avec « Me demander à chaque fois », fermer la fenêtre principale demande toujours quoi faire. Vous pourrez le modifier ici plus tard.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Activer la journalisation de diagnostic détaillée</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Les journaux restent sur cet ordinateur ; effectif après un redémarrage.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Dossier d&apos;enregistrement par défaut</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nommage des fichiers</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Date + heure</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + date et heure</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numérotation automatique</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Exemple : 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Alerte d&apos;espace disque</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Quand l&apos;espace disque libre est sous</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>m&apos;avertir</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Choisir le dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Mettre en évidence le pointeur</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Couleur de surbrillance</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animation des clics</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animer les clics de souris</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Cliquer pour choisir une couleur</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Démarrer / arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Suspendre / reprendre l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Capture d&apos;écran (plein écran / zone)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Afficher / masquer la barre d&apos;outils flottante</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Afficher / masquer les outils d&apos;annotation</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Enregistré en cliquant sur OK ; appliqué au prochain enregistrement.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Préréglage d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recommandé)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatique (recommandé)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recommandé)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Réglages courants</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Format vidéo</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Accélération matérielle</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Réglages avancés ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Mode de fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervalle d&apos;images clés</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Masquer les réglages avancés ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -589,6 +1204,33 @@ Fichier traité récupérable : %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Veuillez saisir le texte du filigrane.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Fermer Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Que faire à la fermeture de la fenêtre ?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Quitter Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Mémoriser mon choix et ne plus demander</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Visita questo link manualmente:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Ativa la registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Attiva l&apos;accesso al microfono</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle ha bisogno di un permesso per registrare lo schermo.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle ha bisogno di un permesso per registrare la tua voce.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Registrazione schermo e audio di sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Consenti a queste app di registrare lo schermo.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Consenti a queste app di usare il microfono.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustrazione delle Impostazioni di Sistema di macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Tre semplici passaggi</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Apri le impostazioni di registrazione dello schermo.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Apri le impostazioni del microfono.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Attiva Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Chiudi e riapri Vistrelle, poi registra.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Torna indietro e avvia la registrazione.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Riavvia Vistrelle dopo aver cambiato questa impostazione.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Puoi anche disattivare il microfono e registrare senza voce.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Non ora</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Apri impostazioni ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Apri Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Registrazione schermo e audio di sistema e consenti Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Apri Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Microfono e consenti Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ File elaborato recuperabile: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Prestazioni di registrazione</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Prestazioni di registrazione</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Scegli un uso e le impostazioni si adeguano</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Preimpostazioni</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Ufficio
+Documenti, riunioni</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Corso
+Testo nitido</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Giochi
+Fluidità prima di tutto</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Alta qualità
+Dettagli prima di tutto</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Impostazioni avanzate  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modalità fotogrammi</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Codificatore</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Fotogrammi chiave</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (consigliato)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (consigliato)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatico (consigliato)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatibile)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (facile da recuperare)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Costante (consigliato)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variabile (risparmia spazio)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (consigliato)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Nascondi impostazioni avanzate  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Codifica CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Codifica automatica</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Codifica GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Modalità alte prestazioni</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Adatto a ufficio e corsi</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Adatto ai giochi</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · fotogramma chiave ogni %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabile</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Costante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>Lo schermo più veloce si aggiorna a circa %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Nessun codificatore hardware GPU H.264 funzionante trovato</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Verifica prestazioni a 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Questo dispositivo potrebbe non registrare 120 FPS in modo stabile:
+
+• %1
+
+Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Passa a 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Mantieni 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Torna alle impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvataggio</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Effetti del mouse</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>La cartella di salvataggio non è valida o non può essere creata. Scegline un’altra.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Ogni scorciatoia globale può contenere una sola combinazione. Impostala di nuovo.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>La scorciatoia %1 è usata più volte. Assegna a ogni azione una combinazione diversa.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Impostazioni scorciatoie</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Impossibile salvare le impostazioni. Verifica che l’utente corrente possa scrivere la propria configurazione.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Avvia Vistrelle all’accesso</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Avvia ridotto nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Pulsante di chiusura</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Riduci nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Esci dal programma</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Chiedi ogni volta</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Con «Chiedi ogni volta», chiudendo la finestra principale verrà sempre chiesto cosa fare. Puoi cambiarlo qui in seguito.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnostica</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Attiva il registro diagnostico dettagliato</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>I registri restano su questo computer; effettivo dopo il riavvio.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Cartella di salvataggio predefinita</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nomi dei file</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Data + ora</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + data e ora</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numerazione automatica</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Esempio: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Avviso spazio su disco</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Quando lo spazio libero scende sotto</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>avvisami</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Scegli cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Evidenzia il puntatore del mouse</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Colore evidenziazione</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animazione dei clic</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Anima i clic del mouse</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli colore</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Fai clic per scegliere un colore</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Avvia / ferma registrazione</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Metti in pausa / riprendi registrazione</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Screenshot (schermo intero / area)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Mostra / nascondi la barra mobile</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Mostra / nascondi gli strumenti di annotazione</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Salvato premendo OK; si applica alla prossima registrazione.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Preimpostazione di registrazione</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Ufficio</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Corso</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (consigliato)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatico (consigliato)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Costante (consigliato)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabile</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Impostazioni comuni</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Formato video</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Accelerazione hardware</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Impostazioni avanzate ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modalità fotogrammi</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervallo fotogrammi chiave</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Nascondi impostazioni avanzate ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -584,11 +1199,38 @@ File elaborato recuperabile: %1</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Inserisci il testo della filigrana.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Chiudi Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Cosa fare alla chiusura della finestra?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Riduci nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Esci da Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Ricorda la scelta e non chiedere più</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

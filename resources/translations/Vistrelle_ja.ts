@@ -284,6 +284,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>画面収録を有効にする</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>マイクへのアクセスを有効にする</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle が画面を収録するには許可が必要です。</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle が音声を収録するには許可が必要です。</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>画面とシステムオーディオの収録</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>これらのアプリに画面の収録を許可します。</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>これらのアプリにマイクの使用を許可します。</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS のシステム設定のイメージ</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>かんたん 3 ステップ</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>画面収録の設定を開きます。</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>マイクの設定を開きます。</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Vistrelle をオンにします。</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Vistrelle を終了して再度開き、収録します。</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>戻って収録を開始します。</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>この設定を変更したら Vistrelle を再起動してください。</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>マイクをオフにして音声なしで収録することもできます。</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>設定を開く ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>システム設定 &gt; プライバシーとセキュリティ &gt; 画面とシステムオーディオの収録 を開き、Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>システム設定 &gt; プライバシーとセキュリティ &gt; マイク を開き、Vistrelle を許可してください。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>収録パフォーマンス設定</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>収録パフォーマンス</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>用途を選ぶとパラメーターが自動で決まります</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>オフィス
+資料・会議</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>講座
+文字をくっきり</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>ゲーム
+滑らかさ優先</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>高画質
+ディテール優先</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>詳細設定  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>フレームレートの種類</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>エンコーダー</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>キーフレーム</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS（推奨）</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD（推奨）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高画質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（推奨）</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU（H.264）</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA（NVENC）</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel（Quick Sync）</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD（AMF）</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4（互換性重視）</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV（復旧しやすい）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（推奨）</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>可変（容量節約）</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 秒（推奨）</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>詳細設定を閉じる  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU エンコード</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>自動エンコード</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU エンコード</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>高パフォーマンスモード</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>オフィスや講座向け</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>ゲーム向け</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · キーフレーム %3 秒</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可変</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>現在のディスプレイの最大リフレッシュレートは約 %1 Hz です</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>利用できる H.264 GPU ハードウェアエンコーダーが見つかりません</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS パフォーマンスチェック</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>このデバイスでは 120 FPS を安定して収録できない可能性があります：
+
+• %1
+
+60 FPS への自動変更をおすすめします。収録中も実際のパフォーマンスを監視し続けます。</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>60 FPS に変更</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS のまま使う</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>設定に戻る</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>マウス効果</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>収録</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>設定の保存</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>保存フォルダーが無効か作成できません。別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>グローバルショートカットには組み合わせを 1 つだけ設定できます。設定し直してください。</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>ショートカット %1 が重複しています。機能ごとに別の組み合わせを設定してください。</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>ショートカットの設定</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>設定を書き込めませんでした。現在のユーザーの設定ファイルへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>ログイン時に Vistrelle を起動</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>起動後にシステムトレイへ最小化</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>閉じるボタン</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>システムトレイに最小化</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>プログラムを終了</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>毎回確認する</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>「毎回確認する」を選ぶと、メインウィンドウを閉じるたびに選択画面が表示されます。あとでここから変更できます。</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>診断</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>詳細な診断ログを有効にする</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>ログはこのコンピューターに保存されます。再起動後に有効になります。</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>既定の保存フォルダー</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>ファイル名の付け方</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>日付 + 時刻</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 日時</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>連番</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>例：2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>ディスク容量の警告</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>空き容量が次を下回ったら</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>警告する</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>保存フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>マウスポインターを強調表示</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>強調色</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>クリックアニメーション</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>マウスクリックをアニメーション表示</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>クリックして色を選択</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>収録の開始 / 停止</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>収録の一時停止 / 再開</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>スクリーンショット（全画面 / 範囲）</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>フローティングツールバーの表示 / 非表示</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>注釈ツールバーの表示 / 非表示</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>OK を押すと保存され、次の収録から適用されます。</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>収録プリセット</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>オフィス</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>講座</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD（推奨）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高画質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（推奨）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（推奨）</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可変</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>よく使う設定</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>動画形式</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>ハードウェアアクセラレーション</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>詳細設定 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>フレームレートの種類</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>キーフレーム間隔</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>詳細設定を閉じる ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -589,6 +1204,33 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>透かしの文字を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle を閉じる</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>ウィンドウを閉じたらどうしますか？</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>トレイに最小化</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle を終了</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>選択を記憶して次回から確認しない</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>화면 녹화 허용</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>마이크 접근 허용</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle이 화면을 녹화하려면 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle이 음성을 녹음하려면 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>화면 및 시스템 오디오 녹화</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>이 앱들이 화면을 녹화하도록 허용합니다.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>이 앱들이 마이크를 사용하도록 허용합니다.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS 시스템 설정 예시</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>간단한 3단계</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>화면 녹화 설정을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>마이크 설정을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Vistrelle을 켭니다.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Vistrelle을 종료했다가 다시 열고 녹화하세요.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>돌아와서 녹화를 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>이 설정을 변경한 후 Vistrelle을 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>마이크를 끄고 음성 없이 녹화할 수도 있습니다.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>나중에</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>설정 열기 ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 화면 및 시스템 오디오 녹화를 열고 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 마이크를 열고 Vistrelle을 허용하세요.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>녹화 성능 설정</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>녹화 성능</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>용도를 선택하면 설정이 자동으로 맞춰집니다</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>프리셋</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>업무
+문서, 회의</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>강의
+선명한 글자</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>게임
+부드러움 우선</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>고화질
+디테일 우선</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>고급 설정  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 레이트</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>프레임 레이트 방식</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>인코더</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>키프레임</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (권장)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (권장)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>초고화질</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>자동 (권장)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (호환성)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (복구 쉬움)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>고정 (권장)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>가변 (공간 절약)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1초</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2초 (권장)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5초</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>고급 설정 접기  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU 인코딩</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>자동 인코딩</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU 인코딩</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>고성능 모드</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>업무 및 강의에 적합</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>게임에 적합</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · 키프레임 %3초</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>가변</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>고정</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>현재 디스플레이의 최대 주사율은 약 %1 Hz입니다</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>사용 가능한 H.264 GPU 하드웨어 인코더를 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS 성능 검사</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>이 기기에서는 120 FPS를 안정적으로 녹화하지 못할 수 있습니다:
+
+• %1
+
+60 FPS로 자동 변경하는 것을 권장합니다. 녹화 중에도 실제 성능을 계속 확인합니다.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>60 FPS로 변경</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS 계속 사용</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>설정으로 돌아가기</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>마우스 효과</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>설정 저장</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>저장 폴더가 올바르지 않거나 만들 수 없습니다. 다른 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>각 전역 단축키에는 조합을 하나만 지정할 수 있습니다. 다시 설정하세요.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>단축키 %1이(가) 중복되었습니다. 기능마다 다른 조합을 지정하세요.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>단축키 설정</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>설정을 저장하지 못했습니다. 현재 사용자의 구성 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>로그인할 때 Vistrelle 시작</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>시작 후 시스템 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>닫기 버튼</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>시스템 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>프로그램 종료</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>매번 묻기</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>“매번 묻기”를 선택하면 주 창을 닫을 때마다 선택 창이 나타납니다. 나중에 여기에서 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>진단</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>자세한 진단 로그 사용</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>로그는 이 컴퓨터에 저장되며 다시 시작하면 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>기본 저장 폴더</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>파일 이름 규칙</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>날짜 + 시간</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 날짜 및 시간</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>자동 번호</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>예: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>디스크 공간 알림</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>디스크 남은 공간이 다음보다 적으면</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>저장 폴더 선택</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>마우스 포인터 강조</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>강조 색상</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>불투명도</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>클릭 애니메이션</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>마우스 클릭 애니메이션 표시</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>클릭하여 색상 선택</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>녹화 시작 / 중지</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>녹화 일시 중지 / 재개</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>스크린샷 (전체 화면 / 영역)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>플로팅 도구 모음 표시 / 숨기기</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>주석 도구 모음 표시 / 숨기기</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>확인을 누르면 저장되며 다음 녹화부터 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>녹화 프리셋</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>업무</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>강의</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (권장)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>초고화질</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>자동 (권장)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>고정 (권장)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>가변</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>자주 쓰는 설정</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>비디오 형식</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 레이트</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>하드웨어 가속</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>고급 설정 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>프레임 레이트 방식</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>키프레임 간격</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>고급 설정 접기 ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -589,6 +1204,33 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>워터마크 텍스트를 입력하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle 닫기</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>창을 닫으면 어떻게 할까요?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle 종료</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>선택을 기억하고 다시 묻지 않기</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Bezoek deze link handmatig:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Schermopname inschakelen</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Microfoontoegang inschakelen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle heeft toestemming nodig om je scherm op te nemen.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle heeft toestemming nodig om je stem op te nemen.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Scherm- en systeemaudio-opname</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Sta deze apps toe je scherm op te nemen.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Sta deze apps toe je microfoon te gebruiken.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Illustratie van de macOS-systeeminstellingen</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Drie snelle stappen</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Open de instellingen voor schermopname.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Open de microfooninstellingen.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Zet Vistrelle aan.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Sluit Vistrelle af, open het opnieuw en neem op.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Ga terug en start de opname.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Start Vistrelle opnieuw na het wijzigen van deze instelling.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Je kunt de microfoon ook uitzetten en zonder stem opnemen.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Niet nu</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Instellingen openen ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Open Systeeminstellingen &gt; Privacy en beveiliging &gt; Scherm- en systeemaudio-opname en sta Vistrelle toe.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Open Systeeminstellingen &gt; Privacy en beveiliging &gt; Microfoon en sta Vistrelle toe.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Herstelbaar bewerkt bestand: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Opnameprestaties</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Opnameprestaties</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Kies een doel, de instellingen volgen</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Voorinstellingen</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Kantoor
+Documenten, vergaderingen</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Cursus
+Scherpe tekst</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Games
+Vloeiendheid eerst</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Hoge kwaliteit
+Detail eerst</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Geavanceerde instellingen  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framesnelheid</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formaat</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kwaliteit</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Framesnelheidsmodus</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Encoder</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Keyframes</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatibel)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (makkelijk te herstellen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variabel (bespaart ruimte)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Geavanceerde instellingen verbergen  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU-codering</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Automatische codering</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU-codering</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Hoge-prestatiemodus</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Geschikt voor kantoor en cursussen</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Geschikt voor games</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · keyframe elke %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>Het snelste scherm ververst op ongeveer %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Geen werkende H.264-GPU-hardware-encoder gevonden</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS-prestatiecontrole</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Dit apparaat neemt 120 FPS mogelijk niet stabiel op:
+
+• %1
+
+Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijdens de opname blijvend gevolgd.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Overschakelen naar 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS behouden</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Terug naar instellingen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Muiseffecten</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Sneltoetsen</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Opname</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Standaardwaarden herstellen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Instellingen opslaan</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>De opslagmap is ongeldig of kan niet worden gemaakt. Kies een andere.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Elke globale sneltoets mag maar één toetscombinatie bevatten. Stel hem opnieuw in.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>De sneltoets %1 wordt meer dan eens gebruikt. Geef elke actie een eigen combinatie.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Sneltoetsinstellingen</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>De instellingen konden niet worden opgeslagen. Controleer of de huidige gebruiker zijn configuratie mag schrijven.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Vistrelle starten bij aanmelden</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Geminimaliseerd starten in het systeemvak</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Sluitknop</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimaliseren naar het systeemvak</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Programma afsluiten</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Elke keer vragen</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Met ‘Elke keer vragen’ wordt bij het sluiten van het hoofdvenster altijd gevraagd wat er moet gebeuren. Je kunt dit hier later wijzigen.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Uitgebreide diagnoselogboeken inschakelen</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Logboeken blijven op deze computer; werkt na een herstart.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Standaard opslagmap</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Bestandsnamen</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Datum + tijd</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + datum en tijd</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Automatische nummering</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Voorbeeld: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Waarschuwing schijfruimte</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Als de vrije schijfruimte onder</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>komt, waarschuwen</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Opslagmap kiezen</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Muisaanwijzer markeren</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Markeerkleur</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Klikanimatie</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Muisklikken animeren</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Linkerklik</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Rechterklik</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Klik om een kleur te kiezen</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Opname starten / stoppen</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Opname pauzeren / hervatten</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Schermafbeelding (volledig scherm / gebied)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Zwevende werkbalk tonen / verbergen</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Annotatiehulpmiddelen tonen / verbergen</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Wordt opgeslagen met OK en geldt voor de volgende opname.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Opnamevoorinstelling</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Kantoor</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Cursus</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automatisch (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constant (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Veelgebruikte instellingen</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Videoformaat</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framesnelheid</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kwaliteit</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Hardwareversnelling</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Geavanceerde instellingen ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Framesnelheidsmodus</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Keyframe-interval</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Geavanceerde instellingen verbergen ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -589,6 +1204,33 @@ Herstelbaar bewerkt bestand: %1</translation>
     <message>
         <source>请输入水印文字。</source>
         <translation>Voer de watermerktekst in.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle sluiten</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Wat moet er gebeuren als je het venster sluit?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimaliseren naar het systeemvak</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle afsluiten</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Mijn keuze onthouden en niet meer vragen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Visite este link manualmente:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Ativar gravação de tela</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Ativar acesso ao microfone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>O Vistrelle precisa de permissão para gravar sua tela.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>O Vistrelle precisa de permissão para gravar sua voz.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Gravação de tela e áudio do sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Permitir que estes apps gravem sua tela.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Permitir que estes apps usem seu microfone.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>Ilustração dos Ajustes do Sistema do macOS</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Três passos rápidos</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Abra os ajustes de gravação de tela.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Abra os ajustes do microfone.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Ative o Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Feche e reabra o Vistrelle e então grave.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Volte e comece a gravar.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Reinicie o Vistrelle depois de alterar este ajuste.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Você também pode desligar o microfone e gravar sem voz.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Agora não</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Abrir ajustes ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Abra Ajustes do Sistema &gt; Privacidade e Segurança &gt; Gravação de tela e áudio do sistema e permita o Vistrelle.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Abra Ajustes do Sistema &gt; Privacidade e Segurança &gt; Microfone e permita o Vistrelle.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Arquivo processado recuperável: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Desempenho de gravação</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Desempenho de gravação</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Escolha um uso e os ajustes acompanham</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Escritório
+Documentos, reuniões</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Curso
+Texto nítido</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Jogos
+Fluidez primeiro</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Alta qualidade
+Detalhes primeiro</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Ajustes avançados  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo da taxa de quadros</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Codificador</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Quadros-chave</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (recomendado)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (compatível)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (fácil de recuperar)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Variável (economiza espaço)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 s (recomendado)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Ocultar ajustes avançados  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>Codificação por CPU</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Codificação automática</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>Codificação por GPU</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Modo de alto desempenho</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Ideal para escritório e cursos</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Ideal para jogos</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · quadro-chave a cada %3 s</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variável</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Constante</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>A tela mais rápida atualiza a cerca de %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Nenhum codificador de hardware GPU H.264 funcional foi encontrado</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>Verificação de desempenho a 120 FPS</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Este dispositivo pode não gravar 120 FPS de forma estável:
+
+• %1
+
+Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado durante a gravação.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>Mudar para 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>Manter 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Voltar aos ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvamento</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Efeitos do mouse</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Salvar configurações</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>A pasta de salvamento é inválida ou não pode ser criada. Escolha outra.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Cada atalho global só pode ter uma combinação. Defina-o novamente.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>O atalho %1 está sendo usado mais de uma vez. Defina uma combinação diferente para cada ação.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Configurações de atalhos</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Não foi possível salvar as configurações. Verifique se o usuário atual pode gravar sua configuração.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Iniciar o Vistrelle ao entrar</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Iniciar minimizado na bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Botão fechar</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Minimizar para a bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Sair do programa</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Perguntar sempre</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>Com “Perguntar sempre”, fechar a janela principal sempre pergunta o que fazer. Você pode mudar isso aqui depois.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Ativar registro de diagnóstico detalhado</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Os registros ficam neste computador; vale após reiniciar.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Pasta padrão de salvamento</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Nomes de arquivo</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Data + hora</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + data e hora</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Numeração automática</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Exemplo: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Aviso de espaço em disco</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Quando o espaço livre ficar abaixo de</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>avisar-me</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Escolher pasta de salvamento</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Destacar o ponteiro do mouse</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Cor de destaque</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Animação de cliques</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Animar cliques do mouse</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher cor</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Clique para escolher uma cor</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Iniciar / parar gravação</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Pausar / retomar gravação</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Captura de tela (inteira / área)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Mostrar / ocultar a barra flutuante</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Mostrar / ocultar as ferramentas de anotação</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Salvo ao clicar em OK; vale para a próxima gravação.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Predefinição de gravação</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Escritório</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (recomendado)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Automático (recomendado)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Constante (recomendado)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variável</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Ajustes comuns</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Formato de vídeo</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Aceleração de hardware</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Ajustes avançados ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Modo da taxa de quadros</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Intervalo de quadros-chave</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Ocultar ajustes avançados ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -584,11 +1199,38 @@ Arquivo processado recuperável: %1</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Digite o texto da marca d&apos;água.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Fechar o Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>O que fazer ao fechar a janela?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Minimizar para a bandeja</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Sair do Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Lembrar minha escolha e não perguntar de novo</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

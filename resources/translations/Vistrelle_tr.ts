@@ -284,6 +284,97 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>Ekran Kaydını Etkinleştir</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>Mikrofon Erişimini Etkinleştir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle ekranınızı kaydetmek için izne ihtiyaç duyar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle sesinizi kaydetmek için izne ihtiyaç duyar.</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>Ekran ve Sistem Sesi Kaydı</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>Bu uygulamaların ekranınızı kaydetmesine izin verin.</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>Bu uygulamaların mikrofonunuzu kullanmasına izin verin.</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS Sistem Ayarları çizimi</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>Üç hızlı adım</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>Ekran Kaydı ayarlarını açın.</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>Mikrofon ayarlarını açın.</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>Vistrelle&apos;i açın.</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>Vistrelle&apos;i kapatıp yeniden açın, ardından kaydedin.</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>Geri dönün ve kayda başlayın.</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>Bu ayarı değiştirdikten sonra Vistrelle&apos;i yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>Mikrofonu kapatıp sessiz de kaydedebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Şimdi değil</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>Ayarları Aç ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Ekran ve Sistem Sesi Kaydı&apos;nı açın ve Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Mikrofon&apos;u açın ve Vistrelle&apos;e izin verin.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>Kayıt Performansı Ayarları</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>Kayıt Performansı</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>Bir kullanım seçin, ayarlar ona uysun</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Hazır ayarlar</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>Ofis
+Belgeler, toplantılar</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>Ders
+Net metin</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>Oyun
+Akıcılık öncelikli</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>Yüksek kalite
+Ayrıntı öncelikli</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>Gelişmiş ayarlar  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kare hızı</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Biçim</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Kare hızı modu</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>Kodlayıcı</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>Anahtar kareler</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS (önerilen)</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (önerilen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Otomatik (önerilen)</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU (H.264)</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA (NVENC)</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel (Quick Sync)</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD (AMF)</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4 (uyumlu)</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV (kolay kurtarılır)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Sabit (önerilen)</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>Değişken (yer tasarrufu)</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 sn</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 sn (önerilen)</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 sn</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>Gelişmiş ayarları gizle  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU kodlama</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>Otomatik kodlama</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU kodlama</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>Yüksek performans modu</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>Ofis ve dersler için uygun</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>Oyunlar için uygun</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · %3 sn’de bir anahtar kare</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Değişken</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>Sabit</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>En hızlı ekranın yenileme hızı yaklaşık %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>Çalışan bir H.264 GPU donanım kodlayıcısı bulunamadı</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS Performans Denetimi</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>Bu cihaz 120 FPS’yi kararlı kaydedemeyebilir:
+
+• %1
+
+60 FPS’ye geçmeniz önerilir. Kayıt sırasında gerçek performans izlenmeye devam eder.</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>60 FPS’ye geç</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>120 FPS’de kal</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>Ayarlara dön</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydetme</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>Fare efektleri</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Kısayollar</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>Kayıt</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Varsayılanları geri yükle</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Ayarları Kaydet</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>Kayıt klasörü geçersiz veya oluşturulamıyor. Lütfen başka bir klasör seçin.</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>Her genel kısayol yalnızca bir tuş birleşimi içerebilir. Lütfen yeniden ayarlayın.</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>%1 kısayolu birden fazla kez kullanılıyor. Lütfen her işleve ayrı bir birleşim verin.</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Kısayol Ayarları</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>Ayarlar kaydedilemedi. Lütfen geçerli kullanıcının yapılandırma yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>Oturum açıldığında Vistrelle’i başlat</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>Sistem tepsisine küçültülmüş başlat</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>Kapat düğmesi</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>Sistem tepsisine küçült</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Programdan çık</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>Her seferinde sor</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>“Her seferinde sor” seçildiğinde ana pencereyi kapatırken her zaman ne yapılacağı sorulur. Bunu daha sonra buradan değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Tanılama</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>Ayrıntılı tanılama günlüğünü etkinleştir</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>Günlükler bu bilgisayarda kalır; yeniden başlatınca etkin olur.</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>Varsayılan kayıt klasörü</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Gözat…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>Dosya adlandırma</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>Tarih + saat</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + tarih ve saat</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>Otomatik numara</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>Örnek: 2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>Disk alanı uyarısı</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>Boş disk alanı şunun altına düştüğünde</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>uyar</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>Kayıt Klasörünü Seç</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>Fare imlecini vurgula</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>Vurgu rengi</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>Tıklama animasyonu</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>Fare tıklamalarını canlandır</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>Sol tık</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>Sağ tık</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk Seç</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>Renk seçmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>Kaydı başlat / durdur</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>Kaydı duraklat / sürdür</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>Ekran görüntüsü (tam ekran / alan)</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>Kayan araç çubuğunu göster / gizle</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>Açıklama araçlarını göster / gizle</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>Tamam’a basınca kaydedilir; sonraki kayda uygulanır.</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>Kayıt hazır ayarı</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>Ofis</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>Ders</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>HD (önerilen)</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>Ultra HD</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>Otomatik (önerilen)</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>Sabit (önerilen)</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Değişken</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>Sık kullanılan ayarlar</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>Video biçimi</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kare hızı</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>Donanım hızlandırma</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>Gelişmiş ayarlar ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>Kare hızı modu</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>Anahtar kare aralığı</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>Gelişmiş ayarları gizle ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -584,11 +1199,38 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Lütfen filigran metnini girin.</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>Vistrelle’i Kapat</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>Pencere kapatılınca ne yapılsın?</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>Tepsiye küçült</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>Vistrelle’den çık</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>Seçimimi hatırla, bir daha sorma</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
     </message>
 </context>
 </TS>

@@ -284,6 +284,97 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>Enable Screen Recording</source>
+        <translation>開啟螢幕錄製權限</translation>
+    </message>
+    <message>
+        <source>Enable Microphone Access</source>
+        <translation>開啟麥克風權限</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your screen.</source>
+        <translation>Vistrelle 需要取得權限才能錄製你的螢幕。</translation>
+    </message>
+    <message>
+        <source>Vistrelle needs permission before it can record your voice.</source>
+        <translation>Vistrelle 需要取得權限才能錄製你的聲音。</translation>
+    </message>
+    <message>
+        <source>Screen &amp; System Audio Recording</source>
+        <translation>螢幕與系統錄音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Allow these apps to record your screen.</source>
+        <translation>允許這些應用程式錄製你的螢幕。</translation>
+    </message>
+    <message>
+        <source>Allow these apps to use your microphone.</source>
+        <translation>允許這些應用程式使用你的麥克風。</translation>
+    </message>
+    <message>
+        <source>Illustration of macOS System Settings</source>
+        <translation>macOS 系統設定示意圖</translation>
+    </message>
+    <message>
+        <source>Three quick steps</source>
+        <translation>三個簡單步驟</translation>
+    </message>
+    <message>
+        <source>Open Screen Recording settings.</source>
+        <translation>開啟「螢幕錄製」設定。</translation>
+    </message>
+    <message>
+        <source>Open Microphone settings.</source>
+        <translation>開啟「麥克風」設定。</translation>
+    </message>
+    <message>
+        <source>Turn on Vistrelle.</source>
+        <translation>開啟 Vistrelle 的開關。</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Vistrelle, then record.</source>
+        <translation>結束並重新開啟 Vistrelle，然後開始錄製。</translation>
+    </message>
+    <message>
+        <source>Return and start recording.</source>
+        <translation>返回並開始錄製。</translation>
+    </message>
+    <message>
+        <source>Restart Vistrelle after changing this setting.</source>
+        <translation>變更此設定後請重新啟動 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>You can also turn off Microphone and record without voice.</source>
+        <translation>你也可以關閉麥克風，錄製不含人聲的內容。</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>以後再說</translation>
+    </message>
+    <message>
+        <source>Open Settings ↗</source>
+        <translation>開啟設定 ↗</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
+        <translation>請開啟 系統設定 &gt; 隱私權與安全性 &gt; 螢幕與系統錄音，並允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
+        <translation>請開啟 系統設定 &gt; 隱私權與安全性 &gt; 麥克風，並允許 Vistrelle。</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -503,6 +594,530 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>RecordingSettingsDialog</name>
+    <message>
+        <source>录制性能设置</source>
+        <translation>錄製效能設定</translation>
+    </message>
+    <message>
+        <source>录制性能</source>
+        <translation>錄製效能</translation>
+    </message>
+    <message>
+        <source>选择用途，自动匹配参数</source>
+        <translation>選擇用途，自動配對參數</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>办公
+文档、会议</source>
+        <translation>辦公
+文件、會議</translation>
+    </message>
+    <message>
+        <source>课程
+文字清晰</source>
+        <translation>課程
+文字清晰</translation>
+    </message>
+    <message>
+        <source>游戏
+流畅优先</source>
+        <translation>遊戲
+流暢優先</translation>
+    </message>
+    <message>
+        <source>高画质
+细节优先</source>
+        <translation>高畫質
+細節優先</translation>
+    </message>
+    <message>
+        <source>高级设置  ▾</source>
+        <translation>進階設定  ▾</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>影格率</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>影格率類型</translation>
+    </message>
+    <message>
+        <source>编码器</source>
+        <translation>編碼器</translation>
+    </message>
+    <message>
+        <source>关键帧</source>
+        <translation>關鍵影格</translation>
+    </message>
+    <message>
+        <source>30 FPS（推荐）</source>
+        <translation>30 FPS（建議）</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>高畫質（建議）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高畫質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（建議）</translation>
+    </message>
+    <message>
+        <source>CPU（H.264）</source>
+        <translation>CPU（H.264）</translation>
+    </message>
+    <message>
+        <source>NVIDIA（NVENC）</source>
+        <translation>NVIDIA（NVENC）</translation>
+    </message>
+    <message>
+        <source>Intel（Quick Sync）</source>
+        <translation>Intel（Quick Sync）</translation>
+    </message>
+    <message>
+        <source>AMD（AMF）</source>
+        <translation>AMD（AMF）</translation>
+    </message>
+    <message>
+        <source>MP4（兼容）</source>
+        <translation>MP4（相容）</translation>
+    </message>
+    <message>
+        <source>MKV（易恢复）</source>
+        <translation>MKV（易於復原）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（建議）</translation>
+    </message>
+    <message>
+        <source>可变（省空间）</source>
+        <translation>可變（節省空間）</translation>
+    </message>
+    <message>
+        <source>1 秒</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>2 秒（推荐）</source>
+        <translation>2 秒（建議）</translation>
+    </message>
+    <message>
+        <source>5 秒</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>收起高级设置  ▴</source>
+        <translation>收合進階設定  ▴</translation>
+    </message>
+    <message>
+        <source>高清</source>
+        <translation>高畫質</translation>
+    </message>
+    <message>
+        <source>CPU 编码</source>
+        <translation>CPU 編碼</translation>
+    </message>
+    <message>
+        <source>自动编码</source>
+        <translation>自動編碼</translation>
+    </message>
+    <message>
+        <source>GPU 编码</source>
+        <translation>GPU 編碼</translation>
+    </message>
+    <message>
+        <source>高性能模式</source>
+        <translation>高效能模式</translation>
+    </message>
+    <message>
+        <source>适合办公与课程</source>
+        <translation>適合辦公與課程</translation>
+    </message>
+    <message>
+        <source>适合游戏</source>
+        <translation>適合遊戲</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · 关键帧 %3 秒</source>
+        <translation>%1 · %2 · 關鍵影格 %3 秒</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可變</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>%1 FPS · %2 · %3
+%4 · %5</source>
+        <translation>%1 FPS · %2 · %3
+%4 · %5</translation>
+    </message>
+    <message>
+        <source>当前显示器最高刷新率约为 %1 Hz</source>
+        <translation>目前顯示器最高更新率約為 %1 Hz</translation>
+    </message>
+    <message>
+        <source>没有检测到可用的 H.264 GPU 硬件编码器</source>
+        <translation>沒有偵測到可用的 H.264 GPU 硬體編碼器</translation>
+    </message>
+    <message>
+        <source>120 FPS 性能检查</source>
+        <translation>120 FPS 效能檢查</translation>
+    </message>
+    <message>
+        <source>当前设备可能无法稳定录制 120 FPS：
+
+• %1
+
+建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
+        <translation>目前裝置可能無法穩定錄製 120 FPS：
+
+• %1
+
+建議自動調整為 60 FPS。錄製期間仍會持續監測實際效能。</translation>
+    </message>
+    <message>
+        <source>自动改为 60 FPS</source>
+        <translation>自動改為 60 FPS</translation>
+    </message>
+    <message>
+        <source>仍然使用 120 FPS</source>
+        <translation>仍然使用 120 FPS</translation>
+    </message>
+    <message>
+        <source>返回设置</source>
+        <translation>返回設定</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>鼠标效果</source>
+        <translation>滑鼠效果</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>录制</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>還原預設設定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>儲存設定</translation>
+    </message>
+    <message>
+        <source>保存目录无效或无法创建，请重新选择。</source>
+        <translation>儲存資料夾無效或無法建立，請重新選擇。</translation>
+    </message>
+    <message>
+        <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
+        <translation>每個全域快速鍵只能包含一個組合，請重新設定。</translation>
+    </message>
+    <message>
+        <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
+        <translation>快速鍵 %1 被重複使用，請為每個功能設定不同組合。</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>快速鍵設定</translation>
+    </message>
+    <message>
+        <source>设置写入失败，请检查当前用户的配置权限。</source>
+        <translation>設定寫入失敗，請檢查目前使用者的設定權限。</translation>
+    </message>
+    <message>
+        <source>开机时自动启动 Vistrelle</source>
+        <translation>開機時自動啟動 Vistrelle</translation>
+    </message>
+    <message>
+        <source>启动后最小化到系统托盘</source>
+        <translation>啟動後最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>关闭按钮</source>
+        <translation>關閉按鈕</translation>
+    </message>
+    <message>
+        <source>最小化到系统托盘</source>
+        <translation>最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>結束程式</translation>
+    </message>
+    <message>
+        <source>每次询问我</source>
+        <translation>每次詢問我</translation>
+    </message>
+    <message>
+        <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
+        <translation>選擇「每次詢問我」時，每次關閉主視窗都會跳出選擇視窗。之後仍可在這裡修改。</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>診斷</translation>
+    </message>
+    <message>
+        <source>启用详细诊断日志</source>
+        <translation>啟用詳細診斷記錄</translation>
+    </message>
+    <message>
+        <source>日志保存在本机；重启后生效。</source>
+        <translation>記錄保存在本機；重新啟動後生效。</translation>
+    </message>
+    <message>
+        <source>默认保存目录</source>
+        <translation>預設儲存資料夾</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>文件命名规则</source>
+        <translation>檔案命名規則</translation>
+    </message>
+    <message>
+        <source>日期 + 时间</source>
+        <translation>日期 + 時間</translation>
+    </message>
+    <message>
+        <source>Vistrelle + 日期时间</source>
+        <translation>Vistrelle + 日期時間</translation>
+    </message>
+    <message>
+        <source>自动编号</source>
+        <translation>自動編號</translation>
+    </message>
+    <message>
+        <source>示例：2026-09-04_143022.mp4</source>
+        <translation>範例：2026-09-04_143022.mp4</translation>
+    </message>
+    <message>
+        <source>磁盘空间提醒</source>
+        <translation>磁碟空間提醒</translation>
+    </message>
+    <message>
+        <source>当磁盘剩余空间少于</source>
+        <translation>當磁碟剩餘空間少於</translation>
+    </message>
+    <message>
+        <source>时提醒我</source>
+        <translation>時提醒我</translation>
+    </message>
+    <message>
+        <source>选择保存目录</source>
+        <translation>選擇儲存資料夾</translation>
+    </message>
+    <message>
+        <source>显示鼠标高亮</source>
+        <translation>顯示滑鼠醒目提示</translation>
+    </message>
+    <message>
+        <source>高亮颜色</source>
+        <translation>醒目提示顏色</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>透明度</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>点击动画</source>
+        <translation>點擊動畫</translation>
+    </message>
+    <message>
+        <source>显示鼠标点击动画</source>
+        <translation>顯示滑鼠點擊動畫</translation>
+    </message>
+    <message>
+        <source>左键点击</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>右键点击</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>点击选择颜色</source>
+        <translation>點擊選擇顏色</translation>
+    </message>
+    <message>
+        <source>开始 / 停止录制</source>
+        <translation>開始 / 停止錄製</translation>
+    </message>
+    <message>
+        <source>暂停 / 继续录制</source>
+        <translation>暫停 / 繼續錄製</translation>
+    </message>
+    <message>
+        <source>截图（全屏 / 区域）</source>
+        <translation>截圖（全螢幕 / 區域）</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏悬浮工具栏</source>
+        <translation>顯示 / 隱藏浮動工具列</translation>
+    </message>
+    <message>
+        <source>显示 / 隐藏注释工具栏</source>
+        <translation>顯示 / 隱藏註解工具列</translation>
+    </message>
+    <message>
+        <source>点击确定后保存，应用于下一次录制。</source>
+        <translation>按下確定後儲存，套用於下一次錄製。</translation>
+    </message>
+    <message>
+        <source>录制预设</source>
+        <translation>錄製預設</translation>
+    </message>
+    <message>
+        <source>办公</source>
+        <translation>辦公</translation>
+    </message>
+    <message>
+        <source>课程</source>
+        <translation>課程</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>高清（推荐）</source>
+        <translation>高畫質（建議）</translation>
+    </message>
+    <message>
+        <source>超清</source>
+        <translation>超高畫質</translation>
+    </message>
+    <message>
+        <source>自动（推荐）</source>
+        <translation>自動（建議）</translation>
+    </message>
+    <message>
+        <source>恒定（推荐）</source>
+        <translation>固定（建議）</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>可變</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>常用设置</source>
+        <translation>常用設定</translation>
+    </message>
+    <message>
+        <source>视频格式</source>
+        <translation>影片格式</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>影格率</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>硬件加速</source>
+        <translation>硬體加速</translation>
+    </message>
+    <message>
+        <source>高级设置 ▾</source>
+        <translation>進階設定 ▾</translation>
+    </message>
+    <message>
+        <source>帧率类型</source>
+        <translation>影格率類型</translation>
+    </message>
+    <message>
+        <source>关键帧间隔</source>
+        <translation>關鍵影格間隔</translation>
+    </message>
+    <message>
+        <source>收起高级设置 ▴</source>
+        <translation>收合進階設定 ▴</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -540,7 +1155,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>拖动滑块调整水印的可见程度</source>
@@ -589,6 +1204,33 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>請輸入浮水印文字。</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CloseBehaviorDialog</name>
+    <message>
+        <source>关闭 Vistrelle</source>
+        <translation>關閉 Vistrelle</translation>
+    </message>
+    <message>
+        <source>关闭窗口后要做什么？</source>
+        <translation>關閉視窗後要做什麼？</translation>
+    </message>
+    <message>
+        <source>最小化到托盘</source>
+        <translation>最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>退出 Vistrelle</source>
+        <translation>結束 Vistrelle</translation>
+    </message>
+    <message>
+        <source>记住我的选择，下次不再询问</source>
+        <translation>記住我的選擇，下次不再詢問</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
     </message>
 </context>
 </TS>
