@@ -71,9 +71,9 @@ QRadioButton { min-height: 30px; color: #edf3fc; font-size: 13px; font-weight: 4
     padding: 2px 0; }
 QRadioButton:hover, QRadioButton:checked { color: #ffffff; }
 QPushButton#CloseBehaviorClose { background: transparent; border: none; border-radius: 8px;
-    color: #cfdaea; font-size: 20px; font-weight: 200; }
+    color: #cfdaea; font-size: 20px; font-weight: 200; padding: 0; }
 QPushButton#CloseBehaviorClose:hover { background: rgba(255,255,255,28); color: white; }
-QPushButton#CloseBehaviorOk { min-width: 84px; min-height: 34px; max-height: 34px;
+QPushButton#CloseBehaviorOk { min-width: 84px; min-height: 34px; max-height: 34px; padding: 0 14px;
     border: 1px solid #4f91ff; border-radius: 7px; color: white; font-size: 13px; font-weight: 600;
     background: #2878f5; }
 QPushButton#CloseBehaviorOk:hover { background: #3b88ff; }

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 MicrophonePermissionDialog::Services &serviceOverrides()
@@ -78,7 +80,7 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     close->setAccessibleName(QDialog::tr("Close"));
     close->setFixedSize(28, 28);
     close->setStyleSheet(QStringLiteral(
-        "QPushButton{background:transparent;color:#a9bdd5;border:0;font-size:24px;}"
+        "QPushButton{background:transparent;color:#a9bdd5;border:0;font-size:24px;padding:0;min-height:28px;}"
         "QPushButton:hover{color:white;}"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     headRow->addWidget(close);
@@ -104,6 +106,7 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     illustrationLayout->addWidget(styledLabel(screen ? QDialog::tr("Screen & System Audio Recording")
                                                      : QDialog::tr("Microphone"),
                                               "color:#2b3544;font-size:16px;font-weight:700;", illustration));
+    illustrationLayout->itemAt(0)->widget()->setProperty("wordWrap", true);
     illustrationLayout->addSpacing(10);
     illustrationLayout->addWidget(styledLabel(screen ? QDialog::tr("Allow these apps to record your screen.")
                                                      : QDialog::tr("Allow these apps to use your microphone."),
@@ -156,7 +159,7 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(8);
         QLabel *badge = styledLabel(QString::number(i + 1),
-                                    "background:#254d7d;color:white;border-radius:15px;font-size:15px;font-weight:700;",
+                                    "background:#254d7d;color:white;border-radius:13px;font-size:15px;font-weight:700;",
                                     surface);
         badge->setFixedSize(27, 27);
         badge->setAlignment(Qt::AlignCenter);
@@ -186,7 +189,7 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     auto *notNow = new QPushButton(QDialog::tr("Not now"), surface);
     notNow->setFixedSize(92, 32);
     notNow->setStyleSheet(QStringLiteral(
-        "QPushButton{background:#172a43;color:#d9e7f8;border:1px solid #4a6788;border-radius:8px;}"
+        "QPushButton{background:#172a43;color:#d9e7f8;border:1px solid #4a6788;border-radius:8px;padding:0;min-height:30px;}"
         "QPushButton:hover{background:#234262;}"));
     connect(notNow, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(notNow);
@@ -197,12 +200,16 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
         open->setFixedSize(144, 32);
         open->setDefault(true);
         open->setStyleSheet(QStringLiteral(
-            "QPushButton{background:#2478ef;color:white;border:0;border-radius:8px;font-weight:700;}"
+            "QPushButton{background:#2478ef;color:white;border:0;border-radius:8px;font-weight:700;padding:0;min-height:32px;}"
             "QPushButton:hover{background:#398dff;}"));
         connect(open, &QPushButton::clicked, this, [this, screen] { openSettings(screen); });
         footer->addWidget(open);
     }
     layout->addLayout(footer);
+
+    // The fonts here run taller than the ones the size was drawn for: grow rather than
+    // squeeze the buttons.
+    setFixedSize(680, std::max(370, outer->totalMinimumSize().height()));
 }
 
 void MicrophonePermissionDialog::openSettings(bool screenRecording)

@@ -120,7 +120,7 @@ QPushButton#Nav { min-height: 50px; max-height: 50px; text-align: left; padding-
 QPushButton#Nav:hover { background: #122b45; }
 QPushButton#Nav:checked { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #2680ff, stop:1 #1455e9);
     color: white; font-weight: 600; }
-QPushButton#Primary { min-width: 92px; min-height: 36px; max-height: 36px; border-radius: 6px; border: none;
+QPushButton#Primary { min-width: 92px; min-height: 36px; max-height: 36px; padding: 0 18px; border-radius: 6px; border: none;
     background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #3182ff, stop:1 #0961ef);
     color: white; font-weight: 600; }
 QPushButton#Primary:hover { background: #3d89ff; }
@@ -536,6 +536,7 @@ QWidget *SettingsDialog::buildGeneralPage()
     const QString closeTexts[3] = {tr("最小化到系统托盘"), tr("退出程序"), tr("每次询问我")};
     for (int id = 0; id < 3; ++id) {
         auto *radio = new QRadioButton(closeTexts[id], page);
+        radio->setObjectName(QStringLiteral("CloseBehavior%1").arg(id));
         m_closeBehaviorGroup->addButton(radio, id);
         layout->addWidget(radio);
     }
@@ -561,6 +562,7 @@ QWidget *SettingsDialog::buildSavePage()
     layout->addWidget(makeLabel(tr("默认保存目录"), "Section"));
     auto *folderRow = new QHBoxLayout;
     m_folderEdit = new QLineEdit(page);
+    m_folderEdit->setObjectName(QStringLiteral("SaveFolder"));
     auto *browse = new QPushButton(tr("浏览…"), page);
     browse->setObjectName(QStringLiteral("Browse"));
     folderRow->addWidget(m_folderEdit, 1);
@@ -568,6 +570,7 @@ QWidget *SettingsDialog::buildSavePage()
     layout->addLayout(folderRow);
     layout->addWidget(makeLabel(tr("文件命名规则"), "Section"));
     m_namingCombo = new QComboBox(page);
+    m_namingCombo->setObjectName(QStringLiteral("SaveNaming"));
     m_namingCombo->addItem(tr("日期 + 时间"), QStringLiteral("datetime"));
     m_namingCombo->addItem(tr("Vistrelle + 日期时间"), QStringLiteral("vistrelle_datetime"));
     m_namingCombo->addItem(tr("自动编号"), QStringLiteral("sequence"));
@@ -613,7 +616,7 @@ QWidget *SettingsDialog::buildMousePage()
         swatch->setCursor(Qt::PointingHandCursor);
         swatch->setProperty("color", QString::fromLatin1(color));
         swatch->setStyleSheet(QStringLiteral("QPushButton{background:%1;border:2px solid transparent;"
-                                             "border-radius:12px;}QPushButton:checked{border:3px solid white;}")
+                                             "border-radius:12px;padding:0;min-height:20px;}QPushButton:checked{border:3px solid white;}")
                                   .arg(QString::fromLatin1(color)));
         connect(swatch, &QPushButton::clicked, this, [this, swatch] {
             m_highlightColor = QColor(swatch->property("color").toString());
@@ -625,11 +628,12 @@ QWidget *SettingsDialog::buildMousePage()
     colorRow->addStretch();
     layout->addLayout(colorRow);
 
-    auto addSliderRow = [&](const QString &caption, int minimum, int maximum, QSlider *&slider,
+    auto addSliderRow = [&](const QString &name, const QString &caption, int minimum, int maximum, QSlider *&slider,
                             QLabel *&readOut, const QString &suffix) {
         auto *row = new QHBoxLayout;
         row->addWidget(makeLabel(caption));
         slider = new QSlider(Qt::Horizontal, page);
+        slider->setObjectName(name);
         slider->setRange(minimum, maximum);
         row->addWidget(slider, 1);
         readOut = makeLabel(QString::number(slider->value()) + suffix);
@@ -640,8 +644,8 @@ QWidget *SettingsDialog::buildMousePage()
         connect(slider, &QSlider::valueChanged, label,
                 [label, suffix](int value) { label->setText(QString::number(value) + suffix); });
     };
-    addSliderRow(tr("大小"), 20, 120, m_sizeSlider, m_sizeValue, QStringLiteral(" px"));
-    addSliderRow(tr("透明度"), 10, 100, m_opacitySlider, m_opacityValue, QStringLiteral("%"));
+    addSliderRow(QStringLiteral("MouseSize"), tr("大小"), 20, 120, m_sizeSlider, m_sizeValue, QStringLiteral(" px"));
+    addSliderRow(QStringLiteral("MouseOpacity"), tr("透明度"), 10, 100, m_opacitySlider, m_opacityValue, QStringLiteral("%"));
 
     layout->addWidget(makeLine());
     layout->addWidget(makeLabel(tr("点击动画"), "Section"));
@@ -716,6 +720,7 @@ QWidget *SettingsDialog::buildHotkeysPage()
         QLabel *label = makeLabel(caption);
         label->setFixedWidth(200);
         auto *editor = new QKeySequenceEdit(page);
+        editor->setObjectName(QStringLiteral("Hotkey%1").arg(m_hotkeyEdits.size()));
         editor->setClearButtonEnabled(true);
         row->addWidget(label);
         row->addWidget(editor, 1);

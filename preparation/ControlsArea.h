@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/CameraSettings.h"
 #include "preparation/CaptureMode.h"
 
 #include <QByteArray>
@@ -22,7 +23,6 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class RegionOverlay;
-struct CameraSettings;
 
 // The recording-controls panel. It holds every per-recording choice the main
 // window hands to the recorder when a recording begins: capture mode, region and
@@ -84,8 +84,21 @@ public:
     void showSystemDeviceMenu(QWidget *anchor);
     void showMicrophoneDeviceMenu(QWidget *anchor);
 
-    // Webcam settings; filled in by the webcam part of this class.
-    void showWebcamSettings() {}
+    // Webcam settings and the webcam choice (ControlsAreaWebcam.cpp).
+    // Opens the webcam settings as the webcam card's settings button does.
+    void showWebcamSettings();
+    // The chosen camera's name and id; without a choice the first camera's; empty
+    // without a camera.
+    QString webcamDeviceName() const;
+    QString webcamDeviceId() const;
+    int webcamResolution() const { return m_cameraSettings.resolution; }
+    int webcamFps() const { return m_cameraSettings.fps; }
+    int webcamShape() const { return m_cameraSettings.shape; }
+    int webcamPosition() const { return m_cameraSettings.position; }
+    int webcamSize() const { return m_cameraSettings.size; }
+    bool webcamMirrored() const { return m_cameraSettings.mirrored; }
+    // Stops the settings dialog's camera preview so that a recording can open the camera.
+    void prepareCameraForRecording();
 
     // Object names of the panel's parts, for whoever drives it from outside.
     static constexpr const char *RecButtonName = "RecButton";
@@ -144,10 +157,12 @@ private:
     // ---- Webcam seams, filled by the webcam part of this class (its own source file) ----
     // Runs in the webcam toggle's handler before the card switches on; false keeps
     // the card off for now.
-    bool webcamPermissionStep() { return true; }
+    bool webcamPermissionStep();
     // The application became active or inactive (the user may come back from
     // granting the camera permission).
-    void onApplicationStateChanged(Qt::ApplicationState) {}
+    void onApplicationStateChanged(Qt::ApplicationState state);
+    void openWebcamSettingsDialog();
+    void showCameraPermissionBox();
 
     // Capture mode page 0: screen and region.
     QPushButton *m_fullScreenTile = nullptr;
@@ -187,7 +202,7 @@ private:
     QPointer<RegionOverlay> m_regionOverlay; // top level, made on first use
     bool m_overlaySuspended = false;
 
-    CameraSettings *m_cameraSettings = nullptr; // webcam choice, kept in memory only
+    CameraSettings m_cameraSettings; // webcam choice, kept in memory only
     CameraSettingsDialog *m_cameraDialog = nullptr;
 
     QAudioSource *m_microphoneSource = nullptr;

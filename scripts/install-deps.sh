@@ -12,7 +12,7 @@ PACKAGES=(
   libxcb-xfixes0-dev libxcb-randr0-dev libxext-dev libxfixes-dev libpulse-dev
   # run
   ffmpeg qt6-qpa-plugins libqt6multimedia6 libqt6svg6 qt6-image-formats-plugins
-  fonts-noto-cjk
+  fonts-noto-cjk fonts-noto-color-emoji
   # tests and benchmarks
   pulseaudio pulseaudio-utils xvfb xauth xcompmgr openbox trayer xdotool x11-utils sox
   python3

@@ -1,15 +1,27 @@
 #include "platform/mac/MacCameraPermission.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QtGlobal>
 
+#include <utility>
+
 namespace {
 
 QMutex overrideMutex;
 std::optional<MacCameraPermissionOverride> answerOverride;
+QList<std::function<void()>> heldAnswers; // guarded by overrideMutex
+
+// The system remembers the user's answer: later status queries report it.
+void settleOverride(bool granted)
+{
+    QMutexLocker lock(&overrideMutex);
+    if (answerOverride && answerOverride->status == 2)
+        answerOverride->status = granted ? 0 : 1;
+}
 
 MacCameraPermissionOverride currentAnswers()
 {
@@ -44,11 +56,30 @@ void requestMacCameraPermission(std::function<void(bool)> callback)
         granted = false;
         break;
     }
+    std::function<void()> answer = [callback = std::move(callback), granted]() {
+        settleOverride(granted);
+        callback(granted);
+    };
+    if (answers.holdAnswers) {
+        QMutexLocker lock(&overrideMutex);
+        heldAnswers.append(std::move(answer));
+        return;
+    }
     // The answer always arrives later on the GUI thread, like the system's own
     // completion handler posted back to the application object.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [callback = std::move(callback), granted]() { callback(granted); },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(answer), Qt::QueuedConnection);
+}
+
+int releaseMacCameraPermissionAnswers()
+{
+    QList<std::function<void()>> answers;
+    {
+        QMutexLocker lock(&overrideMutex);
+        answers = std::exchange(heldAnswers, {});
+    }
+    for (const std::function<void()> &answer : answers)
+        QMetaObject::invokeMethod(QCoreApplication::instance(), answer, Qt::QueuedConnection);
+    return int(answers.size());
 }
 
 void setMacCameraPermissionOverride(std::optional<MacCameraPermissionOverride> answers)

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>إضافة تعليق نصي</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>نص التعليق:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>اسحب بالزر الأيسر للرسم  Ctrl+Z تراجع  Del مسح  Esc خروج</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>السُمك</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>تراجع  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>مسح الكل  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>إنهاء التعليقات</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>اختيار لون التعليق</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>تحديد منطقة / نافذة</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>انقر واسحب لتحديد منطقة</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>تم</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>تسجيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>العودة إلى الرئيسية</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>اختر كاميرا لبدء المعاينة</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>مرآة</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>وضع تأطير الكاميرا</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>صوت النظام</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>الميكروفون</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>لقطة</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>ملء</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا، ثم عد إلى هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>جارٍ طلب الوصول إلى الكاميرا…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>جارٍ تشغيل الكاميرا…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>لم يتم العثور على كاميرا. وصّل كاميرا ثم عد إلى هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>لم تقدّم الكاميرا أي صورة. تحقق من الوصول إلى الكاميرا ومن أن تطبيقًا آخر لا يستخدمها، ثم اختر الكاميرا مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>تعذّر تشغيل الكاميرا. تحقق من الوصول إلى الكاميرا في إعدادات النظام.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>توقفت الكاميرا عن تقديم الإطارات. تم إيقاف التسجيل.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>حفظ لقطة الكاميرا</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>تعذّر حفظ الصورة.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>جارٍ البدء…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>مفتاح</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>انقر على الشبكة لاختيار موضع الكاميرا</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>شبكة موضع الكاميرا</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>إعدادات الكاميرا</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>جارٍ تشغيل الكاميرا…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>معاينة مباشرة</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>يظهر هنا عندما تكون الكاميرا متوقفة · شغّل الكاميرا للمعاينة</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>جهاز الكاميرا</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>جودة الفيديو</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>الشكل</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>مستدير الزوايا</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>أعلى اليسار</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>أعلى الوسط</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>أعلى اليمين</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>يسار الوسط</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>الوسط</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>يمين الوسط</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>أسفل اليسار</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>أسفل الوسط</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>أسفل اليمين</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>صغير</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>كبير</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>عكس الصورة</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>يجعل المعاينة أكثر طبيعية</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>شغّل الكاميرا للمعاينة</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>لم يتم اكتشاف كاميرا</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>لم يتم اكتشاف كاميرا قابلة للاستخدام</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>تعذّر تشغيل الكاميرا. تحقق من أذونات النظام.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>اختيار لعبة</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>اختيار نافذة</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>اختر نافذة لعبة</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>اختر النافذة المراد تسجيلها</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>اختر نافذة</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>معلومات العملية غير متاحة</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>جارٍ تحميل المعاينة…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>لا توجد الآن نافذة يمكن التقاطها. افتح البرنامج الذي تريد تسجيله ثم انقر على تحديث.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>اختر نافذة اللعبة أو التطبيق المراد تسجيلها. لا تصغّر النافذة أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>لا تصغّر النافذة أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>انتهت مهلة المعاينة — تحقق من إذن تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>المعاينة غير متاحة — تحقق من إذن تسجيل الشاشة</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>إيقاف التسجيل</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>بدء/إيقاف</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>إيقاف مؤقت/استئناف</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>جارٍ التسجيل</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>جارٍ التهيئة…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>جارٍ الكتابة…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>إيقاف كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>تشغيل كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>خط</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>قلم تمييز</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>ممحاة</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>تراجع Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>مسح الكل Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>إنهاء وضع التعليقات</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>اختر أداة وارسم على الشاشة؛ اضغط Esc أو «خروج» لإنهاء التعليقات</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>اختر لوناً</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>المتبقي --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>المتبقي %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>فشل التشغيل</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>الملف غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>لا يوجد ملف مفتوح قابل للتشغيل</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1548,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختيار اللون</translation>
+        <translation>اختر لوناً</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1118,6 +1664,286 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>ملء الشاشة  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>الشاشة 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>كاميرا الويب  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>السماعة  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>الميكروفون  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>جدولة</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>ملء الشاشة · الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>منطقة مخصصة</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>نافذة</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>لعبة</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>منطقة مخصصة  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>نافذة  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>لعبة  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>الصوت فقط  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>اختر نافذة قبل التسجيل</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>هل تريد إيقاف هذا التسجيل؟</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>المدة المسجلة</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 فيديو</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 النظام</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 موسيقى</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 ترجمة</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>البحث في التسجيلات...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>فيديو</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>صوت</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>جارٍ تحميل ملفات الوسائط…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 ملفات</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>فشل التشغيل</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>اختر ملف وسائط</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>تشغيل بملء الشاشة (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>تشغيل بملء الشاشة</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>معدل العينات غير معروف</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>أحادي</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>ستيريو</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>إيقاف الوسائط مؤقتًا</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>تشغيل الوسائط</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>لا توجد ملفات وسائط بعد</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>لا توجد ملفات وسائط مطابقة</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>إعادة تسمية الملف</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>نسخ مسار الملف</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>معلومات الملف</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>حذف الصوت</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>حذف الفيديو</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>هل تريد حذف &quot;%1&quot; نهائيًا؟</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>فشل الحذف</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>الملف قيد الاستخدام أو ليس لديك إذن بحذفه.</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1199,11 +2025,46 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختيار اللون</translation>
+        <translation>اختر لوناً</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>يرجى إدخال نص العلامة المائية.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>جارٍ إضافة العلامة المائية</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>جارٍ حفظ التسجيل</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>جارٍ معالجة الفيديو، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>جارٍ معالجة التسجيل، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>جارٍ معالجة %1 من %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>جارٍ الإلغاء…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>جارٍ إلغاء معالجة العلامة المائية بأمان…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Textanmerkung hinzufügen</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Text der Anmerkung:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Mit linker Maustaste zeichnen  Strg+Z Rückgängig  Entf Löschen  Esc Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Rückgängig  Strg+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Alles löschen  Entf</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Anmerkungen beenden</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Anmerkungsfarbe wählen</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Bereich / Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Klicken und ziehen, um einen Bereich auszuwählen</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -45,6 +129,343 @@
     </message>
 </context>
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kameraaufnahme</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Zurück zur Startseite</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Wählen Sie eine Kamera für die Vorschau</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Bildausschnitt der Kamera</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-Stopp</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-Teilen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera und kehren Sie dann zu dieser Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Kamerazugriff wird angefragt…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Kamera wird gestartet…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Keine Kamera gefunden. Schließen Sie eine Kamera an und kehren Sie zu dieser Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Die Kamera hat kein Bild geliefert. Prüfen Sie den Kamerazugriff und ob eine andere App sie verwendet, und wählen Sie die Kamera dann erneut.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Die Kamera konnte nicht starten. Prüfen Sie den Kamerazugriff in den Systemeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Die Kamera liefert keine Bilder mehr. Die Aufnahme wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Kamera-Schnappschuss speichern</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kameraberechtigung</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Startet…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Klicken Sie in das Raster, um die Webcam-Position zu wählen</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Raster der Webcam-Position</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcam-Einstellungen</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Kamera wird gestartet…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live-Vorschau</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Wird hier angezeigt, solange die Kamera aus ist · Kamera einschalten für die Vorschau</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Kameragerät</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Videoqualität</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Abgerundet</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Oben Mitte</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Mitte links</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Mitte rechts</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Unten Mitte</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Bild spiegeln</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Wirkt in der Vorschau natürlicher</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Kamera einschalten für die Vorschau</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Keine Kamera erkannt</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Keine nutzbare Kamera erkannt</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Die Kamera konnte nicht starten. Prüfen Sie die Systemberechtigungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Spiel auswählen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Spielfenster auswählen</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Aufzunehmendes Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Prozessinformationen nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Vorschau wird geladen…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Derzeit kann kein Fenster aufgenommen werden. Öffnen Sie das gewünschte Programm und klicken Sie dann auf Aktualisieren.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Wählen Sie das aufzunehmende Spiel- oder Anwendungsfenster. Minimieren Sie das Fenster während der Aufnahme nicht.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Minimieren Sie das Fenster während der Aufnahme nicht.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Zeitüberschreitung der Vorschau — Bildschirmaufnahme-Zugriff prüfen</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Vorschau nicht verfügbar — Bildschirmaufnahme-Zugriff prüfen</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -64,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster wählen</translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -120,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel wählen</translation>
+        <translation>Spiel auswählen</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -249,6 +670,108 @@
     <message>
         <source>停止录制</source>
         <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kameraberechtigung</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Start/Stopp</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Initialisierung…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webcam ausschalten</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webcam einschalten</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Textmarker</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Rückgängig Strg+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Alles löschen Entf</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Anmerkungsmodus beenden</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Werkzeug wählen und auf dem Bildschirm zeichnen; Esc oder „Beenden“ beendet die Anmerkungen</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Farbe wählen</translation>
     </message>
 </context>
 <context>
@@ -379,6 +902,29 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Noch etwa --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Noch etwa %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Wiedergabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Keine abspielbare Datei geöffnet</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1664,286 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Vollbild  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Bildschirm 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Lautsprecher  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Mikrofon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-Stopp</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-Teilen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Vollbild · Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Eigener Bereich</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Eigener Bereich  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Fenster  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Spiel  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Nur Audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Wählen Sie vor der Aufnahme ein Fenster aus</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Diese Aufnahme beenden?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Aufgenommen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediathek</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Aufnahmen durchsuchen...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Mediendateien werden geladen…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Wiedergabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Wählen Sie eine Mediendatei</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Vollbildwiedergabe (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Vollbildwiedergabe</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Abtastrate unbekannt</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Medium anhalten</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Medium abspielen</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Noch keine Mediendateien</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Keine passenden Mediendateien</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Datei umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Dateipfad kopieren</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Dateiinformationen</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Audio löschen</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Video löschen</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>„%1“ endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Die Datei wird verwendet, oder Sie dürfen sie nicht löschen.</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1204,6 +2030,41 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>请输入水印文字。</source>
         <translation>Bitte geben Sie den Wasserzeichentext ein.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Wasserzeichen wird hinzugefügt</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Aufnahme wird gespeichert</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video wird verarbeitet, bitte warten…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Aufnahme wird verarbeitet, bitte warten…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Verarbeite %1 von %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Wasserzeichen wird sicher abgebrochen…</translation>
     </message>
 </context>
 <context>

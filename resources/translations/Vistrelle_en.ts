@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Add Text Annotation</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Annotation text:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Left-drag to draw  Ctrl+Z Undo  Del Clear  Esc Exit</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Undo  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Clear All  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Exit Annotation</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Choose Annotation Colour</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Select Area / Window</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Click and drag to select an area</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -45,6 +129,343 @@
     </message>
 </context>
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Back to Home</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Choose a camera to start preview</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Camera framing mode</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>System Audio</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Requesting camera access…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Starting camera…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>No camera found. Connect a camera and return to this page.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Camera could not start. Check camera access in System Settings.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Camera stopped delivering frames. Recording has been stopped.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Save camera snapshot</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Could not save the image.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Click the grid to choose the webcam position</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Webcam position grid</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcam Settings</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Starting camera…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live preview</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Shown here while the camera is off · Turn the camera on to preview</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Camera device</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Video quality</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Rounded</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Top centre</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Middle left</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Middle right</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Bottom centre</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Mirror picture</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Makes the preview look more natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Turn the camera on to preview</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>No camera detected</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>No usable camera detected</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>The camera could not start. Check the system permissions.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Select Game</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Select Window</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Select a Game Window</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Select a Window to Record</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Select a window</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Process information unavailable</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Loading preview…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>No window can be captured right now. Open the program you want to record, then click Refresh.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Select the game or application window to record. Do not minimize the window while recording.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Do not minimize the window while recording.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Preview timed out — check screen recording access</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Preview unavailable — check screen recording access</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -64,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Choose Window</translation>
+        <translation>Select Window</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -120,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Choose Game</translation>
+        <translation>Select Game</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -249,6 +670,108 @@
     <message>
         <source>停止录制</source>
         <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Start/Stop</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Resume</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Writing…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Turn Off Webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Turn On Webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Highlighter</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Undo Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Clear All Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Exit Annotation Mode</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Pick a tool and draw on the screen; press Esc or click Exit to end annotation</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
     </message>
 </context>
 <context>
@@ -379,6 +902,29 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>About --:-- left</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>About %1:%2 left</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Playback failed</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>No playable file is open</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1548,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose Colour</translation>
+        <translation>Choose a colour</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1118,6 +1664,286 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Full Screen  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Display 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Speaker  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microphone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Full Screen · Display %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Custom Area</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio Only</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Custom Area  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Window  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Game  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Audio Only  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Select a window before recording</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Stop this recording?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 System</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Music</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Subtitles</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Media Library</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Search recordings...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Loading media files…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 files</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Playback failed</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Select a media file</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Play full screen (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Play full screen</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Unknown sample rate</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pause media</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Play media</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>No media files yet</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>No matching media files</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Rename File</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copy File Path</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>File Information</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Delete Audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Delete Video</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Permanently delete &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Delete Failed</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>The file is in use or you do not have permission to delete it.</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1199,11 +2025,46 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose Colour</translation>
+        <translation>Choose a colour</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Please enter the watermark text.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Adding Watermark</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Saving Recording</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Processing the video, please wait…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Processing the recording, please wait…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Processing %1 of %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Safely cancelling the watermark…</translation>
     </message>
 </context>
 <context>

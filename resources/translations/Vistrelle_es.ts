@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Añadir anotación de texto</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texto de la anotación:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Arrastre con el botón izquierdo para dibujar  Ctrl+Z Deshacer  Supr Borrar  Esc Salir</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Deshacer  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Borrar todo  Supr</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Salir de la anotación</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Elegir color de anotación</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Seleccionar área / ventana</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Haga clic y arrastre para seleccionar un área</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -45,6 +129,343 @@
     </message>
 </context>
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Grabación de cámara</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Volver al inicio</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Elija una cámara para iniciar la vista previa</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espejo</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Encuadre de la cámara</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Audio del sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantánea</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>División automática</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara y vuelva a esta página.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Solicitando acceso a la cámara…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Iniciando la cámara…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>No se encontró ninguna cámara. Conecte una cámara y vuelva a esta página.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La cámara no entregó ninguna imagen. Compruebe el acceso a la cámara y si otra aplicación la está usando, y vuelva a seleccionarla.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>No se pudo iniciar la cámara. Compruebe el acceso a la cámara en Ajustes del Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La cámara dejó de entregar imágenes. Se detuvo la grabación.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Guardar instantánea de la cámara</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruptor</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Haga clic en la cuadrícula para elegir la posición de la cámara</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Cuadrícula de posición de la cámara</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Ajustes de la cámara</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Iniciando la cámara…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Vista previa en vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Se muestra aquí con la cámara apagada · Encienda la cámara para ver la vista previa</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo de cámara</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fotogramas</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Calidad de vídeo</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Redondeado</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Arriba en el centro</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>En medio a la izquierda</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>En medio a la derecha</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Abajo en el centro</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Imagen en espejo</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>La vista previa se ve más natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Encienda la cámara para ver la vista previa</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>No se detectó ninguna cámara</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>No se detectó ninguna cámara disponible</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>No se pudo iniciar la cámara. Compruebe los permisos del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleccionar juego</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleccionar ventana</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Seleccione una ventana de juego</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Seleccione la ventana que desea grabar</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Seleccione una ventana</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Información del proceso no disponible</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Cargando vista previa…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Ahora no hay ninguna ventana que se pueda capturar. Abra el programa que desea grabar y haga clic en Actualizar.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Seleccione la ventana del juego o de la aplicación que desea grabar. No minimice la ventana durante la grabación.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>No minimice la ventana durante la grabación.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Se agotó el tiempo de la vista previa — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Vista previa no disponible — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -64,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Elegir ventana</translation>
+        <translation>Seleccionar ventana</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -120,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Elegir juego</translation>
+        <translation>Seleccionar juego</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -249,6 +670,108 @@
     <message>
         <source>停止录制</source>
         <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Iniciar/Detener</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausar/Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Grabando</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Escribiendo…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Apagar cámara web</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Encender cámara web</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Resaltador</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Deshacer Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Borrar todo Supr</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Salir del modo de anotación</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Elija una herramienta y dibuje en la pantalla; Esc o «Salir» termina la anotación</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir un color</translation>
     </message>
 </context>
 <context>
@@ -379,6 +902,29 @@ Visite este enlace manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Quedan --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Quedan %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Error de reproducción</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>No se encuentra el archivo: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>No hay ningún archivo reproducible abierto</translation>
     </message>
 </context>
 <context>
@@ -641,7 +1187,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Velocidad de fotogramas</translation>
+        <translation>Fotogramas</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1002,7 +1548,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir color</translation>
+        <translation>Elegir un color</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1090,7 +1636,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>帧率</source>
-        <translation>Velocidad de fotogramas</translation>
+        <translation>Fotogramas</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1115,6 +1661,286 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avanzados ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Pantalla completa  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Pantalla 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Cámara  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Altavoz  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Micrófono  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>División automática</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Pantalla completa · Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Área personalizada  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Ventana  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Juego  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Solo audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Seleccione una ventana antes de grabar</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>¿Detener esta grabación?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Grabado</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vídeo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Música</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca multimedia</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Buscar grabaciones...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Cargando archivos multimedia…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Error de reproducción</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Seleccione un archivo multimedia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Reproducir a pantalla completa (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Reproducir a pantalla completa</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Frecuencia de muestreo desconocida</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pausar el medio</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Reproducir el medio</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Aún no hay archivos multimedia</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>No hay archivos multimedia que coincidan</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Cambiar nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copiar ruta del archivo</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Información del archivo</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Eliminar audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Eliminar vídeo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>¿Eliminar «%1» de forma permanente?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>El archivo está en uso o no tiene permiso para eliminarlo.</translation>
     </message>
 </context>
 <context>
@@ -1199,11 +2025,46 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir color</translation>
+        <translation>Elegir un color</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Introduzca el texto de la marca de agua.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Añadiendo marca de agua</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Guardando grabación</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Procesando el vídeo, espere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Procesando la grabación, espere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Procesando %1 de %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Cancelando la marca de agua de forma segura…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Ajouter une annotation texte</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texte de l&apos;annotation :</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Clic gauche pour dessiner  Ctrl+Z Annuler  Suppr Effacer  Échap Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annuler  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Tout effacer  Suppr</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Quitter l&apos;annotation</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Choisir la couleur d&apos;annotation</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Sélectionner une zone / fenêtre</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Cliquez et faites glisser pour sélectionner une zone</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Enregistrement de la caméra</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Retour à l&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Choisissez une caméra pour lancer l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Cadrage de la caméra</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Son du système</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantané</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra, puis revenez sur cette page.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Demande d&apos;accès à la caméra…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Démarrage de la caméra…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Aucune caméra trouvée. Branchez une caméra et revenez sur cette page.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La caméra n&apos;a fourni aucune image. Vérifiez l&apos;accès à la caméra et si une autre application l&apos;utilise, puis sélectionnez à nouveau la caméra.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>La caméra n&apos;a pas pu démarrer. Vérifiez l&apos;accès à la caméra dans les Réglages Système.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La caméra ne fournit plus d&apos;images. L&apos;enregistrement a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Enregistrer l&apos;instantané de la caméra</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interrupteur</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Cliquez sur la grille pour choisir la position de la webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Grille de position de la webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Réglages de la webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Démarrage de la caméra…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Aperçu en direct</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Affiché ici quand la caméra est éteinte · Allumez la caméra pour l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>En haut au centre</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Au milieu à gauche</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Au milieu à droite</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>En bas au centre</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Image miroir</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Un aperçu plus naturel</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Allumez la caméra pour l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Aucune caméra détectée</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Aucune caméra utilisable détectée</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>La caméra n&apos;a pas pu démarrer. Vérifiez les autorisations du système.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Choisir un jeu</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Choisir une fenêtre</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Choisir une fenêtre de jeu</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Choisir la fenêtre à enregistrer</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Choisissez une fenêtre</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informations sur le processus indisponibles</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Chargement de l&apos;aperçu…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Aucune fenêtre ne peut être capturée pour l&apos;instant. Ouvrez le programme à enregistrer, puis cliquez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Choisissez la fenêtre du jeu ou de l&apos;application à enregistrer. Ne réduisez pas la fenêtre pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Ne réduisez pas la fenêtre pendant l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Délai de l&apos;aperçu dépassé — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Aperçu indisponible — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>Arrêter l&apos;enregistrement</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Démarrer/Arrêter</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pause/Reprise</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Initialisation…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Écriture…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Désactiver la webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Activer la webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Surligneur</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annuler Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Tout effacer Suppr</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Quitter le mode annotation</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Choisissez un outil et dessinez à l&apos;écran ; Échap ou « Quitter » termine l&apos;annotation</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choisir une couleur</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -311,7 +834,7 @@ Veuillez ouvrir ce lien manuellement :
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Micro</translation>
+        <translation>Microphone</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
@@ -379,6 +902,29 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Temps restant --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Temps restant %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Aucun fichier lisible n&apos;est ouvert</translation>
     </message>
 </context>
 <context>
@@ -641,7 +1187,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence d&apos;images</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1090,7 +1636,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence d&apos;images</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1115,6 +1661,286 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Masquer les réglages avancés ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Plein écran  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Écran 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Haut-parleur  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microphone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planifier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Plein écran · Écran %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Zone personnalisée</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Zone personnalisée  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Fenêtre  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Jeu  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Audio seul  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Choisissez une fenêtre avant d&apos;enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Arrêter cet enregistrement ?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vidéo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Système</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musique</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Rechercher des enregistrements...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Chargement des fichiers multimédias…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 fichiers</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Sélectionnez un fichier multimédia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Lecture en plein écran (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Lecture en plein écran</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Fréquence d&apos;échantillonnage inconnue</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Mettre le média en pause</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Lire le média</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Aucun fichier multimédia pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Aucun fichier multimédia correspondant</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Renommer le fichier</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copier le chemin du fichier</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Supprimer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Supprimer la vidéo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Supprimer définitivement « %1 » ?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Le fichier est en cours d&apos;utilisation ou vous n&apos;avez pas l&apos;autorisation de le supprimer.</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +2030,41 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>请输入水印文字。</source>
         <translation>Veuillez saisir le texte du filigrane.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Ajout du filigrane</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Enregistrement du fichier</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Traitement de la vidéo, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Traitement de l&apos;enregistrement, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Traitement %1 sur %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annulation sécurisée du filigrane…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Aggiungi annotazione di testo</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Testo dell&apos;annotazione:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Trascina con il tasto sinistro per disegnare  Ctrl+Z Annulla  Canc Cancella  Esc Esci</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Annulla  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Cancella tutto  Canc</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Esci dall&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Scegli colore dell&apos;annotazione</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Seleziona area / finestra</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Fai clic e trascina per selezionare un&apos;area</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -45,6 +129,343 @@
     </message>
 </context>
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Registrazione webcam</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Torna alla home</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Scegli una webcam per avviare l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchio</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Inquadratura della webcam</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Audio di sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera, poi torna a questa pagina.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Richiesta di accesso alla webcam…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Avvio della webcam…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Nessuna webcam trovata. Collega una webcam e torna a questa pagina.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>La webcam non ha fornito alcuna immagine. Controlla l&apos;accesso alla webcam e se un&apos;altra app la sta usando, poi selezionala di nuovo.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Impossibile avviare la webcam. Controlla l&apos;accesso alla webcam nelle Impostazioni di Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>La webcam ha smesso di fornire immagini. La registrazione è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Salva istantanea della webcam</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorizzazione webcam</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruttore</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Fai clic sulla griglia per scegliere la posizione della webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Griglia della posizione webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Impostazioni webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Avvio della webcam…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Anteprima dal vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Mostrato qui a webcam spenta · Accendi la webcam per l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo webcam</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualità video</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arrotondato</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>In alto a sinistra</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>In alto al centro</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>In alto a destra</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Al centro a sinistra</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Al centro a destra</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>In basso a sinistra</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>In basso al centro</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>In basso a destra</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Piccolo</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Immagine speculare</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Rende l&apos;anteprima più naturale</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Accendi la webcam per l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Nessuna webcam rilevata</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Nessuna webcam utilizzabile rilevata</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Impossibile avviare la webcam. Controlla le autorizzazioni di sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Seleziona gioco</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Seleziona finestra</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Seleziona una finestra di gioco</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Seleziona la finestra da registrare</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Seleziona una finestra</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informazioni sul processo non disponibili</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Caricamento anteprima…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Al momento non ci sono finestre acquisibili. Apri il programma da registrare, poi fai clic su Aggiorna.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Seleziona la finestra del gioco o dell&apos;applicazione da registrare. Non ridurre a icona la finestra durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Non ridurre a icona la finestra durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Anteprima scaduta — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Anteprima non disponibile — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -64,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Scegli finestra</translation>
+        <translation>Seleziona finestra</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -120,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Scegli gioco</translation>
+        <translation>Seleziona gioco</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -249,6 +670,108 @@
     <message>
         <source>停止录制</source>
         <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorizzazione webcam</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Avvia/Interrompi</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausa/Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Scrittura…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Disattiva webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Attiva webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Evidenziatore</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Annulla Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Cancella tutto Canc</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Esci dalla modalità annotazione</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Scegli uno strumento e disegna sullo schermo; Esc o «Esci» termina l&apos;annotazione</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Scegli un colore</translation>
     </message>
 </context>
 <context>
@@ -379,6 +902,29 @@ Visita questo link manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Tempo rimanente --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Tempo rimanente %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Riproduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>File non trovato: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Nessun file riproducibile aperto</translation>
     </message>
 </context>
 <context>
@@ -641,7 +1187,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frequenza fotogrammi</translation>
+        <translation>Frame rate</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1002,7 +1548,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli colore</translation>
+        <translation>Scegli un colore</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1090,7 +1636,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frequenza fotogrammi</translation>
+        <translation>Frame rate</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1115,6 +1661,286 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Nascondi impostazioni avanzate ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Schermo intero  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Schermo 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Altoparlante  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfono  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Pianifica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Schermo intero · Schermo %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Area personalizzata</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Area personalizzata  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Finestra  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Gioco  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Solo audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Seleziona una finestra prima di registrare</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Interrompere questa registrazione?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Registrato</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Musica</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Libreria multimediale</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Cerca registrazioni...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Caricamento dei file multimediali…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Riproduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Seleziona un file multimediale</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Riproduci a schermo intero (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Riproduci a schermo intero</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Frequenza di campionamento sconosciuta</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Metti in pausa il file</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Riproduci il file</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nessun file multimediale</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Nessun file multimediale corrispondente</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Rinomina file</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copia percorso file</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Elimina audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Elimina video</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Eliminare definitivamente &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Eliminazione non riuscita</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Il file è in uso o non hai i permessi per eliminarlo.</translation>
     </message>
 </context>
 <context>
@@ -1199,11 +2025,46 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli colore</translation>
+        <translation>Scegli un colore</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Inserisci il testo della filigrana.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Aggiunta filigrana</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvataggio registrazione</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Elaborazione del video, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Elaborazione della registrazione, attendere…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Elaborazione %1 di %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Annullamento sicuro della filigrana…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>テキスト注釈を追加</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>注釈テキストを入力：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左ドラッグで描画  Ctrl+Z 元に戻す  Del 消去  Esc 終了</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>元に戻す  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>すべて消去  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>注釈を終了</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>注釈の色を選択</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>範囲 / ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>クリックしてドラッグし範囲を選択</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>カメラ録画</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>ホームに戻る</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>プレビューを開始するカメラを選択してください</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>ミラー</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>カメラのフレーミング</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>システム音声</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>スナップショット</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>塗りつぶし</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してから、このページに戻ってください。</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>カメラへのアクセスを要求しています…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>カメラを起動しています…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>カメラが見つかりません。カメラを接続してからこのページに戻ってください。</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>カメラから映像が届きません。カメラへのアクセスと、他のアプリが使用していないかを確認してから、カメラを選び直してください。</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>カメラを起動できませんでした。システム設定でカメラへのアクセスを確認してください。</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>カメラからの映像が止まりました。録画を停止しました。</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>カメラのスナップショットを保存</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラの許可</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>起動中…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>スイッチ</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>グリッドをクリックしてカメラの位置を選択</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>カメラ位置グリッド</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>カメラを起動しています…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>ライブプレビュー</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>カメラがオフの間はここに表示されます · カメラをオンにするとプレビューできます</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>カメラデバイス</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>円形</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>角丸</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>上中央</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>左中央</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>右中央</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>下中央</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>カメラの位置</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>映像を反転</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>プレビューがより自然に見えます</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>カメラをオンにするとプレビューできます</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>カメラが検出されません</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>使用できるカメラが検出されません</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>カメラを起動できません。システムの許可を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>ゲームを選択</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>ゲームウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>録画するウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>プロセス情報を取得できません</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>プレビューを読み込み中…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>現在キャプチャできるウィンドウがありません。録画するプログラムを開いてから、更新をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>録画するゲームまたはアプリのウィンドウを選択してください。録画中はウィンドウを最小化しないでください。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>録画中はウィンドウを最小化しないでください。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>プレビューがタイムアウトしました — 画面収録の許可を確認してください</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>プレビューを表示できません — 画面収録の許可を確認してください</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>録画を停止</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラの許可</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>開始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>一時停止/再開</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>録画中</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初期化中…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>書き込み中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webカメラをオフ</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webカメラをオン</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>円形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>蛍光ペン</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>元に戻す Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>すべて消去 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>注釈モードを終了</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>ツールを選んで画面に描画します。Esc または「終了」で注釈を終了</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>残り約 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>残り約 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>再生に失敗しました</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>ファイルが見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>再生できるファイルが開かれていません</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1664,286 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全画面  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>ディスプレイ 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webカメラ  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>スピーカー  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>マイク  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全画面 · ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>カスタム範囲</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>カスタム範囲  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>ウィンドウ  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>ゲーム  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>音声のみ  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>録画する前にウィンドウを選択してください</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>この録画を停止しますか？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>録画時間</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 映像</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 システム音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 BGM</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>メディアライブラリ</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>録画を検索...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>メディアファイルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>再生に失敗しました</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>メディアファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全画面で再生（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全画面で再生</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>サンプルレート不明</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>モノラル</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>メディアを一時停止</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>メディアを再生</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>メディアファイルはまだありません</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>一致するメディアファイルはありません</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>ファイル名を変更</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>ファイルパスをコピー</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>ファイル情報を表示</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>音声を削除</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>動画を削除</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>「%1」を完全に削除しますか？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>ファイルが使用中か、削除する権限がありません。</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1204,6 +2030,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>透かしの文字を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>透かしを追加中</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>録画を保存中</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>動画を処理しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>録画ファイルを処理しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>処理中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>キャンセル中…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>透かしの処理を安全にキャンセルしています…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>텍스트 주석 추가</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>주석 텍스트 입력:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>왼쪽 버튼으로 그리기  Ctrl+Z 실행 취소  Del 지우기  Esc 종료</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>두께</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>실행 취소  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>모두 지우기  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>주석 종료</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>주석 색상 선택</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>영역 / 창 선택</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>클릭하고 드래그하여 영역 선택</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>완료</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>홈으로 돌아가기</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>미리보기를 시작할 카메라를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>미러</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>카메라 프레이밍 모드</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>시스템 오디오</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>스냅샷</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>자동 중지</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>채우기</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용한 다음 이 페이지로 돌아오세요.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>카메라 접근 권한을 요청하는 중…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>카메라를 시작하는 중…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>카메라를 찾을 수 없습니다. 카메라를 연결한 후 이 페이지로 돌아오세요.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>카메라에서 화면이 전달되지 않았습니다. 카메라 접근 권한과 다른 앱이 사용 중인지 확인한 후 카메라를 다시 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>카메라를 시작할 수 없습니다. 시스템 설정에서 카메라 접근 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>카메라에서 화면이 더 이상 전달되지 않습니다. 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>카메라 스냅샷 저장</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시정지</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켬</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>시작 중…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>스위치</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>격자를 클릭해 웹캠 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>웹캠 위치 격자</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>웹캠 설정</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>카메라를 시작하는 중…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>실시간 미리보기</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>카메라가 꺼져 있으면 여기에 표시됩니다 · 카메라를 켜면 미리 볼 수 있습니다</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>카메라 장치</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>비디오 품질</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>둥근 사각형</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>가운데 위</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>왼쪽 가운데</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>오른쪽 가운데</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>가운데 아래</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>웹캠 위치</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>작게</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>크게</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>미리보기가 더 자연스러워집니다</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>카메라를 켜면 미리 볼 수 있습니다</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>카메라가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>사용 가능한 카메라가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>카메라를 시작할 수 없습니다. 시스템 권한을 확인하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>게임 선택</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>게임 창 선택</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>녹화할 창 선택</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>창 선택</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>프로세스 정보를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>미리 보기 로드 중…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>현재 캡처할 수 있는 창이 없습니다. 녹화할 프로그램을 연 다음 새로 고침을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>녹화할 게임 또는 앱 창을 선택하세요. 녹화 중에는 창을 최소화하지 마세요.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>녹화 중에는 창을 최소화하지 마세요.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>미리 보기 시간 초과 — 화면 녹화 권한을 확인하세요</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>미리 보기를 사용할 수 없음 — 화면 녹화 권한을 확인하세요</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>녹화 중지</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>시작/중지</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>일시 정지/재개</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>녹화 중</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>초기화 중…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>쓰는 중…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>웹캠 끄기</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>웹캠 켜기</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>직선</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>형광펜</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>지우개</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>실행 취소 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>모두 지우기 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>주석 모드 종료</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>도구를 선택하고 화면에 그리세요. Esc 또는 &apos;종료&apos;로 주석을 끝냅니다</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>색상 선택</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>남은 시간 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>남은 시간 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>파일이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>재생할 파일이 열려 있지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -641,7 +1187,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 레이트</translation>
+        <translation>프레임 속도</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1090,7 +1636,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 레이트</translation>
+        <translation>프레임 속도</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1115,6 +1661,286 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>고급 설정 접기 ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>전체 화면  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>디스플레이 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>웹캠  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>스피커  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켬</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>마이크  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>자동 중지</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>예약</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>나가기</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>전체 화면 · 디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>사용자 지정 영역</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>사용자 지정 영역  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>창  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>게임  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>오디오만  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>녹화하기 전에 창을 선택하세요</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>이 녹화를 중지할까요?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>녹화됨</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 비디오</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 시스템</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 배경음</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 자막</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>미디어 라이브러리</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>녹화 파일 검색...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>미디어 파일을 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>파일 %1개</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>미디어 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>전체 화면 재생 (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>전체 화면 재생</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>샘플 레이트 알 수 없음</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>미디어 일시 정지</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>미디어 재생</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>일치하는 미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>파일 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>파일 경로 복사</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>파일 정보 보기</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>오디오 삭제</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>동영상 삭제</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot;을(를) 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>삭제 실패</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +2030,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>워터마크 텍스트를 입력하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>워터마크 추가 중</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>녹화 저장 중</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>동영상을 처리하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>녹화 파일을 처리하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>처리 중 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>취소하는 중…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>워터마크 처리를 안전하게 취소하는 중…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Tekstannotatie toevoegen</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Annotatietekst:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Links slepen om te tekenen  Ctrl+Z Ongedaan maken  Del Wissen  Esc Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Dikte</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Ongedaan maken  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Alles wissen  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Annotatie afsluiten</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Annotatiekleur kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Gebied / venster kiezen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Klik en sleep om een gebied te kiezen</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>Gereed</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera-opname</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Terug naar start</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Kies een camera om de voorvertoning te starten</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Camera-kadrering</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Systeemgeluid</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfoon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Momentopname</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-splitsen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Vullen</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera en keer dan terug naar deze pagina.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Cameratoegang wordt aangevraagd…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Camera wordt gestart…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Geen camera gevonden. Sluit een camera aan en keer terug naar deze pagina.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>De camera leverde geen beeld. Controleer de cameratoegang en of een andere app hem gebruikt, en kies de camera daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>De camera kon niet starten. Controleer de cameratoegang in Systeeminstellingen.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>De camera levert geen beelden meer. De opname is gestopt.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Momentopname van de camera opslaan</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>De afbeelding kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Schakelaar</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Klik op het raster om de webcampositie te kiezen</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Raster voor webcampositie</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Webcaminstellingen</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Camera wordt gestart…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live-voorvertoning</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Wordt hier getoond als de camera uit staat · Zet de camera aan voor een voorvertoning</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Cameraapparaat</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Framerate</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Videokwaliteit</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Vorm</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Afgerond</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Linksboven</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Midden boven</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Rechtsboven</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Midden links</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Midden rechts</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Linksonder</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Midden onder</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Rechtsonder</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Groot</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Beeld spiegelen</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>De voorvertoning oogt natuurlijker</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Zet de camera aan voor een voorvertoning</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Geen camera gevonden</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Geen bruikbare camera gevonden</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>De camera kon niet starten. Controleer de systeemmachtigingen.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Game kiezen</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Venster kiezen</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Kies een gamevenster</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Kies het venster om op te nemen</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Kies een venster</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Procesinformatie niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Voorbeeld laden…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Er is nu geen venster om op te nemen. Open het programma dat u wilt opnemen en klik dan op Vernieuwen.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Kies het game- of programmavenster om op te nemen. Minimaliseer het venster niet tijdens het opnemen.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Minimaliseer het venster niet tijdens het opnemen.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Time-out bij voorbeeld — controleer de toegang tot schermopname</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Voorbeeld niet beschikbaar — controleer de toegang tot schermopname</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>Opname stoppen</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Starten/Stoppen</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pauzeren/Hervatten</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Schrijven…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Webcam uitschakelen</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Webcam inschakelen</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Lijn</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Markeerstift</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gum</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Ongedaan maken Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Alles wissen Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Annotatiemodus afsluiten</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Kies een gereedschap en teken op het scherm; Esc of &apos;Afsluiten&apos; beëindigt de annotatie</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Kleur kiezen</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Bezoek deze link handmatig:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Nog ongeveer --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Nog ongeveer %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Afspelen mislukt</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Bestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Er is geen afspeelbaar bestand geopend</translation>
     </message>
 </context>
 <context>
@@ -641,7 +1187,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framesnelheid</translation>
+        <translation>Framerate</translation>
     </message>
     <message>
         <source>格式</source>
@@ -733,7 +1279,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Klaar</translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1090,7 +1636,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framesnelheid</translation>
+        <translation>Framerate</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1115,6 +1661,286 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Geavanceerde instellingen verbergen ▴</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Volledig scherm  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Scherm 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Luidspreker  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfoon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Auto-stop</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Auto-splitsen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Volledig scherm · Scherm %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Aangepast gebied</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Aangepast gebied  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Venster  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Game  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Alleen audio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Kies een venster voordat u opneemt</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Deze opname stoppen?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Opgenomen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Weggooien</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Systeem</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Muziek</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Ondertitels</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Opnamen zoeken...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Mediabestanden laden…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 bestanden</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Afspelen mislukt</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Selecteer een mediabestand</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Schermvullend afspelen (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Schermvullend afspelen</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Onbekende samplefrequentie</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 kanalen</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pauzeren</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Afspelen</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Media pauzeren</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Media afspelen</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nog geen mediabestanden</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Geen overeenkomende mediabestanden</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Bestand hernoemen</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Bestandspad kopiëren</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Bestandsinformatie</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Audio verwijderen</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Video verwijderen</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot; definitief verwijderen?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Verwijderen mislukt</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Het bestand is in gebruik of u mag het niet verwijderen.</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +2030,41 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>请输入水印文字。</source>
         <translation>Voer de watermerktekst in.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Watermerk toevoegen</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Opname opslaan</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video wordt verwerkt, even geduld…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Opname wordt verwerkt, even geduld…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Verwerken %1 van %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annuleren…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Watermerk wordt veilig geannuleerd…</translation>
     </message>
 </context>
 <context>

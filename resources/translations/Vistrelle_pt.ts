@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Adicionar anotação de texto</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Texto da anotação:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Arraste com o botão esquerdo para desenhar  Ctrl+Z Desfazer  Del Limpar  Esc Sair</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Espessura</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Desfazer  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Limpar tudo  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Sair da anotação</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Escolher cor da anotação</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Selecionar área / janela</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Clique e arraste para selecionar uma área</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -45,10 +129,347 @@
     </message>
 </context>
 <context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Gravação da câmera</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Voltar ao início</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Escolha uma câmera para iniciar a pré-visualização</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Retrato</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Enquadramento da câmera</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Áudio do sistema</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantâneo</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisão automática</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera e volte a esta página.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Solicitando acesso à câmera…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Iniciando a câmera…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Nenhuma câmera encontrada. Conecte uma câmera e volte a esta página.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>A câmera não entregou nenhuma imagem. Verifique o acesso à câmera e se outro app a está usando, depois selecione a câmera novamente.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Não foi possível iniciar a câmera. Verifique o acesso à câmera nos Ajustes do Sistema.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>A câmera parou de entregar imagens. A gravação foi interrompida.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Salvar instantâneo da câmera</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Não foi possível salvar a imagem.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Interruptor</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Clique na grade para escolher a posição da webcam</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Grade de posição da webcam</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Configurações da webcam</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Iniciando a câmera…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Pré-visualização ao vivo</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Exibido aqui com a câmera desligada · Ligue a câmera para pré-visualizar</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Dispositivo de câmera</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Qualidade de vídeo</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Arredondado</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Superior esquerdo</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Superior central</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Superior direito</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Meio à esquerda</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Meio à direita</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Inferior esquerdo</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Inferior central</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Inferior direito</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Pequeno</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Espelhar imagem</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Deixa a pré-visualização mais natural</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Ligue a câmera para pré-visualizar</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Nenhuma câmera detectada</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Nenhuma câmera disponível detectada</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Não foi possível iniciar a câmera. Verifique as permissões do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Selecionar jogo</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Selecionar janela</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Selecione uma janela de jogo</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Selecione a janela a gravar</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Selecione uma janela</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>Informações do processo indisponíveis</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Carregando pré-visualização…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Nenhuma janela pode ser capturada agora. Abra o programa que deseja gravar e clique em Atualizar.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Selecione a janela do jogo ou aplicativo a gravar. Não minimize a janela durante a gravação.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Não minimize a janela durante a gravação.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>A pré-visualização expirou — verifique o acesso à gravação de tela</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Pré-visualização indisponível — verifique o acesso à gravação de tela</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
-        <translation>Tela inteira</translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>自定义</source>
@@ -64,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Escolher janela</translation>
+        <translation>Selecionar janela</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -120,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Escolher jogo</translation>
+        <translation>Selecionar jogo</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -249,6 +670,108 @@
     <message>
         <source>停止录制</source>
         <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Iniciar/Parar</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Pausar/Retomar</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Gravando</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Gravando arquivo…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Desligar webcam</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Ligar webcam</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Marca-texto</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Borracha</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Desfazer Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Limpar tudo Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Sair do modo de anotação</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Escolha uma ferramenta e desenhe na tela; Esc ou &quot;Sair&quot; encerra a anotação</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Escolher uma cor</translation>
     </message>
 </context>
 <context>
@@ -379,6 +902,29 @@ Visite este link manualmente:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Restante --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Restante %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Falha na reprodução</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Arquivo não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Nenhum arquivo reproduzível está aberto</translation>
     </message>
 </context>
 <context>
@@ -733,7 +1279,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluir</translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1002,7 +1548,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher cor</translation>
+        <translation>Escolher uma cor</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1118,6 +1664,286 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Tela cheia  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Monitor 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Webcam  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Alto-falante  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Microfone  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura de tela</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Divisão automática</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Agendar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Tela cheia · Monitor %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Área personalizada  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Janela  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Jogo  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Somente áudio  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Selecione uma janela antes de gravar</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Parar esta gravação?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Gravado</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Vídeo</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistema</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Música</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Legendas</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca de mídia</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Pesquisar gravações...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Carregando arquivos de mídia…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 arquivos</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Falha na reprodução</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Selecione um arquivo de mídia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Reproduzir em tela cheia (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Reproduzir em tela cheia</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Taxa de amostragem desconhecida</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pausar mídia</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Reproduzir mídia</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nenhum arquivo de mídia ainda</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Nenhum arquivo de mídia correspondente</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Renomear arquivo</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copiar caminho do arquivo</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informações do arquivo</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Excluir áudio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Excluir vídeo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Excluir &quot;%1&quot; permanentemente?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Falha ao excluir</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>O arquivo está em uso ou você não tem permissão para excluí-lo.</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1199,11 +2025,46 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher cor</translation>
+        <translation>Escolher uma cor</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Digite o texto da marca d&apos;água.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Adicionando marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Salvando gravação</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Processando o vídeo, aguarde…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Processando a gravação, aguarde…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>Processando %1 de %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Cancelando a marca d&apos;água com segurança…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>Metin notu ekle</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>Not metni:</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>Çizmek için sol tuşla sürükleyin  Ctrl+Z Geri al  Del Temizle  Esc Çıkış</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>Kalınlık</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>Geri al  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>Tümünü temizle  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>Not almadan çık</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>Not rengini seç</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>Alan / pencere seç</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>Bir alan seçmek için tıklayıp sürükleyin</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kamera Kaydı</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>Ana sayfaya dön</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>Önizlemeyi başlatmak için bir kamera seçin</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Ayna</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Sığdır</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>Kamera çerçeveleme modu</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>Sistem sesi</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Anlık görüntü</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Otomatik durdur</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Otomatik böl</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Doldur</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin, ardından bu sayfaya dönün.</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>Kamera erişimi isteniyor…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>Kamera başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>Kamera bulunamadı. Bir kamera bağlayıp bu sayfaya dönün.</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>Kamera görüntü vermedi. Kamera erişimini ve başka bir uygulamanın kullanıp kullanmadığını kontrol edin, ardından kamerayı yeniden seçin.</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>Kamera başlatılamadı. Sistem Ayarları&apos;nda kamera erişimini kontrol edin.</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>Kamera görüntü vermeyi durdurdu. Kayıt durduruldu.</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>Kamera görüntüsünü kaydet</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>Görüntü kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera izni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>Anahtar</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>Web kamerası konumunu seçmek için ızgaraya tıklayın</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>Web kamerası konum ızgarası</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>Web kamerası ayarları</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>Kamera başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Canlı önizleme</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>Kamera kapalıyken burada gösterilir · Önizleme için kamerayı açın</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>Kamera aygıtı</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>Kare hızı</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>Video kalitesi</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>Şekil</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Daire</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Yuvarlak köşeli</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>Sol üst</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>Üst orta</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Sağ üst</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>Sol orta</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>Sağ orta</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Sol alt</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>Alt orta</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Sağ alt</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>Küçük</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>Büyük</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>Görüntüyü aynala</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>Önizlemeyi daha doğal gösterir</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>Önizleme için kamerayı açın</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>Kamera algılanmadı</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>Kullanılabilir kamera algılanmadı</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>Kamera başlatılamadı. Sistem izinlerini kontrol edin.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>Oyun seç</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>Pencere seç</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>Bir oyun penceresi seçin</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>Kaydedilecek pencereyi seçin</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>Bir pencere seçin</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>İşlem bilgisi kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Önizleme yükleniyor…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>Şu anda yakalanabilecek bir pencere yok. Kaydetmek istediğiniz programı açın, ardından Yenile&apos;ye tıklayın.</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>Kaydedilecek oyun veya uygulama penceresini seçin. Kayıt sırasında pencereyi simge durumuna küçültmeyin.</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>Kayıt sırasında pencereyi simge durumuna küçültmeyin.</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>Önizleme zaman aşımına uğradı — ekran kaydı iznini kontrol edin</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>Önizleme kullanılamıyor — ekran kaydı iznini kontrol edin</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>Kaydı durdur</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera izni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>Başlat/Durdur</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>Duraklat/Sürdür</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>Yazılıyor…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>Web kamerasını kapat</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>Web kamerasını aç</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Çizgi</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Daire</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>Vurgulayıcı</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Silgi</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>Geri al Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>Tümünü temizle Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>Not modundan çık</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>Bir araç seçip ekrana çizin; Esc veya &quot;Çıkış&quot; not almayı bitirir</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Renk seçin</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>Kalan --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>Kalan %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Oynatma başarısız</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Dosya bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Açık oynatılabilir dosya yok</translation>
     </message>
 </context>
 <context>
@@ -733,7 +1279,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Bitti</translation>
+        <translation>Tamam</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1002,7 +1548,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk Seç</translation>
+        <translation>Renk seçin</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1118,6 +1664,286 @@ Ayrıntı öncelikli</translation>
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>Tam ekran  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>Ekran 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>Web kamerası  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>Hoparlör  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>Mikrofon  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>Otomatik durdur</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>Otomatik böl</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zamanla</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>Tam ekran · Ekran %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Özel alan</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Pencere</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>Özel alan  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>Pencere  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>Oyun  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>Yalnızca ses  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Kaydı başlat</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>Kayıttan önce bir pencere seçin</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>Bu kayıt durdurulsun mu?</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Kaydedilen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam et</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 Video</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 Sistem</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 Müzik</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 Altyazı</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Kayıtlarda ara...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Medya dosyaları yükleniyor…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Oynatma başarısız</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Bir medya dosyası seçin</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Tam ekran oynat (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Tam ekran oynat</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Örnekleme hızı bilinmiyor</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Oynat</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Medyayı duraklat</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Medyayı oynat</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Henüz medya dosyası yok</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Eşleşen medya dosyası yok</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Dosyayı Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Dosya Yolunu Kopyala</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Dosya Bilgileri</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Sesi Sil</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Videoyu Sil</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot; kalıcı olarak silinsin mi?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Silme başarısız</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Dosya kullanımda veya silme izniniz yok.</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1199,11 +2025,46 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk Seç</translation>
+        <translation>Renk seçin</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>
         <translation>Lütfen filigran metnini girin.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>Filigran ekleniyor</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>Kayıt kaydediliyor</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>Video işleniyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>Kayıt işleniyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>İşleniyor %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>İptal ediliyor…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>Filigran işlemi güvenle iptal ediliyor…</translation>
     </message>
 </context>
 <context>

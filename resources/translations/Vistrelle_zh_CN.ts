@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>添加文字标注</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>输入标注文字：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>撤销  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>清除全部  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>退出注释</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>选择注释颜色</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>选择区域 / 窗口</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>点击拖拽选择区域</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>摄像头录制</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>返回首页</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>选择摄像头以开始预览</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>竖屏</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>适应</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>摄像头画面模式</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自动停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自动分段</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle，然后返回此页面。</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>正在请求摄像头权限…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>正在启动摄像头…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>未找到摄像头。请连接摄像头后返回此页面。</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>摄像头没有输出画面。请检查摄像头权限以及是否有其他应用正在使用它，然后重新选择摄像头。</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>摄像头无法启动。请在系统设置中检查摄像头权限。</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>摄像头已停止输出画面，录制已停止。</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>保存摄像头快照</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>无法保存图片。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>启动中…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>开关</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>点击九宫格选择摄像头位置</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>摄像头位置九宫格</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>摄像头设置</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>正在启动摄像头…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>实时预览</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>摄像头设备</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>视频质量</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>画面形状</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>圆角矩形</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>上中</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>左中</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>右中</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>下中</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>摄像头位置</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>画面大小</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>镜像画面</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>让预览效果更自然</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>开启摄像头后可预览</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>未检测到摄像头</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>未检测到可用摄像头</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>摄像头无法启动，请检查系统权限</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>选择游戏</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>选择游戏窗口</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>选择录制窗口</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>选择窗口</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>进程信息不可用</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在加载预览…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>录制时不要最小化窗口。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>预览超时 — 请检查屏幕录制权限</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>预览不可用 — 请检查屏幕录制权限</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>停止录制</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>开始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>暂停/恢复</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>正在录制</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初始化…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>写入中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>关闭摄像头</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>开启摄像头</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>高亮笔</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>撤销 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>清除全部 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>退出注释模式</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>预计剩余 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>预计剩余 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>文件不存在：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>没有打开可播放文件</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1664,286 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全屏  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>显示器 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>摄像头  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>扬声器  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>麦克风  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自动停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自动分段</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全屏 · 显示器 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>仅音频</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>自定义区域  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>窗口  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>游戏  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>仅音频  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>录制前请选择窗口</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>要停止本次录制吗？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>已录制</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 视频</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 系统音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 背景乐</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒体库</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>搜索录制文件...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>正在加载媒体文件…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 个文件</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>请选择一个媒体文件</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全屏播放（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全屏播放</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>采样率未知</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>双声道</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 声道</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>暂停媒体</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>播放媒体</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>暂无媒体文件</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>没有匹配的媒体文件</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>重命名文件</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copy File Path</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>查看文件信息</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>删除音频</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>删除视频</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>确定永久删除“%1”吗？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>删除失败</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>文件正在使用或没有删除权限。</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1204,6 +2030,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>请输入水印文字。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>正在添加水印</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>正在保存录制</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>正在处理视频，请稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>正在处理录制文件，请稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>正在处理 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>正在安全取消水印处理…</translation>
     </message>
 </context>
 <context>

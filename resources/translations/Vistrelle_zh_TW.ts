@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
 <context>
+    <name>AnnotationOverlay</name>
+    <message>
+        <source>添加文字标注</source>
+        <translation>新增文字標註</translation>
+    </message>
+    <message>
+        <source>输入标注文字：</source>
+        <translation>輸入標註文字：</translation>
+    </message>
+    <message>
+        <source>左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出</source>
+        <translation>左鍵繪製  Ctrl+Z 復原  Del 清除  ESC 退出</translation>
+    </message>
+</context>
+<context>
+    <name>AnnotationToolbar</name>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>粗细</source>
+        <translation>粗細</translation>
+    </message>
+    <message>
+        <source>撤销  Ctrl+Z</source>
+        <translation>復原  Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部  Del</source>
+        <translation>全部清除  Del</translation>
+    </message>
+    <message>
+        <source>退出注释</source>
+        <translation>退出註解</translation>
+    </message>
+    <message>
+        <source>选择注释颜色</source>
+        <translation>選擇註解顏色</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDropdown</name>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>选择区域 / 窗口</source>
+        <translation>選擇區域 / 視窗</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPicker</name>
+    <message>
+        <source>X:%1  Y:%2</source>
+        <translation>X:%1  Y:%2</translation>
+    </message>
+    <message>
+        <source>点击拖拽选择区域</source>
+        <translation>點擊拖曳選擇區域</translation>
+    </message>
+</context>
+<context>
     <name>AudioSettingsDialog</name>
     <message>
         <source>音频高级设置</source>
@@ -42,6 +126,343 @@
     <message>
         <source>完成</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRecordingPage</name>
+    <message>
+        <source>Camera Recording</source>
+        <translation>攝影機錄製</translation>
+    </message>
+    <message>
+        <source>Back to Home</source>
+        <translation>返回首頁</translation>
+    </message>
+    <message>
+        <source>Choose a camera to start preview</source>
+        <translation>選擇攝影機以開始預覽</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>鏡像</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>適應</translation>
+    </message>
+    <message>
+        <source>Camera framing mode</source>
+        <translation>攝影機畫面模式</translation>
+    </message>
+    <message>
+        <source>System Audio</source>
+        <translation>系統聲音</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分段</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填滿</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera, then return to this page.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle，然後返回此頁面。</translation>
+    </message>
+    <message>
+        <source>Requesting camera access…</source>
+        <translation>正在請求攝影機權限…</translation>
+    </message>
+    <message>
+        <source>Starting camera…</source>
+        <translation>正在啟動攝影機…</translation>
+    </message>
+    <message>
+        <source>No camera found. Connect a camera and return to this page.</source>
+        <translation>找不到攝影機。請連接攝影機後返回此頁面。</translation>
+    </message>
+    <message>
+        <source>Camera did not deliver a picture. Check camera access and whether another app is using it, then select the camera again.</source>
+        <translation>攝影機沒有輸出畫面。請檢查攝影機權限以及是否有其他應用程式正在使用它，然後重新選擇攝影機。</translation>
+    </message>
+    <message>
+        <source>Camera could not start. Check camera access in System Settings.</source>
+        <translation>攝影機無法啟動。請在系統設定中檢查攝影機權限。</translation>
+    </message>
+    <message>
+        <source>Camera stopped delivering frames. Recording has been stopped.</source>
+        <translation>攝影機已停止輸出畫面，錄製已停止。</translation>
+    </message>
+    <message>
+        <source>Save camera snapshot</source>
+        <translation>儲存攝影機快照</translation>
+    </message>
+    <message>
+        <source>Could not save the image.</source>
+        <translation>無法儲存圖片。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>啟動中…</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+</context>
+<context>
+    <name>CameraSettingsDialog</name>
+    <message>
+        <source>开关</source>
+        <translation>開關</translation>
+    </message>
+    <message>
+        <source>点击九宫格选择摄像头位置</source>
+        <translation>點擊九宮格選擇攝影機位置</translation>
+    </message>
+    <message>
+        <source>摄像头位置九宫格</source>
+        <translation>攝影機位置九宮格</translation>
+    </message>
+    <message>
+        <source>摄像头设置</source>
+        <translation>攝影機設定</translation>
+    </message>
+    <message>
+        <source>正在启动摄像头…</source>
+        <translation>正在啟動攝影機…</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>即時預覽</translation>
+    </message>
+    <message>
+        <source>摄像头关闭时，将在这里显示 · 开启摄像头后可预览</source>
+        <translation>攝影機關閉時，將在這裡顯示 · 開啟攝影機後可預覽</translation>
+    </message>
+    <message>
+        <source>摄像头设备</source>
+        <translation>攝影機裝置</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>帧率</source>
+        <translation>影格率</translation>
+    </message>
+    <message>
+        <source>视频质量</source>
+        <translation>影片品質</translation>
+    </message>
+    <message>
+        <source>画面形状</source>
+        <translation>畫面形狀</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>圓角矩形</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>左上</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>上中</source>
+        <translation>上中</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>左中</source>
+        <translation>左中</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>置中</translation>
+    </message>
+    <message>
+        <source>右中</source>
+        <translation>右中</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>下中</source>
+        <translation>下中</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>摄像头位置</source>
+        <translation>攝影機位置</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>画面大小</source>
+        <translation>畫面大小</translation>
+    </message>
+    <message>
+        <source>镜像画面</source>
+        <translation>鏡像畫面</translation>
+    </message>
+    <message>
+        <source>让预览效果更自然</source>
+        <translation>讓預覽效果更自然</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>开启摄像头后可预览</source>
+        <translation>開啟攝影機後可預覽</translation>
+    </message>
+    <message>
+        <source>未检测到摄像头</source>
+        <translation>未偵測到攝影機</translation>
+    </message>
+    <message>
+        <source>未检测到可用摄像头</source>
+        <translation>未偵測到可用的攝影機</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查系统权限</source>
+        <translation>攝影機無法啟動，請檢查系統權限</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTargetDialog</name>
+    <message>
+        <source>选择游戏</source>
+        <translation>選擇遊戲</translation>
+    </message>
+    <message>
+        <source>选择窗口</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>选择游戏窗口</source>
+        <translation>選擇遊戲視窗</translation>
+    </message>
+    <message>
+        <source>选择录制窗口</source>
+        <translation>選擇錄製視窗</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Select a window</source>
+        <translation>選擇視窗</translation>
+    </message>
+    <message>
+        <source>Process information unavailable</source>
+        <translation>程序資訊無法使用</translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在載入預覽…</translation>
+    </message>
+    <message>
+        <source>当前没有可捕获窗口。请先打开目标程序，然后点击刷新。</source>
+        <translation>目前沒有可擷取的視窗。請先開啟目標程式，然後點擊重新整理。</translation>
+    </message>
+    <message>
+        <source>选择要录制的游戏或应用窗口。录制时不要最小化窗口。</source>
+        <translation>選擇要錄製的遊戲或應用程式視窗。錄製時請勿最小化視窗。</translation>
+    </message>
+    <message>
+        <source>录制时不要最小化窗口。</source>
+        <translation>錄製時請勿最小化視窗。</translation>
+    </message>
+    <message>
+        <source>Preview timed out — check screen recording access</source>
+        <translation>預覽逾時 — 請檢查螢幕錄製權限</translation>
+    </message>
+    <message>
+        <source>Preview unavailable — check screen recording access</source>
+        <translation>預覽無法使用 — 請檢查螢幕錄製權限</translation>
     </message>
 </context>
 <context>
@@ -250,6 +671,108 @@
         <source>停止录制</source>
         <translation>停止錄製</translation>
     </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>开始/停止</source>
+        <translation>開始/停止</translation>
+    </message>
+    <message>
+        <source>暂停/恢复</source>
+        <translation>暫停/繼續</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingToolbar</name>
+    <message>
+        <source>正在录制</source>
+        <translation>正在錄製</translation>
+    </message>
+    <message>
+        <source>初始化…</source>
+        <translation>初始化…</translation>
+    </message>
+    <message>
+        <source>写入中…</source>
+        <translation>寫入中…</translation>
+    </message>
+    <message>
+        <source>关闭摄像头</source>
+        <translation>關閉攝影機</translation>
+    </message>
+    <message>
+        <source>开启摄像头</source>
+        <translation>開啟攝影機</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>高亮笔</source>
+        <translation>螢光筆</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>撤销 Ctrl+Z</source>
+        <translation>復原 Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>清除全部 Del</source>
+        <translation>全部清除 Del</translation>
+    </message>
+    <message>
+        <source>退出注释模式</source>
+        <translation>退出註解模式</translation>
+    </message>
+    <message>
+        <source>选择工具后在屏幕上绘制，ESC 或点“退出”结束注释</source>
+        <translation>選擇工具後在螢幕上繪製，ESC 或點「退出」結束註解</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -379,6 +902,29 @@ Please visit this link manually:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>预计剩余 --:--</source>
+        <translation>預計剩餘 --:--</translation>
+    </message>
+    <message>
+        <source>预计剩余 %1:%2</source>
+        <translation>預計剩餘 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失敗</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>檔案不存在：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>沒有開啟可播放的檔案</translation>
     </message>
 </context>
 <context>
@@ -982,7 +1528,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>不透明度</translation>
+        <translation>透明度</translation>
     </message>
     <message>
         <source>点击动画</source>
@@ -1118,6 +1664,286 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>SetupRecordingToolbar</name>
+    <message>
+        <source>Full Screen  ▾</source>
+        <translation>全螢幕  ▾</translation>
+    </message>
+    <message>
+        <source>Display 1</source>
+        <translation>顯示器 1</translation>
+    </message>
+    <message>
+        <source>Webcam  ▾</source>
+        <translation>攝影機  ▾</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>Speaker  ▾</source>
+        <translation>揚聲器  ▾</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Microphone  ▾</source>
+        <translation>麥克風  ▾</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>Auto Stop</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>Auto Split</source>
+        <translation>自動分段</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>排程</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>離開</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Full Screen · Display %1</source>
+        <translation>全螢幕 · 顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自訂區域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>Custom Area  ▾</source>
+        <translation>自訂區域  ▾</translation>
+    </message>
+    <message>
+        <source>Window  ▾</source>
+        <translation>視窗  ▾</translation>
+    </message>
+    <message>
+        <source>Game  ▾</source>
+        <translation>遊戲  ▾</translation>
+    </message>
+    <message>
+        <source>Audio Only  ▾</source>
+        <translation>僅音訊  ▾</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Select a window before recording</source>
+        <translation>錄製前請選擇視窗</translation>
+    </message>
+</context>
+<context>
+    <name>StopRecordingDialog</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>Stop this recording?</source>
+        <translation>要停止本次錄製嗎？</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>已錄製</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>🎬 视频</source>
+        <translation>🎬 影片</translation>
+    </message>
+    <message>
+        <source>🔊 系统音</source>
+        <translation>🔊 系統音</translation>
+    </message>
+    <message>
+        <source>🎵 背景乐</source>
+        <translation>🎵 背景音樂</translation>
+    </message>
+    <message>
+        <source>📝 字幕</source>
+        <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒體庫</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>搜尋錄製檔案...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>正在載入媒體檔案…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失敗</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>請選擇一個媒體檔案</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全螢幕播放（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全螢幕播放</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>取樣率未知</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>單聲道</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>雙聲道</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 聲道</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>暫停媒體</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>播放媒體</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>暫無媒體檔案</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>沒有符合的媒體檔案</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>重新命名檔案</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>複製檔案路徑</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>檢視檔案資訊</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>刪除音訊</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>刪除影片</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>確定永久刪除「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>刪除失敗</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>檔案正在使用中或沒有刪除權限。</translation>
+    </message>
+</context>
+<context>
     <name>WasapiLoopbackCapture</name>
     <message>
         <source>WASAPI 回环录音仅支持 Windows。</source>
@@ -1155,7 +1981,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>不透明度</translation>
+        <translation>透明度</translation>
     </message>
     <message>
         <source>拖动滑块调整水印的可见程度</source>
@@ -1204,6 +2030,41 @@ Please visit this link manually:
     <message>
         <source>请输入水印文字。</source>
         <translation>請輸入浮水印文字。</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkProgressDialog</name>
+    <message>
+        <source>正在添加水印</source>
+        <translation>正在加入浮水印</translation>
+    </message>
+    <message>
+        <source>正在保存录制</source>
+        <translation>正在儲存錄製</translation>
+    </message>
+    <message>
+        <source>正在处理视频，请稍候…</source>
+        <translation>正在處理影片，請稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理录制文件，请稍候…</source>
+        <translation>正在處理錄製檔案，請稍候…</translation>
+    </message>
+    <message>
+        <source>正在处理 %1 / %2</source>
+        <translation>正在處理 %1 / %2</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>正在安全取消水印处理…</source>
+        <translation>正在安全取消浮水印處理…</translation>
     </message>
 </context>
 <context>

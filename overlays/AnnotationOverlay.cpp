@@ -1,0 +1,328 @@
+#include "overlays/AnnotationOverlay.h"
+
+#include "overlays/AnnotationGeometry.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+AnnotationOverlay::AnnotationOverlay(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_MouseTracking);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::CrossCursor);
+    hide();
+}
+
+void AnnotationOverlay::setCaptureRect(const QRect &rect)
+{
+    m_captureRect = rect.normalized();
+    if (m_enabled && rect.isValid())
+        setGeometry(m_captureRect);
+}
+
+void AnnotationOverlay::setTool(AnnotationToolbar::Tool tool)
+{
+    m_tool = tool;
+    setCursor(tool == AnnotationToolbar::Eraser ? Qt::PointingHandCursor : Qt::CrossCursor);
+}
+
+void AnnotationOverlay::setAnnotationEnabled(bool on)
+{
+    if (on == m_enabled)
+        return;
+    m_enabled = on;
+    m_drawing = false;
+    m_strokes.clear();
+    m_current.points.clear();
+    strokesChanged();
+    if (!on) {
+        hide();
+        emit closed();
+        return;
+    }
+    QRect area = m_captureRect;
+    if (!area.isValid()) {
+        area = QRect();
+        for (QScreen *screen : QGuiApplication::screens())
+            area = area.united(screen->geometry());
+        if (area.isNull() && QGuiApplication::primaryScreen())
+            area = QGuiApplication::primaryScreen()->geometry();
+    }
+    setGeometry(area);
+    setWindowFlag(Qt::WindowTransparentForInput, false);
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    update();
+}
+
+void AnnotationOverlay::clearAll()
+{
+    m_strokes.clear();
+    m_current.points.clear();
+    strokesChanged();
+}
+
+void AnnotationOverlay::undoLast()
+{
+    if (m_strokes.isEmpty())
+        return;
+    m_strokes.removeLast();
+    strokesChanged();
+}
+
+void AnnotationOverlay::eraseAt(const QPointF &point)
+{
+    const qreal h = std::max(3.0 * currentWidth, 10.0);
+    const QRectF eraser(point.x() - h, point.y() - h, 2 * h, 2 * h);
+    bool removed = false;
+    for (qsizetype i = m_strokes.size() - 1; i >= 0; --i) {
+        const Stroke &stroke = m_strokes.at(i);
+        if (stroke.points.isEmpty())
+            continue;
+        QRectF bounds;
+        for (const QPointF &p : stroke.points)
+            bounds = bounds.united(QRectF(p, QSizeF(1, 1)));
+        const qreal grow = stroke.width + h;
+        bounds.adjust(-grow, -grow, grow, grow);
+        if (bounds.intersects(eraser)) {
+            m_strokes.removeAt(i);
+            removed = true;
+        }
+    }
+    if (removed)
+        strokesChanged();
+    else
+        update();
+}
+
+void AnnotationOverlay::strokesChanged()
+{
+    ++m_revision;
+    update();
+}
+
+void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) const
+{
+    const QList<QPointF> &pts = stroke.points;
+    if (pts.isEmpty() || stroke.tool == AnnotationToolbar::Eraser)
+        return;
+
+    QColor color = stroke.color;
+    qreal width = stroke.width;
+    if (stroke.tool == AnnotationToolbar::Highlighter) {
+        color.setAlpha(95);
+        width = std::max(4.0 * stroke.width, 12.0);
+    }
+    painter.save();
+    painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+
+    const QPointF first = pts.first();
+    const QPointF last = pts.last();
+    switch (stroke.tool) {
+    case AnnotationToolbar::Pen:
+    case AnnotationToolbar::Highlighter:
+        if (pts.size() == 1) {
+            painter.drawPoint(first);
+        } else {
+            QPainterPath path(first);
+            for (qsizetype i = 1; i < pts.size(); ++i)
+                path.lineTo(pts.at(i));
+            painter.drawPath(path);
+        }
+        break;
+    case AnnotationToolbar::Arrow:
+        if (pts.size() >= 2) {
+            painter.drawLine(first, last);
+            const qreal a = std::atan2(last.y() - first.y(), last.x() - first.x());
+            const QPointF wing1 = last - 18.0 * QPointF(std::cos(a - 0.45), std::sin(a - 0.45));
+            const QPointF wing2 = last - 18.0 * QPointF(std::cos(a + 0.45), std::sin(a + 0.45));
+            QPainterPath head;
+            head.setFillRule(Qt::OddEvenFill);
+            head.moveTo(last);
+            head.lineTo(wing1);
+            head.lineTo(wing2);
+            head.closeSubpath();
+            painter.setBrush(color);
+            painter.drawPath(head);
+        }
+        break;
+    case AnnotationToolbar::Rectangle:
+        if (pts.size() >= 2)
+            painter.drawRect(QRectF(first, last).normalized());
+        break;
+    case AnnotationToolbar::Text: {
+        QFont font(QStringLiteral("Segoe UI"));
+        font.setWeight(QFont::Bold);
+        font.setPixelSize(std::max(static_cast<int>(std::lround(5.0 * stroke.width)), 16));
+        painter.setFont(font);
+        painter.drawText(first, stroke.text);
+        break;
+    }
+    case AnnotationToolbar::Line:
+        if (pts.size() >= 2)
+            painter.drawLine(first, last);
+        break;
+    case AnnotationToolbar::Circle:
+        if (pts.size() >= 2)
+            painter.drawEllipse(QRectF(first, last).normalized());
+        break;
+    case AnnotationToolbar::Eraser:
+        break;
+    }
+    painter.restore();
+}
+
+QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSize &frameSize)
+{
+    if (!m_enabled || m_strokes.isEmpty() || !nativeRect.isValid() || frameSize.width() < 1
+        || frameSize.height() < 1)
+        return QImage();
+
+    const QPoint layerPos = geometry().topLeft();
+    if (!m_cachedImage.isNull() && m_cachedRevision == m_revision && m_cachedNativeRect == nativeRect
+        && m_cachedFrameSize == frameSize && m_cachedLayerPos == layerPos)
+        return m_cachedImage;
+
+    const QList<AnnotationScreen> screens = annotationApplicationScreens();
+    const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
+
+    QImage image(frameSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
+        painter.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());
+        for (const Stroke &stroke : std::as_const(m_strokes))
+            drawStroke(painter, stroke);
+    }
+    m_cachedImage = image;
+    m_cachedRevision = m_revision;
+    m_cachedNativeRect = nativeRect;
+    m_cachedFrameSize = frameSize;
+    m_cachedLayerPos = layerPos;
+    return image;
+}
+
+void AnnotationOverlay::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_enabled) {
+        event->ignore();
+        return;
+    }
+    const QPointF pos = event->position();
+    if (m_tool == AnnotationToolbar::Text) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(this, tr("添加文字标注"), tr("输入标注文字："),
+                                                   QLineEdit::Normal, QString(), &ok).trimmed();
+        if (ok && !text.isEmpty()) {
+            Stroke stroke;
+            stroke.tool = AnnotationToolbar::Text;
+            stroke.points = {pos};
+            stroke.color = currentColor;
+            stroke.width = currentWidth;
+            stroke.text = text;
+            m_strokes.append(stroke);
+            strokesChanged();
+        }
+        emit interactionFinished();
+        return;
+    }
+    m_drawing = true;
+    if (m_tool == AnnotationToolbar::Eraser) {
+        eraseAt(pos);
+        return;
+    }
+    m_current = Stroke{m_tool, {pos}, currentColor, currentWidth, QString()};
+    update();
+}
+
+void AnnotationOverlay::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_drawing) {
+        event->ignore();
+        return;
+    }
+    const QPointF pos = event->position();
+    switch (m_tool) {
+    case AnnotationToolbar::Pen:
+    case AnnotationToolbar::Highlighter:
+        m_current.points.append(pos);
+        break;
+    case AnnotationToolbar::Eraser:
+        eraseAt(pos);
+        break;
+    default:
+        if (m_current.points.size() >= 2)
+            m_current.points[1] = pos;
+        else
+            m_current.points.append(pos);
+        break;
+    }
+    update();
+}
+
+void AnnotationOverlay::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_drawing || event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_drawing = false;
+    if (m_tool != AnnotationToolbar::Eraser && !m_current.points.isEmpty()) {
+        m_strokes.append(m_current);
+        ++m_revision;
+    }
+    m_current.points.clear();
+    update();
+    setFocus(Qt::OtherFocusReason);
+    emit interactionFinished();
+}
+
+void AnnotationOverlay::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Z && (event->modifiers() & Qt::ControlModifier))
+        undoLast();
+    else if (event->key() == Qt::Key_Escape)
+        setAnnotationEnabled(false);
+    else if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
+        clearAll();
+}
+
+void AnnotationOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), QColor(0, 0, 0, 1));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    for (const Stroke &stroke : std::as_const(m_strokes))
+        drawStroke(painter, stroke);
+    if (m_drawing)
+        drawStroke(painter, m_current);
+
+    if (m_enabled && m_strokes.isEmpty() && !m_drawing) {
+        QFont font(QStringLiteral("Segoe UI"));
+        font.setPointSize(12);
+        painter.setFont(font);
+        painter.setPen(QColor(255, 255, 255, 140));
+        painter.drawText(QRect(0, 0, width(), height() - 60), Qt::AlignBottom | Qt::AlignHCenter,
+                         tr("左键绘制  Ctrl+Z 撤销  Del 清除  ESC 退出"));
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "overlays/AnnotationToolbar.h"
+#include "overlays/Stroke.h"
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QWidget>
+
+// The nearly invisible window over the recorded area on which the user draws while
+// annotation mode is on. The same strokes are painted on screen and rendered into a
+// transparent image per recorded frame (renderForNativeRect). Strokes live only while
+// the mode is on: switching it on starts empty, switching it off erases everything.
+class AnnotationOverlay : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AnnotationOverlay(QWidget *parent = nullptr);
+
+    void setCaptureRect(const QRect &rect);
+    QRect captureRect() const { return m_captureRect; }
+    void setTool(AnnotationToolbar::Tool tool);
+    AnnotationToolbar::Tool tool() const { return m_tool; }
+    void setAnnotationEnabled(bool on);
+    bool isAnnotationEnabled() const { return m_enabled; }
+
+    // Colour and width of items started from now on.
+    QColor currentColor = QColor(QStringLiteral("#ef4444"));
+    float currentWidth = 3.0f;
+
+    void clearAll();
+    void undoLast();
+    void eraseAt(const QPointF &point);
+    const QList<Stroke> &strokes() const { return m_strokes; }
+
+    void drawStroke(QPainter &painter, const Stroke &stroke) const;
+
+    // The strokes as they lie over `nativeRect` (native screen pixels), drawn on a
+    // transparent image of `frameSize`; null when the layer is off or empty or the
+    // request is unusable. The image is kept and handed out again while nothing that
+    // shapes it has changed.
+    QImage renderForNativeRect(const QRect &nativeRect, const QSize &frameSize);
+
+signals:
+    void closed();
+    void interactionFinished();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void strokesChanged();
+
+    QList<Stroke> m_strokes;
+    Stroke m_current;
+    bool m_drawing = false;
+    bool m_enabled = false;
+    QRect m_captureRect;
+    AnnotationToolbar::Tool m_tool = AnnotationToolbar::Pen;
+
+    // The last rendered frame image and what it was made from.
+    quint64 m_revision = 0;
+    QImage m_cachedImage;
+    quint64 m_cachedRevision = ~0ull;
+    QRect m_cachedNativeRect;
+    QSize m_cachedFrameSize;
+    QPoint m_cachedLayerPos;
+};

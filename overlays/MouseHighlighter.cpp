@@ -1,0 +1,188 @@
+#include "overlays/MouseHighlighter.h"
+
+#include "platform/mac/OverlayWindowSupport.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+MouseHighlighter::MouseHighlighter(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_NoSystemBackground);
+    updateVirtualGeometry();
+    m_pollTimer = new QTimer(this);
+    m_pollTimer->setInterval(16);
+    connect(m_pollTimer, &QTimer::timeout, this, &MouseHighlighter::updatePosition);
+    m_ringTimer = new QTimer(this);
+    m_ringTimer->setInterval(30);
+    connect(m_ringTimer, &QTimer::timeout, this, &MouseHighlighter::ringStep);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+MouseHighlighter::~MouseHighlighter()
+{
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+    m_pollTimer->stop();
+    m_ringTimer->stop();
+}
+
+void MouseHighlighter::setEnabled(bool on)
+{
+    if (on == m_enabled)
+        return;
+    m_enabled = on;
+    if (on) {
+        updateVirtualGeometry();
+        m_pointer = mapFromGlobal(QCursor::pos());
+        update();
+        if (hasCompositingManager()) {
+            show();
+        } else {
+            // A translucent window over the whole desktop would turn every screen grab
+            // black. The recorder paints its own pointer highlight into the frames.
+            static bool logged = false;
+            if (!logged) {
+                logged = true;
+                qWarning() << "[MouseHighlighter] No compositing manager: the on-screen highlight stays hidden";
+            }
+        }
+        m_pollTimer->start();
+    } else {
+        m_pollTimer->stop();
+        m_ringTimer->stop();
+        hide();
+    }
+}
+
+void MouseHighlighter::setHaloColor(const QColor &color)
+{
+    m_haloColor = color;
+    update();
+}
+
+void MouseHighlighter::setHaloRadius(int radius)
+{
+    m_haloRadius = radius;
+    update();
+}
+
+void MouseHighlighter::setClickAnimationEnabled(bool on)
+{
+    m_clickAnimation = on;
+    update();
+}
+
+void MouseHighlighter::setLeftClickColor(const QColor &color)
+{
+    m_leftClickColor = color;
+    update();
+}
+
+void MouseHighlighter::setRightClickColor(const QColor &color)
+{
+    m_rightClickColor = color;
+    update();
+}
+
+void MouseHighlighter::updateVirtualGeometry()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->virtualGeometry() : QRect();
+    setGeometry(area.isValid() ? area : QRect(0, 0, 1, 1));
+}
+
+QRect MouseHighlighter::paintedArea(const QPoint &pointer) const
+{
+    // Ring radius reaches the halo radius plus 34; pens are 2.5 wide and antialiased.
+    const int reach = m_haloRadius + 34 + 4;
+    return QRect(pointer.x() - reach, pointer.y() - reach, 2 * reach + 1, 2 * reach + 1);
+}
+
+void MouseHighlighter::repaintAround(const QPoint &previous)
+{
+    update(QRegion(paintedArea(previous)) + paintedArea(m_pointer));
+}
+
+void MouseHighlighter::updatePosition()
+{
+    const QPoint previous = m_pointer;
+    m_pointer = mapFromGlobal(QCursor::pos());
+    if (m_pointer != previous || m_ringTimer->isActive())
+        repaintAround(previous);
+}
+
+void MouseHighlighter::onClickFlash(bool right)
+{
+    startRing(right);
+}
+
+void MouseHighlighter::startRing(bool right)
+{
+    m_flash = 1;
+    m_rightRing = right;
+    m_ringTimer->start();
+    const QPoint previous = m_pointer;
+    m_pointer = mapFromGlobal(QCursor::pos());
+    repaintAround(previous);
+}
+
+void MouseHighlighter::ringStep()
+{
+    m_flash -= 0.06;
+    if (m_flash <= 0) {
+        m_flash = 0;
+        m_ringTimer->stop();
+    }
+    repaintAround(m_pointer);
+}
+
+bool MouseHighlighter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_enabled && m_clickAnimation
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        && watched->isWidgetType())
+        startRing(false);
+    return QWidget::eventFilter(watched, event);
+}
+
+void MouseHighlighter::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(event->rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!m_enabled)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int x = m_pointer.x();
+    const int y = m_pointer.y();
+    const int r0 = m_haloRadius;
+
+    QColor fill = m_haloColor;
+    fill.setAlpha(static_cast<int>(std::lround(m_haloColor.alpha() * 0.22)));
+    painter.setPen(QPen(m_haloColor, 2.5, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setBrush(fill);
+    painter.drawEllipse(QRect(x - r0, y - r0, 2 * r0, 2 * r0));
+
+    if (m_flash > 0) {
+        QColor ring = m_rightRing ? m_rightClickColor : m_leftClickColor;
+        ring.setAlpha(static_cast<int>(m_flash * 210));
+        painter.setPen(QPen(ring, 2.5));
+        painter.setBrush(Qt::NoBrush);
+        const int r = static_cast<int>(r0 + (1 - m_flash) * 34);
+        painter.drawEllipse(QRect(x - r, y - r, 2 * r, 2 * r));
+    }
+}

@@ -1,0 +1,500 @@
+#include "overlays/SetupRecordingToolbar.h"
+
+#include "app/TintedIcon.h"
+#include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/OverlayWindowSupport.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+// The round REC button of the toolbar.
+class CircularRecButton : public QPushButton
+{
+public:
+    explicit CircularRecButton(QWidget *parent)
+        : QPushButton(parent)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        const QRect r = rect();
+        const bool hovered = underMouse();
+        const struct { const char *colour; int inset; } discs[] = {
+            {"#432332", 1}, {"#a52840", 4}, {"#ff5864", 8}, {hovered ? "#ff4655" : "#f82f43", 10}};
+        for (const auto &disc : discs) {
+            painter.setBrush(QColor(disc.colour));
+            painter.drawEllipse(r.adjusted(disc.inset, disc.inset, -disc.inset, -disc.inset));
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(255, 126, 135, 220), 1.5));
+        painter.drawArc(QRect(11, 11, width() - 22, height() - 22), 400, 2080);
+        QFont font(QStringLiteral("Segoe UI"));
+        font.setPointSize(10);
+        font.setWeight(QFont::DemiBold);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(r, Qt::AlignCenter, QStringLiteral("REC"));
+    }
+};
+
+namespace {
+
+// The dark rounded panel with a tab around the REC button.
+class ToolbarShell : public QWidget
+{
+public:
+    explicit ToolbarShell(QWidget *parent)
+        : QWidget(parent)
+    {
+    }
+
+    void setRecButton(QWidget *button)
+    {
+        m_rec = button;
+        update();
+    }
+
+    QPainterPath outline() const
+    {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(0.75, 10, width() - 1.5, height() - 10.75), 12, 12);
+        if (m_rec) {
+            const qreal l = m_rec->geometry().left();
+            const qreal r = m_rec->geometry().left() + m_rec->width();
+            QPainterPath tab;
+            tab.moveTo(l - 17, 10);
+            tab.cubicTo(l - 12, 10, l - 12, 0.75, l - 7, 0.75);
+            tab.lineTo(r + 7, 0.75);
+            tab.cubicTo(r + 12, 0.75, r + 12, 10, r + 17, 10);
+            tab.lineTo(r + 17, 12);
+            tab.lineTo(l - 17, 12);
+            tab.closeSubpath();
+            path = path.united(tab);
+        }
+        return path;
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPainterPath path = outline();
+        painter.fillPath(path, QColor(QStringLiteral("#09182b")));
+        painter.setPen(QPen(QColor(QStringLiteral("#27b9ef")), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+    }
+
+private:
+    QWidget *m_rec = nullptr;
+};
+
+// The small arrow inside the mode and device items.
+class DropdownButton : public QToolButton
+{
+public:
+    explicit DropdownButton(QWidget *parent)
+        : QToolButton(parent)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal cx = width() / 2.0;
+        const qreal cy = height() / 2.0;
+        QPen pen(QColor(underMouse() ? "#65a1ff" : "#d9e5f5"), 2.2, Qt::SolidLine, Qt::RoundCap,
+                 Qt::RoundJoin);
+        painter.setPen(pen);
+        const QPointF chevron[] = {{cx - 5, cy - 2.5}, {cx, cy + 2.5}, {cx + 5, cy - 2.5}};
+        painter.drawPolyline(chevron, 3);
+    }
+};
+
+const QSize ItemIconSize(23, 23);
+
+QIcon itemIcon(const QString &path, const char *colour)
+{
+    return tintedIcon(path, ItemIconSize, QColor(colour), qApp->devicePixelRatio());
+}
+
+QFrame *separator(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QStringLiteral("ToolbarSeparator"));
+    line->setFixedSize(1, 44);
+    line->setStyleSheet(QStringLiteral("background:#293c57;border:0;"));
+    return line;
+}
+
+QString cleanedTitle(const QString &title)
+{
+    QString cleaned = title;
+    cleaned.remove(QChar(0x25BE)); // ▾
+    return cleaned.trimmed();
+}
+
+void installFilterRecursively(QObject *filter, QWidget *widget)
+{
+    for (QWidget *child : widget->findChildren<QWidget *>()) {
+        child->installEventFilter(filter);
+        child->setToolTip(QString());
+    }
+}
+
+} // namespace
+
+SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent)
+    : SetupRecordingToolbar(parent, false)
+{
+}
+
+SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
+    : QWidget(parent)
+    , m_embedded(embedded)
+{
+    if (!embedded)
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setObjectName(QStringLiteral("SetupRecordingToolbar"));
+
+    auto *shell = new ToolbarShell(this);
+    m_shell = shell;
+    shell->setAttribute(Qt::WA_TranslucentBackground);
+    shell->setObjectName(QStringLiteral("SetupShell"));
+    shell->setStyleSheet(QStringLiteral("QLabel{color:#eef4ff;}"));
+    auto *row = new QHBoxLayout(shell);
+    row->setContentsMargins(8, 4, 8, 0);
+    row->setSpacing(0);
+    auto addSeparator = [&] { row->addWidget(separator(shell), 0, Qt::AlignVCenter); };
+
+    auto *logo = new QLabel(shell);
+    logo->setFixedSize(50, 50);
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(QIcon(QStringLiteral(":/icons/icons/logo.ico")).pixmap(34, 34));
+    row->addWidget(logo);
+
+    addSeparator();
+    m_modeItem = makeItem(shell, QStringLiteral(":/icons/icons/monitor.svg"), tr("Full Screen  ▾"),
+                          tr("Display 1"), false);
+    row->addWidget(m_modeItem);
+    addSeparator();
+    m_webcamItem = makeItem(shell, QStringLiteral(":/icons/icons/camera_off.svg"), tr("Webcam  ▾"),
+                            tr("Off"), true);
+    row->addWidget(m_webcamItem);
+    addSeparator();
+    m_speakerItem = makeItem(shell, QStringLiteral(":/icons/icons/audio.svg"), tr("Speaker  ▾"),
+                             tr("On"), true);
+    row->addWidget(m_speakerItem);
+    addSeparator();
+    m_microphoneItem = makeItem(shell, QStringLiteral(":/icons/icons/mic.svg"), tr("Microphone  ▾"),
+                                tr("Off"), true);
+    row->addWidget(m_microphoneItem);
+    addSeparator();
+
+    m_recButton = new CircularRecButton(shell);
+    m_recButton->setFixedSize(68, 68);
+    m_recButton->setFlat(true);
+    m_recButton->setCursor(Qt::PointingHandCursor);
+    m_recButton->setAccessibleName(QStringLiteral("REC"));
+    row->addWidget(m_recButton);
+    shell->setRecButton(m_recButton);
+
+    if (embedded) {
+        addSeparator();
+        m_screenshot = makeItem(shell, QStringLiteral(":/icons/icons/screenshot.svg"),
+                                tr("Screenshot"), QString(), false);
+        row->addWidget(m_screenshot);
+    } else {
+        m_screenshot = new QToolButton(shell);
+        m_screenshot->setObjectName(QStringLiteral("ToolbarScreenshotButton"));
+        m_screenshot->setFixedSize(48, 48);
+        m_screenshot->setIcon(tintedIcon(QStringLiteral(":/icons/icons/screenshot.svg"), QSize(26, 26),
+                                         QColor(QStringLiteral("#f0f6ff")), qApp->devicePixelRatio()));
+        m_screenshot->setIconSize(QSize(26, 26));
+        m_screenshot->setCursor(Qt::PointingHandCursor);
+        m_screenshot->setAccessibleName(QStringLiteral("Screenshot"));
+        m_screenshot->setStyleSheet(QStringLiteral(
+            "QToolButton{border:0;border-radius:7px;background:transparent;padding:0;}"
+            "QToolButton:hover{background:#172b47;}QToolButton:pressed{background:#203a5e;}"));
+        row->addWidget(m_screenshot, 0, Qt::AlignVCenter);
+        m_dragHandle = new QWidget(shell);
+        m_dragHandle->setFixedSize(70, 48);
+        m_dragHandle->setCursor(Qt::SizeAllCursor);
+        m_dragHandle->setAccessibleName(QStringLiteral("Drag toolbar"));
+        row->addWidget(m_dragHandle);
+    }
+
+    addSeparator();
+    QToolButton *autoStop = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Auto Stop"),
+                                     QString(), false);
+    row->addWidget(autoStop);
+    addSeparator();
+    QToolButton *autoSplit = makeItem(shell, QStringLiteral(":/icons/icons/split.svg"),
+                                      tr("Auto Split"), QString(), false);
+    row->addWidget(autoSplit);
+    addSeparator();
+    QToolButton *schedule = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Schedule"),
+                                     QString(), false);
+    row->addWidget(schedule);
+    addSeparator();
+    QToolButton *settings = makeItem(shell, QStringLiteral(":/icons/icons/settings.svg"),
+                                     tr("Settings"), QString(), false);
+    row->addWidget(settings);
+    addSeparator();
+    QToolButton *exit = makeItem(shell, QStringLiteral(":/icons/icons/box_arrow_right.svg"), tr("Exit"),
+                                 QString(), false);
+    exit->setIcon(itemIcon(QStringLiteral(":/icons/icons/box_arrow_right.svg"), "#ff4051"));
+    row->addWidget(exit);
+
+    auto *outer = new QHBoxLayout(this);
+    outer->setContentsMargins(10, 6, 10, 12);
+    outer->setSpacing(0);
+    outer->addWidget(shell);
+
+    connect(m_recButton, &QPushButton::clicked, this, &SetupRecordingToolbar::recordRequested);
+    connect(m_screenshot, &QToolButton::clicked, this, &SetupRecordingToolbar::screenshotRequested);
+    connect(autoStop, &QToolButton::clicked, this, &SetupRecordingToolbar::autoStopRequested);
+    connect(autoSplit, &QToolButton::clicked, this, &SetupRecordingToolbar::autoSplitRequested);
+    connect(schedule, &QToolButton::clicked, this, &SetupRecordingToolbar::scheduleRequested);
+    connect(settings, &QToolButton::clicked, this, &SetupRecordingToolbar::settingsRequested);
+    connect(exit, &QToolButton::clicked, this, &SetupRecordingToolbar::backRequested);
+    connect(m_webcamItem, &QToolButton::clicked, this, &SetupRecordingToolbar::webcamToggled);
+    connect(m_speakerItem, &QToolButton::clicked, this, &SetupRecordingToolbar::speakerToggled);
+    connect(m_microphoneItem, &QToolButton::clicked, this, &SetupRecordingToolbar::microphoneToggled);
+    const struct {
+        QToolButton *item;
+        void (SetupRecordingToolbar::*signal)(QWidget *);
+    } menus[] = {{m_webcamItem, &SetupRecordingToolbar::webcamMenuRequested},
+                 {m_speakerItem, &SetupRecordingToolbar::speakerMenuRequested},
+                 {m_microphoneItem, &SetupRecordingToolbar::microphoneMenuRequested}};
+    for (const auto &menu : menus) {
+        QToolButton *item = menu.item;
+        auto signal = menu.signal;
+        item->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(item, &QWidget::customContextMenuRequested, this,
+                [this, item, signal] { emit(this->*signal)(item); });
+    }
+    connect(m_modeItem, &QToolButton::clicked, this, &SetupRecordingToolbar::showModeMenu);
+
+    installEventFilter(this);
+    installFilterRecursively(this, this);
+    adjustSize();
+}
+
+QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &iconPath,
+                                             const QString &title, const QString &sub,
+                                             bool checkable)
+{
+    auto *item = new QToolButton(shell);
+    const QString cleaned = cleanedTitle(title);
+    item->setProperty("iconPath", iconPath);
+    item->setProperty("title", cleaned);
+    item->setProperty("sub", sub);
+    item->setCheckable(checkable);
+    item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    item->setCursor(Qt::PointingHandCursor);
+    int width = 76;
+    if (!sub.isEmpty())
+        width = title.contains(tr("Full Screen")) ? 98 : 94;
+    item->setFixedSize(width, 60);
+    QString style = QStringLiteral(
+        "QToolButton{background:transparent;border:0;border-radius:0;color:#eef4ff;font-size:10px;"
+        "padding:7px 2px 0;}QToolButton:hover{background:transparent;color:#65a1ff;}"
+        "QToolButton:checked{background:transparent;color:#65a1ff;}"
+        "QToolButton:pressed{background:transparent;}");
+    item->setIcon(itemIcon(iconPath, "#d9e5f5"));
+    item->setIconSize(ItemIconSize);
+    item->setText(sub.isEmpty() ? cleaned : cleaned + QLatin1Char('\n') + sub);
+    if (!sub.isEmpty()) {
+        width += 14;
+        item->setFixedWidth(width);
+        style += QStringLiteral("QToolButton{padding-right:20px;}QToolButton:hover{padding-right:20px;}"
+                                "QToolButton:pressed{padding-right:20px;}");
+        auto *arrow = new DropdownButton(item);
+        arrow->setCursor(Qt::PointingHandCursor);
+        arrow->setAccessibleName(QStringLiteral("Open menu"));
+        QFont font = item->font();
+        font.setPixelSize(10);
+        const int advance = QFontMetrics(font).horizontalAdvance(cleaned);
+        const int h = 60;
+        const int x0 = qMin(width - 9, advance / 2 + (width - 14) / 2 + 8);
+        arrow->setGeometry(x0 - 9 > 0 ? x0 - 9 : 0, 20, 18, h - 20);
+        if (checkable) {
+            connect(arrow, &QToolButton::clicked, item,
+                    [item] { emit item->customContextMenuRequested(QPoint(0, 0)); });
+        } else {
+            connect(arrow, &QToolButton::clicked, item, &QToolButton::click);
+        }
+    }
+    item->setStyleSheet(style);
+    return item;
+}
+
+void SetupRecordingToolbar::showModeMenu()
+{
+    // A menu of its own for each opening, gone when it closes.
+    QMenu menu;
+    menu.setStyleSheet(QStringLiteral(
+        "QMenu{background:#0b1b30;color:#e9f1ff;border:1px solid #2e597d;padding:6px;}"
+        "QMenu::item{padding:8px 28px;}QMenu::item:selected{background:#1d4772;}"));
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (int i = 0; i < screens.size(); ++i) {
+        QAction *action = menu.addAction(tr("Full Screen · Display %1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, i] { emit displayRequested(i); });
+    }
+    menu.addSeparator();
+    const QString modes[] = {tr("Full Screen"), tr("Custom Area"), tr("Window"),
+                             tr("Game"),        tr("Audio Only"),  tr("Webcam")};
+    for (int i = 0; i < 6; ++i) {
+        QAction *action = menu.addAction(modes[i]);
+        connect(action, &QAction::triggered, this, [this, i] { emit modeRequested(i); });
+    }
+    const QPoint at = m_modeItem->mapToGlobal(QPoint(0, 0)) - QPoint(0, menu.sizeHint().height());
+    menu.exec(at);
+}
+
+void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
+{
+    const int m = qBound(0, mode, 5);
+    m_mode = m;
+    static const char *const icons[] = {
+        ":/icons/icons/monitor.svg", ":/icons/icons/region.svg", ":/icons/icons/window.svg",
+        ":/icons/icons/gpu.svg",     ":/icons/icons/mic.svg",    ":/icons/icons/webcam.svg"};
+    const QString labels[] = {tr("Full Screen  ▾"), tr("Custom Area  ▾"), tr("Window  ▾"),
+                              tr("Game  ▾"),        tr("Audio Only  ▾"),  tr("Webcam  ▾")};
+    m_modeItem->setIcon(itemIcon(QString::fromLatin1(icons[m]), "#d9e5f5"));
+    m_modeItem->setText(cleanedTitle(labels[m]) + QLatin1Char('\n') + subtitle);
+    const bool visual = mode != 4;
+    m_webcamItem->setVisible(visual);
+    m_screenshot->setVisible(visual);
+    adjustSize();
+}
+
+void SetupRecordingToolbar::setDeviceStates(bool webcam, bool speaker, bool microphone)
+{
+    const struct {
+        QToolButton *item;
+        bool on;
+        const char *onIcon;
+        const char *offIcon;
+    } devices[] = {
+        {m_webcamItem, webcam, ":/icons/icons/webcam.svg", ":/icons/icons/camera_off.svg"},
+        {m_speakerItem, speaker, ":/icons/icons/audio.svg", ":/icons/icons/audio_off.svg"},
+        {m_microphoneItem, microphone, ":/icons/icons/mic.svg", ":/icons/icons/mic_off.svg"},
+    };
+    for (const auto &device : devices) {
+        device.item->setChecked(device.on);
+        device.item->setText(device.item->property("title").toString() + QLatin1Char('\n')
+                             + (device.on ? tr("On") : tr("Off")));
+        device.item->setIcon(device.on ? itemIcon(QString::fromLatin1(device.onIcon), "#5f8cff")
+                                       : QIcon(QString::fromLatin1(device.offIcon)));
+    }
+}
+
+void SetupRecordingToolbar::setRecordEnabled(bool enabled)
+{
+    if (!m_recButton)
+        return;
+    m_recButton->setEnabled(enabled);
+    m_recButton->setAccessibleDescription(enabled ? tr("Start recording")
+                                                  : tr("Select a window before recording"));
+}
+
+QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, const QRect &bounds,
+                                        int mode)
+{
+    const int w = size.width();
+    const int h = size.height();
+    const int x = qMax(bounds.left() + 6, qMin(bounds.right() - w - 6, area.center().x() - w / 2));
+    const int wanted = (mode == 1 && area.bottom() + h + 10 <= bounds.bottom())
+                           ? area.bottom() + 8
+                           : area.bottom() - h - 12;
+    const int y = qMax(bounds.top() + 6, qMin(wanted, bounds.bottom() - h - 6));
+    return {x, y};
+}
+
+void SetupRecordingToolbar::placeForRect(const QRect &area)
+{
+    adjustSize();
+    QRect bounds(0, 0, 1920, 1080);
+    if (QScreen *screen = QGuiApplication::screenAt(area.center()))
+        bounds = screen->availableGeometry();
+    else if (QScreen *primary = QGuiApplication::primaryScreen())
+        bounds = primary->availableGeometry();
+    move(placement(area, size(), bounds, m_mode));
+}
+
+bool SetupRecordingToolbar::excludeFromCapture()
+{
+    return keepMacRecordingToolbarVisible(winId());
+}
+
+void SetupRecordingToolbar::updateShellMask()
+{
+    // Without a compositor the translucent corners would show black: keep only the
+    // panel's own shape.
+    if (m_embedded || !isWindow())
+        return;
+    if (hasCompositingManager() || QGuiApplication::platformName() != QLatin1String("xcb")) {
+        clearMask();
+        return;
+    }
+    auto *shell = static_cast<ToolbarShell *>(m_shell);
+    const QPolygon outline =
+        shell->outline().toFillPolygon().toPolygon().translated(shell->pos());
+    setMask(QRegion(outline));
+}
+
+bool SetupRecordingToolbar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    if ((watched == this && event->type() == QEvent::Show)
+        || (watched == m_shell && event->type() == QEvent::Resize))
+        updateShellMask();
+    if (m_embedded || watched != m_dragHandle)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        m_dragging = true;
+        m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+        m_dragHandle->setCursor(Qt::ClosedHandCursor);
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (!m_dragging)
+            break;
+        move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_dragOffset);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!m_dragging)
+            break;
+        m_dragging = false;
+        m_dragHandle->setCursor(Qt::SizeAllCursor);
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

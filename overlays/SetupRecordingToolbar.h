@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QToolButton;
+class CircularRecButton;
+
+// The toolbar over the capture area while a recording is prepared: logo, mode item
+// (capture mode and display, with a menu), webcam, speaker and microphone items,
+// REC, screenshot, Auto Stop, Auto Split, Schedule, Settings and Exit. It changes no
+// recording state itself: every control emits a request, and the owner feeds the
+// shown states back through setMode, setDeviceStates and setRecordEnabled.
+// Stand-alone it is a frameless tool window with a drag handle; embedded it is a
+// plain child widget (the window picker's footer) without one.
+class SetupRecordingToolbar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SetupRecordingToolbar(QWidget *parent);
+    SetupRecordingToolbar(QWidget *parent, bool embedded);
+
+    // `mode` is a home mode 0..5 (Full Screen, Custom Area, Window, Game, Audio Only,
+    // Webcam), clamped; `subtitle` is the mode item's second line.
+    void setMode(int mode, const QString &subtitle);
+    int mode() const { return m_mode; }
+    void setDeviceStates(bool webcam, bool speaker, bool microphone);
+    void setRecordEnabled(bool enabled);
+    // Sizes the toolbar and puts it on `area` (global coordinates).
+    void placeForRect(const QRect &area);
+    // Keeps the window above others on every desktop; false without a native window.
+    bool excludeFromCapture();
+
+    // Top-left corner for a toolbar of `size` over `area` inside `bounds` (the
+    // available geometry of the area's screen) in home mode `mode`.
+    static QPoint placement(const QRect &area, const QSize &size, const QRect &bounds, int mode);
+
+signals:
+    void recordRequested();
+    void screenshotRequested();
+    void modeRequested(int mode);
+    void displayRequested(int screenIndex);
+    void webcamToggled(bool on);
+    void speakerToggled(bool on);
+    void microphoneToggled(bool on);
+    void webcamMenuRequested(QWidget *anchor);
+    void speakerMenuRequested(QWidget *anchor);
+    void microphoneMenuRequested(QWidget *anchor);
+    void autoStopRequested();
+    void autoSplitRequested();
+    void scheduleRequested();
+    void settingsRequested();
+    void backRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QToolButton *makeItem(QWidget *shell, const QString &iconPath, const QString &title,
+                          const QString &sub, bool checkable);
+    void showModeMenu();
+    void updateShellMask();
+
+    QToolButton *m_modeItem = nullptr;
+    QToolButton *m_webcamItem = nullptr;
+    QToolButton *m_speakerItem = nullptr;
+    QToolButton *m_microphoneItem = nullptr;
+    QToolButton *m_screenshot = nullptr;
+    CircularRecButton *m_recButton = nullptr;
+    QWidget *m_dragHandle = nullptr;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    bool m_embedded = false;
+    int m_mode = 0;
+    QWidget *m_shell = nullptr;
+};

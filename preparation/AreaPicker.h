@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+// A short-lived full-desktop window on which the user drags out one rectangle.
+// It dims the desktop, follows the pointer with a crosshair and shows the
+// coordinates; the left button's release reports the rectangle in global
+// coordinates and closes the window, which then deletes itself. Esc, a right click
+// or a rectangle under 5 x 5 pixels cancel it.
+class AreaPicker : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AreaPicker(QWidget *parent = nullptr);
+
+    void updateVirtualGeometry();
+    // The selection in global coordinates.
+    QRect globalSelection() const;
+
+    // Where the information box of size `box` goes in a window of `windowSize`: beside
+    // the pointer `cursor`, or under (else above) `selection` when that is valid.
+    static QPoint infoBoxPosition(const QSize &windowSize, const QPoint &cursor,
+                                 const QRect &selection, const QSize &box);
+
+signals:
+    void regionSelected(QRect region);
+    void canceled();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    static QRect virtualDesktopRect();
+    void grabBackdrop();
+    void paintInfoBox(QPainter &painter);
+
+    bool m_selecting = false;
+    QPoint m_pressPoint;
+    QPoint m_currentPoint;
+    QRect m_selection;
+    // The desktop as it was before the picker showed, painted under the dimming
+    // when no compositor blends translucent windows (which would show black).
+    QPixmap m_backdrop;
+};

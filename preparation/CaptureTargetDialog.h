@@ -1,0 +1,85 @@
+#pragma once
+
+#include "preparation/CapturableWindow.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+
+class QLabel;
+class QListWidget;
+class SetupRecordingToolbar;
+
+// The modal window picker: a grid of cards, one per recordable window of another
+// program, each with a still picture, the title and the owning application, and the
+// embedded preparation toolbar at its foot to switch devices or record at once.
+class CaptureTargetDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CaptureTargetDialog(bool gameMode, QWidget *parent);
+    ~CaptureTargetDialog() override;
+
+    void refreshTargets();
+    CapturableWindow selectedTarget() const;
+    void accept() override;
+    bool recordPressed() const { return m_recordPressed; }
+    void setDeviceStates(bool webcam, bool speaker, bool microphone);
+    void startNextPreview();
+    void updateGridMetrics();
+
+    // Card grid for a viewport `viewportWidth` wide: the grid cell and the picture size.
+    struct GridMetrics
+    {
+        QSize gridSize;
+        QSize iconSize;
+    };
+    static GridMetrics gridMetricsFor(int viewportWidth);
+    // The dialog's size on a screen whose available area is `available`.
+    static QSize dialogSizeFor(const QSize &available);
+    // Index of the screen (geometry in device-independent pixels and its pixel
+    // ratio) whose device-pixel area holds the centre of `frame`; 0 when none does.
+    struct ScreenInfo
+    {
+        QRect geometry;
+        qreal devicePixelRatio = 1.0;
+    };
+    static int screenIndexFor(const QRect &frame, const QList<ScreenInfo> &screens);
+
+    // Item data roles of the grid's rows.
+    enum Role {
+        PreviewRole = 266,
+        SubtitleRole = 267,
+        AppIconRole = 268,
+        StatusRole = 269,
+        WindowNumberRole = 270,
+    };
+
+signals:
+    void webcamToggled(bool enabled);
+    void speakerToggled(bool enabled);
+    void microphoneToggled(bool enabled);
+    void webcamMenuRequested(QWidget *anchor);
+    void speakerMenuRequested(QWidget *anchor);
+    void microphoneMenuRequested(QWidget *anchor);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void finishPreview(QObject *guard, int row, const QImage &picture, const QString &status);
+
+    QPointer<QObject> m_previewGuard;
+    int m_nextPreviewRow = 0;
+    bool m_gameMode = false;
+    QList<CapturableWindow> m_entries;
+    QListWidget *m_grid = nullptr;
+    QLabel *m_status = nullptr;
+    SetupRecordingToolbar *m_toolbar = nullptr;
+    bool m_recordPressed = false;
+};

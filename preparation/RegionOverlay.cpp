@@ -1,0 +1,621 @@
+#include "preparation/RegionOverlay.h"
+
+#include "platform/mac/OverlayWindowSupport.h"
+
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+constexpr int Margin = 64;       // compact window: the region plus this on every side
+constexpr int MinimumSide = 40;
+
+QPen framePen(const QColor &color, qreal width)
+{
+    return QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+QFont segoe(int points)
+{
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPointSize(points);
+    return font;
+}
+
+QRect virtualDesktop()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect(QPoint(0, 0), QPoint(0, 0));
+}
+
+// Large enough to cover any overlay window, for "take every click".
+const QRegion &wholeWindow()
+{
+    static const QRegion region(0, 0, 30000, 30000);
+    return region;
+}
+
+} // namespace
+
+RegionOverlay::RegionOverlay(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                          | Qt::WindowDoesNotAcceptFocus)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+    m_animationTimer.setInterval(80);
+    connect(&m_animationTimer, &QTimer::timeout, this, &RegionOverlay::dashStep);
+    m_repaintTimer.setInterval(30);
+    m_repaintTimer.setSingleShot(true);
+    connect(&m_repaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+}
+
+bool RegionOverlay::compositing() const
+{
+    return m_compositing;
+}
+
+void RegionOverlay::setRegion(const QRect &region)
+{
+    QRect r = region.normalized();
+    if (!r.isValid()) {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        r = screen ? screen->geometry() : QRect(QPoint(0, 0), QPoint(0, 0));
+    }
+    m_compositing = hasCompositingManager() || QGuiApplication::platformName() != QLatin1String("xcb");
+    if (m_preparationPreview && !m_previewLocked) {
+        m_compact = true;
+        setGeometry(r.adjusted(-Margin, -Margin, Margin, Margin));
+        m_region = QRect(QPoint(Margin, Margin), r.size());
+    } else {
+        m_compact = false;
+        const QRect desktop = virtualDesktop();
+        setGeometry(desktop);
+        m_region = r.translated(-desktop.topLeft()) & QRect(QPoint(0, 0), desktop.size());
+    }
+    show();
+    raise();
+    m_animationTimer.start();
+    updateInputTransparency();
+    update();
+}
+
+QRect RegionOverlay::currentRegion() const
+{
+    return m_region.translated(geometry().topLeft());
+}
+
+void RegionOverlay::hideOverlay()
+{
+    m_animationTimer.stop();
+    m_repaintTimer.stop();
+    m_selecting = false;
+    m_selectionDragging = false;
+    m_activeHandle = None;
+    unsetCursor();
+    hide();
+}
+
+void RegionOverlay::beginInteractiveSelection(const QRect &bounds)
+{
+    m_compositing = hasCompositingManager() || QGuiApplication::platformName() != QLatin1String("xcb");
+    setGeometry(virtualDesktop());
+    const QRect local = bounds.translated(-geometry().topLeft()) & rect();
+    m_selectionBounds = local.isValid() ? local : rect();
+    m_region = QRect();
+    m_selecting = true;
+    m_selectionDragging = false;
+    m_compact = false;
+    m_recordingMode = false;
+    m_preparationPreview = true;
+    m_previewLocked = false;
+    m_inputPassthrough = false;
+    m_selectionCurrent = clampToSelectionBounds(mapFromGlobal(QCursor::pos()));
+    setCursor(Qt::CrossCursor);
+    show();
+    raise();
+    m_animationTimer.stop();
+    updateInputTransparency();
+    update();
+}
+
+void RegionOverlay::setRecordingMode(bool recording)
+{
+    m_recordingMode = recording;
+    m_inputPassthrough = recording;
+    updateInputTransparency();
+    update();
+}
+
+void RegionOverlay::setPreparationPreview(bool preview, bool locked)
+{
+    m_preparationPreview = preview;
+    m_previewLocked = locked;
+    m_inputPassthrough = preview && locked;
+    updateInputTransparency();
+    update();
+}
+
+void RegionOverlay::setInputPassthrough(bool passthrough)
+{
+    m_inputPassthrough = passthrough;
+    updateInputTransparency();
+}
+
+void RegionOverlay::updateInputTransparency()
+{
+    updateMask();
+    // Where the window takes the mouse: everywhere while a region is drawn or dragged,
+    // nowhere with passthrough, else only over the grips, bands and centre handle.
+    QRegion input;
+    if (m_selecting || (!m_inputPassthrough && m_activeHandle != None))
+        input = wholeWindow();
+    else if (!m_inputPassthrough)
+        input = hitRegion();
+    if (setWindowInputRegion(this, input))
+        return;
+    // Without X11 input shapes at least stop delivering the clicks to ourselves.
+    bool transparent = false;
+    if (!m_selecting) {
+        if (m_inputPassthrough)
+            transparent = true;
+        else if (m_activeHandle == None)
+            transparent = hitTest(mapFromGlobal(QCursor::pos())) == None;
+    }
+    setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
+}
+
+QRect RegionOverlay::handleRect(Handle handle) const
+{
+    const int x1 = m_region.left();
+    const int y1 = m_region.top();
+    const int x2 = m_region.right();
+    const int y2 = m_region.bottom();
+    const int cx = int((qint64(x1) + x2) / 2);
+    const int cy = int((qint64(y1) + y2) / 2);
+    QPoint p;
+    switch (handle) {
+    case TopLeft: p = {x1, y1}; break;
+    case Top: p = {cx, y1}; break;
+    case TopRight: p = {x2, y1}; break;
+    case Right: p = {x2, cy}; break;
+    case BottomRight: p = {x2, y2}; break;
+    case Bottom: p = {cx, y2}; break;
+    case BottomLeft: p = {x1, y2}; break;
+    case Left: p = {x1, cy}; break;
+    default: return QRect();
+    }
+    return QRect(QPoint(p.x() - 5, p.y() - 5), QPoint(p.x() + 4, p.y() + 4));
+}
+
+QRect RegionOverlay::moveHandleRect() const
+{
+    const int cx = int((qint64(m_region.left()) + m_region.right()) / 2);
+    const int cy = int((qint64(m_region.top()) + m_region.bottom()) / 2);
+    return QRect(QPoint(cx - 34, cy - 34), QPoint(cx + 33, cy + 33));
+}
+
+RegionOverlay::Handle RegionOverlay::hitTest(const QPoint &p) const
+{
+    if (m_selecting || !m_region.isValid())
+        return None;
+    if (moveHandleRect().contains(p))
+        return Move;
+    for (Handle h : {TopLeft, TopRight, BottomRight, BottomLeft, Top, Right, Bottom, Left}) {
+        if (handleRect(h).adjusted(-4, -4, 4, 4).contains(p))
+            return h;
+    }
+    const int x1 = m_region.left();
+    const int y1 = m_region.top();
+    const int x2 = m_region.right();
+    const int y2 = m_region.bottom();
+    const bool inRows = p.y() >= y1 && p.y() <= y2;
+    const bool inColumns = p.x() >= x1 && p.x() <= x2;
+    if (inRows && p.x() >= x1 && p.x() <= x1 + 7)
+        return Left;
+    if (inRows && p.x() >= x2 - 8 && p.x() <= x2 - 1)
+        return Right;
+    if (inColumns && p.y() >= y1 && p.y() <= y1 + 7)
+        return Top;
+    if (inColumns && p.y() >= y2 - 8 && p.y() <= y2 - 1)
+        return Bottom;
+    return None;
+}
+
+QRegion RegionOverlay::hitRegion() const
+{
+    if (m_selecting || !m_region.isValid())
+        return QRegion();
+    const int x1 = m_region.left();
+    const int y1 = m_region.top();
+    const int x2 = m_region.right();
+    const int y2 = m_region.bottom();
+    QRegion region(moveHandleRect());
+    for (Handle h : {TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left})
+        region += handleRect(h).adjusted(-4, -4, 4, 4);
+    region += QRect(QPoint(x1, y1), QPoint(x1 + 7, y2));
+    region += QRect(QPoint(x2 - 8, y1), QPoint(x2 - 1, y2));
+    region += QRect(QPoint(x1, y1), QPoint(x2, y1 + 7));
+    region += QRect(QPoint(x1, y2 - 8), QPoint(x2, y2 - 1));
+    return region;
+}
+
+void RegionOverlay::updateCursor(Handle handle)
+{
+    switch (handle) {
+    case Move: setCursor(Qt::SizeAllCursor); break;
+    case TopLeft:
+    case BottomRight: setCursor(Qt::SizeFDiagCursor); break;
+    case Top:
+    case Bottom: setCursor(Qt::SizeVerCursor); break;
+    case TopRight:
+    case BottomLeft: setCursor(Qt::SizeBDiagCursor); break;
+    case Right:
+    case Left: setCursor(Qt::SizeHorCursor); break;
+    default: setCursor(Qt::ArrowCursor); break;
+    }
+}
+
+QRect RegionOverlay::adjustedRect(Handle handle, const QRect &start, const QPoint &delta,
+                                  const QRect &bounds)
+{
+    const int dx = delta.x();
+    const int dy = delta.y();
+    QRect r = start;
+    switch (handle) {
+    case Move: {
+        const int left = qMax(bounds.left(), qMin(start.left() + dx, bounds.right() - start.width()));
+        const int top = qMax(bounds.top(), qMin(start.top() + dy, bounds.bottom() - start.height()));
+        r = QRect(QPoint(left, top), start.size());
+        break;
+    }
+    case TopLeft: r.setLeft(start.left() + dx); r.setTop(start.top() + dy); break;
+    case Top: r.setTop(start.top() + dy); break;
+    case TopRight: r.setTop(start.top() + dy); r.setRight(start.right() + dx); break;
+    case Right: r.setRight(start.right() + dx); break;
+    case BottomRight: r.setRight(start.right() + dx); r.setBottom(start.bottom() + dy); break;
+    case Bottom: r.setBottom(start.bottom() + dy); break;
+    case BottomLeft: r.setLeft(start.left() + dx); r.setBottom(start.bottom() + dy); break;
+    case Left: r.setLeft(start.left() + dx); break;
+    default: return start;
+    }
+    r = r.normalized();
+    if (r.width() < MinimumSide)
+        r.setRight(r.left() + MinimumSide);
+    if (r.height() < MinimumSide)
+        r.setBottom(r.top() + MinimumSide);
+    r.setRight(r.left() + (r.width() & ~1) - 1);
+    r.setBottom(r.top() + (r.height() & ~1) - 1);
+    return r;
+}
+
+QRect RegionOverlay::moveBounds() const
+{
+    if (m_compact) {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->virtualGeometry() : geometry();
+    }
+    if (m_preparationPreview && !m_previewLocked && m_selectionBounds.isValid())
+        return m_selectionBounds;
+    return rect();
+}
+
+QPoint RegionOverlay::clampToSelectionBounds(const QPoint &p) const
+{
+    const QRect &b = m_selectionBounds;
+    return QPoint(qBound(b.left(), p.x(), qMax(b.left(), b.right())),
+                  qBound(b.top(), p.y(), qMax(b.top(), b.bottom())));
+}
+
+void RegionOverlay::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (m_selecting) {
+        if (event->button() == Qt::LeftButton) {
+            const QPoint p = clampToSelectionBounds(pos);
+            m_selectionStart = m_selectionCurrent = p;
+            m_region = QRect(p, QSize(1, 1));
+            m_selectionDragging = true;
+            m_repaintTimer.stop();
+            updateMask();
+            update();
+        } else if (event->button() == Qt::RightButton) {
+            emit selectionCanceled();
+        }
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_activeHandle = hitTest(pos);
+    m_dragStartPoint = event->globalPosition().toPoint();
+    m_dragStartRect = m_compact ? m_region.translated(geometry().topLeft()) : m_region;
+    updateInputTransparency();
+}
+
+void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (m_selecting) {
+        m_selectionCurrent = clampToSelectionBounds(pos);
+        if (m_selectionDragging && (event->buttons() & Qt::LeftButton)) {
+            m_region = QRect(m_selectionStart, m_selectionCurrent).normalized() & m_selectionBounds;
+            updateMask();
+        } else if (!m_compositing) {
+            updateMask(); // the crosshair follows the pointer
+        }
+        if (!m_repaintTimer.isActive())
+            m_repaintTimer.start();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        updateCursor(hitTest(pos));
+        return;
+    }
+    if (m_activeHandle == None)
+        return;
+    const QPoint delta = event->globalPosition().toPoint() - m_dragStartPoint;
+    const QRect r = adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds());
+    if (m_compact) {
+        setGeometry(r.adjusted(-Margin, -Margin, Margin, Margin));
+        m_region = QRect(QPoint(Margin, Margin), r.size());
+    } else {
+        m_region = r;
+    }
+    updateMask();
+    update();
+}
+
+void RegionOverlay::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_selecting) {
+        if (event->button() != Qt::LeftButton || !m_selectionDragging)
+            return;
+        m_selectionDragging = false;
+        const QRect r = m_region.normalized() & m_selectionBounds;
+        if (r.width() >= MinimumSide && r.height() >= MinimumSide) {
+            m_region = QRect(r.topLeft(), QSize(r.width() & ~1, r.height() & ~1));
+            m_selecting = false;
+            m_repaintTimer.stop();
+            m_animationTimer.start();
+            setCursor(Qt::ArrowCursor);
+            emit regionChanged(currentRegion());
+            updateInputTransparency();
+        } else {
+            m_region = QRect();
+            m_repaintTimer.stop();
+            updateMask();
+        }
+        update();
+        return;
+    }
+    if (event->button() != Qt::LeftButton || m_activeHandle == None)
+        return;
+    m_activeHandle = None;
+    emit regionChanged(currentRegion());
+    updateInputTransparency();
+    update();
+}
+
+void RegionOverlay::dashStep()
+{
+    m_dashPhase = (m_dashPhase + 1) % 12;
+    // Only the frame crawls: repaint its band, not the whole window.
+    update(frameBand());
+}
+
+qreal RegionOverlay::framePenWidth() const
+{
+    return m_preparationPreview ? 3 : 2;
+}
+
+QRect RegionOverlay::frameRect() const
+{
+    const int x1 = m_region.left();
+    const int y1 = m_region.top();
+    const int x2 = m_region.right();
+    const int y2 = m_region.bottom();
+    if (m_recordingMode)
+        return QRect(QPoint(x1 - 2, y1 - 2), QPoint(x2 + 1, y2 + 1));
+    return QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 1, y2 - 1));
+}
+
+QRegion RegionOverlay::frameBand() const
+{
+    if (!m_region.isValid())
+        return QRegion();
+    const QRect frame = frameRect();
+    const int reach = int(std::ceil(framePenWidth())) + 1;
+    QRegion band = QRegion(frame.adjusted(-reach, -reach, reach, reach))
+                   - QRegion(frame.adjusted(reach, reach, -reach, -reach));
+    if (m_recordingMode)
+        band -= QRegion(m_region);
+    return band;
+}
+
+QRect RegionOverlay::sizeLabelRect() const
+{
+    const QFontMetrics fm(segoe(10));
+    const QString text = QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height());
+    const int h = fm.height() + 10;
+    const int w = fm.horizontalAdvance(text) + 16;
+    int y = m_region.top() - h - 4;
+    if (y < 0)
+        y = m_region.top() + 4;
+    return QRect(m_region.left() + 2, y, w, h);
+}
+
+QString RegionOverlay::lockedLabelText() const
+{
+    QScreen *screen = QGuiApplication::screenAt(currentRegion().center());
+    const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
+    return QStringLiteral("%1 × %2")
+        .arg(std::lround(m_region.width() * dpr))
+        .arg(std::lround(m_region.height() * dpr));
+}
+
+QRect RegionOverlay::lockedLabelRect() const
+{
+    const QFontMetrics fm(segoe(11));
+    const int x1 = m_region.left();
+    const int y1 = m_region.top();
+    return QRect(QPoint(x1 + 10, y1 + 9),
+                 QPoint(x1 + fm.horizontalAdvance(lockedLabelText()) + 37, y1 + fm.height() + 22));
+}
+
+QRect RegionOverlay::coordinateLabelRect() const
+{
+    const QFontMetrics fm(segoe(9));
+    const QPoint global = mapToGlobal(m_selectionCurrent);
+    const QString text = QStringLiteral("%1, %2").arg(global.x()).arg(global.y());
+    const int x = m_selectionCurrent.x();
+    const int y = m_selectionCurrent.y();
+    QRect box(QPoint(x + 14, y + 14), QPoint(x + fm.horizontalAdvance(text) + 31, y + fm.height() + 23));
+    if (box.right() > m_selectionBounds.right())
+        box.moveRight(x - 14);
+    if (box.bottom() > m_selectionBounds.bottom())
+        box.moveBottom(y - 14);
+    return box;
+}
+
+void RegionOverlay::updateMask()
+{
+    // With a compositor the transparent parts are see-through. Without one they
+    // would show black, on the screen and in recordings: the window then keeps only
+    // what it paints.
+    if (m_compositing) {
+        if (!mask().isEmpty())
+            clearMask();
+        return;
+    }
+    QRegion shown;
+    if (m_selecting && !m_selectionDragging && !m_region.isValid()) {
+        const QRect &b = m_selectionBounds;
+        shown += QRect(b.left(), m_selectionCurrent.y(), b.width(), 1);
+        shown += QRect(m_selectionCurrent.x(), b.top(), 1, b.height());
+        shown += coordinateLabelRect();
+    } else if (m_region.isValid()) {
+        shown += frameBand();
+        if (!m_recordingMode) {
+            if (m_preparationPreview && m_previewLocked) {
+                shown += lockedLabelRect();
+            } else {
+                if (!m_selecting) {
+                    for (Handle h : {TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left})
+                        shown += handleRect(h).adjusted(-1, -1, 1, 1);
+                    shown += QRegion(moveHandleRect().adjusted(-1, -1, 1, 1), QRegion::Ellipse);
+                }
+                shown += sizeLabelRect();
+            }
+        }
+    }
+    if (shown.isEmpty())
+        shown = QRegion(0, 0, 1, 1); // an empty mask would mean "no mask"
+    setMask(shown);
+}
+
+void RegionOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    if (m_selecting && !m_selectionDragging && !m_region.isValid()) {
+        const QRect &b = m_selectionBounds;
+        const QPoint p = m_selectionCurrent;
+        painter.setPen(framePen(QColor(155, 124, 255, 185), 1));
+        painter.drawLine(b.left(), p.y(), b.right(), p.y());
+        painter.drawLine(p.x(), b.top(), p.x(), b.bottom());
+        const QPoint global = mapToGlobal(p);
+        painter.setFont(segoe(9));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(5, 16, 31, 232));
+        const QRect box = coordinateLabelRect();
+        painter.drawRoundedRect(box, 4, 4);
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, QStringLiteral("%1, %2").arg(global.x()).arg(global.y()));
+        return;
+    }
+    if (!m_region.isValid())
+        return;
+
+    if (!m_recordingMode && !m_preparationPreview && m_compositing) {
+        painter.setClipRegion(QRegion(rect()) - QRegion(m_region));
+        painter.fillRect(rect(), QColor(0, 0, 0, 80));
+        painter.setClipping(false);
+    }
+
+    const QColor frameColour = !m_preparationPreview ? QColor(255, 100, 20)
+                               : m_previewLocked     ? QColor(QStringLiteral("#35c8ff"))
+                                                     : QColor(QStringLiteral("#9b7cff"));
+    QPen pen = framePen(frameColour, framePenWidth());
+    if (!(m_preparationPreview && m_previewLocked)) {
+        pen.setDashPattern({6, 4});
+        pen.setDashOffset(m_dashPhase);
+    }
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (m_recordingMode) {
+        // Never paint over the recorded pixels.
+        painter.setClipRegion(QRegion(rect()) - QRegion(m_region));
+        painter.drawRect(frameRect());
+        return;
+    }
+    painter.drawRect(frameRect());
+
+    if (m_preparationPreview && m_previewLocked) {
+        const QRect box = lockedLabelRect();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(5, 16, 31, 230));
+        painter.drawRoundedRect(box, 6, 6);
+        painter.setFont(segoe(11));
+        painter.setPen(QColor(QStringLiteral("#eef7ff")));
+        painter.drawText(box, Qt::AlignCenter, lockedLabelText());
+        return;
+    }
+
+    if (!m_selecting) {
+        const QColor gripColour = m_preparationPreview ? QColor(QStringLiteral("#9b7cff"))
+                                                       : QColor(255, 100, 20);
+        painter.setPen(framePen(gripColour, 1.5));
+        painter.setBrush(Qt::white);
+        for (Handle h : {TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left})
+            painter.drawRoundedRect(handleRect(h), 2, 2);
+
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const QRect handle = moveHandleRect();
+        painter.setPen(framePen(QColor(255, 255, 255, 220), 2));
+        painter.setBrush(QColor(76, 86, 111, 185));
+        painter.drawEllipse(handle);
+        const int x = handle.center().x();
+        const int y = handle.center().y();
+        painter.drawLine(x - 16, y, x + 16, y);
+        painter.drawLine(x, y - 16, x, y + 16);
+        painter.drawLine(x - 16, y, x - 9, y - 7);
+        painter.drawLine(x - 16, y, x - 9, y + 7);
+        painter.drawLine(x + 16, y, x + 9, y - 7);
+        painter.drawLine(x + 16, y, x + 9, y + 7);
+        painter.drawLine(x, y - 16, x - 7, y - 9);
+        painter.drawLine(x, y - 16, x + 7, y - 9);
+        painter.drawLine(x, y + 16, x - 7, y + 9);
+        painter.drawLine(x, y + 16, x + 7, y + 9);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    const QRect label = sizeLabelRect();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_preparationPreview || m_selecting ? QColor(5, 16, 31, 232)
+                                                         : QColor(255, 100, 20, 220));
+    painter.drawRoundedRect(label, 3, 3);
+    painter.setFont(segoe(10));
+    painter.setPen(Qt::white);
+    painter.drawText(label, Qt::AlignCenter,
+                     QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height()));
+}

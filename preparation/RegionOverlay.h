@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QRegion>
+#include <QTimer>
+#include <QWidget>
+
+// A borderless, always-on-top window that frames the capture region on the desktop.
+// Before a recording the region can be adjusted with eight grips and moved with a
+// round centre handle while clicks elsewhere reach the programs below; during a
+// recording only a crawling frame just outside the region shows and every click
+// passes through. It can also let the user draw a new region.
+class RegionOverlay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Handle {
+        None = 0,
+        Move = 1,
+        TopLeft = 2,
+        Top = 3,
+        TopRight = 4,
+        Right = 5,
+        BottomRight = 6,
+        Bottom = 7,
+        BottomLeft = 8,
+        Left = 9,
+    };
+
+    explicit RegionOverlay(QWidget *parent = nullptr);
+
+    // Shows the overlay around `region` (global coordinates).
+    void setRegion(const QRect &region);
+    // The region in global coordinates.
+    QRect currentRegion() const;
+    void hideOverlay();
+    // Lets the user draw a new region confined to `bounds` (global coordinates).
+    void beginInteractiveSelection(const QRect &bounds);
+    void setRecordingMode(bool recording);
+    void setPreparationPreview(bool preview, bool locked);
+    void setInputPassthrough(bool passthrough);
+    void updateInputTransparency();
+
+    Handle hitTest(const QPoint &p) const;
+    void updateCursor(Handle handle);
+    QRect handleRect(Handle handle) const;
+    QRect moveHandleRect() const;
+
+    // The area that takes mouse input in an adjustable frame: the move handle, the
+    // grips grown by 4 pixels and the 8-pixel edge bands (window coordinates).
+    QRegion hitRegion() const;
+
+    // A drag of `handle` by `delta` from the rectangle `start`: a move is kept inside
+    // `bounds`; a resize is normalised and kept at least 40 x 40 with even sides.
+    static QRect adjustedRect(Handle handle, const QRect &start, const QPoint &delta,
+                              const QRect &bounds);
+
+signals:
+    void regionChanged(QRect newRegion);
+    void selectionCanceled();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void dashStep();
+    bool compositing() const;
+    QRect frameRect() const;
+    qreal framePenWidth() const;
+    QRegion frameBand() const;
+    QRect sizeLabelRect() const;
+    QRect lockedLabelRect() const;
+    QRect coordinateLabelRect() const;
+    QString lockedLabelText() const;
+    QRect moveBounds() const;
+    void updateMask();
+    QPoint clampToSelectionBounds(const QPoint &p) const;
+
+    QRect m_region;
+    QTimer m_animationTimer;
+    QTimer m_repaintTimer;
+    int m_dashPhase = 0;
+    Handle m_activeHandle = None;
+    QPoint m_dragStartPoint;
+    QRect m_dragStartRect;
+    bool m_inputPassthrough = false;
+    bool m_recordingMode = false;
+    bool m_preparationPreview = false;
+    bool m_previewLocked = false;
+    bool m_selecting = false;
+    bool m_selectionDragging = false;
+    bool m_compact = false;
+    QPoint m_selectionStart;
+    QPoint m_selectionCurrent;
+    QRect m_selectionBounds;
+    // Whether translucent windows are blended; checked when the overlay shows.
+    bool m_compositing = true;
+};
