@@ -196,3 +196,29 @@ MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &f
     info.ok = true;
     return info;
 }
+
+QByteArray MediaProbe::libraryMetadataJson(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    const RunResult r = runTool(
+        ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe,
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+         QStringLiteral("stream=codec_type,codec_name,width,height,avg_frame_rate,sample_rate,channels,"
+                        "bit_rate:stream_disposition=attached_pic:format=duration,bit_rate"),
+         QStringLiteral("-of"), QStringLiteral("json"), path},
+        timeoutMs, false);
+    return r.ok ? r.out : QByteArray();
+}
+
+double MediaProbe::containerDurationSeconds(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    const RunResult r = runTool(ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe,
+                                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                                 QStringLiteral("format=duration"), QStringLiteral("-of"),
+                                 QStringLiteral("default=noprint_wrappers=1:nokey=1"), path},
+                                timeoutMs, false);
+    if (!r.ok)
+        return 0.0;
+    bool ok = false;
+    const double seconds = QString::fromLatin1(r.out).trimmed().toDouble(&ok);
+    return ok && seconds > 0 ? seconds : 0.0;
+}

@@ -43,4 +43,15 @@ public:
     // writer was killed) gets it from its packets.
     static MediaInfo probe(const QString &path, int timeoutMs = 15000,
                            const QString &ffprobe = QString());
+
+    // The media library's query: ffprobe's JSON with the streams' types, codecs, picture
+    // sizes, frame rates, sample rates, channels, bit rates and attached-picture flags and the
+    // container's duration and bit rate. Empty when ffprobe fails, crashes or does not end in
+    // time.
+    static QByteArray libraryMetadataJson(const QString &path, int timeoutMs = 12000,
+                                          const QString &ffprobe = QString());
+
+    // The container's duration in seconds, or 0 when ffprobe cannot tell within the time-out.
+    static double containerDurationSeconds(const QString &path, int timeoutMs = 5000,
+                                           const QString &ffprobe = QString());
 };

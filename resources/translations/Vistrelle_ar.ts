@@ -914,6 +914,18 @@ Please visit this link manually:
         <source>预计剩余 %1:%2</source>
         <translation>المتبقي %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>فشل التشغيل</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>الملف غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>لا يوجد ملف مفتوح قابل للتشغيل</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 ترجمة</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>البحث في التسجيلات...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>فيديو</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>صوت</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>جارٍ تحميل ملفات الوسائط…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 ملفات</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>فشل التشغيل</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>اختر ملف وسائط</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>تشغيل بملء الشاشة (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>تشغيل بملء الشاشة</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>معدل العينات غير معروف</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>أحادي</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>ستيريو</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>إيقاف الوسائط مؤقتًا</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>تشغيل الوسائط</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>لا توجد ملفات وسائط بعد</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>لا توجد ملفات وسائط مطابقة</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>إعادة تسمية الملف</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>نسخ مسار الملف</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>معلومات الملف</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>حذف الصوت</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>حذف الفيديو</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>هل تريد حذف &quot;%1&quot; نهائيًا؟</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>فشل الحذف</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>الملف قيد الاستخدام أو ليس لديك إذن بحذفه.</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Bitte öffnen Sie diesen Link manuell:
         <source>预计剩余 %1:%2</source>
         <translation>Noch etwa %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Wiedergabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Keine abspielbare Datei geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>📝 字幕</source>
         <translation>📝 Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediathek</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Aufnahmen durchsuchen...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Mediendateien werden geladen…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Wiedergabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Wählen Sie eine Mediendatei</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Vollbildwiedergabe (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Vollbildwiedergabe</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Abtastrate unbekannt</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Medium anhalten</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Medium abspielen</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Noch keine Mediendateien</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Keine passenden Mediendateien</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Datei umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Dateipfad kopieren</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Dateiinformationen</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Audio löschen</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Video löschen</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>„%1“ endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Die Datei wird verwendet, oder Sie dürfen sie nicht löschen.</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Please visit this link manually:
         <source>预计剩余 %1:%2</source>
         <translation>About %1:%2 left</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Playback failed</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>No playable file is open</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>📝 字幕</source>
         <translation>📝 Subtitles</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Media Library</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Search recordings...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Loading media files…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 files</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Playback failed</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Select a media file</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Play full screen (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Play full screen</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Unknown sample rate</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pause media</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Play media</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>No media files yet</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>No matching media files</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Rename File</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copy File Path</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>File Information</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Delete Audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Delete Video</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Permanently delete &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Delete Failed</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>The file is in use or you do not have permission to delete it.</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Visite este enlace manualmente:
         <source>预计剩余 %1:%2</source>
         <translation>Quedan %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Error de reproducción</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>No se encuentra el archivo: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>No hay ningún archivo reproducible abierto</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>📝 字幕</source>
         <translation>📝 Subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca multimedia</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Buscar grabaciones...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Cargando archivos multimedia…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Error de reproducción</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Seleccione un archivo multimedia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Reproducir a pantalla completa (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Reproducir a pantalla completa</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Frecuencia de muestreo desconocida</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pausar el medio</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Reproducir el medio</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Aún no hay archivos multimedia</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>No hay archivos multimedia que coincidan</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Cambiar nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copiar ruta del archivo</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Información del archivo</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Eliminar audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Eliminar vídeo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>¿Eliminar «%1» de forma permanente?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>El archivo está en uso o no tiene permiso para eliminarlo.</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Veuillez ouvrir ce lien manuellement :
         <source>预计剩余 %1:%2</source>
         <translation>Temps restant %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Aucun fichier lisible n&apos;est ouvert</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>📝 字幕</source>
         <translation>📝 Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Rechercher des enregistrements...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Chargement des fichiers multimédias…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 fichiers</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Sélectionnez un fichier multimédia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Lecture en plein écran (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Lecture en plein écran</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Fréquence d&apos;échantillonnage inconnue</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Mettre le média en pause</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Lire le média</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Aucun fichier multimédia pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Aucun fichier multimédia correspondant</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Renommer le fichier</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copier le chemin du fichier</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Supprimer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Supprimer la vidéo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Supprimer définitivement « %1 » ?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Le fichier est en cours d&apos;utilisation ou vous n&apos;avez pas l&apos;autorisation de le supprimer.</translation>
     </message>
 </context>
 <context>

@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
 </context>
 <context>
@@ -913,6 +913,18 @@ Visita questo link manualmente:
     <message>
         <source>预计剩余 %1:%2</source>
         <translation>Tempo rimanente %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Riproduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>File non trovato: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Nessun file riproducibile aperto</translation>
     </message>
 </context>
 <context>
@@ -1667,7 +1679,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1675,7 +1687,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>
@@ -1802,6 +1814,133 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>📝 字幕</source>
         <translation>📝 Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Libreria multimediale</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Cerca registrazioni...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Caricamento dei file multimediali…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Riproduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Seleziona un file multimediale</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Riproduci a schermo intero (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Riproduci a schermo intero</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Frequenza di campionamento sconosciuta</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Metti in pausa il file</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Riproduci il file</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nessun file multimediale</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Nessun file multimediale corrispondente</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Rinomina file</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copia percorso file</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Elimina audio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Elimina video</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Eliminare definitivamente &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Eliminazione non riuscita</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Il file è in uso o non hai i permessi per eliminarlo.</translation>
     </message>
 </context>
 <context>

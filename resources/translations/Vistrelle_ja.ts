@@ -914,6 +914,18 @@ Please visit this link manually:
         <source>预计剩余 %1:%2</source>
         <translation>残り約 %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>再生に失敗しました</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>ファイルが見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>再生できるファイルが開かれていません</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>メディアライブラリ</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>録画を検索...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>メディアファイルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>再生に失敗しました</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>メディアファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全画面で再生（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全画面で再生</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>サンプルレート不明</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>モノラル</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>メディアを一時停止</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>メディアを再生</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>メディアファイルはまだありません</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>一致するメディアファイルはありません</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>ファイル名を変更</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>ファイルパスをコピー</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>ファイル情報を表示</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>音声を削除</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>動画を削除</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>「%1」を完全に削除しますか？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>ファイルが使用中か、削除する権限がありません。</translation>
     </message>
 </context>
 <context>

@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
 </context>
 <context>
@@ -913,6 +913,18 @@ Please visit this link manually:
     <message>
         <source>预计剩余 %1:%2</source>
         <translation>남은 시간 %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>파일이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>재생할 파일이 열려 있지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -1667,7 +1679,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1675,7 +1687,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>
@@ -1687,7 +1699,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -1802,6 +1814,133 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 자막</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>미디어 라이브러리</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>녹화 파일 검색...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>미디어 파일을 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>파일 %1개</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>재생 실패</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>미디어 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>전체 화면 재생 (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>전체 화면 재생</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>샘플 레이트 알 수 없음</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>미디어 일시 정지</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>미디어 재생</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>일치하는 미디어 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>파일 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>파일 경로 복사</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>파일 정보 보기</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>오디오 삭제</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>동영상 삭제</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot;을(를) 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>삭제 실패</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
     </message>
 </context>
 <context>

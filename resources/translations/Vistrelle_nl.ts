@@ -176,11 +176,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -913,6 +913,18 @@ Bezoek deze link handmatig:
     <message>
         <source>预计剩余 %1:%2</source>
         <translation>Nog ongeveer %1:%2</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Afspelen mislukt</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Bestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Er is geen afspeelbaar bestand geopend</translation>
     </message>
 </context>
 <context>
@@ -1687,11 +1699,11 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -1802,6 +1814,133 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>📝 字幕</source>
         <translation>📝 Ondertitels</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Opnamen zoeken...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Mediabestanden laden…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 bestanden</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Afspelen mislukt</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Selecteer een mediabestand</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Schermvullend afspelen (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Schermvullend afspelen</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Onbekende samplefrequentie</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 kanalen</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pauzeren</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Afspelen</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Media pauzeren</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Media afspelen</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nog geen mediabestanden</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Geen overeenkomende mediabestanden</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Bestand hernoemen</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Bestandspad kopiëren</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Bestandsinformatie</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Audio verwijderen</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Video verwijderen</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot; definitief verwijderen?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Verwijderen mislukt</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Het bestand is in gebruik of u mag het niet verwijderen.</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Visite este link manualmente:
         <source>预计剩余 %1:%2</source>
         <translation>Restante %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Falha na reprodução</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Arquivo não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Nenhum arquivo reproduzível está aberto</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>📝 字幕</source>
         <translation>📝 Legendas</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca de mídia</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Pesquisar gravações...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Carregando arquivos de mídia…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 arquivos</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Falha na reprodução</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Selecione um arquivo de mídia</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Reproduzir em tela cheia (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Reproduzir em tela cheia</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Taxa de amostragem desconhecida</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Pausar mídia</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Reproduzir mídia</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Nenhum arquivo de mídia ainda</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Nenhum arquivo de mídia correspondente</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Renomear arquivo</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copiar caminho do arquivo</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Informações do arquivo</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Excluir áudio</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Excluir vídeo</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>Excluir &quot;%1&quot; permanentemente?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Falha ao excluir</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>O arquivo está em uso ou você não tem permissão para excluí-lo.</translation>
     </message>
 </context>
 <context>

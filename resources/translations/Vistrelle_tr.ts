@@ -914,6 +914,18 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>预计剩余 %1:%2</source>
         <translation>Kalan %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Oynatma başarısız</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>Dosya bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>Açık oynatılabilir dosya yok</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>📝 字幕</source>
         <translation>📝 Altyazı</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>Kayıtlarda ara...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>Medya dosyaları yükleniyor…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>Oynatma başarısız</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>Bir medya dosyası seçin</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>Tam ekran oynat (F)</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>Tam ekran oynat</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>Örnekleme hızı bilinmiyor</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Oynat</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>Medyayı duraklat</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>Medyayı oynat</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>Henüz medya dosyası yok</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>Eşleşen medya dosyası yok</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>Dosyayı Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Dosya Yolunu Kopyala</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>Dosya Bilgileri</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>Sesi Sil</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>Videoyu Sil</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>&quot;%1&quot; kalıcı olarak silinsin mi?</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Silme başarısız</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>Dosya kullanımda veya silme izniniz yok.</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Please visit this link manually:
         <source>预计剩余 %1:%2</source>
         <translation>预计剩余 %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>文件不存在：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>没有打开可播放文件</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒体库</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>搜索录制文件...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>正在加载媒体文件…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 个文件</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>请选择一个媒体文件</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全屏播放（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全屏播放</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>采样率未知</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>双声道</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 声道</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>暂停媒体</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>播放媒体</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>暂无媒体文件</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>没有匹配的媒体文件</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>重命名文件</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>Copy File Path</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>查看文件信息</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>删除音频</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>删除视频</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>确定永久删除“%1”吗？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>删除失败</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>文件正在使用或没有删除权限。</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,18 @@ Please visit this link manually:
         <source>预计剩余 %1:%2</source>
         <translation>預計剩餘 %1:%2</translation>
     </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失敗</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>檔案不存在：%1</translation>
+    </message>
+    <message>
+        <source>没有打开可播放文件</source>
+        <translation>沒有開啟可播放的檔案</translation>
+    </message>
 </context>
 <context>
     <name>Recorder</name>
@@ -1802,6 +1814,133 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>VideoListDialog</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒體庫</translation>
+    </message>
+    <message>
+        <source>搜索录制文件...</source>
+        <translation>搜尋錄製檔案...</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>正在加载媒体文件…</source>
+        <translation>正在載入媒體檔案…</translation>
+    </message>
+    <message>
+        <source>%1 个文件</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>播放失败</source>
+        <translation>播放失敗</translation>
+    </message>
+    <message>
+        <source>请选择一个媒体文件</source>
+        <translation>請選擇一個媒體檔案</translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>全屏播放（F）</source>
+        <translation>全螢幕播放（F）</translation>
+    </message>
+    <message>
+        <source>全屏播放</source>
+        <translation>全螢幕播放</translation>
+    </message>
+    <message>
+        <source>采样率未知</source>
+        <translation>取樣率未知</translation>
+    </message>
+    <message>
+        <source>单声道</source>
+        <translation>單聲道</translation>
+    </message>
+    <message>
+        <source>双声道</source>
+        <translation>雙聲道</translation>
+    </message>
+    <message>
+        <source>%1 声道</source>
+        <translation>%1 聲道</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暂停媒体</source>
+        <translation>暫停媒體</translation>
+    </message>
+    <message>
+        <source>播放媒体</source>
+        <translation>播放媒體</translation>
+    </message>
+    <message>
+        <source>暂无媒体文件</source>
+        <translation>暫無媒體檔案</translation>
+    </message>
+    <message>
+        <source>没有匹配的媒体文件</source>
+        <translation>沒有符合的媒體檔案</translation>
+    </message>
+    <message>
+        <source>重命名文件</source>
+        <translation>重新命名檔案</translation>
+    </message>
+    <message>
+        <source>Copy File Path</source>
+        <translation>複製檔案路徑</translation>
+    </message>
+    <message>
+        <source>查看文件信息</source>
+        <translation>檢視檔案資訊</translation>
+    </message>
+    <message>
+        <source>删除音频</source>
+        <translation>刪除音訊</translation>
+    </message>
+    <message>
+        <source>删除视频</source>
+        <translation>刪除影片</translation>
+    </message>
+    <message>
+        <source>确定永久删除“%1”吗？</source>
+        <translation>確定永久刪除「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>刪除失敗</translation>
+    </message>
+    <message>
+        <source>文件正在使用或没有删除权限。</source>
+        <translation>檔案正在使用中或沒有刪除權限。</translation>
     </message>
 </context>
 <context>

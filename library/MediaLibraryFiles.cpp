@@ -1,0 +1,229 @@
+#include "library/MediaLibraryFiles.h"
+
+#include "recording/MediaProbe.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+const QString kRegistryKey = QStringLiteral("media/recordedFiles");
+
+const QStringList &audioSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("wav"),
+                                      QStringLiteral("flac")};
+    return suffixes;
+}
+
+const QList<QRegularExpression> &namePatterns()
+{
+    static const QList<QRegularExpression> patterns{
+        QRegularExpression(QStringLiteral("^Vistrelle_.+$"), QRegularExpression::CaseInsensitiveOption),
+        QRegularExpression(QStringLiteral("^Recording_\\d{4}(?:_.+)?$"), QRegularExpression::CaseInsensitiveOption),
+        QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{6}_\\d{3}(?:_.+)?$")),
+    };
+    return patterns;
+}
+
+int roundedKbps(const QString &bitsPerSecond)
+{
+    return qRound(bitsPerSecond.toDouble() / 1000.0);
+}
+
+} // namespace
+
+bool isAudioFile(const QString &path)
+{
+    return audioSuffixes().contains(QFileInfo(path).suffix().toLower());
+}
+
+QString resolveToolPath(const QString &name)
+{
+    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return QFileInfo(local).isFile() ? local : name;
+}
+
+QString normalizedMediaPath(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+QStringList mediaNameFilters()
+{
+    return {QStringLiteral("*.mp4"), QStringLiteral("*.mkv"), QStringLiteral("*.mov"), QStringLiteral("*.avi"),
+            QStringLiteral("*.mp3"), QStringLiteral("*.m4a"), QStringLiteral("*.wav"), QStringLiteral("*.flac")};
+}
+
+bool isRecordingName(const QString &completeBaseName)
+{
+    for (const QRegularExpression &pattern : namePatterns()) {
+        if (pattern.match(completeBaseName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+bool isIntermediateFile(const QString &fileName)
+{
+    return fileName.contains(QLatin1String(".merging."), Qt::CaseInsensitive)
+           || fileName.contains(QLatin1String(".watermarking."), Qt::CaseInsensitive);
+}
+
+QStringList recordedFiles()
+{
+    return QSettings().value(kRegistryKey).toStringList();
+}
+
+void setRecordedFiles(const QStringList &paths)
+{
+    QSettings().setValue(kRegistryKey, paths);
+}
+
+void rememberRecordedFile(const QString &path)
+{
+    if (path.trimmed().isEmpty())
+        return;
+    const QString normalized = normalizedMediaPath(path);
+    QStringList list = recordedFiles();
+    for (const QString &entry : list) {
+        if (normalizedMediaPath(entry) == normalized)
+            return;
+    }
+    list << normalized;
+    setRecordedFiles(list);
+}
+
+void forgetRecordedFile(const QString &path)
+{
+    const QString normalized = normalizedMediaPath(path);
+    QStringList list = recordedFiles();
+    list.removeIf([&](const QString &entry) { return normalizedMediaPath(entry) == normalized; });
+    setRecordedFiles(list);
+}
+
+VideoRecord unprobedRecord(const QString &path)
+{
+    const QFileInfo info(path);
+    VideoRecord record;
+    record.path = info.absoluteFilePath();
+    record.fileName = info.fileName();
+    record.size = info.size();
+    record.isAudio = isAudioFile(path);
+    const QDateTime birth = info.fileTime(QFileDevice::FileBirthTime);
+    record.created = birth.isValid() ? birth : info.lastModified();
+    return record;
+}
+
+QList<VideoRecord> scanMediaFolder(const QString &folder, QStringList *registry, bool *registryChanged)
+{
+    QSet<QString> known;
+    for (const QString &entry : *registry)
+        known.insert(normalizedMediaPath(entry));
+
+    QList<VideoRecord> records;
+    QFileInfoList entries = QDir(folder).entryInfoList(mediaNameFilters(), QDir::Files, QDir::Time);
+    // Remembered recordings kept elsewhere (a file opened from outside the folder) are listed too.
+    QSet<QString> inFolder;
+    for (const QFileInfo &info : entries)
+        inFolder.insert(normalizedMediaPath(info.absoluteFilePath()));
+    const QStringList patterns = mediaNameFilters();
+    bool added = false;
+    for (const QString &normalized : std::as_const(known)) {
+        const QFileInfo info(normalized);
+        if (inFolder.contains(normalized) || !info.isFile()
+            || !QDir::match(patterns, info.fileName().toLower()))
+            continue;
+        entries << info;
+        added = true;
+    }
+    if (added) {
+        std::stable_sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
+            return a.lastModified() > b.lastModified();
+        });
+    }
+    for (const QFileInfo &info : entries) {
+        if (isIntermediateFile(info.fileName()))
+            continue;
+        const QString normalized = normalizedMediaPath(info.absoluteFilePath());
+        if (!known.contains(normalized)) {
+            if (!isRecordingName(info.completeBaseName()))
+                continue;
+            registry->append(info.absoluteFilePath());
+            known.insert(normalized);
+            *registryChanged = true;
+        }
+        records << unprobedRecord(info.absoluteFilePath());
+    }
+    return records;
+}
+
+VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json)
+{
+    VideoRecord r = record;
+    r.resolution = QSize(-1, -1);
+    r.fps = 0;
+    r.duration = 0;
+    r.isAudio = isAudioFile(r.path);
+    r.audioCodec.clear();
+    r.sampleRate = 0;
+    r.channels = 0;
+    r.bitrateKbps = 0;
+
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
+    const QJsonObject format = root.value(QLatin1String("format")).toObject();
+    r.duration = qRound(format.value(QLatin1String("duration")).toString().toDouble());
+    r.bitrateKbps = roundedKbps(format.value(QLatin1String("bit_rate")).toString());
+
+    bool sawVideo = false;
+    bool sawAudio = false;
+    for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
+        const QJsonObject stream = value.toObject();
+        const QString type = stream.value(QLatin1String("codec_type")).toString();
+        // Cover art of an mp3 or m4a comes as a one-picture video stream: not a video.
+        if (stream.value(QLatin1String("disposition")).toObject().value(QLatin1String("attached_pic")).toInt() != 0)
+            continue;
+        if (type == QLatin1String("video") && !sawVideo) {
+            sawVideo = true;
+            r.resolution = QSize(stream.value(QLatin1String("width")).toInt(),
+                                 stream.value(QLatin1String("height")).toInt());
+            const QStringList parts = stream.value(QLatin1String("avg_frame_rate")).toString().split(QLatin1Char('/'));
+            if (parts.size() == 2) {
+                const double denominator = parts.at(1).toDouble();
+                if (denominator != 0.0)
+                    r.fps = qRound(parts.at(0).toDouble() / denominator);
+            }
+        } else if (type == QLatin1String("audio") && !sawAudio) {
+            sawAudio = true;
+            r.audioCodec = stream.value(QLatin1String("codec_name")).toString().toUpper();
+            bool ok = false;
+            const int rate = stream.value(QLatin1String("sample_rate")).toString().toInt(&ok, 10);
+            r.sampleRate = ok ? rate : 0;
+            r.channels = stream.value(QLatin1String("channels")).toInt();
+            const int kbps = roundedKbps(stream.value(QLatin1String("bit_rate")).toString());
+            if (kbps >= 1)
+                r.bitrateKbps = kbps;
+        }
+    }
+    if (sawVideo)
+        r.isAudio = false;
+    else if (sawAudio)
+        r.isAudio = true;
+    return r;
+}
+
+VideoRecord readMetadata(const VideoRecord &record)
+{
+    // A failed query gives an empty answer, which leaves every probed field at its reset value.
+    return parseMediaMetadata(record, MediaProbe::libraryMetadataJson(record.path, 12000,
+                                                                      resolveToolPath(QStringLiteral("ffprobe"))));
+}

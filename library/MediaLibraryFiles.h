@@ -1,0 +1,50 @@
+#pragma once
+
+#include "library/VideoRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Which files the media library lists, the registry of recorded files (the setting
+// media/recordedFiles) and the metadata of one file.
+
+// True for the audio suffixes mp3, m4a, wav and flac (any letter case).
+bool isAudioFile(const QString &path);
+
+// The application folder's copy of a tool when one is there, else the bare name.
+QString resolveToolPath(const QString &name);
+
+// QDir::cleanPath of the absolute path: two paths name the same registry entry when these agree.
+QString normalizedMediaPath(const QString &path);
+
+// The scan's name filters: "*.mp4", "*.mkv", "*.mov", "*.avi", "*.mp3", "*.m4a", "*.wav", "*.flac".
+QStringList mediaNameFilters();
+
+// A complete base name that this program gives its recordings (Vistrelle_..., Recording_NNNN...,
+// yyyy-MM-dd_HHmmss_zzz...).
+bool isRecordingName(const QString &completeBaseName);
+
+// The names of a finalisation's intermediate files, never listed.
+bool isIntermediateFile(const QString &fileName);
+
+QStringList recordedFiles();
+void setRecordedFiles(const QStringList &paths);
+void rememberRecordedFile(const QString &path);
+void forgetRecordedFile(const QString &path);
+
+// The files of a folder that the library lists, newest first, as unprobed records. Files
+// named like recordings that are not yet in the registry are appended to *registry and
+// *registryChanged is set.
+QList<VideoRecord> scanMediaFolder(const QString &folder, QStringList *registry, bool *registryChanged);
+
+// A record as the scan makes it, before probing.
+VideoRecord unprobedRecord(const QString &path);
+
+// ffprobe's JSON answer merged into a copy of the record (the file facts are kept).
+VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json);
+
+// Runs the metadata query and returns the filled record; on any failure the record keeps
+// its unprobed values.
+VideoRecord readMetadata(const VideoRecord &record);

@@ -1,0 +1,483 @@
+#include "library/VideoListDialog.h"
+
+#include "library/LibraryIcons.h"
+#include "library/MediaLibraryFiles.h"
+#include "library/VideoPlayer.h"
+#include "platform/mac/MacWindowHelpers.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QThreadPool>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+QRect availableAreaUnderCursor()
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+}
+
+const char *const kSliderStyle =
+    "QSlider::groove:horizontal{height:4px;background:#263b55;border-radius:2px;}"
+    "QSlider::sub-page:horizontal{background:#287bfa;border-radius:2px;}"
+    "QSlider::handle:horizontal{width:12px;height:12px;margin:-4px 0;background:#dce9ff;border-radius:6px;}";
+
+const char *const kHeaderButtonStyle =
+    "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
+    "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
+    "QPushButton:checked{background:#2874f0;}";
+
+} // namespace
+
+VideoListDialog *createVideoListDialog(QWidget *parent)
+{
+    return new VideoListDialog(parent);
+}
+
+VideoListDialog::VideoListDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("VideoListDialog"));
+    // The window manager's frame gives the close and maximise buttons.
+    setWindowFlags(Qt::Window | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.ico")));
+    setWindowTitle(tr("媒体库"));
+    setMouseTracking(true);
+    setModal(false);
+
+    const QRect area = availableAreaUnderCursor();
+    const int aw = qRound(area.width() * 0.88);
+    const int ah = qRound(area.height() * 0.84);
+    const QSize minimum(std::min(aw, 900), std::min(ah, 540));
+    setMinimumSize(minimum);
+    resize(std::max(std::min(aw, 1220), minimum.width()), std::max(std::min(ah, 700), minimum.height()));
+
+    setStyleSheet(QStringLiteral(
+        "#VideoListDialog{background:#081526;border:1px solid #334b69;border-radius:16px;}"
+        "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
+
+    metadataPool = new QThreadPool(this);
+    metadataPool->setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
+    // Queued probes of a closing program are dropped; running ones end within their time-out.
+    connect(qApp, &QCoreApplication::aboutToQuit, metadataPool, [pool = metadataPool] {
+        pool->clear();
+        pool->waitForDone();
+    });
+
+    buildUi();
+
+    searchTimer = new QTimer(this);
+    searchTimer->setSingleShot(true);
+    searchTimer->setInterval(180);
+    connect(searchTimer, &QTimer::timeout, this, [this] { refreshList(searchBox->text()); });
+
+    qApp->installEventFilter(this);
+}
+
+VideoListDialog::~VideoListDialog()
+{
+    qApp->removeEventFilter(this);
+    metadataPool->clear();
+    metadataPool->waitForDone();
+}
+
+void VideoListDialog::buildUi()
+{
+    player = new VideoPlayer(this);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(1, 1, 1, 1);
+    root->setSpacing(0);
+
+    titleBar = new QWidget(this);
+    titleBar->setObjectName(QStringLiteral("Title"));
+    titleBar->setAttribute(Qt::WA_StyledBackground);
+    titleBar->setFixedHeight(58);
+    titleBar->setStyleSheet(QStringLiteral("#Title{background:#091728;border-radius:15px 15px 0 0;}"));
+    titleBar->installEventFilter(this);
+    auto *titleLayout = new QHBoxLayout(titleBar);
+    titleLayout->setContentsMargins(76, 6, 14, 4);
+    titleLayout->setSpacing(12);
+    auto *logo = new QLabel(titleBar);
+    logo->setPixmap(windowIcon().pixmap(34, 34));
+    logo->setFixedSize(34, 34);
+    logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *product = new QLabel(QStringLiteral("Vistrelle"), titleBar);
+    product->setStyleSheet(QStringLiteral("font-size:19px;font-weight:700;color:#f5f8ff;"));
+    product->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *title = new QLabel(tr("媒体库"), titleBar);
+    title->setStyleSheet(QStringLiteral("font-size:17px;font-weight:700;color:#e7eefb;"));
+    title->setAttribute(Qt::WA_TransparentForMouseEvents);
+    titleLayout->addWidget(logo);
+    titleLayout->addWidget(product);
+    titleLayout->addWidget(title);
+    titleLayout->addStretch();
+    root->addWidget(titleBar);
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(12, 0, 12, 12);
+    body->setSpacing(10);
+    root->addLayout(body, 1);
+
+    auto *left = new QWidget(this);
+    left->setObjectName(QStringLiteral("Left"));
+    left->setAttribute(Qt::WA_StyledBackground);
+    left->setFixedWidth(300);
+    left->setStyleSheet(QStringLiteral("#Left{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
+    auto *leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(10, 10, 10, 8);
+
+    searchBox = new QLineEdit(left);
+    searchBox->setObjectName(QStringLiteral("Search"));
+    searchBox->setPlaceholderText(tr("搜索录制文件..."));
+    searchBox->setFixedHeight(44);
+    searchBox->setClearButtonEnabled(true);
+    searchBox->setFocusPolicy(Qt::ClickFocus);
+    searchBox->setStyleSheet(QStringLiteral(
+        "QLineEdit{background:#0d1d33;border:1px solid #315276;border-radius:9px;color:white;padding:0 15px;"
+        "font-size:13px;}QLineEdit:focus{border-color:#438bff;}"));
+    leftLayout->addWidget(searchBox);
+
+    auto *tabs = new QHBoxLayout;
+    tabs->setSpacing(6);
+    filterGroup = new QButtonGroup(this);
+    filterGroup->setExclusive(true);
+    const QString tabStyle = QStringLiteral(
+        "QPushButton{background:#101f34;border:1px solid #2b4261;border-radius:7px;color:#91a5c1;font-size:11px;}"
+        "QPushButton:hover{background:#172b46;color:#dce8f8;}"
+        "QPushButton:checked{background:#285ba6;border-color:#438bff;color:white;font-weight:bold;}");
+    const QStringList tabNames{tr("全部"), tr("视频"), tr("音频")};
+    for (int id = 0; id < tabNames.size(); ++id) {
+        auto *tab = new QPushButton(tabNames.at(id), left);
+        tab->setCheckable(true);
+        tab->setChecked(id == 0);
+        tab->setFixedHeight(30);
+        tab->setCursor(Qt::PointingHandCursor);
+        tab->setStyleSheet(tabStyle);
+        filterGroup->addButton(tab, id);
+        tabs->addWidget(tab);
+    }
+    leftLayout->addLayout(tabs);
+
+    listWidget = new QListWidget(left);
+    listWidget->setObjectName(QStringLiteral("List"));
+    listWidget->setSpacing(4);
+    listWidget->setContextMenuPolicy(Qt::CustomContextMenu);
+    listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listWidget->setStyleSheet(QStringLiteral(
+        "QListWidget{background:transparent;border:0;outline:0;color:#e8f0fc;}"
+        "QListWidget::item{background:transparent;border:0;}"
+        "QScrollBar:vertical{width:7px;background:transparent;}"
+        "QScrollBar::handle:vertical{background:#335274;border-radius:3px;}"
+        "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"));
+    listWidget->viewport()->installEventFilter(this);
+    leftLayout->addWidget(listWidget, 1);
+
+    stateOverlay = new QWidget(listWidget->viewport());
+    stateOverlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    stateOverlay->setAttribute(Qt::WA_StyledBackground);
+    stateOverlay->setStyleSheet(QStringLiteral("background:#0b1a2e;"));
+    auto *stateLayout = new QVBoxLayout(stateOverlay);
+    stateLayout->setContentsMargins(20, 20, 20, 20);
+    stateLayout->addStretch();
+    stateLabel = new QLabel(tr("正在加载媒体文件…"), stateOverlay);
+    stateLabel->setObjectName(QStringLiteral("ListState"));
+    stateLabel->setAlignment(Qt::AlignCenter);
+    stateLabel->setWordWrap(true);
+    stateLabel->setStyleSheet(QStringLiteral("color:#9fb2ce;font-size:14px;"));
+    stateLayout->addWidget(stateLabel);
+    stateLayout->addSpacing(12);
+    stateBusyBar = new QProgressBar(stateOverlay);
+    stateBusyBar->setRange(0, 0);
+    stateBusyBar->setTextVisible(false);
+    stateBusyBar->setFixedSize(128, 4);
+    stateBusyBar->setStyleSheet(QStringLiteral(
+        "QProgressBar{background:#1a2c45;border:0;border-radius:2px;}"
+        "QProgressBar::chunk{background:#347dff;border-radius:2px;}"));
+    stateLayout->addWidget(stateBusyBar, 0, Qt::AlignHCenter);
+    stateLayout->addStretch();
+    stateOverlay->setGeometry(listWidget->viewport()->rect());
+    stateOverlay->hide();
+
+    countLabel = new QLabel(tr("%1 个文件").arg(0), left);
+    countLabel->setObjectName(QStringLiteral("Count"));
+    countLabel->setAlignment(Qt::AlignCenter);
+    countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
+    leftLayout->addWidget(countLabel);
+
+    body->addWidget(left);
+    body->addWidget(buildDetailPanel(), 1);
+
+    connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
+    connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
+        filterTab = id;
+        refreshList(searchBox->text());
+        if (listWidget->count() > 0)
+            listWidget->setCurrentRow(0);
+    });
+    connect(listWidget, &QListWidget::itemSelectionChanged, this, &VideoListDialog::onItemSelectionChanged);
+    connect(listWidget, &QListWidget::itemDoubleClicked, this, &VideoListDialog::onItemDoubleClicked);
+    connect(listWidget, &QListWidget::customContextMenuRequested, this, &VideoListDialog::showListContextMenu);
+    connect(bigPlayButton, &QPushButton::clicked, this, &VideoListDialog::onPlayClicked);
+    connect(playButton, &QPushButton::clicked, this, &VideoListDialog::onPlayClicked);
+    connect(folderButton, &QPushButton::clicked, this, &VideoListDialog::onOpenFolderClicked);
+    connect(deleteButton, &QPushButton::clicked, this, &VideoListDialog::onDeleteClicked);
+    connect(volumeSlider, &QSlider::valueChanged, player, [this](int v) { player->setVolume(float(v) / 100.0f); });
+    connect(seekSlider, &QSlider::sliderPressed, this, [this] { sliderDragging = true; });
+    connect(seekSlider, &QSlider::sliderReleased, this, [this] {
+        sliderDragging = false;
+        if (durationSeconds > 0)
+            player->seek(durationSeconds * seekSlider->value() / 10000.0);
+    });
+    connect(player, &VideoPlayer::frameReady, this, &VideoListDialog::onFrameReady);
+    connect(player, &VideoPlayer::positionChanged, this, &VideoListDialog::onPositionChanged);
+    connect(player, &VideoPlayer::durationChanged, this, &VideoListDialog::onDurationChanged);
+    connect(player, &VideoPlayer::playbackFinished, this, [this] { updatePlaybackUi(false); });
+    // The player reports some errors from inside open(): the box waits for the next turn of
+    // the event loop, so that no nested loop runs inside the player's own call.
+    connect(
+        player, &VideoPlayer::errorOccurred, this,
+        [this](const QString &message) {
+            updatePlaybackUi(false);
+            bigPlayButton->show();
+            QMessageBox::warning(this, tr("播放失败"), message);
+        },
+        Qt::QueuedConnection);
+    // The slider starts at 80: the player plays at that level from the start.
+    player->setVolume(float(volumeSlider->value()) / 100.0f);
+
+    clearCurrentSelection();
+}
+
+QWidget *VideoListDialog::buildDetailPanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Right"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral("#Right{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(8);
+
+    auto *header = new QHBoxLayout;
+    auto *texts = new QVBoxLayout;
+    titleLabel = new QLabel(tr("请选择一个媒体文件"), panel);
+    titleLabel->setObjectName(QStringLiteral("FileTitle"));
+    titleLabel->setMinimumWidth(0);
+    titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    titleLabel->setStyleSheet(QStringLiteral("font-size:19px;font-weight:700;color:#f5f8ff;"));
+    infoLabel = new QLabel(panel);
+    infoLabel->setObjectName(QStringLiteral("Info"));
+    infoLabel->setStyleSheet(QStringLiteral("font-size:12px;color:#9fb0c9;"));
+    texts->addWidget(titleLabel);
+    texts->addWidget(infoLabel);
+    header->addLayout(texts, 1);
+    folderButton = new QPushButton(libraryIcon(QStringLiteral("folder")), tr("打开文件夹"), panel);
+    deleteButton = new QPushButton(tintedLibraryIcon(QStringLiteral("trash"), 18, QColor("#dce7f7")), tr("删除"), panel);
+    deleteButton->setIconSize(QSize(18, 18));
+    for (QPushButton *button : {folderButton, deleteButton}) {
+        button->setFixedHeight(38);
+        button->setStyleSheet(QString::fromLatin1(kHeaderButtonStyle));
+        header->addWidget(button);
+    }
+    layout->addLayout(header);
+
+    auto *surface = new QWidget(panel);
+    surface->setObjectName(QStringLiteral("Player"));
+    surface->setAttribute(Qt::WA_StyledBackground);
+    surface->setMinimumHeight(210);
+    surface->setStyleSheet(QStringLiteral("#Player{background:#02060b;border:1px solid #1e3552;border-radius:9px;}"));
+    auto *surfaceLayout = new QVBoxLayout(surface);
+    surfaceLayout->setContentsMargins(0, 0, 0, 0);
+    surfaceLayout->setSpacing(0);
+    preview = new QLabel(surface);
+    preview->setObjectName(QStringLiteral("Preview"));
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    preview->setMinimumSize(1, 1);
+    preview->setStyleSheet(QStringLiteral("background:#02060b;border-radius:9px 9px 0 0;"));
+    preview->installEventFilter(this);
+    surfaceLayout->addWidget(preview, 1);
+    bigPlayButton = new QPushButton(preview);
+    bigPlayButton->setFixedSize(56, 56);
+    bigPlayButton->setIcon(tintedLibraryIcon(QStringLiteral("play"), 25, Qt::white));
+    bigPlayButton->setIconSize(QSize(25, 25));
+    bigPlayButton->setStyleSheet(QStringLiteral(
+        "QPushButton{background:#2874f0;border:1px solid #5992f5;border-radius:28px;}"
+        "QPushButton:hover{background:#3d84f4;}"));
+
+    auto *transport = new QWidget(surface);
+    transport->setAttribute(Qt::WA_StyledBackground);
+    transport->setFixedHeight(44);
+    transport->setStyleSheet(QStringLiteral("background:#06101d;border-radius:0 0 9px 9px;"));
+    auto *transportLayout = new QHBoxLayout(transport);
+    transportLayout->setContentsMargins(12, 5, 12, 5);
+    playButton = new QPushButton(transport);
+    playButton->setFixedSize(38, 38);
+    playButton->setIconSize(QSize(18, 18));
+    playButton->setStyleSheet(
+        QStringLiteral("QPushButton{background:#2874f0;border-radius:19px;border:1px solid #4c8cff;}"));
+    timeLabel = new QLabel(QStringLiteral("00:00 / 00:00"), transport);
+    timeLabel->setObjectName(QStringLiteral("Time"));
+    timeLabel->setStyleSheet(QStringLiteral("color:#dce7f7;font-size:11px;"));
+    seekSlider = new QSlider(Qt::Horizontal, transport);
+    seekSlider->setObjectName(QStringLiteral("Seek"));
+    seekSlider->setRange(0, 10000);
+    seekSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
+    auto *volumeIcon = new QLabel(transport);
+    volumeIcon->setPixmap(tintedLibraryPixmap(QStringLiteral("audio"), 20, QColor("#dce7f7")));
+    volumeSlider = new QSlider(Qt::Horizontal, transport);
+    volumeSlider->setObjectName(QStringLiteral("Volume"));
+    volumeSlider->setRange(0, 100);
+    volumeSlider->setValue(80);
+    volumeSlider->setFixedWidth(100);
+    volumeSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
+    fullscreenButton = new QPushButton(transport);
+    fullscreenButton->setFixedSize(34, 34);
+    fullscreenButton->setIcon(tintedLibraryIcon(QStringLiteral("fullscreen"), 19, QColor("#dce7f7")));
+    fullscreenButton->setIconSize(QSize(19, 19));
+    fullscreenButton->setCursor(Qt::PointingHandCursor);
+    fullscreenButton->setToolTip(tr("全屏播放（F）"));
+    fullscreenButton->setAccessibleName(tr("全屏播放"));
+    fullscreenButton->setStyleSheet(QStringLiteral(
+        "QPushButton{background:transparent;border:0;border-radius:6px;}QPushButton:hover{background:#18304d;}"
+        "QPushButton:pressed{background:#204064;}"));
+    transportLayout->addWidget(playButton);
+    transportLayout->addWidget(timeLabel);
+    transportLayout->addWidget(seekSlider, 1);
+    transportLayout->addWidget(volumeIcon);
+    transportLayout->addWidget(volumeSlider);
+    transportLayout->addWidget(fullscreenButton);
+    surfaceLayout->addWidget(transport);
+    layout->addWidget(surface, 1);
+    return panel;
+}
+
+bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool inLineEdit = qobject_cast<QLineEdit *>(QApplication::focusWidget()) != nullptr;
+        if (key->key() == Qt::Key_Space && !inLineEdit) {
+            if (!key->isAutoRepeat() && currentIndex >= 0)
+                onPlayClicked();
+            return true;
+        }
+    }
+    if (object == titleBar) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                titleDragging = true;
+                titleDragOffset = mouse->globalPosition().toPoint() - pos();
+                return true;
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease && titleDragging) {
+            titleDragging = false;
+            return true;
+        } else if (event->type() == QEvent::MouseMove && titleDragging) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (!(mouse->buttons() & Qt::LeftButton))
+                titleDragging = false;
+            else if (!isMaximized() && !isFullScreen())
+                move(mouse->globalPosition().toPoint() - titleDragOffset);
+            return true;
+        }
+    }
+    if (listWidget && object == listWidget->viewport() && event->type() == QEvent::Resize)
+        stateOverlay->setGeometry(listWidget->viewport()->rect());
+    if (preview && object == preview && event->type() == QEvent::Resize && bigPlayButton) {
+        centreBigPlayButton();
+        if (!currentIsAudio() && !frameImage.isNull())
+            renderPreviewFrame();
+    }
+    return QDialog::eventFilter(object, event);
+}
+
+void VideoListDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    setCursor(Qt::ArrowCursor);
+    QDialog::mouseMoveEvent(event);
+}
+
+void VideoListDialog::leaveEvent(QEvent *event)
+{
+    if (!isMaximized())
+        unsetCursor();
+    QDialog::leaveEvent(event);
+}
+
+void VideoListDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            configureMacMediaLibraryWindow(winId());
+    });
+}
+
+void VideoListDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                configureMacMediaLibraryWindow(winId());
+        });
+    }
+}
+
+void VideoListDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    searchBox->clearFocus();
+    configureMacMediaLibraryWindow(winId());
+    QTimer::singleShot(0, this, [this] {
+        configureMacMediaLibraryWindow(winId());
+        centreBigPlayButton();
+        if (positionedOnce)
+            return;
+        positionedOnce = true;
+        QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    });
+}
+
+void VideoListDialog::hideEvent(QHideEvent *event)
+{
+    player->close();
+    updatePlaybackUi(false);
+    timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(std::max(0, qRound(durationSeconds))));
+    QDialog::hideEvent(event);
+}
+
+void VideoListDialog::centreBigPlayButton()
+{
+    bigPlayButton->move((preview->width() - bigPlayButton->width()) / 2,
+                        (preview->height() - bigPlayButton->height()) / 2);
+}

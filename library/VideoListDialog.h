@@ -1,0 +1,147 @@
+#pragma once
+
+#include "library/VideoRecord.h"
+
+#include <QAtomicInt>
+#include <QDialog>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QProcess;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QThreadPool;
+class QTimer;
+class QVideoWidget;
+class VideoEditor;
+class VideoPlayer;
+
+// The media library: the recordings of the save folder as a searchable list on the left,
+// the chosen file's details, player and editor on the right.
+class VideoListDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit VideoListDialog(QWidget *parent = nullptr);
+    ~VideoListDialog() override;
+
+    // Rescans the save folder and the remembered recordings; metadata follows asynchronously.
+    void loadFromDisk();
+    void addRecord(const VideoRecord &record);
+    void showAndPlay(const QString &path);
+    void showAndPlay(const QString &path, bool autoPlay);
+    void refreshList(const QString &filter);
+    void openRecord(int index, bool autoplay);
+    void clearCurrentSelection();
+    bool currentIsAudio() const;
+
+    // "mm:ss" below an hour, "hh:mm:ss" from there.
+    static QString formatDuration(int seconds);
+    static QString formatSize(qint64 bytes);
+    static QString timeText(double seconds);
+
+    // For tests and the window's own use.
+    const QList<VideoRecord> &recordList() const { return records; }
+    int currentRecordIndex() const { return currentIndex; }
+    VideoPlayer *videoPlayer() const { return player; }
+
+signals:
+    void openRequested(const QString &path);
+    void editRequested(const QString &path);
+    void deleteRequested(const QString &path);
+    // A metadata result was merged into the record list (after the row was updated).
+    void metadataUpdated(int index);
+
+public slots:
+    void onItemSelectionChanged();
+    void onSearchTextChanged(const QString &text);
+    void onPlayClicked();
+    void onDeleteClicked();
+    void onOpenFolderClicked();
+    void onItemDoubleClicked(QListWidgetItem *item);
+    void onFrameReady(const QImage &image, double seconds);
+    void onPositionChanged(double seconds);
+    void onDurationChanged(double seconds);
+    void showListContextMenu(const QPoint &position);
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildUi();
+    QWidget *buildDetailPanel();
+    void showListState(const QString &text, bool busy);
+    void startMetadataJobs(int generation);
+    void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
+    void updateDetail(const VideoRecord &record);
+    void updatePlaybackUi(bool playing);
+    void renderPreviewFrame();
+    void stopPreviewJob();
+    void centreBigPlayButton();
+    void setDetailButtonsEnabled(bool enabled);
+    int rowOfRecord(int index) const;
+
+    // Model
+    QList<VideoRecord> records;
+    int currentIndex = -1;
+    int selectionSerial = 0;
+    int scanGeneration = 0;
+    QAtomicInt liveScanGeneration; // scanGeneration as the metadata jobs read it
+    int filterTab = 0;
+    QTimer *searchTimer = nullptr;
+    QThreadPool *metadataPool = nullptr;
+
+    VideoPlayer *player = nullptr;
+    VideoEditor *editor = nullptr;
+
+    // Left column
+    QLineEdit *searchBox = nullptr;
+    QButtonGroup *filterGroup = nullptr;
+    QListWidget *listWidget = nullptr;
+    QWidget *stateOverlay = nullptr;
+    QLabel *stateLabel = nullptr;
+    QProgressBar *stateBusyBar = nullptr;
+    QLabel *countLabel = nullptr;
+
+    QWidget *titleBar = nullptr;
+    bool titleDragging = false;
+    QPoint titleDragOffset;
+
+    // Detail panel
+    QLabel *titleLabel = nullptr;
+    QLabel *infoLabel = nullptr;
+    QPushButton *folderButton = nullptr;
+    QPushButton *deleteButton = nullptr;
+    QLabel *preview = nullptr;
+    QPushButton *bigPlayButton = nullptr;
+    QPushButton *playButton = nullptr;
+    QLabel *timeLabel = nullptr;
+    QSlider *seekSlider = nullptr;
+    QSlider *volumeSlider = nullptr;
+    QPushButton *fullscreenButton = nullptr;
+    bool sliderDragging = false;
+    double durationSeconds = 0.0;
+    QImage frameImage;
+    QImage displayedImage;
+    QProcess *previewProcess = nullptr;
+
+    bool positionedOnce = false;
+};
+
+// Creates a media library window with the given parent; it is not shown.
+VideoListDialog *createVideoListDialog(QWidget *parent);

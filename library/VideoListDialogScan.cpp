@@ -1,0 +1,273 @@
+// The media library's list: scanning the save folder, metadata jobs, filtering, adding,
+// deleting and the rows' context menu.
+
+#include "library/VideoListDialog.h"
+
+#include "library/MediaLibraryFiles.h"
+#include "library/VideoPlayer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThreadPool>
+#include <QTimer>
+#include <QUrl>
+#include <QtConcurrent>
+
+namespace {
+
+QString saveFolder()
+{
+    return QSettings()
+        .value(QStringLiteral("save/directory"),
+               QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
+        .toString();
+}
+
+QString rowText(const VideoRecord &record)
+{
+    return record.fileName + QLatin1Char('\n') + VideoListDialog::formatDuration(record.duration)
+           + QStringLiteral("   ") + record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+}
+
+} // namespace
+
+void VideoListDialog::showListState(const QString &text, bool busy)
+{
+    if (!stateOverlay)
+        return;
+    stateLabel->setText(text);
+    stateBusyBar->setVisible(busy);
+    stateOverlay->setGeometry(0, 0, listWidget->viewport()->width(), listWidget->viewport()->height());
+    stateOverlay->show();
+    stateOverlay->raise();
+}
+
+void VideoListDialog::loadFromDisk()
+{
+    showListState(tr("正在加载媒体文件…"), true);
+    const int generation = ++scanGeneration;
+    // Probes of an earlier scan that have not started yet skip their work.
+    liveScanGeneration.storeRelaxed(generation);
+    records.clear();
+
+    QStringList registry = recordedFiles();
+    bool registryChanged = false;
+    records = scanMediaFolder(saveFolder(), &registry, &registryChanged);
+    if (registryChanged)
+        setRecordedFiles(registry);
+
+    refreshList(searchBox ? searchBox->text() : QString());
+    if (records.isEmpty())
+        return;
+    if (listWidget->count() > 0)
+        listWidget->setCurrentRow(0);
+    startMetadataJobs(generation);
+}
+
+void VideoListDialog::startMetadataJobs(int generation)
+{
+    for (int i = 0; i < records.size(); ++i) {
+        const VideoRecord record = records.at(i);
+        auto *watcher = new QFutureWatcher<VideoRecord>(this);
+        connect(watcher, &QFutureWatcher<VideoRecord>::finished, this, [this, watcher, generation, i, path = record.path] {
+            watcher->deleteLater();
+            if (watcher->future().resultCount() == 0)
+                return;
+            applyMetadata(generation, i, path, watcher->result());
+        });
+        watcher->setFuture(QtConcurrent::run(metadataPool, [this, record, generation] {
+            return liveScanGeneration.loadRelaxed() == generation ? readMetadata(record) : record;
+        }));
+    }
+}
+
+void VideoListDialog::applyMetadata(int generation, int index, const QString &path, const VideoRecord &result)
+{
+    if (generation != scanGeneration)
+        return;
+    // Rows may have been removed since the job started: find the record by its path.
+    int target = index;
+    if (target < 0 || target >= records.size() || records.at(target).path != path) {
+        target = -1;
+        for (int i = 0; i < records.size(); ++i) {
+            if (records.at(i).path == path) {
+                target = i;
+                break;
+            }
+        }
+        if (target < 0)
+            return;
+    }
+    records[target] = result;
+    const int row = rowOfRecord(target);
+    if (row >= 0)
+        listWidget->item(row)->setText(rowText(result));
+    if (currentIndex == target)
+        updateDetail(result);
+    emit metadataUpdated(target);
+}
+
+int VideoListDialog::rowOfRecord(int index) const
+{
+    for (int row = 0; row < listWidget->count(); ++row) {
+        if (listWidget->item(row)->data(Qt::UserRole).toInt() == index)
+            return row;
+    }
+    return -1;
+}
+
+void VideoListDialog::refreshList(const QString &filter)
+{
+    listWidget->clear();
+    for (int i = 0; i < records.size(); ++i) {
+        const VideoRecord &record = records.at(i);
+        if ((filterTab == 1 && record.isAudio) || (filterTab == 2 && !record.isAudio))
+            continue;
+        if (!filter.isEmpty() && !record.fileName.contains(filter, Qt::CaseInsensitive))
+            continue;
+        auto *item = new QListWidgetItem(rowText(record), listWidget);
+        item->setSizeHint(QSize(0, 104));
+        item->setData(Qt::UserRole, i);
+    }
+    countLabel->setText(tr("%1 个文件").arg(listWidget->count()));
+    if (listWidget->count() > 0) {
+        stateOverlay->hide();
+    } else {
+        clearCurrentSelection();
+        showListState(records.isEmpty() ? tr("暂无媒体文件") : tr("没有匹配的媒体文件"), false);
+    }
+}
+
+void VideoListDialog::addRecord(const VideoRecord &record)
+{
+    VideoRecord copy = record;
+    rememberRecordedFile(copy.path);
+    copy.isAudio = isAudioFile(copy.path);
+    const QFileInfo file(copy.path);
+    for (int i = records.size() - 1; i >= 0; --i) {
+        if (QFileInfo(records.at(i).path) == file)
+            records.removeAt(i);
+    }
+    records.insert(0, copy);
+    refreshList(QString());
+}
+
+void VideoListDialog::onSearchTextChanged(const QString &)
+{
+    searchTimer->start();
+}
+
+void VideoListDialog::onItemSelectionChanged()
+{
+    const QList<QListWidgetItem *> selected = listWidget->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int index = selected.first()->data(Qt::UserRole).toInt();
+    listWidget->viewport()->update();
+    const int serial = ++selectionSerial;
+    QTimer::singleShot(0, this, [this, serial, index] {
+        if (serial == selectionSerial)
+            openRecord(index, false);
+    });
+}
+
+void VideoListDialog::onItemDoubleClicked(QListWidgetItem *item)
+{
+    if (item)
+        openRecord(item->data(Qt::UserRole).toInt(), true);
+}
+
+void VideoListDialog::showListContextMenu(const QPoint &position)
+{
+    QListWidgetItem *item = listWidget->itemAt(position);
+    if (!item)
+        return;
+    const int index = item->data(Qt::UserRole).toInt();
+    if (index < 0 || index >= records.size())
+        return;
+    listWidget->setCurrentItem(item);
+    currentIndex = index;
+    const VideoRecord record = records.at(index);
+
+    QMenu menu(this);
+    menu.setStyleSheet(QStringLiteral(
+        "QMenu{background:#0d1d33;color:#eaf1ff;border:1px solid #36577d;border-radius:8px;padding:6px;}"
+        "QMenu::item{padding:8px 30px 8px 12px;border-radius:5px;}"
+        "QMenu::item:selected{background:#246de2;}"
+        "QMenu::separator{height:1px;background:#29415f;margin:5px;}"));
+    menu.addAction(tr("播放"), this, [this, index] { openRecord(index, true); });
+    menu.addAction(tr("打开文件夹"), this, &VideoListDialog::onOpenFolderClicked);
+    menu.addSeparator();
+    // Renaming and the file information are tools that come later.
+    menu.addAction(tr("重命名文件"))->setEnabled(false);
+    menu.addAction(tr("Copy File Path"), this, [path = record.path] { QApplication::clipboard()->setText(path); });
+    menu.addAction(tr("查看文件信息"))->setEnabled(false);
+    menu.addSeparator();
+    menu.addAction(record.isAudio ? tr("删除音频") : tr("删除视频"), this, &VideoListDialog::onDeleteClicked);
+    menu.exec(listWidget->viewport()->mapToGlobal(position));
+}
+
+void VideoListDialog::onOpenFolderClicked()
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return;
+    const QString folder = QFileInfo(records.at(currentIndex).path).absolutePath();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        qWarning().noquote() << "[Media library] Could not open the folder" << folder;
+}
+
+void VideoListDialog::onDeleteClicked()
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return;
+    const int index = currentIndex;
+    const VideoRecord record = records.at(index);
+    const QString title = record.isAudio ? tr("删除音频") : tr("删除视频");
+    if (QMessageBox::question(this, title, tr("确定永久删除“%1”吗？").arg(record.fileName),
+                              QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    player->close();
+    if (!QFile::remove(record.path)) {
+        QMessageBox::warning(this, tr("删除失败"), tr("文件正在使用或没有删除权限。"), QMessageBox::Ok);
+        return;
+    }
+    forgetRecordedFile(record.path);
+    emit deleteRequested(record.path);
+
+    const int removedRow = rowOfRecord(index);
+    const bool blocked = listWidget->blockSignals(true);
+    if (removedRow >= 0)
+        delete listWidget->takeItem(removedRow);
+    records.removeAt(index);
+    for (int row = 0; row < listWidget->count(); ++row) {
+        QListWidgetItem *item = listWidget->item(row);
+        const int i = item->data(Qt::UserRole).toInt();
+        if (i > index)
+            item->setData(Qt::UserRole, i - 1);
+    }
+    listWidget->setCurrentRow(-1);
+    listWidget->blockSignals(blocked);
+
+    countLabel->setText(tr("%1 个文件").arg(listWidget->count()));
+    if (listWidget->count() > 0) {
+        stateOverlay->hide();
+        listWidget->setCurrentRow(std::min(std::max(removedRow, 0), listWidget->count() - 1));
+    } else {
+        clearCurrentSelection();
+        showListState(records.isEmpty() ? tr("暂无媒体文件") : tr("没有匹配的媒体文件"), false);
+    }
+}

@@ -1,0 +1,245 @@
+#include "library/VideoPlayer.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMutexLocker>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <QVideoWidget>
+
+#include <algorithm>
+
+namespace {
+
+bool isPlainAscii(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+} // namespace
+
+VideoPlayer::VideoPlayer(QObject *parent)
+    : QObject(parent)
+    , m_player(new QMediaPlayer(this))
+    , m_audioOutput(new QAudioOutput(this))
+    , m_videoSink(new QVideoSink(this))
+    , m_devices(new QMediaDevices(this))
+{
+    m_player->setVideoSink(m_videoSink);
+    m_audioOutput->setVolume(1.0f);
+    m_player->setPlaybackRate(1.0);
+    updateAudioOutput();
+
+    connect(m_player, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
+        m_duration = double(ms) / 1000.0;
+        emit durationChanged(m_duration);
+    });
+    connect(m_player, &QMediaPlayer::positionChanged, this,
+            [this](qint64 ms) { emit positionChanged(double(ms) / 1000.0); });
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::EndOfMedia)
+            emit playbackFinished();
+    });
+    connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString &text) {
+        if (error == QMediaPlayer::NoError)
+            return;
+        emit errorOccurred(text.isEmpty() ? QObject::tr("播放失败") : text);
+    });
+    connect(m_videoSink, &QVideoSink::videoFrameChanged, this, &VideoPlayer::onVideoFrameChanged);
+    connect(m_devices, &QMediaDevices::audioOutputsChanged, this, &VideoPlayer::updateAudioOutput);
+}
+
+VideoPlayer::~VideoPlayer()
+{
+    close();
+}
+
+// The FFmpeg back end crashes in play() when an audio output is attached and the system has
+// no audio device at all, so the output is attached only while one is listed. Qt does not
+// always report device changes, so this is checked again before each open and play.
+void VideoPlayer::updateAudioOutput()
+{
+    const bool haveDevice = !QMediaDevices::audioOutputs().isEmpty();
+    if (haveDevice && !m_player->audioOutput()) {
+        m_audioOutput->setDevice(QMediaDevices::defaultAudioOutput());
+        m_player->setAudioOutput(m_audioOutput);
+    } else if (!haveDevice && m_player->audioOutput()) {
+        m_player->setAudioOutput(nullptr);
+    }
+}
+
+// The player cannot open local paths with characters outside Latin-1 by URL; such a file is
+// opened through a link with a plain name in a private folder. Messages keep the real path.
+void VideoPlayer::setSourceForFile()
+{
+    QString openPath = m_filePath;
+    if (!isPlainAscii(m_filePath)) {
+        if (!m_linkFolder || !m_linkFolder->isValid())
+            m_linkFolder = std::make_unique<QTemporaryDir>();
+        if (m_linkFolder->isValid()) {
+            const QString suffix = QFileInfo(m_filePath).suffix();
+            const QString link = m_linkFolder->filePath(
+                QStringLiteral("media_%1%2").arg(++m_linkSerial).arg(suffix.isEmpty() || !isPlainAscii(suffix)
+                                                                          ? QString()
+                                                                          : QLatin1Char('.') + suffix));
+            QFile::remove(link);
+            if (QFile::link(m_filePath, link))
+                openPath = link;
+        }
+    }
+    m_player->setSource(QUrl::fromLocalFile(openPath));
+}
+
+bool VideoPlayer::open(const QString &path)
+{
+    close();
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        emit errorOccurred(QObject::tr("文件不存在：%1").arg(path));
+        return false;
+    }
+    updateAudioOutput();
+    m_filePath = info.absoluteFilePath();
+    setSourceForFile();
+    m_player->setPlaybackRate(m_speed);
+    m_audioOutput->setVolume(m_volume);
+    return true;
+}
+
+void VideoPlayer::close()
+{
+    m_muted = false;
+    m_audioOutput->setMuted(false);
+    m_player->stop();
+    m_player->setSource(QUrl());
+    m_filePath.clear();
+    m_duration = 0.0;
+    m_videoSize = QSize(-1, -1);
+    {
+        QMutexLocker lock(&m_frameMutex);
+        m_lastFrame = QImage();
+    }
+    if (m_linkFolder) {
+        // The links of earlier files are no longer needed.
+        m_linkFolder.reset();
+    }
+}
+
+void VideoPlayer::play()
+{
+    if (m_filePath.isEmpty()) {
+        emit errorOccurred(QObject::tr("没有打开可播放文件"));
+        return;
+    }
+    updateAudioOutput();
+    const bool failed = m_player->error() != QMediaPlayer::NoError
+                        || m_player->mediaStatus() == QMediaPlayer::InvalidMedia;
+    // After the end the player stops again at once unless the file is loaded afresh.
+    const bool ended = m_player->mediaStatus() == QMediaPlayer::EndOfMedia;
+    if (failed || ended) {
+        m_player->setSource(QUrl());
+        setSourceForFile();
+        m_player->setPlaybackRate(m_speed);
+    }
+    m_player->play();
+}
+
+void VideoPlayer::pause()
+{
+    if (m_player->playbackState() != QMediaPlayer::StoppedState)
+        m_player->pause();
+}
+
+void VideoPlayer::stop()
+{
+    m_player->stop();
+}
+
+qint64 VideoPlayer::seekTargetMs(double seconds, double duration)
+{
+    double target = seconds;
+    if (duration > 0)
+        target = std::min(duration, seconds);
+    return target > 0 ? qint64(target * 1000.0) : 0;
+}
+
+void VideoPlayer::seek(double seconds)
+{
+    if (m_filePath.isEmpty())
+        return;
+    // A stopped player shows no frame for a new position: pause first so the frame arrives.
+    if (m_player->playbackState() == QMediaPlayer::StoppedState) {
+        if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia) {
+            m_player->setSource(QUrl());
+            setSourceForFile();
+            m_player->setPlaybackRate(m_speed);
+        }
+        m_player->pause();
+    }
+    m_player->setPosition(seekTargetMs(seconds, m_duration));
+}
+
+void VideoPlayer::setVolume(float volume)
+{
+    m_volume = std::clamp(volume, 0.0f, 1.0f);
+    m_audioOutput->setVolume(m_volume);
+}
+
+void VideoPlayer::setSpeed(float speed)
+{
+    m_speed = std::clamp(speed, 0.25f, 4.0f);
+    m_player->setPlaybackRate(m_speed);
+}
+
+void VideoPlayer::setMuted(bool muted)
+{
+    m_muted = muted;
+    m_audioOutput->setMuted(muted);
+}
+
+void VideoPlayer::setVideoWidget(QVideoWidget *widget)
+{
+    if (widget)
+        m_player->setVideoOutput(widget);
+}
+
+void VideoPlayer::restoreVideoSink()
+{
+    m_player->setVideoSink(m_videoSink);
+}
+
+double VideoPlayer::position() const
+{
+    return double(m_player->position()) / 1000.0;
+}
+
+QMediaPlayer::PlaybackState VideoPlayer::playbackState() const
+{
+    return m_player->playbackState();
+}
+
+QImage VideoPlayer::currentFrameSnapshot()
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_lastFrame.copy();
+}
+
+void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
+{
+    if (!frame.isValid())
+        return;
+    const QImage image = frame.toImage();
+    if (image.isNull())
+        return;
+    m_videoSize = image.size();
+    {
+        QMutexLocker lock(&m_frameMutex);
+        m_lastFrame = image.copy();
+    }
+    emit frameReady(image, double(m_player->position()) / 1000.0);
+}

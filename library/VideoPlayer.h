@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QImage>
+#include <QMediaPlayer>
+#include <QMutex>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class QAudioOutput;
+class QMediaDevices;
+class QTemporaryDir;
+class QVideoFrame;
+class QVideoSink;
+class QVideoWidget;
+
+// Plays one local file at a time and hands every decoded picture to its users as a QImage
+// with the position in seconds. Full-screen viewers can take the pictures into a
+// QVideoWidget for a while and give the sink back afterwards.
+class VideoPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit VideoPlayer(QObject *parent = nullptr);
+    ~VideoPlayer() override;
+
+    bool open(const QString &path);
+    void close();
+    void play();
+    void pause();
+    void stop();
+    void seek(double seconds);
+    void setVolume(float volume);
+    void setSpeed(float speed);
+    void setMuted(bool muted);
+    void setVideoWidget(QVideoWidget *widget);
+    void restoreVideoSink();
+
+    double duration() const { return m_duration; }
+    double position() const;
+    QMediaPlayer::PlaybackState playbackState() const;
+    bool isPlaying() const { return playbackState() == QMediaPlayer::PlayingState; }
+    bool isPaused() const { return playbackState() == QMediaPlayer::PausedState; }
+    QSize videoSize() const { return m_videoSize; }
+    QString filePath() const { return m_filePath; }
+    float volume() const { return m_volume; }
+    float speed() const { return m_speed; }
+    bool hasAudioOutput() const { return m_player->audioOutput() != nullptr; }
+    QImage currentFrameSnapshot();
+
+    // The position a seek to `seconds` goes to: within 0..duration once the duration is
+    // known; while it is 0 (a Matroska file reports none) the request is not clamped above.
+    static qint64 seekTargetMs(double seconds, double duration);
+
+signals:
+    void frameReady(QImage frame, double pts);
+    void positionChanged(double seconds);
+    void durationChanged(double seconds);
+    void playbackFinished();
+    void errorOccurred(const QString &msg);
+
+public slots:
+    void onVideoFrameChanged(const QVideoFrame &frame);
+
+private:
+    void setSourceForFile();
+    void updateAudioOutput();
+
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audioOutput = nullptr;
+    QVideoSink *m_videoSink = nullptr;
+    QMediaDevices *m_devices = nullptr;
+    std::unique_ptr<QTemporaryDir> m_linkFolder; // ASCII names for paths the player cannot open
+    int m_linkSerial = 0;
+    QString m_filePath;
+    double m_duration = 0.0;
+    QSize m_videoSize{-1, -1};
+    float m_volume = 1.0f;
+    float m_speed = 1.0f;
+    bool m_muted = false;
+    QImage m_lastFrame;
+    QMutex m_frameMutex;
+};

@@ -1,0 +1,98 @@
+#pragma once
+// Clips for the media library tests, made with the real ffmpeg.
+
+#include "../final/TestMedia.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+namespace LibraryMedia {
+
+// A plain (not fragmented) clip: 640x360 test picture at 30 fps, optional 1 kHz tone.
+inline bool makeClip(const QString &path, double seconds, bool audio = true, QSize size = QSize(640, 360))
+{
+    QStringList args{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                     QStringLiteral("testsrc2=size=%1x%2:rate=30").arg(size.width()).arg(size.height())};
+    if (audio)
+        args << "-f" << "lavfi" << "-i" << "sine=frequency=1000:sample_rate=48000";
+    args << "-t" << QString::number(seconds) << "-c:v" << "libx264" << "-preset" << "ultrafast" << "-pix_fmt"
+         << "yuv420p" << "-g" << "30";
+    if (audio)
+        args << "-c:a" << (path.endsWith(".mkv") ? "libopus" : "aac") << "-ac" << "2";
+    args << path;
+    return TestMedia::runFfmpeg(args);
+}
+
+// An mp3 with a cover picture, which ffprobe lists as a one-picture video stream.
+inline bool makeMp3WithCover(const QString &path, double seconds)
+{
+    return TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                 "sine=frequency=440:sample_rate=44100", "-f", "lavfi", "-i",
+                                 "color=c=red:s=300x300:d=1", "-t", QString::number(seconds), "-map", "0:a", "-map",
+                                 "1:v", "-frames:v", "1", "-c:a", "libmp3lame", "-b:a", "128k", "-c:v", "png",
+                                 "-disposition:v", "attached_pic", "-id3v2_version", "3", path});
+}
+
+inline bool makeWav(const QString &path, double seconds)
+{
+    return TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                 "sine=frequency=660:sample_rate=48000", "-t", QString::number(seconds), "-ac", "2",
+                                 "-c:a", "pcm_s16le", path});
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray md5(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QCryptographicHash h(QCryptographicHash::Md5);
+    h.addData(&f);
+    return h.result().toHex();
+}
+
+// Closes every message box that shows up and keeps its title and text.
+class MessageBoxCatcher : public QObject
+{
+public:
+    explicit MessageBoxCatcher(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                if (box && box->isVisible()) {
+                    titles << box->windowTitle();
+                    texts << box->text();
+                    if (QAbstractButton *b = box->button(QMessageBox::StandardButton(m_answer)))
+                        b->click();
+                    else if (box->escapeButton())
+                        box->escapeButton()->click();
+                    else
+                        box->reject();
+                }
+            }
+        });
+        m_timer.start(30);
+    }
+    void answer(int button) { m_answer = button; }
+    QStringList titles;
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+    int m_answer = QMessageBox::Ok;
+};
+
+} // namespace LibraryMedia
