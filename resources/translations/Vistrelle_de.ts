@@ -414,11 +414,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel auswählen</translation>
+        <translation>Spiel wählen</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster auswählen</translation>
+        <translation>Fenster wählen</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster auswählen</translation>
+        <translation>Fenster wählen</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel auswählen</translation>
+        <translation>Spiel wählen</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -686,6 +686,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Hochleistungs-Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Hochleistungs-Bildschirmaufnahme</translation>
     </message>
 </context>
 <context>

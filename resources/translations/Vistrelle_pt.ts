@@ -63,7 +63,7 @@
     <name>AreaDropdown</name>
     <message>
         <source>全屏</source>
-        <translation>Tela cheia</translation>
+        <translation>Tela inteira</translation>
     </message>
     <message>
         <source>选择区域 / 窗口</source>
@@ -414,11 +414,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Selecionar jogo</translation>
+        <translation>Escolher jogo</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Selecionar janela</translation>
+        <translation>Escolher janela</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -469,7 +469,7 @@
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
-        <translation>Tela cheia</translation>
+        <translation>Tela inteira</translation>
     </message>
     <message>
         <source>自定义</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Selecionar janela</translation>
+        <translation>Escolher janela</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Selecionar jogo</translation>
+        <translation>Escolher jogo</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -686,6 +686,14 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Captura de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Captura de tela de alto desempenho</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1380,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>通用</source>
