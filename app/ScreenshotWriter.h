@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -35,6 +36,11 @@ public:
     // path written (empty on failure). False when dropped because too many are waiting.
     static bool saveAsAsync(const QImage &image, const QString &folder, const QString &fileName,
                             QObject *context, std::function<void(const QString &written)> done);
+
+    // Grabs `area` of the screens (see composeScreenshot) and queues it for `folder`,
+    // named after the current local time. False when there was nothing to grab or the
+    // picture was dropped.
+    static bool captureArea(const QRect &area, const QString &folder);
 
 private:
     ScreenshotWriter() = delete;
