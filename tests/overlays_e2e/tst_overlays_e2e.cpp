@@ -1,5 +1,6 @@
 // The overlays on a real X server with a compositor, driven by real X events.
 #include "OverlayE2eSupport.h"
+#include "../capture_e2e/capture_test_support.h"
 
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
@@ -25,41 +26,6 @@
 #include <memory>
 
 namespace {
-
-// A plain coloured window of another process.
-class HelperWindow
-{
-public:
-    bool open(const QString &colour, const QRect &geometry)
-    {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral(CAPTURE_TEST_WINDOW),
-                        {QStringLiteral("Overlay backdrop"), colour, QString::number(geometry.x()),
-                         QString::number(geometry.y()), QString::number(geometry.width()),
-                         QString::number(geometry.height())});
-        if (!m_process.waitForStarted(5000))
-            return false;
-        QByteArray line;
-        QElapsedTimer timer;
-        timer.start();
-        while (!line.contains('\n') && timer.elapsed() < 10000) {
-            m_process.waitForReadyRead(200);
-            line += m_process.readAllStandardOutput();
-        }
-        QTest::qWait(300);
-        return line.startsWith("ready");
-    }
-    ~HelperWindow()
-    {
-        m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(1000);
-    }
-
-private:
-    QProcess m_process;
-};
 
 bool isRed(QRgb p)
 {
@@ -154,7 +120,7 @@ void TestOverlaysE2e::annotationInRecording(bool fullScreen)
     const QRect desktop = screen->geometry();
     const int w = desktop.width(), h = desktop.height();
     HelperWindow backdrop;
-    QVERIFY(backdrop.open(QStringLiteral("#2f6fb0"), desktop));
+    QVERIFY(backdrop.open(QStringLiteral("Overlay backdrop"), QStringLiteral("#2f6fb0"), desktop));
 
     const QRect area = fullScreen ? desktop : QRect(w / 5 & ~1, (h * 35 / 100) & ~1, (w * 2 / 5) & ~1, (h * 2 / 5) & ~1);
     FloatingToolbar toolbar;

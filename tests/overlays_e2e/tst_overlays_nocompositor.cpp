@@ -9,10 +9,10 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/MouseHighlighter.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "../support/PrivateXServer.h"
 
 #include <QApplication>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -98,36 +98,14 @@ void TestOverlaysNoCompositor::countdownShowsTheDesktop()
 
 int main(int argc, char **argv)
 {
-    QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                        QStringLiteral("0"), QStringLiteral("1280x720x24"),
-                                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    QByteArray display;
-    if (xvfb.waitForStarted(5000)) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!display.contains('\n') && timer.elapsed() < 10000) {
-            xvfb.waitForReadyRead(100);
-            display += xvfb.readAllStandardOutput();
-        }
-    }
-    if (!display.contains('\n')) {
+    PrivateXServer server(QStringLiteral("1280x720x24"));
+    if (!server.isReady()) {
         std::fprintf(stderr, "could not start Xvfb\n");
         return 1;
     }
-    qputenv("DISPLAY", ":" + display.trimmed());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        TestOverlaysNoCompositor test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    xvfb.terminate();
-    if (!xvfb.waitForFinished(3000))
-        xvfb.kill();
-    xvfb.waitForFinished(1000);
-    return result;
+    QApplication app(argc, argv);
+    TestOverlaysNoCompositor test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_overlays_nocompositor.moc"
