@@ -2,6 +2,7 @@
 
 #include "app/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
+#include "dialogs/SettingsDialog.h"
 #include "overlays/AudioLevelWidget.h"
 #include "preparation/AudioDeviceWatcher.h"
 #include "preparation/AudioLevelReader.h"
@@ -87,9 +88,9 @@ const char *const PopupStyle =
 
 const float SignalThreshold = 0.006f;
 const int SilenceHintDelayMs = 3000;
-// A click on a test button this soon after its popup was closed by a press on that
-// button is the same click: it already stopped the test.
-const int PopupClosingClickMs = 1000;
+// A press on a test button this soon after its popup was hidden is the press that
+// closed the popup, handed on to the button.
+const int ReplayedPressMs = 100;
 
 int videoBitrateForQuality(int quality)
 {
@@ -191,24 +192,6 @@ QPixmap deviceIconPixmap(const QString &iconPath, bool on, bool struck, const QS
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
-}
-
-// Whether this click is the one that just closed the test's popup (see eventFilter);
-// the mark is used once.
-bool consumePopupClosingClick(QPushButton *button)
-{
-    const QVariant closedAt = button->property("closedPopupAt");
-    button->setProperty("closedPopupAt", QVariant());
-    return closedAt.isValid()
-        && QDateTime::currentMSecsSinceEpoch() - closedAt.toLongLong() < PopupClosingClickMs;
-}
-
-bool pressedOn(const QWidget *button)
-{
-    if (!button || QGuiApplication::mouseButtons() == Qt::NoButton)
-        return false;
-    const QWidget *under = QApplication::widgetAt(QCursor::pos());
-    return under && (under == button || button->isAncestorOf(under));
 }
 
 } // namespace
@@ -398,16 +381,26 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     m_microphoneTestButton->setObjectName(QString::fromLatin1(MicrophoneTestName));
     m_speakerMenuButton->setObjectName(QString::fromLatin1(SpeakerMenuName));
     m_microphoneMenuButton->setObjectName(QString::fromLatin1(MicrophoneMenuName));
-    connect(m_speakerTestButton, &QPushButton::clicked, this, [this] {
-        if (consumePopupClosingClick(m_speakerTestButton) && !isSpeakerTestRunning())
-            return;
-        toggleSpeakerTest();
-    });
-    connect(m_microphoneTestButton, &QPushButton::clicked, this, [this] {
-        if (consumePopupClosingClick(m_microphoneTestButton) && !m_microphoneSource)
-            return;
-        toggleMicrophoneTest();
-    });
+    for (const bool system : {true, false}) {
+        QPushButton *button = system ? m_speakerTestButton : m_microphoneTestButton;
+        // Where the press that closes a popup is handed on to the widget under the
+        // pointer, a click on the test button while its popup is open would stop the
+        // test (the popup's end) and start it again (the click): that click is left out.
+        connect(button, &QPushButton::pressed, this, [button] {
+            const QVariant hiddenAt = button->property("popupHiddenAt");
+            button->setProperty("popupHiddenAt", QVariant());
+            button->setProperty("replayedPress", hiddenAt.isValid()
+                                                     && QDateTime::currentMSecsSinceEpoch() - hiddenAt.toLongLong()
+                                                            < ReplayedPressMs);
+        });
+        connect(button, &QPushButton::clicked, this, [this, button, system] {
+            if (button->property("replayedPress").toBool()) {
+                button->setProperty("replayedPress", false);
+                return;
+            }
+            toggleTest(system);
+        });
+    }
     connect(m_speakerMenuButton, &QPushButton::clicked, this,
             [this] { showSystemDeviceMenu(m_speakerMenuButton); });
     connect(m_microphoneMenuButton, &QPushButton::clicked, this,
@@ -492,7 +485,11 @@ void ControlsArea::applyAutomaticRecordingFps(int fps)
 
 void ControlsArea::showRecordingSettings()
 {
-    // The preferences dialog comes with the settings part of the program.
+    auto *dialog = new SettingsDialog(window());
+    dialog->setCurrentPage(4);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SettingsDialog::settingsApplied, this, &ControlsArea::reloadRecordingSettings);
+    dialog->open();
 }
 
 void ControlsArea::updateAudioFormatButtons()
@@ -949,6 +946,19 @@ bool ControlsArea::isSpeakerTestRunning() const
     return m_speakerMonitor && m_speakerMonitor->isRunning();
 }
 
+bool ControlsArea::isTestRunning(bool system) const
+{
+    return system ? isSpeakerTestRunning() : m_microphoneSource != nullptr;
+}
+
+void ControlsArea::toggleTest(bool system)
+{
+    if (system)
+        toggleSpeakerTest();
+    else
+        toggleMicrophoneTest();
+}
+
 void ControlsArea::toggleSpeakerTest()
 {
     if (isSpeakerTestRunning()) {
@@ -1097,25 +1107,16 @@ void ControlsArea::showAudioLevelPopup(bool system)
 
 bool ControlsArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Hide) {
-        // A popup closed by a click elsewhere ends its test. When that click was on
-        // the test's own button, the button's click stops the test; the deferred stop
-        // then finds nothing to do, and must not start it again.
-        if (watched == m_microphonePopup && m_microphoneSource) {
-            if (pressedOn(m_microphoneTestButton))
-                m_microphoneTestButton->setProperty("closedPopupAt", QDateTime::currentMSecsSinceEpoch());
-            QTimer::singleShot(0, this, [this] {
-                if (m_microphoneSource)
-                    toggleMicrophoneTest();
-            });
-        } else if (watched == m_speakerPopup && isSpeakerTestRunning()) {
-            if (pressedOn(m_speakerTestButton))
-                m_speakerTestButton->setProperty("closedPopupAt", QDateTime::currentMSecsSinceEpoch());
-            QTimer::singleShot(0, this, [this] {
-                if (isSpeakerTestRunning())
-                    toggleSpeakerTest();
-            });
-        }
+    // A popup closed by a click elsewhere ends its test, once the click has been handled
+    // (a stop of the test, not a toggle: the click may have stopped it already).
+    const bool system = watched == m_speakerPopup;
+    if (event->type() == QEvent::Hide && (system || watched == m_microphonePopup) && isTestRunning(system)) {
+        QPushButton *button = system ? m_speakerTestButton : m_microphoneTestButton;
+        button->setProperty("popupHiddenAt", QDateTime::currentMSecsSinceEpoch());
+        QTimer::singleShot(0, this, [this, system] {
+            if (isTestRunning(system))
+                toggleTest(system);
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -151,6 +151,8 @@ private:
     void toggleAreaPresets();
     void onRegionPicked(const QRect &picked);
     bool isSpeakerTestRunning() const;
+    bool isTestRunning(bool system) const;
+    void toggleTest(bool system);
 
     // ---- Webcam seams, filled by the webcam part of this class (its own source file) ----
     // Runs in the webcam toggle's handler before the card switches on; false keeps

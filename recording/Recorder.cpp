@@ -35,6 +35,8 @@
 #include <cmath>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 Recorder::Recorder(QObject *parent)
@@ -944,10 +946,18 @@ bool Recorder::startSegment()
         else
             qWarning().noquote() << "[Recorder]" << pipeError;
     }
-    process->setChildProcessModifier([frameInput] {
+    // The encoder ends with the program however it dies: SIGINT makes ffmpeg close its
+    // file properly, so what was recorded up to then stays playable.
+    const pid_t program = ::getpid();
+    process->setChildProcessModifier([frameInput, program] {
         if (frameInput >= 0)
             ::dup2(frameInput, STDIN_FILENO);
         ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
+        ::prctl(PR_SET_PDEATHSIG, SIGINT);
+        // Its messages then go nowhere: that must not kill it before it has closed its file.
+        ::signal(SIGPIPE, SIG_IGN);
+        if (::getppid() != program)
+            ::raise(SIGINT); // the program died before the line above
     });
     launchingSegment = true;
     if (frameInput >= 0 || !isPipedVideo())
@@ -1321,20 +1331,9 @@ void Recorder::discardFailedSegmentFile()
 
 QString Recorder::lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status) const
 {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
-    QString detail;
-    for (const QString& raw : encoderOutput.split(lineBreaks)) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size=")))
-            continue;
-        if (line.contains(QLatin1String("error"), Qt::CaseInsensitive)
-            || line.contains(QLatin1String("failed"), Qt::CaseInsensitive)
-            || line.contains(QLatin1String("invalid"), Qt::CaseInsensitive)) {
-            detail = line;
-        }
-    }
+    const QString detail = EncoderOutputMonitor::mostSpecificErrorLine(encoderOutput);
     if (!detail.isEmpty())
-        return detail.left(300);
+        return detail;
     if (status == QProcess::CrashExit && exitCode == 9)
         return tr("FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。");
     return tr("FFmpeg 没有输出具体错误信息。");

@@ -506,10 +506,15 @@ void TestSegmentFailures::realEncoderFailureOutputGivesItsLastErrorLine_data()
 {
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("detail");
-    // What ffmpeg 5.1 printed: the closing summary is the last line that reports a failure.
-    QTest::newRow("encoder cannot open") << QStringLiteral("ffmpeg51-encoder-fail.txt")
-                                         << QStringLiteral("Conversion failed!");
-    QTest::newRow("disk full") << QStringLiteral("ffmpeg51-disk-full.txt") << QStringLiteral("Conversion failed!");
+    // What ffmpeg 5.1 printed: the last error line before the closing "Conversion failed!",
+    // and a system error text over every other line.
+    QTest::newRow("encoder cannot open")
+        << QStringLiteral("ffmpeg51-encoder-fail.txt")
+        << QStringLiteral("Error initializing output stream 0:0 -- Error while opening encoder for output stream #0:0 - "
+                          "maybe incorrect parameters such as bit_rate, rate, width or height");
+    QTest::newRow("disk full") << QStringLiteral("ffmpeg51-disk-full.txt")
+                               << QStringLiteral("Could not write header for output file #0 (incorrect codec parameters "
+                                                 "?): No space left on device");
     // Progress lines after the last error line are skipped, even when split by carriage returns.
     QTest::newRow("progress after the error") << QStringLiteral("ffmpeg51-piped-video.txt") << QString();
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+// Writes screenshots as PNG files on a worker thread of its own, so that encoding a
+// full-screen picture never holds up the thread that feeds the encoder. At most a few
+// pictures wait; a further one is dropped (and logged). Every result is logged as a
+// "[Screenshot]" line; nothing else is reported.
+class ScreenshotWriter
+{
+public:
+    static constexpr int kMaxWaiting = 3;
+
+    // Queues `image` for "<folder>/Vistrelle_Screenshot_<time>.png" (the folder is
+    // created; an existing file of that name is never replaced). False when dropped.
+    static bool saveAsync(const QImage &image, const QString &folder, const QDateTime &time);
+
+    // Waits until every queued picture is written (tests, benchmarks, exit).
+    static bool waitForDone(int milliseconds = -1);
+
+    // Writes at once on the calling thread; the path written, or an empty string.
+    static QString save(const QImage &image, const QString &folder, const QDateTime &time);
+
+private:
+    ScreenshotWriter() = delete;
+};
