@@ -65,3 +65,13 @@ bool ScreenshotWriter::waitForDone(int milliseconds)
 {
     return writerPool().waitForDone(milliseconds);
 }
+
+bool ScreenshotWriter::captureArea(const QRect &area, const QString &folder)
+{
+    int primary = 0;
+    const QList<ScreenshotScreen> screens = applicationScreens(&primary);
+    const QImage picture = composeScreenshot(area, screens, primary);
+    if (picture.isNull())
+        return false;
+    return saveAsync(picture, folder, QDateTime::currentDateTime());
+}

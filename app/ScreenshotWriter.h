@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 // Writes screenshots as PNG files on a worker thread of its own, so that encoding a
@@ -22,6 +23,11 @@ public:
 
     // Writes at once on the calling thread; the path written, or an empty string.
     static QString save(const QImage &image, const QString &folder, const QDateTime &time);
+
+    // Grabs `area` of the screens (see composeScreenshot) and queues it for `folder`,
+    // named after the current local time. False when there was nothing to grab or the
+    // picture was dropped.
+    static bool captureArea(const QRect &area, const QString &folder);
 
 private:
     ScreenshotWriter() = delete;
