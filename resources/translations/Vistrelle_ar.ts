@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · التقاط الشاشة عالي الأداء</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

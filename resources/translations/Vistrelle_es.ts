@@ -547,11 +547,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Seleccionar juego</translation>
+        <translation>Elegir juego</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Seleccionar ventana</translation>
+        <translation>Elegir ventana</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Seleccionar ventana</translation>
+        <translation>Elegir ventana</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Seleccionar juego</translation>
+        <translation>Elegir juego</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -819,6 +819,14 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Captura de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Captura de pantalla de alto rendimiento</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Capture d&apos;écran haute performance</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高性能画面キャプチャ</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高性能画面キャプチャ</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>닫기</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>고성능 화면 캡처</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 고성능 화면 캡처</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

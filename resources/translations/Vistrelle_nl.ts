@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Snelle schermopname</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Snelle schermopname</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Kapat</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Yüksek performanslı ekran yakalama</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Yüksek performanslı ekran yakalama</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

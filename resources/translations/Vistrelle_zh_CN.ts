@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高性能屏幕采集</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高性能屏幕采集</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

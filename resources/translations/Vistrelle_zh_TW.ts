@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高效能螢幕擷取</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高效能螢幕擷取</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
