@@ -195,6 +195,24 @@ QPixmap deviceIconPixmap(const QString &iconPath, bool on, bool struck, const QS
     return pixmap;
 }
 
+// Selects the device item whose id is the stored one (exact), else the default item
+// in front; a stored id that is no longer offered is cleared.
+void selectStoredDevice(QComboBox *box, QSettings &settings, const QString &key, const QVariant &stored,
+                        const QVariant &empty)
+{
+    int index = 0;
+    const bool chosen = !stored.toByteArray().isEmpty();
+    for (int i = 1; chosen && i < box->count(); ++i) {
+        if (box->itemData(i) == stored) {
+            index = i;
+            break;
+        }
+    }
+    box->setCurrentIndex(index);
+    if (chosen && index == 0)
+        settings.setValue(key, empty);
+}
+
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
@@ -968,16 +986,8 @@ void ControlsArea::refreshAudioDevices()
     m_speakerBox->addItem(defaultOutput.isEmpty() ? tr("默认设备") : tr("默认 · %1").arg(defaultOutput), QString());
     for (const PlaybackDevice &device : outputs)
         m_speakerBox->addItem(device.name, device.id);
-    int speakerIndex = 0;
-    for (int i = 1; i < m_speakerBox->count(); ++i) {
-        if (m_speakerBox->itemData(i).toString() == storedSpeaker && !storedSpeaker.isEmpty()) {
-            speakerIndex = i;
-            break;
-        }
-    }
-    m_speakerBox->setCurrentIndex(speakerIndex);
-    if (!storedSpeaker.isEmpty() && speakerIndex == 0)
-        settings.setValue(QStringLiteral("audio/systemDeviceId"), QString());
+    selectStoredDevice(m_speakerBox, settings, QStringLiteral("audio/systemDeviceId"), storedSpeaker,
+                       QVariant(QString()));
 
     m_microphoneBox->clear();
     const QAudioDevice defaultInput = QMediaDevices::defaultAudioInput();
@@ -985,16 +995,8 @@ void ControlsArea::refreshAudioDevices()
                              QByteArray());
     for (const QAudioDevice &device : QMediaDevices::audioInputs())
         m_microphoneBox->addItem(device.description(), device.id());
-    int microphoneIndex = 0;
-    for (int i = 1; i < m_microphoneBox->count(); ++i) {
-        if (m_microphoneBox->itemData(i).toByteArray() == storedMicrophone && !storedMicrophone.isEmpty()) {
-            microphoneIndex = i;
-            break;
-        }
-    }
-    m_microphoneBox->setCurrentIndex(microphoneIndex);
-    if (!storedMicrophone.isEmpty() && microphoneIndex == 0)
-        settings.setValue(QStringLiteral("audio/microphoneDeviceId"), QByteArray());
+    selectStoredDevice(m_microphoneBox, settings, QStringLiteral("audio/microphoneDeviceId"), storedMicrophone,
+                       QVariant(QByteArray()));
 
     m_speakerBox->blockSignals(speakerBlocked);
     m_microphoneBox->blockSignals(microphoneBlocked);

@@ -1119,6 +1119,21 @@ Bitte öffnen Sie diesen Link manuell:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Das Bildschirmfoto konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

@@ -1119,6 +1119,21 @@ Visite este enlace manualmente:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Reproductor</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>No se pudo guardar la captura en %1.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

@@ -1119,6 +1119,21 @@ Visita questo link manualmente:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lettore</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossibile salvare lo screenshot in %1.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

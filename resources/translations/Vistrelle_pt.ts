@@ -1119,6 +1119,21 @@ Visite este link manualmente:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura de tela</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Não foi possível salvar a captura em %1.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>
