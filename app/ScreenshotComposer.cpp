@@ -1,6 +1,9 @@
 #include "app/ScreenshotComposer.h"
 
 #include <QDateTime>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QPainter>
 
 #include <cmath>
@@ -61,4 +64,18 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
 QString screenshotFileName(const QDateTime &time)
 {
     return QStringLiteral("Vistrelle_Screenshot_%1.png").arg(time.toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")));
+}
+
+QList<ScreenshotScreen> applicationScreens(int *primaryIndex)
+{
+    QList<ScreenshotScreen> result;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (primaryIndex)
+        *primaryIndex = std::max(0, int(screens.indexOf(QGuiApplication::primaryScreen())));
+    for (QScreen *screen : screens) {
+        result.append({screen->geometry(), screen->devicePixelRatio(), [screen] {
+                           return screen->grabWindow(0).toImage();
+                       }});
+    }
+    return result;
 }

@@ -29,3 +29,8 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
 
 // "Vistrelle_Screenshot_<yyyyMMdd_HHmmss_zzz>.png" for a local time.
 QString screenshotFileName(const QDateTime &time);
+
+// The application's screens, in QGuiApplication::screens() order, each grabbed through
+// QScreen::grabWindow(0) (which already returns that screen's own area); `primaryIndex`
+// receives the primary screen's place.
+QList<ScreenshotScreen> applicationScreens(int *primaryIndex);

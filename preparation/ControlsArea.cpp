@@ -4,10 +4,15 @@
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/AudioLevelWidget.h"
+#include "preparation/AreaDropdown.h"
+#include "preparation/AreaPicker.h"
 #include "preparation/AudioDeviceWatcher.h"
 #include "preparation/AudioLevelReader.h"
 #include "preparation/AudioOutputMonitor.h"
+#include "preparation/CaptureTargetDialog.h"
 #include "preparation/ControlsAreaGeometry.h"
+#include "preparation/RecButtons.h"
+#include "preparation/RegionOverlay.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -31,6 +36,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 #include <algorithm>
 #include <cmath>
@@ -189,6 +195,24 @@ QPixmap deviceIconPixmap(const QString &iconPath, bool on, bool struck, const QS
     return pixmap;
 }
 
+// Selects the device item whose id is the stored one (exact), else the default item
+// in front; a stored id that is no longer offered is cleared.
+void selectStoredDevice(QComboBox *box, QSettings &settings, const QString &key, const QVariant &stored,
+                        const QVariant &empty)
+{
+    int index = 0;
+    const bool chosen = !stored.toByteArray().isEmpty();
+    for (int i = 1; chosen && i < box->count(); ++i) {
+        if (box->itemData(i) == stored) {
+            index = i;
+            break;
+        }
+    }
+    box->setCurrentIndex(index);
+    if (chosen && index == 0)
+        settings.setValue(key, empty);
+}
+
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
@@ -273,6 +297,9 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     m_sizeLabel->setStyleSheet(QStringLiteral("font-size:13px;color:#7b8ba7;background:transparent;"));
     screenLayout->addWidget(m_sizeLabel);
     m_region = primaryScreenGeometry();
+    m_areaPresets = new AreaDropdown(this);
+    m_areaPresets->hide();
+    connect(m_areaPresets, &AreaDropdown::areaSelected, this, &ControlsArea::onAreaSelected);
     connect(m_areaTile, &QPushButton::clicked, this, &ControlsArea::toggleAreaPresets);
     connect(m_fullScreenTile, &QPushButton::clicked, this, &ControlsArea::selectFullScreen);
 
@@ -428,7 +455,7 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     row->addWidget(microphoneCard, 1);
 
     // REC button.
-    m_recButton = new QPushButton(this);
+    m_recButton = new AnimatedRecButton(this);
     m_recButton->setObjectName(QString::fromLatin1(RecButtonName));
     m_recButton->setCursor(Qt::PointingHandCursor);
     m_recButton->setFixedSize(132, 132);
@@ -528,10 +555,36 @@ void ControlsArea::setCaptureMode(CaptureMode mode)
     }
     m_captureMode = mode;
     m_overlaySuspended = false;
-    hidePreparationOverlay();
+    if (m_regionOverlay)
+        m_regionOverlay->hideOverlay();
+    if (m_areaPresets)
+        m_areaPresets->hide();
     m_modeStack->setCurrentIndex(mode == CaptureModeScreen ? 0 : mode == CaptureModeAudioOnly ? 2 : 1);
     tipWebcamCard();
     updateCaptureTargetPanel();
+}
+
+bool ControlsArea::isTargetUsable(const CapturableWindow &target)
+{
+    return target.window.isValid() || target.frame.isValid();
+}
+
+RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
+{
+    if (m_regionOverlay)
+        return m_regionOverlay;
+    m_regionOverlay = new RegionOverlay(nullptr);
+    // The first user decides what the overlay's changes do for its whole life: when it
+    // is a preparation, they are announced to the main window.
+    connect(m_regionOverlay, &RegionOverlay::regionChanged, this, [this, announceChanges](QRect region) {
+        m_region = region;
+        m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(region.width()).arg(region.height()));
+        if (announceChanges)
+            emit preparationRegionChanged(region);
+    });
+    if (announceChanges)
+        connect(m_regionOverlay, &RegionOverlay::selectionCanceled, this, &ControlsArea::preparationSelectionCanceled);
+    return m_regionOverlay;
 }
 
 bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
@@ -544,7 +597,10 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
     if (homeMode == 2 || homeMode == 3) {
         setCaptureMode(homeMode == 2 ? CaptureModeWindow : CaptureModeGame);
         chooseCaptureTarget();
-        return false;
+        if (!isTargetUsable(m_captureTarget))
+            return false;
+        hidePreparationOverlay();
+        return true;
     }
     setCaptureMode(CaptureModeScreen);
     if (homeMode == 5 && !m_webcamOn && m_webcamToggle)
@@ -564,18 +620,31 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
     if (!screen)
         return false;
 
+    RegionOverlay *overlay = regionOverlay(true);
     if (homeMode == 1) {
         m_region = QRect();
         m_fullScreenTile->setChecked(false);
         m_areaTile->setChecked(true);
         updateModeStyle();
-        hidePreparationOverlay();
+        overlay->hideOverlay();
+        auto *picker = new AreaPicker(nullptr);
+        connect(picker, &AreaPicker::regionSelected, this, &ControlsArea::onRegionPicked);
+        connect(picker, &AreaPicker::canceled, this, &ControlsArea::preparationSelectionCanceled);
+        picker->show();
         return true;
     }
     m_region = screen->geometry();
     m_fullScreenTile->setChecked(true);
     m_areaTile->setChecked(false);
     updateModeStyle();
+    if (homeMode == 5) {
+        overlay->setPreparationPreview(false, false);
+        overlay->hideOverlay();
+        return true;
+    }
+    overlay->setRecordingMode(false);
+    overlay->setPreparationPreview(true, true);
+    overlay->setRegion(m_region);
     return true;
 }
 
@@ -583,12 +652,51 @@ void ControlsArea::onRegionPicked(const QRect &picked)
 {
     m_region = ControlsAreaGeometry::evenRegion(picked);
     m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height()));
+    RegionOverlay *overlay = regionOverlay(true);
+    overlay->setRecordingMode(false);
+    overlay->setPreparationPreview(true, false);
+    overlay->setInputPassthrough(false);
+    overlay->setRegion(m_region);
     emit preparationRegionChanged(m_region);
 }
 
 void ControlsArea::chooseCaptureTarget()
 {
-    // The capture-target picker comes with the preparation surfaces.
+    const bool gameMode = (int(m_captureMode) & ~1) == 2;
+    CaptureTargetDialog picker(gameMode, window());
+    picker.setDeviceStates(m_webcamOn, m_speakerOn, m_microphoneOn);
+    const auto resendStates = [this, &picker] { picker.setDeviceStates(m_webcamOn, m_speakerOn, m_microphoneOn); };
+    connect(&picker, &CaptureTargetDialog::webcamToggled, this, [this, resendStates](bool on) {
+        if (on != m_webcamOn && m_webcamToggle)
+            m_webcamToggle->click();
+        resendStates();
+        emit preparationWebcamPreviewChanged(m_webcamOn);
+    });
+    connect(&picker, &CaptureTargetDialog::speakerToggled, this, [this, resendStates](bool on) {
+        if (on != m_speakerOn && m_speakerToggle)
+            m_speakerToggle->click();
+        resendStates();
+    });
+    connect(&picker, &CaptureTargetDialog::microphoneToggled, this, [this, resendStates](bool on) {
+        if (on != m_microphoneOn && m_microphoneToggle)
+            m_microphoneToggle->click();
+        resendStates();
+    });
+    connect(&picker, &CaptureTargetDialog::webcamMenuRequested, this, [this] { showWebcamSettings(); });
+    connect(&picker, &CaptureTargetDialog::speakerMenuRequested, this, &ControlsArea::showSystemDeviceMenu);
+    connect(&picker, &CaptureTargetDialog::microphoneMenuRequested, this, &ControlsArea::showMicrophoneDeviceMenu);
+
+    if (picker.exec() != QDialog::Accepted) {
+        emit preparationWebcamPreviewChanged(false);
+        return;
+    }
+    const CapturableWindow target = picker.selectedTarget();
+    if (!isTargetUsable(target))
+        return;
+    m_captureTarget = target;
+    updateCaptureTargetPanel();
+    if (picker.recordPressed())
+        QTimer::singleShot(0, this, &ControlsArea::startRequested);
 }
 
 void ControlsArea::updateCaptureTargetPanel()
@@ -596,19 +704,35 @@ void ControlsArea::updateCaptureTargetPanel()
     if (!m_modeStack || m_captureMode < CaptureModeWindow || m_captureMode > CaptureModeHighPerformance)
         return;
     const bool game = m_captureMode != CaptureModeWindow;
+    const bool highPerformance = m_captureMode == CaptureModeHighPerformance;
     m_targetIcon->setPixmap(tintedSvgPixmap(
         game ? QStringLiteral(":/icons/icons/gpu.svg") : QStringLiteral(":/icons/icons/window.svg"), QSize(46, 46),
-        QColor(m_captureMode == CaptureModeHighPerformance ? "#5d82ff" : "#71809a")));
+        QColor(highPerformance ? "#5d82ff" : "#71809a")));
     m_chooseTargetButton->setText(game ? tr("选择游戏") : tr("选择窗口"));
-    m_targetTitle->setText(game ? tr("尚未选择游戏") : tr("尚未选择窗口"));
-    m_targetSubtitle->setText(m_captureMode == CaptureModeHighPerformance ? tr("高性能屏幕采集模式")
-                                                                          : tr("请选择录制目标"));
+    if (!isTargetUsable(m_captureTarget)) {
+        m_targetTitle->setText(game ? tr("尚未选择游戏") : tr("尚未选择窗口"));
+        m_targetSubtitle->setText(highPerformance ? tr("高性能屏幕采集模式") : tr("请选择录制目标"));
+        return;
+    }
+    m_targetTitle->setText(m_captureTarget.title);
+    QString subtitle = m_captureTarget.subtitle;
+    if (highPerformance)
+        subtitle = subtitle.isEmpty() ? tr("高性能屏幕采集") : subtitle + tr(" · 高性能屏幕采集");
+    m_targetSubtitle->setText(subtitle);
 }
 
 void ControlsArea::onAreaSelected(const QString &label, int width, int height, QRect region)
 {
+    if (m_areaPresets)
+        m_areaPresets->hide();
     if (width == 0 && height == 0 && !region.isValid()) {
-        selectFullScreen();
+        m_region = primaryScreenGeometry();
+        m_fullScreenTile->setChecked(true);
+        m_areaTile->setChecked(false);
+        m_sizeLabel->setText(primaryScreenSizeText());
+        if (m_regionOverlay)
+            m_regionOverlay->hideOverlay();
+        updateModeStyle();
         return;
     }
     m_fullScreenTile->setChecked(false);
@@ -622,7 +746,17 @@ void ControlsArea::onAreaSelected(const QString &label, int width, int height, Q
                                                       screen ? screen->devicePixelRatio() : 1.0);
     }
     m_sizeLabel->setText(label);
+    regionOverlay(false)->setRegion(m_region);
+    QTimer::singleShot(0, this, [this] { raisePanelWindow(); });
     updateModeStyle();
+}
+
+void ControlsArea::raisePanelWindow()
+{
+    QWidget *top = window();
+    top->show();
+    top->raise();
+    top->activateWindow();
 }
 
 void ControlsArea::selectFullScreen()
@@ -633,13 +767,34 @@ void ControlsArea::selectFullScreen()
     m_overlaySuspended = false;
     updateModeStyle();
     m_sizeLabel->setText(primaryScreenSizeText());
+    if (m_regionOverlay)
+        m_regionOverlay->hideOverlay();
 }
 
 void ControlsArea::toggleAreaPresets()
 {
-    // The area presets popup comes with the preparation surfaces; until then the
-    // tile keeps its state.
-    updateModeStyle();
+    // The tile's check state follows the chosen area, not its own clicks.
+    m_areaTile->setChecked(!m_fullScreenTile->isChecked());
+    if (m_areaPresets->isVisible()) {
+        m_areaPresets->hide();
+        return;
+    }
+    m_areaPresets->adjustSize();
+    const QPoint corner = m_areaTile->mapToGlobal(QPoint(m_areaTile->width(), m_areaTile->height() + 2));
+    QPoint position(std::max(corner.x() - m_areaPresets->width(), 0), corner.y());
+    const QScreen *screen = QGuiApplication::screenAt(corner);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        position.setX(std::max(std::min(position.x(), available.right() - m_areaPresets->width() - 4 + 1),
+                               available.left() + 4));
+        position.setY(std::max(std::min(position.y(), available.bottom() - m_areaPresets->height() - 4 + 1),
+                               available.top() + 4));
+    }
+    m_areaPresets->move(position);
+    m_areaPresets->show();
+    m_areaPresets->raise();
 }
 
 void ControlsArea::updateModeStyle()
@@ -654,11 +809,19 @@ void ControlsArea::updateModeStyle()
     m_areaChevron->raise();
 }
 
-void ControlsArea::hidePreparationOverlay() {}
+void ControlsArea::hidePreparationOverlay()
+{
+    if (!m_regionOverlay)
+        return;
+    m_regionOverlay->setPreparationPreview(false, false);
+    m_regionOverlay->hideOverlay();
+}
 
 void ControlsArea::suspendRegionOverlay()
 {
-    m_overlaySuspended = false;
+    m_overlaySuspended = m_regionOverlay && m_regionOverlay->isVisible();
+    if (m_overlaySuspended)
+        m_regionOverlay->hideOverlay();
 }
 
 void ControlsArea::restoreRegionOverlay()
@@ -666,6 +829,12 @@ void ControlsArea::restoreRegionOverlay()
     if (!m_overlaySuspended)
         return;
     m_overlaySuspended = false;
+    if (m_captureMode != CaptureModeScreen || !m_areaTile->isChecked() || !m_region.isValid() || !m_regionOverlay)
+        return;
+    m_regionOverlay->setRecordingMode(m_recording);
+    m_regionOverlay->setRegion(m_region);
+    m_regionOverlay->setInputPassthrough(m_recording);
+    QTimer::singleShot(0, this, [this] { raisePanelWindow(); });
 }
 
 // ---- Device cards ---------------------------------------------------------------------------
@@ -817,16 +986,8 @@ void ControlsArea::refreshAudioDevices()
     m_speakerBox->addItem(defaultOutput.isEmpty() ? tr("默认设备") : tr("默认 · %1").arg(defaultOutput), QString());
     for (const PlaybackDevice &device : outputs)
         m_speakerBox->addItem(device.name, device.id);
-    int speakerIndex = 0;
-    for (int i = 1; i < m_speakerBox->count(); ++i) {
-        if (m_speakerBox->itemData(i).toString() == storedSpeaker && !storedSpeaker.isEmpty()) {
-            speakerIndex = i;
-            break;
-        }
-    }
-    m_speakerBox->setCurrentIndex(speakerIndex);
-    if (!storedSpeaker.isEmpty() && speakerIndex == 0)
-        settings.setValue(QStringLiteral("audio/systemDeviceId"), QString());
+    selectStoredDevice(m_speakerBox, settings, QStringLiteral("audio/systemDeviceId"), storedSpeaker,
+                       QVariant(QString()));
 
     m_microphoneBox->clear();
     const QAudioDevice defaultInput = QMediaDevices::defaultAudioInput();
@@ -834,16 +995,8 @@ void ControlsArea::refreshAudioDevices()
                              QByteArray());
     for (const QAudioDevice &device : QMediaDevices::audioInputs())
         m_microphoneBox->addItem(device.description(), device.id());
-    int microphoneIndex = 0;
-    for (int i = 1; i < m_microphoneBox->count(); ++i) {
-        if (m_microphoneBox->itemData(i).toByteArray() == storedMicrophone && !storedMicrophone.isEmpty()) {
-            microphoneIndex = i;
-            break;
-        }
-    }
-    m_microphoneBox->setCurrentIndex(microphoneIndex);
-    if (!storedMicrophone.isEmpty() && microphoneIndex == 0)
-        settings.setValue(QStringLiteral("audio/microphoneDeviceId"), QByteArray());
+    selectStoredDevice(m_microphoneBox, settings, QStringLiteral("audio/microphoneDeviceId"), storedMicrophone,
+                       QVariant(QByteArray()));
 
     m_speakerBox->blockSignals(speakerBlocked);
     m_microphoneBox->blockSignals(microphoneBlocked);
@@ -891,7 +1044,14 @@ void ControlsArea::showAudioDeviceMenu(bool system, QWidget *anchor)
     QMenu menu(anchor->window());
     menu.setObjectName(system ? QStringLiteral("SpeakerDeviceMenu") : QStringLiteral("MicrophoneDeviceMenu"));
     menu.setStyleSheet(QString::fromLatin1(DeviceMenuStyle));
-    menu.addSection(system ? tr("选择扬声器") : tr("选择麦克风"));
+    // The heading is a label: the menu's separator style would hide a section's text.
+    auto *heading = new QLabel(system ? tr("选择扬声器") : tr("选择麦克风"), &menu);
+    heading->setStyleSheet(QStringLiteral("color:#8ea2c2;font-size:11px;font-weight:600;padding:4px 10px 6px 10px;"
+                                          "background:transparent;"));
+    auto *headingAction = new QWidgetAction(&menu);
+    headingAction->setDefaultWidget(heading);
+    headingAction->setEnabled(false);
+    menu.addAction(headingAction);
     auto *group = new QActionGroup(&menu);
     group->setExclusive(true);
     for (int i = 0; i < box->count(); ++i) {
@@ -1128,6 +1288,13 @@ void ControlsArea::onRecButtonClicked()
     if (m_recording)
         return;
     const auto refuse = [this](const QString &text) { warn(window(), tr("录音检查"), text); };
+    const bool targetMode = m_captureMode == CaptureModeWindow || m_captureMode == CaptureModeGame
+        || m_captureMode == CaptureModeHighPerformance;
+    if (targetMode && !isTargetUsable(m_captureTarget)) {
+        chooseCaptureTarget();
+        if (!isTargetUsable(m_captureTarget))
+            return;
+    }
     if (m_captureMode == CaptureModeAudioOnly && !m_speakerOn && !m_microphoneOn) {
         refuse(tr("请至少开启扬声器或麦克风。"));
         return;
@@ -1171,6 +1338,7 @@ void ControlsArea::setRecording(bool recording)
         m_speakerTestButton->setEnabled(!recording);
     if (m_microphoneTestButton)
         m_microphoneTestButton->setEnabled(!recording);
-    hidePreparationOverlay();
+    if (m_regionOverlay)
+        m_regionOverlay->hideOverlay();
     updateRecButton();
 }

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · التقاط الشاشة عالي الأداء</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>تسجيل الصوت</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — المشغّل</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>تعذّر حفظ لقطة الشاشة في %1.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Hochleistungs-Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Hochleistungs-Bildschirmaufnahme</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>录制音频</source>
         <translation>Audio aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Das Bildschirmfoto konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>High-performance screen capture</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · High-performance screen capture</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>Record Audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Could not save the screenshot to %1.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Captura de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Captura de pantalla de alto rendimiento</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Visite este enlace manualmente:
     <message>
         <source>录制音频</source>
         <translation>Grabar audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Reproductor</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>No se pudo guardar la captura en %1.</translation>
     </message>
 </context>
 <context>

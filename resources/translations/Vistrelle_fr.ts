@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Capture d&apos;écran haute performance</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>录制音频</source>
         <translation>Enregistrer l&apos;audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lecteur</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossible d&apos;enregistrer la capture dans %1.</translation>
     </message>
 </context>
 <context>

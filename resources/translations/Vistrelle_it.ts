@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Acquisizione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Acquisizione schermo ad alte prestazioni</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Visita questo link manualmente:
     <message>
         <source>录制音频</source>
         <translation>Registra audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lettore</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossibile salvare lo screenshot in %1.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高性能画面キャプチャ</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高性能画面キャプチャ</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>音声を録音</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — プレーヤー</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>スクリーンショットを %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>닫기</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>고성능 화면 캡처</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 고성능 화면 캡처</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>오디오 녹음</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — 플레이어</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>스크린샷을 %1에 저장할 수 없습니다.</translation>
     </message>
 </context>
 <context>

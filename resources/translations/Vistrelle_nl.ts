@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Snelle schermopname</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Snelle schermopname</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Bezoek deze link handmatig:
     <message>
         <source>录制音频</source>
         <translation>Audio opnemen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Speler</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Kan de schermafbeelding niet opslaan in %1.</translation>
     </message>
 </context>
 <context>

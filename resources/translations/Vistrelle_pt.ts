@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Captura de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Captura de tela de alto desempenho</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Visite este link manualmente:
     <message>
         <source>录制音频</source>
         <translation>Gravar áudio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura de tela</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Não foi possível salvar a captura em %1.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>Kapat</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Yüksek performanslı ekran yakalama</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Yüksek performanslı ekran yakalama</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>录制音频</source>
         <translation>Ses Kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Oynatıcı</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Ekran görüntüsü %1 konumuna kaydedilemedi.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,14 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高效能螢幕擷取</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高效能螢幕擷取</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1108,6 +1116,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>錄製音訊</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — 播放器</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>無法將截圖儲存到 %1。</translation>
     </message>
 </context>
 <context>

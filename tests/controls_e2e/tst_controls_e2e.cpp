@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 #include <QtTest>
 
 #include <functional>
@@ -43,7 +44,8 @@ public:
     Host()
     {
         window.setWindowTitle(QStringLiteral("Controls host"));
-        window.setStyleSheet(QStringLiteral("background:#0b1320;"));
+        window.setObjectName(QStringLiteral("ControlsHost"));
+        window.setStyleSheet(QStringLiteral("QWidget#ControlsHost{background:#0b1320;}"));
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(10, 10, 10, 10);
         panel = new ControlsArea(&window);
@@ -210,7 +212,7 @@ int menuEntries()
         return -1;
     int entries = 0;
     for (QAction *action : menu->actions())
-        entries += action->isSeparator() && !action->text().isEmpty() ? 0 : 1; // a heading is no entry
+        entries += qobject_cast<QWidgetAction *>(action) ? 0 : 1; // the heading is no entry
     return entries;
 }
 
@@ -232,6 +234,7 @@ private slots:
     void microphoneTest();
     void deviceListsFollowTheServer();
     void recChecks();
+    void customAreaPick();
     void withoutSoundServer();
     void secondStartKeepsChoices();
     void cleanupTestCase();
@@ -453,6 +456,41 @@ void TestControlsE2E::recChecks()
     host.panel->setCaptureMode(CaptureModeScreen);
     QVERIFY(clickOn(rec));
     QTRY_COMPARE(starts.count(), 2);
+}
+
+void TestControlsE2E::customAreaPick()
+{
+    Host host;
+    QSignalSpy regions(host.panel, &ControlsArea::preparationRegionChanged);
+    QSignalSpy canceled(host.panel, &ControlsArea::preparationSelectionCanceled);
+    QVERIFY(host.panel->prepareHomeMode(1, -1));
+    QCOMPARE(host.panel->captureMode(), CaptureModeScreen);
+    QWidget *picker = nullptr;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (widget->inherits("AreaPicker") && widget->isVisible())
+                    picker = widget;
+            }
+            return picker != nullptr;
+        },
+        3000));
+    QVERIFY(QTest::qWaitForWindowExposed(picker));
+    QTest::qWait(200);
+    QVERIFY(drag(QPoint(200, 150), QPoint(500, 350)));
+    QTRY_COMPARE(regions.count(), 1);
+    QCOMPARE(regions.first().first().toRect(), QRect(200, 150, 300, 200));
+    QCOMPARE(host.panel->captureRect(), QRect(200, 150, 300, 200));
+    QCOMPARE(canceled.count(), 0);
+    host.panel->hidePreparationOverlay();
+
+    // Picking by hand with an odd size keeps the corner and evens the size.
+    QVERIFY(host.panel->prepareHomeMode(1, -1));
+    QTest::qWait(400);
+    QVERIFY(drag(QPoint(300, 300), QPoint(600, 498))); // 301 x 199 pixels
+    QTRY_COMPARE(regions.count(), 2);
+    QCOMPARE(regions.last().first().toRect(), QRect(300, 300, 300, 198));
+    host.panel->hidePreparationOverlay();
 }
 
 bool TestControlsE2E::runChild(const QString &role)

@@ -243,6 +243,7 @@ private slots:
         }
         QVERIFY(dot);
         QCOMPARE(dot->text(), QStringLiteral("✕"));
+        saveShot(tile, QStringLiteral("device-tile-off"));
         QTest::mouseClick(&tile, Qt::RightButton);
         QCOMPARE(changed.size(), 0);
         QTest::mouseClick(&tile, Qt::LeftButton);
