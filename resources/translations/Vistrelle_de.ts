@@ -547,11 +547,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel wählen</translation>
+        <translation>Spiel auswählen</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster wählen</translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster wählen</translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel wählen</translation>
+        <translation>Spiel auswählen</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
