@@ -107,5 +107,6 @@ bool MainWindow::confirmQuitWithArmedSchedule()
 
 bool MainWindow::scheduleHasTarget() const
 {
-    return false; // TEMP until chosenTarget lands
+    const CapturableWindow target = chosenTarget();
+    return target.window.isValid() || !target.frame.isEmpty();
 }
