@@ -31,7 +31,7 @@ bool MainWindow::recordingUiActive() const
 
 CapturableWindow MainWindow::chosenTarget() const
 {
-    return CapturableWindow();
+    return m_controls->captureTarget();
 }
 
 bool MainWindow::cameraPageActive() const

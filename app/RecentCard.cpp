@@ -41,7 +41,7 @@ QStringList RecentCard::previewArguments(const QString &path)
 RecentCard::RecentCard(const QFileInfo &file, QWidget *parent) : QPushButton(parent), m_file(file)
 {
     setObjectName(QStringLiteral("RecentCard"));
-    setStyleSheet(QStringLiteral("QPushButton{min-height:0;padding:0;}"));
+    setStyleSheet(QStringLiteral("QPushButton{padding:0;border:0;min-height:160px;max-height:160px;}"));
     setFixedHeight(160);
     setMaximumWidth(220);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -3,6 +3,7 @@
 // REC -> countdown -> floating toolbar -> stop -> Save -> media library -> recent card.
 // The recording is made by the real ffmpeg and checked with ffprobe.
 
+#include "../prep_e2e/TestWindowProcess.h"
 #include "../prep_e2e/XdotoolDriver.h"
 
 #include "app/BottomBar.h"
@@ -10,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "preparation/CaptureTargetDialog.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -80,6 +83,23 @@ QPushButton *buttonByAccessibleName(QWidget *root, const QString &name)
     return nullptr;
 }
 
+const QRect TargetWindow(1180, 140, 640, 360);
+
+// The colour in the middle of the frame 2 s into a recording.
+QColor middleColour(const QString &path)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(Recorder::ffmpegExecutable(),
+                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-ss"), QStringLiteral("2"),
+                  QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
+                  QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("png"),
+                  QStringLiteral("pipe:1")});
+    if (!ffmpeg.waitForFinished(20000))
+        return QColor();
+    const QImage frame = QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
+    return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
+}
+
 } // namespace
 
 class TestMainWindowRoad : public QObject
@@ -94,6 +114,7 @@ private slots:
 
 private:
     QTemporaryDir m_saveDir;
+    TestWindowProcess m_target;
 };
 
 void TestMainWindowRoad::initTestCase()
@@ -108,6 +129,7 @@ void TestMainWindowRoad::initTestCase()
     settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
     settings.setValue(QStringLiteral("general/closeBehavior"), 1);
     settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
+    QVERIFY(m_target.open(QStringLiteral("VT Road Window"), QStringLiteral("#00c000"), TargetWindow));
 }
 
 void TestMainWindowRoad::mainRoad_data()
@@ -116,6 +138,7 @@ void TestMainWindowRoad::mainRoad_data()
     QTest::addColumn<bool>("audioOnly");
     QTest::newRow("full screen") << "FullScreen" << false;
     QTest::newRow("area") << "CustomArea" << false;
+    QTest::newRow("window") << "Window" << false;
     QTest::newRow("audio only") << "AudioOnly" << true;
 }
 
@@ -133,6 +156,31 @@ void TestMainWindowRoad::mainRoad()
 
     auto *modeCard = window.findChild<QPushButton *>(QStringLiteral("ModeCard_") + card);
     QVERIFY(modeCard);
+    bool pickedAndRecorded = false;
+    std::unique_ptr<WhenShown> picker;
+    if (card == QLatin1String("Window")) {
+        // The target picker runs modally: its card of the test window, then its REC.
+        picker = std::make_unique<WhenShown>(
+            [] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); },
+            [&](QWidget *widget) {
+                auto *dialog = static_cast<CaptureTargetDialog *>(widget);
+                auto *grid = dialog->findChild<QListWidget *>();
+                QListWidgetItem *item = nullptr;
+                const bool listed = QTest::qWaitFor([&] {
+                    const auto found = grid->findItems(QStringLiteral("VT Road Window"), Qt::MatchExactly);
+                    item = found.isEmpty() ? nullptr : found.first();
+                    return item != nullptr;
+                }, 5000);
+                if (!listed)
+                    return;
+                QTest::qWait(500);
+                screenshot(QStringLiteral("road-window-picker"));
+                if (!click(grid->viewport()->mapToGlobal(grid->visualItemRect(item).center())))
+                    return;
+                QPushButton *rec = buttonByAccessibleName(dialog, QStringLiteral("REC"));
+                pickedAndRecorded = rec && click(centreOf(rec));
+            });
+    }
     QVERIFY(click(centreOf(modeCard)));
 
     if (card == QLatin1String("CustomArea")) {
@@ -142,17 +190,25 @@ void TestMainWindowRoad::mainRoad()
         QVERIFY(drag({301, 201}, {941, 681}, 6));
     }
     SetupRecordingToolbar *toolbar = window.setupToolbar();
-    QTRY_VERIFY_WITH_TIMEOUT(toolbar->isVisible(), 5000);
-    QVERIFY(!window.isVisible());
-    QTest::qWait(300);
-    screenshot(QStringLiteral("road-") + card + QStringLiteral("-prepare"));
-    const QRect captureRect = window.controlsArea()->captureRect();
-
-    QPushButton *rec = buttonByAccessibleName(toolbar, QStringLiteral("REC"));
-    QVERIFY(rec);
     QElapsedTimer clock;
-    QVERIFY(click(centreOf(rec)));
-    clock.start();
+    QRect captureRect;
+    if (picker) {
+        // REC in the picker starts the recording at once.
+        QTRY_VERIFY_WITH_TIMEOUT(picker->done(), 5000);
+        QVERIFY(pickedAndRecorded);
+        clock.start();
+        captureRect = window.controlsArea()->captureTarget().frame;
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(toolbar->isVisible(), 5000);
+        QVERIFY(!window.isVisible());
+        QTest::qWait(300);
+        screenshot(QStringLiteral("road-") + card + QStringLiteral("-prepare"));
+        captureRect = window.controlsArea()->captureRect();
+        QPushButton *rec = buttonByAccessibleName(toolbar, QStringLiteral("REC"));
+        QVERIFY(rec);
+        QVERIFY(click(centreOf(rec)));
+        clock.start();
+    }
     QTRY_VERIFY_WITH_TIMEOUT(window.countdownOverlay() && window.countdownOverlay()->isVisible(), 3000);
     screenshot(QStringLiteral("road-") + card + QStringLiteral("-countdown"));
     QTRY_VERIFY_WITH_TIMEOUT(window.floatingToolbar()->isVisible(), 6000);
@@ -199,6 +255,13 @@ void TestMainWindowRoad::mainRoad()
         const QSize expected = card == QLatin1String("FullScreen") ? QSize(1920, 1080) : captureRect.size();
         QCOMPARE(info.videoSize(), expected);
         QVERIFY(expected.width() % 2 == 0 && expected.height() % 2 == 0);
+        if (card == QLatin1String("CustomArea")) {
+            QVERIFY(qAbs(captureRect.width() - 640) <= 2 && qAbs(captureRect.height() - 480) <= 2);
+        } else if (card == QLatin1String("Window")) {
+            QCOMPARE(expected, TargetWindow.size());
+            const QColor middle = middleColour(path);
+            QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+        }
         // The library opens; closing it brings the main window back.
         QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->mediaLibraryWindow()
                                      && window.bottomBar()->mediaLibraryWindow()->isVisible(),
