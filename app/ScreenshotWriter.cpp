@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPointer>
 #include <QThreadPool>
 
 #include <atomic>
@@ -30,11 +31,15 @@ std::atomic<int> g_waiting{0};
 
 QString ScreenshotWriter::save(const QImage &image, const QString &folder, const QDateTime &time)
 {
+    return saveAs(image, folder, screenshotFileName(time));
+}
+
+QString ScreenshotWriter::saveAs(const QImage &image, const QString &folder, const QString &name)
+{
     if (image.isNull() || !QDir().mkpath(folder)) {
         qWarning() << "[Screenshot] Failed: no picture or no folder" << folder;
         return QString();
     }
-    const QString name = screenshotFileName(time);
     QString path = QDir(folder).filePath(name);
     for (int n = 1; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QFileInfo(name).completeBaseName() + QStringLiteral("_%1.png").arg(n));
@@ -45,6 +50,27 @@ QString ScreenshotWriter::save(const QImage &image, const QString &folder, const
     }
     qInfo() << "[Screenshot] Saved" << path << image.size();
     return path;
+}
+
+bool ScreenshotWriter::saveAsAsync(const QImage &image, const QString &folder, const QString &fileName,
+                                   QObject *context, std::function<void(const QString &)> done)
+{
+    if (g_waiting.fetch_add(1) >= kMaxWaiting) {
+        g_waiting.fetch_sub(1);
+        qWarning() << "[Screenshot] Dropped: the earlier screenshots are still being written";
+        return false;
+    }
+    QPointer<QObject> guard(context);
+    writerPool().start([image, folder, fileName, guard, done = std::move(done)] {
+        const QString written = saveAs(image, folder, fileName);
+        g_waiting.fetch_sub(1);
+        if (guard)
+            QMetaObject::invokeMethod(guard.data(), [guard, done, written] {
+                if (guard)
+                    done(written);
+            }, Qt::QueuedConnection);
+    });
+    return true;
 }
 
 bool ScreenshotWriter::saveAsync(const QImage &image, const QString &folder, const QDateTime &time)

@@ -553,7 +553,7 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     if (m_recordingMode) {
         // Never paint over the recorded pixels.
-        painter.setClipRegion(QRegion(rect()) - QRegion(m_region));
+        painter.setClipRegion(frameBand());
         painter.drawRect(frameRect());
         return;
     }

@@ -10,7 +10,9 @@
 
 #include "preparation/RegionOverlay.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -22,6 +24,7 @@ public:
     qint64 nanoseconds = 0;
     qint64 paintNanoseconds = 0;
     int requests = 0;
+    std::vector<qint64> each;
 
 protected:
     void paintEvent(QPaintEvent *e) override
@@ -40,6 +43,7 @@ protected:
         timer.start();
         const bool handled = RegionOverlay::event(e);
         nanoseconds += timer.nsecsElapsed();
+        each.push_back(timer.nsecsElapsed());
         ++requests;
         return handled;
     }
@@ -55,12 +59,15 @@ void run(TimedOverlay &overlay, bool whole, int steps)
     overlay.nanoseconds = 0;
     overlay.paintNanoseconds = 0;
     overlay.requests = 0;
+    overlay.each.clear();
     QEventLoop loop;
     QTimer::singleShot(80 * steps, &loop, &QEventLoop::quit);
     loop.exec();
     const double n = qMax(overlay.requests, 1);
-    std::printf("%-12s %4d repaints, %.3f ms per dash step (painting %.3f ms)\n",
-                whole ? "whole window" : "frame band", overlay.requests,
+    std::sort(overlay.each.begin(), overlay.each.end());
+    const double median = overlay.each.empty() ? 0.0 : overlay.each[overlay.each.size() / 2] / 1e6;
+    std::printf("%-12s %4d repaints, median %.3f ms, mean %.3f ms per dash step (painting %.3f ms)\n",
+                whole ? "whole window" : "frame band", overlay.requests, median,
                 overlay.nanoseconds / 1e6 / n, overlay.paintNanoseconds / 1e6 / n);
 }
 

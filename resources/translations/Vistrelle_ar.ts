@@ -1119,6 +1119,21 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — المشغّل</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>تعذّر حفظ لقطة الشاشة في %1.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

@@ -547,11 +547,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel wählen</translation>
+        <translation>Spiel auswählen</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster wählen</translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Fenster wählen</translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Spiel wählen</translation>
+        <translation>Spiel auswählen</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1116,6 +1116,21 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>录制音频</source>
         <translation>Audio aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Das Bildschirmfoto konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -547,11 +547,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Choose Game</translation>
+        <translation>Select Game</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Choose Window</translation>
+        <translation>Select Window</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Choose Window</translation>
+        <translation>Select Window</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Choose Game</translation>
+        <translation>Select Game</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1116,6 +1116,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>Record Audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Could not save the screenshot to %1.</translation>
     </message>
 </context>
 <context>

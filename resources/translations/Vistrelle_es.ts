@@ -547,11 +547,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Elegir juego</translation>
+        <translation>Seleccionar juego</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Elegir ventana</translation>
+        <translation>Seleccionar ventana</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Elegir ventana</translation>
+        <translation>Seleccionar ventana</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Elegir juego</translation>
+        <translation>Seleccionar juego</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1116,6 +1116,21 @@ Visite este enlace manualmente:
     <message>
         <source>录制音频</source>
         <translation>Grabar audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Reproductor</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>No se pudo guardar la captura en %1.</translation>
     </message>
 </context>
 <context>

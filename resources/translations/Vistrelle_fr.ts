@@ -1119,6 +1119,21 @@ Veuillez ouvrir ce lien manuellement :
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lecteur</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossible d&apos;enregistrer la capture dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

@@ -1119,6 +1119,21 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — プレーヤー</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>スクリーンショットを %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

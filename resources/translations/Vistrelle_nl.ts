@@ -1119,6 +1119,21 @@ Bezoek deze link handmatig:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Speler</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Kan de schermafbeelding niet opslaan in %1.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

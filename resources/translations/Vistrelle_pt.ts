@@ -63,7 +63,7 @@
     <name>AreaDropdown</name>
     <message>
         <source>全屏</source>
-        <translation>Tela inteira</translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>选择区域 / 窗口</source>
@@ -547,11 +547,11 @@
     <name>CaptureTargetDialog</name>
     <message>
         <source>选择游戏</source>
-        <translation>Escolher jogo</translation>
+        <translation>Selecionar jogo</translation>
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Escolher janela</translation>
+        <translation>Selecionar janela</translation>
     </message>
     <message>
         <source>选择游戏窗口</source>
@@ -602,7 +602,7 @@
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
-        <translation>Tela inteira</translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>自定义</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>选择窗口</source>
-        <translation>Escolher janela</translation>
+        <translation>Selecionar janela</translation>
     </message>
     <message>
         <source>纯音频录制</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>选择游戏</source>
-        <translation>Escolher jogo</translation>
+        <translation>Selecionar jogo</translation>
     </message>
     <message>
         <source>尚未选择游戏</source>
@@ -1116,6 +1116,21 @@ Visite este link manualmente:
     <message>
         <source>录制音频</source>
         <translation>Gravar áudio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura de tela</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Não foi possível salvar a captura em %1.</translation>
     </message>
 </context>
 <context>

@@ -1119,6 +1119,21 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Oynatıcı</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Ekran görüntüsü %1 konumuna kaydedilemedi.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

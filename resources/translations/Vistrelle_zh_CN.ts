@@ -1119,6 +1119,21 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — 播放器</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>无法保存截图到 %1。</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>

@@ -99,10 +99,7 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         page.startPreview();
-        const QImage picture = splitPicture();
-        QTimer feeder;
-        connect(&feeder, &QTimer::timeout, this, [&picture]() { feed("/dev/video0", picture); });
-        feeder.start(33);
+        CameraFeeder feeder("/dev/video0", splitPicture());
         QTRY_VERIFY(page.ready());
 
         QVERIFY(clickWidget(framingButton(&page, 0)));
@@ -165,10 +162,7 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         page.startPreview();
-        const QImage picture = splitPicture();
-        QTimer feeder;
-        connect(&feeder, &QTimer::timeout, this, [&picture]() { feed("/dev/video0", picture); });
-        feeder.start(33);
+        CameraFeeder feeder("/dev/video0", splitPicture());
         QTRY_VERIFY(page.ready());
 
         Recorder recorder;

@@ -117,12 +117,9 @@ private slots:
     void bubbleAndDialogShareTheCamera()
     {
         CameraHub::setTestDevices(fakeCameras(1));
-        const QImage green(QSize(1280, 720), QImage::Format_ARGB32);
-        QImage fed = green;
-        fed.fill(QColor(0, 200, 0));
-        QTimer feeder;
-        connect(&feeder, &QTimer::timeout, this, [&fed]() { feed("/dev/video0", fed); });
-        feeder.start(33);
+        QImage green(QSize(1280, 720), QImage::Format_ARGB32);
+        green.fill(QColor(0, 200, 0));
+        CameraFeeder feeder("/dev/video0", green);
 
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         // A window under the bubble's places: its colour shows at the bubble's corners,
@@ -229,10 +226,7 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         page.startPreview();
-        const QImage picture = splitPicture();
-        QTimer feeder;
-        connect(&feeder, &QTimer::timeout, this, [&picture]() { feed("/dev/video0", picture); });
-        feeder.start(33);
+        CameraFeeder feeder("/dev/video0", splitPicture());
         QTRY_VERIFY(page.ready());
 
         const QList<QPushButton *> framing = page.findChildren<QPushButton *>(QStringLiteral("CameraFloatingButton"));
