@@ -1,6 +1,6 @@
 #include "overlays/MouseHighlighter.h"
 
-#include "platform/mac/OverlayWindowSupport.h"
+#include "overlays/Translucency.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -48,7 +48,7 @@ void MouseHighlighter::setEnabled(bool on)
         updateVirtualGeometry();
         m_pointer = mapFromGlobal(QCursor::pos());
         update();
-        if (hasCompositingManager()) {
+        if (overlaysCanBeTranslucent()) {
             show();
         } else {
             // A translucent window over the whole desktop would turn every screen grab

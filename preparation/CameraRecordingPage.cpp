@@ -605,11 +605,18 @@ void CameraRecordingPage::updatePreview()
     const QSize label = m_preview->size();
     if (label.width() >= 1 && label.height() >= 1) {
         if (m_fitButton->isChecked()) {
-            const QImage scaled = frame.scaled(label, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-            const int left = std::max(0, (scaled.width() - label.width()) / 2);
-            const int top = std::max(0, (scaled.height() - label.height()) / 2);
-            m_preview->setPixmap(QPixmap::fromImage(scaled.copy(left, top, std::min(label.width(), scaled.width()),
-                                                                std::min(label.height(), scaled.height()))));
+            // Fill the preview: only the part that stays visible is scaled.
+            const QSize scaledSize = frame.size().scaled(label, Qt::KeepAspectRatioByExpanding);
+            const int left = std::max(0, (scaledSize.width() - label.width()) / 2);
+            const int top = std::max(0, (scaledSize.height() - label.height()) / 2);
+            const int width = std::min(label.width(), scaledSize.width());
+            const int height = std::min(label.height(), scaledSize.height());
+            const double fx = double(frame.width()) / scaledSize.width();
+            const double fy = double(frame.height()) / scaledSize.height();
+            const QRect visible = QRect(qRound(left * fx), qRound(top * fy), qRound(width * fx), qRound(height * fy))
+                                      .intersected(frame.rect());
+            m_preview->setPixmap(QPixmap::fromImage(
+                frame.copy(visible).scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         } else {
             m_preview->setPixmap(QPixmap::fromImage(frame.scaled(label, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }

@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>إعدادات التقسيم التلقائي</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>تقسيم التسجيل تلقائيًا إلى عدة ملفات حسب شرط</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>حسب المدة</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>للتسجيلات الطويلة مثل الاجتماعات والدروس</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>حسب حجم الملف</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>أسهل للرفع أو النقل أو الحفظ على أجزاء</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  تقسيم سلس</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>يُحفظ ملف جديد كل %1 دقيقة</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>يُقسَّم الملف ويُحفظ عند بلوغه %1 ميغابايت</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>إعدادات الإيقاف التلقائي</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>يتوقف التسجيل ويُحفظ الملف عند تحقق شرط.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>شرط الإيقاف</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>حسب المدة</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>حسب حجم الملف</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>يتوقف بعد %1 دقيقة من التسجيل</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>يتوقف عندما يبلغ الملف %1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>العد التنازلي للإيقاف التلقائي</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>سيتوقف التسجيل تلقائيًا بعد هذا الوقت</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>إلغاء الإيقاف التلقائي</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>علامة مائية</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>تسريع GPU</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -687,6 +820,14 @@
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · التقاط الشاشة عالي الأداء</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -782,6 +923,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>اختر وضع التسجيل</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>منطقة مخصصة</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>نافذة</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>لعبة</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>التسجيلات الأخيرة</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>عرض الكل  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>لا توجد تسجيلات بعد</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -804,6 +1000,137 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>رابط الصفحة المطلوبة غير مُعدّ.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>إظهار Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>إعدادات الاختصارات</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>تعذّر تسجيل اختصارات المفاتيح التالية؛ ربما يستخدمها برنامج آخر أو المفاتيح غير مدعومة:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>مجلد السجلات</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>تعذّر فتح مجلد السجلات.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>تم ضبط أداء التسجيل تلقائيًا</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>تم خفض %1 إطارًا/ث إلى %2 إطارًا/ث. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>أداء التسجيل</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>أداء تسجيل 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>لا يوجد مُرمِّز H.264 عتادي متاح</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>قد يفقد تسجيل %1 × %2 بمعدل %3 إطارًا/ث بعض الإطارات. اختر طريقة التسجيل هذه المرة.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>الإبقاء على 4K بمعدل 15 إطارًا/ث (موصى به)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p بمعدل 30 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>فرض 4K بمعدل 30 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>تنبيه المعالجة اللاحقة</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>اكتمل التسجيل الصوتي</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>تم حفظ الصوت في: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>التسجيل</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>تسجيل نافذة</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>تسجيل الألعاب</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>تسجيل الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>تسجيل الصوت</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — المشغّل</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>تعذّر حفظ لقطة الشاشة في %1.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1252,25 @@ Please visit this link manually:
     <message>
         <source>没有打开可播放文件</source>
         <translation>لا يوجد ملف مفتوح قابل للتشغيل</translation>
+    </message>
+    <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle قيد التشغيل بالفعل</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>توجد عملية Vistrelle أخرى قيد التشغيل. أنهِ تسجيلها وأغلقها قبل فتح Vistrelle مرة أخرى.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>جارٍ تحميل المعاينة…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>المعاينة غير متاحة</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1712,109 @@ Please visit this link manually:
     <message>
         <source>返回设置</source>
         <translation>العودة إلى الإعدادات</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>عند وقت البدء، يبدأ Vistrelle التسجيل بالوضع المحدد.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>تفعيل التسجيل المجدول</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>يوميًا</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>أسبوعيًا</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>الاثنين</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>الثلاثاء</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>الأربعاء</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>الخميس</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>الجمعة</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>السبت</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>الأحد</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>تسجيل الصوت</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>تسجيل نافذة</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>تسجيل الألعاب</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>تسجيل الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>تاريخ ووقت البدء</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>وقت البدء اليومي</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>يوم الأسبوع</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>وضع التسجيل</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>حفظ الجدول</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2263,45 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 ترجمة</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>حول Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>المساعدة</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>المساعدة عبر الإنترنت</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>فتح مجلد السجلات</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>الدعم الفني</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Paramètres de découpage automatique</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Découper l&apos;enregistrement en plusieurs fichiers selon une condition</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Par durée</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Pour les longs enregistrements (réunions, cours)</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Par taille de fichier</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Plus simple à envoyer, transférer ou conserver en parties</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Découpage continu</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Un nouveau fichier est enregistré toutes les %1 minutes</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Le fichier est découpé et enregistré à %1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Paramètres d&apos;arrêt automatique</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>L&apos;enregistrement s&apos;arrête et le fichier est enregistré lorsqu&apos;une condition est atteinte.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Condition d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Par durée</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Par taille de fichier</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>S&apos;arrête après %1 minutes d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>S&apos;arrête lorsque le fichier atteint %1 Mo</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Compte à rebours de l&apos;arrêt automatique</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>L&apos;enregistrement s&apos;arrêtera seul après ce délai</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Annuler l&apos;arrêt automatique</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>Accélération GPU</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -687,6 +820,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Capture d&apos;écran haute performance</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -782,6 +923,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Choisissez un mode d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Zone personnalisée</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Enregistrements récents</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Tout voir  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Aucun enregistrement pour l&apos;instant</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -804,6 +1000,137 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>The requested page link is not configured.</source>
         <translation>Le lien de la page demandée n’est pas configuré.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Afficher Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Réglages des raccourcis</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Ces raccourcis n&apos;ont pas pu être enregistrés ; un autre programme les utilise peut-être ou les touches ne sont pas prises en charge :
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Dossier des journaux</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Impossible d&apos;ouvrir le dossier des journaux.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Performances d&apos;enregistrement ajustées</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 i/s abaissé à %2 i/s. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Performances d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>Performances d&apos;enregistrement 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Aucun encodeur H.264 matériel disponible</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Un enregistrement %1 × %2 à %3 i/s peut perdre des images. Choisissez comment enregistrer cette fois.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>Garder la 4K à 15 i/s (recommandé)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p à 30 i/s</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>Forcer la 4K à 30 i/s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Avis de post-traitement</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Enregistrement audio terminé</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio enregistré dans : %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Enregistrement</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Enregistrer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Enregistrer une fenêtre</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Enregistrement de jeu</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Enregistrement d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lecteur</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossible d&apos;enregistrer la capture dans %1.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1252,25 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>没有打开可播放文件</source>
         <translation>Aucun fichier lisible n&apos;est ouvert</translation>
+    </message>
+    <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle est déjà en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Un autre processus Vistrelle est en cours. Terminez son enregistrement et quittez-le avant de rouvrir Vistrelle.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Chargement de l&apos;aperçu…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Aperçu indisponible</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1712,109 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>返回设置</source>
         <translation>Retour aux réglages</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>À l&apos;heure de début, Vistrelle commence l&apos;enregistrement dans le mode choisi.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Activer l&apos;enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Enregistrer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Enregistrer une fenêtre</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Enregistrement de jeu</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Enregistrement d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Date et heure de début</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Heure de début quotidienne</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Jour de la semaine</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Mode d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Enregistrer la planification</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2263,45 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>📝 字幕</source>
         <translation>📝 Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>À propos de Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Aide en ligne</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>

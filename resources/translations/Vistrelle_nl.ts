@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Instellingen automatisch splitsen</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>De opname volgens een voorwaarde automatisch in meerdere bestanden splitsen</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Op duur</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Voor lange opnamen zoals vergaderingen en lessen</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Op bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Makkelijker te uploaden, over te zetten of in delen te bewaren</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Naadloos splitsen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Elke %1 minuten wordt een nieuw bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Het bestand wordt bij %1 MB gesplitst en opgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Instellingen automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>De opname stopt en het bestand wordt opgeslagen zodra een voorwaarde is bereikt.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Stopvoorwaarde</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Op duur</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Op bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Stopt na %1 minuten opnemen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Stopt wanneer het bestand %1 MB bereikt</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Aftellen tot automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>De opname stopt vanzelf na deze tijd</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Automatisch stoppen annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermerk</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Automatisch splitsen</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU-versnelling</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -687,6 +820,14 @@
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Snelle schermopname</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Snelle schermopname</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -782,6 +923,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Kies een opnamemodus</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Aangepast gebied</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Recente opnamen</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Alles bekijken  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Nog geen opnamen</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -804,6 +1000,137 @@ Bezoek deze link handmatig:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>De link naar de gevraagde pagina is niet ingesteld.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle tonen</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Sneltoetsinstellingen</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Deze sneltoetsen konden niet worden geregistreerd; een ander programma gebruikt ze mogelijk of de toetsen worden niet ondersteund:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Logmap</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>De logmap kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Opnameprestaties aangepast</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS is verlaagd naar %2 FPS. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Opnameprestaties</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K-opnameprestaties</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Geen hardwarematige H.264-encoder beschikbaar</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Een opname van %1 × %2 met %3 FPS kan beelden missen. Kies hoe u deze keer opneemt.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K behouden met 15 FPS (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p met 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K met 30 FPS afdwingen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Melding nabewerking</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Audio-opname voltooid</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio opgeslagen in: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Opname</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Scherm opnemen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Venster opnemen</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Game-opname</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Schermopname met hoge prestaties</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Audio opnemen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Speler</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Kan de schermafbeelding niet opslaan in %1.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1252,25 @@ Bezoek deze link handmatig:
     <message>
         <source>没有打开可播放文件</source>
         <translation>Er is geen afspeelbaar bestand geopend</translation>
+    </message>
+    <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle is al actief</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Er draait al een ander Vistrelle-proces. Rond de opname af en sluit het voordat u Vistrelle opnieuw opent.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Voorbeeld laden…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Voorbeeld niet beschikbaar</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1712,109 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>返回设置</source>
         <translation>Terug naar instellingen</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>Op de begintijd begint Vistrelle met opnemen in de gekozen modus.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Geplande opname inschakelen</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Eenmalig</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Dagelijks</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Wekelijks</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Maandag</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Dinsdag</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Woensdag</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Donderdag</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Vrijdag</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Zaterdag</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Zondag</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Scherm opnemen</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Audio opnemen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Venster opnemen</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Game-opname</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Schermopname met hoge prestaties</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Herhalen</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Begindatum en -tijd</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Dagelijkse begintijd</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Dag van de week</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Opnamemodus</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Planning opslaan</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2263,45 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>📝 字幕</source>
         <translation>📝 Ondertitels</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Over Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Online help</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Logmap openen</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Ondersteuning</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
     </message>
 </context>
 <context>

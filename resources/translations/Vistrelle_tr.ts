@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Otomatik Bölme Ayarları</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Kaydı bir koşula göre otomatik olarak birden çok dosyaya böl</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Süreye göre</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Toplantı ve ders gibi uzun kayıtlar için</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>dk</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Dosya boyutuna göre</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Yüklemek, aktarmak veya parça parça saklamak için kolay</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Kesintisiz bölme</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Her %1 dakikada yeni bir dosya kaydedilir</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Dosya %1 MB olduğunda bölünüp kaydedilir</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Otomatik Durdurma Ayarları</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>Bir koşula ulaşıldığında kayıt durur ve dosya kaydedilir.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Durdurma koşulu</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Süreye göre</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>dk</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Dosya boyutuna göre</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>%1 dakikalık kayıttan sonra durur</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Dosya %1 MB olduğunda durur</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Otomatik Durdurma Geri Sayımı</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>Kayıt bu süreden sonra kendiliğinden durur</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Otomatik durdurmayı iptal et</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigran</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Otomatik Bölme</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Otomatik Durdurma</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU Hızlandırma</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -687,6 +820,14 @@
         <source>Close</source>
         <translation>Kapat</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Yüksek performanslı ekran yakalama</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Yüksek performanslı ekran yakalama</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -782,6 +923,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Kaydı Başlat</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Bir kayıt modu seçin</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Özel alan</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Pencere</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Son kayıtlar</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Tümünü gör  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Henüz kayıt yok</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -804,6 +1000,137 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>İstenen sayfanın bağlantısı yapılandırılmamış.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle&apos;i göster</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Kaydı Başlat</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Kısayol Ayarları</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Bu kısayollar kaydedilemedi; başka bir program kullanıyor olabilir veya tuşlar desteklenmiyor:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Günlük Klasörü</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Günlük klasörü açılamıyor.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Kayıt performansı ayarlandı</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS, %2 FPS&apos;ye düşürüldü. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Kayıt performansı</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K Kayıt Performansı</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Kullanılabilir donanım H.264 kodlayıcı yok</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>%1 × %2, %3 FPS kayıtta kare kaybı olabilir. Bu kez nasıl kaydedileceğini seçin.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K&apos;yı 15 FPS ile koru (önerilen)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p, 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K&apos;yı 30 FPS ile zorla</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Son işlem bildirimi</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Ses kaydı tamamlandı</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Ses şuraya kaydedildi: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Kayıt</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Ekranı Kaydet</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Pencereyi Kaydet</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Oyun Kaydı</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Yüksek Performanslı Ekran Kaydı</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Ses Kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Oynatıcı</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Ekran görüntüsü %1 konumuna kaydedilemedi.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1252,25 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>没有打开可播放文件</source>
         <translation>Açık oynatılabilir dosya yok</translation>
+    </message>
+    <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle zaten çalışıyor</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Başka bir Vistrelle işlemi çalışıyor. Vistrelle&apos;i yeniden açmadan önce kaydını bitirip kapatın.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Önizleme yükleniyor…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Önizleme kullanılamıyor</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1712,109 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>返回设置</source>
         <translation>Ayarlara dön</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>Başlangıç saatinde Vistrelle seçilen modda kayda başlar.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Zamanlanmış kaydı etkinleştir</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Bir kez</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Her gün</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Her hafta</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Pazartesi</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Salı</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Çarşamba</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Perşembe</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Cuma</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Cumartesi</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Pazar</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Ekranı Kaydet</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Ses Kaydet</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Pencereyi Kaydet</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Oyun Kaydı</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Yüksek Performanslı Ekran Kaydı</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Tekrar</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Başlangıç tarihi ve saati</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Günlük başlangıç saati</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Haftanın günü</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Kayıt modu</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Zamanlamayı Kaydet</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2263,45 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>📝 字幕</source>
         <translation>📝 Altyazı</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Vistrelle Hakkında</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Çevrimiçi Yardım</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Günlük Klasörünü Aç</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Destek</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "TestWindowProcess.h"
 #include "XdotoolDriver.h"
@@ -157,6 +158,29 @@ private slots:
         QTRY_VERIFY(!dialog.isVisible());
         QVERIFY(!dialog.recordPressed());
         QCOMPARE(dialog.selectedTarget().title, QStringLiteral("VT Target One"));
+    }
+
+    // Without a window manager there is no close button: Exit and Esc reject.
+    void exitAndEscapeReject()
+    {
+        CaptureTargetDialog viaExit(false, nullptr);
+        QVERIFY(showDialog(viaExit));
+        QToolButton *exit = nullptr;
+        for (QToolButton *item : viaExit.findChildren<QToolButton *>()) {
+            if (item->property("title").toString() == QLatin1String("Exit"))
+                exit = item;
+        }
+        QVERIFY(exit);
+        QVERIFY(click(exit->mapToGlobal(exit->rect().center())));
+        QTRY_VERIFY(!viaExit.isVisible());
+        QCOMPARE(viaExit.result(), int(QDialog::Rejected));
+
+        CaptureTargetDialog viaEscape(false, nullptr);
+        QVERIFY(showDialog(viaEscape));
+        QVERIFY(click(viaEscape.mapToGlobal(QPoint(viaEscape.width() / 2, 20))));
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY(!viaEscape.isVisible());
+        QCOMPARE(viaEscape.result(), int(QDialog::Rejected));
     }
 
     // A window opened after the picker shows up after a click on refresh.

@@ -428,6 +428,44 @@ private slots:
         page.stopPreview();
     }
 
+    void pagePermission()
+    {
+        // Not asked yet: the page asks and starts the camera once access is granted.
+        setMacCameraPermissionOverride(MacCameraPermissionOverride{2, true, true});
+        CameraRecordingPage page;
+        QLabel *preview = page.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        page.startPreview();
+        QCOMPARE(preview->text(), QStringLiteral("Requesting camera access…"));
+        QVERIFY(!CameraHub::instance().isRunning("/dev/video0"));
+        QCOMPARE(releaseMacCameraPermissionAnswers(), 1);
+        QTRY_VERIFY(CameraHub::instance().isRunning("/dev/video0"));
+        page.stopPreview();
+
+        // Refused: the text, the help box once; "Open Settings", access granted there
+        // and the application active again restart the preview by themselves.
+        setMacCameraPermissionOverride(MacCameraPermissionOverride{1, false, false});
+        int boxes = 0;
+        QString boxText;
+        answerNextBox(QStringLiteral("Open Settings"), &boxText, &boxes);
+        page.startPreview();
+        page.startPreview(); // a second attempt while the box is queued shows no second box
+        QVERIFY(preview->text().startsWith(QStringLiteral("Camera access is off.")));
+        QTRY_COMPARE(boxes, 1);
+        QTest::qWait(100);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(boxText, QStringLiteral("Camera access is off. Allow Vistrelle in System Settings > Privacy & Security > "
+                                         "Camera."));
+        emit qApp->applicationStateChanged(Qt::ApplicationActive); // still refused: keeps waiting
+        QTest::qWait(20);
+        QVERIFY(!CameraHub::instance().isRunning("/dev/video0"));
+        setMacCameraPermissionOverride(MacCameraPermissionOverride{0, true, false});
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        QTRY_VERIFY(CameraHub::instance().isRunning("/dev/video0"));
+        QVERIFY(feed("/dev/video0", splitPicture()));
+        QVERIFY(page.ready());
+        page.stopPreview();
+    }
+
     void dialogControls()
     {
         CameraSettingsDialog dialog(true, nullptr);
