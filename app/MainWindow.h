@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/RecordingOptionConfigs.h"
+#include "preparation/CapturableWindow.h"
 
 #include <QPointer>
 #include <QRect>
@@ -184,6 +185,8 @@ private:
     void createFinalizationMask(int generation);
     void removeFinalizationMask();
     QScreen *screenForPoint(const QPoint &point) const;
+    // The window or game chosen on the controls panel.
+    CapturableWindow chosenTarget() const;
 
     // Preparation pieces.
     void onPreparationRegionChanged(const QRect &rect);
@@ -255,4 +258,5 @@ private:
     // Orderly quit after a termination signal.
     bool orderlyQuitPending = false;
     QString lastRecordingPath;
+    QString currentOutputPath; // of the running recording, from its statistics
 };

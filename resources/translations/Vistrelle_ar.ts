@@ -1094,6 +1094,42 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>التسجيل</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>شريط تسجيل Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>شريط تحضير Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>معاينة الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>تسجيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>هل تريد إيقاف التسجيل والعودة إلى الصفحة الرئيسية؟</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>انتظر ظهور المعاينة المباشرة للكاميرا قبل التسجيل.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>العد التنازلي في Vistrelle</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

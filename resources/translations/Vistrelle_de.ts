@@ -1094,6 +1094,42 @@ Bitte öffnen Sie diesen Link manuell:
         <source>录制提示</source>
         <translation>Aufnahme</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle-Aufnahmeleiste</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle-Vorbereitungsleiste</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kameravorschau</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kameraaufnahme</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Aufnahme beenden und zur Startseite zurückkehren?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Warten Sie vor der Aufnahme auf eine Live-Vorschau der Kamera.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle-Countdown</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Grabación de cámara</translation>
+        <translation>Grabación con cámara</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -1093,6 +1093,42 @@ Visite este enlace manualmente:
     <message>
         <source>录制提示</source>
         <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra de grabación de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra de preparación de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Vista previa de la cámara</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Grabación con cámara</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>¿Detener la grabación y volver al inicio?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Espere a la vista previa en directo de la cámara antes de grabar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Cuenta atrás de Vistrelle</translation>
     </message>
 </context>
 <context>

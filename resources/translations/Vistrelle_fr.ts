@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Enregistrement de la caméra</translation>
+        <translation>Enregistrement caméra</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -1093,6 +1093,42 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>录制提示</source>
         <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barre d&apos;enregistrement Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barre de préparation Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Écran %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Aperçu de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Enregistrement caméra</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Arrêter l&apos;enregistrement et revenir à l&apos;accueil ?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Attendez l&apos;aperçu en direct de la caméra avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Compte à rebours Vistrelle</translation>
     </message>
 </context>
 <context>

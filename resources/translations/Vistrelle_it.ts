@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Registrazione webcam</translation>
+        <translation>Registrazione fotocamera</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -1093,6 +1093,42 @@ Visita questo link manualmente:
     <message>
         <source>录制提示</source>
         <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra di registrazione di Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra di preparazione di Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Schermo %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Anteprima della fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Registrazione fotocamera</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Interrompere la registrazione e tornare alla Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Attendi l&apos;anteprima dal vivo della fotocamera prima di registrare.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Conto alla rovescia di Vistrelle</translation>
     </message>
 </context>
 <context>

@@ -1094,6 +1094,42 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>録画の通知</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 録画ツールバー</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 準備ツールバー</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>カメラのプレビュー</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>カメラ録画</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>録画を停止してホームに戻りますか？</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>録画の前にカメラのライブプレビューが表示されるまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle カウントダウン</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

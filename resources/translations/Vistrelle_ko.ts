@@ -1094,6 +1094,42 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>녹화 알림</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 녹화 도구 모음</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 준비 도구 모음</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>카메라 미리 보기</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>녹화를 중지하고 홈으로 돌아갈까요?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>녹화하기 전에 카메라 실시간 미리 보기를 기다리세요.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle 카운트다운</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1094,6 +1094,42 @@ Bezoek deze link handmatig:
         <source>录制提示</source>
         <translation>Opname</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle-opnamebalk</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle-voorbereidingsbalk</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Scherm %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Cameravoorbeeld</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera-opname</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Opname stoppen en terug naar Start?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wacht op een live cameravoorbeeld voordat u opneemt.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle-aftelling</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1094,6 +1094,42 @@ Visite este link manualmente:
         <source>录制提示</source>
         <translation>Gravação</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra de gravação do Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra de preparação do Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Tela %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Pré-visualização da câmera</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Gravação da câmera</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Parar a gravação e voltar ao início?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Aguarde a pré-visualização ao vivo da câmera antes de gravar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Contagem regressiva do Vistrelle</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1094,6 +1094,42 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>录制提示</source>
         <translation>Kayıt</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle kayıt araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle hazırlık araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Ekran %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kamera önizlemesi</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kamera Kaydı</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Kayıt durdurulup ana sayfaya dönülsün mü?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Kayda başlamadan önce canlı kamera önizlemesini bekleyin.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle geri sayımı</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>摄像头录制</translation>
+        <translation>Camera Recording</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -1093,6 +1093,42 @@ Please visit this link manually:
     <message>
         <source>录制提示</source>
         <translation>录制提示</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle recording toolbar</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle preparation toolbar</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Display %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio only</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Camera preview</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Stop recording and return to Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wait for a live camera preview before recording.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle countdown</translation>
     </message>
 </context>
 <context>

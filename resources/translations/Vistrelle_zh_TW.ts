@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>攝影機錄製</translation>
+        <translation>相機錄製</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -1093,6 +1093,42 @@ Please visit this link manually:
     <message>
         <source>录制提示</source>
         <translation>錄製提示</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 錄製工具列</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 準備工具列</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>相機預覽</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>相機錄製</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>要停止錄製並返回首頁嗎？</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>請等待相機即時預覽出現後再錄製。</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle 倒數</translation>
     </message>
 </context>
 <context>
