@@ -212,8 +212,19 @@ void TestOverlays::annotationFrameImage()
     QCOMPARE(qAlpha(image.pixel(260, 60)), 0);
     const int thickness = paintedHeight(image, 140, 127);
     QVERIFY2(thickness >= 11 && thickness <= 13, qPrintable(QString::number(thickness)));
-    // Unchanged requests get the kept image back.
+    // Unchanged requests get the kept image back; a stroke added later is drawn onto
+    // it, with the same result as drawing everything again.
     QCOMPARE(layer.renderForNativeRect(native, frame).constBits(), image.constBits());
+    layer.setTool(AnnotationToolbar::Circle);
+    QTest::mousePress(&layer, Qt::LeftButton, {}, QPoint(60, 50));
+    QTest::mouseMove(&layer, QPoint(150, 90));
+    QTest::mouseRelease(&layer, Qt::LeftButton, {}, QPoint(150, 90));
+    const QImage added = layer.renderForNativeRect(native, frame).copy();
+    QVERIFY(layer.renderForNativeRect(native, QSize(200, 100)).size() == QSize(200, 100));
+    QCOMPARE(layer.renderForNativeRect(native, frame), added);
+    QVERIFY(added != image);
+    layer.undoLast();
+    QCOMPARE(layer.renderForNativeRect(native, frame), image);
     layer.setCaptureRect(logical.translated(10, 0));
     QCOMPARE(layer.geometry(), logical.translated(10, 0));
     const QImage moved = layer.renderForNativeRect(native, frame);
