@@ -1,5 +1,6 @@
 // Closing, minimising and quitting in every state, the tray icon, and the title bar's
 // actions (help, support, log folder, About, interface language with restart).
+#include "dialogs/SettingsDialog.h"
 #include "app/MainWindow.h"
 
 #include "app/FileLogger.h"
@@ -44,7 +45,7 @@ void MainWindow::handleCloseRequest()
     }
 
     const bool armed = hasArmedScheduledRecording();
-    int behavior = QSettings().value(QStringLiteral("general/closeBehavior"), 2).toInt();
+    int behavior = QSettings().value(SettingsDialog::generalKey("closeBehavior"), 2).toInt();
     if (behavior != vc::MinimizeToTray && behavior != vc::Quit) {
         if (closePromptOpen)
             return;
@@ -55,10 +56,11 @@ void MainWindow::handleCloseRequest()
         if (result != QDialog::Accepted)
             return;
         if (dialog.rememberChoice())
-            QSettings().setValue(QStringLiteral("general/closeBehavior"), int(dialog.choice()));
+            QSettings().setValue(SettingsDialog::generalKey("closeBehavior"), int(dialog.choice()));
         behavior = dialog.choice();
     }
 
+    qInfo() << "[Window] Close request, behaviour" << behavior;
     if (behavior == vc::MinimizeToTray) {
         minimizeToTray();
         return;
@@ -80,6 +82,7 @@ void MainWindow::minimizeToTray()
     // Without a tray host there is no icon to bring a hidden window back: minimise it
     // instead, so that the window list or task bar still offers it.
     if (!m_trayIcon || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        qInfo() << "[Window] No system tray: minimised instead of hidden";
         showMinimized();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TerminationSignals.h"
+#include "dialogs/SettingsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -93,7 +94,7 @@ int main(int argc, char *argv[])
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,
                      [&window](int) { window.requestOrderlyQuit(); });
     window.show();
-    if (QSettings().value(QStringLiteral("general/startMinimized"), false).toBool()) {
+    if (QSettings().value(SettingsDialog::generalKey("startMinimized"), false).toBool()) {
         // Hidden to the tray; without a tray host there is no icon to bring it back, so
         // it starts minimised instead.
         QTimer::singleShot(0, &window, [&window] {

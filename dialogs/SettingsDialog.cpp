@@ -324,10 +324,10 @@ void SettingsDialog::loadSettings()
     m_presetUpdating = false;
     syncRecordingPreset();
 
-    m_startWithSystem->setChecked(settings.value(QStringLiteral("general/startWithWindows"), false).toBool());
-    m_startMinimized->setChecked(settings.value(QStringLiteral("general/startMinimized"), false).toBool());
+    m_startWithSystem->setChecked(settings.value(generalKey("startWithWindows"), false).toBool());
+    m_startMinimized->setChecked(settings.value(generalKey("startMinimized"), false).toBool());
     m_verboseLogging->setChecked(settings.value(QStringLiteral("diagnostics/verboseLogging"), false).toBool());
-    const int closeBehavior = settings.value(QStringLiteral("general/closeBehavior"), 2).toInt();
+    const int closeBehavior = settings.value(generalKey("closeBehavior"), 2).toInt();
     QAbstractButton *closeButton = m_closeBehaviorGroup->button(closeBehavior);
     (closeButton ? closeButton : m_closeBehaviorGroup->button(2))->setChecked(true);
 
@@ -455,9 +455,9 @@ bool SettingsDialog::saveSettings()
 
     // 4. Write everything in one pass.
     QSettings settings;
-    settings.setValue(QStringLiteral("general/startWithWindows"), m_startWithSystem->isChecked());
-    settings.setValue(QStringLiteral("general/startMinimized"), m_startMinimized->isChecked());
-    settings.setValue(QStringLiteral("general/closeBehavior"), m_closeBehaviorGroup->checkedId());
+    settings.setValue(generalKey("startWithWindows"), m_startWithSystem->isChecked());
+    settings.setValue(generalKey("startMinimized"), m_startMinimized->isChecked());
+    settings.setValue(generalKey("closeBehavior"), m_closeBehaviorGroup->checkedId());
     settings.setValue(QStringLiteral("diagnostics/verboseLogging"), m_verboseLogging->isChecked());
     settings.setValue(QStringLiteral("save/directory"), folder);
     settings.setValue(QStringLiteral("save/naming"), m_namingCombo->currentData().toString());

@@ -42,6 +42,12 @@ public:
     // Nothing to do on this platform: the dialog draws its own frame.
     void applyWindowsFrame() {}
 
+    // The key of a setting of the general group ("closeBehavior", "startMinimized",
+    // "startWithWindows"). The INI store writes a group named "general" as "[%General]"
+    // and reads that back as "General", so a key spelt "general/..." is lost at the next
+    // start: every reader and writer uses this spelling.
+    static QString generalKey(const char *name) { return QStringLiteral("General/") + QLatin1String(name); }
+
 signals:
     void settingsApplied();
 

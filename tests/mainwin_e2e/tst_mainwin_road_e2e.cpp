@@ -3,6 +3,7 @@
 // REC -> countdown -> floating toolbar -> stop -> Save -> media library -> recent card.
 // The recording is made by the real ffmpeg and checked with ffprobe.
 
+#include "dialogs/SettingsDialog.h"
 #include "../prep_e2e/TestWindowProcess.h"
 #include "../prep_e2e/XdotoolDriver.h"
 
@@ -127,7 +128,7 @@ void TestMainWindowRoad::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QSettings settings;
     settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
-    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    settings.setValue(SettingsDialog::generalKey("closeBehavior"), 1);
     settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
     QVERIFY(m_target.open(QStringLiteral("VT Road Window"), QStringLiteral("#00c000"), TargetWindow));
 }

@@ -147,7 +147,7 @@ void TestPrefsDialogs::loadFallbacksAndSaveEveryKey()
 {
     {
         QSettings settings;
-        settings.setValue(QStringLiteral("general/closeBehavior"), 7);
+        settings.setValue(SettingsDialog::generalKey("closeBehavior"), 7);
         settings.setValue(QStringLiteral("recording/fps"), 25);
         settings.setValue(QStringLiteral("recording/encoder"), QStringLiteral("h264_unknown"));
         settings.setValue(QStringLiteral("effects/mouseSize"), 200);
@@ -196,7 +196,7 @@ void TestPrefsDialogs::loadFallbacksAndSaveEveryKey()
     QVERIFY(QFileInfo(folder).isDir());
 
     QSettings settings;
-    QCOMPARE(settings.value(QStringLiteral("general/closeBehavior")).toInt(), 2);
+    QCOMPARE(settings.value(SettingsDialog::generalKey("closeBehavior")).toInt(), 2);
     QCOMPARE(settings.value(QStringLiteral("recording/fps")).toInt(), 30);
     QCOMPARE(settings.value(QStringLiteral("effects/mouseSize")).toInt(), 120);
     QCOMPARE(settings.value(QStringLiteral("effects/mouseColor")).toString(), QStringLiteral("#facd15"));

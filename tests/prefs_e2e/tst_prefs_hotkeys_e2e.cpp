@@ -4,9 +4,12 @@
 // annotation tools opened, and stopped by keys alone; the file is made by the real
 // ffmpeg and checked with ffprobe.
 
+#include "dialogs/SettingsDialog.h"
 #include "../prep_e2e/XdotoolDriver.h"
 
 #include "app/MainWindow.h"
+#include "app/TitleBar.h"
+#include "dialogs/SettingsDialog.h"
 #include "overlays/FloatingToolbar.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"
@@ -15,6 +18,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeySequenceEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -32,6 +38,7 @@ private slots:
     void screenshotWhileIdle();
     void recordingByKeysAlone();
     void startAndStopWithinTheCountdown();
+    void screenshotKeyChangedInPreferences();
 
 private:
     QStringList screenshots() const
@@ -53,7 +60,7 @@ void TestPrefsHotkeys::initTestCase()
     QSettings settings;
     settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
     settings.setValue(QStringLiteral("save/diskWarning"), false);
-    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    settings.setValue(SettingsDialog::generalKey("closeBehavior"), 1);
     settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
     settings.remove(QStringLiteral("hotkeys"));
 
@@ -181,6 +188,93 @@ void TestPrefsHotkeys::startAndStopWithinTheCountdown()
     QVERIFY(!window.recorder()->isPreparingStart());
     QVERIFY(!window.isStartPending());
     QVERIFY(!window.floatingToolbar()->isVisible());
+}
+
+// The title bar's menu, its "设置" entry, the Hotkeys page: the screenshot key becomes
+// Ctrl+Alt+K, typed into its editor; OK stores it and the hot keys follow at once.
+// (Ctrl+Alt with a function key is a console switch under XKB: no editor receives it.)
+void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(500);
+    auto *menuButton = window.findChild<QToolButton *>(QStringLiteral("TitleMenuButton"));
+    QVERIFY(menuButton);
+    // The dialog runs modally inside the click: drive it from the event loop it runs.
+    QString failure = QStringLiteral("the preferences did not open");
+    QTimer::singleShot(2000, [&failure] {
+        auto *dialog = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        const auto fail = [&](const char *why) {
+            failure = QString::fromLatin1(why);
+            dialog->reject();
+        };
+        QPushButton *hotkeysNav = nullptr;
+        QPushButton *ok = nullptr;
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == QStringLiteral("快捷键"))
+                hotkeysNav = button;
+            if (button->text() == QStringLiteral("确定"))
+                ok = button;
+        }
+        if (!hotkeysNav || !ok)
+            return fail("no Hotkeys page or OK button");
+        click(hotkeysNav->mapToGlobal(hotkeysNav->rect().center()));
+        if (!QTest::qWaitFor([&] { return dialog->currentPage() == 3; }, 3000))
+            return fail("the Hotkeys page did not show");
+        auto *editor = dialog->findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey2"));
+        click(editor->mapToGlobal(editor->rect().center()));
+        QTest::qWait(200);
+        key(QStringLiteral("ctrl+alt+k"));
+        if (!QTest::qWaitFor([&] { return editor->keySequence().toString(QKeySequence::PortableText)
+                                          == QStringLiteral("Ctrl+Alt+K"); }, 3000))
+            return fail(qPrintable(QStringLiteral("the editor holds ") + editor->keySequence().toString()
+                                   + QStringLiteral(", focus ") + (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString())));
+        QTest::qWait(1200); // the editor ends its recording
+        failure.clear();
+        click(ok->mapToGlobal(ok->rect().center()));
+        if (dialog->isVisible()) {
+            failure = QStringLiteral("OK did not close the preferences");
+            dialog->reject();
+        }
+    });
+    // The menu runs modally inside the click on its button, and the dialog inside the
+    // click on the menu's entry.
+    QMenu *menu = menuButton->menu();
+    QTimer::singleShot(800, [&failure, menu] {
+        QAction *settingsEntry = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text() == QStringLiteral("设置"))
+                settingsEntry = action;
+        if (!menu->isVisible() || !settingsEntry) {
+            failure = QStringLiteral("no menu or no settings entry");
+            menu->close();
+            return;
+        }
+        click(menu->mapToGlobal(menu->actionGeometry(settingsEntry).center()));
+    });
+    QVERIFY(click(menuButton->mapToGlobal(menuButton->rect().center())));
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget() && !QApplication::activePopupWidget(), 15000);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+    QFile file(QSettings().fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains(QStringLiteral("2=Ctrl+Alt+K")));
+    const int before = screenshots().size();
+    QVERIFY(key(QStringLiteral("ctrl+alt+k")));
+    QTRY_COMPARE_WITH_TIMEOUT(screenshots().size(), before + 1, 5000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+s")));
+    QTest::qWait(1000);
+    QCOMPARE(screenshots().size(), before + 1);
+
+    // The next time the preferences open they show it.
+    SettingsDialog again;
+    QCOMPARE(again.findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey2"))->keySequence().toString(
+                 QKeySequence::PortableText),
+             QStringLiteral("Ctrl+Alt+K"));
+    QSettings().remove(QStringLiteral("hotkeys"));
 }
 
 int main(int argc, char **argv)

@@ -1,6 +1,7 @@
 // The main window's pure rules: when a schedule starts and what its firing does, and how
 // a screenshot is put together from the screens it covers.
 
+#include "dialogs/SettingsDialog.h"
 #include "app/MainWindow.h"
 #include "app/RecordingSchedule.h"
 #include "app/ScreenshotComposer.h"
@@ -222,7 +223,7 @@ void TestPrefsShell::closeMatrix()
     QApplication::setQuitOnLastWindowClosed(false);
     QSettings settings;
     settings.setValue(QStringLiteral("save/directory"), config.path());
-    settings.setValue(QStringLiteral("general/closeBehavior"), 0);
+    settings.setValue(SettingsDialog::generalKey("closeBehavior"), 0);
     // A one-off recording an hour from now is armed.
     settings.setValue(QStringLiteral("schedule/enabled"), true);
     settings.setValue(QStringLiteral("schedule/recurrence"), 0);
@@ -251,13 +252,13 @@ void TestPrefsShell::closeMatrix()
     QTRY_VERIFY(!window.isMinimized());
 
     // 1 with the schedule armed: asked first; No keeps the program.
-    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    settings.setValue(SettingsDialog::generalKey("closeBehavior"), 1);
     QVERIFY(!closeQuits(&window, answerQuestion(QMessageBox::No)));
     QCOMPARE(question, QStringLiteral("退出后计划录制将不会执行。\n\n确定要退出 Vistrelle 吗？"));
     QVERIFY(window.isVisible());
 
     // 2: the question; cancelled, nothing happens; "remember" + quit writes 1 and quits.
-    settings.setValue(QStringLiteral("general/closeBehavior"), 7);
+    settings.setValue(SettingsDialog::generalKey("closeBehavior"), 7);
     int asked = 0;
     QVERIFY(!closeQuits(&window, [&] {
         if (auto *dialog = openModal<vc::CloseBehaviorDialog>()) {
@@ -267,7 +268,7 @@ void TestPrefsShell::closeMatrix()
     }));
     QCOMPARE(asked, 1);
     QVERIFY(window.isVisible() && !window.isMinimized());
-    QCOMPARE(settings.value(QStringLiteral("general/closeBehavior")).toInt(), 7);
+    QCOMPARE(settings.value(SettingsDialog::generalKey("closeBehavior")).toInt(), 7);
     question.clear();
     QVERIFY(closeQuits(&window, [&] {
         if (auto *dialog = openModal<vc::CloseBehaviorDialog>()) {
@@ -279,7 +280,7 @@ void TestPrefsShell::closeMatrix()
         }
     }));
     QVERIFY(!question.isEmpty()); // the armed schedule still asks
-    QCOMPARE(QSettings().value(QStringLiteral("general/closeBehavior")).toInt(), 1);
+    QCOMPARE(QSettings().value(SettingsDialog::generalKey("closeBehavior")).toInt(), 1);
 }
 
 int main(int argc, char **argv)

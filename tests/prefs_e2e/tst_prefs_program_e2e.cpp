@@ -1,0 +1,407 @@
+// The real program under a window manager (openbox), driven from outside with real X
+// events and window-manager messages: closing to the tray and back by a click on the tray icon (trayer), a recording
+// made by hot keys while hidden, minimising when there is no tray, quitting; a schedule
+// that starts a recording by itself; and a language change that restarts the program.
+
+#include "dialogs/SettingsDialog.h"
+#include "recording/MediaProbe.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <cstring>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+QString run(const QString &program, const QStringList &args, int timeoutMs = 10000)
+{
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(timeoutMs);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+bool xdotool(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    return process.waitForFinished(10000) && process.exitCode() == 0;
+}
+
+bool isViewable(const QString &wid)
+{
+    return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), wid}).contains(QStringLiteral("IsViewable"));
+}
+
+QString wmState(const QString &wid)
+{
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), wid, QStringLiteral("WM_STATE")});
+}
+
+// Whether `pid` runs a recording encoder (an ffmpeg child writing a segment, not one of
+// the short encoder probes made before a start).
+bool isRecording(qint64 pid)
+{
+    return run(QStringLiteral("pgrep"), {QStringLiteral("-a"), QStringLiteral("-P"), QString::number(pid),
+                                         QStringLiteral("ffmpeg")})
+        .contains(QStringLiteral("segment_"));
+}
+
+// The absolute geometry of a window (its client area, whatever frame it has).
+QRect absoluteGeometry(const QString &wid)
+{
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), wid});
+    const auto number = [&info](const char *label) {
+        return QRegularExpression(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(label))).match(info).captured(1).toInt();
+    };
+    return QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height"));
+}
+
+bool alive(qint64 pid)
+{
+    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
+}
+
+// One run of the program with its own settings, data and save folders.
+class Program
+{
+public:
+    explicit Program(const QString &root)
+        : m_root(root)
+    {
+        QDir().mkpath(configFile().section(QLatin1Char('/'), 0, -2));
+        QDir().mkpath(saveDir());
+        QSettings s = settings();
+        s.setValue(QStringLiteral("ui/language"), QStringLiteral("zh_CN"));
+        s.setValue(QStringLiteral("save/directory"), saveDir());
+        s.setValue(QStringLiteral("save/diskWarning"), false);
+        s.setValue(QStringLiteral("effects/mouseEnabled"), false);
+    }
+    ~Program()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    QString configFile() const { return m_root + QStringLiteral("/config/Vistrelle/Vistrelle.conf"); }
+    QString saveDir() const { return m_root + QStringLiteral("/videos"); }
+    QString logDir() const { return m_root + QStringLiteral("/data/Vistrelle/Vistrelle/Logs"); }
+    QSettings settings() const { return QSettings(configFile(), QSettings::IniFormat); }
+
+    bool start()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_root + QStringLiteral("/config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_root + QStringLiteral("/data"));
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QStringLiteral(VISTRELLE_PROGRAM), {});
+        if (!m_process.waitForStarted(5000))
+            return false;
+        m_pid = m_process.processId();
+        // The main window, mapped.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 15000) {
+            const QStringList ids = run(QStringLiteral("xdotool"),
+                                        {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                         QStringLiteral("--pid"), QString::number(pid()), QStringLiteral("--name"),
+                                         QStringLiteral("^Vistrelle$")})
+                                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            for (const QString &id : ids) {
+                if (absoluteGeometry(id).width() > 400) { // not the tray icon
+                    window = id;
+                    QTest::qWait(2500); // placed, sized and painted, and the window manager done with it
+                    return true;
+                }
+            }
+            QTest::qWait(200);
+        }
+        return false;
+    }
+    qint64 pid() const { return m_pid; } // also after it ended
+    bool running() const { return m_process.state() == QProcess::Running; }
+    bool waitForExit(int ms) { return m_process.waitForFinished(ms); }
+    int exitCode() const { return m_process.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
+
+    // What the window manager does for Alt+F4 or its close button: a WM_DELETE_WINDOW
+    // message to the window. (openbox under Xvfb does not act on xdotool's Alt+F4.)
+    bool requestClose(const QString &wid)
+    {
+        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(c))
+            return false;
+        const auto atom = [c](const char *name) {
+            xcb_intern_atom_reply_t *reply =
+                xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+            const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            free(reply);
+            return value;
+        };
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = xcb_window_t(wid.toULong());
+        event.type = atom("WM_PROTOCOLS");
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+        xcb_flush(c);
+        xcb_disconnect(c);
+        return true;
+    }
+
+    QString logTail() const
+    {
+        return run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("tail -n 6 ") + logDir() + QStringLiteral("/*.log")});
+    }
+
+    QStringList recordings() const
+    {
+        return QDir(saveDir()).entryList({QStringLiteral("*.mp4")}, QDir::Files);
+    }
+
+    QString window;
+
+private:
+    QString m_root;
+    QProcess m_process;
+    qint64 m_pid = 0;
+};
+
+} // namespace
+
+class TestPrefsProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void trayCloseAndRecordWhileHidden();
+    void withoutTrayAndQuit();
+    void scheduledRecordingStartsByItself();
+    void languageChangeRestarts();
+
+private:
+    bool startTray();
+    void stopTray();
+    QTemporaryDir m_dir;
+    QProcess m_openbox;
+    QProcess m_tray;
+    int m_case = 0;
+    QString nextRoot() { return m_dir.filePath(QStringLiteral("case%1").arg(++m_case)); }
+};
+
+void TestPrefsProgram::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_dir.isValid());
+    m_openbox.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    QVERIFY(m_openbox.waitForStarted());
+    QTest::qWait(1000);
+}
+
+void TestPrefsProgram::cleanupTestCase()
+{
+    stopTray();
+    m_openbox.terminate();
+    m_openbox.waitForFinished(3000);
+}
+
+bool TestPrefsProgram::startTray()
+{
+    m_tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+                                            QStringLiteral("right"), QStringLiteral("--widthtype"),
+                                            QStringLiteral("pixel"), QStringLiteral("--width"), QStringLiteral("64"),
+                                            QStringLiteral("--height"), QStringLiteral("32")});
+    if (!m_tray.waitForStarted())
+        return false;
+    QTest::qWait(1500);
+    return true;
+}
+
+void TestPrefsProgram::stopTray()
+{
+    if (m_tray.state() != QProcess::NotRunning) {
+        m_tray.terminate();
+        m_tray.waitForFinished(3000);
+    }
+}
+
+void TestPrefsProgram::trayCloseAndRecordWhileHidden()
+{
+    QVERIFY(startTray());
+    Program program(nextRoot());
+    program.settings().setValue(SettingsDialog::generalKey("closeBehavior"), 0);
+    QVERIFY(program.start());
+
+    // Closing hides the window; the program keeps running.
+    QVERIFY(program.requestClose(program.window));
+    QTRY_VERIFY2_WITH_TIMEOUT(!isViewable(program.window), qPrintable(program.logTail()), 15000);
+    QTest::qWait(1000);
+    QVERIFY(program.running());
+
+    // A click on the tray icon (our small window embedded in the tray) brings it back.
+    const auto trayIcon = [] {
+        for (const QString &wid : run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--classname"),
+                                                                  QStringLiteral("^vistrelle$")})
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QRect r = absoluteGeometry(wid);
+            if (isViewable(wid) && r.top() < 32 && r.width() <= 64 && r.height() <= 32)
+                return r;
+        }
+        return QRect();
+    };
+    QRect icon;
+    QTRY_VERIFY_WITH_TIMEOUT((icon = trayIcon()).isValid(), 15000);
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(icon.center().x()),
+                     QString::number(icon.center().y()), QStringLiteral("click"), QStringLiteral("1")}));
+    QTRY_VERIFY_WITH_TIMEOUT(isViewable(program.window), 15000);
+    QTest::qWait(1000); // let the window manager finish mapping it
+
+    // Hidden again, a recording by hot keys alone; when it is saved the media library
+    // opens, and closing that leaves the program running.
+    QVERIFY(program.requestClose(program.window));
+    QTRY_VERIFY_WITH_TIMEOUT(!isViewable(program.window), 15000);
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+r")}));
+    QTRY_VERIFY_WITH_TIMEOUT(isRecording(program.pid()), 15000);
+    QTest::qWait(3000);
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+r")}));
+    QTRY_COMPARE_WITH_TIMEOUT(program.recordings().size(), 1, 30000);
+    QString library;
+    QTRY_VERIFY_WITH_TIMEOUT(!(library = run(QStringLiteral("xdotool"),
+                                             {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                              QStringLiteral("--pid"), QString::number(program.pid()),
+                                              QStringLiteral("--name"), QStringLiteral("^媒体库$")}))
+                                  .isEmpty(),
+                             15000);
+    library = library.section(QLatin1Char('\n'), 0, 0);
+    QTest::qWait(1500); // the saving mask goes
+    QVERIFY(program.requestClose(library));
+    QTRY_VERIFY_WITH_TIMEOUT(!isViewable(library), 15000);
+    QTest::qWait(1500);
+    QVERIFY(program.running());
+    const MediaInfo info = MediaProbe::probe(QDir(program.saveDir()).filePath(program.recordings().first()));
+    QVERIFY2(info.ok && info.hasVideo(), qPrintable(info.error));
+    stopTray();
+}
+
+void TestPrefsProgram::withoutTrayAndQuit()
+{
+    stopTray();
+    {
+        // Behaviour 0 with no tray host: minimised, never hidden out of reach.
+        Program program(nextRoot());
+        program.settings().setValue(SettingsDialog::generalKey("closeBehavior"), 0);
+        QVERIFY(program.start());
+        QVERIFY(program.requestClose(program.window));
+        QTRY_VERIFY2_WITH_TIMEOUT(wmState(program.window).contains(QStringLiteral("Iconic")),
+                                  qPrintable(wmState(program.window) + program.logTail()), 15000);
+        QVERIFY(program.running());
+    }
+    {
+        // Behaviour 1: the program ends, with 0.
+        Program program(nextRoot());
+        program.settings().setValue(SettingsDialog::generalKey("closeBehavior"), 1);
+        QVERIFY(program.start());
+        QVERIFY(program.requestClose(program.window));
+        QVERIFY(program.waitForExit(15000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+}
+
+void TestPrefsProgram::scheduledRecordingStartsByItself()
+{
+    Program program(nextRoot());
+    {
+        QSettings s = program.settings();
+        s.setValue(QStringLiteral("schedule/enabled"), true);
+        s.setValue(QStringLiteral("schedule/recurrence"), 0);
+        s.setValue(QStringLiteral("schedule/startAt"), QDateTime::currentDateTime().addSecs(5));
+        s.setValue(QStringLiteral("schedule/captureMode"), 0);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(program.start());
+    QTRY_VERIFY_WITH_TIMEOUT(isRecording(program.pid()), 20000);
+    const qint64 startedAfter = clock.elapsed();
+    qInfo() << "the encoder started after" << startedAfter << "ms";
+    QVERIFY(startedAfter >= 5000); // not before its time (and the countdown)
+    QTRY_VERIFY_WITH_TIMEOUT(!program.settings().value(QStringLiteral("schedule/enabled")).toBool(), 15000);
+    QTest::qWait(2500);
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+r")}));
+    QTRY_COMPARE_WITH_TIMEOUT(program.recordings().size(), 1, 30000);
+    const MediaInfo info = MediaProbe::probe(QDir(program.saveDir()).filePath(program.recordings().first()));
+    QVERIFY2(info.ok && info.hasVideo(), qPrintable(info.error));
+    QCOMPARE(info.videoSize(), QSize(1920, 1080));
+    QVERIFY(info.durationMs > 1000);
+}
+
+void TestPrefsProgram::languageChangeRestarts()
+{
+    Program program(nextRoot());
+    QVERIFY(program.start());
+    QTest::qWait(1500); // placed on the screen
+    // The title bar's menu button sits at its right end (12 px margin, 36 px wide, 46 px bar).
+    const QRect client = absoluteGeometry(program.window);
+    const QPoint menuButton(client.right() - 12 - 18, client.top() + 23);
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(menuButton.x()), QString::number(menuButton.y()),
+                     QStringLiteral("click"), QStringLiteral("1")}));
+    QTest::qWait(1000);
+    // About, then Language; Deutsch is the fifth language.
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("300"), QStringLiteral("Down"),
+                     QStringLiteral("Down"), QStringLiteral("Right")}));
+    QTest::qWait(800);
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("300"), QStringLiteral("Down"),
+                     QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}));
+    QTest::qWait(1500);
+    QCOMPARE(program.settings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("de"));
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")})); // "restart now?" Yes
+    QVERIFY(program.waitForExit(10000));
+    QCOMPARE(program.exitCode(), 0);
+
+    // The new process: its own log, in German, and still running (no "already running").
+    QString newLog;
+    qint64 newPid = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (const QString &name : QDir(program.logDir()).entryList({QStringLiteral("*.log")}, QDir::Files)) {
+                const auto m = QRegularExpression(QStringLiteral("_pid(\\d+)\\.log$")).match(name);
+                if (m.hasMatch() && m.captured(1).toLongLong() != program.pid()) {
+                    newLog = QDir(program.logDir()).filePath(name);
+                    newPid = m.captured(1).toLongLong();
+                    return true;
+                }
+            }
+            return false;
+        }(),
+        10000);
+    const auto newLogText = [&newLog] {
+        QFile log(newLog);
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(newLogText().contains(QStringLiteral("[Translation] Loaded \":/translations/Vistrelle_de.qm\"")),
+                              qPrintable(newLogText().right(600)), 10000);
+    QTest::qWait(2000);
+    QVERIFY2(alive(newPid), "the restarted program ended");
+    ::kill(pid_t(newPid), SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(newPid), 10000);
+}
+
+QTEST_GUILESS_MAIN(TestPrefsProgram)
+#include "tst_prefs_program_e2e.moc"
