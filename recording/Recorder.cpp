@@ -792,6 +792,10 @@ bool Recorder::launchFirstSegment(int generation)
         }
     }
 
+    // 200 MB, or a quarter of what is free when less than 800 MB are.
+    const QStorageInfo saveDisk(partsFolder);
+    lowSpaceStopBytes = saveDisk.isValid() ? std::min<qint64>(200LL << 20, saveDisk.bytesAvailable() / 4) : 0;
+
     if (!startSegment()) {
         removeEmptyPartsFolder();
         return false;
@@ -1647,6 +1651,8 @@ void Recorder::checkRecordingPolicies()
     s.totalBytes = totalRecordedBytes();
     emit recordingStatsUpdated(estimatedDisplayBytes(s.totalBytes), outputPath);
 
+    if (stopForLowSpace(s))
+        return;
     const RecordingPolicy::Limit stopLimit{autoStopEnabled, autoStopMode, autoStopMinutes, autoStopMegabytes};
     const RecordingPolicy::Limit splitLimit{autoSplitEnabled, autoSplitMode, autoSplitMinutes, autoSplitMegabytes};
     switch (RecordingPolicy::decide(stopLimit, splitLimit, s)) {
@@ -1662,6 +1668,21 @@ void Recorder::checkRecordingPolicies()
     case RecordingPolicy::Action::None:
         break;
     }
+}
+
+bool Recorder::stopForLowSpace(const RecordingPolicy::Snapshot &snapshot)
+{
+    if (lowSpaceStopBytes <= 0 || snapshot.endPending || partsFolder.isEmpty())
+        return false;
+    const QStorageInfo saveDisk(partsFolder);
+    if (!saveDisk.isValid() || saveDisk.bytesAvailable() >= lowSpaceStopBytes)
+        return false;
+    qWarning().noquote() << "[Recorder] stopping: only" << saveDisk.bytesAvailable() << "bytes free on the save disk";
+    emit errorOccurred(tr("保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。")
+                           .arg(std::max<qint64>(1, lowSpaceStopBytes >> 20)));
+    pendingReason = SegmentEndReason::Stop;
+    stopCurrentSegment();
+    return true;
 }
 
 void Recorder::switchSystemAudioDuringRecording(bool on)

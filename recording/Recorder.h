@@ -410,4 +410,9 @@ protected:
     int handoffGeneration = 0;
     bool splitLaunch = false;
     bool finalizeWhenDrained = false;
+
+    // Below this much free space on the save disk a recording stops, so that its last
+    // segment closes whole instead of being cut off by a full disk.
+    qint64 lowSpaceStopBytes = 0;
+    bool stopForLowSpace(const RecordingPolicy::Snapshot &snapshot);
 };

@@ -1451,6 +1451,10 @@ Please visit this link manually:
         <translation>تعذّرت قراءة آخر مقطع مسجَّل فلم يُدمج في التسجيل. تم الاحتفاظ به في:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
         <translation>Das letzte aufgenommene Segment konnte nicht gelesen werden und wurde nicht in die Aufnahme übernommen. Es wurde hier aufbewahrt:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

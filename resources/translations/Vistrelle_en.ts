@@ -1451,6 +1451,10 @@ Move those segments elsewhere or choose another file name, then record again.</t
         <translation>The last recorded segment could not be read and was not joined into the recording. It has been kept at:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
         <translation>No se pudo leer el último segmento grabado y no se ha unido a la grabación. Se ha conservado en:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

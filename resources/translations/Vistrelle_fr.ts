@@ -1451,6 +1451,10 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
         <translation>Le dernier segment enregistré est illisible et n&apos;a pas été intégré à l&apos;enregistrement. Il a été conservé ici :
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

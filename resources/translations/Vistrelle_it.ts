@@ -1451,6 +1451,10 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <translation>Non è stato possibile leggere l&apos;ultimo segmento registrato, che non è stato unito alla registrazione. È stato conservato in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Please visit this link manually:
         <translation>最後の録画セグメントを読み込めなかったため、録画には結合されていません。次の場所に保存されています：
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Please visit this link manually:
         <translation>마지막 녹화 세그먼트를 읽을 수 없어 녹화본에 합치지 않았습니다. 다음 위치에 보관되어 있습니다:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
         <translation>Het laatste opgenomen segment kon niet worden gelezen en is niet in de opname samengevoegd. Het is bewaard in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
         <translation>Não foi possível ler o último segmento gravado e ele não foi incluído na gravação. Ele foi mantido em:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1451,6 +1451,10 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
         <translation>Son kaydedilen bölüm okunamadı ve kayda eklenmedi. Şurada saklandı:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

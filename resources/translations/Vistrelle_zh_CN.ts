@@ -1451,6 +1451,10 @@ Please visit this link manually:
         <translation>最后一个录制分段无法读取，没有合并进录像，已保留在：
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

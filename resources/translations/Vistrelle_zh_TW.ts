@@ -1451,6 +1451,10 @@ Please visit this link manually:
         <translation>最後一個錄製分段無法讀取，沒有合併進錄影，已保留在：
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
