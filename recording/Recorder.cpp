@@ -555,6 +555,9 @@ void Recorder::prepareStart()
 
 void Recorder::start()
 {
+    // A start inside the wait for a window's first frame would run within that wait.
+    if (waitingForWindowFrame)
+        return;
     if (preparing) {
         if (prepareOnly) {
             prepareOnly = false;
@@ -614,6 +617,7 @@ void Recorder::cancelStartPreparation()
 {
     if (!preparing || recordingActive)
         return;
+    endWindowWait();
     preparing = false;
     prepareOnly = false;
     prepared = false;
@@ -1253,6 +1257,7 @@ void Recorder::endAfterFailedLaunch()
 
 void Recorder::stop()
 {
+    endWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
@@ -1280,6 +1285,7 @@ void Recorder::stop()
 
 void Recorder::discard()
 {
+    endWindowWait();
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
@@ -1797,8 +1803,10 @@ bool Recorder::prepareWindowCapture()
             loop.quit();
         });
     waitingForWindowFrame = true;
+    windowWait = &loop;
     timeout.start(4500);
     loop.exec();
+    windowWait = nullptr;
     waitingForWindowFrame = false;
     disconnect(firstFrame);
     disconnect(lost);
@@ -1818,6 +1826,12 @@ bool Recorder::prepareWindowCapture()
     }
     keepRecordingFrameSize();
     return true;
+}
+
+void Recorder::endWindowWait()
+{
+    if (windowWait)
+        windowWait->quit();
 }
 
 void Recorder::connectWindowFrames()
