@@ -744,6 +744,11 @@ bool Recorder::launchFirstSegment(int generation)
         emit errorOccurred(tr("没有找到所选麦克风，请重新选择输入设备。"));
         return false;
     }
+    // ffmpeg's own screen grab, the fallback of our capture, would record XWayland's black root.
+    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isUnavailableSession()) {
+        emit errorOccurred(tr("屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。"));
+        return false;
+    }
     if (!audioOnly && captureBackend == FramesBackend) {
         if (!prepareWindowCapture())
             return false;
@@ -1232,10 +1237,20 @@ void Recorder::resumeNextSegment()
             return;
         }
     }
-    if (startSegment())
+    if (startSegment()) {
         resuming = true;
-    else if (!recordingActive)
+    } else if (!recordingActive) {
         endAfterFailedLaunch(); // the encoder could not be started
+    } else {
+        // The capture could not start (the message is out): the recording stays paused
+        // with nothing left of the segment that did not begin.
+        startWatchdog->stop();
+        awaitingFirstMedia = false;
+        outputMonitor.setAwaitingFirstMedia(false);
+        currentSegmentPath.clear();
+        systemAudioPipePath.clear();
+        cleanupWindowCapture();
+    }
 }
 
 void Recorder::endAfterFailedLaunch()
@@ -1512,12 +1527,21 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
     qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
     const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
+    const QString failed = currentSegmentPath;
     finishSegment(false);
     recordingActive = false;
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
-    emit errorOccurred(tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    if (segmentFiles.isEmpty() && drainingSegments.isEmpty() && QFileInfo(failed).size() <= 0) {
+        // Nothing was recorded: no empty folder stays behind, and no message points to one.
+        QFile::remove(failed);
+        removeEmptyPartsFolder();
+        emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+    } else {
+        emit errorOccurred(
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    }
     emit stopped(QString());
 }
 
@@ -1754,11 +1778,15 @@ bool Recorder::prepareWindowCapture()
     cleanupWindowCapture();
     if (cameraFrameSource) {
         heldFrame = cameraFrameSource();
-        if (heldFrame.isNull()) {
+        // The encoder takes even sides only: an odd column or row is left out, as for windows.
+        const QSize even(heldFrame.width() & ~1, heldFrame.height() & ~1);
+        if (heldFrame.isNull() || even.width() < 2 || even.height() < 2) {
             emit errorOccurred(tr("Camera preview is not ready."));
             return false;
         }
-        pipeFrameSize = heldFrame.size();
+        if (even != heldFrame.size())
+            heldFrame = heldFrame.copy(QRect(QPoint(0, 0), even));
+        pipeFrameSize = even;
         keepRecordingFrameSize();
         return true;
     }

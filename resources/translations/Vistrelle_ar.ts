@@ -1455,6 +1455,16 @@ Please visit this link manually:
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>التقاط الشاشة غير متاح: يتطلب تسجيل الشاشة جلسة X11 ولا يمكن تسجيلها تحت Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1455,6 +1455,16 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Bildschirmaufnahme nicht verfügbar: Die Aufnahme des Bildschirms erfordert eine X11-Sitzung und ist unter Wayland nicht möglich.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Das Aufnahmesegment ist fehlgeschlagen (Exit-Code %1). Es wurde nichts aufgenommen.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

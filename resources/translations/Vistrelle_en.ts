@@ -1455,6 +1455,16 @@ Move those segments elsewhere or choose another file name, then record again.</t
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Screen capture is unavailable: recording the screen needs an X11 session and is not possible under Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>The recording segment failed (exit code %1). Nothing was recorded.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

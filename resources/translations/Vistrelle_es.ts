@@ -1455,6 +1455,16 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La captura de pantalla no está disponible: grabar la pantalla requiere una sesión X11 y no es posible con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1455,6 +1455,16 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La capture d&apos;écran n&apos;est pas disponible : l&apos;enregistrement de l&apos;écran nécessite une session X11 et n&apos;est pas possible sous Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

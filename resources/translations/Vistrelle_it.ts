@@ -1455,6 +1455,16 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La cattura dello schermo non è disponibile: registrare lo schermo richiede una sessione X11 e non è possibile con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

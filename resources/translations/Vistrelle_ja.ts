@@ -1455,6 +1455,16 @@ Please visit this link manually:
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>画面キャプチャを使用できません：画面の録画には X11 セッションが必要で、Wayland では録画できません。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>録画セグメントでエラーが発生しました（終了コード %1）。何も録画されていません。
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

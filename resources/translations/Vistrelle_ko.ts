@@ -1455,6 +1455,16 @@ Please visit this link manually:
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>화면 캡처를 사용할 수 없습니다: 화면 녹화에는 X11 세션이 필요하며 Wayland에서는 화면을 녹화할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>녹화 세그먼트에 오류가 발생했습니다(종료 코드 %1). 아무것도 녹화되지 않았습니다.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

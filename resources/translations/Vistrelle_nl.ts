@@ -1455,6 +1455,16 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Schermopname is niet beschikbaar: het scherm opnemen vereist een X11-sessie en is onder Wayland niet mogelijk.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1455,6 +1455,16 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>A captura de tela não está disponível: gravar a tela exige uma sessão X11 e não é possível no Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

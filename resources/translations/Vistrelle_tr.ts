@@ -1455,6 +1455,16 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Ekran yakalama kullanılamıyor: ekranı kaydetmek bir X11 oturumu gerektirir ve Wayland altında mümkün değildir.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

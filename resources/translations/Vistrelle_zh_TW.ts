@@ -1455,6 +1455,16 @@ Please visit this link manually:
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
         <translation>儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
     </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>螢幕錄製無法使用：螢幕錄製需要 X11 工作階段，在 Wayland 下無法錄製螢幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>錄製分段異常，結束代碼=%1。沒有錄下任何內容。
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
