@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QSignalSpy>
 
 #include "overlays/SetupRecordingToolbar.h"
@@ -156,6 +157,31 @@ private slots:
         QFETCH(QPoint, expected);
         QCOMPARE(SetupRecordingToolbar::placement(area, QSize(1000, 90), QRect(0, 0, 1920, 1080), mode),
                  expected);
+    }
+
+    void toolbarModesAreClamped()
+    {
+        SetupRecordingToolbar toolbar(nullptr);
+        QToolButton *modeItem = nullptr;
+        QToolButton *webcam = nullptr;
+        for (QToolButton *item : toolbar.findChildren<QToolButton *>()) {
+            if (item->property("title") == QStringLiteral("Full Screen"))
+                modeItem = item;
+            if (item->property("title") == QStringLiteral("Webcam"))
+                webcam = item;
+        }
+        QVERIFY(modeItem && webcam);
+        toolbar.setMode(7, QStringLiteral("cam"));
+        QCOMPARE(toolbar.mode(), 5);
+        QCOMPARE(modeItem->text(), QStringLiteral("Webcam\ncam"));
+        QVERIFY(!webcam->isHidden());
+        toolbar.setMode(4, QStringLiteral("mic"));
+        QVERIFY(webcam->isHidden());
+        toolbar.setMode(-1, QStringLiteral("Display 2"));
+        QCOMPARE(toolbar.mode(), 0);
+        QCOMPARE(modeItem->text(), QStringLiteral("Full Screen\nDisplay 2"));
+        QVERIFY(!webcam->isHidden());
+        QCOMPARE(modeItem->property("title").toString(), QStringLiteral("Full Screen"));
     }
 
     void pickerGrid_data()
