@@ -88,6 +88,18 @@ class TestRecorderFinalisation : public QObject
         return found;
     }
 
+    // The top left quarter of the screen, which two cores encode in real time, split into
+    // segments of `megabytes`.
+    void splitQuarterScreen(Recorder &recorder, int kbps, int megabytes)
+    {
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setCaptureRect(QRect(0, 0, 960, 540));
+        recorder.setEffectsTargetRect(QRect(0, 0, 960, 540));
+        recorder.setVideoBitrate(kbps);
+        recorder.setAutoSplit(true, 1, 10, megabytes);
+    }
+
     static bool waitStarted(road::Spies &spies)
     {
         return QTest::qWaitFor([&] { return !spies.started.isEmpty() || !spies.errors.isEmpty(); }, 20000)
@@ -155,13 +167,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&clock));
 
         Recorder recorder;
-        recorder.setMouseEffectsEnabled(false);
-        recorder.excludedWindowId = m_toolbar->winId();
-        // A quarter of the screen, which two cores encode in real time.
-        recorder.setCaptureRect(QRect(0, 0, 960, 540));
-        recorder.setEffectsTargetRect(QRect(0, 0, 960, 540));
-        recorder.setVideoBitrate(800);
-        recorder.setAutoSplit(true, 1, 10, 1); // a new segment at every megabyte, about every 10 s
+        splitQuarterScreen(recorder, 800, 1); // a new segment at every megabyte, about every 10 s
         road::Spies spies(&recorder);
         QSignalSpy messages(&recorder, &Recorder::finalizingMessageChanged);
         SegmentWatch watch;
@@ -329,12 +335,7 @@ private slots:
 
         const QString output = QDir(disk).filePath("full.mp4");
         Recorder recorder;
-        recorder.setMouseEffectsEnabled(false);
-        recorder.excludedWindowId = m_toolbar->winId();
-        recorder.setCaptureRect(QRect(0, 0, 960, 540));
-        recorder.setEffectsTargetRect(QRect(0, 0, 960, 540));
-        recorder.setVideoBitrate(12000);
-        recorder.setAutoSplit(true, 1, 10, 8);
+        splitQuarterScreen(recorder, 12000, 8);
         recorder.setOutputPath(output);
         road::Spies spies(&recorder);
         recorder.start();
