@@ -1,6 +1,7 @@
 #include "recording/MediaProbe.h"
 
-#include <QCoreApplication>
+#include "recording/ToolLookup.h"
+
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -102,10 +103,7 @@ QString MediaInfo::signature() const
 
 QString MediaProbe::ffprobeExecutable()
 {
-    const QString local = QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe");
-    if (QFileInfo::exists(local))
-        return local;
-    return QStringLiteral("ffprobe");
+    return ToolLookup::ffprobe();
 }
 
 bool MediaProbe::isUsableSegment(const QString &path, int timeoutMs, const QString &ffprobe)

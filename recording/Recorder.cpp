@@ -5,11 +5,13 @@
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
+#include "recording/AudioDeviceChoice.h"
 #include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
+#include "recording/ToolLookup.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -298,8 +300,7 @@ void Recorder::setAutoStop(bool enabled, int mode, int minutes, int megabytes)
 
 QString Recorder::ffmpegExecutable()
 {
-    const QString bundled = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
-    return QFileInfo(bundled).isFile() ? bundled : QStringLiteral("ffmpeg");
+    return ToolLookup::ffmpeg();
 }
 
 QString Recorder::partsFolderFor(const QString &outputPath)
@@ -444,6 +445,8 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     EncoderCommandLine::Inputs in;
     in.audioOnly = audioOnly;
     in.micEnabled = micEnabled;
+    if (micEnabled)
+        in.micSource = AudioDeviceChoice::microphoneSource(micAudioDevice.isEmpty() ? audioDevice : micAudioDevice);
     in.captureBackend = captureBackend;
     in.desktopOutputIndex = desktopOutputIndex;
     in.fps = fps;
@@ -891,6 +894,7 @@ bool Recorder::startSegment()
     downgradePending = false;
     startTimedOut = false;
     awaitingFirstMedia = true;
+    segmentHasMicrophone = micEnabled;
 
     if (selectedEncoder.isEmpty())
         selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
@@ -912,11 +916,15 @@ bool Recorder::startSegment()
         if (systemAudioCapture && systemAudioEnabled) {
             const QString next = QDir(partsFolder).filePath(
                 QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+            // Without pictures to keep in step, the sound goes to the next encoder at once,
+            // sample for sample; the encoder before ends at the end of its pipe.
             QString error;
-            if (!systemAudioCapture->prepareNextPipe(next, &error)) {
+            if (!systemAudioCapture->prepareNextPipe(next, !audioOnly, &error)) {
                 emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
                 return false;
             }
+            if (audioOnly)
+                systemAudioCapture->switchToNextPipe();
             systemAudioPipePath = next;
             handoffSharesSystemAudio = true;
         } else {
@@ -935,6 +943,7 @@ bool Recorder::startSegment()
         systemAudioPipePath = QDir(partsFolder).filePath(
             QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
         systemAudioCapture = new MacSystemAudioCapture;
+        systemAudioCapture->setSourceName(AudioDeviceChoice::speakerMonitor(systemAudioDevice));
         QString error;
         if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
             delete systemAudioCapture;
