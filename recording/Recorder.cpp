@@ -894,6 +894,7 @@ bool Recorder::startSegment()
     downgradePending = false;
     startTimedOut = false;
     awaitingFirstMedia = true;
+    encoderReading = false;
     segmentHasMicrophone = micEnabled;
 
     if (selectedEncoder.isEmpty())
@@ -1966,6 +1967,8 @@ void Recorder::writeWindowFrame(const QImage& frame)
         return;
     }
     // Until the next segment of a split takes over, the segment before gets the frames.
+    if (handoff && encoderReading && framePipe->isDrained())
+        completeSplit();
     DrainingSegment *previous = handoff && !handoff->isFinishing() ? handoff : nullptr;
     if (!previous && !framePipe->isOpen())
         return;
@@ -2003,8 +2006,11 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty())
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
-    // The next segment of a split has opened its inputs and reads them from now on.
-    if (handoff && encoderOutput.contains(QLatin1String("Stream mapping:")))
+    // The next segment of a split has opened its inputs and reads them from now on. An
+    // encoder of our frames takes over once it has read the frame it was primed with.
+    if (!encoderReading && chunk.contains(QLatin1String("Stream mapping:")))
+        encoderReading = true;
+    if (handoff && encoderReading && !isPipedVideo())
         completeSplit();
     for (int seconds : result.ticks)
         emit recordTick(seconds);

@@ -413,6 +413,8 @@ protected:
     bool handoffSharesSystemAudio = false;
     int handoffGeneration = 0;
     bool splitLaunch = false;
+    // The running segment's encoder has opened its inputs and reads them.
+    bool encoderReading = false;
     // Whether the running segment records the microphone.
     bool segmentHasMicrophone = false;
     bool finalizeWhenDrained = false;
