@@ -1,6 +1,7 @@
 #include "recording/MediaProbe.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -97,12 +98,15 @@ QString MediaInfo::signature() const
     return parts.join(QLatin1Char('|'));
 }
 
+QString resolveToolPath(const QString &name)
+{
+    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return QFileInfo(local).isFile() ? local : name;
+}
+
 QString MediaProbe::ffprobeExecutable()
 {
-    const QString local = QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe");
-    if (QFileInfo::exists(local))
-        return local;
-    return QStringLiteral("ffprobe");
+    return resolveToolPath(QStringLiteral("ffprobe"));
 }
 
 bool MediaProbe::isUsableSegment(const QString &path, int timeoutMs, const QString &ffprobe)

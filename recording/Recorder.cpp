@@ -292,8 +292,7 @@ void Recorder::setAutoStop(bool enabled, int mode, int minutes, int megabytes)
 
 QString Recorder::ffmpegExecutable()
 {
-    const QString bundled = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
-    return QFileInfo(bundled).isFile() ? bundled : QStringLiteral("ffmpeg");
+    return resolveToolPath(QStringLiteral("ffmpeg"));
 }
 
 QString Recorder::partsFolderFor(const QString &outputPath)
