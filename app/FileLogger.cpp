@@ -19,16 +19,18 @@
 
 namespace {
 
+// The file and its mutex live until the process is gone: threads and static destructors
+// may still log while the process exits, after ordinary statics have been destroyed.
 QFile &logFile()
 {
-    static QFile file;
-    return file;
+    static QFile *const file = new QFile;
+    return *file;
 }
 
 QMutex &writeMutex()
 {
-    static QMutex mutex;
-    return mutex;
+    static QMutex *const mutex = new QMutex;
+    return *mutex;
 }
 
 // Written once by initialize() before the handler is installed, read-only afterwards.

@@ -257,6 +257,19 @@ bool GlobalHotkey::nativeEventFilter(const QByteArray &eventType, void *message,
 
     // Key press and release events share one layout.
     auto *key = reinterpret_cast<xcb_key_press_event_t *>(event);
+    if (type == XCB_KEY_RELEASE) {
+        // A release ends the hold wherever it went: while one of our own windows (a
+        // menu the action opened) grabs the keyboard it is reported to that window,
+        // not to the root, and the next press must fire again. (No other client can
+        // take the keyboard while the key is down: the passive grab holds it for us.)
+        for (Registration &registration : m_registered) {
+            if (registration.keycode == key->detail) {
+                registration.held = false;
+                registration.releaseTime = key->time;
+            }
+        }
+        return false;
+    }
     if (key->event != m_root)
         return false;
 
@@ -264,11 +277,6 @@ bool GlobalHotkey::nativeEventFilter(const QByteArray &eventType, void *message,
         Registration &registration = it.value();
         if (registration.keycode != key->detail)
             continue;
-        if (type == XCB_KEY_RELEASE) {
-            registration.held = false;
-            registration.releaseTime = key->time;
-            continue;
-        }
         if ((key->state & kHotkeyModifiers) != registration.modifiers)
             continue;
         // A held key repeats: either as further presses, or (without detectable

@@ -243,13 +243,22 @@ void LinkManager::precheckAndOpen(const QString &primary, const QString &fallbac
     timer->start(kLinkCheckTimeoutMs);
 }
 
-void LinkManager::setLanguage(const QString &code)
+bool LinkManager::setLanguage(const QString &code)
 {
-    if (!m_supportedLanguages.contains(code) || code == m_currentLanguage)
-        return;
-    m_currentLanguage = code;
+    if (!m_supportedLanguages.contains(code))
+        return false;
+    if (code == m_currentLanguage)
+        return true;
     QSettings settings;
     settings.setValue(QStringLiteral("ui/language"), code);
     settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        // The next start would come back in the old language: do not announce this one.
+        qWarning() << "[LinkManager] Could not store the interface language" << code
+                   << "in" << settings.fileName();
+        return false;
+    }
+    m_currentLanguage = code;
     emit languageChanged(code);
+    return true;
 }

@@ -45,7 +45,9 @@ public:
                               const QString &fallbackCategory, const QString &fallbackKey,
                               QWidget *parent = nullptr);
 
-    void setLanguage(const QString &code);
+    // Stores ui/language and makes `code` the current language. False, with nothing
+    // changed, for an unsupported code or when the settings store cannot be written.
+    bool setLanguage(const QString &code);
 
     // How long the existence check of a localised page may take before the page is
     // opened anyway.

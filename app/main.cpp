@@ -1,10 +1,19 @@
 #include "app/FileLogger.h"
 #include "app/LinkManager.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstanceLock.h"
+#include "app/TerminationSignals.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QSettings>
+#include <QStyleFactory>
+#include <QSystemTrayIcon>
+#include <QTimer>
 #include <QTranslator>
 
 // Qt reads the layout direction of the interface from this entry of the installed
@@ -12,15 +21,55 @@
 static const char *const kLayoutDirectionEntry =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+namespace {
+
+// Fusion without the focus frame on buttons.
+class ButtonFocuslessStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == QStyle::PE_FrameFocusRect && qobject_cast<const QAbstractButton *>(widget))
+            return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
+    // Every quit is explicit; a parentless dialog closed while the main window is
+    // hidden must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstanceLock lock;
+    QString lockError;
+    const SingleInstanceLock::Result lockResult = lock.acquire(100, &lockError);
+    if (lockResult == SingleInstanceLock::Result::AlreadyRunning) {
+        QMessageBox box(QMessageBox::Warning, QObject::tr("Vistrelle is already running"),
+                        QObject::tr("Another Vistrelle process is running. Finish its recording and quit it before "
+                                    "opening Vistrelle again."),
+                        QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+    SingleInstanceLock::setCurrent(&lock);
+
+    QApplication::setStyle(new ButtonFocuslessStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QApplication::setApplicationVersion(QStringLiteral("7.0"));
     QApplication::setOrganizationName(QStringLiteral("Vistrelle"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.ico")));
 
     FileLogger::initialize();
+    if (lockResult == SingleInstanceLock::Result::Unavailable)
+        qWarning().noquote() << "[Startup] Running without the single-instance lock:" << lockError;
 
     QTranslator translator;
     const QString translationPath = QStringLiteral(":/translations/Vistrelle_%1.qm")
@@ -39,9 +88,22 @@ int main(int argc, char *argv[])
         styleSheet.close();
     }
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vistrelle"));
-    window.resize(960, 640);
+    MainWindow window;
+    TerminationSignals signalWatch;
+    QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,
+                     [&window](int) { window.requestOrderlyQuit(); });
     window.show();
-    return app.exec();
+    if (QSettings().value(QStringLiteral("general/startMinimized"), false).toBool()) {
+        // Hidden to the tray; without a tray host there is no icon to bring it back, so
+        // it starts minimised instead.
+        QTimer::singleShot(0, &window, [&window] {
+            if (window.trayIcon() && QSystemTrayIcon::isSystemTrayAvailable())
+                window.hide();
+            else
+                window.showMinimized();
+        });
+    }
+    const int result = app.exec();
+    SingleInstanceLock::setCurrent(nullptr);
+    return result;
 }

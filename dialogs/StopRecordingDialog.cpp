@@ -22,7 +22,7 @@ const char *const kSurfaceStyle = R"(
 #StopContent, #StopStatus { background: transparent; border: none; }
 #StopFooter { background: transparent; border: none; border-top: 1px solid #465673; }
 QLabel { background: transparent; border: none; font-family: 'Segoe UI', 'Microsoft YaHei UI'; }
-QPushButton { outline: none; font-family: 'Segoe UI', 'Microsoft YaHei UI'; }
+QPushButton { outline: none; padding: 0px; font-family: 'Segoe UI', 'Microsoft YaHei UI'; }
 #StopTitle { color: #f5f7fb; font-size: 18px; font-weight: 400; }
 #StopQuestion { color: #f7f8fc; font-size: 19px; font-weight: 400; }
 #StopRecordedLabel { color: #c2c9d6; font-size: 17px; font-weight: 400; }

@@ -142,7 +142,8 @@ void AnnotationToolbar::pickColor()
 void AnnotationToolbar::styleSwatch()
 {
     m_swatch->setStyleSheet(QStringLiteral("QPushButton{background:%1;border:2px solid rgba(255,255,255,0.4);"
-                                           "border-radius:14px;}QPushButton:hover{border-color:white;}")
+                                           "border-radius:14px;padding:0px;}"
+                                           "QPushButton:hover{border-color:white;}")
                                 .arg(m_color.name()));
 }
 

@@ -176,9 +176,10 @@ void CameraOverlay::paintEvent(QPaintEvent *)
     painter.setClipPath(path);
     painter.fillPath(path, QColor(QStringLiteral("#080d15")));
     if (!m_lastFrame.isNull()) {
-        const QImage source = m_mirrored ? m_lastFrame.mirrored(true, false) : m_lastFrame;
-        const QImage scaled =
-            source.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        // Mirroring the scaled picture costs less than mirroring the camera's.
+        QImage scaled = m_lastFrame.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        if (m_mirrored)
+            scaled = std::move(scaled).mirrored(true, false);
         const QRect sourceRect((scaled.width() - width()) / 2, (scaled.height() - height()) / 2, width(), height());
         painter.drawImage(QRect(0, 0, width(), height()), scaled, sourceRect);
     }

@@ -1,7 +1,7 @@
 #include "overlays/CountdownOverlay.h"
 
+#include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
-#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -186,7 +186,7 @@ void CountdownOverlay::paintEvent(QPaintEvent *)
 
 void CountdownOverlay::applyCompositorRules()
 {
-    if (hasCompositingManager()) {
+    if (overlaysCanBeTranslucent()) {
         clearMask();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
+#include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -50,7 +51,7 @@ const char *const kContainerStyle = R"(
   letter-spacing: 1px; background: transparent; }
 #StorageSummary { color: #dce5f3; font-size: 10px; background: transparent; }
 #ToolbarSeparator { background: #2b3a51; border: none; }
-QPushButton { outline: none; }
+QPushButton { outline: none; padding: 0px; }
 #CollapseButton { background: #111e31; border: 1px solid #2a3a52; border-radius: 17px; }
 #CollapseButton:hover { background: #182841; border-color: #425a7b; }
 #ToolIcon { background: #111e31; border: 1px solid #293951; border-radius: 7px; }
@@ -148,7 +149,9 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     full->setSpacing(0);
     auto *status = new QFrame(m_fullView);
     status->setObjectName(QStringLiteral("RecStatus"));
-    status->setFixedSize(90, 34);
+    // At least 90 wide: longer translations and fallback fonts keep their whole text.
+    status->setMinimumWidth(90);
+    status->setFixedHeight(34);
     auto *statusLayout = new QHBoxLayout(status);
     statusLayout->setContentsMargins(9, 0, 8, 0);
     statusLayout->setSpacing(6);
@@ -204,7 +207,9 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     compact->setContentsMargins(0, 0, 0, 0);
     auto *compactStatus = new QFrame(m_compactView);
     compactStatus->setObjectName(QStringLiteral("CompactStatus"));
-    compactStatus->setFixedSize(116, 34);
+    // At least 116 wide, for the same reason.
+    compactStatus->setMinimumWidth(116);
+    compactStatus->setFixedHeight(34);
     auto *compactStatusLayout = new QHBoxLayout(compactStatus);
     compactStatusLayout->setContentsMargins(12, 0, 12, 0);
     compactStatusLayout->setSpacing(8);
@@ -525,7 +530,7 @@ void FloatingToolbar::showEvent(QShowEvent *event)
 
 void FloatingToolbar::applyCompositorRules()
 {
-    if (hasCompositingManager()) {
+    if (overlaysCanBeTranslucent()) {
         clearMask();
         m_annotationButton->setEnabled(true);
         return;

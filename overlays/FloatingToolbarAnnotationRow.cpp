@@ -3,6 +3,7 @@
 // annotation layer.
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/FloatingToolbar.h"
+#include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
 
 #include <QButtonGroup>
@@ -122,6 +123,13 @@ void FloatingToolbar::buildAnnotationRow(QVBoxLayout *containerLayout)
 
 void FloatingToolbar::toggleAnnoRow(bool on)
 {
+    if (on && !overlaysCanBeTranslucent()) {
+        // The layer would turn the recorded area black (see applyCompositorRules).
+        const QSignalBlocker blocker(m_annotationButton);
+        m_annotationButton->setChecked(false);
+        m_annotationButton->setEnabled(false);
+        return;
+    }
     m_annoRow->setVisible(on);
     m_layer->setAnnotationEnabled(on);
     if (on) {

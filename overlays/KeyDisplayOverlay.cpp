@@ -1,6 +1,6 @@
 #include "overlays/KeyDisplayOverlay.h"
 
-#include "platform/mac/OverlayWindowSupport.h"
+#include "overlays/Translucency.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -57,7 +57,7 @@ void KeyDisplayOverlay::setEnabled(bool on)
     m_enabled = on;
     if (on) {
         updateVirtualGeometry();
-        if (hasCompositingManager())
+        if (overlaysCanBeTranslucent())
             show();
         else
             updateShape();
@@ -133,7 +133,7 @@ QList<QRect> KeyDisplayOverlay::capRects(QList<int> *advancesOut) const
 
 void KeyDisplayOverlay::updateShape()
 {
-    if (hasCompositingManager() || !m_enabled)
+    if (overlaysCanBeTranslucent() || !m_enabled)
         return;
     // Without a compositor the transparent strip would show black: only the caps stay,
     // and the window goes away while there are none.

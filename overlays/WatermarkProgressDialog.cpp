@@ -54,7 +54,7 @@ const char *const kSurfaceStyle = R"(
       stop:0 #12243c, stop:0.63 #0d1d31, stop:1 #091728);
   border: 1px solid #3b5778; border-radius: 15px; }
 #WatermarkProgressSurface QLabel { background: transparent; font-family: 'Microsoft YaHei UI'; }
-#WatermarkProgressSurface QPushButton { outline: none; font-family: 'Microsoft YaHei UI'; }
+#WatermarkProgressSurface QPushButton { outline: none; padding: 0px; font-family: 'Microsoft YaHei UI'; }
 )";
 
 } // namespace

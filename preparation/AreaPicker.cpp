@@ -1,6 +1,7 @@
 #include "preparation/AreaPicker.h"
 
 #include "platform/mac/OverlayWindowSupport.h"
+#include "preparation/OverlayPaint.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -8,22 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-
-namespace {
-
-QPen solidPen(const QColor &color, qreal width)
-{
-    return QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-}
-
-QFont segoe(int points)
-{
-    QFont font(QStringLiteral("Segoe UI"));
-    font.setPointSize(points);
-    return font;
-}
-
-} // namespace
 
 AreaPicker::AreaPicker(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -168,8 +153,8 @@ void AreaPicker::paintInfoBox(QPainter &painter)
         const QPoint global = origin + m_currentPoint;
         line2 = tr("X:%1  Y:%2").arg(global.x()).arg(global.y());
     }
-    const QFont big = segoe(11);
-    const QFont small = segoe(9);
+    const QFont big = overlayFont(11);
+    const QFont small = overlayFont(9);
     const QFontMetrics m11(big);
     const QFontMetrics m9(small);
     const QSize box(qMax(m11.horizontalAdvance(line1), m11.horizontalAdvance(line2)) + 20,
@@ -206,7 +191,7 @@ void AreaPicker::paintEvent(QPaintEvent *)
 
     const int cx = m_currentPoint.x();
     const int cy = m_currentPoint.y();
-    for (const QPen &pen : {solidPen(QColor(0, 0, 0, 105), 3), solidPen(QColor(255, 100, 20, 220), 1)}) {
+    for (const QPen &pen : {overlayPen(QColor(0, 0, 0, 105), 3), overlayPen(QColor(255, 100, 20, 220), 1)}) {
         painter.setPen(pen);
         painter.drawLine(0, cy, width(), cy);
         painter.drawLine(cx, 0, cx, height());
@@ -218,9 +203,9 @@ void AreaPicker::paintEvent(QPaintEvent *)
         const int r = m_selection.right();
         const int b = m_selection.bottom();
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(solidPen(QColor(255, 80, 20), 2));
+        painter.setPen(overlayPen(QColor(255, 80, 20), 2));
         painter.drawRect(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
-        painter.setPen(solidPen(QColor(255, 80, 20), 3));
+        painter.setPen(overlayPen(QColor(255, 80, 20), 3));
         const int n = 12;
         painter.drawLine(l, t, l + n, t);
         painter.drawLine(l, t, l, t + n);

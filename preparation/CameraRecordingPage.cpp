@@ -66,6 +66,10 @@ qint64 monotonicMs()
     return clock.elapsed();
 }
 
+// The last rows pin the fixed sizes in the style sheet's own terms (content size
+// inside padding and border): a minimum height from the application's style sheet
+// would otherwise replace them, and the round REC button and the pill of framing
+// switches would lose their shape.
 const char *const PageStyle = R"(
 QWidget#CameraRecordingPage { background:#08192b; }
 QLabel { color:#eaf2ff; background:transparent; }
@@ -99,6 +103,9 @@ QLabel#CameraTimer { font-size:16px; font-weight:600; min-width:52px; }
 QToolButton#CameraActionButton { color:#eaf2ff; background:transparent; border:0; border-radius:8px; padding:4px; }
 QToolButton#CameraActionButton:hover { background:#173b5e; color:#ffffff; }
 QToolButton#CameraActionButton:disabled { color:#657a91; }
+QPushButton#CameraRecordButton { padding:0px; min-width:62px; max-width:62px; min-height:62px; max-height:62px; }
+QPushButton#CameraFloatingButton { min-height:28px; max-height:28px; }
+QPushButton#CameraDeviceIconToggle { min-width:44px; max-width:44px; min-height:44px; max-height:44px; }
 )";
 
 } // namespace
@@ -605,11 +612,18 @@ void CameraRecordingPage::updatePreview()
     const QSize label = m_preview->size();
     if (label.width() >= 1 && label.height() >= 1) {
         if (m_fitButton->isChecked()) {
-            const QImage scaled = frame.scaled(label, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-            const int left = std::max(0, (scaled.width() - label.width()) / 2);
-            const int top = std::max(0, (scaled.height() - label.height()) / 2);
-            m_preview->setPixmap(QPixmap::fromImage(scaled.copy(left, top, std::min(label.width(), scaled.width()),
-                                                                std::min(label.height(), scaled.height()))));
+            // Fill the preview: only the part that stays visible is scaled.
+            const QSize scaledSize = frame.size().scaled(label, Qt::KeepAspectRatioByExpanding);
+            const int left = std::max(0, (scaledSize.width() - label.width()) / 2);
+            const int top = std::max(0, (scaledSize.height() - label.height()) / 2);
+            const int width = std::min(label.width(), scaledSize.width());
+            const int height = std::min(label.height(), scaledSize.height());
+            const double fx = double(frame.width()) / scaledSize.width();
+            const double fy = double(frame.height()) / scaledSize.height();
+            const QRect visible = QRect(qRound(left * fx), qRound(top * fy), qRound(width * fx), qRound(height * fy))
+                                      .intersected(frame.rect());
+            m_preview->setPixmap(QPixmap::fromImage(
+                frame.copy(visible).scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         } else {
             m_preview->setPixmap(QPixmap::fromImage(frame.scaled(label, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }

@@ -325,6 +325,11 @@ void CaptureTargetDialog::refreshTargets()
     else
         m_status->setText(m_gameMode ? tr("选择要录制的游戏或应用窗口。录制时不要最小化窗口。")
                                      : tr("录制时不要最小化窗口。"));
+    // Wrap only what does not fit on one line beside the refresh button.
+    QFont statusFont = m_status->font();
+    statusFont.setPixelSize(14); // as its style sheet sets it
+    m_status->setMinimumWidth(
+        qMin(QFontMetrics(statusFont).horizontalAdvance(m_status->text()) + 8, 900));
     m_toolbar->setRecordEnabled(m_grid->currentRow() >= 0);
     updateGridMetrics();
     QTimer::singleShot(0, this, &CaptureTargetDialog::startNextPreview);

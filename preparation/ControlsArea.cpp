@@ -2,11 +2,17 @@
 
 #include "app/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
+#include "dialogs/SettingsDialog.h"
 #include "overlays/AudioLevelWidget.h"
+#include "preparation/AreaDropdown.h"
+#include "preparation/AreaPicker.h"
 #include "preparation/AudioDeviceWatcher.h"
 #include "preparation/AudioLevelReader.h"
 #include "preparation/AudioOutputMonitor.h"
+#include "preparation/CaptureTargetDialog.h"
 #include "preparation/ControlsAreaGeometry.h"
+#include "preparation/RecButtons.h"
+#include "preparation/RegionOverlay.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -30,6 +36,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 #include <algorithm>
 #include <cmath>
@@ -87,9 +94,9 @@ const char *const PopupStyle =
 
 const float SignalThreshold = 0.006f;
 const int SilenceHintDelayMs = 3000;
-// A click on a test button this soon after its popup was closed by a press on that
-// button is the same click: it already stopped the test.
-const int PopupClosingClickMs = 1000;
+// A press on a test button this soon after its popup was hidden is the press that
+// closed the popup, handed on to the button.
+const int ReplayedPressMs = 100;
 
 int videoBitrateForQuality(int quality)
 {
@@ -188,27 +195,27 @@ QPixmap deviceIconPixmap(const QString &iconPath, bool on, bool struck, const QS
     return pixmap;
 }
 
+// Selects the device item whose id is the stored one (exact), else the default item
+// in front; a stored id that is no longer offered is cleared.
+void selectStoredDevice(QComboBox *box, QSettings &settings, const QString &key, const QVariant &stored,
+                        const QVariant &empty)
+{
+    int index = 0;
+    const bool chosen = !stored.toByteArray().isEmpty();
+    for (int i = 1; chosen && i < box->count(); ++i) {
+        if (box->itemData(i) == stored) {
+            index = i;
+            break;
+        }
+    }
+    box->setCurrentIndex(index);
+    if (chosen && index == 0)
+        settings.setValue(key, empty);
+}
+
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
-}
-
-// Whether this click is the one that just closed the test's popup (see eventFilter);
-// the mark is used once.
-bool consumePopupClosingClick(QPushButton *button)
-{
-    const QVariant closedAt = button->property("closedPopupAt");
-    button->setProperty("closedPopupAt", QVariant());
-    return closedAt.isValid()
-        && QDateTime::currentMSecsSinceEpoch() - closedAt.toLongLong() < PopupClosingClickMs;
-}
-
-bool pressedOn(const QWidget *button)
-{
-    if (!button || QGuiApplication::mouseButtons() == Qt::NoButton)
-        return false;
-    const QWidget *under = QApplication::widgetAt(QCursor::pos());
-    return under && (under == button || button->isAncestorOf(under));
 }
 
 } // namespace
@@ -290,6 +297,9 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     m_sizeLabel->setStyleSheet(QStringLiteral("font-size:13px;color:#7b8ba7;background:transparent;"));
     screenLayout->addWidget(m_sizeLabel);
     m_region = primaryScreenGeometry();
+    m_areaPresets = new AreaDropdown(this);
+    m_areaPresets->hide();
+    connect(m_areaPresets, &AreaDropdown::areaSelected, this, &ControlsArea::onAreaSelected);
     connect(m_areaTile, &QPushButton::clicked, this, &ControlsArea::toggleAreaPresets);
     connect(m_fullScreenTile, &QPushButton::clicked, this, &ControlsArea::selectFullScreen);
 
@@ -398,16 +408,26 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     m_microphoneTestButton->setObjectName(QString::fromLatin1(MicrophoneTestName));
     m_speakerMenuButton->setObjectName(QString::fromLatin1(SpeakerMenuName));
     m_microphoneMenuButton->setObjectName(QString::fromLatin1(MicrophoneMenuName));
-    connect(m_speakerTestButton, &QPushButton::clicked, this, [this] {
-        if (consumePopupClosingClick(m_speakerTestButton) && !isSpeakerTestRunning())
-            return;
-        toggleSpeakerTest();
-    });
-    connect(m_microphoneTestButton, &QPushButton::clicked, this, [this] {
-        if (consumePopupClosingClick(m_microphoneTestButton) && !m_microphoneSource)
-            return;
-        toggleMicrophoneTest();
-    });
+    for (const bool system : {true, false}) {
+        QPushButton *button = system ? m_speakerTestButton : m_microphoneTestButton;
+        // Where the press that closes a popup is handed on to the widget under the
+        // pointer, a click on the test button while its popup is open would stop the
+        // test (the popup's end) and start it again (the click): that click is left out.
+        connect(button, &QPushButton::pressed, this, [button] {
+            const QVariant hiddenAt = button->property("popupHiddenAt");
+            button->setProperty("popupHiddenAt", QVariant());
+            button->setProperty("replayedPress", hiddenAt.isValid()
+                                                     && QDateTime::currentMSecsSinceEpoch() - hiddenAt.toLongLong()
+                                                            < ReplayedPressMs);
+        });
+        connect(button, &QPushButton::clicked, this, [this, button, system] {
+            if (button->property("replayedPress").toBool()) {
+                button->setProperty("replayedPress", false);
+                return;
+            }
+            toggleTest(system);
+        });
+    }
     connect(m_speakerMenuButton, &QPushButton::clicked, this,
             [this] { showSystemDeviceMenu(m_speakerMenuButton); });
     connect(m_microphoneMenuButton, &QPushButton::clicked, this,
@@ -435,7 +455,7 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     row->addWidget(microphoneCard, 1);
 
     // REC button.
-    m_recButton = new QPushButton(this);
+    m_recButton = new AnimatedRecButton(this);
     m_recButton->setObjectName(QString::fromLatin1(RecButtonName));
     m_recButton->setCursor(Qt::PointingHandCursor);
     m_recButton->setFixedSize(132, 132);
@@ -464,8 +484,12 @@ ControlsArea::~ControlsArea()
         m_microphoneSource->stop();
     delete m_microphoneReader;
     // The popups are top-level windows without a parent.
-    delete m_speakerPopup;
-    delete m_microphonePopup;
+    for (QFrame *popup : {m_speakerPopup, m_microphonePopup}) {
+        if (popup) {
+            popup->removeEventFilter(this);
+            delete popup;
+        }
+    }
 }
 
 // ---- Settings ------------------------------------------------------------------------------
@@ -492,7 +516,11 @@ void ControlsArea::applyAutomaticRecordingFps(int fps)
 
 void ControlsArea::showRecordingSettings()
 {
-    // The preferences dialog comes with the settings part of the program.
+    auto *dialog = new SettingsDialog(window());
+    dialog->setCurrentPage(4);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SettingsDialog::settingsApplied, this, &ControlsArea::reloadRecordingSettings);
+    dialog->open();
 }
 
 void ControlsArea::updateAudioFormatButtons()
@@ -531,10 +559,36 @@ void ControlsArea::setCaptureMode(CaptureMode mode)
     }
     m_captureMode = mode;
     m_overlaySuspended = false;
-    hidePreparationOverlay();
+    if (m_regionOverlay)
+        m_regionOverlay->hideOverlay();
+    if (m_areaPresets)
+        m_areaPresets->hide();
     m_modeStack->setCurrentIndex(mode == CaptureModeScreen ? 0 : mode == CaptureModeAudioOnly ? 2 : 1);
     tipWebcamCard();
     updateCaptureTargetPanel();
+}
+
+bool ControlsArea::isTargetUsable(const CapturableWindow &target)
+{
+    return target.window.isValid() || target.frame.isValid();
+}
+
+RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
+{
+    if (m_regionOverlay)
+        return m_regionOverlay;
+    m_regionOverlay = new RegionOverlay(nullptr);
+    // The first user decides what the overlay's changes do for its whole life: when it
+    // is a preparation, they are announced to the main window.
+    connect(m_regionOverlay, &RegionOverlay::regionChanged, this, [this, announceChanges](QRect region) {
+        m_region = region;
+        m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(region.width()).arg(region.height()));
+        if (announceChanges)
+            emit preparationRegionChanged(region);
+    });
+    if (announceChanges)
+        connect(m_regionOverlay, &RegionOverlay::selectionCanceled, this, &ControlsArea::preparationSelectionCanceled);
+    return m_regionOverlay;
 }
 
 bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
@@ -547,7 +601,10 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
     if (homeMode == 2 || homeMode == 3) {
         setCaptureMode(homeMode == 2 ? CaptureModeWindow : CaptureModeGame);
         chooseCaptureTarget();
-        return false;
+        if (!isTargetUsable(m_captureTarget))
+            return false;
+        hidePreparationOverlay();
+        return true;
     }
     setCaptureMode(CaptureModeScreen);
     if (homeMode == 5 && !m_webcamOn && m_webcamToggle)
@@ -567,18 +624,31 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
     if (!screen)
         return false;
 
+    RegionOverlay *overlay = regionOverlay(true);
     if (homeMode == 1) {
         m_region = QRect();
         m_fullScreenTile->setChecked(false);
         m_areaTile->setChecked(true);
         updateModeStyle();
-        hidePreparationOverlay();
+        overlay->hideOverlay();
+        auto *picker = new AreaPicker(nullptr);
+        connect(picker, &AreaPicker::regionSelected, this, &ControlsArea::onRegionPicked);
+        connect(picker, &AreaPicker::canceled, this, &ControlsArea::preparationSelectionCanceled);
+        picker->show();
         return true;
     }
     m_region = screen->geometry();
     m_fullScreenTile->setChecked(true);
     m_areaTile->setChecked(false);
     updateModeStyle();
+    if (homeMode == 5) {
+        overlay->setPreparationPreview(false, false);
+        overlay->hideOverlay();
+        return true;
+    }
+    overlay->setRecordingMode(false);
+    overlay->setPreparationPreview(true, true);
+    overlay->setRegion(m_region);
     return true;
 }
 
@@ -586,12 +656,51 @@ void ControlsArea::onRegionPicked(const QRect &picked)
 {
     m_region = ControlsAreaGeometry::evenRegion(picked);
     m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height()));
+    RegionOverlay *overlay = regionOverlay(true);
+    overlay->setRecordingMode(false);
+    overlay->setPreparationPreview(true, false);
+    overlay->setInputPassthrough(false);
+    overlay->setRegion(m_region);
     emit preparationRegionChanged(m_region);
 }
 
 void ControlsArea::chooseCaptureTarget()
 {
-    // The capture-target picker comes with the preparation surfaces.
+    const bool gameMode = (int(m_captureMode) & ~1) == 2;
+    CaptureTargetDialog picker(gameMode, window());
+    picker.setDeviceStates(m_webcamOn, m_speakerOn, m_microphoneOn);
+    const auto resendStates = [this, &picker] { picker.setDeviceStates(m_webcamOn, m_speakerOn, m_microphoneOn); };
+    connect(&picker, &CaptureTargetDialog::webcamToggled, this, [this, resendStates](bool on) {
+        if (on != m_webcamOn && m_webcamToggle)
+            m_webcamToggle->click();
+        resendStates();
+        emit preparationWebcamPreviewChanged(m_webcamOn);
+    });
+    connect(&picker, &CaptureTargetDialog::speakerToggled, this, [this, resendStates](bool on) {
+        if (on != m_speakerOn && m_speakerToggle)
+            m_speakerToggle->click();
+        resendStates();
+    });
+    connect(&picker, &CaptureTargetDialog::microphoneToggled, this, [this, resendStates](bool on) {
+        if (on != m_microphoneOn && m_microphoneToggle)
+            m_microphoneToggle->click();
+        resendStates();
+    });
+    connect(&picker, &CaptureTargetDialog::webcamMenuRequested, this, [this] { showWebcamSettings(); });
+    connect(&picker, &CaptureTargetDialog::speakerMenuRequested, this, &ControlsArea::showSystemDeviceMenu);
+    connect(&picker, &CaptureTargetDialog::microphoneMenuRequested, this, &ControlsArea::showMicrophoneDeviceMenu);
+
+    if (picker.exec() != QDialog::Accepted) {
+        emit preparationWebcamPreviewChanged(false);
+        return;
+    }
+    const CapturableWindow target = picker.selectedTarget();
+    if (!isTargetUsable(target))
+        return;
+    m_captureTarget = target;
+    updateCaptureTargetPanel();
+    if (picker.recordPressed())
+        QTimer::singleShot(0, this, &ControlsArea::startRequested);
 }
 
 void ControlsArea::updateCaptureTargetPanel()
@@ -599,19 +708,35 @@ void ControlsArea::updateCaptureTargetPanel()
     if (!m_modeStack || m_captureMode < CaptureModeWindow || m_captureMode > CaptureModeHighPerformance)
         return;
     const bool game = m_captureMode != CaptureModeWindow;
+    const bool highPerformance = m_captureMode == CaptureModeHighPerformance;
     m_targetIcon->setPixmap(tintedSvgPixmap(
         game ? QStringLiteral(":/icons/icons/gpu.svg") : QStringLiteral(":/icons/icons/window.svg"), QSize(46, 46),
-        QColor(m_captureMode == CaptureModeHighPerformance ? "#5d82ff" : "#71809a")));
+        QColor(highPerformance ? "#5d82ff" : "#71809a")));
     m_chooseTargetButton->setText(game ? tr("选择游戏") : tr("选择窗口"));
-    m_targetTitle->setText(game ? tr("尚未选择游戏") : tr("尚未选择窗口"));
-    m_targetSubtitle->setText(m_captureMode == CaptureModeHighPerformance ? tr("高性能屏幕采集模式")
-                                                                          : tr("请选择录制目标"));
+    if (!isTargetUsable(m_captureTarget)) {
+        m_targetTitle->setText(game ? tr("尚未选择游戏") : tr("尚未选择窗口"));
+        m_targetSubtitle->setText(highPerformance ? tr("高性能屏幕采集模式") : tr("请选择录制目标"));
+        return;
+    }
+    m_targetTitle->setText(m_captureTarget.title);
+    QString subtitle = m_captureTarget.subtitle;
+    if (highPerformance)
+        subtitle = subtitle.isEmpty() ? tr("高性能屏幕采集") : subtitle + tr(" · 高性能屏幕采集");
+    m_targetSubtitle->setText(subtitle);
 }
 
 void ControlsArea::onAreaSelected(const QString &label, int width, int height, QRect region)
 {
+    if (m_areaPresets)
+        m_areaPresets->hide();
     if (width == 0 && height == 0 && !region.isValid()) {
-        selectFullScreen();
+        m_region = primaryScreenGeometry();
+        m_fullScreenTile->setChecked(true);
+        m_areaTile->setChecked(false);
+        m_sizeLabel->setText(primaryScreenSizeText());
+        if (m_regionOverlay)
+            m_regionOverlay->hideOverlay();
+        updateModeStyle();
         return;
     }
     m_fullScreenTile->setChecked(false);
@@ -625,7 +750,17 @@ void ControlsArea::onAreaSelected(const QString &label, int width, int height, Q
                                                       screen ? screen->devicePixelRatio() : 1.0);
     }
     m_sizeLabel->setText(label);
+    regionOverlay(false)->setRegion(m_region);
+    QTimer::singleShot(0, this, [this] { raisePanelWindow(); });
     updateModeStyle();
+}
+
+void ControlsArea::raisePanelWindow()
+{
+    QWidget *top = window();
+    top->show();
+    top->raise();
+    top->activateWindow();
 }
 
 void ControlsArea::selectFullScreen()
@@ -636,13 +771,34 @@ void ControlsArea::selectFullScreen()
     m_overlaySuspended = false;
     updateModeStyle();
     m_sizeLabel->setText(primaryScreenSizeText());
+    if (m_regionOverlay)
+        m_regionOverlay->hideOverlay();
 }
 
 void ControlsArea::toggleAreaPresets()
 {
-    // The area presets popup comes with the preparation surfaces; until then the
-    // tile keeps its state.
-    updateModeStyle();
+    // The tile's check state follows the chosen area, not its own clicks.
+    m_areaTile->setChecked(!m_fullScreenTile->isChecked());
+    if (m_areaPresets->isVisible()) {
+        m_areaPresets->hide();
+        return;
+    }
+    m_areaPresets->adjustSize();
+    const QPoint corner = m_areaTile->mapToGlobal(QPoint(m_areaTile->width(), m_areaTile->height() + 2));
+    QPoint position(std::max(corner.x() - m_areaPresets->width(), 0), corner.y());
+    const QScreen *screen = QGuiApplication::screenAt(corner);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        position.setX(std::max(std::min(position.x(), available.right() - m_areaPresets->width() - 4 + 1),
+                               available.left() + 4));
+        position.setY(std::max(std::min(position.y(), available.bottom() - m_areaPresets->height() - 4 + 1),
+                               available.top() + 4));
+    }
+    m_areaPresets->move(position);
+    m_areaPresets->show();
+    m_areaPresets->raise();
 }
 
 void ControlsArea::updateModeStyle()
@@ -657,11 +813,19 @@ void ControlsArea::updateModeStyle()
     m_areaChevron->raise();
 }
 
-void ControlsArea::hidePreparationOverlay() {}
+void ControlsArea::hidePreparationOverlay()
+{
+    if (!m_regionOverlay)
+        return;
+    m_regionOverlay->setPreparationPreview(false, false);
+    m_regionOverlay->hideOverlay();
+}
 
 void ControlsArea::suspendRegionOverlay()
 {
-    m_overlaySuspended = false;
+    m_overlaySuspended = m_regionOverlay && m_regionOverlay->isVisible();
+    if (m_overlaySuspended)
+        m_regionOverlay->hideOverlay();
 }
 
 void ControlsArea::restoreRegionOverlay()
@@ -669,6 +833,12 @@ void ControlsArea::restoreRegionOverlay()
     if (!m_overlaySuspended)
         return;
     m_overlaySuspended = false;
+    if (m_captureMode != CaptureModeScreen || !m_areaTile->isChecked() || !m_region.isValid() || !m_regionOverlay)
+        return;
+    m_regionOverlay->setRecordingMode(m_recording);
+    m_regionOverlay->setRegion(m_region);
+    m_regionOverlay->setInputPassthrough(m_recording);
+    QTimer::singleShot(0, this, [this] { raisePanelWindow(); });
 }
 
 // ---- Device cards ---------------------------------------------------------------------------
@@ -820,16 +990,8 @@ void ControlsArea::refreshAudioDevices()
     m_speakerBox->addItem(defaultOutput.isEmpty() ? tr("默认设备") : tr("默认 · %1").arg(defaultOutput), QString());
     for (const PlaybackDevice &device : outputs)
         m_speakerBox->addItem(device.name, device.id);
-    int speakerIndex = 0;
-    for (int i = 1; i < m_speakerBox->count(); ++i) {
-        if (m_speakerBox->itemData(i).toString() == storedSpeaker && !storedSpeaker.isEmpty()) {
-            speakerIndex = i;
-            break;
-        }
-    }
-    m_speakerBox->setCurrentIndex(speakerIndex);
-    if (!storedSpeaker.isEmpty() && speakerIndex == 0)
-        settings.setValue(QStringLiteral("audio/systemDeviceId"), QString());
+    selectStoredDevice(m_speakerBox, settings, QStringLiteral("audio/systemDeviceId"), storedSpeaker,
+                       QVariant(QString()));
 
     m_microphoneBox->clear();
     const QAudioDevice defaultInput = QMediaDevices::defaultAudioInput();
@@ -837,16 +999,8 @@ void ControlsArea::refreshAudioDevices()
                              QByteArray());
     for (const QAudioDevice &device : QMediaDevices::audioInputs())
         m_microphoneBox->addItem(device.description(), device.id());
-    int microphoneIndex = 0;
-    for (int i = 1; i < m_microphoneBox->count(); ++i) {
-        if (m_microphoneBox->itemData(i).toByteArray() == storedMicrophone && !storedMicrophone.isEmpty()) {
-            microphoneIndex = i;
-            break;
-        }
-    }
-    m_microphoneBox->setCurrentIndex(microphoneIndex);
-    if (!storedMicrophone.isEmpty() && microphoneIndex == 0)
-        settings.setValue(QStringLiteral("audio/microphoneDeviceId"), QByteArray());
+    selectStoredDevice(m_microphoneBox, settings, QStringLiteral("audio/microphoneDeviceId"), storedMicrophone,
+                       QVariant(QByteArray()));
 
     m_speakerBox->blockSignals(speakerBlocked);
     m_microphoneBox->blockSignals(microphoneBlocked);
@@ -894,7 +1048,14 @@ void ControlsArea::showAudioDeviceMenu(bool system, QWidget *anchor)
     QMenu menu(anchor->window());
     menu.setObjectName(system ? QStringLiteral("SpeakerDeviceMenu") : QStringLiteral("MicrophoneDeviceMenu"));
     menu.setStyleSheet(QString::fromLatin1(DeviceMenuStyle));
-    menu.addSection(system ? tr("选择扬声器") : tr("选择麦克风"));
+    // The heading is a label: the menu's separator style would hide a section's text.
+    auto *heading = new QLabel(system ? tr("选择扬声器") : tr("选择麦克风"), &menu);
+    heading->setStyleSheet(QStringLiteral("color:#8ea2c2;font-size:11px;font-weight:600;padding:4px 10px 6px 10px;"
+                                          "background:transparent;"));
+    auto *headingAction = new QWidgetAction(&menu);
+    headingAction->setDefaultWidget(heading);
+    headingAction->setEnabled(false);
+    menu.addAction(headingAction);
     auto *group = new QActionGroup(&menu);
     group->setExclusive(true);
     for (int i = 0; i < box->count(); ++i) {
@@ -947,6 +1108,19 @@ void ControlsArea::showAudioSettings()
 bool ControlsArea::isSpeakerTestRunning() const
 {
     return m_speakerMonitor && m_speakerMonitor->isRunning();
+}
+
+bool ControlsArea::isTestRunning(bool system) const
+{
+    return system ? isSpeakerTestRunning() : m_microphoneSource != nullptr;
+}
+
+void ControlsArea::toggleTest(bool system)
+{
+    if (system)
+        toggleSpeakerTest();
+    else
+        toggleMicrophoneTest();
 }
 
 void ControlsArea::toggleSpeakerTest()
@@ -1097,25 +1271,16 @@ void ControlsArea::showAudioLevelPopup(bool system)
 
 bool ControlsArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Hide) {
-        // A popup closed by a click elsewhere ends its test. When that click was on
-        // the test's own button, the button's click stops the test; the deferred stop
-        // then finds nothing to do, and must not start it again.
-        if (watched == m_microphonePopup && m_microphoneSource) {
-            if (pressedOn(m_microphoneTestButton))
-                m_microphoneTestButton->setProperty("closedPopupAt", QDateTime::currentMSecsSinceEpoch());
-            QTimer::singleShot(0, this, [this] {
-                if (m_microphoneSource)
-                    toggleMicrophoneTest();
-            });
-        } else if (watched == m_speakerPopup && isSpeakerTestRunning()) {
-            if (pressedOn(m_speakerTestButton))
-                m_speakerTestButton->setProperty("closedPopupAt", QDateTime::currentMSecsSinceEpoch());
-            QTimer::singleShot(0, this, [this] {
-                if (isSpeakerTestRunning())
-                    toggleSpeakerTest();
-            });
-        }
+    // A popup closed by a click elsewhere ends its test, once the click has been handled
+    // (a stop of the test, not a toggle: the click may have stopped it already).
+    const bool system = watched == m_speakerPopup;
+    if (event->type() == QEvent::Hide && (system || watched == m_microphonePopup) && isTestRunning(system)) {
+        QPushButton *button = system ? m_speakerTestButton : m_microphoneTestButton;
+        button->setProperty("popupHiddenAt", QDateTime::currentMSecsSinceEpoch());
+        QTimer::singleShot(0, this, [this, system] {
+            if (isTestRunning(system))
+                toggleTest(system);
+        });
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -1127,6 +1292,13 @@ void ControlsArea::onRecButtonClicked()
     if (m_recording)
         return;
     const auto refuse = [this](const QString &text) { warn(window(), tr("录音检查"), text); };
+    const bool targetMode = m_captureMode == CaptureModeWindow || m_captureMode == CaptureModeGame
+        || m_captureMode == CaptureModeHighPerformance;
+    if (targetMode && !isTargetUsable(m_captureTarget)) {
+        chooseCaptureTarget();
+        if (!isTargetUsable(m_captureTarget))
+            return;
+    }
     if (m_captureMode == CaptureModeAudioOnly && !m_speakerOn && !m_microphoneOn) {
         refuse(tr("请至少开启扬声器或麦克风。"));
         return;
@@ -1170,6 +1342,7 @@ void ControlsArea::setRecording(bool recording)
         m_speakerTestButton->setEnabled(!recording);
     if (m_microphoneTestButton)
         m_microphoneTestButton->setEnabled(!recording);
-    hidePreparationOverlay();
+    if (m_regionOverlay)
+        m_regionOverlay->hideOverlay();
     updateRecButton();
 }

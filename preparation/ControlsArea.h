@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/CameraSettings.h"
+#include "preparation/CapturableWindow.h"
 #include "preparation/CaptureMode.h"
 
 #include <QByteArray>
@@ -40,6 +41,7 @@ public:
     // What a recording captures.
     CaptureMode captureMode() const { return m_captureMode; }
     QRect captureRect() const { return m_region; } // global logical coordinates
+    CapturableWindow captureTarget() const { return m_captureTarget; }
 
     // Video settings (recording page of the preferences) and audio-only settings.
     int fps() const { return m_fps; }
@@ -150,7 +152,12 @@ private:
     void selectFullScreen();
     void toggleAreaPresets();
     void onRegionPicked(const QRect &picked);
+    RegionOverlay *regionOverlay(bool announceChanges);
+    void raisePanelWindow();
+    static bool isTargetUsable(const CapturableWindow &target);
     bool isSpeakerTestRunning() const;
+    bool isTestRunning(bool system) const;
+    void toggleTest(bool system);
 
     // ---- Webcam seams, filled by the webcam part of this class (its own source file) ----
     // Runs in the webcam toggle's handler before the card switches on; false keeps
@@ -224,6 +231,7 @@ private:
     bool m_microphoneSignalSeen = false;
 
     CaptureMode m_captureMode = CaptureModeScreen;
+    CapturableWindow m_captureTarget;
     int m_fps = 30;
     int m_quality = 1;
     int m_videoBitrate = 8000;

@@ -1,6 +1,7 @@
 #include "preparation/RegionOverlay.h"
 
 #include "platform/mac/OverlayWindowSupport.h"
+#include "preparation/OverlayPaint.h"
 
 #include <QCursor>
 #include <QFontMetrics>
@@ -15,18 +16,6 @@ namespace {
 
 constexpr int Margin = 64;       // compact window: the region plus this on every side
 constexpr int MinimumSide = 40;
-
-QPen framePen(const QColor &color, qreal width)
-{
-    return QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-}
-
-QFont segoe(int points)
-{
-    QFont font(QStringLiteral("Segoe UI"));
-    font.setPointSize(points);
-    return font;
-}
 
 QRect virtualDesktop()
 {
@@ -440,7 +429,7 @@ QRegion RegionOverlay::frameBand() const
 
 QRect RegionOverlay::sizeLabelRect() const
 {
-    const QFontMetrics fm(segoe(10));
+    const QFontMetrics fm(overlayFont(10));
     const QString text = QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height());
     const int h = fm.height() + 10;
     const int w = fm.horizontalAdvance(text) + 16;
@@ -461,7 +450,7 @@ QString RegionOverlay::lockedLabelText() const
 
 QRect RegionOverlay::lockedLabelRect() const
 {
-    const QFontMetrics fm(segoe(11));
+    const QFontMetrics fm(overlayFont(11));
     const int x1 = m_region.left();
     const int y1 = m_region.top();
     return QRect(QPoint(x1 + 10, y1 + 9),
@@ -470,7 +459,7 @@ QRect RegionOverlay::lockedLabelRect() const
 
 QRect RegionOverlay::coordinateLabelRect() const
 {
-    const QFontMetrics fm(segoe(9));
+    const QFontMetrics fm(overlayFont(9));
     const QPoint global = mapToGlobal(m_selectionCurrent);
     const QString text = QStringLiteral("%1, %2").arg(global.x()).arg(global.y());
     const int x = m_selectionCurrent.x();
@@ -530,11 +519,11 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     if (m_selecting && !m_selectionDragging && !m_region.isValid()) {
         const QRect &b = m_selectionBounds;
         const QPoint p = m_selectionCurrent;
-        painter.setPen(framePen(QColor(155, 124, 255, 185), 1));
+        painter.setPen(overlayPen(QColor(155, 124, 255, 185), 1));
         painter.drawLine(b.left(), p.y(), b.right(), p.y());
         painter.drawLine(p.x(), b.top(), p.x(), b.bottom());
         const QPoint global = mapToGlobal(p);
-        painter.setFont(segoe(9));
+        painter.setFont(overlayFont(9));
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(5, 16, 31, 232));
         const QRect box = coordinateLabelRect();
@@ -555,7 +544,7 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     const QColor frameColour = !m_preparationPreview ? QColor(255, 100, 20)
                                : m_previewLocked     ? QColor(QStringLiteral("#35c8ff"))
                                                      : QColor(QStringLiteral("#9b7cff"));
-    QPen pen = framePen(frameColour, framePenWidth());
+    QPen pen = overlayPen(frameColour, framePenWidth());
     if (!(m_preparationPreview && m_previewLocked)) {
         pen.setDashPattern({6, 4});
         pen.setDashOffset(m_dashPhase);
@@ -564,7 +553,7 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     if (m_recordingMode) {
         // Never paint over the recorded pixels.
-        painter.setClipRegion(QRegion(rect()) - QRegion(m_region));
+        painter.setClipRegion(frameBand());
         painter.drawRect(frameRect());
         return;
     }
@@ -575,7 +564,7 @@ void RegionOverlay::paintEvent(QPaintEvent *)
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(5, 16, 31, 230));
         painter.drawRoundedRect(box, 6, 6);
-        painter.setFont(segoe(11));
+        painter.setFont(overlayFont(11));
         painter.setPen(QColor(QStringLiteral("#eef7ff")));
         painter.drawText(box, Qt::AlignCenter, lockedLabelText());
         return;
@@ -584,14 +573,14 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     if (!m_selecting) {
         const QColor gripColour = m_preparationPreview ? QColor(QStringLiteral("#9b7cff"))
                                                        : QColor(255, 100, 20);
-        painter.setPen(framePen(gripColour, 1.5));
+        painter.setPen(overlayPen(gripColour, 1.5));
         painter.setBrush(Qt::white);
         for (Handle h : {TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left})
             painter.drawRoundedRect(handleRect(h), 2, 2);
 
         painter.setRenderHint(QPainter::Antialiasing, true);
         const QRect handle = moveHandleRect();
-        painter.setPen(framePen(QColor(255, 255, 255, 220), 2));
+        painter.setPen(overlayPen(QColor(255, 255, 255, 220), 2));
         painter.setBrush(QColor(76, 86, 111, 185));
         painter.drawEllipse(handle);
         const int x = handle.center().x();
@@ -614,7 +603,7 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     painter.setBrush(m_preparationPreview || m_selecting ? QColor(5, 16, 31, 232)
                                                          : QColor(255, 100, 20, 220));
     painter.drawRoundedRect(label, 3, 3);
-    painter.setFont(segoe(10));
+    painter.setFont(overlayFont(10));
     painter.setPen(Qt::white);
     painter.drawText(label, Qt::AlignCenter,
                      QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height()));

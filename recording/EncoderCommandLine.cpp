@@ -211,6 +211,14 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             args << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a") << bitrate;
         else
             args << QStringLiteral("-c:a") << QStringLiteral("libmp3lame") << QStringLiteral("-b:a") << bitrate;
+        if (!in.currentSegmentPath.isEmpty()) {
+            // Written as it is recorded, so that a program killed with its encoder keeps
+            // all but its last quarter second and the frames still inside the encoder.
+            if (in.audioFormat == QLatin1String("m4a"))
+                args << QStringLiteral("-movflags") << QStringLiteral("+frag_keyframe+empty_moov+default_base_moof")
+                     << QStringLiteral("-frag_duration") << QStringLiteral("250000");
+            args << QStringLiteral("-flush_packets") << QStringLiteral("1");
+        }
         args << output;
         return args;
     }
@@ -239,12 +247,19 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         args << QStringLiteral("-an");
     }
 
+    // A segment reaches the disk in pieces of at most a quarter second whatever the key-frame
+    // interval, so that a program killed together with its encoder loses only that and the
+    // frames still inside the encoder.
+    const bool segment = !in.currentSegmentPath.isEmpty();
     if (in.videoContainer == QLatin1String("mp4")) {
         args << QStringLiteral("-movflags")
-             << (in.currentSegmentPath.isEmpty() ? QStringLiteral("+faststart")
-                                                 : QStringLiteral("+frag_keyframe+empty_moov+default_base_moof"));
-        if (!in.currentSegmentPath.isEmpty())
-            args << QStringLiteral("-flush_packets") << QStringLiteral("1");
+             << (segment ? QStringLiteral("+frag_keyframe+empty_moov+default_base_moof") : QStringLiteral("+faststart"));
+        if (segment)
+            args << QStringLiteral("-frag_duration") << QStringLiteral("250000") << QStringLiteral("-flush_packets")
+                 << QStringLiteral("1");
+    } else if (segment) {
+        args << QStringLiteral("-cluster_time_limit") << QStringLiteral("250") << QStringLiteral("-flush_packets")
+             << QStringLiteral("1");
     }
     args << output;
     return args;

@@ -3,7 +3,10 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+
+#include <locale.h>
 
 namespace {
 
@@ -222,4 +225,60 @@ EncoderOutputMonitor::Action EncoderOutputMonitor::runOverloadDetector(const Con
         return target == 60 ? Action::Warn60Fps : Action::Warn30Fps;
     }
     return Action::None;
+}
+
+namespace {
+
+// The texts the C library gives its error numbers, as ffmpeg prints them (it never
+// sets a locale, so they are the untranslated ones).
+const QStringList& systemErrorTexts()
+{
+    static const QStringList texts = [] {
+        QStringList list;
+        const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+        for (int code = 1; code < 134 && c; ++code) {
+            const QString text = QString::fromLocal8Bit(::strerror_l(code, c));
+            if (!text.startsWith(QLatin1String("Unknown error")))
+                list << text;
+        }
+        if (c)
+            ::freelocale(c);
+        return list;
+    }();
+    return texts;
+}
+
+bool endsWithSystemError(const QString& line)
+{
+    for (const QString& text : systemErrorTexts()) {
+        if (line.endsWith(text) && line.size() > text.size() && line.at(line.size() - text.size() - 1).isSpace())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString EncoderOutputMonitor::mostSpecificErrorLine(const QString& output)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    QString systemError;
+    QString errorLine;
+    QString summary;
+    for (const QString& raw : output.split(lineBreaks)) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size=")))
+            continue;
+        if (endsWithSystemError(line)) {
+            systemError = line;
+        } else if (line == QLatin1String("Conversion failed!")) {
+            summary = line;
+        } else if (line.contains(QLatin1String("error"), Qt::CaseInsensitive)
+                   || line.contains(QLatin1String("failed"), Qt::CaseInsensitive)
+                   || line.contains(QLatin1String("invalid"), Qt::CaseInsensitive)) {
+            errorLine = line;
+        }
+    }
+    const QString best = !systemError.isEmpty() ? systemError : !errorLine.isEmpty() ? errorLine : summary;
+    return best.left(300);
 }

@@ -68,6 +68,13 @@ public:
 
     static bool isHardwareEncoder(const QString& encoder);
 
+    // The line of an encoder's output that best names why it failed, cut to 300
+    // characters; empty when no line reports a failure. A line that ends in a system
+    // error text ("No space left on device", "Permission denied", ...) wins over the
+    // error lines around it, and the closing "Conversion failed!" summary is taken only
+    // when nothing more specific was printed.
+    static QString mostSpecificErrorLine(const QString& output);
+
     // The log line of one microphone level report; levels as dBFS with one decimal,
     // -120.0 for a level of 0 or below.
     static QString microphoneLevelLine(const QString& mode, const QString& endpoint, quint64 frames, float peak,

@@ -35,6 +35,13 @@ int screenIndex(X11Connection &connection)
 
 bool hasXFixes(X11Connection &connection)
 {
+    // Asked once per connection: overlays reshape their input on every press.
+    static xcb_connection_t *askedOn = nullptr;
+    static bool answer = false;
+    if (askedOn == connection.get())
+        return answer;
+    askedOn = connection.get();
+    answer = false;
     if (!connection.hasExtension(&xcb_xfixes_id))
         return false;
     // Regions need XFixes 2; asking for the version also enables the extension on
@@ -42,10 +49,10 @@ bool hasXFixes(X11Connection &connection)
     xcb_generic_error_t *error = nullptr;
     xcb_xfixes_query_version_reply_t *reply = xcb_xfixes_query_version_reply(
         connection.get(), xcb_xfixes_query_version(connection.get(), 5, 0), &error);
-    const bool usable = reply && reply->major_version >= 2;
+    answer = reply && reply->major_version >= 2;
     std::free(reply);
     std::free(error);
-    return usable;
+    return answer;
 }
 
 // Moves a window by the pointer's delta until the left button is released. Lives as
@@ -114,8 +121,14 @@ bool hasCompositingManager()
     const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
     if (!connection->isValid())
         return false;
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screenIndex(*connection));
-    const xcb_atom_t selection = connection->atom(name.constData());
+    // The selection's atom does not change while the connection lives.
+    static xcb_connection_t *internedOn = nullptr;
+    static xcb_atom_t selection = XCB_ATOM_NONE;
+    if (internedOn != connection->get()) {
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screenIndex(*connection));
+        selection = connection->atom(name.constData());
+        internedOn = connection->get();
+    }
     if (selection == XCB_ATOM_NONE)
         return false;
     xcb_generic_error_t *error = nullptr;

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -126,6 +126,139 @@
     <message>
         <source>完成</source>
         <translation>تم</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>إعدادات التقسيم التلقائي</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>تقسيم التسجيل تلقائيًا إلى عدة ملفات حسب شرط</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>حسب المدة</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>للتسجيلات الطويلة مثل الاجتماعات والدروس</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>حسب حجم الملف</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>أسهل للرفع أو النقل أو الحفظ على أجزاء</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  تقسيم سلس</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>يُحفظ ملف جديد كل %1 دقيقة</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>يُقسَّم الملف ويُحفظ عند بلوغه %1 ميغابايت</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>إعدادات الإيقاف التلقائي</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>يتوقف التسجيل ويُحفظ الملف عند تحقق شرط.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>شرط الإيقاف</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>حسب المدة</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>حسب حجم الملف</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>يتوقف بعد %1 دقيقة من التسجيل</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>يتوقف عندما يبلغ الملف %1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>العد التنازلي للإيقاف التلقائي</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>سيتوقف التسجيل تلقائيًا بعد هذا الوقت</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>إلغاء الإيقاف التلقائي</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>علامة مائية</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>تقسيم تلقائي</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>إيقاف تلقائي</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>تسريع GPU</translation>
     </message>
 </context>
 <context>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · التقاط الشاشة عالي الأداء</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -793,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
 </context>
 <context>
@@ -801,6 +942,61 @@
     <message>
         <source>%1（不支持的按键）</source>
         <translation>%1 (مفتاح غير مدعوم)</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>مكتبة الوسائط</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>اختر وضع التسجيل</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>منطقة مخصصة</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>نافذة</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>لعبة</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>التسجيلات الأخيرة</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>عرض الكل  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>لا توجد تسجيلات بعد</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1022,285 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>رابط الصفحة المطلوبة غير مُعدّ.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>إظهار Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>إعدادات الاختصارات</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>تعذّر تسجيل اختصارات المفاتيح التالية؛ ربما يستخدمها برنامج آخر أو المفاتيح غير مدعومة:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>مجلد السجلات</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>تعذّر فتح مجلد السجلات.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>تم ضبط أداء التسجيل تلقائيًا</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>تم خفض %1 إطارًا/ث إلى %2 إطارًا/ث. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>أداء التسجيل</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>أداء تسجيل 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>لا يوجد مُرمِّز H.264 عتادي متاح</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>قد يفقد تسجيل %1 × %2 بمعدل %3 إطارًا/ث بعض الإطارات. اختر طريقة التسجيل هذه المرة.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>الإبقاء على 4K بمعدل 15 إطارًا/ث (موصى به)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p بمعدل 30 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>فرض 4K بمعدل 30 إطارًا/ث</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>تنبيه المعالجة اللاحقة</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>اكتمل التسجيل الصوتي</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>تم حفظ الصوت في: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>التسجيل</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>شريط تسجيل Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>شريط تحضير Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>معاينة الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>تسجيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>هل تريد إيقاف التسجيل والعودة إلى الصفحة الرئيسية؟</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>انتظر ظهور المعاينة المباشرة للكاميرا قبل التسجيل.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>العد التنازلي في Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>لم يُعثر على كاميرا ويب.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>تعذّر تشغيل كاميرا الويب. تحقّق من الإذن ومن عدم استخدام برنامج آخر لها.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>اختر أولًا من الصفحة الرئيسية النافذة أو اللعبة المراد تسجيلها.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>يوجد تسجيل قيد التشغيل بالفعل؛ تم تخطي هذا البدء المجدول.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>لن يُنفَّذ التسجيل المجدول بعد الخروج.
+
+هل تريد إنهاء Vistrelle على أي حال؟</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>التسجيل مستمر</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>تم إخفاء Vistrelle في علبة النظام؛ ويستمر التسجيل.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>لا يزال Vistrelle يعمل في الخلفية</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>تم التصغير إلى علبة النظام. انقر أو انقر نقرًا مزدوجًا على أيقونة العلبة لفتحه مجددًا.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>حول Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>فريق التطوير</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>مطوّرو Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>تغيير اللغة</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>تعذّر حفظ اللغة. يُرجى التحقق من أن المستخدم الحالي يملك إذن كتابة إعداداته.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>تم حفظ اللغة وستسري عند إعادة تشغيل Vistrelle. هل تريد إعادة التشغيل الآن؟</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>فشلت إعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>تعذّرت إعادة تشغيل Vistrelle تلقائيًا. يُرجى فتحه يدويًا.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>تسجيل نافذة</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>تسجيل الألعاب</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>تسجيل الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>تسجيل الصوت</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — المشغّل</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>تعذّر حفظ لقطة الشاشة في %1.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Please visit this link manually:
         <translation>لا يوجد ملف مفتوح قابل للتشغيل</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle قيد التشغيل بالفعل</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>توجد عملية Vistrelle أخرى قيد التشغيل. أنهِ تسجيلها وأغلقها قبل فتح Vistrelle مرة أخرى.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>توجد مهمة FFmpeg قيد التشغيل بالفعل</translation>
     </message>
@@ -981,6 +1464,17 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>إعداد السرعة غير صالح</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>جارٍ تحميل المعاينة…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>المعاينة غير متاحة</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>تعذّرت قراءة آخر مقطع مسجَّل فلم يُدمج في التسجيل. تم الاحتفاظ به في:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>التقاط الشاشة غير متاح: يتطلب تسجيل الشاشة جلسة X11 ولا يمكن تسجيلها تحت Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1933,109 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>عند وقت البدء، يبدأ Vistrelle التسجيل بالوضع المحدد.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>تفعيل التسجيل المجدول</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>يوميًا</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>أسبوعيًا</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>الاثنين</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>الثلاثاء</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>الأربعاء</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>الخميس</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>الجمعة</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>السبت</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>الأحد</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>تسجيل الشاشة</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>تسجيل الصوت</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>تسجيل نافذة</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>تسجيل الألعاب</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>تسجيل الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>تاريخ ووقت البدء</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>وقت البدء اليومي</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>يوم الأسبوع</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>وضع التسجيل</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>حفظ الجدول</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -1604,7 +2215,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1870,6 +2481,45 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 ترجمة</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>حول Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>المساعدة</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>المساعدة عبر الإنترنت</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>فتح مجلد السجلات</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>الدعم الفني</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
     </message>
 </context>
 <context>
@@ -2357,7 +3007,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

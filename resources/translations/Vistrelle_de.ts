@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Einstellungen für automatisches Teilen</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Die Aufnahme nach einer Bedingung automatisch in mehrere Dateien teilen</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Nach Dauer</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Für lange Aufnahmen wie Besprechungen und Kurse</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Nach Dateigröße</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Einfacher hochzuladen, zu übertragen oder in Teilen zu speichern</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Nahtlose Teilung</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Alle %1 Minuten wird eine neue Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Die Datei wird bei %1 MB geteilt und gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Einstellungen für automatisches Stoppen</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>Die Aufnahme stoppt und die Datei wird gespeichert, sobald eine Bedingung erreicht ist.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Stoppbedingung</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Nach Dauer</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Nach Dateigröße</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Stoppt nach %1 Minuten Aufnahme</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Stoppt, wenn die Datei %1 MB erreicht</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Countdown bis zum automatischen Stopp</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>Die Aufnahme stoppt nach dieser Zeit von selbst</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Automatischen Stopp abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediathek</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Automatisch teilen</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU-Beschleunigung</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -228,7 +361,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kameraberechtigung</translation>
+        <translation>Kamerazugriff</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -695,7 +828,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kameraberechtigung</translation>
+        <translation>Kamerazugriff</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -708,6 +841,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Hochleistungs-Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Hochleistungs-Bildschirmaufnahme</translation>
     </message>
 </context>
 <context>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Mediathek</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Aufnahmemodus wählen</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Eigener Bereich</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Letzte Aufnahmen</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Alle anzeigen  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Noch keine Aufnahmen</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>Für die angeforderte Seite ist kein Link hinterlegt.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle anzeigen</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Tastenkürzel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Diese Tastenkürzel konnten nicht registriert werden; ein anderes Programm belegt sie möglicherweise oder die Tasten werden nicht unterstützt:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Protokollordner</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Der Protokollordner kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Aufnahmeleistung angepasst</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS wurde auf %2 FPS gesenkt. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Aufnahmeleistung</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K-Aufnahmeleistung</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Kein Hardware-H.264-Encoder verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Eine Aufnahme mit %1 × %2 und %3 FPS kann Bilder verlieren. Wählen Sie, wie diesmal aufgenommen wird.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K mit 15 FPS beibehalten (empfohlen)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p mit 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K mit 30 FPS erzwingen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Hinweis zur Nachbearbeitung</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Audioaufnahme fertig</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio gespeichert unter: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle-Aufnahmeleiste</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle-Vorbereitungsleiste</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kameravorschau</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kameraaufnahme</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Aufnahme beenden und zur Startseite zurückkehren?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Warten Sie vor der Aufnahme auf eine Live-Vorschau der Kamera.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle-Countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Keine Webcam gefunden.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Die Webcam konnte nicht starten. Prüfen Sie die Berechtigung und ob ein anderes Programm sie verwendet.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamerazugriff</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Wählen Sie zuerst auf der Startseite das Fenster oder Spiel für die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Es läuft bereits eine Aufnahme; dieser geplante Start wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>Nach dem Beenden findet die geplante Aufnahme nicht statt.
+
+Vistrelle trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Aufnahme läuft weiter</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle ist im Infobereich ausgeblendet; die Aufnahme läuft weiter.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle läuft weiter</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>In den Infobereich minimiert. Klicken oder doppelklicken Sie auf das Symbol, um es wieder zu öffnen.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Über Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle ist ein schneller, zuverlässiger Bildschirmrekorder für Linux. Nehmen Sie Bildschirme, Fenster, Spiele, Systemaudio, Mikrofone und Webcams auf und bearbeiten und verwalten Sie Aufnahmen lokal, ganz ohne Cloud-Upload.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Entwicklungsteam</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Die Vistrelle-Entwickler</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Sprache wechseln</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Die Sprache konnte nicht gespeichert werden. Bitte prüfen Sie, ob der aktuelle Benutzer seine Konfiguration schreiben darf.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>Die Sprache ist gespeichert und gilt nach einem Neustart von Vistrelle. Jetzt neu starten?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Neustart fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle konnte nicht selbst neu starten. Bitte öffnen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Fenster aufnehmen</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Spielaufnahme</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Leistungsstarke Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Audio aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Das Bildschirmfoto konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Bitte öffnen Sie diesen Link manuell:
         <translation>Keine abspielbare Datei geöffnet</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle läuft bereits</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Ein anderer Vistrelle-Prozess läuft. Beenden Sie dessen Aufnahme und schließen Sie ihn, bevor Sie Vistrelle erneut öffnen.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Es läuft bereits ein FFmpeg-Auftrag</translation>
     </message>
@@ -981,6 +1464,17 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>变速参数无效</source>
         <translation>Ungültige Geschwindigkeitseinstellung</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Vorschau wird geladen…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Vorschau nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
 %1</source>
         <translation>Das letzte aufgenommene Segment konnte nicht gelesen werden und wurde nicht in die Aufnahme übernommen. Es wurde hier aufbewahrt:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Bildschirmaufnahme nicht verfügbar: Die Aufnahme des Bildschirms erfordert eine X11-Sitzung und ist unter Wayland nicht möglich.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Das Aufnahmesegment ist fehlgeschlagen (Exit-Code %1). Es wurde nichts aufgenommen.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1930,109 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>返回设置</source>
         <translation>Zurück zu den Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>Zur Startzeit beginnt Vistrelle die Aufnahme im gewählten Modus.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Geplante Aufnahme aktivieren</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Einmalig</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Audio aufnehmen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Fenster aufnehmen</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Spielaufnahme</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Leistungsstarke Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Startdatum und -zeit</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Tägliche Startzeit</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Aufnahmemodus</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Zeitplan speichern</translation>
     </message>
 </context>
 <context>
@@ -1870,6 +2481,45 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>📝 字幕</source>
         <translation>📝 Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Über Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>

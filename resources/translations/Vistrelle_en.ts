@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -126,6 +126,139 @@
     <message>
         <source>完成</source>
         <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Auto Split Settings</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Split the recording into several files automatically by a condition</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>By duration</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>For long recordings such as meetings and lessons</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>By file size</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Easier to upload, transfer or keep in parts</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Seamless split</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>A new file is saved every %1 minutes</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>The file is split and saved when it reaches %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Auto Stop Settings</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>The recording stops and the file is saved when a condition is reached.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Stop condition</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>By duration</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>By file size</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Stops after %1 minutes of recording</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Stops when the file reaches %1 MB</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Auto Stop Countdown</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>The recording stops by itself after this time</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Cancel auto stop</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Media Library</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Auto Split</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Auto Stop</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU Acceleration</translation>
     </message>
 </context>
 <context>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>High-performance screen capture</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · High-performance screen capture</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -793,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
 </context>
 <context>
@@ -801,6 +942,61 @@
     <message>
         <source>%1（不支持的按键）</source>
         <translation>%1 (unsupported key)</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Media Library</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Choose a recording mode</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Custom Area</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio Only</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Recent recordings</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>View all  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>No recordings yet</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1022,285 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>The requested page link is not configured.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Show Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Hotkey Settings</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>These hot keys could not be registered; another program may use them or the keys are not supported:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Log Folder</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>The log folder cannot be opened.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Recording performance adjusted</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS was lowered to %2 FPS. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Recording performance</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K Recording Performance</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>No hardware H.264 encoder is available</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>A %1 × %2 recording at %3 FPS may drop frames. Choose how to record this time.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>Keep 4K at 15 FPS (recommended)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p at 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>Force 4K at 30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Post-processing notice</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Audio recording finished</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio saved to: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle recording toolbar</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle preparation toolbar</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Display %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio only</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Camera preview</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Stop recording and return to Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wait for a live camera preview before recording.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No webcam was found.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>The webcam could not start. Check its permission and whether another program is using it.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Choose a window or game to record on the home page first.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>A recording is already running; this scheduled start was skipped.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>The scheduled recording will not run after you quit.
+
+Quit Vistrelle anyway?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Still recording</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle is hidden in the system tray; the recording goes on.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle is still running</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimized to the system tray. Click or double-click the tray icon to open it again.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>About Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Development Team</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>The Vistrelle developers</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Change Language</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>The language could not be saved. Please check that the current user may write its configuration.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>The language is saved and takes effect when Vistrelle restarts. Restart now?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Restart Failed</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle could not restart by itself. Please open it again yourself.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Record Screen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Record Window</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Game Recording</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>High-Performance Screen Recording</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Record Audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Could not save the screenshot to %1.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Please visit this link manually:
         <translation>No playable file is open</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle is already running</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>An FFmpeg job is already running</translation>
     </message>
@@ -981,6 +1464,17 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>Invalid speed setting</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Loading preview…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Preview unavailable</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Move those segments elsewhere or choose another file name, then record again.</t
 %1</source>
         <translation>The last recorded segment could not be read and was not joined into the recording. It has been kept at:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Screen capture is unavailable: recording the screen needs an X11 session and is not possible under Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>The recording segment failed (exit code %1). Nothing was recorded.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1933,109 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
 </context>
 <context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>At the start time, Vistrelle starts recording in the chosen mode.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Enable scheduled recording</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Once</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Daily</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Weekly</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Record Screen</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Record Audio</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Record Window</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Game Recording</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>High-Performance Screen Recording</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Start date and time</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Daily start time</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Day of the week</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Recording mode</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Save Schedule</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -1604,7 +2215,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1870,6 +2481,45 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>📝 字幕</source>
         <translation>📝 Subtitles</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>About Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Online Help</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Open Log Folder</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>
@@ -2357,7 +3007,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

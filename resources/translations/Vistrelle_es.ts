@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -129,10 +129,143 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Ajustes de división automática</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Dividir la grabación en varios archivos según una condición</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Por duración</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Para grabaciones largas como reuniones y clases</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Por tamaño de archivo</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Más fácil de subir, transferir o guardar por partes</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  División sin cortes</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Se guarda un archivo nuevo cada %1 minutos</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>El archivo se divide y se guarda al llegar a %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Ajustes de detención automática</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>La grabación se detiene y se guarda el archivo al cumplirse una condición.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Condición de detención</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Por duración</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Por tamaño de archivo</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Se detiene tras %1 minutos de grabación</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Se detiene cuando el archivo llega a %1 MB</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Cuenta atrás de la detención automática</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>La grabación se detendrá sola tras este tiempo</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Cancelar detención automática</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca multimedia</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>División automática</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Detención automática</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>Aceleración por GPU</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Grabación de cámara</translation>
+        <translation>Grabación con cámara</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -232,7 +365,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -303,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -699,7 +832,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -708,6 +841,14 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Captura de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Captura de pantalla de alto rendimiento</translation>
     </message>
 </context>
 <context>
@@ -793,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
 </context>
 <context>
@@ -801,6 +942,61 @@
     <message>
         <source>%1（不支持的按键）</source>
         <translation>%1 (tecla no compatible)</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Biblioteca multimedia</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Elija un modo de grabación</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Grabaciones recientes</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Ver todo  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Aún no hay grabaciones</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1022,285 @@ Visite este enlace manualmente:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>El enlace de la página solicitada no está configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Mostrar Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Ajustes de atajos</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>No se pudieron registrar estos atajos; puede que otro programa los use o que las teclas no sean compatibles:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Carpeta de registros</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>No se puede abrir la carpeta de registros.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Rendimiento de grabación ajustado</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS se redujo a %2 FPS. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Rendimiento de grabación</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>Rendimiento de grabación 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>No hay ningún codificador H.264 por hardware</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Una grabación de %1 × %2 a %3 FPS puede perder fotogramas. Elija cómo grabar esta vez.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>Mantener 4K a 15 FPS (recomendado)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p a 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>Forzar 4K a 30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Aviso de posprocesamiento</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Grabación de audio terminada</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio guardado en: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra de grabación de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra de preparación de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Vista previa de la cámara</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Grabación con cámara</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>¿Detener la grabación y volver al inicio?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Espere a la vista previa en directo de la cámara antes de grabar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Cuenta atrás de Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No se encontró ninguna cámara web.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>No se pudo iniciar la cámara web. Comprueba el permiso y si otro programa la está usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Primero elige en la página de inicio la ventana o el juego que grabar.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Ya hay una grabación en curso; se omitió este inicio programado.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>La grabación programada no se hará si sales.
+
+¿Salir de Vistrelle de todos modos?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Sigue grabando</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle está oculto en la bandeja del sistema; la grabación continúa.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle sigue en ejecución</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimizado en la bandeja del sistema. Haz clic o doble clic en el icono para volver a abrirlo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Acerca de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle es una grabadora de pantalla rápida y fiable para Linux. Graba pantallas, ventanas, juegos, audio del sistema, micrófonos y cámaras web, y edita y gestiona las grabaciones en local sin subir nada a la nube.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Equipo de desarrollo</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Los desarrolladores de Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Cambiar idioma</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>No se pudo guardar el idioma. Comprueba que el usuario actual puede escribir su configuración.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>El idioma se ha guardado y se aplicará al reiniciar Vistrelle. ¿Reiniciar ahora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Error al reiniciar</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle no pudo reiniciarse solo. Vuelve a abrirlo manualmente.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Grabar pantalla</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Grabar ventana</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Grabación de juegos</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Grabación de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Grabar audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Reproductor</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>No se pudo guardar la captura en %1.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Visite este enlace manualmente:
         <translation>No hay ningún archivo reproducible abierto</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Hay otro proceso de Vistrelle en ejecución. Termine su grabación y ciérrelo antes de volver a abrir Vistrelle.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Ya hay una tarea de FFmpeg en curso</translation>
     </message>
@@ -981,6 +1464,17 @@ Visite este enlace manualmente:
     <message>
         <source>变速参数无效</source>
         <translation>Ajuste de velocidad no válido</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Cargando vista previa…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Vista previa no disponible</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1619,20 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
         <translation>No se pudo leer el último segmento grabado y no se ha unido a la grabación. Se ha conservado en:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La captura de pantalla no está disponible: grabar la pantalla requiere una sesión X11 y no es posible con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1243,7 +1751,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1422,6 +1930,109 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>返回设置</source>
         <translation>Volver a los ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>A la hora de inicio, Vistrelle empieza a grabar en el modo elegido.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Activar grabación programada</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Una vez</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Diariamente</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Semanalmente</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Grabar pantalla</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Grabar audio</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Grabar ventana</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Grabación de juegos</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Grabación de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Fecha y hora de inicio</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Hora de inicio diaria</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Día de la semana</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Modo de grabación</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Guardar programación</translation>
     </message>
 </context>
 <context>
@@ -1604,7 +2215,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1692,7 +2303,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1870,6 +2481,45 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>📝 字幕</source>
         <translation>📝 Subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Acerca de Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Ayuda en línea</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Abrir carpeta de registros</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Soporte técnico</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -2357,7 +3007,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -129,10 +129,143 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Paramètres de découpage automatique</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Découper l&apos;enregistrement en plusieurs fichiers selon une condition</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Par durée</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Pour les longs enregistrements (réunions, cours)</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Par taille de fichier</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Plus simple à envoyer, transférer ou conserver en parties</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Découpage continu</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Un nouveau fichier est enregistré toutes les %1 minutes</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Le fichier est découpé et enregistré à %1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Paramètres d&apos;arrêt automatique</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>L&apos;enregistrement s&apos;arrête et le fichier est enregistré lorsqu&apos;une condition est atteinte.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Condition d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Par durée</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Par taille de fichier</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>S&apos;arrête après %1 minutes d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>S&apos;arrête lorsque le fichier atteint %1 Mo</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Compte à rebours de l&apos;arrêt automatique</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>L&apos;enregistrement s&apos;arrêtera seul après ce délai</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Annuler l&apos;arrêt automatique</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Découpage auto</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>Accélération GPU</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Enregistrement de la caméra</translation>
+        <translation>Enregistrement caméra</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -164,7 +297,7 @@
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -303,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Capture d&apos;écran haute performance</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Médiathèque</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Choisissez un mode d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Zone personnalisée</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Enregistrements récents</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Tout voir  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Aucun enregistrement pour l&apos;instant</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>The requested page link is not configured.</source>
         <translation>Le lien de la page demandée n’est pas configuré.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Afficher Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Réglages des raccourcis</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Ces raccourcis n&apos;ont pas pu être enregistrés ; un autre programme les utilise peut-être ou les touches ne sont pas prises en charge :
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Dossier des journaux</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Impossible d&apos;ouvrir le dossier des journaux.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Performances d&apos;enregistrement ajustées</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 i/s abaissé à %2 i/s. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Performances d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>Performances d&apos;enregistrement 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Aucun encodeur H.264 matériel disponible</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Un enregistrement %1 × %2 à %3 i/s peut perdre des images. Choisissez comment enregistrer cette fois.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>Garder la 4K à 15 i/s (recommandé)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p à 30 i/s</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>Forcer la 4K à 30 i/s</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Avis de post-traitement</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Enregistrement audio terminé</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio enregistré dans : %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barre d&apos;enregistrement Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barre de préparation Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Écran %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Aperçu de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Enregistrement caméra</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Arrêter l&apos;enregistrement et revenir à l&apos;accueil ?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Attendez l&apos;aperçu en direct de la caméra avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Compte à rebours Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Aucune webcam n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>La webcam n&apos;a pas pu démarrer. Vérifiez son autorisation et qu&apos;aucun autre programme ne l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Choisissez d&apos;abord sur l&apos;accueil la fenêtre ou le jeu à enregistrer.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Un enregistrement est déjà en cours ; ce démarrage programmé a été ignoré.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>L&apos;enregistrement programmé n&apos;aura pas lieu si vous quittez.
+
+Quitter Vistrelle quand même ?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle est masqué dans la zone de notification ; l&apos;enregistrement continue.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle fonctionne toujours</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Réduit dans la zone de notification. Cliquez ou double-cliquez sur l&apos;icône pour le rouvrir.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>À propos de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle est un enregistreur d&apos;écran rapide et fiable pour Linux. Enregistrez écrans, fenêtres, jeux, audio système, micros et webcams, puis modifiez et gérez vos enregistrements localement, sans envoi vers le cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Équipe de développement</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Les développeurs de Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Changer de langue</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>La langue n&apos;a pas pu être enregistrée. Vérifiez que l&apos;utilisateur actuel peut écrire sa configuration.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>La langue est enregistrée et sera appliquée au redémarrage de Vistrelle. Redémarrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Échec du redémarrage</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle n&apos;a pas pu redémarrer tout seul. Rouvrez-le vous-même.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Enregistrer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Enregistrer une fenêtre</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Enregistrement de jeu</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Enregistrement d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lecteur</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossible d&apos;enregistrer la capture dans %1.</translation>
     </message>
 </context>
 <context>
@@ -856,7 +1331,7 @@ Veuillez ouvrir ce lien manuellement :
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
@@ -949,6 +1424,14 @@ Veuillez ouvrir ce lien manuellement :
         <translation>Aucun fichier lisible n&apos;est ouvert</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle est déjà en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Un autre processus Vistrelle est en cours. Terminez son enregistrement et quittez-le avant de rouvrir Vistrelle.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Une tâche FFmpeg est déjà en cours</translation>
     </message>
@@ -981,6 +1464,17 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>变速参数无效</source>
         <translation>Réglage de vitesse non valide</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Chargement de l&apos;aperçu…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Aperçu indisponible</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1619,20 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
         <translation>Le dernier segment enregistré est illisible et n&apos;a pas été intégré à l&apos;enregistrement. Il a été conservé ici :
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La capture d&apos;écran n&apos;est pas disponible : l&apos;enregistrement de l&apos;écran nécessite une session X11 et n&apos;est pas possible sous Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1243,7 +1751,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1422,6 +1930,109 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>返回设置</source>
         <translation>Retour aux réglages</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>À l&apos;heure de début, Vistrelle commence l&apos;enregistrement dans le mode choisi.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Activer l&apos;enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Enregistrer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Enregistrer une fenêtre</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Enregistrement de jeu</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Enregistrement d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Date et heure de début</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Heure de début quotidienne</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Jour de la semaine</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Mode d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Enregistrer la planification</translation>
     </message>
 </context>
 <context>
@@ -1692,7 +2303,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1870,6 +2481,45 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>📝 字幕</source>
         <translation>📝 Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>À propos de Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Aide en ligne</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>

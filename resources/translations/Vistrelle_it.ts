@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -129,10 +129,143 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Impostazioni divisione automatica</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Dividi automaticamente la registrazione in più file secondo una condizione</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Per durata</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Per registrazioni lunghe come riunioni e lezioni</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Per dimensione file</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Più facile da caricare, trasferire o salvare in parti</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Divisione senza interruzioni</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Ogni %1 minuti viene salvato un nuovo file</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Il file viene diviso e salvato a %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Impostazioni arresto automatico</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>La registrazione si ferma e il file viene salvato al raggiungimento di una condizione.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Condizione di arresto</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Per durata</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Per dimensione file</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Si ferma dopo %1 minuti di registrazione</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Si ferma quando il file raggiunge %1 MB</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Conto alla rovescia arresto automatico</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>La registrazione si fermerà da sola dopo questo tempo</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Annulla arresto automatico</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Libreria multimediale</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Divisione automatica</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Arresto automatico</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Registrazione programmata</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>Accelerazione GPU</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Registrazione webcam</translation>
+        <translation>Registrazione fotocamera</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -228,11 +361,11 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Autorizzazione webcam</translation>
+        <translation>Permesso fotocamera</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -252,7 +385,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +393,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
 </context>
 <context>
@@ -303,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -695,11 +828,11 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Autorizzazione webcam</translation>
+        <translation>Permesso fotocamera</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -708,6 +841,14 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Acquisizione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Acquisizione schermo ad alte prestazioni</translation>
     </message>
 </context>
 <context>
@@ -793,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
 </context>
 <context>
@@ -801,6 +942,61 @@
     <message>
         <source>%1（不支持的按键）</source>
         <translation>%1 (tasto non supportato)</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Libreria multimediale</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Scegli una modalità di registrazione</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Registrazione programmata</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Area personalizzata</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Registrazioni recenti</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Vedi tutto  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Nessuna registrazione</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1022,285 @@ Visita questo link manualmente:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>Il link della pagina richiesta non è configurato.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Mostra Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Impostazioni scorciatoie</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Queste scorciatoie non possono essere registrate; un altro programma potrebbe usarle o i tasti non sono supportati:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Cartella dei log</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Impossibile aprire la cartella dei log.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Prestazioni di registrazione regolate</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS ridotti a %2 FPS. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Prestazioni di registrazione</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>Prestazioni registrazione 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Nessun codificatore H.264 hardware disponibile</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Una registrazione %1 × %2 a %3 FPS potrebbe perdere fotogrammi. Scegli come registrare questa volta.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>Mantieni 4K a 15 FPS (consigliato)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p a 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>Forza 4K a 30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Avviso di post-elaborazione</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Registrazione audio completata</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio salvato in: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra di registrazione di Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra di preparazione di Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Schermo %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Anteprima della fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Registrazione fotocamera</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Interrompere la registrazione e tornare alla Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Attendi l&apos;anteprima dal vivo della fotocamera prima di registrare.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Conto alla rovescia di Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nessuna webcam trovata.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Impossibile avviare la webcam. Controlla l&apos;autorizzazione e che nessun altro programma la stia usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permesso fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Registrazione programmata</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Scegli prima nella pagina iniziale la finestra o il gioco da registrare.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Una registrazione è già in corso; quest&apos;avvio programmato è stato saltato.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>La registrazione programmata non avverrà se esci.
+
+Uscire comunque da Vistrelle?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Registrazione in corso</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle è nascosto nell&apos;area di notifica; la registrazione continua.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle è ancora in esecuzione</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Ridotto nell&apos;area di notifica. Fai clic o doppio clic sull&apos;icona per riaprirlo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Informazioni su Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle è un registratore dello schermo veloce e affidabile per Linux. Registra schermi, finestre, giochi, audio di sistema, microfoni e webcam, poi modifica e gestisci le registrazioni in locale, senza caricamenti sul cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Team di sviluppo</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Gli sviluppatori di Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Cambia lingua</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Impossibile salvare la lingua. Verifica che l&apos;utente corrente possa scrivere la propria configurazione.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>La lingua è salvata e avrà effetto al riavvio di Vistrelle. Riavviare ora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Riavvio non riuscito</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle non è riuscito a riavviarsi da solo. Riaprilo manualmente.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Registra schermo</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Registra finestra</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Registrazione giochi</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Registrazione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Registra audio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Lettore</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Impossibile salvare lo screenshot in %1.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Visita questo link manualmente:
         <translation>Nessun file riproducibile aperto</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle è già in esecuzione</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>È in esecuzione un altro processo Vistrelle. Termina la registrazione e chiudilo prima di riaprire Vistrelle.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Un&apos;operazione FFmpeg è già in corso</translation>
     </message>
@@ -981,6 +1464,17 @@ Visita questo link manualmente:
     <message>
         <source>变速参数无效</source>
         <translation>Impostazione di velocità non valida</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Caricamento anteprima…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Anteprima non disponibile</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1619,20 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <translation>Non è stato possibile leggere l&apos;ultimo segmento registrato, che non è stato unito alla registrazione. È stato conservato in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La cattura dello schermo non è disponibile: registrare lo schermo richiede una sessione X11 e non è possibile con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1243,7 +1751,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1422,6 +1930,109 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>返回设置</source>
         <translation>Torna alle impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Registrazione programmata</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>All&apos;ora di inizio, Vistrelle avvia la registrazione nella modalità scelta.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Attiva registrazione programmata</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Una volta</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Ogni settimana</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Lunedì</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Martedì</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Mercoledì</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Giovedì</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Venerdì</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Sabato</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Domenica</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Registra schermo</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Registra audio</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Registra finestra</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Registrazione giochi</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Registrazione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Data e ora di inizio</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Ora di inizio giornaliera</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Giorno della settimana</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Modalità di registrazione</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Salva pianificazione</translation>
     </message>
 </context>
 <context>
@@ -1604,7 +2215,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1692,7 +2303,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1735,7 +2346,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1743,7 +2354,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>On</source>
-        <translation>Attivo</translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>
@@ -1870,6 +2481,45 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>📝 字幕</source>
         <translation>📝 Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Informazioni su Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Guida online</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Apri cartella dei log</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Supporto tecnico</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
@@ -2357,7 +3007,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>自動分割の設定</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>条件に従って録画を複数のファイルに自動分割します</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>録画時間で</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>会議や授業などの長時間録画に</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>ファイルサイズで</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>アップロードや転送、分割保存に便利</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  シームレス分割</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>%1 分ごとに新しいファイルとして保存します</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>ファイルが %1 MB に達すると分割して保存します</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>自動停止の設定</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>条件に達すると録画を停止してファイルを保存します。</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>停止条件</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>録画時間で</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>ファイルサイズで</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>録画 %1 分後に自動停止します</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>ファイルが %1 MB に達すると自動停止します</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>自動停止カウントダウン</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>この時間が経過すると録画は自動的に停止します</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>自動停止を取り消す</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>メディアライブラリ</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>予約収録</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU アクセラレーション</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -228,7 +361,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>カメラの許可</translation>
+        <translation>カメラへのアクセス</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -695,7 +828,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>カメラの許可</translation>
+        <translation>カメラへのアクセス</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -708,6 +841,14 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高性能画面キャプチャ</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高性能画面キャプチャ</translation>
     </message>
 </context>
 <context>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>メディアライブラリ</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>録画モードを選択</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>予約録画</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>カスタム範囲</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>最近の録画</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>すべて表示  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>まだ録画はありません</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>要求されたページのリンクは設定されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle を表示</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>録画を開始</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>ショートカットの設定</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>次のショートカットを登録できませんでした。他のプログラムが使用しているか、キーがサポートされていない可能性があります：
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録画を停止</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>ログフォルダー</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>ログフォルダーを開けません。</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>録画パフォーマンスを自動調整しました</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS を %2 FPS に自動で下げました。%3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>録画パフォーマンスの通知</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K 録画のパフォーマンス</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>利用できるハードウェア H.264 エンコーダーがありません</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>%1 × %2、%3 FPS の録画ではフレーム落ちの可能性があります。今回の録画方法を選択してください。</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K のまま 15 FPS（推奨）</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p、30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K、30 FPS を強制</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>録画後処理の通知</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>録音が完了しました</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>オーディオの保存先：%1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>録画の通知</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 録画ツールバー</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 準備ツールバー</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>カメラのプレビュー</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>カメラ録画</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>録画を停止してホームに戻りますか？</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>録画の前にカメラのライブプレビューが表示されるまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle カウントダウン</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web カメラ</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>利用できる Web カメラが見つかりません。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Web カメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラへのアクセス</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>予約収録</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>先にホーム画面でウィンドウまたはゲームの収録対象を選んでください。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>すでに収録中のため、今回の予約はスキップされました。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>終了すると予約収録は実行されません。
+
+Vistrelle を終了しますか？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>収録中です</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle はシステムトレイに隠れました。収録は続いています。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle はバックグラウンドで動作中です</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>システムトレイに最小化しました。トレイアイコンをクリックまたはダブルクリックすると再び開きます。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面収録ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを収録し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>開発チーム</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle の開発者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>言語の切り替え</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>言語設定を保存できませんでした。現在のユーザーの設定ファイルへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>言語設定を保存しました。Vistrelle の再起動後に有効になります。今すぐ再起動しますか？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>再起動に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle を自動で再起動できませんでした。手動でもう一度開いてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>画面を録画</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>ウィンドウを録画</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>ゲーム録画</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>高パフォーマンス画面録画</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>音声を録音</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — プレーヤー</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>スクリーンショットを %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Please visit this link manually:
         <translation>再生できるファイルが開かれていません</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle は既に実行中です</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>別の Vistrelle プロセスが実行中です。その録画を終えて終了してから、Vistrelle をもう一度開いてください。</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>FFmpeg の処理がすでに実行中です</translation>
     </message>
@@ -981,6 +1464,17 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>速度の設定が無効です</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>プレビューを読み込み中…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>プレビューを利用できません</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>最後の録画セグメントを読み込めなかったため、録画には結合されていません。次の場所に保存されています：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>画面キャプチャを使用できません：画面の録画には X11 セッションが必要で、Wayland では録画できません。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>録画セグメントでエラーが発生しました（終了コード %1）。何も録画されていません。
+%2</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1930,109 @@ Please visit this link manually:
     <message>
         <source>返回设置</source>
         <translation>設定に戻る</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>予約収録</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>開始時刻になると、Vistrelle は指定したモードで録画を開始します。</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>予約録画を有効にする</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>1 回のみ</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>火曜日</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>水曜日</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>木曜日</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>金曜日</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>土曜日</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>日曜日</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>画面を録画</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>音声を録音</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>ウィンドウを録画</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>ゲーム録画</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>高パフォーマンス画面録画</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>開始日時</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>毎日の開始時刻</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>曜日</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>録画モード</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>スケジュールを保存</translation>
     </message>
 </context>
 <context>
@@ -1870,6 +2481,45 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Vistrelle について</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>オンラインヘルプ</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>ログフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
     </message>
 </context>
 <context>

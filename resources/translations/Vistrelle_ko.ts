@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>자동 분할 설정</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>조건에 따라 녹화를 여러 파일로 자동 분할합니다</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>녹화 시간 기준</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>회의, 강의 등 긴 녹화에 적합</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>파일 크기 기준</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>업로드, 전송 또는 분할 보관에 편리</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  끊김 없는 분할</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>%1분마다 새 파일로 저장합니다</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>파일이 %1MB에 도달하면 분할하여 저장합니다</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>자동 중지 설정</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>조건에 도달하면 녹화를 중지하고 파일을 저장합니다.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>중지 조건</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>녹화 시간 기준</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>파일 크기 기준</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>%1분 녹화 후 자동 중지</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>파일이 %1MB에 도달하면 자동 중지</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>자동 중지 카운트다운</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>이 시간이 지나면 녹화가 자동으로 중지됩니다</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>자동 중지 취소</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>미디어 라이브러리</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>자동 분할</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>자동 중지</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>예약 녹화</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU 가속</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
@@ -176,7 +309,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -252,7 +385,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -260,7 +393,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
 </context>
 <context>
@@ -303,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>닫기</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>고성능 화면 캡처</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 고성능 화면 캡처</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>미디어 라이브러리</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>녹화 모드 선택</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>예약 녹화</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>사용자 지정 영역</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>최근 녹화</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>모두 보기  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>아직 녹화가 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>요청한 페이지의 링크가 설정되어 있지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle 표시</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>단축키 설정</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>다음 단축키를 등록할 수 없습니다. 다른 프로그램이 사용 중이거나 지원되지 않는 키일 수 있습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>로그 폴더</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>로그 폴더를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>녹화 성능이 자동 조정됨</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS가 %2 FPS로 자동 낮춰졌습니다. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>녹화 성능 알림</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K 녹화 성능</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>사용 가능한 하드웨어 H.264 인코더가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>%1 × %2, %3 FPS 녹화는 프레임이 누락될 수 있습니다. 이번 녹화 방식을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K 유지, 15 FPS(권장)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p, 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K 강제, 30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>녹화 후 처리 알림</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>녹음 완료</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>오디오 저장 위치: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>녹화 알림</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 녹화 도구 모음</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 준비 도구 모음</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>카메라 미리 보기</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>녹화를 중지하고 홈으로 돌아갈까요?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>녹화하기 전에 카메라 실시간 미리 보기를 기다리세요.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle 카운트다운</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>웹캠을 시작할 수 없습니다. 권한과 다른 프로그램이 사용 중인지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>예약 녹화</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>먼저 홈 화면에서 창 또는 게임 녹화 대상을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>이미 녹화 중이므로 이번 예약은 건너뛰었습니다.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>종료하면 예약 녹화가 실행되지 않습니다.
+
+Vistrelle을 종료할까요?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>녹화 중</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle이 시스템 트레이로 숨겨졌으며 녹화는 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle이 백그라운드에서 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>시스템 트레이로 최소화했습니다. 트레이 아이콘을 클릭하거나 두 번 클릭하면 다시 열립니다.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle 정보</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle은 Linux용의 빠르고 안정적인 화면 녹화 프로그램입니다. 화면, 창, 게임, 시스템 오디오, 마이크, 웹캠을 녹화하고 클라우드 업로드 없이 로컬에서 편집하고 관리하세요.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>개발 팀</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 개발자</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>언어 변경</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>언어 설정을 저장하지 못했습니다. 현재 사용자의 구성 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>언어 설정을 저장했습니다. Vistrelle을 다시 시작하면 적용됩니다. 지금 다시 시작할까요?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>다시 시작 실패</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle을 자동으로 다시 시작할 수 없습니다. 직접 다시 여세요.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>화면 녹화</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>창 녹화</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>게임 녹화</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>고성능 화면 녹화</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>오디오 녹음</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — 플레이어</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>스크린샷을 %1에 저장할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Please visit this link manually:
         <translation>재생할 파일이 열려 있지 않습니다</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle이(가) 이미 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>다른 Vistrelle 프로세스가 실행 중입니다. 해당 녹화를 마치고 종료한 뒤 Vistrelle을 다시 여세요.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>FFmpeg 작업이 이미 실행 중입니다</translation>
     </message>
@@ -981,6 +1464,17 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>속도 설정이 잘못되었습니다</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>미리 보기 로드 중…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>미리 보기를 사용할 수 없음</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1619,20 @@ Please visit this link manually:
         <translation>마지막 녹화 세그먼트를 읽을 수 없어 녹화본에 합치지 않았습니다. 다음 위치에 보관되어 있습니다:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>화면 캡처를 사용할 수 없습니다: 화면 녹화에는 X11 세션이 필요하며 Wayland에서는 화면을 녹화할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>녹화 세그먼트에 오류가 발생했습니다(종료 코드 %1). 아무것도 녹화되지 않았습니다.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1243,7 +1751,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1422,6 +1930,109 @@ Please visit this link manually:
     <message>
         <source>返回设置</source>
         <translation>설정으로 돌아가기</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>예약 녹화</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>시작 시간이 되면 Vistrelle이 지정한 모드로 녹화를 시작합니다.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>예약 녹화 사용</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>한 번</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>매일</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>매주</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>월요일</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>화요일</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>수요일</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>목요일</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>금요일</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>토요일</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>일요일</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>화면 녹화</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>오디오 녹음</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>창 녹화</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>게임 녹화</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>고성능 화면 녹화</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>반복</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>시작 날짜 및 시간</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>매일 시작 시간</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>요일</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>녹화 모드</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>일정 저장</translation>
     </message>
 </context>
 <context>
@@ -1692,7 +2303,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1735,7 +2346,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Off</source>
-        <translation>꺼짐</translation>
+        <translation>끔</translation>
     </message>
     <message>
         <source>Speaker  ▾</source>
@@ -1743,7 +2354,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>On</source>
-        <translation>켜짐</translation>
+        <translation>켬</translation>
     </message>
     <message>
         <source>Microphone  ▾</source>
@@ -1755,7 +2366,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>자동 정지</translation>
+        <translation>자동 중지</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -1870,6 +2481,45 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 자막</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Vistrelle 정보</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>온라인 도움말</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>로그 폴더 열기</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>기술 지원</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
     </message>
 </context>
 <context>

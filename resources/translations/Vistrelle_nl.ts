@@ -125,7 +125,140 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Instellingen automatisch splitsen</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>De opname volgens een voorwaarde automatisch in meerdere bestanden splitsen</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Op duur</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Voor lange opnamen zoals vergaderingen en lessen</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Op bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Makkelijker te uploaden, over te zetten of in delen te bewaren</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Naadloos splitsen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Elke %1 minuten wordt een nieuw bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Het bestand wordt bij %1 MB gesplitst en opgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Instellingen automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>De opname stopt en het bestand wordt opgeslagen zodra een voorwaarde is bereikt.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Stopvoorwaarde</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Op duur</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Op bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Stopt na %1 minuten opnemen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Stopt wanneer het bestand %1 MB bereikt</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Aftellen tot automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>De opname stopt vanzelf na deze tijd</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Automatisch stoppen annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermerk</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Automatisch splitsen</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Automatisch stoppen</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU-versnelling</translation>
     </message>
 </context>
 <context>
@@ -176,11 +309,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -303,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -391,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Snelle schermopname</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Snelle schermopname</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Mediabibliotheek</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Kies een opnamemodus</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Aangepast gebied</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Recente opnamen</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Alles bekijken  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Nog geen opnamen</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Bezoek deze link handmatig:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>De link naar de gevraagde pagina is niet ingesteld.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle tonen</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Opname starten</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Sneltoetsinstellingen</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Deze sneltoetsen konden niet worden geregistreerd; een ander programma gebruikt ze mogelijk of de toetsen worden niet ondersteund:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Opname stoppen</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Logmap</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>De logmap kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Opnameprestaties aangepast</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS is verlaagd naar %2 FPS. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Opnameprestaties</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K-opnameprestaties</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Geen hardwarematige H.264-encoder beschikbaar</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Een opname van %1 × %2 met %3 FPS kan beelden missen. Kies hoe u deze keer opneemt.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K behouden met 15 FPS (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p met 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K met 30 FPS afdwingen</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Melding nabewerking</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Audio-opname voltooid</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Audio opgeslagen in: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Opname</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle-opnamebalk</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle-voorbereidingsbalk</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Scherm %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Cameravoorbeeld</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera-opname</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Opname stoppen en terug naar Start?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wacht op een live cameravoorbeeld voordat u opneemt.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle-aftelling</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Geen webcam gevonden.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>De webcam kon niet starten. Controleer de toestemming en of een ander programma hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Kies eerst op de startpagina het venster of de game om op te nemen.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Er loopt al een opname; deze geplande start is overgeslagen.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>De geplande opname gaat niet door als je afsluit.
+
+Vistrelle toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Opname loopt nog</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle is verborgen in het systeemvak; de opname gaat door.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle draait nog</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Geminimaliseerd naar het systeemvak. Klik of dubbelklik op het pictogram om het weer te openen.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Over Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle is een snelle, betrouwbare schermrecorder voor Linux. Neem schermen, vensters, games, systeemaudio, microfoons en webcams op en bewerk en beheer opnamen lokaal, zonder upload naar de cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Ontwikkelteam</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>De ontwikkelaars van Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Taal wijzigen</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>De taal kon niet worden opgeslagen. Controleer of de huidige gebruiker zijn configuratie mag schrijven.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>De taal is opgeslagen en geldt na een herstart van Vistrelle. Nu herstarten?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Herstarten mislukt</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle kon niet zelf herstarten. Open het zelf opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Scherm opnemen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Venster opnemen</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Game-opname</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Schermopname met hoge prestaties</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Audio opnemen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Speler</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Kan de schermafbeelding niet opslaan in %1.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Bezoek deze link handmatig:
         <translation>Er is geen afspeelbaar bestand geopend</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle is al actief</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Er draait al een ander Vistrelle-proces. Rond de opname af en sluit het voordat u Vistrelle opnieuw opent.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Er loopt al een FFmpeg-taak</translation>
     </message>
@@ -981,6 +1464,17 @@ Bezoek deze link handmatig:
     <message>
         <source>变速参数无效</source>
         <translation>Ongeldige snelheidsinstelling</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Voorbeeld laden…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Voorbeeld niet beschikbaar</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1619,20 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
         <translation>Het laatste opgenomen segment kon niet worden gelezen en is niet in de opname samengevoegd. Het is bewaard in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Schermopname is niet beschikbaar: het scherm opnemen vereist een X11-sessie en is onder Wayland niet mogelijk.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1243,7 +1751,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1335,7 +1843,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1422,6 +1930,109 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>返回设置</source>
         <translation>Terug naar instellingen</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>Op de begintijd begint Vistrelle met opnemen in de gekozen modus.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Geplande opname inschakelen</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Eenmalig</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Dagelijks</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Wekelijks</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Maandag</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Dinsdag</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Woensdag</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Donderdag</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Vrijdag</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Zaterdag</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Zondag</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Scherm opnemen</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Audio opnemen</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Venster opnemen</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Game-opname</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Schermopname met hoge prestaties</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Herhalen</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Begindatum en -tijd</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Dagelijkse begintijd</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Dag van de week</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Opnamemodus</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Planning opslaan</translation>
     </message>
 </context>
 <context>
@@ -1692,7 +2303,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>画质</source>
@@ -1755,11 +2366,11 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Automatisch stoppen</translation>
+        <translation>Auto-stop</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Automatisch splitsen</translation>
+        <translation>Auto-splitsen</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -1870,6 +2481,45 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>📝 字幕</source>
         <translation>📝 Ondertitels</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Over Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Online help</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Logmap openen</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Ondersteuning</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
     </message>
 </context>
 <context>

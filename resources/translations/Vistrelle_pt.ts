@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -125,7 +125,140 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Configurações de divisão automática</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Dividir a gravação em vários arquivos por uma condição</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Por duração</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Para gravações longas, como reuniões e aulas</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Por tamanho do arquivo</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Mais fácil de enviar, transferir ou guardar em partes</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Divisão contínua</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Um novo arquivo é salvo a cada %1 minutos</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>O arquivo é dividido e salvo ao atingir %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Configurações de parada automática</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>A gravação para e o arquivo é salvo quando uma condição é atingida.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Condição de parada</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Por duração</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Por tamanho do arquivo</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>Para após %1 minutos de gravação</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Para quando o arquivo atinge %1 MB</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Contagem regressiva da parada automática</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>A gravação para sozinha após este tempo</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Cancelar parada automática</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Biblioteca de mídia</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Divisão automática</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Parada automática</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>Aceleração por GPU</translation>
     </message>
 </context>
 <context>
@@ -391,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -539,7 +672,7 @@
     </message>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>扬声器</source>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Captura de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Captura de tela de alto desempenho</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -793,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
 </context>
 <context>
@@ -801,6 +942,61 @@
     <message>
         <source>%1（不支持的按键）</source>
         <translation>%1 (tecla não suportada)</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Biblioteca de mídia</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Escolha um modo de gravação</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área personalizada</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Gravações recentes</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Ver tudo  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Nenhuma gravação ainda</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1022,285 @@ Visite este link manualmente:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>O link da página solicitada não está configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Mostrar Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Configurações de atalhos</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Estes atalhos não puderam ser registrados; outro programa pode estar usando-os ou as teclas não são suportadas:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Pasta de logs</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Não é possível abrir a pasta de logs.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Desempenho de gravação ajustado</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS foi reduzido para %2 FPS. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Desempenho de gravação</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>Desempenho de gravação 4K</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Nenhum codificador H.264 por hardware disponível</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>Uma gravação de %1 × %2 a %3 FPS pode perder quadros. Escolha como gravar desta vez.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>Manter 4K a 15 FPS (recomendado)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p a 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>Forçar 4K a 30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Aviso de pós-processamento</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Gravação de áudio concluída</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Áudio salvo em: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra de gravação do Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra de preparação do Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Tela %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Pré-visualização da câmera</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Gravação da câmera</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Parar a gravação e voltar ao início?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Aguarde a pré-visualização ao vivo da câmera antes de gravar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Contagem regressiva do Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nenhuma webcam foi encontrada.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Não foi possível iniciar a webcam. Verifique a permissão e se outro programa a está usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Escolha primeiro, na página inicial, a janela ou o jogo a gravar.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Já há uma gravação em andamento; este início agendado foi ignorado.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>A gravação agendada não acontecerá se você sair.
+
+Sair do Vistrelle mesmo assim?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Ainda gravando</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>O Vistrelle foi ocultado na bandeja do sistema; a gravação continua.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>O Vistrelle continua em execução</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimizado para a bandeja do sistema. Clique ou clique duas vezes no ícone para abrir de novo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Sobre o Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>O Vistrelle é um gravador de tela rápido e confiável para Linux. Grave telas, janelas, jogos, áudio do sistema, microfones e webcams, e edite e gerencie as gravações localmente, sem enviar nada para a nuvem.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Equipe de desenvolvimento</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Os desenvolvedores do Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Mudar idioma</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Não foi possível salvar o idioma. Verifique se o usuário atual pode gravar sua configuração.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>O idioma foi salvo e vale quando o Vistrelle reiniciar. Reiniciar agora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Falha ao reiniciar</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>O Vistrelle não conseguiu reiniciar sozinho. Abra-o novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Gravar tela</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Gravar janela</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Gravação de jogo</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Gravação de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Gravar áudio</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Player</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Não foi possível salvar a captura em %1.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Visite este link manualmente:
         <translation>Nenhum arquivo reproduzível está aberto</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>O Vistrelle já está em execução</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Outro processo do Vistrelle está em execução. Conclua a gravação e feche-o antes de abrir o Vistrelle novamente.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Uma tarefa do FFmpeg já está em execução</translation>
     </message>
@@ -981,6 +1464,17 @@ Visite este link manualmente:
     <message>
         <source>变速参数无效</source>
         <translation>Configuração de velocidade inválida</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Carregando pré-visualização…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Pré-visualização indisponível</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
 %1</source>
         <translation>Não foi possível ler o último segmento gravado e ele não foi incluído na gravação. Ele foi mantido em:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>A captura de tela não está disponível: gravar a tela exige uma sessão X11 e não é possível no Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1335,7 +1843,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1422,6 +1930,109 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>返回设置</source>
         <translation>Voltar aos ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>No horário de início, o Vistrelle começa a gravar no modo escolhido.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Ativar gravação agendada</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Uma vez</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Diariamente</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Semanalmente</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Segunda-feira</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Terça-feira</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Quarta-feira</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Quinta-feira</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Sexta-feira</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Gravar tela</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Gravar áudio</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Gravar janela</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Gravação de jogo</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Gravação de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Data e hora de início</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Horário diário de início</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Dia da semana</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Modo de gravação</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Salvar agendamento</translation>
     </message>
 </context>
 <context>
@@ -1604,7 +2215,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1870,6 +2481,45 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>📝 字幕</source>
         <translation>📝 Legendas</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Sobre o Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Ajuda online</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Abrir pasta de logs</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
@@ -2357,7 +3007,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

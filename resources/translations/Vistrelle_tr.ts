@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -125,7 +125,140 @@
     </message>
     <message>
         <source>完成</source>
+        <translation>Bitti</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>Otomatik Bölme Ayarları</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>Kaydı bir koşula göre otomatik olarak birden çok dosyaya böl</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Süreye göre</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>Toplantı ve ders gibi uzun kayıtlar için</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>dk</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Dosya boyutuna göre</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>Yüklemek, aktarmak veya parça parça saklamak için kolay</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  Kesintisiz bölme</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>确定</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>Her %1 dakikada yeni bir dosya kaydedilir</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>Dosya %1 MB olduğunda bölünüp kaydedilir</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>Otomatik Durdurma Ayarları</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>Bir koşula ulaşıldığında kayıt durur ve dosya kaydedilir.</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>Durdurma koşulu</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>Süreye göre</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>dk</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>Dosya boyutuna göre</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>%1 dakikalık kayıttan sonra durur</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>Dosya %1 MB olduğunda durur</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>Otomatik Durdurma Geri Sayımı</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>Kayıt bu süreden sonra kendiliğinden durur</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>Otomatik durdurmayı iptal et</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigran</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>Otomatik Bölme</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>Otomatik Durdurma</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU Hızlandırma</translation>
     </message>
 </context>
 <context>
@@ -228,15 +361,15 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kamera izni</translation>
+        <translation>Kamera İzni</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
     </message>
     <message>
         <source>Open Settings</source>
-        <translation>Ayarları aç</translation>
+        <translation>Ayarları Aç</translation>
     </message>
     <message>
         <source>Close</source>
@@ -391,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -695,19 +828,27 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kamera izni</translation>
+        <translation>Kamera İzni</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
     </message>
     <message>
         <source>Open Settings</source>
-        <translation>Ayarları aç</translation>
+        <translation>Ayarları Aç</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>Yüksek performanslı ekran yakalama</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · Yüksek performanslı ekran yakalama</translation>
     </message>
 </context>
 <context>
@@ -793,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
 </context>
 <context>
@@ -801,6 +942,61 @@
     <message>
         <source>%1（不支持的按键）</source>
         <translation>%1 (desteklenmeyen tuş)</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Kaydı Başlat</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Medya Kitaplığı</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Bir kayıt modu seçin</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Özel alan</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Pencere</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Oyun</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Son kayıtlar</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>Tümünü gör  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>Henüz kayıt yok</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1022,285 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>İstenen sayfanın bağlantısı yapılandırılmamış.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>Vistrelle&apos;i göster</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Kaydı Başlat</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Kısayol Ayarları</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>Bu kısayollar kaydedilemedi; başka bir program kullanıyor olabilir veya tuşlar desteklenmiyor:
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Kaydı durdur</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>Günlük Klasörü</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>Günlük klasörü açılamıyor.</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>Kayıt performansı ayarlandı</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS, %2 FPS&apos;ye düşürüldü. %3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>Kayıt performansı</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K Kayıt Performansı</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>Kullanılabilir donanım H.264 kodlayıcı yok</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>%1 × %2, %3 FPS kayıtta kare kaybı olabilir. Bu kez nasıl kaydedileceğini seçin.</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>4K&apos;yı 15 FPS ile koru (önerilen)</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p, 30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>4K&apos;yı 30 FPS ile zorla</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>Son işlem bildirimi</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>Ses kaydı tamamlandı</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>Ses şuraya kaydedildi: %1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>Kayıt</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle kayıt araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle hazırlık araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Ekran %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kamera önizlemesi</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kamera Kaydı</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Kayıt durdurulup ana sayfaya dönülsün mü?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Kayda başlamadan önce canlı kamera önizlemesini bekleyin.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle geri sayımı</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Web kamerası başlatılamadı. İzni ve başka bir programın kullanıp kullanmadığını denetleyin.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera İzni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları Aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Önce ana sayfada kaydedilecek pencereyi veya oyunu seçin.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Zaten bir kayıt sürüyor; bu zamanlanmış başlatma atlandı.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>Çıkarsanız zamanlanmış kayıt yapılmayacak.
+
+Yine de Vistrelle’den çıkılsın mı?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Kayıt sürüyor</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle sistem tepsisine gizlendi; kayıt devam ediyor.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle arka planda çalışıyor</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Sistem tepsisine küçültüldü. Yeniden açmak için tepsi simgesine tıklayın veya çift tıklayın.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle Hakkında</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle, Linux için hızlı ve güvenilir bir ekran kaydedicidir. Ekranları, pencereleri, oyunları, sistem sesini, mikrofonları ve web kameralarını kaydedin; kayıtları buluta yüklemeden yerel olarak düzenleyip yönetin.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Geliştirme Ekibi</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle geliştiricileri</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tüm hakları saklıdır.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Dili Değiştir</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Dil kaydedilemedi. Lütfen geçerli kullanıcının yapılandırma yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>Dil kaydedildi; Vistrelle yeniden başlatılınca geçerli olur. Şimdi yeniden başlatılsın mı?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Yeniden Başlatılamadı</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle kendi kendine yeniden başlatılamadı. Lütfen yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Ekranı Kaydet</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Pencereyi Kaydet</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Oyun Kaydı</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Yüksek Performanslı Ekran Kaydı</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Ses Kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — Oynatıcı</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>Ekran görüntüsü %1 konumuna kaydedilemedi.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <translation>Açık oynatılabilir dosya yok</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle zaten çalışıyor</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Başka bir Vistrelle işlemi çalışıyor. Vistrelle&apos;i yeniden açmadan önce kaydını bitirip kapatın.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>Zaten çalışan bir FFmpeg işi var</translation>
     </message>
@@ -981,6 +1464,17 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>变速参数无效</source>
         <translation>Geçersiz hız ayarı</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>Önizleme yükleniyor…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Önizleme kullanılamıyor</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
 %1</source>
         <translation>Son kaydedilen bölüm okunamadı ve kayda eklenmedi. Şurada saklandı:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Ekran yakalama kullanılamıyor: ekranı kaydetmek bir X11 oturumu gerektirir ve Wayland altında mümkün değildir.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1335,7 +1843,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1422,6 +1930,109 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>返回设置</source>
         <translation>Ayarlara dön</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>Başlangıç saatinde Vistrelle seçilen modda kayda başlar.</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>Zamanlanmış kaydı etkinleştir</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>Bir kez</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>Her gün</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>Her hafta</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>Pazartesi</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>Salı</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>Çarşamba</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>Perşembe</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>Cuma</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>Cumartesi</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>Pazar</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>Ekranı Kaydet</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>Ses Kaydet</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>Pencereyi Kaydet</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>Oyun Kaydı</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>Yüksek Performanslı Ekran Kaydı</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>Tekrar</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>Başlangıç tarihi ve saati</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>Günlük başlangıç saati</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>Haftanın günü</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>Kayıt modu</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>Zamanlamayı Kaydet</translation>
     </message>
 </context>
 <context>
@@ -1604,7 +2215,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -1870,6 +2481,45 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>📝 字幕</source>
         <translation>📝 Altyazı</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>Vistrelle Hakkında</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>Çevrimiçi Yardım</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>Günlük Klasörünü Aç</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Destek</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
     </message>
 </context>
 <context>
@@ -2357,7 +3007,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

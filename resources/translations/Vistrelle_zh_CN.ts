@@ -129,10 +129,143 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>自动分割设置</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>录制时按指定条件自动切分为多个文件</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>按录制时长</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>适合会议、课程等长时间录制</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>按文件大小</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>便于上传、传输或分段保存</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  无缝切分</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>将每 %1 分钟自动保存为一个新文件</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>文件达到 %1 MB 时自动切分并保存</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>自动停止设置</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>录制达到指定条件时自动停止并保存文件。</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>停止条件</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>按录制时长</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>按文件大小</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>录制 %1 分钟后自动停止</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>文件达到 %1 MB 后自动停止</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>自动停止倒计时</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>录制将在以上时间后自动停止</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>取消自动停止</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒体库</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>自动分割</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>自动停止</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>计划录制</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU 加速</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>摄像头录制</translation>
+        <translation>Camera Recording</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高性能屏幕采集</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高性能屏幕采集</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>Media Library</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>Choose a recording mode</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>仅音频</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>Recent recordings</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>View all  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>No recordings yet</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>所请求页面的链接尚未配置。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>显示 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>快捷键设置</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>日志文件夹</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>无法打开日志文件夹。</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>录制性能已自动调整</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS 已自动降为 %2 FPS。%3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>录制性能提示</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K 录制性能</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>没有可用的硬件 H.264 编码器</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>保持 4K，15 FPS（推荐）</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p，30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>强制 4K，30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>录制后处理提示</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>录音完成</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>音频已保存到：%1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>录制提示</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle recording toolbar</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle preparation toolbar</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Display %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio only</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Camera preview</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Stop recording and return to Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wait for a live camera preview before recording.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>没有检测到可用摄像头。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>摄像头无法启动，请检查权限或设备占用情况。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>计划录制</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>请先在首页为窗口或游戏模式选择录制目标。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>已有录制正在进行，本次计划已跳过。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>仍在录制</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle 已隐藏到系统托盘，录制继续进行。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle 仍在后台运行</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>已最小化到系统托盘，点击或双击托盘图标可重新打开。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>关于 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle 是一款快速、可靠的 Linux 录屏软件。录制屏幕、窗口、游戏、系统声音、麦克风和摄像头，并在本地编辑和管理录制内容，无需上传云端。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>开发团队</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 开发者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>切换语言</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>无法保存语言设置，请检查当前用户的配置权限。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>重启失败</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>无法自动重启，请手动重新打开 Vistrelle。</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>录制屏幕</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>录制窗口</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>游戏录制</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>高性能屏幕录制</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>录制音频</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — 播放器</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>无法保存截图到 %1。</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Please visit this link manually:
         <translation>没有打开可播放文件</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle is already running</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>已有 FFmpeg 任务正在执行</translation>
     </message>
@@ -981,6 +1464,17 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>变速参数无效</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在加载预览…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>Preview unavailable</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>最后一个录制分段无法读取，没有合并进录像，已保留在：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>录制分段异常，退出码=%1。没有录下任何内容。
+%2</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1930,109 @@ Please visit this link manually:
     <message>
         <source>返回设置</source>
         <translation>返回设置</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>计划录制</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>启用计划录制</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>单次</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>每日</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>录制屏幕</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>录制音频</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>录制窗口</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>游戏录制</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>高性能屏幕录制</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>重复</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>开始日期和时间</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>每天开始时间</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>每周日期</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>指定录制模式</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>保存计划</translation>
     </message>
 </context>
 <context>
@@ -1870,6 +2481,45 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>关于 Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>在线帮助</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>打开日志文件夹</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>技术支持</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
     </message>
 </context>
 <context>

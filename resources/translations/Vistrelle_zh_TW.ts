@@ -129,10 +129,143 @@
     </message>
 </context>
 <context>
+    <name>AutoSplitDialog</name>
+    <message>
+        <source>自动分割设置</source>
+        <translation>自動分割設定</translation>
+    </message>
+    <message>
+        <source>录制时按指定条件自动切分为多个文件</source>
+        <translation>錄製時按指定條件自動切分為多個檔案</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>按錄製時長</translation>
+    </message>
+    <message>
+        <source>适合会议、课程等长时间录制</source>
+        <translation>適合會議、課程等長時間錄製</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>按檔案大小</translation>
+    </message>
+    <message>
+        <source>便于上传、传输或分段保存</source>
+        <translation>便於上傳、傳輸或分段儲存</translation>
+    </message>
+    <message>
+        <source>✓  无缝切分</source>
+        <translation>✓  無縫切分</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>将每 %1 分钟自动保存为一个新文件</source>
+        <translation>將每 %1 分鐘自動儲存為一個新檔案</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 时自动切分并保存</source>
+        <translation>檔案達到 %1 MB 時自動切分並儲存</translation>
+    </message>
+</context>
+<context>
+    <name>AutoStopDialog</name>
+    <message>
+        <source>自动停止设置</source>
+        <translation>自動停止設定</translation>
+    </message>
+    <message>
+        <source>录制达到指定条件时自动停止并保存文件。</source>
+        <translation>錄製達到指定條件時自動停止並儲存檔案。</translation>
+    </message>
+    <message>
+        <source>停止条件</source>
+        <translation>停止條件</translation>
+    </message>
+    <message>
+        <source>按录制时长</source>
+        <translation>按錄製時長</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>按文件大小</source>
+        <translation>按檔案大小</translation>
+    </message>
+    <message>
+        <source>录制 %1 分钟后自动停止</source>
+        <translation>錄製 %1 分鐘後自動停止</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>文件达到 %1 MB 后自动停止</source>
+        <translation>檔案達到 %1 MB 後自動停止</translation>
+    </message>
+    <message>
+        <source>自动停止倒计时</source>
+        <translation>自動停止倒數</translation>
+    </message>
+    <message>
+        <source>录制将在以上时间后自动停止</source>
+        <translation>錄製將在以上時間後自動停止</translation>
+    </message>
+    <message>
+        <source>取消自动停止</source>
+        <translation>取消自動停止</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>媒体库</source>
+        <translation>媒體庫</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>浮水印</translation>
+    </message>
+    <message>
+        <source>自动分割</source>
+        <translation>自動分割</translation>
+    </message>
+    <message>
+        <source>自动停止</source>
+        <translation>自動停止</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>排程錄製</translation>
+    </message>
+    <message>
+        <source>GPU 加速</source>
+        <translation>GPU 加速</translation>
+    </message>
+</context>
+<context>
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>攝影機錄製</translation>
+        <translation>相機錄製</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -709,6 +842,14 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>高性能屏幕采集</source>
+        <translation>高效能螢幕擷取</translation>
+    </message>
+    <message>
+        <source> · 高性能屏幕采集</source>
+        <translation> · 高效能螢幕擷取</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -804,6 +945,61 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Media Library</source>
+        <translation>媒體庫</translation>
+    </message>
+    <message>
+        <source>Choose a recording mode</source>
+        <translation>選擇錄製模式</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>排程錄製</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自訂區域</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>遊戲</translation>
+    </message>
+    <message>
+        <source>Audio Only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>Recent recordings</source>
+        <translation>最近的錄製</translation>
+    </message>
+    <message>
+        <source>View all  ›</source>
+        <translation>檢視全部  ›</translation>
+    </message>
+    <message>
+        <source>No recordings yet</source>
+        <translation>尚無錄製</translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>Unable to open browser</source>
@@ -826,6 +1022,285 @@ Please visit this link manually:
     <message>
         <source>The requested page link is not configured.</source>
         <translation>所要求頁面的連結尚未設定。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>显示 Vistrelle</source>
+        <translation>顯示 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>快捷键设置</source>
+        <translation>快速鍵設定</translation>
+    </message>
+    <message>
+        <source>以下快捷键无法注册，可能已被其他程序占用或按键不受支持：
+%1</source>
+        <translation>以下快速鍵無法註冊，可能已被其他程式占用或按鍵不受支援：
+%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>日志文件夹</source>
+        <translation>日誌資料夾</translation>
+    </message>
+    <message>
+        <source>无法打开日志文件夹。</source>
+        <translation>無法開啟日誌資料夾。</translation>
+    </message>
+    <message>
+        <source>录制性能已自动调整</source>
+        <translation>錄製效能已自動調整</translation>
+    </message>
+    <message>
+        <source>%1 FPS 已自动降为 %2 FPS。%3</source>
+        <translation>%1 FPS 已自動降為 %2 FPS。%3</translation>
+    </message>
+    <message>
+        <source>录制性能提示</source>
+        <translation>錄製效能提示</translation>
+    </message>
+    <message>
+        <source>4K 录制性能</source>
+        <translation>4K 錄製效能</translation>
+    </message>
+    <message>
+        <source>没有可用的硬件 H.264 编码器</source>
+        <translation>沒有可用的硬體 H.264 編碼器</translation>
+    </message>
+    <message>
+        <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
+        <translation>%1 × %2、%3 FPS 的錄製可能掉格。請選擇本次錄製方式。</translation>
+    </message>
+    <message>
+        <source>保持 4K，15 FPS（推荐）</source>
+        <translation>保持 4K，15 FPS（建議）</translation>
+    </message>
+    <message>
+        <source>1080p，30 FPS</source>
+        <translation>1080p，30 FPS</translation>
+    </message>
+    <message>
+        <source>强制 4K，30 FPS</source>
+        <translation>強制 4K，30 FPS</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>录制后处理提示</source>
+        <translation>錄製後處理提示</translation>
+    </message>
+    <message>
+        <source>录音完成</source>
+        <translation>錄音完成</translation>
+    </message>
+    <message>
+        <source>音频已保存到：%1</source>
+        <translation>音訊已儲存到：%1</translation>
+    </message>
+    <message>
+        <source>录制提示</source>
+        <translation>錄製提示</translation>
+    </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 錄製工具列</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 準備工具列</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>相機預覽</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>相機錄製</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>要停止錄製並返回首頁嗎？</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>請等待相機即時預覽出現後再錄製。</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle 倒數</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>沒有偵測到可用的攝影機。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>攝影機無法啟動，請檢查權限或裝置是否被占用。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>排程錄製</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>請先在首頁為視窗或遊戲模式選擇錄製目標。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>已有錄製正在進行，本次排程已略過。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>結束後排程錄製將不會執行。
+
+確定要結束 Vistrelle 嗎？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>仍在錄製</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle 已隱藏到系統匣，錄製繼續進行。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle 仍在背景執行</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>已最小化到系統匣，按一下或按兩下系統匣圖示可重新開啟。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>關於 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle 是一款快速、可靠的 Linux 螢幕錄製軟體。錄製螢幕、視窗、遊戲、系統聲音、麥克風和攝影機，並在本機編輯和管理錄製內容，無需上傳雲端。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>開發團隊</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 開發者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle。保留所有權利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>切換語言</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>無法儲存語言設定，請檢查目前使用者的設定權限。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>語言設定已儲存，重新啟動 Vistrelle 後生效。是否立即重新啟動？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>重新啟動失敗</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>無法自動重新啟動，請手動重新開啟 Vistrelle。</translation>
+    </message>
+</context>
+<context>
+    <name>ModeBar</name>
+    <message>
+        <source>录制屏幕</source>
+        <translation>錄製螢幕</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>錄製視窗</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>遊戲錄製</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>高效能螢幕錄製</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>錄製音訊</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWindow</name>
+    <message>
+        <source>Vistrelle — 播放器</source>
+        <translation>Vistrelle — 播放器</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>无法保存截图到 %1。</source>
+        <translation>無法將截圖儲存到 %1。</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1424,14 @@ Please visit this link manually:
         <translation>沒有開啟可播放的檔案</translation>
     </message>
     <message>
+        <source>Vistrelle is already running</source>
+        <translation>Vistrelle 已在執行</translation>
+    </message>
+    <message>
+        <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
+        <translation>另一個 Vistrelle 程序正在執行。請先結束其錄製並退出，再重新開啟 Vistrelle。</translation>
+    </message>
+    <message>
         <source>已有 FFmpeg 任务正在执行</source>
         <translation>已有 FFmpeg 工作正在執行</translation>
     </message>
@@ -981,6 +1464,17 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>變速參數無效</translation>
+    </message>
+</context>
+<context>
+    <name>RecentCard</name>
+    <message>
+        <source>Loading preview…</source>
+        <translation>正在載入預覽…</translation>
+    </message>
+    <message>
+        <source>Preview unavailable</source>
+        <translation>無法預覽</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>最後一個錄製分段無法讀取，沒有合併進錄影，已保留在：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>螢幕錄製無法使用：螢幕錄製需要 X11 工作階段，在 Wayland 下無法錄製螢幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>錄製分段異常，結束代碼=%1。沒有錄下任何內容。
+%2</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1933,109 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ScheduledRecordingDialog</name>
+    <message>
+        <source>计划录制</source>
+        <translation>排程錄製</translation>
+    </message>
+    <message>
+        <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
+        <translation>到達開始時間後，Vistrelle 將按指定模式自動開始錄製。</translation>
+    </message>
+    <message>
+        <source>启用计划录制</source>
+        <translation>啟用排程錄製</translation>
+    </message>
+    <message>
+        <source>单次</source>
+        <translation>單次</translation>
+    </message>
+    <message>
+        <source>每日</source>
+        <translation>每日</translation>
+    </message>
+    <message>
+        <source>每周</source>
+        <translation>每週</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>星期日</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>录制屏幕</source>
+        <translation>錄製螢幕</translation>
+    </message>
+    <message>
+        <source>录制音频</source>
+        <translation>錄製音訊</translation>
+    </message>
+    <message>
+        <source>录制窗口</source>
+        <translation>錄製視窗</translation>
+    </message>
+    <message>
+        <source>游戏录制</source>
+        <translation>遊戲錄製</translation>
+    </message>
+    <message>
+        <source>高性能屏幕录制</source>
+        <translation>高效能螢幕錄製</translation>
+    </message>
+    <message>
+        <source>重复</source>
+        <translation>重複</translation>
+    </message>
+    <message>
+        <source>开始日期和时间</source>
+        <translation>開始日期和時間</translation>
+    </message>
+    <message>
+        <source>每天开始时间</source>
+        <translation>每天開始時間</translation>
+    </message>
+    <message>
+        <source>每周日期</source>
+        <translation>每週日期</translation>
+    </message>
+    <message>
+        <source>指定录制模式</source>
+        <translation>指定錄製模式</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>保存计划</source>
+        <translation>儲存排程</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -1584,7 +2195,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>点击动画</source>
@@ -1870,6 +2481,45 @@ Please visit this link manually:
     <message>
         <source>📝 字幕</source>
         <translation>📝 字幕</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>菜单</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>关于 Vistrelle</source>
+        <translation>關於 Vistrelle</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>在线帮助</source>
+        <translation>線上說明</translation>
+    </message>
+    <message>
+        <source>打开日志文件夹</source>
+        <translation>開啟日誌資料夾</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>技術支援</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
@@ -2313,7 +2963,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>拖动滑块调整水印的可见程度</source>

@@ -1,7 +1,9 @@
 // Shows one plain coloured window with the given title and geometry and prints
 // "ready <window id>" once it is on screen. Runs until killed or its stdin closes.
-//   capture_test_window TITLE #RRGGBB X Y WIDTH HEIGHT
+// With --report-clicks it also prints "click X Y" (window coordinates) for each press.
+//   capture_test_window TITLE #RRGGBB X Y WIDTH HEIGHT [--report-clicks]
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
@@ -9,12 +11,31 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace {
+
+class ClickReporter : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
+            std::printf("click %d %d\n", p.x(), p.y());
+            std::fflush(stdout);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 7) {
-        std::fprintf(stderr, "usage: %s TITLE #RRGGBB X Y WIDTH HEIGHT\n", argv[0]);
+    const bool reportClicks = args.size() == 8 && args.at(7) == QLatin1String("--report-clicks");
+    if (args.size() != 7 && !reportClicks) {
+        std::fprintf(stderr, "usage: %s TITLE #RRGGBB X Y WIDTH HEIGHT [--report-clicks]\n", argv[0]);
         return 2;
     }
     QWidget window;
@@ -24,6 +45,9 @@ int main(int argc, char **argv)
     palette.setColor(QPalette::Window, QColor(args.at(2)));
     window.setPalette(palette);
     window.setGeometry(args.at(3).toInt(), args.at(4).toInt(), args.at(5).toInt(), args.at(6).toInt());
+    ClickReporter reporter;
+    if (reportClicks)
+        window.installEventFilter(&reporter);
     window.show();
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);

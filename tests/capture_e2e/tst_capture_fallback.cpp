@@ -14,6 +14,7 @@
 #include "platform/mac/X11WindowPixmap.h"
 
 #include "capture_test_support.h"
+#include "../support/PrivateXServer.h"
 
 class TestCaptureFallback : public QObject
 {
@@ -87,38 +88,16 @@ private:
 
 int main(int argc, char **argv)
 {
-    QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"),
-               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                QStringLiteral("tcp"), QStringLiteral("-extension"), QStringLiteral("Composite"),
-                QStringLiteral("-extension"), QStringLiteral("MIT-SHM")});
-    QByteArray display;
-    if (xvfb.waitForStarted(5000)) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!display.contains('\n') && timer.elapsed() < 10000) {
-            xvfb.waitForReadyRead(100);
-            display += xvfb.readAllStandardOutput();
-        }
-    }
-    if (!display.contains('\n')) {
+    PrivateXServer server(QStringLiteral("1024x768x24"),
+                          {QStringLiteral("-extension"), QStringLiteral("Composite"), QStringLiteral("-extension"),
+                           QStringLiteral("MIT-SHM")});
+    if (!server.isReady()) {
         std::fprintf(stderr, "could not start Xvfb\n");
         return 1;
     }
-    qputenv("DISPLAY", ":" + display.trimmed());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        TestCaptureFallback test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    xvfb.terminate();
-    if (!xvfb.waitForFinished(3000))
-        xvfb.kill();
-    xvfb.waitForFinished(1000);
-    return result;
+    QApplication app(argc, argv);
+    TestCaptureFallback test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_capture_fallback.moc"

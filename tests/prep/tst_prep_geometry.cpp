@@ -2,16 +2,31 @@
 // and the preparation toolbar go, how the region overlay's grips react and resize,
 // and the window picker's grid, dialog size and screen choice.
 #include <QtTest>
+#include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QSignalSpy>
 
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/AreaDropdown.h"
 #include "preparation/AreaPicker.h"
 #include "preparation/CaptureTargetDialog.h"
+#include "preparation/RecButtons.h"
 #include "preparation/RegionOverlay.h"
 
 using H = RegionOverlay::Handle;
+
+namespace {
+
+// Keeps a picture of a widget in $VISTRELLE_SHOTS when that is set, to look at.
+void saveShot(QWidget &widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("VISTRELLE_SHOTS");
+    if (!folder.isEmpty())
+        widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
 Q_DECLARE_METATYPE(RegionOverlay::Handle)
 
 class TestPrepGeometry : public QObject
@@ -144,6 +159,31 @@ private slots:
                  expected);
     }
 
+    void toolbarModesAreClamped()
+    {
+        SetupRecordingToolbar toolbar(nullptr);
+        QToolButton *modeItem = nullptr;
+        QToolButton *webcam = nullptr;
+        for (QToolButton *item : toolbar.findChildren<QToolButton *>()) {
+            if (item->property("title") == QStringLiteral("Full Screen"))
+                modeItem = item;
+            if (item->property("title") == QStringLiteral("Webcam"))
+                webcam = item;
+        }
+        QVERIFY(modeItem && webcam);
+        toolbar.setMode(7, QStringLiteral("cam"));
+        QCOMPARE(toolbar.mode(), 5);
+        QCOMPARE(modeItem->text(), QStringLiteral("Webcam\ncam"));
+        QVERIFY(!webcam->isHidden());
+        toolbar.setMode(4, QStringLiteral("mic"));
+        QVERIFY(webcam->isHidden());
+        toolbar.setMode(-1, QStringLiteral("Display 2"));
+        QCOMPARE(toolbar.mode(), 0);
+        QCOMPARE(modeItem->text(), QStringLiteral("Full Screen\nDisplay 2"));
+        QVERIFY(!webcam->isHidden());
+        QCOMPARE(modeItem->property("title").toString(), QStringLiteral("Full Screen"));
+    }
+
     void pickerGrid_data()
     {
         QTest::addColumn<int>("viewport");
@@ -201,6 +241,43 @@ private slots:
         const QList<CaptureTargetDialog::ScreenInfo> plain = {
             {QRect(0, 0, 1920, 1080), 1.0}, {QRect(1920, 0, 1920, 1080), 1.0}};
         QCOMPARE(CaptureTargetDialog::screenIndexFor(QRect(2000, 10, 100, 100), plain), 1);
+    }
+
+    void recButtonHaloFadesOut()
+    {
+        AnimatedRecButton button;
+        button.setFixedSize(132, 132);
+        button.setText(QStringLiteral("REC"));
+        QEnterEvent enter(QPointF(66, 66), QPointF(66, 66), QPointF(66, 66));
+        QApplication::sendEvent(&button, &enter);
+        QTRY_VERIFY(button.haloValue() > 0.8);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&button, &leave);
+        QTRY_COMPARE_WITH_TIMEOUT(button.haloValue(), 0.0, 400);
+        saveShot(button, QStringLiteral("rec-button"));
+    }
+
+    void deviceButtonFlipsOnLeftClickOnly()
+    {
+        DeviceButton tile(QStringLiteral(":/icons/icons/mic.svg"), QStringLiteral("Mic"), false);
+        tile.resize(90, 100);
+        QSignalSpy changed(&tile, &DeviceButton::activeChanged);
+        QLabel *dot = nullptr;
+        for (QLabel *label : tile.findChildren<QLabel *>()) {
+            if (label->geometry() == QRect(38, -2, 12, 12))
+                dot = label;
+        }
+        QVERIFY(dot);
+        QCOMPARE(dot->text(), QStringLiteral("✕"));
+        saveShot(tile, QStringLiteral("device-tile-off"));
+        QTest::mouseClick(&tile, Qt::RightButton);
+        QCOMPARE(changed.size(), 0);
+        QTest::mouseClick(&tile, Qt::LeftButton);
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(changed.first().first().toBool());
+        QVERIFY(tile.isActive());
+        QCOMPARE(dot->text(), QString());
+        saveShot(tile, QStringLiteral("device-tile"));
     }
 
     void presetLabels()

@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <QProcess>
 #include <QStringList>
+#include <QApplication>
+#include <QWidget>
 
 namespace {
 
@@ -46,6 +48,35 @@ inline bool drag(const QPoint &from, const QPoint &to, int steps = 4)
 inline bool key(const QString &name)
 {
     return xdotool({QStringLiteral("key"), name});
+}
+
+} // namespace
+
+namespace {
+
+// Saves the whole test desktop as NAME.png into $VISTRELLE_SHOTS when that is set,
+// for looking at the windows by eye.
+inline void screenshot(const QString &name)
+{
+    const QByteArray folder = qgetenv("VISTRELLE_SHOTS");
+    if (folder.isEmpty())
+        return;
+    QProcess import;
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-window"), QStringLiteral("root"),
+                  QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + QStringLiteral(".png")});
+    if (!QTest::qWaitFor([&] { return import.state() == QProcess::NotRunning; }, 10000))
+        import.kill();
+}
+
+template<typename T>
+T *visibleTopLevel()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<T *>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
 }
 
 } // namespace

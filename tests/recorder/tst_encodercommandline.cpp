@@ -94,9 +94,9 @@ private slots:
                                                  "|-g|60|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
                 if (buffer)
                     expected << QStringLiteral("-shortest_buf_duration") << QStringLiteral("1");
-                expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-flush_packets|1"));
+                expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-frag_duration|250000|-flush_packets|1"));
                 expected << kSegment;
-                QCOMPARE(expected.size(), buffer ? 64 : 62);
+                QCOMPARE(expected.size(), buffer ? 66 : 64);
                 QTest::addRow("piped, mic and system audio, %s, buffer %d", formName, int(buffer))
                     << fullExample(form, buffer) << expected;
             }
@@ -172,7 +172,10 @@ private slots:
             "[0:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=1.00[asys];[asys]anull[aout]");
         QTest::newRow("wav, mic") << "wav" << true << split(QStringLiteral("-c:a|pcm_s16le")) << micOnly;
         QTest::newRow("flac, system") << "flac" << false << split(QStringLiteral("-c:a|flac")) << systemOnly;
-        QTest::newRow("m4a, mic") << "m4a" << true << split(QStringLiteral("-c:a|aac|-b:a|128k")) << micOnly;
+        QTest::newRow("m4a, mic") << "m4a" << true
+                                  << split(QStringLiteral("-c:a|aac|-b:a|128k|-movflags|+frag_keyframe+empty_moov+"
+                                                          "default_base_moof|-frag_duration|250000"))
+                                  << micOnly;
         QTest::newRow("mp3, system") << "mp3" << false << split(QStringLiteral("-c:a|libmp3lame|-b:a|128k")) << systemOnly;
     }
 
@@ -193,10 +196,9 @@ private slots:
         const QStringList args = EncoderCommandLine::build(in);
         QCOMPARE(filterGraph(args), graph);
         QStringList tail{QStringLiteral("-map"), QStringLiteral("[aout]"), QStringLiteral("-vn")};
-        tail << encoderArgs << in.currentSegmentPath;
+        tail << encoderArgs << QStringLiteral("-flush_packets") << QStringLiteral("1") << in.currentSegmentPath;
         QCOMPARE(args.mid(args.size() - tail.size()), tail);
         QVERIFY(!args.contains(QStringLiteral("-g")));
-        QVERIFY(!args.contains(QStringLiteral("-movflags")));
         QVERIFY(!args.contains(QStringLiteral("-shortest")));
     }
 
@@ -433,8 +435,7 @@ private slots:
         in.currentSegmentPath = QStringLiteral("/tmp/seg.mkv");
         QStringList args = EncoderCommandLine::build(in);
         QVERIFY(!args.contains(QStringLiteral("-movflags")));
-        QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
-        QCOMPARE(args.last(), QStringLiteral("/tmp/seg.mkv"));
+        QVERIFY(containsRun(args, split(QStringLiteral("-cluster_time_limit|250|-flush_packets|1|/tmp/seg.mkv"))));
 
         in.videoContainer = QStringLiteral("mp4");
         in.currentSegmentPath.clear();

@@ -264,14 +264,29 @@ void TestLinkManager::setLanguageStoresAndSignalsOnlyChanges()
     QSettings().setValue(QStringLiteral("ui/language"), QStringLiteral("ja"));
     LinkManager manager;
     QSignalSpy spy(&manager, &LinkManager::languageChanged);
-    manager.setLanguage(QStringLiteral("ja"));
-    manager.setLanguage(QStringLiteral("sv"));
+    QVERIFY(manager.setLanguage(QStringLiteral("ja")));
+    QVERIFY(!manager.setLanguage(QStringLiteral("sv")));
     QCOMPARE(spy.count(), 0);
-    manager.setLanguage(QStringLiteral("ko"));
+    QVERIFY(manager.setLanguage(QStringLiteral("ko")));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("ko"));
     QCOMPARE(manager.currentLanguage(), QStringLiteral("ko"));
     QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("ko"));
+
+    // A store that cannot be written (its folder lies below a regular file, which even
+    // root cannot get around): nothing is announced and the language stays.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString realPath = QFileInfo(QSettings().fileName()).absolutePath();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + QStringLiteral("/cfg"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Could not store the interface language")));
+    const bool stored = manager.setLanguage(QStringLiteral("fr"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QFileInfo(realPath).absolutePath());
+    QVERIFY(!stored);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(manager.currentLanguage(), QStringLiteral("ko"));
 }
 
 void TestLinkManager::findsLinksWithFallbacks()

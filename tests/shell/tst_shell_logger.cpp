@@ -267,14 +267,25 @@ void TestFileLogger::writesDebugLinesWhenVerbose()
     QCOMPARE(files.size(), 1);
     QFile file(logs.filePath(files.first()));
     QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString log = QString::fromUtf8(file.readAll());
     QVERIFY(QRegularExpression(QStringLiteral("\\[DEBUG\\] \\[T[0-9a-f]+\\] a verbose debug line\\n"))
-                .match(QString::fromUtf8(file.readAll()))
+                .match(log)
                 .hasMatch());
+    QVERIFY2(log.contains(QStringLiteral("a line logged during exit\n")), qPrintable(log.right(300)));
 }
 
-// The second run of writesDebugLinesWhenVerbose: logs one debug line with verbose logging on.
+// Logs from its destructor, which runs among the static destructors at exit.
+struct LogsAtExit
+{
+    ~LogsAtExit() { qWarning() << "a line logged during exit"; }
+};
+
+// The second run of writesDebugLinesWhenVerbose: logs one debug line with verbose logging
+// on, and one more while the process exits, after the logger's own statics would have
+// gone had they been ordinary statics.
 static int runVerboseChild(int argc, char **argv, const QByteArray &home)
 {
+    static LogsAtExit atExit;
     qputenv("HOME", home);
     qputenv("XDG_DATA_HOME", home + "/data");
     qputenv("XDG_CONFIG_HOME", home + "/config");

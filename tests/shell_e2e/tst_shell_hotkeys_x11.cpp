@@ -7,6 +7,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -116,6 +117,7 @@ private slots:
     void functionKeysAndDigits();
     void firesWhileOwnWindowHasFocus();
     void heldKeyFiresOnce();
+    void releaseInsideAKeyboardGrab();
     void combinationHeldElsewhereFails();
     void duplicateIsReportedForTheSecond();
     void unregisteredKeysAreReleased();
@@ -229,6 +231,30 @@ void TestGlobalHotkeyX11::heldKeyFiresOnce()
     // After the release a new press fires again.
     QVERIFY(xdotool({"key", "ctrl+alt+s"}));
     QTRY_COMPARE(spy.count(), 2);
+}
+
+// The action of a hot key may open a menu, which grabs the keyboard: the key's release
+// then goes to the menu's window, not to the root, and must not swallow the next press.
+void TestGlobalHotkeyX11::releaseInsideAKeyboardGrab()
+{
+    GlobalHotkey hotkeys;
+    QCOMPARE(hotkeys.reloadFromSettings(), QStringList());
+    QSignalSpy spy(&hotkeys, &GlobalHotkey::hotkeyTriggered);
+    QMenu menu;
+    menu.addAction(QStringLiteral("Entry"));
+    connect(&hotkeys, &GlobalHotkey::hotkeyTriggered, &menu, [&menu] { menu.popup(QPoint(200, 200)); });
+
+    QVERIFY(xdotool({"keydown", "ctrl+alt+s"}));
+    QTRY_COMPARE(spy.count(), 1);
+    QTRY_VERIFY(menu.isVisible());
+    QTest::qWait(200); // the menu holds the keyboard now
+    QVERIFY(xdotool({"keyup", "ctrl+alt+s"}));
+    QTest::qWait(200);
+    menu.hide();
+    QTest::qWait(200);
+    QVERIFY(xdotool({"key", "ctrl+alt+s"}));
+    QTRY_COMPARE(spy.count(), 2);
+    menu.hide();
 }
 
 void TestGlobalHotkeyX11::combinationHeldElsewhereFails()

@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QObject>
 #include <QPainter>
+#include <QTimer>
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
 #include <QVideoSink>
@@ -58,6 +60,25 @@ inline bool feed(const QByteArray &deviceId, const QImage &image)
     sink->setVideoFrame(videoFrameOf(image));
     return true;
 }
+
+// Feeds one picture into a stand-in camera 30 times a second while it exists.
+class CameraFeeder
+{
+public:
+    CameraFeeder(QByteArray deviceId, QImage picture)
+        : m_deviceId(std::move(deviceId))
+        , m_picture(std::move(picture))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this]() { feed(m_deviceId, m_picture); });
+        m_timer.start(33);
+    }
+    void stop() { m_timer.stop(); }
+
+private:
+    QByteArray m_deviceId;
+    QImage m_picture;
+    QTimer m_timer;
+};
 
 inline bool isColor(QRgb pixel, QColor expected, int tolerance = 40)
 {

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -416,6 +417,64 @@ private slots:
         QVERIFY(tools->y() >= 8);
     }
 
+    void silentCamera()
+    {
+        // A camera that never delivers a picture says so 8 s after it started, unless
+        // it reported an error, whose text stays.
+        CameraRecordingPage silent;
+        CameraRecordingPage failing;
+        QLabel *silentPreview = silent.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        QLabel *failingPreview = failing.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        silent.startPreview();
+        failing.startPreview();
+        failing.findChild<QComboBox *>(QStringLiteral("CameraDeviceCombo"))->setCurrentIndex(1);
+        QVERIFY(CameraHub::instance().isRunning("/dev/video1"));
+        CameraHub::instance().raiseError("/dev/video1", QStringLiteral("Device or resource busy"));
+        QCOMPARE(silentPreview->text(), QStringLiteral("Starting camera…"));
+        QTest::qWait(7500);
+        QCOMPARE(silentPreview->text(), QStringLiteral("Starting camera…"));
+        QTRY_COMPARE_WITH_TIMEOUT(silentPreview->text(),
+                                  QStringLiteral("Camera did not deliver a picture. Check camera access and whether "
+                                                 "another app is using it, then select the camera again."),
+                                  1500);
+        QCOMPARE(failingPreview->text(), QStringLiteral("Device or resource busy"));
+        silent.stopPreview();
+        failing.stopPreview();
+    }
+
+    void fixedSizesUnderTheProgramsStyleSheet()
+    {
+        // The program's style sheet gives every button a minimum height and padding:
+        // the round REC button, the framing pill and the dialog's switches and buttons
+        // keep their sizes (a radius over half the height is dropped by Qt).
+        QFile style(QStringLiteral(":/styles/styles/dark.qss"));
+        QVERIFY(style.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+        {
+            CameraRecordingPage page;
+            page.resize(1000, 640);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QCOMPARE(buttonNamed(&page, QStringLiteral("CameraRecordButton"))->size(), QSize(70, 70));
+            QCOMPARE(buttonNamed(&page, QStringLiteral("CameraFloatingButton"), 1)->height(), 42);
+            QCOMPARE(page.findChild<QWidget *>(QStringLiteral("CameraFloatingTools"))->height(), 50);
+            QCOMPARE(buttonNamed(&page, QStringLiteral("CameraDeviceIconToggle"))->size(), QSize(44, 44));
+
+            CameraSettingsDialog dialog(true, nullptr);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(buttonWithText(&dialog, QStringLiteral("完成"))->size(), QSize(132, 44));
+            QCOMPARE(buttonWithText(&dialog, QStringLiteral("取消"))->size(), QSize(132, 44));
+            for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
+                if (b->accessibleName() == QStringLiteral("开关"))
+                    QCOMPARE(b->size(), QSize(48, 26));
+            }
+            dialog.reject();
+            page.stopPreview();
+        }
+        qApp->setStyleSheet(QString());
+    }
+
     void pageWithoutCamera()
     {
         CameraHub::setTestDevices(QList<CameraDeviceInfo>{});
@@ -425,6 +484,44 @@ private slots:
                  QStringLiteral("No camera found. Connect a camera and return to this page."));
         QVERIFY(!buttonNamed(&page, QStringLiteral("CameraRecordButton"))->isEnabled());
         QVERIFY(!page.ready());
+        page.stopPreview();
+    }
+
+    void pagePermission()
+    {
+        // Not asked yet: the page asks and starts the camera once access is granted.
+        setMacCameraPermissionOverride(MacCameraPermissionOverride{2, true, true});
+        CameraRecordingPage page;
+        QLabel *preview = page.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        page.startPreview();
+        QCOMPARE(preview->text(), QStringLiteral("Requesting camera access…"));
+        QVERIFY(!CameraHub::instance().isRunning("/dev/video0"));
+        QCOMPARE(releaseMacCameraPermissionAnswers(), 1);
+        QTRY_VERIFY(CameraHub::instance().isRunning("/dev/video0"));
+        page.stopPreview();
+
+        // Refused: the text, the help box once; "Open Settings", access granted there
+        // and the application active again restart the preview by themselves.
+        setMacCameraPermissionOverride(MacCameraPermissionOverride{1, false, false});
+        int boxes = 0;
+        QString boxText;
+        answerNextBox(QStringLiteral("Open Settings"), &boxText, &boxes);
+        page.startPreview();
+        page.startPreview(); // a second attempt while the box is queued shows no second box
+        QVERIFY(preview->text().startsWith(QStringLiteral("Camera access is off.")));
+        QTRY_COMPARE(boxes, 1);
+        QTest::qWait(100);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(boxText, QStringLiteral("Camera access is off. Allow Vistrelle in System Settings > Privacy & Security > "
+                                         "Camera."));
+        emit qApp->applicationStateChanged(Qt::ApplicationActive); // still refused: keeps waiting
+        QTest::qWait(20);
+        QVERIFY(!CameraHub::instance().isRunning("/dev/video0"));
+        setMacCameraPermissionOverride(MacCameraPermissionOverride{0, true, false});
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        QTRY_VERIFY(CameraHub::instance().isRunning("/dev/video0"));
+        QVERIFY(feed("/dev/video0", splitPicture()));
+        QVERIFY(page.ready());
         page.stopPreview();
     }
 

@@ -1,0 +1,269 @@
+#pragma once
+
+#include "dialogs/RecordingOptionConfigs.h"
+#include "preparation/CapturableWindow.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class BottomBar;
+class CameraOverlay;
+class CameraRecordingPage;
+class ControlsArea;
+class CountdownOverlay;
+class FloatingToolbar;
+class GlobalHotkey;
+class HomePage;
+class ModeBar;
+class MouseHighlighter;
+class QMenu;
+class QAction;
+class QScreen;
+class QStackedWidget;
+class Recorder;
+class SetupRecordingToolbar;
+class TitleBar;
+class WatermarkProgressDialog;
+
+// The application's top-level window and the controller of the whole program: it
+// builds every long-lived component once, wires their signals, runs the preparation,
+// the recording session and its end, and keeps the tray icon.
+//
+// Source files: MainWindow.cpp (construction, wiring, size and placement, settings),
+// MainWindowSession.cpp (start, stop, pause, the recorder's signals),
+// MainWindowPreparation.cpp (preparation toolbar, webcam page), MainWindowPending.cpp
+// (close and tray behaviour, title-bar actions, schedule, hot keys, screenshot and
+// the webcam during a recording).
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // ---- construction and settings
+    void updateWindowSizeForContent();
+    void applyPersistentSettings(bool showErrors);
+    void placeOnScreen(bool centre);
+
+    // ---- recording session
+    void beginRecordingSession();
+    void restoreAfterRecording(bool showWindow);
+
+    // ---- preparation and webcam page
+    void enterPreparation(int homeMode, int screenIndex);
+    void returnHome(bool show);
+    void closeCameraPage();
+    void presentRecordingControls();
+    void refreshPreparationToolbar();
+
+    // ---- close, tray and window behaviour
+    void handleCloseRequest();
+    void minimizeToTray();
+    void requestApplicationQuit();
+    void allowProgrammaticQuit() { programmaticQuitAllowed = true; }
+    bool recordingUiActive() const;
+    bool cameraPageActive() const;
+    void showMainWindow();
+    // A tray notice; it also goes to the log, as it is lost without a tray host.
+    void showTrayNotice(const QString &title, const QString &message, QSystemTrayIcon::MessageIcon icon,
+                        int milliseconds);
+
+    // ---- schedule
+    void armScheduledRecording();
+    void startScheduledRecording();
+    bool hasArmedScheduledRecording() const;
+    bool confirmQuitWithArmedSchedule();
+    // The schedule's clock (tests set it; the system clock otherwise).
+    std::function<QDateTime()> scheduleClock;
+
+    // ---- hot keys, screenshot, webcam during a recording
+    void onHotkeyTriggered(int action);
+    void captureScreenshot();
+    void setRecordingCameraEnabled(bool on, int retries);
+    void showRecordingCameraPermissionHelp();
+    void onApplicationStateChanged(Qt::ApplicationState state);
+
+    // ---- orderly quit on a termination signal (SIGTERM, SIGHUP, SIGINT): a busy
+    // recorder gets the stop steps and the program waits for it, at most
+    // waitMilliseconds; a second request leaves at once.
+    void requestOrderlyQuit(int waitMilliseconds = 30000);
+
+    // ---- pure rules (tested over injected values)
+    struct WindowSizes {
+        QSize minimum;
+        QSize size;
+    };
+    // Minimum size and size of the window for a screen's available area (empty: none).
+    static WindowSizes fitWindowSize(const QRect &available);
+    // Where a frame lands inside a work area (the available area inset by 24 px).
+    static QPoint placeFrame(const QRect &frame, const QRect &available, bool centre);
+    // Capture backend and desktop index of a screen recording of `rect` over screens
+    // with these geometries: one screen -> (3, its index), otherwise (0, 0).
+    static QPair<int, int> screenBackendFor(const QRect &rect, const QList<QRect> &screens);
+    // `rect` (logical) in native pixels of a screen with this geometry and ratio.
+    static QRect nativeRectOn(const QRect &rect, const QRect &screenGeometry, qreal ratio);
+    // The floating toolbar's top-left corner for width w in an available area.
+    static QPoint floatingToolbarPosition(const QRect &available, int w);
+
+    // ---- components (for tests)
+    Recorder *recorder() const { return m_recorder; }
+    HomePage *homePage() const { return m_homePage; }
+    BottomBar *bottomBar() const { return m_bottomBar; }
+    ModeBar *modeBar() const { return m_modeBar; }
+    TitleBar *titleBar() const { return m_titleBar; }
+    ControlsArea *controlsArea() const { return m_controls; }
+    FloatingToolbar *floatingToolbar() const { return m_floatingToolbar; }
+    SetupRecordingToolbar *setupToolbar() const { return m_setupToolbar; }
+    CameraRecordingPage *cameraPage() const { return m_cameraPage; }
+    QWidget *finalizationMaskWidget() const { return finalizationMask; }
+    QWidget *finalizationProgressDialog() const { return finalizationDialog; }
+    QWidget *countdownOverlay() const { return m_countdown; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    bool isStartPending() const { return startPending; }
+    bool isInPreparation() const { return inPreparation; }
+    int currentHomeMode() const { return homeMode; }
+
+    // Answers of the 4K choice (tests choose; the dialog runs otherwise).
+    std::function<int(int, int, int)> fourKChoiceOverride;
+
+public slots:
+    void onStartRecording();
+    void onStopRecording();
+    void onPauseRecording();
+    void onRecordTick();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setupUi();
+    void connectComponents();
+    void openPreferences(int page);
+    // Schedule pieces (MainWindowSchedule.cpp).
+    QDateTime scheduleNow() const;
+    void armScheduleAfter(const QDateTime &after);
+    bool scheduleHasTarget() const;
+    void updateTrayMenu();
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    // Title-bar actions.
+    void openHelp();
+    void openSupport();
+    void openLogFolder();
+    void showAbout();
+    void changeLanguage(const QString &code);
+    void minimizeFromTitleBar();
+    void toggleMaximized();
+
+    // Session pieces.
+    void onCountdownCanceled(int serial);
+    void onCountdownFinished(int serial, bool audioOnly);
+    void onRecorderStarted();
+    void onRecorderPaused();
+    void onRecorderResumed();
+    void onFrameRateReduced(int previousFps, int currentFps, const QString &reason);
+    void onPerformanceWarning(const QString &message);
+    void onFourKDecision(int width, int height, int fps);
+    void onFinalizingChanged(bool active);
+    void onFinalizingMessage(const QString &message);
+    void onFinalizationProgress(int percent, int currentFile, int totalFiles, qint64 remainingSeconds,
+                                bool cancellable);
+    void onFinalizationWarning(const QString &message);
+    void onRecorderStopped(const QString &path);
+    void onRecorderError(const QString &message);
+    void onDiscardRequested();
+    void onStopConfirmationRequested();
+    void onMouseEffectsToggled(bool on);
+    void onAutoStopWithdrawn();
+    void createFinalizationMask(int generation);
+    void removeFinalizationMask();
+    QScreen *screenForPoint(const QPoint &point) const;
+    // The window or game chosen on the controls panel.
+    CapturableWindow chosenTarget() const;
+
+    // Preparation pieces.
+    void onPreparationRegionChanged(const QRect &rect);
+    void onPreparationWebcamPreviewChanged(bool on);
+    void onCameraCaptureFailed(const QString &message);
+    void onCameraSystemToggled(bool on);
+    void onCameraMicrophoneToggled(bool on);
+
+    // Components.
+    QWidget *m_container = nullptr;
+    TitleBar *m_titleBar = nullptr;
+    ModeBar *m_modeBar = nullptr;
+    ControlsArea *m_controls = nullptr;
+    BottomBar *m_bottomBar = nullptr;
+    HomePage *m_homePage = nullptr;
+    QWidget *m_controlsPage = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    CameraRecordingPage *m_cameraPage = nullptr;
+    Recorder *m_recorder = nullptr;
+    CameraOverlay *m_cameraOverlay = nullptr;
+    MouseHighlighter *m_mouseHighlighter = nullptr;
+    GlobalHotkey *m_hotkeys = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_trayShowAction = nullptr;
+    QAction *m_trayRecordAction = nullptr;
+    QAction *m_trayQuitAction = nullptr;
+    FloatingToolbar *m_floatingToolbar = nullptr;
+    SetupRecordingToolbar *m_setupToolbar = nullptr;
+    QPointer<QWidget> m_countdown; // the CountdownOverlay of the session
+
+    // State.
+    QTimer recordTimer;
+    QTimer scheduleTimer;
+    QDateTime scheduleDueTime; // the start scheduleTimer is armed for
+    int elapsedSeconds = 0;
+    bool startPending = false;
+    bool stopping = false;
+    int recordingSerial = 0;
+    int recordingCaptureMode = 0;
+    QRect recordingCaptureRect;
+    QString recordingMicrophoneName;
+    bool cameraOn = false;
+    bool mouseEffectsOn = true;
+    bool annotationToolsShown = false;
+    bool inPreparation = false;
+    int homeMode = 0;
+    int preparationScreenIndex = 0;
+    int preparationGeneration = 0;
+    int finalizationGeneration = 0;
+    bool finalizationBegun = false;
+    QPointer<QWidget> finalizationMask;
+    QPointer<QWidget> finalizationDialog; // a WatermarkProgressDialog
+    struct FinalizationStatus {
+        QString message;
+        int percent = 0;
+        int currentFile = 1;
+        int totalFiles = 1;
+        qint64 remainingSeconds = -1;
+        bool cancellable = false;
+    } finalizationStatus;
+    bool cameraRetryOnActivate = false;
+    int cameraRetrySerial = 0;
+    bool firstShowHandled = false;
+    bool quitRequested = false;
+    bool programmaticQuitAllowed = false;
+    bool closePromptOpen = false;
+    bool trayNoticeShown = false;
+    bool recordingNoticeShown = false;
+    // Orderly quit after a termination signal.
+    bool orderlyQuitPending = false;
+    QString lastRecordingPath;
+    QString currentOutputPath; // of the running recording, from its statistics
+};

@@ -1,0 +1,81 @@
+#include "app/ScreenshotComposer.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QPainter>
+
+#include <cmath>
+
+QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex)
+{
+    if (screens.isEmpty())
+        return QImage();
+
+    if (!area.isEmpty()) {
+        QList<int> touched;
+        for (int i = 0; i < screens.size(); ++i)
+            if (screens[i].geometry.intersects(area))
+                touched << i;
+        if (touched.size() >= 2) {
+            QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::black);
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            for (int i : touched) {
+                const ScreenshotScreen &screen = screens[i];
+                QImage grab = screen.grab ? screen.grab() : QImage();
+                if (grab.isNull())
+                    continue;
+                grab.setDevicePixelRatio(1.0);
+                const QImage logical = grab.scaled(screen.geometry.size(), Qt::IgnoreAspectRatio,
+                                                   Qt::SmoothTransformation);
+                const QRect part = screen.geometry.intersected(area);
+                painter.drawImage(part.topLeft() - area.topLeft(), logical,
+                                  part.translated(-screen.geometry.topLeft()));
+            }
+            painter.end();
+            return picture;
+        }
+    }
+
+    int index = -1;
+    if (!area.isEmpty()) {
+        for (int i = 0; i < screens.size() && index < 0; ++i)
+            if (screens[i].geometry.contains(area.center()))
+                index = i;
+    }
+    if (index < 0)
+        index = (primaryIndex >= 0 && primaryIndex < screens.size()) ? primaryIndex : 0;
+    const ScreenshotScreen &screen = screens[index];
+    QImage grab = screen.grab ? screen.grab() : QImage();
+    if (grab.isNull() || area.isEmpty())
+        return grab;
+    const qreal ratio = screen.devicePixelRatio;
+    const QRect native(int(std::lround(ratio * (area.left() - screen.geometry.left()))),
+                       int(std::lround(ratio * (area.top() - screen.geometry.top()))),
+                       int(std::lround(ratio * area.width())), int(std::lround(ratio * area.height())));
+    QImage cut = grab.copy(native);
+    cut.setDevicePixelRatio(1.0);
+    return cut;
+}
+
+QString screenshotFileName(const QDateTime &time)
+{
+    return QStringLiteral("Vistrelle_Screenshot_%1.png").arg(time.toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")));
+}
+
+QList<ScreenshotScreen> applicationScreens(int *primaryIndex)
+{
+    QList<ScreenshotScreen> result;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (primaryIndex)
+        *primaryIndex = std::max(0, int(screens.indexOf(QGuiApplication::primaryScreen())));
+    for (QScreen *screen : screens) {
+        result.append({screen->geometry(), screen->devicePixelRatio(), [screen] {
+                           return screen->grabWindow(0).toImage();
+                       }});
+    }
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+// One screen as a screenshot sees it: its place in global logical coordinates, its
+// device pixel ratio, and how to grab it whole (in native pixels).
+struct ScreenshotScreen
+{
+    QRect geometry;
+    qreal devicePixelRatio = 1.0;
+    std::function<QImage()> grab;
+};
+
+// The picture of `area` (global logical coordinates):
+// - an area over two or more screens: a picture of the area's logical size, black where
+//   no screen is, each screen's grab scaled smoothly to its logical size and its part
+//   drawn in place;
+// - otherwise the screen under the area's centre (for an empty area, or where no screen
+//   is, the primary one) grabbed whole and, for a non-empty area, cut to the area in that
+//   screen's native pixels.
+// A null image when there is no screen.
+QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex);
+
+// "Vistrelle_Screenshot_<yyyyMMdd_HHmmss_zzz>.png" for a local time.
+QString screenshotFileName(const QDateTime &time);
+
+// The application's screens, in QGuiApplication::screens() order, each grabbed through
+// QScreen::grabWindow(0) (which already returns that screen's own area); `primaryIndex`
+// receives the primary screen's place.
+QList<ScreenshotScreen> applicationScreens(int *primaryIndex);

@@ -1,0 +1,254 @@
+#include "dialogs/ScheduledRecordingDialog.h"
+
+#include "platform/mac/OverlayWindowSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFormLayout>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// A switch drawn as a track with a knob; the text beside it toggles it too.
+class ToggleSwitch : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+    ~ToggleSwitch() override = default;
+
+    QSize sizeHint() const override
+    {
+        return QSize(fontMetrics().horizontalAdvance(text()) + 54, std::max(fontMetrics().height(), 22) + 6);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF track(0.5, (height() - 22) / 2.0, 42, 22);
+        const bool on = isChecked();
+        p.setPen(QPen(QColor(on ? "#5891ff" : "#536b8c"), 1));
+        p.setBrush(QColor(!isEnabled() ? "#25334a" : on ? "#3478f6" : "#26364d"));
+        p.drawRoundedRect(track, 11, 11);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(isEnabled() ? "#ffffff" : "#8794a8"));
+        p.drawEllipse(QRectF(on ? 23.5 : 3.5, track.top() + 3, 16, 16));
+        p.setPen(QColor(isEnabled() ? "#e5ebf5" : "#63728a"));
+        p.drawText(QRect(54, 0, width() - 54, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
+    }
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+class ScheduleComboBox : public QComboBox
+{
+public:
+    explicit ScheduleComboBox(QWidget *parent) : QComboBox(parent)
+    {
+        auto *view = new QListView(this);
+        view->setFrameShape(QFrame::NoFrame);
+        view->setSpacing(0);
+        view->setContentsMargins(0, 0, 0, 0);
+        view->viewport()->setAutoFillBackground(true);
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Base, QColor("#0d192a"));
+        palette.setColor(QPalette::Window, QColor("#0d192a"));
+        view->setPalette(palette);
+        view->setStyleSheet(QStringLiteral(
+            "QListView{background:#0d192a;color:#f1f5fb;border:0;border-radius:0;padding:0;outline:0;}"
+            "QListView::item{min-height:32px;padding:0 10px;background:#0d192a;}"
+            "QListView::item:hover{background:#19304d;}"
+            "QListView::item:selected{background:#1b3556;color:#ffffff;}"));
+        setView(view);
+    }
+    ~ScheduleComboBox() override = default;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QComboBox::paintEvent(event);
+        QPainter p(this);
+        p.setOpacity(isEnabled() ? 1.0 : 0.45);
+        QIcon(QStringLiteral(":/icons/icons/chevron_down.svg"))
+            .paint(&p, QRect(width() - 24, (height() - 12) / 2, 12, 12));
+    }
+    void showPopup() override
+    {
+        QComboBox::showPopup();
+        if (QWidget *popup = view()->window()) {
+            QPalette palette = popup->palette();
+            palette.setColor(QPalette::Window, QColor("#0d192a"));
+            palette.setColor(QPalette::Base, QColor("#0d192a"));
+            popup->setPalette(palette);
+            popup->setAutoFillBackground(true);
+            popup->setStyleSheet(QStringLiteral("background:#0d192a;border:1px solid #40516b;padding:0;margin:0;"));
+            popup->update();
+        }
+    }
+};
+
+const char *kStyle =
+    "QWidget#ScheduleSurface{background:#0d192b;border:1px solid #40516b;border-radius:14px;}"
+    "QLabel{color:#dfe7f4;font-size:13px;background:transparent;}"
+    "QComboBox,QDateTimeEdit,QTimeEdit{background:#14243a;border:1px solid #354966;border-radius:7px;"
+    "color:#f1f5fb;padding:7px 10px;min-height:22px;}"
+    "QComboBox:disabled,QDateTimeEdit:disabled,QTimeEdit:disabled{background:#101b2b;color:#63728a;}"
+    "QComboBox::drop-down{width:36px;border-left:1px solid #293d59;}QComboBox::down-arrow{image:none;}"
+    "QDateTimeEdit::drop-down{width:36px;border-left:1px solid #293d59;}"
+    "QDateTimeEdit::down-arrow{image:url(:/icons/icons/chevron_down.svg);width:12px;height:12px;}"
+    "QTimeEdit::up-button,QTimeEdit::down-button{width:30px;border-left:1px solid #293d59;}"
+    "QTimeEdit::up-arrow{image:url(:/icons/icons/spin_up.svg);width:12px;height:7px;}"
+    "QTimeEdit::down-arrow{image:url(:/icons/icons/spin_down.svg);width:12px;height:7px;}"
+    "QAbstractItemView{background:#0d192a;color:#f1f5fb;border:1px solid #40516b;"
+    "selection-background-color:#1b3556;selection-color:#ffffff;}"
+    "QPushButton{background:#14243a;border:1px solid #3a506f;border-radius:7px;color:#e7edf7;padding:9px 24px;}"
+    "QPushButton:hover{border-color:#6f91c0;}"
+    "QPushButton#Primary{background:#3478f6;border:1px solid #5891ff;color:white;font-weight:600;}";
+
+} // namespace
+
+ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("计划录制"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(520, 450);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(16, 14, 16, 22);
+    auto *surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("ScheduleSurface"));
+    surface->setAttribute(Qt::WA_StyledBackground);
+    surface->setStyleSheet(QString::fromLatin1(kStyle));
+    auto *shadow = new QGraphicsDropShadowEffect(surface);
+    shadow->setBlurRadius(28);
+    shadow->setOffset(0, 6);
+    shadow->setColor(QColor(0, 0, 0, 150));
+    surface->setGraphicsEffect(shadow);
+    outer->addWidget(surface);
+
+    auto *layout = new QVBoxLayout(surface);
+    layout->setContentsMargins(24, 18, 24, 20);
+    layout->setSpacing(14);
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addSpacing(38);
+    auto *title = new QLabel(tr("计划录制"), surface);
+    title->setStyleSheet(QStringLiteral("font-size:20px;font-weight:700;color:white;"));
+    titleRow->addWidget(title);
+    titleRow->addStretch();
+    layout->addLayout(titleRow);
+    auto *close = new QPushButton(QStringLiteral("×"), surface);
+    close->setFixedSize(32, 32);
+    close->setStyleSheet(QStringLiteral("border:none;font-size:23px;color:#aebbd0;padding:0;"));
+    close->hide();
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *note = new QLabel(tr("到达开始时间后，Vistrelle 将按指定模式自动开始录制。"), surface);
+    note->setStyleSheet(QStringLiteral("color:#8494ad;font-size:12px;"));
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    m_enable = new ToggleSwitch(tr("启用计划录制"), surface);
+    m_enable->setObjectName(QStringLiteral("ScheduleEnable"));
+    m_enable->setCursor(Qt::PointingHandCursor);
+    m_enable->setMinimumHeight(28);
+    layout->addWidget(m_enable);
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setHorizontalSpacing(18);
+    form->setVerticalSpacing(12);
+    m_recurrence = new ScheduleComboBox(surface);
+    m_recurrence->addItems({tr("单次"), tr("每日"), tr("每周")});
+    m_dateTime = new QDateTimeEdit(QDateTime::currentDateTime().addSecs(300), surface);
+    m_dateTime->setDisplayFormat(QStringLiteral("yyyy-MM-dd  HH:mm"));
+    m_dateTime->setCalendarPopup(true);
+    m_time = new QTimeEdit(QTime::currentTime().addSecs(300), surface);
+    m_time->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_weekDay = new ScheduleComboBox(surface);
+    m_weekDay->addItems({tr("星期一"), tr("星期二"), tr("星期三"), tr("星期四"), tr("星期五"), tr("星期六"), tr("星期日")});
+    m_captureMode = new ScheduleComboBox(surface);
+    m_captureMode->addItem(tr("录制屏幕"), 0);
+    m_captureMode->addItem(tr("录制音频"), 4);
+    m_captureMode->addItem(tr("录制窗口"), 1);
+    m_captureMode->addItem(tr("游戏录制"), 2);
+    m_captureMode->addItem(tr("高性能屏幕录制"), 3);
+    form->addRow(tr("重复"), m_recurrence);
+    form->addRow(tr("开始日期和时间"), m_dateTime);
+    form->addRow(tr("每天开始时间"), m_time);
+    form->addRow(tr("每周日期"), m_weekDay);
+    form->addRow(tr("指定录制模式"), m_captureMode);
+    layout->addLayout(form);
+    layout->addSpacing(12);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto *cancel = new QPushButton(tr("取消"), surface);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *save = new QPushButton(tr("保存计划"), surface);
+    save->setObjectName(QStringLiteral("Primary"));
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(cancel);
+    buttons->addWidget(save);
+    layout->addLayout(buttons);
+
+    connect(m_enable, &QCheckBox::toggled, this, &ScheduledRecordingDialog::refreshFields);
+    connect(m_recurrence, &QComboBox::currentIndexChanged, this, &ScheduledRecordingDialog::refreshFields);
+    refreshFields();
+}
+
+void ScheduledRecordingDialog::setConfig(const ScheduledRecordingConfig &config)
+{
+    m_enable->setChecked(config.enabled);
+    m_recurrence->setCurrentIndex(std::clamp(config.recurrence, 0, 2));
+    m_dateTime->setDateTime(config.startAt);
+    m_time->setTime(config.startAt.time());
+    m_weekDay->setCurrentIndex(std::clamp(config.weekDay, 1, 7) - 1);
+    const int modeIndex = m_captureMode->findData(config.captureMode);
+    if (modeIndex >= 0)
+        m_captureMode->setCurrentIndex(modeIndex);
+    refreshFields();
+}
+
+ScheduledRecordingConfig ScheduledRecordingDialog::config() const
+{
+    ScheduledRecordingConfig config;
+    config.enabled = m_enable->isChecked();
+    config.recurrence = m_recurrence->currentIndex();
+    config.startAt = config.recurrence == 0 ? m_dateTime->dateTime()
+                                            : QDateTime(QDate::currentDate(), m_time->time());
+    config.weekDay = m_weekDay->currentIndex() + 1;
+    config.captureMode = m_captureMode->currentData().toInt();
+    return config;
+}
+
+void ScheduledRecordingDialog::refreshFields()
+{
+    const bool e = m_enable->isChecked();
+    const int r = m_recurrence->currentIndex();
+    m_recurrence->setEnabled(e);
+    m_captureMode->setEnabled(e);
+    m_dateTime->setEnabled(e && r == 0);
+    m_time->setEnabled(e && r != 0);
+    m_weekDay->setEnabled(e && r == 2);
+}
+
+void ScheduledRecordingDialog::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && event->position().y() < 72
+        && startWindowMove(this, event->globalPosition().toPoint())) {
+        event->accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}

@@ -1,0 +1,108 @@
+#pragma once
+// A strip of black and white cells that shows the wall clock (milliseconds, 24 bits) on
+// screen, and the reader that finds it again in every frame of a recording: the time
+// a recording lost or kept is then measured on the recorded pictures themselves.
+
+#include <QDateTime>
+#include <QList>
+#include <QPainter>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+namespace clockstrip {
+
+constexpr int kBits = 24;
+constexpr int kCell = 40;
+
+// The clock as the strip shows it.
+inline qint64 now()
+{
+    return QDateTime::currentMSecsSinceEpoch() & ((1 << kBits) - 1);
+}
+
+// Milliseconds from `earlier` to `later` on the 24-bit clock (which wraps every 4.6 hours).
+inline qint64 span(qint64 earlier, qint64 later)
+{
+    return (later - earlier + (1 << kBits)) % (1 << kBits);
+}
+
+class Strip : public QWidget
+{
+public:
+    explicit Strip(const QPoint &at)
+    {
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        setGeometry(QRect(at, QSize(kBits * kCell, kCell)));
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.callOnTimeout(this, [this] { repaint(); });
+        m_timer.start(4);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const qint64 code = now();
+        for (int bit = 0; bit < kBits; ++bit)
+            p.fillRect(QRect(bit * kCell, 0, kCell, kCell), (code >> (kBits - 1 - bit)) & 1 ? Qt::white : Qt::black);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+struct Frame {
+    qint64 ptsMs = 0;
+    qint64 clockMs = 0;
+};
+
+// The presentation time and the shown clock of every frame of `file`, whose picture
+// has the strip at `at`. Empty when the file cannot be read.
+inline QList<Frame> read(const QString &file, const QPoint &at = QPoint(0, 0))
+{
+    QProcess times;
+    times.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                                            QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+                                            QStringLiteral("frame=pts_time"), QStringLiteral("-of"),
+                                            QStringLiteral("csv=p=0"), file});
+    QProcess cells;
+    cells.start(QStringLiteral("ffmpeg"),
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), file, QStringLiteral("-an"),
+                 QStringLiteral("-vf"),
+                 QStringLiteral("crop=%1:%2:%3:%4,scale=%5:1:flags=area")
+                     .arg(kBits * kCell)
+                     .arg(kCell)
+                     .arg(at.x())
+                     .arg(at.y())
+                     .arg(kBits),
+                 QStringLiteral("-fps_mode"), QStringLiteral("passthrough"), QStringLiteral("-f"),
+                 QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("gray"), QStringLiteral("-")});
+    if (!times.waitForFinished(60000) || !cells.waitForFinished(60000) || times.exitCode() || cells.exitCode())
+        return {};
+    const QList<QByteArray> lines = times.readAllStandardOutput().split('\n');
+    const QByteArray pixels = cells.readAllStandardOutput();
+    QList<Frame> frames;
+    for (int i = 0; i < lines.size() && (i + 1) * kBits <= pixels.size(); ++i) {
+        bool ok = false;
+        const double pts = lines.at(i).trimmed().toDouble(&ok);
+        if (!ok)
+            continue;
+        qint64 code = 0;
+        for (int bit = 0; bit < kBits; ++bit)
+            code = (code << 1) | (quint8(pixels.at(i * kBits + bit)) >= 128 ? 1 : 0);
+        frames.append({qint64(pts * 1000.0 + 0.5), code});
+    }
+    return frames;
+}
+
+// Milliseconds of shown clock that the file's own duration leaves out: positive when the
+// recording lost time between its first and last frame, negative when it has more.
+inline qint64 lostMs(const QList<Frame> &frames)
+{
+    if (frames.size() < 2)
+        return 0;
+    return span(frames.first().clockMs, frames.last().clockMs) - (frames.last().ptsMs - frames.first().ptsMs);
+}
+
+} // namespace clockstrip

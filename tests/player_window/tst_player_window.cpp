@@ -1,0 +1,78 @@
+// The stand-alone player window plays a real file (a Chinese name included), follows and
+// seeks with its keys, and saves screenshots without ever replacing an earlier one.
+
+#include "../library_e2e/LibraryTestMedia.h"
+#include "app/ScreenshotWriter.h"
+#include "library/PlayerWindow.h"
+#include "library/VideoPlayer.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPlayerWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("QT_MEDIA_BACKEND", "ffmpeg"); }
+    void timeText();
+    void playsSeeksAndShoots();
+};
+
+void TestPlayerWindow::timeText()
+{
+    QCOMPARE(PlayerWindow::fmtTime(0), QStringLiteral("00:00"));
+    QCOMPARE(PlayerWindow::fmtTime(3599.9), QStringLiteral("59:59"));
+    QCOMPARE(PlayerWindow::fmtTime(3600), QStringLiteral("1:00:00"));
+    QCOMPARE(PlayerWindow::fmtTime(36061), QStringLiteral("10:01:01"));
+}
+
+void TestPlayerWindow::playsSeeksAndShoots()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath(QStringLiteral("播放 测试.mp4"));
+    QVERIFY(LibraryMedia::makeClip(clip, 12));
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QDir(pictures).removeRecursively();
+
+    PlayerWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Nothing open: skipping forward stays at 0 and a screenshot writes nothing.
+    QTest::keyClick(&window, Qt::Key_Right);
+    QCOMPARE(window.player()->position(), 0.0);
+    window.onScreenshot();
+    QVERIFY(ScreenshotWriter::waitForDone(5000));
+    QVERIFY(!QDir(pictures).exists() || QDir(pictures).isEmpty());
+
+    QVERIFY(!window.openFile(dir.filePath(QStringLiteral("missing.mp4"))));
+    QVERIFY(window.openFile(clip));
+    auto *picture = window.findChildren<QLabel *>().first();
+    QTRY_VERIFY_WITH_TIMEOUT(!picture->pixmap().isNull(), 10000);
+    auto *time = window.findChildren<QLabel *>().at(1);
+    QTRY_VERIFY_WITH_TIMEOUT(time->text().endsWith(QStringLiteral(" / 00:12")), 10000);
+
+    // Space pauses; Right skips 5 s from where it stands; the slider follows the position.
+    QTest::keyClick(&window, Qt::Key_Space);
+    QTRY_VERIFY(window.player()->isPaused());
+    const double before = window.player()->position();
+    QTest::keyClick(&window, Qt::Key_Right);
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(window.player()->position() - (before + 5)) < 0.6, 5000);
+    auto *seek = window.findChild<QSlider *>();
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(seek->value() - int(window.player()->position() / 12 * 10000)) < 800, 5000);
+
+    // Two screenshots in one second: two files, both real pictures of the video's size.
+    window.onScreenshot();
+    window.onScreenshot();
+    QVERIFY(ScreenshotWriter::waitForDone(10000));
+    const QStringList shots = QDir(pictures).entryList({QStringLiteral("Vistrelle_shot_*.png")}, QDir::Files);
+    QCOMPARE(shots.size(), 2);
+    for (const QString &shot : shots)
+        QCOMPARE(QImage(QDir(pictures).filePath(shot)).size(), QSize(640, 360));
+}
+
+QTEST_MAIN(TestPlayerWindow)
+#include "tst_player_window.moc"
