@@ -479,8 +479,10 @@ void MainWindow::onRecorderStopped(const QString &path)
         if (suffix == QLatin1String("mp3") || suffix == QLatin1String("m4a") || suffix == QLatin1String("wav")
             || suffix == QLatin1String("flac"))
             showTrayNotice(tr("录音完成"), tr("音频已保存到：%1").arg(path), QSystemTrayIcon::Information, 10000);
-        m_bottomBar->onRecordingStopped(path);
     }
+    // Also for a discarded or failed recording: the strip closes the auto-stop
+    // countdown of the recording that ended.
+    m_bottomBar->onRecordingStopped(path);
 }
 
 void MainWindow::onRecorderError(const QString &message)
