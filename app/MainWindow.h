@@ -80,6 +80,8 @@ public:
     void startScheduledRecording();
     bool hasArmedScheduledRecording() const;
     bool confirmQuitWithArmedSchedule();
+    // The schedule's clock (tests set it; the system clock otherwise).
+    std::function<QDateTime()> scheduleClock;
 
     // ---- hot keys, screenshot, webcam during a recording
     void onHotkeyTriggered(int action);
@@ -152,6 +154,10 @@ private:
     void setupUi();
     void connectComponents();
     void openPreferences(int page);
+    // Schedule pieces (MainWindowSchedule.cpp).
+    QDateTime scheduleNow() const;
+    void armScheduleAfter(const QDateTime &after);
+    bool scheduleHasTarget() const;
     void updateTrayMenu();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
     // Title-bar actions.
@@ -222,6 +228,7 @@ private:
     // State.
     QTimer recordTimer;
     QTimer scheduleTimer;
+    QDateTime scheduleDueTime; // the start scheduleTimer is armed for
     int elapsedSeconds = 0;
     bool startPending = false;
     bool stopping = false;

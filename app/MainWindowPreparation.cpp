@@ -244,7 +244,8 @@ void MainWindow::presentRecordingControls()
         m_setupToolbar->excludeFromCapture();
         return;
     }
-    if (isBusy(m_recorder) && !m_floatingToolbar->isVisible())
+    // Not while the recording is being saved: nothing would hide the toolbar afterwards.
+    if (isBusy(m_recorder) && !m_recorder->isFinalizing() && !m_floatingToolbar->isVisible())
         m_floatingToolbar->show();
     if (m_floatingToolbar->isVisible()) {
         m_floatingToolbar->raise();

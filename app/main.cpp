@@ -12,6 +12,7 @@
 #include <QProxyStyle>
 #include <QSettings>
 #include <QStyleFactory>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTranslator>
 
@@ -94,8 +95,16 @@ int main(int argc, char *argv[])
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,
                      [&window](int) { window.requestOrderlyQuit(); });
     window.show();
-    if (QSettings().value(QStringLiteral("general/startMinimized"), false).toBool())
-        QTimer::singleShot(0, &window, &QWidget::hide);
+    if (QSettings().value(QStringLiteral("general/startMinimized"), false).toBool()) {
+        // Hidden to the tray; without a tray host there is no icon to bring it back, so
+        // it starts minimised instead.
+        QTimer::singleShot(0, &window, [&window] {
+            if (window.trayIcon() && QSystemTrayIcon::isSystemTrayAvailable())
+                window.hide();
+            else
+                window.showMinimized();
+        });
+    }
     const int result = app.exec();
     SingleInstanceLock::setCurrent(nullptr);
     return result;

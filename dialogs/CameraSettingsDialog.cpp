@@ -526,11 +526,13 @@ void CameraSettingsDialog::startPreview()
     }
     const int index = std::clamp(m_deviceCombo->currentIndex(), 0, int(m_inputs.size()) - 1);
     const CameraDeviceInfo &input = m_inputs[index];
-    const bool sameDevice = m_feed->deviceId() == input.id;
-    if (!sameDevice) {
+    // The same camera again (also after a closing): the last picture stays until
+    // the next one arrives.
+    if (m_previewDevice != input.id) {
         m_lastFrame = QImage();
         showLabelText(tr("正在启动摄像头…"));
     }
+    m_previewDevice = input.id;
     const CameraFormatWish wish =
         CameraFormatWish::scored(m_qualityCombo->currentData().toInt(), m_fpsCombo->currentData().toInt());
     if (!m_feed->start(input.id, wish))

@@ -45,7 +45,7 @@ void AnnotationOverlay::setAnnotationEnabled(bool on)
     m_drawing = false;
     m_strokes.clear();
     m_current.points.clear();
-    strokesChanged();
+    strokesRemoved();
     if (!on) {
         hide();
         emit closed();
@@ -73,7 +73,7 @@ void AnnotationOverlay::clearAll()
 {
     m_strokes.clear();
     m_current.points.clear();
-    strokesChanged();
+    strokesRemoved();
 }
 
 void AnnotationOverlay::undoLast()
@@ -81,7 +81,7 @@ void AnnotationOverlay::undoLast()
     if (m_strokes.isEmpty())
         return;
     m_strokes.removeLast();
-    strokesChanged();
+    strokesRemoved();
 }
 
 void AnnotationOverlay::eraseAt(const QPointF &point)
@@ -104,13 +104,21 @@ void AnnotationOverlay::eraseAt(const QPointF &point)
         }
     }
     if (removed)
-        strokesChanged();
+        strokesRemoved();
     else
         update();
 }
 
-void AnnotationOverlay::strokesChanged()
+void AnnotationOverlay::strokesRemoved()
 {
+    ++m_revision;
+    ++m_removals;
+    update();
+}
+
+void AnnotationOverlay::strokeAppended(const Stroke &stroke)
+{
+    m_strokes.append(stroke);
     ++m_revision;
     update();
 }
@@ -139,10 +147,9 @@ void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) cons
         if (pts.size() == 1) {
             painter.drawPoint(first);
         } else {
-            QPainterPath path(first);
-            for (qsizetype i = 1; i < pts.size(); ++i)
-                path.lineTo(pts.at(i));
-            painter.drawPath(path);
+            // One polyline: strokes faster than the same path and overlaps itself
+            // without doubling the highlighter's alpha.
+            painter.drawPolyline(pts.constData(), int(pts.size()));
         }
         break;
     case AnnotationToolbar::Arrow:
@@ -194,25 +201,35 @@ QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSi
         return QImage();
 
     const QPoint layerPos = geometry().topLeft();
-    if (!m_cachedImage.isNull() && m_cachedRevision == m_revision && m_cachedNativeRect == nativeRect
-        && m_cachedFrameSize == frameSize && m_cachedLayerPos == layerPos)
+    const bool sameView = !m_cachedImage.isNull() && m_cachedNativeRect == nativeRect
+                          && m_cachedFrameSize == frameSize && m_cachedLayerPos == layerPos;
+    if (sameView && m_cachedRevision == m_revision)
         return m_cachedImage;
 
+    // Strokes only added since the kept image: draw just the new ones onto it.
+    QImage image;
+    qsizetype first = 0;
+    if (sameView && m_cachedRemovals == m_removals && m_cachedCount <= m_strokes.size()) {
+        image = std::move(m_cachedImage);
+        first = m_cachedCount;
+    } else {
+        image = QImage(frameSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    }
     const QList<AnnotationScreen> screens = annotationApplicationScreens();
     const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
-
-    QImage image(frameSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
         painter.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());
-        for (const Stroke &stroke : std::as_const(m_strokes))
-            drawStroke(painter, stroke);
+        for (qsizetype i = first; i < m_strokes.size(); ++i)
+            drawStroke(painter, m_strokes.at(i));
     }
     m_cachedImage = image;
     m_cachedRevision = m_revision;
+    m_cachedRemovals = m_removals;
+    m_cachedCount = m_strokes.size();
     m_cachedNativeRect = nativeRect;
     m_cachedFrameSize = frameSize;
     m_cachedLayerPos = layerPos;
@@ -237,8 +254,7 @@ void AnnotationOverlay::mousePressEvent(QMouseEvent *event)
             stroke.color = currentColor;
             stroke.width = currentWidth;
             stroke.text = text;
-            m_strokes.append(stroke);
-            strokesChanged();
+            strokeAppended(stroke);
         }
         emit interactionFinished();
         return;
@@ -284,10 +300,8 @@ void AnnotationOverlay::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_drawing = false;
-    if (m_tool != AnnotationToolbar::Eraser && !m_current.points.isEmpty()) {
-        m_strokes.append(m_current);
-        ++m_revision;
-    }
+    if (m_tool != AnnotationToolbar::Eraser && !m_current.points.isEmpty())
+        strokeAppended(m_current);
     m_current.points.clear();
     update();
     setFocus(Qt::OtherFocusReason);

@@ -54,7 +54,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void strokesChanged();
+    void strokesRemoved();
+    void strokeAppended(const Stroke &stroke);
 
     QList<Stroke> m_strokes;
     Stroke m_current;
@@ -65,8 +66,11 @@ private:
 
     // The last rendered frame image and what it was made from.
     quint64 m_revision = 0;
+    quint64 m_removals = 0;
     QImage m_cachedImage;
     quint64 m_cachedRevision = ~0ull;
+    quint64 m_cachedRemovals = ~0ull;
+    qsizetype m_cachedCount = 0;
     QRect m_cachedNativeRect;
     QSize m_cachedFrameSize;
     QPoint m_cachedLayerPos;

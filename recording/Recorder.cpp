@@ -6,6 +6,7 @@
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"
+#include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
@@ -42,10 +43,10 @@
 Recorder::Recorder(QObject *parent)
     : QObject(parent)
 {
-    process = new QProcess(this);
+    framePipe = std::make_unique<FramePipe>();
+    process = makeEncoderProcess();
     loopbackCapture = new WasapiLoopbackCapture(this);
     microphoneCapture = new WasapiMicrophoneCapture(this);
-    process->setProcessChannelMode(QProcess::MergedChannels);
 
     policyTimer = new QTimer(this);
     policyTimer->setInterval(500);
@@ -53,9 +54,6 @@ Recorder::Recorder(QObject *parent)
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);
 
-    connect(process, &QProcess::readyRead, this, &Recorder::onEncoderOutput);
-    connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
-    connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
     // The time-outs of a segment are exact: a coarse timer may fire 5 % early.
     startWatchdog->setTimerType(Qt::PreciseTimer);
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
@@ -94,7 +92,13 @@ Recorder::~Recorder()
     ++startGeneration;
     policyTimer->stop();
     startWatchdog->stop();
+    cancelSplit();
     disconnect(process, nullptr, this, nullptr);
+    // Encoders that a split ended write out what they hold.
+    for (DrainingSegment *segment : std::as_const(drainingSegments)) {
+        disconnect(segment, nullptr, this, nullptr);
+        segment->waitForEnd(5000);
+    }
     if (process->state() != QProcess::NotRunning) {
         stopAudioCaptures();
         askEncoderToEnd();
@@ -542,7 +546,8 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning)
+    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning
+        || !drainingSegments.isEmpty())
         return;
     prepareOnly = true;
     start();
@@ -558,7 +563,7 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || finalizing || process->state() != QProcess::NotRunning)
+    if (recordingActive || finalizing || process->state() != QProcess::NotRunning || !drainingSegments.isEmpty())
         return;
     prepared = false;
     outputSize = QSize(-1, -1);
@@ -818,9 +823,15 @@ void Recorder::removeEmptyPartsFolder()
 
 QString Recorder::makeSegmentPath() const
 {
+    // Numbered in recording order; a file left in place (an unreadable segment) is never reused.
     const QString extension = audioOnly ? audioFormat : videoContainer;
-    return QDir(partsFolder).filePath(
-        QStringLiteral("segment_%1.%2").arg(segmentFiles.size() + 1, 4, 10, QLatin1Char('0')).arg(extension));
+    qsizetype number = segmentFiles.size() + drainingSegments.size() + (handoff ? 1 : 0) + 1;
+    QString path;
+    do {
+        path = QDir(partsFolder).filePath(
+            QStringLiteral("segment_%1.%2").arg(number++, 4, 10, QLatin1Char('0')).arg(extension));
+    } while (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
+    return path;
 }
 
 qint64 Recorder::currentSegmentBytes() const
@@ -881,15 +892,33 @@ bool Recorder::startSegment()
     }
 
     systemAudioPipePath.clear();
-    delete systemAudioCapture;
-    systemAudioCapture = nullptr;
-
-    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
-        if (!startScreenCapture())
-            return false;
+    if (splitLaunch) {
+        // The segment before records on: its frame source stays, and its system-audio
+        // capture hands the stream on at the switch when the next segment records sound too.
+        handoffSharesSystemAudio = false;
+        if (systemAudioCapture && systemAudioEnabled) {
+            const QString next = QDir(partsFolder).filePath(
+                QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+            QString error;
+            if (!systemAudioCapture->prepareNextPipe(next, &error)) {
+                emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+                return false;
+            }
+            systemAudioPipePath = next;
+            handoffSharesSystemAudio = true;
+        } else {
+            handoffSystemAudio = std::exchange(systemAudioCapture, nullptr);
+        }
+    } else {
+        delete systemAudioCapture;
+        systemAudioCapture = nullptr;
+        if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
+            if (!startScreenCapture())
+                return false;
+        }
     }
 
-    if (systemAudioEnabled) {
+    if (systemAudioEnabled && !handoffSharesSystemAudio) {
         systemAudioPipePath = QDir(partsFolder).filePath(
             QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
         systemAudioCapture = new MacSystemAudioCapture;
@@ -941,32 +970,34 @@ bool Recorder::startSegment()
     int frameInput = -1;
     QString pipeError;
     if (isPipedVideo()) {
-        if (framePipe.open(&pipeError))
-            frameInput = framePipe.readEnd();
+        if (framePipe->open(&pipeError))
+            frameInput = framePipe->readEnd();
         else
             qWarning().noquote() << "[Recorder]" << pipeError;
     }
-    // The encoder ends with the program however it dies: SIGINT makes ffmpeg close its
-    // file properly, so what was recorded up to then stays playable.
+    // The encoder ends with the program however it dies. One that reads our frames sees
+    // its input end and writes out all it was given; one that records by itself gets
+    // SIGINT, on which ffmpeg closes its file properly.
     const pid_t program = ::getpid();
-    process->setChildProcessModifier([frameInput, program] {
+    const bool endsWithProgram = !isPipedVideo();
+    process->setChildProcessModifier([frameInput, program, endsWithProgram] {
         if (frameInput >= 0)
             ::dup2(frameInput, STDIN_FILENO);
         ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
-        ::prctl(PR_SET_PDEATHSIG, SIGINT);
-        // Its messages then go nowhere: that must not kill it before it has closed its file.
-        ::signal(SIGPIPE, SIG_IGN);
-        if (::getppid() != program)
-            ::raise(SIGINT); // the program died before the line above
+        if (endsWithProgram) {
+            ::prctl(PR_SET_PDEATHSIG, SIGINT);
+            if (::getppid() != program)
+                ::raise(SIGINT); // the program died before the line above
+        }
     });
     launchingSegment = true;
     if (frameInput >= 0 || !isPipedVideo())
         process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
     const bool launched = process->state() != QProcess::NotRunning && process->waitForStarted(10000);
     launchingSegment = false;
-    framePipe.closeReadEnd();
+    framePipe->closeReadEnd();
     if (!launched) {
-        framePipe.abort();
+        framePipe->abort();
         const QString reason = pipeError.isEmpty() ? process->errorString() : pipeError;
         if (process->state() != QProcess::NotRunning) {
             process->kill();
@@ -989,7 +1020,7 @@ bool Recorder::startSegment()
     segmentTimer.start();
     startWatchdog->start(15000);
 
-    if (isPipedVideo()) {
+    if (isPipedVideo() && !splitLaunch) {
         if (!pipeFrameSize.isValid() && heldFrame.isNull()) {
             // Nothing to pipe: handled as an encoder that never shows media.
             qWarning() << "[Recorder] no frame source for the piped segment";
@@ -1107,7 +1138,7 @@ void Recorder::askEncoderToEnd()
         if (frameTimer)
             frameTimer->stop();
         deactivateWindowFrames();
-        framePipe.finish();
+        framePipe->finish();
         process->closeWriteChannel();
     } else {
         process->write("q\n");
@@ -1116,6 +1147,8 @@ void Recorder::askEncoderToEnd()
 
 void Recorder::stopCurrentSegment()
 {
+    // Ended before the next segment took over: the segment before is the one that ends.
+    cancelSplit();
     if (process->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
         return;
     segmentStopping = true;
@@ -1140,6 +1173,7 @@ bool Recorder::pause()
         return true;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard)
         return false;
+    cancelSplit();
     if (process->state() == QProcess::NotRunning) {
         // Between two segments (the next one waits for its window's first frame):
         // the recording pauses there instead of launching it.
@@ -1203,7 +1237,7 @@ void Recorder::endAfterFailedLaunch()
     recordingPaused = false;
     resuming = false;
     cleanupWindowCapture();
-    if (!segmentFiles.isEmpty()) {
+    if (!segmentFiles.isEmpty() || !drainingSegments.isEmpty()) {
         finalizeSegments();
         return;
     }
@@ -1297,7 +1331,7 @@ void Recorder::finishSegment(bool keep)
     if (keep && info.exists() && info.size() >= 1) {
         if (segmentTimer.isValid())
             finishedSegmentsMs += segmentTimer.elapsed();
-        segmentFiles.append(currentSegmentPath);
+        keepSegmentFile(currentSegmentPath);
     }
     segmentTimer.invalidate();
     currentSegmentPath.clear();
@@ -1305,6 +1339,7 @@ void Recorder::finishSegment(bool keep)
 
 void Recorder::finishDiscard()
 {
+    abandonDrainingSegments();
     finishSegment(false);
     recordingActive = false;
     recordingPaused = false;
@@ -1341,6 +1376,8 @@ QString Recorder::lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status
 
 void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
+    // A next segment that ended before it took over: the segment before ends and is kept.
+    completeSplit();
     const SegmentEndReason reason = pendingReason;
     const bool timedOut = startTimedOut;
     const bool wasStopping = segmentStopping;
@@ -1533,6 +1570,12 @@ void Recorder::finalizeSegments()
     pauseBetweenSegments = false;
     resuming = false;
     policyTimer->stop();
+    if (!drainingSegments.isEmpty()) {
+        // Joined once the encoders that splits ended have written out their segments.
+        finalizeWhenDrained = true;
+        return;
+    }
+    finalizeWhenDrained = false;
 
     FinalizationJob job;
     job.outputPath = outputPath;
@@ -1614,8 +1657,7 @@ void Recorder::checkRecordingPolicies()
         break;
     case RecordingPolicy::Action::Split:
         qInfo().noquote() << "[Recorder] automatic split after" << s.segmentMs << "ms," << s.segmentBytes << "bytes";
-        pendingReason = SegmentEndReason::Restart;
-        stopCurrentSegment();
+        requestRestart();
         break;
     case RecordingPolicy::Action::None:
         break;
@@ -1642,8 +1684,7 @@ void Recorder::switchAudioSourceDuringRecording(bool &source, bool on)
     if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
         return;
     segmentsDiffer = true;
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    requestRestart();
 }
 
 void Recorder::switchWebcamDuringRecording(bool on)
@@ -1653,8 +1694,7 @@ void Recorder::switchWebcamDuringRecording(bool on)
     webcamEnabled = on;
     if (audioOnly || !RecordingPolicy::liveSwitchRestarts(policySnapshot()))
         return;
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    requestRestart();
 }
 
 // ---------------------------------------------------------------------------
@@ -1782,7 +1822,7 @@ void Recorder::deactivateWindowFrames()
 
 void Recorder::cleanupWindowCapture()
 {
-    framePipe.abort();
+    framePipe->abort();
     if (screenCapture) {
         screenCapture->stop();
         delete screenCapture;
@@ -1833,14 +1873,18 @@ void Recorder::onFrameTimerTick()
 {
     if (frameTimer)
         frameTimer->setInterval(frameClock.nextIntervalMs());
+    writeWindowFrame(currentSourceFrame());
+}
+
+QImage Recorder::currentSourceFrame() const
+{
     if (holdFrameUntilReady)
-        writeWindowFrame(heldFrame);
-    else if (screenCapture)
-        writeWindowFrame(screenCapture->latestFrame());
-    else if (cameraFrameSource)
-        writeWindowFrame(cameraFrameSource());
-    else
-        writeWindowFrame(windowImage);
+        return heldFrame;
+    if (screenCapture)
+        return screenCapture->latestFrame();
+    if (cameraFrameSource)
+        return cameraFrameSource();
+    return windowImage;
 }
 
 void Recorder::writeWindowFrame(const QImage& frame)
@@ -1849,15 +1893,22 @@ void Recorder::writeWindowFrame(const QImage& frame)
         || process->state() != QProcess::Running) {
         return;
     }
-    if (!framePipe.isOpen())
+    // Until the next segment of a split takes over, the segment before gets the frames.
+    DrainingSegment *previous = handoff && !handoff->isFinishing() ? handoff : nullptr;
+    if (!previous && !framePipe->isOpen())
         return;
-    if (FrameComposer::backlogExceeded(framePipe.pendingBytes(), pipeFrameSize)) {
+    if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : framePipe->pendingBytes(),
+                                       pipeFrameSize)) {
         outputMonitor.addDroppedFrame();
         return;
     }
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
-    framePipe.write(frameComposer.compose(frame, holdFrameUntilReady));
+    const QImage composed = frameComposer.compose(frame, holdFrameUntilReady);
+    if (previous)
+        previous->writeFrame(composed);
+    else
+        framePipe->write(composed);
 }
 
 void Recorder::onEncoderOutput()
@@ -1880,6 +1931,9 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty())
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
+    // The next segment of a split has opened its inputs and reads them from now on.
+    if (handoff && encoderOutput.contains(QLatin1String("Stream mapping:")))
+        completeSplit();
     for (int seconds : result.ticks)
         emit recordTick(seconds);
     if (result.firstMedia)

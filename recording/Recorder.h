@@ -20,7 +20,9 @@
 #include <qwindowdefs.h>
 
 #include <functional>
+#include <memory>
 
+class DrainingSegment;
 class QTimer;
 class RecordingFinalizer;
 class WasapiLoopbackCapture;
@@ -363,13 +365,15 @@ protected:
     void connectWindowFrames();
     void deactivateWindowFrames();
     void onFrameTimerTick();
+    // The newest picture of the frame source.
+    QImage currentSourceFrame() const;
     void writeWindowFrame(const QImage &frame);
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
     FrameClock frameClock;
     // Carries the frames of a piped segment to the encoder's standard input.
-    FramePipe framePipe;
+    std::unique_ptr<FramePipe> framePipe;
     QTimer *frameTimer = nullptr;
     WindowFrameSource *windowCapture = nullptr;
     QImage windowImage;
@@ -382,4 +386,28 @@ protected:
     bool waitingForWindowFrame = false;
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
+
+    // Splits without a gap. The next segment's encoder starts at once while the one before
+    // records on (`handoff`); once the new one is set to read, every later frame and
+    // system-audio sample goes to it and the one before finishes its queue on its own
+    // (`drainingSegments`). The recording is joined only after all of them have ended.
+    QProcess *makeEncoderProcess();
+    void connectEncoder(QProcess *encoder);
+    // Ends the running segment and goes on in a new one (a split or a live switch).
+    void requestRestart();
+    bool beginSplit();
+    void completeSplit();
+    void cancelSplit();
+    void onDrainingSegmentEnded(DrainingSegment *segment, bool keep);
+    void abandonDrainingSegments();
+    // Adds a finished segment to the kept ones, in recording order.
+    void keepSegmentFile(const QString &path);
+    DrainingSegment *handoff = nullptr;
+    QList<DrainingSegment *> drainingSegments;
+    // The capture of the segment before a split when the next one has its own or none.
+    MacSystemAudioCapture *handoffSystemAudio = nullptr;
+    bool handoffSharesSystemAudio = false;
+    int handoffGeneration = 0;
+    bool splitLaunch = false;
+    bool finalizeWhenDrained = false;
 };

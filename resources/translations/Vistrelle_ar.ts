@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1129,118 @@ Please visit this link manually:
     <message>
         <source>Vistrelle countdown</source>
         <translation>العد التنازلي في Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>لم يُعثر على كاميرا ويب.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>تعذّر تشغيل كاميرا الويب. تحقّق من الإذن ومن عدم استخدام برنامج آخر لها.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>اختر أولًا من الصفحة الرئيسية النافذة أو اللعبة المراد تسجيلها.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>يوجد تسجيل قيد التشغيل بالفعل؛ تم تخطي هذا البدء المجدول.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>لن يُنفَّذ التسجيل المجدول بعد الخروج.
+
+هل تريد إنهاء Vistrelle على أي حال؟</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>التسجيل مستمر</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>تم إخفاء Vistrelle في علبة النظام؛ ويستمر التسجيل.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>لا يزال Vistrelle يعمل في الخلفية</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>تم التصغير إلى علبة النظام. انقر أو انقر نقرًا مزدوجًا على أيقونة العلبة لفتحه مجددًا.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>حول Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>فريق التطوير</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>مطوّرو Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>تغيير اللغة</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>تعذّر حفظ اللغة. يُرجى التحقق من أن المستخدم الحالي يملك إذن كتابة إعداداته.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>تم حفظ اللغة وستسري عند إعادة تشغيل Vistrelle. هل تريد إعادة التشغيل الآن؟</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>فشلت إعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>تعذّرت إعادة تشغيل Vistrelle تلقائيًا. يُرجى فتحه يدويًا.</translation>
     </message>
 </context>
 <context>
@@ -2033,7 +2145,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2549,7 +2661,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

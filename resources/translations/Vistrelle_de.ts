@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kameraberechtigung</translation>
+        <translation>Kamerazugriff</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kameraberechtigung</translation>
+        <translation>Kamerazugriff</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -1129,6 +1129,118 @@ Bitte öffnen Sie diesen Link manuell:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Vistrelle-Countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Keine Webcam gefunden.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Die Webcam konnte nicht starten. Prüfen Sie die Berechtigung und ob ein anderes Programm sie verwendet.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamerazugriff</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Wählen Sie zuerst auf der Startseite das Fenster oder Spiel für die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Es läuft bereits eine Aufnahme; dieser geplante Start wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>Nach dem Beenden findet die geplante Aufnahme nicht statt.
+
+Vistrelle trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Aufnahme läuft weiter</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle ist im Infobereich ausgeblendet; die Aufnahme läuft weiter.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle läuft weiter</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>In den Infobereich minimiert. Klicken oder doppelklicken Sie auf das Symbol, um es wieder zu öffnen.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Über Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle ist ein schneller, zuverlässiger Bildschirmrekorder für Linux. Nehmen Sie Bildschirme, Fenster, Spiele, Systemaudio, Mikrofone und Webcams auf und bearbeiten und verwalten Sie Aufnahmen lokal, ganz ohne Cloud-Upload.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Entwicklungsteam</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Die Vistrelle-Entwickler</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Sprache wechseln</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Die Sprache konnte nicht gespeichert werden. Bitte prüfen Sie, ob der aktuelle Benutzer seine Konfiguration schreiben darf.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>Die Sprache ist gespeichert und gilt nach einem Neustart von Vistrelle. Jetzt neu starten?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Neustart fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle konnte nicht selbst neu starten. Bitte öffnen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1129,118 @@ Please visit this link manually:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Vistrelle countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No webcam was found.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>The webcam could not start. Check its permission and whether another program is using it.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Choose a window or game to record on the home page first.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>A recording is already running; this scheduled start was skipped.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>The scheduled recording will not run after you quit.
+
+Quit Vistrelle anyway?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Still recording</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle is hidden in the system tray; the recording goes on.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle is still running</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimized to the system tray. Click or double-click the tray icon to open it again.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>About Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Development Team</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>The Vistrelle developers</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Change Language</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>The language could not be saved. Please check that the current user may write its configuration.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>The language is saved and takes effect when Vistrelle restarts. Restart now?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Restart Failed</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle could not restart by itself. Please open it again yourself.</translation>
     </message>
 </context>
 <context>
@@ -2033,7 +2145,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2549,7 +2661,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

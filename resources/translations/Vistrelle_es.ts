@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -810,7 +810,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1129,118 @@ Visite este enlace manualmente:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Cuenta atrás de Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No se encontró ninguna cámara web.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>No se pudo iniciar la cámara web. Comprueba el permiso y si otro programa la está usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Primero elige en la página de inicio la ventana o el juego que grabar.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Ya hay una grabación en curso; se omitió este inicio programado.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>La grabación programada no se hará si sales.
+
+¿Salir de Vistrelle de todos modos?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Sigue grabando</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle está oculto en la bandeja del sistema; la grabación continúa.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle sigue en ejecución</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimizado en la bandeja del sistema. Haz clic o doble clic en el icono para volver a abrirlo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Acerca de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle es una grabadora de pantalla rápida y fiable para Linux. Graba pantallas, ventanas, juegos, audio del sistema, micrófonos y cámaras web, y edita y gestiona las grabaciones en local sin subir nada a la nube.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Equipo de desarrollo</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Los desarrolladores de Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Cambiar idioma</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>No se pudo guardar el idioma. Comprueba que el usuario actual puede escribir su configuración.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>El idioma se ha guardado y se aplicará al reiniciar Vistrelle. ¿Reiniciar ahora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Error al reiniciar</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle no pudo reiniciarse solo. Vuelve a abrirlo manualmente.</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1681,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>格式</source>
@@ -2033,7 +2145,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2121,7 +2233,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2549,7 +2661,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

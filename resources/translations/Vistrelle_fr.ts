@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -1130,6 +1130,118 @@ Veuillez ouvrir ce lien manuellement :
         <source>Vistrelle countdown</source>
         <translation>Compte à rebours Vistrelle</translation>
     </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Aucune webcam n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>La webcam n&apos;a pas pu démarrer. Vérifiez son autorisation et qu&apos;aucun autre programme ne l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Choisissez d&apos;abord sur l&apos;accueil la fenêtre ou le jeu à enregistrer.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Un enregistrement est déjà en cours ; ce démarrage programmé a été ignoré.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>L&apos;enregistrement programmé n&apos;aura pas lieu si vous quittez.
+
+Quitter Vistrelle quand même ?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle est masqué dans la zone de notification ; l&apos;enregistrement continue.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle fonctionne toujours</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Réduit dans la zone de notification. Cliquez ou double-cliquez sur l&apos;icône pour le rouvrir.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>À propos de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle est un enregistreur d&apos;écran rapide et fiable pour Linux. Enregistrez écrans, fenêtres, jeux, audio système, micros et webcams, puis modifiez et gérez vos enregistrements localement, sans envoi vers le cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Équipe de développement</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Les développeurs de Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Changer de langue</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>La langue n&apos;a pas pu être enregistrée. Vérifiez que l&apos;utilisateur actuel peut écrire sa configuration.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>La langue est enregistrée et sera appliquée au redémarrage de Vistrelle. Redémarrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Échec du redémarrage</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle n&apos;a pas pu redémarrer tout seul. Rouvrez-le vous-même.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1197,7 +1309,7 @@ Veuillez ouvrir ce lien manuellement :
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
@@ -1569,7 +1681,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>格式</source>
@@ -2121,7 +2233,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>画质</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -361,11 +361,11 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Autorizzazione webcam</translation>
+        <translation>Permesso fotocamera</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -806,11 +806,11 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Autorizzazione webcam</translation>
+        <translation>Permesso fotocamera</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1129,118 @@ Visita questo link manualmente:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Conto alla rovescia di Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nessuna webcam trovata.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Impossibile avviare la webcam. Controlla l&apos;autorizzazione e che nessun altro programma la stia usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permesso fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Registrazione programmata</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Scegli prima nella pagina iniziale la finestra o il gioco da registrare.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Una registrazione è già in corso; quest&apos;avvio programmato è stato saltato.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>La registrazione programmata non avverrà se esci.
+
+Uscire comunque da Vistrelle?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Registrazione in corso</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle è nascosto nell&apos;area di notifica; la registrazione continua.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle è ancora in esecuzione</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Ridotto nell&apos;area di notifica. Fai clic o doppio clic sull&apos;icona per riaprirlo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Informazioni su Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle è un registratore dello schermo veloce e affidabile per Linux. Registra schermi, finestre, giochi, audio di sistema, microfoni e webcam, poi modifica e gestisci le registrazioni in locale, senza caricamenti sul cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Team di sviluppo</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Gli sviluppatori di Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Cambia lingua</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Impossibile salvare la lingua. Verifica che l&apos;utente corrente possa scrivere la propria configurazione.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>La lingua è salvata e avrà effetto al riavvio di Vistrelle. Riavviare ora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Riavvio non riuscito</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle non è riuscito a riavviarsi da solo. Riaprilo manualmente.</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1681,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>格式</source>
@@ -2033,7 +2145,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2121,7 +2233,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2549,7 +2661,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

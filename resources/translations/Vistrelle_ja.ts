@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>计划录制</source>
-        <translation>予約録画</translation>
+        <translation>予約収録</translation>
     </message>
     <message>
         <source>GPU 加速</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>カメラの許可</translation>
+        <translation>カメラへのアクセス</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>カメラの許可</translation>
+        <translation>カメラへのアクセス</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -1129,6 +1129,118 @@ Please visit this link manually:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Vistrelle カウントダウン</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web カメラ</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>利用できる Web カメラが見つかりません。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Web カメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラへのアクセス</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>予約収録</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>先にホーム画面でウィンドウまたはゲームの収録対象を選んでください。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>すでに収録中のため、今回の予約はスキップされました。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>終了すると予約収録は実行されません。
+
+Vistrelle を終了しますか？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>収録中です</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle はシステムトレイに隠れました。収録は続いています。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle はバックグラウンドで動作中です</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>システムトレイに最小化しました。トレイアイコンをクリックまたはダブルクリックすると再び開きます。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面収録ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを収録し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>開発チーム</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle の開発者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>言語の切り替え</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>言語設定を保存できませんでした。現在のユーザーの設定ファイルへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>言語設定を保存しました。Vistrelle の再起動後に有効になります。今すぐ再起動しますか？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>再起動に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle を自動で再起動できませんでした。手動でもう一度開いてください。</translation>
     </message>
 </context>
 <context>
@@ -1754,7 +1866,7 @@ Please visit this link manually:
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
-        <translation>予約録画</translation>
+        <translation>予約収録</translation>
     </message>
     <message>
         <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>

@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -1130,6 +1130,118 @@ Please visit this link manually:
         <source>Vistrelle countdown</source>
         <translation>Vistrelle 카운트다운</translation>
     </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>웹캠을 시작할 수 없습니다. 권한과 다른 프로그램이 사용 중인지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>예약 녹화</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>먼저 홈 화면에서 창 또는 게임 녹화 대상을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>이미 녹화 중이므로 이번 예약은 건너뛰었습니다.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>종료하면 예약 녹화가 실행되지 않습니다.
+
+Vistrelle을 종료할까요?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>녹화 중</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle이 시스템 트레이로 숨겨졌으며 녹화는 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle이 백그라운드에서 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>시스템 트레이로 최소화했습니다. 트레이 아이콘을 클릭하거나 두 번 클릭하면 다시 열립니다.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle 정보</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle은 Linux용의 빠르고 안정적인 화면 녹화 프로그램입니다. 화면, 창, 게임, 시스템 오디오, 마이크, 웹캠을 녹화하고 클라우드 업로드 없이 로컬에서 편집하고 관리하세요.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>개발 팀</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 개발자</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>언어 변경</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>언어 설정을 저장하지 못했습니다. 현재 사용자의 구성 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>언어 설정을 저장했습니다. Vistrelle을 다시 시작하면 적용됩니다. 지금 다시 시작할까요?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>다시 시작 실패</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle을 자동으로 다시 시작할 수 없습니다. 직접 다시 여세요.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1569,7 +1681,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>格式</source>
@@ -2121,7 +2233,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>画质</source>

@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
 </context>
 <context>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -1130,6 +1130,118 @@ Bezoek deze link handmatig:
         <source>Vistrelle countdown</source>
         <translation>Vistrelle-aftelling</translation>
     </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Geen webcam gevonden.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>De webcam kon niet starten. Controleer de toestemming en of een ander programma hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Kies eerst op de startpagina het venster of de game om op te nemen.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Er loopt al een opname; deze geplande start is overgeslagen.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>De geplande opname gaat niet door als je afsluit.
+
+Vistrelle toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Opname loopt nog</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle is verborgen in het systeemvak; de opname gaat door.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle draait nog</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Geminimaliseerd naar het systeemvak. Klik of dubbelklik op het pictogram om het weer te openen.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Over Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle is een snelle, betrouwbare schermrecorder voor Linux. Neem schermen, vensters, games, systeemaudio, microfoons en webcams op en bewerk en beheer opnamen lokaal, zonder upload naar de cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Ontwikkelteam</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>De ontwikkelaars van Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Taal wijzigen</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>De taal kon niet worden opgeslagen. Controleer of de huidige gebruiker zijn configuratie mag schrijven.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>De taal is opgeslagen en geldt na een herstart van Vistrelle. Nu herstarten?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Herstarten mislukt</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle kon niet zelf herstarten. Open het zelf opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1569,7 +1681,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1661,7 +1773,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -2121,7 +2233,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>画质</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>扬声器</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1129,118 @@ Visite este link manualmente:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Contagem regressiva do Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nenhuma webcam foi encontrada.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Não foi possível iniciar a webcam. Verifique a permissão e se outro programa a está usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Escolha primeiro, na página inicial, a janela ou o jogo a gravar.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Já há uma gravação em andamento; este início agendado foi ignorado.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>A gravação agendada não acontecerá se você sair.
+
+Sair do Vistrelle mesmo assim?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Ainda gravando</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>O Vistrelle foi ocultado na bandeja do sistema; a gravação continua.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>O Vistrelle continua em execução</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimizado para a bandeja do sistema. Clique ou clique duas vezes no ícone para abrir de novo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Sobre o Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>O Vistrelle é um gravador de tela rápido e confiável para Linux. Grave telas, janelas, jogos, áudio do sistema, microfones e webcams, e edite e gerencie as gravações localmente, sem enviar nada para a nuvem.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Equipe de desenvolvimento</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Os desenvolvedores do Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Mudar idioma</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Não foi possível salvar o idioma. Verifique se o usuário atual pode gravar sua configuração.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>O idioma foi salvo e vale quando o Vistrelle reiniciar. Reiniciar agora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Falha ao reiniciar</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>O Vistrelle não conseguiu reiniciar sozinho. Abra-o novamente.</translation>
     </message>
 </context>
 <context>
@@ -1661,7 +1773,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1857,7 +1969,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>通用</source>
@@ -2033,7 +2145,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2333,7 +2445,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>退出</source>
@@ -2549,7 +2661,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
 </context>
 <context>
@@ -361,15 +361,15 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kamera izni</translation>
+        <translation>Kamera İzni</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
     </message>
     <message>
         <source>Open Settings</source>
-        <translation>Ayarları aç</translation>
+        <translation>Ayarları Aç</translation>
     </message>
     <message>
         <source>Close</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -806,15 +806,15 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kamera izni</translation>
+        <translation>Kamera İzni</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
     </message>
     <message>
         <source>Open Settings</source>
-        <translation>Ayarları aç</translation>
+        <translation>Ayarları Aç</translation>
     </message>
     <message>
         <source>Close</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1129,118 @@ Lütfen bu bağlantıyı elle ziyaret edin:
     <message>
         <source>Vistrelle countdown</source>
         <translation>Vistrelle geri sayımı</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Web kamerası başlatılamadı. İzni ve başka bir programın kullanıp kullanmadığını denetleyin.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera İzni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları Aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Önce ana sayfada kaydedilecek pencereyi veya oyunu seçin.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Zaten bir kayıt sürüyor; bu zamanlanmış başlatma atlandı.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>Çıkarsanız zamanlanmış kayıt yapılmayacak.
+
+Yine de Vistrelle’den çıkılsın mı?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Kayıt sürüyor</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle sistem tepsisine gizlendi; kayıt devam ediyor.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle arka planda çalışıyor</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Sistem tepsisine küçültüldü. Yeniden açmak için tepsi simgesine tıklayın veya çift tıklayın.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle Hakkında</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle, Linux için hızlı ve güvenilir bir ekran kaydedicidir. Ekranları, pencereleri, oyunları, sistem sesini, mikrofonları ve web kameralarını kaydedin; kayıtları buluta yüklemeden yerel olarak düzenleyip yönetin.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Geliştirme Ekibi</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle geliştiricileri</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tüm hakları saklıdır.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Dili Değiştir</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Dil kaydedilemedi. Lütfen geçerli kullanıcının yapılandırma yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>Dil kaydedildi; Vistrelle yeniden başlatılınca geçerli olur. Şimdi yeniden başlatılsın mı?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Yeniden Başlatılamadı</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle kendi kendine yeniden başlatılamadı. Lütfen yeniden açın.</translation>
     </message>
 </context>
 <context>
@@ -1661,7 +1773,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -2033,7 +2145,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2549,7 +2661,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -1130,6 +1130,118 @@ Please visit this link manually:
         <source>Vistrelle countdown</source>
         <translation>Vistrelle countdown</translation>
     </message>
+    <message>
+        <source>摄像头</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>没有检测到可用摄像头。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>摄像头无法启动，请检查权限或设备占用情况。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>计划录制</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>请先在首页为窗口或游戏模式选择录制目标。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>已有录制正在进行，本次计划已跳过。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>仍在录制</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle 已隐藏到系统托盘，录制继续进行。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle 仍在后台运行</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>已最小化到系统托盘，点击或双击托盘图标可重新打开。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>关于 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle 是一款快速、可靠的 Linux 录屏软件。录制屏幕、窗口、游戏、系统声音、麦克风和摄像头，并在本地编辑和管理录制内容，无需上传云端。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>开发团队</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 开发者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>切换语言</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>无法保存语言设置，请检查当前用户的配置权限。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>重启失败</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>无法自动重启，请手动重新打开 Vistrelle。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

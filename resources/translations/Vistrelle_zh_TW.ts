@@ -1130,6 +1130,118 @@ Please visit this link manually:
         <source>Vistrelle countdown</source>
         <translation>Vistrelle 倒數</translation>
     </message>
+    <message>
+        <source>摄像头</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>沒有偵測到可用的攝影機。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>攝影機無法啟動，請檢查權限或裝置是否被占用。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>排程錄製</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>請先在首頁為視窗或遊戲模式選擇錄製目標。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>已有錄製正在進行，本次排程已略過。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>結束後排程錄製將不會執行。
+
+確定要結束 Vistrelle 嗎？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>仍在錄製</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle 已隱藏到系統匣，錄製繼續進行。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle 仍在背景執行</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>已最小化到系統匣，按一下或按兩下系統匣圖示可重新開啟。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>關於 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle 是一款快速、可靠的 Linux 螢幕錄製軟體。錄製螢幕、視窗、遊戲、系統聲音、麥克風和攝影機，並在本機編輯和管理錄製內容，無需上傳雲端。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>開發團隊</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 開發者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle。保留所有權利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>切換語言</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>無法儲存語言設定，請檢查目前使用者的設定權限。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>語言設定已儲存，重新啟動 Vistrelle 後生效。是否立即重新啟動？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>重新啟動失敗</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>無法自動重新啟動，請手動重新開啟 Vistrelle。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -2013,7 +2125,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>点击动画</source>
@@ -2505,7 +2617,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>拖动滑块调整水印的可见程度</source>
