@@ -225,6 +225,25 @@ void TestOverlays::annotationFrameImage()
     QVERIFY(layer.renderForNativeRect(native, QSize(200, 100)).size() == QSize(200, 100));
     QCOMPARE(layer.renderForNativeRect(native, frame), added);
     QVERIFY(added != image);
+    // Erasing the older item leaves what drawing the circle alone gives.
+    layer.currentWidth = 3;
+    layer.eraseAt(QPointF(20, 30));
+    layer.currentWidth = 6;
+    QCOMPARE(layer.strokes().size(), 1);
+    const QImage erased = layer.renderForNativeRect(native, frame).copy();
+    QCOMPARE(qAlpha(erased.pixel(100, 60)), 0);
+    QVERIFY(layer.renderForNativeRect(native, QSize(200, 100)).size() == QSize(200, 100));
+    QCOMPARE(layer.renderForNativeRect(native, frame), erased);
+    layer.undoLast();
+    layer.setTool(AnnotationToolbar::Pen);
+    QTest::mousePress(&layer, Qt::LeftButton, {}, QPoint(20, 30));
+    QTest::mouseMove(&layer, QPoint(70, 30));
+    QTest::mouseMove(&layer, QPoint(120, 30));
+    QTest::mouseRelease(&layer, Qt::LeftButton, {}, QPoint(120, 30));
+    QCOMPARE(layer.renderForNativeRect(native, frame), image);
+    layer.setTool(AnnotationToolbar::Circle);
+    QTest::mousePress(&layer, Qt::LeftButton, {}, QPoint(60, 50));
+    QTest::mouseRelease(&layer, Qt::LeftButton, {}, QPoint(150, 90));
     layer.undoLast();
     QCOMPARE(layer.renderForNativeRect(native, frame), image);
     layer.setCaptureRect(logical.translated(10, 0));

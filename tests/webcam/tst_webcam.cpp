@@ -416,6 +416,31 @@ private slots:
         QVERIFY(tools->y() >= 8);
     }
 
+    void silentCamera()
+    {
+        // A camera that never delivers a picture says so 8 s after it started, unless
+        // it reported an error, whose text stays.
+        CameraRecordingPage silent;
+        CameraRecordingPage failing;
+        QLabel *silentPreview = silent.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        QLabel *failingPreview = failing.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        silent.startPreview();
+        failing.startPreview();
+        failing.findChild<QComboBox *>(QStringLiteral("CameraDeviceCombo"))->setCurrentIndex(1);
+        QVERIFY(CameraHub::instance().isRunning("/dev/video1"));
+        CameraHub::instance().raiseError("/dev/video1", QStringLiteral("Device or resource busy"));
+        QCOMPARE(silentPreview->text(), QStringLiteral("Starting camera…"));
+        QTest::qWait(7500);
+        QCOMPARE(silentPreview->text(), QStringLiteral("Starting camera…"));
+        QTRY_COMPARE_WITH_TIMEOUT(silentPreview->text(),
+                                  QStringLiteral("Camera did not deliver a picture. Check camera access and whether "
+                                                 "another app is using it, then select the camera again."),
+                                  1500);
+        QCOMPARE(failingPreview->text(), QStringLiteral("Device or resource busy"));
+        silent.stopPreview();
+        failing.stopPreview();
+    }
+
     void pageWithoutCamera()
     {
         CameraHub::setTestDevices(QList<CameraDeviceInfo>{});
