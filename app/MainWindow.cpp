@@ -10,6 +10,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
@@ -482,7 +483,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
+    if (event->button() == Qt::LeftButton && startWindowMove(this, event->globalPosition().toPoint())) {
         event->accept();
         return;
     }
