@@ -23,6 +23,7 @@
 #include <memory>
 
 class DrainingSegment;
+class QEventLoop;
 class QTimer;
 class RecordingFinalizer;
 class WasapiLoopbackCapture;
@@ -384,6 +385,9 @@ protected:
     int commandGeneration = 0;
     bool launchingSegment = false;
     bool waitingForWindowFrame = false;
+    // The wait for a window's first frame: a stop, discard or cancel ends it at once.
+    QEventLoop *windowWait = nullptr;
+    void endWindowWait();
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
 
@@ -410,4 +414,9 @@ protected:
     int handoffGeneration = 0;
     bool splitLaunch = false;
     bool finalizeWhenDrained = false;
+
+    // Below this much free space on the save disk a recording stops, so that its last
+    // segment closes whole instead of being cut off by a full disk.
+    qint64 lowSpaceStopBytes = 0;
+    bool stopForLowSpace(const RecordingPolicy::Snapshot &snapshot);
 };
