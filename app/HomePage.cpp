@@ -306,5 +306,4 @@ void HomePage::openRecording(const QString &path)
     });
     library->showAndPlay(path, false);
     top->hide();
-    emit recentRecordingOpened(path);
 }
