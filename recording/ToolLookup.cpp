@@ -1,24 +1,11 @@
 #include "recording/ToolLookup.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString besideTheApplication(const QString &name)
+QString resolveToolPath(const QString &name)
 {
-    const QString bundled = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
-    return QFileInfo(bundled).isFile() ? bundled : name;
-}
-
-} // namespace
-
-QString ToolLookup::ffmpeg()
-{
-    return besideTheApplication(QStringLiteral("ffmpeg"));
-}
-
-QString ToolLookup::ffprobe()
-{
-    return besideTheApplication(QStringLiteral("ffprobe"));
+    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return QFileInfo(local).isFile() ? local : name;
 }

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>The file was saved to this folder</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1408,6 +1430,40 @@ Quit Vistrelle anyway?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>An FFmpeg job is already running</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg was not found or could not start: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>The operation was cancelled</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg reported an error:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Invalid trim settings</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Invalid join settings</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Could not create the join list file</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Invalid speed setting</translation>
     </message>
 </context>
 <context>
@@ -2591,6 +2647,282 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>The file is in use or you do not have permission to delete it.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Drawing waveform…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Loading thumbnail…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audio file</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Thumbnail unavailable</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Editing and file tools</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Trim Video</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Drag the two handles to choose the part to keep</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Start Trimming...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Split at  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Splits into two %2 clips at %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selected  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Mute Selection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Preview Picture Effect</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Split Audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Split Video</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Trim Audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Preview only: the video is processed when you click Save</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Drag the yellow line to choose where to split</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Save Muted Copy</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Start Splitting</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Muted</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Click to restore the sound</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Mute audio in the selected range</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Adjust the audio volume</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle Full Screen</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Screenshot Unavailable</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>The video picture is not ready yet. Play the video or move to the moment you want to capture first.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Screenshot Saved</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>The screenshot was saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Saving the media file, please wait…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Edit Failed</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg could not be started.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Cannot Split</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Move the playback position into the middle of the audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Move the playback position into the middle of the video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Split Failed</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg did not write the split files.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Split Complete</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Two audio clips were created.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Two video clips were created.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save Failed</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>The original file could not be replaced; it was kept.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>The audio was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>The video was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Processing the media file…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Processing Failed</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>The operation is complete.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>The file was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Rotate 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Change Playback Speed</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Adjust Volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extract Audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Save As / Convert</translation>
     </message>
 </context>
 <context>

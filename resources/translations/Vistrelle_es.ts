@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>El archivo se guardó en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1274,7 +1296,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>截图</source>
-        <translation>Captura de pantalla</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1430,40 @@ Visite este enlace manualmente:
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Hay otro proceso de Vistrelle en ejecución. Termine su grabación y ciérrelo antes de volver a abrir Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Ya hay una tarea de FFmpeg en curso</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>No se encontró FFmpeg o no se pudo iniciar: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>La operación se canceló</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg informó de un error:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parámetros de recorte no válidos</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parámetros de unión no válidos</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>No se pudo crear el archivo de lista de unión</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ajuste de velocidad no válido</translation>
     </message>
 </context>
 <context>
@@ -1991,7 +2047,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>保存</source>
-        <translation>Guardado</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2591,6 +2647,282 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>El archivo está en uso o no tiene permiso para eliminarlo.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Generando forma de onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Cargando miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Archivo de audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura no disponible</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Herramientas de edición y de archivo</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Recortar vídeo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Arrastre los dos controles para elegir la parte que se conserva</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Iniciar recorte...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Punto de división  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Se dividirá en dos fragmentos (%2) en %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Seleccionado  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenciar selección</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Vista previa del efecto de imagen</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividir audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividir vídeo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Recortar audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Solo vista previa: el vídeo se procesa al hacer clic en Guardar</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Arrastre la línea amarilla para elegir dónde dividir</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Guardar copia silenciada</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Iniciar división</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenciado</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Haga clic para restaurar el sonido</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenciar el audio del intervalo seleccionado</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ajustar el volumen del audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle a pantalla completa</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Captura no disponible</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>La imagen del vídeo aún no está lista. Reproduzca el vídeo o vaya primero al momento que desea capturar.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura guardada</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La captura se guardó en:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Guardando el archivo multimedia, espere…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Guardando</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Error al editar</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>No se pudo iniciar FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>No se puede dividir</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Mueva la posición de reproducción al interior del audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Mueva la posición de reproducción al interior del vídeo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Error al dividir</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg no escribió los archivos divididos.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>División completada</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Se crearon dos fragmentos de audio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Se crearon dos fragmentos de vídeo.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>No se pudo reemplazar el archivo original; se ha conservado.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>El audio se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>El vídeo se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Procesando el archivo multimedia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Error de procesamiento</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>La operación ha finalizado.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>El archivo se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Cambiar la velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ajustar volumen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extraer audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Guardar como / Convertir</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Il file è stato salvato in questa cartella</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1274,7 +1296,7 @@ Uscire comunque da Vistrelle?</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation>Screenshot</translation>
+        <translation>Istantanea</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1430,40 @@ Uscire comunque da Vistrelle?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>È in esecuzione un altro processo Vistrelle. Termina la registrazione e chiudilo prima di riaprire Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Un&apos;operazione FFmpeg è già in corso</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg non trovato o impossibile da avviare: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>L&apos;operazione è stata annullata</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg ha segnalato un errore:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parametri di taglio non validi</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parametri di unione non validi</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Impossibile creare il file elenco per l&apos;unione</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Impostazione di velocità non valida</translation>
     </message>
 </context>
 <context>
@@ -1991,7 +2047,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>保存</source>
-        <translation>Salvataggio</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2591,6 +2647,282 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Il file è in uso o non hai i permessi per eliminarlo.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Generazione della forma d&apos;onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Caricamento miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>File audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura non disponibile</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenzia</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Strumenti di modifica e file</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Taglia video</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Trascina le due maniglie per scegliere la parte da tenere</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Avvia taglio...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Punto di divisione  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Verrà diviso in due spezzoni (%2) a %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selezione  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenzia selezione</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Anteprima effetto immagine</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividi audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividi video</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Taglia audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Solo anteprima: il video viene elaborato quando fai clic su Salva</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Trascina la linea gialla per scegliere dove dividere</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Salva copia silenziata</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Avvia divisione</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenziato</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Fai clic per ripristinare l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenzia l&apos;audio nell&apos;intervallo selezionato</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Regola il volume dell&apos;audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle a schermo intero</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Istantanea non disponibile</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>L&apos;immagine del video non è ancora pronta. Riproduci il video o spostati prima sul momento da catturare.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Istantanea salvata</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>L&apos;istantanea è stata salvata in:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Salvataggio del file multimediale, attendere…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Salvataggio</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Modifica non riuscita</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Impossibile avviare FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Impossibile dividere</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Sposta la posizione di riproduzione all&apos;interno dell&apos;audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Sposta la posizione di riproduzione all&apos;interno del video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Divisione non riuscita</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg non ha scritto i file divisi.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Divisione completata</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Sono stati creati due spezzoni audio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Sono stati creati due spezzoni video.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Impossibile sostituire il file originale; è stato mantenuto.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>L&apos;audio è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Il video è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Elaborazione del file multimediale…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Elaborazione non riuscita</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>L&apos;operazione è completata.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Il file è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Ruota di 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Cambia velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Regola volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Estrai audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Salva come / Converti</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>ファイルは次のフォルダーに保存されました</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1408,6 +1430,40 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>別の Vistrelle プロセスが実行中です。その録画を終えて終了してから、Vistrelle をもう一度開いてください。</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>FFmpeg の処理がすでに実行中です</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg が見つからないか起動できません：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>操作はキャンセルされました</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg でエラーが発生しました：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>トリミングの設定が無効です</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>結合の設定が無効です</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>結合リストファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>速度の設定が無効です</translation>
     </message>
 </context>
 <context>
@@ -2591,6 +2647,282 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>ファイルが使用中か、削除する権限がありません。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>波形を生成しています…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>サムネイルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音声ファイル</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>サムネイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>音声を消す</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>編集とファイルのツール</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>動画をトリミング</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>両側のハンドルをドラッグして残す部分を選びます</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>トリミングを開始...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割位置  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 で 2 つの%2クリップに分割します</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>選択した長さ  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>選択範囲を消音</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>映像効果のプレビュー</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>音声を分割</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>動画を分割</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>音声をトリミング</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>プレビューのみです。保存をクリックすると動画が処理されます</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>黄色の線をドラッグして分割位置を選びます</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>消音したコピーを保存</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>分割を開始</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>消音中</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>クリックすると元の音声に戻ります</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>選択範囲の音声を消音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>音声の音量を調整</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全画面再生</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>スクリーンショットを撮れません</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>動画の映像がまだ準備できていません。先に再生するか、撮りたい位置に移動してください。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>スクリーンショットを保存しました</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>スクリーンショットの保存先：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>メディアファイルを保存しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>保存中</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>編集に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg を起動できません。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>分割できません</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>再生位置を音声の途中に移動してください。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>再生位置を動画の途中に移動してください。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割に失敗しました</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg は分割後のファイルを書き出しませんでした。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割が完了しました</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>2 つの音声クリップを作成しました。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>2 つの動画クリップを作成しました。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>元のファイルを置き換えられませんでした。元のファイルは残っています。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>保存しました</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音声を保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>動画を保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>メディアファイルを処理しています…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>処理に失敗しました</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>操作が完了しました。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>ファイルを保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° 回転</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>再生速度を変更</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>音量を調整</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>音声を抽出</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>名前を付けて保存 / 形式を変換</translation>
     </message>
 </context>
 <context>

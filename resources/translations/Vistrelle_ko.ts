@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>파일이 다음 폴더에 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1408,6 +1430,40 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>다른 Vistrelle 프로세스가 실행 중입니다. 해당 녹화를 마치고 종료한 뒤 Vistrelle을 다시 여세요.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>FFmpeg 작업이 이미 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg을 찾을 수 없거나 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>작업이 취소되었습니다</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 오류:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>잘라내기 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>병합 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>병합 목록 파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>속도 설정이 잘못되었습니다</translation>
     </message>
 </context>
 <context>
@@ -2591,6 +2647,282 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>파형 생성 중…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>미리보기 이미지 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>오디오 파일</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>미리보기 이미지를 불러올 수 없음</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>소리 제거</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>더 보기</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>편집 및 파일 도구</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>동영상 잘라내기</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>양쪽 핸들을 끌어 남길 구간을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>잘라내기 시작...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>분할 지점  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>선택 길이  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>선택 구간 음소거</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>화면 효과 미리 보기</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>오디오 분할</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>동영상 분할</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>오디오 잘라내기</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>미리 보기만 표시합니다. 저장을 누르면 동영상이 처리됩니다</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>노란색 선을 끌어 분할 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>음소거 사본 저장</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>분할 시작</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>음소거됨</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>클릭하면 원래 소리로 돌아갑니다</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>선택한 구간의 소리 음소거</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>볼륨</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>오디오 볼륨 조정</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 전체 화면</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>스크린샷을 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>동영상 화면이 아직 준비되지 않았습니다. 먼저 재생하거나 캡처할 위치로 이동하세요.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>스크린샷 저장됨</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>스크린샷 저장 위치:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>미디어 파일을 저장하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>저장 중</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>편집 실패</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>분할할 수 없음</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>재생 위치를 오디오 중간으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>재생 위치를 동영상 중간으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>분할 실패</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg이 분할된 파일을 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>분할 완료</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>오디오 클립 두 개가 만들어졌습니다.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>동영상 클립 두 개가 만들어졌습니다.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>원본 파일을 바꿀 수 없어 원본을 그대로 두었습니다.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>저장 완료</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>오디오가 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>동영상이 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>미디어 파일 처리 중…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>처리 실패</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>작업이 완료되었습니다.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>파일이 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° 회전</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>재생 속도 변경</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>볼륨 조정</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>오디오 추출</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>다른 이름으로 저장 / 형식 변환</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Het bestand is in deze map opgeslagen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1408,6 +1430,40 @@ Vistrelle toch afsluiten?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Er draait al een ander Vistrelle-proces. Rond de opname af en sluit het voordat u Vistrelle opnieuw opent.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Er loopt al een FFmpeg-taak</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg is niet gevonden of kon niet starten: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>De bewerking is geannuleerd</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg meldde een fout:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Ongeldige bijsnij-instellingen</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Ongeldige samenvoeginstellingen</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Kan het samenvoeglijstbestand niet maken</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ongeldige snelheidsinstelling</translation>
     </message>
 </context>
 <context>
@@ -2591,6 +2647,282 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Het bestand is in gebruik of u mag het niet verwijderen.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Golfvorm maken…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Miniatuur laden…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audiobestand</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatuur niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Bijsnijden</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Splitsen</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermerk</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Meer</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Bewerkings- en bestandshulpmiddelen</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Video bijsnijden</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Sleep de twee grepen om het te bewaren deel te kiezen</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Bijsnijden starten...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Splitspunt  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Splitst bij %1 in twee fragmenten (%2)</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Geselecteerd  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Selectie dempen</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Voorbeeld van beeldeffect</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Audio splitsen</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Video splitsen</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Audio bijsnijden</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Alleen voorbeeld: de video wordt verwerkt als u op Opslaan klikt</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Sleep de gele lijn naar de plek om te splitsen</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Gedempte kopie opslaan</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Splitsen starten</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Gedempt</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Klik om het geluid te herstellen</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Geluid in het gekozen bereik dempen</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Audiovolume aanpassen</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle volledig scherm</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Schermafbeelding niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Het videobeeld is nog niet klaar. Speel de video af of ga eerst naar het moment dat u wilt vastleggen.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Schermafbeelding opgeslagen</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>De schermafbeelding is opgeslagen in:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Mediabestand wordt opgeslagen, even geduld…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Bewerken mislukt</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Kan niet splitsen</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Zet de afspeelpositie midden in de audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Zet de afspeelpositie midden in de video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Splitsen mislukt</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg heeft de gesplitste bestanden niet geschreven.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Splitsen voltooid</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Er zijn twee audiofragmenten gemaakt.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Er zijn twee videofragmenten gemaakt.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Opslaan mislukt</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Het originele bestand kon niet worden vervangen; het is bewaard.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Opgeslagen</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>De audio is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>De video is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Mediabestand wordt verwerkt…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Verwerking mislukt</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>De bewerking is voltooid.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Het bestand is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° draaien</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Afspeelsnelheid wijzigen</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Volume aanpassen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Audio extraheren</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Opslaan als / Converteren</translation>
     </message>
 </context>
 <context>

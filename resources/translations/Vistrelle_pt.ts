@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>O arquivo foi salvo nesta pasta</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1274,7 +1296,7 @@ Sair do Vistrelle mesmo assim?</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation>Captura de tela</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1430,40 @@ Sair do Vistrelle mesmo assim?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Outro processo do Vistrelle está em execução. Conclua a gravação e feche-o antes de abrir o Vistrelle novamente.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Uma tarefa do FFmpeg já está em execução</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>O FFmpeg não foi encontrado ou não pôde ser iniciado: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>A operação foi cancelada</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>O FFmpeg relatou um erro:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parâmetros de corte inválidos</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parâmetros de junção inválidos</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Não foi possível criar o arquivo de lista de junção</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Configuração de velocidade inválida</translation>
     </message>
 </context>
 <context>
@@ -1991,7 +2047,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>保存</source>
-        <translation>Salvamento</translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2591,6 +2647,282 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>O arquivo está em uso ou você não tem permissão para excluí-lo.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Gerando forma de onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Carregando miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura indisponível</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Ferramentas de edição e de arquivo</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Cortar vídeo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Arraste as duas alças para escolher a parte a manter</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Iniciar corte...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Ponto de divisão  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Será dividido em dois trechos (%2) em %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selecionado  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenciar seleção</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Pré-visualizar efeito de imagem</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividir áudio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividir vídeo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Cortar áudio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Apenas pré-visualização: o vídeo é processado ao clicar em Salvar</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Arraste a linha amarela para escolher onde dividir</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Salvar cópia silenciada</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Iniciar divisão</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenciado</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Clique para restaurar o som</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenciar o áudio no intervalo selecionado</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ajustar o volume do áudio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle em tela cheia</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Captura indisponível</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>A imagem do vídeo ainda não está pronta. Reproduza o vídeo ou vá primeiro ao momento que deseja capturar.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura salva</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>A captura foi salva em:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Salvando o arquivo de mídia, aguarde…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Salvando</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Falha na edição</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Não foi possível iniciar o FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Não é possível dividir</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Mova a posição de reprodução para o meio do áudio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Mova a posição de reprodução para o meio do vídeo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Falha ao dividir</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>O FFmpeg não gravou os arquivos divididos.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Divisão concluída</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Foram criados dois trechos de áudio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Foram criados dois trechos de vídeo.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Não foi possível substituir o arquivo original; ele foi mantido.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>O áudio foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>O vídeo foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Processando o arquivo de mídia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Falha no processamento</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>A operação foi concluída.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>O arquivo foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Inverter horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Inverter verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Alterar a velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ajustar volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extrair áudio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Salvar como / Converter</translation>
     </message>
 </context>
 <context>

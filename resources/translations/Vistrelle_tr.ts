@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Dosya şu klasöre kaydedildi</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1409,6 +1431,40 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Başka bir Vistrelle işlemi çalışıyor. Vistrelle&apos;i yeniden açmadan önce kaydını bitirip kapatın.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Zaten çalışan bir FFmpeg işi var</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg bulunamadı veya başlatılamadı: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>İşlem iptal edildi</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg bir hata bildirdi:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Geçersiz kırpma ayarları</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Geçersiz birleştirme ayarları</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Birleştirme listesi dosyası oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Geçersiz hız ayarı</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1991,7 +2047,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>Kaydetme</translation>
+        <translation>Kaydet</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2591,6 +2647,282 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Dosya kullanımda veya silme izniniz yok.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Dalga biçimi oluşturuluyor…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Küçük resim yükleniyor…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Ses dosyası</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Küçük resim yüklenemedi</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Sesi kaldır</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Kırp</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Böl</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigran</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Daha fazla</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Düzenleme ve dosya araçları</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Videoyu kırp</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Saklanacak bölümü seçmek için iki tutamacı sürükleyin</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Kırpmayı başlat...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Bölme noktası  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 konumunda iki %2 parçasına bölünecek</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Seçilen süre  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Seçimin sesini kapat</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Görüntü efekti önizlemesi</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Sesi böl</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Videoyu böl</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Sesi kırp</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Yalnızca önizleme: video Kaydet&apos;e tıkladığınızda işlenir</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Bölme yerini seçmek için sarı çizgiyi sürükleyin</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Sessiz kopyayı kaydet</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Bölmeyi başlat</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Sessize alındı</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Sesi geri getirmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Seçilen aralıktaki sesi kapat</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ses düzeyini ayarla</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle tam ekran</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Ekran görüntüsü alınamıyor</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Video görüntüsü henüz hazır değil. Önce videoyu oynatın veya yakalamak istediğiniz ana gidin.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Ekran görüntüsü kaydedildi</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Ekran görüntüsü şuraya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Medya dosyası kaydediliyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Düzenleme başarısız</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Bölünemiyor</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Oynatma konumunu sesin ortasına taşıyın.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Oynatma konumunu videonun ortasına taşıyın.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Bölme başarısız</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg bölünmüş dosyaları yazmadı.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Bölme tamamlandı</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>İki ses parçası oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>İki video parçası oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydetme başarısız</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Özgün dosya değiştirilemedi; korundu.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Kaydedildi</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>Ses kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Video kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Medya dosyası işleniyor…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>İşleme başarısız</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>İşlem tamamlandı.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Dosya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° döndür</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Yatay çevir</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Dikey çevir</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Oynatma hızını değiştir</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ses düzeyini ayarla</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Sesi çıkar</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Farklı kaydet / Dönüştür</translation>
     </message>
 </context>
 <context>

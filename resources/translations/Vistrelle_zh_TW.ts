@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>檔案已儲存到以下資料夾</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -1408,6 +1430,40 @@ Please visit this link manually:
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>另一個 Vistrelle 程序正在執行。請先結束其錄製並退出，再重新開啟 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>已有 FFmpeg 工作正在執行</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>找不到 FFmpeg 或無法啟動：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>作業已取消</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 發生錯誤：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>裁剪參數無效</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>合併參數無效</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>無法建立合併清單檔案</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>變速參數無效</translation>
     </message>
 </context>
 <context>
@@ -2591,6 +2647,282 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>檔案正在使用中或沒有刪除權限。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>正在產生波形…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>正在載入縮圖…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音訊檔案</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>無法載入縮圖</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>移除聲音</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>浮水印</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>編輯與檔案工具</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>裁剪影片</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>拖曳兩側滑桿，選擇保留的片段</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>開始裁剪...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割點  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>將在 %1 處分割為兩個%2片段</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>選取時長  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>靜音選取範圍</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>預覽畫面效果</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>分割音訊</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>分割影片</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>裁剪音訊</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>目前僅預覽，按下儲存後才會處理影片</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>拖曳黃色分割線，選擇分割位置</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>儲存靜音副本</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>開始分割</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>已設為無聲</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>按一下恢復原聲</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>將選取範圍內的聲音設為靜音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>調整音訊音量</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全螢幕播放</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>截圖無法使用</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>影片畫面尚未就緒，請先播放或移動到要截圖的位置。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截圖完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截圖已儲存到：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>正在儲存媒體檔案，請稍候…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>正在儲存</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>編輯失敗</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>無法啟動 FFmpeg。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>無法分割</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>請將播放位置移動到音訊中間。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>請將播放位置移動到影片中間。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割失敗</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg 沒有寫出分割後的檔案。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割完成</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>已產生兩個音訊片段。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>已產生兩個影片片段。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>儲存失敗</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>無法取代原檔案，原檔案已保留。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>儲存完成</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音訊已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>影片已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>正在處理媒體檔案…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>處理失敗</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>作業已完成。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>檔案已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>旋轉 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>調整播放速度</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>調整音量</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>擷取音訊</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>另存新檔 / 轉換格式</translation>
     </message>
 </context>
 <context>
