@@ -2,6 +2,7 @@
 #include "app/BottomBar.h"
 
 #include "dialogs/AutoStopDialog.h"
+#include "library/VideoListDialog.h"
 
 #include <QDialog>
 #include <QFileInfo>
@@ -12,13 +13,42 @@ QDialog *BottomBar::mediaLibraryWindow() const
     return m_library;
 }
 
-void BottomBar::addVideoRecord(const VideoRecord &) {}
+void BottomBar::addVideoRecord(const VideoRecord &record)
+{
+    if (auto *library = qobject_cast<VideoListDialog *>(m_library.data()))
+        library->addRecord(record);
+}
 
-void BottomBar::ensureLibraryWindow() {}
+void BottomBar::ensureLibraryWindow()
+{
+    if (m_library)
+        return;
+    VideoListDialog *library = createVideoListDialog(nullptr);
+    m_library = library;
+    connect(this, &QObject::destroyed, library, &QObject::deleteLater);
+    connect(library, &VideoListDialog::openRequested, this, &BottomBar::openVideoRequested);
+    connect(library, &QDialog::finished, this, [this] {
+        emit mediaLibraryClosed();
+        window()->show();
+        window()->raise();
+        window()->activateWindow();
+    });
+}
 
-void BottomBar::showLibraryWindow() {}
+void BottomBar::showLibraryWindow()
+{
+    if (!m_library)
+        return;
+    m_library->show();
+    m_library->raise();
+    m_library->activateWindow();
+}
 
-void BottomBar::reloadLibrary() {}
+void BottomBar::reloadLibrary()
+{
+    if (auto *library = qobject_cast<VideoListDialog *>(m_library.data()))
+        library->loadFromDisk();
+}
 
 void BottomBar::showMediaLibrary()
 {

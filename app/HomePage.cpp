@@ -2,6 +2,7 @@
 
 #include "app/RecentCard.h"
 #include "app/TintedIcon.h"
+#include "library/VideoListDialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -286,5 +288,20 @@ void HomePage::showEvent(QShowEvent *event)
 
 void HomePage::openRecording(const QString &path)
 {
+    QWidget *top = window();
+    VideoListDialog *library = createVideoListDialog(nullptr);
+    library->setAttribute(Qt::WA_DeleteOnClose);
+    connect(top, &QObject::destroyed, library, &QObject::deleteLater);
+    QPointer<HomePage> page = this;
+    connect(library, &QDialog::finished, this, [page, top] {
+        if (!page)
+            return;
+        page->refreshRecent();
+        top->show();
+        top->raise();
+        top->activateWindow();
+    });
+    library->showAndPlay(path, false);
+    top->hide();
     emit recentRecordingOpened(path);
 }

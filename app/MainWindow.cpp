@@ -5,6 +5,13 @@
 #include "app/HomePage.h"
 #include "app/ModeBar.h"
 #include "app/TitleBar.h"
+#include "dialogs/SettingsDialog.h"
+#include "overlays/CameraOverlay.h"
+#include "overlays/FloatingToolbar.h"
+#include "overlays/MouseHighlighter.h"
+#include "overlays/SetupRecordingToolbar.h"
+#include "preparation/CameraRecordingPage.h"
+#include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -58,6 +65,7 @@ void MainWindow::setupUi()
 
     m_titleBar = new TitleBar(m_container);
     m_modeBar = new ModeBar(m_container);
+    m_controls = new ControlsArea(m_container);
     m_bottomBar = new BottomBar(m_container);
     m_homePage = new HomePage(m_container);
 
@@ -66,12 +74,15 @@ void MainWindow::setupUi()
     controlsLayout->setContentsMargins(0, 0, 0, 0);
     controlsLayout->setSpacing(0);
     controlsLayout->addWidget(m_modeBar);
+    controlsLayout->addWidget(m_controls);
     controlsLayout->addWidget(m_bottomBar);
 
     m_pages = new QStackedWidget(m_container);
     m_pages->setAutoFillBackground(false);
     m_pages->setStyleSheet(QStringLiteral("QStackedWidget{background:transparent;border:0;}"));
+    m_cameraPage = new CameraRecordingPage(m_container);
     m_pages->addWidget(m_homePage);
+    m_pages->addWidget(m_cameraPage);
     m_pages->addWidget(m_controlsPage);
     m_pages->setCurrentWidget(m_homePage);
 
@@ -85,6 +96,8 @@ void MainWindow::setupUi()
     windowLayout->addWidget(m_container);
 
     m_recorder = new Recorder(this);
+    m_cameraOverlay = new CameraOverlay(nullptr);
+    m_mouseHighlighter = new MouseHighlighter(nullptr);
     m_hotkeys = new GlobalHotkey(this);
 
     m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/icons/logo.ico")), this);
@@ -108,18 +121,40 @@ void MainWindow::setupUi()
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::onTrayActivated);
     m_trayIcon->setVisible(true);
 
+    m_floatingToolbar = new FloatingToolbar(nullptr);
+    m_floatingToolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    m_floatingToolbar->setWindowTitle(tr("Vistrelle recording toolbar"));
+    m_floatingToolbar->hide();
+    m_setupToolbar = new SetupRecordingToolbar(nullptr);
+    m_setupToolbar->setWindowTitle(tr("Vistrelle preparation toolbar"));
+    m_setupToolbar->hide();
+    QPointer<FloatingToolbar> toolbar = m_floatingToolbar;
+    m_recorder->setAnnotationFrameProvider([toolbar](const QRect &rect, const QSize &size) {
+        return toolbar ? toolbar->renderAnnotations(rect, size) : QImage();
+    });
+
     applyPersistentSettings(false);
     connectComponents();
 }
 
 void MainWindow::connectComponents()
 {
-    // Home page, mode bar, bottom strip.
+    // Controls panel, home page, mode bar, bottom strip.
+    connect(m_controls, &ControlsArea::startRequested, this, &MainWindow::onStartRecording);
+    connect(m_controls, &ControlsArea::preparationRegionChanged, this, &MainWindow::onPreparationRegionChanged);
+    connect(m_controls, &ControlsArea::preparationSelectionCanceled, this, [this] { returnHome(true); });
+    connect(m_controls, &ControlsArea::preparationWebcamPreviewChanged, this,
+            &MainWindow::onPreparationWebcamPreviewChanged);
+    connect(m_controls, &ControlsArea::preparationWebcamPresentationChanged, m_cameraOverlay,
+            &CameraOverlay::updatePresentation);
+    connect(m_modeBar, &ModeBar::captureModeChanged, m_controls,
+            [this](int mode) { m_controls->setCaptureMode(CaptureMode(mode)); });
     connect(m_homePage, &HomePage::modeSelected, this, [this](int mode) { enterPreparation(mode, -1); });
     connect(m_homePage, &HomePage::mediaLibraryRequested, m_bottomBar, &BottomBar::showMediaLibrary);
     connect(m_homePage, &HomePage::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);
     connect(m_bottomBar, &BottomBar::recordingSettingsRequested, this, [this] { openPreferences(4); });
     connect(m_bottomBar, &BottomBar::mediaLibraryOpened, this, [this] {
+        m_controls->suspendRegionOverlay();
         m_homePage->setMediaLibraryActive(true);
         hide();
     });
@@ -131,6 +166,7 @@ void MainWindow::connectComponents()
             raise();
             activateWindow();
         }
+        m_controls->restoreRegionOverlay();
     });
     connect(m_bottomBar, &BottomBar::scheduleChanged, this, &MainWindow::armScheduledRecording);
     m_recorder->setWatermarkFilter(QString());
@@ -146,13 +182,88 @@ void MainWindow::connectComponents()
     const AutoStopConfig stop = m_bottomBar->autoStopConfig();
     m_recorder->setAutoStop(stop.enabled, stop.mode, stop.durationMin, stop.sizeMB);
 
+    // Webcam page.
+    connect(m_cameraPage, &CameraRecordingPage::recordRequested, this, &MainWindow::onStartRecording);
+    connect(m_cameraPage, &CameraRecordingPage::stopRequested, this, &MainWindow::onStopRecording);
+    connect(m_cameraPage, &CameraRecordingPage::pauseRequested, this, &MainWindow::onPauseRecording);
+    connect(m_cameraPage, &CameraRecordingPage::backRequested, this, &MainWindow::closeCameraPage);
+    connect(m_cameraPage, &CameraRecordingPage::systemToggled, this, &MainWindow::onCameraSystemToggled);
+    connect(m_cameraPage, &CameraRecordingPage::microphoneToggled, this, &MainWindow::onCameraMicrophoneToggled);
+    connect(m_cameraPage, &CameraRecordingPage::systemMenuRequested, m_controls, &ControlsArea::showSystemDeviceMenu);
+    connect(m_cameraPage, &CameraRecordingPage::microphoneMenuRequested, m_controls,
+            &ControlsArea::showMicrophoneDeviceMenu);
+    connect(m_cameraPage, &CameraRecordingPage::autoStopRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
+    connect(m_cameraPage, &CameraRecordingPage::autoSplitRequested, m_bottomBar, &BottomBar::showAutoSplitSettings);
+    connect(m_cameraPage, &CameraRecordingPage::settingsRequested, this, [this] { openPreferences(4); });
+    connect(m_cameraPage, &CameraRecordingPage::captureFailed, this, &MainWindow::onCameraCaptureFailed);
+
+    // Preparation toolbar.
+    connect(m_setupToolbar, &SetupRecordingToolbar::recordRequested, this, &MainWindow::onStartRecording);
+    connect(m_setupToolbar, &SetupRecordingToolbar::screenshotRequested, this, &MainWindow::captureScreenshot);
+    connect(m_setupToolbar, &SetupRecordingToolbar::modeRequested, this, [this](int mode) { enterPreparation(mode, -1); });
+    connect(m_setupToolbar, &SetupRecordingToolbar::displayRequested, this,
+            [this](int index) { enterPreparation(0, index); });
+    connect(m_setupToolbar, &SetupRecordingToolbar::webcamToggled, this, [this](bool on) {
+        m_controls->setWebcamEnabled(on);
+        refreshPreparationToolbar();
+    });
+    connect(m_setupToolbar, &SetupRecordingToolbar::speakerToggled, this, [this](bool on) {
+        m_controls->setSystemAudioEnabled(on);
+        refreshPreparationToolbar();
+    });
+    connect(m_setupToolbar, &SetupRecordingToolbar::microphoneToggled, this, [this](bool on) {
+        m_controls->setMicrophoneEnabled(on);
+        refreshPreparationToolbar();
+    });
+    connect(m_setupToolbar, &SetupRecordingToolbar::webcamMenuRequested, m_controls,
+            [this](QWidget *) { m_controls->showWebcamSettings(); });
+    connect(m_setupToolbar, &SetupRecordingToolbar::speakerMenuRequested, m_controls,
+            &ControlsArea::showSystemDeviceMenu);
+    connect(m_setupToolbar, &SetupRecordingToolbar::microphoneMenuRequested, m_controls,
+            &ControlsArea::showMicrophoneDeviceMenu);
+    connect(m_setupToolbar, &SetupRecordingToolbar::autoStopRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
+    connect(m_setupToolbar, &SetupRecordingToolbar::autoSplitRequested, m_bottomBar,
+            &BottomBar::showAutoSplitSettings);
+    connect(m_setupToolbar, &SetupRecordingToolbar::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);
+    connect(m_setupToolbar, &SetupRecordingToolbar::settingsRequested, m_titleBar, &TitleBar::settingsRequested);
+    connect(m_setupToolbar, &SetupRecordingToolbar::backRequested, this, [this] { returnHome(true); });
+
+    // Floating toolbar.
+    connect(m_floatingToolbar, &FloatingToolbar::stopRequested, this, &MainWindow::onStopRecording);
+    connect(m_floatingToolbar, &FloatingToolbar::discardRequested, this, &MainWindow::onDiscardRequested);
+    connect(m_floatingToolbar, &FloatingToolbar::pauseRequested, this, &MainWindow::onPauseRecording);
+    connect(m_floatingToolbar, &FloatingToolbar::stopConfirmationRequested, this,
+            &MainWindow::onStopConfirmationRequested);
+    connect(m_floatingToolbar, &FloatingToolbar::resumeRequested, m_recorder, &Recorder::resume);
+    connect(m_floatingToolbar, &FloatingToolbar::cameraToggled, this,
+            [this](bool on) { setRecordingCameraEnabled(on, 0); });
+    connect(m_floatingToolbar, &FloatingToolbar::timerRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
+    connect(m_floatingToolbar, &FloatingToolbar::mouseEffectsToggled, this, &MainWindow::onMouseEffectsToggled);
+
     // Hot keys.
     connect(m_hotkeys, &GlobalHotkey::hotkeyTriggered, this, &MainWindow::onHotkeyTriggered);
 
-    // Recorder.
+    // Recorder: the webcam page's state first, then the strip, then the toolbar.
+    connect(m_recorder, &Recorder::started, this, [this] {
+        if (homeMode == 5)
+            m_cameraPage->setBusy(true, false);
+    });
+    connect(m_recorder, &Recorder::started, m_bottomBar, &BottomBar::onRecordingStarted);
     connect(m_recorder, &Recorder::started, this, &MainWindow::onRecorderStarted);
+    connect(m_recorder, &Recorder::paused, this, [this] {
+        if (homeMode == 5)
+            m_cameraPage->setBusy(true, true);
+    });
     connect(m_recorder, &Recorder::paused, this, &MainWindow::onRecorderPaused);
+    connect(m_recorder, &Recorder::resumed, this, [this] {
+        if (homeMode == 5)
+            m_cameraPage->setBusy(true, false);
+    });
     connect(m_recorder, &Recorder::resumed, this, &MainWindow::onRecorderResumed);
+    connect(m_recorder, &Recorder::recordTick, m_cameraPage, &CameraRecordingPage::setTime);
+    connect(m_recorder, &Recorder::recordingStatsUpdated, m_floatingToolbar, &FloatingToolbar::setRecordingStats);
+    connect(m_recorder, &Recorder::recordingStatsUpdated, this,
+            [this](qint64, const QString &path) { currentOutputPath = path; });
     connect(m_recorder, &Recorder::frameRateAutomaticallyReduced, this, &MainWindow::onFrameRateReduced);
     connect(m_recorder, &Recorder::recordingPerformanceWarning, this, &MainWindow::onPerformanceWarning);
     connect(m_recorder, &Recorder::fourKSoftwareEncodingDecisionRequired, this, &MainWindow::onFourKDecision);
@@ -178,12 +289,22 @@ void MainWindow::connectComponents()
 MainWindow::~MainWindow()
 {
     m_recorder->setAnnotationFrameProvider({});
+    m_cameraPage->stopPreview();
     removeFinalizationMask();
+    delete m_mouseHighlighter;
+    delete m_cameraOverlay;
+    delete m_floatingToolbar;
+    delete m_setupToolbar;
 }
 
 void MainWindow::openPreferences(int page)
 {
-    Q_UNUSED(page);
+    SettingsDialog dialog(this);
+    if (page >= 0)
+        dialog.setCurrentPage(page);
+    connect(&dialog, &SettingsDialog::settingsApplied, m_controls, &ControlsArea::reloadRecordingSettings);
+    connect(&dialog, &SettingsDialog::settingsApplied, this, [this] { applyPersistentSettings(true); });
+    dialog.exec();
 }
 
 // ---------------------------------------------------------------------------
@@ -307,6 +428,14 @@ void MainWindow::applyPersistentSettings(bool showErrors)
     const int size = std::clamp(s.value(QStringLiteral("effects/mouseSize"), 40).toInt(), 10, 100);
     const bool clickAnimation = s.value(QStringLiteral("effects/clickAnimation"), true).toBool();
 
+    m_mouseHighlighter->setHaloColor(halo);
+    m_mouseHighlighter->update();
+    m_mouseHighlighter->setHaloRadius(std::max(size / 2, 4));
+    m_mouseHighlighter->update();
+    m_mouseHighlighter->setClickAnimationEnabled(clickAnimation);
+    m_mouseHighlighter->setLeftClickColor(left);
+    m_mouseHighlighter->setRightClickColor(right);
+    m_floatingToolbar->setMouseEffectsEnabled(mouseEffectsOn);
     m_recorder->setMouseEffectsEnabled(mouseEffectsOn);
     m_recorder->setMouseEffectStyle(halo, size, opacity, clickAnimation, left, right);
     const QStringList failed = m_hotkeys->reloadFromSettings();

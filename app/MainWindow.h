@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/RecordingOptionConfigs.h"
+#include "preparation/CapturableWindow.h"
 
 #include <QPointer>
 #include <QRect>
@@ -79,6 +80,8 @@ public:
     void startScheduledRecording();
     bool hasArmedScheduledRecording() const;
     bool confirmQuitWithArmedSchedule();
+    // The schedule's clock (tests set it; the system clock otherwise).
+    std::function<QDateTime()> scheduleClock;
 
     // ---- hot keys, screenshot, webcam during a recording
     void onHotkeyTriggered(int action);
@@ -127,8 +130,9 @@ public:
     bool isInPreparation() const { return inPreparation; }
     int currentHomeMode() const { return homeMode; }
 
-    // Answers of the 4K choice (tests choose; the dialog runs otherwise).
-    std::function<int(int, int, int)> fourKChoiceOverride;
+    // Asks how to record 4K without a hardware encoder; the answer is a
+    // Recorder::FourKSoftwareAction (3, cancel, when the dialog is closed).
+    static int askFourKChoice(QWidget *parent, int width, int height, int fps);
 
 public slots:
     void onStartRecording();
@@ -150,6 +154,10 @@ private:
     void setupUi();
     void connectComponents();
     void openPreferences(int page);
+    // Schedule pieces (MainWindowSchedule.cpp).
+    QDateTime scheduleNow() const;
+    void armScheduleAfter(const QDateTime &after);
+    bool scheduleHasTarget() const;
     void updateTrayMenu();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
     // Title-bar actions.
@@ -184,6 +192,8 @@ private:
     void createFinalizationMask(int generation);
     void removeFinalizationMask();
     QScreen *screenForPoint(const QPoint &point) const;
+    // The window or game chosen on the controls panel.
+    CapturableWindow chosenTarget() const;
 
     // Preparation pieces.
     void onPreparationRegionChanged(const QRect &rect);
@@ -218,6 +228,7 @@ private:
     // State.
     QTimer recordTimer;
     QTimer scheduleTimer;
+    QDateTime scheduleDueTime; // the start scheduleTimer is armed for
     int elapsedSeconds = 0;
     bool startPending = false;
     bool stopping = false;
@@ -255,4 +266,5 @@ private:
     // Orderly quit after a termination signal.
     bool orderlyQuitPending = false;
     QString lastRecordingPath;
+    QString currentOutputPath; // of the running recording, from its statistics
 };

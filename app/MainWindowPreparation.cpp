@@ -3,19 +3,40 @@
 #include "app/MainWindow.h"
 
 #include "app/HomePage.h"
+#include "overlays/CameraOverlay.h"
+#include "overlays/FloatingToolbar.h"
+#include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/MacCameraPermission.h"
+#include "preparation/CameraRecordingPage.h"
+#include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStackedWidget>
+
+namespace {
+bool isBusy(const Recorder *recorder)
+{
+    return recorder->isRecording() || recorder->isPreparingStart() || recorder->isFinalizing();
+}
+} // namespace
 
 bool MainWindow::recordingUiActive() const
 {
-    return inPreparation || startPending || m_recorder->isRecording() || m_recorder->isPreparingStart()
-           || m_recorder->isFinalizing();
+    return inPreparation || startPending || isBusy(m_recorder);
+}
+
+CapturableWindow MainWindow::chosenTarget() const
+{
+    return m_controls->captureTarget();
 }
 
 bool MainWindow::cameraPageActive() const
 {
-    return m_cameraPage && m_pages->currentWidget() == reinterpret_cast<QWidget *>(m_cameraPage);
+    return m_pages->currentWidget() == m_cameraPage;
 }
 
 void MainWindow::showMainWindow()
@@ -28,17 +49,158 @@ void MainWindow::showMainWindow()
 
 void MainWindow::enterPreparation(int mode, int screenIndex)
 {
-    Q_UNUSED(screenIndex);
-    if (startPending || m_recorder->isRecording() || m_recorder->isPreparingStart() || m_recorder->isFinalizing())
+    if (startPending || isBusy(m_recorder))
         return;
+    if (mode == 5) {
+        homeMode = 5;
+        inPreparation = true;
+        m_setupToolbar->hide();
+        m_cameraOverlay->stopCamera();
+        m_controls->hidePreparationOverlay();
+        m_controls->setCaptureMode(CaptureModeScreen);
+        m_cameraPage->setAudioStates(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled());
+        m_cameraPage->setBusy(false, false);
+        m_cameraPage->setTime(0);
+        m_cameraPage->showStartingState();
+        m_pages->setCurrentWidget(m_cameraPage);
+        show();
+        const int generation = ++preparationGeneration;
+        QTimer::singleShot(50, this, [this, generation] {
+            if (generation != preparationGeneration || !cameraPageActive() || !inPreparation || homeMode != 5)
+                return;
+            m_controls->refreshAudioDevices();
+            m_controls->prepareCameraForRecording();
+            m_cameraPage->startPreview();
+        });
+        return;
+    }
+
+    m_cameraPage->stopPreview();
+    const bool toolbarWasVisible = m_setupToolbar->isVisible();
+    if (toolbarWasVisible)
+        m_setupToolbar->hide();
+    if (!m_controls->prepareHomeMode(mode, screenIndex)) {
+        if (toolbarWasVisible) {
+            m_setupToolbar->show();
+            m_setupToolbar->raise();
+        }
+        return;
+    }
     homeMode = std::clamp(mode, 0, 5);
+
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    int index = -1;
+    if (screenIndex >= 0 && screenIndex < screens.size()) {
+        index = screenIndex;
+    } else {
+        QScreen *screen = nullptr;
+        const QRect rect = m_controls->captureRect();
+        if (!rect.isEmpty())
+            screen = QGuiApplication::screenAt(rect.center());
+        if (!screen)
+            screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        index = int(screens.indexOf(screen));
+    }
+    preparationScreenIndex = std::max(0, index);
+
+    QString subtitle;
+    const QRect rect = m_controls->captureRect();
+    switch (homeMode) {
+    case 0: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
+    case 1: subtitle = QStringLiteral("%1 × %2").arg(rect.width()).arg(rect.height()); break;
+    case 2:
+    case 3: subtitle = chosenTarget().title; break;
+    case 4: subtitle = tr("Audio only"); break;
+    default: subtitle = tr("Camera preview"); break;
+    }
+    QRect area = rect;
+    if (area.isEmpty()) {
+        if (preparationScreenIndex < screens.size())
+            area = screens.at(preparationScreenIndex)->geometry();
+        else if (QGuiApplication::primaryScreen())
+            area = QGuiApplication::primaryScreen()->geometry();
+    }
+
+    inPreparation = true;
+    m_setupToolbar->setMode(homeMode, subtitle);
+    refreshPreparationToolbar();
+    m_setupToolbar->placeForRect(area);
+    hide();
+    if (homeMode != 1) {
+        m_setupToolbar->show();
+        m_setupToolbar->raise();
+        m_setupToolbar->activateWindow();
+        m_setupToolbar->excludeFromCapture();
+    }
+}
+
+void MainWindow::refreshPreparationToolbar()
+{
+    if (m_controls->isWebcamEnabled() && macCameraPermissionStatus() != 0)
+        m_controls->setWebcamEnabled(false);
+    if (homeMode == 5) {
+        m_cameraPage->setAudioStates(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled());
+        return;
+    }
+    m_setupToolbar->setDeviceStates(m_controls->isWebcamEnabled(), m_controls->isSystemAudioEnabled(),
+                                    m_controls->isMicrophoneEnabled());
+    if (inPreparation && homeMode != 4) {
+        if (m_controls->isWebcamEnabled() && !m_controls->webcamDeviceId().isEmpty()) {
+            m_controls->prepareCameraForRecording();
+            m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
+                                         m_controls->webcamFps(), m_controls->webcamShape(),
+                                         m_controls->webcamPosition(), m_controls->webcamSize(),
+                                         m_controls->webcamMirrored(), m_controls->captureRect());
+        } else {
+            m_cameraOverlay->stopCamera();
+        }
+    }
+}
+
+void MainWindow::onPreparationRegionChanged(const QRect &rect)
+{
+    if (!inPreparation || homeMode != 1)
+        return;
+    m_setupToolbar->setMode(1, QStringLiteral("%1 × %2").arg(rect.width()).arg(rect.height()));
+    m_setupToolbar->placeForRect(rect);
+    if (!m_setupToolbar->isVisible()) {
+        m_setupToolbar->show();
+        m_setupToolbar->raise();
+        m_setupToolbar->activateWindow();
+        m_setupToolbar->excludeFromCapture();
+    }
+}
+
+void MainWindow::onPreparationWebcamPreviewChanged(bool on)
+{
+    refreshPreparationToolbar();
+    if (homeMode == 5)
+        return;
+    if (on && m_controls->isWebcamEnabled() && !m_controls->webcamDeviceId().isEmpty()) {
+        QRect rect = m_controls->captureRect();
+        if (rect.isEmpty() && QGuiApplication::primaryScreen())
+            rect = QGuiApplication::primaryScreen()->geometry();
+        m_controls->prepareCameraForRecording();
+        m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
+                                     m_controls->webcamFps(), m_controls->webcamShape(), m_controls->webcamPosition(),
+                                     m_controls->webcamSize(), m_controls->webcamMirrored(), rect);
+    } else {
+        m_cameraOverlay->stopCamera();
+    }
 }
 
 void MainWindow::returnHome(bool show)
 {
     ++preparationGeneration;
     homeMode = 0;
+    m_cameraPage->stopPreview();
+    m_cameraPage->setBusy(false, false);
     inPreparation = false;
+    m_setupToolbar->hide();
+    m_controls->hidePreparationOverlay();
+    m_cameraOverlay->stopCamera();
     m_pages->setCurrentWidget(m_homePage);
     if (show)
         showMainWindow();
@@ -48,27 +210,71 @@ void MainWindow::returnHome(bool show)
 
 void MainWindow::closeCameraPage()
 {
-    returnHome(true);
+    if (!startPending && !isBusy(m_recorder)) {
+        returnHome(true);
+        return;
+    }
+    const auto answer = QMessageBox::question(this, tr("Camera Recording"), tr("Stop recording and return to Home?"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (answer == QMessageBox::Yes && !stopping)
+        onStopRecording();
 }
 
 void MainWindow::presentRecordingControls()
 {
+    if (cameraPageActive()) {
+        if (isMinimized())
+            showNormal();
+        else if (!isVisible())
+            show();
+        raise();
+        activateWindow();
+        return;
+    }
     if (!recordingUiActive()) {
         showMainWindow();
         return;
     }
     if (isVisible())
         hide();
+    if (inPreparation) {
+        m_setupToolbar->show();
+        m_setupToolbar->raise();
+        m_setupToolbar->activateWindow();
+        m_setupToolbar->excludeFromCapture();
+        return;
+    }
+    // Not while the recording is being saved: nothing would hide the toolbar afterwards.
+    if (isBusy(m_recorder) && !m_recorder->isFinalizing() && !m_floatingToolbar->isVisible())
+        m_floatingToolbar->show();
+    if (m_floatingToolbar->isVisible()) {
+        m_floatingToolbar->raise();
+        m_floatingToolbar->activateWindow();
+        m_floatingToolbar->excludeFromCapture();
+    }
 }
 
-void MainWindow::refreshPreparationToolbar() {}
+void MainWindow::onCameraCaptureFailed(const QString &message)
+{
+    if (!cameraPageActive() || homeMode != 5)
+        return;
+    if (!startPending && !isBusy(m_recorder))
+        return;
+    if (!stopping)
+        onStopRecording();
+    QMessageBox::warning(this, tr("Camera Recording"), message);
+}
 
-void MainWindow::onPreparationRegionChanged(const QRect &) {}
+void MainWindow::onCameraSystemToggled(bool on)
+{
+    m_controls->setSystemAudioEnabled(on);
+    if (cameraPageActive() && isBusy(m_recorder))
+        m_recorder->switchSystemAudioDuringRecording(on);
+}
 
-void MainWindow::onPreparationWebcamPreviewChanged(bool) {}
-
-void MainWindow::onCameraCaptureFailed(const QString &) {}
-
-void MainWindow::onCameraSystemToggled(bool) {}
-
-void MainWindow::onCameraMicrophoneToggled(bool) {}
+void MainWindow::onCameraMicrophoneToggled(bool on)
+{
+    m_controls->setMicrophoneEnabled(on);
+    if (cameraPageActive() && isBusy(m_recorder))
+        m_recorder->switchMicrophoneDuringRecording(on);
+}

@@ -3,9 +3,20 @@
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
+#include "app/Permissions.h"
+#include "dialogs/MicrophonePermissionDialog.h"
+#include "overlays/CameraOverlay.h"
+#include "overlays/CountdownOverlay.h"
+#include "overlays/FloatingToolbar.h"
+#include "overlays/MouseHighlighter.h"
+#include "overlays/SetupRecordingToolbar.h"
+#include "overlays/WatermarkProgressDialog.h"
+#include "preparation/CameraRecordingPage.h"
+#include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDebug>
 #include <QDialog>
 #include <QFileInfo>
@@ -28,6 +39,36 @@ void MainWindow::onStartRecording()
 {
     if (startPending || isBusy(m_recorder))
         return;
+    if (homeMode == 5 && !m_cameraPage->ready()) {
+        QMessageBox::warning(this, tr("Camera Recording"), tr("Wait for a live camera preview before recording."));
+        return;
+    }
+    if (m_controls->captureMode() != CaptureModeAudioOnly && !preflightScreenCaptureAccess()) {
+        requestScreenCaptureAccess();
+        MicrophonePermissionDialog(this, MicrophonePermissionDialog::ScreenRecording).exec();
+        return;
+    }
+    if (m_controls->isMicrophoneEnabled()) {
+        const int status = microphonePermissionStatus();
+        if (status == 2) {
+            QPointer<MainWindow> self = this;
+            requestMicrophonePermission(this, [self](bool granted) {
+                if (!self)
+                    return;
+                if (granted)
+                    QTimer::singleShot(0, self, &MainWindow::onStartRecording);
+                else
+                    MicrophonePermissionDialog(self, MicrophonePermissionDialog::Microphone).exec();
+            });
+            return;
+        }
+        if (status != 0) {
+            MicrophonePermissionDialog(this, MicrophonePermissionDialog::Microphone).exec();
+            return;
+        }
+    }
+    m_controls->refreshAudioDevices();
+    recordingMicrophoneName = m_controls->microphoneDeviceName();
     beginRecordingSession();
 }
 
@@ -40,31 +81,139 @@ void MainWindow::beginRecordingSession()
     startPending = true;
     elapsedSeconds = 0;
     inPreparation = false;
+    m_setupToolbar->hide();
 
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect rect = screen ? screen->geometry() : QRect();
-    recordingCaptureMode = 0;
-    m_recorder->cameraFrameSource = {};
+    QRect rect = m_controls->captureRect();
+    const int mode = m_controls->captureMode();
+    const bool audioOnly = mode == CaptureModeAudioOnly;
+    const bool webcamMode = homeMode == 5 && m_pages->currentWidget() == m_cameraPage;
+    if (webcamMode) {
+        QPointer<CameraRecordingPage> page = m_cameraPage;
+        m_recorder->cameraFrameSource = [page] { return page ? page->recordingFrame() : QImage(); };
+    } else {
+        m_recorder->cameraFrameSource = {};
+    }
+    recordingCaptureMode = mode;
+    const CapturableWindow target = chosenTarget();
+
     m_recorder->setCaptureRect(rect);
-    m_recorder->setAudioOnly(false);
+    m_recorder->setFps(m_controls->fps());
+    m_recorder->setVideoBitrate(m_controls->videoBitrate());
+    m_recorder->setEncoder(m_controls->encoder());
+    m_recorder->setVideoContainer(m_controls->videoContainer());
+    m_recorder->setFrameRateMode(m_controls->frameRateMode());
+    m_recorder->setKeyframeInterval(m_controls->keyframeInterval());
+    m_recorder->setAudioOnly(audioOnly);
+    m_recorder->setAudioFormat(m_controls->audioFormat());
+    m_recorder->setAudioBitrate(m_controls->audioBitrate());
     m_recorder->setCaptureWindow(NativeWindowHandle());
     m_recorder->setDesktopOutputIndex(0);
-    QList<QRect> screens;
-    for (QScreen *s : QGuiApplication::screens())
-        screens.append(s->geometry());
-    const auto [backend, index] = screenBackendFor(rect, screens);
-    m_recorder->setCaptureBackend(Recorder::CaptureBackend(backend));
-    m_recorder->setDesktopOutputIndex(index);
-    m_recorder->setEffectsTargetRect(screen ? nativeRectOn(rect, screen->geometry(), screen->devicePixelRatio())
-                                            : QRect());
-    m_recorder->setMouseEffectsEnabled(mouseEffectsOn);
+
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (webcamMode) {
+        m_recorder->setCaptureBackend(Recorder::CaptureBackend(1));
+        m_recorder->setFps(30);
+    } else if (mode == CaptureModeWindow || mode == CaptureModeGame) {
+        m_recorder->setCaptureBackend(Recorder::CaptureBackend(1));
+        m_recorder->setCaptureWindow(target.window);
+    } else if (mode == CaptureModeScreen) {
+        QList<QRect> geometries;
+        for (QScreen *screen : screens)
+            geometries.append(screen->geometry());
+        const auto [backend, index] = screenBackendFor(rect, geometries);
+        m_recorder->setCaptureBackend(Recorder::CaptureBackend(backend));
+        if (backend != 0)
+            m_recorder->setDesktopOutputIndex(index);
+    } else if (mode == CaptureModeHighPerformance) {
+        m_recorder->setCaptureBackend(Recorder::CaptureBackend(2));
+        m_recorder->setDesktopOutputIndex(target.screenIndex);
+        QRect shifted = target.frame;
+        if (target.screenIndex >= 0 && target.screenIndex < screens.size()) {
+            const QScreen *screen = screens.at(target.screenIndex);
+            const qreal ratio = screen->devicePixelRatio();
+            shifted.translate(-int(std::lround(screen->geometry().left() * ratio)),
+                              -int(std::lround(screen->geometry().top() * ratio)));
+        }
+        m_recorder->setCaptureRect(shifted);
+        rect = target.frame;
+    } else {
+        m_recorder->setCaptureBackend(Recorder::CaptureBackend(0));
+    }
+
+    QRect effects = target.frame;
+    QRect annotationRect;
+    if (mode == CaptureModeScreen) {
+        const QRect basis = rect.isEmpty() && QGuiApplication::primaryScreen()
+                                ? QGuiApplication::primaryScreen()->geometry()
+                                : rect;
+        if (QScreen *screen = QGuiApplication::screenAt(basis.center()))
+            effects = nativeRectOn(basis, screen->geometry(), screen->devicePixelRatio());
+        annotationRect = rect;
+    }
+    m_recorder->setEffectsTargetRect(effects);
+
+    m_recorder->setMouseEffectsEnabled(webcamMode ? false : mouseEffectsOn);
     m_recorder->setOutputPath(QString());
+    m_recorder->setSystemAudioEnabled(m_controls->isSystemAudioEnabled());
+    m_recorder->setMicEnabled(m_controls->isMicrophoneEnabled());
+    m_recorder->setSystemAudioDevice(m_controls->systemAudioDeviceId());
+    m_recorder->setMicAudioDevice(recordingMicrophoneName);
+    m_recorder->setAudioProcessing(m_controls->systemVolume(), m_controls->microphoneVolume(),
+                                   m_controls->noiseReduction(), m_controls->mono(), m_controls->microphoneDelayMs());
+    m_recorder->setWebcamEnabled(webcamMode || mode == CaptureModeScreen || audioOnly ? false
+                                                                                     : m_controls->isWebcamEnabled());
+    m_recorder->setWebcamSettings(m_controls->webcamDeviceName(), m_controls->webcamResolution(),
+                                  m_controls->webcamFps(), m_controls->webcamShape(), m_controls->webcamPosition(),
+                                  m_controls->webcamSize(), m_controls->webcamMirrored());
+    // The stored auto-stop limit applies again, also after it was withdrawn from the
+    // previous recording's countdown panel.
+    const AutoStopConfig stop = m_bottomBar->autoStopConfig();
+    m_recorder->setAutoStop(stop.enabled, stop.mode, stop.durationMin, stop.sizeMB);
+
+    if (!audioOnly)
+        m_controls->prepareCameraForRecording();
+    if (!webcamMode && mode == CaptureModeScreen && m_controls->isWebcamEnabled())
+        m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
+                                     m_controls->webcamFps(), m_controls->webcamShape(), m_controls->webcamPosition(),
+                                     m_controls->webcamSize(), m_controls->webcamMirrored(), rect);
+    else
+        m_cameraOverlay->stopCamera();
     recordingCaptureRect = rect;
-    cameraOn = false;
+    cameraOn = audioOnly ? false : m_controls->isWebcamEnabled();
+    m_controls->setRecording(true);
+
+    if (webcamMode) {
+        m_cameraPage->setBusy(true, false);
+        m_floatingToolbar->hide();
+        startPending = false;
+        m_recorder->start();
+        return;
+    }
+
     hide();
+    m_floatingToolbar->resetTime();
+    m_floatingToolbar->setAnnotationCaptureRect(annotationRect);
+    m_floatingToolbar->setRecordingInitializing(false);
+    m_floatingToolbar->setCameraEnabled(cameraOn, !audioOnly);
+    QRect available(0, 0, 1920, 1080);
+    if (QScreen *screen = QGuiApplication::screenAt(QCursor::pos()))
+        available = screen->availableGeometry();
+    else if (QScreen *primary = QGuiApplication::primaryScreen())
+        available = primary->availableGeometry();
+    m_floatingToolbar->adjustSize();
+    m_floatingToolbar->move(floatingToolbarPosition(available, m_floatingToolbar->width()));
+
+    auto *countdown = new CountdownOverlay(3, nullptr);
+    countdown->setWindowTitle(tr("Vistrelle countdown"));
+    if (!audioOnly && !rect.isEmpty())
+        countdown->setTargetRect(rect);
+    const int serial = recordingSerial;
+    connect(countdown, &CountdownOverlay::canceled, this, [this, serial] { onCountdownCanceled(serial); });
+    connect(countdown, &CountdownOverlay::finished, this,
+            [this, serial, audioOnly] { onCountdownFinished(serial, audioOnly); });
+    m_countdown = countdown;
     m_recorder->prepareStart();
-    startPending = false;
-    m_recorder->start();
+    countdown->start();
 }
 
 void MainWindow::onStopRecording()
@@ -94,33 +243,55 @@ void MainWindow::onPauseRecording()
 void MainWindow::onRecordTick()
 {
     ++elapsedSeconds;
+    m_floatingToolbar->setTime(elapsedSeconds);
 }
 
 void MainWindow::restoreAfterRecording(bool showWindow)
 {
     ++recordingSerial;
+    // A countdown still running belongs to this session: it must not finish later and
+    // start the next one early.
+    if (m_countdown)
+        m_countdown->close();
+    m_countdown = nullptr;
     m_recorder->cancelStartPreparation();
     startPending = false;
     stopping = false;
     recordTimer.stop();
+    m_cameraOverlay->stopCamera();
     cameraOn = false;
     recordingCaptureRect = QRect();
+    m_floatingToolbar->setCameraEnabled(false, false);
+    m_mouseHighlighter->setEnabled(false);
+    m_floatingToolbar->resetTime();
+    m_floatingToolbar->setRecordingInitializing(false);
+    m_floatingToolbar->hide();
+    m_controls->setRecording(false);
     elapsedSeconds = 0;
     returnHome(showWindow);
 }
 
 void MainWindow::onCountdownCanceled(int serial)
 {
+    m_countdown = nullptr;
     if (serial != recordingSerial || !startPending)
         return;
     m_recorder->cancelStartPreparation();
     restoreAfterRecording(true);
 }
 
-void MainWindow::onCountdownFinished(int serial, bool)
+void MainWindow::onCountdownFinished(int serial, bool audioOnly)
 {
+    m_countdown = nullptr;
     if (serial != recordingSerial || !startPending)
         return;
+    m_floatingToolbar->setRecordingInitializing(true);
+    m_floatingToolbar->show();
+    m_floatingToolbar->raise();
+    m_floatingToolbar->excludeFromCapture();
+    m_recorder->excludedWindowId = m_floatingToolbar->winId();
+    m_mouseHighlighter->setEnabled(audioOnly ? false : mouseEffectsOn);
+    m_floatingToolbar->raise();
     QTimer::singleShot(80, this, [this, serial] {
         if (serial != recordingSerial || !startPending)
             return;
@@ -131,7 +302,7 @@ void MainWindow::onCountdownFinished(int serial, bool)
 
 void MainWindow::onRecorderStarted()
 {
-    m_bottomBar->onRecordingStarted();
+    m_floatingToolbar->setRecordingInitializing(false);
     if (!recordTimer.isActive())
         recordTimer.start();
 }
@@ -139,15 +310,18 @@ void MainWindow::onRecorderStarted()
 void MainWindow::onRecorderPaused()
 {
     recordTimer.stop();
+    m_floatingToolbar->setPaused(true);
 }
 
 void MainWindow::onRecorderResumed()
 {
     recordTimer.start();
+    m_floatingToolbar->setPaused(false);
 }
 
 void MainWindow::onFrameRateReduced(int previousFps, int currentFps, const QString &reason)
 {
+    m_controls->applyAutomaticRecordingFps(currentFps);
     showTrayNotice(tr("录制性能已自动调整"),
                    tr("%1 FPS 已自动降为 %2 FPS。%3").arg(previousFps).arg(currentFps).arg(reason),
                    QSystemTrayIcon::Warning, 6000);
@@ -160,57 +334,59 @@ void MainWindow::onPerformanceWarning(const QString &message)
 
 void MainWindow::onFourKDecision(int width, int height, int fps)
 {
+    const int choice = askFourKChoice(m_floatingToolbar, width, height, fps);
+    m_recorder->resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction(choice));
+}
+
+int MainWindow::askFourKChoice(QWidget *parent, int width, int height, int fps)
+{
     int choice = 3;
-    if (fourKChoiceOverride) {
-        choice = fourKChoiceOverride(width, height, fps);
-    } else {
-        QDialog dialog(this);
-        dialog.setObjectName(QStringLiteral("FourKChoiceDialog"));
-        dialog.setWindowTitle(tr("4K 录制性能"));
-        dialog.setMinimumWidth(470);
-        dialog.setStyleSheet(QStringLiteral(
-            "QDialog#FourKChoiceDialog{background:#0b1626;color:#eef4ff;}"
-            "QDialog#FourKChoiceDialog QLabel{color:#eef4ff;background:transparent;}"
-            "QDialog#FourKChoiceDialog QPushButton{min-height:44px;text-align:left;padding:0 14px;"
-            "background:#132338;border:1px solid #36516f;border-radius:6px;color:#eef4ff;}"
-            "QDialog#FourKChoiceDialog QPushButton:hover{background:#1b304c;border-color:#4a72a5;}"
-            "QDialog#FourKChoiceDialog QPushButton#recommendedChoice{background:#173c5d;border-color:#1d91b7;}"
-            "QDialog#FourKChoiceDialog QPushButton#recommendedChoice:hover{background:#205175;}"));
-        auto *layout = new QVBoxLayout(&dialog);
-        layout->setContentsMargins(24, 24, 24, 24);
-        layout->setSpacing(10);
-        auto *heading = new QLabel(tr("没有可用的硬件 H.264 编码器"), &dialog);
-        QFont font = heading->font();
-        font.setWeight(QFont::Bold);
-        font.setPointSizeF(font.pointSizeF() + 2);
-        heading->setFont(font);
-        heading->setWordWrap(true);
-        auto *line = new QLabel(
-            tr("%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。").arg(width).arg(height).arg(fps), &dialog);
-        line->setWordWrap(true);
-        layout->addWidget(heading);
-        layout->addWidget(line);
-        layout->addSpacing(8);
-        const QString texts[4] = {tr("保持 4K，15 FPS（推荐）"), tr("1080p，30 FPS"), tr("强制 4K，30 FPS"),
-                                  tr("取消")};
-        for (int i = 0; i < 4; ++i) {
-            auto *button = new QPushButton(texts[i], &dialog);
-            layout->addWidget(button);
-            if (i == 0) {
-                button->setObjectName(QStringLiteral("recommendedChoice"));
-                button->setDefault(true);
-            }
-            if (i < 3)
-                connect(button, &QPushButton::clicked, &dialog, [&dialog, &choice, i] {
-                    choice = i;
-                    dialog.accept();
-                });
-            else
-                connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("FourKChoiceDialog"));
+    dialog.setWindowTitle(tr("4K 录制性能"));
+    dialog.setMinimumWidth(470);
+    dialog.setStyleSheet(QStringLiteral(
+        "QDialog#FourKChoiceDialog{background:#0b1626;color:#eef4ff;}"
+        "QDialog#FourKChoiceDialog QLabel{color:#eef4ff;background:transparent;}"
+        "QDialog#FourKChoiceDialog QPushButton{min-height:44px;text-align:left;padding:0 14px;"
+        "background:#132338;border:1px solid #36516f;border-radius:6px;color:#eef4ff;}"
+        "QDialog#FourKChoiceDialog QPushButton:hover{background:#1b304c;border-color:#4a72a5;}"
+        "QDialog#FourKChoiceDialog QPushButton#recommendedChoice{background:#173c5d;border-color:#1d91b7;}"
+        "QDialog#FourKChoiceDialog QPushButton#recommendedChoice:hover{background:#205175;}"));
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(10);
+    auto *heading = new QLabel(tr("没有可用的硬件 H.264 编码器"), &dialog);
+    QFont font = heading->font();
+    font.setWeight(QFont::Bold);
+    font.setPointSizeF(font.pointSizeF() + 2);
+    heading->setFont(font);
+    heading->setWordWrap(true);
+    auto *line = new QLabel(
+        tr("%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。").arg(width).arg(height).arg(fps), &dialog);
+    line->setWordWrap(true);
+    layout->addWidget(heading);
+    layout->addWidget(line);
+    layout->addSpacing(8);
+    const QString texts[4] = {tr("保持 4K，15 FPS（推荐）"), tr("1080p，30 FPS"), tr("强制 4K，30 FPS"),
+                              tr("取消")};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(texts[i], &dialog);
+        layout->addWidget(button);
+        if (i == 0) {
+            button->setObjectName(QStringLiteral("recommendedChoice"));
+            button->setDefault(true);
         }
-        dialog.exec();
+        if (i < 3)
+            connect(button, &QPushButton::clicked, &dialog, [&dialog, &choice, i] {
+                choice = i;
+                dialog.accept();
+            });
+        else
+            connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
-    m_recorder->resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction(std::clamp(choice, 0, 3)));
+    dialog.exec();
+    return choice;
 }
 
 void MainWindow::onFinalizingChanged(bool active)
@@ -229,7 +405,7 @@ void MainWindow::onFinalizingChanged(bool active)
 
 void MainWindow::createFinalizationMask(int generation)
 {
-    if (generation != finalizationGeneration || finalizationMask)
+    if (generation != finalizationGeneration || finalizationDialog)
         return;
     QWidget *parent = m_bottomBar->mediaLibraryWindow();
     if (!parent)
@@ -243,10 +419,23 @@ void MainWindow::createFinalizationMask(int generation)
     mask->show();
     mask->raise();
     finalizationMask = mask;
+    auto *dialog = new WatermarkProgressDialog(false, parent);
+    connect(dialog, &WatermarkProgressDialog::cancelRequested, m_recorder, &Recorder::cancelFinalization);
+    dialog->setStatusText(finalizationStatus.message);
+    dialog->setProgress(finalizationStatus.percent, finalizationStatus.currentFile, finalizationStatus.totalFiles,
+                        finalizationStatus.remainingSeconds, finalizationStatus.cancellable);
+    dialog->show();
+    dialog->raise();
+    finalizationDialog = dialog;
 }
 
 void MainWindow::removeFinalizationMask()
 {
+    if (finalizationDialog) {
+        finalizationDialog->hide();
+        finalizationDialog->deleteLater();
+    }
+    finalizationDialog = nullptr;
     if (finalizationMask) {
         finalizationMask->hide();
         finalizationMask->deleteLater();
@@ -257,6 +446,8 @@ void MainWindow::removeFinalizationMask()
 void MainWindow::onFinalizingMessage(const QString &message)
 {
     finalizationStatus.message = message;
+    if (auto *dialog = qobject_cast<WatermarkProgressDialog *>(finalizationDialog.data()))
+        dialog->setStatusText(message);
 }
 
 void MainWindow::onFinalizationProgress(int percent, int currentFile, int totalFiles, qint64 remainingSeconds,
@@ -267,6 +458,8 @@ void MainWindow::onFinalizationProgress(int percent, int currentFile, int totalF
     finalizationStatus.totalFiles = totalFiles;
     finalizationStatus.remainingSeconds = remainingSeconds;
     finalizationStatus.cancellable = cancellable;
+    if (auto *dialog = qobject_cast<WatermarkProgressDialog *>(finalizationDialog.data()))
+        dialog->setProgress(percent, currentFile, totalFiles, remainingSeconds, cancellable);
 }
 
 void MainWindow::onFinalizationWarning(const QString &message)
@@ -286,8 +479,10 @@ void MainWindow::onRecorderStopped(const QString &path)
         if (suffix == QLatin1String("mp3") || suffix == QLatin1String("m4a") || suffix == QLatin1String("wav")
             || suffix == QLatin1String("flac"))
             showTrayNotice(tr("录音完成"), tr("音频已保存到：%1").arg(path), QSystemTrayIcon::Information, 10000);
-        m_bottomBar->onRecordingStopped(path);
     }
+    // Also for a discarded or failed recording: the strip closes the auto-stop
+    // countdown of the recording that ended.
+    m_bottomBar->onRecordingStopped(path);
 }
 
 void MainWindow::onRecorderError(const QString &message)
@@ -307,13 +502,29 @@ void MainWindow::onDiscardRequested()
     m_recorder->discard();
 }
 
-void MainWindow::onStopConfirmationRequested() {}
+void MainWindow::onStopConfirmationRequested()
+{
+    if (!isBusy(m_recorder)) {
+        m_floatingToolbar->clearStopConfirmationPending();
+        return;
+    }
+    if (m_recorder->isPaused()) {
+        m_floatingToolbar->showStopConfirmation(false);
+        return;
+    }
+    if (m_recorder->pause())
+        m_floatingToolbar->showStopConfirmation(true);
+    else
+        m_floatingToolbar->clearStopConfirmationPending();
+}
 
 void MainWindow::onMouseEffectsToggled(bool on)
 {
     mouseEffectsOn = on;
     QSettings().setValue(QStringLiteral("effects/mouseEnabled"), on);
     m_recorder->setMouseEffectsEnabled(on);
+    if (isBusy(m_recorder))
+        m_mouseHighlighter->setEnabled(on);
 }
 
 void MainWindow::onAutoStopWithdrawn()
@@ -326,36 +537,41 @@ void MainWindow::onAutoStopWithdrawn()
 
 void MainWindow::requestOrderlyQuit(int waitMilliseconds)
 {
-    if (orderlyQuitPending) {
-        qWarning() << "[Quit] Second termination request: leaving now";
+    auto leaveKeepingSegments = [this](const char *why) {
+        const QString folder =
+            currentOutputPath.isEmpty() ? QString() : Recorder::partsFolderFor(currentOutputPath);
+        qWarning().noquote() << "[Quit]" << why << "- the recorded segments stay in" << folder;
+        fprintf(stderr, "Vistrelle: %s; the recorded segments stay in %s\n", why, qPrintable(folder));
         QCoreApplication::exit(0);
+    };
+    if (orderlyQuitPending) {
+        if (isBusy(m_recorder))
+            leaveKeepingSegments("a second termination request came before the recording was saved");
+        else
+            QCoreApplication::exit(0);
         return;
     }
     orderlyQuitPending = true;
     quitRequested = true;
-    if (!isBusy(m_recorder) && !startPending) {
+    if (!isBusy(m_recorder)) {
+        if (startPending)
+            restoreAfterRecording(false);
         QCoreApplication::exit(0);
         return;
     }
-    qInfo() << "[Quit] Termination requested during a recording: stopping it first";
+    qInfo() << "[Quit] Termination requested during a recording: saving it first";
     connect(m_recorder, &Recorder::stopped, this, [](const QString &path) {
-        if (!path.isEmpty()) {
+        if (path.isEmpty()) {
+            qInfo() << "[Quit] No recording to save";
+        } else {
             qInfo().noquote() << "[Quit] Recording saved:" << path;
             fprintf(stderr, "Vistrelle: recording saved to %s\n", qPrintable(path));
         }
         QCoreApplication::exit(0);
     });
-    QTimer::singleShot(waitMilliseconds, this, [this] {
-        qWarning() << "[Quit] The recording did not finish in time: leaving";
-        QCoreApplication::exit(0);
-    });
+    QTimer::singleShot(waitMilliseconds, this,
+                       [leaveKeepingSegments] { leaveKeepingSegments("the recording was not saved in time"); });
     if (m_recorder->isFinalizing())
         return;
-    if (startPending && !m_recorder->isRecording()) {
-        restoreAfterRecording(false);
-        if (!isBusy(m_recorder))
-            QCoreApplication::exit(0);
-        return;
-    }
     onStopRecording();
 }

@@ -1,5 +1,6 @@
 #include "app/RecentCard.h"
 
+#include "library/VideoListDialog.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"
 
@@ -9,18 +10,6 @@
 #include <QProcess>
 #include <QTimer>
 
-namespace {
-
-QString formatDuration(int seconds)
-{
-    const int h = seconds / 3600, m = (seconds % 3600) / 60, s = seconds % 60;
-    auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
-    if (h > 0)
-        return QStringLiteral("%1:%2:%3").arg(two(h), two(m), two(s));
-    return QStringLiteral("%1:%2").arg(two(m), two(s));
-}
-
-} // namespace
 
 bool RecentCard::isAudioFile(const QString &path)
 {
@@ -52,7 +41,7 @@ QStringList RecentCard::previewArguments(const QString &path)
 RecentCard::RecentCard(const QFileInfo &file, QWidget *parent) : QPushButton(parent), m_file(file)
 {
     setObjectName(QStringLiteral("RecentCard"));
-    setStyleSheet(QStringLiteral("QPushButton{min-height:0;padding:0;}"));
+    setStyleSheet(QStringLiteral("QPushButton{padding:0;border:0;min-height:160px;max-height:160px;}"));
     setFixedHeight(160);
     setMaximumWidth(220);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -144,7 +133,7 @@ void RecentCard::paintEvent(QPaintEvent *)
     }
 
     if (m_duration >= 0) {
-        const QString text = formatDuration(m_duration);
+        const QString text = VideoListDialog::formatDuration(m_duration);
         QFont font = p.font();
         font.setPixelSize(12);
         p.setFont(font);

@@ -12,6 +12,7 @@
 #include <QProxyStyle>
 #include <QSettings>
 #include <QStyleFactory>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTranslator>
 
@@ -59,6 +60,9 @@ int main(int argc, char *argv[])
         return 0;
     }
     SingleInstanceLock::setCurrent(&lock);
+    // Watched from here on: a signal that comes before the main window exists waits in
+    // the watcher's pipe until the event loop runs.
+    TerminationSignals signalWatch;
 
     QApplication::setStyle(new ButtonFocuslessStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
@@ -88,12 +92,19 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window;
-    TerminationSignals signalWatch;
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,
                      [&window](int) { window.requestOrderlyQuit(); });
     window.show();
-    if (QSettings().value(QStringLiteral("general/startMinimized"), false).toBool())
-        QTimer::singleShot(0, &window, &QWidget::hide);
+    if (QSettings().value(QStringLiteral("general/startMinimized"), false).toBool()) {
+        // Hidden to the tray; without a tray host there is no icon to bring it back, so
+        // it starts minimised instead.
+        QTimer::singleShot(0, &window, [&window] {
+            if (window.trayIcon() && QSystemTrayIcon::isSystemTrayAvailable())
+                window.hide();
+            else
+                window.showMinimized();
+        });
+    }
     const int result = app.exec();
     SingleInstanceLock::setCurrent(nullptr);
     return result;

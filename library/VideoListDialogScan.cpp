@@ -4,6 +4,7 @@
 #include "library/VideoListDialog.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/RecordCard.h"
 #include "library/VideoPlayer.h"
 
 #include <QApplication>
@@ -34,12 +35,6 @@ QString saveFolder()
         .value(QStringLiteral("save/directory"),
                QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
         .toString();
-}
-
-QString rowText(const VideoRecord &record)
-{
-    return record.fileName + QLatin1Char('\n') + VideoListDialog::formatDuration(record.duration)
-           + QStringLiteral("   ") + record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
 }
 
 } // namespace
@@ -113,8 +108,10 @@ void VideoListDialog::applyMetadata(int generation, int index, const QString &pa
     }
     records[target] = result;
     const int row = rowOfRecord(target);
-    if (row >= 0)
-        listWidget->item(row)->setText(rowText(result));
+    if (row >= 0) {
+        if (auto *card = dynamic_cast<RecordCard *>(listWidget->itemWidget(listWidget->item(row))))
+            card->updateRecord(result);
+    }
     if (currentIndex == target)
         updateDetail(result);
     emit metadataUpdated(target);
@@ -138,9 +135,27 @@ void VideoListDialog::refreshList(const QString &filter)
             continue;
         if (!filter.isEmpty() && !record.fileName.contains(filter, Qt::CaseInsensitive))
             continue;
-        auto *item = new QListWidgetItem(rowText(record), listWidget);
+        auto *item = new QListWidgetItem(listWidget);
         item->setSizeHint(QSize(0, 104));
         item->setData(Qt::UserRole, i);
+        const QString path = record.path;
+        auto *card = new RecordCard(
+            record,
+            [this, path] {
+                // The card's own delete button: make its file current, then delete.
+                currentIndex = -1;
+                const QFileInfo file(path);
+                for (int j = 0; j < records.size(); ++j) {
+                    if (QFileInfo(records.at(j).path) == file) {
+                        currentIndex = j;
+                        break;
+                    }
+                }
+                if (currentIndex >= 0)
+                    onDeleteClicked();
+            },
+            [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
+        listWidget->setItemWidget(item, card);
     }
     countLabel->setText(tr("%1 个文件").arg(listWidget->count()));
     if (listWidget->count() > 0) {
@@ -172,6 +187,11 @@ void VideoListDialog::onSearchTextChanged(const QString &)
 
 void VideoListDialog::onItemSelectionChanged()
 {
+    for (int row = 0; row < listWidget->count(); ++row) {
+        QListWidgetItem *item = listWidget->item(row);
+        if (auto *card = dynamic_cast<RecordCard *>(listWidget->itemWidget(item)))
+            card->setCardSelected(item->isSelected());
+    }
     const QList<QListWidgetItem *> selected = listWidget->selectedItems();
     if (selected.isEmpty())
         return;
@@ -250,8 +270,14 @@ void VideoListDialog::onDeleteClicked()
 
     const int removedRow = rowOfRecord(index);
     const bool blocked = listWidget->blockSignals(true);
-    if (removedRow >= 0)
+    if (removedRow >= 0) {
+        QListWidgetItem *item = listWidget->item(removedRow);
+        if (QWidget *card = listWidget->itemWidget(item)) {
+            listWidget->removeItemWidget(item);
+            card->deleteLater();
+        }
         delete listWidget->takeItem(removedRow);
+    }
     records.removeAt(index);
     for (int row = 0; row < listWidget->count(); ++row) {
         QListWidgetItem *item = listWidget->item(row);

@@ -2,6 +2,7 @@
 
 #include "overlays/AnnotationGeometry.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -45,7 +46,7 @@ void AnnotationOverlay::setAnnotationEnabled(bool on)
     m_drawing = false;
     m_strokes.clear();
     m_current.points.clear();
-    strokesChanged();
+    strokesRemoved();
     if (!on) {
         hide();
         emit closed();
@@ -73,7 +74,7 @@ void AnnotationOverlay::clearAll()
 {
     m_strokes.clear();
     m_current.points.clear();
-    strokesChanged();
+    strokesRemoved();
 }
 
 void AnnotationOverlay::undoLast()
@@ -81,7 +82,9 @@ void AnnotationOverlay::undoLast()
     if (m_strokes.isEmpty())
         return;
     m_strokes.removeLast();
-    strokesChanged();
+    if (m_tiles.size() > m_strokes.size())
+        m_tiles.removeLast();
+    strokesRemoved();
 }
 
 void AnnotationOverlay::eraseAt(const QPointF &point)
@@ -100,19 +103,39 @@ void AnnotationOverlay::eraseAt(const QPointF &point)
         bounds.adjust(-grow, -grow, grow, grow);
         if (bounds.intersects(eraser)) {
             m_strokes.removeAt(i);
+            if (i < m_tiles.size())
+                m_tiles.removeAt(i);
             removed = true;
         }
     }
     if (removed)
-        strokesChanged();
+        strokesRemoved();
     else
         update();
 }
 
-void AnnotationOverlay::strokesChanged()
+void AnnotationOverlay::strokesRemoved()
 {
+    if (m_strokes.isEmpty())
+        m_tiles.clear();
+    ++m_revision;
+    ++m_removals;
+    update();
+}
+
+void AnnotationOverlay::strokeAppended(const Stroke &stroke)
+{
+    m_strokes.append(stroke);
     ++m_revision;
     update();
+}
+
+QFont AnnotationOverlay::strokeFont(float width)
+{
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(std::max(static_cast<int>(std::lround(5.0 * width)), 16));
+    return font;
 }
 
 void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) const
@@ -139,10 +162,9 @@ void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) cons
         if (pts.size() == 1) {
             painter.drawPoint(first);
         } else {
-            QPainterPath path(first);
-            for (qsizetype i = 1; i < pts.size(); ++i)
-                path.lineTo(pts.at(i));
-            painter.drawPath(path);
+            // One polyline: strokes faster than the same path and overlaps itself
+            // without doubling the highlighter's alpha.
+            painter.drawPolyline(pts.constData(), int(pts.size()));
         }
         break;
     case AnnotationToolbar::Arrow:
@@ -166,10 +188,7 @@ void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) cons
             painter.drawRect(QRectF(first, last).normalized());
         break;
     case AnnotationToolbar::Text: {
-        QFont font(QStringLiteral("Segoe UI"));
-        font.setWeight(QFont::Bold);
-        font.setPixelSize(std::max(static_cast<int>(std::lround(5.0 * stroke.width)), 16));
-        painter.setFont(font);
+        painter.setFont(strokeFont(stroke.width));
         painter.drawText(first, stroke.text);
         break;
     }
@@ -187,6 +206,37 @@ void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) cons
     painter.restore();
 }
 
+AnnotationOverlay::StrokeTile AnnotationOverlay::rasterize(const Stroke &stroke, const QTransform &toFrame,
+                                                           const QSize &frameSize) const
+{
+    if (stroke.points.isEmpty())
+        return {};
+    // Where the item can paint, in layer coordinates: its points grown by the widest
+    // pen, the arrow head, or the text's own box.
+    QRectF bounds;
+    if (stroke.tool == AnnotationToolbar::Text) {
+        bounds = QFontMetricsF(strokeFont(stroke.width)).boundingRect(stroke.text).translated(stroke.points.first());
+    } else {
+        for (const QPointF &p : stroke.points)
+            bounds = bounds.united(QRectF(p, QSizeF(0.01, 0.01)));
+    }
+    const qreal pen = stroke.tool == AnnotationToolbar::Highlighter ? std::max(4.0 * stroke.width, 12.0)
+                                                                    : qreal(stroke.width);
+    const qreal margin = pen / 2 + (stroke.tool == AnnotationToolbar::Arrow ? 18 : 0) + 2;
+    bounds.adjust(-margin, -margin, margin, margin);
+    const QRect area = toFrame.mapRect(bounds).toAlignedRect().intersected(QRect(QPoint(0, 0), frameSize));
+    if (area.isEmpty())
+        return {};
+    StrokeTile tile{QImage(area.size(), QImage::Format_ARGB32_Premultiplied), area.topLeft()};
+    tile.image.fill(Qt::transparent);
+    QPainter painter(&tile.image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-area.topLeft());
+    painter.setTransform(toFrame, true);
+    drawStroke(painter, stroke);
+    return tile;
+}
+
 QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSize &frameSize)
 {
     if (!m_enabled || m_strokes.isEmpty() || !nativeRect.isValid() || frameSize.width() < 1
@@ -194,28 +244,50 @@ QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSi
         return QImage();
 
     const QPoint layerPos = geometry().topLeft();
-    if (!m_cachedImage.isNull() && m_cachedRevision == m_revision && m_cachedNativeRect == nativeRect
-        && m_cachedFrameSize == frameSize && m_cachedLayerPos == layerPos)
+    const bool sameView = m_viewValid && m_viewNativeRect == nativeRect && m_viewFrameSize == frameSize
+                          && m_viewLayerPos == layerPos;
+    if (sameView && !m_cachedImage.isNull() && m_cachedRevision == m_revision)
         return m_cachedImage;
 
-    const QList<AnnotationScreen> screens = annotationApplicationScreens();
-    const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
+    if (!sameView) {
+        // Another rectangle, frame size or layer position: every item is drawn again.
+        const QList<AnnotationScreen> screens = annotationApplicationScreens();
+        const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
+        m_viewTransform = QTransform();
+        m_viewTransform.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
+        m_viewTransform.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());
+        m_viewNativeRect = nativeRect;
+        m_viewFrameSize = frameSize;
+        m_viewLayerPos = layerPos;
+        m_viewValid = true;
+        m_tiles.clear();
+        m_cachedImage = QImage();
+    }
+    // Each item is kept as its own small picture in frame pixels: an undo or an erased
+    // item only recomposes the pictures, a new item is drawn once.
+    const qsizetype firstNew = m_tiles.size();
+    while (m_tiles.size() < m_strokes.size())
+        m_tiles.append(rasterize(m_strokes.at(m_tiles.size()), m_viewTransform, frameSize));
 
-    QImage image(frameSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image;
+    qsizetype first = 0;
+    if (!m_cachedImage.isNull() && m_cachedRemovals == m_removals) {
+        image = std::move(m_cachedImage); // holds the items before firstNew already
+        first = firstNew;
+    } else {
+        image = QImage(frameSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    }
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
-        painter.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());
-        for (const Stroke &stroke : std::as_const(m_strokes))
-            drawStroke(painter, stroke);
+        for (qsizetype i = first; i < m_tiles.size(); ++i) {
+            if (!m_tiles.at(i).image.isNull())
+                painter.drawImage(m_tiles.at(i).at, m_tiles.at(i).image);
+        }
     }
     m_cachedImage = image;
     m_cachedRevision = m_revision;
-    m_cachedNativeRect = nativeRect;
-    m_cachedFrameSize = frameSize;
-    m_cachedLayerPos = layerPos;
+    m_cachedRemovals = m_removals;
     return image;
 }
 
@@ -237,8 +309,7 @@ void AnnotationOverlay::mousePressEvent(QMouseEvent *event)
             stroke.color = currentColor;
             stroke.width = currentWidth;
             stroke.text = text;
-            m_strokes.append(stroke);
-            strokesChanged();
+            strokeAppended(stroke);
         }
         emit interactionFinished();
         return;
@@ -284,10 +355,8 @@ void AnnotationOverlay::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_drawing = false;
-    if (m_tool != AnnotationToolbar::Eraser && !m_current.points.isEmpty()) {
-        m_strokes.append(m_current);
-        ++m_revision;
-    }
+    if (m_tool != AnnotationToolbar::Eraser && !m_current.points.isEmpty())
+        strokeAppended(m_current);
     m_current.points.clear();
     update();
     setFocus(Qt::OtherFocusReason);

@@ -50,6 +50,7 @@ void MouseHighlighter::setEnabled(bool on)
         update();
         if (overlaysCanBeTranslucent()) {
             show();
+            m_pollTimer->start();
         } else {
             // A translucent window over the whole desktop would turn every screen grab
             // black. The recorder paints its own pointer highlight into the frames.
@@ -59,7 +60,6 @@ void MouseHighlighter::setEnabled(bool on)
                 qWarning() << "[MouseHighlighter] No compositing manager: the on-screen highlight stays hidden";
             }
         }
-        m_pollTimer->start();
     } else {
         m_pollTimer->stop();
         m_ringTimer->stop();
@@ -106,14 +106,18 @@ void MouseHighlighter::updateVirtualGeometry()
 
 QRect MouseHighlighter::paintedArea(const QPoint &pointer) const
 {
-    // Ring radius reaches the halo radius plus 34; pens are 2.5 wide and antialiased.
-    const int reach = m_haloRadius + 34 + 4;
+    // The halo, and while it shows the ring, which grows to the halo radius plus 34;
+    // pens are 2.5 wide and antialiased.
+    const int reach = m_haloRadius + (m_flash > 0 ? 34 : 0) + 4;
     return QRect(pointer.x() - reach, pointer.y() - reach, 2 * reach + 1, 2 * reach + 1);
 }
 
-void MouseHighlighter::repaintAround(const QPoint &previous)
+void MouseHighlighter::repaintChanged()
 {
-    update(QRegion(paintedArea(previous)) + paintedArea(m_pointer));
+    // The area painted last time (the halo or ring there must go) and the one now.
+    const QRect now = paintedArea(m_pointer);
+    update(QRegion(m_lastPainted) + now);
+    m_lastPainted = now;
 }
 
 void MouseHighlighter::updatePosition()
@@ -121,7 +125,7 @@ void MouseHighlighter::updatePosition()
     const QPoint previous = m_pointer;
     m_pointer = mapFromGlobal(QCursor::pos());
     if (m_pointer != previous || m_ringTimer->isActive())
-        repaintAround(previous);
+        repaintChanged();
 }
 
 void MouseHighlighter::onClickFlash(bool right)
@@ -134,9 +138,8 @@ void MouseHighlighter::startRing(bool right)
     m_flash = 1;
     m_rightRing = right;
     m_ringTimer->start();
-    const QPoint previous = m_pointer;
     m_pointer = mapFromGlobal(QCursor::pos());
-    repaintAround(previous);
+    repaintChanged();
 }
 
 void MouseHighlighter::ringStep()
@@ -146,7 +149,7 @@ void MouseHighlighter::ringStep()
         m_flash = 0;
         m_ringTimer->stop();
     }
-    repaintAround(m_pointer);
+    repaintChanged();
 }
 
 bool MouseHighlighter::eventFilter(QObject *watched, QEvent *event)

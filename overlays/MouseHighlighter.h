@@ -53,7 +53,7 @@ protected:
 private:
     void startRing(bool right);
     void ringStep();
-    void repaintAround(const QPoint &previous);
+    void repaintChanged();
 
     bool m_enabled = false;
     QColor m_haloColor = QColor(250, 204, 21, 170);
@@ -66,4 +66,5 @@ private:
     QTimer *m_pollTimer = nullptr;
     QTimer *m_ringTimer = nullptr;
     QPoint m_pointer;
+    QRect m_lastPainted; // area of the last paint request, around the pointer then
 };

@@ -484,8 +484,12 @@ ControlsArea::~ControlsArea()
         m_microphoneSource->stop();
     delete m_microphoneReader;
     // The popups are top-level windows without a parent.
-    delete m_speakerPopup;
-    delete m_microphonePopup;
+    for (QFrame *popup : {m_speakerPopup, m_microphonePopup}) {
+        if (popup) {
+            popup->removeEventFilter(this);
+            delete popup;
+        }
+    }
 }
 
 // ---- Settings ------------------------------------------------------------------------------

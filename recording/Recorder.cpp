@@ -6,6 +6,7 @@
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"
+#include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
@@ -42,10 +43,10 @@
 Recorder::Recorder(QObject *parent)
     : QObject(parent)
 {
-    process = new QProcess(this);
+    framePipe = std::make_unique<FramePipe>();
+    process = makeEncoderProcess();
     loopbackCapture = new WasapiLoopbackCapture(this);
     microphoneCapture = new WasapiMicrophoneCapture(this);
-    process->setProcessChannelMode(QProcess::MergedChannels);
 
     policyTimer = new QTimer(this);
     policyTimer->setInterval(500);
@@ -53,9 +54,6 @@ Recorder::Recorder(QObject *parent)
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);
 
-    connect(process, &QProcess::readyRead, this, &Recorder::onEncoderOutput);
-    connect(process, &QProcess::finished, this, &Recorder::onEncoderFinished);
-    connect(process, &QProcess::errorOccurred, this, &Recorder::onEncoderError);
     // The time-outs of a segment are exact: a coarse timer may fire 5 % early.
     startWatchdog->setTimerType(Qt::PreciseTimer);
     connect(startWatchdog, &QTimer::timeout, this, &Recorder::onStartWatchdogTimeout);
@@ -94,7 +92,13 @@ Recorder::~Recorder()
     ++startGeneration;
     policyTimer->stop();
     startWatchdog->stop();
+    cancelSplit();
     disconnect(process, nullptr, this, nullptr);
+    // Encoders that a split ended write out what they hold.
+    for (DrainingSegment *segment : std::as_const(drainingSegments)) {
+        disconnect(segment, nullptr, this, nullptr);
+        segment->waitForEnd(5000);
+    }
     if (process->state() != QProcess::NotRunning) {
         stopAudioCaptures();
         askEncoderToEnd();
@@ -294,8 +298,7 @@ void Recorder::setAutoStop(bool enabled, int mode, int minutes, int megabytes)
 
 QString Recorder::ffmpegExecutable()
 {
-    const QString bundled = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
-    return QFileInfo(bundled).isFile() ? bundled : QStringLiteral("ffmpeg");
+    return resolveToolPath(QStringLiteral("ffmpeg"));
 }
 
 QString Recorder::partsFolderFor(const QString &outputPath)
@@ -542,7 +545,8 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning)
+    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning
+        || !drainingSegments.isEmpty())
         return;
     prepareOnly = true;
     start();
@@ -550,6 +554,9 @@ void Recorder::prepareStart()
 
 void Recorder::start()
 {
+    // A start inside the wait for a window's first frame would run within that wait.
+    if (waitingForWindowFrame)
+        return;
     if (preparing) {
         if (prepareOnly) {
             prepareOnly = false;
@@ -558,7 +565,7 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || finalizing || process->state() != QProcess::NotRunning)
+    if (recordingActive || finalizing || process->state() != QProcess::NotRunning || !drainingSegments.isEmpty())
         return;
     prepared = false;
     outputSize = QSize(-1, -1);
@@ -609,6 +616,7 @@ void Recorder::cancelStartPreparation()
 {
     if (!preparing || recordingActive)
         return;
+    endWindowWait();
     preparing = false;
     prepareOnly = false;
     prepared = false;
@@ -735,6 +743,11 @@ bool Recorder::launchFirstSegment(int generation)
         emit errorOccurred(tr("没有找到所选麦克风，请重新选择输入设备。"));
         return false;
     }
+    // ffmpeg's own screen grab, the fallback of our capture, would record XWayland's black root.
+    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isUnavailableSession()) {
+        emit errorOccurred(tr("屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。"));
+        return false;
+    }
     if (!audioOnly && captureBackend == FramesBackend) {
         if (!prepareWindowCapture())
             return false;
@@ -787,6 +800,10 @@ bool Recorder::launchFirstSegment(int generation)
         }
     }
 
+    // 200 MB, or a quarter of what is free when less than 800 MB are.
+    const QStorageInfo saveDisk(partsFolder);
+    lowSpaceStopBytes = saveDisk.isValid() ? std::min<qint64>(200LL << 20, saveDisk.bytesAvailable() / 4) : 0;
+
     if (!startSegment()) {
         removeEmptyPartsFolder();
         return false;
@@ -818,9 +835,15 @@ void Recorder::removeEmptyPartsFolder()
 
 QString Recorder::makeSegmentPath() const
 {
+    // Numbered in recording order; a file left in place (an unreadable segment) is never reused.
     const QString extension = audioOnly ? audioFormat : videoContainer;
-    return QDir(partsFolder).filePath(
-        QStringLiteral("segment_%1.%2").arg(segmentFiles.size() + 1, 4, 10, QLatin1Char('0')).arg(extension));
+    qsizetype number = segmentFiles.size() + drainingSegments.size() + (handoff ? 1 : 0) + 1;
+    QString path;
+    do {
+        path = QDir(partsFolder).filePath(
+            QStringLiteral("segment_%1.%2").arg(number++, 4, 10, QLatin1Char('0')).arg(extension));
+    } while (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
+    return path;
 }
 
 qint64 Recorder::currentSegmentBytes() const
@@ -881,15 +904,33 @@ bool Recorder::startSegment()
     }
 
     systemAudioPipePath.clear();
-    delete systemAudioCapture;
-    systemAudioCapture = nullptr;
-
-    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
-        if (!startScreenCapture())
-            return false;
+    if (splitLaunch) {
+        // The segment before records on: its frame source stays, and its system-audio
+        // capture hands the stream on at the switch when the next segment records sound too.
+        handoffSharesSystemAudio = false;
+        if (systemAudioCapture && systemAudioEnabled) {
+            const QString next = QDir(partsFolder).filePath(
+                QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+            QString error;
+            if (!systemAudioCapture->prepareNextPipe(next, &error)) {
+                emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+                return false;
+            }
+            systemAudioPipePath = next;
+            handoffSharesSystemAudio = true;
+        } else {
+            handoffSystemAudio = std::exchange(systemAudioCapture, nullptr);
+        }
+    } else {
+        delete systemAudioCapture;
+        systemAudioCapture = nullptr;
+        if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
+            if (!startScreenCapture())
+                return false;
+        }
     }
 
-    if (systemAudioEnabled) {
+    if (systemAudioEnabled && !handoffSharesSystemAudio) {
         systemAudioPipePath = QDir(partsFolder).filePath(
             QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
         systemAudioCapture = new MacSystemAudioCapture;
@@ -941,32 +982,34 @@ bool Recorder::startSegment()
     int frameInput = -1;
     QString pipeError;
     if (isPipedVideo()) {
-        if (framePipe.open(&pipeError))
-            frameInput = framePipe.readEnd();
+        if (framePipe->open(&pipeError))
+            frameInput = framePipe->readEnd();
         else
             qWarning().noquote() << "[Recorder]" << pipeError;
     }
-    // The encoder ends with the program however it dies: SIGINT makes ffmpeg close its
-    // file properly, so what was recorded up to then stays playable.
+    // The encoder ends with the program however it dies. One that reads our frames sees
+    // its input end and writes out all it was given; one that records by itself gets
+    // SIGINT, on which ffmpeg closes its file properly.
     const pid_t program = ::getpid();
-    process->setChildProcessModifier([frameInput, program] {
+    const bool endsWithProgram = !isPipedVideo();
+    process->setChildProcessModifier([frameInput, program, endsWithProgram] {
         if (frameInput >= 0)
             ::dup2(frameInput, STDIN_FILENO);
         ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
-        ::prctl(PR_SET_PDEATHSIG, SIGINT);
-        // Its messages then go nowhere: that must not kill it before it has closed its file.
-        ::signal(SIGPIPE, SIG_IGN);
-        if (::getppid() != program)
-            ::raise(SIGINT); // the program died before the line above
+        if (endsWithProgram) {
+            ::prctl(PR_SET_PDEATHSIG, SIGINT);
+            if (::getppid() != program)
+                ::raise(SIGINT); // the program died before the line above
+        }
     });
     launchingSegment = true;
     if (frameInput >= 0 || !isPipedVideo())
         process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
     const bool launched = process->state() != QProcess::NotRunning && process->waitForStarted(10000);
     launchingSegment = false;
-    framePipe.closeReadEnd();
+    framePipe->closeReadEnd();
     if (!launched) {
-        framePipe.abort();
+        framePipe->abort();
         const QString reason = pipeError.isEmpty() ? process->errorString() : pipeError;
         if (process->state() != QProcess::NotRunning) {
             process->kill();
@@ -989,7 +1032,7 @@ bool Recorder::startSegment()
     segmentTimer.start();
     startWatchdog->start(15000);
 
-    if (isPipedVideo()) {
+    if (isPipedVideo() && !splitLaunch) {
         if (!pipeFrameSize.isValid() && heldFrame.isNull()) {
             // Nothing to pipe: handled as an encoder that never shows media.
             qWarning() << "[Recorder] no frame source for the piped segment";
@@ -1107,7 +1150,7 @@ void Recorder::askEncoderToEnd()
         if (frameTimer)
             frameTimer->stop();
         deactivateWindowFrames();
-        framePipe.finish();
+        framePipe->finish();
         process->closeWriteChannel();
     } else {
         process->write("q\n");
@@ -1116,6 +1159,8 @@ void Recorder::askEncoderToEnd()
 
 void Recorder::stopCurrentSegment()
 {
+    // Ended before the next segment took over: the segment before is the one that ends.
+    cancelSplit();
     if (process->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
         return;
     segmentStopping = true;
@@ -1140,6 +1185,7 @@ bool Recorder::pause()
         return true;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard)
         return false;
+    cancelSplit();
     if (process->state() == QProcess::NotRunning) {
         // Between two segments (the next one waits for its window's first frame):
         // the recording pauses there instead of launching it.
@@ -1190,10 +1236,20 @@ void Recorder::resumeNextSegment()
             return;
         }
     }
-    if (startSegment())
+    if (startSegment()) {
         resuming = true;
-    else if (!recordingActive)
+    } else if (!recordingActive) {
         endAfterFailedLaunch(); // the encoder could not be started
+    } else {
+        // The capture could not start (the message is out): the recording stays paused
+        // with nothing left of the segment that did not begin.
+        startWatchdog->stop();
+        awaitingFirstMedia = false;
+        outputMonitor.setAwaitingFirstMedia(false);
+        currentSegmentPath.clear();
+        systemAudioPipePath.clear();
+        cleanupWindowCapture();
+    }
 }
 
 void Recorder::endAfterFailedLaunch()
@@ -1203,7 +1259,7 @@ void Recorder::endAfterFailedLaunch()
     recordingPaused = false;
     resuming = false;
     cleanupWindowCapture();
-    if (!segmentFiles.isEmpty()) {
+    if (!segmentFiles.isEmpty() || !drainingSegments.isEmpty()) {
         finalizeSegments();
         return;
     }
@@ -1215,6 +1271,7 @@ void Recorder::endAfterFailedLaunch()
 
 void Recorder::stop()
 {
+    endWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
@@ -1242,6 +1299,7 @@ void Recorder::stop()
 
 void Recorder::discard()
 {
+    endWindowWait();
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
@@ -1297,7 +1355,7 @@ void Recorder::finishSegment(bool keep)
     if (keep && info.exists() && info.size() >= 1) {
         if (segmentTimer.isValid())
             finishedSegmentsMs += segmentTimer.elapsed();
-        segmentFiles.append(currentSegmentPath);
+        keepSegmentFile(currentSegmentPath);
     }
     segmentTimer.invalidate();
     currentSegmentPath.clear();
@@ -1305,6 +1363,7 @@ void Recorder::finishSegment(bool keep)
 
 void Recorder::finishDiscard()
 {
+    abandonDrainingSegments();
     finishSegment(false);
     recordingActive = false;
     recordingPaused = false;
@@ -1341,6 +1400,8 @@ QString Recorder::lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status
 
 void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
+    // A next segment that ended before it took over: the segment before ends and is kept.
+    completeSplit();
     const SegmentEndReason reason = pendingReason;
     const bool timedOut = startTimedOut;
     const bool wasStopping = segmentStopping;
@@ -1465,12 +1526,21 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
     qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
     const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
+    const QString failed = currentSegmentPath;
     finishSegment(false);
     recordingActive = false;
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
-    emit errorOccurred(tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    if (segmentFiles.isEmpty() && drainingSegments.isEmpty() && QFileInfo(failed).size() <= 0) {
+        // Nothing was recorded: no empty folder stays behind, and no message points to one.
+        QFile::remove(failed);
+        removeEmptyPartsFolder();
+        emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+    } else {
+        emit errorOccurred(
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    }
     emit stopped(QString());
 }
 
@@ -1533,6 +1603,12 @@ void Recorder::finalizeSegments()
     pauseBetweenSegments = false;
     resuming = false;
     policyTimer->stop();
+    if (!drainingSegments.isEmpty()) {
+        // Joined once the encoders that splits ended have written out their segments.
+        finalizeWhenDrained = true;
+        return;
+    }
+    finalizeWhenDrained = false;
 
     FinalizationJob job;
     job.outputPath = outputPath;
@@ -1604,6 +1680,8 @@ void Recorder::checkRecordingPolicies()
     s.totalBytes = totalRecordedBytes();
     emit recordingStatsUpdated(estimatedDisplayBytes(s.totalBytes), outputPath);
 
+    if (stopForLowSpace(s))
+        return;
     const RecordingPolicy::Limit stopLimit{autoStopEnabled, autoStopMode, autoStopMinutes, autoStopMegabytes};
     const RecordingPolicy::Limit splitLimit{autoSplitEnabled, autoSplitMode, autoSplitMinutes, autoSplitMegabytes};
     switch (RecordingPolicy::decide(stopLimit, splitLimit, s)) {
@@ -1614,12 +1692,26 @@ void Recorder::checkRecordingPolicies()
         break;
     case RecordingPolicy::Action::Split:
         qInfo().noquote() << "[Recorder] automatic split after" << s.segmentMs << "ms," << s.segmentBytes << "bytes";
-        pendingReason = SegmentEndReason::Restart;
-        stopCurrentSegment();
+        requestRestart();
         break;
     case RecordingPolicy::Action::None:
         break;
     }
+}
+
+bool Recorder::stopForLowSpace(const RecordingPolicy::Snapshot &snapshot)
+{
+    if (lowSpaceStopBytes <= 0 || snapshot.endPending || partsFolder.isEmpty())
+        return false;
+    const QStorageInfo saveDisk(partsFolder);
+    if (!saveDisk.isValid() || saveDisk.bytesAvailable() >= lowSpaceStopBytes)
+        return false;
+    qWarning().noquote() << "[Recorder] stopping: only" << saveDisk.bytesAvailable() << "bytes free on the save disk";
+    emit errorOccurred(tr("保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。")
+                           .arg(std::max<qint64>(1, lowSpaceStopBytes >> 20)));
+    pendingReason = SegmentEndReason::Stop;
+    stopCurrentSegment();
+    return true;
 }
 
 void Recorder::switchSystemAudioDuringRecording(bool on)
@@ -1642,8 +1734,7 @@ void Recorder::switchAudioSourceDuringRecording(bool &source, bool on)
     if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
         return;
     segmentsDiffer = true;
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    requestRestart();
 }
 
 void Recorder::switchWebcamDuringRecording(bool on)
@@ -1653,8 +1744,7 @@ void Recorder::switchWebcamDuringRecording(bool on)
     webcamEnabled = on;
     if (audioOnly || !RecordingPolicy::liveSwitchRestarts(policySnapshot()))
         return;
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    requestRestart();
 }
 
 // ---------------------------------------------------------------------------
@@ -1687,11 +1777,15 @@ bool Recorder::prepareWindowCapture()
     cleanupWindowCapture();
     if (cameraFrameSource) {
         heldFrame = cameraFrameSource();
-        if (heldFrame.isNull()) {
+        // The encoder takes even sides only: an odd column or row is left out, as for windows.
+        const QSize even(heldFrame.width() & ~1, heldFrame.height() & ~1);
+        if (heldFrame.isNull() || even.width() < 2 || even.height() < 2) {
             emit errorOccurred(tr("Camera preview is not ready."));
             return false;
         }
-        pipeFrameSize = heldFrame.size();
+        if (even != heldFrame.size())
+            heldFrame = heldFrame.copy(QRect(QPoint(0, 0), even));
+        pipeFrameSize = even;
         keepRecordingFrameSize();
         return true;
     }
@@ -1736,8 +1830,10 @@ bool Recorder::prepareWindowCapture()
             loop.quit();
         });
     waitingForWindowFrame = true;
+    windowWait = &loop;
     timeout.start(4500);
     loop.exec();
+    windowWait = nullptr;
     waitingForWindowFrame = false;
     disconnect(firstFrame);
     disconnect(lost);
@@ -1757,6 +1853,12 @@ bool Recorder::prepareWindowCapture()
     }
     keepRecordingFrameSize();
     return true;
+}
+
+void Recorder::endWindowWait()
+{
+    if (windowWait)
+        windowWait->quit();
 }
 
 void Recorder::connectWindowFrames()
@@ -1782,7 +1884,7 @@ void Recorder::deactivateWindowFrames()
 
 void Recorder::cleanupWindowCapture()
 {
-    framePipe.abort();
+    framePipe->abort();
     if (screenCapture) {
         screenCapture->stop();
         delete screenCapture;
@@ -1833,14 +1935,18 @@ void Recorder::onFrameTimerTick()
 {
     if (frameTimer)
         frameTimer->setInterval(frameClock.nextIntervalMs());
+    writeWindowFrame(currentSourceFrame());
+}
+
+QImage Recorder::currentSourceFrame() const
+{
     if (holdFrameUntilReady)
-        writeWindowFrame(heldFrame);
-    else if (screenCapture)
-        writeWindowFrame(screenCapture->latestFrame());
-    else if (cameraFrameSource)
-        writeWindowFrame(cameraFrameSource());
-    else
-        writeWindowFrame(windowImage);
+        return heldFrame;
+    if (screenCapture)
+        return screenCapture->latestFrame();
+    if (cameraFrameSource)
+        return cameraFrameSource();
+    return windowImage;
 }
 
 void Recorder::writeWindowFrame(const QImage& frame)
@@ -1849,15 +1955,22 @@ void Recorder::writeWindowFrame(const QImage& frame)
         || process->state() != QProcess::Running) {
         return;
     }
-    if (!framePipe.isOpen())
+    // Until the next segment of a split takes over, the segment before gets the frames.
+    DrainingSegment *previous = handoff && !handoff->isFinishing() ? handoff : nullptr;
+    if (!previous && !framePipe->isOpen())
         return;
-    if (FrameComposer::backlogExceeded(framePipe.pendingBytes(), pipeFrameSize)) {
+    if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : framePipe->pendingBytes(),
+                                       pipeFrameSize)) {
         outputMonitor.addDroppedFrame();
         return;
     }
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
-    framePipe.write(frameComposer.compose(frame, holdFrameUntilReady));
+    const QImage composed = frameComposer.compose(frame, holdFrameUntilReady);
+    if (previous)
+        previous->writeFrame(composed);
+    else
+        framePipe->write(composed);
 }
 
 void Recorder::onEncoderOutput()
@@ -1880,6 +1993,9 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty())
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
+    // The next segment of a split has opened its inputs and reads them from now on.
+    if (handoff && encoderOutput.contains(QLatin1String("Stream mapping:")))
+        completeSplit();
     for (int seconds : result.ticks)
         emit recordTick(seconds);
     if (result.firstMedia)

@@ -20,7 +20,10 @@
 #include <qwindowdefs.h>
 
 #include <functional>
+#include <memory>
 
+class DrainingSegment;
+class QEventLoop;
 class QTimer;
 class RecordingFinalizer;
 class WasapiLoopbackCapture;
@@ -363,13 +366,15 @@ protected:
     void connectWindowFrames();
     void deactivateWindowFrames();
     void onFrameTimerTick();
+    // The newest picture of the frame source.
+    QImage currentSourceFrame() const;
     void writeWindowFrame(const QImage &frame);
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
     FrameClock frameClock;
     // Carries the frames of a piped segment to the encoder's standard input.
-    FramePipe framePipe;
+    std::unique_ptr<FramePipe> framePipe;
     QTimer *frameTimer = nullptr;
     WindowFrameSource *windowCapture = nullptr;
     QImage windowImage;
@@ -380,6 +385,38 @@ protected:
     int commandGeneration = 0;
     bool launchingSegment = false;
     bool waitingForWindowFrame = false;
+    // The wait for a window's first frame: a stop, discard or cancel ends it at once.
+    QEventLoop *windowWait = nullptr;
+    void endWindowWait();
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
+
+    // Splits without a gap. The next segment's encoder starts at once while the one before
+    // records on (`handoff`); once the new one is set to read, every later frame and
+    // system-audio sample goes to it and the one before finishes its queue on its own
+    // (`drainingSegments`). The recording is joined only after all of them have ended.
+    QProcess *makeEncoderProcess();
+    void connectEncoder(QProcess *encoder);
+    // Ends the running segment and goes on in a new one (a split or a live switch).
+    void requestRestart();
+    bool beginSplit();
+    void completeSplit();
+    void cancelSplit();
+    void onDrainingSegmentEnded(DrainingSegment *segment, bool keep);
+    void abandonDrainingSegments();
+    // Adds a finished segment to the kept ones, in recording order.
+    void keepSegmentFile(const QString &path);
+    DrainingSegment *handoff = nullptr;
+    QList<DrainingSegment *> drainingSegments;
+    // The capture of the segment before a split when the next one has its own or none.
+    MacSystemAudioCapture *handoffSystemAudio = nullptr;
+    bool handoffSharesSystemAudio = false;
+    int handoffGeneration = 0;
+    bool splitLaunch = false;
+    bool finalizeWhenDrained = false;
+
+    // Below this much free space on the save disk a recording stops, so that its last
+    // segment closes whole instead of being cut off by a full disk.
+    qint64 lowSpaceStopBytes = 0;
+    bool stopForLowSpace(const RecordingPolicy::Snapshot &snapshot);
 };

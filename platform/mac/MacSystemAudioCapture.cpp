@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,6 +20,50 @@ namespace {
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Removes the pipe at `path` if it still is one: a file put there since is left alone.
+void removePipe(const QString &path)
+{
+    const QByteArray nativePath = QFile::encodeName(path);
+    struct stat info;
+    if (!path.isEmpty() && ::lstat(nativePath.constData(), &info) == 0 && S_ISFIFO(info.st_mode))
+        ::unlink(nativePath.constData());
+}
+
+void closeDescriptor(int *fd)
+{
+    if (*fd >= 0) {
+        ::close(*fd);
+        *fd = -1;
+    }
+}
+
+// Makes the named pipe and opens both its ends, without blocking.
+bool makePipe(const QString &fifoPath, int *readFd, int *writeFd, QString *error)
+{
+    // The path exactly as Qt hands it to the file system, so that the encoder, which
+    // gets the same QString, opens the same file.
+    const QByteArray nativePath = QFile::encodeName(fifoPath);
+    int failure = nativePath.isEmpty() ? ENOENT : 0;
+    if (!failure && ::mkfifo(nativePath.constData(), 0600) != 0)
+        failure = errno;
+    // The read end first: a non-blocking open for writing needs a reader. The capture
+    // never reads, but keeping it open means writes never fail for want of a reader,
+    // before or after the encoder opens the pipe.
+    if (!failure && (*readFd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) < 0)
+        failure = errno;
+    if (!failure && (*writeFd = ::open(nativePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0)
+        failure = errno;
+    if (!failure)
+        return true;
+    closeDescriptor(readFd);
+    closeDescriptor(writeFd);
+    if (failure != EEXIST)
+        removePipe(fifoPath);
+    if (error)
+        *error = systemError(failure);
+    return false;
 }
 
 } // namespace
@@ -57,24 +102,11 @@ bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error)
         return false;
     };
 
-    // The path exactly as Qt hands it to the file system, so that the encoder, which
-    // gets the same QString, opens the same file.
-    const QByteArray nativePath = QFile::encodeName(fifoPath);
-    if (nativePath.isEmpty())
-        return failWith(systemError(ENOENT));
-    if (::mkfifo(nativePath.constData(), 0600) != 0)
-        return failWith(systemError(errno));
+    if (!makePipe(fifoPath, &m_readFd, &m_writeFd, error)) {
+        stop();
+        return false;
+    }
     m_fifoPath = fifoPath;
-
-    // The read end first: a non-blocking open for writing needs a reader. The capture
-    // never reads, but keeping it open means writes never fail for want of a reader,
-    // before or after the encoder opens the pipe.
-    m_readFd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (m_readFd < 0)
-        return failWith(systemError(errno));
-    m_writeFd = ::open(nativePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (m_writeFd < 0)
-        return failWith(systemError(errno));
 
     QString streamError;
     if (!m_stream.start(
@@ -100,14 +132,10 @@ void MacSystemAudioCapture::stop()
         m_stream.stop(); // no sample callback runs after this returns
         m_streamStarted = false;
     }
-    if (m_writeFd >= 0) {
-        ::close(m_writeFd);
-        m_writeFd = -1;
-    }
-    if (m_readFd >= 0) {
-        ::close(m_readFd);
-        m_readFd = -1;
-    }
+    closeDescriptor(&m_writeFd);
+    closeDescriptor(&m_readFd);
+    m_switchRequested = false;
+    dropNextPipe();
     if (!m_fifoPath.isEmpty()) {
         const Statistics stats = statistics();
         qInfo() << "[System audio] callbacks=" << stats.callbacks
@@ -115,15 +143,61 @@ void MacSystemAudioCapture::stop()
                 << "written samples=" << stats.writtenSamples
                 << "discarded samples=" << stats.discardedSamples
                 << "audible samples=" << stats.audibleSamples << "peak=" << double(stats.peak);
-        // Only the pipe this capture made: a file put there since is left alone.
-        const QByteArray nativePath = QFile::encodeName(m_fifoPath);
-        struct stat info;
-        if (::lstat(nativePath.constData(), &info) == 0 && S_ISFIFO(info.st_mode))
-            ::unlink(nativePath.constData());
+        removePipe(m_fifoPath);
         m_fifoPath.clear();
     }
     std::lock_guard lock(m_queueMutex);
     m_queue.clear();
+}
+
+bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, QString *error)
+{
+    dropNextPipe();
+    std::lock_guard lock(m_pipeMutex);
+    if (!m_running.load()) {
+        if (error)
+            *error = systemError(EPIPE);
+        return false;
+    }
+    if (!makePipe(fifoPath, &m_nextReadFd, &m_nextWriteFd, error))
+        return false;
+    m_nextFifoPath = fifoPath;
+    // The encoder reads a little of every input before it starts: one chunk of silence lets
+    // it get ready while the samples still go to the encoder before it.
+    const std::array<float, ChunkSamples> silence{};
+    [[maybe_unused]] const ssize_t primed = ::write(m_nextWriteFd, silence.data(), ChunkBytes);
+    return true;
+}
+
+void MacSystemAudioCapture::switchToNextPipe()
+{
+    std::lock_guard lock(m_pipeMutex);
+    if (m_nextWriteFd >= 0)
+        m_switchRequested = true;
+}
+
+void MacSystemAudioCapture::dropNextPipe()
+{
+    std::lock_guard lock(m_pipeMutex);
+    if (m_switchRequested.load())
+        return; // the writer takes it over
+    closeDescriptor(&m_nextWriteFd);
+    closeDescriptor(&m_nextReadFd);
+    removePipe(m_nextFifoPath);
+    m_nextFifoPath.clear();
+}
+
+// On the writer thread, between two chunks: later chunks go to the next pipe.
+void MacSystemAudioCapture::takeNextPipe()
+{
+    std::lock_guard lock(m_pipeMutex);
+    closeDescriptor(&m_writeFd);
+    closeDescriptor(&m_readFd);
+    removePipe(m_fifoPath);
+    m_writeFd = std::exchange(m_nextWriteFd, -1);
+    m_readFd = std::exchange(m_nextReadFd, -1);
+    m_fifoPath = std::exchange(m_nextFifoPath, QString());
+    m_switchRequested = false;
 }
 
 void MacSystemAudioCapture::appendSamples(const float *samples, size_t count)
@@ -168,6 +242,8 @@ void MacSystemAudioCapture::writerLoop()
     size_t written = ChunkBytes; // an empty chunk counts as fully written
 
     while (m_running.load()) {
+        if (written == ChunkBytes && m_switchRequested.load())
+            takeNextPipe();
         if (written == ChunkBytes) {
             std::lock_guard lock(m_queueMutex);
             const size_t take = std::min(ChunkSamples, m_queue.size());
@@ -182,6 +258,10 @@ void MacSystemAudioCapture::writerLoop()
             if (errno == EINTR)
                 continue;
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                if (written == 0 && m_switchRequested.load()) {
+                    takeNextPipe(); // the chunk goes to the encoder that takes over
+                    continue;
+                }
                 // The encoder is not reading and the pipe is full: try the same bytes again.
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
                 continue;

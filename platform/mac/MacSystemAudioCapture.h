@@ -36,6 +36,15 @@ public:
     bool start(const QString &fifoPath, QString *error);
     // Stops everything, logs the statistics and removes the pipe; safe at any time.
     void stop();
+
+    // A split hands the stream on without losing or repeating a sample: the pipe of the
+    // next encoder is made (and opened, so that the encoder's open does not wait) while the
+    // samples still go to the current one, then switchToNextPipe() sends every later
+    // sample to it and closes the current pipe, whose encoder then sees its audio end.
+    bool prepareNextPipe(const QString &fifoPath, QString *error);
+    void switchToNextPipe();
+    // Removes a prepared pipe that will not be used.
+    void dropNextPipe();
     // Appends interleaved stereo samples (called on the sound server's thread).
     void appendSamples(const float *samples, size_t count);
 
@@ -70,4 +79,12 @@ private:
     std::atomic<quint64> m_callbacks{0};
     int m_readFd = -1;
     int m_writeFd = -1;
+    // The prepared pipe of the next encoder, taken over by the writer thread once
+    // m_switchRequested is set.
+    QString m_nextFifoPath;
+    int m_nextReadFd = -1;
+    int m_nextWriteFd = -1;
+    std::atomic_bool m_switchRequested{false};
+    std::mutex m_pipeMutex;
+    void takeNextPipe();
 };

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>تم حفظ الملف في هذا المجلد</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -912,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>التسجيل</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>شريط تسجيل Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>شريط تحضير Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>الصوت فقط</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>معاينة الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>تسجيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>هل تريد إيقاف التسجيل والعودة إلى الصفحة الرئيسية؟</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>انتظر ظهور المعاينة المباشرة للكاميرا قبل التسجيل.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>العد التنازلي في Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>لم يُعثر على كاميرا ويب.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>تعذّر تشغيل كاميرا الويب. تحقّق من الإذن ومن عدم استخدام برنامج آخر لها.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>إذن الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>الوصول إلى الكاميرا متوقف. اسمح لـ Vistrelle من إعدادات النظام &gt; الخصوصية والأمان &gt; الكاميرا.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>تسجيل مجدول</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>اختر أولًا من الصفحة الرئيسية النافذة أو اللعبة المراد تسجيلها.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>يوجد تسجيل قيد التشغيل بالفعل؛ تم تخطي هذا البدء المجدول.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>لن يُنفَّذ التسجيل المجدول بعد الخروج.
+
+هل تريد إنهاء Vistrelle على أي حال؟</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>التسجيل مستمر</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>تم إخفاء Vistrelle في علبة النظام؛ ويستمر التسجيل.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>لا يزال Vistrelle يعمل في الخلفية</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>تم التصغير إلى علبة النظام. انقر أو انقر نقرًا مزدوجًا على أيقونة العلبة لفتحه مجددًا.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>حول Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>فريق التطوير</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>مطوّرو Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>تغيير اللغة</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>تعذّر حفظ اللغة. يُرجى التحقق من أن المستخدم الحالي يملك إذن كتابة إعداداته.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>تم حفظ اللغة وستسري عند إعادة تشغيل Vistrelle. هل تريد إعادة التشغيل الآن؟</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>فشلت إعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>تعذّرت إعادة تشغيل Vistrelle تلقائيًا. يُرجى فتحه يدويًا.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>توجد عملية Vistrelle أخرى قيد التشغيل. أنهِ تسجيلها وأغلقها قبل فتح Vistrelle مرة أخرى.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>توجد مهمة FFmpeg قيد التشغيل بالفعل</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>لم يتم العثور على FFmpeg أو تعذر تشغيله: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>تم إلغاء العملية</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>أبلغ FFmpeg عن خطأ:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>إعدادات القص غير صالحة</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>إعدادات الدمج غير صالحة</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>تعذر إنشاء ملف قائمة الدمج</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>إعداد السرعة غير صالح</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>تعذّرت قراءة آخر مقطع مسجَّل فلم يُدمج في التسجيل. تم الاحتفاظ به في:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>التقاط الشاشة غير متاح: يتطلب تسجيل الشاشة جلسة X11 ولا يمكن تسجيلها تحت Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1829,7 +2047,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>保存</source>
-        <translation>الحفظ</translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -1997,7 +2215,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2430,6 +2648,282 @@ Please visit this link manually:
         <source>文件正在使用或没有删除权限。</source>
         <translation>الملف قيد الاستخدام أو ليس لديك إذن بحذفه.</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>جارٍ رسم الموجة الصوتية…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>جارٍ تحميل الصورة المصغرة…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>ملف صوتي</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>الصورة المصغرة غير متاحة</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>تقسيم</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>علامة مائية</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>المزيد</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>أدوات التحرير والملفات</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>قص الفيديو</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>اسحب المقبضين لاختيار الجزء الذي سيُحتفظ به</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>بدء القص...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>نقطة التقسيم  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>سيتم التقسيم إلى مقطعين (%2) عند %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>المدة المحددة  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>كتم الجزء المحدد</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>معاينة تأثير الصورة</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>تقسيم الصوت</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>تقسيم الفيديو</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>قص الصوت</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>معاينة فقط: تتم معالجة الفيديو عند النقر على حفظ</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>اسحب الخط الأصفر لاختيار موضع التقسيم</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>حفظ نسخة مكتومة</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>بدء التقسيم</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>مكتوم</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>انقر لاستعادة الصوت</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>كتم الصوت في النطاق المحدد</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>ضبط مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle بملء الشاشة</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>لقطة الشاشة غير متاحة</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>صورة الفيديو غير جاهزة بعد. شغّل الفيديو أو انتقل أولاً إلى اللحظة التي تريد التقاطها.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>تم حفظ لقطة الشاشة</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>تم حفظ لقطة الشاشة في:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>جارٍ حفظ ملف الوسائط، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>جارٍ الحفظ</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>فشل التحرير</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>تعذر تشغيل FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>لا يمكن التقسيم</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>انقل موضع التشغيل إلى منتصف الصوت.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>انقل موضع التشغيل إلى منتصف الفيديو.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>فشل التقسيم</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>لم يكتب FFmpeg الملفات المقسمة.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>اكتمل التقسيم</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>تم إنشاء مقطعين صوتيين.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>تم إنشاء مقطعي فيديو.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>فشل الحفظ</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>تعذر استبدال الملف الأصلي؛ تم الاحتفاظ به.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>تم الحفظ</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>تم حفظ الصوت:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>تم حفظ الفيديو:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>جارٍ معالجة ملف الوسائط…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>فشلت المعالجة</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>اكتملت العملية.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>تم حفظ الملف:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>تدوير 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>قلب أفقي</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>قلب عمودي</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>تغيير سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>ضبط مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>استخراج الصوت</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>حفظ باسم / تحويل</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2513,7 +3007,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>اختر لوناً</translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kameraberechtigung</translation>
+        <translation>Kamerazugriff</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Die Datei wurde in diesem Ordner gespeichert</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -806,7 +828,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kameraberechtigung</translation>
+        <translation>Kamerazugriff</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -1094,6 +1116,154 @@ Bitte öffnen Sie diesen Link manuell:
         <source>录制提示</source>
         <translation>Aufnahme</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle-Aufnahmeleiste</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle-Vorbereitungsleiste</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kameravorschau</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kameraaufnahme</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Aufnahme beenden und zur Startseite zurückkehren?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Warten Sie vor der Aufnahme auf eine Live-Vorschau der Kamera.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle-Countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Keine Webcam gefunden.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Die Webcam konnte nicht starten. Prüfen Sie die Berechtigung und ob ein anderes Programm sie verwendet.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamerazugriff</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Der Kamerazugriff ist aus. Erlauben Sie Vistrelle unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Wählen Sie zuerst auf der Startseite das Fenster oder Spiel für die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Es läuft bereits eine Aufnahme; dieser geplante Start wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>Nach dem Beenden findet die geplante Aufnahme nicht statt.
+
+Vistrelle trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Aufnahme läuft weiter</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle ist im Infobereich ausgeblendet; die Aufnahme läuft weiter.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle läuft weiter</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>In den Infobereich minimiert. Klicken oder doppelklicken Sie auf das Symbol, um es wieder zu öffnen.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Über Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle ist ein schneller, zuverlässiger Bildschirmrekorder für Linux. Nehmen Sie Bildschirme, Fenster, Spiele, Systemaudio, Mikrofone und Webcams auf und bearbeiten und verwalten Sie Aufnahmen lokal, ganz ohne Cloud-Upload.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Entwicklungsteam</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Die Vistrelle-Entwickler</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Sprache wechseln</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Die Sprache konnte nicht gespeichert werden. Bitte prüfen Sie, ob der aktuelle Benutzer seine Konfiguration schreiben darf.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>Die Sprache ist gespeichert und gilt nach einem Neustart von Vistrelle. Jetzt neu starten?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Neustart fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle konnte nicht selbst neu starten. Bitte öffnen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Bitte öffnen Sie diesen Link manuell:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Ein anderer Vistrelle-Prozess läuft. Beenden Sie dessen Aufnahme und schließen Sie ihn, bevor Sie Vistrelle erneut öffnen.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Es läuft bereits ein FFmpeg-Auftrag</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg wurde nicht gefunden oder konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>Der Vorgang wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg hat einen Fehler gemeldet:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Ungültige Schnitteinstellungen</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Ungültige Zusammenführungseinstellungen</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Die Liste zum Zusammenführen konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ungültige Geschwindigkeitseinstellung</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
 %1</source>
         <translation>Das letzte aufgenommene Segment konnte nicht gelesen werden und wurde nicht in die Aufnahme übernommen. Es wurde hier aufbewahrt:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Bildschirmaufnahme nicht verfügbar: Die Aufnahme des Bildschirms erfordert eine X11-Sitzung und ist unter Wayland nicht möglich.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Das Aufnahmesegment ist fehlgeschlagen (Exit-Code %1). Es wurde nichts aufgenommen.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2647,282 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Die Datei wird verwendet, oder Sie dürfen sie nicht löschen.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Wellenform wird erstellt…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Vorschaubild wird geladen…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audiodatei</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Vorschaubild nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Bearbeitungs- und Dateiwerkzeuge</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Video schneiden</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Ziehen Sie die beiden Griffe, um den zu behaltenden Teil zu wählen</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Schnitt starten...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Teilungspunkt  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Teilt bei %1 in zwei Stücke (%2)</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Auswahl  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Auswahl stummschalten</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Bildeffekt-Vorschau</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Audio teilen</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Video teilen</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Audio schneiden</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Nur Vorschau: Das Video wird beim Speichern bearbeitet</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Ziehen Sie die gelbe Linie an die Teilungsstelle</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Stumme Kopie speichern</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Teilen starten</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Klicken, um den Ton wiederherzustellen</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Ton im gewählten Bereich stummschalten</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Audiolautstärke anpassen</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle Vollbild</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Bildschirmfoto nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Das Videobild ist noch nicht bereit. Spielen Sie das Video ab oder springen Sie zuerst an die gewünschte Stelle.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Bildschirmfoto gespeichert</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Das Bildschirmfoto wurde gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Mediendatei wird gespeichert, bitte warten…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Wird gespeichert</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Bearbeitung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Teilen nicht möglich</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Setzen Sie die Wiedergabeposition in die Mitte des Audios.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Setzen Sie die Wiedergabeposition in die Mitte des Videos.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg hat die geteilten Dateien nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Teilen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Zwei Audiostücke wurden erstellt.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Zwei Videostücke wurden erstellt.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Die Originaldatei konnte nicht ersetzt werden; sie wurde behalten.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>Das Audio wurde gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Das Video wurde gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Mediendatei wird bearbeitet…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Verarbeitung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>Der Vorgang ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Die Datei wurde gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Um 90° drehen</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Wiedergabegeschwindigkeit ändern</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Lautstärke anpassen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Audio extrahieren</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Speichern unter / Umwandeln</translation>
     </message>
 </context>
 <context>

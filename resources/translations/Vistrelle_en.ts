@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>The file was saved to this folder</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -912,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>Recording</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle recording toolbar</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle preparation toolbar</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Display %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio only</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Camera preview</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Stop recording and return to Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wait for a live camera preview before recording.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No webcam was found.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>The webcam could not start. Check its permission and whether another program is using it.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Camera Permission</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Scheduled Recording</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Choose a window or game to record on the home page first.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>A recording is already running; this scheduled start was skipped.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>The scheduled recording will not run after you quit.
+
+Quit Vistrelle anyway?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Still recording</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle is hidden in the system tray; the recording goes on.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle is still running</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimized to the system tray. Click or double-click the tray icon to open it again.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>About Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Development Team</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>The Vistrelle developers</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Change Language</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>The language could not be saved. Please check that the current user may write its configuration.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>The language is saved and takes effect when Vistrelle restarts. Restart now?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Restart Failed</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle could not restart by itself. Please open it again yourself.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>An FFmpeg job is already running</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg was not found or could not start: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>The operation was cancelled</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg reported an error:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Invalid trim settings</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Invalid join settings</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Could not create the join list file</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Invalid speed setting</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Move those segments elsewhere or choose another file name, then record again.</t
 %1</source>
         <translation>The last recorded segment could not be read and was not joined into the recording. It has been kept at:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Screen capture is unavailable: recording the screen needs an X11 session and is not possible under Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>The recording segment failed (exit code %1). Nothing was recorded.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1997,7 +2215,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2430,6 +2648,282 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
         <source>文件正在使用或没有删除权限。</source>
         <translation>The file is in use or you do not have permission to delete it.</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Drawing waveform…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Loading thumbnail…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audio file</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Thumbnail unavailable</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Editing and file tools</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Trim Video</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Drag the two handles to choose the part to keep</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Start Trimming...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Split at  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Splits into two %2 clips at %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selected  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Mute Selection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Preview Picture Effect</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Split Audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Split Video</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Trim Audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Preview only: the video is processed when you click Save</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Drag the yellow line to choose where to split</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Save Muted Copy</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Start Splitting</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Muted</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Click to restore the sound</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Mute audio in the selected range</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Adjust the audio volume</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle Full Screen</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Screenshot Unavailable</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>The video picture is not ready yet. Play the video or move to the moment you want to capture first.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Screenshot Saved</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>The screenshot was saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Saving the media file, please wait…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Edit Failed</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg could not be started.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Cannot Split</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Move the playback position into the middle of the audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Move the playback position into the middle of the video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Split Failed</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg did not write the split files.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Split Complete</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Two audio clips were created.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Two video clips were created.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save Failed</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>The original file could not be replaced; it was kept.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>The audio was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>The video was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Processing the media file…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Processing Failed</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>The operation is complete.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>The file was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Rotate 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Change Playback Speed</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Adjust Volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extract Audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Save As / Convert</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2513,7 +3007,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose a colour</translation>
+        <translation>Choose Colour</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

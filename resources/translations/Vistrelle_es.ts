@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Grabación de cámara</translation>
+        <translation>Grabación con cámara</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>Vista previa no disponible — compruebe el acceso a la grabación de pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>El archivo se guardó en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -810,7 +832,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -912,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Visite este enlace manualmente:
         <source>录制提示</source>
         <translation>Grabación</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra de grabación de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra de preparación de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Vista previa de la cámara</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Grabación con cámara</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>¿Detener la grabación y volver al inicio?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Espere a la vista previa en directo de la cámara antes de grabar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Cuenta atrás de Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No se encontró ninguna cámara web.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>No se pudo iniciar la cámara web. Comprueba el permiso y si otro programa la está usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permiso de cámara</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Primero elige en la página de inicio la ventana o el juego que grabar.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Ya hay una grabación en curso; se omitió este inicio programado.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>La grabación programada no se hará si sales.
+
+¿Salir de Vistrelle de todos modos?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Sigue grabando</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle está oculto en la bandeja del sistema; la grabación continúa.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle sigue en ejecución</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimizado en la bandeja del sistema. Haz clic o doble clic en el icono para volver a abrirlo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Acerca de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle es una grabadora de pantalla rápida y fiable para Linux. Graba pantallas, ventanas, juegos, audio del sistema, micrófonos y cámaras web, y edita y gestiona las grabaciones en local sin subir nada a la nube.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Equipo de desarrollo</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Los desarrolladores de Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Cambiar idioma</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>No se pudo guardar el idioma. Comprueba que el usuario actual puede escribir su configuración.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>El idioma se ha guardado y se aplicará al reiniciar Vistrelle. ¿Reiniciar ahora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Error al reiniciar</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle no pudo reiniciarse solo. Vuelve a abrirlo manualmente.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1126,7 +1296,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>截图</source>
-        <translation>Captura de pantalla</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1260,6 +1430,40 @@ Visite este enlace manualmente:
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Hay otro proceso de Vistrelle en ejecución. Termine su grabación y ciérrelo antes de volver a abrir Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Ya hay una tarea de FFmpeg en curso</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>No se encontró FFmpeg o no se pudo iniciar: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>La operación se canceló</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg informó de un error:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parámetros de recorte no válidos</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parámetros de unión no válidos</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>No se pudo crear el archivo de lista de unión</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ajuste de velocidad no válido</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1619,20 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
         <translation>No se pudo leer el último segmento grabado y no se ha unido a la grabación. Se ha conservado en:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La captura de pantalla no está disponible: grabar la pantalla requiere una sesión X11 y no es posible con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1533,7 +1751,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1829,7 +2047,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>保存</source>
-        <translation>Guardado</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -1997,7 +2215,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2085,7 +2303,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fotogramas</translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2430,6 +2648,282 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
         <source>文件正在使用或没有删除权限。</source>
         <translation>El archivo está en uso o no tiene permiso para eliminarlo.</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Generando forma de onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Cargando miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Archivo de audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura no disponible</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Herramientas de edición y de archivo</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Recortar vídeo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Arrastre los dos controles para elegir la parte que se conserva</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Iniciar recorte...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Punto de división  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Se dividirá en dos fragmentos (%2) en %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Seleccionado  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenciar selección</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Vista previa del efecto de imagen</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividir audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividir vídeo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Recortar audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Solo vista previa: el vídeo se procesa al hacer clic en Guardar</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Arrastre la línea amarilla para elegir dónde dividir</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Guardar copia silenciada</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Iniciar división</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenciado</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Haga clic para restaurar el sonido</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenciar el audio del intervalo seleccionado</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ajustar el volumen del audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle a pantalla completa</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Captura no disponible</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>La imagen del vídeo aún no está lista. Reproduzca el vídeo o vaya primero al momento que desea capturar.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura guardada</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La captura se guardó en:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Guardando el archivo multimedia, espere…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Guardando</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Error al editar</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>No se pudo iniciar FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>No se puede dividir</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Mueva la posición de reproducción al interior del audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Mueva la posición de reproducción al interior del vídeo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Error al dividir</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg no escribió los archivos divididos.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>División completada</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Se crearon dos fragmentos de audio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Se crearon dos fragmentos de vídeo.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>No se pudo reemplazar el archivo original; se ha conservado.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>El audio se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>El vídeo se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Procesando el archivo multimedia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Error de procesamiento</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>La operación ha finalizado.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>El archivo se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Cambiar la velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ajustar volumen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extraer audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Guardar como / Convertir</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2513,7 +3007,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Elegir un color</translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

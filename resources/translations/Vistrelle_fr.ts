@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Enregistrement de la caméra</translation>
+        <translation>Enregistrement caméra</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>Aperçu indisponible — vérifiez l&apos;accès à l&apos;enregistrement de l&apos;écran</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Le fichier a été enregistré dans ce dossier</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Veuillez ouvrir ce lien manuellement :
         <source>录制提示</source>
         <translation>Enregistrement</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barre d&apos;enregistrement Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barre de préparation Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Écran %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Aperçu de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Enregistrement caméra</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Arrêter l&apos;enregistrement et revenir à l&apos;accueil ?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Attendez l&apos;aperçu en direct de la caméra avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Compte à rebours Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Aucune webcam n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>La webcam n&apos;a pas pu démarrer. Vérifiez son autorisation et qu&apos;aucun autre programme ne l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Autorisation de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accès à la caméra est désactivé. Autorisez Vistrelle dans Réglages Système &gt; Confidentialité et sécurité &gt; Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Choisissez d&apos;abord sur l&apos;accueil la fenêtre ou le jeu à enregistrer.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Un enregistrement est déjà en cours ; ce démarrage programmé a été ignoré.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>L&apos;enregistrement programmé n&apos;aura pas lieu si vous quittez.
+
+Quitter Vistrelle quand même ?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle est masqué dans la zone de notification ; l&apos;enregistrement continue.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle fonctionne toujours</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Réduit dans la zone de notification. Cliquez ou double-cliquez sur l&apos;icône pour le rouvrir.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>À propos de Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle est un enregistreur d&apos;écran rapide et fiable pour Linux. Enregistrez écrans, fenêtres, jeux, audio système, micros et webcams, puis modifiez et gérez vos enregistrements localement, sans envoi vers le cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Équipe de développement</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Les développeurs de Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Changer de langue</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>La langue n&apos;a pas pu être enregistrée. Vérifiez que l&apos;utilisateur actuel peut écrire sa configuration.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>La langue est enregistrée et sera appliquée au redémarrage de Vistrelle. Redémarrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Échec du redémarrage</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle n&apos;a pas pu redémarrer tout seul. Rouvrez-le vous-même.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1126,7 +1296,7 @@ Veuillez ouvrir ce lien manuellement :
     </message>
     <message>
         <source>截图</source>
-        <translation>Capture d&apos;écran</translation>
+        <translation>Capture</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1161,7 +1331,7 @@ Veuillez ouvrir ce lien manuellement :
     </message>
     <message>
         <source>Microphone</source>
-        <translation>Microphone</translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
@@ -1260,6 +1430,40 @@ Veuillez ouvrir ce lien manuellement :
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Un autre processus Vistrelle est en cours. Terminez son enregistrement et quittez-le avant de rouvrir Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Une tâche FFmpeg est déjà en cours</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg est introuvable ou n&apos;a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>L&apos;opération a été annulée</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg a signalé une erreur :
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Paramètres de découpe non valides</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Paramètres de fusion non valides</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Impossible de créer le fichier de liste de fusion</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Réglage de vitesse non valide</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1619,20 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
         <translation>Le dernier segment enregistré est illisible et n&apos;a pas été intégré à l&apos;enregistrement. Il a été conservé ici :
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La capture d&apos;écran n&apos;est pas disponible : l&apos;enregistrement de l&apos;écran nécessite une session X11 et n&apos;est pas possible sous Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1533,7 +1751,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1829,7 +2047,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>保存</source>
-        <translation>Enregistrement</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2085,7 +2303,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>帧率</source>
-        <translation>Fréquence</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2429,6 +2647,282 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Le fichier est en cours d&apos;utilisation ou vous n&apos;avez pas l&apos;autorisation de le supprimer.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Création de la forme d&apos;onde…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Chargement de la miniature…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Fichier audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniature indisponible</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Scinder</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Outils d&apos;édition et de fichier</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Découper la vidéo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Faites glisser les deux poignées pour choisir la partie à garder</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Lancer la découpe...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Point de scission  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Scinde en deux extraits (%2) à %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Sélection  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Couper le son de la sélection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Aperçu de l&apos;effet d&apos;image</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Scinder l&apos;audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Scinder la vidéo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Découper l&apos;audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Aperçu seulement : la vidéo est traitée quand vous cliquez sur Enregistrer</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Faites glisser la ligne jaune pour choisir où scinder</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Enregistrer une copie muette</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Lancer la scission</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Cliquez pour rétablir le son</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Couper le son dans la plage sélectionnée</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Régler le volume audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle plein écran</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Capture indisponible</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>L&apos;image de la vidéo n&apos;est pas encore prête. Lisez la vidéo ou placez-vous d&apos;abord au moment à capturer.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Capture enregistrée</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La capture a été enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Enregistrement du fichier multimédia, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Échec de la modification</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Impossible de démarrer FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Scission impossible</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Placez la position de lecture au milieu de l&apos;audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Placez la position de lecture au milieu de la vidéo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Échec de la scission</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg n&apos;a pas écrit les fichiers scindés.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Scission terminée</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Deux extraits audio ont été créés.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Deux extraits vidéo ont été créés.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Impossible de remplacer le fichier d&apos;origine ; il a été conservé.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>L&apos;audio a été enregistré :
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>La vidéo a été enregistrée :
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Traitement du fichier multimédia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Échec du traitement</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>L&apos;opération est terminée.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Le fichier a été enregistré :
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Rotation de 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Modifier la vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Régler le volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extraire l&apos;audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Enregistrer sous / Convertir</translation>
     </message>
 </context>
 <context>

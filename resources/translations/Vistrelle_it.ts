@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Registrazione webcam</translation>
+        <translation>Registrazione fotocamera</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -361,11 +361,11 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Autorizzazione webcam</translation>
+        <translation>Permesso fotocamera</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>Anteprima non disponibile — controlla l&apos;accesso alla registrazione dello schermo</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Il file è stato salvato in questa cartella</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -806,11 +828,11 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Autorizzazione webcam</translation>
+        <translation>Permesso fotocamera</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>L&apos;accesso alla webcam è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -912,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Visita questo link manualmente:
         <source>录制提示</source>
         <translation>Registrazione</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra di registrazione di Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra di preparazione di Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Schermo %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Anteprima della fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Registrazione fotocamera</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Interrompere la registrazione e tornare alla Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Attendi l&apos;anteprima dal vivo della fotocamera prima di registrare.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Conto alla rovescia di Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nessuna webcam trovata.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Impossibile avviare la webcam. Controlla l&apos;autorizzazione e che nessun altro programma la stia usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permesso fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>L&apos;accesso alla fotocamera è disattivato. Consenti Vistrelle in Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Fotocamera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Registrazione programmata</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Scegli prima nella pagina iniziale la finestra o il gioco da registrare.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Una registrazione è già in corso; quest&apos;avvio programmato è stato saltato.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>La registrazione programmata non avverrà se esci.
+
+Uscire comunque da Vistrelle?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Registrazione in corso</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle è nascosto nell&apos;area di notifica; la registrazione continua.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle è ancora in esecuzione</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Ridotto nell&apos;area di notifica. Fai clic o doppio clic sull&apos;icona per riaprirlo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Informazioni su Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle è un registratore dello schermo veloce e affidabile per Linux. Registra schermi, finestre, giochi, audio di sistema, microfoni e webcam, poi modifica e gestisci le registrazioni in locale, senza caricamenti sul cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Team di sviluppo</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Gli sviluppatori di Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Cambia lingua</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Impossibile salvare la lingua. Verifica che l&apos;utente corrente possa scrivere la propria configurazione.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>La lingua è salvata e avrà effetto al riavvio di Vistrelle. Riavviare ora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Riavvio non riuscito</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle non è riuscito a riavviarsi da solo. Riaprilo manualmente.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1126,7 +1296,7 @@ Visita questo link manualmente:
     </message>
     <message>
         <source>截图</source>
-        <translation>Screenshot</translation>
+        <translation>Istantanea</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1260,6 +1430,40 @@ Visita questo link manualmente:
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>È in esecuzione un altro processo Vistrelle. Termina la registrazione e chiudilo prima di riaprire Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Un&apos;operazione FFmpeg è già in corso</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg non trovato o impossibile da avviare: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>L&apos;operazione è stata annullata</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg ha segnalato un errore:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parametri di taglio non validi</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parametri di unione non validi</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Impossibile creare il file elenco per l&apos;unione</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Impostazione di velocità non valida</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1619,20 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <translation>Non è stato possibile leggere l&apos;ultimo segmento registrato, che non è stato unito alla registrazione. È stato conservato in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La cattura dello schermo non è disponibile: registrare lo schermo richiede una sessione X11 e non è possibile con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1533,7 +1751,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1829,7 +2047,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>保存</source>
-        <translation>Salvataggio</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -1997,7 +2215,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2085,7 +2303,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>帧率</source>
-        <translation>Frame rate</translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2430,6 +2648,282 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
         <source>文件正在使用或没有删除权限。</source>
         <translation>Il file è in uso o non hai i permessi per eliminarlo.</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Generazione della forma d&apos;onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Caricamento miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>File audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura non disponibile</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenzia</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Strumenti di modifica e file</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Taglia video</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Trascina le due maniglie per scegliere la parte da tenere</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Avvia taglio...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Punto di divisione  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Verrà diviso in due spezzoni (%2) a %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selezione  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenzia selezione</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Anteprima effetto immagine</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividi audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividi video</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Taglia audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Solo anteprima: il video viene elaborato quando fai clic su Salva</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Trascina la linea gialla per scegliere dove dividere</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Salva copia silenziata</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Avvia divisione</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenziato</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Fai clic per ripristinare l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenzia l&apos;audio nell&apos;intervallo selezionato</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Regola il volume dell&apos;audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle a schermo intero</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Istantanea non disponibile</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>L&apos;immagine del video non è ancora pronta. Riproduci il video o spostati prima sul momento da catturare.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Istantanea salvata</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>L&apos;istantanea è stata salvata in:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Salvataggio del file multimediale, attendere…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Salvataggio</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Modifica non riuscita</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Impossibile avviare FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Impossibile dividere</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Sposta la posizione di riproduzione all&apos;interno dell&apos;audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Sposta la posizione di riproduzione all&apos;interno del video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Divisione non riuscita</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg non ha scritto i file divisi.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Divisione completata</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Sono stati creati due spezzoni audio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Sono stati creati due spezzoni video.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Impossibile sostituire il file originale; è stato mantenuto.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>L&apos;audio è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Il video è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Elaborazione del file multimediale…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Elaborazione non riuscita</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>L&apos;operazione è completata.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Il file è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Ruota di 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Cambia velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Regola volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Estrai audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Salva come / Converti</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2513,7 +3007,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Scegli un colore</translation>
+        <translation>Scegli colore</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>计划录制</source>
-        <translation>予約録画</translation>
+        <translation>予約収録</translation>
     </message>
     <message>
         <source>GPU 加速</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>カメラの許可</translation>
+        <translation>カメラへのアクセス</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>ファイルは次のフォルダーに保存されました</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -806,7 +828,7 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>カメラの許可</translation>
+        <translation>カメラへのアクセス</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
@@ -1094,6 +1116,154 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>録画の通知</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 録画ツールバー</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 準備ツールバー</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>カメラのプレビュー</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>カメラ録画</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>録画を停止してホームに戻りますか？</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>録画の前にカメラのライブプレビューが表示されるまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle カウントダウン</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web カメラ</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>利用できる Web カメラが見つかりません。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Web カメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>カメラへのアクセス</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>カメラへのアクセスがオフです。システム設定 &gt; プライバシーとセキュリティ &gt; カメラ で Vistrelle を許可してください。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>予約収録</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>先にホーム画面でウィンドウまたはゲームの収録対象を選んでください。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>すでに収録中のため、今回の予約はスキップされました。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>終了すると予約収録は実行されません。
+
+Vistrelle を終了しますか？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>収録中です</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle はシステムトレイに隠れました。収録は続いています。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle はバックグラウンドで動作中です</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>システムトレイに最小化しました。トレイアイコンをクリックまたはダブルクリックすると再び開きます。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面収録ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを収録し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>開発チーム</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle の開発者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>言語の切り替え</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>言語設定を保存できませんでした。現在のユーザーの設定ファイルへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>言語設定を保存しました。Vistrelle の再起動後に有効になります。今すぐ再起動しますか？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>再起動に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle を自動で再起動できませんでした。手動でもう一度開いてください。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>別の Vistrelle プロセスが実行中です。その録画を終えて終了してから、Vistrelle をもう一度開いてください。</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>FFmpeg の処理がすでに実行中です</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg が見つからないか起動できません：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>操作はキャンセルされました</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg でエラーが発生しました：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>トリミングの設定が無効です</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>結合の設定が無効です</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>結合リストファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>速度の設定が無効です</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>最後の録画セグメントを読み込めなかったため、録画には結合されていません。次の場所に保存されています：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>画面キャプチャを使用できません：画面の録画には X11 セッションが必要で、Wayland では録画できません。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>録画セグメントでエラーが発生しました（終了コード %1）。何も録画されていません。
+%2</translation>
     </message>
 </context>
 <context>
@@ -1718,7 +1936,7 @@ Please visit this link manually:
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
-        <translation>予約録画</translation>
+        <translation>予約収録</translation>
     </message>
     <message>
         <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
@@ -2429,6 +2647,282 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>ファイルが使用中か、削除する権限がありません。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>波形を生成しています…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>サムネイルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音声ファイル</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>サムネイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>音声を消す</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>編集とファイルのツール</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>動画をトリミング</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>両側のハンドルをドラッグして残す部分を選びます</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>トリミングを開始...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割位置  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 で 2 つの%2クリップに分割します</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>選択した長さ  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>選択範囲を消音</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>映像効果のプレビュー</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>音声を分割</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>動画を分割</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>音声をトリミング</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>プレビューのみです。保存をクリックすると動画が処理されます</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>黄色の線をドラッグして分割位置を選びます</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>消音したコピーを保存</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>分割を開始</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>消音中</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>クリックすると元の音声に戻ります</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>選択範囲の音声を消音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>音声の音量を調整</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全画面再生</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>スクリーンショットを撮れません</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>動画の映像がまだ準備できていません。先に再生するか、撮りたい位置に移動してください。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>スクリーンショットを保存しました</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>スクリーンショットの保存先：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>メディアファイルを保存しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>保存中</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>編集に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg を起動できません。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>分割できません</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>再生位置を音声の途中に移動してください。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>再生位置を動画の途中に移動してください。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割に失敗しました</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg は分割後のファイルを書き出しませんでした。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割が完了しました</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>2 つの音声クリップを作成しました。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>2 つの動画クリップを作成しました。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>元のファイルを置き換えられませんでした。元のファイルは残っています。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>保存しました</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音声を保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>動画を保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>メディアファイルを処理しています…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>処理に失敗しました</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>操作が完了しました。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>ファイルを保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° 回転</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>再生速度を変更</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>音量を調整</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>音声を抽出</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>名前を付けて保存 / 形式を変換</translation>
     </message>
 </context>
 <context>

@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>미리 보기를 사용할 수 없음 — 화면 녹화 권한을 확인하세요</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>파일이 다음 폴더에 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>녹화 알림</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 녹화 도구 모음</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 준비 도구 모음</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>오디오만</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>카메라 미리 보기</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>녹화를 중지하고 홈으로 돌아갈까요?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>녹화하기 전에 카메라 실시간 미리 보기를 기다리세요.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle 카운트다운</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>웹캠을 시작할 수 없습니다. 권한과 다른 프로그램이 사용 중인지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>카메라 권한</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>카메라 접근이 꺼져 있습니다. 시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 카메라에서 Vistrelle을 허용하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>예약 녹화</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>먼저 홈 화면에서 창 또는 게임 녹화 대상을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>이미 녹화 중이므로 이번 예약은 건너뛰었습니다.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>종료하면 예약 녹화가 실행되지 않습니다.
+
+Vistrelle을 종료할까요?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>녹화 중</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle이 시스템 트레이로 숨겨졌으며 녹화는 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle이 백그라운드에서 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>시스템 트레이로 최소화했습니다. 트레이 아이콘을 클릭하거나 두 번 클릭하면 다시 열립니다.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle 정보</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle은 Linux용의 빠르고 안정적인 화면 녹화 프로그램입니다. 화면, 창, 게임, 시스템 오디오, 마이크, 웹캠을 녹화하고 클라우드 업로드 없이 로컬에서 편집하고 관리하세요.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>개발 팀</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 개발자</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>언어 변경</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>언어 설정을 저장하지 못했습니다. 현재 사용자의 구성 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>언어 설정을 저장했습니다. Vistrelle을 다시 시작하면 적용됩니다. 지금 다시 시작할까요?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>다시 시작 실패</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle을 자동으로 다시 시작할 수 없습니다. 직접 다시 여세요.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>다른 Vistrelle 프로세스가 실행 중입니다. 해당 녹화를 마치고 종료한 뒤 Vistrelle을 다시 여세요.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>FFmpeg 작업이 이미 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg을 찾을 수 없거나 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>작업이 취소되었습니다</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 오류:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>잘라내기 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>병합 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>병합 목록 파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>속도 설정이 잘못되었습니다</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1415,6 +1619,20 @@ Please visit this link manually:
         <translation>마지막 녹화 세그먼트를 읽을 수 없어 녹화본에 합치지 않았습니다. 다음 위치에 보관되어 있습니다:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>화면 캡처를 사용할 수 없습니다: 화면 녹화에는 X11 세션이 필요하며 Wayland에서는 화면을 녹화할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>녹화 세그먼트에 오류가 발생했습니다(종료 코드 %1). 아무것도 녹화되지 않았습니다.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1533,7 +1751,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>格式</source>
@@ -2085,7 +2303,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>帧率</source>
-        <translation>프레임 속도</translation>
+        <translation>프레임 레이트</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2429,6 +2647,282 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>파형 생성 중…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>미리보기 이미지 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>오디오 파일</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>미리보기 이미지를 불러올 수 없음</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>소리 제거</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>더 보기</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>편집 및 파일 도구</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>동영상 잘라내기</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>양쪽 핸들을 끌어 남길 구간을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>잘라내기 시작...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>분할 지점  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>선택 길이  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>선택 구간 음소거</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>화면 효과 미리 보기</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>오디오 분할</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>동영상 분할</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>오디오 잘라내기</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>미리 보기만 표시합니다. 저장을 누르면 동영상이 처리됩니다</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>노란색 선을 끌어 분할 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>음소거 사본 저장</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>분할 시작</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>음소거됨</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>클릭하면 원래 소리로 돌아갑니다</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>선택한 구간의 소리 음소거</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>볼륨</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>오디오 볼륨 조정</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 전체 화면</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>스크린샷을 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>동영상 화면이 아직 준비되지 않았습니다. 먼저 재생하거나 캡처할 위치로 이동하세요.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>스크린샷 저장됨</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>스크린샷 저장 위치:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>미디어 파일을 저장하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>저장 중</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>편집 실패</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>분할할 수 없음</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>재생 위치를 오디오 중간으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>재생 위치를 동영상 중간으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>분할 실패</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg이 분할된 파일을 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>분할 완료</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>오디오 클립 두 개가 만들어졌습니다.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>동영상 클립 두 개가 만들어졌습니다.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>원본 파일을 바꿀 수 없어 원본을 그대로 두었습니다.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>저장 완료</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>오디오가 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>동영상이 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>미디어 파일 처리 중…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>처리 실패</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>작업이 완료되었습니다.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>파일이 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° 회전</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>재생 속도 변경</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>볼륨 조정</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>오디오 추출</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>다른 이름으로 저장 / 형식 변환</translation>
     </message>
 </context>
 <context>

@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
 </context>
 <context>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>视频质量</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>Voorbeeld niet beschikbaar — controleer de toegang tot schermopname</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Het bestand is in deze map opgeslagen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Bezoek deze link handmatig:
         <source>录制提示</source>
         <translation>Opname</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle-opnamebalk</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle-voorbereidingsbalk</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Scherm %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Cameravoorbeeld</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera-opname</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Opname stoppen en terug naar Start?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wacht op een live cameravoorbeeld voordat u opneemt.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle-aftelling</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Geen webcam gevonden.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>De webcam kon niet starten. Controleer de toestemming en of een ander programma hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Cameratoestemming</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Cameratoegang staat uit. Sta Vistrelle toe in Systeeminstellingen &gt; Privacy en beveiliging &gt; Camera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Geplande opname</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Kies eerst op de startpagina het venster of de game om op te nemen.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Er loopt al een opname; deze geplande start is overgeslagen.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>De geplande opname gaat niet door als je afsluit.
+
+Vistrelle toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Opname loopt nog</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle is verborgen in het systeemvak; de opname gaat door.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle draait nog</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Geminimaliseerd naar het systeemvak. Klik of dubbelklik op het pictogram om het weer te openen.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Over Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle is een snelle, betrouwbare schermrecorder voor Linux. Neem schermen, vensters, games, systeemaudio, microfoons en webcams op en bewerk en beheer opnamen lokaal, zonder upload naar de cloud.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Ontwikkelteam</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>De ontwikkelaars van Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Taal wijzigen</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>De taal kon niet worden opgeslagen. Controleer of de huidige gebruiker zijn configuratie mag schrijven.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>De taal is opgeslagen en geldt na een herstart van Vistrelle. Nu herstarten?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Herstarten mislukt</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle kon niet zelf herstarten. Open het zelf opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Bezoek deze link handmatig:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Er draait al een ander Vistrelle-proces. Rond de opname af en sluit het voordat u Vistrelle opnieuw opent.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Er loopt al een FFmpeg-taak</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg is niet gevonden of kon niet starten: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>De bewerking is geannuleerd</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg meldde een fout:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Ongeldige bijsnij-instellingen</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Ongeldige samenvoeginstellingen</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Kan het samenvoeglijstbestand niet maken</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ongeldige snelheidsinstelling</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1415,6 +1619,20 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
         <translation>Het laatste opgenomen segment kon niet worden gelezen en is niet in de opname samengevoegd. Het is bewaard in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Schermopname is niet beschikbaar: het scherm opnemen vereist een X11-sessie en is onder Wayland niet mogelijk.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1533,7 +1751,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>格式</source>
@@ -1625,7 +1843,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -2085,7 +2303,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>帧率</source>
-        <translation>Framerate</translation>
+        <translation>Framesnelheid</translation>
     </message>
     <message>
         <source>画质</source>
@@ -2429,6 +2647,282 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Het bestand is in gebruik of u mag het niet verwijderen.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Golfvorm maken…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Miniatuur laden…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audiobestand</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatuur niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Bijsnijden</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Splitsen</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermerk</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Meer</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Bewerkings- en bestandshulpmiddelen</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Video bijsnijden</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Sleep de twee grepen om het te bewaren deel te kiezen</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Bijsnijden starten...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Splitspunt  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Splitst bij %1 in twee fragmenten (%2)</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Geselecteerd  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Selectie dempen</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Voorbeeld van beeldeffect</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Audio splitsen</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Video splitsen</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Audio bijsnijden</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Alleen voorbeeld: de video wordt verwerkt als u op Opslaan klikt</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Sleep de gele lijn naar de plek om te splitsen</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Gedempte kopie opslaan</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Splitsen starten</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Gedempt</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Klik om het geluid te herstellen</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Geluid in het gekozen bereik dempen</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Audiovolume aanpassen</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle volledig scherm</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Schermafbeelding niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Het videobeeld is nog niet klaar. Speel de video af of ga eerst naar het moment dat u wilt vastleggen.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Schermafbeelding opgeslagen</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>De schermafbeelding is opgeslagen in:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Mediabestand wordt opgeslagen, even geduld…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Bewerken mislukt</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Kan niet splitsen</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Zet de afspeelpositie midden in de audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Zet de afspeelpositie midden in de video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Splitsen mislukt</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg heeft de gesplitste bestanden niet geschreven.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Splitsen voltooid</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Er zijn twee audiofragmenten gemaakt.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Er zijn twee videofragmenten gemaakt.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Opslaan mislukt</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Het originele bestand kon niet worden vervangen; het is bewaard.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Opgeslagen</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>De audio is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>De video is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Mediabestand wordt verwerkt…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Verwerking mislukt</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>De bewerking is voltooid.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Het bestand is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° draaien</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Afspeelsnelheid wijzigen</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Volume aanpassen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Audio extraheren</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Opslaan als / Converteren</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>O arquivo foi salvo nesta pasta</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -650,7 +672,7 @@
     </message>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>扬声器</source>
@@ -912,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Visite este link manualmente:
         <source>录制提示</source>
         <translation>Gravação</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Barra de gravação do Vistrelle</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Barra de preparação do Vistrelle</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Tela %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Somente áudio</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Pré-visualização da câmera</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Gravação da câmera</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Parar a gravação e voltar ao início?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Aguarde a pré-visualização ao vivo da câmera antes de gravar.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Contagem regressiva do Vistrelle</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nenhuma webcam foi encontrada.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Não foi possível iniciar a webcam. Verifique a permissão e se outro programa a está usando.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Permissão da câmera</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>O acesso à câmera está desativado. Permita o Vistrelle em Ajustes do Sistema &gt; Privacidade e Segurança &gt; Câmera.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Escolha primeiro, na página inicial, a janela ou o jogo a gravar.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Já há uma gravação em andamento; este início agendado foi ignorado.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>A gravação agendada não acontecerá se você sair.
+
+Sair do Vistrelle mesmo assim?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Ainda gravando</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>O Vistrelle foi ocultado na bandeja do sistema; a gravação continua.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>O Vistrelle continua em execução</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Minimizado para a bandeja do sistema. Clique ou clique duas vezes no ícone para abrir de novo.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Sobre o Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>O Vistrelle é um gravador de tela rápido e confiável para Linux. Grave telas, janelas, jogos, áudio do sistema, microfones e webcams, e edite e gerencie as gravações localmente, sem enviar nada para a nuvem.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Equipe de desenvolvimento</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Os desenvolvedores do Vistrelle</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Mudar idioma</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Não foi possível salvar o idioma. Verifique se o usuário atual pode gravar sua configuração.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>O idioma foi salvo e vale quando o Vistrelle reiniciar. Reiniciar agora?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Falha ao reiniciar</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>O Vistrelle não conseguiu reiniciar sozinho. Abra-o novamente.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1126,7 +1296,7 @@ Visite este link manualmente:
     </message>
     <message>
         <source>截图</source>
-        <translation>Captura de tela</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1260,6 +1430,40 @@ Visite este link manualmente:
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Outro processo do Vistrelle está em execução. Conclua a gravação e feche-o antes de abrir o Vistrelle novamente.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Uma tarefa do FFmpeg já está em execução</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>O FFmpeg não foi encontrado ou não pôde ser iniciado: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>A operação foi cancelada</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>O FFmpeg relatou um erro:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parâmetros de corte inválidos</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parâmetros de junção inválidos</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Não foi possível criar o arquivo de lista de junção</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Configuração de velocidade inválida</translation>
     </message>
 </context>
 <context>
@@ -1414,6 +1618,20 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
 %1</source>
         <translation>Não foi possível ler o último segmento gravado e ele não foi incluído na gravação. Ele foi mantido em:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>A captura de tela não está disponível: gravar a tela exige uma sessão X11 e não é possível no Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1625,7 +1843,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Concluído</translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1821,7 +2039,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>通用</source>
@@ -1829,7 +2047,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>保存</source>
-        <translation>Salvamento</translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -1997,7 +2215,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2297,7 +2515,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>设置</source>
-        <translation>Ajustes</translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>退出</source>
@@ -2430,6 +2648,282 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
         <source>文件正在使用或没有删除权限。</source>
         <translation>O arquivo está em uso ou você não tem permissão para excluí-lo.</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Gerando forma de onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Carregando miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura indisponível</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Ferramentas de edição e de arquivo</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Cortar vídeo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Arraste as duas alças para escolher a parte a manter</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Iniciar corte...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Ponto de divisão  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Será dividido em dois trechos (%2) em %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selecionado  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenciar seleção</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Pré-visualizar efeito de imagem</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividir áudio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividir vídeo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Cortar áudio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Apenas pré-visualização: o vídeo é processado ao clicar em Salvar</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Arraste a linha amarela para escolher onde dividir</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Salvar cópia silenciada</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Iniciar divisão</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenciado</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Clique para restaurar o som</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenciar o áudio no intervalo selecionado</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ajustar o volume do áudio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle em tela cheia</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Captura indisponível</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>A imagem do vídeo ainda não está pronta. Reproduza o vídeo ou vá primeiro ao momento que deseja capturar.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura salva</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>A captura foi salva em:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Salvando o arquivo de mídia, aguarde…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Salvando</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Falha na edição</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Não foi possível iniciar o FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Não é possível dividir</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Mova a posição de reprodução para o meio do áudio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Mova a posição de reprodução para o meio do vídeo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Falha ao dividir</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>O FFmpeg não gravou os arquivos divididos.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Divisão concluída</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Foram criados dois trechos de áudio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Foram criados dois trechos de vídeo.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Não foi possível substituir o arquivo original; ele foi mantido.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>O áudio foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>O vídeo foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Processando o arquivo de mídia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Falha no processamento</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>A operação foi concluída.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>O arquivo foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Inverter horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Inverter verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Alterar a velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ajustar volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extrair áudio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Salvar como / Converter</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2513,7 +3007,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Escolher uma cor</translation>
+        <translation>Escolher cor</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

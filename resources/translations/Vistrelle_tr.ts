@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>粗细</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
 </context>
 <context>
@@ -361,15 +361,15 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kamera izni</translation>
+        <translation>Kamera İzni</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
     </message>
     <message>
         <source>Open Settings</source>
-        <translation>Ayarları aç</translation>
+        <translation>Ayarları Aç</translation>
     </message>
     <message>
         <source>Close</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>开启摄像头后可预览</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>Önizleme kullanılamıyor — ekran kaydı iznini kontrol edin</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Dosya şu klasöre kaydedildi</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
     </message>
 </context>
 <context>
@@ -806,15 +828,15 @@
     </message>
     <message>
         <source>Camera Permission</source>
-        <translation>Kamera izni</translation>
+        <translation>Kamera İzni</translation>
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera bölümünden Vistrelle&apos;e izin verin.</translation>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
     </message>
     <message>
         <source>Open Settings</source>
-        <translation>Ayarları aç</translation>
+        <translation>Ayarları Aç</translation>
     </message>
     <message>
         <source>Close</source>
@@ -912,7 +934,7 @@
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>录制提示</source>
         <translation>Kayıt</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle kayıt araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle hazırlık araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Ekran %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Kamera önizlemesi</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Kamera Kaydı</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Kayıt durdurulup ana sayfaya dönülsün mü?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Kayda başlamadan önce canlı kamera önizlemesini bekleyin.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle geri sayımı</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>Web kamerası başlatılamadı. İzni ve başka bir programın kullanıp kullanmadığını denetleyin.</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>Kamera İzni</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>Kamera erişimi kapalı. Sistem Ayarları &gt; Gizlilik ve Güvenlik &gt; Kamera&apos;da Vistrelle&apos;e izin verin.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları Aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>Zamanlanmış Kayıt</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>Önce ana sayfada kaydedilecek pencereyi veya oyunu seçin.</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>Zaten bir kayıt sürüyor; bu zamanlanmış başlatma atlandı.</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>Çıkarsanız zamanlanmış kayıt yapılmayacak.
+
+Yine de Vistrelle’den çıkılsın mı?</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>Kayıt sürüyor</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle sistem tepsisine gizlendi; kayıt devam ediyor.</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle arka planda çalışıyor</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>Sistem tepsisine küçültüldü. Yeniden açmak için tepsi simgesine tıklayın veya çift tıklayın.</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>Vistrelle Hakkında</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle, Linux için hızlı ve güvenilir bir ekran kaydedicidir. Ekranları, pencereleri, oyunları, sistem sesini, mikrofonları ve web kameralarını kaydedin; kayıtları buluta yüklemeden yerel olarak düzenleyip yönetin.</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>Geliştirme Ekibi</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle geliştiricileri</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle. Tüm hakları saklıdır.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Dili Değiştir</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>Dil kaydedilemedi. Lütfen geçerli kullanıcının yapılandırma yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>Dil kaydedildi; Vistrelle yeniden başlatılınca geçerli olur. Şimdi yeniden başlatılsın mı?</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>Yeniden Başlatılamadı</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>Vistrelle kendi kendine yeniden başlatılamadı. Lütfen yeniden açın.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Lütfen bu bağlantıyı elle ziyaret edin:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Başka bir Vistrelle işlemi çalışıyor. Vistrelle&apos;i yeniden açmadan önce kaydını bitirip kapatın.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Zaten çalışan bir FFmpeg işi var</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg bulunamadı veya başlatılamadı: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>İşlem iptal edildi</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg bir hata bildirdi:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Geçersiz kırpma ayarları</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Geçersiz birleştirme ayarları</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Birleştirme listesi dosyası oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Geçersiz hız ayarı</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
 %1</source>
         <translation>Son kaydedilen bölüm okunamadı ve kayda eklenmedi. Şurada saklandı:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Ekran yakalama kullanılamıyor: ekranı kaydetmek bir X11 oturumu gerektirir ve Wayland altında mümkün değildir.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1625,7 +1843,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation>Tamam</translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>收起高级设置  ▴</source>
@@ -1829,7 +2047,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>Kaydetme</translation>
+        <translation>Kaydet</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -1997,7 +2215,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>点击选择颜色</source>
@@ -2430,6 +2648,282 @@ Ayrıntı öncelikli</translation>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Dosya kullanımda veya silme izniniz yok.</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Dalga biçimi oluşturuluyor…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Küçük resim yükleniyor…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Ses dosyası</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Küçük resim yüklenemedi</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Sesi kaldır</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Kırp</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Böl</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigran</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Daha fazla</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Düzenleme ve dosya araçları</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Videoyu kırp</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Saklanacak bölümü seçmek için iki tutamacı sürükleyin</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Kırpmayı başlat...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Bölme noktası  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 konumunda iki %2 parçasına bölünecek</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Seçilen süre  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Seçimin sesini kapat</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Görüntü efekti önizlemesi</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Sesi böl</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Videoyu böl</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Sesi kırp</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Yalnızca önizleme: video Kaydet&apos;e tıkladığınızda işlenir</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Bölme yerini seçmek için sarı çizgiyi sürükleyin</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Sessiz kopyayı kaydet</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Bölmeyi başlat</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Sessize alındı</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Sesi geri getirmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Seçilen aralıktaki sesi kapat</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ses düzeyini ayarla</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle tam ekran</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Ekran görüntüsü alınamıyor</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Video görüntüsü henüz hazır değil. Önce videoyu oynatın veya yakalamak istediğiniz ana gidin.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Ekran görüntüsü kaydedildi</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Ekran görüntüsü şuraya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Medya dosyası kaydediliyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Düzenleme başarısız</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Bölünemiyor</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Oynatma konumunu sesin ortasına taşıyın.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Oynatma konumunu videonun ortasına taşıyın.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Bölme başarısız</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg bölünmüş dosyaları yazmadı.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Bölme tamamlandı</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>İki ses parçası oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>İki video parçası oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydetme başarısız</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Özgün dosya değiştirilemedi; korundu.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Kaydedildi</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>Ses kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Video kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Medya dosyası işleniyor…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>İşleme başarısız</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>İşlem tamamlandı.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Dosya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° döndür</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Yatay çevir</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Dikey çevir</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Oynatma hızını değiştir</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ses düzeyini ayarla</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Sesi çıkar</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Farklı kaydet / Dönüştür</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2513,7 +3007,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Renk seçin</translation>
+        <translation>Renk Seç</translation>
     </message>
     <message>
         <source>请输入水印文字。</source>

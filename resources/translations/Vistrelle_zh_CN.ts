@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>摄像头录制</translation>
+        <translation>Camera Recording</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>预览不可用 — 请检查屏幕录制权限</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>文件已保存到以下文件夹</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>录制提示</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle recording toolbar</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle preparation toolbar</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Display %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio only</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>Camera preview</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>Camera Recording</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>Stop recording and return to Home?</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>Wait for a live camera preview before recording.</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle countdown</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>没有检测到可用摄像头。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>摄像头无法启动，请检查权限或设备占用情况。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>摄像头权限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>摄像头权限已关闭。请在 系统设置 &gt; 隐私与安全性 &gt; 摄像头 中允许 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>计划录制</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>请先在首页为窗口或游戏模式选择录制目标。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>已有录制正在进行，本次计划已跳过。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>仍在录制</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle 已隐藏到系统托盘，录制继续进行。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle 仍在后台运行</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>已最小化到系统托盘，点击或双击托盘图标可重新打开。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>关于 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle 是一款快速、可靠的 Linux 录屏软件。录制屏幕、窗口、游戏、系统声音、麦克风和摄像头，并在本地编辑和管理录制内容，无需上传云端。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>开发团队</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 开发者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>切换语言</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>无法保存语言设置，请检查当前用户的配置权限。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>重启失败</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>无法自动重启，请手动重新打开 Vistrelle。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>已有 FFmpeg 任务正在执行</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg 未找到或无法启动：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>操作已取消</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 出错：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>裁剪参数无效</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>合并参数无效</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>无法创建合并列表文件</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>变速参数无效</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>最后一个录制分段无法读取，没有合并进录像，已保留在：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>录制分段异常，退出码=%1。没有录下任何内容。
+%2</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2647,282 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>文件正在使用或没有删除权限。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>正在生成波形…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>正在加载缩略图…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音频文件</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>无法加载缩略图</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>移除声音</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>编辑与文件工具</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>裁剪视频</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>拖动两侧滑块，选择保留的片段</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Start Trimming...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割点  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>将在 %1 处分割为两个%2片段</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>选中时长  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Mute Selection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>预览画面效果</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>分割音频</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>分割视频</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>裁剪音频</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>当前仅预览，点击保存后才会处理视频</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>拖动黄色分割线，选择分割位置</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Save Muted Copy</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>开始分割</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>已设为无声</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>点击恢复原声</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Mute audio in the selected range</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>调整音频音量</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全屏播放</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>截图不可用</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>视频画面尚未就绪，请先播放或移动到需要截图的位置。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截图完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截图已保存到：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>正在保存媒体文件，请稍候…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>正在保存</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>编辑失败</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>无法启动 FFmpeg。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>无法分割</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>请将播放位置移动到音频中间。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>请将播放位置移动到视频中间。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割失败</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg 没有写出分割后的文件。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割完成</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>已生成两个音频片段。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>已生成两个视频片段。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>无法替换原文件，原文件已保留。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>保存完成</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音频已保存：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>视频已保存：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>正在处理媒体文件…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>处理失败</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>操作已完成。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>文件已保存：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>旋转 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>水平翻转</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>垂直翻转</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>调整播放速度</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>调整音量</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>提取音频</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>另存为 / 转换格式</translation>
     </message>
 </context>
 <context>

@@ -265,7 +265,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>攝影機錄製</translation>
+        <translation>相機錄製</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -596,6 +596,28 @@
     <message>
         <source>Preview unavailable — check screen recording access</source>
         <translation>預覽無法使用 — 請檢查螢幕錄製權限</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>檔案已儲存到以下資料夾</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1116,154 @@ Please visit this link manually:
         <source>录制提示</source>
         <translation>錄製提示</translation>
     </message>
+    <message>
+        <source>Vistrelle recording toolbar</source>
+        <translation>Vistrelle 錄製工具列</translation>
+    </message>
+    <message>
+        <source>Vistrelle preparation toolbar</source>
+        <translation>Vistrelle 準備工具列</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>僅音訊</translation>
+    </message>
+    <message>
+        <source>Camera preview</source>
+        <translation>相機預覽</translation>
+    </message>
+    <message>
+        <source>Camera Recording</source>
+        <translation>相機錄製</translation>
+    </message>
+    <message>
+        <source>Stop recording and return to Home?</source>
+        <translation>要停止錄製並返回首頁嗎？</translation>
+    </message>
+    <message>
+        <source>Wait for a live camera preview before recording.</source>
+        <translation>請等待相機即時預覽出現後再錄製。</translation>
+    </message>
+    <message>
+        <source>Vistrelle countdown</source>
+        <translation>Vistrelle 倒數</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>沒有偵測到可用的攝影機。</translation>
+    </message>
+    <message>
+        <source>摄像头无法启动，请检查权限或设备占用情况。</source>
+        <translation>攝影機無法啟動，請檢查權限或裝置是否被占用。</translation>
+    </message>
+    <message>
+        <source>Camera Permission</source>
+        <translation>攝影機權限</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
+        <translation>攝影機權限已關閉。請在 系統設定 &gt; 隱私權與安全性 &gt; 攝影機 中允許 Vistrelle。</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>计划录制</source>
+        <translation>排程錄製</translation>
+    </message>
+    <message>
+        <source>请先在首页为窗口或游戏模式选择录制目标。</source>
+        <translation>請先在首頁為視窗或遊戲模式選擇錄製目標。</translation>
+    </message>
+    <message>
+        <source>已有录制正在进行，本次计划已跳过。</source>
+        <translation>已有錄製正在進行，本次排程已略過。</translation>
+    </message>
+    <message>
+        <source>退出后计划录制将不会执行。
+
+确定要退出 Vistrelle 吗？</source>
+        <translation>結束後排程錄製將不會執行。
+
+確定要結束 Vistrelle 嗎？</translation>
+    </message>
+    <message>
+        <source>仍在录制</source>
+        <translation>仍在錄製</translation>
+    </message>
+    <message>
+        <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
+        <translation>Vistrelle 已隱藏到系統匣，錄製繼續進行。</translation>
+    </message>
+    <message>
+        <source>Vistrelle 仍在后台运行</source>
+        <translation>Vistrelle 仍在背景執行</translation>
+    </message>
+    <message>
+        <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
+        <translation>已最小化到系統匣，按一下或按兩下系統匣圖示可重新開啟。</translation>
+    </message>
+    <message>
+        <source>About Vistrelle</source>
+        <translation>關於 Vistrelle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
+        <translation>Vistrelle 是一款快速、可靠的 Linux 螢幕錄製軟體。錄製螢幕、視窗、遊戲、系統聲音、麥克風和攝影機，並在本機編輯和管理錄製內容，無需上傳雲端。</translation>
+    </message>
+    <message>
+        <source>Development Team</source>
+        <translation>開發團隊</translation>
+    </message>
+    <message>
+        <source>The Vistrelle developers</source>
+        <translation>Vistrelle 開發者</translation>
+    </message>
+    <message>
+        <source>© Vistrelle. All rights reserved.</source>
+        <translation>© Vistrelle。保留所有權利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>切換語言</translation>
+    </message>
+    <message>
+        <source>无法保存语言设置，请检查当前用户的配置权限。</source>
+        <translation>無法儲存語言設定，請檢查目前使用者的設定權限。</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
+        <translation>語言設定已儲存，重新啟動 Vistrelle 後生效。是否立即重新啟動？</translation>
+    </message>
+    <message>
+        <source>重启失败</source>
+        <translation>重新啟動失敗</translation>
+    </message>
+    <message>
+        <source>无法自动重启，请手动重新打开 Vistrelle。</source>
+        <translation>無法自動重新啟動，請手動重新開啟 Vistrelle。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1261,6 +1431,40 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>另一個 Vistrelle 程序正在執行。請先結束其錄製並退出，再重新開啟 Vistrelle。</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>已有 FFmpeg 工作正在執行</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>找不到 FFmpeg 或無法啟動：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>作業已取消</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 發生錯誤：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>裁剪參數無效</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>合併參數無效</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>無法建立合併清單檔案</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>變速參數無效</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1414,6 +1618,20 @@ Please visit this link manually:
 %1</source>
         <translation>最後一個錄製分段無法讀取，沒有合併進錄影，已保留在：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>螢幕錄製無法使用：螢幕錄製需要 X11 工作階段，在 Wayland 下無法錄製螢幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>錄製分段異常，結束代碼=%1。沒有錄下任何內容。
+%2</translation>
     </message>
 </context>
 <context>
@@ -1977,7 +2195,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>点击动画</source>
@@ -2430,6 +2648,282 @@ Please visit this link manually:
         <source>文件正在使用或没有删除权限。</source>
         <translation>檔案正在使用中或沒有刪除權限。</translation>
     </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>正在產生波形…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>正在載入縮圖…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音訊檔案</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>無法載入縮圖</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>移除聲音</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>浮水印</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>編輯與檔案工具</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>裁剪影片</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>拖曳兩側滑桿，選擇保留的片段</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>開始裁剪...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割點  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>將在 %1 處分割為兩個%2片段</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>選取時長  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>靜音選取範圍</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>預覽畫面效果</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>分割音訊</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>分割影片</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>裁剪音訊</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>目前僅預覽，按下儲存後才會處理影片</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>拖曳黃色分割線，選擇分割位置</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>儲存靜音副本</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>開始分割</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>已設為無聲</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>按一下恢復原聲</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>將選取範圍內的聲音設為靜音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>調整音訊音量</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全螢幕播放</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>截圖無法使用</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>影片畫面尚未就緒，請先播放或移動到要截圖的位置。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截圖完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截圖已儲存到：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>正在儲存媒體檔案，請稍候…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>正在儲存</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>編輯失敗</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>無法啟動 FFmpeg。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>無法分割</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>請將播放位置移動到音訊中間。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>請將播放位置移動到影片中間。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割失敗</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg 沒有寫出分割後的檔案。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割完成</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>已產生兩個音訊片段。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>已產生兩個影片片段。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>儲存失敗</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>無法取代原檔案，原檔案已保留。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>儲存完成</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音訊已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>影片已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>正在處理媒體檔案…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>處理失敗</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>作業已完成。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>檔案已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>旋轉 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>調整播放速度</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>調整音量</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>擷取音訊</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>另存新檔 / 轉換格式</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -2469,7 +2963,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>透明度</source>
-        <translation>透明度</translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>拖动滑块调整水印的可见程度</source>

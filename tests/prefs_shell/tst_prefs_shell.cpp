@@ -1,12 +1,19 @@
 // The main window's pure rules: when a schedule starts and what its firing does, and how
 // a screenshot is put together from the screens it covers.
 
+#include "app/MainWindow.h"
 #include "app/RecordingSchedule.h"
 #include "app/ScreenshotComposer.h"
 #include "app/ScreenshotWriter.h"
+#include "dialogs/CloseBehaviorDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,7 +30,35 @@ private slots:
     void scheduleFirings();
     void screenshotComposition();
     void screenshotWriting();
+    void closeMatrix();
 };
+
+namespace {
+
+// Closes the window from the application's own event loop and reports whether that
+// quit the program (quit() is ignored unless the application's loop runs).
+bool closeQuits(QWidget *window, const std::function<void()> &answer = {})
+{
+    QTimer::singleShot(0, window, [window] { window->close(); });
+    QTimer watcher;
+    if (answer) {
+        QObject::connect(&watcher, &QTimer::timeout, answer);
+        watcher.start(20);
+    }
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    timeout.start(1500);
+    return QCoreApplication::exec() == 0;
+}
+
+template <typename T>
+T *openModal()
+{
+    return qobject_cast<T *>(QApplication::activeModalWidget());
+}
+
+} // namespace
 
 void TestPrefsShell::scheduleNextStart()
 {
@@ -178,6 +213,73 @@ void TestPrefsShell::screenshotWriting()
     blocker.close();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("\\[Screenshot\\] Failed")));
     QVERIFY(ScreenshotWriter::save(image, blocker.fileName() + QStringLiteral("/x"), time).isEmpty());
+}
+
+void TestPrefsShell::closeMatrix()
+{
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    QApplication::setQuitOnLastWindowClosed(false);
+    QSettings settings;
+    settings.setValue(QStringLiteral("save/directory"), config.path());
+    settings.setValue(QStringLiteral("general/closeBehavior"), 0);
+    // A one-off recording an hour from now is armed.
+    settings.setValue(QStringLiteral("schedule/enabled"), true);
+    settings.setValue(QStringLiteral("schedule/recurrence"), 0);
+    settings.setValue(QStringLiteral("schedule/startAt"), QDateTime::currentDateTime().addSecs(3600));
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // no tray host here
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.hasArmedScheduledRecording());
+    QString question;
+    const auto answerQuestion = [&question](QMessageBox::StandardButton button) {
+        return [&question, button] {
+            if (auto *box = openModal<QMessageBox>()) {
+                question = box->text();
+                box->button(button)->click();
+            }
+        };
+    };
+
+    // 0 without a tray host: minimised, not hidden, still running.
+    QVERIFY(!closeQuits(&window));
+    QTRY_VERIFY(window.isMinimized());
+    QVERIFY(window.isVisible());
+    window.showNormal();
+    QTRY_VERIFY(!window.isMinimized());
+
+    // 1 with the schedule armed: asked first; No keeps the program.
+    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    QVERIFY(!closeQuits(&window, answerQuestion(QMessageBox::No)));
+    QCOMPARE(question, QStringLiteral("退出后计划录制将不会执行。\n\n确定要退出 Vistrelle 吗？"));
+    QVERIFY(window.isVisible());
+
+    // 2: the question; cancelled, nothing happens; "remember" + quit writes 1 and quits.
+    settings.setValue(QStringLiteral("general/closeBehavior"), 7);
+    int asked = 0;
+    QVERIFY(!closeQuits(&window, [&] {
+        if (auto *dialog = openModal<vc::CloseBehaviorDialog>()) {
+            ++asked;
+            dialog->reject();
+        }
+    }));
+    QCOMPARE(asked, 1);
+    QVERIFY(window.isVisible() && !window.isMinimized());
+    QCOMPARE(settings.value(QStringLiteral("general/closeBehavior")).toInt(), 7);
+    question.clear();
+    QVERIFY(closeQuits(&window, [&] {
+        if (auto *dialog = openModal<vc::CloseBehaviorDialog>()) {
+            dialog->findChildren<QRadioButton *>()[1]->click();
+            dialog->findChild<QCheckBox *>()->setChecked(true);
+            dialog->accept();
+        } else {
+            answerQuestion(QMessageBox::Yes)();
+        }
+    }));
+    QVERIFY(!question.isEmpty()); // the armed schedule still asks
+    QCOMPARE(QSettings().value(QStringLiteral("general/closeBehavior")).toInt(), 1);
 }
 
 int main(int argc, char **argv)

@@ -1,0 +1,180 @@
+// What the five global hot keys do, the screenshot of the capture area, and switching
+// the webcam on or off while a recording runs.
+#include "app/MainWindow.h"
+
+#include "app/ScreenshotWriter.h"
+#include "overlays/CameraOverlay.h"
+#include "overlays/FloatingToolbar.h"
+#include "platform/mac/MacCameraPermission.h"
+#include "preparation/ControlsArea.h"
+#include "recording/Recorder.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+bool recorderBusy(const Recorder *recorder)
+{
+    return recorder->isRecording() || recorder->isPreparingStart() || recorder->isFinalizing();
+}
+
+} // namespace
+
+void MainWindow::onHotkeyTriggered(int action)
+{
+    const bool busy = recorderBusy(m_recorder);
+    switch (action) {
+    case 1: // start / stop
+        if (!busy && !startPending)
+            onStartRecording();
+        else
+            onStopRecording();
+        break;
+    case 2: // pause / resume
+        if (busy) {
+            if (m_recorder->isPaused())
+                m_recorder->resume();
+            else
+                m_recorder->pause();
+        }
+        break;
+    case 3:
+        captureScreenshot();
+        break;
+    case 4: // floating toolbar
+        if (busy) {
+            if (m_floatingToolbar->isVisible())
+                m_floatingToolbar->hide();
+            else if (!m_recorder->isFinalizing()) // it has nothing to offer while saving
+                m_floatingToolbar->show();
+        }
+        break;
+    case 5: // annotation tools
+        if (busy) {
+            annotationToolsShown = !annotationToolsShown;
+            m_floatingToolbar->setAnnotationToolsVisible(annotationToolsShown);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::captureScreenshot()
+{
+    const QString folder = QSettings()
+                               .value(QStringLiteral("save/directory"),
+                                      QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
+                               .toString();
+    // The picture is taken here; the PNG is written on the screenshot worker, so the
+    // encoder's frames keep coming while it is encoded.
+    ScreenshotWriter::captureArea(m_controls->captureRect(), folder);
+}
+
+void MainWindow::setRecordingCameraEnabled(bool on, int retries)
+{
+    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == 4) {
+        m_floatingToolbar->setCameraEnabled(false, false);
+        return;
+    }
+    if (on) {
+        const int status = macCameraPermissionStatus();
+        if (status == 2) {
+            m_floatingToolbar->setCameraEnabled(false, false);
+            QPointer<MainWindow> self(this);
+            const int serial = recordingSerial;
+            requestMacCameraPermission([self, serial](bool granted) {
+                if (!self || self->recordingSerial != serial || !recorderBusy(self->m_recorder) || self->stopping)
+                    return;
+                if (granted) {
+                    self->setRecordingCameraEnabled(true, 5);
+                } else {
+                    self->m_floatingToolbar->setCameraEnabled(false, true);
+                    self->showRecordingCameraPermissionHelp();
+                }
+            });
+            return;
+        }
+        if (status == 1) {
+            m_floatingToolbar->setCameraEnabled(false, true);
+            showRecordingCameraPermissionHelp();
+            return;
+        }
+        if (m_controls->webcamDeviceId().isEmpty()) {
+            // The camera list may still be filling: look again a few times.
+            if (retries >= 1) {
+                m_floatingToolbar->setCameraEnabled(false, false);
+                const int serial = recordingSerial;
+                QTimer::singleShot(200, this, [this, serial, retries] {
+                    if (recordingSerial == serial)
+                        setRecordingCameraEnabled(true, retries - 1);
+                });
+            } else {
+                m_floatingToolbar->setCameraEnabled(false, true);
+                QMessageBox::warning(m_floatingToolbar, tr("摄像头"), tr("没有检测到可用摄像头。"));
+            }
+            return;
+        }
+    }
+
+    m_controls->prepareCameraForRecording();
+    if (recordingCaptureMode == 0) {
+        if (on) {
+            if (!m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
+                                              m_controls->webcamFps(), m_controls->webcamShape(),
+                                              m_controls->webcamPosition(), m_controls->webcamSize(),
+                                              m_controls->webcamMirrored(), recordingCaptureRect)) {
+                m_floatingToolbar->setCameraEnabled(false, true);
+                QMessageBox::warning(m_floatingToolbar, tr("摄像头"), tr("摄像头无法启动，请检查权限或设备占用情况。"));
+                return;
+            }
+        } else {
+            m_cameraOverlay->stopCamera();
+        }
+    } else {
+        m_recorder->switchWebcamDuringRecording(on);
+    }
+    cameraOn = on;
+    m_floatingToolbar->setCameraEnabled(on, true);
+}
+
+void MainWindow::showRecordingCameraPermissionHelp()
+{
+    QMessageBox box(QMessageBox::Warning, tr("Camera Permission"),
+                    tr("Camera access is off. Allow Vistrelle in System Settings > Privacy & Security > Camera."),
+                    QMessageBox::NoButton, m_floatingToolbar);
+#if defined(Q_OS_MACOS)
+    QPushButton *openSettings = box.addButton(tr("Open Settings"), QMessageBox::ActionRole);
+#else
+    // There is no camera privacy page to open here.
+    QPushButton *openSettings = nullptr;
+#endif
+    box.addButton(tr("Close"), QMessageBox::RejectRole);
+    box.exec();
+    if (openSettings && box.clickedButton() == openSettings) {
+        cameraRetrySerial = recordingSerial;
+        cameraRetryOnActivate = true;
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_Camera")));
+    }
+}
+
+void MainWindow::onApplicationStateChanged(Qt::ApplicationState state)
+{
+    if (state != Qt::ApplicationActive || !cameraRetryOnActivate)
+        return;
+    if (cameraRetrySerial == recordingSerial && recorderBusy(m_recorder) && !stopping) {
+        if (macCameraPermissionStatus() == 0) {
+            cameraRetryOnActivate = false;
+            QTimer::singleShot(0, this, [this] { setRecordingCameraEnabled(true, 5); });
+        }
+        return;
+    }
+    cameraRetryOnActivate = false;
+}

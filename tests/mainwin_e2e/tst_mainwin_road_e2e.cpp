@@ -1,0 +1,276 @@
+// The main road of a recording, driven with real X events (xdotool) through the main
+// window built as main() builds it: home page -> mode card -> preparation toolbar ->
+// REC -> countdown -> floating toolbar -> stop -> Save -> media library -> recent card.
+// The recording is made by the real ffmpeg and checked with ffprobe.
+
+#include "../prep_e2e/TestWindowProcess.h"
+#include "../prep_e2e/XdotoolDriver.h"
+#include "MainWindowDriver.h"
+
+#include "app/BottomBar.h"
+#include "app/HomePage.h"
+#include "app/MainWindow.h"
+#include "overlays/FloatingToolbar.h"
+#include "overlays/SetupRecordingToolbar.h"
+#include "preparation/CaptureTargetDialog.h"
+#include "preparation/CameraRecordingPage.h"
+#include "preparation/ControlsArea.h"
+#include "recording/MediaProbe.h"
+#include "recording/Recorder.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QRect TargetWindow(1180, 140, 640, 360);
+
+// The colour in the middle of the frame 2 s into a recording.
+QColor middleColour(const QString &path)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(Recorder::ffmpegExecutable(),
+                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-ss"), QStringLiteral("2"),
+                  QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
+                  QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("png"),
+                  QStringLiteral("pipe:1")});
+    if (!ffmpeg.waitForFinished(20000))
+        return QColor();
+    const QImage frame = QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
+    return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
+}
+
+} // namespace
+
+class TestMainWindowRoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void mainRoad_data();
+    void mainRoad();
+    void webcamWithoutCamera();
+
+private:
+    QTemporaryDir m_saveDir;
+    TestWindowProcess m_target;
+};
+
+void TestMainWindowRoad::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_saveDir.isValid());
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    QSettings settings;
+    settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
+    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
+    QVERIFY(m_target.open(QStringLiteral("VT Road Window"), QStringLiteral("#00c000"), TargetWindow));
+}
+
+void TestMainWindowRoad::mainRoad_data()
+{
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<bool>("audioOnly");
+    QTest::newRow("full screen") << "FullScreen" << false;
+    QTest::newRow("area") << "CustomArea" << false;
+    QTest::newRow("window") << "Window" << false;
+    QTest::newRow("audio only") << "AudioOnly" << true;
+}
+
+void TestMainWindowRoad::mainRoad()
+{
+    QFETCH(QString, card);
+    QFETCH(bool, audioOnly);
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300); // the deferred size fit and placement
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+
+    auto *modeCard = window.findChild<QPushButton *>(QStringLiteral("ModeCard_") + card);
+    QVERIFY(modeCard);
+    bool pickedAndRecorded = false;
+    std::unique_ptr<WhenShown> picker;
+    if (card == QLatin1String("Window")) {
+        // The target picker runs modally: its card of the test window, then its REC.
+        picker = std::make_unique<WhenShown>(
+            [] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); },
+            [&](QWidget *widget) {
+                auto *dialog = static_cast<CaptureTargetDialog *>(widget);
+                auto *grid = dialog->findChild<QListWidget *>();
+                QListWidgetItem *item = nullptr;
+                const bool listed = QTest::qWaitFor([&] {
+                    const auto found = grid->findItems(QStringLiteral("VT Road Window"), Qt::MatchExactly);
+                    item = found.isEmpty() ? nullptr : found.first();
+                    return item != nullptr;
+                }, 5000);
+                if (!listed)
+                    return;
+                QTest::qWait(500);
+                screenshot(QStringLiteral("road-window-picker"));
+                if (!click(grid->viewport()->mapToGlobal(grid->visualItemRect(item).center())))
+                    return;
+                QPushButton *rec = buttonByAccessibleName(dialog, QStringLiteral("REC"));
+                pickedAndRecorded = rec && click(centreOf(rec));
+            });
+    }
+    QVERIFY(click(centreOf(modeCard)));
+
+    if (card == QLatin1String("CustomArea")) {
+        // The picker covers the desktop; an area is drawn from an odd point.
+        QTest::qWait(500);
+        screenshot(QStringLiteral("road-area-picker"));
+        QVERIFY(drag({301, 201}, {941, 681}, 6));
+    }
+    SetupRecordingToolbar *toolbar = window.setupToolbar();
+    QElapsedTimer clock;
+    QRect captureRect;
+    if (picker) {
+        // REC in the picker starts the recording at once.
+        QTRY_VERIFY_WITH_TIMEOUT(picker->done(), 5000);
+        QVERIFY(pickedAndRecorded);
+        clock.start();
+        captureRect = window.controlsArea()->captureTarget().frame;
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(toolbar->isVisible(), 5000);
+        QVERIFY(!window.isVisible());
+        QTest::qWait(300);
+        screenshot(QStringLiteral("road-") + card + QStringLiteral("-prepare"));
+        captureRect = window.controlsArea()->captureRect();
+        QPushButton *rec = buttonByAccessibleName(toolbar, QStringLiteral("REC"));
+        QVERIFY(rec);
+        QVERIFY(click(centreOf(rec)));
+        clock.start();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(window.countdownOverlay() && window.countdownOverlay()->isVisible(), 3000);
+    screenshot(QStringLiteral("road-") + card + QStringLiteral("-countdown"));
+    QTRY_VERIFY_WITH_TIMEOUT(window.floatingToolbar()->isVisible(), 6000);
+    // The encoder starts 80 ms after the toolbar shows; the file counts from its first
+    // frame, which may come before the recorder reports the start.
+    QElapsedTimer recording;
+    recording.start();
+    QVERIFY(clock.elapsed() >= 2500);
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 15000);
+    QVERIFY(!toolbar->isVisible());
+    QTest::qWait(std::max<qint64>(0, 5080 - recording.elapsed()));
+    screenshot(QStringLiteral("road-") + card + QStringLiteral("-recording"));
+
+    auto *stop = window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("StopButton"));
+    QVERIFY(stop);
+    qint64 recordedMs = 0;
+    bool saveClicked = false;
+    WhenShown answer([] { return visibleDialog(QStringLiteral("Stop Recording")); },
+                     [&](QWidget *question) {
+                         recordedMs = recording.elapsed() - 80; // the stop button paused the recording
+                         QTest::qWait(300);
+                         screenshot(QStringLiteral("road-") + card + QStringLiteral("-stop"));
+                         if (auto *save = question->findChild<QPushButton *>(QStringLiteral("StopSaveButton")))
+                             saveClicked = click(centreOf(save));
+                     });
+    QVERIFY(click(centreOf(stop)));
+    QTRY_VERIFY_WITH_TIMEOUT(answer.done(), 5000);
+    QVERIFY(saveClicked);
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const QString path = stopped.first().first().toString();
+    QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    QVERIFY2(qAbs(info.durationMs - recordedMs) <= 700,
+             qPrintable(QStringLiteral("%1 ms recorded, %2 ms in the file").arg(recordedMs).arg(info.durationMs)));
+    if (audioOnly) {
+        QVERIFY(!info.hasVideo());
+        QVERIFY(info.hasAudio());
+        // An mp3 brings the main window forward.
+        QCOMPARE(QFileInfo(path).suffix(), QStringLiteral("mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+    } else {
+        QVERIFY(info.hasVideo());
+        QCOMPARE(info.streams.first().codec, QStringLiteral("h264"));
+        const QSize expected = card == QLatin1String("FullScreen") ? QSize(1920, 1080) : captureRect.size();
+        QCOMPARE(info.videoSize(), expected);
+        QVERIFY(expected.width() % 2 == 0 && expected.height() % 2 == 0);
+        if (card == QLatin1String("CustomArea")) {
+            QVERIFY(qAbs(captureRect.width() - 640) <= 2 && qAbs(captureRect.height() - 480) <= 2);
+        } else if (card == QLatin1String("Window")) {
+            QCOMPARE(expected, TargetWindow.size());
+            const QColor middle = middleColour(path);
+            QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+        }
+        // The library opens; closing it brings the main window back.
+        QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->mediaLibraryWindow()
+                                     && window.bottomBar()->mediaLibraryWindow()->isVisible(),
+                                 5000);
+        QVERIFY(!window.isVisible());
+        QTest::qWait(1500);
+        screenshot(QStringLiteral("road-") + card + QStringLiteral("-library"));
+        QWidget *library = window.bottomBar()->mediaLibraryWindow();
+        QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                         QString::number(library->winId())}));
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(!library->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!window.homePage()->recentCards().isEmpty(), 5000);
+    QCOMPARE(window.homePage()->recentCards().first()->toolTip(), QFileInfo(path).fileName());
+    QTest::qWait(800);
+    screenshot(QStringLiteral("road-") + card + QStringLiteral("-home"));
+    QVERIFY(!window.recorder()->isRecording() && !window.recorder()->isFinalizing());
+}
+
+void TestMainWindowRoad::webcamWithoutCamera()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *modeCard = window.findChild<QPushButton *>(QStringLiteral("ModeCard_Webcam"));
+    QVERIFY(click(centreOf(modeCard)));
+    QTRY_VERIFY(window.cameraPageActive());
+    QTest::qWait(500);
+    screenshot(QStringLiteral("road-webcam-page"));
+    // Without a camera the page's REC button stays disabled; the start hot key asks
+    // for a live preview instead of recording.
+    auto *record = window.cameraPage()->findChild<QPushButton *>(QStringLiteral("CameraRecordButton"));
+    QVERIFY(record);
+    QVERIFY(!record->isEnabled());
+    QString shownText;
+    WhenShown answer([] { return QApplication::activeModalWidget(); },
+                     [&](QWidget *box) {
+                         if (auto *message = qobject_cast<QMessageBox *>(box))
+                             shownText = message->text();
+                         screenshot(QStringLiteral("road-webcam-wait"));
+                         key(QStringLiteral("Return"));
+                     });
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(answer.done(), 5000);
+    QCOMPARE(shownText, QStringLiteral("Wait for a live camera preview before recording."));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!window.recorder()->isPreparingStart() && !window.isStartPending());
+}
+
+int main(int argc, char *argv[])
+{
+    // As the program does: the library's player uses Qt Multimedia's FFmpeg back end.
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    QApplication app(argc, argv);
+    TestMainWindowRoad test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainwin_road_e2e.moc"

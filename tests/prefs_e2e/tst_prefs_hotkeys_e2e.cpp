@@ -1,0 +1,203 @@
+// The five global hot keys on the real main window, pressed as real X key events
+// (xdotool) while our windows are not in front: a screenshot while idle, and a whole
+// recording started, paused, resumed, with its toolbar hidden and shown and its
+// annotation tools opened, and stopped by keys alone; the file is made by the real
+// ffmpeg and checked with ffprobe.
+
+#include "../prep_e2e/XdotoolDriver.h"
+
+#include "app/MainWindow.h"
+#include "overlays/FloatingToolbar.h"
+#include "recording/MediaProbe.h"
+#include "recording/Recorder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPrefsHotkeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void screenshotWhileIdle();
+    void recordingByKeysAlone();
+    void startAndStopWithinTheCountdown();
+
+private:
+    QStringList screenshots() const
+    {
+        return QDir(m_saveDir.path()).entryList({QStringLiteral("Vistrelle_Screenshot_*.png")}, QDir::Files);
+    }
+    QTemporaryDir m_saveDir;
+    QProcess m_target;
+};
+
+void TestPrefsHotkeys::initTestCase()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_saveDir.isValid());
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    QSettings settings;
+    settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
+    settings.setValue(QStringLiteral("save/diskWarning"), false);
+    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
+    settings.remove(QStringLiteral("hotkeys"));
+
+    // Another program's window, in front, away from the main window.
+    m_target.start(QStringLiteral(CAPTURE_TEST_WINDOW),
+                   {QStringLiteral("HotkeyTarget"), QStringLiteral("#3cb371"), QStringLiteral("20"),
+                    QStringLiteral("20"), QStringLiteral("300"), QStringLiteral("200")});
+    QVERIFY(m_target.waitForStarted());
+    QTest::qWait(1000);
+}
+
+void TestPrefsHotkeys::cleanupTestCase()
+{
+    m_target.kill();
+    m_target.waitForFinished();
+}
+
+void TestPrefsHotkeys::screenshotWhileIdle()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(500);
+    QVERIFY(!window.frameGeometry().intersects(QRect(20, 20, 300, 200)));
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+s")));
+    QTRY_COMPARE_WITH_TIMEOUT(screenshots().size(), 1, 5000);
+    QImage picture;
+    QTRY_VERIFY_WITH_TIMEOUT(picture.load(QDir(m_saveDir.path()).filePath(screenshots().first())), 5000);
+    QCOMPARE(picture.size(), QSize(1920, 1080));
+    const QColor centre = picture.pixelColor(170, 120);
+    QVERIFY2(qAbs(centre.red() - 0x3c) <= 2 && qAbs(centre.green() - 0xb3) <= 2 && qAbs(centre.blue() - 0x71) <= 2,
+             qPrintable(centre.name()));
+
+    // Without a recording, pause, toolbar and annotation keys do nothing.
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QVERIFY(key(QStringLiteral("ctrl+alt+d")));
+    QVERIFY(key(QStringLiteral("ctrl+alt+t")));
+    QTest::qWait(500);
+    QVERIFY(!window.floatingToolbar()->isVisible());
+    QVERIFY(!window.recorder()->isRecording());
+    QVERIFY(!window.floatingToolbar()->annotationButton()->isChecked());
+    QCOMPARE(screenshots().size(), 1);
+}
+
+void TestPrefsHotkeys::recordingByKeysAlone()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(500);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    FloatingToolbar *toolbar = window.floatingToolbar();
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(window.countdownOverlay() && window.countdownOverlay()->isVisible(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(toolbar->isVisible(), 6000);
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 15000);
+    QElapsedTimer wall;
+    wall.start();
+
+    QTest::qWait(2000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 5000);
+    QTest::qWait(3000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 5000);
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+d")));
+    QTRY_VERIFY_WITH_TIMEOUT(!toolbar->isVisible(), 3000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+d")));
+    QTRY_VERIFY_WITH_TIMEOUT(toolbar->isVisible(), 3000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+t")));
+    QTRY_VERIFY_WITH_TIMEOUT(toolbar->annotationButton()->isChecked(), 3000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+t")));
+    QTRY_VERIFY_WITH_TIMEOUT(!toolbar->annotationButton()->isChecked(), 3000);
+    QTest::qWait(2000);
+
+    // Stop: no question; the two segments are joined (slowly, through the wrapper).
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    const qint64 wallMs = wall.elapsed();
+    QTest::qWait(300);
+    QVERIFY(!qobject_cast<QDialog *>(QApplication::activeModalWidget()));
+    QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isFinalizing(), 10000);
+    // While it saves, the tray's "show" and closing the media library must not bring the
+    // recording toolbar back: nothing would hide it afterwards.
+    QTest::qWait(800);
+    window.presentRecordingControls();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->inherits("VideoListDialog"))
+            top->close();
+    QTest::qWait(300);
+    QVERIFY(!toolbar->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    QVERIFY(info.hasVideo());
+    QCOMPARE(info.videoSize(), QSize(1920, 1080));
+    // About three seconds of the wall time were paused and are not in the file.
+    qInfo() << "recorded" << info.durationMs << "ms of" << wallMs << "ms";
+    QVERIFY2(info.durationMs < wallMs - 2000 && info.durationMs > wallMs - 4500,
+             qPrintable(QStringLiteral("%1 of %2").arg(info.durationMs).arg(wallMs)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isFinalizing(), 30000);
+    QTest::qWait(500);
+    QVERIFY(!toolbar->isVisible());
+}
+
+void TestPrefsHotkeys::startAndStopWithinTheCountdown()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(500);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(window.countdownOverlay() && window.countdownOverlay()->isVisible(), 3000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.countdownOverlay() || !window.countdownOverlay()->isVisible(), 3000);
+    QTest::qWait(4000); // longer than the countdown
+    QCOMPARE(started.size(), 0);
+    QVERIFY(!window.recorder()->isRecording());
+    QVERIFY(!window.recorder()->isPreparingStart());
+    QVERIFY(!window.isStartPending());
+    QVERIFY(!window.floatingToolbar()->isVisible());
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg"); // as the program does: the media library plays through it
+    // An ffmpeg that takes four seconds longer to join segments, so that saving lasts.
+    QTemporaryDir wrapperDir;
+    QFile wrapper(wrapperDir.filePath(QStringLiteral("ffmpeg")));
+    if (!wrapper.open(QIODevice::WriteOnly))
+        return 1;
+    wrapper.write("#!/bin/sh\nfor a in \"$@\"; do case \"$a\" in *concat*) sleep 4;; esac; done\n"
+                  "exec /usr/bin/ffmpeg \"$@\"\n");
+    wrapper.close();
+    wrapper.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(wrapperDir.path()) + ":" + qgetenv("PATH"));
+    QApplication app(argc, argv);
+    TestPrefsHotkeys test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_prefs_hotkeys_e2e.moc"
