@@ -207,5 +207,5 @@ void CompositionTest::failures()
     QCOMPARE(TestMedia::probe(file("denoised.mp4")).streams.size(), 2);
 }
 
-QTEST_MAIN(CompositionTest)
+QTEST_GUILESS_MAIN(CompositionTest)
 #include "tst_video_composition.moc"

@@ -5,16 +5,21 @@
 
 #include "../library_e2e/LibraryTestMedia.h"
 
+#include "library/VideoListDialog.h"
+#include "library/VideoPlayer.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QList>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 #include <functional>
 
@@ -142,6 +147,32 @@ private:
     bool m_running = false;
     QTimer m_timer;
 };
+
+// Clicks the list row of that file and waits until it is the current record with its metadata
+// (the tools read its audio codec) and, when asked, until the player knows its length.
+inline bool selectRecord(VideoListDialog *window, const QString &fileName, bool playerReady = false)
+{
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("List"));
+    for (int row = 0; row < list->count(); ++row) {
+        const int index = list->item(row)->data(Qt::UserRole).toInt();
+        if (window->recordList().value(index).fileName != fileName)
+            continue;
+        list->scrollToItem(list->item(row));
+        if (!clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()))
+            return false;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 20000) {
+            if (window->currentRecordIndex() == index && window->recordList().value(index).duration > 0
+                && (!playerReady || window->videoPlayer()->duration() > 0))
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+    qWarning() << "not listed:" << fileName;
+    return false;
+}
 
 // Number of video frames as ffprobe counts them.
 inline int countFrames(const QString &path)

@@ -44,7 +44,7 @@ private slots:
 private:
     QString clip(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
     VideoListDialog *library();
-    bool select(const QString &fileName);
+    bool select(const QString &fileName) { return selectRecord(m_window, fileName); }
     // Opens the more menu on the selected record, runs the script and waits for a message box.
     bool runTool(Script &script, const QString &expectedTitle, int timeoutMs = 60000);
     // A file that already holds a target name: a copy of the source, to be left untouched.
@@ -96,31 +96,6 @@ VideoListDialog *LibraryToolsTest::library()
     }
     m_window->loadFromDisk();
     return m_window;
-}
-
-bool LibraryToolsTest::select(const QString &fileName)
-{
-    auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
-    for (int row = 0; row < list->count(); ++row) {
-        const int index = list->item(row)->data(Qt::UserRole).toInt();
-        if (m_window->recordList().value(index).fileName != fileName)
-            continue;
-        list->scrollToItem(list->item(row));
-        if (!clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()))
-            return false;
-        // The tools read the record's metadata (its audio codec).
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 20000) {
-            const int current = m_window->currentRecordIndex();
-            if (current == index && m_window->recordList().value(current).duration > 0)
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
-    }
-    qWarning() << "not listed:" << fileName;
-    return false;
 }
 
 bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int timeoutMs)

@@ -53,7 +53,7 @@ private slots:
 
 private:
     QString clip(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
-    bool select(const QString &fileName);
+    bool select(const QString &fileName) { return selectRecord(m_window, fileName, true); }
 
     QTemporaryDir m_root;
     QString m_folder;
@@ -84,27 +84,6 @@ void LibraryWatermarkTest::initTestCase()
 void LibraryWatermarkTest::cleanupTestCase()
 {
     delete m_window;
-}
-
-bool LibraryWatermarkTest::select(const QString &fileName)
-{
-    auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
-    for (int row = 0; row < list->count(); ++row) {
-        const int index = list->item(row)->data(Qt::UserRole).toInt();
-        if (m_window->recordList().value(index).fileName != fileName)
-            continue;
-        if (!clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()))
-            return false;
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 20000) {
-            if (m_window->currentRecordIndex() == index && m_window->recordList().value(index).duration > 0
-                && m_window->videoPlayer()->duration() > 0)
-                return true;
-            QTest::qWait(50);
-        }
-    }
-    return false;
 }
 
 void LibraryWatermarkTest::rejectResumesPlayback()
