@@ -82,6 +82,8 @@ void TestMainWindowAutoStopE2E::cancelledAutoStopKeepsRecording()
 int main(int argc, char *argv[])
 {
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
     QApplication app(argc, argv);
     TestMainWindowAutoStopE2E test;
     return QTest::qExec(&test, argc, argv);

@@ -257,6 +257,8 @@ void TestMainWindowQuitE2E::cleanupTestCase()
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
     QApplication app(argc, argv);
     TestMainWindowQuitE2E test;
     const int result = QTest::qExec(&test, argc, argv);

@@ -269,6 +269,8 @@ int main(int argc, char *argv[])
 {
     // As the program does: the library's player uses Qt Multimedia's FFmpeg back end.
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
     QApplication app(argc, argv);
     TestMainWindowRoad test;
     return QTest::qExec(&test, argc, argv);

@@ -94,6 +94,8 @@ void TestMainWindowSessionE2E::pauseAndSaveWithSlowMerge()
 int main(int argc, char *argv[])
 {
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
     QApplication app(argc, argv);
     TestMainWindowSessionE2E test;
     return QTest::qExec(&test, argc, argv);
