@@ -148,6 +148,7 @@ private:
     void warnUnlessClosing(const QString &title, const QString &text);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
+    void setHoldingThumbnails(bool hold);
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
     void stopPreviewJob();
     void centreBigPlayButton();
@@ -163,6 +164,8 @@ private:
     int filterTab = 0;
     QTimer *searchTimer = nullptr;
     QThreadPool *metadataPool = nullptr;
+    int pendingMetadata = 0;      // jobs of the current scan not yet back
+    bool holdingThumbnails = false;
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;
