@@ -101,6 +101,8 @@ VideoListDialog::VideoListDialog(QWidget *parent)
 VideoListDialog::~VideoListDialog()
 {
     cancelRunningJob();
+    // A running preview picture job reports its end while it is destroyed with the window.
+    stopPreviewJob();
     qApp->removeEventFilter(this);
     if (fullscreenView) {
         exitFullscreenPlayback();
