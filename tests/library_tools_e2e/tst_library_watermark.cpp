@@ -49,6 +49,7 @@ private slots:
     void rejectResumesPlayback();
     void watermarkedCopy();
     void cancelLeavesNothing();
+    void closingTheWindowEndsTheJob();
     void cleanupTestCase();
 
 private:
@@ -197,6 +198,32 @@ void LibraryWatermarkTest::cancelLeavesNothing()
     QVERIFY(m_boxes->titles.isEmpty());
     QCOMPARE(int(QDir(m_folder).entryList(QDir::Files).size()), files);
     QVERIFY(!m_window->videoPlayer()->isPlaying());
+}
+
+// A window destroyed while its job runs ends ffmpeg and removes the temporary folder.
+void LibraryWatermarkTest::closingTheWindowEndsTheJob()
+{
+    QVERIFY(select("Vistrelle_big.mp4"));
+    const QStringList files = QDir(m_folder).entryList(QDir::Files);
+    Script s;
+    s.then("save", [] { return watermarkDialog() != nullptr; },
+           [] { clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary")); })
+        .then("close the library while it runs",
+              [] {
+                  auto *progress = qobject_cast<QProgressDialog *>(visibleWindow("SaveProgress"));
+                  return progress && progress->value() >= 1;
+              },
+              [this] {
+                  QCOMPARE(leftovers(m_folder).size(), 1);
+                  delete m_window;
+              });
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 30000);
+    QVERIFY(!m_window);
+    QVERIFY(leftovers(m_folder).isEmpty());
+    QTest::qWait(1000);
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), files);
+    QVERIFY(leftovers(m_folder).isEmpty());
 }
 
 int main(int argc, char **argv)
