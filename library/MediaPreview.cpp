@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThreadPool>
 
 #include <algorithm>
@@ -33,7 +34,15 @@ namespace {
 QImage runPictureGrab(const QStringList &args, const char *format)
 {
     QProcess process;
-    process.start(resolveToolPath(QStringLiteral("ffmpeg")), args, QIODevice::ReadWrite);
+    // Pictures are decoration: they yield the processor to the metadata probes and the
+    // interface while a long list fills (coreutils' nice, when there is one).
+    static const QString nice = QStandardPaths::findExecutable(QStringLiteral("nice"));
+    const QString ffmpeg = resolveToolPath(QStringLiteral("ffmpeg"));
+    if (nice.isEmpty())
+        process.start(ffmpeg, args, QIODevice::ReadWrite);
+    else
+        process.start(nice, QStringList{QStringLiteral("-n"), QStringLiteral("10"), ffmpeg} + args,
+                      QIODevice::ReadWrite);
     if (!process.waitForFinished(12000)) {
         process.kill();
         process.waitForFinished(3000);

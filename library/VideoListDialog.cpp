@@ -80,7 +80,8 @@ VideoListDialog::VideoListDialog(QWidget *parent)
         "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
 
     metadataPool = new QThreadPool(this);
-    metadataPool->setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
+    // A probe spends most of its time starting up: eight at a time hide that even on two cores.
+    metadataPool->setMaxThreadCount(std::max(8, QThread::idealThreadCount()));
     // Queued probes of a closing program are dropped; running ones end within their time-out.
     connect(qApp, &QCoreApplication::aboutToQuit, metadataPool, [pool = metadataPool] {
         pool->clear();
@@ -100,11 +101,14 @@ VideoListDialog::VideoListDialog(QWidget *parent)
 VideoListDialog::~VideoListDialog()
 {
     cancelRunningJob();
+    // A running preview picture job reports its end while it is destroyed with the window.
+    stopPreviewJob();
     qApp->removeEventFilter(this);
     if (fullscreenView) {
         exitFullscreenPlayback();
         delete fullscreenView;
     }
+    setHoldingThumbnails(false);
     metadataPool->clear();
     metadataPool->waitForDone();
 }

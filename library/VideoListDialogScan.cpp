@@ -5,6 +5,7 @@
 
 #include "library/MediaLibraryFiles.h"
 #include "library/RecordCard.h"
+#include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
 
 #include <QApplication>
@@ -63,6 +64,9 @@ void VideoListDialog::loadFromDisk()
     records = scanMediaFolder(saveFolder(), &registry, &registryChanged);
     if (registryChanged)
         setRecordedFiles(registry);
+    // The cards' pictures wait for this scan's metadata probes.
+    pendingMetadata = int(records.size());
+    setHoldingThumbnails(pendingMetadata > 0);
 
     refreshList(searchBox ? searchBox->text() : QString());
     if (records.isEmpty())
@@ -72,6 +76,17 @@ void VideoListDialog::loadFromDisk()
     startMetadataJobs(generation);
 }
 
+void VideoListDialog::setHoldingThumbnails(bool hold)
+{
+    if (hold == holdingThumbnails)
+        return;
+    holdingThumbnails = hold;
+    if (hold)
+        ThumbnailCache::instance()->hold();
+    else
+        ThumbnailCache::instance()->release();
+}
+
 void VideoListDialog::startMetadataJobs(int generation)
 {
     for (int i = 0; i < records.size(); ++i) {
@@ -79,6 +94,8 @@ void VideoListDialog::startMetadataJobs(int generation)
         auto *watcher = new QFutureWatcher<VideoRecord>(this);
         connect(watcher, &QFutureWatcher<VideoRecord>::finished, this, [this, watcher, generation, i, path = record.path] {
             watcher->deleteLater();
+            if (generation == scanGeneration && --pendingMetadata <= 0)
+                setHoldingThumbnails(false);
             if (watcher->future().resultCount() == 0)
                 return;
             applyMetadata(generation, i, path, watcher->result());

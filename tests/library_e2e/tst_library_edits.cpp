@@ -178,6 +178,7 @@ void LibraryEditsTest::trimMuteRotate()
     QTRY_COMPARE(w->currentEditMode(), QStringLiteral("mute"));
     drag(b, 0, 1.5);
     drag(b, b->duration, 3.25);
+    snapshot("mute-mode");
     const double muteStart = b->rangeStart;
     const double muteEnd = b->rangeEnd;
     QVERIFY(muteEnd - muteStart > 1.2);
@@ -245,6 +246,7 @@ void LibraryEditsTest::splitMatroska()
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top->objectName() == QLatin1String("CompletionDialog") && top->isVisible()) {
                 sawCompletion = true;
+                snapshot("completion");
                 top->findChild<QPushButton *>("CompletionSecondary")->click();
                 top->findChild<QPushButton *>("CompletionPrimary")->click();
             }
