@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
+#include <QSet>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -44,14 +45,6 @@ protected:
         p.fillPath(wave, QColor(255, 255, 255, 23));
     }
 };
-
-const QStringList &mediaNameFilters()
-{
-    static const QStringList filters{QStringLiteral("*.mp4"), QStringLiteral("*.mkv"), QStringLiteral("*.mov"),
-                                     QStringLiteral("*.avi"), QStringLiteral("*.mp3"), QStringLiteral("*.m4a"),
-                                     QStringLiteral("*.wav"), QStringLiteral("*.flac")};
-    return filters;
-}
 
 } // namespace
 
@@ -210,18 +203,28 @@ QFileInfoList HomePage::recentRecordings(const QString &folder, const QStringLis
     for (const QString &path : recordedFiles)
         listed.insert(QDir::cleanPath(path).toCaseFolded());
 
-    QFileInfoList kept;
-    const QFileInfoList files = QDir(folder).entryInfoList(mediaNameFilters(), QDir::Files, QDir::Time);
-    for (const QFileInfo &file : files) {
-        if (kept.size() >= limit)
-            break;
-        const QString name = file.fileName();
+    // Names are checked first and only the files that qualify are looked at on disk,
+    // so a large folder costs a directory listing, not one query per file.
+    static const QSet<QString> mediaSuffixes{QStringLiteral("mp4"), QStringLiteral("mkv"), QStringLiteral("mov"),
+                                             QStringLiteral("avi"), QStringLiteral("mp3"), QStringLiteral("m4a"),
+                                             QStringLiteral("wav"), QStringLiteral("flac")};
+    const QDir dir(folder);
+    QFileInfoList candidates;
+    for (const QString &name : dir.entryList(QDir::Files, QDir::NoSort)) {
+        const int dot = int(name.lastIndexOf(QLatin1Char('.')));
+        if (dot <= 0 || !mediaSuffixes.contains(name.mid(dot + 1).toLower()))
+            continue;
         if (name.contains(QLatin1String(".merging.")) || name.contains(QLatin1String(".watermarking.")))
             continue;
-        if (pattern.match(file.completeBaseName()).hasMatch()
-            || listed.contains(QDir::cleanPath(file.absoluteFilePath()).toCaseFolded()))
-            kept.append(file);
+        const QString path = dir.absoluteFilePath(name);
+        if (pattern.match(QStringView(name).left(dot)).hasMatch()
+            || listed.contains(QDir::cleanPath(path).toCaseFolded()))
+            candidates.append(QFileInfo(path));
     }
+    std::stable_sort(candidates.begin(), candidates.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() > b.lastModified();
+    });
+    QFileInfoList kept = candidates.mid(0, limit);
     return kept;
 }
 
@@ -303,5 +306,4 @@ void HomePage::openRecording(const QString &path)
     });
     library->showAndPlay(path, false);
     top->hide();
-    emit recentRecordingOpened(path);
 }

@@ -32,8 +32,6 @@ signals:
     void modeSelected(int mode);
     void mediaLibraryRequested();
     void scheduleRequested();
-    // A recent card was clicked: open that recording in a library window of its own.
-    void recentRecordingOpened(const QString &path);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -10,6 +10,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
@@ -420,12 +421,13 @@ void MainWindow::applyPersistentSettings(bool showErrors)
         return c.isValid() ? c : QColor(QLatin1String(fallback));
     };
     QColor halo = colour("effects/mouseColor", "#facd15");
-    // The preferences offer 0..100 % and 10..100 px.
-    const int opacity = std::clamp(s.value(QStringLiteral("effects/mouseOpacity"), 60).toInt(), 0, 100);
+    // Stored values outside what the preferences offer (10..100 %, 20..120 px) are
+    // brought back into those ranges.
+    const int opacity = std::clamp(s.value(QStringLiteral("effects/mouseOpacity"), 60).toInt(), 10, 100);
     halo.setAlpha(int(std::lround(opacity * 2.55)));
     const QColor left = colour("effects/leftClickColor", "#ef3d3d");
     const QColor right = colour("effects/rightClickColor", "#3478f6");
-    const int size = std::clamp(s.value(QStringLiteral("effects/mouseSize"), 40).toInt(), 10, 100);
+    const int size = std::clamp(s.value(QStringLiteral("effects/mouseSize"), 40).toInt(), 20, 120);
     const bool clickAnimation = s.value(QStringLiteral("effects/clickAnimation"), true).toBool();
 
     m_mouseHighlighter->setHaloColor(halo);
@@ -482,7 +484,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
+    if (event->button() == Qt::LeftButton && startWindowMove(this, event->globalPosition().toPoint())) {
         event->accept();
         return;
     }

@@ -130,8 +130,9 @@ public:
     bool isInPreparation() const { return inPreparation; }
     int currentHomeMode() const { return homeMode; }
 
-    // Answers of the 4K choice (tests choose; the dialog runs otherwise).
-    std::function<int(int, int, int)> fourKChoiceOverride;
+    // Asks how to record 4K without a hardware encoder; the answer is a
+    // Recorder::FourKSoftwareAction (3, cancel, when the dialog is closed).
+    static int askFourKChoice(QWidget *parent, int width, int height, int fps);
 
 public slots:
     void onStartRecording();

@@ -334,57 +334,59 @@ void MainWindow::onPerformanceWarning(const QString &message)
 
 void MainWindow::onFourKDecision(int width, int height, int fps)
 {
+    const int choice = askFourKChoice(m_floatingToolbar, width, height, fps);
+    m_recorder->resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction(choice));
+}
+
+int MainWindow::askFourKChoice(QWidget *parent, int width, int height, int fps)
+{
     int choice = 3;
-    if (fourKChoiceOverride) {
-        choice = fourKChoiceOverride(width, height, fps);
-    } else {
-        QDialog dialog(m_floatingToolbar);
-        dialog.setObjectName(QStringLiteral("FourKChoiceDialog"));
-        dialog.setWindowTitle(tr("4K 录制性能"));
-        dialog.setMinimumWidth(470);
-        dialog.setStyleSheet(QStringLiteral(
-            "QDialog#FourKChoiceDialog{background:#0b1626;color:#eef4ff;}"
-            "QDialog#FourKChoiceDialog QLabel{color:#eef4ff;background:transparent;}"
-            "QDialog#FourKChoiceDialog QPushButton{min-height:44px;text-align:left;padding:0 14px;"
-            "background:#132338;border:1px solid #36516f;border-radius:6px;color:#eef4ff;}"
-            "QDialog#FourKChoiceDialog QPushButton:hover{background:#1b304c;border-color:#4a72a5;}"
-            "QDialog#FourKChoiceDialog QPushButton#recommendedChoice{background:#173c5d;border-color:#1d91b7;}"
-            "QDialog#FourKChoiceDialog QPushButton#recommendedChoice:hover{background:#205175;}"));
-        auto *layout = new QVBoxLayout(&dialog);
-        layout->setContentsMargins(24, 24, 24, 24);
-        layout->setSpacing(10);
-        auto *heading = new QLabel(tr("没有可用的硬件 H.264 编码器"), &dialog);
-        QFont font = heading->font();
-        font.setWeight(QFont::Bold);
-        font.setPointSizeF(font.pointSizeF() + 2);
-        heading->setFont(font);
-        heading->setWordWrap(true);
-        auto *line = new QLabel(
-            tr("%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。").arg(width).arg(height).arg(fps), &dialog);
-        line->setWordWrap(true);
-        layout->addWidget(heading);
-        layout->addWidget(line);
-        layout->addSpacing(8);
-        const QString texts[4] = {tr("保持 4K，15 FPS（推荐）"), tr("1080p，30 FPS"), tr("强制 4K，30 FPS"),
-                                  tr("取消")};
-        for (int i = 0; i < 4; ++i) {
-            auto *button = new QPushButton(texts[i], &dialog);
-            layout->addWidget(button);
-            if (i == 0) {
-                button->setObjectName(QStringLiteral("recommendedChoice"));
-                button->setDefault(true);
-            }
-            if (i < 3)
-                connect(button, &QPushButton::clicked, &dialog, [&dialog, &choice, i] {
-                    choice = i;
-                    dialog.accept();
-                });
-            else
-                connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("FourKChoiceDialog"));
+    dialog.setWindowTitle(tr("4K 录制性能"));
+    dialog.setMinimumWidth(470);
+    dialog.setStyleSheet(QStringLiteral(
+        "QDialog#FourKChoiceDialog{background:#0b1626;color:#eef4ff;}"
+        "QDialog#FourKChoiceDialog QLabel{color:#eef4ff;background:transparent;}"
+        "QDialog#FourKChoiceDialog QPushButton{min-height:44px;text-align:left;padding:0 14px;"
+        "background:#132338;border:1px solid #36516f;border-radius:6px;color:#eef4ff;}"
+        "QDialog#FourKChoiceDialog QPushButton:hover{background:#1b304c;border-color:#4a72a5;}"
+        "QDialog#FourKChoiceDialog QPushButton#recommendedChoice{background:#173c5d;border-color:#1d91b7;}"
+        "QDialog#FourKChoiceDialog QPushButton#recommendedChoice:hover{background:#205175;}"));
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(10);
+    auto *heading = new QLabel(tr("没有可用的硬件 H.264 编码器"), &dialog);
+    QFont font = heading->font();
+    font.setWeight(QFont::Bold);
+    font.setPointSizeF(font.pointSizeF() + 2);
+    heading->setFont(font);
+    heading->setWordWrap(true);
+    auto *line = new QLabel(
+        tr("%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。").arg(width).arg(height).arg(fps), &dialog);
+    line->setWordWrap(true);
+    layout->addWidget(heading);
+    layout->addWidget(line);
+    layout->addSpacing(8);
+    const QString texts[4] = {tr("保持 4K，15 FPS（推荐）"), tr("1080p，30 FPS"), tr("强制 4K，30 FPS"),
+                              tr("取消")};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(texts[i], &dialog);
+        layout->addWidget(button);
+        if (i == 0) {
+            button->setObjectName(QStringLiteral("recommendedChoice"));
+            button->setDefault(true);
         }
-        dialog.exec();
+        if (i < 3)
+            connect(button, &QPushButton::clicked, &dialog, [&dialog, &choice, i] {
+                choice = i;
+                dialog.accept();
+            });
+        else
+            connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
-    m_recorder->resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction(std::clamp(choice, 0, 3)));
+    dialog.exec();
+    return choice;
 }
 
 void MainWindow::onFinalizingChanged(bool active)
@@ -477,8 +479,10 @@ void MainWindow::onRecorderStopped(const QString &path)
         if (suffix == QLatin1String("mp3") || suffix == QLatin1String("m4a") || suffix == QLatin1String("wav")
             || suffix == QLatin1String("flac"))
             showTrayNotice(tr("录音完成"), tr("音频已保存到：%1").arg(path), QSystemTrayIcon::Information, 10000);
-        m_bottomBar->onRecordingStopped(path);
     }
+    // Also for a discarded or failed recording: the strip closes the auto-stop
+    // countdown of the recording that ended.
+    m_bottomBar->onRecordingStopped(path);
 }
 
 void MainWindow::onRecorderError(const QString &message)

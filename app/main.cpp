@@ -61,6 +61,9 @@ int main(int argc, char *argv[])
         return 0;
     }
     SingleInstanceLock::setCurrent(&lock);
+    // Watched from here on: a signal that comes before the main window exists waits in
+    // the watcher's pipe until the event loop runs.
+    TerminationSignals signalWatch;
 
     QApplication::setStyle(new ButtonFocuslessStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
@@ -90,7 +93,6 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window;
-    TerminationSignals signalWatch;
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,
                      [&window](int) { window.requestOrderlyQuit(); });
     window.show();

@@ -67,7 +67,8 @@ const char *kStyle =
     "QLabel#Unit{font-size:14px;color:#d5dcea;}QLabel#Unit:disabled{color:#566176;}"
     "QFrame#Summary{background:#14223a;border:1px solid #2f4059;border-radius:8px;}"
     "QLabel#SummaryText{font-size:13px;color:#cbd5e6;}QLabel#Seamless{font-size:12px;color:#b8c6dc;}"
-    "QPushButton#Close{background:#ff6259;border:1px solid #df514a;border-radius:7px;}"
+    "QPushButton#Close{background:#ff6259;border:1px solid #df514a;border-radius:7px;min-height:0;min-width:0;"
+    "padding:0;}"
     "QPushButton#Close:hover{background:#ff817a;}"
     "QPushButton#Secondary{background:transparent;border:1px solid #3a4c67;border-radius:7px;color:#d8e0ed;"
     "font-size:13px;}QPushButton#Secondary:hover{background:#182841;}"
@@ -166,6 +167,7 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
         cardTitle->setObjectName(QStringLiteral("CardTitle"));
         auto *cardHelp = new QLabel(help, card);
         cardHelp->setObjectName(QStringLiteral("CardHelp"));
+        cardHelp->setWordWrap(true);
         texts->addWidget(cardTitle);
         texts->addWidget(cardHelp);
         row->addWidget(radio);

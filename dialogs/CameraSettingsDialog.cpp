@@ -32,6 +32,9 @@ public:
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::NoFocus);
         setAccessibleName(CameraSettingsDialog::tr("开关"));
+        // Keeps the size against an application style sheet's minimum button height.
+        setStyleSheet(QStringLiteral("QPushButton{border:none;padding:0px;min-width:48px;max-width:48px;"
+                                     "min-height:26px;max-height:26px;}"));
     }
 
 protected:
@@ -382,10 +385,14 @@ void CameraSettingsDialog::buildUi()
         button->setFixedSize(132, 44);
         button->setCursor(Qt::PointingHandCursor);
     }
+    // The size rules keep 132 x 44 against an application style sheet's button padding
+    // and minimum height (content size inside padding and border).
     cancel->setStyleSheet(QStringLiteral("QPushButton{background:#111d30;border:1px solid #3a4a62;border-radius:8px;"
-                                         "color:#edf2fa;font-size:12px;}QPushButton:hover{background:#192940;}"));
+                                         "color:#edf2fa;font-size:12px;}QPushButton:hover{background:#192940;}"
+                                         "QPushButton{padding:0px;min-height:42px;max-height:42px;}"));
     done->setStyleSheet(QStringLiteral("QPushButton{background:#3178f3;border:none;border-radius:8px;color:white;"
-                                       "font-size:12px;font-weight:600;}QPushButton:hover{background:#4388ff;}"));
+                                       "font-size:12px;font-weight:600;}QPushButton:hover{background:#4388ff;}"
+                                       "QPushButton{padding:0px;min-height:44px;max-height:44px;}"));
     buttons->addStretch();
     buttons->addWidget(cancel);
     buttons->addWidget(done);
@@ -526,11 +533,13 @@ void CameraSettingsDialog::startPreview()
     }
     const int index = std::clamp(m_deviceCombo->currentIndex(), 0, int(m_inputs.size()) - 1);
     const CameraDeviceInfo &input = m_inputs[index];
-    const bool sameDevice = m_feed->deviceId() == input.id;
-    if (!sameDevice) {
+    // The same camera again (also after a closing): the last picture stays until
+    // the next one arrives.
+    if (m_previewDevice != input.id) {
         m_lastFrame = QImage();
         showLabelText(tr("正在启动摄像头…"));
     }
+    m_previewDevice = input.id;
     const CameraFormatWish wish =
         CameraFormatWish::scored(m_qualityCombo->currentData().toInt(), m_fpsCombo->currentData().toInt());
     if (!m_feed->start(input.id, wish))

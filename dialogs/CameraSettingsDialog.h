@@ -73,6 +73,7 @@ private:
     CameraSettings m_settings;
     QList<CameraDeviceInfo> m_inputs;
     CameraFeed *m_feed = nullptr;
+    QByteArray m_previewDevice; // the camera the preview last showed
     QImage m_lastFrame;
 
     QLabel *m_previewLabel = nullptr;

@@ -47,12 +47,6 @@ bool isAudioFile(const QString &path)
     return audioSuffixes().contains(QFileInfo(path).suffix().toLower());
 }
 
-QString resolveToolPath(const QString &name)
-{
-    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    return QFileInfo(local).isFile() ? local : name;
-}
-
 QString normalizedMediaPath(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/VideoRecord.h"
+#include "recording/MediaProbe.h" // resolveToolPath
 
 #include <QByteArray>
 #include <QList>
@@ -12,9 +13,6 @@
 
 // True for the audio suffixes mp3, m4a, wav and flac (any letter case).
 bool isAudioFile(const QString &path);
-
-// The application folder's copy of a tool when one is there, else the bare name.
-QString resolveToolPath(const QString &name);
 
 // QDir::cleanPath of the absolute path: two paths name the same registry entry when these agree.
 QString normalizedMediaPath(const QString &path);

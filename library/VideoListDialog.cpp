@@ -2,7 +2,10 @@
 
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/TimelineRangeWidget.h"
+#include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
+#include "library/WaveformPreviewLabel.h"
 #include "platform/mac/MacWindowHelpers.h"
 
 #include <QApplication>
@@ -23,6 +26,7 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QVideoWidget>
 
 #include <cmath>
 
@@ -76,7 +80,8 @@ VideoListDialog::VideoListDialog(QWidget *parent)
         "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
 
     metadataPool = new QThreadPool(this);
-    metadataPool->setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
+    // A probe spends most of its time starting up: eight at a time hide that even on two cores.
+    metadataPool->setMaxThreadCount(std::max(8, QThread::idealThreadCount()));
     // Queued probes of a closing program are dropped; running ones end within their time-out.
     connect(qApp, &QCoreApplication::aboutToQuit, metadataPool, [pool = metadataPool] {
         pool->clear();
@@ -95,7 +100,15 @@ VideoListDialog::VideoListDialog(QWidget *parent)
 
 VideoListDialog::~VideoListDialog()
 {
+    cancelRunningJob();
+    // A running preview picture job reports its end while it is destroyed with the window.
+    stopPreviewJob();
     qApp->removeEventFilter(this);
+    if (fullscreenView) {
+        exitFullscreenPlayback();
+        delete fullscreenView;
+    }
+    setHoldingThumbnails(false);
     metadataPool->clear();
     metadataPool->waitForDone();
 }
@@ -103,6 +116,7 @@ VideoListDialog::~VideoListDialog()
 void VideoListDialog::buildUi()
 {
     player = new VideoPlayer(this);
+    editor = new VideoEditor(this);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(1, 1, 1, 1);
@@ -309,7 +323,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     auto *surfaceLayout = new QVBoxLayout(surface);
     surfaceLayout->setContentsMargins(0, 0, 0, 0);
     surfaceLayout->setSpacing(0);
-    preview = new QLabel(surface);
+    preview = new WaveformPreviewLabel(surface);
     preview->setObjectName(QStringLiteral("Preview"));
     preview->setAlignment(Qt::AlignCenter);
     preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -332,6 +346,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     auto *transportLayout = new QHBoxLayout(transport);
     transportLayout->setContentsMargins(12, 5, 12, 5);
     playButton = new QPushButton(transport);
+    playButton->setObjectName(QStringLiteral("PlayButton"));
     playButton->setFixedSize(38, 38);
     playButton->setIconSize(QSize(18, 18));
     playButton->setStyleSheet(
@@ -369,14 +384,47 @@ QWidget *VideoListDialog::buildDetailPanel()
     transportLayout->addWidget(fullscreenButton);
     surfaceLayout->addWidget(transport);
     layout->addWidget(surface, 1);
+    layout->addWidget(buildEditorPanel(panel), 0);
+    connect(fullscreenButton, &QPushButton::clicked, this, &VideoListDialog::toggleFullscreenPlayback);
     return panel;
 }
 
 bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
 {
+    if (fullscreenView && object == fullscreenView) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            exitFullscreenPlayback();
+            return true;
+        }
+        if (event->type() == QEvent::Close)
+            player->restoreVideoSink();
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+                onPlayClicked();
+                return true;
+            }
+            if (key->key() == Qt::Key_F || key->key() == Qt::Key_Escape) {
+                exitFullscreenPlayback();
+                return true;
+            }
+            if (key->key() == Qt::Key_Right) {
+                player->seek(std::min(player->position() + 5.0, durationSeconds));
+                return true;
+            }
+            if (key->key() == Qt::Key_Left) {
+                player->seek(std::max(player->position() - 5.0, 0.0));
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool inLineEdit = qobject_cast<QLineEdit *>(QApplication::focusWidget()) != nullptr;
+        if (key->key() == Qt::Key_F && !inLineEdit && !key->isAutoRepeat()) {
+            toggleFullscreenPlayback();
+            return true;
+        }
         if (key->key() == Qt::Key_Space && !inLineEdit) {
             if (!key->isAutoRepeat() && currentIndex >= 0)
                 onPlayClicked();
@@ -409,6 +457,11 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
         centreBigPlayButton();
         if (!currentIsAudio() && !frameImage.isNull())
             renderPreviewFrame();
+    }
+    if (preview && object == preview && event->type() == QEvent::MouseButtonDblClick) {
+        if (!currentIsAudio())
+            enterFullscreenPlayback();
+        return true;
     }
     return QDialog::eventFilter(object, event);
 }
@@ -470,10 +523,42 @@ void VideoListDialog::showEvent(QShowEvent *event)
 
 void VideoListDialog::hideEvent(QHideEvent *event)
 {
+    if (fullscreenView && fullscreenView->isVisible())
+        exitFullscreenPlayback();
+    if (saveProgress || (editor && editor->isBusy()))
+        cancelRunningJob();
     player->close();
     updatePlaybackUi(false);
     timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(std::max(0, qRound(durationSeconds))));
+    rangeBar->marker = 0;
+    rangeBar->update();
     QDialog::hideEvent(event);
+}
+
+// A window closed while a save runs (from its title bar, or one that deletes itself on close)
+// stops the job; the job's loop then removes the unfinished output.
+void VideoListDialog::closeEvent(QCloseEvent *event)
+{
+    cancelRunningJob();
+    QDialog::closeEvent(event);
+}
+
+void VideoListDialog::cancelRunningJob()
+{
+    jobCancelRequested = true;
+    if (editor)
+        editor->cancel();
+}
+
+void VideoListDialog::exitFullscreenPlayback()
+{
+    if (!fullscreenView || !fullscreenView->isVisible())
+        return;
+    player->restoreVideoSink();
+    fullscreenView->hide();
+    renderPreviewFrame();
+    raise();
+    activateWindow();
 }
 
 void VideoListDialog::centreBigPlayButton()

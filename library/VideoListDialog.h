@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -22,8 +23,13 @@ class QSlider;
 class QThreadPool;
 class QTimer;
 class QVideoWidget;
+class QProgressDialog;
+class RecordCard;
+class TimelineRangeWidget;
 class VideoEditor;
 class VideoPlayer;
+class WaveformPreviewLabel;
+class WatermarkCopyJob;
 
 // The media library: the recordings of the save folder as a searchable list on the left,
 // the chosen file's details, player and editor on the right.
@@ -43,6 +49,34 @@ public:
     void openRecord(int index, bool autoplay);
     void clearCurrentSelection();
     bool currentIsAudio() const;
+
+    void updateDetail(const VideoRecord &record);
+    void updateMediaSpecificUi();
+    void updatePlaybackUi(bool playing);
+    void renderPreviewFrame();
+    void exitFullscreenPlayback();
+
+    // Editor (the unsaved edit of the current record)
+    void setEditMode(const QString &mode);
+    void setTransformPreview(const QString &mode);
+    QImage transformedPreview(const QImage &image) const;
+    QString currentEditMode() const { return editMode; }
+    TimelineRangeWidget *timelineRange() const { return rangeBar; }
+
+    // Saving
+    void beginSaveProgress(bool determinate);
+    void endSaveProgress();
+    void runTrim(const QString &output, bool replaceOriginal);
+    void runMute(const QString &output, bool replaceOriginal);
+    void runTransform(const QString &output, bool replaceOriginal);
+    void finishEdit(const QString &path, bool replaceOriginal);
+    bool runFfmpegEdit(const QStringList &args, const QString &successTitle, const QString &outputPath);
+    // The wanted path when free, else "<base>_2.<suffix>", "_3" ... beside it.
+    static QString uniqueOutputPath(const QString &wanted);
+    QString copyOutputPath(const QString &suffix) const;
+    // The ffmpeg arguments of a range mute, and how long it may run.
+    static QStringList muteArguments(const QString &source, double start, double end, const QString &output);
+    static qint64 muteTimeLimitMs(double durationSeconds);
 
     // "mm:ss" below an hour, "hh:mm:ss" from there.
     static QString formatDuration(int seconds);
@@ -72,6 +106,26 @@ public slots:
     void onPositionChanged(double seconds);
     void onDurationChanged(double seconds);
     void showListContextMenu(const QPoint &position);
+    void onTrimClicked();
+    void onSplitClicked();
+    void onScreenshotClicked();
+    void onMuteClicked();
+    void onUndoClicked();
+    void onSaveClicked();
+    void showMoreMenu();
+    void rotate90();
+    void flipVideo(bool horizontal);
+    // Tools of the "more" menu and the watermark button (VideoListDialogTools.cpp,
+    // VideoListDialogWatermark.cpp).
+    void showSpeedDialog();
+    void showVolumeDialog();
+    void showExtractAudioDialog();
+    void showConvertDialog();
+    void showRenameDialog();
+    void showFileInfoDialog();
+    void showWatermarkDialog();
+    void toggleFullscreenPlayback();
+    void enterFullscreenPlayback();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -81,16 +135,21 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildUi();
     QWidget *buildDetailPanel();
+    QWidget *buildEditorPanel(QWidget *parent);
+    QPushButton *makeEditorButton(QLayout *row, const QString &text, const QString &icon, bool checkable);
+    void refreshRangeTexts(double start, double end, double split);
+    void runSplit();
+    void cancelRunningJob();
+    void warnUnlessClosing(const QString &title, const QString &text);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
+    void setHoldingThumbnails(bool hold);
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
-    void updateDetail(const VideoRecord &record);
-    void updatePlaybackUi(bool playing);
-    void renderPreviewFrame();
     void stopPreviewJob();
     void centreBigPlayButton();
     void setDetailButtonsEnabled(bool enabled);
@@ -105,6 +164,8 @@ private:
     int filterTab = 0;
     QTimer *searchTimer = nullptr;
     QThreadPool *metadataPool = nullptr;
+    int pendingMetadata = 0;      // jobs of the current scan not yet back
+    bool holdingThumbnails = false;
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;
@@ -127,7 +188,7 @@ private:
     QLabel *infoLabel = nullptr;
     QPushButton *folderButton = nullptr;
     QPushButton *deleteButton = nullptr;
-    QLabel *preview = nullptr;
+    WaveformPreviewLabel *preview = nullptr;
     QPushButton *bigPlayButton = nullptr;
     QPushButton *playButton = nullptr;
     QLabel *timeLabel = nullptr;
@@ -139,7 +200,33 @@ private:
     QImage frameImage;
     QImage displayedImage;
     QProcess *previewProcess = nullptr;
+    QVideoWidget *fullscreenView = nullptr;
 
+    // Editor
+    QPushButton *trimButton = nullptr;
+    QPushButton *splitButton = nullptr;
+    QPushButton *screenshotButton = nullptr;
+    QPushButton *muteButton = nullptr;
+    QPushButton *watermarkButton = nullptr;
+    QPushButton *undoButton = nullptr;
+    QPushButton *moreButton = nullptr;
+    QLabel *editorTitleLabel = nullptr;
+    QLabel *editorHintLabel = nullptr;
+    QLabel *rangeInfoLabel = nullptr;
+    QLabel *rangeTextLabel = nullptr;
+    QPushButton *primaryActionButton = nullptr;
+    TimelineRangeWidget *rangeBar = nullptr;
+    QString editMode = QStringLiteral("trim");
+    QString transformPreview;
+    bool muteSelectionActive = false;
+    bool resumeAfterScrub = false;
+
+    // Saving
+    QProgressDialog *saveProgress = nullptr;
+    bool jobCancelRequested = false; // the window closed while a job ran
+
+    // The running watermark copy; it ends its ffmpeg and removes its folder when destroyed.
+    QPointer<WatermarkCopyJob> watermarkJob;
     bool positionedOnce = false;
 };
 

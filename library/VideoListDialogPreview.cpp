@@ -1,18 +1,27 @@
-// The detail panel: the current record, its summary and preview picture, and playback.
+// The detail panel: the current record, its summary and preview picture, playback, full
+// screen and stills.
 
 #include "library/VideoListDialog.h"
 
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/MediaPreview.h"
+#include "library/OpenFolderMessage.h"
+#include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
+#include "library/WaveformPreviewLabel.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QVideoWidget>
 
 #include <cmath>
 
@@ -45,7 +54,9 @@ bool VideoListDialog::currentIsAudio() const
 
 void VideoListDialog::setDetailButtonsEnabled(bool enabled)
 {
-    for (QPushButton *button : {playButton, folderButton, deleteButton, fullscreenButton})
+    for (QPushButton *button : {playButton, folderButton, deleteButton, fullscreenButton, trimButton, splitButton,
+                                screenshotButton, muteButton, watermarkButton, undoButton, moreButton,
+                                primaryActionButton})
         button->setEnabled(enabled);
 }
 
@@ -55,12 +66,15 @@ void VideoListDialog::openRecord(int index, bool autoplay)
         return;
     ++selectionSerial;
     currentIndex = index;
+    transformPreview.clear();
+    muteSelectionActive = false;
     player->close();
     preview->clear();
     frameImage = QImage();
     displayedImage = QImage();
     const VideoRecord record = records.at(index);
     updateDetail(record);
+    setEditMode(QStringLiteral("trim"));
     updatePlaybackUi(false);
     if (player->open(record.path) && autoplay) {
         player->play();
@@ -99,6 +113,7 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     }
     durationSeconds = record.duration;
     timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(record.duration));
+    rangeBar->setPreview(QPixmap(), record.isAudio, record.duration);
 
     stopPreviewJob();
     auto *process = new QProcess(this);
@@ -117,26 +132,58 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
         const QImage picture = QImage::fromData(bytes, "JPG");
         if (picture.isNull())
             return;
-        Q_UNUSED(audio);
-        frameImage = picture;
-        renderPreviewFrame();
+        rangeBar->setPreview(QPixmap::fromImage(picture), audio, durationSeconds);
+        // A frame the player delivered meanwhile is newer than the still.
+        if (frameImage.isNull() || audio) {
+            frameImage = picture;
+            renderPreviewFrame();
+        }
     });
-    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error")};
-    if (isAudioFile(path)) {
-        args << QStringLiteral("-i") << path << QStringLiteral("-filter_complex")
-             << QStringLiteral("[0:a]aformat=channel_layouts=mono,showwavespic=s=1600x420:colors=0xFFFFFF:"
-                               "scale=sqrt:draw=full[wave]")
-             << QStringLiteral("-map") << QStringLiteral("[wave]");
-    } else {
-        args << QStringLiteral("-ss") << QString::number(std::max(record.duration / 4.0, 0.1), 'f', 2)
-             << QStringLiteral("-i") << path << QStringLiteral("-vf")
-             << QStringLiteral("scale=360:210:force_original_aspect_ratio=increase,crop=360:210");
-    }
-    args << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f") << QStringLiteral("image2pipe")
-         << QStringLiteral("-vcodec") << QStringLiteral("mjpeg") << QStringLiteral("pipe:1");
-    process->start(resolveToolPath(QStringLiteral("ffmpeg")), args);
+    process->start(resolveToolPath(QStringLiteral("ffmpeg")),
+                   mediaPreviewArguments(path, std::max(record.duration / 4.0, 0.1)));
 
     setDetailButtonsEnabled(true);
+    updateMediaSpecificUi();
+}
+
+void VideoListDialog::updateMediaSpecificUi()
+{
+    const bool hasRecord = currentIndex >= 0 && currentIndex < records.size();
+    const bool audio = hasRecord && records.at(currentIndex).isAudio;
+    const bool hasSound = hasRecord && !records.at(currentIndex).audioCodec.isEmpty();
+    watermarkButton->setVisible(!audio);
+    screenshotButton->setVisible(!audio);
+    fullscreenButton->setVisible(!audio);
+    muteButton->setEnabled(hasSound);
+    const QColor iconColour("#dce7f7");
+    if (!audio) {
+        const bool muting = editMode == QLatin1String("mute");
+        muteButton->setCheckable(true);
+        muteButton->setChecked(muting);
+        muteButton->setText(muting ? tr("已设为无声") : tr("移除声音"));
+        muteButton->setIcon(tintedLibraryIcon(muting ? QStringLiteral("audio_off") : QStringLiteral("audio"), 19, iconColour));
+        muteButton->setToolTip(muting ? tr("点击恢复原声") : tr("Mute audio in the selected range"));
+    } else {
+        muteButton->setChecked(false);
+        muteButton->setCheckable(false);
+        muteButton->setText(tr("音量"));
+        muteButton->setIcon(tintedLibraryIcon(QStringLiteral("audio"), 19, iconColour));
+        muteButton->setToolTip(tr("调整音频音量"));
+        // The volume tool of audio files comes later.
+        muteButton->setEnabled(false);
+    }
+    if (preview->waveformMode != audio) {
+        preview->waveformMode = audio;
+        preview->progress = 0;
+        if (audio) {
+            preview->clear();
+            preview->waveform = QImage();
+            preview->rebuildPixmaps();
+        }
+        preview->update();
+    }
+    preview->setStyleSheet(audio ? QStringLiteral("background:#071222;border-radius:9px 9px 0 0;")
+                                 : QStringLiteral("background:#02060b;border-radius:9px 9px 0 0;"));
 }
 
 // A newer selection ends the running preview-picture job; the process is deleted once it
@@ -152,11 +199,30 @@ void VideoListDialog::stopPreviewJob()
     process->kill();
 }
 
+namespace {
+
+double playedFraction(double position, double duration)
+{
+    return duration > 0 ? std::clamp(position / duration, 0.0, 1.0) : 0.0;
+}
+
+} // namespace
+
 void VideoListDialog::renderPreviewFrame()
 {
     if (frameImage.isNull() || !preview)
         return;
-    displayedImage = frameImage;
+    if (currentIsAudio()) {
+        preview->waveform = waveformAlphaMask(frameImage);
+        preview->rebuildPixmaps();
+        const double fraction = playedFraction(player->position(), durationSeconds);
+        if (std::abs(fraction - preview->progress) >= 0.0005)
+            preview->progress = fraction;
+        preview->update();
+        displayedImage = frameImage;
+        return;
+    }
+    displayedImage = transformedPreview(frameImage);
     const Qt::TransformationMode mode = player->isPlaying() ? Qt::FastTransformation : Qt::SmoothTransformation;
     preview->setPixmap(QPixmap::fromImage(displayedImage.scaled(preview->size(), Qt::KeepAspectRatio, mode)));
 }
@@ -171,6 +237,16 @@ void VideoListDialog::onFrameReady(const QImage &image, double)
 
 void VideoListDialog::onPositionChanged(double seconds)
 {
+    player->setMuted(muteSelectionActive && rangeBar->rangeStart <= seconds && seconds < rangeBar->rangeEnd);
+    rangeBar->marker = std::clamp(seconds, 0.0, rangeBar->duration);
+    rangeBar->update();
+    if (currentIsAudio()) {
+        const double fraction = playedFraction(seconds, durationSeconds);
+        if (std::abs(fraction - preview->progress) >= 0.0005) {
+            preview->progress = fraction;
+            preview->update();
+        }
+    }
     if (!sliderDragging && durationSeconds > 0)
         seekSlider->setValue(int(std::lround(seconds / durationSeconds * 10000.0)));
     timeLabel->setText(timeText(seconds) + QStringLiteral(" / ") + timeText(durationSeconds));
@@ -181,6 +257,8 @@ void VideoListDialog::onDurationChanged(double seconds)
     // Matroska files report 0 here: the probed duration stays.
     if (seconds <= 0)
         return;
+    if (seconds > 0.1 && rangeBar->rangeEnd <= 0.11)
+        rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), seconds);
     durationSeconds = seconds;
     timeLabel->setText(timeText(player->position()) + QStringLiteral(" / ") + timeText(durationSeconds));
 }
@@ -219,10 +297,14 @@ void VideoListDialog::clearCurrentSelection()
     player->close();
     stopPreviewJob();
     preview->clear();
+    preview->waveform = QImage();
+    preview->rebuildPixmaps();
+    preview->update();
     titleLabel->setText(tr("请选择一个媒体文件"));
     titleLabel->setToolTip(QString());
     infoLabel->clear();
     timeLabel->setText(QStringLiteral("00:00 / 00:00"));
+    rangeBar->setPreview(QPixmap(), false, 0);
     updatePlaybackUi(false);
     setDetailButtonsEnabled(false);
 }
@@ -250,4 +332,57 @@ void VideoListDialog::showAndPlay(const QString &path, bool autoPlay)
             }
         }
     });
+}
+
+void VideoListDialog::enterFullscreenPlayback()
+{
+    if (currentIndex < 0 || currentIndex >= records.size() || currentIsAudio() || !player)
+        return;
+    if (!fullscreenView) {
+        fullscreenView = new QVideoWidget;
+        fullscreenView->setWindowTitle(tr("Vistrelle 全屏播放"));
+        fullscreenView->setWindowFlag(Qt::Window);
+        fullscreenView->setStyleSheet(QStringLiteral("background:#000000;"));
+        fullscreenView->setAspectRatioMode(Qt::KeepAspectRatio);
+        fullscreenView->setFocusPolicy(Qt::StrongFocus);
+        fullscreenView->installEventFilter(this);
+    }
+    if (fullscreenView->isVisible())
+        return;
+    player->setVideoWidget(fullscreenView);
+    fullscreenView->showFullScreen();
+    fullscreenView->raise();
+    fullscreenView->activateWindow();
+    fullscreenView->setFocus();
+}
+
+void VideoListDialog::toggleFullscreenPlayback()
+{
+    if (!fullscreenView || !fullscreenView->isVisible())
+        enterFullscreenPlayback();
+    else
+        exitFullscreenPlayback();
+}
+
+void VideoListDialog::onScreenshotClicked()
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return;
+    const VideoRecord record = records.at(currentIndex);
+    // Before playback the preview shows a cropped still: the saved picture is a full frame.
+    QImage still = player->currentFrameSnapshot();
+    if (still.isNull() && !displayedImage.isNull())
+        still = grabFullFrame(record.path, std::max(player->position(), 0.0));
+    if (!still.isNull())
+        still = transformedPreview(still);
+    if (still.isNull()) {
+        QMessageBox::information(this, tr("截图不可用"), tr("视频画面尚未就绪，请先播放或移动到需要截图的位置。"));
+        return;
+    }
+    const QFileInfo source(record.path);
+    const QString file = source.dir().filePath(source.completeBaseName() + QLatin1Char('_')
+                                               + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"))
+                                               + QStringLiteral(".png"));
+    if (still.save(file, "PNG"))
+        showOpenFolderMessage(this, tr("截图完成"), tr("截图已保存到：\n%1").arg(file), file);
 }

@@ -4,6 +4,8 @@
 #include "library/VideoListDialog.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/RecordCard.h"
+#include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
 
 #include <QApplication>
@@ -36,12 +38,6 @@ QString saveFolder()
         .toString();
 }
 
-QString rowText(const VideoRecord &record)
-{
-    return record.fileName + QLatin1Char('\n') + VideoListDialog::formatDuration(record.duration)
-           + QStringLiteral("   ") + record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-}
-
 } // namespace
 
 void VideoListDialog::showListState(const QString &text, bool busy)
@@ -68,6 +64,9 @@ void VideoListDialog::loadFromDisk()
     records = scanMediaFolder(saveFolder(), &registry, &registryChanged);
     if (registryChanged)
         setRecordedFiles(registry);
+    // The cards' pictures wait for this scan's metadata probes.
+    pendingMetadata = int(records.size());
+    setHoldingThumbnails(pendingMetadata > 0);
 
     refreshList(searchBox ? searchBox->text() : QString());
     if (records.isEmpty())
@@ -77,6 +76,17 @@ void VideoListDialog::loadFromDisk()
     startMetadataJobs(generation);
 }
 
+void VideoListDialog::setHoldingThumbnails(bool hold)
+{
+    if (hold == holdingThumbnails)
+        return;
+    holdingThumbnails = hold;
+    if (hold)
+        ThumbnailCache::instance()->hold();
+    else
+        ThumbnailCache::instance()->release();
+}
+
 void VideoListDialog::startMetadataJobs(int generation)
 {
     for (int i = 0; i < records.size(); ++i) {
@@ -84,6 +94,8 @@ void VideoListDialog::startMetadataJobs(int generation)
         auto *watcher = new QFutureWatcher<VideoRecord>(this);
         connect(watcher, &QFutureWatcher<VideoRecord>::finished, this, [this, watcher, generation, i, path = record.path] {
             watcher->deleteLater();
+            if (generation == scanGeneration && --pendingMetadata <= 0)
+                setHoldingThumbnails(false);
             if (watcher->future().resultCount() == 0)
                 return;
             applyMetadata(generation, i, path, watcher->result());
@@ -113,8 +125,10 @@ void VideoListDialog::applyMetadata(int generation, int index, const QString &pa
     }
     records[target] = result;
     const int row = rowOfRecord(target);
-    if (row >= 0)
-        listWidget->item(row)->setText(rowText(result));
+    if (row >= 0) {
+        if (auto *card = dynamic_cast<RecordCard *>(listWidget->itemWidget(listWidget->item(row))))
+            card->updateRecord(result);
+    }
     if (currentIndex == target)
         updateDetail(result);
     emit metadataUpdated(target);
@@ -138,9 +152,27 @@ void VideoListDialog::refreshList(const QString &filter)
             continue;
         if (!filter.isEmpty() && !record.fileName.contains(filter, Qt::CaseInsensitive))
             continue;
-        auto *item = new QListWidgetItem(rowText(record), listWidget);
+        auto *item = new QListWidgetItem(listWidget);
         item->setSizeHint(QSize(0, 104));
         item->setData(Qt::UserRole, i);
+        const QString path = record.path;
+        auto *card = new RecordCard(
+            record,
+            [this, path] {
+                // The card's own delete button: make its file current, then delete.
+                currentIndex = -1;
+                const QFileInfo file(path);
+                for (int j = 0; j < records.size(); ++j) {
+                    if (QFileInfo(records.at(j).path) == file) {
+                        currentIndex = j;
+                        break;
+                    }
+                }
+                if (currentIndex >= 0)
+                    onDeleteClicked();
+            },
+            [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
+        listWidget->setItemWidget(item, card);
     }
     countLabel->setText(tr("%1 个文件").arg(listWidget->count()));
     if (listWidget->count() > 0) {
@@ -172,6 +204,11 @@ void VideoListDialog::onSearchTextChanged(const QString &)
 
 void VideoListDialog::onItemSelectionChanged()
 {
+    for (int row = 0; row < listWidget->count(); ++row) {
+        QListWidgetItem *item = listWidget->item(row);
+        if (auto *card = dynamic_cast<RecordCard *>(listWidget->itemWidget(item)))
+            card->setCardSelected(item->isSelected());
+    }
     const QList<QListWidgetItem *> selected = listWidget->selectedItems();
     if (selected.isEmpty())
         return;
@@ -250,8 +287,14 @@ void VideoListDialog::onDeleteClicked()
 
     const int removedRow = rowOfRecord(index);
     const bool blocked = listWidget->blockSignals(true);
-    if (removedRow >= 0)
+    if (removedRow >= 0) {
+        QListWidgetItem *item = listWidget->item(removedRow);
+        if (QWidget *card = listWidget->itemWidget(item)) {
+            listWidget->removeItemWidget(item);
+            card->deleteLater();
+        }
         delete listWidget->takeItem(removedRow);
+    }
     records.removeAt(index);
     for (int row = 0; row < listWidget->count(); ++row) {
         QListWidgetItem *item = listWidget->item(row);

@@ -2,6 +2,7 @@
 
 #include "overlays/AnnotationGeometry.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -81,6 +82,8 @@ void AnnotationOverlay::undoLast()
     if (m_strokes.isEmpty())
         return;
     m_strokes.removeLast();
+    if (m_tiles.size() > m_strokes.size())
+        m_tiles.removeLast();
     strokesRemoved();
 }
 
@@ -100,6 +103,8 @@ void AnnotationOverlay::eraseAt(const QPointF &point)
         bounds.adjust(-grow, -grow, grow, grow);
         if (bounds.intersects(eraser)) {
             m_strokes.removeAt(i);
+            if (i < m_tiles.size())
+                m_tiles.removeAt(i);
             removed = true;
         }
     }
@@ -111,6 +116,8 @@ void AnnotationOverlay::eraseAt(const QPointF &point)
 
 void AnnotationOverlay::strokesRemoved()
 {
+    if (m_strokes.isEmpty())
+        m_tiles.clear();
     ++m_revision;
     ++m_removals;
     update();
@@ -121,6 +128,14 @@ void AnnotationOverlay::strokeAppended(const Stroke &stroke)
     m_strokes.append(stroke);
     ++m_revision;
     update();
+}
+
+QFont AnnotationOverlay::strokeFont(float width)
+{
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(std::max(static_cast<int>(std::lround(5.0 * width)), 16));
+    return font;
 }
 
 void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) const
@@ -173,10 +188,7 @@ void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) cons
             painter.drawRect(QRectF(first, last).normalized());
         break;
     case AnnotationToolbar::Text: {
-        QFont font(QStringLiteral("Segoe UI"));
-        font.setWeight(QFont::Bold);
-        font.setPixelSize(std::max(static_cast<int>(std::lround(5.0 * stroke.width)), 16));
-        painter.setFont(font);
+        painter.setFont(strokeFont(stroke.width));
         painter.drawText(first, stroke.text);
         break;
     }
@@ -194,6 +206,37 @@ void AnnotationOverlay::drawStroke(QPainter &painter, const Stroke &stroke) cons
     painter.restore();
 }
 
+AnnotationOverlay::StrokeTile AnnotationOverlay::rasterize(const Stroke &stroke, const QTransform &toFrame,
+                                                           const QSize &frameSize) const
+{
+    if (stroke.points.isEmpty())
+        return {};
+    // Where the item can paint, in layer coordinates: its points grown by the widest
+    // pen, the arrow head, or the text's own box.
+    QRectF bounds;
+    if (stroke.tool == AnnotationToolbar::Text) {
+        bounds = QFontMetricsF(strokeFont(stroke.width)).boundingRect(stroke.text).translated(stroke.points.first());
+    } else {
+        for (const QPointF &p : stroke.points)
+            bounds = bounds.united(QRectF(p, QSizeF(0.01, 0.01)));
+    }
+    const qreal pen = stroke.tool == AnnotationToolbar::Highlighter ? std::max(4.0 * stroke.width, 12.0)
+                                                                    : qreal(stroke.width);
+    const qreal margin = pen / 2 + (stroke.tool == AnnotationToolbar::Arrow ? 18 : 0) + 2;
+    bounds.adjust(-margin, -margin, margin, margin);
+    const QRect area = toFrame.mapRect(bounds).toAlignedRect().intersected(QRect(QPoint(0, 0), frameSize));
+    if (area.isEmpty())
+        return {};
+    StrokeTile tile{QImage(area.size(), QImage::Format_ARGB32_Premultiplied), area.topLeft()};
+    tile.image.fill(Qt::transparent);
+    QPainter painter(&tile.image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-area.topLeft());
+    painter.setTransform(toFrame, true);
+    drawStroke(painter, stroke);
+    return tile;
+}
+
 QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSize &frameSize)
 {
     if (!m_enabled || m_strokes.isEmpty() || !nativeRect.isValid() || frameSize.width() < 1
@@ -201,38 +244,50 @@ QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSi
         return QImage();
 
     const QPoint layerPos = geometry().topLeft();
-    const bool sameView = !m_cachedImage.isNull() && m_cachedNativeRect == nativeRect
-                          && m_cachedFrameSize == frameSize && m_cachedLayerPos == layerPos;
-    if (sameView && m_cachedRevision == m_revision)
+    const bool sameView = m_viewValid && m_viewNativeRect == nativeRect && m_viewFrameSize == frameSize
+                          && m_viewLayerPos == layerPos;
+    if (sameView && !m_cachedImage.isNull() && m_cachedRevision == m_revision)
         return m_cachedImage;
 
-    // Strokes only added since the kept image: draw just the new ones onto it.
+    if (!sameView) {
+        // Another rectangle, frame size or layer position: every item is drawn again.
+        const QList<AnnotationScreen> screens = annotationApplicationScreens();
+        const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
+        m_viewTransform = QTransform();
+        m_viewTransform.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
+        m_viewTransform.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());
+        m_viewNativeRect = nativeRect;
+        m_viewFrameSize = frameSize;
+        m_viewLayerPos = layerPos;
+        m_viewValid = true;
+        m_tiles.clear();
+        m_cachedImage = QImage();
+    }
+    // Each item is kept as its own small picture in frame pixels: an undo or an erased
+    // item only recomposes the pictures, a new item is drawn once.
+    const qsizetype firstNew = m_tiles.size();
+    while (m_tiles.size() < m_strokes.size())
+        m_tiles.append(rasterize(m_strokes.at(m_tiles.size()), m_viewTransform, frameSize));
+
     QImage image;
     qsizetype first = 0;
-    if (sameView && m_cachedRemovals == m_removals && m_cachedCount <= m_strokes.size()) {
-        image = std::move(m_cachedImage);
-        first = m_cachedCount;
+    if (!m_cachedImage.isNull() && m_cachedRemovals == m_removals) {
+        image = std::move(m_cachedImage); // holds the items before firstNew already
+        first = firstNew;
     } else {
         image = QImage(frameSize, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
     }
-    const QList<AnnotationScreen> screens = annotationApplicationScreens();
-    const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
-        painter.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());
-        for (qsizetype i = first; i < m_strokes.size(); ++i)
-            drawStroke(painter, m_strokes.at(i));
+        for (qsizetype i = first; i < m_tiles.size(); ++i) {
+            if (!m_tiles.at(i).image.isNull())
+                painter.drawImage(m_tiles.at(i).at, m_tiles.at(i).image);
+        }
     }
     m_cachedImage = image;
     m_cachedRevision = m_revision;
     m_cachedRemovals = m_removals;
-    m_cachedCount = m_strokes.size();
-    m_cachedNativeRect = nativeRect;
-    m_cachedFrameSize = frameSize;
-    m_cachedLayerPos = layerPos;
     return image;
 }
 

@@ -3,9 +3,11 @@
 #include "overlays/AnnotationToolbar.h"
 #include "overlays/Stroke.h"
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QTransform>
 #include <QWidget>
 
 // The nearly invisible window over the recorded area on which the user draws while
@@ -64,14 +66,25 @@ private:
     QRect m_captureRect;
     AnnotationToolbar::Tool m_tool = AnnotationToolbar::Pen;
 
-    // The last rendered frame image and what it was made from.
+    // Frame images: each item's own picture in frame pixels (in step with m_strokes
+    // up to its length) and the composed image, for the view they were made for.
+    struct StrokeTile
+    {
+        QImage image;
+        QPoint at;
+    };
+    StrokeTile rasterize(const Stroke &stroke, const QTransform &toFrame, const QSize &frameSize) const;
+    static QFont strokeFont(float width);
+
     quint64 m_revision = 0;
     quint64 m_removals = 0;
+    bool m_viewValid = false;
+    QRect m_viewNativeRect;
+    QSize m_viewFrameSize;
+    QPoint m_viewLayerPos;
+    QTransform m_viewTransform;
+    QList<StrokeTile> m_tiles;
     QImage m_cachedImage;
     quint64 m_cachedRevision = ~0ull;
     quint64 m_cachedRemovals = ~0ull;
-    qsizetype m_cachedCount = 0;
-    QRect m_cachedNativeRect;
-    QSize m_cachedFrameSize;
-    QPoint m_cachedLayerPos;
 };

@@ -149,7 +149,9 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     full->setSpacing(0);
     auto *status = new QFrame(m_fullView);
     status->setObjectName(QStringLiteral("RecStatus"));
-    status->setFixedSize(90, 34);
+    // At least 90 wide: longer translations and fallback fonts keep their whole text.
+    status->setMinimumWidth(90);
+    status->setFixedHeight(34);
     auto *statusLayout = new QHBoxLayout(status);
     statusLayout->setContentsMargins(9, 0, 8, 0);
     statusLayout->setSpacing(6);
@@ -205,8 +207,7 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     compact->setContentsMargins(0, 0, 0, 0);
     auto *compactStatus = new QFrame(m_compactView);
     compactStatus->setObjectName(QStringLiteral("CompactStatus"));
-    // At least 116 wide: where the interface fonts are missing, the wider fallback
-    // font still shows the whole time.
+    // At least 116 wide, for the same reason.
     compactStatus->setMinimumWidth(116);
     compactStatus->setFixedHeight(34);
     auto *compactStatusLayout = new QHBoxLayout(compactStatus);

@@ -50,6 +50,7 @@ void MouseHighlighter::setEnabled(bool on)
         update();
         if (overlaysCanBeTranslucent()) {
             show();
+            m_pollTimer->start();
         } else {
             // A translucent window over the whole desktop would turn every screen grab
             // black. The recorder paints its own pointer highlight into the frames.
@@ -59,7 +60,6 @@ void MouseHighlighter::setEnabled(bool on)
                 qWarning() << "[MouseHighlighter] No compositing manager: the on-screen highlight stays hidden";
             }
         }
-        m_pollTimer->start();
     } else {
         m_pollTimer->stop();
         m_ringTimer->stop();

@@ -66,6 +66,10 @@ qint64 monotonicMs()
     return clock.elapsed();
 }
 
+// The last rows pin the fixed sizes in the style sheet's own terms (content size
+// inside padding and border): a minimum height from the application's style sheet
+// would otherwise replace them, and the round REC button and the pill of framing
+// switches would lose their shape.
 const char *const PageStyle = R"(
 QWidget#CameraRecordingPage { background:#08192b; }
 QLabel { color:#eaf2ff; background:transparent; }
@@ -99,6 +103,9 @@ QLabel#CameraTimer { font-size:16px; font-weight:600; min-width:52px; }
 QToolButton#CameraActionButton { color:#eaf2ff; background:transparent; border:0; border-radius:8px; padding:4px; }
 QToolButton#CameraActionButton:hover { background:#173b5e; color:#ffffff; }
 QToolButton#CameraActionButton:disabled { color:#657a91; }
+QPushButton#CameraRecordButton { padding:0px; min-width:62px; max-width:62px; min-height:62px; max-height:62px; }
+QPushButton#CameraFloatingButton { min-height:28px; max-height:28px; }
+QPushButton#CameraDeviceIconToggle { min-width:44px; max-width:44px; min-height:44px; max-height:44px; }
 )";
 
 } // namespace

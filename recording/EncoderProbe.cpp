@@ -1,8 +1,9 @@
 #include "recording/EncoderProbe.h"
 
-#include "recording/Recorder.h"
+#include "recording/ToolLookup.h"
 
 #include <QDebug>
+#include <QDeadlineTimer>
 #include <QMutexLocker>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,7 +19,7 @@ EncoderProbe::EncoderProbe(ProgramLookup program, int timeLimitMs, int killWaitM
 
 EncoderProbe &EncoderProbe::shared()
 {
-    static EncoderProbe probe([] { return Recorder::ffmpegExecutable(); });
+    static EncoderProbe probe([] { return ToolLookup::ffmpeg(); });
     return probe;
 }
 
@@ -35,8 +36,10 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args)
     Run run;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // One limit for starting and running together.
+    const QDeadlineTimer deadline(m_timeLimitMs);
     process.start(m_program(), args, QIODevice::ReadWrite);
-    if (!process.waitForStarted(m_timeLimitMs)) {
+    if (!process.waitForStarted(int(deadline.remainingTime()))) {
         run.outcome = process.error() == QProcess::FailedToStart ? Outcome::NotStarted : Outcome::TimedOut;
         if (run.outcome == Outcome::TimedOut) {
             process.kill();
@@ -46,7 +49,7 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args)
     }
     m_processesStarted.fetch_add(1);
     process.closeWriteChannel();
-    if (!process.waitForFinished(m_timeLimitMs)) {
+    if (!process.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
         process.kill();
         process.waitForFinished(m_killWaitMs);
         run.output = process.readAll();
@@ -183,6 +186,12 @@ bool EncoderProbe::supportsShortestBufDuration()
     const Run run = runFfmpeg({QStringLiteral("-hide_banner"), QStringLiteral("-h"), QStringLiteral("full")});
     if (run.outcome != Outcome::Passed) {
         qWarning() << "[Recorder] could not list the options of ffmpeg";
+        // An ffmpeg that ran and failed (or hung) is not asked again for every segment;
+        // a missing one costs nothing to look for again.
+        if (run.outcome != Outcome::NotStarted) {
+            QMutexLocker lock(&m_mutex);
+            m_shortestBufDuration = false;
+        }
         return false;
     }
     static const QRegularExpression option(QStringLiteral("^\\s*-shortest_buf_duration\\b"),

@@ -1,6 +1,8 @@
 #include "recording/MediaProbe.h"
 
-#include <QCoreApplication>
+#include "recording/ToolLookup.h"
+
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,12 +27,14 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
     QProcess p;
     if (mergeChannels)
         p.setProcessChannelMode(QProcess::MergedChannels);
+    // One limit for starting and running together.
+    const QDeadlineTimer deadline(timeoutMs);
     p.start(program, args, QIODevice::ReadOnly);
-    if (!p.waitForStarted(timeoutMs)) {
+    if (!p.waitForStarted(int(deadline.remainingTime()))) {
         r.error = QStringLiteral("%1 could not be started: %2").arg(program, p.errorString());
         return r;
     }
-    if (!p.waitForFinished(timeoutMs)) {
+    if (!p.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
         p.kill();
         p.waitForFinished(30000);
         r.error = QStringLiteral("%1 did not answer within %2 ms").arg(program).arg(timeoutMs);
@@ -99,10 +103,7 @@ QString MediaInfo::signature() const
 
 QString MediaProbe::ffprobeExecutable()
 {
-    const QString local = QCoreApplication::applicationDirPath() + QStringLiteral("/ffprobe");
-    if (QFileInfo::exists(local))
-        return local;
-    return QStringLiteral("ffprobe");
+    return ToolLookup::ffprobe();
 }
 
 bool MediaProbe::isUsableSegment(const QString &path, int timeoutMs, const QString &ffprobe)

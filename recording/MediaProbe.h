@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/ToolLookup.h" // resolveToolPath
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -25,6 +27,7 @@ struct MediaInfo
     QSize videoSize() const; // of the first video stream; invalid without one
     QString signature() const; // all streams' signatures, in order
 };
+
 
 // Runs ffprobe. Every call blocks until ffprobe ends or its time-out passes (then it is
 // killed), so call it from a pool thread unless the wait is short by design.

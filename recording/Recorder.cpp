@@ -5,11 +5,13 @@
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
+#include "recording/AudioDeviceChoice.h"
 #include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
+#include "recording/ToolLookup.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -298,8 +300,7 @@ void Recorder::setAutoStop(bool enabled, int mode, int minutes, int megabytes)
 
 QString Recorder::ffmpegExecutable()
 {
-    const QString bundled = QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
-    return QFileInfo(bundled).isFile() ? bundled : QStringLiteral("ffmpeg");
+    return ToolLookup::ffmpeg();
 }
 
 QString Recorder::partsFolderFor(const QString &outputPath)
@@ -444,6 +445,8 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     EncoderCommandLine::Inputs in;
     in.audioOnly = audioOnly;
     in.micEnabled = micEnabled;
+    if (micEnabled)
+        in.micSource = AudioDeviceChoice::microphoneSource(micAudioDevice.isEmpty() ? audioDevice : micAudioDevice);
     in.captureBackend = captureBackend;
     in.desktopOutputIndex = desktopOutputIndex;
     in.fps = fps;
@@ -555,6 +558,9 @@ void Recorder::prepareStart()
 
 void Recorder::start()
 {
+    // A start inside the wait for a window's first frame would run within that wait.
+    if (waitingForWindowFrame)
+        return;
     if (preparing) {
         if (prepareOnly) {
             prepareOnly = false;
@@ -614,6 +620,7 @@ void Recorder::cancelStartPreparation()
 {
     if (!preparing || recordingActive)
         return;
+    endWindowWait();
     preparing = false;
     prepareOnly = false;
     prepared = false;
@@ -740,6 +747,11 @@ bool Recorder::launchFirstSegment(int generation)
         emit errorOccurred(tr("没有找到所选麦克风，请重新选择输入设备。"));
         return false;
     }
+    // ffmpeg's own screen grab, the fallback of our capture, would record XWayland's black root.
+    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isUnavailableSession()) {
+        emit errorOccurred(tr("屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。"));
+        return false;
+    }
     if (!audioOnly && captureBackend == FramesBackend) {
         if (!prepareWindowCapture())
             return false;
@@ -791,6 +803,10 @@ bool Recorder::launchFirstSegment(int generation)
             return false;
         }
     }
+
+    // 200 MB, or a quarter of what is free when less than 800 MB are.
+    const QStorageInfo saveDisk(partsFolder);
+    lowSpaceStopBytes = saveDisk.isValid() ? std::min<qint64>(200LL << 20, saveDisk.bytesAvailable() / 4) : 0;
 
     if (!startSegment()) {
         removeEmptyPartsFolder();
@@ -878,6 +894,8 @@ bool Recorder::startSegment()
     downgradePending = false;
     startTimedOut = false;
     awaitingFirstMedia = true;
+    encoderReading = false;
+    segmentHasMicrophone = micEnabled;
 
     if (selectedEncoder.isEmpty())
         selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
@@ -899,11 +917,15 @@ bool Recorder::startSegment()
         if (systemAudioCapture && systemAudioEnabled) {
             const QString next = QDir(partsFolder).filePath(
                 QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+            // Without pictures to keep in step, the sound goes to the next encoder at once,
+            // sample for sample; the encoder before ends at the end of its pipe.
             QString error;
-            if (!systemAudioCapture->prepareNextPipe(next, &error)) {
+            if (!systemAudioCapture->prepareNextPipe(next, !audioOnly, &error)) {
                 emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
                 return false;
             }
+            if (audioOnly)
+                systemAudioCapture->switchToNextPipe();
             systemAudioPipePath = next;
             handoffSharesSystemAudio = true;
         } else {
@@ -922,6 +944,7 @@ bool Recorder::startSegment()
         systemAudioPipePath = QDir(partsFolder).filePath(
             QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
         systemAudioCapture = new MacSystemAudioCapture;
+        systemAudioCapture->setSourceName(AudioDeviceChoice::speakerMonitor(systemAudioDevice));
         QString error;
         if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
             delete systemAudioCapture;
@@ -1224,10 +1247,20 @@ void Recorder::resumeNextSegment()
             return;
         }
     }
-    if (startSegment())
+    if (startSegment()) {
         resuming = true;
-    else if (!recordingActive)
+    } else if (!recordingActive) {
         endAfterFailedLaunch(); // the encoder could not be started
+    } else {
+        // The capture could not start (the message is out): the recording stays paused
+        // with nothing left of the segment that did not begin.
+        startWatchdog->stop();
+        awaitingFirstMedia = false;
+        outputMonitor.setAwaitingFirstMedia(false);
+        currentSegmentPath.clear();
+        systemAudioPipePath.clear();
+        cleanupWindowCapture();
+    }
 }
 
 void Recorder::endAfterFailedLaunch()
@@ -1249,6 +1282,7 @@ void Recorder::endAfterFailedLaunch()
 
 void Recorder::stop()
 {
+    endWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
@@ -1276,6 +1310,7 @@ void Recorder::stop()
 
 void Recorder::discard()
 {
+    endWindowWait();
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
@@ -1502,12 +1537,21 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
     qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
     const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
+    const QString failed = currentSegmentPath;
     finishSegment(false);
     recordingActive = false;
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
-    emit errorOccurred(tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    if (segmentFiles.isEmpty() && drainingSegments.isEmpty() && QFileInfo(failed).size() <= 0) {
+        // Nothing was recorded: no empty folder stays behind, and no message points to one.
+        QFile::remove(failed);
+        removeEmptyPartsFolder();
+        emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+    } else {
+        emit errorOccurred(
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    }
     emit stopped(QString());
 }
 
@@ -1647,6 +1691,8 @@ void Recorder::checkRecordingPolicies()
     s.totalBytes = totalRecordedBytes();
     emit recordingStatsUpdated(estimatedDisplayBytes(s.totalBytes), outputPath);
 
+    if (stopForLowSpace(s))
+        return;
     const RecordingPolicy::Limit stopLimit{autoStopEnabled, autoStopMode, autoStopMinutes, autoStopMegabytes};
     const RecordingPolicy::Limit splitLimit{autoSplitEnabled, autoSplitMode, autoSplitMinutes, autoSplitMegabytes};
     switch (RecordingPolicy::decide(stopLimit, splitLimit, s)) {
@@ -1662,6 +1708,21 @@ void Recorder::checkRecordingPolicies()
     case RecordingPolicy::Action::None:
         break;
     }
+}
+
+bool Recorder::stopForLowSpace(const RecordingPolicy::Snapshot &snapshot)
+{
+    if (lowSpaceStopBytes <= 0 || snapshot.endPending || partsFolder.isEmpty())
+        return false;
+    const QStorageInfo saveDisk(partsFolder);
+    if (!saveDisk.isValid() || saveDisk.bytesAvailable() >= lowSpaceStopBytes)
+        return false;
+    qWarning().noquote() << "[Recorder] stopping: only" << saveDisk.bytesAvailable() << "bytes free on the save disk";
+    emit errorOccurred(tr("保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。")
+                           .arg(std::max<qint64>(1, lowSpaceStopBytes >> 20)));
+    pendingReason = SegmentEndReason::Stop;
+    stopCurrentSegment();
+    return true;
 }
 
 void Recorder::switchSystemAudioDuringRecording(bool on)
@@ -1727,11 +1788,15 @@ bool Recorder::prepareWindowCapture()
     cleanupWindowCapture();
     if (cameraFrameSource) {
         heldFrame = cameraFrameSource();
-        if (heldFrame.isNull()) {
+        // The encoder takes even sides only: an odd column or row is left out, as for windows.
+        const QSize even(heldFrame.width() & ~1, heldFrame.height() & ~1);
+        if (heldFrame.isNull() || even.width() < 2 || even.height() < 2) {
             emit errorOccurred(tr("Camera preview is not ready."));
             return false;
         }
-        pipeFrameSize = heldFrame.size();
+        if (even != heldFrame.size())
+            heldFrame = heldFrame.copy(QRect(QPoint(0, 0), even));
+        pipeFrameSize = even;
         keepRecordingFrameSize();
         return true;
     }
@@ -1776,8 +1841,10 @@ bool Recorder::prepareWindowCapture()
             loop.quit();
         });
     waitingForWindowFrame = true;
+    windowWait = &loop;
     timeout.start(4500);
     loop.exec();
+    windowWait = nullptr;
     waitingForWindowFrame = false;
     disconnect(firstFrame);
     disconnect(lost);
@@ -1797,6 +1864,12 @@ bool Recorder::prepareWindowCapture()
     }
     keepRecordingFrameSize();
     return true;
+}
+
+void Recorder::endWindowWait()
+{
+    if (windowWait)
+        windowWait->quit();
 }
 
 void Recorder::connectWindowFrames()
@@ -1894,6 +1967,8 @@ void Recorder::writeWindowFrame(const QImage& frame)
         return;
     }
     // Until the next segment of a split takes over, the segment before gets the frames.
+    if (handoff && encoderReading && framePipe->isDrained())
+        completeSplit();
     DrainingSegment *previous = handoff && !handoff->isFinishing() ? handoff : nullptr;
     if (!previous && !framePipe->isOpen())
         return;
@@ -1931,8 +2006,11 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty())
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
-    // The next segment of a split has opened its inputs and reads them from now on.
-    if (handoff && encoderOutput.contains(QLatin1String("Stream mapping:")))
+    // The next segment of a split has opened its inputs and reads them from now on. An
+    // encoder of our frames takes over once it has read the frame it was primed with.
+    if (!encoderReading && chunk.contains(QLatin1String("Stream mapping:")))
+        encoderReading = true;
+    if (handoff && encoderReading && !isPipedVideo())
         completeSplit();
     for (int seconds : result.ticks)
         emit recordTick(seconds);

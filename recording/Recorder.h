@@ -23,6 +23,7 @@
 #include <memory>
 
 class DrainingSegment;
+class QEventLoop;
 class QTimer;
 class RecordingFinalizer;
 class WasapiLoopbackCapture;
@@ -111,7 +112,7 @@ public:
     bool isFinalizing() const { return finalizing; }
 
     // The ffmpeg program: the one beside the application when present, else
-    // "ffmpeg" from the search path.
+    // "ffmpeg" from the search path (ToolLookup::ffmpeg).
     static QString ffmpegExecutable();
 
     // A free output file name in the save folder by the save/naming setting.
@@ -384,6 +385,9 @@ protected:
     int commandGeneration = 0;
     bool launchingSegment = false;
     bool waitingForWindowFrame = false;
+    // The wait for a window's first frame: a stop, discard or cancel ends it at once.
+    QEventLoop *windowWait = nullptr;
+    void endWindowWait();
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
 
@@ -409,5 +413,14 @@ protected:
     bool handoffSharesSystemAudio = false;
     int handoffGeneration = 0;
     bool splitLaunch = false;
+    // The running segment's encoder has opened its inputs and reads them.
+    bool encoderReading = false;
+    // Whether the running segment records the microphone.
+    bool segmentHasMicrophone = false;
     bool finalizeWhenDrained = false;
+
+    // Below this much free space on the save disk a recording stops, so that its last
+    // segment closes whole instead of being cut off by a full disk.
+    qint64 lowSpaceStopBytes = 0;
+    bool stopForLowSpace(const RecordingPolicy::Snapshot &snapshot);
 };

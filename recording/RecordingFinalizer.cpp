@@ -1,5 +1,7 @@
 #include "recording/RecordingFinalizer.h"
 
+#include "recording/MediaProbe.h"
+
 #include <algorithm>
 
 #include <QDebug>
@@ -238,6 +240,13 @@ void RecordingFinalizer::complete(bool success, const QString &detail)
 
     qWarning().noquote() << "[Recorder] finalisation failed; segments kept in" << m_job.partsFolder
                          << ":" << error.right(400);
+    // A partial intermediate (a merge cut short by a full disk) is no copy of anything:
+    // it goes unless it plays. The merge target that is the moved only segment always stays.
+    if (source == m_mergeTarget && m_movedSegment.isEmpty() && QFileInfo::exists(source)
+        && !MediaProbe::isUsableSegment(source, 3000, m_job.merge.ffprobeProgram)) {
+        qWarning().noquote() << "[Recorder] unusable partial file removed:" << source;
+        QFile::remove(source);
+    }
     const QString recoverable = QFileInfo::exists(source)
         ? tr("\n可恢复的后处理文件：%1").arg(QDir::toNativeSeparators(source))
         : QString();

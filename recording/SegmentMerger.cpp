@@ -1,5 +1,6 @@
 #include "recording/SegmentMerger.h"
 
+#include "recording/EncoderOutputMonitor.h"
 #include "recording/FfmpegEscape.h"
 
 #include <QDebug>
@@ -7,6 +8,9 @@
 #include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -248,8 +252,14 @@ void SegmentMerger::runCopy()
 void SegmentMerger::concludeCopy()
 {
     if (!m_copyOk) {
-        qWarning().noquote() << "[Recorder merge] stream copy failed; re-encoding:" << m_copyDetail.right(400);
         QFile::remove(m_target);
+        if (m_copyDetail.endsWith(QString::fromLocal8Bit(std::strerror(ENOSPC)))
+            || m_copyDetail.endsWith(QLatin1String("No space left on device"))) {
+            // A re-encode needs the same room.
+            finish(false, m_copyDetail);
+            return;
+        }
+        qWarning().noquote() << "[Recorder merge] stream copy failed; re-encoding:" << m_copyDetail.right(400);
         runReencode();
         return;
     }
@@ -315,7 +325,11 @@ void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
 {
     if (process != m_process)
         return;
-    QString detail = QString::fromLocal8Bit(process->readAll()).right(kDetailChars);
+    const QString output = QString::fromLocal8Bit(process->readAll());
+    // The line that names the cause ("No space left on device") rather than the summary.
+    QString detail = EncoderOutputMonitor::mostSpecificErrorLine(output);
+    if (detail.isEmpty())
+        detail = output.right(kDetailChars);
     if (process->error() == QProcess::FailedToStart)
         detail = QStringLiteral("%1: %2").arg(m_settings.ffmpegProgram, process->errorString());
     const QFileInfo out(m_target);

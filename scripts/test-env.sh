@@ -46,7 +46,10 @@ export XDG_DATA_HOME="$HOME/.local/share"
 export XDG_CACHE_HOME="$HOME/.cache"
 export XDG_STATE_HOME="$HOME/.local/state"
 export XDG_RUNTIME_DIR="$tmp/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" \
+# A private temporary folder too: the program's single-instance lock lives there, so a
+# Vistrelle the developer is running never makes a test's instance refuse to start.
+export TMPDIR="$tmp/tmp"
+mkdir -p "$TMPDIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" \
          "$HOME/Movies" "$HOME/Videos" "$HOME/Pictures" "$HOME/Documents"
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 

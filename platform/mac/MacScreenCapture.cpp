@@ -83,10 +83,15 @@ bool MacScreenCapture::isAvailable()
         return false;
     // Under a Wayland session the X server is XWayland, whose root window shows
     // Wayland windows as black: better no capture than a black recording.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland"))
+    if (isUnavailableSession())
         return false;
     return X11Connection().isValid();
+}
+
+bool MacScreenCapture::isUnavailableSession()
+{
+    return qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
 }
 
 QSize MacScreenCapture::streamSize(const QSize &displayPixels, const QSize &targetSize)

@@ -25,6 +25,9 @@ public:
     // True on the xcb platform of an X11 session (not XWayland) when the X display
     // accepts a connection.
     static bool isAvailable();
+    // A Wayland session: its X server, XWayland, shows Wayland windows as black, so the
+    // screen cannot be recorded, by us nor by ffmpeg's own grab.
+    static bool isUnavailableSession();
 
     // Starts capturing and returns once the first frame is there. On failure the
     // reason goes to *error, false is returned and nothing keeps running.

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>تم حفظ الملف في هذا المجلد</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>الجودة</translation>
+        <translation>جودة الصوت</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>إيقاف</translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>إيقاف مؤقت/استئناف</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  إعدادات التصدير</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>صورة GIF متحركة (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>صوت فقط MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>صوت فقط AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>مرمّز الفيديو</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>معدل بت الفيديو</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (عادي)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>معدل إطارات GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>عرض GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>بدء التصدير</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ تم الحفظ في: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>ملفات الوسائط (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>جارٍ التصدير...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>توجد عملية Vistrelle أخرى قيد التشغيل. أنهِ تسجيلها وأغلقها قبل فتح Vistrelle مرة أخرى.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>توجد مهمة FFmpeg قيد التشغيل بالفعل</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>لم يتم العثور على FFmpeg أو تعذر تشغيله: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>تم إلغاء العملية</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>أبلغ FFmpeg عن خطأ:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>إعدادات القص غير صالحة</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>إعدادات الدمج غير صالحة</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>تعذر إنشاء ملف قائمة الدمج</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>إعداد السرعة غير صالح</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>انتقال غير صالح: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>فشل الانتقال: مقطع فيديو واحد على الأقل أقصر من مدة الانتقال</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>يحتاج تقليل ضوضاء الصوت إلى ملف النموذج sh.rnnn: ضعه في مجلد البرنامج أو أوقف تقليل ضوضاء الصوت.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>ملف الترجمة غير موجود: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1563,6 +1718,20 @@ Please visit this link manually:
         <translation>تعذّرت قراءة آخر مقطع مسجَّل فلم يُدمج في التسجيل. تم الاحتفاظ به في:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>التقاط الشاشة غير متاح: يتطلب تسجيل الشاشة جلسة X11 ولا يمكن تسجيلها تحت Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1685,11 +1854,11 @@ Please visit this link manually:
     </message>
     <message>
         <source>格式</source>
-        <translation>الصيغة</translation>
+        <translation>التنسيق</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>الجودة</translation>
+        <translation>جودة الصورة</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -1977,7 +2146,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>保存</source>
-        <translation>الحفظ</translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2237,7 +2406,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>画质</source>
-        <translation>الجودة</translation>
+        <translation>جودة الصورة</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2472,7 +2641,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>音频</source>
-        <translation>صوت</translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2577,6 +2746,494 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>الملف قيد الاستخدام أو ليس لديك إذن بحذفه.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>جارٍ رسم الموجة الصوتية…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>جارٍ تحميل الصورة المصغرة…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>ملف صوتي</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>الصورة المصغرة غير متاحة</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>تقسيم</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>لقطة شاشة</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>علامة مائية</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>المزيد</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>أدوات التحرير والملفات</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>قص الفيديو</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>اسحب المقبضين لاختيار الجزء الذي سيُحتفظ به</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>بدء القص...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>نقطة التقسيم  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>سيتم التقسيم إلى مقطعين (%2) عند %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>المدة المحددة  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>كتم الجزء المحدد</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>معاينة تأثير الصورة</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>تقسيم الصوت</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>تقسيم الفيديو</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>قص الصوت</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>معاينة فقط: تتم معالجة الفيديو عند النقر على حفظ</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>اسحب الخط الأصفر لاختيار موضع التقسيم</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>حفظ نسخة مكتومة</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>بدء التقسيم</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>مكتوم</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>انقر لاستعادة الصوت</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>كتم الصوت في النطاق المحدد</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>ضبط مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle بملء الشاشة</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>لقطة الشاشة غير متاحة</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>صورة الفيديو غير جاهزة بعد. شغّل الفيديو أو انتقل أولاً إلى اللحظة التي تريد التقاطها.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>تم حفظ لقطة الشاشة</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>تم حفظ لقطة الشاشة في:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>جارٍ حفظ ملف الوسائط، يرجى الانتظار…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>جارٍ الحفظ</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>فشل التحرير</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>تعذر تشغيل FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>لا يمكن التقسيم</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>انقل موضع التشغيل إلى منتصف الصوت.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>انقل موضع التشغيل إلى منتصف الفيديو.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>فشل التقسيم</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>لم يكتب FFmpeg الملفات المقسمة.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>اكتمل التقسيم</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>تم إنشاء مقطعين صوتيين.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>تم إنشاء مقطعي فيديو.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>فشل الحفظ</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>تعذر استبدال الملف الأصلي؛ تم الاحتفاظ به.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>تم الحفظ</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>تم حفظ الصوت:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>تم حفظ الفيديو:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>جارٍ معالجة ملف الوسائط…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>فشلت المعالجة</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>اكتملت العملية.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>تم حفظ الملف:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>تدوير 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>قلب أفقي</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>قلب عمودي</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>ضبط سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>ضبط مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>استخراج الصوت</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>حفظ باسم / تحويل</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>التنسيق: %1
+الترميز: %2
+معدل العينات: %3 Hz
+القنوات: %4
+معدل البت: %5 kbps
+المدة: %6
+الحجم: %7
+تاريخ الإنشاء: %8
+المجلد: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>التنسيق: %1
+الدقة: %2 × %3
+معدل الإطارات: %4 fps
+المدة: %5
+الحجم: %6
+تاريخ الإنشاء: %7
+المجلد: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>سرعة</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>غيّر سرعة المعاينة أو أنشئ نسخة بسرعة مختلفة</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>اختر السرعة</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>عادي (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× أبطأ    1× الأصلية    1.5× / 2× أسرع</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>تم تغيير السرعة</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>استمع إلى مستوى صوت جديد وأنشئ نسخة به</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>تم ضبط مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>احفظ المسار الصوتي للفيديو كملف صوتي</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>استخراج</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>تنسيق الإخراج</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>جودة الصوت</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>عالية (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>قياسية (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>مضغوطة (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>تم استخراج الصوت</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>اختر تنسيق الإخراج؛ يُحتفَظ بالملف الأصلي</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>جودة الصورة</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>عالية</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>قياسية</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>مضغوطة</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>اكتمل التحويل</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>غيّر اسم الملف؛ يبقى الامتداد كما هو</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>اسم الملف الجديد</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>اسم غير صالح</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>اسم الملف فارغ أو يحتوي على أحرف غير مسموح بها.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>فشلت إعادة التسمية</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>يوجد ملف بهذا الاسم بالفعل، أو أن الملف قيد الاستخدام.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>تفاصيل الملف الصوتي</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>تفاصيل ملف الفيديو</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>نسخ التفاصيل</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>تعذّر إنشاء ملف مؤقت في مجلد الفيديو. تحقّق من أذونات الكتابة.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>تعذّر كتابة نص العلامة المائية.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>جارٍ إضافة العلامة المائية؛ يبقى الفيديو الأصلي دون تغيير…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>تعذّر حفظ النسخة ذات العلامة المائية. لم يتغيّر الفيديو الأصلي.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>تعذّر إنشاء النسخة ذات العلامة المائية. لم يتغيّر الفيديو الأصلي.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Die Datei wurde in diesem Ordner gespeichert</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualität</translation>
+        <translation>Audioqualität</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Aus</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pause/Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Exporteinstellungen</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Animiertes GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Nur Audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Nur Audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video-Encoder</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF-Bildrate</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF-Breite</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Export starten</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Gespeichert unter: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Mediendateien (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Export läuft...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Vistrelle trotzdem beenden?</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Ein anderer Vistrelle-Prozess läuft. Beenden Sie dessen Aufnahme und schließen Sie ihn, bevor Sie Vistrelle erneut öffnen.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Es läuft bereits ein FFmpeg-Auftrag</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg wurde nicht gefunden oder konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>Der Vorgang wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg hat einen Fehler gemeldet:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Ungültige Schnitteinstellungen</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Ungültige Zusammenführungseinstellungen</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Die Liste zum Zusammenführen konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ungültige Geschwindigkeitseinstellung</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Ungültiger Übergang: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Übergang fehlgeschlagen: mindestens ein Video ist kürzer als der Übergang</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Die Audio-Rauschunterdrückung benötigt die Modelldatei sh.rnnn: Legen Sie sie in den Programmordner oder schalten Sie die Audio-Rauschunterdrückung aus.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Untertiteldatei nicht gefunden: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1563,6 +1718,20 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
         <translation>Das letzte aufgenommene Segment konnte nicht gelesen werden und wurde nicht in die Aufnahme übernommen. Es wurde hier aufbewahrt:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Bildschirmaufnahme nicht verfügbar: Die Aufnahme des Bildschirms erfordert eine X11-Sitzung und ist unter Wayland nicht möglich.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Das Aufnahmesegment ist fehlgeschlagen (Exit-Code %1). Es wurde nichts aufgenommen.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Details zuerst</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualität</translation>
+        <translation>Bildqualität</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2237,7 +2406,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualität</translation>
+        <translation>Bildqualität</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2577,6 +2746,494 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Die Datei wird verwendet, oder Sie dürfen sie nicht löschen.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Wellenform wird erstellt…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Vorschaubild wird geladen…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audiodatei</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Vorschaubild nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Bearbeitungs- und Dateiwerkzeuge</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Video schneiden</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Ziehen Sie die beiden Griffe, um den zu behaltenden Teil zu wählen</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Schnitt starten...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Teilungspunkt  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Teilt bei %1 in zwei Stücke (%2)</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Auswahl  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Auswahl stummschalten</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Bildeffekt-Vorschau</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Audio teilen</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Video teilen</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Audio schneiden</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Nur Vorschau: Das Video wird beim Speichern bearbeitet</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Ziehen Sie die gelbe Linie an die Teilungsstelle</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Stumme Kopie speichern</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Teilen starten</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Klicken, um den Ton wiederherzustellen</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Ton im gewählten Bereich stummschalten</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Audiolautstärke anpassen</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle Vollbild</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Bildschirmfoto nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Das Videobild ist noch nicht bereit. Spielen Sie das Video ab oder springen Sie zuerst an die gewünschte Stelle.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Bildschirmfoto gespeichert</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Das Bildschirmfoto wurde gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Mediendatei wird gespeichert, bitte warten…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Wird gespeichert</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Bearbeitung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Teilen nicht möglich</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Setzen Sie die Wiedergabeposition in die Mitte des Audios.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Setzen Sie die Wiedergabeposition in die Mitte des Videos.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg hat die geteilten Dateien nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Teilen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Zwei Audiostücke wurden erstellt.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Zwei Videostücke wurden erstellt.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Die Originaldatei konnte nicht ersetzt werden; sie wurde behalten.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>Das Audio wurde gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Das Video wurde gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Mediendatei wird bearbeitet…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Verarbeitung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>Der Vorgang ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Die Datei wurde gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Um 90° drehen</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Lautstärke anpassen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Audio extrahieren</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Speichern unter / Konvertieren</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format: %1
+Codec: %2
+Abtastrate: %3 Hz
+Kanäle: %4
+Bitrate: %5 kbit/s
+Dauer: %6
+Größe: %7
+Erstellt: %8
+Ordner: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Format: %1
+Auflösung: %2 × %3
+Bildrate: %4 fps
+Dauer: %5
+Größe: %6
+Erstellt: %7
+Ordner: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Vorschaugeschwindigkeit ändern oder eine Kopie mit anderem Tempo erstellen</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Geschwindigkeit wählen</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× langsamer    1× original    1.5× / 2× schneller</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Geschwindigkeit geändert</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Neue Lautstärke anhören und eine Kopie damit erstellen</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Lautstärke angepasst</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Tonspur des Videos als Audiodatei speichern</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extrahieren</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Audioqualität</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Hoch (320 kbit/s)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbit/s)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Kompakt (128 kbit/s)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extrahiert</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Ausgabeformat wählen; die Originaldatei bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Bildqualität</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Kompakt</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Dateinamen ändern; die Endung bleibt</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Neuer Dateiname</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Der Dateiname ist leer oder enthält unzulässige Zeichen.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Eine Datei dieses Namens existiert bereits oder die Datei wird verwendet.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Details der Audiodatei</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Details der Videodatei</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Details kopieren</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Im Ordner des Videos kann keine temporäre Datei angelegt werden. Prüfen Sie die Schreibrechte.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Der Wasserzeichentext kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Wasserzeichen wird hinzugefügt; das Originalvideo bleibt unverändert…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Die Kopie mit Wasserzeichen kann nicht gespeichert werden. Das Originalvideo wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Die Kopie mit Wasserzeichen kann nicht erstellt werden. Das Originalvideo wurde nicht verändert.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>The file was saved to this folder</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Quality</translation>
+        <translation>Audio quality</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Off</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pause/Resume</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Export settings</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Animated GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Audio only MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Audio only AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video encoder</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Video bit rate</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Playback Speed</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF frame rate</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF width</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Start export</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Saved to: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Media files (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exporting...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Quit Vistrelle anyway?</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>An FFmpeg job is already running</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg was not found or could not start: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>The operation was cancelled</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg reported an error:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Invalid trim settings</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Invalid join settings</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Could not create the join list file</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Invalid speed setting</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Invalid transition: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Transition failed: at least one video is shorter than the transition</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Audio noise reduction needs the model file sh.rnnn: put it in the program&apos;s folder, or turn audio noise reduction off.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Subtitle file not found: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1563,6 +1718,20 @@ Move those segments elsewhere or choose another file name, then record again.</t
         <translation>The last recorded segment could not be read and was not joined into the recording. It has been kept at:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Screen capture is unavailable: recording the screen needs an X11 session and is not possible under Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>The recording segment failed (exit code %1). Nothing was recorded.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Detail first</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Quality</translation>
+        <translation>Picture quality</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2237,7 +2406,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>画质</source>
-        <translation>Quality</translation>
+        <translation>Picture quality</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2577,6 +2746,494 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>The file is in use or you do not have permission to delete it.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Drawing waveform…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Loading thumbnail…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audio file</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Thumbnail unavailable</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Editing and file tools</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Trim Video</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Drag the two handles to choose the part to keep</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Start Trimming...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Split at  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Splits into two %2 clips at %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selected  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Mute Selection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Preview Picture Effect</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Split Audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Split Video</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Trim Audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Preview only: the video is processed when you click Save</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Drag the yellow line to choose where to split</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Save Muted Copy</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Start Splitting</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Muted</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Click to restore the sound</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Mute audio in the selected range</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Adjust the audio volume</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle Full Screen</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Screenshot Unavailable</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>The video picture is not ready yet. Play the video or move to the moment you want to capture first.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Screenshot Saved</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>The screenshot was saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Saving the media file, please wait…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Edit Failed</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg could not be started.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Cannot Split</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Move the playback position into the middle of the audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Move the playback position into the middle of the video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Split Failed</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg did not write the split files.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Split Complete</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Two audio clips were created.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Two video clips were created.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save Failed</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>The original file could not be replaced; it was kept.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>The audio was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>The video was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Processing the media file…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Processing failed</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>The operation is complete.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>The file was saved:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Rotate 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Playback Speed</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Adjust Volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extract Audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Save As / Convert</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format: %1
+Codec: %2
+Sample rate: %3 Hz
+Channels: %4
+Bit rate: %5 kbps
+Duration: %6
+Size: %7
+Created: %8
+Folder: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Format: %1
+Resolution: %2 × %3
+Frame rate: %4 fps
+Duration: %5
+Size: %6
+Created: %7
+Folder: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Playback Speed</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Change the preview speed, or write a re-timed copy</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Choose a speed</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× slower    1× original    1.5× / 2× faster</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Speed changed</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Preview a new volume level and write a copy with it</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume adjusted</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Save the video&apos;s sound track as an audio file</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extract</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Output format</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Audio quality</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>High (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compact (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extracted</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Choose the output format; the original file is kept</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Picture quality</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compact</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversion finished</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Change the file name; the extension stays</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>New file name</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Invalid name</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>The file name is empty or contains characters that are not allowed.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Rename failed</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>A file of that name already exists, or the file is in use.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Details of the audio file</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Details of the video file</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copy Details</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Cannot create a temporary file in the video&apos;s folder. Check that the folder can be written to.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Cannot write the watermark text.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Adding the watermark; the original video stays unchanged…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Cannot save the watermarked copy. The original video was not changed.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Cannot make the watermarked copy. The original video was not changed.</translation>
     </message>
 </context>
 <context>

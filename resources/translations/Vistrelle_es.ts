@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>El archivo se guardó en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Calidad</translation>
+        <translation>Calidad de audio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Desactivado</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pausar/Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Ajustes de exportación</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animado (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Solo audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Solo audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Tasa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Fotogramas por segundo del GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Ancho del GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Iniciar exportación</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Guardado en: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Archivos multimedia (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exportando...</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1379,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>截图</source>
-        <translation>Captura de pantalla</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1513,56 @@ Visite este enlace manualmente:
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Hay otro proceso de Vistrelle en ejecución. Termine su grabación y ciérrelo antes de volver a abrir Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Ya hay una tarea de FFmpeg en curso</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>No se encontró FFmpeg o no se pudo iniciar: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>La operación se canceló</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg informó de un error:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parámetros de recorte no válidos</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parámetros de unión no válidos</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>No se pudo crear el archivo de lista de unión</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ajuste de velocidad no válido</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transición no válida: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>La transición falló: al menos un vídeo es más corto que la transición</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>La reducción de ruido de audio necesita el archivo de modelo sh.rnnn: colóquelo en la carpeta del programa o desactive la reducción de ruido de audio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>No se encuentra el archivo de subtítulos: %1</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1718,20 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
         <translation>No se pudo leer el último segmento grabado y no se ha unido a la grabación. Se ha conservado en:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La captura de pantalla no está disponible: grabar la pantalla requiere una sesión X11 y no es posible con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Calidad</translation>
+        <translation>Calidad de imagen</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -1977,7 +2146,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>保存</source>
-        <translation>Guardado</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2237,7 +2406,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>画质</source>
-        <translation>Calidad</translation>
+        <translation>Calidad de imagen</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2472,7 +2641,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation>audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2577,6 +2746,494 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>El archivo está en uso o no tiene permiso para eliminarlo.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Generando forma de onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Cargando miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Archivo de audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura no disponible</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Herramientas de edición y de archivo</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Recortar vídeo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Arrastre los dos controles para elegir la parte que se conserva</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Iniciar recorte...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Punto de división  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Se dividirá en dos fragmentos (%2) en %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Seleccionado  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenciar selección</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Vista previa del efecto de imagen</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividir audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividir vídeo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Recortar audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Solo vista previa: el vídeo se procesa al hacer clic en Guardar</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Arrastre la línea amarilla para elegir dónde dividir</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Guardar copia silenciada</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Iniciar división</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenciado</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Haga clic para restaurar el sonido</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenciar el audio del intervalo seleccionado</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ajustar el volumen del audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle a pantalla completa</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Captura no disponible</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>La imagen del vídeo aún no está lista. Reproduzca el vídeo o vaya primero al momento que desea capturar.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura guardada</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La captura se guardó en:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Guardando el archivo multimedia, espere…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Guardando</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Error al editar</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>No se pudo iniciar FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>No se puede dividir</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Mueva la posición de reproducción al interior del audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Mueva la posición de reproducción al interior del vídeo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Error al dividir</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg no escribió los archivos divididos.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>División completada</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Se crearon dos fragmentos de audio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Se crearon dos fragmentos de vídeo.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>No se pudo reemplazar el archivo original; se ha conservado.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>El audio se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>El vídeo se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Procesando el archivo multimedia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Error al procesar</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>La operación ha finalizado.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>El archivo se guardó:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ajustar volumen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extraer audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Guardar como / Convertir</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Códec: %2
+Frecuencia de muestreo: %3 Hz
+Canales: %4
+Tasa de bits: %5 kbps
+Duración: %6
+Tamaño: %7
+Creado: %8
+Carpeta: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formato: %1
+Resolución: %2 × %3
+Fotogramas por segundo: %4 fps
+Duración: %5
+Tamaño: %6
+Creado: %7
+Carpeta: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Cambie la velocidad de vista previa o cree una copia con otra velocidad</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Elija una velocidad</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× más lento    1× original    1.5× / 2× más rápido</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Velocidad cambiada</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Escuche un nuevo nivel de volumen y cree una copia con él</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volumen ajustado</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Guarde la pista de audio del vídeo como archivo de audio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extraer</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Calidad de audio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Alta (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Estándar (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compacta (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extraído</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Elija el formato de salida; el archivo original se conserva</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Calidad de imagen</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compacta</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversión terminada</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Cambie el nombre del archivo; la extensión se mantiene</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nuevo nombre de archivo</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nombre no válido</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>El nombre del archivo está vacío o contiene caracteres no permitidos.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Ya existe un archivo con ese nombre o el archivo está en uso.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Detalles del archivo de audio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Detalles del archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copiar detalles</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>No se puede crear un archivo temporal en la carpeta del vídeo. Compruebe los permisos de escritura.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>No se puede escribir el texto de la marca de agua.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Añadiendo la marca de agua; el vídeo original no cambia…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>No se puede guardar la copia con marca de agua. El vídeo original no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>No se puede crear la copia con marca de agua. El vídeo original no se ha modificado.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Le fichier a été enregistré dans ce dossier</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualité</translation>
+        <translation>Qualité audio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Désactivé</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pause/Reprise</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Paramètres d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animé (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Audio seul MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Audio seul AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Encodeur vidéo</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Débit vidéo</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normale)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Fréquence d&apos;images GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Largeur du GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Enregistré dans : </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Fichiers multimédias (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exportation...</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1379,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation>Capture d&apos;écran</translation>
+        <translation>Capture</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1513,56 @@ Quitter Vistrelle quand même ?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Un autre processus Vistrelle est en cours. Terminez son enregistrement et quittez-le avant de rouvrir Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Une tâche FFmpeg est déjà en cours</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg est introuvable ou n&apos;a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>L&apos;opération a été annulée</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg a signalé une erreur :
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Paramètres de découpe non valides</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Paramètres de fusion non valides</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Impossible de créer le fichier de liste de fusion</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Réglage de vitesse non valide</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transition non valide : %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Échec de la transition : au moins une vidéo est plus courte que la transition</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>La réduction du bruit audio nécessite le fichier de modèle sh.rnnn : placez-le dans le dossier du programme ou désactivez la réduction du bruit audio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Fichier de sous-titres introuvable : %1</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1718,20 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
         <translation>Le dernier segment enregistré est illisible et n&apos;a pas été intégré à l&apos;enregistrement. Il a été conservé ici :
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La capture d&apos;écran n&apos;est pas disponible : l&apos;enregistrement de l&apos;écran nécessite une session X11 et n&apos;est pas possible sous Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualité</translation>
+        <translation>Qualité d&apos;image</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -1977,7 +2146,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>保存</source>
-        <translation>Enregistrement</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2237,7 +2406,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualité</translation>
+        <translation>Qualité d&apos;image</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2472,7 +2641,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation>audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2577,6 +2746,494 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Le fichier est en cours d&apos;utilisation ou vous n&apos;avez pas l&apos;autorisation de le supprimer.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Création de la forme d&apos;onde…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Chargement de la miniature…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Fichier audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniature indisponible</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Scinder</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Outils d&apos;édition et de fichier</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Découper la vidéo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Faites glisser les deux poignées pour choisir la partie à garder</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Lancer la découpe...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Point de scission  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Scinde en deux extraits (%2) à %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Sélection  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Couper le son de la sélection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Aperçu de l&apos;effet d&apos;image</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Scinder l&apos;audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Scinder la vidéo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Découper l&apos;audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Aperçu seulement : la vidéo est traitée quand vous cliquez sur Enregistrer</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Faites glisser la ligne jaune pour choisir où scinder</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Enregistrer une copie muette</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Lancer la scission</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Cliquez pour rétablir le son</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Couper le son dans la plage sélectionnée</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Régler le volume audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle plein écran</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Capture indisponible</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>L&apos;image de la vidéo n&apos;est pas encore prête. Lisez la vidéo ou placez-vous d&apos;abord au moment à capturer.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Capture enregistrée</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La capture a été enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Enregistrement du fichier multimédia, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Échec de la modification</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Impossible de démarrer FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Scission impossible</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Placez la position de lecture au milieu de l&apos;audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Placez la position de lecture au milieu de la vidéo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Échec de la scission</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg n&apos;a pas écrit les fichiers scindés.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Scission terminée</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Deux extraits audio ont été créés.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Deux extraits vidéo ont été créés.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Impossible de remplacer le fichier d&apos;origine ; il a été conservé.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>L&apos;audio a été enregistré :
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>La vidéo a été enregistrée :
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Traitement du fichier multimédia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Échec du traitement</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>L&apos;opération est terminée.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Le fichier a été enregistré :
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Rotation de 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Régler le volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extraire l&apos;audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Enregistrer sous / Convertir</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format : %1
+Codec : %2
+Fréquence d&apos;échantillonnage : %3 Hz
+Canaux : %4
+Débit : %5 kbit/s
+Durée : %6
+Taille : %7
+Créé le : %8
+Dossier : %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Format : %1
+Résolution : %2 × %3
+Fréquence d&apos;images : %4 ips
+Durée : %5
+Taille : %6
+Créé le : %7
+Dossier : %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Changez la vitesse d&apos;aperçu ou créez une copie accélérée ou ralentie</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Choisissez une vitesse</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normale (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× plus lent    1× d&apos;origine    1.5× / 2× plus rapide</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Vitesse modifiée</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Écoutez un nouveau niveau de volume et créez une copie avec celui-ci</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume réglé</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Enregistrez la piste audio de la vidéo dans un fichier audio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extraire</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualité audio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Haute (320 kbit/s)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbit/s)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compacte (128 kbit/s)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extrait</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Choisissez le format de sortie ; le fichier d&apos;origine est conservé</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualité d&apos;image</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compacte</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Modifiez le nom du fichier ; l&apos;extension est conservée</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nouveau nom de fichier</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nom non valide</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Le nom de fichier est vide ou contient des caractères non autorisés.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Un fichier de ce nom existe déjà ou le fichier est en cours d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Détails du fichier audio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Détails du fichier vidéo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copier les détails</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Impossible de créer un fichier temporaire dans le dossier de la vidéo. Vérifiez que le dossier est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Impossible d&apos;écrire le texte du filigrane.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Ajout du filigrane ; la vidéo d&apos;origine reste inchangée…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Impossible d&apos;enregistrer la copie avec filigrane. La vidéo d&apos;origine n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Impossible de créer la copie avec filigrane. La vidéo d&apos;origine n&apos;a pas été modifiée.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Il file è stato salvato in questa cartella</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualità</translation>
+        <translation>Qualità audio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Disattivo</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pausa/Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Impostazioni di esportazione</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animata (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Solo audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Solo audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Codificatore video</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Bitrate video</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normale)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Frequenza fotogrammi GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Larghezza GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Avvia esportazione</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Salvato in: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Salva come</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>File multimediali (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Esportazione in corso...</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1379,7 @@ Uscire comunque da Vistrelle?</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation>Screenshot</translation>
+        <translation>Istantanea</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1513,56 @@ Uscire comunque da Vistrelle?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>È in esecuzione un altro processo Vistrelle. Termina la registrazione e chiudilo prima di riaprire Vistrelle.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Un&apos;operazione FFmpeg è già in corso</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg non trovato o impossibile da avviare: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>L&apos;operazione è stata annullata</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg ha segnalato un errore:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parametri di taglio non validi</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parametri di unione non validi</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Impossibile creare il file elenco per l&apos;unione</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Impostazione di velocità non valida</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transizione non valida: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Transizione non riuscita: almeno un video è più breve della transizione</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>La riduzione del rumore audio richiede il file di modello sh.rnnn: mettilo nella cartella del programma o disattiva la riduzione del rumore audio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>File dei sottotitoli non trovato: %1</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1718,20 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <translation>Non è stato possibile leggere l&apos;ultimo segmento registrato, che non è stato unito alla registrazione. È stato conservato in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>La cattura dello schermo non è disponibile: registrare lo schermo richiede una sessione X11 e non è possibile con Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualità</translation>
+        <translation>Qualità immagine</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -1977,7 +2146,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>保存</source>
-        <translation>Salvataggio</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2237,7 +2406,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualità</translation>
+        <translation>Qualità immagine</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2472,7 +2641,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation>audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2577,6 +2746,494 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Il file è in uso o non hai i permessi per eliminarlo.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Generazione della forma d&apos;onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Caricamento miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>File audio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura non disponibile</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenzia</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Strumenti di modifica e file</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Taglia video</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Trascina le due maniglie per scegliere la parte da tenere</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Avvia taglio...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Punto di divisione  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Verrà diviso in due spezzoni (%2) a %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selezione  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenzia selezione</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Anteprima effetto immagine</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividi audio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividi video</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Taglia audio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Solo anteprima: il video viene elaborato quando fai clic su Salva</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Trascina la linea gialla per scegliere dove dividere</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Salva copia silenziata</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Avvia divisione</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenziato</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Fai clic per ripristinare l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenzia l&apos;audio nell&apos;intervallo selezionato</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Regola il volume dell&apos;audio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle a schermo intero</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Istantanea non disponibile</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>L&apos;immagine del video non è ancora pronta. Riproduci il video o spostati prima sul momento da catturare.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Istantanea salvata</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>L&apos;istantanea è stata salvata in:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Salvataggio del file multimediale, attendere…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Salvataggio</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Modifica non riuscita</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Impossibile avviare FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Impossibile dividere</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Sposta la posizione di riproduzione all&apos;interno dell&apos;audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Sposta la posizione di riproduzione all&apos;interno del video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Divisione non riuscita</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg non ha scritto i file divisi.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Divisione completata</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Sono stati creati due spezzoni audio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Sono stati creati due spezzoni video.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Impossibile sostituire il file originale; è stato mantenuto.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>L&apos;audio è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Il video è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Elaborazione del file multimediale…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Elaborazione non riuscita</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>L&apos;operazione è completata.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Il file è stato salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Ruota di 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Regola volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Estrai audio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Salva come / Converti</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Codec: %2
+Frequenza di campionamento: %3 Hz
+Canali: %4
+Bitrate: %5 kbps
+Durata: %6
+Dimensione: %7
+Creato: %8
+Cartella: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formato: %1
+Risoluzione: %2 × %3
+Frequenza fotogrammi: %4 fps
+Durata: %5
+Dimensione: %6
+Creato: %7
+Cartella: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Cambia la velocità dell&apos;anteprima o crea una copia con un&apos;altra velocità</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Scegli una velocità</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normale (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× più lento    1× originale    1.5× / 2× più veloce</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Velocità modificata</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Ascolta un nuovo livello di volume e crea una copia con esso</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume regolato</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Salva la traccia audio del video come file audio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualità audio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Alta (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compatta (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio estratto</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Scegli il formato di uscita; il file originale viene mantenuto</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualità immagine</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compatta</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversione completata</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Cambia il nome del file; l&apos;estensione resta invariata</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nuovo nome file</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nome non valido</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Il nome del file è vuoto o contiene caratteri non consentiti.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Ridenominazione non riuscita</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Esiste già un file con quel nome oppure il file è in uso.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Dettagli del file audio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Dettagli del file video</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copia dettagli</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Impossibile creare un file temporaneo nella cartella del video. Controlla i permessi di scrittura.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Impossibile scrivere il testo della filigrana.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Aggiunta della filigrana; il video originale resta invariato…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Impossibile salvare la copia con filigrana. Il video originale non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Impossibile creare la copia con filigrana. Il video originale non è stato modificato.</translation>
     </message>
 </context>
 <context>

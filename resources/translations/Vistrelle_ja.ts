@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>ファイルは次のフォルダーに保存されました</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>オフ</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>一時停止/再開</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  エクスポート設定</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF アニメーション (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>音声のみ MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>音声のみ AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>ビデオエンコーダー</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>ビデオビットレート</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (標準)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF フレームレート</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF の幅</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>エクスポート開始</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 保存先: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>メディアファイル (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>エクスポート中...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Vistrelle を終了しますか？</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>別の Vistrelle プロセスが実行中です。その録画を終えて終了してから、Vistrelle をもう一度開いてください。</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>FFmpeg の処理がすでに実行中です</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg が見つからないか起動できません：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>操作はキャンセルされました</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg でエラーが発生しました：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>トリミングの設定が無効です</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>結合の設定が無効です</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>結合リストファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>速度の設定が無効です</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>無効なトランジション: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>トランジションに失敗しました: トランジションより短い動画があります</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>音声のノイズ除去にはモデルファイル sh.rnnn が必要です。プログラムのフォルダーに置くか、音声のノイズ除去をオフにしてください。</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>字幕ファイルが見つかりません: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1562,6 +1717,20 @@ Vistrelle を終了しますか？</translation>
 %1</source>
         <translation>最後の録画セグメントを読み込めなかったため、録画には結合されていません。次の場所に保存されています：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>画面キャプチャを使用できません：画面の録画には X11 セッションが必要で、Wayland では録画できません。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>録画セグメントでエラーが発生しました（終了コード %1）。何も録画されていません。
+%2</translation>
     </message>
 </context>
 <context>
@@ -2556,7 +2725,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>查看文件信息</source>
-        <translation>ファイル情報を表示</translation>
+        <translation>ファイル情報</translation>
     </message>
     <message>
         <source>删除音频</source>
@@ -2577,6 +2746,494 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>ファイルが使用中か、削除する権限がありません。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>波形を生成しています…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>サムネイルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音声ファイル</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>サムネイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>音声を消す</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>編集とファイルのツール</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>動画をトリミング</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>両側のハンドルをドラッグして残す部分を選びます</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>トリミングを開始...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割位置  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 で 2 つの%2クリップに分割します</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>選択した長さ  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>選択範囲を消音</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>映像効果のプレビュー</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>音声を分割</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>動画を分割</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>音声をトリミング</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>プレビューのみです。保存をクリックすると動画が処理されます</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>黄色の線をドラッグして分割位置を選びます</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>消音したコピーを保存</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>分割を開始</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>消音中</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>クリックすると元の音声に戻ります</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>選択範囲の音声を消音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>音声の音量を調整</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全画面再生</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>スクリーンショットを撮れません</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>動画の映像がまだ準備できていません。先に再生するか、撮りたい位置に移動してください。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>スクリーンショットを保存しました</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>スクリーンショットの保存先：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>メディアファイルを保存しています。お待ちください…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>保存中</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>編集に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg を起動できません。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>分割できません</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>再生位置を音声の途中に移動してください。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>再生位置を動画の途中に移動してください。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割に失敗しました</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg は分割後のファイルを書き出しませんでした。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割が完了しました</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>2 つの音声クリップを作成しました。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>2 つの動画クリップを作成しました。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>元のファイルを置き換えられませんでした。元のファイルは残っています。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>保存しました</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音声を保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>動画を保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>メディアファイルを処理しています…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>処理に失敗しました</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>操作が完了しました。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>ファイルを保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° 回転</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>再生速度を調整</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>音量を調整</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>音声を抽出</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>名前を付けて保存 / 変換</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>形式: %1
+コーデック: %2
+サンプルレート: %3 Hz
+チャンネル: %4
+ビットレート: %5 kbps
+長さ: %6
+サイズ: %7
+作成日時: %8
+保存先: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>形式: %1
+解像度: %2 × %3
+フレームレート: %4 fps
+長さ: %5
+サイズ: %6
+作成日時: %7
+保存先: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>プレビュー速度を変更するか、速度を変えたコピーを作成します</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>速度を選択</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>標準 (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× スロー    1× 元の速度    1.5× / 2× 高速</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>速度の変更が完了しました</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>新しい音量をプレビューしてコピーを作成します</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>音量の調整が完了しました</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>動画の音声トラックを音声ファイルとして保存します</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>高品質（320 kbps）</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>標準（192 kbps）</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>圧縮（128 kbps）</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>音声の抽出が完了しました</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>出力形式を選択します（元のファイルは残ります）</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>高品質</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>変換が完了しました</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>ファイル名を変更します（拡張子はそのまま）</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>新しいファイル名</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>無効な名前</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>ファイル名が空か、使用できない文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>同じ名前のファイルが既にあるか、ファイルが使用中です。</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>音声ファイルの詳細</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>動画ファイルの詳細</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>情報をコピー</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>動画のフォルダーに一時ファイルを作成できません。書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>透かしの文字を書き込めません。</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>透かしを追加しています（元の動画は変更されません）…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>透かし入りのコピーを保存できません。元の動画は変更されていません。</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>透かし入りのコピーを作成できません。元の動画は変更されていません。</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>파일이 다음 폴더에 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>꺼짐</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>일시 정지/재개</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  내보내기 설정</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>움직이는 GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>오디오만 MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>오디오만 AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>비디오 인코더</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>비디오 비트레이트</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (보통)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>재생 속도</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF 프레임 속도</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF 너비</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>내보내기 시작</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 저장 위치: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>미디어 파일 (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>내보내는 중...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Vistrelle을 종료할까요?</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>다른 Vistrelle 프로세스가 실행 중입니다. 해당 녹화를 마치고 종료한 뒤 Vistrelle을 다시 여세요.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>FFmpeg 작업이 이미 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg을 찾을 수 없거나 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>작업이 취소되었습니다</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 오류:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>잘라내기 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>병합 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>병합 목록 파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>속도 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>잘못된 전환 효과: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>전환 실패: 전환보다 짧은 동영상이 하나 이상 있습니다</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>오디오 노이즈 제거에는 모델 파일 sh.rnnn이 필요합니다. 프로그램 폴더에 넣거나 오디오 노이즈 제거를 끄세요.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>자막 파일이 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1562,6 +1717,20 @@ Vistrelle을 종료할까요?</translation>
 %1</source>
         <translation>마지막 녹화 세그먼트를 읽을 수 없어 녹화본에 합치지 않았습니다. 다음 위치에 보관되어 있습니다:
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>화면 캡처를 사용할 수 없습니다: 화면 녹화에는 X11 세션이 필요하며 Wayland에서는 화면을 녹화할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>녹화 세그먼트에 오류가 발생했습니다(종료 코드 %1). 아무것도 녹화되지 않았습니다.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2556,7 +2725,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>查看文件信息</source>
-        <translation>파일 정보 보기</translation>
+        <translation>파일 정보</translation>
     </message>
     <message>
         <source>删除音频</source>
@@ -2577,6 +2746,494 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>파일이 사용 중이거나 삭제 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>파형 생성 중…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>미리보기 이미지 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>오디오 파일</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>미리보기 이미지를 불러올 수 없음</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>소리 제거</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>스크린샷</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>더 보기</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>편집 및 파일 도구</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>동영상 잘라내기</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>양쪽 핸들을 끌어 남길 구간을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>잘라내기 시작...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>분할 지점  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>선택 길이  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>선택 구간 음소거</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>화면 효과 미리 보기</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>오디오 분할</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>동영상 분할</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>오디오 잘라내기</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>미리 보기만 표시합니다. 저장을 누르면 동영상이 처리됩니다</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>노란색 선을 끌어 분할 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>음소거 사본 저장</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>분할 시작</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>음소거됨</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>클릭하면 원래 소리로 돌아갑니다</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>선택한 구간의 소리 음소거</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>음량</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>오디오 볼륨 조정</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 전체 화면</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>스크린샷을 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>동영상 화면이 아직 준비되지 않았습니다. 먼저 재생하거나 캡처할 위치로 이동하세요.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>스크린샷 저장됨</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>스크린샷 저장 위치:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>미디어 파일을 저장하는 중입니다. 잠시 기다려 주세요…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>저장 중</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>편집 실패</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>분할할 수 없음</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>재생 위치를 오디오 중간으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>재생 위치를 동영상 중간으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>분할 실패</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg이 분할된 파일을 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>분할 완료</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>오디오 클립 두 개가 만들어졌습니다.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>동영상 클립 두 개가 만들어졌습니다.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>원본 파일을 바꿀 수 없어 원본을 그대로 두었습니다.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>저장 완료</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>오디오가 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>동영상이 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>미디어 파일 처리 중…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>처리 실패</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>작업이 완료되었습니다.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>파일이 저장되었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° 회전</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>재생 속도 조정</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>음량 조정</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>오디오 추출</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>다른 이름으로 저장 / 변환</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>형식: %1
+코덱: %2
+샘플 레이트: %3 Hz
+채널: %4
+비트레이트: %5 kbps
+길이: %6
+크기: %7
+만든 날짜: %8
+폴더: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>형식: %1
+해상도: %2 × %3
+프레임 속도: %4 fps
+길이: %5
+크기: %6
+만든 날짜: %7
+폴더: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>재생 속도</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>미리 보기 속도를 바꾸거나 속도를 바꾼 사본을 만듭니다</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>속도 선택</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>보통 (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× 느리게    1× 원래 속도    1.5× / 2× 빠르게</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>속도 변경 완료</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>새 음량을 미리 듣고 사본을 만듭니다</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>음량 조정 완료</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>동영상의 오디오 트랙을 오디오 파일로 저장합니다</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>추출</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>출력 형식</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>음질</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>높음 (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>표준 (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>압축 (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>오디오 추출 완료</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>출력 형식을 선택하세요. 원본 파일은 유지됩니다</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>높음</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>압축</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>변환 완료</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>파일 이름을 바꿉니다. 확장자는 그대로입니다</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>새 파일 이름</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>잘못된 이름</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>파일 이름이 비어 있거나 허용되지 않는 문자가 있습니다.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>이름 바꾸기 실패</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>같은 이름의 파일이 이미 있거나 파일이 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>오디오 파일 세부 정보</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>동영상 파일 세부 정보</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>정보 복사</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>동영상 폴더에 임시 파일을 만들 수 없습니다. 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>워터마크 텍스트를 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>워터마크를 추가하는 중입니다. 원본 동영상은 그대로 유지됩니다…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>워터마크 사본을 저장할 수 없습니다. 원본 동영상은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>워터마크 사본을 만들 수 없습니다. 원본 동영상은 변경되지 않았습니다.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Het bestand is in deze map opgeslagen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Kwaliteit</translation>
+        <translation>Audiokwaliteit</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Uit</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pauzeren/Hervatten</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Exportinstellingen</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Geanimeerde GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Alleen audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Alleen audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formaat</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video-encoder</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Videobitrate</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normaal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Afspeelsnelheid</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF-framesnelheid</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF-breedte</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Exporteren starten</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Opgeslagen in: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Mediabestanden (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Bezig met exporteren...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Vistrelle toch afsluiten?</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Er draait al een ander Vistrelle-proces. Rond de opname af en sluit het voordat u Vistrelle opnieuw opent.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Er loopt al een FFmpeg-taak</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg is niet gevonden of kon niet starten: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>De bewerking is geannuleerd</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg meldde een fout:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Ongeldige bijsnij-instellingen</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Ongeldige samenvoeginstellingen</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Kan het samenvoeglijstbestand niet maken</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Ongeldige snelheidsinstelling</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Ongeldige overgang: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Overgang mislukt: minstens één video is korter dan de overgang</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Audioruisonderdrukking heeft het modelbestand sh.rnnn nodig: zet het in de programmamap of schakel audioruisonderdrukking uit.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Ondertitelbestand niet gevonden: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1563,6 +1718,20 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
         <translation>Het laatste opgenomen segment kon niet worden gelezen en is niet in de opname samengevoegd. Het is bewaard in:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Schermopname is niet beschikbaar: het scherm opnemen vereist een X11-sessie en is onder Wayland niet mogelijk.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Kwaliteit</translation>
+        <translation>Beeldkwaliteit</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2237,7 +2406,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>画质</source>
-        <translation>Kwaliteit</translation>
+        <translation>Beeldkwaliteit</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2577,6 +2746,494 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Het bestand is in gebruik of u mag het niet verwijderen.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Golfvorm maken…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Miniatuur laden…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Audiobestand</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatuur niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Bijsnijden</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Splitsen</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Watermerk</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Meer</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Bewerkings- en bestandshulpmiddelen</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Video bijsnijden</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Sleep de twee grepen om het te bewaren deel te kiezen</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Bijsnijden starten...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Splitspunt  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Splitst bij %1 in twee fragmenten (%2)</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Geselecteerd  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Selectie dempen</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Voorbeeld van beeldeffect</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Audio splitsen</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Video splitsen</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Audio bijsnijden</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Alleen voorbeeld: de video wordt verwerkt als u op Opslaan klikt</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Sleep de gele lijn naar de plek om te splitsen</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Gedempte kopie opslaan</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Splitsen starten</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Gedempt</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Klik om het geluid te herstellen</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Geluid in het gekozen bereik dempen</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Audiovolume aanpassen</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle volledig scherm</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Schermafbeelding niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Het videobeeld is nog niet klaar. Speel de video af of ga eerst naar het moment dat u wilt vastleggen.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Schermafbeelding opgeslagen</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>De schermafbeelding is opgeslagen in:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Mediabestand wordt opgeslagen, even geduld…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Bewerken mislukt</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Kan niet splitsen</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Zet de afspeelpositie midden in de audio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Zet de afspeelpositie midden in de video.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Splitsen mislukt</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg heeft de gesplitste bestanden niet geschreven.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Splitsen voltooid</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Er zijn twee audiofragmenten gemaakt.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Er zijn twee videofragmenten gemaakt.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Opslaan mislukt</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Het originele bestand kon niet worden vervangen; het is bewaard.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Opgeslagen</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>De audio is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>De video is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Mediabestand wordt verwerkt…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Verwerking mislukt</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>De bewerking is voltooid.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Het bestand is opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° draaien</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Afspeelsnelheid</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Volume aanpassen</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Audio extraheren</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Opslaan als / Converteren</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formaat: %1
+Codec: %2
+Samplefrequentie: %3 Hz
+Kanalen: %4
+Bitrate: %5 kbps
+Duur: %6
+Grootte: %7
+Gemaakt: %8
+Map: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formaat: %1
+Resolutie: %2 × %3
+Framesnelheid: %4 fps
+Duur: %5
+Grootte: %6
+Gemaakt: %7
+Map: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>snelheid</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converteren</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>informatie</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Afspeelsnelheid</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Wijzig de voorbeeldsnelheid of maak een kopie met een ander tempo</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Kies een snelheid</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normaal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× langzamer    1× origineel    1.5× / 2× sneller</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Snelheid gewijzigd</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Beluister een nieuw volumeniveau en maak er een kopie mee</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Dempen</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume aangepast</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Sla het geluidsspoor van de video op als audiobestand</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extraheren</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Uitvoerformaat</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Audiokwaliteit</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Hoog (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standaard (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compact (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio geëxtraheerd</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Kies het uitvoerformaat; het originele bestand blijft behouden</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Beeldkwaliteit</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compact</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversie voltooid</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Wijzig de bestandsnaam; de extensie blijft</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nieuwe bestandsnaam</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Ongeldige naam</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>De bestandsnaam is leeg of bevat ongeldige tekens.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Naam wijzigen mislukt</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Er bestaat al een bestand met die naam of het bestand is in gebruik.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Details van het audiobestand</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Details van het videobestand</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Details kopiëren</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Kan geen tijdelijk bestand maken in de map van de video. Controleer de schrijfrechten.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Kan de watermerktekst niet schrijven.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Watermerk wordt toegevoegd; de originele video blijft ongewijzigd…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Kan de kopie met watermerk niet opslaan. De originele video is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Kan de kopie met watermerk niet maken. De originele video is niet gewijzigd.</translation>
     </message>
 </context>
 <context>

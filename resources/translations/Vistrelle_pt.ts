@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>O arquivo foi salvo nesta pasta</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualidade</translation>
+        <translation>Qualidade de áudio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Desligado</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pausar/Retomar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Configurações de exportação</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animado (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Somente áudio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Somente áudio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Taxa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Taxa de quadros do GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Largura do GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Iniciar exportação</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Salvo em: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Arquivos de mídia (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exportando...</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1379,7 @@ Sair do Vistrelle mesmo assim?</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation>Captura de tela</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>无法保存截图到 %1。</source>
@@ -1408,6 +1513,56 @@ Sair do Vistrelle mesmo assim?</translation>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Outro processo do Vistrelle está em execução. Conclua a gravação e feche-o antes de abrir o Vistrelle novamente.</translation>
+    </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Uma tarefa do FFmpeg já está em execução</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>O FFmpeg não foi encontrado ou não pôde ser iniciado: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>A operação foi cancelada</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>O FFmpeg relatou um erro:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Parâmetros de corte inválidos</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Parâmetros de junção inválidos</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Não foi possível criar o arquivo de lista de junção</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Configuração de velocidade inválida</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transição inválida: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Falha na transição: pelo menos um vídeo é mais curto que a transição</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>A redução de ruído de áudio precisa do arquivo de modelo sh.rnnn: coloque-o na pasta do programa ou desative a redução de ruído de áudio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Arquivo de legenda não encontrado: %1</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1718,20 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
         <translation>Não foi possível ler o último segmento gravado e ele não foi incluído na gravação. Ele foi mantido em:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>A captura de tela não está disponível: gravar a tela exige uma sessão X11 e não é possível no Wayland.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualidade</translation>
+        <translation>Qualidade de imagem</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -1977,7 +2146,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>保存</source>
-        <translation>Salvamento</translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2237,7 +2406,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualidade</translation>
+        <translation>Qualidade de imagem</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2472,7 +2641,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>音频</source>
-        <translation>Áudio</translation>
+        <translation>áudio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2577,6 +2746,494 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>O arquivo está em uso ou você não tem permissão para excluí-lo.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Gerando forma de onda…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Carregando miniatura…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Miniatura indisponível</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Ferramentas de edição e de arquivo</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Cortar vídeo</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Arraste as duas alças para escolher a parte a manter</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Iniciar corte...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Ponto de divisão  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>Será dividido em dois trechos (%2) em %1</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Selecionado  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Silenciar seleção</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Pré-visualizar efeito de imagem</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Dividir áudio</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Dividir vídeo</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Cortar áudio</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Apenas pré-visualização: o vídeo é processado ao clicar em Salvar</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Arraste a linha amarela para escolher onde dividir</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Salvar cópia silenciada</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Iniciar divisão</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Silenciado</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Clique para restaurar o som</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Silenciar o áudio no intervalo selecionado</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ajustar o volume do áudio</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle em tela cheia</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Captura indisponível</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>A imagem do vídeo ainda não está pronta. Reproduza o vídeo ou vá primeiro ao momento que deseja capturar.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura salva</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>A captura foi salva em:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Salvando o arquivo de mídia, aguarde…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Salvando</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Falha na edição</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>Não foi possível iniciar o FFmpeg.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Não é possível dividir</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Mova a posição de reprodução para o meio do áudio.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Mova a posição de reprodução para o meio do vídeo.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Falha ao dividir</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>O FFmpeg não gravou os arquivos divididos.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Divisão concluída</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>Foram criados dois trechos de áudio.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>Foram criados dois trechos de vídeo.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Não foi possível substituir o arquivo original; ele foi mantido.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>O áudio foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>O vídeo foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Processando o arquivo de mídia…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>Falha no processamento</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>A operação foi concluída.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>O arquivo foi salvo:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Inverter horizontalmente</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Inverter verticalmente</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ajustar volume</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Extrair áudio</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Salvar como / Converter</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Codec: %2
+Taxa de amostragem: %3 Hz
+Canais: %4
+Taxa de bits: %5 kbps
+Duração: %6
+Tamanho: %7
+Criado em: %8
+Pasta: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formato: %1
+Resolução: %2 × %3
+Taxa de quadros: %4 fps
+Duração: %5
+Tamanho: %6
+Criado em: %7
+Pasta: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Altere a velocidade da prévia ou crie uma cópia com outra velocidade</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Escolha uma velocidade</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× mais lento    1× original    1.5× / 2× mais rápido</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Velocidade alterada</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Ouça um novo nível de volume e crie uma cópia com ele</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Mudo</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume ajustado</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Salve a faixa de áudio do vídeo como arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extrair</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualidade de áudio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Alta (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Padrão (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compacta (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Áudio extraído</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Escolha o formato de saída; o arquivo original é mantido</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualidade de imagem</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compacta</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversão concluída</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Altere o nome do arquivo; a extensão é mantida</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Novo nome de arquivo</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nome inválido</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>O nome do arquivo está vazio ou contém caracteres não permitidos.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Já existe um arquivo com esse nome ou o arquivo está em uso.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Detalhes do arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Detalhes do arquivo de vídeo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copiar detalhes</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Não é possível criar um arquivo temporário na pasta do vídeo. Verifique a permissão de gravação.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Não é possível gravar o texto da marca d&apos;água.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Adicionando a marca d&apos;água; o vídeo original permanece inalterado…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Não é possível salvar a cópia com marca d&apos;água. O vídeo original não foi alterado.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Não é possível criar a cópia com marca d&apos;água. O vídeo original não foi alterado.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü aç</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>Dosya şu klasöre kaydedildi</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü aç</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -626,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Kalite</translation>
+        <translation>Ses kalitesi</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -698,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Kapalı</translation>
+        <translation>Kapat</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Duraklat/Sürdür</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Dışa aktarma ayarları</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Hareketli GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Yalnızca ses MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Yalnızca ses AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Biçim</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video kodlayıcı</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Video bit hızı</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Oynatma hızı</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF kare hızı</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF genişliği</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Dışa aktarmayı başlat</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Kaydedildi: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Farklı kaydet</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Medya dosyaları (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Dışa aktarılıyor...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Başka bir Vistrelle işlemi çalışıyor. Vistrelle&apos;i yeniden açmadan önce kaydını bitirip kapatın.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>Zaten çalışan bir FFmpeg işi var</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg bulunamadı veya başlatılamadı: %1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>İşlem iptal edildi</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg bir hata bildirdi:
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>Geçersiz kırpma ayarları</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>Geçersiz birleştirme ayarları</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>Birleştirme listesi dosyası oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>Geçersiz hız ayarı</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Geçersiz geçiş: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Geçiş başarısız: en az bir video geçişten kısa</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Ses gürültü azaltma sh.rnnn model dosyasını gerektirir: dosyayı program klasörüne koyun ya da ses gürültü azaltmayı kapatın.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Altyazı dosyası bulunamadı: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1563,6 +1718,20 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
         <translation>Son kaydedilen bölüm okunamadı ve kayda eklenmedi. Şurada saklandı:
 %1</translation>
     </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>Ekran yakalama kullanılamıyor: ekranı kaydetmek bir X11 oturumu gerektirir ve Wayland altında mümkün değildir.</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -1689,7 +1858,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Kalite</translation>
+        <translation>Görüntü kalitesi</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -1977,7 +2146,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>Kaydetme</translation>
+        <translation>Kaydet</translation>
     </message>
     <message>
         <source>鼠标效果</source>
@@ -2237,7 +2406,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Kalite</translation>
+        <translation>Görüntü kalitesi</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2548,7 +2717,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>重命名文件</source>
-        <translation>Dosyayı Yeniden Adlandır</translation>
+        <translation>Dosyayı yeniden adlandır</translation>
     </message>
     <message>
         <source>Copy File Path</source>
@@ -2556,7 +2725,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>查看文件信息</source>
-        <translation>Dosya Bilgileri</translation>
+        <translation>Dosya bilgileri</translation>
     </message>
     <message>
         <source>删除音频</source>
@@ -2577,6 +2746,494 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>Dosya kullanımda veya silme izniniz yok.</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>Dalga biçimi oluşturuluyor…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>Küçük resim yükleniyor…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>Ses dosyası</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>Küçük resim yüklenemedi</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>Sesi kaldır</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>Kırp</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>Böl</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>Ekran görüntüsü</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>Filigran</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>Daha fazla</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>Düzenleme ve dosya araçları</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>Videoyu kırp</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>Saklanacak bölümü seçmek için iki tutamacı sürükleyin</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Kırpmayı başlat...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>Bölme noktası  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>%1 konumunda iki %2 parçasına bölünecek</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>Seçilen süre  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Seçimin sesini kapat</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>Görüntü efekti önizlemesi</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>Sesi böl</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>Videoyu böl</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>Sesi kırp</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>Yalnızca önizleme: video Kaydet&apos;e tıkladığınızda işlenir</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>Bölme yerini seçmek için sarı çizgiyi sürükleyin</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Sessiz kopyayı kaydet</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>Bölmeyi başlat</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>Sessize alındı</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>Sesi geri getirmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Seçilen aralıktaki sesi kapat</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>Ses düzeyini ayarla</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle tam ekran</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>Ekran görüntüsü alınamıyor</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>Video görüntüsü henüz hazır değil. Önce videoyu oynatın veya yakalamak istediğiniz ana gidin.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Ekran görüntüsü kaydedildi</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Ekran görüntüsü şuraya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>Medya dosyası kaydediliyor, lütfen bekleyin…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Kaydediliyor</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>Düzenleme başarısız</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>FFmpeg başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>Bölünemiyor</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>Oynatma konumunu sesin ortasına taşıyın.</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>Oynatma konumunu videonun ortasına taşıyın.</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>Bölme başarısız</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg bölünmüş dosyaları yazmadı.</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>Bölme tamamlandı</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>İki ses parçası oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>İki video parçası oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydetme başarısız</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>Özgün dosya değiştirilemedi; korundu.</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>Kaydedildi</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>Ses kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>Video kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>Medya dosyası işleniyor…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>İşlem başarısız</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>İşlem tamamlandı.</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>Dosya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>90° döndür</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Yatay çevir</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Dikey çevir</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>Oynatma hızını ayarla</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>Ses düzeyini ayarla</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>Sesi çıkar</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>Farklı kaydet / Dönüştür</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Bilinmiyor</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Biçim: %1
+Kodek: %2
+Örnekleme hızı: %3 Hz
+Kanal: %4
+Bit hızı: %5 kbps
+Süre: %6
+Boyut: %7
+Oluşturulma: %8
+Klasör: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Biçim: %1
+Çözünürlük: %2 × %3
+Kare hızı: %4 fps
+Süre: %5
+Boyut: %6
+Oluşturulma: %7
+Klasör: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>hız</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Dönüştür</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Oynatma hızı</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Önizleme hızını değiştirin veya hızı değiştirilmiş bir kopya oluşturun</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Bir hız seçin</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× daha yavaş    1× orijinal    1.5× / 2× daha hızlı</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Hız değiştirildi</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Yeni ses düzeyini önizleyin ve onunla bir kopya oluşturun</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Sessiz</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Ses düzeyi ayarlandı</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Videonun ses parçasını ses dosyası olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Çıkar</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Çıktı biçimi</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Ses kalitesi</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Yüksek (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standart (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Sıkıştırılmış (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Ses çıkarıldı</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Çıktı biçimini seçin; özgün dosya korunur</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Görüntü kalitesi</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Yüksek</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Sıkıştırılmış</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Dönüştürme tamamlandı</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Dosya adını değiştirin; uzantı aynı kalır</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Yeni dosya adı</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Geçersiz ad</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Dosya adı boş veya izin verilmeyen karakterler içeriyor.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Yeniden adlandırma başarısız</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Bu adda bir dosya zaten var veya dosya kullanımda.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Ses dosyasının ayrıntıları</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Video dosyasının ayrıntıları</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Ayrıntıları kopyala</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Videonun klasöründe geçici dosya oluşturulamıyor. Yazma iznini kontrol edin.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Filigran metni yazılamıyor.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Filigran ekleniyor; özgün video değişmeden kalır…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Filigranlı kopya kaydedilemiyor. Özgün video değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Filigranlı kopya oluşturulamıyor. Özgün video değiştirilmedi.</translation>
     </message>
 </context>
 <context>

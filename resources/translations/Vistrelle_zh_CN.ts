@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>文件已保存到以下文件夹</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>暂停/恢复</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  导出设置</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF 动图 (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>仅音频 MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>仅音频 AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>视频编码</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>视频码率</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (正常)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF 帧率</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF 宽度</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>开始导出</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 已保存到: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>保存为</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>导出中...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>已有 FFmpeg 任务正在执行</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>FFmpeg 未找到或无法启动：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>操作已取消</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 出错：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>裁剪参数无效</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>合并参数无效</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>无法创建合并列表文件</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>变速参数无效</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>转场效果无效：%1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>转场失败：至少有一个视频时长小于转场时长</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>字幕文件不存在：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1562,6 +1717,20 @@ Please visit this link manually:
 %1</source>
         <translation>最后一个录制分段无法读取，没有合并进录像，已保留在：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>录制分段异常，退出码=%1。没有录下任何内容。
+%2</translation>
     </message>
 </context>
 <context>
@@ -2577,6 +2746,494 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>文件正在使用或没有删除权限。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>正在生成波形…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>正在加载缩略图…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音频文件</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>无法加载缩略图</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>移除声音</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>编辑与文件工具</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>裁剪视频</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>拖动两侧滑块，选择保留的片段</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>Start Trimming...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割点  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>将在 %1 处分割为两个%2片段</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>选中时长  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>Mute Selection</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>预览画面效果</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>分割音频</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>分割视频</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>裁剪音频</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>当前仅预览，点击保存后才会处理视频</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>拖动黄色分割线，选择分割位置</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>Save Muted Copy</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>开始分割</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>已设为无声</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>点击恢复原声</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>Mute audio in the selected range</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>调整音频音量</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全屏播放</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>截图不可用</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>视频画面尚未就绪，请先播放或移动到需要截图的位置。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截图完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截图已保存到：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>正在保存媒体文件，请稍候…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>正在保存</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>编辑失败</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>无法启动 FFmpeg。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>无法分割</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>请将播放位置移动到音频中间。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>请将播放位置移动到视频中间。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割失败</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg 没有写出分割后的文件。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割完成</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>已生成两个音频片段。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>已生成两个视频片段。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>无法替换原文件，原文件已保留。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>保存完成</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音频已保存：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>视频已保存：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>正在处理媒体文件…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>处理失败</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>操作已完成。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>文件已保存：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>旋转 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>水平翻转</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>垂直翻转</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>调整播放速度</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>调整音量</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>提取音频</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>另存为 / 转换格式</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>调整预览速度，也可生成变速视频</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>选择速度</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× 慢速    1× 原速    1.5× / 2× 加速</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>变速完成</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>预览并输出新的音量电平</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>音量调整完成</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>从视频中提取音轨，保存为音频文件</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>提取</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>输出格式</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音质</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>高质量（320 kbps）</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>标准（192 kbps）</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>压缩（128 kbps）</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>音频提取完成</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>选择输出格式并保留原始文件</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画质</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>高质量</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>压缩</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>转换完成</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>修改文件名，扩展名保持不变</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>新文件名</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>名称无效</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>文件名为空或包含无效字符。</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>目标文件已存在或文件正在被占用。</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>查看音频文件的详细信息</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>查看视频文件的详细信息</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>复制信息</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>无法在视频目录创建临时文件，请检查写入权限。</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>无法写入水印文字。</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>正在添加水印，原视频保持不变…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>无法保存水印副本，原视频未修改。</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>无法生成水印副本，原视频未修改。</translation>
     </message>
 </context>
 <context>

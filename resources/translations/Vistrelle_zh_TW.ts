@@ -599,6 +599,28 @@
     </message>
 </context>
 <context>
+    <name>Common</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionDialog</name>
+    <message>
+        <source>文件已保存到以下文件夹</source>
+        <translation>檔案已儲存到以下資料夾</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
     <name>ControlsArea</name>
     <message>
         <source>全屏</source>
@@ -838,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>暫停/繼續</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  匯出設定</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF 動圖 (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>僅音訊 MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>僅音訊 AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>視訊編碼</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>視訊位元速率</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (正常)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF 影格率</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF 寬度</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>開始匯出</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 已儲存到：</translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>另存為</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>媒體檔案 (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>匯出中...</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1514,56 @@ Please visit this link manually:
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
         <translation>另一個 Vistrelle 程序正在執行。請先結束其錄製並退出，再重新開啟 Vistrelle。</translation>
     </message>
+    <message>
+        <source>已有 FFmpeg 任务正在执行</source>
+        <translation>已有 FFmpeg 工作正在執行</translation>
+    </message>
+    <message>
+        <source>FFmpeg 未找到或无法启动：%1</source>
+        <translation>找不到 FFmpeg 或無法啟動：%1</translation>
+    </message>
+    <message>
+        <source>操作已取消</source>
+        <translation>作業已取消</translation>
+    </message>
+    <message>
+        <source>FFmpeg 出错：
+%1</source>
+        <translation>FFmpeg 發生錯誤：
+%1</translation>
+    </message>
+    <message>
+        <source>裁剪参数无效</source>
+        <translation>裁剪參數無效</translation>
+    </message>
+    <message>
+        <source>合并参数无效</source>
+        <translation>合併參數無效</translation>
+    </message>
+    <message>
+        <source>无法创建合并列表文件</source>
+        <translation>無法建立合併清單檔案</translation>
+    </message>
+    <message>
+        <source>变速参数无效</source>
+        <translation>變速參數無效</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>轉場效果無效：%1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>轉場失敗：至少有一個影片時長小於轉場時長</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>音訊降噪需要 sh.rnnn 模型檔案，請放到程式目錄，或先關閉音訊降噪。</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>字幕檔案不存在：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1562,6 +1717,20 @@ Please visit this link manually:
 %1</source>
         <translation>最後一個錄製分段無法讀取，沒有合併進錄影，已保留在：
 %1</translation>
+    </message>
+    <message>
+        <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
+        <translation>儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
+    </message>
+    <message>
+        <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
+        <translation>螢幕錄製無法使用：螢幕錄製需要 X11 工作階段，在 Wayland 下無法錄製螢幕。</translation>
+    </message>
+    <message>
+        <source>录制分段异常，退出码=%1。没有录下任何内容。
+%2</source>
+        <translation>錄製分段異常，結束代碼=%1。沒有錄下任何內容。
+%2</translation>
     </message>
 </context>
 <context>
@@ -2577,6 +2746,494 @@ Please visit this link manually:
     <message>
         <source>文件正在使用或没有删除权限。</source>
         <translation>檔案正在使用中或沒有刪除權限。</translation>
+    </message>
+    <message>
+        <source>正在生成波形…</source>
+        <translation>正在產生波形…</translation>
+    </message>
+    <message>
+        <source>正在加载缩略图…</source>
+        <translation>正在載入縮圖…</translation>
+    </message>
+    <message>
+        <source>音频文件</source>
+        <translation>音訊檔案</translation>
+    </message>
+    <message>
+        <source>无法加载缩略图</source>
+        <translation>無法載入縮圖</translation>
+    </message>
+    <message>
+        <source>移除声音</source>
+        <translation>移除聲音</translation>
+    </message>
+    <message>
+        <source>裁剪</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>分割</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>水印</source>
+        <translation>浮水印</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>编辑与文件工具</source>
+        <translation>編輯與檔案工具</translation>
+    </message>
+    <message>
+        <source>裁剪视频</source>
+        <translation>裁剪影片</translation>
+    </message>
+    <message>
+        <source>拖动两侧滑块，选择保留的片段</source>
+        <translation>拖曳兩側滑桿，選擇保留的片段</translation>
+    </message>
+    <message>
+        <source>Start Trimming...</source>
+        <translation>開始裁剪...</translation>
+    </message>
+    <message>
+        <source>分割点  %1</source>
+        <translation>分割點  %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个%2片段</source>
+        <translation>將在 %1 處分割為兩個%2片段</translation>
+    </message>
+    <message>
+        <source>选中时长  %1</source>
+        <translation>選取時長  %1</translation>
+    </message>
+    <message>
+        <source>Mute Selection</source>
+        <translation>靜音選取範圍</translation>
+    </message>
+    <message>
+        <source>预览画面效果</source>
+        <translation>預覽畫面效果</translation>
+    </message>
+    <message>
+        <source>分割音频</source>
+        <translation>分割音訊</translation>
+    </message>
+    <message>
+        <source>分割视频</source>
+        <translation>分割影片</translation>
+    </message>
+    <message>
+        <source>裁剪音频</source>
+        <translation>裁剪音訊</translation>
+    </message>
+    <message>
+        <source>当前仅预览，点击保存后才会处理视频</source>
+        <translation>目前僅預覽，按下儲存後才會處理影片</translation>
+    </message>
+    <message>
+        <source>拖动黄色分割线，选择分割位置</source>
+        <translation>拖曳黃色分割線，選擇分割位置</translation>
+    </message>
+    <message>
+        <source>Save Muted Copy</source>
+        <translation>儲存靜音副本</translation>
+    </message>
+    <message>
+        <source>开始分割</source>
+        <translation>開始分割</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>已设为无声</source>
+        <translation>已設為無聲</translation>
+    </message>
+    <message>
+        <source>点击恢复原声</source>
+        <translation>按一下恢復原聲</translation>
+    </message>
+    <message>
+        <source>Mute audio in the selected range</source>
+        <translation>將選取範圍內的聲音設為靜音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>调整音频音量</source>
+        <translation>調整音訊音量</translation>
+    </message>
+    <message>
+        <source>Vistrelle 全屏播放</source>
+        <translation>Vistrelle 全螢幕播放</translation>
+    </message>
+    <message>
+        <source>截图不可用</source>
+        <translation>截圖無法使用</translation>
+    </message>
+    <message>
+        <source>视频画面尚未就绪，请先播放或移动到需要截图的位置。</source>
+        <translation>影片畫面尚未就緒，請先播放或移動到要截圖的位置。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截圖完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截圖已儲存到：
+%1</translation>
+    </message>
+    <message>
+        <source>正在保存媒体文件，请稍候…</source>
+        <translation>正在儲存媒體檔案，請稍候…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>正在儲存</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>編輯失敗</translation>
+    </message>
+    <message>
+        <source>无法启动 FFmpeg。</source>
+        <translation>無法啟動 FFmpeg。</translation>
+    </message>
+    <message>
+        <source>无法分割</source>
+        <translation>無法分割</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到音频中间。</source>
+        <translation>請將播放位置移動到音訊中間。</translation>
+    </message>
+    <message>
+        <source>请将播放位置移动到视频中间。</source>
+        <translation>請將播放位置移動到影片中間。</translation>
+    </message>
+    <message>
+        <source>分割失败</source>
+        <translation>分割失敗</translation>
+    </message>
+    <message>
+        <source>FFmpeg 没有写出分割后的文件。</source>
+        <translation>FFmpeg 沒有寫出分割後的檔案。</translation>
+    </message>
+    <message>
+        <source>分割完成</source>
+        <translation>分割完成</translation>
+    </message>
+    <message>
+        <source>已生成两个音频片段。</source>
+        <translation>已產生兩個音訊片段。</translation>
+    </message>
+    <message>
+        <source>已生成两个视频片段。</source>
+        <translation>已產生兩個影片片段。</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>儲存失敗</translation>
+    </message>
+    <message>
+        <source>无法替换原文件，原文件已保留。</source>
+        <translation>無法取代原檔案，原檔案已保留。</translation>
+    </message>
+    <message>
+        <source>保存完成</source>
+        <translation>儲存完成</translation>
+    </message>
+    <message>
+        <source>音频已保存：
+%1</source>
+        <translation>音訊已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>视频已保存：
+%1</source>
+        <translation>影片已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>正在处理媒体文件…</source>
+        <translation>正在處理媒體檔案…</translation>
+    </message>
+    <message>
+        <source>处理失败</source>
+        <translation>處理失敗</translation>
+    </message>
+    <message>
+        <source>操作已完成。</source>
+        <translation>作業已完成。</translation>
+    </message>
+    <message>
+        <source>文件已保存：
+%1</source>
+        <translation>檔案已儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>旋转 90°</source>
+        <translation>旋轉 90°</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>调整播放速度</source>
+        <translation>調整播放速度</translation>
+    </message>
+    <message>
+        <source>调整音量</source>
+        <translation>調整音量</translation>
+    </message>
+    <message>
+        <source>提取音频</source>
+        <translation>擷取音訊</translation>
+    </message>
+    <message>
+        <source>另存为 / 转换格式</source>
+        <translation>另存為 / 轉換格式</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>格式：%1
+編碼：%2
+取樣率：%3 Hz
+聲道：%4
+位元速率：%5 kbps
+時長：%6
+大小：%7
+建立時間：%8
+儲存路徑：%9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>格式：%1
+解析度：%2 × %3
+影格率：%4 fps
+時長：%5
+大小：%6
+建立時間：%7
+儲存路徑：%8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>調整預覽速度，也可產生變速影片</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>選擇速度</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>正常 (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× 慢速    1× 原速    1.5× / 2× 加速</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>變速完成</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>預覽並輸出新的音量電平</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>音量調整完成</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>從影片中擷取音軌，儲存為音訊檔案</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>輸出格式</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>高品質（320 kbps）</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>標準（192 kbps）</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>壓縮（128 kbps）</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>音訊擷取完成</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>選擇輸出格式並保留原始檔案</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>高品質</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>壓縮</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>轉換完成</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>修改檔案名稱，副檔名保持不變</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>新檔案名稱</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>名稱無效</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>檔案名稱為空或包含無效字元。</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>重新命名失敗</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>目標檔案已存在或檔案正在被佔用。</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>檢視音訊檔案的詳細資訊</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>檢視影片檔案的詳細資訊</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>複製資訊</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>無法在影片目錄建立暫存檔案，請檢查寫入權限。</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>無法寫入浮水印文字。</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>正在加入浮水印，原影片保持不變…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>無法儲存浮水印副本，原影片未修改。</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>無法產生浮水印副本，原影片未修改。</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,28 @@
 // Rules of the media library that need no window: names, registry, metadata parsing,
 // formatting, seeking.
 
+#include "../library_e2e/LibraryTestMedia.h"
+
+#include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/MediaPreview.h"
+#include "library/TimelineRangeWidget.h"
+#include "library/VideoEditor.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace LibraryMedia;
+
+namespace {
+QByteArray md5Of(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
+}
+} // namespace
 
 class LibraryLogicTest : public QObject
 {
@@ -164,6 +179,169 @@ private slots:
         QCOMPARE(VideoListDialog::timeText(2.5), QString("00:03"));
     }
 
+    // The runner's log keeps its last 8000 characters once it reaches 12001; progress is
+    // measured on every time stamp and never reaches 100 before the end.
+    void progressAndLog()
+    {
+        QString log;
+        appendBoundedLog(log, QString(12000, QLatin1Char('a')));
+        QCOMPARE(log.size(), 12000);
+        appendBoundedLog(log, QStringLiteral("bc"));
+        QCOMPARE(log.size(), 8000);
+        QVERIFY(log.endsWith(QLatin1String("abc")));
+        QCOMPARE(logTail(QString(1200, QLatin1Char('x')), 1200).size(), 1200);
+        QCOMPARE(logTail(QString(1300, QLatin1Char('x')), 1200).size(), 1200);
+
+        const QString out = QStringLiteral("frame=1 time=00:00:01.00 bitrate\rframe=2 time=00:00:05.50 x\r"
+                                           "time=00:01:00.00 time=N/A time=01:00:00.00");
+        QCOMPARE(progressPercents(out, 10.0), QList<int>({10, 55, 99, 99}));
+        QCOMPARE(progressPercents(out, 0.0), QList<int>());
+        QCOMPARE(progressPercents(out, -1.0), QList<int>());
+    }
+
+    void editorHelpers()
+    {
+        VideoEditor editor;
+        QCOMPARE(editor.atempoChain(1.5), QString("atempo=1.5000"));
+        QCOMPARE(editor.atempoChain(4), QString("atempo=2.0,atempo=2.0000"));
+        QCOMPARE(editor.atempoChain(0.25), QString("atempo=0.5,atempo=0.5000"));
+        // Every factor stays within 0.5..2 (their product is the speed).
+        QCOMPARE(editor.atempoChain(0.1), QString("atempo=0.5,atempo=0.5,atempo=0.5,atempo=0.8000"));
+        QCOMPARE(editor.atempoChain(qQNaN()), QString("atempo=1.0000"));
+        QCOMPARE(editor.atempoChain(-2), QString("atempo=1.0000"));
+        QCOMPARE(editor.escapeFilterPath("/a\\b'c,d[e]"), QString("/a\\\\b\\'c\\,d\\[e\\]"));
+        QVERIFY(VideoEditor::supportsFastStart("/x/A.MP4"));
+        QVERIFY(!VideoEditor::supportsFastStart("/x/a.mkv"));
+        const QString a = editor.uniqueTempPath("p", ".txt");
+        QVERIFY(a != editor.uniqueTempPath("p", ".txt"));
+        QVERIFY(QFileInfo(a).fileName().startsWith("p_"));
+
+        const QString list = editor.writeConcatList({"/tmp/it's.mp4", "/tmp/b.mp4"});
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), QString("file '/tmp/it'\\''s.mp4'\nfile '/tmp/b.mp4'\n"));
+        file.remove();
+    }
+
+    void arguments()
+    {
+        // A video trim re-encodes to H.264/AAC; only MP4 and MOV get fast start.
+        QCOMPARE(VideoEditor::trimArguments("/in.mp4", 1.5, 4, "/out.mkv"),
+                 QStringList({"-n", "-ss", "1.500", "-i", "/in.mp4", "-t", "2.500", "-map", "0:v:0", "-map", "0:a?",
+                              "-c:v", "libx264", "-preset", "veryfast", "-crf", "19", "-c:a", "aac", "-b:a", "192k",
+                              "/out.mkv"}));
+        QVERIFY(VideoEditor::trimArguments("/in.mp4", 0, 1, "/out.mov").contains("+faststart"));
+        // To the end: a far end, not the rounded duration.
+        const QStringList toEnd = VideoEditor::trimArguments("/in.mkv", 2, VideoEditor::kToEnd, "/out.mkv");
+        QVERIFY(toEnd.at(toEnd.indexOf("-t") + 1).toDouble() > 1.0e6);
+        // Audio: by the output's suffix.
+        QCOMPARE(VideoEditor::trimArguments("/in.MP3", 0, 2, "/out.wav").mid(7),
+                 QStringList({"-map", "0:a:0", "-vn", "-c:a", "pcm_s16le", "/out.wav"}));
+        QCOMPARE(VideoEditor::trimArguments("/in.m4a", 0, 2, "/out.m4a").mid(7),
+                 QStringList({"-map", "0:a:0", "-vn", "-c:a", "aac", "-b:a", "192k", "/out.m4a"}));
+        QCOMPARE(VideoEditor::trimArguments("/in.flac", 0, 2, "/out.ogg").mid(7),
+                 QStringList({"-map", "0:a:0", "-vn", "-c:a", "libmp3lame", "-b:a", "192k", "/out.ogg"}));
+
+        const QStringList nvenc = VideoEditor::exportVideoArguments("/i", "/o.mp4", "H264_NVENC", 100, 1000, true);
+        QVERIFY(nvenc.join(' ').contains("-preset p5 -b:v 500k"));
+        QVERIFY(nvenc.join(' ').contains("-b:a 512k -movflags +faststart"));
+        QVERIFY(VideoEditor::exportVideoArguments("/i", "/o.mkv", "copy", 4000, 192, true).join(' ').contains(
+            "-c:v copy -c:a aac -b:a 192k /o.mkv"));
+        QCOMPARE(VideoEditor::changeSpeedArguments("/i", 2.0f, "/o", "atempo=2.0000").at(4), QString("setpts=0.500000*PTS"));
+        QVERIFY(!VideoEditor::exportAudioArguments("/i", "/o", "AAC").contains("-b:a"));
+
+        // Range mute: the times with six decimals; a long file may run twice its length.
+        QCOMPARE(VideoListDialog::muteArguments("/s.mp4", 1.5, 3.25, "/o.mp4"),
+                 QStringList({"-n", "-i", "/s.mp4", "-map", "0:v:0", "-map", "0:a?", "-c:v", "copy", "-af",
+                              "volume=0:enable='gte(t,1.500000)*lt(t,3.250000)'", "-c:a", "aac", "-b:a", "192k",
+                              "/o.mp4"}));
+        QCOMPARE(VideoListDialog::muteTimeLimitMs(30), qint64(120000));
+        QCOMPARE(VideoListDialog::muteTimeLimitMs(3 * 3600), qint64(6 * 3600 * 1000));
+
+        QCOMPARE(mediaPreviewArguments("/v.mp4", 0.3).mid(3, 2), QStringList({"-ss", "0.30"}));
+        QCOMPARE(mediaPreviewArguments("/a.wav", 0.3).size(), 16);
+    }
+
+    void uniqueNames()
+    {
+        QTemporaryDir dir;
+        const auto touch = [&](const QString &name) { QVERIFY(writeBytes(dir.filePath(name), "x")); };
+        QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("clip.mp4")), dir.filePath("clip.mp4"));
+        touch("clip.mp4");
+        touch("clip_2.mp4");
+        QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("clip.mp4")), dir.filePath("clip_3.mp4"));
+        touch("noext");
+        QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("noext")), dir.filePath("noext_2"));
+        touch("a.b.mkv");
+        QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("a.b.mkv")), dir.filePath("a.b_2.mkv"));
+    }
+
+    void rangeBar()
+    {
+        // Narrow bars have no track: no division by zero or a negative width.
+        for (int width : {0, 10, 20}) {
+            QCOMPARE(TimelineRangeWidget::timeForX(15, width, 60), 0.0);
+            QVERIFY(std::isfinite(TimelineRangeWidget::xForTime(30, width, 60)));
+        }
+        QCOMPARE(TimelineRangeWidget::timeForX(410, 820, 60), 30.0);
+        QCOMPARE(TimelineRangeWidget::timeForX(5000, 820, 60), 60.0);
+        QCOMPARE(TimelineRangeWidget::rulerStep(800, 600), 100.0);
+        QCOMPARE(TimelineRangeWidget::rulerStep(800, 2), 0.5);
+        QCOMPARE(TimelineRangeWidget::timeLabel(1.5, 0.5), QString("00:01.5"));
+        QCOMPARE(TimelineRangeWidget::timeLabel(100, 100), QString("01:40"));
+
+        TimelineRangeWidget bar;
+        bar.resize(20, 84);
+        bar.setPreview(QPixmap(), false, 0);
+        QCOMPARE(bar.duration, 0.1);
+        QCOMPARE(bar.rangeEnd, 0.1);
+        QImage image = bar.grab().toImage(); // paints without a track
+        QVERIFY(!image.isNull());
+    }
+
+    void waveformMask()
+    {
+        QImage in(4, 1, QImage::Format_RGB32);
+        in.setPixel(0, 0, qRgb(5, 0, 0));
+        in.setPixel(1, 0, qRgb(0, 6, 0));
+        in.setPixel(2, 0, qRgb(0, 0, 132));
+        in.setPixel(3, 0, qRgb(133, 0, 0));
+        const QImage mask = waveformAlphaMask(in);
+        QCOMPARE(qAlpha(mask.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(mask.pixel(1, 0)), 2);
+        QCOMPARE(qAlpha(mask.pixel(2, 0)), 254);
+        QCOMPARE(qAlpha(mask.pixel(3, 0)), 255);
+        QCOMPARE(mask.pixel(3, 0), qRgba(255, 255, 255, 255));
+        QVERIFY(waveformAlphaMask(QImage()).isNull());
+    }
+
+    // Replacing the original keeps any earlier "<source>.bak" of the user's.
+    void replaceKeepsBackups()
+    {
+        QTemporaryDir dir;
+        QSettings().setValue("save/directory", dir.path());
+        const QString source = dir.filePath("Vistrelle_a.mp4");
+        QVERIFY(writeBytes(source, "original"));
+        QVERIFY(writeBytes(source + ".bak", "users own backup"));
+        const QString edited = dir.filePath("Vistrelle_a_已编辑.mp4");
+        QVERIFY(writeBytes(edited, "edited"));
+
+        MessageBoxCatcher boxes;
+        VideoListDialog window;
+        window.loadFromDisk();
+        int index = -1;
+        for (int i = 0; i < window.recordList().size(); ++i)
+            if (window.recordList().at(i).path == source)
+                index = i;
+        QVERIFY(index >= 0);
+        window.openRecord(index, false);
+        window.finishEdit(edited, true);
+        QCOMPARE(md5(source), md5Of("edited"));
+        QCOMPARE(md5(source + ".bak"), md5Of("users own backup"));
+        QVERIFY(!QFileInfo::exists(edited));
+        QVERIFY(boxes.titles.contains(QStringLiteral("保存完成")));
+    }
+
     void seekTargets()
     {
         QCOMPARE(VideoPlayer::seekTargetMs(-5, 10), qint64(0));
@@ -174,5 +352,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(LibraryLogicTest)
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    QApplication app(argc, argv);
+    LibraryLogicTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_library_logic.moc"

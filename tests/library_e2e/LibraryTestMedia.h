@@ -6,9 +6,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QCursor>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,6 +48,16 @@ inline bool makeWav(const QString &path, double seconds)
                                  "-c:a", "pcm_s16le", path});
 }
 
+// With VISTRELLE_LIBRARY_SHOTS set to a folder, saves a picture of the whole screen there.
+inline void snapshot(const QString &name)
+{
+    const QByteArray folder = qgetenv("VISTRELLE_LIBRARY_SHOTS");
+    if (folder.isEmpty())
+        return;
+    QProcess::execute(QStringLiteral("import"),
+                      {"-window", "root", QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + ".png"});
+}
+
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -60,6 +72,52 @@ inline QByteArray md5(const QString &path)
     QCryptographicHash h(QCryptographicHash::Md5);
     h.addData(&f);
     return h.result().toHex();
+}
+
+inline bool xdotool(const QStringList &args)
+{
+    // Found once, so that tests may change the search path afterwards.
+    static const QString program = [] {
+        const QString found = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        return found.isEmpty() ? QStringLiteral("xdotool") : found;
+    }();
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(10000) && p.exitCode() == 0;
+}
+
+// Moves the pointer there (xdotool's --sync would wait forever when it is there already).
+inline bool movePointer(QPoint global)
+{
+    if (QCursor::pos() == global)
+        return true;
+    return xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
+}
+
+// Clicks a point of a widget (its centre by default) with a real pointer event.
+inline bool clickWidget(QWidget *w, QPoint at = QPoint(-1, -1), int clicks = 1)
+{
+    if (!w)
+        return false;
+    // Pending layout changes (a button whose text just changed) first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QPoint local = at.x() < 0 ? w->rect().center() : at;
+    return movePointer(w->mapToGlobal(local))
+           && xdotool({"click", "--repeat", QString::number(clicks), "--delay", "80", "1"});
+}
+
+// Presses at one point of a widget, moves in steps to another and releases there.
+inline bool dragWidget(QWidget *w, QPoint from, QPoint to)
+{
+    const QPoint a = w->mapToGlobal(from);
+    const QPoint b = w->mapToGlobal(to);
+    if (!movePointer(a) || !xdotool({"mousedown", "1"}))
+        return false;
+    for (int i = 1; i <= 6; ++i) {
+        const QPoint p = a + (b - a) * i / 6;
+        xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    }
+    return xdotool({"mouseup", "1"});
 }
 
 // Closes every message box that shows up and keeps its title and text.

@@ -4,6 +4,8 @@
 #include "LibraryTestMedia.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/RecordCard.h"
+#include "library/TimelineRangeWidget.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
 
@@ -16,30 +18,12 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace LibraryMedia;
 
-namespace {
-
-bool xdotool(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
-    return p.waitForFinished(10000) && p.exitCode() == 0;
-}
-
-// Clicks a widget's centre (or a point inside it) with a real pointer event.
-bool clickWidget(QWidget *w, QPoint at = QPoint(-1, -1), int clicks = 1)
-{
-    const QPoint local = at.x() < 0 ? w->rect().center() : at;
-    const QPoint global = w->mapToGlobal(local);
-    return xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())})
-           && xdotool({"click", "--repeat", QString::number(clicks), "--delay", "80", "1"});
-}
-
-} // namespace
 
 class LibraryWindowTest : public QObject
 {
@@ -49,6 +33,9 @@ private slots:
     void initTestCase();
     void listing();
     void playback();
+    void previewWithoutPlaying();
+    void deleteWhileProbing();
+    void noSoundServer();
     void cleanupTestCase();
 
 private:
@@ -144,6 +131,8 @@ void LibraryWindowTest::listing()
     QVERIFY(waitForMetadata(w));
     auto *count = w->findChild<QLabel *>(QStringLiteral("Count"));
     QCOMPARE(count->text(), QStringLiteral("7 个文件"));
+    QTest::qWait(1500);
+    snapshot("listing");
     QCOMPARE(rowOf(w, "clip.mp4"), -1);
     QCOMPARE(rowOf(w, "Vistrelle_x.merging.mp4"), -1);
 
@@ -185,7 +174,12 @@ void LibraryWindowTest::listing()
     search->clear();
     QTRY_COMPARE(count->text(), QStringLiteral("7 个文件"));
 
-    // The corrupt file's details have no picture size.
+    // The corrupt file's card has no picture, and its details no picture size.
+    auto *cardList = w->findChild<QListWidget *>(QStringLiteral("List"));
+    auto *brokenCard =
+        dynamic_cast<RecordCard *>(cardList->itemWidget(cardList->item(rowOf(w, "Vistrelle_broken.mp4"))));
+    QVERIFY(brokenCard);
+    QTRY_COMPARE_WITH_TIMEOUT(brokenCard->placeholderLabel()->text(), QStringLiteral("无法加载缩略图"), 15000);
     m_boxes->titles.clear();
     auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
     list->setFocus();
@@ -225,11 +219,140 @@ void LibraryWindowTest::playback()
     QVERIFY2(frames.count() >= 140, qPrintable(QString::number(frames.count())));
 }
 
+// Run as a child without a sound server: plays a file to its end and reports the frames.
+static int playWithoutSoundServer(const QString &path)
+{
+    VideoPlayer player;
+    int frames = 0;
+    QObject::connect(&player, &VideoPlayer::frameReady, [&] { ++frames; });
+    QObject::connect(&player, &VideoPlayer::playbackFinished, [] { QCoreApplication::exit(0); });
+    QObject::connect(&player, &VideoPlayer::errorOccurred, [](const QString &m) {
+        fprintf(stderr, "error: %s\n", qPrintable(m));
+        QCoreApplication::exit(2);
+    });
+    if (!player.open(path))
+        return 3;
+    player.play();
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(4); });
+    const int code = QCoreApplication::exec();
+    printf("frames=%d audio=%d\n", frames, player.hasAudioOutput() ? 1 : 0);
+    return code;
+}
+
+void LibraryWindowTest::previewWithoutPlaying()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    auto *time = w->findChild<QLabel *>(QStringLiteral("Time"));
+    auto *bar = w->findChild<TimelineRangeWidget *>(QStringLiteral("RangeBar"));
+
+    // The Matroska file reports no duration to the player: the probed one stays.
+    list->setCurrentRow(rowOf(w, "Vistrelle_long.mkv"));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, QStringLiteral("Vistrelle_long.mkv"));
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->stripPixmap.isNull(), 10000);
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTest::qWait(1500);
+    QVERIFY2(time->text().endsWith(QStringLiteral("/ 00:05")), qPrintable(time->text()));
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTRY_VERIFY(!w->videoPlayer()->isPlaying());
+
+    // A scrub on a file that was never played shows its frame.
+    list->setCurrentRow(rowOf(w, "Vistrelle_silent.mp4"));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, QStringLiteral("Vistrelle_silent.mp4"));
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->stripPixmap.isNull(), 10000);
+    QTest::qWait(300);
+    QSignalSpy frames(w->videoPlayer(), &VideoPlayer::frameReady);
+    const QPoint at(qRound(TimelineRangeWidget::xForTime(2.5, bar->width(), bar->duration)), 36);
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("SplitButton"))));
+    QVERIFY(clickWidget(bar, at));
+    QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 5000);
+    QTest::qWait(500);
+    QVERIFY(!w->videoPlayer()->isPlaying());
+
+    // A still before playing is a full frame, not the cropped preview picture.
+    list->setCurrentRow(rowOf(w, "Vistrelle_it's, [a]: one.mp4"));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, QStringLiteral("Vistrelle_it's, [a]: one.mp4"));
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->stripPixmap.isNull(), 10000);
+    m_boxes->titles.clear();
+    const QStringList before = QDir(m_folder).entryList({"*.png"});
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("ScreenshotButton"))));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("截图完成")), 10000);
+    const QStringList after = QDir(m_folder).entryList({"*.png"});
+    QCOMPARE(after.size(), before.size() + 1);
+    QString still;
+    for (const QString &name : after)
+        if (!before.contains(name))
+            still = name;
+    QVERIFY(still.startsWith(QStringLiteral("Vistrelle_it's, [a]: one_")));
+    QCOMPARE(QImage(clip(still)).size(), QSize(640, 360));
+    QFile::remove(clip(still));
+}
+
+// A card deleted while the probes are slow: the other cards still get their durations.
+void LibraryWindowTest::deleteWhileProbing()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    QTemporaryDir bin;
+    QFile slow(bin.filePath("ffprobe"));
+    QVERIFY(slow.open(QIODevice::WriteOnly));
+    slow.write("#!/bin/sh\nsleep 1.5\nexec " + QFile::encodeName(QStandardPaths::findExecutable("ffprobe"))
+               + " \"$@\"\n");
+    slow.close();
+    QVERIFY(slow.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+
+    const QString doomed = clip("Vistrelle_doomed.mp4");
+    QVERIFY(makeClip(doomed, 1, false));
+    w->loadFromDisk();
+    // The newest file is the first row; delete it through its card's own button.
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    QCOMPARE(w->recordList().value(list->item(0)->data(Qt::UserRole).toInt()).path, doomed);
+    m_boxes->answer(QMessageBox::Yes);
+    QWidget *card = list->itemWidget(list->item(0));
+    const QList<QPushButton *> buttons = card->findChildren<QPushButton *>();
+    QVERIFY(!buttons.isEmpty());
+    QVERIFY(clickWidget(buttons.last()));
+    QTRY_VERIFY(!QFileInfo::exists(doomed));
+    m_boxes->answer(QMessageBox::Ok);
+    QVERIFY(waitForMetadata(w, 20000));
+    qputenv("PATH", savedPath);
+    for (const VideoRecord &r : w->recordList()) {
+        if (r.fileName != QLatin1String("Vistrelle_broken.mp4"))
+            QVERIFY2(r.duration == 5, qPrintable(r.fileName));
+        if (r.fileName == QLatin1String("Vistrelle_long.mkv"))
+            QCOMPARE(r.resolution, QSize(640, 360));
+    }
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Count"))->text(), QStringLiteral("7 个文件"));
+}
+
+// Without a sound server Qt lists no output: the player plays without sound and does not crash.
+void LibraryWindowTest::noSoundServer()
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"--play-without-sound", clip("Vistrelle_silent.mp4")});
+    QVERIFY(child.waitForFinished(30000));
+    const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(child.exitCode() == 0, qPrintable(out + child.readAllStandardError()));
+    QVERIFY2(out.contains("audio=0"), qPrintable(out));
+    const int frames = out.section("frames=", 1).section(' ', 0, 0).toInt();
+    QVERIFY2(frames >= 140, qPrintable(out));
+}
+
 int main(int argc, char *argv[])
 {
     // As the program does: the GStreamer back end cannot decode MP4 here.
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--play-without-sound")
+        return playWithoutSoundServer(QString::fromLocal8Bit(argv[2]));
     LibraryWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -10,6 +10,8 @@
 #include "overlays/WatermarkProgressDialog.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QSlider>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -223,6 +225,25 @@ void TestOverlays::annotationFrameImage()
     QVERIFY(layer.renderForNativeRect(native, QSize(200, 100)).size() == QSize(200, 100));
     QCOMPARE(layer.renderForNativeRect(native, frame), added);
     QVERIFY(added != image);
+    // Erasing the older item leaves what drawing the circle alone gives.
+    layer.currentWidth = 3;
+    layer.eraseAt(QPointF(20, 30));
+    layer.currentWidth = 6;
+    QCOMPARE(layer.strokes().size(), 1);
+    const QImage erased = layer.renderForNativeRect(native, frame).copy();
+    QCOMPARE(qAlpha(erased.pixel(100, 60)), 0);
+    QVERIFY(layer.renderForNativeRect(native, QSize(200, 100)).size() == QSize(200, 100));
+    QCOMPARE(layer.renderForNativeRect(native, frame), erased);
+    layer.undoLast();
+    layer.setTool(AnnotationToolbar::Pen);
+    QTest::mousePress(&layer, Qt::LeftButton, {}, QPoint(20, 30));
+    QTest::mouseMove(&layer, QPoint(70, 30));
+    QTest::mouseMove(&layer, QPoint(120, 30));
+    QTest::mouseRelease(&layer, Qt::LeftButton, {}, QPoint(120, 30));
+    QCOMPARE(layer.renderForNativeRect(native, frame), image);
+    layer.setTool(AnnotationToolbar::Circle);
+    QTest::mousePress(&layer, Qt::LeftButton, {}, QPoint(60, 50));
+    QTest::mouseRelease(&layer, Qt::LeftButton, {}, QPoint(150, 90));
     layer.undoLast();
     QCOMPARE(layer.renderForNativeRect(native, frame), image);
     layer.setCaptureRect(logical.translated(10, 0));
@@ -311,10 +332,30 @@ void TestOverlays::toolbarReadOuts()
     QCOMPARE(camera.size(), 1);
     QCOMPARE(camera.first().first().toBool(), false);
 
-    // Collapsing closes the annotation row and erases the drawing; a reset keeps it collapsed.
+    // The annotation row: width and tool reach the layer; Esc on the layer closes the row
+    // without switching twice; reopening starts empty with the pen and the last width.
     toolbar.setAnnotationToolsVisible(true);
     AnnotationOverlay *layer = toolbar.annotationLayer();
     QVERIFY(layer->isAnnotationEnabled());
+    QWidget *row = toolbar.findChild<QWidget *>(QStringLiteral("AnnotationRow"));
+    QVERIFY(row && !row->isHidden());
+    toolbar.findChild<QSlider *>()->setValue(9);
+    QCOMPARE(layer->currentWidth, 9.0f);
+    QButtonGroup *group = toolbar.findChild<QButtonGroup *>();
+    group->button(AnnotationToolbar::Eraser)->click();
+    QCOMPARE(layer->tool(), AnnotationToolbar::Eraser);
+    QSignalSpy layerClosed(layer, &AnnotationOverlay::closed);
+    QTest::keyClick(layer, Qt::Key_Escape);
+    QCOMPARE(layerClosed.size(), 1);
+    QVERIFY(row->isHidden());
+    QVERIFY(!toolbar.annotationButton()->isChecked());
+    toolbar.annotationButton()->click();
+    QVERIFY(layer->isAnnotationEnabled() && layer->strokes().isEmpty());
+    QCOMPARE(layer->tool(), AnnotationToolbar::Pen);
+    QCOMPARE(group->checkedId(), int(AnnotationToolbar::Pen));
+    QCOMPARE(layer->currentWidth, 9.0f);
+
+    // Collapsing closes the annotation row and erases the drawing; a reset keeps it collapsed.
     QTest::mouseClick(layer, Qt::LeftButton, {}, QPoint(30, 30));
     QCOMPARE(layer->strokes().size(), 1);
     toolbar.toggleCollapse();

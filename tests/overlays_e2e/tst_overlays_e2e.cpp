@@ -307,25 +307,24 @@ void TestOverlaysE2e::countdownEscape()
 
 void TestOverlaysE2e::highlighterPassesClicks()
 {
-    class Target : public QWidget
-    {
-    public:
-        int presses = 0;
-
-    protected:
-        void mousePressEvent(QMouseEvent *) override { ++presses; }
-    } target;
-    target.setStyleSheet(QStringLiteral("background:#202020"));
-    target.setGeometry(400, 300, 300, 200);
-    target.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&target));
+    // A window of another process that reports its clicks, under the highlighter.
+    QProcess target;
+    target.start(QStringLiteral(CAPTURE_TEST_WINDOW),
+                 {QStringLiteral("Click target"), QStringLiteral("#202020"), QStringLiteral("400"),
+                  QStringLiteral("300"), QStringLiteral("300"), QStringLiteral("200"),
+                  QStringLiteral("--report-clicks")});
+    QVERIFY(target.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(target.canReadLine(), 10000);
+    QVERIFY(target.readLine().startsWith("ready"));
+    QTest::qWait(300);
 
     MouseHighlighter highlighter;
     highlighter.setEnabled(true);
     QVERIFY(QTest::qWaitForWindowExposed(&highlighter));
     const QPointF centre(550, 400);
     QVERIFY(clickAt(centre));
-    QTRY_COMPARE(target.presses, 1);
+    QTRY_VERIFY(target.canReadLine());
+    QVERIFY(target.readLine().startsWith("click "));
     // The halo surrounds the pointer on screen.
     QTest::qWait(200);
     const QImage screen = rootGrab();
@@ -340,6 +339,9 @@ void TestOverlaysE2e::highlighterPassesClicks()
     QVERIFY2(yellow >= 9, qPrintable(QString::number(yellow)));
     highlighter.setEnabled(false);
     QVERIFY(!highlighter.isVisible());
+    target.closeWriteChannel();
+    if (!target.waitForFinished(3000))
+        target.kill();
 }
 
 QTEST_MAIN(TestOverlaysE2e)

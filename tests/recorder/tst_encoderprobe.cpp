@@ -10,13 +10,15 @@ namespace {
 
 // A stand-in for ffmpeg: logs every call, passes the encoders listed in the file
 // "working", sleeps for encoders whose name contains "slow", and lists
-// -shortest_buf_duration in its help when the file "has-buffer-option" exists.
+// -shortest_buf_duration in its help when the file "has-buffer-option" exists, and
+// fails to give its help when "help-fails" exists.
 const char *kFakeFfmpeg = R"(#!/bin/sh
 here=$(dirname "$0")
 echo "$*" >> "$here/calls.log"
 case "$*" in
   *"-h full"*)
     [ -f "$here/slow-help" ] && sleep 1
+    [ -f "$here/help-fails" ] && exit 1
     [ -f "$here/has-buffer-option" ] && echo "-shortest_buf_duration <float> set the maximum buffering"
     echo "-shortest            finish encoding within shortest input"
     exit 0;;
@@ -198,6 +200,14 @@ private slots:
         QVERIFY(!without.supportsShortestBufDuration());
         QVERIFY(!without.supportsShortestBufDuration());
         QCOMPARE(without.processesStarted(), 1);
+
+        // An ffmpeg that cannot list its options is not asked again for every segment.
+        QFile(dir.filePath(QStringLiteral("help-fails"))).open(QIODevice::WriteOnly);
+        EncoderProbe failing([this] { return program; });
+        QVERIFY(!failing.supportsShortestBufDuration());
+        QVERIFY(!failing.supportsShortestBufDuration());
+        QCOMPARE(failing.processesStarted(), 1);
+        QFile::remove(dir.filePath(QStringLiteral("help-fails")));
 
         QFile(dir.filePath(QStringLiteral("has-buffer-option"))).open(QIODevice::WriteOnly);
         EncoderProbe with([this] { return program; });

@@ -257,34 +257,54 @@ void TestRecordingRoad::stopDuringTheWindowWaitEndsTheStart()
     QProcess helper;
     const NativeWindowHandle window = openHelperWindow(helper, {QStringLiteral("--tiny")});
     QVERIFY(window.isValid());
+    QProcess otherHelper;
+    const NativeWindowHandle other = openHelperWindow(otherHelper, {});
+    QVERIFY(other.isValid());
     Recorder recorder;
-    recorder.setCaptureBackend(Recorder::FramesBackend);
-    recorder.setCaptureWindow(window);
+    aimAtWindow(recorder, window);
     Spies spies(&recorder);
     // The preflight done, the window capture waits for a usable frame in a nested
-    // event loop: the engine must look busy, ignore a second start and take a stop.
+    // event loop: the engine must look busy, ignore a second start and take a stop,
+    // which ends the wait at once. A new recording started right after it then runs on
+    // its own, not inside the old wait (whose end used to tear it down).
     bool busyDuringWait = false;
     int stoppedAtOnce = -1;
+    QElapsedTimer sinceStop;
     QTimer::singleShot(2500, &recorder, [&] {
         busyDuringWait = recorder.isPreparingStart();
         recorder.start();
         recorder.stop();
         stoppedAtOnce = int(spies.stopped.size());
+        sinceStop.start();
+        QTimer::singleShot(0, &recorder, [&] {
+            recorder.setCaptureWindow(other);
+            recorder.start();
+        });
     });
     recorder.start();
     QTRY_VERIFY_WITH_TIMEOUT(stoppedAtOnce >= 0, 10000);
     QVERIFY(busyDuringWait);
     QCOMPARE(stoppedAtOnce, 1);
     QCOMPARE(spies.stopped.first().first().toString(), QString());
-    QTest::qWait(3500); // past the end of the wait
-    QCOMPARE(spies.errors.size(), 0);
-    QCOMPARE(spies.started.size(), 0);
-    QCOMPARE(spies.stopped.size(), 1);
-    QVERIFY(!recorder.isRecording());
-    QVERIFY(!recorder.isPreparingStart());
-    QCOMPARE(filesBelow(m_dir->path()), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    // The new recording's parts folder only.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+
+    // Past the moment the old wait would have ended: the new recording still runs.
+    QTest::qWait(int(std::max<qint64>(1000, 5500 - sinceStop.elapsed())));
+    QVERIFY2(spies.errors.isEmpty(), qPrintable(spies.lastError()));
+    QVERIFY(recorder.isRecording());
+    spies.markEnd();
+    recorder.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 2, 60000);
+    const QString file = spies.stopped.last().first().toString();
+    const MediaInfo info = probe(file);
+    QVERIFY2(info.ok, qPrintable(file));
+    QVERIFY2(lastsAsRecorded(info.duration, spies.recordedSeconds()), durationText(info.duration, spies.recordedSeconds()));
     helper.kill();
     helper.waitForFinished();
+    otherHelper.kill();
+    otherHelper.waitForFinished();
 }
 
 void TestRecordingRoad::windowOfAnotherProcess()

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -414,6 +415,64 @@ private slots:
         QWidget *tools = page.findChild<QWidget *>(QStringLiteral("CameraFloatingTools"));
         QVERIFY(tools->x() >= 8);
         QVERIFY(tools->y() >= 8);
+    }
+
+    void silentCamera()
+    {
+        // A camera that never delivers a picture says so 8 s after it started, unless
+        // it reported an error, whose text stays.
+        CameraRecordingPage silent;
+        CameraRecordingPage failing;
+        QLabel *silentPreview = silent.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        QLabel *failingPreview = failing.findChild<QLabel *>(QStringLiteral("CameraPreview"));
+        silent.startPreview();
+        failing.startPreview();
+        failing.findChild<QComboBox *>(QStringLiteral("CameraDeviceCombo"))->setCurrentIndex(1);
+        QVERIFY(CameraHub::instance().isRunning("/dev/video1"));
+        CameraHub::instance().raiseError("/dev/video1", QStringLiteral("Device or resource busy"));
+        QCOMPARE(silentPreview->text(), QStringLiteral("Starting camera…"));
+        QTest::qWait(7500);
+        QCOMPARE(silentPreview->text(), QStringLiteral("Starting camera…"));
+        QTRY_COMPARE_WITH_TIMEOUT(silentPreview->text(),
+                                  QStringLiteral("Camera did not deliver a picture. Check camera access and whether "
+                                                 "another app is using it, then select the camera again."),
+                                  1500);
+        QCOMPARE(failingPreview->text(), QStringLiteral("Device or resource busy"));
+        silent.stopPreview();
+        failing.stopPreview();
+    }
+
+    void fixedSizesUnderTheProgramsStyleSheet()
+    {
+        // The program's style sheet gives every button a minimum height and padding:
+        // the round REC button, the framing pill and the dialog's switches and buttons
+        // keep their sizes (a radius over half the height is dropped by Qt).
+        QFile style(QStringLiteral(":/styles/styles/dark.qss"));
+        QVERIFY(style.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+        {
+            CameraRecordingPage page;
+            page.resize(1000, 640);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QCOMPARE(buttonNamed(&page, QStringLiteral("CameraRecordButton"))->size(), QSize(70, 70));
+            QCOMPARE(buttonNamed(&page, QStringLiteral("CameraFloatingButton"), 1)->height(), 42);
+            QCOMPARE(page.findChild<QWidget *>(QStringLiteral("CameraFloatingTools"))->height(), 50);
+            QCOMPARE(buttonNamed(&page, QStringLiteral("CameraDeviceIconToggle"))->size(), QSize(44, 44));
+
+            CameraSettingsDialog dialog(true, nullptr);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(buttonWithText(&dialog, QStringLiteral("完成"))->size(), QSize(132, 44));
+            QCOMPARE(buttonWithText(&dialog, QStringLiteral("取消"))->size(), QSize(132, 44));
+            for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
+                if (b->accessibleName() == QStringLiteral("开关"))
+                    QCOMPARE(b->size(), QSize(48, 26));
+            }
+            dialog.reject();
+            page.stopPreview();
+        }
+        qApp->setStyleSheet(QString());
     }
 
     void pageWithoutCamera()

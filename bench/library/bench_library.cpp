@@ -1,0 +1,180 @@
+// Media library scan of 200 clips of mixed containers: the floor (the 200 ffprobe queries
+// alone, 8 at a time), the library's own scan until its last metadata result, how late a
+// 10 ms GUI timer runs meanwhile, thumbnails, a second list build, cache memory and quitting
+// mid-scan. Prints its figures; run it inside scripts/test-env.sh. Without arguments it
+// also runs itself under "taskset -c 0,1" for the two-core figures.
+
+#include "library/MediaLibraryFiles.h"
+#include "library/MediaPreview.h"
+#include "library/ThumbnailCache.h"
+#include "library/VideoListDialog.h"
+#include "recording/MediaProbe.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThreadPool>
+#include <QTimer>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+bool ffmpeg(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
+    return p.waitForFinished(60000) && p.exitCode() == 0;
+}
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0 : v.at(v.size() / 2);
+}
+
+// Four small clips, each copied 50 times under recording names.
+QStringList makeClips(const QString &folder)
+{
+    const QString base = folder + "/base";
+    QDir().mkpath(base);
+    ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=30", "-f", "lavfi", "-i", "sine", "-t", "2", "-c:v",
+            "libx264", "-preset", "ultrafast", "-c:a", "aac", base + "/a.mp4"});
+    ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=30", "-f", "lavfi", "-i", "sine", "-t", "2", "-c:v",
+            "libx264", "-preset", "ultrafast", "-c:a", "libopus", base + "/a.mkv"});
+    ffmpeg({"-f", "lavfi", "-i", "sine", "-t", "2", "-c:a", "libmp3lame", base + "/a.mp3"});
+    ffmpeg({"-f", "lavfi", "-i", "sine", "-t", "2", "-c:a", "pcm_s16le", base + "/a.wav"});
+    QStringList files;
+    const QStringList kinds{"mp4", "mkv", "mp3", "wav"};
+    for (int i = 0; i < 200; ++i) {
+        const QString kind = kinds.at(i % 4);
+        const QString file = QStringLiteral("%1/Vistrelle_bench_%2.%3").arg(folder).arg(i, 3, 10, QLatin1Char('0')).arg(kind);
+        QFile::copy(base + "/a." + kind, file);
+        files << file;
+    }
+    return files;
+}
+
+double floorSeconds(const QStringList &files)
+{
+    QThreadPool pool;
+    pool.setMaxThreadCount(8);
+    QElapsedTimer t;
+    t.start();
+    QList<QFuture<QByteArray>> jobs;
+    for (const QString &f : files)
+        jobs << QtConcurrent::run(&pool, [f] { return MediaProbe::libraryMetadataJson(f); });
+    for (auto &j : jobs)
+        j.waitForFinished();
+    return t.elapsed() / 1000.0;
+}
+
+struct ScanFigures
+{
+    double scan = 0;      // loadFromDisk until the last metadata result
+    double listBuild = 0; // the synchronous part (folder listing and cards)
+    double worstLateMs = 0;
+};
+
+ScanFigures scanOnce(int expected)
+{
+    ScanFigures f;
+    VideoListDialog window;
+    int results = 0;
+    QObject::connect(&window, &VideoListDialog::metadataUpdated, [&] { ++results; });
+    QElapsedTimer ticker;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        f.worstLateMs = std::max(f.worstLateMs, double(ticker.nsecsElapsed()) / 1e6 - 10.0);
+        ticker.restart();
+    });
+    QElapsedTimer t;
+    t.start();
+    window.loadFromDisk();
+    f.listBuild = t.elapsed() / 1000.0;
+    ticker.start();
+    timer.start();
+    while (results < expected && t.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    f.scan = t.elapsed() / 1000.0;
+    timer.stop();
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("VistrelleLibraryBench"));
+    const bool child = argc > 1 && QByteArray(argv[1]) == "--child";
+    QTemporaryDir dir;
+    const QStringList files = makeClips(dir.path());
+    QSettings().setValue(QStringLiteral("save/directory"), dir.path());
+    QSettings().remove(QStringLiteral("media/recordedFiles"));
+
+    QList<double> floors;
+    QList<double> scans;
+    QList<double> builds;
+    double worstLate = 0;
+    for (int run = 0; run < 3; ++run) {
+        floors << floorSeconds(files);
+        const ScanFigures s = scanOnce(files.size());
+        scans << s.scan;
+        builds << s.listBuild;
+        worstLate = std::max(worstLate, s.worstLateMs);
+    }
+    printf("%s (%d threads)\n", child ? "taskset -c 0,1" : "all cores", QThread::idealThreadCount());
+    printf("  floor: 200 ffprobe queries, 8 at a time   median %.2f s\n", median(floors));
+    printf("  loadFromDisk to last metadata result      median %.2f s (%.0f %% of the floor)\n", median(scans),
+           100.0 * median(scans) / median(floors));
+    printf("  list build (folder listing and 200 cards) median %.3f s\n", median(builds));
+    printf("  worst lateness of a 10 ms GUI timer       %.1f ms\n", worstLate);
+
+    // Thumbnails: the cards of the last scans asked for them; wait until all are there.
+    ThumbnailCache *cache = ThumbnailCache::instance();
+    {
+        QElapsedTimer t;
+        t.start();
+        VideoListDialog window;
+        window.loadFromDisk();
+        while (cache->cachedCount() < files.size() && t.elapsed() < 120000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        printf("  all 200 thumbnails (cached by then: %d)   %.2f s after the first scan began\n",
+               cache->cachedCount(), t.elapsed() / 1000.0);
+        const int before = cache->grabsStarted();
+        window.refreshList(QString());
+        printf("  grabs on a second list build              %d\n", cache->grabsStarted() - before);
+        printf("  thumbnail cache memory                    %.2f MB\n", cache->cachedBytes() / 1048576.0);
+    }
+
+    // Quitting mid-scan: the window waits for the probes that already run.
+    {
+        QSettings().remove(QStringLiteral("media/recordedFiles"));
+        auto *window = new VideoListDialog;
+        window->loadFromDisk();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QElapsedTimer t;
+        t.start();
+        delete window;
+        picturePool()->clear();
+        picturePool()->waitForDone();
+        printf("  quit mid-scan                             %.2f s\n", t.elapsed() / 1000.0);
+    }
+
+    if (!child) {
+        QProcess twoCores;
+        twoCores.setProcessChannelMode(QProcess::ForwardedChannels);
+        twoCores.start(QStringLiteral("taskset"),
+                       {"-c", "0,1", QCoreApplication::applicationFilePath(), QStringLiteral("--child")});
+        twoCores.waitForFinished(-1);
+    }
+    return 0;
+}

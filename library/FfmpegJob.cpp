@@ -1,0 +1,131 @@
+#include "library/FfmpegJob.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+void appendBoundedLog(QString &log, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    log += text;
+    if (log.size() >= 12001)
+        log = log.right(8000);
+}
+
+QString logTail(const QString &log, int count)
+{
+    return log.size() <= count ? log : log.right(count);
+}
+
+QList<int> progressPercents(const QString &log, double duration)
+{
+    QList<int> percents;
+    if (!(duration > 0))
+        return percents;
+    static const QRegularExpression stamp(QStringLiteral("time=(\\d+):(\\d+):(\\d+(?:\\.\\d+)?)"));
+    auto it = stamp.globalMatch(log);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const double seconds = m.captured(1).toInt() * 3600.0 + m.captured(2).toInt() * 60.0 + m.captured(3).toDouble();
+        const double percent = seconds / duration * 100.0;
+        percents << std::clamp(int(percent), 0, 99);
+    }
+    return percents;
+}
+
+namespace {
+
+void removeLeftover(const FfmpegJobSettings &settings, bool existedBefore)
+{
+    if (settings.outputPath.isEmpty() || existedBefore)
+        return;
+    if (QFileInfo::exists(settings.outputPath) && QFile::remove(settings.outputPath))
+        qInfo().noquote() << "[FFmpeg] Removed the unfinished output" << settings.outputPath;
+}
+
+} // namespace
+
+FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
+{
+    FfmpegJobResult result;
+    const bool guarded = !settings.guard.isNull();
+    const bool existedBefore = !settings.outputPath.isEmpty() && QFileInfo::exists(settings.outputPath);
+
+    QProcess process;
+    process.setProcessChannelMode(settings.mergeChannels ? QProcess::MergedChannels : QProcess::SeparateChannels);
+    qDebug().noquote() << "[FFmpeg]" << settings.program << settings.arguments.join(QLatin1Char(' '));
+    process.start(settings.program, settings.arguments, QIODevice::ReadWrite);
+    if (!process.waitForStarted(settings.startTimeoutMs)) {
+        result.outcome = FfmpegJobResult::NotStarted;
+        return result;
+    }
+
+    const auto readOutput = [&] {
+        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        appendBoundedLog(result.log, out);
+        if (!settings.mergeChannels)
+            appendBoundedLog(result.errorLog, QString::fromLocal8Bit(process.readAllStandardError()));
+        return !out.isEmpty();
+    };
+    const auto stop = [&](bool polite) {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        if (polite) {
+            process.terminate();
+            if (process.waitForFinished(1200))
+                return;
+        }
+        process.kill();
+        process.waitForFinished(30000);
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    bool cancelled = false;
+    bool timedOut = false;
+    while (process.state() != QProcess::NotRunning) {
+        if (settings.mergeChannels)
+            process.waitForReadyRead(settings.waitSliceMs);
+        else
+            process.waitForFinished(settings.waitSliceMs);
+        if (readOutput() && settings.onLog)
+            settings.onLog(result.log);
+        if (settings.eventSliceMs > 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, settings.eventSliceMs);
+        else
+            QCoreApplication::processEvents();
+        if (guarded && settings.guard.isNull()) {
+            stop(false);
+            removeLeftover(settings, existedBefore);
+            result.outcome = FfmpegJobResult::Abandoned;
+            return result;
+        }
+        if (settings.cancelRequested && settings.cancelRequested()) {
+            cancelled = true;
+            stop(settings.terminateOnCancel);
+            break;
+        }
+        if (settings.capMs > 0 && clock.elapsed() >= settings.capMs && process.state() != QProcess::NotRunning) {
+            timedOut = true;
+            stop(false);
+            break;
+        }
+    }
+    process.waitForFinished(30000);
+    readOutput();
+    result.exitCode = process.exitCode();
+    result.crashed = process.exitStatus() != QProcess::NormalExit;
+    result.outcome = cancelled ? FfmpegJobResult::Cancelled
+                     : timedOut ? FfmpegJobResult::TimedOut
+                                : FfmpegJobResult::Finished;
+    if (!result.succeeded())
+        removeLeftover(settings, existedBefore);
+    return result;
+}

@@ -1,0 +1,126 @@
+#include "library/MediaPreview.h"
+
+#include "library/MediaLibraryFiles.h"
+
+#include <QCoreApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThreadPool>
+
+#include <algorithm>
+
+QStringList mediaPreviewArguments(const QString &path, double seconds)
+{
+    if (isAudioFile(path)) {
+        return {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+                QStringLiteral("-i"), path, QStringLiteral("-filter_complex"),
+                QStringLiteral("[0:a]aformat=channel_layouts=mono,showwavespic=s=1600x420:colors=0xFFFFFF:"
+                               "scale=sqrt:draw=full[wave]"),
+                QStringLiteral("-map"), QStringLiteral("[wave]"), QStringLiteral("-frames:v"), QStringLiteral("1"),
+                QStringLiteral("-f"), QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("mjpeg"),
+                QStringLiteral("pipe:1")};
+    }
+    return {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+            QStringLiteral("-ss"), QString::number(seconds, 'f', 2), QStringLiteral("-i"), path,
+            QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-vf"),
+            QStringLiteral("scale=360:210:force_original_aspect_ratio=increase,crop=360:210"), QStringLiteral("-f"),
+            QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("mjpeg"), QStringLiteral("pipe:1")};
+}
+
+namespace {
+
+QImage runPictureGrab(const QStringList &args, const char *format)
+{
+    QProcess process;
+    // Pictures are decoration: they yield the processor to the metadata probes and the
+    // interface while a long list fills (coreutils' nice, when there is one).
+    static const QString nice = QStandardPaths::findExecutable(QStringLiteral("nice"));
+    const QString ffmpeg = resolveToolPath(QStringLiteral("ffmpeg"));
+    if (nice.isEmpty())
+        process.start(ffmpeg, args, QIODevice::ReadWrite);
+    else
+        process.start(nice, QStringList{QStringLiteral("-n"), QStringLiteral("10"), ffmpeg} + args,
+                      QIODevice::ReadWrite);
+    if (!process.waitForFinished(12000)) {
+        process.kill();
+        process.waitForFinished(3000);
+        return QImage();
+    }
+    return QImage::fromData(process.readAllStandardOutput(), format);
+}
+
+} // namespace
+
+QImage grabMediaPreview(const QString &path, double seconds)
+{
+    return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG");
+}
+
+QImage grabFullFrame(const QString &path, double seconds)
+{
+    return runPictureGrab({QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+                           QStringLiteral("-ss"), QString::number(std::max(seconds, 0.0), 'f', 3),
+                           QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"),
+                           QStringLiteral("-f"), QStringLiteral("image2pipe"), QStringLiteral("-vcodec"),
+                           QStringLiteral("png"), QStringLiteral("pipe:1")},
+                          "PNG");
+}
+
+QImage waveformAlphaMask(const QImage &image)
+{
+    if (image.isNull())
+        return QImage();
+    QImage mask = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < mask.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(mask.scanLine(y));
+        for (int x = 0; x < mask.width(); ++x) {
+            const QRgb px = line[x];
+            const int m = std::max({qRed(px), qGreen(px), qBlue(px)});
+            const int alpha = m <= 5 ? 0 : m <= 132 ? 2 * m - 10 : 255;
+            line[x] = qRgba(alpha, alpha, alpha, alpha); // white, premultiplied
+        }
+    }
+    return mask;
+}
+
+QPixmap renderWaveformPixmap(const QImage &image, const QSize &size, bool playedPart)
+{
+    if (image.isNull() || size.width() < 1 || size.height() <= 0)
+        return QPixmap();
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(QPoint(0, 0), size), image);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    if (playedPart) {
+        gradient.setColorAt(0, QColor("#2378ff"));
+        gradient.setColorAt(0.42, QColor("#50a8ff"));
+        gradient.setColorAt(0.5, QColor("#a8e2ff"));
+        gradient.setColorAt(0.58, QColor("#50a8ff"));
+        gradient.setColorAt(1, QColor("#2378ff"));
+    } else {
+        gradient.setColorAt(0, QColor("#356fbd"));
+        gradient.setColorAt(0.5, QColor("#b5d8ff"));
+        gradient.setColorAt(1, QColor("#356fbd"));
+    }
+    p.fillRect(QRect(QPoint(0, 0), size), gradient);
+    return pixmap;
+}
+
+QThreadPool *picturePool()
+{
+    static QThreadPool *pool = [] {
+        auto *created = new QThreadPool(qApp);
+        created->setMaxThreadCount(3);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, [created] {
+            created->clear();
+            created->waitForDone();
+        });
+        return created;
+    }();
+    return pool;
+}

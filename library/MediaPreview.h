@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QThreadPool;
+
+// Still pictures of media files: a video frame, or the waveform of an audio file, grabbed by
+// ffmpeg; and the tinted waveform drawing.
+
+// ffmpeg's arguments for one picture: a 360 x 210 frame at `seconds` (filled and cropped),
+// or a 1600 x 420 white waveform for an audio file.
+QStringList mediaPreviewArguments(const QString &path, double seconds);
+
+// Runs that grab (up to 12 s) on the calling thread; a null image on any failure.
+QImage grabMediaPreview(const QString &path, double seconds);
+
+// A full-size frame at `seconds` (PNG through a pipe); a null image on any failure.
+QImage grabFullFrame(const QString &path, double seconds);
+
+// White with the picture's brightness as alpha: m <= 5 clear, 6..132 alpha 2m - 10, above opaque.
+QImage waveformAlphaMask(const QImage &image);
+
+// The waveform picture stretched to `size` and filled with the played or unplayed gradient.
+QPixmap renderWaveformPixmap(const QImage &image, const QSize &size, bool playedPart);
+
+// The process-wide pool for picture grabs (at most three at a time). Cleared and waited for
+// when the application quits.
+QThreadPool *picturePool();

@@ -1,0 +1,141 @@
+#include "library/RecordCard.h"
+
+#include "library/LibraryIcons.h"
+#include "library/ThumbnailCache.h"
+#include "library/VideoListDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete, std::function<void(QPoint)> onMenu,
+                       QWidget *parent)
+    : QWidget(parent)
+    , m_record(record)
+{
+    setObjectName(QStringLiteral("RecordCard"));
+    setAttribute(Qt::WA_StyledBackground);
+    setFixedHeight(104);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 9, 10, 9);
+    layout->setSpacing(18);
+
+    m_thumbnail = new QLabel(this);
+    m_thumbnail->setFixedSize(132, 80);
+    m_thumbnail->setAlignment(Qt::AlignCenter);
+    m_thumbnail->setStyleSheet(QStringLiteral("background:#060b13;border-radius:7px;"));
+    layout->addWidget(m_thumbnail);
+
+    m_placeholder = new QLabel(record.isAudio ? VideoListDialog::tr("正在生成波形…")
+                                              : VideoListDialog::tr("正在加载缩略图…"),
+                               m_thumbnail);
+    m_placeholder->setGeometry(0, 22, m_thumbnail->width(), 18);
+    m_placeholder->setAlignment(Qt::AlignCenter);
+    m_placeholder->setStyleSheet(QStringLiteral("background:transparent;color:#9fb0c9;font-size:10px;"));
+
+    m_busy = new QProgressBar(m_thumbnail);
+    m_busy->setGeometry(21, 47, 90, 4);
+    m_busy->setRange(0, 0);
+    m_busy->setTextVisible(false);
+    m_busy->setStyleSheet(QStringLiteral(
+        "QProgressBar{background:#17253a;border:none;border-radius:2px;}"
+        "QProgressBar::chunk{background:#3986ff;border-radius:2px;width:18px;margin:0 2px;}"));
+
+    m_badge = new QLabel(VideoListDialog::formatDuration(record.duration), m_thumbnail);
+    m_badge->setStyleSheet(QStringLiteral(
+        "background:rgba(5,8,13,210);color:white;border-radius:4px;padding:2px 5px;font-size:10px;"));
+    m_badge->hide();
+    placeBadge();
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    auto *title = new QLabel(this);
+    title->setText(title->fontMetrics().elidedText(record.fileName, Qt::ElideMiddle, 125));
+    title->setToolTip(record.fileName);
+    title->setWordWrap(false);
+    title->setMinimumWidth(0);
+    title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    title->setTextInteractionFlags(Qt::NoTextInteraction);
+    title->setStyleSheet(QStringLiteral("font-size:13px;font-weight:600;color:#f2f6ff;"));
+    m_detail = new QLabel(detailText(record), this);
+    m_detail->setStyleSheet(QStringLiteral("font-size:10px;color:#9fb0cb;"));
+    texts->addWidget(title);
+    texts->addWidget(m_detail);
+    texts->addStretch();
+    layout->addLayout(texts, 1);
+
+    auto *remove = new QPushButton(this);
+    remove->setFixedSize(30, 34);
+    remove->setIcon(libraryIcon(QStringLiteral("trash")));
+    remove->setIconSize(QSize(17, 17));
+    remove->setCursor(Qt::PointingHandCursor);
+    remove->setToolTip(record.isAudio ? VideoListDialog::tr("删除音频") : VideoListDialog::tr("删除视频"));
+    remove->setStyleSheet(QStringLiteral(
+        "QPushButton{background:transparent;border:0;border-radius:6px;}QPushButton:hover{background:#4b2430;}"
+        "QPushButton:pressed{background:#6a2935;}"));
+    layout->addWidget(remove);
+    connect(remove, &QPushButton::clicked, this, [onDelete] {
+        if (onDelete)
+            onDelete();
+    });
+    connect(this, &QWidget::customContextMenuRequested, this, [this, onMenu](const QPoint &pos) {
+        if (onMenu)
+            onMenu(mapToGlobal(pos));
+    });
+
+    setCardSelected(false);
+    const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
+    ThumbnailCache::instance()->request(record.path, record.size, m_thumbnail->size() * ratio, this,
+                                        [this](const QImage &image) { applyPicture(image); });
+}
+
+QString RecordCard::detailText(const VideoRecord &record)
+{
+    return VideoListDialog::formatDuration(record.duration) + QStringLiteral("   ")
+           + record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+}
+
+void RecordCard::setCardSelected(bool selected)
+{
+    setStyleSheet(selected ? QStringLiteral("#RecordCard{background:#17314f;border:1px solid #347dff;"
+                                            "border-left:6px solid #347dff;border-radius:9px;}")
+                           : QStringLiteral("#RecordCard{background:transparent;border:none;"
+                                            "border-bottom:1px solid #21344f;}"));
+}
+
+void RecordCard::updateRecord(const VideoRecord &record)
+{
+    m_record = record;
+    m_badge->setText(VideoListDialog::formatDuration(record.duration));
+    placeBadge();
+    m_detail->setText(detailText(record));
+}
+
+void RecordCard::placeBadge()
+{
+    m_badge->adjustSize();
+    m_badge->move(m_thumbnail->width() - m_badge->width() - 4, m_thumbnail->height() - m_badge->height() - 4);
+}
+
+void RecordCard::applyPicture(const QImage &image)
+{
+    m_busy->hide();
+    if (image.isNull()) {
+        m_placeholder->setText(m_record.isAudio ? VideoListDialog::tr("音频文件")
+                                                : VideoListDialog::tr("无法加载缩略图"));
+        m_badge->hide();
+        return;
+    }
+    m_hasPicture = true;
+    m_placeholder->hide();
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(std::max<qreal>(1.0, qreal(image.width()) / m_thumbnail->width()));
+    m_thumbnail->setPixmap(pixmap);
+    placeBadge();
+    m_badge->show();
+    m_badge->raise();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "library/VideoRecord.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+
+// One row of the library list: thumbnail (or waveform) with a duration badge, the file name,
+// a detail line and a delete button.
+class RecordCard : public QWidget
+{
+public:
+    RecordCard(const VideoRecord &record, std::function<void()> onDelete, std::function<void(QPoint)> onMenu,
+               QWidget *parent = nullptr);
+
+    void setCardSelected(bool selected);
+    // The duration and date after the metadata arrived.
+    void updateRecord(const VideoRecord &record);
+
+    QLabel *durationBadge() const { return m_badge; }
+    QLabel *detailLabel() const { return m_detail; }
+    QLabel *placeholderLabel() const { return m_placeholder; }
+    bool hasPicture() const { return m_hasPicture; }
+
+    static QString detailText(const VideoRecord &record);
+
+private:
+    void applyPicture(const QImage &image);
+    void placeBadge();
+
+    VideoRecord m_record;
+    QLabel *m_thumbnail = nullptr;
+    QLabel *m_placeholder = nullptr;
+    QProgressBar *m_busy = nullptr;
+    QLabel *m_badge = nullptr;
+    QLabel *m_detail = nullptr;
+    bool m_hasPicture = false;
+};

@@ -1,0 +1,291 @@
+// The inline editor under the preview: tool row, range bar, mode texts and the picture
+// transforms that are only previewed until saved.
+
+#include "library/VideoListDialog.h"
+
+#include "library/LibraryIcons.h"
+#include "library/MediaPreview.h"
+#include "library/TimelineRangeWidget.h"
+#include "library/VideoPlayer.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTransform>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char *const kToolButtonStyle =
+    "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
+    "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
+    "QPushButton:checked{background:#2874f0;border-color:#4d8dff;color:white;}"
+    "QPushButton:disabled{color:#65738a;}";
+
+QString secondsText(double seconds)
+{
+    return VideoListDialog::formatDuration(std::max(0, int(std::lround(seconds))));
+}
+
+} // namespace
+
+QPushButton *VideoListDialog::makeEditorButton(QLayout *row, const QString &text, const QString &icon, bool checkable)
+{
+    auto *button = new QPushButton(text, this);
+    button->setIcon(tintedLibraryIcon(icon, 19, QColor("#dce7f7")));
+    button->setIconSize(QSize(19, 19));
+    button->setFixedHeight(40);
+    button->setCheckable(checkable);
+    button->setStyleSheet(QString::fromLatin1(kToolButtonStyle));
+    row->addWidget(button);
+    return button;
+}
+
+QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+
+    auto *tools = new QHBoxLayout;
+    trimButton = makeEditorButton(tools, tr("裁剪"), QStringLiteral("region"), true);
+    splitButton = makeEditorButton(tools, tr("分割"), QStringLiteral("split"), true);
+    screenshotButton = makeEditorButton(tools, tr("截图"), QStringLiteral("screenshot"), false);
+    muteButton = makeEditorButton(tools, tr("移除声音"), QStringLiteral("audio"), true);
+    watermarkButton = makeEditorButton(tools, tr("水印"), QStringLiteral("watermark"), false);
+    tools->addSpacing(12);
+    undoButton = makeEditorButton(tools, tr("撤销"), QStringLiteral("chevron_left"), false);
+    tools->addStretch();
+    moreButton = makeEditorButton(tools, tr("更多"), QStringLiteral("settings"), false);
+    moreButton->setToolTip(tr("编辑与文件工具"));
+    trimButton->setObjectName(QStringLiteral("TrimButton"));
+    splitButton->setObjectName(QStringLiteral("SplitButton"));
+    screenshotButton->setObjectName(QStringLiteral("ScreenshotButton"));
+    muteButton->setObjectName(QStringLiteral("MuteButton"));
+    watermarkButton->setObjectName(QStringLiteral("WatermarkButton"));
+    undoButton->setObjectName(QStringLiteral("UndoButton"));
+    moreButton->setObjectName(QStringLiteral("MoreButton"));
+    layout->addLayout(tools);
+
+    auto *timeline = new QWidget(panel);
+    timeline->setObjectName(QStringLiteral("TimelinePanel"));
+    timeline->setAttribute(Qt::WA_StyledBackground);
+    timeline->setStyleSheet(
+        QStringLiteral("#TimelinePanel{background:#0c1c31;border:1px solid #294463;border-radius:9px;}"));
+    auto *timelineLayout = new QVBoxLayout(timeline);
+    timelineLayout->setContentsMargins(12, 10, 12, 10);
+    auto *header = new QHBoxLayout;
+    editorTitleLabel = new QLabel(tr("裁剪视频"), timeline);
+    editorTitleLabel->setStyleSheet(QStringLiteral("font-size:14px;font-weight:700;color:#f2f6ff;"));
+    editorHintLabel = new QLabel(tr("拖动两侧滑块，选择保留的片段"), timeline);
+    editorHintLabel->setWordWrap(true);
+    editorHintLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#8295b2;"));
+    rangeInfoLabel = new QLabel(timeline);
+    rangeInfoLabel->setObjectName(QStringLiteral("RangeInfo"));
+    rangeInfoLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#a9b9d0;"));
+    header->addWidget(editorTitleLabel);
+    header->addWidget(editorHintLabel);
+    header->addStretch();
+    header->addWidget(rangeInfoLabel);
+    timelineLayout->addLayout(header);
+    rangeBar = new TimelineRangeWidget(timeline);
+    rangeBar->setObjectName(QStringLiteral("RangeBar"));
+    timelineLayout->addWidget(rangeBar);
+    auto *bottom = new QHBoxLayout;
+    rangeTextLabel = new QLabel(timeline);
+    rangeTextLabel->setObjectName(QStringLiteral("RangeText"));
+    rangeTextLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#8fa4c3;"));
+    primaryActionButton = new QPushButton(tr("Start Trimming..."), timeline);
+    primaryActionButton->setObjectName(QStringLiteral("PrimaryAction"));
+    primaryActionButton->setFixedHeight(40);
+    primaryActionButton->setStyleSheet(QStringLiteral(
+        "QPushButton{background:#2874f0;border:1px solid #4d8dff;border-radius:7px;color:white;font-size:13px;"
+        "font-weight:600;padding:0 18px;}QPushButton:hover{background:#3982fa;}"
+        "QPushButton:disabled{background:#23314a;color:#71809a;}"));
+    bottom->addWidget(rangeTextLabel);
+    bottom->addStretch();
+    bottom->addWidget(primaryActionButton);
+    timelineLayout->addLayout(bottom);
+    layout->addWidget(timeline);
+
+    connect(trimButton, &QPushButton::clicked, this, &VideoListDialog::onTrimClicked);
+    connect(splitButton, &QPushButton::clicked, this, &VideoListDialog::onSplitClicked);
+    connect(screenshotButton, &QPushButton::clicked, this, &VideoListDialog::onScreenshotClicked);
+    connect(muteButton, &QPushButton::clicked, this, &VideoListDialog::onMuteClicked);
+    connect(undoButton, &QPushButton::clicked, this, &VideoListDialog::onUndoClicked);
+    connect(moreButton, &QPushButton::clicked, this, &VideoListDialog::showMoreMenu);
+    connect(primaryActionButton, &QPushButton::clicked, this, &VideoListDialog::onSaveClicked);
+    connect(watermarkButton, &QPushButton::clicked, this, &VideoListDialog::showWatermarkDialog);
+
+    rangeBar->onRangeChanged = [this](double start, double end, double split) {
+        refreshRangeTexts(start, end, split);
+        if (editMode == QLatin1String("mute")) {
+            const double p = player->position();
+            player->setMuted(muteSelectionActive && start <= p && p < end);
+        }
+    };
+    rangeBar->onScrubStarted = [this](double t) {
+        resumeAfterScrub = player->isPlaying();
+        if (resumeAfterScrub)
+            player->pause();
+        player->seek(t);
+        updatePlaybackUi(false);
+    };
+    rangeBar->onScrubbed = [this](double t) { player->seek(t); };
+    rangeBar->onScrubFinished = [this](double t) {
+        player->seek(t);
+        if (resumeAfterScrub)
+            player->play();
+        updatePlaybackUi(resumeAfterScrub);
+        resumeAfterScrub = false;
+    };
+    return panel;
+}
+
+void VideoListDialog::refreshRangeTexts(double start, double end, double split)
+{
+    if (editMode == QLatin1String("split")) {
+        rangeInfoLabel->setText(tr("分割点  %1").arg(secondsText(split)));
+        rangeTextLabel->setText(
+            tr("将在 %1 处分割为两个%2片段").arg(secondsText(split), currentIsAudio() ? tr("音频") : tr("视频")));
+    } else {
+        rangeInfoLabel->setText(tr("选中时长  %1").arg(secondsText(end - start)));
+        rangeTextLabel->setText(QStringLiteral("%1  —  %2").arg(secondsText(start), secondsText(end)));
+    }
+}
+
+void VideoListDialog::setEditMode(const QString &mode)
+{
+    editMode = mode;
+    const bool hasRecord = currentIndex >= 0 && currentIndex < records.size();
+    const bool audio = currentIsAudio();
+    const bool muteOnVideo = mode == QLatin1String("mute") && !audio;
+    if (mode != QLatin1String("mute")) {
+        muteSelectionActive = false;
+        player->setMuted(false);
+    } else if (!hasRecord) {
+        muteSelectionActive = true;
+    } else if (audio) {
+        muteSelectionActive = false;
+        player->setMuted(false);
+    } else {
+        muteSelectionActive = true;
+        const double p = player->position();
+        player->setMuted(rangeBar->rangeStart <= p && p < rangeBar->rangeEnd);
+    }
+    trimButton->setChecked(mode == QLatin1String("trim"));
+    splitButton->setChecked(mode == QLatin1String("split"));
+    muteButton->setChecked(mode == QLatin1String("mute"));
+    updateMediaSpecificUi();
+
+    const bool transform = mode == QLatin1String("rotate90") || mode == QLatin1String("hflip")
+                           || mode == QLatin1String("vflip");
+    if (muteOnVideo)
+        editorTitleLabel->setText(tr("Mute Selection"));
+    else if (transform)
+        editorTitleLabel->setText(tr("预览画面效果"));
+    else if (mode == QLatin1String("split"))
+        editorTitleLabel->setText(audio ? tr("分割音频") : tr("分割视频"));
+    else
+        editorTitleLabel->setText(audio ? tr("裁剪音频") : tr("裁剪视频"));
+    editorTitleLabel->setMinimumWidth(editorTitleLabel->sizeHint().width() + 12);
+
+    editorHintLabel->setVisible(!muteOnVideo);
+    editorHintLabel->setText(transform                         ? tr("当前仅预览，点击保存后才会处理视频")
+                             : mode == QLatin1String("split") ? tr("拖动黄色分割线，选择分割位置")
+                                                              : tr("拖动两侧滑块，选择保留的片段"));
+    primaryActionButton->setText(muteOnVideo                      ? tr("Save Muted Copy")
+                                 : mode == QLatin1String("split") ? tr("开始分割")
+                                 : mode == QLatin1String("trim")  ? tr("Start Trimming...")
+                                                                  : tr("保存"));
+
+    rangeBar->show();
+    rangeBar->muteMode = muteOnVideo || (mode == QLatin1String("mute") && !hasRecord);
+    rangeBar->splitMode = mode == QLatin1String("split");
+    rangeBar->dragHandle = 0;
+    rangeBar->unsetCursor();
+    rangeInfoLabel->show();
+    rangeTextLabel->show();
+    refreshRangeTexts(rangeBar->rangeStart, rangeBar->rangeEnd, rangeBar->marker);
+    rangeBar->marker = std::clamp(player->position(), 0.0, rangeBar->duration);
+    rangeBar->update();
+    if (mode == QLatin1String("split"))
+        refreshRangeTexts(rangeBar->rangeStart, rangeBar->rangeEnd, rangeBar->marker);
+}
+
+void VideoListDialog::onTrimClicked()
+{
+    transformPreview.clear();
+    renderPreviewFrame();
+    setEditMode(QStringLiteral("trim"));
+}
+
+void VideoListDialog::onSplitClicked()
+{
+    transformPreview.clear();
+    renderPreviewFrame();
+    setEditMode(QStringLiteral("split"));
+}
+
+void VideoListDialog::onMuteClicked()
+{
+    if (currentIsAudio()) {
+        // The volume tool of audio files comes later; the button stays unchecked.
+        muteButton->setChecked(false);
+        return;
+    }
+    transformPreview.clear();
+    renderPreviewFrame();
+    const bool wasActive = muteSelectionActive;
+    muteSelectionActive = !muteSelectionActive;
+    setEditMode(wasActive ? QStringLiteral("trim") : QStringLiteral("mute"));
+}
+
+void VideoListDialog::onUndoClicked()
+{
+    muteSelectionActive = false;
+    transformPreview.clear();
+    renderPreviewFrame();
+    setEditMode(QStringLiteral("trim"));
+    if (currentIndex >= 0 && currentIndex < records.size())
+        rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), durationSeconds);
+}
+
+void VideoListDialog::rotate90()
+{
+    setTransformPreview(QStringLiteral("rotate90"));
+}
+
+void VideoListDialog::flipVideo(bool horizontal)
+{
+    setTransformPreview(horizontal ? QStringLiteral("hflip") : QStringLiteral("vflip"));
+}
+
+void VideoListDialog::setTransformPreview(const QString &mode)
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return;
+    muteSelectionActive = false;
+    transformPreview = mode;
+    setEditMode(mode);
+    if (frameImage.isNull())
+        frameImage = grabMediaPreview(records.at(currentIndex).path, std::max(player->position(), 0.0));
+    renderPreviewFrame();
+}
+
+QImage VideoListDialog::transformedPreview(const QImage &image) const
+{
+    if (image.isNull())
+        return image;
+    if (transformPreview == QLatin1String("hflip"))
+        return image.mirrored(true, false);
+    if (transformPreview == QLatin1String("vflip"))
+        return image.mirrored(false, true);
+    if (transformPreview == QLatin1String("rotate90"))
+        return image.transformed(QTransform().rotate(90), Qt::SmoothTransformation);
+    return image;
+}

@@ -1,0 +1,422 @@
+// Saving the inline editor's work as new files beside the source, and the shared pieces of
+// the window's one-shot ffmpeg jobs.
+
+#include "library/VideoListDialog.h"
+
+#include "dialogs/CompletionDialog.h"
+#include "library/FfmpegJob.h"
+#include "library/MediaLibraryFiles.h"
+#include "library/OpenFolderMessage.h"
+#include "library/TimelineRangeWidget.h"
+#include "library/VideoEditor.h"
+#include "library/VideoPlayer.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char *const kSecondaryButtonStyle =
+    "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
+    "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
+    "QPushButton:checked{background:#2874f0;border-color:#4d8dff;color:white;}"
+    "QPushButton:disabled{color:#65738a;}";
+
+} // namespace
+
+QString VideoListDialog::uniqueOutputPath(const QString &wanted)
+{
+    if (!QFileInfo::exists(wanted))
+        return wanted;
+    const QFileInfo info(wanted);
+    const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QDir dir = info.dir();
+    for (int n = 2; n <= 9999; ++n) {
+        const QString candidate = dir.filePath(QStringLiteral("%1_%2%3").arg(info.completeBaseName()).arg(n).arg(ext));
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return dir.filePath(QStringLiteral("%1_%2%3")
+                            .arg(info.completeBaseName(),
+                                 QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")), ext));
+}
+
+QString VideoListDialog::copyOutputPath(const QString &suffix) const
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return QString();
+    const QFileInfo source(records.at(currentIndex).path);
+    return uniqueOutputPath(
+        source.dir().filePath(source.completeBaseName() + suffix + QLatin1Char('.') + source.suffix()));
+}
+
+QStringList VideoListDialog::muteArguments(const QString &source, double start, double end, const QString &output)
+{
+    const QString filter = QStringLiteral("volume=0:enable='gte(t,%1)*lt(t,%2)'")
+                               .arg(QString::number(start, 'f', 6), QString::number(end, 'f', 6));
+    return {QStringLiteral("-n"),      QStringLiteral("-i"),   source,          QStringLiteral("-map"),
+            QStringLiteral("0:v:0"),   QStringLiteral("-map"), QStringLiteral("0:a?"), QStringLiteral("-c:v"),
+            QStringLiteral("copy"),    QStringLiteral("-af"),  filter,          QStringLiteral("-c:a"),
+            QStringLiteral("aac"),     QStringLiteral("-b:a"), QStringLiteral("192k"), output};
+}
+
+// Two minutes, or twice the file's length for long recordings (the audio is re-encoded).
+qint64 VideoListDialog::muteTimeLimitMs(double seconds)
+{
+    return std::max<qint64>(120000, qint64(2.0 * std::max(seconds, 0.0) * 1000.0));
+}
+
+void VideoListDialog::warnUnlessClosing(const QString &title, const QString &text)
+{
+    if (jobCancelRequested || !isVisible())
+        return;
+    QMessageBox::warning(this, title, text);
+}
+
+void VideoListDialog::beginSaveProgress(bool determinate)
+{
+    if (saveProgress) {
+        saveProgress->close();
+        saveProgress->deleteLater();
+        saveProgress = nullptr;
+        QCoreApplication::processEvents();
+    }
+    auto *dialog = new QProgressDialog(tr("正在保存媒体文件，请稍候…"), tr("取消"), 0, determinate ? 100 : 0, this);
+    dialog->setObjectName(QStringLiteral("SaveProgress"));
+    dialog->setWindowTitle(tr("正在保存"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(0);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setValue(determinate ? 0 : -1);
+    dialog->setMinimumWidth(420);
+    dialog->setStyleSheet(
+        QStringLiteral("QProgressDialog{background:#0b1a2e;color:#eaf1ff;}QLabel{color:#eaf1ff;font-size:13px;}"
+                       "QProgressBar{height:10px;background:#172943;border:1px solid #2e4767;border-radius:5px;"
+                       "color:white;text-align:center;}QProgressBar::chunk{background:#2f7df4;border-radius:4px;}")
+        + QString::fromLatin1(kSecondaryButtonStyle));
+    saveProgress = dialog;
+    dialog->show();
+    dialog->raise();
+    QCoreApplication::processEvents();
+}
+
+void VideoListDialog::endSaveProgress()
+{
+    if (!saveProgress)
+        return;
+    saveProgress->close();
+    saveProgress->deleteLater();
+    saveProgress = nullptr;
+    QCoreApplication::processEvents();
+}
+
+void VideoListDialog::onSaveClicked()
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return;
+    jobCancelRequested = false;
+    if (editMode == QLatin1String("split")) {
+        runSplit();
+        return;
+    }
+    const QString output = copyOutputPath(QStringLiteral("_已编辑"));
+    if (editMode == QLatin1String("rotate90") || editMode == QLatin1String("hflip")
+        || editMode == QLatin1String("vflip"))
+        runTransform(output, false);
+    else if (editMode == QLatin1String("mute"))
+        runMute(output, false);
+    else
+        runTrim(output, false);
+}
+
+void VideoListDialog::runTrim(const QString &output, bool replaceOriginal)
+{
+    const QString source = records.at(currentIndex).path;
+    // An end handle at the end of the bar means the end of the file, not its rounded length.
+    const double start = rangeBar->rangeStart;
+    const double end = rangeBar->rangeEnd >= rangeBar->duration - 0.001 ? VideoEditor::kToEnd : rangeBar->rangeEnd;
+
+    QPointer<VideoListDialog> self(this);
+    beginSaveProgress(true);
+    editor->disconnect(this);
+    QPointer<QProgressDialog> progress = saveProgress;
+    auto error = std::make_shared<QString>();
+    auto done = std::make_shared<bool>(false);
+    connect(editor, &VideoEditor::progress, this, [progress](int p) {
+        if (progress)
+            progress->setValue(p);
+    });
+    connect(editor, &VideoEditor::finished, this, [done] { *done = true; });
+    connect(editor, &VideoEditor::errorOccurred, this, [error](const QString &message) { *error = message; });
+    connect(saveProgress, &QProgressDialog::canceled, editor, &VideoEditor::cancel);
+
+    editor->trim(source, start, end, output);
+    if (!self)
+        return;
+    editor->disconnect(this);
+    if (*done) {
+        finishEdit(output, replaceOriginal);
+        return;
+    }
+    endSaveProgress();
+    if (!error->isEmpty())
+        warnUnlessClosing(tr("编辑失败"), *error);
+}
+
+void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
+{
+    const QString source = records.at(currentIndex).path;
+    QPointer<VideoListDialog> self(this);
+    beginSaveProgress(false);
+    QPointer<QProgressDialog> progress = saveProgress;
+
+    FfmpegJobSettings job;
+    job.program = resolveToolPath(QStringLiteral("ffmpeg"));
+    job.arguments = muteArguments(source, rangeBar->rangeStart, rangeBar->rangeEnd, output);
+    job.mergeChannels = false;
+    job.waitSliceMs = 80;
+    job.eventSliceMs = 0;
+    job.capMs = muteTimeLimitMs(durationSeconds);
+    job.terminateOnCancel = false;
+    job.outputPath = output;
+    job.guard = this;
+    job.cancelRequested = [this, progress] { return jobCancelRequested || (progress && progress->wasCanceled()); };
+    const FfmpegJobResult result = runFfmpegJob(job);
+    if (!self || result.outcome == FfmpegJobResult::Abandoned)
+        return;
+    if (result.outcome == FfmpegJobResult::Cancelled) {
+        endSaveProgress();
+        return;
+    }
+    if (result.outcome == FfmpegJobResult::NotStarted) {
+        endSaveProgress();
+        warnUnlessClosing(tr("编辑失败"), tr("无法启动 FFmpeg。"));
+        return;
+    }
+    if (result.succeeded()) {
+        finishEdit(output, replaceOriginal);
+        return;
+    }
+    endSaveProgress();
+    warnUnlessClosing(tr("编辑失败"), logTail(result.errorLog, 600));
+}
+
+void VideoListDialog::runTransform(const QString &output, bool replaceOriginal)
+{
+    if (currentIndex < 0 || currentIndex >= records.size() || transformPreview.isEmpty())
+        return;
+    const QString filter = transformPreview == QLatin1String("rotate90") ? QStringLiteral("transpose=1")
+                                                                           : transformPreview;
+    const QStringList args{QStringLiteral("-n"),      QStringLiteral("-i"),     records.at(currentIndex).path,
+                           QStringLiteral("-vf"),     filter,                   QStringLiteral("-c:v"),
+                           QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
+                           QStringLiteral("-crf"),    QStringLiteral("19"),     QStringLiteral("-c:a"),
+                           QStringLiteral("copy"),    output};
+    QPointer<VideoListDialog> self(this);
+    const bool ok = runFfmpegEdit(args, QString(), QString());
+    if (ok && self)
+        finishEdit(output, replaceOriginal);
+}
+
+void VideoListDialog::runSplit()
+{
+    const VideoRecord record = records.at(currentIndex);
+    const double t = rangeBar->marker;
+    const double d = durationSeconds;
+    if (t <= 0.1 || t >= d - 0.1) {
+        QMessageBox::warning(this, tr("无法分割"),
+                             record.isAudio ? tr("请将播放位置移动到音频中间。") : tr("请将播放位置移动到视频中间。"));
+        return;
+    }
+    const QFileInfo source(record.path);
+    const QString part1 = uniqueOutputPath(
+        source.dir().filePath(source.completeBaseName() + QStringLiteral("_片段1.") + source.suffix()));
+    const QString part2 = uniqueOutputPath(
+        source.dir().filePath(source.completeBaseName() + QStringLiteral("_片段2.") + source.suffix()));
+
+    QPointer<VideoListDialog> self(this);
+    beginSaveProgress(true);
+    editor->disconnect(this);
+    QPointer<QProgressDialog> progress = saveProgress;
+    auto part = std::make_shared<int>(0);
+    auto error = std::make_shared<QString>();
+    connect(editor, &VideoEditor::progress, this, [progress, part](int p) {
+        if (progress)
+            progress->setValue(*part * 50 + p / 2);
+    });
+    connect(editor, &VideoEditor::errorOccurred, this, [error](const QString &message) {
+        if (error->isEmpty())
+            *error = message;
+    });
+    connect(saveProgress, &QProgressDialog::canceled, editor, &VideoEditor::cancel);
+
+    editor->trim(record.path, 0.0, t, part1);
+    if (!self)
+        return;
+    if (error->isEmpty() && QFileInfo::exists(part1)) {
+        *part = 1;
+        // The second part runs to the very end of the file.
+        editor->trim(record.path, t, VideoEditor::kToEnd, part2);
+        if (!self)
+            return;
+    }
+    editor->disconnect(this);
+    endSaveProgress();
+    if (!error->isEmpty()) {
+        warnUnlessClosing(tr("分割失败"), *error);
+        return;
+    }
+    if (!QFileInfo::exists(part1) || !QFileInfo::exists(part2)) {
+        warnUnlessClosing(tr("分割失败"), tr("FFmpeg 没有写出分割后的文件。"));
+        return;
+    }
+    rememberRecordedFile(part1);
+    rememberRecordedFile(part2);
+    loadFromDisk();
+    CompletionDialog done(tr("分割完成"), record.isAudio ? tr("已生成两个音频片段。") : tr("已生成两个视频片段。"),
+                          source.absolutePath(), this);
+    done.exec();
+}
+
+void VideoListDialog::finishEdit(const QString &path, bool replaceOriginal)
+{
+    endSaveProgress();
+    QString result = path;
+    if (replaceOriginal && currentIndex >= 0 && currentIndex < records.size()) {
+        const QString source = records.at(currentIndex).path;
+        player->close();
+        // A backup name of its own: an existing "<source>.bak" is someone's file.
+        const QString backup = uniqueOutputPath(source + QStringLiteral(".bak"));
+        if (!QFile::rename(source, backup)) {
+            QMessageBox::warning(this, tr("保存失败"), tr("无法替换原文件，原文件已保留。"));
+            return;
+        }
+        if (!QFile::rename(path, source)) {
+            QFile::rename(backup, source);
+            QMessageBox::warning(this, tr("保存失败"), tr("无法替换原文件，原文件已保留。"));
+            return;
+        }
+        QFile::remove(backup);
+        result = source;
+    }
+    rememberRecordedFile(result);
+    loadFromDisk();
+    const QFileInfo wanted(result);
+    for (int row = 0; row < listWidget->count(); ++row) {
+        const int index = listWidget->item(row)->data(Qt::UserRole).toInt();
+        if (index >= 0 && index < records.size() && QFileInfo(records.at(index).path) == wanted) {
+            listWidget->setCurrentRow(row);
+            break;
+        }
+    }
+    showOpenFolderMessage(this, tr("保存完成"),
+                          (isAudioFile(result) ? tr("音频已保存：\n%1") : tr("视频已保存：\n%1")).arg(result), result);
+}
+
+bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &successTitle, const QString &outputPath)
+{
+    QPointer<VideoListDialog> self(this);
+    jobCancelRequested = false;
+    auto *busy = new QProgressDialog(tr("正在处理媒体文件…"), tr("取消"), 0, 0, this);
+    busy->setObjectName(QStringLiteral("EditProgress"));
+    busy->setWindowModality(Qt::WindowModal);
+    busy->setMinimumDuration(0);
+    busy->setStyleSheet(QStringLiteral("QProgressDialog{background:#0b1a2e;color:white;}")
+                        + QString::fromLatin1(kSecondaryButtonStyle));
+    busy->show();
+    QPointer<QProgressDialog> progress = busy;
+
+    FfmpegJobSettings job;
+    job.program = resolveToolPath(QStringLiteral("ffmpeg"));
+    job.arguments = args;
+    job.waitSliceMs = 80;
+    job.eventSliceMs = 0;
+    job.terminateOnCancel = false;
+    job.outputPath = outputPath.isEmpty() && !args.isEmpty() ? args.last() : outputPath;
+    job.guard = this;
+    job.cancelRequested = [this, progress] { return jobCancelRequested || (progress && progress->wasCanceled()); };
+    const FfmpegJobResult result = runFfmpegJob(job);
+    if (!self || result.outcome == FfmpegJobResult::Abandoned)
+        return false;
+    delete progress.data();
+    if (result.outcome == FfmpegJobResult::NotStarted) {
+        warnUnlessClosing(tr("处理失败"), tr("无法启动 FFmpeg。"));
+        return false;
+    }
+    if (result.outcome == FfmpegJobResult::Cancelled)
+        return false;
+    if (!result.succeeded()) {
+        warnUnlessClosing(tr("处理失败"), logTail(result.log, 900));
+        return false;
+    }
+    if (!outputPath.isEmpty() && QFileInfo::exists(outputPath))
+        rememberRecordedFile(outputPath);
+    if (!successTitle.isEmpty())
+        showOpenFolderMessage(this, successTitle,
+                              outputPath.isEmpty() ? tr("操作已完成。") : tr("文件已保存：\n%1").arg(outputPath),
+                              outputPath);
+    return true;
+}
+
+void VideoListDialog::showMoreMenu()
+{
+    if (listWidget->selectedItems().isEmpty() || currentIndex < 0 || currentIndex >= records.size())
+        return;
+    const VideoRecord record = records.at(currentIndex);
+    QMenu menu(this);
+    menu.setStyleSheet(QStringLiteral(
+        "QMenu{background:#0d1d33;color:#eaf1ff;border:1px solid #36577d;border-radius:8px;padding:6px;}"
+        "QMenu::item{padding:8px 28px 8px 12px;border-radius:5px;}QMenu::item:selected{background:#246de2;}"
+        "QMenu::item:checked{color:#72a7ff;font-weight:600;}"
+        "QMenu::separator{height:1px;background:#29415f;margin:5px;}"));
+    if (!record.isAudio) {
+        auto *group = new QActionGroup(&menu);
+        group->setExclusive(true);
+        const struct
+        {
+            QString text;
+            QString mode;
+        } transforms[] = {{tr("旋转 90°"), QStringLiteral("rotate90")},
+                          {tr("水平翻转"), QStringLiteral("hflip")},
+                          {tr("垂直翻转"), QStringLiteral("vflip")}};
+        for (const auto &t : transforms) {
+            QAction *action = menu.addAction(t.text);
+            action->setCheckable(true);
+            action->setChecked(transformPreview == t.mode);
+            group->addAction(action);
+            connect(action, &QAction::triggered, this, [this, mode = t.mode] { setTransformPreview(mode); });
+        }
+        menu.addSeparator();
+    }
+    const bool hasSound = !record.audioCodec.isEmpty();
+    if (!record.isAudio)
+        connect(menu.addAction(tr("调整播放速度")), &QAction::triggered, this, &VideoListDialog::showSpeedDialog);
+    QAction *volume = menu.addAction(tr("调整音量"));
+    volume->setEnabled(hasSound);
+    connect(volume, &QAction::triggered, this, &VideoListDialog::showVolumeDialog);
+    menu.addSeparator();
+    if (!record.isAudio) {
+        QAction *extract = menu.addAction(tr("提取音频"));
+        extract->setEnabled(hasSound);
+        connect(extract, &QAction::triggered, this, &VideoListDialog::showExtractAudioDialog);
+    }
+    connect(menu.addAction(tr("另存为 / 转换格式")), &QAction::triggered, this, &VideoListDialog::showConvertDialog);
+    menu.addSeparator();
+    connect(menu.addAction(tr("重命名文件")), &QAction::triggered, this, &VideoListDialog::showRenameDialog);
+    connect(menu.addAction(tr("查看文件信息")), &QAction::triggered, this, &VideoListDialog::showFileInfoDialog);
+    menu.exec(QCursor::pos());
+}

@@ -1,0 +1,390 @@
+// Saving edits from the media library through its own controls: real drags on the range bar,
+// real clicks, the real ffmpeg, results checked with ffprobe. The source is never touched.
+
+#include "LibraryTestMedia.h"
+
+#include "library/TimelineRangeWidget.h"
+#include "library/VideoListDialog.h"
+#include "library/VideoPlayer.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QVideoWidget>
+#include <QtTest>
+
+using namespace LibraryMedia;
+
+// Receives the folders that "Open Folder" hands to the desktop.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void openUrl(const QUrl &url) { urls << url; }
+};
+
+class LibraryEditsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void trimMuteRotate();
+    void splitMatroska();
+    void failures();
+    void fullScreen();
+    void cleanupTestCase();
+
+private:
+    VideoListDialog *openLibrary();
+    void select(VideoListDialog *w, const QString &fileName);
+    TimelineRangeWidget *bar(VideoListDialog *w) { return w->findChild<TimelineRangeWidget *>("RangeBar"); }
+    QPushButton *button(VideoListDialog *w, const char *name) { return w->findChild<QPushButton *>(name); }
+    // Drags on the range bar; the events are handled while waiting afterwards.
+    void drag(TimelineRangeWidget *b, double from, double to)
+    {
+        QVERIFY(dragWidget(b, barPoint(b, from), barPoint(b, to)));
+        QTest::qWait(400);
+    }
+    QPoint barPoint(TimelineRangeWidget *b, double t) const
+    {
+        return QPoint(qRound(TimelineRangeWidget::xForTime(t, b->width(), b->duration)), 36);
+    }
+    QString clip(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
+
+    QTemporaryDir m_root;
+    QString m_folder;
+    QPointer<VideoListDialog> m_window;
+    MessageBoxCatcher *m_boxes = nullptr;
+    UrlRecorder m_urls;
+    QByteArray m_sourceMd5;
+    QByteArray m_existingMd5;
+};
+
+void LibraryEditsTest::initTestCase()
+{
+    xdotool({"version"});
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QCoreApplication::setOrganizationName(QStringLiteral("VistrelleLibraryEditsTest"));
+    QSettings().clear();
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_boxes = new MessageBoxCatcher(this);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "openUrl");
+
+    m_folder = m_root.filePath(TestMedia::awkwardName());
+    QVERIFY(QDir().mkpath(m_folder));
+    QSettings().setValue(QStringLiteral("save/directory"), m_folder);
+    QVERIFY(makeClip(clip("Vistrelle_edit [1], it's.mp4"), 5));
+    QVERIFY(makeClip(clip("Vistrelle_long.mkv"), 5.4));
+    // An earlier edit of the user's that a new save must not replace.
+    QVERIFY(writeBytes(clip("Vistrelle_edit [1], it's_已编辑.mp4"), QByteArray(5000, 'e')));
+    // A long 1080p clip whose trim runs long enough to be cancelled.
+    // Two seconds of noise, which is slow to encode, repeated by stream copy.
+    const QString noise = m_root.filePath("noise.mp4");
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "color=c=gray:size=1920x1080:rate=30,noise=alls=100:allf=t+u", "-f", "lavfi", "-i",
+                                  "anoisesrc=a=0.3", "-t", "2", "-c:v", "libx264", "-preset", "ultrafast", "-g", "30",
+                                  "-c:a", "aac", noise}));
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-stream_loop", "29", "-i", noise,
+                                  "-c", "copy", clip("Vistrelle_big.mp4")}));
+    m_sourceMd5 = md5(clip("Vistrelle_edit [1], it's.mp4"));
+    m_existingMd5 = md5(clip("Vistrelle_edit [1], it's_已编辑.mp4"));
+}
+
+void LibraryEditsTest::cleanupTestCase()
+{
+    delete m_window;
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+VideoListDialog *LibraryEditsTest::openLibrary()
+{
+    if (!m_window) {
+        m_window = createVideoListDialog(nullptr);
+        m_window->show();
+        QTimer::singleShot(50, m_window, [w = m_window] { w->loadFromDisk(); });
+        if (!QTest::qWaitForWindowExposed(m_window))
+            qWarning("library window not exposed");
+    }
+    QTest::qWait(200);
+    return m_window;
+}
+
+// Clicks the file's card and waits until its preview strip is on the range bar.
+void LibraryEditsTest::select(VideoListDialog *w, const QString &fileName)
+{
+    auto *list = w->findChild<QListWidget *>("List");
+    int row = -1;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (int r = 0; r < list->count(); ++r) {
+                const VideoRecord rec = w->recordList().value(list->item(r)->data(Qt::UserRole).toInt());
+                if (rec.fileName == fileName && rec.duration > 0)
+                    row = r;
+            }
+            return row >= 0;
+        }(),
+        20000);
+    list->scrollToItem(list->item(row));
+    QWidget *card = list->itemWidget(list->item(row));
+    QVERIFY(clickWidget(card, QPoint(card->width() / 2, 20)));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, fileName);
+    QTRY_VERIFY_WITH_TIMEOUT(!bar(w)->stripPixmap.isNull(), 10000);
+    QTest::qWait(300);
+}
+
+void LibraryEditsTest::trimMuteRotate()
+{
+    VideoListDialog *w = openLibrary();
+    const QString source = clip("Vistrelle_edit [1], it's.mp4");
+    select(w, QFileInfo(source).fileName());
+    TimelineRangeWidget *b = bar(w);
+
+    // Trim 1..4 s by dragging both handles.
+    drag(b, 0, 1.0);
+    drag(b, b->duration, 4.0);
+    const double start = b->rangeStart;
+    const double end = b->rangeEnd;
+    QVERIFY2(start > 0.7 && start < 1.3 && end > 3.7 && end < 4.3, qPrintable(QStringLiteral("%1 %2").arg(start).arg(end)));
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("保存完成")), 60000);
+    const QString trimmed = clip("Vistrelle_edit [1], it's_已编辑_2.mp4");
+    QVERIFY(QFileInfo::exists(trimmed));
+    QVERIFY2(qAbs(TestMedia::durationSeconds(trimmed) - (end - start)) <= 0.1,
+             qPrintable(QString::number(TestMedia::durationSeconds(trimmed))));
+    // The new copy is the current file and plays.
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).path, trimmed);
+    QSignalSpy frames(w->videoPlayer(), &VideoPlayer::frameReady);
+    QTest::qWait(300);
+    QVERIFY(clickWidget(button(w, "PlayButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 20, 10000);
+    QVERIFY(clickWidget(button(w, "PlayButton")));
+
+    // Mute 1.5..3.25 s.
+    select(w, QFileInfo(source).fileName());
+    QVERIFY(clickWidget(button(w, "MuteButton")));
+    QTRY_COMPARE(w->currentEditMode(), QStringLiteral("mute"));
+    drag(b, 0, 1.5);
+    drag(b, b->duration, 3.25);
+    snapshot("mute-mode");
+    const double muteStart = b->rangeStart;
+    const double muteEnd = b->rangeEnd;
+    QVERIFY(muteEnd - muteStart > 1.2);
+    m_boxes->titles.clear();
+    QCOMPARE(button(w, "PrimaryAction")->text(), QStringLiteral("Save Muted Copy"));
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("保存完成")), 60000);
+    const QString muted = clip("Vistrelle_edit [1], it's_已编辑_3.mp4");
+    QVERIFY(QFileInfo::exists(muted));
+    const double inside = TestMedia::meanVolume(muted, muteStart + 0.2, muteEnd - muteStart - 0.4);
+    const double before = TestMedia::meanVolume(muted, 0.2, muteStart - 0.4);
+    const double sourceLevel = TestMedia::meanVolume(source, 0.2, muteStart - 0.4);
+    QVERIFY2(inside <= -80, qPrintable(QString::number(inside)));
+    QVERIFY2(qAbs(before - sourceLevel) < 1.5, qPrintable(QStringLiteral("%1 %2").arg(before).arg(sourceLevel)));
+
+    // Rotate through the More menu, then save.
+    select(w, QFileInfo(source).fileName());
+    // The menu runs its own loop: the keys come from a process started before it opens.
+    QVERIFY(QProcess::startDetached("sh", {"-c", "sleep 1.5; xdotool key Down; sleep 0.3; xdotool key Return"}));
+    QVERIFY(clickWidget(button(w, "MoreButton")));
+    QTRY_COMPARE(w->currentEditMode(), QStringLiteral("rotate90"));
+    snapshot("rotate-preview");
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("保存完成")), 60000);
+    const QString rotated = clip("Vistrelle_edit [1], it's_已编辑_4.mp4");
+    QCOMPARE(TestMedia::probe(rotated).videoSize(), QSize(360, 640));
+    // The source's top-left corner is now the top-right one.
+    const QByteArray a = TestMedia::frameRgb(source, 1.0);
+    const QByteArray r = TestMedia::frameRgb(rotated, 1.0);
+    QCOMPARE(a.size(), 640 * 360 * 3);
+    QCOMPARE(r.size(), 360 * 640 * 3);
+    double worst = 0;
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const int rx = 359 - y;
+            const int ry = x;
+            for (int c = 0; c < 3; ++c)
+                worst = std::max(worst, double(std::abs(int(uchar(a[(y * 640 + x) * 3 + c]))
+                                                        - int(uchar(r[(ry * 360 + rx) * 3 + c])))));
+        }
+    }
+    QVERIFY2(worst < 60, qPrintable(QString::number(worst)));
+
+    QCOMPARE(md5(source), m_sourceMd5);
+    QCOMPARE(md5(clip("Vistrelle_edit [1], it's_已编辑.mp4")), m_existingMd5);
+}
+
+void LibraryEditsTest::splitMatroska()
+{
+    VideoListDialog *w = openLibrary();
+    const QByteArray before = md5(clip("Vistrelle_long.mkv"));
+    select(w, "Vistrelle_long.mkv");
+    TimelineRangeWidget *b = bar(w);
+    QVERIFY(clickWidget(button(w, "SplitButton")));
+    QTRY_COMPARE(w->currentEditMode(), QStringLiteral("split"));
+    QVERIFY(clickWidget(b, barPoint(b, 2.0)));
+    QTRY_VERIFY(b->marker > 1.5 && b->marker < 2.5);
+    QCOMPARE(button(w, "PrimaryAction")->text(), QStringLiteral("开始分割"));
+
+    // The completion dialog: Open Folder, then OK.
+    bool sawCompletion = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("CompletionDialog") && top->isVisible()) {
+                sawCompletion = true;
+                snapshot("completion");
+                top->findChild<QPushButton *>("CompletionSecondary")->click();
+                top->findChild<QPushButton *>("CompletionPrimary")->click();
+            }
+        }
+    });
+    poll.start(50);
+    m_urls.urls.clear();
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(sawCompletion, 60000);
+    poll.stop();
+    const QString part1 = clip("Vistrelle_long_片段1.mkv");
+    const QString part2 = clip("Vistrelle_long_片段2.mkv");
+    const double total = TestMedia::durationSeconds(part1) + TestMedia::durationSeconds(part2);
+    QVERIFY2(qAbs(total - 5.4) <= 0.1, qPrintable(QString::number(total)));
+    QCOMPARE(m_urls.urls.size(), 1);
+    QCOMPARE(QDir::cleanPath(m_urls.urls.first().toLocalFile()), QDir::cleanPath(m_folder));
+    QCOMPARE(md5(clip("Vistrelle_long.mkv")), before);
+    // Both parts are listed after the rescan.
+    QStringList names;
+    for (const VideoRecord &r : w->recordList())
+        names << r.fileName;
+    QVERIFY(names.contains("Vistrelle_long_片段1.mkv") && names.contains("Vistrelle_long_片段2.mkv"));
+}
+
+void LibraryEditsTest::failures()
+{
+    VideoListDialog *w = openLibrary();
+    const QString big = clip("Vistrelle_big.mp4");
+
+    // Cancelling a trim through the progress dialog. The job runs inside the click's event
+    // handling, so the cancel button is pressed from a timer.
+    select(w, "Vistrelle_big.mp4");
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    const QString output = clip("Vistrelle_big_已编辑.mp4");
+    bool pressedCancel = false;
+    QTimer canceller;
+    connect(&canceller, &QTimer::timeout, this, [&] {
+        auto *progress = w->findChild<QProgressDialog *>("SaveProgress");
+        if (pressedCancel || !progress || !progress->isVisible() || !QFileInfo::exists(output))
+            return;
+        pressedCancel = true;
+        clickWidget(progress->findChild<QPushButton *>());
+    });
+    canceller.start(100);
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->texts.contains(QStringLiteral("操作已取消")), 30000);
+    canceller.stop();
+    QVERIFY(pressedCancel);
+    QVERIFY(m_boxes->titles.contains(QStringLiteral("编辑失败")));
+    QVERIFY(!QFileInfo::exists(output));
+    w->loadFromDisk();
+    for (const VideoRecord &r : w->recordList())
+        QVERIFY(r.fileName != QFileInfo(output).fileName());
+
+    // A window that deletes itself on close, closed during a save.
+    {
+        QPointer<VideoListDialog> other = createVideoListDialog(nullptr);
+        other->setAttribute(Qt::WA_DeleteOnClose);
+        other->showAndPlay(big, false);
+        QTRY_COMPARE_WITH_TIMEOUT(other->recordList().value(other->currentRecordIndex()).path, big, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!other->findChild<TimelineRangeWidget *>("RangeBar")->stripPixmap.isNull(), 10000);
+        QTimer::singleShot(1500, other, [other] { other->close(); });
+        m_boxes->titles.clear();
+        QVERIFY(clickWidget(other->findChild<QPushButton *>("PrimaryAction")));
+        QTRY_VERIFY_WITH_TIMEOUT(other.isNull(), 20000);
+        QTest::qWait(300);
+        QVERIFY(!QFileInfo::exists(output));
+        QVERIFY(m_boxes->titles.isEmpty());
+    }
+
+    const QByteArray savedPath = qgetenv("PATH");
+    QTemporaryDir bin;
+    // An ffmpeg that "succeeds" without writing anything: the split says so.
+    {
+        QFile fake(bin.filePath("ffmpeg"));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write("#!/bin/sh\nexit 0\n");
+        fake.close();
+        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    }
+    select(w, "Vistrelle_long.mkv");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+    QVERIFY(clickWidget(button(w, "SplitButton")));
+    TimelineRangeWidget *b = bar(w);
+    QVERIFY(clickWidget(b, barPoint(b, 2.5)));
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("分割失败")), 20000);
+    QTRY_VERIFY(!w->findChild<QProgressDialog *>("SaveProgress") || !w->findChild<QProgressDialog *>("SaveProgress")->isVisible());
+
+    // No ffmpeg at all: the job fails at once and names the program.
+    qputenv("PATH", QFile::encodeName(bin.path() + "/none"));
+    QVERIFY(clickWidget(button(w, "TrimButton")));
+    m_boxes->texts.clear();
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->texts.isEmpty(), 10000);
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(m_boxes->texts.first().contains(QStringLiteral("ffmpeg")), qPrintable(m_boxes->texts.first()));
+    qputenv("PATH", savedPath);
+}
+
+void LibraryEditsTest::fullScreen()
+{
+    VideoListDialog *w = openLibrary();
+    QProcess openbox;
+    openbox.start(QStringLiteral("openbox"), {});
+    if (!openbox.waitForStarted(5000))
+        QSKIP("openbox is not installed");
+    QTest::qWait(1000);
+    select(w, "Vistrelle_edit [1], it's.mp4");
+    QWidget *preview = w->findChild<QWidget *>("Preview");
+    QVERIFY(clickWidget(preview, QPoint(30, 30), 2));
+    QVideoWidget *view = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((view = [] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *v = qobject_cast<QVideoWidget *>(top); v && v->isVisible())
+                return v;
+        return static_cast<QVideoWidget *>(nullptr);
+    }()),
+                             5000);
+    QTRY_COMPARE_WITH_TIMEOUT(view->frameGeometry().size(), QSize(1920, 1080), 5000);
+    snapshot("fullscreen");
+    QVERIFY(xdotool({"key", "Escape"}));
+    QTRY_VERIFY(!view->isVisible());
+    QTRY_VERIFY(w->isActiveWindow());
+    openbox.terminate();
+    openbox.waitForFinished(3000);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    QApplication app(argc, argv);
+    LibraryEditsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_library_edits.moc"

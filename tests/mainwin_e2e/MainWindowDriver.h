@@ -1,0 +1,107 @@
+#pragma once
+// Helpers of the main window's end-to-end tests: widgets found in the window built in
+// the test's own process, and answers given from inside modal dialogs.
+#include "../prep_e2e/XdotoolDriver.h"
+
+#include "app/MainWindow.h"
+#include "overlays/FloatingToolbar.h"
+#include "overlays/SetupRecordingToolbar.h"
+#include "recording/Recorder.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+inline QPoint centreOf(const QWidget *widget)
+{
+    return widget->mapToGlobal(widget->rect().center());
+}
+
+inline QDialog *visibleDialog(const QString &title)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<QDialog *>(widget))
+            if (dialog->isVisible() && dialog->windowTitle() == title)
+                return dialog;
+    return nullptr;
+}
+
+// Modal dialogs run their own event loop inside the handler of the click that opened
+// them: what the test does in them has to run from inside that loop, so it is armed
+// before the click.
+class WhenShown : public QObject
+{
+public:
+    WhenShown(std::function<QWidget *()> find, std::function<void(QWidget *)> act)
+        : m_find(std::move(find)), m_act(std::move(act))
+    {
+        m_timer.setInterval(100);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget *widget = m_find();
+            if (!widget || m_done)
+                return;
+            m_done = true;
+            m_timer.stop();
+            m_act(widget);
+        });
+        m_timer.start();
+    }
+    bool done() const { return m_done; }
+
+private:
+    std::function<QWidget *()> m_find;
+    std::function<void(QWidget *)> m_act;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
+inline QPushButton *buttonByAccessibleName(QWidget *root, const QString &name)
+{
+    for (QPushButton *button : root->findChildren<QPushButton *>())
+        if (button->accessibleName() == name && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+// From the home page up to a running recording: a mode card ("FullScreen",
+// "AudioOnly"), the preparation toolbar's REC, the countdown. True once the recorder
+// has started.
+inline bool startRecordingFrom(MainWindow &window, const QString &cardName)
+{
+    auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_") + cardName);
+    if (!card || !click(centreOf(card)))
+        return false;
+    if (!QTest::qWaitFor([&] { return window.setupToolbar()->isVisible(); }, 5000))
+        return false;
+    QTest::qWait(200);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    if (!rec || !click(centreOf(rec)))
+        return false;
+    return QTest::qWaitFor([&] { return started.size() == 1; }, 20000);
+}
+
+// Presses the floating toolbar's stop button and answers the stop question with the
+// button of that object name. True when the answer was clicked.
+inline bool stopWith(MainWindow &window, const QString &answerButton)
+{
+    bool answered = false;
+    WhenShown answer([] { return visibleDialog(QStringLiteral("Stop Recording")); },
+                     [&](QWidget *question) {
+                         QTest::qWait(200);
+                         if (auto *button = question->findChild<QPushButton *>(answerButton))
+                             answered = click(centreOf(button));
+                     });
+    auto *stop = window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("StopButton"));
+    if (!stop || !click(centreOf(stop)))
+        return false;
+    return QTest::qWaitFor([&] { return answer.done(); }, 5000) && answered;
+}
+
+} // namespace

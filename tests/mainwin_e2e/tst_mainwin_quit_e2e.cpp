@@ -1,0 +1,314 @@
+// The real program in the test desktop with a private temporary folder: a second start
+// is refused with the English box and exit code 0, a killed first instance does not
+// block the next start, a temporary folder where no lock can be made starts without
+// the lock, and SIGTERM during a recording saves it, leaves no ffmpeg behind and exits 0.
+
+#include "../prep_e2e/XdotoolDriver.h"
+
+#include "recording/MediaProbe.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+// Windows of the test desktop with exactly this name.
+QStringList windowsNamed(const QString &name)
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                  QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')});
+    search.waitForFinished(5000);
+    return QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QRect windowGeometry(const QString &id)
+{
+    QProcess query;
+    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    query.waitForFinished(5000);
+    QMap<QString, int> values;
+    for (const QString &line : QString::fromUtf8(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const int eq = int(line.indexOf(QLatin1Char('=')));
+        if (eq > 0)
+            values[line.left(eq)] = line.mid(eq + 1).toInt();
+    }
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT"));
+}
+
+// ffmpeg processes whose command line names `folder`.
+int encodersWriting(const QString &folder)
+{
+    int count = 0;
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = cmdline.readAll();
+        if (line.contains("ffmpeg") && line.contains(folder.toUtf8()))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestMainWindowQuitE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void singleInstance();
+    void tempFolderWithoutLock();
+    void terminationSavesTheRecording_data();
+    void terminationSavesTheRecording();
+    void secondSignalLeavesAtOnce();
+    void cleanupTestCase();
+
+private:
+    QProcess *startProgram(const QString &tmp);
+    // From the home page to a running recording with the given card, by real X events.
+    bool startRecording(QProcess *program, const QPoint &card);
+    QStringList logs() const;
+    QString waitForLog(int count, const QString &text, int timeoutMs = 15000);
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_tmp;
+    QList<QProcess *> m_programs;
+};
+
+void TestMainWindowQuitE2E::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_home.isValid() && m_tmp.isValid());
+    const QDir root(m_home.path());
+    QVERIFY(root.mkpath(QStringLiteral("config/Vistrelle")));
+    QVERIFY(root.mkpath(QStringLiteral("movies")));
+    QFile config(root.filePath(QStringLiteral("config/Vistrelle/Vistrelle.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("[save]\ndirectory=" + root.filePath(QStringLiteral("movies")).toUtf8()
+                 + "\n[effects]\nmouseEnabled=false\n");
+}
+
+QProcess *TestMainWindowQuitE2E::startProgram(const QString &tmp)
+{
+    auto *program = new QProcess(this);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QDir root(m_home.path());
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("TMPDIR"), tmp);
+    program->setProcessEnvironment(env);
+    program->setProcessChannelMode(QProcess::SeparateChannels);
+    program->start(QStringLiteral(VISTRELLE_BINARY_DIR "/vistrelle"), {});
+    m_programs.append(program);
+    return program;
+}
+
+QStringList TestMainWindowQuitE2E::logs() const
+{
+    const QDir folder(QDir(m_home.path()).filePath(QStringLiteral("data/Vistrelle/Vistrelle/Logs")));
+    QStringList paths;
+    for (const QString &name : folder.entryList({QStringLiteral("Vistrelle_*.log")}, QDir::Files, QDir::Time))
+        paths << folder.filePath(name);
+    return paths;
+}
+
+QString TestMainWindowQuitE2E::waitForLog(int count, const QString &text, int timeoutMs)
+{
+    QString content;
+    const bool found = QTest::qWaitFor(
+        [&] {
+            const QStringList paths = logs();
+            if (paths.size() != count)
+                return false;
+            QFile file(paths.first());
+            if (!file.open(QIODevice::ReadOnly))
+                return false;
+            content = QString::fromUtf8(file.readAll());
+            return content.contains(text);
+        },
+        timeoutMs);
+    return found ? content : QString();
+}
+
+void TestMainWindowQuitE2E::singleInstance()
+{
+    QProcess *first = startProgram(m_tmp.path());
+    QVERIFY(first->waitForStarted(5000));
+    QVERIFY(waitForLog(1, QStringLiteral("[Translation]")).contains(QLatin1String("[Translation]")));
+    QTRY_VERIFY_WITH_TIMEOUT(!windowsNamed(QStringLiteral("Vistrelle")).isEmpty(), 10000);
+
+    // A second start shows the English box; Return closes it and the process exits 0.
+    QProcess *second = startProgram(m_tmp.path());
+    QVERIFY(second->waitForStarted(5000));
+    QStringList box;
+    QTRY_VERIFY_WITH_TIMEOUT(!(box = windowsNamed(QStringLiteral("Vistrelle is already running"))).isEmpty(),
+                             10000);
+    screenshot(QStringLiteral("quit-already-running"));
+    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), box.first()}));
+    QVERIFY(key(QStringLiteral("Return")));
+    QTRY_VERIFY_WITH_TIMEOUT(second->state() == QProcess::NotRunning, 10000);
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(logs().size(), 1); // the refused start wrote no log
+
+    // After the first one is killed outright the next start comes up at once.
+    ::kill(pid_t(first->processId()), SIGKILL);
+    QVERIFY(first->waitForFinished(5000));
+    QProcess *third = startProgram(m_tmp.path());
+    QVERIFY(third->waitForStarted(5000));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!waitForLog(2, QStringLiteral("[Translation]"), 10000).isEmpty());
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(windowsNamed(QStringLiteral("Vistrelle is already running")).isEmpty());
+    ::kill(pid_t(third->processId()), SIGTERM);
+    QVERIFY(third->waitForFinished(10000));
+    QCOMPARE(third->exitCode(), 0);
+}
+
+void TestMainWindowQuitE2E::tempFolderWithoutLock()
+{
+    // Nobody can make a file in /sys, root included: the program starts without the lock.
+    const int before = int(logs().size());
+    QProcess *program = startProgram(QStringLiteral("/sys"));
+    QVERIFY(program->waitForStarted(5000));
+    const QString log = waitForLog(before + 1, QStringLiteral("Running without the single-instance lock"));
+    QVERIFY2(log.contains(QLatin1String("Running without the single-instance lock")), qPrintable(log.right(2000)));
+    QTRY_VERIFY_WITH_TIMEOUT(!windowsNamed(QStringLiteral("Vistrelle")).isEmpty(), 10000);
+    ::kill(pid_t(program->processId()), SIGTERM);
+    QVERIFY(program->waitForFinished(10000));
+    QCOMPARE(program->exitCode(), 0);
+}
+
+bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card)
+{
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    if (!program->waitForStarted(5000))
+        return false;
+    QStringList main;
+    if (!QTest::qWaitFor([&] { return !(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(); }, 10000))
+        return false;
+    QTest::qWait(800); // placed and painted
+    if (!click(windowGeometry(main.first()).topLeft() + card))
+        return false;
+    if (!QTest::qWaitFor(
+            [&] { return !windowsNamed(QStringLiteral("Vistrelle preparation toolbar")).isEmpty(); }, 10000))
+        return false;
+    QTest::qWait(500);
+    if (!key(QStringLiteral("ctrl+alt+r"))) // the start hot key
+        return false;
+    if (!QTest::qWaitFor([&] { return !windowsNamed(QStringLiteral("Vistrelle recording toolbar")).isEmpty(); },
+                         10000))
+        return false;
+    if (!QTest::qWaitFor([&] { return encodersWriting(movies) > 0; }, 15000))
+        return false;
+    QTest::qWait(3000);
+    return true;
+}
+
+void TestMainWindowQuitE2E::terminationSavesTheRecording_data()
+{
+    QTest::addColumn<QPoint>("card"); // the mode card's centre relative to the main window
+    QTest::addColumn<bool>("audioOnly");
+    // Audio only first: the home page has no recent recording yet, which fixes where the
+    // lower row of cards lies; the upper row stays in place with one.
+    QTest::newRow("audio only") << QPoint(649, 361) << true;
+    QTest::newRow("full screen") << QPoint(357, 180) << false;
+}
+
+void TestMainWindowQuitE2E::terminationSavesTheRecording()
+{
+    QFETCH(QPoint, card);
+    QFETCH(bool, audioOnly);
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    const QStringList before = QDir(movies).entryList(QDir::Files);
+    cleanupTestCase(); // nothing left running from an earlier row
+
+    QProcess *program = startProgram(m_tmp.path());
+    QVERIFY(startRecording(program, card));
+    screenshot(QStringLiteral("quit-recording"));
+
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(program->processId()), SIGTERM);
+    QVERIFY(program->waitForFinished(35000));
+    QVERIFY(clock.elapsed() < 32000);
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+    QCOMPARE(encodersWriting(movies), 0);
+
+    QStringList added = QDir(movies).entryList(QDir::Files);
+    for (const QString &name : before)
+        added.removeAll(name);
+    QCOMPARE(added.size(), 1);
+    const QString path = QDir(movies).filePath(added.first());
+    QVERIFY2(errors.contains(QStringLiteral("recording saved to ") + path), qPrintable(errors.right(1500)));
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    QCOMPARE(info.hasVideo(), !audioOnly);
+    QVERIFY(info.durationMs >= 2500);
+}
+
+void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
+{
+    // A second signal does not wait for the saving: the program leaves at once and
+    // either the file was finished already or the recorded segments stay, named.
+    cleanupTestCase();
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    QProcess *program = startProgram(m_tmp.path());
+    QVERIFY(startRecording(program, QPoint(357, 180)));
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(program->processId()), SIGTERM);
+    ::kill(pid_t(program->processId()), SIGHUP);
+    QVERIFY(program->waitForFinished(15000));
+    QVERIFY(clock.elapsed() < 12000);
+    QCOMPARE(program->exitCode(), 0);
+    QCOMPARE(encodersWriting(movies), 0);
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+    const QRegularExpression saved(QStringLiteral("recording saved to (\\S+)"));
+    const QRegularExpression kept(QStringLiteral("segments stay in (\\S+)"));
+    if (const auto match = saved.match(errors); match.hasMatch()) {
+        QVERIFY(MediaProbe::probe(match.captured(1)).ok);
+    } else {
+        const auto folder = kept.match(errors);
+        QVERIFY2(folder.hasMatch(), qPrintable(errors.right(1500)));
+        const QStringList segments =
+            QDir(folder.captured(1)).entryList({QStringLiteral("segment_*")}, QDir::Files);
+        QVERIFY2(!segments.isEmpty(), qPrintable(folder.captured(1)));
+    }
+}
+
+void TestMainWindowQuitE2E::cleanupTestCase()
+{
+    for (QProcess *program : std::as_const(m_programs)) {
+        if (program->state() != QProcess::NotRunning) {
+            program->kill();
+            program->waitForFinished(3000);
+        }
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
+    QApplication app(argc, argv);
+    TestMainWindowQuitE2E test;
+    const int result = QTest::qExec(&test, argc, argv);
+    return result;
+}
+
+#include "tst_mainwin_quit_e2e.moc"

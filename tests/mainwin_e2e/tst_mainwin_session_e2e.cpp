@@ -1,0 +1,104 @@
+// Pause and save through the real main window with real X events: the clock stands
+// while paused, a stop while paused pauses nothing again, the saved file lasts the
+// recorded time, and a merge that takes a while is covered by the mask and the
+// progress dialog over the media library, both gone when it ends.
+
+#include "MainWindowDriver.h"
+
+#include "app/BottomBar.h"
+#include "recording/MediaProbe.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+
+class TestMainWindowSessionE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pauseAndSaveWithSlowMerge();
+
+private:
+    QTemporaryDir m_saveDir;
+};
+
+void TestMainWindowSessionE2E::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_saveDir.isValid());
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    QSettings settings;
+    settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
+    settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
+    // Segments are joined by the ffmpeg found first on the search path.
+    qputenv("PATH", QByteArray(SLOW_MERGE_DIR) + ':' + qgetenv("PATH"));
+    QCOMPARE(Recorder::ffmpegExecutable(), QStringLiteral("ffmpeg"));
+}
+
+void TestMainWindowSessionE2E::pauseAndSaveWithSlowMerge()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QSignalSpy paused(window.recorder(), &Recorder::paused);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    auto *pause = toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton"));
+    auto *clock = toolbar->findChild<QLabel *>(QStringLiteral("TimerText"));
+    QVERIFY(pause && clock);
+    QTest::qWait(3000);
+    QVERIFY(click(centreOf(pause)));
+    QTRY_COMPARE(paused.size(), 1);
+    const QString atPause = clock->text();
+    QTest::qWait(2000);
+    QCOMPARE(clock->text(), atPause); // the clock stands while paused
+    QVERIFY(click(centreOf(pause)));
+    QTRY_VERIFY(!window.recorder()->isPaused());
+    QTest::qWait(3000);
+    QVERIFY(click(centreOf(pause)));
+    QTRY_COMPARE(paused.size(), 2);
+
+    // Stop while paused: the question comes without another pause.
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QCOMPARE(paused.size(), 2);
+
+    // The merge takes two seconds: after half a second the library is masked.
+    QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->mediaLibraryWindow()
+                                 && window.bottomBar()->mediaLibraryWindow()->isVisible(),
+                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.finalizationMaskWidget(), 3000);
+    QCOMPARE(window.finalizationMaskWidget()->parentWidget(),
+             static_cast<QWidget *>(window.bottomBar()->mediaLibraryWindow()));
+    QVERIFY(window.finalizationProgressDialog() && window.finalizationProgressDialog()->isVisible());
+    screenshot(QStringLiteral("session-merge-mask"));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 20000);
+    QVERIFY(!window.finalizationMaskWidget());
+    QVERIFY(!window.finalizationProgressDialog());
+
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    QVERIFY2(qAbs(info.durationMs - 6000) <= 800, qPrintable(QString::number(info.durationMs)));
+    QVERIFY(!path.contains(QLatin1String(".merging.")));
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
+    QApplication app(argc, argv);
+    TestMainWindowSessionE2E test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwin_session_e2e.moc"
