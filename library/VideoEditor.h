@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/VideoEditorComposition.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -50,6 +52,23 @@ public:
                      const ProgressCallback &callback = {});
     void exportGif(const QString &input, int fps, int width, const QString &output,
                    const ProgressCallback &callback = {});
+
+    // Composition: blurred regions, cross-faded clips, background music, noise reduction,
+    // intro and outro, burnt-in subtitles and a caller's watermark filter.
+    void applyMosaic(const QString &input, const QList<MosaicRegion> &regions, const QString &output,
+                     const ProgressCallback &callback = {});
+    void concatWithTransition(const QStringList &inputs, const TransitionConfig &config, const QString &output,
+                              const ProgressCallback &callback = {});
+    void addBGM(const QString &video, const QString &music, float musicVolume, const QString &output,
+                const ProgressCallback &callback = {});
+    void denoise(const QString &input, bool video, bool audio, const QString &output,
+                 const ProgressCallback &callback = {});
+    void addIntroOutro(const QString &intro, const QString &video, const QString &outro, const QString &output,
+                       const ProgressCallback &callback = {});
+    void addSubtitle(const QString &video, const QString &subtitleFile, const QString &output,
+                     const ProgressCallback &callback = {});
+    void addWatermark(const QString &input, const QString &filter, const QString &output,
+                      const ProgressCallback &callback = {});
 
     // The argument lists of the operations, without running them.
     static QStringList trimArguments(const QString &input, double start, double end, const QString &output);

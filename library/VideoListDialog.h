@@ -29,6 +29,7 @@ class TimelineRangeWidget;
 class VideoEditor;
 class VideoPlayer;
 class WaveformPreviewLabel;
+class WatermarkCopyJob;
 
 // The media library: the recordings of the save folder as a searchable list on the left,
 // the chosen file's details, player and editor on the right.
@@ -114,6 +115,15 @@ public slots:
     void showMoreMenu();
     void rotate90();
     void flipVideo(bool horizontal);
+    // Tools of the "more" menu and the watermark button (VideoListDialogTools.cpp,
+    // VideoListDialogWatermark.cpp).
+    void showSpeedDialog();
+    void showVolumeDialog();
+    void showExtractAudioDialog();
+    void showConvertDialog();
+    void showRenameDialog();
+    void showFileInfoDialog();
+    void showWatermarkDialog();
     void toggleFullscreenPlayback();
     void enterFullscreenPlayback();
 
@@ -215,6 +225,8 @@ private:
     QProgressDialog *saveProgress = nullptr;
     bool jobCancelRequested = false; // the window closed while a job ran
 
+    // The running watermark copy; it ends its ffmpeg and removes its folder when destroyed.
+    QPointer<WatermarkCopyJob> watermarkJob;
     bool positionedOnce = false;
 };
 

@@ -119,8 +119,7 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
     connect(undoButton, &QPushButton::clicked, this, &VideoListDialog::onUndoClicked);
     connect(moreButton, &QPushButton::clicked, this, &VideoListDialog::showMoreMenu);
     connect(primaryActionButton, &QPushButton::clicked, this, &VideoListDialog::onSaveClicked);
-    // The watermark copy is a tool of its own that is not part of this window yet.
-    watermarkButton->setEnabled(false);
+    connect(watermarkButton, &QPushButton::clicked, this, &VideoListDialog::showWatermarkDialog);
 
     rangeBar->onRangeChanged = [this](double start, double end, double split) {
         refreshRangeTexts(start, end, split);

@@ -55,10 +55,9 @@ bool VideoListDialog::currentIsAudio() const
 void VideoListDialog::setDetailButtonsEnabled(bool enabled)
 {
     for (QPushButton *button : {playButton, folderButton, deleteButton, fullscreenButton, trimButton, splitButton,
-                                screenshotButton, muteButton, undoButton, moreButton, primaryActionButton})
+                                screenshotButton, muteButton, watermarkButton, undoButton, moreButton,
+                                primaryActionButton})
         button->setEnabled(enabled);
-    // The watermark copy is a separate tool that this window does not offer yet.
-    watermarkButton->setEnabled(false);
 }
 
 void VideoListDialog::openRecord(int index, bool autoplay)

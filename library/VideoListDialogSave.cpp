@@ -402,16 +402,21 @@ void VideoListDialog::showMoreMenu()
         }
         menu.addSeparator();
     }
-    // The speed, volume, extraction, conversion, rename and information tools come later.
+    const bool hasSound = !record.audioCodec.isEmpty();
     if (!record.isAudio)
-        menu.addAction(tr("调整播放速度"))->setEnabled(false);
-    menu.addAction(tr("调整音量"))->setEnabled(false);
+        connect(menu.addAction(tr("调整播放速度")), &QAction::triggered, this, &VideoListDialog::showSpeedDialog);
+    QAction *volume = menu.addAction(tr("调整音量"));
+    volume->setEnabled(hasSound);
+    connect(volume, &QAction::triggered, this, &VideoListDialog::showVolumeDialog);
     menu.addSeparator();
-    if (!record.isAudio)
-        menu.addAction(tr("提取音频"))->setEnabled(false);
-    menu.addAction(tr("另存为 / 转换格式"))->setEnabled(false);
+    if (!record.isAudio) {
+        QAction *extract = menu.addAction(tr("提取音频"));
+        extract->setEnabled(hasSound);
+        connect(extract, &QAction::triggered, this, &VideoListDialog::showExtractAudioDialog);
+    }
+    connect(menu.addAction(tr("另存为 / 转换格式")), &QAction::triggered, this, &VideoListDialog::showConvertDialog);
     menu.addSeparator();
-    menu.addAction(tr("重命名文件"))->setEnabled(false);
-    menu.addAction(tr("查看文件信息"))->setEnabled(false);
+    connect(menu.addAction(tr("重命名文件")), &QAction::triggered, this, &VideoListDialog::showRenameDialog);
+    connect(menu.addAction(tr("查看文件信息")), &QAction::triggered, this, &VideoListDialog::showFileInfoDialog);
     menu.exec(QCursor::pos());
 }

@@ -71,14 +71,16 @@ qint64 DrainingSegment::pendingBytes() const
 
 void DrainingSegment::finish(int limitMs)
 {
-    if (m_finishing || !m_process)
+    if (m_finishing || !m_process || m_ended) {
+        m_finishing = true;
         return;
+    }
     m_finishing = true;
     if (m_pipe) {
         // The encoder reads raw frames from its input: it ends when they end.
         m_pipe->finish();
         m_process->closeWriteChannel();
-    } else {
+    } else if (!m_endsWithInput) {
         m_process->write("q\n");
     }
     m_killTimer->start(limitMs);

@@ -38,6 +38,9 @@ public:
 
     // Ends the encoder's input and gives it `limitMs` to write out the rest before it is killed.
     void finish(int limitMs = 20000);
+    // An encoder whose only input is a pipe that the split closes ends by itself after
+    // the last sample: "q" would make it leave what is still in the pipe unread.
+    void setEndsWithItsInput(bool ends) { m_endsWithInput = ends; }
     // Ends the encoder at once.
     void kill();
     // Finishes the encoder and waits up to `limitMs` for it to end, then kills it.
@@ -67,4 +70,5 @@ private:
     QTimer *m_killTimer = nullptr;
     bool m_finishing = false;
     bool m_ended = false;
+    bool m_endsWithInput = false;
 };

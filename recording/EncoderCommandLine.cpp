@@ -112,7 +112,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     int micInput = -1;
     int systemInput = -1;
     if (in.audioOnly && in.micEnabled) {
-        args << DeviceInputArguments::microphone(in.inputForm);
+        args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
         micInput = nextInput++;
     }
     if (hasVideo) {
@@ -132,7 +132,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         nextInput++;
         if (in.micEnabled) {
             args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
-                 << DeviceInputArguments::microphone(in.inputForm);
+                 << DeviceInputArguments::microphone(in.inputForm, in.micSource);
             micInput = nextInput++;
         }
     }

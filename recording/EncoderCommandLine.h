@@ -28,6 +28,7 @@ public:
     {
         bool audioOnly = false;
         bool micEnabled = false;
+        QString micSource;            // PulseAudio source of the microphone; empty: the default
         int captureBackend = 0;       // 1 = frames of a window capture or the webcam page
         int desktopOutputIndex = 0;
         int fps = 30;

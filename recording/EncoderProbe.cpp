@@ -1,6 +1,6 @@
 #include "recording/EncoderProbe.h"
 
-#include "recording/Recorder.h"
+#include "recording/ToolLookup.h"
 
 #include <QDebug>
 #include <QDeadlineTimer>
@@ -19,7 +19,7 @@ EncoderProbe::EncoderProbe(ProgramLookup program, int timeLimitMs, int killWaitM
 
 EncoderProbe &EncoderProbe::shared()
 {
-    static EncoderProbe probe([] { return Recorder::ffmpegExecutable(); });
+    static EncoderProbe probe([] { return ToolLookup::ffmpeg(); });
     return probe;
 }
 

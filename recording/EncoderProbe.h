@@ -23,7 +23,7 @@ public:
 
     explicit EncoderProbe(ProgramLookup program, int timeLimitMs = 6000, int killWaitMs = 30000);
 
-    // The process-wide instance, running Recorder::ffmpegExecutable().
+    // The process-wide instance, running ToolLookup::ffmpeg().
     static EncoderProbe &shared();
 
     static const QStringList &hardwareCandidates();

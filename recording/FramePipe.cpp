@@ -91,6 +91,15 @@ bool FramePipe::isOpen()
     return m_thread.joinable() && !m_finishing && !m_aborting && !m_broken;
 }
 
+bool FramePipe::isDrained()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_queue.empty() || m_pending.load() > 0 || m_writeFd < 0)
+        return false;
+    int unread = 0;
+    return ::ioctl(m_writeFd, FIONREAD, &unread) == 0 && unread == 0;
+}
+
 void FramePipe::finish()
 {
     {

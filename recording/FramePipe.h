@@ -42,6 +42,8 @@ public:
     qint64 pendingBytes() const { return m_pending.load(); }
     qint64 framesWritten() const { return m_written.load(); }
     bool isOpen();
+    // Whether the encoder has read every byte queued so far.
+    bool isDrained();
 
     // The encoder's input ends after the frames already queued.
     void finish();

@@ -1,8 +1,8 @@
 #include "recording/MediaProbe.h"
 
-#include <QCoreApplication>
+#include "recording/ToolLookup.h"
+
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -101,15 +101,9 @@ QString MediaInfo::signature() const
     return parts.join(QLatin1Char('|'));
 }
 
-QString resolveToolPath(const QString &name)
-{
-    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    return QFileInfo(local).isFile() ? local : name;
-}
-
 QString MediaProbe::ffprobeExecutable()
 {
-    return resolveToolPath(QStringLiteral("ffprobe"));
+    return ToolLookup::ffprobe();
 }
 
 bool MediaProbe::isUsableSegment(const QString &path, int timeoutMs, const QString &ffprobe)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/ToolLookup.h" // resolveToolPath
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -26,9 +28,6 @@ struct MediaInfo
     QString signature() const; // all streams' signatures, in order
 };
 
-// The program file `name` (ffmpeg, ffprobe) in the application's own folder when one is
-// there, else the bare name, which QProcess looks up on the search path.
-QString resolveToolPath(const QString &name);
 
 // Runs ffprobe. Every call blocks until ffprobe ends or its time-out passes (then it is
 // killed), so call it from a pool thread unless the wait is short by design.

@@ -5,11 +5,13 @@
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
+#include "recording/AudioDeviceChoice.h"
 #include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
+#include "recording/ToolLookup.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -298,7 +300,7 @@ void Recorder::setAutoStop(bool enabled, int mode, int minutes, int megabytes)
 
 QString Recorder::ffmpegExecutable()
 {
-    return resolveToolPath(QStringLiteral("ffmpeg"));
+    return ToolLookup::ffmpeg();
 }
 
 QString Recorder::partsFolderFor(const QString &outputPath)
@@ -443,6 +445,8 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     EncoderCommandLine::Inputs in;
     in.audioOnly = audioOnly;
     in.micEnabled = micEnabled;
+    if (micEnabled)
+        in.micSource = AudioDeviceChoice::microphoneSource(micAudioDevice.isEmpty() ? audioDevice : micAudioDevice);
     in.captureBackend = captureBackend;
     in.desktopOutputIndex = desktopOutputIndex;
     in.fps = fps;
@@ -890,6 +894,8 @@ bool Recorder::startSegment()
     downgradePending = false;
     startTimedOut = false;
     awaitingFirstMedia = true;
+    encoderReading = false;
+    segmentHasMicrophone = micEnabled;
 
     if (selectedEncoder.isEmpty())
         selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
@@ -911,11 +917,15 @@ bool Recorder::startSegment()
         if (systemAudioCapture && systemAudioEnabled) {
             const QString next = QDir(partsFolder).filePath(
                 QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+            // Without pictures to keep in step, the sound goes to the next encoder at once,
+            // sample for sample; the encoder before ends at the end of its pipe.
             QString error;
-            if (!systemAudioCapture->prepareNextPipe(next, &error)) {
+            if (!systemAudioCapture->prepareNextPipe(next, !audioOnly, &error)) {
                 emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
                 return false;
             }
+            if (audioOnly)
+                systemAudioCapture->switchToNextPipe();
             systemAudioPipePath = next;
             handoffSharesSystemAudio = true;
         } else {
@@ -934,6 +944,7 @@ bool Recorder::startSegment()
         systemAudioPipePath = QDir(partsFolder).filePath(
             QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
         systemAudioCapture = new MacSystemAudioCapture;
+        systemAudioCapture->setSourceName(AudioDeviceChoice::speakerMonitor(systemAudioDevice));
         QString error;
         if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
             delete systemAudioCapture;
@@ -1956,6 +1967,8 @@ void Recorder::writeWindowFrame(const QImage& frame)
         return;
     }
     // Until the next segment of a split takes over, the segment before gets the frames.
+    if (handoff && encoderReading && framePipe->isDrained())
+        completeSplit();
     DrainingSegment *previous = handoff && !handoff->isFinishing() ? handoff : nullptr;
     if (!previous && !framePipe->isOpen())
         return;
@@ -1993,8 +2006,11 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty())
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
-    // The next segment of a split has opened its inputs and reads them from now on.
-    if (handoff && encoderOutput.contains(QLatin1String("Stream mapping:")))
+    // The next segment of a split has opened its inputs and reads them from now on. An
+    // encoder of our frames takes over once it has read the frame it was primed with.
+    if (!encoderReading && chunk.contains(QLatin1String("Stream mapping:")))
+        encoderReading = true;
+    if (handoff && encoderReading && !isPipedVideo())
         completeSplit();
     for (int seconds : result.ticks)
         emit recordTick(seconds);

@@ -112,7 +112,7 @@ public:
     bool isFinalizing() const { return finalizing; }
 
     // The ffmpeg program: the one beside the application when present, else
-    // "ffmpeg" from the search path.
+    // "ffmpeg" from the search path (ToolLookup::ffmpeg).
     static QString ffmpegExecutable();
 
     // A free output file name in the save folder by the save/naming setting.
@@ -413,6 +413,10 @@ protected:
     bool handoffSharesSystemAudio = false;
     int handoffGeneration = 0;
     bool splitLaunch = false;
+    // The running segment's encoder has opened its inputs and reads them.
+    bool encoderReading = false;
+    // Whether the running segment records the microphone.
+    bool segmentHasMicrophone = false;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

@@ -50,6 +50,7 @@ bool Recorder::beginSplit()
     handoff = new DrainingSegment(process, piped ? std::move(framePipe) : nullptr, currentSegmentPath, recordedMs,
                                   segmentTimer, this);
     connect(handoff, &DrainingSegment::ended, this, &Recorder::onDrainingSegmentEnded);
+    handoff->setEndsWithItsInput(audioOnly && !segmentHasMicrophone && systemAudioCapture);
     finishedSegmentsMs += recordedMs;
     process = makeEncoderProcess();
     framePipe = std::make_unique<FramePipe>();
@@ -100,6 +101,11 @@ void Recorder::cancelSplit()
 {
     if (!handoff)
         return;
+    if (audioOnly && handoffSharesSystemAudio) {
+        // The sound went to the next encoder at once: it is the running one already.
+        completeSplit();
+        return;
+    }
     // The next encoder has not taken a frame yet: it goes, and the segment before stays
     // the running one.
     qInfo().noquote() << "[Recorder] split given up before it took effect:" << currentSegmentPath;
@@ -141,6 +147,10 @@ void Recorder::cancelSplit()
 
 void Recorder::onDrainingSegmentEnded(DrainingSegment *segment, bool keep)
 {
+    // An encoder before a split that ended before the next one took over (its only input,
+    // the sound, went to the next one at once; or it failed): the next one takes over now.
+    if (segment == handoff)
+        completeSplit();
     drainingSegments.removeOne(segment);
     segment->deleteLater();
     const QString path = segment->path();

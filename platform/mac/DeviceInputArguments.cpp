@@ -35,9 +35,15 @@ void DeviceInputArguments::resetForm()
 
 QStringList DeviceInputArguments::microphone(Form form)
 {
+    return microphone(form, QString());
+}
+
+QStringList DeviceInputArguments::microphone(Form form, const QString &pulseSource)
+{
     if (form == Form::MacOS)
         return {QStringLiteral("-f"), QStringLiteral("avfoundation"), QStringLiteral("-i"), QStringLiteral(":0")};
-    return {QStringLiteral("-f"), QStringLiteral("pulse"), QStringLiteral("-i"), QStringLiteral("default")};
+    return {QStringLiteral("-f"), QStringLiteral("pulse"), QStringLiteral("-i"),
+            pulseSource.isEmpty() ? QStringLiteral("default") : pulseSource};
 }
 
 QStringList DeviceInputArguments::screen(Form form, int screenIndex, int fps, const QRect &nativeGeometry,

@@ -20,6 +20,8 @@ public:
 
     // "-f" ... "-i" ... for the default microphone.
     static QStringList microphone(Form form);
+    // The same for a chosen PulseAudio source on Linux (empty: the default one).
+    static QStringList microphone(Form form, const QString &pulseSource);
 
     // "-f" ... "-i" ... for the whole screen: screenIndex is the display number
     // that AVFoundation uses, nativeGeometry the screen's rectangle in device

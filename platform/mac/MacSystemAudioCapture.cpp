@@ -87,6 +87,7 @@ void MacSystemAudioCapture::resetStatistics()
     m_audibleSamples = 0;
     m_discardedSamples = 0;
     m_peak = 0.0f;
+    m_lastArrival = std::chrono::steady_clock::now();
     m_writtenSamples = 0;
     m_callbacks = 0;
 }
@@ -150,7 +151,7 @@ void MacSystemAudioCapture::stop()
     m_queue.clear();
 }
 
-bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, QString *error)
+bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, bool prime, QString *error)
 {
     dropNextPipe();
     std::lock_guard lock(m_pipeMutex);
@@ -162,10 +163,12 @@ bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, QString *er
     if (!makePipe(fifoPath, &m_nextReadFd, &m_nextWriteFd, error))
         return false;
     m_nextFifoPath = fifoPath;
-    // The encoder reads a little of every input before it starts: one chunk of silence lets
-    // it get ready while the samples still go to the encoder before it.
-    const std::array<float, ChunkSamples> silence{};
-    [[maybe_unused]] const ssize_t primed = ::write(m_nextWriteFd, silence.data(), ChunkBytes);
+    if (prime) {
+        // Two stereo frames (42 microseconds): enough for the encoder to get ready while
+        // the samples still go to the encoder before it.
+        const std::array<float, 2 * 2> silence{};
+        [[maybe_unused]] const ssize_t primed = ::write(m_nextWriteFd, silence.data(), sizeof silence);
+    }
     return true;
 }
 
@@ -211,6 +214,7 @@ void MacSystemAudioCapture::appendSamples(const float *samples, size_t count)
         m_peak = std::max(m_peak, magnitude);
     }
     m_queue.insert(m_queue.end(), samples, samples + count);
+    m_lastArrival = std::chrono::steady_clock::now();
     if (m_queue.size() > MaxQueuedSamples) {
         const size_t excess = m_queue.size() - MaxQueuedSamples;
         m_queue.erase(m_queue.begin(), m_queue.begin() + std::ptrdiff_t(excess));
@@ -240,17 +244,34 @@ void MacSystemAudioCapture::writerLoop()
     std::array<float, ChunkSamples> chunk{};
     auto schedule = Clock::now();
     size_t written = ChunkBytes; // an empty chunk counts as fully written
+    bool primed = false;
 
     while (m_running.load()) {
         if (written == ChunkBytes && m_switchRequested.load())
             takeNextPipe();
         if (written == ChunkBytes) {
-            std::lock_guard lock(m_queueMutex);
-            const size_t take = std::min(ChunkSamples, m_queue.size());
-            std::copy_n(m_queue.begin(), take, chunk.begin());
-            std::fill(chunk.begin() + std::ptrdiff_t(take), chunk.end(), 0.0f);
-            m_queue.erase(m_queue.begin(), m_queue.begin() + std::ptrdiff_t(take));
-            written = 0;
+            {
+                std::lock_guard lock(m_queueMutex);
+                const size_t queued = m_queue.size();
+                const bool stalled = Clock::now() - m_lastArrival > std::chrono::milliseconds(StallMs);
+                if (!primed && (queued >= JitterSamples || stalled)) {
+                    primed = true;
+                    schedule = Clock::now();
+                }
+                // A chunk is written when it is all there, or padded when the source stalled.
+                if (primed && (queued >= ChunkSamples || stalled)) {
+                    const size_t take = std::min(ChunkSamples, queued);
+                    std::copy_n(m_queue.begin(), take, chunk.begin());
+                    std::fill(chunk.begin() + std::ptrdiff_t(take), chunk.end(), 0.0f);
+                    m_queue.erase(m_queue.begin(), m_queue.begin() + std::ptrdiff_t(take));
+                    written = 0;
+                }
+            }
+            if (written == ChunkBytes) {
+                // Samples are late: wait for them; the schedule catches up afterwards.
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                continue;
+            }
         }
         const auto *bytes = reinterpret_cast<const char *>(chunk.data());
         const ssize_t n = ::write(m_writeFd, bytes + written, ChunkBytes - written);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -12,8 +13,9 @@
 
 // Records what the computer plays and hands it to the encoder through a named pipe
 // as a continuous real-time stream: raw 32-bit float, little-endian, 48000 Hz,
-// stereo interleaved, written in 10 ms chunks of 3840 bytes, with silence filling
-// every gap. The samples come from the sound server's monitor of the default output.
+// stereo interleaved, written in 10 ms chunks of 3840 bytes. Writing starts once
+// 40 ms are gathered; a late delivery is waited for, and only a source that has
+// stalled is padded with silence. The samples come from the sound server's monitor of the default output.
 class MacSystemAudioCapture
 {
 public:
@@ -26,6 +28,11 @@ public:
     static constexpr size_t ChunkSamples = ChunkBytes / sizeof(float);
     static constexpr size_t MaxQueuedSamples = 192000; // 2 s of stereo at 48 kHz
     static constexpr int ChunkIntervalMs = 10;
+    // Samples gathered before the first write, so that a late delivery from the sound
+    // server is absorbed instead of becoming a hole (40 ms).
+    static constexpr size_t JitterSamples = 4 * ChunkSamples;
+    // Only a source silent this long has stalled and is padded with silence.
+    static constexpr int StallMs = 120;
     static constexpr int ServerTimeoutMs = 5000;
 
     // Quick check that a sound server answers (bounded to a fraction of a second).
@@ -34,6 +41,8 @@ public:
     // Creates the pipe at fifoPath, starts recording and the writer. On failure
     // returns false with the reason in *error and leaves nothing running or open.
     bool start(const QString &fifoPath, QString *error);
+    // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
+    void setSourceName(const QByteArray &sourceName) { m_stream.setSourceName(sourceName); }
     // Stops everything, logs the statistics and removes the pipe; safe at any time.
     void stop();
 
@@ -41,7 +50,9 @@ public:
     // next encoder is made (and opened, so that the encoder's open does not wait) while the
     // samples still go to the current one, then switchToNextPipe() sends every later
     // sample to it and closes the current pipe, whose encoder then sees its audio end.
-    bool prepareNextPipe(const QString &fifoPath, QString *error);
+    // With `prime`, the next pipe gets two frames of silence at once (the encoder reads a
+    // few bytes of each input before it starts); without, it waits for the switch.
+    bool prepareNextPipe(const QString &fifoPath, bool prime, QString *error);
     void switchToNextPipe();
     // Removes a prepared pipe that will not be used.
     void dropNextPipe();
@@ -75,6 +86,7 @@ private:
     quint64 m_audibleSamples = 0;
     quint64 m_discardedSamples = 0;
     float m_peak = 0.0f;
+    std::chrono::steady_clock::time_point m_lastArrival;
     std::atomic<quint64> m_writtenSamples{0};
     std::atomic<quint64> m_callbacks{0};
     int m_readFd = -1;

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>الجودة</translation>
+        <translation>جودة الصوت</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>إيقاف</translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>إيقاف مؤقت/استئناف</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  إعدادات التصدير</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>صورة GIF متحركة (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>صوت فقط MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>صوت فقط AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>مرمّز الفيديو</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>معدل بت الفيديو</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (عادي)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>معدل إطارات GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>عرض GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>بدء التصدير</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ تم الحفظ في: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>ملفات الوسائط (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>جارٍ التصدير...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Please visit this link manually:
         <source>变速参数无效</source>
         <translation>إعداد السرعة غير صالح</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>انتقال غير صالح: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>فشل الانتقال: مقطع فيديو واحد على الأقل أقصر من مدة الانتقال</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>يحتاج تقليل ضوضاء الصوت إلى ملف النموذج sh.rnnn: ضعه في مجلد البرنامج أو أوقف تقليل ضوضاء الصوت.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>ملف الترجمة غير موجود: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1755,11 +1854,11 @@ Please visit this link manually:
     </message>
     <message>
         <source>格式</source>
-        <translation>الصيغة</translation>
+        <translation>التنسيق</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>الجودة</translation>
+        <translation>جودة الصورة</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>画质</source>
-        <translation>الجودة</translation>
+        <translation>جودة الصورة</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2573,7 +2672,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>音频</source>
-        <translation>صوت</translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2941,7 +3040,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>تغيير سرعة التشغيل</translation>
+        <translation>ضبط سرعة التشغيل</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Please visit this link manually:
     <message>
         <source>另存为 / 转换格式</source>
         <translation>حفظ باسم / تحويل</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>التنسيق: %1
+الترميز: %2
+معدل العينات: %3 Hz
+القنوات: %4
+معدل البت: %5 kbps
+المدة: %6
+الحجم: %7
+تاريخ الإنشاء: %8
+المجلد: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>التنسيق: %1
+الدقة: %2 × %3
+معدل الإطارات: %4 fps
+المدة: %5
+الحجم: %6
+تاريخ الإنشاء: %7
+المجلد: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>سرعة</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>غيّر سرعة المعاينة أو أنشئ نسخة بسرعة مختلفة</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>اختر السرعة</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>عادي (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× أبطأ    1× الأصلية    1.5× / 2× أسرع</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>تم تغيير السرعة</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>استمع إلى مستوى صوت جديد وأنشئ نسخة به</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>تم ضبط مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>احفظ المسار الصوتي للفيديو كملف صوتي</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>استخراج</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>تنسيق الإخراج</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>جودة الصوت</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>عالية (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>قياسية (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>مضغوطة (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>تم استخراج الصوت</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>اختر تنسيق الإخراج؛ يُحتفَظ بالملف الأصلي</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>جودة الصورة</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>عالية</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>قياسية</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>مضغوطة</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>اكتمل التحويل</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>غيّر اسم الملف؛ يبقى الامتداد كما هو</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>اسم الملف الجديد</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>اسم غير صالح</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>اسم الملف فارغ أو يحتوي على أحرف غير مسموح بها.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>فشلت إعادة التسمية</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>يوجد ملف بهذا الاسم بالفعل، أو أن الملف قيد الاستخدام.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>تفاصيل الملف الصوتي</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>تفاصيل ملف الفيديو</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>نسخ التفاصيل</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>تعذّر إنشاء ملف مؤقت في مجلد الفيديو. تحقّق من أذونات الكتابة.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>تعذّر كتابة نص العلامة المائية.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>جارٍ إضافة العلامة المائية؛ يبقى الفيديو الأصلي دون تغيير…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>تعذّر حفظ النسخة ذات العلامة المائية. لم يتغيّر الفيديو الأصلي.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>تعذّر إنشاء النسخة ذات العلامة المائية. لم يتغيّر الفيديو الأصلي.</translation>
     </message>
 </context>
 <context>

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualität</translation>
+        <translation>Audioqualität</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Aus</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pause/Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Exporteinstellungen</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Animiertes GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Nur Audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Nur Audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video-Encoder</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF-Bildrate</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF-Breite</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Export starten</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Gespeichert unter: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Mediendateien (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Export läuft...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Vistrelle trotzdem beenden?</translation>
         <source>变速参数无效</source>
         <translation>Ungültige Geschwindigkeitseinstellung</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Ungültiger Übergang: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Übergang fehlgeschlagen: mindestens ein Video ist kürzer als der Übergang</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Die Audio-Rauschunterdrückung benötigt die Modelldatei sh.rnnn: Legen Sie sie in den Programmordner oder schalten Sie die Audio-Rauschunterdrückung aus.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Untertiteldatei nicht gefunden: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Details zuerst</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualität</translation>
+        <translation>Bildqualität</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualität</translation>
+        <translation>Bildqualität</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2941,7 +3040,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Wiedergabegeschwindigkeit ändern</translation>
+        <translation>Wiedergabegeschwindigkeit</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2953,7 +3052,219 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>另存为 / 转换格式</source>
-        <translation>Speichern unter / Umwandeln</translation>
+        <translation>Speichern unter / Konvertieren</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format: %1
+Codec: %2
+Abtastrate: %3 Hz
+Kanäle: %4
+Bitrate: %5 kbit/s
+Dauer: %6
+Größe: %7
+Erstellt: %8
+Ordner: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Format: %1
+Auflösung: %2 × %3
+Bildrate: %4 fps
+Dauer: %5
+Größe: %6
+Erstellt: %7
+Ordner: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Wiedergabegeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Vorschaugeschwindigkeit ändern oder eine Kopie mit anderem Tempo erstellen</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Geschwindigkeit wählen</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× langsamer    1× original    1.5× / 2× schneller</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Geschwindigkeit geändert</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Neue Lautstärke anhören und eine Kopie damit erstellen</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Lautstärke angepasst</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Tonspur des Videos als Audiodatei speichern</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extrahieren</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Audioqualität</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Hoch (320 kbit/s)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbit/s)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Kompakt (128 kbit/s)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extrahiert</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Ausgabeformat wählen; die Originaldatei bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Bildqualität</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Kompakt</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Dateinamen ändern; die Endung bleibt</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Neuer Dateiname</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Der Dateiname ist leer oder enthält unzulässige Zeichen.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Eine Datei dieses Namens existiert bereits oder die Datei wird verwendet.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Details der Audiodatei</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Details der Videodatei</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Details kopieren</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Im Ordner des Videos kann keine temporäre Datei angelegt werden. Prüfen Sie die Schreibrechte.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Der Wasserzeichentext kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Wasserzeichen wird hinzugefügt; das Originalvideo bleibt unverändert…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Die Kopie mit Wasserzeichen kann nicht gespeichert werden. Das Originalvideo wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Die Kopie mit Wasserzeichen kann nicht erstellt werden. Das Originalvideo wurde nicht verändert.</translation>
     </message>
 </context>
 <context>

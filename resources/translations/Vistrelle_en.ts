@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Quality</translation>
+        <translation>Audio quality</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Off</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pause/Resume</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Export settings</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Animated GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Audio only MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Audio only AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video encoder</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Video bit rate</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Playback Speed</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF frame rate</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF width</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Start export</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Saved to: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Media files (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exporting...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Quit Vistrelle anyway?</translation>
         <source>变速参数无效</source>
         <translation>Invalid speed setting</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Invalid transition: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Transition failed: at least one video is shorter than the transition</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Audio noise reduction needs the model file sh.rnnn: put it in the program&apos;s folder, or turn audio noise reduction off.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Subtitle file not found: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Detail first</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Quality</translation>
+        <translation>Picture quality</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>画质</source>
-        <translation>Quality</translation>
+        <translation>Picture quality</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2915,7 +3014,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>处理失败</source>
-        <translation>Processing Failed</translation>
+        <translation>Processing failed</translation>
     </message>
     <message>
         <source>操作已完成。</source>
@@ -2941,7 +3040,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Change Playback Speed</translation>
+        <translation>Playback Speed</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Save As / Convert</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format: %1
+Codec: %2
+Sample rate: %3 Hz
+Channels: %4
+Bit rate: %5 kbps
+Duration: %6
+Size: %7
+Created: %8
+Folder: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Format: %1
+Resolution: %2 × %3
+Frame rate: %4 fps
+Duration: %5
+Size: %6
+Created: %7
+Folder: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Playback Speed</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Change the preview speed, or write a re-timed copy</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Choose a speed</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× slower    1× original    1.5× / 2× faster</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Speed changed</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Preview a new volume level and write a copy with it</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume adjusted</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Save the video&apos;s sound track as an audio file</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extract</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Output format</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Audio quality</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>High (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compact (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extracted</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Choose the output format; the original file is kept</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Picture quality</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compact</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversion finished</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Change the file name; the extension stays</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>New file name</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Invalid name</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>The file name is empty or contains characters that are not allowed.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Rename failed</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>A file of that name already exists, or the file is in use.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Details of the audio file</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Details of the video file</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copy Details</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Cannot create a temporary file in the video&apos;s folder. Check that the folder can be written to.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Cannot write the watermark text.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Adding the watermark; the original video stays unchanged…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Cannot save the watermarked copy. The original video was not changed.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Cannot make the watermarked copy. The original video was not changed.</translation>
     </message>
 </context>
 <context>

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Calidad</translation>
+        <translation>Calidad de audio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Desactivado</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pausar/Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Ajustes de exportación</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animado (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Solo audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Solo audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Tasa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Fotogramas por segundo del GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Ancho del GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Iniciar exportación</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Guardado en: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Archivos multimedia (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exportando...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Visite este enlace manualmente:
         <source>变速参数无效</source>
         <translation>Ajuste de velocidad no válido</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transición no válida: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>La transición falló: al menos un vídeo es más corto que la transición</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>La reducción de ruido de audio necesita el archivo de modelo sh.rnnn: colóquelo en la carpeta del programa o desactive la reducción de ruido de audio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>No se encuentra el archivo de subtítulos: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Detalle primero</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Calidad</translation>
+        <translation>Calidad de imagen</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>画质</source>
-        <translation>Calidad</translation>
+        <translation>Calidad de imagen</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2573,7 +2672,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation>audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2915,7 +3014,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>处理失败</source>
-        <translation>Error de procesamiento</translation>
+        <translation>Error al procesar</translation>
     </message>
     <message>
         <source>操作已完成。</source>
@@ -2941,7 +3040,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Cambiar la velocidad de reproducción</translation>
+        <translation>Velocidad de reproducción</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Guardar como / Convertir</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Códec: %2
+Frecuencia de muestreo: %3 Hz
+Canales: %4
+Tasa de bits: %5 kbps
+Duración: %6
+Tamaño: %7
+Creado: %8
+Carpeta: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formato: %1
+Resolución: %2 × %3
+Fotogramas por segundo: %4 fps
+Duración: %5
+Tamaño: %6
+Creado: %7
+Carpeta: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Cambie la velocidad de vista previa o cree una copia con otra velocidad</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Elija una velocidad</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× más lento    1× original    1.5× / 2× más rápido</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Velocidad cambiada</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Escuche un nuevo nivel de volumen y cree una copia con él</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volumen ajustado</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Guarde la pista de audio del vídeo como archivo de audio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extraer</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Calidad de audio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Alta (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Estándar (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compacta (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extraído</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Elija el formato de salida; el archivo original se conserva</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Calidad de imagen</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compacta</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversión terminada</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Cambie el nombre del archivo; la extensión se mantiene</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nuevo nombre de archivo</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nombre no válido</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>El nombre del archivo está vacío o contiene caracteres no permitidos.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Ya existe un archivo con ese nombre o el archivo está en uso.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Detalles del archivo de audio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Detalles del archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copiar detalles</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>No se puede crear un archivo temporal en la carpeta del vídeo. Compruebe los permisos de escritura.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>No se puede escribir el texto de la marca de agua.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Añadiendo la marca de agua; el vídeo original no cambia…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>No se puede guardar la copia con marca de agua. El vídeo original no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>No se puede crear la copia con marca de agua. El vídeo original no se ha modificado.</translation>
     </message>
 </context>
 <context>

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualité</translation>
+        <translation>Qualité audio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Désactivé</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pause/Reprise</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Paramètres d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animé (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Audio seul MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Audio seul AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Encodeur vidéo</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Débit vidéo</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normale)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Fréquence d&apos;images GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Largeur du GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Enregistré dans : </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Fichiers multimédias (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exportation...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Quitter Vistrelle quand même ?</translation>
         <source>变速参数无效</source>
         <translation>Réglage de vitesse non valide</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transition non valide : %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Échec de la transition : au moins une vidéo est plus courte que la transition</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>La réduction du bruit audio nécessite le fichier de modèle sh.rnnn : placez-le dans le dossier du programme ou désactivez la réduction du bruit audio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Fichier de sous-titres introuvable : %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Détails avant tout</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualité</translation>
+        <translation>Qualité d&apos;image</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualité</translation>
+        <translation>Qualité d&apos;image</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2573,7 +2672,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation>audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2941,7 +3040,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Modifier la vitesse de lecture</translation>
+        <translation>Vitesse de lecture</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Enregistrer sous / Convertir</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format : %1
+Codec : %2
+Fréquence d&apos;échantillonnage : %3 Hz
+Canaux : %4
+Débit : %5 kbit/s
+Durée : %6
+Taille : %7
+Créé le : %8
+Dossier : %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Format : %1
+Résolution : %2 × %3
+Fréquence d&apos;images : %4 ips
+Durée : %5
+Taille : %6
+Créé le : %7
+Dossier : %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Changez la vitesse d&apos;aperçu ou créez une copie accélérée ou ralentie</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Choisissez une vitesse</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normale (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× plus lent    1× d&apos;origine    1.5× / 2× plus rapide</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Vitesse modifiée</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Écoutez un nouveau niveau de volume et créez une copie avec celui-ci</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume réglé</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Enregistrez la piste audio de la vidéo dans un fichier audio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extraire</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualité audio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Haute (320 kbit/s)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbit/s)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compacte (128 kbit/s)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio extrait</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Choisissez le format de sortie ; le fichier d&apos;origine est conservé</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualité d&apos;image</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compacte</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Modifiez le nom du fichier ; l&apos;extension est conservée</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nouveau nom de fichier</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nom non valide</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Le nom de fichier est vide ou contient des caractères non autorisés.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Un fichier de ce nom existe déjà ou le fichier est en cours d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Détails du fichier audio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Détails du fichier vidéo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copier les détails</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Impossible de créer un fichier temporaire dans le dossier de la vidéo. Vérifiez que le dossier est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Impossible d&apos;écrire le texte du filigrane.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Ajout du filigrane ; la vidéo d&apos;origine reste inchangée…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Impossible d&apos;enregistrer la copie avec filigrane. La vidéo d&apos;origine n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Impossible de créer la copie avec filigrane. La vidéo d&apos;origine n&apos;a pas été modifiée.</translation>
     </message>
 </context>
 <context>

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualità</translation>
+        <translation>Qualità audio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Disattivo</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pausa/Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Impostazioni di esportazione</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animata (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Solo audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Solo audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Codificatore video</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Bitrate video</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normale)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Frequenza fotogrammi GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Larghezza GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Avvia esportazione</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Salvato in: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Salva come</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>File multimediali (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Esportazione in corso...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Uscire comunque da Vistrelle?</translation>
         <source>变速参数无效</source>
         <translation>Impostazione di velocità non valida</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transizione non valida: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Transizione non riuscita: almeno un video è più breve della transizione</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>La riduzione del rumore audio richiede il file di modello sh.rnnn: mettilo nella cartella del programma o disattiva la riduzione del rumore audio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>File dei sottotitoli non trovato: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Dettagli prima di tutto</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualità</translation>
+        <translation>Qualità immagine</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualità</translation>
+        <translation>Qualità immagine</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2573,7 +2672,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation>audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2941,7 +3040,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Cambia velocità di riproduzione</translation>
+        <translation>Velocità di riproduzione</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Salva come / Converti</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Codec: %2
+Frequenza di campionamento: %3 Hz
+Canali: %4
+Bitrate: %5 kbps
+Durata: %6
+Dimensione: %7
+Creato: %8
+Cartella: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formato: %1
+Risoluzione: %2 × %3
+Frequenza fotogrammi: %4 fps
+Durata: %5
+Dimensione: %6
+Creato: %7
+Cartella: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Cambia la velocità dell&apos;anteprima o crea una copia con un&apos;altra velocità</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Scegli una velocità</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normale (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× più lento    1× originale    1.5× / 2× più veloce</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Velocità modificata</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Ascolta un nuovo livello di volume e crea una copia con esso</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume regolato</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Salva la traccia audio del video come file audio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualità audio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Alta (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standard (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compatta (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio estratto</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Scegli il formato di uscita; il file originale viene mantenuto</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualità immagine</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compatta</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversione completata</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Cambia il nome del file; l&apos;estensione resta invariata</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nuovo nome file</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nome non valido</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Il nome del file è vuoto o contiene caratteri non consentiti.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Ridenominazione non riuscita</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Esiste già un file con quel nome oppure il file è in uso.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Dettagli del file audio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Dettagli del file video</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copia dettagli</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Impossibile creare un file temporaneo nella cartella del video. Controlla i permessi di scrittura.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Impossibile scrivere il testo della filigrana.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Aggiunta della filigrana; il video originale resta invariato…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Impossibile salvare la copia con filigrana. Il video originale non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Impossibile creare la copia con filigrana. Il video originale non è stato modificato.</translation>
     </message>
 </context>
 <context>

@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>オフ</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>一時停止/再開</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  エクスポート設定</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF アニメーション (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>音声のみ MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>音声のみ AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>ビデオエンコーダー</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>ビデオビットレート</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (標準)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF フレームレート</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF の幅</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>エクスポート開始</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 保存先: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>メディアファイル (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>エクスポート中...</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1547,22 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>变速参数无效</source>
         <translation>速度の設定が無効です</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>無効なトランジション: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>トランジションに失敗しました: トランジションより短い動画があります</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>音声のノイズ除去にはモデルファイル sh.rnnn が必要です。プログラムのフォルダーに置くか、音声のノイズ除去をオフにしてください。</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>字幕ファイルが見つかりません: %1</translation>
     </message>
 </context>
 <context>
@@ -2657,7 +2756,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>查看文件信息</source>
-        <translation>ファイル情報を表示</translation>
+        <translation>ファイル情報</translation>
     </message>
     <message>
         <source>删除音频</source>
@@ -2941,7 +3040,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>再生速度を変更</translation>
+        <translation>再生速度を調整</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2953,7 +3052,219 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>另存为 / 转换格式</source>
-        <translation>名前を付けて保存 / 形式を変換</translation>
+        <translation>名前を付けて保存 / 変換</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>形式: %1
+コーデック: %2
+サンプルレート: %3 Hz
+チャンネル: %4
+ビットレート: %5 kbps
+長さ: %6
+サイズ: %7
+作成日時: %8
+保存先: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>形式: %1
+解像度: %2 × %3
+フレームレート: %4 fps
+長さ: %5
+サイズ: %6
+作成日時: %7
+保存先: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>プレビュー速度を変更するか、速度を変えたコピーを作成します</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>速度を選択</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>標準 (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× スロー    1× 元の速度    1.5× / 2× 高速</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>速度の変更が完了しました</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>新しい音量をプレビューしてコピーを作成します</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>音量の調整が完了しました</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>動画の音声トラックを音声ファイルとして保存します</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>高品質（320 kbps）</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>標準（192 kbps）</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>圧縮（128 kbps）</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>音声の抽出が完了しました</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>出力形式を選択します（元のファイルは残ります）</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>高品質</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>変換が完了しました</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>ファイル名を変更します（拡張子はそのまま）</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>新しいファイル名</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>無効な名前</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>ファイル名が空か、使用できない文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>同じ名前のファイルが既にあるか、ファイルが使用中です。</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>音声ファイルの詳細</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>動画ファイルの詳細</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>情報をコピー</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>動画のフォルダーに一時ファイルを作成できません。書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>透かしの文字を書き込めません。</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>透かしを追加しています（元の動画は変更されません）…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>透かし入りのコピーを保存できません。元の動画は変更されていません。</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>透かし入りのコピーを作成できません。元の動画は変更されていません。</translation>
     </message>
 </context>
 <context>

@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>꺼짐</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>일시 정지/재개</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  내보내기 설정</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>움직이는 GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>오디오만 MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>오디오만 AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>비디오 인코더</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>비디오 비트레이트</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (보통)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>재생 속도</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF 프레임 속도</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF 너비</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>내보내기 시작</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 저장 위치: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>미디어 파일 (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>내보내는 중...</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1547,22 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>变速参数无效</source>
         <translation>속도 설정이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>잘못된 전환 효과: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>전환 실패: 전환보다 짧은 동영상이 하나 이상 있습니다</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>오디오 노이즈 제거에는 모델 파일 sh.rnnn이 필요합니다. 프로그램 폴더에 넣거나 오디오 노이즈 제거를 끄세요.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>자막 파일이 없습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -2657,7 +2756,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>查看文件信息</source>
-        <translation>파일 정보 보기</translation>
+        <translation>파일 정보</translation>
     </message>
     <message>
         <source>删除音频</source>
@@ -2805,7 +2904,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>音量</source>
-        <translation>볼륨</translation>
+        <translation>음량</translation>
     </message>
     <message>
         <source>调整音频音量</source>
@@ -2941,11 +3040,11 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>재생 속도 변경</translation>
+        <translation>재생 속도 조정</translation>
     </message>
     <message>
         <source>调整音量</source>
-        <translation>볼륨 조정</translation>
+        <translation>음량 조정</translation>
     </message>
     <message>
         <source>提取音频</source>
@@ -2953,7 +3052,219 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>另存为 / 转换格式</source>
-        <translation>다른 이름으로 저장 / 형식 변환</translation>
+        <translation>다른 이름으로 저장 / 변환</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>형식: %1
+코덱: %2
+샘플 레이트: %3 Hz
+채널: %4
+비트레이트: %5 kbps
+길이: %6
+크기: %7
+만든 날짜: %8
+폴더: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>형식: %1
+해상도: %2 × %3
+프레임 속도: %4 fps
+길이: %5
+크기: %6
+만든 날짜: %7
+폴더: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>재생 속도</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>미리 보기 속도를 바꾸거나 속도를 바꾼 사본을 만듭니다</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>속도 선택</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>보통 (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× 느리게    1× 원래 속도    1.5× / 2× 빠르게</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>속도 변경 완료</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>새 음량을 미리 듣고 사본을 만듭니다</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>음량 조정 완료</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>동영상의 오디오 트랙을 오디오 파일로 저장합니다</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>추출</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>출력 형식</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>음질</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>높음 (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>표준 (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>압축 (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>오디오 추출 완료</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>출력 형식을 선택하세요. 원본 파일은 유지됩니다</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>높음</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>압축</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>변환 완료</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>파일 이름을 바꿉니다. 확장자는 그대로입니다</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>새 파일 이름</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>잘못된 이름</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>파일 이름이 비어 있거나 허용되지 않는 문자가 있습니다.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>이름 바꾸기 실패</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>같은 이름의 파일이 이미 있거나 파일이 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>오디오 파일 세부 정보</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>동영상 파일 세부 정보</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>정보 복사</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>동영상 폴더에 임시 파일을 만들 수 없습니다. 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>워터마크 텍스트를 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>워터마크를 추가하는 중입니다. 원본 동영상은 그대로 유지됩니다…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>워터마크 사본을 저장할 수 없습니다. 원본 동영상은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>워터마크 사본을 만들 수 없습니다. 원본 동영상은 변경되지 않았습니다.</translation>
     </message>
 </context>
 <context>

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Kwaliteit</translation>
+        <translation>Audiokwaliteit</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Uit</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pauzeren/Hervatten</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Exportinstellingen</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Geanimeerde GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Alleen audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Alleen audio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formaat</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video-encoder</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Videobitrate</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normaal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Afspeelsnelheid</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF-framesnelheid</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF-breedte</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Exporteren starten</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Opgeslagen in: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Mediabestanden (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Bezig met exporteren...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Vistrelle toch afsluiten?</translation>
         <source>变速参数无效</source>
         <translation>Ongeldige snelheidsinstelling</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Ongeldige overgang: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Overgang mislukt: minstens één video is korter dan de overgang</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Audioruisonderdrukking heeft het modelbestand sh.rnnn nodig: zet het in de programmamap of schakel audioruisonderdrukking uit.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Ondertitelbestand niet gevonden: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Detail eerst</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Kwaliteit</translation>
+        <translation>Beeldkwaliteit</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>画质</source>
-        <translation>Kwaliteit</translation>
+        <translation>Beeldkwaliteit</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2941,7 +3040,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Afspeelsnelheid wijzigen</translation>
+        <translation>Afspeelsnelheid</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Opslaan als / Converteren</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formaat: %1
+Codec: %2
+Samplefrequentie: %3 Hz
+Kanalen: %4
+Bitrate: %5 kbps
+Duur: %6
+Grootte: %7
+Gemaakt: %8
+Map: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formaat: %1
+Resolutie: %2 × %3
+Framesnelheid: %4 fps
+Duur: %5
+Grootte: %6
+Gemaakt: %7
+Map: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>snelheid</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converteren</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>informatie</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Afspeelsnelheid</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Wijzig de voorbeeldsnelheid of maak een kopie met een ander tempo</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Kies een snelheid</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normaal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× langzamer    1× origineel    1.5× / 2× sneller</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Snelheid gewijzigd</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Beluister een nieuw volumeniveau en maak er een kopie mee</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Dempen</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume aangepast</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Sla het geluidsspoor van de video op als audiobestand</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extraheren</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Uitvoerformaat</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Audiokwaliteit</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Hoog (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standaard (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compact (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Audio geëxtraheerd</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Kies het uitvoerformaat; het originele bestand blijft behouden</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Beeldkwaliteit</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compact</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversie voltooid</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Wijzig de bestandsnaam; de extensie blijft</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Nieuwe bestandsnaam</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Ongeldige naam</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>De bestandsnaam is leeg of bevat ongeldige tekens.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Naam wijzigen mislukt</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Er bestaat al een bestand met die naam of het bestand is in gebruik.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Details van het audiobestand</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Details van het videobestand</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Details kopiëren</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Kan geen tijdelijk bestand maken in de map van de video. Controleer de schrijfrechten.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Kan de watermerktekst niet schrijven.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Watermerk wordt toegevoegd; de originele video blijft ongewijzigd…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Kan de kopie met watermerk niet opslaan. De originele video is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Kan de kopie met watermerk niet maken. De originele video is niet gewijzigd.</translation>
     </message>
 </context>
 <context>

@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Qualidade</translation>
+        <translation>Qualidade de áudio</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Desligado</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Pausar/Retomar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Configurações de exportação</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF animado (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Somente áudio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Somente áudio AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Taxa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>Taxa de quadros do GIF</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>Largura do GIF</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Iniciar exportação</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Salvo em: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Arquivos de mídia (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Exportando...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Sair do Vistrelle mesmo assim?</translation>
         <source>变速参数无效</source>
         <translation>Configuração de velocidade inválida</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Transição inválida: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Falha na transição: pelo menos um vídeo é mais curto que a transição</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>A redução de ruído de áudio precisa do arquivo de modelo sh.rnnn: coloque-o na pasta do programa ou desative a redução de ruído de áudio.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Arquivo de legenda não encontrado: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Detalhes primeiro</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualidade</translation>
+        <translation>Qualidade de imagem</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>画质</source>
-        <translation>Qualidade</translation>
+        <translation>Qualidade de imagem</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2573,7 +2672,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>音频</source>
-        <translation>Áudio</translation>
+        <translation>áudio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2941,7 +3040,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Alterar a velocidade de reprodução</translation>
+        <translation>Velocidade de reprodução</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Salvar como / Converter</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Codec: %2
+Taxa de amostragem: %3 Hz
+Canais: %4
+Taxa de bits: %5 kbps
+Duração: %6
+Tamanho: %7
+Criado em: %8
+Pasta: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Formato: %1
+Resolução: %2 × %3
+Taxa de quadros: %4 fps
+Duração: %5
+Tamanho: %6
+Criado em: %7
+Pasta: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Altere a velocidade da prévia ou crie uma cópia com outra velocidade</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Escolha uma velocidade</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× mais lento    1× original    1.5× / 2× mais rápido</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Velocidade alterada</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Ouça um novo nível de volume e crie uma cópia com ele</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Mudo</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Volume ajustado</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Salve a faixa de áudio do vídeo como arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Extrair</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Qualidade de áudio</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Alta (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Padrão (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Compacta (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Áudio extraído</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Escolha o formato de saída; o arquivo original é mantido</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Qualidade de imagem</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compacta</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Conversão concluída</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Altere o nome do arquivo; a extensão é mantida</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Novo nome de arquivo</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Nome inválido</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>O nome do arquivo está vazio ou contém caracteres não permitidos.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Já existe um arquivo com esse nome ou o arquivo está em uso.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Detalhes do arquivo de áudio</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Detalhes do arquivo de vídeo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Copiar detalhes</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Não é possível criar um arquivo temporário na pasta do vídeo. Verifique a permissão de gravação.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Não é possível gravar o texto da marca d&apos;água.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Adicionando a marca d&apos;água; o vídeo original permanece inalterado…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Não é possível salvar a cópia com marca d&apos;água. O vídeo original não foi alterado.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Não é possível criar a cópia com marca d&apos;água. O vídeo original não foi alterado.</translation>
     </message>
 </context>
 <context>

@@ -602,7 +602,7 @@
     <name>Common</name>
     <message>
         <source>Open Folder</source>
-        <translation>Klasörü Aç</translation>
+        <translation>Klasörü aç</translation>
     </message>
 </context>
 <context>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>Klasörü Aç</translation>
+        <translation>Klasörü aç</translation>
     </message>
     <message>
         <source>确定</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>音质</source>
-        <translation>Kalite</translation>
+        <translation>Ses kalitesi</translation>
     </message>
     <message>
         <source>128 kbps · 较小</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Kapalı</translation>
+        <translation>Kapat</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -860,6 +860,89 @@
     <message>
         <source>暂停/恢复</source>
         <translation>Duraklat/Sürdür</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  Dışa aktarma ayarları</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>Hareketli GIF (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>Yalnızca ses MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>Yalnızca ses AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Biçim</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>Video kodlayıcı</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>Video bit hızı</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (normal)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Oynatma hızı</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF kare hızı</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF genişliği</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>Dışa aktarmayı başlat</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ Kaydedildi: </translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Farklı kaydet</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>Medya dosyaları (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>Dışa aktarılıyor...</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1548,22 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
         <source>变速参数无效</source>
         <translation>Geçersiz hız ayarı</translation>
     </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>Geçersiz geçiş: %1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>Geçiş başarısız: en az bir video geçişten kısa</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>Ses gürültü azaltma sh.rnnn model dosyasını gerektirir: dosyayı program klasörüne koyun ya da ses gürültü azaltmayı kapatın.</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>Altyazı dosyası bulunamadı: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,7 +1858,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Kalite</translation>
+        <translation>Görüntü kalitesi</translation>
     </message>
     <message>
         <source>帧率类型</source>
@@ -2307,7 +2406,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>画质</source>
-        <translation>Kalite</translation>
+        <translation>Görüntü kalitesi</translation>
     </message>
     <message>
         <source>硬件加速</source>
@@ -2649,7 +2748,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>重命名文件</source>
-        <translation>Dosyayı Yeniden Adlandır</translation>
+        <translation>Dosyayı yeniden adlandır</translation>
     </message>
     <message>
         <source>Copy File Path</source>
@@ -2657,7 +2756,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>查看文件信息</source>
-        <translation>Dosya Bilgileri</translation>
+        <translation>Dosya bilgileri</translation>
     </message>
     <message>
         <source>删除音频</source>
@@ -2915,7 +3014,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>处理失败</source>
-        <translation>İşleme başarısız</translation>
+        <translation>İşlem başarısız</translation>
     </message>
     <message>
         <source>操作已完成。</source>
@@ -2941,7 +3040,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>调整播放速度</source>
-        <translation>Oynatma hızını değiştir</translation>
+        <translation>Oynatma hızını ayarla</translation>
     </message>
     <message>
         <source>调整音量</source>
@@ -2954,6 +3053,218 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>另存为 / 转换格式</source>
         <translation>Farklı kaydet / Dönüştür</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Bilinmiyor</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Biçim: %1
+Kodek: %2
+Örnekleme hızı: %3 Hz
+Kanal: %4
+Bit hızı: %5 kbps
+Süre: %6
+Boyut: %7
+Oluşturulma: %8
+Klasör: %9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>Biçim: %1
+Çözünürlük: %2 × %3
+Kare hızı: %4 fps
+Süre: %5
+Boyut: %6
+Oluşturulma: %7
+Klasör: %8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>hız</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Dönüştür</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Oynatma hızı</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>Önizleme hızını değiştirin veya hızı değiştirilmiş bir kopya oluşturun</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>Bir hız seçin</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>Normal (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× daha yavaş    1× orijinal    1.5× / 2× daha hızlı</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>Hız değiştirildi</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>Yeni ses düzeyini önizleyin ve onunla bir kopya oluşturun</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Sessiz</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>Ses düzeyi ayarlandı</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>Videonun ses parçasını ses dosyası olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>Çıkar</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>Çıktı biçimi</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>Ses kalitesi</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>Yüksek (320 kbps)</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>Standart (192 kbps)</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>Sıkıştırılmış (128 kbps)</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>Ses çıkarıldı</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>Çıktı biçimini seçin; özgün dosya korunur</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>Görüntü kalitesi</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>Yüksek</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Sıkıştırılmış</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>Dönüştürme tamamlandı</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>Dosya adını değiştirin; uzantı aynı kalır</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>Yeni dosya adı</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>Geçersiz ad</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>Dosya adı boş veya izin verilmeyen karakterler içeriyor.</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>Yeniden adlandırma başarısız</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>Bu adda bir dosya zaten var veya dosya kullanımda.</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>Ses dosyasının ayrıntıları</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>Video dosyasının ayrıntıları</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>Ayrıntıları kopyala</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>Videonun klasöründe geçici dosya oluşturulamıyor. Yazma iznini kontrol edin.</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>Filigran metni yazılamıyor.</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>Filigran ekleniyor; özgün video değişmeden kalır…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>Filigranlı kopya kaydedilemiyor. Özgün video değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>Filigranlı kopya oluşturulamıyor. Özgün video değiştirilmedi.</translation>
     </message>
 </context>
 <context>

@@ -863,6 +863,89 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>导出</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>↑  导出设置</source>
+        <translation>↑  匯出設定</translation>
+    </message>
+    <message>
+        <source>MP4 (.mp4)</source>
+        <translation>MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>MKV (.mkv)</source>
+        <translation>MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>GIF 动图 (.gif)</source>
+        <translation>GIF 動圖 (.gif)</translation>
+    </message>
+    <message>
+        <source>仅音频 MP3 (.mp3)</source>
+        <translation>僅音訊 MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>仅音频 AAC (.aac)</source>
+        <translation>僅音訊 AAC (.aac)</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>视频编码</source>
+        <translation>視訊編碼</translation>
+    </message>
+    <message>
+        <source>视频码率</source>
+        <translation>視訊位元速率</translation>
+    </message>
+    <message>
+        <source>1× (正常)</source>
+        <translation>1× (正常)</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>GIF 帧率</source>
+        <translation>GIF 影格率</translation>
+    </message>
+    <message>
+        <source>GIF 宽度</source>
+        <translation>GIF 寬度</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>开始导出</source>
+        <translation>開始匯出</translation>
+    </message>
+    <message>
+        <source>✓ 已保存到: </source>
+        <translation>✓ 已儲存到：</translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>另存為</translation>
+    </message>
+    <message>
+        <source>视频文件 (*.mp4 *.mkv *.gif *.mp3 *.aac)</source>
+        <translation>媒體檔案 (*.mp4 *.mkv *.gif *.mp3 *.aac)</translation>
+    </message>
+    <message>
+        <source>导出中...</source>
+        <translation>匯出中...</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1464,6 +1547,22 @@ Please visit this link manually:
     <message>
         <source>变速参数无效</source>
         <translation>變速參數無效</translation>
+    </message>
+    <message>
+        <source>转场效果无效：%1</source>
+        <translation>轉場效果無效：%1</translation>
+    </message>
+    <message>
+        <source>转场失败：至少有一个视频时长小于转场时长</source>
+        <translation>轉場失敗：至少有一個影片時長小於轉場時長</translation>
+    </message>
+    <message>
+        <source>音频降噪需要 sh.rnnn 模型文件，请放到程序目录，或先关闭音频降噪。</source>
+        <translation>音訊降噪需要 sh.rnnn 模型檔案，請放到程式目錄，或先關閉音訊降噪。</translation>
+    </message>
+    <message>
+        <source>字幕文件不存在：%1</source>
+        <translation>字幕檔案不存在：%1</translation>
     </message>
 </context>
 <context>
@@ -2953,7 +3052,219 @@ Please visit this link manually:
     </message>
     <message>
         <source>另存为 / 转换格式</source>
-        <translation>另存新檔 / 轉換格式</translation>
+        <translation>另存為 / 轉換格式</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3 Hz
+声道：%4
+码率：%5 kbps
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>格式：%1
+編碼：%2
+取樣率：%3 Hz
+聲道：%4
+位元速率：%5 kbps
+時長：%6
+大小：%7
+建立時間：%8
+儲存路徑：%9</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2 × %3
+帧率：%4 fps
+时长：%5
+大小：%6
+创建时间：%7
+保存路径：%8</source>
+        <translation>格式：%1
+解析度：%2 × %3
+影格率：%4 fps
+時長：%5
+大小：%6
+建立時間：%7
+儲存路徑：%8</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>调整预览速度，也可生成变速视频</source>
+        <translation>調整預覽速度，也可產生變速影片</translation>
+    </message>
+    <message>
+        <source>选择速度</source>
+        <translation>選擇速度</translation>
+    </message>
+    <message>
+        <source>Normal (1×)</source>
+        <translation>正常 (1×)</translation>
+    </message>
+    <message>
+        <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
+        <translation>0.5× 慢速    1× 原速    1.5× / 2× 加速</translation>
+    </message>
+    <message>
+        <source>变速完成</source>
+        <translation>變速完成</translation>
+    </message>
+    <message>
+        <source>预览并输出新的音量电平</source>
+        <translation>預覽並輸出新的音量電平</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>音量调整完成</source>
+        <translation>音量調整完成</translation>
+    </message>
+    <message>
+        <source>从视频中提取音轨，保存为音频文件</source>
+        <translation>從影片中擷取音軌，儲存為音訊檔案</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>输出格式</source>
+        <translation>輸出格式</translation>
+    </message>
+    <message>
+        <source>音质</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>高质量（320 kbps）</source>
+        <translation>高品質（320 kbps）</translation>
+    </message>
+    <message>
+        <source>标准（192 kbps）</source>
+        <translation>標準（192 kbps）</translation>
+    </message>
+    <message>
+        <source>压缩（128 kbps）</source>
+        <translation>壓縮（128 kbps）</translation>
+    </message>
+    <message>
+        <source>音频提取完成</source>
+        <translation>音訊擷取完成</translation>
+    </message>
+    <message>
+        <source>选择输出格式并保留原始文件</source>
+        <translation>選擇輸出格式並保留原始檔案</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>画质</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>高质量</source>
+        <translation>高品質</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>壓縮</translation>
+    </message>
+    <message>
+        <source>转换完成</source>
+        <translation>轉換完成</translation>
+    </message>
+    <message>
+        <source>修改文件名，扩展名保持不变</source>
+        <translation>修改檔案名稱，副檔名保持不變</translation>
+    </message>
+    <message>
+        <source>新文件名</source>
+        <translation>新檔案名稱</translation>
+    </message>
+    <message>
+        <source>名称无效</source>
+        <translation>名稱無效</translation>
+    </message>
+    <message>
+        <source>文件名为空或包含无效字符。</source>
+        <translation>檔案名稱為空或包含無效字元。</translation>
+    </message>
+    <message>
+        <source>重命名失败</source>
+        <translation>重新命名失敗</translation>
+    </message>
+    <message>
+        <source>目标文件已存在或文件正在被占用。</source>
+        <translation>目標檔案已存在或檔案正在被佔用。</translation>
+    </message>
+    <message>
+        <source>查看音频文件的详细信息</source>
+        <translation>檢視音訊檔案的詳細資訊</translation>
+    </message>
+    <message>
+        <source>查看视频文件的详细信息</source>
+        <translation>檢視影片檔案的詳細資訊</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>复制信息</source>
+        <translation>複製資訊</translation>
+    </message>
+    <message>
+        <source>无法在视频目录创建临时文件，请检查写入权限。</source>
+        <translation>無法在影片目錄建立暫存檔案，請檢查寫入權限。</translation>
+    </message>
+    <message>
+        <source>无法写入水印文字。</source>
+        <translation>無法寫入浮水印文字。</translation>
+    </message>
+    <message>
+        <source>正在添加水印，原视频保持不变…</source>
+        <translation>正在加入浮水印，原影片保持不變…</translation>
+    </message>
+    <message>
+        <source>无法保存水印副本，原视频未修改。</source>
+        <translation>無法儲存浮水印副本，原影片未修改。</translation>
+    </message>
+    <message>
+        <source>无法生成水印副本，原视频未修改。</source>
+        <translation>無法產生浮水印副本，原影片未修改。</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,13 @@ private slots:
     void tempFolderWithoutLock();
     void terminationSavesTheRecording_data();
     void terminationSavesTheRecording();
+    void secondSignalLeavesAtOnce();
     void cleanupTestCase();
 
 private:
     QProcess *startProgram(const QString &tmp);
+    // From the home page to a running recording with the given card, by real X events.
+    bool startRecording(QProcess *program, const QPoint &card);
     QStringList logs() const;
     QString waitForLog(int count, const QString &text, int timeoutMs = 15000);
 
@@ -188,6 +191,32 @@ void TestMainWindowQuitE2E::tempFolderWithoutLock()
     QCOMPARE(program->exitCode(), 0);
 }
 
+bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card)
+{
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    if (!program->waitForStarted(5000))
+        return false;
+    QStringList main;
+    if (!QTest::qWaitFor([&] { return !(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(); }, 10000))
+        return false;
+    QTest::qWait(800); // placed and painted
+    if (!click(windowGeometry(main.first()).topLeft() + card))
+        return false;
+    if (!QTest::qWaitFor(
+            [&] { return !windowsNamed(QStringLiteral("Vistrelle preparation toolbar")).isEmpty(); }, 10000))
+        return false;
+    QTest::qWait(500);
+    if (!key(QStringLiteral("ctrl+alt+r"))) // the start hot key
+        return false;
+    if (!QTest::qWaitFor([&] { return !windowsNamed(QStringLiteral("Vistrelle recording toolbar")).isEmpty(); },
+                         10000))
+        return false;
+    if (!QTest::qWaitFor([&] { return encodersWriting(movies) > 0; }, 15000))
+        return false;
+    QTest::qWait(3000);
+    return true;
+}
+
 void TestMainWindowQuitE2E::terminationSavesTheRecording_data()
 {
     QTest::addColumn<QPoint>("card"); // the mode card's centre relative to the main window
@@ -207,20 +236,7 @@ void TestMainWindowQuitE2E::terminationSavesTheRecording()
     cleanupTestCase(); // nothing left running from an earlier row
 
     QProcess *program = startProgram(m_tmp.path());
-    QVERIFY(program->waitForStarted(5000));
-    QStringList main;
-    QTRY_VERIFY_WITH_TIMEOUT(!(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(), 10000);
-    QTest::qWait(800); // placed and painted
-    const QRect window = windowGeometry(main.first());
-    QVERIFY(click(window.topLeft() + card));
-    QStringList toolbar;
-    QTRY_VERIFY_WITH_TIMEOUT(!(toolbar = windowsNamed(QStringLiteral("Vistrelle preparation toolbar"))).isEmpty(),
-                             10000);
-    QTest::qWait(500);
-    QVERIFY(key(QStringLiteral("ctrl+alt+r"))); // the start hot key
-    QTRY_VERIFY_WITH_TIMEOUT(!windowsNamed(QStringLiteral("Vistrelle recording toolbar")).isEmpty(), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(encodersWriting(movies) > 0, 15000);
-    QTest::qWait(3000);
+    QVERIFY(startRecording(program, card));
     screenshot(QStringLiteral("quit-recording"));
 
     QElapsedTimer clock;
@@ -243,6 +259,36 @@ void TestMainWindowQuitE2E::terminationSavesTheRecording()
     QVERIFY2(info.ok, qPrintable(info.error));
     QCOMPARE(info.hasVideo(), !audioOnly);
     QVERIFY(info.durationMs >= 2500);
+}
+
+void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
+{
+    // A second signal does not wait for the saving: the program leaves at once and
+    // either the file was finished already or the recorded segments stay, named.
+    cleanupTestCase();
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    QProcess *program = startProgram(m_tmp.path());
+    QVERIFY(startRecording(program, QPoint(357, 180)));
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(program->processId()), SIGTERM);
+    ::kill(pid_t(program->processId()), SIGHUP);
+    QVERIFY(program->waitForFinished(15000));
+    QVERIFY(clock.elapsed() < 12000);
+    QCOMPARE(program->exitCode(), 0);
+    QCOMPARE(encodersWriting(movies), 0);
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+    const QRegularExpression saved(QStringLiteral("recording saved to (\\S+)"));
+    const QRegularExpression kept(QStringLiteral("segments stay in (\\S+)"));
+    if (const auto match = saved.match(errors); match.hasMatch()) {
+        QVERIFY(MediaProbe::probe(match.captured(1)).ok);
+    } else {
+        const auto folder = kept.match(errors);
+        QVERIFY2(folder.hasMatch(), qPrintable(errors.right(1500)));
+        const QStringList segments =
+            QDir(folder.captured(1)).entryList({QStringLiteral("segment_*")}, QDir::Files);
+        QVERIFY2(!segments.isEmpty(), qPrintable(folder.captured(1)));
+    }
 }
 
 void TestMainWindowQuitE2E::cleanupTestCase()

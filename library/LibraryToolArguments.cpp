@@ -1,0 +1,120 @@
+#include "library/LibraryToolArguments.h"
+
+#include "library/VideoListDialog.h"
+#include "recording/SegmentMerger.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace LibraryTools {
+
+QStringList audioCodecArgs(const QString &suffix, const QString &bitrate)
+{
+    const QString codec = SegmentMerger::audioCodecFor(suffix);
+    QStringList args{QStringLiteral("-c:a"), codec};
+    if (codec == QLatin1String("aac") || codec == QLatin1String("libmp3lame"))
+        args << QStringLiteral("-b:a") << bitrate;
+    return args;
+}
+
+QStringList extractAudioArguments(const QString &source, const QString &target, const QString &bitrate)
+{
+    QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), source, QStringLiteral("-vn")};
+    args << audioCodecArgs(QFileInfo(target).suffix().toLower(), bitrate) << target;
+    return args;
+}
+
+QStringList convertArguments(const QString &source, bool audioSource, const QString &target,
+                             const QString &bitrate, const QString &crf)
+{
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), source};
+    if (audioSource) {
+        args << QStringLiteral("-vn") << audioCodecArgs(suffix, bitrate);
+    } else if (suffix == QLatin1String("gif")) {
+        args << QStringLiteral("-vf") << QStringLiteral("fps=15,scale=960:-1:flags=lanczos");
+    } else {
+        args << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
+             << QStringLiteral("veryfast") << QStringLiteral("-crf") << crf << QStringLiteral("-c:a")
+             << QStringLiteral("aac") << QStringLiteral("-b:a") << QStringLiteral("192k");
+        if (suffix == QLatin1String("mp4") || suffix == QLatin1String("mov"))
+            args << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    }
+    args << target;
+    return args;
+}
+
+QString speedText(double speed)
+{
+    return QString::number(speed, 'g', 2);
+}
+
+QStringList speedArguments(const QString &source, double speed, const QString &target)
+{
+    return {QStringLiteral("-n"),
+            QStringLiteral("-i"),
+            source,
+            QStringLiteral("-vf"),
+            QStringLiteral("setpts=%1*PTS").arg(QString::number(1.0 / speed, 'f', 5)),
+            QStringLiteral("-af"),
+            QStringLiteral("atempo=%1").arg(QString::number(speed, 'f', 2)),
+            QStringLiteral("-c:v"),
+            QStringLiteral("libx264"),
+            QStringLiteral("-preset"),
+            QStringLiteral("veryfast"),
+            QStringLiteral("-crf"),
+            QStringLiteral("19"),
+            QStringLiteral("-c:a"),
+            QStringLiteral("aac"),
+            target};
+}
+
+QStringList volumeArguments(const QString &source, bool audioSource, int percent, const QString &target)
+{
+    const QString filter = QStringLiteral("volume=%1").arg(QString::number(percent / 100.0, 'f', 2));
+    QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), source};
+    if (audioSource)
+        args << QStringLiteral("-vn") << QStringLiteral("-af") << filter
+             << audioCodecArgs(QFileInfo(target).suffix().toLower(), QStringLiteral("192k"));
+    else
+        args << QStringLiteral("-c:v") << QStringLiteral("copy") << QStringLiteral("-af") << filter
+             << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a") << QStringLiteral("192k");
+    args << target;
+    return args;
+}
+
+bool isInvalidFileName(const QString &name)
+{
+    static const QRegularExpression invalid(QStringLiteral("[\\\\/:*?\"<>|]"));
+    const QString trimmed = name.trimmed();
+    return trimmed.isEmpty() || invalid.match(trimmed).hasMatch();
+}
+
+QString fileInformationText(const VideoRecord &record)
+{
+    const QFileInfo info(record.path);
+    const QString format = info.suffix().toUpper();
+    const QString duration = VideoListDialog::formatDuration(record.duration);
+    const QString size = VideoListDialog::formatSize(record.size);
+    const QString created = record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    const QString folder = info.absolutePath();
+    if (record.isAudio) {
+        const QString codec = record.audioCodec.isEmpty()
+            ? QCoreApplication::translate("VideoListDialog", "未知")
+            : record.audioCodec;
+        return QCoreApplication::translate("VideoListDialog",
+                                           "格式：%1\n编码：%2\n采样率：%3 Hz\n声道：%4\n码率：%5 kbps\n时长：%6\n"
+                                           "大小：%7\n创建时间：%8\n保存路径：%9")
+            .arg(format, codec, QString::number(record.sampleRate), QString::number(record.channels),
+                 QString::number(record.bitrateKbps), duration, size, created, folder);
+    }
+    return QCoreApplication::translate("VideoListDialog",
+                                       "格式：%1\n分辨率：%2 × %3\n帧率：%4 fps\n时长：%5\n大小：%6\n创建时间：%7\n"
+                                       "保存路径：%8")
+        .arg(format, QString::number(std::max(record.resolution.width(), 0)),
+             QString::number(std::max(record.resolution.height(), 0)), QString::number(record.fps), duration, size,
+             created, folder);
+}
+
+} // namespace LibraryTools

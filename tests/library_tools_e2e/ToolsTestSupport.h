@@ -1,0 +1,206 @@
+#pragma once
+// Driving the media library's tools with real X events. The tools run modal dialogs and menus
+// in nested event loops, so a test writes its clicks as a Script of steps that timers run from
+// whatever loop is current, each as soon as its widget is on screen.
+
+#include "../library_e2e/LibraryTestMedia.h"
+
+#include "library/VideoListDialog.h"
+#include "library/VideoPlayer.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QList>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include <functional>
+
+namespace ToolsTest {
+
+using LibraryMedia::clickWidget;
+using LibraryMedia::xdotool;
+
+// A visible top-level widget of that object name (the newest when several are).
+inline QWidget *visibleWindow(const QString &objectName)
+{
+    QWidget *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == objectName)
+            found = w;
+    }
+    return found;
+}
+
+inline QMenu *openMenu()
+{
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+inline bool clickMenuEntry(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text)
+            return clickWidget(menu, menu->actionGeometry(action).center());
+    }
+    qWarning() << "no menu entry" << text;
+    return false;
+}
+
+// Steps run in order, each once and as soon as its condition holds, from a 40 ms timer.
+class Script : public QObject
+{
+public:
+    explicit Script(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_running || m_next >= m_steps.size())
+                return;
+            const Step step = m_steps.at(m_next);
+            if (!step.ready())
+                return;
+            m_running = true;
+            ++m_next;
+            qInfo().noquote() << "[script]" << step.name;
+            step.action();
+            m_running = false;
+        });
+        m_timer.start(40);
+    }
+
+    Script &then(const QString &name, std::function<bool()> ready, std::function<void()> action)
+    {
+        m_steps.append({name, std::move(ready), std::move(action)});
+        return *this;
+    }
+
+    // Click the named entry of the menu that opens.
+    Script &menuEntry(const QString &text)
+    {
+        return then(QStringLiteral("menu entry ") + text, [] { return openMenu() != nullptr; },
+                    [text] { clickMenuEntry(openMenu(), text); });
+    }
+
+    // In the visible window of that name: open the combo box and pick an item with the keys.
+    Script &chooseItem(const QString &window, const QString &combo, int index)
+    {
+        auto box = std::make_shared<QComboBox *>(nullptr);
+        auto from = std::make_shared<int>(0);
+        then(QStringLiteral("open ") + combo,
+             [window] { return !QApplication::activePopupWidget() && visibleWindow(window) != nullptr; },
+             [window, combo, box, from] {
+                 *box = visibleWindow(window)->findChild<QComboBox *>(combo);
+                 *from = (*box)->currentIndex();
+                 clickWidget(*box);
+             });
+        return then(QStringLiteral("pick in ") + combo,
+                    [box] { return *box && (*box)->view()->window()->isVisible(); },
+                    [box, from, index] {
+                        const int steps = index - *from;
+                        if (steps != 0)
+                            xdotool({"key", "--delay", "60", "--repeat", QString::number(std::abs(steps)),
+                                     steps > 0 ? "Down" : "Up"});
+                        xdotool({"key", "Return"});
+                    });
+    }
+
+    // Click a button (by object name) of the visible window of that name.
+    Script &clickButton(const QString &window, const QString &button)
+    {
+        return then(QStringLiteral("click ") + button,
+                    [window, button] {
+                        if (QApplication::activePopupWidget())
+                            return false;
+                        QWidget *w = visibleWindow(window);
+                        auto *b = w ? w->findChild<QPushButton *>(button) : nullptr;
+                        return b && b->isVisible() && b->isEnabled();
+                    },
+                    [window, button] {
+                        QWidget *w = visibleWindow(window);
+                        LibraryMedia::snapshot(QStringLiteral("tool %1 %2")
+                                                   .arg(w->windowTitle(), button)
+                                                   .replace(QLatin1Char('/'), QLatin1Char('-')));
+                        clickWidget(w->findChild<QPushButton *>(button));
+                    });
+    }
+
+    bool finished() const { return m_next >= m_steps.size(); }
+    QString pending() const { return finished() ? QString() : m_steps.at(m_next).name; }
+
+private:
+    struct Step
+    {
+        QString name;
+        std::function<bool()> ready;
+        std::function<void()> action;
+    };
+    QList<Step> m_steps;
+    int m_next = 0;
+    bool m_running = false;
+    QTimer m_timer;
+};
+
+// Clicks the list row of that file and waits until it is the current record with its metadata
+// (the tools read its audio codec) and, when asked, until the player knows its length.
+inline bool selectRecord(VideoListDialog *window, const QString &fileName, bool playerReady = false)
+{
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("List"));
+    for (int row = 0; row < list->count(); ++row) {
+        const int index = list->item(row)->data(Qt::UserRole).toInt();
+        if (window->recordList().value(index).fileName != fileName)
+            continue;
+        list->scrollToItem(list->item(row));
+        if (!clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()))
+            return false;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 20000) {
+            if (window->currentRecordIndex() == index && window->recordList().value(index).duration > 0
+                && (!playerReady || window->videoPlayer()->duration() > 0))
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+    qWarning() << "not listed:" << fileName;
+    return false;
+}
+
+// Number of video frames as ffprobe counts them.
+inline int countFrames(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                                        "stream=nb_read_frames", "-of", "default=nokey=1:noprint_wrappers=1", path});
+    p.waitForFinished(60000);
+    return QString::fromLatin1(p.readAllStandardOutput()).trimmed().toInt();
+}
+
+// The md5 of a file's first video stream, packets copied as they are.
+inline QString videoPacketsMd5(const QString &path)
+{
+    QString out;
+    TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-i", path, "-map", "0:v:0", "-c", "copy", "-f",
+                          "md5", "-"},
+                         &out);
+    return out.trimmed();
+}
+
+inline QString codecOf(const QString &path, const QString &kind)
+{
+    for (const MediaStreamInfo &s : TestMedia::probe(path).streams) {
+        if (s.type == kind)
+            return s.codec;
+    }
+    return QString();
+}
+
+} // namespace ToolsTest

@@ -1,0 +1,386 @@
+// The media library's "more" tools on real clips in a folder with an awkward name, driven
+// through the menu and the tool dialogs with real X events: audio extraction, conversion (GIF
+// included), speed, volume, rename and file information. Every result is checked with
+// ffprobe; the source never changes and a file that already holds a target name stays as it was.
+
+#include "ToolsTestSupport.h"
+
+#include "library/LibraryToolArguments.h"
+#include "library/MediaLibraryFiles.h"
+#include "library/VideoListDialog.h"
+#include "library/VideoPlayer.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QSettings>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace LibraryMedia;
+using namespace ToolsTest;
+
+namespace {
+const QString kBase = QStringLiteral("Vistrelle_it's: 50%, [a] 中文");
+const QString kTool = QStringLiteral("EditToolDialog");
+} // namespace
+
+class LibraryToolsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void extractAndConvert();
+    void speedAndVolume();
+    void renameAndInformation();
+    void cancelLongConversion();
+    void cleanupTestCase();
+
+private:
+    QString clip(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
+    VideoListDialog *library();
+    bool select(const QString &fileName) { return selectRecord(m_window, fileName); }
+    // Opens the more menu on the selected record, runs the script and waits for a message box.
+    bool runTool(Script &script, const QString &expectedTitle, int timeoutMs = 60000);
+    // A file that already holds a target name: a copy of the source, to be left untouched.
+    void occupy(const QString &name);
+    void checkUntouched();
+
+    QTemporaryDir m_root;
+    QString m_folder;
+    QString m_source;
+    QByteArray m_sourceMd5;
+    QHash<QString, QByteArray> m_occupied;
+    QPointer<VideoListDialog> m_window;
+    MessageBoxCatcher *m_boxes = nullptr;
+};
+
+void LibraryToolsTest::initTestCase()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QCoreApplication::setOrganizationName(QStringLiteral("VistrelleLibraryToolsTest"));
+    QSettings().clear();
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_boxes = new MessageBoxCatcher(this);
+    m_folder = m_root.filePath(TestMedia::awkwardName());
+    QVERIFY(QDir().mkpath(m_folder));
+    QSettings().setValue(QStringLiteral("save/directory"), m_folder);
+
+    m_source = clip(kBase + ".mp4");
+    QVERIFY(makeClip(m_source, 5));
+    m_sourceMd5 = md5(m_source);
+    QVERIFY(TestMedia::makeSegment(clip("Vistrelle_tone 中.mp3"), 5, QSize(), true, "mp3"));
+    QVERIFY(makeWav(clip("Vistrelle_wave.wav"), 5));
+}
+
+void LibraryToolsTest::cleanupTestCase()
+{
+    delete m_window;
+}
+
+VideoListDialog *LibraryToolsTest::library()
+{
+    if (!m_window) {
+        m_window = createVideoListDialog(nullptr);
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowExposed(m_window))
+            qWarning("library window not exposed");
+    }
+    m_window->loadFromDisk();
+    return m_window;
+}
+
+bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int timeoutMs)
+{
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    if (!clickWidget(m_window->findChild<QPushButton *>(QStringLiteral("MoreButton"))))
+        return false;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        if (script.finished() && (expectedTitle.isEmpty() || m_boxes->titles.contains(expectedTitle)))
+            return true;
+        QTest::qWait(50);
+    }
+    qWarning() << "stuck at" << script.pending() << "boxes" << m_boxes->titles << m_boxes->texts;
+    return false;
+}
+
+void LibraryToolsTest::occupy(const QString &name)
+{
+    QVERIFY(QFile::copy(m_source, clip(name)));
+    m_occupied.insert(clip(name), md5(clip(name)));
+}
+
+void LibraryToolsTest::checkUntouched()
+{
+    QCOMPARE(md5(m_source), m_sourceMd5);
+    for (auto it = m_occupied.cbegin(); it != m_occupied.cend(); ++it)
+        QVERIFY2(md5(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+void LibraryToolsTest::extractAndConvert()
+{
+    occupy(kBase + ".flac");
+    occupy(kBase + "_转换.mkv");
+    library();
+
+    // FLAC: the target name is taken, so the new file gets _2.
+    QVERIFY(select(kBase + ".mp4"));
+    {
+        Script s;
+        s.menuEntry("提取音频").chooseItem(kTool, "ToolFormat", 3).clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "音频提取完成"));
+    }
+    const QString flac = clip(kBase + "_2.flac");
+    QCOMPARE(codecOf(flac, "audio"), QStringLiteral("flac"));
+    QVERIFY(qAbs(TestMedia::durationSeconds(flac) - 5.0) <= 0.1);
+    QVERIFY(m_boxes->texts.join("|").contains(flac));
+
+    QVERIFY(select(kBase + ".mp4"));
+    {
+        Script s;
+        s.menuEntry("提取音频").chooseItem(kTool, "ToolQuality", 2).clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "音频提取完成"));
+    }
+    const QString mp3 = clip(kBase + ".mp3");
+    QCOMPARE(codecOf(mp3, "audio"), QStringLiteral("mp3"));
+    QVERIFY(qAbs(TestMedia::durationSeconds(mp3) - 5.0) <= 0.1);
+
+    // Conversions: MKV (h264, name taken), MOV, GIF at 960 px and 15 fps.
+    const struct
+    {
+        int index;
+        QString file;
+        QString codec;
+    } conversions[] = {{2, kBase + "_转换_2.mkv", "h264"}, {1, kBase + "_转换.mov", "h264"},
+                       {3, kBase + "_转换.gif", "gif"}};
+    for (const auto &c : conversions) {
+        QVERIFY(select(kBase + ".mp4"));
+        Script s;
+        s.menuEntry("另存为 / 转换格式").chooseItem(kTool, "ToolFormat", c.index).clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "转换完成"));
+        QVERIFY2(QFileInfo::exists(clip(c.file)), qPrintable(c.file));
+        QCOMPARE(codecOf(clip(c.file), "video"), c.codec);
+    }
+    const QString gif = clip(kBase + "_转换.gif");
+    QCOMPARE(TestMedia::probe(gif).videoSize().width(), 960);
+    const int frames = countFrames(gif);
+    QVERIFY2(frames >= 72 && frames <= 78, qPrintable(QString::number(frames)));
+
+    // An mp3 record converts to M4A (AAC).
+    QVERIFY(select("Vistrelle_tone 中.mp3"));
+    {
+        Script s;
+        s.menuEntry("另存为 / 转换格式").chooseItem(kTool, "ToolFormat", 1).clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "转换完成"));
+    }
+    QCOMPARE(codecOf(clip("Vistrelle_tone 中_转换.m4a"), "audio"), QStringLiteral("aac"));
+
+    // The new files are listed (registered whatever their names).
+    library();
+    QVERIFY(select(kBase + "_转换.mov"));
+    checkUntouched();
+}
+
+void LibraryToolsTest::speedAndVolume()
+{
+    occupy(kBase + "_2x.mp4");
+    occupy(kBase + "_音量调整.mp4");
+    VideoListDialog *w = library();
+
+    const struct
+    {
+        int index;
+        QString file;
+        double seconds;
+    } speeds[] = {{3, kBase + "_2x_2.mp4", 2.57}, {0, kBase + "_0.5x.mp4", 10.0}};
+    for (const auto &sp : speeds) {
+        QVERIFY(select(kBase + ".mp4"));
+        Script s;
+        s.menuEntry("调整播放速度").chooseItem(kTool, "SpeedChoice", sp.index).clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "变速完成"));
+        const double d = TestMedia::durationSeconds(clip(sp.file));
+        QVERIFY2(qAbs(d - sp.seconds) <= 0.15, qPrintable(QStringLiteral("%1 %2").arg(sp.file).arg(d)));
+    }
+    // 1x only resets the preview speed and writes nothing.
+    QVERIFY(select(kBase + ".mp4"));
+    w->videoPlayer()->setSpeed(2.0f);
+    const int filesBefore = int(QDir(m_folder).entryList(QDir::Files).size());
+    {
+        Script s;
+        s.menuEntry("调整播放速度").clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, QString()));
+    }
+    QTRY_COMPARE(w->videoPlayer()->speed(), 1.0f);
+    QTest::qWait(500);
+    QCOMPARE(int(QDir(m_folder).entryList(QDir::Files).size()), filesBefore);
+
+    // Volume 150 %: +3.5 dB, the picture copied packet for packet; the preview plays at full.
+    QVERIFY(select(kBase + ".mp4"));
+    {
+        Script s;
+        s.menuEntry("调整音量")
+            .then("raise the level", [] { return visibleWindow(kTool) != nullptr; },
+                  [] {
+                      auto *slider = visibleWindow(kTool)->findChild<QSlider *>("VolumeLevel");
+                      clickWidget(slider);
+                      xdotool({"key", "--delay", "30", "End"});
+                      // End gives 200; ten PageDown steps of 10 would reach 100: go down five.
+                      xdotool({"key", "--delay", "30", "--repeat", "5", "Page_Down"});
+                  })
+            .then("level is 150",
+                  [] { return visibleWindow(kTool)->findChild<QSlider *>("VolumeLevel")->value() == 150; },
+                  [] {})
+            .clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "音量调整完成"));
+    }
+    const QString louder = clip(kBase + "_音量调整_2.mp4");
+    const double gain = TestMedia::meanVolume(louder, 0.5, 4.0) - TestMedia::meanVolume(m_source, 0.5, 4.0);
+    QVERIFY2(qAbs(gain - 3.5) <= 0.5, qPrintable(QString::number(gain)));
+    QCOMPARE(videoPacketsMd5(louder), videoPacketsMd5(m_source));
+    QCOMPARE(w->videoPlayer()->volume(), 1.0f);
+    QCOMPARE(w->findChild<QSlider *>("Volume")->value(), 100);
+
+    // Mute writes silence.
+    QVERIFY(select(kBase + ".mp4"));
+    {
+        Script s;
+        s.menuEntry("调整音量")
+            .then("mute", [] { return visibleWindow(kTool) != nullptr; },
+                  [] { clickWidget(visibleWindow(kTool)->findChild<QWidget *>("VolumeMute"), QPoint(8, 8)); })
+            .then("muted",
+                  [] {
+                      auto *slider = visibleWindow(kTool)->findChild<QSlider *>("VolumeLevel");
+                      return !slider->isEnabled();
+                  },
+                  [] {})
+            .clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "音量调整完成"));
+    }
+    QVERIFY(TestMedia::meanVolume(clip(kBase + "_音量调整_3.mp4"), 0.5, 4.0) <= -80);
+
+    // A wav stays PCM.
+    QVERIFY(select("Vistrelle_wave.wav"));
+    {
+        Script s;
+        s.menuEntry("调整音量").clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, "音量调整完成"));
+    }
+    QCOMPARE(codecOf(clip("Vistrelle_wave_音量调整.wav"), "audio"), QStringLiteral("pcm_s16le"));
+    checkUntouched();
+}
+
+void LibraryToolsTest::renameAndInformation()
+{
+    VideoListDialog *w = library();
+    const QString original = clip(kBase + "_转换.mov");
+    const QByteArray before = md5(original);
+    const auto rename = [this](const QString &sourceName, const QString &typed, const QString &expectedBox) {
+        QVERIFY(select(sourceName));
+        Script s;
+        s.menuEntry("重命名文件")
+            .then("type", [] { return visibleWindow(kTool) != nullptr; },
+                  [typed] {
+                      auto *edit = visibleWindow(kTool)->findChild<QLineEdit *>("RenameName");
+                      clickWidget(edit);
+                      xdotool({"key", "ctrl+a", "BackSpace"});
+                      xdotool({"type", "--delay", "20", typed});
+                  })
+            .then("typed",
+                  [typed] { return visibleWindow(kTool)->findChild<QLineEdit *>("RenameName")->text() == typed; },
+                  [] {})
+            .clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, expectedBox, 20000));
+        if (expectedBox.isEmpty())
+            QTest::qWait(300);
+    };
+
+    // A colon is refused.
+    rename(kBase + "_转换.mov", "bad:name", "名称无效");
+    QVERIFY(QFileInfo::exists(original));
+    // An existing name is refused; both files stay as they were.
+    const QByteArray mkv = md5(clip(kBase + "_转换_2.mkv"));
+    QVERIFY(QFile::copy(original, clip("taken name.mov")));
+    rename(kBase + "_转换.mov", "taken name", "重命名失败");
+    QCOMPARE(md5(original), before);
+    QCOMPARE(md5(clip("taken name.mov")), before);
+    // A trailing blank is trimmed; the renamed file is still listed under its new name.
+    rename(kBase + "_转换.mov", "Renamed clip ", QString());
+    QTRY_VERIFY(QFileInfo::exists(clip("Renamed clip.mov")));
+    QVERIFY(!QFileInfo::exists(original));
+    QCOMPARE(md5(clip("Renamed clip.mov")), before);
+    QCOMPARE(md5(clip(kBase + "_转换_2.mkv")), mkv);
+    library();
+    QVERIFY(select("Renamed clip.mov"));
+
+    // File information: the copy button puts exactly the text shown on the clipboard.
+    QGuiApplication::clipboard()->clear();
+    QString shown;
+    {
+        Script s;
+        s.menuEntry("查看文件信息")
+            .then("read", [] { return visibleWindow(kTool) != nullptr; },
+                  [&shown] { shown = visibleWindow(kTool)->findChild<QLabel *>("InfoText")->text(); })
+            .clickButton(kTool, "InfoCopy")
+            .then("copied", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }, [] {})
+            .clickButton(kTool, "ToolApply");
+        QVERIFY(runTool(s, QString()));
+    }
+    QVERIFY(shown.contains("分辨率：640 × 360"));
+    QVERIFY(shown.contains("保存路径：" + m_folder));
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown);
+    QCOMPARE(shown, LibraryTools::fileInformationText(w->recordList().value(w->currentRecordIndex())));
+}
+
+void LibraryToolsTest::cancelLongConversion()
+{
+    const QString big = clip("Vistrelle_long 1080p.mp4");
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc2=size=1920x1080:rate=10", "-t", "60", "-c:v", "libx264", "-preset",
+                                  "ultrafast", "-crf", "40", "-pix_fmt", "yuv420p", big}));
+    VideoListDialog *w = library();
+    QVERIFY(select("Vistrelle_long 1080p.mp4"));
+    Script s;
+    s.menuEntry("另存为 / 转换格式")
+        .chooseItem(kTool, "ToolFormat", 3)
+        .clickButton(kTool, "ToolApply")
+        .then("wait for the busy dialog",
+              [] {
+                  auto *busy = qobject_cast<QProgressDialog *>(visibleWindow("EditProgress"));
+                  return busy != nullptr;
+              },
+              [] { QTest::qWait(1500); })
+        .then("cancel", [] { return visibleWindow("EditProgress") != nullptr; },
+              [] {
+                  auto *busy = visibleWindow("EditProgress");
+                  for (QPushButton *b : busy->findChildren<QPushButton *>())
+                      clickWidget(b);
+              });
+    QVERIFY(runTool(s, QString()));
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow("EditProgress"), 10000);
+    QTest::qWait(500);
+    QVERIFY(m_boxes->titles.isEmpty());
+    QVERIFY(!QFileInfo::exists(clip("Vistrelle_long 1080p_转换.gif")));
+    library();
+    for (const VideoRecord &r : w->recordList())
+        QVERIFY(!r.fileName.endsWith(".gif") || r.fileName == kBase + "_转换.gif");
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    QApplication app(argc, argv);
+    LibraryToolsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_library_tools.moc"

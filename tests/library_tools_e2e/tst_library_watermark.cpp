@@ -1,0 +1,236 @@
+// The media library's watermark tool with real X events: a watermark with quotes, a colon, a
+// percent sign and Chinese drawn in the top left corner of an MP4 copy beside the source, the
+// settings it leaves, a cancelled job that leaves nothing behind, and playback resumed after
+// the dialog is rejected.
+
+#include "ToolsTestSupport.h"
+
+#include "library/VideoListDialog.h"
+#include "library/VideoPlayer.h"
+#include "library/WatermarkConfig.h"
+#include "library/WatermarkDialog.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QRawFont>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace LibraryMedia;
+using namespace ToolsTest;
+
+namespace {
+
+WatermarkDialog *watermarkDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *d = qobject_cast<WatermarkDialog *>(w); d && d->isVisible())
+            return d;
+    }
+    return nullptr;
+}
+
+QStringList leftovers(const QString &folder)
+{
+    return QDir(folder).entryList({".Vistrelle-watermark-*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class LibraryWatermarkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void rejectResumesPlayback();
+    void watermarkedCopy();
+    void cancelLeavesNothing();
+    void closingTheWindowEndsTheJob();
+    void cleanupTestCase();
+
+private:
+    QString clip(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
+    bool select(const QString &fileName) { return selectRecord(m_window, fileName, true); }
+
+    QTemporaryDir m_root;
+    QString m_folder;
+    QString m_source;
+    QPointer<VideoListDialog> m_window;
+    MessageBoxCatcher *m_boxes = nullptr;
+};
+
+void LibraryWatermarkTest::initTestCase()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QCoreApplication::setOrganizationName(QStringLiteral("VistrelleLibraryWatermarkTest"));
+    QSettings().clear();
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_boxes = new MessageBoxCatcher(this);
+    m_folder = m_root.filePath(TestMedia::awkwardName());
+    QVERIFY(QDir().mkpath(m_folder));
+    QSettings().setValue(QStringLiteral("save/directory"), m_folder);
+    m_source = clip("Vistrelle_wm it's: 50%, [a] 中.mp4");
+    QVERIFY(makeClip(m_source, 5));
+    m_window = createVideoListDialog(nullptr);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->loadFromDisk();
+}
+
+void LibraryWatermarkTest::cleanupTestCase()
+{
+    delete m_window;
+}
+
+void LibraryWatermarkTest::rejectResumesPlayback()
+{
+    QVERIFY(select(QFileInfo(m_source).fileName()));
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("PlayButton")));
+    QTRY_VERIFY(m_window->videoPlayer()->isPlaying());
+    Script s;
+    s.then("the dialog pauses playback", [] { return watermarkDialog() != nullptr; },
+           [this] {
+               QVERIFY(!m_window->videoPlayer()->isPlaying());
+               snapshot("watermark-dialog");
+               clickWidget(watermarkDialog()->findChild<QPushButton *>("Secondary"));
+           });
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY(s.finished());
+    QTRY_VERIFY(!watermarkDialog());
+    QTRY_VERIFY(m_window->videoPlayer()->isPlaying());
+    m_window->videoPlayer()->pause();
+}
+
+void LibraryWatermarkTest::watermarkedCopy()
+{
+    const QString taken = clip("Vistrelle_wm it's: 50%, [a] 中_watermarked.mp4");
+    QVERIFY(QFile::copy(m_source, taken));
+    const QByteArray takenMd5 = md5(taken);
+    const QByteArray sourceMd5 = md5(m_source);
+    QVERIFY(select(QFileInfo(m_source).fileName()));
+
+    Script s;
+    s.then("type the text", [] { return watermarkDialog() != nullptr; },
+           [] {
+               auto *edit = watermarkDialog()->findChild<QLineEdit *>();
+               clickWidget(edit);
+               xdotool({"key", "ctrl+a", "BackSpace"});
+               xdotool({"type", "--delay", "30", "Vi'st:50% "});
+           })
+        .then("typed", [] { return watermarkDialog()->findChild<QLineEdit *>()->text() == "Vi'st:50% "; },
+              [] {
+                  // What an input method would commit: xdotool cannot type Chinese.
+                  watermarkDialog()->findChild<QLineEdit *>()->insert(QStringLiteral("水印"));
+                  // The top left cell of the placement grid.
+                  clickWidget(watermarkDialog()->findChildren<QPushButton *>("Position").first());
+              })
+        .then("save", [] { return watermarkDialog()->findChildren<QPushButton *>("Position").first()->isChecked(); },
+              [] {
+                  snapshot("watermark-dialog-top-left");
+                  clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary"));
+              });
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains("保存完成"), 60000);
+    QVERIFY(s.finished());
+
+    const QString copy = clip("Vistrelle_wm it's: 50%, [a] 中_watermarked_2.mp4");
+    QVERIFY(QFileInfo::exists(copy));
+    QCOMPARE(md5(taken), takenMd5);
+    QCOMPARE(md5(m_source), sourceMd5);
+    QVERIFY(leftovers(m_folder).isEmpty());
+    QVERIFY(TestMedia::probe(copy).hasAudio());
+    QVERIFY(qAbs(TestMedia::durationSeconds(copy) - 5.0) < 0.15);
+    // The text sits in the top left corner; the opposite corner is the source's picture.
+    const QByteArray a = TestMedia::frameRgb(m_source, 2.0);
+    const QByteArray b = TestMedia::frameRgb(copy, 2.0);
+    QCOMPARE(b.size(), 640 * 360 * 3);
+    const double corner = TestMedia::regionDifference(a, b, 640, 20, 20, 160, 30);
+    const double opposite = TestMedia::regionDifference(a, b, 640, 440, 300, 180, 50);
+    QVERIFY2(corner > 8, qPrintable(QString::number(corner)));
+    QVERIFY2(opposite < 3, qPrintable(QString::number(opposite)));
+    // The font drawtext uses draws both scripts.
+    const QRawFont font(WatermarkConfig::fontFile(), 24);
+    QVERIFY(font.isValid());
+    QVERIFY(font.supportsCharacter(QChar('V')));
+    QVERIFY(font.supportsCharacter(QChar(0x6C34)));
+
+    // The settings hold what was entered, with the recording watermark left off.
+    QSettings settings;
+    QCOMPARE(settings.value("watermark/text").toString(), QStringLiteral("Vi'st:50% 水印"));
+    QCOMPARE(settings.value("watermark/position").toInt(), 3);
+    QCOMPARE(settings.value("watermark/color").toString(), QStringLiteral("#ffffff"));
+    QCOMPARE(settings.value("watermark/enabled").toBool(), false);
+    // The new copy is listed and selected.
+    QCOMPARE(m_window->recordList().value(m_window->currentRecordIndex()).path, copy);
+}
+
+void LibraryWatermarkTest::cancelLeavesNothing()
+{
+    const QString big = clip("Vistrelle_big.mp4");
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc2=size=1920x1080:rate=10", "-t", "60", "-c:v", "libx264", "-preset",
+                                  "ultrafast", "-crf", "40", "-pix_fmt", "yuv420p", big}));
+    m_window->loadFromDisk();
+    QVERIFY(select("Vistrelle_big.mp4"));
+    const int files = int(QDir(m_folder).entryList(QDir::Files).size());
+    Script s;
+    s.then("save", [] { return watermarkDialog() != nullptr; },
+           [] { clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary")); })
+        .then("progress shows", [] { return visibleWindow("SaveProgress") != nullptr; },
+              [this] { QVERIFY(leftovers(m_folder).size() == 1); })
+        .then("cancel", [] { return qobject_cast<QProgressDialog *>(visibleWindow("SaveProgress"))->value() >= 1; },
+              [] {
+                  for (QPushButton *b : visibleWindow("SaveProgress")->findChildren<QPushButton *>())
+                      clickWidget(b);
+              });
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow("SaveProgress"), 10000);
+    QTRY_VERIFY(leftovers(m_folder).isEmpty());
+    QTest::qWait(300);
+    QVERIFY(m_boxes->titles.isEmpty());
+    QCOMPARE(int(QDir(m_folder).entryList(QDir::Files).size()), files);
+    QVERIFY(!m_window->videoPlayer()->isPlaying());
+}
+
+// A window destroyed while its job runs ends ffmpeg and removes the temporary folder.
+void LibraryWatermarkTest::closingTheWindowEndsTheJob()
+{
+    QVERIFY(select("Vistrelle_big.mp4"));
+    const QStringList files = QDir(m_folder).entryList(QDir::Files);
+    Script s;
+    s.then("save", [] { return watermarkDialog() != nullptr; },
+           [] { clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary")); })
+        .then("close the library while it runs",
+              [] {
+                  auto *progress = qobject_cast<QProgressDialog *>(visibleWindow("SaveProgress"));
+                  return progress && progress->value() >= 1;
+              },
+              [this] {
+                  QCOMPARE(leftovers(m_folder).size(), 1);
+                  delete m_window;
+              });
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 30000);
+    QVERIFY(!m_window);
+    QVERIFY(leftovers(m_folder).isEmpty());
+    QTest::qWait(1000);
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), files);
+    QVERIFY(leftovers(m_folder).isEmpty());
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    QApplication app(argc, argv);
+    LibraryWatermarkTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_library_watermark.moc"
