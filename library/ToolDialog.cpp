@@ -1,6 +1,7 @@
 #include "library/ToolDialog.h"
 
 #include "library/LibraryIcons.h"
+#include "library/LibraryStyles.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QHBoxLayout>
@@ -9,21 +10,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-const char *const kSecondaryStyle =
-    "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
-    "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
-    "QPushButton:checked{background:#2874f0;border-color:#4d8dff;color:white;}"
-    "QPushButton:disabled{color:#65738a;}";
-
-const char *const kPrimaryStyle =
-    "QPushButton{background:#2874f0;border:1px solid #4d8dff;border-radius:7px;color:white;font-size:13px;"
-    "font-weight:600;padding:0 18px;}QPushButton:hover{background:#3982fa;}"
-    "QPushButton:disabled{background:#23314a;color:#71809a;}";
-
-} // namespace
 
 QString ToolDialog::iconForTitle(const QString &title, const QString &iconName)
 {
@@ -101,11 +87,11 @@ ToolDialog::ToolDialog(const QString &title, const QString &subtitle, QWidget *p
     footer->addStretch();
     auto *cancel = new QPushButton(tr("取消"), this);
     cancel->setFixedSize(98, 40);
-    cancel->setStyleSheet(QString::fromLatin1(kSecondaryStyle));
+    cancel->setStyleSheet(QString::fromLatin1(kLibraryToolButtonStyle));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_apply = new QPushButton(tr("应用"), this);
     m_apply->setFixedSize(98, 40);
-    m_apply->setStyleSheet(QString::fromLatin1(kPrimaryStyle));
+    m_apply->setStyleSheet(QString::fromLatin1(kLibraryPrimaryButtonStyle));
     connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
     footer->addWidget(cancel);
     footer->addWidget(m_apply);
