@@ -226,8 +226,9 @@ void VideoListDialog::onSplitClicked()
 void VideoListDialog::onMuteClicked()
 {
     if (currentIsAudio()) {
-        // The volume tool of audio files comes later; the button stays unchecked.
+        // For an audio file the button is the volume tool.
         muteButton->setChecked(false);
+        showVolumeDialog();
         return;
     }
     transformPreview.clear();

@@ -2625,31 +2625,31 @@ Please visit this link manually:
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>مستوى الصوت</translation>
+        <translation type="vanished">مستوى الصوت</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>صوت</translation>
+        <translation type="vanished">صوت</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>سرعة</translation>
+        <translation type="vanished">سرعة</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>تحويل</translation>
+        <translation type="vanished">تحويل</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>معلومات</translation>
+        <translation type="vanished">معلومات</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>إلغاء</translation>
+        <translation type="vanished">إلغاء</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>تطبيق</translation>
+        <translation type="vanished">تطبيق</translation>
     </message>
 </context>
 <context>

@@ -2625,31 +2625,31 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Lautstärke</translation>
+        <translation type="vanished">Lautstärke</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation type="vanished">Audio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>Geschwindigkeit</translation>
+        <translation type="vanished">Geschwindigkeit</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Umwandeln</translation>
+        <translation type="vanished">Umwandeln</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>information</translation>
+        <translation type="vanished">information</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Abbrechen</translation>
+        <translation type="vanished">Abbrechen</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Anwenden</translation>
+        <translation type="vanished">Anwenden</translation>
     </message>
 </context>
 <context>

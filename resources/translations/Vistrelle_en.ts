@@ -2625,31 +2625,31 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Volume</translation>
+        <translation type="vanished">Volume</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation type="vanished">Audio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>Speed</translation>
+        <translation type="vanished">Speed</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Convert</translation>
+        <translation type="vanished">Convert</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>Information</translation>
+        <translation type="vanished">Information</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Cancel</translation>
+        <translation type="vanished">Cancel</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Apply</translation>
+        <translation type="vanished">Apply</translation>
     </message>
 </context>
 <context>

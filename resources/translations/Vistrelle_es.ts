@@ -2625,31 +2625,31 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Volumen</translation>
+        <translation type="vanished">Volumen</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation type="vanished">Audio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>velocidad</translation>
+        <translation type="vanished">velocidad</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Convertir</translation>
+        <translation type="vanished">Convertir</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>Información</translation>
+        <translation type="vanished">Información</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Cancelar</translation>
+        <translation type="vanished">Cancelar</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Aplicar</translation>
+        <translation type="vanished">Aplicar</translation>
     </message>
 </context>
 <context>

@@ -2625,31 +2625,31 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Volume</translation>
+        <translation type="vanished">Volume</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation type="vanished">Audio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>vitesse</translation>
+        <translation type="vanished">vitesse</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Convertir</translation>
+        <translation type="vanished">Convertir</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>Informations</translation>
+        <translation type="vanished">Informations</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Annuler</translation>
+        <translation type="vanished">Annuler</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Appliquer</translation>
+        <translation type="vanished">Appliquer</translation>
     </message>
 </context>
 <context>

@@ -2625,31 +2625,31 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Volume</translation>
+        <translation type="vanished">Volume</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation type="vanished">Audio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>velocità</translation>
+        <translation type="vanished">velocità</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Converti</translation>
+        <translation type="vanished">Converti</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>Informazioni</translation>
+        <translation type="vanished">Informazioni</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Annulla</translation>
+        <translation type="vanished">Annulla</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Applica</translation>
+        <translation type="vanished">Applica</translation>
     </message>
 </context>
 <context>

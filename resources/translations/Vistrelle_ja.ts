@@ -2625,31 +2625,31 @@ Vistrelle を終了しますか？</translation>
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>音量</translation>
+        <translation type="vanished">音量</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>音声</translation>
+        <translation type="vanished">音声</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>速度</translation>
+        <translation type="vanished">速度</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>変換</translation>
+        <translation type="vanished">変換</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>情報</translation>
+        <translation type="vanished">情報</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>キャンセル</translation>
+        <translation type="vanished">キャンセル</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>適用</translation>
+        <translation type="vanished">適用</translation>
     </message>
 </context>
 <context>

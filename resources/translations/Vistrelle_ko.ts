@@ -2625,31 +2625,31 @@ Vistrelle을 종료할까요?</translation>
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>볼륨</translation>
+        <translation type="vanished">볼륨</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>오디오</translation>
+        <translation type="vanished">오디오</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>속도</translation>
+        <translation type="vanished">속도</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>변환</translation>
+        <translation type="vanished">변환</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>정보</translation>
+        <translation type="vanished">정보</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>취소</translation>
+        <translation type="vanished">취소</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>적용</translation>
+        <translation type="vanished">적용</translation>
     </message>
 </context>
 <context>

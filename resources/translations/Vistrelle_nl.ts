@@ -2625,31 +2625,31 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Volume</translation>
+        <translation type="vanished">Volume</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Audio</translation>
+        <translation type="vanished">Audio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>snelheid</translation>
+        <translation type="vanished">snelheid</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Converteren</translation>
+        <translation type="vanished">Converteren</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>informatie</translation>
+        <translation type="vanished">informatie</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Annuleren</translation>
+        <translation type="vanished">Annuleren</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Toepassen</translation>
+        <translation type="vanished">Toepassen</translation>
     </message>
 </context>
 <context>

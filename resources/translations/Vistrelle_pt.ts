@@ -2625,31 +2625,31 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Volume</translation>
+        <translation type="vanished">Volume</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Áudio</translation>
+        <translation type="vanished">Áudio</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>velocidade</translation>
+        <translation type="vanished">velocidade</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Converter</translation>
+        <translation type="vanished">Converter</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>Informações</translation>
+        <translation type="vanished">Informações</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Cancelar</translation>
+        <translation type="vanished">Cancelar</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Aplicar</translation>
+        <translation type="vanished">Aplicar</translation>
     </message>
 </context>
 <context>

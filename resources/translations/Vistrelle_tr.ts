@@ -2625,31 +2625,31 @@ Ayrıntı öncelikli</translation>
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>Ses düzeyi</translation>
+        <translation type="vanished">Ses düzeyi</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>Ses</translation>
+        <translation type="vanished">Ses</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>hız</translation>
+        <translation type="vanished">hız</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>Dönüştür</translation>
+        <translation type="vanished">Dönüştür</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>Bilgi</translation>
+        <translation type="vanished">Bilgi</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>İptal</translation>
+        <translation type="vanished">İptal</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>Uygula</translation>
+        <translation type="vanished">Uygula</translation>
     </message>
 </context>
 <context>

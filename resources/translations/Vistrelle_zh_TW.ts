@@ -2625,31 +2625,31 @@ Please visit this link manually:
     <name>ToolDialog</name>
     <message>
         <source>音量</source>
-        <translation>音量</translation>
+        <translation type="vanished">音量</translation>
     </message>
     <message>
         <source>音频</source>
-        <translation>音訊</translation>
+        <translation type="vanished">音訊</translation>
     </message>
     <message>
         <source>速度</source>
-        <translation>速度</translation>
+        <translation type="vanished">速度</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation>轉換</translation>
+        <translation type="vanished">轉換</translation>
     </message>
     <message>
         <source>信息</source>
-        <translation>資訊</translation>
+        <translation type="vanished">資訊</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>取消</translation>
+        <translation type="vanished">取消</translation>
     </message>
     <message>
         <source>应用</source>
-        <translation>套用</translation>
+        <translation type="vanished">套用</translation>
     </message>
 </context>
 <context>
