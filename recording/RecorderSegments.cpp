@@ -825,20 +825,27 @@ void Recorder::endAfterFailedLaunch()
     emit stopped(QString());
 }
 
+bool Recorder::endUnstartedRecording()
+{
+    if (preparing) {
+        abandonPreparedStart();
+        return true;
+    }
+    if (!recordingActive) {
+        abandonRetryWaitingForWindow();
+        return true;
+    }
+    return false;
+}
+
 void Recorder::stop()
 {
     endWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
-    if (preparing) {
-        abandonPreparedStart();
+    if (endUnstartedRecording())
         return;
-    }
-    if (!recordingActive) {
-        abandonRetryWaitingForWindow();
-        return;
-    }
     ++commandGeneration;
     if (process->state() != QProcess::NotRunning) {
         // Also right after a resume, before the new segment has shown media: that
@@ -859,14 +866,8 @@ void Recorder::discard()
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
-    if (preparing) {
-        abandonPreparedStart();
+    if (endUnstartedRecording())
         return;
-    }
-    if (!recordingActive) {
-        abandonRetryWaitingForWindow();
-        return;
-    }
     ++commandGeneration;
     policyTimer->stop();
     if (process->state() != QProcess::NotRunning) {
