@@ -2622,6 +2622,37 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>صوت</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>سرعة</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>تطبيق</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

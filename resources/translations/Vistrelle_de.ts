@@ -2622,6 +2622,37 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

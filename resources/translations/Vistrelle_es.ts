@@ -2622,6 +2622,37 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

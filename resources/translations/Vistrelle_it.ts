@@ -2622,6 +2622,37 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>velocità</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Applica</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

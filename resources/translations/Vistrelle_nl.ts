@@ -2622,6 +2622,37 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>snelheid</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converteren</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>informatie</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Toepassen</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>velocidade</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

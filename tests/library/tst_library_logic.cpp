@@ -7,6 +7,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/TimelineRangeWidget.h"
+#include "library/ToolDialog.h"
 #include "library/VideoEditor.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
@@ -260,6 +261,21 @@ private slots:
 
         QCOMPARE(mediaPreviewArguments("/v.mp4", 0.3).mid(3, 2), QStringList({"-ss", "0.30"}));
         QCOMPARE(mediaPreviewArguments("/a.wav", 0.3).size(), 16);
+    }
+
+    // The tools' frame picks its icon from the title unless a tool names one.
+    void toolIcons()
+    {
+        QCOMPARE(ToolDialog::iconForTitle("调整音量", "pencil"), QString("audio"));
+        QCOMPARE(ToolDialog::iconForTitle("提取音频", "pencil"), QString("audio"));
+        QCOMPARE(ToolDialog::iconForTitle("调整播放速度", "pencil"), QString("timer"));
+        QCOMPARE(ToolDialog::iconForTitle("另存为 / 转换格式", "pencil"), QString("folder"));
+        QCOMPARE(ToolDialog::iconForTitle("查看文件信息", "pencil"), QString("list"));
+        QCOMPARE(ToolDialog::iconForTitle("重命名文件", "pencil"), QString("pencil"));
+        QCOMPARE(ToolDialog::iconForTitle("调整音量", "watermark"), QString("watermark"));
+        ToolDialog dialog("重命名文件", "x", nullptr, "pencil");
+        QCOMPARE(dialog.objectName(), QString("EditToolDialog"));
+        QVERIFY(dialog.contentLayout());
     }
 
     void uniqueNames()
