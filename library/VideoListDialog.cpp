@@ -89,6 +89,9 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     });
 
     buildUi();
+    // Return in the search box must not press the last clicked button (delete, save...).
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     searchTimer = new QTimer(this);
     searchTimer->setSingleShot(true);

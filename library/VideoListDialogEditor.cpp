@@ -4,6 +4,7 @@
 #include "library/VideoListDialog.h"
 
 #include "library/LibraryIcons.h"
+#include "library/LibraryStyles.h"
 #include "library/MediaPreview.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
@@ -19,12 +20,6 @@
 
 namespace {
 
-const char *const kToolButtonStyle =
-    "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
-    "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
-    "QPushButton:checked{background:#2874f0;border-color:#4d8dff;color:white;}"
-    "QPushButton:disabled{color:#65738a;}";
-
 QString secondsText(double seconds)
 {
     return VideoListDialog::formatDuration(std::max(0, int(std::lround(seconds))));
@@ -39,7 +34,7 @@ QPushButton *VideoListDialog::makeEditorButton(QLayout *row, const QString &text
     button->setIconSize(QSize(19, 19));
     button->setFixedHeight(40);
     button->setCheckable(checkable);
-    button->setStyleSheet(QString::fromLatin1(kToolButtonStyle));
+    button->setStyleSheet(QString::fromLatin1(kLibraryToolButtonStyle));
     row->addWidget(button);
     return button;
 }
@@ -102,10 +97,7 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
     primaryActionButton = new QPushButton(tr("Start Trimming..."), timeline);
     primaryActionButton->setObjectName(QStringLiteral("PrimaryAction"));
     primaryActionButton->setFixedHeight(40);
-    primaryActionButton->setStyleSheet(QStringLiteral(
-        "QPushButton{background:#2874f0;border:1px solid #4d8dff;border-radius:7px;color:white;font-size:13px;"
-        "font-weight:600;padding:0 18px;}QPushButton:hover{background:#3982fa;}"
-        "QPushButton:disabled{background:#23314a;color:#71809a;}"));
+    primaryActionButton->setStyleSheet(QString::fromLatin1(kLibraryPrimaryButtonStyle));
     bottom->addWidget(rangeTextLabel);
     bottom->addStretch();
     bottom->addWidget(primaryActionButton);
@@ -234,8 +226,9 @@ void VideoListDialog::onSplitClicked()
 void VideoListDialog::onMuteClicked()
 {
     if (currentIsAudio()) {
-        // The volume tool of audio files comes later; the button stays unchecked.
+        // For an audio file the button is the volume tool.
         muteButton->setChecked(false);
+        showVolumeDialog();
         return;
     }
     transformPreview.clear();

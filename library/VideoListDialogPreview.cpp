@@ -169,8 +169,6 @@ void VideoListDialog::updateMediaSpecificUi()
         muteButton->setText(tr("音量"));
         muteButton->setIcon(tintedLibraryIcon(QStringLiteral("audio"), 19, iconColour));
         muteButton->setToolTip(tr("调整音频音量"));
-        // The volume tool of audio files comes later.
-        muteButton->setEnabled(false);
     }
     if (preview->waveformMode != audio) {
         preview->waveformMode = audio;

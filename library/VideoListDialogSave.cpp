@@ -5,6 +5,7 @@
 
 #include "dialogs/CompletionDialog.h"
 #include "library/FfmpegJob.h"
+#include "library/LibraryStyles.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/OpenFolderMessage.h"
 #include "library/TimelineRangeWidget.h"
@@ -26,16 +27,6 @@
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-const char *const kSecondaryButtonStyle =
-    "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
-    "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
-    "QPushButton:checked{background:#2874f0;border-color:#4d8dff;color:white;}"
-    "QPushButton:disabled{color:#65738a;}";
-
-} // namespace
 
 QString VideoListDialog::uniqueOutputPath(const QString &wanted)
 {
@@ -107,7 +98,7 @@ void VideoListDialog::beginSaveProgress(bool determinate)
         QStringLiteral("QProgressDialog{background:#0b1a2e;color:#eaf1ff;}QLabel{color:#eaf1ff;font-size:13px;}"
                        "QProgressBar{height:10px;background:#172943;border:1px solid #2e4767;border-radius:5px;"
                        "color:white;text-align:center;}QProgressBar::chunk{background:#2f7df4;border-radius:4px;}")
-        + QString::fromLatin1(kSecondaryButtonStyle));
+        + QString::fromLatin1(kLibraryToolButtonStyle));
     saveProgress = dialog;
     dialog->show();
     dialog->raise();
@@ -336,7 +327,7 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
     busy->setWindowModality(Qt::WindowModal);
     busy->setMinimumDuration(0);
     busy->setStyleSheet(QStringLiteral("QProgressDialog{background:#0b1a2e;color:white;}")
-                        + QString::fromLatin1(kSecondaryButtonStyle));
+                        + QString::fromLatin1(kLibraryToolButtonStyle));
     busy->show();
     QPointer<QProgressDialog> progress = busy;
 

@@ -315,6 +315,8 @@ protected:
     void startPrepared();
     bool launchFirstSegment(int generation);
     void abandonPreparedStart();
+    // A stop or discard before the recording began ends the start; true when it did.
+    bool endUnstartedRecording();
     void abandonRetryWaitingForWindow();
     void removeEmptyPartsFolder();
 

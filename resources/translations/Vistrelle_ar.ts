@@ -2622,6 +2622,37 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">صوت</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">سرعة</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">تحويل</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">معلومات</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">إلغاء</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">تطبيق</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Lautstärke</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Umwandeln</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">information</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Anwenden</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">Speed</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Convert</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">Information</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Cancel</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Apply</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

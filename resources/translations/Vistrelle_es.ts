@@ -2622,6 +2622,37 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Volumen</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">velocidad</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">Información</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Aplicar</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">vitesse</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Convertir</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">Informations</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Annuler</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Appliquer</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">velocità</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Converti</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">Informazioni</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Annulla</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Applica</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Vistrelle を終了しますか？</translation>
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">音量</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">音声</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">変換</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">情報</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">キャンセル</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">適用</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

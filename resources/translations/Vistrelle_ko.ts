@@ -2622,6 +2622,37 @@ Vistrelle을 종료할까요?</translation>
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">볼륨</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">오디오</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">속도</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">변환</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">정보</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">취소</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">적용</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Audio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">snelheid</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Converteren</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">informatie</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Annuleren</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Toepassen</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -2622,6 +2622,37 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Volume</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Áudio</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">velocidade</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Converter</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">Informações</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Aplicar</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

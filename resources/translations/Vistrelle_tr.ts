@@ -2622,6 +2622,37 @@ Ayrıntı öncelikli</translation>
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">Ses</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">hız</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">Dönüştür</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">Bilgi</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">İptal</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">Uygula</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

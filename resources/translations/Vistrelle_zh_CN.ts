@@ -2622,6 +2622,37 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ToolDialog</name>
+    <message>
+        <source>音量</source>
+        <translation type="vanished">音量</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation type="vanished">音频</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation type="vanished">速度</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="vanished">转换</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation type="vanished">信息</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="vanished">应用</translation>
+    </message>
+</context>
+<context>
     <name>VideoListDialog</name>
     <message>
         <source>媒体库</source>

@@ -171,6 +171,12 @@ void LibraryWindowTest::listing()
     QTRY_VERIFY(search->hasFocus());
     QVERIFY(xdotool({"type", "--delay", "40", "SILENT"}));
     QTRY_COMPARE(count->text(), QStringLiteral("1 个文件"));
+    // Return in the search box presses no button of the window.
+    m_boxes->titles.clear();
+    QVERIFY(xdotool({"key", "Return"}));
+    QTest::qWait(300);
+    QVERIFY(m_boxes->titles.isEmpty());
+    QVERIFY(w->isVisible());
     search->clear();
     QTRY_COMPARE(count->text(), QStringLiteral("7 个文件"));
 

@@ -1,0 +1,107 @@
+// The Recorder's half-second policy tick (statistics, auto-stop, auto-split, free space)
+// and the live switches of audio sources and the webcam.
+#include "recording/Recorder.h"
+
+#include <QStorageInfo>
+#include <QtDebug>
+
+#include <algorithm>
+
+// ---------------------------------------------------------------------------
+// Policies and live switches
+// ---------------------------------------------------------------------------
+
+RecordingPolicy::Snapshot Recorder::policySnapshot() const
+{
+    RecordingPolicy::Snapshot s;
+    s.active = recordingActive;
+    s.paused = recordingPaused;
+    s.endPending = pendingReason != SegmentEndReason::None;
+    s.encoderRunning = process->state() == QProcess::Running;
+    s.recordingMs = recordingTimer.isValid() ? recordingTimer.elapsed() : -1;
+    s.segmentMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
+    return s;
+}
+
+qint64 Recorder::estimatedDisplayBytes(qint64 actualBytes) const
+{
+    return RecordingPolicy::estimatedDisplayBytes(actualBytes, audioOnly, audioFormat, audioBitrate,
+                                                  finishedSegmentsMs,
+                                                  segmentTimer.isValid() ? segmentTimer.elapsed() : -1);
+}
+
+void Recorder::checkRecordingPolicies()
+{
+    RecordingPolicy::Snapshot s = policySnapshot();
+    if (!RecordingPolicy::tickApplies(s))
+        return;
+    s.segmentBytes = currentSegmentBytes();
+    s.totalBytes = totalRecordedBytes();
+    emit recordingStatsUpdated(estimatedDisplayBytes(s.totalBytes), outputPath);
+
+    if (stopForLowSpace(s))
+        return;
+    const RecordingPolicy::Limit stopLimit{autoStopEnabled, autoStopMode, autoStopMinutes, autoStopMegabytes};
+    const RecordingPolicy::Limit splitLimit{autoSplitEnabled, autoSplitMode, autoSplitMinutes, autoSplitMegabytes};
+    switch (RecordingPolicy::decide(stopLimit, splitLimit, s)) {
+    case RecordingPolicy::Action::Stop:
+        qInfo().noquote() << "[Recorder] automatic stop";
+        pendingReason = SegmentEndReason::Stop;
+        stopCurrentSegment();
+        break;
+    case RecordingPolicy::Action::Split:
+        qInfo().noquote() << "[Recorder] automatic split after" << s.segmentMs << "ms," << s.segmentBytes << "bytes";
+        requestRestart();
+        break;
+    case RecordingPolicy::Action::None:
+        break;
+    }
+}
+
+bool Recorder::stopForLowSpace(const RecordingPolicy::Snapshot &snapshot)
+{
+    if (lowSpaceStopBytes <= 0 || snapshot.endPending || partsFolder.isEmpty())
+        return false;
+    const QStorageInfo saveDisk(partsFolder);
+    if (!saveDisk.isValid() || saveDisk.bytesAvailable() >= lowSpaceStopBytes)
+        return false;
+    qWarning().noquote() << "[Recorder] stopping: only" << saveDisk.bytesAvailable() << "bytes free on the save disk";
+    emit errorOccurred(tr("保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。")
+                           .arg(std::max<qint64>(1, lowSpaceStopBytes >> 20)));
+    pendingReason = SegmentEndReason::Stop;
+    stopCurrentSegment();
+    return true;
+}
+
+void Recorder::switchSystemAudioDuringRecording(bool on)
+{
+    switchAudioSourceDuringRecording(systemAudioEnabled, on);
+}
+
+void Recorder::switchMicrophoneDuringRecording(bool on)
+{
+    switchAudioSourceDuringRecording(micEnabled, on);
+}
+
+// An audio source switched on or off changes the streams of the next segment:
+// close the running one and mark the chain as mixed so that the merge re-encodes.
+void Recorder::switchAudioSourceDuringRecording(bool &source, bool on)
+{
+    if (on == source)
+        return;
+    source = on;
+    if (!RecordingPolicy::liveSwitchRestarts(policySnapshot()))
+        return;
+    segmentsDiffer = true;
+    requestRestart();
+}
+
+void Recorder::switchWebcamDuringRecording(bool on)
+{
+    if (on == webcamEnabled)
+        return;
+    webcamEnabled = on;
+    if (audioOnly || !RecordingPolicy::liveSwitchRestarts(policySnapshot()))
+        return;
+    requestRestart();
+}

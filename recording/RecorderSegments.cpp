@@ -1,0 +1,1206 @@
+// The start road and the segment chain of the Recorder: preflight, launching, ending and
+// finishing segments.
+#include "recording/Recorder.h"
+
+#include "platform/win/WasapiLoopbackCapture.h"
+#include "platform/win/WasapiMicrophoneCapture.h"
+#include "platform/mac/MacScreenCapture.h"
+#include "platform/mac/MacSystemAudioCapture.h"
+#include "platform/mac/WindowFrameSource.h"
+#include "recording/AudioDeviceChoice.h"
+#include "recording/CaptureGeometry.h"
+#include "recording/DrainingSegment.h"
+#include "recording/EncoderProbe.h"
+#include "recording/MediaProbe.h"
+#include "recording/RecordingFinalizer.h"
+#include "recording/ToolLookup.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFutureWatcher>
+#include <QRegularExpression>
+#include <QStorageInfo>
+#include <QThreadPool>
+#include <QtConcurrent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <qpa/qplatformscreen.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+// ---------------------------------------------------------------------------
+// Start road
+// ---------------------------------------------------------------------------
+
+namespace {
+
+QString audioEncoderLabel(const QString& format)
+{
+    if (format == QLatin1String("wav"))
+        return QStringLiteral("PCM");
+    if (format == QLatin1String("m4a"))
+        return QStringLiteral("AAC");
+    if (format == QLatin1String("flac"))
+        return QStringLiteral("FLAC");
+    return QStringLiteral("MP3");
+}
+
+bool isAutomaticEncoder(const QString& requested)
+{
+    return requested.trimmed().isEmpty() || requested == QLatin1String("auto");
+}
+
+// Chooses the video encoder for a start and test-runs it at the capture size. Runs on
+// a pool thread and touches nothing but its arguments and the shared probe caches.
+QString preflightEncoder(const QString& requested, const QSize& native, int fps)
+{
+    const QString software = QStringLiteral("libx264");
+    if (!isAutomaticEncoder(requested))
+        return Recorder::encoderWorksAtSize(requested, native, fps) ? requested : software;
+    for (const char* candidate : {"h264_videotoolbox", "h264_nvenc", "h264_qsv", "h264_amf", "h264_mf"}) {
+        if (Recorder::encoderWorksAtSize(QLatin1String(candidate), native, fps))
+            return QLatin1String(candidate);
+    }
+    if (!native.isValid() || !CaptureGeometry::exceeds1080p(native)
+        || (native.width() >= 3000 && native.height() >= 2000)) {
+        return software;
+    }
+    const QString toolbox = QStringLiteral("h264_videotoolbox");
+    return Recorder::encoderWorksAtSize(toolbox, CaptureGeometry::fitWithin1080p(native), fps) ? toolbox : software;
+}
+
+QString sizeText(const QSize& size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+} // namespace
+
+void Recorder::prepareStart()
+{
+    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning
+        || !drainingSegments.isEmpty())
+        return;
+    prepareOnly = true;
+    start();
+}
+
+void Recorder::start()
+{
+    // A start inside the wait for a window's first frame would run within that wait.
+    if (waitingForWindowFrame)
+        return;
+    if (preparing) {
+        if (prepareOnly) {
+            prepareOnly = false;
+            if (prepared && !awaitingFourKDecision)
+                activatePreparedStart();
+        }
+        return;
+    }
+    if (recordingActive || finalizing || process->state() != QProcess::NotRunning || !drainingSegments.isEmpty())
+        return;
+    prepared = false;
+    outputSize = QSize(-1, -1);
+    captureStreamSize = QSize(-1, -1);
+    awaitingFourKDecision = false;
+    fourKDecisionMidRecording = false;
+    softwarePresetForced = false;
+    preparing = true;
+    const int generation = ++startGeneration;
+    const QString requested = requestedEncoder;
+    const QSize native = nativeDesktopCaptureSize();
+    const int targetFps = fps;
+
+    auto* watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, generation, requested, native] {
+        watcher->deleteLater();
+        onPreflightFinished(watcher->result(), generation, requested, native);
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [requested, native, targetFps] {
+        return preflightEncoder(requested, native, targetFps);
+    }));
+}
+
+void Recorder::onPreflightFinished(const QString& encoder, int generation, const QString& requested,
+                                   const QSize& native)
+{
+    if (!preparing || generation != startGeneration)
+        return;
+    if (audioOnly) {
+        selectedEncoder = audioEncoderLabel(audioFormat);
+    } else {
+        selectedEncoder = encoder;
+        const QString toolbox = QStringLiteral("h264_videotoolbox");
+        if (isAutomaticEncoder(requested) && selectedEncoder == toolbox && CaptureGeometry::exceeds1080p(native)
+            && !encoderWorksAtSize(toolbox, native, fps)) {
+            outputSize = CaptureGeometry::fitWithin1080p(native);
+            qInfo() << "[Recorder] VideoToolbox requires scaled capture:" << outputSize;
+        }
+        qInfo().noquote() << "[Recorder preflight] requested=" + requested << "native_size=" + sizeText(native)
+                          << "selected=" + selectedEncoder << "output_size=" + sizeText(outputSize);
+    }
+    prepared = true;
+    if (!prepareOnly)
+        activatePreparedStart();
+}
+
+void Recorder::cancelStartPreparation()
+{
+    if (!preparing || recordingActive)
+        return;
+    endWindowWait();
+    preparing = false;
+    prepareOnly = false;
+    prepared = false;
+    awaitingFourKDecision = false;
+    ++startGeneration;
+}
+
+void Recorder::activatePreparedStart()
+{
+    const QSize native = nativeDesktopCaptureSize();
+    if (!audioOnly) {
+        if (selectedEncoder.contains(QLatin1String("libx")) && native.width() >= 3000 && native.height() >= 2000
+            && fps >= 30) {
+            awaitingFourKDecision = true;
+            emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
+            return;
+        }
+        if (selectedEncoder == QLatin1String("libx264") && fps >= 30 && CaptureGeometry::exceeds1080p(native)) {
+            outputSize = CaptureGeometry::fitWithin1080p(native);
+            softwarePresetForced = true;
+            qWarning().noquote() << "[Recorder] software encoder limited to real-time capture size" << sizeText(native)
+                                 << "->" << sizeText(outputSize);
+        }
+    }
+    startPrepared();
+}
+
+void Recorder::resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction action)
+{
+    if (!preparing || !awaitingFourKDecision)
+        return;
+    awaitingFourKDecision = false;
+    const bool midRecording = fourKDecisionMidRecording;
+    fourKDecisionMidRecording = false;
+    const QSize native = nativeDesktopCaptureSize();
+
+    switch (action) {
+    case FourKCancel:
+        preparing = false;
+        ++startGeneration;
+        policyTimer->stop();
+        removeEmptyPartsFolder();
+        emit stopped(QString());
+        return;
+    case FourKSoftware4K:
+        fps = 30;
+        softwarePresetForced = true;
+        if (videoBitrate <= 16000)
+            videoBitrate = 16000;
+        emit recordingPerformanceWarning(
+            tr("正在强制使用 CPU 录制 4K 30 FPS；已启用最快编码预设并将码率提高到 %1 kbps。").arg(videoBitrate));
+        break;
+    case FourKScaleTo1080p: {
+        const QSize scaled = CaptureGeometry::fitWithin1080p(native);
+        outputSize = scaled;
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
+                                                                     : QGuiApplication::primaryScreen();
+        if (screen && (!captureRect.isValid() || captureRect == screen->geometry()))
+            captureStreamSize = scaled;
+        if (requestedEncoder == QLatin1String("auto")
+            && encoderWorksAtSize(QStringLiteral("h264_videotoolbox"), scaled, 30)) {
+            selectedEncoder = QStringLiteral("h264_videotoolbox");
+        }
+        fps = 30;
+        if (selectedEncoder == QLatin1String("libx264")) {
+            emit recordingPerformanceWarning(tr("未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。")
+                                                 .arg(scaled.width())
+                                                 .arg(scaled.height()));
+        }
+        break;
+    }
+    case FourKReduceFrameRate: {
+        const int previous = fps;
+        fps = 15;
+        emit frameRateAutomaticallyReduced(previous, 15, tr("4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。"));
+        break;
+    }
+    default:
+        return;
+    }
+
+    if (!midRecording) {
+        startPrepared();
+        return;
+    }
+    // The encoder fallback asked during a recording: the frame source was released
+    // with the failed segment, so a window or webcam recording needs it again.
+    preparing = false;
+    relaunchAfterFallback();
+}
+
+void Recorder::startPrepared()
+{
+    const int generation = startGeneration;
+    launchFirstSegment(generation);
+    if (generation == startGeneration)
+        preparing = false;
+}
+
+bool Recorder::launchFirstSegment(int generation)
+{
+    if (recordingActive || finalizing || process->state() != QProcess::NotRunning)
+        return false;
+    finishedSegmentsMs = 0;
+    startedEmitted = false;
+    pauseBetweenSegments = false;
+    hardwareFallbackDone = false;
+    captureFallbackDone = false;
+    segmentsDiffer = false;
+    downgradePending = false;
+    recordingFrameSize = QSize(-1, -1);
+    outputMonitor.resetRecording();
+
+    if (audioOnly && !systemAudioEnabled && !micEnabled) {
+        emit errorOccurred(tr("请至少开启系统声音或麦克风。"));
+        return false;
+    }
+    if (systemAudioEnabled && !MacSystemAudioCapture::isAvailable()) {
+        emit errorOccurred(tr("系统声音录制需要 macOS 13 或更高版本。"));
+        return false;
+    }
+    if (audioOnly && micEnabled && micAudioDevice.isEmpty() && audioDevice.isEmpty()) {
+        emit errorOccurred(tr("没有找到所选麦克风，请重新选择输入设备。"));
+        return false;
+    }
+    // ffmpeg's own screen grab, the fallback of our capture, would record XWayland's black root.
+    if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isUnavailableSession()) {
+        emit errorOccurred(tr("屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。"));
+        return false;
+    }
+    if (!audioOnly && captureBackend == FramesBackend) {
+        if (!prepareWindowCapture())
+            return false;
+        // A stop or discard made while the capture waited for its first frame.
+        if (generation != startGeneration) {
+            cleanupWindowCapture();
+            return false;
+        }
+    }
+
+    if (!outputPathExplicit || outputPath.trimmed().isEmpty()) {
+        QString error;
+        const QString path = makeDefaultOutputPath(&error);
+        if (path.isEmpty()) {
+            cleanupWindowCapture();
+            emit errorOccurred(error);
+            return false;
+        }
+        outputPath = path;
+    }
+
+    segmentFiles.clear();
+    partsFolder = partsFolderFor(outputPath);
+    // Segments or an intermediate file kept after an earlier recording of this name
+    // failed to finish are the user's only copy: the new recording would take their names.
+    const QString kept = leftoverOfEarlierRecording(outputPath);
+    if (!kept.isEmpty()) {
+        partsFolder.clear();
+        cleanupWindowCapture();
+        emit errorOccurred(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
+                               .arg(QDir::toNativeSeparators(kept)));
+        return false;
+    }
+    QString folderError;
+    if (!createFolder(QFileInfo(outputPath).absolutePath(), &folderError) || !createFolder(partsFolder, &folderError)) {
+        cleanupWindowCapture();
+        emit errorOccurred(folderError);
+        return false;
+    }
+
+    QSettings settings;
+    if (settings.value(QStringLiteral("save/diskWarning"), true).toBool()) {
+        const int thresholdGb = settings.value(QStringLiteral("save/diskThresholdGB"), 5).toInt();
+        const QStorageInfo volume(QFileInfo(outputPath).absolutePath());
+        if (volume.isValid() && volume.bytesAvailable() < qint64(thresholdGb) * 1073741824LL) {
+            emit errorOccurred(tr("保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。").arg(thresholdGb));
+            cleanupWindowCapture();
+            removeEmptyPartsFolder();
+            return false;
+        }
+    }
+
+    // 200 MB, or a quarter of what is free when less than 800 MB are.
+    const QStorageInfo saveDisk(partsFolder);
+    lowSpaceStopBytes = saveDisk.isValid() ? std::min<qint64>(200LL << 20, saveDisk.bytesAvailable() / 4) : 0;
+
+    if (!startSegment()) {
+        removeEmptyPartsFolder();
+        return false;
+    }
+    return true;
+}
+
+void Recorder::abandonRetryWaitingForWindow()
+{
+    // An encoder fallback retrying a window recording waits for its first frame with
+    // no segment kept yet: a stop or discard then ends the recording.
+    if (!waitingForWindowFrame)
+        return;
+    ++commandGeneration;
+    removeEmptyPartsFolder();
+    emit stopped(QString());
+}
+
+void Recorder::removeEmptyPartsFolder()
+{
+    // Only an empty folder goes: anything recorded stays where the messages say.
+    if (!partsFolder.isEmpty() && segmentFiles.isEmpty())
+        QDir().rmdir(partsFolder);
+}
+
+// ---------------------------------------------------------------------------
+// Segment chain
+// ---------------------------------------------------------------------------
+
+QString Recorder::makeSegmentPath() const
+{
+    // Numbered in recording order; a file left in place (an unreadable segment) is never reused.
+    const QString extension = audioOnly ? audioFormat : videoContainer;
+    qsizetype number = segmentFiles.size() + drainingSegments.size() + (handoff ? 1 : 0) + 1;
+    QString path;
+    do {
+        path = QDir(partsFolder).filePath(
+            QStringLiteral("segment_%1.%2").arg(number++, 4, 10, QLatin1Char('0')).arg(extension));
+    } while (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
+    return path;
+}
+
+qint64 Recorder::currentSegmentBytes() const
+{
+    if (currentSegmentPath.isEmpty())
+        return 0;
+    const QFileInfo info(currentSegmentPath);
+    return info.exists() ? info.size() : 0;
+}
+
+qint64 Recorder::totalRecordedBytes() const
+{
+    qint64 total = currentSegmentBytes();
+    for (const QString& file : segmentFiles)
+        total += QFileInfo(file).size();
+    return total;
+}
+
+bool Recorder::isPipedVideo() const
+{
+    return !audioOnly && (captureBackend == FramesBackend || screenCapture != nullptr);
+}
+
+void Recorder::stopAudioCaptures()
+{
+    loopbackCapture->stop();
+    microphoneCapture->stop();
+    if (systemAudioCapture)
+        systemAudioCapture->stop();
+    systemAudioPipePath.clear();
+}
+
+bool Recorder::startSegment()
+{
+    QElapsedTimer launchClock;
+    launchClock.start();
+    resumePending = false;
+    holdFrameUntilReady = false;
+    currentSegmentPath = makeSegmentPath();
+    outputMonitor.resetSegment();
+    encoderOutput.clear();
+    segmentStopping = false;
+    pendingReason = SegmentEndReason::None;
+    downgradePending = false;
+    startTimedOut = false;
+    awaitingFirstMedia = true;
+    encoderReading = false;
+    segmentHasMicrophone = micEnabled;
+
+    if (selectedEncoder.isEmpty())
+        selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
+    if (audioOnly) {
+        const int kbps = audioFormat == QLatin1String("flac") ? 900
+            : audioFormat == QLatin1String("wav")             ? 1411
+                                                              : audioBitrate;
+        emit performanceUpdated(0, 0, selectedEncoder, kbps, false);
+    } else {
+        emit performanceUpdated(fps, 0, selectedEncoder, videoBitrate,
+                                !selectedEncoder.contains(QLatin1String("libx")));
+    }
+
+    systemAudioPipePath.clear();
+    if (splitLaunch) {
+        // The segment before records on: its frame source stays, and its system-audio
+        // capture hands the stream on at the switch when the next segment records sound too.
+        handoffSharesSystemAudio = false;
+        if (systemAudioCapture && systemAudioEnabled) {
+            const QString next = QDir(partsFolder).filePath(
+                QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+            // Without pictures to keep in step, the sound goes to the next encoder at once,
+            // sample for sample; the encoder before ends at the end of its pipe.
+            QString error;
+            if (!systemAudioCapture->prepareNextPipe(next, !audioOnly, &error)) {
+                emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+                return false;
+            }
+            if (audioOnly)
+                systemAudioCapture->switchToNextPipe();
+            systemAudioPipePath = next;
+            handoffSharesSystemAudio = true;
+        } else {
+            handoffSystemAudio = std::exchange(systemAudioCapture, nullptr);
+        }
+    } else {
+        delete systemAudioCapture;
+        systemAudioCapture = nullptr;
+        if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
+            if (!startScreenCapture())
+                return false;
+        }
+    }
+
+    if (systemAudioEnabled && !handoffSharesSystemAudio) {
+        systemAudioPipePath = QDir(partsFolder).filePath(
+            QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
+        systemAudioCapture = new MacSystemAudioCapture;
+        systemAudioCapture->setSourceName(AudioDeviceChoice::speakerMonitor(systemAudioDevice));
+        QString error;
+        if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
+            delete systemAudioCapture;
+            systemAudioCapture = nullptr;
+            systemAudioPipePath.clear();
+            cleanupWindowCapture();
+            emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+            return false;
+        }
+    }
+
+    const char* backendName = "GDI";
+    if (captureBackend == FramesBackend)
+        backendName = cameraFrameSource ? "CameraFrames" : "QtWindowCapture";
+    else if (captureBackend == DesktopDuplicationBackend)
+        backendName = "DXGI";
+    else if (captureBackend == DesktopDuplicationWithFallbackBackend)
+        backendName = "DXGI-with-GDI-fallback";
+    const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    qInfo().noquote() << QStringLiteral(
+                             "[Recorder config] capture_backend=%1 output_index=%2 rect=%3,%4 %5x%6 target_fps=%7 "
+                             "bitrate_kbps=%8 encoder=%9 system_audio=%10 microphone=%11 webcam=%12 "
+                             "audio_echo_cancellation=%13 audio_peak_limiter=off output=%14 output_scale=%15 "
+                             "software_preset=%16")
+                             .arg(QLatin1String(backendName))
+                             .arg(desktopOutputIndex)
+                             .arg(captureRect.x())
+                             .arg(captureRect.y())
+                             .arg(captureRect.width())
+                             .arg(captureRect.height())
+                             .arg(fps)
+                             .arg(videoBitrate)
+                             .arg(selectedEncoder, onOff(systemAudioEnabled), onOff(micEnabled), onOff(webcamEnabled),
+                                  onOff(false), currentSegmentPath,
+                                  outputSize.isValid() ? sizeText(outputSize) : QStringLiteral("native"),
+                                  softwarePresetForced ? QStringLiteral("ultrafast") : QStringLiteral("default"));
+
+    const QStringList args = buildArgs();
+    qInfo().noquote() << "[Recorder startup] capture and audio prepared in" << launchClock.elapsed() << "ms";
+    qDebug().noquote() << "[Recorder segment]" << ffmpegExecutable() << args.join(QLatin1Char(' '));
+
+    // The launch is checked here and now: a program that cannot start reports it
+    // while waitForStarted runs, and the error handler leaves that report to us.
+    // Piped frames go through a pipe of our own that becomes the encoder's standard
+    // input; raw 1080p frames need far more than the default 64 KiB pipe to keep up.
+    int frameInput = -1;
+    QString pipeError;
+    if (isPipedVideo()) {
+        if (framePipe->open(&pipeError))
+            frameInput = framePipe->readEnd();
+        else
+            qWarning().noquote() << "[Recorder]" << pipeError;
+    }
+    // The encoder ends with the program however it dies. One that reads our frames sees
+    // its input end and writes out all it was given; one that records by itself gets
+    // SIGINT, on which ffmpeg closes its file properly.
+    const pid_t program = ::getpid();
+    const bool endsWithProgram = !isPipedVideo();
+    process->setChildProcessModifier([frameInput, program, endsWithProgram] {
+        if (frameInput >= 0)
+            ::dup2(frameInput, STDIN_FILENO);
+        ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
+        if (endsWithProgram) {
+            ::prctl(PR_SET_PDEATHSIG, SIGINT);
+            if (::getppid() != program)
+                ::raise(SIGINT); // the program died before the line above
+        }
+    });
+    launchingSegment = true;
+    if (frameInput >= 0 || !isPipedVideo())
+        process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
+    const bool launched = process->state() != QProcess::NotRunning && process->waitForStarted(10000);
+    launchingSegment = false;
+    framePipe->closeReadEnd();
+    if (!launched) {
+        framePipe->abort();
+        const QString reason = pipeError.isEmpty() ? process->errorString() : pipeError;
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(2000);
+        }
+        recordingActive = false;
+        recordingPaused = false;
+        resuming = false;
+        stopAudioCaptures();
+        delete systemAudioCapture;
+        systemAudioCapture = nullptr;
+        cleanupWindowCapture();
+        awaitingFirstMedia = false;
+        currentSegmentPath.clear();
+        emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(reason));
+        return false;
+    }
+
+    recordingActive = true;
+    segmentTimer.start();
+    startWatchdog->start(15000);
+
+    if (isPipedVideo() && !splitLaunch) {
+        if (!pipeFrameSize.isValid() && heldFrame.isNull()) {
+            // Nothing to pipe: handled as an encoder that never shows media.
+            qWarning() << "[Recorder] no frame source for the piped segment";
+        }
+        configureFrameComposer();
+        frameTimer = new QTimer(this);
+        frameTimer->setTimerType(Qt::PreciseTimer);
+        frameTimer->setInterval(std::max(1, int(std::lround(1000.0 / fps))));
+        connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
+        connectWindowFrames();
+        windowImage = heldFrame;
+        frameClock.start(fps);
+        writeWindowFrame(heldFrame);
+        frameTimer->setInterval(frameClock.nextIntervalMs());
+        frameTimer->start();
+    }
+    qInfo().noquote() << "[Recorder startup] first frame dispatched in" << launchClock.elapsed() << "ms";
+    return true;
+}
+
+bool Recorder::startScreenCapture()
+{
+    cleanupWindowCapture();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
+                                                           : QGuiApplication::primaryScreen();
+    if (outputSize.isValid() && !captureStreamSize.isValid()) {
+        const QSize native = nativeDesktopCaptureSize();
+        if (screen && native.isValid()) {
+            captureStreamSize = CaptureGeometry::captureStreamSize(outputSize, native, screen->geometry(),
+                                                                   screen->devicePixelRatio());
+        }
+    }
+    screenCapture = new MacScreenCapture;
+    QString error;
+    if (!screenCapture->start(desktopOutputIndex, excludedWindowId, fps, captureStreamSize, &error)) {
+        cleanupWindowCapture();
+        emit errorOccurred(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
+        return false;
+    }
+    heldFrame = screenCapture->latestFrame();
+    pipeFrameSize = heldFrame.size();
+    if (captureRect.isValid() && screen) {
+        const QRect crop = CaptureGeometry::screenCropRect(captureRect, screen->geometry(), pipeFrameSize);
+        if (crop.isValid()) {
+            cropRect = crop;
+            pipeFrameSize = crop.size();
+            qInfo() << "[Recorder] cropping macOS input before encoding:" << cropRect;
+        }
+    }
+    return true;
+}
+
+void Recorder::markSegmentReady()
+{
+    if (!awaitingFirstMedia)
+        return;
+    awaitingFirstMedia = false;
+    outputMonitor.setAwaitingFirstMedia(false);
+    if (holdFrameUntilReady && frameTimer)
+        frameTimer->stop();
+    holdFrameUntilReady = false;
+    startTimedOut = false;
+    startWatchdog->stop();
+    qInfo().noquote() << "[Recorder] first encoded media received" << currentSegmentPath << "after"
+                      << segmentTimer.elapsed() << "ms from process launch";
+    if (!startedEmitted) {
+        startedEmitted = true;
+        recordingTimer.start();
+        policyTimer->start();
+        emit started();
+    }
+    if (resuming) {
+        resuming = false;
+        recordingPaused = false;
+        emit resumed();
+    }
+    if (pendingReason != SegmentEndReason::None) {
+        QTimer::singleShot(0, this, [this] {
+            if (pendingReason != SegmentEndReason::None && !segmentStopping)
+                stopCurrentSegment();
+        });
+    }
+}
+
+void Recorder::onStartWatchdogTimeout()
+{
+    if (!awaitingFirstMedia || process->state() == QProcess::NotRunning)
+        return;
+    const qint64 bytes = currentSegmentBytes();
+    if (bytes > 4096) {
+        qInfo().noquote() << "[Recorder] accepting active segment without FFmpeg progress;"
+                          << QStringLiteral("bytes=%1").arg(bytes) << "encoder=" + selectedEncoder;
+        markSegmentReady();
+        return;
+    }
+    awaitingFirstMedia = false;
+    outputMonitor.setAwaitingFirstMedia(false);
+    startTimedOut = true;
+    qWarning().noquote() << "[Recorder] encoder produced no first frame within startup timeout;"
+                         << "encoder=" + selectedEncoder << "size=" + sizeText(nativeDesktopCaptureSize());
+    stopAudioCaptures();
+    askEncoderToEnd();
+    QTimer::singleShot(1500, Qt::PreciseTimer, this, [this] {
+        if (startTimedOut && process->state() != QProcess::NotRunning)
+            process->kill();
+    });
+}
+
+void Recorder::askEncoderToEnd()
+{
+    if (isPipedVideo()) {
+        // The encoder reads raw frames from its input: "q" would be taken for
+        // pixels. It ends when the frames end.
+        if (frameTimer)
+            frameTimer->stop();
+        deactivateWindowFrames();
+        framePipe->finish();
+        process->closeWriteChannel();
+    } else {
+        process->write("q\n");
+    }
+}
+
+void Recorder::stopCurrentSegment()
+{
+    // Ended before the next segment took over: the segment before is the one that ends.
+    cancelSplit();
+    if (process->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
+        return;
+    segmentStopping = true;
+    const int generation = ++segmentGeneration;
+    startWatchdog->stop();
+    stopAudioCaptures();
+    askEncoderToEnd();
+    QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
+        if (generation == segmentGeneration && process->state() != QProcess::NotRunning
+            && pendingReason != SegmentEndReason::None) {
+            qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
+            process->kill();
+        }
+    });
+}
+
+bool Recorder::pause()
+{
+    if (!recordingActive || recordingPaused)
+        return false;
+    if (pendingReason == SegmentEndReason::Pause)
+        return true;
+    if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard)
+        return false;
+    cancelSplit();
+    if (process->state() == QProcess::NotRunning) {
+        // Between two segments (the next one waits for its window's first frame):
+        // the recording pauses there instead of launching it.
+        pauseBetweenSegments = true;
+        return true;
+    }
+    pendingReason = SegmentEndReason::Pause;
+    holdFrameUntilReady = awaitingFirstMedia;
+    if (!awaitingFirstMedia && frameTimer)
+        frameTimer->stop();
+    if (segmentStopping)
+        return true;
+    QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
+        if (pendingReason == SegmentEndReason::Pause && !segmentStopping)
+            stopCurrentSegment();
+    });
+    return true;
+}
+
+void Recorder::resume()
+{
+    if (pauseBetweenSegments) {
+        // The pause had not happened yet: the recording simply goes on.
+        pauseBetweenSegments = false;
+        return;
+    }
+    if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
+        resumePending = true;
+        return;
+    }
+    if (!recordingActive || !recordingPaused || resuming || waitingForWindowFrame)
+        return;
+    resumeNextSegment();
+}
+
+void Recorder::resumeNextSegment()
+{
+    if (!audioOnly && captureBackend == FramesBackend) {
+        const int commands = commandGeneration;
+        const bool ready = prepareWindowCapture();
+        if (commands != commandGeneration) {
+            // Stopped or discarded while the capture waited for a frame.
+            cleanupWindowCapture();
+            return;
+        }
+        if (!ready) {
+            stop();
+            return;
+        }
+    }
+    if (startSegment()) {
+        resuming = true;
+    } else if (!recordingActive) {
+        endAfterFailedLaunch(); // the encoder could not be started
+    } else {
+        // The capture could not start (the message is out): the recording stays paused
+        // with nothing left of the segment that did not begin.
+        startWatchdog->stop();
+        awaitingFirstMedia = false;
+        outputMonitor.setAwaitingFirstMedia(false);
+        currentSegmentPath.clear();
+        systemAudioPipePath.clear();
+        cleanupWindowCapture();
+    }
+}
+
+void Recorder::endAfterFailedLaunch()
+{
+    // The recording cannot go on: what it has kept becomes its file, as after a stop,
+    // instead of staying unannounced in the parts folder.
+    recordingPaused = false;
+    resuming = false;
+    cleanupWindowCapture();
+    if (!segmentFiles.isEmpty() || !drainingSegments.isEmpty()) {
+        finalizeSegments();
+        return;
+    }
+    recordingActive = false;
+    policyTimer->stop();
+    removeEmptyPartsFolder();
+    emit stopped(QString());
+}
+
+bool Recorder::endUnstartedRecording()
+{
+    if (preparing) {
+        abandonPreparedStart();
+        return true;
+    }
+    if (!recordingActive) {
+        abandonRetryWaitingForWindow();
+        return true;
+    }
+    return false;
+}
+
+void Recorder::stop()
+{
+    endWindowWait();
+    resumePending = false;
+    if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
+        return;
+    if (endUnstartedRecording())
+        return;
+    ++commandGeneration;
+    if (process->state() != QProcess::NotRunning) {
+        // Also right after a resume, before the new segment has shown media: that
+        // segment ends through the normal stop and is finalised with the others.
+        pendingReason = SegmentEndReason::Stop;
+        stopCurrentSegment();
+        return;
+    }
+    policyTimer->stop();
+    if (!waitingForWindowFrame)
+        cleanupWindowCapture();
+    finalizeSegments();
+}
+
+void Recorder::discard()
+{
+    endWindowWait();
+    resumePending = false;
+    if (finalizing || pendingReason == SegmentEndReason::Discard)
+        return;
+    if (endUnstartedRecording())
+        return;
+    ++commandGeneration;
+    policyTimer->stop();
+    if (process->state() != QProcess::NotRunning) {
+        pendingReason = SegmentEndReason::Discard;
+        stopCurrentSegment();
+        return;
+    }
+    if (!waitingForWindowFrame)
+        cleanupWindowCapture();
+    finishDiscard();
+}
+
+void Recorder::abandonPreparedStart()
+{
+    if (!recordingActive) {
+        preparing = false;
+        prepareOnly = false;
+        prepared = false;
+        awaitingFourKDecision = false;
+        fourKDecisionMidRecording = false;
+        ++startGeneration;
+    }
+    ++commandGeneration;
+    removeEmptyPartsFolder();
+    emit stopped(QString());
+}
+
+// ---------------------------------------------------------------------------
+// Segment end handling
+// ---------------------------------------------------------------------------
+
+void Recorder::finishSegment(bool keep)
+{
+    startWatchdog->stop();
+    awaitingFirstMedia = false;
+    loopbackCapture->stop();
+    microphoneCapture->stop();
+    systemAudioPipePath.clear();
+    if (currentSegmentPath.isEmpty())
+        return;
+    const QFileInfo info(currentSegmentPath);
+    if (keep && info.exists() && info.size() >= 1) {
+        if (segmentTimer.isValid())
+            finishedSegmentsMs += segmentTimer.elapsed();
+        keepSegmentFile(currentSegmentPath);
+    }
+    segmentTimer.invalidate();
+    currentSegmentPath.clear();
+}
+
+void Recorder::finishDiscard()
+{
+    abandonDrainingSegments();
+    finishSegment(false);
+    recordingActive = false;
+    recordingPaused = false;
+    resumePending = false;
+    pauseBetweenSegments = false;
+    resuming = false;
+    startedEmitted = false;
+    selectedEncoder.clear();
+    segmentFiles.clear();
+    const QString folder = partsFolder;
+    partsFolder.clear();
+    if (!folder.isEmpty() && QFileInfo::exists(folder) && !QDir(folder).removeRecursively())
+        emit errorOccurred(tr("无法删除已丢弃录制的临时文件：%1").arg(folder));
+    emit stopped(QString());
+}
+
+void Recorder::discardFailedSegmentFile()
+{
+    const QString broken = currentSegmentPath;
+    finishSegment(false);
+    if (!broken.isEmpty())
+        QFile::remove(broken);
+}
+
+QString Recorder::lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status) const
+{
+    const QString detail = EncoderOutputMonitor::mostSpecificErrorLine(encoderOutput);
+    if (!detail.isEmpty())
+        return detail;
+    if (status == QProcess::CrashExit && exitCode == 9)
+        return tr("FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。");
+    return tr("FFmpeg 没有输出具体错误信息。");
+}
+
+void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    // A next segment that ended before it took over: the segment before ends and is kept.
+    completeSplit();
+    const SegmentEndReason reason = pendingReason;
+    const bool timedOut = startTimedOut;
+    const bool wasStopping = segmentStopping;
+    startWatchdog->stop();
+    awaitingFirstMedia = false;
+    outputMonitor.setAwaitingFirstMedia(false);
+    const bool abnormal = exitStatus == QProcess::CrashExit || exitCode != 0 || timedOut;
+    const bool usable = reason != SegmentEndReason::None && abnormal && wasStopping && activeSegmentIsUsable();
+
+    pendingReason = SegmentEndReason::None;
+    segmentStopping = false;
+    loopbackCapture->stop();
+    microphoneCapture->stop();
+    delete systemAudioCapture;
+    systemAudioCapture = nullptr;
+    cleanupWindowCapture();
+
+    if (reason == SegmentEndReason::Discard) {
+        finishDiscard();
+        return;
+    }
+
+    const QString tail = encoderOutput.right(800).trimmed();
+    if (!audioOnly && abnormal && reason == SegmentEndReason::None && !selectedEncoder.isEmpty()
+        && !selectedEncoder.contains(QLatin1String("libx"))
+        && (timedOut || encoderOutput.contains(QLatin1String("Error while opening encoder"))
+            || encoderOutput.contains(QLatin1String("Could not open encoder before EOF")))
+        && !hardwareFallbackDone && segmentFiles.isEmpty() && segmentTimer.isValid()
+        && (timedOut || segmentTimer.elapsed() < 12000)) {
+        qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
+                             << tail;
+        discardFailedSegmentFile();
+        const QString failedEncoder = selectedEncoder;
+        selectedEncoder = QStringLiteral("libx264");
+        hardwareFallbackDone = true;
+        recordingActive = false;
+        const QSize native = nativeDesktopCaptureSize();
+        if (native.width() >= 3000 && native.height() >= 2000 && fps >= 30) {
+            preparing = true;
+            awaitingFourKDecision = true;
+            fourKDecisionMidRecording = true;
+            emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
+            return;
+        }
+        emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
+        relaunchAfterFallback();
+        return;
+    }
+
+    if (abnormal && reason == SegmentEndReason::None && captureBackend == DesktopDuplicationWithFallbackBackend
+        && !captureFallbackDone && segmentFiles.isEmpty()
+        && (encoderOutput.contains(QLatin1String("Parsed_ddagrab")) || encoderOutput.contains(QLatin1String("DXGI"))
+            || encoderOutput.contains(QLatin1String("D3D11"))
+            || encoderOutput.contains(QLatin1String("No such filter: 'ddagrab'")))
+        && segmentTimer.isValid() && segmentTimer.elapsed() < 8000) {
+        qWarning().noquote() << "[Recorder] DXGI capture unavailable; retrying with GDI:" << tail;
+        discardFailedSegmentFile();
+        captureBackend = DesktopBackend;
+        captureFallbackDone = true;
+        recordingActive = false;
+        emit recordingPerformanceWarning(tr("DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。"));
+        relaunchAfterFallback();
+        return;
+    }
+
+    if (!abnormal || usable) {
+        if (abnormal)
+            qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << exitCode;
+        finishSegment(true);
+        switch (reason) {
+        case SegmentEndReason::Stop:
+            policyTimer->stop();
+            finalizeSegments();
+            return;
+        case SegmentEndReason::Restart: {
+            const int commands = commandGeneration;
+            if (!launchNextSegment() && commands == commandGeneration)
+                endAfterFailedLaunch();
+            return;
+        }
+        case SegmentEndReason::Pause:
+            recordingActive = true;
+            recordingPaused = true;
+            emit paused();
+            if (resumePending) {
+                resumePending = false;
+                QTimer::singleShot(0, this, [this] {
+                    if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
+                        resumePending = true;
+                    } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame) {
+                        resumeNextSegment();
+                    }
+                });
+            }
+            return;
+        default:
+            recordingActive = false;
+            recordingPaused = false;
+            policyTimer->stop();
+            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder));
+            emit stopped(QString());
+            return;
+        }
+    }
+
+    if (reason == SegmentEndReason::Stop && !segmentFiles.isEmpty()) {
+        // The unreadable last segment is left out of the file but not deleted: a media
+        // query that ran out of time on a busy machine must not cost the user the end of
+        // the recording.
+        const QString unreadable = currentSegmentPath;
+        finishSegment(false);
+        policyTimer->stop();
+        if (QFileInfo(unreadable).size() > 0) {
+            qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
+            emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
+                                         .arg(QDir::toNativeSeparators(unreadable)));
+        } else {
+            QFile::remove(unreadable);
+        }
+        finalizeSegments();
+        return;
+    }
+    qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
+    const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
+    const QString failed = currentSegmentPath;
+    finishSegment(false);
+    recordingActive = false;
+    recordingPaused = false;
+    resuming = false;
+    policyTimer->stop();
+    if (segmentFiles.isEmpty() && drainingSegments.isEmpty() && QFileInfo(failed).size() <= 0) {
+        // Nothing was recorded: no empty folder stays behind, and no message points to one.
+        QFile::remove(failed);
+        removeEmptyPartsFolder();
+        emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+    } else {
+        emit errorOccurred(
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+    }
+    emit stopped(QString());
+}
+
+bool Recorder::launchNextSegment()
+{
+    if (!audioOnly && captureBackend == FramesBackend) {
+        const int commands = commandGeneration;
+        const bool ready = prepareWindowCapture();
+        if (commands != commandGeneration || !ready) {
+            cleanupWindowCapture();
+            return false;
+        }
+    }
+    if (pauseBetweenSegments) {
+        pauseBetweenSegments = false;
+        cleanupWindowCapture();
+        recordingPaused = true;
+        emit paused();
+        return true;
+    }
+    return startSegment();
+}
+
+void Recorder::relaunchAfterFallback()
+{
+    // The failed segment released the frame source: a window or webcam recording
+    // prepares it again before the retry.
+    const int commands = commandGeneration;
+    if (launchNextSegment() || commands != commandGeneration)
+        return; // running again, or ended by a stop or discard during the window wait
+    recordingActive = false;
+    recordingPaused = false;
+    policyTimer->stop();
+    removeEmptyPartsFolder();
+    emit stopped(QString());
+}
+
+void Recorder::onEncoderError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart || !recordingActive || launchingSegment)
+        return;
+    policyTimer->stop();
+    finishSegment(false);
+    cleanupWindowCapture();
+    recordingActive = false;
+    recordingPaused = false;
+    emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(process->errorString()));
+    emit stopped(QString());
+}
+
+bool Recorder::activeSegmentIsUsable() const
+{
+    return MediaProbe::isUsableSegment(currentSegmentPath, 3000);
+}
+
+void Recorder::finalizeSegments()
+{
+    recordingActive = false;
+    recordingPaused = false;
+    pauseBetweenSegments = false;
+    resuming = false;
+    policyTimer->stop();
+    if (!drainingSegments.isEmpty()) {
+        // Joined once the encoders that splits ended have written out their segments.
+        finalizeWhenDrained = true;
+        return;
+    }
+    finalizeWhenDrained = false;
+
+    FinalizationJob job;
+    job.outputPath = outputPath;
+    job.partsFolder = partsFolder;
+    job.segmentFiles = segmentFiles;
+    job.merge.audioOnly = audioOnly;
+    job.merge.audioFormat = audioFormat;
+    job.merge.audioBitrate = audioBitrate;
+    job.merge.videoContainer = videoContainer;
+    job.merge.fps = fps;
+    job.merge.videoBitrate = videoBitrate;
+    // The re-encode fits every segment into the last one's frame size: captureStreamSize is the
+    // whole screen's stream and would pad area recordings with black.
+    job.merge.ffmpegProgram = ffmpegExecutable();
+    job.segmentsDiffer = segmentsDiffer;
+    job.keyframeInterval = keyframeInterval;
+    job.recordedMs = finishedSegmentsMs;
+    if (!audioOnly && !watermarkFilter.isEmpty()) {
+        job.watermarkFilter = watermarkFilter;
+        job.watermarkEncoder = selectedEncoder.isEmpty() ? resolvedEncoder() : selectedEncoder;
+    }
+    finalizer->start(job);
+}
+
+void Recorder::onFinalizationStopped(const QString &path)
+{
+    finalizing = false;
+    selectedEncoder.clear();
+    segmentsDiffer = false;
+    // After a failure the segments stay on disk, named in the error message.
+    segmentFiles.clear();
+    emit stopped(path);
+}
+
+void Recorder::cancelFinalization()
+{
+    finalizer->cancel();
+}
