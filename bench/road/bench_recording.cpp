@@ -1,8 +1,14 @@
-// Records 20 s of a moving 1920x1080 picture at 30 fps with libx264 through the
-// Recorder, then the same screen with ffmpeg's own x11grab and the same encoder
-// settings, and prints frame rates, drops and CPU use; then the start latency and the
-// audio/picture offset of a flash and a beep made at the same moment.
+// Records 20 s of a moving 1920x1080 picture at 30 fps with libx264 veryfast through the
+// Recorder, then the same screen with ffmpeg's own x11grab and the same encoder settings in
+// the same run, and prints for each: CPU seconds per recorded second of the whole process
+// tree, the peak memory of the tree (sum of resident sizes), frames written, dropped and
+// distinct (decoded frames whose content differs from the one before), and the CPU ratio.
+// This is done on all cores, then once more with the benchmark re-run under
+// `taskset -c 0,1` (the picture, the Recorder, x11grab and their encoders all pinned alike).
+// The all-cores run also measures the start latency and the audio/picture offset of a
+// flash and a beep made at the same moment.
 // Run inside the private desktop:  scripts/test-env.sh build/bench/road/bench_recording
+//   --pinned     measure only this run, as it is (used for the taskset re-run)
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -20,9 +26,17 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
+#include <sched.h>
+#include <dirent.h>
+#include <fstream>
+#include <thread>
+#include <vector>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,17 +134,124 @@ double firstSound(const QString& file)
     return m.hasMatch() ? m.captured(1).toDouble() : -1;
 }
 
+
+// Resident size of one process in kB, 0 when it is gone.
+qint64 residentKb(pid_t pid)
+{
+    std::ifstream statm("/proc/" + std::to_string(pid) + "/statm");
+    long long size = 0, resident = 0;
+    if (!(statm >> size >> resident))
+        return 0;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Direct children of a process, collected over all its threads.
+std::vector<pid_t> childrenOf(pid_t pid)
+{
+    std::vector<pid_t> out;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* dir = opendir(tasks.c_str());
+    if (!dir)
+        return out;
+    while (dirent* e = readdir(dir)) {
+        if (e->d_name[0] == '.')
+            continue;
+        std::ifstream children(tasks + "/" + e->d_name + "/children");
+        pid_t child = 0;
+        while (children >> child)
+            out.push_back(child);
+    }
+    closedir(dir);
+    return out;
+}
+
+// Samples the summed resident size of a process and all its descendants every 20 ms on a
+// thread of its own, leaving out the subtree of `skip`; keeps the peak.
+class TreeMemory
+{
+public:
+    TreeMemory(pid_t root, pid_t skip)
+        : m_thread([this, root, skip] {
+            while (!m_stop) {
+                qint64 sum = 0;
+                std::vector<pid_t> todo{root};
+                while (!todo.empty()) {
+                    const pid_t pid = todo.back();
+                    todo.pop_back();
+                    if (pid == skip)
+                        continue;
+                    sum += residentKb(pid);
+                    for (pid_t child : childrenOf(pid))
+                        todo.push_back(child);
+                }
+                m_peakKb = std::max<qint64>(m_peakKb, sum);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            timespec t{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+            m_ownCpu = t.tv_sec + t.tv_nsec / 1e9;
+        })
+    {
+    }
+    ~TreeMemory() { stop(); }
+    void stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    double peakMb() const { return m_peakKb / 1024.0; }
+    // CPU the sampling itself used in this process, to be left out of the Recorder's figure.
+    double ownCpuSeconds() const { return m_ownCpu; }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<qint64> m_peakKb{0};
+    double m_ownCpu = 0;
+    std::thread m_thread;
+};
+
+// Decoded frames, and how many of them differ from the frame before (the first counts).
+struct Distinct {
+    qint64 decoded = 0;
+    qint64 distinct = 0;
+};
+
+Distinct distinctFrames(const QString& file)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), file,
+                                        QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-fps_mode"),
+                                        QStringLiteral("passthrough"), QStringLiteral("-f"), QStringLiteral("framemd5"),
+                                        QStringLiteral("-")});
+    p.waitForFinished(300000);
+    Distinct d;
+    QByteArray previous;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QByteArray md5 = line.mid(line.lastIndexOf(',') + 1).trimmed();
+        ++d.decoded;
+        if (md5 != previous)
+            ++d.distinct;
+        previous = md5;
+    }
+    return d;
+}
+
 struct Recording {
     QString file;
     qint64 latencyMs = -1;
     qint64 dropped = 0;
     Cpu before, after;
     double recordedSeconds = 0;
+    double peakMb = 0;
+    double samplerCpu = 0;
 };
 
 // One recording through the Recorder: prepared, started after the preflight, kept for
 // `seconds`, then stopped. `during` runs once, `atMs` after the start.
-Recording recordWithRecorder(WId toolbar, bool systemAudio, int seconds, int atMs = -1,
+Recording recordWithRecorder(WId toolbar, bool systemAudio, int seconds, pid_t notOurs, int atMs = -1,
                              const std::function<void()>& during = {})
 {
     Recording r;
@@ -155,6 +276,7 @@ Recording recordWithRecorder(WId toolbar, bool systemAudio, int seconds, int atM
 
     recorder.prepareStart();
     pause(3000); // the countdown: the preflight is done meanwhile
+    TreeMemory memory(getpid(), notOurs);
     r.before = Cpu::now();
     QElapsedTimer clock;
     clock.start();
@@ -171,9 +293,96 @@ Recording recordWithRecorder(WId toolbar, bool systemAudio, int seconds, int atM
     recorder.stop();
     r.recordedSeconds = recorded.elapsed() / 1000.0;
     waitFor([&] { return stopped; }, 60000);
+    memory.stop();
     r.after = Cpu::now();
+    r.peakMb = memory.peakMb();
+    r.samplerCpu = memory.ownCpuSeconds();
     r.file = stoppedPath;
     return r;
+}
+
+
+struct Side {
+    double cpuPerSecond = 0;
+    double peakMb = 0;
+    qint64 written = 0;
+    qint64 dropped = 0;
+    Distinct frames;
+    double fileSeconds = 0;
+};
+
+void printSide(const char* name, const Side& s)
+{
+    std::printf("  %-9s CPU s per recorded s %.3f | peak tree memory %.0f MB | frames written %lld "
+                "(%.2f s of file), dropped %lld, distinct %lld of %lld decoded\n",
+                name, s.cpuPerSecond, s.peakMb, static_cast<long long>(s.written), s.fileSeconds,
+                static_cast<long long>(s.dropped), static_cast<long long>(s.frames.distinct),
+                static_cast<long long>(s.frames.decoded));
+}
+
+// The Recorder, then x11grab with the same settings; prints both and the ratio.
+// Returns the latency of the Recorder's start, or -1 when it failed.
+qint64 compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const char* cores)
+{
+    const Recording ours = recordWithRecorder(toolbar, false, kSeconds, picture);
+    if (ours.file.isEmpty()) {
+        std::fprintf(stderr, "the recording failed\n");
+        return -1;
+    }
+    Side engine;
+    const double cpu = (ours.after.self - ours.before.self - ours.samplerCpu) + (ours.after.children - ours.before.children);
+    engine.cpuPerSecond = cpu / ours.recordedSeconds;
+    engine.peakMb = ours.peakMb;
+    const FileFacts oursFile = facts(ours.file);
+    engine.written = oursFile.frames;
+    engine.fileSeconds = oursFile.duration;
+    engine.dropped = ours.dropped;
+    engine.frames = distinctFrames(ours.file);
+
+    // The same screen captured by ffmpeg itself.
+    const QString grabFile = QDir(dir).filePath(QStringLiteral("x11grab-%1.mp4").arg(QString::fromLatin1(cores)));
+    const Cpu grabBefore = Cpu::now();
+    QProcess grab;
+    grab.setProcessChannelMode(QProcess::MergedChannels);
+    grab.start(QStringLiteral("ffmpeg"),
+            {QStringLiteral("-hide_banner"), QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("x11grab"),
+             QStringLiteral("-framerate"), QStringLiteral("30"), QStringLiteral("-video_size"), QStringLiteral("1920x1080"),
+             QStringLiteral("-i"), QString::fromLocal8Bit(qgetenv("DISPLAY")), QStringLiteral("-t"),
+             QString::number(kSeconds), QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+             QStringLiteral("veryfast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-b:v"),
+             QStringLiteral("4000k"), QStringLiteral("-profile:v"), QStringLiteral("high"), QStringLiteral("-g"),
+             QStringLiteral("60"), QStringLiteral("-fps_mode"), QStringLiteral("vfr"), QStringLiteral("-an"),
+             QStringLiteral("-movflags"), QStringLiteral("+frag_keyframe+empty_moov+default_base_moof"), grabFile});
+    if (!grab.waitForStarted()) {
+        std::fprintf(stderr, "ffmpeg did not start\n");
+        return -1;
+    }
+    TreeMemory grabMemory(static_cast<pid_t>(grab.processId()), 0);
+    grab.waitForFinished(120000);
+    grabMemory.stop();
+    const Cpu grabAfter = Cpu::now();
+    const QString log = QString::fromLocal8Bit(grab.readAll());
+    Side x11;
+    x11.cpuPerSecond = (grabAfter.children - grabBefore.children) / kSeconds;
+    x11.peakMb = grabMemory.peakMb();
+    const FileFacts grabFacts = facts(grabFile);
+    x11.written = grabFacts.frames;
+    x11.fileSeconds = grabFacts.duration;
+    // ffmpeg names its dropped frames on the last progress line only when there are any.
+    QRegularExpressionMatch drop;
+    for (auto it = QRegularExpression(QStringLiteral("drop=\\s*(\\d+)")).globalMatch(log); it.hasNext();)
+        drop = it.next();
+    x11.dropped = drop.hasMatch() ? drop.captured(1).toLongLong() : 0;
+    x11.frames = distinctFrames(grabFile);
+
+    std::printf("%s: 1920x1080 moving picture at 30 fps, libx264 veryfast, %d s (%d frames expected)\n", cores, kSeconds,
+                kSeconds * 30);
+    printSide("Recorder", engine);
+    printSide("x11grab", x11);
+    std::printf("  CPU ratio Recorder / x11grab %.3f, memory ratio %.3f\n", engine.cpuPerSecond / x11.cpuPerSecond,
+                engine.peakMb / x11.peakMb);
+    std::fflush(stdout);
+    return ours.latencyMs;
 }
 
 } // namespace
@@ -181,6 +390,7 @@ Recording recordWithRecorder(WId toolbar, bool systemAudio, int seconds, int atM
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const bool pinnedOnly = app.arguments().contains(QStringLiteral("--pinned"));
     QTemporaryDir dir;
     QStandardPaths::setTestModeEnabled(true);
     {
@@ -196,39 +406,33 @@ int main(int argc, char** argv)
         return 1;
     }
     picture.readLine();
+    const auto picturePid = static_cast<pid_t>(picture.processId());
     QWidget toolbar;
     toolbar.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     toolbar.setGeometry(1780, 10, 120, 40);
     toolbar.show();
     pause(1000);
 
-    // 1. Through the Recorder.
-    const Recording ours = recordWithRecorder(toolbar.winId(), false, kSeconds);
-    if (ours.file.isEmpty()) {
-        std::fprintf(stderr, "the recording failed\n");
+    const QString cores = pinnedOnly ? QStringLiteral("pinned to cores %1 (taskset)")
+                                     : QStringLiteral("all %1 cores");
+    cpu_set_t affinity;
+    CPU_ZERO(&affinity);
+    sched_getaffinity(0, sizeof affinity, &affinity);
+    QString coreList;
+    for (int c = 0; c < CPU_SETSIZE; ++c)
+        if (CPU_ISSET(c, &affinity))
+            coreList += (coreList.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(c);
+    const QString label = pinnedOnly ? cores.arg(coreList) : cores.arg(CPU_COUNT(&affinity));
+    const qint64 latency = compareWithX11grab(toolbar.winId(), picturePid, dir.path(), qPrintable(label));
+    if (latency < 0)
         return 1;
+    if (pinnedOnly) {
+        picture.kill();
+        picture.waitForFinished();
+        return 0;
     }
-    const FileFacts oursFile = facts(ours.file);
-    const double oursSelf = ours.after.self - ours.before.self;
-    const double oursEncoder = ours.after.children - ours.before.children;
 
-    // 2. The same screen captured by ffmpeg itself.
-    const QString grabFile = QDir(dir.path()).filePath(QStringLiteral("x11grab.mp4"));
-    const Cpu grabBefore = Cpu::now();
-    runTool(QStringLiteral("ffmpeg"),
-            {QStringLiteral("-hide_banner"), QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("x11grab"),
-             QStringLiteral("-framerate"), QStringLiteral("30"), QStringLiteral("-video_size"), QStringLiteral("1920x1080"),
-             QStringLiteral("-i"), QString::fromLocal8Bit(qgetenv("DISPLAY")), QStringLiteral("-t"),
-             QString::number(kSeconds), QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-             QStringLiteral("veryfast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-b:v"),
-             QStringLiteral("4000k"), QStringLiteral("-profile:v"), QStringLiteral("high"), QStringLiteral("-g"),
-             QStringLiteral("60"), QStringLiteral("-fps_mode"), QStringLiteral("vfr"), QStringLiteral("-an"),
-             QStringLiteral("-movflags"), QStringLiteral("+frag_keyframe+empty_moov+default_base_moof"), grabFile});
-    const Cpu grabAfter = Cpu::now();
-    const FileFacts grab = facts(grabFile);
-    const double grabCpu = grabAfter.children - grabBefore.children;
-
-    // 3. A flash and a beep at the same moment, with system audio.
+    // A flash and a beep at the same moment, with system audio.
     QProcess beep;
     beep.start(QStringLiteral("pacat"), {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
                                          QStringLiteral("--rate=48000"), QStringLiteral("--channels=2"),
@@ -241,7 +445,7 @@ int main(int argc, char** argv)
             tone.append(reinterpret_cast<const char*>(&v), 2);
     }
     pause(500);
-    const Recording sync = recordWithRecorder(toolbar.winId(), true, 5, 2500, [&] {
+    const Recording sync = recordWithRecorder(toolbar.winId(), true, 5, picturePid, 2500, [&] {
         picture.write("flash\n");
         beep.write(tone);
     });
@@ -252,22 +456,23 @@ int main(int argc, char** argv)
 
     picture.kill();
     picture.waitForFinished();
+    toolbar.hide();
 
-    const double seconds = ours.recordedSeconds;
-    const double oursTotal = oursSelf + oursEncoder;
-    std::printf("Recorder, 1920x1080 at 30 fps, libx264 veryfast, %d s:\n", kSeconds);
-    std::printf("  frames written %lld in %.2f s of file: %.2f fps achieved\n", static_cast<long long>(oursFile.frames),
-                oursFile.duration, oursFile.duration > 0 ? oursFile.frames / oursFile.duration : 0.0);
-    std::printf("  frames dropped %lld\n", static_cast<long long>(ours.dropped));
-    std::printf("  CPU s per recorded s: whole program %.3f (recorder %.3f, encoder %.3f)\n", oursTotal / seconds,
-                oursSelf / seconds, oursEncoder / seconds);
-    std::printf("ffmpeg x11grab, same settings, %d s:\n", kSeconds);
-    std::printf("  frames %lld in %.2f s: %.2f fps; CPU s per recorded s %.3f\n", static_cast<long long>(grab.frames),
-                grab.duration, grab.duration > 0 ? grab.frames / grab.duration : 0.0, grabCpu / kSeconds);
-    std::printf("CPU ratio (Recorder / x11grab): %.3f\n", (oursTotal / seconds) / (grabCpu / kSeconds));
     std::printf("start latency, start() to started with the preflight done: %lld ms (sync run: %lld ms)\n",
-                static_cast<long long>(ours.latencyMs), static_cast<long long>(sync.latencyMs));
+                static_cast<long long>(latency), static_cast<long long>(sync.latencyMs));
     std::printf("flash at %.3f s, beep at %.3f s in the file: audio - picture = %+.0f ms\n", flashAt, beepAt,
                 (beepAt - flashAt) * 1000.0);
+    std::fflush(stdout);
+
+    // Once more with everything pinned to two cores alike.
+    QProcess pinned;
+    pinned.setProcessChannelMode(QProcess::ForwardedChannels);
+    pinned.start(QStringLiteral("taskset"),
+                 {QStringLiteral("-c"), QStringLiteral("0,1"), QCoreApplication::applicationFilePath(),
+                  QStringLiteral("--pinned")});
+    if (!pinned.waitForStarted() || !pinned.waitForFinished(300000) || pinned.exitCode() != 0) {
+        std::fprintf(stderr, "the run pinned to two cores failed\n");
+        return 1;
+    }
     return 0;
 }
