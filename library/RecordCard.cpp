@@ -1,5 +1,7 @@
 #include "library/RecordCard.h"
 
+#include <algorithm>
+
 #include "library/LibraryIcons.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoListDialog.h"
@@ -54,6 +56,7 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
     auto *title = new QLabel(this);
+    m_title = title;
     title->setText(title->fontMetrics().elidedText(record.fileName, Qt::ElideMiddle, 125));
     title->setToolTip(record.fileName);
     title->setWordWrap(false);
@@ -63,6 +66,9 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     title->setStyleSheet(QStringLiteral("font-size:13px;font-weight:600;color:#f2f6ff;"));
     m_detail = new QLabel(detailText(record), this);
     m_detail->setStyleSheet(QStringLiteral("font-size:10px;color:#9fb0cb;"));
+    // The texts take what the thumbnail and the delete button leave; they never push the
+    // card wider than its list (which made them run over the thumbnail).
+    m_detail->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     texts->addWidget(title);
     texts->addWidget(m_detail);
     texts->addStretch();
@@ -113,6 +119,13 @@ void RecordCard::updateRecord(const VideoRecord &record)
     m_badge->setText(VideoListDialog::formatDuration(record.duration));
     placeBadge();
     m_detail->setText(detailText(record));
+}
+
+void RecordCard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_title->setText(m_title->fontMetrics().elidedText(m_record.fileName, Qt::ElideMiddle,
+                                                       std::min(125, m_title->width())));
 }
 
 void RecordCard::placeBadge()

@@ -29,6 +29,9 @@ public:
 
     static QString detailText(const VideoRecord &record);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void applyPicture(const QImage &image);
     void placeBadge();
@@ -39,5 +42,6 @@ private:
     QProgressBar *m_busy = nullptr;
     QLabel *m_badge = nullptr;
     QLabel *m_detail = nullptr;
+    QLabel *m_title = nullptr;
     bool m_hasPicture = false;
 };
