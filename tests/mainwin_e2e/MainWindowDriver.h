@@ -11,12 +11,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
 namespace {
+
+// The application set up as main() sets it up, saving its recordings into `saveDir`.
+inline void setUpProgramSettings(const QString &saveDir)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    QSettings().setValue(QStringLiteral("save/directory"), saveDir);
+}
 
 inline QPoint centreOf(const QWidget *widget)
 {

@@ -27,11 +27,8 @@ void TestMainWindowAutoStopE2E::initTestCase()
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
     QVERIFY(m_saveDir.isValid());
-    QApplication::setQuitOnLastWindowClosed(false);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    setUpProgramSettings(m_saveDir.path());
     QSettings settings;
-    settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
     settings.setValue(QStringLiteral("autoStop/enabled"), true);
     settings.setValue(QStringLiteral("autoStop/mode"), 0);
     settings.setValue(QStringLiteral("autoStop/durationMin"), 1);

@@ -73,11 +73,8 @@ void TestMainWindowRoad::initTestCase()
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
     QVERIFY(m_saveDir.isValid());
-    QApplication::setQuitOnLastWindowClosed(false);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    setUpProgramSettings(m_saveDir.path());
     QSettings settings;
-    settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
     settings.setValue(SettingsDialog::generalKey("closeBehavior"), 1);
     settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
     QVERIFY(m_target.open(QStringLiteral("VT Road Window"), QStringLiteral("#00c000"), TargetWindow));

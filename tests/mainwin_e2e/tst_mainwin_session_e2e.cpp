@@ -29,11 +29,8 @@ void TestMainWindowSessionE2E::initTestCase()
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
     QVERIFY(m_saveDir.isValid());
-    QApplication::setQuitOnLastWindowClosed(false);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
+    setUpProgramSettings(m_saveDir.path());
     QSettings settings;
-    settings.setValue(QStringLiteral("save/directory"), m_saveDir.path());
     settings.setValue(QStringLiteral("effects/mouseEnabled"), false);
     // Segments are joined by the ffmpeg found first on the search path.
     qputenv("PATH", QByteArray(SLOW_MERGE_DIR) + ':' + qgetenv("PATH"));
