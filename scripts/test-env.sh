@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command inside a private test desktop:
-#   - Xvfb 1920x1080x24 on a free display number, with the xcompmgr compositor;
+#   - Xvfb 1920x1080x24 on a free display number, with the xcompmgr compositor and, with
+#     VISTRELLE_TEST_WM=1, the openbox window manager and a trayer panel holding the tray;
 #   - a private PulseAudio daemon with a null sink "vsink" (default output, norewinds=1)
 #     and a remap source "vmic" of its monitor as the default input;
 #   - a temporary HOME and XDG folders, so no test touches the user's settings or Movies.
@@ -8,6 +9,7 @@
 #
 #   scripts/test-env.sh COMMAND [ARGS...]
 # Set VISTRELLE_TEST_ENV_KEEP=1 to keep the temporary folder for inspection.
+# VISTRELLE_TEST_WM=1 starts the window manager and the tray panel; =0 leaves a bare X server.
 set -uo pipefail
 
 if [[ $# -eq 0 ]]; then
@@ -74,6 +76,25 @@ export XDG_SESSION_TYPE=x11
 # A compositing manager: without one, translucent windows turn screen grabs black.
 xcompmgr >"$tmp/xcompmgr.log" 2>&1 &
 pids+=($!)
+
+# A window manager and a panel with a tray, as users run: windows are framed, placed and
+# focused by openbox, and tray icons and notices have a host.
+if [[ "${VISTRELLE_TEST_WM:-0}" == 1 ]]; then
+  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 28 \
+    --SetDockType true --SetPartialStrut true --transparent false --tint 0x303030 \
+    >"$tmp/trayer.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    xdotool search --class trayer >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+fi
 
 # Private PulseAudio daemon.
 export PULSE_STATE_PATH="$tmp/pulse-state"
