@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Hochleistungs-Bildschirmaufnahme</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Keine Webcam gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · High-performance screen capture</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · unavailable</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No webcam was found.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

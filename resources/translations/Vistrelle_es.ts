@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Captura de pantalla de alto rendimiento</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · no disponible</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No se encontró ninguna cámara web.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

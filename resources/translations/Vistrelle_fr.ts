@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Capture d&apos;écran haute performance</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · indisponible</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Aucune webcam n&apos;a été trouvée.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Acquisizione schermo ad alte prestazioni</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · non disponibile</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nessuna webcam trovata.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高性能画面キャプチャ</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 使用不可</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web カメラ</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>利用できる Web カメラが見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

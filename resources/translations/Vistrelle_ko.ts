@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 고성능 화면 캡처</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

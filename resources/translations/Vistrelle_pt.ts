@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Captura de tela de alto desempenho</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · indisponível</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nenhuma webcam foi encontrada.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Yüksek performanslı ekran yakalama</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高性能屏幕采集</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 不可用</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>没有检测到可用摄像头。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>

@@ -850,6 +850,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高效能螢幕擷取</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 無法使用</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>沒有偵測到可用的攝影機。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
