@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Dividir la grabación en varios archivos según una condición</translation>
+        <translation>Empieza un segmento nuevo al cumplirse una condición; al final todos se unen en un solo archivo</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Más fácil de subir, transferir o guardar por partes</translation>
+        <translation>Limita el tamaño de cada segmento</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Se guarda un archivo nuevo cada %1 minutos</translation>
+        <translation type="vanished">Se guarda un archivo nuevo cada %1 minutos</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>El archivo se divide y se guarda al llegar a %1 MB</translation>
+        <translation>Empieza un segmento nuevo cada vez que uno llega a %1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Cada minuto empieza un segmento nuevo</numerusform>
+            <numerusform>Cada %n minutos empieza un segmento nuevo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -207,7 +214,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Se detiene tras %1 minutos de grabación</translation>
+        <translation type="vanished">Se detiene tras %1 minutos de grabación</translation>
     </message>
     <message>
         <source>取消</source>
@@ -232,6 +239,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancelar detención automática</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Se detiene tras un minuto de grabación</numerusform>
+            <numerusform>Se detiene tras %n minutos de grabación</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -720,7 +734,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Cerrar</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -1018,6 +1032,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Elegir color</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -2672,7 +2690,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>音频</source>
-        <translation>audio</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2844,7 +2862,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Se dividirá en dos fragmentos (%2) en %1</translation>
+        <translation type="vanished">Se dividirá en dos fragmentos (%2) en %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3265,6 +3283,14 @@ Carpeta: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>No se puede crear la copia con marca de agua. El vídeo original no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Se dividirá en dos fragmentos de audio en %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Se dividirá en dos fragmentos de vídeo en %1</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>条件に従って録画を複数のファイルに自動分割します</translation>
+        <translation>条件を満たすと新しいセグメントを開始し、停止時に 1 つのファイルに結合します</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>アップロードや転送、分割保存に便利</translation>
+        <translation>セグメントごとのサイズを抑えます</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>%1 分ごとに新しいファイルとして保存します</translation>
+        <translation type="vanished">%1 分ごとに新しいファイルとして保存します</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>ファイルが %1 MB に達すると分割して保存します</translation>
+        <translation>セグメントが %1 MB に達するたびに新しいセグメントを開始します</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>%n 分ごとに新しいセグメントを開始します</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -207,7 +213,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>録画 %1 分後に自動停止します</translation>
+        <translation type="vanished">録画 %1 分後に自動停止します</translation>
     </message>
     <message>
         <source>取消</source>
@@ -233,6 +239,12 @@
         <source>取消自动停止</source>
         <translation>自動停止を取り消す</translation>
     </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>録画 %n 分後に自動停止します</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BottomBar</name>
@@ -254,7 +266,7 @@
     </message>
     <message>
         <source>计划录制</source>
-        <translation>予約収録</translation>
+        <translation>予約録画</translation>
     </message>
     <message>
         <source>GPU 加速</source>
@@ -720,7 +732,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>閉じる</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -1019,6 +1031,10 @@
         <source>选择颜色</source>
         <translation>色を選択</translation>
     </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1265,7 +1281,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>计划录制</source>
-        <translation>予約収録</translation>
+        <translation>予約録画</translation>
     </message>
     <message>
         <source>请先在首页为窗口或游戏模式选择录制目标。</source>
@@ -1321,7 +1337,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>© Vistrelle. All rights reserved.</source>
-        <translation>© Vistrelle. All rights reserved.</translation>
+        <translation>© Vistrelle. 無断転載を禁じます。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1882,7 +1898,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD（推奨）</translation>
+        <translation>高画質（推奨）</translation>
     </message>
     <message>
         <source>超清</source>
@@ -1950,7 +1966,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>高清</source>
-        <translation>HD</translation>
+        <translation>高画質</translation>
     </message>
     <message>
         <source>CPU 编码</source>
@@ -2035,7 +2051,7 @@ Vistrelle を終了しますか？</translation>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
-        <translation>予約収録</translation>
+        <translation>予約録画</translation>
     </message>
     <message>
         <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
@@ -2370,7 +2386,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD（推奨）</translation>
+        <translation>高画質（推奨）</translation>
     </message>
     <message>
         <source>超清</source>
@@ -2575,7 +2591,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>🎵 背景乐</source>
-        <translation>🎵 BGM</translation>
+        <translation>🎵 背景音楽</translation>
     </message>
     <message>
         <source>📝 字幕</source>
@@ -2844,7 +2860,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>%1 で 2 つの%2クリップに分割します</translation>
+        <translation type="vanished">%1 で 2 つの%2クリップに分割します</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3265,6 +3281,14 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>透かし入りのコピーを作成できません。元の動画は変更されていません。</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>%1 で 2 つの音声クリップに分割します</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>%1 で 2 つの動画クリップに分割します</translation>
     </message>
 </context>
 <context>

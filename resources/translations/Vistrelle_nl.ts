@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>De opname volgens een voorwaarde automatisch in meerdere bestanden splitsen</translation>
+        <translation>Start bij een voorwaarde een nieuw segment; aan het eind worden alle segmenten tot één bestand samengevoegd</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Makkelijker te uploaden, over te zetten of in delen te bewaren</translation>
+        <translation>Beperkt de grootte van elk segment</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Elke %1 minuten wordt een nieuw bestand opgeslagen</translation>
+        <translation type="vanished">Elke %1 minuten wordt een nieuw bestand opgeslagen</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Het bestand wordt bij %1 MB gesplitst en opgeslagen</translation>
+        <translation>Er begint een nieuw segment zodra een segment %1 MB bereikt</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Elke minuut begint een nieuw segment</numerusform>
+            <numerusform>Elke %n minuten begint een nieuw segment</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -207,7 +214,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Stopt na %1 minuten opnemen</translation>
+        <translation type="vanished">Stopt na %1 minuten opnemen</translation>
     </message>
     <message>
         <source>取消</source>
@@ -232,6 +239,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Automatisch stoppen annuleren</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Stopt na één minuut opnemen</numerusform>
+            <numerusform>Stopt na %n minuten opnemen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -720,7 +734,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Sluiten</translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -1018,6 +1032,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
     </message>
 </context>
 <context>
@@ -2844,7 +2862,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Splitst bij %1 in twee fragmenten (%2)</translation>
+        <translation type="vanished">Splitst bij %1 in twee fragmenten (%2)</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3265,6 +3283,14 @@ Map: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Kan de kopie met watermerk niet maken. De originele video is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Splitst bij %1 in twee audiofragmenten</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Splitst bij %1 in twee videofragmenten</translation>
     </message>
 </context>
 <context>
