@@ -1285,27 +1285,27 @@ Please visit this link manually:
     </message>
     <message>
         <source>请先在首页为窗口或游戏模式选择录制目标。</source>
-        <translation>先にホーム画面でウィンドウまたはゲームの収録対象を選んでください。</translation>
+        <translation>先にホーム画面でウィンドウまたはゲームの録画対象を選んでください。</translation>
     </message>
     <message>
         <source>已有录制正在进行，本次计划已跳过。</source>
-        <translation>すでに収録中のため、今回の予約はスキップされました。</translation>
+        <translation>すでに録画中のため、今回の予約はスキップされました。</translation>
     </message>
     <message>
         <source>退出后计划录制将不会执行。
 
 确定要退出 Vistrelle 吗？</source>
-        <translation>終了すると予約収録は実行されません。
+        <translation>終了すると予約録画は実行されません。
 
 Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>仍在录制</source>
-        <translation>収録中です</translation>
+        <translation>録画中です</translation>
     </message>
     <message>
         <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
-        <translation>Vistrelle はシステムトレイに隠れました。収録は続いています。</translation>
+        <translation>Vistrelle はシステムトレイに隠れました。録画は続いています。</translation>
     </message>
     <message>
         <source>Vistrelle 仍在后台运行</source>
@@ -1325,7 +1325,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
-        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面収録ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを収録し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
+        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面録画ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを録画・録音し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
     </message>
     <message>
         <source>Development Team</source>
@@ -1462,11 +1462,11 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>Quit and reopen Vistrelle, then record.</source>
-        <translation>Vistrelle を終了して再度開き、収録します。</translation>
+        <translation>Vistrelle を終了して再度開き、録画します。</translation>
     </message>
     <message>
         <source>Return and start recording.</source>
-        <translation>戻って収録を開始します。</translation>
+        <translation>戻って録画を開始します。</translation>
     </message>
     <message>
         <source>Restart Vistrelle after changing this setting.</source>
@@ -1474,7 +1474,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>You can also turn off Microphone and record without voice.</source>
-        <translation>マイクをオフにして音声なしで収録することもできます。</translation>
+        <translation>マイクをオフにして音声なしで録画することもできます。</translation>
     </message>
     <message>
         <source>Not now</source>
@@ -1822,11 +1822,11 @@ Vistrelle を終了しますか？</translation>
     <name>RecordingSettingsDialog</name>
     <message>
         <source>录制性能设置</source>
-        <translation>収録パフォーマンス設定</translation>
+        <translation>録画パフォーマンス設定</translation>
     </message>
     <message>
         <source>录制性能</source>
-        <translation>収録パフォーマンス</translation>
+        <translation>録画パフォーマンス</translation>
     </message>
     <message>
         <source>选择用途，自动匹配参数</source>
@@ -2028,11 +2028,11 @@ Vistrelle を終了しますか？</translation>
 • %1
 
 建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
-        <translation>このデバイスでは 120 FPS を安定して収録できない可能性があります：
+        <translation>このデバイスでは 120 FPS を安定して録画できない可能性があります：
 
 • %1
 
-60 FPS への自動変更をおすすめします。収録中も実際のパフォーマンスを監視し続けます。</translation>
+60 FPS への自動変更をおすすめします。録画中も実際のパフォーマンスを監視し続けます。</translation>
     </message>
     <message>
         <source>自动改为 60 FPS</source>
@@ -2174,7 +2174,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>录制</source>
-        <translation>収録</translation>
+        <translation>録画</translation>
     </message>
     <message>
         <source>恢复默认设置</source>
@@ -2338,11 +2338,11 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>开始 / 停止录制</source>
-        <translation>収録の開始 / 停止</translation>
+        <translation>録画の開始 / 停止</translation>
     </message>
     <message>
         <source>暂停 / 继续录制</source>
-        <translation>収録の一時停止 / 再開</translation>
+        <translation>録画の一時停止 / 再開</translation>
     </message>
     <message>
         <source>截图（全屏 / 区域）</source>
@@ -2358,11 +2358,11 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>点击确定后保存，应用于下一次录制。</source>
-        <translation>OK を押すと保存され、次の収録から適用されます。</translation>
+        <translation>OK を押すと保存され、次の録画から適用されます。</translation>
     </message>
     <message>
         <source>录制预设</source>
-        <translation>収録プリセット</translation>
+        <translation>録画プリセット</translation>
     </message>
     <message>
         <source>办公</source>

@@ -1297,7 +1297,7 @@ Bezoek deze link handmatig:
         <source>退出后计划录制将不会执行。
 
 确定要退出 Vistrelle 吗？</source>
-        <translation>De geplande opname gaat niet door als je afsluit.
+        <translation>De geplande opname gaat niet door als u afsluit.
 
 Vistrelle toch afsluiten?</translation>
     </message>
@@ -1420,11 +1420,11 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>Vistrelle needs permission before it can record your screen.</source>
-        <translation>Vistrelle heeft toestemming nodig om je scherm op te nemen.</translation>
+        <translation>Vistrelle heeft toestemming nodig om uw scherm op te nemen.</translation>
     </message>
     <message>
         <source>Vistrelle needs permission before it can record your voice.</source>
-        <translation>Vistrelle heeft toestemming nodig om je stem op te nemen.</translation>
+        <translation>Vistrelle heeft toestemming nodig om uw stem op te nemen.</translation>
     </message>
     <message>
         <source>Screen &amp; System Audio Recording</source>
@@ -1436,11 +1436,11 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
-        <translation>Sta deze apps toe je scherm op te nemen.</translation>
+        <translation>Sta deze apps toe uw scherm op te nemen.</translation>
     </message>
     <message>
         <source>Allow these apps to use your microphone.</source>
-        <translation>Sta deze apps toe je microfoon te gebruiken.</translation>
+        <translation>Sta deze apps toe uw microfoon te gebruiken.</translation>
     </message>
     <message>
         <source>Illustration of macOS System Settings</source>
@@ -1476,7 +1476,7 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>You can also turn off Microphone and record without voice.</source>
-        <translation>Je kunt de microfoon ook uitzetten en zonder stem opnemen.</translation>
+        <translation>U kunt de microfoon ook uitzetten en zonder stem opnemen.</translation>
     </message>
     <message>
         <source>Not now</source>
@@ -2240,7 +2240,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
-        <translation>Met ‘Elke keer vragen’ wordt bij het sluiten van het hoofdvenster altijd gevraagd wat er moet gebeuren. Je kunt dit hier later wijzigen.</translation>
+        <translation>Met ‘Elke keer vragen’ wordt bij het sluiten van het hoofdvenster altijd gevraagd wat er moet gebeuren. U kunt dit hier later wijzigen.</translation>
     </message>
     <message>
         <source>诊断</source>
@@ -3425,7 +3425,7 @@ Map: %8</translation>
     </message>
     <message>
         <source>关闭窗口后要做什么？</source>
-        <translation>Wat moet er gebeuren als je het venster sluit?</translation>
+        <translation>Wat moet er gebeuren als u het venster sluit?</translation>
     </message>
     <message>
         <source>最小化到托盘</source>
