@@ -1253,15 +1253,15 @@ Please visit this link manually:
     </message>
     <message>
         <source>摄像头</source>
-        <translation>Web カメラ</translation>
+        <translation>Webカメラ</translation>
     </message>
     <message>
         <source>没有检测到可用摄像头。</source>
-        <translation>利用できる Web カメラが見つかりません。</translation>
+        <translation>利用できるWebカメラが見つかりません。</translation>
     </message>
     <message>
         <source>摄像头无法启动，请检查权限或设备占用情况。</source>
-        <translation>Web カメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
+        <translation>Webカメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
     </message>
     <message>
         <source>Camera Permission</source>
@@ -1325,7 +1325,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
-        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面録画ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを録画・録音し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
+        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面録画ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Webカメラを録画・録音し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
     </message>
     <message>
         <source>Development Team</source>

@@ -5,7 +5,7 @@
 // copied over unchanged from another script (English left in the Chinese interface,
 // Chinese left in the English one) or a translation in another language's script fails,
 // unless translations-kept.txt beside this test names it as a name, unit or format that
-// stays the same in that language.
+// stays the same in that language. A Chinese text of the code shown without tr() fails too.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -137,6 +137,7 @@ enum Script : unsigned {
     Kana = 4,
     Hangul = 8,
     Arabic = 16,
+    CjkPunctuation = 32, // "，", "：", "（" and the like
 };
 
 // What is left of a text once its placeholders, HTML tags, entities and mnemonics are
@@ -162,6 +163,8 @@ unsigned scriptsOf(const QString &text)
             scripts |= Kana;
         else if ((u >= 0xAC00 && u <= 0xD7AF) || (u >= 0x1100 && u <= 0x11FF) || (u >= 0x3130 && u <= 0x318F))
             scripts |= Hangul;
+        else if ((u >= 0x3000 && u <= 0x303F) || (u >= 0xFF00 && u <= 0xFF60))
+            scripts |= CjkPunctuation;
         else if ((u >= 0x0600 && u <= 0x06FF) || (u >= 0x0750 && u <= 0x077F) || (u >= 0xFB50 && u <= 0xFDFF) || (u >= 0xFE70 && u <= 0xFEFC))
             scripts |= Arabic;
     }
@@ -195,7 +198,36 @@ unsigned ownScripts(const QString &language)
 unsigned foreignScripts(const QString &language)
 {
     // Latin letters are at home everywhere (names like "FPS", "MP4", "Vistrelle").
-    return (Han | Kana | Hangul | Arabic) & ~ownScripts(language);
+    unsigned foreign = Han | Kana | Hangul | Arabic;
+    // Full-width punctuation belongs to Chinese and Japanese.
+    if (!(ownScripts(language) & Han))
+        foreign |= CjkPunctuation;
+    return foreign & ~ownScripts(language);
+}
+
+// What is wrong with an entry's translations into a language's script: a text copied
+// from a source written in another script, a translation with words of another
+// language's script, or one with no word in the language's own script.
+QStringList scriptProblems(const Entry &e, const QString &language)
+{
+    QStringList problems;
+    // Qt's own entry that names the layout direction ("LTR" or "RTL").
+    if (!e.isLive() || !e.isFinished() || e.source == QLatin1String("QT_LAYOUT_DIRECTION"))
+        return problems;
+    const unsigned own = ownScripts(language);
+    const unsigned script = sourceScript(e.source);
+    for (const QString &t : e.translations) {
+        QString problem;
+        if (t == e.source && script != 0 && !(script & own))
+            problem = QStringLiteral("left as in the source");
+        else if (scriptsOf(t) & foreignScripts(language))
+            problem = QStringLiteral("written in another language's script");
+        else if (script != 0 && !(scriptsOf(t) & own))
+            problem = QStringLiteral("not written in the language's own script");
+        if (!problem.isEmpty())
+            problems << QStringLiteral("%1: [%2] %3 -> %4").arg(problem, e.context, e.source, t);
+    }
+    return problems;
 }
 
 // translations-kept.txt: one source text per line ("\n" stands for a line break), kept
@@ -203,7 +235,6 @@ unsigned foreignScripts(const QString &language)
 struct KeptText {
     QString source;
     QStringList languages; // empty: every language
-    bool used = false;
 };
 
 QList<KeptText> readKeptTexts(QString *error)
@@ -312,22 +343,22 @@ private slots:
     void everyTextIsTranslated();
     void translationsAreWrittenInTheirLanguage_data() { everyTextIsTranslated_data(); }
     void translationsAreWrittenInTheirLanguage();
-    void keptTextsAreTextsOfTheProgram();
+    void keptTextsAreNeeded();
     void chineseTextsOfTheCodeGoThroughTranslation();
     void compiledTranslationsAreBuiltIn();
     void arabicLaysOutRightToLeft();
 
 private:
-    KeptText *keptText(const QString &source, const QString &language);
+    const KeptText *keptText(const QString &source, const QString &language) const;
 
     QStringList m_languages;
     QList<Entry> m_codeTexts;
     QList<KeptText> m_kept;
 };
 
-KeptText *TestTranslations::keptText(const QString &source, const QString &language)
+const KeptText *TestTranslations::keptText(const QString &source, const QString &language) const
 {
-    for (KeptText &kept : m_kept) {
+    for (const KeptText &kept : m_kept) {
         if (kept.source == source && (kept.languages.isEmpty() || kept.languages.contains(language)))
             return &kept;
     }
@@ -434,32 +465,13 @@ void TestTranslations::translationsAreWrittenInTheirLanguage()
     QFETCH(QString, language);
     const TsFile ts = readTs(tsPath(language));
     QVERIFY2(ts.error.isEmpty(), qPrintable(ts.error));
-    const unsigned own = ownScripts(language);
-    const unsigned foreign = foreignScripts(language);
 
     QStringList problems;
     for (const Entry &e : ts.entries) {
-        // Qt's own entry that names the layout direction ("LTR" or "RTL").
-        if (!e.isLive() || !e.isFinished() || e.source == QLatin1String("QT_LAYOUT_DIRECTION"))
+        if (keptText(e.source, language))
             continue;
-        KeptText *kept = keptText(e.source, language);
-        const unsigned script = sourceScript(e.source);
-        for (const QString &t : e.translations) {
-            QString problem;
-            if (t == e.source && script != 0 && !(script & own))
-                problem = QStringLiteral("left as in the source");
-            else if (scriptsOf(t) & foreign)
-                problem = QStringLiteral("written in another language's script");
-            else if (script != 0 && !(scriptsOf(t) & own))
-                problem = QStringLiteral("not written in the language's own script");
-            if (problem.isEmpty())
-                continue;
-            if (kept) {
-                kept->used = true;
-                continue;
-            }
-            problems << QStringLiteral("%1: [%2] %3 -> %4").arg(problem, e.context, e.source, t);
-        }
+        for (const QString &problem : scriptProblems(e, language))
+            problems << problem;
     }
     if (!problems.isEmpty()) {
         QFAIL(qPrintable(QStringLiteral("%1 text(s) of Vistrelle_%2.ts are not translated into the language (translate "
@@ -470,17 +482,34 @@ void TestTranslations::translationsAreWrittenInTheirLanguage()
     }
 }
 
-void TestTranslations::keptTextsAreTextsOfTheProgram()
+void TestTranslations::keptTextsAreNeeded()
 {
     QSet<QString> sources;
     for (const Entry &e : std::as_const(m_codeTexts))
         sources.insert(e.source);
+    QMap<QString, QList<Entry>> entriesByLanguage;
+    for (const QString &language : std::as_const(m_languages))
+        entriesByLanguage.insert(language, readTs(tsPath(language)).entries);
+
     QStringList stale;
     for (const KeptText &kept : std::as_const(m_kept)) {
-        if (!sources.contains(kept.source))
-            stale << kept.source;
+        if (!sources.contains(kept.source)) {
+            stale << kept.source + QStringLiteral(" (no text of the program)");
+            continue;
+        }
+        bool needed = false;
+        for (const QString &language : std::as_const(m_languages)) {
+            if (!kept.languages.isEmpty() && !kept.languages.contains(language))
+                continue;
+            for (const Entry &e : entriesByLanguage.value(language)) {
+                if (e.source == kept.source && !scriptProblems(e, language).isEmpty())
+                    needed = true;
+            }
+        }
+        if (!needed)
+            stale << kept.source + QStringLiteral(" (translated in every language it names)");
     }
-    QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("translations-kept.txt names texts the program no longer has:\n  ")
+    QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("translations-kept.txt has lines it does not need:\n  ")
                                          + stale.join(QStringLiteral("\n  "))));
 }
 
