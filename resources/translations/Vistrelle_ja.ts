@@ -868,11 +868,11 @@
     </message>
     <message>
         <source>摄像头</source>
-        <translation>Web カメラ</translation>
+        <translation>Webカメラ</translation>
     </message>
     <message>
         <source>没有检测到可用摄像头。</source>
-        <translation>利用できる Web カメラが見つかりません。</translation>
+        <translation>利用できるWebカメラが見つかりません。</translation>
     </message>
 </context>
 <context>
