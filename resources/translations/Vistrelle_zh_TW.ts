@@ -1834,7 +1834,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>预设</source>
-        <translation>預設</translation>
+        <translation>預設集</translation>
     </message>
     <message>
         <source>办公
@@ -2362,7 +2362,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>录制预设</source>
-        <translation>錄製預設</translation>
+        <translation>錄製預設集</translation>
     </message>
     <message>
         <source>办公</source>
