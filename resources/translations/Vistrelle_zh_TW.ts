@@ -1846,7 +1846,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>预设</source>
-        <translation>預設</translation>
+        <translation>預設集</translation>
     </message>
     <message>
         <source>办公
@@ -2374,7 +2374,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>录制预设</source>
-        <translation>錄製預設</translation>
+        <translation>錄製預設集</translation>
     </message>
     <message>
         <source>办公</source>
