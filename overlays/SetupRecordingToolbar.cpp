@@ -31,8 +31,11 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
+        // Faded while there is nothing to record yet (the window picker before a choice).
+        if (!isEnabled())
+            painter.setOpacity(0.35);
         const QRect r = rect();
-        const bool hovered = underMouse();
+        const bool hovered = underMouse() && isEnabled();
         const struct { const char *colour; int inset; } discs[] = {
             {"#432332", 1}, {"#a52840", 4}, {"#ff5864", 8}, {hovered ? "#ff4655" : "#f82f43", 10}};
         for (const auto &disc : discs) {
@@ -428,6 +431,8 @@ void SetupRecordingToolbar::setRecordEnabled(bool enabled)
     if (!m_recButton)
         return;
     m_recButton->setEnabled(enabled);
+    m_recButton->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_recButton->setToolTip(enabled ? QString() : tr("Select a window before recording"));
     m_recButton->setAccessibleDescription(enabled ? tr("Start recording")
                                                   : tr("Select a window before recording"));
 }
