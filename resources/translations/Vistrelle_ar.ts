@@ -872,6 +872,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · التقاط الشاشة عالي الأداء</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · غير متاح</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>لم يُعثر على كاميرا ويب.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2560,6 +2572,14 @@ Please visit this link manually:
     <message>
         <source>Select a window before recording</source>
         <translation>اختر نافذة قبل التسجيل</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>سحب شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>فتح القائمة</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Hochleistungs-Bildschirmaufnahme</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Keine Webcam gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>Select a window before recording</source>
         <translation>Wählen Sie vor der Aufnahme ein Fenster aus</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Symbolleiste ziehen</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menü öffnen</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · High-performance screen capture</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · unavailable</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No webcam was found.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>Select a window before recording</source>
         <translation>Select a window before recording</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Drag toolbar</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Open menu</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Captura de pantalla de alto rendimiento</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · no disponible</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No se encontró ninguna cámara web.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>Select a window before recording</source>
         <translation>Seleccione una ventana antes de grabar</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Arrastrar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Abrir menú</translation>
     </message>
 </context>
 <context>

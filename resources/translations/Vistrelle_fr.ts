@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Capture d&apos;écran haute performance</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · indisponible</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Aucune webcam n&apos;a été trouvée.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>Select a window before recording</source>
         <translation>Choisissez une fenêtre avant d&apos;enregistrer</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Déplacer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Ouvrir le menu</translation>
     </message>
 </context>
 <context>

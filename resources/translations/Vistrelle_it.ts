@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Acquisizione schermo ad alte prestazioni</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · non disponibile</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nessuna webcam trovata.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>Select a window before recording</source>
         <translation>Seleziona una finestra prima di registrare</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Trascina la barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Apri menu</translation>
     </message>
 </context>
 <context>

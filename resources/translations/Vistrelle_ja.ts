@@ -862,6 +862,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高性能画面キャプチャ</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 使用不可</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>利用できるWebカメラが見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2550,6 +2562,14 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>Select a window before recording</source>
         <translation>録画する前にウィンドウを選択してください</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>ツールバーをドラッグ</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>メニューを開く</translation>
     </message>
 </context>
 <context>

@@ -862,6 +862,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 고성능 화면 캡처</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2550,6 +2562,14 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>Select a window before recording</source>
         <translation>녹화하기 전에 창을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>도구 모음 끌기</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>메뉴 열기</translation>
     </message>
 </context>
 <context>

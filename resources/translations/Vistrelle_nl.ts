@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Snelle schermopname</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Geen webcam gevonden.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>Select a window before recording</source>
         <translation>Kies een venster voordat u opneemt</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Werkbalk slepen</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menu openen</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Captura de tela de alto desempenho</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · indisponível</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nenhuma webcam foi encontrada.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2552,6 +2564,14 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>Select a window before recording</source>
         <translation>Selecione uma janela antes de gravar</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Arrastar a barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Abrir menu</translation>
     </message>
 </context>
 <context>

@@ -862,6 +862,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · Yüksek performanslı ekran yakalama</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2550,6 +2562,14 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>Select a window before recording</source>
         <translation>Kayıttan önce bir pencere seçin</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Araç çubuğunu sürükle</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menüyü aç</translation>
     </message>
 </context>
 <context>

@@ -862,6 +862,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高性能屏幕采集</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 不可用</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>没有检测到可用摄像头。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2550,6 +2562,14 @@ Please visit this link manually:
     <message>
         <source>Select a window before recording</source>
         <translation>录制前请选择窗口</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>拖动工具栏</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>打开菜单</translation>
     </message>
 </context>
 <context>

@@ -862,6 +862,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高效能螢幕擷取</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 無法使用</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>沒有偵測到可用的攝影機。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -2550,6 +2562,14 @@ Please visit this link manually:
     <message>
         <source>Select a window before recording</source>
         <translation>錄製前請選擇視窗</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>拖曳工具列</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>開啟選單</translation>
     </message>
 </context>
 <context>
