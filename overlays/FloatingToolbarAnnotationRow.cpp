@@ -6,8 +6,11 @@
 #include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,8 +98,11 @@ void FloatingToolbar::buildAnnotationRow(QVBoxLayout *containerLayout)
 
     QPushButton *undo = rowButton(QStringLiteral("↩"), tr("撤销 Ctrl+Z"), line);
     QPushButton *clear = rowButton(QStringLiteral("⌫"), tr("清除全部 Del"), line);
-    QPushButton *exit = rowButton(QStringLiteral("退出"), tr("退出注释模式"), line);
-    exit->setFixedWidth(58);
+    QPushButton *exit = rowButton(tr("退出"), tr("退出注释模式"), line);
+    // 58 px hold the Chinese word; a longer word of another language widens the button.
+    QFont exitFont = exit->font();
+    exitFont.setPixelSize(16);
+    exit->setFixedWidth(std::max(58, QFontMetrics(exitFont).horizontalAdvance(exit->text()) + 16));
     lineLayout->addWidget(undo);
     lineLayout->addWidget(clear);
     lineLayout->addWidget(exit);
