@@ -31,25 +31,27 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        // Faded while there is nothing to record yet (the window picker before a choice).
-        if (!isEnabled())
-            painter.setOpacity(0.35);
         const QRect r = rect();
-        const bool hovered = underMouse() && isEnabled();
-        const struct { const char *colour; int inset; } discs[] = {
-            {"#432332", 1}, {"#a52840", 4}, {"#ff5864", 8}, {hovered ? "#ff4655" : "#f82f43", 10}};
+        // Grey while there is nothing to record yet (the window picker before a choice).
+        const bool enabled = isEnabled();
+        const bool hovered = underMouse() && enabled;
+        const struct { const char *colour; const char *greyColour; int inset; } discs[] = {
+            {"#432332", "#262b35", 1},
+            {"#a52840", "#353c49", 4},
+            {"#ff5864", "#4a5262", 8},
+            {hovered ? "#ff4655" : "#f82f43", "#3d4452", 10}};
         for (const auto &disc : discs) {
-            painter.setBrush(QColor(disc.colour));
+            painter.setBrush(QColor(enabled ? disc.colour : disc.greyColour));
             painter.drawEllipse(r.adjusted(disc.inset, disc.inset, -disc.inset, -disc.inset));
         }
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(255, 126, 135, 220), 1.5));
+        painter.setPen(QPen(enabled ? QColor(255, 126, 135, 220) : QColor(120, 130, 148, 160), 1.5));
         painter.drawArc(QRect(11, 11, width() - 22, height() - 22), 400, 2080);
         QFont font(QStringLiteral("Segoe UI"));
         font.setPointSize(10);
         font.setWeight(QFont::DemiBold);
         painter.setFont(font);
-        painter.setPen(Qt::white);
+        painter.setPen(enabled ? QColor(Qt::white) : QColor(QStringLiteral("#8a93a3")));
         painter.drawText(r, Qt::AlignCenter, QStringLiteral("REC"));
     }
 };
