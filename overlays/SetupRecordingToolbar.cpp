@@ -304,6 +304,25 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
     adjustSize();
 }
 
+namespace {
+
+// Puts an item's chevron a few pixels after its title line (the text is centred between
+// the item's 2 px left and 20 px right padding), within the item.
+void placeDropdownArrow(QToolButton *item, const QString &title)
+{
+    auto *arrow = item->findChild<DropdownButton *>();
+    if (!arrow)
+        return;
+    QFont font = item->font();
+    font.setPixelSize(10);
+    const int advance = QFontMetrics(font).horizontalAdvance(title);
+    const int width = item->width();
+    const int x0 = qMin(width - 9, (2 + width - 20) / 2 + (advance + 1) / 2 + 11);
+    arrow->setGeometry(qMax(x0 - 9, 0), 20, 18, 60 - 20);
+}
+
+} // namespace
+
 QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &iconPath,
                                              const QString &title, const QString &sub,
                                              bool checkable)
@@ -336,12 +355,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
         auto *arrow = new DropdownButton(item);
         arrow->setCursor(Qt::PointingHandCursor);
         arrow->setAccessibleName(QStringLiteral("Open menu"));
-        QFont font = item->font();
-        font.setPixelSize(10);
-        const int advance = QFontMetrics(font).horizontalAdvance(cleaned);
-        const int h = 60;
-        const int x0 = qMin(width - 9, advance / 2 + (width - 14) / 2 + 8);
-        arrow->setGeometry(x0 - 9 > 0 ? x0 - 9 : 0, 20, 18, h - 20);
+        placeDropdownArrow(item, cleaned);
         if (checkable) {
             connect(arrow, &QToolButton::clicked, item,
                     [item] { emit item->customContextMenuRequested(QPoint(0, 0)); });
@@ -387,6 +401,7 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
                               tr("Game  ▾"),        tr("Audio Only  ▾"),  tr("Webcam  ▾")};
     m_modeItem->setIcon(itemIcon(QString::fromLatin1(icons[m]), "#d9e5f5"));
     m_modeItem->setText(cleanedTitle(labels[m]) + QLatin1Char('\n') + subtitle);
+    placeDropdownArrow(m_modeItem, cleanedTitle(labels[m]));
     const bool visual = mode != 4;
     m_webcamItem->setVisible(visual);
     m_screenshot->setVisible(visual);
