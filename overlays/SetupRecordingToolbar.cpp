@@ -235,7 +235,7 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
                                          QColor(QStringLiteral("#f0f6ff")), qApp->devicePixelRatio()));
         m_screenshot->setIconSize(QSize(26, 26));
         m_screenshot->setCursor(Qt::PointingHandCursor);
-        m_screenshot->setAccessibleName(QStringLiteral("Screenshot"));
+        m_screenshot->setAccessibleName(tr("Screenshot"));
         m_screenshot->setStyleSheet(QStringLiteral(
             "QToolButton{border:0;border-radius:7px;background:transparent;padding:0;}"
             "QToolButton:hover{background:#172b47;}QToolButton:pressed{background:#203a5e;}"));
@@ -243,7 +243,7 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
         m_dragHandle = new QWidget(shell);
         m_dragHandle->setFixedSize(70, 48);
         m_dragHandle->setCursor(Qt::SizeAllCursor);
-        m_dragHandle->setAccessibleName(QStringLiteral("Drag toolbar"));
+        m_dragHandle->setAccessibleName(tr("Drag toolbar"));
         row->addWidget(m_dragHandle);
     }
 
@@ -354,7 +354,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
                                 "QToolButton:pressed{padding-right:20px;}");
         auto *arrow = new DropdownButton(item);
         arrow->setCursor(Qt::PointingHandCursor);
-        arrow->setAccessibleName(QStringLiteral("Open menu"));
+        arrow->setAccessibleName(tr("Open menu"));
         placeDropdownArrow(item, cleaned);
         if (checkable) {
             connect(arrow, &QToolButton::clicked, item,

@@ -2573,6 +2573,14 @@ Please visit this link manually:
         <source>Select a window before recording</source>
         <translation>اختر نافذة قبل التسجيل</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>سحب شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>فتح القائمة</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

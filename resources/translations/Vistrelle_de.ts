@@ -2565,6 +2565,14 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
         <source>Select a window before recording</source>
         <translation>Wählen Sie vor der Aufnahme ein Fenster aus</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Symbolleiste ziehen</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menü öffnen</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

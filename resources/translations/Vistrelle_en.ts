@@ -2565,6 +2565,14 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
         <source>Select a window before recording</source>
         <translation>Select a window before recording</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Drag toolbar</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Open menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2565,6 +2565,14 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
         <source>Select a window before recording</source>
         <translation>Seleccione una ventana antes de grabar</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Arrastrar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Abrir menú</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

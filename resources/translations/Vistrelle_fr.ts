@@ -2565,6 +2565,14 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
         <source>Select a window before recording</source>
         <translation>Choisissez une fenêtre avant d&apos;enregistrer</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Déplacer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Ouvrir le menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

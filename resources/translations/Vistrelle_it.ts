@@ -2565,6 +2565,14 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
         <source>Select a window before recording</source>
         <translation>Seleziona una finestra prima di registrare</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Trascina la barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Apri menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2563,6 +2563,14 @@ Vistrelle を終了しますか？</translation>
         <source>Select a window before recording</source>
         <translation>録画する前にウィンドウを選択してください</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>ツールバーをドラッグ</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>メニューを開く</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2563,6 +2563,14 @@ Vistrelle을 종료할까요?</translation>
         <source>Select a window before recording</source>
         <translation>녹화하기 전에 창을 선택하세요</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>도구 모음 끌기</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>메뉴 열기</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2565,6 +2565,14 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
         <source>Select a window before recording</source>
         <translation>Kies een venster voordat u opneemt</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Werkbalk slepen</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menu openen</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2565,6 +2565,14 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
         <source>Select a window before recording</source>
         <translation>Selecione uma janela antes de gravar</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Arrastar a barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Abrir menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2563,6 +2563,14 @@ Ayrıntı öncelikli</translation>
         <source>Select a window before recording</source>
         <translation>Kayıttan önce bir pencere seçin</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Araç çubuğunu sürükle</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menüyü aç</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

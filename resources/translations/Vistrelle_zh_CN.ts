@@ -2563,6 +2563,14 @@ Please visit this link manually:
         <source>Select a window before recording</source>
         <translation>录制前请选择窗口</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>拖动工具栏</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>打开菜单</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -2563,6 +2563,14 @@ Please visit this link manually:
         <source>Select a window before recording</source>
         <translation>錄製前請選擇視窗</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>拖曳工具列</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>開啟選單</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>

@@ -27,6 +27,8 @@
 
 #include <QGuiApplication>
 
+#include "app/InterfaceTranslations.h"
+
 namespace {
 
 struct Entry {
@@ -347,6 +349,7 @@ private slots:
     void chineseTextsOfTheCodeGoThroughTranslation();
     void compiledTranslationsAreBuiltIn();
     void arabicLaysOutRightToLeft();
+    void qtsOwnTextsAreTranslatedToo();
 
 private:
     const KeptText *keptText(const QString &source, const QString &language) const;
@@ -570,6 +573,23 @@ void TestTranslations::arabicLaysOutRightToLeft()
     QVERIFY(QCoreApplication::installTranslator(&french));
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     QCoreApplication::removeTranslator(&french);
+}
+
+void TestTranslations::qtsOwnTextsAreTranslatedToo()
+{
+    // The Yes and No of message boxes and the texts of Qt's dialogs come from Qt's own
+    // translation, which the program installs beside its own.
+    const auto removeAll = [] { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>()); };
+    QVERIFY(InterfaceTranslations::install(QStringLiteral("zh_CN")));
+    QCOMPARE(QCoreApplication::translate("LinkManager", "Link unavailable"), QStringLiteral("链接不可用"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("是(&Y)"));
+    removeAll();
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+
+    // Portuguese finds Qt's Brazilian file.
+    QVERIFY(InterfaceTranslations::install(QStringLiteral("pt")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sim"));
+    removeAll();
 }
 
 QTEST_MAIN(TestTranslations)
