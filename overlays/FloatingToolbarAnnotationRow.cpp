@@ -5,6 +5,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <algorithm>
 
@@ -138,6 +139,7 @@ void FloatingToolbar::toggleAnnoRow(bool on)
     }
     m_annoRow->setVisible(on);
     m_layer->setAnnotationEnabled(on);
+    keepAboveWindow(this, on ? m_layer : nullptr);
     if (on) {
         configureMacAnnotationWindowLevels(m_layer->winId(), winId());
         m_hintLabel->show();
@@ -179,5 +181,6 @@ void FloatingToolbar::onAnnotationLayerClosed()
         m_annotationButton->setChecked(false);
     }
     m_annoRow->hide();
+    keepAboveWindow(this, nullptr);
     fitToContents();
 }

@@ -405,6 +405,20 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
     const bool visual = mode != 4;
     m_webcamItem->setVisible(visual);
     m_screenshot->setVisible(visual);
+    fitToItems();
+}
+
+void SetupRecordingToolbar::fitToItems()
+{
+    // Items shown or hidden just now count only once the layouts have taken them in:
+    // until their next pass the shell's size hint is the old one, and the toolbar would
+    // keep a gap where a hidden item was, or be placed by a width it no longer has.
+    for (QLayout *layout : {m_shell->layout(), this->layout()}) {
+        if (layout) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
     adjustSize();
 }
 
@@ -455,7 +469,7 @@ QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, co
 
 void SetupRecordingToolbar::placeForRect(const QRect &area)
 {
-    adjustSize();
+    fitToItems();
     QRect bounds(0, 0, 1920, 1080);
     if (QScreen *screen = QGuiApplication::screenAt(area.center()))
         bounds = screen->availableGeometry();
@@ -492,6 +506,8 @@ bool SetupRecordingToolbar::eventFilter(QObject *watched, QEvent *event)
     if ((watched == this && event->type() == QEvent::Show)
         || (watched == m_shell && event->type() == QEvent::Resize))
         updateShellMask();
+    if (watched == this && event->type() == QEvent::Show && !m_embedded)
+        keepPositionInStep(this);
     if (m_embedded || watched != m_dragHandle)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
