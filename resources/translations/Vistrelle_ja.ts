@@ -1564,6 +1564,12 @@ Vistrelle を終了しますか？</translation>
         <source>字幕文件不存在：%1</source>
         <translation>字幕ファイルが見つかりません: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg は完了を報告しましたが、使用できるファイルを書き出していません：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -2680,7 +2686,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 個のファイル</translation>
+        <translation type="vanished">%1 個のファイル</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3265,6 +3271,36 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>透かし入りのコピーを作成できません。元の動画は変更されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>スクリーンショットに失敗しました</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>スクリーンショットを保存できません：
+%1
+フォルダーへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>同じ名前のファイルが既にあります：
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>このフォルダーに書き込む権限がありません：
+%1</translation>
     </message>
 </context>
 <context>

@@ -1564,6 +1564,12 @@ Sair do Vistrelle mesmo assim?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>Arquivo de legenda não encontrado: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>O FFmpeg indicou sucesso, mas não gravou nenhum ficheiro utilizável:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -2680,7 +2686,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 arquivos</translation>
+        <translation type="vanished">%1 arquivos</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3265,6 +3271,37 @@ Pasta: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Não é possível criar a cópia com marca d&apos;água. O vídeo original não foi alterado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n ficheiro</numerusform>
+            <numerusform>%n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Falha na captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Não foi possível guardar a captura:
+%1
+Verifique as permissões de escrita da pasta.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Já existe um ficheiro com este nome:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Sem permissão para escrever nesta pasta:
+%1</translation>
     </message>
 </context>
 <context>
