@@ -340,15 +340,18 @@ void SettingsDialog::loadSettings()
     m_diskThreshold->setValue(settings.value(QStringLiteral("save/diskThresholdGB"), 5).toInt());
 
     m_highlightEnabled->setChecked(settings.value(QStringLiteral("effects/mouseEnabled"), true).toBool());
-    m_highlightColor = QColor(settings.value(QStringLiteral("effects/mouseColor"),
-                                             QStringLiteral("#facd15")).toString());
+    // A stored colour that cannot be read is shown, and saved, as the default that the
+    // mouse effects use in its place.
+    const auto storedColor = [&settings](const char *key, const QColor &fallback) {
+        const QColor color(settings.value(QLatin1String(key), fallback.name(QColor::HexRgb)).toString());
+        return color.isValid() ? color : fallback;
+    };
+    m_highlightColor = storedColor("effects/mouseColor", kDefaultHighlight);
     m_sizeSlider->setValue(settings.value(QStringLiteral("effects/mouseSize"), 40).toInt());
     m_opacitySlider->setValue(settings.value(QStringLiteral("effects/mouseOpacity"), 60).toInt());
     m_clickAnimation->setChecked(settings.value(QStringLiteral("effects/clickAnimation"), true).toBool());
-    m_leftClickColor = QColor(settings.value(QStringLiteral("effects/leftClickColor"),
-                                             QStringLiteral("#ef3d3d")).toString());
-    m_rightClickColor = QColor(settings.value(QStringLiteral("effects/rightClickColor"),
-                                              QStringLiteral("#3478f6")).toString());
+    m_leftClickColor = storedColor("effects/leftClickColor", kDefaultLeftClick);
+    m_rightClickColor = storedColor("effects/rightClickColor", kDefaultRightClick);
     updateMouseColorButtons();
 
     // Hot keys are stored in portable text; read them the same way, so that a key name
@@ -421,9 +424,10 @@ bool SettingsDialog::saveSettings()
             m_fpsCombo->setCurrentIndex(index);
     }
 
-    // 2. Folder: trimmed, "/" separators, created with its parents.
-    const QString folder = QDir::fromNativeSeparators(m_folderEdit->text().trimmed());
-    if (folder.isEmpty() || !(QFileInfo(folder).isDir() || QDir().mkpath(folder))) {
+    // 2. Folder: absolute, created with its parents, and writable.
+    const QString folder = resolveSaveFolder(m_folderEdit->text());
+    if (folder.isEmpty() || !(QFileInfo(folder).isDir() || QDir().mkpath(folder))
+        || !QFileInfo(folder).isWritable()) {
         QMessageBox::warning(this, tr("保存设置"), tr("保存目录无效或无法创建，请重新选择。"),
                              QMessageBox::Ok);
         showPageForProblem(SavePage);
@@ -490,6 +494,18 @@ bool SettingsDialog::saveSettings()
         return false;
     }
     return true;
+}
+
+QString SettingsDialog::resolveSaveFolder(const QString &typed)
+{
+    QString path = QDir::fromNativeSeparators(typed.trimmed());
+    if (path.isEmpty())
+        return QString();
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+        path = QDir::homePath() + path.mid(1);
+    // A relative folder is taken from the home folder, never from wherever the program
+    // was started.
+    return QDir::cleanPath(QDir(QDir::homePath()).absoluteFilePath(path));
 }
 
 void SettingsDialog::onOk()

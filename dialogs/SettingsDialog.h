@@ -48,6 +48,11 @@ public:
     // start: every reader and writer uses this spelling.
     static QString generalKey(const char *name) { return QStringLiteral("General/") + QLatin1String(name); }
 
+    // The folder a typed save folder names: "~" stands for the home folder and a relative
+    // path is taken from the home folder; the result is absolute and clean, empty for an
+    // empty text.
+    static QString resolveSaveFolder(const QString &typed);
+
 signals:
     void settingsApplied();
 

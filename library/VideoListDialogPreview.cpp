@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 #include <QThreadPool>
@@ -341,6 +342,7 @@ void VideoListDialog::enterFullscreenPlayback()
         return;
     if (!fullscreenView) {
         fullscreenView = new QVideoWidget;
+        fullscreenView->setObjectName(QStringLiteral("FullscreenView"));
         fullscreenView->setWindowTitle(tr("Vistrelle 全屏播放"));
         fullscreenView->setWindowFlag(Qt::Window);
         fullscreenView->setStyleSheet(QStringLiteral("background:#000000;"));
@@ -351,6 +353,10 @@ void VideoListDialog::enterFullscreenPlayback()
     if (fullscreenView->isVisible())
         return;
     player->setVideoWidget(fullscreenView);
+    // The screen of the library window; without a window manager nobody else gives a
+    // full-screen window the screen's size.
+    if (QScreen *screen = this->screen())
+        fullscreenView->setGeometry(screen->geometry());
     fullscreenView->showFullScreen();
     fullscreenView->raise();
     fullscreenView->activateWindow();

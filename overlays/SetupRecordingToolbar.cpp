@@ -31,8 +31,11 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
+        // Faded while there is nothing to record yet (the window picker before a choice).
+        if (!isEnabled())
+            painter.setOpacity(0.35);
         const QRect r = rect();
-        const bool hovered = underMouse();
+        const bool hovered = underMouse() && isEnabled();
         const struct { const char *colour; int inset; } discs[] = {
             {"#432332", 1}, {"#a52840", 4}, {"#ff5864", 8}, {hovered ? "#ff4655" : "#f82f43", 10}};
         for (const auto &disc : discs) {
@@ -230,7 +233,7 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
                                          QColor(QStringLiteral("#f0f6ff")), qApp->devicePixelRatio()));
         m_screenshot->setIconSize(QSize(26, 26));
         m_screenshot->setCursor(Qt::PointingHandCursor);
-        m_screenshot->setAccessibleName(QStringLiteral("Screenshot"));
+        m_screenshot->setAccessibleName(tr("Screenshot"));
         m_screenshot->setStyleSheet(QStringLiteral(
             "QToolButton{border:0;border-radius:7px;background:transparent;padding:0;}"
             "QToolButton:hover{background:#172b47;}QToolButton:pressed{background:#203a5e;}"));
@@ -238,7 +241,7 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
         m_dragHandle = new QWidget(shell);
         m_dragHandle->setFixedSize(70, 48);
         m_dragHandle->setCursor(Qt::SizeAllCursor);
-        m_dragHandle->setAccessibleName(QStringLiteral("Drag toolbar"));
+        m_dragHandle->setAccessibleName(tr("Drag toolbar"));
         row->addWidget(m_dragHandle);
     }
 
@@ -330,7 +333,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
                                 "QToolButton:pressed{padding-right:20px;}");
         auto *arrow = new DropdownButton(item);
         arrow->setCursor(Qt::PointingHandCursor);
-        arrow->setAccessibleName(QStringLiteral("Open menu"));
+        arrow->setAccessibleName(tr("Open menu"));
         QFont font = item->font();
         font.setPixelSize(10);
         const int advance = QFontMetrics(font).horizontalAdvance(cleaned);
@@ -385,6 +388,20 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
     const bool visual = mode != 4;
     m_webcamItem->setVisible(visual);
     m_screenshot->setVisible(visual);
+    fitToItems();
+}
+
+void SetupRecordingToolbar::fitToItems()
+{
+    // Items shown or hidden just now count only once the layouts have taken them in:
+    // until their next pass the shell's size hint is the old one, and the toolbar would
+    // keep a gap where a hidden item was, or be placed by a width it no longer has.
+    for (QLayout *layout : {m_shell->layout(), this->layout()}) {
+        if (layout) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
     adjustSize();
 }
 
@@ -414,6 +431,8 @@ void SetupRecordingToolbar::setRecordEnabled(bool enabled)
     if (!m_recButton)
         return;
     m_recButton->setEnabled(enabled);
+    m_recButton->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_recButton->setToolTip(enabled ? QString() : tr("Select a window before recording"));
     m_recButton->setAccessibleDescription(enabled ? tr("Start recording")
                                                   : tr("Select a window before recording"));
 }
@@ -433,7 +452,7 @@ QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, co
 
 void SetupRecordingToolbar::placeForRect(const QRect &area)
 {
-    adjustSize();
+    fitToItems();
     QRect bounds(0, 0, 1920, 1080);
     if (QScreen *screen = QGuiApplication::screenAt(area.center()))
         bounds = screen->availableGeometry();
@@ -470,6 +489,8 @@ bool SetupRecordingToolbar::eventFilter(QObject *watched, QEvent *event)
     if ((watched == this && event->type() == QEvent::Show)
         || (watched == m_shell && event->type() == QEvent::Resize))
         updateShellMask();
+    if (watched == this && event->type() == QEvent::Show && !m_embedded)
+        keepPositionInStep(this);
     if (m_embedded || watched != m_dragHandle)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
