@@ -109,7 +109,11 @@ bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int
     if (m_fromCard) {
         // The current file's card, right-clicked.
         auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
-        QWidget *card = list->currentItem() ? list->itemWidget(list->currentItem()) : nullptr;
+        QWidget *card = nullptr;
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
+                card = list->itemWidget(list->item(row));
+        }
         if (!card || !LibraryMedia::movePointer(card->mapToGlobal(QPoint(card->width() / 2, 20)))
             || !xdotool({"click", "3"}))
             return false;
