@@ -1,5 +1,7 @@
 #include "recording/EncoderCommandLine.h"
 
+#include "platform/mac/MacSystemAudioCapture.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +28,7 @@ int even(int v)
 }
 
 // The crop chain of an encoder that receives the whole screen, or an empty string.
-QString cropChain(const EncoderCommandLine::Inputs &in)
+QString cropChain(const EncoderCommandLine::Inputs &in, const QString &label)
 {
     if (in.cropRect.isValid() || in.captureBackend == 1 || !in.captureRect.isValid())
         return {};
@@ -52,7 +54,26 @@ QString cropChain(const EncoderCommandLine::Inputs &in)
     }
     if (w <= 1 || h <= 1)
         return {};
-    return QStringLiteral("[0:v]crop=%1:%2:%3:%4[vcrop]").arg(w).arg(h).arg(x).arg(y);
+    return QStringLiteral("%1crop=%2:%3:%4:%5[vcrop]").arg(label).arg(w).arg(h).arg(x).arg(y);
+}
+
+// A named pipe of 32-bit float stereo samples at 48000 Hz, read as soon as it delivers.
+QStringList sampleInput(const QString &path)
+{
+    return {QStringLiteral("-thread_queue_size"), QStringLiteral("2048"), QStringLiteral("-analyzeduration"),
+            QStringLiteral("0"), QStringLiteral("-probesize"), QStringLiteral("32"), QStringLiteral("-f"),
+            QStringLiteral("f32le"), QStringLiteral("-ar"), QStringLiteral("48000"), QStringLiteral("-ac"),
+            QStringLiteral("2"), QStringLiteral("-i"), path};
+}
+
+QStringList microphoneInput(const EncoderCommandLine::Inputs &in)
+{
+    if (!in.micPipePath.isEmpty())
+        return sampleInput(in.micPipePath);
+    QStringList args;
+    if (!in.audioOnly)
+        args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048");
+    return args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
 }
 
 QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine::Inputs &in)
@@ -112,7 +133,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     int micInput = -1;
     int systemInput = -1;
     if (in.audioOnly && in.micEnabled) {
-        args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
+        args << microphoneInput(in);
         micInput = nextInput++;
     }
     if (hasVideo) {
@@ -131,19 +152,12 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         }
         nextInput++;
         if (in.micEnabled) {
-            args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
-                 << DeviceInputArguments::microphone(in.inputForm, in.micSource);
+            args << microphoneInput(in);
             micInput = nextInput++;
         }
     }
     if (in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty()) {
-        args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
-             << QStringLiteral("-analyzeduration") << QStringLiteral("0")
-             << QStringLiteral("-probesize") << QStringLiteral("32")
-             << QStringLiteral("-f") << QStringLiteral("f32le")
-             << QStringLiteral("-ar") << QStringLiteral("48000")
-             << QStringLiteral("-ac") << QStringLiteral("2")
-             << QStringLiteral("-i") << in.systemAudioPipePath;
+        args << sampleInput(in.systemAudioPipePath);
         systemInput = nextInput++;
     }
 
@@ -152,7 +166,12 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     QString videoMap = QStringLiteral("0:v:0");
     if (hasVideo) {
         QString label = QStringLiteral("[0:v]");
-        const QString crop = cropChain(in);
+        if (piped && in.primedInputs) {
+            chains << QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext]");
+            label = QStringLiteral("[vnext]");
+            videoMap = label;
+        }
+        const QString crop = cropChain(in, label);
         if (!crop.isEmpty()) {
             chains << crop;
             label = QStringLiteral("[vcrop]");
@@ -170,6 +189,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     if (systemInput >= 0) {
         QString chain = QStringLiteral("asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=%1")
                             .arg(twoDecimals(in.systemVolume));
+        if (hasVideo && in.primedInputs)
+            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
         if (in.monoAudio)
             chain += QStringLiteral(",aformat=channel_layouts=mono");
         chains << QStringLiteral("[%1:a]%2[asys]").arg(systemInput).arg(chain);
@@ -177,6 +198,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     }
     if (micInput >= 0) {
         QString chain = QStringLiteral("asetpts=N/SR/TB,volume=%1").arg(twoDecimals(in.micVolume));
+        if (hasVideo && in.primedInputs && !in.micPipePath.isEmpty())
+            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
         if (in.micNoiseReduction)
             chain += QStringLiteral(",afftdn=nf=-25");
         if (in.micDelayMs >= 1)

@@ -112,8 +112,7 @@ Recorder::~Recorder()
     }
     finalizer->abandon();
     cleanupWindowCapture();
-    delete systemAudioCapture;
-    systemAudioCapture = nullptr;
+    audioPipes.clear();
 }
 
 // ---------------------------------------------------------------------------
@@ -440,6 +439,28 @@ QString Recorder::resolvedEncoder() const
 // ---------------------------------------------------------------------------
 // Command line
 
+SegmentAudioPipes::Wanted Recorder::wantedAudio() const
+{
+    SegmentAudioPipes::Wanted wanted;
+    if (systemAudioEnabled) {
+        wanted.system = AudioDeviceChoice::speakerMonitor(systemAudioDevice);
+        if (wanted.system.isEmpty())
+            wanted.system = QByteArrayLiteral("@DEFAULT_MONITOR@");
+    }
+    if (micEnabled) {
+        const QString source = AudioDeviceChoice::microphoneSource(micAudioDevice.isEmpty() ? audioDevice : micAudioDevice);
+        wanted.microphone = source.isEmpty() ? QByteArrayLiteral("@DEFAULT_SOURCE@") : source.toUtf8();
+    }
+    return wanted;
+}
+
+QString Recorder::audioCaptureError(SegmentAudioPipes::Source source, const QString &reason) const
+{
+    if (source == SegmentAudioPipes::Microphone)
+        return tr("无法录制麦克风：%1").arg(reason);
+    return tr("无法捕获系统声音：%1").arg(reason);
+}
+
 EncoderCommandLine::Inputs Recorder::commandLineInputs() const
 {
     EncoderCommandLine::Inputs in;
@@ -468,9 +489,11 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.cropRect = cropRect;
     in.outputSize = outputSize;
     in.currentSegmentPath = currentSegmentPath;
-    in.systemAudioPipePath = systemAudioPipePath;
+    in.systemAudioPipePath = audioPipes.path(SegmentAudioPipes::System);
+    in.micPipePath = audioPipes.path(SegmentAudioPipes::Microphone);
     in.hasScreenCapture = screenCapture != nullptr;
-    in.hasSystemAudioCapture = systemAudioCapture != nullptr;
+    in.hasSystemAudioCapture = audioPipes.has(SegmentAudioPipes::System);
+    in.primedInputs = splitLaunch;
 
     const QList<QScreen *> screens = QGuiApplication::screens();
     in.primaryScreen = screens.indexOf(QGuiApplication::primaryScreen());
@@ -487,7 +510,7 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
 
     // Only piped video with audio uses the buffer option; do not ask ffmpeg otherwise.
     const bool pipedWithAudio = EncoderCommandLine::isPipedVideo(in)
-        && (micEnabled || (in.hasSystemAudioCapture && !systemAudioPipePath.isEmpty()));
+        && (micEnabled || in.hasSystemAudioCapture);
     in.shortestBufDuration = pipedWithAudio && EncoderProbe::shared().supportsShortestBufDuration();
     if (!audioOnly)
         in.encoder = selectedEncoder.isEmpty() ? resolvedEncoder() : selectedEncoder;

@@ -7,6 +7,7 @@
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
 #include "recording/RecordingPolicy.h"
+#include "recording/SegmentAudioPipes.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -286,7 +287,6 @@ protected:
     QString currentSegmentPath;
     QStringList segmentFiles;
     QString partsFolder;
-    QString systemAudioPipePath;
     QString encoderOutput;
     qint64 finishedSegmentsMs = 0;
     QElapsedTimer recordingTimer;
@@ -299,10 +299,14 @@ protected:
     QTimer *policyTimer = nullptr;
     QTimer *startWatchdog = nullptr;
 
-    // Per segment: present only while the segment's frame or system-audio
-    // capture runs.
+    // Per segment: present only while the segment's frame capture runs.
     MacScreenCapture *screenCapture = nullptr;
-    MacSystemAudioCapture *systemAudioCapture = nullptr;
+    // The segment's sound, what the computer plays and the microphone, through pipes.
+    SegmentAudioPipes audioPipes;
+    // What the next segment records; empty names for the sources it goes without.
+    SegmentAudioPipes::Wanted wantedAudio() const;
+    // The message of a capture of `source` that could not start.
+    QString audioCaptureError(SegmentAudioPipes::Source source, const QString &reason) const;
 
     // What the command line depends on: the members above, the screens, the
     // device-input form and what the local ffmpeg supports.
@@ -410,15 +414,10 @@ protected:
     void keepSegmentFile(const QString &path);
     DrainingSegment *handoff = nullptr;
     QList<DrainingSegment *> drainingSegments;
-    // The capture of the segment before a split when the next one has its own or none.
-    MacSystemAudioCapture *handoffSystemAudio = nullptr;
-    bool handoffSharesSystemAudio = false;
     int handoffGeneration = 0;
     bool splitLaunch = false;
     // The running segment's encoder has opened its inputs and reads them.
     bool encoderReading = false;
-    // Whether the running segment records the microphone.
-    bool segmentHasMicrophone = false;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

@@ -420,9 +420,7 @@ void Recorder::stopAudioCaptures()
 {
     loopbackCapture->stop();
     microphoneCapture->stop();
-    if (systemAudioCapture)
-        systemAudioCapture->stop();
-    systemAudioPipePath.clear();
+    audioPipes.stop();
 }
 
 bool Recorder::startSegment()
@@ -440,7 +438,6 @@ bool Recorder::startSegment()
     startTimedOut = false;
     awaitingFirstMedia = true;
     encoderReading = false;
-    segmentHasMicrophone = micEnabled;
 
     if (selectedEncoder.isEmpty())
         selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
@@ -454,49 +451,26 @@ bool Recorder::startSegment()
                                 !selectedEncoder.contains(QLatin1String("libx")));
     }
 
-    systemAudioPipePath.clear();
+    SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
+    QString audioError;
     if (splitLaunch) {
-        // The segment before records on: its frame source stays, and its system-audio
-        // capture hands the stream on at the switch when the next segment records sound too.
-        handoffSharesSystemAudio = false;
-        if (systemAudioCapture && systemAudioEnabled) {
-            const QString next = QDir(partsFolder).filePath(
-                QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
-            // Without pictures to keep in step, the sound goes to the next encoder at once,
-            // sample for sample; the encoder before ends at the end of its pipe.
-            QString error;
-            if (!systemAudioCapture->prepareNextPipe(next, !audioOnly, &error)) {
-                emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
-                return false;
-            }
-            if (audioOnly)
-                systemAudioCapture->switchToNextPipe();
-            systemAudioPipePath = next;
-            handoffSharesSystemAudio = true;
-        } else {
-            handoffSystemAudio = std::exchange(systemAudioCapture, nullptr);
+        // The segment before records on: its frame source stays, and its sound captures hand
+        // their streams on at the switch. Without pictures to keep in step, the sound goes to
+        // the next encoder at once, sample for sample; the encoder before ends at the end of
+        // its pipes.
+        if (!audioPipes.prepareSplit(partsFolder, wantedAudio(), !audioOnly, &failedSource, &audioError)) {
+            emit errorOccurred(audioCaptureError(failedSource, audioError));
+            return false;
         }
     } else {
-        delete systemAudioCapture;
-        systemAudioCapture = nullptr;
+        audioPipes.clear();
         if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
             if (!startScreenCapture())
                 return false;
         }
-    }
-
-    if (systemAudioEnabled && !handoffSharesSystemAudio) {
-        systemAudioPipePath = QDir(partsFolder).filePath(
-            QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
-        systemAudioCapture = new MacSystemAudioCapture;
-        systemAudioCapture->setSourceName(AudioDeviceChoice::speakerMonitor(systemAudioDevice));
-        QString error;
-        if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
-            delete systemAudioCapture;
-            systemAudioCapture = nullptr;
-            systemAudioPipePath.clear();
+        if (!audioPipes.start(partsFolder, wantedAudio(), &failedSource, &audioError)) {
             cleanupWindowCapture();
-            emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+            emit errorOccurred(audioCaptureError(failedSource, audioError));
             return false;
         }
     }
@@ -575,8 +549,7 @@ bool Recorder::startSegment()
         recordingPaused = false;
         resuming = false;
         stopAudioCaptures();
-        delete systemAudioCapture;
-        systemAudioCapture = nullptr;
+        audioPipes.clear();
         cleanupWindowCapture();
         awaitingFirstMedia = false;
         currentSegmentPath.clear();
@@ -803,7 +776,7 @@ void Recorder::resumeNextSegment()
         awaitingFirstMedia = false;
         outputMonitor.setAwaitingFirstMedia(false);
         currentSegmentPath.clear();
-        systemAudioPipePath.clear();
+        audioPipes.clear();
         cleanupWindowCapture();
     }
 }
@@ -905,7 +878,6 @@ void Recorder::finishSegment(bool keep)
     awaitingFirstMedia = false;
     loopbackCapture->stop();
     microphoneCapture->stop();
-    systemAudioPipePath.clear();
     if (currentSegmentPath.isEmpty())
         return;
     const QFileInfo info(currentSegmentPath);
@@ -972,8 +944,7 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     segmentStopping = false;
     loopbackCapture->stop();
     microphoneCapture->stop();
-    delete systemAudioCapture;
-    systemAudioCapture = nullptr;
+    audioPipes.clear();
     cleanupWindowCapture();
 
     if (reason == SegmentEndReason::Discard) {

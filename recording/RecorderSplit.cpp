@@ -50,7 +50,8 @@ bool Recorder::beginSplit()
     handoff = new DrainingSegment(process, piped ? std::move(framePipe) : nullptr, currentSegmentPath, recordedMs,
                                   segmentTimer, this);
     connect(handoff, &DrainingSegment::ended, this, &Recorder::onDrainingSegmentEnded);
-    handoff->setEndsWithItsInput(audioOnly && !segmentHasMicrophone && systemAudioCapture);
+    // Sound alone goes to the next encoder at once: the one before ends at the end of its pipes.
+    handoff->setEndsWithItsInput(audioOnly);
     finishedSegmentsMs += recordedMs;
     process = makeEncoderProcess();
     framePipe = std::make_unique<FramePipe>();
@@ -61,6 +62,7 @@ bool Recorder::beginSplit()
     splitLaunch = false;
     if (!launched) {
         // The error is reported; the segment before ends and the recording is joined.
+        audioPipes.stop();
         completeSplit();
         endAfterFailedLaunch();
         return true;
@@ -89,10 +91,7 @@ void Recorder::completeSplit()
     ++handoffGeneration;
     drainingSegments.append(previous);
     previous->finish();
-    if (handoffSharesSystemAudio && systemAudioCapture)
-        systemAudioCapture->switchToNextPipe();
-    handoffSharesSystemAudio = false;
-    delete std::exchange(handoffSystemAudio, nullptr);
+    audioPipes.completeSplit();
     qInfo().noquote() << "[Recorder] split: the next segment takes over" << segmentTimer.elapsed()
                       << "ms after its launch";
 }
@@ -101,7 +100,7 @@ void Recorder::cancelSplit()
 {
     if (!handoff)
         return;
-    if (audioOnly && handoffSharesSystemAudio) {
+    if (audioOnly) {
         // The sound went to the next encoder at once: it is the running one already.
         completeSplit();
         return;
@@ -120,13 +119,7 @@ void Recorder::cancelSplit()
     const QFileInfo unused(currentSegmentPath);
     if (unused.exists() && unused.size() == 0)
         QFile::remove(currentSegmentPath);
-    if (handoffSharesSystemAudio && systemAudioCapture) {
-        systemAudioCapture->dropNextPipe();
-    } else {
-        delete systemAudioCapture;
-        systemAudioCapture = std::exchange(handoffSystemAudio, nullptr);
-    }
-    handoffSharesSystemAudio = false;
+    audioPipes.cancelSplit();
 
     DrainingSegment *previous = std::exchange(handoff, nullptr);
     process = previous->takeProcess();
