@@ -108,6 +108,12 @@ QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine
 
 } // namespace
 
+QString EncoderCommandLine::planarPixelFormat(const QString &encoder)
+{
+    const QStringList options = videoEncoderOptions(encoder, Inputs());
+    return options.value(options.indexOf(QStringLiteral("-pix_fmt")) + 1, QStringLiteral("yuv420p"));
+}
+
 bool EncoderCommandLine::isPipedVideo(const Inputs &in)
 {
     return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == 1);
@@ -141,7 +147,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             args << QStringLiteral("-thread_queue_size") << QStringLiteral("32")
                  << QStringLiteral("-use_wallclock_as_timestamps") << QStringLiteral("1")
                  << QStringLiteral("-f") << QStringLiteral("rawvideo")
-                 << QStringLiteral("-pixel_format") << QStringLiteral("bgra")
+                 << QStringLiteral("-pixel_format")
+                 << (in.planarFrames ? planarPixelFormat(in.encoder) : QStringLiteral("bgra"))
                  << QStringLiteral("-video_size")
                  << QStringLiteral("%1x%2").arg(in.pipeFrameSize.width()).arg(in.pipeFrameSize.height())
                  << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");

@@ -60,6 +60,9 @@ public:
         // of silence) and that the segment leaves out, so that it begins where the one
         // before ends.
         bool primedInputs = false;
+        // The piped frames arrive in the encoder's own planar format (planarPixelFormat)
+        // instead of as 32-bit BGRA.
+        bool planarFrames = false;
 
         QList<Screen> screens;
         int primaryScreen = 0;        // index into screens, -1 when there is none
@@ -69,6 +72,10 @@ public:
     };
 
     static QStringList build(const Inputs &in);
+
+    // The planar format an encoder takes its pictures in, by its options below: "nv12" or
+    // "yuv420p".
+    static QString planarPixelFormat(const QString &encoder);
 
     // True when the video reaches the encoder as raw frames on its standard input.
     static bool isPipedVideo(const Inputs &in);

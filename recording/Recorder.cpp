@@ -7,7 +7,7 @@
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/AudioDeviceChoice.h"
 #include "recording/CaptureGeometry.h"
-#include "recording/DrainingSegment.h"
+#include "recording/SegmentChain.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
@@ -45,8 +45,12 @@
 Recorder::Recorder(QObject *parent)
     : QObject(parent)
 {
-    framePipe = std::make_unique<FramePipe>();
-    process = makeEncoderProcess();
+    chain = new SegmentChain(this);
+    connect(chain, &SegmentChain::encoderOutputReady, this, &Recorder::onEncoderOutput);
+    connect(chain, &SegmentChain::encoderFinished, this, &Recorder::onEncoderFinished);
+    connect(chain, &SegmentChain::encoderErrorOccurred, this, &Recorder::onEncoderError);
+    connect(chain, &SegmentChain::segmentDrained, this,
+            [this](const QString &, qint64 recordedMs, bool keep) { onSegmentDrained(keep, recordedMs); });
     loopbackCapture = new WasapiLoopbackCapture(this);
     microphoneCapture = new WasapiMicrophoneCapture(this);
 
@@ -95,24 +99,20 @@ Recorder::~Recorder()
     policyTimer->stop();
     startWatchdog->stop();
     cancelSplit();
-    disconnect(process, nullptr, this, nullptr);
-    // Encoders that a split ended write out what they hold.
-    for (DrainingSegment *segment : std::as_const(drainingSegments)) {
-        disconnect(segment, nullptr, this, nullptr);
-        segment->waitForEnd(5000);
-    }
-    if (process->state() != QProcess::NotRunning) {
+    // The chain's draining encoders write out what they hold when it goes, after this.
+    disconnect(chain, nullptr, this, nullptr);
+    if (chain->encoder()->state() != QProcess::NotRunning) {
         stopAudioCaptures();
         askEncoderToEnd();
-        if (!process->waitForFinished(5000)) {
+        if (!chain->encoder()->waitForFinished(5000)) {
             qWarning() << "[Recorder] encoder still running at shutdown, killing it";
-            process->kill();
-            process->waitForFinished(3000);
+            chain->encoder()->kill();
+            chain->encoder()->waitForFinished(3000);
         }
     }
     finalizer->abandon();
     cleanupWindowCapture();
-    audioPipes.clear();
+    chain->audio().clear();
 }
 
 // ---------------------------------------------------------------------------
@@ -489,11 +489,12 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.cropRect = cropRect;
     in.outputSize = outputSize;
     in.currentSegmentPath = currentSegmentPath;
-    in.systemAudioPipePath = audioPipes.path(SegmentAudioPipes::System);
-    in.micPipePath = audioPipes.path(SegmentAudioPipes::Microphone);
+    in.systemAudioPipePath = chain->audio().path(SegmentAudioPipes::System);
+    in.micPipePath = chain->audio().path(SegmentAudioPipes::Microphone);
     in.hasScreenCapture = screenCapture != nullptr;
-    in.hasSystemAudioCapture = audioPipes.has(SegmentAudioPipes::System);
+    in.hasSystemAudioCapture = chain->audio().has(SegmentAudioPipes::System);
     in.primedInputs = splitLaunch;
+    in.planarFrames = true;
 
     const QList<QScreen *> screens = QGuiApplication::screens();
     in.primaryScreen = screens.indexOf(QGuiApplication::primaryScreen());

@@ -23,8 +23,8 @@
 #include <functional>
 #include <memory>
 
-class DrainingSegment;
 class QEventLoop;
+class SegmentChain;
 class QTimer;
 class RecordingFinalizer;
 class WasapiLoopbackCapture;
@@ -285,15 +285,15 @@ protected:
     bool segmentsDiffer = false;
     bool downgradePending = false;
     QString currentSegmentPath;
-    QStringList segmentFiles;
-    QString partsFolder;
     QString encoderOutput;
     qint64 finishedSegmentsMs = 0;
     QElapsedTimer recordingTimer;
     QElapsedTimer segmentTimer;
 
     // Owned helpers, children of the Recorder.
-    QProcess *process = nullptr;
+    // The segments: the parts folder and the kept files, the running encoder with its frame
+    // and sound pipes, and the hand-over of a split.
+    SegmentChain *chain = nullptr;
     WasapiLoopbackCapture *loopbackCapture = nullptr;
     WasapiMicrophoneCapture *microphoneCapture = nullptr;
     QTimer *policyTimer = nullptr;
@@ -301,8 +301,6 @@ protected:
 
     // Per segment: present only while the segment's frame capture runs.
     MacScreenCapture *screenCapture = nullptr;
-    // The segment's sound, what the computer plays and the microphone, through pipes.
-    SegmentAudioPipes audioPipes;
     // What the next segment records; empty names for the sources it goes without.
     SegmentAudioPipes::Wanted wantedAudio() const;
     // The message of a capture of `source` that could not start.
@@ -328,6 +326,9 @@ protected:
     bool startSegment();
     bool startScreenCapture();
     QString makeSegmentPath() const;
+    // The folder and kept files of the recording's segments.
+    QString partsFolder() const;
+    const QStringList &segmentFiles() const;
     bool isPipedVideo() const;
     void markSegmentReady();
     void onStartWatchdogTimeout();
@@ -379,8 +380,6 @@ protected:
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
     FrameClock frameClock;
-    // Carries the frames of a piped segment to the encoder's standard input.
-    std::unique_ptr<FramePipe> framePipe;
     QTimer *frameTimer = nullptr;
     WindowFrameSource *windowCapture = nullptr;
     QImage windowImage;
@@ -397,27 +396,17 @@ protected:
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
 
-    // Splits without a gap. The next segment's encoder starts at once while the one before
-    // records on (`handoff`); once the new one is set to read, every later frame and
-    // system-audio sample goes to it and the one before finishes its queue on its own
-    // (`drainingSegments`). The recording is joined only after all of them have ended.
-    QProcess *makeEncoderProcess();
-    void connectEncoder(QProcess *encoder);
+    // Splits without a gap (the hand-over itself is the chain's): the next segment's encoder
+    // starts at once while the one before records on.
     // Ends the running segment and goes on in a new one (a split or a live switch).
     void requestRestart();
     bool beginSplit();
     void completeSplit();
     void cancelSplit();
-    void onDrainingSegmentEnded(DrainingSegment *segment, bool keep);
+    void onSegmentDrained(bool keep, qint64 recordedMs);
     void abandonDrainingSegments();
-    // Adds a finished segment to the kept ones, in recording order.
-    void keepSegmentFile(const QString &path);
-    DrainingSegment *handoff = nullptr;
-    QList<DrainingSegment *> drainingSegments;
     int handoffGeneration = 0;
     bool splitLaunch = false;
-    // The running segment's encoder has opened its inputs and reads them.
-    bool encoderReading = false;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

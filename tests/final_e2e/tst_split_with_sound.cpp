@@ -6,6 +6,8 @@
 #include "NoisyPicture.h"
 
 #include <QDirIterator>
+
+#include <cmath>
 #include <QWidget>
 
 namespace {
@@ -170,17 +172,21 @@ class TestSplitWithSound : public QObject
             const FileSpans &s = m_segmentSpans.at(i);
             qInfo().noquote() << QFileInfo(m_segments.at(i)).fileName() << describe(s);
             QVERIFY2(qAbs(s.videoSeconds - s.audioSeconds) <= 0.1, qPrintable(describe(s)));
-            QVERIFY2(s.decodedFrames >= 0.97 * 30 * s.videoSeconds - 1, qPrintable(describe(s)));
+            QVERIFY2(s.decodedFrames >= std::floor(0.97 * 30 * s.videoSeconds) - 1, qPrintable(describe(s)));
             segmentsTotal += s.videoSeconds;
         }
         QVERIFY2(qAbs(segmentsTotal - recorded) <= 0.5,
                  qPrintable(QStringLiteral("segments %1 s, recorded %2 s").arg(segmentsTotal).arg(recorded)));
 
+        // The recorded time counts from `started` and `resumed`, which come a little after each
+        // launch's first frame: the file may hold that much more picture. Every segment's
+        // sound begins with the audio encoder's priming frame (21 ms).
         const FileSpans whole = measure(file);
         qInfo().noquote() << "joined:" << describe(whole) << "for" << recorded << "s recorded";
         QCOMPARE(whole.size, QSize(1920, 1080));
         QVERIFY2(qAbs(whole.videoSeconds - recorded) <= 0.5, qPrintable(describe(whole)));
-        QVERIFY2(qAbs(whole.audioSeconds - recorded) <= 0.5, qPrintable(describe(whole)));
+        QVERIFY2(qAbs(whole.videoSeconds - segmentsTotal) <= 0.1, qPrintable(describe(whole)));
+        QVERIFY2(qAbs(whole.audioSeconds - whole.videoSeconds) <= 0.25, qPrintable(describe(whole)));
         QVERIFY2(whole.decodedFrames >= 0.97 * 30 * recorded, qPrintable(describe(whole)));
     }
 

@@ -1,6 +1,7 @@
 // Failure handling of the segment chain, with a fake encoder standing in for ffmpeg
 // (tests/road/fake-ffmpeg) and, where a segment must really record, the real one.
 #include "RoadTestSupport.h"
+#include "recording/FramePipe.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -140,7 +141,7 @@ void TestSegmentFailures::silentPipedEncoderHasItsInputClosedNotFedQ()
     // The watchdog closed the frame input; nothing but whole frames went in.
     const qint64 bytes = QFileInfo(stdinCopy).size();
     QVERIFY(bytes > 0);
-    QCOMPARE(bytes % (320 * 240 * 4), qint64(0));
+    QCOMPARE(bytes % FramePipe::frameBytes(QSize(320, 240), FramePipe::Layout::I420), qint64(0));
     QFile file(stdinCopy);
     QVERIFY(file.open(QIODevice::ReadOnly));
     file.seek(bytes - 2);
