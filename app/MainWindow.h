@@ -235,7 +235,7 @@ private:
     int recordingSerial = 0;
     int recordingCaptureMode = 0;
     QRect recordingCaptureRect;
-    QString recordingMicrophoneName;
+    QString recordingMicrophone; // the microphone id the recording opens
     bool cameraOn = false;
     bool mouseEffectsOn = true;
     bool annotationToolsShown = false;

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/HomePage.h"
+#include "app/ModeBar.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
@@ -58,6 +59,7 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         m_cameraOverlay->stopCamera();
         m_controls->hidePreparationOverlay();
         m_controls->setCaptureMode(CaptureModeScreen);
+        m_modeBar->setCaptureMode(CaptureModeScreen);
         m_cameraPage->setAudioStates(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled());
         m_cameraPage->setBusy(false, false);
         m_cameraPage->setTime(0);
@@ -87,6 +89,8 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         return;
     }
     homeMode = std::clamp(mode, 0, 5);
+    // The mode bar shows the panel's mode (the cards set the panel directly).
+    m_modeBar->setCaptureMode(m_controls->captureMode());
 
     const QList<QScreen *> screens = QGuiApplication::screens();
     int index = -1;
@@ -115,7 +119,9 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     case 4: subtitle = tr("Audio only"); break;
     default: subtitle = tr("Camera preview"); break;
     }
-    QRect area = rect;
+    // Audio only records no picture: the toolbar stands on the screen, not on the area
+    // the panel still remembers from an earlier custom area.
+    QRect area = homeMode == 4 ? QRect() : rect;
     if (area.isEmpty()) {
         if (preparationScreenIndex < screens.size())
             area = screens.at(preparationScreenIndex)->geometry();

@@ -5,6 +5,7 @@
 #include "app/BottomBar.h"
 #include "app/ModeBar.h"
 #include "app/RecordingSchedule.h"
+#include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 
 #include <QMessageBox>
@@ -76,7 +77,13 @@ void MainWindow::startScheduledRecording()
         break;
     case RecordingSchedule::FiringAction::Record:
         qInfo() << "[Schedule] Starting the scheduled recording, capture mode" << captureMode;
+        // Whatever the user left open (a preparation, the webcam page) gives way, and the
+        // mode goes to the panel itself: the home cards set the panel's mode directly, so
+        // the mode bar alone may already show this mode while the panel holds another.
+        if (inPreparation || cameraPageActive())
+            returnHome(false);
         m_modeBar->selectCaptureMode(captureMode);
+        m_controls->setCaptureMode(CaptureMode(captureMode));
         onStartRecording();
         break;
     }

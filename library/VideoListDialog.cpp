@@ -2,6 +2,7 @@
 
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/RecordCard.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
@@ -49,6 +50,14 @@ const char *const kHeaderButtonStyle =
     "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
     "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
     "QPushButton:checked{background:#2874f0;}";
+
+// The left column's width that leaves a card's text column `textWidth` pixels: the column's
+// margins (10 + 10), the list's item spacing (4 on each side), the scroll bar (7) and the
+// card's own fixed parts.
+int libraryColumnWidthFor(int textWidth)
+{
+    return 10 + 10 + 2 * 4 + 7 + RecordCard::fixedWidth() + textWidth;
+}
 
 } // namespace
 
@@ -158,7 +167,12 @@ void VideoListDialog::buildUi()
     auto *left = new QWidget(this);
     left->setObjectName(QStringLiteral("Left"));
     left->setAttribute(Qt::WA_StyledBackground);
-    left->setFixedWidth(300);
+    // The column is as wide as a card needs to show its texts: the list's own margins, the
+    // item spacing and the scroll bar come off the column before the card gets its width, and
+    // the card's thumbnail, delete button, margins and spacing off the card. It takes a third
+    // of a wider window, so that a maximised library shows whole names.
+    left->setMinimumWidth(libraryColumnWidthFor(RecordCard::kMinimumTextWidth));
+    left->setMaximumWidth(libraryColumnWidthFor(RecordCard::kWideTextWidth));
     left->setStyleSheet(QStringLiteral("#Left{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(10, 10, 10, 8);
@@ -241,8 +255,8 @@ void VideoListDialog::buildUi()
     countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
     leftLayout->addWidget(countLabel);
 
-    body->addWidget(left);
-    body->addWidget(buildDetailPanel(), 1);
+    body->addWidget(left, 1);
+    body->addWidget(buildDetailPanel(), 2);
 
     connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
     connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
@@ -370,6 +384,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     volumeSlider->setFixedWidth(100);
     volumeSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
     fullscreenButton = new QPushButton(transport);
+    fullscreenButton->setObjectName(QStringLiteral("FullscreenButton"));
     fullscreenButton->setFixedSize(34, 34);
     fullscreenButton->setIcon(tintedLibraryIcon(QStringLiteral("fullscreen"), 19, QColor("#dce7f7")));
     fullscreenButton->setIconSize(QSize(19, 19));

@@ -142,8 +142,8 @@ void VideoListDialog::refreshRangeTexts(double start, double end, double split)
 {
     if (editMode == QLatin1String("split")) {
         rangeInfoLabel->setText(tr("分割点  %1").arg(secondsText(split)));
-        rangeTextLabel->setText(
-            tr("将在 %1 处分割为两个%2片段").arg(secondsText(split), currentIsAudio() ? tr("音频") : tr("视频")));
+        rangeTextLabel->setText((currentIsAudio() ? tr("将在 %1 处分割为两个音频片段") : tr("将在 %1 处分割为两个视频片段"))
+                                    .arg(secondsText(split)));
     } else {
         rangeInfoLabel->setText(tr("选中时长  %1").arg(secondsText(end - start)));
         rangeTextLabel->setText(QStringLiteral("%1  —  %2").arg(secondsText(start), secondsText(end)));

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 #include <QVideoWidget>
@@ -338,6 +339,7 @@ void VideoListDialog::enterFullscreenPlayback()
         return;
     if (!fullscreenView) {
         fullscreenView = new QVideoWidget;
+        fullscreenView->setObjectName(QStringLiteral("FullscreenView"));
         fullscreenView->setWindowTitle(tr("Vistrelle 全屏播放"));
         fullscreenView->setWindowFlag(Qt::Window);
         fullscreenView->setStyleSheet(QStringLiteral("background:#000000;"));
@@ -348,6 +350,10 @@ void VideoListDialog::enterFullscreenPlayback()
     if (fullscreenView->isVisible())
         return;
     player->setVideoWidget(fullscreenView);
+    // The screen of the library window; without a window manager nobody else gives a
+    // full-screen window the screen's size.
+    if (QScreen *screen = this->screen())
+        fullscreenView->setGeometry(screen->geometry());
     fullscreenView->showFullScreen();
     fullscreenView->raise();
     fullscreenView->activateWindow();

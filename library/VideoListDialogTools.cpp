@@ -9,6 +9,7 @@
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "platform/mac/X11Connection.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,9 +29,12 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -171,6 +175,19 @@ private:
     QPushButton *m_apply = nullptr;
 };
 
+// Where the top-left corner of `window` really is, from the X server; nothing off X11. A window
+// manager can map a frameless window after Qt has taken its position from the server, and Qt
+// then keeps the screen's top-left for it (openbox: about every second tool dialog), so
+// mapToGlobal() of its widgets and the places of their popups are off by the difference.
+std::optional<QPoint> serverWindowPosition(QWidget *window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle())
+        return std::nullopt;
+    const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
+    const std::optional<QRect> real = x->rootGeometry(xcb_window_t(window->winId()));
+    return real ? std::optional<QPoint>(real->topLeft()) : std::nullopt;
+}
+
 // A combo box whose popup keeps the dark look (the platform style would paint it light).
 class DarkComboBox : public QComboBox
 {
@@ -187,24 +204,36 @@ public:
             "QListView::item:hover{background:#19304d;color:#ffffff;}"
             "QListView::item:selected{background:#246de2;color:#ffffff;}"));
         setView(list);
+        // The popup is dressed before it is first shown: QComboBox sizes it from the look it
+        // has then (dressed afterwards, it was too short for its items and showed a light
+        // scroll band over the last one).
+        if (QWidget *popup = list->window(); popup && popup != window()) {
+            popup->setAutoFillBackground(true);
+            QPalette palette = popup->palette();
+            palette.setColor(QPalette::Window, QColor(QStringLiteral("#0d1d33")));
+            palette.setColor(QPalette::Base, QColor(QStringLiteral("#0d1d33")));
+            palette.setColor(QPalette::Text, QColor(QStringLiteral("#eaf1ff")));
+            palette.setColor(QPalette::Highlight, QColor(QStringLiteral("#246de2")));
+            palette.setColor(QPalette::HighlightedText, Qt::white);
+            popup->setPalette(palette);
+            popup->setStyleSheet(
+                QStringLiteral("QFrame{background:#0d1d33;border:1px solid #36577d;padding:0;margin:0;}"));
+        }
     }
 
     void showPopup() override
     {
+        QWidget *top = window();
+        const QPoint believed = top->mapToGlobal(QPoint(0, 0));
+        const std::optional<QPoint> real = serverWindowPosition(top);
         QComboBox::showPopup();
         QWidget *popup = view() ? view()->window() : nullptr;
-        if (!popup)
+        if (!popup || !real || *real == believed)
             return;
-        popup->setAutoFillBackground(true);
-        QPalette palette = popup->palette();
-        palette.setColor(QPalette::Window, QColor(QStringLiteral("#0d1d33")));
-        palette.setColor(QPalette::Base, QColor(QStringLiteral("#0d1d33")));
-        palette.setColor(QPalette::Text, QColor(QStringLiteral("#eaf1ff")));
-        palette.setColor(QPalette::Highlight, QColor(QStringLiteral("#246de2")));
-        palette.setColor(QPalette::HighlightedText, Qt::white);
-        popup->setPalette(palette);
-        popup->setStyleSheet(
-            QStringLiteral("QFrame{background:#0d1d33;border:1px solid #36577d;padding:0;margin:0;}"));
+        // Qt placed the list from a stale window position: move it by the difference and let
+        // the window system confirm the real one, so later popups and tool tips are right.
+        popup->move(popup->pos() + (*real - believed));
+        top->windowHandle()->setPosition(*real);
     }
 };
 

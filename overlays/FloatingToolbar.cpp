@@ -525,6 +525,7 @@ void FloatingToolbar::hideEvent(QHideEvent *event)
 void FloatingToolbar::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    keepPositionInStep(this);
     applyCompositorRules();
 }
 

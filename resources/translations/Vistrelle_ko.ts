@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>조건에 따라 녹화를 여러 파일로 자동 분할합니다</translation>
+        <translation>조건에 도달하면 새 세그먼트를 시작하고, 중지하면 하나의 파일로 합칩니다</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>업로드, 전송 또는 분할 보관에 편리</translation>
+        <translation>세그먼트마다 크기를 제한합니다</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>%1분마다 새 파일로 저장합니다</translation>
+        <translation type="vanished">%1분마다 새 파일로 저장합니다</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>파일이 %1MB에 도달하면 분할하여 저장합니다</translation>
+        <translation>세그먼트가 %1MB에 도달할 때마다 새 세그먼트를 시작합니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>%n분마다 새 세그먼트를 시작합니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -207,7 +213,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>%1분 녹화 후 자동 중지</translation>
+        <translation type="vanished">%1분 녹화 후 자동 중지</translation>
     </message>
     <message>
         <source>取消</source>
@@ -232,6 +238,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>자동 중지 취소</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>%n분 녹화 후 자동 중지</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -720,7 +732,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>닫기</translation>
+        <translation>꺼짐</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -849,6 +861,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · 고성능 화면 캡처</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1042,10 @@
     <message>
         <source>选择颜色</source>
         <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1349,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>© Vistrelle. All rights reserved.</source>
-        <translation>© Vistrelle. All rights reserved.</translation>
+        <translation>© Vistrelle. 모든 권리 보유.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1886,7 +1914,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD (권장)</translation>
+        <translation>고화질 (권장)</translation>
     </message>
     <message>
         <source>超清</source>
@@ -1954,7 +1982,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>高清</source>
-        <translation>HD</translation>
+        <translation>고화질</translation>
     </message>
     <message>
         <source>CPU 编码</source>
@@ -2374,7 +2402,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD (권장)</translation>
+        <translation>고화질 (권장)</translation>
     </message>
     <message>
         <source>超清</source>
@@ -2538,6 +2566,14 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>Select a window before recording</source>
         <translation>녹화하기 전에 창을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>도구 모음 끌기</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>메뉴 열기</translation>
     </message>
 </context>
 <context>
@@ -2848,7 +2884,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
+        <translation type="vanished">%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3269,6 +3305,14 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>워터마크 사본을 만들 수 없습니다. 원본 동영상은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>%1 지점에서 오디오 클립 두 개로 분할합니다</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>%1 지점에서 동영상 클립 두 개로 분할합니다</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Kaydı bir koşula göre otomatik olarak birden çok dosyaya böl</translation>
+        <translation>Bir koşul sağlandığında yeni bir bölüm başlar; sonunda tüm bölümler tek dosyada birleştirilir</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Yüklemek, aktarmak veya parça parça saklamak için kolay</translation>
+        <translation>Her bölümün boyutunu sınırlar</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Her %1 dakikada yeni bir dosya kaydedilir</translation>
+        <translation type="vanished">Her %1 dakikada yeni bir dosya kaydedilir</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Dosya %1 MB olduğunda bölünüp kaydedilir</translation>
+        <translation>Bir bölüm %1 MB&apos;a ulaştığında yeni bölüm başlar</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Her %n dakikada yeni bir bölüm başlar</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -207,7 +213,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>%1 dakikalık kayıttan sonra durur</translation>
+        <translation type="vanished">%1 dakikalık kayıttan sonra durur</translation>
     </message>
     <message>
         <source>取消</source>
@@ -232,6 +238,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>Otomatik durdurmayı iptal et</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>%n dakikalık kayıttan sonra durur</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -720,7 +732,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Kapat</translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -849,6 +861,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Yüksek performanslı ekran yakalama</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1042,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Renk Seç</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
     </message>
 </context>
 <context>
@@ -2539,6 +2567,14 @@ Ayrıntı öncelikli</translation>
         <source>Select a window before recording</source>
         <translation>Kayıttan önce bir pencere seçin</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Araç çubuğunu sürükle</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menüyü aç</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2848,7 +2884,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>%1 konumunda iki %2 parçasına bölünecek</translation>
+        <translation type="vanished">%1 konumunda iki %2 parçasına bölünecek</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3269,6 +3305,14 @@ Klasör: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Filigranlı kopya oluşturulamıyor. Özgün video değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>%1 konumunda iki ses parçasına bölünecek</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>%1 konumunda iki video parçasına bölünecek</translation>
     </message>
 </context>
 <context>
