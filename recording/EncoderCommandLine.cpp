@@ -257,6 +257,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     if (hasAudio)
         args << QStringLiteral("-map") << QStringLiteral("[aout]");
     args << QStringLiteral("-c:v") << in.encoder << videoEncoderOptions(in.encoder, in);
+    if (in.encoderThreads > 0 && in.encoder.contains(QLatin1String("libx"), Qt::CaseInsensitive))
+        args << QStringLiteral("-threads") << num(in.encoderThreads);
 
     args << QStringLiteral("-g") << num(std::max(1, in.fps * in.keyframeInterval));
     if (piped || in.captureBackend == 2 || in.captureBackend == 3) {

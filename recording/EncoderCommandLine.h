@@ -63,6 +63,9 @@ public:
         // The piped frames arrive in the encoder's own planar format (planarPixelFormat)
         // instead of as 32-bit BGRA.
         bool planarFrames = false;
+        // Frame threads of a software encoder; 0 leaves the choice to it (one and a half per
+        // core). Every frame thread holds a frame back.
+        int encoderThreads = 0;
 
         QList<Screen> screens;
         int primaryScreen = 0;        // index into screens, -1 when there is none

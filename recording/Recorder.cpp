@@ -29,6 +29,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThreadPool>
+#include <QThread>
 #include <QTimer>
 
 #include <qpa/qplatformscreen.h>
@@ -41,6 +42,13 @@
 #include <signal.h>
 #include <sys/prctl.h>
 #include <unistd.h>
+
+namespace {
+
+// Frame threads of the software encoders when they would take more by themselves.
+constexpr int kSoftwareEncoderThreads = 4;
+
+} // namespace
 
 Recorder::Recorder(QObject *parent)
     : QObject(parent)
@@ -495,6 +503,11 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.hasSystemAudioCapture = chain->audio().has(SegmentAudioPipes::System);
     in.primedInputs = splitLaunch;
     in.planarFrames = true;
+    // x264 holds back a frame per frame thread, 12 on eight cores: with its look-ahead 0.8 s
+    // that a program killed together with its encoder loses. Four keep up with 1080p at 30
+    // frames per second for no more processor time and a third less memory.
+    if (QThread::idealThreadCount() * 3 / 2 > kSoftwareEncoderThreads)
+        in.encoderThreads = kSoftwareEncoderThreads;
 
     const QList<QScreen *> screens = QGuiApplication::screens();
     in.primaryScreen = screens.indexOf(QGuiApplication::primaryScreen());

@@ -445,6 +445,20 @@ private slots:
         QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
     }
 
+    // Frame threads are limited for the software encoders only, right after their options.
+    void encoderThreads()
+    {
+        Inputs in = fullExample(Form::Linux, false);
+        in.encoderThreads = 4;
+        in.encoder = QStringLiteral("libx264");
+        QVERIFY(containsRun(EncoderCommandLine::build(in), split(QStringLiteral("-profile:v|high|-threads|4|-g"))));
+        in.encoder = QStringLiteral("h264_videotoolbox");
+        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
+        in.encoder = QStringLiteral("libx264");
+        in.encoderThreads = 0;
+        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
+    }
+
     // A split starts the next encoder while the one before records on: the frame and the
     // silence it opens its inputs with are left out, and the microphone comes through a pipe.
     void splitLeavesOutItsPrimers()
