@@ -290,6 +290,11 @@ void VideoListDialog::buildUi()
         [this](const QString &message) {
             updatePlaybackUi(false);
             bigPlayButton->show();
+            if (!playbackWanted) {
+                qInfo().noquote() << "[Media library] Player:" << message;
+                return;
+            }
+            playbackWanted = false;
             QMessageBox::warning(this, tr("播放失败"), message);
         },
         Qt::QueuedConnection);
