@@ -203,7 +203,7 @@ void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
         return;
     }
     endSaveProgress();
-    warnUnlessClosing(tr("编辑失败"), logTail(result.errorLog, 600));
+    warnUnlessClosing(tr("编辑失败"), ffmpegFailureCause(result.errorLog));
 }
 
 void VideoListDialog::runTransform(const QString &output, bool replaceOriginal)
@@ -351,7 +351,7 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
     if (result.outcome == FfmpegJobResult::Cancelled)
         return false;
     if (!result.succeeded()) {
-        warnUnlessClosing(tr("处理失败"), logTail(result.log, 900));
+        warnUnlessClosing(tr("处理失败"), ffmpegFailureCause(result.log));
         return false;
     }
     if (!outputPath.isEmpty() && QFileInfo::exists(outputPath))

@@ -23,6 +23,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace LibraryMedia;
 using namespace ToolsTest;
 
@@ -42,6 +46,7 @@ private slots:
     void speedAndVolume();
     void renameAndInformation();
     void cancelLongConversion();
+    void failureNamesItsCause();
     void cleanupTestCase();
 
 private:
@@ -434,6 +439,33 @@ void LibraryToolsTest::cancelLongConversion()
     library();
     for (const VideoRecord &r : w->recordList())
         QVERIFY(!r.fileName.endsWith(".gif") || r.fileName == kBase + "_转换.gif");
+}
+
+// A conversion that ffmpeg cannot finish (the files it may write are limited to 64 KB, as
+// on a full disk) says why in a few words: not ffmpeg's banner and stream lists.
+void LibraryToolsTest::failureNamesItsCause()
+{
+    library();
+    QVERIFY(select(kBase + ".mp4"));
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    // ffmpeg inherits both: writes past the limit fail with "File too large".
+    rlimit limited = saved;
+    limited.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    Script s;
+    s.menuEntry("另存为 / 转换格式").chooseItem(kTool, "ToolFormat", 1).clickButton(kTool, "ToolApply");
+    const bool ran = runTool(s, "处理失败");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(ran);
+    const QString text = m_boxes->texts.value(m_boxes->titles.indexOf("处理失败"));
+    QVERIFY2(text.contains(QStringLiteral("File too large")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("configuration:")) && !text.contains(QStringLiteral("Stream #")),
+             qPrintable(text));
+    QVERIFY2(text.count(QLatin1Char('\n')) <= 1 && text.size() <= 300, qPrintable(text));
+    QVERIFY(!QFileInfo::exists(clip(kBase + "_转换.mov")));
 }
 
 int main(int argc, char **argv)
