@@ -98,6 +98,11 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     });
 
     buildUi();
+    // Never narrower than its contents (long translations of the editor's buttons): the
+    // window's own minimum would otherwise squeeze them below their texts.
+    const QSize contents = layout()->minimumSize();
+    setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size()));
+    resize(size().expandedTo(minimumSize()));
     // Return in the search box must not press the last clicked button (delete, save...).
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
