@@ -137,6 +137,7 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     contentLayout->setSpacing(9);
     auto *lead = new QLabel(tr("录制时按指定条件自动切分为多个文件"), content);
     lead->setObjectName(QStringLiteral("Lead"));
+    lead->setWordWrap(true);
     contentLayout->addWidget(lead);
 
     auto *cardsRow = new QHBoxLayout;

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QKeySequenceEdit;
 class QLabel;
 class QLineEdit;
@@ -109,6 +110,7 @@ private:
     QComboBox *m_frameModeCombo = nullptr;
     QComboBox *m_keyframeCombo = nullptr;
     QPushButton *m_advancedToggle = nullptr;
+    QGridLayout *m_commonGrid = nullptr; // the container, frame-rate and quality boxes
     QWidget *m_advancedPanel = nullptr;
 
     QColor m_highlightColor;

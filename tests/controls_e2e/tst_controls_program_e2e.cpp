@@ -13,18 +13,25 @@
 //   recording, the recording is saved and the failure is told once, also when the
 //   encoder takes longer to end than the camera watchdog's second (an ffmpeg whose
 //   recording runs end late).
+// - The window picker shows another program's window title as it is, never as markup,
+//   and its REC looks as disabled as it is until a window is chosen.
 #include "../final/TestMedia.h"
 #include "../mainwin_e2e/MainWindowDriver.h"
+#include "../prep_e2e/TestWindowProcess.h"
 #include "../webcam/WebcamTestSupport.h"
 #include "SoundServer.h"
 
 #include "app/HomePage.h"
 #include "dialogs/SettingsDialog.h"
 #include "preparation/CameraRecordingPage.h"
+#include "preparation/CaptureTargetDialog.h"
 #include "preparation/ControlsArea.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QTextDocument>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -156,6 +163,42 @@ QString fillInSaveFolder(SettingsDialog *dialog, const QString &bad, const QStri
     return QString();
 }
 
+// The text a label shows, as its reader sees it.
+QString shownText(const QLabel *label)
+{
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich)
+        return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
+
+QLabel *visibleToolTip()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return qobject_cast<QLabel *>(widget);
+    return nullptr;
+}
+
+// How red the middle of a widget is on screen (the REC button's red core): the mean of
+// red minus the other two, over a square around its centre.
+double middleRedness(QWidget *widget)
+{
+    const QPoint centre = centreOf(widget);
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0, centre.x() - 12, centre.y() - 12, 24, 24)
+                             .toImage();
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            sum += qRed(pixel) - (qGreen(pixel) + qBlue(pixel)) / 2.0;
+        }
+    return image.isNull() ? 0 : sum / (image.width() * image.height());
+}
+
 } // namespace
 
 class TestControlsProgram : public QObject
@@ -168,6 +211,7 @@ private slots:
     void saveFolderFromPreferences();
     void webcamWithoutCamera();
     void cameraFailureDuringWebcamRecording();
+    void windowPickerTitlesAndRec();
 
 private:
     // From the home page's Audio Only card to a saved recording of about `seconds`.
@@ -426,6 +470,84 @@ void TestControlsProgram::cameraFailureDuringWebcamRecording()
     const QString path = stopped.first().first().toString();
     QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     QVERIFY(TestMedia::probe(path).hasVideo());
+}
+
+void TestControlsProgram::windowPickerTitlesAndRec()
+{
+    // A title with markup in it, and a picture it would load as rich text.
+    const QString picture = m_dir.filePath(QStringLiteral("red.png"));
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(picture));
+    const QString title = QStringLiteral("<b>Notes</b> & <img src=\"%1\">").arg(picture);
+    TestWindowProcess other;
+    QVERIFY(other.open(title, QStringLiteral("#2060c0"), QRect(1200, 150, 500, 300)));
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+
+    QStringList failures;
+    const auto expect = [&failures](bool condition, const QString &what) {
+        if (!condition)
+            failures << what;
+    };
+    QString tip;
+    bool recLooksDisabled = false;
+    WhenShown picker([] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); },
+                     [&](QWidget *widget) {
+                         auto *dialog = static_cast<CaptureTargetDialog *>(widget);
+                         auto *grid = dialog->findChild<QListWidget *>();
+                         QPushButton *rec = buttonByAccessibleName(dialog, QStringLiteral("REC"));
+                         QListWidgetItem *item = nullptr;
+                         const bool listed = QTest::qWaitForWindowExposed(dialog) && QTest::qWaitFor([&] {
+                             const auto found = grid->findItems(title, Qt::MatchExactly);
+                             item = found.isEmpty() ? nullptr : found.first();
+                             return item != nullptr;
+                         }, 5000);
+                         expect(listed && rec, QStringLiteral("the window is not listed"));
+                         if (!listed || !rec) {
+                             dialog->reject();
+                             return;
+                         }
+                         QTest::qWait(500);
+                         // Nothing chosen: REC is disabled, looks it, and a click on it does nothing.
+                         expect(grid->currentRow() < 0, QStringLiteral("a window is chosen from the start"));
+                         expect(!rec->isEnabled(), QStringLiteral("REC enabled before a choice"));
+                         const double before = middleRedness(rec);
+                         expect(click(centreOf(rec)), QStringLiteral("no click"));
+                         QTest::qWait(300);
+                         expect(dialog->isVisible(), QStringLiteral("REC closed the picker without a window"));
+                         screenshot(QStringLiteral("controls-picker-nothing-chosen"));
+
+                         // The card's tool tip: the title as it is.
+                         const QPoint card = grid->viewport()->mapToGlobal(grid->visualItemRect(item).center());
+                         expect(pointerTo(card + QPoint(0, 40)) && pointerTo(card + QPoint(2, 42)),
+                                QStringLiteral("no pointer move"));
+                         QLabel *tipLabel = nullptr;
+                         (void)QTest::qWaitFor([&] { return (tipLabel = visibleToolTip()) != nullptr; }, 5000);
+                         tip = tipLabel ? shownText(tipLabel) : QStringLiteral("(no tool tip)");
+                         screenshot(QStringLiteral("controls-picker-tool-tip"));
+
+                         // Chosen: REC lights up.
+                         expect(click(card), QStringLiteral("no click on the card"));
+                         expect(QTest::qWaitFor([&] { return rec->isEnabled(); }, 3000),
+                                QStringLiteral("REC stays disabled after a choice"));
+                         pointerTo(QPoint(5, 600));
+                         QTest::qWait(300);
+                         const double after = middleRedness(rec);
+                         recLooksDisabled = before < after * 0.6;
+                         expect(recLooksDisabled, QStringLiteral("REC looks the same disabled (%1) and enabled (%2)")
+                                                      .arg(before).arg(after));
+                         dialog->reject();
+                     });
+    auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_Window"));
+    QVERIFY(card && click(centreOf(card)));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.done(), 10000);
+    QCOMPARE(tip, title);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
 }
 
 int main(int argc, char *argv[])
