@@ -3,13 +3,10 @@
 
 #include "../final/TestMedia.h"
 
+#include "../window_texts/TextFit.h"
 #include "platform/mac/X11Connection.h"
 
 #include <QAbstractButton>
-#include <QLabel>
-#include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QCursor>
@@ -149,57 +146,13 @@ inline bool dragWidget(QWidget *w, QPoint from, QPoint to)
     return xdotool({"mouseup", "1"});
 }
 
-// The visible texts under `root` that do not fit their widget: labels (a line longer than the
-// label, or wrapped lines taller than it) and buttons and check boxes (text and icon wider than
-// the room the style leaves them). Labels the program shortens itself carry the property
-// "elided" and are left out.
-inline QStringList clippedTexts(QWidget *root)
+// The shown texts of a window that do not fit their widgets, one line each (measured by the
+// shared text-fit check).
+inline QStringList clippedTexts(QWidget *window)
 {
     QStringList clipped;
-    const auto describe = [](QWidget *w, const QString &text, int need, int room) {
-        return QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(QString::fromLatin1(w->metaObject()->className()),
-                                                                    text).arg(need).arg(room);
-    };
-    QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    widgets.prepend(root);
-    for (QWidget *w : widgets) {
-        if (!w->isVisibleTo(root) || w->property("elided").toBool())
-            continue;
-        if (auto *label = qobject_cast<QLabel *>(w)) {
-            if (label->text().isEmpty() || label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text()))
-                continue;
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                              -label->margin());
-            const QFontMetrics fm = label->fontMetrics();
-            if (label->wordWrap()) {
-                const int need = fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text())
-                                     .height();
-                if (need > room.height() + 1)
-                    clipped << describe(label, label->text(), need, room.height()) + QStringLiteral(" (height)");
-            } else {
-                int need = 0;
-                for (const QString &line : label->text().split(QLatin1Char('\n')))
-                    need = std::max(need, fm.horizontalAdvance(line));
-                if (need > room.width())
-                    clipped << describe(label, label->text(), need, room.width());
-            }
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            if (button->text().isEmpty())
-                continue;
-            QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            option.icon = button->icon();
-            option.iconSize = button->iconSize();
-            const QStyle::SubElement element = qobject_cast<QPushButton *>(button) ? QStyle::SE_PushButtonContents
-                                                                                   : QStyle::SE_CheckBoxContents;
-            const int room = button->style()->subElementRect(element, &option, button).width();
-            const int need = button->fontMetrics().horizontalAdvance(button->text())
-                             + (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
-            if (need > room)
-                clipped << describe(button, button->text(), need, room);
-        }
-    }
+    for (const textfit::Problem &problem : textfit::check(window))
+        clipped << problem.widget + QStringLiteral(" \"") + problem.text + QStringLiteral("\" ") + problem.what;
     return clipped;
 }
 
