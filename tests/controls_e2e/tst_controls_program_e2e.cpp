@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextDocument>
 #include <QMenu>
@@ -108,6 +109,22 @@ QString checkedEntryOfMenuOpenedBy(const std::function<bool()> &open, QStringLis
     return checked;
 }
 
+// A widget's centre on the screen, from where the X server has its window. Under the
+// window manager Qt has been seen to keep (0, 0) as the position of a dialog that the
+// window manager placed elsewhere, so positions from mapToGlobal would miss it.
+QPoint centreOnScreen(QWidget *widget)
+{
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(widget->window()->winId())});
+    xwininfo.waitForFinished(5000);
+    const QString info = QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
+    const auto number = [&info](const char *label) {
+        return QRegularExpression(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(label))).match(info).captured(1).toInt();
+    };
+    const QPoint window(number("Absolute upper-left X"), number("Absolute upper-left Y"));
+    return window + widget->mapTo(widget->window(), widget->rect().center());
+}
+
 // On the preferences' Save page: OK with a folder that cannot be made (refused with a
 // box, read into `boxes`), then OK with `good`. Empty, or what went wrong.
 QString fillInSaveFolder(SettingsDialog *dialog, const QString &bad, const QString &good, QStringList *boxes)
@@ -126,19 +143,27 @@ QString fillInSaveFolder(SettingsDialog *dialog, const QString &bad, const QStri
         return QStringLiteral("no Save page, folder field or OK button");
     if (!QTest::qWaitForWindowExposed(dialog))
         return QStringLiteral("the preferences were not shown");
+    if (centreOnScreen(savePage) != centreOf(savePage))
+        qInfo().noquote() << "[test] Qt places the preferences elsewhere than the X server:" << centreOf(savePage)
+                          << centreOnScreen(savePage);
     // A click that reached the dialog before the window manager had placed it is lost:
     // try again.
     for (int attempt = 0; attempt < 3 && !folder->isVisible(); ++attempt) {
-        if (!click(centreOf(savePage)))
+        if (!click(centreOnScreen(savePage)))
             return QStringLiteral("no click");
         (void)QTest::qWaitFor([&] { return folder->isVisible(); }, 2000);
     }
     if (!folder->isVisible()) {
         screenshot(QStringLiteral("controls-save-page-missing"));
-        return QStringLiteral("the Save page did not show");
+        const QWidget *under = QApplication::widgetAt(QCursor::pos());
+        return QStringLiteral("the Save page did not show (button at %1,%2, pointer at %3,%4 over %5, popup %6)")
+            .arg(centreOnScreen(savePage).x()).arg(centreOnScreen(savePage).y()).arg(QCursor::pos().x()).arg(QCursor::pos().y())
+            .arg(under ? QString::fromLatin1(under->metaObject()->className()) + QLatin1Char(' ') + under->objectName()
+                       : QStringLiteral("nothing"))
+            .arg(QApplication::activePopupWidget() ? QStringLiteral("open") : QStringLiteral("none"));
     }
     const auto typeFolder = [&](const QString &text) {
-        return click(centreOf(folder)) && key(QStringLiteral("ctrl+a")) && key(QStringLiteral("BackSpace"))
+        return click(centreOnScreen(folder)) && key(QStringLiteral("ctrl+a")) && key(QStringLiteral("BackSpace"))
                && xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text}, 30000)
                && QTest::qWaitFor([&] { return folder->text() == text; }, 5000);
     };
@@ -150,7 +175,7 @@ QString fillInSaveFolder(SettingsDialog *dialog, const QString &bad, const QStri
                       });
     if (!typeFolder(bad))
         return QStringLiteral("could not type the folder: ") + folder->text();
-    if (!click(centreOf(ok)) || !QTest::qWaitFor([&] { return refusal.done(); }, 5000))
+    if (!click(centreOnScreen(ok)) || !QTest::qWaitFor([&] { return refusal.done(); }, 5000))
         return QStringLiteral("no box for a folder that cannot be made");
     QTest::qWait(300);
     if (!dialog->isVisible())
@@ -158,7 +183,7 @@ QString fillInSaveFolder(SettingsDialog *dialog, const QString &bad, const QStri
     if (!typeFolder(good))
         return QStringLiteral("could not type the folder: ") + folder->text();
     screenshot(QStringLiteral("controls-save-folder"));
-    if (!click(centreOf(ok)))
+    if (!click(centreOnScreen(ok)))
         return QStringLiteral("OK could not be clicked");
     return QString();
 }

@@ -7,6 +7,7 @@
 #include "../mainwin_e2e/MainWindowDriver.h"
 
 #include "app/MainWindow.h"
+#include "dialogs/SettingsDialog.h"
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/CountdownOverlay.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QLineF>
 #include <QPointer>
 #include <QPushButton>
@@ -68,6 +70,7 @@ private slots:
     void passiveOverlaysStayOutOfTheWay();
     void recordingByClicksAlone();
     void preparationToolbarPlacement();
+    void questionsOfARecording();
 
 private:
     WindowManager m_windowManager;
@@ -164,7 +167,7 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
 void TestOverlaysUnderWindowManager::recordingByClicksAlone()
 {
     QSettings settings;
-    settings.setValue(QStringLiteral("general/closeBehavior"), 1);
+    settings.setValue(SettingsDialog::generalKey("closeBehavior"), 1);
     settings.setValue(QStringLiteral("effects/mouseEnabled"), true); // the default
     MainWindow window;
     window.show();
@@ -267,6 +270,82 @@ void TestOverlaysUnderWindowManager::recordingByClicksAlone()
     }
     QVERIFY2(withStroke >= 3, qPrintable(QString::number(withStroke)));
     QCOMPARE(ringsAtRec, 0);
+}
+
+// The toolbar's hot key while the stop question is open leaves the question answerable;
+// the annotation text question closes when the recording ends by its hot key.
+void TestOverlaysUnderWindowManager::questionsOfARecording()
+{
+    QSettings().setValue(QStringLiteral("effects/mouseEnabled"), true);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+    Recorder *recorder = window.recorder();
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    QSignalSpy stopped(recorder, &Recorder::stopped);
+
+    bool outlivedToolbar = false;
+    bool continued = false;
+    WhenShown answer([] { return visibleDialog(QStringLiteral("Stop Recording")); },
+                     [&](QWidget *question) {
+                         QTest::qWait(300);
+                         if (!key(QStringLiteral("ctrl+alt+d"))
+                             || !QTest::qWaitFor([&] { return !toolbar->isVisible(); }, 5000))
+                             return;
+                         QTest::qWait(700);
+                         outlivedToolbar = question->isVisible() && recorder->isPaused();
+                         if (auto *button = question->findChild<QPushButton *>(QStringLiteral("StopContinueButton")))
+                             continued = click(centreOf(button));
+                     });
+    QVERIFY(click(centreOf(toolbar->stopButton())));
+    QTRY_VERIFY_WITH_TIMEOUT(answer.done(), 10000);
+    QVERIFY2(outlivedToolbar, "the stop question went with the toolbar");
+    QVERIFY(continued);
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder->isPaused(), 10000);
+    QVERIFY(recorder->isRecording());
+    QVERIFY(key(QStringLiteral("ctrl+alt+d")));
+    QTRY_VERIFY(toolbar->isVisible());
+    QTest::qWait(500);
+
+    // Text annotation: the question asked on a click on the layer goes when the start/stop
+    // hot key ends the recording.
+    QVERIFY(click(centreOf(toolbar->annotationButton())));
+    AnnotationOverlay *layer = toolbar->annotationLayer();
+    QTRY_VERIFY(layer->isVisible());
+    QPushButton *textTool = nullptr;
+    for (QPushButton *button : toolbar->findChildren<QPushButton *>())
+        if (button->isVisible() && button->text() == QStringLiteral("T"))
+            textTool = button;
+    QVERIFY(textTool);
+    QVERIFY(click(centreOf(textTool)));
+    QTest::qWait(300);
+    bool asked = false;
+    bool closedWithRecording = false;
+    const auto textQuestion = [] {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QInputDialog *>(widget); dialog && dialog->isVisible())
+                return static_cast<QWidget *>(dialog);
+        return static_cast<QWidget *>(nullptr);
+    };
+    WhenShown stop(textQuestion, [&](QWidget *question) {
+        asked = true;
+        QTest::qWait(300);
+        if (!key(QStringLiteral("ctrl+alt+r")))
+            return;
+        closedWithRecording = QTest::qWaitFor([&] { return !question->isVisible(); }, 15000);
+        if (!closedWithRecording)
+            static_cast<QDialog *>(question)->reject(); // the test goes on to report it
+    });
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY(click(QPoint(screen.width() / 3, screen.height() / 2)));
+    QTRY_VERIFY_WITH_TIMEOUT(stop.done(), 10000);
+    QVERIFY(asked);
+    QVERIFY2(closedWithRecording, "the text question stayed after the recording ended");
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    QVERIFY(!textQuestion());
+    QVERIFY(layer->strokes().isEmpty());
 }
 
 // The preparation toolbar fits its items and stands centred over what is recorded: the
