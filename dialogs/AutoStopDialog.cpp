@@ -2,6 +2,8 @@
 
 #include "app/TintedIcon.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -80,6 +82,8 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &AutoStopDialog::onInternalTick);
     buildConfigUi();
+    // Wider where the title needs it (German).
+    setFixedWidth(std::max(500, minimumSizeHint().width()));
 }
 
 QWidget *AutoStopDialog::buildTitleBar(const QString &titleText)
@@ -132,6 +136,7 @@ void AutoStopDialog::buildConfigUi()
     bodyLayout->setSpacing(10);
     auto *description = new QLabel(tr("录制达到指定条件时自动停止并保存文件。"), body);
     description->setObjectName(QStringLiteral("AutoStopDescription"));
+    description->setWordWrap(true);
     bodyLayout->addWidget(description);
 
     auto *box = new QGroupBox(tr("停止条件"), body);
@@ -268,7 +273,8 @@ void AutoStopDialog::setCountdownMode(int seconds)
     m_note->setStyleSheet(QStringLiteral("font-size:11.5px;color:#6a7080;"));
     m_cancelButton = new QPushButton(tr("取消自动停止"), body);
     m_cancelButton->setObjectName(QStringLiteral("AutoStopSecondary"));
-    m_cancelButton->setFixedSize(140, 32);
+    m_cancelButton->setFixedHeight(32);
+    m_cancelButton->setMinimumWidth(140);
     m_cancelButton->setCursor(Qt::PointingHandCursor);
     connect(m_cancelButton, &QPushButton::clicked, this, &AutoStopDialog::cancelCountdown);
     bodyLayout->addWidget(m_countLabel);
@@ -277,6 +283,8 @@ void AutoStopDialog::setCountdownMode(int seconds)
     bodyLayout->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
     layout->addWidget(body, 1);
 
+    // Wider where the title or the button needs it (German).
+    setFixedWidth(std::max(440, minimumSizeHint().width()));
     updateCountLabel();
     m_timer->start();
 }

@@ -1594,6 +1594,12 @@ Visite este enlace manualmente:
         <source>字幕文件不存在：%1</source>
         <translation>No se encuentra el archivo de subtítulos: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg indicó que terminó, pero no escribió ningún archivo utilizable:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -2718,7 +2724,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 archivos</translation>
+        <translation type="vanished">%1 archivos</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3317,37 @@ Carpeta: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Se dividirá en dos fragmentos de vídeo en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Error en la captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>No se pudo guardar la captura:
+%1
+Compruebe que la carpeta admite escritura.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Ya existe un archivo con este nombre:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>No tiene permiso para escribir en esta carpeta:
+%1</translation>
     </message>
 </context>
 <context>

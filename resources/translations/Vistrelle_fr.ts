@@ -1594,6 +1594,12 @@ Quitter Vistrelle quand même ?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>Fichier de sous-titres introuvable : %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg a signalé la réussite mais n’a écrit aucun fichier utilisable :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -2718,7 +2724,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 fichiers</translation>
+        <translation type="vanished">%1 fichiers</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3317,37 @@ Dossier : %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Scinde en deux extraits vidéo à %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Échec de la capture</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossible d’enregistrer la capture :
+%1
+Vérifiez que le dossier est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Un fichier de ce nom existe déjà :
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Aucune autorisation d’écrire dans ce dossier :
+%1</translation>
     </message>
 </context>
 <context>

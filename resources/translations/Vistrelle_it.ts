@@ -1594,6 +1594,12 @@ Uscire comunque da Vistrelle?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>File dei sottotitoli non trovato: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg ha segnalato il completamento ma non ha scritto alcun file utilizzabile:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -2718,7 +2724,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 file</translation>
+        <translation type="vanished">%1 file</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3317,37 @@ Cartella: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Verrà diviso in due spezzoni video a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Istantanea non riuscita</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossibile salvare l’istantanea:
+%1
+Verifica che la cartella sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Esiste già un file con questo nome:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Nessuna autorizzazione a scrivere in questa cartella:
+%1</translation>
     </message>
 </context>
 <context>

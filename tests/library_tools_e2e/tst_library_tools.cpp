@@ -60,6 +60,7 @@ private:
     bool runTool(Script &script, const QString &expectedTitle, int timeoutMs = 60000);
     // A file that already holds a target name: a copy of the source, to be left untouched.
     void occupy(const QString &name);
+    bool m_fromCard = false; // runTool opens the card's context menu instead of "more"
     void checkUntouched();
     // A minute of 1080p, which takes a while to convert: "Vistrelle_long 1080p.mp4".
     bool makeLongClip()
@@ -122,8 +123,20 @@ bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int
 {
     m_boxes->titles.clear();
     m_boxes->texts.clear();
-    if (!clickWidget(m_window->findChild<QPushButton *>(QStringLiteral("MoreButton"))))
+    if (m_fromCard) {
+        // The current file's card, right-clicked.
+        auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
+        QWidget *card = nullptr;
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
+                card = list->itemWidget(list->item(row));
+        }
+        if (!card || !LibraryMedia::movePointer(card->mapToGlobal(QPoint(card->width() / 2, 20)))
+            || !xdotool({"click", "3"}))
+            return false;
+    } else if (!clickWidget(m_window->findChild<QPushButton *>(QStringLiteral("MoreButton")))) {
         return false;
+    }
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < timeoutMs) {
@@ -391,8 +404,17 @@ void LibraryToolsTest::renameAndInformation()
     rename(kBase + "_转换.mov", "taken name", "重命名失败");
     QCOMPARE(md5(original), before);
     QCOMPARE(md5(clip("taken name.mov")), before);
-    // A trailing blank is trimmed; the renamed file is still listed under its new name.
+    // From the card's own menu, with a search that the new name does not match: a trailing
+    // blank is trimmed, and the renamed file is listed and current under its new name.
+    QVERIFY(select(kBase + "_转换.mov"));
+    auto *search = w->findChild<QLineEdit *>("Search");
+    search->setText(kBase + "_转换.mov");
+    QTRY_COMPARE(w->findChild<QListWidget *>("List")->count(), 1);
+    m_fromCard = true;
     rename(kBase + "_转换.mov", "Renamed clip ", QString());
+    m_fromCard = false;
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, QStringLiteral("Renamed clip.mov"));
+    QVERIFY(search->text().isEmpty());
     QTRY_VERIFY(QFileInfo::exists(clip("Renamed clip.mov")));
     QVERIFY(!QFileInfo::exists(original));
     QCOMPARE(md5(clip("Renamed clip.mov")), before);
@@ -411,7 +433,9 @@ void LibraryToolsTest::renameAndInformation()
             .clickButton(kTool, "InfoCopy")
             .then("copied", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }, [] {})
             .clickButton(kTool, "ToolApply");
+        m_fromCard = true;
         QVERIFY(runTool(s, QString()));
+        m_fromCard = false;
     }
     QVERIFY(shown.contains("分辨率：640 × 360"));
     QVERIFY(shown.contains("保存路径：" + m_folder));
