@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>View all  ›</source>
-        <translation>عرض الكل  ›</translation>
+        <translation>عرض الكل  ‹</translation>
     </message>
     <message>
         <source>No recordings yet</source>
@@ -1504,7 +1504,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Open Settings ↗</source>
-        <translation>فتح الإعدادات ↗</translation>
+        <translation>فتح الإعدادات ↖</translation>
     </message>
     <message>
         <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>

@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>División automática</translation>
+        <translation>Dividir auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Elija un modo de grabación</translation>
+        <translation>Elija cómo grabar</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1077,11 +1077,11 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Toda la pantalla</translation>
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2469,7 +2469,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <name>SetupRecordingToolbar</name>
     <message>
         <source>Full Screen  ▾</source>
-        <translation>Pantalla completa  ▾</translation>
+        <translation>Toda la pantalla  ▾</translation>
     </message>
     <message>
         <source>Display 1</source>
@@ -2501,11 +2501,11 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>División automática</translation>
+        <translation>Dividir auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2521,7 +2521,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Toda la pantalla</translation>
     </message>
     <message>
         <source>Full Screen · Display %1</source>
@@ -2529,7 +2529,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2549,7 +2549,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Área personalizada  ▾</translation>
+        <translation>Área libre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

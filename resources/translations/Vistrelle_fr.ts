@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Découpage auto</translation>
+        <translation>Découpe auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -975,7 +975,7 @@
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
-        <translation>Enregistrement</translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>初始化…</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Choisissez un mode d&apos;enregistrement</translation>
+        <translation>Choisissez un mode</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Zone personnalisée</translation>
+        <translation>Zone libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1492,7 +1492,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Pas maintenant</translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <source>Open Settings ↗</source>
@@ -2505,7 +2505,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Découpage auto</translation>
+        <translation>Découpe auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2529,7 +2529,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Zone personnalisée</translation>
+        <translation>Zone libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2549,7 +2549,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Zone personnalisée  ▾</translation>
+        <translation>Zone libre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -3455,7 +3455,7 @@ Vérifiez que le dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>正在处理录制文件，请稍候…</source>
-        <translation>Traitement de l&apos;enregistrement, veuillez patienter…</translation>
+        <translation>Traitement de l&apos;enregistrement en cours…</translation>
     </message>
     <message>
         <source>正在处理 %1 / %2</source>

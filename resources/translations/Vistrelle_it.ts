@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Arresto automatico</translation>
+        <translation>Stop auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisione automatica</translation>
+        <translation>Dividi auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -794,11 +794,11 @@
     </message>
     <message>
         <source>系统声音实时电平</source>
-        <translation>Livello in tempo reale dell&apos;audio di sistema</translation>
+        <translation>Livello dell&apos;audio di sistema</translation>
     </message>
     <message>
         <source>麦克风实时电平</source>
-        <translation>Livello in tempo reale del microfono</translation>
+        <translation>Livello del microfono</translation>
     </message>
     <message>
         <source>停止试音</source>
@@ -975,7 +975,7 @@
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
-        <translation>Registrazione</translation>
+        <translation>In corso</translation>
     </message>
     <message>
         <source>初始化…</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Scegli una modalità di registrazione</translation>
+        <translation>Scegli la modalità</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Area personalizzata</translation>
+        <translation>Area libera</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2159,7 +2159,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>指定录制模式</source>
-        <translation>Modalità di registrazione</translation>
+        <translation>Modalità registrazione</translation>
     </message>
     <message>
         <source>取消</source>
@@ -2501,11 +2501,11 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Arresto automatico</translation>
+        <translation>Stop auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisione automatica</translation>
+        <translation>Dividi auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2529,7 +2529,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Area personalizzata</translation>
+        <translation>Area libera</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2549,7 +2549,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Area personalizzata  ▾</translation>
+        <translation>Area libera  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

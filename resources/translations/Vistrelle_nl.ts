@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Aangepast gebied</translation>
+        <translation>Vrij gebied</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2529,7 +2529,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Aangepast gebied</translation>
+        <translation>Vrij gebied</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2549,7 +2549,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Aangepast gebied  ▾</translation>
+        <translation>Vrij gebied  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

@@ -323,15 +323,15 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisão automática</translation>
+        <translation>Divisão auto</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Fill</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Escolha um modo de gravação</translation>
+        <translation>Escolha como gravar</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área livre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2501,11 +2501,11 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisão automática</translation>
+        <translation>Divisão auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2513,7 +2513,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -2529,7 +2529,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área livre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2549,7 +2549,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Área personalizada  ▾</translation>
+        <translation>Área livre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Otomatik durdur</translation>
+        <translation>Oto. durdur</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -1446,11 +1446,11 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
-        <translation>Bu uygulamaların ekranınızı kaydetmesine izin verin.</translation>
+        <translation>Bu uygulamalar ekranınızı kaydedebilsin.</translation>
     </message>
     <message>
         <source>Allow these apps to use your microphone.</source>
-        <translation>Bu uygulamaların mikrofonunuzu kullanmasına izin verin.</translation>
+        <translation>Bu uygulamalar mikrofonunuzu kullanabilsin.</translation>
     </message>
     <message>
         <source>Illustration of macOS System Settings</source>
@@ -2499,7 +2499,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Otomatik durdur</translation>
+        <translation>Oto. durdur</translation>
     </message>
     <message>
         <source>Auto Split</source>

@@ -78,9 +78,8 @@ const Known KnownClipped[] = {
     {"progress-.*", "ProgressTitle"},
     // Mended next, here.
     {"webcam-page", "CameraControlBar/"},
-    {"library-(video|audio).*", "Right/QPushButton"},
     // A screen of 960 x 540 points (scale 2) holds the media library only squeezed.
-    {"library-(video|audio).*", "Right/(QLabel#FileTitle|QLabel#Info|TimelinePanel/QLabel)", ".*-x2"},
+    {"library-(video|audio).*", "Right/", ".*-x2"},
 };
 
 bool isKnown(const QString &run, const QString &window, const QString &widget)
