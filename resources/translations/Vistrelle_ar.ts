@@ -1776,6 +1776,10 @@ Please visit this link manually:
         <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>تعذّر تسجيل الميكروفون: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

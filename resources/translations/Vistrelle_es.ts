@@ -1768,6 +1768,10 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
         <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>No se puede grabar el micrófono: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1768,6 +1768,10 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
         <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Impossible d’enregistrer le microphone : %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

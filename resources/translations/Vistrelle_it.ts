@@ -1768,6 +1768,10 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Impossibile registrare il microfono: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

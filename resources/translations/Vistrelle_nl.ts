@@ -1768,6 +1768,10 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
         <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Kan de microfoon niet opnemen: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

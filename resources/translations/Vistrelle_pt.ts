@@ -1768,6 +1768,10 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
         <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Não é possível gravar o microfone: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

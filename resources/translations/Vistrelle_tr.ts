@@ -1766,6 +1766,10 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
         <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Mikrofon kaydedilemiyor: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
