@@ -76,9 +76,9 @@ const Known KnownClipped[] = {
     {"(library-)?watermark", ""},
     {"library-(speed|volume)", "QLabel"},
     {"progress-.*", "ProgressTitle"},
-    // Mended next, here.
-    {"webcam-page", "CameraControlBar/"},
-    // A screen of 960 x 540 points (scale 2) holds the media library only squeezed.
+    // A screen of 960 x 540 points (scale 2) holds the webcam page's control bar and the
+    // media library only squeezed.
+    {"webcam-page", "CameraControlBar/", ".*-x2"},
     {"library-(video|audio).*", "Right/", ".*-x2"},
 };
 
