@@ -3,6 +3,8 @@
 #include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -82,6 +84,8 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &AutoStopDialog::onInternalTick);
     buildConfigUi();
+    // Wider where the title needs it (German).
+    setFixedWidth(std::max(500, minimumSizeHint().width()));
 }
 
 QWidget *AutoStopDialog::buildTitleBar(const QString &titleText)
@@ -134,6 +138,7 @@ void AutoStopDialog::buildConfigUi()
     bodyLayout->setSpacing(10);
     auto *description = new QLabel(tr("录制达到指定条件时自动停止并保存文件。"), body);
     description->setObjectName(QStringLiteral("AutoStopDescription"));
+    description->setWordWrap(true);
     bodyLayout->addWidget(description);
 
     auto *box = new QGroupBox(tr("停止条件"), body);
@@ -242,7 +247,9 @@ void AutoStopDialog::setCountdownMode(int seconds)
     m_hint = nullptr;
 
     setWindowTitle(tr("自动停止倒计时"));
-    setFixedSize(440, 300);
+    // A small panel: it stands at the screen's edge beside the recording toolbar and,
+    // where the platform cannot leave it out of a full-screen recording, is recorded.
+    setFixedWidth(300);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -250,13 +257,13 @@ void AutoStopDialog::setCountdownMode(int seconds)
     layout->addWidget(line(this));
     auto *body = new QWidget(this);
     auto *bodyLayout = new QVBoxLayout(body);
-    bodyLayout->setContentsMargins(24, 20, 24, 20);
-    bodyLayout->setSpacing(14);
+    bodyLayout->setContentsMargins(16, 8, 16, 12);
+    bodyLayout->setSpacing(8);
     m_countLabel = new QLabel(body);
     m_countLabel->setObjectName(QStringLiteral("AutoStopCount"));
     m_countLabel->setAlignment(Qt::AlignCenter);
     m_countLabel->setStyleSheet(QStringLiteral(
-        "font-size:42px;font-weight:700;color:#ef4444;font-family:'Segoe UI','Courier New',monospace;"));
+        "font-size:30px;font-weight:700;color:#ef4444;font-family:'Segoe UI','Courier New',monospace;"));
     m_progress = new QProgressBar(body);
     m_progress->setRange(0, m_total);
     m_progress->setValue(m_total);
@@ -267,10 +274,12 @@ void AutoStopDialog::setCountdownMode(int seconds)
         "QProgressBar::chunk{background:#ef4444;border-radius:3px;}"));
     m_note = new QLabel(tr("录制将在以上时间后自动停止"), body);
     m_note->setAlignment(Qt::AlignCenter);
+    m_note->setWordWrap(true);
     m_note->setStyleSheet(QStringLiteral("font-size:11.5px;color:#6a7080;"));
     m_cancelButton = new QPushButton(tr("取消自动停止"), body);
     m_cancelButton->setObjectName(QStringLiteral("AutoStopSecondary"));
-    m_cancelButton->setFixedSize(140, 32);
+    m_cancelButton->setFixedHeight(32);
+    m_cancelButton->setMinimumWidth(140);
     m_cancelButton->setCursor(Qt::PointingHandCursor);
     connect(m_cancelButton, &QPushButton::clicked, this, &AutoStopDialog::cancelCountdown);
     bodyLayout->addWidget(m_countLabel);
@@ -278,7 +287,10 @@ void AutoStopDialog::setCountdownMode(int seconds)
     bodyLayout->addWidget(m_note);
     bodyLayout->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
     layout->addWidget(body, 1);
+    setFixedHeight(layout->totalHeightForWidth(300));
 
+    // Wider where the title or the button needs it (German).
+    setFixedWidth(std::max(440, minimumSizeHint().width()));
     updateCountLabel();
     m_timer->start();
 }
@@ -304,6 +316,16 @@ void AutoStopDialog::updateCountLabel()
         return;
     m_countLabel->setText(formatCountdown(m_remaining));
     m_progress->setValue(m_remaining);
+}
+
+void AutoStopDialog::setCountdownPaused(bool paused)
+{
+    if (!m_countdownMode)
+        return;
+    if (paused)
+        m_timer->stop();
+    else if (!m_timer->isActive())
+        m_timer->start();
 }
 
 void AutoStopDialog::tick()

@@ -85,7 +85,7 @@ bool TimelineRangeWidget::nearMarkerCap(const QPointF &p, double reach) const
 void TimelineRangeWidget::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = event->position();
-    if ((std::abs(p.x() - x(marker)) < 14 && p.y() <= 18) || splitMode)
+    if ((std::abs(p.x() - x(marker)) < 14 && p.y() <= 18) || splitMode || rangeHidden)
         dragHandle = 3;
     else if (std::abs(p.x() - x(rangeStart)) < 14)
         dragHandle = 1;
@@ -125,7 +125,7 @@ void TimelineRangeWidget::mouseMoveEvent(QMouseEvent *event)
     }
     if (nearMarkerCap(p, 14))
         setCursor(Qt::OpenHandCursor);
-    else if (!splitMode && (std::abs(p.x() - x(rangeStart)) <= 10 || std::abs(p.x() - x(rangeEnd)) <= 10))
+    else if (!splitMode && !rangeHidden && (std::abs(p.x() - x(rangeStart)) <= 10 || std::abs(p.x() - x(rangeEnd)) <= 10))
         setCursor(Qt::SizeHorCursor);
     else
         unsetCursor();
@@ -205,7 +205,7 @@ void TimelineRangeWidget::paintEvent(QPaintEvent *)
         p.restore();
     }
 
-    if (!splitMode) {
+    if (!splitMode && !rangeHidden) {
         const QRectF selection(xs, 10, xe - xs, 52);
         QColor fill("#2c77f7");
         fill.setAlpha(65);
@@ -243,7 +243,10 @@ void TimelineRangeWidget::paintEvent(QPaintEvent *)
             p.drawLine(QPointF(tx, major ? 62 : 64), QPointF(tx, 68));
             if (major && std::abs(time - marker) >= 0.4 * step) {
                 p.setPen(QColor("#8fa4c3"));
-                p.drawText(QRectF(tx - 34, 69, 68, 18), Qt::AlignHCenter | Qt::AlignTop, timeLabel(time, step));
+                // Centred on its tick, but kept inside the bar: the first and last labels
+                // were cut at the edges.
+                const double left = std::clamp(tx - 34, 0.0, std::max(0.0, w - 68.0));
+                p.drawText(QRectF(left, 69, 68, 18), Qt::AlignHCenter | Qt::AlignTop, timeLabel(time, step));
             }
         }
     }

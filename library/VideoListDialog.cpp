@@ -6,6 +6,7 @@
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
+#include "library/WatermarkCopyJob.h"
 #include "library/WaveformPreviewLabel.h"
 #include "platform/mac/MacWindowHelpers.h"
 
@@ -88,16 +89,17 @@ VideoListDialog::VideoListDialog(QWidget *parent)
         "#VideoListDialog{background:#081526;border:1px solid #334b69;border-radius:16px;}"
         "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
 
-    metadataPool = new QThreadPool(this);
-    // A probe spends most of its time starting up: eight at a time hide that even on two cores.
-    metadataPool->setMaxThreadCount(std::max(8, QThread::idealThreadCount()));
-    // Queued probes of a closing program are dropped; running ones end within their time-out.
-    connect(qApp, &QCoreApplication::aboutToQuit, metadataPool, [pool = metadataPool] {
-        pool->clear();
-        pool->waitForDone();
-    });
+    metadataPool = metadataThreadPool();
+    // The window outlives the event loop (its owners never delete it at quit): every job of
+    // its own ends now and removes what it left.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
 
     buildUi();
+    // Never narrower than its contents (long translations of the editor's buttons): the
+    // window's own minimum would otherwise squeeze them below their texts.
+    const QSize contents = layout()->minimumSize();
+    setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size()));
+    resize(size().expandedTo(minimumSize()));
     // Return in the search box must not press the last clicked button (delete, save...).
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -121,8 +123,9 @@ VideoListDialog::~VideoListDialog()
         delete fullscreenView;
     }
     setHoldingThumbnails(false);
-    metadataPool->clear();
-    metadataPool->waitForDone();
+    // Probes still queued skip their work; running ones end on their own, and their results
+    // go nowhere (the watchers go with the window). Nothing here waits for them.
+    liveScanGeneration->storeRelaxed(-1);
 }
 
 void VideoListDialog::buildUi()
@@ -169,8 +172,8 @@ void VideoListDialog::buildUi()
     left->setAttribute(Qt::WA_StyledBackground);
     // The column is as wide as a card needs to show its texts: the list's own margins, the
     // item spacing and the scroll bar come off the column before the card gets its width, and
-    // the card's thumbnail, delete button, margins and spacing off the card. It takes a third
-    // of a wider window, so that a maximised library shows whole names.
+    // the card's thumbnail, delete button, margins and spacing off the card. It takes two fifths
+    // of a wider window (up to the wide width), so that a maximised library shows whole names.
     left->setMinimumWidth(libraryColumnWidthFor(RecordCard::kMinimumTextWidth));
     left->setMaximumWidth(libraryColumnWidthFor(RecordCard::kWideTextWidth));
     left->setStyleSheet(QStringLiteral("#Left{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
@@ -249,14 +252,15 @@ void VideoListDialog::buildUi()
     stateOverlay->setGeometry(listWidget->viewport()->rect());
     stateOverlay->hide();
 
-    countLabel = new QLabel(tr("%1 个文件").arg(0), left);
+    countLabel = new QLabel(tr("%n 个文件", nullptr, 0), left);
     countLabel->setObjectName(QStringLiteral("Count"));
     countLabel->setAlignment(Qt::AlignCenter);
     countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
     leftLayout->addWidget(countLabel);
 
-    body->addWidget(left, 1);
-    body->addWidget(buildDetailPanel(), 2);
+    // Two fifths for the list, as far as the detail panel's own minimum allows.
+    body->addWidget(left, 2);
+    body->addWidget(buildDetailPanel(), 3);
 
     connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
     connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
@@ -290,6 +294,11 @@ void VideoListDialog::buildUi()
         [this](const QString &message) {
             updatePlaybackUi(false);
             bigPlayButton->show();
+            if (!playbackWanted) {
+                qInfo().noquote() << "[Media library] Player:" << message;
+                return;
+            }
+            playbackWanted = false;
             QMessageBox::warning(this, tr("播放失败"), message);
         },
         Qt::QueuedConnection);
@@ -543,7 +552,9 @@ void VideoListDialog::hideEvent(QHideEvent *event)
 {
     if (fullscreenView && fullscreenView->isVisible())
         exitFullscreenPlayback();
-    if (saveProgress || (editor && editor->isBusy()))
+    // A minimised window keeps its save running; closing it (closeEvent, or a dialog's
+    // reject, which hides without one) stops the job.
+    if (!isMinimized() && (saveProgress || (editor && editor->isBusy())))
         cancelRunningJob();
     player->close();
     updatePlaybackUi(false);
@@ -559,6 +570,16 @@ void VideoListDialog::closeEvent(QCloseEvent *event)
 {
     cancelRunningJob();
     QDialog::closeEvent(event);
+}
+
+void VideoListDialog::endJobsForQuit()
+{
+    cancelRunningJob();
+    stopPreviewJob();
+    // Ends its ffmpeg and removes the temporary folder with the partial copy.
+    delete watermarkJob.data();
+    if (saveProgress)
+        endSaveProgress();
 }
 
 void VideoListDialog::cancelRunningJob()

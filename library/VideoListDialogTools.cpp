@@ -131,13 +131,15 @@ public:
         footer->addStretch();
         m_cancel = new QPushButton(QCoreApplication::translate("VideoListDialog", "取消"), this);
         m_cancel->setObjectName(QStringLiteral("ToolCancel"));
-        m_cancel->setFixedSize(98, 40);
+        m_cancel->setFixedHeight(40);
+        m_cancel->setMinimumWidth(98); // wider where the text needs it (German)
         m_cancel->setStyleSheet(QString::fromLatin1(kToolSecondaryButton));
         connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
         footer->addWidget(m_cancel);
         m_apply = new QPushButton(QCoreApplication::translate("VideoListDialog", "应用"), this);
         m_apply->setObjectName(QStringLiteral("ToolApply"));
-        m_apply->setFixedSize(98, 40);
+        m_apply->setFixedHeight(40);
+        m_apply->setMinimumWidth(98);
         m_apply->setDefault(true);
         m_apply->setStyleSheet(QString::fromLatin1(kToolPrimaryButton));
         connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
@@ -156,6 +158,16 @@ public:
     }
 
 protected:
+    // Each tool gives its dialog a size; a longer translation of a title, subtitle or button
+    // makes it wider or taller, never cut.
+    void showEvent(QShowEvent *event) override
+    {
+        const QSize contents = layout()->minimumSize();
+        if (contents.width() > width() || contents.height() > height())
+            setFixedSize(size().expandedTo(contents));
+        QDialog::showEvent(event);
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_titleBar && event->type() == QEvent::MouseButtonPress) {
@@ -278,9 +290,11 @@ void VideoListDialog::showSpeedDialog()
     player->setSpeed(float(speed));
     if (speed == 1.0)
         return;
-    const QString target = copyOutputPath(QStringLiteral("_%1x").arg(LibraryTools::speedText(speed)));
+    // Named after the file the dialog was opened for (the selection may have moved since).
+    const QString target = copyOutputPath(source, QStringLiteral("_") + LibraryTools::speedText(speed)
+                                                      + QLatin1Char('x'));
     if (runFfmpegEdit(LibraryTools::speedArguments(source, speed, target), tr("变速完成"), target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showVolumeDialog()
@@ -323,10 +337,10 @@ void VideoListDialog::showVolumeDialog()
         return;
 
     const int percent = mute->isChecked() ? 0 : slider->value();
-    const QString target = copyOutputPath(QStringLiteral("_音量调整"));
+    const QString target = copyOutputPath(record.path, QStringLiteral("_音量调整"));
     if (runFfmpegEdit(LibraryTools::volumeArguments(record.path, record.isAudio, percent, target), tr("音量调整完成"),
                       target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showExtractAudioDialog()
@@ -354,7 +368,7 @@ void VideoListDialog::showExtractAudioDialog()
     const QString bitrate = valueByPosition(quality->currentIndex(), {QStringLiteral("320k"), QStringLiteral("192k"),
                                                                       QStringLiteral("128k")});
     if (runFfmpegEdit(LibraryTools::extractAudioArguments(source, target, bitrate), tr("音频提取完成"), target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showConvertDialog()
@@ -388,7 +402,7 @@ void VideoListDialog::showConvertDialog()
     const QString crf = valueByPosition(q, {QStringLiteral("18"), QStringLiteral("23"), QStringLiteral("28")});
     if (runFfmpegEdit(LibraryTools::convertArguments(record.path, record.isAudio, target, bitrate, crf),
                       tr("转换完成"), target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showRenameDialog()
@@ -417,14 +431,25 @@ void VideoListDialog::showRenameDialog()
     const QString oldPath = info.absoluteFilePath();
     const QString target = info.dir().filePath(info.suffix().isEmpty() ? newName
                                                                        : newName + QLatin1Char('.') + info.suffix());
+    if (target == oldPath)
+        return;
+    // Each cause has its own message: another file of that name, a folder this user may not
+    // write to, or the file itself in use.
+    if (QFileInfo::exists(target) && QFileInfo(target) != info) {
+        QMessageBox::warning(this, tr("重命名失败"), tr("已有同名文件：\n%1").arg(target));
+        return;
+    }
     player->close();
     if (!QFile::rename(oldPath, target)) {
-        QMessageBox::warning(this, tr("重命名失败"), tr("目标文件已存在或文件正在被占用。"));
+        QMessageBox::warning(this, tr("重命名失败"),
+                             QFileInfo(info.absolutePath()).isWritable()
+                                 ? tr("目标文件已存在或文件正在被占用。")
+                                 : tr("没有写入此文件夹的权限：\n%1").arg(info.absolutePath()));
         return;
     }
     forgetRecordedFile(oldPath);
     rememberRecordedFile(target);
-    loadFromDisk();
+    reloadAndSelect(target);
 }
 
 void VideoListDialog::showFileInfoDialog()

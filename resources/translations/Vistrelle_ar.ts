@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>View all  ›</source>
-        <translation>عرض الكل  ›</translation>
+        <translation>عرض الكل  ‹</translation>
     </message>
     <message>
         <source>No recordings yet</source>
@@ -1504,7 +1504,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Open Settings ↗</source>
-        <translation>فتح الإعدادات ↗</translation>
+        <translation>فتح الإعدادات ↖</translation>
     </message>
     <message>
         <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
@@ -1601,6 +1601,12 @@ Please visit this link manually:
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>ملف الترجمة غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>أبلغ FFmpeg بالنجاح لكنه لم يكتب ملفًا صالحًا للاستخدام:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +1775,10 @@ Please visit this link manually:
 %2</source>
         <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>تعذّر تسجيل الميكروفون: %1</translation>
     </message>
 </context>
 <context>
@@ -2726,7 +2736,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 ملفات</translation>
+        <translation type="vanished">%1 ملفات</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3319,6 +3329,41 @@ Please visit this link manually:
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>سيتم التقسيم إلى مقطعي فيديو عند %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n ملف</numerusform>
+            <numerusform>ملف واحد</numerusform>
+            <numerusform>ملفان</numerusform>
+            <numerusform>%n ملفات</numerusform>
+            <numerusform>%n ملفًا</numerusform>
+            <numerusform>%n ملف</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>فشل التقاط الصورة</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>تعذّر حفظ لقطة الشاشة:
+%1
+تحقق من أذونات الكتابة في المجلد.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>يوجد ملف بهذا الاسم بالفعل:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>لا يوجد إذن بالكتابة في هذا المجلد:
+%1</translation>
     </message>
 </context>
 <context>

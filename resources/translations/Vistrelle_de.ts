@@ -1594,6 +1594,12 @@ Vistrelle trotzdem beenden?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>Untertiteldatei nicht gefunden: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg meldete Erfolg, hat aber keine verwendbare Datei geschrieben:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1761,6 +1767,10 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
 %2</source>
         <translation>Das Aufnahmesegment ist fehlgeschlagen (Exit-Code %1). Es wurde nichts aufgenommen.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Mikrofon kann nicht aufgenommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2718,7 +2728,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 Dateien</translation>
+        <translation type="vanished">%1 Dateien</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3321,37 @@ Ordner: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Teilt bei %1 in zwei Videostücke</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Bildschirmfoto fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Das Bildschirmfoto konnte nicht gespeichert werden:
+%1
+Prüfen Sie die Schreibrechte des Ordners.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Eine Datei mit diesem Namen existiert bereits:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Keine Schreibberechtigung für diesen Ordner:
+%1</translation>
     </message>
 </context>
 <context>

@@ -1594,6 +1594,12 @@ Quit Vistrelle anyway?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>Subtitle file not found: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg reported success but wrote no usable file:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1761,6 +1767,10 @@ Move those segments elsewhere or choose another file name, then record again.</t
 %2</source>
         <translation>The recording segment failed (exit code %1). Nothing was recorded.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Cannot record the microphone: %1</translation>
     </message>
 </context>
 <context>
@@ -2718,7 +2728,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 files</translation>
+        <translation type="vanished">%1 files</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3321,37 @@ Folder: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Splits into two video clips at %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Screenshot failed</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Could not save the screenshot:
+%1
+Check that the folder is writable.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>A file with this name already exists:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>No permission to write to this folder:
+%1</translation>
     </message>
 </context>
 <context>

@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>División automática</translation>
+        <translation>Dividir auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Elija un modo de grabación</translation>
+        <translation>Elija cómo grabar</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1077,11 +1077,11 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Toda la pantalla</translation>
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1594,6 +1594,12 @@ Visite este enlace manualmente:
         <source>字幕文件不存在：%1</source>
         <translation>No se encuentra el archivo de subtítulos: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg indicó que terminó, pero no escribió ningún archivo utilizable:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1761,6 +1767,10 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
 %2</source>
         <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>No se puede grabar el micrófono: %1</translation>
     </message>
 </context>
 <context>
@@ -2463,7 +2473,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <name>SetupRecordingToolbar</name>
     <message>
         <source>Full Screen  ▾</source>
-        <translation>Pantalla completa  ▾</translation>
+        <translation>Toda la pantalla  ▾</translation>
     </message>
     <message>
         <source>Display 1</source>
@@ -2495,11 +2505,11 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>División automática</translation>
+        <translation>Dividir auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2515,7 +2525,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Toda la pantalla</translation>
     </message>
     <message>
         <source>Full Screen · Display %1</source>
@@ -2523,7 +2533,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2543,7 +2553,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Área personalizada  ▾</translation>
+        <translation>Área libre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -2718,7 +2728,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 archivos</translation>
+        <translation type="vanished">%1 archivos</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3321,37 @@ Carpeta: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Se dividirá en dos fragmentos de vídeo en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Error en la captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>No se pudo guardar la captura:
+%1
+Compruebe que la carpeta admite escritura.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Ya existe un archivo con este nombre:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>No tiene permiso para escribir en esta carpeta:
+%1</translation>
     </message>
 </context>
 <context>

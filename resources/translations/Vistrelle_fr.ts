@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Découpage auto</translation>
+        <translation>Découpe auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -975,7 +975,7 @@
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
-        <translation>Enregistrement</translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>初始化…</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Choisissez un mode d&apos;enregistrement</translation>
+        <translation>Choisissez un mode</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Zone personnalisée</translation>
+        <translation>Zone libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1492,7 +1492,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Pas maintenant</translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <source>Open Settings ↗</source>
@@ -1593,6 +1593,12 @@ Quitter Vistrelle quand même ?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Fichier de sous-titres introuvable : %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg a signalé la réussite mais n’a écrit aucun fichier utilisable :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1767,10 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
 %2</source>
         <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Impossible d’enregistrer le microphone : %1</translation>
     </message>
 </context>
 <context>
@@ -2499,7 +2509,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Découpage auto</translation>
+        <translation>Découpe auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2523,7 +2533,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Zone personnalisée</translation>
+        <translation>Zone libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2543,7 +2553,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Zone personnalisée  ▾</translation>
+        <translation>Zone libre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -2718,7 +2728,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 fichiers</translation>
+        <translation type="vanished">%1 fichiers</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3312,6 +3322,37 @@ Dossier : %8</translation>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Scinde en deux extraits vidéo à %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Échec de la capture</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossible d’enregistrer la capture :
+%1
+Vérifiez que le dossier est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Un fichier de ce nom existe déjà :
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Aucune autorisation d’écrire dans ce dossier :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -3418,7 +3459,7 @@ Dossier : %8</translation>
     </message>
     <message>
         <source>正在处理录制文件，请稍候…</source>
-        <translation>Traitement de l&apos;enregistrement, veuillez patienter…</translation>
+        <translation>Traitement de l&apos;enregistrement en cours…</translation>
     </message>
     <message>
         <source>正在处理 %1 / %2</source>

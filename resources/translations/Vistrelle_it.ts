@@ -323,11 +323,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Arresto automatico</translation>
+        <translation>Stop auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisione automatica</translation>
+        <translation>Dividi auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -794,11 +794,11 @@
     </message>
     <message>
         <source>系统声音实时电平</source>
-        <translation>Livello in tempo reale dell&apos;audio di sistema</translation>
+        <translation>Livello dell&apos;audio di sistema</translation>
     </message>
     <message>
         <source>麦克风实时电平</source>
-        <translation>Livello in tempo reale del microfono</translation>
+        <translation>Livello del microfono</translation>
     </message>
     <message>
         <source>停止试音</source>
@@ -975,7 +975,7 @@
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
-        <translation>Registrazione</translation>
+        <translation>In corso</translation>
     </message>
     <message>
         <source>初始化…</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Scegli una modalità di registrazione</translation>
+        <translation>Scegli la modalità</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Area personalizzata</translation>
+        <translation>Area libera</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1594,6 +1594,12 @@ Uscire comunque da Vistrelle?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>File dei sottotitoli non trovato: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg ha segnalato il completamento ma non ha scritto alcun file utilizzabile:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1761,6 +1767,10 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
 %2</source>
         <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Impossibile registrare il microfono: %1</translation>
     </message>
 </context>
 <context>
@@ -2153,7 +2163,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>指定录制模式</source>
-        <translation>Modalità di registrazione</translation>
+        <translation>Modalità registrazione</translation>
     </message>
     <message>
         <source>取消</source>
@@ -2495,11 +2505,11 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Arresto automatico</translation>
+        <translation>Stop auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisione automatica</translation>
+        <translation>Dividi auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2523,7 +2533,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Area personalizzata</translation>
+        <translation>Area libera</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2543,7 +2553,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Area personalizzata  ▾</translation>
+        <translation>Area libera  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -2718,7 +2728,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 file</translation>
+        <translation type="vanished">%1 file</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3321,37 @@ Cartella: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Verrà diviso in due spezzoni video a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Istantanea non riuscita</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossibile salvare l’istantanea:
+%1
+Verifica che la cartella sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Esiste già un file con questo nome:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Nessuna autorizzazione a scrivere in questa cartella:
+%1</translation>
     </message>
 </context>
 <context>

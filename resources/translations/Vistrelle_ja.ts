@@ -1592,6 +1592,12 @@ Vistrelle を終了しますか？</translation>
         <source>字幕文件不存在：%1</source>
         <translation>字幕ファイルが見つかりません: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg は完了を報告しましたが、使用できるファイルを書き出していません：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,6 +1765,10 @@ Vistrelle を終了しますか？</translation>
 %2</source>
         <translation>録画セグメントでエラーが発生しました（終了コード %1）。何も録画されていません。
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>マイクを録音できません：%1</translation>
     </message>
 </context>
 <context>
@@ -2716,7 +2726,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 個のファイル</translation>
+        <translation type="vanished">%1 個のファイル</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3309,6 +3319,36 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>%1 で 2 つの動画クリップに分割します</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>スクリーンショットに失敗しました</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>スクリーンショットを保存できません：
+%1
+フォルダーへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>同じ名前のファイルが既にあります：
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>このフォルダーに書き込む権限がありません：
+%1</translation>
     </message>
 </context>
 <context>

@@ -1592,6 +1592,12 @@ Vistrelle을 종료할까요?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>자막 파일이 없습니다: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg가 완료를 보고했지만 사용할 수 있는 파일을 만들지 않았습니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,6 +1765,10 @@ Vistrelle을 종료할까요?</translation>
 %2</source>
         <translation>녹화 세그먼트에 오류가 발생했습니다(종료 코드 %1). 아무것도 녹화되지 않았습니다.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>마이크를 녹음할 수 없습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -2716,7 +2726,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>파일 %1개</translation>
+        <translation type="vanished">파일 %1개</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3309,6 +3319,36 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>%1 지점에서 동영상 클립 두 개로 분할합니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>스크린샷 실패</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>스크린샷을 저장할 수 없습니다:
+%1
+폴더의 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>같은 이름의 파일이 이미 있습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>이 폴더에 쓸 권한이 없습니다:
+%1</translation>
     </message>
 </context>
 <context>

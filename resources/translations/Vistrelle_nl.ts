@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Aangepast gebied</translation>
+        <translation>Vrij gebied</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1594,6 +1594,12 @@ Vistrelle toch afsluiten?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>Ondertitelbestand niet gevonden: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg meldde succes, maar schreef geen bruikbaar bestand:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1761,6 +1767,10 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
 %2</source>
         <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Kan de microfoon niet opnemen: %1</translation>
     </message>
 </context>
 <context>
@@ -2523,7 +2533,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Aangepast gebied</translation>
+        <translation>Vrij gebied</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2543,7 +2553,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Aangepast gebied  ▾</translation>
+        <translation>Vrij gebied  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -2718,7 +2728,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 bestanden</translation>
+        <translation type="vanished">%1 bestanden</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3321,37 @@ Map: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Splitst bij %1 in twee videofragmenten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n bestand</numerusform>
+            <numerusform>%n bestanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Schermafbeelding mislukt</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Kan de schermafbeelding niet opslaan:
+%1
+Controleer of de map beschrijfbaar is.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Er bestaat al een bestand met deze naam:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Geen toestemming om naar deze map te schrijven:
+%1</translation>
     </message>
 </context>
 <context>

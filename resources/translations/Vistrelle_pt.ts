@@ -323,15 +323,15 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisão automática</translation>
+        <translation>Divisão auto</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Fill</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Escolha um modo de gravação</translation>
+        <translation>Escolha como gravar</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área livre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1594,6 +1594,12 @@ Sair do Vistrelle mesmo assim?</translation>
         <source>字幕文件不存在：%1</source>
         <translation>Arquivo de legenda não encontrado: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>O FFmpeg indicou sucesso, mas não gravou nenhum ficheiro utilizável:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1761,6 +1767,10 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
 %2</source>
         <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Não é possível gravar o microfone: %1</translation>
     </message>
 </context>
 <context>
@@ -2495,11 +2505,11 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisão automática</translation>
+        <translation>Divisão auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2507,7 +2517,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -2523,7 +2533,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área livre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2543,7 +2553,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Área personalizada  ▾</translation>
+        <translation>Área livre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -2718,7 +2728,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 arquivos</translation>
+        <translation type="vanished">%1 arquivos</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3311,6 +3321,37 @@ Pasta: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>Será dividido em dois trechos de vídeo em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n ficheiro</numerusform>
+            <numerusform>%n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Falha na captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Não foi possível guardar a captura:
+%1
+Verifique as permissões de escrita da pasta.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Já existe um ficheiro com este nome:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Sem permissão para escrever nesta pasta:
+%1</translation>
     </message>
 </context>
 <context>

@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Otomatik durdur</translation>
+        <translation>Oto. durdur</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -1446,11 +1446,11 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
-        <translation>Bu uygulamaların ekranınızı kaydetmesine izin verin.</translation>
+        <translation>Bu uygulamalar ekranınızı kaydedebilsin.</translation>
     </message>
     <message>
         <source>Allow these apps to use your microphone.</source>
-        <translation>Bu uygulamaların mikrofonunuzu kullanmasına izin verin.</translation>
+        <translation>Bu uygulamalar mikrofonunuzu kullanabilsin.</translation>
     </message>
     <message>
         <source>Illustration of macOS System Settings</source>
@@ -1591,6 +1591,12 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Altyazı dosyası bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg başarılı olduğunu bildirdi ancak kullanılabilir bir dosya yazmadı:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1759,6 +1765,10 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
 %2</source>
         <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Mikrofon kaydedilemiyor: %1</translation>
     </message>
 </context>
 <context>
@@ -2493,7 +2503,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Otomatik durdur</translation>
+        <translation>Oto. durdur</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -2716,7 +2726,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 dosya</translation>
+        <translation type="vanished">%1 dosya</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3309,6 +3319,36 @@ Klasör: %8</translation>
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>%1 konumunda iki video parçasına bölünecek</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n dosya</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Ekran görüntüsü alınamadı</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Ekran görüntüsü kaydedilemedi:
+%1
+Klasörün yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Bu adda bir dosya zaten var:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Bu klasöre yazma izni yok:
+%1</translation>
     </message>
 </context>
 <context>

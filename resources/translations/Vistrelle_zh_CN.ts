@@ -1592,6 +1592,12 @@ Please visit this link manually:
         <source>字幕文件不存在：%1</source>
         <translation>字幕文件不存在：%1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg 报告完成，但没有写出可用的文件：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1759,6 +1765,10 @@ Please visit this link manually:
 %2</source>
         <translation>录制分段异常，退出码=%1。没有录下任何内容。
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>无法录制麦克风：%1</translation>
     </message>
 </context>
 <context>
@@ -2716,7 +2726,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 个文件</translation>
+        <translation type="vanished">%1 个文件</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -3309,6 +3319,36 @@ Please visit this link manually:
     <message>
         <source>将在 %1 处分割为两个视频片段</source>
         <translation>将在 %1 处分割为两个视频片段</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>截图失败</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>无法保存截图：
+%1
+请检查文件夹的写入权限。</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>已有同名文件：
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>没有写入此文件夹的权限：
+%1</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,10 @@ void TestPlayerWindow::playsSeeksAndShoots()
     PlayerWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The player plays at the level its volume slider shows (the second slider).
+    QCOMPARE(window.findChildren<QSlider *>().size(), 2);
+    QCOMPARE(window.player()->volume(), float(window.findChildren<QSlider *>().last()->value()) / 100.0f);
+    QVERIFY(window.player()->volume() < 1.0f);
     // Nothing open: skipping forward stays at 0 and a screenshot writes nothing.
     QTest::keyClick(&window, Qt::Key_Right);
     QCOMPARE(window.player()->position(), 0.0);
