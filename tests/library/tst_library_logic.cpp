@@ -6,12 +6,14 @@
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
+#include "library/RecordCard.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
 
 #include <QSettings>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -382,6 +384,37 @@ private slots:
         QCOMPARE(md5(source + ".bak"), md5Of("users own backup"));
         QVERIFY(!QFileInfo::exists(edited));
         QVERIFY(boxes.titles.contains(QStringLiteral("保存完成")));
+    }
+
+    // A card's picture texts ("loading", "no picture") fit its thumbnail in every language.
+    void cardPlaceholders()
+    {
+        QTemporaryDir dir;
+        QStringList faults;
+        for (const char *language : {"zh_CN", "zh_TW", "en", "ja", "ko", "ar", "de", "fr", "es", "it", "pt", "nl", "tr"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral(":/translations/Vistrelle_%1.qm").arg(QLatin1String(language))));
+            QCoreApplication::installTranslator(&translator);
+            for (bool audio : {false, true}) {
+                VideoRecord record;
+                record.fileName = QStringLiteral("%1 %2.mp4").arg(QLatin1String(language)).arg(audio);
+                record.path = dir.filePath(record.fileName); // never written: its picture fails
+                record.size = 1;
+                record.duration = 5;
+                record.isAudio = audio;
+                RecordCard card(record, [] {}, [](QPoint) {});
+                card.resize(460, 104);
+                card.show();
+                const QString loading = card.placeholderLabel()->text();
+                for (const textfit::Problem &p : textfit::check(&card))
+                    faults << QLatin1String(language) + QLatin1Char(' ') + p.text + QLatin1Char(' ') + p.what;
+                QTRY_VERIFY_WITH_TIMEOUT(card.placeholderLabel()->text() != loading, 15000);
+                for (const textfit::Problem &p : textfit::check(&card))
+                    faults << QLatin1String(language) + QLatin1Char(' ') + p.text + QLatin1Char(' ') + p.what;
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void seekTargets()
