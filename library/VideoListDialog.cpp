@@ -95,6 +95,16 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
 
     buildUi();
+    // On a short screen (a small laptop, or a large scale factor) the player surface gives up
+    // height, down to a third of its usual minimum, before the editor below it is squeezed
+    // under the transport bar; the window manager's frame takes some of the screen too.
+    const int frameAllowance = 32;
+    const int excess = layout()->minimumSize().height() - (area.height() - frameAllowance);
+    QWidget *surface = findChild<QWidget *>(QStringLiteral("Player"));
+    if (excess > 0 && surface) {
+        surface->setMinimumHeight(std::max(surface->minimumHeight() / 3, surface->minimumHeight() - excess));
+        layout()->invalidate();
+    }
     // Never narrower than its contents (long translations of the editor's buttons): the
     // window's own minimum would otherwise squeeze them below their texts.
     const QSize contents = layout()->minimumSize();
@@ -598,6 +608,14 @@ void VideoListDialog::exitFullscreenPlayback()
     renderPreviewFrame();
     raise();
     activateWindow();
+    // A window manager still busy with the full-screen window it has just lost may drop the
+    // request: ask once more when it has settled.
+    QTimer::singleShot(400, this, [this] {
+        if (isVisible() && !isActiveWindow() && !(fullscreenView && fullscreenView->isVisible())) {
+            raise();
+            activateWindow();
+        }
+    });
 }
 
 void VideoListDialog::centreBigPlayButton()

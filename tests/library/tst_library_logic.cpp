@@ -12,6 +12,7 @@
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
 
+#include <QScreen>
 #include <QSettings>
 #include <QTranslator>
 #include <QTemporaryDir>
@@ -415,6 +416,46 @@ private slots:
             QCoreApplication::removeTranslator(&translator);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // On a screen too short for the usual layout the player gives
+    // up height: the tool row stays below it and the editor's button below the range bar.
+    void shortScreen()
+    {
+        if (qEnvironmentVariableIsEmpty("VISTRELLE_SHORT_SCREEN")) {
+            // Again in a child with a screen of 960 x 540 (a 1920 x 1080 screen at a scale
+            // factor of 2).
+            QTemporaryDir dir;
+            QVERIFY(writeBytes(dir.filePath("screen.json"),
+                               R"({"screens":[{"name":"short","x":0,"y":0,"width":960,"height":540,)"
+                               R"("logicalDpi":96,"dpr":1}]})"));
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("VISTRELLE_SHORT_SCREEN", "1");
+            env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + dir.filePath("screen.json"));
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {"shortScreen"});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        VideoListDialog window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.screen()->availableGeometry().height(), 540);
+        window.resize(window.minimumSize());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const auto rect = [&window](const char *name) {
+            auto *w = window.findChild<QWidget *>(QLatin1String(name));
+            return w ? QRect(w->mapTo(&window, QPoint(0, 0)), w->size()) : QRect();
+        };
+        QVERIFY(window.height() <= window.screen()->availableGeometry().height());
+        QVERIFY2(rect("Player").bottom() < rect("TrimButton").top(),
+                 qPrintable(QStringLiteral("%1 %2").arg(rect("Player").bottom()).arg(rect("TrimButton").top())));
+        QVERIFY2(rect("RangeBar").bottom() < rect("PrimaryAction").top(),
+                 qPrintable(QStringLiteral("%1 %2").arg(rect("RangeBar").bottom()).arg(rect("PrimaryAction").top())));
+        QVERIFY(rect("PrimaryAction").bottom() < window.height());
     }
 
     void seekTargets()
