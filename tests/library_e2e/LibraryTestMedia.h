@@ -94,10 +94,13 @@ inline bool xdotool(const QStringList &args)
 }
 
 // Moves the pointer there (xdotool's --sync would wait forever when it is there already).
+// Points are the X server's (device pixels); Qt's cursor position is in its own pixels.
 inline bool movePointer(QPoint global)
 {
-    if (QCursor::pos() == global)
-        return true;
+    const qreal ratio = qApp->devicePixelRatio();
+    const QPointF at = QPointF(QCursor::pos()) * ratio;
+    if ((at - QPointF(global)).manhattanLength() <= 2 * ratio)
+        return xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
     return xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
 }
 
@@ -109,15 +112,15 @@ inline QPoint screenPoint(QWidget *w, QPoint local)
     if (top->windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
         const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
         if (const std::optional<QRect> real = x->rootGeometry(xcb_window_t(top->winId())))
-            return real->topLeft() + w->mapTo(top, local);
+            return real->topLeft() + w->mapTo(top, local) * top->devicePixelRatioF();
     }
-    return w->mapToGlobal(local);
+    return w->mapToGlobal(local) * w->devicePixelRatioF();
 }
 
 // The rectangle a widget covers on the screen, as the X server has it.
 inline QRect screenRect(QWidget *w)
 {
-    return QRect(screenPoint(w, QPoint(0, 0)), w->size());
+    return QRect(screenPoint(w, QPoint(0, 0)), w->size() * w->devicePixelRatioF());
 }
 
 // Clicks a point of a widget (its centre by default) with a real pointer event.

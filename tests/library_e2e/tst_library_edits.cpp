@@ -454,6 +454,18 @@ void LibraryEditsTest::minimiseKeepsTheSave()
 {
     VideoListDialog *w = openLibrary();
     std::unique_ptr<QProcess> openbox(ensureWindowManager());
+    if (openbox) {
+        // A window manager that has just started frames the windows already there: clicks
+        // wait until the library window is in its frame.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [w] {
+                QProcess query;
+                query.start(QStringLiteral("xprop"), {"-id", QString::number(w->winId()), "_NET_FRAME_EXTENTS"});
+                return query.waitForFinished(5000) && query.readAllStandardOutput().contains('=');
+            }(),
+            10000);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
     select(w, "Vistrelle_big.mp4");
     QVERIFY(clickWidget(button(w, "TrimButton")));
     TimelineRangeWidget *b = bar(w);

@@ -131,7 +131,7 @@ bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int
             if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
                 card = list->itemWidget(list->item(row));
         }
-        if (!card || !LibraryMedia::movePointer(card->mapToGlobal(QPoint(card->width() / 2, 20)))
+        if (!card || !LibraryMedia::movePointer(LibraryMedia::screenPoint(card, QPoint(card->width() / 2, 20)))
             || !xdotool({"click", "3"}))
             return false;
     } else if (!clickWidget(m_window->findChild<QPushButton *>(QStringLiteral("MoreButton")))) {
