@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>يُقسَّم الملف ويُحفظ عند بلوغه %1 ميغابايت</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>إيقاف التقسيم التلقائي</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>إلغاء الإيقاف التلقائي</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>إيقاف الإيقاف التلقائي</translation>
     </message>
 </context>
 <context>

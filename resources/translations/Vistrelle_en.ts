@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>The file is split and saved when it reaches %1 MB</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Turn off auto split</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancel auto stop</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Turn off auto stop</translation>
     </message>
 </context>
 <context>

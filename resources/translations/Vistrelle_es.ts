@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>El archivo se divide y se guarda al llegar a %1 MB</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Desactivar división auto.</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancelar detención automática</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Desactivar parada auto.</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>Le fichier est découpé et enregistré à %1 Mo</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Désactiver la division auto</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>Annuler l&apos;arrêt automatique</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Désactiver l&apos;arrêt auto</translation>
     </message>
 </context>
 <context>

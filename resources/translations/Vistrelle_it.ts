@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>Il file viene diviso e salvato a %1 MB</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Disattiva divisione auto</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>Annulla arresto automatico</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Disattiva arresto auto</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>ファイルが %1 MB に達すると分割して保存します</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>自動分割をオフ</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>自動停止を取り消す</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>自動停止をオフ</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>파일이 %1MB에 도달하면 분할하여 저장합니다</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>자동 분할 끄기</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>자동 중지 취소</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>자동 중지 끄기</translation>
     </message>
 </context>
 <context>

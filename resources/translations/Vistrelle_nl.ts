@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>Het bestand wordt bij %1 MB gesplitst en opgeslagen</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Automatisch splitsen uit</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>Automatisch stoppen annuleren</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Automatisch stoppen uit</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>O arquivo é dividido e salvo ao atingir %1 MB</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Desativar divisão autom.</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancelar parada automática</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Desativar parada autom.</translation>
     </message>
 </context>
 <context>

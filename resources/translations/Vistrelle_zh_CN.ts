@@ -178,6 +178,10 @@
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>文件达到 %1 MB 时自动切分并保存</translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>关闭自动分割</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -232,6 +236,10 @@
     <message>
         <source>取消自动停止</source>
         <translation>取消自动停止</translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>关闭自动停止</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // Helpers of the main window's end-to-end tests: widgets found in the window built in
 // the test's own process, and answers given from inside modal dialogs.
 #include "../prep_e2e/XdotoolDriver.h"
+#include "../support/WindowClose.h"
 
 #include "app/MainWindow.h"
 #include "overlays/FloatingToolbar.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -75,6 +77,15 @@ inline QPushButton *buttonByAccessibleName(QWidget *root, const QString &name)
 {
     for (QPushButton *button : root->findChildren<QPushButton *>())
         if (button->accessibleName() == name && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+// An item of the preparation toolbar by its title ("Exit", "Auto Stop").
+inline QToolButton *toolbarItem(QWidget *toolbar, const QString &title)
+{
+    for (QToolButton *button : toolbar->findChildren<QToolButton *>())
+        if (button->property("title").toString() == title && button->isVisible())
             return button;
     return nullptr;
 }

@@ -155,7 +155,9 @@ void TestOverlays::annotationDrawing()
     for (auto tool : {AnnotationToolbar::Arrow, AnnotationToolbar::Rectangle, AnnotationToolbar::Line,
                       AnnotationToolbar::Circle}) {
         draw(stroke(tool, {{50, 50}}, 6));
-        QVERIFY(image == QImage(image.size(), image.format()).copy() || paintedHeight(image, 50) == 0);
+        QImage blank(image.size(), image.format());
+        blank.fill(Qt::transparent);
+        QCOMPARE(image, blank); // nothing drawn
     }
     // Text: 16 pixels at width 3, 5 x width beyond.
     Stroke text = stroke(AnnotationToolbar::Text, {{5, 80}}, 3);

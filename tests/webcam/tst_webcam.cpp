@@ -607,7 +607,12 @@ private slots:
         QCOMPARE(device->currentText(), QStringLiteral("未检测到摄像头"));
         QVERIFY(!device->isEnabled());
         dialog.show();
-        QVERIFY(!dialog.findChildren<QLabel *>().isEmpty());
+        QVERIFY([&dialog] { // the message is on screen, not only in the dialog
+            for (QLabel *label : dialog.findChildren<QLabel *>())
+                if (label->isVisible() && label->text() == QStringLiteral("未检测到可用摄像头"))
+                    return true;
+            return false;
+        }());
         bool said = false;
         for (QLabel *label : dialog.findChildren<QLabel *>())
             said = said || label->text() == QStringLiteral("未检测到可用摄像头");
