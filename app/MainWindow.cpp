@@ -278,7 +278,8 @@ void MainWindow::connectComponents()
     connect(m_recorder, &Recorder::errorOccurred, this, &MainWindow::onRecorderError);
 
     // Title bar.
-    connect(m_titleBar, &TitleBar::closeRequested, this, &MainWindow::handleCloseRequest);
+    // The menu's "退出" quits, like the tray's: it is not the window's close button.
+    connect(m_titleBar, &TitleBar::closeRequested, this, &MainWindow::requestApplicationQuit);
     connect(m_titleBar, &TitleBar::settingsRequested, this, [this] { openPreferences(-1); });
     connect(m_titleBar, &TitleBar::helpRequested, this, &MainWindow::openHelp);
     connect(m_titleBar, &TitleBar::openLogFolderRequested, this, &MainWindow::openLogFolder);

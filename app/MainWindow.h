@@ -243,7 +243,7 @@ private:
     int recordingSerial = 0;
     int recordingCaptureMode = 0;
     QRect recordingCaptureRect;
-    QString recordingMicrophoneName;
+    QString recordingMicrophone; // the microphone id the recording opens
     QString recordingSuffix; // of the file the running recording will be saved as
     bool cameraOn = false;
     bool mouseEffectsOn = true;

@@ -120,7 +120,9 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     case 4: subtitle = tr("Audio only"); break;
     default: subtitle = tr("Camera preview"); break;
     }
-    QRect area = rect;
+    // Audio only records no picture: the toolbar stands on the screen, not on the area
+    // the panel still remembers from an earlier custom area.
+    QRect area = homeMode == 4 ? QRect() : rect;
     if (area.isEmpty()) {
         if (preparationScreenIndex < screens.size())
             area = screens.at(preparationScreenIndex)->geometry();

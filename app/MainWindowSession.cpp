@@ -77,7 +77,7 @@ void MainWindow::onStartRecording()
         }
     }
     m_controls->refreshAudioDevices();
-    recordingMicrophoneName = m_controls->microphoneDeviceName();
+    recordingMicrophone = m_controls->microphoneForRecording();
     beginRecordingSession();
 }
 
@@ -167,7 +167,7 @@ void MainWindow::beginRecordingSession()
     m_recorder->setSystemAudioEnabled(m_controls->isSystemAudioEnabled());
     m_recorder->setMicEnabled(m_controls->isMicrophoneEnabled());
     m_recorder->setSystemAudioDevice(m_controls->systemAudioDeviceId());
-    m_recorder->setMicAudioDevice(recordingMicrophoneName);
+    m_recorder->setMicAudioDevice(recordingMicrophone);
     m_recorder->setAudioProcessing(m_controls->systemVolume(), m_controls->microphoneVolume(),
                                    m_controls->noiseReduction(), m_controls->mono(), m_controls->microphoneDelayMs());
     m_recorder->setWebcamEnabled(webcamMode || mode == CaptureModeScreen || audioOnly ? false

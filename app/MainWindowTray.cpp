@@ -109,7 +109,10 @@ void MainWindow::requestApplicationQuit()
         presentRecordingControls();
         return;
     }
-    // The tray's quit asks nothing more (an armed schedule included).
+    // Quit asks nothing more (an armed schedule included). quit() closes every window
+    // first: the request must be known before the close handling sees it, or that would
+    // ask what closing should do instead of quitting.
+    quitRequested = true;
     QCoreApplication::quit();
 }
 

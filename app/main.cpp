@@ -1,4 +1,5 @@
 #include "app/FileLogger.h"
+#include "app/InterfaceTranslations.h"
 #include "app/LinkManager.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstanceLock.h"
@@ -15,7 +16,6 @@
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QTranslator>
 
 // Qt reads the layout direction of the interface from this entry of the installed
 // translation: "RTL" in the Arabic file, "LTR" in every other.
@@ -75,15 +75,7 @@ int main(int argc, char *argv[])
     if (lockResult == SingleInstanceLock::Result::Unavailable)
         qWarning().noquote() << "[Startup] Running without the single-instance lock:" << lockError;
 
-    QTranslator translator;
-    const QString translationPath = QStringLiteral(":/translations/Vistrelle_%1.qm")
-                                        .arg(LinkManager::instance()->currentLanguage());
-    if (translator.load(translationPath)) {
-        QApplication::installTranslator(&translator);
-        qInfo() << "[Translation] Loaded" << translationPath;
-    } else {
-        qWarning() << "[Translation] Failed to load" << translationPath;
-    }
+    InterfaceTranslations::install(LinkManager::instance()->currentLanguage());
     Q_UNUSED(kLayoutDirectionEntry);
 
     QFile styleSheet(QStringLiteral(":/styles/styles/dark.qss"));

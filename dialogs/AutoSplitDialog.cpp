@@ -138,6 +138,7 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     contentLayout->setSpacing(9);
     auto *lead = new QLabel(tr("录制时按指定条件自动切分为多个文件"), content);
     lead->setObjectName(QStringLiteral("Lead"));
+    lead->setWordWrap(true);
     contentLayout->addWidget(lead);
 
     auto *cardsRow = new QHBoxLayout;
@@ -310,7 +311,7 @@ void AutoSplitDialog::updateState()
         card->style()->unpolish(card);
         card->style()->polish(card);
     }
-    m_summary->setText(byDuration ? tr("将每 %1 分钟自动保存为一个新文件").arg(m_durationSpin->value())
+    m_summary->setText(byDuration ? tr("将每 %n 分钟自动保存为一个新文件", nullptr, m_durationSpin->value())
                                   : tr("文件达到 %1 MB 时自动切分并保存").arg(m_sizeSpin->value()));
 }
 

@@ -165,7 +165,7 @@ void AutoStopDialog::buildConfigUi()
     m_sizeSpin->setEnabled(false);
     bodyLayout->addWidget(box);
 
-    m_hint = new QLabel(tr("录制 %1 分钟后自动停止").arg(30), body);
+    m_hint = new QLabel(tr("录制 %n 分钟后自动停止", nullptr, 30), body);
     m_hint->setObjectName(QStringLiteral("AutoStopHint"));
     m_hint->setFixedHeight(36);
     bodyLayout->addWidget(m_hint);
@@ -231,7 +231,7 @@ void AutoStopDialog::updateHint()
     const bool byDuration = m_durationRadio->isChecked();
     m_durationSpin->setEnabled(byDuration);
     m_sizeSpin->setEnabled(!byDuration);
-    m_hint->setText(byDuration ? tr("录制 %1 分钟后自动停止").arg(m_durationSpin->value())
+    m_hint->setText(byDuration ? tr("录制 %n 分钟后自动停止", nullptr, m_durationSpin->value())
                                : tr("文件达到 %1 MB 后自动停止").arg(m_sizeSpin->value()));
 }
 

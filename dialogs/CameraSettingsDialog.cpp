@@ -236,9 +236,11 @@ void CameraSettingsDialog::buildUi()
     m_previewLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     paneLayout->addWidget(m_previewLabel);
     auto *badge = new QLabel(QStringLiteral("<span style='color:#58d26b'>●</span>&nbsp;&nbsp;") + tr("实时预览"), pane);
-    badge->setGeometry(14, 14, 94, 30);
     badge->setStyleSheet(QStringLiteral("background:rgba(15,24,38,215);border:none;border-radius:6px;"
                                         "color:#eef3fb;padding:4px 9px;font-size:10px;"));
+    // As wide as its text in the language on show (at least the 94 pixels it was drawn for).
+    badge->ensurePolished();
+    badge->setGeometry(14, 14, std::max(94, badge->sizeHint().width()), 30);
     badge->raise();
     auto *shot = new QPushButton(pane);
     shot->setGeometry(518, 145, 36, 32);
@@ -290,7 +292,9 @@ void CameraSettingsDialog::buildUi()
     m_qualityCombo->addItem(QStringLiteral("720p"), 720);
     m_qualityCombo->addItem(QStringLiteral("1080p"), 1080);
     auto *fpsLabel = sectionLabel(tr("帧率"), panel);
-    fpsLabel->setFixedWidth(54);
+    // 54 pixels, or as wide as the language's word for it.
+    fpsLabel->ensurePolished();
+    fpsLabel->setFixedWidth(std::max(54, fpsLabel->sizeHint().width()));
     m_fpsCombo = styledCombo(panel);
     m_fpsCombo->addItem(tr("自动"), 0);
     m_fpsCombo->addItem(QStringLiteral("24 FPS"), 24);

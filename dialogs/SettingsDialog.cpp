@@ -31,6 +31,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 const char *const kDefaultHotkeys[5] = {"Ctrl+Alt+R", "Ctrl+Alt+P", "Ctrl+Alt+S", "Ctrl+Alt+D",
@@ -98,6 +100,19 @@ QVBoxLayout *startPage(QWidget *page, const QString &title, int spacing)
     return layout;
 }
 
+// A page that scrolls vertically when its content is taller than the stack: a frameless
+// scroll area that resizes its content, on a background of that colour.
+QScrollArea *scrollingPage(QWidget *stack, const char *background)
+{
+    auto *scroll = new QScrollArea(stack);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;} QScrollArea>QWidget>QWidget{background:%1;}")
+                              .arg(QLatin1String(background)));
+    return scroll;
+}
+
 const char *const kStyleSheet = R"(
 QDialog#SettingsDialog {
     background: qradialgradient(cx:0.5, cy:0.42, radius:0.9, fx:0.5, fy:0.42, stop:0 #10243a, stop:1 #071423);
@@ -142,7 +157,7 @@ QCheckBox::indicator:checked { image: url(:/icons/icons/checkbox_checked.svg); }
 QLineEdit, QComboBox, QSpinBox, QKeySequenceEdit QLineEdit {
     min-height: 34px; max-height: 34px; border: 1px solid #38516e; border-radius: 6px;
     background: #10233a; color: #eef3fb; padding: 0 11px; selection-background-color: #2878f5; }
-QComboBox::drop-down { width: 28px; border: none; }
+QComboBox::drop-down { width: 22px; border: none; }
 QComboBox::down-arrow { image: url(:/icons/icons/chevron_down.svg); width: 12px; height: 12px; }
 QSlider::groove:horizontal { height: 6px; background: #314860; border-radius: 3px; }
 QSlider::sub-page:horizontal { background: #2e82ff; border-radius: 3px; }
@@ -224,6 +239,16 @@ SettingsDialog::SettingsDialog(QWidget *parent)
         }
         m_navGroup->addButton(button, id);
     }
+    // The selected page's name is bold: the sidebar grows where a language's widest
+    // name would not fit in bold.
+    QFont bold = font();
+    bold.setPixelSize(13);
+    bold.setWeight(QFont::DemiBold);
+    int widestName = 0;
+    for (QAbstractButton *button : m_navGroup->buttons())
+        widestName = std::max(widestName, QFontMetrics(bold).horizontalAdvance(button->text()));
+    // Margins 10 + 10, the text's left padding 14, the icon 20 and its gap, and a little room.
+    sidebar->setFixedWidth(std::max(164, 10 + 14 + 20 + 6 + widestName + 8 + 10));
     sideLayout->addStretch();
     auto *resetButton = new QPushButton(tr("恢复默认设置"), sidebar);
     resetButton->setObjectName(QStringLiteral("Reset"));
@@ -340,15 +365,18 @@ void SettingsDialog::loadSettings()
     m_diskThreshold->setValue(settings.value(QStringLiteral("save/diskThresholdGB"), 5).toInt());
 
     m_highlightEnabled->setChecked(settings.value(QStringLiteral("effects/mouseEnabled"), true).toBool());
-    m_highlightColor = QColor(settings.value(QStringLiteral("effects/mouseColor"),
-                                             QStringLiteral("#facd15")).toString());
+    // A stored colour that cannot be read is shown, and saved, as the default that the
+    // mouse effects use in its place.
+    const auto storedColor = [&settings](const char *key, const QColor &fallback) {
+        const QColor color(settings.value(QLatin1String(key), fallback.name(QColor::HexRgb)).toString());
+        return color.isValid() ? color : fallback;
+    };
+    m_highlightColor = storedColor("effects/mouseColor", kDefaultHighlight);
     m_sizeSlider->setValue(settings.value(QStringLiteral("effects/mouseSize"), 40).toInt());
     m_opacitySlider->setValue(settings.value(QStringLiteral("effects/mouseOpacity"), 60).toInt());
     m_clickAnimation->setChecked(settings.value(QStringLiteral("effects/clickAnimation"), true).toBool());
-    m_leftClickColor = QColor(settings.value(QStringLiteral("effects/leftClickColor"),
-                                             QStringLiteral("#ef3d3d")).toString());
-    m_rightClickColor = QColor(settings.value(QStringLiteral("effects/rightClickColor"),
-                                              QStringLiteral("#3478f6")).toString());
+    m_leftClickColor = storedColor("effects/leftClickColor", kDefaultLeftClick);
+    m_rightClickColor = storedColor("effects/rightClickColor", kDefaultRightClick);
     updateMouseColorButtons();
 
     // Hot keys are stored in portable text; read them the same way, so that a key name
@@ -421,9 +449,10 @@ bool SettingsDialog::saveSettings()
             m_fpsCombo->setCurrentIndex(index);
     }
 
-    // 2. Folder: trimmed, "/" separators, created with its parents.
-    const QString folder = QDir::fromNativeSeparators(m_folderEdit->text().trimmed());
-    if (folder.isEmpty() || !(QFileInfo(folder).isDir() || QDir().mkpath(folder))) {
+    // 2. Folder: absolute, created with its parents, and writable.
+    const QString folder = resolveSaveFolder(m_folderEdit->text());
+    if (folder.isEmpty() || !(QFileInfo(folder).isDir() || QDir().mkpath(folder))
+        || !QFileInfo(folder).isWritable()) {
         QMessageBox::warning(this, tr("保存设置"), tr("保存目录无效或无法创建，请重新选择。"),
                              QMessageBox::Ok);
         showPageForProblem(SavePage);
@@ -492,6 +521,18 @@ bool SettingsDialog::saveSettings()
     return true;
 }
 
+QString SettingsDialog::resolveSaveFolder(const QString &typed)
+{
+    QString path = QDir::fromNativeSeparators(typed.trimmed());
+    if (path.isEmpty())
+        return QString();
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+        path = QDir::homePath() + path.mid(1);
+    // A relative folder is taken from the home folder, never from wherever the program
+    // was started.
+    return QDir::cleanPath(QDir(QDir::homePath()).absoluteFilePath(path));
+}
+
 void SettingsDialog::onOk()
 {
     if (!saveSettings())
@@ -516,14 +557,25 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 void SettingsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // The common recording options share the width equally, but never so that a column
+    // is narrower than its box's longest item in the language on show (measured once the
+    // style sheet applies).
+    if (m_commonGrid) {
+        const QComboBox *columns[3] = {m_containerCombo, m_fpsCombo, m_qualityCombo};
+        for (int column = 0; column < 3; ++column)
+            m_commonGrid->setColumnMinimumWidth(column, columns[column]->sizeHint().width());
+    }
 }
 
 // ---- Pages ------------------------------------------------------------------------------
 
 QWidget *SettingsDialog::buildGeneralPage()
 {
-    auto *page = new QWidget(m_stack);
-    QVBoxLayout *layout = startPage(page, tr("通用"), 12);
+    // Tighter than the other pages and able to scroll: the close hint takes two or three
+    // lines, and with the Part's spacing the page was squeezed until the hint was cut off.
+    QScrollArea *scroll = scrollingPage(m_stack, "transparent");
+    auto *page = new QWidget;
+    QVBoxLayout *layout = startPage(page, tr("通用"), 6);
     m_startWithSystem = new QCheckBox(tr("开机时自动启动 Vistrelle"), page);
     m_startMinimized = new QCheckBox(tr("启动后最小化到系统托盘"), page);
     layout->addWidget(m_startWithSystem);
@@ -552,7 +604,8 @@ QWidget *SettingsDialog::buildGeneralPage()
     logNote->setWordWrap(true);
     layout->addWidget(logNote);
     layout->addStretch();
-    return page;
+    scroll->setWidget(page);
+    return scroll;
 }
 
 QWidget *SettingsDialog::buildSavePage()
@@ -719,6 +772,7 @@ QWidget *SettingsDialog::buildHotkeysPage()
         auto *row = new QHBoxLayout;
         QLabel *label = makeLabel(caption);
         label->setFixedWidth(200);
+        label->setWordWrap(true); // a long caption takes a second line instead of being cut
         auto *editor = new QKeySequenceEdit(page);
         editor->setObjectName(QStringLiteral("Hotkey%1").arg(m_hotkeyEdits.size()));
         editor->setClearButtonEnabled(true);
@@ -733,12 +787,7 @@ QWidget *SettingsDialog::buildHotkeysPage()
 
 QWidget *SettingsDialog::buildRecordingPage()
 {
-    auto *scroll = new QScrollArea(m_stack);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setStyleSheet(QStringLiteral(
-        "QScrollArea{background:transparent;} QScrollArea>QWidget>QWidget{background:#0b1929;}"));
+    QScrollArea *scroll = scrollingPage(m_stack, "#0b1929");
     auto *page = new QWidget;
     QVBoxLayout *layout = startPage(page, tr("录制"), 8);
 
@@ -797,6 +846,7 @@ QWidget *SettingsDialog::buildRecordingPage()
     grid->addWidget(m_qualityCombo, 1, 2);
     for (int column = 0; column < 3; ++column)
         grid->setColumnStretch(column, 1);
+    m_commonGrid = grid;
     layout->addLayout(grid);
 
     layout->addWidget(makeLabel(tr("硬件加速"), "Section"));

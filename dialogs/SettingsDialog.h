@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QKeySequenceEdit;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,11 @@ public:
     // and reads that back as "General", so a key spelt "general/..." is lost at the next
     // start: every reader and writer uses this spelling.
     static QString generalKey(const char *name) { return QStringLiteral("General/") + QLatin1String(name); }
+
+    // The folder a typed save folder names: "~" stands for the home folder and a relative
+    // path is taken from the home folder; the result is absolute and clean, empty for an
+    // empty text.
+    static QString resolveSaveFolder(const QString &typed);
 
 signals:
     void settingsApplied();
@@ -104,6 +110,7 @@ private:
     QComboBox *m_frameModeCombo = nullptr;
     QComboBox *m_keyframeCombo = nullptr;
     QPushButton *m_advancedToggle = nullptr;
+    QGridLayout *m_commonGrid = nullptr; // the container, frame-rate and quality boxes
     QWidget *m_advancedPanel = nullptr;
 
     QColor m_highlightColor;

@@ -1,12 +1,22 @@
 #include "library/FfmpegJob.h"
 
+#include "recording/MediaProbe.h"
+
+#include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThreadPool>
+#include <QTimer>
+#include <QtConcurrent>
+
+#include <memory>
 
 #include <algorithm>
 
@@ -52,6 +62,38 @@ void removeLeftover(const FfmpegJobSettings &settings, bool existedBefore)
 
 } // namespace
 
+bool runOffGuiThread(const std::function<void()> &work)
+{
+    // The finished flag is shared: a wait that ends early for a quitting application leaves
+    // the work to finish on its own.
+    auto done = std::make_shared<QAtomicInt>(0);
+    QEventLoop loop;
+    QFutureWatcher<void> watcher;
+    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, [&loop] { loop.exit(1); });
+    watcher.setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [work, done] {
+        work();
+        done->storeRelease(1);
+    }));
+    while (!done->loadAcquire()) {
+        // exec() returns at once without 1 when the application is leaving its event loop.
+        if (loop.exec() != 1 && !done->loadAcquire())
+            return false;
+    }
+    return true;
+}
+
+bool outputIsUsable(const QString &path)
+{
+    if (path.isEmpty() || QFileInfo(path).size() < 1)
+        return false;
+    auto usable = std::make_shared<bool>(false);
+    const QString ffprobe = MediaProbe::ffprobeExecutable();
+    // A quitting application cannot wait for the probe: a finished run's file is kept.
+    if (!runOffGuiThread([usable, path, ffprobe] { *usable = MediaProbe::isUsableSegment(path, 15000, ffprobe); }))
+        return true;
+    return *usable;
+}
+
 FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
 {
     FfmpegJobResult result;
@@ -72,7 +114,8 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
         appendBoundedLog(result.log, out);
         if (!settings.mergeChannels)
             appendBoundedLog(result.errorLog, QString::fromLocal8Bit(process.readAllStandardError()));
-        return !out.isEmpty();
+        if (!out.isEmpty() && settings.onLog)
+            settings.onLog(result.log);
     };
     const auto stop = [&](bool polite) {
         if (process.state() == QProcess::NotRunning)
@@ -86,45 +129,72 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
         process.waitForFinished(30000);
     };
 
+    // Why the wait ended; None means the application is leaving its event loop.
+    enum class Wake { None, Ended, Abandoned, Cancelled, TimedOut };
+    Wake wake = Wake::None;
+    QEventLoop loop;
+    const auto wakeUp = [&](Wake why) {
+        if (wake == Wake::None)
+            wake = why;
+        loop.exit(1);
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, readOutput);
+    if (!settings.mergeChannels)
+        QObject::connect(&process, &QProcess::readyReadStandardError, &loop, readOutput);
+    QObject::connect(&process, &QProcess::finished, &loop, [&] { wakeUp(Wake::Ended); });
+    if (guarded)
+        QObject::connect(settings.guard.data(), &QObject::destroyed, &loop, [&] { wakeUp(Wake::Abandoned); });
     QElapsedTimer clock;
     clock.start();
-    bool cancelled = false;
-    bool timedOut = false;
-    while (process.state() != QProcess::NotRunning) {
-        if (settings.mergeChannels)
-            process.waitForReadyRead(settings.waitSliceMs);
-        else
-            process.waitForFinished(settings.waitSliceMs);
-        if (readOutput() && settings.onLog)
-            settings.onLog(result.log);
-        if (settings.eventSliceMs > 0)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, settings.eventSliceMs);
-        else
-            QCoreApplication::processEvents();
-        if (guarded && settings.guard.isNull()) {
-            stop(false);
-            removeLeftover(settings, existedBefore);
-            result.outcome = FfmpegJobResult::Abandoned;
-            return result;
-        }
-        if (settings.cancelRequested && settings.cancelRequested()) {
-            cancelled = true;
-            stop(settings.terminateOnCancel);
-            break;
-        }
-        if (settings.capMs > 0 && clock.elapsed() >= settings.capMs && process.state() != QProcess::NotRunning) {
-            timedOut = true;
-            stop(false);
+    QTimer tick;
+    tick.setInterval(std::max(settings.waitSliceMs, 10));
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (guarded && settings.guard.isNull())
+            wakeUp(Wake::Abandoned);
+        else if (settings.cancelRequested && settings.cancelRequested())
+            wakeUp(Wake::Cancelled);
+        else if (settings.capMs > 0 && clock.elapsed() >= settings.capMs)
+            wakeUp(Wake::TimedOut);
+    });
+    tick.start();
+    while (process.state() != QProcess::NotRunning && wake == Wake::None) {
+        if (loop.exec() != 1 && wake == Wake::None) {
+            result.quitting = true;
             break;
         }
     }
+    tick.stop();
+    QObject::disconnect(&process, nullptr, &loop, nullptr);
+
+    if (wake == Wake::Abandoned) {
+        stop(false);
+        removeLeftover(settings, existedBefore);
+        result.outcome = FfmpegJobResult::Abandoned;
+        return result;
+    }
+    const bool cancelled = wake == Wake::Cancelled || result.quitting;
+    if (cancelled)
+        stop(settings.terminateOnCancel && !result.quitting);
+    else if (wake == Wake::TimedOut)
+        stop(false);
     process.waitForFinished(30000);
     readOutput();
     result.exitCode = process.exitCode();
     result.crashed = process.exitStatus() != QProcess::NormalExit;
-    result.outcome = cancelled ? FfmpegJobResult::Cancelled
-                     : timedOut ? FfmpegJobResult::TimedOut
-                                : FfmpegJobResult::Finished;
+    result.outcome = cancelled                 ? FfmpegJobResult::Cancelled
+                     : wake == Wake::TimedOut ? FfmpegJobResult::TimedOut
+                                              : FfmpegJobResult::Finished;
+    if (result.exitedCleanly() && settings.checkOutput && !settings.outputPath.isEmpty()) {
+        QPointer<QObject> guard = settings.guard;
+        result.outputUnusable = !outputIsUsable(settings.outputPath);
+        if (guarded && guard.isNull()) {
+            removeLeftover(settings, existedBefore);
+            result.outcome = FfmpegJobResult::Abandoned;
+            return result;
+        }
+        if (result.outputUnusable)
+            qWarning().noquote() << "[FFmpeg] Exited 0 without a usable output" << settings.outputPath;
+    }
     if (!result.succeeded())
         removeLeftover(settings, existedBefore);
     return result;

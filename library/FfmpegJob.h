@@ -8,17 +8,18 @@
 
 #include <functional>
 
-// One ffmpeg (or other tool) run waited for on the GUI thread: the loop waits a short slice
-// for the process, reads its output into a bounded log and lets the event loop run, so the
-// interface stays alive. Every editing job of the media library runs through it.
+// One ffmpeg (or other tool) run waited for on the GUI thread: a local event loop runs until
+// the process ends, reading its output into a bounded log as it arrives, so the interface
+// stays alive and the thread never blocks on the process. Every editing job of the media
+// library runs through it. When the application quits while a run waits, the run is stopped
+// at once and counts as cancelled.
 struct FfmpegJobSettings
 {
     QString program;
     QStringList arguments;
     bool mergeChannels = true;     // standard error into the log; else kept apart in errorLog
     int startTimeoutMs = 3000;
-    int waitSliceMs = 100;         // per pass: wait this long for the process
-    int eventSliceMs = 30;         // per pass: process events for at most this long (0: no limit)
+    int waitSliceMs = 100;         // how often cancelRequested and the time limit are looked at
     qint64 capMs = 0;              // the run is killed after this long (0: no limit)
     bool terminateOnCancel = true; // a cancel asks politely first (1.2 s), then kills
     // The file the job writes. When it did not exist before, a failed, cancelled or abandoned
@@ -30,6 +31,9 @@ struct FfmpegJobSettings
     // inside the loop, the run is abandoned: the process is killed and nothing of the owner is
     // touched again.
     QPointer<QObject> guard;
+    // Run after a clean exit (code 0): the run only succeeds when the output exists and
+    // ffprobe finds a stream in it (probed off the GUI thread).
+    bool checkOutput = true;
 };
 
 struct FfmpegJobResult
@@ -40,11 +44,24 @@ struct FfmpegJobResult
     bool crashed = false;
     QString log;      // merged output, or standard output when the channels are apart
     QString errorLog; // standard error when the channels are apart
+    bool quitting = false;      // cancelled because the application quits
+    bool outputUnusable = false; // exited 0, but its output is missing or holds no stream
 
-    bool succeeded() const { return outcome == Finished && !crashed && exitCode == 0; }
+    bool exitedCleanly() const { return outcome == Finished && !crashed && exitCode == 0; }
+    bool succeeded() const { return exitedCleanly() && !outputUnusable; }
 };
 
 FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings);
+
+// True when the file exists, is not empty and ffprobe lists a stream in it. The probe runs on
+// a pool thread; the calling thread keeps handling events meanwhile. A non-empty file counts
+// as usable when the application quits before the probe ends.
+bool outputIsUsable(const QString &path);
+
+// Runs `work` on a pool thread and handles events until it returns (the caller's thread never
+// blocks on it). Returns false, without its result, when the application quits meanwhile;
+// `work` then still finishes on its own, so it must own everything it touches.
+bool runOffGuiThread(const std::function<void()> &work);
 
 // Appends to a log that never holds more than 12000 characters: once it reaches 12001 it
 // keeps its last 8000.

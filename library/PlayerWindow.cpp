@@ -85,6 +85,8 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     m_volumeSlider->setStyleSheet(QLatin1String(kSliderStyle));
     barLayout->addWidget(m_volumeSlider);
     connect(m_volumeSlider, &QSlider::valueChanged, this, &PlayerWindow::onVolumeChanged);
+    // The player plays at the level the slider shows from the start.
+    onVolumeChanged(m_volumeSlider->value());
     connect(button(QStringLiteral("⛶")), &QPushButton::clicked, this, &PlayerWindow::onToggleFullscreen);
     root->addWidget(bar);
 

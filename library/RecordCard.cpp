@@ -12,6 +12,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr int kMarginLeft = 12;
+constexpr int kMarginRight = 10;
+constexpr int kSpacing = 18;
+constexpr int kThumbnailWidth = 132;
+constexpr int kDeleteWidth = 30;
+
+} // namespace
+
+int RecordCard::fixedWidth()
+{
+    return kMarginLeft + kThumbnailWidth + kSpacing + kSpacing + kDeleteWidth + kMarginRight;
+}
+
 RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete, std::function<void(QPoint)> onMenu,
                        QWidget *parent)
     : QWidget(parent)
@@ -23,11 +38,11 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 9, 10, 9);
-    layout->setSpacing(18);
+    layout->setContentsMargins(kMarginLeft, 9, kMarginRight, 9);
+    layout->setSpacing(kSpacing);
 
     m_thumbnail = new QLabel(this);
-    m_thumbnail->setFixedSize(132, 80);
+    m_thumbnail->setFixedSize(kThumbnailWidth, 80);
     m_thumbnail->setAlignment(Qt::AlignCenter);
     m_thumbnail->setStyleSheet(QStringLiteral("background:#060b13;border-radius:7px;"));
     layout->addWidget(m_thumbnail);
@@ -57,7 +72,7 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     texts->setSpacing(4);
     auto *title = new QLabel(this);
     m_title = title;
-    title->setText(title->fontMetrics().elidedText(record.fileName, Qt::ElideMiddle, 125));
+    title->setText(title->fontMetrics().elidedText(record.fileName, Qt::ElideMiddle, kMinimumTextWidth));
     title->setToolTip(record.fileName);
     title->setWordWrap(false);
     title->setMinimumWidth(0);
@@ -75,7 +90,7 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     layout->addLayout(texts, 1);
 
     auto *remove = new QPushButton(this);
-    remove->setFixedSize(30, 34);
+    remove->setFixedSize(kDeleteWidth, 34);
     remove->setIcon(libraryIcon(QStringLiteral("trash")));
     remove->setIconSize(QSize(17, 17));
     remove->setCursor(Qt::PointingHandCursor);
@@ -124,8 +139,15 @@ void RecordCard::updateRecord(const VideoRecord &record)
 void RecordCard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    elideTitle();
+}
+
+// The name is shortened in the middle to the room the text column has (its layout has
+// already placed the label when the card gets its resize).
+void RecordCard::elideTitle()
+{
     m_title->setText(m_title->fontMetrics().elidedText(m_record.fileName, Qt::ElideMiddle,
-                                                       std::min(125, m_title->width())));
+                                                       std::max(1, m_title->contentsRect().width())));
 }
 
 void RecordCard::placeBadge()

@@ -29,12 +29,21 @@ public:
 
     static QString detailText(const VideoRecord &record);
 
+    // The card's width besides its text column: margins, thumbnail, spacing, delete button.
+    static int fixedWidth();
+    // The text column's width in the narrowest library column (a whole date line and most of
+    // a name) and in the widest (a whole default recording name).
+    static constexpr int kMinimumTextWidth = 170;
+    static constexpr int kWideTextWidth = 320;
+    QLabel *titleLabel() const { return m_title; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void applyPicture(const QImage &image);
     void placeBadge();
+    void elideTitle();
 
     VideoRecord m_record;
     QLabel *m_thumbnail = nullptr;

@@ -85,7 +85,7 @@ bool TimelineRangeWidget::nearMarkerCap(const QPointF &p, double reach) const
 void TimelineRangeWidget::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = event->position();
-    if ((std::abs(p.x() - x(marker)) < 14 && p.y() <= 18) || splitMode)
+    if ((std::abs(p.x() - x(marker)) < 14 && p.y() <= 18) || splitMode || rangeHidden)
         dragHandle = 3;
     else if (std::abs(p.x() - x(rangeStart)) < 14)
         dragHandle = 1;
@@ -125,7 +125,7 @@ void TimelineRangeWidget::mouseMoveEvent(QMouseEvent *event)
     }
     if (nearMarkerCap(p, 14))
         setCursor(Qt::OpenHandCursor);
-    else if (!splitMode && (std::abs(p.x() - x(rangeStart)) <= 10 || std::abs(p.x() - x(rangeEnd)) <= 10))
+    else if (!splitMode && !rangeHidden && (std::abs(p.x() - x(rangeStart)) <= 10 || std::abs(p.x() - x(rangeEnd)) <= 10))
         setCursor(Qt::SizeHorCursor);
     else
         unsetCursor();
@@ -205,7 +205,7 @@ void TimelineRangeWidget::paintEvent(QPaintEvent *)
         p.restore();
     }
 
-    if (!splitMode) {
+    if (!splitMode && !rangeHidden) {
         const QRectF selection(xs, 10, xe - xs, 52);
         QColor fill("#2c77f7");
         fill.setAlpha(65);

@@ -35,6 +35,9 @@ public:
     int dragHandle = 0; // 0 none, 1 start, 2 end, 3 marker
     bool splitMode = false;
     bool muteMode = false;
+    // The edit covers the whole file (picture transforms): no range and no handles, the bar
+    // only moves the playhead.
+    bool rangeHidden = false;
     bool audio = false;
 
     // Geometry of a bar `width` pixels wide: the track runs from x 10 to width - 10.

@@ -47,7 +47,9 @@ QSize TimelineWidget::sizeHint() const
 void TimelineWidget::setDuration(double seconds)
 {
     m_duration = seconds;
-    m_pixelsPerSecond = (width() - kHeaderWidth) / (seconds > 0 ? seconds : 60.0);
+    // A widget no wider than its track headers still gets a usable scale (the zoom's floor):
+    // a scale of 0 or below would put every time at the headers or divide by zero.
+    m_pixelsPerSecond = std::max(4.0, (width() - kHeaderWidth) / (seconds > 0 ? seconds : 60.0));
     update();
 }
 

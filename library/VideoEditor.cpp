@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -86,9 +87,26 @@ QString VideoEditor::writeConcatList(const QStringList &files) const
     return FfmpegEscape::writeConcatList(path, absolute, &error) ? path : QString();
 }
 
+bool VideoEditor::probeWhileAlive(const QString &path, double *seconds)
+{
+    QPointer<VideoEditor> self(this);
+    const double probed = probeDuration(path);
+    if (!self)
+        return false;
+    *seconds = probed;
+    return true;
+}
+
+// The probe runs on a pool thread while this thread goes on handling events.
 double VideoEditor::probeDuration(const QString &path) const
 {
-    return MediaProbe::containerDurationSeconds(path, 5000, ffprobeProgram());
+    auto seconds = std::make_shared<double>(0.0);
+    const QString program = ffprobeProgram();
+    if (!runOffGuiThread([seconds, path, program] {
+            *seconds = MediaProbe::containerDurationSeconds(path, 5000, program);
+        }))
+        return 0.0;
+    return *seconds;
 }
 
 QString VideoEditor::atempoChain(double speed) const
@@ -156,6 +174,10 @@ bool VideoEditor::runFFmpeg(const QStringList &args, double duration, const Prog
         emit errorOccurred(QObject::tr("操作已取消"));
         return false;
     }
+    if (result.outputUnusable) {
+        emit errorOccurred(QObject::tr("FFmpeg 报告完成，但没有写出可用的文件：\n%1").arg(job.outputPath));
+        return false;
+    }
     if (!result.succeeded()) {
         emit errorOccurred(QObject::tr("FFmpeg 出错：\n%1").arg(logTail(result.log, 1200)));
         return false;
@@ -198,7 +220,9 @@ void VideoEditor::trim(const QString &input, double start, double end, const QSt
     // To the end of the file: the progress is measured against what is really left.
     double length = end - start;
     if (end >= kToEnd) {
-        const double probed = probeDuration(input);
+        double probed = 0.0;
+        if (!probeWhileAlive(input, &probed))
+            return;
         length = probed > start ? probed - start : -1.0;
     }
     if (runFFmpeg(trimArguments(input, start, end, output), length, callback))
@@ -258,8 +282,11 @@ QStringList VideoEditor::exportVideoArguments(const QString &input, const QStrin
 void VideoEditor::exportVideo(const QString &input, const QString &output, const QString &videoCodec, int videoKbps,
                               int audioKbps, bool fastStart, const ProgressCallback &callback)
 {
-    if (runFFmpeg(exportVideoArguments(input, output, videoCodec, videoKbps, audioKbps, fastStart),
-                  probeDuration(input), callback))
+    double seconds = 0.0;
+    if (!probeWhileAlive(input, &seconds))
+        return;
+    if (runFFmpeg(exportVideoArguments(input, output, videoCodec, videoKbps, audioKbps, fastStart), seconds,
+                  callback))
         emit finished(output);
 }
 
@@ -291,8 +318,10 @@ void VideoEditor::changeSpeed(const QString &input, float speed, const QString &
         emit errorOccurred(QObject::tr("变速参数无效"));
         return;
     }
-    if (runFFmpeg(changeSpeedArguments(input, speed, output, atempoChain(speed)), probeDuration(input) / speed,
-                  callback))
+    double seconds = 0.0;
+    if (!probeWhileAlive(input, &seconds))
+        return;
+    if (runFFmpeg(changeSpeedArguments(input, speed, output, atempoChain(speed)), seconds / speed, callback))
         emit finished(output);
 }
 
@@ -312,7 +341,10 @@ QStringList VideoEditor::exportAudioArguments(const QString &input, const QStrin
 void VideoEditor::exportAudio(const QString &input, const QString &output, const QString &audioCodec,
                               const ProgressCallback &callback)
 {
-    if (runFFmpeg(exportAudioArguments(input, output, audioCodec), probeDuration(input), callback))
+    double seconds = 0.0;
+    if (!probeWhileAlive(input, &seconds))
+        return;
+    if (runFFmpeg(exportAudioArguments(input, output, audioCodec), seconds, callback))
         emit finished(output);
 }
 
@@ -327,7 +359,8 @@ void VideoEditor::exportGif(const QString &input, int fps, int width, const QStr
         runFFmpeg({QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-vf"),
                    QStringLiteral("fps=%1,scale=%2:-1:flags=lanczos,palettegen").arg(rate).arg(w), palette},
                   -1, {});
-    if (!paletteOk || !self) {
+    double seconds = 0.0;
+    if (!paletteOk || !self || !probeWhileAlive(input, &seconds)) {
         QFile::remove(palette);
         return;
     }
@@ -335,7 +368,7 @@ void VideoEditor::exportGif(const QString &input, int fps, int width, const QStr
                                QStringLiteral("-lavfi"),
                                QStringLiteral("fps=%1,scale=%2:-1:flags=lanczos[x];[x][1:v]paletteuse").arg(rate).arg(w),
                                output},
-                              probeDuration(input), callback);
+                              seconds, callback);
     QFile::remove(palette);
     if (ok && self)
         emit finished(output);

@@ -10,8 +10,8 @@
 
 class QProcess;
 
-// The media library's editing engine: runs one ffmpeg job at a time on the GUI thread (the
-// interface stays alive meanwhile), turns the tool's output into a percentage and reports
+// The media library's editing engine: runs one ffmpeg job at a time from the GUI thread (the
+// interface stays alive meanwhile; the thread never blocks on the tool), turns the tool's output into a percentage and reports
 // the outcome through its signals.
 class VideoEditor : public QObject
 {
@@ -84,6 +84,10 @@ signals:
     void errorOccurred(const QString &msg);
 
 private:
+    // The duration probe of an operation; false when the editor was destroyed meanwhile (the
+    // probe lets events run).
+    bool probeWhileAlive(const QString &path, double *seconds);
+
     bool m_running = false;
     bool m_cancel = false;
 };

@@ -131,7 +131,10 @@ void VideoEditor::applyMosaic(const QString &input, const QList<MosaicRegion> &r
                            QStringLiteral("-crf"), QStringLiteral("20"), QStringLiteral("-c:a"), QStringLiteral("copy"),
                            output};
     QPointer<VideoEditor> self(this);
-    if (runFFmpeg(args, probeDuration(input), callback, output) && self)
+    double seconds = 0.0;
+    if (!probeWhileAlive(input, &seconds))
+        return;
+    if (runFFmpeg(args, seconds, callback, output) && self)
         emit finished(output);
 }
 
@@ -149,7 +152,9 @@ void VideoEditor::concatWithTransition(const QStringList &inputs, const Transiti
     const double t = std::max(config.duration, 0.05);
     QList<double> durations;
     for (const QString &input : inputs) {
-        const double d = probeDuration(input);
+        double d = 0.0;
+        if (!probeWhileAlive(input, &d))
+            return;
         if (d <= t + 0.05) {
             emit errorOccurred(QObject::tr("转场失败：至少有一个视频时长小于转场时长"));
             return;
@@ -183,7 +188,10 @@ void VideoEditor::addBGM(const QString &video, const QString &music, float music
                            QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"),
                            QStringLiteral("192k"), QStringLiteral("-shortest"), output};
     QPointer<VideoEditor> self(this);
-    if (runFFmpeg(args, probeDuration(video), callback, output) && self)
+    double seconds = 0.0;
+    if (!probeWhileAlive(video, &seconds))
+        return;
+    if (runFFmpeg(args, seconds, callback, output) && self)
         emit finished(output);
 }
 
@@ -215,7 +223,10 @@ void VideoEditor::denoise(const QString &input, bool video, bool audio, const QS
         args << QStringLiteral("-c:v") << QStringLiteral("copy");
     args << QStringLiteral("-c:a") << (audio ? QStringLiteral("aac") : QStringLiteral("copy")) << output;
     QPointer<VideoEditor> self(this);
-    if (runFFmpeg(args, probeDuration(input), callback, output) && self)
+    double seconds = 0.0;
+    if (!probeWhileAlive(input, &seconds))
+        return;
+    if (runFFmpeg(args, seconds, callback, output) && self)
         emit finished(output);
 }
 
@@ -242,7 +253,10 @@ void VideoEditor::addSubtitle(const QString &video, const QString &subtitleFile,
                            QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
                            QStringLiteral("-c:a"), QStringLiteral("copy"), output};
     QPointer<VideoEditor> self(this);
-    if (runFFmpeg(args, probeDuration(video), callback, output) && self)
+    double seconds = 0.0;
+    if (!probeWhileAlive(video, &seconds))
+        return;
+    if (runFFmpeg(args, seconds, callback, output) && self)
         emit finished(output);
 }
 
@@ -257,6 +271,9 @@ void VideoEditor::addWatermark(const QString &input, const QString &filter, cons
                            QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
                            QStringLiteral("veryfast"), QStringLiteral("-c:a"), QStringLiteral("copy"), output};
     QPointer<VideoEditor> self(this);
-    if (runFFmpeg(args, probeDuration(input), callback, output) && self)
+    double seconds = 0.0;
+    if (!probeWhileAlive(input, &seconds))
+        return;
+    if (runFFmpeg(args, seconds, callback, output) && self)
         emit finished(output);
 }

@@ -2,9 +2,11 @@
 
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/RecordCard.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
+#include "library/WatermarkCopyJob.h"
 #include "library/WaveformPreviewLabel.h"
 #include "platform/mac/MacWindowHelpers.h"
 
@@ -50,6 +52,14 @@ const char *const kHeaderButtonStyle =
     "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
     "QPushButton:checked{background:#2874f0;}";
 
+// The left column's width that leaves a card's text column `textWidth` pixels: the column's
+// margins (10 + 10), the list's item spacing (4 on each side), the scroll bar (7) and the
+// card's own fixed parts.
+int libraryColumnWidthFor(int textWidth)
+{
+    return 10 + 10 + 2 * 4 + 7 + RecordCard::fixedWidth() + textWidth;
+}
+
 } // namespace
 
 VideoListDialog *createVideoListDialog(QWidget *parent)
@@ -79,14 +89,10 @@ VideoListDialog::VideoListDialog(QWidget *parent)
         "#VideoListDialog{background:#081526;border:1px solid #334b69;border-radius:16px;}"
         "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
 
-    metadataPool = new QThreadPool(this);
-    // A probe spends most of its time starting up: eight at a time hide that even on two cores.
-    metadataPool->setMaxThreadCount(std::max(8, QThread::idealThreadCount()));
-    // Queued probes of a closing program are dropped; running ones end within their time-out.
-    connect(qApp, &QCoreApplication::aboutToQuit, metadataPool, [pool = metadataPool] {
-        pool->clear();
-        pool->waitForDone();
-    });
+    metadataPool = metadataThreadPool();
+    // The window outlives the event loop (its owners never delete it at quit): every job of
+    // its own ends now and removes what it left.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
 
     buildUi();
     // Return in the search box must not press the last clicked button (delete, save...).
@@ -112,8 +118,9 @@ VideoListDialog::~VideoListDialog()
         delete fullscreenView;
     }
     setHoldingThumbnails(false);
-    metadataPool->clear();
-    metadataPool->waitForDone();
+    // Probes still queued skip their work; running ones end on their own, and their results
+    // go nowhere (the watchers go with the window). Nothing here waits for them.
+    liveScanGeneration->storeRelaxed(-1);
 }
 
 void VideoListDialog::buildUi()
@@ -158,7 +165,12 @@ void VideoListDialog::buildUi()
     auto *left = new QWidget(this);
     left->setObjectName(QStringLiteral("Left"));
     left->setAttribute(Qt::WA_StyledBackground);
-    left->setFixedWidth(300);
+    // The column is as wide as a card needs to show its texts: the list's own margins, the
+    // item spacing and the scroll bar come off the column before the card gets its width, and
+    // the card's thumbnail, delete button, margins and spacing off the card. It takes a third
+    // of a wider window, so that a maximised library shows whole names.
+    left->setMinimumWidth(libraryColumnWidthFor(RecordCard::kMinimumTextWidth));
+    left->setMaximumWidth(libraryColumnWidthFor(RecordCard::kWideTextWidth));
     left->setStyleSheet(QStringLiteral("#Left{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(10, 10, 10, 8);
@@ -235,14 +247,14 @@ void VideoListDialog::buildUi()
     stateOverlay->setGeometry(listWidget->viewport()->rect());
     stateOverlay->hide();
 
-    countLabel = new QLabel(tr("%1 个文件").arg(0), left);
+    countLabel = new QLabel(tr("%n 个文件", nullptr, 0), left);
     countLabel->setObjectName(QStringLiteral("Count"));
     countLabel->setAlignment(Qt::AlignCenter);
     countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
     leftLayout->addWidget(countLabel);
 
-    body->addWidget(left);
-    body->addWidget(buildDetailPanel(), 1);
+    body->addWidget(left, 1);
+    body->addWidget(buildDetailPanel(), 2);
 
     connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
     connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
@@ -370,6 +382,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     volumeSlider->setFixedWidth(100);
     volumeSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
     fullscreenButton = new QPushButton(transport);
+    fullscreenButton->setObjectName(QStringLiteral("FullscreenButton"));
     fullscreenButton->setFixedSize(34, 34);
     fullscreenButton->setIcon(tintedLibraryIcon(QStringLiteral("fullscreen"), 19, QColor("#dce7f7")));
     fullscreenButton->setIconSize(QSize(19, 19));
@@ -528,7 +541,9 @@ void VideoListDialog::hideEvent(QHideEvent *event)
 {
     if (fullscreenView && fullscreenView->isVisible())
         exitFullscreenPlayback();
-    if (saveProgress || (editor && editor->isBusy()))
+    // A minimised window keeps its save running; closing it (closeEvent, or a dialog's
+    // reject, which hides without one) stops the job.
+    if (!isMinimized() && (saveProgress || (editor && editor->isBusy())))
         cancelRunningJob();
     player->close();
     updatePlaybackUi(false);
@@ -544,6 +559,16 @@ void VideoListDialog::closeEvent(QCloseEvent *event)
 {
     cancelRunningJob();
     QDialog::closeEvent(event);
+}
+
+void VideoListDialog::endJobsForQuit()
+{
+    cancelRunningJob();
+    stopPreviewJob();
+    // Ends its ffmpeg and removes the temporary folder with the partial copy.
+    delete watermarkJob.data();
+    if (saveProgress)
+        endSaveProgress();
 }
 
 void VideoListDialog::cancelRunningJob()

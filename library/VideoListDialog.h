@@ -10,6 +10,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 class QButtonGroup;
 class QLabel;
 class QLayout;
@@ -70,10 +73,14 @@ public:
     void runMute(const QString &output, bool replaceOriginal);
     void runTransform(const QString &output, bool replaceOriginal);
     void finishEdit(const QString &path, bool replaceOriginal);
+    // Rescans and makes that file current, clearing a search or tab that would hide it.
+    void reloadAndSelect(const QString &path);
     bool runFfmpegEdit(const QStringList &args, const QString &successTitle, const QString &outputPath);
     // The wanted path when free, else "<base>_2.<suffix>", "_3" ... beside it.
     static QString uniqueOutputPath(const QString &wanted);
     QString copyOutputPath(const QString &suffix) const;
+    // "<folder>/<complete base name><suffix>.<suffix of the source>", made unique.
+    static QString copyOutputPath(const QString &sourcePath, const QString &suffix);
     // The ffmpeg arguments of a range mute, and how long it may run.
     static QStringList muteArguments(const QString &source, double start, double end, const QString &output);
     static qint64 muteTimeLimitMs(double durationSeconds);
@@ -145,12 +152,17 @@ private:
     void refreshRangeTexts(double start, double end, double split);
     void runSplit();
     void cancelRunningJob();
+    void endJobsForQuit();
     void warnUnlessClosing(const QString &title, const QString &text);
+    static QString unusableOutputText(const QString &output);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
     void setHoldingThumbnails(bool hold);
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
     void stopPreviewJob();
+    // Runs a picture grab on a pool thread; `done` gets its result on the GUI thread.
+    void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
+    void saveScreenshot(const QString &path, const QImage &frame);
     void centreBigPlayButton();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
@@ -160,7 +172,9 @@ private:
     int currentIndex = -1;
     int selectionSerial = 0;
     int scanGeneration = 0;
-    QAtomicInt liveScanGeneration; // scanGeneration as the metadata jobs read it
+    // scanGeneration as the metadata jobs read it; shared with them, so that a job never
+    // touches the window (-1 once the window is gone).
+    std::shared_ptr<QAtomicInt> liveScanGeneration = std::make_shared<QAtomicInt>(0);
     int filterTab = 0;
     QTimer *searchTimer = nullptr;
     QThreadPool *metadataPool = nullptr;
@@ -229,6 +243,10 @@ private:
     QPointer<WatermarkCopyJob> watermarkJob;
     bool positionedOnce = false;
 };
+
+// The process-wide pool of the libraries' metadata probes; cleared and waited for when the
+// application quits.
+QThreadPool *metadataThreadPool();
 
 // Creates a media library window with the given parent; it is not shown.
 VideoListDialog *createVideoListDialog(QWidget *parent);

@@ -142,8 +142,8 @@ void VideoListDialog::refreshRangeTexts(double start, double end, double split)
 {
     if (editMode == QLatin1String("split")) {
         rangeInfoLabel->setText(tr("分割点  %1").arg(secondsText(split)));
-        rangeTextLabel->setText(
-            tr("将在 %1 处分割为两个%2片段").arg(secondsText(split), currentIsAudio() ? tr("音频") : tr("视频")));
+        rangeTextLabel->setText((currentIsAudio() ? tr("将在 %1 处分割为两个音频片段") : tr("将在 %1 处分割为两个视频片段"))
+                                    .arg(secondsText(split)));
     } else {
         rangeInfoLabel->setText(tr("选中时长  %1").arg(secondsText(end - start)));
         rangeTextLabel->setText(QStringLiteral("%1  —  %2").arg(secondsText(start), secondsText(end)));
@@ -198,10 +198,12 @@ void VideoListDialog::setEditMode(const QString &mode)
     rangeBar->show();
     rangeBar->muteMode = muteOnVideo || (mode == QLatin1String("mute") && !hasRecord);
     rangeBar->splitMode = mode == QLatin1String("split");
+    rangeBar->rangeHidden = transform;
     rangeBar->dragHandle = 0;
     rangeBar->unsetCursor();
-    rangeInfoLabel->show();
-    rangeTextLabel->show();
+    // A transform is saved for the whole file: no selected span is shown for it.
+    rangeInfoLabel->setVisible(!transform);
+    rangeTextLabel->setVisible(!transform);
     refreshRangeTexts(rangeBar->rangeStart, rangeBar->rangeEnd, rangeBar->marker);
     rangeBar->marker = std::clamp(player->position(), 0.0, rangeBar->duration);
     rangeBar->update();
@@ -265,9 +267,19 @@ void VideoListDialog::setTransformPreview(const QString &mode)
     muteSelectionActive = false;
     transformPreview = mode;
     setEditMode(mode);
-    if (frameImage.isNull())
-        frameImage = grabMediaPreview(records.at(currentIndex).path, std::max(player->position(), 0.0));
     renderPreviewFrame();
+    if (!frameImage.isNull() || previewProcess)
+        return; // the picture is there, or the preview picture job brings it
+    // No picture yet: one is grabbed on a pool thread and shown once it comes.
+    const int serial = selectionSerial;
+    const QString path = records.at(currentIndex).path;
+    grabPicture([path, at = std::max(player->position(), 0.0)] { return grabMediaPreview(path, at); },
+                [this, serial](const QImage &picture) {
+                    if (serial != selectionSerial || picture.isNull() || !frameImage.isNull())
+                        return;
+                    frameImage = picture;
+                    renderPreviewFrame();
+                });
 }
 
 QImage VideoListDialog::transformedPreview(const QImage &image) const

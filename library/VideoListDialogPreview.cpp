@@ -14,14 +14,18 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
+#include <QThreadPool>
 #include <QVideoWidget>
+#include <QtConcurrent>
 
 #include <cmath>
 
@@ -338,6 +342,7 @@ void VideoListDialog::enterFullscreenPlayback()
         return;
     if (!fullscreenView) {
         fullscreenView = new QVideoWidget;
+        fullscreenView->setObjectName(QStringLiteral("FullscreenView"));
         fullscreenView->setWindowTitle(tr("Vistrelle 全屏播放"));
         fullscreenView->setWindowFlag(Qt::Window);
         fullscreenView->setStyleSheet(QStringLiteral("background:#000000;"));
@@ -348,6 +353,10 @@ void VideoListDialog::enterFullscreenPlayback()
     if (fullscreenView->isVisible())
         return;
     player->setVideoWidget(fullscreenView);
+    // The screen of the library window; without a window manager nobody else gives a
+    // full-screen window the screen's size.
+    if (QScreen *screen = this->screen())
+        fullscreenView->setGeometry(screen->geometry());
     fullscreenView->showFullScreen();
     fullscreenView->raise();
     fullscreenView->activateWindow();
@@ -367,20 +376,48 @@ void VideoListDialog::onScreenshotClicked()
     if (currentIndex < 0 || currentIndex >= records.size())
         return;
     const VideoRecord record = records.at(currentIndex);
-    // Before playback the preview shows a cropped still: the saved picture is a full frame.
-    QImage still = player->currentFrameSnapshot();
-    if (still.isNull() && !displayedImage.isNull())
-        still = grabFullFrame(record.path, std::max(player->position(), 0.0));
-    if (!still.isNull())
-        still = transformedPreview(still);
+    const QImage still = player->currentFrameSnapshot();
+    if (!still.isNull() || displayedImage.isNull()) {
+        saveScreenshot(record.path, still);
+        return;
+    }
+    // Before playback the preview shows a cropped still: the saved picture is a full frame,
+    // grabbed by ffmpeg on a pool thread.
+    const int serial = selectionSerial;
+    const QString path = record.path;
+    screenshotButton->setEnabled(false);
+    grabPicture([path, at = std::max(player->position(), 0.0)] { return grabFullFrame(path, at); },
+                [this, serial, path](const QImage &frame) {
+                    screenshotButton->setEnabled(currentIndex >= 0);
+                    if (serial == selectionSerial)
+                        saveScreenshot(path, frame);
+                });
+}
+
+void VideoListDialog::saveScreenshot(const QString &path, const QImage &frame)
+{
+    const QImage still = transformedPreview(frame);
     if (still.isNull()) {
         QMessageBox::information(this, tr("截图不可用"), tr("视频画面尚未就绪，请先播放或移动到需要截图的位置。"));
         return;
     }
-    const QFileInfo source(record.path);
+    const QFileInfo source(path);
     const QString file = source.dir().filePath(source.completeBaseName() + QLatin1Char('_')
                                                + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"))
                                                + QStringLiteral(".png"));
     if (still.save(file, "PNG"))
         showOpenFolderMessage(this, tr("截图完成"), tr("截图已保存到：\n%1").arg(file), file);
+    else
+        QMessageBox::warning(this, tr("截图失败"), tr("无法保存截图：\n%1\n请检查文件夹的写入权限。").arg(file));
+}
+
+void VideoListDialog::grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done)
+{
+    // The watcher belongs to the window: a result that comes after it is gone is dropped.
+    auto *watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [watcher, done] {
+        watcher->deleteLater();
+        done(watcher->future().resultCount() > 0 ? watcher->result() : QImage());
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), grab));
 }

@@ -12,10 +12,15 @@
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QTimer>
 #include <QApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,20 +41,25 @@ QString VideoListDialog::uniqueOutputPath(const QString &wanted)
     const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     const QDir dir = info.dir();
     for (int n = 2; n <= 9999; ++n) {
-        const QString candidate = dir.filePath(QStringLiteral("%1_%2%3").arg(info.completeBaseName()).arg(n).arg(ext));
+        // One arg() call: a name holding "%1" must not be filled in again.
+        const QString candidate = dir.filePath(info.completeBaseName() + QLatin1Char('_') + QString::number(n) + ext);
         if (!QFileInfo::exists(candidate))
             return candidate;
     }
-    return dir.filePath(QStringLiteral("%1_%2%3")
-                            .arg(info.completeBaseName(),
-                                 QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")), ext));
+    return dir.filePath(info.completeBaseName() + QLatin1Char('_')
+                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")) + ext);
 }
 
 QString VideoListDialog::copyOutputPath(const QString &suffix) const
 {
     if (currentIndex < 0 || currentIndex >= records.size())
         return QString();
-    const QFileInfo source(records.at(currentIndex).path);
+    return copyOutputPath(records.at(currentIndex).path, suffix);
+}
+
+QString VideoListDialog::copyOutputPath(const QString &sourcePath, const QString &suffix)
+{
+    const QFileInfo source(sourcePath);
     return uniqueOutputPath(
         source.dir().filePath(source.completeBaseName() + suffix + QLatin1Char('.') + source.suffix()));
 }
@@ -68,6 +78,11 @@ QStringList VideoListDialog::muteArguments(const QString &source, double start, 
 qint64 VideoListDialog::muteTimeLimitMs(double seconds)
 {
     return std::max<qint64>(120000, qint64(2.0 * std::max(seconds, 0.0) * 1000.0));
+}
+
+QString VideoListDialog::unusableOutputText(const QString &output)
+{
+    return QObject::tr("FFmpeg 报告完成，但没有写出可用的文件：\n%1").arg(output);
 }
 
 void VideoListDialog::warnUnlessClosing(const QString &title, const QString &text)
@@ -180,7 +195,6 @@ void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
     job.arguments = muteArguments(source, rangeBar->rangeStart, rangeBar->rangeEnd, output);
     job.mergeChannels = false;
     job.waitSliceMs = 80;
-    job.eventSliceMs = 0;
     job.capMs = muteTimeLimitMs(durationSeconds);
     job.terminateOnCancel = false;
     job.outputPath = output;
@@ -203,7 +217,8 @@ void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
         return;
     }
     endSaveProgress();
-    warnUnlessClosing(tr("编辑失败"), logTail(result.errorLog, 600));
+    warnUnlessClosing(tr("编辑失败"), result.outputUnusable ? unusableOutputText(output)
+                                                             : logTail(result.errorLog, 600));
 }
 
 void VideoListDialog::runTransform(const QString &output, bool replaceOriginal)
@@ -255,29 +270,43 @@ void VideoListDialog::runSplit()
     });
     connect(saveProgress, &QProgressDialog::canceled, editor, &VideoEditor::cancel);
 
+    // Both names were free: whatever stands there after a failed or cancelled split is the
+    // job's own, and goes, so that no half of a split is ever listed.
+    const auto removeParts = [part1, part2] {
+        for (const QString &made : {part1, part2}) {
+            if (QFileInfo::exists(made) && QFile::remove(made))
+                qInfo().noquote() << "[Media library] Removed the part of an unfinished split" << made;
+        }
+    };
     editor->trim(record.path, 0.0, t, part1);
-    if (!self)
+    if (!self) {
+        removeParts();
         return;
+    }
     if (error->isEmpty() && QFileInfo::exists(part1)) {
         *part = 1;
         // The second part runs to the very end of the file.
         editor->trim(record.path, t, VideoEditor::kToEnd, part2);
-        if (!self)
+        if (!self) {
+            removeParts();
             return;
+        }
     }
     editor->disconnect(this);
     endSaveProgress();
     if (!error->isEmpty()) {
+        removeParts();
         warnUnlessClosing(tr("分割失败"), *error);
         return;
     }
     if (!QFileInfo::exists(part1) || !QFileInfo::exists(part2)) {
+        removeParts();
         warnUnlessClosing(tr("分割失败"), tr("FFmpeg 没有写出分割后的文件。"));
         return;
     }
     rememberRecordedFile(part1);
     rememberRecordedFile(part2);
-    loadFromDisk();
+    reloadAndSelect(part1);
     CompletionDialog done(tr("分割完成"), record.isAudio ? tr("已生成两个音频片段。") : tr("已生成两个视频片段。"),
                           source.absolutePath(), this);
     done.exec();
@@ -305,17 +334,39 @@ void VideoListDialog::finishEdit(const QString &path, bool replaceOriginal)
         result = source;
     }
     rememberRecordedFile(result);
-    loadFromDisk();
-    const QFileInfo wanted(result);
-    for (int row = 0; row < listWidget->count(); ++row) {
-        const int index = listWidget->item(row)->data(Qt::UserRole).toInt();
-        if (index >= 0 && index < records.size() && QFileInfo(records.at(index).path) == wanted) {
-            listWidget->setCurrentRow(row);
-            break;
-        }
-    }
+    reloadAndSelect(result);
     showOpenFolderMessage(this, tr("保存完成"),
                           (isAudioFile(result) ? tr("音频已保存：\n%1") : tr("视频已保存：\n%1")).arg(result), result);
+}
+
+void VideoListDialog::reloadAndSelect(const QString &path)
+{
+    loadFromDisk();
+    const QFileInfo wanted(path);
+    const auto select = [this, &wanted] {
+        for (int row = 0; row < listWidget->count(); ++row) {
+            const int index = listWidget->item(row)->data(Qt::UserRole).toInt();
+            if (index >= 0 && index < records.size() && QFileInfo(records.at(index).path) == wanted) {
+                listWidget->setCurrentRow(row);
+                return true;
+            }
+        }
+        return false;
+    };
+    if (select())
+        return;
+    // The search text or the tab hides the new file: the whole list comes back, so that the
+    // file does not seem to vanish.
+    {
+        const QSignalBlocker block(searchBox);
+        searchBox->clear();
+    }
+    searchTimer->stop();
+    filterTab = 0;
+    if (filterGroup && filterGroup->button(0))
+        filterGroup->button(0)->setChecked(true);
+    refreshList(QString());
+    select();
 }
 
 bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &successTitle, const QString &outputPath)
@@ -335,7 +386,6 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
     job.program = resolveToolPath(QStringLiteral("ffmpeg"));
     job.arguments = args;
     job.waitSliceMs = 80;
-    job.eventSliceMs = 0;
     job.terminateOnCancel = false;
     job.outputPath = outputPath.isEmpty() && !args.isEmpty() ? args.last() : outputPath;
     job.guard = this;
@@ -351,7 +401,8 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
     if (result.outcome == FfmpegJobResult::Cancelled)
         return false;
     if (!result.succeeded()) {
-        warnUnlessClosing(tr("处理失败"), logTail(result.log, 900));
+        warnUnlessClosing(tr("处理失败"), result.outputUnusable ? unusableOutputText(job.outputPath)
+                                                                 : logTail(result.log, 900));
         return false;
     }
     if (!outputPath.isEmpty() && QFileInfo::exists(outputPath))

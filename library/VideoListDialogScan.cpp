@@ -40,6 +40,23 @@ QString saveFolder()
 
 } // namespace
 
+QThreadPool *metadataThreadPool()
+{
+    static QThreadPool *pool = [] {
+        auto *created = new QThreadPool(qApp);
+        // A probe spends most of its time starting up: eight at a time hide that even on two
+        // cores.
+        created->setMaxThreadCount(std::max(8, QThread::idealThreadCount()));
+        // Queued probes of a closing program are dropped; running ones end within their time-out.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, [created] {
+            created->clear();
+            created->waitForDone();
+        });
+        return created;
+    }();
+    return pool;
+}
+
 void VideoListDialog::showListState(const QString &text, bool busy)
 {
     if (!stateOverlay)
@@ -56,7 +73,7 @@ void VideoListDialog::loadFromDisk()
     showListState(tr("正在加载媒体文件…"), true);
     const int generation = ++scanGeneration;
     // Probes of an earlier scan that have not started yet skip their work.
-    liveScanGeneration.storeRelaxed(generation);
+    liveScanGeneration->storeRelaxed(generation);
     records.clear();
 
     QStringList registry = recordedFiles();
@@ -100,8 +117,8 @@ void VideoListDialog::startMetadataJobs(int generation)
                 return;
             applyMetadata(generation, i, path, watcher->result());
         });
-        watcher->setFuture(QtConcurrent::run(metadataPool, [this, record, generation] {
-            return liveScanGeneration.loadRelaxed() == generation ? readMetadata(record) : record;
+        watcher->setFuture(QtConcurrent::run(metadataPool, [live = liveScanGeneration, record, generation] {
+            return live->loadRelaxed() == generation ? readMetadata(record) : record;
         }));
     }
 }
@@ -174,7 +191,7 @@ void VideoListDialog::refreshList(const QString &filter)
             [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
         listWidget->setItemWidget(item, card);
     }
-    countLabel->setText(tr("%1 个文件").arg(listWidget->count()));
+    countLabel->setText(tr("%n 个文件", nullptr, listWidget->count()));
     if (listWidget->count() > 0) {
         stateOverlay->hide();
     } else {
@@ -248,10 +265,9 @@ void VideoListDialog::showListContextMenu(const QPoint &position)
     menu.addAction(tr("播放"), this, [this, index] { openRecord(index, true); });
     menu.addAction(tr("打开文件夹"), this, &VideoListDialog::onOpenFolderClicked);
     menu.addSeparator();
-    // Renaming and the file information are tools that come later.
-    menu.addAction(tr("重命名文件"))->setEnabled(false);
+    menu.addAction(tr("重命名文件"), this, &VideoListDialog::showRenameDialog);
     menu.addAction(tr("Copy File Path"), this, [path = record.path] { QApplication::clipboard()->setText(path); });
-    menu.addAction(tr("查看文件信息"))->setEnabled(false);
+    menu.addAction(tr("查看文件信息"), this, &VideoListDialog::showFileInfoDialog);
     menu.addSeparator();
     menu.addAction(record.isAudio ? tr("删除音频") : tr("删除视频"), this, &VideoListDialog::onDeleteClicked);
     menu.exec(listWidget->viewport()->mapToGlobal(position));
@@ -273,8 +289,9 @@ void VideoListDialog::onDeleteClicked()
     const int index = currentIndex;
     const VideoRecord record = records.at(index);
     const QString title = record.isAudio ? tr("删除音频") : tr("删除视频");
+    // No is the default: Return alone never deletes a file for good.
     if (QMessageBox::question(this, title, tr("确定永久删除“%1”吗？").arg(record.fileName),
-                              QMessageBox::Yes | QMessageBox::No)
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
     player->close();
@@ -305,7 +322,7 @@ void VideoListDialog::onDeleteClicked()
     listWidget->setCurrentRow(-1);
     listWidget->blockSignals(blocked);
 
-    countLabel->setText(tr("%1 个文件").arg(listWidget->count()));
+    countLabel->setText(tr("%n 个文件", nullptr, listWidget->count()));
     if (listWidget->count() > 0) {
         stateOverlay->hide();
         listWidget->setCurrentRow(std::min(std::max(removedRow, 0), listWidget->count() - 1));

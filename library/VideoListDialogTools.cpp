@@ -9,6 +9,7 @@
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "platform/mac/X11Connection.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,9 +29,12 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -171,6 +175,19 @@ private:
     QPushButton *m_apply = nullptr;
 };
 
+// Where the top-left corner of `window` really is, from the X server; nothing off X11. A window
+// manager can map a frameless window after Qt has taken its position from the server, and Qt
+// then keeps the screen's top-left for it (openbox: about every second tool dialog), so
+// mapToGlobal() of its widgets and the places of their popups are off by the difference.
+std::optional<QPoint> serverWindowPosition(QWidget *window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle())
+        return std::nullopt;
+    const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
+    const std::optional<QRect> real = x->rootGeometry(xcb_window_t(window->winId()));
+    return real ? std::optional<QPoint>(real->topLeft()) : std::nullopt;
+}
+
 // A combo box whose popup keeps the dark look (the platform style would paint it light).
 class DarkComboBox : public QComboBox
 {
@@ -187,24 +204,36 @@ public:
             "QListView::item:hover{background:#19304d;color:#ffffff;}"
             "QListView::item:selected{background:#246de2;color:#ffffff;}"));
         setView(list);
+        // The popup is dressed before it is first shown: QComboBox sizes it from the look it
+        // has then (dressed afterwards, it was too short for its items and showed a light
+        // scroll band over the last one).
+        if (QWidget *popup = list->window(); popup && popup != window()) {
+            popup->setAutoFillBackground(true);
+            QPalette palette = popup->palette();
+            palette.setColor(QPalette::Window, QColor(QStringLiteral("#0d1d33")));
+            palette.setColor(QPalette::Base, QColor(QStringLiteral("#0d1d33")));
+            palette.setColor(QPalette::Text, QColor(QStringLiteral("#eaf1ff")));
+            palette.setColor(QPalette::Highlight, QColor(QStringLiteral("#246de2")));
+            palette.setColor(QPalette::HighlightedText, Qt::white);
+            popup->setPalette(palette);
+            popup->setStyleSheet(
+                QStringLiteral("QFrame{background:#0d1d33;border:1px solid #36577d;padding:0;margin:0;}"));
+        }
     }
 
     void showPopup() override
     {
+        QWidget *top = window();
+        const QPoint believed = top->mapToGlobal(QPoint(0, 0));
+        const std::optional<QPoint> real = serverWindowPosition(top);
         QComboBox::showPopup();
         QWidget *popup = view() ? view()->window() : nullptr;
-        if (!popup)
+        if (!popup || !real || *real == believed)
             return;
-        popup->setAutoFillBackground(true);
-        QPalette palette = popup->palette();
-        palette.setColor(QPalette::Window, QColor(QStringLiteral("#0d1d33")));
-        palette.setColor(QPalette::Base, QColor(QStringLiteral("#0d1d33")));
-        palette.setColor(QPalette::Text, QColor(QStringLiteral("#eaf1ff")));
-        palette.setColor(QPalette::Highlight, QColor(QStringLiteral("#246de2")));
-        palette.setColor(QPalette::HighlightedText, Qt::white);
-        popup->setPalette(palette);
-        popup->setStyleSheet(
-            QStringLiteral("QFrame{background:#0d1d33;border:1px solid #36577d;padding:0;margin:0;}"));
+        // Qt placed the list from a stale window position: move it by the difference and let
+        // the window system confirm the real one, so later popups and tool tips are right.
+        popup->move(popup->pos() + (*real - believed));
+        top->windowHandle()->setPosition(*real);
     }
 };
 
@@ -249,9 +278,11 @@ void VideoListDialog::showSpeedDialog()
     player->setSpeed(float(speed));
     if (speed == 1.0)
         return;
-    const QString target = copyOutputPath(QStringLiteral("_%1x").arg(LibraryTools::speedText(speed)));
+    // Named after the file the dialog was opened for (the selection may have moved since).
+    const QString target = copyOutputPath(source, QStringLiteral("_") + LibraryTools::speedText(speed)
+                                                      + QLatin1Char('x'));
     if (runFfmpegEdit(LibraryTools::speedArguments(source, speed, target), tr("变速完成"), target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showVolumeDialog()
@@ -294,10 +325,10 @@ void VideoListDialog::showVolumeDialog()
         return;
 
     const int percent = mute->isChecked() ? 0 : slider->value();
-    const QString target = copyOutputPath(QStringLiteral("_音量调整"));
+    const QString target = copyOutputPath(record.path, QStringLiteral("_音量调整"));
     if (runFfmpegEdit(LibraryTools::volumeArguments(record.path, record.isAudio, percent, target), tr("音量调整完成"),
                       target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showExtractAudioDialog()
@@ -325,7 +356,7 @@ void VideoListDialog::showExtractAudioDialog()
     const QString bitrate = valueByPosition(quality->currentIndex(), {QStringLiteral("320k"), QStringLiteral("192k"),
                                                                       QStringLiteral("128k")});
     if (runFfmpegEdit(LibraryTools::extractAudioArguments(source, target, bitrate), tr("音频提取完成"), target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showConvertDialog()
@@ -359,7 +390,7 @@ void VideoListDialog::showConvertDialog()
     const QString crf = valueByPosition(q, {QStringLiteral("18"), QStringLiteral("23"), QStringLiteral("28")});
     if (runFfmpegEdit(LibraryTools::convertArguments(record.path, record.isAudio, target, bitrate, crf),
                       tr("转换完成"), target))
-        loadFromDisk();
+        reloadAndSelect(target);
 }
 
 void VideoListDialog::showRenameDialog()
@@ -388,14 +419,25 @@ void VideoListDialog::showRenameDialog()
     const QString oldPath = info.absoluteFilePath();
     const QString target = info.dir().filePath(info.suffix().isEmpty() ? newName
                                                                        : newName + QLatin1Char('.') + info.suffix());
+    if (target == oldPath)
+        return;
+    // Each cause has its own message: another file of that name, a folder this user may not
+    // write to, or the file itself in use.
+    if (QFileInfo::exists(target) && QFileInfo(target) != info) {
+        QMessageBox::warning(this, tr("重命名失败"), tr("已有同名文件：\n%1").arg(target));
+        return;
+    }
     player->close();
     if (!QFile::rename(oldPath, target)) {
-        QMessageBox::warning(this, tr("重命名失败"), tr("目标文件已存在或文件正在被占用。"));
+        QMessageBox::warning(this, tr("重命名失败"),
+                             QFileInfo(info.absolutePath()).isWritable()
+                                 ? tr("目标文件已存在或文件正在被占用。")
+                                 : tr("没有写入此文件夹的权限：\n%1").arg(info.absolutePath()));
         return;
     }
     forgetRecordedFile(oldPath);
     rememberRecordedFile(target);
-    loadFromDisk();
+    reloadAndSelect(target);
 }
 
 void VideoListDialog::showFileInfoDialog()

@@ -2,6 +2,7 @@
 // writes a watermarked MP4 copy beside the source with one ffmpeg run followed by signals.
 #include "library/VideoListDialog.h"
 
+#include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/VideoPlayer.h"
 #include "library/WatermarkConfig.h"
@@ -98,7 +99,14 @@ void VideoListDialog::showWatermarkDialog()
         QString errorText = error;
         QString result;
         const QString temporary = job->temporaryOutput();
-        if (success && !job->wasCancelled() && QFileInfo(temporary).size() >= 1) {
+        // A clean exit counts only with a copy that ffprobe can read (probed off this thread).
+        QPointer<VideoListDialog> self(this);
+        const bool usable = success && !job->wasCancelled() && outputIsUsable(temporary);
+        if (!self)
+            return;
+        if (success && !job->wasCancelled() && !usable)
+            errorText = unusableOutputText(target);
+        if (usable) {
             result = uniqueOutputPath(target);
             if (!QFile::rename(temporary, result)) {
                 result.clear();

@@ -120,6 +120,7 @@ void VideoPlayer::close()
     m_filePath.clear();
     m_duration = 0.0;
     m_videoSize = QSize(-1, -1);
+    m_lastVideoFrame = QVideoFrame();
     {
         QMutexLocker lock(&m_frameMutex);
         m_lastFrame = QImage();
@@ -202,15 +203,23 @@ void VideoPlayer::setMuted(bool muted)
     m_audioOutput->setMuted(muted);
 }
 
+// The player keeps delivering into its own sink: the FFmpeg back end of Qt 6.4 does not move
+// a playing stream to another sink (the viewer stayed black until the file was played again),
+// so each picture is handed on to the viewer's sink instead.
 void VideoPlayer::setVideoWidget(QVideoWidget *widget)
 {
-    if (widget)
-        m_player->setVideoOutput(widget);
+    if (!widget)
+        return;
+    m_videoWidget = widget;
+    if (m_lastVideoFrame.isValid())
+        widget->videoSink()->setVideoFrame(m_lastVideoFrame);
 }
 
 void VideoPlayer::restoreVideoSink()
 {
-    m_player->setVideoSink(m_videoSink);
+    if (m_videoWidget)
+        m_videoWidget->videoSink()->setVideoFrame(QVideoFrame());
+    m_videoWidget.clear();
 }
 
 double VideoPlayer::position() const
@@ -233,6 +242,11 @@ void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
 {
     if (!frame.isValid())
         return;
+    m_lastVideoFrame = frame;
+    if (m_videoWidget) {
+        m_videoWidget->videoSink()->setVideoFrame(frame);
+        return;
+    }
     const QImage image = frame.toImage();
     if (image.isNull())
         return;

@@ -5,14 +5,15 @@
 #include <QMutex>
 #include <QObject>
 #include <QSize>
+#include <QPointer>
 #include <QString>
+#include <QVideoFrame>
 
 #include <memory>
 
 class QAudioOutput;
 class QMediaDevices;
 class QTemporaryDir;
-class QVideoFrame;
 class QVideoSink;
 class QVideoWidget;
 
@@ -77,6 +78,10 @@ private:
     QString m_filePath;
     double m_duration = 0.0;
     QSize m_videoSize{-1, -1};
+    // The full-screen viewer the pictures go to instead of frameReady, and the newest picture
+    // (shown at once when a viewer takes over a paused player).
+    QPointer<QVideoWidget> m_videoWidget;
+    QVideoFrame m_lastVideoFrame;
     float m_volume = 1.0f;
     float m_speed = 1.0f;
     bool m_muted = false;

@@ -48,6 +48,9 @@ void AnnotationOverlay::setAnnotationEnabled(bool on)
     m_current.points.clear();
     strokesRemoved();
     if (!on) {
+        // The text question belongs to the mode: it goes with it.
+        if (m_textDialog)
+            m_textDialog->reject();
         hide();
         emit closed();
         return;
@@ -299,10 +302,16 @@ void AnnotationOverlay::mousePressEvent(QMouseEvent *event)
     }
     const QPointF pos = event->position();
     if (m_tool == AnnotationToolbar::Text) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, tr("添加文字标注"), tr("输入标注文字："),
-                                                   QLineEdit::Normal, QString(), &ok).trimmed();
-        if (ok && !text.isEmpty()) {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(tr("添加文字标注"));
+        dialog.setLabelText(tr("输入标注文字："));
+        dialog.setTextEchoMode(QLineEdit::Normal);
+        m_textDialog = &dialog;
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        m_textDialog = nullptr;
+        const QString text = dialog.textValue().trimmed();
+        // Annotation mode may have ended while the question was open (it closes it).
+        if (ok && m_enabled && !text.isEmpty()) {
             Stroke stroke;
             stroke.tool = AnnotationToolbar::Text;
             stroke.points = {pos};

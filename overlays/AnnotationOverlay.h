@@ -6,9 +6,12 @@
 #include <QFont>
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QRect>
 #include <QTransform>
 #include <QWidget>
+
+class QInputDialog;
 
 // The nearly invisible window over the recorded area on which the user draws while
 // annotation mode is on. The same strokes are painted on screen and rendered into a
@@ -63,6 +66,7 @@ private:
     Stroke m_current;
     bool m_drawing = false;
     bool m_enabled = false;
+    QPointer<QInputDialog> m_textDialog; // the text question while it is open
     QRect m_captureRect;
     AnnotationToolbar::Tool m_tool = AnnotationToolbar::Pen;
 

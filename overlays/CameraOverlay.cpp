@@ -1,6 +1,7 @@
 #include "overlays/CameraOverlay.h"
 
 #include "preparation/CameraHub.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -12,7 +13,7 @@
 #include <cmath>
 
 CameraOverlay::CameraOverlay(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput)
+    : QWidget(parent, passiveOverlayFlags | Qt::WindowTransparentForInput)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

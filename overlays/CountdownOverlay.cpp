@@ -2,6 +2,7 @@
 
 #include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -21,7 +22,7 @@ const char *const kDefaultHotkeys[2] = {"Ctrl+Alt+R", "Ctrl+Alt+P"};
 } // namespace
 
 CountdownOverlay::CountdownOverlay(int seconds, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, passiveOverlayFlags)
     , m_initial(std::max(seconds, 1))
     , m_remaining(m_initial)
 {
@@ -96,6 +97,9 @@ void CountdownOverlay::showEvent(QShowEvent *event)
 {
     updateVirtualGeometry();
     QWidget::showEvent(event);
+    // Clicks go through to what lies below; the keyboard still comes here for Esc (a
+    // window transparent for input as a whole would take no keyboard focus).
+    setWindowInputRegion(this, QRegion());
     keepMacRecordingToolbarVisible(winId());
     raise();
     activateWindow();

@@ -14,7 +14,6 @@
 #include <QGraphicsDropShadowEffect>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QHideEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -453,6 +452,8 @@ void FloatingToolbar::abandonStopConfirmation()
 {
     // The recording this question was about has ended or is being replaced: an answer
     // given now could act on the next recording, so the dialog closes without one.
+    // (Hiding the toolbar by its hot key leaves the question open and answerable: it is
+    // a window of its own, and the recording it paused must not stay paused without it.)
     if (!m_stopDialog)
         return;
     m_stopDialogAbandoned = true;
@@ -515,16 +516,10 @@ void FloatingToolbar::paintEvent(QPaintEvent *)
 {
 }
 
-void FloatingToolbar::hideEvent(QHideEvent *event)
-{
-    if (!event->spontaneous())
-        abandonStopConfirmation();
-    QWidget::hideEvent(event);
-}
-
 void FloatingToolbar::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    keepPositionInStep(this);
     applyCompositorRules();
 }
 

@@ -5,9 +5,13 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
+#include "platform/mac/OverlayWindowSupport.h"
+
+#include <algorithm>
 
 #include <QButtonGroup>
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,8 +99,11 @@ void FloatingToolbar::buildAnnotationRow(QVBoxLayout *containerLayout)
 
     QPushButton *undo = rowButton(QStringLiteral("↩"), tr("撤销 Ctrl+Z"), line);
     QPushButton *clear = rowButton(QStringLiteral("⌫"), tr("清除全部 Del"), line);
-    QPushButton *exit = rowButton(QStringLiteral("退出"), tr("退出注释模式"), line);
-    exit->setFixedWidth(58);
+    QPushButton *exit = rowButton(tr("退出"), tr("退出注释模式"), line);
+    // 58 px hold the Chinese word; a longer word of another language widens the button.
+    QFont exitFont = exit->font();
+    exitFont.setPixelSize(16);
+    exit->setFixedWidth(std::max(58, QFontMetrics(exitFont).horizontalAdvance(exit->text()) + 16));
     lineLayout->addWidget(undo);
     lineLayout->addWidget(clear);
     lineLayout->addWidget(exit);
@@ -132,6 +139,7 @@ void FloatingToolbar::toggleAnnoRow(bool on)
     }
     m_annoRow->setVisible(on);
     m_layer->setAnnotationEnabled(on);
+    keepAboveWindow(this, on ? m_layer : nullptr);
     if (on) {
         configureMacAnnotationWindowLevels(m_layer->winId(), winId());
         m_hintLabel->show();
@@ -173,5 +181,6 @@ void FloatingToolbar::onAnnotationLayerClosed()
         m_annotationButton->setChecked(false);
     }
     m_annoRow->hide();
+    keepAboveWindow(this, nullptr);
     fitToContents();
 }

@@ -1,6 +1,7 @@
 #include "overlays/KeyDisplayOverlay.h"
 
 #include "overlays/Translucency.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,7 +25,7 @@ QFont capFont()
 } // namespace
 
 KeyDisplayOverlay::KeyDisplayOverlay(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput)
+    : QWidget(parent, passiveOverlayFlags | Qt::WindowTransparentForInput)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

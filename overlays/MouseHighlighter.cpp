@@ -1,6 +1,7 @@
 #include "overlays/MouseHighlighter.h"
 
 #include "overlays/Translucency.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -15,7 +16,7 @@
 #include <cmath>
 
 MouseHighlighter::MouseHighlighter(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput)
+    : QWidget(parent, passiveOverlayFlags | Qt::WindowTransparentForInput)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -47,6 +48,9 @@ void MouseHighlighter::setEnabled(bool on)
     if (on) {
         updateVirtualGeometry();
         m_pointer = mapFromGlobal(QCursor::pos());
+        // The whole window is painted afresh; from now on only the halo's last place
+        // and its new one are, so the first place must count as painted.
+        m_lastPainted = paintedArea(m_pointer);
         update();
         if (overlaysCanBeTranslucent()) {
             show();
@@ -61,8 +65,11 @@ void MouseHighlighter::setEnabled(bool on)
             }
         }
     } else {
+        // A ring belongs to its click: one cut short here must not come back frozen
+        // with the next recording.
         m_pollTimer->stop();
         m_ringTimer->stop();
+        m_flash = 0;
         hide();
     }
 }

@@ -32,21 +32,26 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         const QRect r = rect();
-        const bool hovered = underMouse();
-        const struct { const char *colour; int inset; } discs[] = {
-            {"#432332", 1}, {"#a52840", 4}, {"#ff5864", 8}, {hovered ? "#ff4655" : "#f82f43", 10}};
+        // Grey while there is nothing to record yet (the window picker before a choice).
+        const bool enabled = isEnabled();
+        const bool hovered = underMouse() && enabled;
+        const struct { const char *colour; const char *greyColour; int inset; } discs[] = {
+            {"#432332", "#262b35", 1},
+            {"#a52840", "#353c49", 4},
+            {"#ff5864", "#4a5262", 8},
+            {hovered ? "#ff4655" : "#f82f43", "#3d4452", 10}};
         for (const auto &disc : discs) {
-            painter.setBrush(QColor(disc.colour));
+            painter.setBrush(QColor(enabled ? disc.colour : disc.greyColour));
             painter.drawEllipse(r.adjusted(disc.inset, disc.inset, -disc.inset, -disc.inset));
         }
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(255, 126, 135, 220), 1.5));
+        painter.setPen(QPen(enabled ? QColor(255, 126, 135, 220) : QColor(120, 130, 148, 160), 1.5));
         painter.drawArc(QRect(11, 11, width() - 22, height() - 22), 400, 2080);
         QFont font(QStringLiteral("Segoe UI"));
         font.setPointSize(10);
         font.setWeight(QFont::DemiBold);
         painter.setFont(font);
-        painter.setPen(Qt::white);
+        painter.setPen(enabled ? QColor(Qt::white) : QColor(QStringLiteral("#8a93a3")));
         painter.drawText(r, Qt::AlignCenter, QStringLiteral("REC"));
     }
 };
@@ -230,7 +235,7 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
                                          QColor(QStringLiteral("#f0f6ff")), qApp->devicePixelRatio()));
         m_screenshot->setIconSize(QSize(26, 26));
         m_screenshot->setCursor(Qt::PointingHandCursor);
-        m_screenshot->setAccessibleName(QStringLiteral("Screenshot"));
+        m_screenshot->setAccessibleName(tr("Screenshot"));
         m_screenshot->setStyleSheet(QStringLiteral(
             "QToolButton{border:0;border-radius:7px;background:transparent;padding:0;}"
             "QToolButton:hover{background:#172b47;}QToolButton:pressed{background:#203a5e;}"));
@@ -238,7 +243,7 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
         m_dragHandle = new QWidget(shell);
         m_dragHandle->setFixedSize(70, 48);
         m_dragHandle->setCursor(Qt::SizeAllCursor);
-        m_dragHandle->setAccessibleName(QStringLiteral("Drag toolbar"));
+        m_dragHandle->setAccessibleName(tr("Drag toolbar"));
         row->addWidget(m_dragHandle);
     }
 
@@ -299,6 +304,25 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
     adjustSize();
 }
 
+namespace {
+
+// Puts an item's chevron a few pixels after its title line (the text is centred between
+// the item's 2 px left and 20 px right padding), within the item.
+void placeDropdownArrow(QToolButton *item, const QString &title)
+{
+    auto *arrow = item->findChild<DropdownButton *>();
+    if (!arrow)
+        return;
+    QFont font = item->font();
+    font.setPixelSize(10);
+    const int advance = QFontMetrics(font).horizontalAdvance(title);
+    const int width = item->width();
+    const int x0 = qMin(width - 9, (2 + width - 20) / 2 + (advance + 1) / 2 + 11);
+    arrow->setGeometry(qMax(x0 - 9, 0), 20, 18, 60 - 20);
+}
+
+} // namespace
+
 QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &iconPath,
                                              const QString &title, const QString &sub,
                                              bool checkable)
@@ -330,13 +354,8 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
                                 "QToolButton:pressed{padding-right:20px;}");
         auto *arrow = new DropdownButton(item);
         arrow->setCursor(Qt::PointingHandCursor);
-        arrow->setAccessibleName(QStringLiteral("Open menu"));
-        QFont font = item->font();
-        font.setPixelSize(10);
-        const int advance = QFontMetrics(font).horizontalAdvance(cleaned);
-        const int h = 60;
-        const int x0 = qMin(width - 9, advance / 2 + (width - 14) / 2 + 8);
-        arrow->setGeometry(x0 - 9 > 0 ? x0 - 9 : 0, 20, 18, h - 20);
+        arrow->setAccessibleName(tr("Open menu"));
+        placeDropdownArrow(item, cleaned);
         if (checkable) {
             connect(arrow, &QToolButton::clicked, item,
                     [item] { emit item->customContextMenuRequested(QPoint(0, 0)); });
@@ -382,9 +401,24 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
                               tr("Game  ▾"),        tr("Audio Only  ▾"),  tr("Webcam  ▾")};
     m_modeItem->setIcon(itemIcon(QString::fromLatin1(icons[m]), "#d9e5f5"));
     m_modeItem->setText(cleanedTitle(labels[m]) + QLatin1Char('\n') + subtitle);
+    placeDropdownArrow(m_modeItem, cleanedTitle(labels[m]));
     const bool visual = mode != 4;
     m_webcamItem->setVisible(visual);
     m_screenshot->setVisible(visual);
+    fitToItems();
+}
+
+void SetupRecordingToolbar::fitToItems()
+{
+    // Items shown or hidden just now count only once the layouts have taken them in:
+    // until their next pass the shell's size hint is the old one, and the toolbar would
+    // keep a gap where a hidden item was, or be placed by a width it no longer has.
+    for (QLayout *layout : {m_shell->layout(), this->layout()}) {
+        if (layout) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
     adjustSize();
 }
 
@@ -414,6 +448,8 @@ void SetupRecordingToolbar::setRecordEnabled(bool enabled)
     if (!m_recButton)
         return;
     m_recButton->setEnabled(enabled);
+    m_recButton->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_recButton->setToolTip(enabled ? QString() : tr("Select a window before recording"));
     m_recButton->setAccessibleDescription(enabled ? tr("Start recording")
                                                   : tr("Select a window before recording"));
 }
@@ -433,7 +469,7 @@ QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, co
 
 void SetupRecordingToolbar::placeForRect(const QRect &area)
 {
-    adjustSize();
+    fitToItems();
     QRect bounds(0, 0, 1920, 1080);
     if (QScreen *screen = QGuiApplication::screenAt(area.center()))
         bounds = screen->availableGeometry();
@@ -470,6 +506,8 @@ bool SetupRecordingToolbar::eventFilter(QObject *watched, QEvent *event)
     if ((watched == this && event->type() == QEvent::Show)
         || (watched == m_shell && event->type() == QEvent::Resize))
         updateShellMask();
+    if (watched == this && event->type() == QEvent::Show && !m_embedded)
+        keepPositionInStep(this);
     if (m_embedded || watched != m_dragHandle)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

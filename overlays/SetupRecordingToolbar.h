@@ -63,6 +63,7 @@ private:
                           const QString &sub, bool checkable);
     void showModeMenu();
     void updateShellMask();
+    void fitToItems();
 
     QToolButton *m_modeItem = nullptr;
     QToolButton *m_webcamItem = nullptr;

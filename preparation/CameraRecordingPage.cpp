@@ -473,6 +473,7 @@ void CameraRecordingPage::startPreview()
 void CameraRecordingPage::stopPreview()
 {
     m_previewActive = false;
+    m_cameraStarting = false;
     m_failureReported = false;
     ++m_cameraGeneration;
     if (m_feed)
@@ -493,6 +494,7 @@ void CameraRecordingPage::showStartingState()
 void CameraRecordingPage::selectCamera()
 {
     m_feed->stop();
+    m_cameraStarting = false;
     ++m_cameraGeneration;
     invalidateFrame();
     m_recButton->setEnabled(false);
@@ -514,6 +516,8 @@ void CameraRecordingPage::selectCamera()
         updateDeviceStates();
         return;
     }
+    m_cameraStarting = true;
+    updateDeviceStates();
     const int generation = m_cameraGeneration;
     QTimer::singleShot(8000, Qt::CoarseTimer, this, [this, generation]() {
         if (!m_previewActive || generation != m_cameraGeneration || !m_feed->isActive())
@@ -522,6 +526,7 @@ void CameraRecordingPage::selectCamera()
             return;
         showPreviewText(tr("Camera did not deliver a picture. Check camera access and whether another app is "
                            "using it, then select the camera again."));
+        m_cameraStarting = false;
         updateDeviceStates();
     });
 }
@@ -532,6 +537,7 @@ void CameraRecordingPage::onFrame(const QImage &image)
         return;
     m_lastFrame = image;
     m_frameStamp = now();
+    m_cameraStarting = false;
     m_composedValid = false;
     m_failureReported = false;
     updatePreview();
@@ -545,11 +551,16 @@ void CameraRecordingPage::onCameraError(const QString &errorText)
     const QString message =
         errorText.isEmpty() ? tr("Camera could not start. Check camera access in System Settings.") : errorText;
     invalidateFrame();
+    m_cameraStarting = false;
     m_recButton->setEnabled(false);
     showPreviewText(message);
     updateDeviceStates();
-    if (m_busy)
+    // One failure stops the recording once: the watchdog, which finds no fresh picture
+    // from now on, and a second error of the same camera say nothing more.
+    if (m_busy && !m_failureReported) {
+        m_failureReported = true;
         reportFailureLater(message);
+    }
 }
 
 void CameraRecordingPage::reportFailureLater(const QString &message)
@@ -735,7 +746,7 @@ void CameraRecordingPage::updateDeviceStates()
     const QString off = QStringLiteral("color:#83a0bf");
     const QString dot = QStringLiteral("●  ");
     const bool live = fresh();
-    m_cameraStatus->setText(dot + (live ? tr("On") : (m_previewActive ? tr("Starting…") : tr("Off"))));
+    m_cameraStatus->setText(dot + (live ? tr("On") : (m_previewActive && m_cameraStarting ? tr("Starting…") : tr("Off"))));
     m_cameraStatus->setStyleSheet(live ? on : off);
     const bool system = m_systemToggle->isChecked();
     m_systemStatus->setText(dot + (system ? tr("On") : tr("Off")));

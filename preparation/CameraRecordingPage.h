@@ -94,6 +94,7 @@ private:
     qint64 m_frameStamp = -1; // clock time of the last picture; -1 when there is none
     bool m_busy = false;
     bool m_previewActive = false;
+    bool m_cameraStarting = false; // a camera was started and has not delivered or failed yet
     bool m_failureReported = false;
     bool m_helpPending = false;
     bool m_waitingForSettings = false;

@@ -3,6 +3,7 @@
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/X11Connection.h"
+#include "preparation/PlainToolTip.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -307,7 +308,7 @@ void CaptureTargetDialog::refreshTargets()
         const CapturableWindow &entry = m_entries.at(row);
         auto *item = new QListWidgetItem;
         item->setData(Qt::DisplayRole, entry.title);
-        item->setData(Qt::ToolTipRole, entry.title);
+        item->setData(Qt::ToolTipRole, plainToolTip(entry.title));
         item->setData(PreviewRole, QPixmap());
         item->setData(SubtitleRole, entry.subtitle.isEmpty()
                                         ? tr("Process information unavailable")

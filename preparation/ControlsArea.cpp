@@ -195,10 +195,15 @@ QPixmap deviceIconPixmap(const QString &iconPath, bool on, bool struck, const QS
     return pixmap;
 }
 
-// Selects the device item whose id is the stored one (exact), else the default item
-// in front; a stored id that is no longer offered is cleared.
-void selectStoredDevice(QComboBox *box, QSettings &settings, const QString &key, const QVariant &stored,
-                        const QVariant &empty)
+// Marks the item that stands for a stored device the sound server does not offer now.
+const int UnavailableRole = Qt::UserRole + 1;
+
+// Selects the device item whose id is the stored one (exact), else the default item in
+// front. A stored id that is not offered now (the device is unplugged, or the sound
+// server cannot be reached) stays the choice until the user picks another device: it
+// gets an item of its own, marked unavailable, under the name it was chosen by.
+void selectStoredDevice(QComboBox *box, const QVariant &stored, const QString &storedName,
+                        const QString &unavailableText)
 {
     int index = 0;
     const bool chosen = !stored.toByteArray().isEmpty();
@@ -208,9 +213,26 @@ void selectStoredDevice(QComboBox *box, QSettings &settings, const QString &key,
             break;
         }
     }
+    if (chosen && index == 0) {
+        const QString name = storedName.isEmpty() ? QString::fromUtf8(stored.toByteArray()) : storedName;
+        box->addItem(unavailableText.arg(name), stored);
+        index = box->count() - 1;
+        box->setItemData(index, true, UnavailableRole);
+    }
     box->setCurrentIndex(index);
-    if (chosen && index == 0)
-        settings.setValue(key, empty);
+}
+
+bool isUnavailableChoice(const QComboBox *box)
+{
+    return box && box->currentData(UnavailableRole).toBool();
+}
+
+// The device's name without the unavailable mark, as it is remembered with its id.
+QString chosenDeviceName(const QComboBox *box, const QString &stored)
+{
+    if (!box || box->currentIndex() <= 0)
+        return QString();
+    return isUnavailableChoice(box) ? stored : box->currentText();
 }
 
 void warn(QWidget *parent, const QString &title, const QString &text)
@@ -315,9 +337,11 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     m_targetTitle = new QLabel(tr("尚未选择窗口"), targetPage);
     m_targetTitle->setAlignment(Qt::AlignCenter);
     m_targetTitle->setWordWrap(true);
+    m_targetTitle->setTextFormat(Qt::PlainText); // other programs' window titles
     m_targetTitle->setStyleSheet(QStringLiteral("font-size:13px;color:#eef3ff;background:transparent;"));
     m_targetSubtitle = new QLabel(tr("请选择录制目标"), targetPage);
     m_targetSubtitle->setAlignment(Qt::AlignCenter);
+    m_targetSubtitle->setTextFormat(Qt::PlainText);
     m_targetSubtitle->setStyleSheet(QStringLiteral("font-size:10px;color:#7d8ba5;background:transparent;"));
     m_chooseTargetButton = new QPushButton(tr("选择窗口"), targetPage);
     m_chooseTargetButton->setFixedHeight(29);
@@ -441,11 +465,18 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
         m_mono = settings.value(QStringLiteral("audio/mono"), false).toBool();
         m_microphoneDelayMs = settings.value(QStringLiteral("audio/microphoneDelayMs"), 0).toInt();
     }
+    // A pick from the menu: the id and, to show it while it is unplugged, the name.
     connect(m_speakerBox, &QComboBox::currentIndexChanged, this, [this] {
-        QSettings().setValue(QStringLiteral("audio/systemDeviceId"), systemAudioDeviceId());
+        QSettings settings;
+        const QString key = QStringLiteral("audio/systemDeviceName");
+        settings.setValue(key, chosenDeviceName(m_speakerBox, settings.value(key).toString()));
+        settings.setValue(QStringLiteral("audio/systemDeviceId"), systemAudioDeviceId());
     });
     connect(m_microphoneBox, &QComboBox::currentIndexChanged, this, [this] {
-        QSettings().setValue(QStringLiteral("audio/microphoneDeviceId"), microphoneDeviceId());
+        QSettings settings;
+        const QString key = QStringLiteral("audio/microphoneDeviceName");
+        settings.setValue(key, chosenDeviceName(m_microphoneBox, settings.value(key).toString()));
+        settings.setValue(QStringLiteral("audio/microphoneDeviceId"), microphoneDeviceId());
     });
 
     connect(webcamAction, &QPushButton::clicked, this, [this] { showWebcamSettings(); });
@@ -944,7 +975,7 @@ void ControlsArea::applyDeviceToggleState(QPushButton *toggle, bool on)
 void ControlsArea::onDeviceToggleClicked(bool *state)
 {
     const bool webcam = state == &m_webcamOn;
-    if (webcam && !m_webcamOn && !webcamPermissionStep())
+    if (webcam && !m_webcamOn && (!webcamPermissionStep() || !webcamCameraStep()))
         return;
     *state = !*state;
     QPushButton *toggle = webcam ? m_webcamToggle : state == &m_speakerOn ? m_speakerToggle : m_microphoneToggle;
@@ -984,6 +1015,8 @@ void ControlsArea::refreshAudioDevices()
     QSettings settings;
     const QString storedSpeaker = settings.value(QStringLiteral("audio/systemDeviceId")).toString();
     const QByteArray storedMicrophone = settings.value(QStringLiteral("audio/microphoneDeviceId")).toByteArray();
+    const QString speakerName = settings.value(QStringLiteral("audio/systemDeviceName")).toString();
+    const QString microphoneName = settings.value(QStringLiteral("audio/microphoneDeviceName")).toString();
 
     const bool speakerBlocked = m_speakerBox->blockSignals(true);
     const bool microphoneBlocked = m_microphoneBox->blockSignals(true);
@@ -1000,8 +1033,7 @@ void ControlsArea::refreshAudioDevices()
     m_speakerBox->addItem(defaultOutput.isEmpty() ? tr("默认设备") : tr("默认 · %1").arg(defaultOutput), QString());
     for (const PlaybackDevice &device : outputs)
         m_speakerBox->addItem(device.name, device.id);
-    selectStoredDevice(m_speakerBox, settings, QStringLiteral("audio/systemDeviceId"), storedSpeaker,
-                       QVariant(QString()));
+    selectStoredDevice(m_speakerBox, storedSpeaker, speakerName, tr("%1 · 不可用"));
 
     m_microphoneBox->clear();
     const QAudioDevice defaultInput = QMediaDevices::defaultAudioInput();
@@ -1009,8 +1041,7 @@ void ControlsArea::refreshAudioDevices()
                              QByteArray());
     for (const QAudioDevice &device : QMediaDevices::audioInputs())
         m_microphoneBox->addItem(device.description(), device.id());
-    selectStoredDevice(m_microphoneBox, settings, QStringLiteral("audio/microphoneDeviceId"), storedMicrophone,
-                       QVariant(QByteArray()));
+    selectStoredDevice(m_microphoneBox, storedMicrophone, microphoneName, tr("%1 · 不可用"));
 
     m_speakerBox->blockSignals(speakerBlocked);
     m_microphoneBox->blockSignals(microphoneBlocked);
@@ -1024,6 +1055,19 @@ QString ControlsArea::systemAudioDeviceId() const
 QByteArray ControlsArea::microphoneDeviceId() const
 {
     return m_microphoneBox ? m_microphoneBox->currentData().toByteArray() : QByteArray();
+}
+
+QString ControlsArea::microphoneForRecording() const
+{
+    const QByteArray id = microphoneDeviceId();
+    if (id.isEmpty())
+        return QString::fromUtf8(QMediaDevices::defaultAudioInput().id());
+    return microphoneDeviceName().isEmpty() ? QString() : QString::fromUtf8(id);
+}
+
+bool ControlsArea::isSystemAudioDeviceAvailable() const
+{
+    return !isUnavailableChoice(m_speakerBox) && !AudioOutputMonitor::playbackDevices().isEmpty();
 }
 
 QString ControlsArea::microphoneDeviceName() const
@@ -1313,7 +1357,7 @@ void ControlsArea::onRecButtonClicked()
         refuse(tr("请至少开启扬声器或麦克风。"));
         return;
     }
-    if (m_speakerOn && AudioOutputMonitor::playbackDevices().isEmpty()) {
+    if (m_speakerOn && !isSystemAudioDeviceAvailable()) {
         refuse(tr("没有可用的扬声器设备，无法录制系统声音。"));
         return;
     }

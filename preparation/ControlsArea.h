@@ -65,12 +65,19 @@ public:
     bool noiseReduction() const { return m_noiseReduction; }
     bool mono() const { return m_mono; }
     int microphoneDelayMs() const { return m_microphoneDelayMs; }
-    // The chosen speaker's id (a PulseAudio sink name); empty: the default output.
+    // The chosen speaker's id (a PulseAudio sink name); empty: the default output. A
+    // chosen device stays chosen while it is unplugged or the sound server is away.
     QString systemAudioDeviceId() const;
+    // The chosen speaker, or the default output, is there to be recorded.
+    bool isSystemAudioDeviceAvailable() const;
     // The chosen microphone's id; empty: the default input.
     QByteArray microphoneDeviceId() const;
     // The chosen microphone's name; empty when the chosen device is gone.
     QString microphoneDeviceName() const;
+    // The id of the microphone a recording opens: the chosen one, else the default
+    // input; empty when that device is not there. Two microphones of one name are told
+    // apart by it.
+    QString microphoneForRecording() const;
     bool isRecording() const { return m_recording; }
 
     // Prepares a home-page mode card (0 full screen, 1 area, 2 window, 3 game,
@@ -166,6 +173,9 @@ private:
     // Runs in the webcam toggle's handler before the card switches on; false keeps
     // the card off for now.
     bool webcamPermissionStep();
+    // Runs after the permission step: without a camera the card stays off and a box
+    // says so.
+    bool webcamCameraStep();
     // The application became active or inactive (the user may come back from
     // granting the camera permission).
     void onApplicationStateChanged(Qt::ApplicationState state);

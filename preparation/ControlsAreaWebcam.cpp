@@ -72,6 +72,14 @@ bool ControlsArea::webcamPermissionStep()
     return false;
 }
 
+bool ControlsArea::webcamCameraStep()
+{
+    if (!CameraHub::devices().isEmpty())
+        return true;
+    QMessageBox::warning(QApplication::activeWindow(), tr("摄像头"), tr("没有检测到可用摄像头。"));
+    return false;
+}
+
 void ControlsArea::showCameraPermissionBox()
 {
     QMessageBox box(QMessageBox::Warning, tr("Camera Permission"),

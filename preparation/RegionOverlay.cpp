@@ -33,8 +33,7 @@ const QRegion &wholeWindow()
 } // namespace
 
 RegionOverlay::RegionOverlay(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                          | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(parent, passiveOverlayFlags | Qt::WindowDoesNotAcceptFocus)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);

@@ -32,4 +32,4 @@ for lang in "${LANGUAGES[@]}"; do
     "${dirs[@]}" -ts "resources/translations/Vistrelle_${lang}.ts"
 done
 echo "update-translations: updated ${#LANGUAGES[@]} files; unfinished entries:"
-grep -c 'type="unfinished"' resources/translations/*.ts | sed 's/^/  /'
+{ grep -c 'type="unfinished"' resources/translations/*.ts || true; } | sed 's/^/  /'

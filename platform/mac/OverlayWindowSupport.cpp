@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -112,6 +113,68 @@ private:
     QPoint m_start;
 };
 
+// Watches a top-level window's exposures and corrects Qt's idea of its position.
+class PositionKeeper : public QObject
+{
+public:
+    explicit PositionKeeper(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QString::fromLatin1(objectNameOfKind));
+    }
+    static constexpr const char *objectNameOfKind = "PositionKeeper";
+
+    // Follows the window's current native window (changing the window flags makes a new one).
+    void watch(QWindow *handle)
+    {
+        if (handle == m_handle)
+            return;
+        if (m_handle)
+            m_handle->removeEventFilter(this);
+        m_handle = handle;
+        if (handle)
+            handle->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && m_window && m_window->windowHandle() == watched
+            && m_window->windowHandle()->isExposed())
+            QMetaObject::invokeMethod(this, &PositionKeeper::check, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void check()
+    {
+        if (!m_window || !m_window->isVisible())
+            return;
+        const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+        if (!connection->isValid())
+            return;
+        const std::optional<QRect> native = connection->rootGeometry(xcb_window_t(m_window->winId()));
+        QScreen *screen = m_window->screen();
+        if (!native || !screen)
+            return;
+        // Native pixels lie at their offset from the screen's logical corner times its
+        // pixel ratio, plus that corner.
+        const QPoint corner = screen->geometry().topLeft();
+        const qreal ratio = screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
+        const QPoint onScreen = corner + ((native->topLeft() - corner) / ratio);
+        const QPoint believed = m_window->mapToGlobal(QPoint(0, 0));
+        if ((onScreen - believed).manhattanLength() <= 1)
+            return;
+        qInfo() << "[Window] Position of" << m_window->metaObject()->className() << "taken from the server:"
+                << onScreen << "not" << believed;
+        m_window->move(m_window->pos() + (onScreen - believed));
+    }
+
+    QPointer<QWidget> m_window;
+    QPointer<QWindow> m_handle;
+};
+
 } // namespace
 
 bool hasCompositingManager()
@@ -179,6 +242,48 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region)
     const bool ok = error == nullptr;
     std::free(error);
     return ok;
+}
+
+void keepPositionInStep(QWidget *widget)
+{
+    if (!widget || !onX11())
+        return;
+    QWidget *window = widget->window();
+    window->winId(); // creates the native window and its handle
+    // (The keeper has no meta-object of its own: it is found by its name.)
+    auto *keeper = static_cast<PositionKeeper *>(
+        window->findChild<QObject *>(QString::fromLatin1(PositionKeeper::objectNameOfKind), Qt::FindDirectChildrenOnly));
+    if (!keeper)
+        keeper = new PositionKeeper(window);
+    keeper->watch(window->windowHandle());
+}
+
+void keepAboveWindow(QWidget *window, QWidget *below)
+{
+    if (!window || !onX11())
+        return;
+    window = window->window();
+    const xcb_window_t id = xcb_window_t(window->winId());
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    if (!id || !connection->isValid())
+        return;
+    // The value Qt gave the window is kept on the widget, to be put back.
+    static const char *const kept = "_vistrelle_transient_for";
+    const xcb_atom_t transientFor = XCB_ATOM_WM_TRANSIENT_FOR;
+    if (!window->property(kept).isValid()) {
+        const std::optional<QByteArray> value = connection->property(id, transientFor, XCB_ATOM_WINDOW);
+        window->setProperty(kept, value && value->size() == 4 ? *reinterpret_cast<const quint32 *>(value->constData())
+                                                               : quint32(XCB_NONE));
+    }
+    quint32 target = window->property(kept).toUInt();
+    if (below)
+        target = quint32(below->window()->winId());
+    if (target != XCB_NONE)
+        xcb_change_property(connection->get(), XCB_PROP_MODE_REPLACE, id, transientFor, XCB_ATOM_WINDOW, 32, 1,
+                            &target);
+    else
+        xcb_delete_property(connection->get(), id, transientFor);
+    connection->flush();
 }
 
 bool startWindowMove(QWidget *window, const QPoint &globalPress)

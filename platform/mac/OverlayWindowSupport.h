@@ -2,10 +2,22 @@
 
 #include <QPoint>
 #include <QRegion>
+#include <Qt>
 
 class QWidget;
 
 // Window services that overlays, frameless dialogs and toolbars share.
+
+// Window flags of an overlay that only shows something over the desktop (pointer
+// highlight, region frame, countdown, webcam bubble, key display): frameless, above
+// other windows, and kept out of the window manager's hands, so that it is never
+// framed, focused or listed among the user's windows. A managed window is reparented
+// into a frame of the window manager's, and that frame takes the pointer over the whole
+// window even where the window itself lets clicks through, so a full-screen overlay
+// would swallow every click meant for the recording toolbar below it. On X11 such a
+// window is override-redirect; other platforms ignore the bypass flag.
+inline constexpr Qt::WindowFlags passiveOverlayFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint;
 
 // True when a compositing manager runs for the application's screen (some client
 // owns the selection _NET_WM_CM_S<screen>): translucent windows are blended then.
@@ -15,8 +27,10 @@ bool hasCompositingManager();
 
 // Limits where the top-level window of `widget` takes mouse input to `region`, in
 // the widget's own coordinates; clicks elsewhere go to whatever lies below, other
-// programs included. An empty region passes every click through. The shape lasts
-// across hide, show and resize. False off X11 or without the XFixes extension.
+// programs included, provided that no window manager framed the window (see
+// passiveOverlayFlags: a frame takes the clicks its window lets through). An empty
+// region passes every click through. The shape lasts across hide, show and resize.
+// False off X11 or without the XFixes extension.
 bool setWindowInputRegion(QWidget *widget, const QRegion &region);
 
 // Moves `window` with the pointer while the left button stays down, starting from a
@@ -24,3 +38,24 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region);
 // there is one, else moves the window by the pointer's delta itself. False when no
 // move could start (no native window, or the left button is not down).
 bool startWindowMove(QWidget *window, const QPoint &globalPress);
+
+// Keeps the position Qt believes the top-level window of `widget` has in step with the
+// one it has on screen, each time the window is exposed. A window manager reparents a
+// shown window into a frame and then places the frame; when Qt asks where the window is
+// before the frame has moved, and the window manager sends no notice after the move
+// (openbox does not when the frame lands where the window asked to be), Qt believes the
+// window sits at the frame's first place, the screen's corner (measured: about every
+// other time a frameless tool window is shown under openbox), and moves made from that
+// belief (fitting to the contents, drags) throw the window there. Call it from the
+// window's show event (its native window may have been replaced since). Does nothing
+// off X11.
+void keepPositionInStep(QWidget *widget);
+
+// Keeps the top-level window of `window` above that of `below` while both are shown, also
+// when `below` takes the keyboard, by making it a transient window of `below` for the
+// window manager (WM_TRANSIENT_FOR). Needed for a toolbar over a drawing layer that covers
+// the whole screen: openbox lifts a frameless focused window of the screen's size into its
+// full-screen layer, above every window that merely stays on top, and only that window's
+// transients follow it there. `below` null gives the window its first transient setting
+// back. Does nothing off X11.
+void keepAboveWindow(QWidget *window, QWidget *below);

@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>تقسيم التسجيل تلقائيًا إلى عدة ملفات حسب شرط</translation>
+        <translation>يبدأ مقطع جديد عند تحقق شرط، وفي النهاية تُدمج كل المقاطع في ملف واحد</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>أسهل للرفع أو النقل أو الحفظ على أجزاء</translation>
+        <translation>يحدّ من حجم كل مقطع</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,22 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>يُحفظ ملف جديد كل %1 دقيقة</translation>
+        <translation type="vanished">يُحفظ ملف جديد كل %1 دقيقة</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>يُقسَّم الملف ويُحفظ عند بلوغه %1 ميغابايت</translation>
+        <translation>يبدأ مقطع جديد كلما بلغ أحد المقاطع %1 ميغابايت</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>يبدأ مقطع جديد كل %n دقيقة</numerusform>
+            <numerusform>يبدأ مقطع جديد كل دقيقة</numerusform>
+            <numerusform>يبدأ مقطع جديد كل دقيقتين</numerusform>
+            <numerusform>يبدأ مقطع جديد كل %n دقائق</numerusform>
+            <numerusform>يبدأ مقطع جديد كل %n دقيقة</numerusform>
+            <numerusform>يبدأ مقطع جديد كل %n دقيقة</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +222,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>يتوقف بعد %1 دقيقة من التسجيل</translation>
+        <translation type="vanished">يتوقف بعد %1 دقيقة من التسجيل</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +247,17 @@
     <message>
         <source>取消自动停止</source>
         <translation>إلغاء الإيقاف التلقائي</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>يتوقف بعد %n دقيقة من التسجيل</numerusform>
+            <numerusform>يتوقف بعد دقيقة واحدة من التسجيل</numerusform>
+            <numerusform>يتوقف بعد دقيقتين من التسجيل</numerusform>
+            <numerusform>يتوقف بعد %n دقائق من التسجيل</numerusform>
+            <numerusform>يتوقف بعد %n دقيقة من التسجيل</numerusform>
+            <numerusform>يتوقف بعد %n دقيقة من التسجيل</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +750,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>إغلاق</translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +879,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · التقاط الشاشة عالي الأداء</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · غير متاح</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>كاميرا الويب</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>لم يُعثر على كاميرا ويب.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1060,10 @@
     <message>
         <source>选择颜色</source>
         <translation>اختيار اللون</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1609,12 @@ Please visit this link manually:
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>ملف الترجمة غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>أبلغ FFmpeg بالنجاح لكنه لم يكتب ملفًا صالحًا للاستخدام:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2587,14 @@ Please visit this link manually:
         <source>Select a window before recording</source>
         <translation>اختر نافذة قبل التسجيل</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>سحب شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>فتح القائمة</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2740,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 ملفات</translation>
+        <translation type="vanished">%1 ملفات</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2904,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>سيتم التقسيم إلى مقطعين (%2) عند %1</translation>
+        <translation type="vanished">سيتم التقسيم إلى مقطعين (%2) عند %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3325,49 @@ Please visit this link manually:
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>تعذّر إنشاء النسخة ذات العلامة المائية. لم يتغيّر الفيديو الأصلي.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>سيتم التقسيم إلى مقطعين صوتيين عند %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>سيتم التقسيم إلى مقطعي فيديو عند %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n ملف</numerusform>
+            <numerusform>ملف واحد</numerusform>
+            <numerusform>ملفان</numerusform>
+            <numerusform>%n ملفات</numerusform>
+            <numerusform>%n ملفًا</numerusform>
+            <numerusform>%n ملف</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>فشل التقاط الصورة</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>تعذّر حفظ لقطة الشاشة:
+%1
+تحقق من أذونات الكتابة في المجلد.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>يوجد ملف بهذا الاسم بالفعل:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>لا يوجد إذن بالكتابة في هذا المجلد:
+%1</translation>
     </message>
 </context>
 <context>

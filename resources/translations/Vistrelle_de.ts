@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Die Aufnahme nach einer Bedingung automatisch in mehrere Dateien teilen</translation>
+        <translation>Beginnt bei einer Bedingung ein neues Segment; am Ende werden alle Segmente zu einer Datei zusammengefügt</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Einfacher hochzuladen, zu übertragen oder in Teilen zu speichern</translation>
+        <translation>Begrenzt die Größe jedes Segments</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Alle %1 Minuten wird eine neue Datei gespeichert</translation>
+        <translation type="vanished">Alle %1 Minuten wird eine neue Datei gespeichert</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Die Datei wird bei %1 MB geteilt und gespeichert</translation>
+        <translation>Ein neues Segment beginnt, sobald eines %1 MB erreicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Jede Minute beginnt ein neues Segment</numerusform>
+            <numerusform>Alle %n Minuten beginnt ein neues Segment</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Stoppt nach %1 Minuten Aufnahme</translation>
+        <translation type="vanished">Stoppt nach %1 Minuten Aufnahme</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Automatischen Stopp abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Stoppt nach einer Minute Aufnahme</numerusform>
+            <numerusform>Stoppt nach %n Minuten Aufnahme</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Schließen</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Hochleistungs-Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Keine Webcam gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1601,12 @@ Vistrelle trotzdem beenden?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Untertiteldatei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg meldete Erfolg, hat aber keine verwendbare Datei geschrieben:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2579,14 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
         <source>Select a window before recording</source>
         <translation>Wählen Sie vor der Aufnahme ein Fenster aus</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Symbolleiste ziehen</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menü öffnen</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2732,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 Dateien</translation>
+        <translation type="vanished">%1 Dateien</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Teilt bei %1 in zwei Stücke (%2)</translation>
+        <translation type="vanished">Teilt bei %1 in zwei Stücke (%2)</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3317,45 @@ Ordner: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Die Kopie mit Wasserzeichen kann nicht erstellt werden. Das Originalvideo wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Teilt bei %1 in zwei Audiostücke</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Teilt bei %1 in zwei Videostücke</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Bildschirmfoto fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Das Bildschirmfoto konnte nicht gespeichert werden:
+%1
+Prüfen Sie die Schreibrechte des Ordners.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Eine Datei mit diesem Namen existiert bereits:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Keine Schreibberechtigung für diesen Ordner:
+%1</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Split the recording into several files automatically by a condition</translation>
+        <translation>Starts a new segment when a condition is met; all segments are joined into one file at the end</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Easier to upload, transfer or keep in parts</translation>
+        <translation>Keeps each segment to a set size</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>A new file is saved every %1 minutes</translation>
+        <translation type="vanished">A new file is saved every %1 minutes</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>The file is split and saved when it reaches %1 MB</translation>
+        <translation>A new segment starts each time one reaches %1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>A new segment starts every minute</numerusform>
+            <numerusform>A new segment starts every %n minutes</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Stops after %1 minutes of recording</translation>
+        <translation type="vanished">Stops after %1 minutes of recording</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancel auto stop</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Stops after one minute of recording</numerusform>
+            <numerusform>Stops after %n minutes of recording</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Close</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · High-performance screen capture</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · unavailable</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No webcam was found.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Choose Colour</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1601,12 @@ Quit Vistrelle anyway?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Subtitle file not found: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg reported success but wrote no usable file:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2579,14 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
         <source>Select a window before recording</source>
         <translation>Select a window before recording</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Drag toolbar</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Open menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2732,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 files</translation>
+        <translation type="vanished">%1 files</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Splits into two %2 clips at %1</translation>
+        <translation type="vanished">Splits into two %2 clips at %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3317,45 @@ Folder: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Cannot make the watermarked copy. The original video was not changed.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Splits into two audio clips at %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Splits into two video clips at %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Screenshot failed</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Could not save the screenshot:
+%1
+Check that the folder is writable.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>A file with this name already exists:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>No permission to write to this folder:
+%1</translation>
     </message>
 </context>
 <context>

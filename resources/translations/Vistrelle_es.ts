@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Dividir la grabación en varios archivos según una condición</translation>
+        <translation>Empieza un segmento nuevo al cumplirse una condición; al final todos se unen en un solo archivo</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Más fácil de subir, transferir o guardar por partes</translation>
+        <translation>Limita el tamaño de cada segmento</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Se guarda un archivo nuevo cada %1 minutos</translation>
+        <translation type="vanished">Se guarda un archivo nuevo cada %1 minutos</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>El archivo se divide y se guarda al llegar a %1 MB</translation>
+        <translation>Empieza un segmento nuevo cada vez que uno llega a %1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Cada minuto empieza un segmento nuevo</numerusform>
+            <numerusform>Cada %n minutos empieza un segmento nuevo</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Se detiene tras %1 minutos de grabación</translation>
+        <translation type="vanished">Se detiene tras %1 minutos de grabación</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancelar detención automática</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Se detiene tras un minuto de grabación</numerusform>
+            <numerusform>Se detiene tras %n minutos de grabación</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -373,7 +387,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Cerrar</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -840,7 +854,7 @@
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Captura de pantalla de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · no disponible</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Cámara web</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>No se encontró ninguna cámara web.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Elegir color</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -1253,7 +1283,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>摄像头无法启动，请检查权限或设备占用情况。</source>
-        <translation>No se pudo iniciar la cámara web. Comprueba el permiso y si otro programa la está usando.</translation>
+        <translation>No se pudo iniciar la cámara web. Compruebe el permiso y si otro programa la está usando.</translation>
     </message>
     <message>
         <source>Camera Permission</source>
@@ -1261,7 +1291,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>Camera access is off. Allow Vistrelle in System Settings &gt; Privacy &amp; Security &gt; Camera.</source>
-        <translation>El acceso a la cámara está desactivado. Permite Vistrelle en Configuración del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
+        <translation>El acceso a la cámara está desactivado. Permita Vistrelle en Ajustes del Sistema &gt; Privacidad y seguridad &gt; Cámara.</translation>
     </message>
     <message>
         <source>Open Settings</source>
@@ -1277,7 +1307,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>请先在首页为窗口或游戏模式选择录制目标。</source>
-        <translation>Primero elige en la página de inicio la ventana o el juego que grabar.</translation>
+        <translation>Primero elija en la página de inicio la ventana o el juego que desea grabar.</translation>
     </message>
     <message>
         <source>已有录制正在进行，本次计划已跳过。</source>
@@ -1287,7 +1317,7 @@ Visite este enlace manualmente:
         <source>退出后计划录制将不会执行。
 
 确定要退出 Vistrelle 吗？</source>
-        <translation>La grabación programada no se hará si sales.
+        <translation>La grabación programada no se hará si sale.
 
 ¿Salir de Vistrelle de todos modos?</translation>
     </message>
@@ -1305,7 +1335,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>已最小化到系统托盘，点击或双击托盘图标可重新打开。</source>
-        <translation>Minimizado en la bandeja del sistema. Haz clic o doble clic en el icono para volver a abrirlo.</translation>
+        <translation>Minimizado en la bandeja del sistema. Haga clic o doble clic en el icono para volver a abrirlo.</translation>
     </message>
     <message>
         <source>About Vistrelle</source>
@@ -1341,7 +1371,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>无法保存语言设置，请检查当前用户的配置权限。</source>
-        <translation>No se pudo guardar el idioma. Comprueba que el usuario actual puede escribir su configuración.</translation>
+        <translation>No se pudo guardar el idioma. Compruebe que el usuario actual puede escribir su configuración.</translation>
     </message>
     <message>
         <source>语言设置已保存，重启 Vistrelle 后生效。是否立即重启？</source>
@@ -1353,7 +1383,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
-        <translation>Vistrelle no pudo reiniciarse solo. Vuelve a abrirlo manualmente.</translation>
+        <translation>Vistrelle no pudo reiniciarse solo. Vuelva a abrirlo manualmente.</translation>
     </message>
 </context>
 <context>
@@ -1410,11 +1440,11 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>Vistrelle needs permission before it can record your screen.</source>
-        <translation>Vistrelle necesita permiso para grabar tu pantalla.</translation>
+        <translation>Vistrelle necesita permiso para grabar su pantalla.</translation>
     </message>
     <message>
         <source>Vistrelle needs permission before it can record your voice.</source>
-        <translation>Vistrelle necesita permiso para grabar tu voz.</translation>
+        <translation>Vistrelle necesita permiso para grabar su voz.</translation>
     </message>
     <message>
         <source>Screen &amp; System Audio Recording</source>
@@ -1426,15 +1456,15 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
-        <translation>Permitir que estas apps graben tu pantalla.</translation>
+        <translation>Permitir que estas apps graben su pantalla.</translation>
     </message>
     <message>
         <source>Allow these apps to use your microphone.</source>
-        <translation>Permitir que estas apps usen tu micrófono.</translation>
+        <translation>Permitir que estas apps usen su micrófono.</translation>
     </message>
     <message>
         <source>Illustration of macOS System Settings</source>
-        <translation>Ilustración de la Configuración del Sistema de macOS</translation>
+        <translation>Ilustración de los Ajustes del Sistema de macOS</translation>
     </message>
     <message>
         <source>Three quick steps</source>
@@ -1442,31 +1472,31 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>Open Screen Recording settings.</source>
-        <translation>Abre los ajustes de grabación de pantalla.</translation>
+        <translation>Abra los ajustes de grabación de pantalla.</translation>
     </message>
     <message>
         <source>Open Microphone settings.</source>
-        <translation>Abre los ajustes del micrófono.</translation>
+        <translation>Abra los ajustes del micrófono.</translation>
     </message>
     <message>
         <source>Turn on Vistrelle.</source>
-        <translation>Activa Vistrelle.</translation>
+        <translation>Active Vistrelle.</translation>
     </message>
     <message>
         <source>Quit and reopen Vistrelle, then record.</source>
-        <translation>Cierra y vuelve a abrir Vistrelle, luego graba.</translation>
+        <translation>Cierre y vuelva a abrir Vistrelle y después grabe.</translation>
     </message>
     <message>
         <source>Return and start recording.</source>
-        <translation>Vuelve y empieza a grabar.</translation>
+        <translation>Vuelva y empiece a grabar.</translation>
     </message>
     <message>
         <source>Restart Vistrelle after changing this setting.</source>
-        <translation>Reinicia Vistrelle después de cambiar este ajuste.</translation>
+        <translation>Reinicie Vistrelle después de cambiar este ajuste.</translation>
     </message>
     <message>
         <source>You can also turn off Microphone and record without voice.</source>
-        <translation>También puedes desactivar el micrófono y grabar sin voz.</translation>
+        <translation>También puede desactivar el micrófono y grabar sin voz.</translation>
     </message>
     <message>
         <source>Not now</source>
@@ -1478,11 +1508,11 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
-        <translation>Abre Configuración del Sistema &gt; Privacidad y seguridad &gt; Grabación de pantalla y audio del sistema y permite Vistrelle.</translation>
+        <translation>Abra Ajustes del Sistema &gt; Privacidad y seguridad &gt; Grabación de pantalla y audio del sistema y permita Vistrelle.</translation>
     </message>
     <message>
         <source>Open System Settings &gt; Privacy &amp; Security &gt; Microphone and allow Vistrelle.</source>
-        <translation>Abre Configuración del Sistema &gt; Privacidad y seguridad &gt; Micrófono y permite Vistrelle.</translation>
+        <translation>Abra Ajustes del Sistema &gt; Privacidad y seguridad &gt; Micrófono y permita Vistrelle.</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1602,12 @@ Visite este enlace manualmente:
         <source>字幕文件不存在：%1</source>
         <translation>No se encuentra el archivo de subtítulos: %1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg indicó que terminó, pero no escribió ningún archivo utilizable:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1604,7 +1640,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>请至少开启系统声音或麦克风。</source>
-        <translation>Activa al menos el audio del sistema o el micrófono.</translation>
+        <translation>Active al menos el audio del sistema o el micrófono.</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
@@ -1612,11 +1648,11 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
-        <translation>No se encontró el micrófono seleccionado. Vuelve a elegir el dispositivo de entrada.</translation>
+        <translation>No se encontró el micrófono seleccionado. Vuelva a elegir el dispositivo de entrada.</translation>
     </message>
     <message>
         <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
-        <translation>Quedan menos de %1 GB libres en el disco de guardado. Libera espacio o elige otra carpeta.</translation>
+        <translation>Quedan menos de %1 GB libres en el disco de guardado. Libere espacio o elija otra carpeta.</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
@@ -1625,7 +1661,7 @@ Visite este enlace manualmente:
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
 %1</source>
-        <translation>FFmpeg no pudo iniciarse. Comprueba que ffmpeg esté en la carpeta del programa o en el PATH del sistema.
+        <translation>FFmpeg no pudo iniciarse. Compruebe que ffmpeg esté en la carpeta del programa o en el PATH del sistema.
 %1</translation>
     </message>
     <message>
@@ -1698,7 +1734,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>屏幕采集持续低于 30 FPS 要求，建议关闭高负载程序或改用 720p 录制。</source>
-        <translation>La captura de pantalla sigue por debajo de los 30 FPS. Cierra los programas exigentes o graba en 720p.</translation>
+        <translation>La captura de pantalla sigue por debajo de los 30 FPS. Cierre los programas exigentes o grabe en 720p.</translation>
     </message>
     <message>
         <source>Screen capture is still dropping frames. Switched to 720p for smoother recording.</source>
@@ -1822,7 +1858,7 @@ Archivo procesado recuperable: %1</translation>
     </message>
     <message>
         <source>选择用途，自动匹配参数</source>
-        <translation>Elige un uso y los ajustes se adaptan</translation>
+        <translation>Elija un uso y los ajustes se adaptan</translation>
     </message>
     <message>
         <source>预设</source>
@@ -2186,15 +2222,15 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>保存目录无效或无法创建，请重新选择。</source>
-        <translation>La carpeta de guardado no es válida o no se puede crear. Elige otra.</translation>
+        <translation>La carpeta de guardado no es válida o no se puede crear. Elija otra.</translation>
     </message>
     <message>
         <source>每个全局快捷键只能包含一个组合，请重新设置。</source>
-        <translation>Cada atajo global solo puede tener una combinación. Vuelve a configurarlo.</translation>
+        <translation>Cada atajo global solo puede tener una combinación. Vuelva a configurarlo.</translation>
     </message>
     <message>
         <source>快捷键 %1 被重复使用，请为每个功能设置不同组合。</source>
-        <translation>El atajo %1 se usa más de una vez. Asigna una combinación distinta a cada acción.</translation>
+        <translation>El atajo %1 se usa más de una vez. Asigne una combinación distinta a cada acción.</translation>
     </message>
     <message>
         <source>快捷键设置</source>
@@ -2202,7 +2238,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>设置写入失败，请检查当前用户的配置权限。</source>
-        <translation>No se pudieron guardar los ajustes. Comprueba que el usuario actual puede escribir su configuración.</translation>
+        <translation>No se pudieron guardar los ajustes. Compruebe que el usuario actual puede escribir su configuración.</translation>
     </message>
     <message>
         <source>开机时自动启动 Vistrelle</source>
@@ -2326,7 +2362,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>点击选择颜色</source>
-        <translation>Haz clic para elegir un color</translation>
+        <translation>Haga clic para elegir un color</translation>
     </message>
     <message>
         <source>开始 / 停止录制</source>
@@ -2543,6 +2579,14 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
         <source>Select a window before recording</source>
         <translation>Seleccione una ventana antes de grabar</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Arrastrar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Abrir menú</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2680,7 +2724,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>音频</source>
-        <translation>audio</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2688,7 +2732,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 archivos</translation>
+        <translation type="vanished">%1 archivos</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Se dividirá en dos fragmentos (%2) en %1</translation>
+        <translation type="vanished">Se dividirá en dos fragmentos (%2) en %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3317,45 @@ Carpeta: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>No se puede crear la copia con marca de agua. El vídeo original no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Se dividirá en dos fragmentos de audio en %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Se dividirá en dos fragmentos de vídeo en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Error en la captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>No se pudo guardar la captura:
+%1
+Compruebe que la carpeta admite escritura.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Ya existe un archivo con este nombre:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>No tiene permiso para escribir en esta carpeta:
+%1</translation>
     </message>
 </context>
 <context>

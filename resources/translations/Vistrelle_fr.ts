@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Découper l&apos;enregistrement en plusieurs fichiers selon une condition</translation>
+        <translation>Démarre un nouveau segment selon une condition ; tous les segments sont réunis en un seul fichier à la fin</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Plus simple à envoyer, transférer ou conserver en parties</translation>
+        <translation>Limite la taille de chaque segment</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Un nouveau fichier est enregistré toutes les %1 minutes</translation>
+        <translation type="vanished">Un nouveau fichier est enregistré toutes les %1 minutes</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Le fichier est découpé et enregistré à %1 Mo</translation>
+        <translation>Un nouveau segment démarre dès qu&apos;un segment atteint %1 Mo</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Un nouveau segment démarre chaque minute</numerusform>
+            <numerusform>Un nouveau segment démarre toutes les %n minutes</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>S&apos;arrête après %1 minutes d&apos;enregistrement</translation>
+        <translation type="vanished">S&apos;arrête après %1 minutes d&apos;enregistrement</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Annuler l&apos;arrêt automatique</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>S&apos;arrête après une minute d&apos;enregistrement</numerusform>
+            <numerusform>S&apos;arrête après %n minutes d&apos;enregistrement</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Fermer</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Capture d&apos;écran haute performance</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · indisponible</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Aucune webcam n&apos;a été trouvée.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1601,12 @@ Quitter Vistrelle quand même ?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Fichier de sous-titres introuvable : %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg a signalé la réussite mais n’a écrit aucun fichier utilisable :
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2579,14 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
         <source>Select a window before recording</source>
         <translation>Choisissez une fenêtre avant d&apos;enregistrer</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Déplacer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Ouvrir le menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2680,7 +2724,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>音频</source>
-        <translation>audio</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2688,7 +2732,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 fichiers</translation>
+        <translation type="vanished">%1 fichiers</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Scinde en deux extraits (%2) à %1</translation>
+        <translation type="vanished">Scinde en deux extraits (%2) à %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3317,45 @@ Dossier : %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Impossible de créer la copie avec filigrane. La vidéo d&apos;origine n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Scinde en deux extraits audio à %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Scinde en deux extraits vidéo à %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Échec de la capture</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossible d’enregistrer la capture :
+%1
+Vérifiez que le dossier est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Un fichier de ce nom existe déjà :
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Aucune autorisation d’écrire dans ce dossier :
+%1</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Dividi automaticamente la registrazione in più file secondo una condizione</translation>
+        <translation>Avvia un nuovo segmento al verificarsi di una condizione; alla fine tutti i segmenti vengono uniti in un unico file</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Più facile da caricare, trasferire o salvare in parti</translation>
+        <translation>Limita la dimensione di ogni segmento</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Ogni %1 minuti viene salvato un nuovo file</translation>
+        <translation type="vanished">Ogni %1 minuti viene salvato un nuovo file</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Il file viene diviso e salvato a %1 MB</translation>
+        <translation>Inizia un nuovo segmento ogni volta che uno raggiunge %1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Ogni minuto inizia un nuovo segmento</numerusform>
+            <numerusform>Ogni %n minuti inizia un nuovo segmento</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Si ferma dopo %1 minuti di registrazione</translation>
+        <translation type="vanished">Si ferma dopo %1 minuti di registrazione</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Annulla arresto automatico</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Si ferma dopo un minuto di registrazione</numerusform>
+            <numerusform>Si ferma dopo %n minuti di registrazione</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Chiudi</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Acquisizione schermo ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · non disponibile</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nessuna webcam trovata.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Scegli colore</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
@@ -1398,7 +1428,7 @@ Uscire comunque da Vistrelle?</translation>
     <name>QDialog</name>
     <message>
         <source>Enable Screen Recording</source>
-        <translation>Ativa la registrazione dello schermo</translation>
+        <translation>Attiva la registrazione dello schermo</translation>
     </message>
     <message>
         <source>Enable Microphone Access</source>
@@ -1571,6 +1601,12 @@ Uscire comunque da Vistrelle?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>File dei sottotitoli non trovato: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg ha segnalato il completamento ma non ha scritto alcun file utilizzabile:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2579,14 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
         <source>Select a window before recording</source>
         <translation>Seleziona una finestra prima di registrare</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Trascina la barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Apri menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2680,7 +2724,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>音频</source>
-        <translation>audio</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2688,7 +2732,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 file</translation>
+        <translation type="vanished">%1 file</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Verrà diviso in due spezzoni (%2) a %1</translation>
+        <translation type="vanished">Verrà diviso in due spezzoni (%2) a %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3317,45 @@ Cartella: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Impossibile creare la copia con filigrana. Il video originale non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Verrà diviso in due spezzoni audio a %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Verrà diviso in due spezzoni video a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Istantanea non riuscita</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossibile salvare l’istantanea:
+%1
+Verifica che la cartella sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Esiste già un file con questo nome:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Nessuna autorizzazione a scrivere in questa cartella:
+%1</translation>
     </message>
 </context>
 <context>

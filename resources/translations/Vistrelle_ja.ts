@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>条件に従って録画を複数のファイルに自動分割します</translation>
+        <translation>条件を満たすと新しいセグメントを開始し、停止時に 1 つのファイルに結合します</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>アップロードや転送、分割保存に便利</translation>
+        <translation>セグメントごとのサイズを抑えます</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>%1 分ごとに新しいファイルとして保存します</translation>
+        <translation type="vanished">%1 分ごとに新しいファイルとして保存します</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>ファイルが %1 MB に達すると分割して保存します</translation>
+        <translation>セグメントが %1 MB に達するたびに新しいセグメントを開始します</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>%n 分ごとに新しいセグメントを開始します</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +217,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>録画 %1 分後に自動停止します</translation>
+        <translation type="vanished">録画 %1 分後に自動停止します</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +242,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>自動停止を取り消す</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>録画 %n 分後に自動停止します</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -262,7 +274,7 @@
     </message>
     <message>
         <source>计划录制</source>
-        <translation>予約収録</translation>
+        <translation>予約録画</translation>
     </message>
     <message>
         <source>GPU 加速</source>
@@ -728,7 +740,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>閉じる</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +869,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · 高性能画面キャプチャ</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 使用不可</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>利用できるWebカメラが見つかりません。</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1050,10 @@
     <message>
         <source>选择颜色</source>
         <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
@@ -1245,15 +1273,15 @@ Please visit this link manually:
     </message>
     <message>
         <source>摄像头</source>
-        <translation>Web カメラ</translation>
+        <translation>Webカメラ</translation>
     </message>
     <message>
         <source>没有检测到可用摄像头。</source>
-        <translation>利用できる Web カメラが見つかりません。</translation>
+        <translation>利用できるWebカメラが見つかりません。</translation>
     </message>
     <message>
         <source>摄像头无法启动，请检查权限或设备占用情况。</source>
-        <translation>Web カメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
+        <translation>Webカメラを起動できません。権限と、ほかのアプリが使用していないかを確認してください。</translation>
     </message>
     <message>
         <source>Camera Permission</source>
@@ -1273,31 +1301,31 @@ Please visit this link manually:
     </message>
     <message>
         <source>计划录制</source>
-        <translation>予約収録</translation>
+        <translation>予約録画</translation>
     </message>
     <message>
         <source>请先在首页为窗口或游戏模式选择录制目标。</source>
-        <translation>先にホーム画面でウィンドウまたはゲームの収録対象を選んでください。</translation>
+        <translation>先にホーム画面でウィンドウまたはゲームの録画対象を選んでください。</translation>
     </message>
     <message>
         <source>已有录制正在进行，本次计划已跳过。</source>
-        <translation>すでに収録中のため、今回の予約はスキップされました。</translation>
+        <translation>すでに録画中のため、今回の予約はスキップされました。</translation>
     </message>
     <message>
         <source>退出后计划录制将不会执行。
 
 确定要退出 Vistrelle 吗？</source>
-        <translation>終了すると予約収録は実行されません。
+        <translation>終了すると予約録画は実行されません。
 
 Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>仍在录制</source>
-        <translation>収録中です</translation>
+        <translation>録画中です</translation>
     </message>
     <message>
         <source>Vistrelle 已隐藏到系统托盘，录制继续进行。</source>
-        <translation>Vistrelle はシステムトレイに隠れました。収録は続いています。</translation>
+        <translation>Vistrelle はシステムトレイに隠れました。録画は続いています。</translation>
     </message>
     <message>
         <source>Vistrelle 仍在后台运行</source>
@@ -1317,7 +1345,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
-        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面収録ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Web カメラを収録し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
+        <translation>Vistrelle は Linux 向けの高速で信頼性の高い画面録画ソフトです。画面、ウィンドウ、ゲーム、システム音声、マイク、Webカメラを録画・録音し、クラウドにアップロードすることなくローカルで編集・管理できます。</translation>
     </message>
     <message>
         <source>Development Team</source>
@@ -1329,7 +1357,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>© Vistrelle. All rights reserved.</source>
-        <translation>© Vistrelle. All rights reserved.</translation>
+        <translation>© Vistrelle. 無断転載を禁じます。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1454,11 +1482,11 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>Quit and reopen Vistrelle, then record.</source>
-        <translation>Vistrelle を終了して再度開き、収録します。</translation>
+        <translation>Vistrelle を終了して再度開き、録画します。</translation>
     </message>
     <message>
         <source>Return and start recording.</source>
-        <translation>戻って収録を開始します。</translation>
+        <translation>戻って録画を開始します。</translation>
     </message>
     <message>
         <source>Restart Vistrelle after changing this setting.</source>
@@ -1466,7 +1494,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>You can also turn off Microphone and record without voice.</source>
-        <translation>マイクをオフにして音声なしで収録することもできます。</translation>
+        <translation>マイクをオフにして音声なしで録画することもできます。</translation>
     </message>
     <message>
         <source>Not now</source>
@@ -1571,6 +1599,12 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>字幕ファイルが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg は完了を報告しましたが、使用できるファイルを書き出していません：
+%1</translation>
     </message>
 </context>
 <context>
@@ -1814,11 +1848,11 @@ Vistrelle を終了しますか？</translation>
     <name>RecordingSettingsDialog</name>
     <message>
         <source>录制性能设置</source>
-        <translation>収録パフォーマンス設定</translation>
+        <translation>録画パフォーマンス設定</translation>
     </message>
     <message>
         <source>录制性能</source>
-        <translation>収録パフォーマンス</translation>
+        <translation>録画パフォーマンス</translation>
     </message>
     <message>
         <source>选择用途，自动匹配参数</source>
@@ -1890,7 +1924,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD（推奨）</translation>
+        <translation>高画質（推奨）</translation>
     </message>
     <message>
         <source>超清</source>
@@ -1958,7 +1992,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>高清</source>
-        <translation>HD</translation>
+        <translation>高画質</translation>
     </message>
     <message>
         <source>CPU 编码</source>
@@ -2020,11 +2054,11 @@ Vistrelle を終了しますか？</translation>
 • %1
 
 建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。</source>
-        <translation>このデバイスでは 120 FPS を安定して収録できない可能性があります：
+        <translation>このデバイスでは 120 FPS を安定して録画できない可能性があります：
 
 • %1
 
-60 FPS への自動変更をおすすめします。収録中も実際のパフォーマンスを監視し続けます。</translation>
+60 FPS への自動変更をおすすめします。録画中も実際のパフォーマンスを監視し続けます。</translation>
     </message>
     <message>
         <source>自动改为 60 FPS</source>
@@ -2043,7 +2077,7 @@ Vistrelle を終了しますか？</translation>
     <name>ScheduledRecordingDialog</name>
     <message>
         <source>计划录制</source>
-        <translation>予約収録</translation>
+        <translation>予約録画</translation>
     </message>
     <message>
         <source>到达开始时间后，Vistrelle 将按指定模式自动开始录制。</source>
@@ -2166,7 +2200,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>录制</source>
-        <translation>収録</translation>
+        <translation>録画</translation>
     </message>
     <message>
         <source>恢复默认设置</source>
@@ -2330,11 +2364,11 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>开始 / 停止录制</source>
-        <translation>収録の開始 / 停止</translation>
+        <translation>録画の開始 / 停止</translation>
     </message>
     <message>
         <source>暂停 / 继续录制</source>
-        <translation>収録の一時停止 / 再開</translation>
+        <translation>録画の一時停止 / 再開</translation>
     </message>
     <message>
         <source>截图（全屏 / 区域）</source>
@@ -2350,11 +2384,11 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>点击确定后保存，应用于下一次录制。</source>
-        <translation>OK を押すと保存され、次の収録から適用されます。</translation>
+        <translation>OK を押すと保存され、次の録画から適用されます。</translation>
     </message>
     <message>
         <source>录制预设</source>
-        <translation>収録プリセット</translation>
+        <translation>録画プリセット</translation>
     </message>
     <message>
         <source>办公</source>
@@ -2378,7 +2412,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD（推奨）</translation>
+        <translation>高画質（推奨）</translation>
     </message>
     <message>
         <source>超清</source>
@@ -2543,6 +2577,14 @@ Vistrelle を終了しますか？</translation>
         <source>Select a window before recording</source>
         <translation>録画する前にウィンドウを選択してください</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>ツールバーをドラッグ</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>メニューを開く</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2583,7 +2625,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>🎵 背景乐</source>
-        <translation>🎵 BGM</translation>
+        <translation>🎵 背景音楽</translation>
     </message>
     <message>
         <source>📝 字幕</source>
@@ -2688,7 +2730,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 個のファイル</translation>
+        <translation type="vanished">%1 個のファイル</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2894,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>%1 で 2 つの%2クリップに分割します</translation>
+        <translation type="vanished">%1 で 2 つの%2クリップに分割します</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3315,44 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>透かし入りのコピーを作成できません。元の動画は変更されていません。</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>%1 で 2 つの音声クリップに分割します</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>%1 で 2 つの動画クリップに分割します</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>スクリーンショットに失敗しました</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>スクリーンショットを保存できません：
+%1
+フォルダーへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>同じ名前のファイルが既にあります：
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>このフォルダーに書き込む権限がありません：
+%1</translation>
     </message>
 </context>
 <context>

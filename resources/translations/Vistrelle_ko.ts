@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>조건에 따라 녹화를 여러 파일로 자동 분할합니다</translation>
+        <translation>조건에 도달하면 새 세그먼트를 시작하고, 중지하면 하나의 파일로 합칩니다</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>업로드, 전송 또는 분할 보관에 편리</translation>
+        <translation>세그먼트마다 크기를 제한합니다</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>%1분마다 새 파일로 저장합니다</translation>
+        <translation type="vanished">%1분마다 새 파일로 저장합니다</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>파일이 %1MB에 도달하면 분할하여 저장합니다</translation>
+        <translation>세그먼트가 %1MB에 도달할 때마다 새 세그먼트를 시작합니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>%n분마다 새 세그먼트를 시작합니다</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +217,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>%1분 녹화 후 자동 중지</translation>
+        <translation type="vanished">%1분 녹화 후 자동 중지</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +242,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>자동 중지 취소</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>%n분 녹화 후 자동 중지</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +740,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>닫기</translation>
+        <translation>꺼짐</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +869,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · 고성능 화면 캡처</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>사용 가능한 웹캠을 찾지 못했습니다.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1050,10 @@
     <message>
         <source>选择颜色</source>
         <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
     </message>
 </context>
 <context>
@@ -1329,7 +1357,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>© Vistrelle. All rights reserved.</source>
-        <translation>© Vistrelle. All rights reserved.</translation>
+        <translation>© Vistrelle. 모든 권리 보유.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1571,6 +1599,12 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>자막 파일이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg가 완료를 보고했지만 사용할 수 있는 파일을 만들지 않았습니다:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1890,7 +1924,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD (권장)</translation>
+        <translation>고화질 (권장)</translation>
     </message>
     <message>
         <source>超清</source>
@@ -1958,7 +1992,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>高清</source>
-        <translation>HD</translation>
+        <translation>고화질</translation>
     </message>
     <message>
         <source>CPU 编码</source>
@@ -2378,7 +2412,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>高清（推荐）</source>
-        <translation>HD (권장)</translation>
+        <translation>고화질 (권장)</translation>
     </message>
     <message>
         <source>超清</source>
@@ -2543,6 +2577,14 @@ Vistrelle을 종료할까요?</translation>
         <source>Select a window before recording</source>
         <translation>녹화하기 전에 창을 선택하세요</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>도구 모음 끌기</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>메뉴 열기</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2730,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>파일 %1개</translation>
+        <translation type="vanished">파일 %1개</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2894,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
+        <translation type="vanished">%1 지점에서 두 개의 %2 클립으로 분할합니다</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3315,44 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>워터마크 사본을 만들 수 없습니다. 원본 동영상은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>%1 지점에서 오디오 클립 두 개로 분할합니다</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>%1 지점에서 동영상 클립 두 개로 분할합니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>스크린샷 실패</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>스크린샷을 저장할 수 없습니다:
+%1
+폴더의 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>같은 이름의 파일이 이미 있습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>이 폴더에 쓸 권한이 없습니다:
+%1</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>De opname volgens een voorwaarde automatisch in meerdere bestanden splitsen</translation>
+        <translation>Start bij een voorwaarde een nieuw segment; aan het eind worden alle segmenten tot één bestand samengevoegd</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Makkelijker te uploaden, over te zetten of in delen te bewaren</translation>
+        <translation>Beperkt de grootte van elk segment</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Elke %1 minuten wordt een nieuw bestand opgeslagen</translation>
+        <translation type="vanished">Elke %1 minuten wordt een nieuw bestand opgeslagen</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Het bestand wordt bij %1 MB gesplitst en opgeslagen</translation>
+        <translation>Er begint een nieuw segment zodra een segment %1 MB bereikt</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Elke minuut begint een nieuw segment</numerusform>
+            <numerusform>Elke %n minuten begint een nieuw segment</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Stopt na %1 minuten opnemen</translation>
+        <translation type="vanished">Stopt na %1 minuten opnemen</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Automatisch stoppen annuleren</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Stopt na één minuut opnemen</numerusform>
+            <numerusform>Stopt na %n minuten opnemen</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Sluiten</translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Snelle schermopname</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Geen webcam gevonden.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Kleur kiezen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Afsluiten</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1317,7 @@ Bezoek deze link handmatig:
         <source>退出后计划录制将不会执行。
 
 确定要退出 Vistrelle 吗？</source>
-        <translation>De geplande opname gaat niet door als je afsluit.
+        <translation>De geplande opname gaat niet door als u afsluit.
 
 Vistrelle toch afsluiten?</translation>
     </message>
@@ -1410,11 +1440,11 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>Vistrelle needs permission before it can record your screen.</source>
-        <translation>Vistrelle heeft toestemming nodig om je scherm op te nemen.</translation>
+        <translation>Vistrelle heeft toestemming nodig om uw scherm op te nemen.</translation>
     </message>
     <message>
         <source>Vistrelle needs permission before it can record your voice.</source>
-        <translation>Vistrelle heeft toestemming nodig om je stem op te nemen.</translation>
+        <translation>Vistrelle heeft toestemming nodig om uw stem op te nemen.</translation>
     </message>
     <message>
         <source>Screen &amp; System Audio Recording</source>
@@ -1426,11 +1456,11 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
-        <translation>Sta deze apps toe je scherm op te nemen.</translation>
+        <translation>Sta deze apps toe uw scherm op te nemen.</translation>
     </message>
     <message>
         <source>Allow these apps to use your microphone.</source>
-        <translation>Sta deze apps toe je microfoon te gebruiken.</translation>
+        <translation>Sta deze apps toe uw microfoon te gebruiken.</translation>
     </message>
     <message>
         <source>Illustration of macOS System Settings</source>
@@ -1466,7 +1496,7 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>You can also turn off Microphone and record without voice.</source>
-        <translation>Je kunt de microfoon ook uitzetten en zonder stem opnemen.</translation>
+        <translation>U kunt de microfoon ook uitzetten en zonder stem opnemen.</translation>
     </message>
     <message>
         <source>Not now</source>
@@ -1571,6 +1601,12 @@ Vistrelle toch afsluiten?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Ondertitelbestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg meldde succes, maar schreef geen bruikbaar bestand:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2230,7 +2266,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>选择“每次询问我”时，每次关闭主窗口都会弹出选择窗口。以后仍可在这里修改。</source>
-        <translation>Met ‘Elke keer vragen’ wordt bij het sluiten van het hoofdvenster altijd gevraagd wat er moet gebeuren. Je kunt dit hier later wijzigen.</translation>
+        <translation>Met ‘Elke keer vragen’ wordt bij het sluiten van het hoofdvenster altijd gevraagd wat er moet gebeuren. U kunt dit hier later wijzigen.</translation>
     </message>
     <message>
         <source>诊断</source>
@@ -2543,6 +2579,14 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
         <source>Select a window before recording</source>
         <translation>Kies een venster voordat u opneemt</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Werkbalk slepen</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menu openen</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2732,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 bestanden</translation>
+        <translation type="vanished">%1 bestanden</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Splitst bij %1 in twee fragmenten (%2)</translation>
+        <translation type="vanished">Splitst bij %1 in twee fragmenten (%2)</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3274,6 +3318,45 @@ Map: %8</translation>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Kan de kopie met watermerk niet maken. De originele video is niet gewijzigd.</translation>
     </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Splitst bij %1 in twee audiofragmenten</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Splitst bij %1 in twee videofragmenten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n bestand</numerusform>
+            <numerusform>%n bestanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Schermafbeelding mislukt</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Kan de schermafbeelding niet opslaan:
+%1
+Controleer of de map beschrijfbaar is.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Er bestaat al een bestand met deze naam:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Geen toestemming om naar deze map te schrijven:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
@@ -3407,7 +3490,7 @@ Map: %8</translation>
     </message>
     <message>
         <source>关闭窗口后要做什么？</source>
-        <translation>Wat moet er gebeuren als je het venster sluit?</translation>
+        <translation>Wat moet er gebeuren als u het venster sluit?</translation>
     </message>
     <message>
         <source>最小化到托盘</source>

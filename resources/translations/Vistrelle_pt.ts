@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Dividir a gravação em vários arquivos por uma condição</translation>
+        <translation>Inicia um novo segmento quando uma condição é atingida; no fim, todos são unidos em um único arquivo</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Mais fácil de enviar, transferir ou guardar em partes</translation>
+        <translation>Limita o tamanho de cada segmento</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,18 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Um novo arquivo é salvo a cada %1 minutos</translation>
+        <translation type="vanished">Um novo arquivo é salvo a cada %1 minutos</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>O arquivo é dividido e salvo ao atingir %1 MB</translation>
+        <translation>Um novo segmento começa sempre que um atinge %1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Um novo segmento começa a cada minuto</numerusform>
+            <numerusform>Um novo segmento começa a cada %n minutos</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +218,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>Para após %1 minutos de gravação</translation>
+        <translation type="vanished">Para após %1 minutos de gravação</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +243,13 @@
     <message>
         <source>取消自动停止</source>
         <translation>Cancelar parada automática</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>Para após um minuto de gravação</numerusform>
+            <numerusform>Para após %n minutos de gravação</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +742,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Fechar</translation>
+        <translation>Desligado</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +871,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Captura de tela de alto desempenho</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · indisponível</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Nenhuma webcam foi encontrada.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1052,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Escolher cor</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1601,12 @@ Sair do Vistrelle mesmo assim?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Arquivo de legenda não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>O FFmpeg indicou sucesso, mas não gravou nenhum ficheiro utilizável:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2579,14 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
         <source>Select a window before recording</source>
         <translation>Selecione uma janela antes de gravar</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Arrastar a barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Abrir menu</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2680,7 +2724,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>音频</source>
-        <translation>áudio</translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>正在加载媒体文件…</source>
@@ -2688,7 +2732,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 arquivos</translation>
+        <translation type="vanished">%1 arquivos</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2896,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>Será dividido em dois trechos (%2) em %1</translation>
+        <translation type="vanished">Será dividido em dois trechos (%2) em %1</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3317,45 @@ Pasta: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Não é possível criar a cópia com marca d&apos;água. O vídeo original não foi alterado.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>Será dividido em dois trechos de áudio em %1</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>Será dividido em dois trechos de vídeo em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n ficheiro</numerusform>
+            <numerusform>%n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Falha na captura</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Não foi possível guardar a captura:
+%1
+Verifique as permissões de escrita da pasta.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Já existe um ficheiro com este nome:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Sem permissão para escrever nesta pasta:
+%1</translation>
     </message>
 </context>
 <context>

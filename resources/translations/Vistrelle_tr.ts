@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>Kaydı bir koşula göre otomatik olarak birden çok dosyaya böl</translation>
+        <translation>Bir koşul sağlandığında yeni bir bölüm başlar; sonunda tüm bölümler tek dosyada birleştirilir</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>Yüklemek, aktarmak veya parça parça saklamak için kolay</translation>
+        <translation>Her bölümün boyutunu sınırlar</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>Her %1 dakikada yeni bir dosya kaydedilir</translation>
+        <translation type="vanished">Her %1 dakikada yeni bir dosya kaydedilir</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>Dosya %1 MB olduğunda bölünüp kaydedilir</translation>
+        <translation>Bir bölüm %1 MB&apos;a ulaştığında yeni bölüm başlar</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>Her %n dakikada yeni bir bölüm başlar</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +217,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>%1 dakikalık kayıttan sonra durur</translation>
+        <translation type="vanished">%1 dakikalık kayıttan sonra durur</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +242,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>Otomatik durdurmayı iptal et</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>%n dakikalık kayıttan sonra durur</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -728,7 +740,7 @@
     </message>
     <message>
         <source>关闭</source>
-        <translation>Kapat</translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>默认设备</source>
@@ -857,6 +869,18 @@
     <message>
         <source> · 高性能屏幕采集</source>
         <translation> · Yüksek performanslı ekran yakalama</translation>
+    </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>Web kamerası</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>Kullanılabilir web kamerası bulunamadı.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1050,10 @@
     <message>
         <source>选择颜色</source>
         <translation>Renk Seç</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1599,12 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     <message>
         <source>字幕文件不存在：%1</source>
         <translation>Altyazı dosyası bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg başarılı olduğunu bildirdi ancak kullanılabilir bir dosya yazmadı:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2577,14 @@ Ayrıntı öncelikli</translation>
         <source>Select a window before recording</source>
         <translation>Kayıttan önce bir pencere seçin</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>Araç çubuğunu sürükle</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>Menüyü aç</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2730,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 dosya</translation>
+        <translation type="vanished">%1 dosya</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2894,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>%1 konumunda iki %2 parçasına bölünecek</translation>
+        <translation type="vanished">%1 konumunda iki %2 parçasına bölünecek</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3315,44 @@ Klasör: %8</translation>
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>Filigranlı kopya oluşturulamıyor. Özgün video değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>%1 konumunda iki ses parçasına bölünecek</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>%1 konumunda iki video parçasına bölünecek</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n dosya</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Ekran görüntüsü alınamadı</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Ekran görüntüsü kaydedilemedi:
+%1
+Klasörün yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>Bu adda bir dosya zaten var:
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>Bu klasöre yazma izni yok:
+%1</translation>
     </message>
 </context>
 <context>

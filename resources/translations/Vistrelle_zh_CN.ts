@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>将每 %1 分钟自动保存为一个新文件</translation>
+        <translation type="vanished">将每 %1 分钟自动保存为一个新文件</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
         <translation>文件达到 %1 MB 时自动切分并保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>将每 %n 分钟自动保存为一个新文件</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +217,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>录制 %1 分钟后自动停止</translation>
+        <translation type="vanished">录制 %1 分钟后自动停止</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +242,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>取消自动停止</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>录制 %n 分钟后自动停止</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -273,7 +285,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>Camera Recording</translation>
+        <translation>摄像头录制</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -610,7 +622,7 @@
     <name>Common</name>
     <message>
         <source>Open Folder</source>
-        <translation>Open Folder</translation>
+        <translation>打开文件夹</translation>
     </message>
 </context>
 <context>
@@ -621,7 +633,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>Open Folder</translation>
+        <translation>打开文件夹</translation>
     </message>
     <message>
         <source>确定</source>
@@ -858,6 +870,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高性能屏幕采集</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 不可用</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>没有检测到可用摄像头。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1027,6 +1051,10 @@
         <source>选择颜色</source>
         <translation>选择颜色</translation>
     </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1039,19 +1067,19 @@
     <name>HomePage</name>
     <message>
         <source>Start Recording</source>
-        <translation>Start Recording</translation>
+        <translation>开始录制</translation>
     </message>
     <message>
         <source>Media Library</source>
-        <translation>Media Library</translation>
+        <translation>媒体库</translation>
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Choose a recording mode</translation>
+        <translation>选择录制模式</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
-        <translation>Scheduled Recording</translation>
+        <translation>计划录制</translation>
     </message>
     <message>
         <source>Full Screen</source>
@@ -1079,15 +1107,15 @@
     </message>
     <message>
         <source>Recent recordings</source>
-        <translation>Recent recordings</translation>
+        <translation>最近录制</translation>
     </message>
     <message>
         <source>View all  ›</source>
-        <translation>View all  ›</translation>
+        <translation>查看全部  ›</translation>
     </message>
     <message>
         <source>No recordings yet</source>
-        <translation>No recordings yet</translation>
+        <translation>暂无录制</translation>
     </message>
 </context>
 <context>
@@ -1123,7 +1151,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Start Recording</source>
-        <translation>Start Recording</translation>
+        <translation>开始录制</translation>
     </message>
     <message>
         <source>退出</source>
@@ -1209,39 +1237,39 @@ Please visit this link manually:
     </message>
     <message>
         <source>Vistrelle recording toolbar</source>
-        <translation>Vistrelle recording toolbar</translation>
+        <translation>Vistrelle 录制工具栏</translation>
     </message>
     <message>
         <source>Vistrelle preparation toolbar</source>
-        <translation>Vistrelle preparation toolbar</translation>
+        <translation>Vistrelle 准备工具栏</translation>
     </message>
     <message>
         <source>Display %1</source>
-        <translation>Display %1</translation>
+        <translation>显示器 %1</translation>
     </message>
     <message>
         <source>Audio only</source>
-        <translation>Audio only</translation>
+        <translation>仅音频</translation>
     </message>
     <message>
         <source>Camera preview</source>
-        <translation>Camera preview</translation>
+        <translation>摄像头预览</translation>
     </message>
     <message>
         <source>Camera Recording</source>
-        <translation>Camera Recording</translation>
+        <translation>摄像头录制</translation>
     </message>
     <message>
         <source>Stop recording and return to Home?</source>
-        <translation>Stop recording and return to Home?</translation>
+        <translation>要停止录制并返回首页吗？</translation>
     </message>
     <message>
         <source>Wait for a live camera preview before recording.</source>
-        <translation>Wait for a live camera preview before recording.</translation>
+        <translation>请等待摄像头实时预览出现后再录制。</translation>
     </message>
     <message>
         <source>Vistrelle countdown</source>
-        <translation>Vistrelle countdown</translation>
+        <translation>Vistrelle 倒计时</translation>
     </message>
     <message>
         <source>摄像头</source>
@@ -1516,11 +1544,11 @@ Please visit this link manually:
     </message>
     <message>
         <source>Vistrelle is already running</source>
-        <translation>Vistrelle is already running</translation>
+        <translation>Vistrelle 已在运行</translation>
     </message>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
-        <translation>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</translation>
+        <translation>另一个 Vistrelle 进程正在运行。请先结束它的录制并退出，再重新打开 Vistrelle。</translation>
     </message>
     <message>
         <source>已有 FFmpeg 任务正在执行</source>
@@ -1572,6 +1600,12 @@ Please visit this link manually:
         <source>字幕文件不存在：%1</source>
         <translation>字幕文件不存在：%1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg 报告完成，但没有写出可用的文件：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1581,7 +1615,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Preview unavailable</source>
-        <translation>Preview unavailable</translation>
+        <translation>无法预览</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2577,14 @@ Please visit this link manually:
         <source>Select a window before recording</source>
         <translation>录制前请选择窗口</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>拖动工具栏</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>打开菜单</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2730,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 个文件</translation>
+        <translation type="vanished">%1 个文件</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2760,7 +2802,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Copy File Path</source>
-        <translation>Copy File Path</translation>
+        <translation>复制文件路径</translation>
     </message>
     <message>
         <source>查看文件信息</source>
@@ -2844,7 +2886,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Start Trimming...</source>
-        <translation>Start Trimming...</translation>
+        <translation>开始裁剪...</translation>
     </message>
     <message>
         <source>分割点  %1</source>
@@ -2852,7 +2894,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>将在 %1 处分割为两个%2片段</translation>
+        <translation type="vanished">将在 %1 处分割为两个%2片段</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -2860,7 +2902,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Mute Selection</source>
-        <translation>Mute Selection</translation>
+        <translation>静音选中部分</translation>
     </message>
     <message>
         <source>预览画面效果</source>
@@ -2888,7 +2930,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Save Muted Copy</source>
-        <translation>Save Muted Copy</translation>
+        <translation>保存静音副本</translation>
     </message>
     <message>
         <source>开始分割</source>
@@ -2908,7 +2950,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Mute audio in the selected range</source>
-        <translation>Mute audio in the selected range</translation>
+        <translation>将选中范围内的声音静音</translation>
     </message>
     <message>
         <source>音量</source>
@@ -3132,7 +3174,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Normal (1×)</source>
-        <translation>Normal (1×)</translation>
+        <translation>正常 (1×)</translation>
     </message>
     <message>
         <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
@@ -3273,6 +3315,44 @@ Please visit this link manually:
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>无法生成水印副本，原视频未修改。</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>将在 %1 处分割为两个音频片段</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>将在 %1 处分割为两个视频片段</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>截图失败</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>无法保存截图：
+%1
+请检查文件夹的写入权限。</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>已有同名文件：
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>没有写入此文件夹的权限：
+%1</translation>
     </message>
 </context>
 <context>

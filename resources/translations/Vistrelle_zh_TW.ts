@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>錄製時按指定條件自動切分為多個檔案</translation>
+        <translation>錄製時依條件開始新的分段，停止時合併為一個檔案</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>便於上傳、傳輸或分段儲存</translation>
+        <translation>限制每個分段的大小</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -172,11 +172,17 @@
     </message>
     <message>
         <source>将每 %1 分钟自动保存为一个新文件</source>
-        <translation>將每 %1 分鐘自動儲存為一個新檔案</translation>
+        <translation type="vanished">將每 %1 分鐘自動儲存為一個新檔案</translation>
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>檔案達到 %1 MB 時自動切分並儲存</translation>
+        <translation>分段達到 %1 MB 時開始新的分段</translation>
+    </message>
+    <message numerus="yes">
+        <source>将每 %n 分钟自动保存为一个新文件</source>
+        <translation>
+            <numerusform>每 %n 分鐘開始一個新分段</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动分割</source>
@@ -211,7 +217,7 @@
     </message>
     <message>
         <source>录制 %1 分钟后自动停止</source>
-        <translation>錄製 %1 分鐘後自動停止</translation>
+        <translation type="vanished">錄製 %1 分鐘後自動停止</translation>
     </message>
     <message>
         <source>取消</source>
@@ -236,6 +242,12 @@
     <message>
         <source>取消自动停止</source>
         <translation>取消自動停止</translation>
+    </message>
+    <message numerus="yes">
+        <source>录制 %n 分钟后自动停止</source>
+        <translation>
+            <numerusform>錄製 %n 分鐘後自動停止</numerusform>
+        </translation>
     </message>
     <message>
         <source>关闭自动停止</source>
@@ -273,7 +285,7 @@
     <name>CameraRecordingPage</name>
     <message>
         <source>Camera Recording</source>
-        <translation>相機錄製</translation>
+        <translation>攝影機錄製</translation>
     </message>
     <message>
         <source>Back to Home</source>
@@ -858,6 +870,18 @@
         <source> · 高性能屏幕采集</source>
         <translation> · 高效能螢幕擷取</translation>
     </message>
+    <message>
+        <source>%1 · 不可用</source>
+        <translation>%1 · 無法使用</translation>
+    </message>
+    <message>
+        <source>摄像头</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>没有检测到可用摄像头。</source>
+        <translation>沒有偵測到可用的攝影機。</translation>
+    </message>
 </context>
 <context>
     <name>CountdownOverlay</name>
@@ -1026,6 +1050,10 @@
     <message>
         <source>选择颜色</source>
         <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
     </message>
 </context>
 <context>
@@ -1225,11 +1253,11 @@ Please visit this link manually:
     </message>
     <message>
         <source>Camera preview</source>
-        <translation>相機預覽</translation>
+        <translation>攝影機預覽</translation>
     </message>
     <message>
         <source>Camera Recording</source>
-        <translation>相機錄製</translation>
+        <translation>攝影機錄製</translation>
     </message>
     <message>
         <source>Stop recording and return to Home?</source>
@@ -1237,7 +1265,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Wait for a live camera preview before recording.</source>
-        <translation>請等待相機即時預覽出現後再錄製。</translation>
+        <translation>請等待攝影機即時預覽出現後再錄製。</translation>
     </message>
     <message>
         <source>Vistrelle countdown</source>
@@ -1572,6 +1600,12 @@ Please visit this link manually:
         <source>字幕文件不存在：%1</source>
         <translation>字幕檔案不存在：%1</translation>
     </message>
+    <message>
+        <source>FFmpeg 报告完成，但没有写出可用的文件：
+%1</source>
+        <translation>FFmpeg 回報完成，但沒有寫出可用的檔案：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecentCard</name>
@@ -1826,7 +1860,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>预设</source>
-        <translation>預設</translation>
+        <translation>預設集</translation>
     </message>
     <message>
         <source>办公
@@ -2354,7 +2388,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>录制预设</source>
-        <translation>錄製預設</translation>
+        <translation>錄製預設集</translation>
     </message>
     <message>
         <source>办公</source>
@@ -2543,6 +2577,14 @@ Please visit this link manually:
         <source>Select a window before recording</source>
         <translation>錄製前請選擇視窗</translation>
     </message>
+    <message>
+        <source>Drag toolbar</source>
+        <translation>拖曳工具列</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation>開啟選單</translation>
+    </message>
 </context>
 <context>
     <name>StopRecordingDialog</name>
@@ -2688,7 +2730,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 个文件</source>
-        <translation>%1 個檔案</translation>
+        <translation type="vanished">%1 個檔案</translation>
     </message>
     <message>
         <source>播放失败</source>
@@ -2852,7 +2894,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>将在 %1 处分割为两个%2片段</source>
-        <translation>將在 %1 處分割為兩個%2片段</translation>
+        <translation type="vanished">將在 %1 處分割為兩個%2片段</translation>
     </message>
     <message>
         <source>选中时长  %1</source>
@@ -3273,6 +3315,44 @@ Please visit this link manually:
     <message>
         <source>无法生成水印副本，原视频未修改。</source>
         <translation>無法產生浮水印副本，原影片未修改。</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个音频片段</source>
+        <translation>將在 %1 處分割為兩個音訊片段</translation>
+    </message>
+    <message>
+        <source>将在 %1 处分割为两个视频片段</source>
+        <translation>將在 %1 處分割為兩個影片片段</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n 個檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>截圖失敗</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>無法儲存截圖：
+%1
+請檢查資料夾的寫入權限。</translation>
+    </message>
+    <message>
+        <source>已有同名文件：
+%1</source>
+        <translation>已有同名檔案：
+%1</translation>
+    </message>
+    <message>
+        <source>没有写入此文件夹的权限：
+%1</source>
+        <translation>沒有寫入此資料夾的權限：
+%1</translation>
     </message>
 </context>
 <context>

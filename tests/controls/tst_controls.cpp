@@ -3,6 +3,7 @@
 #include "dialogs/AudioSettingsDialog.h"
 #include "overlays/AudioLevelWidget.h"
 #include "preparation/AudioLevelReader.h"
+#include "preparation/CameraHub.h"
 #include "preparation/ControlsArea.h"
 #include "preparation/ControlsAreaGeometry.h"
 
@@ -199,6 +200,8 @@ void TestControls::audioFormatButtons()
 
 void TestControls::captureModeAndWebcamCard()
 {
+    CameraHub::setTestDevices(QList<CameraDeviceInfo>{{QByteArray("/dev/video0"), QStringLiteral("Camera"), {}}});
+    const auto systemCameras = qScopeGuard([] { CameraHub::setTestDevices(std::nullopt); });
     ControlsArea panel;
     auto *stack = panel.findChild<QStackedWidget *>();
     auto *webcamToggle = panel.findChild<QPushButton *>(ControlsArea::WebcamToggleName);

@@ -10,6 +10,7 @@
 #include "preparation/ControlsArea.h"
 
 #include "../prep_e2e/XdotoolDriver.h"
+#include "SoundServer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -115,14 +116,6 @@ int recordStreams()
     return pactl.readAllStandardOutput().count('\n');
 }
 
-QString pactl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("pactl"), arguments);
-    process.waitForFinished(5000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
 // Reads and closes every message box that comes up while it lives.
 class BoxCloser : public QObject
 {
@@ -145,27 +138,6 @@ public:
 
 private:
     QTimer m_timer;
-};
-
-// A tone played into a sink for as long as the object lives (or the file lasts).
-class Tone
-{
-public:
-    Tone(const QString &file, const QString &sink)
-    {
-        m_process.start(QStringLiteral("paplay"), {QStringLiteral("-d"), sink, file});
-        m_process.waitForStarted(3000);
-    }
-    ~Tone()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
-    }
-
-private:
-    QProcess m_process;
 };
 
 bool makeTone(const QString &path, double volume, int seconds)
@@ -352,9 +324,10 @@ void TestControlsE2E::deviceListsFollowTheServer()
     QVERIFY(box);
     QCOMPARE(box->count(), 2); // the default item and vsink
 
-    const QString module = pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                                  QStringLiteral("sink_name=vsink2"),
-                                  QStringLiteral("sink_properties=device.description=Second")});
+    const QStringList loadSecond{QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                                 QStringLiteral("sink_name=vsink2"),
+                                 QStringLiteral("sink_properties=device.description=Second")};
+    QString module = pactl(loadSecond);
     QVERIFY(!module.isEmpty());
     bool unloaded = false;
     const auto unload = qScopeGuard([&] {
@@ -401,11 +374,36 @@ void TestControlsE2E::deviceListsFollowTheServer()
     host.panel->toggleSpeakerTest();
     QVERIFY(!visiblePopup());
 
-    // The device goes away: the list follows and the stored choice is cleared.
+    // The device goes away: the choice stays, shown as unavailable, and REC says so.
+    pactl({QStringLiteral("unload-module"), module});
+    unloaded = true;
+    QTRY_COMPARE_WITH_TIMEOUT(box->currentText(), QStringLiteral("Second · 不可用"), 2500);
+    QCOMPARE(box->count(), 3);
+    QCOMPARE(QSettings().value(QStringLiteral("audio/systemDeviceId")).toString(), QStringLiteral("vsink2"));
+    QCOMPARE(host.panel->systemAudioDeviceId(), QStringLiteral("vsink2"));
+    {
+        BoxCloser boxes;
+        QSignalSpy starts(host.panel, &ControlsArea::startRequested);
+        QVERIFY(clickOn(host.part(ControlsArea::RecButtonName)));
+        QTRY_COMPARE(boxes.texts, QStringList{QStringLiteral("没有可用的扬声器设备，无法录制系统声音。")});
+        QCOMPARE(starts.count(), 0);
+    }
+
+    // Back again: chosen as before, without a word from the user.
+    module = pactl(loadSecond);
+    QVERIFY(!module.isEmpty());
+    unloaded = false;
+    QTRY_COMPARE_WITH_TIMEOUT(box->currentText(), QStringLiteral("Second"), 2500);
+    QCOMPARE(box->count(), 3);
+
+    // Only a pick of another device ends the choice.
+    QVERIFY(clickAndThen(host.part(ControlsArea::SpeakerMenuName),
+                         [&] { chosen = chooseMenuEntry(box->itemText(0)); }));
+    QVERIFY(chosen);
+    QTRY_COMPARE(QSettings().value(QStringLiteral("audio/systemDeviceId")).toString(), QString());
     pactl({QStringLiteral("unload-module"), module});
     unloaded = true;
     QTRY_COMPARE_WITH_TIMEOUT(box->count(), 2, 2500);
-    QCOMPARE(QSettings().value(QStringLiteral("audio/systemDeviceId")).toString(), QString());
     QCOMPARE(host.panel->systemAudioDeviceId(), QString());
 }
 
@@ -539,9 +537,30 @@ class DeadServerChecks : public QObject
 private slots:
     void checks()
     {
+        // Devices chosen while the server was there.
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("audio/systemDeviceId"), QStringLiteral("usb_speaker"));
+            settings.setValue(QStringLiteral("audio/systemDeviceName"), QStringLiteral("USB Speaker"));
+            settings.setValue(QStringLiteral("audio/microphoneDeviceId"), QByteArray("usb_mic"));
+            settings.remove(QStringLiteral("audio/microphoneDeviceName"));
+        }
         Host host;
-        QCOMPARE(host.deviceBox(ControlsArea::SpeakerToggleName)->count(), 1);
-        QCOMPARE(host.deviceBox(ControlsArea::MicrophoneToggleName)->count(), 1);
+        // The choices stay, shown as unavailable (by name, or by id without one).
+        QCOMPARE(host.deviceBox(ControlsArea::SpeakerToggleName)->count(), 2);
+        QCOMPARE(host.deviceBox(ControlsArea::SpeakerToggleName)->currentText(), QStringLiteral("USB Speaker · 不可用"));
+        QCOMPARE(host.deviceBox(ControlsArea::MicrophoneToggleName)->count(), 2);
+        QCOMPARE(host.deviceBox(ControlsArea::MicrophoneToggleName)->currentText(), QStringLiteral("usb_mic · 不可用"));
+        host.panel->refreshAudioDevices();
+        QTest::qWait(1500); // the once-a-second device check
+        QCOMPARE(host.panel->systemAudioDeviceId(), QStringLiteral("usb_speaker"));
+        QCOMPARE(host.panel->microphoneDeviceId(), QByteArray("usb_mic"));
+        QVERIFY(host.panel->microphoneForRecording().isEmpty());
+        {
+            QSettings settings;
+            QCOMPARE(settings.value(QStringLiteral("audio/systemDeviceId")).toString(), QStringLiteral("usb_speaker"));
+            QCOMPARE(settings.value(QStringLiteral("audio/microphoneDeviceId")).toByteArray(), QByteArray("usb_mic"));
+        }
         QSignalSpy starts(host.panel, &ControlsArea::startRequested);
         QPushButton *rec = host.part(ControlsArea::RecButtonName);
         BoxCloser boxes;

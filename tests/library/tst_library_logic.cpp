@@ -274,6 +274,11 @@ private slots:
         QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("noext")), dir.filePath("noext_2"));
         touch("a.b.mkv");
         QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("a.b.mkv")), dir.filePath("a.b_2.mkv"));
+        // Names are not patterns.
+        touch("a%1b%2.mp4");
+        QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("a%1b%2.mp4")), dir.filePath("a%1b%2_2.mp4"));
+        touch("%3.m%1");
+        QCOMPARE(VideoListDialog::uniqueOutputPath(dir.filePath("%3.m%1")), dir.filePath("%3_2.m%1"));
     }
 
     void rangeBar()

@@ -3,6 +3,8 @@
 
 #include "../final/TestMedia.h"
 
+#include "platform/mac/X11Connection.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCryptographicHash>
@@ -13,6 +15,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
+
+#include <memory>
+#include <optional>
 
 namespace LibraryMedia {
 
@@ -94,6 +100,25 @@ inline bool movePointer(QPoint global)
     return xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
 }
 
+// Where a point of a widget is on the screen, as the X server has it. Qt's own answer
+// (mapToGlobal) can be stale for a window a window manager has just mapped.
+inline QPoint screenPoint(QWidget *w, QPoint local)
+{
+    QWidget *top = w->window();
+    if (top->windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
+        if (const std::optional<QRect> real = x->rootGeometry(xcb_window_t(top->winId())))
+            return real->topLeft() + w->mapTo(top, local);
+    }
+    return w->mapToGlobal(local);
+}
+
+// The rectangle a widget covers on the screen, as the X server has it.
+inline QRect screenRect(QWidget *w)
+{
+    return QRect(screenPoint(w, QPoint(0, 0)), w->size());
+}
+
 // Clicks a point of a widget (its centre by default) with a real pointer event.
 inline bool clickWidget(QWidget *w, QPoint at = QPoint(-1, -1), int clicks = 1)
 {
@@ -102,15 +127,15 @@ inline bool clickWidget(QWidget *w, QPoint at = QPoint(-1, -1), int clicks = 1)
     // Pending layout changes (a button whose text just changed) first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QPoint local = at.x() < 0 ? w->rect().center() : at;
-    return movePointer(w->mapToGlobal(local))
+    return movePointer(screenPoint(w, local))
            && xdotool({"click", "--repeat", QString::number(clicks), "--delay", "80", "1"});
 }
 
 // Presses at one point of a widget, moves in steps to another and releases there.
 inline bool dragWidget(QWidget *w, QPoint from, QPoint to)
 {
-    const QPoint a = w->mapToGlobal(from);
-    const QPoint b = w->mapToGlobal(to);
+    const QPoint a = screenPoint(w, from);
+    const QPoint b = screenPoint(w, to);
     if (!movePointer(a) || !xdotool({"mousedown", "1"}))
         return false;
     for (int i = 1; i <= 6; ++i) {

@@ -6,6 +6,7 @@
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
+#include "library/WatermarkDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -21,6 +22,8 @@
 #include <QVideoWidget>
 #include <QtTest>
 
+#include <memory>
+
 using namespace LibraryMedia;
 
 // Receives the folders that "Open Folder" hands to the desktop.
@@ -33,6 +36,46 @@ public slots:
     void openUrl(const QUrl &url) { urls << url; }
 };
 
+// The test desktop's window manager when one runs; else one started here (returned, to be
+// stopped by the caller).
+QProcess *ensureWindowManager()
+{
+    const auto running = [] {
+        QProcess query;
+        query.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
+        query.waitForFinished(5000);
+        const QString out = QString::fromLatin1(query.readAllStandardOutput());
+        const int at = int(out.indexOf(QLatin1String("# ")));
+        if (at < 0)
+            return false;
+        // A window manager that exited leaves the property behind: its window must be alive.
+        QProcess check;
+        check.start(QStringLiteral("xprop"), {"-id", out.mid(at + 2).trimmed(), "WM_NAME"});
+        return check.waitForFinished(5000) && check.exitCode() == 0;
+    };
+    if (running())
+        return nullptr;
+    auto *openbox = new QProcess;
+    openbox->start(QStringLiteral("openbox"), {"--sm-disable"});
+    if (!openbox->waitForStarted(5000) || !QTest::qWaitFor(running, 10000)) {
+        delete openbox;
+        return nullptr;
+    }
+    return openbox;
+}
+
+// Processes whose command line names `text`.
+int toolsNaming(const QString &text)
+{
+    int count = 0;
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(text.toUtf8()))
+            ++count;
+    }
+    return count;
+}
+
 class LibraryEditsTest : public QObject
 {
     Q_OBJECT
@@ -42,6 +85,8 @@ private slots:
     void trimMuteRotate();
     void splitMatroska();
     void failures();
+    void minimiseKeepsTheSave();
+    void quitEndsEveryJob();
     void fullScreen();
     void cleanupTestCase();
 
@@ -318,11 +363,63 @@ void LibraryEditsTest::failures()
         QVERIFY(m_boxes->titles.isEmpty());
     }
 
+    // A split cancelled while it writes its second part keeps neither part.
+    {
+        select(w, "Vistrelle_big.mp4");
+        QVERIFY(clickWidget(button(w, "SplitButton")));
+        TimelineRangeWidget *b = bar(w);
+        QVERIFY(clickWidget(b, barPoint(b, 1.5)));
+        QTRY_VERIFY(b->marker > 0.5 && b->marker < 3);
+        const QString part1 = clip("Vistrelle_big_片段1.mp4");
+        const QString part2 = clip("Vistrelle_big_片段2.mp4");
+        bool cancelled = false;
+        QTimer partCanceller;
+        connect(&partCanceller, &QTimer::timeout, this, [&] {
+            auto *progress = w->findChild<QProgressDialog *>("SaveProgress");
+            if (cancelled || !progress || !progress->isVisible() || !QFileInfo::exists(part2))
+                return;
+            cancelled = true;
+            QVERIFY(QFileInfo::exists(part1));
+            clickWidget(progress->findChild<QPushButton *>());
+        });
+        partCanceller.start(50);
+        m_boxes->titles.clear();
+        m_boxes->texts.clear();
+        QVERIFY(clickWidget(button(w, "PrimaryAction")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("分割失败")), 60000);
+        partCanceller.stop();
+        QVERIFY(cancelled);
+        QVERIFY(m_boxes->texts.contains(QStringLiteral("操作已取消")));
+        QVERIFY(!QFileInfo::exists(part1));
+        QVERIFY(!QFileInfo::exists(part2));
+    }
+
     const QByteArray savedPath = qgetenv("PATH");
     QTemporaryDir bin;
+    // An ffmpeg that exits 0 after writing something no player can read: the save fails and
+    // its file goes.
+    {
+        QFile fake(bin.filePath("ffmpeg"));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write("#!/bin/sh\nfor a; do last=$a; done\nprintf 'not a video' > \"$last\"\nexit 0\n");
+        fake.close();
+        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    }
+    select(w, "Vistrelle_edit [1], it's.mp4");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    const QStringList filesBefore = QDir(m_folder).entryList(QDir::Files);
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("编辑失败")), 20000);
+    QVERIFY2(m_boxes->texts.last().contains(QStringLiteral("没有写出可用的文件")), qPrintable(m_boxes->texts.last()));
+    QVERIFY(!m_boxes->titles.contains(QStringLiteral("保存完成")));
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), filesBefore);
+    qputenv("PATH", savedPath);
     // An ffmpeg that "succeeds" without writing anything: the split says so.
     {
         QFile fake(bin.filePath("ffmpeg"));
+        QVERIFY(fake.remove());
         QVERIFY(fake.open(QIODevice::WriteOnly));
         fake.write("#!/bin/sh\nexit 0\n");
         fake.close();
@@ -349,6 +446,109 @@ void LibraryEditsTest::failures()
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(m_boxes->texts.first().contains(QStringLiteral("ffmpeg")), qPrintable(m_boxes->texts.first()));
     qputenv("PATH", savedPath);
+}
+
+// Minimising the window during a save lets it finish.
+void LibraryEditsTest::minimiseKeepsTheSave()
+{
+    VideoListDialog *w = openLibrary();
+    std::unique_ptr<QProcess> openbox(ensureWindowManager());
+    select(w, "Vistrelle_big.mp4");
+    QVERIFY(clickWidget(button(w, "TrimButton")));
+    TimelineRangeWidget *b = bar(w);
+    drag(b, b->duration, 4.0);
+    QVERIFY(b->rangeEnd < 5);
+    const QString output = clip("Vistrelle_big_已编辑.mp4");
+    QVERIFY(!QFileInfo::exists(output));
+    bool minimised = false;
+    QTimer minimiser;
+    connect(&minimiser, &QTimer::timeout, this, [&] {
+        auto *progress = w->findChild<QProgressDialog *>("SaveProgress");
+        if (minimised || !progress || !progress->isVisible() || !QFileInfo::exists(output))
+            return;
+        minimised = true;
+        xdotool({"windowminimize", QString::number(w->winId())});
+    });
+    minimiser.start(50);
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(minimised, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(w->isMinimized() || !m_boxes->titles.isEmpty(), 10000);
+    // A cancelled save removes its output: then there is nothing more to wait for.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty() || !QFileInfo::exists(output), 120000);
+    QTest::qWait(500);
+    minimiser.stop();
+    QVERIFY2(m_boxes->titles.contains(QStringLiteral("保存完成")), qPrintable(m_boxes->texts.join(" | ")));
+    QVERIFY2(qAbs(TestMedia::durationSeconds(output) - b->rangeEnd) < 0.3 || b->rangeEnd > 59,
+             qPrintable(QString::number(TestMedia::durationSeconds(output))));
+    w->showNormal();
+    w->activateWindow();
+    QTRY_VERIFY(!w->isMinimized());
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QVERIFY(QFile::remove(output));
+    if (openbox) {
+        openbox->terminate();
+        openbox->waitForFinished(3000);
+    }
+}
+
+// The application quitting while jobs run (its event loop ends; the window is never
+// destroyed): a save stops at once and removes its partial file, a watermark copy ends its
+// ffmpeg and removes its temporary folder.
+void LibraryEditsTest::quitEndsEveryJob()
+{
+    VideoListDialog *w = openLibrary();
+    const QString output = clip("Vistrelle_big_已编辑.mp4");
+    select(w, "Vistrelle_big.mp4");
+    QVERIFY(clickWidget(button(w, "TrimButton")));
+    QTimer quitter;
+    QElapsedTimer sinceQuit;
+    connect(&quitter, &QTimer::timeout, this, [&] {
+        auto *progress = w->findChild<QProgressDialog *>("SaveProgress");
+        if (sinceQuit.isValid() || !progress || !progress->isVisible() || QFileInfo(output).size() < 1)
+            return;
+        sinceQuit.start();
+        QCoreApplication::exit(0);
+    });
+    quitter.start(50);
+    QTimer::singleShot(0, this, [&] { QVERIFY(clickWidget(button(w, "PrimaryAction"))); });
+    QApplication::exec();
+    quitter.stop();
+    QVERIFY(sinceQuit.isValid());
+    QVERIFY2(sinceQuit.elapsed() < 5000, qPrintable(QString::number(sinceQuit.elapsed())));
+    QVERIFY(!QFileInfo::exists(output));
+    QCOMPARE(toolsNaming(output), 0);
+
+    // The watermark copy.
+    const auto leftovers = [this] {
+        return QDir(m_folder).entryList({".Vistrelle-watermark-*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const QStringList files = QDir(m_folder).entryList(QDir::Files);
+    bool saved = false;
+    connect(&quitter, &QTimer::timeout, this, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<WatermarkDialog *>(top) && top->isVisible() && !saved) {
+                saved = true;
+                clickWidget(top->findChild<QPushButton *>("Primary"));
+            }
+        }
+        auto *progress = w->findChild<QProgressDialog *>("SaveProgress");
+        if (sinceQuit.isValid() || !progress || !progress->isVisible() || progress->value() < 1)
+            return;
+        QVERIFY(leftovers().size() == 1);
+        sinceQuit.start();
+        QCoreApplication::exit(0);
+    });
+    sinceQuit.invalidate();
+    quitter.start(50);
+    QTimer::singleShot(0, this, [&] { QVERIFY(clickWidget(button(w, "WatermarkButton"))); });
+    QApplication::exec();
+    quitter.stop();
+    QVERIFY(saved && sinceQuit.isValid());
+    QVERIFY2(leftovers().isEmpty(), qPrintable(leftovers().join(' ')));
+    QCOMPARE(toolsNaming(QStringLiteral(".Vistrelle-watermark-")), 0);
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), files);
 }
 
 void LibraryEditsTest::fullScreen()

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
@@ -36,6 +37,8 @@ private slots:
     void previewWithoutPlaying();
     void deleteWhileProbing();
     void noSoundServer();
+    void cardTexts();
+    void fullScreenPlayback();
     void cleanupTestCase();
 
 private:
@@ -350,6 +353,132 @@ void LibraryWindowTest::noSoundServer()
     QVERIFY2(out.contains("audio=0"), qPrintable(out));
     const int frames = out.section("frames=", 1).section(' ', 0, 0).toInt();
     QVERIFY2(frames >= 140, qPrintable(out));
+}
+
+// A card shows its name as far as the column allows (a whole default recording name in a
+// maximised window) and its whole date line.
+void LibraryWindowTest::cardTexts()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    const QString name = QStringLiteral("Vistrelle_2026-12-07_120000_123.mp4");
+    QVERIFY(makeClip(clip(name), 1, false));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    const auto card = [&] { return dynamic_cast<RecordCard *>(list->itemWidget(list->item(rowOf(w, name)))); };
+    QVERIFY(card());
+    const auto checkTexts = [&](int minimumTitleWidth) {
+        QLabel *title = card()->titleLabel();
+        QLabel *detail = card()->detailLabel();
+        QVERIFY2(title->width() >= minimumTitleWidth, qPrintable(QString::number(title->width())));
+        QCOMPARE(title->text(), title->fontMetrics().elidedText(name, Qt::ElideMiddle, title->contentsRect().width()));
+        QVERIFY2(detail->contentsRect().width() >= detail->fontMetrics().horizontalAdvance(detail->text()),
+                 qPrintable(detail->text() + QLatin1Char(' ') + QString::number(detail->width())));
+        QVERIFY(detail->text().contains(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))));
+        // Neither runs over the thumbnail nor under the delete button.
+        const QRect titleArea(title->mapTo(card(), QPoint(0, 0)), title->size());
+        QVERIFY(titleArea.left() >= 12 + 132);
+        QVERIFY(titleArea.right() < card()->width() - 10 - 30);
+    };
+    checkTexts(RecordCard::kMinimumTextWidth);
+    QVERIFY2(card()->titleLabel()->text().size() >= 20, qPrintable(card()->titleLabel()->text()));
+    snapshot("cards");
+
+    // Maximised, the column is wide enough for the whole name.
+    const QSize normal = w->size();
+    if (qgetenv("VISTRELLE_TEST_WM") == "1")
+        w->showMaximized();
+    else
+        w->resize(w->screen()->availableGeometry().size());
+    QTRY_VERIFY(w->width() >= w->screen()->availableGeometry().width() - 20);
+    QTRY_COMPARE(card()->titleLabel()->text(), name);
+    checkTexts(RecordCard::kMinimumTextWidth);
+    snapshot("cards-maximised");
+    w->showNormal();
+    w->resize(normal);
+    QTRY_COMPARE(w->size(), normal);
+
+    QVERIFY(QFile::remove(clip(name)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+}
+
+static QWidget *visibleTopLevel(const QString &objectName)
+{
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->objectName() == objectName && t->isVisible())
+            return t;
+    return nullptr;
+}
+
+// Share of the screen's pixels that are about the clip's yellow.
+static double yellowShare(const QImage &screen)
+{
+    const QImage image = screen.convertToFormat(QImage::Format_RGB32);
+    int yellow = 0;
+    int total = 0;
+    for (int y = 0; y < image.height(); y += 8) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); x += 8) {
+            ++total;
+            if (qRed(line[x]) > 180 && qGreen(line[x]) > 160 && qBlue(line[x]) < 110)
+                ++yellow;
+        }
+    }
+    return total ? double(yellow) / total : 0.0;
+}
+
+// Full-screen playback shows the playing picture over the whole screen, under a window
+// manager too, entered with the button or F and left with Escape, while it plays.
+void LibraryWindowTest::fullScreenPlayback()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    const QString name = QStringLiteral("Vistrelle_yellow.mp4");
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "color=c=0xF0E020:size=640x360:rate=30", "-f", "lavfi", "-i",
+                                  "sine=frequency=500:sample_rate=48000", "-t", "20", "-c:v", "libx264", "-preset",
+                                  "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", clip(name)}));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    list->setCurrentRow(rowOf(w, name));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
+    QScreen *screen = w->screen();
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+        QTRY_VERIFY_WITH_TIMEOUT(w->videoPlayer()->isPlaying() && w->videoPlayer()->position() > 0.3, 10000);
+        if (round == 0)
+            QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("FullscreenButton"))));
+        else
+            QVERIFY(xdotool({"key", "f"}));
+        QWidget *view = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((view = visibleTopLevel(QStringLiteral("FullscreenView"))), 5000);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QTRY_VERIFY_WITH_TIMEOUT(view->geometry() == screen->geometry(), 5000);
+        // The picture is there while it plays: most of the screen is the clip's yellow.
+        double share = 0;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 8000 && (share = yellowShare(screen->grabWindow(0).toImage())) < 0.6)
+            QTest::qWait(100);
+        snapshot(QStringLiteral("fullscreen-%1").arg(round));
+        QVERIFY2(share >= 0.6, qPrintable(QString::number(share)));
+        QVERIFY(w->videoPlayer()->isPlaying());
+        QVERIFY(xdotool({"key", "Escape"}));
+        QTRY_VERIFY(!view->isVisible());
+        // Back in the window, the preview follows the playing picture again.
+        QSignalSpy frames(w->videoPlayer(), &VideoPlayer::frameReady);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 5000);
+        QTRY_VERIFY(w->isActiveWindow());
+        QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+        QTRY_VERIFY(!w->videoPlayer()->isPlaying());
+    }
+    w->videoPlayer()->close();
+    QVERIFY(QFile::remove(clip(name)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
 }
 
 int main(int argc, char *argv[])

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
@@ -27,6 +28,13 @@ namespace ToolsTest {
 
 using LibraryMedia::clickWidget;
 using LibraryMedia::xdotool;
+
+// Whether the window is on the screen: a window manager maps a new window some time after
+// Qt shows it, and a click aimed at it before then lands on whatever is below.
+inline bool isPlaced(QWidget *w)
+{
+    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
+}
 
 // A visible top-level widget of that object name (the newest when several are).
 inline QWidget *visibleWindow(const QString &objectName)
@@ -37,6 +45,13 @@ inline QWidget *visibleWindow(const QString &objectName)
             found = w;
     }
     return found;
+}
+
+// The window of that name once it stands in its place.
+inline QWidget *placedWindow(const QString &objectName)
+{
+    QWidget *w = visibleWindow(objectName);
+    return isPlaced(w) ? w : nullptr;
 }
 
 inline QMenu *openMenu()
@@ -55,26 +70,35 @@ inline bool clickMenuEntry(QMenu *menu, const QString &text)
 }
 
 // Steps run in order, each once and as soon as its condition holds, from a 40 ms timer.
+// A step that waits longer than the stall limit gives up: the script closes the open popups
+// and modal dialogs, so that the test fails where it stood instead of hanging in their loops.
 class Script : public QObject
 {
 public:
     explicit Script(QObject *parent = nullptr)
         : QObject(parent)
     {
+        m_waiting.start();
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (m_running || m_next >= m_steps.size())
                 return;
             const Step step = m_steps.at(m_next);
-            if (!step.ready())
+            if (!step.ready()) {
+                if (m_waiting.elapsed() > kStallMs)
+                    giveUp(step.name);
                 return;
+            }
             m_running = true;
             ++m_next;
             qInfo().noquote() << "[script]" << step.name;
             step.action();
             m_running = false;
+            m_waiting.restart();
         });
         m_timer.start(40);
     }
+
+    static constexpr qint64 kStallMs = 30000;
 
     Script &then(const QString &name, std::function<bool()> ready, std::function<void()> action)
     {
@@ -85,7 +109,7 @@ public:
     // Click the named entry of the menu that opens.
     Script &menuEntry(const QString &text)
     {
-        return then(QStringLiteral("menu entry ") + text, [] { return openMenu() != nullptr; },
+        return then(QStringLiteral("menu entry ") + text, [] { return isPlaced(openMenu()); },
                     [text] { clickMenuEntry(openMenu(), text); });
     }
 
@@ -95,7 +119,7 @@ public:
         auto box = std::make_shared<QComboBox *>(nullptr);
         auto from = std::make_shared<int>(0);
         then(QStringLiteral("open ") + combo,
-             [window] { return !QApplication::activePopupWidget() && visibleWindow(window) != nullptr; },
+             [window] { return !QApplication::activePopupWidget() && placedWindow(window) != nullptr; },
              [window, combo, box, from] {
                  *box = visibleWindow(window)->findChild<QComboBox *>(combo);
                  *from = (*box)->currentIndex();
@@ -119,7 +143,7 @@ public:
                     [window, button] {
                         if (QApplication::activePopupWidget())
                             return false;
-                        QWidget *w = visibleWindow(window);
+                        QWidget *w = placedWindow(window);
                         auto *b = w ? w->findChild<QPushButton *>(button) : nullptr;
                         return b && b->isVisible() && b->isEnabled();
                     },
@@ -133,9 +157,28 @@ public:
     }
 
     bool finished() const { return m_next >= m_steps.size(); }
+    bool stalled() const { return m_stalled; }
     QString pending() const { return finished() ? QString() : m_steps.at(m_next).name; }
 
 private:
+    void giveUp(const QString &name)
+    {
+        qWarning().noquote() << "[script] stalled at" << name;
+        LibraryMedia::snapshot(QStringLiteral("stalled"));
+        m_stalled = true;
+        m_next = m_steps.size();
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        while (QWidget *modal = QApplication::activeModalWidget()) {
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            else
+                modal->close();
+            if (QApplication::activeModalWidget() == modal)
+                break;
+        }
+    }
+
     struct Step
     {
         QString name;
@@ -145,6 +188,8 @@ private:
     QList<Step> m_steps;
     int m_next = 0;
     bool m_running = false;
+    bool m_stalled = false;
+    QElapsedTimer m_waiting;
     QTimer m_timer;
 };
 

@@ -11,6 +11,8 @@
 #include "library/VideoPlayer.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,6 +37,7 @@ class LibraryToolsTest : public QObject
 
 private slots:
     void initTestCase();
+    void dropDownLists();
     void extractAndConvert();
     void speedAndVolume();
     void renameAndInformation();
@@ -49,6 +52,7 @@ private:
     bool runTool(Script &script, const QString &expectedTitle, int timeoutMs = 60000);
     // A file that already holds a target name: a copy of the source, to be left untouched.
     void occupy(const QString &name);
+    bool m_fromCard = false; // runTool opens the card's context menu instead of "more"
     void checkUntouched();
 
     QTemporaryDir m_root;
@@ -102,11 +106,25 @@ bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int
 {
     m_boxes->titles.clear();
     m_boxes->texts.clear();
-    if (!clickWidget(m_window->findChild<QPushButton *>(QStringLiteral("MoreButton"))))
+    if (m_fromCard) {
+        // The current file's card, right-clicked.
+        auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
+        QWidget *card = nullptr;
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
+                card = list->itemWidget(list->item(row));
+        }
+        if (!card || !LibraryMedia::movePointer(card->mapToGlobal(QPoint(card->width() / 2, 20)))
+            || !xdotool({"click", "3"}))
+            return false;
+    } else if (!clickWidget(m_window->findChild<QPushButton *>(QStringLiteral("MoreButton")))) {
         return false;
+    }
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < timeoutMs) {
+        if (script.stalled())
+            return false;
         if (script.finished() && (expectedTitle.isEmpty() || m_boxes->titles.contains(expectedTitle)))
             return true;
         QTest::qWait(50);
@@ -126,6 +144,61 @@ void LibraryToolsTest::checkUntouched()
     QCOMPARE(md5(m_source), m_sourceMd5);
     for (auto it = m_occupied.cbegin(); it != m_occupied.cend(); ++it)
         QVERIFY2(md5(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+// A tool's drop-down list opens at its box, on every opening of a fresh dialog, and shows its
+// last item whole, with nothing light painted over it.
+void LibraryToolsTest::dropDownLists()
+{
+    library();
+    QVERIFY(select(kBase + ".mp4"));
+    QStringList faults;
+    for (int round = 0; round < 6; ++round) {
+        const QString comboName = round % 2 ? QStringLiteral("ToolQuality") : QStringLiteral("ToolFormat");
+        auto combo = std::make_shared<QPointer<QComboBox>>();
+        Script s;
+        s.menuEntry("另存为 / 转换格式")
+            .then("open " + comboName, [] { return placedWindow(kTool) != nullptr; },
+                  [combo, comboName] {
+                      *combo = visibleWindow(kTool)->findChild<QComboBox *>(comboName);
+                      clickWidget(*combo);
+                  })
+            .then("look at the list", [combo] { return *combo && (*combo)->view()->window()->isVisible(); },
+                  [combo, &faults, round] {
+                      QComboBox *box = *combo;
+                      QAbstractItemView *view = box->view();
+                      QWidget *popup = view->window();
+                      QTest::qWait(200);
+                      const QRect at = screenRect(box);
+                      const QRect list = screenRect(popup);
+                      const QString where = QStringLiteral("round %1: list %2,%3 %4x%5, box %6,%7 %8x%9")
+                                                .arg(round)
+                                                .arg(list.x()).arg(list.y()).arg(list.width()).arg(list.height())
+                                                .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
+                      if (qAbs(list.left() - at.left()) > 2 || list.top() > at.bottom() + 2
+                          || list.bottom() < at.top() - 2)
+                          faults << QStringLiteral("not at its box: ") + where;
+                      const QModelIndex last = box->model()->index(box->count() - 1, 0);
+                      if (!view->viewport()->rect().contains(view->visualRect(last)))
+                          faults << QStringLiteral("last item cut: ") + where;
+                      // No light band: the list's bottom rows, on the screen, are dark.
+                      const QImage shot = box->screen()->grabWindow(0, list.x(), list.y(), list.width(),
+                                                                     list.height()).toImage();
+                      int light = 0;
+                      for (int y = std::max(0, shot.height() - 12); y < shot.height(); ++y)
+                          for (int x = 0; x < shot.width(); ++x)
+                              if (qGray(shot.pixel(x, y)) > 170)
+                                  ++light;
+                      if (light > 0)
+                          faults << QStringLiteral("%1 light pixels at the bottom: ").arg(light) + where;
+                      LibraryMedia::snapshot(QStringLiteral("drop-down-%1").arg(round));
+                      xdotool({"key", "Escape"});
+                  })
+            .clickButton(kTool, "ToolCancel");
+        QVERIFY(runTool(s, QString()));
+        QTRY_VERIFY(!visibleWindow(kTool));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void LibraryToolsTest::extractAndConvert()
@@ -314,8 +387,17 @@ void LibraryToolsTest::renameAndInformation()
     rename(kBase + "_转换.mov", "taken name", "重命名失败");
     QCOMPARE(md5(original), before);
     QCOMPARE(md5(clip("taken name.mov")), before);
-    // A trailing blank is trimmed; the renamed file is still listed under its new name.
+    // From the card's own menu, with a search that the new name does not match: a trailing
+    // blank is trimmed, and the renamed file is listed and current under its new name.
+    QVERIFY(select(kBase + "_转换.mov"));
+    auto *search = w->findChild<QLineEdit *>("Search");
+    search->setText(kBase + "_转换.mov");
+    QTRY_COMPARE(w->findChild<QListWidget *>("List")->count(), 1);
+    m_fromCard = true;
     rename(kBase + "_转换.mov", "Renamed clip ", QString());
+    m_fromCard = false;
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, QStringLiteral("Renamed clip.mov"));
+    QVERIFY(search->text().isEmpty());
     QTRY_VERIFY(QFileInfo::exists(clip("Renamed clip.mov")));
     QVERIFY(!QFileInfo::exists(original));
     QCOMPARE(md5(clip("Renamed clip.mov")), before);
@@ -334,7 +416,9 @@ void LibraryToolsTest::renameAndInformation()
             .clickButton(kTool, "InfoCopy")
             .then("copied", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }, [] {})
             .clickButton(kTool, "ToolApply");
+        m_fromCard = true;
         QVERIFY(runTool(s, QString()));
+        m_fromCard = false;
     }
     QVERIFY(shown.contains("分辨率：640 × 360"));
     QVERIFY(shown.contains("保存路径：" + m_folder));

@@ -101,6 +101,7 @@ void LibraryWatermarkTest::rejectResumesPlayback()
            });
     QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
     QTRY_VERIFY(s.finished());
+    QVERIFY(!s.stalled());
     QTRY_VERIFY(!watermarkDialog());
     QTRY_VERIFY(m_window->videoPlayer()->isPlaying());
     m_window->videoPlayer()->pause();
@@ -138,6 +139,7 @@ void LibraryWatermarkTest::watermarkedCopy()
     QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
     QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains("保存完成"), 60000);
     QVERIFY(s.finished());
+    QVERIFY(!s.stalled());
 
     const QString copy = clip("Vistrelle_wm it's: 50%, [a] 中_watermarked_2.mp4");
     QVERIFY(QFileInfo::exists(copy));
@@ -192,6 +194,7 @@ void LibraryWatermarkTest::cancelLeavesNothing()
     m_boxes->titles.clear();
     QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
     QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 30000);
+    QVERIFY(!s.stalled());
     QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow("SaveProgress"), 10000);
     QTRY_VERIFY(leftovers(m_folder).isEmpty());
     QTest::qWait(300);
@@ -219,6 +222,7 @@ void LibraryWatermarkTest::closingTheWindowEndsTheJob()
               });
     QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
     QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 30000);
+    QVERIFY(!s.stalled());
     QVERIFY(!m_window);
     QVERIFY(leftovers(m_folder).isEmpty());
     QTest::qWait(1000);

@@ -27,11 +27,6 @@
 
 namespace {
 
-bool isRed(QRgb p)
-{
-    return qRed(p) > 150 && qGreen(p) < 130 && qBlue(p) < 130 && qRed(p) - qGreen(p) > 80;
-}
-
 double distanceToPath(const QPointF &p, const QList<QPointF> &path)
 {
     double best = 1e9;
@@ -63,15 +58,7 @@ FrameCheck checkFrame(const QImage &frame, const QList<QPointF> &path, double ha
                 ++check.ghostPixels;
         }
     }
-    int samples = 0, red = 0;
-    for (qsizetype i = 0; i + 1 < path.size(); ++i) {
-        for (int k = 1; k < 10; ++k) {
-            const QPoint p = (path.at(i) + (path.at(i + 1) - path.at(i)) * (k / 10.0)).toPoint();
-            ++samples;
-            red += frame.rect().contains(p) && isRed(frame.pixel(p));
-        }
-    }
-    check.pathCovered = samples ? double(red) / samples : 0;
+    check.pathCovered = redShareAlong(frame, path);
     return check;
 }
 
@@ -183,16 +170,10 @@ void TestOverlaysE2e::annotationInRecording(bool fullScreen)
     QVERIFY2(QFileInfo::exists(file), qPrintable(file));
 
     // Frames four times a second, checked against the stroke in frame pixels.
-    const QString frames = m_dir.filePath(fullScreen ? QStringLiteral("full") : QStringLiteral("area"));
-    QDir().mkpath(frames);
-    QProcess ffmpeg;
-    ffmpeg.start(Recorder::ffmpegExecutable(), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
-                                                file, QStringLiteral("-vf"), QStringLiteral("fps=4"),
-                                                frames + QStringLiteral("/f_%03d.png")});
-    QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
-    const QStringList names = QDir(frames).entryList({QStringLiteral("f_*.png")}, QDir::Files, QDir::Name);
+    const QStringList names = framesOf(file, m_dir.filePath(fullScreen ? QStringLiteral("full") : QStringLiteral("area")),
+                                       Recorder::ffmpegExecutable());
     QVERIFY2(names.size() >= 12, qPrintable(QString::number(names.size())));
-    const QImage first(QDir(frames).filePath(names.first()));
+    const QImage first(names.first());
     const double scale = double(first.width()) / area.width();
     QList<QPointF> path;
     for (const QPointF &p : {a, b, c})
@@ -208,7 +189,7 @@ void TestOverlaysE2e::annotationInRecording(bool fullScreen)
     double bestCover = 0;
     int lastRed = -1, firstRed = -1;
     for (int i = 0; i < names.size(); ++i) {
-        const QImage frame = QImage(QDir(frames).filePath(names.at(i))).convertToFormat(QImage::Format_RGB32);
+        const QImage frame = QImage(names.at(i)).convertToFormat(QImage::Format_RGB32);
         const FrameCheck check = checkFrame(frame, path, halfWidth, ignore);
         qInfo("frame %d: %d red, %d astray, path %.2f", i, check.redPixels, check.ghostPixels, check.pathCovered);
         QVERIFY2(check.ghostPixels <= 3, qPrintable(QStringLiteral("frame %1 has a ghost").arg(i)));

@@ -106,6 +106,7 @@ private slots:
     void init();
     void cleanup();
     void loadFallbacksAndSaveEveryKey();
+    void unreadableColoursAndRelativeFolders();
     void hotkeyChecksInPageOrder();
     void presetsAndPageDefaults();
     void frameRateCheck();
@@ -219,6 +220,32 @@ void TestPrefsDialogs::loadFallbacksAndSaveEveryKey()
                              "leftClickColor=#ef3d3d", "rightClickColor=#3478f6", "container=mp4",
                              "quality=1", "encoder=auto", "frameRateMode=cfr", "keyframeInterval=2"})
         QVERIFY2(text.contains(QString::fromLatin1(line)), line);
+}
+
+void TestPrefsDialogs::unreadableColoursAndRelativeFolders()
+{
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("effects/mouseColor"), QStringLiteral("yellowish"));
+        settings.setValue(QStringLiteral("effects/leftClickColor"), QStringLiteral("#12"));
+        settings.setValue(QStringLiteral("effects/rightClickColor"), QStringLiteral("#ED57A1"));
+    }
+    const QString home = QDir::homePath();
+    QCOMPARE(SettingsDialog::resolveSaveFolder(QStringLiteral(" ~ ")), home);
+    QCOMPARE(SettingsDialog::resolveSaveFolder(QStringLiteral("~/Clips/")), home + QStringLiteral("/Clips"));
+    QCOMPARE(SettingsDialog::resolveSaveFolder(QStringLiteral("Clips/../Films")), home + QStringLiteral("/Films"));
+    QCOMPARE(SettingsDialog::resolveSaveFolder(QStringLiteral("/srv/~/x")), QStringLiteral("/srv/~/x"));
+    QCOMPARE(SettingsDialog::resolveSaveFolder(QStringLiteral("  ")), QString());
+
+    SettingsDialog dialog;
+    // The unreadable colours show the defaults that the mouse effects use instead.
+    QCOMPARE(child<QPushButton>(&dialog, QStringLiteral("ColorChoice"))->text(), QStringLiteral("#EF3D3D"));
+    child<QLineEdit>(&dialog, QStringLiteral("SaveFolder"))->setText(m_home.path());
+    QVERIFY(dialog.saveSettings());
+    QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("effects/mouseColor")).toString(), QStringLiteral("#facd15"));
+    QCOMPARE(settings.value(QStringLiteral("effects/leftClickColor")).toString(), QStringLiteral("#ef3d3d"));
+    QCOMPARE(settings.value(QStringLiteral("effects/rightClickColor")).toString(), QStringLiteral("#ed57a1"));
 }
 
 void TestPrefsDialogs::hotkeyChecksInPageOrder()

@@ -50,8 +50,8 @@ private slots:
         QVERIFY(hasCompositingManager());
     }
 
-    // A window whose input shape leaves out part of it lets clicks there reach the
-    // window below; the shape survives hide and show.
+    // An overlay window whose input shape leaves out part of it lets clicks there reach
+    // the window below, with or without a window manager; the shape survives hide and show.
     void inputRegionPassesClicksBelow()
     {
         PressCounter below;
@@ -61,7 +61,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&below));
 
         PressCounter above;
-        above.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        above.setWindowFlags(passiveOverlayFlags);
         above.setGeometry(50, 50, 600, 500);
         above.show();
         QVERIFY(QTest::qWaitForWindowExposed(&above));
@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(above.presses, 2);
     }
 
-    // The test desktop has no window manager: the move falls back to following the
-    // pointer, by exactly its delta, and ends with the release.
+    // The window moves with the pointer by exactly its delta, through the window manager
+    // or, without one, by following the pointer itself, and the move ends with the release.
     void frameslessWindowFollowsPointer()
     {
         MovableFrameless window;

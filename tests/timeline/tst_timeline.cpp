@@ -115,6 +115,16 @@ void TestTimeline::cutsScrollAndZoom()
     for (int i = 0; i < 80; ++i)
         wheel(w, -120, Qt::ControlModifier);
     QCOMPARE(w.pixelsPerSecond(), 4.0);
+
+    // No wider than the track headers: the scale stays positive and times keep their order.
+    for (int width : {40, 72}) {
+        TimelineWidget narrow;
+        narrow.resize(width, 130);
+        narrow.setDuration(60);
+        QVERIFY(narrow.pixelsPerSecond() > 0);
+        QVERIFY(narrow.secToX(30) > narrow.secToX(0));
+        QVERIFY(qAbs(narrow.xToSec(narrow.secToX(30)) - 30) < 0.5);
+    }
 }
 
 QTEST_MAIN(TestTimeline)

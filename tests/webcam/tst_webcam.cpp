@@ -338,6 +338,9 @@ private slots:
         QCOMPARE(failures.size(), 0);
         QTRY_COMPARE(failures.size(), 1);
         QCOMPARE(failures[0][0].toString(), QStringLiteral("Device busy"));
+        // The picture is gone with the error: the watchdog has nothing more to say.
+        QTest::qWait(1300);
+        QCOMPARE(failures.size(), 1);
         page.setBusy(false, false);
         page.stopPreview();
     }

@@ -1,0 +1,40 @@
+#pragma once
+// The private sound server of the test desktop, as the controls' end-to-end tests use
+// it: pactl commands and tones played into a sink.
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace {
+
+// pactl's answer (a module number for load-module), empty when it gave none.
+inline QString pactl(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("pactl"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+// A tone played into a sink for as long as the object lives (or the file lasts).
+class Tone
+{
+public:
+    Tone(const QString &file, const QString &sink)
+    {
+        m_process.start(QStringLiteral("paplay"), {QStringLiteral("-d"), sink, file});
+        m_process.waitForStarted(3000);
+    }
+    ~Tone()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
