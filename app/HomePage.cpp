@@ -56,7 +56,9 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent)
     pageLayout->setSpacing(0);
 
     auto *sidebar = new QWidget(this);
-    sidebar->setFixedWidth(200);
+    // 200 px, wider where an entry's text needs it (German).
+    sidebar->setMinimumWidth(200);
+    sidebar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     sidebar->setObjectName(QStringLiteral("HomeSidebar"));
     sidebar->setAttribute(Qt::WA_StyledBackground);
     sidebar->setStyleSheet(QStringLiteral("QWidget#HomeSidebar{background:#0d1c31;border-right:1px solid #20334d;}"));

@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const char *const DialogStyle =
@@ -71,6 +73,7 @@ AudioSettingsDialog::AudioSettingsDialog(int systemVolume, int microphoneVolume,
     heading->setObjectName(QStringLiteral("Heading"));
     auto *hint = new QLabel(tr("系统声与麦克风会分别处理，再混合写入录制文件。"), this);
     hint->setObjectName(QStringLiteral("Hint"));
+    hint->setWordWrap(true);
     layout->addWidget(heading);
     layout->addWidget(hint);
 
@@ -107,6 +110,8 @@ AudioSettingsDialog::AudioSettingsDialog(int systemVolume, int microphoneVolume,
     footer->addWidget(cancel);
     footer->addWidget(done);
     layout->addLayout(footer);
+    // Wider where a check box's text needs it (German).
+    setFixedWidth(std::max(470, minimumSizeHint().width()));
 }
 
 int AudioSettingsDialog::systemVolume() const { return m_systemVolume->value(); }

@@ -2,6 +2,8 @@
 
 #include "app/TintedIcon.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -82,6 +84,8 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &AutoStopDialog::onInternalTick);
     buildConfigUi();
+    // Wider where the title needs it (German).
+    setFixedWidth(std::max(500, minimumSizeHint().width()));
 }
 
 QWidget *AutoStopDialog::buildTitleBar(const QString &titleText)
@@ -134,6 +138,7 @@ void AutoStopDialog::buildConfigUi()
     bodyLayout->setSpacing(10);
     auto *description = new QLabel(tr("录制达到指定条件时自动停止并保存文件。"), body);
     description->setObjectName(QStringLiteral("AutoStopDescription"));
+    description->setWordWrap(true);
     bodyLayout->addWidget(description);
 
     auto *box = new QGroupBox(tr("停止条件"), body);
@@ -284,7 +289,8 @@ void AutoStopDialog::setCountdownMode(int seconds)
     m_note->setStyleSheet(QStringLiteral("font-size:11.5px;color:#6a7080;"));
     m_cancelButton = new QPushButton(tr("取消自动停止"), body);
     m_cancelButton->setObjectName(QStringLiteral("AutoStopSecondary"));
-    m_cancelButton->setFixedSize(140, 32);
+    m_cancelButton->setFixedHeight(32);
+    m_cancelButton->setMinimumWidth(140);
     m_cancelButton->setCursor(Qt::PointingHandCursor);
     connect(m_cancelButton, &QPushButton::clicked, this, &AutoStopDialog::cancelCountdown);
     bodyLayout->addWidget(m_countLabel);
@@ -293,6 +299,8 @@ void AutoStopDialog::setCountdownMode(int seconds)
     bodyLayout->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
     layout->addWidget(body, 1);
 
+    // Wider where the title or the button needs it (German).
+    setFixedWidth(std::max(440, minimumSizeHint().width()));
     updateCountLabel();
     m_timer->start();
 }

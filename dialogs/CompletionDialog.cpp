@@ -18,6 +18,40 @@ QPixmap tinted(const QString &svg, int size, const QColor &colour, qreal ratio)
     return tintedPixmap(svg, QSize(size, size), colour, ratio);
 }
 
+// A folder path shortened in its middle to the label's width; the tool tip holds all of it.
+class PathLabel : public QLabel
+{
+public:
+    PathLabel(const QString &path, QWidget *parent) : QLabel(path, parent), m_path(path)
+    {
+        setToolTip(path);
+        setMinimumWidth(1);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+    void changeEvent(QEvent *event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            elide();
+    }
+
+private:
+    void elide()
+    {
+        // A label with a frame indents its text by half an "x".
+        const int indent = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+        setText(fontMetrics().elidedText(m_path, Qt::ElideMiddle, contentsRect().width() - indent));
+    }
+
+    QString m_path;
+};
+
 } // namespace
 
 CompletionDialog::CompletionDialog(const QString &title, const QString &message, const QString &path, QWidget *parent)
@@ -99,10 +133,9 @@ CompletionDialog::CompletionDialog(const QString &title, const QString &message,
     messageLabel->setWordWrap(true);
     auto *hint = new QLabel(tr("文件已保存到以下文件夹"), body);
     hint->setObjectName(QStringLiteral("CompletionHint"));
-    auto *pathLabel = new QLabel(QDir::toNativeSeparators(m_path), body);
+    auto *pathLabel = new PathLabel(QDir::toNativeSeparators(m_path), body);
     pathLabel->setObjectName(QStringLiteral("CompletionFolderPath"));
     pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    pathLabel->setToolTip(pathLabel->text());
     pathLabel->setMaximumWidth(330);
     column->addWidget(messageLabel);
     column->addWidget(hint);
@@ -121,7 +154,8 @@ CompletionDialog::CompletionDialog(const QString &title, const QString &message,
     openButton->setObjectName(QStringLiteral("CompletionSecondary"));
     openButton->setIcon(QIcon(QStringLiteral(":/icons/icons/folder.svg")));
     openButton->setIconSize(QSize(18, 18));
-    openButton->setFixedSize(126, 42);
+    openButton->setFixedHeight(42);
+    openButton->setMinimumWidth(126); // wider where the text needs it (German)
     openButton->setCursor(Qt::PointingHandCursor);
     connect(openButton, &QPushButton::clicked, this, &CompletionDialog::openFolder);
     auto *ok = new QPushButton(tr("确定"), footer);

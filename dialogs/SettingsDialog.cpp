@@ -247,12 +247,15 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     int widestName = 0;
     for (QAbstractButton *button : m_navGroup->buttons())
         widestName = std::max(widestName, QFontMetrics(bold).horizontalAdvance(button->text()));
-    // Margins 10 + 10, the text's left padding 14, the icon 20 and its gap, and a little room.
-    sidebar->setFixedWidth(std::max(164, 10 + 14 + 20 + 6 + widestName + 8 + 10));
     sideLayout->addStretch();
     auto *resetButton = new QPushButton(tr("恢复默认设置"), sidebar);
     resetButton->setObjectName(QStringLiteral("Reset"));
     sideLayout->addWidget(resetButton);
+    // Margins 10 + 10, the text's left padding 14, the icon 20 and its gap, and a little room;
+    // wider too where the reset button's text needs it (German).
+    resetButton->ensurePolished();
+    sidebar->setFixedWidth(
+        std::max({164, 10 + 14 + 20 + 6 + widestName + 8 + 10, 10 + resetButton->sizeHint().width() + 10}));
     mainLayout->addWidget(sidebar);
 
     // Right pane: title bar, pages, footer

@@ -9,6 +9,7 @@
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,59 @@ QString secondsText(double seconds)
 {
     return VideoListDialog::formatDuration(std::max(0, int(std::lround(seconds))));
 }
+
+// Keeps the tool row's texts whole where the row is narrower than its buttons want (longer
+// texts in some languages, a narrow window): the buttons first take less padding, then
+// leave out their icons. Where the row has the room it keeps its look.
+class ToolRowFitter : public QObject
+{
+public:
+    ToolRowFitter(QWidget *row, const QList<QPushButton *> &buttons, int fixedSpace)
+        : QObject(row), m_row(row), m_buttons(buttons), m_fixedSpace(fixedSpace)
+    {
+        for (QPushButton *button : m_buttons)
+            m_icons << button->icon();
+        row->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
+            fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void fit()
+    {
+        int texts = 0;
+        for (const QPushButton *button : m_buttons)
+            texts += button->fontMetrics().horizontalAdvance(button->text()) + 2; // and the border
+        const int count = int(m_buttons.size());
+        const int icons = count * (button().iconSize().width() + 4);
+        const int room = m_row->width() - m_fixedSpace;
+        int level = 0;
+        if (texts + icons + count * 2 * 16 > room)
+            level = texts + icons + count * 2 * 8 > room ? 2 : 1;
+        if (level == m_level)
+            return;
+        m_level = level;
+        for (int i = 0; i < count; ++i) {
+            QPushButton *b = m_buttons.at(i);
+            b->setStyleSheet(QString::fromLatin1(kLibraryToolButtonStyle)
+                             + (level > 0 ? QStringLiteral("QPushButton{padding:0 8px;}") : QString()));
+            b->setIcon(level == 2 ? QIcon() : m_icons.at(i));
+        }
+    }
+    const QPushButton &button() const { return *m_buttons.first(); }
+
+    QWidget *m_row;
+    QList<QPushButton *> m_buttons;
+    QList<QIcon> m_icons;
+    int m_fixedSpace;
+    int m_level = 0;
+};
 
 } // namespace
 
@@ -65,6 +119,9 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
     undoButton->setObjectName(QStringLiteral("UndoButton"));
     moreButton->setObjectName(QStringLiteral("MoreButton"));
     layout->addLayout(tools);
+    const QList<QPushButton *> row{trimButton, splitButton, screenshotButton, muteButton,
+                                   watermarkButton, undoButton, moreButton};
+    new ToolRowFitter(panel, row, tools->spacing() * int(row.size() - 1) + 12);
 
     auto *timeline = new QWidget(panel);
     timeline->setObjectName(QStringLiteral("TimelinePanel"));
@@ -75,16 +132,18 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
     timelineLayout->setContentsMargins(12, 10, 12, 10);
     auto *header = new QHBoxLayout;
     editorTitleLabel = new QLabel(tr("裁剪视频"), timeline);
+    editorTitleLabel->setObjectName(QStringLiteral("EditorTitle"));
     editorTitleLabel->setStyleSheet(QStringLiteral("font-size:14px;font-weight:700;color:#f2f6ff;"));
     editorHintLabel = new QLabel(tr("拖动两侧滑块，选择保留的片段"), timeline);
+    editorHintLabel->setObjectName(QStringLiteral("EditorHint"));
     editorHintLabel->setWordWrap(true);
     editorHintLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#8295b2;"));
     rangeInfoLabel = new QLabel(timeline);
     rangeInfoLabel->setObjectName(QStringLiteral("RangeInfo"));
     rangeInfoLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#a9b9d0;"));
     header->addWidget(editorTitleLabel);
-    header->addWidget(editorHintLabel);
-    header->addStretch();
+    // The hint takes the row's free room, so that it wraps only when the row is really short.
+    header->addWidget(editorHintLabel, 1);
     header->addWidget(rangeInfoLabel);
     timelineLayout->addLayout(header);
     rangeBar = new TimelineRangeWidget(timeline);
@@ -184,7 +243,12 @@ void VideoListDialog::setEditMode(const QString &mode)
         editorTitleLabel->setText(audio ? tr("分割音频") : tr("分割视频"));
     else
         editorTitleLabel->setText(audio ? tr("裁剪音频") : tr("裁剪视频"));
-    editorTitleLabel->setMinimumWidth(editorTitleLabel->sizeHint().width() + 12);
+    // From the text itself: the label's size hint includes the minimum width set last time,
+    // which made the title 12 px wider at every change of mode.
+    editorTitleLabel->ensurePolished();
+    const QMargins margins = editorTitleLabel->contentsMargins();
+    editorTitleLabel->setMinimumWidth(editorTitleLabel->fontMetrics().horizontalAdvance(editorTitleLabel->text())
+                                      + margins.left() + margins.right() + 2 * editorTitleLabel->margin() + 12);
 
     editorHintLabel->setVisible(!muteOnVideo);
     editorHintLabel->setText(transform                         ? tr("当前仅预览，点击保存后才会处理视频")

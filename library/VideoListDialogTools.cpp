@@ -131,13 +131,15 @@ public:
         footer->addStretch();
         m_cancel = new QPushButton(QCoreApplication::translate("VideoListDialog", "取消"), this);
         m_cancel->setObjectName(QStringLiteral("ToolCancel"));
-        m_cancel->setFixedSize(98, 40);
+        m_cancel->setFixedHeight(40);
+        m_cancel->setMinimumWidth(98); // wider where the text needs it (German)
         m_cancel->setStyleSheet(QString::fromLatin1(kToolSecondaryButton));
         connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
         footer->addWidget(m_cancel);
         m_apply = new QPushButton(QCoreApplication::translate("VideoListDialog", "应用"), this);
         m_apply->setObjectName(QStringLiteral("ToolApply"));
-        m_apply->setFixedSize(98, 40);
+        m_apply->setFixedHeight(40);
+        m_apply->setMinimumWidth(98);
         m_apply->setDefault(true);
         m_apply->setStyleSheet(QString::fromLatin1(kToolPrimaryButton));
         connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
@@ -156,6 +158,16 @@ public:
     }
 
 protected:
+    // Each tool gives its dialog a size; a longer translation of a title, subtitle or button
+    // makes it wider or taller, never cut.
+    void showEvent(QShowEvent *event) override
+    {
+        const QSize contents = layout()->minimumSize();
+        if (contents.width() > width() || contents.height() > height())
+            setFixedSize(size().expandedTo(contents));
+        QDialog::showEvent(event);
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_titleBar && event->type() == QEvent::MouseButtonPress) {

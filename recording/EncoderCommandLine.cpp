@@ -1,5 +1,7 @@
 #include "recording/EncoderCommandLine.h"
 
+#include "platform/mac/MacSystemAudioCapture.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +28,7 @@ int even(int v)
 }
 
 // The crop chain of an encoder that receives the whole screen, or an empty string.
-QString cropChain(const EncoderCommandLine::Inputs &in)
+QString cropChain(const EncoderCommandLine::Inputs &in, const QString &label)
 {
     if (in.cropRect.isValid() || in.captureBackend == 1 || !in.captureRect.isValid())
         return {};
@@ -52,7 +54,26 @@ QString cropChain(const EncoderCommandLine::Inputs &in)
     }
     if (w <= 1 || h <= 1)
         return {};
-    return QStringLiteral("[0:v]crop=%1:%2:%3:%4[vcrop]").arg(w).arg(h).arg(x).arg(y);
+    return QStringLiteral("%1crop=%2:%3:%4:%5[vcrop]").arg(label).arg(w).arg(h).arg(x).arg(y);
+}
+
+// A named pipe of 32-bit float stereo samples at 48000 Hz, read as soon as it delivers.
+QStringList sampleInput(const QString &path)
+{
+    return {QStringLiteral("-thread_queue_size"), QStringLiteral("2048"), QStringLiteral("-analyzeduration"),
+            QStringLiteral("0"), QStringLiteral("-probesize"), QStringLiteral("32"), QStringLiteral("-f"),
+            QStringLiteral("f32le"), QStringLiteral("-ar"), QStringLiteral("48000"), QStringLiteral("-ac"),
+            QStringLiteral("2"), QStringLiteral("-i"), path};
+}
+
+QStringList microphoneInput(const EncoderCommandLine::Inputs &in)
+{
+    if (!in.micPipePath.isEmpty())
+        return sampleInput(in.micPipePath);
+    QStringList args;
+    if (!in.audioOnly)
+        args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048");
+    return args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
 }
 
 QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine::Inputs &in)
@@ -87,6 +108,12 @@ QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine
 
 } // namespace
 
+QString EncoderCommandLine::planarPixelFormat(const QString &encoder)
+{
+    const QStringList options = videoEncoderOptions(encoder, Inputs());
+    return options.value(options.indexOf(QStringLiteral("-pix_fmt")) + 1, QStringLiteral("yuv420p"));
+}
+
 bool EncoderCommandLine::isPipedVideo(const Inputs &in)
 {
     return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == 1);
@@ -112,7 +139,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     int micInput = -1;
     int systemInput = -1;
     if (in.audioOnly && in.micEnabled) {
-        args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
+        args << microphoneInput(in);
         micInput = nextInput++;
     }
     if (hasVideo) {
@@ -120,7 +147,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             args << QStringLiteral("-thread_queue_size") << QStringLiteral("32")
                  << QStringLiteral("-use_wallclock_as_timestamps") << QStringLiteral("1")
                  << QStringLiteral("-f") << QStringLiteral("rawvideo")
-                 << QStringLiteral("-pixel_format") << QStringLiteral("bgra")
+                 << QStringLiteral("-pixel_format")
+                 << (in.planarFrames ? planarPixelFormat(in.encoder) : QStringLiteral("bgra"))
                  << QStringLiteral("-video_size")
                  << QStringLiteral("%1x%2").arg(in.pipeFrameSize.width()).arg(in.pipeFrameSize.height())
                  << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");
@@ -131,19 +159,12 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         }
         nextInput++;
         if (in.micEnabled) {
-            args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
-                 << DeviceInputArguments::microphone(in.inputForm, in.micSource);
+            args << microphoneInput(in);
             micInput = nextInput++;
         }
     }
     if (in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty()) {
-        args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048")
-             << QStringLiteral("-analyzeduration") << QStringLiteral("0")
-             << QStringLiteral("-probesize") << QStringLiteral("32")
-             << QStringLiteral("-f") << QStringLiteral("f32le")
-             << QStringLiteral("-ar") << QStringLiteral("48000")
-             << QStringLiteral("-ac") << QStringLiteral("2")
-             << QStringLiteral("-i") << in.systemAudioPipePath;
+        args << sampleInput(in.systemAudioPipePath);
         systemInput = nextInput++;
     }
 
@@ -152,7 +173,12 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     QString videoMap = QStringLiteral("0:v:0");
     if (hasVideo) {
         QString label = QStringLiteral("[0:v]");
-        const QString crop = cropChain(in);
+        if (piped && in.primedInputs) {
+            chains << QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext]");
+            label = QStringLiteral("[vnext]");
+            videoMap = label;
+        }
+        const QString crop = cropChain(in, label);
         if (!crop.isEmpty()) {
             chains << crop;
             label = QStringLiteral("[vcrop]");
@@ -170,6 +196,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     if (systemInput >= 0) {
         QString chain = QStringLiteral("asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=%1")
                             .arg(twoDecimals(in.systemVolume));
+        if (hasVideo && in.primedInputs)
+            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
         if (in.monoAudio)
             chain += QStringLiteral(",aformat=channel_layouts=mono");
         chains << QStringLiteral("[%1:a]%2[asys]").arg(systemInput).arg(chain);
@@ -177,6 +205,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     }
     if (micInput >= 0) {
         QString chain = QStringLiteral("asetpts=N/SR/TB,volume=%1").arg(twoDecimals(in.micVolume));
+        if (hasVideo && in.primedInputs && !in.micPipePath.isEmpty())
+            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
         if (in.micNoiseReduction)
             chain += QStringLiteral(",afftdn=nf=-25");
         if (in.micDelayMs >= 1)
@@ -227,6 +257,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     if (hasAudio)
         args << QStringLiteral("-map") << QStringLiteral("[aout]");
     args << QStringLiteral("-c:v") << in.encoder << videoEncoderOptions(in.encoder, in);
+    if (in.encoderThreads > 0 && in.encoder.contains(QLatin1String("libx"), Qt::CaseInsensitive))
+        args << QStringLiteral("-threads") << num(in.encoderThreads);
 
     args << QStringLiteral("-g") << num(std::max(1, in.fps * in.keyframeInterval));
     if (piped || in.captureBackend == 2 || in.captureBackend == 3) {

@@ -29,6 +29,7 @@ public:
         bool audioOnly = false;
         bool micEnabled = false;
         QString micSource;            // PulseAudio source of the microphone; empty: the default
+        QString micPipePath;          // not empty: the microphone arrives through this pipe
         int captureBackend = 0;       // 1 = frames of a window capture or the webcam page
         int desktopOutputIndex = 0;
         int fps = 30;
@@ -54,6 +55,17 @@ public:
         QString encoder = QStringLiteral("libx264");
         bool hasScreenCapture = false;       // a frame capture feeds the encoder's input
         bool hasSystemAudioCapture = false;  // a capture writes into systemAudioPipePath
+        // The segment starts while the one before still records (a split): its piped
+        // inputs begin with a primer that lets the encoder open them (one frame, one read
+        // of silence) and that the segment leaves out, so that it begins where the one
+        // before ends.
+        bool primedInputs = false;
+        // The piped frames arrive in the encoder's own planar format (planarPixelFormat)
+        // instead of as 32-bit BGRA.
+        bool planarFrames = false;
+        // Frame threads of a software encoder; 0 leaves the choice to it (one and a half per
+        // core). Every frame thread holds a frame back.
+        int encoderThreads = 0;
 
         QList<Screen> screens;
         int primaryScreen = 0;        // index into screens, -1 when there is none
@@ -63,6 +75,10 @@ public:
     };
 
     static QStringList build(const Inputs &in);
+
+    // The planar format an encoder takes its pictures in, by its options below: "nv12" or
+    // "yuv420p".
+    static QString planarPixelFormat(const QString &encoder);
 
     // True when the video reaches the encoder as raw frames on its standard input.
     static bool isPipedVideo(const Inputs &in);

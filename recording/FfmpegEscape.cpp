@@ -28,6 +28,12 @@ QString FfmpegEscape::concatListLine(const QString &path)
 
 bool FfmpegEscape::writeConcatList(const QString &listPath, const QStringList &files, QString *error)
 {
+    return writeConcatList(listPath, files, {}, error);
+}
+
+bool FfmpegEscape::writeConcatList(const QString &listPath, const QStringList &files, const QList<Span> &spans,
+                                   QString *error)
+{
     for (const QString &f : files) {
         if (f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r'))) {
             if (error)
@@ -42,8 +48,14 @@ bool FfmpegEscape::writeConcatList(const QString &listPath, const QStringList &f
         return false;
     }
     QByteArray content;
-    for (const QString &f : files)
-        content += concatListLine(f).toUtf8();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        content += concatListLine(files.at(i)).toUtf8();
+        const Span span = spans.value(i);
+        if (span.start >= 0 && span.length > 0) {
+            content += "inpoint " + QByteArray::number(span.start, 'f', 6) + '\n';
+            content += "duration " + QByteArray::number(span.length, 'f', 6) + '\n';
+        }
+    }
     if (list.write(content) != content.size() || !list.flush()) {
         if (error)
             *error = list.errorString();

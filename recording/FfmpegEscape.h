@@ -15,6 +15,17 @@ public:
     // format cannot carry, and when the file cannot be written.
     static bool writeConcatList(const QString &listPath, const QStringList &files, QString *error);
 
+    // The same, where a file with a valid span (start >= 0, length > 0, in seconds) is read
+    // from that start on and counts that long ("inpoint" and "duration" lines): the next file
+    // then follows right where this span ends.
+    struct Span
+    {
+        double start = -1;
+        double length = -1;
+    };
+    static bool writeConcatList(const QString &listPath, const QStringList &files, const QList<Span> &spans,
+                                QString *error);
+
     // First level: a value inside one filter's option list (escapes \ ' :).
     static QString filterOptionValue(const QString &value);
 

@@ -98,5 +98,10 @@ qint64 FrameComposer::frameBytes(const QSize& size)
 
 bool FrameComposer::backlogExceeded(qint64 pendingBytes, const QSize& pipeFrameSize)
 {
-    return pendingBytes > frameBytes(pipeFrameSize) * 2;
+    return backlogExceeded(pendingBytes, frameBytes(pipeFrameSize));
+}
+
+bool FrameComposer::backlogExceeded(qint64 pendingBytes, qint64 frameBytes)
+{
+    return pendingBytes > frameBytes * 2;
 }

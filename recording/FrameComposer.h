@@ -49,6 +49,8 @@ public:
     static qint64 frameBytes(const QSize& size);
     // More than two whole frames still waiting: the next frame is dropped.
     static bool backlogExceeded(qint64 pendingBytes, const QSize& pipeFrameSize);
+    // The same for frames of `frameBytes` each on the pipe.
+    static bool backlogExceeded(qint64 pendingBytes, qint64 frameBytes);
 
     // Default locator: the real cursor, mapped through the screen under it.
     static QPointF systemCursorInImage(const QRect& targetRect, const QSize& imageSize);

@@ -13,14 +13,17 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
-namespace {
+#include <libyuv/convert_from_argb.h>
 
-qint64 imageBytes(const QImage& frame)
+#include <cstdint>
+
+qint64 FramePipe::frameBytes(const QSize& size, Layout layout)
 {
-    return qint64(frame.width()) * frame.height() * 4;
+    if (!size.isValid())
+        return 0;
+    const qint64 pixels = qint64(size.width()) * size.height();
+    return layout == Layout::Bgra ? pixels * 4 : pixels + 2 * (qint64(size.width() / 2) * (size.height() / 2));
 }
-
-} // namespace
 
 FramePipe::FramePipe() = default;
 
@@ -29,9 +32,11 @@ FramePipe::~FramePipe()
     abort();
 }
 
-bool FramePipe::open(QString* error)
+bool FramePipe::open(QString* error, Layout layout)
 {
     abort();
+    m_layout = layout;
+    m_spare.clear();
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         if (error)
@@ -79,7 +84,7 @@ bool FramePipe::write(const QImage& frame)
         if (!m_thread.joinable() || m_finishing || m_aborting || m_broken)
             return false;
         m_queue.push_back(frame);
-        m_pending += imageBytes(frame);
+        m_pending += frameBytes(frame.size(), m_layout);
     }
     m_wake.notify_one();
     return true;
@@ -177,8 +182,78 @@ void FramePipe::releaseConsumed()
     if (::ioctl(m_writeFd, FIONREAD, &unread) != 0)
         return;
     const qint64 taken = m_bytesIntoPipe - unread;
-    while (!m_inPipe.empty() && m_inPipe.front().second <= taken)
+    while (!m_inPipe.empty() && m_inPipe.front().second <= taken) {
+        // The planes of a frame the reader has taken hold the next one.
+        if (!m_inPipe.front().first.planes.isEmpty() && m_spare.size() < 4)
+            m_spare.push_back(std::move(m_inPipe.front().first.planes));
         m_inPipe.pop_front();
+    }
+}
+
+FramePipe::Frame FramePipe::convert(const QImage& image)
+{
+    if (m_layout == Layout::Bgra)
+        return {image, {}};
+    const QImage source = image.format() == QImage::Format_ARGB32 || image.format() == QImage::Format_RGB32
+        ? image
+        : image.convertToFormat(QImage::Format_ARGB32);
+    const qint64 bytes = frameBytes(source.size(), m_layout);
+    QByteArray planes;
+    while (!m_spare.empty() && planes.isEmpty()) {
+        if (m_spare.back().size() == bytes)
+            planes = std::move(m_spare.back());
+        m_spare.pop_back();
+    }
+    if (planes.isEmpty())
+        planes = QByteArray(bytes, Qt::Uninitialized);
+    convertInto(source, m_layout, reinterpret_cast<uchar*>(planes.data()));
+    return {QImage(), planes};
+}
+
+namespace {
+
+// The chroma of one pair of rows from the average of each two by two pixels, with BT.601's
+// limited-range coefficients to 15 bits (libyuv's own chroma is a level off at times, which
+// decodes to three levels in blue). `step` is 1 for separate planes and 2 for NV12's pairs.
+__attribute__((target_clones("avx2", "default"))) void chromaRow(const uint8_t* a, const uint8_t* b, int pairs,
+                                                                 uint8_t* u, uint8_t* v, int step)
+{
+    for (int x = 0; x < pairs; ++x) {
+        const int r = a[8 * x + 2] + a[8 * x + 6] + b[8 * x + 2] + b[8 * x + 6];
+        const int g = a[8 * x + 1] + a[8 * x + 5] + b[8 * x + 1] + b[8 * x + 5];
+        const int bl = a[8 * x] + a[8 * x + 4] + b[8 * x] + b[8 * x + 4];
+        u[x * step] = uint8_t((-4857 * r - 9535 * g + 14392 * bl + (128 << 17) + (1 << 16)) >> 17);
+        v[x * step] = uint8_t((14392 * r - 12052 * g - 2340 * bl + (128 << 17) + (1 << 16)) >> 17);
+    }
+}
+
+} // namespace
+
+void FramePipe::convertInto(const QImage& source, Layout layout, uchar* out)
+{
+    const int w = source.width();
+    const int h = source.height();
+    if (layout == Layout::Bgra) {
+        for (int row = 0; row < h; ++row)
+            std::memcpy(out + qint64(row) * w * 4, source.constScanLine(row), size_t(w) * 4);
+        return;
+    }
+    // Luma with libyuv, chroma at a quarter of the pixels with full precision.
+    uint8_t* y = out;
+    libyuv::ARGBToI400(source.constBits(), int(source.bytesPerLine()), y, w, w, h);
+    uint8_t* chroma = y + qint64(w) * h;
+    const qint64 quarter = qint64(w / 2) * (h / 2);
+    for (int row = 0; row + 1 < h; row += 2) {
+        const uint8_t* a = source.constScanLine(row);
+        const uint8_t* b = source.constScanLine(row + 1);
+        if (layout == Layout::I420) {
+            uint8_t* u = chroma + qint64(row / 2) * (w / 2);
+            chromaRow(a, b, w / 2, u, u + quarter, 1);
+        } else {
+            uint8_t* uv = chroma + qint64(row / 2) * w;
+            chromaRow(a, b, w / 2, uv, uv + 1, 2);
+        }
+    }
 }
 
 void FramePipe::run()
@@ -208,16 +283,18 @@ void FramePipe::run()
                 m_writeFd = -1;
                 return;
             }
-            frame = m_queue.front();
+            // Taken off the queue at once: its bytes stay counted as pending until written.
+            frame = std::move(m_queue.front());
+            m_queue.pop_front();
         }
-        const qint64 bytes = imageBytes(frame);
-        const bool ok = writeAll(frame.constBits(), bytes);
+        const qint64 bytes = frameBytes(frame.size(), m_layout);
+        Frame piped = convert(frame);
+        frame = QImage(); // a converted picture is not needed any more
+        const bool ok = writeAll(piped.data(), bytes);
         if (ok)
-            m_inPipe.emplace_back(frame, m_bytesIntoPipe);
+            m_inPipe.emplace_back(std::move(piped), m_bytesIntoPipe);
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (!m_queue.empty())
-                m_queue.pop_front();
             if (!ok) {
                 m_broken = true;
                 m_queue.clear();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <atomic>
@@ -8,11 +10,13 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 // The pipe that carries raw frames to the encoder's standard input. A writer thread
-// moves queued frames into it with few, large calls, so the GUI thread only hands
-// over an implicitly shared image per frame and never wakes up for a partly drained
-// pipe. The read end is given to the encoder (as its descriptor 0) when it starts.
+// converts each queued frame to the encoder's planar input (I420 or NV12, with libyuv) and
+// moves it into the pipe with few, large calls, so the GUI thread only hands over an
+// implicitly shared image per frame and never wakes up for a partly drained pipe. The read
+// end is given to the encoder (as its descriptor 0) when it starts.
 //
 // The frame memory is spliced into the pipe (the pipe refers to the image's pages
 // instead of copying them) and the image is kept referenced until the encoder has
@@ -28,17 +32,28 @@ public:
 
     static constexpr int kPipeBytes = 1 << 20;
 
-    // A new pipe (1 MiB) and its writer; any earlier one is aborted first.
-    bool open(QString* error);
+    // What a frame becomes on the pipe: the 32-bit frame as it is (bytes B, G, R, A), or
+    // 8-bit 4:2:0 planes, Y then U then V (I420), or Y then interleaved U and V (NV12).
+    enum class Layout { Bgra, I420, Nv12 };
+    // Bytes of one frame of `size` on a pipe of `layout`.
+    static qint64 frameBytes(const QSize& size, Layout layout);
+    // Writes a 32-bit frame (ARGB32 or RGB32, even sides) in a planar layout into `out`,
+    // which holds frameBytes(source.size(), layout) bytes.
+    static void convertInto(const QImage& source, Layout layout, uchar* out);
+
+    // A new pipe (1 MiB) and its writer; any earlier one is aborted first. Frames of even
+    // sides only for the planar layouts.
+    bool open(QString* error, Layout layout = Layout::Bgra);
+    Layout layout() const { return m_layout; }
     // The end the encoder reads; -1 when no pipe is open.
     int readEnd() const { return m_readFd; }
     // Called once the encoder has its copy of the read end.
     void closeReadEnd();
 
-    // Queues one frame: width x height x 4 bytes from its first pixel. False when the
-    // pipe is not open, finished, or broken because the encoder went away.
+    // Queues one 32-bit frame (ARGB32 or RGB32), to be written in the pipe's layout. False
+    // when the pipe is not open, finished, or broken because the encoder went away.
     bool write(const QImage& frame);
-    // Bytes queued or still being written.
+    // Bytes queued or still being written, in the pipe's layout.
     qint64 pendingBytes() const { return m_pending.load(); }
     qint64 framesWritten() const { return m_written.load(); }
     bool isOpen();
@@ -51,7 +66,19 @@ public:
     void abort();
 
 private:
+    // A frame on its way: the bytes written are the image's own (Bgra) or the planes made of it.
+    struct Frame
+    {
+        QImage image;
+        QByteArray planes;
+        const uchar* data() const
+        {
+            return planes.isEmpty() ? image.constBits() : reinterpret_cast<const uchar*>(planes.constData());
+        }
+    };
     void run();
+    // The frame as the pipe carries it; the image itself for Bgra.
+    Frame convert(const QImage& image);
     bool writeAll(const uchar* data, qint64 bytes);
     // Lets go of frames whose bytes the reader has taken.
     void releaseConsumed();
@@ -66,7 +93,10 @@ private:
     // Frames put into the pipe, with the count of bytes put into it up to the end of
     // each; kept (until the reader took them, or the pipe is aborted) because the pipe
     // may still refer to their memory. Only the writer thread touches these while it runs.
-    std::deque<std::pair<QImage, qint64>> m_inPipe;
+    std::deque<std::pair<Frame, qint64>> m_inPipe;
+    // Plane buffers the reader has taken, for the next frames (the writer thread's).
+    std::vector<QByteArray> m_spare;
+    Layout m_layout = Layout::Bgra;
     qint64 m_bytesIntoPipe = 0;
     bool m_splice = true;
     bool m_finishing = false;

@@ -137,7 +137,7 @@ MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &f
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_data_hash"), QStringLiteral("md5"),
          QStringLiteral("-show_entries"),
          QStringLiteral("stream=codec_type,codec_name,profile,width,height,pix_fmt,sample_fmt,"
-                        "sample_rate,channels,channel_layout,extradata_hash:format=duration"),
+                        "sample_rate,channels,channel_layout,extradata_hash,start_time,duration:format=duration"),
          QStringLiteral("-of"), QStringLiteral("json"), file},
         timeoutMs, false);
     if (!r.ok) {
@@ -158,6 +158,14 @@ MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &f
                                 "extradata_hash"})
             sig << value(o, key);
         s.signature = sig.join(QLatin1Char(','));
+        bool startOk = false;
+        bool durationOk = false;
+        const double start = value(o, "start_time").toDouble(&startOk);
+        const double duration = value(o, "duration").toDouble(&durationOk);
+        if (startOk && durationOk && start >= 0 && duration > 0) {
+            s.startSeconds = start;
+            s.durationSeconds = duration;
+        }
         info.streams << s;
     }
     if (info.streams.isEmpty()) {

@@ -13,6 +13,8 @@ struct MediaStreamInfo
     QString codec;
     QSize size;        // video only
     QString signature; // every parameter that must match for a stream copy
+    double startSeconds = -1;    // first time stamp; -1 when the container does not tell
+    double durationSeconds = -1; // -1 when the container does not tell
 };
 
 struct MediaInfo

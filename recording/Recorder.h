@@ -7,6 +7,7 @@
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
 #include "recording/RecordingPolicy.h"
+#include "recording/SegmentAudioPipes.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -22,8 +23,8 @@
 #include <functional>
 #include <memory>
 
-class DrainingSegment;
 class QEventLoop;
+class SegmentChain;
 class QTimer;
 class RecordingFinalizer;
 class WasapiLoopbackCapture;
@@ -284,25 +285,26 @@ protected:
     bool segmentsDiffer = false;
     bool downgradePending = false;
     QString currentSegmentPath;
-    QStringList segmentFiles;
-    QString partsFolder;
-    QString systemAudioPipePath;
     QString encoderOutput;
     qint64 finishedSegmentsMs = 0;
     QElapsedTimer recordingTimer;
     QElapsedTimer segmentTimer;
 
     // Owned helpers, children of the Recorder.
-    QProcess *process = nullptr;
+    // The segments: the parts folder and the kept files, the running encoder with its frame
+    // and sound pipes, and the hand-over of a split.
+    SegmentChain *chain = nullptr;
     WasapiLoopbackCapture *loopbackCapture = nullptr;
     WasapiMicrophoneCapture *microphoneCapture = nullptr;
     QTimer *policyTimer = nullptr;
     QTimer *startWatchdog = nullptr;
 
-    // Per segment: present only while the segment's frame or system-audio
-    // capture runs.
+    // Per segment: present only while the segment's frame capture runs.
     MacScreenCapture *screenCapture = nullptr;
-    MacSystemAudioCapture *systemAudioCapture = nullptr;
+    // What the next segment records; empty names for the sources it goes without.
+    SegmentAudioPipes::Wanted wantedAudio() const;
+    // The message of a capture of `source` that could not start.
+    QString audioCaptureError(SegmentAudioPipes::Source source, const QString &reason) const;
 
     // What the command line depends on: the members above, the screens, the
     // device-input form and what the local ffmpeg supports.
@@ -324,6 +326,9 @@ protected:
     bool startSegment();
     bool startScreenCapture();
     QString makeSegmentPath() const;
+    // The folder and kept files of the recording's segments.
+    QString partsFolder() const;
+    const QStringList &segmentFiles() const;
     bool isPipedVideo() const;
     void markSegmentReady();
     void onStartWatchdogTimeout();
@@ -375,8 +380,6 @@ protected:
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;
     FrameClock frameClock;
-    // Carries the frames of a piped segment to the encoder's standard input.
-    std::unique_ptr<FramePipe> framePipe;
     QTimer *frameTimer = nullptr;
     WindowFrameSource *windowCapture = nullptr;
     QImage windowImage;
@@ -393,32 +396,17 @@ protected:
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
 
-    // Splits without a gap. The next segment's encoder starts at once while the one before
-    // records on (`handoff`); once the new one is set to read, every later frame and
-    // system-audio sample goes to it and the one before finishes its queue on its own
-    // (`drainingSegments`). The recording is joined only after all of them have ended.
-    QProcess *makeEncoderProcess();
-    void connectEncoder(QProcess *encoder);
+    // Splits without a gap (the hand-over itself is the chain's): the next segment's encoder
+    // starts at once while the one before records on.
     // Ends the running segment and goes on in a new one (a split or a live switch).
     void requestRestart();
     bool beginSplit();
     void completeSplit();
     void cancelSplit();
-    void onDrainingSegmentEnded(DrainingSegment *segment, bool keep);
+    void onSegmentDrained(bool keep, qint64 recordedMs);
     void abandonDrainingSegments();
-    // Adds a finished segment to the kept ones, in recording order.
-    void keepSegmentFile(const QString &path);
-    DrainingSegment *handoff = nullptr;
-    QList<DrainingSegment *> drainingSegments;
-    // The capture of the segment before a split when the next one has its own or none.
-    MacSystemAudioCapture *handoffSystemAudio = nullptr;
-    bool handoffSharesSystemAudio = false;
     int handoffGeneration = 0;
     bool splitLaunch = false;
-    // The running segment's encoder has opened its inputs and reads them.
-    bool encoderReading = false;
-    // Whether the running segment records the microphone.
-    bool segmentHasMicrophone = false;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

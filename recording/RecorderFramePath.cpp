@@ -1,6 +1,7 @@
 // The Recorder's frame path: window, webcam and screen frames composed and piped to the
 // encoder, and what the encoder prints about them.
 #include "recording/Recorder.h"
+#include "recording/SegmentChain.h"
 
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/WindowFrameSource.h"
@@ -151,7 +152,7 @@ void Recorder::deactivateWindowFrames()
 
 void Recorder::cleanupWindowCapture()
 {
-    framePipe->abort();
+    chain->pipe()->abort();
     if (screenCapture) {
         screenCapture->stop();
         delete screenCapture;
@@ -219,17 +220,18 @@ QImage Recorder::currentSourceFrame() const
 void Recorder::writeWindowFrame(const QImage& frame)
 {
     if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
-        || process->state() != QProcess::Running) {
+        || chain->encoder()->state() != QProcess::Running) {
         return;
     }
     // Until the next segment of a split takes over, the segment before gets the frames.
-    if (handoff && encoderReading && framePipe->isDrained())
+    if (chain->handingOver() && chain->encoderReading() && chain->pipe()->isDrained())
         completeSplit();
-    DrainingSegment *previous = handoff && !handoff->isFinishing() ? handoff : nullptr;
-    if (!previous && !framePipe->isOpen())
+    DrainingSegment *previous =
+        chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
+    if (!previous && !chain->pipe()->isOpen())
         return;
-    if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : framePipe->pendingBytes(),
-                                       pipeFrameSize)) {
+    if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
+                                       FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()))) {
         outputMonitor.addDroppedFrame();
         return;
     }
@@ -239,12 +241,12 @@ void Recorder::writeWindowFrame(const QImage& frame)
     if (previous)
         previous->writeFrame(composed);
     else
-        framePipe->write(composed);
+        chain->pipe()->write(composed);
 }
 
 void Recorder::onEncoderOutput()
 {
-    const QString chunk = QString::fromLocal8Bit(process->readAll());
+    const QString chunk = QString::fromLocal8Bit(chain->encoder()->readAll());
     EncoderOutputMonitor::Context context;
     context.audioOnly = audioOnly;
     context.targetFps = fps;
@@ -264,9 +266,9 @@ void Recorder::onEncoderOutput()
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
     // The next segment of a split has opened its inputs and reads them from now on. An
     // encoder of our frames takes over once it has read the frame it was primed with.
-    if (!encoderReading && chunk.contains(QLatin1String("Stream mapping:")))
-        encoderReading = true;
-    if (handoff && encoderReading && !isPipedVideo())
+    if (!chain->encoderReading() && chunk.contains(QLatin1String("Stream mapping:")))
+        chain->setEncoderReading(true);
+    if (chain->handingOver() && chain->encoderReading() && !isPipedVideo())
         completeSplit();
     for (int seconds : result.ticks)
         emit recordTick(seconds);

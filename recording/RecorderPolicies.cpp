@@ -1,6 +1,7 @@
 // The Recorder's half-second policy tick (statistics, auto-stop, auto-split, free space)
 // and the live switches of audio sources and the webcam.
 #include "recording/Recorder.h"
+#include "recording/SegmentChain.h"
 
 #include <QStorageInfo>
 #include <QtDebug>
@@ -17,7 +18,7 @@ RecordingPolicy::Snapshot Recorder::policySnapshot() const
     s.active = recordingActive;
     s.paused = recordingPaused;
     s.endPending = pendingReason != SegmentEndReason::None;
-    s.encoderRunning = process->state() == QProcess::Running;
+    s.encoderRunning = chain->encoder()->state() == QProcess::Running;
     s.recordingMs = recordingTimer.isValid() ? recordingTimer.elapsed() : -1;
     s.segmentMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
     return s;
@@ -60,9 +61,9 @@ void Recorder::checkRecordingPolicies()
 
 bool Recorder::stopForLowSpace(const RecordingPolicy::Snapshot &snapshot)
 {
-    if (lowSpaceStopBytes <= 0 || snapshot.endPending || partsFolder.isEmpty())
+    if (lowSpaceStopBytes <= 0 || snapshot.endPending || partsFolder().isEmpty())
         return false;
-    const QStorageInfo saveDisk(partsFolder);
+    const QStorageInfo saveDisk(partsFolder());
     if (!saveDisk.isValid() || saveDisk.bytesAvailable() >= lowSpaceStopBytes)
         return false;
     qWarning().noquote() << "[Recorder] stopping: only" << saveDisk.bytesAvailable() << "bytes free on the save disk";

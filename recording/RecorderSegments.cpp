@@ -1,6 +1,7 @@
 // The start road and the segment chain of the Recorder: preflight, launching, ending and
 // finishing segments.
 #include "recording/Recorder.h"
+#include "recording/SegmentChain.h"
 
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"
@@ -94,8 +95,8 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || finalizing || process->state() != QProcess::NotRunning
-        || !drainingSegments.isEmpty())
+    if (recordingActive || preparing || finalizing || chain->encoder()->state() != QProcess::NotRunning
+        || chain->isDraining())
         return;
     prepareOnly = true;
     start();
@@ -114,7 +115,7 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || finalizing || process->state() != QProcess::NotRunning || !drainingSegments.isEmpty())
+    if (recordingActive || finalizing || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
         return;
     prepared = false;
     outputSize = QSize(-1, -1);
@@ -268,7 +269,7 @@ void Recorder::startPrepared()
 
 bool Recorder::launchFirstSegment(int generation)
 {
-    if (recordingActive || finalizing || process->state() != QProcess::NotRunning)
+    if (recordingActive || finalizing || chain->encoder()->state() != QProcess::NotRunning)
         return false;
     finishedSegmentsMs = 0;
     startedEmitted = false;
@@ -318,20 +319,20 @@ bool Recorder::launchFirstSegment(int generation)
         outputPath = path;
     }
 
-    segmentFiles.clear();
-    partsFolder = partsFolderFor(outputPath);
+    chain->clearKept();
+    chain->setFolder(partsFolderFor(outputPath));
     // Segments or an intermediate file kept after an earlier recording of this name
     // failed to finish are the user's only copy: the new recording would take their names.
     const QString kept = leftoverOfEarlierRecording(outputPath);
     if (!kept.isEmpty()) {
-        partsFolder.clear();
+        chain->setFolder(QString());
         cleanupWindowCapture();
         emit errorOccurred(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
                                .arg(QDir::toNativeSeparators(kept)));
         return false;
     }
     QString folderError;
-    if (!createFolder(QFileInfo(outputPath).absolutePath(), &folderError) || !createFolder(partsFolder, &folderError)) {
+    if (!createFolder(QFileInfo(outputPath).absolutePath(), &folderError) || !createFolder(partsFolder(), &folderError)) {
         cleanupWindowCapture();
         emit errorOccurred(folderError);
         return false;
@@ -350,7 +351,7 @@ bool Recorder::launchFirstSegment(int generation)
     }
 
     // 200 MB, or a quarter of what is free when less than 800 MB are.
-    const QStorageInfo saveDisk(partsFolder);
+    const QStorageInfo saveDisk(partsFolder());
     lowSpaceStopBytes = saveDisk.isValid() ? std::min<qint64>(200LL << 20, saveDisk.bytesAvailable() / 4) : 0;
 
     if (!startSegment()) {
@@ -374,8 +375,8 @@ void Recorder::abandonRetryWaitingForWindow()
 void Recorder::removeEmptyPartsFolder()
 {
     // Only an empty folder goes: anything recorded stays where the messages say.
-    if (!partsFolder.isEmpty() && segmentFiles.isEmpty())
-        QDir().rmdir(partsFolder);
+    if (!partsFolder().isEmpty() && segmentFiles().isEmpty())
+        QDir().rmdir(partsFolder());
 }
 
 // ---------------------------------------------------------------------------
@@ -384,15 +385,17 @@ void Recorder::removeEmptyPartsFolder()
 
 QString Recorder::makeSegmentPath() const
 {
-    // Numbered in recording order; a file left in place (an unreadable segment) is never reused.
-    const QString extension = audioOnly ? audioFormat : videoContainer;
-    qsizetype number = segmentFiles.size() + drainingSegments.size() + (handoff ? 1 : 0) + 1;
-    QString path;
-    do {
-        path = QDir(partsFolder).filePath(
-            QStringLiteral("segment_%1.%2").arg(number++, 4, 10, QLatin1Char('0')).arg(extension));
-    } while (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
-    return path;
+    return chain->nextSegmentPath(audioOnly ? audioFormat : videoContainer);
+}
+
+QString Recorder::partsFolder() const
+{
+    return chain->folder();
+}
+
+const QStringList &Recorder::segmentFiles() const
+{
+    return chain->kept();
 }
 
 qint64 Recorder::currentSegmentBytes() const
@@ -406,7 +409,7 @@ qint64 Recorder::currentSegmentBytes() const
 qint64 Recorder::totalRecordedBytes() const
 {
     qint64 total = currentSegmentBytes();
-    for (const QString& file : segmentFiles)
+    for (const QString& file : segmentFiles())
         total += QFileInfo(file).size();
     return total;
 }
@@ -420,9 +423,7 @@ void Recorder::stopAudioCaptures()
 {
     loopbackCapture->stop();
     microphoneCapture->stop();
-    if (systemAudioCapture)
-        systemAudioCapture->stop();
-    systemAudioPipePath.clear();
+    chain->audio().stop();
 }
 
 bool Recorder::startSegment()
@@ -439,8 +440,7 @@ bool Recorder::startSegment()
     downgradePending = false;
     startTimedOut = false;
     awaitingFirstMedia = true;
-    encoderReading = false;
-    segmentHasMicrophone = micEnabled;
+    chain->setEncoderReading(false);
 
     if (selectedEncoder.isEmpty())
         selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
@@ -454,49 +454,26 @@ bool Recorder::startSegment()
                                 !selectedEncoder.contains(QLatin1String("libx")));
     }
 
-    systemAudioPipePath.clear();
+    SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
+    QString audioError;
     if (splitLaunch) {
-        // The segment before records on: its frame source stays, and its system-audio
-        // capture hands the stream on at the switch when the next segment records sound too.
-        handoffSharesSystemAudio = false;
-        if (systemAudioCapture && systemAudioEnabled) {
-            const QString next = QDir(partsFolder).filePath(
-                QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
-            // Without pictures to keep in step, the sound goes to the next encoder at once,
-            // sample for sample; the encoder before ends at the end of its pipe.
-            QString error;
-            if (!systemAudioCapture->prepareNextPipe(next, !audioOnly, &error)) {
-                emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
-                return false;
-            }
-            if (audioOnly)
-                systemAudioCapture->switchToNextPipe();
-            systemAudioPipePath = next;
-            handoffSharesSystemAudio = true;
-        } else {
-            handoffSystemAudio = std::exchange(systemAudioCapture, nullptr);
+        // The segment before records on: its frame source stays, and its sound captures hand
+        // their streams on at the switch. Without pictures to keep in step, the sound goes to
+        // the next encoder at once, sample for sample; the encoder before ends at the end of
+        // its pipes.
+        if (!chain->audio().prepareSplit(partsFolder(), wantedAudio(), !audioOnly, &failedSource, &audioError)) {
+            emit errorOccurred(audioCaptureError(failedSource, audioError));
+            return false;
         }
     } else {
-        delete systemAudioCapture;
-        systemAudioCapture = nullptr;
+        chain->audio().clear();
         if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
             if (!startScreenCapture())
                 return false;
         }
-    }
-
-    if (systemAudioEnabled && !handoffSharesSystemAudio) {
-        systemAudioPipePath = QDir(partsFolder).filePath(
-            QStringLiteral("system_audio_%1.fifo").arg(QDateTime::currentMSecsSinceEpoch()));
-        systemAudioCapture = new MacSystemAudioCapture;
-        systemAudioCapture->setSourceName(AudioDeviceChoice::speakerMonitor(systemAudioDevice));
-        QString error;
-        if (!systemAudioCapture->start(systemAudioPipePath, &error)) {
-            delete systemAudioCapture;
-            systemAudioCapture = nullptr;
-            systemAudioPipePath.clear();
+        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError)) {
             cleanupWindowCapture();
-            emit errorOccurred(tr("无法捕获系统声音：%1").arg(error));
+            emit errorOccurred(audioCaptureError(failedSource, audioError));
             return false;
         }
     }
@@ -538,8 +515,11 @@ bool Recorder::startSegment()
     int frameInput = -1;
     QString pipeError;
     if (isPipedVideo()) {
-        if (framePipe->open(&pipeError))
-            frameInput = framePipe->readEnd();
+        // The frames go in the encoder's own planar format: converting them here costs far
+        // less than the encoder's conversion of 32-bit frames, and the pipe carries less.
+        const bool nv12 = EncoderCommandLine::planarPixelFormat(selectedEncoder) == QLatin1String("nv12");
+        if (chain->pipe()->open(&pipeError, nv12 ? FramePipe::Layout::Nv12 : FramePipe::Layout::I420))
+            frameInput = chain->pipe()->readEnd();
         else
             qWarning().noquote() << "[Recorder]" << pipeError;
     }
@@ -548,7 +528,7 @@ bool Recorder::startSegment()
     // SIGINT, on which ffmpeg closes its file properly.
     const pid_t program = ::getpid();
     const bool endsWithProgram = !isPipedVideo();
-    process->setChildProcessModifier([frameInput, program, endsWithProgram] {
+    chain->encoder()->setChildProcessModifier([frameInput, program, endsWithProgram] {
         if (frameInput >= 0)
             ::dup2(frameInput, STDIN_FILENO);
         ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
@@ -560,23 +540,22 @@ bool Recorder::startSegment()
     });
     launchingSegment = true;
     if (frameInput >= 0 || !isPipedVideo())
-        process->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
-    const bool launched = process->state() != QProcess::NotRunning && process->waitForStarted(10000);
+        chain->encoder()->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
+    const bool launched = chain->encoder()->state() != QProcess::NotRunning && chain->encoder()->waitForStarted(10000);
     launchingSegment = false;
-    framePipe->closeReadEnd();
+    chain->pipe()->closeReadEnd();
     if (!launched) {
-        framePipe->abort();
-        const QString reason = pipeError.isEmpty() ? process->errorString() : pipeError;
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(2000);
+        chain->pipe()->abort();
+        const QString reason = pipeError.isEmpty() ? chain->encoder()->errorString() : pipeError;
+        if (chain->encoder()->state() != QProcess::NotRunning) {
+            chain->encoder()->kill();
+            chain->encoder()->waitForFinished(2000);
         }
         recordingActive = false;
         recordingPaused = false;
         resuming = false;
         stopAudioCaptures();
-        delete systemAudioCapture;
-        systemAudioCapture = nullptr;
+        chain->audio().clear();
         cleanupWindowCapture();
         awaitingFirstMedia = false;
         currentSegmentPath.clear();
@@ -676,7 +655,7 @@ void Recorder::markSegmentReady()
 
 void Recorder::onStartWatchdogTimeout()
 {
-    if (!awaitingFirstMedia || process->state() == QProcess::NotRunning)
+    if (!awaitingFirstMedia || chain->encoder()->state() == QProcess::NotRunning)
         return;
     const qint64 bytes = currentSegmentBytes();
     if (bytes > 4096) {
@@ -693,8 +672,8 @@ void Recorder::onStartWatchdogTimeout()
     stopAudioCaptures();
     askEncoderToEnd();
     QTimer::singleShot(1500, Qt::PreciseTimer, this, [this] {
-        if (startTimedOut && process->state() != QProcess::NotRunning)
-            process->kill();
+        if (startTimedOut && chain->encoder()->state() != QProcess::NotRunning)
+            chain->encoder()->kill();
     });
 }
 
@@ -706,10 +685,10 @@ void Recorder::askEncoderToEnd()
         if (frameTimer)
             frameTimer->stop();
         deactivateWindowFrames();
-        framePipe->finish();
-        process->closeWriteChannel();
+        chain->pipe()->finish();
+        chain->encoder()->closeWriteChannel();
     } else {
-        process->write("q\n");
+        chain->encoder()->write("q\n");
     }
 }
 
@@ -717,7 +696,7 @@ void Recorder::stopCurrentSegment()
 {
     // Ended before the next segment took over: the segment before is the one that ends.
     cancelSplit();
-    if (process->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
+    if (chain->encoder()->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
         return;
     segmentStopping = true;
     const int generation = ++segmentGeneration;
@@ -725,10 +704,10 @@ void Recorder::stopCurrentSegment()
     stopAudioCaptures();
     askEncoderToEnd();
     QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
-        if (generation == segmentGeneration && process->state() != QProcess::NotRunning
+        if (generation == segmentGeneration && chain->encoder()->state() != QProcess::NotRunning
             && pendingReason != SegmentEndReason::None) {
             qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
-            process->kill();
+            chain->encoder()->kill();
         }
     });
 }
@@ -742,7 +721,7 @@ bool Recorder::pause()
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard)
         return false;
     cancelSplit();
-    if (process->state() == QProcess::NotRunning) {
+    if (chain->encoder()->state() == QProcess::NotRunning) {
         // Between two segments (the next one waits for its window's first frame):
         // the recording pauses there instead of launching it.
         pauseBetweenSegments = true;
@@ -750,8 +729,13 @@ bool Recorder::pause()
     }
     pendingReason = SegmentEndReason::Pause;
     holdFrameUntilReady = awaitingFirstMedia;
-    if (!awaitingFirstMedia && frameTimer)
-        frameTimer->stop();
+    if (!awaitingFirstMedia) {
+        // The picture freezes, and the sound ends with it: sound recorded after the last
+        // picture would play over the next segment's first one.
+        if (frameTimer)
+            frameTimer->stop();
+        stopAudioCaptures();
+    }
     if (segmentStopping)
         return true;
     QTimer::singleShot(100, Qt::PreciseTimer, this, [this] {
@@ -803,7 +787,7 @@ void Recorder::resumeNextSegment()
         awaitingFirstMedia = false;
         outputMonitor.setAwaitingFirstMedia(false);
         currentSegmentPath.clear();
-        systemAudioPipePath.clear();
+        chain->audio().clear();
         cleanupWindowCapture();
     }
 }
@@ -815,7 +799,7 @@ void Recorder::endAfterFailedLaunch()
     recordingPaused = false;
     resuming = false;
     cleanupWindowCapture();
-    if (!segmentFiles.isEmpty() || !drainingSegments.isEmpty()) {
+    if (!segmentFiles().isEmpty() || chain->isDraining()) {
         finalizeSegments();
         return;
     }
@@ -847,7 +831,7 @@ void Recorder::stop()
     if (endUnstartedRecording())
         return;
     ++commandGeneration;
-    if (process->state() != QProcess::NotRunning) {
+    if (chain->encoder()->state() != QProcess::NotRunning) {
         // Also right after a resume, before the new segment has shown media: that
         // segment ends through the normal stop and is finalised with the others.
         pendingReason = SegmentEndReason::Stop;
@@ -870,7 +854,7 @@ void Recorder::discard()
         return;
     ++commandGeneration;
     policyTimer->stop();
-    if (process->state() != QProcess::NotRunning) {
+    if (chain->encoder()->state() != QProcess::NotRunning) {
         pendingReason = SegmentEndReason::Discard;
         stopCurrentSegment();
         return;
@@ -905,14 +889,13 @@ void Recorder::finishSegment(bool keep)
     awaitingFirstMedia = false;
     loopbackCapture->stop();
     microphoneCapture->stop();
-    systemAudioPipePath.clear();
     if (currentSegmentPath.isEmpty())
         return;
     const QFileInfo info(currentSegmentPath);
     if (keep && info.exists() && info.size() >= 1) {
         if (segmentTimer.isValid())
             finishedSegmentsMs += segmentTimer.elapsed();
-        keepSegmentFile(currentSegmentPath);
+        chain->keep(currentSegmentPath);
     }
     segmentTimer.invalidate();
     currentSegmentPath.clear();
@@ -929,9 +912,9 @@ void Recorder::finishDiscard()
     resuming = false;
     startedEmitted = false;
     selectedEncoder.clear();
-    segmentFiles.clear();
-    const QString folder = partsFolder;
-    partsFolder.clear();
+    chain->clearKept();
+    const QString folder = chain->folder();
+    chain->setFolder(QString());
     if (!folder.isEmpty() && QFileInfo::exists(folder) && !QDir(folder).removeRecursively())
         emit errorOccurred(tr("无法删除已丢弃录制的临时文件：%1").arg(folder));
     emit stopped(QString());
@@ -972,8 +955,7 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     segmentStopping = false;
     loopbackCapture->stop();
     microphoneCapture->stop();
-    delete systemAudioCapture;
-    systemAudioCapture = nullptr;
+    chain->audio().clear();
     cleanupWindowCapture();
 
     if (reason == SegmentEndReason::Discard) {
@@ -986,7 +968,7 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
         && !selectedEncoder.contains(QLatin1String("libx"))
         && (timedOut || encoderOutput.contains(QLatin1String("Error while opening encoder"))
             || encoderOutput.contains(QLatin1String("Could not open encoder before EOF")))
-        && !hardwareFallbackDone && segmentFiles.isEmpty() && segmentTimer.isValid()
+        && !hardwareFallbackDone && segmentFiles().isEmpty() && segmentTimer.isValid()
         && (timedOut || segmentTimer.elapsed() < 12000)) {
         qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
                              << tail;
@@ -1009,7 +991,7 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
 
     if (abnormal && reason == SegmentEndReason::None && captureBackend == DesktopDuplicationWithFallbackBackend
-        && !captureFallbackDone && segmentFiles.isEmpty()
+        && !captureFallbackDone && segmentFiles().isEmpty()
         && (encoderOutput.contains(QLatin1String("Parsed_ddagrab")) || encoderOutput.contains(QLatin1String("DXGI"))
             || encoderOutput.contains(QLatin1String("D3D11"))
             || encoderOutput.contains(QLatin1String("No such filter: 'ddagrab'")))
@@ -1058,13 +1040,13 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             recordingActive = false;
             recordingPaused = false;
             policyTimer->stop();
-            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder));
+            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
             emit stopped(QString());
             return;
         }
     }
 
-    if (reason == SegmentEndReason::Stop && !segmentFiles.isEmpty()) {
+    if (reason == SegmentEndReason::Stop && !segmentFiles().isEmpty()) {
         // The unreadable last segment is left out of the file but not deleted: a media
         // query that ran out of time on a busy machine must not cost the user the end of
         // the recording.
@@ -1089,14 +1071,14 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
-    if (segmentFiles.isEmpty() && drainingSegments.isEmpty() && QFileInfo(failed).size() <= 0) {
+    if (segmentFiles().isEmpty() && !chain->isDraining() && QFileInfo(failed).size() <= 0) {
         // Nothing was recorded: no empty folder stays behind, and no message points to one.
         QFile::remove(failed);
         removeEmptyPartsFolder();
         emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
     } else {
         emit errorOccurred(
-            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder, detail));
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder(), detail));
     }
     emit stopped(QString());
 }
@@ -1144,7 +1126,7 @@ void Recorder::onEncoderError(QProcess::ProcessError error)
     cleanupWindowCapture();
     recordingActive = false;
     recordingPaused = false;
-    emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(process->errorString()));
+    emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(chain->encoder()->errorString()));
     emit stopped(QString());
 }
 
@@ -1160,7 +1142,7 @@ void Recorder::finalizeSegments()
     pauseBetweenSegments = false;
     resuming = false;
     policyTimer->stop();
-    if (!drainingSegments.isEmpty()) {
+    if (chain->isDraining()) {
         // Joined once the encoders that splits ended have written out their segments.
         finalizeWhenDrained = true;
         return;
@@ -1169,8 +1151,8 @@ void Recorder::finalizeSegments()
 
     FinalizationJob job;
     job.outputPath = outputPath;
-    job.partsFolder = partsFolder;
-    job.segmentFiles = segmentFiles;
+    job.partsFolder = partsFolder();
+    job.segmentFiles = segmentFiles();
     job.merge.audioOnly = audioOnly;
     job.merge.audioFormat = audioFormat;
     job.merge.audioBitrate = audioBitrate;
@@ -1196,7 +1178,7 @@ void Recorder::onFinalizationStopped(const QString &path)
     selectedEncoder.clear();
     segmentsDiffer = false;
     // After a failure the segments stay on disk, named in the error message.
-    segmentFiles.clear();
+    chain->clearKept();
     emit stopped(path);
 }
 

@@ -189,8 +189,8 @@ void SegmentMerger::start(const QStringList &segments, const QString &listPath, 
     m_copyDetail.clear();
     m_running = true;
 
-    // Probing runs on the pool, one ffprobe per segment at a time, while the copy (which
-    // usually holds) already runs: the probes only decide whether its result may be kept.
+    // Probing runs on the pool, one ffprobe per segment at a time; the copy follows when the
+    // segments match, reading each one where its picture starts.
     delete m_probeWatcher;
     m_probeWatcher = new QFutureWatcher<MediaInfo>(this);
     connect(m_probeWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onProbed);
@@ -198,8 +198,6 @@ void SegmentMerger::start(const QStringList &segments, const QString &listPath, 
     m_probeWatcher->setFuture(QtConcurrent::mapped(m_segments, [ffprobe](const QString &seg) {
         return MediaProbe::probe(seg, 15000, ffprobe);
     }));
-    if (!m_forceReencode)
-        runCopy();
 }
 
 bool SegmentMerger::sameLayout(const QList<MediaInfo> &infos)
@@ -232,15 +230,29 @@ void SegmentMerger::onProbed()
         runReencode();
         return;
     }
-    if (m_copyEnded)
-        concludeCopy();
+    runCopy();
 }
 
 void SegmentMerger::runCopy()
 {
     QString error;
     m_reencode = false;
-    if (!FfmpegEscape::writeConcatList(m_listPath, m_segments, &error)) {
+    // The picture of a segment with sound starts a little after its first audio packet (the
+    // encoder's delay): each segment is read from where its picture starts and counts as long
+    // as its picture, so the next one's picture follows without a gap.
+    QList<FfmpegEscape::Span> spans;
+    for (const MediaInfo &info : std::as_const(m_infos)) {
+        FfmpegEscape::Span span;
+        for (const MediaStreamInfo &stream : info.streams) {
+            if (stream.type == QLatin1String("video") && info.hasAudio()) {
+                span.start = stream.startSeconds;
+                span.length = stream.durationSeconds;
+                break;
+            }
+        }
+        spans << span;
+    }
+    if (!FfmpegEscape::writeConcatList(m_listPath, m_segments, spans, &error)) {
         qWarning().noquote() << "[Recorder merge] concat list not written:" << error;
         m_copyEnded = true;
         m_copyDetail = error;

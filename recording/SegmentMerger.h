@@ -36,7 +36,9 @@ struct MergeSettings
 // stereo, silence for segments without audio. The concat demuxer would take the stream layout
 // of the first segment and silently drop audio that starts later.
 //
-// The copy runs while the segments are probed and is dropped when they differ. An audio copy is
+// The copy runs once the segments are probed, reading each segment with sound from where its
+// picture starts (the encoder's delay puts the first audio packet a little earlier), so that the
+// pictures join without a gap. An audio copy is
 // accepted only when the joined file lasts as long as the segments together: the FLAC muxer
 // keeps the first segment's header and exits 0 with the rest unreadable.
 //

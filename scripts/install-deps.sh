@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n libgl-dev
   libx11-dev libxcb1-dev libxcb-shm0-dev libxcb-keysyms1-dev libxcb-composite0-dev
-  libxcb-xfixes0-dev libxcb-randr0-dev libxext-dev libxfixes-dev libpulse-dev
+  libxcb-xfixes0-dev libxcb-randr0-dev libxext-dev libxfixes-dev libpulse-dev libyuv-dev
   # run
   ffmpeg qt6-qpa-plugins libqt6multimedia6 libqt6svg6 qt6-image-formats-plugins
   fonts-noto-cjk fonts-noto-color-emoji

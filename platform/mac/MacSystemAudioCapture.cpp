@@ -92,7 +92,17 @@ void MacSystemAudioCapture::resetStatistics()
     m_callbacks = 0;
 }
 
+bool MacSystemAudioCapture::startHeld(const QString &fifoPath, QString *error)
+{
+    return begin(fifoPath, true, error);
+}
+
 bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error)
+{
+    return begin(fifoPath, false, error);
+}
+
+bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error)
 {
     stop();
     resetStatistics();
@@ -119,6 +129,11 @@ bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error)
         return failWith(streamError);
     m_streamStarted = true;
 
+    m_held = held;
+    if (held) {
+        const std::array<float, PrimerFrames * 2> silence{};
+        [[maybe_unused]] const ssize_t primed = ::write(m_writeFd, silence.data(), sizeof silence);
+    }
     m_running = true;
     m_writer = std::thread([this] { writerLoop(); });
     return true;
@@ -139,7 +154,7 @@ void MacSystemAudioCapture::stop()
     dropNextPipe();
     if (!m_fifoPath.isEmpty()) {
         const Statistics stats = statistics();
-        qInfo() << "[System audio] callbacks=" << stats.callbacks
+        qInfo().noquote() << m_logName << "callbacks=" << stats.callbacks
                 << "received samples=" << stats.receivedSamples
                 << "written samples=" << stats.writtenSamples
                 << "discarded samples=" << stats.discardedSamples
@@ -164,9 +179,9 @@ bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, bool prime,
         return false;
     m_nextFifoPath = fifoPath;
     if (prime) {
-        // Two stereo frames (42 microseconds): enough for the encoder to get ready while
-        // the samples still go to the encoder before it.
-        const std::array<float, 2 * 2> silence{};
+        // The silence that lets the encoder open the pipe while the samples still go to
+        // the encoder before it: it reads one whole packet of samples before it goes on.
+        const std::array<float, PrimerFrames * 2> silence{};
         [[maybe_unused]] const ssize_t primed = ::write(m_nextWriteFd, silence.data(), sizeof silence);
     }
     return true;
@@ -247,6 +262,17 @@ void MacSystemAudioCapture::writerLoop()
     bool primed = false;
 
     while (m_running.load()) {
+        if (m_held.load()) {
+            // Nothing goes to the pipe before the hand-over: what arrives meanwhile belongs
+            // to the segment before.
+            {
+                std::lock_guard lock(m_queueMutex);
+                m_discardedSamples += m_queue.size();
+                m_queue.clear();
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            continue;
+        }
         if (written == ChunkBytes && m_switchRequested.load())
             takeNextPipe();
         if (written == ChunkBytes) {

@@ -34,6 +34,10 @@ public:
     // Only a source silent this long has stalled and is padded with silence.
     static constexpr int StallMs = 120;
     static constexpr int ServerTimeoutMs = 5000;
+    // Stereo frames of silence that open the next encoder's pipe at a split: the encoder
+    // reads one whole packet (8192 bytes) of a raw-sample input before it opens the next
+    // input, and the segment leaves them out again.
+    static constexpr size_t PrimerFrames = 1024;
 
     // Quick check that a sound server answers (bounded to a fraction of a second).
     static bool isAvailable();
@@ -41,6 +45,13 @@ public:
     // Creates the pipe at fifoPath, starts recording and the writer. On failure
     // returns false with the reason in *error and leaves nothing running or open.
     bool start(const QString &fifoPath, QString *error);
+    // The same for a segment that a split starts while the one before still records: the
+    // pipe gets the primer (PrimerFrames of silence) at once, and the samples are dropped
+    // until release(), so that the stream in the pipe starts at the hand-over.
+    bool startHeld(const QString &fifoPath, QString *error);
+    void release() { m_held = false; }
+    // The name of the statistics line that stop() logs.
+    void setLogName(const char *name) { m_logName = name; }
     // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
     void setSourceName(const QByteArray &sourceName) { m_stream.setSourceName(sourceName); }
     // Stops everything, logs the statistics and removes the pipe; safe at any time.
@@ -50,8 +61,9 @@ public:
     // next encoder is made (and opened, so that the encoder's open does not wait) while the
     // samples still go to the current one, then switchToNextPipe() sends every later
     // sample to it and closes the current pipe, whose encoder then sees its audio end.
-    // With `prime`, the next pipe gets two frames of silence at once (the encoder reads a
-    // few bytes of each input before it starts); without, it waits for the switch.
+    // With `prime`, the next pipe gets PrimerFrames stereo frames of silence at once (the
+    // encoder reads that much of the input before it opens the next one); without, it
+    // waits for the switch.
     bool prepareNextPipe(const QString &fifoPath, bool prime, QString *error);
     void switchToNextPipe();
     // Removes a prepared pipe that will not be used.
@@ -72,6 +84,7 @@ public:
     Statistics statistics() const;
 
 private:
+    bool begin(const QString &fifoPath, bool held, QString *error);
     void writerLoop();
     void resetStatistics();
 
@@ -79,6 +92,8 @@ private:
     bool m_streamStarted = false;
     QString m_fifoPath;
     std::atomic_bool m_running{false};
+    std::atomic_bool m_held{false};
+    const char *m_logName = "[System audio]";
     std::thread m_writer;
     mutable std::mutex m_queueMutex;
     std::deque<float> m_queue;

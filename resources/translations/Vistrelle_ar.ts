@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>View all  ›</source>
-        <translation>عرض الكل  ›</translation>
+        <translation>عرض الكل  ‹</translation>
     </message>
     <message>
         <source>No recordings yet</source>
@@ -1512,7 +1512,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Open Settings ↗</source>
-        <translation>فتح الإعدادات ↗</translation>
+        <translation>فتح الإعدادات ↖</translation>
     </message>
     <message>
         <source>Open System Settings &gt; Privacy &amp; Security &gt; Screen &amp; System Audio Recording and allow Vistrelle.</source>
@@ -1783,6 +1783,10 @@ Please visit this link manually:
 %2</source>
         <translation>فشل مقطع التسجيل (رمز الخروج %1). لم يُسجَّل أي شيء.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>تعذّر تسجيل الميكروفون: %1</translation>
     </message>
 </context>
 <context>

@@ -1776,6 +1776,10 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
         <translation>Das Aufnahmesegment ist fehlgeschlagen (Exit-Code %1). Es wurde nichts aufgenommen.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Mikrofon kann nicht aufgenommen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1776,6 +1776,10 @@ Move those segments elsewhere or choose another file name, then record again.</t
         <translation>The recording segment failed (exit code %1). Nothing was recorded.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Cannot record the microphone: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

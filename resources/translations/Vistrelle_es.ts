@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>División automática</translation>
+        <translation>Dividir auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Elija un modo de grabación</translation>
+        <translation>Elija cómo grabar</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Toda la pantalla</translation>
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1775,6 +1775,10 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
 %2</source>
         <translation>El segmento de grabación falló (código de salida %1). No se grabó nada.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>No se puede grabar el micrófono: %1</translation>
     </message>
 </context>
 <context>
@@ -2477,7 +2481,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <name>SetupRecordingToolbar</name>
     <message>
         <source>Full Screen  ▾</source>
-        <translation>Pantalla completa  ▾</translation>
+        <translation>Toda la pantalla  ▾</translation>
     </message>
     <message>
         <source>Display 1</source>
@@ -2509,11 +2513,11 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>División automática</translation>
+        <translation>Dividir auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2529,7 +2533,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Toda la pantalla</translation>
     </message>
     <message>
         <source>Full Screen · Display %1</source>
@@ -2537,7 +2541,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2557,7 +2561,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Área personalizada  ▾</translation>
+        <translation>Área libre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

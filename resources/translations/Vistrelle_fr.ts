@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Découpage auto</translation>
+        <translation>Découpe auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -983,7 +983,7 @@
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
-        <translation>Enregistrement</translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>初始化…</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Choisissez un mode d&apos;enregistrement</translation>
+        <translation>Choisissez un mode</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Zone personnalisée</translation>
+        <translation>Zone libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1500,7 +1500,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Pas maintenant</translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <source>Open Settings ↗</source>
@@ -1775,6 +1775,10 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
 %2</source>
         <translation>Le segment d&apos;enregistrement a échoué (code de sortie %1). Rien n&apos;a été enregistré.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Impossible d’enregistrer le microphone : %1</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2517,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Découpage auto</translation>
+        <translation>Découpe auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2537,7 +2541,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Zone personnalisée</translation>
+        <translation>Zone libre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2557,7 +2561,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Zone personnalisée  ▾</translation>
+        <translation>Zone libre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>
@@ -3463,7 +3467,7 @@ Vérifiez que le dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>正在处理录制文件，请稍候…</source>
-        <translation>Traitement de l&apos;enregistrement, veuillez patienter…</translation>
+        <translation>Traitement de l&apos;enregistrement en cours…</translation>
     </message>
     <message>
         <source>正在处理 %1 / %2</source>

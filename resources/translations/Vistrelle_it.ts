@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Arresto automatico</translation>
+        <translation>Stop auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisione automatica</translation>
+        <translation>Dividi auto</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -802,11 +802,11 @@
     </message>
     <message>
         <source>系统声音实时电平</source>
-        <translation>Livello in tempo reale dell&apos;audio di sistema</translation>
+        <translation>Livello dell&apos;audio di sistema</translation>
     </message>
     <message>
         <source>麦克风实时电平</source>
-        <translation>Livello in tempo reale del microfono</translation>
+        <translation>Livello del microfono</translation>
     </message>
     <message>
         <source>停止试音</source>
@@ -983,7 +983,7 @@
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
-        <translation>Registrazione</translation>
+        <translation>In corso</translation>
     </message>
     <message>
         <source>初始化…</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Scegli una modalità di registrazione</translation>
+        <translation>Scegli la modalità</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Area personalizzata</translation>
+        <translation>Area libera</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1776,6 +1776,10 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
         <translation>Il segmento di registrazione non è riuscito (codice di uscita %1). Non è stato registrato nulla.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Impossibile registrare il microfono: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -2167,7 +2171,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>指定录制模式</source>
-        <translation>Modalità di registrazione</translation>
+        <translation>Modalità registrazione</translation>
     </message>
     <message>
         <source>取消</source>
@@ -2509,11 +2513,11 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Arresto automatico</translation>
+        <translation>Stop auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisione automatica</translation>
+        <translation>Dividi auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2537,7 +2541,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Area personalizzata</translation>
+        <translation>Area libera</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2557,7 +2561,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Area personalizzata  ▾</translation>
+        <translation>Area libera  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

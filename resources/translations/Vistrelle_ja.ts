@@ -1774,6 +1774,10 @@ Vistrelle を終了しますか？</translation>
         <translation>録画セグメントでエラーが発生しました（終了コード %1）。何も録画されていません。
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>マイクを録音できません：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

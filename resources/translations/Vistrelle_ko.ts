@@ -1774,6 +1774,10 @@ Vistrelle을 종료할까요?</translation>
         <translation>녹화 세그먼트에 오류가 발생했습니다(종료 코드 %1). 아무것도 녹화되지 않았습니다.
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>마이크를 녹음할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Aangepast gebied</translation>
+        <translation>Vrij gebied</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1775,6 +1775,10 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
 %2</source>
         <translation>Het opnamesegment is mislukt (afsluitcode %1). Er is niets opgenomen.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Kan de microfoon niet opnemen: %1</translation>
     </message>
 </context>
 <context>
@@ -2537,7 +2541,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Aangepast gebied</translation>
+        <translation>Vrij gebied</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2557,7 +2561,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Aangepast gebied  ▾</translation>
+        <translation>Vrij gebied  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

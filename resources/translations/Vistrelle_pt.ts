@@ -331,15 +331,15 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisão automática</translation>
+        <translation>Divisão auto</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Fill</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Choose a recording mode</source>
-        <translation>Escolha um modo de gravação</translation>
+        <translation>Escolha como gravar</translation>
     </message>
     <message>
         <source>Scheduled Recording</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área livre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -1775,6 +1775,10 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
 %2</source>
         <translation>O segmento de gravação falhou (código de saída %1). Nada foi gravado.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Não é possível gravar o microfone: %1</translation>
     </message>
 </context>
 <context>
@@ -2509,11 +2513,11 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Parada automática</translation>
+        <translation>Parada auto</translation>
     </message>
     <message>
         <source>Auto Split</source>
-        <translation>Divisão automática</translation>
+        <translation>Divisão auto</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -2521,7 +2525,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -2537,7 +2541,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Custom Area</source>
-        <translation>Área personalizada</translation>
+        <translation>Área livre</translation>
     </message>
     <message>
         <source>Window</source>
@@ -2557,7 +2561,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>Custom Area  ▾</source>
-        <translation>Área personalizada  ▾</translation>
+        <translation>Área livre  ▾</translation>
     </message>
     <message>
         <source>Window  ▾</source>

@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Otomatik durdur</translation>
+        <translation>Oto. durdur</translation>
     </message>
     <message>
         <source>Auto Split</source>
@@ -1454,11 +1454,11 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
     <message>
         <source>Allow these apps to record your screen.</source>
-        <translation>Bu uygulamaların ekranınızı kaydetmesine izin verin.</translation>
+        <translation>Bu uygulamalar ekranınızı kaydedebilsin.</translation>
     </message>
     <message>
         <source>Allow these apps to use your microphone.</source>
-        <translation>Bu uygulamaların mikrofonunuzu kullanmasına izin verin.</translation>
+        <translation>Bu uygulamalar mikrofonunuzu kullanabilsin.</translation>
     </message>
     <message>
         <source>Illustration of macOS System Settings</source>
@@ -1773,6 +1773,10 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
 %2</source>
         <translation>Kayıt bölümü başarısız oldu (çıkış kodu %1). Hiçbir şey kaydedilmedi.
 %2</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>Mikrofon kaydedilemiyor: %1</translation>
     </message>
 </context>
 <context>
@@ -2507,7 +2511,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>Auto Stop</source>
-        <translation>Otomatik durdur</translation>
+        <translation>Oto. durdur</translation>
     </message>
     <message>
         <source>Auto Split</source>

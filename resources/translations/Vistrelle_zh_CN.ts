@@ -1774,6 +1774,10 @@ Please visit this link manually:
         <translation>录制分段异常，退出码=%1。没有录下任何内容。
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>无法录制麦克风：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

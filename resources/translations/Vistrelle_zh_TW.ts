@@ -1774,6 +1774,10 @@ Please visit this link manually:
         <translation>錄製分段異常，結束代碼=%1。沒有錄下任何內容。
 %2</translation>
     </message>
+    <message>
+        <source>无法录制麦克风：%1</source>
+        <translation>無法錄製麥克風：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

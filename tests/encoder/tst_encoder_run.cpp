@@ -3,6 +3,7 @@
 // encoder's own screen grab, every audio-only format, MP4 and Matroska. Each
 // run must end with exit code 0 and leave the expected streams.
 #include "recording/EncoderProbe.h"
+#include "recording/FramePipe.h"
 #include "recording/Recorder.h"
 
 #include <QtTest>
@@ -133,6 +134,54 @@ private:
     std::thread m_thread;
 };
 
+// A frame as the piped input of `args` takes it.
+QByteArray onThePipe(const QImage &frame, const QStringList &args)
+{
+    const QString format = args.value(args.indexOf(QStringLiteral("-pixel_format")) + 1);
+    const FramePipe::Layout layout = format == QLatin1String("nv12") ? FramePipe::Layout::Nv12
+        : format == QLatin1String("yuv420p")                          ? FramePipe::Layout::I420
+                                                                      : FramePipe::Layout::Bgra;
+    QByteArray bytes(FramePipe::frameBytes(frame.size(), layout), Qt::Uninitialized);
+    FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(bytes.data()));
+    return bytes;
+}
+
+// Decodes raw frames of `format` to packed RGB with ffmpeg.
+QByteArray toRgb(const QByteArray &raw, const QString &format, const QSize &size)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                                            QStringLiteral("rawvideo"), QStringLiteral("-pixel_format"), format,
+                                            QStringLiteral("-video_size"),
+                                            QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                                            QStringLiteral("-i"), QStringLiteral("-"), QStringLiteral("-f"),
+                                            QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("rgb24"),
+                                            QStringLiteral("-")});
+    ffmpeg.waitForStarted();
+    ffmpeg.write(raw);
+    ffmpeg.closeWriteChannel();
+    ffmpeg.waitForFinished(30000);
+    return ffmpeg.readAllStandardOutput();
+}
+
+// The encoder's own conversion of 32-bit frames into `format`, as the encoder got them before.
+QByteArray convertedByTheEncoder(const QImage &frame, const QString &format)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                                            QStringLiteral("rawvideo"), QStringLiteral("-pixel_format"),
+                                            QStringLiteral("bgra"), QStringLiteral("-video_size"),
+                                            QStringLiteral("%1x%2").arg(frame.width()).arg(frame.height()),
+                                            QStringLiteral("-i"), QStringLiteral("-"), QStringLiteral("-f"),
+                                            QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), format,
+                                            QStringLiteral("-")});
+    ffmpeg.waitForStarted();
+    ffmpeg.write(reinterpret_cast<const char *>(frame.constBits()), frame.sizeInBytes());
+    ffmpeg.closeWriteChannel();
+    ffmpeg.waitForFinished(30000);
+    return ffmpeg.readAllStandardOutput();
+}
+
 QImage testFrame(const QSize &size, int n)
 {
     QImage frame(size, QImage::Format_ARGB32);
@@ -176,8 +225,7 @@ class TestEncoderRun : public QObject
         if (feed.frameSize.isValid()) {
             const int frames = runMs * 30 / 1000;
             for (int n = 0; n < frames && encoder.state() == QProcess::Running; ++n) {
-                const QImage frame = testFrame(feed.frameSize, n);
-                encoder.write(reinterpret_cast<const char *>(frame.constBits()), frame.sizeInBytes());
+                encoder.write(onThePipe(testFrame(feed.frameSize, n), args));
                 encoder.waitForBytesWritten(2000);
                 const qint64 due = (n + 1) * 1000 / 30;
                 if (clock.elapsed() < due)
@@ -324,6 +372,71 @@ private slots:
         QTest::newRow("m4a from system audio") << "m4a" << false << true << "aac";
         QTest::newRow("wav from both, mono") << "wav" << true << true << "pcm_s16le";
         QTest::newRow("flac from system audio") << "flac" << false << true << "flac";
+    }
+
+    // The planar frames the encoder gets now, converted in our process, decode to the same
+    // colours as 32-bit frames that the encoder converted itself.
+    void planarFramesKeepTheColours_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("layout");
+        QTest::newRow("I420") << QStringLiteral("yuv420p") << int(FramePipe::Layout::I420);
+        QTest::newRow("NV12") << QStringLiteral("nv12") << int(FramePipe::Layout::Nv12);
+    }
+
+    void planarFramesKeepTheColours()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, layout);
+        // A chart of 48 patches: primaries, secondaries, greys from black to white, skin
+        // tones, and saturated and pale mixes.
+        const QSize size(640, 480);
+        QImage chart(size, QImage::Format_ARGB32);
+        QPainter painter(&chart);
+        for (int i = 0; i < 48; ++i) {
+            const int hue = (i * 47) % 360;
+            QColor colour = i < 8 ? QColor::fromRgb((i & 1) * 255, (i >> 1 & 1) * 255, (i >> 2 & 1) * 255)
+                : i < 16          ? QColor::fromRgb((i - 8) * 36, (i - 8) * 36, (i - 8) * 36)
+                : i < 24          ? QColor::fromHsv(20 + (i - 16) * 3, 60 + (i - 16) * 15, 120 + (i - 16) * 15)
+                                  : QColor::fromHsv(hue, i % 2 ? 255 : 90, i % 3 ? 230 : 140);
+            painter.fillRect(QRect((i % 8) * 80, (i / 8) * 80, 80, 80), colour);
+        }
+        painter.end();
+
+        // Through the real frame pipe, as the encoder reads it.
+        FramePipe pipe;
+        QString error;
+        QVERIFY2(pipe.open(&error, FramePipe::Layout(layout)), qPrintable(error));
+        const int readEnd = pipe.readEnd();
+        QByteArray planes;
+        std::thread reader([&planes, readEnd] {
+            char buffer[65536];
+            for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;)
+                planes.append(buffer, n);
+        });
+        QVERIFY(pipe.write(chart));
+        pipe.finish();
+        reader.join();
+        QCOMPARE(planes.size(), FramePipe::frameBytes(size, FramePipe::Layout(layout)));
+
+        const QByteArray ours = toRgb(planes, format, size);
+        const QByteArray before = toRgb(convertedByTheEncoder(chart, format), format, size);
+        QCOMPARE(ours.size(), qsizetype(size.width() * size.height() * 3));
+        QCOMPARE(before.size(), ours.size());
+        // Inside each patch (chroma is shared by two by two pixels, so edges are left out).
+        int worst = 0;
+        for (int i = 0; i < 48; ++i) {
+            for (int y = (i / 8) * 80 + 8; y < (i / 8) * 80 + 72; ++y) {
+                for (int x = (i % 8) * 80 + 8; x < (i % 8) * 80 + 72; ++x) {
+                    for (int c = 0; c < 3; ++c) {
+                        const qsizetype at = (qsizetype(y) * size.width() + x) * 3 + c;
+                        worst = std::max(worst, std::abs(int(uchar(ours[at])) - int(uchar(before[at]))));
+                    }
+                }
+            }
+        }
+        qInfo("largest difference: %d levels", worst);
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
     }
 
     void audioOnly()

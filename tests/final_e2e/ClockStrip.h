@@ -14,6 +14,8 @@ namespace clockstrip {
 
 constexpr int kBits = 24;
 constexpr int kCell = 40;
+// Where the tests show it: below the panel that a window manager's desktop keeps along the top.
+constexpr QPoint kPlace(0, 100);
 
 // The clock as the strip shows it.
 inline qint64 now()
@@ -59,7 +61,7 @@ struct Frame {
 
 // The presentation time and the shown clock of every frame of `file`, whose picture
 // has the strip at `at`. Empty when the file cannot be read.
-inline QList<Frame> read(const QString &file, const QPoint &at = QPoint(0, 0))
+inline QList<Frame> read(const QString &file, const QPoint &at = kPlace)
 {
     QProcess times;
     times.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),

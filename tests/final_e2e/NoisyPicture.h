@@ -6,21 +6,12 @@
 #include <QTimer>
 #include <QWidget>
 
-// Keeps the screen moving, with noise that does not compress, so that files grow steadily.
-class NoisyPicture : public QWidget
+// A frameless window that paints a new picture about every frame.
+class TickingPicture : public QWidget
 {
 public:
-    explicit NoisyPicture(const QRect &geometry)
-        : m_noise(2048, 1200, QImage::Format_RGB32)
+    explicit TickingPicture(const QRect &geometry)
     {
-        quint32 seed = 12345;
-        for (int y = 0; y < m_noise.height(); ++y) {
-            auto *line = reinterpret_cast<quint32 *>(m_noise.scanLine(y));
-            for (int x = 0; x < m_noise.width(); ++x) {
-                seed = seed * 1664525u + 1013904223u;
-                line[x] = 0xff000000u | (seed >> 8);
-            }
-        }
         setWindowFlags(Qt::FramelessWindowHint);
         setGeometry(geometry);
         m_timer.callOnTimeout(this, [this] {
@@ -31,18 +22,62 @@ public:
     }
 
 protected:
+    int step() const { return m_step; }
+
+private:
+    QTimer m_timer;
+    int m_step = 0;
+};
+
+// Keeps the screen moving, with noise that does not compress, so that files grow steadily.
+class NoisyPicture : public TickingPicture
+{
+public:
+    explicit NoisyPicture(const QRect &geometry)
+        : TickingPicture(geometry)
+        , m_noise(2048, 1200, QImage::Format_RGB32)
+    {
+        quint32 seed = 12345;
+        for (int y = 0; y < m_noise.height(); ++y) {
+            auto *line = reinterpret_cast<quint32 *>(m_noise.scanLine(y));
+            for (int x = 0; x < m_noise.width(); ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                line[x] = 0xff000000u | (seed >> 8);
+            }
+        }
+    }
+
+protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        p.drawImage(QPoint(-((m_step * 37) % 128), -((m_step * 23) % 120)), m_noise);
+        const int s = step();
+        p.drawImage(QPoint(-((s * 37) % 128), -((s * 23) % 120)), m_noise);
         for (int i = 0; i < 12; ++i)
-            p.fillRect(QRect((m_step * (7 + i)) % width(), 60 + i * 80, 90, 60), QColor::fromHsv(i * 30, 255, 255));
+            p.fillRect(QRect((s * (7 + i)) % width(), 60 + i * 80, 90, 60), QColor::fromHsv(i * 30, 255, 255));
     }
 
 private:
     QImage m_noise;
-    QTimer m_timer;
-    int m_step = 0;
+};
+
+// A bar crossing a calm background at every frame: cheap to encode, so that a busy machine
+// keeps up with the whole screen, and never twice the same picture.
+class MovingBar : public TickingPicture
+{
+public:
+    explicit MovingBar(const QRect &geometry)
+        : TickingPicture(geometry)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(40, 60, 90));
+        p.fillRect(QRect((step() * 16) % width(), 0, 48, height()), Qt::white);
+    }
 };
 
 // Stands in for the floating toolbar that screen recordings keep out of the picture.

@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     const QString output = QString::fromLocal8Bit(argv[argc - 1]);
     NoisyPicture moving(QRect(0, 0, 800, 600));
     moving.show();
-    clockstrip::Strip clock(QPoint(0, 0));
+    clockstrip::Strip clock(clockstrip::kPlace);
     clock.show();
     QWidget *toolbar = makeStandInToolbar();
     Recorder recorder;

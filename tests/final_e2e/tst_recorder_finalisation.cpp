@@ -125,7 +125,9 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
             QSKIP("needs the private test desktop (scripts/test-env.sh)");
-        m_picture = new NoisyPicture(QRect(0, 0, 1920, 1080));
+        // Below the clock strip: a window manager may stack the picture over it.
+        const int top = clockstrip::kPlace.y() + clockstrip::kCell;
+        m_picture = new NoisyPicture(QRect(0, top, 1920, 1080 - top));
         m_picture->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_picture));
         m_toolbar = makeStandInToolbar();
@@ -162,7 +164,7 @@ private slots:
         CPU_SET(1, &two);
         QCOMPARE(sched_setaffinity(0, sizeof two, &two), 0);
         const auto restore = qScopeGuard([&all] { sched_setaffinity(0, sizeof all, &all); });
-        clockstrip::Strip clock(QPoint(0, 0));
+        clockstrip::Strip clock(clockstrip::kPlace);
         clock.show();
         QVERIFY(QTest::qWaitForWindowExposed(&clock));
 
@@ -461,8 +463,8 @@ private slots:
         const qint64 lost = clockstrip::span(frames.last().clockMs, killedAt);
         qInfo("%lld ms lost, %lld ms in the segment", lost, info.durationMs);
         // What never reached the disk: the last quarter-second fragment and the frames inside
-        // the encoder (x264 holds about 0.8 s with 12 frame threads, more on a loaded machine).
-        QVERIFY2(lost <= (encoderToo ? 1300 : 300), qPrintable(QString::number(lost)));
+        // the encoder (x264 holds 17 frames with its four frame threads, 0.57 s).
+        QVERIFY2(lost < (encoderToo ? 1000 : 300), qPrintable(QString::number(lost)));
     }
 };
 

@@ -444,6 +444,44 @@ private slots:
         QVERIFY(containsRun(args, split(QStringLiteral("-movflags|+faststart|/tmp/final.mp4"))));
         QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
     }
+
+    // Frame threads are limited for the software encoders only, right after their options.
+    void encoderThreads()
+    {
+        Inputs in = fullExample(Form::Linux, false);
+        in.encoderThreads = 4;
+        in.encoder = QStringLiteral("libx264");
+        QVERIFY(containsRun(EncoderCommandLine::build(in), split(QStringLiteral("-profile:v|high|-threads|4|-g"))));
+        in.encoder = QStringLiteral("h264_videotoolbox");
+        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
+        in.encoder = QStringLiteral("libx264");
+        in.encoderThreads = 0;
+        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
+    }
+
+    // A split starts the next encoder while the one before records on: the frame and the
+    // silence it opens its inputs with are left out, and the microphone comes through a pipe.
+    void splitLeavesOutItsPrimers()
+    {
+        Inputs in = fullExample(Form::Linux, false);
+        in.micPipePath = QStringLiteral("/tmp/rec.vistrelle-parts/microphone_1.fifo");
+        in.primedInputs = true;
+        const QStringList args = EncoderCommandLine::build(in);
+        QVERIFY(containsRun(args, split(QStringLiteral("-thread_queue_size|2048|-analyzeduration|0|-probesize|32|-f|f32le|"
+                                                       "-ar|48000|-ac|2|-i|/tmp/rec.vistrelle-parts/microphone_1.fifo"))));
+        QVERIFY(!args.contains(QStringLiteral("pulse")));
+        const QString graph = args.at(args.indexOf(QStringLiteral("-filter_complex")) + 1);
+        QCOMPARE(graph, QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext];"
+                                       "[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,"
+                                       "volume=1.00[asys];"
+                                       "[1:a]atrim=start_sample=1024,asetpts=N/SR/TB,volume=1.00[amic];"
+                                       "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]"));
+        QVERIFY(containsRun(args, split(QStringLiteral("-map|[vnext]|-map|[aout]"))));
+
+        // Sound alone goes to the next encoder at once: nothing to leave out.
+        in.audioOnly = true;
+        QVERIFY(!EncoderCommandLine::build(in).join(' ').contains(QStringLiteral("trim")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEncoderCommandLine)

@@ -1,6 +1,7 @@
 // Failure handling of the segment chain, with a fake encoder standing in for ffmpeg
 // (tests/road/fake-ffmpeg) and, where a segment must really record, the real one.
 #include "RoadTestSupport.h"
+#include "recording/FramePipe.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -44,6 +45,7 @@ private slots:
     void destroyedWhileRecordingEndsItsSegmentProperly();
     void nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data();
     void nextSegmentThatCannotLaunchFinishesWhatWasRecorded();
+    void resumeWhoseSoundCannotStartStaysPaused();
 
 private:
     Recorder* makeWebcamRecorder();
@@ -140,7 +142,7 @@ void TestSegmentFailures::silentPipedEncoderHasItsInputClosedNotFedQ()
     // The watchdog closed the frame input; nothing but whole frames went in.
     const qint64 bytes = QFileInfo(stdinCopy).size();
     QVERIFY(bytes > 0);
-    QCOMPARE(bytes % (320 * 240 * 4), qint64(0));
+    QCOMPARE(bytes % FramePipe::frameBytes(QSize(320, 240), FramePipe::Layout::I420), qint64(0));
     QFile file(stdinCopy);
     QVERIFY(file.open(QIODevice::ReadOnly));
     file.seek(bytes - 2);
@@ -681,6 +683,54 @@ void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
     QCOMPARE(filesBelow(m_dir->path()), QStringList{QFileInfo(file).fileName()});
     QVERIFY(!recorder->isRecording());
     QVERIFY(!recorder->isPaused());
+}
+
+void TestSegmentFailures::resumeWhoseSoundCannotStartStaysPaused()
+{
+    if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
+        QSKIP("needs the private test desktop's sound server (scripts/test-env.sh)");
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    recorder->setSystemAudioEnabled(true);
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(1000);
+    spies.markEnd();
+    QVERIFY(recorder->pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    const QString parts = QDir(m_dir->path()).entryList({QStringLiteral("*.vistrelle-parts")}, QDir::Dirs).value(0);
+    QVERIFY(!parts.isEmpty());
+    const QStringList kept = QDir(m_dir->filePath(parts)).entryList(QDir::Files | QDir::System);
+
+    // The sound server cannot be reached when the recording resumes.
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/vistrelle-test");
+    recorder->resume();
+    qputenv("PULSE_SERVER", server);
+    QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 15000);
+    QVERIFY2(spies.lastError().startsWith(QStringLiteral("无法捕获系统声音")), qPrintable(spies.lastError()));
+    // Still paused, with nothing of the segment that did not begin: no file, no pipe.
+    QTest::qWait(500);
+    QVERIFY(recorder->isRecording());
+    QVERIFY(recorder->isPaused());
+    QCOMPARE(spies.stopped.size(), 0);
+    QCOMPARE(spies.resumed.size(), 0);
+    QCOMPARE(QDir(m_dir->filePath(parts)).entryList(QDir::Files | QDir::System), kept);
+
+    // Once the sound is back the recording goes on, and both stretches end up in the file.
+    recorder->resume();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 15000);
+    QTest::qWait(1000);
+    spies.markEnd();
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    const QString file = spies.stopped.first().first().toString();
+    QVERIFY2(!file.isEmpty(), qPrintable(spies.lastError()));
+    const MediaInfo info = probe(file);
+    QVERIFY(info.ok);
+    QCOMPARE(info.audioStreams, 1);
+    QVERIFY2(lastsAsRecorded(info.duration, spies.recordedSeconds()), durationText(info.duration, spies.recordedSeconds()));
 }
 
 #include "tst_segment_failures.moc"

@@ -33,6 +33,54 @@ QString makeTone(const QString &path, int seconds)
     return path;
 }
 
+// Loads a module into the test desktop's sound server; its index, empty on failure.
+QByteArray loadModule(const QStringList &args)
+{
+    QProcess load;
+    load.start(QStringLiteral("pactl"), QStringList{QStringLiteral("load-module")} + args);
+    if (!load.waitForFinished(10000) || load.exitCode() != 0)
+        return {};
+    return load.readAllStandardOutput().trimmed();
+}
+
+void unloadModule(const QByteArray &module)
+{
+    QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("unload-module"), QString::fromUtf8(module)});
+}
+
+bool listed(const QList<QAudioDevice> &devices, const QByteArray &id)
+{
+    return std::any_of(devices.cbegin(), devices.cend(), [&id](const QAudioDevice &d) { return d.id() == id; });
+}
+
+// Records sound alone while a 2 s tone plays (paplay with `playerArgs`); the loudest sample.
+float peakWhileTonePlays(Recorder &recorder, const QTemporaryDir &dir, QStringList playerArgs)
+{
+    recorder.setAudioOnly(true);
+    recorder.setAudioFormat(QStringLiteral("wav"));
+    Spies spies(&recorder);
+    recorder.start();
+    if (!QTest::qWaitFor([&] { return !spies.started.isEmpty(); }, 20000))
+        return -1.0f;
+    QProcess player;
+    player.start(QStringLiteral("paplay"), playerArgs << makeTone(dir.filePath(QStringLiteral("tone.wav")), 2));
+    player.waitForFinished(10000);
+    QTest::qWait(500);
+    recorder.stop();
+    if (!QTest::qWaitFor([&] { return !spies.stopped.isEmpty(); }, 30000))
+        return -1.0f;
+    const QString file = spies.stopped.first().first().toString();
+    if (file.isEmpty())
+        return -1.0f;
+    const QByteArray raw = decodeMono(file);
+    const auto *x = reinterpret_cast<const float *>(raw.constData());
+    float peak = 0.0f;
+    for (qsizetype i = 0; i < raw.size() / qsizetype(sizeof(float)); ++i)
+        peak = std::max(peak, std::fabs(x[i]));
+    qInfo("peak %.4f", double(peak));
+    return peak;
+}
+
 } // namespace
 
 class TestSystemAudio : public QObject
@@ -122,50 +170,62 @@ private slots:
         QTemporaryDir dir;
         useSaveFolder(dir.path());
         // A second speaker beside the default one.
-        QProcess load;
-        load.start(QStringLiteral("pactl"), {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                                             QStringLiteral("sink_name=vistrelle_second"),
-                                             QStringLiteral("sink_properties=device.description=Second")});
-        QVERIFY(load.waitForFinished(10000) && load.exitCode() == 0);
-        const QByteArray module = load.readAllStandardOutput().trimmed();
-        const auto unload = qScopeGuard(
-            [&module] { QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("unload-module"), QString::fromUtf8(module)}); });
-        const auto secondIsListed = [] {
-            const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-            return std::any_of(outputs.cbegin(), outputs.cend(),
-                               [](const QAudioDevice &d) { return d.id() == "vistrelle_second"; });
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(secondIsListed(), 10000);
+        const QByteArray module = loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=vistrelle_second"),
+                                              QStringLiteral("sink_properties=device.description=Second")});
+        QVERIFY(!module.isEmpty());
+        const auto unload = qScopeGuard([&module] { unloadModule(module); });
+        QTRY_VERIFY_WITH_TIMEOUT(listed(QMediaDevices::audioOutputs(), "vistrelle_second"), 10000);
 
         Recorder recorder;
-        recorder.setAudioOnly(true);
-        recorder.setAudioFormat(QStringLiteral("wav"));
         recorder.setSystemAudioEnabled(true);
         recorder.setSystemAudioDevice(QStringLiteral("vistrelle_second"));
-        Spies spies(&recorder);
-        recorder.start();
-        QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
-        QProcess player;
         QStringList args;
         if (intoChosen)
             args << QStringLiteral("--device=vistrelle_second");
-        player.start(QStringLiteral("paplay"), args << makeTone(dir.filePath(QStringLiteral("tone.wav")), 2));
-        QVERIFY(player.waitForFinished(10000));
-        QTest::qWait(500);
-        recorder.stop();
-        QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
-        const QString file = spies.stopped.first().first().toString();
-        QVERIFY2(!file.isEmpty(), qPrintable(spies.lastError()));
-        const QByteArray raw = decodeMono(file);
-        const auto *x = reinterpret_cast<const float *>(raw.constData());
-        float peak = 0.0f;
-        for (qsizetype i = 0; i < raw.size() / qsizetype(sizeof(float)); ++i)
-            peak = std::max(peak, std::fabs(x[i]));
-        qInfo("peak %.4f", double(peak));
+        const float peak = peakWhileTonePlays(recorder, dir, args);
         if (intoChosen)
             QVERIFY2(peak > 0.3f, qPrintable(QString::number(peak)));
         else
-            QVERIFY2(peak < 0.01f, qPrintable(QString::number(peak)));
+            QVERIFY2(peak >= 0.0f && peak < 0.01f, qPrintable(QString::number(peak)));
+    }
+
+    void chosenMicrophoneIsRecorded_data()
+    {
+        QTest::addColumn<bool>("intoChosen");
+        QTest::newRow("tone into the chosen microphone") << true;
+        QTest::newRow("tone into the default microphone") << false;
+    }
+
+    void chosenMicrophoneIsRecorded()
+    {
+        QFETCH(bool, intoChosen);
+        QTemporaryDir dir;
+        useSaveFolder(dir.path());
+        // A second microphone beside the default one: a source that hears a sink of its own.
+        const QByteArray sink = loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=vistrelle_mic_sink"),
+                                            QStringLiteral("rate=48000"), QStringLiteral("channels=2")});
+        QVERIFY(!sink.isEmpty());
+        const auto unloadSink = qScopeGuard([&sink] { unloadModule(sink); });
+        const QByteArray source = loadModule({QStringLiteral("module-remap-source"), QStringLiteral("master=vistrelle_mic_sink.monitor"),
+                                              QStringLiteral("source_name=vistrelle_mic"),
+                                              QStringLiteral("source_properties=device.description=Second_microphone")});
+        QVERIFY(!source.isEmpty());
+        const auto unloadSource = qScopeGuard([&source] { unloadModule(source); });
+        QTRY_VERIFY_WITH_TIMEOUT(listed(QMediaDevices::audioInputs(), "vistrelle_mic"), 10000);
+
+        Recorder recorder;
+        recorder.setMicEnabled(true);
+        recorder.setMicAudioDevice(QStringLiteral("vistrelle_mic"));
+        // Into the second microphone's sink, or into the default sink that the default
+        // microphone hears.
+        QStringList args;
+        if (intoChosen)
+            args << QStringLiteral("--device=vistrelle_mic_sink");
+        const float peak = peakWhileTonePlays(recorder, dir, args);
+        if (intoChosen)
+            QVERIFY2(peak > 0.3f, qPrintable(QString::number(peak)));
+        else
+            QVERIFY2(peak >= 0.0f && peak < 0.01f, qPrintable(QString::number(peak)));
     }
 };
 

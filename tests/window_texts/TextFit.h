@@ -4,7 +4,6 @@
 // the contents rectangle its style (style sheets included) gives the text.
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QStyleOptionComboBox>
@@ -191,45 +190,6 @@ inline void checkLabel(QLabel *label, const QWidget *window, QList<Problem> &out
                     QStringLiteral("height %1 > %2").arg(neededHeight).arg(availableHeight)});
 }
 
-// Whether a style sheet rule that reaches the button sets "text-align": the style sheet
-// style then lays the text out itself and cuts it at the padding.
-inline bool alignedByStyleSheet(const QPushButton *button)
-{
-    QStringList sheets;
-    for (const QWidget *w = button; w; w = w->parentWidget())
-        sheets << w->styleSheet();
-    sheets << qApp->styleSheet();
-    const QString name = button->objectName();
-    for (int i = 0; i < sheets.size(); ++i) {
-        const QString &sheet = sheets.at(i);
-        if (!sheet.contains(QLatin1String("text-align")))
-            continue;
-        if (i == 0 && !sheet.contains(QLatin1Char('{')))
-            return true; // the button's own declarations
-        qsizetype at = 0;
-        while (true) {
-            const qsizetype open = sheet.indexOf(QLatin1Char('{'), at);
-            const qsizetype close = open < 0 ? -1 : sheet.indexOf(QLatin1Char('}'), open);
-            if (close < 0)
-                break;
-            const QString body = sheet.mid(open + 1, close - open - 1);
-            const QString selectors = sheet.mid(at, open - at);
-            at = close + 1;
-            if (!body.contains(QLatin1String("text-align")))
-                continue;
-            for (QString selector : selectors.split(QLatin1Char(','))) {
-                selector = selector.trimmed().section(QLatin1Char(' '), -1).section(QLatin1Char(':'), 0, 0);
-                if (selector == QLatin1String("QPushButton") || selector == QLatin1String("QAbstractButton")
-                    || selector == QLatin1String("*")
-                    || (!name.isEmpty()
-                        && (selector == QLatin1Char('#') + name || selector == QLatin1String("QPushButton#") + name)))
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
 inline int iconPart(const QIcon &icon, const QSize &iconSize)
 {
     return icon.isNull() ? 0 : icon.actualSize(iconSize).width() + 4;
@@ -250,11 +210,8 @@ inline void checkButton(QAbstractButton *button, const QWidget *window, QList<Pr
     if (auto *push = qobject_cast<QPushButton *>(button)) {
         QStyleOptionButton opt;
         static_cast<PushButtonPeek *>(push)->initStyleOption(&opt);
-        // A text alone, or one that a style sheet aligns, is cut at the padding; one centred
-        // beside an icon may run into half of the padding.
-        const int contents = style->subElementRect(QStyle::SE_PushButtonContents, &opt, push).width();
-        available = opt.icon.isNull() || alignedByStyleSheet(push) ? contents
-                                                                   : contents + (push->width() - contents) / 2;
+        // The style cuts the text at the padding.
+        available = style->subElementRect(QStyle::SE_PushButtonContents, &opt, push).width();
         needed = textWidth + iconPart(opt.icon, opt.iconSize);
         if (push->menu())
             needed += style->pixelMetric(QStyle::PM_MenuButtonIndicator, &opt, push);

@@ -47,6 +47,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -59,6 +61,7 @@ struct Known
 {
     const char *window;
     const char *widget;
+    const char *run = ""; // language and scale ("de-x2"), empty for every run
 };
 const Known KnownClipped[] = {
     // Preferences: the close hint, the hot-key names, the quality list.
@@ -74,21 +77,18 @@ const Known KnownClipped[] = {
     {"library-(speed|volume)", "QLabel"},
     {"progress-.*", "ProgressTitle"},
     // Mended next, here.
-    {"home", "HomeSidebar/QPushButton"},
     {"webcam-page", "CameraControlBar/"},
-    {"prep-audio-settings", ""},
-    {"(webcam-)?auto-stop(-countdown)?", "AutoStop"},
-    {"library-(video|audio).*", "Right/(QPushButton|QLabel#FileTitle|QLabel#Info|TimelinePanel/QLabel)"},
-    {"library-.*", "QPushButton#Tool(Apply|Cancel)"},
-    {"library-split-done", "Completion"},
-    {"settings.*", "Sidebar/QPushButton#Reset"},
+    // A screen of 960 x 540 points (scale 2) holds the media library only squeezed.
+    {"library-(video|audio).*", "Right/", ".*-x2"},
 };
 
-bool isKnown(const QString &window, const QString &widget)
+bool isKnown(const QString &run, const QString &window, const QString &widget)
 {
+    const auto whole = [](const char *pattern, const QString &text) {
+        return QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(pattern))).match(text).hasMatch();
+    };
     for (const Known &known : KnownClipped) {
-        const QString w = QString::fromLatin1(known.window);
-        if (!w.isEmpty() && QRegularExpression(QStringLiteral("^(?:%1)$").arg(w)).match(window).hasMatch()
+        if (whole(known.window, window) && (!*known.run || whole(known.run, run))
             && QRegularExpression(QString::fromLatin1(known.widget)).match(widget).hasMatch())
             return true;
     }
@@ -154,6 +154,7 @@ private:
     }
 
     QString m_language;
+    QString m_run; // language and scale, "de-x2"
     QString m_pictures;
     int m_pictureCount = 0;
     QTemporaryDir m_saveDir;
@@ -196,7 +197,8 @@ void WindowTexts::initTestCase()
     QVERIFY(styleSheet.open(QIODevice::ReadOnly));
     qApp->setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
 
-    m_pictures = QStringLiteral(WINDOW_TEXTS_PICTURES "/%1-x%2").arg(m_language).arg(scale);
+    m_run = QStringLiteral("%1-x%2").arg(m_language).arg(scale);
+    m_pictures = QStringLiteral(WINDOW_TEXTS_PICTURES "/") + m_run;
     QDir(m_pictures).removeRecursively();
     QVERIFY(QDir().mkpath(m_pictures));
 
@@ -274,7 +276,7 @@ void WindowTexts::look(QWidget *window, const QString &key)
     for (const textfit::Problem &p : textfit::check(window)) {
         const QString line = QStringLiteral("%1: %2 \"%3\" %4").arg(key, p.widget, p.text, p.what);
         m_allLines << line;
-        if (isKnown(key, p.widget))
+        if (isKnown(m_run, key, p.widget))
             m_known << line;
         else
             m_unexpected << line;
@@ -562,6 +564,11 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
     QApplication app(argc, argv);
     WindowTexts test;
-    return QTest::qExec(&test, argc, argv);
+    const int result = QTest::qExec(&test, argc, argv);
+    // Qt Multimedia 6.4 now and then aborts in its PulseAudio engine's teardown at exit
+    // ("io_events_please_scan == 0"), after every result is in: the texts are measured,
+    // so the process leaves without running the libraries' static destructors.
+    std::fflush(nullptr);
+    std::_Exit(result);
 }
 #include "tst_window_texts.moc"

@@ -1,0 +1,152 @@
+#include "recording/SegmentAudioPipes.h"
+
+#include "platform/mac/MacSystemAudioCapture.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include <utility>
+
+SegmentAudioPipes::SegmentAudioPipes() = default;
+
+SegmentAudioPipes::~SegmentAudioPipes()
+{
+    clear();
+}
+
+QString SegmentAudioPipes::newPipePath(const QString &folder, Source source)
+{
+    // Named by the time, as the parts folder's pipes always are; the microphone's beside it.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    return QDir(folder).filePath(source == System ? QStringLiteral("system_audio_%1.fifo").arg(now)
+                                                  : QStringLiteral("microphone_%1.fifo").arg(now));
+}
+
+MacSystemAudioCapture *SegmentAudioPipes::makeCapture(Source source, const QByteArray &pulseSource) const
+{
+    auto *capture = new MacSystemAudioCapture;
+    capture->setSourceName(pulseSource);
+    capture->setLogName(source == System ? "[System audio]" : "[Microphone input]");
+    return capture;
+}
+
+bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Source *failed, QString *error)
+{
+    clear();
+    for (Source source : {System, Microphone}) {
+        const QByteArray name = wanted.of(source);
+        if (name.isEmpty())
+            continue;
+        Pipe &pipe = m_pipes[source];
+        pipe.capture = makeCapture(source, name);
+        pipe.path = newPipePath(folder, source);
+        if (!pipe.capture->start(pipe.path, error)) {
+            if (failed)
+                *failed = source;
+            clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted, bool primed, Source *failed,
+                                     QString *error)
+{
+    for (Source source : {System, Microphone}) {
+        Pipe &pipe = m_pipes[source];
+        const QByteArray name = wanted.of(source);
+        pipe.previousPath = pipe.path;
+        if (pipe.capture && !name.isEmpty()) {
+            const QString next = newPipePath(folder, source);
+            if (!pipe.capture->prepareNextPipe(next, primed, error)) {
+                if (failed)
+                    *failed = source;
+                cancelSplit();
+                return false;
+            }
+            if (!primed)
+                pipe.capture->switchToNextPipe();
+            pipe.path = next;
+            pipe.handsOn = true;
+        } else if (pipe.capture) {
+            // The next segment goes without: the segment before keeps the capture to its end.
+            pipe.previous = std::exchange(pipe.capture, nullptr);
+            pipe.path.clear();
+        } else if (!name.isEmpty()) {
+            pipe.capture = makeCapture(source, name);
+            pipe.path = newPipePath(folder, source);
+            pipe.started = true;
+            const bool ok = primed ? pipe.capture->startHeld(pipe.path, error) : pipe.capture->start(pipe.path, error);
+            if (!ok) {
+                if (failed)
+                    *failed = source;
+                cancelSplit();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void SegmentAudioPipes::completeSplit()
+{
+    for (Pipe &pipe : m_pipes) {
+        if (pipe.handsOn && pipe.capture)
+            pipe.capture->switchToNextPipe();
+        if (pipe.started && pipe.capture)
+            pipe.capture->release();
+        delete std::exchange(pipe.previous, nullptr);
+        pipe.previousPath.clear();
+        pipe.handsOn = false;
+        pipe.started = false;
+    }
+}
+
+void SegmentAudioPipes::cancelSplit()
+{
+    for (Pipe &pipe : m_pipes) {
+        if (pipe.handsOn && pipe.capture) {
+            pipe.capture->dropNextPipe();
+            pipe.path = pipe.previousPath;
+        } else if (pipe.started) {
+            delete std::exchange(pipe.capture, nullptr);
+            pipe.path.clear();
+        } else if (pipe.previous) {
+            pipe.capture = std::exchange(pipe.previous, nullptr);
+            pipe.path = pipe.previousPath;
+        }
+        pipe.previousPath.clear();
+        pipe.handsOn = false;
+        pipe.started = false;
+    }
+}
+
+bool SegmentAudioPipes::has(Source source) const
+{
+    return m_pipes[source].capture != nullptr;
+}
+
+QString SegmentAudioPipes::path(Source source) const
+{
+    return m_pipes[source].capture ? m_pipes[source].path : QString();
+}
+
+void SegmentAudioPipes::stop()
+{
+    for (Pipe &pipe : m_pipes) {
+        if (pipe.capture)
+            pipe.capture->stop();
+        if (pipe.previous)
+            pipe.previous->stop();
+    }
+}
+
+void SegmentAudioPipes::clear()
+{
+    for (Pipe &pipe : m_pipes) {
+        delete std::exchange(pipe.capture, nullptr);
+        delete std::exchange(pipe.previous, nullptr);
+        pipe = Pipe();
+    }
+}
