@@ -26,6 +26,8 @@ public:
     // The media library window (a VideoListDialog) once it was made, else null.
     QDialog *mediaLibraryWindow() const;
     AutoStopDialog *countdownWindow() const { return m_countdown; }
+    // Freezes the auto-stop countdown while the recording is paused.
+    void setRecordingPaused(bool paused);
     void addVideoRecord(const VideoRecord &record);
     // Whether a finished recording with this file suffix comes back to the main window
     // (audio saved as MP3 or WAV) rather than to the media library.
