@@ -489,6 +489,7 @@ void MainWindow::onFinalizationWarning(const QString &message)
 
 void MainWindow::onRecorderStopped(const QString &path)
 {
+    qInfo().noquote() << "[Session] Recording ended:" << (path.isEmpty() ? QStringLiteral("no file") : path);
     stopping = false;
     if (!finalizationBegun)
         restoreAfterRecording(true);

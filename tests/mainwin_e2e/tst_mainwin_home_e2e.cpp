@@ -264,8 +264,7 @@ void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
     QWidget *library = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((library = window.bottomBar()->mediaLibraryWindow()) && library->isVisible(), 5000);
     QTest::qWait(300);
-    QVERIFY(requestWindowClose(library->winId()));
-    QTRY_VERIFY_WITH_TIMEOUT(!library->isVisible(), 5000);
+    QVERIFY(closeByWindowManager(library));
 
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
     QVERIFY(message.done());

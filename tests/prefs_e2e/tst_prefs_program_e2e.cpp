@@ -361,10 +361,13 @@ void TestPrefsProgram::trayCloseAndRecordWhileHidden()
                              15000);
     library = library.section(QLatin1Char('\n'), 0, 0);
     waitUntilPlaced(library);
-    // Closed once the recording is saved (the save brings the library back), the library
-    // gives way to the main window and the program keeps running. A close request sent
-    // just after the library was mapped has been seen to go unanswered now and then (the
+    // Closed once the recording is saved (the end of a save brings the library back: a
+    // close between the file's rename and that end would be undone), the library gives
+    // way to the main window and the program keeps running. A close request sent just
+    // after the library was mapped has been seen to go unanswered now and then (the
     // program idle, no modal window): it is made again.
+    QTRY_VERIFY2_WITH_TIMEOUT(program.logText().contains(QStringLiteral("[Session] Recording ended: /")),
+                              qPrintable(program.logTail()), 15000);
     bool closed = false;
     for (int attempt = 0; attempt < 3 && !closed; ++attempt) {
         QVERIFY(program.requestClose(library));
