@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/X11Connection.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -30,8 +33,21 @@ inline void setUpProgramSettings(const QString &saveDir)
     QSettings().setValue(QStringLiteral("save/directory"), saveDir);
 }
 
+// Where a widget's centre is on the screen, as the X server has its window: Qt's own
+// idea of a window a window manager has just mapped can be stale for a moment (a click
+// aimed by it then lands beside the widget).
 inline QPoint centreOf(const QWidget *widget)
 {
+    const QWidget *top = widget->window();
+    if (top->windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
+        if (const std::optional<QRect> real = x && x->isValid() ? x->rootGeometry(xcb_window_t(top->winId()))
+                                                                 : std::nullopt) {
+            const qreal ratio = std::max<qreal>(top->devicePixelRatioF(), 1.0);
+            const QPoint origin(qRound(real->x() / ratio), qRound(real->y() / ratio));
+            return origin + widget->mapTo(top, widget->rect().center());
+        }
+    }
     return widget->mapToGlobal(widget->rect().center());
 }
 

@@ -173,10 +173,17 @@ void TestMainWindowAutoStopE2E::limitChangedDuringRecording()
     QVERIFY(putPanelAside());
     QTest::qWait(4000);
     QVERIFY(inOptionDialog<AutoStopDialog>(timerButton(window), [](QWidget *dialog) {
+        // Typed once the click has given the box the keyboard (the window manager hands
+        // the focus over after the click; keys sent sooner go to another window).
         QSpinBox *minutes = dialog->findChildren<QSpinBox *>().first();
-        click(centreOf(minutes));
-        key(QStringLiteral("ctrl+a"));
-        key(QStringLiteral("1"));
+        for (int attempt = 0; attempt < 3 && minutes->value() != 1; ++attempt) {
+            click(centreOf(minutes));
+            if (!QTest::qWaitFor([minutes] { return minutes->hasFocus() && minutes->window()->isActiveWindow(); }, 3000))
+                continue;
+            key(QStringLiteral("ctrl+a"));
+            key(QStringLiteral("1"));
+            (void)QTest::qWaitFor([minutes] { return minutes->value() == 1; }, 2000);
+        }
         click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("AutoStopPrimary"))));
     }));
     const int atChange = int(clock.elapsed() / 1000);
