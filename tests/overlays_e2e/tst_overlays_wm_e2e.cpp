@@ -109,7 +109,7 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
     keys.setEnabled(true);
     keys.addKey(QStringLiteral("Ctrl"));
     CameraOverlay bubble;
-    bubble.setGeometry(place.adjusted(-40, -20, 40, 20));
+    bubble.setGeometry(place.adjusted(-40, -20, -place.width() / 2, 20)); // over the pause button
     bubble.show();
     QPointer<CountdownOverlay> countdown = new CountdownOverlay(60);
     QSignalSpy canceled(countdown.data(), &CountdownOverlay::canceled);
@@ -159,6 +159,7 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
         if (button->isVisible() && button->text() == QStringLiteral("退出"))
             exit = button;
     QVERIFY(exit);
+    screenshot(QStringLiteral("wm-toolbar-annotating"));
     QVERIFY(pointerTo(nativePoint(centreOnScreen(exit))));
     QVERIFY(pointerIsOn(&toolbar));
     QVERIFY(clickAt(centreOnScreen(exit)));
@@ -293,6 +294,7 @@ void TestOverlaysUnderWindowManager::questionsOfARecording()
     WhenShown answer([] { return visibleDialog(QStringLiteral("Stop Recording")); },
                      [&](QWidget *question) {
                          QTest::qWait(300);
+                         screenshot(QStringLiteral("wm-stop-question"));
                          if (!key(QStringLiteral("ctrl+alt+d"))
                              || !QTest::qWaitFor([&] { return !toolbar->isVisible(); }, 5000))
                              return;
