@@ -41,6 +41,7 @@ private slots:
     void screenFramesWithoutMouseEffectsStayUntouched();
     void highlightRadiusAndArrowScale();
     void paddedScreenPixelsBecomeOpaque();
+    void planarChromaIsTheAverageOfEachFourPixels();
     void geometry();
 };
 
@@ -300,6 +301,41 @@ void TestFrameComposer::paddedScreenPixelsBecomeOpaque()
     QCOMPARE(frame.format(), QImage::Format_ARGB32);
     QCOMPARE(qAlpha(frame.pixel(10, 10)), 0xff);
     QCOMPARE(uchar(frame.constBits()[3]), uchar(0xff));
+}
+
+// Every chroma sample is BT.601's of the mean of its two by two pixels, rounded, for any
+// picture and width (the rows are worked on several pairs at a time, the rest one by one).
+void TestFrameComposer::planarChromaIsTheAverageOfEachFourPixels()
+{
+    for (const int width : {1926, 18, 2}) {
+        QImage frame(width, 6, QImage::Format_ARGB32);
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < width; ++x)
+                frame.setPixel(x, y, qRgba((x * 97 + y * 31) % 256, (x * x + 7 * y) % 256, (x * 13 ^ y * 201) % 256, 255));
+        const QSize half(width / 2, frame.height() / 2);
+        for (const FramePipe::Layout layout : {FramePipe::Layout::I420, FramePipe::Layout::Nv12}) {
+            QByteArray planes(FramePipe::frameBytes(frame.size(), layout), Qt::Uninitialized);
+            FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(planes.data()));
+            const auto *chroma = reinterpret_cast<const uchar *>(planes.constData()) + width * frame.height();
+            for (int y = 0; y < half.height(); ++y) {
+                for (int x = 0; x < half.width(); ++x) {
+                    int r = 0, g = 0, b = 0;
+                    for (const QPoint &p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                        const QRgb c = frame.pixel(2 * x + p.x(), 2 * y + p.y());
+                        r += qRed(c), g += qGreen(c), b += qBlue(c);
+                    }
+                    const double u = 128 + (-0.148223 * r - 0.290993 * g + 0.439216 * b) / 4;
+                    const double v = 128 + (0.439216 * r - 0.367788 * g - 0.071427 * b) / 4;
+                    const int i = y * half.width() + x;
+                    const int gotU = layout == FramePipe::Layout::I420 ? chroma[i] : chroma[2 * i];
+                    const int gotV = layout == FramePipe::Layout::I420 ? chroma[half.width() * half.height() + i] : chroma[2 * i + 1];
+                    if (qAbs(gotU - u) > 0.51 || qAbs(gotV - v) > 0.51)
+                        QFAIL(qPrintable(QStringLiteral("width %1, (%2, %3): %4 %5 for %6 %7")
+                                             .arg(width).arg(x).arg(y).arg(gotU).arg(gotV).arg(u).arg(v)));
+                }
+            }
+        }
+    }
 }
 
 void TestFrameComposer::geometry()
