@@ -294,14 +294,15 @@ void FramePipe::convertInto(const QImage& source, Layout layout, uchar* out)
             std::memcpy(out + qint64(row) * w * 4, source.constScanLine(row), size_t(w) * 4);
         return;
     }
-    // Luma with libyuv, chroma at a quarter of the pixels with full precision.
+    // Luma with libyuv, chroma at a quarter of the pixels with full precision, two rows at a
+    // time: each pair of rows is read from memory once for both.
     uint8_t* y = out;
-    libyuv::ARGBToI400(source.constBits(), int(source.bytesPerLine()), y, w, w, h);
     uint8_t* chroma = y + qint64(w) * h;
     const qint64 quarter = qint64(w / 2) * (h / 2);
     for (int row = 0; row + 1 < h; row += 2) {
         const uint8_t* a = source.constScanLine(row);
         const uint8_t* b = source.constScanLine(row + 1);
+        libyuv::ARGBToI400(a, int(source.bytesPerLine()), y + qint64(row) * w, w, w, 2);
         if (layout == Layout::I420) {
             uint8_t* u = chroma + qint64(row / 2) * (w / 2);
             chromaRow(a, b, w / 2, u, u + quarter, 1);
@@ -310,6 +311,8 @@ void FramePipe::convertInto(const QImage& source, Layout layout, uchar* out)
             chromaRow(a, b, w / 2, uv, uv + 1, 2);
         }
     }
+    if (h % 2)
+        libyuv::ARGBToI400(source.constScanLine(h - 1), int(source.bytesPerLine()), y + qint64(h - 1) * w, w, w, 1);
 }
 
 void FramePipe::run()

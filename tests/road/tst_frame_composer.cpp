@@ -41,6 +41,7 @@ private slots:
     void screenFramesWithoutMouseEffectsStayUntouched();
     void highlightRadiusAndArrowScale();
     void paddedScreenPixelsBecomeOpaque();
+    void planarFramesKeepThePadByteWhereNothingIsPainted();
     void planarChromaIsTheAverageOfEachFourPixels();
     void geometry();
 };
@@ -301,6 +302,30 @@ void TestFrameComposer::paddedScreenPixelsBecomeOpaque()
     QCOMPARE(frame.format(), QImage::Format_ARGB32);
     QCOMPARE(qAlpha(frame.pixel(10, 10)), 0xff);
     QCOMPARE(uchar(frame.constBits()[3]), uchar(0xff));
+}
+
+// Frames for the planar pipe, whose fourth byte nobody reads, are passed on as the screen
+// gave them (no pass over their pixels) unless something is painted on them.
+void TestFrameComposer::planarFramesKeepThePadByteWhereNothingIsPainted()
+{
+    QImage source(64, 64, QImage::Format_RGB32);
+    source.fill(0x00203040u);
+    FrameComposer composer;
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    composer.settings().pipeFrameSize = QSize(64, 64);
+    composer.settings().padByteUnread = true;
+    composer.setCursorLocator([](const QSize &size) { return QPointF(size.width() / 2, size.height() / 2); });
+    const QImage untouched = composer.compose(source, false);
+    QCOMPARE(untouched.constBits(), source.constBits());
+
+    composer.settings().mouseEffectsEnabled = true;
+    const QImage highlighted = composer.compose(source, false);
+    QCOMPARE(highlighted.format(), QImage::Format_ARGB32);
+    for (int y = 0; y < highlighted.height(); ++y)
+        for (int x = 0; x < highlighted.width(); ++x)
+            QCOMPARE(qAlpha(highlighted.pixel(x, y)), 0xff);
+    QVERIFY(highlighted.pixel(32, 32) != qRgb(0x20, 0x30, 0x40));
 }
 
 // Every chroma sample is BT.601's of the mean of its two by two pixels, rounded, for any
