@@ -24,6 +24,22 @@ int countPixels(const QImage& image, QRgb colour)
     return n;
 }
 
+// 64x64 screen pixels as X11 gives them: B, G, R, X with an undefined pad byte.
+QImage paddedScreenPixels()
+{
+    QImage source(64, 64, QImage::Format_RGB32);
+    source.fill(0x00203040u);
+    return source;
+}
+
+// Frames of such a screen, without mouse effects.
+void plainScreen(FrameComposer &composer)
+{
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    composer.settings().pipeFrameSize = QSize(64, 64);
+}
+
 } // namespace
 
 class TestFrameComposer : public QObject
@@ -291,13 +307,9 @@ void TestFrameComposer::highlightRadiusAndArrowScale()
 
 void TestFrameComposer::paddedScreenPixelsBecomeOpaque()
 {
-    // X11 screen pixels are B, G, R, X with an undefined pad byte.
-    QImage source(64, 64, QImage::Format_RGB32);
-    source.fill(0x00203040u);
+    const QImage source = paddedScreenPixels();
     FrameComposer composer;
-    composer.settings().screenSource = true;
-    composer.settings().mouseEffectsEnabled = false;
-    composer.settings().pipeFrameSize = QSize(64, 64);
+    plainScreen(composer);
     const QImage frame = composer.compose(source, false);
     QCOMPARE(frame.format(), QImage::Format_ARGB32);
     QCOMPARE(qAlpha(frame.pixel(10, 10)), 0xff);
@@ -308,12 +320,9 @@ void TestFrameComposer::paddedScreenPixelsBecomeOpaque()
 // gave them (no pass over their pixels) unless something is painted on them.
 void TestFrameComposer::planarFramesKeepThePadByteWhereNothingIsPainted()
 {
-    QImage source(64, 64, QImage::Format_RGB32);
-    source.fill(0x00203040u);
+    const QImage source = paddedScreenPixels();
     FrameComposer composer;
-    composer.settings().screenSource = true;
-    composer.settings().mouseEffectsEnabled = false;
-    composer.settings().pipeFrameSize = QSize(64, 64);
+    plainScreen(composer);
     composer.settings().padByteUnread = true;
     composer.setCursorLocator([](const QSize &size) { return QPointF(size.width() / 2, size.height() / 2); });
     const QImage untouched = composer.compose(source, false);
