@@ -234,6 +234,12 @@ void BottomBar::setScheduleEnabled(bool on)
     QSettings().setValue(QStringLiteral("schedule/enabled"), on);
 }
 
+void BottomBar::setRecordingPaused(bool paused)
+{
+    if (m_countdown)
+        m_countdown->setCountdownPaused(paused);
+}
+
 void BottomBar::onRecordingStarted()
 {
     // The recorder stops by duration when the mode is 0 (a mode above 0 is by size) and

@@ -26,6 +26,8 @@ public:
     // The media library window (a VideoListDialog) once it was made, else null.
     QDialog *mediaLibraryWindow() const;
     AutoStopDialog *countdownWindow() const { return m_countdown; }
+    // Freezes the auto-stop countdown while the recording is paused.
+    void setRecordingPaused(bool paused);
     void addVideoRecord(const VideoRecord &record);
 
     WatermarkConfig watermarkConfig() const { return m_watermark; }

@@ -303,6 +303,10 @@ void MainWindow::onCountdownFinished(int serial, bool audioOnly)
 void MainWindow::onRecorderStarted()
 {
     m_floatingToolbar->setRecordingInitializing(false);
+    // The auto-stop countdown the strip has just shown stands beside the toolbar, at
+    // the screen's edge, not over the middle of the recorded picture.
+    if (QWidget *countdown = m_bottomBar->countdownWindow(); countdown && m_floatingToolbar->isVisible())
+        m_floatingToolbar->placeBeside(countdown);
     if (!recordTimer.isActive())
         recordTimer.start();
 }
@@ -311,12 +315,14 @@ void MainWindow::onRecorderPaused()
 {
     recordTimer.stop();
     m_floatingToolbar->setPaused(true);
+    m_bottomBar->setRecordingPaused(true);
 }
 
 void MainWindow::onRecorderResumed()
 {
     recordTimer.start();
     m_floatingToolbar->setPaused(false);
+    m_bottomBar->setRecordingPaused(false);
 }
 
 void MainWindow::onFrameRateReduced(int previousFps, int currentFps, const QString &reason)

@@ -1,5 +1,6 @@
 #include "dialogs/AutoStopDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 
 #include <algorithm>
@@ -76,6 +77,7 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("自动停止设置"));
     // Frameless: the dialog draws its own title bar and moves through it.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setFixedSize(500, 370);
     setStyleSheet(QString::fromLatin1(kStyle));
     m_timer = new QTimer(this);
@@ -245,7 +247,9 @@ void AutoStopDialog::setCountdownMode(int seconds)
     m_hint = nullptr;
 
     setWindowTitle(tr("自动停止倒计时"));
-    setFixedSize(440, 300);
+    // A small panel: it stands at the screen's edge beside the recording toolbar and,
+    // where the platform cannot leave it out of a full-screen recording, is recorded.
+    setFixedWidth(300);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -253,13 +257,13 @@ void AutoStopDialog::setCountdownMode(int seconds)
     layout->addWidget(line(this));
     auto *body = new QWidget(this);
     auto *bodyLayout = new QVBoxLayout(body);
-    bodyLayout->setContentsMargins(24, 20, 24, 20);
-    bodyLayout->setSpacing(14);
+    bodyLayout->setContentsMargins(16, 8, 16, 12);
+    bodyLayout->setSpacing(8);
     m_countLabel = new QLabel(body);
     m_countLabel->setObjectName(QStringLiteral("AutoStopCount"));
     m_countLabel->setAlignment(Qt::AlignCenter);
     m_countLabel->setStyleSheet(QStringLiteral(
-        "font-size:42px;font-weight:700;color:#ef4444;font-family:'Segoe UI','Courier New',monospace;"));
+        "font-size:30px;font-weight:700;color:#ef4444;font-family:'Segoe UI','Courier New',monospace;"));
     m_progress = new QProgressBar(body);
     m_progress->setRange(0, m_total);
     m_progress->setValue(m_total);
@@ -270,6 +274,7 @@ void AutoStopDialog::setCountdownMode(int seconds)
         "QProgressBar::chunk{background:#ef4444;border-radius:3px;}"));
     m_note = new QLabel(tr("录制将在以上时间后自动停止"), body);
     m_note->setAlignment(Qt::AlignCenter);
+    m_note->setWordWrap(true);
     m_note->setStyleSheet(QStringLiteral("font-size:11.5px;color:#6a7080;"));
     m_cancelButton = new QPushButton(tr("取消自动停止"), body);
     m_cancelButton->setObjectName(QStringLiteral("AutoStopSecondary"));
@@ -282,6 +287,7 @@ void AutoStopDialog::setCountdownMode(int seconds)
     bodyLayout->addWidget(m_note);
     bodyLayout->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
     layout->addWidget(body, 1);
+    setFixedHeight(layout->totalHeightForWidth(300));
 
     // Wider where the title or the button needs it (German).
     setFixedWidth(std::max(440, minimumSizeHint().width()));
@@ -310,6 +316,16 @@ void AutoStopDialog::updateCountLabel()
         return;
     m_countLabel->setText(formatCountdown(m_remaining));
     m_progress->setValue(m_remaining);
+}
+
+void AutoStopDialog::setCountdownPaused(bool paused)
+{
+    if (!m_countdownMode)
+        return;
+    if (paused)
+        m_timer->stop();
+    else if (!m_timer->isActive())
+        m_timer->start();
 }
 
 void AutoStopDialog::tick()

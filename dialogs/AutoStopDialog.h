@@ -25,6 +25,8 @@ public:
     void setConfig(const AutoStopConfig &config);
     AutoStopConfig config() const { return m_config; }
     void setCountdownMode(int seconds);
+    // The count follows recorded time: it stands still while the recording is paused.
+    void setCountdownPaused(bool paused);
     void tick();
     void applyWindowsFrame() {}
 

@@ -1,5 +1,6 @@
 #include "library/FfmpegJob.h"
 
+#include "recording/EncoderOutputMonitor.h"
 #include "recording/MediaProbe.h"
 
 #include <QAtomicInt>
@@ -48,6 +49,45 @@ QList<int> progressPercents(const QString &log, double duration)
         percents << std::clamp(int(percent), 0, 99);
     }
     return percents;
+}
+
+namespace {
+
+// "[libx264 @ 0x55d0c8a3c2c0] text" -> "libx264: text"; other lines stay as they are.
+QString withoutComponentAddress(const QString &line)
+{
+    static const QRegularExpression tagged(QStringLiteral("^\\[([^\\]@]+?) @ 0x[0-9a-fA-F]+\\]\\s*(.*)$"));
+    const QRegularExpressionMatch m = tagged.match(line);
+    return m.hasMatch() ? m.captured(1).trimmed() + QStringLiteral(": ") + m.captured(2) : line;
+}
+
+} // namespace
+
+QString ffmpegFailureCause(const QString &log)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    static const QRegularExpression generic(
+        QStringLiteral("^(Conversion failed!|Error initializing output stream|Error while opening encoder|"
+                       "Could not write header|Error opening output file|Error while filtering|"
+                       "Error while processing the decoded data|Failed to inject frame)"));
+    QString lastComponentLine;
+    QString lastLine;
+    for (const QString &raw : log.split(lineBreaks)) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size=")))
+            continue;
+        lastLine = line;
+        if (line.startsWith(QLatin1Char('[')) && line.contains(QLatin1String(" @ 0x")))
+            lastComponentLine = line;
+    }
+    // A system error, else the last error line; a generic closing line gives way to the
+    // line of the part that gave up.
+    const QString specific = EncoderOutputMonitor::mostSpecificErrorLine(log);
+    if (!lastComponentLine.isEmpty() && (specific.isEmpty() || generic.match(specific).hasMatch()))
+        return withoutComponentAddress(lastComponentLine).left(300);
+    if (!specific.isEmpty())
+        return withoutComponentAddress(specific);
+    return withoutComponentAddress(lastLine).left(300);
 }
 
 namespace {
@@ -197,5 +237,9 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
     }
     if (!result.succeeded())
         removeLeftover(settings, existedBefore);
+    if (result.outcome == FfmpegJobResult::Finished && !result.exitedCleanly())
+        qWarning().noquote() << "[FFmpeg] The run failed (exit code" << result.exitCode
+                             << (result.crashed ? "after a crash)" : ")") << "with this output:\n"
+                                    + result.log + (result.errorLog.isEmpty() ? QString() : QStringLiteral("\n") + result.errorLog);
     return result;
 }

@@ -70,6 +70,14 @@ void appendBoundedLog(QString &log, const QString &text);
 // The last `count` characters of a log (all of it when shorter).
 QString logTail(const QString &log, int count);
 
+// The line of a failed run's output that says why, for a message box: the encoder output's
+// most specific error line (a system error first), but where that is only a generic closing
+// line ("Conversion failed!", "Error initializing output stream ...") the line of the part
+// of ffmpeg that gave up (an encoder, a muxer, a demuxer); else the last line that is not
+// progress. "[libx264 @ 0x55...] text" reads "libx264: text". The banner and the stream
+// lists stay in the diagnostic log, where runFfmpegJob writes every failed run's output.
+QString ffmpegFailureCause(const QString &log);
+
 // Every "time=h:m:s" stamp of an ffmpeg log as a percentage of `duration`, in log order,
 // each truncated and clamped to 0..99. Empty when the duration is not above 0.
 QList<int> progressPercents(const QString &log, double duration);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kMarginLeft = 12;
 constexpr int kMarginRight = 10;
-constexpr int kSpacing = 18;
+constexpr int kSpacing = 12;
 constexpr int kThumbnailWidth = 132;
 constexpr int kDeleteWidth = 30;
 

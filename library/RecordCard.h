@@ -33,7 +33,7 @@ public:
     static int fixedWidth();
     // The text column's width in the narrowest library column (a whole date line and most of
     // a name) and in the widest (a whole default recording name).
-    static constexpr int kMinimumTextWidth = 170;
+    static constexpr int kMinimumTextWidth = 150;
     static constexpr int kWideTextWidth = 320;
     QLabel *titleLabel() const { return m_title; }
 

@@ -243,7 +243,10 @@ void TimelineRangeWidget::paintEvent(QPaintEvent *)
             p.drawLine(QPointF(tx, major ? 62 : 64), QPointF(tx, 68));
             if (major && std::abs(time - marker) >= 0.4 * step) {
                 p.setPen(QColor("#8fa4c3"));
-                p.drawText(QRectF(tx - 34, 69, 68, 18), Qt::AlignHCenter | Qt::AlignTop, timeLabel(time, step));
+                // Centred on its tick, but kept inside the bar: the first and last labels
+                // were cut at the edges.
+                const double left = std::clamp(tx - 34, 0.0, std::max(0.0, w - 68.0));
+                p.drawText(QRectF(left, 69, 68, 18), Qt::AlignHCenter | Qt::AlignTop, timeLabel(time, step));
             }
         }
     }

@@ -179,7 +179,7 @@ bool VideoEditor::runFFmpeg(const QStringList &args, double duration, const Prog
         return false;
     }
     if (!result.succeeded()) {
-        emit errorOccurred(QObject::tr("FFmpeg 出错：\n%1").arg(logTail(result.log, 1200)));
+        emit errorOccurred(QObject::tr("FFmpeg 出错：\n%1").arg(ffmpegFailureCause(result.log)));
         return false;
     }
     if (callback)

@@ -95,6 +95,11 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
 
     buildUi();
+    // Never narrower than its contents (long translations of the editor's buttons): the
+    // window's own minimum would otherwise squeeze them below their texts.
+    const QSize contents = layout()->minimumSize();
+    setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size()));
+    resize(size().expandedTo(minimumSize()));
     // Return in the search box must not press the last clicked button (delete, save...).
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -167,8 +172,8 @@ void VideoListDialog::buildUi()
     left->setAttribute(Qt::WA_StyledBackground);
     // The column is as wide as a card needs to show its texts: the list's own margins, the
     // item spacing and the scroll bar come off the column before the card gets its width, and
-    // the card's thumbnail, delete button, margins and spacing off the card. It takes a third
-    // of a wider window, so that a maximised library shows whole names.
+    // the card's thumbnail, delete button, margins and spacing off the card. It takes two fifths
+    // of a wider window (up to the wide width), so that a maximised library shows whole names.
     left->setMinimumWidth(libraryColumnWidthFor(RecordCard::kMinimumTextWidth));
     left->setMaximumWidth(libraryColumnWidthFor(RecordCard::kWideTextWidth));
     left->setStyleSheet(QStringLiteral("#Left{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
@@ -253,8 +258,9 @@ void VideoListDialog::buildUi()
     countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
     leftLayout->addWidget(countLabel);
 
-    body->addWidget(left, 1);
-    body->addWidget(buildDetailPanel(), 2);
+    // Two fifths for the list, as far as the detail panel's own minimum allows.
+    body->addWidget(left, 2);
+    body->addWidget(buildDetailPanel(), 3);
 
     connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
     connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
@@ -288,6 +294,11 @@ void VideoListDialog::buildUi()
         [this](const QString &message) {
             updatePlaybackUi(false);
             bigPlayButton->show();
+            if (!playbackWanted) {
+                qInfo().noquote() << "[Media library] Player:" << message;
+                return;
+            }
+            playbackWanted = false;
             QMessageBox::warning(this, tr("播放失败"), message);
         },
         Qt::QueuedConnection);

@@ -210,6 +210,9 @@ private:
     QSlider *volumeSlider = nullptr;
     QPushButton *fullscreenButton = nullptr;
     bool sliderDragging = false;
+    // Playback of the current record was asked for (Play, Space, autoplay): only then does a
+    // player error show a box; a file that cannot be read shows nothing while only selected.
+    bool playbackWanted = false;
     double durationSeconds = 0.0;
     QImage frameImage;
     QImage displayedImage;

@@ -132,16 +132,18 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
     timelineLayout->setContentsMargins(12, 10, 12, 10);
     auto *header = new QHBoxLayout;
     editorTitleLabel = new QLabel(tr("裁剪视频"), timeline);
+    editorTitleLabel->setObjectName(QStringLiteral("EditorTitle"));
     editorTitleLabel->setStyleSheet(QStringLiteral("font-size:14px;font-weight:700;color:#f2f6ff;"));
     editorHintLabel = new QLabel(tr("拖动两侧滑块，选择保留的片段"), timeline);
+    editorHintLabel->setObjectName(QStringLiteral("EditorHint"));
     editorHintLabel->setWordWrap(true);
     editorHintLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#8295b2;"));
     rangeInfoLabel = new QLabel(timeline);
     rangeInfoLabel->setObjectName(QStringLiteral("RangeInfo"));
     rangeInfoLabel->setStyleSheet(QStringLiteral("font-size:11px;color:#a9b9d0;"));
     header->addWidget(editorTitleLabel);
-    header->addWidget(editorHintLabel);
-    header->addStretch();
+    // The hint takes the row's free room, so that it wraps only when the row is really short.
+    header->addWidget(editorHintLabel, 1);
     header->addWidget(rangeInfoLabel);
     timelineLayout->addLayout(header);
     rangeBar = new TimelineRangeWidget(timeline);
@@ -241,7 +243,12 @@ void VideoListDialog::setEditMode(const QString &mode)
         editorTitleLabel->setText(audio ? tr("分割音频") : tr("分割视频"));
     else
         editorTitleLabel->setText(audio ? tr("裁剪音频") : tr("裁剪视频"));
-    editorTitleLabel->setMinimumWidth(editorTitleLabel->sizeHint().width() + 12);
+    // From the text itself: the label's size hint includes the minimum width set last time,
+    // which made the title 12 px wider at every change of mode.
+    editorTitleLabel->ensurePolished();
+    const QMargins margins = editorTitleLabel->contentsMargins();
+    editorTitleLabel->setMinimumWidth(editorTitleLabel->fontMetrics().horizontalAdvance(editorTitleLabel->text())
+                                      + margins.left() + margins.right() + 2 * editorTitleLabel->margin() + 12);
 
     editorHintLabel->setVisible(!muteOnVideo);
     editorHintLabel->setText(transform                         ? tr("当前仅预览，点击保存后才会处理视频")

@@ -70,6 +70,7 @@ void VideoListDialog::openRecord(int index, bool autoplay)
         return;
     ++selectionSerial;
     currentIndex = index;
+    playbackWanted = autoplay;
     transformPreview.clear();
     muteSelectionActive = false;
     player->close();
@@ -273,6 +274,7 @@ void VideoListDialog::onPlayClicked()
         player->pause();
         updatePlaybackUi(false);
     } else {
+        playbackWanted = true;
         player->play();
         updatePlaybackUi(true);
     }
@@ -293,6 +295,7 @@ void VideoListDialog::clearCurrentSelection()
 {
     ++selectionSerial;
     currentIndex = -1;
+    playbackWanted = false;
     durationSeconds = 0;
     frameImage = QImage();
     displayedImage = QImage();

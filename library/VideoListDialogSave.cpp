@@ -33,6 +33,19 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+
+// A progress window keeps the size of its texts: fixed, so that the window manager gives it no
+// resize handle (a light band under the dark window), with its label in the light text colour.
+void settleProgressWindow(QProgressDialog *dialog)
+{
+    dialog->setStyleSheet(dialog->styleSheet() + QStringLiteral("QLabel{color:#eaf1ff;}"));
+    dialog->ensurePolished();
+    dialog->setFixedSize(dialog->sizeHint().expandedTo(dialog->minimumSize()));
+}
+
+} // namespace
+
 QString VideoListDialog::uniqueOutputPath(const QString &wanted)
 {
     if (!QFileInfo::exists(wanted))
@@ -114,6 +127,7 @@ void VideoListDialog::beginSaveProgress(bool determinate)
                        "QProgressBar{height:10px;background:#172943;border:1px solid #2e4767;border-radius:5px;"
                        "color:white;text-align:center;}QProgressBar::chunk{background:#2f7df4;border-radius:4px;}")
         + QString::fromLatin1(kLibraryToolButtonStyle));
+    settleProgressWindow(dialog);
     saveProgress = dialog;
     dialog->show();
     dialog->raise();
@@ -218,7 +232,7 @@ void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
     }
     endSaveProgress();
     warnUnlessClosing(tr("编辑失败"), result.outputUnusable ? unusableOutputText(output)
-                                                             : logTail(result.errorLog, 600));
+                                                             : ffmpegFailureCause(result.errorLog));
 }
 
 void VideoListDialog::runTransform(const QString &output, bool replaceOriginal)
@@ -377,8 +391,10 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
     busy->setObjectName(QStringLiteral("EditProgress"));
     busy->setWindowModality(Qt::WindowModal);
     busy->setMinimumDuration(0);
+    busy->setWindowTitle(tr("媒体库"));
     busy->setStyleSheet(QStringLiteral("QProgressDialog{background:#0b1a2e;color:white;}")
                         + QString::fromLatin1(kLibraryToolButtonStyle));
+    settleProgressWindow(busy);
     busy->show();
     QPointer<QProgressDialog> progress = busy;
 
@@ -402,7 +418,7 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
         return false;
     if (!result.succeeded()) {
         warnUnlessClosing(tr("处理失败"), result.outputUnusable ? unusableOutputText(job.outputPath)
-                                                                 : logTail(result.log, 900));
+                                                                 : ffmpegFailureCause(result.log));
         return false;
     }
     if (!outputPath.isEmpty() && QFileInfo::exists(outputPath))

@@ -158,6 +158,16 @@ public:
     }
 
 protected:
+    // Each tool gives its dialog a size; a longer translation of a title, subtitle or button
+    // makes it wider or taller, never cut.
+    void showEvent(QShowEvent *event) override
+    {
+        const QSize contents = layout()->minimumSize();
+        if (contents.width() > width() || contents.height() > height())
+            setFixedSize(size().expandedTo(contents));
+        QDialog::showEvent(event);
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_titleBar && event->type() == QEvent::MouseButtonPress) {

@@ -1,5 +1,8 @@
 #include "library/WatermarkCopyJob.h"
 
+#include "library/FfmpegJob.h"
+
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -118,5 +121,8 @@ void WatermarkCopyJob::finish(bool success)
         errorText = m_process->errorString();
     m_process->deleteLater();
     m_process = nullptr;
-    emit ended(success, errorText);
+    // The box names the cause; the diagnostic log keeps the whole output.
+    if (!success && !m_cancelled)
+        qWarning().noquote() << "[Watermark] ffmpeg failed with this output:\n" + errorText;
+    emit ended(success, success ? errorText : ffmpegFailureCause(errorText));
 }

@@ -94,6 +94,7 @@ QSlider::handle:horizontal { width:15px; height:15px; margin:-6px 0; background:
 WatermarkDialog::WatermarkDialog(QWidget *parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("WatermarkDialog"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setModal(true);
     setWindowTitle(tr("水印设置"));
@@ -197,7 +198,9 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     opacityRow->addWidget(m_opacity);
     opacityRow->addWidget(m_opacityLabel);
     leftLayout->addLayout(opacityRow);
-    leftLayout->addWidget(label(tr("拖动滑块调整水印的可见程度"), "Subtle"));
+    QLabel *opacityHint = label(tr("拖动滑块调整水印的可见程度"), "Subtle");
+    opacityHint->setWordWrap(true); // longer in some languages than the column is wide
+    leftLayout->addWidget(opacityHint);
     leftLayout->addStretch();
     body->addWidget(left);
 
@@ -283,7 +286,9 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     footerLayout->setSpacing(12);
     auto *reset = new QPushButton(tr("恢复默认"));
     reset->setObjectName(QStringLiteral("Reset"));
-    reset->setFixedSize(100, 38);
+    // At least 100 px, wider where the translation needs it.
+    reset->setMinimumSize(100, 38);
+    reset->setMaximumHeight(38);
     auto *cancel = new QPushButton(tr("取消"));
     cancel->setObjectName(QStringLiteral("Secondary"));
     cancel->setFixedSize(112, 42);

@@ -476,6 +476,29 @@ void FloatingToolbar::toggleCollapse()
     raise();
 }
 
+QPoint FloatingToolbar::besidePlacement(const QRect &panel, const QSize &size, const QRect &area, int gap)
+{
+    int x = panel.right() + 1 + gap;
+    if (x + size.width() - 1 > area.right())
+        x = panel.left() - gap - size.width();
+    x = qBound(area.left(), x, qMax(area.left(), area.right() + 1 - size.width()));
+    const int y = qBound(area.top(), panel.top(), qMax(area.top(), area.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+void FloatingToolbar::placeBeside(QWidget *window) const
+{
+    if (!window)
+        return;
+    const QRect panel(m_container->mapToGlobal(QPoint(0, 0)), m_container->size());
+    QScreen *screen = QGuiApplication::screenAt(panel.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->move(besidePlacement(panel, window->frameGeometry().size(), screen->availableGeometry()));
+}
+
 void FloatingToolbar::fitToContents()
 {
     const QPoint corner = pos();

@@ -62,6 +62,11 @@ public:
     static QString formatTime(int seconds);
     // The size read-out: free space < 0 means unknown.
     static QString storageSummary(qint64 fileBytes, qint64 freeBytes, bool initializing);
+    // Puts `window` (the auto-stop countdown) beside the toolbar's panel, top edges level:
+    // right of it when the screen has room there, else left of it, inside the screen.
+    void placeBeside(QWidget *window) const;
+    // Where `size` goes beside `panel` (global coordinates) inside `area`, `gap` apart.
+    static QPoint besidePlacement(const QRect &panel, const QSize &size, const QRect &area, int gap = 10);
     // Where the free space is looked up; tests replace it.
     void setFreeSpaceQuery(std::function<qint64(const QString &folder)> query);
 

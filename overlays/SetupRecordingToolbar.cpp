@@ -4,6 +4,7 @@
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
+
+#include <algorithm>
 
 // The round REC button of the toolbar.
 class CircularRecButton : public QPushButton
@@ -350,6 +353,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
     if (!sub.isEmpty()) {
         width += 14;
         item->setFixedWidth(width);
+        item->setProperty("baseWidth", width);
         style += QStringLiteral("QToolButton{padding-right:20px;}QToolButton:hover{padding-right:20px;}"
                                 "QToolButton:pressed{padding-right:20px;}");
         auto *arrow = new DropdownButton(item);
@@ -401,6 +405,14 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
                               tr("Game  ▾"),        tr("Audio Only  ▾"),  tr("Webcam  ▾")};
     m_modeItem->setIcon(itemIcon(QString::fromLatin1(icons[m]), "#d9e5f5"));
     m_modeItem->setText(cleanedTitle(labels[m]) + QLatin1Char('\n') + subtitle);
+    // Wider where the second line needs it ("Fenster auswählen"): its 10 px text, the
+    // padding of 2 and 20 px for the arrow, and a little room.
+    QFont font = m_modeItem->font();
+    font.setPixelSize(10);
+    const QFontMetrics metrics(font);
+    const int textWidth =
+        std::max(metrics.horizontalAdvance(cleanedTitle(labels[m])), metrics.horizontalAdvance(subtitle));
+    m_modeItem->setFixedWidth(std::max(m_modeItem->property("baseWidth").toInt(), textWidth + 2 + 20 + 4));
     placeDropdownArrow(m_modeItem, cleanedTitle(labels[m]));
     const bool visual = mode != 4;
     m_webcamItem->setVisible(visual);

@@ -169,6 +169,8 @@ WatermarkProgressDialog::WatermarkProgressDialog(bool watermarkMode, QWidget *pa
         w->installEventFilter(this);
     connect(close, &QPushButton::clicked, this, &WatermarkProgressDialog::requestCancel);
     connect(m_cancel, &QPushButton::clicked, this, &WatermarkProgressDialog::requestCancel);
+    // Wider where the title needs it (German).
+    setFixedWidth(std::max(590, minimumSizeHint().width()));
 }
 
 int WatermarkProgressDialog::progressValue() const

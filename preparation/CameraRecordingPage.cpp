@@ -108,6 +108,34 @@ QPushButton#CameraFloatingButton { min-height:28px; max-height:28px; }
 QPushButton#CameraDeviceIconToggle { min-width:44px; max-width:44px; min-height:44px; max-height:44px; }
 )";
 
+// Where the control bar is narrower than its contents need (longer texts in some languages,
+// a narrow window), the four actions show only their icons, with their names in tool tips;
+// they show their names again once the bar has the room.
+void fitControlBar(QWidget *bar, const QList<QToolButton *> &actions)
+{
+    if (!bar->layout())
+        return;
+    if (!bar->property("compactActions").toBool()) {
+        const int need = bar->layout()->minimumSize().width();
+        if (need <= bar->width())
+            return;
+        bar->setProperty("fullWidth", need);
+        bar->setProperty("compactActions", true);
+        for (QToolButton *action : actions) {
+            action->setToolTip(action->text());
+            action->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            action->setMinimumWidth(44);
+        }
+    } else if (bar->width() >= bar->property("fullWidth").toInt()) {
+        bar->setProperty("compactActions", false);
+        for (QToolButton *action : actions) {
+            action->setToolTip(QString());
+            action->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            action->setMinimumWidth(72);
+        }
+    }
+}
+
 } // namespace
 
 CameraRecordingPage::CameraRecordingPage(QWidget *parent)
@@ -759,6 +787,9 @@ void CameraRecordingPage::updateDeviceStates()
 void CameraRecordingPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_snapshotButton)
+        fitControlBar(m_snapshotButton->parentWidget(),
+                      {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
     updatePreview();
     positionFloatingTools();
 }

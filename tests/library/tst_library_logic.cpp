@@ -199,6 +199,21 @@ private slots:
         QCOMPARE(progressPercents(out, -1.0), QList<int>());
     }
 
+    // A failed run is told by its cause: the encoder's own line where ffmpeg closes with a
+    // generic one, never the banner (real runs of the real ffmpeg).
+    void failureCause()
+    {
+        QString log;
+        QVERIFY(!TestMedia::runFfmpeg({"-f", "lavfi", "-i", "sine", "-t", "1", "-c:a", "libmp3lame", "-ar", "96000",
+                                       "-f", "null", "-"},
+                                      &log));
+        QVERIFY(log.contains(QLatin1String("configuration:")));
+        QCOMPARE(ffmpegFailureCause(log), QStringLiteral("libmp3lame: Specified sample rate 96000 is not supported"));
+        QVERIFY(!TestMedia::runFfmpeg({"-hide_banner", "-i", "/nonexistent/in.mp4", "-f", "null", "-"}, &log));
+        QCOMPARE(ffmpegFailureCause(log), QStringLiteral("/nonexistent/in.mp4: No such file or directory"));
+        QCOMPARE(ffmpegFailureCause(QStringLiteral("only line\n")), QStringLiteral("only line"));
+    }
+
     void editorHelpers()
     {
         VideoEditor editor;

@@ -3,6 +3,7 @@
 
 #include "../final/TestMedia.h"
 
+#include "../window_texts/TextFit.h"
 #include "platform/mac/X11Connection.h"
 
 #include <QAbstractButton>
@@ -143,6 +144,16 @@ inline bool dragWidget(QWidget *w, QPoint from, QPoint to)
         xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
     }
     return xdotool({"mouseup", "1"});
+}
+
+// The shown texts of a window that do not fit their widgets, one line each (measured by the
+// shared text-fit check).
+inline QStringList clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    for (const textfit::Problem &problem : textfit::check(window))
+        clipped << problem.widget + QStringLiteral(" \"") + problem.text + QStringLiteral("\" ") + problem.what;
+    return clipped;
 }
 
 // Closes every message box that shows up and keeps its title and text.

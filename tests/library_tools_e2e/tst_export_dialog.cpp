@@ -114,21 +114,24 @@ bool ExportDialogTest::exportAs(int format, int speed, const QString &output, co
     s.chooseItem(kDialog, "ExportFormat", format).chooseItem(kDialog, "ExportSpeed", speed);
     if (extra)
         s.then("extra", [] { return !QApplication::activePopupWidget(); }, extra);
+    // Keys and clicks reach the save dialog only once it is mapped and has the focus: sent
+    // earlier (a busy machine maps it late) they went to the blocked export dialog, and the
+    // save dialog waited in its own loop for ever.
+    const auto saveDialog = []() -> QFileDialog * {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(w); dialog && dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    };
     s.clickButton(kDialog, "ExportStart")
         .then("answer the save dialog",
-              [] {
-                  for (QWidget *w : QApplication::topLevelWidgets()) {
-                      if (qobject_cast<QFileDialog *>(w) && w->isVisible())
-                          return true;
-                  }
-                  return false;
+              [saveDialog] {
+                  QFileDialog *dialog = saveDialog();
+                  return dialog && isPlaced(dialog) && dialog->isActiveWindow();
               },
-              [output] {
-                  QFileDialog *dialog = nullptr;
-                  for (QWidget *w : QApplication::topLevelWidgets()) {
-                      if (qobject_cast<QFileDialog *>(w) && w->isVisible())
-                          dialog = qobject_cast<QFileDialog *>(w);
-                  }
+              [saveDialog, output] {
+                  QFileDialog *dialog = saveDialog();
                   if (output.isEmpty()) {
                       xdotool({"key", "Escape"});
                       return;
@@ -139,7 +142,8 @@ bool ExportDialogTest::exportAs(int format, int speed, const QString &output, co
                   name->setText(QFileInfo(output).fileName());
                   auto *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
                   clickWidget(buttons->button(QDialogButtonBox::Save));
-              });
+              })
+        .then("the save dialog closed", [saveDialog] { return saveDialog() == nullptr; }, [] {});
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < 40000) {

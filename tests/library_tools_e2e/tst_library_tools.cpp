@@ -21,7 +21,12 @@
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace LibraryMedia;
 using namespace ToolsTest;
@@ -42,6 +47,9 @@ private slots:
     void speedAndVolume();
     void renameAndInformation();
     void cancelLongConversion();
+    void failureNamesItsCause();
+    void look_data();
+    void look();
     void cleanupTestCase();
 
 private:
@@ -54,6 +62,15 @@ private:
     void occupy(const QString &name);
     bool m_fromCard = false; // runTool opens the card's context menu instead of "more"
     void checkUntouched();
+    // A minute of 1080p, which takes a while to convert: "Vistrelle_long 1080p.mp4".
+    bool makeLongClip()
+    {
+        const QString big = clip("Vistrelle_long 1080p.mp4");
+        return QFileInfo::exists(big)
+               || TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                        "testsrc2=size=1920x1080:rate=10", "-t", "60", "-c:v", "libx264", "-preset",
+                                        "ultrafast", "-crf", "40", "-pix_fmt", "yuv420p", big});
+    }
 
     QTemporaryDir m_root;
     QString m_folder;
@@ -428,10 +445,7 @@ void LibraryToolsTest::renameAndInformation()
 
 void LibraryToolsTest::cancelLongConversion()
 {
-    const QString big = clip("Vistrelle_long 1080p.mp4");
-    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                                  "testsrc2=size=1920x1080:rate=10", "-t", "60", "-c:v", "libx264", "-preset",
-                                  "ultrafast", "-crf", "40", "-pix_fmt", "yuv420p", big}));
+    QVERIFY(makeLongClip());
     VideoListDialog *w = library();
     QVERIFY(select("Vistrelle_long 1080p.mp4"));
     Script s;
@@ -458,6 +472,159 @@ void LibraryToolsTest::cancelLongConversion()
     library();
     for (const VideoRecord &r : w->recordList())
         QVERIFY(!r.fileName.endsWith(".gif") || r.fileName == kBase + "_转换.gif");
+}
+
+// A conversion that ffmpeg cannot finish (the files it may write are limited to 64 KB, as
+// on a full disk) says why in a few words: not ffmpeg's banner and stream lists.
+void LibraryToolsTest::failureNamesItsCause()
+{
+    library();
+    QVERIFY(select(kBase + ".mp4"));
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    // ffmpeg inherits both: writes past the limit fail with "File too large".
+    rlimit limited = saved;
+    limited.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    Script s;
+    s.menuEntry("另存为 / 转换格式").chooseItem(kTool, "ToolFormat", 1).clickButton(kTool, "ToolApply");
+    const bool ran = runTool(s, "处理失败");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(ran);
+    const QString text = m_boxes->texts.value(m_boxes->titles.indexOf("处理失败"));
+    QVERIFY2(text.contains(QStringLiteral("File too large")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("configuration:")) && !text.contains(QStringLiteral("Stream #")),
+             qPrintable(text));
+    QVERIFY2(text.count(QLatin1Char('\n')) <= 1 && text.size() <= 300, qPrintable(text));
+    QVERIFY(!QFileInfo::exists(clip(kBase + "_转换.mov")));
+}
+
+void LibraryToolsTest::look_data()
+{
+    QTest::addColumn<QString>("language");
+    // Chinese as written, English (what every unsupported language gets) and the languages
+    // whose texts run longest.
+    for (const char *language : {"zh_CN", "en", "de", "fr"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Every tool window, grabbed under the test desktop in each language: no text is cut, and the
+// progress window has no light line.
+void LibraryToolsTest::look()
+{
+    QFETCH(QString, language);
+    QVERIFY(makeLongClip());
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/translations/Vistrelle_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&english);
+    // A window of its own, alone on the screen.
+    if (m_window)
+        m_window->hide();
+    QPointer<VideoListDialog> w = createVideoListDialog(nullptr);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->loadFromDisk();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [w] {
+            for (const VideoRecord &r : w->recordList())
+                if (r.fileName == kBase + ".mp4" && r.duration > 0)
+                    return true;
+            return false;
+        }(),
+        20000);
+    QStringList faults;
+    faults << clippedTexts(w);
+    // With nothing selected (after a search that finds nothing, say) the trim mode's button
+    // is checked and disabled: its text is still readable on its background.
+    QVERIFY(selectRecord(w, kBase + ".mp4", true));
+    w->clearCurrentSelection();
+    auto *trim = w->findChild<QPushButton *>(QStringLiteral("TrimButton"));
+    QVERIFY(!trim->isEnabled() && trim->isChecked());
+    {
+        const QImage face = trim->grab().toImage();
+        QList<int> grays;
+        for (int y = face.height() / 4; y < face.height() * 3 / 4; ++y)
+            for (int x = face.width() / 2; x < face.width() - 8; ++x)
+                grays << qGray(face.pixel(x, y));
+        std::sort(grays.begin(), grays.end());
+        const int background = grays.at(grays.size() / 2);
+        QVERIFY2(grays.last() - background >= 60,
+                 qPrintable(QStringLiteral("text %1 on %2").arg(grays.last()).arg(background)));
+    }
+    LibraryMedia::snapshot(language + "-library-empty");
+    w->findChild<QListWidget *>(QStringLiteral("List"))->clearSelection();
+    QVERIFY(selectRecord(w, kBase + ".mp4", true));
+    LibraryMedia::snapshot(language + "-library");
+    faults << clippedTexts(w);
+
+    const struct
+    {
+        const char *name;
+        void (VideoListDialog::*open)();
+        const char *window;
+    } tools[] = {{"speed", &VideoListDialog::showSpeedDialog, "EditToolDialog"},
+                 {"volume", &VideoListDialog::showVolumeDialog, "EditToolDialog"},
+                 {"extract", &VideoListDialog::showExtractAudioDialog, "EditToolDialog"},
+                 {"convert", &VideoListDialog::showConvertDialog, "EditToolDialog"},
+                 {"rename", &VideoListDialog::showRenameDialog, "EditToolDialog"},
+                 {"information", &VideoListDialog::showFileInfoDialog, "EditToolDialog"},
+                 {"watermark", &VideoListDialog::showWatermarkDialog, "WatermarkDialog"}};
+    for (const auto &tool : tools) {
+        const QString window = QString::fromLatin1(tool.window);
+        Script s;
+        s.then(QStringLiteral("look at ") + tool.name, [window] { return placedWindow(window) != nullptr; },
+               [&faults, window, language, name = QString::fromLatin1(tool.name)] {
+                   QWidget *dialog = visibleWindow(window);
+                   QTest::qWait(200);
+                   LibraryMedia::snapshot(language + QLatin1Char('-') + name);
+                   for (const QString &fault : clippedTexts(dialog))
+                       faults << name + QStringLiteral(": ") + fault;
+                   qobject_cast<QDialog *>(dialog)->reject();
+               });
+        QTimer::singleShot(0, w, [w, open = tool.open] { (w->*open)(); });
+        QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 20000);
+        QVERIFY(!s.stalled());
+        QTRY_VERIFY(!visibleWindow(window));
+    }
+
+    // The busy window of a long conversion, then cancelled.
+    QVERIFY(selectRecord(w, "Vistrelle_long 1080p.mp4"));
+    Script s;
+    s.then("look at the busy window", [] { return placedWindow("EditProgress") != nullptr; },
+           [&faults, language] {
+               QWidget *busy = visibleWindow("EditProgress");
+               QTest::qWait(300);
+               LibraryMedia::snapshot(language + "-progress");
+               for (const QString &fault : clippedTexts(busy))
+                   faults << QStringLiteral("progress: ") + fault;
+               // Its bottom rows on the screen, frame included, are as dark as the window.
+               const QRect area = busy->frameGeometry();
+               const QImage shot = busy->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                                       .toImage();
+               int light = 0;
+               for (int y = std::max(0, shot.height() - 6); y < shot.height(); ++y)
+                   for (int x = 0; x < shot.width(); ++x)
+                       if (qGray(shot.pixel(x, y)) > 170)
+                           ++light;
+               if (light > 0)
+                   faults << QStringLiteral("progress: %1 light pixels at the bottom").arg(light);
+               for (QPushButton *b : busy->findChildren<QPushButton *>())
+                   clickWidget(b);
+           });
+    QTimer::singleShot(0, w, [w] {
+        const VideoRecord r = w->recordList().value(w->currentRecordIndex());
+        const QString target = QDir(QFileInfo(r.path).absolutePath()).filePath("look.gif");
+        w->runFfmpegEdit(LibraryTools::convertArguments(r.path, false, target, "128k", "28"), QString(), target);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(s.finished(), 30000);
+    QVERIFY(!s.stalled());
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow("EditProgress"), 20000);
+
+    delete w;
+    QCoreApplication::removeTranslator(&english);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 int main(int argc, char **argv)

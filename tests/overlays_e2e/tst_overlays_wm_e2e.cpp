@@ -7,6 +7,7 @@
 #include "../mainwin_e2e/MainWindowDriver.h"
 
 #include "app/MainWindow.h"
+#include "dialogs/AutoStopDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/CameraOverlay.h"
@@ -71,6 +72,7 @@ private slots:
     void recordingByClicksAlone();
     void preparationToolbarPlacement();
     void questionsOfARecording();
+    void autoStopCountdown();
 
 private:
     WindowManager m_windowManager;
@@ -107,7 +109,7 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
     keys.setEnabled(true);
     keys.addKey(QStringLiteral("Ctrl"));
     CameraOverlay bubble;
-    bubble.setGeometry(place.adjusted(-40, -20, 40, 20));
+    bubble.setGeometry(place.adjusted(-40, -20, -place.width() / 2, 20)); // over the pause button
     bubble.show();
     QPointer<CountdownOverlay> countdown = new CountdownOverlay(60);
     QSignalSpy canceled(countdown.data(), &CountdownOverlay::canceled);
@@ -157,6 +159,7 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
         if (button->isVisible() && button->text() == QStringLiteral("退出"))
             exit = button;
     QVERIFY(exit);
+    screenshot(QStringLiteral("wm-toolbar-annotating"));
     QVERIFY(pointerTo(nativePoint(centreOnScreen(exit))));
     QVERIFY(pointerIsOn(&toolbar));
     QVERIFY(clickAt(centreOnScreen(exit)));
@@ -291,6 +294,7 @@ void TestOverlaysUnderWindowManager::questionsOfARecording()
     WhenShown answer([] { return visibleDialog(QStringLiteral("Stop Recording")); },
                      [&](QWidget *question) {
                          QTest::qWait(300);
+                         screenshot(QStringLiteral("wm-stop-question"));
                          if (!key(QStringLiteral("ctrl+alt+d"))
                              || !QTest::qWaitFor([&] { return !toolbar->isVisible(); }, 5000))
                              return;
@@ -346,6 +350,56 @@ void TestOverlaysUnderWindowManager::questionsOfARecording()
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
     QVERIFY(!textQuestion());
     QVERIFY(layer->strokes().isEmpty());
+}
+
+// The auto-stop countdown stands beside the toolbar at the screen's top edge, away from
+// the middle of the recorded picture, and stands still while the recording is paused.
+void TestOverlaysUnderWindowManager::autoStopCountdown()
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("autoStop/enabled"), true);
+    settings.setValue(QStringLiteral("autoStop/mode"), 0);
+    settings.setValue(QStringLiteral("autoStop/durationMin"), 1);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+    settings.setValue(QStringLiteral("autoStop/enabled"), false); // for the cases that follow
+    AutoStopDialog *countdown = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((countdown = visibleTopLevel<AutoStopDialog>()) != nullptr, 5000);
+    QVERIFY(QTest::qWaitForWindowExposed(countdown));
+    QTest::qWait(500);
+    screenshot(QStringLiteral("wm-autostop-countdown"));
+
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    // The toolbar's visible panel (the window has a margin for its shadow).
+    const QWidget *container = toolbar->findChild<QWidget *>(QStringLiteral("FloatingContainer"));
+    QVERIFY(container);
+    const QRect panel(container->mapToGlobal(QPoint(0, 0)), container->size());
+    const QRect count = countdown->frameGeometry();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY2(!count.contains(screen.center()) && !count.intersects(panel),
+             qPrintable(QStringLiteral("countdown at %1,%2 %3x%4").arg(count.x()).arg(count.y())
+                            .arg(count.width()).arg(count.height())));
+    QVERIFY2(qAbs(count.top() - panel.top()) <= 20 && count.bottom() < screen.height() / 3,
+             qPrintable(QStringLiteral("countdown at %1,%2").arg(count.x()).arg(count.y())));
+    QVERIFY(count.left() - panel.right() <= 40 || panel.left() - count.right() <= 40);
+    QVERIFY(screen.contains(count));
+
+    // Paused, it stands still; resumed, it counts on.
+    QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
+    const int paused = countdown->remainingSeconds();
+    QTest::qWait(2500);
+    QCOMPARE(countdown->remainingSeconds(), paused);
+    QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton")))));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(countdown->remainingSeconds() < paused, 5000);
+
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
 }
 
 // The preparation toolbar fits its items and stands centred over what is recorded: the

@@ -68,17 +68,15 @@ const Known KnownClipped[] = {
     {"settings(-general)?", "RightPane/QLabel#Muted"},
     {"settings-hotkeys", "RightPane/QLabel"},
     {"settings-recording.*", "QComboBox#RecordingQuality"},
-    // Webcam settings; the mode items of the preparation toolbar.
+    // Webcam settings.
     {"(prep-)?webcam-settings", "cameraSurface/"},
-    {"prep-(window|game)-picker", "SetupShell/QToolButton"},
     // Media library: cards, watermark dialog, tool subtitles, progress windows.
     {"library-.*", "RecordCard/"},
     {"(library-)?watermark", ""},
     {"library-(speed|volume)", "QLabel"},
-    {"progress-.*", "ProgressTitle"},
-    // Mended next, here.
-    {"webcam-page", "CameraControlBar/"},
-    // A screen of 960 x 540 points (scale 2) holds the media library only squeezed.
+    // A screen of 960 x 540 points (scale 2) holds the webcam page's control bar and the
+    // media library only squeezed.
+    {"webcam-page", "CameraControlBar/", ".*-x2"},
     {"library-(video|audio).*", "Right/", ".*-x2"},
 };
 
