@@ -12,8 +12,10 @@
 
 namespace {
 
-// Frames per second of 30 that the recording keeps at least.
-constexpr double kShareOfFrames = 0.97;
+// Frames per second of 30 that the recording keeps at least. It keeps 97 % and more while
+// the machine keeps up; with four cores kept busy beside other builds the frame timer starves
+// now and then (96.0 and 96.4 % at worst over ten runs), while the split fault kept about half.
+constexpr double kShareOfFrames = 0.95;
 // The same for each segment alone. A split that froze the picture kept about half of them;
 // a busy machine's encoder that falls behind for a while costs a segment a few per cent.
 constexpr double kSegmentShareOfFrames = 0.9;
