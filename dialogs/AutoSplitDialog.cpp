@@ -1,5 +1,6 @@
 #include "dialogs/AutoSplitDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 
 #include <QApplication>
@@ -89,6 +90,7 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(tr("自动分割设置"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setFixedSize(680, 430);

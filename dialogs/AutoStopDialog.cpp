@@ -1,5 +1,6 @@
 #include "dialogs/AutoStopDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 
 #include <algorithm>
@@ -76,6 +77,7 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("自动停止设置"));
     // Frameless: the dialog draws its own title bar and moves through it.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setFixedSize(500, 370);
     setStyleSheet(QString::fromLatin1(kStyle));
     m_timer = new QTimer(this);

@@ -1,5 +1,6 @@
 #include "dialogs/CameraSettingsDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "preparation/CameraHub.h"
 
 #include <QButtonGroup>
@@ -172,6 +173,7 @@ CameraSettingsDialog::CameraSettingsDialog(bool webcamEnabled, QWidget *parent)
     , m_webcamEnabled(webcamEnabled)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Dialog);
+    keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setWindowTitle(tr("摄像头设置"));

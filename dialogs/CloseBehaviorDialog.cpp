@@ -1,5 +1,7 @@
 #include "dialogs/CloseBehaviorDialog.h"
 
+#include "dialogs/DialogPlacement.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -88,6 +90,7 @@ CloseBehaviorDialog::CloseBehaviorDialog(bool scheduleArmed, QWidget *parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setWindowTitle(tr("关闭 Vistrelle"));

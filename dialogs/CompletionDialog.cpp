@@ -1,5 +1,6 @@
 #include "dialogs/CompletionDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 #include "library/OpenFolderMessage.h"
 #include "platform/mac/OverlayWindowSupport.h"
@@ -60,6 +61,7 @@ CompletionDialog::CompletionDialog(const QString &title, const QString &message,
 {
     setWindowTitle(title);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setModal(true);
     setFixedSize(460, 252);
     setObjectName(QStringLiteral("CompletionDialog"));

@@ -1,5 +1,6 @@
 #include "dialogs/ExportDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "library/OpenFolderMessage.h"
 #include "library/VideoEditor.h"
 #include "platform/mac/OverlayWindowSupport.h"
@@ -58,6 +59,7 @@ ExportDialog::ExportDialog(const QString &inputPath, QWidget *parent)
     setObjectName(QStringLiteral("ExportDialog"));
     setWindowTitle(tr("导出"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setModal(true);
     setFixedSize(420, 420);
     setStyleSheet(QStringLiteral(

@@ -1,5 +1,7 @@
 #include "dialogs/MicrophonePermissionDialog.h"
 
+#include "dialogs/DialogPlacement.h"
+
 #include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -57,6 +59,7 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
 
     setWindowTitle(screen ? QDialog::tr("Enable Screen Recording") : QDialog::tr("Enable Microphone Access"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setFixedSize(680, 370);

@@ -1,5 +1,6 @@
 #include "dialogs/ScheduledRecordingDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QCheckBox>
@@ -121,6 +122,7 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
 {
     setWindowTitle(tr("计划录制"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(520, 450);
     auto *outer = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "app/TintedIcon.h"
+#include "dialogs/DialogPlacement.h"
 #include "dialogs/RecordingSettingsDialog.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -187,6 +188,7 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     // The dialog draws its own title bar; Qt 6.4 reads the window-manager hint bits of
     // other platforms as something else, so the frame is simply left off.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepDialogPositionTrue(this);
     setModal(true);
     setFixedSize(760, 510);
     setStyleSheet(QString::fromLatin1(kStyleSheet));

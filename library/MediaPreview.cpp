@@ -3,6 +3,7 @@
 #include "library/MediaLibraryFiles.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProcess>
@@ -31,19 +32,25 @@ QStringList mediaPreviewArguments(const QString &path, double seconds)
 
 namespace {
 
-QImage runPictureGrab(const QStringList &args, const char *format)
+QImage runPictureGrab(const QStringList &args, const char *format,
+                      const std::function<bool()> &wanted = {})
 {
     QProcess process;
     // Pictures are decoration: they yield the processor to the metadata probes and the
     // interface while a long list fills (coreutils' nice, when there is one).
     static const QString nice = QStandardPaths::findExecutable(QStringLiteral("nice"));
     const QString ffmpeg = resolveToolPath(QStringLiteral("ffmpeg"));
-    if (nice.isEmpty())
+    if (nice.isEmpty() || wanted)
         process.start(ffmpeg, args, QIODevice::ReadWrite);
     else
         process.start(nice, QStringList{QStringLiteral("-n"), QStringLiteral("10"), ffmpeg} + args,
                       QIODevice::ReadWrite);
-    if (!process.waitForFinished(12000)) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    bool finished = false;
+    while (!finished && elapsed.elapsed() < 12000 && (!wanted || wanted()))
+        finished = process.waitForFinished(wanted ? 50 : 12000) || process.state() == QProcess::NotRunning;
+    if (!finished) {
         process.kill();
         process.waitForFinished(3000);
         return QImage();
@@ -56,6 +63,11 @@ QImage runPictureGrab(const QStringList &args, const char *format)
 QImage grabMediaPreview(const QString &path, double seconds)
 {
     return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG");
+}
+
+QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted)
+{
+    return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG", wanted);
 }
 
 QImage grabFullFrame(const QString &path, double seconds)

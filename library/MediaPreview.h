@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QThreadPool;
 
 // Still pictures of media files: a video frame, or the waveform of an audio file, grabbed by
@@ -17,6 +19,9 @@ QStringList mediaPreviewArguments(const QString &path, double seconds);
 
 // Runs that grab (up to 12 s) on the calling thread; a null image on any failure.
 QImage grabMediaPreview(const QString &path, double seconds);
+// The same at normal priority, for a picture the user waits for; it ends (a null image) as
+// soon as `wanted` returns false.
+QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted);
 
 // A full-size frame at `seconds` (PNG through a pipe); a null image on any failure.
 QImage grabFullFrame(const QString &path, double seconds);

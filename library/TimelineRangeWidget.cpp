@@ -56,11 +56,11 @@ QString TimelineRangeWidget::timeLabel(double t, double step)
     return VideoListDialog::formatDuration(std::max(0, int(std::lround(t))));
 }
 
-void TimelineRangeWidget::setPreview(const QPixmap &strip, bool isAudio, double length)
+void TimelineRangeWidget::setPreview(const QPixmap &strip, bool isAudio, double length, const QImage &mask)
 {
     stripPixmap = strip;
     audio = isAudio;
-    waveMask = isAudio ? waveformAlphaMask(strip.toImage()) : QImage();
+    waveMask = !isAudio ? QImage() : !mask.isNull() ? mask : waveformAlphaMask(strip.toImage());
     waveCache = QPixmap();
     waveCacheWidth = waveCacheHeight = -1;
     duration = std::max(length, 0.1);

@@ -16,7 +16,8 @@ public:
     explicit TimelineRangeWidget(QWidget *parent = nullptr);
     ~TimelineRangeWidget() override;
 
-    void setPreview(const QPixmap &strip, bool audio, double duration);
+    // `mask`: the strip's waveform mask when the caller has it already (audio).
+    void setPreview(const QPixmap &strip, bool audio, double duration, const QImage &mask = QImage());
 
     std::function<void(double, double, double)> onRangeChanged;
     std::function<void(double)> onScrubStarted;

@@ -90,6 +90,10 @@ VideoListDialog::VideoListDialog(QWidget *parent)
         "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
 
     metadataPool = metadataThreadPool();
+    metadataTimer = new QTimer(this);
+    metadataTimer->setSingleShot(true);
+    metadataTimer->setInterval(0);
+    connect(metadataTimer, &QTimer::timeout, this, &VideoListDialog::applyQueuedMetadata);
     // The window outlives the event loop (its owners never delete it at quit): every job of
     // its own ends now and removes what it left.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
@@ -115,7 +119,7 @@ VideoListDialog::VideoListDialog(QWidget *parent)
 VideoListDialog::~VideoListDialog()
 {
     cancelRunningJob();
-    // A running preview picture job reports its end while it is destroyed with the window.
+    // A running preview picture job ends its ffmpeg on its own thread.
     stopPreviewJob();
     qApp->removeEventFilter(this);
     if (fullscreenView) {

@@ -159,6 +159,7 @@ private:
     void startMetadataJobs(int generation);
     void setHoldingThumbnails(bool hold);
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
+    void applyQueuedMetadata();
     void stopPreviewJob();
     // Runs a picture grab on a pool thread; `done` gets its result on the GUI thread.
     void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
@@ -179,6 +180,15 @@ private:
     QTimer *searchTimer = nullptr;
     QThreadPool *metadataPool = nullptr;
     int pendingMetadata = 0;      // jobs of the current scan not yet back
+    struct QueuedMetadata
+    {
+        int generation;
+        int index;
+        QString path;
+        VideoRecord record;
+    };
+    QList<QueuedMetadata> metadataResults; // back, not merged yet
+    QTimer *metadataTimer = nullptr;
     bool holdingThumbnails = false;
 
     VideoPlayer *player = nullptr;
@@ -215,8 +225,10 @@ private:
     bool playbackWanted = false;
     double durationSeconds = 0.0;
     QImage frameImage;
+    qint64 waveformSource = 0; // cacheKey of the picture preview->waveform was made from
     QImage displayedImage;
-    QProcess *previewProcess = nullptr;
+    QObject *previewJob = nullptr;               // the running preview-picture grab
+    std::shared_ptr<QAtomicInt> previewWanted; // cleared to end it
     QVideoWidget *fullscreenView = nullptr;
 
     // Editor

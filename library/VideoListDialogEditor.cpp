@@ -8,6 +8,7 @@
 #include "library/MediaPreview.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
+#include "library/WaveformPreviewLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -311,7 +312,8 @@ void VideoListDialog::onUndoClicked()
     renderPreviewFrame();
     setEditMode(QStringLiteral("trim"));
     if (currentIndex >= 0 && currentIndex < records.size())
-        rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), durationSeconds);
+        rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), durationSeconds,
+                             frameImage.cacheKey() == waveformSource ? preview->waveform : QImage());
 }
 
 void VideoListDialog::rotate90()
@@ -332,7 +334,7 @@ void VideoListDialog::setTransformPreview(const QString &mode)
     transformPreview = mode;
     setEditMode(mode);
     renderPreviewFrame();
-    if (!frameImage.isNull() || previewProcess)
+    if (!frameImage.isNull() || previewJob)
         return; // the picture is there, or the preview picture job brings it
     // No picture yet: one is grabbed on a pool thread and shown once it comes.
     const int serial = selectionSerial;

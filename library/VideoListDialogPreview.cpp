@@ -28,6 +28,7 @@
 #include <QtConcurrent>
 
 #include <cmath>
+#include <utility>
 
 QString VideoListDialog::formatDuration(int seconds)
 {
@@ -120,32 +121,45 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(record.duration));
     rangeBar->setPreview(QPixmap(), record.isAudio, record.duration);
 
+    // The picture (and an audio file's 1600 x 420 waveform mask) is grabbed and decoded on a
+    // pool thread: even starting ffmpeg costs the GUI thread tens of milliseconds on a busy
+    // machine. A newer selection ends the grab through `wanted`.
     stopPreviewJob();
-    auto *process = new QProcess(this);
-    previewProcess = process;
     const int serial = selectionSerial;
     const QString path = record.path;
     const bool audio = record.isAudio;
-    connect(process, &QProcess::finished, this, [this, process, serial, path, audio] {
-        const QByteArray bytes = process->readAllStandardOutput();
-        if (previewProcess == process)
-            previewProcess = nullptr;
-        process->deleteLater();
-        if (serial != selectionSerial || currentIndex < 0 || currentIndex >= records.size()
-            || QFileInfo(records.at(currentIndex).path) != QFileInfo(path))
+    const double at = std::max(record.duration / 4.0, 0.1);
+    auto wanted = std::make_shared<QAtomicInt>(1);
+    previewWanted = wanted;
+    using Decoded = std::pair<QImage, QImage>;
+    auto *watcher = new QFutureWatcher<Decoded>(this);
+    previewJob = watcher;
+    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, serial, path, audio] {
+        watcher->deleteLater();
+        if (previewJob != watcher)
             return;
-        const QImage picture = QImage::fromData(bytes, "JPG");
+        previewJob = nullptr;
+        if (watcher->future().resultCount() == 0 || serial != selectionSerial || currentIndex < 0
+            || currentIndex >= records.size() || QFileInfo(records.at(currentIndex).path) != QFileInfo(path))
+            return;
+        const auto [picture, mask] = watcher->result();
         if (picture.isNull())
             return;
-        rangeBar->setPreview(QPixmap::fromImage(picture), audio, durationSeconds);
+        rangeBar->setPreview(QPixmap::fromImage(picture), audio, durationSeconds, mask);
         // A frame the player delivered meanwhile is newer than the still.
         if (frameImage.isNull() || audio) {
             frameImage = picture;
+            if (audio) {
+                preview->waveform = mask;
+                waveformSource = picture.cacheKey();
+            }
             renderPreviewFrame();
         }
     });
-    process->start(resolveToolPath(QStringLiteral("ffmpeg")),
-                   mediaPreviewArguments(path, std::max(record.duration / 4.0, 0.1)));
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [path, at, audio, wanted] {
+        const QImage picture = grabMediaPreview(path, at, [wanted] { return wanted->loadRelaxed() != 0; });
+        return Decoded(picture, audio ? waveformAlphaMask(picture) : QImage());
+    }));
 
     setDetailButtonsEnabled(true);
     updateMediaSpecificUi();
@@ -189,17 +203,14 @@ void VideoListDialog::updateMediaSpecificUi()
                                  : QStringLiteral("background:#02060b;border-radius:9px 9px 0 0;"));
 }
 
-// A newer selection ends the running preview-picture job; the process is deleted once it
-// has ended.
+// A newer selection ends the running preview-picture job: its ffmpeg is killed on its pool
+// thread and its result, if any, is dropped.
 void VideoListDialog::stopPreviewJob()
 {
-    if (!previewProcess)
-        return;
-    QProcess *process = previewProcess;
-    previewProcess = nullptr;
-    process->disconnect(this);
-    connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    process->kill();
+    if (previewWanted)
+        previewWanted->storeRelaxed(0);
+    previewWanted.reset();
+    previewJob = nullptr;
 }
 
 namespace {
@@ -216,7 +227,10 @@ void VideoListDialog::renderPreviewFrame()
     if (frameImage.isNull() || !preview)
         return;
     if (currentIsAudio()) {
-        preview->waveform = waveformAlphaMask(frameImage);
+        if (frameImage.cacheKey() != waveformSource) {
+            preview->waveform = waveformAlphaMask(frameImage);
+            waveformSource = frameImage.cacheKey();
+        }
         preview->rebuildPixmaps();
         const double fraction = playedFraction(player->position(), durationSeconds);
         if (std::abs(fraction - preview->progress) >= 0.0005)
@@ -261,7 +275,8 @@ void VideoListDialog::onDurationChanged(double seconds)
     if (seconds <= 0)
         return;
     if (seconds > 0.1 && rangeBar->rangeEnd <= 0.11)
-        rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), seconds);
+        rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), seconds,
+                             frameImage.cacheKey() == waveformSource ? preview->waveform : QImage());
     durationSeconds = seconds;
     timeLabel->setText(timeText(player->position()) + QStringLiteral(" / ") + timeText(durationSeconds));
 }

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtConcurrent>
+
 
 namespace {
 
@@ -75,6 +77,7 @@ void VideoListDialog::loadFromDisk()
     // Probes of an earlier scan that have not started yet skip their work.
     liveScanGeneration->storeRelaxed(generation);
     records.clear();
+    metadataResults.clear();
 
     QStringList registry = recordedFiles();
     bool registryChanged = false;
@@ -113,14 +116,30 @@ void VideoListDialog::startMetadataJobs(int generation)
             watcher->deleteLater();
             if (generation == scanGeneration && --pendingMetadata <= 0)
                 setHoldingThumbnails(false);
-            if (watcher->future().resultCount() == 0)
+            if (watcher->future().resultCount() == 0 || generation != scanGeneration)
                 return;
-            applyMetadata(generation, i, path, watcher->result());
+            // Results come in bursts (all of one turn of the event loop are delivered before
+            // any timer): they are queued here and merged a few milliseconds at a time.
+            metadataResults.append({generation, i, path, watcher->result()});
+            if (!metadataTimer->isActive())
+                metadataTimer->start();
         });
         watcher->setFuture(QtConcurrent::run(metadataPool, [live = liveScanGeneration, record, generation] {
             return live->loadRelaxed() == generation ? readMetadata(record) : record;
         }));
     }
+}
+
+void VideoListDialog::applyQueuedMetadata()
+{
+    QElapsedTimer budget;
+    budget.start();
+    while (!metadataResults.isEmpty() && budget.elapsed() < 8) {
+        const QueuedMetadata next = metadataResults.takeFirst();
+        applyMetadata(next.generation, next.index, next.path, next.record);
+    }
+    if (!metadataResults.isEmpty())
+        metadataTimer->start();
 }
 
 void VideoListDialog::applyMetadata(int generation, int index, const QString &path, const VideoRecord &result)

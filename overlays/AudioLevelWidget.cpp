@@ -82,17 +82,19 @@ void AudioLevelWidget::paintEvent(QPaintEvent *)
                                QStringLiteral("DejaVu Sans")},
                               10, QFont::Normal, QFont::SansSerif));
     painter.setPen(QColor("#6a7080"));
-    painter.drawText(QRect(4, 0, 60, h), Qt::AlignLeft | Qt::AlignVCenter, m_label);
+    // The meter starts at 60 px, further right where the label needs it ("Ausgang").
+    const int left = std::max(60, 4 + painter.fontMetrics().horizontalAdvance(m_label) + 6);
+    painter.drawText(QRect(4, 0, left - 4, h), Qt::AlignLeft | Qt::AlignVCenter, m_label);
 
     const double top = 4;
     const double base = fullH - 4;
     const double span = fullH - 8;
-    painter.fillRect(QRect(60, 4, fullW - 124, fullH - 8), QColor("#13161e"));
+    painter.fillRect(QRect(left, 4, fullW - 64 - left, fullH - 8), QColor("#13161e"));
 
     QPolygonF points;
     const qsizetype n = m_history.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const double x = n > 1 ? 60.0 + double(i) / double(n - 1) * (fullW - 124) : 60.0;
+        const double x = n > 1 ? left + double(i) / double(n - 1) * (fullW - 64 - left) : double(left);
         points.append(QPointF(x, base - double(m_history.at(i)) * span));
     }
 
@@ -106,7 +108,7 @@ void AudioLevelWidget::paintEvent(QPaintEvent *)
     if (!points.isEmpty()) {
         QPolygonF area = points;
         area.append(QPointF(fullW - 64, base));
-        area.append(QPointF(60, base));
+        area.append(QPointF(left, base));
         QLinearGradient areaGradient(0, top, 0, base);
         areaGradient.setColorAt(0.0, QColor(34, 197, 94, 60));
         areaGradient.setColorAt(1.0, QColor(34, 197, 94, 0));
@@ -118,7 +120,7 @@ void AudioLevelWidget::paintEvent(QPaintEvent *)
 
     const double peakY = base - double(m_peak) * span;
     painter.setPen(QPen(QColor(239, 68, 68, 180), 1, Qt::DashLine));
-    painter.drawLine(QPointF(60, peakY), QPointF(fullW - 64, peakY));
+    painter.drawLine(QPointF(left, peakY), QPointF(fullW - 64, peakY));
 
     const Readout readout = readoutFor(m_level);
     painter.setFont(meterFont({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),

@@ -105,15 +105,16 @@ QString hintOf(QFrame *popup)
     return hint ? hint->text() : QString();
 }
 
-// Streams recording from the sound server (a running level test holds one).
+// Streams this process records from the sound server (a running level test holds one).
+// Other programs' streams are left out: tests running beside this one record too.
 int recordStreams()
 {
     QProcess pactl;
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"),
-                                          QStringLiteral("source-outputs")});
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("source-outputs")});
     if (!pactl.waitForFinished(5000))
         return -1;
-    return pactl.readAllStandardOutput().count('\n');
+    const QByteArray ours = "application.process.id = \"" + QByteArray::number(QCoreApplication::applicationPid()) + '"';
+    return pactl.readAllStandardOutput().count(ours);
 }
 
 // Reads and closes every message box that comes up while it lives.

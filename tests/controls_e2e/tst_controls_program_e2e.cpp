@@ -15,10 +15,13 @@
 //   recording runs end late).
 // - The window picker shows another program's window title as it is, never as markup,
 //   and its REC looks as disabled as it is until a window is chosen.
+// - The preferences, a frameless dialog, know where the window manager put them (Qt
+//   kept (0, 0) in about one opening of four, and their pop-ups opened in the corner).
 #include "../final/TestMedia.h"
 #include "../mainwin_e2e/MainWindowDriver.h"
 #include "../prep_e2e/TestWindowProcess.h"
 #include "../webcam/WebcamTestSupport.h"
+#include "ScreenPosition.h"
 #include "SoundServer.h"
 
 #include "app/HomePage.h"
@@ -109,20 +112,23 @@ QString checkedEntryOfMenuOpenedBy(const std::function<bool()> &open, QStringLis
     return checked;
 }
 
-// A widget's centre on the screen, from where the X server has its window. Under the
-// window manager Qt has been seen to keep (0, 0) as the position of a dialog that the
-// window manager placed elsewhere, so positions from mapToGlobal would miss it.
-QPoint centreOnScreen(QWidget *widget)
+// Opens the preferences as a user does: the title bar's menu, then its Settings entry.
+// The menu and the preferences run modally inside the clicks: what is to be done in the
+// preferences is armed before. True once the entry was clicked and everything closed.
+bool preferencesFromTitleMenu(MainWindow &window)
 {
-    QProcess xwininfo;
-    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(widget->window()->winId())});
-    xwininfo.waitForFinished(5000);
-    const QString info = QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
-    const auto number = [&info](const char *label) {
-        return QRegularExpression(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(label))).match(info).captured(1).toInt();
-    };
-    const QPoint window(number("Absolute upper-left X"), number("Absolute upper-left Y"));
-    return window + widget->mapTo(widget->window(), widget->rect().center());
+    auto *menuButton = window.findChild<QToolButton *>(QStringLiteral("TitleMenuButton"));
+    bool chosen = false;
+    WhenShown settingsEntry([] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
+                            [&](QWidget *widget) {
+                                auto *menu = static_cast<QMenu *>(widget);
+                                QTest::qWait(200);
+                                for (QAction *action : menu->actions())
+                                    if (action->text() == QStringLiteral("设置"))
+                                        chosen = click(menu->mapToGlobal(menu->actionGeometry(action).center()));
+                            });
+    return menuButton && click(centreOf(menuButton)) && QTest::qWaitFor([&] { return settingsEntry.done(); }, 5000)
+           && chosen;
 }
 
 // On the preferences' Save page: OK with a folder that cannot be made (refused with a
@@ -234,6 +240,7 @@ private slots:
     void initTestCase();
     void chosenMicrophoneIsRecorded();
     void saveFolderFromPreferences();
+    void preferencesKnowWhereTheyAre();
     void webcamWithoutCamera();
     void cameraFailureDuringWebcamRecording();
     void windowPickerTitlesAndRec();
@@ -377,20 +384,7 @@ void TestControlsProgram::saveFolderFromPreferences()
                               if (!failure.isEmpty())
                                   dialog->reject();
                           });
-    auto *menuButton = window.findChild<QToolButton *>(QStringLiteral("TitleMenuButton"));
-    QVERIFY(menuButton);
-    bool chosen = false;
-    WhenShown settingsEntry([] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
-                            [&](QWidget *widget) {
-                                auto *menu = static_cast<QMenu *>(widget);
-                                QTest::qWait(200);
-                                for (QAction *action : menu->actions())
-                                    if (action->text() == QStringLiteral("设置"))
-                                        chosen = click(menu->mapToGlobal(menu->actionGeometry(action).center()));
-                            });
-    QVERIFY(click(centreOf(menuButton)));
-    QTRY_VERIFY_WITH_TIMEOUT(settingsEntry.done(), 5000);
-    QVERIFY(chosen);
+    QVERIFY(preferencesFromTitleMenu(window));
     QTRY_VERIFY_WITH_TIMEOUT(preferences.done(), 10000);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(boxes, QStringList{QStringLiteral("保存目录无效或无法创建，请重新选择。")});
@@ -403,6 +397,35 @@ void TestControlsProgram::saveFolderFromPreferences()
     const QString path = recordAudioOnly(window, 2, false);
     QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     QCOMPARE(QFileInfo(path).absolutePath(), clips);
+}
+
+void TestControlsProgram::preferencesKnowWhereTheyAre()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QStringList wrong;
+    for (int opening = 0; opening < 8; ++opening) {
+        WhenShown preferences([] { return qobject_cast<SettingsDialog *>(QApplication::activeModalWidget()); },
+                              [&](QWidget *dialog) {
+                                  // Where Qt maps the middle of the dialog, and where it is on screen.
+                                  const auto qtAndX = [dialog] {
+                                      return qMakePair(dialog->mapToGlobal(dialog->rect().center()), centreOnScreen(dialog));
+                                  };
+                                  if (!QTest::qWaitForWindowExposed(dialog)
+                                      || !QTest::qWaitFor([&] { return qtAndX().first == qtAndX().second; }, 5000)) {
+                                      const auto [qt, x] = qtAndX();
+                                      wrong << QStringLiteral("opening %1: Qt %2,%3, the X server %4,%5")
+                                                   .arg(opening).arg(qt.x()).arg(qt.y()).arg(x.x()).arg(x.y());
+                                  }
+                                  static_cast<QDialog *>(dialog)->reject();
+                              });
+        QVERIFY(preferencesFromTitleMenu(window));
+        QTRY_VERIFY_WITH_TIMEOUT(preferences.done(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 void TestControlsProgram::webcamWithoutCamera()

@@ -317,6 +317,28 @@ private slots:
         QCOMPARE(bar.rangeEnd, 0.1);
         QImage image = bar.grab().toImage(); // paints without a track
         QVERIFY(!image.isNull());
+
+        // The ruler's first and last labels ("00:00" and "00:05" at the track's ends) stay
+        // whole inside the bar: no label ink in the outermost columns of the label row.
+        TimelineRangeWidget ruler;
+        ruler.resize(600, 90);
+        ruler.setPreview(QPixmap(), false, 5.0);
+        ruler.marker = 2.5;
+        const QImage face = ruler.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto labelInk = [&face](int x) {
+            for (int y = 70; y < 88 && y < face.height(); ++y) {
+                const QColor c = face.pixelColor(x, y);
+                if (c.blue() > 90 && c.blue() > c.red() + 20) // the grey-blue label text
+                    return true;
+            }
+            return false;
+        };
+        int inkColumns = 0;
+        for (int x = 0; x < face.width(); ++x)
+            inkColumns += labelInk(x) ? 1 : 0;
+        QVERIFY(inkColumns > 40); // the labels are there
+        for (int x : {0, 1, 2, 3, face.width() - 4, face.width() - 3, face.width() - 2, face.width() - 1})
+            QVERIFY2(!labelInk(x), qPrintable(QString::number(x)));
     }
 
     void waveformMask()

@@ -514,7 +514,13 @@ void LibraryEditsTest::quitEndsEveryJob()
     });
     quitter.start(50);
     QTimer::singleShot(0, this, [&] { QVERIFY(clickWidget(button(w, "PrimaryAction"))); });
+    // A step that never comes fails the test instead of hanging it.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+    deadline.start(60000);
     QApplication::exec();
+    deadline.stop();
     quitter.stop();
     QVERIFY(sinceQuit.isValid());
     QVERIFY2(sinceQuit.elapsed() < 5000, qPrintable(QString::number(sinceQuit.elapsed())));
@@ -527,10 +533,16 @@ void LibraryEditsTest::quitEndsEveryJob()
     };
     const QStringList files = QDir(m_folder).entryList(QDir::Files);
     bool saved = false;
+    QElapsedTimer sinceClick;
     connect(&quitter, &QTimer::timeout, this, [&] {
+        // Clicked once the window manager has placed the dialog and given it the focus, and
+        // again while it stays open (a click before then lands on whatever was below).
         for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (qobject_cast<WatermarkDialog *>(top) && top->isVisible() && !saved) {
+            if (qobject_cast<WatermarkDialog *>(top) && top->isVisible() && top->windowHandle()
+                && top->windowHandle()->isExposed() && top->isActiveWindow()
+                && (!sinceClick.isValid() || sinceClick.elapsed() > 2000)) {
                 saved = true;
+                sinceClick.start();
                 clickWidget(top->findChild<QPushButton *>("Primary"));
             }
         }
@@ -544,7 +556,9 @@ void LibraryEditsTest::quitEndsEveryJob()
     sinceQuit.invalidate();
     quitter.start(50);
     QTimer::singleShot(0, this, [&] { QVERIFY(clickWidget(button(w, "WatermarkButton"))); });
+    deadline.start(60000);
     QApplication::exec();
+    deadline.stop();
     quitter.stop();
     QVERIFY(saved && sinceQuit.isValid());
     QVERIFY2(leftovers().isEmpty(), qPrintable(leftovers().join(' ')));

@@ -54,6 +54,13 @@ inline QWidget *placedWindow(const QString &objectName)
     return isPlaced(w) ? w : nullptr;
 }
 
+// The window of that name once it is in its place and has the focus, so that keys reach it.
+inline QWidget *focusedWindow(const QString &objectName)
+{
+    QWidget *w = placedWindow(objectName);
+    return w && w->isActiveWindow() ? w : nullptr;
+}
+
 inline QMenu *openMenu()
 {
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());

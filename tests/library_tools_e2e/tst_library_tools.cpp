@@ -320,7 +320,7 @@ void LibraryToolsTest::speedAndVolume()
     {
         Script s;
         s.menuEntry("调整音量")
-            .then("raise the level", [] { return visibleWindow(kTool) != nullptr; },
+            .then("raise the level", [] { return focusedWindow(kTool) != nullptr; },
                   [] {
                       auto *slider = visibleWindow(kTool)->findChild<QSlider *>("VolumeLevel");
                       clickWidget(slider);
@@ -346,7 +346,7 @@ void LibraryToolsTest::speedAndVolume()
     {
         Script s;
         s.menuEntry("调整音量")
-            .then("mute", [] { return visibleWindow(kTool) != nullptr; },
+            .then("mute", [] { return focusedWindow(kTool) != nullptr; },
                   [] { clickWidget(visibleWindow(kTool)->findChild<QWidget *>("VolumeMute"), QPoint(8, 8)); })
             .then("muted",
                   [] {
@@ -379,7 +379,7 @@ void LibraryToolsTest::renameAndInformation()
         QVERIFY(select(sourceName));
         Script s;
         s.menuEntry("重命名文件")
-            .then("type", [] { return visibleWindow(kTool) != nullptr; },
+            .then("type", [] { return focusedWindow(kTool) != nullptr; },
                   [typed] {
                       auto *edit = visibleWindow(kTool)->findChild<QLineEdit *>("RenameName");
                       clickWidget(edit);
@@ -428,7 +428,7 @@ void LibraryToolsTest::renameAndInformation()
     {
         Script s;
         s.menuEntry("查看文件信息")
-            .then("read", [] { return visibleWindow(kTool) != nullptr; },
+            .then("read", [] { return focusedWindow(kTool) != nullptr; },
                   [&shown] { shown = visibleWindow(kTool)->findChild<QLabel *>("InfoText")->text(); })
             .clickButton(kTool, "InfoCopy")
             .then("copied", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }, [] {})
@@ -458,7 +458,7 @@ void LibraryToolsTest::cancelLongConversion()
                   return busy != nullptr;
               },
               [] { QTest::qWait(1500); })
-        .then("cancel", [] { return visibleWindow("EditProgress") != nullptr; },
+        .then("cancel", [] { return placedWindow("EditProgress") != nullptr; },
               [] {
                   auto *busy = visibleWindow("EditProgress");
                   for (QPushButton *b : busy->findChildren<QPushButton *>())

@@ -33,6 +33,13 @@ WatermarkDialog *watermarkDialog()
     return nullptr;
 }
 
+// The dialog once it is on the screen and has the focus, so that clicks and keys reach it.
+WatermarkDialog *readyWatermarkDialog()
+{
+    WatermarkDialog *d = watermarkDialog();
+    return d && ToolsTest::isPlaced(d) && d->isActiveWindow() ? d : nullptr;
+}
+
 QStringList leftovers(const QString &folder)
 {
     return QDir(folder).entryList({".Vistrelle-watermark-*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -93,7 +100,7 @@ void LibraryWatermarkTest::rejectResumesPlayback()
     QVERIFY(clickWidget(m_window->findChild<QPushButton *>("PlayButton")));
     QTRY_VERIFY(m_window->videoPlayer()->isPlaying());
     Script s;
-    s.then("the dialog pauses playback", [] { return watermarkDialog() != nullptr; },
+    s.then("the dialog pauses playback", [] { return readyWatermarkDialog() != nullptr; },
            [this] {
                QVERIFY(!m_window->videoPlayer()->isPlaying());
                snapshot("watermark-dialog");
@@ -116,7 +123,7 @@ void LibraryWatermarkTest::watermarkedCopy()
     QVERIFY(select(QFileInfo(m_source).fileName()));
 
     Script s;
-    s.then("type the text", [] { return watermarkDialog() != nullptr; },
+    s.then("type the text", [] { return readyWatermarkDialog() != nullptr; },
            [] {
                auto *edit = watermarkDialog()->findChild<QLineEdit *>();
                clickWidget(edit);
@@ -182,9 +189,9 @@ void LibraryWatermarkTest::cancelLeavesNothing()
     QVERIFY(select("Vistrelle_big.mp4"));
     const int files = int(QDir(m_folder).entryList(QDir::Files).size());
     Script s;
-    s.then("save", [] { return watermarkDialog() != nullptr; },
+    s.then("save", [] { return readyWatermarkDialog() != nullptr; },
            [] { clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary")); })
-        .then("progress shows", [] { return visibleWindow("SaveProgress") != nullptr; },
+        .then("progress shows", [] { return placedWindow("SaveProgress") != nullptr; },
               [this] { QVERIFY(leftovers(m_folder).size() == 1); })
         .then("cancel", [] { return qobject_cast<QProgressDialog *>(visibleWindow("SaveProgress"))->value() >= 1; },
               [] {
@@ -209,7 +216,7 @@ void LibraryWatermarkTest::closingTheWindowEndsTheJob()
     QVERIFY(select("Vistrelle_big.mp4"));
     const QStringList files = QDir(m_folder).entryList(QDir::Files);
     Script s;
-    s.then("save", [] { return watermarkDialog() != nullptr; },
+    s.then("save", [] { return readyWatermarkDialog() != nullptr; },
            [] { clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary")); })
         .then("close the library while it runs",
               [] {

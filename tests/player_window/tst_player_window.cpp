@@ -76,6 +76,7 @@ void TestPlayerWindow::playsSeeksAndShoots()
     QTRY_VERIFY_WITH_TIMEOUT(!picture->pixmap().isNull(), 10000);
     auto *time = window.findChildren<QLabel *>().at(1);
     QTRY_VERIFY_WITH_TIMEOUT(time->text().endsWith(QStringLiteral(" / 00:12")), 10000);
+    LibraryMedia::snapshot(QStringLiteral("player-window"));
 
     // Space pauses; Right skips 5 s from where it stands; the slider follows the position.
     QTest::keyClick(&window, Qt::Key_Space);

@@ -5,7 +5,8 @@
 // ffmpeg and checked with ffprobe.
 
 #include "dialogs/SettingsDialog.h"
-#include "../prep_e2e/XdotoolDriver.h"
+#include "../controls_e2e/ScreenPosition.h"
+#include "../mainwin_e2e/MainWindowDriver.h"
 
 #include "app/MainWindow.h"
 #include "app/TitleBar.h"
@@ -203,14 +204,18 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
     QVERIFY(menuButton);
     // The dialog runs modally inside the click: drive it from the event loop it runs.
     QString failure = QStringLiteral("the preferences did not open");
-    QTimer::singleShot(2000, [&failure] {
-        auto *dialog = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
+    WhenShown preferences([] { return qobject_cast<SettingsDialog *>(QApplication::activeModalWidget()); },
+                          [&failure](QWidget *widget) {
+        auto *dialog = static_cast<SettingsDialog *>(widget);
         const auto fail = [&](const char *why) {
             failure = QString::fromLatin1(why);
             dialog->reject();
         };
+        // The clicks below aim where Qt maps the dialog's buttons: it must know where the
+        // window manager put the dialog.
+        if (!QTest::qWaitForWindowExposed(dialog)
+            || !QTest::qWaitFor([&] { return centreOnScreen(dialog) == centreOf(dialog); }, 5000))
+            return fail("Qt does not know where the preferences are");
         QPushButton *hotkeysNav = nullptr;
         QPushButton *ok = nullptr;
         for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
@@ -226,16 +231,17 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
             return fail("the Hotkeys page did not show");
         auto *editor = dialog->findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey2"));
         click(editor->mapToGlobal(editor->rect().center()));
-        QTest::qWait(200);
+        if (!QTest::qWaitFor([&] { return editor->hasFocus(); }, 3000))
+            return fail("the key editor did not take the focus");
         key(QStringLiteral("ctrl+alt+k"));
         if (!QTest::qWaitFor([&] { return editor->keySequence().toString(QKeySequence::PortableText)
                                           == QStringLiteral("Ctrl+Alt+K"); }, 3000))
             return fail(qPrintable(QStringLiteral("the editor holds ") + editor->keySequence().toString()
                                    + QStringLiteral(", focus ") + (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString())));
-        QTest::qWait(1200); // the editor ends its recording
+        QTest::qWait(1200); // the editor ends its recording a second after the last key
         failure.clear();
         click(ok->mapToGlobal(ok->rect().center()));
-        if (dialog->isVisible()) {
+        if (!QTest::qWaitFor([&] { return !dialog->isVisible(); }, 3000)) {
             failure = QStringLiteral("OK did not close the preferences");
             dialog->reject();
         }
@@ -243,19 +249,23 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
     // The menu runs modally inside the click on its button, and the dialog inside the
     // click on the menu's entry.
     QMenu *menu = menuButton->menu();
-    QTimer::singleShot(800, [&failure, menu] {
+    WhenShown menuShown([menu]() -> QWidget * { return menu->isVisible() ? menu : nullptr; },
+                        [&failure, menu](QWidget *) {
+        QTest::qWait(200); // the menu takes no click while it opens
         QAction *settingsEntry = nullptr;
         for (QAction *action : menu->actions())
             if (action->text() == QStringLiteral("设置"))
                 settingsEntry = action;
-        if (!menu->isVisible() || !settingsEntry) {
-            failure = QStringLiteral("no menu or no settings entry");
+        if (!settingsEntry) {
+            failure = QStringLiteral("no settings entry");
             menu->close();
             return;
         }
         click(menu->mapToGlobal(menu->actionGeometry(settingsEntry).center()));
     });
     QVERIFY(click(menuButton->mapToGlobal(menuButton->rect().center())));
+    QTRY_VERIFY_WITH_TIMEOUT(menuShown.done(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(preferences.done(), 15000);
     QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget() && !QApplication::activePopupWidget(), 15000);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 

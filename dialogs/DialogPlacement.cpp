@@ -1,0 +1,80 @@
+#include "dialogs/DialogPlacement.h"
+
+#include "platform/mac/X11Connection.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// When, after a show, the positions are compared (ms): the manager places its frame
+// late on a busy machine.
+const int CheckTimesMs[] = {300, 800, 1800, 3500};
+
+class PositionKeeper : public QObject
+{
+public:
+    explicit PositionKeeper(QWidget *dialog) : QObject(dialog), m_dialog(dialog)
+    {
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // ShowToParent comes once the dialog has placed itself (QDialog does so in its
+        // show event) and its window is mapped, before any answer of the window manager.
+        if (watched == m_dialog && event->type() == QEvent::ShowToParent) {
+            m_requested = m_dialog->windowHandle() ? m_dialog->windowHandle()->geometry().topLeft()
+                                                   : m_dialog->geometry().topLeft();
+            for (const int ms : CheckTimesMs)
+                QTimer::singleShot(ms, this, [this] { check(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // Only the one known fault is mended: the X server has the window where Qt asked
+    // for it while Qt believes it is elsewhere. Wherever else the window manager (or
+    // the user) puts the dialog is left alone.
+    void check()
+    {
+        if (!m_dialog || !m_dialog->isVisible() || !m_dialog->windowHandle())
+            return;
+        QWindow *window = m_dialog->windowHandle();
+        const QPoint believed = window->geometry().topLeft();
+        if (believed == m_requested)
+            return;
+        const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
+        if (!x->isValid())
+            return;
+        const std::optional<QRect> native = x->rootGeometry(xcb_window_t(m_dialog->winId()));
+        if (!native)
+            return;
+        const qreal ratio = std::max<qreal>(m_dialog->devicePixelRatioF(), 1.0);
+        const QPoint actual(int(std::lround(native->x() / ratio)), int(std::lround(native->y() / ratio)));
+        // Asked for where it is: nothing moves on screen, and Qt learns the position.
+        if (actual == m_requested)
+            window->setPosition(m_requested);
+    }
+
+    QPointer<QWidget> m_dialog;
+    QPoint m_requested;
+};
+
+} // namespace
+
+void keepDialogPositionTrue(QWidget *dialog)
+{
+    if (dialog && QGuiApplication::platformName() == QLatin1String("xcb"))
+        new PositionKeeper(dialog);
+}
