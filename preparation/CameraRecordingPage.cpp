@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -135,6 +136,29 @@ void fitControlBar(QWidget *bar, const QList<QToolButton *> &actions)
         }
     }
 }
+
+// Fits the control bar whenever its width or what its contents need changes: a resize of
+// the page alone misses the sizes its texts take once the style sheet has polished them.
+class ControlBarFitter : public QObject
+{
+public:
+    ControlBarFitter(QWidget *bar, const QList<QToolButton *> &actions) : QObject(bar), m_bar(bar), m_actions(actions)
+    {
+        bar->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_bar && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+            fitControlBar(m_bar, m_actions);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_bar;
+    QList<QToolButton *> m_actions;
+};
 
 } // namespace
 
@@ -356,6 +380,7 @@ void CameraRecordingPage::buildUi()
     barLayout->addWidget(toolbarSeparator(bar));
     barLayout->addWidget(m_settingsButton);
     root->addWidget(bar);
+    new ControlBarFitter(bar, {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
 
     m_recordingLocked = {m_systemMenu, m_microphoneMenu, m_autoStopButton, m_autoSplitButton, m_settingsButton};
 
@@ -789,9 +814,6 @@ void CameraRecordingPage::updateDeviceStates()
 void CameraRecordingPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_snapshotButton)
-        fitControlBar(m_snapshotButton->parentWidget(),
-                      {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
     updatePreview();
     positionFloatingTools();
 }
