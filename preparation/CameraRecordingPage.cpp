@@ -132,7 +132,7 @@ void fitControlBar(QWidget *bar, const QList<QToolButton *> &actions)
         for (QToolButton *action : actions) {
             action->setToolTip(QString());
             action->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            action->setMinimumWidth(72);
+            action->setMinimumWidth(std::max(72, action->sizeHint().width()));
         }
     }
 }
@@ -360,8 +360,10 @@ void CameraRecordingPage::buildUi()
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         button->setIconSize(QSize(27, 27));
-        button->setMinimumWidth(72);
         button->setFixedHeight(66);
+        // 72 px, wider where the name needs it ("スナップショット"): the bar then knows
+        // when to show the icons alone.
+        button->setMinimumWidth(std::max(72, button->sizeHint().width()));
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };
