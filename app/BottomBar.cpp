@@ -242,16 +242,37 @@ void BottomBar::setRecordingPaused(bool paused)
 
 void BottomBar::onRecordingStarted()
 {
+    updateCountdown(0);
+}
+
+void BottomBar::updateCountdown(int recordedSeconds)
+{
     // The recorder stops by duration when the mode is 0 (a mode above 0 is by size) and
-    // never sooner than a minute; the panel shows the same limit.
-    if (!m_autoStop.enabled || m_autoStop.mode > 0)
+    // never sooner than a minute; the panel shows the same limit, less what is recorded.
+    if (!m_autoStop.enabled || m_autoStop.mode > 0) {
+        closeCountdown();
         return;
+    }
+    showCountdown(std::max(0, std::max(1, m_autoStop.durationMin) * 60 - std::max(0, recordedSeconds)));
+}
+
+void BottomBar::closeCountdown()
+{
+    if (!m_countdown)
+        return;
+    m_countdown->close();
+    m_countdown->deleteLater();
+    m_countdown = nullptr;
+}
+
+void BottomBar::showCountdown(int seconds)
+{
     if (m_countdown)
         m_countdown->deleteLater();
     auto *panel = new AutoStopDialog(nullptr);
     panel->setObjectName(QStringLiteral("AutoStopCountdown"));
     panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    panel->setCountdownMode(std::max(1, m_autoStop.durationMin) * 60);
+    panel->setCountdownMode(seconds);
     connect(panel, &AutoStopDialog::countdownCanceled, this, &BottomBar::autoStopWithdrawn);
     m_countdown = panel;
     panel->show();

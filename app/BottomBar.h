@@ -29,6 +29,9 @@ public:
     // Freezes the auto-stop countdown while the recording is paused.
     void setRecordingPaused(bool paused);
     void addVideoRecord(const VideoRecord &record);
+    // Whether a finished recording with this file suffix comes back to the main window
+    // (audio saved as MP3 or WAV) rather than to the media library.
+    static bool returnsHomeAfter(const QString &suffix);
 
     WatermarkConfig watermarkConfig() const { return m_watermark; }
     AutoSplitConfig autoSplitConfig() const { return m_autoSplit; }
@@ -52,6 +55,9 @@ public slots:
     void showScheduleSettings();
     void setScheduleEnabled(bool on);
     void onRecordingStarted();
+    // The auto-stop limit changed during a recording that has recorded this long: the
+    // countdown panel shows the new limit, or goes when there is no duration limit now.
+    void updateCountdown(int recordedSeconds);
     void onRecordingStopped(const QString &outputPath);
 
 signals:
@@ -73,6 +79,8 @@ private:
     void ensureLibraryWindow();
     void showLibraryWindow();
     void reloadLibrary();
+    void showCountdown(int seconds);
+    void closeCountdown();
 
     QPushButton *m_libraryButton = nullptr;
     QPushButton *m_watermarkButton = nullptr;

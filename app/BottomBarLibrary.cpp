@@ -78,17 +78,18 @@ void BottomBar::onVideoListClicked()
     });
 }
 
+bool BottomBar::returnsHomeAfter(const QString &suffix)
+{
+    return suffix.compare(QLatin1String("mp3"), Qt::CaseInsensitive) == 0
+           || suffix.compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0;
+}
+
 void BottomBar::onRecordingStopped(const QString &outputPath)
 {
-    if (m_countdown) {
-        m_countdown->close();
-        m_countdown->deleteLater();
-        m_countdown = nullptr;
-    }
+    closeCountdown();
     if (outputPath.isEmpty())
         return;
-    const QString suffix = QFileInfo(outputPath).suffix().toLower();
-    if (suffix == QLatin1String("mp3") || suffix == QLatin1String("wav")) {
+    if (returnsHomeAfter(QFileInfo(outputPath).suffix())) {
         window()->show();
         window()->raise();
         window()->activateWindow();

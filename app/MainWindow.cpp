@@ -176,6 +176,8 @@ void MainWindow::connectComponents()
     });
     connect(m_bottomBar, &BottomBar::autoStopChanged, this, [this](const AutoStopConfig &c) {
         m_recorder->setAutoStop(c.enabled, c.mode, c.durationMin, c.sizeMB);
+        if (m_recorder->isRecording())
+            m_bottomBar->updateCountdown(elapsedSeconds);
     });
     connect(m_bottomBar, &BottomBar::autoStopWithdrawn, this, &MainWindow::onAutoStopWithdrawn);
     const AutoSplitConfig split = m_bottomBar->autoSplitConfig();
@@ -462,10 +464,14 @@ bool MainWindow::event(QEvent *event)
             placeOnScreen(true);
         });
     }
+    // While a recording is being saved its controls are gone: the window may come back.
+    const auto controlsInFront = [this] {
+        return recordingUiActive() && !cameraPageActive() && !m_recorder->isFinalizing();
+    };
     if ((type == QEvent::Show || type == QEvent::WindowActivate || type == QEvent::WindowStateChange)
-        && recordingUiActive() && !cameraPageActive()) {
-        QTimer::singleShot(0, this, [this] {
-            if (!recordingUiActive() || cameraPageActive())
+        && controlsInFront()) {
+        QTimer::singleShot(0, this, [this, controlsInFront] {
+            if (!controlsInFront())
                 return;
             if (isVisible())
                 hide();

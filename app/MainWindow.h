@@ -82,6 +82,9 @@ public:
     bool confirmQuitWithArmedSchedule();
     // The schedule's clock (tests set it; the system clock otherwise).
     std::function<QDateTime()> scheduleClock;
+    // Starts the program again for a new interface language (tests set it; a detached
+    // process of the same program otherwise). True when it started.
+    std::function<bool()> startAgain;
 
     // ---- hot keys, screenshot, webcam during a recording
     void onHotkeyTriggered(int action);
@@ -166,6 +169,7 @@ private:
     void openLogFolder();
     void showAbout();
     void changeLanguage(const QString &code);
+    void restartProgram();
     void minimizeFromTitleBar();
     void toggleMaximized();
 
@@ -185,6 +189,10 @@ private:
     void onFinalizationWarning(const QString &message);
     void onRecorderStopped(const QString &path);
     void onRecorderError(const QString &message);
+    // After a recording ended without a file to show (a failed save, whose library window
+    // the user may have closed meanwhile): the main window comes back unless the media
+    // library is on screen, so that the program can still be reached.
+    void keepReachable();
     void onDiscardRequested();
     void onStopConfirmationRequested();
     void onMouseEffectsToggled(bool on);
@@ -236,6 +244,7 @@ private:
     int recordingCaptureMode = 0;
     QRect recordingCaptureRect;
     QString recordingMicrophone; // the microphone id the recording opens
+    QString recordingSuffix; // of the file the running recording will be saved as
     bool cameraOn = false;
     bool mouseEffectsOn = true;
     bool annotationToolsShown = false;
@@ -265,6 +274,7 @@ private:
     bool recordingNoticeShown = false;
     // Orderly quit after a termination signal.
     bool orderlyQuitPending = false;
+    bool restartPending = false; // a language restart waits for the recording to be saved
     QString lastRecordingPath;
     QString currentOutputPath; // of the running recording, from its statistics
 };

@@ -8,6 +8,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacCameraPermission.h"
+#include "preparation/AreaPicker.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
@@ -243,6 +244,11 @@ void MainWindow::presentRecordingControls()
     }
     if (isVisible())
         hide();
+    if (QWidget *picker = m_controls->areaPicker(); inPreparation && picker && picker->isVisible()) {
+        picker->raise();
+        picker->activateWindow();
+        return;
+    }
     if (inPreparation) {
         m_setupToolbar->show();
         m_setupToolbar->raise();

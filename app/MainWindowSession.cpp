@@ -11,6 +11,7 @@
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "overlays/WatermarkProgressDialog.h"
+#include "preparation/AreaPicker.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
@@ -39,6 +40,14 @@ void MainWindow::onStartRecording()
 {
     if (startPending || isBusy(m_recorder))
         return;
+    // A start from a hot key or the tray while the area is still being chosen would record
+    // the whole screen under the picker: the area comes first.
+    if (QWidget *picker = m_controls->areaPicker(); picker && picker->isVisible()) {
+        qInfo() << "[Session] Start ignored: an area is being chosen";
+        picker->raise();
+        picker->activateWindow();
+        return;
+    }
     if (homeMode == 5 && !m_cameraPage->ready()) {
         QMessageBox::warning(this, tr("Camera Recording"), tr("Wait for a live camera preview before recording."));
         return;
@@ -94,6 +103,7 @@ void MainWindow::beginRecordingSession()
         m_recorder->cameraFrameSource = {};
     }
     recordingCaptureMode = mode;
+    recordingSuffix = audioOnly ? m_controls->audioFormat() : m_controls->videoContainer();
     const CapturableWindow target = chosenTarget();
 
     m_recorder->setCaptureRect(rect);
@@ -400,8 +410,12 @@ void MainWindow::onFinalizingChanged(bool active)
     const int generation = ++finalizationGeneration;
     if (active) {
         finalizationBegun = true;
-        restoreAfterRecording(false);
-        m_bottomBar->showMediaLibrary();
+        // The saved file comes to the media library, or, for audio saved as MP3 or WAV, to
+        // the main window: the one it comes to is shown, and the saving mask covers it.
+        const bool home = BottomBar::returnsHomeAfter(recordingSuffix);
+        restoreAfterRecording(home);
+        if (!home)
+            m_bottomBar->showMediaLibrary();
         finalizationStatus = FinalizationStatus();
         QTimer::singleShot(500, this, [this, generation] { createFinalizationMask(generation); });
     } else {
@@ -414,7 +428,7 @@ void MainWindow::createFinalizationMask(int generation)
     if (generation != finalizationGeneration || finalizationDialog)
         return;
     QWidget *parent = m_bottomBar->mediaLibraryWindow();
-    if (!parent)
+    if (!parent || !parent->isVisible())
         parent = this;
     auto *mask = new QWidget(parent);
     mask->setObjectName(QStringLiteral("FinalizationMask"));
@@ -475,6 +489,7 @@ void MainWindow::onFinalizationWarning(const QString &message)
 
 void MainWindow::onRecorderStopped(const QString &path)
 {
+    qInfo().noquote() << "[Session] Recording ended:" << (path.isEmpty() ? QStringLiteral("no file") : path);
     stopping = false;
     if (!finalizationBegun)
         restoreAfterRecording(true);
@@ -489,12 +504,30 @@ void MainWindow::onRecorderStopped(const QString &path)
     // Also for a discarded or failed recording: the strip closes the auto-stop
     // countdown of the recording that ended.
     m_bottomBar->onRecordingStopped(path);
+    if (path.isEmpty())
+        keepReachable();
+    else if (isVisible())
+        m_homePage->refreshRecent(); // shown while it was saved: the new file joins the row
+}
+
+void MainWindow::keepReachable()
+{
+    if (startPending || inPreparation || isBusy(m_recorder))
+        return;
+    const QWidget *library = m_bottomBar->mediaLibraryWindow();
+    if ((library && library->isVisible()) || isVisible())
+        return;
+    qInfo() << "[Window] Nothing of the program on screen after the recording ended: the main window comes back";
+    m_homePage->setMediaLibraryActive(false);
+    showMainWindow();
 }
 
 void MainWindow::onRecorderError(const QString &message)
 {
     if (!isBusy(m_recorder) && !finalizationBegun)
         restoreAfterRecording(true);
+    else
+        keepReachable(); // a failed save: its own window may have been closed meanwhile
     qWarning().noquote() << "[Recording error]" << message;
     QMessageBox::warning(this, tr("录制提示"), message);
 }

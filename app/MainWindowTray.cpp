@@ -250,17 +250,40 @@ void MainWindow::changeLanguage(const QString &code)
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;
+    if (restartPending)
+        return;
+    if (startPending || m_recorder->isRecording() || m_recorder->isPreparingStart() || m_recorder->isFinalizing()) {
+        // A recording (the webcam page's) ends first, the way a quit ends it: saved.
+        qInfo() << "[Restart] Saving the recording before the restart";
+        restartPending = true;
+        connect(m_recorder, &Recorder::stopped, this, &MainWindow::restartProgram, Qt::SingleShotConnection);
+        const bool preparing = startPending && !m_recorder->isRecording() && !m_recorder->isPreparingStart()
+                               && !m_recorder->isFinalizing();
+        if (!m_recorder->isFinalizing())
+            onStopRecording();
+        if (preparing) { // a countdown only: nothing to save, so no stopped signal comes
+            disconnect(m_recorder, &Recorder::stopped, this, &MainWindow::restartProgram);
+            restartProgram();
+        }
+        return;
+    }
+    restartProgram();
+}
 
+void MainWindow::restartProgram()
+{
+    restartPending = false;
     // The new process takes the single-instance lock at once: let go of it first, or it
     // would report "already running" and leave while this one quits.
     SingleInstanceLock *lock = SingleInstanceLock::current();
     const bool heldLock = lock && lock->isHeld();
     if (heldLock)
         lock->release();
-    const bool started = QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                                 QCoreApplication::arguments().mid(1), QString());
+    const bool started = startAgain ? startAgain()
+                                    : QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                                              QCoreApplication::arguments().mid(1), QString());
     if (started) {
-        qInfo() << "[Restart] Started a new process for the language" << code;
+        qInfo() << "[Restart] Started a new process for the language" << LinkManager::instance()->currentLanguage();
         programmaticQuitAllowed = true;
         QCoreApplication::quit();
         return;

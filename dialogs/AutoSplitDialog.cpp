@@ -71,8 +71,9 @@ const char *kStyle =
     "QPushButton#Close{background:#ff6259;border:1px solid #df514a;border-radius:7px;min-height:0;min-width:0;"
     "padding:0;}"
     "QPushButton#Close:hover{background:#ff817a;}"
-    "QPushButton#Secondary{background:transparent;border:1px solid #3a4c67;border-radius:7px;color:#d8e0ed;"
-    "font-size:13px;}QPushButton#Secondary:hover{background:#182841;}"
+    "QPushButton#Secondary,QPushButton#SplitOff{background:transparent;border:1px solid #3a4c67;border-radius:7px;"
+    "color:#d8e0ed;font-size:13px;}QPushButton#Secondary:hover,QPushButton#SplitOff:hover{background:#182841;}"
+    "QPushButton#SplitOff{padding:0 14px;}"
     "QPushButton#Primary{background:#3478f6;border:1px solid #5891ff;border-radius:7px;color:white;font-size:13px;"
     "font-weight:600;}QPushButton#Primary:hover{background:#4284fb;}";
 
@@ -260,6 +261,18 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     ok->setFixedSize(118, 40);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AutoSplitDialog::onApply);
+    // Shown for splitting that is on: the one way to turn it off from wherever the dialog
+    // was opened (the preparation toolbar, the webcam page).
+    m_offButton = new QPushButton(tr("关闭自动分割"), footer);
+    m_offButton->setObjectName(QStringLiteral("SplitOff"));
+    m_offButton->setMinimumSize(108, 40);
+    m_offButton->hide();
+    connect(m_offButton, &QPushButton::clicked, this, [this] {
+        m_config.enabled = false;
+        emit configChanged(m_config);
+        accept();
+    });
+    footerLayout->addWidget(m_offButton);
     footerLayout->addStretch();
     footerLayout->addWidget(cancel);
     footerLayout->addWidget(ok);
@@ -272,6 +285,7 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
 void AutoSplitDialog::setConfig(const AutoSplitConfig &config)
 {
     m_config = config;
+    m_offButton->setVisible(config.enabled);
     if (config.mode != 0)
         m_sizeRadio->setChecked(true);
     else

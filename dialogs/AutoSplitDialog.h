@@ -6,6 +6,7 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -44,5 +45,6 @@ private:
     QFrame *m_durationCard = nullptr;
     QFrame *m_sizeCard = nullptr;
     QWidget *m_titleBar = nullptr;
+    QPushButton *m_offButton = nullptr; // turns enabled splitting off
     AutoSplitConfig m_config;
 };

@@ -47,8 +47,10 @@ const char *kStyle =
     "font-size:12px;padding:0 10px;}"
     "QPushButton#AutoStopClose{background:transparent;border:none;border-radius:6px;}"
     "QPushButton#AutoStopClose:hover{background:#24344c;}"
-    "QPushButton#AutoStopSecondary{background:#111d30;border:1px solid #3a4c67;border-radius:7px;color:#dce4f1;"
-    "font-size:13px;}QPushButton#AutoStopSecondary:hover{background:#192a43;border-color:#536986;}"
+    "QPushButton#AutoStopSecondary,QPushButton#AutoStopOff{background:#111d30;border:1px solid #3a4c67;"
+    "border-radius:7px;color:#dce4f1;font-size:13px;}"
+    "QPushButton#AutoStopSecondary:hover,QPushButton#AutoStopOff:hover{background:#192a43;border-color:#536986;}"
+    "QPushButton#AutoStopOff{padding:0 14px;}"
     "QPushButton#AutoStopPrimary{background:#3478f6;border:1px solid #5891ff;border-radius:7px;color:white;"
     "font-size:13px;font-weight:600;}QPushButton#AutoStopPrimary:hover{background:#4285fb;}";
 
@@ -194,6 +196,19 @@ void AutoStopDialog::buildConfigUi()
     ok->setCursor(Qt::PointingHandCursor);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AutoStopDialog::onApply);
+    // Shown for a limit that is on: the one way to turn it off from wherever the dialog
+    // was opened (the preparation toolbar, the webcam page, the recording toolbar).
+    m_offButton = new QPushButton(tr("关闭自动停止"), footer);
+    m_offButton->setObjectName(QStringLiteral("AutoStopOff"));
+    m_offButton->setMinimumSize(108, 40);
+    m_offButton->setCursor(Qt::PointingHandCursor);
+    m_offButton->hide();
+    connect(m_offButton, &QPushButton::clicked, this, [this] {
+        m_config.enabled = false;
+        emit configChanged(m_config);
+        accept();
+    });
+    footerLayout->addWidget(m_offButton);
     footerLayout->addStretch();
     footerLayout->addWidget(cancel);
     footerLayout->addWidget(ok);
@@ -209,6 +224,7 @@ void AutoStopDialog::setConfig(const AutoStopConfig &config)
     m_config = config;
     if (m_countdownMode)
         return;
+    m_offButton->setVisible(config.enabled);
     m_durationSpin->setValue(config.durationMin);
     m_sizeSpin->setValue(config.sizeMB);
     (config.mode != 0 ? m_sizeRadio : m_durationRadio)->setChecked(true);

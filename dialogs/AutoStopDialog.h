@@ -66,6 +66,7 @@ private:
     QProgressBar *m_progress = nullptr;
     QLabel *m_note = nullptr;
     QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_offButton = nullptr; // configuration mode: turns an enabled limit off
     QWidget *m_titleBar = nullptr;
     int m_total = 0;
     int m_remaining = 0;

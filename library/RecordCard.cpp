@@ -50,8 +50,10 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     m_placeholder = new QLabel(record.isAudio ? VideoListDialog::tr("正在生成波形…")
                                               : VideoListDialog::tr("正在加载缩略图…"),
                                m_thumbnail);
-    m_placeholder->setGeometry(0, 22, m_thumbnail->width(), 18);
-    m_placeholder->setAlignment(Qt::AlignCenter);
+    // Two lines above the busy bar for the longer languages ("Vorschaubild wird geladen…").
+    m_placeholder->setGeometry(4, 8, m_thumbnail->width() - 8, 36);
+    m_placeholder->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    m_placeholder->setWordWrap(true);
     m_placeholder->setStyleSheet(QStringLiteral("background:transparent;color:#9fb0c9;font-size:10px;"));
 
     m_busy = new QProgressBar(m_thumbnail);

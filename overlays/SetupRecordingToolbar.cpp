@@ -422,6 +422,11 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
 
 void SetupRecordingToolbar::fitToItems()
 {
+    // The items are 60 px high, higher where their two lines need it (the taller Chinese
+    // and Japanese glyphs ran into the toolbar's lower edge).
+    for (QToolButton *item : m_shell->findChildren<QToolButton *>())
+        if (item->property("title").isValid())
+            item->setFixedHeight(std::max(60, item->sizeHint().height()));
     // Items shown or hidden just now count only once the layouts have taken them in:
     // until their next pass the shell's size hint is the old one, and the toolbar would
     // keep a gap where a hidden item was, or be placed by a width it no longer has.

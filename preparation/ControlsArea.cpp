@@ -662,7 +662,10 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
         m_areaTile->setChecked(true);
         updateModeStyle();
         overlay->hideOverlay();
+        if (m_areaPicker)
+            m_areaPicker->close();
         auto *picker = new AreaPicker(nullptr);
+        m_areaPicker = picker;
         connect(picker, &AreaPicker::regionSelected, this, &ControlsArea::onRegionPicked);
         connect(picker, &AreaPicker::canceled, this, &ControlsArea::preparationSelectionCanceled);
         picker->show();
@@ -844,8 +847,15 @@ void ControlsArea::updateModeStyle()
     m_areaChevron->raise();
 }
 
+AreaPicker *ControlsArea::areaPicker() const
+{
+    return m_areaPicker;
+}
+
 void ControlsArea::hidePreparationOverlay()
 {
+    if (m_areaPicker)
+        m_areaPicker->close();
     if (!m_regionOverlay)
         return;
     m_regionOverlay->setPreparationPreview(false, false);

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class AreaDropdown;
+class AreaPicker;
 class AudioDeviceWatcher;
 class AudioLevelReader;
 class AudioLevelWidget;
@@ -41,6 +42,8 @@ public:
     // What a recording captures.
     CaptureMode captureMode() const { return m_captureMode; }
     QRect captureRect() const { return m_region; } // global logical coordinates
+    // The full-screen area picker while the user is choosing an area, else null.
+    AreaPicker *areaPicker() const;
     CapturableWindow captureTarget() const { return m_captureTarget; }
 
     // Video settings (recording page of the preferences) and audio-only settings.
@@ -215,6 +218,7 @@ private:
 
     QRect m_region;
     QPointer<RegionOverlay> m_regionOverlay; // top level, made on first use
+    QPointer<AreaPicker> m_areaPicker; // open while an area is being chosen
     bool m_overlaySuspended = false;
 
     CameraSettings m_cameraSettings; // webcam choice, kept in memory only

@@ -173,7 +173,10 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     QString videoMap = QStringLiteral("0:v:0");
     if (hasVideo) {
         QString label = QStringLiteral("[0:v]");
-        if (piped && in.primedInputs) {
+        // With sound the primer frame goes, so that picture and sound start together. Without,
+        // it stays: the encoder starts up on it before the hand-over, and frames that came
+        // while it started up would be read in a burst.
+        if (piped && in.primedInputs && (systemInput >= 0 || micInput >= 0)) {
             chains << QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext]");
             label = QStringLiteral("[vnext]");
             videoMap = label;

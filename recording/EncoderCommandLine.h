@@ -57,8 +57,8 @@ public:
         bool hasSystemAudioCapture = false;  // a capture writes into systemAudioPipePath
         // The segment starts while the one before still records (a split): its piped
         // inputs begin with a primer that lets the encoder open them (one frame, one read
-        // of silence) and that the segment leaves out, so that it begins where the one
-        // before ends.
+        // of silence) and that a segment with sound leaves out, so that it begins where the
+        // one before ends.
         bool primedInputs = false;
         // The piped frames arrive in the encoder's own planar format (planarPixelFormat)
         // instead of as 32-bit BGRA.

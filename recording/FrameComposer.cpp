@@ -39,19 +39,19 @@ QImage FrameComposer::compose(const QImage& source, bool held) const
     }
     if (m_settings.pipeFrameSize.isValid() && image.size() != m_settings.pipeFrameSize)
         image = image.scaled(m_settings.pipeFrameSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (image.format() != QImage::Format_ARGB32)
+    const bool effects = !held && !(m_settings.screenSource && !m_settings.mouseEffectsEnabled);
+    const QImage strokes = !held && m_settings.annotationProvider && !m_settings.cameraSource
+        ? m_settings.annotationProvider(m_settings.effectsTargetRect, image.size())
+        : QImage();
+    const bool untouched = !effects && strokes.isNull();
+    if (image.format() != QImage::Format_ARGB32
+        && !(untouched && m_settings.padByteUnread && image.format() == QImage::Format_RGB32))
         image = image.convertToFormat(QImage::Format_ARGB32);
-    if (held)
-        return image;
-
-    if (!(m_settings.screenSource && !m_settings.mouseEffectsEnabled))
+    if (effects)
         applyFrameEffects(image);
-    if (m_settings.annotationProvider && !m_settings.cameraSource) {
-        const QImage strokes = m_settings.annotationProvider(m_settings.effectsTargetRect, image.size());
-        if (!strokes.isNull()) {
-            QPainter painter(&image);
-            painter.drawImage(0, 0, strokes);
-        }
+    if (!strokes.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, strokes);
     }
     return image;
 }

@@ -30,6 +30,9 @@ public:
         int mouseOpacity = 60;
         QRect effectsTargetRect;
         AnnotationProvider annotationProvider;
+        // The frames go where their fourth byte is never read (the pipe's planar layouts): a
+        // frame that nothing is painted on keeps the undefined pad byte of the screen's pixels.
+        bool padByteUnread = false;
     };
 
     FrameComposer();

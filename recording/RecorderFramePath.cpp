@@ -197,6 +197,7 @@ void Recorder::configureFrameComposer()
     s.mouseOpacity = mouseOpacity;
     s.effectsTargetRect = effectsTargetRect;
     s.annotationProvider = annotationFrameProvider;
+    s.padByteUnread = chain->pipe()->layout() != FramePipe::Layout::Bgra;
 }
 
 void Recorder::onFrameTimerTick()

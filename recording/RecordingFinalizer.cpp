@@ -21,6 +21,10 @@ void RecordingFinalizer::createSteps()
     m_merger = new SegmentMerger(this);
     m_watermark = new WatermarkPass(this);
     connect(m_merger, &SegmentMerger::finished, this, &RecordingFinalizer::onMergeFinished);
+    connect(m_merger, &SegmentMerger::progressChanged, this, [this](int percent, qint64 remaining) {
+        if (!m_cancelled)
+            emit finalizationProgressChanged(percent, 1, 1, remaining, false);
+    });
     connect(m_watermark, &WatermarkPass::finished, this, &RecordingFinalizer::onWatermarkFinished);
     connect(m_watermark, &WatermarkPass::runStarted, this, [this](bool retry) {
         emit finalizingMessageChanged(retry ? tr("正在使用兼容编码器重新添加水印…") : tr("正在添加水印…"));
@@ -129,8 +133,11 @@ void RecordingFinalizer::start(const FinalizationJob &job)
         }
         qWarning().noquote() << "[Recorder] could not move the only segment; copying it instead";
     }
+    MergeSettings merge = job.merge;
+    if (merge.durationMs <= 0)
+        merge.durationMs = job.recordedMs;
     m_merger->start(m_job.segmentFiles, QDir(job.partsFolder).filePath(QStringLiteral("concat.txt")),
-                    m_mergeTarget, single ? false : job.segmentsDiffer, job.merge);
+                    m_mergeTarget, single ? false : job.segmentsDiffer, merge);
 }
 
 void RecordingFinalizer::onMergeFinished(bool ok, const QString &detail)

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr int kDetailChars = 1200;
+// What is kept of a step's output: enough for the failure detail and its cause line.
+constexpr int kOutputLimit = 65536;
+constexpr int kOutputKeep = 16384;
 
 QString seconds(qint64 ms)
 {
@@ -322,6 +325,19 @@ void SegmentMerger::launch(const QStringList &args)
     auto *process = new QProcess(this);
     process->setProcessChannelMode(QProcess::MergedChannels);
     m_process = process;
+    m_output.clear();
+    m_progress.reset(m_settings.durationMs);
+    m_stepClock.start();
+    connect(process, &QProcess::readyRead, this, [this, process] {
+        if (process != m_process)
+            return;
+        const QByteArray chunk = process->readAll();
+        m_output += chunk;
+        if (m_output.size() > kOutputLimit)
+            m_output = m_output.right(kOutputKeep);
+        if (const auto update = m_progress.feed(chunk, m_stepClock.elapsed()))
+            emit progressChanged(update->percent, update->remainingSeconds);
+    });
     connect(process, &QProcess::finished, this, [this, process](int code, QProcess::ExitStatus status) {
         onProcessEnded(process, code == 0 && status == QProcess::NormalExit);
     });
@@ -337,7 +353,8 @@ void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
 {
     if (process != m_process)
         return;
-    const QString output = QString::fromLocal8Bit(process->readAll());
+    const QString output = QString::fromLocal8Bit(m_output + process->readAll());
+    m_output.clear();
     // The line that names the cause ("No space left on device") rather than the summary.
     QString detail = EncoderOutputMonitor::mostSpecificErrorLine(output);
     if (detail.isEmpty())

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "recording/MediaProbe.h"
+#include "recording/WatermarkProgress.h"
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
@@ -22,6 +24,7 @@ struct MergeSettings
     QSize frameSize = QSize(-1, -1);
     QString ffmpegProgram = QStringLiteral("ffmpeg");
     QString ffprobeProgram; // empty: MediaProbe's lookup
+    qint64 durationMs = 0;  // how long the recording lasts, for the progress (0: unknown)
 };
 
 // Joins the segment files of one recording into one file with ffmpeg.
@@ -63,6 +66,9 @@ public:
 signals:
     // A step began: a stream copy (reencode false) or a re-encode.
     void stepStarted(bool reencode);
+    // How far the running step is, from ffmpeg's time stamps against durationMs (never 100;
+    // remainingSeconds -1 while unknown).
+    void progressChanged(int percent, qint64 remainingSeconds);
     // detail: the reason of a failure (the tail of ffmpeg's output).
     void finished(bool ok, const QString &detail);
 
@@ -87,6 +93,9 @@ private:
     bool m_running = false;
     QList<MediaInfo> m_infos;
     QPointer<QProcess> m_process;
+    QByteArray m_output; // of the running step
+    WatermarkProgress m_progress;
+    QElapsedTimer m_stepClock;
     bool m_probed = false;
     bool m_copyEnded = false;
     bool m_copyOk = false;

@@ -5,7 +5,7 @@
 WatermarkProgress::WatermarkProgress(qint64 totalMs)
     // Only complete lines count: a number cut in two by a read would otherwise read short.
     : m_totalMs(totalMs)
-    , m_timeKey(QStringLiteral("out_time_(?:us|ms)=(\\d+)[\\r\\n]"))
+    , m_timeKey(QStringLiteral("out_time_(?:us|ms)=(\\d+)[\\r\\n]|\\btime=(\\d+):(\\d+):(\\d+(?:\\.\\d+)?)\\s"))
 {
 }
 
@@ -26,8 +26,13 @@ std::optional<WatermarkProgress::Update> WatermarkProgress::feed(const QByteArra
     // ffmpeg prints out_time_ms in microseconds too, so both keys are read the same way.
     qint64 last = -1;
     auto it = m_timeKey.globalMatch(QString::fromLatin1(m_buffer));
-    while (it.hasNext())
-        last = it.next().captured(1).toLongLong();
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        last = m.hasCaptured(1) ? m.captured(1).toLongLong()
+                                : qint64((m.captured(2).toLongLong() * 3600 + m.captured(3).toLongLong() * 60
+                                          + m.captured(4).toDouble())
+                                         * 1e6);
+    }
     if (last < 0 || m_totalMs < 1)
         return std::nullopt;
 

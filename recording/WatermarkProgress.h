@@ -4,8 +4,9 @@
 #include <QRegularExpression>
 #include <optional>
 
-// Turns the key=value lines of "ffmpeg -progress pipe:1" into whole percentages of a known
-// duration. The pass never reports 100 % by itself, and one percentage is reported once.
+// Turns ffmpeg's progress output (the key=value lines of "-progress pipe:1", or the "time="
+// of its statistics lines) into whole percentages of a known duration. It never reports
+// 100 % by itself, and one percentage is reported once.
 class WatermarkProgress
 {
 public:

@@ -9,6 +9,7 @@
 #
 #   scripts/test-env.sh COMMAND [ARGS...]
 # Set VISTRELLE_TEST_ENV_KEEP=1 to keep the temporary folder for inspection.
+# VISTRELLE_TEST_SCREEN=WxH gives the screen another size (3840x2160: a screen a user runs at scale 2).
 # VISTRELLE_TEST_WM=1 starts the window manager and the tray panel; =0 leaves a bare X server.
 set -uo pipefail
 
@@ -57,7 +58,7 @@ mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 
 # X server on a free display: Xvfb picks the number itself and writes it to fd 3.
 exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${VISTRELLE_TEST_SCREEN:-1920x1080}x24" -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 for _ in $(seq 1 100); do

@@ -180,7 +180,10 @@ public:
                     todo.pop_back();
                     if (pid == skip)
                         continue;
-                    sum += residentKb(pid);
+                    const qint64 kb = residentKb(pid);
+                    sum += kb;
+                    if (pid == root)
+                        m_rootPeakKb = std::max<qint64>(m_rootPeakKb, kb);
                     for (pid_t child : childrenOf(pid))
                         todo.push_back(child);
                 }
@@ -201,12 +204,15 @@ public:
             m_thread.join();
     }
     double peakMb() const { return m_peakKb / 1024.0; }
+    // The root process alone (the Recorder's own, without its encoder).
+    double rootPeakMb() const { return m_rootPeakKb / 1024.0; }
     // CPU the sampling itself used in this process, to be left out of the Recorder's figure.
     double ownCpuSeconds() const { return m_ownCpu; }
 
 private:
     std::atomic<bool> m_stop{false};
     std::atomic<qint64> m_peakKb{0};
+    std::atomic<qint64> m_rootPeakKb{0};
     double m_ownCpu = 0;
     std::thread m_thread;
 };
@@ -246,6 +252,7 @@ struct Recording {
     Cpu before, after;
     double recordedSeconds = 0;
     double peakMb = 0;
+    double selfPeakMb = 0;
     double samplerCpu = 0;
 };
 
@@ -296,6 +303,7 @@ Recording recordWithRecorder(WId toolbar, bool systemAudio, int seconds, pid_t n
     memory.stop();
     r.after = Cpu::now();
     r.peakMb = memory.peakMb();
+    r.selfPeakMb = memory.rootPeakMb();
     r.samplerCpu = memory.ownCpuSeconds();
     r.file = stoppedPath;
     return r;
@@ -308,6 +316,7 @@ struct Side {
     double selfCpuPerSecond = -1;
     double encoderCpuPerSecond = -1;
     double peakMb = 0;
+    double selfPeakMb = -1; // the Recorder's process alone
     qint64 written = 0;
     qint64 dropped = 0;
     Distinct frames;
@@ -322,8 +331,9 @@ void printSide(const char* name, const Side& s)
                 static_cast<long long>(s.dropped), static_cast<long long>(s.frames.distinct),
                 static_cast<long long>(s.frames.decoded));
     if (s.selfCpuPerSecond >= 0)
-        std::printf("            of which the program %.3f and its encoder %.3f CPU s per recorded s\n",
-                    s.selfCpuPerSecond, s.encoderCpuPerSecond);
+        std::printf("            of which the program %.3f and its encoder %.3f CPU s per recorded s; "
+                    "the program's own peak memory %.0f MB\n",
+                    s.selfCpuPerSecond, s.encoderCpuPerSecond, s.selfPeakMb);
 }
 
 // The Recorder, then x11grab with the same settings; prints both and the ratio.
@@ -341,6 +351,7 @@ qint64 compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const 
     engine.selfCpuPerSecond = (ours.after.self - ours.before.self - ours.samplerCpu) / ours.recordedSeconds;
     engine.encoderCpuPerSecond = (ours.after.children - ours.before.children) / ours.recordedSeconds;
     engine.peakMb = ours.peakMb;
+    engine.selfPeakMb = ours.selfPeakMb;
     const FileFacts oursFile = facts(ours.file);
     engine.written = oursFile.frames;
     engine.fileSeconds = oursFile.duration;

@@ -44,6 +44,7 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
                        "grab; it stays in the picture";
 
         X11FrameGrabber grabber(connection.get());
+        grabber.setKeepPadByte(true);
         enterPhase(Phase::Running);
 
         bool errorLogged = false;

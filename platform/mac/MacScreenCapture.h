@@ -11,8 +11,9 @@
 
 // Captures one screen of the X display on a worker thread with its own X connection
 // and keeps only the newest frame, which the Recorder pulls on its own timer.
-// Frames are ARGB32 with the alpha byte opaque, the pointer drawn in, scaled to the
-// even stream size. X11 cannot leave a window out of a root-window grab: the toolbar
+// Frames have the pointer drawn in and the even stream size; those at the screen's own
+// size are RGB32 as the server wrote them (the fourth byte undefined: whoever paints on
+// one or scales it makes it opaque first), scaled ones ARGB32 with the alpha byte opaque. X11 cannot leave a window out of a root-window grab: the toolbar
 // window is checked but still appears in the picture.
 class MacScreenCapture
 {

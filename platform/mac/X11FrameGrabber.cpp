@@ -368,6 +368,12 @@ QImage X11FrameGrabber::grabFrame(xcb_drawable_t drawable, const QRect &rect,
                             QImage::Format_RGB32);
                 if (withCursor)
                     drawCursor(view, rect.topLeft());
+                // Nobody else holds the slot's image here: its format changes in place.
+                if (m_keepPadByte) {
+                    slot->image.reinterpretAsFormat(QImage::Format_RGB32);
+                    return slot->image;
+                }
+                slot->image.reinterpretAsFormat(QImage::Format_ARGB32);
                 const PixelJob job{pixels, view.bytesPerLine(), pixels, view.bytesPerLine(),
                                    rect.width(), 1};
                 runInBands(job, rect.height(), copyOpaque);

@@ -11,7 +11,7 @@
 // Reads pixels of a window or pixmap of the X server into ARGB32 frames. Uses a
 // MIT-SHM segment when the server accepts one and plain GetImage otherwise. Every
 // frame it returns has its alpha byte forced to 0xFF (X leaves the pad byte of
-// 24-bit visuals undefined). The pointer and the scaling are applied to the pixels
+// 24-bit visuals undefined), unless the pad byte is kept (setKeepPadByte). The pointer and the scaling are applied to the pixels
 // as the server delivered them, so a frame costs one pass over the source.
 // Not thread-safe: one grabber per thread and connection.
 class X11FrameGrabber
@@ -34,6 +34,10 @@ public:
     }
 
     bool usesSharedMemory() const { return m_sharedMemoryAllowed; }
+    // Frames that need no scaling are handed out as the server wrote them, as RGB32 with
+    // the pad byte undefined, for a reader that never looks at it: a pass over every pixel
+    // less per frame.
+    void setKeepPadByte(bool keep) { m_keepPadByte = keep; }
 
     // Sets the alpha byte of every pixel to 0xFF.
     static void forceOpaque(QImage &image);
@@ -70,6 +74,7 @@ private:
     xcb_connection_t *m_connection = nullptr;
     bool m_sharedMemoryAllowed = false;
     bool m_xfixes = false;
+    bool m_keepPadByte = false;
     uint32_t m_shmSegment = 0;
     void *m_shmAddress = nullptr;
     size_t m_shmSize = 0;

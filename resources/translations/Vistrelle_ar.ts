@@ -189,6 +189,10 @@
             <numerusform>يبدأ مقطع جديد كل %n دقيقة</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>إيقاف التقسيم التلقائي</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -254,6 +258,10 @@
             <numerusform>يتوقف بعد %n دقيقة من التسجيل</numerusform>
             <numerusform>يتوقف بعد %n دقيقة من التسجيل</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>إيقاف الإيقاف التلقائي</translation>
     </message>
 </context>
 <context>

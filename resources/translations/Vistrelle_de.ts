@@ -185,6 +185,10 @@
             <numerusform>Alle %n Minuten beginnt ein neues Segment</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Autom. Teilen ausschalten</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>Stoppt nach einer Minute Aufnahme</numerusform>
             <numerusform>Stoppt nach %n Minuten Aufnahme</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Autom. Stopp ausschalten</translation>
     </message>
 </context>
 <context>

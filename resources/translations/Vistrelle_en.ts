@@ -185,6 +185,10 @@
             <numerusform>A new segment starts every %n minutes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Turn off auto split</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>Stops after one minute of recording</numerusform>
             <numerusform>Stops after %n minutes of recording</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Turn off auto stop</translation>
     </message>
 </context>
 <context>

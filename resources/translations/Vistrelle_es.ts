@@ -185,6 +185,10 @@
             <numerusform>Cada %n minutos empieza un segmento nuevo</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Desactivar división auto.</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>Se detiene tras un minuto de grabación</numerusform>
             <numerusform>Se detiene tras %n minutos de grabación</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Desactivar parada auto.</translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,10 @@
             <numerusform>Un nouveau segment démarre toutes les %n minutes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Désactiver la division auto</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>S&apos;arrête après une minute d&apos;enregistrement</numerusform>
             <numerusform>S&apos;arrête après %n minutes d&apos;enregistrement</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Désactiver l&apos;arrêt auto</translation>
     </message>
 </context>
 <context>

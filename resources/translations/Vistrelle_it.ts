@@ -185,6 +185,10 @@
             <numerusform>Ogni %n minuti inizia un nuovo segmento</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Disattiva divisione auto</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>Si ferma dopo un minuto di registrazione</numerusform>
             <numerusform>Si ferma dopo %n minuti di registrazione</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Disattiva arresto auto</translation>
     </message>
 </context>
 <context>

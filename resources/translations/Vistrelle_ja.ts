@@ -184,6 +184,10 @@
             <numerusform>%n 分ごとに新しいセグメントを開始します</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>自動分割をオフ</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -244,6 +248,10 @@
         <translation>
             <numerusform>録画 %n 分後に自動停止します</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>自動停止をオフ</translation>
     </message>
 </context>
 <context>

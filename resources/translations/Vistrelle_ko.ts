@@ -184,6 +184,10 @@
             <numerusform>%n분마다 새 세그먼트를 시작합니다</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>자동 분할 끄기</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -244,6 +248,10 @@
         <translation>
             <numerusform>%n분 녹화 후 자동 중지</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>자동 중지 끄기</translation>
     </message>
 </context>
 <context>

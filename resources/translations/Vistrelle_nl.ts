@@ -185,6 +185,10 @@
             <numerusform>Elke %n minuten begint een nieuw segment</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Automatisch splitsen uit</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>Stopt na één minuut opnemen</numerusform>
             <numerusform>Stopt na %n minuten opnemen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Automatisch stoppen uit</translation>
     </message>
 </context>
 <context>

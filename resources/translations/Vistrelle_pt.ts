@@ -185,6 +185,10 @@
             <numerusform>Um novo segmento começa a cada %n minutos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Desativar divisão autom.</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -246,6 +250,10 @@
             <numerusform>Para após um minuto de gravação</numerusform>
             <numerusform>Para após %n minutos de gravação</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Desativar parada autom.</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,10 @@
             <numerusform>Her %n dakikada yeni bir bölüm başlar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>Otomatik bölmeyi kapat</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -244,6 +248,10 @@
         <translation>
             <numerusform>%n dakikalık kayıttan sonra durur</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>Otomatik durdurmayı kapat</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,10 @@
             <numerusform>将每 %n 分钟自动保存为一个新文件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>关闭自动分割</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -244,6 +248,10 @@
         <translation>
             <numerusform>录制 %n 分钟后自动停止</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>关闭自动停止</translation>
     </message>
 </context>
 <context>

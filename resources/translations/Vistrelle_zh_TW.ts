@@ -184,6 +184,10 @@
             <numerusform>每 %n 分鐘開始一個新分段</numerusform>
         </translation>
     </message>
+    <message>
+        <source>关闭自动分割</source>
+        <translation>關閉自動分割</translation>
+    </message>
 </context>
 <context>
     <name>AutoStopDialog</name>
@@ -244,6 +248,10 @@
         <translation>
             <numerusform>錄製 %n 分鐘後自動停止</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>关闭自动停止</source>
+        <translation>關閉自動停止</translation>
     </message>
 </context>
 <context>

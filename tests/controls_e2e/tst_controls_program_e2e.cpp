@@ -80,14 +80,6 @@ QString loadMicrophone(Modules &modules, const QString &name, const QString &des
                          QStringLiteral("source_properties=device.description=") + description});
 }
 
-QToolButton *toolbarItem(QWidget *toolbar, const QString &title)
-{
-    for (QToolButton *item : toolbar->findChildren<QToolButton *>())
-        if (item->property("title").toString() == title && item->isVisible())
-            return item;
-    return nullptr;
-}
-
 // The open pop-up menu's checked entry, read while the menu is open; the menu is
 // then closed with Escape.
 QString checkedEntryOfMenuOpenedBy(const std::function<bool()> &open, QStringList *entries)

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace clockstrip {
 
 constexpr int kBits = 24;
@@ -105,6 +107,23 @@ inline qint64 lostMs(const QList<Frame> &frames)
     if (frames.size() < 2)
         return 0;
     return span(frames.first().clockMs, frames.last().clockMs) - (frames.last().ptsMs - frames.first().ptsMs);
+}
+
+// lostMs taken over the first and the last `window` frames rather than over one frame at
+// each end: the picture a frame shows may be up to a frame older than its neighbours' (the
+// grab and the strip keep clocks of their own), so single frames are a frame apart at random.
+inline qint64 steadyLostMs(const QList<Frame> &frames, int window = 30)
+{
+    if (frames.size() < 2 * window)
+        return lostMs(frames);
+    const auto offsetsMedian = [&frames](int from, int count) {
+        QList<qint64> offsets;
+        for (int i = from; i < from + count; ++i)
+            offsets << span(frames.first().clockMs, frames.at(i).clockMs) - (frames.at(i).ptsMs - frames.first().ptsMs);
+        std::sort(offsets.begin(), offsets.end());
+        return offsets.at(count / 2);
+    };
+    return offsetsMedian(int(frames.size()) - window, window) - offsetsMedian(0, window);
 }
 
 } // namespace clockstrip

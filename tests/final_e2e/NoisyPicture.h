@@ -61,25 +61,6 @@ private:
     QImage m_noise;
 };
 
-// A bar crossing a calm background at every frame: cheap to encode, so that a busy machine
-// keeps up with the whole screen, and never twice the same picture.
-class MovingBar : public TickingPicture
-{
-public:
-    explicit MovingBar(const QRect &geometry)
-        : TickingPicture(geometry)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), QColor(40, 60, 90));
-        p.fillRect(QRect((step() * 16) % width(), 0, 48, height()), Qt::white);
-    }
-};
-
 // Stands in for the floating toolbar that screen recordings keep out of the picture.
 inline QWidget *makeStandInToolbar()
 {

@@ -12,10 +12,13 @@
 
 namespace {
 
-// Frames per second of 30 that the recording keeps at least. It keeps 97 % and more on a
-// machine that keeps up; a shared test machine starves the frame timer now and then (a split
-// that lost time kept 56 %).
+// Frames per second of 30 that the recording keeps at least. It keeps 97 % and more while
+// the machine keeps up; with four cores kept busy beside other builds the frame timer starves
+// now and then (96.0 and 96.4 % at worst over ten runs), while the split fault kept about half.
 constexpr double kShareOfFrames = 0.95;
+// The same for each segment alone. A split that froze the picture kept about half of them;
+// a busy machine's encoder that falls behind for a while costs a segment a few per cent.
+constexpr double kSegmentShareOfFrames = 0.9;
 
 // The split every user gets from Auto Split and from live switches.
 class SplittingRecorder : public Recorder
@@ -100,11 +103,23 @@ class TestSplitWithSound : public QObject
     Q_OBJECT
 
     QTemporaryDir *m_dir = nullptr;
-    MovingBar *m_picture = nullptr;
+    // The moving picture, drawn by a process of its own as other programs draw theirs.
+    QProcess m_picture;
     QWidget *m_toolbar = nullptr;
     QProcess *m_player = nullptr;
     QStringList m_segments;
     QList<FileSpans> m_segmentSpans;
+    // The time asked for: from each start() or resume() to the following pause() or stop().
+    // The file may hold a little less (the encoder's launch), never more.
+    QElapsedTimer m_asking;
+    qint64 m_askedMs = 0;
+
+    void askOn() { m_asking.start(); }
+    void askOff()
+    {
+        m_askedMs += m_asking.elapsed();
+        m_asking.invalidate();
+    }
 
     // The segments as the finalisation takes them, measured before they are joined.
     void watchSegments(Recorder &recorder)
@@ -129,6 +144,7 @@ class TestSplitWithSound : public QObject
         recorder.excludedWindowId = m_toolbar->winId();
         recorder.setSystemAudioEnabled(true);
         watchSegments(recorder);
+        askOn();
         recorder.start();
         if (!QTest::qWaitFor([&] { return !spies.started.isEmpty() || !spies.errors.isEmpty(); }, 30000)
             || !spies.errors.isEmpty())
@@ -142,6 +158,7 @@ class TestSplitWithSound : public QObject
             if (pauseAtSplit && split == 2) {
                 QTest::qWait(150);
                 spies.markEnd();
+                askOff();
                 QElapsedTimer pause;
                 pause.start();
                 if (!recorder.pause())
@@ -149,6 +166,7 @@ class TestSplitWithSound : public QObject
                 if (!QTest::qWaitFor([&] { return !spies.paused.isEmpty(); }, 20000))
                     return QStringLiteral("<no pause>");
                 QTest::qWait(3000);
+                askOn();
                 recorder.resume();
                 if (!QTest::qWaitFor([&] { return !spies.resumed.isEmpty(); }, 20000))
                     return QStringLiteral("<no resume> ") + spies.lastError();
@@ -157,6 +175,7 @@ class TestSplitWithSound : public QObject
         }
         (void)QTest::qWaitFor([&] { return recording.elapsed() - pausedMs >= 40000; }, 60000);
         spies.markEnd();
+        askOff();
         recorder.stop();
         if (!QTest::qWaitFor([&] { return !spies.stopped.isEmpty(); }, 180000))
             return QStringLiteral("<no stop>");
@@ -169,7 +188,12 @@ class TestSplitWithSound : public QObject
         // No downgrade, nor any other warning.
         for (const QList<QVariant> &warning : std::as_const(spies.warnings))
             QFAIL(qPrintable(warning.first().toString()));
+        // The file holds the picture from each launch of the encoder on: a little less than
+        // the time asked for (from each start() or resume()), a little more than the time from
+        // each `started` or `resumed` (which come once the encoder has written its first media).
+        const double asked = m_askedMs / 1000.0;
         const double recorded = spies.recordedSeconds();
+        const auto lastsAsRecorded = [&](double seconds) { return seconds >= recorded - 0.1 && seconds <= asked + 0.1; };
 
         QVERIFY2(m_segments.size() >= expectedSegments, qPrintable(m_segments.join(' ')));
         double segmentsTotal = 0;
@@ -177,22 +201,26 @@ class TestSplitWithSound : public QObject
             const FileSpans &s = m_segmentSpans.at(i);
             qInfo().noquote() << QFileInfo(m_segments.at(i)).fileName() << describe(s);
             QVERIFY2(qAbs(s.videoSeconds - s.audioSeconds) <= 0.1, qPrintable(describe(s)));
-            QVERIFY2(s.decodedFrames >= std::floor(kShareOfFrames * 30 * s.videoSeconds) - 2, qPrintable(describe(s)));
+            // The segment between a split and the pause that follows it lasts a few frames, too
+            // few to count: the joined file counts them.
+            if (s.videoSeconds >= 1.0)
+                QVERIFY2(s.decodedFrames >= kSegmentShareOfFrames * 30 * s.videoSeconds, qPrintable(describe(s)));
             segmentsTotal += s.videoSeconds;
         }
-        QVERIFY2(qAbs(segmentsTotal - recorded) <= 0.5,
-                 qPrintable(QStringLiteral("segments %1 s, recorded %2 s").arg(segmentsTotal).arg(recorded)));
+        QVERIFY2(lastsAsRecorded(segmentsTotal),
+                 qPrintable(QStringLiteral("segments %1 s for %2-%3 s").arg(segmentsTotal).arg(recorded).arg(asked)));
 
-        // The recorded time counts from `started` and `resumed`, which come a little after each
-        // launch's first frame: the file may hold that much more picture. Every segment's
-        // sound begins with the audio encoder's priming frame (21 ms).
+        // Every segment's sound begins with the audio encoder's priming frame (21 ms).
         const FileSpans whole = measure(file);
-        qInfo().noquote() << "joined:" << describe(whole) << "for" << recorded << "s recorded";
+        qInfo().noquote() << "joined:" << describe(whole) << "for" << asked << "s asked for," << recorded
+                          << "s from each `started` to its end";
         QCOMPARE(whole.size, QSize(1920, 1080));
-        QVERIFY2(qAbs(whole.videoSeconds - recorded) <= 0.5, qPrintable(describe(whole)));
-        QVERIFY2(qAbs(whole.videoSeconds - segmentsTotal) <= 0.1, qPrintable(describe(whole)));
+        // The joined picture has no gap: it lasts as long as its segments, at most a few frames'
+        // time more at each join (one or two were measured).
+        QVERIFY2(whole.videoSeconds >= segmentsTotal - 0.05, qPrintable(describe(whole)));
+        QVERIFY2(whole.videoSeconds - segmentsTotal <= (m_segments.size() - 1) * 0.1, qPrintable(describe(whole)));
         QVERIFY2(qAbs(whole.audioSeconds - whole.videoSeconds) <= 0.25, qPrintable(describe(whole)));
-        QVERIFY2(whole.decodedFrames >= kShareOfFrames * 30 * recorded, qPrintable(describe(whole)));
+        QVERIFY2(whole.decodedFrames >= kShareOfFrames * 30 * whole.videoSeconds, qPrintable(describe(whole)));
     }
 
 private slots:
@@ -200,9 +228,9 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
             QSKIP("needs the private test desktop (scripts/test-env.sh)");
-        m_picture = new MovingBar(QRect(0, 0, 1920, 1080));
-        m_picture->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_picture));
+        m_picture.start(QStringLiteral(ROAD_WINDOW_HELPER), {QStringLiteral("--fullscreen"), QStringLiteral("--calm")});
+        QVERIFY(m_picture.waitForStarted());
+        QVERIFY(QTest::qWaitFor([this] { return m_picture.canReadLine(); }, 10000)); // its window is shown
         m_toolbar = makeStandInToolbar();
         QVERIFY(QTest::qWaitForWindowExposed(m_toolbar));
     }
@@ -210,11 +238,13 @@ private slots:
     void cleanupTestCase()
     {
         delete m_toolbar;
-        delete m_picture;
+        m_picture.kill();
+        m_picture.waitForFinished();
     }
 
     void init()
     {
+        m_askedMs = 0;
         m_dir = new QTemporaryDir;
         road::useSaveFolder(m_dir->path());
         m_segments.clear();

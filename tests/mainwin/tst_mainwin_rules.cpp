@@ -12,8 +12,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -244,9 +247,18 @@ void TestMainWindowRules::autoSplitDialogClampsOnApply()
     dialog.onApply();
     QCOMPARE(dialog.config(), (AutoSplitConfig{true, 1, 120, 100}));
 
+    // A record by size opens on the size choice: its spin box live, the duration's not,
+    // and the hint naming the size.
     AutoStopDialog stop;
     stop.setConfig(AutoStopConfig{false, 1, 30, 1000});
-    QCOMPARE(stop.config().mode, 1);
+    const QList<QRadioButton *> radios = stop.findChildren<QRadioButton *>();
+    const QList<QSpinBox *> spins = stop.findChildren<QSpinBox *>();
+    QCOMPARE(radios.size(), 2);
+    QCOMPARE(spins.size(), 2);
+    QVERIFY(!radios[0]->isChecked() && radios[1]->isChecked());
+    QVERIFY(!spins[0]->isEnabled() && spins[1]->isEnabled());
+    QCOMPARE(spins[1]->value(), 1000);
+    QCOMPARE(stop.findChild<QLabel *>(QStringLiteral("AutoStopHint"))->text(), QStringLiteral("文件达到 1000 MB 后自动停止"));
 }
 
 void TestMainWindowRules::autoStopPanel()

@@ -1,14 +1,81 @@
 // Automatic stop after one minute, withdrawn on its countdown panel with a real click:
 // the recording goes on past the minute, the stored setting stays, and the next
-// recording gets the limit and the panel again. Records audio only, which costs little.
+// recording gets the limit and the panel again. A limit changed during the recording
+// from the recording toolbar: the panel counts down to the new one and the recording
+// stops there; by size, the panel goes. Both limits are switched off from the
+// preparation toolbar that can switch them on. Records audio only, which costs little.
 
 #include "MainWindowDriver.h"
 
 #include "app/BottomBar.h"
+#include "dialogs/AutoSplitDialog.h"
 #include "dialogs/AutoStopDialog.h"
 
+#include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
+
+namespace {
+
+void storeAutoStop(bool enabled, int mode, int minutes)
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("autoStop/enabled"), enabled);
+    settings.setValue(QStringLiteral("autoStop/mode"), mode);
+    settings.setValue(QStringLiteral("autoStop/durationMin"), minutes);
+    settings.setValue(QStringLiteral("autoStop/sizeMB"), 1000);
+}
+
+template <typename T>
+QWidget *visibleConfigDialog()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<T *>(widget); dialog && dialog->isVisible()) {
+            if constexpr (std::is_same_v<T, AutoStopDialog>)
+                if (dialog->isCountdownMode())
+                    continue;
+            return dialog;
+        }
+    return nullptr;
+}
+
+// The recording toolbar's timer button (its one tool button that does not toggle).
+QPushButton *timerButton(MainWindow &window)
+{
+    for (QPushButton *button : window.floatingToolbar()->findChildren<QPushButton *>(QStringLiteral("ToolIcon")))
+        if (!button->isCheckable() && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+// Clicks `opener` and, in the option dialog of type T it opens, runs `act` (which clicks
+// the dialog's buttons). True once the dialog was handled and has closed.
+template <typename T>
+bool inOptionDialog(QWidget *opener, std::function<void(QWidget *)> act)
+{
+    bool closed = false;
+    WhenShown handled([] { return visibleConfigDialog<T>(); },
+                      [&](QWidget *shown) {
+                          // Exposed and placed (a window manager may still move it).
+                          QPointer<QWidget> dialog = shown;
+                          if (QTest::qWaitForWindowExposed(dialog)) {
+                              for (QRect placed; dialog && dialog->geometry() != placed;) {
+                                  placed = dialog->geometry();
+                                  QTest::qWait(200);
+                              }
+                              act(dialog);
+                          }
+                          closed = QTest::qWaitFor([&] { return !dialog || !dialog->isVisible(); }, 5000);
+                          if (!closed && dialog)
+                              qobject_cast<QDialog *>(dialog.data())->reject(); // the test goes on to fail
+                      });
+    if (!opener || !click(centreOf(opener)))
+        return false;
+    return QTest::qWaitFor([&] { return handled.done(); }, 10000) && closed;
+}
+
+} // namespace
 
 class TestMainWindowAutoStopE2E : public QObject
 {
@@ -17,6 +84,8 @@ class TestMainWindowAutoStopE2E : public QObject
 private slots:
     void initTestCase();
     void cancelledAutoStopKeepsRecording();
+    void limitChangedDuringRecording();
+    void switchedOffFromPreparationToolbar();
 
 private:
     QTemporaryDir m_saveDir;
@@ -28,11 +97,7 @@ void TestMainWindowAutoStopE2E::initTestCase()
         QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
     QVERIFY(m_saveDir.isValid());
     setUpProgramSettings(m_saveDir.path());
-    QSettings settings;
-    settings.setValue(QStringLiteral("autoStop/enabled"), true);
-    settings.setValue(QStringLiteral("autoStop/mode"), 0);
-    settings.setValue(QStringLiteral("autoStop/durationMin"), 1);
-    settings.setValue(QStringLiteral("autoStop/sizeMB"), 1000);
+    storeAutoStop(true, 0, 1);
 }
 
 void TestMainWindowAutoStopE2E::cancelledAutoStopKeepsRecording()
@@ -74,6 +139,127 @@ void TestMainWindowAutoStopE2E::cancelledAutoStopKeepsRecording()
     QVERIFY(stopWith(window, QStringLiteral("StopDiscardButton")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 2, 20000);
     QTRY_VERIFY(!window.bottomBar()->countdownWindow());
+}
+
+void TestMainWindowAutoStopE2E::limitChangedDuringRecording()
+{
+    storeAutoStop(true, 0, 30);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY(window.bottomBar()->countdownWindow() && window.bottomBar()->countdownWindow()->isVisible());
+    QCOMPARE(window.bottomBar()->countdownWindow()->countText(), QStringLiteral("30:00"));
+
+    // From 30 minutes to 1 a few seconds in: the panel counts what is left of the minute.
+    // (The panel is put aside first: where it shows, it may cover the dialog.)
+    const auto putPanelAside = [&window] {
+        AutoStopDialog *panel = window.bottomBar()->countdownWindow();
+        if (!panel || !QTest::qWaitForWindowExposed(panel))
+            return false;
+        const QPoint aside(0, 1080 - panel->frameGeometry().height());
+        return QTest::qWaitFor([&] {
+            if (panel->frameGeometry().topLeft() == aside)
+                return true;
+            panel->move(aside);
+            QTest::qWait(200);
+            return false;
+        }, 5000);
+    };
+    QVERIFY(putPanelAside());
+    QTest::qWait(4000);
+    QVERIFY(inOptionDialog<AutoStopDialog>(timerButton(window), [](QWidget *dialog) {
+        // Typed once the click has given the box the keyboard (the window manager hands
+        // the focus over after the click; keys sent sooner go to another window).
+        QSpinBox *minutes = dialog->findChildren<QSpinBox *>().first();
+        for (int attempt = 0; attempt < 3 && minutes->value() != 1; ++attempt) {
+            click(centreOf(minutes));
+            if (!QTest::qWaitFor([minutes] { return minutes->hasFocus() && minutes->window()->isActiveWindow(); }, 3000))
+                continue;
+            key(QStringLiteral("ctrl+a"));
+            key(QStringLiteral("1"));
+            (void)QTest::qWaitFor([minutes] { return minutes->value() == 1; }, 2000);
+        }
+        click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("AutoStopPrimary"))));
+    }));
+    const int atChange = int(clock.elapsed() / 1000);
+    QPointer<AutoStopDialog> panel;
+    QTRY_VERIFY((panel = window.bottomBar()->countdownWindow()) && panel->isVisible());
+    QVERIFY2(panel->remainingSeconds() <= 60 - atChange + 2 && panel->remainingSeconds() >= 60 - atChange - 6,
+             qPrintable(panel->countText()));
+    screenshot(QStringLiteral("autostop-changed"));
+
+    // The recording stops by itself at the minute, as the panel showed.
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 90000);
+    QVERIFY2(clock.elapsed() >= 58000 && clock.elapsed() < 75000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!stopped.first().first().toString().isEmpty());
+    QTRY_VERIFY(!window.bottomBar()->countdownWindow());
+
+    // By size: no countdown to a stop that is not coming.
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 10000);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
+    QTRY_VERIFY(window.bottomBar()->countdownWindow() && window.bottomBar()->countdownWindow()->isVisible());
+    QVERIFY(putPanelAside());
+    QVERIFY(inOptionDialog<AutoStopDialog>(timerButton(window), [](QWidget *dialog) {
+        click(centreOf(dialog->findChildren<QRadioButton *>().last()));
+        click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("AutoStopPrimary"))));
+    }));
+    QTRY_VERIFY(!window.bottomBar()->countdownWindow() || !window.bottomBar()->countdownWindow()->isVisible());
+    QCOMPARE(QSettings().value(QStringLiteral("autoStop/mode")).toInt(), 1);
+
+    // And off from the same button.
+    QVERIFY(inOptionDialog<AutoStopDialog>(timerButton(window), [](QWidget *dialog) {
+        click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("AutoStopOff"))));
+    }));
+    QCOMPARE(QSettings().value(QStringLiteral("autoStop/enabled")).toBool(), false);
+    QVERIFY(stopWith(window, QStringLiteral("StopDiscardButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 2, 20000);
+}
+
+void TestMainWindowAutoStopE2E::switchedOffFromPreparationToolbar()
+{
+    storeAutoStop(true, 0, 5);
+    QSettings().setValue(QStringLiteral("autoSplit/enabled"), true);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_AudioOnly"));
+    QVERIFY(card && click(centreOf(card)));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QTest::qWait(200);
+
+    QVERIFY(inOptionDialog<AutoStopDialog>(toolbarItem(window.setupToolbar(), QStringLiteral("Auto Stop")),
+                                           [](QWidget *dialog) {
+                                               screenshot(QStringLiteral("autostop-dialog-on"));
+                                               click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("AutoStopOff"))));
+                                           }));
+    QCOMPARE(QSettings().value(QStringLiteral("autoStop/enabled")).toBool(), false);
+    QVERIFY(!window.bottomBar()->autoStopConfig().enabled);
+    QCOMPARE(window.bottomBar()->autoStopConfig().durationMin, 5);
+
+    QVERIFY(inOptionDialog<AutoSplitDialog>(toolbarItem(window.setupToolbar(), QStringLiteral("Auto Split")),
+                                            [](QWidget *dialog) {
+                                                screenshot(QStringLiteral("autosplit-dialog-on"));
+                                                click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("SplitOff"))));
+                                            }));
+    QCOMPARE(QSettings().value(QStringLiteral("autoSplit/enabled")).toBool(), false);
+
+    // Off, the dialog offers no switch-off, and its Cancel leaves it off.
+    bool offered = true;
+    QVERIFY(inOptionDialog<AutoStopDialog>(toolbarItem(window.setupToolbar(), QStringLiteral("Auto Stop")),
+                                           [&offered](QWidget *dialog) {
+                                               offered = dialog->findChild<QPushButton *>(QStringLiteral("AutoStopOff"))->isVisible();
+                                               click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("AutoStopSecondary"))));
+                                           }));
+    QVERIFY(!offered);
+    QCOMPARE(QSettings().value(QStringLiteral("autoStop/enabled")).toBool(), false);
+    QVERIFY(click(centreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Exit")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
 }
 
 int main(int argc, char *argv[])

@@ -1,26 +1,52 @@
 // Where the program stands after each road through the real main window, with real X
 // events and the real ffmpeg: a schedule that fires after the panel was left in another
-// mode records the schedule's mode.
+// mode records the schedule's mode; a start by hot key or tray while an area is being
+// chosen waits for the area; a saved sound recording comes back to the main window with
+// the save's progress on it; a save that fails after its library window was closed leaves
+// the main window on screen, with the segments kept.
 
 #include "MainWindowDriver.h"
 
 #include "app/BottomBar.h"
+#include "app/GlobalHotkey.h"
+#include "app/HomePage.h"
 #include "app/ModeBar.h"
+#include "overlays/WatermarkProgressDialog.h"
+#include "preparation/AreaPicker.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
 
+#include <QDirIterator>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
 
-QToolButton *toolbarItem(QWidget *toolbar, const QString &title)
+QPushButton *pauseButton(MainWindow &window)
 {
-    for (QToolButton *button : toolbar->findChildren<QToolButton *>())
-        if (button->property("title").toString() == title && button->isVisible())
-            return button;
-    return nullptr;
+    return window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("PauseButton"));
+}
+
+// A pause and a resume: the recording then has two segments, joined when it is saved.
+bool pauseAndResume(MainWindow &window)
+{
+    QSignalSpy paused(window.recorder(), &Recorder::paused);
+    QSignalSpy resumed(window.recorder(), &Recorder::resumed);
+    return click(centreOf(pauseButton(window))) && QTest::qWaitFor([&] { return paused.size() == 1; }, 10000)
+           && click(centreOf(pauseButton(window))) && QTest::qWaitFor([&] { return resumed.size() == 1; }, 10000);
+}
+
+QStringList keptSegments(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, {QStringLiteral("segment_*")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
 }
 
 } // namespace
@@ -32,6 +58,10 @@ class TestMainWindowHomeE2E : public QObject
 private slots:
     void initTestCase();
     void scheduleAfterAudioOnlyRecordsItsMode();
+    void startWhileChoosingAnArea();
+    void soundRecordingComesHomeWithProgress();
+    void failedSaveLeavesTheWindowOnScreen();
+    void cleanup();
 
 private:
     QTemporaryDir m_saveDir;
@@ -44,17 +74,28 @@ void TestMainWindowHomeE2E::initTestCase()
     QVERIFY(m_saveDir.isValid());
     setUpProgramSettings(m_saveDir.path());
     QSettings().setValue(QStringLiteral("effects/mouseEnabled"), false);
+    // Segments are joined by the ffmpeg found first on the search path (test-merge/ffmpeg,
+    // which behaves as VISTRELLE_TEST_MERGE asks).
+    qputenv("PATH", QByteArray(TEST_MERGE_DIR) + ':' + qgetenv("PATH"));
+    QCOMPARE(Recorder::ffmpegExecutable(), QStringLiteral("ffmpeg"));
+}
+
+void TestMainWindowHomeE2E::cleanup()
+{
+    qunsetenv("VISTRELLE_TEST_MERGE");
+    QTest::qWait(500); // a preview the library started on the new file ends with the window
 }
 
 void TestMainWindowHomeE2E::scheduleAfterAudioOnlyRecordsItsMode()
 {
     // A one-off full-screen schedule an hour ahead; the window's clock is moved to just
     // before it once the panel has been left in the audio-only mode.
+    const QDateTime startAt = QDateTime::currentDateTime().addSecs(3600);
     {
         QSettings s;
         s.setValue(QStringLiteral("schedule/enabled"), true);
         s.setValue(QStringLiteral("schedule/recurrence"), 0);
-        s.setValue(QStringLiteral("schedule/startAt"), QDateTime::currentDateTime().addSecs(3600));
+        s.setValue(QStringLiteral("schedule/startAt"), startAt);
         s.setValue(QStringLiteral("schedule/captureMode"), 0);
     }
     MainWindow window;
@@ -77,7 +118,7 @@ void TestMainWindowHomeE2E::scheduleAfterAudioOnlyRecordsItsMode()
 
     QSignalSpy started(window.recorder(), &Recorder::started);
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
-    shift = 3600 - 2;
+    shift = QDateTime::currentDateTime().secsTo(startAt) - 2;
     window.armScheduledRecording();
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
     QCOMPARE(window.modeBar()->captureMode(), 0);
@@ -89,6 +130,148 @@ void TestMainWindowHomeE2E::scheduleAfterAudioOnlyRecordsItsMode()
     const MediaInfo info = MediaProbe::probe(stopped.first().first().toString());
     QVERIFY2(info.ok && info.hasVideo(), qPrintable(stopped.first().first().toString() + info.error));
     QCOMPARE(info.videoSize(), QSize(1920, 1080));
+}
+
+void TestMainWindowHomeE2E::startWhileChoosingAnArea()
+{
+    const QDateTime startAt = QDateTime::currentDateTime().addSecs(3600);
+    {
+        QSettings s; // a one-off sound recording an hour ahead
+        s.setValue(QStringLiteral("schedule/enabled"), true);
+        s.setValue(QStringLiteral("schedule/recurrence"), 0);
+        s.setValue(QStringLiteral("schedule/startAt"), startAt);
+        s.setValue(QStringLiteral("schedule/captureMode"), 4);
+    }
+    MainWindow window;
+    qint64 shift = 0;
+    window.scheduleClock = [&shift] { return QDateTime::currentDateTime().addSecs(shift); };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea"));
+    QVERIFY(card && click(centreOf(card)));
+    QPointer<AreaPicker> picker;
+    QTRY_VERIFY_WITH_TIMEOUT((picker = visibleTopLevel<AreaPicker>()), 5000);
+    QTest::qWait(300);
+
+    // The start hot key and the tray's Start while the picker is open: no recording.
+    auto *hotkeys = window.findChild<GlobalHotkey *>();
+    QVERIFY(hotkeys);
+    QSignalSpy pressed(hotkeys, &GlobalHotkey::hotkeyTriggered);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(pressed.size(), 1, 5000);
+    QVERIFY(!window.isStartPending() && !window.recorder()->isPreparingStart() && !window.countdownOverlay());
+    QAction *trayStart = nullptr;
+    for (QAction *action : window.trayIcon()->contextMenu()->actions())
+        if (action->text() == QStringLiteral("Start Recording"))
+            trayStart = action;
+    QVERIFY(trayStart);
+    trayStart->trigger();
+    QVERIFY(!window.isStartPending() && !window.recorder()->isPreparingStart() && !window.countdownOverlay());
+    QVERIFY(picker && picker->isVisible());
+
+    // The area chosen afterwards is taken as usual.
+    QVERIFY(drag(QPoint(400, 300), QPoint(1000, 700)));
+    QTRY_VERIFY_WITH_TIMEOUT(!picker, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QCOMPARE(window.controlsArea()->captureRect().size(), QSize(600, 400));
+    QToolButton *exit = toolbarItem(window.setupToolbar(), QStringLiteral("Exit"));
+    QVERIFY(exit && click(centreOf(exit)));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+
+    // The schedule fires while the picker is open again: the picker goes, for good.
+    QVERIFY(click(centreOf(card)));
+    QTRY_VERIFY_WITH_TIMEOUT((picker = visibleTopLevel<AreaPicker>()), 5000);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    shift = QDateTime::currentDateTime().secsTo(startAt) - 2;
+    window.armScheduledRecording();
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
+    QTRY_VERIFY(!picker);
+    QTest::qWait(1000);
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+    QVERIFY(!visibleTopLevel<AreaPicker>());
+}
+
+void TestMainWindowHomeE2E::soundRecordingComesHomeWithProgress()
+{
+    // The join reads the segments at their own speed: it takes about as long as the
+    // recording, printing its progress.
+    qputenv("VISTRELLE_TEST_MERGE", "realtime");
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
+    QTest::qWait(3000);
+    QVERIFY(pauseAndResume(window));
+    QTest::qWait(5000);
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+
+    // The save is shown on the main window, where the file will come: its progress moves
+    // and the time left is known.
+    QTRY_VERIFY_WITH_TIMEOUT(window.finalizationProgressDialog(), 5000);
+    auto *progress = qobject_cast<WatermarkProgressDialog *>(window.finalizationProgressDialog());
+    QVERIFY(progress && progress->parentWidget() == &window && window.isVisible());
+    QVERIFY(!window.bottomBar()->mediaLibraryWindow() || !window.bottomBar()->mediaLibraryWindow()->isVisible());
+    auto *remaining = progress->findChild<QLabel *>(QStringLiteral("ProgressRemaining"));
+    QVERIFY(remaining);
+    QTRY_VERIFY2_WITH_TIMEOUT(progress->progressValue() > 0 && !remaining->text().contains(QStringLiteral("--:--")),
+                              qPrintable(remaining->text()), 8000);
+    screenshot(QStringLiteral("home-sound-saving"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const QString path = stopped.first().first().toString();
+    QVERIFY2(path.endsWith(QStringLiteral(".mp3")), qPrintable(path));
+    QTRY_VERIFY(!window.finalizationProgressDialog());
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.bottomBar()->mediaLibraryWindow() || !window.bottomBar()->mediaLibraryWindow()->isVisible());
+    QPushButton *libraryEntry = nullptr;
+    for (QPushButton *button : window.homePage()->findChildren<QPushButton *>())
+        if (button->text().trimmed() == QStringLiteral("Media Library"))
+            libraryEntry = button;
+    QVERIFY(libraryEntry && !libraryEntry->isChecked());
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok && !info.hasVideo() && info.durationMs > 6500, qPrintable(info.error));
+}
+
+void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
+{
+    qputenv("VISTRELLE_TEST_MERGE", "fail");
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+    QTest::qWait(1500);
+    QVERIFY(pauseAndResume(window));
+    QTest::qWait(1500);
+
+    // The failure's message is answered when it comes; the main window must be on screen
+    // under it.
+    bool shownUnderMessage = false;
+    WhenShown message([] { return visibleDialog(QStringLiteral("录制提示")); },
+                      [&](QWidget *box) {
+                          shownUnderMessage = window.isVisible();
+                          QTest::qWait(300);
+                          click(centreOf(qobject_cast<QMessageBox *>(box)->button(QMessageBox::Ok)));
+                      });
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QWidget *library = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((library = window.bottomBar()->mediaLibraryWindow()) && library->isVisible(), 5000);
+    QTest::qWait(300);
+    QVERIFY(closeByWindowManager(library));
+
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    QVERIFY(message.done());
+    QVERIFY(shownUnderMessage);
+    QCOMPARE(stopped.first().first().toString(), QString());
+    QVERIFY(window.isVisible());
+    QVERIFY(keptSegments(m_saveDir.path()).size() >= 2);
 }
 
 int main(int argc, char *argv[])

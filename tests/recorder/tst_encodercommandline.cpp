@@ -478,8 +478,14 @@ private slots:
                                        "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-map|[vnext]|-map|[aout]"))));
 
-        // Sound alone goes to the next encoder at once: nothing to leave out.
+        // Sound alone goes to the next encoder at once: nothing to leave out. A picture without
+        // sound keeps its primer frame, on which the encoder starts up.
         in.audioOnly = true;
+        QVERIFY(!EncoderCommandLine::build(in).join(' ').contains(QStringLiteral("trim")));
+        in.audioOnly = false;
+        in.micEnabled = false;
+        in.micPipePath.clear();
+        in.hasSystemAudioCapture = false;
         QVERIFY(!EncoderCommandLine::build(in).join(' ').contains(QStringLiteral("trim")));
     }
 };

@@ -2,6 +2,7 @@
 // changes colour and moves a bar every frame, so that recorded frames differ over time.
 //   --tiny        a 1x1 window, too small to be a recording's first frame
 //   --fullscreen  covers the 1920x1080 screen and animates at 30 frames per second
+//   --calm        keeps its colour: only the bar moves (cheap to encode, even on a busy machine)
 //   --flash       paints the picture white for 500 ms for every line read on stdin
 // Prints its X window id on the first line of its output.
 #include <QApplication>
@@ -18,7 +19,8 @@ namespace {
 class ChangingWindow : public QWidget
 {
 public:
-    explicit ChangingWindow(int periodMs)
+    ChangingWindow(int periodMs, bool calm)
+        : m_calm(calm)
     {
         setWindowTitle(QStringLiteral("Road helper window"));
         resize(401, 301);
@@ -46,11 +48,12 @@ protected:
             painter.fillRect(rect(), Qt::white);
             return;
         }
-        painter.fillRect(rect(), QColor::fromHsv((m_step * 17) % 360, 200, 120));
+        painter.fillRect(rect(), QColor::fromHsv(m_calm ? 210 : (m_step * 17) % 360, 200, 120));
         painter.fillRect(QRect((m_step * 10) % width(), 0, 40, height()), Qt::black);
     }
 
 private:
+    const bool m_calm;
     int m_step = 0;
     bool m_flashing = false;
 };
@@ -62,7 +65,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const bool fullScreen = args.contains(QStringLiteral("--fullscreen"));
-    ChangingWindow window(fullScreen ? 33 : 100);
+    ChangingWindow window(fullScreen ? 33 : 100, args.contains(QStringLiteral("--calm")));
     if (args.contains(QStringLiteral("--tiny"))) {
         window.setWindowTitle(QStringLiteral("Road tiny window"));
         window.setFixedSize(1, 1);

@@ -24,6 +24,22 @@ int countPixels(const QImage& image, QRgb colour)
     return n;
 }
 
+// 64x64 screen pixels as X11 gives them: B, G, R, X with an undefined pad byte.
+QImage paddedScreenPixels()
+{
+    QImage source(64, 64, QImage::Format_RGB32);
+    source.fill(0x00203040u);
+    return source;
+}
+
+// Frames of such a screen, without mouse effects.
+void plainScreen(FrameComposer &composer)
+{
+    composer.settings().screenSource = true;
+    composer.settings().mouseEffectsEnabled = false;
+    composer.settings().pipeFrameSize = QSize(64, 64);
+}
+
 } // namespace
 
 class TestFrameComposer : public QObject
@@ -41,6 +57,8 @@ private slots:
     void screenFramesWithoutMouseEffectsStayUntouched();
     void highlightRadiusAndArrowScale();
     void paddedScreenPixelsBecomeOpaque();
+    void planarFramesKeepThePadByteWhereNothingIsPainted();
+    void planarChromaIsTheAverageOfEachFourPixels();
     void geometry();
 };
 
@@ -289,17 +307,69 @@ void TestFrameComposer::highlightRadiusAndArrowScale()
 
 void TestFrameComposer::paddedScreenPixelsBecomeOpaque()
 {
-    // X11 screen pixels are B, G, R, X with an undefined pad byte.
-    QImage source(64, 64, QImage::Format_RGB32);
-    source.fill(0x00203040u);
+    const QImage source = paddedScreenPixels();
     FrameComposer composer;
-    composer.settings().screenSource = true;
-    composer.settings().mouseEffectsEnabled = false;
-    composer.settings().pipeFrameSize = QSize(64, 64);
+    plainScreen(composer);
     const QImage frame = composer.compose(source, false);
     QCOMPARE(frame.format(), QImage::Format_ARGB32);
     QCOMPARE(qAlpha(frame.pixel(10, 10)), 0xff);
     QCOMPARE(uchar(frame.constBits()[3]), uchar(0xff));
+}
+
+// Frames for the planar pipe, whose fourth byte nobody reads, are passed on as the screen
+// gave them (no pass over their pixels) unless something is painted on them.
+void TestFrameComposer::planarFramesKeepThePadByteWhereNothingIsPainted()
+{
+    const QImage source = paddedScreenPixels();
+    FrameComposer composer;
+    plainScreen(composer);
+    composer.settings().padByteUnread = true;
+    composer.setCursorLocator([](const QSize &size) { return QPointF(size.width() / 2, size.height() / 2); });
+    const QImage untouched = composer.compose(source, false);
+    QCOMPARE(untouched.constBits(), source.constBits());
+
+    composer.settings().mouseEffectsEnabled = true;
+    const QImage highlighted = composer.compose(source, false);
+    QCOMPARE(highlighted.format(), QImage::Format_ARGB32);
+    for (int y = 0; y < highlighted.height(); ++y)
+        for (int x = 0; x < highlighted.width(); ++x)
+            QCOMPARE(qAlpha(highlighted.pixel(x, y)), 0xff);
+    QVERIFY(highlighted.pixel(32, 32) != qRgb(0x20, 0x30, 0x40));
+}
+
+// Every chroma sample is BT.601's of the mean of its two by two pixels, rounded, for any
+// picture and width (the rows are worked on several pairs at a time, the rest one by one).
+void TestFrameComposer::planarChromaIsTheAverageOfEachFourPixels()
+{
+    for (const int width : {1926, 18, 2}) {
+        QImage frame(width, 6, QImage::Format_ARGB32);
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < width; ++x)
+                frame.setPixel(x, y, qRgba((x * 97 + y * 31) % 256, (x * x + 7 * y) % 256, (x * 13 ^ y * 201) % 256, 255));
+        const QSize half(width / 2, frame.height() / 2);
+        for (const FramePipe::Layout layout : {FramePipe::Layout::I420, FramePipe::Layout::Nv12}) {
+            QByteArray planes(FramePipe::frameBytes(frame.size(), layout), Qt::Uninitialized);
+            FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(planes.data()));
+            const auto *chroma = reinterpret_cast<const uchar *>(planes.constData()) + width * frame.height();
+            for (int y = 0; y < half.height(); ++y) {
+                for (int x = 0; x < half.width(); ++x) {
+                    int r = 0, g = 0, b = 0;
+                    for (const QPoint &p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                        const QRgb c = frame.pixel(2 * x + p.x(), 2 * y + p.y());
+                        r += qRed(c), g += qGreen(c), b += qBlue(c);
+                    }
+                    const double u = 128 + (-0.148223 * r - 0.290993 * g + 0.439216 * b) / 4;
+                    const double v = 128 + (0.439216 * r - 0.367788 * g - 0.071427 * b) / 4;
+                    const int i = y * half.width() + x;
+                    const int gotU = layout == FramePipe::Layout::I420 ? chroma[i] : chroma[2 * i];
+                    const int gotV = layout == FramePipe::Layout::I420 ? chroma[half.width() * half.height() + i] : chroma[2 * i + 1];
+                    if (qAbs(gotU - u) > 0.51 || qAbs(gotV - v) > 0.51)
+                        QFAIL(qPrintable(QStringLiteral("width %1, (%2, %3): %4 %5 for %6 %7")
+                                             .arg(width).arg(x).arg(y).arg(gotU).arg(gotV).arg(u).arg(v)));
+                }
+            }
+        }
+    }
 }
 
 void TestFrameComposer::geometry()

@@ -237,6 +237,10 @@ inline void checkButton(QAbstractButton *button, const QWidget *window, QList<Pr
             slack = std::clamp(textWidth + blanks - tool->iconSize().width(), 0, blanks);
         needed = tool->sizeHint().width() - slack;
         available = tool->width();
+        // Lines under the icon run out at the bottom where the button is lower than its hint.
+        if (look == Qt::ToolButtonTextUnderIcon && tool->sizeHint().height() > tool->height() + Tolerance)
+            out.append({describe(button, window), shown,
+                        QStringLiteral("height %1 > %2").arg(tool->sizeHint().height()).arg(tool->height())});
     } else {
         return; // a button of its own painting
     }
