@@ -176,8 +176,14 @@ void MainWindow::connectComponents()
     });
     connect(m_bottomBar, &BottomBar::autoStopChanged, this, [this](const AutoStopConfig &c) {
         m_recorder->setAutoStop(c.enabled, c.mode, c.durationMin, c.sizeMB);
-        if (m_recorder->isRecording())
-            m_bottomBar->updateCountdown(elapsedSeconds);
+        if (!m_recorder->isRecording())
+            return;
+        // The panel made for the new limit stands where the first one stood, beside the
+        // toolbar, and stands still while the recording is paused.
+        m_bottomBar->updateCountdown(elapsedSeconds);
+        if (QWidget *countdown = m_bottomBar->countdownWindow(); countdown && m_floatingToolbar->isVisible())
+            m_floatingToolbar->placeBeside(countdown);
+        m_bottomBar->setRecordingPaused(m_recorder->isPaused());
     });
     connect(m_bottomBar, &BottomBar::autoStopWithdrawn, this, &MainWindow::onAutoStopWithdrawn);
     const AutoSplitConfig split = m_bottomBar->autoSplitConfig();

@@ -141,6 +141,8 @@ QLabel *sectionLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setFixedWidth(112);
+    // Two lines where a language's name is longer ("Dispositivo de cámara").
+    label->setWordWrap(true);
     label->setStyleSheet(QString::fromLatin1(SectionStyle));
     return label;
 }
@@ -370,7 +372,12 @@ void CameraSettingsDialog::buildUi()
     mirrorRow->setContentsMargins(2, 10, 2, 10);
     auto *mirrorText = new QVBoxLayout;
     mirrorText->setSpacing(2);
-    mirrorText->addWidget(sectionLabel(tr("镜像画面"), panel));
+    // Beside a stretch: one line, as wide as the name needs ("Immagine speculare").
+    QLabel *mirrorLabel = sectionLabel(tr("镜像画面"), panel);
+    mirrorLabel->setWordWrap(false);
+    mirrorLabel->setMinimumWidth(112);
+    mirrorLabel->setMaximumWidth(QWIDGETSIZE_MAX);
+    mirrorText->addWidget(mirrorLabel);
     auto *note = new QLabel(tr("让预览效果更自然"), panel);
     note->setStyleSheet(QStringLiteral("color:#8290a6;font-size:10px;background:transparent;border:none;"));
     mirrorText->addWidget(note);

@@ -368,6 +368,10 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
         }
     }
     item->setStyleSheet(style);
+    // An item without a second line is as wide as its name needs where 76 px do not hold
+    // it ("Capture d'écran", "スクリーンショット").
+    if (sub.isEmpty())
+        item->setFixedWidth(std::max(width, item->sizeHint().width()));
     return item;
 }
 

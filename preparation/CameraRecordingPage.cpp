@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -131,10 +132,33 @@ void fitControlBar(QWidget *bar, const QList<QToolButton *> &actions)
         for (QToolButton *action : actions) {
             action->setToolTip(QString());
             action->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            action->setMinimumWidth(72);
+            action->setMinimumWidth(std::max(72, action->sizeHint().width()));
         }
     }
 }
+
+// Fits the control bar whenever its width or what its contents need changes: a resize of
+// the page alone misses the sizes its texts take once the style sheet has polished them.
+class ControlBarFitter : public QObject
+{
+public:
+    ControlBarFitter(QWidget *bar, const QList<QToolButton *> &actions) : QObject(bar), m_bar(bar), m_actions(actions)
+    {
+        bar->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_bar && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+            fitControlBar(m_bar, m_actions);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_bar;
+    QList<QToolButton *> m_actions;
+};
 
 } // namespace
 
@@ -336,8 +360,10 @@ void CameraRecordingPage::buildUi()
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         button->setIconSize(QSize(27, 27));
-        button->setMinimumWidth(72);
         button->setFixedHeight(66);
+        // 72 px, wider where the name needs it ("スナップショット"): the bar then knows
+        // when to show the icons alone.
+        button->setMinimumWidth(std::max(72, button->sizeHint().width()));
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };
@@ -354,6 +380,7 @@ void CameraRecordingPage::buildUi()
     barLayout->addWidget(toolbarSeparator(bar));
     barLayout->addWidget(m_settingsButton);
     root->addWidget(bar);
+    new ControlBarFitter(bar, {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
 
     m_recordingLocked = {m_systemMenu, m_microphoneMenu, m_autoStopButton, m_autoSplitButton, m_settingsButton};
 
@@ -787,9 +814,6 @@ void CameraRecordingPage::updateDeviceStates()
 void CameraRecordingPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_snapshotButton)
-        fitControlBar(m_snapshotButton->parentWidget(),
-                      {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
     updatePreview();
     positionFloatingTools();
 }

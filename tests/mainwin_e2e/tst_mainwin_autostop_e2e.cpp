@@ -154,6 +154,14 @@ void TestMainWindowAutoStopE2E::limitChangedDuringRecording()
     clock.start();
     QTRY_VERIFY(window.bottomBar()->countdownWindow() && window.bottomBar()->countdownWindow()->isVisible());
     QCOMPARE(window.bottomBar()->countdownWindow()->countText(), QStringLiteral("30:00"));
+    QPoint firstPlace;
+    QVERIFY(QTest::qWaitFor([&] { // placed, and the window manager done with it
+        const QPoint now = window.bottomBar()->countdownWindow()->frameGeometry().topLeft();
+        const bool settled = now == firstPlace;
+        firstPlace = now;
+        QTest::qWait(200);
+        return settled;
+    }, 5000));
 
     // From 30 minutes to 1 a few seconds in: the panel counts what is left of the minute.
     // (The panel is put aside first: where it shows, it may cover the dialog.)
@@ -191,6 +199,9 @@ void TestMainWindowAutoStopE2E::limitChangedDuringRecording()
     QTRY_VERIFY((panel = window.bottomBar()->countdownWindow()) && panel->isVisible());
     QVERIFY2(panel->remainingSeconds() <= 60 - atChange + 2 && panel->remainingSeconds() >= 60 - atChange - 6,
              qPrintable(panel->countText()));
+    // It stands where the first one stood, beside the recording toolbar, not over the
+    // picture.
+    QTRY_COMPARE(panel->frameGeometry().topLeft(), firstPlace);
     screenshot(QStringLiteral("autostop-changed"));
 
     // The recording stops by itself at the minute, as the panel showed.

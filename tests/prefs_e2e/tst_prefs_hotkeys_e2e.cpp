@@ -211,8 +211,9 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
             failure = QString::fromLatin1(why);
             dialog->reject();
         };
-        // The clicks below aim where Qt maps the dialog's buttons: it must know where the
-        // window manager put the dialog.
+        // Qt must know where the window manager put the dialog (its pop-ups open by it).
+        // The clicks aim where the X server has the buttons: a late notice from the
+        // window manager can still mislead Qt for a moment before the dialog mends it.
         if (!QTest::qWaitForWindowExposed(dialog)
             || !QTest::qWaitFor([&] { return centreOnScreen(dialog) == centreOf(dialog); }, 5000))
             return fail("Qt does not know where the preferences are");
@@ -226,11 +227,11 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
         }
         if (!hotkeysNav || !ok)
             return fail("no Hotkeys page or OK button");
-        click(hotkeysNav->mapToGlobal(hotkeysNav->rect().center()));
+        click(centreOnScreen(hotkeysNav));
         if (!QTest::qWaitFor([&] { return dialog->currentPage() == 3; }, 3000))
             return fail("the Hotkeys page did not show");
         auto *editor = dialog->findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey2"));
-        click(editor->mapToGlobal(editor->rect().center()));
+        click(centreOnScreen(editor));
         if (!QTest::qWaitFor([&] { return editor->hasFocus(); }, 3000))
             return fail("the key editor did not take the focus");
         key(QStringLiteral("ctrl+alt+k"));
@@ -240,7 +241,7 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
                                    + QStringLiteral(", focus ") + (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString())));
         QTest::qWait(1200); // the editor ends its recording a second after the last key
         failure.clear();
-        click(ok->mapToGlobal(ok->rect().center()));
+        click(centreOnScreen(ok));
         if (!QTest::qWaitFor([&] { return !dialog->isVisible(); }, 3000)) {
             failure = QStringLiteral("OK did not close the preferences");
             dialog->reject();
