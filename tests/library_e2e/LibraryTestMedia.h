@@ -169,7 +169,7 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 auto *box = qobject_cast<QMessageBox *>(w);
-                if (box && box->isVisible()) {
+                if (box && box->isVisible() && m_answer != kLeaveOpen) {
                     titles << box->windowTitle();
                     texts << box->text();
                     if (QAbstractButton *b = box->button(QMessageBox::StandardButton(m_answer)))
@@ -183,6 +183,8 @@ public:
         });
         m_timer.start(30);
     }
+    // kLeaveOpen: boxes are left to the test.
+    static constexpr int kLeaveOpen = -1;
     void answer(int button) { m_answer = button; }
     QStringList titles;
     QStringList texts;

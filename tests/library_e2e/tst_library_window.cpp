@@ -324,10 +324,27 @@ void LibraryWindowTest::deleteWhileProbing()
     // The newest file is the first row; delete it through its card's own button.
     auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
     QCOMPARE(w->recordList().value(list->item(0)->data(Qt::UserRole).toInt()).path, doomed);
-    m_boxes->answer(QMessageBox::Yes);
     QWidget *card = list->itemWidget(list->item(0));
     const QList<QPushButton *> buttons = card->findChildren<QPushButton *>();
     QVERIFY(!buttons.isEmpty());
+    // Return alone in the question keeps the file. The key is sent from a timer: the
+    // question waits in its own loop.
+    m_boxes->answer(MessageBoxCatcher::kLeaveOpen);
+    bool answered = false;
+    QTimer returner;
+    connect(&returner, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (answered || !box || !box->isVisible() || !box->isActiveWindow())
+            return;
+        answered = true;
+        xdotool({"key", "Return"});
+    });
+    returner.start(50);
+    QVERIFY(clickWidget(buttons.last()));
+    QTRY_VERIFY_WITH_TIMEOUT(answered && !QApplication::activeModalWidget(), 20000);
+    returner.stop();
+    QVERIFY(QFileInfo::exists(doomed));
+    m_boxes->answer(QMessageBox::Yes);
     QVERIFY(clickWidget(buttons.last()));
     QTRY_VERIFY(!QFileInfo::exists(doomed));
     m_boxes->answer(QMessageBox::Ok);

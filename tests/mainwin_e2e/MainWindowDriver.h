@@ -115,7 +115,7 @@ inline bool closeByWindowManager(QWidget *window)
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (!guard || !requestWindowClose(guard->winId()))
             return false;
-        if (QTest::qWaitFor([&] { return !guard || !guard->isVisible(); }, 5000))
+        if (QTest::qWaitFor([&] { return !guard || !guard->isVisible(); }, 10000))
             return true;
         qWarning() << "close request" << attempt + 1 << "not taken by" << guard->windowTitle();
     }

@@ -16,10 +16,13 @@
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
 
+#include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -241,6 +244,15 @@ void TestMainWindowHomeE2E::soundRecordingComesHomeWithProgress()
 void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
 {
     qputenv("VISTRELLE_TEST_MERGE", "fail");
+    // The join fails once the library has been closed (on a busy machine the close could
+    // otherwise come after the failure's message, which holds every other window).
+    const QString release = QDir::temp().filePath(QStringLiteral("release-merge-%1").arg(QCoreApplication::applicationPid()));
+    QFile::remove(release);
+    qputenv("VISTRELLE_TEST_MERGE_RELEASE", QFile::encodeName(release));
+    const auto unset = qScopeGuard([release] {
+        qunsetenv("VISTRELLE_TEST_MERGE_RELEASE");
+        QFile::remove(release);
+    });
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -265,6 +277,7 @@ void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
     QTRY_VERIFY_WITH_TIMEOUT((library = window.bottomBar()->mediaLibraryWindow()) && library->isVisible(), 5000);
     QTest::qWait(300);
     QVERIFY(closeByWindowManager(library));
+    QVERIFY(QFile(release).open(QIODevice::WriteOnly));
 
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
     QVERIFY(message.done());

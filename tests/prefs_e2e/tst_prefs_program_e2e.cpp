@@ -211,7 +211,7 @@ public:
             if (!requestClose(wid))
                 return false;
             if (QTest::qWaitFor([&] { return logText().count(QStringLiteral("[Window] Close request")) > before; },
-                                8000))
+                                15000))
                 return true;
         }
         return false;
