@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command inside a private test desktop:
-#   - Xvfb 1920x1080x24 on a free display number, with the xcompmgr compositor and, with
-#     VISTRELLE_TEST_WM=1, the openbox window manager and a trayer panel holding the tray;
+#   - Xvfb 1920x1080x24 on a free display number, with the xcompmgr compositor, the
+#     openbox window manager and a trayer panel holding the tray, as users have;
 #   - a private PulseAudio daemon with a null sink "vsink" (default output, norewinds=1)
 #     and a remap source "vmic" of its monitor as the default input;
 #   - a temporary HOME and XDG folders, so no test touches the user's settings or Movies.
@@ -10,7 +10,8 @@
 #   scripts/test-env.sh COMMAND [ARGS...]
 # Set VISTRELLE_TEST_ENV_KEEP=1 to keep the temporary folder for inspection.
 # VISTRELLE_TEST_SCREEN=WxH gives the screen another size (3840x2160: a screen a user runs at scale 2).
-# VISTRELLE_TEST_WM=1 starts the window manager and the tray panel; =0 leaves a bare X server.
+# VISTRELLE_TEST_WM=0 leaves out the window manager and the tray panel (a bare X server with
+# the compositor). Tests that need no compositor start an X server of their own.
 set -uo pipefail
 
 if [[ $# -eq 0 ]]; then
@@ -80,7 +81,7 @@ pids+=($!)
 
 # A window manager and a panel with a tray, as users run: windows are framed, placed and
 # focused by openbox, and tray icons and notices have a host.
-if [[ "${VISTRELLE_TEST_WM:-0}" == 1 ]]; then
+if [[ "${VISTRELLE_TEST_WM:-1}" != 0 ]]; then
   openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 1 100); do
