@@ -81,7 +81,9 @@ pids+=($!)
 
 # A window manager and a panel with a tray, as users run: windows are framed, placed and
 # focused by openbox, and tray icons and notices have a host.
+# Tests read VISTRELLE_TEST_WM to know which desktop they run in.
 if [[ "${VISTRELLE_TEST_WM:-1}" != 0 ]]; then
+  export VISTRELLE_TEST_WM=1
   openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 1 100); do
