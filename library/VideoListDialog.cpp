@@ -432,6 +432,12 @@ QWidget *VideoListDialog::buildDetailPanel()
 
 bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
 {
+    // Until the window manager has moved the focus to the full-screen view, keys still reach
+    // this window (Escape would close it): they are meant for the view all the same.
+    if (fullscreenView && object != fullscreenView && event->type() == QEvent::KeyPress
+        && fullscreenView->isVisible() && object->isWidgetType()
+        && static_cast<QWidget *>(object)->window() == this)
+        return eventFilter(fullscreenView, event) || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
     if (fullscreenView && object == fullscreenView) {
         if (event->type() == QEvent::MouseButtonDblClick) {
             exitFullscreenPlayback();
