@@ -138,6 +138,7 @@ private slots:
                 expected << split(QStringLiteral("-f|x11grab|-framerate|25|-draw_mouse|1|-video_size|2560x1440|-i|:0+1920,0"));
             expected << split(QStringLiteral("-filter_complex|[0:v]crop=1280:720:200:80[vcrop]|-map|[vcrop]|-c:v|libx264"
                                              "|-preset|veryfast|-pix_fmt|yuv420p|-b:v|4000k|-profile:v|high"
+                                             "|-x264-params|sync-lookahead=0"
                                              "|-g|50|-r|25|-fps_mode|vfr|-an|/tmp/out.mkv"));
             QTest::addRow("encoder-captured screen with crop, %s", formName) << screen << expected;
         }
@@ -371,9 +372,11 @@ private slots:
         QTest::addColumn<bool>("forcedFast");
         QTest::addColumn<QStringList>("options");
         QTest::newRow("libx264") << "libx264" << false
-                                 << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high");
+                                 << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high"
+                                          "|-x264-params|sync-lookahead=0");
         QTest::newRow("libx264 forced fast") << "libx264" << true
-                                             << split("-preset|ultrafast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high");
+                                             << split("-preset|ultrafast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high"
+                                                      "|-x264-params|sync-lookahead=0");
         QTest::newRow("libx265 has no profile") << "libx265" << false << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k");
         QTest::newRow("nvenc") << "h264_nvenc" << false << split("-preset|p4|-pix_fmt|yuv420p|-b:v|6000k");
         QTest::newRow("qsv") << "h264_qsv" << false << split("-preset|veryfast|-pix_fmt|nv12|-b:v|6000k");
@@ -451,7 +454,8 @@ private slots:
         Inputs in = fullExample(Form::Linux, false);
         in.encoderThreads = 4;
         in.encoder = QStringLiteral("libx264");
-        QVERIFY(containsRun(EncoderCommandLine::build(in), split(QStringLiteral("-profile:v|high|-threads|4|-g"))));
+        QVERIFY(containsRun(EncoderCommandLine::build(in),
+                            split(QStringLiteral("-profile:v|high|-x264-params|sync-lookahead=0|-threads|4|-g"))));
         in.encoder = QStringLiteral("h264_videotoolbox");
         QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
         in.encoder = QStringLiteral("libx264");
