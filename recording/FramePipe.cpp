@@ -64,6 +64,8 @@ bool FramePipe::open(QString* error, Layout layout)
     m_broken = false;
     m_pending = 0;
     m_written = 0;
+    m_readerStarted = false;
+    m_taken = 0;
     m_inPipe.clear();
     m_bytesIntoPipe = 0;
     m_splice = true;
@@ -87,6 +89,8 @@ bool FramePipe::write(const QImage& frame)
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_thread.joinable() || m_finishing || m_aborting || m_broken)
             return false;
+        if (m_taken > 0 && !m_readerStarted.load())
+            return true;
         m_queue.push_back(frame);
         m_pending += frameBytes(frame.size(), m_layout);
     }
@@ -106,7 +110,11 @@ bool FramePipe::isDrained()
     if (!m_queue.empty() || m_pending.load() > 0 || m_writeFd < 0)
         return false;
     int unread = 0;
-    return ::ioctl(m_writeFd, FIONREAD, &unread) == 0 && unread == 0;
+    if (::ioctl(m_writeFd, FIONREAD, &unread) != 0 || unread != 0)
+        return false;
+    if (m_taken > 0)
+        m_readerStarted = true; // before the writer thread may have looked
+    return true;
 }
 
 void FramePipe::finish()
@@ -186,6 +194,8 @@ void FramePipe::releaseConsumed()
     if (::ioctl(m_writeFd, FIONREAD, &unread) != 0)
         return;
     const qint64 taken = m_bytesIntoPipe - unread;
+    if (!m_inPipe.empty() && m_inPipe.front().second <= taken)
+        m_readerStarted = true;
     while (!m_inPipe.empty() && m_inPipe.front().second <= taken) {
         // The planes of a frame the reader has taken hold the next one.
         if (!m_inPipe.front().first.planes.isEmpty() && m_spare.size() < 4)
@@ -345,6 +355,7 @@ void FramePipe::run()
             // Taken off the queue at once: its bytes stay counted as pending until written.
             frame = std::move(m_queue.front());
             m_queue.pop_front();
+            ++m_taken;
         }
         const qint64 bytes = frameBytes(frame.size(), m_layout);
         Frame piped = convert(frame);

@@ -51,12 +51,17 @@ public:
     void closeReadEnd();
 
     // Queues one 32-bit frame (ARGB32 or RGB32), to be written in the pipe's layout. False
-    // when the pipe is not open, finished, or broken because the encoder went away.
+    // when the pipe is not open, finished, or broken because the encoder went away. Frames
+    // that come while a starting encoder has not yet read its first one are left out: it
+    // would read them all at once and stamp them within one frame time, which puts every
+    // later frame a slot late until the encoder drops one.
     bool write(const QImage& frame);
     // Bytes queued or still being written, in the pipe's layout.
     qint64 pendingBytes() const { return m_pending.load(); }
     qint64 framesWritten() const { return m_written.load(); }
     bool isOpen();
+    // Whether the encoder has read a whole frame.
+    bool readerStarted() const { return m_readerStarted.load(); }
     // Whether the encoder has read every byte queued so far.
     bool isDrained();
 
@@ -104,4 +109,8 @@ private:
     std::atomic<bool> m_broken{false};
     std::atomic<qint64> m_pending{0};
     std::atomic<qint64> m_written{0};
+    // Frames the writer has taken off the queue (under the mutex), and whether the encoder
+    // has read a whole one yet.
+    qint64 m_taken = 0;
+    std::atomic<bool> m_readerStarted{false};
 };

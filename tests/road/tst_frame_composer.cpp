@@ -72,24 +72,35 @@ void TestFrameComposer::fullFrameIsWrittenByteForByte()
     source.setPixel(0, 0, qRgba(1, 2, 3, 0xff));
     const QImage frame = composer.compose(source, false);
 
-    // Two frames through the encoder's pipe, read back from its other end.
+    // Frames through the encoder's pipe, read back from its other end. One that comes before
+    // the encoder has read the first is left out (it would be stamped with the first's time).
     FramePipe pipe;
     QString error;
     QVERIFY2(pipe.open(&error), qPrintable(error));
     const int readEnd = ::dup(pipe.readEnd());
     pipe.closeReadEnd();
     QVERIFY(pipe.write(frame));
+    QTRY_VERIFY(pipe.pendingBytes() < 8294400); // the pipe took its first megabyte
+    QVERIFY(pipe.write(frame));
+    QVERIFY(pipe.pendingBytes() < 8294400);
+    QByteArray bytes;
+    char buffer[65536];
+    while (bytes.size() < 8294400) {
+        const ssize_t n = ::read(readEnd, buffer, size_t(std::min<qsizetype>(sizeof buffer, 8294400 - bytes.size())));
+        QVERIFY(n > 0);
+        bytes.append(buffer, int(n));
+    }
+    QTRY_VERIFY(pipe.readerStarted());
+    QVERIFY(pipe.write(frame));
     QVERIFY(pipe.write(frame));
     QVERIFY(!pipe.write(QImage()));
     pipe.finish();
     QVERIFY(!pipe.write(frame)); // nothing after the end
-    QByteArray bytes;
-    char buffer[65536];
     for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;)
         bytes.append(buffer, int(n));
     ::close(readEnd);
-    QCOMPARE(bytes.size(), 2 * 8294400);
-    QCOMPARE(pipe.framesWritten(), qint64(2));
+    QCOMPARE(bytes.size(), 3 * 8294400);
+    QCOMPARE(pipe.framesWritten(), qint64(3));
     QCOMPARE(pipe.pendingBytes(), qint64(0));
     // B, G, R, A in memory: the encoder's "bgra".
     QCOMPARE(QByteArray(bytes.constData(), 8), QByteArray("\x03\x02\x01\xff\x30\x20\x10\xff", 8));
@@ -106,9 +117,8 @@ void TestFrameComposer::abortedPipeStopsAWriterThatNobodyReads()
     pipe.closeReadEnd();
     const QImage frame = solid(1920, 1080, qRgb(1, 2, 3));
     QVERIFY(pipe.write(frame));
-    QVERIFY(pipe.write(frame));
-    QTRY_VERIFY(pipe.pendingBytes() < 2 * 8294400); // the pipe took its first megabyte
-    QVERIFY(pipe.pendingBytes() > 8294400);
+    QTRY_VERIFY(pipe.pendingBytes() < 8294400); // the pipe took its first megabyte
+    QVERIFY(pipe.pendingBytes() > 0);
     QElapsedTimer clock;
     clock.start();
     pipe.abort();
@@ -136,6 +146,9 @@ void TestFrameComposer::frameMemoryIsKeptUntilTheReaderHasIt()
     pipe.closeReadEnd();
     QImage kept = solid(64, 64, qRgb(0x11, 0x22, 0x33));
     QVERIFY(pipe.write(solid(64, 64, qRgb(0xaa, 0xbb, 0xcc))));
+    QByteArray bytes(2 * 64 * 64 * 4, 0);
+    QVERIFY(::read(readEnd, bytes.data(), 64 * 64 * 4) == 64 * 64 * 4);
+    QTRY_VERIFY(pipe.readerStarted());
     QVERIFY(pipe.write(kept));
     QTRY_COMPARE(pipe.pendingBytes(), qint64(0));
     QList<QImage> others;
@@ -143,8 +156,7 @@ void TestFrameComposer::frameMemoryIsKeptUntilTheReaderHasIt()
         others << solid(64, 64, qRgb(i, i, i));
     kept.fill(Qt::white); // a change after the hand-over is not seen by the reader
 
-    QByteArray bytes(2 * 64 * 64 * 4, 0);
-    qsizetype got = 0;
+    qsizetype got = 64 * 64 * 4;
     while (got < bytes.size()) {
         const ssize_t n = ::read(readEnd, bytes.data() + got, size_t(bytes.size() - got));
         QVERIFY(n > 0);
