@@ -33,6 +33,26 @@ inline void setUpProgramSettings(const QString &saveDir)
     QSettings().setValue(QStringLiteral("save/directory"), saveDir);
 }
 
+// Shows a window and lets its first layout and the window manager's placing settle.
+inline bool showSettled(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    QTest::qWait(300);
+    return true;
+}
+
+// A one-off scheduled recording of capture mode `mode` (the mode bar's index) at `startAt`.
+inline void storeOneOffSchedule(const QDateTime &startAt, int mode)
+{
+    QSettings s;
+    s.setValue(QStringLiteral("schedule/enabled"), true);
+    s.setValue(QStringLiteral("schedule/recurrence"), 0);
+    s.setValue(QStringLiteral("schedule/startAt"), startAt);
+    s.setValue(QStringLiteral("schedule/captureMode"), mode);
+}
+
 // Where a widget's centre is on the screen, as the X server has its window: Qt's own
 // idea of a window a window manager has just mapped can be stale for a moment (a click
 // aimed by it then lands beside the widget).

@@ -103,9 +103,7 @@ void TestMainWindowAutoStopE2E::initTestCase()
 void TestMainWindowAutoStopE2E::cancelledAutoStopKeepsRecording()
 {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
     QElapsedTimer clock;
@@ -145,9 +143,7 @@ void TestMainWindowAutoStopE2E::limitChangedDuringRecording()
 {
     storeAutoStop(true, 0, 30);
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
     QElapsedTimer clock;
@@ -236,9 +232,7 @@ void TestMainWindowAutoStopE2E::switchedOffFromPreparationToolbar()
     storeAutoStop(true, 0, 5);
     QSettings().setValue(QStringLiteral("autoSplit/enabled"), true);
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_AudioOnly"));
     QVERIFY(card && click(centreOf(card)));
     QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);

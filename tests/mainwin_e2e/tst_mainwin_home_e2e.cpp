@@ -94,19 +94,11 @@ void TestMainWindowHomeE2E::scheduleAfterAudioOnlyRecordsItsMode()
     // A one-off full-screen schedule an hour ahead; the window's clock is moved to just
     // before it once the panel has been left in the audio-only mode.
     const QDateTime startAt = QDateTime::currentDateTime().addSecs(3600);
-    {
-        QSettings s;
-        s.setValue(QStringLiteral("schedule/enabled"), true);
-        s.setValue(QStringLiteral("schedule/recurrence"), 0);
-        s.setValue(QStringLiteral("schedule/startAt"), startAt);
-        s.setValue(QStringLiteral("schedule/captureMode"), 0);
-    }
+    storeOneOffSchedule(startAt, 0);
     MainWindow window;
     qint64 shift = 0;
     window.scheduleClock = [&shift] { return QDateTime::currentDateTime().addSecs(shift); };
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     QVERIFY(window.hasArmedScheduledRecording());
 
     // Audio Only from its card, then back home with the preparation toolbar's Exit.
@@ -138,19 +130,11 @@ void TestMainWindowHomeE2E::scheduleAfterAudioOnlyRecordsItsMode()
 void TestMainWindowHomeE2E::startWhileChoosingAnArea()
 {
     const QDateTime startAt = QDateTime::currentDateTime().addSecs(3600);
-    {
-        QSettings s; // a one-off sound recording an hour ahead
-        s.setValue(QStringLiteral("schedule/enabled"), true);
-        s.setValue(QStringLiteral("schedule/recurrence"), 0);
-        s.setValue(QStringLiteral("schedule/startAt"), startAt);
-        s.setValue(QStringLiteral("schedule/captureMode"), 4);
-    }
+    storeOneOffSchedule(startAt, 4);
     MainWindow window;
     qint64 shift = 0;
     window.scheduleClock = [&shift] { return QDateTime::currentDateTime().addSecs(shift); };
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea"));
     QVERIFY(card && click(centreOf(card)));
     QPointer<AreaPicker> picker;
@@ -204,9 +188,7 @@ void TestMainWindowHomeE2E::soundRecordingComesHomeWithProgress()
     // recording, printing its progress.
     qputenv("VISTRELLE_TEST_MERGE", "realtime");
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
     QTest::qWait(3000);
@@ -254,9 +236,7 @@ void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
         QFile::remove(release);
     });
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
     QTest::qWait(1500);

@@ -53,9 +53,7 @@ void TestMainWindowRestartE2E::languageChangeWhileWebcamRecords()
         savedFirst = !saved.isEmpty() && !window.recorder()->isRecording() && !window.recorder()->isFinalizing();
         return true;
     };
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
 
     auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_Webcam"));
     QVERIFY(card && click(centreOf(card)));

@@ -40,9 +40,7 @@ void TestMainWindowSessionE2E::initTestCase()
 void TestMainWindowSessionE2E::pauseAndSaveWithSlowMerge()
 {
     MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(300);
+    QVERIFY(showSettled(window));
     QSignalSpy paused(window.recorder(), &Recorder::paused);
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
