@@ -124,6 +124,19 @@ private slots:
         QVERIFY(!slow.works(QStringLiteral("h264_slow")));
         QCOMPARE(slow.processesStarted(), 2);
 
+        // One limit for the whole question: finding the program, starting it and
+        // waiting for it. A lookup that uses most of the limit leaves the rest to
+        // the process, not a fresh limit.
+        EncoderProbe late([this] {
+            QThread::msleep(1000);
+            return program;
+        }, 1200, 5000);
+        QElapsedTimer asked;
+        asked.start();
+        QVERIFY(!late.works(QStringLiteral("h264_slow")));
+        QVERIFY2(asked.elapsed() < 2000, qPrintable(QString::number(asked.elapsed())));
+        QCOMPARE(late.processesStarted(), 1);
+
         // Without ffmpeg nothing can be said; once it is there, the answer is real.
         QString path = dir.filePath(QStringLiteral("missing/ffmpeg"));
         setWorking({QStringLiteral("h264_good")});
