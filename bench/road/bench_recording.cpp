@@ -9,6 +9,7 @@
 // flash and a beep made at the same moment.
 // Run inside the private desktop:  scripts/test-env.sh build/bench/road/bench_recording
 //   --pinned     measure only this run, as it is (used for the taskset re-run)
+//   --rounds N   compare N times in a row and print the median ratios as well
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
@@ -336,14 +338,19 @@ void printSide(const char* name, const Side& s)
                     s.selfCpuPerSecond, s.encoderCpuPerSecond, s.selfPeakMb);
 }
 
+struct Comparison {
+    qint64 latencyMs = -1; // of the Recorder's start; -1 when it failed
+    double cpuRatio = 0;
+    double memoryRatio = 0;
+};
+
 // The Recorder, then x11grab with the same settings; prints both and the ratio.
-// Returns the latency of the Recorder's start, or -1 when it failed.
-qint64 compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const char* cores)
+Comparison compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const char* cores)
 {
     const Recording ours = recordWithRecorder(toolbar, false, kSeconds, picture);
     if (ours.file.isEmpty()) {
         std::fprintf(stderr, "the recording failed\n");
-        return -1;
+        return {};
     }
     Side engine;
     const double cpu = (ours.after.self - ours.before.self - ours.samplerCpu) + (ours.after.children - ours.before.children);
@@ -374,7 +381,7 @@ qint64 compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const 
              QStringLiteral("-movflags"), QStringLiteral("+frag_keyframe+empty_moov+default_base_moof"), grabFile});
     if (!grab.waitForStarted()) {
         std::fprintf(stderr, "ffmpeg did not start\n");
-        return -1;
+        return {};
     }
     TreeMemory grabMemory(static_cast<pid_t>(grab.processId()), 0);
     grab.waitForFinished(120000);
@@ -405,7 +412,14 @@ qint64 compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const 
         std::printf("  CPU ratio per frame written %.3f\n",
                     (engine.cpuPerSecond / engine.written) / (x11.cpuPerSecond / x11.written));
     std::fflush(stdout);
-    return ours.latencyMs;
+    return {ours.latencyMs, engine.cpuPerSecond / x11.cpuPerSecond, engine.peakMb / x11.peakMb};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
@@ -413,7 +427,12 @@ qint64 compareWithX11grab(WId toolbar, pid_t picture, const QString& dir, const 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const bool pinnedOnly = app.arguments().contains(QStringLiteral("--pinned"));
+    const QStringList arguments = app.arguments();
+    const bool pinnedOnly = arguments.contains(QStringLiteral("--pinned"));
+    const qsizetype roundsAt = arguments.indexOf(QStringLiteral("--rounds"));
+    const int rounds = roundsAt > 0 && roundsAt + 1 < arguments.size()
+                           ? std::max(1, arguments.at(roundsAt + 1).toInt())
+                           : 1;
     QTemporaryDir dir;
     QStandardPaths::setTestModeEnabled(true);
     {
@@ -446,9 +465,27 @@ int main(int argc, char** argv)
         if (CPU_ISSET(c, &affinity))
             coreList += (coreList.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(c);
     const QString label = pinnedOnly ? cores.arg(coreList) : cores.arg(CPU_COUNT(&affinity));
-    const qint64 latency = compareWithX11grab(toolbar.winId(), picturePid, dir.path(), qPrintable(label));
-    if (latency < 0)
-        return 1;
+    // On a shared machine a single comparison moves by a tenth from run to run; the
+    // rounds alternate the two sides and the median of their ratios is the figure.
+    std::vector<double> cpuRatios;
+    std::vector<double> memoryRatios;
+    qint64 latency = -1;
+    for (int round = 0; round < rounds; ++round) {
+        const Comparison c = compareWithX11grab(toolbar.winId(), picturePid, dir.path(), qPrintable(label));
+        if (c.latencyMs < 0)
+            return 1;
+        latency = round == 0 ? c.latencyMs : latency;
+        cpuRatios.push_back(c.cpuRatio);
+        memoryRatios.push_back(c.memoryRatio);
+    }
+    if (rounds > 1) {
+        std::printf("%s, %d rounds: CPU ratio median %.3f (%.3f to %.3f), memory ratio median %.3f (%.3f to %.3f)\n",
+                    qPrintable(label), rounds, median(cpuRatios), *std::min_element(cpuRatios.begin(), cpuRatios.end()),
+                    *std::max_element(cpuRatios.begin(), cpuRatios.end()), median(memoryRatios),
+                    *std::min_element(memoryRatios.begin(), memoryRatios.end()),
+                    *std::max_element(memoryRatios.begin(), memoryRatios.end()));
+        std::fflush(stdout);
+    }
     if (pinnedOnly) {
         picture.kill();
         picture.waitForFinished();
@@ -492,8 +529,8 @@ int main(int argc, char** argv)
     pinned.setProcessChannelMode(QProcess::ForwardedChannels);
     pinned.start(QStringLiteral("taskset"),
                  {QStringLiteral("-c"), QStringLiteral("0,1"), QCoreApplication::applicationFilePath(),
-                  QStringLiteral("--pinned")});
-    if (!pinned.waitForStarted() || !pinned.waitForFinished(300000) || pinned.exitCode() != 0) {
+                  QStringLiteral("--pinned"), QStringLiteral("--rounds"), QString::number(rounds)});
+    if (!pinned.waitForStarted() || !pinned.waitForFinished(rounds * 300000) || pinned.exitCode() != 0) {
         std::fprintf(stderr, "the run pinned to two cores failed\n");
         return 1;
     }
