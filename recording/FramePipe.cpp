@@ -194,7 +194,7 @@ void FramePipe::releaseConsumed()
     if (::ioctl(m_writeFd, FIONREAD, &unread) != 0)
         return;
     const qint64 taken = m_bytesIntoPipe - unread;
-    if (!m_inPipe.empty() && m_inPipe.front().second <= taken)
+    if (m_inPipe.front().second <= taken)
         m_readerStarted = true;
     while (!m_inPipe.empty() && m_inPipe.front().second <= taken) {
         // The planes of a frame the reader has taken hold the next one.
