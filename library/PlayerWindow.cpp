@@ -1,6 +1,7 @@
 #include "library/PlayerWindow.h"
 
 #include "app/ScreenshotWriter.h"
+#include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"
 
 #include <QDateTime>
@@ -45,7 +46,8 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     m_videoLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_videoLabel->setMinimumSize(1, 1); // the picture follows the window, never the reverse
     root->addWidget(m_videoLabel, 1);
-    m_seekSlider = new QSlider(Qt::Horizontal);
+    m_seekSlider = new SeekSlider;
+    m_seekSlider->setObjectName(QStringLiteral("Seek"));
     m_seekSlider->setRange(0, 10000);
     m_seekSlider->setStyleSheet(QLatin1String(kSliderStyle));
     root->addWidget(m_seekSlider);

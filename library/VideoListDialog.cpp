@@ -3,6 +3,7 @@
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/RecordCard.h"
+#include "library/SeekSlider.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
@@ -394,7 +395,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     timeLabel = new QLabel(QStringLiteral("00:00 / 00:00"), transport);
     timeLabel->setObjectName(QStringLiteral("Time"));
     timeLabel->setStyleSheet(QStringLiteral("color:#dce7f7;font-size:11px;"));
-    seekSlider = new QSlider(Qt::Horizontal, transport);
+    seekSlider = new SeekSlider(transport);
     seekSlider->setObjectName(QStringLiteral("Seek"));
     seekSlider->setRange(0, 10000);
     seekSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));

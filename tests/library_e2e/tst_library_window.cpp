@@ -4,6 +4,7 @@
 #include "LibraryTestMedia.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/PlayerWindow.h"
 #include "library/RecordCard.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoListDialog.h"
@@ -39,6 +40,7 @@ private slots:
     void noSoundServer();
     void cardTexts();
     void fullScreenPlayback();
+    void clickToSeek();
     void cleanupTestCase();
 
 private:
@@ -407,6 +409,7 @@ void LibraryWindowTest::cardTexts()
     QVERIFY2(card()->titleLabel()->text().size() >= 20, qPrintable(card()->titleLabel()->text()));
     snapshot("cards");
 
+
     // Maximised, the column is wide enough for the whole name.
     const QSize normal = w->size();
     if (qgetenv("VISTRELLE_TEST_WM") == "1")
@@ -498,6 +501,77 @@ void LibraryWindowTest::fullScreenPlayback()
         QTRY_VERIFY(!w->videoPlayer()->isPlaying());
     }
     w->videoPlayer()->close();
+    QVERIFY(QFile::remove(clip(name)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+}
+
+// Waits until the player stands within half a second of `seconds` (or, playing, at most as far
+// past it as the time the wait took).
+static bool positionNear(VideoPlayer *player, double seconds, bool playing)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 8000) {
+        const double at = player->position();
+        if (at >= seconds - 0.5 && at <= seconds + 0.5 + (playing ? t.elapsed() / 1000.0 : 0.0))
+            return true;
+        QTest::qWait(20);
+    }
+    qWarning() << "position" << player->position() << "wanted" << seconds;
+    return false;
+}
+
+// A click on a seek bar seeks to the clicked place, paused or playing: the library's bar and the
+// player window's, in a window and full screen. On a 20 s clip three quarters are 15 s.
+void LibraryWindowTest::clickToSeek()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    const QString name = QStringLiteral("Vistrelle_twenty.mp4");
+    QVERIFY(makeClip(clip(name), 20));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    list->setCurrentRow(rowOf(w, name));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
+    const auto clickAt = [](QSlider *bar, double fraction) {
+        return clickWidget(bar, QPoint(qRound(bar->width() * fraction), bar->height() / 2));
+    };
+    VideoPlayer *player = w->videoPlayer();
+    auto *bar = w->findChild<QSlider *>(QStringLiteral("Seek"));
+    QVERIFY(bar);
+    // Before playing, then playing.
+    QVERIFY(clickAt(bar, 0.75));
+    QVERIFY(positionNear(player, 15.0, false));
+    QVERIFY2(qAbs(bar->value() - 7500) <= 250, qPrintable(QString::number(bar->value())));
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(), 10000);
+    QVERIFY(clickAt(bar, 0.25));
+    QVERIFY(positionNear(player, 5.0, true));
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTRY_VERIFY(!player->isPlaying());
+
+    // The player window plays at once; full screen, paused.
+    PlayerWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.openFile(clip(name)));
+    QTRY_VERIFY_WITH_TIMEOUT(window.player()->isPlaying() && window.player()->position() > 0.2, 10000);
+    auto *windowBar = window.findChild<QSlider *>(QStringLiteral("Seek"));
+    QVERIFY(windowBar);
+    QTest::qWait(300); // the window manager's placement settles
+    QVERIFY(clickAt(windowBar, 0.75));
+    QVERIFY(positionNear(window.player(), 15.0, true));
+    window.onToggleFullscreen();
+    QTRY_VERIFY_WITH_TIMEOUT(window.geometry() == window.screen()->geometry(), 5000);
+    window.onPlayPause();
+    QTRY_VERIFY(!window.player()->isPlaying());
+    QTest::qWait(300);
+    QVERIFY(clickAt(windowBar, 0.25));
+    QVERIFY(positionNear(window.player(), 5.0, false));
+    window.close();
+
     QVERIFY(QFile::remove(clip(name)));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
