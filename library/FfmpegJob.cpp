@@ -1,10 +1,13 @@
 #include "library/FfmpegJob.h"
 
+#include "recording/ChildProcessLifetime.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/MediaProbe.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -12,12 +15,15 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent>
 
 #include <memory>
+
+#include <signal.h>
 
 #include <algorithm>
 
@@ -90,14 +96,70 @@ QString ffmpegFailureCause(const QString &log)
     return withoutComponentAddress(lastLine).left(300);
 }
 
+QString uniqueOutputPath(const QString &wanted)
+{
+    if (!QFileInfo::exists(wanted))
+        return wanted;
+    const QFileInfo info(wanted);
+    const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QDir dir = info.dir();
+    for (int n = 2; n <= 9999; ++n) {
+        // One arg() call: a name holding "%1" must not be filled in again.
+        const QString candidate = dir.filePath(info.completeBaseName() + QLatin1Char('_') + QString::number(n) + ext);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return dir.filePath(info.completeBaseName() + QLatin1Char('_')
+                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")) + ext);
+}
+
+QString savingPathFor(const QString &finalPath)
+{
+    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
+    const QFileInfo info(finalPath);
+    const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString candidate;
+    do {
+        QString random;
+        for (int i = 0; i < 6; ++i)
+            random += letters.at(int(QRandomGenerator::global()->bounded(letters.size())));
+        candidate = info.dir().filePath(QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".saving-")
+                                        + random + ext);
+    } while (QFileInfo::exists(candidate));
+    return candidate;
+}
+
+bool isSavingFile(const QString &fileName)
+{
+    static const QRegularExpression saving(QStringLiteral("^\\..*\\.saving-[a-z0-9]{6}(\\.[^.]*)?$"));
+    return saving.match(fileName).hasMatch();
+}
+
 namespace {
 
-void removeLeftover(const FfmpegJobSettings &settings, bool existedBefore)
+// What a run that did not succeed left where it wrote: a file that was not there before.
+void removeLeftover(const QString &written, bool existedBefore)
 {
-    if (settings.outputPath.isEmpty() || existedBefore)
+    if (written.isEmpty() || existedBefore)
         return;
-    if (QFileInfo::exists(settings.outputPath) && QFile::remove(settings.outputPath))
-        qInfo().noquote() << "[FFmpeg] Removed the unfinished output" << settings.outputPath;
+    if (QFileInfo::exists(written) && QFile::remove(written))
+        qInfo().noquote() << "[FFmpeg] Removed the unfinished output" << written;
+}
+
+// Gives a finished temporary output its final name, never replacing a file: when another
+// file took the name meanwhile, the next free one. Empty when the rename fails.
+QString moveToFinalName(const QString &written, const QString &finalPath)
+{
+    QString target = finalPath;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (QFile::rename(written, target))
+            return target;
+        if (!QFileInfo::exists(target))
+            break;
+        target = uniqueOutputPath(finalPath);
+    }
+    qWarning().noquote() << "[FFmpeg] Could not rename" << written << "to" << finalPath;
+    return QString();
 }
 
 } // namespace
@@ -139,11 +201,22 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
     FfmpegJobResult result;
     const bool guarded = !settings.guard.isNull();
     const bool existedBefore = !settings.outputPath.isEmpty() && QFileInfo::exists(settings.outputPath);
+    // A new output is written under a hidden name and renamed once it is complete. An existing
+    // one is left to the tool, which refuses it ("-n").
+    QStringList arguments = settings.arguments;
+    const qsizetype outputArgument = settings.outputPath.isEmpty() || existedBefore
+                                         ? -1
+                                         : arguments.lastIndexOf(settings.outputPath);
+    const QString written = outputArgument >= 0 ? savingPathFor(settings.outputPath) : settings.outputPath;
+    if (outputArgument >= 0)
+        arguments[outputArgument] = written;
 
     QProcess process;
     process.setProcessChannelMode(settings.mergeChannels ? QProcess::MergedChannels : QProcess::SeparateChannels);
-    qDebug().noquote() << "[FFmpeg]" << settings.program << settings.arguments.join(QLatin1Char(' '));
-    process.start(settings.program, settings.arguments, QIODevice::ReadWrite);
+    // Killed outright, the program takes its job with it: the output would be of no use.
+    makeChildEndWithProgram(process, SIGKILL);
+    qDebug().noquote() << "[FFmpeg]" << settings.program << arguments.join(QLatin1Char(' '));
+    process.start(settings.program, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted(settings.startTimeoutMs)) {
         result.outcome = FfmpegJobResult::NotStarted;
         return result;
@@ -208,7 +281,7 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
 
     if (wake == Wake::Abandoned) {
         stop(false);
-        removeLeftover(settings, existedBefore);
+        removeLeftover(written, existedBefore);
         result.outcome = FfmpegJobResult::Abandoned;
         return result;
     }
@@ -226,17 +299,24 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
                                               : FfmpegJobResult::Finished;
     if (result.exitedCleanly() && settings.checkOutput && !settings.outputPath.isEmpty()) {
         QPointer<QObject> guard = settings.guard;
-        result.outputUnusable = !outputIsUsable(settings.outputPath);
+        result.outputUnusable = !outputIsUsable(written);
         if (guarded && guard.isNull()) {
-            removeLeftover(settings, existedBefore);
+            removeLeftover(written, existedBefore);
             result.outcome = FfmpegJobResult::Abandoned;
             return result;
         }
         if (result.outputUnusable)
-            qWarning().noquote() << "[FFmpeg] Exited 0 without a usable output" << settings.outputPath;
+            qWarning().noquote() << "[FFmpeg] Exited 0 without a usable output" << written;
+    }
+    if (result.succeeded()) {
+        result.savedPath = settings.outputPath;
+        if (outputArgument >= 0) {
+            result.savedPath = moveToFinalName(written, settings.outputPath);
+            result.outputUnusable = result.savedPath.isEmpty();
+        }
     }
     if (!result.succeeded())
-        removeLeftover(settings, existedBefore);
+        removeLeftover(written, existedBefore);
     if (result.outcome == FfmpegJobResult::Finished && !result.exitedCleanly())
         qWarning().noquote() << "[FFmpeg] The run failed (exit code" << result.exitCode
                              << (result.crashed ? "after a crash)" : ")") << "with this output:\n"

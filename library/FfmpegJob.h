@@ -22,8 +22,10 @@ struct FfmpegJobSettings
     int waitSliceMs = 100;         // how often cancelRequested and the time limit are looked at
     qint64 capMs = 0;              // the run is killed after this long (0: no limit)
     bool terminateOnCancel = true; // a cancel asks politely first (1.2 s), then kills
-    // The file the job writes. When it did not exist before, a failed, cancelled or abandoned
-    // run removes what the tool left there, so that no partial file is ever listed.
+    // The file the job writes. When it does not exist yet and is one of the arguments, the tool
+    // writes a hidden temporary file beside it instead (savingPathFor), which becomes the file
+    // only once the run has succeeded; a failed, cancelled or abandoned run removes it. So no
+    // partial file ever stands under a result's name, not even after the program was killed.
     QString outputPath;
     std::function<bool()> cancelRequested;       // polled every pass
     std::function<void(const QString &)> onLog;  // called after each pass that read output
@@ -46,12 +48,27 @@ struct FfmpegJobResult
     QString errorLog; // standard error when the channels are apart
     bool quitting = false;      // cancelled because the application quits
     bool outputUnusable = false; // exited 0, but its output is missing or holds no stream
+    // Where a successful run's output stands: the output path, or the next free name after it
+    // when another file took that name while the job ran.
+    QString savedPath;
 
     bool exitedCleanly() const { return outcome == Finished && !crashed && exitCode == 0; }
     bool succeeded() const { return exitedCleanly() && !outputUnusable; }
 };
 
 FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings);
+
+// The path itself when no file is there; else the first free "<base>_<n>.<suffix>" (n from 2
+// to 9999) in the same folder, else one with the date and time after the base name.
+QString uniqueOutputPath(const QString &wanted);
+
+// A fresh hidden name beside `finalPath` for a job's output while it is written: a dot, the
+// final complete base name, ".saving-" and six random characters, and the final suffix (so the
+// tool picks the same format).
+QString savingPathFor(const QString &finalPath);
+
+// True for the names that savingPathFor gives.
+bool isSavingFile(const QString &fileName);
 
 // True when the file exists, is not empty and ffprobe lists a stream in it. The probe runs on
 // a pool thread; the calling thread keeps handling events meanwhile. A non-empty file counts

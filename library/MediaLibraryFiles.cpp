@@ -1,5 +1,7 @@
 #include "library/MediaLibraryFiles.h"
 
+#include "library/FfmpegJob.h"
+
 #include "recording/MediaProbe.h"
 
 #include <QCoreApplication>
@@ -70,7 +72,7 @@ bool isRecordingName(const QString &completeBaseName)
 bool isIntermediateFile(const QString &fileName)
 {
     return fileName.contains(QLatin1String(".merging."), Qt::CaseInsensitive)
-           || fileName.contains(QLatin1String(".watermarking."), Qt::CaseInsensitive);
+           || fileName.contains(QLatin1String(".watermarking."), Qt::CaseInsensitive) || isSavingFile(fileName);
 }
 
 QStringList recordedFiles()

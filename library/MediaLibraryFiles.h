@@ -24,7 +24,7 @@ QStringList mediaNameFilters();
 // yyyy-MM-dd_HHmmss_zzz...).
 bool isRecordingName(const QString &completeBaseName);
 
-// The names of a finalisation's intermediate files, never listed.
+// The names of a finalisation's intermediate files and of saves still being written, never listed.
 bool isIntermediateFile(const QString &fileName);
 
 QStringList recordedFiles();

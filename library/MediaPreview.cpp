@@ -1,6 +1,7 @@
 #include "library/MediaPreview.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "recording/ChildProcessLifetime.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThreadPool>
+
+#include <signal.h>
 
 #include <algorithm>
 
@@ -36,6 +39,7 @@ QImage runPictureGrab(const QStringList &args, const char *format,
                       const std::function<bool()> &wanted = {})
 {
     QProcess process;
+    makeChildEndWithProgram(process, SIGKILL);
     // Pictures are decoration: they yield the processor to the metadata probes and the
     // interface while a long list fills (coreutils' nice, when there is one).
     static const QString nice = QStandardPaths::findExecutable(QStringLiteral("nice"));

@@ -48,19 +48,7 @@ void settleProgressWindow(QProgressDialog *dialog)
 
 QString VideoListDialog::uniqueOutputPath(const QString &wanted)
 {
-    if (!QFileInfo::exists(wanted))
-        return wanted;
-    const QFileInfo info(wanted);
-    const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    const QDir dir = info.dir();
-    for (int n = 2; n <= 9999; ++n) {
-        // One arg() call: a name holding "%1" must not be filled in again.
-        const QString candidate = dir.filePath(info.completeBaseName() + QLatin1Char('_') + QString::number(n) + ext);
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-    return dir.filePath(info.completeBaseName() + QLatin1Char('_')
-                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")) + ext);
+    return ::uniqueOutputPath(wanted);
 }
 
 QString VideoListDialog::copyOutputPath(const QString &suffix) const
@@ -227,7 +215,7 @@ void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
         return;
     }
     if (result.succeeded()) {
-        finishEdit(output, replaceOriginal);
+        finishEdit(result.savedPath, replaceOriginal);
         return;
     }
     endSaveProgress();
@@ -421,12 +409,12 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
                                                                  : ffmpegFailureCause(result.log));
         return false;
     }
-    if (!outputPath.isEmpty() && QFileInfo::exists(outputPath))
-        rememberRecordedFile(outputPath);
+    const QString saved = outputPath.isEmpty() ? QString() : result.savedPath;
+    if (!saved.isEmpty() && QFileInfo::exists(saved))
+        rememberRecordedFile(saved);
     if (!successTitle.isEmpty())
         showOpenFolderMessage(this, successTitle,
-                              outputPath.isEmpty() ? tr("操作已完成。") : tr("文件已保存：\n%1").arg(outputPath),
-                              outputPath);
+                              saved.isEmpty() ? tr("操作已完成。") : tr("文件已保存：\n%1").arg(saved), saved);
     return true;
 }
 

@@ -1,12 +1,15 @@
 #include "library/WatermarkCopyJob.h"
 
 #include "library/FfmpegJob.h"
+#include "recording/ChildProcessLifetime.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <signal.h>
 
 WatermarkCopyJob::WatermarkCopyJob(QObject *parent)
     : QObject(parent)
@@ -80,6 +83,7 @@ void WatermarkCopyJob::start(const QString &program, const QString &source, cons
     m_progress.reset(durationSeconds > 0 ? qint64(durationSeconds * 1000.0) : 0);
     auto *process = new QProcess(this);
     m_process = process;
+    makeChildEndWithProgram(*process, SIGKILL);
     process->setWorkingDirectory(folder());
     connect(process, &QProcess::readyReadStandardError, this, [this, process] {
         m_errors += process->readAllStandardError();

@@ -9,6 +9,7 @@
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/AudioDeviceChoice.h"
+#include "recording/ChildProcessLifetime.h"
 #include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
@@ -42,7 +43,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <unistd.h>
 
 // ---------------------------------------------------------------------------
@@ -532,11 +532,8 @@ bool Recorder::startSegment()
         if (frameInput >= 0)
             ::dup2(frameInput, STDIN_FILENO);
         ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
-        if (endsWithProgram) {
-            ::prctl(PR_SET_PDEATHSIG, SIGINT);
-            if (::getppid() != program)
-                ::raise(SIGINT); // the program died before the line above
-        }
+        if (endsWithProgram)
+            endChildWithProgram(program, SIGINT);
     });
     launchingSegment = true;
     if (frameInput >= 0 || !isPipedVideo())

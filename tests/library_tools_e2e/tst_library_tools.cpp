@@ -26,6 +26,8 @@
 
 #include <csignal>
 
+#include <signal.h>
+
 #include <sys/resource.h>
 
 using namespace LibraryMedia;
@@ -48,6 +50,7 @@ private slots:
     void renameAndInformation();
     void cancelLongConversion();
     void failureNamesItsCause();
+    void killedDuringConversion();
     void look_data();
     void look();
     void cleanupTestCase();
@@ -501,6 +504,99 @@ void LibraryToolsTest::failureNamesItsCause()
     QVERIFY(!QFileInfo::exists(clip(kBase + "_转换.mov")));
 }
 
+// The ffmpeg whose parent is `parent` (0 when there is none), read from /proc.
+static pid_t ffmpegChildOf(qint64 parent)
+{
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
+    for (const QString &pid : pids) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid ..."
+        const QString line = QString::fromLocal8Bit(stat.readAll());
+        const qsizetype close = line.lastIndexOf(QLatin1Char(')'));
+        const QString comm = line.mid(line.indexOf(QLatin1Char('(')) + 1, close - line.indexOf(QLatin1Char('(')) - 1);
+        const QStringList rest = line.mid(close + 2).split(QLatin1Char(' '));
+        if (comm == QLatin1String("ffmpeg") && rest.size() > 1 && rest.at(1).toLongLong() == parent)
+            return pid_t(pid.toInt());
+    }
+    return 0;
+}
+
+// Whether the process runs (a zombie has ended).
+static bool isRunning(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && line.size() > close + 2 && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
+}
+
+// The files of the folder, hidden ones apart.
+static QStringList visibleFiles(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Run as a child: the library window converts `source` to MP4 as its tool does, until it is
+// killed.
+static int convertInLibrary(const QString &source)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    VideoListDialog *w = createVideoListDialog(nullptr);
+    w->show();
+    const QFileInfo info(source);
+    const QString target = VideoListDialog::uniqueOutputPath(info.dir().filePath(info.completeBaseName() + "_转换.mp4"));
+    QTimer::singleShot(0, w, [w, source, target] {
+        w->runFfmpegEdit(LibraryTools::convertArguments(source, false, target, "128k", "23"), "转换完成", target);
+        QCoreApplication::exit(0);
+    });
+    return QCoreApplication::exec();
+}
+
+// Killed outright during a long conversion, the program takes its ffmpeg with it within two
+// seconds and leaves no file under a result's name: after a restart the library lists none.
+void LibraryToolsTest::killedDuringConversion()
+{
+    QVERIFY(makeLongClip());
+    const QString source = clip("Vistrelle_long 1080p.mp4");
+    const QStringList before = visibleFiles(m_folder);
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QCoreApplication::applicationFilePath(), {"--convert-in-library", source});
+    QVERIFY(program.waitForStarted(10000));
+    // Killed once its ffmpeg has written for a while.
+    pid_t ffmpeg = 0;
+    QTRY_VERIFY_WITH_TIMEOUT((ffmpeg = ffmpegChildOf(program.processId())) != 0, 30000);
+    const auto written = [this, &before] {
+        qint64 bytes = 0;
+        for (const QFileInfo &f : QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
+            if (!before.contains(f.fileName()))
+                bytes += f.size();
+        return bytes;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(written() > 0, 30000);
+    QVERIFY2(isRunning(ffmpeg), "the conversion ended before the program was killed");
+    QVERIFY(::kill(pid_t(program.processId()), SIGKILL) == 0);
+    QElapsedTimer killed;
+    killed.start();
+    QVERIFY(program.waitForFinished(10000));
+    while (isRunning(ffmpeg) && killed.elapsed() < 2000)
+        QTest::qWait(20);
+    const bool ended = !isRunning(ffmpeg);
+    if (!ended)
+        ::kill(ffmpeg, SIGKILL);
+    QVERIFY2(ended, "the program's ffmpeg runs on");
+
+    QCOMPARE(visibleFiles(m_folder), before);
+    VideoListDialog *w = library();
+    QTRY_VERIFY_WITH_TIMEOUT(!w->recordList().isEmpty(), 20000);
+    for (const VideoRecord &r : w->recordList())
+        QVERIFY2(before.contains(r.fileName), qPrintable(r.fileName));
+}
+
 void LibraryToolsTest::look_data()
 {
     QTest::addColumn<QString>("language");
@@ -631,6 +727,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--convert-in-library")
+        return convertInLibrary(QString::fromLocal8Bit(argv[2]));
     LibraryToolsTest test;
     return QTest::qExec(&test, argc, argv);
 }
