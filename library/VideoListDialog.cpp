@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -499,8 +500,14 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
             return true;
         }
     }
-    if (listWidget && object == listWidget->viewport() && event->type() == QEvent::Resize)
+    if (listWidget && object == listWidget->viewport() && event->type() == QEvent::Resize) {
         stateOverlay->setGeometry(listWidget->viewport()->rect());
+        // A list laid out top to bottom keeps the row width of its last layout (made when it
+        // filled): the cards follow the column's width whenever it changes.
+        const auto *resize = static_cast<QResizeEvent *>(event);
+        if (resize->size().width() != resize->oldSize().width())
+            listWidget->doItemsLayout();
+    }
     if (preview && object == preview && event->type() == QEvent::Resize && bigPlayButton) {
         centreBigPlayButton();
         if (!currentIsAudio() && !frameImage.isNull())

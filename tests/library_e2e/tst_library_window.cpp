@@ -409,6 +409,17 @@ void LibraryWindowTest::cardTexts()
     QVERIFY2(card()->titleLabel()->text().size() >= 20, qPrintable(card()->titleLabel()->text()));
     snapshot("cards");
 
+    // At the window's narrowest the column's floor decides its width (two fifths would leave
+    // less): a name's column keeps 150 px, and the date line stays whole.
+    const QSize opened = w->size();
+    w->resize(w->minimumWidth(), opened.height());
+    QTRY_COMPARE(w->width(), w->minimumWidth());
+    QWidget *column = w->findChild<QWidget *>(QStringLiteral("Left"));
+    QTRY_VERIFY(card()->width() <= list->viewport()->width());
+    QTRY_COMPARE(column->width(), column->minimumWidth());
+    checkTexts(150);
+    w->resize(opened);
+    QTRY_COMPARE(w->size(), opened);
 
     // Maximised, the column is wide enough for the whole name.
     const QSize normal = w->size();
