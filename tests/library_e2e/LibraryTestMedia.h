@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QCursor>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -63,6 +65,16 @@ inline void snapshot(const QString &name)
         return;
     QProcess::execute(QStringLiteral("import"),
                       {"-window", "root", QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + ".png"});
+}
+
+// Whether a save to `output` is being written: its hidden file beside it is there.
+inline bool beingWritten(const QString &output)
+{
+    const QFileInfo info(output);
+    return !info.dir()
+                .entryList({QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".saving-*")},
+                           QDir::Files | QDir::Hidden)
+                .isEmpty();
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
