@@ -140,6 +140,7 @@ bool VideoEditor::runFFmpeg(const QStringList &args, double duration, const Prog
     }
     m_cancel = false;
     m_running = true;
+    m_lastCancelled = false;
     QPointer<VideoEditor> self(this);
     int lastPercent = -1;
 
@@ -165,6 +166,7 @@ bool VideoEditor::runFFmpeg(const QStringList &args, double duration, const Prog
     m_running = false;
     const bool cancelled = m_cancel || result.outcome == FfmpegJobResult::Cancelled;
     m_cancel = false;
+    m_lastCancelled = cancelled && result.outcome != FfmpegJobResult::NotStarted;
 
     if (result.outcome == FfmpegJobResult::NotStarted) {
         emit errorOccurred(QObject::tr("FFmpeg 未找到或无法启动：%1").arg(job.program));

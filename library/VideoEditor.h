@@ -28,6 +28,8 @@ public:
 
     void cancel();
     bool isBusy() const { return m_running; }
+    // Whether the last run ended because it was cancelled (its error is "操作已取消").
+    bool lastRunCancelled() const { return m_lastCancelled; }
 
     QString ffmpegProgram() const;
     QString ffprobeProgram() const;
@@ -90,4 +92,5 @@ private:
 
     bool m_running = false;
     bool m_cancel = false;
+    bool m_lastCancelled = false;
 };

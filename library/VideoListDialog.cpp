@@ -341,6 +341,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     titleLabel->setMinimumWidth(0);
     titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     titleLabel->setStyleSheet(QStringLiteral("font-size:19px;font-weight:700;color:#f5f8ff;"));
+    titleLabel->installEventFilter(this);
     infoLabel = new QLabel(panel);
     infoLabel->setObjectName(QStringLiteral("Info"));
     infoLabel->setStyleSheet(QStringLiteral("font-size:12px;color:#9fb0c9;"));
@@ -508,6 +509,8 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
         if (resize->size().width() != resize->oldSize().width())
             listWidget->doItemsLayout();
     }
+    if (titleLabel && object == titleLabel && event->type() == QEvent::Resize)
+        elideFileTitle();
     if (preview && object == preview && event->type() == QEvent::Resize && bigPlayButton) {
         centreBigPlayButton();
         if (!currentIsAudio() && !frameImage.isNull())

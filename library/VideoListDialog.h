@@ -154,6 +154,9 @@ private:
     void cancelRunningJob();
     void endJobsForQuit();
     void warnUnlessClosing(const QString &title, const QString &text);
+    // The editor's error after a save: a cancel is told as such, anything else as a failure
+    // under `failureTitle`.
+    void reportEditorError(const QString &failureTitle, const QString &error);
     static QString unusableOutputText(const QString &output);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
@@ -165,6 +168,7 @@ private:
     void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
     void saveScreenshot(const QString &path, const QImage &frame);
     void centreBigPlayButton();
+    void elideFileTitle();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
 

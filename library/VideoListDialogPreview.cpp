@@ -88,10 +88,20 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     }
 }
 
+// A long name is shortened in its middle to the header's room beside its buttons; the tool
+// tip holds all of it.
+void VideoListDialog::elideFileTitle()
+{
+    const QString name = titleLabel->toolTip();
+    if (!name.isEmpty())
+        titleLabel->setText(
+            titleLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, std::max(1, titleLabel->contentsRect().width())));
+}
+
 void VideoListDialog::updateDetail(const VideoRecord &record)
 {
-    titleLabel->setText(record.fileName);
     titleLabel->setToolTip(record.fileName);
+    elideFileTitle();
     const QString format = QFileInfo(record.path).suffix().toUpper();
     const QString date = record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
     const QString size = formatSize(record.size);

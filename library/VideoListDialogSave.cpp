@@ -93,6 +93,16 @@ void VideoListDialog::warnUnlessClosing(const QString &title, const QString &tex
     QMessageBox::warning(this, title, text);
 }
 
+void VideoListDialog::reportEditorError(const QString &failureTitle, const QString &error)
+{
+    if (!editor->lastRunCancelled()) {
+        warnUnlessClosing(failureTitle, error);
+        return;
+    }
+    if (!jobCancelRequested && isVisible())
+        QMessageBox::information(this, tr("媒体库"), error);
+}
+
 void VideoListDialog::beginSaveProgress(bool determinate)
 {
     if (saveProgress) {
@@ -182,7 +192,7 @@ void VideoListDialog::runTrim(const QString &output, bool replaceOriginal)
     }
     endSaveProgress();
     if (!error->isEmpty())
-        warnUnlessClosing(tr("编辑失败"), *error);
+        reportEditorError(tr("编辑失败"), *error);
 }
 
 void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
@@ -298,7 +308,7 @@ void VideoListDialog::runSplit()
     endSaveProgress();
     if (!error->isEmpty()) {
         removeParts();
-        warnUnlessClosing(tr("分割失败"), *error);
+        reportEditorError(tr("分割失败"), *error);
         return;
     }
     if (!QFileInfo::exists(part1) || !QFileInfo::exists(part2)) {

@@ -418,6 +418,20 @@ void LibraryWindowTest::cardTexts()
     QTRY_VERIFY(card()->width() <= list->viewport()->width());
     QTRY_COMPARE(column->width(), column->minimumWidth());
     checkTexts(150);
+    // There a long name in the details header is shortened in its middle beside its buttons.
+    const QString longName = QStringLiteral("Vistrelle_%1.mp4").arg(QString(70, QLatin1Char('w')));
+    QVERIFY(makeClip(clip(longName), 1, false));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    list->setCurrentRow(rowOf(w, longName));
+    auto *header = w->findChild<QLabel *>(QStringLiteral("FileTitle"));
+    QTRY_COMPARE(header->toolTip(), longName);
+    QTRY_COMPARE(header->text(), header->fontMetrics().elidedText(longName, Qt::ElideMiddle,
+                                                                  header->contentsRect().width()));
+    QVERIFY2(header->text().contains(QChar(0x2026)), qPrintable(header->text()));
+    QVERIFY(QFile::remove(clip(longName)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
     w->resize(opened);
     QTRY_COMPARE(w->size(), opened);
 
