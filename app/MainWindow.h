@@ -58,6 +58,9 @@ public:
 
     // ---- preparation and webcam page
     void enterPreparation(int homeMode, int screenIndex);
+    void showPreparation(int mode, int screenIndex, bool showToolbar);
+    // After a start that was refused: the preparation it was started from, as it was.
+    void resumePreparation(int mode, int screenIndex);
     void returnHome(bool show);
     void closeCameraPage();
     void presentRecordingControls();
@@ -249,6 +252,11 @@ private:
     bool mouseEffectsOn = true;
     bool annotationToolsShown = false;
     bool inPreparation = false;
+    // Where the session began (the preparation toolbar or camera page, or else home) and
+    // whether its recording ever started: a refused start goes back where it began.
+    bool sessionFromPreparation = false;
+    bool sessionRecorded = false;
+    bool sessionOpen = false; // from the start until the session's windows are taken down
     int homeMode = 0;
     int preparationScreenIndex = 0;
     int preparationGeneration = 0;

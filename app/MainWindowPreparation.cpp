@@ -89,6 +89,13 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         }
         return;
     }
+    showPreparation(mode, screenIndex, mode != 1);
+}
+
+// The preparation toolbar of a mode whose capture is already set on the panel; the toolbar
+// of a custom area waits for the area unless `showToolbar`.
+void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
+{
     homeMode = std::clamp(mode, 0, 5);
     // The mode bar shows the panel's mode (the cards set the panel directly).
     m_modeBar->setCaptureMode(m_controls->captureMode());
@@ -135,7 +142,7 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     refreshPreparationToolbar();
     m_setupToolbar->placeForRect(area);
     hide();
-    if (homeMode != 1) {
+    if (showToolbar) {
         m_setupToolbar->show();
         m_setupToolbar->raise();
         m_setupToolbar->activateWindow();
@@ -213,6 +220,16 @@ void MainWindow::returnHome(bool show)
         showMainWindow();
     else
         hide();
+}
+
+void MainWindow::resumePreparation(int mode, int screenIndex)
+{
+    if (mode == 5 || mode == 0 || mode == 4) {
+        enterPreparation(mode, screenIndex);
+        return;
+    }
+    m_controls->showPreparationFrame();
+    showPreparation(mode, screenIndex, true);
 }
 
 void MainWindow::closeCameraPage()

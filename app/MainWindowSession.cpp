@@ -89,6 +89,9 @@ void MainWindow::beginRecordingSession()
     finalizationBegun = false;
     startPending = true;
     elapsedSeconds = 0;
+    sessionFromPreparation = inPreparation;
+    sessionRecorded = false;
+    sessionOpen = true;
     inPreparation = false;
     m_setupToolbar->hide();
 
@@ -259,6 +262,7 @@ void MainWindow::onRecordTick()
 void MainWindow::restoreAfterRecording(bool showWindow)
 {
     ++recordingSerial;
+    sessionOpen = false;
     // A countdown still running belongs to this session: it must not finish later and
     // start the next one early.
     if (m_countdown)
@@ -312,6 +316,7 @@ void MainWindow::onCountdownFinished(int serial, bool audioOnly)
 
 void MainWindow::onRecorderStarted()
 {
+    sessionRecorded = true;
     m_floatingToolbar->setRecordingInitializing(false);
     // The auto-stop countdown the strip has just shown stands beside the toolbar, at
     // the screen's edge, not over the middle of the recorded picture.
@@ -524,12 +529,22 @@ void MainWindow::keepReachable()
 
 void MainWindow::onRecorderError(const QString &message)
 {
-    if (!isBusy(m_recorder) && !finalizationBegun)
-        restoreAfterRecording(true);
-    else
+    if (sessionOpen && !isBusy(m_recorder) && !finalizationBegun) {
+        // A refused start ends its session and gives back where it began.
+        const bool backToPreparation = sessionFromPreparation && !sessionRecorded;
+        const int mode = homeMode;
+        restoreAfterRecording(!backToPreparation);
+        if (backToPreparation)
+            resumePreparation(mode, preparationScreenIndex);
+    } else {
         keepReachable(); // a failed save: its own window may have been closed meanwhile
+    }
     qWarning().noquote() << "[Recording error]" << message;
-    QMessageBox::warning(this, tr("录制提示"), message);
+    // Never a nested event loop here: the Recorder goes on (stopping, saving) while the
+    // message waits for its answer.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("录制提示"), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::onDiscardRequested()

@@ -862,6 +862,19 @@ void ControlsArea::hidePreparationOverlay()
     m_regionOverlay->hideOverlay();
 }
 
+void ControlsArea::showPreparationFrame()
+{
+    if (m_captureMode != CaptureModeScreen || !m_region.isValid())
+        return;
+    const bool fullScreen = m_fullScreenTile->isChecked();
+    RegionOverlay *overlay = regionOverlay(true);
+    overlay->setRecordingMode(false);
+    overlay->setPreparationPreview(true, fullScreen);
+    if (!fullScreen)
+        overlay->setInputPassthrough(false);
+    overlay->setRegion(m_region);
+}
+
 void ControlsArea::suspendRegionOverlay()
 {
     m_overlaySuspended = m_regionOverlay && m_regionOverlay->isVisible();

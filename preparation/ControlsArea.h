@@ -85,6 +85,8 @@ public:
     // False when no region or target results.
     bool prepareHomeMode(int homeMode, int screenIndex);
     void hidePreparationOverlay();
+    // The frame of the prepared screen or area again, as preparation showed it.
+    void showPreparationFrame();
     void chooseCaptureTarget();
 
     // Each takes the card's own path (a click on its toggle) when the state changes.

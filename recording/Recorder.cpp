@@ -89,6 +89,8 @@ Recorder::Recorder(QObject *parent)
     connect(finalizer, &RecordingFinalizer::finalizationWarning, this, &Recorder::finalizationWarning);
     connect(finalizer, &RecordingFinalizer::errorOccurred, this, &Recorder::errorOccurred);
     connect(finalizer, &RecordingFinalizer::stopped, this, &Recorder::onFinalizationStopped);
+    // A recording the save disk stopped is told about once it has ended, with its outcome.
+    connect(this, &Recorder::stopped, this, &Recorder::tellSaveDiskStop, Qt::QueuedConnection);
 
     // Learn once, off the GUI thread, which optional encoder flags the local
     // ffmpeg knows, so that building a segment's command line never waits for it.
@@ -335,10 +337,18 @@ QString Recorder::leftoverOfEarlierRecording(const QString &outputPath) const
 
 bool Recorder::createFolder(const QString &path, QString *errorText)
 {
-    if (!path.isEmpty() && QDir().mkpath(path) && QFileInfo(path).isDir())
+    if (!path.isEmpty() && QDir().mkpath(path) && QFileInfo(path).isDir() && QFileInfo(path).isWritable())
         return true;
-    if (errorText)
-        *errorText = tr("无法创建文件夹：%1").arg(QDir::toNativeSeparators(path));
+    // A folder that is there (or whose nearest existing parent is there) but refuses
+    // writing is named as such: "cannot be created" would send the user looking elsewhere.
+    QFileInfo existing(path);
+    while (!existing.exists() && !existing.isRoot() && existing.absolutePath() != existing.absoluteFilePath())
+        existing = QFileInfo(existing.absolutePath());
+    if (errorText) {
+        *errorText = existing.isDir() && !existing.isWritable()
+                         ? tr("保存文件夹不可写入：%1").arg(QDir::toNativeSeparators(existing.absoluteFilePath()))
+                         : tr("无法创建文件夹：%1").arg(QDir::toNativeSeparators(path));
+    }
     return false;
 }
 
@@ -352,7 +362,7 @@ QString Recorder::makeDefaultOutputPath(QString *errorText) const
     if (folder.isEmpty())
         folder = QDir::homePath();
     if (!createFolder(folder, errorText)) {
-        qWarning() << "[Recorder] cannot create the save folder" << folder;
+        qWarning() << "[Recorder] cannot use the save folder" << folder;
         return {};
     }
     const QDir dir(folder);

@@ -315,6 +315,7 @@ protected:
                              const QSize &native);
     void activatePreparedStart();
     void startPrepared();
+    void reportError(const QString &message);
     bool launchFirstSegment(int generation);
     void abandonPreparedStart();
     // A stop or discard before the recording began ends the start; true when it did.
@@ -413,4 +414,12 @@ protected:
     // segment closes whole instead of being cut off by a full disk.
     qint64 lowSpaceStopBytes = 0;
     bool stopForLowSpace(const RecordingPolicy::Snapshot &snapshot);
+    // The save disk filled up (the encoder says so, or less than the stop margin is left).
+    bool saveDiskFull() const;
+    // The save disk ended the recording: noted when it stops, told once it has ended
+    // (`stopped`), naming the disk and the saved file or the kept segments.
+    void noteSaveDiskStop();
+    void tellSaveDiskStop(const QString &path);
+    QString saveDiskStopRoot;
+    QString saveDiskStopParts;
 };

@@ -48,7 +48,7 @@ bool Recorder::prepareWindowCapture()
         // The encoder takes even sides only: an odd column or row is left out, as for windows.
         const QSize even(heldFrame.width() & ~1, heldFrame.height() & ~1);
         if (heldFrame.isNull() || even.width() < 2 || even.height() < 2) {
-            emit errorOccurred(tr("Camera preview is not ready."));
+            reportError(tr("Camera preview is not ready."));
             return false;
         }
         if (even != heldFrame.size())
@@ -58,7 +58,7 @@ bool Recorder::prepareWindowCapture()
         return true;
     }
     if (!captureWindow.isValid()) {
-        emit errorOccurred(tr("没有有效的窗口录制目标。"));
+        reportError(tr("没有有效的窗口录制目标。"));
         return false;
     }
 
@@ -66,7 +66,7 @@ bool Recorder::prepareWindowCapture()
     QString error;
     if (!windowCapture->start(captureWindow, fps, &error)) {
         cleanupWindowCapture();
-        emit errorOccurred(tr("窗口捕获启动失败：%1").arg(error));
+        reportError(tr("窗口捕获启动失败：%1").arg(error));
         return false;
     }
 
@@ -114,9 +114,9 @@ bool Recorder::prepareWindowCapture()
     if (heldFrame.isNull()) {
         cleanupWindowCapture();
         if (!lostReason.isEmpty())
-            emit errorOccurred(tr("窗口捕获启动失败：%1").arg(lostReason));
+            reportError(tr("窗口捕获启动失败：%1").arg(lostReason));
         else
-            emit errorOccurred(tr("窗口捕获启动失败或目标窗口没有产生画面。"));
+            reportError(tr("窗口捕获启动失败或目标窗口没有产生画面。"));
         return false;
     }
     keepRecordingFrameSize();

@@ -3,10 +3,12 @@
 #include "recording/Recorder.h"
 #include "recording/SegmentChain.h"
 
+#include <QDir>
 #include <QStorageInfo>
 #include <QtDebug>
 
 #include <algorithm>
+#include <utility>
 
 // ---------------------------------------------------------------------------
 // Policies and live switches
@@ -67,11 +69,37 @@ bool Recorder::stopForLowSpace(const RecordingPolicy::Snapshot &snapshot)
     if (!saveDisk.isValid() || saveDisk.bytesAvailable() >= lowSpaceStopBytes)
         return false;
     qWarning().noquote() << "[Recorder] stopping: only" << saveDisk.bytesAvailable() << "bytes free on the save disk";
-    emit errorOccurred(tr("保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。")
-                           .arg(std::max<qint64>(1, lowSpaceStopBytes >> 20)));
+    // Stopped first, told once the recording has ended: a message must not hold the
+    // encoder while the disk fills.
+    noteSaveDiskStop();
     pendingReason = SegmentEndReason::Stop;
     stopCurrentSegment();
     return true;
+}
+
+bool Recorder::saveDiskFull() const
+{
+    if (encoderOutput.contains(QLatin1String("No space left on device")))
+        return true;
+    const QStorageInfo saveDisk(partsFolder());
+    return lowSpaceStopBytes > 0 && saveDisk.isValid() && saveDisk.bytesAvailable() < lowSpaceStopBytes;
+}
+
+void Recorder::noteSaveDiskStop()
+{
+    saveDiskStopRoot = QDir::toNativeSeparators(QStorageInfo(partsFolder()).rootPath());
+    saveDiskStopParts = QDir::toNativeSeparators(partsFolder());
+}
+
+void Recorder::tellSaveDiskStop(const QString &path)
+{
+    if (saveDiskStopRoot.isEmpty())
+        return;
+    const QString root = std::exchange(saveDiskStopRoot, QString());
+    if (path.isEmpty())
+        emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：\n%2").arg(root, saveDiskStopParts));
+    else
+        emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止并已保存为：\n%2").arg(root, QDir::toNativeSeparators(path)));
 }
 
 void Recorder::switchSystemAudioDuringRecording(bool on)

@@ -259,6 +259,19 @@ void Recorder::resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction action
     relaunchAfterFallback();
 }
 
+// A failure is told once the Recorder's state has changed: a start it ends is over
+// (idle, no longer preparing) when its message's handler runs.
+void Recorder::reportError(const QString &message)
+{
+    if (preparing && !recordingActive) {
+        preparing = false;
+        prepareOnly = false;
+        prepared = false;
+        awaitingFourKDecision = false;
+    }
+    emit errorOccurred(message);
+}
+
 void Recorder::startPrepared()
 {
     const int generation = startGeneration;
@@ -272,6 +285,7 @@ bool Recorder::launchFirstSegment(int generation)
     if (recordingActive || finalizing || chain->encoder()->state() != QProcess::NotRunning)
         return false;
     finishedSegmentsMs = 0;
+    saveDiskStopRoot.clear();
     startedEmitted = false;
     pauseBetweenSegments = false;
     hardwareFallbackDone = false;
@@ -282,20 +296,20 @@ bool Recorder::launchFirstSegment(int generation)
     outputMonitor.resetRecording();
 
     if (audioOnly && !systemAudioEnabled && !micEnabled) {
-        emit errorOccurred(tr("请至少开启系统声音或麦克风。"));
+        reportError(tr("请至少开启系统声音或麦克风。"));
         return false;
     }
     if (systemAudioEnabled && !MacSystemAudioCapture::isAvailable()) {
-        emit errorOccurred(tr("系统声音录制需要 macOS 13 或更高版本。"));
+        reportError(tr("无法录制系统声音，因为声音服务器无法连接。"));
         return false;
     }
     if (audioOnly && micEnabled && micAudioDevice.isEmpty() && audioDevice.isEmpty()) {
-        emit errorOccurred(tr("没有找到所选麦克风，请重新选择输入设备。"));
+        reportError(tr("没有找到所选麦克风，请重新选择输入设备。"));
         return false;
     }
     // ffmpeg's own screen grab, the fallback of our capture, would record XWayland's black root.
     if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isUnavailableSession()) {
-        emit errorOccurred(tr("屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。"));
+        reportError(tr("屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。"));
         return false;
     }
     if (!audioOnly && captureBackend == FramesBackend) {
@@ -313,7 +327,7 @@ bool Recorder::launchFirstSegment(int generation)
         const QString path = makeDefaultOutputPath(&error);
         if (path.isEmpty()) {
             cleanupWindowCapture();
-            emit errorOccurred(error);
+            reportError(error);
             return false;
         }
         outputPath = path;
@@ -327,14 +341,14 @@ bool Recorder::launchFirstSegment(int generation)
     if (!kept.isEmpty()) {
         chain->setFolder(QString());
         cleanupWindowCapture();
-        emit errorOccurred(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
+        reportError(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
                                .arg(QDir::toNativeSeparators(kept)));
         return false;
     }
     QString folderError;
     if (!createFolder(QFileInfo(outputPath).absolutePath(), &folderError) || !createFolder(partsFolder(), &folderError)) {
         cleanupWindowCapture();
-        emit errorOccurred(folderError);
+        reportError(folderError);
         return false;
     }
 
@@ -343,9 +357,9 @@ bool Recorder::launchFirstSegment(int generation)
         const int thresholdGb = settings.value(QStringLiteral("save/diskThresholdGB"), 5).toInt();
         const QStorageInfo volume(QFileInfo(outputPath).absolutePath());
         if (volume.isValid() && volume.bytesAvailable() < qint64(thresholdGb) * 1073741824LL) {
-            emit errorOccurred(tr("保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。").arg(thresholdGb));
             cleanupWindowCapture();
             removeEmptyPartsFolder();
+            reportError(tr("保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。").arg(thresholdGb));
             return false;
         }
     }
@@ -462,7 +476,7 @@ bool Recorder::startSegment()
         // the next encoder at once, sample for sample; the encoder before ends at the end of
         // its pipes.
         if (!chain->audio().prepareSplit(partsFolder(), wantedAudio(), !audioOnly, &failedSource, &audioError)) {
-            emit errorOccurred(audioCaptureError(failedSource, audioError));
+            reportError(audioCaptureError(failedSource, audioError));
             return false;
         }
     } else {
@@ -473,7 +487,7 @@ bool Recorder::startSegment()
         }
         if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError)) {
             cleanupWindowCapture();
-            emit errorOccurred(audioCaptureError(failedSource, audioError));
+            reportError(audioCaptureError(failedSource, audioError));
             return false;
         }
     }
@@ -556,7 +570,7 @@ bool Recorder::startSegment()
         cleanupWindowCapture();
         awaitingFirstMedia = false;
         currentSegmentPath.clear();
-        emit errorOccurred(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(reason));
+        reportError(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(reason));
         return false;
     }
 
@@ -602,7 +616,7 @@ bool Recorder::startScreenCapture()
     QString error;
     if (!screenCapture->start(desktopOutputIndex, excludedWindowId, fps, captureStreamSize, &error)) {
         cleanupWindowCapture();
-        emit errorOccurred(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
+        reportError(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
         return false;
     }
     heldFrame = screenCapture->latestFrame();
@@ -1000,6 +1014,17 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
         recordingActive = false;
         emit recordingPerformanceWarning(tr("DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。"));
         relaunchAfterFallback();
+        return;
+    }
+
+    // An encoder cut short by a full disk leaves a segment readable up to its last whole
+    // fragment: that is the end of the recording, saved as after a stop.
+    if (abnormal && !usable && reason != SegmentEndReason::Stop && saveDiskFull() && activeSegmentIsUsable()) {
+        qWarning().noquote() << "[Recorder] the save disk is full; keeping the segment up to its last fragment";
+        noteSaveDiskStop();
+        finishSegment(true);
+        policyTimer->stop();
+        finalizeSegments();
         return;
     }
 

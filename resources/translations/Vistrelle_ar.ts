@@ -1652,7 +1652,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>يتطلب تسجيل صوت النظام macOS 13 أو إصدارًا أحدث.</translation>
+        <translation type="vanished">يتطلب تسجيل صوت النظام macOS 13 أو إصدارًا أحدث.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1772,7 +1772,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
+        <translation type="vanished">تبقّى أقل من %1 ميغابايت على قرص الحفظ، لذلك أُوقف التسجيل. سيُحفظ كل ما سُجّل حتى الآن.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1787,6 +1787,26 @@ Please visit this link manually:
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>تعذّر تسجيل الميكروفون: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>لا يمكن الكتابة في مجلد الحفظ: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>لا يمكن التقاط صوت النظام لأنه لا يمكن الوصول إلى خادم الصوت.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ تقريبًا، لذا أُوقف التسجيل. المقاطع المسجّلة محفوظة في:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ تقريبًا، لذا أُوقف التسجيل وحُفظ باسم:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1644,7 +1644,7 @@ Vistrelle trotzdem beenden?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>Für die Aufnahme des Systemtons ist macOS 13 oder neuer erforderlich.</translation>
+        <translation type="vanished">Für die Aufnahme des Systemtons ist macOS 13 oder neuer erforderlich.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
+        <translation type="vanished">Auf dem Speicherlaufwerk sind weniger als %1 MB frei, daher wurde die Aufnahme beendet. Alles bisher Aufgenommene wird gespeichert.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Mikrofon kann nicht aufgenommen werden: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>Der Speicherordner ist nicht beschreibbar: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>Der Systemton kann nicht aufgenommen werden, weil der Soundserver nicht erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist fast voll, daher wurde die Aufnahme beendet. Die aufgenommenen Segmente bleiben erhalten in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist fast voll, daher wurde die Aufnahme beendet und gespeichert als:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1644,7 +1644,7 @@ Quit Vistrelle anyway?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>Recording system audio requires macOS 13 or later.</translation>
+        <translation type="vanished">Recording system audio requires macOS 13 or later.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Move those segments elsewhere or choose another file name, then record again.</t
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
+        <translation type="vanished">Less than %1 MB is left on the save disk, so the recording was stopped. Everything recorded so far will be saved.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Move those segments elsewhere or choose another file name, then record again.</t
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Cannot record the microphone: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>The save folder is not writable: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>System audio cannot be captured because the sound server is not reachable.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>The save disk %1 is almost full, so the recording was stopped. The recorded segments are kept in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>The save disk %1 is almost full, so the recording was stopped and saved as:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1644,7 +1644,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>Grabar el audio del sistema requiere macOS 13 o posterior.</translation>
+        <translation type="vanished">Grabar el audio del sistema requiere macOS 13 o posterior.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
+        <translation type="vanished">Quedan menos de %1 MB en el disco de guardado, así que la grabación se ha detenido. Todo lo grabado hasta ahora se guardará.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>No se puede grabar el micrófono: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>No se puede escribir en la carpeta de guardado: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>No se puede capturar el audio del sistema porque no se puede conectar con el servidor de sonido.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>El disco de guardado %1 está casi lleno, así que la grabación se detuvo. Los segmentos grabados se conservan en:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>El disco de guardado %1 está casi lleno, así que la grabación se detuvo y se guardó como:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1644,7 +1644,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>L’enregistrement du son du système nécessite macOS 13 ou une version ultérieure.</translation>
+        <translation type="vanished">L’enregistrement du son du système nécessite macOS 13 ou une version ultérieure.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
+        <translation type="vanished">Il reste moins de %1 Mo sur le disque d&apos;enregistrement : l&apos;enregistrement a été arrêté. Tout ce qui a été enregistré sera sauvegardé.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Impossible d’enregistrer le microphone : %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>Le dossier d’enregistrement n’est pas accessible en écriture : %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>Le son du système ne peut pas être capturé, car le serveur de son est injoignable.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Le disque d’enregistrement %1 est presque plein : l’enregistrement a été arrêté. Les segments enregistrés sont conservés dans :
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>Le disque d’enregistrement %1 est presque plein : l’enregistrement a été arrêté et sauvegardé sous :
+%2</translation>
     </message>
 </context>
 <context>

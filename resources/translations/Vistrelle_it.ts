@@ -1644,7 +1644,7 @@ Uscire comunque da Vistrelle?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>La registrazione dell’audio di sistema richiede macOS 13 o successivo.</translation>
+        <translation type="vanished">La registrazione dell’audio di sistema richiede macOS 13 o successivo.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
+        <translation type="vanished">Sul disco di salvataggio restano meno di %1 MB, quindi la registrazione è stata interrotta. Tutto ciò che è stato registrato finora verrà salvato.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Impossibile registrare il microfono: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>La cartella di salvataggio non è scrivibile: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>Impossibile registrare l’audio di sistema perché il server audio non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Il disco di salvataggio %1 è quasi pieno, quindi la registrazione è stata interrotta. I segmenti registrati sono conservati in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>Il disco di salvataggio %1 è quasi pieno, quindi la registrazione è stata interrotta e salvata come:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1642,7 +1642,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>システム音声の録音には macOS 13 以降が必要です。</translation>
+        <translation type="vanished">システム音声の録音には macOS 13 以降が必要です。</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1762,7 +1762,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
+        <translation type="vanished">保存先ディスクの空き容量が %1 MB を下回ったため、録画を停止しました。これまでに録画した内容は保存されます。</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1777,6 +1777,26 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>マイクを録音できません：%1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>保存フォルダーに書き込めません：%1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>サウンドサーバーに接続できないため、システム音声を録音できません。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>保存先ディスク %1 の空き容量がほとんどないため、録画を停止しました。録画済みのセグメントは次の場所に残っています：
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>保存先ディスク %1 の空き容量がほとんどないため、録画を停止し、次のファイルに保存しました：
+%2</translation>
     </message>
 </context>
 <context>

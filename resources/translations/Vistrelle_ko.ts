@@ -1642,7 +1642,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>시스템 소리를 녹음하려면 macOS 13 이상이 필요합니다.</translation>
+        <translation type="vanished">시스템 소리를 녹음하려면 macOS 13 이상이 필요합니다.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1762,7 +1762,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
+        <translation type="vanished">저장 디스크의 남은 공간이 %1 MB 미만이어서 녹화를 중지했습니다. 지금까지 녹화한 내용은 저장됩니다.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1777,6 +1777,26 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>마이크를 녹음할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>저장 폴더에 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>사운드 서버에 연결할 수 없어 시스템 오디오를 녹음할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>저장 디스크 %1의 공간이 거의 없어 녹화를 중지했습니다. 녹화된 세그먼트는 다음 위치에 보관되어 있습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>저장 디스크 %1의 공간이 거의 없어 녹화를 중지하고 다음 파일로 저장했습니다:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1644,7 +1644,7 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>Voor het opnemen van systeemgeluid is macOS 13 of nieuwer nodig.</translation>
+        <translation type="vanished">Voor het opnemen van systeemgeluid is macOS 13 of nieuwer nodig.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
+        <translation type="vanished">Er is minder dan %1 MB vrij op de opslagschijf, daarom is de opname gestopt. Alles wat tot nu toe is opgenomen, wordt opgeslagen.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Kan de microfoon niet opnemen: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>De opslagmap is niet beschrijfbaar: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>Systeemgeluid kan niet worden opgenomen omdat de geluidsserver niet bereikbaar is.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>De opslagschijf %1 is bijna vol, daarom is de opname gestopt. De opgenomen segmenten blijven bewaard in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>De opslagschijf %1 is bijna vol, daarom is de opname gestopt en opgeslagen als:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1644,7 +1644,7 @@ Sair do Vistrelle mesmo assim?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>Gravar o áudio do sistema requer o macOS 13 ou posterior.</translation>
+        <translation type="vanished">Gravar o áudio do sistema requer o macOS 13 ou posterior.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1764,7 +1764,7 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
+        <translation type="vanished">Restam menos de %1 MB no disco de gravação, por isso a gravação foi parada. Tudo o que foi gravado até agora será salvo.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1779,6 +1779,26 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Não é possível gravar o microfone: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>Não é possível gravar na pasta de salvamento: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>Não é possível capturar o áudio do sistema porque o servidor de som não está acessível.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>O disco de salvamento %1 está quase cheio, por isso a gravação foi parada. Os segmentos gravados são mantidos em:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>O disco de salvamento %1 está quase cheio, por isso a gravação foi parada e salva como:
+%2</translation>
     </message>
 </context>
 <context>

@@ -1642,7 +1642,7 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>Sistem sesini kaydetmek için macOS 13 veya üstü gerekir.</translation>
+        <translation type="vanished">Sistem sesini kaydetmek için macOS 13 veya üstü gerekir.</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1762,7 +1762,7 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
+        <translation type="vanished">Kayıt diskinde %1 MB&apos;tan az yer kaldığı için kayıt durduruldu. Şimdiye kadar kaydedilenlerin tümü kaydedilecek.</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1777,6 +1777,26 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>Mikrofon kaydedilemiyor: %1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>Kayıt klasörüne yazılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>Ses sunucusuna ulaşılamadığı için sistem sesi kaydedilemiyor.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Kayıt diski %1 neredeyse dolu, bu yüzden kayıt durduruldu. Kaydedilen bölümler şurada saklanıyor:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>Kayıt diski %1 neredeyse dolu, bu yüzden kayıt durduruldu ve şu dosyaya kaydedildi:
+%2</translation>
     </message>
 </context>
 <context>

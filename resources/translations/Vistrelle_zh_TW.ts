@@ -1642,7 +1642,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>系统声音录制需要 macOS 13 或更高版本。</source>
-        <translation>系統聲音錄製需要 macOS 13 或更高版本。</translation>
+        <translation type="vanished">系統聲音錄製需要 macOS 13 或更高版本。</translation>
     </message>
     <message>
         <source>没有找到所选麦克风，请重新选择输入设备。</source>
@@ -1762,7 +1762,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>保存磁盘的剩余空间已不足 %1 MB，录制已停止；已录制的内容会正常保存。</source>
-        <translation>儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
+        <translation type="vanished">儲存磁碟的剩餘空間已不足 %1 MB，錄製已停止；已錄製的內容會正常儲存。</translation>
     </message>
     <message>
         <source>屏幕录制不可用：屏幕录制需要 X11 会话，在 Wayland 下无法录制屏幕。</source>
@@ -1777,6 +1777,26 @@ Please visit this link manually:
     <message>
         <source>无法录制麦克风：%1</source>
         <translation>無法錄製麥克風：%1</translation>
+    </message>
+    <message>
+        <source>保存文件夹不可写入：%1</source>
+        <translation>儲存資料夾無法寫入：%1</translation>
+    </message>
+    <message>
+        <source>无法录制系统声音，因为声音服务器无法连接。</source>
+        <translation>無法錄製系統聲音，因為無法連線到聲音伺服器。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>儲存磁碟 %1 即將滿載，錄製已停止。已錄下的分段保留在：
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止并已保存为：
+%2</source>
+        <translation>儲存磁碟 %1 即將滿載，錄製已停止並已儲存為：
+%2</translation>
     </message>
 </context>
 <context>

@@ -142,10 +142,9 @@ inline bool closeByWindowManager(QWidget *window)
     return false;
 }
 
-// From the home page up to a running recording: a mode card ("FullScreen",
-// "AudioOnly"), the preparation toolbar's REC, the countdown. True once the recorder
-// has started.
-inline bool startRecordingFrom(MainWindow &window, const QString &cardName)
+// From the home page to a start: a mode card ("FullScreen", "AudioOnly"), then the
+// preparation toolbar's REC. True once REC was clicked.
+inline bool pressRecFrom(MainWindow &window, const QString &cardName)
 {
     auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_") + cardName);
     if (!card || !click(centreOf(card)))
@@ -154,10 +153,15 @@ inline bool startRecordingFrom(MainWindow &window, const QString &cardName)
         return false;
     QTest::qWait(200);
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    return rec && click(centreOf(rec));
+}
+
+// From the home page up to a running recording: pressRecFrom, then the countdown. True
+// once the recorder has started.
+inline bool startRecordingFrom(MainWindow &window, const QString &cardName)
+{
     QSignalSpy started(window.recorder(), &Recorder::started);
-    if (!rec || !click(centreOf(rec)))
-        return false;
-    return QTest::qWaitFor([&] { return started.size() == 1; }, 20000);
+    return pressRecFrom(window, cardName) && QTest::qWaitFor([&] { return started.size() == 1; }, 20000);
 }
 
 // Presses the floating toolbar's stop button and answers the stop question with the

@@ -1,0 +1,285 @@
+// When a recording cannot go on, through the real main window with real X events and the
+// real ffmpeg: a save disk that runs low stops the recording at once and saves it while
+// its message waits; a start refused for a read-only save folder, too little space or a
+// missing sound server ends the session and gives back the window it began from, and the
+// next start records.
+
+#include "MainWindowDriver.h"
+#include "../final_e2e/NoisyPicture.h"
+
+#include "app/BottomBar.h"
+#include "overlays/CameraOverlay.h"
+#include "overlays/CountdownOverlay.h"
+#include "overlays/MouseHighlighter.h"
+#include "recording/MediaProbe.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+// A small real file system (tmpfs) mounted for the test; it needs root.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &options)
+    {
+        m_mounted = m_dir.isValid() && mount({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
+                                              QStringLiteral("tmpfs"), m_dir.path()});
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            mount({QStringLiteral("-l"), m_dir.path()}, QStringLiteral("umount"));
+    }
+    bool isMounted() const { return m_mounted; }
+    QString path() const { return m_dir.path(); }
+    bool remount(const QString &options) const
+    {
+        return mount({QStringLiteral("-o"), QStringLiteral("remount,") + options, m_dir.path()});
+    }
+
+private:
+    static bool mount(const QStringList &arguments, const QString &program = QStringLiteral("mount"))
+    {
+        return QProcess::execute(program, arguments) == 0;
+    }
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+QMessageBox *recordingMessage()
+{
+    return qobject_cast<QMessageBox *>(visibleDialog(QStringLiteral("录制提示")));
+}
+
+// Answers the message as a user does; true once it is gone.
+bool answer(QMessageBox *box)
+{
+    QPointer<QMessageBox> guard = box;
+    click(centreOf(box->button(QMessageBox::Ok)));
+    if (!QTest::qWaitFor([&] { return !guard || !guard->isVisible(); }, 3000) && guard)
+        guard->close();
+    return QTest::qWaitFor([&] { return !recordingMessage(); }, 3000);
+}
+
+// Windows of the recording session still on screen.
+QStringList sessionLeftovers(MainWindow &window)
+{
+    QStringList left;
+    if (window.floatingToolbar()->isVisible())
+        left << QStringLiteral("toolbar");
+    if (visibleTopLevel<CountdownOverlay>() || window.countdownOverlay())
+        left << QStringLiteral("countdown");
+    if (visibleTopLevel<CameraOverlay>())
+        left << QStringLiteral("camera bubble");
+    if (auto *highlighter = visibleTopLevel<MouseHighlighter>(); highlighter && highlighter->isHighlighting())
+        left << QStringLiteral("highlighter");
+    if (window.isStartPending() || window.recorder()->isPreparingStart() || window.recorder()->isRecording())
+        left << QStringLiteral("session state");
+    return left;
+}
+
+QString savedRecording(const QString &folder)
+{
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.mp4")}, QDir::Files);
+    return files.size() == 1 ? QDir(folder).filePath(files.first()) : QString();
+}
+
+} // namespace
+
+class TestMainWindowFailuresE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void lowDiskStopsAtOnceAndSaves();
+    void refusedStartsGiveTheDesktopBack();
+    void cleanup();
+
+private:
+    // A refused start by the hot key from the home page, then by REC from the preparation
+    // toolbar; each time the message names `cause` and the session is gone.
+    void refuseTwice(MainWindow &window, const QString &cause);
+    // The fixed cause: REC on the preparation toolbar that came back records a file.
+    void recordAfterFix(MainWindow &window, const QString &folder);
+};
+
+void TestMainWindowFailuresE2E::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    if (!SmallDisk(QStringLiteral("size=1m")).isMounted())
+        QSKIP("mounting a small tmpfs needs root");
+    setUpProgramSettings(QDir::tempPath());
+    QSettings().setValue(QStringLiteral("effects/mouseEnabled"), false);
+}
+
+void TestMainWindowFailuresE2E::cleanup()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox *>(widget))
+            widget->close();
+    QTest::qWait(300);
+}
+
+void TestMainWindowFailuresE2E::lowDiskStopsAtOnceAndSaves()
+{
+    // 12 MB: the recording stops with a quarter of it, 3 MB, left; noise on a quarter of the
+    // screen fills the rest in about ten seconds (on the whole screen a busy machine's
+    // encoder falls behind, and the recording goes on at a lower size in a second segment).
+    SmallDisk disk(QStringLiteral("size=12m"));
+    QVERIFY(disk.isMounted());
+    QSettings().setValue(QStringLiteral("save/directory"), disk.path());
+    QSettings().setValue(QStringLiteral("save/diskWarning"), false);
+    NoisyPicture picture(QRect(0, 0, 960, 540));
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QElapsedTimer recording;
+    double recordedSeconds = -1;
+    connect(window.recorder(), &Recorder::started, &window, [&] { recording.start(); });
+    connect(window.recorder(), &Recorder::errorOccurred, &window, [&] {
+        if (recordedSeconds < 0 && recording.isValid())
+            recordedSeconds = recording.elapsed() / 1000.0;
+    });
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+
+    // What holds while the message is unanswered, checked from inside whatever loop shows it.
+    QString text, file;
+    bool encoderEnded = false;
+    qint64 freeBytes = -1;
+    MediaInfo info;
+    WhenShown message(recordingMessage, [&](QWidget *box) {
+        text = static_cast<QMessageBox *>(box)->text();
+        encoderEnded = QTest::qWaitFor([&] { return !window.recorder()->isRecording() && !stopped.isEmpty(); }, 8000);
+        file = savedRecording(disk.path());
+        freeBytes = QStorageInfo(disk.path()).bytesAvailable();
+        if (!file.isEmpty())
+            info = MediaProbe::probe(file);
+        screenshot(QStringLiteral("failures-low-disk"));
+        // A message holding the recording would be followed by others: none stays open.
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox *>(widget))
+                widget->close();
+    });
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(recording.isValid(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(message.done(), 60000);
+
+    QVERIFY2(encoderEnded, qPrintable(text));
+    QVERIFY2(freeBytes > 1024 * 1024, qPrintable(QString::number(freeBytes)));
+    QVERIFY2(!file.isEmpty() && info.ok && info.hasVideo(), qPrintable(file + info.error));
+    QVERIFY2(qAbs(info.durationMs / 1000.0 - recordedSeconds) <= 1.0,
+             qPrintable(QStringLiteral("%1 ms of file for %2 s recorded").arg(info.durationMs).arg(recordedSeconds)));
+    QCOMPARE(stopped.first().first().toString(), file);
+    QVERIFY2(text.contains(disk.path()) && text.contains(file), qPrintable(text));
+}
+
+void TestMainWindowFailuresE2E::refuseTwice(MainWindow &window, const QString &cause)
+{
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((box = recordingMessage()), 20000);
+    QVERIFY2(box->text().contains(cause), qPrintable(box->text()));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+    QVERIFY2(sessionLeftovers(window).isEmpty(), qPrintable(sessionLeftovers(window).join(", ")));
+    QVERIFY(!window.setupToolbar()->isVisible());
+    screenshot(QStringLiteral("failures-refused-home"));
+    QVERIFY(answer(box));
+
+    QVERIFY(pressRecFrom(window, QStringLiteral("FullScreen")));
+    QTRY_VERIFY_WITH_TIMEOUT((box = recordingMessage()), 20000);
+    QVERIFY2(box->text().contains(cause), qPrintable(box->text()));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QVERIFY(window.isInPreparation());
+    QVERIFY2(sessionLeftovers(window).isEmpty(), qPrintable(sessionLeftovers(window).join(", ")));
+    screenshot(QStringLiteral("failures-refused-preparation"));
+    QVERIFY(answer(box));
+}
+
+void TestMainWindowFailuresE2E::recordAfterFix(MainWindow &window, const QString &folder)
+{
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QTest::qWait(300);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && click(centreOf(rec)));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    // The toolbar of the new session: whole, in the middle of the top of the screen.
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    QTRY_VERIFY_WITH_TIMEOUT(toolbar->isVisible(), 5000);
+    QTest::qWait(500);
+    QVERIFY(!toolbar->isCollapsed());
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(qAbs(toolbar->frameGeometry().center().x() - available.center().x()) <= 4,
+             qPrintable(QStringLiteral("toolbar at %1").arg(toolbar->frameGeometry().x())));
+    QTest::qWait(1500);
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const QString path = stopped.first().first().toString();
+    QVERIFY2(path.startsWith(folder), qPrintable(path));
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok && info.hasVideo() && info.durationMs > 1000, qPrintable(info.error));
+    QFile::remove(path);
+
+    // Home again for the next cause: the library the saved file came to is closed.
+    if (QWidget *library = window.bottomBar()->mediaLibraryWindow(); library && library->isVisible()) {
+        QTest::qWait(300);
+        QVERIFY(closeByWindowManager(library));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && !window.recordingUiActive(), 10000);
+}
+
+void TestMainWindowFailuresE2E::refusedStartsGiveTheDesktopBack()
+{
+    SmallDisk disk(QStringLiteral("ro,size=64m"));
+    QVERIFY(disk.isMounted());
+    QSettings settings;
+    settings.setValue(QStringLiteral("save/directory"), disk.path());
+    settings.setValue(QStringLiteral("save/diskWarning"), false);
+    MainWindow window;
+    QVERIFY(showSettled(window));
+
+    // A save folder that is there but cannot be written: refused as such.
+    refuseTwice(window, QStringLiteral("保存文件夹不可写入"));
+    QVERIFY(disk.remount(QStringLiteral("rw")));
+    recordAfterFix(window, disk.path());
+
+    // Less free space than the warning's threshold (1 GB) on the save disk.
+    settings.setValue(QStringLiteral("save/diskWarning"), true);
+    settings.setValue(QStringLiteral("save/diskThresholdGB"), 1);
+    refuseTwice(window, QStringLiteral("保存磁盘剩余空间不足 1 GB"));
+    QVERIFY(disk.remount(QStringLiteral("size=2g")));
+    recordAfterFix(window, disk.path());
+
+    // No sound server, with system audio on.
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/vistrelle-test");
+    auto restoreServer = qScopeGuard([&] { qputenv("PULSE_SERVER", server); });
+    refuseTwice(window, QStringLiteral("声音服务器无法连接"));
+    restoreServer.dismiss();
+    qputenv("PULSE_SERVER", server);
+    recordAfterFix(window, disk.path());
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
+    QApplication app(argc, argv);
+    TestMainWindowFailuresE2E test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwin_failures_e2e.moc"
