@@ -125,6 +125,7 @@ private:
     QWidget *m_compactView = nullptr;
     QPushButton *m_pauseButton = nullptr;
     QPushButton *m_stopButton = nullptr;
+    QLabel *m_recText = nullptr;
     QLabel *m_timeLabel = nullptr;
     QLabel *m_compactTimeLabel = nullptr;
     QLabel *m_storageLabel = nullptr;

@@ -272,6 +272,8 @@ bool Recorder::launchFirstSegment(int generation)
     if (recordingActive || finalizing || chain->encoder()->state() != QProcess::NotRunning)
         return false;
     finishedSegmentsMs = 0;
+    heldMediaMs = 0;
+    mediaClock.invalidate();
     startedEmitted = false;
     pauseBetweenSegments = false;
     hardwareFallbackDone = false;
@@ -677,8 +679,18 @@ void Recorder::onStartWatchdogTimeout()
     });
 }
 
+void Recorder::holdMediaClock()
+{
+    if (!mediaClock.isValid())
+        return;
+    // The last frame of a piece of video lasts one frame's time in the file.
+    heldMediaMs += mediaClock.elapsed() + (isPipedVideo() && fps > 0 ? std::lround(1000.0 / fps) : 0);
+    mediaClock.invalidate();
+}
+
 void Recorder::askEncoderToEnd()
 {
+    holdMediaClock();
     if (isPipedVideo()) {
         // The encoder reads raw frames from its input: "q" would be taken for
         // pixels. It ends when the frames end.
@@ -735,6 +747,7 @@ bool Recorder::pause()
         if (frameTimer)
             frameTimer->stop();
         stopAudioCaptures();
+        holdMediaClock();
     }
     if (segmentStopping)
         return true;

@@ -387,15 +387,14 @@ void TestOverlaysUnderWindowManager::autoStopCountdown()
     QVERIFY(count.left() - panel.right() <= 40 || panel.left() - count.right() <= 40);
     QVERIFY(screen.contains(count));
 
-    // Paused, it stands still; resumed, it counts on.
+    // The stop by duration comes by wall time: paused, the count runs on.
     QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton")))));
     QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
     const int paused = countdown->remainingSeconds();
-    QTest::qWait(2500);
-    QCOMPARE(countdown->remainingSeconds(), paused);
+    QTRY_VERIFY_WITH_TIMEOUT(countdown->remainingSeconds() <= paused - 2, 5000);
+    QVERIFY(window.recorder()->isPaused());
     QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton")))));
     QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(countdown->remainingSeconds() < paused, 5000);
 
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
