@@ -93,6 +93,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Esc ends annotation also when a click on the toolbar (a tool, pause) took the keyboard.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildAnnotationRow(QVBoxLayout *containerLayout);

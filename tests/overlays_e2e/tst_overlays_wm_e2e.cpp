@@ -154,10 +154,26 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
     QTRY_VERIFY(layer->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(layer));
     QTest::qWait(300);
-    QPushButton *exit = nullptr;
-    for (QPushButton *button : toolbar.findChildren<QPushButton *>())
+    QPushButton *exit = nullptr, *rectangle = nullptr;
+    for (QPushButton *button : toolbar.findChildren<QPushButton *>()) {
         if (button->isVisible() && button->text() == QStringLiteral("退出"))
             exit = button;
+        if (button->isVisible() && button->text() == QStringLiteral("▭"))
+            rectangle = button;
+    }
+    QVERIFY(exit && rectangle);
+    // Esc ends annotation, also after a click on the toolbar took the keyboard.
+    for (QPushButton *clicked : {rectangle, pauseButton}) {
+        QVERIFY(clickAt(centreOnScreen(clicked)));
+        QTest::qWait(300);
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY(!layer->isVisible());
+        QVERIFY(!toolbar.annotationButton()->isChecked());
+        QVERIFY(clickAt(centreOnScreen(toolbar.annotationButton())));
+        QTRY_VERIFY(layer->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(layer));
+        QTest::qWait(300);
+    }
     QVERIFY(exit);
     screenshot(QStringLiteral("wm-toolbar-annotating"));
     QVERIFY(pointerTo(nativePoint(centreOnScreen(exit))));
