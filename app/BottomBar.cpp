@@ -234,26 +234,21 @@ void BottomBar::setScheduleEnabled(bool on)
     QSettings().setValue(QStringLiteral("schedule/enabled"), on);
 }
 
-void BottomBar::setRecordingPaused(bool paused)
-{
-    if (m_countdown)
-        m_countdown->setCountdownPaused(paused);
-}
-
 void BottomBar::onRecordingStarted()
 {
     updateCountdown(0);
 }
 
-void BottomBar::updateCountdown(int recordedSeconds)
+void BottomBar::updateCountdown(qint64 runningMs)
 {
     // The recorder stops by duration when the mode is 0 (a mode above 0 is by size) and
-    // never sooner than a minute; the panel shows the same limit, less what is recorded.
+    // never sooner than a minute, by wall time through pauses; the panel shows the same
+    // limit, less the time the recording has run.
     if (!m_autoStop.enabled || m_autoStop.mode > 0) {
         closeCountdown();
         return;
     }
-    showCountdown(std::max(0, std::max(1, m_autoStop.durationMin) * 60 - std::max(0, recordedSeconds)));
+    showCountdown(std::max<qint64>(0, std::max(1, m_autoStop.durationMin) * 60000LL - std::max<qint64>(0, runningMs)));
 }
 
 void BottomBar::closeCountdown()
@@ -265,14 +260,14 @@ void BottomBar::closeCountdown()
     m_countdown = nullptr;
 }
 
-void BottomBar::showCountdown(int seconds)
+void BottomBar::showCountdown(qint64 remainingMs)
 {
     if (m_countdown)
         m_countdown->deleteLater();
     auto *panel = new AutoStopDialog(nullptr);
     panel->setObjectName(QStringLiteral("AutoStopCountdown"));
     panel->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    panel->setCountdownMode(seconds);
+    panel->setCountdownMode(remainingMs);
     connect(panel, &AutoStopDialog::countdownCanceled, this, &BottomBar::autoStopWithdrawn);
     m_countdown = panel;
     panel->show();

@@ -27,7 +27,6 @@ public:
     QDialog *mediaLibraryWindow() const;
     AutoStopDialog *countdownWindow() const { return m_countdown; }
     // Freezes the auto-stop countdown while the recording is paused.
-    void setRecordingPaused(bool paused);
     void addVideoRecord(const VideoRecord &record);
     // Whether a finished recording with this file suffix comes back to the main window
     // (audio saved as MP3 or WAV) rather than to the media library.
@@ -57,7 +56,8 @@ public slots:
     void onRecordingStarted();
     // The auto-stop limit changed during a recording that has recorded this long: the
     // countdown panel shows the new limit, or goes when there is no duration limit now.
-    void updateCountdown(int recordedSeconds);
+    // The panel counts down to the stop by duration, `runningMs` after the first media.
+    void updateCountdown(qint64 runningMs);
     void onRecordingStopped(const QString &outputPath);
 
 signals:
@@ -79,7 +79,7 @@ private:
     void ensureLibraryWindow();
     void showLibraryWindow();
     void reloadLibrary();
-    void showCountdown(int seconds);
+    void showCountdown(qint64 remainingMs);
     void closeCountdown();
 
     QPushButton *m_libraryButton = nullptr;

@@ -48,7 +48,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setupUi();
     updateWindowSizeForContent();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &MainWindow::onApplicationStateChanged);
-    recordTimer.setInterval(1000);
+    recordTimer.setInterval(100);
     connect(&recordTimer, &QTimer::timeout, this, &MainWindow::onRecordTick);
     scheduleTimer.setSingleShot(true);
     connect(&scheduleTimer, &QTimer::timeout, this, &MainWindow::startScheduledRecording);
@@ -179,11 +179,10 @@ void MainWindow::connectComponents()
         if (!m_recorder->isRecording())
             return;
         // The panel made for the new limit stands where the first one stood, beside the
-        // toolbar, and stands still while the recording is paused.
-        m_bottomBar->updateCountdown(elapsedSeconds);
+        // toolbar, and counts to the same stop as the recorder, through pauses.
+        m_bottomBar->updateCountdown(m_recorder->runningMs());
         if (QWidget *countdown = m_bottomBar->countdownWindow(); countdown && m_floatingToolbar->isVisible())
             m_floatingToolbar->placeBeside(countdown);
-        m_bottomBar->setRecordingPaused(m_recorder->isPaused());
     });
     connect(m_bottomBar, &BottomBar::autoStopWithdrawn, this, &MainWindow::onAutoStopWithdrawn);
     const AutoSplitConfig split = m_bottomBar->autoSplitConfig();

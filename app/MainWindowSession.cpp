@@ -255,7 +255,11 @@ void MainWindow::onPauseRecording()
 
 void MainWindow::onRecordTick()
 {
-    ++elapsedSeconds;
+    // The file's own time, read often enough that a pause shows its last second.
+    const int seconds = int(m_recorder->recordedMs() / 1000);
+    if (seconds == elapsedSeconds)
+        return;
+    elapsedSeconds = seconds;
     m_floatingToolbar->setTime(elapsedSeconds);
 }
 
@@ -328,16 +332,13 @@ void MainWindow::onRecorderStarted()
 
 void MainWindow::onRecorderPaused()
 {
-    recordTimer.stop();
+    onRecordTick();
     m_floatingToolbar->setPaused(true);
-    m_bottomBar->setRecordingPaused(true);
 }
 
 void MainWindow::onRecorderResumed()
 {
-    recordTimer.start();
     m_floatingToolbar->setPaused(false);
-    m_bottomBar->setRecordingPaused(false);
 }
 
 void MainWindow::onFrameRateReduced(int previousFps, int currentFps, const QString &reason)
@@ -566,8 +567,10 @@ void MainWindow::onStopConfirmationRequested()
         m_floatingToolbar->showStopConfirmation(false);
         return;
     }
-    if (m_recorder->pause())
+    if (m_recorder->pause()) {
+        onRecordTick(); // the question shows the time recorded up to the pause
         m_floatingToolbar->showStopConfirmation(true);
+    }
     else
         m_floatingToolbar->clearStopConfirmationPending();
 }

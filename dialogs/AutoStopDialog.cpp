@@ -83,7 +83,7 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     setFixedSize(500, 370);
     setStyleSheet(QString::fromLatin1(kStyle));
     m_timer = new QTimer(this);
-    m_timer->setInterval(1000);
+    m_timer->setInterval(200);
     connect(m_timer, &QTimer::timeout, this, &AutoStopDialog::onInternalTick);
     buildConfigUi();
     // Wider where the title needs it (German).
@@ -250,10 +250,12 @@ void AutoStopDialog::onApply()
     accept();
 }
 
-void AutoStopDialog::setCountdownMode(int seconds)
+void AutoStopDialog::setCountdownMode(qint64 remainingMs)
 {
     m_countdownMode = true;
-    m_total = m_remaining = std::max(0, seconds);
+    m_totalMs = std::max<qint64>(0, remainingMs);
+    m_total = m_remaining = int((m_totalMs + 999) / 1000);
+    m_clock.start();
 
     clearLayout(layout());
     delete layout();
@@ -330,18 +332,11 @@ void AutoStopDialog::updateCountLabel()
 {
     if (!m_countLabel)
         return;
+    // Whole seconds left, rounded up: 00:00 once the stop is due.
+    const qint64 leftMs = std::max<qint64>(0, m_totalMs - m_clock.elapsed());
+    m_remaining = int((leftMs + 999) / 1000);
     m_countLabel->setText(formatCountdown(m_remaining));
     m_progress->setValue(m_remaining);
-}
-
-void AutoStopDialog::setCountdownPaused(bool paused)
-{
-    if (!m_countdownMode)
-        return;
-    if (paused)
-        m_timer->stop();
-    else if (!m_timer->isActive())
-        m_timer->start();
 }
 
 void AutoStopDialog::tick()
@@ -351,14 +346,12 @@ void AutoStopDialog::tick()
 
 void AutoStopDialog::onInternalTick()
 {
+    updateCountLabel();
     if (m_remaining < 1) {
+        // The panel stays at 00:00 until the recording's stop closes it.
         m_timer->stop();
         emit countdownFinished();
-        close();
-        return;
     }
-    --m_remaining;
-    updateCountLabel();
 }
 
 void AutoStopDialog::cancelCountdown()

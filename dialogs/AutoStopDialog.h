@@ -3,6 +3,7 @@
 #include "dialogs/RecordingOptionConfigs.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QLabel;
 class QProgressBar;
@@ -24,9 +25,9 @@ public:
 
     void setConfig(const AutoStopConfig &config);
     AutoStopConfig config() const { return m_config; }
-    void setCountdownMode(int seconds);
-    // The count follows recorded time: it stands still while the recording is paused.
-    void setCountdownPaused(bool paused);
+    // The count follows the clock the recorder stops by: it runs on through pauses,
+    // and reads 00:00 from the moment the stop is due until the recording ends.
+    void setCountdownMode(qint64 remainingMs);
     void tick();
     void applyWindowsFrame() {}
 
@@ -70,6 +71,8 @@ private:
     QWidget *m_titleBar = nullptr;
     int m_total = 0;
     int m_remaining = 0;
+    qint64 m_totalMs = 0;
+    QElapsedTimer m_clock;
     bool m_countdownMode = false;
     QTimer *m_timer = nullptr;
 };

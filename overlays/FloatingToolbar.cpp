@@ -155,9 +155,9 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     statusLayout->setContentsMargins(9, 0, 8, 0);
     statusLayout->setSpacing(6);
     statusLayout->addWidget(dot("RecDot", status));
-    auto *recText = new QLabel(tr("正在录制"), status);
-    recText->setObjectName(QStringLiteral("RecText"));
-    statusLayout->addWidget(recText);
+    m_recText = new QLabel(tr("正在录制"), status);
+    m_recText->setObjectName(QStringLiteral("RecText"));
+    statusLayout->addWidget(m_recText);
     full->addWidget(status);
     full->addSpacing(6);
     m_pauseButton = barButton("PauseButton", QStringLiteral(":/icons/icons/pause.svg"), 16, Qt::white, m_fullView);
@@ -329,6 +329,7 @@ void FloatingToolbar::setTime(int seconds)
 void FloatingToolbar::setPaused(bool paused)
 {
     m_paused = paused;
+    m_recText->setText(paused ? tr("已暂停") : tr("正在录制"));
     m_pauseButton->setIcon(barIcon(paused ? QStringLiteral(":/icons/icons/play.svg")
                                           : QStringLiteral(":/icons/icons/pause.svg"),
                                    16, Qt::white));

@@ -93,6 +93,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Esc ends annotation also when a click on the toolbar (a tool, pause) took the keyboard.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildAnnotationRow(QVBoxLayout *containerLayout);
@@ -125,6 +127,7 @@ private:
     QWidget *m_compactView = nullptr;
     QPushButton *m_pauseButton = nullptr;
     QPushButton *m_stopButton = nullptr;
+    QLabel *m_recText = nullptr;
     QLabel *m_timeLabel = nullptr;
     QLabel *m_compactTimeLabel = nullptr;
     QLabel *m_storageLabel = nullptr;

@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -149,6 +150,15 @@ void FloatingToolbar::toggleAnnoRow(bool on)
         QTimer::singleShot(60, this, [this] { raise(); });
     }
     fitToContents();
+}
+
+void FloatingToolbar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_annotationButton->isChecked()) {
+        m_annotationButton->setChecked(false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FloatingToolbar::chooseAnnotationTool(int tool)

@@ -111,6 +111,12 @@ public:
     bool isPaused() const { return recordingPaused; }
     bool isPreparingStart() const { return preparing; }
     bool isFinalizing() const { return finalizing; }
+    // Wall time since the recording's first media, pauses included: the clock a stop
+    // by duration goes by. 0 before the first media.
+    qint64 runningMs() const { return recordingTimer.isValid() ? recordingTimer.elapsed() : 0; }
+    // The length of the recording's file so far: the time its segments have taken in
+    // media, without pauses and the gaps between segments.
+    qint64 recordedMs() const { return heldMediaMs + (mediaClock.isValid() ? mediaClock.elapsed() : 0); }
 
     // The ffmpeg program: the one beside the application when present, else
     // "ffmpeg" from the search path (ToolLookup::ffmpeg).
@@ -287,6 +293,10 @@ protected:
     QString currentSegmentPath;
     QString encoderOutput;
     qint64 finishedSegmentsMs = 0;
+    // recordedMs(): the media time of the segments before, and the clock of the running
+    // one from its encoder's first read to the end of its frames and sound.
+    qint64 heldMediaMs = 0;
+    QElapsedTimer mediaClock;
     QElapsedTimer recordingTimer;
     QElapsedTimer segmentTimer;
 
@@ -334,6 +344,7 @@ protected:
     void markSegmentReady();
     void onStartWatchdogTimeout();
     void askEncoderToEnd();
+    void holdMediaClock();
     void stopCurrentSegment();
     void stopAudioCaptures();
     void resumeNextSegment();

@@ -267,8 +267,13 @@ void Recorder::onEncoderOutput()
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
     // The next segment of a split has opened its inputs and reads them from now on. An
     // encoder of our frames takes over once it has read the frame it was primed with.
-    if (!chain->encoderReading() && chunk.contains(QLatin1String("Stream mapping:")))
+    if (!chain->encoderReading() && chunk.contains(QLatin1String("Stream mapping:"))) {
         chain->setEncoderReading(true);
+        // The file's time runs from here (a split's next segment continues it).
+        if (!mediaClock.isValid() && recordingActive && (!recordingPaused || resuming)
+            && pendingReason != SegmentEndReason::Pause)
+            mediaClock.start();
+    }
     if (chain->handingOver() && chain->encoderReading() && !isPipedVideo())
         completeSplit();
     for (int seconds : result.ticks)

@@ -286,6 +286,8 @@ bool Recorder::launchFirstSegment(int generation)
         return false;
     finishedSegmentsMs = 0;
     saveDiskStopRoot.clear();
+    heldMediaMs = 0;
+    mediaClock.invalidate();
     startedEmitted = false;
     pauseBetweenSegments = false;
     hardwareFallbackDone = false;
@@ -688,8 +690,18 @@ void Recorder::onStartWatchdogTimeout()
     });
 }
 
+void Recorder::holdMediaClock()
+{
+    if (!mediaClock.isValid())
+        return;
+    // The last frame of a piece of video lasts one frame's time in the file.
+    heldMediaMs += mediaClock.elapsed() + (isPipedVideo() && fps > 0 ? std::lround(1000.0 / fps) : 0);
+    mediaClock.invalidate();
+}
+
 void Recorder::askEncoderToEnd()
 {
+    holdMediaClock();
     if (isPipedVideo()) {
         // The encoder reads raw frames from its input: "q" would be taken for
         // pixels. It ends when the frames end.
@@ -746,6 +758,7 @@ bool Recorder::pause()
         if (frameTimer)
             frameTimer->stop();
         stopAudioCaptures();
+        holdMediaClock();
     }
     if (segmentStopping)
         return true;

@@ -1065,6 +1065,10 @@
         <source>退出</source>
         <translation>خروج</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

@@ -1057,6 +1057,10 @@
         <source>退出</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>En pausa</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

@@ -1057,6 +1057,10 @@
         <source>退出</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>En pause</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

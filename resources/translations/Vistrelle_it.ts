@@ -1057,6 +1057,10 @@
         <source>退出</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>In pausa</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

@@ -1055,6 +1055,10 @@
         <source>退出</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>一時停止中</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

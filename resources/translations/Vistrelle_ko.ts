@@ -1055,6 +1055,10 @@
         <source>退出</source>
         <translation>종료</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>일시 정지됨</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

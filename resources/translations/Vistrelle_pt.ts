@@ -1057,6 +1057,10 @@
         <source>退出</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>Pausado</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

@@ -1055,6 +1055,10 @@
         <source>退出</source>
         <translation>Çıkış</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>Duraklatıldı</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

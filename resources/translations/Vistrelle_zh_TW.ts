@@ -1055,6 +1055,10 @@
         <source>退出</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>已暂停</source>
+        <translation>已暫停</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>

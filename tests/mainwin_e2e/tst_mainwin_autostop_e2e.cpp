@@ -84,6 +84,7 @@ class TestMainWindowAutoStopE2E : public QObject
 private slots:
     void initTestCase();
     void cancelledAutoStopKeepsRecording();
+    void countdownRunsThroughPause();
     void limitChangedDuringRecording();
     void switchedOffFromPreparationToolbar();
 
@@ -137,6 +138,47 @@ void TestMainWindowAutoStopE2E::cancelledAutoStopKeepsRecording()
     QVERIFY(stopWith(window, QStringLiteral("StopDiscardButton")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 2, 20000);
     QTRY_VERIFY(!window.bottomBar()->countdownWindow());
+}
+
+// A stop by duration comes by wall time, pauses included: a minute with a 10 s pause
+// stops at the minute, and the panel reads 00:00 as it comes, not the paused seconds.
+void TestMainWindowAutoStopE2E::countdownRunsThroughPause()
+{
+    storeAutoStop(true, 0, 1);
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QVERIFY(startRecordingFrom(window, QStringLiteral("AudioOnly")));
+    QElapsedTimer clock;
+    clock.start();
+    QPointer<AutoStopDialog> panel = window.bottomBar()->countdownWindow();
+    QVERIFY(panel);
+    auto *pause = window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("PauseButton"));
+    QTest::qWait(5000);
+    QVERIFY(click(centreOf(pause)));
+    QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
+    QTest::qWait(10000);
+    QVERIFY(click(centreOf(pause)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
+
+    // Watch the panel and the recorder together until the recording has ended.
+    qint64 readZeroAt = -1, stoppedAt = -1;
+    QString shownAtStop;
+    QVERIFY(QTest::qWaitFor([&] {
+        const QString shown = panel ? panel->countText() : QString();
+        if (readZeroAt < 0 && shown == QLatin1String("00:00"))
+            readZeroAt = clock.elapsed();
+        if (!window.recorder()->isRecording()) {
+            stoppedAt = clock.elapsed();
+            shownAtStop = shown;
+            return true;
+        }
+        return false;
+    }, 90000));
+    QVERIFY2(stoppedAt >= 58000 && stoppedAt < 64000, qPrintable(QString::number(stoppedAt)));
+    QVERIFY2(readZeroAt >= 0 && stoppedAt - readZeroAt <= 1000,
+             qPrintable(QStringLiteral("stopped at %1 ms showing \"%2\", 00:00 read at %3 ms")
+                            .arg(stoppedAt).arg(shownAtStop).arg(readZeroAt)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.bottomBar()->countdownWindow(), 30000);
 }
 
 void TestMainWindowAutoStopE2E::limitChangedDuringRecording()

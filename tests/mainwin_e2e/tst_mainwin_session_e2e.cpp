@@ -19,6 +19,7 @@ class TestMainWindowSessionE2E : public QObject
 private slots:
     void initTestCase();
     void pauseAndSaveWithSlowMerge();
+    void clockShowsFileTimeThroughPauses();
 
 private:
     QTemporaryDir m_saveDir;
@@ -83,6 +84,54 @@ void TestMainWindowSessionE2E::pauseAndSaveWithSlowMerge()
     QVERIFY2(info.ok, qPrintable(info.error));
     QVERIFY2(qAbs(info.durationMs - 6000) <= 800, qPrintable(QString::number(info.durationMs)));
     QVERIFY(!path.contains(QLatin1String(".merging.")));
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+// Three pauses: the toolbar's clock and the stop question's "Recorded" show the time of
+// the file, which the saved file then lasts; paused, the toolbar says so.
+void TestMainWindowSessionE2E::clockShowsFileTimeThroughPauses()
+{
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    auto *pause = toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton"));
+    auto *clock = toolbar->findChild<QLabel *>(QStringLiteral("TimerText"));
+    auto *state = toolbar->findChild<QLabel *>(QStringLiteral("RecText"));
+    QVERIFY(pause && clock && state);
+    const QString recording = state->text();
+    for (int round = 0; round < 3; ++round) {
+        QTest::qWait(2500);
+        QVERIFY(click(centreOf(pause)));
+        QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
+        QCOMPARE(state->text(), FloatingToolbar::tr("已暂停"));
+        QTest::qWait(1500);
+        QVERIFY(click(centreOf(pause)));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
+        QCOMPARE(state->text(), recording);
+    }
+    QTest::qWait(2500);
+
+    QString shownRecorded, shownClock;
+    qint64 recordedMs = -1;
+    WhenShown answer([] { return visibleDialog(QStringLiteral("Stop Recording")); }, [&](QWidget *question) {
+        QTest::qWait(300);
+        shownRecorded = question->findChild<QLabel *>(QStringLiteral("StopElapsed"))->text();
+        shownClock = clock->text();
+        recordedMs = window.recorder()->recordedMs();
+        click(centreOf(question->findChild<QPushButton *>(QStringLiteral("StopSaveButton"))));
+    });
+    QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("StopButton")))));
+    QTRY_VERIFY_WITH_TIMEOUT(answer.done(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const MediaInfo info = MediaProbe::probe(stopped.first().first().toString());
+    QVERIFY2(info.ok, qPrintable(info.error));
+    const QString fileTime = FloatingToolbar::formatTime(int(recordedMs / 1000));
+    qInfo("file %lld ms, recorded %lld ms", qint64(info.durationMs), recordedMs);
+    QVERIFY2(qAbs(info.durationMs - recordedMs) <= 200 && shownClock == fileTime && shownRecorded == fileTime,
+             qPrintable(QStringLiteral("file %1 ms, recorded %2 ms, toolbar %3, question %4")
+                            .arg(info.durationMs).arg(recordedMs).arg(shownClock, shownRecorded)));
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }
 

@@ -154,10 +154,26 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
     QTRY_VERIFY(layer->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(layer));
     QTest::qWait(300);
-    QPushButton *exit = nullptr;
-    for (QPushButton *button : toolbar.findChildren<QPushButton *>())
+    QPushButton *exit = nullptr, *rectangle = nullptr;
+    for (QPushButton *button : toolbar.findChildren<QPushButton *>()) {
         if (button->isVisible() && button->text() == QStringLiteral("退出"))
             exit = button;
+        if (button->isVisible() && button->text() == QStringLiteral("▭"))
+            rectangle = button;
+    }
+    QVERIFY(exit && rectangle);
+    // Esc ends annotation, also after a click on the toolbar took the keyboard.
+    for (QPushButton *clicked : {rectangle, pauseButton}) {
+        QVERIFY(clickAt(centreOnScreen(clicked)));
+        QTest::qWait(300);
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY(!layer->isVisible());
+        QVERIFY(!toolbar.annotationButton()->isChecked());
+        QVERIFY(clickAt(centreOnScreen(toolbar.annotationButton())));
+        QTRY_VERIFY(layer->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(layer));
+        QTest::qWait(300);
+    }
     QVERIFY(exit);
     screenshot(QStringLiteral("wm-toolbar-annotating"));
     QVERIFY(pointerTo(nativePoint(centreOnScreen(exit))));
@@ -387,15 +403,14 @@ void TestOverlaysUnderWindowManager::autoStopCountdown()
     QVERIFY(count.left() - panel.right() <= 40 || panel.left() - count.right() <= 40);
     QVERIFY(screen.contains(count));
 
-    // Paused, it stands still; resumed, it counts on.
+    // The stop by duration comes by wall time: paused, the count runs on.
     QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton")))));
     QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
     const int paused = countdown->remainingSeconds();
-    QTest::qWait(2500);
-    QCOMPARE(countdown->remainingSeconds(), paused);
+    QTRY_VERIFY_WITH_TIMEOUT(countdown->remainingSeconds() <= paused - 2, 5000);
+    QVERIFY(window.recorder()->isPaused());
     QVERIFY(click(centreOf(toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton")))));
     QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(countdown->remainingSeconds() < paused, 5000);
 
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
