@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -90,7 +91,16 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent)
     sideLayout->addWidget(m_libraryEntry);
     sideLayout->addStretch();
 
-    auto *content = new QWidget(this);
+    // The cards shrink to their least size with the window; below that the page scrolls
+    // (a small or high-DPI screen), so no card overlaps another or cuts its name.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("HomeScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea#HomeScroll,QWidget#qt_scrollarea_viewport,"
+                                         "QWidget#HomeContent{background:transparent;border:0;}"));
+    auto *content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("HomeContent"));
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(20, 12, 20, 12);
     contentLayout->setSpacing(10);
@@ -182,8 +192,9 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent)
     m_recentRow->setSpacing(14);
     contentLayout->addLayout(m_recentRow);
 
+    scroll->setWidget(content);
     pageLayout->addWidget(sidebar);
-    pageLayout->addWidget(content, 1);
+    pageLayout->addWidget(scroll, 1);
 }
 
 void HomePage::setMediaLibraryActive(bool active)

@@ -407,6 +407,11 @@ int MainWindow::askFourKChoice(QWidget *parent, int width, int height, int fps)
         else
             connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
+    // Over a recording the question stands beside the toolbar, not over Pause and Stop.
+    if (auto *toolbar = qobject_cast<FloatingToolbar *>(parent)) {
+        dialog.adjustSize();
+        toolbar->placeBeside(&dialog);
+    }
     dialog.exec();
     return choice;
 }

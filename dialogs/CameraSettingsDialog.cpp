@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -193,15 +194,16 @@ CameraSettingsDialog::~CameraSettingsDialog()
 
 void CameraSettingsDialog::buildUi()
 {
-    setFixedSize(660, 760);
+    // 660 x 760, smaller on a smaller screen: the dialog then scrolls.
+    setFixedSize(sizeWithin(QSize(660, 760), availableAreaFor(this)));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto *surface = new QWidget(this);
+    auto *surface = new QWidget;
     surface->setObjectName(QStringLiteral("cameraSurface"));
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setStyleSheet(
         QStringLiteral("QWidget#cameraSurface{background:#0d1929;border:1px solid #34445b;border-radius:15px;}"));
-    outer->addWidget(surface);
+    outer->addWidget(scrollingBody(surface));
     auto *layout = new QVBoxLayout(surface);
     layout->setContentsMargins(18, 12, 18, 14);
     layout->setSpacing(8);

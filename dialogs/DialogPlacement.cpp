@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -77,4 +79,34 @@ void keepDialogPositionTrue(QWidget *dialog)
 {
     if (dialog && QGuiApplication::platformName() == QLatin1String("xcb"))
         new PositionKeeper(dialog);
+}
+
+QRect availableAreaFor(const QWidget *widget)
+{
+    QScreen *screen = nullptr;
+    if (widget && widget->parentWidget() && widget->parentWidget()->window()->windowHandle())
+        screen = widget->parentWidget()->window()->windowHandle()->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize sizeWithin(const QSize &wanted, const QRect &available)
+{
+    if (available.isEmpty())
+        return wanted;
+    return wanted.boundedTo(available.size());
+}
+
+QScrollArea *scrollingBody(QWidget *body)
+{
+    auto *area = new QScrollArea;
+    area->setObjectName(QStringLiteral("ScrollingBody"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setStyleSheet(QStringLiteral("QScrollArea#ScrollingBody,QScrollArea#ScrollingBody>QWidget#qt_scrollarea_viewport"
+                                       "{background:transparent;border:0;}"));
+    area->setWidget(body);
+    return area;
 }

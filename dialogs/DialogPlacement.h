@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
+
+class QScrollArea;
 class QWidget;
 
 // Under a window manager, Qt has been seen to take (0, 0) as the position of a
@@ -9,3 +13,15 @@ class QWidget;
 // for a moment after each time it is shown and, where Qt's position differs from where
 // the X server has the window, tells Qt the true one. Nothing happens off X11.
 void keepDialogPositionTrue(QWidget *dialog);
+
+// The available area (without panels and docks) of the screen `widget` opens on: its
+// parent window's screen, else the primary one.
+QRect availableAreaFor(const QWidget *widget);
+
+// The size a frameless window that wants `wanted` takes inside `available`: the wanted
+// size where it fits, else as much as the screen has (a small or high-DPI screen).
+QSize sizeWithin(const QSize &wanted, const QRect &available);
+
+// A frameless scroll area holding `body`: it scrolls only where the window gives the body
+// less than it needs, so every control stays reachable on a small screen.
+QScrollArea *scrollingBody(QWidget *body);

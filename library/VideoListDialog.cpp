@@ -114,7 +114,8 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     // Never narrower than its contents (long translations of the editor's buttons): the
     // window's own minimum would otherwise squeeze them below their texts.
     const QSize contents = layout()->minimumSize();
-    setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size()));
+    // Inside the screen with the frame's title bar and borders.
+    setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size() - QSize(2, frameAllowance)));
     resize(size().expandedTo(minimumSize()));
     // Return in the search box must not press the last clicked button (delete, save...).
     for (QPushButton *button : findChildren<QPushButton *>())

@@ -1,6 +1,7 @@
 #include "library/WatermarkDialog.h"
 
 #include "app/TintedIcon.h"
+#include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QButtonGroup>
@@ -8,6 +9,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -275,7 +277,9 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     placeLayout->addLayout(marginColumn, 1);
     right->addWidget(placePanel);
     body->addLayout(right, 1);
-    root->addLayout(body, 1);
+    auto *bodyArea = new QWidget;
+    bodyArea->setLayout(body);
+    root->addWidget(scrollingBody(bodyArea), 1);
     root->addWidget(line(Qt::Horizontal, "#293950"));
 
     auto *footer = new QWidget;
@@ -314,8 +318,10 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
         onPreviewUpdate();
     });
 
-    // 880 x 590 unless the fonts here need more height for the fixed-size preview.
-    setFixedSize(880, std::max(590, root->sizeHint().height()));
+    // 880 x 590 unless the fonts here need more height for the fixed-size preview; on a
+    // smaller screen as much as it has, and the body scrolls.
+    const int natural = m_titleBar->minimumHeight() + bodyArea->sizeHint().height() + footer->minimumHeight() + 2;
+    setFixedSize(sizeWithin(QSize(880, std::max(590, natural)), availableAreaFor(this)));
     onPreviewUpdate();
 }
 

@@ -479,12 +479,24 @@ void FloatingToolbar::toggleCollapse()
 
 QPoint FloatingToolbar::besidePlacement(const QRect &panel, const QSize &size, const QRect &area, int gap)
 {
-    int x = panel.right() + 1 + gap;
-    if (x + size.width() - 1 > area.right())
-        x = panel.left() - gap - size.width();
-    x = qBound(area.left(), x, qMax(area.left(), area.right() + 1 - size.width()));
-    const int y = qBound(area.top(), panel.top(), qMax(area.top(), area.bottom() + 1 - size.height()));
-    return {x, y};
+    const int lastX = qMax(area.left(), area.right() + 1 - size.width());
+    const int lastY = qMax(area.top(), area.bottom() + 1 - size.height());
+    const int right = panel.right() + 1 + gap;
+    const int left = panel.left() - gap - size.width();
+    // Beside the panel, top edges level, where the screen has the room.
+    if (right + size.width() - 1 <= area.right())
+        return {right, qBound(area.top(), panel.top(), lastY)};
+    if (left >= area.left())
+        return {left, qBound(area.top(), panel.top(), lastY)};
+    // A narrow screen: under the panel, else above it, never over its buttons.
+    const int x = qBound(area.left(), panel.left(), lastX);
+    const int below = panel.bottom() + 1 + gap;
+    const int above = panel.top() - gap - size.height();
+    if (below + size.height() - 1 <= area.bottom())
+        return {x, below};
+    if (above >= area.top())
+        return {x, above};
+    return {x, qBound(area.top(), below, lastY)};
 }
 
 void FloatingToolbar::placeBeside(QWidget *window) const

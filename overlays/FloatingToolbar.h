@@ -63,7 +63,8 @@ public:
     // The size read-out: free space < 0 means unknown.
     static QString storageSummary(qint64 fileBytes, qint64 freeBytes, bool initializing);
     // Puts `window` (the auto-stop countdown) beside the toolbar's panel, top edges level:
-    // right of it when the screen has room there, else left of it, inside the screen.
+    // right of it when the screen has room there, else left of it, else under or above it,
+    // inside the screen.
     void placeBeside(QWidget *window) const;
     // Where `size` goes beside `panel` (global coordinates) inside `area`, `gap` apart.
     static QPoint besidePlacement(const QRect &panel, const QSize &size, const QRect &area, int gap = 10);

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -316,6 +317,10 @@ void placeDropdownArrow(QToolButton *item, const QString &title)
     auto *arrow = item->findChild<DropdownButton *>();
     if (!arrow)
         return;
+    if (item->toolButtonStyle() == Qt::ToolButtonIconOnly) {
+        arrow->setGeometry(item->width() - 20, 20, 18, 60 - 20);
+        return;
+    }
     QFont font = item->font();
     font.setPixelSize(10);
     const int advance = QFontMetrics(font).horizontalAdvance(title);
@@ -372,6 +377,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
     // it ("Capture d'écran", "スクリーンショット").
     if (sub.isEmpty())
         item->setFixedWidth(std::max(width, item->sizeHint().width()));
+    item->setProperty("fullWidth", item->width());
     return item;
 }
 
@@ -416,21 +422,48 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
     const QFontMetrics metrics(font);
     const int textWidth =
         std::max(metrics.horizontalAdvance(cleanedTitle(labels[m])), metrics.horizontalAdvance(subtitle));
-    m_modeItem->setFixedWidth(std::max(m_modeItem->property("baseWidth").toInt(), textWidth + 2 + 20 + 4));
-    placeDropdownArrow(m_modeItem, cleanedTitle(labels[m]));
+    m_modeItem->setProperty("fullWidth",
+                            std::max(m_modeItem->property("baseWidth").toInt(), textWidth + 2 + 20 + 4));
     const bool visual = mode != 4;
     m_webcamItem->setVisible(visual);
     m_screenshot->setVisible(visual);
     fitToItems();
 }
 
+void SetupRecordingToolbar::fitToWidth(int width)
+{
+    m_maxWidth = width;
+    fitToItems();
+}
+
 void SetupRecordingToolbar::fitToItems()
 {
-    // The items are 60 px high, higher where their two lines need it (the taller Chinese
-    // and Japanese glyphs ran into the toolbar's lower edge).
-    for (QToolButton *item : m_shell->findChildren<QToolButton *>())
-        if (item->property("title").isValid())
-            item->setFixedHeight(std::max(60, item->sizeHint().height()));
+    // Where the toolbar with its items' names is wider than the room it has (a small or
+    // high-DPI screen), the items show their icons alone, 44 px wide (and 20 px more for
+    // an item's menu arrow), with their names in tool tips.
+    applyCompact(false);
+    if (m_maxWidth > 0 && minimumSizeHint().width() > m_maxWidth)
+        applyCompact(true);
+}
+
+void SetupRecordingToolbar::applyCompact(bool compact)
+{
+    m_compact = compact;
+    if (m_dragHandle)
+        m_dragHandle->setFixedWidth(compact ? 28 : 70);
+    for (QToolButton *item : m_shell->findChildren<QToolButton *>()) {
+        if (!item->property("title").isValid())
+            continue;
+        const bool hasMenu = item->findChild<DropdownButton *>() != nullptr;
+        item->setToolButtonStyle(compact ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+        item->setFixedWidth(compact ? 44 + (hasMenu ? 20 : 0) : item->property("fullWidth").toInt());
+        item->setToolTip(compact ? QString(item->text()).replace(QLatin1Char('\n'), QStringLiteral(" · "))
+                                 : QString());
+        placeDropdownArrow(item, item->property("title").toString());
+        // The items are 60 px high, higher where their two lines need it (the taller Chinese
+        // and Japanese glyphs ran into the toolbar's lower edge).
+        item->setFixedHeight(std::max(60, compact ? 0 : item->sizeHint().height()));
+    }
     // Items shown or hidden just now count only once the layouts have taken them in:
     // until their next pass the shell's size hint is the old one, and the toolbar would
     // keep a gap where a hidden item was, or be placed by a width it no longer has.
@@ -461,6 +494,8 @@ void SetupRecordingToolbar::setDeviceStates(bool webcam, bool speaker, bool micr
                              + (device.on ? tr("On") : tr("Off")));
         device.item->setIcon(device.on ? itemIcon(QString::fromLatin1(device.onIcon), "#5f8cff")
                                        : QIcon(QString::fromLatin1(device.offIcon)));
+        if (m_compact)
+            device.item->setToolTip(QString(device.item->text()).replace(QLatin1Char('\n'), QStringLiteral(" · ")));
     }
 }
 
@@ -490,12 +525,13 @@ QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, co
 
 void SetupRecordingToolbar::placeForRect(const QRect &area)
 {
-    fitToItems();
     QRect bounds(0, 0, 1920, 1080);
     if (QScreen *screen = QGuiApplication::screenAt(area.center()))
         bounds = screen->availableGeometry();
     else if (QScreen *primary = QGuiApplication::primaryScreen())
         bounds = primary->availableGeometry();
+    // placement() keeps 6 px from each edge.
+    fitToWidth(bounds.width() - 12);
     move(placement(area, size(), bounds, m_mode));
 }
 
@@ -520,9 +556,21 @@ void SetupRecordingToolbar::updateShellMask()
     setMask(QRegion(outline));
 }
 
+void SetupRecordingToolbar::keyPressEvent(QKeyEvent *event)
+{
+    // Esc leaves the preparation as the Exit item does (in the window picker the dialog
+    // itself closes on Esc).
+    if (event->key() == Qt::Key_Escape && !m_embedded) {
+        emit backRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool SetupRecordingToolbar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip)
+    // Only the items that show their icons alone have tool tips: their names.
+    if (event->type() == QEvent::ToolTip && !(m_compact && watched->property("title").isValid()))
         return true;
     if ((watched == this && event->type() == QEvent::Show)
         || (watched == m_shell && event->type() == QEvent::Resize))

@@ -29,8 +29,12 @@ public:
     int mode() const { return m_mode; }
     void setDeviceStates(bool webcam, bool speaker, bool microphone);
     void setRecordEnabled(bool enabled);
-    // Sizes the toolbar and puts it on `area` (global coordinates).
+    // Sizes the toolbar and puts it on `area` (global coordinates), inside its screen.
     void placeForRect(const QRect &area);
+    // Keeps the toolbar at most `width` wide where it can: its items then show their
+    // icons alone, with their names as tool tips. 0: no limit.
+    void fitToWidth(int width);
+    bool isCompact() const { return m_compact; }
     // Keeps the window above others on every desktop; false without a native window.
     bool excludeFromCapture();
 
@@ -57,6 +61,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QToolButton *makeItem(QWidget *shell, const QString &iconPath, const QString &title,
@@ -64,6 +69,7 @@ private:
     void showModeMenu();
     void updateShellMask();
     void fitToItems();
+    void applyCompact(bool compact);
 
     QToolButton *m_modeItem = nullptr;
     QToolButton *m_webcamItem = nullptr;
@@ -77,4 +83,6 @@ private:
     bool m_embedded = false;
     int m_mode = 0;
     QWidget *m_shell = nullptr;
+    int m_maxWidth = 0;
+    bool m_compact = false;
 };

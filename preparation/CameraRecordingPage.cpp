@@ -109,54 +109,85 @@ QPushButton#CameraFloatingButton { min-height:28px; max-height:28px; }
 QPushButton#CameraDeviceIconToggle { min-width:44px; max-width:44px; min-height:44px; max-height:44px; }
 )";
 
-// Where the control bar is narrower than its contents need (longer texts in some languages,
-// a narrow window), the four actions show only their icons, with their names in tool tips;
-// they show their names again once the bar has the room.
-void fitControlBar(QWidget *bar, const QList<QToolButton *> &actions)
-{
-    if (!bar->layout())
-        return;
-    if (!bar->property("compactActions").toBool()) {
-        const int need = bar->layout()->minimumSize().width();
-        if (need <= bar->width())
-            return;
-        bar->setProperty("fullWidth", need);
-        bar->setProperty("compactActions", true);
-        for (QToolButton *action : actions) {
-            action->setToolTip(action->text());
-            action->setToolButtonStyle(Qt::ToolButtonIconOnly);
-            action->setMinimumWidth(44);
-        }
-    } else if (bar->width() >= bar->property("fullWidth").toInt()) {
-        bar->setProperty("compactActions", false);
-        for (QToolButton *action : actions) {
-            action->setToolTip(QString());
-            action->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            action->setMinimumWidth(std::max(72, action->sizeHint().width()));
-        }
-    }
-}
-
-// Fits the control bar whenever its width or what its contents need changes: a resize of
-// the page alone misses the sizes its texts take once the style sheet has polished them.
+// The control bar holds two groups: the device tiles, and REC with the actions. Where
+// the bar is narrower than the groups need side by side (longer texts in some languages,
+// a narrow window on a small screen), the four actions first show only their icons, with
+// their names in tool tips; where that is not enough, the groups stand in two rows (the
+// actions with their names again where the row has the room). They go back as the bar
+// gets the room.
 class ControlBarFitter : public QObject
 {
 public:
-    ControlBarFitter(QWidget *bar, const QList<QToolButton *> &actions) : QObject(bar), m_bar(bar), m_actions(actions)
+    ControlBarFitter(QFrame *bar, QWidget *devices, QWidget *between, QWidget *controls,
+                     const QList<QToolButton *> &actions)
+        : QObject(bar), m_bar(bar), m_devices(devices), m_between(between), m_controls(controls),
+          m_actions(actions)
     {
+        for (QToolButton *action : actions)
+            action->setProperty("fullWidth", std::max(72, action->sizeHint().width()));
         bar->installEventFilter(this);
     }
 
 protected:
+    // Fits the control bar whenever its width or what its contents need changes: a resize
+    // of the page alone misses the sizes its texts take once the style sheet has polished them.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_bar && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
-            fitControlBar(m_bar, m_actions);
+            fit();
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QWidget *m_bar;
+    void fit()
+    {
+        auto *rows = qobject_cast<QBoxLayout *>(m_bar->layout());
+        if (!rows)
+            return;
+        // What the controls group needs with the actions' names and without, from what it
+        // needs now.
+        int current = 0;
+        int full = 0;
+        for (QToolButton *action : std::as_const(m_actions)) {
+            current += action->minimumWidth();
+            full += action->property("fullWidth").toInt();
+        }
+        const int controls = m_controls->minimumSizeHint().width() - current;
+        const int withNames = controls + full;
+        const int iconsOnly = controls + int(m_actions.size()) * 44;
+        const int devices = m_devices->minimumSizeHint().width();
+        const QMargins margins = rows->contentsMargins();
+        const int room = m_bar->width() - margins.left() - margins.right();
+        const int between = 2 * rows->spacing() + m_between->minimumWidth();
+        bool twoRows = false;
+        bool names = true;
+        if (devices + between + withNames <= room)
+            ;
+        else if (devices + between + iconsOnly <= room)
+            names = false;
+        else {
+            twoRows = true;
+            names = withNames <= room;
+        }
+        const auto direction = twoRows ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+        if (rows->direction() != direction) {
+            rows->setDirection(direction);
+            m_between->setVisible(!twoRows);
+        }
+        for (QToolButton *action : std::as_const(m_actions)) {
+            const auto look = names ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly;
+            if (action->toolButtonStyle() == look)
+                continue;
+            action->setToolTip(names ? QString() : action->text());
+            action->setToolButtonStyle(look);
+            action->setMinimumWidth(names ? action->property("fullWidth").toInt() : 44);
+        }
+    }
+
+    QFrame *m_bar;
+    QWidget *m_devices;
+    QWidget *m_between;
+    QWidget *m_controls;
     QList<QToolButton *> m_actions;
 };
 
@@ -244,9 +275,17 @@ void CameraRecordingPage::buildUi()
     auto *bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("CameraControlBar"));
     bar->setMinimumHeight(86);
-    auto *barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(12, 8, 12, 8);
-    barLayout->setSpacing(7);
+    auto *rows = new QBoxLayout(QBoxLayout::LeftToRight, bar);
+    rows->setContentsMargins(12, 8, 12, 8);
+    rows->setSpacing(7);
+    auto *devices = new QWidget(bar);
+    auto *devicesLayout = new QHBoxLayout(devices);
+    devicesLayout->setContentsMargins(0, 0, 0, 0);
+    devicesLayout->setSpacing(7);
+    auto *controls = new QWidget(bar);
+    auto *controlsLayout = new QHBoxLayout(controls);
+    controlsLayout->setContentsMargins(0, 0, 0, 0);
+    controlsLayout->setSpacing(7);
 
     auto makeTile = [bar](QWidget *icon, QWidget *control, QLabel *status, QPushButton *menu) {
         auto *tile = new QWidget(bar);
@@ -308,24 +347,27 @@ void CameraRecordingPage::buildUi()
     m_cameraCombo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_cameraCombo->setMinimumWidth(110);
     m_cameraStatus = makeStatus();
-    barLayout->addWidget(makeTile(cameraIcon, m_cameraCombo, m_cameraStatus, nullptr), 13);
-    barLayout->addWidget(toolbarSeparator(bar));
+    devicesLayout->addWidget(makeTile(cameraIcon, m_cameraCombo, m_cameraStatus, nullptr), 13);
+    devicesLayout->addWidget(toolbarSeparator(bar));
 
     // System audio tile.
     m_systemToggle = makeToggle(tr("System Audio"));
     m_systemIcon = makeIconToggle(QStringLiteral("audio.svg"), m_systemToggle);
     m_systemStatus = makeStatus();
     m_systemMenu = makeMenu();
-    barLayout->addWidget(makeTile(m_systemIcon, m_systemToggle, m_systemStatus, m_systemMenu), 11);
-    barLayout->addWidget(toolbarSeparator(bar));
+    devicesLayout->addWidget(makeTile(m_systemIcon, m_systemToggle, m_systemStatus, m_systemMenu), 11);
+    devicesLayout->addWidget(toolbarSeparator(bar));
 
     // Microphone tile.
     m_microphoneToggle = makeToggle(tr("Microphone"));
     m_microphoneIcon = makeIconToggle(QStringLiteral("mic.svg"), m_microphoneToggle);
     m_microphoneStatus = makeStatus();
     m_microphoneMenu = makeMenu();
-    barLayout->addWidget(makeTile(m_microphoneIcon, m_microphoneToggle, m_microphoneStatus, m_microphoneMenu), 11);
-    barLayout->addWidget(toolbarSeparator(bar));
+    devicesLayout->addWidget(makeTile(m_microphoneIcon, m_microphoneToggle, m_microphoneStatus, m_microphoneMenu), 11);
+    rows->addWidget(devices, 35);
+    QFrame *between = toolbarSeparator(bar);
+    rows->addWidget(between);
+    rows->addWidget(controls, 10);
 
     // Record group.
     auto *recordGroup = new QWidget(bar);
@@ -350,7 +392,7 @@ void CameraRecordingPage::buildUi()
     timeColumn->addStretch();
     recordLayout->addWidget(m_recButton);
     recordLayout->addLayout(timeColumn);
-    barLayout->addWidget(recordGroup, 10);
+    controlsLayout->addWidget(recordGroup, 10);
 
     auto makeAction = [bar](const QString &text, const QString &icon) {
         auto *button = new QToolButton(bar);
@@ -371,16 +413,17 @@ void CameraRecordingPage::buildUi()
     m_autoStopButton = makeAction(tr("Auto Stop"), QStringLiteral("timer.svg"));
     m_autoSplitButton = makeAction(tr("Auto Split"), QStringLiteral("split.svg"));
     m_settingsButton = makeAction(tr("Settings"), QStringLiteral("settings.svg"));
-    barLayout->addWidget(toolbarSeparator(bar));
-    barLayout->addWidget(m_snapshotButton);
-    barLayout->addWidget(toolbarSeparator(bar));
-    barLayout->addWidget(m_autoStopButton);
-    barLayout->addWidget(toolbarSeparator(bar));
-    barLayout->addWidget(m_autoSplitButton);
-    barLayout->addWidget(toolbarSeparator(bar));
-    barLayout->addWidget(m_settingsButton);
+    controlsLayout->addWidget(toolbarSeparator(bar));
+    controlsLayout->addWidget(m_snapshotButton);
+    controlsLayout->addWidget(toolbarSeparator(bar));
+    controlsLayout->addWidget(m_autoStopButton);
+    controlsLayout->addWidget(toolbarSeparator(bar));
+    controlsLayout->addWidget(m_autoSplitButton);
+    controlsLayout->addWidget(toolbarSeparator(bar));
+    controlsLayout->addWidget(m_settingsButton);
     root->addWidget(bar);
-    new ControlBarFitter(bar, {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
+    new ControlBarFitter(bar, devices, between, controls,
+                         {m_snapshotButton, m_autoStopButton, m_autoSplitButton, m_settingsButton});
 
     m_recordingLocked = {m_systemMenu, m_microphoneMenu, m_autoStopButton, m_autoSplitButton, m_settingsButton};
 

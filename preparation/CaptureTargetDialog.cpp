@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -329,8 +330,8 @@ void CaptureTargetDialog::refreshTargets()
     // Wrap only what does not fit on one line beside the refresh button.
     QFont statusFont = m_status->font();
     statusFont.setPixelSize(14); // as its style sheet sets it
-    m_status->setMinimumWidth(
-        qMin(QFontMetrics(statusFont).horizontalAdvance(m_status->text()) + 8, 900));
+    m_statusWidth = qMin(QFontMetrics(statusFont).horizontalAdvance(m_status->text()) + 8, 900);
+    fitContentsTo(width());
     m_toolbar->setRecordEnabled(m_grid->currentRow() >= 0);
     updateGridMetrics();
     QTimer::singleShot(0, this, &CaptureTargetDialog::startNextPreview);
@@ -367,9 +368,23 @@ void CaptureTargetDialog::updateGridMetrics()
     m_grid->setIconSize(metrics.iconSize);
 }
 
+void CaptureTargetDialog::fitContentsTo(int dialogWidth)
+{
+    // The status line and the footer's toolbar keep inside the dialog (on a small screen
+    // the status wraps and the toolbar's items show their icons alone).
+    const QMargins outer = layout()->contentsMargins();
+    const int inner = dialogWidth - outer.left() - outer.right();
+    const QMargins footer = m_toolbar->parentWidget()->layout()->contentsMargins();
+    m_toolbar->fitToWidth(inner - footer.left() - footer.right());
+    auto *refresh = findChild<QPushButton *>(QStringLiteral("TargetRefreshButton"));
+    const int beside = refresh ? refresh->sizeHint().width() + 12 : 0;
+    m_status->setMinimumWidth(qMax(0, qMin(m_statusWidth, inner - beside)));
+}
+
 void CaptureTargetDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    fitContentsTo(event->size().width());
     updateGridMetrics();
 }
 
@@ -388,6 +403,9 @@ void CaptureTargetDialog::showEvent(QShowEvent *event)
     if (screen) {
         const QRect available = screen->availableGeometry();
         const QSize size = dialogSizeFor(available.size());
+        fitContentsTo(size.width());
+        // The least size the contents now need, before the dialog takes its size.
+        layout()->activate();
         resize(size);
         move(available.center().x() - size.width() / 2, available.center().y() - size.height() / 2);
     }

@@ -73,6 +73,7 @@ protected:
 
 private:
     void finishPreview(QObject *guard, int row, const QImage &picture, const QString &status);
+    void fitContentsTo(int dialogWidth);
 
     QPointer<QObject> m_previewGuard;
     int m_nextPreviewRow = 0;
@@ -80,6 +81,7 @@ private:
     QList<CapturableWindow> m_entries;
     QListWidget *m_grid = nullptr;
     QLabel *m_status = nullptr;
+    int m_statusWidth = 0; // the status line's width on one line
     SetupRecordingToolbar *m_toolbar = nullptr;
     bool m_recordPressed = false;
 };

@@ -1324,7 +1324,9 @@ void ControlsArea::showAudioLevelPopup(bool system)
 
     QPushButton *anchor = system ? m_speakerTestButton : m_microphoneTestButton;
     QPoint position = anchor->mapToGlobal(QPoint(anchor->width() - popup->width(), anchor->height() + 7));
-    if (const QScreen *screen = QGuiApplication::screenAt(position)) {
+    // The anchor's screen: the popup's own corner may lie off every screen (an anchor near
+    // the left edge of a small screen).
+    if (const QScreen *screen = anchor->screen()) {
         const QRect available = screen->availableGeometry();
         position.setX(std::max(std::min(position.x(), available.right() - popup->width() - 6),
                                available.left() + 6));

@@ -453,8 +453,8 @@ void TestOverlays::toolbarStopFlow()
     QCOMPARE(resume.size(), resumedBefore + 1);
 }
 
-// The auto-stop countdown beside the toolbar's panel: right of it, else left of it, never
-// off the screen.
+// The auto-stop countdown beside the toolbar's panel: right of it, else left of it, else
+// under or above it, never over it and never off the screen.
 void TestOverlays::besideTheToolbar()
 {
     const QRect area(0, 28, 1920, 1052);
@@ -462,9 +462,11 @@ void TestOverlays::besideTheToolbar()
     QCOMPARE(FloatingToolbar::besidePlacement(panel, QSize(300, 200), area), QPoint(1281, 40));
     // Dragged to the right edge: the countdown goes to its left.
     QCOMPARE(FloatingToolbar::besidePlacement(panel.translated(1200, 0), QSize(300, 200), area), QPoint(1539, 40));
-    // No room on either side (a narrow screen): inside the screen, over the edge of the panel.
+    // No room on either side (a narrow screen): under the panel, else above it, not over it.
     QCOMPARE(FloatingToolbar::besidePlacement(QRect(100, 40, 622, 52), QSize(300, 200), QRect(0, 0, 800, 600)),
-             QPoint(0, 40));
+             QPoint(100, 102));
+    QCOMPARE(FloatingToolbar::besidePlacement(QRect(100, 380, 622, 52), QSize(300, 200), QRect(0, 0, 800, 600)),
+             QPoint(100, 170));
     // A panel dragged to the bottom keeps the countdown on the screen.
     QCOMPARE(FloatingToolbar::besidePlacement(QRect(100, 1000, 622, 52), QSize(300, 200), area), QPoint(732, 880));
 }

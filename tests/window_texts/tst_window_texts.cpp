@@ -4,9 +4,14 @@
 // de) and at the scale QT_SCALE_FACTOR gives. In each window every visible label,
 // button, check box, radio button and tab must have the room its text needs, unless it
 // wraps or shortens its text on purpose (the tool tip then holds the whole text).
-// A picture of each window goes to pictures/<language>-x<scale>/ beside the test.
+// Each window keeps inside its screen's available area, and every control can be reached:
+// none cut off, none over another. On a screen smaller than 1920 x 1080 points (a small
+// or high-DPI laptop: VISTRELLE_TEST_SCREEN and QT_SCALE_FACTOR) as on a large one.
+// A picture of each window goes to pictures/<language>-x<scale>/ beside the test
+// (pictures/<language>-x<scale>-<width>x<height>/ on a smaller screen).
 
 #include "TextFit.h"
+#include "WindowFit.h"
 
 #include "../final/TestMedia.h"
 
@@ -137,6 +142,7 @@ private:
     // Waits until the window is on screen and its size has settled, checks its texts and
     // saves its picture.
     void look(QWidget *window, const QString &key);
+    void reportProblems(const QString &key, const QList<textfit::Problem> &problems);
     // Runs `open`, which opens a modal window or a popup (and may block in its loop until
     // that closes); checks it, runs `inside` in it and closes it. False when none opened.
     bool viaModal(const QString &key, const std::function<void()> &open,
@@ -206,6 +212,9 @@ void WindowTexts::initTestCase()
     qApp->setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
 
     m_run = QStringLiteral("%1-x%2").arg(m_language).arg(scale);
+    const QSize points = QGuiApplication::primaryScreen()->size();
+    if (points.width() < 1920 || points.height() < 1080)
+        m_run += QStringLiteral("-%1x%2").arg(qRound(points.width() * scale)).arg(qRound(points.height() * scale));
     m_pictures = QStringLiteral(WINDOW_TEXTS_PICTURES "/") + m_run;
     QDir(m_pictures).removeRecursively();
     QVERIFY(QDir().mkpath(m_pictures));
@@ -281,7 +290,12 @@ void WindowTexts::look(QWidget *window, const QString &key)
     if (!window->grab().save(file))
         qWarning() << "could not save" << file;
 
-    for (const textfit::Problem &p : textfit::check(window)) {
+    reportProblems(key, textfit::check(window) + windowfit::checkPlacement(window) + windowfit::checkControls(window));
+}
+
+void WindowTexts::reportProblems(const QString &key, const QList<textfit::Problem> &problems)
+{
+    for (const textfit::Problem &p : problems) {
         const QString line = QStringLiteral("%1: %2 \"%3\" %4").arg(key, p.widget, p.text, p.what);
         m_allLines << line;
         if (isKnown(m_run, key, p.widget))
@@ -396,8 +410,10 @@ void WindowTexts::preparation()
 
     window.enterPreparation(4, 0);
     look(toolbar, QStringLiteral("prep-") + modes[4]);
-    window.returnHome(true);
+    // Esc leaves the preparation as the Exit item does.
+    QTest::keyClick(toolbar, Qt::Key_Escape);
     QTRY_VERIFY(!toolbar->isVisible());
+    QTRY_VERIFY(window.isVisible());
 }
 
 void WindowTexts::webcamPage()
@@ -557,6 +573,15 @@ void WindowTexts::recording()
     QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->countdownWindow() && window.bottomBar()->countdownWindow()->isVisible(),
                              10000);
     look(window.bottomBar()->countdownWindow(), QStringLiteral("auto-stop-countdown"));
+    // Panels and questions stand beside the toolbar, not over its Pause and Stop.
+    auto *panel = toolbar->findChild<QWidget *>(QStringLiteral("FloatingContainer"));
+    QVERIFY(panel);
+    reportProblems(QStringLiteral("auto-stop-countdown"),
+                   windowfit::checkApart(window.bottomBar()->countdownWindow(), panel));
+    viaModal(QStringLiteral("4k-choice-recording"), [&] { MainWindow::askFourKChoice(toolbar, 3840, 2160, 30); },
+             [&](QWidget *question) {
+                 reportProblems(QStringLiteral("4k-choice-recording"), windowfit::checkApart(question, panel));
+             });
 
     toolbar->annotationButton()->click();
     look(toolbar, QStringLiteral("recording-toolbar-annotation"));
