@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/HomePage.h"
+#include "app/NumberText.h"
 #include "app/ModeBar.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
@@ -121,7 +122,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
     const QRect rect = m_controls->captureRect();
     switch (homeMode) {
     case 0: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
-    case 1: subtitle = QStringLiteral("%1 × %2").arg(rect.width()).arg(rect.height()); break;
+    case 1: subtitle = NumberText::resolution(rect.width(), rect.height()); break;
     case 2:
     case 3: subtitle = chosenTarget().title; break;
     case 4: subtitle = tr("Audio only"); break;
@@ -177,7 +178,7 @@ void MainWindow::onPreparationRegionChanged(const QRect &rect)
 {
     if (!inPreparation || homeMode != 1)
         return;
-    m_setupToolbar->setMode(1, QStringLiteral("%1 × %2").arg(rect.width()).arg(rect.height()));
+    m_setupToolbar->setMode(1, NumberText::resolution(rect.width(), rect.height()));
     m_setupToolbar->placeForRect(rect);
     if (!m_setupToolbar->isVisible()) {
         m_setupToolbar->show();

@@ -1,5 +1,6 @@
 #include "dialogs/AutoSplitDialog.h"
 
+#include "app/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 
@@ -223,7 +224,8 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     m_durationCard = makeCard(tr("按录制时长"), tr("适合会议、课程等长时间录制"), QStringLiteral(":/icons/icons/timer.svg"),
                               1, 120, 1, 10, tr("分钟"), m_durationRadio, m_durationSpin, m_durationStep);
     m_sizeCard = makeCard(tr("按文件大小"), tr("便于上传、传输或分段保存"), QStringLiteral(":/icons/icons/list.svg"), 100,
-                          4096, 100, 500, QStringLiteral("MB"), m_sizeRadio, m_sizeSpin, m_sizeStep);
+                          4096, 100, 500, NumberText::byteUnit(NumberText::ByteUnit::MB), m_sizeRadio, m_sizeSpin,
+                          m_sizeStep);
     contentLayout->addLayout(cardsRow);
 
     auto *summary = new QFrame(content);

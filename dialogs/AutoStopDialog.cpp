@@ -1,5 +1,6 @@
 #include "dialogs/AutoStopDialog.h"
 
+#include "app/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 
@@ -167,7 +168,7 @@ void AutoStopDialog::buildConfigUi()
         boxLayout->addLayout(row);
     };
     makeRow(tr("按录制时长"), 0, 1, 480, 30, tr("分钟"), m_durationRadio, m_durationSpin);
-    makeRow(tr("按文件大小"), 1, 100, 10240, 1000, QStringLiteral("MB"), m_sizeRadio, m_sizeSpin);
+    makeRow(tr("按文件大小"), 1, 100, 10240, 1000, NumberText::byteUnit(NumberText::ByteUnit::MB), m_sizeRadio, m_sizeSpin);
     m_durationRadio->setChecked(true);
     m_sizeSpin->setEnabled(false);
     bodyLayout->addWidget(box);

@@ -1,5 +1,6 @@
 #include "dialogs/ScheduledRecordingDialog.h"
 
+#include "app/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -85,16 +86,16 @@ protected:
     }
     void showPopup() override
     {
-        QComboBox::showPopup();
-        if (QWidget *popup = view()->window()) {
+        // Dressed before it opens: the list is sized with its border.
+        if (QWidget *popup = view()->window(); popup && popup != window()) {
             QPalette palette = popup->palette();
             palette.setColor(QPalette::Window, QColor("#0d192a"));
             palette.setColor(QPalette::Base, QColor("#0d192a"));
             popup->setPalette(palette);
             popup->setAutoFillBackground(true);
             popup->setStyleSheet(QStringLiteral("background:#0d192a;border:1px solid #40516b;padding:0;margin:0;"));
-            popup->update();
         }
+        QComboBox::showPopup();
     }
 };
 
@@ -176,6 +177,8 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     m_dateTime->setCalendarPopup(true);
     m_time = new QTimeEdit(QTime::currentTime().addSecs(300), surface);
     m_time->setDisplayFormat(QStringLiteral("HH:mm"));
+    NumberText::keepLeftToRight(m_dateTime);
+    NumberText::keepLeftToRight(m_time);
     m_weekDay = new ScheduleComboBox(surface);
     m_weekDay->addItems({tr("星期一"), tr("星期二"), tr("星期三"), tr("星期四"), tr("星期五"), tr("星期六"), tr("星期日")});
     m_captureMode = new ScheduleComboBox(surface);

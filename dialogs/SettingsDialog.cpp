@@ -1,5 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "app/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/RecordingSettingsDialog.h"
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -29,6 +31,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -641,7 +644,7 @@ QWidget *SettingsDialog::buildSavePage()
     m_diskWarning = new QCheckBox(tr("当磁盘剩余空间少于"), page);
     m_diskThreshold = new QSpinBox(page);
     m_diskThreshold->setRange(1, 100);
-    m_diskThreshold->setSuffix(QStringLiteral(" GB"));
+    m_diskThreshold->setSuffix(QLatin1Char(' ') + NumberText::byteUnit(NumberText::ByteUnit::GB));
     diskRow->addWidget(m_diskWarning);
     diskRow->addWidget(m_diskThreshold);
     diskRow->addWidget(makeLabel(tr("时提醒我")));
@@ -877,9 +880,16 @@ QWidget *SettingsDialog::buildRecordingPage()
     layout->addWidget(m_advancedPanel);
     layout->addStretch();
 
-    connect(m_advancedToggle, &QPushButton::toggled, this, [this](bool checked) {
+    connect(m_advancedToggle, &QPushButton::toggled, this, [this, scroll](bool checked) {
         m_advancedPanel->setVisible(checked);
         m_advancedToggle->setText(checked ? tr("收起高级设置 ▴") : tr("高级设置 ▾"));
+        // Where the page runs taller than its view (the taller Chinese, Japanese and Korean
+        // lines), the opened row is brought into view instead of lying under the footer.
+        if (checked)
+            QTimer::singleShot(0, scroll, [scroll, panel = QPointer<QWidget>(m_advancedPanel)] {
+                if (panel && panel->isVisible())
+                    scroll->ensureWidgetVisible(panel, 0, 12);
+            });
     });
     connect(m_presetCombo, &QComboBox::activated, this, &SettingsDialog::applyRecordingPreset);
     for (QComboBox *combo : {m_containerCombo, m_fpsCombo, m_qualityCombo, m_encoderCombo,

@@ -1,5 +1,6 @@
 #include "library/LibraryToolArguments.h"
 
+#include "app/NumberText.h"
 #include "library/VideoListDialog.h"
 #include "recording/SegmentMerger.h"
 
@@ -97,8 +98,8 @@ QString fileInformationText(const VideoRecord &record)
     const QString format = info.suffix().toUpper();
     const QString duration = VideoListDialog::formatDuration(record.duration);
     const QString size = VideoListDialog::formatSize(record.size);
-    const QString created = record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-    const QString folder = info.absolutePath();
+    const QString created = NumberText::isolated(record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+    const QString folder = NumberText::isolated(info.absolutePath());
     if (record.isAudio) {
         const QString codec = record.audioCodec.isEmpty()
             ? QCoreApplication::translate("VideoListDialog", "未知")

@@ -2,6 +2,7 @@
 // screen and stills.
 
 #include "library/VideoListDialog.h"
+#include "app/NumberText.h"
 
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
@@ -41,10 +42,10 @@ QString VideoListDialog::formatDuration(int seconds)
 QString VideoListDialog::formatSize(qint64 bytes)
 {
     if (bytes < 1048576)
-        return QStringLiteral("%1 KB").arg(double(bytes) / 1024.0, 0, 'f', 0);
+        return NumberText::bytes(double(bytes) / 1024.0, NumberText::ByteUnit::KB, 0);
     if (bytes >= (qint64(1) << 30))
-        return QStringLiteral("%1 GB").arg(double(bytes) / double(qint64(1) << 30), 0, 'f', 2);
-    return QStringLiteral("%1 MB").arg(double(bytes) / 1048576.0, 0, 'f', 1);
+        return NumberText::bytes(double(bytes) / double(qint64(1) << 30), NumberText::ByteUnit::GB, 2);
+    return NumberText::bytes(double(bytes) / 1048576.0, NumberText::ByteUnit::MB, 1);
 }
 
 QString VideoListDialog::timeText(double seconds)
@@ -103,7 +104,7 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     titleLabel->setToolTip(record.fileName);
     elideFileTitle();
     const QString format = QFileInfo(record.path).suffix().toUpper();
-    const QString date = record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    const QString date = NumberText::isolated(record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm")));
     const QString size = formatSize(record.size);
     const QString gap = QStringLiteral("      ");
     if (record.isAudio) {
@@ -123,7 +124,7 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
         // A file whose picture size is unknown (not probed yet, or unreadable) shows no size.
         QStringList parts;
         if (record.resolution.width() > 0 && record.resolution.height() > 0)
-            parts << QStringLiteral("%1 × %2").arg(record.resolution.width()).arg(record.resolution.height());
+            parts << NumberText::resolution(record.resolution.width(), record.resolution.height());
         parts << format << size << date;
         infoLabel->setText(QStringLiteral("▣  ") + parts.join(gap));
     }

@@ -1,5 +1,6 @@
 #include "overlays/FloatingToolbar.h"
 
+#include "app/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
@@ -174,7 +175,9 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     full->addSpacing(5);
     full->addWidget(toolbarSeparator(m_fullView));
     full->addSpacing(5);
-    m_storageLabel = new QLabel(QStringLiteral("0 KB / -- GB"), m_fullView);
+    m_storageLabel = new QLabel(QStringLiteral("%1 / -- %2").arg(NumberText::bytes(0, NumberText::ByteUnit::KB, 0),
+                                                                  NumberText::byteUnit(NumberText::ByteUnit::GB)),
+                                m_fullView);
     m_storageLabel->setObjectName(QStringLiteral("StorageSummary"));
     m_storageLabel->setFixedWidth(108);
     m_storageLabel->setAlignment(Qt::AlignCenter);
@@ -264,16 +267,16 @@ QString FloatingToolbar::storageSummary(qint64 fileBytes, qint64 freeBytes, bool
         return tr("写入中…");
     constexpr qint64 MiB = 1048576;
     constexpr qint64 GiB = 1073741824;
-    const QString fileText = fileBytes < MiB
-                                 ? QStringLiteral("%1 KB").arg(QString::number(fileBytes / 1024.0, 'f', 0))
-                                 : QStringLiteral("%1 MB").arg(QString::number(double(fileBytes) / MiB, 'f', 2));
+    using Unit = NumberText::ByteUnit;
+    const QString fileText = fileBytes < MiB ? NumberText::bytes(fileBytes / 1024.0, Unit::KB, 0)
+                                             : NumberText::bytes(double(fileBytes) / MiB, Unit::MB, 2);
     QString freeText;
     if (freeBytes < 0)
         freeText = QStringLiteral("--");
     else if (freeBytes <= GiB)
-        freeText = QStringLiteral("%1 MB").arg(QString::number(double(freeBytes) / MiB, 'f', 0));
+        freeText = NumberText::bytes(double(freeBytes) / MiB, Unit::MB, 0);
     else
-        freeText = QStringLiteral("%1 GB").arg(QString::number(double(freeBytes) / GiB, 'f', 2));
+        freeText = NumberText::bytes(double(freeBytes) / GiB, Unit::GB, 2);
     return QStringLiteral("%1 / %2").arg(fileText, freeText);
 }
 

@@ -414,7 +414,10 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
     const QString labels[] = {tr("Full Screen  ▾"), tr("Custom Area  ▾"), tr("Window  ▾"),
                               tr("Game  ▾"),        tr("Audio Only  ▾"),  tr("Webcam  ▾")};
     m_modeItem->setIcon(itemIcon(QString::fromLatin1(icons[m]), "#d9e5f5"));
-    m_modeItem->setText(cleanedTitle(labels[m]) + QLatin1Char('\n') + subtitle);
+    // The second line may be another program's window title: an "&" in it is shown, not
+    // taken as a mnemonic.
+    m_modeItem->setText(cleanedTitle(labels[m]) + QLatin1Char('\n')
+                        + QString(subtitle).replace(QLatin1Char('&'), QStringLiteral("&&")));
     // Wider where the second line needs it ("Fenster auswählen"): its 10 px text, the
     // padding of 2 and 20 px for the arrow, and a little room.
     QFont font = m_modeItem->font();

@@ -1,5 +1,6 @@
 #include "preparation/AreaDropdown.h"
 
+#include "app/NumberText.h"
 #include "preparation/AreaPicker.h"
 
 #include <QHBoxLayout>
@@ -104,7 +105,7 @@ void AreaDropdown::highlight(QPushButton *entry)
 
 void AreaDropdown::addItem(const QString &label, int width, int height)
 {
-    QPushButton *button = makeEntry(label);
+    QPushButton *button = makeEntry(width == FullScreenMarker ? label : NumberText::isolated(label));
     if (width == 1920 && height == 1080)
         highlight(button);
     connect(button, &QPushButton::clicked, this, [this, button, label, width, height] {

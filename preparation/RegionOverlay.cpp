@@ -1,5 +1,6 @@
 #include "preparation/RegionOverlay.h"
 
+#include "app/NumberText.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"
 
@@ -429,7 +430,7 @@ QRegion RegionOverlay::frameBand() const
 QRect RegionOverlay::sizeLabelRect() const
 {
     const QFontMetrics fm(overlayFont(10));
-    const QString text = QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height());
+    const QString text = NumberText::resolution(m_region.width(), m_region.height());
     const int h = fm.height() + 10;
     const int w = fm.horizontalAdvance(text) + 16;
     int y = m_region.top() - h - 4;
@@ -442,9 +443,7 @@ QString RegionOverlay::lockedLabelText() const
 {
     QScreen *screen = QGuiApplication::screenAt(currentRegion().center());
     const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
-    return QStringLiteral("%1 × %2")
-        .arg(std::lround(m_region.width() * dpr))
-        .arg(std::lround(m_region.height() * dpr));
+    return NumberText::resolution(int(std::lround(m_region.width() * dpr)), int(std::lround(m_region.height() * dpr)));
 }
 
 QRect RegionOverlay::lockedLabelRect() const
@@ -528,7 +527,8 @@ void RegionOverlay::paintEvent(QPaintEvent *)
         const QRect box = coordinateLabelRect();
         painter.drawRoundedRect(box, 4, 4);
         painter.setPen(Qt::white);
-        painter.drawText(box, Qt::AlignCenter, QStringLiteral("%1, %2").arg(global.x()).arg(global.y()));
+        painter.drawText(box, Qt::AlignCenter,
+                         NumberText::isolated(QStringLiteral("%1, %2").arg(global.x()).arg(global.y())));
         return;
     }
     if (!m_region.isValid())
@@ -604,6 +604,5 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(label, 3, 3);
     painter.setFont(overlayFont(10));
     painter.setPen(Qt::white);
-    painter.drawText(label, Qt::AlignCenter,
-                     QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height()));
+    painter.drawText(label, Qt::AlignCenter, NumberText::resolution(m_region.width(), m_region.height()));
 }

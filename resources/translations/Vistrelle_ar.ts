@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>يبدأ مقطع جديد كلما بلغ أحد المقاطع %1 ميغابايت</translation>
+        <translation>يبدأ مقطع جديد كلما بلغ أحد المقاطع %1 م.ب</translation>
     </message>
     <message numerus="yes">
         <source>将每 %n 分钟自动保存为一个新文件</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>文件达到 %1 MB 后自动停止</source>
-        <translation>يتوقف عندما يبلغ الملف %1 ميغابايت</translation>
+        <translation>يتوقف عندما يبلغ الملف %1 م.ب</translation>
     </message>
     <message>
         <source>自动停止倒计时</source>
@@ -1215,7 +1215,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
-        <translation>قد يفقد تسجيل %1 × %2 بمعدل %3 إطارًا/ث بعض الإطارات. اختر طريقة التسجيل هذه المرة.</translation>
+        <translation>قد يفقد تسجيل ⁦%1 × %2⁩ بمعدل %3 إطارًا/ث بعض الإطارات. اختر طريقة التسجيل هذه المرة.</translation>
     </message>
     <message>
         <source>保持 4K，15 FPS（推荐）</source>
@@ -1419,6 +1419,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>تسجيل الصوت</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>KB</source>
+        <translation>ك.ب</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>م.ب</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>غ.ب</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1659,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
-        <translation>لم يُعثر على مرمِّز عتادي صالح؛ تم تحجيم المخرجات إلى %1 × %2 بمعدل 30 إطارًا في الثانية.</translation>
+        <translation>لم يُعثر على مرمِّز عتادي صالح؛ تم تحجيم المخرجات إلى ⁦%1 × %2⁩ بمعدل 30 إطارًا في الثانية.</translation>
     </message>
     <message>
         <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
@@ -1664,7 +1679,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>保存磁盘剩余空间不足 %1 GB，请清理空间或更换保存目录。</source>
-        <translation>المساحة الحرة على قرص الحفظ أقل من %1 غيغابايت. يُرجى تحرير مساحة أو اختيار مجلد حفظ آخر.</translation>
+        <translation>المساحة الحرة على قرص الحفظ أقل من %1 غ.ب. يُرجى تحرير مساحة أو اختيار مجلد حفظ آخر.</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
@@ -3175,7 +3190,7 @@ Please visit this link manually:
 创建时间：%7
 保存路径：%8</source>
         <translation>التنسيق: %1
-الدقة: %2 × %3
+الدقة: ⁦%2 × %3⁩
 معدل الإطارات: %4 fps
 المدة: %5
 الحجم: %6

@@ -1414,6 +1414,21 @@ Vistrelle trotzdem beenden?</translation>
     </message>
 </context>
 <context>
+    <name>NumberText</name>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+</context>
+<context>
     <name>PlayerWindow</name>
     <message>
         <source>Vistrelle — 播放器</source>

@@ -1414,6 +1414,21 @@ Quitter Vistrelle quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>NumberText</name>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+</context>
+<context>
     <name>PlayerWindow</name>
     <message>
         <source>Vistrelle — 播放器</source>
@@ -2218,7 +2233,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>保存</source>
-        <translation>Enregistrer</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>鼠标效果</source>

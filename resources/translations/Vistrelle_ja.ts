@@ -1412,6 +1412,21 @@ Vistrelle を終了しますか？</translation>
     </message>
 </context>
 <context>
+    <name>NumberText</name>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+</context>
+<context>
     <name>PlayerWindow</name>
     <message>
         <source>Vistrelle — 播放器</source>

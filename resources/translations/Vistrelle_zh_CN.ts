@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>录制时按指定条件自动切分为多个文件</source>
-        <translation>录制时按指定条件自动切分为多个文件</translation>
+        <translation>录制时按条件开始新的分段，停止时合并为一个文件</translation>
     </message>
     <message>
         <source>按录制时长</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>便于上传、传输或分段保存</source>
-        <translation>便于上传、传输或分段保存</translation>
+        <translation>限制每个分段的大小</translation>
     </message>
     <message>
         <source>✓  无缝切分</source>
@@ -176,12 +176,12 @@
     </message>
     <message>
         <source>文件达到 %1 MB 时自动切分并保存</source>
-        <translation>文件达到 %1 MB 时自动切分并保存</translation>
+        <translation>分段达到 %1 MB 时开始新的分段</translation>
     </message>
     <message numerus="yes">
         <source>将每 %n 分钟自动保存为一个新文件</source>
         <translation>
-            <numerusform>将每 %n 分钟自动保存为一个新文件</numerusform>
+            <numerusform>每 %n 分钟开始一个新分段</numerusform>
         </translation>
     </message>
     <message>
@@ -1409,6 +1409,21 @@ Please visit this link manually:
     <message>
         <source>录制音频</source>
         <translation>录制音频</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>

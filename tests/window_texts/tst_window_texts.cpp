@@ -10,6 +10,7 @@
 // A picture of each window goes to pictures/<language>-x<scale>/ beside the test
 // (pictures/<language>-x<scale>-<width>x<height>/ on a smaller screen).
 
+#include "NumberOrder.h"
 #include "TextFit.h"
 #include "WindowFit.h"
 
@@ -35,9 +36,11 @@
 #include "recording/Recorder.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QElapsedTimer>
 #include <QFile>
@@ -46,6 +49,8 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSettings>
 #include <QStyleFactory>
@@ -138,7 +143,15 @@ private slots:
     void mediaLibrary();
     void recording();
 
+    // Right to left (Arabic): times, dates, sizes and resolutions keep their digits left to right.
+    void rightToLeftNumbers();
+    // Drop-down lists, the recording page's advanced row and window titles in the window item.
+    void listsAndRows();
+
 private:
+    // Opens the popup of every shown drop-down list of the window: one of up to ten choices
+    // shows them all without scrolling.
+    void checkDropDowns(QWidget *window, const QString &key);
     // Waits until the window is on screen and its size has settled, checks its texts and
     // saves its picture.
     void look(QWidget *window, const QString &key);
@@ -604,6 +617,157 @@ void WindowTexts::recording()
         progress.show();
         look(&progress, watermark ? QStringLiteral("progress-watermark") : QStringLiteral("progress-saving"));
     }
+}
+
+void WindowTexts::rightToLeftNumbers()
+{
+    if (!QGuiApplication::isRightToLeft())
+        QSKIP("for right-to-left languages (VISTRELLE_TEST_LANGUAGE=ar)");
+    MainWindow &window = *m_window;
+    const auto record = [this](const QString &key, const QStringList &problems) {
+        for (const QString &problem : problems)
+            m_unexpected << key + QStringLiteral(": runs right to left: ") + problem;
+    };
+    const auto inside = [&](const QString &key) {
+        return [&, key](QWidget *w) { record(key, numberorder::check(w)); };
+    };
+
+    // The schedule's date and time editors (20:21 read "21:20", the date "07-12-2026"):
+    // their sections in the order of their formats, and laid out left to right.
+    viaModal(QStringLiteral("rtl-schedule"), [&] { window.bottomBar()->showScheduleSettings(); },
+             [&](QWidget *dialog) {
+                 const QList<QDateTimeEdit *> editors = dialog->findChildren<QDateTimeEdit *>();
+                 QCOMPARE(editors.size(), 2);
+                 for (QDateTimeEdit *editor : editors) {
+                     const bool timeOnly = qobject_cast<QTimeEdit *>(editor) != nullptr;
+                     const QString expected = editor->dateTime().toString(
+                         timeOnly ? QStringLiteral("HH:mm") : QStringLiteral("yyyy-MM-dd  HH:mm"));
+                     auto *line = editor->findChild<QLineEdit *>();
+                     QVERIFY(line);
+                     if (line->displayText() != expected)
+                         m_unexpected << QStringLiteral("rtl-schedule: %1 shown as \"%2\"").arg(expected, line->displayText());
+                 }
+                 record(QStringLiteral("rtl-schedule"), numberorder::check(dialog));
+             });
+    // The timers of the recording toolbar and of the webcam page.
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    toolbar->setTime(3723);
+    for (const char *name : {"TimerText", "CompactTime"}) {
+        auto *timer = toolbar->findChild<QLabel *>(QLatin1String(name));
+        QVERIFY(timer);
+        QCOMPARE(timer->text().count(QLatin1Char(':')), 2);
+        record(QLatin1String(name), numberorder::misordered(timer->text(), timer->font(), numberorder::shownText(timer).second));
+    }
+    toolbar->resetTime();
+    // A custom area: its size on the preparation toolbar's mode item.
+    window.enterPreparation(1, 0);
+    QWidget *picker = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
+    chooseArea(picker);
+    QTRY_VERIFY(window.setupToolbar()->isVisible());
+    record(QStringLiteral("rtl-prep-area"), numberorder::check(window.setupToolbar()));
+    window.returnHome(true);
+    QTRY_VERIFY(!window.setupToolbar()->isVisible());
+    // The 4K question's resolution.
+    viaModal(QStringLiteral("rtl-4k-choice"), [&] { MainWindow::askFourKChoice(&window, 3840, 2160, 30); },
+             inside(QStringLiteral("rtl-4k-choice")));
+    // The library's info line and its file information: resolution, size, date, time, folder.
+    window.bottomBar()->showMediaLibrary();
+    auto *library = qobject_cast<VideoListDialog *>(window.bottomBar()->mediaLibraryWindow());
+    QVERIFY(library);
+    QTRY_VERIFY_WITH_TIMEOUT(library->isVisible() && recordOf(library, m_videoPath) >= 0, 20000);
+    const int video = recordOf(library, m_videoPath);
+    QTRY_VERIFY_WITH_TIMEOUT(library->recordList().at(video).duration > 0, 20000);
+    library->openRecord(video, false);
+    QTRY_COMPARE(library->currentRecordIndex(), video);
+    record(QStringLiteral("rtl-library"), numberorder::check(library));
+    viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
+             inside(QStringLiteral("rtl-library-file-info")));
+    library->close();
+}
+
+void WindowTexts::checkDropDowns(QWidget *window, const QString &key)
+{
+    for (QComboBox *box : window->findChildren<QComboBox *>()) {
+        if (!box->isVisible() || !box->isEnabled() || box->count() < 2 || box->count() > 10)
+            continue;
+        box->showPopup();
+        QAbstractItemView *view = box->view();
+        if (!QTest::qWaitFor([&] { return view->isVisible(); }, 5000)) {
+            m_unexpected << QStringLiteral("%1: the list of %2 did not open").arg(key, box->objectName());
+            continue;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QTest::qWait(50);
+        const QModelIndex last = box->model()->index(box->count() - 1, box->modelColumn(), box->rootModelIndex());
+        const QRect lastRow = view->visualRect(last);
+        if (view->verticalScrollBar()->maximum() > 0 || lastRow.bottom() > view->viewport()->height())
+            m_unexpected << QStringLiteral("%1: the list of %2 (%3 choices) must be scrolled: %4 of %5 px shown")
+                                .arg(key, box->objectName())
+                                .arg(box->count())
+                                .arg(view->viewport()->height())
+                                .arg(lastRow.bottom() + 1 + view->verticalScrollBar()->value());
+        box->hidePopup();
+        QTRY_VERIFY(!view->isVisible());
+    }
+}
+
+void WindowTexts::listsAndRows()
+{
+    MainWindow &window = *m_window;
+    viaModal(QStringLiteral("lists-settings"), [&] { emit window.titleBar()->settingsRequested(); },
+             [&](QWidget *w) {
+                 auto *dialog = qobject_cast<SettingsDialog *>(w);
+                 QVERIFY(dialog);
+                 for (int page = 0; page < 5; ++page) {
+                     dialog->setCurrentPage(page);
+                     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                     checkDropDowns(dialog, QStringLiteral("settings page %1").arg(page));
+                 }
+                 // The recording page's advanced row shows whole once opened, above the footer.
+                 auto *toggle = dialog->findChild<QPushButton *>(QStringLiteral("RecordingAdvancedToggle"));
+                 QVERIFY(toggle);
+                 toggle->click();
+                 for (const char *name : {"RecordingFrameMode", "RecordingKeyframe"}) {
+                     auto *box = dialog->findChild<QComboBox *>(QLatin1String(name));
+                     QVERIFY(box);
+                     QTRY_VERIFY(box->isVisible());
+                     QScrollArea *scroll = nullptr;
+                     for (QWidget *p = box->parentWidget(); p && !scroll; p = p->parentWidget())
+                         scroll = qobject_cast<QScrollArea *>(p);
+                     QVERIFY(scroll);
+                     for (int round = 0; round < 3; ++round) {
+                         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                         QTest::qWait(40);
+                     }
+                     const QRect shown(box->mapTo(scroll->viewport(), QPoint(0, 0)), box->size());
+                     if (!scroll->viewport()->rect().contains(shown))
+                         m_unexpected << QStringLiteral("%1 lies at %2..%3, outside the page's view 0..%4")
+                                             .arg(QLatin1String(name))
+                                             .arg(shown.top())
+                                             .arg(shown.bottom())
+                                             .arg(scroll->viewport()->height() - 1);
+                 }
+                 toggle->click();
+             });
+    viaModal(QStringLiteral("lists-schedule"), [&] { window.bottomBar()->showScheduleSettings(); },
+             [&](QWidget *w) {
+                 // Every list enabled: a weekly schedule (the first list is the recurrence).
+                 if (auto *enable = w->findChild<QCheckBox *>(QStringLiteral("ScheduleEnable")))
+                     enable->setChecked(true);
+                 const QList<QComboBox *> boxes = w->findChildren<QComboBox *>();
+                 QVERIFY(!boxes.isEmpty());
+                 boxes.first()->setCurrentIndex(2);
+                 checkDropDowns(w, QStringLiteral("schedule"));
+             });
+
+    // Another program's window title with an "&" shows it on the window item.
+    SetupRecordingToolbar *toolbar = window.setupToolbar();
+    toolbar->setMode(2, QStringLiteral("Tom & Jerry"));
+    bool found = false;
+    for (QToolButton *b : toolbar->findChildren<QToolButton *>())
+        found = found || textfit::shownText(b->text()).endsWith(QStringLiteral("\nTom & Jerry"));
+    QVERIFY2(found, "the window item shows the title's \"&\"");
 }
 
 int main(int argc, char *argv[])

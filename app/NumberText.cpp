@@ -1,0 +1,43 @@
+#include "app/NumberText.h"
+
+#include <QDateTimeEdit>
+#include <QGuiApplication>
+#include <QWidget>
+
+QString NumberText::isolated(const QString &text)
+{
+    if (!QGuiApplication::isRightToLeft() || text.isEmpty())
+        return text;
+    return QChar(0x2066) + text + QChar(0x2069); // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
+}
+
+QString NumberText::resolution(int width, int height)
+{
+    return isolated(QStringLiteral("%1 × %2").arg(width).arg(height));
+}
+
+void NumberText::keepLeftToRight(QWidget *editor)
+{
+    // A date or time edit turns its format around as it takes it while right to left
+    // ("HH:mm" shows "mm:HH"): it takes the format again once left to right.
+    auto *dateTime = qobject_cast<QDateTimeEdit *>(editor);
+    const QString format = dateTime ? dateTime->displayFormat() : QString();
+    editor->setLayoutDirection(Qt::LeftToRight);
+    if (dateTime)
+        dateTime->setDisplayFormat(format);
+}
+
+QString NumberText::byteUnit(ByteUnit unit)
+{
+    switch (unit) {
+    case ByteUnit::KB: return tr("KB");
+    case ByteUnit::MB: return tr("MB");
+    case ByteUnit::GB: return tr("GB");
+    }
+    return {};
+}
+
+QString NumberText::bytes(double amount, ByteUnit unit, int decimals)
+{
+    return QStringLiteral("%1 %2").arg(QString::number(amount, 'f', decimals), byteUnit(unit));
+}

@@ -1,0 +1,115 @@
+#pragma once
+// Whether the numbers a widget shows (times, dates, durations, sizes, resolutions) lay their
+// digits out left to right, measured on the text laid out as the widget lays it out: a
+// label in its text's own direction, an editor and a button in the widget's direction.
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <QWidget>
+
+namespace numberorder {
+
+inline bool hasDirection(QChar c)
+{
+    switch (c.direction()) {
+    case QChar::DirL:
+    case QChar::DirR:
+    case QChar::DirAL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The stretches of one line that hold digits with nothing but neutral signs between them
+// ("1920 × 1080", "2026/12/07 20:30", "00:00:05"): each must read left to right.
+inline QList<std::pair<int, int>> numberStretches(const QString &line)
+{
+    QList<std::pair<int, int>> out;
+    int start = -1;
+    int lastDigit = -1;
+    for (int i = 0; i <= line.size(); ++i) {
+        const bool end = i == line.size() || hasDirection(line.at(i));
+        if (!end && line.at(i).isDigit()) {
+            if (start < 0)
+                start = i;
+            lastDigit = i;
+        }
+        if (end && start >= 0) {
+            out.append({start, lastDigit + 1});
+            start = -1;
+        }
+    }
+    return out;
+}
+
+// The stretches of `text` whose digits do not advance to the right, laid out in `direction`.
+inline QStringList misordered(const QString &text, const QFont &font, Qt::LayoutDirection direction)
+{
+    QStringList out;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(line, font);
+        QTextOption option;
+        option.setTextDirection(direction);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        textLine.setLineWidth(100000);
+        layout.endLayout();
+        for (const auto &[from, to] : numberStretches(line)) {
+            qreal previous = -1e9;
+            for (int i = from; i < to; ++i) {
+                if (!line.at(i).isDigit())
+                    continue;
+                const QList<QGlyphRun> runs = textLine.glyphRuns(i, 1);
+                if (runs.isEmpty() || runs.first().positions().isEmpty())
+                    continue;
+                const qreal x = runs.first().positions().first().x();
+                if (x < previous) {
+                    out << line.mid(from, to - from);
+                    break;
+                }
+                previous = x;
+            }
+        }
+    }
+    return out;
+}
+
+// The shown text of a widget and the direction it is laid out in; an empty text for a
+// widget that shows none of its own.
+inline std::pair<QString, Qt::LayoutDirection> shownText(const QWidget *w)
+{
+    if (auto *label = qobject_cast<const QLabel *>(w)) {
+        if (Qt::mightBeRichText(label->text()))
+            return {label->text(), label->layoutDirection()};
+        return {label->text(), label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight};
+    }
+    if (auto *edit = qobject_cast<const QLineEdit *>(w))
+        return {edit->displayText(), edit->layoutDirection()};
+    if (auto *button = qobject_cast<const QAbstractButton *>(w))
+        return {button->text(), button->layoutDirection()};
+    return {};
+}
+
+// "widget: text" for each shown number of the window (and its children) that runs right to left.
+inline QStringList check(QWidget *window)
+{
+    QStringList out;
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *w : widgets) {
+        if (!w->isVisible())
+            continue;
+        const auto [text, direction] = shownText(w);
+        for (const QString &bad : misordered(text, w->font(), direction))
+            out << QStringLiteral("%1#%2: \"%3\" in \"%4\"")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), bad, text);
+    }
+    return out;
+}
+
+} // namespace numberorder
