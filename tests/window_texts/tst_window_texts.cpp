@@ -736,6 +736,17 @@ void WindowTexts::listsAndRows()
                  checkDropDowns(w, QStringLiteral("schedule"));
              });
 
+    viaModal(QStringLiteral("lists-webcam-settings"), [&] { window.controlsArea()->showWebcamSettings(); },
+             [&](QWidget *w) { checkDropDowns(w, QStringLiteral("webcam settings")); });
+    window.bottomBar()->showMediaLibrary();
+    auto *library = qobject_cast<VideoListDialog *>(window.bottomBar()->mediaLibraryWindow());
+    QVERIFY(library);
+    QTRY_VERIFY_WITH_TIMEOUT(library->isVisible() && recordOf(library, m_videoPath) >= 0, 20000);
+    library->openRecord(recordOf(library, m_videoPath), false);
+    viaModal(QStringLiteral("lists-library-convert"), [&] { library->showConvertDialog(); },
+             [&](QWidget *w) { checkDropDowns(w, QStringLiteral("library convert")); });
+    library->close();
+
     // Another program's window title with an "&" shows it on the window item.
     SetupRecordingToolbar *toolbar = window.setupToolbar();
     toolbar->setMode(2, QStringLiteral("Tom & Jerry"));
