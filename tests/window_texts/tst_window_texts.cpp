@@ -624,7 +624,7 @@ void WindowTexts::rightToLeftNumbers()
                  }
                  record(QStringLiteral("rtl-schedule"), numberorder::check(dialog));
              });
-    // The timers of the recording toolbar and of the webcam page.
+    // The recording toolbar's timers, full and compact.
     FloatingToolbar *toolbar = window.floatingToolbar();
     toolbar->setTime(3723);
     for (const char *name : {"TimerText", "CompactTime"}) {
