@@ -649,7 +649,7 @@ void WindowTexts::rightToLeftNumbers()
                  }
                  record(QStringLiteral("rtl-schedule"), numberorder::check(dialog));
              });
-    // The timers of the recording toolbar and of the webcam page.
+    // The recording toolbar's timers, full and compact.
     FloatingToolbar *toolbar = window.floatingToolbar();
     toolbar->setTime(3723);
     for (const char *name : {"TimerText", "CompactTime"}) {
@@ -760,6 +760,17 @@ void WindowTexts::listsAndRows()
                  boxes.first()->setCurrentIndex(2);
                  checkDropDowns(w, QStringLiteral("schedule"));
              });
+
+    viaModal(QStringLiteral("lists-webcam-settings"), [&] { window.controlsArea()->showWebcamSettings(); },
+             [&](QWidget *w) { checkDropDowns(w, QStringLiteral("webcam settings")); });
+    window.bottomBar()->showMediaLibrary();
+    auto *library = qobject_cast<VideoListDialog *>(window.bottomBar()->mediaLibraryWindow());
+    QVERIFY(library);
+    QTRY_VERIFY_WITH_TIMEOUT(library->isVisible() && recordOf(library, m_videoPath) >= 0, 20000);
+    library->openRecord(recordOf(library, m_videoPath), false);
+    viaModal(QStringLiteral("lists-library-convert"), [&] { library->showConvertDialog(); },
+             [&](QWidget *w) { checkDropDowns(w, QStringLiteral("library convert")); });
+    library->close();
 
     // Another program's window title with an "&" shows it on the window item.
     SetupRecordingToolbar *toolbar = window.setupToolbar();
