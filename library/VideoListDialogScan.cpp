@@ -4,6 +4,7 @@
 #include "library/VideoListDialog.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
@@ -296,9 +297,7 @@ void VideoListDialog::onOpenFolderClicked()
 {
     if (currentIndex < 0 || currentIndex >= records.size())
         return;
-    const QString folder = QFileInfo(records.at(currentIndex).path).absolutePath();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        qWarning().noquote() << "[Media library] Could not open the folder" << folder;
+    openContainingFolder(QFileInfo(records.at(currentIndex).path).absolutePath(), this);
 }
 
 void VideoListDialog::onDeleteClicked()

@@ -206,7 +206,22 @@ void LibraryWindowTest::listing()
     // Playing it fails with a warning, and the window goes on.
     QVERIFY(xdotool({"key", "space"}));
     QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("播放失败")), 10000);
+    // It says why in the interface's language.
+    QCOMPARE(m_boxes->texts.value(m_boxes->titles.indexOf(QStringLiteral("播放失败"))),
+             QStringLiteral("无法打开文件：文件无法读取或已损坏"));
     QVERIFY(w->isVisible());
+
+    // The test desktop has no folder opener: "Open Folder" says so and names the folder.
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    QPushButton *folderButton = nullptr;
+    for (QPushButton *b : w->findChildren<QPushButton *>())
+        if (b->text() == QStringLiteral("打开文件夹") && b->isVisible())
+            folderButton = b;
+    QVERIFY(clickWidget(folderButton));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 10000);
+    QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("Open Folder")});
+    QVERIFY2(m_boxes->texts.value(0).contains(QDir::toNativeSeparators(m_folder)), qPrintable(m_boxes->texts.value(0)));
 }
 
 void LibraryWindowTest::playback()
