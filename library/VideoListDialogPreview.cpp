@@ -57,6 +57,11 @@ bool VideoListDialog::currentIsAudio() const
     return currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).isAudio;
 }
 
+bool VideoListDialog::currentIsEmptyFile() const
+{
+    return currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).size == 0;
+}
+
 void VideoListDialog::setDetailButtonsEnabled(bool enabled)
 {
     for (QPushButton *button : {playButton, folderButton, deleteButton, fullscreenButton, trimButton, splitButton,
@@ -82,6 +87,8 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     updateDetail(record);
     setEditMode(QStringLiteral("trim"));
     updatePlaybackUi(false);
+    if (record.size == 0)
+        return; // nothing to play (updateDetail said so)
     if (player->open(record.path) && autoplay) {
         player->play();
         updatePlaybackUi(true);
@@ -173,6 +180,13 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
 
     setDetailButtonsEnabled(true);
     updateMediaSpecificUi();
+    if (record.size == 0) {
+        // An empty file: it can be shown in its folder, renamed or deleted, nothing more.
+        for (QPushButton *button : {playButton, fullscreenButton, trimButton, splitButton, screenshotButton,
+                                    muteButton, watermarkButton, undoButton, primaryActionButton})
+            button->setEnabled(false);
+        infoLabel->setText(tr("文件为空"));
+    }
 }
 
 void VideoListDialog::updateMediaSpecificUi()
@@ -295,6 +309,10 @@ void VideoListDialog::onPlayClicked()
 {
     if (currentIndex < 0 || currentIndex >= records.size())
         return;
+    if (currentIsEmptyFile()) {
+        QMessageBox::warning(this, tr("播放失败"), tr("文件为空"));
+        return;
+    }
     if (player->isPlaying()) {
         player->pause();
         updatePlaybackUi(false);
@@ -313,7 +331,7 @@ void VideoListDialog::updatePlaybackUi(bool playing)
     playButton->setToolTip(playing ? tr("暂停") : tr("播放"));
     playButton->setAccessibleName(playing ? tr("暂停媒体") : tr("播放媒体"));
     bigPlayButton->setIcon(tintedLibraryIcon(QStringLiteral("play"), 25, Qt::white));
-    bigPlayButton->setVisible(!playing && !currentIsAudio());
+    bigPlayButton->setVisible(!playing && !currentIsAudio() && !currentIsEmptyFile());
 }
 
 void VideoListDialog::clearCurrentSelection()

@@ -3399,6 +3399,10 @@ Please visit this link manually:
         <source>文件名不能包含字符 %1</source>
         <translation>لا يمكن أن يحتوي اسم الملف على الحرف %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>الملف فارغ</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

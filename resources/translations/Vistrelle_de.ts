@@ -3387,6 +3387,10 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Ein Dateiname darf das Zeichen %1 nicht enthalten</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

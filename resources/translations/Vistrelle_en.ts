@@ -3387,6 +3387,10 @@ Check that the folder is writable.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>A file name cannot contain the character %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>The file is empty</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

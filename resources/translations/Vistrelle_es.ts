@@ -3387,6 +3387,10 @@ Compruebe que la carpeta admite escritura.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Un nombre de archivo no puede contener el carácter %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>El archivo está vacío</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3387,6 +3387,10 @@ Vérifiez que le dossier est accessible en écriture.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Un nom de fichier ne peut pas contenir le caractère %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Le fichier est vide</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

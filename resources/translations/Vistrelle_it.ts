@@ -3387,6 +3387,10 @@ Verifica che la cartella sia scrivibile.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Un nome di file non può contenere il carattere %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Il file è vuoto</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3384,6 +3384,10 @@ Vistrelle を終了しますか？</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>ファイル名に文字 %1 は使用できません</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>ファイルが空です</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3384,6 +3384,10 @@ Vistrelle을 종료할까요?</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>파일 이름에 %1 문자를 사용할 수 없습니다</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>파일이 비어 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

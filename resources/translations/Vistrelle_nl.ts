@@ -3387,6 +3387,10 @@ Controleer of de map beschrijfbaar is.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Een bestandsnaam mag het teken %1 niet bevatten</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Het bestand is leeg</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

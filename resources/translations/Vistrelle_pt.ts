@@ -3387,6 +3387,10 @@ Verifique as permissões de escrita da pasta.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Um nome de ficheiro não pode conter o carácter %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>O ficheiro está vazio</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3384,6 +3384,10 @@ Klasörün yazma iznini denetleyin.</translation>
         <source>文件名不能包含字符 %1</source>
         <translation>Dosya adı %1 karakterini içeremez</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Dosya boş</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

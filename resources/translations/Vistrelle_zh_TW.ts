@@ -3384,6 +3384,10 @@ Please visit this link manually:
         <source>文件名不能包含字符 %1</source>
         <translation>檔案名稱不能包含字元 %1</translation>
     </message>
+    <message>
+        <source>文件为空</source>
+        <translation>檔案為空</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
