@@ -85,11 +85,24 @@ QStringList volumeArguments(const QString &source, bool audioSource, int percent
     return args;
 }
 
-bool isInvalidFileName(const QString &name)
+namespace {
+const QRegularExpression &forbiddenCharacters()
 {
     static const QRegularExpression invalid(QStringLiteral("[\\\\/:*?\"<>|]"));
+    return invalid;
+}
+} // namespace
+
+bool isInvalidFileName(const QString &name)
+{
     const QString trimmed = name.trimmed();
-    return trimmed.isEmpty() || invalid.match(trimmed).hasMatch();
+    return trimmed.isEmpty() || forbiddenCharacters().match(trimmed).hasMatch();
+}
+
+QChar forbiddenFileNameCharacter(const QString &name)
+{
+    const QRegularExpressionMatch m = forbiddenCharacters().match(name.trimmed());
+    return m.hasMatch() ? m.captured(0).at(0) : QChar();
 }
 
 QString fileInformationText(const VideoRecord &record)

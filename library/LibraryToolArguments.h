@@ -31,6 +31,9 @@ QStringList volumeArguments(const QString &source, bool audioSource, int percent
 // True when a new file name (before trimming) is empty or holds one of \ / : * ? " < > |.
 bool isInvalidFileName(const QString &name);
 
+// The first of those characters in the name, trimmed; a null character when it has none.
+QChar forbiddenFileNameCharacter(const QString &name);
+
 // The information text of a record, as shown and copied by the file information tool.
 QString fileInformationText(const VideoRecord &record);
 

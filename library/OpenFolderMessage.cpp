@@ -3,13 +3,14 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
-bool openContainingFolder(const QString &path)
+bool openContainingFolder(const QString &path, QWidget *parent)
 {
     const QFileInfo info(path);
     const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
@@ -18,6 +19,8 @@ bool openContainingFolder(const QString &path)
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         return true;
     qWarning().noquote() << "[Media library] The desktop could not open the folder" << folder;
+    QMessageBox::warning(parent, QCoreApplication::translate("Common", "Open Folder"),
+                         QCoreApplication::translate("Common", "无法打开文件夹：\n%1").arg(QDir::toNativeSeparators(folder)));
     return false;
 }
 
@@ -33,5 +36,5 @@ void showOpenFolderMessage(QWidget *parent, const QString &title, const QString 
     });
     box.exec();
     if (box.clickedButton() == open)
-        openContainingFolder(path);
+        openContainingFolder(path, parent);
 }

@@ -8,6 +8,7 @@ class QWidget;
 // is a folder, else the folder holding it.
 void showOpenFolderMessage(QWidget *parent, const QString &title, const QString &text, const QString &path);
 
-// Opens a folder (or the folder of a file) in the desktop's file manager; false, with a
-// warning in the log, when the desktop cannot.
-bool openContainingFolder(const QString &path);
+// Opens a folder (or the folder of a file) in the desktop's file manager; when the desktop
+// cannot (no folder opener), says so in a warning box (over `parent`) naming the folder, and
+// returns false.
+bool openContainingFolder(const QString &path, QWidget *parent = nullptr);

@@ -162,8 +162,9 @@ void RecordCard::applyPicture(const QImage &image)
 {
     m_busy->hide();
     if (image.isNull()) {
-        m_placeholder->setText(m_record.isAudio ? VideoListDialog::tr("音频文件")
-                                                : VideoListDialog::tr("无法加载缩略图"));
+        m_placeholder->setText(m_record.size == 0 ? VideoListDialog::tr("文件为空")
+                               : m_record.isAudio ? VideoListDialog::tr("音频文件")
+                                                  : VideoListDialog::tr("无法加载缩略图"));
         m_badge->hide();
         return;
     }

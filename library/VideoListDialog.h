@@ -52,6 +52,8 @@ public:
     void openRecord(int index, bool autoplay);
     void clearCurrentSelection();
     bool currentIsAudio() const;
+    // The current record is a file of 0 bytes: nothing to play or edit.
+    bool currentIsEmptyFile() const;
 
     void updateDetail(const VideoRecord &record);
     void updateMediaSpecificUi();

@@ -58,6 +58,11 @@ bool VideoListDialog::currentIsAudio() const
     return currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).isAudio;
 }
 
+bool VideoListDialog::currentIsEmptyFile() const
+{
+    return currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).size == 0;
+}
+
 void VideoListDialog::setDetailButtonsEnabled(bool enabled)
 {
     for (QPushButton *button : {playButton, folderButton, deleteButton, fullscreenButton, trimButton, splitButton,
@@ -83,6 +88,8 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     updateDetail(record);
     setEditMode(QStringLiteral("trim"));
     updatePlaybackUi(false);
+    if (record.size == 0)
+        return; // nothing to play (updateDetail said so)
     if (player->open(record.path) && autoplay) {
         player->play();
         updatePlaybackUi(true);
@@ -174,6 +181,13 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
 
     setDetailButtonsEnabled(true);
     updateMediaSpecificUi();
+    if (record.size == 0) {
+        // An empty file: it can be shown in its folder, renamed or deleted, nothing more.
+        for (QPushButton *button : {playButton, fullscreenButton, trimButton, splitButton, screenshotButton,
+                                    muteButton, watermarkButton, undoButton, primaryActionButton})
+            button->setEnabled(false);
+        infoLabel->setText(tr("文件为空"));
+    }
 }
 
 void VideoListDialog::updateMediaSpecificUi()
@@ -296,6 +310,10 @@ void VideoListDialog::onPlayClicked()
 {
     if (currentIndex < 0 || currentIndex >= records.size())
         return;
+    if (currentIsEmptyFile()) {
+        QMessageBox::warning(this, tr("播放失败"), tr("文件为空"));
+        return;
+    }
     if (player->isPlaying()) {
         player->pause();
         updatePlaybackUi(false);
@@ -314,7 +332,7 @@ void VideoListDialog::updatePlaybackUi(bool playing)
     playButton->setToolTip(playing ? tr("暂停") : tr("播放"));
     playButton->setAccessibleName(playing ? tr("暂停媒体") : tr("播放媒体"));
     bigPlayButton->setIcon(tintedLibraryIcon(QStringLiteral("play"), 25, Qt::white));
-    bigPlayButton->setVisible(!playing && !currentIsAudio());
+    bigPlayButton->setVisible(!playing && !currentIsAudio() && !currentIsEmptyFile());
 }
 
 void VideoListDialog::clearCurrentSelection()

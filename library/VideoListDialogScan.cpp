@@ -4,6 +4,7 @@
 #include "library/VideoListDialog.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -76,6 +78,12 @@ void VideoListDialog::loadFromDisk()
     const int generation = ++scanGeneration;
     // Probes of an earlier scan that have not started yet skip their work.
     liveScanGeneration->storeRelaxed(generation);
+    // What is known of files already listed stays shown (the cards' durations) until their new
+    // probes answer; a file whose size changed is read afresh.
+    QHash<QString, VideoRecord> known;
+    for (const VideoRecord &record : std::as_const(records))
+        if (record.duration > 0)
+            known.insert(normalizedMediaPath(record.path), record);
     records.clear();
     metadataResults.clear();
 
@@ -84,6 +92,15 @@ void VideoListDialog::loadFromDisk()
     records = scanMediaFolder(saveFolder(), &registry, &registryChanged);
     if (registryChanged)
         setRecordedFiles(registry);
+    for (VideoRecord &record : records) {
+        const auto before = known.constFind(normalizedMediaPath(record.path));
+        if (before != known.constEnd() && before->size == record.size) {
+            VideoRecord kept = *before;
+            kept.fileName = record.fileName;
+            kept.created = record.created;
+            record = kept;
+        }
+    }
     // The cards' pictures wait for this scan's metadata probes.
     pendingMetadata = int(records.size());
     setHoldingThumbnails(pendingMetadata > 0);
@@ -296,9 +313,7 @@ void VideoListDialog::onOpenFolderClicked()
 {
     if (currentIndex < 0 || currentIndex >= records.size())
         return;
-    const QString folder = QFileInfo(records.at(currentIndex).path).absolutePath();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        qWarning().noquote() << "[Media library] Could not open the folder" << folder;
+    openContainingFolder(QFileInfo(records.at(currentIndex).path).absolutePath(), this);
 }
 
 void VideoListDialog::onDeleteClicked()

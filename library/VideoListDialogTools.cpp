@@ -420,13 +420,20 @@ void VideoListDialog::showRenameDialog()
     dialog.content()->addWidget(name);
     dialog.content()->addStretch();
     name->setFocus();
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-
-    const QString newName = name->text().trimmed();
-    if (LibraryTools::isInvalidFileName(newName)) {
-        QMessageBox::warning(this, tr("名称无效"), tr("文件名为空或包含无效字符。"));
-        return;
+    // A name that cannot be used is said so, naming the character, and the dialog comes back
+    // with what was typed.
+    QString newName;
+    while (true) {
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        newName = name->text().trimmed();
+        if (!LibraryTools::isInvalidFileName(newName))
+            break;
+        const QChar forbidden = LibraryTools::forbiddenFileNameCharacter(newName);
+        QMessageBox::warning(this, tr("名称无效"),
+                             forbidden.isNull() ? tr("文件名为空或包含无效字符。")
+                                                : tr("文件名不能包含字符 %1").arg(forbidden));
+        name->setFocus();
     }
     const QString oldPath = info.absoluteFilePath();
     const QString target = info.dir().filePath(info.suffix().isEmpty() ? newName

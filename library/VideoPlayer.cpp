@@ -48,10 +48,30 @@ VideoPlayer::VideoPlayer(QObject *parent)
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString &text) {
         if (error == QMediaPlayer::NoError)
             return;
-        emit errorOccurred(text.isEmpty() ? QObject::tr("播放失败") : text);
+        emit errorOccurred(errorMessage(error, text));
     });
     connect(m_videoSink, &QVideoSink::videoFrameChanged, this, &VideoPlayer::onVideoFrameChanged);
     connect(m_devices, &QMediaDevices::audioOutputsChanged, this, &VideoPlayer::updateAudioOutput);
+}
+
+QString VideoPlayer::errorMessage(QMediaPlayer::Error error, const QString &playerText)
+{
+    // Qt Multimedia's own text for a file its back end could not open (not translated).
+    if (playerText != QLatin1String("Could not open file"))
+        return playerText.isEmpty() ? QObject::tr("播放失败") : playerText;
+    QString cause;
+    switch (error) {
+    case QMediaPlayer::FormatError:
+        cause = QObject::tr("格式无效或不受支持");
+        break;
+    case QMediaPlayer::AccessDeniedError:
+        cause = QObject::tr("没有读取权限");
+        break;
+    default:
+        cause = QObject::tr("文件无法读取或已损坏");
+        break;
+    }
+    return QObject::tr("无法打开文件：%1").arg(cause);
 }
 
 VideoPlayer::~VideoPlayer()

@@ -55,6 +55,11 @@ public:
     // known; while it is 0 (a Matroska file reports none) the request is not clamped above.
     static qint64 seekTargetMs(double seconds, double duration);
 
+    // The message of a player error: a file that cannot be opened is said so in the
+    // interface's language with the cause the player's error code tells; other errors keep the
+    // player's own text ("播放失败" when it has none).
+    static QString errorMessage(QMediaPlayer::Error error, const QString &playerText);
+
 signals:
     void frameReady(QImage frame, double pts);
     void positionChanged(double seconds);

@@ -634,6 +634,12 @@
         <source>Open Folder</source>
         <translation>فتح المجلد</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>تعذّر فتح المجلد:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1634,6 +1640,22 @@ Please visit this link manually:
 %1</source>
         <translation>أبلغ FFmpeg بالنجاح لكنه لم يكتب ملفًا صالحًا للاستخدام:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>التنسيق غير صالح أو غير مدعوم</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>لا يوجد إذن بالقراءة</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>لا يمكن قراءة الملف أو أنه تالف</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>تعذّر فتح الملف: %1</translation>
     </message>
 </context>
 <context>
@@ -3411,6 +3433,14 @@ Please visit this link manually:
 %1</source>
         <translation>لا يوجد إذن بالكتابة في هذا المجلد:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>لا يمكن أن يحتوي اسم الملف على الحرف %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>الملف فارغ</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Der Ordner konnte nicht geöffnet werden:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Vistrelle trotzdem beenden?</translation>
 %1</source>
         <translation>FFmpeg meldete Erfolg, hat aber keine verwendbare Datei geschrieben:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>das Format ist ungültig oder wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>keine Leseberechtigung</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>die Datei ist nicht lesbar oder beschädigt</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
 %1</source>
         <translation>Keine Schreibberechtigung für diesen Ordner:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Ein Dateiname darf das Zeichen %1 nicht enthalten</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Die Datei ist leer</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Open Folder</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Could not open the folder:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Quit Vistrelle anyway?</translation>
 %1</source>
         <translation>FFmpeg reported success but wrote no usable file:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>the format is invalid or not supported</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>no permission to read it</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>the file cannot be read or is damaged</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Could not open the file: %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Check that the folder is writable.</translation>
 %1</source>
         <translation>No permission to write to this folder:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>A file name cannot contain the character %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>The file is empty</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Abrir carpeta</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>No se pudo abrir la carpeta:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Visite este enlace manualmente:
 %1</source>
         <translation>FFmpeg indicó que terminó, pero no escribió ningún archivo utilizable:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>el formato no es válido o no es compatible</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>no hay permiso de lectura</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>el archivo no se puede leer o está dañado</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>No se pudo abrir el archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Compruebe que la carpeta admite escritura.</translation>
 %1</source>
         <translation>No tiene permiso para escribir en esta carpeta:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Un nombre de archivo no puede contener el carácter %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>El archivo está vacío</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Ouvrir le dossier</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Impossible d&apos;ouvrir le dossier :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Quitter Vistrelle quand même ?</translation>
 %1</source>
         <translation>FFmpeg a signalé la réussite mais n’a écrit aucun fichier utilisable :
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>le format est invalide ou non pris en charge</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>pas d&apos;autorisation de lecture</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>le fichier est illisible ou endommagé</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Vérifiez que le dossier est accessible en écriture.</translation>
 %1</source>
         <translation>Aucune autorisation d’écrire dans ce dossier :
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Un nom de fichier ne peut pas contenir le caractère %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Le fichier est vide</translation>
     </message>
 </context>
 <context>

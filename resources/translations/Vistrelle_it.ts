@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Impossibile aprire la cartella:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Uscire comunque da Vistrelle?</translation>
 %1</source>
         <translation>FFmpeg ha segnalato il completamento ma non ha scritto alcun file utilizzabile:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>il formato non è valido o non è supportato</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>nessun permesso di lettura</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>il file non è leggibile o è danneggiato</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Impossibile aprire il file: %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Verifica che la cartella sia scrivibile.</translation>
 %1</source>
         <translation>Nessuna autorizzazione a scrivere in questa cartella:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Un nome di file non può contenere il carattere %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Il file è vuoto</translation>
     </message>
 </context>
 <context>

@@ -624,6 +624,12 @@
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>フォルダーを開けませんでした：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1624,6 +1630,22 @@ Vistrelle を終了しますか？</translation>
 %1</source>
         <translation>FFmpeg は完了を報告しましたが、使用できるファイルを書き出していません：
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>形式が無効か、サポートされていません</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>読み取り権限がありません</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>ファイルを読み取れないか、破損しています</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>ファイルを開けませんでした：%1</translation>
     </message>
 </context>
 <context>
@@ -3396,6 +3418,14 @@ Vistrelle を終了しますか？</translation>
 %1</source>
         <translation>このフォルダーに書き込む権限がありません：
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>ファイル名に文字 %1 は使用できません</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>ファイルが空です</translation>
     </message>
 </context>
 <context>

@@ -624,6 +624,12 @@
         <source>Open Folder</source>
         <translation>폴더 열기</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>폴더를 열 수 없습니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1624,6 +1630,22 @@ Vistrelle을 종료할까요?</translation>
 %1</source>
         <translation>FFmpeg가 완료를 보고했지만 사용할 수 있는 파일을 만들지 않았습니다:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>형식이 잘못되었거나 지원되지 않습니다</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>읽기 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>파일을 읽을 수 없거나 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>파일을 열 수 없습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -3396,6 +3418,14 @@ Vistrelle을 종료할까요?</translation>
 %1</source>
         <translation>이 폴더에 쓸 권한이 없습니다:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>파일 이름에 %1 문자를 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>파일이 비어 있습니다</translation>
     </message>
 </context>
 <context>

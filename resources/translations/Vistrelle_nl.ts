@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Map openen</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>De map kan niet worden geopend:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Vistrelle toch afsluiten?</translation>
 %1</source>
         <translation>FFmpeg meldde succes, maar schreef geen bruikbaar bestand:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>de indeling is ongeldig of wordt niet ondersteund</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>geen leesrechten</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>het bestand kan niet worden gelezen of is beschadigd</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Het bestand kan niet worden geopend: %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Controleer of de map beschrijfbaar is.</translation>
 %1</source>
         <translation>Geen toestemming om naar deze map te schrijven:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Een bestandsnaam mag het teken %1 niet bevatten</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Het bestand is leeg</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,12 @@
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Não foi possível abrir a pasta:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1626,6 +1632,22 @@ Sair do Vistrelle mesmo assim?</translation>
 %1</source>
         <translation>O FFmpeg indicou sucesso, mas não gravou nenhum ficheiro utilizável:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>o formato é inválido ou não é suportado</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>sem permissão de leitura</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>o ficheiro não pode ser lido ou está danificado</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Não foi possível abrir o ficheiro: %1</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +3421,14 @@ Verifique as permissões de escrita da pasta.</translation>
 %1</source>
         <translation>Sem permissão para escrever nesta pasta:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Um nome de ficheiro não pode conter o carácter %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>O ficheiro está vazio</translation>
     </message>
 </context>
 <context>

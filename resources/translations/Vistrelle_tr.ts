@@ -624,6 +624,12 @@
         <source>Open Folder</source>
         <translation>Klasörü aç</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Klasör açılamadı:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1624,6 +1630,22 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
 %1</source>
         <translation>FFmpeg başarılı olduğunu bildirdi ancak kullanılabilir bir dosya yazmadı:
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>biçim geçersiz veya desteklenmiyor</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>okuma izni yok</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>dosya okunamıyor veya bozuk</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Dosya açılamadı: %1</translation>
     </message>
 </context>
 <context>
@@ -3396,6 +3418,14 @@ Klasörün yazma iznini denetleyin.</translation>
 %1</source>
         <translation>Bu klasöre yazma izni yok:
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>Dosya adı %1 karakterini içeremez</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>Dosya boş</translation>
     </message>
 </context>
 <context>

@@ -624,6 +624,12 @@
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>无法打开文件夹：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1624,6 +1630,22 @@ Please visit this link manually:
 %1</source>
         <translation>FFmpeg 报告完成，但没有写出可用的文件：
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>格式无效或不受支持</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>没有读取权限</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>文件无法读取或已损坏</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>无法打开文件：%1</translation>
     </message>
 </context>
 <context>
@@ -3396,6 +3418,14 @@ Please visit this link manually:
 %1</source>
         <translation>没有写入此文件夹的权限：
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>文件名不能包含字符 %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>文件为空</translation>
     </message>
 </context>
 <context>

@@ -624,6 +624,12 @@
         <source>Open Folder</source>
         <translation>開啟資料夾</translation>
     </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>無法開啟資料夾：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CompletionDialog</name>
@@ -1624,6 +1630,22 @@ Please visit this link manually:
 %1</source>
         <translation>FFmpeg 回報完成，但沒有寫出可用的檔案：
 %1</translation>
+    </message>
+    <message>
+        <source>格式无效或不受支持</source>
+        <translation>格式無效或不受支援</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>沒有讀取權限</translation>
+    </message>
+    <message>
+        <source>文件无法读取或已损坏</source>
+        <translation>檔案無法讀取或已損毀</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>無法開啟檔案：%1</translation>
     </message>
 </context>
 <context>
@@ -3396,6 +3418,14 @@ Please visit this link manually:
 %1</source>
         <translation>沒有寫入此資料夾的權限：
 %1</translation>
+    </message>
+    <message>
+        <source>文件名不能包含字符 %1</source>
+        <translation>檔案名稱不能包含字元 %1</translation>
+    </message>
+    <message>
+        <source>文件为空</source>
+        <translation>檔案為空</translation>
     </message>
 </context>
 <context>

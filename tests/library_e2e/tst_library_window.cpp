@@ -206,7 +206,44 @@ void LibraryWindowTest::listing()
     // Playing it fails with a warning, and the window goes on.
     QVERIFY(xdotool({"key", "space"}));
     QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("播放失败")), 10000);
+    // It says why in the interface's language.
+    QCOMPARE(m_boxes->texts.value(m_boxes->titles.indexOf(QStringLiteral("播放失败"))),
+             QStringLiteral("无法打开文件：文件无法读取或已损坏"));
     QVERIFY(w->isVisible());
+
+    // The test desktop has no folder opener: "Open Folder" says so and names the folder.
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    QPushButton *folderButton = nullptr;
+    for (QPushButton *b : w->findChildren<QPushButton *>())
+        if (b->text() == QStringLiteral("打开文件夹") && b->isVisible())
+            folderButton = b;
+    QVERIFY(clickWidget(folderButton));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 10000);
+    QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("Open Folder")});
+    QVERIFY2(m_boxes->texts.value(0).contains(QDir::toNativeSeparators(m_folder)), qPrintable(m_boxes->texts.value(0)));
+
+    // An empty file: its card and its details say so, nothing edits it, and playing it says why.
+    const QString empty = QStringLiteral("Vistrelle_empty.mp4");
+    QVERIFY(writeBytes(clip(empty), QByteArray()));
+    w->loadFromDisk();
+    QTRY_VERIFY_WITH_TIMEOUT(rowOf(w, empty) >= 0, 10000);
+    auto *emptyCard = dynamic_cast<RecordCard *>(cardList->itemWidget(cardList->item(rowOf(w, empty))));
+    QVERIFY(emptyCard);
+    QTRY_COMPARE_WITH_TIMEOUT(emptyCard->placeholderLabel()->text(), QStringLiteral("文件为空"), 15000);
+    list->setCurrentRow(rowOf(w, empty));
+    QTRY_COMPARE(info->text(), QStringLiteral("文件为空"));
+    QVERIFY(!w->findChild<QPushButton *>(QStringLiteral("TrimButton"))->isEnabled());
+    QVERIFY(!w->findChild<QPushButton *>(QStringLiteral("PrimaryAction"))->isEnabled());
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    list->setFocus();
+    QVERIFY(xdotool({"key", "space"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 10000);
+    QCOMPARE(m_boxes->texts, QStringList{QStringLiteral("文件为空")});
+    QVERIFY(QFile::remove(clip(empty)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
 }
 
 void LibraryWindowTest::playback()
@@ -303,6 +340,7 @@ void LibraryWindowTest::previewWithoutPlaying()
     QVERIFY(still.startsWith(QStringLiteral("Vistrelle_it's, [a]: one_")));
     QCOMPARE(QImage(clip(still)).size(), QSize(640, 360));
     QFile::remove(clip(still));
+
 }
 
 // A card deleted while the probes are slow: the other cards still get their durations.
@@ -408,6 +446,11 @@ void LibraryWindowTest::cardTexts()
     checkTexts(RecordCard::kMinimumTextWidth);
     QVERIFY2(card()->titleLabel()->text().size() >= 20, qPrintable(card()->titleLabel()->text()));
     snapshot("cards");
+    // A rescan (as after a save) keeps the known duration while the file is probed again.
+    QVERIFY(card()->detailLabel()->text().startsWith(QStringLiteral("00:01")));
+    w->loadFromDisk();
+    QVERIFY2(card()->detailLabel()->text().startsWith(QStringLiteral("00:01")), qPrintable(card()->detailLabel()->text()));
+    QVERIFY(waitForMetadata(w));
 
     // At the window's narrowest the column's floor decides its width (two fifths would leave
     // less): a name's column keeps 150 px, and the date line stays whole.

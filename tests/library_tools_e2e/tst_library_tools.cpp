@@ -378,7 +378,11 @@ void LibraryToolsTest::renameAndInformation()
     VideoListDialog *w = library();
     const QString original = clip(kBase + "_转换.mov");
     const QByteArray before = md5(original);
-    const auto rename = [this](const QString &sourceName, const QString &typed, const QString &expectedBox) {
+    // refusedName: the box refuses the name, and the dialog must come back holding what was typed
+    // (it is then closed).
+    bool cameBack = false;
+    const auto rename = [this, &cameBack](const QString &sourceName, const QString &typed,
+                                          const QString &expectedBox, bool refusedName = false) {
         QVERIFY(select(sourceName));
         Script s;
         s.menuEntry("重命名文件")
@@ -393,13 +397,23 @@ void LibraryToolsTest::renameAndInformation()
                   [typed] { return visibleWindow(kTool)->findChild<QLineEdit *>("RenameName")->text() == typed; },
                   [] {})
             .clickButton(kTool, "ToolApply");
+        if (refusedName)
+            s.then("back", [this] { return !m_boxes->titles.isEmpty() && focusedWindow(kTool) != nullptr; },
+                   [typed, &cameBack] {
+                       auto *dialog = qobject_cast<QDialog *>(visibleWindow(kTool));
+                       cameBack = dialog->findChild<QLineEdit *>("RenameName")->text() == typed;
+                       dialog->reject();
+                   });
         QVERIFY(runTool(s, expectedBox, 20000));
         if (expectedBox.isEmpty())
             QTest::qWait(300);
     };
 
-    // A colon is refused.
-    rename(kBase + "_转换.mov", "bad:name", "名称无效");
+    // A colon is refused, naming it; the dialog comes back with what was typed.
+    rename(kBase + "_转换.mov", "bad:name", "名称无效", true);
+    QVERIFY2(m_boxes->texts.contains(QStringLiteral("文件名不能包含字符 :")), qPrintable(m_boxes->texts.join('|')));
+    QVERIFY(cameBack);
+    QTRY_VERIFY(!visibleWindow(kTool));
     QVERIFY(QFileInfo::exists(original));
     // An existing name is refused; both files stay as they were.
     const QByteArray mkv = md5(clip(kBase + "_转换_2.mkv"));
