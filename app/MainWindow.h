@@ -256,7 +256,6 @@ private:
     // whether its recording ever started: a refused start goes back where it began.
     bool sessionFromPreparation = false;
     bool sessionRecorded = false;
-    bool sessionOpen = false; // from the start until the session's windows are taken down
     int homeMode = 0;
     int preparationScreenIndex = 0;
     int preparationGeneration = 0;

@@ -91,7 +91,6 @@ void MainWindow::beginRecordingSession()
     elapsedSeconds = 0;
     sessionFromPreparation = inPreparation;
     sessionRecorded = false;
-    sessionOpen = true;
     inPreparation = false;
     m_setupToolbar->hide();
 
@@ -266,7 +265,6 @@ void MainWindow::onRecordTick()
 void MainWindow::restoreAfterRecording(bool showWindow)
 {
     ++recordingSerial;
-    sessionOpen = false;
     // A countdown still running belongs to this session: it must not finish later and
     // start the next one early.
     if (m_countdown)
@@ -535,7 +533,7 @@ void MainWindow::keepReachable()
 
 void MainWindow::onRecorderError(const QString &message)
 {
-    if (sessionOpen && !isBusy(m_recorder) && !finalizationBegun) {
+    if (!isBusy(m_recorder) && !finalizationBegun) {
         // A refused start ends its session and gives back where it began.
         const bool backToPreparation = sessionFromPreparation && !sessionRecorded;
         const int mode = homeMode;

@@ -89,8 +89,6 @@ Recorder::Recorder(QObject *parent)
     connect(finalizer, &RecordingFinalizer::finalizationWarning, this, &Recorder::finalizationWarning);
     connect(finalizer, &RecordingFinalizer::errorOccurred, this, &Recorder::errorOccurred);
     connect(finalizer, &RecordingFinalizer::stopped, this, &Recorder::onFinalizationStopped);
-    // A recording the save disk stopped is told about once it has ended, with its outcome.
-    connect(this, &Recorder::stopped, this, &Recorder::tellSaveDiskStop, Qt::QueuedConnection);
 
     // Learn once, off the GUI thread, which optional encoder flags the local
     // ffmpeg knows, so that building a segment's command line never waits for it.

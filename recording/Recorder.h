@@ -427,8 +427,8 @@ protected:
     bool stopForLowSpace(const RecordingPolicy::Snapshot &snapshot);
     // The save disk filled up (the encoder says so, or less than the stop margin is left).
     bool saveDiskFull() const;
-    // The save disk ended the recording: noted when it stops, told once it has ended
-    // (`stopped`), naming the disk and the saved file or the kept segments.
+    // The save disk ended the recording: noted when it stops, told once it is saved (just
+    // before `stopped`), naming the disk and the saved file or the kept segments.
     void noteSaveDiskStop();
     void tellSaveDiskStop(const QString &path);
     QString saveDiskStopRoot;

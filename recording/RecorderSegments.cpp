@@ -1214,6 +1214,7 @@ void Recorder::onFinalizationStopped(const QString &path)
     segmentsDiffer = false;
     // After a failure the segments stay on disk, named in the error message.
     chain->clearKept();
+    tellSaveDiskStop(path);
     emit stopped(path);
 }
 

@@ -151,7 +151,9 @@ void TestMainWindowSession::errorAfterFinalisationDoesNotRestore()
         box->close();
     });
     emit recorder->errorOccurred(QStringLiteral("merge failed"));
-    QCOMPARE(shown, QStringLiteral("merge failed"));
+    // The message does not hold the recorder: the signal returns before it is answered.
+    QVERIFY(shown.isEmpty());
+    QTRY_COMPARE(shown, QStringLiteral("merge failed"));
     QVERIFY(!window.isVisible()); // the finalisation took over: no second restore
     emit recorder->finalizingChanged(false);
     emit recorder->stopped(QString());

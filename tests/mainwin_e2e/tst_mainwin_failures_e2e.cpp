@@ -148,8 +148,9 @@ void TestMainWindowFailuresE2E::lowDiskStopsAtOnceAndSaves()
     QElapsedTimer recording;
     double recordedSeconds = -1;
     connect(window.recorder(), &Recorder::started, &window, [&] { recording.start(); });
-    connect(window.recorder(), &Recorder::errorOccurred, &window, [&] {
-        if (recordedSeconds < 0 && recording.isValid())
+    // Until the encoder has ended and the save begins.
+    connect(window.recorder(), &Recorder::finalizingChanged, &window, [&](bool active) {
+        if (active && recordedSeconds < 0 && recording.isValid())
             recordedSeconds = recording.elapsed() / 1000.0;
     });
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
@@ -179,7 +180,9 @@ void TestMainWindowFailuresE2E::lowDiskStopsAtOnceAndSaves()
     QVERIFY2(encoderEnded, qPrintable(text));
     QVERIFY2(freeBytes > 1024 * 1024, qPrintable(QString::number(freeBytes)));
     QVERIFY2(!file.isEmpty() && info.ok && info.hasVideo(), qPrintable(file + info.error));
-    QVERIFY2(qAbs(info.durationMs / 1000.0 - recordedSeconds) <= 1.0,
+    const double fileSeconds = info.durationMs / 1000.0;
+    qInfo() << "file" << fileSeconds << "s for" << recordedSeconds << "s recorded," << freeBytes << "bytes left";
+    QVERIFY2(qAbs(fileSeconds - recordedSeconds) <= 0.7,
              qPrintable(QStringLiteral("%1 ms of file for %2 s recorded").arg(info.durationMs).arg(recordedSeconds)));
     QCOMPARE(stopped.first().first().toString(), file);
     QVERIFY2(text.contains(disk.path()) && text.contains(file), qPrintable(text));
@@ -232,11 +235,11 @@ void TestMainWindowFailuresE2E::recordAfterFix(MainWindow &window, const QString
     QVERIFY2(info.ok && info.hasVideo() && info.durationMs > 1000, qPrintable(info.error));
     QFile::remove(path);
 
-    // Home again for the next cause: the library the saved file came to is closed.
-    if (QWidget *library = window.bottomBar()->mediaLibraryWindow(); library && library->isVisible()) {
-        QTest::qWait(300);
-        QVERIFY(closeByWindowManager(library));
-    }
+    // Home again for the next cause: the library the saved file came to is closed (not what
+    // is tested here, so not through the window manager, whose close request a busy machine's
+    // library, still loading the new file, has been seen to miss three times).
+    if (QWidget *library = window.bottomBar()->mediaLibraryWindow(); library && library->isVisible())
+        library->close();
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && !window.recordingUiActive(), 10000);
 }
 
@@ -252,24 +255,36 @@ void TestMainWindowFailuresE2E::refusedStartsGiveTheDesktopBack()
 
     // A save folder that is there but cannot be written: refused as such.
     refuseTwice(window, QStringLiteral("保存文件夹不可写入"));
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(disk.remount(QStringLiteral("rw")));
     recordAfterFix(window, disk.path());
+    if (QTest::currentTestFailed())
+        return;
 
     // Less free space than the warning's threshold (1 GB) on the save disk.
     settings.setValue(QStringLiteral("save/diskWarning"), true);
     settings.setValue(QStringLiteral("save/diskThresholdGB"), 1);
     refuseTwice(window, QStringLiteral("保存磁盘剩余空间不足 1 GB"));
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(disk.remount(QStringLiteral("size=2g")));
     recordAfterFix(window, disk.path());
+    if (QTest::currentTestFailed())
+        return;
 
     // No sound server, with system audio on.
     const QByteArray server = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", "unix:/nonexistent/vistrelle-test");
     auto restoreServer = qScopeGuard([&] { qputenv("PULSE_SERVER", server); });
     refuseTwice(window, QStringLiteral("声音服务器无法连接"));
+    if (QTest::currentTestFailed())
+        return;
     restoreServer.dismiss();
     qputenv("PULSE_SERVER", server);
     recordAfterFix(window, disk.path());
+    if (QTest::currentTestFailed())
+        return;
 }
 
 int main(int argc, char *argv[])
