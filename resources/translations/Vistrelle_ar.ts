@@ -2193,6 +2193,10 @@ Please visit this link manually:
         <source>保存计划</source>
         <translation>حفظ الجدول</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>لقد مضى هذا الوقت بالفعل. يُرجى اختيار وقت في المستقبل.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

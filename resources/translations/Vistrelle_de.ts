@@ -2185,6 +2185,10 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
         <source>保存计划</source>
         <translation>Zeitplan speichern</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Dieser Zeitpunkt ist bereits vorbei. Bitte wählen Sie einen Zeitpunkt in der Zukunft.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2185,6 +2185,10 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
         <source>保存计划</source>
         <translation>Save Schedule</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>This time has already passed. Please choose a time in the future.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2185,6 +2185,10 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
         <source>保存计划</source>
         <translation>Guardar programación</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Esta hora ya ha pasado. Elija una hora futura.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2185,6 +2185,10 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
         <source>保存计划</source>
         <translation>Enregistrer la planification</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Cette heure est déjà passée. Veuillez choisir une heure à venir.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2185,6 +2185,10 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
         <source>保存计划</source>
         <translation>Salva pianificazione</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Questo orario è già passato. Scegli un orario futuro.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2183,6 +2183,10 @@ Vistrelle を終了しますか？</translation>
         <source>保存计划</source>
         <translation>スケジュールを保存</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>この時刻はすでに過ぎています。これからの時刻を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2183,6 +2183,10 @@ Vistrelle을 종료할까요?</translation>
         <source>保存计划</source>
         <translation>일정 저장</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>이 시간은 이미 지났습니다. 앞으로의 시간을 선택하세요.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2185,6 +2185,10 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
         <source>保存计划</source>
         <translation>Planning opslaan</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Dit tijdstip is al voorbij. Kies een tijdstip in de toekomst.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

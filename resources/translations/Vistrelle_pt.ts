@@ -2185,6 +2185,10 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
         <source>保存计划</source>
         <translation>Salvar agendamento</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Este horário já passou. Escolha um horário no futuro.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

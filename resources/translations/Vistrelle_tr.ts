@@ -2183,6 +2183,10 @@ Ayrıntı öncelikli</translation>
         <source>保存计划</source>
         <translation>Zamanlamayı Kaydet</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Bu saat zaten geçti. Lütfen ileri bir saat seçin.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2183,6 +2183,10 @@ Please visit this link manually:
         <source>保存计划</source>
         <translation>保存计划</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>这个时间已经过去，请选择一个将来的时间。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -2183,6 +2183,10 @@ Please visit this link manually:
         <source>保存计划</source>
         <translation>儲存排程</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>這個時間已經過去，請選擇一個將來的時間。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
