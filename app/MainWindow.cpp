@@ -313,6 +313,13 @@ void MainWindow::openPreferences(int page)
         dialog.setCurrentPage(page);
     connect(&dialog, &SettingsDialog::settingsApplied, m_controls, &ControlsArea::reloadRecordingSettings);
     connect(&dialog, &SettingsDialog::settingsApplied, this, [this] { applyPersistentSettings(true); });
+    // Keys typed into a hot-key field are for the field, not for the program's hot keys.
+    connect(&dialog, &SettingsDialog::hotkeyFieldFocused, this, [this](bool focused) {
+        if (focused)
+            m_hotkeys->unregisterAll();
+        else
+            m_hotkeys->reloadFromSettings();
+    });
     dialog.exec();
 }
 

@@ -2,9 +2,11 @@
 
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/HotkeyField.h"
 #include "dialogs/RecordingSettingsDialog.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -465,7 +467,9 @@ bool SettingsDialog::saveSettings()
         return false;
     }
 
-    // 3. Hot keys: one chord each, no two alike.
+    // 3. Hot keys: one chord each, no two alike; none emptied but by its clear button.
+    for (HotkeyField *field : std::as_const(m_hotkeyFields))
+        field->restoreIfLost();
     QStringList seen;
     for (int i = 0; i < m_hotkeyEdits.size(); ++i) {
         const QKeySequence sequence = m_hotkeyEdits[i]->keySequence();
@@ -767,6 +771,14 @@ void SettingsDialog::updateMouseColorButtons()
     paintButton(m_rightClickButton, m_rightClickColor);
 }
 
+SettingsDialog::~SettingsDialog()
+{
+    // The editors go after this: focus changes while they go are not ours to report.
+    disconnect(m_focusWatch);
+    if (m_hotkeyFieldFocused)
+        emit hotkeyFieldFocused(false);
+}
+
 QWidget *SettingsDialog::buildHotkeysPage()
 {
     auto *page = new QWidget(m_stack);
@@ -785,7 +797,15 @@ QWidget *SettingsDialog::buildHotkeysPage()
         row->addWidget(editor, 1);
         layout->addLayout(row);
         m_hotkeyEdits.append(editor);
+        m_hotkeyFields.append(new HotkeyField(editor));
     }
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        bool inField = false;
+        for (QKeySequenceEdit *editor : std::as_const(m_hotkeyEdits))
+            inField = inField || (now && (now == editor || editor->isAncestorOf(now)));
+        if (inField != m_hotkeyFieldFocused)
+            emit hotkeyFieldFocused(m_hotkeyFieldFocused = inField);
+    });
     layout->addStretch();
     return page;
 }
