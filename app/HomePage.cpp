@@ -3,6 +3,7 @@
 #include "app/RecentCard.h"
 #include "app/TintedIcon.h"
 #include "library/VideoListDialog.h"
+#include "recording/SaveFolder.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,7 +16,6 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -251,10 +251,7 @@ QList<QPushButton *> HomePage::recentCards() const
 void HomePage::refreshRecent()
 {
     QSettings settings;
-    const QString folder =
-        settings
-            .value(QStringLiteral("save/directory"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
-            .toString();
+    const QString folder = SaveFolder::current();
     const QStringList recorded = settings.value(QStringLiteral("media/recordedFiles")).toStringList();
     const QFileInfoList files = recentRecordings(folder, recorded, 3);
     const QString signature = recentSignature(folder, files);

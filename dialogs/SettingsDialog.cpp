@@ -1,16 +1,21 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "app/LoginItem.h"
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/EncoderChoices.h"
 #include "dialogs/HotkeyField.h"
 #include "dialogs/RecordingSettingsDialog.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "recording/SaveFolder.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -467,7 +472,7 @@ bool SettingsDialog::saveSettings()
         return false;
     }
 
-    // 3. Hot keys: one chord each, no two alike; none emptied but by its clear button.
+    // 3. Hot keys: one chord each, no two alike; none left empty by a key press alone.
     for (HotkeyField *field : std::as_const(m_hotkeyFields))
         field->restoreIfLost();
     QStringList seen;
@@ -494,6 +499,8 @@ bool SettingsDialog::saveSettings()
     // 4. Write everything in one pass.
     QSettings settings;
     settings.setValue(generalKey("startWithWindows"), m_startWithSystem->isChecked());
+    if (QString error; !LoginItem::apply(m_startWithSystem->isChecked(), QCoreApplication::applicationFilePath(), &error))
+        qWarning().noquote() << "[Settings] start at login:" << error;
     settings.setValue(generalKey("startMinimized"), m_startMinimized->isChecked());
     settings.setValue(generalKey("closeBehavior"), m_closeBehaviorGroup->checkedId());
     settings.setValue(QStringLiteral("diagnostics/verboseLogging"), m_verboseLogging->isChecked());
@@ -532,14 +539,7 @@ bool SettingsDialog::saveSettings()
 
 QString SettingsDialog::resolveSaveFolder(const QString &typed)
 {
-    QString path = QDir::fromNativeSeparators(typed.trimmed());
-    if (path.isEmpty())
-        return QString();
-    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
-        path = QDir::homePath() + path.mid(1);
-    // A relative folder is taken from the home folder, never from wherever the program
-    // was started.
-    return QDir::cleanPath(QDir(QDir::homePath()).absoluteFilePath(path));
+    return SaveFolder::resolve(typed);
 }
 
 void SettingsDialog::onOk()
@@ -852,6 +852,7 @@ QWidget *SettingsDialog::buildRecordingPage()
     m_encoderCombo->addItem(QStringLiteral("NVIDIA (NVENC)"), QStringLiteral("h264_nvenc"));
     m_encoderCombo->addItem(QStringLiteral("Intel (Quick Sync)"), QStringLiteral("h264_qsv"));
     m_encoderCombo->addItem(QStringLiteral("AMD (AMF)"), QStringLiteral("h264_amf"));
+    markUnavailableEncoders(m_encoderCombo);
     m_encoderCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_frameModeCombo = makeCombo("RecordingFrameMode");
     m_frameModeCombo->addItem(tr("恒定（推荐）"), QStringLiteral("cfr"));

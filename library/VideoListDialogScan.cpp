@@ -7,6 +7,7 @@
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
+#include "recording/SaveFolder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,8 +23,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
@@ -34,10 +33,7 @@ namespace {
 
 QString saveFolder()
 {
-    return QSettings()
-        .value(QStringLiteral("save/directory"),
-               QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
-        .toString();
+    return SaveFolder::current();
 }
 
 } // namespace

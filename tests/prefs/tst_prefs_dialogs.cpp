@@ -2,9 +2,11 @@
 // permission guide, driven through their widgets against a private settings store.
 
 #include "dialogs/CloseBehaviorDialog.h"
+#include "dialogs/EncoderChoices.h"
 #include "dialogs/MicrophonePermissionDialog.h"
 #include "dialogs/RecordingSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "recording/Recorder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,6 +110,8 @@ private slots:
     void cleanup();
     void loadFallbacksAndSaveEveryKey();
     void unreadableColoursAndRelativeFolders();
+    void homeFolderAndStartAtLogin();
+    void unavailableEncodersGreyed();
     void hotkeyChecksInPageOrder();
     void presetsAndPageDefaults();
     void frameRateCheck();
@@ -125,6 +130,8 @@ void TestPrefsDialogs::initTestCase()
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QVERIFY(m_home.isValid());
     QStandardPaths::setTestModeEnabled(true);
+    // The start-at-login entry goes to the test's own folder.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("xdg"))));
     cleanup();
 }
 
@@ -134,6 +141,7 @@ void TestPrefsDialogs::cleanup()
     RecordingSettingsDialog::setFrameRateProbes({[] { return 60.0; }, [] { return QString(); },
                                                  [](const QString &) { return false; }});
     MicrophonePermissionDialog::setServices({});
+    setEncoderListProbe([](const QString &) { return false; });
 }
 
 void TestPrefsDialogs::init()
@@ -246,6 +254,57 @@ void TestPrefsDialogs::unreadableColoursAndRelativeFolders()
     QCOMPARE(settings.value(QStringLiteral("effects/mouseColor")).toString(), QStringLiteral("#facd15"));
     QCOMPARE(settings.value(QStringLiteral("effects/leftClickColor")).toString(), QStringLiteral("#ef3d3d"));
     QCOMPARE(settings.value(QStringLiteral("effects/rightClickColor")).toString(), QStringLiteral("#ed57a1"));
+}
+
+// A stored "~/Videos" is the home folder's Videos, never a "~" folder where the program
+// runs; the start-at-login box writes the autostart entry and removes it again.
+void TestPrefsDialogs::homeFolderAndStartAtLogin()
+{
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    QSettings().setValue(QStringLiteral("save/directory"), QStringLiteral("~/Videos"));
+    const QString output = Recorder().makeDefaultOutputPath();
+    qputenv("HOME", realHome);
+    QVERIFY2(output.startsWith(m_home.filePath(QStringLiteral("Videos/"))), qPrintable(output));
+
+    const QString entry = m_home.filePath(QStringLiteral("xdg/autostart/vistrelle.desktop"));
+    SettingsDialog dialog;
+    child<QLineEdit>(&dialog, QStringLiteral("SaveFolder"))->setText(m_home.path());
+    QCheckBox *atLogin = nullptr;
+    for (QCheckBox *box : dialog.findChildren<QCheckBox *>())
+        if (box->text() == SettingsDialog::tr("开机时自动启动 Vistrelle"))
+            atLogin = box;
+    QVERIFY(atLogin);
+    atLogin->setChecked(true);
+    QVERIFY(dialog.saveSettings());
+    QFile file(entry);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(entry));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.startsWith(QLatin1String("[Desktop Entry]\n")));
+    QVERIFY2(text.contains(QStringLiteral("\nExec=\"%1\"\n").arg(QCoreApplication::applicationFilePath())), qPrintable(text));
+    atLogin->setChecked(false);
+    QVERIFY(dialog.saveSettings());
+    QVERIFY(!QFile::exists(entry));
+}
+
+// Encoders whose test encode fails here are greyed out in both encoder lists.
+void TestPrefsDialogs::unavailableEncodersGreyed()
+{
+    setEncoderListProbe([](const QString &name) { return name == QLatin1String("h264_qsv"); });
+    SettingsDialog settings;
+    RecordingSettingsDialog options(30, 1, QStringLiteral("auto"), QStringLiteral("mp4"), QStringLiteral("cfr"), 2);
+    QList<QComboBox *> lists;
+    for (QComboBox *list : settings.findChildren<QComboBox *>() + options.findChildren<QComboBox *>())
+        if (list->findData(QStringLiteral("h264_nvenc")) > 0)
+            lists << list;
+    QCOMPARE(lists.size(), 2);
+    for (QComboBox *list : lists) {
+        auto *model = qobject_cast<QStandardItemModel *>(list->model());
+        const auto enabled = [&](const char *name) { return model->item(list->findData(QLatin1String(name)))->isEnabled(); };
+        QTRY_VERIFY(!enabled("h264_nvenc"));
+        QVERIFY(!enabled("h264_amf"));
+        QVERIFY(enabled("h264_qsv") && enabled("libx264") && enabled("auto"));
+    }
 }
 
 void TestPrefsDialogs::hotkeyChecksInPageOrder()
