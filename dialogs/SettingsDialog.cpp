@@ -637,7 +637,20 @@ QWidget *SettingsDialog::buildSavePage()
     m_namingCombo->addItem(tr("Vistrelle + 日期时间"), QStringLiteral("vistrelle_datetime"));
     m_namingCombo->addItem(tr("自动编号"), QStringLiteral("sequence"));
     layout->addWidget(m_namingCombo);
-    layout->addWidget(makeLabel(tr("示例：2026-09-04_143022.mp4"), "Muted"));
+    // The example follows the chosen naming (the names the recorder gives).
+    QLabel *example = makeLabel(QString(), "Muted");
+    example->setObjectName(QStringLiteral("NamingExample"));
+    layout->addWidget(example);
+    const auto showExample = [this, example] {
+        const QString naming = m_namingCombo->currentData().toString();
+        const QString name = naming == QLatin1String("sequence") ? QStringLiteral("Recording_0001.mp4")
+                             : naming == QLatin1String("datetime")
+                                 ? QStringLiteral("2026-09-04_143022_125.mp4")
+                                 : QStringLiteral("Vistrelle_2026-09-04_143022_125.mp4");
+        example->setText(tr("示例：%1").arg(name));
+    };
+    connect(m_namingCombo, &QComboBox::currentIndexChanged, example, showExample);
+    showExample();
     layout->addSpacing(6);
     layout->addWidget(makeLine());
     layout->addWidget(makeLabel(tr("磁盘空间提醒"), "Section"));

@@ -2326,7 +2326,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>مثال: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">مثال: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2491,6 +2491,10 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>إخفاء الإعدادات المتقدمة ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>مثال: %1</translation>
     </message>
 </context>
 <context>

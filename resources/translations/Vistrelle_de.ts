@@ -2318,7 +2318,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Beispiel: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Beispiel: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Erweiterte Einstellungen ausblenden ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Beispiel: %1</translation>
     </message>
 </context>
 <context>

@@ -2318,7 +2318,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Example: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Example: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Hide advanced settings ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Example: %1</translation>
     </message>
 </context>
 <context>

@@ -2318,7 +2318,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Ejemplo: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Ejemplo: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avanzados ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Ejemplo: %1</translation>
     </message>
 </context>
 <context>

@@ -2318,7 +2318,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Exemple : 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Exemple : 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Masquer les réglages avancés ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Exemple : %1</translation>
     </message>
 </context>
 <context>

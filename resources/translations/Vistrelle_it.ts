@@ -2318,7 +2318,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Esempio: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Esempio: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Nascondi impostazioni avanzate ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Esempio: %1</translation>
     </message>
 </context>
 <context>

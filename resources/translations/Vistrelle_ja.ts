@@ -2316,7 +2316,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>例：2026-09-04_143022.mp4</translation>
+        <translation type="vanished">例：2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2481,6 +2481,10 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>收起高级设置 ▴</source>
         <translation>詳細設定を閉じる ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>例：%1</translation>
     </message>
 </context>
 <context>

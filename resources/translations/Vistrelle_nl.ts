@@ -2318,7 +2318,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Voorbeeld: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Voorbeeld: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Geavanceerde instellingen verbergen ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Voorbeeld: %1</translation>
     </message>
 </context>
 <context>

@@ -2318,7 +2318,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Exemplo: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Exemplo: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2483,6 +2483,10 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avançados ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Exemplo: %1</translation>
     </message>
 </context>
 <context>

@@ -2316,7 +2316,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Örnek: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Örnek: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2481,6 +2481,10 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Gelişmiş ayarları gizle ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Örnek: %1</translation>
     </message>
 </context>
 <context>

@@ -2316,7 +2316,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>範例：2026-09-04_143022.mp4</translation>
+        <translation type="vanished">範例：2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2481,6 +2481,10 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>收合進階設定 ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>範例：%1</translation>
     </message>
 </context>
 <context>

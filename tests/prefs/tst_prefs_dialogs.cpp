@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeySequenceEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -269,6 +270,14 @@ void TestPrefsDialogs::homeFolderAndStartAtLogin()
 
     const QString entry = m_home.filePath(QStringLiteral("xdg/autostart/vistrelle.desktop"));
     SettingsDialog dialog;
+    // The Save page's naming example follows the naming chosen.
+    auto *naming = child<QComboBox>(&dialog, QStringLiteral("SaveNaming"));
+    auto *example = child<QLabel>(&dialog, QStringLiteral("NamingExample"));
+    naming->setCurrentIndex(naming->findData(QStringLiteral("sequence")));
+    QVERIFY2(example->text().endsWith(QLatin1String("Recording_0001.mp4")),
+             qPrintable(example->text()));
+    naming->setCurrentIndex(naming->findData(QStringLiteral("vistrelle_datetime")));
+    QVERIFY2(example->text().contains(QLatin1String("Vistrelle_2026")), qPrintable(example->text()));
     child<QLineEdit>(&dialog, QStringLiteral("SaveFolder"))->setText(m_home.path());
     QCheckBox *atLogin = nullptr;
     for (QCheckBox *box : dialog.findChildren<QCheckBox *>())
