@@ -3,6 +3,7 @@
 #include "app/RecentCard.h"
 #include "app/TintedIcon.h"
 #include "library/VideoListDialog.h"
+#include "recording/SaveFolder.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,7 +17,6 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -262,10 +262,7 @@ QList<QPushButton *> HomePage::recentCards() const
 void HomePage::refreshRecent()
 {
     QSettings settings;
-    const QString folder =
-        settings
-            .value(QStringLiteral("save/directory"), QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
-            .toString();
+    const QString folder = SaveFolder::current();
     const QStringList recorded = settings.value(QStringLiteral("media/recordedFiles")).toStringList();
     const QFileInfoList files = recentRecordings(folder, recorded, 3);
     const QString signature = recentSignature(folder, files);

@@ -207,7 +207,8 @@ void MainWindow::connectComponents()
 
     // Preparation toolbar.
     connect(m_setupToolbar, &SetupRecordingToolbar::recordRequested, this, &MainWindow::onStartRecording);
-    connect(m_setupToolbar, &SetupRecordingToolbar::screenshotRequested, this, &MainWindow::captureScreenshot);
+    connectToolbarItems(m_setupToolbar);
+    connect(m_controls, &ControlsArea::captureTargetPickerOpening, this, &MainWindow::connectToolbarItems);
     connect(m_setupToolbar, &SetupRecordingToolbar::modeRequested, this, [this](int mode) { enterPreparation(mode, -1); });
     connect(m_setupToolbar, &SetupRecordingToolbar::displayRequested, this,
             [this](int index) { enterPreparation(0, index); });
@@ -229,11 +230,6 @@ void MainWindow::connectComponents()
             &ControlsArea::showSystemDeviceMenu);
     connect(m_setupToolbar, &SetupRecordingToolbar::microphoneMenuRequested, m_controls,
             &ControlsArea::showMicrophoneDeviceMenu);
-    connect(m_setupToolbar, &SetupRecordingToolbar::autoStopRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
-    connect(m_setupToolbar, &SetupRecordingToolbar::autoSplitRequested, m_bottomBar,
-            &BottomBar::showAutoSplitSettings);
-    connect(m_setupToolbar, &SetupRecordingToolbar::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);
-    connect(m_setupToolbar, &SetupRecordingToolbar::settingsRequested, m_titleBar, &TitleBar::settingsRequested);
     connect(m_setupToolbar, &SetupRecordingToolbar::backRequested, this, [this] { returnHome(true); });
 
     // Floating toolbar.
@@ -306,6 +302,15 @@ MainWindow::~MainWindow()
     delete m_setupToolbar;
 }
 
+void MainWindow::connectToolbarItems(SetupRecordingToolbar *toolbar)
+{
+    connect(toolbar, &SetupRecordingToolbar::screenshotRequested, this, &MainWindow::captureScreenshot);
+    connect(toolbar, &SetupRecordingToolbar::autoStopRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
+    connect(toolbar, &SetupRecordingToolbar::autoSplitRequested, m_bottomBar, &BottomBar::showAutoSplitSettings);
+    connect(toolbar, &SetupRecordingToolbar::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);
+    connect(toolbar, &SetupRecordingToolbar::settingsRequested, m_titleBar, &TitleBar::settingsRequested);
+}
+
 void MainWindow::openPreferences(int page)
 {
     SettingsDialog dialog(this);
@@ -313,6 +318,13 @@ void MainWindow::openPreferences(int page)
         dialog.setCurrentPage(page);
     connect(&dialog, &SettingsDialog::settingsApplied, m_controls, &ControlsArea::reloadRecordingSettings);
     connect(&dialog, &SettingsDialog::settingsApplied, this, [this] { applyPersistentSettings(true); });
+    // Keys typed into a hot-key field are for the field, not for the program's hot keys.
+    connect(&dialog, &SettingsDialog::hotkeyFieldFocused, this, [this](bool focused) {
+        if (focused)
+            m_hotkeys->unregisterAll();
+        else
+            m_hotkeys->reloadFromSettings();
+    });
     dialog.exec();
 }
 

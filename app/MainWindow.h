@@ -159,6 +159,9 @@ protected:
 private:
     void setupUi();
     void connectComponents();
+    // The items every preparation toolbar shares: screenshot, auto stop, auto split,
+    // schedule and settings.
+    void connectToolbarItems(SetupRecordingToolbar *toolbar);
     void openPreferences(int page);
     // Schedule pieces (MainWindowSchedule.cpp).
     QDateTime scheduleNow() const;

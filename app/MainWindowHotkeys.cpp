@@ -8,13 +8,12 @@
 #include "platform/mac/MacCameraPermission.h"
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
+#include "recording/SaveFolder.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -68,10 +67,7 @@ void MainWindow::onHotkeyTriggered(int action)
 
 void MainWindow::captureScreenshot()
 {
-    const QString folder = QSettings()
-                               .value(QStringLiteral("save/directory"),
-                                      QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
-                               .toString();
+    const QString folder = SaveFolder::current();
     // The picture is taken here; the PNG is written on the screenshot worker, so the
     // encoder's frames keep coming while it is encoded.
     ScreenshotWriter::captureArea(m_controls->captureRect(), folder);

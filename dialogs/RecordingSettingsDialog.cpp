@@ -1,5 +1,6 @@
 #include "dialogs/RecordingSettingsDialog.h"
 
+#include "dialogs/EncoderChoices.h"
 #include "recording/Recorder.h"
 
 #include <QComboBox>
@@ -170,6 +171,7 @@ RecordingSettingsDialog::RecordingSettingsDialog(int fps, int quality, const QSt
     m_encoderCombo->addItem(tr("NVIDIA（NVENC）"), QStringLiteral("h264_nvenc"));
     m_encoderCombo->addItem(tr("Intel（Quick Sync）"), QStringLiteral("h264_qsv"));
     m_encoderCombo->addItem(tr("AMD（AMF）"), QStringLiteral("h264_amf"));
+    markUnavailableEncoders(m_encoderCombo);
     m_containerCombo->addItem(tr("MP4（兼容）"), QStringLiteral("mp4"));
     m_containerCombo->addItem(tr("MKV（易恢复）"), QStringLiteral("mkv"));
     m_frameModeCombo->addItem(tr("恒定（推荐）"), QStringLiteral("cfr"));

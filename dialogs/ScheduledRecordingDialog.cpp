@@ -196,6 +196,13 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     layout->addSpacing(12);
 
     auto *buttons = new QHBoxLayout;
+    // Beside the buttons, where the form keeps its room: why a schedule was not saved.
+    m_problem = new QLabel(surface);
+    m_problem->setObjectName(QStringLiteral("ScheduleProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color:#ff6b6b;font-size:12px;"));
+    m_problem->hide();
+    buttons->addWidget(m_problem, 1);
     buttons->addStretch();
     auto *cancel = new QPushButton(tr("取消"), surface);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -208,6 +215,7 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     layout->addLayout(buttons);
 
     connect(m_enable, &QCheckBox::toggled, this, &ScheduledRecordingDialog::refreshFields);
+    connect(m_dateTime, &QDateTimeEdit::dateTimeChanged, m_problem, &QWidget::hide);
     connect(m_recurrence, &QComboBox::currentIndexChanged, this, &ScheduledRecordingDialog::refreshFields);
     refreshFields();
 }
@@ -230,15 +238,30 @@ ScheduledRecordingConfig ScheduledRecordingDialog::config() const
     ScheduledRecordingConfig config;
     config.enabled = m_enable->isChecked();
     config.recurrence = m_recurrence->currentIndex();
-    config.startAt = config.recurrence == 0 ? m_dateTime->dateTime()
-                                            : QDateTime(QDate::currentDate(), m_time->time());
+    // The start is at the minute shown, at its first second.
+    const QTime shown = config.recurrence == 0 ? m_dateTime->time() : m_time->time();
+    config.startAt = QDateTime(config.recurrence == 0 ? m_dateTime->date() : QDate::currentDate(),
+                               QTime(shown.hour(), shown.minute()));
     config.weekDay = m_weekDay->currentIndex() + 1;
     config.captureMode = m_captureMode->currentData().toInt();
     return config;
 }
 
+void ScheduledRecordingDialog::accept()
+{
+    const ScheduledRecordingConfig chosen = config();
+    if (chosen.enabled && chosen.recurrence == 0 && chosen.startAt <= QDateTime::currentDateTime()) {
+        m_problem->setText(tr("这个时间已经过去，请选择一个将来的时间。"));
+        m_problem->show();
+        return;
+    }
+    QDialog::accept();
+}
+
 void ScheduledRecordingDialog::refreshFields()
 {
+    if (m_problem)
+        m_problem->hide();
     const bool e = m_enable->isChecked();
     const int r = m_recurrence->currentIndex();
     m_recurrence->setEnabled(e);

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QLabel;
 class QTimeEdit;
 
 // Edits the one recording schedule: on or off, once, daily or weekly, the start, the
@@ -22,6 +23,11 @@ public:
     ScheduledRecordingConfig config() const;
     void refreshFields();
 
+public slots:
+    // A one-off schedule whose start has passed is not saved: the dialog says so and
+    // stays open.
+    void accept() override;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
 
@@ -32,4 +38,5 @@ private:
     QTimeEdit *m_time = nullptr;
     QComboBox *m_weekDay = nullptr;
     QComboBox *m_captureMode = nullptr;
+    QLabel *m_problem = nullptr;
 };

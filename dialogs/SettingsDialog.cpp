@@ -1,15 +1,22 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "app/LoginItem.h"
 #include "app/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/EncoderChoices.h"
+#include "dialogs/HotkeyField.h"
 #include "dialogs/RecordingSettingsDialog.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "recording/SaveFolder.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -468,7 +475,9 @@ bool SettingsDialog::saveSettings()
         return false;
     }
 
-    // 3. Hot keys: one chord each, no two alike.
+    // 3. Hot keys: one chord each, no two alike; none left empty by a key press alone.
+    for (HotkeyField *field : std::as_const(m_hotkeyFields))
+        field->restoreIfLost();
     QStringList seen;
     for (int i = 0; i < m_hotkeyEdits.size(); ++i) {
         const QKeySequence sequence = m_hotkeyEdits[i]->keySequence();
@@ -493,6 +502,8 @@ bool SettingsDialog::saveSettings()
     // 4. Write everything in one pass.
     QSettings settings;
     settings.setValue(generalKey("startWithWindows"), m_startWithSystem->isChecked());
+    if (QString error; !LoginItem::apply(m_startWithSystem->isChecked(), QCoreApplication::applicationFilePath(), &error))
+        qWarning().noquote() << "[Settings] start at login:" << error;
     settings.setValue(generalKey("startMinimized"), m_startMinimized->isChecked());
     settings.setValue(generalKey("closeBehavior"), m_closeBehaviorGroup->checkedId());
     settings.setValue(QStringLiteral("diagnostics/verboseLogging"), m_verboseLogging->isChecked());
@@ -531,14 +542,7 @@ bool SettingsDialog::saveSettings()
 
 QString SettingsDialog::resolveSaveFolder(const QString &typed)
 {
-    QString path = QDir::fromNativeSeparators(typed.trimmed());
-    if (path.isEmpty())
-        return QString();
-    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
-        path = QDir::homePath() + path.mid(1);
-    // A relative folder is taken from the home folder, never from wherever the program
-    // was started.
-    return QDir::cleanPath(QDir(QDir::homePath()).absoluteFilePath(path));
+    return SaveFolder::resolve(typed);
 }
 
 void SettingsDialog::onOk()
@@ -636,7 +640,20 @@ QWidget *SettingsDialog::buildSavePage()
     m_namingCombo->addItem(tr("Vistrelle + 日期时间"), QStringLiteral("vistrelle_datetime"));
     m_namingCombo->addItem(tr("自动编号"), QStringLiteral("sequence"));
     layout->addWidget(m_namingCombo);
-    layout->addWidget(makeLabel(tr("示例：2026-09-04_143022.mp4"), "Muted"));
+    // The example follows the chosen naming (the names the recorder gives).
+    QLabel *example = makeLabel(QString(), "Muted");
+    example->setObjectName(QStringLiteral("NamingExample"));
+    layout->addWidget(example);
+    const auto showExample = [this, example] {
+        const QString naming = m_namingCombo->currentData().toString();
+        const QString name = naming == QLatin1String("sequence") ? QStringLiteral("Recording_0001.mp4")
+                             : naming == QLatin1String("datetime")
+                                 ? QStringLiteral("2026-09-04_143022_125.mp4")
+                                 : QStringLiteral("Vistrelle_2026-09-04_143022_125.mp4");
+        example->setText(tr("示例：%1").arg(name));
+    };
+    connect(m_namingCombo, &QComboBox::currentIndexChanged, example, showExample);
+    showExample();
     layout->addSpacing(6);
     layout->addWidget(makeLine());
     layout->addWidget(makeLabel(tr("磁盘空间提醒"), "Section"));
@@ -770,6 +787,14 @@ void SettingsDialog::updateMouseColorButtons()
     paintButton(m_rightClickButton, m_rightClickColor);
 }
 
+SettingsDialog::~SettingsDialog()
+{
+    // The editors go after this: focus changes while they go are not ours to report.
+    disconnect(m_focusWatch);
+    if (m_hotkeyFieldFocused)
+        emit hotkeyFieldFocused(false);
+}
+
 QWidget *SettingsDialog::buildHotkeysPage()
 {
     auto *page = new QWidget(m_stack);
@@ -788,7 +813,15 @@ QWidget *SettingsDialog::buildHotkeysPage()
         row->addWidget(editor, 1);
         layout->addLayout(row);
         m_hotkeyEdits.append(editor);
+        m_hotkeyFields.append(new HotkeyField(editor));
     }
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        bool inField = false;
+        for (QKeySequenceEdit *editor : std::as_const(m_hotkeyEdits))
+            inField = inField || (now && (now == editor || editor->isAncestorOf(now)));
+        if (inField != m_hotkeyFieldFocused)
+            emit hotkeyFieldFocused(m_hotkeyFieldFocused = inField);
+    });
     layout->addStretch();
     return page;
 }
@@ -835,6 +868,7 @@ QWidget *SettingsDialog::buildRecordingPage()
     m_encoderCombo->addItem(QStringLiteral("NVIDIA (NVENC)"), QStringLiteral("h264_nvenc"));
     m_encoderCombo->addItem(QStringLiteral("Intel (Quick Sync)"), QStringLiteral("h264_qsv"));
     m_encoderCombo->addItem(QStringLiteral("AMD (AMF)"), QStringLiteral("h264_amf"));
+    markUnavailableEncoders(m_encoderCombo);
     m_encoderCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_frameModeCombo = makeCombo("RecordingFrameMode");
     m_frameModeCombo->addItem(tr("恒定（推荐）"), QStringLiteral("cfr"));

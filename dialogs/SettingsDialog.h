@@ -8,6 +8,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class HotkeyField;
 class QKeySequenceEdit;
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,7 @@ public:
     enum Page { GeneralPage = 0, SavePage = 1, MousePage = 2, HotkeysPage = 3, RecordingPage = 4 };
 
     explicit SettingsDialog(QWidget *parent = nullptr);
+    ~SettingsDialog() override;
 
     // Shows page 0..4 and checks its sidebar button; other numbers are ignored.
     void setCurrentPage(int page);
@@ -56,6 +58,9 @@ public:
 
 signals:
     void settingsApplied();
+    // A hot-key editor took (true) or lost (false) the keyboard: while it has it, the
+    // program's own global hot keys are to be released so that their keys reach it.
+    void hotkeyFieldFocused(bool focused);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -101,6 +106,9 @@ private:
     QPushButton *m_rightClickButton = nullptr;
     // Hotkeys, editor i serving GlobalHotkey action i + 1
     QList<QKeySequenceEdit *> m_hotkeyEdits;
+    QList<HotkeyField *> m_hotkeyFields;
+    bool m_hotkeyFieldFocused = false;
+    QMetaObject::Connection m_focusWatch;
     // Recording
     QComboBox *m_presetCombo = nullptr;
     QComboBox *m_containerCombo = nullptr;

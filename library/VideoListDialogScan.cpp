@@ -8,6 +8,7 @@
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
+#include "recording/SaveFolder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,8 +25,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
@@ -36,10 +35,7 @@ namespace {
 
 QString saveFolder()
 {
-    return QSettings()
-        .value(QStringLiteral("save/directory"),
-               QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
-        .toString();
+    return SaveFolder::current();
 }
 
 } // namespace

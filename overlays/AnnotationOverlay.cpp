@@ -306,6 +306,10 @@ void AnnotationOverlay::mousePressEvent(QMouseEvent *event)
         dialog.setWindowTitle(tr("添加文字标注"));
         dialog.setLabelText(tr("输入标注文字："));
         dialog.setTextEchoMode(QLineEdit::Normal);
+        // Wide enough that the window manager's title bar shows the whole title (its
+        // buttons and margins take about 140 px).
+        dialog.setMinimumWidth(std::max(dialog.sizeHint().width(),
+                                        dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 160));
         m_textDialog = &dialog;
         const bool ok = dialog.exec() == QDialog::Accepted;
         m_textDialog = nullptr;

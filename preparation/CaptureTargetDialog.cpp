@@ -6,6 +6,8 @@
 #include "preparation/PlainToolTip.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -226,8 +228,15 @@ CaptureTargetDialog::CaptureTargetDialog(bool gameMode, QWidget *parent)
             &CaptureTargetDialog::microphoneMenuRequested);
     connect(m_grid, &QListWidget::itemSelectionChanged, this,
             [this] { m_toolbar->setRecordEnabled(m_grid->currentRow() >= 0); });
-    connect(m_grid, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_toolbar->setRecordEnabled(row >= 0); });
+    connect(m_grid, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_toolbar->setRecordEnabled(row >= 0);
+        // The mode item names the chosen window (shortened) instead of asking for one.
+        const QString title = row >= 0 ? m_grid->item(row)->data(Qt::DisplayRole).toString() : QString();
+        QFont font = m_toolbar->font();
+        font.setPixelSize(10);
+        m_toolbar->setMode(m_gameMode ? 3 : 2, title.isEmpty() ? tr("Select a window")
+                                                               : QFontMetrics(font).elidedText(title, Qt::ElideRight, 150));
+    });
     connect(m_grid, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
 
     refreshTargets();

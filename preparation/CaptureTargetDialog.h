@@ -22,6 +22,9 @@ class CaptureTargetDialog : public QDialog
 public:
     CaptureTargetDialog(bool gameMode, QWidget *parent);
     ~CaptureTargetDialog() override;
+    // Its preparation toolbar: the items that are not about the target (screenshot,
+    // limits, schedule, settings) do what they do on the other modes' toolbars.
+    SetupRecordingToolbar *toolbar() const { return m_toolbar; }
 
     void refreshTargets();
     CapturableWindow selectedTarget() const;

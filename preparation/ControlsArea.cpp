@@ -724,6 +724,7 @@ void ControlsArea::chooseCaptureTarget()
     connect(&picker, &CaptureTargetDialog::speakerMenuRequested, this, &ControlsArea::showSystemDeviceMenu);
     connect(&picker, &CaptureTargetDialog::microphoneMenuRequested, this, &ControlsArea::showMicrophoneDeviceMenu);
 
+    emit captureTargetPickerOpening(picker.toolbar());
     if (picker.exec() != QDialog::Accepted) {
         emit preparationWebcamPreviewChanged(false);
         return;

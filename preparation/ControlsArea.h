@@ -25,6 +25,7 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class RegionOverlay;
+class SetupRecordingToolbar;
 
 // The recording-controls panel. It holds every per-recording choice the main
 // window hands to the recorder when a recording begins: capture mode, region and
@@ -139,6 +140,8 @@ public slots:
 
 signals:
     void startRequested();
+    // The window picker is about to open, with its own preparation toolbar.
+    void captureTargetPickerOpening(SetupRecordingToolbar *toolbar);
     void preparationRegionChanged(const QRect &region);
     void preparationSelectionCanceled();
     void preparationWebcamPreviewChanged(bool enabled);

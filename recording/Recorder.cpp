@@ -11,6 +11,7 @@
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
+#include "recording/SaveFolder.h"
 #include "recording/ToolLookup.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QThreadPool>
 #include <QThread>
 #include <QTimer>
@@ -353,12 +353,7 @@ bool Recorder::createFolder(const QString &path, QString *errorText)
 QString Recorder::makeDefaultOutputPath(QString *errorText) const
 {
     QSettings settings;
-    QString folder = settings
-                         .value(QStringLiteral("save/directory"),
-                                QStandardPaths::writableLocation(QStandardPaths::MoviesLocation))
-                         .toString();
-    if (folder.isEmpty())
-        folder = QDir::homePath();
+    const QString folder = SaveFolder::current();
     if (!createFolder(folder, errorText)) {
         qWarning() << "[Recorder] cannot use the save folder" << folder;
         return {};

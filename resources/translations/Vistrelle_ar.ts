@@ -2250,6 +2250,10 @@ Please visit this link manually:
         <source>保存计划</source>
         <translation>حفظ الجدول</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>لقد مضى هذا الوقت بالفعل. يُرجى اختيار وقت في المستقبل.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2379,7 +2383,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>مثال: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">مثال: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2544,6 +2548,10 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>إخفاء الإعدادات المتقدمة ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>مثال: %1</translation>
     </message>
 </context>
 <context>

@@ -2242,6 +2242,10 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
         <source>保存计划</source>
         <translation>Zeitplan speichern</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Dieser Zeitpunkt ist bereits vorbei. Bitte wählen Sie einen Zeitpunkt in der Zukunft.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Beispiel: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Beispiel: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Erweiterte Einstellungen ausblenden ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Beispiel: %1</translation>
     </message>
 </context>
 <context>

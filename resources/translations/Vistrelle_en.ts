@@ -2242,6 +2242,10 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
         <source>保存计划</source>
         <translation>Save Schedule</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>This time has already passed. Please choose a time in the future.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Example: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Example: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Hide advanced settings ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Example: %1</translation>
     </message>
 </context>
 <context>

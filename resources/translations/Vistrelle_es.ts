@@ -2242,6 +2242,10 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
         <source>保存计划</source>
         <translation>Guardar programación</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Esta hora ya ha pasado. Elija una hora futura.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Ejemplo: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Ejemplo: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avanzados ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Ejemplo: %1</translation>
     </message>
 </context>
 <context>

@@ -2242,6 +2242,10 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
         <source>保存计划</source>
         <translation>Enregistrer la planification</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Cette heure est déjà passée. Veuillez choisir une heure à venir.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Exemple : 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Exemple : 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Masquer les réglages avancés ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Exemple : %1</translation>
     </message>
 </context>
 <context>

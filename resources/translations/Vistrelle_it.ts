@@ -2242,6 +2242,10 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
         <source>保存计划</source>
         <translation>Salva pianificazione</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Questo orario è già passato. Scegli un orario futuro.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Esempio: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Esempio: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Nascondi impostazioni avanzate ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Esempio: %1</translation>
     </message>
 </context>
 <context>

@@ -2240,6 +2240,10 @@ Vistrelle を終了しますか？</translation>
         <source>保存计划</source>
         <translation>スケジュールを保存</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>この時刻はすでに過ぎています。これからの時刻を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2369,7 +2373,7 @@ Vistrelle を終了しますか？</translation>
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>例：2026-09-04_143022.mp4</translation>
+        <translation type="vanished">例：2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2534,6 +2538,10 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>收起高级设置 ▴</source>
         <translation>詳細設定を閉じる ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>例：%1</translation>
     </message>
 </context>
 <context>

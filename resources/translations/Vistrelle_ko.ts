@@ -2240,6 +2240,10 @@ Vistrelle을 종료할까요?</translation>
         <source>保存计划</source>
         <translation>일정 저장</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>이 시간은 이미 지났습니다. 앞으로의 시간을 선택하세요.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2369,7 +2373,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>예: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">예: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2534,6 +2538,10 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>收起高级设置 ▴</source>
         <translation>고급 설정 접기 ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>예: %1</translation>
     </message>
 </context>
 <context>

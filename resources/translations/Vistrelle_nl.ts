@@ -2242,6 +2242,10 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
         <source>保存计划</source>
         <translation>Planning opslaan</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Dit tijdstip is al voorbij. Kies een tijdstip in de toekomst.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Voorbeeld: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Voorbeeld: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Geavanceerde instellingen verbergen ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Voorbeeld: %1</translation>
     </message>
 </context>
 <context>

@@ -2242,6 +2242,10 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
         <source>保存计划</source>
         <translation>Salvar agendamento</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Este horário já passou. Escolha um horário no futuro.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2371,7 +2375,7 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Exemplo: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Exemplo: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2536,6 +2540,10 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Ocultar ajustes avançados ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Exemplo: %1</translation>
     </message>
 </context>
 <context>

@@ -2240,6 +2240,10 @@ Ayrıntı öncelikli</translation>
         <source>保存计划</source>
         <translation>Zamanlamayı Kaydet</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>Bu saat zaten geçti. Lütfen ileri bir saat seçin.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2369,7 +2373,7 @@ Ayrıntı öncelikli</translation>
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>Örnek: 2026-09-04_143022.mp4</translation>
+        <translation type="vanished">Örnek: 2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2534,6 +2538,10 @@ Ayrıntı öncelikli</translation>
     <message>
         <source>收起高级设置 ▴</source>
         <translation>Gelişmiş ayarları gizle ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>Örnek: %1</translation>
     </message>
 </context>
 <context>

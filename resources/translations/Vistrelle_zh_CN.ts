@@ -2240,6 +2240,10 @@ Please visit this link manually:
         <source>保存计划</source>
         <translation>保存计划</translation>
     </message>
+    <message>
+        <source>这个时间已经过去，请选择一个将来的时间。</source>
+        <translation>这个时间已经过去，请选择一个将来的时间。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2369,7 +2373,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>示例：2026-09-04_143022.mp4</source>
-        <translation>示例：2026-09-04_143022.mp4</translation>
+        <translation type="vanished">示例：2026-09-04_143022.mp4</translation>
     </message>
     <message>
         <source>磁盘空间提醒</source>
@@ -2534,6 +2538,10 @@ Please visit this link manually:
     <message>
         <source>收起高级设置 ▴</source>
         <translation>收起高级设置 ▴</translation>
+    </message>
+    <message>
+        <source>示例：%1</source>
+        <translation>示例：%1</translation>
     </message>
 </context>
 <context>

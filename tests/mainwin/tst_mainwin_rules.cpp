@@ -309,6 +309,26 @@ void TestMainWindowRules::scheduleDialogRoundTrip()
     QCOMPARE(back.startAt, QDateTime(QDate::currentDate(), QTime(8, 30)));
     QCOMPARE(back.weekDay, 7);
     QCOMPARE(back.captureMode, 4);
+
+    // Once: at the minute shown, seconds zero; a passed time is refused in the dialog.
+    config.recurrence = 0;
+    config.startAt = QDateTime::currentDateTime().addSecs(-120);
+    dialog.setConfig(config);
+    QCOMPARE(dialog.config().startAt.time().second(), 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *problem = dialog.findChild<QLabel *>(QStringLiteral("ScheduleProblem"));
+    auto *save = dialog.findChild<QPushButton *>(QStringLiteral("Primary"));
+    save->click();
+    QVERIFY(dialog.isVisible() && problem->isVisible());
+    QCOMPARE(dialog.result(), 0);
+    QCOMPARE(problem->text(), ScheduledRecordingDialog::tr("这个时间已经过去，请选择一个将来的时间。"));
+    config.startAt = QDateTime::currentDateTime().addSecs(600);
+    dialog.setConfig(config);
+    QVERIFY(!problem->isVisible());
+    save->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), 1);
 }
 
 QTEST_MAIN(TestMainWindowRules)

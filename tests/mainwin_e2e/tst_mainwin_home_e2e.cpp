@@ -13,6 +13,7 @@
 #include "app/ModeBar.h"
 #include "overlays/WatermarkProgressDialog.h"
 #include "preparation/AreaPicker.h"
+#include "preparation/CaptureTargetDialog.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
 
@@ -52,6 +53,22 @@ QStringList keptSegments(const QString &folder)
     return found;
 }
 
+// Clicks `item` and answers the modal dialog it opens, when `isIt` accepts it, with a
+// reject. True once that happened.
+bool opensDialog(QWidget *item, const std::function<bool(QWidget *)> &isIt)
+{
+    bool answered = false;
+    WhenShown answer([&]() -> QWidget * {
+        QWidget *modal = QApplication::activeModalWidget();
+        return modal && isIt(modal) ? modal : nullptr;
+    }, [&](QWidget *dialog) {
+        QTest::qWait(200);
+        answered = true;
+        qobject_cast<QDialog *>(dialog)->reject();
+    });
+    return item && click(centreOf(item)) && QTest::qWaitFor([&] { return answer.done(); }, 8000) && answered;
+}
+
 } // namespace
 
 class TestMainWindowHomeE2E : public QObject
@@ -64,6 +81,7 @@ private slots:
     void startWhileChoosingAnArea();
     void soundRecordingComesHomeWithProgress();
     void failedSaveLeavesTheWindowOnScreen();
+    void windowPickerToolbarItems();
     void cleanup();
 
 private:
@@ -265,6 +283,45 @@ void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
     QCOMPARE(stopped.first().first().toString(), QString());
     QVERIFY(window.isVisible());
     QVERIFY(keptSegments(m_saveDir.path()).size() >= 2);
+}
+
+// The window picker's toolbar items that are not about the window work as on the other
+// modes' toolbars: screenshot, auto stop, auto split, schedule and settings.
+void TestMainWindowHomeE2E::windowPickerToolbarItems()
+{
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    const int before = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size();
+    QStringList failures;
+    WhenShown picker([] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); },
+                     [&](QWidget *widget) {
+        auto *dialog = static_cast<CaptureTargetDialog *>(widget);
+        if (!QTest::qWaitForWindowExposed(dialog))
+            failures << QStringLiteral("the picker");
+        QTest::qWait(500);
+        QWidget *bar = dialog->toolbar();
+        const auto named = [](const char *className) {
+            return [className](QWidget *modal) { return modal->inherits(className); };
+        };
+        if (!opensDialog(toolbarItem(bar, QStringLiteral("Auto Stop")), named("AutoStopDialog")))
+            failures << QStringLiteral("Auto Stop");
+        if (!opensDialog(toolbarItem(bar, QStringLiteral("Auto Split")), named("AutoSplitDialog")))
+            failures << QStringLiteral("Auto Split");
+        if (!opensDialog(toolbarItem(bar, QStringLiteral("Schedule")), named("ScheduledRecordingDialog")))
+            failures << QStringLiteral("Schedule");
+        if (!opensDialog(toolbarItem(bar, QStringLiteral("Settings")), named("SettingsDialog")))
+            failures << QStringLiteral("Settings");
+        QToolButton *shot = toolbarItem(bar, QStringLiteral("Screenshot"));
+        if (!shot || !click(centreOf(shot)) || !QTest::qWaitFor([&] {
+                return QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size() > before;
+            }, 8000))
+            failures << QStringLiteral("Screenshot");
+        dialog->reject();
+    });
+    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_Window")))));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.done(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 60000);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral(", ")) + QStringLiteral(" did nothing")));
 }
 
 int main(int argc, char *argv[])

@@ -2,9 +2,11 @@
 // permission guide, driven through their widgets against a private settings store.
 
 #include "dialogs/CloseBehaviorDialog.h"
+#include "dialogs/EncoderChoices.h"
 #include "dialogs/MicrophonePermissionDialog.h"
 #include "dialogs/RecordingSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "recording/Recorder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeySequenceEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +22,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,6 +111,8 @@ private slots:
     void cleanup();
     void loadFallbacksAndSaveEveryKey();
     void unreadableColoursAndRelativeFolders();
+    void homeFolderAndStartAtLogin();
+    void unavailableEncodersGreyed();
     void hotkeyChecksInPageOrder();
     void presetsAndPageDefaults();
     void frameRateCheck();
@@ -125,6 +131,8 @@ void TestPrefsDialogs::initTestCase()
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QVERIFY(m_home.isValid());
     QStandardPaths::setTestModeEnabled(true);
+    // The start-at-login entry goes to the test's own folder.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("xdg"))));
     cleanup();
 }
 
@@ -134,6 +142,7 @@ void TestPrefsDialogs::cleanup()
     RecordingSettingsDialog::setFrameRateProbes({[] { return 60.0; }, [] { return QString(); },
                                                  [](const QString &) { return false; }});
     MicrophonePermissionDialog::setServices({});
+    setEncoderListProbe([](const QString &) { return false; });
 }
 
 void TestPrefsDialogs::init()
@@ -246,6 +255,65 @@ void TestPrefsDialogs::unreadableColoursAndRelativeFolders()
     QCOMPARE(settings.value(QStringLiteral("effects/mouseColor")).toString(), QStringLiteral("#facd15"));
     QCOMPARE(settings.value(QStringLiteral("effects/leftClickColor")).toString(), QStringLiteral("#ef3d3d"));
     QCOMPARE(settings.value(QStringLiteral("effects/rightClickColor")).toString(), QStringLiteral("#ed57a1"));
+}
+
+// A stored "~/Videos" is the home folder's Videos, never a "~" folder where the program
+// runs; the start-at-login box writes the autostart entry and removes it again.
+void TestPrefsDialogs::homeFolderAndStartAtLogin()
+{
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    QSettings().setValue(QStringLiteral("save/directory"), QStringLiteral("~/Videos"));
+    const QString output = Recorder().makeDefaultOutputPath();
+    qputenv("HOME", realHome);
+    QVERIFY2(output.startsWith(m_home.filePath(QStringLiteral("Videos/"))), qPrintable(output));
+
+    const QString entry = m_home.filePath(QStringLiteral("xdg/autostart/vistrelle.desktop"));
+    SettingsDialog dialog;
+    // The Save page's naming example follows the naming chosen.
+    auto *naming = child<QComboBox>(&dialog, QStringLiteral("SaveNaming"));
+    auto *example = child<QLabel>(&dialog, QStringLiteral("NamingExample"));
+    naming->setCurrentIndex(naming->findData(QStringLiteral("sequence")));
+    QVERIFY2(example->text().endsWith(QLatin1String("Recording_0001.mp4")),
+             qPrintable(example->text()));
+    naming->setCurrentIndex(naming->findData(QStringLiteral("vistrelle_datetime")));
+    QVERIFY2(example->text().contains(QLatin1String("Vistrelle_2026")), qPrintable(example->text()));
+    child<QLineEdit>(&dialog, QStringLiteral("SaveFolder"))->setText(m_home.path());
+    QCheckBox *atLogin = nullptr;
+    for (QCheckBox *box : dialog.findChildren<QCheckBox *>())
+        if (box->text() == SettingsDialog::tr("开机时自动启动 Vistrelle"))
+            atLogin = box;
+    QVERIFY(atLogin);
+    atLogin->setChecked(true);
+    QVERIFY(dialog.saveSettings());
+    QFile file(entry);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(entry));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.startsWith(QLatin1String("[Desktop Entry]\n")));
+    QVERIFY2(text.contains(QStringLiteral("\nExec=\"%1\"\n").arg(QCoreApplication::applicationFilePath())), qPrintable(text));
+    atLogin->setChecked(false);
+    QVERIFY(dialog.saveSettings());
+    QVERIFY(!QFile::exists(entry));
+}
+
+// Encoders whose test encode fails here are greyed out in both encoder lists.
+void TestPrefsDialogs::unavailableEncodersGreyed()
+{
+    setEncoderListProbe([](const QString &name) { return name == QLatin1String("h264_qsv"); });
+    SettingsDialog settings;
+    RecordingSettingsDialog options(30, 1, QStringLiteral("auto"), QStringLiteral("mp4"), QStringLiteral("cfr"), 2);
+    QList<QComboBox *> lists;
+    for (QComboBox *list : settings.findChildren<QComboBox *>() + options.findChildren<QComboBox *>())
+        if (list->findData(QStringLiteral("h264_nvenc")) > 0)
+            lists << list;
+    QCOMPARE(lists.size(), 2);
+    for (QComboBox *list : lists) {
+        auto *model = qobject_cast<QStandardItemModel *>(list->model());
+        const auto enabled = [&](const char *name) { return model->item(list->findData(QLatin1String(name)))->isEnabled(); };
+        QTRY_VERIFY(!enabled("h264_nvenc"));
+        QVERIFY(!enabled("h264_amf"));
+        QVERIFY(enabled("h264_qsv") && enabled("libx264") && enabled("auto"));
+    }
 }
 
 void TestPrefsDialogs::hotkeyChecksInPageOrder()

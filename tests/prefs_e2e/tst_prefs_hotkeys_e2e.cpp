@@ -8,6 +8,7 @@
 #include "../controls_e2e/ScreenPosition.h"
 #include "../mainwin_e2e/MainWindowDriver.h"
 
+#include "app/GlobalHotkey.h"
 #include "app/MainWindow.h"
 #include "app/TitleBar.h"
 #include "dialogs/SettingsDialog.h"
@@ -230,6 +231,22 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
         click(centreOnScreen(hotkeysNav));
         if (!QTest::qWaitFor([&] { return dialog->currentPage() == 3; }, 3000))
             return fail("the Hotkeys page did not show");
+        // A field's own combination reaches the field (the program's hot keys are let go
+        // while a field has the keyboard) and stays; a modifier pressed alone leaves no
+        // field empty.
+        auto *startStop = dialog->findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey0"));
+        auto *pauseKey = dialog->findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey1"));
+        click(centreOnScreen(startStop));
+        if (!QTest::qWaitFor([&] { return startStop->hasFocus(); }, 3000))
+            return fail("the start key editor did not take the focus");
+        key(QStringLiteral("ctrl+alt+r"));
+        QTest::qWait(1500);
+        if (startStop->keySequence().toString(QKeySequence::PortableText) != QStringLiteral("Ctrl+Alt+R"))
+            return fail(qPrintable(QStringLiteral("the start key editor holds \"%1\"").arg(startStop->keySequence().toString())));
+        click(centreOnScreen(pauseKey));
+        if (!QTest::qWaitFor([&] { return pauseKey->hasFocus(); }, 3000))
+            return fail("the pause key editor did not take the focus");
+        key(QStringLiteral("ctrl"));
         auto *editor = dialog->findChild<QKeySequenceEdit *>(QStringLiteral("Hotkey2"));
         click(centreOnScreen(editor));
         if (!QTest::qWaitFor([&] { return editor->hasFocus(); }, 3000))
@@ -264,15 +281,20 @@ void TestPrefsHotkeys::screenshotKeyChangedInPreferences()
         }
         click(menu->mapToGlobal(menu->actionGeometry(settingsEntry).center()));
     });
+    QSignalSpy hotkeys(window.findChild<GlobalHotkey *>(), &GlobalHotkey::hotkeyTriggered);
     QVERIFY(click(menuButton->mapToGlobal(menuButton->rect().center())));
     QTRY_VERIFY_WITH_TIMEOUT(menuShown.done(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(preferences.done(), 15000);
     QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget() && !QApplication::activePopupWidget(), 15000);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(hotkeys.size(), 0); // nothing started behind the dialog
 
     QFile file(QSettings().fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(file.readAll()).contains(QStringLiteral("2=Ctrl+Alt+K")));
+    const QString stored = QString::fromUtf8(file.readAll());
+    QVERIFY2(stored.contains(QStringLiteral("0=Ctrl+Alt+R")) && stored.contains(QStringLiteral("1=Ctrl+Alt+P"))
+                 && stored.contains(QStringLiteral("2=Ctrl+Alt+K")),
+             qPrintable(stored));
     const int before = screenshots().size();
     QVERIFY(key(QStringLiteral("ctrl+alt+k")));
     QTRY_COMPARE_WITH_TIMEOUT(screenshots().size(), before + 1, 5000);

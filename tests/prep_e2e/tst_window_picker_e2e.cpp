@@ -10,6 +10,7 @@
 #include "TestWindowProcess.h"
 #include "XdotoolDriver.h"
 #include "platform/mac/X11Connection.h"
+#include "overlays/SetupRecordingToolbar.h"
 #include "preparation/CaptureTargetDialog.h"
 
 namespace {
@@ -97,7 +98,16 @@ private slots:
         dialog.accept();
         QVERIFY(dialog.isVisible());
 
+        // The toolbar's mode item asks for a window, then names the chosen one.
+        const auto modeText = [&dialog] {
+            for (QToolButton *item : dialog.toolbar()->findChildren<QToolButton *>())
+                if (item->text().startsWith(SetupRecordingToolbar::tr("Window  ▾").remove(QStringLiteral("  ▾"))))
+                    return item->text();
+            return QString();
+        };
+        QVERIFY2(modeText().endsWith(QLatin1Char('\n') + CaptureTargetDialog::tr("Select a window")), qPrintable(modeText()));
         grid->setCurrentRow(0);
+        QVERIFY2(modeText().endsWith(QStringLiteral("\nVT Target One")), qPrintable(modeText()));
         const CapturableWindow target = dialog.selectedTarget();
         QCOMPARE(target.window.windowId(), quint32(m_target.id()));
         QCOMPARE(target.title, QStringLiteral("VT Target One"));

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+class QComboBox;
+class QString;
+
+// Greys out, in an encoder list, the hardware encoders that do not work on this machine.
+// The test encodes (Recorder::isVideoEncoderAvailable) run on a pool thread; the items
+// change when the answers come. Items whose data is "auto" or "libx264" are not asked about.
+void markUnavailableEncoders(QComboBox *combo);
+
+// Tests answer for the test encodes; an empty function restores them.
+void setEncoderListProbe(std::function<bool(const QString &)> works);
