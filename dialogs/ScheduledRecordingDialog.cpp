@@ -207,6 +207,9 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     connect(m_enable, &QCheckBox::toggled, this, &ScheduledRecordingDialog::refreshFields);
     connect(m_recurrence, &QComboBox::currentIndexChanged, this, &ScheduledRecordingDialog::refreshFields);
     refreshFields();
+    // 520 x 450, larger where the language's texts need the room (German).
+    ensurePolished();
+    setFixedSize(QSize(520, 450).expandedTo(outer->totalMinimumSize()));
 }
 
 void ScheduledRecordingDialog::setConfig(const ScheduledRecordingConfig &config)

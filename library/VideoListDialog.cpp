@@ -60,6 +60,42 @@ int libraryColumnWidthFor(int textWidth)
     return 10 + 10 + 2 * 4 + 7 + RecordCard::fixedWidth() + textWidth;
 }
 
+// Keeps a label's text on one line within its width: shortened in the middle where the
+// width does not hold it (a small screen), with the whole text in the tool tip.
+class MiddleElider : public QObject
+{
+public:
+    explicit MiddleElider(QLabel *label) : QObject(label), m_label(label)
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_label && (event->type() == QEvent::Resize || event->type() == QEvent::Paint)) {
+            // A text set from outside since the last look is the whole text.
+            if (m_label->text() != m_shown)
+                m_whole = m_label->text();
+            const QString shown = m_label->fontMetrics().elidedText(m_whole, Qt::ElideMiddle,
+                                                                    std::max(1, m_label->contentsRect().width()));
+            m_shown = shown;
+            if (m_label->text() != shown) {
+                m_label->setText(shown);
+                m_label->setToolTip(shown == m_whole ? QString() : m_whole);
+            } else if (shown == m_whole && !m_label->toolTip().isEmpty()) {
+                m_label->setToolTip(QString());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLabel *m_label;
+    QString m_whole;
+    QString m_shown;
+};
+
 } // namespace
 
 VideoListDialog *createVideoListDialog(QWidget *parent)
@@ -105,8 +141,10 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     const int frameAllowance = 32;
     const int excess = layout()->minimumSize().height() - (area.height() - frameAllowance);
     QWidget *surface = findChild<QWidget *>(QStringLiteral("Player"));
+    // The editor's own height changes with its mode and the header's wrapped lines: on such a
+    // screen the surface gives up all it can, not only what the first layout lacks.
     if (excess > 0 && surface) {
-        surface->setMinimumHeight(std::max(surface->minimumHeight() / 3, surface->minimumHeight() - excess));
+        surface->setMinimumHeight(surface->minimumHeight() / 3);
         layout()->invalidate();
     }
     // Never narrower than its contents (long translations of the editor's buttons): the
@@ -340,9 +378,14 @@ QWidget *VideoListDialog::buildDetailPanel()
     titleLabel->setMinimumWidth(0);
     titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     titleLabel->setStyleSheet(QStringLiteral("font-size:19px;font-weight:700;color:#f5f8ff;"));
+    new MiddleElider(titleLabel);
     infoLabel = new QLabel(panel);
     infoLabel->setObjectName(QStringLiteral("Info"));
     infoLabel->setStyleSheet(QStringLiteral("font-size:12px;color:#9fb0c9;"));
+    // Two lines where the header is narrower than the line (a small screen).
+    infoLabel->setWordWrap(true);
+    infoLabel->setMinimumWidth(0);
+    infoLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     texts->addWidget(titleLabel);
     texts->addWidget(infoLabel);
     header->addLayout(texts, 1);
