@@ -218,6 +218,9 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     connect(m_dateTime, &QDateTimeEdit::dateTimeChanged, m_problem, &QWidget::hide);
     connect(m_recurrence, &QComboBox::currentIndexChanged, this, &ScheduledRecordingDialog::refreshFields);
     refreshFields();
+    // 520 x 450, larger where the language's texts need the room (German).
+    ensurePolished();
+    setFixedSize(QSize(520, 450).expandedTo(outer->totalMinimumSize()));
 }
 
 void ScheduledRecordingDialog::setConfig(const ScheduledRecordingConfig &config)

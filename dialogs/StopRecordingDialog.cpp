@@ -141,7 +141,9 @@ StopRecordingDialog::StopRecordingDialog(int elapsedSeconds, QWidget *parent)
 
     auto *status = new QWidget(content);
     status->setObjectName(QStringLiteral("StopStatus"));
-    status->setFixedHeight(22);
+    // 22 px, higher where the labels' glyphs need it (Chinese).
+    status->setMinimumHeight(22);
+    status->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *statusRow = new QHBoxLayout(status);
     statusRow->setContentsMargins(0, 0, 0, 0);
     statusRow->setSpacing(18);

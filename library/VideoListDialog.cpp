@@ -107,8 +107,10 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     const int frameAllowance = 32;
     const int excess = layout()->minimumSize().height() - (area.height() - frameAllowance);
     QWidget *surface = findChild<QWidget *>(QStringLiteral("Player"));
+    // The editor's own height changes with its mode and the header's wrapped lines: on such a
+    // screen the surface gives up all it can, not only what the first layout lacks.
     if (excess > 0 && surface) {
-        surface->setMinimumHeight(std::max(surface->minimumHeight() / 3, surface->minimumHeight() - excess));
+        surface->setMinimumHeight(surface->minimumHeight() / 3);
         layout()->invalidate();
     }
     // Never narrower than its contents (long translations of the editor's buttons): the
@@ -346,6 +348,10 @@ QWidget *VideoListDialog::buildDetailPanel()
     infoLabel = new QLabel(panel);
     infoLabel->setObjectName(QStringLiteral("Info"));
     infoLabel->setStyleSheet(QStringLiteral("font-size:12px;color:#9fb0c9;"));
+    // Two lines where the header is narrower than the line (a small screen).
+    infoLabel->setWordWrap(true);
+    infoLabel->setMinimumWidth(0);
+    infoLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     texts->addWidget(titleLabel);
     texts->addWidget(infoLabel);
     header->addLayout(texts, 1);

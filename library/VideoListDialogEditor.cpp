@@ -58,17 +58,26 @@ private:
         const int count = int(m_buttons.size());
         const int icons = count * (button().iconSize().width() + 4);
         const int room = m_row->width() - m_fixedSpace;
+        // 1: narrower padding; 2: no icons; 3: no icons and the least padding (a small screen).
         int level = 0;
         if (texts + icons + count * 2 * 16 > room)
-            level = texts + icons + count * 2 * 8 > room ? 2 : 1;
-        if (level == m_level)
-            return;
+            level = texts + icons + count * 2 * 8 > room ? (texts + count * 2 * 8 > room ? 3 : 2) : 1;
+        const bool changed = level != m_level;
         m_level = level;
         for (int i = 0; i < count; ++i) {
             QPushButton *b = m_buttons.at(i);
-            b->setStyleSheet(QString::fromLatin1(kLibraryToolButtonStyle)
-                             + (level > 0 ? QStringLiteral("QPushButton{padding:0 8px;}") : QString()));
-            b->setIcon(level == 2 ? QIcon() : m_icons.at(i));
+            // An icon the button took since (the mute button's for the mode) is its own now.
+            if (!b->icon().isNull())
+                m_icons[i] = b->icon();
+            if (changed)
+                b->setStyleSheet(QString::fromLatin1(kLibraryToolButtonStyle)
+                                 + (level == 3  ? QStringLiteral("QPushButton{padding:0 3px;}")
+                                    : level > 0 ? QStringLiteral("QPushButton{padding:0 8px;}")
+                                                : QString()));
+            if (level >= 2 && !b->icon().isNull())
+                b->setIcon(QIcon());
+            else if (level < 2 && b->icon().isNull())
+                b->setIcon(m_icons.at(i));
         }
     }
     const QPushButton &button() const { return *m_buttons.first(); }

@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -340,7 +339,7 @@ void CaptureTargetDialog::refreshTargets()
     QFont statusFont = m_status->font();
     statusFont.setPixelSize(14); // as its style sheet sets it
     m_statusWidth = qMin(QFontMetrics(statusFont).horizontalAdvance(m_status->text()) + 8, 900);
-    fitContentsTo(width());
+    fitContentsTo(m_fittedWidth > 0 ? m_fittedWidth : width());
     m_toolbar->setRecordEnabled(m_grid->currentRow() >= 0);
     updateGridMetrics();
     QTimer::singleShot(0, this, &CaptureTargetDialog::startNextPreview);
@@ -379,6 +378,7 @@ void CaptureTargetDialog::updateGridMetrics()
 
 void CaptureTargetDialog::fitContentsTo(int dialogWidth)
 {
+    m_fittedWidth = dialogWidth;
     // The status line and the footer's toolbar keep inside the dialog (on a small screen
     // the status wraps and the toolbar's items show their icons alone).
     const QMargins outer = layout()->contentsMargins();
@@ -393,7 +393,6 @@ void CaptureTargetDialog::fitContentsTo(int dialogWidth)
 void CaptureTargetDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    fitContentsTo(event->size().width());
     updateGridMetrics();
 }
 

@@ -85,6 +85,7 @@ private:
     QListWidget *m_grid = nullptr;
     QLabel *m_status = nullptr;
     int m_statusWidth = 0; // the status line's width on one line
+    int m_fittedWidth = 0; // the dialog width the contents were fitted to
     SetupRecordingToolbar *m_toolbar = nullptr;
     bool m_recordPressed = false;
 };

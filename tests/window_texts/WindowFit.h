@@ -6,11 +6,15 @@
 
 #include "TextFit.h"
 
+#include "platform/mac/X11Connection.h"
+
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStackedWidget>
 
 namespace windowfit {
 
@@ -77,6 +81,15 @@ inline QList<Problem> checkPlacement(QWidget *window)
     // Qt now and then has no frame size for a frameless dialog just shown.
     if (frame.width() < window->width() || frame.height() < window->height())
         frame = window->geometry();
+    // Where the X server has the window: Qt's own idea lags now and then behind the window
+    // manager's placing.
+    if (const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread(); x->isValid()) {
+        if (const std::optional<QRect> native = x->rootGeometry(xcb_window_t(window->winId()))) {
+            const qreal ratio = std::max<qreal>(window->devicePixelRatioF(), 1.0);
+            const QPoint actual(qRound(native->x() / ratio), qRound(native->y() / ratio));
+            frame.translate(actual - window->geometry().topLeft());
+        }
+    }
     if (frame == screen->geometry())
         return out;
     // A point of rounding at fractional scales.
@@ -90,7 +103,8 @@ inline QList<Problem> checkPlacement(QWidget *window)
     return out;
 }
 
-// Controls cut off by their parents and controls over one another.
+// Controls cut off by their parents, contents pressed below their least size and controls
+// over one another.
 inline QList<Problem> checkControls(QWidget *window)
 {
     QList<Problem> out;
@@ -109,6 +123,28 @@ inline QList<Problem> checkControls(QWidget *window)
                         QStringLiteral("cut off: %1 of %2 px wide, %3 of %4 px high shown")
                             .arg(std::max(0, reachable.width())).arg(w->width())
                             .arg(std::max(0, reachable.height())).arg(w->height())});
+    }
+    // Contents pressed below their least size (a window held smaller than its layout
+    // needs): their controls and what they paint run into one another.
+    QList<QWidget *> boxes = window->findChildren<QWidget *>();
+    boxes.prepend(window);
+    for (QWidget *w : std::as_const(boxes)) {
+        QLayout *layout = w->layout();
+        if (!layout || !w->isVisible() || w->window() != window || w->width() <= 0)
+            continue;
+        // A stack needs the room of its largest page, shown or not: its shown page answers
+        // for itself.
+        const auto stacks = w->findChildren<QStackedWidget *>();
+        if (qobject_cast<QStackedWidget *>(w)
+            || std::any_of(stacks.cbegin(), stacks.cend(), [](const QStackedWidget *s) { return s->isVisible(); }))
+            continue;
+        const QSize least = layout->totalMinimumSize();
+        const bool tooNarrow = least.width() > w->width() + 2;
+        const bool tooLow = !layout->hasHeightForWidth() && least.height() > w->height() + 2;
+        if (tooNarrow || tooLow)
+            out.append({textfit::describe(w, window), QString(),
+                        QStringLiteral("squeezed: needs %1x%2 px, has %3x%4")
+                            .arg(least.width()).arg(least.height()).arg(w->width()).arg(w->height())});
     }
     for (int i = 0; i < controls.size(); ++i) {
         const QRect a = visibleRect(controls.at(i), window, false);

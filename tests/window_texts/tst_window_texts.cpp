@@ -594,6 +594,10 @@ void WindowTexts::recording()
     viaModal(QStringLiteral("4k-choice-recording"), [&] { MainWindow::askFourKChoice(toolbar, 3840, 2160, 30); },
              [&](QWidget *question) {
                  reportProblems(QStringLiteral("4k-choice-recording"), windowfit::checkApart(question, panel));
+                 // The whole screen: the toolbar with the countdown and the question beside it.
+                 const QString file = QStringLiteral("%1/%2-recording-screen.png").arg(m_pictures).arg(++m_pictureCount, 2, 10, QLatin1Char('0'));
+                 if (!QGuiApplication::primaryScreen()->grabWindow(0).save(file))
+                     qWarning() << "could not save" << file;
              });
 
     toolbar->annotationButton()->click();
