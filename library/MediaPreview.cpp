@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-QStringList mediaPreviewArguments(const QString &path, double seconds)
+QStringList mediaPreviewArguments(const QString &path, double seconds, bool wholeFrame)
 {
     if (isAudioFile(path)) {
         return {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
@@ -29,7 +29,9 @@ QStringList mediaPreviewArguments(const QString &path, double seconds)
     return {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
             QStringLiteral("-ss"), QString::number(seconds, 'f', 2), QStringLiteral("-i"), path,
             QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-vf"),
-            QStringLiteral("scale=360:210:force_original_aspect_ratio=increase,crop=360:210"), QStringLiteral("-f"),
+            wholeFrame ? QStringLiteral("scale=640:360:force_original_aspect_ratio=decrease")
+                       : QStringLiteral("scale=360:210:force_original_aspect_ratio=increase,crop=360:210"),
+            QStringLiteral("-f"),
             QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("mjpeg"), QStringLiteral("pipe:1")};
 }
 
@@ -71,7 +73,7 @@ QImage grabMediaPreview(const QString &path, double seconds)
 
 QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted)
 {
-    return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG", wanted);
+    return runPictureGrab(mediaPreviewArguments(path, seconds, true), "JPG", wanted);
 }
 
 QImage grabFullFrame(const QString &path, double seconds)

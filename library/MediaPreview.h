@@ -13,14 +13,15 @@ class QThreadPool;
 // Still pictures of media files: a video frame, or the waveform of an audio file, grabbed by
 // ffmpeg; and the tinted waveform drawing.
 
-// ffmpeg's arguments for one picture: a 360 x 210 frame at `seconds` (filled and cropped),
-// or a 1600 x 420 white waveform for an audio file.
-QStringList mediaPreviewArguments(const QString &path, double seconds);
+// ffmpeg's arguments for one picture: a 360 x 210 frame at `seconds` (filled and cropped, for
+// a card), or the whole frame within 640 x 360 (for the player's still), or a 1600 x 420 white
+// waveform for an audio file.
+QStringList mediaPreviewArguments(const QString &path, double seconds, bool wholeFrame = false);
 
 // Runs that grab (up to 12 s) on the calling thread; a null image on any failure.
 QImage grabMediaPreview(const QString &path, double seconds);
-// The same at normal priority, for a picture the user waits for; it ends (a null image) as
-// soon as `wanted` returns false.
+// The player's still of a file: the whole frame (or the waveform) at normal priority, for a
+// picture the user waits for; it ends (a null image) as soon as `wanted` returns false.
 QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted);
 
 // A full-size frame at `seconds` (PNG through a pipe); a null image on any failure.

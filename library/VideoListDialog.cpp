@@ -307,20 +307,27 @@ void VideoListDialog::buildUi()
     connect(player, &VideoPlayer::durationChanged, this, &VideoListDialog::onDurationChanged);
     connect(player, &VideoPlayer::playbackFinished, this, [this] { updatePlaybackUi(false); });
     // The player reports some errors from inside open(): the box waits for the next turn of
-    // the event loop, so that no nested loop runs inside the player's own call.
-    connect(
-        player, &VideoPlayer::errorOccurred, this,
-        [this](const QString &message) {
-            updatePlaybackUi(false);
-            bigPlayButton->show();
-            if (!playbackWanted) {
-                qInfo().noquote() << "[Media library] Player:" << message;
-                return;
-            }
-            playbackWanted = false;
-            QMessageBox::warning(this, tr("播放失败"), message);
-        },
-        Qt::QueuedConnection);
+    // the event loop, so that no nested loop runs inside the player's own call. An error of a
+    // file that is no longer open by then (another was selected meanwhile) is not that one's.
+    connect(player, &VideoPlayer::errorOccurred, this, [this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, message, file = player->filePath()] {
+                if (player->filePath() != file) {
+                    qInfo().noquote() << "[Media library] Player, for a file no longer open:" << message;
+                    return;
+                }
+                updatePlaybackUi(false);
+                bigPlayButton->show();
+                if (!playbackWanted) {
+                    qInfo().noquote() << "[Media library] Player:" << message;
+                    return;
+                }
+                playbackWanted = false;
+                QMessageBox::warning(this, tr("播放失败"), message);
+            },
+            Qt::QueuedConnection);
+    });
     // The slider starts at 80: the player plays at that level from the start.
     player->setVolume(float(volumeSlider->value()) / 100.0f);
 

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -63,8 +64,8 @@ inline void snapshot(const QString &name)
     const QByteArray folder = qgetenv("VISTRELLE_LIBRARY_SHOTS");
     if (folder.isEmpty())
         return;
-    QProcess::execute(QStringLiteral("import"),
-                      {"-window", "root", QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + ".png"});
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name
+                                                         + QStringLiteral(".png"));
 }
 
 // Whether a save to `output` is being written: its hidden file beside it is there.

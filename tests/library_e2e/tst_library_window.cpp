@@ -260,7 +260,7 @@ void LibraryWindowTest::playback()
     w->showAndPlay(chinese, true);
     QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 1, 15000);
     QVERIFY2(frames.count() >= 140, qPrintable(QString::number(frames.count())));
-    QVERIFY(m_boxes->titles.isEmpty());
+    QVERIFY2(m_boxes->titles.isEmpty(), qPrintable(m_boxes->titles.join(QLatin1Char(',')) + QLatin1Char(' ') + m_boxes->texts.join(QLatin1Char(','))));
     QCOMPARE(w->recordList().value(w->currentRecordIndex()).path, chinese);
     QCOMPARE(player->volume(), 0.8f);
     QVERIFY(player->hasAudioOutput());
@@ -341,6 +341,22 @@ void LibraryWindowTest::previewWithoutPlaying()
     QCOMPARE(QImage(clip(still)).size(), QSize(640, 360));
     QFile::remove(clip(still));
 
+    // A portrait clip's still before playing shows the whole upright frame, as playback does.
+    const QString portrait = QStringLiteral("Vistrelle_portrait.mp4");
+    QVERIFY(makeClip(clip(portrait), 1, false, QSize(360, 640)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    list->setCurrentRow(rowOf(w, portrait));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, portrait);
+    auto *surface = w->findChild<QLabel *>(QStringLiteral("Preview"));
+    QVERIFY(surface);
+    QTRY_VERIFY_WITH_TIMEOUT(!surface->pixmap().isNull(), 10000);
+    const QSize shown = surface->pixmap().deviceIndependentSize().toSize();
+    snapshot("portrait-still");
+    QVERIFY2(qAbs(shown.width() * 640 - shown.height() * 360) <= 2 * 640, qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
+    QVERIFY(QFile::remove(clip(portrait)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
 }
 
 // A card deleted while the probes are slow: the other cards still get their durations.
@@ -472,6 +488,7 @@ void LibraryWindowTest::cardTexts()
     QTRY_COMPARE(header->text(), header->fontMetrics().elidedText(longName, Qt::ElideMiddle,
                                                                   header->contentsRect().width()));
     QVERIFY2(header->text().contains(QChar(0x2026)), qPrintable(header->text()));
+    snapshot("narrowest");
     QVERIFY(QFile::remove(clip(longName)));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
