@@ -344,7 +344,7 @@ bool Recorder::launchFirstSegment(int generation)
         chain->setFolder(QString());
         cleanupWindowCapture();
         reportError(tr("这个文件名之前的录制分段仍保留在：\n%1\n请先移走这些分段，或换一个文件名后再录制。")
-                               .arg(QDir::toNativeSeparators(kept)));
+                        .arg(QDir::toNativeSeparators(kept)));
         return false;
     }
     QString folderError;
