@@ -6,15 +6,12 @@ namespace RecordingSchedule {
 
 QDateTime nextStart(int recurrence, const QDateTime &startAt, int weekDay, const QDateTime &after)
 {
-    // Starts are at the minute, whatever seconds an older stored time carries.
-    const QTime time = startAt.time().isValid() ? QTime(startAt.time().hour(), startAt.time().minute()) : QTime();
+    if (recurrence == 0)
+        return (startAt.isValid() && startAt > after) ? startAt : QDateTime();
+
+    const QTime time = startAt.time();
     if (!time.isValid())
         return QDateTime();
-    if (recurrence == 0) {
-        const QDateTime once(startAt.date(), time);
-        return (once.isValid() && once > after) ? once : QDateTime();
-    }
-
     const QDate today = after.date();
     QDate day = today;
     int step = 1;

@@ -3,6 +3,7 @@
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -64,6 +65,7 @@ void AreaPicker::showEvent(QShowEvent *event)
     // The picture must be taken before the picker covers the desktop.
     grabBackdrop();
     updateVirtualGeometry();
+    m_shown.start();
     QWidget::showEvent(event);
     raise();
     activateWindow();
@@ -107,10 +109,15 @@ void AreaPicker::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_selecting = false;
     m_selection = QRect(m_pressPoint, event->position().toPoint()).normalized() & rect();
-    if (m_selection.width() >= 5 && m_selection.height() >= 5)
+    if (m_selection.width() >= 5 && m_selection.height() >= 5) {
         emit regionSelected(globalSelection());
-    else
+    } else if (m_shown.isValid() && m_shown.elapsed() < QApplication::doubleClickInterval()) {
+        m_selection = QRect(); // the second click of the double click that opened it
+        update();
+        return;
+    } else {
         emit canceled();
+    }
     close();
 }
 

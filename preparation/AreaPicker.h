@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
@@ -50,4 +51,7 @@ private:
     // The desktop as it was before the picker showed, painted under the dimming
     // when no compositor blends translucent windows (which would show black).
     QPixmap m_backdrop;
+    // Since the picker showed: a click that comes within a double-click's time is the
+    // rest of the double click that opened it, not a cancel.
+    QElapsedTimer m_shown;
 };

@@ -20,9 +20,7 @@ QString resolve(const QString &typed)
 QString current()
 {
     const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    QString folder = resolve(QSettings().value(QStringLiteral("save/directory"), movies).toString());
-    if (folder.isEmpty())
-        folder = movies;
+    const QString folder = resolve(QSettings().value(QStringLiteral("save/directory"), movies).toString());
     return folder.isEmpty() ? QDir::homePath() : folder;
 }
 

@@ -9,8 +9,8 @@ namespace SaveFolder {
 // folder is taken from the home folder; empty for an empty text.
 QString resolve(const QString &typed);
 
-// The stored folder ("save/directory", the Movies folder by default), resolved; the
-// Movies folder, else the home folder, when nothing usable is stored.
+// The stored folder ("save/directory", the Movies folder when unset), resolved; the
+// home folder when it is stored empty.
 QString current();
 
 } // namespace SaveFolder

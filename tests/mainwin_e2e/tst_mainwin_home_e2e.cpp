@@ -153,11 +153,15 @@ void TestMainWindowHomeE2E::startWhileChoosingAnArea()
     qint64 shift = 0;
     window.scheduleClock = [&shift] { return QDateTime::currentDateTime().addSecs(shift); };
     QVERIFY(showSettled(window));
+    // A double click on the card opens the picker, which stays open.
     auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea"));
-    QVERIFY(card && click(centreOf(card)));
+    QVERIFY(card && pointerTo(centreOf(card)));
+    QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                     QStringLiteral("--delay"), QStringLiteral("120"), QStringLiteral("1")}));
     QPointer<AreaPicker> picker;
     QTRY_VERIFY_WITH_TIMEOUT((picker = visibleTopLevel<AreaPicker>()), 5000);
-    QTest::qWait(300);
+    QTest::qWait(800);
+    QVERIFY(picker && picker->isVisible());
 
     // The start hot key and the tray's Start while the picker is open: no recording.
     auto *hotkeys = window.findChild<GlobalHotkey *>();

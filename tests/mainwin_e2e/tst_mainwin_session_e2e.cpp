@@ -128,8 +128,10 @@ void TestMainWindowSessionE2E::clockShowsFileTimeThroughPauses()
     const MediaInfo info = MediaProbe::probe(stopped.first().first().toString());
     QVERIFY2(info.ok, qPrintable(info.error));
     const QString fileTime = FloatingToolbar::formatTime(int(recordedMs / 1000));
+    // Measured 58 to 215 ms apart here (each segment's file starts a little before its
+    // encoder reports its streams); without the recorder's clock, a second per pause.
     qInfo("file %lld ms, recorded %lld ms", qint64(info.durationMs), recordedMs);
-    QVERIFY2(qAbs(info.durationMs - recordedMs) <= 200 && shownClock == fileTime && shownRecorded == fileTime,
+    QVERIFY2(qAbs(info.durationMs - recordedMs) <= 300 && shownClock == fileTime && shownRecorded == fileTime,
              qPrintable(QStringLiteral("file %1 ms, recorded %2 ms, toolbar %3, question %4")
                             .arg(info.durationMs).arg(recordedMs).arg(shownClock, shownRecorded)));
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
