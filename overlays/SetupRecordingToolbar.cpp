@@ -425,6 +425,7 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
     const QFontMetrics metrics(font);
     const int textWidth =
         std::max(metrics.horizontalAdvance(cleanedTitle(labels[m])), metrics.horizontalAdvance(subtitle));
+    m_modeItem->setProperty("title", cleanedTitle(labels[m]));
     m_modeItem->setProperty("fullWidth",
                             std::max(m_modeItem->property("baseWidth").toInt(), textWidth + 2 + 20 + 4));
     const bool visual = mode != 4;

@@ -149,6 +149,9 @@ private:
         int current = 0;
         int full = 0;
         for (QToolButton *action : std::as_const(m_actions)) {
+            // Measured while the name shows: the style sheet polishes the buttons late.
+            if (action->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+                action->setProperty("fullWidth", std::max(72, action->sizeHint().width()));
             current += action->minimumWidth();
             full += action->property("fullWidth").toInt();
         }

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -141,8 +142,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && m_window && m_window->windowHandle() == watched
-            && m_window->windowHandle()->isExposed())
+            && m_window->windowHandle()->isExposed()) {
+            m_cornerChecks = 0;
+            ++m_exposure;
             QMetaObject::invokeMethod(this, &PositionKeeper::check, Qt::QueuedConnection);
+        } else if (event->type() == QEvent::Hide || event->type() == QEvent::Move) {
+            ++m_exposure; // a later look would read a place the window has left
+        }
         return false;
     }
 
@@ -166,13 +172,27 @@ private:
         const QPoint believed = m_window->mapToGlobal(QPoint(0, 0));
         if ((onScreen - believed).manhattanLength() <= 1)
             return;
+        // A window shown again can be exposed before the window manager has put it where it
+        // asked to be: the server has it at the screen's corner for a moment. Taking that
+        // corner would move the window there; it is looked at again a little later.
+        if (onScreen == corner && m_cornerChecks < kCornerChecks) {
+            ++m_cornerChecks;
+            QTimer::singleShot(50, this, [this, exposure = m_exposure] {
+                if (exposure == m_exposure)
+                    check();
+            });
+            return;
+        }
         qInfo() << "[Window] Position of" << m_window->metaObject()->className() << "taken from the server:"
                 << onScreen << "not" << believed;
         m_window->move(m_window->pos() + (onScreen - believed));
     }
 
+    static constexpr int kCornerChecks = 10;
     QPointer<QWidget> m_window;
     QPointer<QWindow> m_handle;
+    int m_cornerChecks = 0;
+    int m_exposure = 0;
 };
 
 } // namespace

@@ -299,6 +299,11 @@ void WindowTexts::look(QWidget *window, const QString &key)
         last = now;
     }
 
+    // A window shown just now may still be on its way to its place (the window manager
+    // places a frameless window late on a busy machine): it has a moment to get there.
+    // (One still outside then is reported below.)
+    static_cast<void>(QTest::qWaitFor([&] { return windowfit::checkPlacement(window).isEmpty(); }, 3000));
+
     const QString file = QStringLiteral("%1/%2-%3.png").arg(m_pictures).arg(++m_pictureCount, 2, 10, QLatin1Char('0')).arg(key);
     if (!window->grab().save(file))
         qWarning() << "could not save" << file;
