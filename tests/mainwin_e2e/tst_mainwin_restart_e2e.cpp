@@ -14,6 +14,7 @@
 #include "recording/MediaProbe.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -69,8 +70,17 @@ void TestMainWindowRestartE2E::languageChangeWhileWebcamRecords()
     // German from the title bar's menu, and "restart now" answered yes.
     WhenShown question([] { return visibleDialog(QStringLiteral("切换语言")); },
                        [](QWidget *box) {
-                           QTest::qWait(300);
-                           click(centreOf(qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes)));
+                           // On a busy desktop the window manager may still be placing the box
+                           // when it is first clicked, and the click lands beside it: click
+                           // again until the box has taken the answer.
+                           const QPointer<QWidget> shown(box);
+                           QAbstractButton *yes = qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes);
+                           (void)QTest::qWaitForWindowExposed(box);
+                           for (int attempt = 0; attempt < 20 && shown && shown->isVisible(); ++attempt) {
+                               QTest::qWait(300);
+                               if (shown && shown->isVisible())
+                                   click(centreOf(yes));
+                           }
                        });
     emit window.titleBar()->languageChangeRequested(QStringLiteral("de"));
     QVERIFY(question.done());
