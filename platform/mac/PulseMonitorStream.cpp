@@ -125,7 +125,7 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     pa_threaded_mainloop_lock(m_loop);
     m_running = true;
     // A server that went away since the stream became ready is not seen by the callbacks.
-    if (pa_context_get_state(m_context) != PA_CONTEXT_READY || pa_stream_get_state(m_stream) != PA_STREAM_READY)
+    if (pa_context_get_state(m_context) != PA_CONTEXT_READY)
         m_lost = true;
     pa_threaded_mainloop_unlock(m_loop);
     return true;
@@ -160,11 +160,11 @@ void PulseMonitorStream::stop()
 
 void PulseMonitorStream::onStateChanged(pa_stream *stream, void *self)
 {
-    // Once running, a failure (the server went away, the device was removed) ends the
-    // samples until the stream is started again.
+    // Once running, a failure of the stream alone (its device was removed) only leaves the
+    // pipe to silence: say why in the log. A lost server is the context's.
     auto *capture = static_cast<PulseMonitorStream *>(self);
     if (pa_stream_get_state(stream) == PA_STREAM_FAILED && capture->m_running)
-        capture->m_lost = true;
+        qWarning().noquote() << "[System audio] The sound server stream failed:" << capture->contextError();
 }
 
 void PulseMonitorStream::onContextStateChanged(pa_context *context, void *self)

@@ -36,8 +36,8 @@ public:
     // output's monitor.
     void setSourceName(const QByteArray &sourceName) { m_sourceName = sourceName; }
     void stop();
-    // The server went away (or the recorded source with it) after start(): no sample
-    // comes any more until the next start(). Set on PulseAudio's thread.
+    // The server went away after start(): no sample comes any more until the next
+    // start(). Set on PulseAudio's thread.
     bool lost() const { return m_lost.load(); }
 
     // Whether a sound server accepts a connection within timeoutMs (never starts one).
