@@ -159,6 +159,8 @@ private:
     // The editor's error after a save: a cancel is told as such, anything else as a failure
     // under `failureTitle`.
     void reportEditorError(const QString &failureTitle, const QString &error);
+    // "The operation was cancelled", unless the window closed (its close cancelled the job).
+    void tellCancelled();
     static QString unusableOutputText(const QString &output);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
@@ -173,6 +175,15 @@ private:
     void elideFileTitle();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
+    // Takes record `index` and its row off the list (the other rows keep their records);
+    // returns the row it had, -1 when it was not shown.
+    int removeRecordRow(int index);
+    // After rows went: the count, and the row at `removedRow` (or the last) selected, or the
+    // empty list's text.
+    void selectAfterRemoval(int removedRow);
+    // When the current record's file is no longer on disk (removed or moved by another
+    // program): says so, takes every listed file that is gone off the list and returns true.
+    bool dropGoneCurrentFile();
 
     // Model
     QList<VideoRecord> records;
