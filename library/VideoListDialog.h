@@ -87,6 +87,10 @@ public:
     static QStringList muteArguments(const QString &source, double start, double end, const QString &output);
     static qint64 muteTimeLimitMs(double durationSeconds);
 
+    // The list column's width in a window of that width: two fifths of the room beside the
+    // detail panel, within the widths a card's texts want (never narrower than the card's least).
+    static int listColumnWidthFor(int windowWidth);
+
     // "mm:ss" below an hour, "hh:mm:ss" from there.
     static QString formatDuration(int seconds);
     static QString formatSize(qint64 bytes);
@@ -212,6 +216,7 @@ private:
     VideoEditor *editor = nullptr;
 
     // Left column
+    QWidget *listColumn = nullptr;
     QLineEdit *searchBox = nullptr;
     QButtonGroup *filterGroup = nullptr;
     QListWidget *listWidget = nullptr;

@@ -23,6 +23,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace LibraryMedia;
@@ -43,6 +44,7 @@ private slots:
     void fullScreenPlayback();
     void clickToSeek();
     void goneBehindItsBack();
+    void listColumnWidth();
     void cleanupTestCase();
 
 private:
@@ -754,6 +756,41 @@ void LibraryWindowTest::goneBehindItsBack()
     QCOMPARE(rowOf(w, names[3]), -1);
     QCOMPARE(count->text(), QStringLiteral("7 个文件"));
     QCOMPARE(w->recordList().size(), 7);
+}
+
+// The list column has one width for one window size, whatever the detail panel shows (in
+// English an unreadable file's empty details once took a sixth of the column), in a fresh
+// window as in one used for a while.
+void LibraryWindowTest::listColumnWidth()
+{
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/translations/Vistrelle_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    QStringList widths;
+    for (int start = 0; start < 2; ++start) {
+        std::unique_ptr<VideoListDialog> w(createVideoListDialog(nullptr));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->loadFromDisk();
+        QVERIFY(waitForMetadata(w.get()));
+        QWidget *column = w->findChild<QWidget *>(QStringLiteral("Left"));
+        auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+        for (int row = 0; row < list->count(); ++row) {
+            list->setCurrentRow(row);
+            QTRY_COMPARE(w->currentRecordIndex(), list->item(row)->data(Qt::UserRole).toInt());
+            QTest::qWait(200);
+            const QString width = QString::number(column->width());
+            if (!widths.contains(width))
+                widths << width;
+        }
+        QCOMPARE(column->width(), VideoListDialog::listColumnWidthFor(w->width()));
+    }
+    QCoreApplication::removeTranslator(&english);
+    QVERIFY2(widths.size() == 1, qPrintable(widths.join(QLatin1Char(' '))));
+    // Two fifths of the room at the default size, within the card's least and widest.
+    QCOMPARE(VideoListDialog::listColumnWidthFor(1220), 474);
+    QCOMPARE(VideoListDialog::listColumnWidthFor(900), VideoListDialog::listColumnWidthFor(700));
+    QCOMPARE(VideoListDialog::listColumnWidthFor(1900), VideoListDialog::listColumnWidthFor(2500));
 }
 
 int main(int argc, char *argv[])
