@@ -3472,6 +3472,14 @@ Please visit this link manually:
         <source>文件为空</source>
         <translation>الملف فارغ</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>لم يعد &quot;%1&quot; موجودًا: فقد نُقل أو حُذف. أُزيل من القائمة.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

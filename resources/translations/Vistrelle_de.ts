@@ -3460,6 +3460,14 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
         <source>文件为空</source>
         <translation>Die Datei ist leer</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>„%1“ existiert nicht mehr: Die Datei wurde verschoben oder gelöscht. Sie wurde aus der Liste entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

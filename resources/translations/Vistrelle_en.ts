@@ -3460,6 +3460,14 @@ Check that the folder is writable.</translation>
         <source>文件为空</source>
         <translation>The file is empty</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File Not Found</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; no longer exists: it was moved or deleted. It has been removed from the list.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

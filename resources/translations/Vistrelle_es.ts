@@ -3460,6 +3460,14 @@ Compruebe que la carpeta admite escritura.</translation>
         <source>文件为空</source>
         <translation>El archivo está vacío</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>«%1» ya no existe: se movió o se eliminó. Se ha quitado de la lista.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

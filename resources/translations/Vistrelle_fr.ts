@@ -3460,6 +3460,14 @@ Vérifiez que le dossier est accessible en écriture.</translation>
         <source>文件为空</source>
         <translation>Le fichier est vide</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>« %1 » n&apos;existe plus : il a été déplacé ou supprimé. Il a été retiré de la liste.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3460,6 +3460,14 @@ Verifica che la cartella sia scrivibile.</translation>
         <source>文件为空</source>
         <translation>Il file è vuoto</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; non esiste più: è stato spostato o eliminato. È stato rimosso dall&apos;elenco.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3457,6 +3457,14 @@ Vistrelle を終了しますか？</translation>
         <source>文件为空</source>
         <translation>ファイルが空です</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>「%1」は移動または削除されたため、存在しません。一覧から取り除きました。</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

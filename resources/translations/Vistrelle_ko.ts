@@ -3457,6 +3457,14 @@ Vistrelle을 종료할까요?</translation>
         <source>文件为空</source>
         <translation>파일이 비어 있습니다</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>파일 없음</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot;이(가) 이동되었거나 삭제되어 더 이상 존재하지 않습니다. 목록에서 제거했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

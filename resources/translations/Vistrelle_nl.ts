@@ -3460,6 +3460,14 @@ Controleer of de map beschrijfbaar is.</translation>
         <source>文件为空</source>
         <translation>Het bestand is leeg</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; bestaat niet meer: het is verplaatst of verwijderd. Het is uit de lijst gehaald.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

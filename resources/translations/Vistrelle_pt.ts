@@ -3460,6 +3460,14 @@ Verifique as permissões de escrita da pasta.</translation>
         <source>文件为空</source>
         <translation>O ficheiro está vazio</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; não existe mais: foi movido ou excluído. Foi removido da lista.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

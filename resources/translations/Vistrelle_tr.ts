@@ -3457,6 +3457,14 @@ Klasörün yazma iznini denetleyin.</translation>
         <source>文件为空</source>
         <translation>Dosya boş</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Dosya bulunamadı</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; artık yok: taşındı ya da silindi. Listeden kaldırıldı.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3457,6 +3457,14 @@ Please visit this link manually:
         <source>文件为空</source>
         <translation>文件为空</translation>
     </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>“%1”已被移动或删除，已从列表中移除。</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>
