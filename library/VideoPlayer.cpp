@@ -1,5 +1,7 @@
 #include "library/VideoPlayer.h"
 
+#include "library/MediaLibraryFiles.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
@@ -112,6 +114,10 @@ void VideoPlayer::setSourceForFile()
                 openPath = link;
         }
     }
+    // Qt 6.4's FFmpeg back end divides by the video stream's frame rate for each picture it
+    // renders; the cover picture of an mp3 or m4a has none (0/0) and the process dies of it.
+    // An audio file's picture is never shown, so its player has no video sink at all.
+    m_player->setVideoSink(isAudioFile(m_filePath) ? nullptr : m_videoSink);
     m_player->setSource(QUrl::fromLocalFile(openPath));
 }
 

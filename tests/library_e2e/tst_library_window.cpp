@@ -300,6 +300,16 @@ void LibraryWindowTest::playback()
     QVERIFY(xdotool({"key", "space"}));
     QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 2, 15000);
     QVERIFY2(frames.count() >= 140, qPrintable(QString::number(frames.count())));
+
+    // An mp3 with a cover picture plays to its end (its picture once took the process down),
+    // and a video played after it shows its pictures again.
+    w->showAndPlay(clip("Vistrelle_cover.mp3"), true);
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 3, 15000);
+    QVERIFY2(m_boxes->titles.isEmpty(), qPrintable(m_boxes->texts.join(QLatin1Char(','))));
+    frames.clear();
+    w->showAndPlay(chinese, true);
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 4, 15000);
+    QVERIFY2(frames.count() >= 140, qPrintable(QString::number(frames.count())));
 }
 
 // Run as a child without a sound server: plays a file to its end and reports the frames.
