@@ -10,6 +10,7 @@
 // A picture of each window goes to pictures/<language>-x<scale>/ beside the test
 // (pictures/<language>-x<scale>-<width>x<height>/ on a smaller screen).
 
+#include "CalendarCheck.h"
 #include "NumberOrder.h"
 #include "TextFit.h"
 #include "WindowFit.h"
@@ -36,6 +37,8 @@
 #include "recording/Recorder.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
@@ -161,6 +164,8 @@ private:
     bool viaModal(const QString &key, const std::function<void()> &open,
                   const std::function<void(QWidget *)> &inside = {}, bool skipProgress = false);
     void recordMissing(const QString &key) { m_unexpected << key + QStringLiteral(": did not open"); }
+    // Opens the schedule's calendar and checks that it can be read.
+    void checkCalendar(QWidget *scheduleDialog);
     static QWidget *areaPicker()
     {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -488,7 +493,8 @@ void WindowTexts::optionDialogs()
     BottomBar *bar = window.bottomBar();
     viaModal(QStringLiteral("auto-split"), [&] { bar->showAutoSplitSettings(); });
     viaModal(QStringLiteral("auto-stop"), [&] { bar->showAutoStopSettings(); });
-    viaModal(QStringLiteral("schedule"), [&] { bar->showScheduleSettings(); });
+    viaModal(QStringLiteral("schedule"), [&] { bar->showScheduleSettings(); },
+             [&](QWidget *dialog) { checkCalendar(dialog); });
     viaModal(QStringLiteral("watermark"), [&] { bar->onWatermarkClicked(); });
     viaModal(QStringLiteral("microphone-permission"), [&] {
         MicrophonePermissionDialog(&window, MicrophonePermissionDialog::Microphone).exec();
@@ -693,6 +699,31 @@ void WindowTexts::rightToLeftNumbers()
     viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
              inside(QStringLiteral("rtl-library-file-info")));
     library->close();
+}
+
+void WindowTexts::checkCalendar(QWidget *scheduleDialog)
+{
+    if (auto *enable = scheduleDialog->findChild<QCheckBox *>(QStringLiteral("ScheduleEnable")))
+        enable->setChecked(true);
+    QDateTimeEdit *date = nullptr;
+    for (QDateTimeEdit *editor : scheduleDialog->findChildren<QDateTimeEdit *>())
+        if (editor->calendarPopup())
+            date = editor;
+    QVERIFY(date && date->isEnabled());
+    // A click on the drop-down part at the editor's right end, as a user opens it.
+    QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(date->width() - 12, date->height() / 2));
+    QCalendarWidget *calendar = date->calendarWidget();
+    QVERIFY(calendar);
+    QWidget *popup = calendar->window();
+    if (!QTest::qWaitFor([&] { return popup->isVisible(); }, 5000)) {
+        m_unexpected << QStringLiteral("schedule-calendar: did not open");
+        return;
+    }
+    look(popup, QStringLiteral("schedule-calendar"));
+    for (const QString &problem : calendarcheck::check(calendar))
+        m_unexpected << QStringLiteral("schedule-calendar: ") + problem;
+    popup->close();
+    QTRY_VERIFY(!popup->isVisible());
 }
 
 void WindowTexts::checkDropDowns(QWidget *window, const QString &key)
