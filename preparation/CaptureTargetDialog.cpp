@@ -58,9 +58,12 @@ public:
         painter->setClipPath(previewShape);
         const QPixmap picture = index.data(CaptureTargetDialog::PreviewRole).value<QPixmap>();
         if (!picture.isNull()) {
+            // The whole window, on the dark box where its shape differs from the box's: a
+            // picture filling the box lost the window's sides.
+            painter->fillPath(previewShape, QColor(QStringLiteral("#0d121a")));
             const QPixmap scaled = picture.scaled(
                 QSize(roundHalfAway(preview.width()), roundHalfAway(preview.height())),
-                Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+                Qt::KeepAspectRatio, Qt::SmoothTransformation);
             const QSizeF logical = QSizeF(scaled.size()) / scaled.devicePixelRatio();
             const QRectF target(preview.center().x() - logical.width() / 2,
                                 preview.center().y() - logical.height() / 2, logical.width(),

@@ -607,6 +607,10 @@ void WindowTexts::recording()
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
     QTRY_VERIFY(toolbar->isVisible());
     look(toolbar, QStringLiteral("recording-toolbar"));
+    // The state badge in its other state.
+    toolbar->setPaused(true);
+    look(toolbar, QStringLiteral("recording-toolbar-paused"));
+    toolbar->setPaused(false);
     QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->countdownWindow() && window.bottomBar()->countdownWindow()->isVisible(),
                              10000);
     look(window.bottomBar()->countdownWindow(), QStringLiteral("auto-stop-countdown"));
