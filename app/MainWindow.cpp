@@ -4,6 +4,8 @@
 #include "app/GlobalHotkey.h"
 #include "app/HomePage.h"
 #include "app/ModeBar.h"
+#include "app/ScreenshotNotice.h"
+#include "app/ScreenshotWriter.h"
 #include "app/TitleBar.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/CameraOverlay.h"
@@ -207,6 +209,10 @@ void MainWindow::connectComponents()
 
     // Preparation toolbar.
     connect(m_setupToolbar, &SetupRecordingToolbar::recordRequested, this, &MainWindow::onStartRecording);
+    // The toolbar's screenshot says where it went (the window picker's takes its chosen window).
+    connect(m_setupToolbar, &SetupRecordingToolbar::screenshotRequested, this, [this] {
+        ScreenshotNotice::save(m_setupToolbar, ScreenshotWriter::grabArea(m_controls->captureRect()));
+    });
     connectToolbarItems(m_setupToolbar);
     connect(m_controls, &ControlsArea::captureTargetPickerOpening, this, &MainWindow::connectToolbarItems);
     connect(m_setupToolbar, &SetupRecordingToolbar::modeRequested, this, [this](int mode) { enterPreparation(mode, -1); });
@@ -307,7 +313,6 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectToolbarItems(SetupRecordingToolbar *toolbar)
 {
-    connect(toolbar, &SetupRecordingToolbar::screenshotRequested, this, &MainWindow::captureScreenshot);
     connect(toolbar, &SetupRecordingToolbar::autoStopRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
     connect(toolbar, &SetupRecordingToolbar::autoSplitRequested, m_bottomBar, &BottomBar::showAutoSplitSettings);
     connect(toolbar, &SetupRecordingToolbar::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);

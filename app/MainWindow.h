@@ -159,8 +159,8 @@ protected:
 private:
     void setupUi();
     void connectComponents();
-    // The items every preparation toolbar shares: screenshot, auto stop, auto split,
-    // schedule and settings.
+    // The items every preparation toolbar shares: auto stop, auto split, schedule and
+    // settings (each toolbar's screenshot takes its own target).
     void connectToolbarItems(SetupRecordingToolbar *toolbar);
     void openPreferences(int page);
     // Schedule pieces (MainWindowSchedule.cpp).

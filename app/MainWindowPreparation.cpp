@@ -122,7 +122,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
     const QRect rect = m_controls->captureRect();
     switch (homeMode) {
     case 0: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
-    case 1: subtitle = NumberText::resolution(rect.width(), rect.height()); break;
+    case 1: subtitle = NumberText::captureResolution(rect); break;
     case 2:
     case 3: subtitle = chosenTarget().title; break;
     case 4: subtitle = tr("Audio only"); break;
@@ -140,6 +140,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
 
     inPreparation = true;
     m_setupToolbar->setMode(homeMode, subtitle);
+    m_setupToolbar->setDisplay(preparationScreenIndex);
     refreshPreparationToolbar();
     m_setupToolbar->placeForRect(area);
     hide();
@@ -178,7 +179,7 @@ void MainWindow::onPreparationRegionChanged(const QRect &rect)
 {
     if (!inPreparation || homeMode != 1)
         return;
-    m_setupToolbar->setMode(1, NumberText::resolution(rect.width(), rect.height()));
+    m_setupToolbar->setMode(1, NumberText::captureResolution(rect));
     m_setupToolbar->placeForRect(rect);
     if (!m_setupToolbar->isVisible()) {
         m_setupToolbar->show();

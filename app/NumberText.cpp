@@ -1,8 +1,13 @@
 #include "app/NumberText.h"
 
+#include "recording/CaptureGeometry.h"
+
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 QString NumberText::isolated(const QString &text)
 {
@@ -16,13 +21,29 @@ QString NumberText::resolution(int width, int height)
     return isolated(QStringLiteral("%1 × %2").arg(width).arg(height));
 }
 
-void NumberText::keepLeftToRight(QWidget *editor)
+QString NumberText::captureResolution(const QRect &area)
+{
+    const QScreen *screen = QGuiApplication::screenAt(area.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QSize pixels = CaptureGeometry::nativeSize(area, screen ? screen->devicePixelRatio() : 1.0);
+    return resolution(std::max(pixels.width(), 0), std::max(pixels.height(), 0));
+}
+
+QString NumberText::isolatedName(const QString &name)
+{
+    if (!QGuiApplication::isRightToLeft() || name.isEmpty())
+        return name;
+    return QChar(0x2068) + name + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE
+}
+
+void NumberText::keepLeftToRight(QWidget *widget)
 {
     // A date or time edit turns its format around as it takes it while right to left
     // ("HH:mm" shows "mm:HH"): it takes the format again once left to right.
-    auto *dateTime = qobject_cast<QDateTimeEdit *>(editor);
+    auto *dateTime = qobject_cast<QDateTimeEdit *>(widget);
     const QString format = dateTime ? dateTime->displayFormat() : QString();
-    editor->setLayoutDirection(Qt::LeftToRight);
+    widget->setLayoutDirection(Qt::LeftToRight);
     if (dateTime)
         dateTime->setDisplayFormat(format);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QRect;
 class QWidget;
 
 // Texts made of numbers: times, dates, durations, sizes and resolutions. Each reads in its
@@ -21,9 +22,18 @@ public:
     static QString isolated(const QString &text);
     // "1920 × 1080", isolated.
     static QString resolution(int width, int height);
-    // Editors that lay out digits of their own (date and time edits) keep left to right;
-    // call it after the editor's display format is set.
-    static void keepLeftToRight(QWidget *editor);
+    // The size in pixels of a recording of `area` (logical coordinates): the area at its
+    // screen's pixel ratio with even sides, as the recorder captures it ("1000 × 500" for
+    // 500 x 250 points at scale 2), isolated.
+    static QString captureResolution(const QRect &area);
+    // A name (of a file, of a window) inside a first-strong isolate (U+2068 ... U+2069)
+    // when the interface runs right to left: it keeps its own direction, and a shortened
+    // name keeps its ellipsis at its own end. Unchanged otherwise.
+    static QString isolatedName(const QString &name);
+    // Widgets that read left to right in every language keep left to right: editors that
+    // lay out digits of their own (date and time edits; call it after the display format
+    // is set) and a player's sliders, whose time runs as the trim timeline's does.
+    static void keepLeftToRight(QWidget *widget);
 
     // "KB", "MB", "GB" as the interface language writes them ("Ko", "Mo", "Go" in French).
     static QString byteUnit(ByteUnit unit);

@@ -1,5 +1,6 @@
 #include "app/RecentCard.h"
 
+#include "app/NumberText.h"
 #include "library/VideoListDialog.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"
@@ -154,7 +155,9 @@ void RecentCard::paintEvent(QPaintEvent *)
     nameFont.setPixelSize(13);
     p.setFont(nameFont);
     p.setPen(QColor(QStringLiteral("#e7eefb")));
-    const QString name = QFontMetrics(nameFont).elidedText(m_file.completeBaseName(), Qt::ElideRight, w - 26);
+    // Right to left the shortened name keeps its ellipsis at its own end.
+    const QString name = NumberText::isolatedName(
+        QFontMetrics(nameFont).elidedText(m_file.completeBaseName(), Qt::ElideRight, w - 26));
     p.drawText(QRect(QPoint(13, h - 49), QPoint(w - 14, h - 27)), Qt::AlignLeft | Qt::AlignVCenter, name);
 
     QFont dateFont = p.font();

@@ -92,11 +92,16 @@ bool ScreenshotWriter::waitForDone(int milliseconds)
     return writerPool().waitForDone(milliseconds);
 }
 
-bool ScreenshotWriter::captureArea(const QRect &area, const QString &folder)
+QImage ScreenshotWriter::grabArea(const QRect &area)
 {
     int primary = 0;
     const QList<ScreenshotScreen> screens = applicationScreens(&primary);
-    const QImage picture = composeScreenshot(area, screens, primary);
+    return composeScreenshot(area, screens, primary);
+}
+
+bool ScreenshotWriter::captureArea(const QRect &area, const QString &folder)
+{
+    const QImage picture = grabArea(area);
     if (picture.isNull())
         return false;
     return saveAsync(picture, folder, QDateTime::currentDateTime());

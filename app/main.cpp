@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QSettings>
@@ -24,11 +25,21 @@ static const char *const kLayoutDirectionEntry =
 
 namespace {
 
-// Fusion without the focus frame on buttons.
+// Fusion without the focus frame on buttons, with menus whose rounded corners show what
+// lies behind them (an opaque menu window shows them as black squares).
 class ButtonFocuslessStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
+    using QProxyStyle::polish;
+
+    void polish(QWidget *widget) override
+    {
+        // Polished before its window is made: the window is made translucent.
+        if (qobject_cast<QMenu *>(widget) && !widget->testAttribute(Qt::WA_WState_Created))
+            widget->setAttribute(Qt::WA_TranslucentBackground);
+        QProxyStyle::polish(widget);
+    }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override

@@ -241,7 +241,10 @@ void CameraSettingsDialog::buildUi()
         "background:#070d16;border:none;border-radius:10px;color:#78869c;font-size:11px;"));
     m_previewLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     paneLayout->addWidget(m_previewLabel);
-    auto *badge = new QLabel(QStringLiteral("<span style='color:#58d26b'>●</span>&nbsp;&nbsp;") + tr("实时预览"), pane);
+    auto *badge = new QLabel(pane);
+    m_previewBadge = badge;
+    badge->setObjectName(QStringLiteral("PreviewBadge"));
+    updatePreviewBadge();
     badge->setStyleSheet(QStringLiteral("background:rgba(15,24,38,215);border:none;border-radius:6px;"
                                         "color:#eef3fb;padding:4px 9px;font-size:10px;"));
     // As wide as its text in the language on show (at least the 94 pixels it was drawn for).
@@ -536,6 +539,9 @@ void CameraSettingsDialog::showLabelText(const QString &text)
 {
     m_previewLabel->clear();
     m_previewLabel->setText(text);
+    m_lastFrame = QImage();
+    if (m_previewBadge)
+        updatePreviewBadge();
 }
 
 void CameraSettingsDialog::startPreview()
@@ -568,13 +574,18 @@ void CameraSettingsDialog::stopPreview()
     m_lastFrame = QImage();
     if (!m_previewEnabled && m_previewLabel)
         showLabelText(tr("开启摄像头后可预览"));
+    if (m_previewBadge)
+        updatePreviewBadge();
 }
 
 void CameraSettingsDialog::onFrame(const QImage &image)
 {
     if (!m_previewEnabled || image.isNull())
         return;
+    const bool first = m_lastFrame.isNull();
     m_lastFrame = image;
+    if (first)
+        updatePreviewBadge();
     renderPreview();
 }
 
@@ -645,9 +656,26 @@ void CameraSettingsDialog::renderPreview()
 void CameraSettingsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    m_previewEnabled = true;
-    m_previewSwitch->setChecked(true);
-    startPreview();
+    // Without a camera there is nothing to switch on: the switch stays off and the preview
+    // says so.
+    const bool camera = !m_inputs.isEmpty();
+    m_previewEnabled = camera;
+    m_previewSwitch->setChecked(camera);
+    m_previewSwitch->setEnabled(camera);
+    if (camera)
+        startPreview();
+    else
+        showLabelText(tr("未检测到可用摄像头"));
+    updatePreviewBadge();
+}
+
+void CameraSettingsDialog::updatePreviewBadge()
+{
+    // The dot is green while the camera's pictures come in, grey otherwise.
+    const bool live = m_previewEnabled && !m_lastFrame.isNull();
+    m_previewBadge->setText(QStringLiteral("<span style='color:%1'>●</span>&nbsp;&nbsp;")
+                                .arg(live ? QStringLiteral("#58d26b") : QStringLiteral("#6b7a90"))
+                            + tr("实时预览"));
 }
 
 void CameraSettingsDialog::reject()

@@ -66,6 +66,7 @@ private:
     void onFrame(const QImage &image);
     void onCameraError(const QString &message);
     void showLabelText(const QString &text);
+    void updatePreviewBadge();
     void setGridCode(int code);
 
     bool m_webcamEnabled = false;
@@ -77,6 +78,7 @@ private:
     QImage m_lastFrame;
 
     QLabel *m_previewLabel = nullptr;
+    QLabel *m_previewBadge = nullptr;
     QComboBox *m_deviceCombo = nullptr;
     QComboBox *m_qualityCombo = nullptr;
     QComboBox *m_fpsCombo = nullptr;

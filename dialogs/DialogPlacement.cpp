@@ -108,5 +108,8 @@ QScrollArea *scrollingBody(QWidget *body)
     area->setStyleSheet(QStringLiteral("QScrollArea#ScrollingBody,QScrollArea#ScrollingBody>QWidget#qt_scrollarea_viewport"
                                        "{background:transparent;border:0;}"));
     area->setWidget(body);
+    // The scroll area fills the body with the palette's light grey: the dialog's own
+    // background shows through instead.
+    body->setAutoFillBackground(false);
     return area;
 }

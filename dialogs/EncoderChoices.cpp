@@ -28,26 +28,31 @@ void markUnavailableEncoders(QComboBox *combo)
     std::function<bool(const QString &)> works = probeOverride();
     if (!works)
         works = &Recorder::isVideoEncoderAvailable;
+    auto *model = qobject_cast<QStandardItemModel *>(combo->model());
     QStringList names;
     for (int i = 0; i < combo->count(); ++i) {
         const QString name = combo->itemData(i).toString();
-        if (name != QLatin1String("auto") && name != QLatin1String("libx264"))
-            names << name;
+        if (name == QLatin1String("auto") || name == QLatin1String("libx264"))
+            continue;
+        names << name;
+        // Not a choice until its test encode has passed: a list opened before the answer
+        // offers no encoder that may not work.
+        if (model)
+            model->item(i)->setEnabled(false);
     }
     // The watcher goes with the list: answers that come after it are dropped.
     auto *watcher = new QFutureWatcher<QStringList>(combo);
-    QObject::connect(watcher, &QFutureWatcher<QStringList>::finished, combo, [combo, watcher] {
-        auto *model = qobject_cast<QStandardItemModel *>(combo->model());
+    QObject::connect(watcher, &QFutureWatcher<QStringList>::finished, combo, [combo, model, watcher] {
         for (const QString &name : watcher->result())
             if (const int index = combo->findData(name); model && index >= 0)
-                model->item(index)->setEnabled(false);
+                model->item(index)->setEnabled(true);
         watcher->deleteLater();
     });
     watcher->setFuture(QtConcurrent::run([names, works = std::move(works)] {
-        QStringList unavailable;
+        QStringList available;
         for (const QString &name : names)
-            if (!works(name))
-                unavailable << name;
-        return unavailable;
+            if (works(name))
+                available << name;
+        return available;
     }));
 }

@@ -4,18 +4,22 @@
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QFormLayout>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTableView>
+#include <QTextCharFormat>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -99,6 +103,32 @@ protected:
     }
 };
 
+// The date's calendar in the dialog's colours, every week in view. Qt fills the day names'
+// header with the palette's near-white and writes them in the style sheet's white; and it
+// sizes the calendar without the frame and the least row height of its table, which cut the
+// last week.
+void dressCalendar(QCalendarWidget *calendar)
+{
+    QTextCharFormat header;
+    header.setForeground(QColor(QStringLiteral("#9fb0c8")));
+    header.setBackground(QColor(QStringLiteral("#14243a")));
+    calendar->setHeaderTextFormat(header);
+    QTextCharFormat weekend;
+    weekend.setForeground(QColor(QStringLiteral("#ff8b8b")));
+    calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
+    calendar->ensurePolished();
+    auto *view = calendar->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    auto *navigation = calendar->findChild<QWidget *>(QStringLiteral("qt_calendar_navigationbar"));
+    if (!view || !navigation)
+        return;
+    view->ensurePolished();
+    const QAbstractItemView *cells = view;
+    const int row = std::max({view->verticalHeader()->minimumSectionSize(), view->verticalHeader()->defaultSectionSize(),
+                              cells->sizeHintForRow(1), view->fontMetrics().height() + 2});
+    calendar->setMinimumHeight(navigation->sizeHint().height() + 7 * row + 2 * view->frameWidth());
+}
+
 const char *kStyle =
     "QWidget#ScheduleSurface{background:#0d192b;border:1px solid #40516b;border-radius:14px;}"
     "QLabel{color:#dfe7f4;font-size:13px;background:transparent;}"
@@ -175,6 +205,7 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     m_dateTime = new QDateTimeEdit(QDateTime::currentDateTime().addSecs(300), surface);
     m_dateTime->setDisplayFormat(QStringLiteral("yyyy-MM-dd  HH:mm"));
     m_dateTime->setCalendarPopup(true);
+    dressCalendar(m_dateTime->calendarWidget());
     m_time = new QTimeEdit(QTime::currentTime().addSecs(300), surface);
     m_time->setDisplayFormat(QStringLiteral("HH:mm"));
     NumberText::keepLeftToRight(m_dateTime);

@@ -252,22 +252,27 @@ SettingsDialog::SettingsDialog(QWidget *parent)
         m_navGroup->addButton(button, id);
     }
     // The selected page's name is bold: the sidebar grows where a language's widest
-    // name would not fit in bold.
+    // name would not fit in its button in bold (the button's own room for it, and what
+    // the bold name needs more).
     QFont bold = font();
     bold.setPixelSize(13);
     bold.setWeight(QFont::DemiBold);
-    int widestName = 0;
-    for (QAbstractButton *button : m_navGroup->buttons())
-        widestName = std::max(widestName, QFontMetrics(bold).horizontalAdvance(button->text()));
+    int widestButton = 0;
+    for (QAbstractButton *button : m_navGroup->buttons()) {
+        button->ensurePolished();
+        const int boldExtra = QFontMetrics(bold).horizontalAdvance(button->text())
+                              - button->fontMetrics().horizontalAdvance(button->text());
+        widestButton = std::max(widestButton, button->sizeHint().width() + std::max(0, boldExtra));
+    }
     sideLayout->addStretch();
     auto *resetButton = new QPushButton(tr("恢复默认设置"), sidebar);
     resetButton->setObjectName(QStringLiteral("Reset"));
     sideLayout->addWidget(resetButton);
-    // Margins 10 + 10, the text's left padding 14, the icon 20 and its gap, and a little room;
-    // wider too where the reset button's text needs it (German).
+    // Margins 10 + 10 around the widest button; wider too where the reset button's text
+    // needs it (German).
     resetButton->ensurePolished();
     sidebar->setFixedWidth(
-        std::max({164, 10 + 14 + 20 + 6 + widestName + 8 + 10, 10 + resetButton->sizeHint().width() + 10}));
+        std::max({164, 10 + widestButton + 10, 10 + resetButton->sizeHint().width() + 10}));
     mainLayout->addWidget(sidebar);
 
     // Right pane: title bar, pages, footer

@@ -148,11 +148,14 @@ StopRecordingDialog::StopRecordingDialog(int elapsedSeconds, QWidget *parent)
     statusRow->setContentsMargins(0, 0, 0, 0);
     statusRow->setSpacing(18);
     statusRow->addStretch();
-    statusRow->addWidget(square("StopDot", 10, status));
-    statusRow->addWidget(divider(status));
+    // The red dot marks "Recorded" itself: a divider between them read as an empty field.
+    auto *recordedPair = new QHBoxLayout;
+    recordedPair->setSpacing(9);
+    recordedPair->addWidget(square("StopDot", 10, status));
     auto *recorded = new QLabel(tr("Recorded"), status);
     recorded->setObjectName(QStringLiteral("StopRecordedLabel"));
-    statusRow->addWidget(recorded);
+    recordedPair->addWidget(recorded);
+    statusRow->addLayout(recordedPair);
     statusRow->addWidget(divider(status));
     auto *elapsed = new QLabel(formatElapsed(elapsedSeconds), status);
     elapsed->setObjectName(QStringLiteral("StopElapsed"));
@@ -166,7 +169,8 @@ StopRecordingDialog::StopRecordingDialog(int elapsedSeconds, QWidget *parent)
     footer->setObjectName(QStringLiteral("StopFooter"));
     footer->setFixedHeight(52);
     auto *footerRow = new QHBoxLayout(footer);
-    footerRow->setContentsMargins(0, 7, 12, 7);
+    // The same room on both sides: right to left the buttons stand at the left edge.
+    footerRow->setContentsMargins(12, 7, 12, 7);
     footerRow->setSpacing(10);
     footerRow->addStretch();
     QPushButton *continueButton = footerButton(tr("Continue"), "StopContinueButton", footer);

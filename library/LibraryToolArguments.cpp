@@ -123,12 +123,14 @@ QString fileInformationText(const VideoRecord &record)
             .arg(format, codec, QString::number(record.sampleRate), QString::number(record.channels),
                  QString::number(record.bitrateKbps), duration, size, created, folder);
     }
+    // The resolution and the frame rate each in one isolate, as the library's header writes
+    // them: right to left, "1920 × 1080" would read "1080 × 1920" and "30 fps" "fps 30".
+    const QString resolution = NumberText::resolution(std::max(record.resolution.width(), 0),
+                                                      std::max(record.resolution.height(), 0));
+    const QString frameRate = NumberText::isolated(QStringLiteral("%1 fps").arg(record.fps));
     return QCoreApplication::translate("VideoListDialog",
-                                       "格式：%1\n分辨率：%2 × %3\n帧率：%4 fps\n时长：%5\n大小：%6\n创建时间：%7\n"
-                                       "保存路径：%8")
-        .arg(format, QString::number(std::max(record.resolution.width(), 0)),
-             QString::number(std::max(record.resolution.height(), 0)), QString::number(record.fps), duration, size,
-             created, folder);
+                                       "格式：%1\n分辨率：%2\n帧率：%3\n时长：%4\n大小：%5\n创建时间：%6\n保存路径：%7")
+        .arg(format, resolution, frameRate, duration, size, created, folder);
 }
 
 } // namespace LibraryTools

@@ -163,6 +163,25 @@ QList<VideoRecord> scanMediaFolder(const QString &folder, QStringList *registry,
     return records;
 }
 
+double streamFrameRate(const QString &nominal, const QString &average)
+{
+    const auto rate = [](const QString &fraction) {
+        const QStringList parts = fraction.split(QLatin1Char('/'));
+        if (parts.size() != 2)
+            return 0.0;
+        const double denominator = parts.at(1).toDouble();
+        return denominator != 0.0 ? parts.at(0).toDouble() / denominator : 0.0;
+    };
+    const double stream = rate(nominal);
+    const double mean = rate(average);
+    // A recording whose frames came late (or were dropped on a busy machine) averages below
+    // its rate: 28.9, or 13, for a 30 fps recording. A stream of varying rate can name its
+    // time base as its rate (90000): then the average stands.
+    if (stream > 0.0 && stream <= 240.0)
+        return stream;
+    return mean;
+}
+
 VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json)
 {
     VideoRecord r = record;
@@ -192,12 +211,8 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
             sawVideo = true;
             r.resolution = QSize(stream.value(QLatin1String("width")).toInt(),
                                  stream.value(QLatin1String("height")).toInt());
-            const QStringList parts = stream.value(QLatin1String("avg_frame_rate")).toString().split(QLatin1Char('/'));
-            if (parts.size() == 2) {
-                const double denominator = parts.at(1).toDouble();
-                if (denominator != 0.0)
-                    r.fps = qRound(parts.at(0).toDouble() / denominator);
-            }
+            r.fps = qRound(streamFrameRate(stream.value(QLatin1String("r_frame_rate")).toString(),
+                                           stream.value(QLatin1String("avg_frame_rate")).toString()));
         } else if (type == QLatin1String("audio") && !sawAudio) {
             sawAudio = true;
             r.audioCodec = stream.value(QLatin1String("codec_name")).toString().toUpper();

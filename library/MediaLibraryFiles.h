@@ -40,6 +40,11 @@ QList<VideoRecord> scanMediaFolder(const QString &folder, QStringList *registry,
 // A record as the scan makes it, before probing.
 VideoRecord unprobedRecord(const QString &path);
 
+// A video stream's frame rate from ffprobe's "r_frame_rate" and "avg_frame_rate"
+// ("30/1", "30000/1001"): the stream's own rate, or its average where the stream names no
+// frame rate (none, or its time base); 0 when neither is known.
+double streamFrameRate(const QString &nominal, const QString &average);
+
 // ffprobe's JSON answer merged into a copy of the record (the file facts are kept).
 VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json);
 

@@ -1,5 +1,7 @@
 #include "library/SeekSlider.h"
 
+#include "app/NumberText.h"
+
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -7,6 +9,8 @@
 SeekSlider::SeekSlider(QWidget *parent)
     : QSlider(Qt::Horizontal, parent)
 {
+    // Played time fills from the left in every language, as on the trim timeline below it.
+    NumberText::keepLeftToRight(this);
 }
 
 int SeekSlider::valueAt(int x) const

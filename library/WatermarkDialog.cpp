@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -279,7 +280,8 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     body->addLayout(right, 1);
     auto *bodyArea = new QWidget;
     bodyArea->setLayout(body);
-    root->addWidget(scrollingBody(bodyArea), 1);
+    auto *scroll = scrollingBody(bodyArea);
+    root->addWidget(scroll, 1);
     root->addWidget(line(Qt::Horizontal, "#293950"));
 
     auto *footer = new QWidget;
@@ -318,10 +320,8 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
         onPreviewUpdate();
     });
 
-    // 880 x 590 unless the fonts here need more height for the fixed-size preview; on a
-    // smaller screen as much as it has, and the body scrolls.
-    const int natural = m_titleBar->minimumHeight() + bodyArea->sizeHint().height() + footer->minimumHeight() + 2;
-    setFixedSize(sizeWithin(QSize(880, std::max(590, natural)), availableAreaFor(this)));
+    m_scroll = scroll;
+    fitToScreen();
     onPreviewUpdate();
 }
 
@@ -496,7 +496,29 @@ bool WatermarkDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+void WatermarkDialog::fitToScreen()
+{
+    // 880 x 590 unless the fonts here need more height for the fixed-size preview; on a
+    // smaller screen as much as it has, and the body scrolls. Measured as the style sheets
+    // draw it: again when shown, as the colour button's own style can widen the body.
+    ensurePolished();
+    QWidget *body = m_scroll->widget();
+    // The whole layout (title bar, lines, footer, spacing) with the body at its full size.
+    const int natural = layout()->totalSizeHint().height() - m_scroll->sizeHint().height()
+                        + body->sizeHint().height() + 2 * m_scroll->frameWidth();
+    const QMargins margins = layout()->contentsMargins();
+    const int bodyWidth = margins.left() + margins.right() + body->minimumSizeHint().width() + 2 * m_scroll->frameWidth();
+    QSize wanted(std::max(880, bodyWidth), std::max(590, natural));
+    const QRect available = availableAreaFor(this);
+    // Where the body scrolls, its scroll bar takes room beside it, not from it (it would
+    // need scrolling sideways too).
+    if (wanted.height() > available.height())
+        wanted.rwidth() += m_scroll->verticalScrollBar()->sizeHint().width();
+    setFixedSize(sizeWithin(wanted, available));
+}
+
 void WatermarkDialog::showEvent(QShowEvent *event)
 {
+    fitToScreen();
     QDialog::showEvent(event);
 }

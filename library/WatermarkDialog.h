@@ -10,6 +10,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSlider;
 class QSpinBox;
 class QWidget;
@@ -45,6 +46,7 @@ private slots:
 
 private:
     void setColourButton(const QColor &colour, bool styled);
+    void fitToScreen();
     int checkedPosition() const;
 
     WatermarkConfig m_config;
@@ -59,6 +61,7 @@ private:
     QSlider *m_marginY = nullptr;
     QLabel *m_preview = nullptr;
     QWidget *m_titleBar = nullptr;
+    QScrollArea *m_scroll = nullptr;
     QImage m_previewFrame;
     QSize m_videoSize;
     QColor m_currentColor = Qt::white;

@@ -160,6 +160,14 @@ QString cleanedTitle(const QString &title)
     return cleaned.trimmed();
 }
 
+// An item's two lines as its tool tip shows them, on one line: "Window · Tom & Jerry" (the
+// item's own text doubles an "&" of a window title so that it is not taken as a mnemonic).
+QString itemToolTip(const QToolButton *item)
+{
+    return QString(item->text()).replace(QStringLiteral("&&"), QStringLiteral("&"))
+        .replace(QLatin1Char('\n'), QStringLiteral(" · "));
+}
+
 void installFilterRecursively(QObject *filter, QWidget *widget)
 {
     for (QWidget *child : widget->findChildren<QWidget *>()) {
@@ -351,7 +359,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
         "QToolButton{background:transparent;border:0;border-radius:0;color:#eef4ff;font-size:10px;"
         "padding:7px 2px 0;}QToolButton:hover{background:transparent;color:#65a1ff;}"
         "QToolButton:checked{background:transparent;color:#65a1ff;}"
-        "QToolButton:pressed{background:transparent;}");
+        "QToolButton:pressed{background:transparent;}QToolButton:disabled{color:#5f6d82;}");
     item->setIcon(itemIcon(iconPath, "#d9e5f5"));
     item->setIconSize(ItemIconSize);
     item->setText(sub.isEmpty() ? cleaned : cleaned + QLatin1Char('\n') + sub);
@@ -388,9 +396,12 @@ void SetupRecordingToolbar::showModeMenu()
     menu.setStyleSheet(QStringLiteral(
         "QMenu{background:#0b1b30;color:#e9f1ff;border:1px solid #2e597d;padding:6px;}"
         "QMenu::item{padding:8px 28px;}QMenu::item:selected{background:#1d4772;}"));
+    // The current mode is marked, and in full screen the display it records.
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (int i = 0; i < screens.size(); ++i) {
         QAction *action = menu.addAction(tr("Full Screen · Display %1").arg(i + 1));
+        action->setCheckable(true);
+        action->setChecked(m_mode == 0 && i == m_display);
         connect(action, &QAction::triggered, this, [this, i] { emit displayRequested(i); });
     }
     menu.addSeparator();
@@ -398,6 +409,8 @@ void SetupRecordingToolbar::showModeMenu()
                              tr("Game"),        tr("Audio Only"),  tr("Webcam")};
     for (int i = 0; i < 6; ++i) {
         QAction *action = menu.addAction(modes[i]);
+        action->setCheckable(true);
+        action->setChecked(i == m_mode);
         connect(action, &QAction::triggered, this, [this, i] { emit modeRequested(i); });
     }
     const QPoint at = m_modeItem->mapToGlobal(QPoint(0, 0)) - QPoint(0, menu.sizeHint().height());
@@ -461,8 +474,7 @@ void SetupRecordingToolbar::applyCompact(bool compact)
         const bool hasMenu = item->findChild<DropdownButton *>() != nullptr;
         item->setToolButtonStyle(compact ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
         item->setFixedWidth(compact ? 44 + (hasMenu ? 20 : 0) : item->property("fullWidth").toInt());
-        item->setToolTip(compact ? QString(item->text()).replace(QLatin1Char('\n'), QStringLiteral(" · "))
-                                 : QString());
+        item->setToolTip(compact ? itemToolTip(item) : QString());
         placeDropdownArrow(item, item->property("title").toString());
         // The items are 60 px high, higher where their two lines need it (the taller Chinese
         // and Japanese glyphs ran into the toolbar's lower edge).
@@ -499,7 +511,7 @@ void SetupRecordingToolbar::setDeviceStates(bool webcam, bool speaker, bool micr
         device.item->setIcon(device.on ? itemIcon(QString::fromLatin1(device.onIcon), "#5f8cff")
                                        : QIcon(QString::fromLatin1(device.offIcon)));
         if (m_compact)
-            device.item->setToolTip(QString(device.item->text()).replace(QLatin1Char('\n'), QStringLiteral(" · ")));
+            device.item->setToolTip(itemToolTip(device.item));
     }
 }
 
@@ -508,6 +520,9 @@ void SetupRecordingToolbar::setRecordEnabled(bool enabled)
     if (!m_recButton)
         return;
     m_recButton->setEnabled(enabled);
+    // In the window picker the screenshot takes the chosen window: none is chosen yet.
+    if (m_embedded)
+        m_screenshot->setEnabled(enabled);
     m_recButton->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
     m_recButton->setToolTip(enabled ? QString() : tr("Select a window before recording"));
     m_recButton->setAccessibleDescription(enabled ? tr("Start recording")

@@ -27,6 +27,9 @@ public:
     // Webcam), clamped; `subtitle` is the mode item's second line.
     void setMode(int mode, const QString &subtitle);
     int mode() const { return m_mode; }
+    // The display a full-screen preparation records (an index into QGuiApplication::screens()),
+    // marked in the mode menu.
+    void setDisplay(int screenIndex) { m_display = screenIndex; }
     void setDeviceStates(bool webcam, bool speaker, bool microphone);
     void setRecordEnabled(bool enabled);
     // Sizes the toolbar and puts it on `area` (global coordinates), inside its screen.
@@ -82,6 +85,7 @@ private:
     bool m_dragging = false;
     bool m_embedded = false;
     int m_mode = 0;
+    int m_display = 0;
     QWidget *m_shell = nullptr;
     int m_maxWidth = 0;
     bool m_compact = false;

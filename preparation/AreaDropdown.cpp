@@ -134,7 +134,7 @@ void AreaDropdown::pickArea()
     QTimer::singleShot(80, this, [this] {
         auto *picker = new AreaPicker;
         connect(picker, &AreaPicker::regionSelected, this, [this](QRect r) {
-            emit areaSelected(QStringLiteral("%1 × %2").arg(r.width()).arg(r.height()), r.width(),
+            emit areaSelected(NumberText::captureResolution(r), r.width(),
                               r.height(), r);
         });
         picker->show();

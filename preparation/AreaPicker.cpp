@@ -1,6 +1,8 @@
 #include "preparation/AreaPicker.h"
 
+#include "app/NumberText.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "preparation/ControlsAreaGeometry.h"
 #include "preparation/OverlayPaint.h"
 
 #include <QApplication>
@@ -144,6 +146,15 @@ QPoint AreaPicker::infoBoxPosition(const QSize &windowSize, const QPoint &cursor
     return {x, y};
 }
 
+QString AreaPicker::sizeText() const
+{
+    if (!m_selection.isValid())
+        return {};
+    // The size the recording will have: the area as the controls panel takes it (even
+    // sides), in the screen's pixels.
+    return NumberText::captureResolution(ControlsAreaGeometry::evenRegion(globalSelection()));
+}
+
 void AreaPicker::paintInfoBox(QPainter &painter)
 {
     const QPoint origin = geometry().topLeft();
@@ -152,7 +163,7 @@ void AreaPicker::paintInfoBox(QPainter &painter)
     QString line2;
     if (hasSelection) {
         const QRect s = m_selection.normalized();
-        line1 = QStringLiteral("%1 x %2").arg(s.width()).arg(s.height());
+        line1 = sizeText();
         const QPoint corner = origin + s.topLeft();
         line2 = tr("X:%1  Y:%2").arg(corner.x()).arg(corner.y());
     } else {

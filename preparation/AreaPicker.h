@@ -21,6 +21,9 @@ public:
     void updateVirtualGeometry();
     // The selection in global coordinates.
     QRect globalSelection() const;
+    // The size in pixels a recording of the selection will have, as the information box
+    // shows it ("1000 × 500"); empty without a selection.
+    QString sizeText() const;
 
     // Where the information box of size `box` goes in a window of `windowSize`: beside
     // the pointer `cursor`, or under (else above) `selection` when that is valid.

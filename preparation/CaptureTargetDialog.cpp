@@ -1,5 +1,6 @@
 #include "preparation/CaptureTargetDialog.h"
 
+#include "app/ScreenshotNotice.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/X11Connection.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -56,9 +58,12 @@ public:
         painter->setClipPath(previewShape);
         const QPixmap picture = index.data(CaptureTargetDialog::PreviewRole).value<QPixmap>();
         if (!picture.isNull()) {
+            // The whole window, on the dark box where its shape differs from the box's: a
+            // picture filling the box lost the window's sides.
+            painter->fillPath(previewShape, QColor(QStringLiteral("#0d121a")));
             const QPixmap scaled = picture.scaled(
                 QSize(roundHalfAway(preview.width()), roundHalfAway(preview.height())),
-                Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+                Qt::KeepAspectRatio, Qt::SmoothTransformation);
             const QSizeF logical = QSizeF(scaled.size()) / scaled.devicePixelRatio();
             const QRectF target(preview.center().x() - logical.width() / 2,
                                 preview.center().y() - logical.height() / 2, logical.width(),
@@ -215,6 +220,7 @@ CaptureTargetDialog::CaptureTargetDialog(bool gameMode, QWidget *parent)
             m_recordPressed = false;
     });
     connect(m_toolbar, &SetupRecordingToolbar::backRequested, this, &QDialog::reject);
+    connect(m_toolbar, &SetupRecordingToolbar::screenshotRequested, this, &CaptureTargetDialog::takeScreenshot);
     connect(m_toolbar, &SetupRecordingToolbar::webcamToggled, this, &CaptureTargetDialog::webcamToggled);
     connect(m_toolbar, &SetupRecordingToolbar::speakerToggled, this, &CaptureTargetDialog::speakerToggled);
     connect(m_toolbar, &SetupRecordingToolbar::microphoneToggled, this,
@@ -353,6 +359,19 @@ CapturableWindow CaptureTargetDialog::selectedTarget() const
     if (row < 0 || row >= m_entries.size())
         return {};
     return m_entries.at(row);
+}
+
+void CaptureTargetDialog::takeScreenshot()
+{
+    const CapturableWindow target = selectedTarget();
+    if (!target.window.isValid())
+        return;
+    // The window's own pixels: the picker over it stays out of the picture.
+    const QPointer<CaptureTargetDialog> self(this);
+    captureMacWindowPicture(target.window.windowId(), [self](const QImage &picture) {
+        if (self)
+            ScreenshotNotice::save(self, picture);
+    });
 }
 
 void CaptureTargetDialog::accept()

@@ -22,8 +22,9 @@ class CaptureTargetDialog : public QDialog
 public:
     CaptureTargetDialog(bool gameMode, QWidget *parent);
     ~CaptureTargetDialog() override;
-    // Its preparation toolbar: the items that are not about the target (screenshot,
-    // limits, schedule, settings) do what they do on the other modes' toolbars.
+    // Its preparation toolbar: the items that are not about the target (limits, schedule,
+    // settings) do what they do on the other modes' toolbars; its screenshot takes the
+    // chosen window, without the picker over it.
     SetupRecordingToolbar *toolbar() const { return m_toolbar; }
 
     void refreshTargets();
@@ -76,6 +77,7 @@ protected:
 
 private:
     void finishPreview(QObject *guard, int row, const QImage &picture, const QString &status);
+    void takeScreenshot();
     void fitContentsTo(int dialogWidth);
 
     QPointer<QObject> m_previewGuard;

@@ -1,5 +1,6 @@
 #include "preparation/ControlsArea.h"
 
+#include "app/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
@@ -613,7 +614,7 @@ RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
     // is a preparation, they are announced to the main window.
     connect(m_regionOverlay, &RegionOverlay::regionChanged, this, [this, announceChanges](QRect region) {
         m_region = region;
-        m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(region.width()).arg(region.height()));
+        m_sizeLabel->setText(NumberText::captureResolution(region));
         if (announceChanges)
             emit preparationRegionChanged(region);
     });
@@ -689,7 +690,7 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
 void ControlsArea::onRegionPicked(const QRect &picked)
 {
     m_region = ControlsAreaGeometry::evenRegion(picked);
-    m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(m_region.width()).arg(m_region.height()));
+    m_sizeLabel->setText(NumberText::captureResolution(m_region));
     RegionOverlay *overlay = regionOverlay(true);
     overlay->setRecordingMode(false);
     overlay->setPreparationPreview(true, false);

@@ -430,7 +430,7 @@ QRegion RegionOverlay::frameBand() const
 QRect RegionOverlay::sizeLabelRect() const
 {
     const QFontMetrics fm(overlayFont(10));
-    const QString text = NumberText::resolution(m_region.width(), m_region.height());
+    const QString text = sizeText();
     const int h = fm.height() + 10;
     const int w = fm.horizontalAdvance(text) + 16;
     int y = m_region.top() - h - 4;
@@ -439,11 +439,9 @@ QRect RegionOverlay::sizeLabelRect() const
     return QRect(m_region.left() + 2, y, w, h);
 }
 
-QString RegionOverlay::lockedLabelText() const
+QString RegionOverlay::sizeText() const
 {
-    QScreen *screen = QGuiApplication::screenAt(currentRegion().center());
-    const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
-    return NumberText::resolution(int(std::lround(m_region.width() * dpr)), int(std::lround(m_region.height() * dpr)));
+    return NumberText::captureResolution(currentRegion());
 }
 
 QRect RegionOverlay::lockedLabelRect() const
@@ -452,7 +450,7 @@ QRect RegionOverlay::lockedLabelRect() const
     const int x1 = m_region.left();
     const int y1 = m_region.top();
     return QRect(QPoint(x1 + 10, y1 + 9),
-                 QPoint(x1 + fm.horizontalAdvance(lockedLabelText()) + 37, y1 + fm.height() + 22));
+                 QPoint(x1 + fm.horizontalAdvance(sizeText()) + 37, y1 + fm.height() + 22));
 }
 
 QRect RegionOverlay::coordinateLabelRect() const
@@ -565,7 +563,7 @@ void RegionOverlay::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(box, 6, 6);
         painter.setFont(overlayFont(11));
         painter.setPen(QColor(QStringLiteral("#eef7ff")));
-        painter.drawText(box, Qt::AlignCenter, lockedLabelText());
+        painter.drawText(box, Qt::AlignCenter, sizeText());
         return;
     }
 
@@ -604,5 +602,5 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(label, 3, 3);
     painter.setFont(overlayFont(10));
     painter.setPen(Qt::white);
-    painter.drawText(label, Qt::AlignCenter, NumberText::resolution(m_region.width(), m_region.height()));
+    painter.drawText(label, Qt::AlignCenter, sizeText());
 }

@@ -35,6 +35,8 @@ public:
     void setRegion(const QRect &region);
     // The region in global coordinates.
     QRect currentRegion() const;
+    // The size in pixels a recording of the region will have, as its labels show it.
+    QString sizeText() const;
     void hideOverlay();
     // Lets the user draw a new region confined to `bounds` (global coordinates).
     void beginInteractiveSelection(const QRect &bounds);
@@ -76,7 +78,6 @@ private:
     QRect sizeLabelRect() const;
     QRect lockedLabelRect() const;
     QRect coordinateLabelRect() const;
-    QString lockedLabelText() const;
     QRect moveBounds() const;
     void updateMask();
     QPoint clampToSelectionBounds(const QPoint &p) const;

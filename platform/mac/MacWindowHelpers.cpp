@@ -210,11 +210,16 @@ QList<MacWindowInfo> macCapturableWindows()
     return filterCapturableWindows(candidates, qint32(QCoreApplication::applicationPid()));
 }
 
-void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> callback)
+namespace {
+
+// Takes the window's picture on a pool thread and calls `callback` with `finish` of it on
+// the GUI thread (see captureMacWindowPreview).
+void captureWindowPicture(quint64 windowNumber, QImage (*finish)(const QImage &),
+                          std::function<void(QImage)> callback)
 {
     if (!callback)
         return;
-    QThreadPool::globalInstance()->start([windowNumber, callback] {
+    QThreadPool::globalInstance()->start([windowNumber, finish, callback] {
         X11Connection connection;
         const xcb_window_t window = xcb_window_t(windowNumber);
         if (!connection.isValid() || windowNumber == 0 || windowNumber > 0xFFFFFFFFu
@@ -234,7 +239,7 @@ void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> c
                 picture = source.grab(grabber, &status);
             }
             if (status != X11WindowPixmap::Status::Failed) {
-                deliverOnGuiThread(callback, previewOf(picture));
+                deliverOnGuiThread(callback, finish(picture));
                 return;
             }
         }
@@ -244,17 +249,34 @@ void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> c
             return;
         QMetaObject::invokeMethod(
             app,
-            [window, callback] {
+            [window, finish, callback] {
                 QScreen *screen = QGuiApplication::primaryScreen();
                 QImage picture = screen ? screen->grabWindow(window).toImage() : QImage();
                 if (!picture.isNull()) {
                     picture = picture.convertToFormat(QImage::Format_ARGB32);
                     X11FrameGrabber::forceOpaque(picture);
                 }
-                callback(previewOf(picture));
+                callback(finish(picture));
             },
             Qt::QueuedConnection);
     });
+}
+
+QImage wholePicture(const QImage &picture)
+{
+    return picture;
+}
+
+} // namespace
+
+void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> callback)
+{
+    captureWindowPicture(windowNumber, &previewOf, std::move(callback));
+}
+
+void captureMacWindowPicture(quint64 windowNumber, std::function<void(QImage)> callback)
+{
+    captureWindowPicture(windowNumber, &wholePicture, std::move(callback));
 }
 
 bool keepMacRecordingToolbarVisible(WId window)

@@ -20,6 +20,9 @@ QList<MacWindowInfo> macCapturableWindows();
 // aspect ratio, and calls `callback` with it exactly once, later, on the GUI thread;
 // a null image when the window is gone or cannot be read. An empty callback is ignored.
 void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> callback);
+// The same for the whole window at its own size: a screenshot of it. Windows over it
+// (the window picker) do not show where the X server keeps the window's own pixels.
+void captureMacWindowPicture(quint64 windowNumber, std::function<void(QImage)> callback);
 
 // Keeps a toolbar above other windows and on every desktop (through the window
 // manager when one runs); false when the window does not exist (yet).

@@ -2278,6 +2278,39 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>فشل التقاط الصورة</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>تعذر التقاط الصورة.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>تعذّر حفظ لقطة الشاشة:
+%1
+تحقق من أذونات الكتابة في المجلد.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>تم حفظ لقطة الشاشة</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>تم حفظ لقطة الشاشة في:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>لا تزال لقطات الشاشة السابقة قيد الحفظ. حاول مرة أخرى بعد لحظة.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3241,7 +3274,7 @@ Please visit this link manually:
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>التنسيق: %1
+        <translation type="vanished">التنسيق: %1
 الدقة: ⁦%2 × %3⁩
 معدل الإطارات: %4 fps
 المدة: %5
@@ -3471,6 +3504,22 @@ Please visit this link manually:
     <message>
         <source>文件为空</source>
         <translation>الملف فارغ</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>التنسيق: %1
+الدقة: %2
+معدل الإطارات: %3
+المدة: %4
+الحجم: %5
+تاريخ الإنشاء: %6
+المجلد: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -2270,6 +2270,39 @@ Empfohlen wird der Wechsel auf 60 FPS. Die tatsächliche Leistung wird während 
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Bildschirmfoto fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>Das Bild konnte nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Das Bildschirmfoto konnte nicht gespeichert werden:
+%1
+Prüfen Sie die Schreibrechte des Ordners.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Bildschirmfoto gespeichert</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Das Bildschirmfoto wurde gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>Die vorherigen Screenshots werden noch gespeichert. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Ordner: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Format: %1
+        <translation type="vanished">Format: %1
 Auflösung: %2 × %3
 Bildrate: %4 fps
 Dauer: %5
@@ -3459,6 +3492,22 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
     <message>
         <source>文件为空</source>
         <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Format: %1
+Auflösung: %2
+Bildrate: %3
+Dauer: %4
+Größe: %5
+Erstellt: %6
+Ordner: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -2270,6 +2270,39 @@ Switching to 60 FPS is recommended. Actual performance is still watched during r
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Screenshot failed</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>The picture could not be taken.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Could not save the screenshot:
+%1
+Check that the folder is writable.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Screenshot Saved</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>The screenshot was saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>The previous screenshots are still being saved. Try again in a moment.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Folder: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Format: %1
+        <translation type="vanished">Format: %1
 Resolution: %2 × %3
 Frame rate: %4 fps
 Duration: %5
@@ -3459,6 +3492,22 @@ Check that the folder is writable.</translation>
     <message>
         <source>文件为空</source>
         <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Format: %1
+Resolution: %2
+Frame rate: %3
+Duration: %4
+Size: %5
+Created: %6
+Folder: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

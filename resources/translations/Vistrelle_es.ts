@@ -2270,6 +2270,39 @@ Se recomienda cambiar a 60 FPS. El rendimiento real se sigue vigilando durante l
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Error en la captura</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>No se pudo tomar la imagen.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>No se pudo guardar la captura:
+%1
+Compruebe que la carpeta admite escritura.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura guardada</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La captura se guardó en:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>Las capturas anteriores aún se están guardando. Inténtelo de nuevo en un momento.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Carpeta: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Formato: %1
+        <translation type="vanished">Formato: %1
 Resolución: %2 × %3
 Fotogramas por segundo: %4 fps
 Duración: %5
@@ -3459,6 +3492,22 @@ Compruebe que la carpeta admite escritura.</translation>
     <message>
         <source>文件为空</source>
         <translation>El archivo está vacío</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Formato: %1
+Resolución: %2
+Fotogramas por segundo: %3
+Duración: %4
+Tamaño: %5
+Creado: %6
+Carpeta: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -2270,6 +2270,39 @@ Passer à 60 FPS est recommandé. Les performances réelles restent surveillées
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Échec de la capture</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>Impossible de prendre l&apos;image.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossible d’enregistrer la capture :
+%1
+Vérifiez que le dossier est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Capture enregistrée</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>La capture a été enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>Les captures précédentes sont encore en cours d&apos;enregistrement. Réessayez dans un instant.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Dossier : %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Format : %1
+        <translation type="vanished">Format : %1
 Résolution : %2 × %3
 Fréquence d&apos;images : %4 ips
 Durée : %5
@@ -3459,6 +3492,22 @@ Vérifiez que le dossier est accessible en écriture.</translation>
     <message>
         <source>文件为空</source>
         <translation>Le fichier est vide</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Format : %1
+Résolution : %2
+Fréquence d&apos;images : %3
+Durée : %4
+Taille : %5
+Créé le : %6
+Dossier : %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -2270,6 +2270,39 @@ Si consiglia di passare a 60 FPS. Le prestazioni reali restano monitorate durant
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Istantanea non riuscita</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>Impossibile acquisire l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Impossibile salvare l’istantanea:
+%1
+Verifica che la cartella sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Istantanea salvata</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>L&apos;istantanea è stata salvata in:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>Gli screenshot precedenti sono ancora in fase di salvataggio. Riprova tra un momento.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Cartella: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Formato: %1
+        <translation type="vanished">Formato: %1
 Risoluzione: %2 × %3
 Frequenza fotogrammi: %4 fps
 Durata: %5
@@ -3459,6 +3492,22 @@ Verifica che la cartella sia scrivibile.</translation>
     <message>
         <source>文件为空</source>
         <translation>Il file è vuoto</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Formato: %1
+Risoluzione: %2
+Frequenza fotogrammi: %3
+Durata: %4
+Dimensione: %5
+Creato: %6
+Cartella: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -2268,6 +2268,39 @@ Vistrelle を終了しますか？</translation>
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>スクリーンショットに失敗しました</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>画面を取得できませんでした。</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>スクリーンショットを保存できません：
+%1
+フォルダーへの書き込み権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>スクリーンショットを保存しました</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>スクリーンショットの保存先：
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>前のスクリーンショットを保存中です。少し待ってからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3231,7 +3264,7 @@ Vistrelle を終了しますか？</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>形式: %1
+        <translation type="vanished">形式: %1
 解像度: %2 × %3
 フレームレート: %4 fps
 長さ: %5
@@ -3456,6 +3489,22 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>文件为空</source>
         <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>形式: %1
+解像度: %2
+フレームレート: %3
+長さ: %4
+サイズ: %5
+作成日時: %6
+保存先: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -2268,6 +2268,39 @@ Vistrelle을 종료할까요?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>스크린샷 실패</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>화면을 캡처할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>스크린샷을 저장할 수 없습니다:
+%1
+폴더의 쓰기 권한을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>스크린샷 저장됨</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>스크린샷 저장 위치:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>이전 스크린샷을 아직 저장하는 중입니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3231,7 +3264,7 @@ Vistrelle을 종료할까요?</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>형식: %1
+        <translation type="vanished">형식: %1
 해상도: %2 × %3
 프레임 속도: %4 fps
 길이: %5
@@ -3456,6 +3489,22 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>文件为空</source>
         <translation>파일이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>형식: %1
+해상도: %2
+프레임 속도: %3
+길이: %4
+크기: %5
+만든 날짜: %6
+폴더: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

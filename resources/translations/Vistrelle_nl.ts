@@ -2270,6 +2270,39 @@ Overschakelen naar 60 FPS wordt aanbevolen. De werkelijke prestaties worden tijd
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Schermafbeelding mislukt</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>De afbeelding kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Kan de schermafbeelding niet opslaan:
+%1
+Controleer of de map beschrijfbaar is.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Schermafbeelding opgeslagen</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>De schermafbeelding is opgeslagen in:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>De vorige schermafbeeldingen worden nog opgeslagen. Probeer het zo opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Map: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Formaat: %1
+        <translation type="vanished">Formaat: %1
 Resolutie: %2 × %3
 Framesnelheid: %4 fps
 Duur: %5
@@ -3459,6 +3492,22 @@ Controleer of de map beschrijfbaar is.</translation>
     <message>
         <source>文件为空</source>
         <translation>Het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Formaat: %1
+Resolutie: %2
+Framesnelheid: %3
+Duur: %4
+Grootte: %5
+Gemaakt: %6
+Map: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

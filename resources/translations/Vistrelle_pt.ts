@@ -2270,6 +2270,39 @@ Recomenda-se mudar para 60 FPS. O desempenho real continua sendo monitorado dura
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Falha na captura</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>Não foi possível capturar a imagem.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Não foi possível guardar a captura:
+%1
+Verifique as permissões de escrita da pasta.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Captura salva</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>A captura foi salva em:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>As capturas anteriores ainda estão sendo salvas. Tente novamente em instantes.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3233,7 +3266,7 @@ Pasta: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Formato: %1
+        <translation type="vanished">Formato: %1
 Resolução: %2 × %3
 Taxa de quadros: %4 fps
 Duração: %5
@@ -3459,6 +3492,22 @@ Verifique as permissões de escrita da pasta.</translation>
     <message>
         <source>文件为空</source>
         <translation>O ficheiro está vazio</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Formato: %1
+Resolução: %2
+Taxa de quadros: %3
+Duração: %4
+Tamanho: %5
+Criado em: %6
+Pasta: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

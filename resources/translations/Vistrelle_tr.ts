@@ -2268,6 +2268,39 @@ Ayrıntı öncelikli</translation>
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>Ekran görüntüsü alınamadı</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>Görüntü alınamadı.</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>Ekran görüntüsü kaydedilemedi:
+%1
+Klasörün yazma iznini denetleyin.</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>Ekran görüntüsü kaydedildi</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>Ekran görüntüsü şuraya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>Önceki ekran görüntüleri hâlâ kaydediliyor. Biraz sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3231,7 +3264,7 @@ Klasör: %9</translation>
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>Biçim: %1
+        <translation type="vanished">Biçim: %1
 Çözünürlük: %2 × %3
 Kare hızı: %4 fps
 Süre: %5
@@ -3456,6 +3489,22 @@ Klasörün yazma iznini denetleyin.</translation>
     <message>
         <source>文件为空</source>
         <translation>Dosya boş</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>Biçim: %1
+Çözünürlük: %2
+Kare hızı: %3
+Süre: %4
+Boyut: %5
+Oluşturulma: %6
+Klasör: %7</translation>
     </message>
     <message>
         <source>文件不存在</source>

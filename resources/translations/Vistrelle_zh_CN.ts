@@ -2268,6 +2268,39 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>截图失败</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>无法截取画面。</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>无法保存截图：
+%1
+请检查文件夹的写入权限。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截图完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截图已保存到：
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>上一张截图仍在保存，请稍后再试。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3231,7 +3264,7 @@ Please visit this link manually:
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>格式：%1
+        <translation type="vanished">格式：%1
 分辨率：%2 × %3
 帧率：%4 fps
 时长：%5
@@ -3456,6 +3489,22 @@ Please visit this link manually:
     <message>
         <source>文件为空</source>
         <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</translation>
     </message>
     <message>
         <source>文件不存在</source>

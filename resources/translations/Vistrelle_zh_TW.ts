@@ -2268,6 +2268,39 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>ScreenshotNotice</name>
+    <message>
+        <source>截图失败</source>
+        <translation>截圖失敗</translation>
+    </message>
+    <message>
+        <source>无法截取画面。</source>
+        <translation>無法擷取畫面。</translation>
+    </message>
+    <message>
+        <source>无法保存截图：
+%1
+请检查文件夹的写入权限。</source>
+        <translation>無法儲存截圖：
+%1
+請檢查資料夾的寫入權限。</translation>
+    </message>
+    <message>
+        <source>截图完成</source>
+        <translation>截圖完成</translation>
+    </message>
+    <message>
+        <source>截图已保存到：
+%1</source>
+        <translation>截圖已儲存到：
+%1</translation>
+    </message>
+    <message>
+        <source>上一张截图仍在保存，请稍后再试。</source>
+        <translation>上一張截圖仍在儲存，請稍後再試。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>设置</source>
@@ -3231,7 +3264,7 @@ Please visit this link manually:
 大小：%6
 创建时间：%7
 保存路径：%8</source>
-        <translation>格式：%1
+        <translation type="vanished">格式：%1
 解析度：%2 × %3
 影格率：%4 fps
 時長：%5
@@ -3456,6 +3489,22 @@ Please visit this link manually:
     <message>
         <source>文件为空</source>
         <translation>檔案為空</translation>
+    </message>
+    <message>
+        <source>格式：%1
+分辨率：%2
+帧率：%3
+时长：%4
+大小：%5
+创建时间：%6
+保存路径：%7</source>
+        <translation>格式：%1
+解析度：%2
+影格率：%3
+時長：%4
+大小：%5
+建立時間：%6
+儲存路徑：%7</translation>
     </message>
     <message>
         <source>文件不存在</source>

@@ -119,6 +119,24 @@ private slots:
                 "channels":2,"bit_rate":"128000","disposition":{"attached_pic":0}}],
                 "format":{"duration":"5.500000","bit_rate":"900000"}})")
             << 6 << QSize(1280, 720) << 30 << false << "AAC" << 44100 << 128;
+        // A recording of 30 frames per second whose frames came late averages 28.9 (13 on a
+        // busy machine): the stream's own rate is shown; a varying one that names its time
+        // base shows its average.
+        QTest::newRow("late frames")
+            << "g.mp4"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":1920,"height":1080,"r_frame_rate":"30/1",
+                "avg_frame_rate":"2890/100"}],"format":{"duration":"10.0"}})")
+            << 10 << QSize(1920, 1080) << 30 << false << "" << 0 << 0;
+        QTest::newRow("busy machine")
+            << "i.mp4"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":800,"height":500,"r_frame_rate":"30/1",
+                "avg_frame_rate":"1300/100"}],"format":{"duration":"10.0"}})")
+            << 10 << QSize(800, 500) << 30 << false << "" << 0 << 0;
+        QTest::newRow("time base as rate")
+            << "h.mp4"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":1280,"height":720,"r_frame_rate":"90000/1",
+                "avg_frame_rate":"2990/100"}],"format":{"duration":"10.0"}})")
+            << 10 << QSize(1280, 720) << 30 << false << "" << 0 << 0;
         QTest::newRow("0/0 frame rate, audio bit rate missing")
             << "b.mkv"
             << QByteArray(R"({"streams":[{"codec_type":"video","width":640,"height":360,"avg_frame_rate":"0/0"},

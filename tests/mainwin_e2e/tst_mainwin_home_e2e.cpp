@@ -6,6 +6,7 @@
 // the main window on screen, with the segments kept.
 
 #include "MainWindowDriver.h"
+#include "../prep_e2e/TestWindowProcess.h"
 
 #include "app/BottomBar.h"
 #include "app/GlobalHotkey.h"
@@ -20,7 +21,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
@@ -291,13 +294,17 @@ void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
 }
 
 // The window picker's toolbar items that are not about the window work as on the other
-// modes' toolbars: screenshot, auto stop, auto split, schedule and settings.
+// modes' toolbars: auto stop, auto split, schedule and settings. Its screenshot takes the
+// chosen window, without the picker over it, and says where it saved it.
 void TestMainWindowHomeE2E::windowPickerToolbarItems()
 {
+    const QColor colour(QStringLiteral("#2dbf6e"));
+    TestWindowProcess target;
+    QVERIFY(target.open(QStringLiteral("Screenshot target"), colour.name(), QRect(260, 240, 500, 300)));
     MainWindow window;
     QVERIFY(showSettled(window));
-    const int before = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size();
     QStringList failures;
+    QString saved;
     WhenShown picker([] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); },
                      [&](QWidget *widget) {
         auto *dialog = static_cast<CaptureTargetDialog *>(widget);
@@ -317,16 +324,49 @@ void TestMainWindowHomeE2E::windowPickerToolbarItems()
         if (!opensDialog(toolbarItem(bar, QStringLiteral("Settings")), named("SettingsDialog")))
             failures << QStringLiteral("Settings");
         QToolButton *shot = toolbarItem(bar, QStringLiteral("Screenshot"));
-        if (!shot || !click(centreOf(shot)) || !QTest::qWaitFor([&] {
-                return QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size() > before;
-            }, 8000))
-            failures << QStringLiteral("Screenshot");
+        if (!shot || shot->isEnabled())
+            failures << QStringLiteral("Screenshot (offered before a window was chosen)");
+        auto *grid = dialog->findChild<QListWidget *>();
+        QListWidgetItem *card = nullptr;
+        for (int row = 0; grid && row < grid->count(); ++row)
+            if (grid->item(row)->data(CaptureTargetDialog::WindowNumberRole).toULongLong() == target.id())
+                card = grid->item(row);
+        if (!card || !click(grid->viewport()->mapToGlobal(grid->visualItemRect(card).center()))
+            || !QTest::qWaitFor([&] { return grid->currentItem() == card; }, 5000)) {
+            failures << QStringLiteral("the test window's card");
+        } else {
+            // The box that tells where the picture went.
+            WhenShown notice([] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                return box && box->text().contains(QStringLiteral(".png")) ? box : nullptr;
+            }, [&](QWidget *widget) {
+                auto *box = static_cast<QMessageBox *>(widget);
+                saved = box->text().section(QLatin1Char('\n'), 1).trimmed();
+                box->button(QMessageBox::Ok)->click();
+            });
+            if (!shot->isEnabled() || !click(centreOf(shot)) || !QTest::qWaitFor([&] { return notice.done(); }, 10000))
+                failures << QStringLiteral("Screenshot");
+        }
         dialog->reject();
     });
     QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_Window")))));
     QTRY_VERIFY_WITH_TIMEOUT(picker.done(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 60000);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral(", ")) + QStringLiteral(" did nothing")));
+    // The picture is the window itself, at its size: the picker that covered it is not in it.
+    QCOMPARE(QFileInfo(saved).absolutePath(), QFileInfo(m_saveDir.path()).absoluteFilePath());
+    const QImage picture(saved);
+    QCOMPARE(picture.size(), QSize(500, 300));
+    int same = 0;
+    for (int y = 0; y < picture.height(); y += 4)
+        for (int x = 0; x < picture.width(); x += 4) {
+            const QColor c = picture.pixelColor(x, y);
+            same += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                        + std::abs(c.blue() - colour.blue()) < 24;
+        }
+    QVERIFY2(same * 16 > picture.width() * picture.height() * 95 / 100,
+             qPrintable(QStringLiteral("%1 of %2 sampled pixels are the window's").arg(same)
+                            .arg(picture.width() * picture.height() / 16)));
 }
 
 int main(int argc, char *argv[])

@@ -8,6 +8,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "recording/Recorder.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
@@ -26,7 +28,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -296,24 +303,68 @@ void TestPrefsDialogs::homeFolderAndStartAtLogin()
     QVERIFY(!QFile::exists(entry));
 }
 
-// Encoders whose test encode fails here are greyed out in both encoder lists.
+// Encoders whose test encode fails here are greyed out in both encoder lists, and they look
+// it; until the test encodes answer, no hardware encoder is a choice.
 void TestPrefsDialogs::unavailableEncodersGreyed()
 {
-    setEncoderListProbe([](const QString &name) { return name == QLatin1String("h264_qsv"); });
+    // The test encodes answer only once `answer` is set (on leaving too, so that none waits on).
+    const auto answer = std::make_shared<std::atomic<bool>>(false);
+    setEncoderListProbe([answer](const QString &name) {
+        while (!answer->load())
+            QThread::msleep(5);
+        return name == QLatin1String("h264_qsv");
+    });
+    const auto answerAll = qScopeGuard([answer] {
+        *answer = true;
+        QThreadPool::globalInstance()->waitForDone();
+    });
+    QFile styleSheet(QStringLiteral(":/styles/styles/dark.qss"));
+    QVERIFY(styleSheet.open(QIODevice::ReadOnly));
     SettingsDialog settings;
+    settings.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
     RecordingSettingsDialog options(30, 1, QStringLiteral("auto"), QStringLiteral("mp4"), QStringLiteral("cfr"), 2);
     QList<QComboBox *> lists;
     for (QComboBox *list : settings.findChildren<QComboBox *>() + options.findChildren<QComboBox *>())
         if (list->findData(QStringLiteral("h264_nvenc")) > 0)
             lists << list;
     QCOMPARE(lists.size(), 2);
-    for (QComboBox *list : lists) {
+    const auto enabled = [](QComboBox *list, const char *name) {
         auto *model = qobject_cast<QStandardItemModel *>(list->model());
-        const auto enabled = [&](const char *name) { return model->item(list->findData(QLatin1String(name)))->isEnabled(); };
-        QTRY_VERIFY(!enabled("h264_nvenc"));
-        QVERIFY(!enabled("h264_amf"));
-        QVERIFY(enabled("h264_qsv") && enabled("libx264") && enabled("auto"));
+        return model->item(list->findData(QLatin1String(name)))->isEnabled();
+    };
+    for (QComboBox *list : lists) {
+        QVERIFY(!enabled(list, "h264_nvenc") && !enabled(list, "h264_qsv") && !enabled(list, "h264_amf"));
+        QVERIFY(enabled(list, "libx264") && enabled(list, "auto"));
     }
+    *answer = true;
+    for (QComboBox *list : lists) {
+        QTRY_VERIFY(enabled(list, "h264_qsv"));
+        QVERIFY(!enabled(list, "h264_nvenc") && !enabled(list, "h264_amf"));
+        QVERIFY(enabled(list, "libx264") && enabled(list, "auto"));
+    }
+
+    // In the open list, a greyed-out entry's text is darker than a choice's.
+    QComboBox *list = lists.first();
+    settings.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QImage picture = view->viewport()->grab().toImage();
+    const auto brightestText = [&](const char *name) {
+        const QRect row = view->visualRect(list->model()->index(list->findData(QLatin1String(name)), 0));
+        const qreal ratio = picture.devicePixelRatio();
+        int brightest = 0;
+        for (int y = int(row.top() * ratio); y < int(row.bottom() * ratio) && y < picture.height(); ++y)
+            for (int x = int(row.left() * ratio); x < int(row.right() * ratio) && x < picture.width(); ++x)
+                brightest = std::max(brightest, qGray(picture.pixel(x, y)));
+        return brightest;
+    };
+    const int choice = brightestText("libx264");
+    const int unavailable = brightestText("h264_nvenc");
+    list->hidePopup();
+    QVERIFY2(unavailable < choice * 3 / 4,
+             qPrintable(QStringLiteral("text of an unavailable encoder %1, of a choice %2").arg(unavailable).arg(choice)));
 }
 
 void TestPrefsDialogs::hotkeyChecksInPageOrder()

@@ -55,10 +55,11 @@ private slots:
         QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
         QTRY_COMPARE(chosen.size(), 1);
         const QVariantList args = chosen.takeFirst();
+        // The label gives the size of its recording: the screen's pixels, even sides.
         if (qFuzzyCompare(scale(), 2.0)) {
-            QCOMPARE(args, (QVariantList{QStringLiteral("151 × 101"), 151, 101, QRect(100, 75, 151, 101)}));
+            QCOMPARE(args, (QVariantList{QStringLiteral("302 × 202"), 151, 101, QRect(100, 75, 151, 101)}));
         } else {
-            QCOMPARE(args, (QVariantList{QStringLiteral("301 × 201"), 301, 201, QRect(200, 150, 301, 201)}));
+            QCOMPARE(args, (QVariantList{QStringLiteral("300 × 200"), 301, 201, QRect(200, 150, 301, 201)}));
         }
         QTRY_VERIFY(!picker); // closed and deleted
     }

@@ -46,6 +46,23 @@ QPushButton *buttonWithText(QWidget *root, const QString &text)
     return nullptr;
 }
 
+// The webcam settings dialog's switches ("开关"), the preview's first.
+QList<QPushButton *> switches(QWidget *dialog)
+{
+    QList<QPushButton *> found;
+    for (QPushButton *b : dialog->findChildren<QPushButton *>())
+        if (b->accessibleName() == QStringLiteral("开关"))
+            found << b;
+    return found;
+}
+
+// Whether the webcam settings dialog's preview badge shows the live camera's green dot.
+bool previewIsLive(QWidget *dialog)
+{
+    auto *badge = dialog->findChild<QLabel *>(QStringLiteral("PreviewBadge"));
+    return badge && badge->text().contains(QStringLiteral("#58d26b"));
+}
+
 // Answers the next modal message box by clicking the button with that text; records
 // the box's text.
 void answerNextBox(const QString &buttonText, QString *seenText = nullptr, int *boxes = nullptr)
@@ -620,10 +637,29 @@ private slots:
         for (QLabel *label : dialog.findChildren<QLabel *>())
             said = said || label->text() == QStringLiteral("未检测到可用摄像头");
         QVERIFY(said);
+        // Nothing claims a live camera: the badge's dot is not green, the switch is off.
+        QVERIFY(!previewIsLive(&dialog));
+        QPushButton *previewSwitch = switches(&dialog).first();
+        QVERIFY(!previewSwitch->isChecked() && !previewSwitch->isEnabled());
         dialog.reject();
         CameraOverlay bubble;
         QVERIFY(!bubble.startCamera(QString(), 1080, 30, 1, 1, 50, true, QRect(0, 0, 800, 600)));
         QVERIFY(!bubble.isVisible());
+    }
+
+    // The preview's badge shows a live camera only while its pictures come in.
+    void dialogBadgeFollowsCamera()
+    {
+        CameraSettingsDialog dialog(true, nullptr);
+        dialog.show();
+        QVERIFY(switches(&dialog).first()->isChecked());
+        QTRY_VERIFY(CameraHub::instance().isRunning("/dev/video0"));
+        QVERIFY(!previewIsLive(&dialog));
+        QVERIFY(feed("/dev/video0", splitPicture()));
+        QTRY_VERIFY(previewIsLive(&dialog));
+        switches(&dialog).first()->click();
+        QVERIFY(!previewIsLive(&dialog));
+        dialog.reject();
     }
 
     void permissionNotDetermined()

@@ -24,8 +24,22 @@ inline bool hasDirection(QChar c)
     }
 }
 
+// A unit in Latin letters right after a number and a blank ("30 fps"): the number's
+// stretch goes on to its end.
+inline int unitEnd(const QString &line, int afterNumber)
+{
+    if (afterNumber + 1 >= line.size() || line.at(afterNumber) != QLatin1Char(' '))
+        return afterNumber;
+    int end = afterNumber + 1;
+    while (end < line.size() && line.at(end).direction() == QChar::DirL && line.at(end).isLetter()
+           && line.at(end).unicode() < 0x80)
+        ++end;
+    return end > afterNumber + 1 ? end : afterNumber;
+}
+
 // The stretches of one line that hold digits with nothing but neutral signs between them
-// ("1920 × 1080", "2026/12/07 20:30", "00:00:05"): each must read left to right.
+// ("1920 × 1080", "2026/12/07 20:30", "00:00:05"), with a Latin unit that follows ("30 fps"):
+// each must read left to right.
 inline QList<std::pair<int, int>> numberStretches(const QString &line)
 {
     QList<std::pair<int, int>> out;
@@ -39,7 +53,7 @@ inline QList<std::pair<int, int>> numberStretches(const QString &line)
             lastDigit = i;
         }
         if (end && start >= 0) {
-            out.append({start, lastDigit + 1});
+            out.append({start, unitEnd(line, lastDigit + 1)});
             start = -1;
         }
     }
@@ -62,7 +76,7 @@ inline QStringList misordered(const QString &text, const QFont &font, Qt::Layout
         for (const auto &[from, to] : numberStretches(line)) {
             qreal previous = -1e9;
             for (int i = from; i < to; ++i) {
-                if (!line.at(i).isDigit())
+                if (!line.at(i).isDigit() && !line.at(i).isLetter())
                     continue;
                 const QList<QGlyphRun> runs = textLine.glyphRuns(i, 1);
                 if (runs.isEmpty() || runs.first().positions().isEmpty())

@@ -1,7 +1,10 @@
 #pragma once
 // Whether the texts of a window fit the room their widgets have: labels, push and tool
 // buttons, check boxes, radio buttons, tabs and the chosen item of drop-down lists, measured with the widget's own font and
-// the contents rectangle its style (style sheets included) gives the text.
+// the contents rectangle its style (style sheets included) gives the text. A button's text
+// is measured in every font its states draw it in (StateFonts.h).
+
+#include "StateFonts.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -33,18 +36,9 @@ struct Problem
 };
 
 // Protected members the measurement needs, reached as the widgets' own code reaches them.
-struct PushButtonPeek : QPushButton
-{
-    using QPushButton::initStyleOption;
-};
-struct CheckBoxPeek : QCheckBox
-{
-    using QCheckBox::initStyleOption;
-};
-struct RadioButtonPeek : QRadioButton
-{
-    using QRadioButton::initStyleOption;
-};
+using statefonts::CheckBoxPeek;
+using statefonts::PushButtonPeek;
+using statefonts::RadioButtonPeek;
 struct ComboBoxPeek : QComboBox
 {
     using QComboBox::initStyleOption;
@@ -204,6 +198,10 @@ inline void checkButton(QAbstractButton *button, const QWidget *window, QList<Pr
     const QFontMetrics fm = button->fontMetrics();
     const QString shown = shownText(text);
     const int textWidth = lineWidth(fm, shown);
+    // What the text needs beyond that in the state it is widest in (bold when checked).
+    int stateExtra = 0;
+    for (const QFont &font : statefonts::of(button))
+        stateExtra = std::max(stateExtra, lineWidth(QFontMetrics(font), shown) - textWidth);
     QStyle *style = button->style();
     int needed = 0;
     int available = 0;
@@ -245,6 +243,7 @@ inline void checkButton(QAbstractButton *button, const QWidget *window, QList<Pr
         return; // a button of its own painting
     }
     available -= widthCutByParents(button, window);
+    needed += stateExtra;
     if (needed > available + Tolerance)
         out.append({describe(button, window), shown,
                     QStringLiteral("width %1 > %2").arg(needed).arg(available)});

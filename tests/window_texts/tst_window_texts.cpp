@@ -10,6 +10,7 @@
 // A picture of each window goes to pictures/<language>-x<scale>/ beside the test
 // (pictures/<language>-x<scale>-<width>x<height>/ on a smaller screen).
 
+#include "CalendarCheck.h"
 #include "NumberOrder.h"
 #include "TextFit.h"
 #include "WindowFit.h"
@@ -21,6 +22,7 @@
 #include "app/InterfaceTranslations.h"
 #include "app/LinkManager.h"
 #include "app/MainWindow.h"
+#include "app/NumberText.h"
 #include "app/TitleBar.h"
 #include "dialogs/CloseBehaviorDialog.h"
 #include "dialogs/CompletionDialog.h"
@@ -32,10 +34,15 @@
 #include "overlays/SetupRecordingToolbar.h"
 #include "overlays/WatermarkProgressDialog.h"
 #include "preparation/CameraRecordingPage.h"
+#include "preparation/AreaPicker.h"
 #include "preparation/ControlsArea.h"
+#include "preparation/RegionOverlay.h"
+#include "recording/MediaProbe.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
@@ -53,6 +60,7 @@
 #include <QScrollBar>
 #include <QScreen>
 #include <QSettings>
+#include <QSlider>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -161,6 +169,16 @@ private:
     bool viaModal(const QString &key, const std::function<void()> &open,
                   const std::function<void(QWidget *)> &inside = {}, bool skipProgress = false);
     void recordMissing(const QString &key) { m_unexpected << key + QStringLiteral(": did not open"); }
+    // The player's seek bar and volume slider at their least values show nothing played:
+    // they do not fill from the wrong side right to left.
+    void checkSlidersFillFromTheStart(QWidget *library);
+    // The window mode's item on the preparation toolbar: its tool tip and its menu.
+    void checkWindowModeItem(SetupRecordingToolbar *toolbar);
+    // Drags the area of chooseArea() and reads the size its picker, region frame and
+    // preparation toolbar give it; they must give the same. Returns that size.
+    QString chooseAreaShowingItsSize(QWidget *picker);
+    // Opens the schedule's calendar and checks that it can be read.
+    void checkCalendar(QWidget *scheduleDialog);
     static QWidget *areaPicker()
     {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -488,7 +506,8 @@ void WindowTexts::optionDialogs()
     BottomBar *bar = window.bottomBar();
     viaModal(QStringLiteral("auto-split"), [&] { bar->showAutoSplitSettings(); });
     viaModal(QStringLiteral("auto-stop"), [&] { bar->showAutoStopSettings(); });
-    viaModal(QStringLiteral("schedule"), [&] { bar->showScheduleSettings(); });
+    viaModal(QStringLiteral("schedule"), [&] { bar->showScheduleSettings(); },
+             [&](QWidget *dialog) { checkCalendar(dialog); });
     viaModal(QStringLiteral("watermark"), [&] { bar->onWatermarkClicked(); });
     viaModal(QStringLiteral("microphone-permission"), [&] {
         MicrophonePermissionDialog(&window, MicrophonePermissionDialog::Microphone).exec();
@@ -580,7 +599,7 @@ void WindowTexts::recording()
     window.enterPreparation(1, 0);
     QWidget *picker = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
-    chooseArea(picker);
+    const QString areaSize = chooseAreaShowingItsSize(picker);
     QTRY_VERIFY(window.setupToolbar()->isVisible());
     window.onStartRecording();
     QTRY_VERIFY_WITH_TIMEOUT(window.countdownOverlay() && window.countdownOverlay()->isVisible(), 10000);
@@ -588,6 +607,10 @@ void WindowTexts::recording()
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
     QTRY_VERIFY(toolbar->isVisible());
     look(toolbar, QStringLiteral("recording-toolbar"));
+    // The state badge in its other state.
+    toolbar->setPaused(true);
+    look(toolbar, QStringLiteral("recording-toolbar-paused"));
+    toolbar->setPaused(false);
     QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->countdownWindow() && window.bottomBar()->countdownWindow()->isVisible(),
                              10000);
     look(window.bottomBar()->countdownWindow(), QStringLiteral("auto-stop-countdown"));
@@ -619,6 +642,22 @@ void WindowTexts::recording()
                      save->click();
              });
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    // The size the area's labels gave is the recording's.
+    const MediaInfo recorded = MediaProbe::probe(stopped.first().first().toString());
+    QVERIFY2(recorded.hasVideo(), qPrintable(recorded.error));
+    if (areaSize != NumberText::resolution(recorded.videoSize().width(), recorded.videoSize().height()))
+        m_unexpected << QStringLiteral("an area shown as %1 was recorded at %2 x %3")
+                            .arg(areaSize).arg(recorded.videoSize().width()).arg(recorded.videoSize().height());
+    // The library gives the recording's frame rate as recorded, 30 (its frames came at their
+    // own pace: on average fewer).
+    auto *library = qobject_cast<VideoListDialog *>(window.bottomBar()->mediaLibraryWindow());
+    QVERIFY(library);
+    const QString path = stopped.first().first().toString();
+    QTRY_VERIFY_WITH_TIMEOUT(recordOf(library, path) >= 0 && library->recordList().at(recordOf(library, path)).duration > 0,
+                             30000);
+    const int fps = library->recordList().at(recordOf(library, path)).fps;
+    if (fps != 30)
+        m_unexpected << QStringLiteral("a recording at 30 frames per second is listed at %1").arg(fps);
 
     for (bool watermark : {false, true}) {
         WatermarkProgressDialog progress(watermark);
@@ -690,9 +729,59 @@ void WindowTexts::rightToLeftNumbers()
     library->openRecord(video, false);
     QTRY_COMPARE(library->currentRecordIndex(), video);
     record(QStringLiteral("rtl-library"), numberorder::check(library));
+    checkSlidersFillFromTheStart(library);
     viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
              inside(QStringLiteral("rtl-library-file-info")));
     library->close();
+}
+
+QString WindowTexts::chooseAreaShowingItsSize(QWidget *picker)
+{
+    QTest::mousePress(picker, Qt::LeftButton, {}, QPoint(300, 200));
+    QTest::mouseMove(picker, QPoint(500, 350));
+    QTest::mouseMove(picker, QPoint(700, 450));
+    const QString inPicker = static_cast<AreaPicker *>(picker)->sizeText();
+    QTest::mouseRelease(picker, Qt::LeftButton, {}, QPoint(700, 450));
+    SetupRecordingToolbar *toolbar = m_window->setupToolbar();
+    if (!QTest::qWaitFor([&] { return toolbar->isVisible(); }, 5000))
+        return inPicker;
+    QString onToolbar;
+    for (QToolButton *item : toolbar->findChildren<QToolButton *>())
+        if (onToolbar.isEmpty() && item->property("title").isValid())
+            onToolbar = textfit::shownText(item->text()).section(QLatin1Char('\n'), 1);
+    QString onFrame;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *overlay = qobject_cast<RegionOverlay *>(w); overlay && overlay->isVisible())
+            onFrame = overlay->sizeText();
+    if (inPicker != onToolbar || inPicker != onFrame)
+        m_unexpected << QStringLiteral("the area's size reads %1 in the picker, %2 on its frame, %3 on the toolbar")
+                            .arg(inPicker, onFrame, onToolbar);
+    return inPicker;
+}
+
+void WindowTexts::checkCalendar(QWidget *scheduleDialog)
+{
+    if (auto *enable = scheduleDialog->findChild<QCheckBox *>(QStringLiteral("ScheduleEnable")))
+        enable->setChecked(true);
+    QDateTimeEdit *date = nullptr;
+    for (QDateTimeEdit *editor : scheduleDialog->findChildren<QDateTimeEdit *>())
+        if (editor->calendarPopup())
+            date = editor;
+    QVERIFY(date && date->isEnabled());
+    // A click on the drop-down part at the editor's right end, as a user opens it.
+    QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(date->width() - 12, date->height() / 2));
+    QCalendarWidget *calendar = date->calendarWidget();
+    QVERIFY(calendar);
+    QWidget *popup = calendar->window();
+    if (!QTest::qWaitFor([&] { return popup->isVisible(); }, 5000)) {
+        m_unexpected << QStringLiteral("schedule-calendar: did not open");
+        return;
+    }
+    look(popup, QStringLiteral("schedule-calendar"));
+    for (const QString &problem : calendarcheck::check(calendar))
+        m_unexpected << QStringLiteral("schedule-calendar: ") + problem;
+    popup->close();
+    QTRY_VERIFY(!popup->isVisible());
 }
 
 void WindowTexts::checkDropDowns(QWidget *window, const QString &key)
@@ -788,6 +877,56 @@ void WindowTexts::listsAndRows()
     for (QToolButton *b : toolbar->findChildren<QToolButton *>())
         found = found || textfit::shownText(b->text()).endsWith(QStringLiteral("\nTom & Jerry"));
     QVERIFY2(found, "the window item shows the title's \"&\"");
+    checkWindowModeItem(toolbar);
+}
+
+void WindowTexts::checkSlidersFillFromTheStart(QWidget *library)
+{
+    for (const char *name : {"Seek", "Volume"}) {
+        auto *slider = library->findChild<QSlider *>(QLatin1String(name));
+        QVERIFY(slider && slider->isVisible());
+        const QSignalBlocker quiet(slider);
+        const int value = slider->value();
+        slider->setValue(slider->minimum());
+        const QImage picture = slider->grab().toImage();
+        slider->setValue(value);
+        // The played part is drawn in the style sheet's "sub-page" blue.
+        const QColor played(QStringLiteral("#287bfa"));
+        int filled = 0;
+        const int y = picture.height() / 2;
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            filled += std::abs(c.red() - played.red()) + std::abs(c.green() - played.green())
+                          + std::abs(c.blue() - played.blue()) < 40;
+        }
+        if (filled * 5 > picture.width())
+            m_unexpected << QStringLiteral("rtl-library: the %1 slider at its start shows %2 of %3 px played")
+                                .arg(QLatin1String(name)).arg(filled).arg(picture.width());
+    }
+}
+
+void WindowTexts::checkWindowModeItem(SetupRecordingToolbar *toolbar)
+{
+    QToolButton *modeItem = nullptr;
+    for (QToolButton *b : toolbar->findChildren<QToolButton *>())
+        if (!modeItem && b->property("title").isValid())
+            modeItem = b;
+    QVERIFY(modeItem);
+    // With the items' icons alone, the tool tip gives the title's "&" once.
+    toolbar->fitToWidth(300);
+    QVERIFY(toolbar->isCompact());
+    if (!modeItem->toolTip().endsWith(QStringLiteral("Tom & Jerry")))
+        m_unexpected << QStringLiteral("the window item's tool tip reads \"%1\"").arg(modeItem->toolTip());
+    toolbar->fitToWidth(0);
+    // The mode menu marks the window mode, and no display: full screen is not what is chosen.
+    viaModal(QStringLiteral("lists-mode-menu-window"), [&] { modeItem->click(); }, [&](QWidget *w) {
+        QStringList marked;
+        for (QAction *action : w->actions())
+            if (action->isChecked())
+                marked << action->text();
+        if (marked != QStringList{translated("SetupRecordingToolbar", "Window")})
+            m_unexpected << QStringLiteral("the mode menu of a window marks %1").arg(marked.join(QStringLiteral(", ")));
+    });
 }
 
 int main(int argc, char *argv[])
