@@ -270,6 +270,7 @@ void MainWindow::connectComponents()
             [this](qint64, const QString &path) { currentOutputPath = path; });
     connect(m_recorder, &Recorder::frameRateAutomaticallyReduced, this, &MainWindow::onFrameRateReduced);
     connect(m_recorder, &Recorder::recordingPerformanceWarning, this, &MainWindow::onPerformanceWarning);
+    connect(m_recorder, &Recorder::windowCaptureLost, this, &MainWindow::onWindowCaptureLost);
     connect(m_recorder, &Recorder::fourKSoftwareEncodingDecisionRequired, this, &MainWindow::onFourKDecision);
     connect(m_recorder, &Recorder::finalizingChanged, this, &MainWindow::onFinalizingChanged);
     connect(m_recorder, &Recorder::finalizingMessageChanged, this, &MainWindow::onFinalizingMessage);

@@ -30,6 +30,14 @@ void MainWindow::onHotkeyTriggered(int action)
     const bool busy = recorderBusy(m_recorder);
     switch (action) {
     case 1: // start / stop
+        // A double press would stop and at once start again (or start and cancel): the
+        // second press comes while the first one's start or stop is still settling.
+        if (stopping
+            || (startStopHotkeyClock.isValid() && startStopHotkeyClock.elapsed() < kStartStopSettleMs)) {
+            qInfo() << "[Hotkey] Start/stop ignored: the last start or stop is still settling";
+            break;
+        }
+        startStopHotkeyClock.start();
         if (!busy && !startPending)
             onStartRecording();
         else

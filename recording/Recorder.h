@@ -198,6 +198,8 @@ signals:
                             bool hardwareEncoding);
     void frameRateAutomaticallyReduced(int previousFps, int currentFps, const QString &reason);
     void recordingPerformanceWarning(const QString &message);
+    // The recorded window went away: the recording goes on with its last picture.
+    void windowCaptureLost(const QString &message);
     void fourKSoftwareEncodingDecisionRequired(int width, int height, int requestedFps);
     void finalizingChanged(bool active);
     void finalizingMessageChanged(const QString &message);
@@ -354,13 +356,26 @@ protected:
 
     // Segment end handling.
     void onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    // How a segment's encoder ended, and whether its file holds media (looked at only when
+    // the end was abnormal and the file may still be of use).
+    struct EncoderExit
+    {
+        int code = 0;
+        QProcess::ExitStatus status = QProcess::NormalExit;
+        SegmentEndReason reason = SegmentEndReason::None;
+        bool timedOut = false;
+        bool wasStopping = false;
+        bool holdsMedia = false;
+        bool abnormal() const { return status == QProcess::CrashExit || code != 0 || timedOut; }
+    };
+    void concludeEncoderExit(const EncoderExit &ended);
+    // The file of an encoder that ended abnormally is being looked at (off the GUI thread).
+    bool checkingEndedSegment = false;
     void onEncoderError(QProcess::ProcessError error);
     void finishSegment(bool keep);
     void finishDiscard();
     void discardFailedSegmentFile();
     QString lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status) const;
-    // Whether the segment of an encoder that ended abnormally still holds media.
-    bool activeSegmentIsUsable() const;
     // Turns the kept segments into the output file once the last encoder has ended.
     void finalizeSegments();
     void onFinalizationStopped(const QString &path);

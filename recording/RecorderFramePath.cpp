@@ -140,7 +140,7 @@ void Recorder::connectWindowFrames()
     // A window closed during the recording: its last picture stays, and the user learns why.
     connect(windowCapture, &WindowFrameSource::errorOccurred, this, [this](const QString& reason) {
         qWarning().noquote() << "[Recorder] window capture lost:" << reason;
-        emit recordingPerformanceWarning(tr("录制的窗口已不可用，画面停留在最后一帧：%1").arg(reason));
+        emit windowCaptureLost(tr("录制的窗口已不可用，画面停留在最后一帧：%1").arg(reason));
     });
 }
 
