@@ -64,6 +64,9 @@ Recorder::Recorder(QObject *parent)
 
     policyTimer = new QTimer(this);
     policyTimer->setInterval(500);
+    endingWatch = new QTimer(this);
+    endingWatch->setInterval(1000);
+    connect(endingWatch, &QTimer::timeout, this, &Recorder::checkEndingEncoder);
     startWatchdog = new QTimer(this);
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);

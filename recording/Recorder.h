@@ -348,6 +348,13 @@ protected:
     void askEncoderToEnd();
     void holdMediaClock();
     void stopCurrentSegment();
+    // An encoder whose inputs are closed and that shows no progress (no output, its file not
+    // growing) for this long is stuck: it is ended, and its segment kept as far as it plays.
+    static constexpr int kStuckEncoderMs = 6000;
+    void checkEndingEncoder();
+    QTimer *endingWatch = nullptr;
+    QElapsedTimer encoderActivity;
+    qint64 endingSegmentBytes = -1;
     void stopAudioCaptures();
     void resumeNextSegment();
     bool launchNextSegment();

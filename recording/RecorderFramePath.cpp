@@ -248,6 +248,7 @@ void Recorder::writeWindowFrame(const QImage& frame)
 void Recorder::onEncoderOutput()
 {
     const QString chunk = QString::fromLocal8Bit(chain->encoder()->readAll());
+    encoderActivity.start();
     EncoderOutputMonitor::Context context;
     context.audioOnly = audioOnly;
     context.targetFps = fps;

@@ -726,6 +726,9 @@ void Recorder::stopCurrentSegment()
     startWatchdog->stop();
     stopAudioCaptures();
     askEncoderToEnd();
+    encoderActivity.start();
+    endingSegmentBytes = currentSegmentBytes();
+    endingWatch->start();
     QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
         if (generation == segmentGeneration && chain->encoder()->state() != QProcess::NotRunning
             && pendingReason != SegmentEndReason::None) {
@@ -733,6 +736,27 @@ void Recorder::stopCurrentSegment()
             chain->encoder()->kill();
         }
     });
+}
+
+void Recorder::checkEndingEncoder()
+{
+    if (!segmentStopping || chain->encoder()->state() == QProcess::NotRunning) {
+        endingWatch->stop();
+        return;
+    }
+    // Writing out what it holds, an encoder prints its progress or adds to its file.
+    const qint64 bytes = currentSegmentBytes();
+    if (bytes != endingSegmentBytes) {
+        endingSegmentBytes = bytes;
+        encoderActivity.start();
+    }
+    if (encoderActivity.elapsed() < kStuckEncoderMs)
+        return;
+    endingWatch->stop();
+    qWarning().noquote() << "[Recorder] the encoder shows no progress" << encoderActivity.elapsed()
+                         << "ms after its inputs were closed; ending it. Its threads wait in:"
+                         << childThreadWaits(chain->encoder()->processId());
+    chain->encoder()->kill();
 }
 
 bool Recorder::pause()
