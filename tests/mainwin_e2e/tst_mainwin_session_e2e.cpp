@@ -1,7 +1,8 @@
 // Pause and save through the real main window with real X events: the clock stands
 // while paused, a stop while paused pauses nothing again, the saved file lasts the
 // recorded time, and a merge that takes a while is covered by the mask and the
-// progress dialog over the media library, both gone when it ends.
+// progress dialog over the media library, both gone when it ends; a double press of the
+// start/stop hot key is taken as one press.
 
 #include "MainWindowDriver.h"
 
@@ -99,7 +100,9 @@ void TestMainWindowSessionE2E::clockShowsFileTimeThroughPauses()
     // What the start of one segment adds to its file beyond the recorder's clock (the file
     // begins a little before the encoder reports its streams), measured now, on this
     // machine as busy as it is: a recording of one segment.
-    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
     QTest::qWait(2000);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
@@ -107,13 +110,11 @@ void TestMainWindowSessionE2E::clockShowsFileTimeThroughPauses()
     const MediaInfo oneSegment = MediaProbe::probe(stopped.takeFirst().first().toString());
     QVERIFY2(oneSegment.ok, qPrintable(oneSegment.error));
     const qint64 startAdds = std::max<qint64>(0, oneSegment.durationMs - oneSegmentRecordedMs);
-    QWidget *library = window.bottomBar()->mediaLibraryWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(library && library->isVisible(), 5000);
-    QTest::qWait(1000); // its preview of the new file has begun
-    library->close();
-    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
 
-    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+    // The recording of four segments, started the same way (over the library that opened).
+    QTest::qWait(1000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 2, 20000);
     FloatingToolbar *toolbar = window.floatingToolbar();
     auto *pause = toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton"));
     auto *clock = toolbar->findChild<QLabel *>(QStringLiteral("TimerText"));
