@@ -37,11 +37,12 @@ void MainWindow::onHotkeyTriggered(int action)
             qInfo() << "[Hotkey] Start/stop ignored: the last start or stop is still settling";
             break;
         }
-        startStopHotkeyClock.start();
         if (!busy && !startPending)
             onStartRecording();
         else
             onStopRecording();
+        // Settling from when the handling is done (a stop may take a moment on the GUI thread).
+        startStopHotkeyClock.start();
         break;
     case 2: // pause / resume
         if (busy) {

@@ -732,7 +732,8 @@ void Recorder::stopCurrentSegment()
     QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
         if (generation == segmentGeneration && chain->encoder()->state() != QProcess::NotRunning
             && pendingReason != SegmentEndReason::None) {
-            qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
+            qWarning().noquote() << "[Recorder] FFmpeg did not exit after q, killing. Its threads wait in:"
+                                 << childThreadWaits(chain->encoder()->processId());
             chain->encoder()->kill();
         }
     });
@@ -1027,6 +1028,9 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             watcher->deleteLater();
             checkingEndedSegment = false;
             ended.holdsMedia = watcher->result();
+            qInfo().noquote() << "[Recorder] the segment of the encoder that ended with" << ended.code
+                              << (ended.holdsMedia ? "holds media:" : "holds no media:") << currentSegmentPath
+                              << currentSegmentBytes() << "bytes";
             concludeEncoderExit(ended);
         });
         const QString segment = currentSegmentPath;
