@@ -248,8 +248,8 @@ private:
     int elapsedSeconds = 0;
     bool startPending = false;
     bool stopping = false;
-    // Since the start/stop hot key last started or stopped, or a recording ended: a press
-    // while that is still settling (the second of a double press) is ignored.
+    // Since the start/stop hot key last started or stopped (from the end of that handling): a
+    // press while that is still settling (the second of a double press) is ignored.
     QElapsedTimer startStopHotkeyClock;
     static constexpr int kStartStopSettleMs = 600;
     int recordingSerial = 0;

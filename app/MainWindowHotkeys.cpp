@@ -41,7 +41,8 @@ void MainWindow::onHotkeyTriggered(int action)
             onStartRecording();
         else
             onStopRecording();
-        // Settling from when the handling is done (a stop may take a moment on the GUI thread).
+        // Settling from when the handling is done: a stop may take the GUI thread a moment on a
+        // busy machine, and the second press of a double press is handled after it.
         startStopHotkeyClock.start();
         break;
     case 2: // pause / resume

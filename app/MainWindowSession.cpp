@@ -507,8 +507,6 @@ void MainWindow::onRecorderStopped(const QString &path)
 {
     qInfo().noquote() << "[Session] Recording ended:" << (path.isEmpty() ? QStringLiteral("no file") : path);
     stopping = false;
-    // A press of the start/stop hot key right after this is the second of a double press.
-    startStopHotkeyClock.start();
     if (!finalizationBegun)
         restoreAfterRecording(true);
     if (path.isEmpty() && finalizationBegun && libraryOpenedForSave) {
