@@ -1103,11 +1103,16 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
     }
 
     // An encoder cut short by a full disk leaves a segment readable up to its last whole
-    // fragment: that is the end of the recording, saved as after a stop.
-    if (abnormal && !usable && ended.reason != SegmentEndReason::Stop && saveDiskFull() && ended.holdsMedia) {
-        qWarning().noquote() << "[Recorder] the save disk is full; keeping the segment up to its last fragment";
+    // fragment: that is the end of the recording, saved as after a stop. So is what was kept
+    // before an encoder that the full disk did not let begin (a split's next one).
+    if (abnormal && !usable && ended.reason != SegmentEndReason::Stop && saveDiskFull()
+        && (ended.holdsMedia || !segmentFiles().isEmpty() || chain->isDraining())) {
+        qWarning().noquote() << "[Recorder] the save disk is full; the recording ends with what it holds";
         noteSaveDiskStop();
-        finishSegment(true);
+        const QString failed = currentSegmentPath;
+        finishSegment(ended.holdsMedia);
+        if (!ended.holdsMedia && QFileInfo(failed).size() <= 0)
+            QFile::remove(failed);
         policyTimer->stop();
         finalizeSegments();
         return;
