@@ -248,7 +248,6 @@ void Recorder::writeWindowFrame(const QImage& frame)
 void Recorder::onEncoderOutput()
 {
     const QString chunk = QString::fromLocal8Bit(chain->encoder()->readAll());
-    encoderActivity.start();
     EncoderOutputMonitor::Context context;
     context.audioOnly = audioOnly;
     context.targetFps = fps;
@@ -264,8 +263,10 @@ void Recorder::onEncoderOutput()
     encoderOutput = outputMonitor.output();
     downgradePending = outputMonitor.downgradePending();
 
-    if (!result.trimmedChunk.isEmpty())
+    if (!result.trimmedChunk.isEmpty()) {
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
+        encoderActivity.start(); // a sign of progress (the rest of a line is none)
+    }
     // The next segment of a split has opened its inputs and reads them from now on. An
     // encoder of our frames takes over once it has read the frame it was primed with.
     if (!chain->encoderReading() && chunk.contains(QLatin1String("Stream mapping:"))) {
