@@ -271,6 +271,9 @@ void MainWindow::connectComponents()
     connect(m_recorder, &Recorder::frameRateAutomaticallyReduced, this, &MainWindow::onFrameRateReduced);
     connect(m_recorder, &Recorder::recordingPerformanceWarning, this, &MainWindow::onPerformanceWarning);
     connect(m_recorder, &Recorder::windowCaptureLost, this, &MainWindow::onWindowCaptureLost);
+    connect(m_recorder, &Recorder::recordingInterrupted, this, [this](const QString &message) {
+        showTrayNotice(tr("录制提示"), message, QSystemTrayIcon::Warning, 10000);
+    });
     connect(m_recorder, &Recorder::fourKSoftwareEncodingDecisionRequired, this, &MainWindow::onFourKDecision);
     connect(m_recorder, &Recorder::finalizingChanged, this, &MainWindow::onFinalizingChanged);
     connect(m_recorder, &Recorder::finalizingMessageChanged, this, &MainWindow::onFinalizingMessage);

@@ -14,14 +14,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QMutex>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent>
 
 #include <memory>
+#include <optional>
 
 #include <signal.h>
 
@@ -137,6 +140,59 @@ bool isSavingFile(const QString &fileName)
 
 namespace {
 
+// The hidden files of this process's running jobs, and the folders already cleared of dead
+// runs' leftovers.
+QMutex savesMutex;
+QSet<QString> savesInProgress;
+QSet<QString> clearedFolders;
+
+// Marks a hidden output as this process's own while its job runs.
+class SaveInProgress
+{
+public:
+    explicit SaveInProgress(const QString &path)
+        : m_path(QDir::cleanPath(QFileInfo(path).absoluteFilePath()))
+    {
+        const QMutexLocker lock(&savesMutex);
+        savesInProgress.insert(m_path);
+    }
+    ~SaveInProgress()
+    {
+        const QMutexLocker lock(&savesMutex);
+        savesInProgress.remove(m_path);
+    }
+    SaveInProgress(const SaveInProgress &) = delete;
+    SaveInProgress &operator=(const SaveInProgress &) = delete;
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+QStringList removeAbandonedSaves(const QString &folder)
+{
+    QStringList removed;
+    const QDir dir(folder);
+    const QString key = QDir::cleanPath(dir.absolutePath());
+    const QMutexLocker lock(&savesMutex);
+    if (folder.isEmpty() || clearedFolders.contains(key))
+        return removed;
+    clearedFolders.insert(key);
+    for (const QFileInfo &file : dir.entryInfoList({QStringLiteral(".*.saving-*")}, QDir::Files | QDir::Hidden)) {
+        const QString path = QDir::cleanPath(file.absoluteFilePath());
+        if (!isSavingFile(file.fileName()) || savesInProgress.contains(path))
+            continue;
+        if (QFile::remove(path)) {
+            qInfo().noquote() << "[FFmpeg] Removed the unfinished output of an earlier run" << path;
+            removed << path;
+        }
+    }
+    return removed;
+}
+
+namespace {
+
 // What a run that did not succeed left where it wrote: a file that was not there before.
 void removeLeftover(const QString &written, bool existedBefore)
 {
@@ -210,6 +266,9 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
     const QString written = outputArgument >= 0 ? savingPathFor(settings.outputPath) : settings.outputPath;
     if (outputArgument >= 0)
         arguments[outputArgument] = written;
+    std::optional<SaveInProgress> ownSave;
+    if (outputArgument >= 0)
+        ownSave.emplace(written);
 
     QProcess process;
     process.setProcessChannelMode(settings.mergeChannels ? QProcess::MergedChannels : QProcess::SeparateChannels);
@@ -321,5 +380,11 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
         qWarning().noquote() << "[FFmpeg] The run failed (exit code" << result.exitCode
                              << (result.crashed ? "after a crash)" : ")") << "with this output:\n"
                                     + result.log + (result.errorLog.isEmpty() ? QString() : QStringLiteral("\n") + result.errorLog);
+    // What the tool says of its output is said of the file the user asked for: the hidden
+    // name is the job's own business.
+    if (outputArgument >= 0) {
+        result.log.replace(written, settings.outputPath);
+        result.errorLog.replace(written, settings.outputPath);
+    }
     return result;
 }

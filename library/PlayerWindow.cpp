@@ -92,6 +92,13 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     connect(button(QStringLiteral("⛶")), &QPushButton::clicked, this, &PlayerWindow::onToggleFullscreen);
     root->addWidget(bar);
 
+    // The keys are the window's (Space, F, Escape, the arrows), in full screen too: no control
+    // takes the focus, or the focused slider would eat the arrows and a focused button Space.
+    setFocusPolicy(Qt::StrongFocus);
+    for (QWidget *control : bar->findChildren<QWidget *>())
+        control->setFocusPolicy(Qt::NoFocus);
+    m_seekSlider->setFocusPolicy(Qt::NoFocus);
+
     connect(m_seekSlider, &QSlider::sliderPressed, this, [this] { m_seeking = true; });
     connect(m_seekSlider, &QSlider::sliderReleased, this, [this] {
         m_seeking = false;

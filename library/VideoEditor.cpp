@@ -195,8 +195,11 @@ QStringList VideoEditor::trimArguments(const QString &input, double start, doubl
     QStringList args{QStringLiteral("-n"), QStringLiteral("-ss"), seconds3(start), QStringLiteral("-i"), input,
                      QStringLiteral("-t"), seconds3(end - start)};
     if (!isAudioFile(input)) {
+        // Frames keep their own times: a constant-rate output (MP4's default) fills the gap
+        // between a cut that falls between two frames and the first frame after it with a
+        // copy of that frame, so a split's second part showed one frame twice.
         args << QStringLiteral("-map") << QStringLiteral("0:v:0") << QStringLiteral("-map") << QStringLiteral("0:a?")
-             << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
+             << QStringLiteral("-fps_mode") << QStringLiteral("vfr") << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
              << QStringLiteral("veryfast") << QStringLiteral("-crf") << QStringLiteral("19") << QStringLiteral("-c:a")
              << QStringLiteral("aac") << QStringLiteral("-b:a") << QStringLiteral("192k");
         if (supportsFastStart(output))

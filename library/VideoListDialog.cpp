@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 #include <QVideoWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -119,6 +120,7 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     // Inside the screen with the frame's title bar and borders.
     setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size() - QSize(2, frameAllowance)));
     resize(size().expandedTo(minimumSize()));
+    listColumn->setFixedWidth(listColumnWidthFor(width()));
     // Return in the search box must not press the last clicked button (delete, save...).
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -194,7 +196,6 @@ void VideoListDialog::buildUi()
     // the card's thumbnail, delete button, margins and spacing off the card. It takes two fifths
     // of a wider window (up to the wide width), so that a maximised library shows whole names.
     left->setMinimumWidth(libraryColumnWidthFor(RecordCard::kMinimumTextWidth));
-    left->setMaximumWidth(libraryColumnWidthFor(RecordCard::kWideTextWidth));
     left->setStyleSheet(QStringLiteral("#Left{background:#0b1a2e;border:1px solid #233b5b;border-radius:12px;}"));
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(10, 10, 10, 8);
@@ -277,9 +278,11 @@ void VideoListDialog::buildUi()
     countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
     leftLayout->addWidget(countLabel);
 
-    // Two fifths for the list, as far as the detail panel's own minimum allows.
-    body->addWidget(left, 2);
-    body->addWidget(buildDetailPanel(), 3);
+    // The list's width follows the window's alone (listColumnWidthFor), not what the detail
+    // panel shows at the moment: its tool row gives up padding and icons where it is short.
+    listColumn = left;
+    body->addWidget(left);
+    body->addWidget(buildDetailPanel(), 1);
 
     connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
     connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
@@ -551,8 +554,19 @@ void VideoListDialog::leaveEvent(QEvent *event)
     QDialog::leaveEvent(event);
 }
 
+int VideoListDialog::listColumnWidthFor(int windowWidth)
+{
+    // The window's frame (1 + 1), the body's margins (12 + 12) and the spacing between the
+    // columns (10) come off first.
+    const int columns = windowWidth - 36;
+    return std::clamp(qRound(columns * 0.4), libraryColumnWidthFor(RecordCard::kMinimumTextWidth),
+                      libraryColumnWidthFor(RecordCard::kWideTextWidth));
+}
+
 void VideoListDialog::resizeEvent(QResizeEvent *event)
 {
+    if (listColumn)
+        listColumn->setFixedWidth(listColumnWidthFor(event->size().width()));
     QDialog::resizeEvent(event);
     QTimer::singleShot(0, this, [this] {
         if (isVisible())

@@ -87,6 +87,10 @@ public:
     static QStringList muteArguments(const QString &source, double start, double end, const QString &output);
     static qint64 muteTimeLimitMs(double durationSeconds);
 
+    // The list column's width in a window of that width: two fifths of the room beside the
+    // detail panel, within the widths a card's texts want (never narrower than the card's least).
+    static int listColumnWidthFor(int windowWidth);
+
     // "mm:ss" below an hour, "hh:mm:ss" from there.
     static QString formatDuration(int seconds);
     static QString formatSize(qint64 bytes);
@@ -159,6 +163,8 @@ private:
     // The editor's error after a save: a cancel is told as such, anything else as a failure
     // under `failureTitle`.
     void reportEditorError(const QString &failureTitle, const QString &error);
+    // "The operation was cancelled", unless the window closed (its close cancelled the job).
+    void tellCancelled();
     static QString unusableOutputText(const QString &output);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
@@ -173,6 +179,15 @@ private:
     void elideFileTitle();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
+    // Takes record `index` and its row off the list (the other rows keep their records);
+    // returns the row it had, -1 when it was not shown.
+    int removeRecordRow(int index);
+    // After rows went: the count, and the row at `removedRow` (or the last) selected, or the
+    // empty list's text.
+    void selectAfterRemoval(int removedRow);
+    // When the current record's file is no longer on disk (removed or moved by another
+    // program): says so, takes every listed file that is gone off the list and returns true.
+    bool dropGoneCurrentFile();
 
     // Model
     QList<VideoRecord> records;
@@ -201,6 +216,7 @@ private:
     VideoEditor *editor = nullptr;
 
     // Left column
+    QWidget *listColumn = nullptr;
     QLineEdit *searchBox = nullptr;
     QButtonGroup *filterGroup = nullptr;
     QListWidget *listWidget = nullptr;

@@ -77,6 +77,8 @@ void VideoListDialog::openRecord(int index, bool autoplay)
         return;
     ++selectionSerial;
     currentIndex = index;
+    if (dropGoneCurrentFile())
+        return;
     playbackWanted = autoplay;
     transformPreview.clear();
     muteSelectionActive = false;
@@ -308,7 +310,7 @@ void VideoListDialog::onDurationChanged(double seconds)
 
 void VideoListDialog::onPlayClicked()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     if (currentIsEmptyFile()) {
         QMessageBox::warning(this, tr("播放失败"), tr("文件为空"));
@@ -385,7 +387,7 @@ void VideoListDialog::showAndPlay(const QString &path, bool autoPlay)
 
 void VideoListDialog::enterFullscreenPlayback()
 {
-    if (currentIndex < 0 || currentIndex >= records.size() || currentIsAudio() || !player)
+    if (currentIndex < 0 || currentIndex >= records.size() || currentIsAudio() || !player || dropGoneCurrentFile())
         return;
     if (!fullscreenView) {
         fullscreenView = new QVideoWidget;
@@ -420,7 +422,7 @@ void VideoListDialog::toggleFullscreenPlayback()
 
 void VideoListDialog::onScreenshotClicked()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
     const QImage still = player->currentFrameSnapshot();

@@ -95,12 +95,17 @@ void VideoListDialog::warnUnlessClosing(const QString &title, const QString &tex
 
 void VideoListDialog::reportEditorError(const QString &failureTitle, const QString &error)
 {
-    if (!editor->lastRunCancelled()) {
+    if (editor->lastRunCancelled())
+        tellCancelled();
+    else
         warnUnlessClosing(failureTitle, error);
-        return;
-    }
+}
+
+void VideoListDialog::tellCancelled()
+{
+    // The editor's own words, so that every cancelled job reads the same.
     if (!jobCancelRequested && isVisible())
-        QMessageBox::information(this, tr("媒体库"), error);
+        QMessageBox::information(this, tr("媒体库"), QObject::tr("操作已取消"));
 }
 
 void VideoListDialog::beginSaveProgress(bool determinate)
@@ -144,7 +149,7 @@ void VideoListDialog::endSaveProgress()
 
 void VideoListDialog::onSaveClicked()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     jobCancelRequested = false;
     if (editMode == QLatin1String("split")) {
@@ -217,6 +222,8 @@ void VideoListDialog::runMute(const QString &output, bool replaceOriginal)
         return;
     if (result.outcome == FfmpegJobResult::Cancelled) {
         endSaveProgress();
+        if (!result.quitting)
+            tellCancelled();
         return;
     }
     if (result.outcome == FfmpegJobResult::NotStarted) {
@@ -412,8 +419,11 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
         warnUnlessClosing(tr("处理失败"), tr("无法启动 FFmpeg。"));
         return false;
     }
-    if (result.outcome == FfmpegJobResult::Cancelled)
+    if (result.outcome == FfmpegJobResult::Cancelled) {
+        if (!result.quitting)
+            tellCancelled();
         return false;
+    }
     if (!result.succeeded()) {
         warnUnlessClosing(tr("处理失败"), result.outputUnusable ? unusableOutputText(job.outputPath)
                                                                  : ffmpegFailureCause(result.log));
@@ -430,7 +440,8 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
 
 void VideoListDialog::showMoreMenu()
 {
-    if (listWidget->selectedItems().isEmpty() || currentIndex < 0 || currentIndex >= records.size())
+    if (listWidget->selectedItems().isEmpty() || currentIndex < 0 || currentIndex >= records.size()
+        || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
     QMenu menu(this);
@@ -439,6 +450,8 @@ void VideoListDialog::showMoreMenu()
         "QMenu::item{padding:8px 28px 8px 12px;border-radius:5px;}QMenu::item:selected{background:#246de2;}"
         "QMenu::item:checked{color:#72a7ff;font-weight:600;}"
         "QMenu::separator{height:1px;background:#29415f;margin:5px;}"));
+    // An empty file holds nothing to turn, re-time or convert: only its name and facts.
+    const bool empty = record.size == 0;
     if (!record.isAudio) {
         auto *group = new QActionGroup(&menu);
         group->setExclusive(true);
@@ -453,14 +466,18 @@ void VideoListDialog::showMoreMenu()
             QAction *action = menu.addAction(t.text);
             action->setCheckable(true);
             action->setChecked(transformPreview == t.mode);
+            action->setEnabled(!empty);
             group->addAction(action);
             connect(action, &QAction::triggered, this, [this, mode = t.mode] { setTransformPreview(mode); });
         }
         menu.addSeparator();
     }
-    const bool hasSound = !record.audioCodec.isEmpty();
-    if (!record.isAudio)
-        connect(menu.addAction(tr("调整播放速度")), &QAction::triggered, this, &VideoListDialog::showSpeedDialog);
+    const bool hasSound = !empty && !record.audioCodec.isEmpty();
+    if (!record.isAudio) {
+        QAction *speed = menu.addAction(tr("调整播放速度"));
+        speed->setEnabled(!empty);
+        connect(speed, &QAction::triggered, this, &VideoListDialog::showSpeedDialog);
+    }
     QAction *volume = menu.addAction(tr("调整音量"));
     volume->setEnabled(hasSound);
     connect(volume, &QAction::triggered, this, &VideoListDialog::showVolumeDialog);
@@ -470,7 +487,9 @@ void VideoListDialog::showMoreMenu()
         extract->setEnabled(hasSound);
         connect(extract, &QAction::triggered, this, &VideoListDialog::showExtractAudioDialog);
     }
-    connect(menu.addAction(tr("另存为 / 转换格式")), &QAction::triggered, this, &VideoListDialog::showConvertDialog);
+    QAction *convert = menu.addAction(tr("另存为 / 转换格式"));
+    convert->setEnabled(!empty);
+    connect(convert, &QAction::triggered, this, &VideoListDialog::showConvertDialog);
     menu.addSeparator();
     connect(menu.addAction(tr("重命名文件")), &QAction::triggered, this, &VideoListDialog::showRenameDialog);
     connect(menu.addAction(tr("查看文件信息")), &QAction::triggered, this, &VideoListDialog::showFileInfoDialog);

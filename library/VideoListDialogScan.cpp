@@ -3,6 +3,7 @@
 
 #include "library/VideoListDialog.h"
 
+#include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
@@ -85,7 +87,15 @@ void VideoListDialog::loadFromDisk()
 
     QStringList registry = recordedFiles();
     bool registryChanged = false;
-    records = scanMediaFolder(saveFolder(), &registry, &registryChanged);
+    const QString folder = saveFolder();
+    // A save that a killed run of the program left half written is of no use to anyone: its
+    // hidden file goes at the first look at each folder where the library writes.
+    QSet<QString> folders{folder};
+    for (const QString &entry : std::as_const(registry))
+        folders.insert(QFileInfo(entry).absolutePath());
+    for (const QString &each : std::as_const(folders))
+        removeAbandonedSaves(each);
+    records = scanMediaFolder(folder, &registry, &registryChanged);
     if (registryChanged)
         setRecordedFiles(registry);
     for (VideoRecord &record : records) {
@@ -307,14 +317,14 @@ void VideoListDialog::showListContextMenu(const QPoint &position)
 
 void VideoListDialog::onOpenFolderClicked()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     openContainingFolder(QFileInfo(records.at(currentIndex).path).absolutePath(), this);
 }
 
 void VideoListDialog::onDeleteClicked()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const int index = currentIndex;
     const VideoRecord record = records.at(index);
@@ -332,8 +342,16 @@ void VideoListDialog::onDeleteClicked()
     forgetRecordedFile(record.path);
     emit deleteRequested(record.path);
 
-    const int removedRow = rowOfRecord(index);
     const bool blocked = listWidget->blockSignals(true);
+    const int removedRow = removeRecordRow(index);
+    listWidget->setCurrentRow(-1);
+    listWidget->blockSignals(blocked);
+    selectAfterRemoval(removedRow);
+}
+
+int VideoListDialog::removeRecordRow(int index)
+{
+    const int removedRow = rowOfRecord(index);
     if (removedRow >= 0) {
         QListWidgetItem *item = listWidget->item(removedRow);
         if (QWidget *card = listWidget->itemWidget(item)) {
@@ -349,9 +367,11 @@ void VideoListDialog::onDeleteClicked()
         if (i > index)
             item->setData(Qt::UserRole, i - 1);
     }
-    listWidget->setCurrentRow(-1);
-    listWidget->blockSignals(blocked);
+    return removedRow;
+}
 
+void VideoListDialog::selectAfterRemoval(int removedRow)
+{
     countLabel->setText(tr("%n 个文件", nullptr, listWidget->count()));
     if (listWidget->count() > 0) {
         stateOverlay->hide();
@@ -360,4 +380,31 @@ void VideoListDialog::onDeleteClicked()
         clearCurrentSelection();
         showListState(records.isEmpty() ? tr("暂无媒体文件") : tr("没有匹配的媒体文件"), false);
     }
+}
+
+bool VideoListDialog::dropGoneCurrentFile()
+{
+    if (currentIndex < 0 || currentIndex >= records.size() || QFileInfo::exists(records.at(currentIndex).path))
+        return false;
+    const QString fileName = records.at(currentIndex).fileName;
+    player->close();
+    // Whatever else went with it (a folder emptied in a file manager) goes from the list too,
+    // so that the next selection does not stumble on the same thing. The row that takes the
+    // gone one's place is selected, as after a delete.
+    int currentRow = rowOfRecord(currentIndex);
+    const bool blocked = listWidget->blockSignals(true);
+    for (int i = int(records.size()) - 1; i >= 0; --i) {
+        if (QFileInfo::exists(records.at(i).path))
+            continue;
+        const int removed = removeRecordRow(i);
+        if (removed >= 0 && removed < currentRow)
+            --currentRow;
+    }
+    listWidget->setCurrentRow(-1);
+    listWidget->blockSignals(blocked);
+    currentIndex = -1;
+    selectAfterRemoval(currentRow);
+    qInfo().noquote() << "[Media library] No longer on disk:" << fileName;
+    QMessageBox::warning(this, tr("文件不存在"), tr("“%1”已被移动或删除，已从列表中移除。").arg(fileName));
+    return true;
 }

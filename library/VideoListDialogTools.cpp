@@ -267,7 +267,7 @@ QString valueByPosition(int index, const QStringList &values)
 
 void VideoListDialog::showSpeedDialog()
 {
-    if (currentIndex < 0 || currentIndex >= records.size() || records.at(currentIndex).isAudio)
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile() || records.at(currentIndex).isAudio)
         return;
     const QString source = records.at(currentIndex).path;
     ToolDialog dialog(tr("播放速度"), tr("调整预览速度，也可生成变速视频"), this, QStringLiteral("timer"));
@@ -299,7 +299,7 @@ void VideoListDialog::showSpeedDialog()
 
 void VideoListDialog::showVolumeDialog()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
     ToolDialog dialog(tr("调整音量"), tr("预览并输出新的音量电平"), this, QStringLiteral("audio"));
@@ -345,7 +345,7 @@ void VideoListDialog::showVolumeDialog()
 
 void VideoListDialog::showExtractAudioDialog()
 {
-    if (currentIndex < 0 || currentIndex >= records.size() || records.at(currentIndex).isAudio)
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile() || records.at(currentIndex).isAudio)
         return;
     const QString source = records.at(currentIndex).path;
     ToolDialog dialog(tr("提取音频"), tr("从视频中提取音轨，保存为音频文件"), this, QStringLiteral("audio"));
@@ -373,7 +373,7 @@ void VideoListDialog::showExtractAudioDialog()
 
 void VideoListDialog::showConvertDialog()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
     ToolDialog dialog(tr("另存为 / 转换格式"), tr("选择输出格式并保留原始文件"), this, QStringLiteral("folder"));
@@ -407,7 +407,7 @@ void VideoListDialog::showConvertDialog()
 
 void VideoListDialog::showRenameDialog()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const QFileInfo info(records.at(currentIndex).path);
     ToolDialog dialog(tr("重命名文件"), tr("修改文件名，扩展名保持不变"), this, QStringLiteral("pencil"));
@@ -420,32 +420,32 @@ void VideoListDialog::showRenameDialog()
     dialog.content()->addWidget(name);
     dialog.content()->addStretch();
     name->setFocus();
-    // A name that cannot be used is said so, naming the character, and the dialog comes back
-    // with what was typed.
-    QString newName;
+    // A name that cannot be used is said so (naming the character, or the file that has it
+    // already), and the dialog comes back with what was typed.
+    const QString oldPath = info.absoluteFilePath();
+    QString target;
     while (true) {
         if (dialog.exec() != QDialog::Accepted)
             return;
-        newName = name->text().trimmed();
-        if (!LibraryTools::isInvalidFileName(newName))
-            break;
-        const QChar forbidden = LibraryTools::forbiddenFileNameCharacter(newName);
-        QMessageBox::warning(this, tr("名称无效"),
-                             forbidden.isNull() ? tr("文件名为空或包含无效字符。")
-                                                : tr("文件名不能包含字符 %1").arg(forbidden));
+        const QString newName = name->text().trimmed();
+        if (LibraryTools::isInvalidFileName(newName)) {
+            const QChar forbidden = LibraryTools::forbiddenFileNameCharacter(newName);
+            QMessageBox::warning(this, tr("名称无效"),
+                                 forbidden.isNull() ? tr("文件名为空或包含无效字符。")
+                                                    : tr("文件名不能包含字符 %1").arg(forbidden));
+        } else {
+            target = info.dir().filePath(info.suffix().isEmpty() ? newName : newName + QLatin1Char('.') + info.suffix());
+            if (target == oldPath)
+                return;
+            // Another file has that name.
+            if (!QFileInfo::exists(target) || QFileInfo(target) == info)
+                break;
+            QMessageBox::warning(this, tr("重命名失败"), tr("已有同名文件：\n%1").arg(target));
+        }
         name->setFocus();
     }
-    const QString oldPath = info.absoluteFilePath();
-    const QString target = info.dir().filePath(info.suffix().isEmpty() ? newName
-                                                                       : newName + QLatin1Char('.') + info.suffix());
-    if (target == oldPath)
-        return;
-    // Each cause has its own message: another file of that name, a folder this user may not
-    // write to, or the file itself in use.
-    if (QFileInfo::exists(target) && QFileInfo(target) != info) {
-        QMessageBox::warning(this, tr("重命名失败"), tr("已有同名文件：\n%1").arg(target));
-        return;
-    }
+    // Each remaining cause has its own message: a folder this user may not write to, or the
+    // file itself in use.
     player->close();
     if (!QFile::rename(oldPath, target)) {
         QMessageBox::warning(this, tr("重命名失败"),
@@ -461,7 +461,7 @@ void VideoListDialog::showRenameDialog()
 
 void VideoListDialog::showFileInfoDialog()
 {
-    if (currentIndex < 0 || currentIndex >= records.size())
+    if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
     ToolDialog dialog(tr("查看文件信息"),

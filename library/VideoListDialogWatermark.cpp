@@ -22,7 +22,8 @@
 
 void VideoListDialog::showWatermarkDialog()
 {
-    if (watermarkJob || currentIndex < 0 || currentIndex >= records.size() || records.at(currentIndex).isAudio)
+    if (watermarkJob || currentIndex < 0 || currentIndex >= records.size() || records.at(currentIndex).isAudio
+        || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
     const double duration = durationSeconds;

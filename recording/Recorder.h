@@ -200,6 +200,9 @@ signals:
     void recordingPerformanceWarning(const QString &message);
     // The recorded window went away: the recording goes on with its last picture.
     void windowCaptureLost(const QString &message);
+    // The recording goes on but lost something on the way (its sound server went away, its
+    // folder was removed): what happened and how it goes on, told once per event.
+    void recordingInterrupted(const QString &message);
     void fourKSoftwareEncodingDecisionRequired(int width, int height, int requestedFps);
     void finalizingChanged(bool active);
     void finalizingMessageChanged(const QString &message);
@@ -455,4 +458,16 @@ protected:
     void tellSaveDiskStop(const QString &path);
     QString saveDiskStopRoot;
     QString saveDiskStopParts;
+
+    // A capture lost its sound server: told once while it is away.
+    void watchSoundServer();
+    bool soundServerLossTold = false;
+    // The recording's folder (or the save folder holding it) was removed while it recorded,
+    // and the segments in it with it.
+    bool partsFolderRemoved() const;
+    // Makes the removed folders again, forgets the segments removed with them and tells the
+    // user; false, with the reason in folderLossText, when they cannot be made again.
+    bool remakeRemovedFolder();
+    // Why a recording whose folder was removed had to stop: told when it has ended.
+    QString folderLossText;
 };

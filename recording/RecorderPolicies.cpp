@@ -45,6 +45,17 @@ void Recorder::checkRecordingPolicies()
     s.totalBytes = totalRecordedBytes();
     emit recordingStatsUpdated(estimatedDisplayBytes(s.totalBytes), outputPath);
 
+    watchSoundServer();
+    if (partsFolderRemoved()) {
+        // Recorded from now on into the folder made again, or stopped when it cannot be.
+        if (remakeRemovedFolder()) {
+            requestRestart();
+        } else {
+            pendingReason = SegmentEndReason::Stop;
+            stopCurrentSegment();
+        }
+        return;
+    }
     if (stopForLowSpace(s))
         return;
     const RecordingPolicy::Limit stopLimit{autoStopEnabled, autoStopMode, autoStopMinutes, autoStopMegabytes};

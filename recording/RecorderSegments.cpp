@@ -40,6 +40,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <utility>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -286,6 +287,8 @@ bool Recorder::launchFirstSegment(int generation)
         return false;
     finishedSegmentsMs = 0;
     saveDiskStopRoot.clear();
+    folderLossText.clear();
+    soundServerLossTold = false;
     heldMediaMs = 0;
     mediaClock.invalidate();
     startedEmitted = false;
@@ -301,8 +304,10 @@ bool Recorder::launchFirstSegment(int generation)
         reportError(tr("请至少开启系统声音或麦克风。"));
         return false;
     }
-    if (systemAudioEnabled && !MacSystemAudioCapture::isAvailable()) {
-        reportError(tr("无法录制系统声音，因为声音服务器无法连接。"));
+    // Without a sound server no input is listed: that, not the choice of device, is the cause.
+    if ((systemAudioEnabled || micEnabled) && !MacSystemAudioCapture::isAvailable()) {
+        reportError(systemAudioEnabled ? tr("无法录制系统声音，因为声音服务器无法连接。")
+                                       : tr("无法录制麦克风，因为声音服务器无法连接。"));
         return false;
     }
     if (audioOnly && micEnabled && micAudioDevice.isEmpty() && audioDevice.isEmpty()) {
@@ -446,6 +451,11 @@ bool Recorder::startSegment()
 {
     QElapsedTimer launchClock;
     launchClock.start();
+    // A folder removed while the recording was paused or between segments.
+    if (!splitLaunch && partsFolderRemoved() && !remakeRemovedFolder()) {
+        reportError(std::exchange(folderLossText, QString()));
+        return false;
+    }
     resumePending = false;
     holdFrameUntilReady = false;
     currentSegmentPath = makeSegmentPath();
@@ -1255,6 +1265,12 @@ void Recorder::finalizeSegments()
         return;
     }
     finalizeWhenDrained = false;
+    if (!folderLossText.isEmpty() && segmentFiles().isEmpty()) {
+        // Nothing is left to join: the message says why instead of "no segments".
+        emit errorOccurred(std::exchange(folderLossText, QString()));
+        emit stopped(QString());
+        return;
+    }
 
     FinalizationJob job;
     job.outputPath = outputPath;
@@ -1287,6 +1303,8 @@ void Recorder::onFinalizationStopped(const QString &path)
     tellSaveDiskStop(path);
     // After a failure the segments stay on disk, named in the error message.
     chain->clearKept();
+    if (!folderLossText.isEmpty())
+        emit errorOccurred(std::exchange(folderLossText, QString()));
     emit stopped(path);
 }
 

@@ -127,6 +127,16 @@ bool SegmentAudioPipes::has(Source source) const
     return m_pipes[source].capture != nullptr;
 }
 
+bool SegmentAudioPipes::soundServerLost() const
+{
+    for (const Pipe &pipe : m_pipes) {
+        for (const MacSystemAudioCapture *capture : {pipe.capture, pipe.previous})
+            if (capture && capture->soundServerLost())
+                return true;
+    }
+    return false;
+}
+
 QString SegmentAudioPipes::path(Source source) const
 {
     return m_pipes[source].capture ? m_pipes[source].path : QString();

@@ -47,6 +47,8 @@ public:
     void cancelSplit();
 
     bool has(Source source) const;
+    // A capture lost its sound server and records silence until the server is back.
+    bool soundServerLost() const;
     QString path(Source source) const;
 
     // Stops every capture: the encoders that read them see their input end.

@@ -57,9 +57,24 @@ void SegmentChain::keep(const QString &path)
     m_kept.insert(at, path);
 }
 
+void SegmentChain::forgetRemovedSegments()
+{
+    m_numbersUsed += m_kept.size();
+    m_kept.removeIf([](const QString &path) { return !QFileInfo::exists(path); });
+    m_numbersUsed -= m_kept.size();
+}
+
+qint64 SegmentChain::drainingMs() const
+{
+    qint64 ms = m_handoff ? m_handoff->recordedMs() : 0;
+    for (const DrainingSegment *segment : m_draining)
+        ms += segment->recordedMs();
+    return ms;
+}
+
 QString SegmentChain::nextSegmentPath(const QString &extension) const
 {
-    qsizetype number = m_kept.size() + m_draining.size() + (m_handoff ? 1 : 0) + 1;
+    qsizetype number = m_numbersUsed + m_kept.size() + m_draining.size() + (m_handoff ? 1 : 0) + 1;
     QString path;
     do {
         path = QDir(m_folder).filePath(

@@ -33,7 +33,16 @@ public:
     void setFolder(const QString &folder) { m_folder = folder; }
     const QStringList &kept() const { return m_kept; }
     void keep(const QString &path);
-    void clearKept() { m_kept.clear(); }
+    void clearKept()
+    {
+        m_kept.clear();
+        m_numbersUsed = 0;
+    }
+    // The folder was removed with the kept segments in it: those that are gone are
+    // forgotten, and the segments that follow keep numbers after theirs.
+    void forgetRemovedSegments();
+    // The time recorded by the segments that a split ended and that are still writing out.
+    qint64 drainingMs() const;
     // The next segment file: numbered in recording order after the kept, draining and
     // handed-over ones; a file left in place (an unreadable segment) is never reused.
     QString nextSegmentPath(const QString &extension) const;
@@ -87,6 +96,8 @@ private:
 
     QString m_folder;
     QStringList m_kept;
+    // Segment numbers taken by segments forgotten since.
+    qsizetype m_numbersUsed = 0;
     QProcess *m_encoder = nullptr;
     std::unique_ptr<FramePipe> m_pipe;
     SegmentAudioPipes m_audio;

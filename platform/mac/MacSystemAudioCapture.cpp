@@ -120,14 +120,8 @@ bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *e
     m_fifoPath = fifoPath;
 
     QString streamError;
-    if (!m_stream.start(
-            [this](const float *samples, size_t count) {
-                ++m_callbacks;
-                appendSamples(samples, count);
-            },
-            ServerTimeoutMs, &streamError))
+    if (!startStream(&streamError))
         return failWith(streamError);
-    m_streamStarted = true;
 
     m_held = held;
     if (held) {
@@ -136,7 +130,46 @@ bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *e
     }
     m_running = true;
     m_writer = std::thread([this] { writerLoop(); });
+    m_keeper = std::thread([this] { keepConnected(); });
     return true;
+}
+
+bool MacSystemAudioCapture::startStream(QString *error)
+{
+    m_streamStarted = m_stream.start(
+        [this](const float *samples, size_t count) {
+            ++m_callbacks;
+            appendSamples(samples, count);
+        },
+        // Once running (a reconnection), a stop ends the wait.
+        ServerTimeoutMs, error, m_running.load() ? &m_running : nullptr);
+    return m_streamStarted;
+}
+
+void MacSystemAudioCapture::keepConnected()
+{
+    using namespace std::chrono;
+    auto sleepWhileRunning = [this](milliseconds span) {
+        const auto until = steady_clock::now() + span;
+        while (m_running.load() && steady_clock::now() < until)
+            std::this_thread::sleep_for(std::min<steady_clock::duration>(until - steady_clock::now(), 10ms));
+    };
+    while (m_running.load()) {
+        if (m_streamStarted && !m_stream.lost()) {
+            sleepWhileRunning(10ms);
+            continue;
+        }
+        // The writer pads the pipe with silence meanwhile.
+        if (!m_serverLost.exchange(true))
+            qWarning().noquote() << m_logName << "The sound server went away; recording silence until it is back";
+        QString error;
+        if (startStream(&error)) {
+            m_serverLost = false;
+            qInfo().noquote() << m_logName << "The sound server is back; recording sound again";
+        } else {
+            sleepWhileRunning(milliseconds(ReconnectIntervalMs));
+        }
+    }
 }
 
 void MacSystemAudioCapture::stop()
@@ -144,6 +177,9 @@ void MacSystemAudioCapture::stop()
     m_running = false;
     if (m_writer.joinable())
         m_writer.join();
+    if (m_keeper.joinable())
+        m_keeper.join();
+    m_serverLost = false;
     if (m_streamStarted) {
         m_stream.stop(); // no sample callback runs after this returns
         m_streamStarted = false;

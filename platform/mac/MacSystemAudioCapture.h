@@ -16,6 +16,8 @@
 // stereo interleaved, written in 10 ms chunks of 3840 bytes. Writing starts once
 // 40 ms are gathered; a late delivery is waited for, and only a source that has
 // stalled is padded with silence. The samples come from the sound server's monitor of the default output.
+// When the sound server goes away the pipe carries silence, and the capture connects again as
+// soon as the server is back: the stream in the pipe never stops.
 class MacSystemAudioCapture
 {
 public:
@@ -34,6 +36,8 @@ public:
     // Only a source silent this long has stalled and is padded with silence.
     static constexpr int StallMs = 120;
     static constexpr int ServerTimeoutMs = 5000;
+    // How often a lost sound server is tried again.
+    static constexpr int ReconnectIntervalMs = 250;
     // Stereo frames of silence that open the next encoder's pipe at a split: the encoder
     // reads one whole packet (8192 bytes) of a raw-sample input before it opens the next
     // input, and the segment leaves them out again.
@@ -68,6 +72,9 @@ public:
     void switchToNextPipe();
     // Removes a prepared pipe that will not be used.
     void dropNextPipe();
+    // The sound server went away and the pipe carries silence until it is back.
+    bool soundServerLost() const { return m_serverLost.load(); }
+
     // Appends interleaved stereo samples (called on the sound server's thread).
     void appendSamples(const float *samples, size_t count);
 
@@ -86,6 +93,9 @@ public:
 private:
     bool begin(const QString &fifoPath, bool held, QString *error);
     void writerLoop();
+    bool startStream(QString *error);
+    // On its own thread: starts the stream again after its server went away.
+    void keepConnected();
     void resetStatistics();
 
     PulseMonitorStream m_stream;
@@ -95,6 +105,8 @@ private:
     std::atomic_bool m_held{false};
     const char *m_logName = "[System audio]";
     std::thread m_writer;
+    std::thread m_keeper;
+    std::atomic_bool m_serverLost{false};
     mutable std::mutex m_queueMutex;
     std::deque<float> m_queue;
     quint64 m_receivedSamples = 0;

@@ -13,9 +13,9 @@ namespace {
 const char *const ApplicationName = "Vistrelle";
 
 // Polls a state with the loop unlocked in between, so that PulseAudio's thread can
-// move it on; returns the last state seen.
+// move it on; returns the last state seen. Gives up early once keepTrying turns false.
 template<typename Read>
-auto waitForState(pa_threaded_mainloop *loop, int timeoutMs, Read read,
+auto waitForState(pa_threaded_mainloop *loop, int timeoutMs, const std::atomic_bool *keepTrying, Read read,
                   std::initializer_list<decltype(read())> finalStates)
 {
     QElapsedTimer timer;
@@ -28,7 +28,7 @@ auto waitForState(pa_threaded_mainloop *loop, int timeoutMs, Read read,
             if (state == final)
                 return state;
         }
-        if (timer.elapsed() >= timeoutMs)
+        if (timer.elapsed() >= timeoutMs || (keepTrying && !keepTrying->load()))
             return state;
         QThread::msleep(2);
     }
@@ -48,9 +48,11 @@ QString PulseMonitorStream::contextError() const
     return QString::fromLocal8Bit(pa_strerror(m_context ? pa_context_errno(m_context) : PA_ERR_UNKNOWN));
 }
 
-bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QString *error)
+bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QString *error,
+                               const std::atomic_bool *keepTrying)
 {
     stop();
+    m_lost = false;
     auto failWith = [this, error](const QString &text) {
         if (error)
             *error = text;
@@ -64,13 +66,14 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), ApplicationName);
     if (!m_context)
         return failWith(QStringLiteral("Cannot create the sound server connection"));
+    pa_context_set_state_callback(m_context, &PulseMonitorStream::onContextStateChanged, this);
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
         return failWith(QStringLiteral("Cannot connect to the sound server: %1").arg(contextError()));
     if (pa_threaded_mainloop_start(m_loop) < 0)
         return failWith(QStringLiteral("Cannot start the sound server connection"));
 
     const pa_context_state_t contextState = waitForState(
-        m_loop, timeoutMs, [this] { return pa_context_get_state(m_context); },
+        m_loop, timeoutMs, keepTrying, [this] { return pa_context_get_state(m_context); },
         {PA_CONTEXT_READY, PA_CONTEXT_FAILED, PA_CONTEXT_TERMINATED});
     if (contextState != PA_CONTEXT_READY) {
         pa_threaded_mainloop_lock(m_loop);
@@ -109,7 +112,7 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
         return failWith(QStringLiteral("System audio capture did not start: %1").arg(connectError));
 
     const pa_stream_state_t streamState = waitForState(
-        m_loop, timeoutMs, [this] { return pa_stream_get_state(m_stream); },
+        m_loop, timeoutMs, keepTrying, [this] { return pa_stream_get_state(m_stream); },
         {PA_STREAM_READY, PA_STREAM_FAILED, PA_STREAM_TERMINATED});
     if (streamState != PA_STREAM_READY) {
         pa_threaded_mainloop_lock(m_loop);
@@ -121,6 +124,9 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     }
     pa_threaded_mainloop_lock(m_loop);
     m_running = true;
+    // A server that went away since the stream became ready is not seen by the callbacks.
+    if (pa_context_get_state(m_context) != PA_CONTEXT_READY)
+        m_lost = true;
     pa_threaded_mainloop_unlock(m_loop);
     return true;
 }
@@ -138,6 +144,7 @@ void PulseMonitorStream::stop()
         m_stream = nullptr;
     }
     if (m_context) {
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
         pa_context_disconnect(m_context);
         pa_context_unref(m_context);
         m_context = nullptr;
@@ -153,11 +160,19 @@ void PulseMonitorStream::stop()
 
 void PulseMonitorStream::onStateChanged(pa_stream *stream, void *self)
 {
-    // Once running, a failure (the server went away, the device was removed) only
-    // leaves the pipe to silence: say why in the log.
+    // Once running, a failure of the stream alone (its device was removed) only leaves the
+    // pipe to silence: say why in the log. A lost server is the context's.
     auto *capture = static_cast<PulseMonitorStream *>(self);
     if (pa_stream_get_state(stream) == PA_STREAM_FAILED && capture->m_running)
         qWarning().noquote() << "[System audio] The sound server stream failed:" << capture->contextError();
+}
+
+void PulseMonitorStream::onContextStateChanged(pa_context *context, void *self)
+{
+    auto *capture = static_cast<PulseMonitorStream *>(self);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if ((state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED) && capture->m_running)
+        capture->m_lost = true;
 }
 
 void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)

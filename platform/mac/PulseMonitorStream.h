@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 struct pa_threaded_mainloop;
@@ -27,12 +28,17 @@ public:
     static constexpr unsigned FragmentBytes = 3840;
 
     // Connects and starts recording; waits at most timeoutMs for each of the two
-    // steps. False with a reason when there is no server or the stream fails.
-    bool start(const SampleCallback &callback, int timeoutMs, QString *error);
+    // steps, and gives up as soon as keepTrying (when given) turns false. False with a
+    // reason when there is no server or the stream fails.
+    bool start(const SampleCallback &callback, int timeoutMs, QString *error,
+               const std::atomic_bool *keepTrying = nullptr);
     // The PulseAudio source recorded by the next start(); empty: the default
     // output's monitor.
     void setSourceName(const QByteArray &sourceName) { m_sourceName = sourceName; }
     void stop();
+    // The server went away after start(): no sample comes any more until the next
+    // start(). Set on PulseAudio's thread.
+    bool lost() const { return m_lost.load(); }
 
     // Whether a sound server accepts a connection within timeoutMs (never starts one).
     static bool serverReachable(int timeoutMs);
@@ -40,6 +46,7 @@ public:
 private:
     static void onRead(pa_stream *stream, size_t bytes, void *self);
     static void onStateChanged(pa_stream *stream, void *self);
+    static void onContextStateChanged(pa_context *context, void *self);
     QString contextError() const;
 
     pa_threaded_mainloop *m_loop = nullptr;
@@ -48,4 +55,5 @@ private:
     SampleCallback m_callback;
     QByteArray m_sourceName;
     bool m_running = false; // guarded by the loop's lock
+    std::atomic_bool m_lost{false};
 };

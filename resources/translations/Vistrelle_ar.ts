@@ -1867,6 +1867,28 @@ Please visit this link manually:
 %3
 يتطلب دمجها في ملف واحد نحو %4 من المساحة الحرة (المتاح الآن %5). بعد تحرير المساحة يمكنك دمج هذه المقاطع بنفسك.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>انقطع خادم الصوت. يستمر التسجيل ويُسجَّل صمت في هذه الأثناء؛ ويُستأنف تسجيل الصوت فور عودة خادم الصوت.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>حُذف مجلد التسجيل أثناء التسجيل، وحُذف معه ما سُجّل: %1
+لا يمكن إعادة إنشاء المجلد، لذلك توقف التسجيل.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>حُذف مجلد التسجيل أثناء التسجيل، وحُذف معه ما سُجّل حتى ذلك الحين: %1
+أُعيد إنشاء المجلد؛ يستمر التسجيل ويُحفظ كل ما يأتي بعد الآن.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>لا يمكن تسجيل الميكروفون لأنه لا يمكن الوصول إلى خادم الصوت.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3467,6 +3489,14 @@ Please visit this link manually:
     <message>
         <source>文件为空</source>
         <translation>الملف فارغ</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>لم يعد &quot;%1&quot; موجودًا: فقد نُقل أو حُذف. أُزيل من القائمة.</translation>
     </message>
 </context>
 <context>

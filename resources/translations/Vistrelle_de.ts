@@ -1859,6 +1859,28 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
 %3
 Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt (derzeit frei: %5). Sobald Platz frei ist, können Sie diese Segmente selbst zusammenfügen.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>Der Soundserver ist weg. Die Aufnahme läuft weiter und nimmt solange Stille auf; sobald der Soundserver zurück ist, wird wieder Ton aufgenommen.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>Der Ordner der Aufnahme wurde während der Aufnahme gelöscht, und das Aufgenommene wurde mit ihm gelöscht: %1
+Der Ordner kann nicht neu angelegt werden; die Aufnahme wurde daher beendet.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>Der Ordner der Aufnahme wurde während der Aufnahme gelöscht, und das bisher Aufgenommene wurde mit ihm gelöscht: %1
+Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>Das Mikrofon kann nicht aufgenommen werden, weil der Soundserver nicht erreichbar ist.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
     <message>
         <source>文件为空</source>
         <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>„%1“ existiert nicht mehr: Die Datei wurde verschoben oder gelöscht. Sie wurde aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>

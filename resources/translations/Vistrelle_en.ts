@@ -1859,6 +1859,28 @@ Move those segments elsewhere or choose another file name, then record again.</t
 %3
 Joining them into one file needs about %4 of free space (%5 is free now). Once you have freed space, you can join these segments yourself.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>The sound server has gone away. The recording goes on and records silence meanwhile; sound is recorded again as soon as the sound server is back.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>The recording&apos;s folder was deleted during the recording, and what was recorded was deleted with it: %1
+The folder cannot be created again, so the recording has stopped.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>The recording&apos;s folder was deleted during the recording, and what was recorded so far was deleted with it: %1
+The folder has been created again; the recording goes on and everything from now on is saved.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>The microphone cannot be recorded because the sound server is not reachable.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Check that the folder is writable.</translation>
     <message>
         <source>文件为空</source>
         <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File Not Found</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; no longer exists: it was moved or deleted. It has been removed from the list.</translation>
     </message>
 </context>
 <context>

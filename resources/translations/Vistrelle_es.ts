@@ -1859,6 +1859,28 @@ No se puede escribir en %2.</translation>
 %3
 Unirlos en un solo archivo requiere unos %4 de espacio libre (ahora hay %5 libres). Cuando libere espacio, podrá unir estos segmentos usted mismo.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>El servidor de sonido ha desaparecido. La grabación continúa y graba silencio mientras tanto; el sonido se vuelve a grabar en cuanto vuelve el servidor de sonido.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>La carpeta de la grabación se eliminó durante la grabación, y lo grabado se eliminó con ella: %1
+No se puede volver a crear la carpeta, así que la grabación se ha detenido.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>La carpeta de la grabación se eliminó durante la grabación, y lo grabado hasta entonces se eliminó con ella: %1
+Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se guarda.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>No se puede grabar el micrófono porque no se puede conectar con el servidor de sonido.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Compruebe que la carpeta admite escritura.</translation>
     <message>
         <source>文件为空</source>
         <translation>El archivo está vacío</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>«%1» ya no existe: se movió o se eliminó. Se ha quitado de la lista.</translation>
     </message>
 </context>
 <context>

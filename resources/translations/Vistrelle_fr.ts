@@ -1859,6 +1859,28 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
 %3
 Les réunir en un seul fichier demande environ %4 d’espace libre (%5 libres actuellement). Une fois de l’espace libéré, vous pourrez réunir ces segments vous-même.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>Le serveur de son a disparu. L’enregistrement continue et enregistre du silence en attendant ; le son est de nouveau enregistré dès que le serveur de son revient.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>Le dossier de l’enregistrement a été supprimé pendant l’enregistrement, et ce qui avait été enregistré a été supprimé avec lui : %1
+Le dossier ne peut pas être recréé ; l’enregistrement s’est donc arrêté.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>Le dossier de l’enregistrement a été supprimé pendant l’enregistrement, et ce qui avait été enregistré jusque-là a été supprimé avec lui : %1
+Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit est enregistré.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>Le microphone ne peut pas être enregistré, car le serveur de son est injoignable.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Vérifiez que le dossier est accessible en écriture.</translation>
     <message>
         <source>文件为空</source>
         <translation>Le fichier est vide</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>« %1 » n&apos;existe plus : il a été déplacé ou supprimé. Il a été retiré de la liste.</translation>
     </message>
 </context>
 <context>

@@ -1859,6 +1859,28 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
 %3
 Per unirli in un unico file servono circa %4 di spazio libero (ora liberi: %5). Dopo aver liberato spazio, puoi unire questi segmenti manualmente.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>Il server audio non è più disponibile. La registrazione continua e nel frattempo registra silenzio; l’audio viene registrato di nuovo appena il server audio torna disponibile.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>La cartella della registrazione è stata eliminata durante la registrazione, e quanto registrato è stato eliminato con essa: %1
+Non è possibile ricreare la cartella, quindi la registrazione si è fermata.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>La cartella della registrazione è stata eliminata durante la registrazione, e quanto registrato fino ad allora è stato eliminato con essa: %1
+La cartella è stata ricreata; la registrazione continua e tutto ciò che segue viene salvato.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>Impossibile registrare il microfono perché il server audio non è raggiungibile.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Verifica che la cartella sia scrivibile.</translation>
     <message>
         <source>文件为空</source>
         <translation>Il file è vuoto</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; non esiste più: è stato spostato o eliminato. È stato rimosso dall&apos;elenco.</translation>
     </message>
 </context>
 <context>

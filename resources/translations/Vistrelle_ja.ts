@@ -1857,6 +1857,28 @@ Vistrelle を終了しますか？</translation>
 %3
 1 つのファイルに結合するには約 %4 の空き容量が必要です（現在の空き容量 %5）。空き容量を確保したあと、これらのセグメントを手動で結合できます。</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>サウンドサーバーとの接続が切れました。録画は続いており、その間の音声は無音で記録されます。サウンドサーバーが戻ると自動的に録音を再開します。</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>録画中に録画フォルダーが削除され、録画した内容もフォルダーと一緒に削除されました: %1
+フォルダーを作り直せないため、録画を停止しました。
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>録画中に録画フォルダーが削除され、それまでに録画した内容もフォルダーと一緒に削除されました: %1
+フォルダーを作り直しました。録画は続いており、これ以降の内容は通常どおり保存されます。</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>サウンドサーバーに接続できないため、マイクを録音できません。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3452,6 +3474,14 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>文件为空</source>
         <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>「%1」は移動または削除されたため、存在しません。一覧から取り除きました。</translation>
     </message>
 </context>
 <context>

@@ -1857,6 +1857,28 @@ Vistrelle을 종료할까요?</translation>
 %3
 하나의 파일로 합치려면 약 %4의 여유 공간이 필요합니다(현재 여유 공간 %5). 공간을 확보한 뒤 이 세그먼트들을 직접 합칠 수 있습니다.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>사운드 서버 연결이 끊어졌습니다. 녹화는 계속되며 그동안의 소리는 무음으로 녹음됩니다. 사운드 서버가 돌아오면 자동으로 다시 녹음합니다.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>녹화 중에 녹화 폴더가 삭제되어 녹화한 내용도 폴더와 함께 삭제되었습니다: %1
+폴더를 다시 만들 수 없어 녹화를 중지했습니다.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>녹화 중에 녹화 폴더가 삭제되어 지금까지 녹화한 내용도 폴더와 함께 삭제되었습니다: %1
+폴더를 다시 만들었습니다. 녹화는 계속되며 이후 내용은 정상적으로 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>사운드 서버에 연결할 수 없어 마이크를 녹음할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3452,6 +3474,14 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>文件为空</source>
         <translation>파일이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>파일 없음</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot;이(가) 이동되었거나 삭제되어 더 이상 존재하지 않습니다. 목록에서 제거했습니다.</translation>
     </message>
 </context>
 <context>

@@ -1859,6 +1859,28 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
 %3
 Om ze tot één bestand samen te voegen is ongeveer %4 vrije ruimte nodig (nu %5 vrij). Zodra er ruimte vrij is, kunt u deze segmenten zelf samenvoegen.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>De geluidsserver is weggevallen. De opname gaat door en neemt intussen stilte op; zodra de geluidsserver terug is, wordt weer geluid opgenomen.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>De map van de opname is tijdens de opname verwijderd, en wat was opgenomen is ermee verwijderd: %1
+De map kan niet opnieuw worden aangemaakt, dus de opname is gestopt.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>De map van de opname is tijdens de opname verwijderd, en wat tot dan toe was opgenomen is ermee verwijderd: %1
+De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaard.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>De microfoon kan niet worden opgenomen omdat de geluidsserver niet bereikbaar is.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Controleer of de map beschrijfbaar is.</translation>
     <message>
         <source>文件为空</source>
         <translation>Het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; bestaat niet meer: het is verplaatst of verwijderd. Het is uit de lijst gehaald.</translation>
     </message>
 </context>
 <context>

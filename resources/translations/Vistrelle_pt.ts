@@ -1859,6 +1859,28 @@ Não é possível gravar em %2.</translation>
 %3
 Juntá-los em um único arquivo exige cerca de %4 de espaço livre (agora há %5 livres). Depois de liberar espaço, você pode juntar esses segmentos manualmente.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>O servidor de som deixou de responder. A gravação continua e grava silêncio entretanto; o som volta a ser gravado assim que o servidor de som regressar.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>A pasta da gravação foi eliminada durante a gravação, e o que tinha sido gravado foi eliminado com ela: %1
+Não é possível criar a pasta de novo, por isso a gravação parou.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>A pasta da gravação foi eliminada durante a gravação, e o que tinha sido gravado até então foi eliminado com ela: %1
+A pasta foi criada de novo; a gravação continua e tudo o que se segue é guardado.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>Não é possível gravar o microfone porque o servidor de som não está acessível.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3455,6 +3477,14 @@ Verifique as permissões de escrita da pasta.</translation>
     <message>
         <source>文件为空</source>
         <translation>O ficheiro está vazio</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; não existe mais: foi movido ou excluído. Foi removido da lista.</translation>
     </message>
 </context>
 <context>

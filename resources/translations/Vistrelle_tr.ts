@@ -1857,6 +1857,28 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
 %3
 Bunları tek bir dosyada birleştirmek için yaklaşık %4 boş alan gerekiyor (şu anda %5 boş). Yer açtıktan sonra bu bölümleri kendiniz birleştirebilirsiniz.</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>Ses sunucusu bağlantısı kesildi. Kayıt sürüyor ve bu sırada sessizlik kaydediliyor; ses sunucusu geri geldiğinde ses yeniden kaydedilir.</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>Kayıt klasörü kayıt sırasında silindi ve kaydedilenler de klasörle birlikte silindi: %1
+Klasör yeniden oluşturulamadığı için kayıt durduruldu.
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>Kayıt klasörü kayıt sırasında silindi ve o ana kadar kaydedilenler de klasörle birlikte silindi: %1
+Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekilde kaydediliyor.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>Ses sunucusuna ulaşılamadığı için mikrofon kaydedilemiyor.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3452,6 +3474,14 @@ Klasörün yazma iznini denetleyin.</translation>
     <message>
         <source>文件为空</source>
         <translation>Dosya boş</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>Dosya bulunamadı</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>&quot;%1&quot; artık yok: taşındı ya da silindi. Listeden kaldırıldı.</translation>
     </message>
 </context>
 <context>

@@ -1857,6 +1857,28 @@ Please visit this link manually:
 %3
 將它們合併成一個檔案還需要約 %4 的可用空間（目前可用 %5）。騰出空間後，可以手動合併這些分段。</translation>
     </message>
+    <message>
+        <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>
+        <translation>聲音伺服器已中斷。錄製仍在繼續，這段時間的聲音錄為靜音；聲音伺服器恢復後會自動繼續錄音。</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，已录下的内容随文件夹一起被删除：%1
+该文件夹无法重新创建，录制已停止。
+%2</source>
+        <translation>錄製資料夾在錄製中被刪除，已錄下的內容隨資料夾一起被刪除：%1
+該資料夾無法重新建立，錄製已停止。
+%2</translation>
+    </message>
+    <message>
+        <source>录制文件夹在录制中被删除，此前录下的内容已随文件夹一起被删除：%1
+已重新创建该文件夹，录制继续，此后的内容会正常保存。</source>
+        <translation>錄製資料夾在錄製中被刪除，此前錄下的內容已隨資料夾一起被刪除：%1
+已重新建立該資料夾，錄製繼續，此後的內容會正常儲存。</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风，因为声音服务器无法连接。</source>
+        <translation>無法錄製麥克風，因為無法連線到聲音伺服器。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>
@@ -3452,6 +3474,14 @@ Please visit this link manually:
     <message>
         <source>文件为空</source>
         <translation>檔案為空</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>“%1”已被移动或删除，已从列表中移除。</source>
+        <translation>「%1」已被移動或刪除，已從清單中移除。</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -69,13 +70,23 @@ inline void snapshot(const QString &name)
 }
 
 // Whether a save to `output` is being written: its hidden file beside it is there.
+// The name is compared as it is: as a wildcard, a name holding "[a]" would match none.
 inline bool beingWritten(const QString &output)
 {
     const QFileInfo info(output);
-    return !info.dir()
-                .entryList({QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".saving-*")},
-                           QDir::Files | QDir::Hidden)
-                .isEmpty();
+    const QString prefix = QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".saving-");
+    const QStringList files = info.dir().entryList(QDir::Files | QDir::Hidden);
+    return std::any_of(files.cbegin(), files.cend(), [&prefix](const QString &name) { return name.startsWith(prefix); });
+}
+
+// Number of video frames as ffprobe counts them.
+inline int countFrames(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                                        "stream=nb_read_frames", "-of", "default=nokey=1:noprint_wrappers=1", path});
+    p.waitForFinished(60000);
+    return QString::fromLatin1(p.readAllStandardOutput()).trimmed().toInt();
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)

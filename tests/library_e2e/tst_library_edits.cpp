@@ -315,6 +315,27 @@ void LibraryEditsTest::splitMatroska()
     for (const VideoRecord &r : w->recordList())
         names << r.fileName;
     QVERIFY(names.contains("Vistrelle_long_片段1.mkv") && names.contains("Vistrelle_long_片段2.mkv"));
+
+    // An MP4 split between two frames: the parts hold the source's frames, none twice.
+    const QString mp4 = clip("Vistrelle_edit [1], it's.mp4");
+    select(w, QFileInfo(mp4).fileName());
+    QVERIFY(clickWidget(button(w, "SplitButton")));
+    QVERIFY(clickWidget(b, barPoint(b, 2.0)));
+    QTRY_VERIFY(b->marker > 1.5 && b->marker < 2.5);
+    QTest::qWait(500); // the seek's position reports have come
+    b->marker = 2.05;  // half way between the frames at 2.033 and 2.067 s
+    sawCompletion = false;
+    poll.start(50);
+    QVERIFY(clickWidget(button(w, "PrimaryAction")));
+    QTRY_VERIFY_WITH_TIMEOUT(sawCompletion, 60000);
+    poll.stop();
+    const QString mp4Part1 = clip("Vistrelle_edit [1], it's_片段1.mp4");
+    const QString mp4Part2 = clip("Vistrelle_edit [1], it's_片段2.mp4");
+    const int frames1 = countFrames(mp4Part1);
+    const int frames2 = countFrames(mp4Part2);
+    QCOMPARE(frames1, 62);
+    QVERIFY2(frames1 + frames2 == countFrames(mp4), qPrintable(QStringLiteral("%1 + %2").arg(frames1).arg(frames2)));
+    QVERIFY(QFile::remove(mp4Part1) && QFile::remove(mp4Part2));
 }
 
 void LibraryEditsTest::failures()
@@ -345,6 +366,7 @@ void LibraryEditsTest::failures()
     // Told as a cancel, not as a failed edit.
     QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("媒体库")});
     QVERIFY(!QFileInfo::exists(output));
+    QVERIFY(!beingWritten(output));
     w->loadFromDisk();
     for (const VideoRecord &r : w->recordList())
         QVERIFY(r.fileName != QFileInfo(output).fileName());
@@ -362,6 +384,7 @@ void LibraryEditsTest::failures()
         QTRY_VERIFY_WITH_TIMEOUT(other.isNull(), 20000);
         QTest::qWait(300);
         QVERIFY(!QFileInfo::exists(output));
+        QVERIFY(!beingWritten(output));
         QVERIFY(m_boxes->titles.isEmpty());
     }
 
@@ -395,6 +418,8 @@ void LibraryEditsTest::failures()
         QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("媒体库")});
         QVERIFY(!QFileInfo::exists(part1));
         QVERIFY(!QFileInfo::exists(part2));
+        QVERIFY(!beingWritten(part1));
+        QVERIFY(!beingWritten(part2));
     }
 
     const QByteArray savedPath = qgetenv("PATH");
@@ -413,8 +438,10 @@ void LibraryEditsTest::failures()
     m_boxes->titles.clear();
     m_boxes->texts.clear();
     const QStringList filesBefore = QDir(m_folder).entryList(QDir::Files);
+    const QString unusable = VideoListDialog::copyOutputPath(clip("Vistrelle_edit [1], it's.mp4"), "_已编辑");
     QVERIFY(clickWidget(button(w, "PrimaryAction")));
     QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("编辑失败")), 20000);
+    QVERIFY(!beingWritten(unusable));
     QVERIFY2(m_boxes->texts.last().contains(QStringLiteral("没有写出可用的文件")), qPrintable(m_boxes->texts.last()));
     QVERIFY(!m_boxes->titles.contains(QStringLiteral("保存完成")));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), filesBefore);

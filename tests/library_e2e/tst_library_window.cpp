@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -22,7 +23,11 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
+
+#include <functional>
+#include <memory>
 
 using namespace LibraryMedia;
 
@@ -41,6 +46,8 @@ private slots:
     void cardTexts();
     void fullScreenPlayback();
     void clickToSeek();
+    void goneBehindItsBack();
+    void listColumnWidth();
     void cleanupTestCase();
 
 private:
@@ -99,6 +106,15 @@ VideoListDialog *LibraryWindowTest::openLibrary()
         QTest::qWait(150);
     }
     return m_window;
+}
+
+// The shown button of the window with that text.
+static QPushButton *shownButton(QWidget *window, const QString &text)
+{
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        if (b->text() == text && b->isVisible())
+            return b;
+    return nullptr;
 }
 
 int LibraryWindowTest::rowOf(VideoListDialog *w, const QString &fileName) const
@@ -214,11 +230,7 @@ void LibraryWindowTest::listing()
     // The test desktop has no folder opener: "Open Folder" says so and names the folder.
     m_boxes->titles.clear();
     m_boxes->texts.clear();
-    QPushButton *folderButton = nullptr;
-    for (QPushButton *b : w->findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral("打开文件夹") && b->isVisible())
-            folderButton = b;
-    QVERIFY(clickWidget(folderButton));
+    QVERIFY(clickWidget(shownButton(w, QStringLiteral("打开文件夹"))));
     QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 10000);
     QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("Open Folder")});
     QVERIFY2(m_boxes->texts.value(0).contains(QDir::toNativeSeparators(m_folder)), qPrintable(m_boxes->texts.value(0)));
@@ -241,6 +253,24 @@ void LibraryWindowTest::listing()
     QVERIFY(xdotool({"key", "space"}));
     QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 10000);
     QCOMPARE(m_boxes->texts, QStringList{QStringLiteral("文件为空")});
+    // Its More menu offers only what works on no data: renaming and its facts. The menu waits
+    // in its own loop: it is read and closed from a timer.
+    QStringList offered;
+    QTimer menuReader;
+    connect(&menuReader, &QTimer::timeout, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return;
+        for (QAction *action : menu->actions())
+            if (action->isEnabled() && !action->isSeparator())
+                offered << action->text();
+        menu->close();
+    });
+    menuReader.start(50);
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("MoreButton"))));
+    QTRY_VERIFY_WITH_TIMEOUT(!offered.isEmpty(), 10000);
+    menuReader.stop();
+    QCOMPARE(offered, (QStringList{QStringLiteral("重命名文件"), QStringLiteral("查看文件信息")}));
     QVERIFY(QFile::remove(clip(empty)));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
@@ -660,6 +690,90 @@ void LibraryWindowTest::clickToSeek()
     QVERIFY(QFile::remove(clip(name)));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
+}
+
+// Files removed by another program while listed: selecting one, playing one that was open,
+// deleting one, each says it is no longer there and takes it off the list; the other files
+// stay listed and the next one is selected.
+void LibraryWindowTest::goneBehindItsBack()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    const QStringList names{"Vistrelle_gone 1.mp4", "Vistrelle_gone 2.mp4", "Vistrelle_gone 3.mp4",
+                            "Vistrelle_gone 4.mp4"};
+    for (const QString &name : names)
+        QVERIFY(makeClip(clip(name), 1, false));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    auto *count = w->findChild<QLabel *>(QStringLiteral("Count"));
+    const auto current = [w] { return w->recordList().value(w->currentRecordIndex()).fileName; };
+    const auto clickRow = [w, list, this](const QString &name) {
+        list->scrollToItem(list->item(rowOf(w, name)));
+        QWidget *card = list->itemWidget(list->item(rowOf(w, name)));
+        return clickWidget(card, QPoint(card->width() / 2, 20));
+    };
+    // Does `act`, then wants one box saying that `name` is gone, and its row gone.
+    const auto toldGone = [&](const QString &name, const std::function<bool()> &act) {
+        m_boxes->titles.clear();
+        m_boxes->texts.clear();
+        QVERIFY(act());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 10000);
+        QTest::qWait(300);
+        QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("文件不存在")});
+        QVERIFY2(m_boxes->texts.value(0).contains(name), qPrintable(m_boxes->texts.value(0)));
+        QCOMPARE(rowOf(w, name), -1);
+    };
+
+    // Selected after it went: the row below takes its place.
+    QVERIFY(QFile::remove(clip(names[0])));
+    const int row = rowOf(w, names[0]);
+    toldGone(names[0], [&] { return clickRow(names[0]); });
+    QCOMPARE(count->text(), QStringLiteral("10 个文件"));
+    QTRY_COMPARE(list->currentRow(), row);
+    QTRY_VERIFY(!current().isEmpty() && current() != names[0]);
+
+    // Open in the player when it went, then played (it said "no playable file is open").
+    QVERIFY(clickRow(names[1]));
+    QTRY_COMPARE(current(), names[1]);
+    QVERIFY(QFile::remove(clip(names[1])));
+    toldGone(names[1], [w] { return clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))); });
+    QVERIFY(!w->videoPlayer()->isPlaying());
+
+    // Two gone, one of them deleted from the window (it said "in use"): both leave at once.
+    QVERIFY(clickRow(names[2]));
+    QTRY_COMPARE(current(), names[2]);
+    QVERIFY(QFile::remove(clip(names[2])) && QFile::remove(clip(names[3])));
+    toldGone(names[2], [w] { return clickWidget(shownButton(w, QStringLiteral("删除"))); });
+    QCOMPARE(rowOf(w, names[3]), -1);
+    QCOMPARE(count->text(), QStringLiteral("7 个文件"));
+    QCOMPARE(w->recordList().size(), 7);
+}
+
+// The list column has one width for one window size, whatever the details show: in English
+// an unreadable file's empty details (the newest file, selected at the start) took it down
+// from 474 to 403 pixels.
+void LibraryWindowTest::listColumnWidth()
+{
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/translations/Vistrelle_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    std::unique_ptr<VideoListDialog> w(createVideoListDialog(nullptr));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w.get()));
+    QWidget *column = w->findChild<QWidget *>(QStringLiteral("Left"));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    QSet<int> widths;
+    for (int row = 0; row < list->count(); ++row) {
+        list->setCurrentRow(row);
+        QTRY_COMPARE(w->currentRecordIndex(), list->item(row)->data(Qt::UserRole).toInt());
+        QTest::qWait(200);
+        widths << column->width();
+    }
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(widths, QSet<int>{VideoListDialog::listColumnWidthFor(w->width())});
 }
 
 int main(int argc, char *argv[])

@@ -226,16 +226,6 @@ inline bool selectRecord(VideoListDialog *window, const QString &fileName, bool 
     return false;
 }
 
-// Number of video frames as ffprobe counts them.
-inline int countFrames(const QString &path)
-{
-    QProcess p;
-    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
-                                        "stream=nb_read_frames", "-of", "default=nokey=1:noprint_wrappers=1", path});
-    p.waitForFinished(60000);
-    return QString::fromLatin1(p.readAllStandardOutput()).trimmed().toInt();
-}
-
 // The md5 of a file's first video stream, packets copied as they are.
 inline QString videoPacketsMd5(const QString &path)
 {

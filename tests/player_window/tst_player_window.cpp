@@ -87,6 +87,25 @@ void TestPlayerWindow::playsSeeksAndShoots()
     auto *seek = window.findChild<QSlider *>();
     QTRY_VERIFY_WITH_TIMEOUT(qAbs(seek->value() - int(window.player()->position() / 12 * 10000)) < 800, 5000);
 
+    // Full screen through the real keys (which reach the focused widget, not the window):
+    // while paused, Left seeks and the picture shows the new place.
+    window.activateWindow();
+    QTRY_VERIFY(window.isActiveWindow());
+    QVERIFY(LibraryMedia::xdotool({"key", "f"}));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isFullScreen() && window.geometry() == window.screen()->geometry(), 5000);
+    QTRY_VERIFY(window.isActiveWindow());
+    QTest::qWait(500); // the paused picture has settled
+    QVERIFY(window.player()->isPaused());
+    const QImage shown = picture->pixmap().toImage();
+    const double from = window.player()->position();
+    QVERIFY(LibraryMedia::xdotool({"key", "Left"}));
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(window.player()->position() - (from - 5)) < 0.6, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(picture->pixmap().toImage() != shown, 5000);
+    QVERIFY(window.player()->isPaused());
+    LibraryMedia::snapshot(QStringLiteral("player-window-full-screen"));
+    QVERIFY(LibraryMedia::xdotool({"key", "Escape"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isFullScreen(), 5000);
+
     // Two screenshots in one second: two files, both real pictures of the video's size.
     window.onScreenshot();
     window.onScreenshot();
