@@ -276,6 +276,7 @@ void MainWindow::connectComponents()
             [this](qint64, const QString &path) { currentOutputPath = path; });
     connect(m_recorder, &Recorder::frameRateAutomaticallyReduced, this, &MainWindow::onFrameRateReduced);
     connect(m_recorder, &Recorder::recordingPerformanceWarning, this, &MainWindow::onPerformanceWarning);
+    connect(m_recorder, &Recorder::windowCaptureLost, this, &MainWindow::onWindowCaptureLost);
     connect(m_recorder, &Recorder::recordingInterrupted, this, [this](const QString &message) {
         showTrayNotice(tr("录制提示"), message, QSystemTrayIcon::Warning, 10000);
     });

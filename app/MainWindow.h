@@ -3,6 +3,7 @@
 #include "dialogs/RecordingOptionConfigs.h"
 #include "preparation/CapturableWindow.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QRect>
 #include <QSystemTrayIcon>
@@ -187,6 +188,7 @@ private:
     void onRecorderResumed();
     void onFrameRateReduced(int previousFps, int currentFps, const QString &reason);
     void onPerformanceWarning(const QString &message);
+    void onWindowCaptureLost(const QString &message);
     void onFourKDecision(int width, int height, int fps);
     void onFinalizingChanged(bool active);
     void onFinalizingMessage(const QString &message);
@@ -246,6 +248,10 @@ private:
     int elapsedSeconds = 0;
     bool startPending = false;
     bool stopping = false;
+    // Since the start/stop hot key last started or stopped (from the end of that handling): a
+    // press while that is still settling (the second of a double press) is ignored.
+    QElapsedTimer startStopHotkeyClock;
+    static constexpr int kStartStopSettleMs = 600;
     int recordingSerial = 0;
     int recordingCaptureMode = 0;
     QRect recordingCaptureRect;
@@ -264,6 +270,9 @@ private:
     int preparationGeneration = 0;
     int finalizationGeneration = 0;
     bool finalizationBegun = false;
+    // The media library was opened to show the file being saved: a failed save closes it
+    // again, as it would only show other recordings.
+    bool libraryOpenedForSave = false;
     QPointer<QWidget> finalizationMask;
     QPointer<QWidget> finalizationDialog; // a WatermarkProgressDialog
     struct FinalizationStatus {

@@ -30,10 +30,20 @@ void MainWindow::onHotkeyTriggered(int action)
     const bool busy = recorderBusy(m_recorder);
     switch (action) {
     case 1: // start / stop
+        // A double press would stop and at once start again (or start and cancel): the
+        // second press comes while the first one's start or stop is still settling.
+        if (stopping
+            || (startStopHotkeyClock.isValid() && startStopHotkeyClock.elapsed() < kStartStopSettleMs)) {
+            qInfo() << "[Hotkey] Start/stop ignored: the last start or stop is still settling";
+            break;
+        }
         if (!busy && !startPending)
             onStartRecording();
         else
             onStopRecording();
+        // Settling from when the handling is done: a stop may take the GUI thread a moment on a
+        // busy machine, and the second press of a double press is handled after it.
+        startStopHotkeyClock.start();
         break;
     case 2: // pause / resume
         if (busy) {

@@ -352,6 +352,11 @@ void MainWindow::onPerformanceWarning(const QString &message)
     showTrayNotice(tr("录制性能提示"), message, QSystemTrayIcon::Warning, 6000);
 }
 
+void MainWindow::onWindowCaptureLost(const QString &message)
+{
+    showTrayNotice(tr("录制的窗口已关闭"), message, QSystemTrayIcon::Warning, 6000);
+}
+
 void MainWindow::onFourKDecision(int width, int height, int fps)
 {
     const int choice = askFourKChoice(m_floatingToolbar, width, height, fps);
@@ -422,6 +427,8 @@ void MainWindow::onFinalizingChanged(bool active)
         // The saved file comes to the media library, or, for audio saved as MP3 or WAV, to
         // the main window: the one it comes to is shown, and the saving mask covers it.
         const bool home = BottomBar::returnsHomeAfter(recordingSuffix);
+        const QWidget *library = m_bottomBar->mediaLibraryWindow();
+        libraryOpenedForSave = !home && !(library && library->isVisible());
         restoreAfterRecording(home);
         if (!home)
             m_bottomBar->showMediaLibrary();
@@ -502,7 +509,14 @@ void MainWindow::onRecorderStopped(const QString &path)
     stopping = false;
     if (!finalizationBegun)
         restoreAfterRecording(true);
+    if (path.isEmpty() && finalizationBegun && libraryOpenedForSave) {
+        // The save failed: the library has no new file to show, and its other recordings
+        // would stand behind the message as if one of them were this one.
+        if (QWidget *library = m_bottomBar->mediaLibraryWindow(); library && library->isVisible())
+            library->close(); // brings the main window back
+    }
     finalizationBegun = false;
+    libraryOpenedForSave = false;
     if (!path.isEmpty()) {
         lastRecordingPath = path;
         const QString suffix = QFileInfo(path).suffix().toLower();
@@ -548,6 +562,13 @@ void MainWindow::onRecorderError(const QString &message)
     // message waits for its answer.
     auto *box = new QMessageBox(QMessageBox::Warning, tr("录制提示"), message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (finalizationBegun && !isBusy(m_recorder)) {
+        // The end of a save: its `stopped` comes next and settles which window stays (the
+        // library with the new file, or the main window after a failure); the box opens
+        // over that one.
+        QTimer::singleShot(0, box, [box] { box->open(); });
+        return;
+    }
     box->open();
 }
 

@@ -2,6 +2,8 @@
 
 #include "recording/CaptureGeometry.h"
 
+#include <algorithm>
+
 #include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QScreen>
@@ -61,4 +63,15 @@ QString NumberText::byteUnit(ByteUnit unit)
 QString NumberText::bytes(double amount, ByteUnit unit, int decimals)
 {
     return QStringLiteral("%1 %2").arg(QString::number(amount, 'f', decimals), byteUnit(unit));
+}
+
+QString NumberText::size(qint64 bytes)
+{
+    constexpr double MiB = 1048576.0;
+    constexpr double GiB = 1073741824.0;
+    if (bytes < 1048576)
+        return NumberText::bytes(std::max<qint64>(bytes, 0) / 1024.0, ByteUnit::KB, 0);
+    if (bytes < 1073741824)
+        return NumberText::bytes(bytes / MiB, ByteUnit::MB, 1);
+    return NumberText::bytes(bytes / GiB, ByteUnit::GB, 2);
 }

@@ -39,4 +39,6 @@ public:
     static QString byteUnit(ByteUnit unit);
     // An amount with its unit: bytes(12.34, MB, 1) is "12.3 MB".
     static QString bytes(double amount, ByteUnit unit, int decimals);
+    // A size in the unit that reads best: "820 KB", "12.3 MB", "1.25 GB".
+    static QString size(qint64 bytes);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <sys/types.h>
 
 class QProcess;
@@ -16,3 +18,7 @@ void endChildWithProgram(pid_t program, int signal);
 // Gives `process` a child set-up that does only that. SIGINT lets ffmpeg close its file;
 // SIGKILL ends a job whose output nobody will use.
 void makeChildEndWithProgram(QProcess &process, int signal);
+
+// What each thread of a running child waits in ("ffmpeg:pipe_read in0:pipe_read ..."), for
+// the log when it has to be ended: names the cause of a program that hangs.
+QString childThreadWaits(qint64 pid);

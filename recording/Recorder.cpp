@@ -64,6 +64,9 @@ Recorder::Recorder(QObject *parent)
 
     policyTimer = new QTimer(this);
     policyTimer->setInterval(500);
+    endingWatch = new QTimer(this);
+    endingWatch->setInterval(1000);
+    connect(endingWatch, &QTimer::timeout, this, &Recorder::checkEndingEncoder);
     startWatchdog = new QTimer(this);
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);
@@ -87,7 +90,16 @@ Recorder::Recorder(QObject *parent)
     connect(finalizer, &RecordingFinalizer::finalizationProgressChanged, this,
             &Recorder::finalizationProgressChanged);
     connect(finalizer, &RecordingFinalizer::finalizationWarning, this, &Recorder::finalizationWarning);
-    connect(finalizer, &RecordingFinalizer::errorOccurred, this, &Recorder::errorOccurred);
+    connect(finalizer, &RecordingFinalizer::errorOccurred, this, [this](const QString &message) {
+        // A recording that the save disk stopped is told about once, with what joining it
+        // needs (tellSaveDiskStop): the join failed for the same want of space.
+        if (!saveDiskStopRoot.isEmpty()) {
+            qWarning().noquote() << "[Recorder] the segments of a recording stopped by the save disk were not joined:"
+                                 << message;
+            return;
+        }
+        emit errorOccurred(message);
+    });
     connect(finalizer, &RecordingFinalizer::stopped, this, &Recorder::onFinalizationStopped);
 
     // Learn once, off the GUI thread, which optional encoder flags the local
@@ -343,9 +355,14 @@ bool Recorder::createFolder(const QString &path, QString *errorText)
     while (!existing.exists() && !existing.isRoot() && existing.absolutePath() != existing.absoluteFilePath())
         existing = QFileInfo(existing.absolutePath());
     if (errorText) {
-        *errorText = existing.isDir() && !existing.isWritable()
-                         ? tr("保存文件夹不可写入：%1").arg(QDir::toNativeSeparators(existing.absoluteFilePath()))
-                         : tr("无法创建文件夹：%1").arg(QDir::toNativeSeparators(path));
+        const QString folder = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        if (!existing.isDir() || existing.isWritable())
+            *errorText = tr("无法创建文件夹：%1").arg(folder);
+        else if (existing.absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+            *errorText = tr("保存文件夹不可写入：%1").arg(folder);
+        else // a missing folder on a read-only disk: the folder asked for is the one to name
+            *errorText = tr("保存文件夹不存在，也无法创建：%1\n%2 不可写入。")
+                             .arg(folder, QDir::toNativeSeparators(existing.absoluteFilePath()));
     }
     return false;
 }

@@ -198,6 +198,8 @@ signals:
                             bool hardwareEncoding);
     void frameRateAutomaticallyReduced(int previousFps, int currentFps, const QString &reason);
     void recordingPerformanceWarning(const QString &message);
+    // The recorded window went away: the recording goes on with its last picture.
+    void windowCaptureLost(const QString &message);
     // The recording goes on but lost something on the way (its sound server went away, its
     // folder was removed): what happened and how it goes on, told once per event.
     void recordingInterrupted(const QString &message);
@@ -349,6 +351,13 @@ protected:
     void askEncoderToEnd();
     void holdMediaClock();
     void stopCurrentSegment();
+    // An encoder whose inputs are closed and that shows no progress (no output, its file not
+    // growing) for this long is stuck: it is ended, and its segment kept as far as it plays.
+    static constexpr int kStuckEncoderMs = 6000;
+    void checkEndingEncoder();
+    QTimer *endingWatch = nullptr;
+    QElapsedTimer encoderActivity;
+    qint64 endingSegmentBytes = -1;
     void stopAudioCaptures();
     void resumeNextSegment();
     bool launchNextSegment();
@@ -357,13 +366,26 @@ protected:
 
     // Segment end handling.
     void onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    // How a segment's encoder ended, and whether its file holds media (looked at only when
+    // the end was abnormal and the file may still be of use).
+    struct EncoderExit
+    {
+        int code = 0;
+        QProcess::ExitStatus status = QProcess::NormalExit;
+        SegmentEndReason reason = SegmentEndReason::None;
+        bool timedOut = false;
+        bool wasStopping = false;
+        bool holdsMedia = false;
+        bool abnormal() const { return status == QProcess::CrashExit || code != 0 || timedOut; }
+    };
+    void concludeEncoderExit(const EncoderExit &ended);
+    // The file of an encoder that ended abnormally is being looked at (off the GUI thread).
+    bool checkingEndedSegment = false;
     void onEncoderError(QProcess::ProcessError error);
     void finishSegment(bool keep);
     void finishDiscard();
     void discardFailedSegmentFile();
     QString lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status) const;
-    // Whether the segment of an encoder that ended abnormally still holds media.
-    bool activeSegmentIsUsable() const;
     // Turns the kept segments into the output file once the last encoder has ended.
     void finalizeSegments();
     void onFinalizationStopped(const QString &path);

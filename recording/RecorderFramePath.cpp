@@ -140,7 +140,7 @@ void Recorder::connectWindowFrames()
     // A window closed during the recording: its last picture stays, and the user learns why.
     connect(windowCapture, &WindowFrameSource::errorOccurred, this, [this](const QString& reason) {
         qWarning().noquote() << "[Recorder] window capture lost:" << reason;
-        emit recordingPerformanceWarning(tr("录制的窗口已不可用，画面停留在最后一帧：%1").arg(reason));
+        emit windowCaptureLost(tr("录制的窗口已不可用，画面停留在最后一帧：%1").arg(reason));
     });
 }
 
@@ -263,8 +263,10 @@ void Recorder::onEncoderOutput()
     encoderOutput = outputMonitor.output();
     downgradePending = outputMonitor.downgradePending();
 
-    if (!result.trimmedChunk.isEmpty())
+    if (!result.trimmedChunk.isEmpty()) {
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
+        encoderActivity.start(); // a sign of progress (the rest of a line is none)
+    }
     // The next segment of a split has opened its inputs and reads them from now on. An
     // encoder of our frames takes over once it has read the frame it was primed with.
     if (!chain->encoderReading() && chunk.contains(QLatin1String("Stream mapping:"))) {

@@ -3,7 +3,10 @@
 #include "recording/Recorder.h"
 #include "recording/SegmentChain.h"
 
+#include "app/NumberText.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <QtDebug>
 
@@ -107,10 +110,25 @@ void Recorder::tellSaveDiskStop(const QString &path)
     if (saveDiskStopRoot.isEmpty())
         return;
     const QString root = std::exchange(saveDiskStopRoot, QString());
-    if (path.isEmpty())
+    const QStringList segments = segmentFiles();
+    if (path.isEmpty() && segments.size() > 1) {
+        // The join writes a file as large as the segments together on the same disk.
+        qint64 joined = 0;
+        for (const QString &segment : segments)
+            joined += QFileInfo(segment).size();
+        const QStorageInfo disk(saveDiskStopParts);
+        emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：\n%3\n"
+                              "把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。"
+                              "腾出空间后，可以手动合并这些分段。")
+                               .arg(root)
+                               .arg(segments.size())
+                               .arg(saveDiskStopParts, NumberText::size(joined),
+                                    NumberText::size(disk.isValid() ? disk.bytesAvailable() : 0)));
+    } else if (path.isEmpty()) {
         emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：\n%2").arg(root, saveDiskStopParts));
-    else
+    } else {
         emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止并已保存为：\n%2").arg(root, QDir::toNativeSeparators(path)));
+    }
 }
 
 void Recorder::switchSystemAudioDuringRecording(bool on)

@@ -736,13 +736,38 @@ void Recorder::stopCurrentSegment()
     startWatchdog->stop();
     stopAudioCaptures();
     askEncoderToEnd();
+    encoderActivity.start();
+    endingSegmentBytes = currentSegmentBytes();
+    endingWatch->start();
     QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
         if (generation == segmentGeneration && chain->encoder()->state() != QProcess::NotRunning
             && pendingReason != SegmentEndReason::None) {
-            qWarning() << "[Recorder] FFmpeg did not exit after q, killing";
+            qWarning().noquote() << "[Recorder] FFmpeg did not exit after q, killing. Its threads wait in:"
+                                 << childThreadWaits(chain->encoder()->processId());
             chain->encoder()->kill();
         }
     });
+}
+
+void Recorder::checkEndingEncoder()
+{
+    if (!segmentStopping || chain->encoder()->state() == QProcess::NotRunning) {
+        endingWatch->stop();
+        return;
+    }
+    // Writing out what it holds, an encoder prints its progress or adds to its file.
+    const qint64 bytes = currentSegmentBytes();
+    if (bytes != endingSegmentBytes) {
+        endingSegmentBytes = bytes;
+        encoderActivity.start();
+    }
+    if (encoderActivity.elapsed() < kStuckEncoderMs)
+        return;
+    endingWatch->stop();
+    qWarning().noquote() << "[Recorder] the encoder shows no progress" << encoderActivity.elapsed()
+                         << "ms after its inputs were closed; ending it. Its threads wait in:"
+                         << childThreadWaits(chain->encoder()->processId());
+    chain->encoder()->kill();
 }
 
 bool Recorder::pause()
@@ -862,6 +887,12 @@ void Recorder::stop()
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
+    if (checkingEndedSegment) {
+        // The ended segment is still being looked at: the recording stops once it is.
+        ++commandGeneration;
+        pendingReason = SegmentEndReason::Stop;
+        return;
+    }
     if (endUnstartedRecording())
         return;
     ++commandGeneration;
@@ -884,6 +915,12 @@ void Recorder::discard()
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
+    if (checkingEndedSegment) {
+        ++commandGeneration;
+        policyTimer->stop();
+        pendingReason = SegmentEndReason::Discard;
+        return;
+    }
     if (endUnstartedRecording())
         return;
     ++commandGeneration;
@@ -976,21 +1013,56 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     // A next segment that ended before it took over: the segment before ends and is kept.
     completeSplit();
-    const SegmentEndReason reason = pendingReason;
-    const bool timedOut = startTimedOut;
-    const bool wasStopping = segmentStopping;
+    EncoderExit ended;
+    ended.code = exitCode;
+    ended.status = exitStatus;
+    ended.reason = pendingReason;
+    ended.timedOut = startTimedOut;
+    ended.wasStopping = segmentStopping;
     startWatchdog->stop();
     awaitingFirstMedia = false;
     outputMonitor.setAwaitingFirstMedia(false);
-    const bool abnormal = exitStatus == QProcess::CrashExit || exitCode != 0 || timedOut;
-    const bool usable = reason != SegmentEndReason::None && abnormal && wasStopping && activeSegmentIsUsable();
-
-    pendingReason = SegmentEndReason::None;
-    segmentStopping = false;
     loopbackCapture->stop();
     microphoneCapture->stop();
     chain->audio().clear();
     cleanupWindowCapture();
+
+    // A segment whose encoder was killed after it would not end, or was cut short by a full
+    // disk, plays up to its last whole fragment: whether it holds media is asked off the GUI
+    // thread, with the time a busy machine's ffprobe may take.
+    if (ended.abnormal() && ended.reason != SegmentEndReason::Discard && QFileInfo(currentSegmentPath).size() > 0
+        && ((ended.reason != SegmentEndReason::None && ended.wasStopping) || saveDiskFull())) {
+        checkingEndedSegment = true;
+        auto *watcher = new QFutureWatcher<bool>(this);
+        connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, ended]() mutable {
+            watcher->deleteLater();
+            checkingEndedSegment = false;
+            ended.holdsMedia = watcher->result();
+            qInfo().noquote() << "[Recorder] the segment of the encoder that ended with" << ended.code
+                              << (ended.holdsMedia ? "holds media:" : "holds no media:") << currentSegmentPath
+                              << currentSegmentBytes() << "bytes";
+            concludeEncoderExit(ended);
+        });
+        const QString segment = currentSegmentPath;
+        watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [segment] {
+            return MediaProbe::isUsableSegment(segment, 20000);
+        }));
+        return;
+    }
+    concludeEncoderExit(ended);
+}
+
+void Recorder::concludeEncoderExit(const EncoderExit &ended)
+{
+    const int exitCode = ended.code;
+    const QProcess::ExitStatus exitStatus = ended.status;
+    const bool timedOut = ended.timedOut;
+    // A stop or discard asked while the segment was looked at takes the place of the reason.
+    const SegmentEndReason reason = pendingReason;
+    const bool abnormal = ended.abnormal();
+    const bool usable = ended.reason != SegmentEndReason::None && abnormal && ended.wasStopping && ended.holdsMedia;
+    pendingReason = SegmentEndReason::None;
+    segmentStopping = false;
 
     if (reason == SegmentEndReason::Discard) {
         finishDiscard();
@@ -1041,11 +1113,16 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
 
     // An encoder cut short by a full disk leaves a segment readable up to its last whole
-    // fragment: that is the end of the recording, saved as after a stop.
-    if (abnormal && !usable && reason != SegmentEndReason::Stop && saveDiskFull() && activeSegmentIsUsable()) {
-        qWarning().noquote() << "[Recorder] the save disk is full; keeping the segment up to its last fragment";
+    // fragment: that is the end of the recording, saved as after a stop. So is what was kept
+    // before an encoder that the full disk did not let begin (a split's next one).
+    if (abnormal && !usable && ended.reason != SegmentEndReason::Stop && saveDiskFull()
+        && (ended.holdsMedia || !segmentFiles().isEmpty() || chain->isDraining())) {
+        qWarning().noquote() << "[Recorder] the save disk is full; the recording ends with what it holds";
         noteSaveDiskStop();
-        finishSegment(true);
+        const QString failed = currentSegmentPath;
+        finishSegment(ended.holdsMedia);
+        if (!ended.holdsMedia && QFileInfo(failed).size() <= 0)
+            QFile::remove(failed);
         policyTimer->stop();
         finalizeSegments();
         return;
@@ -1175,11 +1252,6 @@ void Recorder::onEncoderError(QProcess::ProcessError error)
     emit stopped(QString());
 }
 
-bool Recorder::activeSegmentIsUsable() const
-{
-    return MediaProbe::isUsableSegment(currentSegmentPath, 3000);
-}
-
 void Recorder::finalizeSegments()
 {
     recordingActive = false;
@@ -1228,9 +1300,9 @@ void Recorder::onFinalizationStopped(const QString &path)
     finalizing = false;
     selectedEncoder.clear();
     segmentsDiffer = false;
+    tellSaveDiskStop(path);
     // After a failure the segments stay on disk, named in the error message.
     chain->clearKept();
-    tellSaveDiskStop(path);
     if (!folderLossText.isEmpty())
         emit errorOccurred(std::exchange(folderLossText, QString()));
     emit stopped(path);

@@ -1403,6 +1403,10 @@ Please visit this link manually:
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>تعذّرت إعادة تشغيل Vistrelle تلقائيًا. يُرجى فتحه يدويًا.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>أُغلقت النافذة المسجَّلة</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1848,6 +1852,20 @@ Please visit this link manually:
 %2</source>
         <translation>قرص الحفظ %1 ممتلئ تقريبًا، لذا أُوقف التسجيل وحُفظ باسم:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>مجلد الحفظ غير موجود ولا يمكن إنشاؤه: %1
+لا يمكن الكتابة في %2.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>قرص الحفظ %1 ممتلئ تقريبًا، لذا أُوقف التسجيل. التسجيل محفوظ في %2 من المقاطع في:
+%3
+يتطلب دمجها في ملف واحد نحو %4 من المساحة الحرة (المتاح الآن %5). بعد تحرير المساحة يمكنك دمج هذه المقاطع بنفسك.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

@@ -1395,6 +1395,10 @@ Vistrelle trotzdem beenden?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle konnte nicht selbst neu starten. Bitte öffnen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>Aufgenommenes Fenster geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
 %2</source>
         <translation>Das Speicherlaufwerk %1 ist fast voll, daher wurde die Aufnahme beendet und gespeichert als:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>Der Speicherordner existiert nicht und kann nicht angelegt werden: %1
+%2 ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Das Speicherlaufwerk %1 ist fast voll, daher wurde die Aufnahme beendet. Sie bleibt als %2 Segmente erhalten in:
+%3
+Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt (derzeit frei: %5). Sobald Platz frei ist, können Sie diese Segmente selbst zusammenfügen.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

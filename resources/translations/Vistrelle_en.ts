@@ -1395,6 +1395,10 @@ Quit Vistrelle anyway?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle could not restart by itself. Please open it again yourself.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>Recorded window closed</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Move those segments elsewhere or choose another file name, then record again.</t
 %2</source>
         <translation>The save disk %1 is almost full, so the recording was stopped and saved as:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>The save folder does not exist and cannot be created: %1
+%2 is not writable.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>The save disk %1 is almost full, so the recording was stopped. It is kept as %2 segments in:
+%3
+Joining them into one file needs about %4 of free space (%5 is free now). Once you have freed space, you can join these segments yourself.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

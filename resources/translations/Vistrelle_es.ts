@@ -1395,6 +1395,10 @@ Visite este enlace manualmente:
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle no pudo reiniciarse solo. Vuelva a abrirlo manualmente.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>Se cerró la ventana grabada</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
 %2</source>
         <translation>El disco de guardado %1 está casi lleno, así que la grabación se detuvo y se guardó como:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>La carpeta de guardado no existe y no se puede crear: %1
+No se puede escribir en %2.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>El disco de guardado %1 está casi lleno, así que la grabación se detuvo. Se conserva en %2 segmentos en:
+%3
+Unirlos en un solo archivo requiere unos %4 de espacio libre (ahora hay %5 libres). Cuando libere espacio, podrá unir estos segmentos usted mismo.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

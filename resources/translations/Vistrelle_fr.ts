@@ -1395,6 +1395,10 @@ Quitter Vistrelle quand même ?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle n&apos;a pas pu redémarrer tout seul. Rouvrez-le vous-même.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>Fenêtre enregistrée fermée</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
 %2</source>
         <translation>Le disque d’enregistrement %1 est presque plein : l’enregistrement a été arrêté et sauvegardé sous :
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>Le dossier d’enregistrement n’existe pas et ne peut pas être créé : %1
+%2 n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Le disque d’enregistrement %1 est presque plein : l’enregistrement a été arrêté. Il est conservé en %2 segments dans :
+%3
+Les réunir en un seul fichier demande environ %4 d’espace libre (%5 libres actuellement). Une fois de l’espace libéré, vous pourrez réunir ces segments vous-même.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

@@ -1395,6 +1395,10 @@ Uscire comunque da Vistrelle?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle non è riuscito a riavviarsi da solo. Riaprilo manualmente.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>Finestra registrata chiusa</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
 %2</source>
         <translation>Il disco di salvataggio %1 è quasi pieno, quindi la registrazione è stata interrotta e salvata come:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>La cartella di salvataggio non esiste e non può essere creata: %1
+%2 non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Il disco di salvataggio %1 è quasi pieno, quindi la registrazione è stata interrotta. È conservata in %2 segmenti in:
+%3
+Per unirli in un unico file servono circa %4 di spazio libero (ora liberi: %5). Dopo aver liberato spazio, puoi unire questi segmenti manualmente.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

@@ -1393,6 +1393,10 @@ Vistrelle を終了しますか？</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle を自動で再起動できませんでした。手動でもう一度開いてください。</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>録画中のウィンドウが閉じられました</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1838,6 +1842,20 @@ Vistrelle を終了しますか？</translation>
 %2</source>
         <translation>保存先ディスク %1 の空き容量がほとんどないため、録画を停止し、次のファイルに保存しました：
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>保存フォルダーが存在せず、作成もできません：%1
+%2 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>保存先ディスク %1 の空き容量がほとんどないため、録画を停止しました。録画は %2 個のセグメントとして次の場所に残っています：
+%3
+1 つのファイルに結合するには約 %4 の空き容量が必要です（現在の空き容量 %5）。空き容量を確保したあと、これらのセグメントを手動で結合できます。</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

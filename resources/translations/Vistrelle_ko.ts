@@ -1393,6 +1393,10 @@ Vistrelle을 종료할까요?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle을 자동으로 다시 시작할 수 없습니다. 직접 다시 여세요.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>녹화 중인 창이 닫혔습니다</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1838,6 +1842,20 @@ Vistrelle을 종료할까요?</translation>
 %2</source>
         <translation>저장 디스크 %1의 공간이 거의 없어 녹화를 중지하고 다음 파일로 저장했습니다:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>저장 폴더가 없으며 만들 수도 없습니다: %1
+%2에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>저장 디스크 %1의 공간이 거의 없어 녹화를 중지했습니다. 녹화는 %2개의 세그먼트로 다음 위치에 보관되어 있습니다:
+%3
+하나의 파일로 합치려면 약 %4의 여유 공간이 필요합니다(현재 여유 공간 %5). 공간을 확보한 뒤 이 세그먼트들을 직접 합칠 수 있습니다.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

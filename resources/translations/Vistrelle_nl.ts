@@ -1395,6 +1395,10 @@ Vistrelle toch afsluiten?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>Vistrelle kon niet zelf herstarten. Open het zelf opnieuw.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>Opgenomen venster gesloten</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
 %2</source>
         <translation>De opslagschijf %1 is bijna vol, daarom is de opname gestopt en opgeslagen als:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>De opslagmap bestaat niet en kan niet worden aangemaakt: %1
+%2 is niet beschrijfbaar.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>De opslagschijf %1 is bijna vol, daarom is de opname gestopt. Ze blijft bewaard als %2 segmenten in:
+%3
+Om ze tot één bestand samen te voegen is ongeveer %4 vrije ruimte nodig (nu %5 vrij). Zodra er ruimte vrij is, kunt u deze segmenten zelf samenvoegen.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

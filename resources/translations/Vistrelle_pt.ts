@@ -1395,6 +1395,10 @@ Sair do Vistrelle mesmo assim?</translation>
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>O Vistrelle não conseguiu reiniciar sozinho. Abra-o novamente.</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>A janela gravada foi fechada</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1840,6 +1844,20 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
 %2</source>
         <translation>O disco de salvamento %1 está quase cheio, por isso a gravação foi parada e salva como:
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>A pasta de salvamento não existe e não pode ser criada: %1
+Não é possível gravar em %2.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>O disco de salvamento %1 está quase cheio, por isso a gravação foi parada. Ela está mantida em %2 segmentos em:
+%3
+Juntá-los em um único arquivo exige cerca de %4 de espaço livre (agora há %5 livres). Depois de liberar espaço, você pode juntar esses segmentos manualmente.</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

@@ -1393,6 +1393,10 @@ Please visit this link manually:
         <source>无法自动重启，请手动重新打开 Vistrelle。</source>
         <translation>無法自動重新啟動，請手動重新開啟 Vistrelle。</translation>
     </message>
+    <message>
+        <source>录制的窗口已关闭</source>
+        <translation>錄製的視窗已關閉</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>
@@ -1838,6 +1842,20 @@ Please visit this link manually:
 %2</source>
         <translation>儲存磁碟 %1 即將滿載，錄製已停止並已儲存為：
 %2</translation>
+    </message>
+    <message>
+        <source>保存文件夹不存在，也无法创建：%1
+%2 不可写入。</source>
+        <translation>儲存資料夾不存在，也無法建立：%1
+%2 無法寫入。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>儲存磁碟 %1 即將滿載，錄製已停止。錄影保留為 %2 個分段，位於：
+%3
+將它們合併成一個檔案還需要約 %4 的可用空間（目前可用 %5）。騰出空間後，可以手動合併這些分段。</translation>
     </message>
     <message>
         <source>声音服务器已断开。录制仍在继续，这段时间的声音录为静音；声音服务器恢复后会自动继续录音。</source>

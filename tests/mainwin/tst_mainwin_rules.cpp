@@ -310,6 +310,14 @@ void TestMainWindowRules::scheduleDialogRoundTrip()
     QCOMPARE(back.weekDay, 7);
     QCOMPARE(back.captureMode, 4);
 
+    // Daily and weekly too: at the minute shown, seconds zero, whatever the stored second.
+    for (int recurrence : {1, 2}) {
+        config.recurrence = recurrence;
+        config.startAt = QDateTime(QDate(2020, 5, 6), QTime(8, 30, 47, 512));
+        dialog.setConfig(config);
+        QCOMPARE(dialog.config().startAt, QDateTime(QDate::currentDate(), QTime(8, 30)));
+    }
+
     // Once: at the minute shown, seconds zero; a passed time is refused in the dialog.
     config.recurrence = 0;
     config.startAt = QDateTime::currentDateTime().addSecs(-120);

@@ -155,11 +155,16 @@ void TestMainWindowSession::errorAfterFinalisationDoesNotRestore()
     QVERIFY(shown.isEmpty());
     QTRY_COMPARE(shown, QStringLiteral("merge failed"));
     QVERIFY(!window.isVisible()); // the finalisation took over: no second restore
+    QVERIFY(window.bottomBar()->mediaLibraryWindow()->isVisible()); // opened for the file being saved
     emit recorder->finalizingChanged(false);
     emit recorder->stopped(QString());
-    QVERIFY(!window.isVisible());
+    // The save failed: the library, which has only other recordings to show, closes again
+    // and the main window is back.
+    QVERIFY(!window.bottomBar()->mediaLibraryWindow()->isVisible());
+    QVERIFY(window.isVisible());
 
     // An error of a start that never began restores the home page.
+    window.hide();
     onNextModal([](QWidget *box) { box->close(); });
     emit recorder->errorOccurred(QStringLiteral("no screen"));
     QVERIFY(window.isVisible());

@@ -1,7 +1,8 @@
 // Pause and save through the real main window with real X events: the clock stands
 // while paused, a stop while paused pauses nothing again, the saved file lasts the
 // recorded time, and a merge that takes a while is covered by the mask and the
-// progress dialog over the media library, both gone when it ends.
+// progress dialog over the media library, both gone when it ends; a double press of the
+// start/stop hot key is taken as one press.
 
 #include "MainWindowDriver.h"
 
@@ -20,6 +21,7 @@ private slots:
     void initTestCase();
     void pauseAndSaveWithSlowMerge();
     void clockShowsFileTimeThroughPauses();
+    void doublePressOfTheStartKeyIsOnePress();
 
 private:
     QTemporaryDir m_saveDir;
@@ -94,7 +96,25 @@ void TestMainWindowSessionE2E::clockShowsFileTimeThroughPauses()
     MainWindow window;
     QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
-    QVERIFY(startRecordingFrom(window, QStringLiteral("FullScreen")));
+
+    // What the start of one segment adds to its file beyond the recorder's clock (the file
+    // begins a little before the encoder reports its streams), measured now, on this
+    // machine as busy as it is: a recording of one segment.
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QTest::qWait(2000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const qint64 oneSegmentRecordedMs = window.recorder()->recordedMs();
+    const MediaInfo oneSegment = MediaProbe::probe(stopped.takeFirst().first().toString());
+    QVERIFY2(oneSegment.ok, qPrintable(oneSegment.error));
+    const qint64 startAdds = std::max<qint64>(0, oneSegment.durationMs - oneSegmentRecordedMs);
+
+    // The recording of four segments, started the same way (over the library that opened).
+    QTest::qWait(1000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 2, 20000);
     FloatingToolbar *toolbar = window.floatingToolbar();
     auto *pause = toolbar->findChild<QPushButton *>(QStringLiteral("PauseButton"));
     auto *clock = toolbar->findChild<QLabel *>(QStringLiteral("TimerText"));
@@ -128,13 +148,48 @@ void TestMainWindowSessionE2E::clockShowsFileTimeThroughPauses()
     const MediaInfo info = MediaProbe::probe(stopped.first().first().toString());
     QVERIFY2(info.ok, qPrintable(info.error));
     const QString fileTime = FloatingToolbar::formatTime(int(recordedMs / 1000));
-    // Measured 58 to 215 ms apart here (each segment's file starts a little before its
-    // encoder reports its streams); without the recorder's clock, a second per pause.
-    qInfo("file %lld ms, recorded %lld ms", qint64(info.durationMs), recordedMs);
-    QVERIFY2(qAbs(info.durationMs - recordedMs) <= 300 && shownClock == fileTime && shownRecorded == fileTime,
-             qPrintable(QStringLiteral("file %1 ms, recorded %2 ms, toolbar %3, question %4")
-                            .arg(info.durationMs).arg(recordedMs).arg(shownClock, shownRecorded)));
+    // Four segments, each starting its file a little early (58 to 215 ms together on an idle
+    // machine, 347 once under load), and 250 ms for what one measure cannot foresee; without
+    // the recorder's clock, the file is a second longer per pause.
+    const qint64 margin = 4 * startAdds + 250;
+    qInfo("file %lld ms, recorded %lld ms, one segment's start adds %lld ms", qint64(info.durationMs), recordedMs,
+          startAdds);
+    QVERIFY2(qAbs(info.durationMs - recordedMs) <= margin && shownClock == fileTime && shownRecorded == fileTime,
+             qPrintable(QStringLiteral("file %1 ms, recorded %2 ms (%3 ms allowed), toolbar %4, question %5")
+                            .arg(info.durationMs).arg(recordedMs).arg(margin).arg(shownClock, shownRecorded)));
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+// Two presses of the start/stop hot key 100 ms apart: from home they start one recording
+// (the second does not cancel it in its countdown); during the recording they stop it and
+// start nothing behind the library that opens.
+void TestMainWindowSessionE2E::doublePressOfTheStartKeyIsOnePress()
+{
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    // Pressed by a program of its own, so that this one takes each press as it comes.
+    const auto doublePress = [] {
+        QProcess presses;
+        presses.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+                                                  QStringLiteral("ctrl+alt+r"), QStringLiteral("ctrl+alt+r")});
+        return presses.waitForStarted()
+            && QTest::qWaitFor([&] { return presses.state() == QProcess::NotRunning; }, 10000)
+            && presses.exitCode() == 0;
+    };
+
+    QVERIFY(doublePress());
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QTest::qWait(2000);
+    QVERIFY(doublePress());
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    QVERIFY(!stopped.first().first().toString().isEmpty());
+    QTest::qWait(4000); // longer than a countdown
+    QCOMPARE(started.size(), 1);
+    QVERIFY(!window.isStartPending() && !window.countdownOverlay());
+    QVERIFY(!window.recorder()->isRecording() && !window.recorder()->isPreparingStart());
+    QTest::qWait(1000); // the library's preview of the new file ends before the window goes
 }
 
 int main(int argc, char *argv[])

@@ -182,6 +182,7 @@ void TestPrefsHotkeys::startAndStopWithinTheCountdown()
 
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_VERIFY_WITH_TIMEOUT(window.countdownOverlay() && window.countdownOverlay()->isVisible(), 3000);
+    QTest::qWait(1000); // a press right after the first would be taken for a double press
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_VERIFY_WITH_TIMEOUT(!window.countdownOverlay() || !window.countdownOverlay()->isVisible(), 3000);
     QTest::qWait(4000); // longer than the countdown

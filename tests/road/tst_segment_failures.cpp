@@ -25,6 +25,7 @@ private slots:
     void silentEncoderIsEndedByTheWatchdog();
     void silentPipedEncoderHasItsInputClosedNotFedQ();
     void quietEncoderWithDataIsAcceptedThenKilledAfterIgnoringTheStop();
+    void stuckEncoderIsEndedSoonAndItsSegmentSaved();
     void errorMessageQuotesTheLastErrorLine();
     void errorLineIsCutTo300Characters();
     void sigkillWithoutErrorLineIsNamed();
@@ -63,6 +64,7 @@ void TestSegmentFailures::init()
     qunsetenv("FAKE_FFMPEG_LOG");
     qunsetenv("FAKE_FFMPEG_ERROR");
     qunsetenv("FAKE_FFMPEG_STDIN");
+    qunsetenv("FAKE_FFPROBE_DELAY");
     m_feed = FrameFeed();
 }
 
@@ -164,11 +166,39 @@ void TestSegmentFailures::quietEncoderWithDataIsAcceptedThenKilledAfterIgnoringT
     clock.start();
     recorder->stop();
     QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 26000);
-    QVERIFY2(clock.elapsed() >= 19500, qPrintable(QString::number(clock.elapsed())));
+    // Silent and its file not growing after the stop, it is stuck: ended after 6 s.
+    QVERIFY2(clock.elapsed() >= 5500 && clock.elapsed() < 19500, qPrintable(QString::number(clock.elapsed())));
     // The killed segment holds no media: no file is finished and the folder stays.
     QCOMPARE(spies.stopped.first().first().toString(), QString());
     QVERIFY(spies.lastError().contains(QStringLiteral("录制分段异常")));
     QVERIFY(!recorder->isRecording());
+}
+
+// An encoder that hangs once its input has ended (it prints nothing more and its file stops
+// growing) is ended a few seconds later, not after the 20 s of one that ignores the end but
+// works on; what it wrote plays, and becomes the recording even when ffprobe, on a busy
+// machine, takes seconds to say so.
+void TestSegmentFailures::stuckEncoderIsEndedSoonAndItsSegmentSaved()
+{
+    useFakeEncoder("stuck", 2);
+    qputenv("FAKE_FFPROBE_DELAY", "4"); // longer than the 3 s the check used to wait
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    m_feed.setSize(QSize(320, 240));
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
+    QTest::qWait(3000); // the 2 s of video are written
+    QElapsedTimer clock;
+    clock.start();
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
+    const qint64 stopMs = clock.elapsed();
+    const QString path = spies.stopped.first().first().toString();
+    QVERIFY2(!path.isEmpty(), qPrintable(spies.lastError()));
+    QVERIFY2(stopMs < 16000, qPrintable(QString::number(stopMs)));
+    const MediaInfo info = probe(path);
+    QVERIFY(info.ok);
+    QVERIFY2(qAbs(info.duration - 2.0) < 0.3, qPrintable(QString::number(info.duration)));
 }
 
 void TestSegmentFailures::errorMessageQuotesTheLastErrorLine()
