@@ -5,6 +5,7 @@
 #include "app/HomePage.h"
 #include "app/ModeBar.h"
 #include "app/TitleBar.h"
+#include "dialogs/DialogStacking.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
@@ -45,6 +46,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.ico")));
     setMinimumSize(900, 560);
     resize(1100, 650);
+    // The dialogs of the toolbars, which stay on top, and the messages of the session
+    // open above the window they belong to.
+    keepDialogsAboveTheirOwners();
     setupUi();
     updateWindowSizeForContent();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &MainWindow::onApplicationStateChanged);
@@ -129,6 +133,7 @@ void MainWindow::setupUi()
     m_setupToolbar = new SetupRecordingToolbar(nullptr);
     m_setupToolbar->setWindowTitle(tr("Vistrelle preparation toolbar"));
     m_setupToolbar->hide();
+    m_setupToolbar->installEventFilter(this);
     QPointer<FloatingToolbar> toolbar = m_floatingToolbar;
     m_recorder->setAnnotationFrameProvider([toolbar](const QRect &rect, const QSize &size) {
         return toolbar ? toolbar->renderAnnotations(rect, size) : QImage();
@@ -500,6 +505,10 @@ bool MainWindow::event(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_setupToolbar
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show
+            || event->type() == QEvent::Hide))
+        m_controls->keepRegionOverlayClearOf(event->type() == QEvent::Hide ? QRect() : m_setupToolbar->frameGeometry());
     if (event->type() == QEvent::Resize && finalizationMask && watched == finalizationMask->parentWidget())
         finalizationMask->setGeometry(0, 0, finalizationMask->parentWidget()->width(),
                                       finalizationMask->parentWidget()->height());

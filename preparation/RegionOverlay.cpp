@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -82,6 +83,7 @@ QRect RegionOverlay::currentRegion() const
 
 void RegionOverlay::hideOverlay()
 {
+    m_hiddenForDialog = false;
     m_animationTimer.stop();
     m_repaintTimer.stop();
     m_selecting = false;
@@ -137,22 +139,31 @@ void RegionOverlay::setInputPassthrough(bool passthrough)
     updateInputTransparency();
 }
 
+void RegionOverlay::setInputExclusion(const QRect &globalRect)
+{
+    if (globalRect == m_inputExclusion)
+        return;
+    m_inputExclusion = globalRect;
+    updateInputTransparency();
+}
+
 void RegionOverlay::updateInputTransparency()
 {
     updateMask();
     // Where the window takes the mouse: everywhere while a region is drawn or dragged,
     // nowhere with passthrough, else only over the grips, bands and centre handle.
+    const bool passthrough = m_inputPassthrough;
     QRegion input;
-    if (m_selecting || (!m_inputPassthrough && m_activeHandle != None))
+    if (m_selecting || (!passthrough && m_activeHandle != None))
         input = wholeWindow();
-    else if (!m_inputPassthrough)
-        input = hitRegion();
+    else if (!passthrough)
+        input = hitRegion().subtracted(QRegion(m_inputExclusion.translated(-pos())));
     if (setWindowInputRegion(this, input))
         return;
     // Without X11 input shapes at least stop delivering the clicks to ourselves.
     bool transparent = false;
     if (!m_selecting) {
-        if (m_inputPassthrough)
+        if (passthrough)
             transparent = true;
         else if (m_activeHandle == None)
             transparent = hitTest(mapFromGlobal(QCursor::pos())) == None;
@@ -300,6 +311,21 @@ QPoint RegionOverlay::clampToSelectionBounds(const QPoint &p) const
     const QRect &b = m_selectionBounds;
     return QPoint(qBound(b.left(), p.x(), qMax(b.left(), b.right())),
                   qBound(b.top(), p.y(), qMax(b.top(), b.bottom())));
+}
+
+bool RegionOverlay::event(QEvent *event)
+{
+    // The overlay stays above every window the window manager stacks, dialogs included:
+    // while a modal dialog is open (which blocks the grips anyway) the frame steps aside,
+    // so that it neither covers the dialog nor takes the clicks meant for its controls.
+    if (event->type() == QEvent::WindowBlocked && isVisible()) {
+        m_hiddenForDialog = true;
+        hide();
+    } else if (event->type() == QEvent::WindowUnblocked && std::exchange(m_hiddenForDialog, false)) {
+        show();
+        raise();
+    }
+    return QWidget::event(event);
 }
 
 void RegionOverlay::mousePressEvent(QMouseEvent *event)
