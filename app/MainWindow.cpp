@@ -56,6 +56,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     connect(&recordTimer, &QTimer::timeout, this, &MainWindow::onRecordTick);
     scheduleTimer.setSingleShot(true);
     connect(&scheduleTimer, &QTimer::timeout, this, &MainWindow::startScheduledRecording);
+    hotkeyStartWait.setInterval(150);
+    connect(&hotkeyStartWait, &QTimer::timeout, this, &MainWindow::startAfterDialog);
     armScheduledRecording();
 }
 

@@ -10,6 +10,8 @@
 #include "recording/Recorder.h"
 #include "recording/SaveFolder.h"
 
+#include <QApplication>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
@@ -23,6 +25,16 @@ bool recorderBusy(const Recorder *recorder)
     return recorder->isRecording() || recorder->isPreparingStart() || recorder->isFinalizing();
 }
 
+// A dialog of the program that is open and blocks all its other windows (the toolbars of
+// a recording too, which could then not be used until it closed).
+QWidget *blockingDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowModality() == Qt::ApplicationModal)
+            return w;
+    return nullptr;
+}
+
 } // namespace
 
 void MainWindow::onHotkeyTriggered(int action)
@@ -30,10 +42,23 @@ void MainWindow::onHotkeyTriggered(int action)
     const bool busy = recorderBusy(m_recorder);
     switch (action) {
     case 1: // start / stop
-        if (!busy && !startPending)
-            onStartRecording();
-        else
+        if (busy || startPending) {
             onStopRecording();
+        } else if (hotkeyStartWait.isActive()) {
+            // Pressed again while the start waits: the start is withdrawn.
+            hotkeyStartWait.stop();
+            qInfo() << "[Session] The start waiting for a dialog was withdrawn";
+        } else if (QWidget *dialog = blockingDialog()) {
+            // What the open dialog is doing (settings being changed, a question) comes
+            // first, and the recording starts with what it settles: the start waits until
+            // the dialog closes, and the dialog comes forward so that the user sees why.
+            qInfo().noquote() << "[Session] The start waits until this dialog closes:" << dialog->windowTitle();
+            dialog->raise();
+            dialog->activateWindow();
+            hotkeyStartWait.start();
+        } else {
+            onStartRecording();
+        }
         break;
     case 2: // pause / resume
         if (busy) {
@@ -63,6 +88,14 @@ void MainWindow::onHotkeyTriggered(int action)
     default:
         break;
     }
+}
+
+void MainWindow::startAfterDialog()
+{
+    if (blockingDialog())
+        return;
+    hotkeyStartWait.stop();
+    onStartRecording();
 }
 
 void MainWindow::captureScreenshot()

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,26 +39,73 @@ bool belongsTo(const QWidget *w, const QWidget *dialog)
     return false;
 }
 
+bool anyDialogOpen()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *w) { return isDialog(w) && w->isVisible(); });
+}
+
 class DialogStacking : public QObject
 {
 public:
     using QObject::QObject;
     static constexpr const char *Name = "vistrelle_dialog_stacking";
 
+    // The one watcher of the application, installed on first use.
+    static DialogStacking *instance()
+    {
+        if (!qApp || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return nullptr;
+        auto *stacking = static_cast<DialogStacking *>(
+            qApp->findChild<QObject *>(QLatin1String(Name), Qt::FindDirectChildrenOnly));
+        if (!stacking) {
+            stacking = new DialogStacking(qApp);
+            stacking->setObjectName(QLatin1String(Name));
+            stacking->m_open = anyDialogOpen();
+            qApp->installEventFilter(stacking);
+        }
+        return stacking;
+    }
+
+    void addWatch(QObject *context, std::function<void(bool)> onChange)
+    {
+        m_watches.append({context, std::move(onChange)});
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // Show comes before the window is mapped: the window manager reads the
-        // transient setting as it takes the window in.
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto *w = static_cast<QWidget *>(watched);
-            if (isDialog(w))
-                standAboveOwner(w);
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType()
+            && isDialog(static_cast<QWidget *>(watched))) {
+            // Show comes before the window is mapped: the window manager reads the
+            // transient setting as it takes the window in.
+            if (type == QEvent::Show)
+                standAboveOwner(static_cast<QWidget *>(watched));
+            announce(type == QEvent::Show || anyDialogOpen());
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    struct Watch
+    {
+        QPointer<QObject> context;
+        std::function<void(bool)> onChange;
+    };
+
+    void announce(bool open)
+    {
+        if (open == m_open)
+            return;
+        m_open = open;
+        m_watches.removeIf([](const Watch &watch) { return !watch.context; });
+        const QList<Watch> watches = m_watches;
+        for (const Watch &watch : watches)
+            if (watch.context)
+                watch.onChange(open);
+    }
+
     static void standAboveOwner(QWidget *dialog)
     {
         QWindow *handle = dialog->windowHandle();
@@ -69,6 +119,9 @@ private:
             handle->setTransientParent(owner->windowHandle());
         }
     }
+
+    QList<Watch> m_watches;
+    bool m_open = false;
 };
 
 } // namespace
@@ -104,10 +157,11 @@ QWidget *dialogOwner(const QWidget *dialog)
 
 void keepDialogsAboveTheirOwners()
 {
-    if (!qApp || QGuiApplication::platformName() != QLatin1String("xcb")
-        || qApp->findChild<QObject *>(QLatin1String(DialogStacking::Name), Qt::FindDirectChildrenOnly))
-        return;
-    auto *stacking = new DialogStacking(qApp);
-    stacking->setObjectName(QLatin1String(DialogStacking::Name));
-    qApp->installEventFilter(stacking);
+    DialogStacking::instance();
+}
+
+void watchOpenDialogs(QObject *context, std::function<void(bool open)> onChange)
+{
+    if (DialogStacking *stacking = DialogStacking::instance())
+        stacking->addWatch(context, std::move(onChange));
 }

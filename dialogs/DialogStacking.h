@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // Which of the program's windows a dialog or message box that opens now must stand
@@ -26,3 +29,10 @@ QWidget *dialogOwner(const QWidget *dialog);
 // window of its dialogOwner (or of its parent window when it has none). Installs itself
 // once on the application; later calls do nothing. Does nothing off X11.
 void keepDialogsAboveTheirOwners();
+
+// Calls `onChange` with true when the first dialog or message box of the program opens
+// (as it is shown, before it is on screen) and with false when the last one closes, for
+// as long as `context` lives. For the windows that stay above everything the window
+// manager stacks (override-redirect ones), which would lie over the dialog: they step
+// aside meanwhile. Installs the same watcher as keepDialogsAboveTheirOwners.
+void watchOpenDialogs(QObject *context, std::function<void(bool open)> onChange);

@@ -1,6 +1,7 @@
 #include "preparation/RegionOverlay.h"
 
 #include "app/NumberText.h"
+#include "dialogs/DialogStacking.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"
 
@@ -44,6 +45,18 @@ RegionOverlay::RegionOverlay(QWidget *parent)
     m_repaintTimer.setInterval(30);
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    // The overlay stays above every window the window manager stacks, dialogs and
+    // message boxes included: while one is open the frame steps aside, so that it neither
+    // covers it nor takes the clicks meant for its controls.
+    watchOpenDialogs(this, [this](bool open) {
+        if (open && isVisible()) {
+            m_hiddenForDialog = true;
+            hide();
+        } else if (!open && std::exchange(m_hiddenForDialog, false)) {
+            show();
+            raise();
+        }
+    });
 }
 
 bool RegionOverlay::compositing() const
@@ -311,21 +324,6 @@ QPoint RegionOverlay::clampToSelectionBounds(const QPoint &p) const
     const QRect &b = m_selectionBounds;
     return QPoint(qBound(b.left(), p.x(), qMax(b.left(), b.right())),
                   qBound(b.top(), p.y(), qMax(b.top(), b.bottom())));
-}
-
-bool RegionOverlay::event(QEvent *event)
-{
-    // The overlay stays above every window the window manager stacks, dialogs included:
-    // while a modal dialog is open (which blocks the grips anyway) the frame steps aside,
-    // so that it neither covers the dialog nor takes the clicks meant for its controls.
-    if (event->type() == QEvent::WindowBlocked && isVisible()) {
-        m_hiddenForDialog = true;
-        hide();
-    } else if (event->type() == QEvent::WindowUnblocked && std::exchange(m_hiddenForDialog, false)) {
-        show();
-        raise();
-    }
-    return QWidget::event(event);
 }
 
 void RegionOverlay::mousePressEvent(QMouseEvent *event)

@@ -66,7 +66,6 @@ signals:
     void selectionCanceled();
 
 protected:
-    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -94,7 +93,7 @@ private:
     QPoint m_dragStartPoint;
     QRect m_dragStartRect;
     bool m_inputPassthrough = false;
-    // Hidden while a modal dialog of the program is open, to come back when it closes.
+    // Hidden while a dialog of the program is open, to come back when it closes.
     bool m_hiddenForDialog = false;
     QRect m_inputExclusion;
     bool m_recordingMode = false;
