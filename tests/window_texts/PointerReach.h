@@ -105,8 +105,12 @@ inline QList<Problem> check(QWidget *window)
                && qAbs(origin->height() - window->height() * ratio) <= 2;
     };
     if (!QTest::qWaitFor(settled, 10000)) {
+        const std::optional<X11Connection::WindowAttributes> attributes = x->attributes(id);
         out.append({textfit::describe(window, window), window->windowTitle(),
-                    QStringLiteral("not on screen at its size after 10 s")});
+                    QStringLiteral("not on screen at its size after 10 s (%1, %2x%3 px on the server, %4x%5 points here)")
+                        .arg(attributes && attributes->viewable ? QStringLiteral("shown") : QStringLiteral("not shown"))
+                        .arg(origin ? origin->width() : 0).arg(origin ? origin->height() : 0)
+                        .arg(window->width()).arg(window->height())});
         return out;
     }
     const xcb_window_t own = topLevelOf(*x, id);

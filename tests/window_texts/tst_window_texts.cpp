@@ -614,6 +614,7 @@ void WindowTexts::recording()
 
     toolbar->annotationButton()->click();
     look(toolbar, QStringLiteral("recording-toolbar-annotation"));
+    viaModal(QStringLiteral("recording-annotation-colour"), [&] { toolbar->pickAnnotationColor(); });
     toolbar->annotationButton()->click();
     toolbar->toggleCollapse();
     look(toolbar, QStringLiteral("recording-toolbar-compact"));
@@ -845,6 +846,7 @@ void WindowTexts::dialogsOverToolbars()
         QVERIFY(inner);
         optionDialogs(inner, QStringLiteral("picker-"));
         viaModal(QStringLiteral("picker-webcam-settings"), [&] { emit inner->webcamMenuRequested(inner); });
+        viaModal(QStringLiteral("picker-speaker-menu"), [&] { emit inner->speakerMenuRequested(inner); });
     });
     window.returnHome(true);
 }
