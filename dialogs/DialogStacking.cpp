@@ -149,8 +149,10 @@ QWidget *dialogOwner(const QWidget *dialog)
     for (QWidget *preferred : {active, parentWindow})
         if (preferred && isManagedWindow(preferred) && !belongsTo(preferred, dialog))
             return preferred;
+    // (A framed main window: the tray icon's frameless window lives inside the panel.)
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (isManagedWindow(w) && !belongsTo(w, dialog) && !isDialog(w))
+        if (isManagedWindow(w) && w->windowType() == Qt::Window && !(w->windowFlags() & Qt::FramelessWindowHint)
+            && !belongsTo(w, dialog))
             return w;
     return nullptr;
 }
