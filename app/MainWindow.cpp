@@ -7,6 +7,7 @@
 #include "app/ScreenshotNotice.h"
 #include "app/ScreenshotWriter.h"
 #include "app/TitleBar.h"
+#include "dialogs/DialogStacking.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
@@ -47,6 +48,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.ico")));
     setMinimumSize(900, 560);
     resize(1100, 650);
+    // The dialogs of the toolbars, which stay on top, and the messages of the session
+    // open above the window they belong to.
+    keepDialogsAboveTheirOwners();
     setupUi();
     updateWindowSizeForContent();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &MainWindow::onApplicationStateChanged);
@@ -54,6 +58,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     connect(&recordTimer, &QTimer::timeout, this, &MainWindow::onRecordTick);
     scheduleTimer.setSingleShot(true);
     connect(&scheduleTimer, &QTimer::timeout, this, &MainWindow::startScheduledRecording);
+    hotkeyStartWait.setInterval(150);
+    connect(&hotkeyStartWait, &QTimer::timeout, this, &MainWindow::startAfterDialog);
     armScheduledRecording();
 }
 
@@ -131,6 +137,7 @@ void MainWindow::setupUi()
     m_setupToolbar = new SetupRecordingToolbar(nullptr);
     m_setupToolbar->setWindowTitle(tr("Vistrelle preparation toolbar"));
     m_setupToolbar->hide();
+    m_setupToolbar->installEventFilter(this);
     QPointer<FloatingToolbar> toolbar = m_floatingToolbar;
     m_recorder->setAnnotationFrameProvider([toolbar](const QRect &rect, const QSize &size) {
         return toolbar ? toolbar->renderAnnotations(rect, size) : QImage();
@@ -509,6 +516,10 @@ bool MainWindow::event(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_setupToolbar
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show
+            || event->type() == QEvent::Hide))
+        m_controls->keepRegionOverlayClearOf(event->type() == QEvent::Hide ? QRect() : m_setupToolbar->frameGeometry());
     if (event->type() == QEvent::Resize && finalizationMask && watched == finalizationMask->parentWidget())
         finalizationMask->setGeometry(0, 0, finalizationMask->parentWidget()->width(),
                                       finalizationMask->parentWidget()->height());

@@ -92,6 +92,8 @@ public:
 
     // ---- hot keys, screenshot, webcam during a recording
     void onHotkeyTriggered(int action);
+    // Whether a start by the hot key waits for a modal dialog to close.
+    bool isStartWaitingForDialog() const { return hotkeyStartWait.isActive(); }
     void captureScreenshot();
     void setRecordingCameraEnabled(bool on, int retries);
     void showRecordingCameraPermissionHelp();
@@ -169,6 +171,8 @@ private:
     void armScheduleAfter(const QDateTime &after);
     bool scheduleHasTarget() const;
     void updateTrayMenu();
+    // The waiting start by the hot key, once no modal dialog is open any more.
+    void startAfterDialog();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
     // Title-bar actions.
     void openHelp();
@@ -244,6 +248,8 @@ private:
     // State.
     QTimer recordTimer;
     QTimer scheduleTimer;
+    // Runs while a start by the hot key waits for the modal dialog that was open to close.
+    QTimer hotkeyStartWait;
     QDateTime scheduleDueTime; // the start scheduleTimer is armed for
     int elapsedSeconds = 0;
     bool startPending = false;

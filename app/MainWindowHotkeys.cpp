@@ -10,6 +10,8 @@
 #include "recording/Recorder.h"
 #include "recording/SaveFolder.h"
 
+#include <QApplication>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
@@ -21,6 +23,16 @@ namespace {
 bool recorderBusy(const Recorder *recorder)
 {
     return recorder->isRecording() || recorder->isPreparingStart() || recorder->isFinalizing();
+}
+
+// A dialog of the program that is open and blocks all its other windows (the toolbars of
+// a recording too, which could then not be used until it closed).
+QWidget *blockingDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowModality() == Qt::ApplicationModal)
+            return w;
+    return nullptr;
 }
 
 } // namespace
@@ -37,10 +49,23 @@ void MainWindow::onHotkeyTriggered(int action)
             qInfo() << "[Hotkey] Start/stop ignored: the last start or stop is still settling";
             break;
         }
-        if (!busy && !startPending)
-            onStartRecording();
-        else
+        if (busy || startPending) {
             onStopRecording();
+        } else if (hotkeyStartWait.isActive()) {
+            // Pressed again while the start waits: the start is withdrawn.
+            hotkeyStartWait.stop();
+            qInfo() << "[Session] The start waiting for a dialog was withdrawn";
+        } else if (QWidget *dialog = blockingDialog()) {
+            // What the open dialog is doing (settings being changed, a question) comes
+            // first, and the recording starts with what it settles: the start waits until
+            // the dialog closes, and the dialog comes forward so that the user sees why.
+            qInfo().noquote() << "[Session] The start waits until this dialog closes:" << dialog->windowTitle();
+            dialog->raise();
+            dialog->activateWindow();
+            hotkeyStartWait.start();
+        } else {
+            onStartRecording();
+        }
         // Settling from when the handling is done: a stop may take the GUI thread a moment on a
         // busy machine, and the second press of a double press is handled after it.
         startStopHotkeyClock.start();
@@ -73,6 +98,14 @@ void MainWindow::onHotkeyTriggered(int action)
     default:
         break;
     }
+}
+
+void MainWindow::startAfterDialog()
+{
+    if (blockingDialog())
+        return;
+    hotkeyStartWait.stop();
+    onStartRecording();
 }
 
 void MainWindow::captureScreenshot()

@@ -174,6 +174,10 @@ void FloatingToolbar::pickAnnotationColor()
 {
     QColorDialog dialog(m_annotationColor, this);
     dialog.setWindowTitle(tr("选择颜色"));
+    // Beside the toolbar, not over it nor under the panel at the screen's edge that a
+    // toolbar at the top of the screen would centre it into.
+    dialog.adjustSize();
+    placeBeside(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QColor chosen = dialog.selectedColor();

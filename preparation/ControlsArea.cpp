@@ -605,11 +605,19 @@ bool ControlsArea::isTargetUsable(const CapturableWindow &target)
     return target.window.isValid() || target.frame.isValid();
 }
 
+void ControlsArea::keepRegionOverlayClearOf(const QRect &globalRect)
+{
+    m_overlayExclusion = globalRect;
+    if (m_regionOverlay)
+        m_regionOverlay->setInputExclusion(globalRect);
+}
+
 RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
 {
     if (m_regionOverlay)
         return m_regionOverlay;
     m_regionOverlay = new RegionOverlay(nullptr);
+    m_regionOverlay->setInputExclusion(m_overlayExclusion);
     // The first user decides what the overlay's changes do for its whole life: when it
     // is a preparation, they are announced to the main window.
     connect(m_regionOverlay, &RegionOverlay::regionChanged, this, [this, announceChanges](QRect region) {

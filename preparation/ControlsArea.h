@@ -131,6 +131,9 @@ public slots:
     void showRecordingSettings();
     void setCaptureMode(CaptureMode mode);
     void suspendRegionOverlay();
+    // The preparation toolbar's frame (global; null when hidden): the region's grips
+    // under it leave its clicks to it.
+    void keepRegionOverlayClearOf(const QRect &globalRect);
     void restoreRegionOverlay();
     void onAreaSelected(const QString &label, int width, int height, QRect region);
     void onRecButtonClicked();
@@ -225,6 +228,7 @@ private:
     QPointer<RegionOverlay> m_regionOverlay; // top level, made on first use
     QPointer<AreaPicker> m_areaPicker; // open while an area is being chosen
     bool m_overlaySuspended = false;
+    QRect m_overlayExclusion;
 
     CameraSettings m_cameraSettings; // webcam choice, kept in memory only
     CameraSettingsDialog *m_cameraDialog = nullptr;

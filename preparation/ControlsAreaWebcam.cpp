@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 namespace {
 
@@ -146,15 +145,7 @@ void ControlsArea::openWebcamSettingsDialog()
         m_cameraDialog->setSettings(m_cameraSettings);
     }
 
-    // Keep the dialog above a modal picker that opened it.
-    QWidget *owner = QApplication::activeModalWidget();
-    if (!owner || owner == m_cameraDialog)
-        owner = panelWindow;
-    m_cameraDialog->winId();
-    owner->winId();
-    if (m_cameraDialog->windowHandle() && owner->windowHandle())
-        m_cameraDialog->windowHandle()->setTransientParent(owner->windowHandle());
-
+    // It opens above the window picker or toolbar it was asked from (dialogs/DialogStacking.h).
     QPointer<CameraSettingsDialog> dialog(m_cameraDialog);
     const int result = dialog->exec();
     if (!dialog)
@@ -163,7 +154,4 @@ void ControlsArea::openWebcamSettingsDialog()
         m_cameraSettings = dialog->settings();
     emit preparationWebcamPresentationChanged(m_cameraSettings.shape, m_cameraSettings.position,
                                               m_cameraSettings.size, m_cameraSettings.mirrored);
-    panelWindow->winId();
-    if (dialog->windowHandle() && panelWindow->windowHandle())
-        dialog->windowHandle()->setTransientParent(panelWindow->windowHandle());
 }

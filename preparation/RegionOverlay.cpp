@@ -1,6 +1,7 @@
 #include "preparation/RegionOverlay.h"
 
 #include "app/NumberText.h"
+#include "dialogs/DialogStacking.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"
 
@@ -12,6 +13,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -43,6 +45,18 @@ RegionOverlay::RegionOverlay(QWidget *parent)
     m_repaintTimer.setInterval(30);
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    // The overlay stays above every window the window manager stacks, dialogs and
+    // message boxes included: while one is open the frame steps aside, so that it neither
+    // covers it nor takes the clicks meant for its controls.
+    watchOpenDialogs(this, [this](bool open) {
+        if (open && isVisible()) {
+            m_hiddenForDialog = true;
+            hide();
+        } else if (!open && std::exchange(m_hiddenForDialog, false)) {
+            show();
+            raise();
+        }
+    });
 }
 
 bool RegionOverlay::compositing() const
@@ -82,6 +96,7 @@ QRect RegionOverlay::currentRegion() const
 
 void RegionOverlay::hideOverlay()
 {
+    m_hiddenForDialog = false;
     m_animationTimer.stop();
     m_repaintTimer.stop();
     m_selecting = false;
@@ -137,22 +152,31 @@ void RegionOverlay::setInputPassthrough(bool passthrough)
     updateInputTransparency();
 }
 
+void RegionOverlay::setInputExclusion(const QRect &globalRect)
+{
+    if (globalRect == m_inputExclusion)
+        return;
+    m_inputExclusion = globalRect;
+    updateInputTransparency();
+}
+
 void RegionOverlay::updateInputTransparency()
 {
     updateMask();
     // Where the window takes the mouse: everywhere while a region is drawn or dragged,
     // nowhere with passthrough, else only over the grips, bands and centre handle.
+    const bool passthrough = m_inputPassthrough;
     QRegion input;
-    if (m_selecting || (!m_inputPassthrough && m_activeHandle != None))
+    if (m_selecting || (!passthrough && m_activeHandle != None))
         input = wholeWindow();
-    else if (!m_inputPassthrough)
-        input = hitRegion();
+    else if (!passthrough)
+        input = hitRegion().subtracted(QRegion(m_inputExclusion.translated(-pos())));
     if (setWindowInputRegion(this, input))
         return;
     // Without X11 input shapes at least stop delivering the clicks to ourselves.
     bool transparent = false;
     if (!m_selecting) {
-        if (m_inputPassthrough)
+        if (passthrough)
             transparent = true;
         else if (m_activeHandle == None)
             transparent = hitTest(mapFromGlobal(QCursor::pos())) == None;

@@ -43,6 +43,10 @@ public:
     void setRecordingMode(bool recording);
     void setPreparationPreview(bool preview, bool locked);
     void setInputPassthrough(bool passthrough);
+    // A window of the program over the frame (the preparation toolbar, global
+    // coordinates; null for none): its clicks are its own, the grips and bands under
+    // it take none. The overlay stays above every window the window manager stacks.
+    void setInputExclusion(const QRect &globalRect);
     void updateInputTransparency();
 
     Handle hitTest(const QPoint &p) const;
@@ -90,6 +94,9 @@ private:
     QPoint m_dragStartPoint;
     QRect m_dragStartRect;
     bool m_inputPassthrough = false;
+    // Hidden while a dialog of the program is open, to come back when it closes.
+    bool m_hiddenForDialog = false;
+    QRect m_inputExclusion;
     bool m_recordingMode = false;
     bool m_preparationPreview = false;
     bool m_previewLocked = false;

@@ -12,6 +12,7 @@
 
 #include "CalendarCheck.h"
 #include "NumberOrder.h"
+#include "PointerReach.h"
 #include "TextFit.h"
 #include "WindowFit.h"
 
@@ -155,6 +156,9 @@ private slots:
     void rightToLeftNumbers();
     // Drop-down lists, the recording page's advanced row and window titles in the window item.
     void listsAndRows();
+    // The dialogs and menus of the toolbars (preparation, window picker, recording), which
+    // stay on top: a click on each of their controls reaches them.
+    void dialogsOverToolbars();
 
 private:
     // Opens the popup of every shown drop-down list of the window: one of up to ten choices
@@ -327,6 +331,7 @@ void WindowTexts::look(QWidget *window, const QString &key)
         qWarning() << "could not save" << file;
 
     reportProblems(key, textfit::check(window) + windowfit::checkPlacement(window) + windowfit::checkControls(window));
+    reportProblems(key, pointerreach::check(window));
 }
 
 void WindowTexts::reportProblems(const QString &key, const QList<textfit::Problem> &problems)
@@ -628,8 +633,11 @@ void WindowTexts::recording()
                      qWarning() << "could not save" << file;
              });
 
+    viaModal(QStringLiteral("recording-auto-stop"), [&] { emit toolbar->timerRequested(); });
+
     toolbar->annotationButton()->click();
     look(toolbar, QStringLiteral("recording-toolbar-annotation"));
+    viaModal(QStringLiteral("recording-annotation-colour"), [&] { toolbar->pickAnnotationColor(); });
     toolbar->annotationButton()->click();
     toolbar->toggleCollapse();
     look(toolbar, QStringLiteral("recording-toolbar-compact"));
@@ -927,6 +935,59 @@ void WindowTexts::checkWindowModeItem(SetupRecordingToolbar *toolbar)
         if (marked != QStringList{translated("SetupRecordingToolbar", "Window")})
             m_unexpected << QStringLiteral("the mode menu of a window marks %1").arg(marked.join(QStringLiteral(", ")));
     });
+}
+
+void WindowTexts::dialogsOverToolbars()
+{
+    MainWindow &window = *m_window;
+    SetupRecordingToolbar *toolbar = window.setupToolbar();
+    const auto item = [](QWidget *bar, const QString &title) -> QToolButton * {
+        for (QToolButton *b : bar->findChildren<QToolButton *>())
+            if (b->isVisible() && b->property("title").toString() == title)
+                return b;
+        return nullptr;
+    };
+    // The option dialogs of a toolbar's items, opened by their items.
+    const auto optionDialogs = [&](QWidget *bar, const QString &prefix) {
+        for (const char *title : {"Auto Stop", "Auto Split", "Schedule", "Settings"}) {
+            QToolButton *button = item(bar, translated("SetupRecordingToolbar", title));
+            QVERIFY2(button, title);
+            const QString key = prefix + QString::fromLatin1(title).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+            viaModal(key, [&] { button->click(); }, [&](QWidget *) {
+                // The whole screen: the dialog with the toolbar.
+                const QString file = QStringLiteral("%1/%2-%3-screen.png").arg(m_pictures).arg(++m_pictureCount, 2, 10, QLatin1Char('0')).arg(key);
+                if (!QGuiApplication::primaryScreen()->grabWindow(0).save(file))
+                    qWarning() << "could not save" << file;
+            });
+        }
+    };
+
+    // Over a custom area in the middle of the screen the toolbar stands in the middle too,
+    // where dialogs open.
+    window.enterPreparation(1, 0);
+    QWidget *picker = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
+    chooseArea(picker);
+    QTRY_VERIFY(toolbar->isVisible());
+    look(toolbar, QStringLiteral("over-area-toolbar"));
+    optionDialogs(toolbar, QStringLiteral("over-area-"));
+    viaModal(QStringLiteral("over-area-webcam-settings"), [&] { emit toolbar->webcamMenuRequested(toolbar); });
+    for (QToolButton *b : toolbar->findChildren<QToolButton *>())
+        if (b->isVisible() && b->property("title").isValid()) {
+            viaModal(QStringLiteral("over-area-mode-menu"), [&] { b->click(); }); // the mode item comes first
+            break;
+        }
+    window.returnHome(true);
+
+    // The window picker's own toolbar.
+    viaModal(QStringLiteral("picker"), [&] { window.enterPreparation(2, 0); }, [&](QWidget *targets) {
+        auto *inner = targets->findChild<SetupRecordingToolbar *>();
+        QVERIFY(inner);
+        optionDialogs(inner, QStringLiteral("picker-"));
+        viaModal(QStringLiteral("picker-webcam-settings"), [&] { emit inner->webcamMenuRequested(inner); });
+        viaModal(QStringLiteral("picker-speaker-menu"), [&] { emit inner->speakerMenuRequested(inner); });
+    });
+    window.returnHome(true);
 }
 
 int main(int argc, char *argv[])
