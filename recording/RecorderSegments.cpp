@@ -739,9 +739,12 @@ void Recorder::stopCurrentSegment()
     encoderActivity.start();
     endingSegmentBytes = currentSegmentBytes();
     endingWatch->start();
-    QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation] {
-        if (generation == segmentGeneration && chain->encoder()->state() != QProcess::NotRunning
-            && pendingReason != SegmentEndReason::None) {
+    // Only for this encoder while it is still ending: the next recording's (or the next
+    // segment's) encoder that runs when the time is up is not the one it waits for.
+    const qint64 encoderPid = chain->encoder()->processId();
+    QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation, encoderPid] {
+        if (generation == segmentGeneration && segmentStopping && chain->encoder()->state() != QProcess::NotRunning
+            && chain->encoder()->processId() == encoderPid && pendingReason != SegmentEndReason::None) {
             qWarning().noquote() << "[Recorder] FFmpeg did not exit after q, killing. Its threads wait in:"
                                  << childThreadWaits(chain->encoder()->processId());
             chain->encoder()->kill();

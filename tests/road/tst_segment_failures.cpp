@@ -34,6 +34,7 @@ private slots:
     void stopAfterResumeEndsTheResumedEncoder();
     void discardAfterResumeEndsTheResumedEncoder();
     void earlierKillTimerNeverKillsALaterSegment();
+    void earlierRecordingsKillTimerNeverKillsTheNextRecording();
     void pauseBeforeFirstMediaWaitsForItAndAResumeFollows();
     void resizedFramesKeepTheFirstSegmentSize();
     void startChecksRefuseBeforeAnySegment();
@@ -374,6 +375,36 @@ void TestSegmentFailures::earlierKillTimerNeverKillsALaterSegment()
     QCOMPARE(warnings.size(), 1);
     QVERIFY2(warnings.first().first().toString().endsWith(QDir::toNativeSeparators(unreadable)),
              qPrintable(warnings.first().first().toString()));
+}
+
+// A recording started soon after another one ended: when the first one's kill timer is due,
+// the new encoder waits to be paused (before its first media) but was never asked to end.
+void TestSegmentFailures::earlierRecordingsKillTimerNeverKillsTheNextRecording()
+{
+    useFakeEncoder("");
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 15000);
+    QTest::qWait(500);
+    QElapsedTimer sinceFirstStop;
+    sinceFirstStop.start();
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 15000);
+    QVERIFY2(!spies.stopped.first().first().toString().isEmpty(), qPrintable(spies.lastError()));
+
+    // The next encoder shows its first media 4 s after its launch; the pause waits for it
+    // across the moment the first recording's timer fires.
+    useFakeEncoder("slow", 4);
+    QTest::qWait(int(qMax<qint64>(0, 19000 - sinceFirstStop.elapsed())));
+    recorder->start();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isRecording(), 10000);
+    QVERIFY(recorder->pause());
+    QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
+    QVERIFY2(sinceFirstStop.elapsed() > 20500, "the pause ended before the first recording's timer was due");
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 2, 15000);
+    QVERIFY2(!spies.stopped.last().first().toString().isEmpty(), qPrintable(spies.lastError()));
 }
 
 void TestSegmentFailures::pauseBeforeFirstMediaWaitsForItAndAResumeFollows()
