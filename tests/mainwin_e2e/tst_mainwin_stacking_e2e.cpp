@@ -97,6 +97,7 @@ class TestMainWindowStackingE2E : public QObject
 private slots:
     void initTestCase();
     void hotkeyStartWaitsForSettings();
+    void cleanupTestCase();
 
 private:
     // Clicks the preparation toolbar's Settings item and runs `inside` in the dialog.
@@ -121,6 +122,14 @@ void TestMainWindowStackingE2E::initTestCase()
     settings.setValue(QStringLiteral("save/diskWarning"), true);
     settings.setValue(QStringLiteral("save/diskThresholdGB"), 1000000);
     QVERIFY(InterfaceTranslations::install(language));
+}
+
+// The shared desktop's later tests use the same settings file: what this one set goes.
+void TestMainWindowStackingE2E::cleanupTestCase()
+{
+    QSettings settings;
+    for (const char *key : {"ui/language", "effects/mouseEnabled", "save/diskWarning", "save/diskThresholdGB"})
+        settings.remove(QLatin1String(key));
 }
 
 bool TestMainWindowStackingE2E::inSettings(MainWindow &window, const std::function<void(SettingsDialog *)> &inside)
