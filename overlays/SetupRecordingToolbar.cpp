@@ -16,6 +16,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -552,6 +553,18 @@ void SetupRecordingToolbar::placeForRect(const QRect &area)
     // placement() keeps 6 px from each edge.
     fitToWidth(bounds.width() - 12);
     move(placement(area, size(), bounds, m_mode));
+}
+
+void SetupRecordingToolbar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Narrower for another mode while on screen: the window manager may have kept the
+    // old width (see reassertMacWindowSize); looked at once the new hints are there.
+    if (isWindow() && isVisible())
+        QTimer::singleShot(200, this, [this] {
+            if (isVisible())
+                reassertMacWindowSize(winId(), (QSizeF(size()) * devicePixelRatioF()).toSize());
+        });
 }
 
 bool SetupRecordingToolbar::excludeFromCapture()

@@ -65,6 +65,7 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QToolButton *makeItem(QWidget *shell, const QString &iconPath, const QString &title,

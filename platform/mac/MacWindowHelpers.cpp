@@ -304,6 +304,21 @@ bool keepMacRecordingToolbarVisible(WId window)
     return true;
 }
 
+bool reassertMacWindowSize(WId window, const QSize &nativeSize)
+{
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    const xcb_window_t id = xcb_window_t(window);
+    if (!connection->isValid() || nativeSize.isEmpty())
+        return false;
+    const std::optional<QRect> now = connection->rootGeometry(id);
+    if (!now || (qAbs(now->width() - nativeSize.width()) <= 1 && qAbs(now->height() - nativeSize.height()) <= 1))
+        return false;
+    const uint32_t size[2] = {uint32_t(nativeSize.width()), uint32_t(nativeSize.height())};
+    xcb_configure_window(connection->get(), id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    connection->flush();
+    return true;
+}
+
 bool excludeMacWindowFromLegacyCapture(WId window)
 {
     Q_UNUSED(window);
