@@ -201,10 +201,13 @@ private:
     void onFinalizationWarning(const QString &message);
     void onRecorderStopped(const QString &path);
     void onRecorderError(const QString &message);
-    // After a recording ended without a file to show (a failed save, whose library window
-    // the user may have closed meanwhile): the main window comes back unless the media
-    // library is on screen, so that the program can still be reached.
-    void keepReachable();
+    // After a recording ended, once its session is over: unless the media library or the
+    // main window is on screen, the program comes back where a stop leaves it, so that it
+    // can still be reached. With the file saved at `savedPath`, the window it belongs to
+    // (the library with the new file, or the main window for MP3 and WAV); without a file
+    // (a failed save, whose library window the user may have closed meanwhile), the main
+    // window.
+    void keepReachable(const QString &savedPath = QString());
     void onDiscardRequested();
     void onStopConfirmationRequested();
     void onMouseEffectsToggled(bool on);

@@ -527,19 +527,32 @@ void MainWindow::onRecorderStopped(const QString &path)
     // Also for a discarded or failed recording: the strip closes the auto-stop
     // countdown of the recording that ended.
     m_bottomBar->onRecordingStopped(path);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         keepReachable();
-    else if (isVisible())
+        return;
+    }
+    if (isVisible())
         m_homePage->refreshRecent(); // shown while it was saved: the new file joins the row
+    // Checked once the strip has shown the window the file comes to (it does so on its
+    // next turn of the event loop).
+    QTimer::singleShot(0, this, [this, path] {
+        if (!quitRequested)
+            keepReachable(path);
+    });
 }
 
-void MainWindow::keepReachable()
+void MainWindow::keepReachable(const QString &savedPath)
 {
     if (startPending || inPreparation || isBusy(m_recorder))
         return;
     const QWidget *library = m_bottomBar->mediaLibraryWindow();
     if ((library && library->isVisible()) || isVisible())
         return;
+    if (!savedPath.isEmpty() && !BottomBar::returnsHomeAfter(QFileInfo(savedPath).suffix())) {
+        qInfo() << "[Window] Nothing of the program on screen after the recording was saved: the media library opens";
+        m_bottomBar->showMediaLibrary();
+        return;
+    }
     qInfo() << "[Window] Nothing of the program on screen after the recording ended: the main window comes back";
     m_homePage->setMediaLibraryActive(false);
     showMainWindow();
