@@ -80,15 +80,11 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     }
 
     m_cameraPage->stopPreview();
-    // The toolbar steps aside for a picker (of an area or a window). Without one it stays on
-    // screen and changes in place: hidden and shown again at once, openbox may take the
-    // unmap after the new map and leave it withdrawn, or at its old size.
-    const bool opensPicker = mode == 1 || mode == 2 || mode == 3;
     const bool toolbarWasVisible = m_setupToolbar->isVisible();
-    if (toolbarWasVisible && opensPicker)
+    if (toolbarWasVisible)
         m_setupToolbar->hide();
     if (!m_controls->prepareHomeMode(mode, screenIndex)) {
-        if (toolbarWasVisible && opensPicker) {
+        if (toolbarWasVisible) {
             m_setupToolbar->show();
             m_setupToolbar->raise();
         }

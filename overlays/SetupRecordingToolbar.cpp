@@ -558,12 +558,24 @@ void SetupRecordingToolbar::placeForRect(const QRect &area)
 void SetupRecordingToolbar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // Narrower for another mode while on screen: the window manager may have kept the
-    // old width (see reassertMacWindowSize); looked at once the new hints are there.
+    checkOnScreenSoon();
+}
+
+void SetupRecordingToolbar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    checkOnScreenSoon();
+}
+
+void SetupRecordingToolbar::checkOnScreenSoon()
+{
+    // Shown again or changed in size for another mode: the window manager may have left
+    // it withdrawn or at its old size (see reassertMacWindowGeometry); looked at once it
+    // has had the requests.
     if (isWindow() && isVisible())
-        QTimer::singleShot(200, this, [this] {
+        QTimer::singleShot(250, this, [this] {
             if (isVisible())
-                reassertMacWindowSize(winId(), (QSizeF(size()) * devicePixelRatioF()).toSize());
+                reassertMacWindowGeometry(windowHandle());
         });
 }
 

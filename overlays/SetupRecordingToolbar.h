@@ -66,11 +66,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QToolButton *makeItem(QWidget *shell, const QString &iconPath, const QString &title,
                           const QString &sub, bool checkable);
     void showModeMenu();
+    void checkOnScreenSoon();
     void updateShellMask();
     void fitToItems();
     void applyCompact(bool compact);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <qpa/qplatformwindow.h>
 #include <QScreen>
 #include <QThread>
 #include <QThreadPool>
@@ -304,17 +305,35 @@ bool keepMacRecordingToolbarVisible(WId window)
     return true;
 }
 
-bool reassertMacWindowSize(WId window, const QSize &nativeSize)
+bool reassertMacWindowGeometry(QWindow *window)
 {
+    if (!window || !window->handle() || !window->isVisible())
+        return false;
     const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
-    const xcb_window_t id = xcb_window_t(window);
-    if (!connection->isValid() || nativeSize.isEmpty())
+    const xcb_window_t id = xcb_window_t(window->winId());
+    if (!connection->isValid())
         return false;
+    const std::optional<X11Connection::WindowAttributes> attributes = connection->attributes(id);
+    if (!attributes)
+        return false;
+    if (!attributes->viewable) {
+        xcb_map_window(connection->get(), id);
+        connection->flush();
+        return true;
+    }
+    const QRect wanted = window->handle()->geometry(); // device pixels
     const std::optional<QRect> now = connection->rootGeometry(id);
-    if (!now || (qAbs(now->width() - nativeSize.width()) <= 1 && qAbs(now->height() - nativeSize.height()) <= 1))
+    const auto near = [](int a, int b) { return qAbs(a - b) <= 1; };
+    if (!now || wanted.isEmpty()
+        || (near(now->x(), wanted.x()) && near(now->y(), wanted.y()) && near(now->width(), wanted.width())
+            && near(now->height(), wanted.height())))
         return false;
-    const uint32_t size[2] = {uint32_t(nativeSize.width()), uint32_t(nativeSize.height())};
-    xcb_configure_window(connection->get(), id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    const uint32_t values[4] = {uint32_t(wanted.x()), uint32_t(wanted.y()), uint32_t(wanted.width()),
+                                uint32_t(wanted.height())};
+    xcb_configure_window(connection->get(), id,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH
+                             | XCB_CONFIG_WINDOW_HEIGHT,
+                         values);
     connection->flush();
     return true;
 }

@@ -27,11 +27,12 @@ void captureMacWindowPicture(quint64 windowNumber, std::function<void(QImage)> c
 // Keeps a toolbar above other windows and on every desktop (through the window
 // manager when one runs); false when the window does not exist (yet).
 bool keepMacRecordingToolbarVisible(WId window);
-// Asks again for the size a window of ours should have where the X server still has
-// another (more than a pixel off): a window manager takes a shrink request against the
-// window's old fixed size when it comes before the new size hints, and keeps the old
-// size. `nativeSize` is in device pixels. True when a request went out.
-bool reassertMacWindowSize(WId window, const QSize &nativeSize);
+// Asks again for what a shown window of ours should be where the X server has it otherwise:
+// unmapped, or more than a pixel off its place or size. Hidden and shown again at once (a
+// toolbar changing mode), openbox may take the unmap after the new map and withdraw it, or
+// take a shrink against the old fixed size before the new size hints and keep the old
+// size. True when a request went out.
+bool reassertMacWindowGeometry(QWindow *window);
 // X11 has no way to keep a window out of other programs' screen grabs: always false.
 bool excludeMacWindowFromLegacyCapture(WId window);
 // Puts the toolbar window directly above the annotation layer window, both above others.
