@@ -58,6 +58,39 @@ private slots:
         QCOMPARE(isRecordingName(QFileInfo(name).completeBaseName()), listed);
     }
 
+    // A save that a killed run left half written goes at the first look at its folder; nothing
+    // else does, not even names that only look alike, nor what a later look finds.
+    void abandonedSavesOnly()
+    {
+        QTemporaryDir dir;
+        const auto touch = [&dir](const QString &name) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x");
+        };
+        const QString leftover = savingPathFor(dir.filePath("Vistrelle_a [1], it's.mp4"));
+        QVERIFY(isSavingFile(QFileInfo(leftover).fileName()));
+        touch(QFileInfo(leftover).fileName());
+        const QStringList kept{"Vistrelle_a [1], it's.mp4", ".Vistrelle_a.saving-abc.mp4",
+                               "Vistrelle_b.saving-abcdef.mp4", ".notes.txt", ".Vistrelle_c.saving-ABCDEF.mp4"};
+        for (const QString &name : kept)
+            touch(name);
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        const QString below = savingPathFor(dir.filePath("sub/Vistrelle_d.mkv"));
+        touch("sub/" + QFileInfo(below).fileName());
+
+        QCOMPARE(removeAbandonedSaves(dir.path()), QStringList{QDir::cleanPath(leftover)});
+        QVERIFY(!QFileInfo::exists(leftover));
+        for (const QString &name : kept)
+            QVERIFY2(QFileInfo::exists(dir.filePath(name)), qPrintable(name));
+        QVERIFY(QFileInfo::exists(below));
+        // Found later in the same run, a hidden save is a running job's.
+        const QString later = savingPathFor(dir.filePath("Vistrelle_e.mp4"));
+        touch(QFileInfo(later).fileName());
+        QVERIFY(removeAbandonedSaves(dir.path()).isEmpty());
+        QVERIFY(QFileInfo::exists(later));
+    }
+
     // The scan: patterns adopt files into the registry, registry entries in any spelling
     // list other files, intermediate files never show, remembered files elsewhere do.
     void scanAndRegistry()
