@@ -414,7 +414,18 @@ void SetupRecordingToolbar::showModeMenu()
         action->setChecked(i == m_mode);
         connect(action, &QAction::triggered, this, [this, i] { emit modeRequested(i); });
     }
-    const QPoint at = m_modeItem->mapToGlobal(QPoint(0, 0)) - QPoint(0, menu.sizeHint().height());
+    // Above the mode item, flush with its leading edge (its right one right to left), inside
+    // the available area: Qt 6.4 placed it from the item's left edge right to left too,
+    // past the screen's edge.
+    menu.ensurePolished();
+    const QSize size = menu.sizeHint();
+    const QRect item(m_modeItem->mapToGlobal(QPoint(0, 0)), m_modeItem->size());
+    QPoint at(isRightToLeft() ? item.right() + 1 - size.width() : item.left(), item.top() - size.height());
+    if (const QScreen *screen = m_modeItem->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+    }
     menu.exec(at);
 }
 
