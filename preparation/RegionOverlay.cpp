@@ -165,18 +165,17 @@ void RegionOverlay::updateInputTransparency()
     updateMask();
     // Where the window takes the mouse: everywhere while a region is drawn or dragged,
     // nowhere with passthrough, else only over the grips, bands and centre handle.
-    const bool passthrough = m_inputPassthrough;
     QRegion input;
-    if (m_selecting || (!passthrough && m_activeHandle != None))
+    if (m_selecting || (!m_inputPassthrough && m_activeHandle != None))
         input = wholeWindow();
-    else if (!passthrough)
+    else if (!m_inputPassthrough)
         input = hitRegion().subtracted(QRegion(m_inputExclusion.translated(-pos())));
     if (setWindowInputRegion(this, input))
         return;
     // Without X11 input shapes at least stop delivering the clicks to ourselves.
     bool transparent = false;
     if (!m_selecting) {
-        if (passthrough)
+        if (m_inputPassthrough)
             transparent = true;
         else if (m_activeHandle == None)
             transparent = hitTest(mapFromGlobal(QCursor::pos())) == None;
