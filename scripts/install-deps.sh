@@ -14,7 +14,7 @@ PACKAGES=(
   ffmpeg qt6-qpa-plugins libqt6multimedia6 libqt6svg6 qt6-image-formats-plugins
   fonts-noto-cjk fonts-noto-color-emoji
   # tests and benchmarks
-  pulseaudio pulseaudio-utils xvfb xauth xcompmgr openbox trayer xdotool x11-utils sox
+  pulseaudio pulseaudio-utils xvfb xauth xcompmgr openbox trayer xdotool x11-utils x11-xserver-utils sox
   python3
 )
 

@@ -10,6 +10,9 @@
 #   scripts/test-env.sh COMMAND [ARGS...]
 # Set VISTRELLE_TEST_ENV_KEEP=1 to keep the temporary folder for inspection.
 # VISTRELLE_TEST_SCREEN=WxH gives the screen another size (3840x2160: a screen a user runs at scale 2).
+# VISTRELLE_TEST_MONITORS="WxH+X+Y,WxH+X+Y" declares two or more RandR monitors on the one X screen
+# (xrandr --setmonitor), the first one primary; the screen is then their bounding box unless
+# VISTRELLE_TEST_SCREEN says otherwise. Without it the screen is one monitor.
 # VISTRELLE_TEST_WM=0 leaves out the window manager and the tray panel (a bare X server with
 # the compositor). Tests that need no compositor start an X server of their own.
 set -uo pipefail
@@ -57,6 +60,23 @@ mkdir -p "$TMPDIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_S
          "$HOME/Movies" "$HOME/Videos" "$HOME/Pictures" "$HOME/Documents"
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 
+# Monitors to declare: each "WxH+X+Y"; the screen defaults to their bounding box.
+monitors=()
+if [[ -n "${VISTRELLE_TEST_MONITORS:-}" ]]; then
+  IFS=',' read -r -a monitors <<<"$VISTRELLE_TEST_MONITORS"
+  right=0
+  bottom=0
+  for m in "${monitors[@]}"; do
+    if [[ ! "$m" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
+      echo "test-env: VISTRELLE_TEST_MONITORS: \"$m\" is not WxH+X+Y" >&2
+      exit 2
+    fi
+    (( BASH_REMATCH[1] + BASH_REMATCH[3] > right )) && right=$(( BASH_REMATCH[1] + BASH_REMATCH[3] ))
+    (( BASH_REMATCH[2] + BASH_REMATCH[4] > bottom )) && bottom=$(( BASH_REMATCH[2] + BASH_REMATCH[4] ))
+  done
+  : "${VISTRELLE_TEST_SCREEN:=${right}x${bottom}}"
+fi
+
 # X server on a free display: Xvfb picks the number itself and writes it to fd 3.
 exec 3>"$tmp/display"
 Xvfb -displayfd 3 -screen 0 "${VISTRELLE_TEST_SCREEN:-1920x1080}x24" -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
@@ -74,6 +94,34 @@ fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset WAYLAND_DISPLAY
 export XDG_SESSION_TYPE=x11
+
+# RandR 1.5 monitors on the one screen (Qt's xcb plugin makes a QScreen of each, and the
+# server's Xinerama answers with them for the window manager). The first is primary and
+# owns the screen's output, so no automatic monitor covers the whole screen. They last
+# because the server never resets (-noreset).
+if [[ ${#monitors[@]} -gt 0 ]]; then
+  if ! command -v xrandr >/dev/null; then
+    echo "test-env: VISTRELLE_TEST_MONITORS needs xrandr (package x11-xserver-utils)" >&2
+    exit 1
+  fi
+  output=$(xrandr --query | awk '/ connected/ { print $1; exit }')
+  i=0
+  for m in "${monitors[@]}"; do
+    [[ "$m" =~ ^([0-9]+)x([0-9]+)\+([0-9]+\+[0-9]+)$ ]]
+    w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} at=${BASH_REMATCH[3]}
+    name="VM$((i + 1))" outputs=none
+    [[ $i -eq 0 ]] && name="*$name" outputs=$output
+    # Physical sizes at 96 dpi.
+    if ! xrandr --setmonitor "$name" "$w/$(( w * 254 / 960 ))x$h/$(( h * 254 / 960 ))+$at" "$outputs" \
+        >>"$tmp/xrandr.log" 2>&1; then
+      echo "test-env: xrandr --setmonitor $name $m failed:" >&2
+      cat "$tmp/xrandr.log" >&2
+      exit 1
+    fi
+    i=$((i + 1))
+  done
+  export VISTRELLE_TEST_MONITORS
+fi
 
 # A compositing manager: without one, translucent windows turn screen grabs black.
 xcompmgr >"$tmp/xcompmgr.log" 2>&1 &
