@@ -32,7 +32,7 @@ QString cropChain(const EncoderCommandLine::Inputs &in, const QString &label)
 {
     if (in.cropRect.isValid() || in.captureBackend == 1 || !in.captureRect.isValid())
         return {};
-    const EncoderCommandLine::Screen *screen = EncoderCommandLine::chosenScreen(in);
+    const std::optional<EncoderCommandLine::Screen> screen = EncoderCommandLine::captureSurface(in);
     if (!screen)
         return {};
     const QRect g = screen->geometry;
@@ -124,13 +124,28 @@ bool EncoderCommandLine::isPipedVideo(const Inputs &in)
     return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == 1);
 }
 
-const EncoderCommandLine::Screen *EncoderCommandLine::chosenScreen(const Inputs &in)
+std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(const QList<Screen> &screens,
+                                                                            int chosen, int primary,
+                                                                            const QRect &captureRect)
 {
-    if (in.desktopOutputIndex >= 0 && in.desktopOutputIndex < in.screens.size())
-        return &in.screens.at(in.desktopOutputIndex);
-    if (in.primaryScreen >= 0 && in.primaryScreen < in.screens.size())
-        return &in.screens.at(in.primaryScreen);
-    return nullptr;
+    const int index = chosen >= 0 && chosen < screens.size() ? chosen : primary;
+    if (index < 0 || index >= screens.size())
+        return std::nullopt;
+    Screen surface = screens.at(index);
+    if (!captureRect.isValid() || surface.geometry.contains(captureRect))
+        return surface;
+    for (const Screen &screen : screens) {
+        if (screen.geometry.intersects(captureRect)) {
+            surface.geometry |= screen.geometry;
+            surface.nativeGeometry |= screen.nativeGeometry;
+        }
+    }
+    return surface;
+}
+
+std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(const Inputs &in)
+{
+    return captureSurface(in.screens, in.desktopOutputIndex, in.primaryScreen, in.captureRect);
 }
 
 QStringList EncoderCommandLine::build(const Inputs &in)
@@ -158,7 +173,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
                  << QStringLiteral("%1x%2").arg(in.pipeFrameSize.width()).arg(in.pipeFrameSize.height())
                  << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");
         } else {
-            const Screen *screen = chosenScreen(in);
+            const std::optional<Screen> screen = captureSurface(in);
             args << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
                                                  screen ? screen->nativeGeometry : QRect(), in.display);
         }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Builds the argument list of the ffmpeg process that records one segment: its
 // inputs (piped BGRA frames, the encoder's own screen or microphone input, the
 // system-audio pipe), the filter graph, the mapping, the encoders and the
@@ -83,7 +85,12 @@ public:
     // True when the video reaches the encoder as raw frames on its standard input.
     static bool isPipedVideo(const Inputs &in);
 
-    // The screen the encoder crops from and captures: the entry desktopOutputIndex
-    // when it exists, else the primary one; nullptr when there is no screen.
-    static const Screen *chosenScreen(const Inputs &in);
+    // The part of the X screen the encoder crops from and a capture takes: the screen
+    // desktopOutputIndex when it exists, else the primary one, widened to every
+    // screen the capture rectangle crosses when it reaches past the chosen one (all
+    // displays are parts of the one root window, so an area over two is grabbed whole).
+    // Empty when there is no screen.
+    static std::optional<Screen> captureSurface(const QList<Screen> &screens, int chosen, int primary,
+                                                const QRect &captureRect);
+    static std::optional<Screen> captureSurface(const Inputs &in);
 };

@@ -489,6 +489,20 @@ QString Recorder::audioCaptureError(SegmentAudioPipes::Source source, const QStr
     return tr("无法捕获系统声音：%1").arg(reason);
 }
 
+QList<EncoderCommandLine::Screen> Recorder::applicationScreens()
+{
+    QList<EncoderCommandLine::Screen> list;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        EncoderCommandLine::Screen s;
+        s.geometry = screen->geometry();
+        s.devicePixelRatio = screen->devicePixelRatio();
+        s.nativeGeometry = screen->handle() ? screen->handle()->geometry()
+                                            : QRect(s.geometry.topLeft(), s.geometry.size() * s.devicePixelRatio);
+        list << s;
+    }
+    return list;
+}
+
 EncoderCommandLine::Inputs Recorder::commandLineInputs() const
 {
     EncoderCommandLine::Inputs in;
@@ -529,16 +543,8 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     if (QThread::idealThreadCount() * 3 / 2 > kSoftwareEncoderThreads)
         in.encoderThreads = kSoftwareEncoderThreads;
 
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    in.primaryScreen = screens.indexOf(QGuiApplication::primaryScreen());
-    for (QScreen *screen : screens) {
-        EncoderCommandLine::Screen s;
-        s.geometry = screen->geometry();
-        s.devicePixelRatio = screen->devicePixelRatio();
-        s.nativeGeometry = screen->handle() ? screen->handle()->geometry()
-                                            : QRect(s.geometry.topLeft(), s.geometry.size() * s.devicePixelRatio);
-        in.screens << s;
-    }
+    in.screens = applicationScreens();
+    in.primaryScreen = QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen());
     in.inputForm = DeviceInputArguments::form();
     in.display = DeviceInputArguments::currentDisplay();
 

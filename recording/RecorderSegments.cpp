@@ -615,26 +615,28 @@ bool Recorder::startScreenCapture()
 {
     cleanupWindowCapture();
     const QList<QScreen*> screens = QGuiApplication::screens();
-    QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
-                                                           : QGuiApplication::primaryScreen();
+    // The chosen display, or every display an area over several touches.
+    const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(
+        applicationScreens(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureRect);
     if (outputSize.isValid() && !captureStreamSize.isValid()) {
         const QSize native = nativeDesktopCaptureSize();
-        if (screen && native.isValid()) {
-            captureStreamSize = CaptureGeometry::captureStreamSize(outputSize, native, screen->geometry(),
-                                                                   screen->devicePixelRatio());
+        if (surface && native.isValid()) {
+            captureStreamSize = CaptureGeometry::captureStreamSize(outputSize, native, surface->geometry,
+                                                                   surface->devicePixelRatio);
         }
     }
     screenCapture = new MacScreenCapture;
     QString error;
-    if (!screenCapture->start(desktopOutputIndex, excludedWindowId, fps, captureStreamSize, &error)) {
+    if (!screenCapture->start(surface ? surface->nativeGeometry : QRect(), excludedWindowId, fps, captureStreamSize,
+                              &error)) {
         cleanupWindowCapture();
         reportError(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
         return false;
     }
     heldFrame = screenCapture->latestFrame();
     pipeFrameSize = heldFrame.size();
-    if (captureRect.isValid() && screen) {
-        const QRect crop = CaptureGeometry::screenCropRect(captureRect, screen->geometry(), pipeFrameSize);
+    if (captureRect.isValid() && surface) {
+        const QRect crop = CaptureGeometry::screenCropRect(captureRect, surface->geometry, pipeFrameSize);
         if (crop.isValid()) {
             cropRect = crop;
             pipeFrameSize = crop.size();

@@ -126,6 +126,12 @@ QRect MacScreenCapture::displayRect(int displayIndex)
 bool MacScreenCapture::start(int displayIndex, WId excludedWindow, int fps,
                              const QSize &targetSize, QString *error)
 {
+    return start(displayRect(displayIndex), excludedWindow, fps, targetSize, error);
+}
+
+bool MacScreenCapture::start(const QRect &nativeRect, WId excludedWindow, int fps,
+                             const QSize &targetSize, QString *error)
+{
     stop();
     auto failWith = [error](const QString &text) {
         if (error)
@@ -135,7 +141,7 @@ bool MacScreenCapture::start(int displayIndex, WId excludedWindow, int fps,
     if (!isAvailable())
         return failWith(QStringLiteral("Screen capture needs an X11 display; it is not available "
                                        "under Wayland or without a display"));
-    const QRect display = displayRect(displayIndex);
+    const QRect display = nativeRect;
     if (display.isEmpty())
         return failWith(QStringLiteral("Selected screen is unavailable"));
     if (excludedWindow == 0)

@@ -34,6 +34,9 @@ public:
     // reason goes to *error, false is returned and nothing keeps running.
     bool start(int displayIndex, WId excludedWindow, int fps, const QSize &targetSize,
                QString *error);
+    // The same for any device-pixel rectangle of the X screen (an area over two displays).
+    bool start(const QRect &nativeRect, WId excludedWindow, int fps, const QSize &targetSize,
+               QString *error);
     // Ends the capture (waits at most 2 s for the worker) and clears the newest frame.
     void stop();
 

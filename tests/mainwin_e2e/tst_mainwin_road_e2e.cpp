@@ -36,8 +36,8 @@ namespace {
 
 const QRect TargetWindow(1180, 140, 640, 360);
 
-// The colour in the middle of the frame 2 s into a recording.
-QColor middleColour(const QString &path)
+// The frame 2 s into a recording.
+QImage frameAt2s(const QString &path)
 {
     QProcess ffmpeg;
     ffmpeg.start(Recorder::ffmpegExecutable(),
@@ -46,8 +46,14 @@ QColor middleColour(const QString &path)
                   QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("png"),
                   QStringLiteral("pipe:1")});
     if (!ffmpeg.waitForFinished(20000))
-        return QColor();
-    const QImage frame = QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
+        return QImage();
+    return QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
+}
+
+// The colour in the middle of the frame 2 s into a recording.
+QColor middleColour(const QString &path)
+{
+    const QImage frame = frameAt2s(path);
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
 
@@ -62,6 +68,8 @@ private slots:
     void mainRoad_data();
     void mainRoad();
     void webcamWithoutCamera();
+    // On two displays (VISTRELLE_TEST_MONITORS): the first 1920 x 1080, the second on its right.
+    void areaAcrossDisplays();
 
 private:
     QTemporaryDir m_saveDir;
@@ -268,6 +276,49 @@ void TestMainWindowRoad::webcamWithoutCamera()
     QCOMPARE(shownText, QStringLiteral("Wait for a live camera preview before recording."));
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QVERIFY(!window.recorder()->isPreparingStart() && !window.isStartPending());
+}
+
+void TestMainWindowRoad::areaAcrossDisplays()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        QSKIP("needs two displays (VISTRELLE_TEST_MONITORS)");
+    const int edge = screens.at(1)->geometry().left();
+    // A green window on the first display and a blue one on the second meet at their edge.
+    TestWindowProcess left;
+    TestWindowProcess right;
+    QVERIFY(left.open(QStringLiteral("VT Left"), QStringLiteral("#00c000"), QRect(edge - 500, 250, 500, 400)));
+    QVERIFY(right.open(QStringLiteral("VT Right"), QStringLiteral("#0000e0"), QRect(edge, 250, 600, 400)));
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
+    QTest::qWait(500);
+    QVERIFY(drag({edge - 420, 300}, {edge + 580, 600}, 6));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QTest::qWait(300);
+    screenshot(QStringLiteral("two-displays-area-prepare"));
+    const QRect area = window.controlsArea()->captureRect();
+    QVERIFY(qAbs(area.width() - 1000) <= 2 && qAbs(area.height() - 300) <= 2);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && click(centreOf(rec)));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QTest::qWait(3000);
+    screenshot(QStringLiteral("two-displays-area-recording"));
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    // The whole area, with each display's picture in it.
+    QCOMPARE(info.videoSize(), QSize(area.width() & ~1, area.height() & ~1));
+    const QImage frame = frameAt2s(path);
+    QVERIFY(!frame.isNull());
+    const QColor green = frame.pixelColor(edge - area.left() - 150, 40);
+    const QColor blue = frame.pixelColor(edge - area.left() + 150, 40);
+    QVERIFY2(green.green() > 150 && green.red() < 60 && green.blue() < 60, qPrintable(green.name()));
+    QVERIFY2(blue.blue() > 150 && blue.red() < 60 && blue.green() < 60, qPrintable(blue.name()));
 }
 
 int main(int argc, char *argv[])

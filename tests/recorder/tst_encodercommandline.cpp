@@ -324,6 +324,10 @@ private slots:
         QTest::newRow("second screen, pixel ratio 2")
             << false << none << QRect(1920 + 10, 10, 100, 100) << QRect() << none << 1
             << "[0:v]crop=200:200:20:20[vcrop]" << "[vcrop]";
+        // One X screen holds both displays: the encoder grabs both and keeps the whole area.
+        QTest::newRow("area over two screens")
+            << false << none << QRect(1500, 300, 1000, 300) << QRect() << none << 0
+            << "[0:v]crop=1000:300:1500:300[vcrop]" << "[vcrop]";
         QTest::newRow("unknown screen index falls back to the primary screen")
             << false << none << QRect(0, 40, 1280, 720) << QRect() << none << 7
             << "[0:v]crop=1280:720:0:40[vcrop]" << "[vcrop]";
