@@ -91,6 +91,26 @@ QRect availableAreaFor(const QWidget *widget)
     return screen ? screen->availableGeometry() : QRect();
 }
 
+QPoint positionBy(const QSize &dialogSize, const QRect &owner, const QRect &available)
+{
+    QPoint p = owner.center() - QPoint(dialogSize.width() / 2, dialogSize.height() / 2);
+    if (available.isEmpty())
+        return p;
+    p.setX(std::max(available.left(), std::min(p.x(), available.right() + 1 - dialogSize.width())));
+    p.setY(std::max(available.top(), std::min(p.y(), available.bottom() + 1 - dialogSize.height())));
+    return p;
+}
+
+void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
+{
+    if (!dialog || !owner || !owner->isVisible())
+        return;
+    QScreen *ownerScreen = QGuiApplication::screenAt(owner->frameGeometry().center());
+    if (!ownerScreen || QGuiApplication::screenAt(dialog->frameGeometry().center()) == ownerScreen)
+        return;
+    dialog->move(positionBy(dialog->frameGeometry().size(), owner->frameGeometry(), ownerScreen->availableGeometry()));
+}
+
 QSize sizeWithin(const QSize &wanted, const QRect &available)
 {
     if (available.isEmpty())

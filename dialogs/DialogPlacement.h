@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -17,6 +18,15 @@ void keepDialogPositionTrue(QWidget *dialog);
 // The available area (without panels and docks) of the screen `widget` opens on: its
 // parent window's screen, else the primary one.
 QRect availableAreaFor(const QWidget *widget);
+
+// Where a dialog of `dialogSize` opening from a window at `owner` goes on that window's
+// display: centred on it, kept inside the display's available area `available`.
+QPoint positionBy(const QSize &dialogSize, const QRect &owner, const QRect &available);
+
+// A dialog about to be shown for `owner` (a toolbar on another display than the hidden
+// main window Qt centres it on) moves onto the owner's display, by it. Does nothing when
+// both are on one display.
+void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner);
 
 // The size a frameless window that wants `wanted` takes inside `available`: the wanted
 // size where it fits, else as much as the screen has (a small or high-DPI screen).

@@ -1,5 +1,7 @@
 #include "dialogs/DialogStacking.h"
 
+#include "dialogs/DialogPlacement.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
@@ -117,6 +119,7 @@ private:
         if (owner) {
             owner->winId();
             handle->setTransientParent(owner->windowHandle());
+            moveOntoOwnersDisplay(dialog, owner);
         }
     }
 

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
+#include <QScreen>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -162,6 +164,34 @@ inline bool startRecordingFrom(MainWindow &window, const QString &cardName)
 {
     QSignalSpy started(window.recorder(), &Recorder::started);
     return pressRecFrom(window, cardName) && QTest::qWaitFor([&] { return started.size() == 1; }, 20000);
+}
+
+// From the home page to the preparation of display `number` (1, 2...): the Full Screen
+// card, then that display from the preparation toolbar's mode menu. True once the
+// toolbar stands on that display.
+inline bool prepareDisplay(MainWindow &window, int number)
+{
+    auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_FullScreen"));
+    if (!card || !click(centreOf(card)) || !QTest::qWaitFor([&] { return window.setupToolbar()->isVisible(); }, 5000))
+        return false;
+    QTest::qWait(200);
+    QToolButton *mode = toolbarItem(window.setupToolbar(), QStringLiteral("Full Screen"));
+    // The menu runs its own event loop: its entry is clicked from a timer inside it.
+    QTimer::singleShot(600, &window, [number] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>())
+            if (action->text() == QStringLiteral("Full Screen · Display %1").arg(number)) {
+                const QPoint at = menu->mapToGlobal(menu->actionGeometry(action).center());
+                QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                                               QStringLiteral("xdotool mousemove %1 %2 sleep 0.2 click 1")
+                                                                   .arg(at.x()).arg(at.y())});
+            }
+    });
+    QScreen *screen = QGuiApplication::screens().value(number - 1);
+    return mode && screen && click(centreOf(mode)) && QTest::qWaitFor([&] {
+        QWidget *toolbar = window.setupToolbar();
+        return toolbar->isVisible() && QGuiApplication::screenAt(toolbar->frameGeometry().center()) == screen;
+    }, 8000);
 }
 
 // Presses the floating toolbar's stop button and answers the stop question with the

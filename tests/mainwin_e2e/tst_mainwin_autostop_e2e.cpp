@@ -6,6 +6,7 @@
 // preparation toolbar that can switch them on. Records audio only, which costs little.
 
 #include "MainWindowDriver.h"
+#include "../overlays_e2e/OverlayE2eSupport.h"
 
 #include "app/BottomBar.h"
 #include "dialogs/AutoSplitDialog.h"
@@ -87,6 +88,8 @@ private slots:
     void countdownRunsThroughPause();
     void limitChangedDuringRecording();
     void switchedOffFromPreparationToolbar();
+    // On two displays (VISTRELLE_TEST_MONITORS).
+    void dialogOnRecordingToolbarsDisplay();
 
 private:
     QTemporaryDir m_saveDir;
@@ -307,6 +310,38 @@ void TestMainWindowAutoStopE2E::switchedOffFromPreparationToolbar()
     QCOMPARE(QSettings().value(QStringLiteral("autoStop/enabled")).toBool(), false);
     QVERIFY(click(centreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Exit")))));
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+}
+
+void TestMainWindowAutoStopE2E::dialogOnRecordingToolbarsDisplay()
+{
+    if (QGuiApplication::screens().size() < 2)
+        QSKIP("needs two displays (VISTRELLE_TEST_MONITORS)");
+    QScreen *second = QGuiApplication::screens().at(1);
+    storeAutoStop(false, 0, 30);
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(prepareDisplay(window, 2));
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && click(centreOf(rec)));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QTRY_VERIFY(QGuiApplication::screenAt(window.floatingToolbar()->frameGeometry().center()) == second);
+
+    // The dialog the recording toolbar opens stands on that display, its buttons uncovered.
+    bool onSecond = false;
+    bool reachable = false;
+    QVERIFY(inOptionDialog<AutoStopDialog>(timerButton(window), [&](QWidget *dialog) {
+        screenshot(QStringLiteral("autostop-dialog-display-2"));
+        onSecond = QGuiApplication::screenAt(dialog->frameGeometry().center()) == second;
+        QWidget *cancel = dialog->findChild<QPushButton *>(QStringLiteral("AutoStopSecondary"));
+        reachable = pointerTo(centreOf(cancel)) && pointerIsOn(dialog);
+        click(centreOf(cancel));
+    }));
+    QVERIFY(onSecond);
+    QVERIFY(reachable);
+    QVERIFY(stopWith(window, QStringLiteral("StopDiscardButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 20000);
 }
 
 int main(int argc, char *argv[])
