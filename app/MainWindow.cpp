@@ -364,10 +364,11 @@ MainWindow::WindowSizes MainWindow::fitWindowSize(const QRect &available)
     return {QSize(900, 560), QSize(round(preferred * 1100), round(preferred * 650))};
 }
 
-void MainWindow::updateWindowSizeForContent()
+void MainWindow::updateWindowSizeForContent(QScreen *chosen)
 {
-    QScreen *screen = firstShowHandled ? QGuiApplication::screenAt(frameGeometry().center())
-                                       : QGuiApplication::screenAt(QCursor::pos());
+    QScreen *screen = chosen ? chosen
+                      : firstShowHandled ? QGuiApplication::screenAt(frameGeometry().center())
+                                         : QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
@@ -376,7 +377,7 @@ void MainWindow::updateWindowSizeForContent()
     setMaximumHeight(kMaxHeight);
     resize(sizes.size);
     if (screen && !available.isEmpty() && (isVisible() || firstShowHandled))
-        placeOnScreen(false);
+        placeOnScreen(false, chosen);
 }
 
 QPoint MainWindow::placeFrame(const QRect &frame, const QRect &available, bool centre)
@@ -399,9 +400,9 @@ QPoint MainWindow::placeFrame(const QRect &frame, const QRect &available, bool c
     return f.topLeft();
 }
 
-void MainWindow::placeOnScreen(bool centre)
+void MainWindow::placeOnScreen(bool centre, QScreen *chosen)
 {
-    QScreen *screen = QGuiApplication::screenAt(frameGeometry().center());
+    QScreen *screen = chosen ? chosen : QGuiApplication::screenAt(frameGeometry().center());
     if (!screen)
         screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
@@ -492,9 +493,12 @@ bool MainWindow::event(QEvent *event)
     const QEvent::Type type = event->type();
     if (type == QEvent::Show && !firstShowHandled) {
         firstShowHandled = true;
+        // The first place is on the display under the pointer (else the primary), sized for
+        // it: the frame not placed yet stands at the origin, which may be another display.
         QTimer::singleShot(0, this, [this] {
-            updateWindowSizeForContent();
-            placeOnScreen(true);
+            QScreen *screen = screenForPoint(QCursor::pos());
+            updateWindowSizeForContent(screen);
+            placeOnScreen(true, screen);
         });
     }
     // While a recording is being saved its controls are gone: the window may come back.

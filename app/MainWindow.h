@@ -49,9 +49,10 @@ public:
     ~MainWindow() override;
 
     // ---- construction and settings
-    void updateWindowSizeForContent();
+    // `screen`: the display to fit and place on; null: the one the window is on.
+    void updateWindowSizeForContent(QScreen *screen = nullptr);
     void applyPersistentSettings(bool showErrors);
-    void placeOnScreen(bool centre);
+    void placeOnScreen(bool centre, QScreen *screen = nullptr);
 
     // ---- recording session
     void beginRecordingSession();

@@ -70,6 +70,8 @@ private slots:
     void webcamWithoutCamera();
     // On two displays (VISTRELLE_TEST_MONITORS): the first 1920 x 1080, the second on its right.
     void areaAcrossDisplays();
+    // The primary display on the right of a smaller one.
+    void firstPlaceOnPointersDisplay();
 
 private:
     QTemporaryDir m_saveDir;
@@ -319,6 +321,21 @@ void TestMainWindowRoad::areaAcrossDisplays()
     const QColor blue = frame.pixelColor(edge - area.left() + 150, 40);
     QVERIFY2(green.green() > 150 && green.red() < 60 && green.blue() < 60, qPrintable(green.name()));
     QVERIFY2(blue.blue() > 150 && blue.red() < 60 && blue.green() < 60, qPrintable(blue.name()));
+}
+
+void TestMainWindowRoad::firstPlaceOnPointersDisplay()
+{
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (QGuiApplication::screens().size() < 2 || primary->geometry().left() == 0)
+        QSKIP("needs a primary display right of another (VISTRELLE_TEST_MONITORS)");
+    QVERIFY(pointerTo(primary->geometry().center()));
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // On the pointer's display, at the size for it.
+    QTRY_VERIFY_WITH_TIMEOUT(primary->geometry().contains(QRect(centreOf(&window), QSize(1, 1))), 5000);
+    QCOMPARE(window.size(), MainWindow::fitWindowSize(primary->availableGeometry()).size);
+    screenshot(QStringLiteral("two-displays-first-place"));
 }
 
 int main(int argc, char *argv[])
