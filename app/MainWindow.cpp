@@ -218,7 +218,7 @@ void MainWindow::connectComponents()
     connect(m_setupToolbar, &SetupRecordingToolbar::recordRequested, this, &MainWindow::onStartRecording);
     // The toolbar's screenshot says where it went (the window picker's takes its chosen window).
     connect(m_setupToolbar, &SetupRecordingToolbar::screenshotRequested, this, [this] {
-        ScreenshotNotice::save(m_setupToolbar, ScreenshotWriter::grabArea(m_controls->captureRect()));
+        grabCaptureArea([this](const QImage &picture) { ScreenshotNotice::save(m_setupToolbar, picture); });
     });
     connectToolbarItems(m_setupToolbar);
     connect(m_controls, &ControlsArea::captureTargetPickerOpening, this, &MainWindow::connectToolbarItems);

@@ -96,6 +96,8 @@ public:
     // Whether a start by the hot key waits for a modal dialog to close.
     bool isStartWaitingForDialog() const { return hotkeyStartWait.isActive(); }
     void captureScreenshot();
+    // The picture of the capture area without the preparation's own windows, given to `done`.
+    void grabCaptureArea(std::function<void(const QImage &)> done);
     void setRecordingCameraEnabled(bool on, int retries);
     void showRecordingCameraPermissionHelp();
     void onApplicationStateChanged(Qt::ApplicationState state);

@@ -3,15 +3,19 @@
 #include "app/MainWindow.h"
 
 #include "app/ScreenshotWriter.h"
+#include "app/WithdrawnScreenshot.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
+#include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "preparation/ControlsArea.h"
+#include "preparation/RegionOverlay.h"
 #include "recording/Recorder.h"
 #include "recording/SaveFolder.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
@@ -113,7 +117,26 @@ void MainWindow::captureScreenshot()
     const QString folder = SaveFolder::current();
     // The picture is taken here; the PNG is written on the screenshot worker, so the
     // encoder's frames keep coming while it is encoded.
-    ScreenshotWriter::captureArea(m_controls->captureRect(), folder);
+    grabCaptureArea([folder](const QImage &picture) {
+        if (!picture.isNull())
+            ScreenshotWriter::saveAsync(picture, folder, QDateTime::currentDateTime());
+    });
+}
+
+void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
+{
+    // The preparation's own windows (its toolbar, the frame over the display or the area)
+    // stay out of the picture; they come back unless the preparation has ended meanwhile.
+    QList<QWidget *> own{m_setupToolbar};
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (qobject_cast<RegionOverlay *>(window))
+            own << window;
+    const int generation = preparationGeneration;
+    const int serial = recordingSerial;
+    WithdrawnScreenshot::take(
+        m_controls->captureRect(), own, this,
+        [this, generation, serial] { return generation == preparationGeneration && serial == recordingSerial; },
+        std::move(done));
 }
 
 void MainWindow::setRecordingCameraEnabled(bool on, int retries)

@@ -70,6 +70,7 @@ private slots:
     void webcamWithoutCamera();
     // On two displays (VISTRELLE_TEST_MONITORS): the first 1920 x 1080, the second on its right.
     void areaAcrossDisplays();
+    void screenshotWithoutOwnWindows();
     // The primary display on the right of a smaller one.
     void firstPlaceOnPointersDisplay();
 
@@ -321,6 +322,50 @@ void TestMainWindowRoad::areaAcrossDisplays()
     const QColor blue = frame.pixelColor(edge - area.left() + 150, 40);
     QVERIFY2(green.green() > 150 && green.red() < 60 && green.blue() < 60, qPrintable(green.name()));
     QVERIFY2(blue.blue() > 150 && blue.red() < 60 && blue.green() < 60, qPrintable(blue.name()));
+}
+
+void TestMainWindowRoad::screenshotWithoutOwnWindows()
+{
+    if (QGuiApplication::screens().size() < 2)
+        QSKIP("needs two displays (VISTRELLE_TEST_MONITORS)");
+    const QRect second = QGuiApplication::screens().at(1)->geometry();
+    TestWindowProcess below;
+    QVERIFY(below.open(QStringLiteral("VT Below"), QStringLiteral("#0000e0"), second));
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QVERIFY(prepareDisplay(window, 2));
+    QTest::qWait(300);
+    screenshot(QStringLiteral("two-displays-screenshot-prepare"));
+    const QRect toolbar = window.setupToolbar()->frameGeometry();
+    QVERIFY(second.contains(toolbar));
+    // The toolbar's screenshot of the display; its notice is answered when it comes.
+    QString text;
+    WhenShown notice([] { return QApplication::activeModalWidget(); },
+                     [&](QWidget *box) {
+                         text = qobject_cast<QMessageBox *>(box) ? qobject_cast<QMessageBox *>(box)->text() : QString();
+                         qobject_cast<QDialog *>(box)->reject();
+                     });
+    QVERIFY(click(centreOf(window.setupToolbar()->findChild<QWidget *>(QStringLiteral("ToolbarScreenshotButton")))));
+    QTRY_VERIFY_WITH_TIMEOUT(notice.done(), 10000);
+    const QStringList shots = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")});
+    QCOMPARE(shots.size(), 1);
+    const QImage picture(QDir(m_saveDir.path()).filePath(shots.first()));
+    QDir(m_saveDir.path()).remove(shots.first());
+    QCOMPARE(picture.size(), second.size());
+    // Where the toolbar stood, the window below it; along the display's edge, no frame.
+    const QRect under = toolbar.translated(-second.topLeft());
+    int other = 0;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x)
+            other += picture.pixelColor(x, y) != QColor(0, 0, 0xe0);
+    for (int x = 0; x < picture.width(); ++x)
+        other += picture.pixelColor(x, picture.height() - 1) != QColor(0, 0, 0xe0);
+    QCOMPARE(other, 0);
+    // And the toolbar is back at its place.
+    QTRY_VERIFY(window.setupToolbar()->isVisible());
+    QCOMPARE(window.setupToolbar()->frameGeometry(), toolbar);
+    QVERIFY(click(centreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Exit")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
 }
 
 void TestMainWindowRoad::firstPlaceOnPointersDisplay()
