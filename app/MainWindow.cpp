@@ -216,6 +216,7 @@ void MainWindow::connectComponents()
 
     // Preparation toolbar.
     connect(m_setupToolbar, &SetupRecordingToolbar::recordRequested, this, &MainWindow::onStartRecording);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &MainWindow::onScreenRemoved);
     // The toolbar's screenshot says where it went (the window picker's takes its chosen window).
     connect(m_setupToolbar, &SetupRecordingToolbar::screenshotRequested, this, [this] {
         grabCaptureArea([this](const QImage &picture) { ScreenshotNotice::save(m_setupToolbar, picture); });

@@ -223,6 +223,9 @@ private:
 
     // Preparation pieces.
     void onPreparationRegionChanged(const QRect &rect);
+    // A display went away: a preparation on it moves to one that is there (an area returns
+    // home, saying why), a start on it is withdrawn, a recording on it ends as a stop does.
+    void onScreenRemoved(QScreen *gone);
     void onPreparationWebcamPreviewChanged(bool on);
     void onCameraCaptureFailed(const QString &message);
     void onCameraSystemToggled(bool on);

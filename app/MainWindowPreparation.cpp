@@ -15,6 +15,7 @@
 #include "recording/Recorder.h"
 
 #include <QCursor>
+#include <QDebug>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -187,6 +188,29 @@ void MainWindow::onPreparationRegionChanged(const QRect &rect)
         m_setupToolbar->activateWindow();
         m_setupToolbar->excludeFromCapture();
     }
+}
+
+void MainWindow::onScreenRemoved(QScreen *gone)
+{
+    // Qt has taken the display out of its list already; its geometry is still known.
+    const QRect lost = gone->geometry();
+    if (startPending || isBusy(m_recorder)) {
+        if (recordingCaptureMode == CaptureModeScreen && recordingCaptureRect.intersects(lost)) {
+            qInfo().noquote() << "[Session] The recorded display went away:" << gone->name() << "; stopping";
+            onStopRecording();
+        }
+        return;
+    }
+    if (!inPreparation || (homeMode != 0 && homeMode != 1) || !m_controls->captureRect().intersects(lost))
+        return;
+    qInfo().noquote() << "[Session] The prepared display went away:" << gone->name();
+    if (homeMode == 0) {
+        enterPreparation(0, int(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen())));
+        return;
+    }
+    returnHome(true);
+    QMessageBox::information(this, tr("Custom Area"),
+                             tr("The display of the chosen area is no longer connected. Choose the area again."));
 }
 
 void MainWindow::onPreparationWebcamPreviewChanged(bool on)

@@ -1407,6 +1407,14 @@ Please visit this link manually:
         <source>录制的窗口已关闭</source>
         <translation>أُغلقت النافذة المسجَّلة</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>منطقة مخصصة</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>لم تعد الشاشة التي تحوي المنطقة المختارة متصلة. اختر المنطقة من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1399,6 +1399,14 @@ Vistrelle trotzdem beenden?</translation>
         <source>录制的窗口已关闭</source>
         <translation>Aufgenommenes Fenster geschlossen</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Eigener Bereich</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>Der Bildschirm des gewählten Bereichs ist nicht mehr angeschlossen. Wählen Sie den Bereich erneut.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1399,6 +1399,14 @@ Quit Vistrelle anyway?</translation>
         <source>录制的窗口已关闭</source>
         <translation>Recorded window closed</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Custom Area</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>The display of the chosen area is no longer connected. Choose the area again.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

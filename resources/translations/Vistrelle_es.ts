@@ -1399,6 +1399,14 @@ Visite este enlace manualmente:
         <source>录制的窗口已关闭</source>
         <translation>Se cerró la ventana grabada</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área libre</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>La pantalla del área elegida ya no está conectada. Vuelva a elegir el área.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1399,6 +1399,14 @@ Quitter Vistrelle quand même ?</translation>
         <source>录制的窗口已关闭</source>
         <translation>Fenêtre enregistrée fermée</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Zone libre</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>L&apos;écran de la zone choisie n&apos;est plus connecté. Choisissez à nouveau la zone.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

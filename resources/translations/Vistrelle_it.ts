@@ -1399,6 +1399,14 @@ Uscire comunque da Vistrelle?</translation>
         <source>录制的窗口已关闭</source>
         <translation>Finestra registrata chiusa</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Area libera</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>Lo schermo dell&apos;area scelta non è più collegato. Scegli di nuovo l&apos;area.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1397,6 +1397,14 @@ Vistrelle を終了しますか？</translation>
         <source>录制的窗口已关闭</source>
         <translation>録画中のウィンドウが閉じられました</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>カスタム範囲</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>選択した範囲のディスプレイが接続されていません。範囲をもう一度選択してください。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

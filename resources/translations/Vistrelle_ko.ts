@@ -1397,6 +1397,14 @@ Vistrelle을 종료할까요?</translation>
         <source>录制的窗口已关闭</source>
         <translation>녹화 중인 창이 닫혔습니다</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>사용자 지정 영역</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>선택한 영역의 디스플레이가 더 이상 연결되어 있지 않습니다. 영역을 다시 선택하세요.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

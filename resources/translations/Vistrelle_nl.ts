@@ -1399,6 +1399,14 @@ Vistrelle toch afsluiten?</translation>
         <source>录制的窗口已关闭</source>
         <translation>Opgenomen venster gesloten</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Vrij gebied</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>Het scherm van het gekozen gebied is niet meer aangesloten. Kies het gebied opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1399,6 +1399,14 @@ Sair do Vistrelle mesmo assim?</translation>
         <source>录制的窗口已关闭</source>
         <translation>A janela gravada foi fechada</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Área livre</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>A tela da área escolhida não está mais conectada. Escolha a área novamente.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1397,6 +1397,14 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
         <source>录制的窗口已关闭</source>
         <translation>Kaydedilen pencere kapatıldı</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>Özel alan</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>Seçilen alanın ekranı artık bağlı değil. Alanı yeniden seçin.</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

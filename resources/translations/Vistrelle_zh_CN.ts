@@ -1397,6 +1397,14 @@ Please visit this link manually:
         <source>录制的窗口已关闭</source>
         <translation>录制的窗口已关闭</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自定义区域</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>所选区域所在的显示器已断开连接。请重新选择区域。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

@@ -1397,6 +1397,14 @@ Please visit this link manually:
         <source>录制的窗口已关闭</source>
         <translation>錄製的視窗已關閉</translation>
     </message>
+    <message>
+        <source>Custom Area</source>
+        <translation>自訂區域</translation>
+    </message>
+    <message>
+        <source>The display of the chosen area is no longer connected. Choose the area again.</source>
+        <translation>所選區域所在的顯示器已中斷連線。請重新選擇區域。</translation>
+    </message>
 </context>
 <context>
     <name>ModeBar</name>

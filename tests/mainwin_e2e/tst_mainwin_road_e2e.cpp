@@ -27,6 +27,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -57,6 +58,24 @@ QColor middleColour(const QString &path)
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
 
+// Declares the second display of VISTRELLE_TEST_MONITORS again, or takes it away (test-env.sh
+// names it VM2). True once Qt has as many screens as that leaves.
+bool declareSecondDisplay(bool present)
+{
+    const QString spec = qEnvironmentVariable("VISTRELLE_TEST_MONITORS").section(QLatin1Char(','), 1, 1);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)(\\+\\d+\\+\\d+)$")).match(spec);
+    if (!m.hasMatch())
+        return false;
+    const QStringList args = present
+        ? QStringList{QStringLiteral("--setmonitor"), QStringLiteral("VM2"),
+                      QStringLiteral("%1/%2x%3/%4%5").arg(m.captured(1)).arg(m.captured(1).toInt() * 254 / 960)
+                          .arg(m.captured(2)).arg(m.captured(2).toInt() * 254 / 960).arg(m.captured(3)),
+                      QStringLiteral("none")}
+        : QStringList{QStringLiteral("--delmonitor"), QStringLiteral("VM2")};
+    return QProcess::execute(QStringLiteral("xrandr"), args) == 0
+        && QTest::qWaitFor([present] { return QGuiApplication::screens().size() == (present ? 2 : 1); }, 5000);
+}
+
 } // namespace
 
 class TestMainWindowRoad : public QObject
@@ -71,6 +90,7 @@ private slots:
     // On two displays (VISTRELLE_TEST_MONITORS): the first 1920 x 1080, the second on its right.
     void areaAcrossDisplays();
     void screenshotWithoutOwnWindows();
+    void displayRemoved();
     // The primary display on the right of a smaller one.
     void firstPlaceOnPointersDisplay();
 
@@ -366,6 +386,45 @@ void TestMainWindowRoad::screenshotWithoutOwnWindows()
     QCOMPARE(window.setupToolbar()->frameGeometry(), toolbar);
     QVERIFY(click(centreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Exit")))));
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+}
+
+void TestMainWindowRoad::displayRemoved()
+{
+    if (QGuiApplication::screens().size() < 2)
+        QSKIP("needs two displays (VISTRELLE_TEST_MONITORS)");
+    const QRect first = QGuiApplication::primaryScreen()->geometry();
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+
+    // A preparation of the display that goes moves to the one that stays.
+    QVERIFY(prepareDisplay(window, 2));
+    QVERIFY(declareSecondDisplay(false));
+    QTRY_COMPARE(window.controlsArea()->captureRect(), first);
+    QTRY_VERIFY(window.setupToolbar()->isVisible() && first.contains(window.setupToolbar()->frameGeometry()));
+    screenshot(QStringLiteral("two-displays-removed-prepare"));
+    // Clicked once the window manager has answered the move.
+    QWidget *exit = toolbarItem(window.setupToolbar(), QStringLiteral("Exit"));
+    QPoint last(-1, -1);
+    int still = 0;
+    QTRY_VERIFY((still = centreOf(exit) == last ? still + 1 : 0, last = centreOf(exit), still >= 4));
+    QVERIFY(click(last));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+
+    // A recording of the display that goes ends as a stop does, and keeps what it has.
+    QVERIFY(declareSecondDisplay(true));
+    QVERIFY(prepareDisplay(window, 2));
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && click(centreOf(rec)));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QTest::qWait(2000);
+    QVERIFY(declareSecondDisplay(false));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const MediaInfo info = MediaProbe::probe(stopped.first().first().toString());
+    QVERIFY2(info.ok && info.hasVideo(), qPrintable(info.error));
+    QVERIFY(info.durationMs >= 1500);
+    QVERIFY(declareSecondDisplay(true));
 }
 
 void TestMainWindowRoad::firstPlaceOnPointersDisplay()
