@@ -6,6 +6,7 @@
 #include "preparation/OverlayPaint.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -67,6 +68,8 @@ void AreaPicker::showEvent(QShowEvent *event)
     // The picture must be taken before the picker covers the desktop.
     grabBackdrop();
     updateVirtualGeometry();
+    // The pointer's place shows from the start, not only once it moves.
+    m_currentPoint = QCursor::pos() - geometry().topLeft();
     m_shown.start();
     QWidget::showEvent(event);
     raise();
@@ -155,22 +158,17 @@ QString AreaPicker::sizeText() const
     return NumberText::captureResolution(ControlsAreaGeometry::evenRegion(globalSelection()));
 }
 
+QString AreaPicker::positionText() const
+{
+    const QPoint at = geometry().topLeft() + (m_selection.isValid() ? m_selection.normalized().topLeft() : m_currentPoint);
+    return tr("X:%1  Y:%2").arg(at.x()).arg(at.y());
+}
+
 void AreaPicker::paintInfoBox(QPainter &painter)
 {
-    const QPoint origin = geometry().topLeft();
     const bool hasSelection = m_selection.isValid();
-    QString line1;
-    QString line2;
-    if (hasSelection) {
-        const QRect s = m_selection.normalized();
-        line1 = sizeText();
-        const QPoint corner = origin + s.topLeft();
-        line2 = tr("X:%1  Y:%2").arg(corner.x()).arg(corner.y());
-    } else {
-        line1 = tr("点击拖拽选择区域");
-        const QPoint global = origin + m_currentPoint;
-        line2 = tr("X:%1  Y:%2").arg(global.x()).arg(global.y());
-    }
+    const QString line1 = hasSelection ? sizeText() : tr("点击拖拽选择区域");
+    const QString line2 = positionText();
     const QFont big = overlayFont(11);
     const QFont small = overlayFont(9);
     const QFontMetrics m11(big);

@@ -24,6 +24,8 @@ public:
     // The size in pixels a recording of the selection will have, as the information box
     // shows it ("1000 × 500"); empty without a selection.
     QString sizeText() const;
+    // The info box's second line: the selection's corner, else the pointer's place.
+    QString positionText() const;
 
     // Where the information box of size `box` goes in a window of `windowSize`: beside
     // the pointer `cursor`, or under (else above) `selection` when that is valid.

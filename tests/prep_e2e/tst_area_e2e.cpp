@@ -45,6 +45,8 @@ private slots:
         QVERIFY(picker);
         QVERIFY(!dropdown.isVisible());
         QCOMPARE(picker->geometry(), QGuiApplication::primaryScreen()->virtualGeometry());
+        // The pointer's place shows before it moves.
+        QCOMPARE(picker->positionText(), QStringLiteral("X:%1  Y:%2").arg(QCursor::pos().x()).arg(QCursor::pos().y()));
 
         // Device pixels on the X server; Qt reports device-independent ones.
         QVERIFY(pointerTo({200, 150}));
