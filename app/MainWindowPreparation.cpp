@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 bool isBusy(const Recorder *recorder)
@@ -209,8 +210,11 @@ void MainWindow::onScreenRemoved(QScreen *gone)
         return;
     }
     returnHome(true);
-    QMessageBox::information(this, tr("Custom Area"),
-                             tr("The display of the chosen area is no longer connected. Choose the area again."));
+    // Said once Qt has finished taking the display away (not from inside its signal).
+    QTimer::singleShot(0, this, [this] {
+        QMessageBox::information(this, tr("Custom Area"),
+                                 tr("The display of the chosen area is no longer connected. Choose the area again."));
+    });
 }
 
 void MainWindow::onPreparationWebcamPreviewChanged(bool on)
