@@ -93,9 +93,14 @@ QRect availableAreaFor(const QWidget *widget)
 
 QPoint positionBy(const QSize &dialogSize, const QRect &owner, const QRect &available)
 {
-    QPoint p = owner.center() - QPoint(dialogSize.width() / 2, dialogSize.height() / 2);
+    // Below the window where it has room, else above it, else over it; centred across it.
+    constexpr int gap = 8;
+    QPoint p(owner.center().x() - dialogSize.width() / 2, owner.bottom() + 1 + gap);
     if (available.isEmpty())
         return p;
+    if (p.y() + dialogSize.height() > available.bottom() + 1)
+        p.setY(owner.top() - gap - dialogSize.height() >= available.top() ? owner.top() - gap - dialogSize.height()
+                                                                          : owner.center().y() - dialogSize.height() / 2);
     p.setX(std::max(available.left(), std::min(p.x(), available.right() + 1 - dialogSize.width())));
     p.setY(std::max(available.top(), std::min(p.y(), available.bottom() + 1 - dialogSize.height())));
     return p;

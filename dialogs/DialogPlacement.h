@@ -20,7 +20,8 @@ void keepDialogPositionTrue(QWidget *dialog);
 QRect availableAreaFor(const QWidget *widget);
 
 // Where a dialog of `dialogSize` opening from a window at `owner` goes on that window's
-// display: centred on it, kept inside the display's available area `available`.
+// display: beside it (below, else above, else over it), centred across it, kept inside the
+// display's available area `available`.
 QPoint positionBy(const QSize &dialogSize, const QRect &owner, const QRect &available);
 
 // A dialog about to be shown for `owner` (a toolbar on another display than the hidden
