@@ -111,7 +111,14 @@ void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
     if (!dialog || !owner || !owner->isVisible())
         return;
     QScreen *ownerScreen = QGuiApplication::screenAt(owner->frameGeometry().center());
-    if (!ownerScreen || QGuiApplication::screenAt(dialog->frameGeometry().center()) == ownerScreen)
+    // Where Qt opens it unless told: over its parent's window (for the toolbars' dialogs the
+    // hidden main window), placed as it is shown, after this.
+    const QWidget *parent = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+    const QRect opening = parent && !dialog->testAttribute(Qt::WA_Moved) ? parent->frameGeometry()
+                                                                         : dialog->frameGeometry();
+    // A dialog of a window on screen (the media library) stays by that window.
+    if (!ownerScreen || QGuiApplication::screenAt(opening.center()) == ownerScreen
+        || (parent && parent != owner && parent->isVisible()))
         return;
     dialog->move(positionBy(dialog->frameGeometry().size(), owner->frameGeometry(), ownerScreen->availableGeometry()));
 }
