@@ -47,7 +47,7 @@ private slots:
     void destroyedWhileRecordingEndsItsSegmentProperly();
     void nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data();
     void nextSegmentThatCannotLaunchFinishesWhatWasRecorded();
-    void resumeWhoseSoundCannotStartStaysPaused();
+    void resumeWithoutSoundServerGoesOnWithSilence();
 
 private:
     Recorder* makeWebcamRecorder();
@@ -746,7 +746,7 @@ void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
     QVERIFY(!recorder->isPaused());
 }
 
-void TestSegmentFailures::resumeWhoseSoundCannotStartStaysPaused()
+void TestSegmentFailures::resumeWithoutSoundServerGoesOnWithSilence()
 {
     if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
         QSKIP("needs the private test desktop's sound server (scripts/test-env.sh)");
@@ -760,28 +760,15 @@ void TestSegmentFailures::resumeWhoseSoundCannotStartStaysPaused()
     spies.markEnd();
     QVERIFY(recorder->pause());
     QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
-    const QString parts = QDir(m_dir->path()).entryList({QStringLiteral("*.vistrelle-parts")}, QDir::Dirs).value(0);
-    QVERIFY(!parts.isEmpty());
-    const QStringList kept = QDir(m_dir->filePath(parts)).entryList(QDir::Files | QDir::System);
 
-    // The sound server cannot be reached when the recording resumes.
+    // The sound server cannot be reached when the recording resumes: it goes on, with silence
+    // until the server answers again.
     const QByteArray server = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", "unix:/nonexistent/vistrelle-test");
     recorder->resume();
     qputenv("PULSE_SERVER", server);
-    QTRY_COMPARE_WITH_TIMEOUT(spies.errors.size(), 1, 15000);
-    QVERIFY2(spies.lastError().startsWith(QStringLiteral("无法捕获系统声音")), qPrintable(spies.lastError()));
-    // Still paused, with nothing of the segment that did not begin: no file, no pipe.
-    QTest::qWait(500);
-    QVERIFY(recorder->isRecording());
-    QVERIFY(recorder->isPaused());
-    QCOMPARE(spies.stopped.size(), 0);
-    QCOMPARE(spies.resumed.size(), 0);
-    QCOMPARE(QDir(m_dir->filePath(parts)).entryList(QDir::Files | QDir::System), kept);
-
-    // Once the sound is back the recording goes on, and both stretches end up in the file.
-    recorder->resume();
     QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 15000);
+    QVERIFY2(spies.errors.isEmpty(), qPrintable(spies.lastError()));
     QTest::qWait(1000);
     spies.markEnd();
     recorder->stop();
