@@ -6,6 +6,7 @@
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "platform/mac/MacCameraPermission.h"
+#include "platform/mac/MacWindowHelpers.h"
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 #include "recording/SaveFolder.h"
@@ -111,9 +112,20 @@ void MainWindow::startAfterDialog()
 void MainWindow::captureScreenshot()
 {
     const QString folder = SaveFolder::current();
+    // During a recording the key takes what is being recorded: its window in Window and Game
+    // mode (its own pixels, as the window picker's screenshot), else its area.
+    const bool recording = m_recorder->isRecording();
+    if (recording && (recordingCaptureMode == CaptureModeWindow || recordingCaptureMode == CaptureModeGame)) {
+        const QDateTime now = QDateTime::currentDateTime();
+        captureMacWindowPicture(chosenTarget().window.windowId(), [folder, now](const QImage &picture) {
+            if (!picture.isNull())
+                ScreenshotWriter::saveAsync(picture, folder, now);
+        });
+        return;
+    }
     // The picture is taken here; the PNG is written on the screenshot worker, so the
     // encoder's frames keep coming while it is encoded.
-    ScreenshotWriter::captureArea(m_controls->captureRect(), folder);
+    ScreenshotWriter::captureArea(recording ? recordingCaptureRect : m_controls->captureRect(), folder);
 }
 
 void MainWindow::setRecordingCameraEnabled(bool on, int retries)

@@ -199,6 +199,14 @@ void TestMainWindowRoad::mainRoad()
         QTRY_VERIFY_WITH_TIMEOUT((after = x->rootGeometry(target)) && after->topLeft() != before->topLeft(), 5000);
         movedBy = after->topLeft() - before->topLeft();
         QVERIFY(pointerTo(after->center()));
+        // The screenshot key takes the recorded window, not the area chosen before.
+        QVERIFY(key(QStringLiteral("ctrl+alt+s")));
+        QStringList shots;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(shots = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files)).isEmpty(), 5000);
+        const QImage shot(QDir(m_saveDir.path()).filePath(shots.first()));
+        QCOMPARE(shot.size(), TargetWindow.size());
+        QCOMPARE(shot.pixelColor(100, 100).name(), QStringLiteral("#00c000"));
     }
     QTest::qWait(std::max<qint64>(0, 5080 - recording.elapsed()));
     screenshot(QStringLiteral("road-") + card + QStringLiteral("-recording"));
