@@ -25,6 +25,7 @@ private slots:
     void silentEncoderIsEndedByTheWatchdog();
     void silentPipedEncoderHasItsInputClosedNotFedQ();
     void quietEncoderWithDataIsAcceptedThenKilledAfterIgnoringTheStop();
+    void stuckEncoderIsEndedSoonAndItsSegmentSaved_data();
     void stuckEncoderIsEndedSoonAndItsSegmentSaved();
     void errorMessageQuotesTheLastErrorLine();
     void errorLineIsCutTo300Characters();
@@ -178,10 +179,18 @@ void TestSegmentFailures::quietEncoderWithDataIsAcceptedThenKilledAfterIgnoringT
 // An encoder that hangs once its input has ended (it prints nothing more and its file stops
 // growing) is ended a few seconds later, not after the 20 s of one that ignores the end but
 // works on; what it wrote plays, and becomes the recording even when ffprobe, on a busy
-// machine, takes seconds to say so.
+// machine, takes seconds to say so. Blanks that end a progress line are no progress.
+void TestSegmentFailures::stuckEncoderIsEndedSoonAndItsSegmentSaved_data()
+{
+    QTest::addColumn<QByteArray>("mode");
+    QTest::newRow("silent") << QByteArray("stuck");
+    QTest::newRow("printing blanks") << QByteArray("stuck-blanks");
+}
+
 void TestSegmentFailures::stuckEncoderIsEndedSoonAndItsSegmentSaved()
 {
-    useFakeEncoder("stuck", 2);
+    QFETCH(QByteArray, mode);
+    useFakeEncoder(mode, 2);
     qputenv("FAKE_FFPROBE_DELAY", "4"); // longer than the 3 s the check used to wait
     std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
     Spies spies(recorder.get());
