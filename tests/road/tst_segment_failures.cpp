@@ -711,14 +711,17 @@ void TestSegmentFailures::destroyedWhileRecordingEndsItsSegmentProperly()
 void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded_data()
 {
     QTest::addColumn<bool>("byResume");
-    QTest::newRow("webcam switched on") << false;
-    QTest::newRow("resume") << true;
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("webcam switched on") << false << false;
+    QTest::newRow("resume") << true << false;
+    QTest::newRow("full disk at the split's next encoder") << false << true;
 }
 
 void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
 {
     QFETCH(bool, byResume);
-    useFakeEncoder("");
+    QFETCH(bool, diskFull);
+    useFakeEncoder(diskFull ? "full-next" : "");
     std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
     Spies spies(recorder.get());
     recorder->start();
@@ -730,10 +733,11 @@ void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
         QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 15000);
     }
 
-    // The encoder is gone when the next segment is due.
+    // The encoder is gone (or the disk full) when the next segment is due.
     QTemporaryDir emptyBin;
     const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", emptyBin.path().toLocal8Bit());
+    if (!diskFull)
+        qputenv("PATH", emptyBin.path().toLocal8Bit());
     if (byResume) {
         recorder->resume();
     } else {
@@ -743,7 +747,8 @@ void TestSegmentFailures::nextSegmentThatCannotLaunchFinishesWhatWasRecorded()
     QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 20000);
     qputenv("PATH", path);
 
-    QVERIFY2(spies.lastError().startsWith(QStringLiteral("FFmpeg 启动失败")), qPrintable(spies.lastError()));
+    QVERIFY2(spies.lastError().startsWith(diskFull ? QStringLiteral("保存磁盘") : QStringLiteral("FFmpeg 启动失败")),
+             qPrintable(spies.lastError()));
     const QString file = spies.stopped.first().first().toString();
     QVERIFY2(!file.isEmpty(), "the kept segment was not finished");
     const MediaInfo info = probe(file);
