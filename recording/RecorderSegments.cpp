@@ -1235,9 +1235,14 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
     policyTimer->stop();
     if (segmentFiles().isEmpty() && !chain->isDraining() && QFileInfo(failed).size() <= 0) {
         // Nothing was recorded: no empty folder stays behind, and no message points to one.
+        const bool diskFull = saveDiskFull();
         QFile::remove(failed);
         removeEmptyPartsFolder();
-        emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+        if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly
+            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。")
+                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath())));
+        else
+            emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
     } else {
         emit errorOccurred(
             tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder(), detail));

@@ -1897,6 +1897,10 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
         <translation>Der Encoder reagierte nicht mehr: Die Aufnahme wurde bis %1 gespeichert (von %2 aufgenommen):
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

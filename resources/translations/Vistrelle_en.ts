@@ -1897,6 +1897,10 @@ The folder has been created again; the recording goes on and everything from now
         <translation>The encoder stopped responding: the recording was saved up to %1 (of %2 recorded):
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

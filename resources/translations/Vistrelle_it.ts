@@ -1897,6 +1897,10 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
         <translation>Il codificatore ha smesso di rispondere: la registrazione è stata salvata fino a %1 (su %2 registrati):
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

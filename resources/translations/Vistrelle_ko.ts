@@ -1895,6 +1895,10 @@ Vistrelle을 종료할까요?</translation>
         <translation>인코더가 응답하지 않아 녹화가 %1까지만 저장되었습니다(녹화 시간 %2):
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1897,6 +1897,10 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
         <translation>O codificador deixou de responder: a gravação foi guardada até %1 (de %2 gravados):
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1895,6 +1895,10 @@ Please visit this link manually:
         <translation>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

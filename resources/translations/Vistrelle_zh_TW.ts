@@ -1895,6 +1895,10 @@ Please visit this link manually:
         <translation>編碼器停止回應，錄影只儲存到 %1（共錄製了 %2）：
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>儲存磁碟 %1 已滿，沒有錄下任何內容。請清理空間或更換儲存資料夾。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -166,6 +166,7 @@ private slots:
     void lowDiskStopsAtOnceAndSaves();
     void lowDiskAfterAPauseKeepsTheSegments();
     void diskFilledBetweenTwoLooksKeepsWhatPlays();
+    void fullDiskAtTheStartIsNamed();
     void refusedStartsGiveTheDesktopBack();
     void cleanup();
 
@@ -346,6 +347,24 @@ void TestMainWindowFailuresE2E::diskFilledBetweenTwoLooksKeepsWhatPlays()
                          &decodeErrors);
     QVERIFY2(decodeErrors.trimmed().isEmpty(), qPrintable(decodeErrors.left(600)));
     QVERIFY2(text.contains(path), qPrintable(text));
+}
+
+// A save disk already full at the start: the message says so, not the encoder's words.
+void TestMainWindowFailuresE2E::fullDiskAtTheStartIsNamed()
+{
+    FillingSaveDisk disk(QStringLiteral("size=1m"), QRect(0, 0, 240, 135));
+    QVERIFY(disk.ready());
+    QFile filler(QDir(disk.path()).filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) {
+    }
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    RecordingMessages messages;
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.texts().isEmpty(), 30000);
+    QVERIFY2(messages.texts().first().contains(QStringLiteral("已满，没有录下任何内容")),
+             qPrintable(messages.texts().first()));
 }
 
 void TestMainWindowFailuresE2E::refuseTwice(MainWindow &window, const QString &cause)
