@@ -28,6 +28,19 @@ FragmentedMp4::WholePart FragmentedMp4::wholePart(QIODevice &file)
         // 0 (up to the end of the file) is what a writer leaves that never came back to the box.
         if (boxBytes < 8 || boxBytes > size - pos)
             break;
+        if (type == "moov" && boxBytes < (16 << 20)) {
+            // A fragmented file says so in its header: a movie-extends box ("mvex").
+            file.seek(pos + 8);
+            const QByteArray moov = file.read(boxBytes - 8);
+            for (qint64 at = 0; at + 8 <= moov.size();) {
+                const qint64 childBytes = qFromBigEndian<quint32>(moov.constData() + at);
+                if (moov.mid(at + 4, 4) == "mvex")
+                    whole.fragmented = true;
+                if (childBytes < 8)
+                    break;
+                at += childBytes;
+            }
+        }
         if (type == "moof") {
             moofWaits = true;
         } else {
@@ -49,7 +62,7 @@ bool FragmentedMp4::cutToWholePart(const QString &path, WholePart *whole)
     const WholePart found = wholePart(file);
     if (whole)
         *whole = found;
-    if (!found.isMp4 || found.bytes >= file.size())
+    if (!found.isMp4 || !found.fragmented || found.bytes >= file.size())
         return true;
     return file.resize(found.bytes);
 }

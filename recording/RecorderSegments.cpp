@@ -1062,10 +1062,10 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
             FragmentedMp4::WholePart whole;
             if (!FragmentedMp4::cutToWholePart(segment, &whole))
                 qWarning().noquote() << "[Recorder] could not cut the ended segment to its whole fragments:" << segment;
-            else if (whole.isMp4)
+            else if (whole.fragmented)
                 qInfo().noquote() << "[Recorder] the ended segment keeps" << whole.fragments << "whole fragments,"
                                   << whole.bytes << "bytes";
-            if (whole.isMp4 && whole.fragments == 0)
+            if (whole.fragmented && whole.fragments == 0)
                 return -1;
             const MediaInfo info = MediaProbe::probe(segment, 20000);
             return info.ok && (info.hasVideo() || info.hasAudio()) ? std::max<qint64>(info.durationMs, 0) : -1;

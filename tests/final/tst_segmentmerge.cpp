@@ -1,6 +1,7 @@
 // Joining real segment files with the real ffmpeg, in a folder whose name needs quoting
 // everywhere ffmpeg parses paths itself.
 #include "TestMedia.h"
+#include "recording/FragmentedMp4.h"
 #include "recording/SegmentMerger.h"
 
 #include <QtTest>
@@ -48,6 +49,31 @@ private slots:
         QVERIFY(m_tmp.isValid());
         m_dir = QDir(m_tmp.path()).filePath(TestMedia::awkwardName());
         QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    // An encoder cut off inside a fragment (a full disk, a kill): the segment keeps the fragments
+    // before, which decode without an error; a plain MP4 is left to recovery tools as it is.
+    void cutSegmentKeepsItsWholeFragments()
+    {
+        const QString fragmented = QDir(folder()).filePath(QStringLiteral("cut.mp4"));
+        const QString plain = QDir(folder()).filePath(QStringLiteral("plain.mp4"));
+        QVERIFY(TestMedia::makeSegment(fragmented, 3, QSize(320, 240), true, QStringLiteral("mp4")));
+        QVERIFY(TestMedia::runFfmpeg({QStringLiteral("-y"), QStringLiteral("-i"), fragmented, QStringLiteral("-c"),
+                                      QStringLiteral("copy"), QStringLiteral("-movflags"), QStringLiteral("+faststart"),
+                                      plain}));
+        for (const QString &path : {fragmented, plain})
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() * 2 / 3));
+        const qint64 plainBytes = QFileInfo(plain).size();
+        FragmentedMp4::WholePart whole;
+        QVERIFY(FragmentedMp4::cutToWholePart(fragmented, &whole) && FragmentedMp4::cutToWholePart(plain));
+        QVERIFY(whole.fragmented && whole.fragments > 1);
+        QCOMPARE(QFileInfo(fragmented).size(), whole.bytes);
+        QCOMPARE(QFileInfo(plain).size(), plainBytes);
+        QString errors;
+        TestMedia::runFfmpeg({QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), fragmented,
+                              QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")},
+                             &errors);
+        QVERIFY2(errors.trimmed().isEmpty(), qPrintable(errors));
     }
 
     void copyWhenSegmentsMatch_data()
