@@ -1239,8 +1239,9 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         QFile::remove(failed);
         removeEmptyPartsFolder();
         if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly
-            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。")
-                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath())));
+            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。\n%2")
+                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath()),
+                                        detail));
         else
             emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
     } else {

@@ -1906,8 +1906,10 @@ Please visit this link manually:
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1898,8 +1898,10 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1898,8 +1898,10 @@ The folder has been created again; the recording goes on and everything from now
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1898,8 +1898,10 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.
+%2</translation>
     </message>
 </context>
 <context>

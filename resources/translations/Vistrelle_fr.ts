@@ -1898,8 +1898,10 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.
+%2</translation>
     </message>
 </context>
 <context>

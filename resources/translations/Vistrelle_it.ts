@@ -1898,8 +1898,10 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.
+%2</translation>
     </message>
 </context>
 <context>

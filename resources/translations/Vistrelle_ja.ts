@@ -1896,8 +1896,10 @@ Vistrelle を終了しますか？</translation>
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。
+%2</translation>
     </message>
 </context>
 <context>

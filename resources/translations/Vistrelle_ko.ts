@@ -1896,8 +1896,10 @@ Vistrelle을 종료할까요?</translation>
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.
+%2</translation>
     </message>
 </context>
 <context>

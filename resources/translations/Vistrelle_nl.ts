@@ -1898,8 +1898,10 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.
+%2</translation>
     </message>
 </context>
 <context>

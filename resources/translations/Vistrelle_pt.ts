@@ -1898,8 +1898,10 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.
+%2</translation>
     </message>
 </context>
 <context>

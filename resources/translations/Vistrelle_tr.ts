@@ -1896,8 +1896,10 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.
+%2</translation>
     </message>
 </context>
 <context>

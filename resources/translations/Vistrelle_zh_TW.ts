@@ -1896,8 +1896,10 @@ Please visit this link manually:
 %3</translation>
     </message>
     <message>
-        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
-        <translation>儲存磁碟 %1 已滿，沒有錄下任何內容。請清理空間或更換儲存資料夾。</translation>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>儲存磁碟 %1 已滿，沒有錄下任何內容。請清理空間或更換儲存資料夾。
+%2</translation>
     </message>
 </context>
 <context>
