@@ -348,6 +348,7 @@ void FloatingToolbar::setSaving(bool saving)
         setPaused(m_paused);
     m_pauseButton->setEnabled(!saving);
     m_stopButton->setEnabled(!saving);
+    fitToContents(); // the longer word keeps its whole text
 }
 
 void FloatingToolbar::setRecordingStats(qint64 bytes, const QString &outputPath)
