@@ -8,6 +8,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacCameraPermission.h"
+#include "platform/mac/MacWindowHelpers.h"
 #include "preparation/ControlsArea.h"
 #include "preparation/RegionOverlay.h"
 #include "recording/Recorder.h"
@@ -115,6 +116,17 @@ void MainWindow::startAfterDialog()
 void MainWindow::captureScreenshot()
 {
     const QString folder = SaveFolder::current();
+    // During a recording the key takes what is being recorded: its window in Window and Game
+    // mode (its own pixels, as the window picker's screenshot), else its area.
+    const bool recording = m_recorder->isRecording();
+    if (recording && (recordingCaptureMode == CaptureModeWindow || recordingCaptureMode == CaptureModeGame)) {
+        const QDateTime now = QDateTime::currentDateTime();
+        captureMacWindowPicture(chosenTarget().window.windowId(), [folder, now](const QImage &picture) {
+            if (!picture.isNull())
+                ScreenshotWriter::saveAsync(picture, folder, now);
+        });
+        return;
+    }
     // The picture is taken here; the PNG is written on the screenshot worker, so the
     // encoder's frames keep coming while it is encoded.
     grabCaptureArea([folder](const QImage &picture) {
@@ -125,8 +137,9 @@ void MainWindow::captureScreenshot()
 
 void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
 {
-    // The preparation's own windows (its toolbar, the frame over the display or the area)
-    // stay out of the picture; they come back unless the preparation has ended meanwhile.
+    // The picture is of the recording's area while one runs, else of the prepared one. The
+    // preparation's own windows (its toolbar, the frame over the display or the area) stay
+    // out of the picture; they come back unless the preparation has ended meanwhile.
     QList<QWidget *> own{m_setupToolbar};
     for (QWidget *window : QApplication::topLevelWidgets())
         if (qobject_cast<RegionOverlay *>(window))
@@ -134,7 +147,7 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
     const int generation = preparationGeneration;
     const int serial = recordingSerial;
     WithdrawnScreenshot::take(
-        m_controls->captureRect(), own, this,
+        m_recorder->isRecording() ? recordingCaptureRect : m_controls->captureRect(), own, this,
         [this, generation, serial] { return generation == preparationGeneration && serial == recordingSerial; },
         std::move(done));
 }

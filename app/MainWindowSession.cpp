@@ -242,6 +242,10 @@ void MainWindow::onStopRecording()
     stopping = true;
     recordTimer.stop();
     m_recorder->stop();
+    // The last encoder may take a while to end (a stuck one is ended after some seconds):
+    // the toolbar tells that the stop was taken.
+    if (m_recorder->isRecording())
+        m_floatingToolbar->setSaving(true);
 }
 
 void MainWindow::onPauseRecording()

@@ -310,6 +310,7 @@ void FloatingToolbar::resetTime()
     updateDiskInfo();
     m_timeLabel->setText(QStringLiteral("00:00:00"));
     m_compactTimeLabel->setText(QStringLiteral("00:00:00"));
+    setSaving(false);
     setPaused(false);
     m_annotationButton->setChecked(false);
     m_annoRow->hide();
@@ -337,6 +338,17 @@ void FloatingToolbar::setPaused(bool paused)
                                           : QStringLiteral(":/icons/icons/pause.svg"),
                                    16, Qt::white));
     m_pauseButton->setIconSize(QSize(16, 16));
+}
+
+void FloatingToolbar::setSaving(bool saving)
+{
+    if (saving)
+        m_recText->setText(tr("正在保存…"));
+    else
+        setPaused(m_paused);
+    m_pauseButton->setEnabled(!saving);
+    m_stopButton->setEnabled(!saving);
+    fitToContents(); // the longer word keeps its whole text
 }
 
 void FloatingToolbar::setRecordingStats(qint64 bytes, const QString &outputPath)

@@ -33,6 +33,8 @@ public:
     void resetTime();
     void setTime(int seconds);
     void setPaused(bool paused);
+    // From the stop on: the recording is being saved; pause and stop take no more presses.
+    void setSaving(bool saving);
     void setRecordingStats(qint64 bytes, const QString &outputPath);
     void setRecordingInitializing(bool initializing);
     void setCameraEnabled(bool on, bool available);

@@ -54,6 +54,33 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
     return r;
 }
 
+// The first time stamp and the end of the last packet (its time stamp plus its duration) of
+// the streams `select` names (all when empty), in presentation order. `last` stays -1 when
+// ffprobe gives none.
+void packetSpan(const QString &program, const QString &file, const QString &select, int timeoutMs,
+                double *first, double *last)
+{
+    QStringList args{QStringLiteral("-v"), QStringLiteral("error")};
+    if (!select.isEmpty())
+        args << QStringLiteral("-select_streams") << select;
+    args << QStringLiteral("-show_entries") << QStringLiteral("packet=pts_time,duration_time")
+         << QStringLiteral("-of") << QStringLiteral("csv=p=0") << file;
+    const RunResult pk = runTool(program, args, timeoutMs, false);
+    if (!pk.ok)
+        return;
+    for (const QByteArray &line : pk.out.split('\n')) {
+        const QList<QByteArray> f = line.trimmed().split(',');
+        bool okPts = false;
+        const double pts = f.value(0).toDouble(&okPts);
+        if (!okPts)
+            continue;
+        bool okDur = false;
+        const double dur = f.value(1).toDouble(&okDur);
+        *first = std::min(*first, pts);
+        *last = std::max(*last, pts + (okDur ? dur : 0.0));
+    }
+}
+
 QString value(const QJsonObject &o, const char *key)
 {
     const QJsonValue v = o.value(QLatin1String(key));
@@ -178,27 +205,9 @@ MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &f
         root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")).toString(), &ok);
     if (info.durationMs < 0) {
         // No duration in the container: take it from the packets' time stamps.
-        const RunResult pk = runTool(program,
-                                     {QStringLiteral("-v"), QStringLiteral("error"),
-                                      QStringLiteral("-show_entries"),
-                                      QStringLiteral("packet=pts_time,duration_time"),
-                                      QStringLiteral("-of"), QStringLiteral("csv=p=0"), file},
-                                     timeoutMs, false);
         double first = std::numeric_limits<double>::max();
         double last = -1;
-        if (pk.ok) {
-            for (const QByteArray &line : pk.out.split('\n')) {
-                const QList<QByteArray> f = line.trimmed().split(',');
-                bool okPts = false;
-                const double pts = f.value(0).toDouble(&okPts);
-                if (!okPts)
-                    continue;
-                bool okDur = false;
-                const double dur = f.value(1).toDouble(&okDur);
-                first = std::min(first, pts);
-                last = std::max(last, pts + (okDur ? dur : 0.0));
-            }
-        }
+        packetSpan(program, file, QString(), timeoutMs, &first, &last);
         if (last >= 0 && last >= first)
             info.durationMs = qint64((last - first) * 1000.0 + 0.5);
     }
@@ -230,4 +239,13 @@ double MediaProbe::containerDurationSeconds(const QString &path, int timeoutMs, 
     bool ok = false;
     const double seconds = QString::fromLatin1(r.out).trimmed().toDouble(&ok);
     return ok && seconds > 0 ? seconds : 0.0;
+}
+
+double MediaProbe::videoEndSeconds(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    double first = std::numeric_limits<double>::max();
+    double last = -1;
+    packetSpan(ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe, QFileInfo(path).absoluteFilePath(),
+               QStringLiteral("v:0"), timeoutMs, &first, &last);
+    return last;
 }

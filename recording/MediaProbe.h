@@ -15,6 +15,7 @@ struct MediaStreamInfo
     QString signature; // every parameter that must match for a stream copy
     double startSeconds = -1;    // first time stamp; -1 when the container does not tell
     double durationSeconds = -1; // -1 when the container does not tell
+    double endSeconds = -1;      // video, where its picture ends (videoEndSeconds); -1 when not read
 };
 
 struct MediaInfo
@@ -59,4 +60,10 @@ public:
     // The container's duration in seconds, or 0 when ffprobe cannot tell within the time-out.
     static double containerDurationSeconds(const QString &path, int timeoutMs = 5000,
                                            const QString &ffprobe = QString());
+
+    // Where the first video stream's picture ends: the latest time stamp of its frames plus
+    // that frame's duration, read from its packets; -1 when it cannot tell. With reordered
+    // frames of uneven spacing this lies past the stream's start plus its duration.
+    static double videoEndSeconds(const QString &path, int timeoutMs = 15000,
+                                  const QString &ffprobe = QString());
 };

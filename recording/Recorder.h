@@ -357,6 +357,14 @@ protected:
     // growing) for this long is stuck: it is ended, and its segment kept as far as it plays.
     static constexpr int kStuckEncoderMs = 6000;
     void checkEndingEncoder();
+    // The ending encoder was killed for want of progress (it stopped responding): its file
+    // may end before what was recorded. recordedMs() at the launch of the running segment,
+    // and the file's end once it is short by more than a second (-1 otherwise), told with
+    // the saved file.
+    bool stalledEncoderKilled = false;
+    qint64 segmentMediaStartMs = 0;
+    qint64 savedUpToMs = -1;
+    void tellStalledEncoder(const QString &path);
     QTimer *endingWatch = nullptr;
     QElapsedTimer encoderActivity;
     qint64 endingSegmentBytes = -1;
@@ -378,9 +386,12 @@ protected:
         bool timedOut = false;
         bool wasStopping = false;
         bool holdsMedia = false;
+        // How long its file plays, -1 when not looked at.
+        qint64 playableMs = -1;
         bool abnormal() const { return status == QProcess::CrashExit || code != 0 || timedOut; }
     };
     void concludeEncoderExit(const EncoderExit &ended);
+    void noteStalledSegment(const EncoderExit &ended);
     // The file of an encoder that ended abnormally is being looked at (off the GUI thread).
     bool checkingEndedSegment = false;
     void onEncoderError(QProcess::ProcessError error);

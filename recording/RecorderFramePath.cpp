@@ -238,6 +238,11 @@ void Recorder::writeWindowFrame(const QImage& frame)
     }
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
+    // The cursor, its highlight and the strokes go where the recorded window is now.
+    if (windowCapture && !cameraFrameSource) {
+        if (const QRect placed = windowCapture->latestWindowRect(); placed.isValid())
+            frameComposer.settings().effectsTargetRect = placed;
+    }
     const QImage composed = frameComposer.compose(frame, holdFrameUntilReady);
     if (previous)
         previous->writeFrame(composed);

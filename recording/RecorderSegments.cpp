@@ -13,6 +13,7 @@
 #include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
+#include "recording/FragmentedMp4.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
 #include "recording/ToolLookup.h"
@@ -291,6 +292,7 @@ bool Recorder::launchFirstSegment(int generation)
     soundServerLossTold = false;
     heldMediaMs = 0;
     mediaClock.invalidate();
+    savedUpToMs = -1;
     startedEmitted = false;
     pauseBetweenSegments = false;
     hardwareFallbackDone = false;
@@ -458,6 +460,8 @@ bool Recorder::startSegment()
     }
     resumePending = false;
     holdFrameUntilReady = false;
+    stalledEncoderKilled = false;
+    segmentMediaStartMs = recordedMs();
     currentSegmentPath = makeSegmentPath();
     outputMonitor.resetSegment();
     encoderOutput.clear();
@@ -497,7 +501,9 @@ bool Recorder::startSegment()
             if (!startScreenCapture())
                 return false;
         }
-        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError)) {
+        // A recording that goes on (a resume, the segment after a switch) records silence while
+        // its sound server is away, as a running segment does.
+        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted)) {
             cleanupWindowCapture();
             reportError(audioCaptureError(failedSource, audioError));
             return false;
@@ -749,6 +755,7 @@ void Recorder::stopCurrentSegment()
             && chain->encoder()->processId() == encoderPid && pendingReason != SegmentEndReason::None) {
             qWarning().noquote() << "[Recorder] FFmpeg did not exit after q, killing. Its threads wait in:"
                                  << childThreadWaits(chain->encoder()->processId());
+            stalledEncoderKilled = true;
             chain->encoder()->kill();
         }
     });
@@ -772,6 +779,7 @@ void Recorder::checkEndingEncoder()
     qWarning().noquote() << "[Recorder] the encoder shows no progress" << encoderActivity.elapsed()
                          << "ms after its inputs were closed; ending it. Its threads wait in:"
                          << childThreadWaits(chain->encoder()->processId());
+    stalledEncoderKilled = true;
     chain->encoder()->kill();
 }
 
@@ -1038,19 +1046,31 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     if (ended.abnormal() && ended.reason != SegmentEndReason::Discard && QFileInfo(currentSegmentPath).size() > 0
         && ((ended.reason != SegmentEndReason::None && ended.wasStopping) || saveDiskFull())) {
         checkingEndedSegment = true;
-        auto *watcher = new QFutureWatcher<bool>(this);
-        connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, ended]() mutable {
+        auto *watcher = new QFutureWatcher<qint64>(this);
+        connect(watcher, &QFutureWatcher<qint64>::finished, this, [this, watcher, ended]() mutable {
             watcher->deleteLater();
             checkingEndedSegment = false;
-            ended.holdsMedia = watcher->result();
+            ended.playableMs = watcher->result();
+            ended.holdsMedia = ended.playableMs >= 0;
             qInfo().noquote() << "[Recorder] the segment of the encoder that ended with" << ended.code
                               << (ended.holdsMedia ? "holds media:" : "holds no media:") << currentSegmentPath
-                              << currentSegmentBytes() << "bytes";
+                              << currentSegmentBytes() << "bytes," << ended.playableMs << "ms";
+            noteStalledSegment(ended);
             concludeEncoderExit(ended);
         });
         const QString segment = currentSegmentPath;
-        watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [segment] {
-            return MediaProbe::isUsableSegment(segment, 20000);
+        watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [segment]() -> qint64 {
+            // The fragment that the end cut through would not decode: the file keeps the ones before.
+            FragmentedMp4::WholePart whole;
+            if (!FragmentedMp4::cutToWholePart(segment, &whole))
+                qWarning().noquote() << "[Recorder] could not cut the ended segment to its whole fragments:" << segment;
+            else if (whole.fragmented)
+                qInfo().noquote() << "[Recorder] the ended segment keeps" << whole.fragments << "whole fragments,"
+                                  << whole.bytes << "bytes";
+            if (whole.fragmented && whole.fragments == 0)
+                return -1;
+            const MediaInfo info = MediaProbe::probe(segment, 20000);
+            return info.ok && (info.hasVideo() || info.hasAudio()) ? std::max<qint64>(info.durationMs, 0) : -1;
         }));
         return;
     }
@@ -1133,6 +1153,23 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         return;
     }
 
+    if (abnormal && !usable && saveDiskFull() && segmentFiles().isEmpty() && !chain->isDraining()
+        && QFileInfo(currentSegmentPath).size() > 0) {
+        // Not even the first fragment was written whole: there is no recording to call saved.
+        qWarning().noquote() << "[Recorder] the save disk filled before anything playable was written";
+        finishSegment(false);
+        recordingActive = false;
+        recordingPaused = false;
+        resuming = false;
+        policyTimer->stop();
+        emit errorOccurred(tr("保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；"
+                              "未完成的分段保留在：\n%2")
+                               .arg(QDir::toNativeSeparators(QStorageInfo(partsFolder()).rootPath()),
+                                    QDir::toNativeSeparators(partsFolder())));
+        emit stopped(QString());
+        return;
+    }
+
     if (!abnormal || usable) {
         if (abnormal)
             qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << exitCode;
@@ -1200,9 +1237,15 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
     policyTimer->stop();
     if (segmentFiles().isEmpty() && !chain->isDraining() && QFileInfo(failed).size() <= 0) {
         // Nothing was recorded: no empty folder stays behind, and no message points to one.
+        const bool diskFull = saveDiskFull();
         QFile::remove(failed);
         removeEmptyPartsFolder();
-        emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+        if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly
+            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。\n%2")
+                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath()),
+                                        detail));
+        else
+            emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
     } else {
         emit errorOccurred(
             tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder(), detail));
@@ -1306,6 +1349,7 @@ void Recorder::onFinalizationStopped(const QString &path)
     selectedEncoder.clear();
     segmentsDiffer = false;
     tellSaveDiskStop(path);
+    tellStalledEncoder(path);
     // After a failure the segments stay on disk, named in the error message.
     chain->clearKept();
     if (!folderLossText.isEmpty())
@@ -1316,4 +1360,30 @@ void Recorder::onFinalizationStopped(const QString &path)
 void Recorder::cancelFinalization()
 {
     finalizer->cancel();
+}
+
+void Recorder::noteStalledSegment(const EncoderExit &ended)
+{
+    if (!stalledEncoderKilled || !ended.holdsMedia)
+        return;
+    // What the segment recorded, from its launch to the end of its frames and sound.
+    const qint64 recorded = heldMediaMs - segmentMediaStartMs;
+    const qint64 missing = recorded - ended.playableMs;
+    qWarning().noquote() << "[Recorder] the stalled encoder's segment plays" << ended.playableMs << "ms of" << recorded
+                         << "ms recorded";
+    if (missing > 1000)
+        savedUpToMs = std::max<qint64>(0, heldMediaMs - missing);
+}
+
+void Recorder::tellStalledEncoder(const QString &path)
+{
+    const qint64 savedMs = std::exchange(savedUpToMs, -1);
+    if (path.isEmpty() || savedMs < 0)
+        return;
+    const auto clock = [](qint64 ms) {
+        const qint64 seconds = ms / 1000;
+        return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    };
+    emit errorOccurred(tr("编码器停止了响应，录像只保存到 %1（共录制了 %2）：\n%3")
+                           .arg(clock(savedMs), clock(heldMediaMs), QDir::toNativeSeparators(path)));
 }

@@ -30,7 +30,8 @@ MacSystemAudioCapture *SegmentAudioPipes::makeCapture(Source source, const QByte
     return capture;
 }
 
-bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Source *failed, QString *error)
+bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Source *failed, QString *error,
+                              bool silenceWithoutServer)
 {
     clear();
     for (Source source : {System, Microphone}) {
@@ -40,7 +41,7 @@ bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Sourc
         Pipe &pipe = m_pipes[source];
         pipe.capture = makeCapture(source, name);
         pipe.path = newPipePath(folder, source);
-        if (!pipe.capture->start(pipe.path, error)) {
+        if (!pipe.capture->start(pipe.path, error, silenceWithoutServer)) {
             if (failed)
                 *failed = source;
             clear();

@@ -34,7 +34,10 @@ public:
     // Starts the captures of a segment that follows none (the first one, or after a pause);
     // earlier captures are deleted first. On failure, `failed` names the source and nothing
     // runs.
-    bool start(const QString &folder, const Wanted &wanted, Source *failed, QString *error);
+    // With `silenceWithoutServer` (a recording that goes on), a sound server that is away
+    // gives silence until it is back instead of a failure.
+    bool start(const QString &folder, const Wanted &wanted, Source *failed, QString *error,
+               bool silenceWithoutServer = false);
 
     // A split: the pipes of the next segment are made while the samples still go to the
     // segment before. With `primed`, each new pipe gets the silence that lets the encoder open

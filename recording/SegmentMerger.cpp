@@ -196,7 +196,17 @@ void SegmentMerger::start(const QStringList &segments, const QString &listPath, 
     connect(m_probeWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onProbed);
     const QString ffprobe = settings.ffprobeProgram;
     m_probeWatcher->setFuture(QtConcurrent::mapped(m_segments, [ffprobe](const QString &seg) {
-        return MediaProbe::probe(seg, 15000, ffprobe);
+        MediaInfo info = MediaProbe::probe(seg, 15000, ffprobe);
+        // A copy with sound reads each segment's picture to where its last frame ends.
+        if (info.hasAudio()) {
+            for (MediaStreamInfo &stream : info.streams) {
+                if (stream.type == QLatin1String("video")) {
+                    stream.endSeconds = MediaProbe::videoEndSeconds(seg, 60000, ffprobe);
+                    break;
+                }
+            }
+        }
+        return info;
     }));
 }
 
@@ -239,14 +249,16 @@ void SegmentMerger::runCopy()
     m_reencode = false;
     // The picture of a segment with sound starts a little after its first audio packet (the
     // encoder's delay): each segment is read from where its picture starts and counts as long
-    // as its picture, so the next one's picture follows without a gap.
+    // as its picture, so the next one's picture follows without a gap. Its picture lasts to
+    // where its last frame ends: the stream's duration can end before that frame does (frames
+    // reordered at uneven spacing), and the next segment's first frame would repeat its time.
     QList<FfmpegEscape::Span> spans;
     for (const MediaInfo &info : std::as_const(m_infos)) {
         FfmpegEscape::Span span;
         for (const MediaStreamInfo &stream : info.streams) {
             if (stream.type == QLatin1String("video") && info.hasAudio()) {
                 span.start = stream.startSeconds;
-                span.length = stream.durationSeconds;
+                span.length = std::max(stream.durationSeconds, stream.endSeconds - stream.startSeconds);
                 break;
             }
         }

@@ -97,12 +97,12 @@ bool MacSystemAudioCapture::startHeld(const QString &fifoPath, QString *error)
     return begin(fifoPath, true, error);
 }
 
-bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error)
+bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error, bool silenceWithoutServer)
 {
-    return begin(fifoPath, false, error);
+    return begin(fifoPath, false, error, silenceWithoutServer);
 }
 
-bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error)
+bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer)
 {
     stop();
     resetStatistics();
@@ -120,8 +120,13 @@ bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *e
     m_fifoPath = fifoPath;
 
     QString streamError;
-    if (!startStream(&streamError))
-        return failWith(streamError);
+    if (!startStream(&streamError)) {
+        if (!silenceWithoutServer || isAvailable())
+            return failWith(streamError);
+        // The keeper connects once the server is back; the writer pads the pipe meanwhile.
+        qWarning().noquote() << m_logName << "No sound server; recording silence until it is back:" << streamError;
+        m_serverLost = true;
+    }
 
     m_held = held;
     if (held) {

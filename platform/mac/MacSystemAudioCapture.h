@@ -48,7 +48,9 @@ public:
 
     // Creates the pipe at fifoPath, starts recording and the writer. On failure
     // returns false with the reason in *error and leaves nothing running or open.
-    bool start(const QString &fifoPath, QString *error);
+    // With `silenceWithoutServer`, a sound server that does not answer is no failure: the pipe
+    // carries silence from the start and the capture connects once the server is back.
+    bool start(const QString &fifoPath, QString *error, bool silenceWithoutServer = false);
     // The same for a segment that a split starts while the one before still records: the
     // pipe gets the primer (PrimerFrames of silence) at once, and the samples are dropped
     // until release(), so that the stream in the pipe starts at the hand-over.
@@ -91,7 +93,7 @@ public:
     Statistics statistics() const;
 
 private:
-    bool begin(const QString &fifoPath, bool held, QString *error);
+    bool begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer = false);
     void writerLoop();
     bool startStream(QString *error);
     // On its own thread: starts the stream again after its server went away.

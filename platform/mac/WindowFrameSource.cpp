@@ -51,6 +51,9 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
             QString error;
             QImage frame = source.grab(grabber, &status, &error);
             if (status == X11WindowPixmap::Status::Frame) {
+                // The frame carries the window's place on the screen as its offset.
+                if (const std::optional<QRect> placed = connection.rootGeometry(window))
+                    frame.setOffset(placed->topLeft());
                 deliver(std::move(frame));
             } else if (status == X11WindowPixmap::Status::Gone
                        || xcb_connection_has_error(connection.get())) {
@@ -158,6 +161,7 @@ void WindowFrameSource::stop()
     m_active = false;
     QMutexLocker lock(&m_frameMutex);
     m_frame = QImage();
+    m_windowRect = QRect();
 }
 
 QList<NativeWindowHandle> WindowFrameSource::capturableWindows()
@@ -174,6 +178,12 @@ QImage WindowFrameSource::latestFrame() const
     return m_frame;
 }
 
+QRect WindowFrameSource::latestWindowRect() const
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_windowRect;
+}
+
 void WindowFrameSource::acceptFrame(QImage frame, quint64 generation)
 {
     if (generation != m_generation || !m_active)
@@ -181,6 +191,7 @@ void WindowFrameSource::acceptFrame(QImage frame, quint64 generation)
     {
         QMutexLocker lock(&m_frameMutex);
         m_frame = frame;
+        m_windowRect = QRect(frame.offset(), frame.size());
     }
     emit frameAvailable(frame);
 }
@@ -204,7 +215,11 @@ void WindowFrameSource::grabFromScreen()
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QImage image = screen->grabWindow(m_window.windowId()).toImage();
-    if (!image.isNull())
-        acceptFrame(opaqueArgb(image), m_generation);
+    QImage image = screen->grabWindow(m_window.windowId()).toImage();
+    if (image.isNull())
+        return;
+    image = opaqueArgb(image);
+    if (const std::optional<QRect> placed = connection->rootGeometry(m_window.windowId()))
+        image.setOffset(placed->topLeft());
+    acceptFrame(image, m_generation);
 }

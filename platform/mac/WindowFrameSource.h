@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -38,6 +39,10 @@ public:
     NativeWindowHandle window() const { return m_window; }
     // The newest frame, null before the first and after stop().
     QImage latestFrame() const;
+    // Where the window was on the screen (native pixels) when its newest frame was taken:
+    // a window moved during a recording takes its cursor and strokes with it. Invalid
+    // before the first frame.
+    QRect latestWindowRect() const;
     // Whether frames come from the window's own pixels (XComposite).
     bool readsWindowPixels() const { return m_composite; }
 
@@ -66,4 +71,5 @@ private:
     QString m_error;
     mutable QMutex m_frameMutex;
     QImage m_frame;
+    QRect m_windowRect;
 };

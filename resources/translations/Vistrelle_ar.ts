@@ -1075,6 +1075,10 @@
         <source>已暂停</source>
         <translation>متوقف مؤقتًا</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>جارٍ الحفظ…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1896,6 +1900,24 @@ Please visit this link manually:
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>لا يمكن تسجيل الميكروفون لأنه لا يمكن الوصول إلى خادم الصوت.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا أُوقف التسجيل. لا يمكن تشغيل أي جزء مما سُجّل، لذا لم يُحفظ أي تسجيل؛ المقطع غير المكتمل محفوظ في:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>توقف المُرمِّز عن الاستجابة: حُفظ التسجيل حتى %1 (من أصل %2 مسجّلة):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>Pausiert</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>Das Mikrofon kann nicht aufgenommen werden, weil der Soundserver nicht erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet. Nichts vom Aufgenommenen ist abspielbar, daher wurde keine Aufnahme gespeichert; das unvollständige Segment bleibt erhalten in:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>Der Encoder reagierte nicht mehr: Die Aufnahme wurde bis %1 gespeichert (von %2 aufgenommen):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
+%2</translation>
     </message>
 </context>
 <context>

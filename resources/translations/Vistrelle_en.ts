@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>Paused</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Saving…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ The folder has been created again; the recording goes on and everything from now
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>The microphone cannot be recorded because the sound server is not reachable.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>The save disk %1 is full, so the recording was stopped. Nothing of what was recorded can be played, so no recording was saved; the unfinished segment is kept in:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>The encoder stopped responding: the recording was saved up to %1 (of %2 recorded):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.
+%2</translation>
     </message>
 </context>
 <context>

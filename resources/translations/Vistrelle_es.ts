@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>En pausa</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Guardando…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>No se puede grabar el micrófono porque no se puede conectar con el servidor de sonido.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>El disco de guardado %1 está lleno, así que la grabación se detuvo. Nada de lo grabado se puede reproducir, así que no se guardó ninguna grabación; el segmento sin terminar se conserva en:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>El codificador dejó de responder: la grabación se guardó hasta %1 (de %2 grabados):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>En pause</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Enregistrement du fichier…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>Le microphone ne peut pas être enregistré, car le serveur de son est injoignable.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>Le disque d&apos;enregistrement %1 est plein : l&apos;enregistrement a été arrêté. Rien de ce qui a été enregistré ne peut être lu, aucun enregistrement n&apos;a donc été sauvegardé ; le segment inachevé est conservé dans :
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>L&apos;encodeur a cessé de répondre : l&apos;enregistrement a été sauvegardé jusqu&apos;à %1 (sur %2 enregistrées) :
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>In pausa</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Salvataggio…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>Impossibile registrare il microfono perché il server audio non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi la registrazione è stata interrotta. Nulla di quanto registrato è riproducibile, quindi non è stata salvata alcuna registrazione; il segmento incompleto resta in:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>Il codificatore ha smesso di rispondere: la registrazione è stata salvata fino a %1 (su %2 registrati):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.
+%2</translation>
     </message>
 </context>
 <context>

@@ -1065,6 +1065,10 @@
         <source>已暂停</source>
         <translation>一時停止中</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>保存中…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1886,6 +1890,24 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>サウンドサーバーに接続できないため、マイクを録音できません。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>保存先ディスク %1 がいっぱいになったため、録画を停止しました。録画した内容に再生できる部分がないため、録画は保存されていません。未完成のセグメントは次の場所に残っています：
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>エンコーダーが応答しなくなったため、録画は %1 までしか保存されていません（録画した時間は %2）：
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。
+%2</translation>
     </message>
 </context>
 <context>

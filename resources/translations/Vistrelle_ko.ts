@@ -1065,6 +1065,10 @@
         <source>已暂停</source>
         <translation>일시 정지됨</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>저장 중…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1886,6 +1890,24 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>사운드 서버에 연결할 수 없어 마이크를 녹음할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 녹화를 중지했습니다. 녹화된 내용 중 재생할 수 있는 부분이 없어 녹화를 저장하지 않았습니다. 완료되지 않은 세그먼트는 다음 위치에 남아 있습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>인코더가 응답하지 않아 녹화가 %1까지만 저장되었습니다(녹화 시간 %2):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.
+%2</translation>
     </message>
 </context>
 <context>

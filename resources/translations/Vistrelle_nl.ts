@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>Gepauzeerd</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Bezig met opslaan…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>De microfoon kan niet worden opgenomen omdat de geluidsserver niet bereikbaar is.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>De opslagschijf %1 is vol, dus de opname is gestopt. Niets van wat is opgenomen kan worden afgespeeld, dus er is geen opname opgeslagen; het onvoltooide segment staat nog in:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>De encoder reageerde niet meer: de opname is opgeslagen tot %1 (van %2 opgenomen):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.
+%2</translation>
     </message>
 </context>
 <context>

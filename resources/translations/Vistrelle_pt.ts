@@ -1067,6 +1067,10 @@
         <source>已暂停</source>
         <translation>Pausado</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>A guardar…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1888,6 +1892,24 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>Não é possível gravar o microfone porque o servidor de som não está acessível.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>O disco de gravação %1 está cheio, por isso a gravação foi parada. Nada do que foi gravado pode ser reproduzido, por isso nenhuma gravação foi guardada; o segmento inacabado fica em:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>O codificador deixou de responder: a gravação foi guardada até %1 (de %2 gravados):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.
+%2</translation>
     </message>
 </context>
 <context>

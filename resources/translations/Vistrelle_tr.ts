@@ -1065,6 +1065,10 @@
         <source>已暂停</source>
         <translation>Duraklatıldı</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>Kaydediliyor…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1886,6 +1890,24 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>Ses sunucusuna ulaşılamadığı için mikrofon kaydedilemiyor.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>Kayıt diski %1 dolu olduğu için kayıt durduruldu. Kaydedilenlerin hiçbir kısmı oynatılamıyor, bu yüzden kayıt kaydedilmedi; tamamlanmamış bölüm şurada duruyor:
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>Kodlayıcı yanıt vermeyi bıraktı: kayıt %1 noktasına kadar kaydedildi (kaydedilen %2):
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.
+%2</translation>
     </message>
 </context>
 <context>

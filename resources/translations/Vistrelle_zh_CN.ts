@@ -1065,6 +1065,10 @@
         <source>已暂停</source>
         <translation>已暂停</translation>
     </message>
+    <message>
+        <source>正在保存…</source>
+        <translation>正在保存…</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotkey</name>
@@ -1886,6 +1890,24 @@ Please visit this link manually:
     <message>
         <source>无法录制麦克风，因为声音服务器无法连接。</source>
         <translation>无法录制麦克风，因为声音服务器无法连接。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</source>
+        <translation>保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；未完成的分段保留在：
+%2</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</source>
+        <translation>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+%3</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</source>
+        <translation>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
+%2</translation>
     </message>
 </context>
 <context>

@@ -492,6 +492,9 @@ void TestControlsE2E::customAreaPick()
     host.panel->hidePreparationOverlay();
 }
 
+// The longest a child run may take before it ends itself.
+constexpr int kChildRunMs = 150000;
+
 bool TestControlsE2E::runChild(const QString &role)
 {
     QProcess child;
@@ -500,12 +503,15 @@ bool TestControlsE2E::runChild(const QString &role)
     if (role == QLatin1String("dead-server"))
         environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + m_dir.filePath("no-server"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+    // Every wait in a child is on a condition: a busy machine only makes it slower. It ends
+    // itself when one of its checks hangs; this run waits for that end.
+    environment.insert(QStringLiteral("QTEST_FUNCTION_TIMEOUT"), QString::number(kChildRunMs));
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(QCoreApplication::applicationFilePath(), {});
     if (!child.waitForStarted(5000))
         return false;
-    if (!QTest::qWaitFor([&] { return child.state() == QProcess::NotRunning; }, 60000)) {
+    if (!QTest::qWaitFor([&] { return child.state() == QProcess::NotRunning; }, kChildRunMs + 10000)) {
         child.kill();
         child.waitForFinished(3000);
         return false;

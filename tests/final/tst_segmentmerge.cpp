@@ -1,6 +1,7 @@
 // Joining real segment files with the real ffmpeg, in a folder whose name needs quoting
 // everywhere ffmpeg parses paths itself.
 #include "TestMedia.h"
+#include "recording/FragmentedMp4.h"
 #include "recording/SegmentMerger.h"
 
 #include <QtTest>
@@ -50,19 +51,48 @@ private slots:
         QVERIFY(QDir().mkpath(m_dir));
     }
 
+    // An encoder cut off inside a fragment (a full disk, a kill): the segment keeps the fragments
+    // before, which decode without an error; a plain MP4 is left to recovery tools as it is.
+    void cutSegmentKeepsItsWholeFragments()
+    {
+        const QString fragmented = QDir(folder()).filePath(QStringLiteral("cut.mp4"));
+        const QString plain = QDir(folder()).filePath(QStringLiteral("plain.mp4"));
+        QVERIFY(TestMedia::makeSegment(fragmented, 3, QSize(320, 240), true, QStringLiteral("mp4")));
+        QVERIFY(TestMedia::runFfmpeg({QStringLiteral("-y"), QStringLiteral("-i"), fragmented, QStringLiteral("-c"),
+                                      QStringLiteral("copy"), QStringLiteral("-movflags"), QStringLiteral("+faststart"),
+                                      plain}));
+        for (const QString &path : {fragmented, plain})
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() * 2 / 3));
+        const qint64 plainBytes = QFileInfo(plain).size();
+        FragmentedMp4::WholePart whole;
+        QVERIFY(FragmentedMp4::cutToWholePart(fragmented, &whole) && FragmentedMp4::cutToWholePart(plain));
+        QVERIFY(whole.fragmented && whole.fragments > 1);
+        QCOMPARE(QFileInfo(fragmented).size(), whole.bytes);
+        QCOMPARE(QFileInfo(plain).size(), plainBytes);
+        QString errors;
+        TestMedia::runFfmpeg({QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), fragmented,
+                              QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")},
+                             &errors);
+        QVERIFY2(errors.trimmed().isEmpty(), qPrintable(errors));
+    }
+
     void copyWhenSegmentsMatch_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("audio");
         QTest::addColumn<bool>("copyHolds");
-        QTest::newRow("fragmented mp4 with audio") << "mp4" << true << true;
-        QTest::newRow("matroska without audio") << "mkv" << false << true;
-        QTest::newRow("mp3") << "mp3" << true << true;
-        QTest::newRow("wav") << "wav" << true << true;
+        QTest::addColumn<bool>("lateLastFrame");
+        QTest::newRow("fragmented mp4 with audio") << "mp4" << true << true << false;
+        QTest::newRow("matroska without audio") << "mkv" << false << true << false;
+        QTest::newRow("mp3") << "mp3" << true << true << false;
+        QTest::newRow("wav") << "wav" << true << true << false;
         // A FLAC stream copy keeps the first segment's header and exits 0 with 1.5 s of 4.5 s:
         // the short result must be caught and re-encoded.
-        QTest::newRow("flac") << "flac" << true << false;
-        QTest::newRow("m4a") << "m4a" << true << true;
+        QTest::newRow("flac") << "flac" << true << false << false;
+        QTest::newRow("m4a") << "m4a" << true << true << false;
+        // Frames taken from the screen, the last one late (a busy machine) and reordered: the
+        // stream's duration ends where that frame begins.
+        QTest::newRow("mp4 whose last frame came late") << "mp4" << true << true << true;
     }
 
     void copyWhenSegmentsMatch()
@@ -70,11 +100,19 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(bool, audio);
         QFETCH(bool, copyHolds);
+        QFETCH(bool, lateLastFrame);
         const QString dir = folder();
         QStringList segments;
         for (int i = 1; i <= 3; ++i) {
             const QString seg = QDir(dir).filePath(QStringLiteral("seg'%1: é中.%2").arg(i).arg(kind));
-            QVERIFY(TestMedia::makeSegment(seg, 1.5, QSize(320, 240), audio, kind));
+            if (lateLastFrame) {
+                QVERIFY(TestMedia::runFfmpeg(
+                    {"-y", "-f", "lavfi", "-i", "testsrc2=size=320x240:rate=30", "-f", "lavfi", "-i", "sine", "-t", "1.5",
+                     "-vf", "setpts=(N/30+0.05*gte(N\\,43))/TB", "-fps_mode", "vfr", "-c:v", "libx264", "-preset",
+                     "veryfast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-movflags", "+frag_keyframe+empty_moov", seg}));
+            } else {
+                QVERIFY(TestMedia::makeSegment(seg, 1.5, QSize(320, 240), audio, kind));
+            }
             segments << seg;
         }
         MergeSettings s;
@@ -90,6 +128,13 @@ private slots:
         QCOMPARE(info.hasVideo(), !s.audioOnly);
         QCOMPARE(info.hasAudio(), audio);
         QVERIFY2(qAbs(info.durationMs - 4500) <= 300, qPrintable(QString::number(info.durationMs)));
+        // No join repeats a picture's time stamp.
+        QProcess ffprobe;
+        ffprobe.start("ffprobe", {"-v", "error", "-select_streams", "v", "-show_entries", "packet=pts", "-of", "csv=p=0", target});
+        QVERIFY(ffprobe.waitForFinished(60000));
+        QList<QByteArray> stamps = ffprobe.readAllStandardOutput().trimmed().split('\n');
+        std::sort(stamps.begin(), stamps.end(), [](const QByteArray &a, const QByteArray &b) { return a.toLongLong() < b.toLongLong(); });
+        QVERIFY2(std::adjacent_find(stamps.begin(), stamps.end()) == stamps.end(), qPrintable(stamps.join(' ')));
         for (const QString &seg : segments)
             QVERIFY(QFileInfo::exists(seg)); // only read
     }

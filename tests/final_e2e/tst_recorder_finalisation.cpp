@@ -17,31 +17,6 @@
 #include <unistd.h>
 #include <signal.h>
 
-namespace {
-
-// ffmpeg processes whose command line mentions `needle` (the recordings of one test).
-QList<qint64> encodersMentioning(const QString &needle)
-{
-    QList<qint64> pids;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const qint64 pid = entry.toLongLong(&isPid);
-        if (!isPid)
-            continue;
-        QFile cmd(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!cmd.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = cmd.readAll();
-        if (line.startsWith("ffmpeg") || line.contains("/ffmpeg")) {
-            if (QString::fromLocal8Bit(line).contains(needle))
-                pids << pid;
-        }
-    }
-    return pids;
-}
-
-} // namespace
-
 class TestRecorderFinalisation : public QObject
 {
     Q_OBJECT
@@ -438,7 +413,7 @@ private slots:
         QElapsedTimer recorded;
         recorded.start();
         QTest::qWait(6000);
-        const QList<qint64> encoders = encodersMentioning(parts);
+        const QList<qint64> encoders = TestMedia::encodersMentioning(parts);
         QCOMPARE(encoders.size(), 1);
         const qint64 killedAt = clockstrip::now();
         helper.kill(); // SIGKILL: no chance to finish anything
@@ -447,8 +422,8 @@ private slots:
         const qint64 recordedMs = recorded.elapsed();
         helper.waitForFinished();
 
-        const bool ended = QTest::qWaitFor([&] { return encodersMentioning(parts).isEmpty(); }, 2000);
-        for (qint64 pid : encodersMentioning(parts))
+        const bool ended = QTest::qWaitFor([&] { return TestMedia::encodersMentioning(parts).isEmpty(); }, 2000);
+        for (qint64 pid : TestMedia::encodersMentioning(parts))
             ::kill(pid_t(pid), SIGKILL);
         QVERIFY2(ended, "the encoder outlived the program by more than 2 s");
 

@@ -5,6 +5,7 @@
 // next start records.
 
 #include "MainWindowDriver.h"
+#include "../final/TestMedia.h"
 #include "../final_e2e/NoisyPicture.h"
 
 #include "app/BottomBar.h"
@@ -65,9 +66,9 @@ private:
 class FillingSaveDisk
 {
 public:
-    FillingSaveDisk()
-        : m_disk(QStringLiteral("size=12m"))
-        , m_picture(QRect(0, 0, 960, 540))
+    explicit FillingSaveDisk(const QString &size = QStringLiteral("size=12m"), const QRect &noise = QRect(0, 0, 960, 540))
+        : m_disk(size)
+        , m_picture(noise)
     {
         QSettings().setValue(QStringLiteral("save/directory"), m_disk.path());
         QSettings().setValue(QStringLiteral("save/diskWarning"), false);
@@ -164,6 +165,8 @@ private slots:
     void initTestCase();
     void lowDiskStopsAtOnceAndSaves();
     void lowDiskAfterAPauseKeepsTheSegments();
+    void diskFilledBetweenTwoLooksKeepsWhatPlays();
+    void fullDiskAtTheStartIsNamed();
     void refusedStartsGiveTheDesktopBack();
     void cleanup();
 
@@ -317,6 +320,51 @@ void TestMainWindowFailuresE2E::lowDiskAfterAPauseKeepsTheSegments()
     QWidget *library = window.bottomBar()->mediaLibraryWindow();
     QVERIFY(!library || !library->isVisible());
     QVERIFY2(sessionLeftovers(window).isEmpty(), qPrintable(sessionLeftovers(window).join(", ")));
+}
+
+// A save disk of 1 MB that the encoder fills between two looks of the running guard: the file
+// called saved decodes without an error, or the message says that nothing playable was left.
+void TestMainWindowFailuresE2E::diskFilledBetweenTwoLooksKeepsWhatPlays()
+{
+    FillingSaveDisk disk(QStringLiteral("size=1m"), QRect(0, 0, 240, 135));
+    QVERIFY(disk.ready());
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    RecordingMessages messages;
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.texts().isEmpty(), 5000);
+    const QString path = stopped.first().first().toString(), text = messages.texts().first();
+    qInfo() << "saved" << path << (path.isEmpty() ? 0 : QFileInfo(path).size()) << "bytes:" << text;
+    if (path.isEmpty()) {
+        QVERIFY2(text.contains(QStringLiteral("没有可以播放的部分")), qPrintable(text));
+        return;
+    }
+    QString decodeErrors;
+    TestMedia::runFfmpeg({QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                          QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")},
+                         &decodeErrors);
+    QVERIFY2(decodeErrors.trimmed().isEmpty(), qPrintable(decodeErrors.left(600)));
+    QVERIFY2(text.contains(path), qPrintable(text));
+}
+
+// A save disk already full at the start: the message says so, not the encoder's words.
+void TestMainWindowFailuresE2E::fullDiskAtTheStartIsNamed()
+{
+    FillingSaveDisk disk(QStringLiteral("size=1m"), QRect(0, 0, 240, 135));
+    QVERIFY(disk.ready());
+    QFile filler(QDir(disk.path()).filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) {
+    }
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    RecordingMessages messages;
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.texts().isEmpty(), 30000);
+    QVERIFY2(messages.texts().first().contains(QStringLiteral("已满，没有录下任何内容")),
+             qPrintable(messages.texts().first()));
 }
 
 void TestMainWindowFailuresE2E::refuseTwice(MainWindow &window, const QString &cause)

@@ -190,6 +190,7 @@ private slots:
     void removedSaveFolderIsMadeAgain();
     void saveFolderThatCannotComeBackStops();
     void soundServerLostAndBack();
+    void resumeWhileTheSoundServerIsAway();
     void noSoundServerForTheMicrophone();
     void cleanup();
 
@@ -340,6 +341,44 @@ void TestMainWindowInterruptionsE2E::soundServerLostAndBack()
     QCOMPARE(marked.size(), 1);
     QVERIFY(onlyGap(speakerSilences, marked.first(), info.durationMs / 1000.0));
     QVERIFY(onlyGap(microphoneSilences, marked.first(), info.durationMs / 1000.0));
+}
+
+// Paused 3 s into a recording of the speaker, the sound server killed, resumed 1 s later: the
+// recording goes on with silence and one notice, and the sound is back with the server.
+void TestMainWindowInterruptionsE2E::resumeWhileTheSoundServerIsAway()
+{
+    LoopedTone speaker(m_dir.filePath(QStringLiteral("1000.wav")), QStringLiteral("vsink"));
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QTest::qWait(1500);
+    QSignalSpy interrupted(window.recorder(), &Recorder::recordingInterrupted);
+    QSignalSpy errors(window.recorder(), &Recorder::errorOccurred);
+    QElapsedTimer clock;
+    QVERIFY(prepare(window, QStringLiteral("FullScreen"), false) && record(window, clock));
+    QVERIFY(window.controlsArea()->isSystemAudioEnabled());
+    auto *pause = window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("PauseButton"));
+    QVERIFY(pause);
+    waitUntil(clock, 3);
+    QVERIFY(click(centreOf(pause)));
+    QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
+    const double pausedAt = window.recorder()->recordedMs() / 1000.0;
+    m_server.kill();
+    QTest::qWait(1000);
+    QVERIFY(click(centreOf(pause)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(interrupted.size(), 1, 5000);
+    QTest::qWait(3000);
+    QVERIFY(m_server.start());
+    const double backAt = window.recorder()->recordedMs() / 1000.0;
+
+    const QString path = stopAt(window, clock, clock.elapsed() / 1000.0 + 5);
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok && info.hasAudio(), qPrintable(path + info.error));
+    const QStringList silent = silences(path, 1000);
+    qInfo() << "paused at" << pausedAt << "s, back at" << backAt << "s of the file; silent:" << silent;
+    QVERIFY(errors.isEmpty());
+    QCOMPARE(interrupted.size(), 1);
+    QVERIFY(onlyGap(silent, QStringLiteral("%1-%2").arg(pausedAt).arg(backAt), info.durationMs / 1000.0));
 }
 
 // No sound server at the start of a sound recording of the microphone alone: the message

@@ -17,6 +17,7 @@
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
+#include "platform/mac/X11Connection.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -37,15 +38,15 @@ namespace {
 
 const QRect TargetWindow(1180, 140, 640, 360);
 
-// The frame 2 s into a recording.
-QImage frameAt2s(const QString &path)
+// A frame of a recording: `seek` is ffmpeg's ("-ss", "2" or "-sseof", "-0.5").
+QImage frameOf(const QString &path, const QStringList &seek)
 {
     QProcess ffmpeg;
     ffmpeg.start(Recorder::ffmpegExecutable(),
-                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-ss"), QStringLiteral("2"),
-                  QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
-                  QStringLiteral("image2pipe"), QStringLiteral("-vcodec"), QStringLiteral("png"),
-                  QStringLiteral("pipe:1")});
+                 QStringList{QStringLiteral("-v"), QStringLiteral("error")} + seek
+                     + QStringList{QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"),
+                                   QStringLiteral("-f"), QStringLiteral("image2pipe"), QStringLiteral("-vcodec"),
+                                   QStringLiteral("png"), QStringLiteral("pipe:1")});
     if (!ffmpeg.waitForFinished(20000))
         return QImage();
     return QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
@@ -54,7 +55,7 @@ QImage frameAt2s(const QString &path)
 // The colour in the middle of the frame 2 s into a recording.
 QColor middleColour(const QString &path)
 {
-    const QImage frame = frameAt2s(path);
+    const QImage frame = frameOf(path, {QStringLiteral("-ss"), QStringLiteral("2")});
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
 
@@ -74,6 +75,17 @@ bool declareSecondDisplay(bool present)
         : QStringList{QStringLiteral("--delmonitor"), QStringLiteral("VM2")};
     return QProcess::execute(QStringLiteral("xrandr"), args) == 0
         && QTest::qWaitFor([present] { return QGuiApplication::screens().size() == (present ? 2 : 1); }, 5000);
+}
+
+// The top left corner of the white of the cursor the recording paints over a window's frame.
+QPoint paintedCursor(const QImage &frame)
+{
+    QPoint corner(-1, -1);
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (const QColor c = frame.pixelColor(x, y); c.red() > 220 && c.green() > 220 && c.blue() > 220)
+                corner = corner.x() < 0 ? QPoint(x, y) : QPoint(std::min(corner.x(), x), std::min(corner.y(), y));
+    return corner;
 }
 
 } // namespace
@@ -198,6 +210,29 @@ void TestMainWindowRoad::mainRoad()
     QVERIFY(clock.elapsed() >= 2500);
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 15000);
     QVERIFY(!toolbar->isVisible());
+    QPoint movedBy;
+    if (card == QLatin1String("Window")) {
+        // The recorded window moved 300 px aside, the pointer on its middle: the cursor that the
+        // recording paints over its frames follows it there.
+        QTest::qWait(std::max<qint64>(0, 2500 - recording.elapsed()));
+        const xcb_window_t target = window.controlsArea()->captureTarget().window.windowId();
+        const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
+        const std::optional<QRect> before = x->rootGeometry(target);
+        QVERIFY(before && xdotool({QStringLiteral("windowmove"), QString::number(target),
+                                   QString::number(before->x() - 300), QString::number(before->y())}));
+        std::optional<QRect> after;
+        QTRY_VERIFY_WITH_TIMEOUT((after = x->rootGeometry(target)) && after->topLeft() != before->topLeft(), 5000);
+        movedBy = after->topLeft() - before->topLeft();
+        QVERIFY(pointerTo(after->center()));
+        // The screenshot key takes the recorded window, not the area chosen before.
+        QVERIFY(key(QStringLiteral("ctrl+alt+s")));
+        QStringList shots;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(shots = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files)).isEmpty(), 5000);
+        const QImage shot(QDir(m_saveDir.path()).filePath(shots.first()));
+        QCOMPARE(shot.size(), TargetWindow.size());
+        QCOMPARE(shot.pixelColor(100, 100).name(), QStringLiteral("#00c000"));
+    }
     QTest::qWait(std::max<qint64>(0, 5080 - recording.elapsed()));
     screenshot(QStringLiteral("road-") + card + QStringLiteral("-recording"));
 
@@ -242,6 +277,11 @@ void TestMainWindowRoad::mainRoad()
             QCOMPARE(expected, TargetWindow.size());
             const QColor middle = middleColour(path);
             QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+            const QImage last = frameOf(path, {QStringLiteral("-sseof"), QStringLiteral("-0.5")});
+            const QPoint cursor = paintedCursor(last);
+            qInfo() << "window moved by" << movedBy << "; cursor painted at" << cursor << "of" << last.size();
+            QVERIFY2((cursor - QPoint(last.width() / 2, last.height() / 2)).manhattanLength() <= 12,
+                     qPrintable(QStringLiteral("cursor at %1,%2").arg(cursor.x()).arg(cursor.y())));
         }
         // The library opens; closing it brings the main window back.
         QTRY_VERIFY_WITH_TIMEOUT(window.bottomBar()->mediaLibraryWindow()
@@ -336,7 +376,7 @@ void TestMainWindowRoad::areaAcrossDisplays()
     QVERIFY2(info.ok, qPrintable(info.error));
     // The whole area, with each display's picture in it.
     QCOMPARE(info.videoSize(), QSize(area.width() & ~1, area.height() & ~1));
-    const QImage frame = frameAt2s(path);
+    const QImage frame = frameOf(path, {QStringLiteral("-ss"), QStringLiteral("2")});
     QVERIFY(!frame.isNull());
     const QColor green = frame.pixelColor(edge - area.left() - 150, 40);
     const QColor blue = frame.pixelColor(edge - area.left() + 150, 40);
