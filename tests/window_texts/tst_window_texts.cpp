@@ -164,6 +164,8 @@ private:
     // Opens the popup of every shown drop-down list of the window: one of up to ten choices
     // shows them all without scrolling.
     void checkDropDowns(QWidget *window, const QString &key);
+    // Opens every shown drop-down list of the dialog twice: the dialog stays where it is.
+    void checkStillWhileListsOpen(QWidget *dialog, const QString &key);
     // Waits until the window is on screen and its size has settled, checks its texts and
     // saves its picture.
     void look(QWidget *window, const QString &key);
@@ -378,6 +380,8 @@ bool WindowTexts::viaModal(const QString &key, const std::function<void()> &open
         poll.stop();
         const QPointer<QWidget> caught = w;
         look(w, key);
+        if (caught && qobject_cast<QDialog *>(caught))
+            checkStillWhileListsOpen(caught, key);
         if (inside && caught)
             inside(caught);
         if (caught && caught->isVisible())
@@ -816,6 +820,32 @@ void WindowTexts::checkDropDowns(QWidget *window, const QString &key)
         box->hidePopup();
         QTRY_VERIFY(!view->isVisible());
     }
+}
+
+void WindowTexts::checkStillWhileListsOpen(QWidget *dialog, const QString &key)
+{
+    // Where the X server has the dialog, and where Qt has it: a move asked for shows in Qt at
+    // once, on the server once the window manager has made it. (Qt may also learn the place
+    // it had wrong: then nothing moves.)
+    const auto server = [dialog] { return serverWindowPosition(dialog).value_or(QPoint()); };
+    const auto asked = [dialog] { return dialog->windowHandle()->geometry().topLeft(); };
+    const QPoint before = server();
+    const auto moved = [&] { return (server() - before).manhattanLength() > 1; };
+    for (int round = 0; round < 2; ++round)
+        for (QComboBox *box : dialog->findChildren<QComboBox *>()) {
+            if (!box->isVisible() || !box->isEnabled() || box->window() != dialog)
+                continue;
+            box->showPopup();
+            if (QTest::qWaitFor([&] { return box->view()->isVisible(); }, 5000))
+                box->hidePopup();
+            if ((asked() - before).manhattanLength() > 1 && QTest::qWaitFor(moved, 3000)) {
+                m_unexpected << QStringLiteral("%1: the dialog moved from %2,%3 to %4,%5 as the list of %6 opened")
+                                    .arg(key).arg(before.x()).arg(before.y()).arg(server().x()).arg(server().y())
+                                    .arg(box->objectName());
+                return;
+            }
+        }
+    reportProblems(key, windowfit::checkPlacement(dialog));
 }
 
 void WindowTexts::listsAndRows()
