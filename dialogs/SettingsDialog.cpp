@@ -718,6 +718,9 @@ QWidget *SettingsDialog::buildMousePage()
         slider = new QSlider(Qt::Horizontal, page);
         slider->setObjectName(name);
         slider->setRange(minimum, maximum);
+        // Filled from its least end, left to right as the player's sliders are (right to left
+        // the style sheet filled it from the other end).
+        NumberText::keepLeftToRight(slider);
         row->addWidget(slider, 1);
         readOut = makeLabel(QString::number(slider->value()) + suffix);
         readOut->setFixedWidth(48);

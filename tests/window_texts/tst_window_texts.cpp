@@ -175,9 +175,10 @@ private:
     bool viaModal(const QString &key, const std::function<void()> &open,
                   const std::function<void(QWidget *)> &inside = {}, bool skipProgress = false);
     void recordMissing(const QString &key) { m_unexpected << key + QStringLiteral(": did not open"); }
-    // The player's seek bar and volume slider at their least values show nothing played:
-    // they do not fill from the wrong side right to left.
-    void checkSlidersFillFromTheStart(QWidget *library);
+    // The window's sliders (the player's seek bar and volume, the settings' sizes) at their
+    // least values show next to nothing filled: they do not fill from the wrong side right
+    // to left.
+    void checkSlidersFillFromTheStart(QWidget *window, const QString &key);
     // The window mode's item on the preparation toolbar: its tool tip and its menu.
     void checkWindowModeItem(SetupRecordingToolbar *toolbar);
     // Drags the area of chooseArea() and reads the size its picker, region frame and
@@ -709,6 +710,14 @@ void WindowTexts::rightToLeftNumbers()
                  }
                  record(QStringLiteral("rtl-schedule"), numberorder::check(dialog));
              });
+    // The mouse effects' sizes and the webcam's size fill from their least end.
+    viaModal(QStringLiteral("rtl-settings-mouse"), [&] { emit window.titleBar()->settingsRequested(); },
+             [&](QWidget *w) {
+                 qobject_cast<SettingsDialog *>(w)->setCurrentPage(2);
+                 checkSlidersFillFromTheStart(w, QStringLiteral("rtl-settings-mouse"));
+             });
+    viaModal(QStringLiteral("rtl-webcam-settings"), [&] { window.controlsArea()->showWebcamSettings(); },
+             [&](QWidget *w) { checkSlidersFillFromTheStart(w, QStringLiteral("rtl-webcam-settings")); });
     // The recording toolbar's timers, full and compact.
     FloatingToolbar *toolbar = window.floatingToolbar();
     toolbar->setTime(3723);
@@ -741,7 +750,7 @@ void WindowTexts::rightToLeftNumbers()
     library->openRecord(video, false);
     QTRY_COMPARE(library->currentRecordIndex(), video);
     record(QStringLiteral("rtl-library"), numberorder::check(library));
-    checkSlidersFillFromTheStart(library);
+    checkSlidersFillFromTheStart(library, QStringLiteral("rtl-library"));
     viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
              inside(QStringLiteral("rtl-library-file-info")));
     library->close();
@@ -918,28 +927,34 @@ void WindowTexts::listsAndRows()
     checkWindowModeItem(toolbar);
 }
 
-void WindowTexts::checkSlidersFillFromTheStart(QWidget *library)
+void WindowTexts::checkSlidersFillFromTheStart(QWidget *window, const QString &key)
 {
-    for (const char *name : {"Seek", "Volume"}) {
-        auto *slider = library->findChild<QSlider *>(QLatin1String(name));
-        QVERIFY(slider && slider->isVisible());
+    for (QSlider *slider : window->findChildren<QSlider *>()) {
+        if (!slider->isVisible() || slider->orientation() != Qt::Horizontal)
+            continue;
         const QSignalBlocker quiet(slider);
         const int value = slider->value();
+        // At its greatest value, left to right, the groove shows its fill all along; at its
+        // least, in the window's direction, hardly any.
+        slider->setValue(slider->maximum());
+        const Qt::LayoutDirection direction = slider->layoutDirection();
+        slider->setLayoutDirection(Qt::LeftToRight);
+        const QImage full = slider->grab().toImage();
+        slider->setLayoutDirection(direction);
         slider->setValue(slider->minimum());
-        const QImage picture = slider->grab().toImage();
+        const QImage empty = slider->grab().toImage();
         slider->setValue(value);
-        // The played part is drawn in the style sheet's "sub-page" blue.
-        const QColor played(QStringLiteral("#287bfa"));
+        const int y = empty.height() / 2;
+        const QColor played = full.pixelColor(full.width() / 3, y);
         int filled = 0;
-        const int y = picture.height() / 2;
-        for (int x = 0; x < picture.width(); ++x) {
-            const QColor c = picture.pixelColor(x, y);
+        for (int x = 0; x < empty.width(); ++x) {
+            const QColor c = empty.pixelColor(x, y);
             filled += std::abs(c.red() - played.red()) + std::abs(c.green() - played.green())
                           + std::abs(c.blue() - played.blue()) < 40;
         }
-        if (filled * 5 > picture.width())
-            m_unexpected << QStringLiteral("rtl-library: the %1 slider at its start shows %2 of %3 px played")
-                                .arg(QLatin1String(name)).arg(filled).arg(picture.width());
+        if (filled * 5 > empty.width())
+            m_unexpected << QStringLiteral("%1: the %2 slider at its least value shows %3 of %4 px filled")
+                                .arg(key, slider->objectName()).arg(filled).arg(empty.width());
     }
 }
 
