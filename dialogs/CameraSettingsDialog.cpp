@@ -307,9 +307,9 @@ void CameraSettingsDialog::buildUi()
     fpsLabel->setFixedWidth(std::max(54, fpsLabel->sizeHint().width()));
     m_fpsCombo = styledCombo(panel);
     m_fpsCombo->addItem(tr("自动"), 0);
-    m_fpsCombo->addItem(QStringLiteral("24 FPS"), 24);
-    m_fpsCombo->addItem(QStringLiteral("30 FPS"), 30);
-    m_fpsCombo->addItem(QStringLiteral("60 FPS"), 60);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("24 FPS")), 24);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("30 FPS")), 30);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("60 FPS")), 60);
     qualityRow->addWidget(sectionLabel(tr("视频质量"), panel));
     qualityRow->addWidget(m_qualityCombo, 1);
     qualityRow->addWidget(fpsLabel);

@@ -717,7 +717,10 @@ void WindowTexts::rightToLeftNumbers()
                  checkSlidersFillFromTheStart(w, QStringLiteral("rtl-settings-mouse"));
              });
     viaModal(QStringLiteral("rtl-webcam-settings"), [&] { window.controlsArea()->showWebcamSettings(); },
-             [&](QWidget *w) { checkSlidersFillFromTheStart(w, QStringLiteral("rtl-webcam-settings")); });
+             [&](QWidget *w) {
+                 checkSlidersFillFromTheStart(w, QStringLiteral("rtl-webcam-settings"));
+                 record(QStringLiteral("rtl-webcam-settings"), numberorder::check(w));
+             });
     // The recording toolbar's timers, full and compact.
     FloatingToolbar *toolbar = window.floatingToolbar();
     toolbar->setTime(3723);
