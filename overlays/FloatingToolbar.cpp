@@ -525,6 +525,11 @@ void FloatingToolbar::placeBeside(QWidget *window) const
 void FloatingToolbar::fitToContents()
 {
     const QPoint corner = pos();
+    // Every widget is measured again: the row whose view was just swapped (collapse, expand)
+    // kept the size it had with both views, and the toolbar came back 125 px wider.
+    for (QWidget *inner : m_container->findChildren<QWidget *>())
+        inner->updateGeometry();
+    m_container->updateGeometry();
     if (QLayout *containerLayout = m_container->layout())
         containerLayout->activate();
     layout()->activate();

@@ -617,6 +617,7 @@ void WindowTexts::recording()
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
     QTRY_VERIFY(toolbar->isVisible());
     look(toolbar, QStringLiteral("recording-toolbar"));
+    const int fullWidth = toolbar->width();
     // The state badge in its other state.
     toolbar->setPaused(true);
     look(toolbar, QStringLiteral("recording-toolbar-paused"));
@@ -647,6 +648,9 @@ void WindowTexts::recording()
     toolbar->toggleCollapse();
     look(toolbar, QStringLiteral("recording-toolbar-compact"));
     toolbar->toggleCollapse();
+    if (toolbar->width() != fullWidth)
+        m_unexpected << QStringLiteral("the recording toolbar is %1 px wide after collapse and expand, %2 before")
+                            .arg(toolbar->width()).arg(fullWidth);
 
     // The stop question, answered with save; the progress window of the saving.
     viaModal(QStringLiteral("stop-question"), [&] { toolbar->stopButton()->click(); },
