@@ -86,6 +86,12 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     if (toolbarWasVisible)
         m_setupToolbar->hide();
     if (!m_controls->prepareHomeMode(mode, screenIndex)) {
+        // The toolbar's mode menu asked for a window or game and none was chosen: the panel
+        // is in that mode now, and the toolbar says that nothing is chosen.
+        if (toolbarWasVisible && (mode == 2 || mode == 3)) {
+            showPreparation(mode, screenIndex, true);
+            return;
+        }
         if (toolbarWasVisible) {
             m_setupToolbar->show();
             m_setupToolbar->raise();
@@ -126,7 +132,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
     case 0: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
     case 1: subtitle = NumberText::captureResolution(rect); break;
     case 2:
-    case 3: subtitle = chosenTarget().title; break;
+    case 3: subtitle = m_controls->captureTargetText(); break;
     case 4: subtitle = tr("Audio only"); break;
     default: subtitle = tr("Camera preview"); break;
     }
@@ -142,6 +148,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
 
     inPreparation = true;
     m_setupToolbar->setMode(homeMode, subtitle);
+    m_setupToolbar->setRecordEnabled((homeMode != 2 && homeMode != 3) || ControlsArea::isTargetUsable(chosenTarget()));
     m_setupToolbar->setDisplay(preparationScreenIndex);
     refreshPreparationToolbar();
     m_setupToolbar->placeForRect(area);

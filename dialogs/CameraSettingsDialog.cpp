@@ -1,5 +1,6 @@
 #include "dialogs/CameraSettingsDialog.h"
 
+#include "app/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "preparation/CameraHub.h"
 
@@ -306,9 +307,9 @@ void CameraSettingsDialog::buildUi()
     fpsLabel->setFixedWidth(std::max(54, fpsLabel->sizeHint().width()));
     m_fpsCombo = styledCombo(panel);
     m_fpsCombo->addItem(tr("自动"), 0);
-    m_fpsCombo->addItem(QStringLiteral("24 FPS"), 24);
-    m_fpsCombo->addItem(QStringLiteral("30 FPS"), 30);
-    m_fpsCombo->addItem(QStringLiteral("60 FPS"), 60);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("24 FPS")), 24);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("30 FPS")), 30);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("60 FPS")), 60);
     qualityRow->addWidget(sectionLabel(tr("视频质量"), panel));
     qualityRow->addWidget(m_qualityCombo, 1);
     qualityRow->addWidget(fpsLabel);
@@ -368,9 +369,17 @@ void CameraSettingsDialog::buildUi()
     m_sizeSlider->setCursor(Qt::PointingHandCursor);
     m_sizeSlider->setStyleSheet(QString::fromLatin1(SliderStyle));
     sizeRow->addWidget(sectionLabel(tr("画面大小"), panel));
-    sizeRow->addWidget(small);
-    sizeRow->addWidget(m_sizeSlider, 1);
-    sizeRow->addWidget(large);
+    // Small to large left to right in every language, as the player's sliders run: right to
+    // left the style sheet filled the slider from its large end.
+    auto *scale = new QWidget(panel);
+    auto *scaleRow = new QHBoxLayout(scale);
+    scaleRow->setContentsMargins(0, 0, 0, 0);
+    scaleRow->setSpacing(10);
+    scaleRow->addWidget(small);
+    scaleRow->addWidget(m_sizeSlider, 1);
+    scaleRow->addWidget(large);
+    NumberText::keepLeftToRight(scale);
+    sizeRow->addWidget(scale, 1);
     addRow(sizeRow);
 
     auto *mirrorRow = new QHBoxLayout;

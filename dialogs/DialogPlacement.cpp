@@ -1,6 +1,6 @@
 #include "dialogs/DialogPlacement.h"
 
-#include "platform/mac/X11Connection.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -56,16 +56,8 @@ private:
         const QPoint believed = window->geometry().topLeft();
         if (believed == m_requested)
             return;
-        const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
-        if (!x->isValid())
-            return;
-        const std::optional<QRect> native = x->rootGeometry(xcb_window_t(m_dialog->winId()));
-        if (!native)
-            return;
-        const qreal ratio = std::max<qreal>(m_dialog->devicePixelRatioF(), 1.0);
-        const QPoint actual(int(std::lround(native->x() / ratio)), int(std::lround(native->y() / ratio)));
         // Asked for where it is: nothing moves on screen, and Qt learns the position.
-        if (actual == m_requested)
+        if (serverWindowPosition(m_dialog) == m_requested)
             window->setPosition(m_requested);
     }
 

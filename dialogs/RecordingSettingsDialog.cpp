@@ -1,5 +1,6 @@
 #include "dialogs/RecordingSettingsDialog.h"
 
+#include "app/NumberText.h"
 #include "dialogs/EncoderChoices.h"
 #include "recording/Recorder.h"
 
@@ -161,8 +162,8 @@ RecordingSettingsDialog::RecordingSettingsDialog(int fps, int quality, const QSt
     layout->addWidget(m_advancedPanel);
 
     m_fpsCombo->addItem(tr("30 FPS（推荐）"), 30);
-    m_fpsCombo->addItem(QStringLiteral("60 FPS"), 60);
-    m_fpsCombo->addItem(QStringLiteral("120 FPS"), 120);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("60 FPS")), 60);
+    m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("120 FPS")), 120);
     m_qualityCombo->addItem(tr("标准"), 0);
     m_qualityCombo->addItem(tr("高清（推荐）"), 1);
     m_qualityCombo->addItem(tr("超清"), 2);

@@ -718,6 +718,9 @@ QWidget *SettingsDialog::buildMousePage()
         slider = new QSlider(Qt::Horizontal, page);
         slider->setObjectName(name);
         slider->setRange(minimum, maximum);
+        // Filled from its least end, left to right as the player's sliders are (right to left
+        // the style sheet filled it from the other end).
+        NumberText::keepLeftToRight(slider);
         row->addWidget(slider, 1);
         readOut = makeLabel(QString::number(slider->value()) + suffix);
         readOut->setFixedWidth(48);
@@ -861,7 +864,7 @@ QWidget *SettingsDialog::buildRecordingPage()
     m_containerCombo->addItem(QStringLiteral("MKV"), QStringLiteral("mkv"));
     m_fpsCombo = makeCombo("RecordingFps");
     for (int fps : {24, 30, 60, 120})
-        m_fpsCombo->addItem(QStringLiteral("%1 FPS").arg(fps), fps);
+        m_fpsCombo->addItem(NumberText::isolated(QStringLiteral("%1 FPS").arg(fps)), fps); // "30 FPS" right to left too
     m_qualityCombo = makeCombo("RecordingQuality");
     m_qualityCombo->addItem(tr("标准"), 0);
     m_qualityCombo->addItem(tr("高清（推荐）"), 1);

@@ -9,7 +9,6 @@
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
 #include "platform/mac/OverlayWindowSupport.h"
-#include "platform/mac/X11Connection.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -187,19 +186,6 @@ private:
     QPushButton *m_apply = nullptr;
 };
 
-// Where the top-left corner of `window` really is, from the X server; nothing off X11. A window
-// manager can map a frameless window after Qt has taken its position from the server, and Qt
-// then keeps the screen's top-left for it (openbox: about every second tool dialog), so
-// mapToGlobal() of its widgets and the places of their popups are off by the difference.
-std::optional<QPoint> serverWindowPosition(QWidget *window)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle())
-        return std::nullopt;
-    const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread();
-    const std::optional<QRect> real = x->rootGeometry(xcb_window_t(window->winId()));
-    return real ? std::optional<QPoint>(real->topLeft()) : std::nullopt;
-}
-
 // A combo box whose popup keeps the dark look (the platform style would paint it light).
 class DarkComboBox : public QComboBox
 {
@@ -240,7 +226,10 @@ public:
         const std::optional<QPoint> real = serverWindowPosition(top);
         QComboBox::showPopup();
         QWidget *popup = view() ? view()->window() : nullptr;
-        if (!popup || !real || *real == believed)
+        // (openbox now and then maps a frameless dialog after Qt has asked where it is, and Qt
+        // then keeps the screen's corner for it. A point's difference is rounding at a
+        // fractional scale.)
+        if (!popup || !real || (*real - believed).manhattanLength() <= 1)
             return;
         // Qt placed the list from a stale window position: move it by the difference and let
         // the window system confirm the real one, so later popups and tool tips are right.

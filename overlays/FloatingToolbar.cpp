@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QApplication>
@@ -243,6 +244,12 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
 
     for (QWidget *child : findChildren<QWidget *>())
         child->setToolTip(QString());
+    // The state badge as wide as its longer text in the style sheet's font: its label had
+    // only what the row left it, and lost its last letter ("Recordin") beside a short size.
+    ensurePolished();
+    m_recText->ensurePolished();
+    const QFontMetrics metrics(m_recText->font());
+    m_recText->setMinimumWidth(std::max(metrics.horizontalAdvance(tr("正在录制")), metrics.horizontalAdvance(tr("已暂停"))) + 2);
     adjustSize();
 }
 
@@ -530,6 +537,11 @@ void FloatingToolbar::placeBeside(QWidget *window) const
 void FloatingToolbar::fitToContents()
 {
     const QPoint corner = pos();
+    // Every widget is measured again: the row whose view was just swapped (collapse, expand)
+    // kept the size it had with both views, and the toolbar came back 125 px wider.
+    for (QWidget *inner : m_container->findChildren<QWidget *>())
+        inner->updateGeometry();
+    m_container->updateGeometry();
     if (QLayout *containerLayout = m_container->layout())
         containerLayout->activate();
     layout()->activate();

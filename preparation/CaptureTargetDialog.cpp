@@ -123,15 +123,6 @@ public:
     }
 };
 
-// Whether the window behind a handle is still there to be recorded.
-bool windowStillExists(const NativeWindowHandle &window)
-{
-    if (!window.isValid())
-        return false;
-    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
-    return connection->isValid() && connection->windowExists(window.windowId());
-}
-
 } // namespace
 
 CaptureTargetDialog::CaptureTargetDialog(bool gameMode, QWidget *parent)
@@ -372,6 +363,14 @@ void CaptureTargetDialog::takeScreenshot()
         if (self)
             ScreenshotNotice::save(self, picture);
     });
+}
+
+bool CaptureTargetDialog::windowStillExists(const NativeWindowHandle &window)
+{
+    if (!window.isValid())
+        return false;
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    return connection->isValid() && connection->windowExists(window.windowId());
 }
 
 void CaptureTargetDialog::accept()

@@ -52,6 +52,8 @@ public:
         qreal devicePixelRatio = 1.0;
     };
     static int screenIndexFor(const QRect &frame, const QList<ScreenInfo> &screens);
+    // Whether the window behind a handle is still there to be recorded.
+    static bool windowStillExists(const NativeWindowHandle &window);
 
     // Item data roles of the grid's rows.
     enum Role {

@@ -736,6 +736,12 @@ void ControlsArea::chooseCaptureTarget()
     emit captureTargetPickerOpening(picker.toolbar());
     if (picker.exec() != QDialog::Accepted) {
         emit preparationWebcamPreviewChanged(false);
+        // An earlier choice still counts, unless its window has closed since: the
+        // preparation would name a window that is gone and offer to record it.
+        if (m_captureTarget.window.isValid() && !CaptureTargetDialog::windowStillExists(m_captureTarget.window)) {
+            m_captureTarget = CapturableWindow();
+            updateCaptureTargetPanel();
+        }
         return;
     }
     const CapturableWindow target = picker.selectedTarget();
@@ -745,6 +751,11 @@ void ControlsArea::chooseCaptureTarget()
     updateCaptureTargetPanel();
     if (picker.recordPressed())
         QTimer::singleShot(0, this, &ControlsArea::startRequested);
+}
+
+QString ControlsArea::captureTargetText() const
+{
+    return m_targetTitle ? m_targetTitle->text() : m_captureTarget.title;
 }
 
 void ControlsArea::updateCaptureTargetPanel()

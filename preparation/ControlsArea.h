@@ -46,6 +46,10 @@ public:
     // The full-screen area picker while the user is choosing an area, else null.
     AreaPicker *areaPicker() const;
     CapturableWindow captureTarget() const { return m_captureTarget; }
+    // What the target page says is chosen: the window's title, or that none is.
+    QString captureTargetText() const;
+    // A window or frame to record: a valid window, or a valid frame.
+    static bool isTargetUsable(const CapturableWindow &target);
 
     // Video settings (recording page of the preferences) and audio-only settings.
     int fps() const { return m_fps; }
@@ -172,7 +176,6 @@ private:
     void onRegionPicked(const QRect &picked);
     RegionOverlay *regionOverlay(bool announceChanges);
     void raisePanelWindow();
-    static bool isTargetUsable(const CapturableWindow &target);
     bool isSpeakerTestRunning() const;
     bool isTestRunning(bool system) const;
     void toggleTest(bool system);

@@ -157,18 +157,12 @@ private:
     {
         if (!m_window || !m_window->isVisible())
             return;
-        const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
-        if (!connection->isValid())
-            return;
-        const std::optional<QRect> native = connection->rootGeometry(xcb_window_t(m_window->winId()));
+        const std::optional<QPoint> server = serverWindowPosition(m_window);
         QScreen *screen = m_window->screen();
-        if (!native || !screen)
+        if (!server || !screen)
             return;
-        // Native pixels lie at their offset from the screen's logical corner times its
-        // pixel ratio, plus that corner.
+        const QPoint onScreen = *server;
         const QPoint corner = screen->geometry().topLeft();
-        const qreal ratio = screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
-        const QPoint onScreen = corner + ((native->topLeft() - corner) / ratio);
         const QPoint believed = m_window->mapToGlobal(QPoint(0, 0));
         if ((onScreen - believed).manhattanLength() <= 1)
             return;
@@ -262,6 +256,38 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region)
     const bool ok = error == nullptr;
     std::free(error);
     return ok;
+}
+
+std::optional<QPoint> serverWindowPosition(QWidget *widget)
+{
+    if (!widget || !onX11())
+        return std::nullopt;
+    QWidget *window = widget->window();
+    if (!window->windowHandle())
+        return std::nullopt;
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    if (!connection->isValid())
+        return std::nullopt;
+    const std::optional<QRect> native = connection->rootGeometry(xcb_window_t(window->winId()));
+    if (!native)
+        return std::nullopt;
+    // A screen's device pixels start at its logical corner and run its pixel ratio times as
+    // far: the corner stays, the offset from it shrinks.
+    QScreen *screen = window->screen();
+    for (QScreen *candidate : QGuiApplication::screens()) {
+        const QRect g = candidate->geometry();
+        const QRect pixels(g.topLeft(), g.size() * candidate->devicePixelRatio());
+        if (pixels.contains(native->topLeft())) {
+            screen = candidate;
+            break;
+        }
+    }
+    if (!screen)
+        return native->topLeft();
+    const QPoint corner = screen->geometry().topLeft();
+    const qreal ratio = screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
+    const QPointF offset = QPointF(native->topLeft() - corner) / ratio;
+    return corner + QPoint(int(std::lround(offset.x())), int(std::lround(offset.y())));
 }
 
 void keepPositionInStep(QWidget *widget)

@@ -4,6 +4,8 @@
 #include <QRegion>
 #include <Qt>
 
+#include <optional>
+
 class QWidget;
 
 // Window services that overlays, frameless dialogs and toolbars share.
@@ -38,6 +40,12 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region);
 // there is one, else moves the window by the pointer's delta itself. False when no
 // move could start (no native window, or the left button is not down).
 bool startWindowMove(QWidget *window, const QPoint &globalPress);
+
+// Where the X server has the top-left corner of the top-level window of `widget`, in the
+// coordinates Qt moves windows in: the server counts device pixels, and at a scale above 1
+// (QT_SCALE_FACTOR) a place read from it and handed to move() unconverted lands that many
+// times as far from the screen's corner. Nothing off X11 or without a native window.
+std::optional<QPoint> serverWindowPosition(QWidget *widget);
 
 // Keeps the position Qt believes the top-level window of `widget` has in step with the
 // one it has on screen, each time the window is exposed. A window manager reparents a

@@ -85,6 +85,7 @@ private slots:
     void soundRecordingComesHomeWithProgress();
     void failedSaveLeavesTheWindowOnScreen();
     void windowPickerToolbarItems();
+    void pickerClosedAfterItsWindowLeftKeepsNoTarget();
     void cleanup();
 
 private:
@@ -367,6 +368,49 @@ void TestMainWindowHomeE2E::windowPickerToolbarItems()
     QVERIFY2(same * 16 > picture.width() * picture.height() * 95 / 100,
              qPrintable(QStringLiteral("%1 of %2 sampled pixels are the window's").arg(same)
                             .arg(picture.width() * picture.height() / 16)));
+}
+
+// A window chosen for the window mode closes; the game picker then finds nothing and is
+// closed with its close button: no preparation starts naming the window that has gone.
+void TestMainWindowHomeE2E::pickerClosedAfterItsWindowLeftKeepsNoTarget()
+{
+    TestWindowProcess target;
+    QVERIFY(target.open(QStringLiteral("Tom & Jerry"), QStringLiteral("#c04060"), QRect(300, 260, 500, 300)));
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    const auto picker = [] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); };
+    WhenShown choose(picker, [&](QWidget *dialog) {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        auto *grid = dialog->findChild<QListWidget *>();
+        QTRY_COMPARE(grid->count(), 1);
+        QVERIFY(pointerTo(grid->viewport()->mapToGlobal(grid->visualItemRect(grid->item(0)).center())));
+        QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                         QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")}));
+    });
+    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_Window")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 10000);
+    QCOMPARE(window.controlsArea()->captureTarget().title, QStringLiteral("Tom & Jerry"));
+    window.returnHome(true);
+    target.close();
+
+    WhenShown closeIt(picker, [&](QWidget *dialog) {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(closeByWindowManager(dialog));
+    });
+    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_Game")))));
+    QTRY_VERIFY_WITH_TIMEOUT(closeIt.done() && !QApplication::activeModalWidget(), 20000);
+    QTRY_VERIFY(window.isVisible());
+    QVERIFY(!window.setupToolbar()->isVisible());
+    QVERIFY(!window.controlsArea()->captureTarget().window.isValid());
+
+    // The same from the toolbar's mode menu: the toolbar stays, and REC waits for a window.
+    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_FullScreen")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 10000);
+    WhenShown closeAgain(picker, [&](QWidget *dialog) { QVERIFY(closeByWindowManager(dialog)); });
+    emit window.setupToolbar()->modeRequested(3);
+    QTRY_VERIFY_WITH_TIMEOUT(closeAgain.done() && window.setupToolbar()->isVisible(), 20000);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && !rec->isEnabled());
 }
 
 int main(int argc, char *argv[])

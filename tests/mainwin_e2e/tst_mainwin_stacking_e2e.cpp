@@ -13,6 +13,7 @@
 #include "app/InterfaceTranslations.h"
 #include "dialogs/SettingsDialog.h"
 #include "preparation/AreaPicker.h"
+#include "preparation/RegionOverlay.h"
 
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -167,9 +168,12 @@ void TestMainWindowStackingE2E::hotkeyStartWaitsForSettings()
     QVERIFY2(window.setupToolbar()->frameGeometry().contains(middle),
              qPrintable(QStringLiteral("the toolbar stands at %1,%2").arg(window.setupToolbar()->y()).arg(window.setupToolbar()->height())));
 
-    bool whole = false, waited = false, startedMeanwhile = true, answered = false;
+    QVERIFY(visibleTopLevel<RegionOverlay>());
+    bool whole = false, waited = false, startedMeanwhile = true, answered = false, frameAside = false;
     QVERIFY(inSettings(window, [&](SettingsDialog *settings) {
         screenshot(QStringLiteral("stacking-settings"));
+        // The area's frame stays above every managed window: it steps aside meanwhile.
+        frameAside = !visibleTopLevel<RegionOverlay>();
         whole = buttonsReach(settings, settings->findChildren<QAbstractButton *>(QStringLiteral("Secondary"))
                                            + settings->findChildren<QAbstractButton *>(QStringLiteral("Primary"))
                                            + settings->findChildren<QAbstractButton *>(QStringLiteral("Reset")));
@@ -181,6 +185,7 @@ void TestMainWindowStackingE2E::hotkeyStartWaitsForSettings()
         answered = answersClicks(settings);
         clickOn(settings->findChild<QPushButton *>(QStringLiteral("Secondary")));
     }));
+    QVERIFY2(frameAside, "the area's frame stayed over Settings");
     QVERIFY2(whole, "a click on a button of Settings reaches another window");
     QVERIFY2(waited && !startedMeanwhile, "the start did not wait for Settings to close");
     QVERIFY2(answered, "Settings did not answer a click while the start waited");
@@ -206,6 +211,7 @@ void TestMainWindowStackingE2E::hotkeyStartWaitsForSettings()
         clickOn(settings->findChild<QPushButton *>(QStringLiteral("Secondary")));
     }));
     QVERIFY2(answered, "Settings did not answer a click after the message");
+    QTRY_VERIFY2(visibleTopLevel<RegionOverlay>(), "the area's frame did not come back after Settings closed");
     QVERIFY(!window.isStartPending() && !window.recorder()->isRecording());
     window.returnHome(false);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Whether the numbers a widget shows (times, dates, durations, sizes, resolutions) lay their
 // digits out left to right, measured on the text laid out as the widget lays it out: a
-// label in its text's own direction, an editor and a button in the widget's direction.
+// label in its text's own direction, an editor, a button and a list's choice in the widget's
+// direction.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QGlyphRun>
@@ -104,6 +106,8 @@ inline std::pair<QString, Qt::LayoutDirection> shownText(const QWidget *w)
     }
     if (auto *edit = qobject_cast<const QLineEdit *>(w))
         return {edit->displayText(), edit->layoutDirection()};
+    if (auto *box = qobject_cast<const QComboBox *>(w))
+        return {box->currentText(), box->layoutDirection()};
     if (auto *button = qobject_cast<const QAbstractButton *>(w))
         return {button->text(), button->layoutDirection()};
     return {};

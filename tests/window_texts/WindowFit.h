@@ -6,7 +6,7 @@
 
 #include "TextFit.h"
 
-#include "platform/mac/X11Connection.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -83,13 +83,8 @@ inline QList<Problem> checkPlacement(QWidget *window)
         frame = window->geometry();
     // Where the X server has the window: Qt's own idea lags now and then behind the window
     // manager's placing.
-    if (const std::unique_ptr<X11Connection> x = X11Connection::forGuiThread(); x->isValid()) {
-        if (const std::optional<QRect> native = x->rootGeometry(xcb_window_t(window->winId()))) {
-            const qreal ratio = std::max<qreal>(window->devicePixelRatioF(), 1.0);
-            const QPoint actual(qRound(native->x() / ratio), qRound(native->y() / ratio));
-            frame.translate(actual - window->geometry().topLeft());
-        }
-    }
+    if (const std::optional<QPoint> actual = serverWindowPosition(window))
+        frame.translate(*actual - window->geometry().topLeft());
     if (frame == screen->geometry())
         return out;
     // A point of rounding at fractional scales.

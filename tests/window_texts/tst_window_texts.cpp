@@ -164,6 +164,8 @@ private:
     // Opens the popup of every shown drop-down list of the window: one of up to ten choices
     // shows them all without scrolling.
     void checkDropDowns(QWidget *window, const QString &key);
+    // Opens every shown drop-down list of the dialog twice: the dialog stays where it is.
+    void checkStillWhileListsOpen(QWidget *dialog, const QString &key);
     // Waits until the window is on screen and its size has settled, checks its texts and
     // saves its picture.
     void look(QWidget *window, const QString &key);
@@ -173,9 +175,10 @@ private:
     bool viaModal(const QString &key, const std::function<void()> &open,
                   const std::function<void(QWidget *)> &inside = {}, bool skipProgress = false);
     void recordMissing(const QString &key) { m_unexpected << key + QStringLiteral(": did not open"); }
-    // The player's seek bar and volume slider at their least values show nothing played:
-    // they do not fill from the wrong side right to left.
-    void checkSlidersFillFromTheStart(QWidget *library);
+    // The window's sliders (the player's seek bar and volume, the settings' sizes) at their
+    // least values show next to nothing filled: they do not fill from the wrong side right
+    // to left.
+    void checkSlidersFillFromTheStart(QWidget *window, const QString &key);
     // The window mode's item on the preparation toolbar: its tool tip and its menu.
     void checkWindowModeItem(SetupRecordingToolbar *toolbar);
     // Drags the area of chooseArea() and reads the size its picker, region frame and
@@ -378,6 +381,8 @@ bool WindowTexts::viaModal(const QString &key, const std::function<void()> &open
         poll.stop();
         const QPointer<QWidget> caught = w;
         look(w, key);
+        if (caught && qobject_cast<QDialog *>(caught))
+            checkStillWhileListsOpen(caught, key);
         if (inside && caught)
             inside(caught);
         if (caught && caught->isVisible())
@@ -612,6 +617,7 @@ void WindowTexts::recording()
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
     QTRY_VERIFY(toolbar->isVisible());
     look(toolbar, QStringLiteral("recording-toolbar"));
+    const int fullWidth = toolbar->width();
     // The state badge in its other state.
     toolbar->setPaused(true);
     look(toolbar, QStringLiteral("recording-toolbar-paused"));
@@ -642,6 +648,9 @@ void WindowTexts::recording()
     toolbar->toggleCollapse();
     look(toolbar, QStringLiteral("recording-toolbar-compact"));
     toolbar->toggleCollapse();
+    if (toolbar->width() != fullWidth)
+        m_unexpected << QStringLiteral("the recording toolbar is %1 px wide after collapse and expand, %2 before")
+                            .arg(toolbar->width()).arg(fullWidth);
 
     // The stop question, answered with save; the progress window of the saving.
     viaModal(QStringLiteral("stop-question"), [&] { toolbar->stopButton()->click(); },
@@ -705,6 +714,17 @@ void WindowTexts::rightToLeftNumbers()
                  }
                  record(QStringLiteral("rtl-schedule"), numberorder::check(dialog));
              });
+    // The mouse effects' sizes and the webcam's size fill from their least end.
+    viaModal(QStringLiteral("rtl-settings-mouse"), [&] { emit window.titleBar()->settingsRequested(); },
+             [&](QWidget *w) {
+                 qobject_cast<SettingsDialog *>(w)->setCurrentPage(2);
+                 checkSlidersFillFromTheStart(w, QStringLiteral("rtl-settings-mouse"));
+             });
+    viaModal(QStringLiteral("rtl-webcam-settings"), [&] { window.controlsArea()->showWebcamSettings(); },
+             [&](QWidget *w) {
+                 checkSlidersFillFromTheStart(w, QStringLiteral("rtl-webcam-settings"));
+                 record(QStringLiteral("rtl-webcam-settings"), numberorder::check(w));
+             });
     // The recording toolbar's timers, full and compact.
     FloatingToolbar *toolbar = window.floatingToolbar();
     toolbar->setTime(3723);
@@ -737,7 +757,7 @@ void WindowTexts::rightToLeftNumbers()
     library->openRecord(video, false);
     QTRY_COMPARE(library->currentRecordIndex(), video);
     record(QStringLiteral("rtl-library"), numberorder::check(library));
-    checkSlidersFillFromTheStart(library);
+    checkSlidersFillFromTheStart(library, QStringLiteral("rtl-library"));
     viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
              inside(QStringLiteral("rtl-library-file-info")));
     library->close();
@@ -818,6 +838,32 @@ void WindowTexts::checkDropDowns(QWidget *window, const QString &key)
     }
 }
 
+void WindowTexts::checkStillWhileListsOpen(QWidget *dialog, const QString &key)
+{
+    // Where the X server has the dialog, and where Qt has it: a move asked for shows in Qt at
+    // once, on the server once the window manager has made it. (Qt may also learn the place
+    // it had wrong: then nothing moves.)
+    const auto server = [dialog] { return serverWindowPosition(dialog).value_or(QPoint()); };
+    const auto asked = [dialog] { return dialog->windowHandle()->geometry().topLeft(); };
+    const QPoint before = server();
+    const auto moved = [&] { return (server() - before).manhattanLength() > 1; };
+    for (int round = 0; round < 2; ++round)
+        for (QComboBox *box : dialog->findChildren<QComboBox *>()) {
+            if (!box->isVisible() || !box->isEnabled() || box->window() != dialog)
+                continue;
+            box->showPopup();
+            if (QTest::qWaitFor([&] { return box->view()->isVisible(); }, 5000))
+                box->hidePopup();
+            if ((asked() - before).manhattanLength() > 1 && QTest::qWaitFor(moved, 3000)) {
+                m_unexpected << QStringLiteral("%1: the dialog moved from %2,%3 to %4,%5 as the list of %6 opened")
+                                    .arg(key).arg(before.x()).arg(before.y()).arg(server().x()).arg(server().y())
+                                    .arg(box->objectName());
+                return;
+            }
+        }
+    reportProblems(key, windowfit::checkPlacement(dialog));
+}
+
 void WindowTexts::listsAndRows()
 {
     MainWindow &window = *m_window;
@@ -888,28 +934,34 @@ void WindowTexts::listsAndRows()
     checkWindowModeItem(toolbar);
 }
 
-void WindowTexts::checkSlidersFillFromTheStart(QWidget *library)
+void WindowTexts::checkSlidersFillFromTheStart(QWidget *window, const QString &key)
 {
-    for (const char *name : {"Seek", "Volume"}) {
-        auto *slider = library->findChild<QSlider *>(QLatin1String(name));
-        QVERIFY(slider && slider->isVisible());
+    for (QSlider *slider : window->findChildren<QSlider *>()) {
+        if (!slider->isVisible() || slider->orientation() != Qt::Horizontal)
+            continue;
         const QSignalBlocker quiet(slider);
         const int value = slider->value();
+        // At its greatest value, left to right, the groove shows its fill all along; at its
+        // least, in the window's direction, hardly any.
+        slider->setValue(slider->maximum());
+        const Qt::LayoutDirection direction = slider->layoutDirection();
+        slider->setLayoutDirection(Qt::LeftToRight);
+        const QImage full = slider->grab().toImage();
+        slider->setLayoutDirection(direction);
         slider->setValue(slider->minimum());
-        const QImage picture = slider->grab().toImage();
+        const QImage empty = slider->grab().toImage();
         slider->setValue(value);
-        // The played part is drawn in the style sheet's "sub-page" blue.
-        const QColor played(QStringLiteral("#287bfa"));
+        const int y = empty.height() / 2;
+        const QColor played = full.pixelColor(full.width() / 3, y);
         int filled = 0;
-        const int y = picture.height() / 2;
-        for (int x = 0; x < picture.width(); ++x) {
-            const QColor c = picture.pixelColor(x, y);
+        for (int x = 0; x < empty.width(); ++x) {
+            const QColor c = empty.pixelColor(x, y);
             filled += std::abs(c.red() - played.red()) + std::abs(c.green() - played.green())
                           + std::abs(c.blue() - played.blue()) < 40;
         }
-        if (filled * 5 > picture.width())
-            m_unexpected << QStringLiteral("rtl-library: the %1 slider at its start shows %2 of %3 px played")
-                                .arg(QLatin1String(name)).arg(filled).arg(picture.width());
+        if (filled * 5 > empty.width())
+            m_unexpected << QStringLiteral("%1: the %2 slider at its least value shows %3 of %4 px filled")
+                                .arg(key, slider->objectName()).arg(filled).arg(empty.width());
     }
 }
 
