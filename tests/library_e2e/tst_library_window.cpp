@@ -45,6 +45,7 @@ private slots:
     void noSoundServer();
     void cardTexts();
     void fullScreenPlayback();
+    void pictureAgreesWithTime();
     void clickToSeek();
     void goneBehindItsBack();
     void listColumnWidth();
@@ -645,6 +646,75 @@ static bool positionNear(VideoPlayer *player, double seconds, bool playing)
     }
     qWarning() << "position" << player->position() << "wanted" << seconds;
     return false;
+}
+
+// The time a picture of the ramp clip shows: its grey level is 8 per second (limited range).
+static double rampSeconds(const QImage &image)
+{
+    return image.isNull() ? -100 : (qGreen(image.pixel(image.width() / 2, image.height() / 2)) * 219.0 / 255.0 + 16) / 8;
+}
+
+// The seconds of the "mm:ss / mm:ss" label.
+static double labelSeconds(const QLabel *time)
+{
+    const QStringList parts = time->text().section(QLatin1Char('/'), 0, 0).trimmed().split(QLatin1Char(':'));
+    return parts.size() == 2 ? parts.at(0).toInt() * 60 + parts.at(1).toInt() : -100;
+}
+
+// Played to the end, then sought back twice in full screen: back in the window the picture and
+// a Screenshot show the time the window reads.
+void LibraryWindowTest::pictureAgreesWithTime()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    const QString name = QStringLiteral("Vistrelle_ramp.mp4");
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "nullsrc=size=320x180:rate=30,geq=lum='T*8':cb=128:cr=128", "-t", "30", "-c:v",
+                                  "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-g", "30", clip(name)}));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    list->setCurrentRow(rowOf(w, name));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
+    auto *bar = w->findChild<QSlider *>(QStringLiteral("Seek"));
+    auto *time = w->findChild<QLabel *>(QStringLiteral("Time"));
+    auto *surface = w->findChild<QLabel *>(QStringLiteral("Preview"));
+    VideoPlayer *player = w->videoPlayer();
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(), 10000);
+    QVERIFY(clickWidget(bar, QPoint(qRound(bar->width() * 0.85), bar->height() / 2)));
+    QVERIFY(positionNear(player, 25.5, true));
+    QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 15000);
+    QVERIFY(xdotool({"key", "f"}));
+    QWidget *view = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((view = visibleTopLevel(QStringLiteral("FullscreenView"))), 5000);
+    QTRY_VERIFY(view->hasFocus());
+    QVERIFY(xdotool({"key", "Left"}));
+    QVERIFY(positionNear(player, 25.0, false));
+    QVERIFY(xdotool({"key", "Left"}));
+    QVERIFY(positionNear(player, 20.0, false));
+    QVERIFY(xdotool({"key", "Escape"}));
+    QTRY_VERIFY(!view->isVisible());
+    QTRY_VERIFY2_WITH_TIMEOUT(qAbs(rampSeconds(surface->pixmap().toImage()) - labelSeconds(time)) <= 1.0,
+                              qPrintable(QStringLiteral("picture %1 s, label %2")
+                                             .arg(rampSeconds(surface->pixmap().toImage()))
+                                             .arg(time->text())),
+                              5000);
+    m_boxes->titles.clear();
+    const QStringList before = QDir(m_folder).entryList({"*.png"});
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("ScreenshotButton"))));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("截图完成")), 10000);
+    for (const QString &still : QDir(m_folder).entryList({"*.png"})) {
+        if (before.contains(still))
+            continue;
+        const double shown = rampSeconds(QImage(clip(still)));
+        QVERIFY2(qAbs(shown - labelSeconds(time)) <= 1.0, qPrintable(QStringLiteral("still %1 s, label %2").arg(shown).arg(time->text())));
+        QVERIFY(QFile::remove(clip(still)));
+    }
+    player->close();
+    QVERIFY(QFile::remove(clip(name)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
 }
 
 // A click on a seek bar seeks to the clicked place, paused or playing: the library's bar and the
