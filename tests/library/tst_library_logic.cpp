@@ -80,8 +80,12 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("sub"));
         const QString below = savingPathFor(dir.filePath("sub/Vistrelle_d.mkv"));
         touch("sub/" + QFileInfo(below).fileName());
+        // A killed watermark copy's hidden folder, with its partial copy.
+        QVERIFY(QDir(dir.path()).mkdir(".Vistrelle-watermark-Ab12cD"));
+        touch(".Vistrelle-watermark-Ab12cD/watermark.txt");
 
-        QCOMPARE(removeAbandonedSaves(dir.path()), QStringList{QDir::cleanPath(leftover)});
+        QCOMPARE(removeAbandonedSaves(dir.path()),
+                 (QStringList{QDir::cleanPath(leftover), dir.filePath(".Vistrelle-watermark-Ab12cD")}));
         QVERIFY(!QFileInfo::exists(leftover));
         for (const QString &name : kept)
             QVERIFY2(QFileInfo::exists(dir.filePath(name)), qPrintable(name));
