@@ -111,8 +111,28 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     });
 
     setCardSelected(false);
+    // A picture grabbed before is shown at once; a new one is asked for when the card first
+    // shows (the list shows only the cards on screen), so the cards in view come first.
+    const QImage cached = ThumbnailCache::instance()->cached(ThumbnailCache::keyFor(record.path, record.size));
+    if (!cached.isNull()) {
+        m_pictureAsked = true;
+        applyPicture(cached);
+    }
+}
+
+void RecordCard::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    askForPicture();
+}
+
+void RecordCard::askForPicture()
+{
+    if (m_pictureAsked)
+        return;
+    m_pictureAsked = true;
     const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
-    ThumbnailCache::instance()->request(record.path, record.size, m_thumbnail->size() * ratio, this,
+    ThumbnailCache::instance()->request(m_record.path, m_record.size, m_thumbnail->size() * ratio, this,
                                         [this](const QImage &image) { applyPicture(image); });
 }
 
