@@ -524,6 +524,18 @@ private slots:
         QCOMPARE(VideoPlayer::seekTargetMs(3.5, 0), qint64(3500));
     }
 
+    // Shown before its first look at the save folder ends, the list says it is loading; no
+    // count, never "0 files".
+    void loadingBeforeTheFirstScan()
+    {
+        VideoListDialog window;
+        window.show();
+        auto *state = window.findChild<QLabel *>(QStringLiteral("ListState"));
+        QVERIFY(state && state->isVisible());
+        QCOMPARE(state->text(), QStringLiteral("正在加载媒体文件…"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Count"))->text(), QString());
+    }
+
     // Frames decoded faster than the GUI thread takes them (a 4K file on a busy machine) do not
     // queue up: only the newest is delivered, with its own time, and the snapshot is that frame.
     void lateFramesDropped()
