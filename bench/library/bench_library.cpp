@@ -175,6 +175,21 @@ ScanFigures scanOnce(int expected)
     return f;
 }
 
+// Whether every video card in the list's view has its picture in the cache.
+bool visibleHavePictures(const VideoListDialog &window)
+{
+    const auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        if (!list->visualItemRect(item).intersects(list->viewport()->rect()))
+            continue;
+        const VideoRecord r = window.recordList().value(item->data(Qt::UserRole).toInt());
+        if (!r.isAudio && ThumbnailCache::instance()->cached(ThumbnailCache::keyFor(r.path, r.size)).isNull())
+            return false;
+    }
+    return list->count() > 0;
+}
+
 // A shown window opening a folder of `count` recordings: the time until its list shows
 // cards, the longest GUI-thread event over the next 5 s, and the time until the cards on
 // screen have their pictures.
@@ -188,19 +203,6 @@ void openLarge(TimedApplication &app, int count)
     window.show();
     QCoreApplication::processEvents();
     auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
-    ThumbnailCache *cache = ThumbnailCache::instance();
-    const auto visibleHavePictures = [&] {
-        for (int row = 0; row < list->count(); ++row) {
-            QListWidgetItem *item = list->item(row);
-            const QRect rect = list->visualItemRect(item);
-            if (!rect.intersects(list->viewport()->rect()))
-                continue;
-            const VideoRecord r = window.recordList().value(item->data(Qt::UserRole).toInt());
-            if (!r.isAudio && cache->cached(ThumbnailCache::keyFor(r.path, r.size)).isNull())
-                return false;
-        }
-        return list->count() > 0;
-    };
     app.longestEventMs = 0;
     app.measuring = true;
     QElapsedTimer t;
@@ -214,7 +216,7 @@ void openLarge(TimedApplication &app, int count)
     const double longest = app.longestEventMs;
     const QString longestWhat = app.longestEvent;
     app.measuring = false;
-    while (!visibleHavePictures() && t.elapsed() < 120000)
+    while (!visibleHavePictures(window) && t.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     printf("  %d files: cards shown after                %.2f s\n", count, cards);
     printf("  %d files: longest GUI-thread event (5 s)  %.1f ms (%s)\n", count, longest, qPrintable(longestWhat));
@@ -266,11 +268,12 @@ int main(int argc, char *argv[])
         QElapsedTimer t;
         t.start();
         VideoListDialog window;
+        window.show();
         window.loadFromDisk();
-        while (cache->cachedCount() < files.size() && t.elapsed() < 120000)
+        while (!visibleHavePictures(window) && t.elapsed() < 120000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-        printf("  all 200 thumbnails (cached by then: %d)   %.2f s after the first scan began\n",
-               cache->cachedCount(), t.elapsed() / 1000.0);
+        printf("  pictures of the cards on screen           %.2f s after the scan began (cached: %d)\n",
+               t.elapsed() / 1000.0, cache->cachedCount());
         const int before = cache->grabsStarted();
         window.refreshList(QString());
         printf("  grabs on a second list build              %d\n", cache->grabsStarted() - before);

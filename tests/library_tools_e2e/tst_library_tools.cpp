@@ -415,6 +415,14 @@ void LibraryToolsTest::renameAndInformation()
     QVERIFY(cameBack);
     QTRY_VERIFY(!visibleWindow(kTool));
     QVERIFY(QFileInfo::exists(original));
+    // A name longer than the file system takes is said so; the dialog comes back with it.
+    cameBack = false;
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    rename(kBase + "_转换.mov", QString(256, QLatin1Char('n')), "名称无效", true);
+    QCOMPARE(m_boxes->texts, QStringList{QStringLiteral("文件名过长，请缩短后再试。")});
+    QVERIFY(cameBack);
+    QTRY_VERIFY(!visibleWindow(kTool));
     // An existing name is refused; both files stay as they were.
     const QByteArray mkv = md5(clip(kBase + "_转换_2.mkv"));
     QVERIFY(QFile::copy(original, clip("taken name.mov")));
