@@ -111,8 +111,8 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     });
 
     setCardSelected(false);
-    // A picture grabbed before is shown at once; a new one is asked for when the card first
-    // shows (the list shows only the cards on screen), so the cards in view come first.
+    // A picture grabbed before is shown at once; a new one is asked for when the card is first
+    // painted (only cards in the list's view are), so the cards in view come first.
     const QImage cached = ThumbnailCache::instance()->cached(ThumbnailCache::keyFor(record.path, record.size));
     if (!cached.isNull()) {
         m_pictureAsked = true;
@@ -120,10 +120,10 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     }
 }
 
-void RecordCard::showEvent(QShowEvent *event)
+void RecordCard::paintEvent(QPaintEvent *event)
 {
-    QWidget::showEvent(event);
     askForPicture();
+    QWidget::paintEvent(event);
 }
 
 void RecordCard::askForPicture()

@@ -293,6 +293,8 @@ void VideoListDialog::onItemSelectionChanged()
     const QList<QListWidgetItem *> selected = listWidget->selectedItems();
     if (selected.isEmpty())
         return;
+    // The selected row's card is there at once, wherever the list's building has got to.
+    buildCard(listWidget->row(selected.first()));
     const int index = selected.first()->data(Qt::UserRole).toInt();
     listWidget->viewport()->update();
     const int serial = ++selectionSerial;
