@@ -129,10 +129,19 @@ bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int
     if (m_fromCard) {
         // The current file's card, right-clicked.
         auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
+        // Cards are built as the list shows them: wait until the current one is on screen.
         QWidget *card = nullptr;
-        for (int row = 0; row < list->count(); ++row) {
-            if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
-                card = list->itemWidget(list->item(row));
+        QElapsedTimer shown;
+        shown.start();
+        while (shown.elapsed() < 10000) {
+            card = nullptr;
+            for (int row = 0; row < list->count(); ++row) {
+                if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
+                    card = list->itemWidget(list->item(row));
+            }
+            if (card && card->isVisible() && list->viewport()->rect().contains(card->geometry()))
+                break;
+            QTest::qWait(50);
         }
         if (!card || !LibraryMedia::movePointer(LibraryMedia::screenPoint(card, QPoint(card->width() / 2, 20)))
             || !xdotool({"click", "3"}))
