@@ -5,6 +5,7 @@
 #include "app/HomePage.h"
 #include "app/Permissions.h"
 #include "dialogs/MicrophonePermissionDialog.h"
+#include "library/MediaLibraryFiles.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/CountdownOverlay.h"
 #include "overlays/FloatingToolbar.h"
@@ -523,6 +524,9 @@ void MainWindow::onRecorderStopped(const QString &path)
     libraryOpenedForSave = false;
     if (!path.isEmpty()) {
         lastRecordingPath = path;
+        // Every saved recording stays in the library when the save folder changes, sound
+        // recordings too (they never pass through the library's look at the save folder).
+        rememberRecordedFile(path);
         const QString suffix = QFileInfo(path).suffix().toLower();
         if (suffix == QLatin1String("mp3") || suffix == QLatin1String("m4a") || suffix == QLatin1String("wav")
             || suffix == QLatin1String("flac"))

@@ -188,6 +188,19 @@ QStringList removeAbandonedSaves(const QString &folder)
             removed << path;
         }
     }
+    // A watermark copy is written in a hidden folder of its own (WatermarkCopyJob): one left
+    // by a killed run goes too. Jobs of this process start only in folders looked at already.
+    static const QRegularExpression watermarkFolder(QStringLiteral("^\\.Vistrelle-watermark-[A-Za-z0-9]{6}$"));
+    for (const QFileInfo &sub : dir.entryInfoList({QStringLiteral(".Vistrelle-watermark-*")},
+                                                  QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString path = QDir::cleanPath(sub.absoluteFilePath());
+        if (!watermarkFolder.match(sub.fileName()).hasMatch() || sub.isSymLink() || savesInProgress.contains(path))
+            continue;
+        if (QDir(path).removeRecursively()) {
+            qInfo().noquote() << "[FFmpeg] Removed the unfinished watermark copy of an earlier run" << path;
+            removed << path;
+        }
+    }
     return removed;
 }
 

@@ -73,7 +73,8 @@ bool isSavingFile(const QString &fileName);
 // Removes the hidden files of saves that a run of the program left in `folder` when it was
 // killed mid-save (the program runs as one instance, so they belong to no running job),
 // once per folder in the life of the process; files this process is writing stay. Nothing
-// but names that savingPathFor gives is touched. Returns the removed paths.
+// but names that savingPathFor gives, and the hidden folders of watermark copies, is touched.
+// Returns the removed paths.
 QStringList removeAbandonedSaves(const QString &folder);
 
 // True when the file exists, is not empty and ffprobe lists a stream in it. The probe runs on

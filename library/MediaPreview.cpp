@@ -8,7 +8,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QThreadPool>
 
 #include <signal.h>
@@ -42,15 +41,9 @@ QImage runPictureGrab(const QStringList &args, const char *format,
 {
     QProcess process;
     makeChildEndWithProgram(process, SIGKILL);
-    // Pictures are decoration: they yield the processor to the metadata probes and the
-    // interface while a long list fills (coreutils' nice, when there is one).
-    static const QString nice = QStandardPaths::findExecutable(QStringLiteral("nice"));
-    const QString ffmpeg = resolveToolPath(QStringLiteral("ffmpeg"));
-    if (nice.isEmpty() || wanted)
-        process.start(ffmpeg, args, QIODevice::ReadWrite);
-    else
-        process.start(nice, QStringList{QStringLiteral("-n"), QStringLiteral("10"), ffmpeg} + args,
-                      QIODevice::ReadWrite);
+    // Only the cards on screen ask for pictures (a handful at a time): they are grabbed at the
+    // metadata probes' priority, or a long list's probes would hold them back for minutes.
+    process.start(resolveToolPath(QStringLiteral("ffmpeg")), args, QIODevice::ReadWrite);
     QElapsedTimer elapsed;
     elapsed.start();
     bool finished = false;

@@ -111,8 +111,28 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     });
 
     setCardSelected(false);
+    // A picture grabbed before is shown at once; a new one is asked for when the card is first
+    // painted (only cards in the list's view are), so the cards in view come first.
+    const QImage cached = ThumbnailCache::instance()->cached(ThumbnailCache::keyFor(record.path, record.size));
+    if (!cached.isNull()) {
+        m_pictureAsked = true;
+        applyPicture(cached);
+    }
+}
+
+void RecordCard::paintEvent(QPaintEvent *event)
+{
+    askForPicture();
+    QWidget::paintEvent(event);
+}
+
+void RecordCard::askForPicture()
+{
+    if (m_pictureAsked)
+        return;
+    m_pictureAsked = true;
     const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
-    ThumbnailCache::instance()->request(record.path, record.size, m_thumbnail->size() * ratio, this,
+    ThumbnailCache::instance()->request(m_record.path, m_record.size, m_thumbnail->size() * ratio, this,
                                         [this](const QImage &image) { applyPicture(image); });
 }
 

@@ -39,9 +39,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void applyPicture(const QImage &image);
+    void askForPicture();
     void placeBadge();
     void elideTitle();
 
@@ -53,4 +55,5 @@ private:
     QLabel *m_detail = nullptr;
     QLabel *m_title = nullptr;
     bool m_hasPicture = false;
+    bool m_pictureAsked = false;
 };

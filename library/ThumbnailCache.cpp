@@ -52,24 +52,7 @@ void ThumbnailCache::request(const QString &path, qint64 fileSize, QSize pixelSi
         return;
     }
     m_inFlight.insert(key, {{receiver, std::move(callback)}});
-    if (m_holds > 0)
-        m_pending.append({key, path, pixelSize});
-    else
-        startGrab(key, path, pixelSize);
-}
-
-void ThumbnailCache::hold()
-{
-    ++m_holds;
-}
-
-void ThumbnailCache::release()
-{
-    if (m_holds == 0 || --m_holds > 0)
-        return;
-    const QList<Pending> pending = std::exchange(m_pending, {});
-    for (const Pending &p : pending)
-        startGrab(p.key, p.path, p.pixelSize);
+    startGrab(key, path, pixelSize);
 }
 
 void ThumbnailCache::startGrab(const QString &key, const QString &path, QSize pixelSize)

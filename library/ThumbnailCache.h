@@ -30,10 +30,6 @@ public:
     void request(const QString &path, qint64 fileSize, QSize pixelSize, QObject *receiver,
                  std::function<void(const QImage &)> callback);
 
-    // While held, new grabs wait: a library scan's metadata probes go first.
-    void hold();
-    void release();
-
     int grabsStarted() const { return m_grabsStarted; }
     int cachedCount() const { return int(m_cache.size()); }
     qint64 cachedBytes() const;
@@ -50,13 +46,5 @@ private:
     void startGrab(const QString &key, const QString &path, QSize pixelSize);
 
     QHash<QString, QList<Waiter>> m_inFlight;
-    struct Pending
-    {
-        QString key;
-        QString path;
-        QSize pixelSize;
-    };
-    QList<Pending> m_pending;
-    int m_holds = 0;
     int m_grabsStarted = 0;
 };

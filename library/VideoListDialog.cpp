@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QThreadPool>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVideoWidget>
@@ -98,6 +99,10 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     metadataTimer->setSingleShot(true);
     metadataTimer->setInterval(0);
     connect(metadataTimer, &QTimer::timeout, this, &VideoListDialog::applyQueuedMetadata);
+    cardTimer = new QTimer(this);
+    cardTimer->setSingleShot(true);
+    cardTimer->setInterval(0);
+    connect(cardTimer, &QTimer::timeout, this, &VideoListDialog::buildQueuedCards);
     // The window outlives the event loop (its owners never delete it at quit): every job of
     // its own ends now and removes what it left.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
@@ -144,7 +149,6 @@ VideoListDialog::~VideoListDialog()
         exitFullscreenPlayback();
         delete fullscreenView;
     }
-    setHoldingThumbnails(false);
     // Probes still queued skip their work; running ones end on their own, and their results
     // go nowhere (the watchers go with the window). Nothing here waits for them.
     liveScanGeneration->storeRelaxed(-1);
@@ -270,10 +274,11 @@ void VideoListDialog::buildUi()
         "QProgressBar::chunk{background:#347dff;border-radius:2px;}"));
     stateLayout->addWidget(stateBusyBar, 0, Qt::AlignHCenter);
     stateLayout->addStretch();
+    // Until the first look at the save folder ends the list says it is loading, and no count.
     stateOverlay->setGeometry(listWidget->viewport()->rect());
-    stateOverlay->hide();
+    connect(listWidget->verticalScrollBar(), &QScrollBar::valueChanged, this, &VideoListDialog::buildVisibleCards);
 
-    countLabel = new QLabel(tr("%n 个文件", nullptr, 0), left);
+    countLabel = new QLabel(left);
     countLabel->setObjectName(QStringLiteral("Count"));
     countLabel->setAlignment(Qt::AlignCenter);
     countLabel->setStyleSheet(QStringLiteral("color:#a4b3c9;font-size:12px;"));
@@ -527,6 +532,8 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
         const auto *resize = static_cast<QResizeEvent *>(event);
         if (resize->size().width() != resize->oldSize().width())
             listWidget->doItemsLayout();
+        if (resize->size().height() > resize->oldSize().height())
+            QTimer::singleShot(0, this, &VideoListDialog::buildVisibleCards);
     }
     if (titleLabel && object == titleLabel && event->type() == QEvent::Resize)
         elideFileTitle();

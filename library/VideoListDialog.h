@@ -168,7 +168,9 @@ private:
     static QString unusableOutputText(const QString &output);
     void showListState(const QString &text, bool busy);
     void startMetadataJobs(int generation);
-    void setHoldingThumbnails(bool hold);
+    void buildCard(int row);
+    void buildVisibleCards();
+    void buildQueuedCards();
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
     void applyQueuedMetadata();
     void stopPreviewJob();
@@ -200,7 +202,6 @@ private:
     int filterTab = 0;
     QTimer *searchTimer = nullptr;
     QThreadPool *metadataPool = nullptr;
-    int pendingMetadata = 0;      // jobs of the current scan not yet back
     struct QueuedMetadata
     {
         int generation;
@@ -210,7 +211,8 @@ private:
     };
     QList<QueuedMetadata> metadataResults; // back, not merged yet
     QTimer *metadataTimer = nullptr;
-    bool holdingThumbnails = false;
+    QTimer *cardTimer = nullptr; // builds the cards off screen, a few at a time
+    int nextCardRow = 0;
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;

@@ -426,19 +426,25 @@ void VideoListDialog::onScreenshotClicked()
         return;
     const VideoRecord record = records.at(currentIndex);
     const QImage still = player->currentFrameSnapshot();
-    if (!still.isNull() || displayedImage.isNull()) {
+    if (!still.isNull()) {
         saveScreenshot(record.path, still);
         return;
     }
-    // Before playback the preview shows a cropped still: the saved picture is a full frame,
-    // grabbed by ffmpeg on a pool thread.
+    // Before playback the preview shows a cropped still (or nothing yet): the saved picture is
+    // a full frame, grabbed by ffmpeg on a pool thread. A file it cannot read is said so.
     const int serial = selectionSerial;
     const QString path = record.path;
+    const double end = durationSeconds > 0.1 ? durationSeconds - 0.05 : player->position();
     screenshotButton->setEnabled(false);
-    grabPicture([path, at = std::max(player->position(), 0.0)] { return grabFullFrame(path, at); },
+    grabPicture([path, at = std::clamp(player->position(), 0.0, std::max(end, 0.0))] { return grabFullFrame(path, at); },
                 [this, serial, path](const QImage &frame) {
                     screenshotButton->setEnabled(currentIndex >= 0);
-                    if (serial == selectionSerial)
+                    if (serial != selectionSerial)
+                        return;
+                    if (frame.isNull())
+                        QMessageBox::warning(this, tr("截图失败"),
+                                             QObject::tr("无法打开文件：%1").arg(QObject::tr("文件无法读取或已损坏")));
+                    else
                         saveScreenshot(path, frame);
                 });
 }

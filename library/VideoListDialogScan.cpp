@@ -107,27 +107,12 @@ void VideoListDialog::loadFromDisk()
             record = kept;
         }
     }
-    // The cards' pictures wait for this scan's metadata probes.
-    pendingMetadata = int(records.size());
-    setHoldingThumbnails(pendingMetadata > 0);
-
     refreshList(searchBox ? searchBox->text() : QString());
     if (records.isEmpty())
         return;
     if (listWidget->count() > 0)
         listWidget->setCurrentRow(0);
     startMetadataJobs(generation);
-}
-
-void VideoListDialog::setHoldingThumbnails(bool hold)
-{
-    if (hold == holdingThumbnails)
-        return;
-    holdingThumbnails = hold;
-    if (hold)
-        ThumbnailCache::instance()->hold();
-    else
-        ThumbnailCache::instance()->release();
 }
 
 void VideoListDialog::startMetadataJobs(int generation)
@@ -137,8 +122,6 @@ void VideoListDialog::startMetadataJobs(int generation)
         auto *watcher = new QFutureWatcher<VideoRecord>(this);
         connect(watcher, &QFutureWatcher<VideoRecord>::finished, this, [this, watcher, generation, i, path = record.path] {
             watcher->deleteLater();
-            if (generation == scanGeneration && --pendingMetadata <= 0)
-                setHoldingThumbnails(false);
             if (watcher->future().resultCount() == 0 || generation != scanGeneration)
                 return;
             // Results come in bursts (all of one turn of the event loop are delivered before
@@ -214,25 +197,13 @@ void VideoListDialog::refreshList(const QString &filter)
         auto *item = new QListWidgetItem(listWidget);
         item->setSizeHint(QSize(0, 104));
         item->setData(Qt::UserRole, i);
-        const QString path = record.path;
-        auto *card = new RecordCard(
-            record,
-            [this, path] {
-                // The card's own delete button: make its file current, then delete.
-                currentIndex = -1;
-                const QFileInfo file(path);
-                for (int j = 0; j < records.size(); ++j) {
-                    if (QFileInfo(records.at(j).path) == file) {
-                        currentIndex = j;
-                        break;
-                    }
-                }
-                if (currentIndex >= 0)
-                    onDeleteClicked();
-            },
-            [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
-        listWidget->setItemWidget(item, card);
     }
+    // The cards on screen are built at once (their pictures are asked for first), the rest a
+    // few milliseconds at a time: hundreds of cards would hold the window for seconds.
+    nextCardRow = 0;
+    buildVisibleCards();
+    if (nextCardRow < listWidget->count())
+        cardTimer->start();
     countLabel->setText(tr("%n 个文件", nullptr, listWidget->count()));
     if (listWidget->count() > 0) {
         stateOverlay->hide();
@@ -240,6 +211,57 @@ void VideoListDialog::refreshList(const QString &filter)
         clearCurrentSelection();
         showListState(records.isEmpty() ? tr("暂无媒体文件") : tr("没有匹配的媒体文件"), false);
     }
+}
+
+void VideoListDialog::buildCard(int row)
+{
+    QListWidgetItem *item = listWidget->item(row);
+    if (!item || listWidget->itemWidget(item))
+        return;
+    const int index = item->data(Qt::UserRole).toInt();
+    if (index < 0 || index >= records.size())
+        return;
+    const QString path = records.at(index).path;
+    auto *card = new RecordCard(
+        records.at(index),
+        [this, path] {
+            // The card's own delete button: make its file current, then delete.
+            currentIndex = -1;
+            const QFileInfo file(path);
+            for (int j = 0; j < records.size(); ++j) {
+                if (QFileInfo(records.at(j).path) == file) {
+                    currentIndex = j;
+                    break;
+                }
+            }
+            if (currentIndex >= 0)
+                onDeleteClicked();
+        },
+        [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
+    card->setCardSelected(item->isSelected());
+    listWidget->setItemWidget(item, card);
+}
+
+void VideoListDialog::buildVisibleCards()
+{
+    const int count = listWidget->count();
+    if (count == 0)
+        return;
+    const int first = std::max(0, listWidget->indexAt(QPoint(1, 1)).row());
+    const int last = std::min(count - 1, first + listWidget->viewport()->height() / 100 + 1);
+    for (int row = first; row <= last; ++row)
+        buildCard(row);
+}
+
+void VideoListDialog::buildQueuedCards()
+{
+    QElapsedTimer budget;
+    budget.start();
+    const int count = listWidget->count();
+    while (nextCardRow < count && budget.elapsed() < 8)
+        buildCard(nextCardRow++);
+    if (nextCardRow < count)
+        cardTimer->start();
 }
 
 void VideoListDialog::addRecord(const VideoRecord &record)
@@ -271,6 +293,8 @@ void VideoListDialog::onItemSelectionChanged()
     const QList<QListWidgetItem *> selected = listWidget->selectedItems();
     if (selected.isEmpty())
         return;
+    // The selected row's card is there at once, wherever the list's building has got to.
+    buildCard(listWidget->row(selected.first()));
     const int index = selected.first()->data(Qt::UserRole).toInt();
     listWidget->viewport()->update();
     const int serial = ++selectionSerial;

@@ -30,6 +30,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -394,6 +396,18 @@ void VideoListDialog::showConvertDialog()
         reloadAndSelect(target);
 }
 
+namespace {
+
+// The longest file name, in bytes, that the file system of `folder` takes (255 when it does
+// not say).
+qsizetype fileNameLimit(const QString &folder)
+{
+    const long limit = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? qsizetype(limit) : 255;
+}
+
+} // namespace
+
 void VideoListDialog::showRenameDialog()
 {
     if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
@@ -426,6 +440,11 @@ void VideoListDialog::showRenameDialog()
             target = info.dir().filePath(info.suffix().isEmpty() ? newName : newName + QLatin1Char('.') + info.suffix());
             if (target == oldPath)
                 return;
+            if (QFile::encodeName(QFileInfo(target).fileName()).size() > fileNameLimit(info.absolutePath())) {
+                QMessageBox::warning(this, tr("名称无效"), tr("文件名过长，请缩短后再试。"));
+                name->setFocus();
+                continue;
+            }
             // Another file has that name.
             if (!QFileInfo::exists(target) || QFileInfo(target) == info)
                 break;

@@ -97,9 +97,11 @@ void VideoListDialog::showWatermarkDialog()
         if (watermarkJob != job)
             return;
         watermarkJob = nullptr;
-        QString errorText = error;
         QString result;
         const QString temporary = job->temporaryOutput();
+        // ffmpeg's words name the hidden file it wrote: the user asked for `target`.
+        QString errorText = error;
+        errorText.replace(temporary, target);
         // A clean exit counts only with a copy that ffprobe can read (probed off this thread).
         QPointer<VideoListDialog> self(this);
         const bool usable = success && !job->wasCancelled() && outputIsUsable(temporary);
@@ -125,8 +127,10 @@ void VideoListDialog::showWatermarkDialog()
                 progress->deleteLater();
         }
         QCoreApplication::processEvents();
-        if (cancelled)
+        if (cancelled) {
+            tellCancelled();
             return;
+        }
         if (!result.isEmpty()) {
             if (searchBox)
                 searchBox->clear();

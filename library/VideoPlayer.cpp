@@ -9,12 +9,17 @@
 #include <QMediaDevices>
 #include <QMutexLocker>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
 
 #include <algorithm>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -31,7 +36,9 @@ VideoPlayer::VideoPlayer(QObject *parent)
     , m_audioOutput(new QAudioOutput(this))
     , m_videoSink(new QVideoSink(this))
     , m_devices(new QMediaDevices(this))
+    , m_converter(new QThreadPool(this))
 {
+    m_converter->setMaxThreadCount(1);
     m_player->setVideoSink(m_videoSink);
     m_audioOutput->setVolume(1.0f);
     m_player->setPlaybackRate(1.0);
@@ -52,7 +59,10 @@ VideoPlayer::VideoPlayer(QObject *parent)
             return;
         emit errorOccurred(errorMessage(error, text));
     });
-    connect(m_videoSink, &QVideoSink::videoFrameChanged, this, &VideoPlayer::onVideoFrameChanged);
+    // The sink reports frames on the player's rendering thread: taken there, so that no frame
+    // ever waits in the GUI thread's queue.
+    connect(m_videoSink, &QVideoSink::videoFrameChanged, this, &VideoPlayer::onVideoFrameChanged,
+            Qt::DirectConnection);
     connect(m_devices, &QMediaDevices::audioOutputsChanged, this, &VideoPlayer::updateAudioOutput);
 }
 
@@ -79,6 +89,10 @@ QString VideoPlayer::errorMessage(QMediaPlayer::Error error, const QString &play
 VideoPlayer::~VideoPlayer()
 {
     close();
+    disconnect(m_videoSink, nullptr, this, nullptr);
+    // A conversion still running uses the members: it ends before they go.
+    m_converter->clear();
+    m_converter->waitForDone();
 }
 
 // The FFmpeg back end crashes in play() when an audio output is attached and the system has
@@ -146,11 +160,7 @@ void VideoPlayer::close()
     m_filePath.clear();
     m_duration = 0.0;
     m_videoSize = QSize(-1, -1);
-    m_lastVideoFrame = QVideoFrame();
-    {
-        QMutexLocker lock(&m_frameMutex);
-        m_lastFrame = QImage();
-    }
+    dropFrames();
     if (m_linkFolder) {
         // The links of earlier files are no longer needed.
         m_linkFolder.reset();
@@ -185,6 +195,23 @@ void VideoPlayer::pause()
 void VideoPlayer::stop()
 {
     m_player->stop();
+}
+
+// The pictures of a closed file are given back at once (a 4K picture is 33 MB, the decoded
+// frame behind it 12 MB); a conversion still running for it is dropped when it ends.
+void VideoPlayer::dropFrames()
+{
+    QMutexLocker lock(&m_frameMutex);
+    ++m_openSerial;
+    m_newestFrame = QVideoFrame();
+    m_lastFrame = QImage();
+    m_lastFramePts = -1;
+    m_deliveredSerial = m_lastFrameSerial = m_newestSerial;
+    lock.unlock();
+#ifdef __GLIBC__
+    // Freed pictures below glibc's mmap threshold stay in the heap until trimmed.
+    malloc_trim(0);
+#endif
 }
 
 qint64 VideoPlayer::seekTargetMs(double seconds, double duration)
@@ -237,15 +264,19 @@ void VideoPlayer::setVideoWidget(QVideoWidget *widget)
     if (!widget)
         return;
     m_videoWidget = widget;
-    if (m_lastVideoFrame.isValid())
-        widget->videoSink()->setVideoFrame(m_lastVideoFrame);
+    m_toWidget.store(true);
+    showNewestInWidget();
 }
 
+// Back from the viewer: the newest frame, seen there and perhaps never converted (a seek in
+// full screen), becomes the picture of frameReady and of the snapshot.
 void VideoPlayer::restoreVideoSink()
 {
+    m_toWidget.store(false);
     if (m_videoWidget)
         m_videoWidget->videoSink()->setVideoFrame(QVideoFrame());
     m_videoWidget.clear();
+    scheduleConversion();
 }
 
 double VideoPlayer::position() const
@@ -258,8 +289,19 @@ QMediaPlayer::PlaybackState VideoPlayer::playbackState() const
     return m_player->playbackState();
 }
 
+// The picture of the newest decoded frame, converted first when it has not been (shown full
+// screen, or its conversion still running), so that a still is of the frame on the screen.
 QImage VideoPlayer::currentFrameSnapshot()
 {
+    bool current = false;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        current = m_lastFrameSerial == m_newestSerial;
+    }
+    if (!current) {
+        scheduleConversion();
+        m_converter->waitForDone(3000);
+    }
     QMutexLocker lock(&m_frameMutex);
     return m_lastFrame.copy();
 }
@@ -268,18 +310,88 @@ void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
 {
     if (!frame.isValid())
         return;
-    m_lastVideoFrame = frame;
-    if (m_videoWidget) {
-        m_videoWidget->videoSink()->setVideoFrame(frame);
-        return;
-    }
-    const QImage image = frame.toImage();
-    if (image.isNull())
-        return;
-    m_videoSize = image.size();
     {
         QMutexLocker lock(&m_frameMutex);
-        m_lastFrame = image.copy();
+        m_newestFrame = frame;
+        ++m_newestSerial;
     }
-    emit frameReady(image, double(m_player->position()) / 1000.0);
+    if (m_toWidget.load()) {
+        if (!m_widgetQueued.exchange(true))
+            QMetaObject::invokeMethod(this, &VideoPlayer::showNewestInWidget, Qt::QueuedConnection);
+        return;
+    }
+    scheduleConversion();
+}
+
+// One conversion at a time, of whatever frame is newest when it starts.
+void VideoPlayer::scheduleConversion()
+{
+    if (!m_conversionQueued.exchange(true))
+        m_converter->start([this] { convertNewestFrame(); });
+}
+
+void VideoPlayer::convertNewestFrame()
+{
+    m_conversionQueued.store(false);
+    QVideoFrame frame;
+    quint64 serial = 0;
+    quint64 openSerial = 0;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        if (!m_newestFrame.isValid() || m_newestSerial == m_lastFrameSerial)
+            return;
+        frame = m_newestFrame;
+        serial = m_newestSerial;
+        openSerial = m_openSerial;
+    }
+    const QImage image = frame.toImage();
+    const double pts = frame.startTime() >= 0 ? double(frame.startTime()) / 1e6 : -1.0;
+    frame = QVideoFrame();
+    if (image.isNull())
+        return;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        if (openSerial != m_openSerial || serial <= m_lastFrameSerial)
+            return;
+        // The decoded frame keeps a copy of its picture: neither is needed any more.
+        if (m_newestSerial == serial && !m_toWidget.load())
+            m_newestFrame = QVideoFrame();
+        m_lastFrame = image;
+        m_lastFrameSerial = serial;
+        m_lastFramePts = pts;
+    }
+    if (!m_deliveryQueued.exchange(true))
+        QMetaObject::invokeMethod(this, &VideoPlayer::deliverFrame, Qt::QueuedConnection);
+}
+
+// GUI thread: the newest picture (one at most waits), with the time of its own frame.
+void VideoPlayer::deliverFrame()
+{
+    m_deliveryQueued.store(false);
+    QImage image;
+    double pts = -1;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        if (m_lastFrame.isNull() || m_deliveredSerial == m_lastFrameSerial)
+            return;
+        m_deliveredSerial = m_lastFrameSerial;
+        image = m_lastFrame;
+        pts = m_lastFramePts;
+    }
+    m_videoSize = image.size();
+    emit frameReady(image, pts >= 0 ? pts : position());
+}
+
+void VideoPlayer::showNewestInWidget()
+{
+    m_widgetQueued.store(false);
+    if (!m_videoWidget)
+        return;
+    QVideoFrame frame;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        frame = m_newestFrame;
+    }
+    if (frame.isValid())
+        m_videoWidget->videoSink()->setVideoFrame(frame);
 }

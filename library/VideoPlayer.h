@@ -9,17 +9,22 @@
 #include <QString>
 #include <QVideoFrame>
 
+#include <atomic>
 #include <memory>
 
 class QAudioOutput;
 class QMediaDevices;
 class QTemporaryDir;
+class QThreadPool;
 class QVideoSink;
 class QVideoWidget;
 
-// Plays one local file at a time and hands every decoded picture to its users as a QImage
-// with the position in seconds. Full-screen viewers can take the pictures into a
-// QVideoWidget for a while and give the sink back afterwards.
+// Plays one local file at a time and hands the decoded pictures to its users as QImages with
+// their time in seconds. Pictures are converted on a worker thread, and only the newest one
+// waits: when conversion or painting cannot keep up (a 4K file on a busy machine) the late ones
+// are dropped, so memory stays bounded and Pause and seeks are not queued behind them.
+// Full-screen viewers can take the pictures into a QVideoWidget for a while and give the sink
+// back afterwards.
 class VideoPlayer : public QObject
 {
     Q_OBJECT
@@ -68,11 +73,17 @@ signals:
     void errorOccurred(const QString &msg);
 
 public slots:
+    // Called on the thread that decoded the frame: keeps it as the newest and returns.
     void onVideoFrameChanged(const QVideoFrame &frame);
 
 private:
     void setSourceForFile();
     void updateAudioOutput();
+    void scheduleConversion();
+    void convertNewestFrame();
+    void deliverFrame();
+    void showNewestInWidget();
+    void dropFrames();
 
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audioOutput = nullptr;
@@ -86,10 +97,23 @@ private:
     // The full-screen viewer the pictures go to instead of frameReady, and the newest picture
     // (shown at once when a viewer takes over a paused player).
     QPointer<QVideoWidget> m_videoWidget;
-    QVideoFrame m_lastVideoFrame;
+    std::atomic<bool> m_toWidget{false};
     float m_volume = 1.0f;
     float m_speed = 1.0f;
     bool m_muted = false;
-    QImage m_lastFrame;
+    // Guarded by the frame mutex: the newest decoded frame and its serial, the newest converted
+    // picture with the serial and time of its frame, and the serial last handed to frameReady.
+    // `m_openSerial` changes at each close, so that a conversion of an earlier file is dropped.
     QMutex m_frameMutex;
+    QVideoFrame m_newestFrame;
+    quint64 m_newestSerial = 0;
+    QImage m_lastFrame;
+    quint64 m_lastFrameSerial = 0;
+    double m_lastFramePts = -1;
+    quint64 m_deliveredSerial = 0;
+    quint64 m_openSerial = 0;
+    std::atomic<bool> m_conversionQueued{false};
+    std::atomic<bool> m_deliveryQueued{false};
+    std::atomic<bool> m_widgetQueued{false};
+    QThreadPool *m_converter = nullptr; // one thread
 };

@@ -2,8 +2,9 @@
 // alone, 8 at a time), the library's own scan until its last metadata result, how late a
 // 10 ms GUI timer runs meanwhile (beside the same timer with the library idle, and the longest
 // event the GUI thread handled), thumbnails, a second list build, cache memory and quitting
-// mid-scan. Prints its figures; run it inside scripts/test-env.sh. Without arguments it
-// also runs itself under "taskset -c 0,1" for the two-core figures.
+// mid-scan; then a shown window opening 500 and 2000 files (alone with "--large"). Prints its
+// figures; run it inside scripts/test-env.sh. Without arguments it also runs itself under
+// "taskset -c 0,1" for the two-core figures of the 200 files.
 
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -104,8 +106,8 @@ double median(QList<double> v)
     return v.isEmpty() ? 0 : v.at(v.size() / 2);
 }
 
-// Four small clips, each copied 50 times under recording names.
-QStringList makeClips(const QString &folder)
+// Four small clips, each copied `count` / 4 times under recording names.
+QStringList makeClips(const QString &folder, int count = 200)
 {
     const QString base = folder + "/base";
     QDir().mkpath(base);
@@ -117,9 +119,9 @@ QStringList makeClips(const QString &folder)
     ffmpeg({"-f", "lavfi", "-i", "sine", "-t", "2", "-c:a", "pcm_s16le", base + "/a.wav"});
     QStringList files;
     const QStringList kinds{"mp4", "mkv", "mp3", "wav"};
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString kind = kinds.at(i % 4);
-        const QString file = QStringLiteral("%1/Vistrelle_bench_%2.%3").arg(folder).arg(i, 3, 10, QLatin1Char('0')).arg(kind);
+        const QString file = QStringLiteral("%1/Vistrelle_bench_%2.%3").arg(folder).arg(i, 4, 10, QLatin1Char('0')).arg(kind);
         QFile::copy(base + "/a." + kind, file);
         files << file;
     }
@@ -174,14 +176,74 @@ ScanFigures scanOnce(int expected)
     return f;
 }
 
+// Whether every video card in the list's view has its picture in the cache.
+bool visibleHavePictures(const VideoListDialog &window)
+{
+    const auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        if (!list->visualItemRect(item).intersects(list->viewport()->rect()))
+            continue;
+        const VideoRecord r = window.recordList().value(item->data(Qt::UserRole).toInt());
+        if (!r.isAudio && ThumbnailCache::instance()->cached(ThumbnailCache::keyFor(r.path, r.size)).isNull())
+            return false;
+    }
+    return list->count() > 0;
+}
+
+// A shown window opening a folder of `count` recordings: the time until its list shows
+// cards, the longest GUI-thread event over the next 5 s, and the time until the cards on
+// screen have their pictures.
+void openLarge(TimedApplication &app, int count)
+{
+    QTemporaryDir dir;
+    makeClips(dir.path(), count);
+    QSettings().setValue(QStringLiteral("save/directory"), dir.path());
+    QSettings().remove(QStringLiteral("media/recordedFiles"));
+    VideoListDialog window;
+    window.show();
+    QCoreApplication::processEvents();
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
+    app.longestEventMs = 0;
+    app.measuring = true;
+    QElapsedTimer t;
+    t.start();
+    window.loadFromDisk();
+    while (!(list->count() > 0 && list->itemWidget(list->item(0))) && t.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double cards = t.elapsed() / 1000.0;
+    double pictures = 0;
+    while (t.elapsed() < cards * 1000 + 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        if (pictures == 0 && visibleHavePictures(window))
+            pictures = t.elapsed() / 1000.0;
+    }
+    const double longest = app.longestEventMs;
+    const QString longestWhat = app.longestEvent;
+    app.measuring = false;
+    while (pictures == 0 && !visibleHavePictures(window) && t.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    if (pictures == 0)
+        pictures = t.elapsed() / 1000.0;
+    printf("  %d files: cards shown after                %.2f s\n", count, cards);
+    printf("  %d files: longest GUI-thread event (5 s)  %.1f ms (%s)\n", count, longest, qPrintable(longestWhat));
+    printf("  %d files: pictures of the cards on screen %.2f s\n", count, pictures);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_MEDIA_BACKEND", "ffmpeg"); // the GStreamer back end cannot open these files
+    setvbuf(stdout, nullptr, _IOLBF, 0); // figures show as they come
     TimedApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("VistrelleLibraryBench"));
     const bool child = argc > 1 && QByteArray(argv[1]) == "--child";
+    if (argc > 1 && QByteArray(argv[1]) == "--large") { // the 500 and 2000 file figures alone
+        openLarge(app, 500);
+        openLarge(app, 2000);
+        return 0;
+    }
     QTemporaryDir dir;
     const QStringList files = makeClips(dir.path());
     QSettings().setValue(QStringLiteral("save/directory"), dir.path());
@@ -218,11 +280,12 @@ int main(int argc, char *argv[])
         QElapsedTimer t;
         t.start();
         VideoListDialog window;
+        window.show();
         window.loadFromDisk();
-        while (cache->cachedCount() < files.size() && t.elapsed() < 120000)
+        while (!visibleHavePictures(window) && t.elapsed() < 120000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-        printf("  all 200 thumbnails (cached by then: %d)   %.2f s after the first scan began\n",
-               cache->cachedCount(), t.elapsed() / 1000.0);
+        printf("  pictures of the cards on screen           %.2f s after the scan began (cached: %d)\n",
+               t.elapsed() / 1000.0, cache->cachedCount());
         const int before = cache->grabsStarted();
         window.refreshList(QString());
         printf("  grabs on a second list build              %d\n", cache->grabsStarted() - before);
@@ -241,6 +304,11 @@ int main(int argc, char *argv[])
         picturePool()->clear();
         picturePool()->waitForDone();
         printf("  quit mid-scan                             %.2f s\n", t.elapsed() / 1000.0);
+    }
+
+    if (!child) {
+        openLarge(app, 500);
+        openLarge(app, 2000);
     }
 
     if (!child) {

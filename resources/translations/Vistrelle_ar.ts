@@ -3577,6 +3577,10 @@ Please visit this link manually:
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>لم يعد &quot;%1&quot; موجودًا: فقد نُقل أو حُذف. أُزيل من القائمة.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>اسم الملف طويل جدًا. يُرجى تقصيره ثم المحاولة مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Ordner: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>„%1“ existiert nicht mehr: Die Datei wurde verschoben oder gelöscht. Sie wurde aus der Liste entfernt.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>Der Dateiname ist zu lang. Bitte kürzen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Folder: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>&quot;%1&quot; no longer exists: it was moved or deleted. It has been removed from the list.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>The file name is too long. Please shorten it and try again.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Carpeta: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>«%1» ya no existe: se movió o se eliminó. Se ha quitado de la lista.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>El nombre del archivo es demasiado largo. Acórtelo e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Dossier : %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>« %1 » n&apos;existe plus : il a été déplacé ou supprimé. Il a été retiré de la liste.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>Le nom de fichier est trop long. Raccourcissez-le et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Cartella: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>&quot;%1&quot; non esiste più: è stato spostato o eliminato. È stato rimosso dall&apos;elenco.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>Il nome del file è troppo lungo. Accorcialo e riprova.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3562,6 +3562,10 @@ Vistrelle を終了しますか？</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>「%1」は移動または削除されたため、存在しません。一覧から取り除きました。</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>ファイル名が長すぎます。短くしてからもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

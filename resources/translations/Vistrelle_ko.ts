@@ -3562,6 +3562,10 @@ Vistrelle을 종료할까요?</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>&quot;%1&quot;이(가) 이동되었거나 삭제되어 더 이상 존재하지 않습니다. 목록에서 제거했습니다.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>파일 이름이 너무 깁니다. 줄인 후 다시 시도하세요.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Map: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>&quot;%1&quot; bestaat niet meer: het is verplaatst of verwijderd. Het is uit de lijst gehaald.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>De bestandsnaam is te lang. Maak hem korter en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3565,6 +3565,10 @@ Pasta: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>&quot;%1&quot; não existe mais: foi movido ou excluído. Foi removido da lista.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>O nome do arquivo é muito longo. Encurte-o e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

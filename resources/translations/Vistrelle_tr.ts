@@ -3562,6 +3562,10 @@ Klasör: %7</translation>
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>&quot;%1&quot; artık yok: taşındı ya da silindi. Listeden kaldırıldı.</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>Dosya adı çok uzun. Lütfen kısaltıp yeniden deneyin.</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3562,6 +3562,10 @@ Please visit this link manually:
         <source>“%1”已被移动或删除，已从列表中移除。</source>
         <translation>“%1”已被移动或删除，已从列表中移除。</translation>
     </message>
+    <message>
+        <source>文件名过长，请缩短后再试。</source>
+        <translation>文件名过长，请缩短后再试。</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

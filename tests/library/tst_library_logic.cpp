@@ -13,6 +13,8 @@
 #include "library/VideoPlayer.h"
 
 #include <QScreen>
+#include <QThread>
+#include <QVideoFrame>
 #include <QSettings>
 #include <QTranslator>
 #include <QTemporaryDir>
@@ -78,8 +80,12 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("sub"));
         const QString below = savingPathFor(dir.filePath("sub/Vistrelle_d.mkv"));
         touch("sub/" + QFileInfo(below).fileName());
+        // A killed watermark copy's hidden folder, with its partial copy.
+        QVERIFY(QDir(dir.path()).mkdir(".Vistrelle-watermark-Ab12cD"));
+        touch(".Vistrelle-watermark-Ab12cD/watermark.txt");
 
-        QCOMPARE(removeAbandonedSaves(dir.path()), QStringList{QDir::cleanPath(leftover)});
+        QCOMPARE(removeAbandonedSaves(dir.path()),
+                 (QStringList{QDir::cleanPath(leftover), dir.filePath(".Vistrelle-watermark-Ab12cD")}));
         QVERIFY(!QFileInfo::exists(leftover));
         for (const QString &name : kept)
             QVERIFY2(QFileInfo::exists(dir.filePath(name)), qPrintable(name));
@@ -516,6 +522,43 @@ private slots:
         QCOMPARE(VideoPlayer::seekTargetMs(30, 20), qint64(20000));
         // A Matroska file reports no duration: the seek is not pinned to 0.
         QCOMPARE(VideoPlayer::seekTargetMs(3.5, 0), qint64(3500));
+    }
+
+    // Shown before its first look at the save folder ends, the list says it is loading; no
+    // count, never "0 files".
+    void loadingBeforeTheFirstScan()
+    {
+        VideoListDialog window;
+        window.show();
+        auto *state = window.findChild<QLabel *>(QStringLiteral("ListState"));
+        QVERIFY(state && state->isVisible());
+        QCOMPARE(state->text(), QStringLiteral("正在加载媒体文件…"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Count"))->text(), QString());
+    }
+
+    // Frames decoded faster than the GUI thread takes them (a 4K file on a busy machine) do not
+    // queue up: only the newest is delivered, with its own time, and the snapshot is that frame.
+    void lateFramesDropped()
+    {
+        VideoPlayer player;
+        QList<double> delivered;
+        connect(&player, &VideoPlayer::frameReady, this, [&](const QImage &, double pts) { delivered << pts; });
+        std::unique_ptr<QThread> decoder(QThread::create([&player] {
+            for (int i = 0; i < 60; ++i) {
+                QVideoFrame frame(QVideoFrameFormat(QSize(64, 36), QVideoFrameFormat::Format_BGRA8888));
+                frame.map(QVideoFrame::WriteOnly);
+                memset(frame.bits(0), i * 4, size_t(frame.mappedBytes(0)));
+                frame.unmap();
+                frame.setStartTime(qint64(i) * 100000);
+                player.onVideoFrameChanged(frame);
+            }
+        }));
+        decoder->start();
+        QVERIFY(decoder->wait(10000)); // the GUI thread is busy meanwhile
+        QTRY_VERIFY(!delivered.isEmpty() && delivered.last() == 5.9);
+        QTest::qWait(100);
+        QVERIFY2(delivered.size() <= 2, qPrintable(QString::number(delivered.size())));
+        QCOMPARE(qBlue(player.currentFrameSnapshot().pixel(0, 0)), 59 * 4);
     }
 };
 

@@ -129,10 +129,19 @@ bool LibraryToolsTest::runTool(Script &script, const QString &expectedTitle, int
     if (m_fromCard) {
         // The current file's card, right-clicked.
         auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
+        // Cards are built as the list shows them: wait until the current one is on screen.
         QWidget *card = nullptr;
-        for (int row = 0; row < list->count(); ++row) {
-            if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
-                card = list->itemWidget(list->item(row));
+        QElapsedTimer shown;
+        shown.start();
+        while (shown.elapsed() < 10000) {
+            card = nullptr;
+            for (int row = 0; row < list->count(); ++row) {
+                if (list->item(row)->data(Qt::UserRole).toInt() == m_window->currentRecordIndex())
+                    card = list->itemWidget(list->item(row));
+            }
+            if (card && card->isVisible() && list->viewport()->rect().contains(card->geometry()))
+                break;
+            QTest::qWait(50);
         }
         if (!card || !LibraryMedia::movePointer(LibraryMedia::screenPoint(card, QPoint(card->width() / 2, 20)))
             || !xdotool({"click", "3"}))
@@ -415,6 +424,14 @@ void LibraryToolsTest::renameAndInformation()
     QVERIFY(cameBack);
     QTRY_VERIFY(!visibleWindow(kTool));
     QVERIFY(QFileInfo::exists(original));
+    // A name longer than the file system takes is said so; the dialog comes back with it.
+    cameBack = false;
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    rename(kBase + "_转换.mov", QString(256, QLatin1Char('n')), "名称无效", true);
+    QCOMPARE(m_boxes->texts, QStringList{QStringLiteral("文件名过长，请缩短后再试。")});
+    QVERIFY(cameBack);
+    QTRY_VERIFY(!visibleWindow(kTool));
     // An existing name is refused; both files stay as they were.
     const QByteArray mkv = md5(clip(kBase + "_转换_2.mkv"));
     QVERIFY(QFile::copy(original, clip("taken name.mov")));

@@ -9,6 +9,7 @@
 #include "../prep_e2e/TestWindowProcess.h"
 
 #include "app/BottomBar.h"
+#include "library/MediaLibraryFiles.h"
 #include "app/GlobalHotkey.h"
 #include "app/HomePage.h"
 #include "app/ModeBar.h"
@@ -247,6 +248,8 @@ void TestMainWindowHomeE2E::soundRecordingComesHomeWithProgress()
     QVERIFY(libraryEntry && !libraryEntry->isChecked());
     const MediaInfo info = MediaProbe::probe(path);
     QVERIFY2(info.ok && !info.hasVideo() && info.durationMs > 6500, qPrintable(info.error));
+    // Registered as the video recordings are: it stays listed after the save folder changes.
+    QVERIFY(recordedFiles().contains(normalizedMediaPath(path)));
 }
 
 void TestMainWindowHomeE2E::failedSaveLeavesTheWindowOnScreen()
