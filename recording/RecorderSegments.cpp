@@ -290,6 +290,7 @@ bool Recorder::launchFirstSegment(int generation)
     saveDiskStopRoot.clear();
     folderLossText.clear();
     soundServerLossTold = false;
+    micReplacementTold = false;
     heldMediaMs = 0;
     mediaClock.invalidate();
     savedUpToMs = -1;
