@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/HomePage.h"
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 #include "app/ModeBar.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"

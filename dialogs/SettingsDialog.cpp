@@ -1,7 +1,7 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "app/LoginItem.h"
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/EncoderChoices.h"

@@ -1,6 +1,6 @@
 #include "library/PlayerWindow.h"
 
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 #include "app/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"

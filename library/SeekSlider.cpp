@@ -1,6 +1,6 @@
 #include "library/SeekSlider.h"
 
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 
 #include <QMouseEvent>
 #include <QStyle>

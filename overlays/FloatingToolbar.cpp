@@ -1,6 +1,6 @@
 #include "overlays/FloatingToolbar.h"
 
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"

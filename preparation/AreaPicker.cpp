@@ -1,6 +1,6 @@
 #include "preparation/AreaPicker.h"
 
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/ControlsAreaGeometry.h"
 #include "preparation/OverlayPaint.h"

@@ -1,6 +1,6 @@
 #include "preparation/RegionOverlay.h"
 
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 #include "dialogs/DialogStacking.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"

@@ -1,6 +1,6 @@
 #include "recording/FrameComposer.h"
 
-#include "recording/CaptureGeometry.h"
+#include "common/CaptureGeometry.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -475,6 +475,7 @@ protected:
     // A capture lost its sound server: told once while it is away.
     void watchSoundServer();
     bool soundServerLossTold = false;
+    bool micReplacementTold = false;
     // The recording's folder (or the save folder holding it) was removed while it recorded,
     // and the segments in it with it.
     bool partsFolderRemoved() const;

@@ -19,6 +19,11 @@ void Recorder::watchSoundServer()
         qInfo() << "[Recorder] the sound server is back";
     }
     soundServerLossTold = lost;
+    // A removed microphone: the server records its fallback source in its place.
+    if (!micReplacementTold && chain->audio().sourceReplaced(SegmentAudioPipes::Microphone)) {
+        micReplacementTold = true;
+        emit recordingInterrupted(tr("所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。"));
+    }
 }
 
 bool Recorder::partsFolderRemoved() const

@@ -3,7 +3,7 @@
 #include "recording/Recorder.h"
 #include "recording/SegmentChain.h"
 
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,7 +10,7 @@
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/AudioDeviceChoice.h"
 #include "recording/ChildProcessLifetime.h"
-#include "recording/CaptureGeometry.h"
+#include "common/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FragmentedMp4.h"
@@ -290,6 +290,7 @@ bool Recorder::launchFirstSegment(int generation)
     saveDiskStopRoot.clear();
     folderLossText.clear();
     soundServerLossTold = false;
+    micReplacementTold = false;
     heldMediaMs = 0;
     mediaClock.invalidate();
     savedUpToMs = -1;

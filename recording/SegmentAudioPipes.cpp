@@ -138,6 +138,12 @@ bool SegmentAudioPipes::soundServerLost() const
     return false;
 }
 
+bool SegmentAudioPipes::sourceReplaced(Source source) const
+{
+    const Pipe &pipe = m_pipes[source];
+    return (pipe.capture && pipe.capture->sourceReplaced()) || (pipe.previous && pipe.previous->sourceReplaced());
+}
+
 QString SegmentAudioPipes::path(Source source) const
 {
     return m_pipes[source].capture ? m_pipes[source].path : QString();

@@ -52,6 +52,8 @@ public:
     bool has(Source source) const;
     // A capture lost its sound server and records silence until the server is back.
     bool soundServerLost() const;
+    // The capture of `source` records another source than the one chosen, which was removed.
+    bool sourceReplaced(Source source) const;
     QString path(Source source) const;
 
     // Stops every capture: the encoders that read them see their input end.

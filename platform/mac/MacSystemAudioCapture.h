@@ -76,6 +76,8 @@ public:
     void dropNextPipe();
     // The sound server went away and the pipe carries silence until it is back.
     bool soundServerLost() const { return m_serverLost.load(); }
+    // The chosen source was removed and the sound server records another one instead.
+    bool sourceReplaced() const { return m_stream.sourceReplaced(); }
 
     // Appends interleaved stereo samples (called on the sound server's thread).
     void appendSamples(const float *samples, size_t count);

@@ -100,6 +100,7 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     if (m_stream) {
         pa_stream_set_read_callback(m_stream, &PulseMonitorStream::onRead, this);
         pa_stream_set_state_callback(m_stream, &PulseMonitorStream::onStateChanged, this);
+        pa_stream_set_moved_callback(m_stream, &PulseMonitorStream::onMoved, this);
         connected = pa_stream_connect_record(m_stream,
                                              m_sourceName.isEmpty() ? "@DEFAULT_MONITOR@"
                                                                     : m_sourceName.constData(),
@@ -139,6 +140,7 @@ void PulseMonitorStream::stop()
     if (m_stream) {
         pa_stream_set_read_callback(m_stream, nullptr, nullptr);
         pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_moved_callback(m_stream, nullptr, nullptr);
         pa_stream_disconnect(m_stream);
         pa_stream_unref(m_stream);
         m_stream = nullptr;
@@ -165,6 +167,17 @@ void PulseMonitorStream::onStateChanged(pa_stream *stream, void *self)
     auto *capture = static_cast<PulseMonitorStream *>(self);
     if (pa_stream_get_state(stream) == PA_STREAM_FAILED && capture->m_running)
         qWarning().noquote() << "[System audio] The sound server stream failed:" << capture->contextError();
+}
+
+void PulseMonitorStream::onMoved(pa_stream *stream, void *self)
+{
+    auto *capture = static_cast<PulseMonitorStream *>(self);
+    const char *device = pa_stream_get_device_name(stream);
+    if (!capture->m_running || capture->m_sourceName.isEmpty() || !device || capture->m_sourceName == device)
+        return;
+    qWarning().noquote() << "[System audio] The source" << capture->m_sourceName << "went away; now recording"
+                         << device;
+    capture->m_sourceReplaced = true;
 }
 
 void PulseMonitorStream::onContextStateChanged(pa_context *context, void *self)

@@ -39,6 +39,9 @@ public:
     // The server went away after start(): no sample comes any more until the next
     // start(). Set on PulseAudio's thread.
     bool lost() const { return m_lost.load(); }
+    // The named source went away and the server moved the stream to another one (its
+    // fallback source). Set on PulseAudio's thread.
+    bool sourceReplaced() const { return m_sourceReplaced.load(); }
 
     // Whether a sound server accepts a connection within timeoutMs (never starts one).
     static bool serverReachable(int timeoutMs);
@@ -46,6 +49,7 @@ public:
 private:
     static void onRead(pa_stream *stream, size_t bytes, void *self);
     static void onStateChanged(pa_stream *stream, void *self);
+    static void onMoved(pa_stream *stream, void *self);
     static void onContextStateChanged(pa_context *context, void *self);
     QString contextError() const;
 
@@ -56,4 +60,5 @@ private:
     QByteArray m_sourceName;
     bool m_running = false; // guarded by the loop's lock
     std::atomic_bool m_lost{false};
+    std::atomic_bool m_sourceReplaced{false};
 };

@@ -1919,6 +1919,10 @@ Please visit this link manually:
         <translation>قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>تم فصل الميكروفون المختار. يستمر التسجيل باستخدام جهاز الإدخال الافتراضي للنظام.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

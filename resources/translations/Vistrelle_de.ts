@@ -1911,6 +1911,10 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
         <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>Das gewählte Mikrofon wurde getrennt. Die Aufnahme läuft mit dem Standard-Eingabegerät des Systems weiter.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1911,6 +1911,10 @@ The folder has been created again; the recording goes on and everything from now
         <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>The chosen microphone was disconnected. The recording goes on with the system&apos;s default input device instead.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1911,6 +1911,10 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
         <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>El micrófono elegido se ha desconectado. La grabación continúa con el dispositivo de entrada predeterminado del sistema.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

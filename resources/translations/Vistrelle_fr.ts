@@ -1911,6 +1911,10 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
         <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>Le microphone choisi a été déconnecté. L&apos;enregistrement continue avec le périphérique d&apos;entrée par défaut du système.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1911,6 +1911,10 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
         <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>Il microfono scelto è stato scollegato. La registrazione continua con il dispositivo di ingresso predefinito del sistema.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

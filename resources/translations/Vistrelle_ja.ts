@@ -1909,6 +1909,10 @@ Vistrelle を終了しますか？</translation>
         <translation>保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>選択したマイクが切断されました。録画はシステムの既定の入力デバイスで続行します。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1909,6 +1909,10 @@ Vistrelle을 종료할까요?</translation>
         <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>선택한 마이크의 연결이 끊어졌습니다. 녹화는 시스템 기본 입력 장치로 계속됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1911,6 +1911,10 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
         <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>De gekozen microfoon is losgekoppeld. De opname gaat verder met het standaard invoerapparaat van het systeem.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

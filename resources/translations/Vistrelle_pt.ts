@@ -1911,6 +1911,10 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
         <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>O microfone escolhido foi desligado. A gravação continua com o dispositivo de entrada predefinido do sistema.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -1909,6 +1909,10 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
         <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>Seçilen mikrofonun bağlantısı kesildi. Kayıt, sistemin varsayılan giriş aygıtıyla sürüyor.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

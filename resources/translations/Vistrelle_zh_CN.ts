@@ -1909,6 +1909,10 @@ Please visit this link manually:
         <translation>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

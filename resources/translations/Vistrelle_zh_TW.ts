@@ -1909,6 +1909,10 @@ Please visit this link manually:
         <translation>儲存磁碟 %1 已滿，沒有錄下任何內容。請清理空間或更換儲存資料夾。
 %2</translation>
     </message>
+    <message>
+        <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
+        <translation>所選麥克風已中斷連線，錄製改為使用系統預設的輸入裝置繼續錄音。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

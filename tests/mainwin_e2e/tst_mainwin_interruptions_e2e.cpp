@@ -191,6 +191,7 @@ private slots:
     void saveFolderThatCannotComeBackStops();
     void soundServerLostAndBack();
     void resumeWhileTheSoundServerIsAway();
+    void removedMicrophoneIsTold();
     void noSoundServerForTheMicrophone();
     void cleanup();
 
@@ -383,6 +384,33 @@ void TestMainWindowInterruptionsE2E::resumeWhileTheSoundServerIsAway()
 
 // No sound server at the start of a sound recording of the microphone alone: the message
 // names the server, as it does for system audio, not the choice of microphone.
+// The chosen microphone unplugged during a recording: the sound server records its fallback
+// source in its place, and one notice says so.
+void TestMainWindowInterruptionsE2E::removedMicrophoneIsTold()
+{
+    if (QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("info")}) != 0)
+        QVERIFY(m_server.start());
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QTest::qWait(1500);
+    QSignalSpy interrupted(window.recorder(), &Recorder::recordingInterrupted);
+    QElapsedTimer clock;
+    QVERIFY(prepare(window, QStringLiteral("FullScreen"), true) && record(window, clock));
+    waitUntil(clock, 2);
+    QProcess modules;
+    modules.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")});
+    QVERIFY(modules.waitForFinished(5000));
+    const QList<QByteArray> lines = modules.readAllStandardOutput().split('\n');
+    const auto tmic = std::find_if(lines.begin(), lines.end(), [](const QByteArray &l) { return l.contains("source_name=tmic "); });
+    QVERIFY(tmic != lines.end());
+    QCOMPARE(QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("unload-module"), QString::fromLatin1(tmic->split('\t').first())}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(interrupted.size(), 1, 5000);
+    QVERIFY2(interrupted.first().first().toString().contains(QStringLiteral("麦克风")), qPrintable(interrupted.first().first().toString()));
+    const QString path = stopAt(window, clock, 5);
+    QVERIFY2(MediaProbe::probe(path).hasAudio(), qPrintable(path));
+    QCOMPARE(interrupted.size(), 1);
+}
+
 void TestMainWindowInterruptionsE2E::noSoundServerForTheMicrophone()
 {
     MainWindow window;

@@ -1,6 +1,6 @@
-#include "app/NumberText.h"
+#include "common/NumberText.h"
 
-#include "recording/CaptureGeometry.h"
+#include "common/CaptureGeometry.h"
 
 #include <algorithm>
 
