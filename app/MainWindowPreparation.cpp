@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/HomePage.h"
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "app/ModeBar.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"

@@ -1,6 +1,6 @@
 #include "app/RecentCard.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "library/VideoListDialog.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"

@@ -1,6 +1,6 @@
 #include "dialogs/AudioSettingsDialog.h"
 
-#include "app/NumberText.h"
+#include "recording/NumberText.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

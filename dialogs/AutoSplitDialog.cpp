@@ -1,6 +1,6 @@
 #include "dialogs/AutoSplitDialog.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "app/TintedIcon.h"
 

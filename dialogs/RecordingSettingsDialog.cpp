@@ -1,6 +1,6 @@
 #include "dialogs/RecordingSettingsDialog.h"
 
-#include "app/NumberText.h"
+#include "recording/NumberText.h"
 #include "dialogs/EncoderChoices.h"
 #include "recording/Recorder.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/ScheduledRecordingDialog.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "app/LoginItem.h"
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/EncoderChoices.h"

@@ -1,6 +1,6 @@
 #include "library/LibraryToolArguments.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "library/VideoListDialog.h"
 #include "recording/SegmentMerger.h"
 

@@ -1,6 +1,6 @@
 #include "library/PlayerWindow.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "app/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"

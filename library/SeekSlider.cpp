@@ -1,6 +1,6 @@
 #include "library/SeekSlider.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 
 #include <QMouseEvent>
 #include <QStyle>

@@ -1,6 +1,6 @@
 #include "library/VideoListDialog.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/RecordCard.h"

@@ -2,7 +2,7 @@
 // screen and stills.
 
 #include "library/VideoListDialog.h"
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"

@@ -1,6 +1,6 @@
 #include "overlays/FloatingToolbar.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"

@@ -1,6 +1,6 @@
 #include "preparation/AreaDropdown.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "preparation/AreaPicker.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "preparation/AreaPicker.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/ControlsAreaGeometry.h"
 #include "preparation/OverlayPaint.h"

@@ -1,6 +1,6 @@
 #include "preparation/ControlsArea.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "app/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"

@@ -1,6 +1,6 @@
 #include "preparation/RegionOverlay.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "dialogs/DialogStacking.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"

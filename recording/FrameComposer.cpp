@@ -1,6 +1,6 @@
 #include "recording/FrameComposer.h"
 
-#include "common/CaptureGeometry.h"
+#include "recording/CaptureGeometry.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/AudioDeviceChoice.h"
-#include "common/CaptureGeometry.h"
+#include "recording/CaptureGeometry.h"
 #include "recording/SegmentChain.h"
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"

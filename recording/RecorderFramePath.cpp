@@ -5,7 +5,7 @@
 
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/WindowFrameSource.h"
-#include "common/CaptureGeometry.h"
+#include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 
 #include <QEventLoop>

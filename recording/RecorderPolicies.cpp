@@ -3,7 +3,7 @@
 #include "recording/Recorder.h"
 #include "recording/SegmentChain.h"
 
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 
 #include <QDir>
 #include <QFileInfo>

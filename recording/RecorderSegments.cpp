@@ -10,7 +10,7 @@
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/AudioDeviceChoice.h"
 #include "recording/ChildProcessLifetime.h"
-#include "common/CaptureGeometry.h"
+#include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FragmentedMp4.h"

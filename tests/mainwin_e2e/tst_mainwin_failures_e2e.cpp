@@ -9,7 +9,7 @@
 #include "../final_e2e/NoisyPicture.h"
 
 #include "app/BottomBar.h"
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/CountdownOverlay.h"
 #include "overlays/MouseHighlighter.h"

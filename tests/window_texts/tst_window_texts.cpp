@@ -23,7 +23,7 @@
 #include "app/InterfaceTranslations.h"
 #include "app/LinkManager.h"
 #include "app/MainWindow.h"
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 #include "app/TitleBar.h"
 #include "dialogs/CloseBehaviorDialog.h"
 #include "dialogs/CompletionDialog.h"

@@ -1,6 +1,6 @@
-#include "common/NumberText.h"
+#include "recording/NumberText.h"
 
-#include "common/CaptureGeometry.h"
+#include "recording/CaptureGeometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "common/CaptureGeometry.h"
+#include "recording/CaptureGeometry.h"
 
 #include <cmath>
 
