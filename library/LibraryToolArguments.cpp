@@ -125,12 +125,17 @@ QString fileInformationText(const VideoRecord &record)
     }
     // The resolution and the frame rate each in one isolate, as the library's header writes
     // them: right to left, "1920 × 1080" would read "1080 × 1920" and "30 fps" "fps 30".
-    const QString resolution = NumberText::resolution(std::max(record.resolution.width(), 0),
-                                                      std::max(record.resolution.height(), 0));
-    const QString frameRate = NumberText::isolated(QStringLiteral("%1 fps").arg(record.fps));
-    return QCoreApplication::translate("VideoListDialog",
-                                       "格式：%1\n分辨率：%2\n帧率：%3\n时长：%4\n大小：%5\n创建时间：%6\n保存路径：%7")
-        .arg(format, resolution, frameRate, duration, size, created, folder);
+    // An empty file has no picture to measure: it says so rather than "0 × 0, 0 fps".
+    const bool empty = record.size == 0;
+    const QString unknown = QCoreApplication::translate("VideoListDialog", "未知");
+    const QString resolution = empty ? unknown
+                                     : NumberText::resolution(std::max(record.resolution.width(), 0),
+                                                              std::max(record.resolution.height(), 0));
+    const QString frameRate = empty ? unknown : NumberText::isolated(QStringLiteral("%1 fps").arg(record.fps));
+    const QString lines = QCoreApplication::translate(
+        "VideoListDialog", "格式：%1\n分辨率：%2\n帧率：%3\n时长：%4\n大小：%5\n创建时间：%6\n保存路径：%7")
+        .arg(format, resolution, frameRate, empty ? unknown : duration, size, created, folder);
+    return empty ? QCoreApplication::translate("VideoListDialog", "文件为空") + QLatin1Char('\n') + lines : lines;
 }
 
 } // namespace LibraryTools

@@ -90,8 +90,13 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     updateDetail(record);
     setEditMode(QStringLiteral("trim"));
     updatePlaybackUi(false);
-    if (record.size == 0)
-        return; // nothing to play (updateDetail said so)
+    if (record.size == 0) {
+        // Nothing to play: updateDetail said so, and a Play asked for (a double click, the
+        // card's menu) is answered as the Play button answers it.
+        if (autoplay)
+            QMessageBox::warning(this, tr("播放失败"), tr("文件为空"));
+        return;
+    }
     if (player->open(record.path) && autoplay) {
         player->play();
         updatePlaybackUi(true);

@@ -390,6 +390,10 @@ void VideoListDialog::reloadAndSelect(const QString &path)
 
 bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &successTitle, const QString &outputPath)
 {
+    // The file may have gone while its tool's dialog was open: said so, and its card goes,
+    // rather than FFmpeg's words about a missing input.
+    if (dropGoneCurrentFile())
+        return false;
     QPointer<VideoListDialog> self(this);
     jobCancelRequested = false;
     auto *busy = new QProgressDialog(tr("正在处理媒体文件…"), tr("取消"), 0, 0, this);

@@ -541,6 +541,19 @@ void LibraryToolsTest::failureNamesItsCause()
     QVERIFY2(!text.contains(QStringLiteral(".saving-")) && text.contains(QFileInfo(target).fileName()), qPrintable(text));
     QVERIFY(!QFileInfo::exists(target));
     QVERIFY(!beingWritten(target));
+
+    // A file removed while its Convert dialog is open: Export says it is gone and its card goes.
+    const QString gone = clip("Vistrelle_gone.mp4");
+    QVERIFY(QFile::copy(m_source, gone));
+    library();
+    QTRY_VERIFY_WITH_TIMEOUT(select("Vistrelle_gone.mp4"), 20000); // once the scan lists it
+    Script removed;
+    removed.menuEntry("另存为 / 转换格式")
+        .then("remove", [] { return placedWindow(kTool) != nullptr; }, [gone] { QFile::remove(gone); })
+        .clickButton(kTool, "ToolApply");
+    QVERIFY(runTool(removed, "文件不存在"));
+    QVERIFY(std::none_of(m_window->recordList().cbegin(), m_window->recordList().cend(),
+                         [gone](const VideoRecord &r) { return r.path == gone; }));
 }
 
 // The ffmpeg whose parent is `parent` (0 when there is none), read from /proc.
