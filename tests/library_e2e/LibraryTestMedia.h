@@ -195,7 +195,7 @@ public:
                 auto *box = qobject_cast<QMessageBox *>(w);
                 if (box && box->isVisible() && m_answer != kLeaveOpen) {
                     titles << box->windowTitle();
-                    texts << box->text().remove(QChar(0x200B)); // as read: without the wrap points
+                    texts << box->text();
                     if (QAbstractButton *b = box->button(QMessageBox::StandardButton(m_answer)))
                         b->click();
                     else if (box->escapeButton())
