@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/HomePage.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "recording/NumberText.h"
 #include "app/ModeBar.h"
 #include "overlays/CameraOverlay.h"
@@ -116,8 +117,12 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
     } else {
         QScreen *screen = nullptr;
         const QRect rect = m_controls->captureRect();
-        if (!rect.isEmpty())
-            screen = QGuiApplication::screenAt(rect.center());
+        if (!rect.isEmpty()) {
+            // The display showing the middle of the area, which may lie across two.
+            const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+            screen = screens.value(
+                DisplayGeometry::displayAtDevice(displays, DisplayGeometry::toDevice(displays, rect).center()));
+        }
         if (!screen)
             screen = QGuiApplication::screenAt(QCursor::pos());
         if (!screen)

@@ -1,9 +1,12 @@
 #include "app/ScreenshotComposer.h"
 
+#include "platform/mac/DisplayGeometry.h"
+
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <qpa/qplatformscreen.h>
 #include <QPainter>
 
 #include <cmath>
@@ -19,21 +22,25 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
             if (screens[i].geometry.intersects(area))
                 touched << i;
         if (touched.size() >= 2) {
-            QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+            QList<DisplayGeometry::Display> displays;
+            for (const ScreenshotScreen &screen : screens) {
+                displays.append({screen.geometry, screen.devicePixelRatio,
+                                 screen.nativeGeometry.isValid()
+                                     ? screen.nativeGeometry
+                                     : QRect(screen.geometry.topLeft(), screen.geometry.size() * screen.devicePixelRatio)});
+            }
+            const QRect device = DisplayGeometry::toDevice(displays, area);
+            QImage picture(device.size(), QImage::Format_ARGB32_Premultiplied);
             picture.fill(Qt::black);
             QPainter painter(&picture);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
             for (int i : touched) {
-                const ScreenshotScreen &screen = screens[i];
-                QImage grab = screen.grab ? screen.grab() : QImage();
+                const QRect part = displays.at(i).nativeGeometry.intersected(device);
+                QImage grab = part.isEmpty() || !screens[i].grab ? QImage() : screens[i].grab();
                 if (grab.isNull())
                     continue;
                 grab.setDevicePixelRatio(1.0);
-                const QImage logical = grab.scaled(screen.geometry.size(), Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation);
-                const QRect part = screen.geometry.intersected(area);
-                painter.drawImage(part.topLeft() - area.topLeft(), logical,
-                                  part.translated(-screen.geometry.topLeft()));
+                painter.drawImage(part.topLeft() - device.topLeft(), grab,
+                                  part.translated(-displays.at(i).nativeGeometry.topLeft()));
             }
             painter.end();
             return picture;
@@ -73,9 +80,9 @@ QList<ScreenshotScreen> applicationScreens(int *primaryIndex)
     if (primaryIndex)
         *primaryIndex = std::max(0, int(screens.indexOf(QGuiApplication::primaryScreen())));
     for (QScreen *screen : screens) {
-        result.append({screen->geometry(), screen->devicePixelRatio(), [screen] {
-                           return screen->grabWindow(0).toImage();
-                       }});
+        result.append({screen->geometry(), screen->devicePixelRatio(),
+                       [screen] { return screen->grabWindow(0).toImage(); },
+                       screen->handle() ? screen->handle()->geometry() : QRect()});
     }
     return result;
 }

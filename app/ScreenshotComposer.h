@@ -9,18 +9,20 @@
 #include <functional>
 
 // One screen as a screenshot sees it: its place in global logical coordinates, its
-// device pixel ratio, and how to grab it whole (in native pixels).
+// device pixel ratio, how to grab it whole (in native pixels), and its place in device
+// pixels (empty: its logical corner, its size times the ratio).
 struct ScreenshotScreen
 {
     QRect geometry;
     qreal devicePixelRatio = 1.0;
     std::function<QImage()> grab;
+    QRect nativeGeometry;
 };
 
-// The picture of `area` (global logical coordinates):
-// - an area over two or more screens: a picture of the area's logical size, black where
-//   no screen is, each screen's grab scaled smoothly to its logical size and its part
-//   drawn in place;
+// The picture of `area` (global logical coordinates, each corner on the display that
+// holds it):
+// - an area over two or more screens: a picture of the area's size in device pixels,
+//   black where no screen is, each screen's part of it drawn from its grab unscaled;
 // - otherwise the screen under the area's centre (for an empty area, or where no screen
 //   is, the primary one) grabbed whole and, for a non-empty area, cut to the area in that
 //   screen's native pixels.

@@ -1,6 +1,7 @@
 #include "overlays/SetupRecordingToolbar.h"
 
 #include "app/TintedIcon.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -557,13 +558,22 @@ QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, co
 void SetupRecordingToolbar::placeForRect(const QRect &area)
 {
     QRect bounds(0, 0, 1920, 1080);
-    if (QScreen *screen = QGuiApplication::screenAt(area.center()))
+    QRect near = area;
+    // The display that shows the middle of the area, in device pixels (an area across
+    // displays at a scale above 1 has its middle in no display's logical place), and the
+    // area in that display's coordinates.
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    const QRect device = DisplayGeometry::toDevice(displays, area);
+    const int index = area.isValid() ? DisplayGeometry::displayAtDevice(displays, device.center()) : -1;
+    if (QScreen *screen = QGuiApplication::screens().value(index)) {
         bounds = screen->availableGeometry();
-    else if (QScreen *primary = QGuiApplication::primaryScreen())
+        near = DisplayGeometry::inDisplay(displays.at(index), device).toRect();
+    } else if (QScreen *primary = QGuiApplication::primaryScreen()) {
         bounds = primary->availableGeometry();
+    }
     // placement() keeps 6 px from each edge.
     fitToWidth(bounds.width() - 12);
-    move(placement(area, size(), bounds, m_mode));
+    move(placement(near, size(), bounds, m_mode));
 }
 
 void SetupRecordingToolbar::resizeEvent(QResizeEvent *event)

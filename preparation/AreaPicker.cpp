@@ -1,6 +1,7 @@
 #include "preparation/AreaPicker.h"
 
 #include "recording/NumberText.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/ControlsAreaGeometry.h"
 #include "preparation/OverlayPaint.h"
@@ -12,7 +13,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
+
+#include <cmath>
 
 AreaPicker::AreaPicker(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -27,19 +31,55 @@ AreaPicker::AreaPicker(QWidget *parent)
 
 QRect AreaPicker::virtualDesktopRect()
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect();
+    // Every display's device pixels.
+    QRect desktop;
+    for (const DisplayGeometry::Display &display : DisplayGeometry::applicationDisplays())
+        desktop |= display.nativeGeometry;
     return desktop.isValid() ? desktop : QRect(QPoint(0, 0), QPoint(0, 0));
 }
 
 void AreaPicker::updateVirtualGeometry()
 {
-    setGeometry(virtualDesktopRect());
+    setDeviceGeometry(this, virtualDesktopRect());
+    readDeviceOrigin();
+}
+
+void AreaPicker::readDeviceOrigin()
+{
+    // The window manager places the picker: where the server has it.
+    const std::optional<QRect> placed = serverWindowGeometry(this);
+    m_deviceOrigin = placed ? placed->topLeft() : deviceWindowOrigin(this);
+}
+
+QPoint AreaPicker::toDevice(const QPointF &local) const
+{
+    const QPointF scaled = local * devicePixelRatioF();
+    return m_deviceOrigin + QPoint(int(std::round(scaled.x())), int(std::round(scaled.y())));
+}
+
+QPointF AreaPicker::toLocal(const QPoint &device) const
+{
+    return QPointF(device - m_deviceOrigin) / devicePixelRatioF();
+}
+
+QRectF AreaPicker::toLocal(const QRect &device) const
+{
+    return QRectF(toLocal(device.topLeft()), QSizeF(device.size()) / devicePixelRatioF());
+}
+
+QRect AreaPicker::deviceRect() const
+{
+    return QRect(m_deviceOrigin, toDevice(QPointF(width(), height())) - QPoint(1, 1));
+}
+
+QRect AreaPicker::deviceSelection() const
+{
+    return m_selection.normalized();
 }
 
 QRect AreaPicker::globalSelection() const
 {
-    return m_selection.normalized().translated(geometry().topLeft());
+    return DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), deviceSelection());
 }
 
 void AreaPicker::grabBackdrop()
@@ -47,20 +87,23 @@ void AreaPicker::grabBackdrop()
     m_backdrop = QPixmap();
     if (hasCompositingManager())
         return;
-    // Every screen's picture, placed at its spot in the window.
+    // Every screen's picture, placed at its device pixels.
     const QRect desktop = virtualDesktopRect();
     QPixmap backdrop(desktop.size());
     backdrop.fill(Qt::black);
     QPainter painter(&backdrop);
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const QPixmap shot = screen->grabWindow(0);
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (int i = 0; i < screens.size() && i < displays.size(); ++i) {
+        QPixmap shot = screens.at(i)->grabWindow(0);
         if (shot.isNull())
             continue;
-        const QRect target = screen->geometry().translated(-desktop.topLeft());
-        painter.drawPixmap(target, shot);
+        shot.setDevicePixelRatio(1.0);
+        painter.drawPixmap(displays.at(i).nativeGeometry.translated(-desktop.topLeft()), shot);
     }
     painter.end();
     m_backdrop = backdrop;
+    m_backdropOrigin = desktop.topLeft();
 }
 
 void AreaPicker::showEvent(QShowEvent *event)
@@ -69,7 +112,8 @@ void AreaPicker::showEvent(QShowEvent *event)
     grabBackdrop();
     updateVirtualGeometry();
     // The pointer's place shows from the start, not only once it moves.
-    m_currentPoint = QCursor::pos() - geometry().topLeft();
+    // (Qt gives the pointer's global place through the display under it.)
+    m_currentPoint = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(QCursor::pos()));
     m_shown.start();
     QWidget::showEvent(event);
     raise();
@@ -90,8 +134,10 @@ void AreaPicker::keyPressEvent(QKeyEvent *event)
 void AreaPicker::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
+        // Where the window really is: the window manager may have placed it since.
+        readDeviceOrigin();
         m_selecting = true;
-        m_pressPoint = m_currentPoint = event->position().toPoint();
+        m_pressPoint = m_currentPoint = toDevice(event->position());
         m_selection = QRect();
         update();
     } else if (event->button() == Qt::RightButton) {
@@ -102,9 +148,9 @@ void AreaPicker::mousePressEvent(QMouseEvent *event)
 
 void AreaPicker::mouseMoveEvent(QMouseEvent *event)
 {
-    m_currentPoint = event->position().toPoint();
+    m_currentPoint = toDevice(event->position());
     if (m_selecting)
-        m_selection = QRect(m_pressPoint, m_currentPoint).normalized() & rect();
+        m_selection = QRect(m_pressPoint, m_currentPoint).normalized() & deviceRect();
     update();
 }
 
@@ -113,8 +159,12 @@ void AreaPicker::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !m_selecting)
         return;
     m_selecting = false;
-    m_selection = QRect(m_pressPoint, event->position().toPoint()).normalized() & rect();
-    if (m_selection.width() >= 5 && m_selection.height() >= 5) {
+    m_selection = QRect(m_pressPoint, toDevice(event->position())).normalized() & deviceRect();
+    // At least 5 x 5 of the window's pixels, counted from the first to the last as at
+    // scale 1 (the selection holds device pixels).
+    const qreal ratio = devicePixelRatioF();
+    const auto span = [ratio](int pixels) { return (pixels - 1) / ratio + 1 + 1e-6; };
+    if (span(m_selection.width()) >= 5 && span(m_selection.height()) >= 5) {
         emit regionSelected(globalSelection());
     } else if (m_shown.isValid() && m_shown.elapsed() < QApplication::doubleClickInterval()) {
         m_selection = QRect(); // the second click of the double click that opened it
@@ -155,12 +205,15 @@ QString AreaPicker::sizeText() const
         return {};
     // The size the recording will have: the area as the controls panel takes it (even
     // sides), in the screen's pixels.
-    return NumberText::captureResolution(ControlsAreaGeometry::evenRegion(globalSelection()));
+    const QRect even = ControlsAreaGeometry::evenRegion(deviceSelection());
+    return NumberText::resolution(even.width(), even.height());
 }
 
 QString AreaPicker::positionText() const
 {
-    const QPoint at = geometry().topLeft() + (m_selection.isValid() ? m_selection.normalized().topLeft() : m_currentPoint);
+    // In global coordinates, through the display that shows the point.
+    const QPoint at = DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(),
+                                                 m_selection.isValid() ? deviceSelection().topLeft() : m_currentPoint);
     return tr("X:%1  Y:%2").arg(at.x()).arg(at.y());
 }
 
@@ -175,8 +228,8 @@ void AreaPicker::paintInfoBox(QPainter &painter)
     const QFontMetrics m9(small);
     const QSize box(qMax(m11.horizontalAdvance(line1), m11.horizontalAdvance(line2)) + 20,
                     2 * m11.height() + 16);
-    const QPoint at = infoBoxPosition(size(), m_currentPoint,
-                                      hasSelection ? m_selection.normalized() : QRect(), box);
+    const QPoint at = infoBoxPosition(size(), toLocal(m_currentPoint).toPoint(),
+                                      hasSelection ? toLocal(deviceSelection()).toRect() : QRect(), box);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(20, 20, 20, 210));
     painter.drawRoundedRect(QRect(at, box), 6, 6, Qt::AbsoluteSize);
@@ -191,46 +244,54 @@ void AreaPicker::paintInfoBox(QPainter &painter)
 
 void AreaPicker::paintEvent(QPaintEvent *)
 {
+    readDeviceOrigin();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!m_backdrop.isNull())
-        painter.drawPixmap(0, 0, m_backdrop);
+        painter.drawPixmap(toLocal(QRect(m_backdropOrigin, m_backdrop.size())), m_backdrop, QRectF(m_backdrop.rect()));
 
+    // Everything below is placed in device pixels and drawn at the window's place of them.
     const bool hasSelection = m_selection.isValid();
+    const QRectF selection = toLocal(deviceSelection());
     if (!hasSelection) {
         painter.fillRect(rect(), QColor(0, 0, 0, 80));
     } else {
-        painter.setClipRegion(QRegion(rect()) - QRegion(m_selection));
+        QPainterPath outside;
+        outside.addRect(QRectF(rect()));
+        outside.addRect(selection);
+        painter.setClipPath(outside); // odd-even fill: the window minus the selection
         painter.fillRect(rect(), QColor(0, 0, 0, 100));
         painter.setClipping(false);
     }
 
-    const int cx = m_currentPoint.x();
-    const int cy = m_currentPoint.y();
+    const QPointF c = toLocal(m_currentPoint);
     for (const QPen &pen : {overlayPen(QColor(0, 0, 0, 105), 3), overlayPen(QColor(255, 100, 20, 220), 1)}) {
         painter.setPen(pen);
-        painter.drawLine(0, cy, width(), cy);
-        painter.drawLine(cx, 0, cx, height());
+        painter.drawLine(QLineF(0, c.y(), width(), c.y()));
+        painter.drawLine(QLineF(c.x(), 0, c.x(), height()));
     }
 
     if (hasSelection) {
-        const int l = m_selection.left();
-        const int t = m_selection.top();
-        const int r = m_selection.right();
-        const int b = m_selection.bottom();
+        const QRect d = deviceSelection();
+        const QPointF lt = toLocal(d.topLeft());
+        const QPointF rb = toLocal(d.bottomRight());
+        const qreal l = lt.x();
+        const qreal t = lt.y();
+        const qreal r = rb.x();
+        const qreal b = rb.y();
         painter.setBrush(Qt::NoBrush);
         painter.setPen(overlayPen(QColor(255, 80, 20), 2));
-        painter.drawRect(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
+        painter.drawRect(QRectF(QPointF(l, t), toLocal(d.bottomRight() - QPoint(1, 1))));
         painter.setPen(overlayPen(QColor(255, 80, 20), 3));
-        const int n = 12;
-        painter.drawLine(l, t, l + n, t);
-        painter.drawLine(l, t, l, t + n);
-        painter.drawLine(r, t, r - n, t);
-        painter.drawLine(r, t, r, t + n);
-        painter.drawLine(l, b, l + n, b);
-        painter.drawLine(l, b, l, b - n);
-        painter.drawLine(r, b, r - n, b);
-        painter.drawLine(r, b, r, b - n);
+        const qreal n = 12;
+        painter.drawLine(QLineF(l, t, l + n, t));
+        painter.drawLine(QLineF(l, t, l, t + n));
+        painter.drawLine(QLineF(r, t, r - n, t));
+        painter.drawLine(QLineF(r, t, r, t + n));
+        painter.drawLine(QLineF(l, b, l + n, b));
+        painter.drawLine(QLineF(l, b, l, b - n));
+        painter.drawLine(QLineF(r, b, r - n, b));
+        painter.drawLine(QLineF(r, b, r, b - n));
     }
     paintInfoBox(painter);
 }

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QWidget>
 
 // A short-lived full-desktop window on which the user drags out one rectangle.
@@ -11,6 +12,9 @@
 // coordinates; the left button's release reports the rectangle in global
 // coordinates and closes the window, which then deletes itself. Esc, a right click
 // or a rectangle under 5 x 5 pixels cancel it.
+// The window covers every display's device pixels and keeps the pointer and the
+// rectangle in device pixels: at a scale above 1 the logical desktop has gaps between
+// displays, and a rectangle across two of them has no logical place of its own.
 class AreaPicker : public QWidget
 {
     Q_OBJECT
@@ -19,8 +23,10 @@ public:
     explicit AreaPicker(QWidget *parent = nullptr);
 
     void updateVirtualGeometry();
-    // The selection in global coordinates.
+    // The selection in global coordinates: each corner through the display it lies on.
     QRect globalSelection() const;
+    // The selection in device pixels.
+    QRect deviceSelection() const;
     // The size in pixels a recording of the selection will have, as the information box
     // shows it ("1000 × 500"); empty without a selection.
     QString sizeText() const;
@@ -48,14 +54,23 @@ private:
     static QRect virtualDesktopRect();
     void grabBackdrop();
     void paintInfoBox(QPainter &painter);
+    // Between the window's logical coordinates and device pixels.
+    QPoint toDevice(const QPointF &local) const;
+    QPointF toLocal(const QPoint &device) const;
+    QRectF toLocal(const QRect &device) const;
+    QRect deviceRect() const;
+    void readDeviceOrigin();
 
     bool m_selecting = false;
+    // Device pixels, like the selection.
     QPoint m_pressPoint;
     QPoint m_currentPoint;
     QRect m_selection;
+    QPoint m_deviceOrigin;
     // The desktop as it was before the picker showed, painted under the dimming
     // when no compositor blends translucent windows (which would show black).
     QPixmap m_backdrop;
+    QPoint m_backdropOrigin; // its device pixel at the top-left
     // Since the picker showed: a click that comes within a double-click's time is the
     // rest of the double click that opened it, not a cancel.
     QElapsedTimer m_shown;

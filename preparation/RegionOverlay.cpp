@@ -2,6 +2,7 @@
 
 #include "recording/NumberText.h"
 #include "dialogs/DialogStacking.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"
 
@@ -20,10 +21,18 @@ namespace {
 constexpr int Margin = 64;       // compact window: the region plus this on every side
 constexpr int MinimumSide = 40;
 
-QRect virtualDesktop()
+// Every display's device pixels.
+QRect deviceDesktop(const QList<DisplayGeometry::Display> &displays)
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry() : QRect(QPoint(0, 0), QPoint(0, 0));
+    QRect desktop;
+    for (const DisplayGeometry::Display &display : displays)
+        desktop |= display.nativeGeometry;
+    return desktop.isValid() ? desktop : QRect(QPoint(0, 0), QPoint(0, 0));
+}
+
+int roundedPixels(qreal value)
+{
+    return int(std::round(value));
 }
 
 // Large enough to cover any overlay window, for "take every click".
@@ -64,6 +73,31 @@ bool RegionOverlay::compositing() const
     return m_compositing;
 }
 
+void RegionOverlay::placeOver(const QRect &device)
+{
+    setDeviceGeometry(this, device);
+    m_deviceOrigin = deviceWindowOrigin(this);
+}
+
+QRect RegionOverlay::localToDevice(const QRect &local) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const auto at = [&](const QPoint &p) {
+        return m_deviceOrigin + QPoint(roundedPixels(p.x() * ratio), roundedPixels(p.y() * ratio));
+    };
+    return QRect(at(local.topLeft()), at(local.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}
+
+QRect RegionOverlay::deviceToLocal(const QRect &device) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const auto at = [&](const QPoint &p) {
+        const QPointF local = QPointF(p - m_deviceOrigin) / ratio;
+        return QPoint(roundedPixels(local.x()), roundedPixels(local.y()));
+    };
+    return QRect(at(device.topLeft()), at(device.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}
+
 void RegionOverlay::setRegion(const QRect &region)
 {
     QRect r = region.normalized();
@@ -72,15 +106,20 @@ void RegionOverlay::setRegion(const QRect &region)
         r = screen ? screen->geometry() : QRect(QPoint(0, 0), QPoint(0, 0));
     }
     m_compositing = hasCompositingManager() || QGuiApplication::platformName() != QLatin1String("xcb");
+    // The window is placed in device pixels and the region drawn at its device pixels: at
+    // a scale above 1 an area across displays has no logical place of its own.
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    const QRect device = DisplayGeometry::toDevice(displays, r);
     if (m_preparationPreview && !m_previewLocked) {
         m_compact = true;
-        setGeometry(r.adjusted(-Margin, -Margin, Margin, Margin));
-        m_region = QRect(QPoint(Margin, Margin), r.size());
+        const int at = DisplayGeometry::displayAtDevice(displays, device.center());
+        const int margin = roundedPixels(Margin * (at < 0 ? 1.0 : displays.at(at).devicePixelRatio));
+        placeOver(device.adjusted(-margin, -margin, margin, margin));
+        m_region = deviceToLocal(device);
     } else {
         m_compact = false;
-        const QRect desktop = virtualDesktop();
-        setGeometry(desktop);
-        m_region = r.translated(-desktop.topLeft()) & QRect(QPoint(0, 0), desktop.size());
+        placeOver(deviceDesktop(displays));
+        m_region = deviceToLocal(device) & rect();
     }
     show();
     raise();
@@ -91,7 +130,7 @@ void RegionOverlay::setRegion(const QRect &region)
 
 QRect RegionOverlay::currentRegion() const
 {
-    return m_region.translated(geometry().topLeft());
+    return DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), localToDevice(m_region));
 }
 
 void RegionOverlay::hideOverlay()
@@ -109,8 +148,9 @@ void RegionOverlay::hideOverlay()
 void RegionOverlay::beginInteractiveSelection(const QRect &bounds)
 {
     m_compositing = hasCompositingManager() || QGuiApplication::platformName() != QLatin1String("xcb");
-    setGeometry(virtualDesktop());
-    const QRect local = bounds.translated(-geometry().topLeft()) & rect();
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    placeOver(deviceDesktop(displays));
+    const QRect local = deviceToLocal(DisplayGeometry::toDevice(displays, bounds)) & rect();
     m_selectionBounds = local.isValid() ? local : rect();
     m_region = QRect();
     m_selecting = true;
@@ -169,7 +209,8 @@ void RegionOverlay::updateInputTransparency()
     if (m_selecting || (!m_inputPassthrough && m_activeHandle != None))
         input = wholeWindow();
     else if (!m_inputPassthrough)
-        input = hitRegion().subtracted(QRegion(m_inputExclusion.translated(-pos())));
+        input = hitRegion().subtracted(QRegion(deviceToLocal(
+            DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), m_inputExclusion))));
     if (setWindowInputRegion(this, input))
         return;
     // Without X11 input shapes at least stop delivering the clicks to ourselves.
@@ -309,10 +350,6 @@ QRect RegionOverlay::adjustedRect(Handle handle, const QRect &start, const QPoin
 
 QRect RegionOverlay::moveBounds() const
 {
-    if (m_compact) {
-        QScreen *screen = QGuiApplication::primaryScreen();
-        return screen ? screen->virtualGeometry() : geometry();
-    }
     if (m_preparationPreview && !m_previewLocked && m_selectionBounds.isValid())
         return m_selectionBounds;
     return rect();
@@ -345,8 +382,17 @@ void RegionOverlay::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_activeHandle = hitTest(pos);
-    m_dragStartPoint = event->globalPosition().toPoint();
-    m_dragStartRect = m_compact ? m_region.translated(geometry().topLeft()) : m_region;
+    if (m_compact) {
+        // The window moves with the drag: the pointer is followed in device pixels (Qt
+        // gives global positions through the display under the pointer).
+        const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+        m_dragStartPoint = DisplayGeometry::toDevice(displays, event->globalPosition());
+        m_dragStartRect = localToDevice(m_region);
+        m_dragDisplay = DisplayGeometry::displayAtDevice(displays, m_dragStartRect.center());
+    } else {
+        m_dragStartPoint = pos;
+        m_dragStartRect = m_region;
+    }
     updateInputTransparency();
 }
 
@@ -371,13 +417,24 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
     }
     if (m_activeHandle == None)
         return;
-    const QPoint delta = event->globalPosition().toPoint() - m_dragStartPoint;
-    const QRect r = adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds());
-    if (m_compact) {
-        setGeometry(r.adjusted(-Margin, -Margin, Margin, Margin));
-        m_region = QRect(QPoint(Margin, Margin), r.size());
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    if (m_compact && m_dragDisplay >= 0 && m_dragDisplay < displays.size()) {
+        // Measured in the logical pixels of the display the drag began on, continued
+        // beyond its edges, and kept on the displays' device pixels.
+        const DisplayGeometry::Display &frame = displays.at(m_dragDisplay);
+        const qreal ratio = frame.devicePixelRatio > 0 ? frame.devicePixelRatio : 1.0;
+        const QPointF moved =
+            QPointF(DisplayGeometry::toDevice(displays, event->globalPosition()) - m_dragStartPoint) / ratio;
+        const QRect start = DisplayGeometry::inDisplay(frame, m_dragStartRect).toRect();
+        const QRect bounds = DisplayGeometry::inDisplay(frame, deviceDesktop(displays)).toRect();
+        const QRect r = adjustedRect(m_activeHandle, start, moved.toPoint(), bounds);
+        const QRect device = DisplayGeometry::fromDisplay(frame, r);
+        const int margin = roundedPixels(Margin * ratio);
+        placeOver(device.adjusted(-margin, -margin, margin, margin));
+        m_region = deviceToLocal(device);
     } else {
-        m_region = r;
+        const QPoint delta = pos - m_dragStartPoint;
+        m_region = adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds());
     }
     updateMask();
     update();

@@ -85,14 +85,24 @@ private:
     QRect moveBounds() const;
     void updateMask();
     QPoint clampToSelectionBounds(const QPoint &p) const;
+    // The window over `device` (device pixels); then where its pixels are.
+    void placeOver(const QRect &device);
+    QRect localToDevice(const QRect &local) const;
+    QRect deviceToLocal(const QRect &device) const;
 
+    // Window-local logical pixels; the window's pixels start at the device pixel
+    // m_deviceOrigin and run its pixel ratio times as far, on every display it covers.
     QRect m_region;
+    QPoint m_deviceOrigin;
     QTimer m_animationTimer;
     QTimer m_repaintTimer;
     int m_dashPhase = 0;
     Handle m_activeHandle = None;
+    // Compact: the pointer and the region in device pixels, and the display whose logical
+    // pixels the drag is measured in; otherwise window-local.
     QPoint m_dragStartPoint;
     QRect m_dragStartRect;
+    int m_dragDisplay = -1;
     bool m_inputPassthrough = false;
     // Hidden while a dialog of the program is open, to come back when it closes.
     bool m_hiddenForDialog = false;

@@ -41,11 +41,12 @@ QSize CaptureGeometry::captureStreamSize(const QSize& outputSize, const QSize& n
     return QSize(w, h);
 }
 
-QRect CaptureGeometry::screenCropRect(const QRect& captureRect, const QRect& screenGeometry, const QSize& frameSize)
+QRect CaptureGeometry::screenCropRect(const QRect& deviceRect, const QRect& nativeSurface, const QSize& frameSize)
 {
-    if (!captureRect.isValid() || !screenGeometry.isValid() || frameSize.isEmpty())
+    const QRect& screenGeometry = nativeSurface;
+    if (!deviceRect.isValid() || !screenGeometry.isValid() || frameSize.isEmpty())
         return QRect();
-    const QRect visible = captureRect.intersected(screenGeometry);
+    const QRect visible = deviceRect.intersected(screenGeometry);
     if (visible.isEmpty())
         return QRect();
     const double sx = double(frameSize.width()) / screenGeometry.width();

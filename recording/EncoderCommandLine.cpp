@@ -1,5 +1,6 @@
 #include "recording/EncoderCommandLine.h"
 
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/MacSystemAudioCapture.h"
 
 #include <algorithm>
@@ -35,11 +36,12 @@ QString cropChain(const EncoderCommandLine::Inputs &in, const QString &label)
     const std::optional<EncoderCommandLine::Screen> screen = EncoderCommandLine::captureSurface(in);
     if (!screen)
         return {};
-    const QRect g = screen->geometry;
-    const QRect r = in.captureRect.intersected(g);
+    // In device pixels: an area across displays keeps each display's part of it.
+    const QRect g = screen->nativeGeometry;
+    const QRect r = DisplayGeometry::toDevice(in.screens, in.captureRect).intersected(g);
     const bool scaledPipe = in.hasScreenCapture && in.pipeFrameSize.width() >= 0 && in.pipeFrameSize.height() >= 0;
-    double sx = screen->devicePixelRatio;
-    double sy = screen->devicePixelRatio;
+    double sx = 1.0;
+    double sy = 1.0;
     if (scaledPipe) {
         sx = g.width() > 0 ? double(in.pipeFrameSize.width()) / g.width() : 0.0;
         sy = g.height() > 0 ? double(in.pipeFrameSize.height()) / g.height() : 0.0;
@@ -132,10 +134,11 @@ std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(con
     if (index < 0 || index >= screens.size())
         return std::nullopt;
     Screen surface = screens.at(index);
-    if (!captureRect.isValid() || surface.geometry.contains(captureRect))
+    const QRect device = DisplayGeometry::toDevice(screens, captureRect);
+    if (!captureRect.isValid() || surface.nativeGeometry.contains(device))
         return surface;
     for (const Screen &screen : screens) {
-        if (screen.geometry.intersects(captureRect)) {
+        if (screen.nativeGeometry.intersects(device)) {
             surface.geometry |= screen.geometry;
             surface.nativeGeometry |= screen.nativeGeometry;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/mac/DeviceInputArguments.h"
+#include "platform/mac/DisplayGeometry.h"
 
 #include <QList>
 #include <QRect>
@@ -19,12 +20,7 @@ class EncoderCommandLine
 {
 public:
     // One display as the application sees it.
-    struct Screen
-    {
-        QRect geometry;              // logical pixels
-        qreal devicePixelRatio = 1.0;
-        QRect nativeGeometry;        // device pixels on the X display
-    };
+    using Screen = DisplayGeometry::Display;
 
     struct Inputs
     {

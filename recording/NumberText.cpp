@@ -1,5 +1,6 @@
 #include "recording/NumberText.h"
 
+#include "platform/mac/DisplayGeometry.h"
 #include "recording/CaptureGeometry.h"
 
 #include <algorithm>
@@ -25,10 +26,8 @@ QString NumberText::resolution(int width, int height)
 
 QString NumberText::captureResolution(const QRect &area)
 {
-    const QScreen *screen = QGuiApplication::screenAt(area.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QSize pixels = CaptureGeometry::nativeSize(area, screen ? screen->devicePixelRatio() : 1.0);
+    const QSize pixels = CaptureGeometry::nativeSize(
+        DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), area), 1.0);
     return resolution(std::max(pixels.width(), 0), std::max(pixels.height(), 0));
 }
 

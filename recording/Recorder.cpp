@@ -1,5 +1,6 @@
 #include "recording/Recorder.h"
 
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"
 #include "platform/mac/MacScreenCapture.h"
@@ -491,16 +492,7 @@ QString Recorder::audioCaptureError(SegmentAudioPipes::Source source, const QStr
 
 QList<EncoderCommandLine::Screen> Recorder::applicationScreens()
 {
-    QList<EncoderCommandLine::Screen> list;
-    for (QScreen *screen : QGuiApplication::screens()) {
-        EncoderCommandLine::Screen s;
-        s.geometry = screen->geometry();
-        s.devicePixelRatio = screen->devicePixelRatio();
-        s.nativeGeometry = screen->handle() ? screen->handle()->geometry()
-                                            : QRect(s.geometry.topLeft(), s.geometry.size() * s.devicePixelRatio);
-        list << s;
-    }
-    return list;
+    return DisplayGeometry::applicationDisplays();
 }
 
 EncoderCommandLine::Inputs Recorder::commandLineInputs() const

@@ -1,6 +1,7 @@
 // The Recorder's frame path: window, webcam and screen frames composed and piped to the
 // encoder, and what the encoder prints about them.
 #include "recording/Recorder.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
 #include "platform/mac/MacScreenCapture.h"
@@ -28,16 +29,14 @@ QSize Recorder::nativeDesktopCaptureSize() const
                                                                  : QGuiApplication::primaryScreen();
     if (captureBackend == DesktopDuplicationBackend && captureRect.isValid())
         return QSize(captureRect.width() & ~1, captureRect.height() & ~1);
-    const QRect area = captureRect.isValid() ? captureRect : (screen ? screen->geometry() : QRect());
-    if (!area.isValid())
-        return QSize(-1, -1);
-    qreal ratio = 1.0;
-    if (screen) {
-        ratio = screen->devicePixelRatio();
-    } else if (const QScreen* under = QGuiApplication::screenAt(area.center())) {
-        ratio = under->devicePixelRatio();
+    if (captureRect.isValid()) {
+        // Device pixels through the display of each corner: an area across displays.
+        const QRect device = DisplayGeometry::toDevice(applicationScreens(), captureRect);
+        return CaptureGeometry::nativeSize(device, 1.0);
     }
-    return CaptureGeometry::nativeSize(area, ratio);
+    if (!screen)
+        return QSize(-1, -1);
+    return CaptureGeometry::nativeSize(screen->geometry(), screen->devicePixelRatio());
 }
 
 bool Recorder::prepareWindowCapture()

@@ -1,6 +1,7 @@
 // The start road and the segment chain of the Recorder: preflight, launching, ending and
 // finishing segments.
 #include "recording/Recorder.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
 #include "platform/win/WasapiLoopbackCapture.h"
@@ -643,7 +644,8 @@ bool Recorder::startScreenCapture()
     heldFrame = screenCapture->latestFrame();
     pipeFrameSize = heldFrame.size();
     if (captureRect.isValid() && surface) {
-        const QRect crop = CaptureGeometry::screenCropRect(captureRect, surface->geometry, pipeFrameSize);
+        const QRect crop = CaptureGeometry::screenCropRect(DisplayGeometry::toDevice(applicationScreens(), captureRect),
+                                                           surface->nativeGeometry, pipeFrameSize);
         if (crop.isValid()) {
             cropRect = crop;
             pipeFrameSize = crop.size();

@@ -1,4 +1,5 @@
 #include "platform/mac/OverlayWindowSupport.h"
+#include "platform/mac/DisplayGeometry.h"
 
 #include "platform/mac/X11Connection.h"
 
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qplatformwindow.h>
 
 #include <xcb/xfixes.h>
 
@@ -258,7 +260,7 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region)
     return ok;
 }
 
-std::optional<QPoint> serverWindowPosition(QWidget *widget)
+std::optional<QRect> serverWindowGeometry(QWidget *widget)
 {
     if (!widget || !onX11())
         return std::nullopt;
@@ -268,26 +270,63 @@ std::optional<QPoint> serverWindowPosition(QWidget *widget)
     const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
     if (!connection->isValid())
         return std::nullopt;
-    const std::optional<QRect> native = connection->rootGeometry(xcb_window_t(window->winId()));
+    return connection->rootGeometry(xcb_window_t(window->winId()));
+}
+
+std::optional<QPoint> serverWindowPosition(QWidget *widget)
+{
+    const std::optional<QRect> native = serverWindowGeometry(widget);
     if (!native)
         return std::nullopt;
-    // A screen's device pixels start at its logical corner and run its pixel ratio times as
-    // far: the corner stays, the offset from it shrinks.
-    QScreen *screen = window->screen();
-    for (QScreen *candidate : QGuiApplication::screens()) {
-        const QRect g = candidate->geometry();
-        const QRect pixels(g.topLeft(), g.size() * candidate->devicePixelRatio());
-        if (pixels.contains(native->topLeft())) {
-            screen = candidate;
-            break;
+    return DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), native->topLeft());
+}
+
+QPoint deviceWindowOrigin(QWidget *widget)
+{
+    QWidget *window = widget->window();
+    // A hidden widget given a new geometry keeps it to itself until it shows.
+    QWindow *handle = window->windowHandle();
+    if (handle && handle->handle() && handle->geometry() == window->geometry())
+        return handle->handle()->geometry().topLeft();
+    return DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(window->pos()));
+}
+
+void setDeviceGeometry(QWidget *window, const QRect &device)
+{
+    window = window->window();
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    window->winId(); // the native window, whose place is read back below
+    QWindow *handle = window->windowHandle();
+    const int first = DisplayGeometry::displayAtDevice(displays, device.center());
+    if (first < 0 || !handle || !handle->handle()) {
+        window->setGeometry(device);
+        return;
+    }
+    // Qt places a window through one display's coordinates, continued beyond its edges
+    // (which display depends on where the window is and goes): each display's version of
+    // `device` is tried, the one holding its middle first, until the native window lands
+    // there. A size that does not divide by the ratio is rounded up, so the window covers
+    // at least `device`.
+    QList<int> order{first};
+    for (int i = 0; i < displays.size(); ++i)
+        if (i != first)
+            order << i;
+    for (const int i : order) {
+        const QRectF logical = DisplayGeometry::inDisplay(displays.at(i), device);
+        const QPoint topLeft(int(std::floor(logical.left() + 1e-6)), int(std::floor(logical.top() + 1e-6)));
+        const QPoint bottomRight(int(std::ceil(logical.right() - 1e-6)), int(std::ceil(logical.bottom() - 1e-6)));
+        const QRect rect(topLeft, bottomRight - QPoint(1, 1));
+        if (QScreen *screen = screens.value(i))
+            handle->setScreen(screen);
+        // The native window moves at once, shown or not; the widget keeps the same record.
+        handle->setGeometry(rect);
+        const QRect placed = handle->handle()->geometry();
+        if ((placed.topLeft() - device.topLeft()).manhattanLength() <= 2 || i == order.last()) {
+            window->setGeometry(rect);
+            return;
         }
     }
-    if (!screen)
-        return native->topLeft();
-    const QPoint corner = screen->geometry().topLeft();
-    const qreal ratio = screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
-    const QPointF offset = QPointF(native->topLeft() - corner) / ratio;
-    return corner + QPoint(int(std::lround(offset.x())), int(std::lround(offset.y())));
 }
 
 void keepPositionInStep(QWidget *widget)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QRegion>
 #include <Qt>
 
@@ -46,6 +47,21 @@ bool startWindowMove(QWidget *window, const QPoint &globalPress);
 // (QT_SCALE_FACTOR) a place read from it and handed to move() unconverted lands that many
 // times as far from the screen's corner. Nothing off X11 or without a native window.
 std::optional<QPoint> serverWindowPosition(QWidget *widget);
+
+// Where the X server has the top-level window of `widget`, in device pixels. Nothing off
+// X11 or without a native window.
+std::optional<QRect> serverWindowGeometry(QWidget *widget);
+
+// The device pixel at the top-left corner of the top-level window of `widget`, where Qt
+// put its native window, or will put it when it shows (serverWindowGeometry() for a
+// window the window manager may have moved). A pixel of the window at local position p (logical) is this origin plus p
+// times the window's pixel ratio, on whichever display it lies.
+QPoint deviceWindowOrigin(QWidget *widget);
+
+// Places the top-level window `window` over `device` (device pixels), also across
+// displays: at a scale above 1 the logical desktop has gaps between displays, so a
+// window over several is placed through one display's coordinates.
+void setDeviceGeometry(QWidget *window, const QRect &device);
 
 // Keeps the position Qt believes the top-level window of `widget` has in step with the
 // one it has on screen, each time the window is exposed. A window manager reparents a

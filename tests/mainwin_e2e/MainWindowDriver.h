@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/OverlayWindowSupport.h"
 #include "platform/mac/X11Connection.h"
 #include "recording/Recorder.h"
 
@@ -69,6 +70,18 @@ inline QPoint centreOf(const QWidget *widget)
             const QPoint origin(qRound(real->x() / ratio), qRound(real->y() / ratio));
             return origin + widget->mapTo(top, widget->rect().center());
         }
+    }
+    return widget->mapToGlobal(widget->rect().center());
+}
+
+// The same in device pixels, the X server's, which xdotool takes: at a scale above 1 each
+// display keeps its corner in Qt's coordinates and only the offset from it shrinks.
+inline QPoint deviceCentreOf(const QWidget *widget)
+{
+    const QWidget *top = widget->window();
+    if (const std::optional<QRect> real = serverWindowGeometry(const_cast<QWidget *>(top))) {
+        const QPointF local = QPointF(widget->mapTo(top, widget->rect().center())) * top->devicePixelRatioF();
+        return real->topLeft() + local.toPoint();
     }
     return widget->mapToGlobal(widget->rect().center());
 }
@@ -203,10 +216,10 @@ inline bool stopWith(MainWindow &window, const QString &answerButton)
                      [&](QWidget *question) {
                          QTest::qWait(200);
                          if (auto *button = question->findChild<QPushButton *>(answerButton))
-                             answered = click(centreOf(button));
+                             answered = click(deviceCentreOf(button));
                      });
     auto *stop = window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("StopButton"));
-    if (!stop || !click(centreOf(stop)))
+    if (!stop || !click(deviceCentreOf(stop)))
         return false;
     return QTest::qWaitFor([&] { return answer.done(); }, 5000) && answered;
 }

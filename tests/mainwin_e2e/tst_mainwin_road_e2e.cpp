@@ -18,6 +18,7 @@
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
 #include "platform/mac/X11Connection.h"
+#include "platform/mac/X11FrameGrabber.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -88,6 +89,25 @@ QPoint paintedCursor(const QImage &frame)
     return corner;
 }
 
+// The whole X screen, in device pixels.
+QImage rootPicture()
+{
+    X11Connection connection;
+    if (!connection.isValid())
+        return QImage();
+    X11FrameGrabber grabber(connection.get());
+    return grabber.grab(connection.root(), QRect(QPoint(0, 0), connection.rootSize()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Saves the whole X screen as NAME.png into $VISTRELLE_SHOTS when that is set.
+void savePicture(const QString &name)
+{
+    const QString folder = qEnvironmentVariable("VISTRELLE_SHOTS");
+    if (!folder.isEmpty())
+        rootPicture().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 } // namespace
 
 class TestMainWindowRoad : public QObject
@@ -105,6 +125,9 @@ private slots:
     void displayRemoved();
     // The primary display on the right of a smaller one.
     void firstPlaceOnPointersDisplay();
+    // Two displays at a raised scale (QT_SCALE_FACTOR).
+    void areaAtRaisedScale_data();
+    void areaAtRaisedScale();
 
 private:
     QTemporaryDir m_saveDir;
@@ -480,6 +503,84 @@ void TestMainWindowRoad::firstPlaceOnPointersDisplay()
     QTRY_VERIFY_WITH_TIMEOUT(primary->geometry().contains(QRect(centreOf(&window), QSize(1, 1))), 5000);
     QCOMPARE(window.size(), MainWindow::fitWindowSize(primary->availableGeometry()).size);
     screenshot(QStringLiteral("two-displays-first-place"));
+}
+
+void TestMainWindowRoad::areaAtRaisedScale_data()
+{
+    QTest::addColumn<QRect>("dragged"); // device pixels
+    QTest::newRow("across both displays") << QRect(1000, 300, 1800, 500);
+    QTest::newRow("inside the primary") << QRect(300, 250, 600, 450);
+}
+
+void TestMainWindowRoad::areaAtRaisedScale()
+{
+    QFETCH(QRect, dragged);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens.first()->devicePixelRatio() <= 1.0)
+        QSKIP("needs two displays at a raised scale (VISTRELLE_TEST_MONITORS, QT_SCALE_FACTOR)");
+    // A pattern over each display, placed in device pixels by windows that run at scale 1.
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCALE_FACTOR");
+    TestWindowProcess first;
+    TestWindowProcess second;
+    const bool opened = first.open(QStringLiteral("VT Pattern 1"), QStringLiteral("pattern"), QRect(0, 0, 1920, 1080))
+        && second.open(QStringLiteral("VT Pattern 2"), QStringLiteral("pattern"), QRect(1920, 0, 1920, 1080));
+    qputenv("QT_SCALE_FACTOR", scale);
+    QVERIFY(opened);
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QVERIFY(click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
+    QTest::qWait(500);
+    savePicture(QStringLiteral("scaled-picker ") + QTest::currentDataTag());
+    QVERIFY(drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QTest::qWait(300);
+    savePicture(QStringLiteral("scaled-area-prepare ") + QTest::currentDataTag());
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && click(deviceCentreOf(rec)));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QTest::qWait(2000);
+    const QImage screen = rootPicture();
+    QVERIFY(!screen.isNull());
+    if (!qEnvironmentVariableIsEmpty("VISTRELLE_SHOTS"))
+        screen.save(qEnvironmentVariable("VISTRELLE_SHOTS") + QStringLiteral("/scaled-area-recording ") + QTest::currentDataTag() + QStringLiteral(".png"));
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    // The dragged size, and in it the dragged pixels: each cell of the pattern the file
+    // shows away from the cells' edges is the screen's at the same place.
+    const QSize size = info.videoSize();
+    QVERIFY2(qAbs(size.width() - dragged.width()) <= 2 && qAbs(size.height() - dragged.height()) <= 2,
+             qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+    const QImage frame =
+        frameOf(path, {QStringLiteral("-ss"), QStringLiteral("1.5")}).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!frame.isNull());
+    const auto near = [](QRgb a, QRgb b) {
+        return qAbs(qRed(a) - qRed(b)) <= 28 && qAbs(qGreen(a) - qGreen(b)) <= 28 && qAbs(qBlue(a) - qBlue(b)) <= 28;
+    };
+    int looked = 0;
+    int same = 0;
+    for (int y = 10; y < frame.height() - 10; y += 23) {
+        for (int x = 10; x < frame.width() - 10; x += 23) {
+            const QPoint at = dragged.topLeft() + QPoint(x, y);
+            const QRgb expected = screen.pixel(at);
+            bool flat = true;
+            for (const QPoint d : {QPoint(-7, -7), QPoint(7, -7), QPoint(-7, 7), QPoint(7, 7)})
+                flat = flat && screen.pixel(at + d) == expected;
+            if (!flat)
+                continue;
+            ++looked;
+            same += near(frame.pixel(x, y), expected) ? 1 : 0;
+        }
+    }
+    qInfo() << "file" << size << "pixels like the screen's at the dragged place:" << same << "of" << looked;
+    QVERIFY(looked >= 100);
+    QVERIFY2(same >= looked * 9 / 10, qPrintable(QStringLiteral("%1 of %2").arg(same).arg(looked)));
 }
 
 int main(int argc, char *argv[])

@@ -160,17 +160,20 @@ void TestPrefsShell::screenshotComposition()
     };
     int grabs = 0;
     QList<ScreenshotScreen> screens = {
-        {QRect(0, 0, 800, 600), 1.0, [&, f = filled(QSize(800, 600), Qt::red)] { ++grabs; return f(); }},
-        {QRect(800, 0, 400, 300), 2.0, [&, f = filled(QSize(800, 600), Qt::blue)] { ++grabs; return f(); }},
+        {QRect(0, 0, 800, 600), 1.0, [&, f = filled(QSize(800, 600), Qt::red)] { ++grabs; return f(); },
+         QRect(0, 0, 800, 600)},
+        {QRect(800, 0, 400, 300), 2.0, [&, f = filled(QSize(800, 600), Qt::blue)] { ++grabs; return f(); },
+         QRect(800, 0, 800, 600)},
     };
 
-    // Over both: logical size, black where no screen is, each part in place.
-    QImage both = composeScreenshot(QRect(700, 200, 200, 200), screens, 0);
-    QCOMPARE(both.size(), QSize(200, 200));
+    // Over both: the area's device pixels, each screen's part unscaled in place (the area
+    // ends 100 logical pixels into the second screen, 200 of its device pixels).
+    QImage both = composeScreenshot(QRect(700, 100, 200, 100), screens, 0);
+    QCOMPARE(both.size(), QSize(300, 300));
     QCOMPARE(grabs, 2);
-    QCOMPARE(both.pixelColor(50, 150), QColor(Qt::red));
-    QCOMPARE(both.pixelColor(150, 50), QColor(Qt::blue));
-    QCOMPARE(both.pixelColor(150, 150), QColor(Qt::black)); // below the smaller screen
+    QCOMPARE(both.pixelColor(99, 299), QColor(Qt::red));
+    QCOMPARE(both.pixelColor(100, 0), QColor(Qt::blue));
+    QCOMPARE(both.pixelColor(299, 299), QColor(Qt::blue));
 
     // Inside one screen: cut in its native pixels.
     grabs = 0;

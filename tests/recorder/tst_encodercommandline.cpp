@@ -325,9 +325,11 @@ private slots:
             << false << none << QRect(1920 + 10, 10, 100, 100) << QRect() << none << 1
             << "[0:v]crop=200:200:20:20[vcrop]" << "[vcrop]";
         // One X screen holds both displays: the encoder grabs both and keeps the whole area.
+        // Each corner on the display that holds it: the area ends 580 logical pixels into
+        // the second display, 1160 of its device pixels.
         QTest::newRow("area over two screens")
             << false << none << QRect(1500, 300, 1000, 300) << QRect() << none << 0
-            << "[0:v]crop=1000:300:1500:300[vcrop]" << "[vcrop]";
+            << "[0:v]crop=1580:900:1500:300[vcrop]" << "[vcrop]";
         QTest::newRow("unknown screen index falls back to the primary screen")
             << false << none << QRect(0, 40, 1280, 720) << QRect() << none << 7
             << "[0:v]crop=1280:720:0:40[vcrop]" << "[vcrop]";
@@ -355,6 +357,37 @@ private slots:
         const QStringList args = EncoderCommandLine::build(in);
         QCOMPARE(filterGraph(args), videoGraph);
         QVERIFY(containsRun(args, {QStringLiteral("-map"), map, QStringLiteral("-c:v")}));
+    }
+
+    // Two displays at scale 1.5 side by side on one X screen: Qt keeps each display's
+    // corner and divides its size, so the logical desktop has a gap from 1280 to 1920.
+    void displaysWithAGap()
+    {
+        using D = DisplayGeometry;
+        const QList<D::Display> displays{{QRect(0, 0, 1280, 720), 1.5, QRect(0, 0, 1920, 1080)},
+                                         {QRect(1920, 0, 1280, 720), 1.5, QRect(1920, 0, 1920, 1080)}};
+        // A point goes through the display that holds it, both ways.
+        QCOMPARE(D::toDevice(displays, QPointF(400, 200)), QPoint(600, 300));
+        QCOMPARE(D::toDevice(displays, QPointF(2000, 100)), QPoint(2040, 150));
+        QCOMPARE(D::toLogical(displays, QPoint(1000, 300)), QPoint(667, 200));
+        QCOMPARE(D::toLogical(displays, QPoint(2040, 150)), QPoint(2000, 100));
+        // An area dragged across both and one inside the primary: their device pixels come
+        // back (within the rounding of a logical pixel), and the encoder crops exactly them.
+        const QRect across(1000, 300, 1800, 500);
+        const QRect inside(300, 250, 600, 450);
+        QCOMPARE(D::toLogical(displays, across), QRect(QPoint(667, 200), QPoint(2506, 532)));
+        Inputs in;
+        in.screens = displays;
+        in.outputPath = QStringLiteral("/tmp/o.mp4");
+        for (const QRect &dragged : {across, inside}) {
+            in.captureRect = D::toLogical(displays, dragged);
+            const QRect back = D::toDevice(displays, in.captureRect);
+            QVERIFY2((back.topLeft() - dragged.topLeft()).manhattanLength() <= 1 && back.size() == dragged.size(),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4").arg(back.x()).arg(back.y()).arg(back.width()).arg(back.height())));
+            QCOMPARE(filterGraph(EncoderCommandLine::build(in)),
+                     QStringLiteral("[0:v]crop=%1:%2:%3:%4[vcrop]")
+                         .arg(dragged.width()).arg(dragged.height()).arg(dragged.x()).arg(dragged.y()));
+        }
     }
 
     void noScreenAtAll()

@@ -1,0 +1,126 @@
+#include "platform/mac/DisplayGeometry.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <qpa/qplatformscreen.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+double distanceSquared(const QRectF& rect, const QPointF& p)
+{
+    const double dx = p.x() < rect.left() ? rect.left() - p.x() : (p.x() > rect.right() ? p.x() - rect.right() : 0);
+    const double dy = p.y() < rect.top() ? rect.top() - p.y() : (p.y() > rect.bottom() ? p.y() - rect.bottom() : 0);
+    return dx * dx + dy * dy;
+}
+
+template<typename Area>
+int displayAt(const QList<DisplayGeometry::Display>& displays, const QPointF& p, Area area)
+{
+    int nearest = -1;
+    double best = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < displays.size(); ++i) {
+        // Pixel rows and columns: a point belongs to the pixel it falls in.
+        const QRect r = area(displays.at(i));
+        const double d = distanceSquared(QRectF(r.topLeft(), QSizeF(r.width() - 1e-9, r.height() - 1e-9)), p);
+        if (d < best) {
+            best = d;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+qreal ratioOf(const DisplayGeometry::Display& display)
+{
+    return display.devicePixelRatio > 0 ? display.devicePixelRatio : 1.0;
+}
+
+QPoint deviceThrough(const DisplayGeometry::Display& display, const QPointF& logical)
+{
+    const QPointF offset = (logical - QPointF(display.geometry.topLeft())) * ratioOf(display);
+    return display.nativeGeometry.topLeft() + QPoint(int(std::round(offset.x())), int(std::round(offset.y())));
+}
+
+QPointF logicalThrough(const DisplayGeometry::Display& display, const QPointF& device)
+{
+    return QPointF(display.geometry.topLeft()) + (device - QPointF(display.nativeGeometry.topLeft())) / ratioOf(display);
+}
+
+QPoint rounded(const QPointF& p)
+{
+    return QPoint(int(std::round(p.x())), int(std::round(p.y())));
+}
+
+} // namespace
+
+QList<DisplayGeometry::Display> DisplayGeometry::applicationDisplays()
+{
+    QList<Display> list;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        Display d;
+        d.geometry = screen->geometry();
+        d.devicePixelRatio = screen->devicePixelRatio();
+        d.nativeGeometry = screen->handle() ? screen->handle()->geometry()
+                                            : QRect(d.geometry.topLeft(), d.geometry.size() * d.devicePixelRatio);
+        list << d;
+    }
+    return list;
+}
+
+int DisplayGeometry::displayAtDevice(const QList<Display>& displays, const QPoint& device)
+{
+    return displayAt(displays, device, [](const Display& d) { return d.nativeGeometry; });
+}
+
+int DisplayGeometry::displayAtLogical(const QList<Display>& displays, const QPointF& logical)
+{
+    return displayAt(displays, logical, [](const Display& d) { return d.geometry; });
+}
+
+QPoint DisplayGeometry::toDevice(const QList<Display>& displays, const QPointF& logical)
+{
+    const int i = displayAtLogical(displays, logical);
+    return i < 0 ? rounded(logical) : deviceThrough(displays.at(i), logical);
+}
+
+QPoint DisplayGeometry::toLogical(const QList<Display>& displays, const QPoint& device)
+{
+    const int i = displayAtDevice(displays, device);
+    return i < 0 ? device : rounded(logicalThrough(displays.at(i), device));
+}
+
+QRect DisplayGeometry::toDevice(const QList<Display>& displays, const QRect& logical)
+{
+    if (!logical.isValid() || displays.isEmpty())
+        return logical;
+    const int first = displayAtLogical(displays, logical.topLeft());
+    const int last = displayAtLogical(displays, logical.bottomRight());
+    return QRect(deviceThrough(displays.at(first), logical.topLeft()),
+                 deviceThrough(displays.at(last), logical.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}
+
+QRect DisplayGeometry::toLogical(const QList<Display>& displays, const QRect& device)
+{
+    if (!device.isValid() || displays.isEmpty())
+        return device;
+    const int first = displayAtDevice(displays, device.topLeft());
+    const int last = displayAtDevice(displays, device.bottomRight());
+    return QRect(rounded(logicalThrough(displays.at(first), device.topLeft())),
+                 rounded(logicalThrough(displays.at(last), device.bottomRight() + QPoint(1, 1))) - QPoint(1, 1));
+}
+
+QRectF DisplayGeometry::inDisplay(const Display& display, const QRect& device)
+{
+    const qreal ratio = ratioOf(display);
+    return QRectF(logicalThrough(display, device.topLeft()), QSizeF(device.size()) / ratio);
+}
+
+
+QRect DisplayGeometry::fromDisplay(const Display& display, const QRect& logical)
+{
+    return QRect(deviceThrough(display, logical.topLeft()),
+                 deviceThrough(display, logical.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+
+// Where the displays are, in Qt's logical pixels and in the X server's device pixels, and
+// the one conversion between the two. Pure functions but for applicationDisplays(), so
+// that any layout can be checked without its screens.
+class DisplayGeometry
+{
+public:
+    // One display as Qt places it and as the X server shows it. Qt keeps each display's
+    // top-left corner at its device-pixel corner and divides its size by the pixel ratio,
+    // so at a ratio above 1 the logical desktop has gaps between displays and one logical
+    // x means a different device x on each display.
+    struct Display
+    {
+        QRect geometry;              // logical pixels
+        qreal devicePixelRatio = 1.0;
+        QRect nativeGeometry;        // device pixels on the X display
+    };
+
+    // The application's displays, in QGuiApplication::screens() order.
+    static QList<Display> applicationDisplays();
+
+    // The display that holds a device pixel / a logical point, else the nearest one;
+    // -1 without displays.
+    static int displayAtDevice(const QList<Display>& displays, const QPoint& device);
+    static int displayAtLogical(const QList<Display>& displays, const QPointF& logical);
+
+    // A point between logical and device pixels, through the display that holds it:
+    // device = device origin + (logical - logical origin) x ratio, rounded half away from
+    // zero. Without displays the point is returned as it is.
+    static QPoint toDevice(const QList<Display>& displays, const QPointF& logical);
+    static QPoint toLogical(const QList<Display>& displays, const QPoint& device);
+    // A rectangle by its corners (the top-left pixel and the one past the bottom-right),
+    // each through the display that holds its pixel: an area across displays keeps its
+    // device pixels on each of them.
+    static QRect toDevice(const QList<Display>& displays, const QRect& logical);
+    static QRect toLogical(const QList<Display>& displays, const QRect& device);
+    // A device rectangle in the logical coordinates of one display, continued beyond its
+    // edges: what a window placed through that display covers.
+    static QRectF inDisplay(const Display& display, const QRect& device);
+    // The reverse: a logical rectangle through one display, continued beyond its edges.
+    static QRect fromDisplay(const Display& display, const QRect& logical);
+};
