@@ -6,6 +6,8 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/NumberText.h"
 #include "app/ModeBar.h"
+#include "dialogs/DialogPlacement.h"
+#include "dialogs/DialogStacking.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
@@ -15,7 +17,9 @@
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QDebug>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -207,6 +211,15 @@ void MainWindow::onScreenRemoved(QScreen *gone)
 {
     // Qt has taken the display out of its list already; its geometry is still known.
     const QRect lost = gone->geometry();
+    // A dialog open on it (modal, holding the toolbars' clicks) comes onto a display that
+    // stays, by its owner once the preparation has moved too.
+    QTimer::singleShot(0, this, [] {
+        QList<QWidget *> dialogs;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog *>(window))
+                dialogs << window;
+        keepDialogsOnDisplays(dialogs, [](QWidget *dialog) { return dialogOwner(dialog); });
+    });
     if (startPending || isBusy(m_recorder)) {
         if (recordingCaptureMode == CaptureModeScreen && recordingCaptureRect.intersects(lost)) {
             qInfo().noquote() << "[Session] The recorded display went away:" << gone->name() << "; stopping";

@@ -108,11 +108,35 @@ void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
     const QWidget *parent = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
     const QRect opening = parent && !dialog->testAttribute(Qt::WA_Moved) ? parent->frameGeometry()
                                                                          : dialog->frameGeometry();
-    // A dialog of a window on screen (the media library) stays by that window.
-    if (!ownerScreen || QGuiApplication::screenAt(opening.center()) == ownerScreen
-        || (parent && parent != owner && parent->isVisible()))
+    // A dialog of a window on screen (the media library) stays by that window, unless it
+    // would cover the toolbar it comes from (Qt centres a dialog over its parent).
+    const bool overItsToolbar = parent == owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+        && opening.intersects(owner->frameGeometry());
+    if (!ownerScreen
+        || (!overItsToolbar && (QGuiApplication::screenAt(opening.center()) == ownerScreen
+                                || (parent && parent != owner && parent->isVisible()))))
         return;
     dialog->move(positionBy(dialog->frameGeometry().size(), owner->frameGeometry(), ownerScreen->availableGeometry()));
+}
+
+void keepDialogsOnDisplays(const QList<QWidget *> &dialogs, const std::function<QWidget *(QWidget *)> &ownerOf)
+{
+    for (QWidget *dialog : dialogs) {
+        if (!dialog || !dialog->isVisible() || QGuiApplication::screenAt(dialog->frameGeometry().center()))
+            continue;
+        // By its owner where that is on a display, else in the middle of the primary one.
+        const QWidget *owner = ownerOf ? ownerOf(dialog) : nullptr;
+        QScreen *screen = owner && owner->isVisible() ? QGuiApplication::screenAt(owner->frameGeometry().center())
+                                                      : nullptr;
+        const QRect available = screen ? screen->availableGeometry()
+                                : QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                                   : QRect();
+        if (available.isEmpty())
+            continue;
+        const QRect by = screen ? owner->frameGeometry() : QRect(available.center(), QSize(1, 1));
+        qInfo() << "[Dialogs] Brought onto a display:" << dialog->windowTitle();
+        dialog->move(positionBy(dialog->frameGeometry().size(), by, available));
+    }
 }
 
 QSize sizeWithin(const QSize &wanted, const QRect &available)

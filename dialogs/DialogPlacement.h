@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+
+#include <functional>
 
 class QScrollArea;
 class QWidget;
@@ -25,9 +28,14 @@ QRect availableAreaFor(const QWidget *widget);
 QPoint positionBy(const QSize &dialogSize, const QRect &owner, const QRect &available);
 
 // A dialog about to be shown for `owner` (a toolbar on another display than the hidden
-// main window Qt centres it on) moves onto the owner's display, by it. Does nothing when
-// both are on one display.
+// main window Qt centres it on) moves onto the owner's display, by it; so does a dialog
+// of a toolbar that would open over it. Does nothing else when both are on one display.
 void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner);
+
+// Each shown window of `dialogs` that no display shows any more (its display was taken
+// away) moves by its owner (`ownerOf`, may give null) where that is on a display, else to
+// the middle of the primary display.
+void keepDialogsOnDisplays(const QList<QWidget *> &dialogs, const std::function<QWidget *(QWidget *)> &ownerOf);
 
 // The size a frameless window that wants `wanted` takes inside `available`: the wanted
 // size where it fits, else as much as the screen has (a small or high-DPI screen).

@@ -422,14 +422,20 @@ void TestMainWindowRoad::screenshotWithoutOwnWindows()
     const QRect toolbar = window.setupToolbar()->frameGeometry();
     QVERIFY(second.contains(toolbar));
     // The toolbar's screenshot of the display; its notice is answered when it comes.
+    // The notice stands beside the toolbar, leaving REC in sight.
     QString text;
+    QRect noticeAt;
     WhenShown notice([] { return QApplication::activeModalWidget(); },
                      [&](QWidget *box) {
                          text = qobject_cast<QMessageBox *>(box) ? qobject_cast<QMessageBox *>(box)->text() : QString();
+                         noticeAt = box->frameGeometry();
                          qobject_cast<QDialog *>(box)->reject();
                      });
     QVERIFY(click(centreOf(window.setupToolbar()->findChild<QWidget *>(QStringLiteral("ToolbarScreenshotButton")))));
     QTRY_VERIFY_WITH_TIMEOUT(notice.done(), 10000);
+    QVERIFY2(!noticeAt.intersects(toolbar) && second.contains(noticeAt),
+             qPrintable(QStringLiteral("notice at %1,%2 %3x%4").arg(noticeAt.x()).arg(noticeAt.y())
+                            .arg(noticeAt.width()).arg(noticeAt.height())));
     const QStringList shots = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")});
     QCOMPARE(shots.size(), 1);
     const QImage picture(QDir(m_saveDir.path()).filePath(shots.first()));
@@ -461,9 +467,21 @@ void TestMainWindowRoad::displayRemoved()
     QSignalSpy started(window.recorder(), &Recorder::started);
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
 
-    // A preparation of the display that goes moves to the one that stays.
+    // A preparation of the display that goes moves to the one that stays, and so does the
+    // modal dialog open from its toolbar (which would else hold every click unseen).
     QVERIFY(prepareDisplay(window, 2));
-    QVERIFY(declareSecondDisplay(false));
+    bool dialogCame = false;
+    WhenShown autoStop([] { return QApplication::activeModalWidget(); },
+                       [&](QWidget *dialog) {
+                           QTest::qWait(300);
+                           if (declareSecondDisplay(false))
+                               dialogCame = QTest::qWaitFor([&] { return first.contains(dialog->frameGeometry()); }, 5000);
+                           qobject_cast<QDialog *>(dialog)->reject();
+                       });
+    QVERIFY(click(centreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Auto Stop")))));
+    QTRY_VERIFY_WITH_TIMEOUT(autoStop.done(), 10000);
+    QVERIFY(dialogCame);
+    QCOMPARE(QGuiApplication::screens().size(), 1);
     QTRY_COMPARE(window.controlsArea()->captureRect(), first);
     QTRY_VERIFY(window.setupToolbar()->isVisible() && first.contains(window.setupToolbar()->frameGeometry()));
     screenshot(QStringLiteral("two-displays-removed-prepare"));
