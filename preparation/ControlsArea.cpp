@@ -4,6 +4,7 @@
 #include "app/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "overlays/AudioLevelWidget.h"
 #include "preparation/AreaDropdown.h"
 #include "preparation/AreaPicker.h"
@@ -675,7 +676,9 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
             m_areaPicker->close();
         auto *picker = new AreaPicker(nullptr);
         m_areaPicker = picker;
-        connect(picker, &AreaPicker::regionSelected, this, &ControlsArea::onRegionPicked);
+        // The picker's device pixels: at a scale above 1 the logical corners are rounded.
+        connect(picker, &AreaPicker::regionSelected, this,
+                [this, picker] { onRegionPicked(picker->deviceSelection()); });
         connect(picker, &AreaPicker::canceled, this, &ControlsArea::preparationSelectionCanceled);
         picker->show();
         return true;
@@ -697,7 +700,10 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
 
 void ControlsArea::onRegionPicked(const QRect &picked)
 {
-    m_region = ControlsAreaGeometry::evenRegion(picked);
+    // Even sides in device pixels, which the recording has, each corner then through the
+    // display that shows it.
+    m_region = DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(),
+                                          ControlsAreaGeometry::evenRegion(picked));
     m_sizeLabel->setText(NumberText::captureResolution(m_region));
     RegionOverlay *overlay = regionOverlay(true);
     overlay->setRecordingMode(false);

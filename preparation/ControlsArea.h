@@ -173,6 +173,7 @@ private:
     void onMicrophoneData();
     void selectFullScreen();
     void toggleAreaPresets();
+    // `picked` in device pixels.
     void onRegionPicked(const QRect &picked);
     RegionOverlay *regionOverlay(bool announceChanges);
     void raisePanelWindow();
