@@ -64,6 +64,7 @@ QPushButton { outline: none; padding: 0px; }
 #StopButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ff6655, stop:1 #e54a3e);
   border: 1px solid #ff6b5c; border-radius: 7px; }
 #StopButton:hover { background: #f25a4c; }
+#PauseButton:disabled, #StopButton:disabled { background: #1a2639; border-color: #2a3a52; }
 )";
 
 QPushButton *barButton(const char *name, const QString &icon, int iconSize, const QColor &tint, QWidget *parent)
