@@ -326,6 +326,12 @@ void MainWindow::connectToolbarItems(SetupRecordingToolbar *toolbar)
     connect(toolbar, &SetupRecordingToolbar::autoSplitRequested, m_bottomBar, &BottomBar::showAutoSplitSettings);
     connect(toolbar, &SetupRecordingToolbar::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);
     connect(toolbar, &SetupRecordingToolbar::settingsRequested, m_titleBar, &TitleBar::settingsRequested);
+    const auto showLimits = [this, toolbar] {
+        toolbar->setLimitStates(m_bottomBar->autoStopConfig().enabled, m_bottomBar->autoSplitConfig().enabled);
+    };
+    showLimits();
+    connect(m_bottomBar, &BottomBar::autoStopChanged, toolbar, showLimits);
+    connect(m_bottomBar, &BottomBar::autoSplitChanged, toolbar, showLimits);
 }
 
 void MainWindow::openPreferences(int page)

@@ -1,5 +1,6 @@
 #include "library/LibraryToolArguments.h"
 
+#include "recording/EncoderCommandLine.h"
 #include "recording/NumberText.h"
 #include "library/VideoListDialog.h"
 #include "recording/SegmentMerger.h"
@@ -30,7 +31,9 @@ QStringList convertArguments(const QString &source, bool audioSource, const QStr
                              const QString &bitrate, const QString &crf)
 {
     const QString suffix = QFileInfo(target).suffix().toLower();
-    QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), source};
+    const bool reencoded = !audioSource && suffix != QLatin1String("gif");
+    QStringList args{QStringLiteral("-n")};
+    args << (reencoded ? EncoderCommandLine::describedInput(source) : QStringList{QStringLiteral("-i"), source});
     if (audioSource) {
         args << QStringLiteral("-vn") << audioCodecArgs(suffix, bitrate);
     } else if (suffix == QLatin1String("gif")) {
@@ -53,22 +56,20 @@ QString speedText(double speed)
 
 QStringList speedArguments(const QString &source, double speed, const QString &target)
 {
-    return {QStringLiteral("-n"),
-            QStringLiteral("-i"),
-            source,
-            QStringLiteral("-vf"),
-            QStringLiteral("setpts=%1*PTS").arg(QString::number(1.0 / speed, 'f', 5)),
-            QStringLiteral("-af"),
-            QStringLiteral("atempo=%1").arg(QString::number(speed, 'f', 2)),
-            QStringLiteral("-c:v"),
-            QStringLiteral("libx264"),
-            QStringLiteral("-preset"),
-            QStringLiteral("veryfast"),
-            QStringLiteral("-crf"),
-            QStringLiteral("19"),
-            QStringLiteral("-c:a"),
-            QStringLiteral("aac"),
-            target};
+    return QStringList{QStringLiteral("-n")} + EncoderCommandLine::describedInput(source)
+           + QStringList{QStringLiteral("-vf"),
+                         QStringLiteral("setpts=%1*PTS").arg(QString::number(1.0 / speed, 'f', 5)),
+                         QStringLiteral("-af"),
+                         QStringLiteral("atempo=%1").arg(QString::number(speed, 'f', 2)),
+                         QStringLiteral("-c:v"),
+                         QStringLiteral("libx264"),
+                         QStringLiteral("-preset"),
+                         QStringLiteral("veryfast"),
+                         QStringLiteral("-crf"),
+                         QStringLiteral("19"),
+                         QStringLiteral("-c:a"),
+                         QStringLiteral("aac"),
+                         target};
 }
 
 QStringList volumeArguments(const QString &source, bool audioSource, int percent, const QString &target)

@@ -2,6 +2,7 @@
 
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
+#include "recording/EncoderCommandLine.h"
 #include "recording/FfmpegEscape.h"
 #include "recording/MediaProbe.h"
 #include "recording/SegmentMerger.h"
@@ -192,9 +193,11 @@ bool VideoEditor::runFFmpeg(const QStringList &args, double duration, const Prog
 
 QStringList VideoEditor::trimArguments(const QString &input, double start, double end, const QString &output)
 {
-    QStringList args{QStringLiteral("-n"), QStringLiteral("-ss"), seconds3(start), QStringLiteral("-i"), input,
-                     QStringLiteral("-t"), seconds3(end - start)};
-    if (!isAudioFile(input)) {
+    const bool audio = isAudioFile(input);
+    QStringList args{QStringLiteral("-n"), QStringLiteral("-ss"), seconds3(start)};
+    args << (audio ? QStringList{QStringLiteral("-i"), input} : EncoderCommandLine::describedInput(input))
+         << QStringLiteral("-t") << seconds3(end - start);
+    if (!audio) {
         // Frames keep their own times: a constant-rate output (MP4's default) fills the gap
         // between a cut that falls between two frames and the first frame after it with a
         // copy of that frame, so a split's second part showed one frame twice.
@@ -269,13 +272,16 @@ QStringList VideoEditor::exportVideoArguments(const QString &input, const QStrin
         codec = QStringLiteral("libx264");
     const QString videoRate = QStringLiteral("%1k").arg(std::clamp(videoKbps, 500, 100000));
     const QString audioRate = QStringLiteral("%1k").arg(std::clamp(audioKbps, 64, 512));
-    QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), input, QStringLiteral("-map"), QStringLiteral("0:v?"),
-                     QStringLiteral("-map"), QStringLiteral("0:a?"), QStringLiteral("-c:v"), codec};
+    const bool copy = codec.contains(QLatin1String("copy"), Qt::CaseInsensitive);
+    QStringList args{QStringLiteral("-n")};
+    args << (copy ? QStringList{QStringLiteral("-i"), input} : EncoderCommandLine::describedInput(input))
+         << QStringLiteral("-map") << QStringLiteral("0:v?") << QStringLiteral("-map") << QStringLiteral("0:a?")
+         << QStringLiteral("-c:v") << codec;
     if (codec.contains(QLatin1String("nvenc"), Qt::CaseInsensitive))
         args << QStringLiteral("-preset") << QStringLiteral("p5") << QStringLiteral("-b:v") << videoRate;
     else if (codec.contains(QLatin1String("libx265"), Qt::CaseInsensitive))
         args << QStringLiteral("-preset") << QStringLiteral("medium") << QStringLiteral("-b:v") << videoRate;
-    else if (!codec.contains(QLatin1String("copy"), Qt::CaseInsensitive))
+    else if (!copy)
         args << QStringLiteral("-preset") << QStringLiteral("veryfast") << QStringLiteral("-b:v") << videoRate;
     args << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a") << audioRate;
     if (fastStart && supportsFastStart(output))
@@ -298,22 +304,20 @@ void VideoEditor::exportVideo(const QString &input, const QString &output, const
 QStringList VideoEditor::changeSpeedArguments(const QString &input, float speed, const QString &output,
                                               const QString &tempoChain)
 {
-    return {QStringLiteral("-n"),
-            QStringLiteral("-i"),
-            input,
-            QStringLiteral("-vf"),
-            QStringLiteral("setpts=%1*PTS").arg(1.0 / double(speed), 0, 'f', 6),
-            QStringLiteral("-af"),
-            tempoChain,
-            QStringLiteral("-c:v"),
-            QStringLiteral("libx264"),
-            QStringLiteral("-preset"),
-            QStringLiteral("veryfast"),
-            QStringLiteral("-c:a"),
-            QStringLiteral("aac"),
-            QStringLiteral("-b:a"),
-            QStringLiteral("192k"),
-            output};
+    return QStringList{QStringLiteral("-n")} + EncoderCommandLine::describedInput(input)
+           + QStringList{QStringLiteral("-vf"),
+                         QStringLiteral("setpts=%1*PTS").arg(1.0 / double(speed), 0, 'f', 6),
+                         QStringLiteral("-af"),
+                         tempoChain,
+                         QStringLiteral("-c:v"),
+                         QStringLiteral("libx264"),
+                         QStringLiteral("-preset"),
+                         QStringLiteral("veryfast"),
+                         QStringLiteral("-c:a"),
+                         QStringLiteral("aac"),
+                         QStringLiteral("-b:a"),
+                         QStringLiteral("192k"),
+                         output};
 }
 
 void VideoEditor::changeSpeed(const QString &input, float speed, const QString &output,

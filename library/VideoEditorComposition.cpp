@@ -1,6 +1,7 @@
 #include "library/VideoEditorComposition.h"
 
 #include "library/VideoEditor.h"
+#include "recording/EncoderCommandLine.h"
 #include "recording/FfmpegEscape.h"
 #include "recording/MediaProbe.h"
 
@@ -124,12 +125,12 @@ void VideoEditor::applyMosaic(const QString &input, const QList<MosaicRegion> &r
         exportVideo(input, output, QStringLiteral("libx264"), 4000, 192, true, callback);
         return;
     }
-    const QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), input, QStringLiteral("-filter_complex"),
-                           Composition::mosaicGraph(usable), QStringLiteral("-map"), QStringLiteral("[vout]"),
-                           QStringLiteral("-map"), QStringLiteral("0:a?"), QStringLiteral("-c:v"),
-                           QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
-                           QStringLiteral("-crf"), QStringLiteral("20"), QStringLiteral("-c:a"), QStringLiteral("copy"),
-                           output};
+    const QStringList args = QStringList{QStringLiteral("-n")} + EncoderCommandLine::describedInput(input)
+                             + QStringList{QStringLiteral("-filter_complex"), Composition::mosaicGraph(usable), QStringLiteral("-map"), QStringLiteral("[vout]"),
+                                           QStringLiteral("-map"), QStringLiteral("0:a?"), QStringLiteral("-c:v"),
+                                           QStringLiteral("libx264"), QStringLiteral("-preset"),
+                                           QStringLiteral("veryfast"), QStringLiteral("-crf"), QStringLiteral("20"),
+                                           QStringLiteral("-c:a"), QStringLiteral("copy"), output};
     QPointer<VideoEditor> self(this);
     double seconds = 0.0;
     if (!probeWhileAlive(input, &seconds))
@@ -163,7 +164,7 @@ void VideoEditor::concatWithTransition(const QStringList &inputs, const Transiti
     }
     QStringList args{QStringLiteral("-n")};
     for (const QString &input : inputs)
-        args << QStringLiteral("-i") << input;
+        args << EncoderCommandLine::describedInput(input);
     args << QStringLiteral("-filter_complex") << Composition::transitionGraph(durations, config.transition, t)
          << QStringLiteral("-map") << QStringLiteral("[vout]") << QStringLiteral("-map") << QStringLiteral("[aout]")
          << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
@@ -211,7 +212,8 @@ void VideoEditor::denoise(const QString &input, bool video, bool audio, const QS
         }
         audioFilters << Composition::audioDenoiseFilter(model);
     }
-    QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), input};
+    QStringList args{QStringLiteral("-n")};
+    args << (video ? EncoderCommandLine::describedInput(input) : QStringList{QStringLiteral("-i"), input});
     if (!videoFilters.isEmpty())
         args << QStringLiteral("-vf") << videoFilters.join(QLatin1Char(','));
     if (!audioFilters.isEmpty())
@@ -248,10 +250,11 @@ void VideoEditor::addSubtitle(const QString &video, const QString &subtitleFile,
         emit errorOccurred(QObject::tr("字幕文件不存在：%1").arg(subtitleFile));
         return;
     }
-    const QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), video, QStringLiteral("-vf"),
-                           Composition::subtitleFilter(subtitleFile), QStringLiteral("-c:v"),
-                           QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
-                           QStringLiteral("-c:a"), QStringLiteral("copy"), output};
+    const QStringList args = QStringList{QStringLiteral("-n")} + EncoderCommandLine::describedInput(video)
+                             + QStringList{QStringLiteral("-vf"), Composition::subtitleFilter(subtitleFile),
+                                           QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                                           QStringLiteral("veryfast"), QStringLiteral("-c:a"), QStringLiteral("copy"),
+                                           output};
     QPointer<VideoEditor> self(this);
     double seconds = 0.0;
     if (!probeWhileAlive(video, &seconds))
@@ -267,9 +270,11 @@ void VideoEditor::addWatermark(const QString &input, const QString &filter, cons
         exportVideo(input, output, QStringLiteral("libx264"), 4000, 192, true, callback);
         return;
     }
-    const QStringList args{QStringLiteral("-n"), QStringLiteral("-i"), input, QStringLiteral("-vf"), filter,
-                           QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-                           QStringLiteral("veryfast"), QStringLiteral("-c:a"), QStringLiteral("copy"), output};
+    const QStringList args = QStringList{QStringLiteral("-n")} + EncoderCommandLine::describedInput(input)
+                             + QStringList{QStringLiteral("-vf"), filter, QStringLiteral("-c:v"),
+                                           QStringLiteral("libx264"), QStringLiteral("-preset"),
+                                           QStringLiteral("veryfast"), QStringLiteral("-c:a"), QStringLiteral("copy"),
+                                           output};
     QPointer<VideoEditor> self(this);
     double seconds = 0.0;
     if (!probeWhileAlive(input, &seconds))

@@ -11,6 +11,7 @@
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
+#include "recording/EncoderCommandLine.h"
 
 #include <QAbstractButton>
 #include <QActionGroup>
@@ -246,11 +247,12 @@ void VideoListDialog::runTransform(const QString &output, bool replaceOriginal)
         return;
     const QString filter = transformPreview == QLatin1String("rotate90") ? QStringLiteral("transpose=1")
                                                                            : transformPreview;
-    const QStringList args{QStringLiteral("-n"),      QStringLiteral("-i"),     records.at(currentIndex).path,
-                           QStringLiteral("-vf"),     filter,                   QStringLiteral("-c:v"),
-                           QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
-                           QStringLiteral("-crf"),    QStringLiteral("19"),     QStringLiteral("-c:a"),
-                           QStringLiteral("copy"),    output};
+    const QStringList args =
+        QStringList{QStringLiteral("-n")} + EncoderCommandLine::describedInput(records.at(currentIndex).path)
+        + QStringList{QStringLiteral("-vf"),     filter,                   QStringLiteral("-c:v"),
+                      QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
+                      QStringLiteral("-crf"),    QStringLiteral("19"),     QStringLiteral("-c:a"),
+                      QStringLiteral("copy"),    output};
     QPointer<VideoListDialog> self(this);
     const bool ok = runFfmpegEdit(args, QString(), QString());
     if (ok && self)

@@ -2,6 +2,7 @@
 
 #include "library/FfmpegJob.h"
 #include "recording/ChildProcessLifetime.h"
+#include "recording/EncoderCommandLine.h"
 
 #include <QDebug>
 #include <QDir>
@@ -48,13 +49,16 @@ WatermarkCopyJob::PrepareError WatermarkCopyJob::prepare(const QString &sourceFo
 
 QStringList WatermarkCopyJob::arguments(const QString &source, const QString &filter, const QString &temporaryOutput)
 {
-    return {QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-n"),
-            QStringLiteral("-i"), source, QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-map"),
-            QStringLiteral("0:a?"), QStringLiteral("-vf"), filter, QStringLiteral("-c:v"), QStringLiteral("libx264"),
-            QStringLiteral("-preset"), QStringLiteral("veryfast"), QStringLiteral("-crf"), QStringLiteral("19"),
-            QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
-            QStringLiteral("-b:a"), QStringLiteral("192k"), QStringLiteral("-movflags"), QStringLiteral("+faststart"),
-            QStringLiteral("-progress"), QStringLiteral("pipe:1"), temporaryOutput};
+    return QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-n")}
+           + EncoderCommandLine::describedInput(source)
+           + QStringList{QStringLiteral("-map"),      QStringLiteral("0:v:0"),    QStringLiteral("-map"),
+                         QStringLiteral("0:a?"),      QStringLiteral("-vf"),      filter,
+                         QStringLiteral("-c:v"),      QStringLiteral("libx264"),  QStringLiteral("-preset"),
+                         QStringLiteral("veryfast"),  QStringLiteral("-crf"),     QStringLiteral("19"),
+                         QStringLiteral("-pix_fmt"),  QStringLiteral("yuv420p"),  QStringLiteral("-c:a"),
+                         QStringLiteral("aac"),       QStringLiteral("-b:a"),     QStringLiteral("192k"),
+                         QStringLiteral("-movflags"), QStringLiteral("+faststart"), QStringLiteral("-progress"),
+                         QStringLiteral("pipe:1"),    temporaryOutput};
 }
 
 QString WatermarkCopyJob::folder() const

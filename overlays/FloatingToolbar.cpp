@@ -64,6 +64,7 @@ QPushButton { outline: none; padding: 0px; }
 #StopButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ff6655, stop:1 #e54a3e);
   border: 1px solid #ff6b5c; border-radius: 7px; }
 #StopButton:hover { background: #f25a4c; }
+#PauseButton:disabled, #StopButton:disabled { background: #1a2639; border-color: #2a3a52; }
 )";
 
 QPushButton *barButton(const char *name, const QString &icon, int iconSize, const QColor &tint, QWidget *parent)
@@ -555,7 +556,12 @@ void FloatingToolbar::fitToContents()
 void FloatingToolbar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        m_dragging = startWindowMove(this, event->globalPosition().toPoint());
+        // The move starts once the pointer has moved with the button down. Started at the
+        // press, a tap whose release comes with it (a touchpad) left the window manager's
+        // move waiting for a release that had passed: the next click anywhere moved the
+        // toolbar there instead of pressing its button.
+        m_pressPoint = event->globalPosition().toPoint();
+        m_pressed = true;
         event->accept();
         return;
     }
@@ -564,14 +570,22 @@ void FloatingToolbar::mousePressEvent(QMouseEvent *event)
 
 void FloatingToolbar::mouseMoveEvent(QMouseEvent *event)
 {
-    // A drag in progress is carried by startWindowMove.
+    if (m_pressed && !m_dragging && (event->buttons() & Qt::LeftButton)
+        && (event->globalPosition().toPoint() - m_pressPoint).manhattanLength() >= QApplication::startDragDistance()) {
+        m_pressed = false;
+        // Carried on by the window manager (or by the helper itself without one); the
+        // window follows the pointer from here, a few pixels behind it.
+        m_dragging = startWindowMove(this, event->globalPosition().toPoint());
+    }
     QWidget::mouseMoveEvent(event);
 }
 
 void FloatingToolbar::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = false;
         m_dragging = false;
+    }
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -113,6 +113,8 @@ private:
     bool m_stopConfirmationPending = false;
     bool m_collapsed = false;
     bool m_dragging = false;
+    bool m_pressed = false; // the left button went down on the toolbar and has not moved yet
+    QPoint m_pressPoint;    // global
     int m_elapsedSeconds = 0;
     qint64 m_fileBytes = 0;
     QString m_outputPath;

@@ -262,13 +262,11 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
     }
 
     addSeparator();
-    QToolButton *autoStop = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Auto Stop"),
-                                     QString(), false);
-    row->addWidget(autoStop);
+    m_autoStopItem = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Auto Stop"), QString(), false);
+    row->addWidget(m_autoStopItem);
     addSeparator();
-    QToolButton *autoSplit = makeItem(shell, QStringLiteral(":/icons/icons/split.svg"),
-                                      tr("Auto Split"), QString(), false);
-    row->addWidget(autoSplit);
+    m_autoSplitItem = makeItem(shell, QStringLiteral(":/icons/icons/split.svg"), tr("Auto Split"), QString(), false);
+    row->addWidget(m_autoSplitItem);
     addSeparator();
     QToolButton *schedule = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Schedule"),
                                      QString(), false);
@@ -290,8 +288,8 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
 
     connect(m_recButton, &QPushButton::clicked, this, &SetupRecordingToolbar::recordRequested);
     connect(m_screenshot, &QToolButton::clicked, this, &SetupRecordingToolbar::screenshotRequested);
-    connect(autoStop, &QToolButton::clicked, this, &SetupRecordingToolbar::autoStopRequested);
-    connect(autoSplit, &QToolButton::clicked, this, &SetupRecordingToolbar::autoSplitRequested);
+    connect(m_autoStopItem, &QToolButton::clicked, this, &SetupRecordingToolbar::autoStopRequested);
+    connect(m_autoSplitItem, &QToolButton::clicked, this, &SetupRecordingToolbar::autoSplitRequested);
     connect(schedule, &QToolButton::clicked, this, &SetupRecordingToolbar::scheduleRequested);
     connect(settings, &QToolButton::clicked, this, &SetupRecordingToolbar::settingsRequested);
     connect(exit, &QToolButton::clicked, this, &SetupRecordingToolbar::backRequested);
@@ -360,7 +358,7 @@ QToolButton *SetupRecordingToolbar::makeItem(QWidget *shell, const QString &icon
     QString style = QStringLiteral(
         "QToolButton{background:transparent;border:0;border-radius:0;color:#eef4ff;font-size:10px;"
         "padding:7px 2px 0;}QToolButton:hover{background:transparent;color:#65a1ff;}"
-        "QToolButton:checked{background:transparent;color:#65a1ff;}"
+        "QToolButton:checked, QToolButton[on=\"true\"]{background:transparent;color:#65a1ff;}"
         "QToolButton:pressed{background:transparent;}QToolButton:disabled{color:#5f6d82;}");
     item->setIcon(itemIcon(iconPath, "#d9e5f5"));
     item->setIconSize(ItemIconSize);
@@ -525,6 +523,24 @@ void SetupRecordingToolbar::setDeviceStates(bool webcam, bool speaker, bool micr
                                        : QIcon(QString::fromLatin1(device.offIcon)));
         if (m_compact)
             device.item->setToolTip(itemToolTip(device.item));
+    }
+}
+
+void SetupRecordingToolbar::setLimitStates(bool autoStop, bool autoSplit)
+{
+    const struct {
+        QToolButton *item;
+        bool on;
+    } limits[] = {{m_autoStopItem, autoStop}, {m_autoSplitItem, autoSplit}};
+    for (const auto &limit : limits) {
+        // Not checkable: a click opens the settings and changes nothing by itself.
+        limit.item->setProperty("on", limit.on);
+        limit.item->setStyleSheet(limit.item->styleSheet()); // the "on" rule follows the property
+        limit.item->setText(limit.item->property("title").toString() + QLatin1Char('\n')
+                            + (limit.on ? tr("On") : tr("Off")));
+        limit.item->setIcon(itemIcon(limit.item->property("iconPath").toString(), limit.on ? "#5f8cff" : "#d9e5f5"));
+        if (m_compact)
+            limit.item->setToolTip(itemToolTip(limit.item));
     }
 }
 

@@ -31,6 +31,9 @@ public:
     // marked in the mode menu.
     void setDisplay(int screenIndex) { m_display = screenIndex; }
     void setDeviceStates(bool webcam, bool speaker, bool microphone);
+    // Whether a recording will stop or split by itself: the Auto Stop and Auto Split items
+    // show "On" in the colour of a switched-on device, and "Off".
+    void setLimitStates(bool autoStop, bool autoSplit);
     void setRecordEnabled(bool enabled);
     // Sizes the toolbar and puts it on `area` (global coordinates), inside its screen.
     void placeForRect(const QRect &area);
@@ -82,6 +85,8 @@ private:
     QToolButton *m_speakerItem = nullptr;
     QToolButton *m_microphoneItem = nullptr;
     QToolButton *m_screenshot = nullptr;
+    QToolButton *m_autoStopItem = nullptr;
+    QToolButton *m_autoSplitItem = nullptr;
     CircularRecButton *m_recButton = nullptr;
     QWidget *m_dragHandle = nullptr;
     QPoint m_dragOffset;

@@ -121,6 +121,18 @@ QString EncoderCommandLine::planarPixelFormat(const QString &encoder)
     return options.value(options.indexOf(QStringLiteral("-pix_fmt")) + 1, QStringLiteral("yuv420p"));
 }
 
+QStringList EncoderCommandLine::colourDescription()
+{
+    return {QStringLiteral("-colorspace"), QStringLiteral("smpte170m"),    QStringLiteral("-color_primaries"),
+            QStringLiteral("bt709"),       QStringLiteral("-color_trc"),   QStringLiteral("iec61966-2-1"),
+            QStringLiteral("-color_range"), QStringLiteral("tv")};
+}
+
+QStringList EncoderCommandLine::describedInput(const QString &path)
+{
+    return colourDescription() << QStringLiteral("-i") << path;
+}
+
 bool EncoderCommandLine::isPipedVideo(const Inputs &in)
 {
     return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == 1);
@@ -304,6 +316,8 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     } else {
         args << QStringLiteral("-an");
     }
+
+    args << colourDescription();
 
     // A segment reaches the disk in pieces of at most a quarter second whatever the key-frame
     // interval, so that a program killed together with its encoder loses only that and the

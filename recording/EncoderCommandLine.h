@@ -78,6 +78,17 @@ public:
     // "yuv420p".
     static QString planarPixelFormat(const QString &encoder);
 
+    // The colour description of every recorded picture, as ffmpeg options: the screen's
+    // RGB (sRGB primaries and transfer) turned into limited-range YCbCr with the BT.601
+    // matrix, which both the frame pipe and ffmpeg's own conversion use. Written into the
+    // file, it makes players that take untagged HD for BT.709 (Qt Multimedia among them)
+    // show the colours of the screen. Given before an input instead, the options describe
+    // a file that carries no description of its own and give way to one it carries.
+    static QStringList colourDescription();
+    // "-i" and `path` after colourDescription(): a video that is decoded and encoded again
+    // keeps the description it carries, and one without gets that of a recording.
+    static QStringList describedInput(const QString &path);
+
     // True when the video reaches the encoder as raw frames on its standard input.
     static bool isPipedVideo(const Inputs &in);
 

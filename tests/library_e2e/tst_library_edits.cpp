@@ -183,6 +183,8 @@ void LibraryEditsTest::select(VideoListDialog *w, const QString &fileName)
         }(),
         20000);
     list->scrollToItem(list->item(row));
+    // Cards are built as the list shows them.
+    QTRY_VERIFY_WITH_TIMEOUT(list->itemWidget(list->item(row)), 10000);
     QWidget *card = list->itemWidget(list->item(row));
     QVERIFY(clickWidget(card, QPoint(card->width() / 2, 20)));
     QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, fileName);

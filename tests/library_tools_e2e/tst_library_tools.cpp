@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QSlider>
@@ -36,6 +37,16 @@ using namespace ToolsTest;
 namespace {
 const QString kBase = QStringLiteral("Vistrelle_it's: 50%, [a] 中文");
 const QString kTool = QStringLiteral("EditToolDialog");
+
+// The colour matrix a file's first video stream says it was made with ("unknown" when it says none).
+QString colourMatrixOf(const QString &path)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                                              "stream=color_space", "-of", "default=nw=1:nk=1", path});
+    ffprobe.waitForFinished(30000);
+    return QString::fromUtf8(ffprobe.readAllStandardOutput()).trimmed();
+}
 } // namespace
 
 class LibraryToolsTest : public QObject
@@ -273,6 +284,9 @@ void LibraryToolsTest::extractAndConvert()
         QVERIFY(runTool(s, "转换完成"));
         QVERIFY2(QFileInfo::exists(clip(c.file)), qPrintable(c.file));
         QCOMPARE(codecOf(clip(c.file), "video"), c.codec);
+        // The source says nothing of its colours: the copy is described as a recording is.
+        if (c.codec == "h264")
+            QCOMPARE(colourMatrixOf(clip(c.file)), QStringLiteral("smpte170m"));
     }
     const QString gif = clip(kBase + "_转换.gif");
     QCOMPARE(TestMedia::probe(gif).videoSize().width(), 960);

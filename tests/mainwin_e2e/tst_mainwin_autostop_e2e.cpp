@@ -11,6 +11,7 @@
 #include "app/BottomBar.h"
 #include "dialogs/AutoSplitDialog.h"
 #include "dialogs/AutoStopDialog.h"
+#include "overlays/SetupRecordingToolbar.h"
 
 #include <QRadioButton>
 #include <QSettings>
@@ -282,6 +283,13 @@ void TestMainWindowAutoStopE2E::switchedOffFromPreparationToolbar()
     QVERIFY(card && click(centreOf(card)));
     QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
     QTest::qWait(200);
+    // The items say whether each limit is on.
+    const auto stateOf = [&window](const QString &item) {
+        return toolbarItem(window.setupToolbar(), item)->text().section(QLatin1Char('\n'), 1);
+    };
+    QCOMPARE(stateOf(QStringLiteral("Auto Stop")), SetupRecordingToolbar::tr("On"));
+    QCOMPARE(stateOf(QStringLiteral("Auto Split")), SetupRecordingToolbar::tr("On"));
+    screenshot(QStringLiteral("preparation-toolbar-limits-on"));
 
     QVERIFY(inOptionDialog<AutoStopDialog>(toolbarItem(window.setupToolbar(), QStringLiteral("Auto Stop")),
                                            [](QWidget *dialog) {
@@ -291,6 +299,7 @@ void TestMainWindowAutoStopE2E::switchedOffFromPreparationToolbar()
     QCOMPARE(QSettings().value(QStringLiteral("autoStop/enabled")).toBool(), false);
     QVERIFY(!window.bottomBar()->autoStopConfig().enabled);
     QCOMPARE(window.bottomBar()->autoStopConfig().durationMin, 5);
+    QCOMPARE(stateOf(QStringLiteral("Auto Stop")), SetupRecordingToolbar::tr("Off"));
 
     QVERIFY(inOptionDialog<AutoSplitDialog>(toolbarItem(window.setupToolbar(), QStringLiteral("Auto Split")),
                                             [](QWidget *dialog) {
@@ -298,6 +307,8 @@ void TestMainWindowAutoStopE2E::switchedOffFromPreparationToolbar()
                                                 click(centreOf(dialog->findChild<QPushButton *>(QStringLiteral("SplitOff"))));
                                             }));
     QCOMPARE(QSettings().value(QStringLiteral("autoSplit/enabled")).toBool(), false);
+    QCOMPARE(stateOf(QStringLiteral("Auto Split")), SetupRecordingToolbar::tr("Off"));
+    screenshot(QStringLiteral("preparation-toolbar-limits-off"));
 
     // Off, the dialog offers no switch-off, and its Cancel leaves it off.
     bool offered = true;

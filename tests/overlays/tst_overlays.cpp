@@ -315,6 +315,14 @@ void TestOverlays::toolbarReadOuts()
     toolbar.setRecordingInitializing(true);
     QCOMPARE(storage->text(), QStringLiteral("初始化…"));
 
+    // While the recording is saved, Pause and Stop look as disabled as they are.
+    QPushButton *pauseButton = toolbar.findChild<QPushButton *>(QStringLiteral("PauseButton"));
+    const QRgb live = pauseButton->grab().toImage().pixel(5, 16);
+    toolbar.setSaving(true);
+    const QRgb saving = pauseButton->grab().toImage().pixel(5, 16);
+    toolbar.setSaving(false);
+    QVERIFY2(qBlue(live) > 180 && qBlue(saving) < 120, qPrintable(QString::number(saving, 16)));
+
     // X11 cannot keep the toolbar out of a screen grab: never claimed.
     QVERIFY(!toolbar.excludeFromCapture());
 

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineF>
 #include <QPointer>
 #include <QPushButton>
@@ -143,6 +144,40 @@ void TestOverlaysUnderWindowManager::passiveOverlaysStayOutOfTheWay()
     QVERIFY(pointerIsOn(&toolbar));
     QVERIFY(clickAt(centreOnScreen(pauseButton)));
     QTRY_COMPARE(pause.size(), 1);
+    // Taps (press and release at one instant, as a touchpad sends them) on the time and
+    // then on Pause press Pause and leave the toolbar where it is; collapsed, a tap on the
+    // time and one on the expand button expand it.
+    const auto tapTwice = [](const QPointF &first, const QPointF &second) {
+        const QPoint a = nativePoint(first);
+        const QPoint b = nativePoint(second);
+        return xdotool({"mousemove", QString::number(a.x()), QString::number(a.y()), "click", "1", "mousemove",
+                        QString::number(b.x()), QString::number(b.y()), "click", "1"});
+    };
+    const QPoint before = toolbar.frameGeometry().topLeft();
+    QLabel *time = toolbar.findChild<QLabel *>(QStringLiteral("TimerText"));
+    QVERIFY(tapTwice(centreOnScreen(time), centreOnScreen(pauseButton)));
+    QTRY_COMPARE(pause.size(), 2);
+    QTest::qWait(300);
+    QCOMPARE(toolbar.frameGeometry().topLeft(), before);
+    QPushButton *collapse = toolbar.findChild<QPushButton *>(QStringLiteral("CollapseButton"));
+    QVERIFY(clickAt(centreOnScreen(collapse)));
+    QTRY_VERIFY(toolbar.isCollapsed());
+    QTest::qWait(300);
+    QVERIFY(tapTwice(centreOnScreen(toolbar.findChild<QLabel *>(QStringLiteral("CompactTime"))),
+                     centreOnScreen(collapse)));
+    QTRY_VERIFY(!toolbar.isCollapsed());
+    QTest::qWait(300);
+    QCOMPARE(toolbar.frameGeometry().topLeft(), before);
+    // A press that moves still drags the toolbar along (from where the move is seen).
+    const QPointF grip = centreOnScreen(time);
+    QVERIFY(pointerTo(nativePoint(grip)));
+    QVERIFY(xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}));
+    for (int i = 1; i <= 8; ++i)
+        QVERIFY(pointerTo(nativePoint(grip + QPointF(0, 15 * i))));
+    QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
+    QTRY_VERIFY2(qAbs(toolbar.frameGeometry().top() - before.y() - 120) <= 20,
+                 qPrintable(QStringLiteral("from %1 to %2").arg(before.y()).arg(toolbar.frameGeometry().top())));
+
     QSignalSpy asked(&toolbar, &FloatingToolbar::stopConfirmationRequested);
     QVERIFY(clickAt(centreOnScreen(toolbar.stopButton())));
     QTRY_COMPARE(asked.size(), 1);

@@ -27,6 +27,9 @@ QList<EncoderCommandLine::Screen> twoScreens()
 
 // A display through a frame capture, already cut to 1920x1080, with system audio
 // and the microphone, encoded by VideoToolbox into fragmented MP4.
+// The colour description every video gets, between its sound and its container flags.
+const QString kColour = QStringLiteral("-colorspace|smpte170m|-color_primaries|bt709|-color_trc|iec61966-2-1|-color_range|tv");
+
 Inputs fullExample(Form form, bool bufferOption)
 {
     Inputs in;
@@ -94,9 +97,10 @@ private slots:
                                                  "|-g|60|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
                 if (buffer)
                     expected << QStringLiteral("-shortest_buf_duration") << QStringLiteral("1");
+                expected << split(kColour);
                 expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-frag_duration|250000|-flush_packets|1"));
                 expected << kSegment;
-                QCOMPARE(expected.size(), buffer ? 66 : 64);
+                QCOMPARE(expected.size(), buffer ? 74 : 72);
                 QTest::addRow("piped, mic and system audio, %s, buffer %d", formName, int(buffer))
                     << fullExample(form, buffer) << expected;
             }
@@ -139,7 +143,8 @@ private slots:
             expected << split(QStringLiteral("-filter_complex|[0:v]crop=1280:720:200:80[vcrop]|-map|[vcrop]|-c:v|libx264"
                                              "|-preset|veryfast|-pix_fmt|yuv420p|-b:v|4000k|-profile:v|high"
                                              "|-x264-params|sync-lookahead=0"
-                                             "|-g|50|-r|25|-fps_mode|vfr|-an|/tmp/out.mkv"));
+                                             "|-g|50|-r|25|-fps_mode|vfr|-an|")
+                                     + kColour + QStringLiteral("|/tmp/out.mkv"));
             QTest::addRow("encoder-captured screen with crop, %s", formName) << screen << expected;
         }
     }
@@ -255,7 +260,7 @@ private slots:
         QVERIFY(!args.contains(QStringLiteral("-filter_complex")));
         QVERIFY(!args.contains(QStringLiteral("-shortest")));
         QVERIFY(!args.contains(QStringLiteral("-c:a")));
-        QVERIFY(containsRun(args, split(QStringLiteral("-g|60|-fps_mode|vfr|-an|-movflags"))));
+        QVERIFY(containsRun(args, split(QStringLiteral("-g|60|-fps_mode|vfr|-an|") + kColour + QStringLiteral("|-movflags"))));
 
         // A pipe path without a running capture, or a capture without a path, is no input.
         in.hasSystemAudioCapture = true;
@@ -280,7 +285,8 @@ private slots:
         const QStringList args = EncoderCommandLine::build(in);
         QVERIFY(containsRun(args, split(QStringLiteral("-video_size|1280x720|-framerate|30|-i|pipe:0"))));
         QCOMPARE(filterGraph(args), QStringLiteral("[1:a]asetpts=N/SR/TB,volume=1.00[amic];[amic]anull[aout]"));
-        QVERIFY(containsRun(args, split(QStringLiteral("-c:a|aac|-b:a|192k|-shortest|-movflags|+faststart|/tmp/w.mp4"))));
+        QVERIFY(containsRun(args, split(QStringLiteral("-c:a|aac|-b:a|192k|-shortest|") + kColour
+                                                  + QStringLiteral("|-movflags|+faststart|/tmp/w.mp4"))));
         QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
     }
 

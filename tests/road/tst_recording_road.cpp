@@ -2,6 +2,7 @@
 // (Xvfb 1920x1080, PulseAudio with the null sink "vsink" and the source "vmic").
 #include "RoadTestSupport.h"
 
+#include "library/VideoPlayer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,6 +40,43 @@ private:
     QTimer m_timer;
     int m_step = 0;
 };
+
+// Pure red, green and blue side by side, 400 px each: an HD picture, which players take
+// for BT.709 when its file does not say otherwise.
+class ColourBars : public QWidget
+{
+public:
+    ColourBars()
+    {
+        setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        setGeometry(300, 200, 1200, 720);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(QRect(0, 0, 400, 720), QColor(255, 0, 0));
+        p.fillRect(QRect(400, 0, 400, 720), QColor(0, 255, 0));
+        p.fillRect(QRect(800, 0, 400, 720), QColor(0, 0, 255));
+    }
+};
+
+// The bars of ColourBars in `image` (1200x720) unless each is within `levels` of its colour.
+QString barsDiffer(const QImage& image, int levels)
+{
+    if (image.size() != QSize(1200, 720))
+        return QStringLiteral("picture of %1x%2").arg(image.width()).arg(image.height());
+    const QRgb want[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    QString differences;
+    for (int bar = 0; bar < 3; ++bar) {
+        const QRgb got = image.pixel(bar * 400 + 200, 360);
+        if (std::abs(qRed(got) - qRed(want[bar])) > levels || std::abs(qGreen(got) - qGreen(want[bar])) > levels
+            || std::abs(qBlue(got) - qBlue(want[bar])) > levels)
+            differences += QStringLiteral(" bar %1 is (%2, %3, %4)").arg(bar).arg(qRed(got)).arg(qGreen(got)).arg(qBlue(got));
+    }
+    return differences;
+}
 
 // Grabs one picture of a recording at `seconds` as an image.
 QImage frameAt(const QString& file, double seconds)
@@ -98,6 +136,7 @@ private slots:
     void audioOnlyInEachFormat();
     void systemAudioToneIsAudible();
     void discardLeavesNothingBehind();
+    void coloursAsOnTheScreen();
 
 private:
     // Opens the helper window (1x1 with --tiny) and returns its handle.
@@ -496,5 +535,39 @@ void TestRecordingRoad::discardLeavesNothingBehind()
     QVERIFY(!recorder.isRecording());
 }
 
-QTEST_MAIN(TestRecordingRoad)
+// Pure colours come back as they were on the screen, decoded by ffmpeg and by the library's
+// player (whose picture its Screenshot saves): the file says how its colours were converted.
+void TestRecordingRoad::coloursAsOnTheScreen()
+{
+    ColourBars bars;
+    bars.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bars));
+    QCursor::setPos(1000, 900);
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    recorder.setCaptureRect(bars.geometry());
+    recorder.setMouseEffectsEnabled(false);
+    double recorded = 0.0;
+    const QString file = record(recorder, 2.0, &recorded);
+    QVERIFY2(probe(file).ok, qPrintable(file));
+    const QString byFfmpeg = barsDiffer(frameAt(file, 1.0), 3);
+    QVERIFY2(byFfmpeg.isEmpty(), qPrintable(byFfmpeg));
+
+    VideoPlayer player;
+    QSignalSpy frames(&player, &VideoPlayer::frameReady);
+    QVERIFY(player.open(file));
+    player.play();
+    QTRY_VERIFY_WITH_TIMEOUT(!frames.isEmpty(), 20000);
+    player.pause();
+    const QString byPlayer = barsDiffer(player.currentFrameSnapshot(), 3);
+    QVERIFY2(byPlayer.isEmpty(), qPrintable(byPlayer));
+}
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg"); // the library's player, as the program runs it
+    QApplication app(argc, argv);
+    TestRecordingRoad test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_recording_road.moc"
