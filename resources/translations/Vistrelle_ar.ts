@@ -1910,7 +1910,7 @@ Please visit this link manually:
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>توقف المُرمِّز عن الاستجابة: حُفظ التسجيل حتى %1 (من أصل %2 مسجّلة):
+        <translation type="vanished">توقف المُرمِّز عن الاستجابة: حُفظ التسجيل حتى %1 (من أصل %2 مسجّلة):
 %3</translation>
     </message>
     <message>
@@ -1922,6 +1922,12 @@ Please visit this link manually:
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>تم فصل الميكروفون المختار. يستمر التسجيل باستخدام جهاز الإدخال الافتراضي للنظام.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>توقف المُرمِّز عن الاستجابة: يحتوي الملف على %1 من أصل %2 مسجّلة، وينقصه %4 بدءًا من %3:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2360,6 +2366,13 @@ Please visit this link manually:
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>لا تزال لقطات الشاشة السابقة قيد الحفظ. حاول مرة أخرى بعد لحظة.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>توقف FFmpeg عن الاستجابة، لذا لم تُدمج المقاطع.</translation>
     </message>
 </context>
 <context>

@@ -1902,7 +1902,7 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>Der Encoder reagierte nicht mehr: Die Aufnahme wurde bis %1 gespeichert (von %2 aufgenommen):
+        <translation type="vanished">Der Encoder reagierte nicht mehr: Die Aufnahme wurde bis %1 gespeichert (von %2 aufgenommen):
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Das gewählte Mikrofon wurde getrennt. Die Aufnahme läuft mit dem Standard-Eingabegerät des Systems weiter.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>Der Encoder reagierte nicht mehr: Die Datei enthält %1 von %2 Aufnahme; ab %3 fehlen %4:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Die vorherigen Screenshots werden noch gespeichert. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg reagierte nicht mehr, daher wurden die Segmente nicht zusammengefügt.</translation>
     </message>
 </context>
 <context>

@@ -1902,7 +1902,7 @@ The folder has been created again; the recording goes on and everything from now
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>The encoder stopped responding: the recording was saved up to %1 (of %2 recorded):
+        <translation type="vanished">The encoder stopped responding: the recording was saved up to %1 (of %2 recorded):
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ The folder has been created again; the recording goes on and everything from now
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>The chosen microphone was disconnected. The recording goes on with the system&apos;s default input device instead.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>The encoder stopped responding: the file holds %1 of the %2 recorded; %4 is missing from %3 on:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Check that the folder is writable.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>The previous screenshots are still being saved. Try again in a moment.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg stopped responding, so the segments were not joined.</translation>
     </message>
 </context>
 <context>

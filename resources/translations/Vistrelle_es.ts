@@ -1902,7 +1902,7 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>El codificador dejó de responder: la grabación se guardó hasta %1 (de %2 grabados):
+        <translation type="vanished">El codificador dejó de responder: la grabación se guardó hasta %1 (de %2 grabados):
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>El micrófono elegido se ha desconectado. La grabación continúa con el dispositivo de entrada predeterminado del sistema.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>El codificador dejó de responder: el archivo contiene %1 de los %2 grabados; faltan %4 a partir de %3:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Compruebe que la carpeta admite escritura.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Las capturas anteriores aún se están guardando. Inténtelo de nuevo en un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg dejó de responder, así que los segmentos no se unieron.</translation>
     </message>
 </context>
 <context>

@@ -1902,7 +1902,7 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>L&apos;encodeur a cessé de répondre : l&apos;enregistrement a été sauvegardé jusqu&apos;à %1 (sur %2 enregistrées) :
+        <translation type="vanished">L&apos;encodeur a cessé de répondre : l&apos;enregistrement a été sauvegardé jusqu&apos;à %1 (sur %2 enregistrées) :
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Le microphone choisi a été déconnecté. L&apos;enregistrement continue avec le périphérique d&apos;entrée par défaut du système.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>L&apos;encodeur a cessé de répondre : le fichier contient %1 des %2 enregistrées ; il manque %4 à partir de %3 :
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Vérifiez que le dossier est accessible en écriture.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Les captures précédentes sont encore en cours d&apos;enregistrement. Réessayez dans un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg a cessé de répondre : les segments n’ont pas été réunis.</translation>
     </message>
 </context>
 <context>

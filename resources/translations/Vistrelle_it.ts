@@ -1902,7 +1902,7 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>Il codificatore ha smesso di rispondere: la registrazione è stata salvata fino a %1 (su %2 registrati):
+        <translation type="vanished">Il codificatore ha smesso di rispondere: la registrazione è stata salvata fino a %1 (su %2 registrati):
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Il microfono scelto è stato scollegato. La registrazione continua con il dispositivo di ingresso predefinito del sistema.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>Il codificatore ha smesso di rispondere: il file contiene %1 dei %2 registrati; da %3 mancano %4:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Verifica che la cartella sia scrivibile.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Gli screenshot precedenti sono ancora in fase di salvataggio. Riprova tra un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg ha smesso di rispondere, quindi i segmenti non sono stati uniti.</translation>
     </message>
 </context>
 <context>

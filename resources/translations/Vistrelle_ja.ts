@@ -1900,7 +1900,7 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>エンコーダーが応答しなくなったため、録画は %1 までしか保存されていません（録画した時間は %2）：
+        <translation type="vanished">エンコーダーが応答しなくなったため、録画は %1 までしか保存されていません（録画した時間は %2）：
 %3</translation>
     </message>
     <message>
@@ -1912,6 +1912,12 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>選択したマイクが切断されました。録画はシステムの既定の入力デバイスで続行します。</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>エンコーダーが応答しなくなりました。ファイルには録画した %2 のうち %1 が保存されており、%3 から %4 が欠けています：
+%5</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2356,13 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>前のスクリーンショットを保存中です。少し待ってからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg が応答しなくなったため、セグメントは結合されませんでした。</translation>
     </message>
 </context>
 <context>

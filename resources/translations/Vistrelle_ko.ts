@@ -1900,7 +1900,7 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>인코더가 응답하지 않아 녹화가 %1까지만 저장되었습니다(녹화 시간 %2):
+        <translation type="vanished">인코더가 응답하지 않아 녹화가 %1까지만 저장되었습니다(녹화 시간 %2):
 %3</translation>
     </message>
     <message>
@@ -1912,6 +1912,12 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>선택한 마이크의 연결이 끊어졌습니다. 녹화는 시스템 기본 입력 장치로 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>인코더가 응답하지 않았습니다. 파일에는 녹화한 %2 중 %1이(가) 저장되어 있으며, %3부터 %4이(가) 빠져 있습니다:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2356,13 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>이전 스크린샷을 아직 저장하는 중입니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg가 응답하지 않아 세그먼트를 합치지 못했습니다.</translation>
     </message>
 </context>
 <context>

@@ -1902,7 +1902,7 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>De encoder reageerde niet meer: de opname is opgeslagen tot %1 (van %2 opgenomen):
+        <translation type="vanished">De encoder reageerde niet meer: de opname is opgeslagen tot %1 (van %2 opgenomen):
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>De gekozen microfoon is losgekoppeld. De opname gaat verder met het standaard invoerapparaat van het systeem.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>De encoder reageerde niet meer: het bestand bevat %1 van de %2 opgenomen; vanaf %3 ontbreekt %4:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Controleer of de map beschrijfbaar is.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>De vorige schermafbeeldingen worden nog opgeslagen. Probeer het zo opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg reageerde niet meer, daarom zijn de segmenten niet samengevoegd.</translation>
     </message>
 </context>
 <context>

@@ -1902,7 +1902,7 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>O codificador deixou de responder: a gravação foi guardada até %1 (de %2 gravados):
+        <translation type="vanished">O codificador deixou de responder: a gravação foi guardada até %1 (de %2 gravados):
 %3</translation>
     </message>
     <message>
@@ -1914,6 +1914,12 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>O microfone escolhido foi desligado. A gravação continua com o dispositivo de entrada predefinido do sistema.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>O codificador deixou de responder: o arquivo contém %1 dos %2 gravados; faltam %4 a partir de %3:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2358,13 @@ Verifique as permissões de escrita da pasta.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>As capturas anteriores ainda estão sendo salvas. Tente novamente em instantes.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>O FFmpeg deixou de responder, por isso os segmentos não foram juntados.</translation>
     </message>
 </context>
 <context>

@@ -1900,7 +1900,7 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>Kodlayıcı yanıt vermeyi bıraktı: kayıt %1 noktasına kadar kaydedildi (kaydedilen %2):
+        <translation type="vanished">Kodlayıcı yanıt vermeyi bıraktı: kayıt %1 noktasına kadar kaydedildi (kaydedilen %2):
 %3</translation>
     </message>
     <message>
@@ -1912,6 +1912,12 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Seçilen mikrofonun bağlantısı kesildi. Kayıt, sistemin varsayılan giriş aygıtıyla sürüyor.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>Kodlayıcı yanıt vermeyi bıraktı: dosya, kaydedilen %2 sürenin %1 kadarını içeriyor; %3 noktasından itibaren %4 eksik:
+%5</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2356,13 @@ Klasörün yazma iznini denetleyin.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Önceki ekran görüntüleri hâlâ kaydediliyor. Biraz sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg yanıt vermeyi bıraktı, bu yüzden bölümler birleştirilmedi.</translation>
     </message>
 </context>
 <context>

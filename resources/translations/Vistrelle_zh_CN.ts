@@ -1900,7 +1900,7 @@ Please visit this link manually:
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
+        <translation type="vanished">编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</translation>
     </message>
     <message>
@@ -1912,6 +1912,12 @@ Please visit this link manually:
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2356,13 @@ Please visit this link manually:
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>上一张截图仍在保存，请稍后再试。</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg 停止了响应，分段没有合并。</translation>
     </message>
 </context>
 <context>
