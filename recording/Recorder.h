@@ -470,10 +470,13 @@ protected:
     bool saveDiskFull() const;
     // The save disk ended the recording: noted when it stops, told once it is saved (just
     // before `stopped`), naming the disk and the saved file or the kept segments.
+    // A disk the encoder found full (or with less than a megabyte left) is told as full;
+    // one stopped at the margin, as almost full.
     void noteSaveDiskStop();
     void tellSaveDiskStop(const QString &path);
     QString saveDiskStopRoot;
     QString saveDiskStopParts;
+    bool saveDiskStopFull = false;
 
     // A capture lost its sound server: told once while it is away.
     void watchSoundServer();

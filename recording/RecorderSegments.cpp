@@ -1206,7 +1206,13 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
             recordingActive = false;
             recordingPaused = false;
             policyTimer->stop();
-            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
+            if (segmentFiles().isEmpty() && !chain->isDraining()) {
+                // An encoder that ended without writing anything: no folder to point to.
+                removeEmptyPartsFolder();
+                emit errorOccurred(tr("录制进程意外结束，没有录下任何内容。"));
+            } else {
+                emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
+            }
             emit stopped(QString());
             return;
         }
@@ -1242,10 +1248,9 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         const bool diskFull = saveDiskFull();
         QFile::remove(failed);
         removeEmptyPartsFolder();
-        if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly
-            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。\n%2")
-                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath()),
-                                        detail));
+        if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly: left out
+            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。")
+                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath())));
         else
             emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
     } else {

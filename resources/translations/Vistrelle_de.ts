@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg wurde mit dem Exitcode %1 beendet, ohne einen Grund zu nennen.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1908,7 +1923,7 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
+        <translation type="vanished">Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
 %2</translation>
     </message>
     <message>
@@ -1920,6 +1935,34 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
 %5</source>
         <translation>Der Encoder reagierte nicht mehr: Die Datei enthält %1 von %2 Aufnahme; ab %3 fehlen %4:
 %5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet. Sie bleibt als %2 Segmente erhalten in:
+%3
+Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt (derzeit frei: %5). Sobald Platz frei ist, können Sie diese Segmente selbst zusammenfügen.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet. Die aufgenommenen Segmente bleiben erhalten in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet und gespeichert als:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>Der Aufnahmeprozess wurde unerwartet beendet; es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,28 @@ private slots:
         QVERIFY(!TestMedia::runFfmpeg({"-hide_banner", "-i", "/nonexistent/in.mp4", "-f", "null", "-"}, &log));
         QCOMPARE(ffmpegFailureCause(log), QStringLiteral("/nonexistent/in.mp4: No such file or directory"));
         QCOMPARE(ffmpegFailureCause(QStringLiteral("only line\n")), QStringLiteral("only line"));
+
+        // A name of 250 bytes is saved (its hidden name while written fits the file system too).
+        QTemporaryDir dir;
+        const QString longName = dir.filePath(QString(246, QLatin1Char('n')) + QStringLiteral(".mp4"));
+        FfmpegJobSettings job;
+        job.program = QStringLiteral("ffmpeg");
+        job.arguments = QStringList{"-f", "lavfi", "-i", "color=s=64x64:d=0.2", "-c:v", "libx264", longName};
+        job.outputPath = longName;
+        const FfmpegJobResult saved = runFfmpegJob(job);
+        QVERIFY2(saved.succeeded() && QFileInfo::exists(longName), qPrintable(saved.log.right(400)));
+        // A long path keeps the cause at its end; a tool that says nothing still gets one.
+        const QString cause = ffmpegFailureCause(QLatin1Char('/') + QString(400, QLatin1Char('p'))
+                                                 + QStringLiteral(": File name too long\n"));
+        QVERIFY2(cause.size() <= 300 && cause.startsWith(QLatin1Char('/'))
+                     && cause.endsWith(QLatin1String("pp: File name too long")),
+                 qPrintable(cause));
+        job.program = QStringLiteral("false");
+        job.arguments.clear();
+        job.outputPath.clear();
+        const FfmpegJobResult silent = runFfmpegJob(job);
+        QVERIFY(!silent.succeeded());
+        QVERIFY2(ffmpegFailureCause(silent.log).contains(QLatin1String("1")), qPrintable(silent.log));
     }
 
     void editorHelpers()
