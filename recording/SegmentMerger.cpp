@@ -17,9 +17,6 @@
 namespace {
 
 constexpr int kDetailChars = 1200;
-// What is kept of a step's output: enough for the failure detail and its cause line.
-constexpr int kOutputLimit = 65536;
-constexpr int kOutputKeep = 16384;
 
 QString seconds(qint64 ms)
 {
@@ -354,9 +351,7 @@ void SegmentMerger::launch(const QStringList &args)
             return;
         m_lastActivity.start();
         const QByteArray chunk = process->readAll();
-        m_output += chunk;
-        if (m_output.size() > kOutputLimit)
-            m_output = m_output.right(kOutputKeep);
+        m_output.append(chunk);
         if (const auto update = m_progress.feed(chunk, m_stepClock.elapsed()))
             emit progressChanged(update->percent, update->remainingSeconds);
     });
@@ -396,7 +391,8 @@ void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
     if (process != m_process)
         return;
     m_stallWatch->stop();
-    const QString output = QString::fromLocal8Bit(m_output + process->readAll());
+    m_output.append(process->readAll());
+    const QString output = QString::fromLocal8Bit(m_output.tail());
     m_output.clear();
     // The line that names the cause ("No space left on device") rather than the summary.
     QString detail = EncoderOutputMonitor::mostSpecificErrorLine(output);

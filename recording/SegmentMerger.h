@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recording/BoundedOutput.h"
 #include "recording/MediaProbe.h"
 #include "recording/WatermarkProgress.h"
 
@@ -102,7 +103,7 @@ private:
     bool m_running = false;
     QList<MediaInfo> m_infos;
     QPointer<QProcess> m_process;
-    QByteArray m_output; // of the running step
+    BoundedOutput m_output{0, 65536}; // of the running step: enough for the failure detail and its cause line
     WatermarkProgress m_progress;
     QElapsedTimer m_stepClock;
     QTimer *m_stallWatch = nullptr;
