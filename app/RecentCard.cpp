@@ -54,6 +54,11 @@ RecentCard::RecentCard(const QFileInfo &file, QWidget *parent) : QPushButton(par
     m_timeout = new QTimer(this);
     m_timeout->setSingleShot(true);
     connect(m_timeout, &QTimer::timeout, m_process, &QProcess::kill);
+    readBounded(*m_process, &m_output, nullptr);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
+        if (!m_output.complete())
+            m_process->kill();
+    });
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
@@ -84,7 +89,8 @@ RecentCard::~RecentCard()
 void RecentCard::onStepFinished(int exitCode, int exitStatus)
 {
     m_timeout->stop();
-    const QByteArray output = m_process->readAllStandardOutput();
+    const QByteArray output = m_output.complete() ? m_output.head() : QByteArray();
+    m_output.clear();
     if (m_previewStage) {
         if (exitCode == 0 && exitStatus == QProcess::NormalExit)
             m_preview = QImage::fromData(output, "JPEG");

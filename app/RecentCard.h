@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/BoundedOutput.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
@@ -40,6 +42,8 @@ private:
     QFileInfo m_file;
     QImage m_preview;
     QProcess *m_process = nullptr;
+    // The step's answer: a duration, then one small JPEG; a tool that writes more is stopped.
+    BoundedOutput m_output{16 * 1024 * 1024, 1};
     QTimer *m_timeout = nullptr;
     bool m_previewStage = false;
     bool m_loading = true;

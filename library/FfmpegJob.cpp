@@ -93,10 +93,10 @@ QString ffmpegFailureCause(const QString &log)
     // line of the part that gave up.
     const QString specific = EncoderOutputMonitor::mostSpecificErrorLine(log);
     if (!lastComponentLine.isEmpty() && (specific.isEmpty() || generic.match(specific).hasMatch()))
-        return withoutComponentAddress(lastComponentLine).left(300);
+        return EncoderOutputMonitor::shortenedLine(withoutComponentAddress(lastComponentLine), 300);
     if (!specific.isEmpty())
         return withoutComponentAddress(specific);
-    return withoutComponentAddress(lastLine).left(300);
+    return EncoderOutputMonitor::shortenedLine(withoutComponentAddress(lastLine), 300);
 }
 
 QString uniqueOutputPath(const QString &wanted)
@@ -121,13 +121,18 @@ QString savingPathFor(const QString &finalPath)
     static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
     const QFileInfo info(finalPath);
     const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    // The hidden name adds 15 bytes: for a final name near the file system's limit of 255
+    // bytes the base is shortened, or the tool could not create the file at all.
+    QString base = info.completeBaseName();
+    while (!base.isEmpty()
+           && QFile::encodeName(QLatin1Char('.') + base + QStringLiteral(".saving-000000") + ext).size() > 255)
+        base.chop(base.size() >= 2 && base.back().isLowSurrogate() ? 2 : 1);
     QString candidate;
     do {
         QString random;
         for (int i = 0; i < 6; ++i)
             random += letters.at(int(QRandomGenerator::global()->bounded(letters.size())));
-        candidate = info.dir().filePath(QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".saving-")
-                                        + random + ext);
+        candidate = info.dir().filePath(QLatin1Char('.') + base + QStringLiteral(".saving-") + random + ext);
     } while (QFileInfo::exists(candidate));
     return candidate;
 }
@@ -393,6 +398,19 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
         qWarning().noquote() << "[FFmpeg] The run failed (exit code" << result.exitCode
                              << (result.crashed ? "after a crash)" : ")") << "with this output:\n"
                                     + result.log + (result.errorLog.isEmpty() ? QString() : QStringLiteral("\n") + result.errorLog);
+    // A failed run always has a cause to tell: how it ended, when the tool said nothing of it.
+    const bool failed = (result.outcome == FfmpegJobResult::Finished && !result.exitedCleanly())
+                        || result.outcome == FfmpegJobResult::TimedOut;
+    QString &told = settings.mergeChannels ? result.log : result.errorLog;
+    if (failed && ffmpegFailureCause(told).isEmpty()) {
+        const QString ending =
+            result.outcome == FfmpegJobResult::TimedOut
+                ? QCoreApplication::translate("FfmpegJob", "FFmpeg 没有在 %1 秒内完成。").arg((settings.capMs + 999) / 1000)
+            : result.crashed ? QCoreApplication::translate("FfmpegJob", "FFmpeg 意外终止。")
+                             : QCoreApplication::translate("FfmpegJob", "FFmpeg 以退出码 %1 结束，没有说明原因。")
+                                   .arg(result.exitCode);
+        appendBoundedLog(told, QLatin1Char('\n') + ending);
+    }
     // What the tool says of its output is said of the file the user asked for: the hidden
     // name is the job's own business.
     if (outputArgument >= 0) {

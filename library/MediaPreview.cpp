@@ -1,9 +1,11 @@
 #include "library/MediaPreview.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "recording/BoundedOutput.h"
 #include "recording/ChildProcessLifetime.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
@@ -36,37 +38,48 @@ QStringList mediaPreviewArguments(const QString &path, double seconds, bool whol
 
 namespace {
 
-QImage runPictureGrab(const QStringList &args, const char *format,
+// The largest picture file a grab can give: a frame scaled for a card or a preview as JPEG,
+// or a whole frame of the largest H.264 or HEVC video (8192 x 4320) as PNG with four bytes a
+// pixel. A tool that writes more is not writing a picture.
+constexpr qsizetype kScaledPictureLimit = 16 * 1024 * 1024;
+constexpr qsizetype kFullFramePictureLimit = qsizetype(8192) * 4320 * 4 + 1024 * 1024;
+
+QImage runPictureGrab(const QStringList &args, const char *format, qsizetype limit,
                       const std::function<bool()> &wanted = {})
 {
     QProcess process;
     makeChildEndWithProgram(process, SIGKILL);
+    BoundedOutput picture(limit, 1);
+    BoundedOutput errors;
+    readBounded(process, &picture, &errors);
     // Only the cards on screen ask for pictures (a handful at a time): they are grabbed at the
     // metadata probes' priority, or a long list's probes would hold them back for minutes.
     process.start(resolveToolPath(QStringLiteral("ffmpeg")), args, QIODevice::ReadWrite);
     QElapsedTimer elapsed;
     elapsed.start();
     bool finished = false;
-    while (!finished && elapsed.elapsed() < 12000 && (!wanted || wanted()))
-        finished = process.waitForFinished(wanted ? 50 : 12000) || process.state() == QProcess::NotRunning;
-    if (!finished) {
+    while (!finished && elapsed.elapsed() < 12000 && (!wanted || wanted()) && picture.complete())
+        finished = process.waitForFinished(50) || process.state() == QProcess::NotRunning;
+    if (!finished || !picture.complete()) {
+        if (!picture.complete())
+            qWarning().noquote() << "[Preview] ffmpeg wrote more than a picture can be; stopped it";
         process.kill();
         process.waitForFinished(3000);
         return QImage();
     }
-    return QImage::fromData(process.readAllStandardOutput(), format);
+    return QImage::fromData(picture.head(), format);
 }
 
 } // namespace
 
 QImage grabMediaPreview(const QString &path, double seconds)
 {
-    return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG");
+    return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG", kScaledPictureLimit);
 }
 
 QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted)
 {
-    return runPictureGrab(mediaPreviewArguments(path, seconds, true), "JPG", wanted);
+    return runPictureGrab(mediaPreviewArguments(path, seconds, true), "JPG", kScaledPictureLimit, wanted);
 }
 
 QImage grabFullFrame(const QString &path, double seconds)
@@ -76,7 +89,7 @@ QImage grabFullFrame(const QString &path, double seconds)
                            QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"),
                            QStringLiteral("-f"), QStringLiteral("image2pipe"), QStringLiteral("-vcodec"),
                            QStringLiteral("png"), QStringLiteral("pipe:1")},
-                          "PNG");
+                          "PNG", kFullFramePictureLimit);
 }
 
 QImage waveformAlphaMask(const QImage &image)

@@ -17,9 +17,7 @@ DrainingSegment::DrainingSegment(QProcess *process, std::unique_ptr<FramePipe> p
 {
     m_process->setParent(this);
     connect(m_process, &QProcess::readyRead, this, [this] {
-        m_output += QString::fromLocal8Bit(m_process->readAll());
-        if (m_output.size() > 8000)
-            m_output = m_output.right(4000);
+        m_output.append(m_process->readAll());
     });
     connect(m_process, &QProcess::finished, this, &DrainingSegment::onFinished);
     m_killTimer = new QTimer(this);
@@ -116,7 +114,7 @@ void DrainingSegment::onFinished(int exitCode, QProcess::ExitStatus status)
     bool keep = file.exists() && file.size() > 0;
     if (keep && (status != QProcess::NormalExit || exitCode != 0)) {
         qWarning().noquote() << "[Recorder] the encoder of" << m_path << "ended with" << exitCode << "after its split:"
-                             << m_output.right(600).trimmed();
+                             << output().right(600).trimmed();
         keep = MediaProbe::isUsableSegment(m_path, 3000);
     }
     emit ended(this, keep);

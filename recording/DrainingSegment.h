@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recording/BoundedOutput.h"
 #include "recording/FramePipe.h"
 
 #include <QElapsedTimer>
@@ -52,7 +53,7 @@ public:
     qint64 recordedMs() const { return m_recordedMs; }
     const QElapsedTimer &clock() const { return m_clock; }
     // What the encoder printed after the split.
-    QString output() const { return m_output; }
+    QString output() const { return QString::fromLocal8Bit(m_output.tail()); }
 
 signals:
     // The encoder has ended; `keep` when its file holds playable media.
@@ -66,7 +67,7 @@ private:
     QString m_path;
     qint64 m_recordedMs = 0;
     QElapsedTimer m_clock;
-    QString m_output;
+    BoundedOutput m_output{0, 8000};
     QTimer *m_killTimer = nullptr;
     bool m_finishing = false;
     bool m_ended = false;

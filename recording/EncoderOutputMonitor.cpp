@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -280,5 +281,13 @@ QString EncoderOutputMonitor::mostSpecificErrorLine(const QString& output)
         }
     }
     const QString best = !systemError.isEmpty() ? systemError : !errorLine.isEmpty() ? errorLine : summary;
-    return best.left(300);
+    return shortenedLine(best, 300);
+}
+
+QString EncoderOutputMonitor::shortenedLine(const QString& line, int limit)
+{
+    if (line.size() <= limit || limit < 3)
+        return line.left(std::max(limit, 0));
+    const int head = limit / 3;
+    return line.left(head) + QChar(0x2026) + line.right(limit - head - 1);
 }

@@ -68,12 +68,16 @@ public:
 
     static bool isHardwareEncoder(const QString& encoder);
 
-    // The line of an encoder's output that best names why it failed, cut to 300
+    // The line of an encoder's output that best names why it failed, shortened to 300
     // characters; empty when no line reports a failure. A line that ends in a system
     // error text ("No space left on device", "Permission denied", ...) wins over the
     // error lines around it, and the closing "Conversion failed!" summary is taken only
     // when nothing more specific was printed.
     static QString mostSpecificErrorLine(const QString& output);
+
+    // A line cut to `limit` characters in its middle, so that both its start and its end (the
+    // cause ffmpeg names after a long path) stay: "start…end".
+    static QString shortenedLine(const QString& line, int limit);
 
     // The log line of one microphone level report; levels as dBFS with one decimal,
     // -120.0 for a level of 0 or below.

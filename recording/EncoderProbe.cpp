@@ -1,5 +1,6 @@
 #include "recording/EncoderProbe.h"
 
+#include "recording/BoundedOutput.h"
 #include "recording/ToolLookup.h"
 
 #include <QDebug>
@@ -31,11 +32,16 @@ const QStringList &EncoderProbe::hardwareCandidates()
     return candidates;
 }
 
-EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args)
+EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args,
+                                          const std::function<void(const QByteArray &)> &lines)
 {
     Run run;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    BoundedOutput output;
+    if (lines)
+        output.setLineReader(lines);
+    readBounded(process, &output, nullptr);
     // One limit for starting and running together.
     const QDeadlineTimer deadline(m_timeLimitMs);
     process.start(m_program(), args, QIODevice::ReadWrite);
@@ -52,11 +58,12 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args)
     if (!process.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
         process.kill();
         process.waitForFinished(m_killWaitMs);
-        run.output = process.readAll();
+        run.output = output.tail();
         run.outcome = Outcome::TimedOut;
         return run;
     }
-    run.output = process.readAll();
+    output.finishLines();
+    run.output = output.tail();
     run.outcome = (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) ? Outcome::Passed
                                                                                           : Outcome::Failed;
     return run;
@@ -183,7 +190,13 @@ bool EncoderProbe::supportsShortestBufDuration()
         if (m_shortestBufDuration.has_value())
             return *m_shortestBufDuration;
     }
-    const Run run = runFfmpeg({QStringLiteral("-hide_banner"), QStringLiteral("-h"), QStringLiteral("full")});
+    // The listing is a megabyte of lines: each is looked at as it comes.
+    static const QRegularExpression option(QStringLiteral("^\\s*-shortest_buf_duration\\b"));
+    bool supported = false;
+    const Run run = runFfmpeg({QStringLiteral("-hide_banner"), QStringLiteral("-h"), QStringLiteral("full")},
+                              [&supported](const QByteArray &line) {
+                                  supported = supported || option.match(QString::fromUtf8(line)).hasMatch();
+                              });
     if (run.outcome != Outcome::Passed) {
         qWarning() << "[Recorder] could not list the options of ffmpeg";
         // An ffmpeg that ran and failed (or hung) is not asked again for every segment;
@@ -194,9 +207,6 @@ bool EncoderProbe::supportsShortestBufDuration()
         }
         return false;
     }
-    static const QRegularExpression option(QStringLiteral("^\\s*-shortest_buf_duration\\b"),
-                                           QRegularExpression::MultilineOption);
-    const bool supported = option.match(QString::fromUtf8(run.output)).hasMatch();
     QMutexLocker lock(&m_mutex);
     m_shortestBufDuration = supported;
     return supported;

@@ -52,7 +52,8 @@ private:
         QByteArray output;
     };
 
-    Run runFfmpeg(const QStringList &args);
+    // `lines`, when given, is handed each line of the output as it comes; `output` keeps a tail.
+    Run runFfmpeg(const QStringList &args, const std::function<void(const QByteArray &)> &lines = {});
     std::optional<bool> plainTest(const QString &encoder);
 
     ProgramLookup m_program;

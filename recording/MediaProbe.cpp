@@ -1,5 +1,6 @@
 #include "recording/MediaProbe.h"
 
+#include "recording/BoundedOutput.h"
 #include "recording/ToolLookup.h"
 
 #include <QDeadlineTimer>
@@ -8,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <functional>
 
 #include <algorithm>
 #include <limits>
@@ -21,12 +24,23 @@ struct RunResult
     QString error;
 };
 
-RunResult runTool(const QString &program, const QStringList &args, int timeoutMs, bool mergeChannels)
+// ffprobe's answers are small (a JSON text of a few streams); a tool that writes more than
+// this is not answering the question.
+constexpr qsizetype kAnswerLimit = 4 * 1024 * 1024;
+
+// `lines`, when given, reads standard output line by line instead of keeping it.
+RunResult runTool(const QString &program, const QStringList &args, int timeoutMs, bool mergeChannels,
+                  const std::function<void(const QByteArray &)> &lines = {})
 {
     RunResult r;
     QProcess p;
     if (mergeChannels)
         p.setProcessChannelMode(QProcess::MergedChannels);
+    BoundedOutput out(lines ? 0 : kAnswerLimit);
+    BoundedOutput err;
+    if (lines)
+        out.setLineReader(lines);
+    readBounded(p, &out, &err);
     // One limit for starting and running together.
     const QDeadlineTimer deadline(timeoutMs);
     p.start(program, args, QIODevice::ReadOnly);
@@ -40,16 +54,20 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
         r.error = QStringLiteral("%1 did not answer within %2 ms").arg(program).arg(timeoutMs);
         return r;
     }
-    r.out = p.readAllStandardOutput();
+    out.finishLines();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        const QString text = QString::fromLocal8Bit(mergeChannels ? r.out : p.readAllStandardError())
-                                 .trimmed();
+        const QString text = QString::fromLocal8Bit(mergeChannels ? out.tail() : err.tail()).trimmed();
         r.error = QStringLiteral("%1 failed (exit code %2): %3")
                       .arg(program)
                       .arg(p.exitCode())
                       .arg(text.right(400));
         return r;
     }
+    if (!lines && !out.complete()) {
+        r.error = QStringLiteral("%1 wrote more than %2 bytes").arg(program).arg(kAnswerLimit);
+        return r;
+    }
+    r.out = out.head();
     r.ok = true;
     return r;
 }
@@ -65,20 +83,24 @@ void packetSpan(const QString &program, const QString &file, const QString &sele
         args << QStringLiteral("-select_streams") << select;
     args << QStringLiteral("-show_entries") << QStringLiteral("packet=pts_time,duration_time")
          << QStringLiteral("-of") << QStringLiteral("csv=p=0") << file;
-    const RunResult pk = runTool(program, args, timeoutMs, false);
-    if (!pk.ok)
-        return;
-    for (const QByteArray &line : pk.out.split('\n')) {
+    // An hour of packets is megabytes of lines: each is read as it comes.
+    double from = *first;
+    double to = *last;
+    const RunResult pk = runTool(program, args, timeoutMs, false, [&from, &to](const QByteArray &line) {
         const QList<QByteArray> f = line.trimmed().split(',');
         bool okPts = false;
         const double pts = f.value(0).toDouble(&okPts);
         if (!okPts)
-            continue;
+            return;
         bool okDur = false;
         const double dur = f.value(1).toDouble(&okDur);
-        *first = std::min(*first, pts);
-        *last = std::max(*last, pts + (okDur ? dur : 0.0));
-    }
+        from = std::min(from, pts);
+        to = std::max(to, pts + (okDur ? dur : 0.0));
+    });
+    if (!pk.ok)
+        return;
+    *first = from;
+    *last = to;
 }
 
 QString value(const QJsonObject &o, const char *key)

@@ -358,13 +358,16 @@ protected:
     static constexpr int kStuckEncoderMs = 6000;
     void checkEndingEncoder();
     // The ending encoder was killed for want of progress (it stopped responding): its file
-    // may end before what was recorded. recordedMs() at the launch of the running segment,
-    // and the file's end once it is short by more than a second (-1 otherwise), told with
-    // the saved file.
+    // may end before what was recorded. recordedMs() at the launch of the running segment;
+    // where the recording's first gap begins once a segment is short by more than a second
+    // (-1 otherwise) and what the short segments lack by their own probes. The saved file is
+    // probed, and what it holds and lacks told with it.
     bool stalledEncoderKilled = false;
     qint64 segmentMediaStartMs = 0;
-    qint64 savedUpToMs = -1;
-    void tellStalledEncoder(const QString &path);
+    qint64 stallGapAtMs = -1;
+    qint64 stallMissingMs = 0;
+    void tellStalledEncoder(const QString &path, qint64 fileMs);
+    void concludeFinalization(const QString &path, qint64 fileMs);
     QTimer *endingWatch = nullptr;
     QElapsedTimer encoderActivity;
     qint64 endingSegmentBytes = -1;
@@ -467,10 +470,13 @@ protected:
     bool saveDiskFull() const;
     // The save disk ended the recording: noted when it stops, told once it is saved (just
     // before `stopped`), naming the disk and the saved file or the kept segments.
+    // A disk the encoder found full (or with less than a megabyte left) is told as full;
+    // one stopped at the margin, as almost full.
     void noteSaveDiskStop();
     void tellSaveDiskStop(const QString &path);
     QString saveDiskStopRoot;
     QString saveDiskStopParts;
+    bool saveDiskStopFull = false;
 
     // A capture lost its sound server: told once while it is away.
     void watchSoundServer();

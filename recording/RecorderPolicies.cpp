@@ -101,7 +101,10 @@ bool Recorder::saveDiskFull() const
 
 void Recorder::noteSaveDiskStop()
 {
-    saveDiskStopRoot = QDir::toNativeSeparators(QStorageInfo(partsFolder()).rootPath());
+    const QStorageInfo saveDisk(partsFolder());
+    saveDiskStopRoot = QDir::toNativeSeparators(saveDisk.rootPath());
+    saveDiskStopFull = encoderOutput.contains(QLatin1String("No space left on device"))
+                       || (saveDisk.isValid() && saveDisk.bytesAvailable() < (1 << 20));
     saveDiskStopParts = QDir::toNativeSeparators(partsFolder());
 }
 
@@ -117,17 +120,24 @@ void Recorder::tellSaveDiskStop(const QString &path)
         for (const QString &segment : segments)
             joined += QFileInfo(segment).size();
         const QStorageInfo disk(saveDiskStopParts);
-        emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：\n%3\n"
-                              "把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。"
-                              "腾出空间后，可以手动合并这些分段。")
+        emit errorOccurred((saveDiskStopFull ? tr("保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：\n%3\n"
+                                                  "把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。"
+                                                  "腾出空间后，可以手动合并这些分段。")
+                                               : tr("保存磁盘 %1 已快满，录制已停止。录像保留为 %2 个分段，位于：\n%3\n"
+                                                  "把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。"
+                                                  "腾出空间后，可以手动合并这些分段。"))
                                .arg(root)
                                .arg(segments.size())
                                .arg(saveDiskStopParts, NumberText::size(joined),
                                     NumberText::size(disk.isValid() ? disk.bytesAvailable() : 0)));
     } else if (path.isEmpty()) {
-        emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：\n%2").arg(root, saveDiskStopParts));
+        emit errorOccurred((saveDiskStopFull ? tr("保存磁盘 %1 已满，录制已停止。已录下的分段保留在：\n%2")
+                                             : tr("保存磁盘 %1 已快满，录制已停止。已录下的分段保留在：\n%2"))
+                               .arg(root, saveDiskStopParts));
     } else {
-        emit errorOccurred(tr("保存磁盘 %1 已快满，录制已停止并已保存为：\n%2").arg(root, QDir::toNativeSeparators(path)));
+        emit errorOccurred((saveDiskStopFull ? tr("保存磁盘 %1 已满，录制已停止并已保存为：\n%2")
+                                             : tr("保存磁盘 %1 已快满，录制已停止并已保存为：\n%2"))
+                               .arg(root, QDir::toNativeSeparators(path)));
     }
 }
 

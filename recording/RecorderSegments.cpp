@@ -294,7 +294,8 @@ bool Recorder::launchFirstSegment(int generation)
     micReplacementTold = false;
     heldMediaMs = 0;
     mediaClock.invalidate();
-    savedUpToMs = -1;
+    stallGapAtMs = -1;
+    stallMissingMs = 0;
     startedEmitted = false;
     pauseBetweenSegments = false;
     hardwareFallbackDone = false;
@@ -1207,7 +1208,13 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
             recordingActive = false;
             recordingPaused = false;
             policyTimer->stop();
-            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
+            if (segmentFiles().isEmpty() && !chain->isDraining()) {
+                // An encoder that ended without writing anything: no folder to point to.
+                removeEmptyPartsFolder();
+                emit errorOccurred(tr("录制进程意外结束，没有录下任何内容。"));
+            } else {
+                emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
+            }
             emit stopped(QString());
             return;
         }
@@ -1243,10 +1250,9 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         const bool diskFull = saveDiskFull();
         QFile::remove(failed);
         removeEmptyPartsFolder();
-        if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly
-            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。\n%2")
-                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath()),
-                                        detail));
+        if (diskFull) // the encoder's own words ("Could not write header ...") do not say it plainly: left out
+            emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。")
+                                   .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath())));
         else
             emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
     } else {
@@ -1348,11 +1354,31 @@ void Recorder::finalizeSegments()
 
 void Recorder::onFinalizationStopped(const QString &path)
 {
+    if (path.isEmpty() || stallGapAtMs < 0) {
+        concludeFinalization(path, -1);
+        return;
+    }
+    // What the saved file of a recording with a gap holds is read from the file, off the
+    // GUI thread; the recording counts as saving until then.
+    auto *watcher = new QFutureWatcher<qint64>(this);
+    connect(watcher, &QFutureWatcher<qint64>::finished, this, [this, watcher, path] {
+        watcher->deleteLater();
+        concludeFinalization(path, watcher->result());
+    });
+    const QString ffprobe = MediaProbe::ffprobeExecutable();
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [path, ffprobe]() -> qint64 {
+        const MediaInfo info = MediaProbe::probe(path, 20000, ffprobe);
+        return info.ok ? info.durationMs : -1;
+    }));
+}
+
+void Recorder::concludeFinalization(const QString &path, qint64 fileMs)
+{
     finalizing = false;
     selectedEncoder.clear();
     segmentsDiffer = false;
     tellSaveDiskStop(path);
-    tellStalledEncoder(path);
+    tellStalledEncoder(path, fileMs);
     // After a failure the segments stay on disk, named in the error message.
     chain->clearKept();
     if (!folderLossText.isEmpty())
@@ -1374,19 +1400,31 @@ void Recorder::noteStalledSegment(const EncoderExit &ended)
     const qint64 missing = recorded - ended.playableMs;
     qWarning().noquote() << "[Recorder] the stalled encoder's segment plays" << ended.playableMs << "ms of" << recorded
                          << "ms recorded";
-    if (missing > 1000)
-        savedUpToMs = std::max<qint64>(0, heldMediaMs - missing);
+    if (missing <= 1000)
+        return;
+    if (stallGapAtMs < 0)
+        stallGapAtMs = segmentMediaStartMs + ended.playableMs;
+    stallMissingMs += missing;
 }
 
-void Recorder::tellStalledEncoder(const QString &path)
+void Recorder::tellStalledEncoder(const QString &path, qint64 fileMs)
 {
-    const qint64 savedMs = std::exchange(savedUpToMs, -1);
-    if (path.isEmpty() || savedMs < 0)
+    const qint64 gapAtMs = std::exchange(stallGapAtMs, -1);
+    const qint64 segmentsMissingMs = std::exchange(stallMissingMs, 0);
+    if (path.isEmpty() || gapAtMs < 0)
+        return;
+    // The file's own length; the segments' measure when it cannot be read.
+    const qint64 holdsMs = fileMs >= 0 ? std::min(fileMs, heldMediaMs) : std::max<qint64>(0, heldMediaMs - segmentsMissingMs);
+    const qint64 missingMs = heldMediaMs - holdsMs;
+    qWarning().noquote() << "[Recorder] the saved file holds" << holdsMs << "ms of" << heldMediaMs << "ms recorded"
+                         << (fileMs >= 0 ? "(probed)" : "(from its segments)");
+    if (missingMs <= 1000)
         return;
     const auto clock = [](qint64 ms) {
-        const qint64 seconds = ms / 1000;
+        const qint64 seconds = (ms + 500) / 1000;
         return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     };
-    emit errorOccurred(tr("编码器停止了响应，录像只保存到 %1（共录制了 %2）：\n%3")
-                           .arg(clock(savedMs), clock(heldMediaMs), QDir::toNativeSeparators(path)));
+    emit errorOccurred(tr("编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：\n%5")
+                           .arg(clock(holdsMs), clock(heldMediaMs), clock(gapAtMs), clock(missingMs),
+                                QDir::toNativeSeparators(path)));
 }

@@ -1,11 +1,13 @@
 #include "recording/SegmentMerger.h"
 
+#include "recording/ChildProcessLifetime.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/FfmpegEscape.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -15,9 +17,6 @@
 namespace {
 
 constexpr int kDetailChars = 1200;
-// What is kept of a step's output: enough for the failure detail and its cause line.
-constexpr int kOutputLimit = 65536;
-constexpr int kOutputKeep = 16384;
 
 QString seconds(qint64 ms)
 {
@@ -33,7 +32,10 @@ int even(int v)
 
 SegmentMerger::SegmentMerger(QObject *parent)
     : QObject(parent)
+    , m_stallWatch(new QTimer(this))
 {
+    m_stallWatch->setInterval(500);
+    connect(m_stallWatch, &QTimer::timeout, this, &SegmentMerger::checkStall);
 }
 
 SegmentMerger::~SegmentMerger()
@@ -340,13 +342,16 @@ void SegmentMerger::launch(const QStringList &args)
     m_output.clear();
     m_progress.reset(m_settings.durationMs);
     m_stepClock.start();
+    m_lastActivity.start();
+    m_targetBytes = -1;
+    m_stalled = false;
+    m_stallWatch->start();
     connect(process, &QProcess::readyRead, this, [this, process] {
         if (process != m_process)
             return;
+        m_lastActivity.start();
         const QByteArray chunk = process->readAll();
-        m_output += chunk;
-        if (m_output.size() > kOutputLimit)
-            m_output = m_output.right(kOutputKeep);
+        m_output.append(chunk);
         if (const auto update = m_progress.feed(chunk, m_stepClock.elapsed()))
             emit progressChanged(update->percent, update->remainingSeconds);
     });
@@ -361,11 +366,33 @@ void SegmentMerger::launch(const QStringList &args)
     process->start(m_settings.ffmpegProgram, args, QIODevice::ReadOnly);
 }
 
+void SegmentMerger::checkStall()
+{
+    if (!m_process || m_process->state() == QProcess::NotRunning) {
+        m_stallWatch->stop();
+        return;
+    }
+    const qint64 bytes = QFileInfo(m_target).size();
+    if (bytes != m_targetBytes) {
+        m_targetBytes = bytes;
+        m_lastActivity.start();
+    }
+    if (m_lastActivity.elapsed() < kStallMs)
+        return;
+    m_stallWatch->stop();
+    qWarning().noquote() << "[Recorder merge] ffmpeg shows no progress for" << m_lastActivity.elapsed()
+                         << "ms; ending it. Its threads wait in:" << childThreadWaits(m_process->processId());
+    m_stalled = true;
+    m_process->kill();
+}
+
 void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
 {
     if (process != m_process)
         return;
-    const QString output = QString::fromLocal8Bit(m_output + process->readAll());
+    m_stallWatch->stop();
+    m_output.append(process->readAll());
+    const QString output = QString::fromLocal8Bit(m_output.tail());
     m_output.clear();
     // The line that names the cause ("No space left on device") rather than the summary.
     QString detail = EncoderOutputMonitor::mostSpecificErrorLine(output);
@@ -378,6 +405,11 @@ void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
     m_process = nullptr;
     process->deleteLater();
 
+    if (m_stalled) {
+        // Another step would wait on the same disk or tool.
+        finish(false, tr("FFmpeg 停止了响应，分段没有合并。"));
+        return;
+    }
     if (!m_reencode) {
         m_copyEnded = true;
         m_copyOk = ok;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recording/BoundedOutput.h"
 #include "recording/MediaProbe.h"
 #include "recording/WatermarkProgress.h"
 
@@ -10,6 +11,8 @@
 #include <QProcess>
 #include <QSize>
 #include <QStringList>
+
+class QTimer;
 
 // Settings of the recording whose segments are joined.
 struct MergeSettings
@@ -42,11 +45,17 @@ struct MergeSettings
 // accepted only when the joined file lasts as long as the segments together: the FLAC muxer
 // keeps the first segment's header and exits 0 with the rest unreadable.
 //
+// A step that shows no progress for kStallMs (no output, its file not growing: a frozen tool,
+// a stalled network or USB disk) is ended and the join fails, so the segments stay where they
+// are and the user hears of them.
+//
 // The segments are only read, never moved or deleted.
 class SegmentMerger : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int kStallMs = 6000;
+
     explicit SegmentMerger(QObject *parent = nullptr);
     ~SegmentMerger() override;
 
@@ -82,6 +91,7 @@ private:
     void runReencode();
     void launch(const QStringList &args);
     void onProcessEnded(QProcess *process, bool ok);
+    void checkStall();
     void finish(bool ok, const QString &detail);
 
     QStringList m_segments;
@@ -93,9 +103,13 @@ private:
     bool m_running = false;
     QList<MediaInfo> m_infos;
     QPointer<QProcess> m_process;
-    QByteArray m_output; // of the running step
+    BoundedOutput m_output{0, 65536}; // of the running step: enough for the failure detail and its cause line
     WatermarkProgress m_progress;
     QElapsedTimer m_stepClock;
+    QTimer *m_stallWatch = nullptr;
+    QElapsedTimer m_lastActivity; // the step's last output or growth of its file
+    qint64 m_targetBytes = -1;
+    bool m_stalled = false;
     bool m_probed = false;
     bool m_copyEnded = false;
     bool m_copyOk = false;

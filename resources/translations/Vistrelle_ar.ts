@@ -994,6 +994,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>لم ينتهِ FFmpeg خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>توقف FFmpeg بشكل غير متوقع.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>انتهى FFmpeg برمز الخروج %1 دون أن يذكر السبب.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1910,18 +1925,52 @@ Please visit this link manually:
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>توقف المُرمِّز عن الاستجابة: حُفظ التسجيل حتى %1 (من أصل %2 مسجّلة):
+        <translation type="vanished">توقف المُرمِّز عن الاستجابة: حُفظ التسجيل حتى %1 (من أصل %2 مسجّلة):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.
+        <translation type="vanished">قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>تم فصل الميكروفون المختار. يستمر التسجيل باستخدام جهاز الإدخال الافتراضي للنظام.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>توقف المُرمِّز عن الاستجابة: يحتوي الملف على %1 من أصل %2 مسجّلة، وينقصه %4 بدءًا من %3:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا أُوقف التسجيل. التسجيل محفوظ في %2 من المقاطع في:
+%3
+يتطلب دمجها في ملف واحد نحو %4 من المساحة الحرة (المتاح الآن %5). بعد تحرير المساحة يمكنك دمج هذه المقاطع بنفسك.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا أُوقف التسجيل. المقاطع المسجّلة محفوظة في:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا أُوقف التسجيل وحُفظ باسم:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>انتهت عملية التسجيل بشكل غير متوقع، ولم يُسجَّل أي شيء.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا لم يُسجَّل أي شيء. حرّر بعض المساحة أو اختر مجلد حفظ آخر.</translation>
     </message>
 </context>
 <context>
@@ -2360,6 +2409,13 @@ Please visit this link manually:
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>لا تزال لقطات الشاشة السابقة قيد الحفظ. حاول مرة أخرى بعد لحظة.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>توقف FFmpeg عن الاستجابة، لذا لم تُدمج المقاطع.</translation>
     </message>
 </context>
 <context>

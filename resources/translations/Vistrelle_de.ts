@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg wurde mit dem Exitcode %1 beendet, ohne einen Grund zu nennen.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>Der Encoder reagierte nicht mehr: Die Aufnahme wurde bis %1 gespeichert (von %2 aufgenommen):
+        <translation type="vanished">Der Encoder reagierte nicht mehr: Die Aufnahme wurde bis %1 gespeichert (von %2 aufgenommen):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
+        <translation type="vanished">Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Das gewählte Mikrofon wurde getrennt. Die Aufnahme läuft mit dem Standard-Eingabegerät des Systems weiter.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>Der Encoder reagierte nicht mehr: Die Datei enthält %1 von %2 Aufnahme; ab %3 fehlen %4:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet. Sie bleibt als %2 Segmente erhalten in:
+%3
+Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt (derzeit frei: %5). Sobald Platz frei ist, können Sie diese Segmente selbst zusammenfügen.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet. Die aufgenommenen Segmente bleiben erhalten in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde die Aufnahme beendet und gespeichert als:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>Der Aufnahmeprozess wurde unerwartet beendet; es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Die vorherigen Screenshots werden noch gespeichert. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg reagierte nicht mehr, daher wurden die Segmente nicht zusammengefügt.</translation>
     </message>
 </context>
 <context>

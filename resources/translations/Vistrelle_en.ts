@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg did not finish within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg stopped unexpectedly.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg ended with exit code %1 without giving a reason.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ The folder has been created again; the recording goes on and everything from now
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>The encoder stopped responding: the recording was saved up to %1 (of %2 recorded):
+        <translation type="vanished">The encoder stopped responding: the recording was saved up to %1 (of %2 recorded):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.
+        <translation type="vanished">The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>The chosen microphone was disconnected. The recording goes on with the system&apos;s default input device instead.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>The encoder stopped responding: the file holds %1 of the %2 recorded; %4 is missing from %3 on:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>The save disk %1 is full, so the recording was stopped. It is kept as %2 segments in:
+%3
+Joining them into one file needs about %4 of free space (%5 is free now). Once you have freed space, you can join these segments yourself.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>The save disk %1 is full, so the recording was stopped. The recorded segments are kept in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>The save disk %1 is full, so the recording was stopped and saved as:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>The recording process ended unexpectedly, and nothing was recorded.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Check that the folder is writable.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>The previous screenshots are still being saved. Try again in a moment.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg stopped responding, so the segments were not joined.</translation>
     </message>
 </context>
 <context>

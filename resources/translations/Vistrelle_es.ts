@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg no terminó en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg se detuvo de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg terminó con el código de salida %1 sin indicar el motivo.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>El codificador dejó de responder: la grabación se guardó hasta %1 (de %2 grabados):
+        <translation type="vanished">El codificador dejó de responder: la grabación se guardó hasta %1 (de %2 grabados):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.
+        <translation type="vanished">El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>El micrófono elegido se ha desconectado. La grabación continúa con el dispositivo de entrada predeterminado del sistema.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>El codificador dejó de responder: el archivo contiene %1 de los %2 grabados; faltan %4 a partir de %3:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>El disco de guardado %1 está lleno, así que la grabación se detuvo. Se conserva en %2 segmentos en:
+%3
+Unirlos en un solo archivo requiere unos %4 de espacio libre (ahora hay %5 libres). Cuando libere espacio, podrá unir estos segmentos usted mismo.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>El disco de guardado %1 está lleno, así que la grabación se detuvo. Los segmentos grabados se conservan en:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>El disco de guardado %1 está lleno, así que la grabación se detuvo y se guardó como:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>El proceso de grabación terminó de forma inesperada y no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Compruebe que la carpeta admite escritura.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Las capturas anteriores aún se están guardando. Inténtelo de nuevo en un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg dejó de responder, así que los segmentos no se unieron.</translation>
     </message>
 </context>
 <context>

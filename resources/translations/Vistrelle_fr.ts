@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg n’a pas terminé en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg s’est arrêté de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg s’est terminé avec le code de sortie %1 sans en donner la raison.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>L&apos;encodeur a cessé de répondre : l&apos;enregistrement a été sauvegardé jusqu&apos;à %1 (sur %2 enregistrées) :
+        <translation type="vanished">L&apos;encodeur a cessé de répondre : l&apos;enregistrement a été sauvegardé jusqu&apos;à %1 (sur %2 enregistrées) :
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.
+        <translation type="vanished">Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Le microphone choisi a été déconnecté. L&apos;enregistrement continue avec le périphérique d&apos;entrée par défaut du système.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>L&apos;encodeur a cessé de répondre : le fichier contient %1 des %2 enregistrées ; il manque %4 à partir de %3 :
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Le disque d’enregistrement %1 est plein : l’enregistrement a été arrêté. Il est conservé en %2 segments dans :
+%3
+Les réunir en un seul fichier demande environ %4 d’espace libre (%5 libres actuellement). Une fois de l’espace libéré, vous pourrez réunir ces segments vous-même.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Le disque d’enregistrement %1 est plein : l’enregistrement a été arrêté. Les segments enregistrés sont conservés dans :
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>Le disque d’enregistrement %1 est plein : l’enregistrement a été arrêté et sauvegardé sous :
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>Le processus d’enregistrement s’est arrêté de façon inattendue : rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Vérifiez que le dossier est accessible en écriture.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Les captures précédentes sont encore en cours d&apos;enregistrement. Réessayez dans un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg a cessé de répondre : les segments n’ont pas été réunis.</translation>
     </message>
 </context>
 <context>

@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg non ha terminato entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg si è arrestato in modo imprevisto.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg è terminato con il codice di uscita %1 senza indicarne il motivo.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>Il codificatore ha smesso di rispondere: la registrazione è stata salvata fino a %1 (su %2 registrati):
+        <translation type="vanished">Il codificatore ha smesso di rispondere: la registrazione è stata salvata fino a %1 (su %2 registrati):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.
+        <translation type="vanished">Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Il microfono scelto è stato scollegato. La registrazione continua con il dispositivo di ingresso predefinito del sistema.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>Il codificatore ha smesso di rispondere: il file contiene %1 dei %2 registrati; da %3 mancano %4:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi la registrazione è stata interrotta. È conservata in %2 segmenti in:
+%3
+Per unirli in un unico file servono circa %4 di spazio libero (ora liberi: %5). Dopo aver liberato spazio, puoi unire questi segmenti manualmente.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi la registrazione è stata interrotta. I segmenti registrati sono conservati in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi la registrazione è stata interrotta e salvata come:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>Il processo di registrazione è terminato in modo imprevisto e non è stato registrato nulla.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Verifica che la cartella sia scrivibile.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Gli screenshot precedenti sono ancora in fase di salvataggio. Riprova tra un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg ha smesso di rispondere, quindi i segmenti non sono stati uniti.</translation>
     </message>
 </context>
 <context>

@@ -984,6 +984,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg が %1 秒以内に完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg が予期せず終了しました。</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg は終了コード %1 で終了しましたが、理由は示されませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1900,18 +1915,52 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>エンコーダーが応答しなくなったため、録画は %1 までしか保存されていません（録画した時間は %2）：
+        <translation type="vanished">エンコーダーが応答しなくなったため、録画は %1 までしか保存されていません（録画した時間は %2）：
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。
+        <translation type="vanished">保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>選択したマイクが切断されました。録画はシステムの既定の入力デバイスで続行します。</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>エンコーダーが応答しなくなりました。ファイルには録画した %2 のうち %1 が保存されており、%3 から %4 が欠けています：
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>保存先ディスク %1 がいっぱいになったため、録画を停止しました。録画は %2 個のセグメントとして次の場所に残っています：
+%3
+1 つのファイルに結合するには約 %4 の空き容量が必要です（現在の空き容量 %5）。空き容量を確保したあと、これらのセグメントを手動で結合できます。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>保存先ディスク %1 がいっぱいになったため、録画を停止しました。録画済みのセグメントは次の場所に残っています：
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>保存先ディスク %1 がいっぱいになったため、録画を停止し、次のファイルに保存しました：
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>録画プロセスが予期せず終了したため、何も録画されませんでした。</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>保存先ディスク %1 がいっぱいのため、何も録画されませんでした。空き容量を増やすか、別の保存フォルダーを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2399,13 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>前のスクリーンショットを保存中です。少し待ってからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg が応答しなくなったため、セグメントは結合されませんでした。</translation>
     </message>
 </context>
 <context>

@@ -984,6 +984,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg가 %1초 안에 끝나지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg가 예기치 않게 종료되었습니다.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg가 종료 코드 %1(으)로 끝났지만 이유를 알려 주지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1900,18 +1915,52 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>인코더가 응답하지 않아 녹화가 %1까지만 저장되었습니다(녹화 시간 %2):
+        <translation type="vanished">인코더가 응답하지 않아 녹화가 %1까지만 저장되었습니다(녹화 시간 %2):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.
+        <translation type="vanished">저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>선택한 마이크의 연결이 끊어졌습니다. 녹화는 시스템 기본 입력 장치로 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>인코더가 응답하지 않았습니다. 파일에는 녹화한 %2 중 %1이(가) 저장되어 있으며, %3부터 %4이(가) 빠져 있습니다:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 녹화를 중지했습니다. 녹화는 %2개의 세그먼트로 다음 위치에 보관되어 있습니다:
+%3
+하나의 파일로 합치려면 약 %4의 여유 공간이 필요합니다(현재 여유 공간 %5). 공간을 확보한 뒤 이 세그먼트들을 직접 합칠 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 녹화를 중지했습니다. 녹화된 세그먼트는 다음 위치에 보관되어 있습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 녹화를 중지하고 다음 파일로 저장했습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>녹화 프로세스가 예기치 않게 종료되어 아무것도 녹화되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2399,13 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>이전 스크린샷을 아직 저장하는 중입니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg가 응답하지 않아 세그먼트를 합치지 못했습니다.</translation>
     </message>
 </context>
 <context>

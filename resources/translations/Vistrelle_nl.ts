@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg was niet binnen %1 seconden klaar.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg is gestopt met afsluitcode %1 zonder een reden te geven.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>De encoder reageerde niet meer: de opname is opgeslagen tot %1 (van %2 opgenomen):
+        <translation type="vanished">De encoder reageerde niet meer: de opname is opgeslagen tot %1 (van %2 opgenomen):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.
+        <translation type="vanished">De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>De gekozen microfoon is losgekoppeld. De opname gaat verder met het standaard invoerapparaat van het systeem.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>De encoder reageerde niet meer: het bestand bevat %1 van de %2 opgenomen; vanaf %3 ontbreekt %4:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>De opslagschijf %1 is vol, daarom is de opname gestopt. Ze blijft bewaard als %2 segmenten in:
+%3
+Om ze tot één bestand samen te voegen is ongeveer %4 vrije ruimte nodig (nu %5 vrij). Zodra er ruimte vrij is, kunt u deze segmenten zelf samenvoegen.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>De opslagschijf %1 is vol, daarom is de opname gestopt. De opgenomen segmenten blijven bewaard in:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>De opslagschijf %1 is vol, daarom is de opname gestopt en opgeslagen als:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>Het opnameproces is onverwacht gestopt; er is niets opgenomen.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Controleer of de map beschrijfbaar is.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>De vorige schermafbeeldingen worden nog opgeslagen. Probeer het zo opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg reageerde niet meer, daarom zijn de segmenten niet samengevoegd.</translation>
     </message>
 </context>
 <context>

@@ -986,6 +986,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>O FFmpeg não terminou em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>O FFmpeg parou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>O FFmpeg terminou com o código de saída %1 sem indicar o motivo.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1902,18 +1917,52 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>O codificador deixou de responder: a gravação foi guardada até %1 (de %2 gravados):
+        <translation type="vanished">O codificador deixou de responder: a gravação foi guardada até %1 (de %2 gravados):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.
+        <translation type="vanished">O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>O microfone escolhido foi desligado. A gravação continua com o dispositivo de entrada predefinido do sistema.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>O codificador deixou de responder: o arquivo contém %1 dos %2 gravados; faltam %4 a partir de %3:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>O disco de salvamento %1 está cheio, por isso a gravação foi parada. Ela está mantida em %2 segmentos em:
+%3
+Juntá-los em um único arquivo exige cerca de %4 de espaço livre (agora há %5 livres). Depois de liberar espaço, você pode juntar esses segmentos manualmente.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>O disco de salvamento %1 está cheio, por isso a gravação foi parada. Os segmentos gravados são mantidos em:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>O disco de salvamento %1 está cheio, por isso a gravação foi parada e salva como:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>O processo de gravação terminou inesperadamente e nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2401,13 @@ Verifique as permissões de escrita da pasta.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>As capturas anteriores ainda estão sendo salvas. Tente novamente em instantes.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>O FFmpeg deixou de responder, por isso os segmentos não foram juntados.</translation>
     </message>
 </context>
 <context>

@@ -984,6 +984,21 @@
     </message>
 </context>
 <context>
+    <name>FfmpegJob</name>
+    <message>
+        <source>FFmpeg 没有在 %1 秒内完成。</source>
+        <translation>FFmpeg %1 saniye içinde bitmedi.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 意外终止。</source>
+        <translation>FFmpeg beklenmedik şekilde durdu.</translation>
+    </message>
+    <message>
+        <source>FFmpeg 以退出码 %1 结束，没有说明原因。</source>
+        <translation>FFmpeg, bir neden belirtmeden %1 çıkış koduyla sona erdi.</translation>
+    </message>
+</context>
+<context>
     <name>FloatingToolbar</name>
     <message>
         <source>正在录制</source>
@@ -1900,18 +1915,52 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
     <message>
         <source>编码器停止了响应，录像只保存到 %1（共录制了 %2）：
 %3</source>
-        <translation>Kodlayıcı yanıt vermeyi bıraktı: kayıt %1 noktasına kadar kaydedildi (kaydedilen %2):
+        <translation type="vanished">Kodlayıcı yanıt vermeyi bıraktı: kayıt %1 noktasına kadar kaydedildi (kaydedilen %2):
 %3</translation>
     </message>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。
 %2</source>
-        <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.
+        <translation type="vanished">Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.
 %2</translation>
     </message>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Seçilen mikrofonun bağlantısı kesildi. Kayıt, sistemin varsayılan giriş aygıtıyla sürüyor.</translation>
+    </message>
+    <message>
+        <source>编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：
+%5</source>
+        <translation>Kodlayıcı yanıt vermeyi bıraktı: dosya, kaydedilen %2 sürenin %1 kadarını içeriyor; %3 noktasından itibaren %4 eksik:
+%5</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：
+%3
+把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。腾出空间后，可以手动合并这些分段。</source>
+        <translation>Kayıt diski %1 dolu, bu yüzden kayıt durduruldu. Kayıt %2 bölüm olarak şurada saklanıyor:
+%3
+Bunları tek bir dosyada birleştirmek için yaklaşık %4 boş alan gerekiyor (şu anda %5 boş). Yer açtıktan sonra bu bölümleri kendiniz birleştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止。已录下的分段保留在：
+%2</source>
+        <translation>Kayıt diski %1 dolu, bu yüzden kayıt durduruldu. Kaydedilen bölümler şurada saklanıyor:
+%2</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，录制已停止并已保存为：
+%2</source>
+        <translation>Kayıt diski %1 dolu, bu yüzden kayıt durduruldu ve şu dosyaya kaydedildi:
+%2</translation>
+    </message>
+    <message>
+        <source>录制进程意外结束，没有录下任何内容。</source>
+        <translation>Kayıt işlemi beklenmedik şekilde sona erdi ve hiçbir şey kaydedilmedi.</translation>
+    </message>
+    <message>
+        <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
+        <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2399,13 @@ Klasörün yazma iznini denetleyin.</translation>
     <message>
         <source>上一张截图仍在保存，请稍后再试。</source>
         <translation>Önceki ekran görüntüleri hâlâ kaydediliyor. Biraz sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMerger</name>
+    <message>
+        <source>FFmpeg 停止了响应，分段没有合并。</source>
+        <translation>FFmpeg yanıt vermeyi bıraktı, bu yüzden bölümler birleştirilmedi.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@
 #include "library/VideoEditor.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
+#include "recording/EncoderProbe.h"
+#include "recording/MediaProbe.h"
 
 #include <QScreen>
 #include <QThread>
@@ -20,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 using namespace LibraryMedia;
 
 namespace {
@@ -27,6 +31,27 @@ QByteArray md5Of(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
+
+// A field of /proc/self/status in kB ("VmHWM", "VmRSS", "VmSize").
+qint64 statusKb(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(QByteArray(field) + ':'))
+            return line.mid(qstrlen(field) + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// A tool that writes progress lines for ever: on standard output when FLOOD_STDOUT is set,
+// else on standard error.
+const char *kFloodingTool = R"(#!/bin/sh
+line='frame=  100 fps= 30 q=28.0 size=    1024kB time=00:00:03.33 bitrate=2516.6kbits/s speed=   1x'
+[ -n "$FLOOD_STDOUT" ] && exec yes "$line"
+exec yes "$line" >&2
+)";
 } // namespace
 
 class LibraryLogicTest : public QObject
@@ -259,6 +284,64 @@ private slots:
         QCOMPARE(progressPercents(out, -1.0), QList<int>());
     }
 
+    // Every reader of a tool's output keeps a bounded part of it: probes, the option listing,
+    // picture grabs and jobs, with a tool that writes for ever on either channel. The process
+    // runs under an address-space limit meanwhile, so a reader that keeps everything fails
+    // here instead of taking the machine's memory.
+    void floodingToolsStayBounded()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char *name : {"ffmpeg", "ffprobe"}) {
+            QFile tool(dir.filePath(QLatin1String(name)));
+            QVERIFY(tool.open(QIODevice::WriteOnly));
+            tool.write(kFloodingTool);
+            tool.close();
+            QVERIFY(tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        }
+        const QString ffmpeg = dir.filePath(QStringLiteral("ffmpeg"));
+        const QString ffprobe = dir.filePath(QStringLiteral("ffprobe"));
+        const QString media = dir.filePath(QStringLiteral("in.mp4"));
+        QFile(media).open(QIODevice::WriteOnly);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toLocal8Bit() + ':' + path);
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_AS, &before) == 0);
+        rlimit limited = before;
+        limited.rlim_cur = rlim_t(statusKb("VmSize") + 1500 * 1024) * 1024;
+        QVERIFY(setrlimit(RLIMIT_AS, &limited) == 0);
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5"); // restarts the peak
+        clear.close();
+        const qint64 startKb = statusKb("VmRSS");
+
+        EncoderProbe probe([ffmpeg] { return ffmpeg; }, 1500, 3000);
+        QVERIFY(!probe.works(QStringLiteral("h264_nvenc")));
+        QVERIFY(!probe.supportsShortestBufDuration());
+        QVERIFY(!MediaProbe::probe(media, 1500, ffprobe).ok);
+        QCOMPARE(MediaProbe::videoEndSeconds(media, 1500, ffprobe), -1.0);
+        FfmpegJobSettings job;
+        job.program = ffmpeg;
+        job.capMs = 1500;
+        QCOMPARE(runFfmpegJob(job).outcome, FfmpegJobResult::TimedOut);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(grabMediaPreview(media, 0, [&clock] { return clock.elapsed() < 1500; }).isNull());
+        qputenv("FLOOD_STDOUT", "1");
+        clock.restart();
+        QVERIFY(grabFullFrame(media, 0).isNull()); // cut off at the largest picture
+        QVERIFY(grabMediaPreview(media, 0).isNull());
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+        qunsetenv("FLOOD_STDOUT");
+
+        qputenv("PATH", path);
+        QVERIFY(setrlimit(RLIMIT_AS, &before) == 0);
+        const qint64 grownKb = statusKb("VmHWM") - startKb;
+        qInfo() << "peak growth while tools flooded:" << grownKb / 1024 << "MB";
+        QVERIFY2(grownKb < 400 * 1024, qPrintable(QString::number(grownKb)));
+    }
+
     // A failed run is told by its cause: the encoder's own line where ffmpeg closes with a
     // generic one, never the banner (real runs of the real ffmpeg).
     void failureCause()
@@ -272,6 +355,28 @@ private slots:
         QVERIFY(!TestMedia::runFfmpeg({"-hide_banner", "-i", "/nonexistent/in.mp4", "-f", "null", "-"}, &log));
         QCOMPARE(ffmpegFailureCause(log), QStringLiteral("/nonexistent/in.mp4: No such file or directory"));
         QCOMPARE(ffmpegFailureCause(QStringLiteral("only line\n")), QStringLiteral("only line"));
+
+        // A name of 250 bytes is saved (its hidden name while written fits the file system too).
+        QTemporaryDir dir;
+        const QString longName = dir.filePath(QString(246, QLatin1Char('n')) + QStringLiteral(".mp4"));
+        FfmpegJobSettings job;
+        job.program = QStringLiteral("ffmpeg");
+        job.arguments = QStringList{"-f", "lavfi", "-i", "color=s=64x64:d=0.2", "-c:v", "libx264", longName};
+        job.outputPath = longName;
+        const FfmpegJobResult saved = runFfmpegJob(job);
+        QVERIFY2(saved.succeeded() && QFileInfo::exists(longName), qPrintable(saved.log.right(400)));
+        // A long path keeps the cause at its end; a tool that says nothing still gets one.
+        const QString cause = ffmpegFailureCause(QLatin1Char('/') + QString(400, QLatin1Char('p'))
+                                                 + QStringLiteral(": File name too long\n"));
+        QVERIFY2(cause.size() <= 300 && cause.startsWith(QLatin1Char('/'))
+                     && cause.endsWith(QLatin1String("pp: File name too long")),
+                 qPrintable(cause));
+        job.program = QStringLiteral("false");
+        job.arguments.clear();
+        job.outputPath.clear();
+        const FfmpegJobResult silent = runFfmpegJob(job);
+        QVERIFY(!silent.succeeded());
+        QVERIFY2(ffmpegFailureCause(silent.log).contains(QLatin1String("1")), qPrintable(silent.log));
     }
 
     void editorHelpers()

@@ -347,6 +347,7 @@ void TestMainWindowFailuresE2E::diskFilledBetweenTwoLooksKeepsWhatPlays()
                          &decodeErrors);
     QVERIFY2(decodeErrors.trimmed().isEmpty(), qPrintable(decodeErrors.left(600)));
     QVERIFY2(text.contains(path), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("已满，录制已停止")), qPrintable(text)); // full, not almost full
 }
 
 // A save disk already full at the start: the message says so, not the encoder's words.
@@ -365,6 +366,7 @@ void TestMainWindowFailuresE2E::fullDiskAtTheStartIsNamed()
     QTRY_VERIFY_WITH_TIMEOUT(!messages.texts().isEmpty(), 30000);
     QVERIFY2(messages.texts().first().contains(QStringLiteral("已满，没有录下任何内容")),
              qPrintable(messages.texts().first()));
+    QVERIFY2(!messages.texts().first().contains(QLatin1String("codec parameters")), qPrintable(messages.texts().first()));
 }
 
 void TestMainWindowFailuresE2E::refuseTwice(MainWindow &window, const QString &cause)
