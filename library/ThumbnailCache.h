@@ -38,6 +38,7 @@ public:
     bool isWaiting(const QString &key, const QObject *receiver) const;
 
     int grabsStarted() const { return m_grabsStarted; }
+    int waitingCount() const { return int(m_waiting.size()); }
     int cachedCount() const { return int(m_cache.size()); }
     qint64 cachedBytes() const;
 
