@@ -4,6 +4,7 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
+#include <algorithm>
 #include <utility>
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QtConcurrent>
 
+#include <algorithm>
 #include <utility>
 
 ThumbnailCache::ThumbnailCache(QObject *parent)

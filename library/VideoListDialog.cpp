@@ -21,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QThreadPool>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>

@@ -19,8 +19,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QFutureWatcher>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,10 +26,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSet>
+#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
-#include <QtConcurrent>
 
 
 namespace {
