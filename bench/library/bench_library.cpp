@@ -341,14 +341,14 @@ void fastScroll(int count)
             details = t.elapsed() / 1000.0;
     }
     if (blankSince >= 0) { // blank until the cards came after the scroll
-        const double blank = scrollS * 1000 - blankSince + cards * 1000;
+        const double blank = scrollS * 1000 - blankSince + (cards >= 0 ? cards * 1000 : double(t.elapsed()));
         blankMs += blank;
         longestBlankMs = std::max(longestBlankMs, blank);
     }
     printf("  %d files, fast scroll to the end (%d wheel steps, %.1f s)\n", count, sent, scrollS);
     printf("    rows in view without a card       %.1f s in all, longest %.1f s\n", blankMs / 1000,
            longestBlankMs / 1000);
-    printf("    after the scroll: cards in view   %.2f s\n", cards);
+    printf("    after the scroll: cards in view   %.2f s%s\n", cards, cards < 0 ? " (not within 180 s)" : "");
     printf("    after the scroll: their pictures  %.2f s\n", pictures);
     printf("    after the scroll: their details   %.2f s\n", details);
     picturePool()->clear();
