@@ -111,13 +111,11 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
     });
 
     setCardSelected(false);
-    // A picture grabbed before is shown at once; a new one is asked for when the card is first
+    // A picture grabbed before is shown at once; a new one is asked for when the card is
     // painted (only cards in the list's view are), so the cards in view come first.
     const QImage cached = ThumbnailCache::instance()->cached(ThumbnailCache::keyFor(record.path, record.size));
-    if (!cached.isNull()) {
-        m_pictureAsked = true;
+    if (!cached.isNull())
         applyPicture(cached);
-    }
 }
 
 void RecordCard::paintEvent(QPaintEvent *event)
@@ -128,9 +126,10 @@ void RecordCard::paintEvent(QPaintEvent *event)
 
 void RecordCard::askForPicture()
 {
-    if (m_pictureAsked)
+    // Asked again at every paint until it comes: a request of a card scrolled past may have
+    // given way to newer ones, and asking moves it ahead of cards off screen.
+    if (m_pictureCame)
         return;
-    m_pictureAsked = true;
     const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
     ThumbnailCache::instance()->request(m_record.path, m_record.size, m_thumbnail->size() * ratio, this,
                                         [this](const QImage &image) { applyPicture(image); });
@@ -180,6 +179,7 @@ void RecordCard::placeBadge()
 
 void RecordCard::applyPicture(const QImage &image)
 {
+    m_pictureCame = true;
     m_busy->hide();
     if (image.isNull()) {
         m_placeholder->setText(m_record.size == 0 ? VideoListDialog::tr("文件为空")

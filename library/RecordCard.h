@@ -55,5 +55,5 @@ private:
     QLabel *m_detail = nullptr;
     QLabel *m_title = nullptr;
     bool m_hasPicture = false;
-    bool m_pictureAsked = false;
+    bool m_pictureCame = false; // the picture, or its failure, arrived
 };

@@ -3,6 +3,7 @@
 #include "recording/NumberText.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/MetadataQueue.h"
 #include "library/RecordCard.h"
 #include "library/SeekSlider.h"
 #include "library/TimelineRangeWidget.h"
@@ -94,7 +95,18 @@ VideoListDialog::VideoListDialog(QWidget *parent)
         "#VideoListDialog{background:#081526;border:1px solid #334b69;border-radius:16px;}"
         "QToolTip{background:#172a45;color:white;border:1px solid #36577d;padding:5px;}"));
 
-    metadataPool = metadataThreadPool();
+    metadataQueue = new MetadataQueue(metadataThreadPool(), metadataThreadPool()->maxThreadCount(), readMetadata, this);
+    metadataQueue->setWanted([this] { return wantedPaths(); });
+    connect(metadataQueue, &MetadataQueue::probed, this,
+            [this](int generation, int index, const QString &path, const VideoRecord &result) {
+                if (generation != scanGeneration)
+                    return;
+                // Results come in bursts (all of one turn of the event loop are delivered before
+                // any timer): they are queued here and merged a few milliseconds at a time.
+                metadataResults.append({generation, index, path, result});
+                if (!metadataTimer->isActive())
+                    metadataTimer->start();
+            });
     metadataTimer = new QTimer(this);
     metadataTimer->setSingleShot(true);
     metadataTimer->setInterval(0);
@@ -149,9 +161,8 @@ VideoListDialog::~VideoListDialog()
         exitFullscreenPlayback();
         delete fullscreenView;
     }
-    // Probes still queued skip their work; running ones end on their own, and their results
-    // go nowhere (the watchers go with the window). Nothing here waits for them.
-    liveScanGeneration->storeRelaxed(-1);
+    // Probes still queued never start; running ones end on their own, and their results go
+    // nowhere (the queue goes with the window). Nothing here waits for them.
 }
 
 void VideoListDialog::buildUi()
@@ -276,7 +287,9 @@ void VideoListDialog::buildUi()
     stateLayout->addStretch();
     // Until the first look at the save folder ends the list says it is loading, and no count.
     stateOverlay->setGeometry(listWidget->viewport()->rect());
-    connect(listWidget->verticalScrollBar(), &QScrollBar::valueChanged, this, &VideoListDialog::buildVisibleCards);
+    // The cards of where a scroll got to: the steps of one burst of wheel events build only
+    // the last position's.
+    connect(listWidget->verticalScrollBar(), &QScrollBar::valueChanged, cardTimer, qOverload<>(&QTimer::start));
 
     countLabel = new QLabel(left);
     countLabel->setObjectName(QStringLiteral("Count"));
@@ -533,7 +546,7 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
         if (resize->size().width() != resize->oldSize().width())
             listWidget->doItemsLayout();
         if (resize->size().height() > resize->oldSize().height())
-            QTimer::singleShot(0, this, &VideoListDialog::buildVisibleCards);
+            cardTimer->start();
     }
     if (titleLabel && object == titleLabel && event->type() == QEvent::Resize)
         elideFileTitle();

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 #include <memory>
 
 class QButtonGroup;
@@ -27,6 +28,7 @@ class QThreadPool;
 class QTimer;
 class QVideoWidget;
 class QProgressDialog;
+class MetadataQueue;
 class RecordCard;
 class TimelineRangeWidget;
 class VideoEditor;
@@ -167,8 +169,11 @@ private:
     void tellCancelled();
     static QString unusableOutputText(const QString &output);
     void showListState(const QString &text, bool busy);
-    void startMetadataJobs(int generation);
+    // The files whose details are wanted first: the chosen one, then the rows in view.
+    QStringList wantedPaths() const;
     void buildCard(int row);
+    // The first and last rows in the list's view (-1, -1 when none is).
+    std::pair<int, int> rowsInView() const;
     void buildVisibleCards();
     void buildQueuedCards();
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
@@ -196,12 +201,9 @@ private:
     int currentIndex = -1;
     int selectionSerial = 0;
     int scanGeneration = 0;
-    // scanGeneration as the metadata jobs read it; shared with them, so that a job never
-    // touches the window (-1 once the window is gone).
-    std::shared_ptr<QAtomicInt> liveScanGeneration = std::make_shared<QAtomicInt>(0);
     int filterTab = 0;
     QTimer *searchTimer = nullptr;
-    QThreadPool *metadataPool = nullptr;
+    MetadataQueue *metadataQueue = nullptr; // keeps the details read, across scans
     struct QueuedMetadata
     {
         int generation;
@@ -211,8 +213,7 @@ private:
     };
     QList<QueuedMetadata> metadataResults; // back, not merged yet
     QTimer *metadataTimer = nullptr;
-    QTimer *cardTimer = nullptr; // builds the cards off screen, a few at a time
-    int nextCardRow = 0;
+    QTimer *cardTimer = nullptr; // builds the cards in and near the view, a few at a time
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;

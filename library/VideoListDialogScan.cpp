@@ -5,6 +5,7 @@
 
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/MetadataQueue.h"
 #include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
@@ -18,8 +19,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QFutureWatcher>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,10 +26,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSet>
+#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
-#include <QtConcurrent>
 
 
 namespace {
@@ -74,14 +73,6 @@ void VideoListDialog::loadFromDisk()
 {
     showListState(tr("正在加载媒体文件…"), true);
     const int generation = ++scanGeneration;
-    // Probes of an earlier scan that have not started yet skip their work.
-    liveScanGeneration->storeRelaxed(generation);
-    // What is known of files already listed stays shown (the cards' durations) until their new
-    // probes answer; a file whose size changed is read afresh.
-    QHash<QString, VideoRecord> known;
-    for (const VideoRecord &record : std::as_const(records))
-        if (record.duration > 0)
-            known.insert(normalizedMediaPath(record.path), record);
     records.clear();
     metadataResults.clear();
 
@@ -98,42 +89,31 @@ void VideoListDialog::loadFromDisk()
     records = scanMediaFolder(folder, &registry, &registryChanged);
     if (registryChanged)
         setRecordedFiles(registry);
-    for (VideoRecord &record : records) {
-        const auto before = known.constFind(normalizedMediaPath(record.path));
-        if (before != known.constEnd() && before->size == record.size) {
-            VideoRecord kept = *before;
-            kept.fileName = record.fileName;
-            kept.created = record.created;
-            record = kept;
-        }
-    }
+    // Files read before and unchanged since keep their details; only the others are probed,
+    // the chosen file and the rows in view first.
+    metadataQueue->restart(generation, records);
     refreshList(searchBox ? searchBox->text() : QString());
     if (records.isEmpty())
         return;
     if (listWidget->count() > 0)
         listWidget->setCurrentRow(0);
-    startMetadataJobs(generation);
+    metadataQueue->startWaiting();
 }
 
-void VideoListDialog::startMetadataJobs(int generation)
+QStringList VideoListDialog::wantedPaths() const
 {
-    for (int i = 0; i < records.size(); ++i) {
-        const VideoRecord record = records.at(i);
-        auto *watcher = new QFutureWatcher<VideoRecord>(this);
-        connect(watcher, &QFutureWatcher<VideoRecord>::finished, this, [this, watcher, generation, i, path = record.path] {
-            watcher->deleteLater();
-            if (watcher->future().resultCount() == 0 || generation != scanGeneration)
-                return;
-            // Results come in bursts (all of one turn of the event loop are delivered before
-            // any timer): they are queued here and merged a few milliseconds at a time.
-            metadataResults.append({generation, i, path, watcher->result()});
-            if (!metadataTimer->isActive())
-                metadataTimer->start();
-        });
-        watcher->setFuture(QtConcurrent::run(metadataPool, [live = liveScanGeneration, record, generation] {
-            return live->loadRelaxed() == generation ? readMetadata(record) : record;
-        }));
-    }
+    QStringList paths;
+    const auto add = [this, &paths](int index) {
+        if (index >= 0 && index < records.size())
+            paths << records.at(index).path;
+    };
+    if (QListWidgetItem *current = listWidget->currentItem())
+        add(current->data(Qt::UserRole).toInt());
+    add(currentIndex);
+    const auto [first, last] = rowsInView();
+    for (int row = std::max(first, 0); row <= last; ++row)
+        add(listWidget->item(row)->data(Qt::UserRole).toInt());
+    return paths;
 }
 
 void VideoListDialog::applyQueuedMetadata()
@@ -178,9 +158,18 @@ void VideoListDialog::applyMetadata(int generation, int index, const QString &pa
 
 int VideoListDialog::rowOfRecord(int index) const
 {
-    for (int row = 0; row < listWidget->count(); ++row) {
-        if (listWidget->item(row)->data(Qt::UserRole).toInt() == index)
+    // Rows are in record order (a removal renumbers the later ones).
+    int low = 0;
+    int high = listWidget->count() - 1;
+    while (low <= high) {
+        const int row = low + (high - low) / 2;
+        const int at = listWidget->item(row)->data(Qt::UserRole).toInt();
+        if (at == index)
             return row;
+        if (at < index)
+            low = row + 1;
+        else
+            high = row - 1;
     }
     return -1;
 }
@@ -198,12 +187,11 @@ void VideoListDialog::refreshList(const QString &filter)
         item->setSizeHint(QSize(0, 104));
         item->setData(Qt::UserRole, i);
     }
-    // The cards on screen are built at once (their pictures are asked for first), the rest a
-    // few milliseconds at a time: hundreds of cards would hold the window for seconds.
-    nextCardRow = 0;
+    // The cards on screen are built at once (their pictures are asked for first), those a
+    // screen above and below a few milliseconds at a time; the others when they come near the
+    // view: thousands of cards would hold the window for minutes.
     buildVisibleCards();
-    if (nextCardRow < listWidget->count())
-        cardTimer->start();
+    cardTimer->start();
     countLabel->setText(tr("%n 个文件", nullptr, listWidget->count()));
     if (listWidget->count() > 0) {
         stateOverlay->hide();
@@ -242,26 +230,50 @@ void VideoListDialog::buildCard(int row)
     listWidget->setItemWidget(item, card);
 }
 
-void VideoListDialog::buildVisibleCards()
+std::pair<int, int> VideoListDialog::rowsInView() const
 {
     const int count = listWidget->count();
-    if (count == 0)
-        return;
-    const int first = std::max(0, listWidget->indexAt(QPoint(1, 1)).row());
-    const int last = std::min(count - 1, first + listWidget->viewport()->height() / 100 + 1);
-    for (int row = first; row <= last; ++row)
+    const QWidget *viewport = listWidget->viewport();
+    // The spacing between rows is no row: look a few pixels further down.
+    int first = -1;
+    for (int y = 0; first < 0 && y < viewport->height(); y += 2)
+        first = listWidget->indexAt(QPoint(viewport->width() / 2, y)).row();
+    if (first < 0)
+        return {-1, -1};
+    const QRect rect = listWidget->visualItemRect(listWidget->item(first));
+    const int pitch = std::max(1, rect.height() + 2 * listWidget->spacing());
+    return {first, std::min(count - 1, first + (viewport->height() - rect.top()) / pitch + 1)};
+}
+
+void VideoListDialog::buildVisibleCards()
+{
+    const auto [first, last] = rowsInView();
+    for (int row = std::max(first, 0); row <= last; ++row)
         buildCard(row);
 }
 
 void VideoListDialog::buildQueuedCards()
 {
+    // Where the view is now (a scroll may have moved it since): its own cards, then those a
+    // screen above and below.
+    buildVisibleCards();
+    const auto [first, last] = rowsInView();
+    if (first < 0)
+        return;
+    const int screen = last - first + 1;
+    const int from = std::max(0, first - screen);
+    const int to = std::min(listWidget->count() - 1, last + screen);
     QElapsedTimer budget;
     budget.start();
-    const int count = listWidget->count();
-    while (nextCardRow < count && budget.elapsed() < 8)
-        buildCard(nextCardRow++);
-    if (nextCardRow < count)
-        cardTimer->start();
+    for (int row = from; row <= to; ++row) {
+        if (listWidget->itemWidget(listWidget->item(row)))
+            continue;
+        if (budget.elapsed() >= 8) {
+            cardTimer->start();
+            return;
+        }
+        buildCard(row);
+    }
 }
 
 void VideoListDialog::addRecord(const VideoRecord &record)

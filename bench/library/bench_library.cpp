@@ -2,7 +2,9 @@
 // alone, 8 at a time), the library's own scan until its last metadata result, how late a
 // 10 ms GUI timer runs meanwhile (beside the same timer with the library idle, and the longest
 // event the GUI thread handled), thumbnails, a second list build, cache memory and quitting
-// mid-scan; then a shown window opening 500 and 2000 files (alone with "--large"). Prints its
+// mid-scan; then a shown window opening 500 and 2000 files (alone with "--large"), the first
+// fast scroll through 512 and 2,500 files ("--scroll") and a save in a library of 2,500 files
+// ("--save"). Prints its
 // figures; run it inside scripts/test-env.sh. Without arguments it also runs itself under
 // "taskset -c 0,1" for the two-core figures of the 200 files.
 
@@ -16,6 +18,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -176,6 +180,22 @@ ScanFigures scanOnce(int expected)
     return f;
 }
 
+// `count` clips in `folder`, made the save folder, with no file remembered yet.
+QStringList useClipFolder(const QString &folder, int count)
+{
+    const QStringList files = makeClips(folder, count);
+    QSettings().setValue(QStringLiteral("save/directory"), folder);
+    QSettings().remove(QStringLiteral("media/recordedFiles"));
+    return files;
+}
+
+// Until the list's first row has its card (at most 30 s after `t` started).
+void waitForFirstCard(QListWidget *list, const QElapsedTimer &t)
+{
+    while (!(list->count() > 0 && list->itemWidget(list->item(0))) && t.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 // Whether every video card in the list's view has its picture in the cache.
 bool visibleHavePictures(const VideoListDialog &window)
 {
@@ -197,9 +217,7 @@ bool visibleHavePictures(const VideoListDialog &window)
 void openLarge(TimedApplication &app, int count)
 {
     QTemporaryDir dir;
-    makeClips(dir.path(), count);
-    QSettings().setValue(QStringLiteral("save/directory"), dir.path());
-    QSettings().remove(QStringLiteral("media/recordedFiles"));
+    useClipFolder(dir.path(), count);
     VideoListDialog window;
     window.show();
     QCoreApplication::processEvents();
@@ -209,8 +227,7 @@ void openLarge(TimedApplication &app, int count)
     QElapsedTimer t;
     t.start();
     window.loadFromDisk();
-    while (!(list->count() > 0 && list->itemWidget(list->item(0))) && t.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    waitForFirstCard(list, t);
     const double cards = t.elapsed() / 1000.0;
     double pictures = 0;
     while (t.elapsed() < cards * 1000 + 5000) {
@@ -230,6 +247,189 @@ void openLarge(TimedApplication &app, int count)
     printf("  %d files: pictures of the cards on screen %.2f s\n", count, pictures);
 }
 
+
+// The rows in the list's view.
+QList<QListWidgetItem *> rowsInView(QListWidget *list)
+{
+    QList<QListWidgetItem *> rows;
+    const int first = std::max(0, list->indexAt(QPoint(1, 1)).row());
+    for (int row = first; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        const QRect rect = list->visualItemRect(item);
+        if (rect.top() >= list->viewport()->height())
+            break;
+        if (rect.intersects(list->viewport()->rect()))
+            rows << item;
+    }
+    return rows;
+}
+
+bool viewHasCards(QListWidget *list)
+{
+    const QList<QListWidgetItem *> rows = rowsInView(list);
+    for (QListWidgetItem *item : rows) {
+        if (!list->itemWidget(item))
+            return false;
+    }
+    return !rows.isEmpty();
+}
+
+bool viewHasDetails(const VideoListDialog &window, QListWidget *list)
+{
+    const QList<QListWidgetItem *> rows = rowsInView(list);
+    for (QListWidgetItem *item : rows) {
+        if (window.recordList().value(item->data(Qt::UserRole).toInt()).duration <= 0)
+            return false;
+    }
+    return !rows.isEmpty();
+}
+
+// A shown window on `count` files, its cards up: the first fast scroll to the end of the list,
+// 150 wheel steps a second (steps the GUI thread was too busy to take arrive together, as a
+// window system's queued events do). Prints how long rows in view had no card during the
+// scroll, and the time from the end of the scroll until the cards in view are there, have
+// their pictures and their details.
+void fastScroll(int count)
+{
+    QTemporaryDir dir;
+    useClipFolder(dir.path(), count);
+    VideoListDialog window;
+    window.show();
+    QCoreApplication::processEvents();
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
+    window.loadFromDisk();
+    QElapsedTimer t;
+    t.start();
+    waitForFirstCard(list, t);
+    QScrollBar *bar = list->verticalScrollBar();
+    int sent = 0;
+    double blankMs = 0;
+    double longestBlankMs = 0;
+    double blankSince = -1;
+    t.restart();
+    while (bar->value() < bar->maximum() && t.elapsed() < 60000) {
+        const int due = int(t.elapsed() * 150 / 1000);
+        for (; sent < due; ++sent) {
+            const QPointF at(list->viewport()->width() / 2.0, list->viewport()->height() / 2.0);
+            QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(list->viewport(), &wheel);
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 3);
+        const double now = double(t.nsecsElapsed()) / 1e6;
+        const bool blank = !viewHasCards(list);
+        if (blank && blankSince < 0)
+            blankSince = now;
+        if (!blank && blankSince >= 0) {
+            blankMs += now - blankSince;
+            longestBlankMs = std::max(longestBlankMs, now - blankSince);
+            blankSince = -1;
+        }
+    }
+    const double scrollS = t.elapsed() / 1000.0;
+    t.restart();
+    double cards = -1;
+    double pictures = -1;
+    double details = -1;
+    while ((cards < 0 || pictures < 0 || details < 0) && t.elapsed() < 180000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (cards < 0 && viewHasCards(list))
+            cards = t.elapsed() / 1000.0;
+        if (pictures < 0 && visibleHavePictures(window))
+            pictures = t.elapsed() / 1000.0;
+        if (details < 0 && viewHasDetails(window, list))
+            details = t.elapsed() / 1000.0;
+    }
+    if (blankSince >= 0) { // blank until the cards came after the scroll
+        const double blank = scrollS * 1000 - blankSince + (cards >= 0 ? cards * 1000 : double(t.elapsed()));
+        blankMs += blank;
+        longestBlankMs = std::max(longestBlankMs, blank);
+    }
+    printf("  %d files, fast scroll to the end (%d wheel steps, %.1f s)\n", count, sent, scrollS);
+    printf("    rows in view without a card       %.1f s in all, longest %.1f s\n", blankMs / 1000,
+           longestBlankMs / 1000);
+    printf("    after the scroll: cards in view   %.2f s%s\n", cards, cards < 0 ? " (not within 180 s)" : "");
+    printf("    after the scroll: their pictures  %.2f s\n", pictures);
+    printf("    after the scroll: their details   %.2f s\n", details);
+    picturePool()->clear();
+    picturePool()->waitForDone();
+}
+
+// A save in a library of `count` files while its first scan still runs (3 s after the cards
+// showed): the saved file is listed and selected (as a split selects its first part), then a
+// file near the end of the list is chosen. Prints the time until each has its details, and how
+// many probes the reload ran until the whole list had its details again.
+void saveInLargeLibrary(int count)
+{
+    QTemporaryDir dir;
+    const QStringList files = useClipFolder(dir.path(), count);
+    VideoListDialog window;
+    window.show();
+    QCoreApplication::processEvents();
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
+    int merged = 0;
+    QObject::connect(&window, &VideoListDialog::metadataUpdated, [&] { ++merged; });
+    window.loadFromDisk();
+    QElapsedTimer t;
+    t.start();
+    waitForFirstCard(list, t);
+    t.restart();
+    while (t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const int beforeSave = merged;
+    const QString saved = dir.path() + QStringLiteral("/Vistrelle_bench_split_1.mp4");
+    QFile::copy(files.first(), saved);
+    const auto detailsOf = [&window](const QString &path) {
+        for (const VideoRecord &r : window.recordList())
+            if (r.path == path)
+                return r.duration > 0;
+        return false;
+    };
+    t.restart();
+    merged = 0;
+    window.reloadAndSelect(saved);
+    const double reload = t.elapsed() / 1000.0;
+    const int row = list->count() - 3;
+    const QString chosen = window.recordList().value(list->item(row)->data(Qt::UserRole).toInt()).path;
+    list->setCurrentRow(row);
+    double savedDetails = -1;
+    double chosenDetails = -1;
+    while ((savedDetails < 0 || chosenDetails < 0) && t.elapsed() < 300000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (savedDetails < 0 && detailsOf(saved))
+            savedDetails = t.elapsed() / 1000.0;
+        if (chosenDetails < 0 && detailsOf(chosen))
+            chosenDetails = t.elapsed() / 1000.0;
+    }
+    const auto allKnown = [&window] {
+        for (const VideoRecord &r : window.recordList())
+            if (r.duration <= 0)
+                return false;
+        return true;
+    };
+    while (!allKnown() && t.elapsed() < 300000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    printf("  %d files, a save 3 s into the first scan (%d probes merged by then)\n", count + 1, beforeSave);
+    printf("    reload (synchronous part)                      %.2f s\n", reload);
+    printf("    saved file selected: its details after         %.2f s\n", savedDetails);
+    printf("    file near the end chosen: its details after    %.2f s\n", chosenDetails);
+    printf("    whole list known again after                   %.2f s (%d probes merged since the save)\n",
+           t.elapsed() / 1000.0, merged);
+    // A second save, every other file read by now: only the new one needs a probe.
+    const QString second = dir.path() + QStringLiteral("/Vistrelle_bench_split_2.mp4");
+    QFile::copy(files.first(), second);
+    merged = 0;
+    t.restart();
+    window.reloadAndSelect(second);
+    while (!detailsOf(second) && t.elapsed() < 300000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const double secondDetails = t.elapsed() / 1000.0;
+    while (t.elapsed() < secondDetails * 1000 + 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    printf("  a second save with the whole list read: its details after %.2f s, probes in the next 3 s %d\n",
+           secondDetails, merged);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -242,6 +442,15 @@ int main(int argc, char *argv[])
     if (argc > 1 && QByteArray(argv[1]) == "--large") { // the 500 and 2000 file figures alone
         openLarge(app, 500);
         openLarge(app, 2000);
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "--scroll") { // the fast-scroll figures alone
+        fastScroll(512);
+        fastScroll(2500);
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "--save") { // the save-in-a-large-library figures alone
+        saveInLargeLibrary(2500);
         return 0;
     }
     QTemporaryDir dir;
@@ -309,6 +518,9 @@ int main(int argc, char *argv[])
     if (!child) {
         openLarge(app, 500);
         openLarge(app, 2000);
+        fastScroll(512);
+        fastScroll(2500);
+        saveInLargeLibrary(2500);
     }
 
     if (!child) {

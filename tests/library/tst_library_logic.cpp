@@ -6,7 +6,9 @@
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
+#include "library/MetadataQueue.h"
 #include "library/RecordCard.h"
+#include "library/ThumbnailCache.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoListDialog.h"
@@ -14,7 +16,11 @@
 #include "recording/EncoderProbe.h"
 #include "recording/MediaProbe.h"
 
+#include <QLabel>
+#include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
+#include <QThreadPool>
 #include <QThread>
 #include <QVideoFrame>
 #include <QSettings>
@@ -641,6 +647,104 @@ private slots:
         QVERIFY(state && state->isVisible());
         QCOMPARE(state->text(), QStringLiteral("正在加载媒体文件…"));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Count"))->text(), QString());
+    }
+
+    // A reload probes only the files that changed; the files the window wants (the chosen one,
+    // the rows in view) are read before the rest of the list.
+    void metadataOrder()
+    {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 20; ++i) {
+            paths << dir.filePath(QStringLiteral("Vistrelle_%1.mp4").arg(i));
+            QVERIFY(writeBytes(paths.last(), QByteArray(10 + i, 'x')));
+        }
+        const auto scan = [&paths] {
+            QList<VideoRecord> records;
+            for (const QString &path : std::as_const(paths))
+                records << unprobedRecord(path);
+            return records;
+        };
+        QThreadPool pool;
+        pool.setMaxThreadCount(1);
+        MetadataQueue queue(&pool, 1, [](const VideoRecord &r) {
+            VideoRecord probed = r;
+            probed.duration = 7;
+            return probed;
+        });
+        QStringList order;
+        connect(&queue, &MetadataQueue::probed, this,
+                [&order](int, int, const QString &path, const VideoRecord &) { order << path; });
+        queue.setWanted([&paths] { return QStringList{paths.at(17), paths.at(18)}; });
+        QList<VideoRecord> records = scan();
+        queue.restart(1, records);
+        queue.startWaiting();
+        QTRY_COMPARE(order.size(), 20);
+        QCOMPARE(order.mid(0, 2), (QStringList{paths.at(17), paths.at(18)}));
+
+        QVERIFY(writeBytes(paths.at(5), "rewritten, longer"));
+        order.clear();
+        records = scan();
+        queue.restart(2, records);
+        QCOMPARE(records.at(3).duration, 7); // known at once
+        QCOMPARE(records.at(5).duration, 0);
+        queue.startWaiting();
+        QTRY_COMPARE(order, QStringList{paths.at(5)});
+        QTest::qWait(200);
+        QCOMPARE(order, QStringList{paths.at(5)});
+    }
+
+    // Card pictures: those of widgets on screen start before older requests of widgets off
+    // screen, and only the newest requests wait (a card scrolled past asks again when painted).
+    void pictureOrder()
+    {
+        QTemporaryDir dir; // the files do not exist: each grab fails at once
+        ThumbnailCache *cache = ThumbnailCache::instance();
+        QWidget offScreen;
+        int offDone = 0;
+        int offDoneBeforeShown = -1;
+        int shownDone = 0;
+        for (int i = 0; i < ThumbnailCache::kMaxWaiting + 20; ++i)
+            cache->request(dir.filePath(QStringLiteral("off%1.mp4").arg(i)), 1, QSize(10, 10), &offScreen,
+                           [&offDone](const QImage &) { ++offDone; });
+        QCOMPARE(cache->waitingCount(), ThumbnailCache::kMaxWaiting);
+        QLabel shown[2];
+        for (int i = 0; i < 2; ++i) {
+            shown[i].resize(50, 50);
+            shown[i].show();
+            cache->request(dir.filePath(QStringLiteral("shown%1.mp4").arg(i)), 1, QSize(10, 10), &shown[i],
+                           [&](const QImage &) {
+                               if (++shownDone == 2)
+                                   offDoneBeforeShown = offDone;
+                           });
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(shownDone == 2, 30000);
+        // The first grabs had started before; at most one more round of older ones.
+        QVERIFY2(offDoneBeforeShown <= 2 * ThumbnailCache::kMaxRunning, qPrintable(QString::number(offDoneBeforeShown)));
+    }
+
+    // The cards in view are built first, the rest only as they come near the view: after a
+    // jump to the end the last rows have theirs, while rows in between never got one.
+    void cardsNearTheView()
+    {
+        QTemporaryDir dir;
+        for (int i = 0; i < 60; ++i)
+            QVERIFY(writeBytes(dir.filePath(QStringLiteral("Vistrelle_%1.mp4").arg(i, 3, 10, QLatin1Char('0'))), "junk"));
+        QSettings().setValue(QStringLiteral("save/directory"), dir.path());
+        VideoListDialog window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("List"));
+        window.loadFromDisk();
+        QCOMPARE(list->count(), 60);
+        QVERIFY(list->itemWidget(list->item(0)));
+        QVERIFY(!list->itemWidget(list->item(59)));
+        QTest::qWait(500);
+        QVERIFY(!list->itemWidget(list->item(59)));
+        list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+        QTRY_VERIFY(list->itemWidget(list->item(59)) && list->itemWidget(list->item(55)));
+        QVERIFY(!list->itemWidget(list->item(30)));
+        QSettings().remove(QStringLiteral("save/directory"));
     }
 
     // Frames decoded faster than the GUI thread takes them (a 4K file on a busy machine) do not

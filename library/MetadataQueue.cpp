@@ -1,0 +1,129 @@
+#include "library/MetadataQueue.h"
+
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// A probe that answered (a file ffprobe could not read, or one that timed out on a busy
+// machine, is asked again at the next reload).
+bool hasDetails(const VideoRecord &record)
+{
+    return record.duration > 0 || record.resolution.isValid() || !record.audioCodec.isEmpty();
+}
+
+} // namespace
+
+MetadataQueue::MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QObject *parent)
+    : QObject(parent)
+    , m_pool(pool)
+    , m_maxRunning(std::max(1, maxRunning))
+    , m_probe(std::move(probe))
+{
+}
+
+void MetadataQueue::restart(int generation, QList<VideoRecord> &records)
+{
+    m_generation = generation;
+    m_pending.clear();
+    m_order.clear();
+    m_cursor = 0;
+    for (int i = 0; i < records.size(); ++i) {
+        VideoRecord &record = records[i];
+        const QFileInfo info(record.path);
+        const QDateTime modified = info.lastModified();
+        const auto known = m_known.constFind(record.path);
+        if (known != m_known.constEnd() && known->size == record.size && known->modified == modified) {
+            VideoRecord kept = known->record;
+            kept.fileName = record.fileName;
+            kept.created = record.created;
+            record = kept;
+            continue;
+        }
+        m_pending.insert(record.path, {i, record.size, modified, record});
+        m_order << record.path;
+    }
+}
+
+void MetadataQueue::clear()
+{
+    m_pending.clear();
+    m_order.clear();
+    m_cursor = 0;
+}
+
+bool MetadataQueue::canStart(const QString &path) const
+{
+    return m_pending.contains(path) && !m_running.contains(path);
+}
+
+void MetadataQueue::startWaiting()
+{
+    while (m_running.size() < m_maxRunning) {
+        QString next;
+        if (m_wanted) {
+            const QStringList wanted = m_wanted();
+            for (const QString &path : wanted) {
+                if (canStart(path)) {
+                    next = path;
+                    break;
+                }
+            }
+        }
+        while (next.isEmpty() && m_cursor < m_order.size()) {
+            const QString &path = m_order.at(m_cursor++);
+            if (canStart(path))
+                next = path;
+        }
+        if (next.isEmpty())
+            return;
+        start(next);
+    }
+}
+
+void MetadataQueue::start(const QString &path)
+{
+    m_running.insert(path);
+    auto *watcher = new QFutureWatcher<Result>(this);
+    connect(watcher, &QFutureWatcher<Result>::finished, this, [this, watcher, path] {
+        watcher->deleteLater();
+        finished(path, watcher->future().resultCount() > 0 ? watcher->result() : Result{});
+    });
+    watcher->setFuture(QtConcurrent::run(m_pool, [probe = m_probe, record = m_pending.value(path).record] {
+        // The file as it was read: a later change makes the answer stale.
+        const QFileInfo info(record.path);
+        Result result;
+        result.size = info.size();
+        result.modified = info.lastModified();
+        result.record = probe(record);
+        result.record.size = result.size;
+        return result;
+    }));
+}
+
+void MetadataQueue::finished(const QString &path, const Result &result)
+{
+    m_running.remove(path);
+    if (hasDetails(result.record))
+        m_known.insert(path, {result.size, result.modified, result.record});
+    const auto pending = m_pending.constFind(path);
+    if (pending != m_pending.constEnd()) {
+        if (pending->size == result.size && pending->modified == result.modified) {
+            const int index = pending->index;
+            VideoRecord record = result.record;
+            record.fileName = pending->record.fileName;
+            record.created = pending->record.created;
+            record.size = pending->size;
+            m_pending.erase(pending);
+            emit probed(m_generation, index, path, record);
+        } else {
+            // Changed while it was read (or read for an earlier list): once more.
+            m_order << path;
+        }
+    }
+    startWaiting();
+}

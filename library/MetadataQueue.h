@@ -1,0 +1,81 @@
+#pragma once
+
+#include "library/VideoRecord.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QThreadPool;
+
+// The metadata probes of the library's files, a bounded number at a time on a thread pool.
+// Details already read are kept by path: a file whose size and modification time are unchanged
+// is not probed again. What waits starts in the order the window wants: the files it names
+// first (the chosen file, the rows in view), then the list's order.
+class MetadataQueue : public QObject
+{
+    Q_OBJECT
+public:
+    using Probe = std::function<VideoRecord(const VideoRecord &)>;
+
+    MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QObject *parent = nullptr);
+
+    // A new list: fills every record whose file is unchanged since it was read and queues the
+    // others in the list's order, in place of whatever waited (nothing starts before
+    // startWaiting). Probes already running end; one of a file still listed and unchanged
+    // counts for the new list.
+    void restart(int generation, QList<VideoRecord> &records);
+    // Starts waiting probes up to the bound, the wanted ones first.
+    void startWaiting();
+    // Asked whenever a probe may start: the paths to read before the rest, most wanted first.
+    void setWanted(std::function<QStringList()> wanted) { m_wanted = std::move(wanted); }
+    // Drops what waits (running probes end, their results go nowhere).
+    void clear();
+    // Files of the current list still to be read (waiting or running).
+    int pendingCount() const { return int(m_pending.size()); }
+    int runningCount() const { return int(m_running.size()); }
+
+signals:
+    // A file of the list `generation` was read; `index` is its place in the list given to restart.
+    void probed(int generation, int index, const QString &path, const VideoRecord &result);
+
+private:
+    struct Pending
+    {
+        int index = -1;
+        qint64 size = 0;
+        QDateTime modified;
+        VideoRecord record; // as the scan made it
+    };
+    struct Known
+    {
+        qint64 size = 0;
+        QDateTime modified;
+        VideoRecord record;
+    };
+    struct Result
+    {
+        VideoRecord record;
+        qint64 size = 0;
+        QDateTime modified;
+    };
+    void start(const QString &path);
+    void finished(const QString &path, const Result &result);
+    bool canStart(const QString &path) const;
+
+    QThreadPool *m_pool;
+    int m_maxRunning;
+    Probe m_probe;
+    std::function<QStringList()> m_wanted;
+    int m_generation = 0;
+    QHash<QString, Pending> m_pending; // by path: the current list's files not read yet
+    QStringList m_order;                  // their paths in list order
+    int m_cursor = 0;                     // m_order before this has been started
+    QSet<QString> m_running;
+    QHash<QString, Known> m_known;
+};
