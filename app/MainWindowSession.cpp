@@ -79,6 +79,10 @@ void MainWindow::onStartRecording()
     }
     m_controls->refreshAudioDevices();
     recordingMicrophone = m_controls->microphoneForRecording();
+    // A chosen microphone that is gone is asked for all the same: the recording takes the
+    // default input in its place and says so, as when it goes during a recording.
+    if (recordingMicrophone.isEmpty())
+        recordingMicrophone = QString::fromUtf8(m_controls->microphoneDeviceId());
     beginRecordingSession();
 }
 

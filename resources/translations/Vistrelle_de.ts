@@ -1713,7 +1713,7 @@ Vistrelle trotzdem beenden?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Systemton kann nicht aufgenommen werden: %1</translation>
+        <translation type="vanished">Systemton kann nicht aufgenommen werden: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Mikrofon kann nicht aufgenommen werden: %1</translation>
+        <translation type="vanished">Mikrofon kann nicht aufgenommen werden: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ Der Ordner wurde neu angelegt; die Aufnahme läuft weiter, und alles Weitere wir
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Das gewählte Mikrofon wurde getrennt. Die Aufnahme läuft mit dem Standard-Eingabegerät des Systems weiter.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Das Mikrofon kann nicht aufgenommen werden: Der Soundserver hat die Aufnahme nicht gestartet. Prüfen Sie das Eingabegerät und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Der Systemton kann nicht aufgenommen werden: Der Soundserver hat die Aufnahme nicht gestartet. Prüfen Sie das Ausgabegerät und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -1713,7 +1713,7 @@ Quit Vistrelle anyway?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Cannot capture system audio: %1</translation>
+        <translation type="vanished">Cannot capture system audio: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Move those segments elsewhere or choose another file name, then record again.</t
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Cannot record the microphone: %1</translation>
+        <translation type="vanished">Cannot record the microphone: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ The folder has been created again; the recording goes on and everything from now
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>The chosen microphone was disconnected. The recording goes on with the system&apos;s default input device instead.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Cannot record the microphone: the sound server did not start recording. Check the input device and try again.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Cannot capture the system audio: the sound server did not start recording. Check the output device and try again.</translation>
     </message>
 </context>
 <context>

@@ -1713,7 +1713,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>No se puede capturar el audio del sistema: %1</translation>
+        <translation type="vanished">No se puede capturar el audio del sistema: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>No se puede grabar el micrófono: %1</translation>
+        <translation type="vanished">No se puede grabar el micrófono: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ Se ha vuelto a crear la carpeta; la grabación continúa y todo lo que sigue se 
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>El micrófono elegido se ha desconectado. La grabación continúa con el dispositivo de entrada predeterminado del sistema.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>No se puede grabar el micrófono: el servidor de sonido no empezó a grabar. Compruebe el dispositivo de entrada e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>No se puede capturar el sonido del sistema: el servidor de sonido no empezó a grabar. Compruebe el dispositivo de salida e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>

@@ -1713,7 +1713,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Impossible de capturer le son du système : %1</translation>
+        <translation type="vanished">Impossible de capturer le son du système : %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Impossible d’enregistrer le microphone : %1</translation>
+        <translation type="vanished">Impossible d’enregistrer le microphone : %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ Le dossier a été recréé ; l’enregistrement continue et tout ce qui suit es
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Le microphone choisi a été déconnecté. L&apos;enregistrement continue avec le périphérique d&apos;entrée par défaut du système.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Impossible d&apos;enregistrer le microphone : le serveur de son n&apos;a pas commencé l&apos;enregistrement. Vérifiez le périphérique d&apos;entrée et réessayez.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Impossible de capturer le son du système : le serveur de son n&apos;a pas commencé l&apos;enregistrement. Vérifiez le périphérique de sortie et réessayez.</translation>
     </message>
 </context>
 <context>

@@ -1713,7 +1713,7 @@ Uscire comunque da Vistrelle?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Impossibile acquisire l’audio di sistema: %1</translation>
+        <translation type="vanished">Impossibile acquisire l’audio di sistema: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Impossibile registrare il microfono: %1</translation>
+        <translation type="vanished">Impossibile registrare il microfono: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ La cartella è stata ricreata; la registrazione continua e tutto ciò che segue 
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Il microfono scelto è stato scollegato. La registrazione continua con il dispositivo di ingresso predefinito del sistema.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Impossibile registrare il microfono: il server audio non ha avviato la registrazione. Controlla il dispositivo di ingresso e riprova.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Impossibile acquisire l&apos;audio di sistema: il server audio non ha avviato la registrazione. Controlla il dispositivo di uscita e riprova.</translation>
     </message>
 </context>
 <context>

@@ -1711,7 +1711,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>시스템 소리를 캡처할 수 없습니다: %1</translation>
+        <translation type="vanished">시스템 소리를 캡처할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1833,7 +1833,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>마이크를 녹음할 수 없습니다: %1</translation>
+        <translation type="vanished">마이크를 녹음할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1912,6 +1912,14 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>선택한 마이크의 연결이 끊어졌습니다. 녹화는 시스템 기본 입력 장치로 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>마이크를 녹음할 수 없습니다: 사운드 서버가 녹음을 시작하지 않았습니다. 입력 장치를 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>시스템 소리를 캡처할 수 없습니다: 사운드 서버가 녹음을 시작하지 않았습니다. 출력 장치를 확인한 후 다시 시도하세요.</translation>
     </message>
 </context>
 <context>

@@ -1713,7 +1713,7 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Kan systeemgeluid niet opnemen: %1</translation>
+        <translation type="vanished">Kan systeemgeluid niet opnemen: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Kan de microfoon niet opnemen: %1</translation>
+        <translation type="vanished">Kan de microfoon niet opnemen: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ De map is opnieuw aangemaakt; de opname gaat door en alles vanaf nu wordt bewaar
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>De gekozen microfoon is losgekoppeld. De opname gaat verder met het standaard invoerapparaat van het systeem.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Kan de microfoon niet opnemen: de geluidsserver is niet met opnemen begonnen. Controleer het invoerapparaat en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Kan het systeemgeluid niet opnemen: de geluidsserver is niet met opnemen begonnen. Controleer het uitvoerapparaat en probeer het opnieuw.</translation>
     </message>
 </context>
 <context>

@@ -1713,7 +1713,7 @@ Sair do Vistrelle mesmo assim?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Não é possível capturar o áudio do sistema: %1</translation>
+        <translation type="vanished">Não é possível capturar o áudio do sistema: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1835,7 +1835,7 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Não é possível gravar o microfone: %1</translation>
+        <translation type="vanished">Não é possível gravar o microfone: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1914,6 +1914,14 @@ A pasta foi criada de novo; a gravação continua e tudo o que se segue é guard
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>O microfone escolhido foi desligado. A gravação continua com o dispositivo de entrada predefinido do sistema.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Não é possível gravar o microfone: o servidor de som não começou a gravar. Verifique o dispositivo de entrada e tente novamente.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Não é possível capturar o som do sistema: o servidor de som não começou a gravar. Verifique o dispositivo de saída e tente novamente.</translation>
     </message>
 </context>
 <context>

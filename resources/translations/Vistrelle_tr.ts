@@ -1711,7 +1711,7 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Sistem sesi yakalanamıyor: %1</translation>
+        <translation type="vanished">Sistem sesi yakalanamıyor: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1833,7 +1833,7 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Mikrofon kaydedilemiyor: %1</translation>
+        <translation type="vanished">Mikrofon kaydedilemiyor: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1912,6 +1912,14 @@ Klasör yeniden oluşturuldu; kayıt sürüyor ve bundan sonrası normal şekild
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>Seçilen mikrofonun bağlantısı kesildi. Kayıt, sistemin varsayılan giriş aygıtıyla sürüyor.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Mikrofon kaydedilemiyor: ses sunucusu kayda başlamadı. Giriş aygıtını denetleyip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Sistem sesi yakalanamıyor: ses sunucusu kayda başlamadı. Çıkış aygıtını denetleyip yeniden deneyin.</translation>
     </message>
 </context>
 <context>

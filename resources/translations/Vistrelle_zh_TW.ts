@@ -1711,7 +1711,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>無法擷取系統聲音：%1</translation>
+        <translation type="vanished">無法擷取系統聲音：%1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1833,7 +1833,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>無法錄製麥克風：%1</translation>
+        <translation type="vanished">無法錄製麥克風：%1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1912,6 +1912,14 @@ Please visit this link manually:
     <message>
         <source>所选麦克风已断开，录制改为使用系统默认的输入设备继续录音。</source>
         <translation>所選麥克風已中斷連線，錄製改為使用系統預設的輸入裝置繼續錄音。</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>無法錄製麥克風：聲音伺服器沒有開始錄音。請檢查輸入裝置後重試。</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>無法擷取系統聲音：聲音伺服器沒有開始錄音。請檢查輸出裝置後重試。</translation>
     </message>
 </context>
 <context>
