@@ -76,6 +76,8 @@ public:
     bool recordingUiActive() const;
     bool cameraPageActive() const;
     void showMainWindow();
+    // Takes a minimised main window out of its minimised state.
+    void restoreFromMinimized();
     // A tray notice; it also goes to the log, as it is lost without a tray host.
     void showTrayNotice(const QString &title, const QString &message, QSystemTrayIcon::MessageIcon icon,
                         int milliseconds);
