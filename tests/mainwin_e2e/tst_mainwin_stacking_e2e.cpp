@@ -240,7 +240,10 @@ void TestMainWindowStackingE2E::failedStartMessageIsInFront()
     QVERIFY(showSettled(window));
     QSignalSpy errors(window.recorder(), &Recorder::errorOccurred);
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
-    QVERIFY(pressRecFrom(window, QStringLiteral("FullScreen")));
+    QVERIFY(clickOn(window.findChild<QPushButton *>(QStringLiteral("ModeCard_FullScreen"))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QVERIFY(settled(window.setupToolbar()));
+    QVERIFY(clickOn(buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"))));
     QMessageBox *box = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((box = visibleMessage()) != nullptr, 30000);
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 10000);
