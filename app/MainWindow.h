@@ -76,6 +76,8 @@ public:
     bool recordingUiActive() const;
     bool cameraPageActive() const;
     void showMainWindow();
+    // Takes a minimised main window out of its minimised state.
+    void restoreFromMinimized();
     // A tray notice; it also goes to the log, as it is lost without a tray host.
     void showTrayNotice(const QString &title, const QString &message, QSystemTrayIcon::MessageIcon icon,
                         int milliseconds);
@@ -280,6 +282,7 @@ private:
     // whether its recording ever started: a refused start goes back where it began.
     bool sessionFromPreparation = false;
     bool sessionRecorded = false;
+    bool sessionOpen = false; // from its begin until restoreAfterRecording ends it
     int homeMode = 0;
     int preparationScreenIndex = 0;
     int preparationGeneration = 0;
@@ -289,6 +292,8 @@ private:
     // again, as it would only show other recordings.
     bool libraryOpenedForSave = false;
     QPointer<QWidget> finalizationMask;
+    // The message of the last failed or ended recording while it is open.
+    QPointer<QWidget> recordingMessage;
     QPointer<QWidget> finalizationDialog; // a WatermarkProgressDialog
     struct FinalizationStatus {
         QString message;

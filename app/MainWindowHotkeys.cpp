@@ -60,6 +60,12 @@ void MainWindow::onHotkeyTriggered(int action)
             // Pressed again while the start waits: the start is withdrawn.
             hotkeyStartWait.stop();
             qInfo() << "[Session] The start waiting for a dialog was withdrawn";
+        } else if (recordingMessage && recordingMessage->isVisible()) {
+            // What the last start or recording came to is answered first: the message comes
+            // forward, and no second one joins it.
+            qInfo() << "[Session] Start ignored: the recording's message is open";
+            recordingMessage->raise();
+            recordingMessage->activateWindow();
         } else if (QWidget *dialog = blockingDialog()) {
             // What the open dialog is doing (settings being changed, a question) comes
             // first, and the recording starts with what it settles: the start waits until

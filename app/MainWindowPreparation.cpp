@@ -49,8 +49,17 @@ bool MainWindow::cameraPageActive() const
     return m_pages->currentWidget() == m_cameraPage;
 }
 
+void MainWindow::restoreFromMinimized()
+{
+    // Shown and raised, a minimised (iconic) window would stay minimised: it comes back in
+    // the state it had, maximised or normal.
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+}
+
 void MainWindow::showMainWindow()
 {
+    restoreFromMinimized();
     show();
     placeOnScreen(false);
     raise();
@@ -302,9 +311,8 @@ void MainWindow::closeCameraPage()
 void MainWindow::presentRecordingControls()
 {
     if (cameraPageActive()) {
-        if (isMinimized())
-            showNormal();
-        else if (!isVisible())
+        restoreFromMinimized();
+        if (!isVisible())
             show();
         raise();
         activateWindow();

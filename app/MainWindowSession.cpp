@@ -79,6 +79,10 @@ void MainWindow::onStartRecording()
     }
     m_controls->refreshAudioDevices();
     recordingMicrophone = m_controls->microphoneForRecording();
+    // A chosen microphone that is gone is asked for all the same: the recording takes the
+    // default input in its place and says so, as when it goes during a recording.
+    if (recordingMicrophone.isEmpty())
+        recordingMicrophone = QString::fromUtf8(m_controls->microphoneDeviceId());
     beginRecordingSession();
 }
 
@@ -92,6 +96,7 @@ void MainWindow::beginRecordingSession()
     elapsedSeconds = 0;
     sessionFromPreparation = inPreparation;
     sessionRecorded = false;
+    sessionOpen = true;
     inPreparation = false;
     m_setupToolbar->hide();
 
@@ -270,6 +275,7 @@ void MainWindow::onRecordTick()
 void MainWindow::restoreAfterRecording(bool showWindow)
 {
     ++recordingSerial;
+    sessionOpen = false;
     // A countdown still running belongs to this session: it must not finish later and
     // start the next one early.
     if (m_countdown)
@@ -512,7 +518,9 @@ void MainWindow::onRecorderStopped(const QString &path)
 {
     qInfo().noquote() << "[Session] Recording ended:" << (path.isEmpty() ? QStringLiteral("no file") : path);
     stopping = false;
-    if (!finalizationBegun)
+    // A session that its error has already ended (a refused or failed start, given back to
+    // where it began, with its message in front) is not ended again.
+    if (!finalizationBegun && sessionOpen)
         restoreAfterRecording(true);
     if (path.isEmpty() && finalizationBegun && libraryOpenedForSave) {
         // The save failed: the library has no new file to show, and its other recordings
@@ -583,6 +591,7 @@ void MainWindow::onRecorderError(const QString &message)
     // message waits for its answer.
     auto *box = new QMessageBox(QMessageBox::Warning, tr("录制提示"), message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    recordingMessage = box;
     if (finalizationBegun && !isBusy(m_recorder)) {
         // The end of a save: its `stopped` comes next and settles which window stays (the
         // library with the new file, or the main window after a failure); the box opens

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QObject>
-#include <QStringList>
+#include "platform/mac/PulseDeviceList.h"
 
-class QMediaDevices;
+#include <QObject>
+
 class QTimer;
 
-// Tells when the sound server's input or output devices change. Qt 6.4 updates
-// its device lists under PulseAudio but never emits its change signals there, so
-// besides those signals the lists are compared once per PollIntervalMs.
+// Tells when the sound server's input or output devices change, and keeps their lists as
+// the server gave them last. The lists are asked of the server itself once per
+// PollIntervalMs: Qt 6.4 never emits its change signals under PulseAudio and, once the server
+// has restarted, no longer updates its own lists either.
 class AudioDeviceWatcher : public QObject
 {
     Q_OBJECT
@@ -17,16 +18,14 @@ public:
 
     explicit AudioDeviceWatcher(QObject *parent = nullptr);
 
-    // Ids, names and default marks of every input and output, in list order.
-    static QStringList deviceSnapshot();
+    const PulseDevices &devices() const { return m_devices; }
+    // Asks the server again now; emits devicesChanged when the lists changed.
+    void update();
 
 signals:
     void devicesChanged();
 
 private:
-    void compare();
-
-    QMediaDevices *m_devices = nullptr;
     QTimer *m_poll = nullptr;
-    QStringList m_snapshot;
+    PulseDevices m_devices;
 };

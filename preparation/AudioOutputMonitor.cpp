@@ -1,9 +1,8 @@
 #include "preparation/AudioOutputMonitor.h"
 
+#include "platform/mac/PulseDeviceList.h"
 #include "platform/mac/PulseMonitorStream.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QMetaObject>
 
 #include <algorithm>
@@ -23,8 +22,8 @@ AudioOutputMonitor::~AudioOutputMonitor()
 PlaybackDeviceList AudioOutputMonitor::playbackDevices()
 {
     PlaybackDeviceList devices;
-    for (const QAudioDevice &device : QMediaDevices::audioOutputs())
-        devices.append({QString::fromUtf8(device.id()), device.description(), device.isDefault()});
+    for (const PulseDevice &device : PulseDeviceList::query().outputs)
+        devices.append({QString::fromUtf8(device.id), device.description, device.isDefault});
     return devices;
 }
 

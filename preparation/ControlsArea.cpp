@@ -1050,37 +1050,45 @@ void ControlsArea::refreshAudioDevices()
         return;
     if (!m_deviceWatcher) {
         m_deviceWatcher = new AudioDeviceWatcher(this);
-        connect(m_deviceWatcher, &AudioDeviceWatcher::devicesChanged, this, &ControlsArea::refreshAudioDevices);
+        connect(m_deviceWatcher, &AudioDeviceWatcher::devicesChanged, this, &ControlsArea::fillAudioDeviceBoxes);
+    } else {
+        const QSignalBlocker blocker(m_deviceWatcher);
+        m_deviceWatcher->update();
     }
+    fillAudioDeviceBoxes();
+}
+
+void ControlsArea::fillAudioDeviceBoxes()
+{
     QSettings settings;
     const QString storedSpeaker = settings.value(QStringLiteral("audio/systemDeviceId")).toString();
     const QByteArray storedMicrophone = settings.value(QStringLiteral("audio/microphoneDeviceId")).toByteArray();
     const QString speakerName = settings.value(QStringLiteral("audio/systemDeviceName")).toString();
     const QString microphoneName = settings.value(QStringLiteral("audio/microphoneDeviceName")).toString();
+    const PulseDevices &devices = m_deviceWatcher->devices();
 
     const bool speakerBlocked = m_speakerBox->blockSignals(true);
     const bool microphoneBlocked = m_microphoneBox->blockSignals(true);
 
     m_speakerBox->clear();
-    const PlaybackDeviceList outputs = AudioOutputMonitor::playbackDevices();
     QString defaultOutput;
-    for (const PlaybackDevice &device : outputs) {
+    for (const PulseDevice &device : devices.outputs) {
         if (device.isDefault) {
-            defaultOutput = device.name;
+            defaultOutput = device.description;
             break;
         }
     }
     m_speakerBox->addItem(defaultOutput.isEmpty() ? tr("默认设备") : tr("默认 · %1").arg(defaultOutput), QString());
-    for (const PlaybackDevice &device : outputs)
-        m_speakerBox->addItem(device.name, device.id);
+    for (const PulseDevice &device : devices.outputs)
+        m_speakerBox->addItem(device.description, QString::fromUtf8(device.id));
     selectStoredDevice(m_speakerBox, storedSpeaker, speakerName, tr("%1 · 不可用"));
 
     m_microphoneBox->clear();
-    const QAudioDevice defaultInput = QMediaDevices::defaultAudioInput();
-    m_microphoneBox->addItem(defaultInput.isNull() ? tr("默认设备") : tr("默认 · %1").arg(defaultInput.description()),
+    const PulseDevice defaultInput = devices.defaultInput();
+    m_microphoneBox->addItem(defaultInput.id.isEmpty() ? tr("默认设备") : tr("默认 · %1").arg(defaultInput.description),
                              QByteArray());
-    for (const QAudioDevice &device : QMediaDevices::audioInputs())
-        m_microphoneBox->addItem(device.description(), device.id());
+    for (const PulseDevice &device : devices.inputs)
+        m_microphoneBox->addItem(device.description, device.id);
     selectStoredDevice(m_microphoneBox, storedMicrophone, microphoneName, tr("%1 · 不可用"));
 
     m_speakerBox->blockSignals(speakerBlocked);
@@ -1101,23 +1109,26 @@ QString ControlsArea::microphoneForRecording() const
 {
     const QByteArray id = microphoneDeviceId();
     if (id.isEmpty())
-        return QString::fromUtf8(QMediaDevices::defaultAudioInput().id());
+        return m_deviceWatcher ? QString::fromUtf8(m_deviceWatcher->devices().defaultInput().id) : QString();
     return microphoneDeviceName().isEmpty() ? QString() : QString::fromUtf8(id);
 }
 
 bool ControlsArea::isSystemAudioDeviceAvailable() const
 {
-    return !isUnavailableChoice(m_speakerBox) && !AudioOutputMonitor::playbackDevices().isEmpty();
+    return !isUnavailableChoice(m_speakerBox) && m_deviceWatcher && !m_deviceWatcher->devices().outputs.isEmpty();
 }
 
 QString ControlsArea::microphoneDeviceName() const
 {
+    if (!m_deviceWatcher)
+        return QString();
+    const PulseDevices &devices = m_deviceWatcher->devices();
     const QByteArray id = microphoneDeviceId();
     if (id.isEmpty())
-        return QMediaDevices::defaultAudioInput().description();
-    for (const QAudioDevice &device : QMediaDevices::audioInputs()) {
-        if (device.id() == id)
-            return device.description();
+        return devices.defaultInput().description;
+    for (const PulseDevice &device : devices.inputs) {
+        if (device.id == id)
+            return device.description;
     }
     return QString();
 }
@@ -1403,7 +1414,10 @@ void ControlsArea::onRecButtonClicked()
         refuse(tr("没有可用的扬声器设备，无法录制系统声音。"));
         return;
     }
-    if (m_microphoneOn && microphoneDeviceName().isEmpty()) {
+    // A chosen microphone that is gone gives way to the default input: only no input at all
+    // stops the start.
+    if (m_microphoneOn && microphoneDeviceName().isEmpty()
+        && (!m_deviceWatcher || m_deviceWatcher->devices().defaultInput().id.isEmpty())) {
         refuse(tr("没有可用的麦克风，请重新连接或选择输入设备。"));
         return;
     }

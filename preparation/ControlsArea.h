@@ -158,6 +158,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Rebuilds the speaker and microphone boxes from the device lists last read.
+    void fillAudioDeviceBoxes();
     QWidget *makeDeviceCard(const QString &iconPath, const QString &title, bool *state,
                             QPushButton *&toggle, QPushButton *&action, const QString &actionText,
                             QComboBox **deviceBox, QPushButton **menuButton);

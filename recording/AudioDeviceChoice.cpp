@@ -1,7 +1,7 @@
 #include "recording/AudioDeviceChoice.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include "platform/mac/PulseDeviceList.h"
+
 #include <QtDebug>
 
 namespace {
@@ -12,15 +12,15 @@ bool isDefault(const QString &chosen)
 }
 
 // The id of the device whose id or description is `chosen`; empty when none is.
-QByteArray findDevice(const QList<QAudioDevice> &devices, const QString &chosen)
+QByteArray findDevice(const QList<PulseDevice> &devices, const QString &chosen)
 {
-    for (const QAudioDevice &device : devices) {
-        if (QString::fromUtf8(device.id()) == chosen)
-            return device.id();
+    for (const PulseDevice &device : devices) {
+        if (QString::fromUtf8(device.id) == chosen)
+            return device.id;
     }
-    for (const QAudioDevice &device : devices) {
-        if (device.description() == chosen)
-            return device.id();
+    for (const PulseDevice &device : devices) {
+        if (device.description == chosen)
+            return device.id;
     }
     return {};
 }
@@ -31,17 +31,20 @@ QString AudioDeviceChoice::microphoneSource(const QString &chosen)
 {
     if (isDefault(chosen))
         return {};
-    const QByteArray id = findDevice(QMediaDevices::audioInputs(), chosen);
-    if (id.isEmpty())
-        qWarning().noquote() << "[Recorder] the chosen microphone" << chosen << "is gone; recording the default one";
-    return QString::fromUtf8(id);
+    const QByteArray id = findDevice(PulseDeviceList::query().inputs, chosen);
+    if (!id.isEmpty())
+        return QString::fromUtf8(id);
+    // Asked for all the same: the capture then records the default input in its place and
+    // reports it as replaced, which the recording tells the user once.
+    qWarning().noquote() << "[Recorder] the chosen microphone" << chosen << "is not listed by the sound server";
+    return chosen;
 }
 
 QByteArray AudioDeviceChoice::speakerMonitor(const QString &chosen)
 {
     if (isDefault(chosen))
         return {};
-    const QByteArray id = findDevice(QMediaDevices::audioOutputs(), chosen);
+    const QByteArray id = findDevice(PulseDeviceList::query().outputs, chosen);
     if (id.isEmpty()) {
         qWarning().noquote() << "[Recorder] the chosen speaker" << chosen << "is gone; recording the default one";
         return {};

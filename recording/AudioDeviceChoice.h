@@ -4,8 +4,9 @@
 #include <QString>
 
 // The sound server's names of the devices the user chose. A choice is the device's id
-// or its description, as the controls keep them; a device that is no longer there falls
-// back to the default one, with a log line.
+// or its description, as the controls keep them; a speaker that is no longer there falls
+// back to the default one, with a log line, and a microphone that is not there is asked
+// for by its id all the same (its capture falls back and reports the replacement).
 namespace AudioDeviceChoice {
 
 // The PulseAudio source that records the chosen microphone; empty for the default one.

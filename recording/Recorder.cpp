@@ -485,9 +485,12 @@ SegmentAudioPipes::Wanted Recorder::wantedAudio() const
 
 QString Recorder::audioCaptureError(SegmentAudioPipes::Source source, const QString &reason) const
 {
+    // The sound server's own words go to the log: the user is told which sound failed.
+    qWarning().noquote() << "[Recorder]" << (source == SegmentAudioPipes::Microphone ? "microphone" : "system audio")
+                         << "capture did not start:" << reason;
     if (source == SegmentAudioPipes::Microphone)
-        return tr("无法录制麦克风：%1").arg(reason);
-    return tr("无法捕获系统声音：%1").arg(reason);
+        return tr("无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。");
+    return tr("无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。");
 }
 
 QList<EncoderCommandLine::Screen> Recorder::applicationScreens()

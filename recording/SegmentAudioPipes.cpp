@@ -26,6 +26,8 @@ MacSystemAudioCapture *SegmentAudioPipes::makeCapture(Source source, const QByte
 {
     auto *capture = new MacSystemAudioCapture;
     capture->setSourceName(pulseSource);
+    capture->setFallbackSourceName(source == System ? QByteArrayLiteral("@DEFAULT_MONITOR@")
+                                                    : QByteArrayLiteral("@DEFAULT_SOURCE@"));
     capture->setLogName(source == System ? "[System audio]" : "[Microphone input]");
     return capture;
 }

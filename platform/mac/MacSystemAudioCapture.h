@@ -60,6 +60,8 @@ public:
     void setLogName(const char *name) { m_logName = name; }
     // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
     void setSourceName(const QByteArray &sourceName) { m_stream.setSourceName(sourceName); }
+    // The source recorded instead when the chosen one does not exist (see sourceReplaced()).
+    void setFallbackSourceName(const QByteArray &sourceName) { m_stream.setFallbackSourceName(sourceName); }
     // Stops everything, logs the statistics and removes the pipe; safe at any time.
     void stop();
 
@@ -76,7 +78,8 @@ public:
     void dropNextPipe();
     // The sound server went away and the pipe carries silence until it is back.
     bool soundServerLost() const { return m_serverLost.load(); }
-    // The chosen source was removed and the sound server records another one instead.
+    // The chosen source was removed, or was missing at the start, and another one is recorded
+    // in its place.
     bool sourceReplaced() const { return m_stream.sourceReplaced(); }
 
     // Appends interleaved stereo samples (called on the sound server's thread).

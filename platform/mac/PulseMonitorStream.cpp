@@ -53,6 +53,7 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
 {
     stop();
     m_lost = false;
+    m_sourceReplaced = false;
     auto failWith = [this, error](const QString &text) {
         if (error)
             *error = text;
@@ -83,6 +84,33 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
         return failWith(QStringLiteral("Cannot connect to the sound server: %1").arg(reason));
     }
 
+    const QByteArray chosen = m_sourceName.isEmpty() ? QByteArrayLiteral("@DEFAULT_MONITOR@") : m_sourceName;
+    QString reason;
+    int streamState = connectStream(chosen, timeoutMs, keepTrying, &reason);
+    if (streamState == PA_STREAM_FAILED && m_missingSource && !m_fallbackName.isEmpty() && m_fallbackName != chosen) {
+        // The chosen source is gone (a device unplugged while no stream was recording it):
+        // the fallback records in its place, as the server does for a running stream.
+        qWarning().noquote() << "[Sound server] The source" << chosen << "does not exist; recording" << m_fallbackName;
+        streamState = connectStream(m_fallbackName, timeoutMs, keepTrying, &reason);
+        if (streamState == PA_STREAM_READY)
+            m_sourceReplaced = true;
+    }
+    if (streamState != PA_STREAM_READY)
+        return failWith(reason.isEmpty() ? QStringLiteral("Recording from the sound server did not start")
+                                         : QStringLiteral("Recording from the sound server did not start: %1").arg(reason));
+    pa_threaded_mainloop_lock(m_loop);
+    m_running = true;
+    // A server that went away since the stream became ready is not seen by the callbacks.
+    if (pa_context_get_state(m_context) != PA_CONTEXT_READY)
+        m_lost = true;
+    pa_threaded_mainloop_unlock(m_loop);
+    return true;
+}
+
+int PulseMonitorStream::connectStream(const QByteArray &source, int timeoutMs,
+                                       const std::atomic_bool *keepTrying, QString *reason)
+{
+    m_missingSource = false;
     pa_sample_spec spec;
     spec.format = PA_SAMPLE_FLOAT32LE;
     spec.rate = SampleRate;
@@ -95,41 +123,39 @@ bool PulseMonitorStream::start(const SampleCallback &callback, int timeoutMs, QS
     attr.fragsize = FragmentBytes;
 
     pa_threaded_mainloop_lock(m_loop);
+    if (m_stream) { // the attempt before, on another source
+        pa_stream_set_read_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_moved_callback(m_stream, nullptr, nullptr);
+        pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+    }
     m_stream = pa_stream_new(m_context, "System audio", &spec, nullptr);
     int connected = -1;
     if (m_stream) {
         pa_stream_set_read_callback(m_stream, &PulseMonitorStream::onRead, this);
         pa_stream_set_state_callback(m_stream, &PulseMonitorStream::onStateChanged, this);
         pa_stream_set_moved_callback(m_stream, &PulseMonitorStream::onMoved, this);
-        connected = pa_stream_connect_record(m_stream,
-                                             m_sourceName.isEmpty() ? "@DEFAULT_MONITOR@"
-                                                                    : m_sourceName.constData(),
-                                             &attr,
-                                             PA_STREAM_ADJUST_LATENCY);
+        connected = pa_stream_connect_record(m_stream, source.constData(), &attr, PA_STREAM_ADJUST_LATENCY);
     }
-    const QString connectError = connected < 0 ? contextError() : QString();
+    if (connected < 0) {
+        *reason = contextError();
+        m_missingSource = pa_context_errno(m_context) == PA_ERR_NOENTITY;
+    }
     pa_threaded_mainloop_unlock(m_loop);
     if (connected < 0)
-        return failWith(QStringLiteral("System audio capture did not start: %1").arg(connectError));
+        return PA_STREAM_FAILED;
 
-    const pa_stream_state_t streamState = waitForState(
+    const pa_stream_state_t state = waitForState(
         m_loop, timeoutMs, keepTrying, [this] { return pa_stream_get_state(m_stream); },
         {PA_STREAM_READY, PA_STREAM_FAILED, PA_STREAM_TERMINATED});
-    if (streamState != PA_STREAM_READY) {
+    if (state == PA_STREAM_FAILED) {
         pa_threaded_mainloop_lock(m_loop);
-        const QString reason = streamState == PA_STREAM_FAILED ? contextError() : QString();
+        *reason = contextError();
+        m_missingSource = m_context && pa_context_errno(m_context) == PA_ERR_NOENTITY;
         pa_threaded_mainloop_unlock(m_loop);
-        return failWith(reason.isEmpty()
-                            ? QStringLiteral("System audio capture did not start")
-                            : QStringLiteral("System audio capture did not start: %1").arg(reason));
     }
-    pa_threaded_mainloop_lock(m_loop);
-    m_running = true;
-    // A server that went away since the stream became ready is not seen by the callbacks.
-    if (pa_context_get_state(m_context) != PA_CONTEXT_READY)
-        m_lost = true;
-    pa_threaded_mainloop_unlock(m_loop);
-    return true;
+    return state;
 }
 
 void PulseMonitorStream::stop()

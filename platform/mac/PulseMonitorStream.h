@@ -35,6 +35,9 @@ public:
     // The PulseAudio source recorded by the next start(); empty: the default
     // output's monitor.
     void setSourceName(const QByteArray &sourceName) { m_sourceName = sourceName; }
+    // The source recorded instead when the chosen one does not exist at start(); the stream
+    // then counts as replaced. Empty: such a start fails.
+    void setFallbackSourceName(const QByteArray &sourceName) { m_fallbackName = sourceName; }
     void stop();
     // The server went away after start(): no sample comes any more until the next
     // start(). Set on PulseAudio's thread.
@@ -52,12 +55,18 @@ private:
     static void onMoved(pa_stream *stream, void *self);
     static void onContextStateChanged(pa_context *context, void *self);
     QString contextError() const;
+    // Connects a new stream to `source` (the loop unlocked) and waits for its outcome; a
+    // failure's reason goes to *reason. Returns the stream's pa_stream_state_t.
+    int connectStream(const QByteArray &source, int timeoutMs, const std::atomic_bool *keepTrying,
+                           QString *reason);
 
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     SampleCallback m_callback;
     QByteArray m_sourceName;
+    QByteArray m_fallbackName;
+    bool m_missingSource = false; // the last connectStream() failed for want of its source
     bool m_running = false; // guarded by the loop's lock
     std::atomic_bool m_lost{false};
     std::atomic_bool m_sourceReplaced{false};

@@ -1728,7 +1728,7 @@ Vistrelle trotzdem beenden?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Systemton kann nicht aufgenommen werden: %1</translation>
+        <translation type="vanished">Systemton kann nicht aufgenommen werden: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Verschieben Sie diese Segmente oder wählen Sie einen anderen Dateinamen und neh
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Mikrofon kann nicht aufgenommen werden: %1</translation>
+        <translation type="vanished">Mikrofon kann nicht aufgenommen werden: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>Das Speicherlaufwerk %1 ist voll, daher wurde nichts aufgenommen. Geben Sie Speicherplatz frei oder wählen Sie einen anderen Speicherordner.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Das Mikrofon kann nicht aufgenommen werden: Der Soundserver hat die Aufnahme nicht gestartet. Prüfen Sie das Eingabegerät und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Der Systemton kann nicht aufgenommen werden: Der Soundserver hat die Aufnahme nicht gestartet. Prüfen Sie das Ausgabegerät und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -1728,7 +1728,7 @@ Quit Vistrelle anyway?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Cannot capture system audio: %1</translation>
+        <translation type="vanished">Cannot capture system audio: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Move those segments elsewhere or choose another file name, then record again.</t
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Cannot record the microphone: %1</translation>
+        <translation type="vanished">Cannot record the microphone: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Joining them into one file needs about %4 of free space (%5 is free now). Once y
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>The save disk %1 is full, so nothing was recorded. Free up space or choose another save folder.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Cannot record the microphone: the sound server did not start recording. Check the input device and try again.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Cannot capture the system audio: the sound server did not start recording. Check the output device and try again.</translation>
     </message>
 </context>
 <context>

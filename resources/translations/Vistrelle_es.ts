@@ -1728,7 +1728,7 @@ Visite este enlace manualmente:
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>No se puede capturar el audio del sistema: %1</translation>
+        <translation type="vanished">No se puede capturar el audio del sistema: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Mueva esos segmentos o elija otro nombre de archivo y vuelva a grabar.</translat
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>No se puede grabar el micrófono: %1</translation>
+        <translation type="vanished">No se puede grabar el micrófono: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Unirlos en un solo archivo requiere unos %4 de espacio libre (ahora hay %5 libre
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>El disco de guardado %1 está lleno, así que no se grabó nada. Libere espacio o elija otra carpeta de guardado.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>No se puede grabar el micrófono: el servidor de sonido no empezó a grabar. Compruebe el dispositivo de entrada e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>No se puede capturar el sonido del sistema: el servidor de sonido no empezó a grabar. Compruebe el dispositivo de salida e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>

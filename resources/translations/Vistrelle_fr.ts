@@ -1728,7 +1728,7 @@ Quitter Vistrelle quand même ?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Impossible de capturer le son du système : %1</translation>
+        <translation type="vanished">Impossible de capturer le son du système : %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Déplacez ces segments ou choisissez un autre nom de fichier, puis enregistrez �
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Impossible d’enregistrer le microphone : %1</translation>
+        <translation type="vanished">Impossible d’enregistrer le microphone : %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Les réunir en un seul fichier demande environ %4 d’espace libre (%5 libres ac
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>Le disque d&apos;enregistrement %1 est plein : rien n&apos;a été enregistré. Libérez de l&apos;espace ou choisissez un autre dossier d&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Impossible d&apos;enregistrer le microphone : le serveur de son n&apos;a pas commencé l&apos;enregistrement. Vérifiez le périphérique d&apos;entrée et réessayez.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Impossible de capturer le son du système : le serveur de son n&apos;a pas commencé l&apos;enregistrement. Vérifiez le périphérique de sortie et réessayez.</translation>
     </message>
 </context>
 <context>

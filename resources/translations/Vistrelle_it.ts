@@ -1728,7 +1728,7 @@ Uscire comunque da Vistrelle?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Impossibile acquisire l’audio di sistema: %1</translation>
+        <translation type="vanished">Impossibile acquisire l’audio di sistema: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Sposta quei segmenti o scegli un altro nome di file, quindi registra di nuovo.</
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Impossibile registrare il microfono: %1</translation>
+        <translation type="vanished">Impossibile registrare il microfono: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Per unirli in un unico file servono circa %4 di spazio libero (ora liberi: %5). 
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>Il disco di salvataggio %1 è pieno, quindi non è stato registrato nulla. Libera spazio o scegli un&apos;altra cartella di salvataggio.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Impossibile registrare il microfono: il server audio non ha avviato la registrazione. Controlla il dispositivo di ingresso e riprova.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Impossibile acquisire l&apos;audio di sistema: il server audio non ha avviato la registrazione. Controlla il dispositivo di uscita e riprova.</translation>
     </message>
 </context>
 <context>

@@ -1726,7 +1726,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>시스템 소리를 캡처할 수 없습니다: %1</translation>
+        <translation type="vanished">시스템 소리를 캡처할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1848,7 +1848,7 @@ Vistrelle을 종료할까요?</translation>
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>마이크를 녹음할 수 없습니다: %1</translation>
+        <translation type="vanished">마이크를 녹음할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1961,6 +1961,14 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>저장 디스크 %1이(가) 가득 차서 아무것도 녹화되지 않았습니다. 공간을 확보하거나 다른 저장 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>마이크를 녹음할 수 없습니다: 사운드 서버가 녹음을 시작하지 않았습니다. 입력 장치를 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>시스템 소리를 캡처할 수 없습니다: 사운드 서버가 녹음을 시작하지 않았습니다. 출력 장치를 확인한 후 다시 시도하세요.</translation>
     </message>
 </context>
 <context>

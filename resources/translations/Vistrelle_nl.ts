@@ -1728,7 +1728,7 @@ Vistrelle toch afsluiten?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Kan systeemgeluid niet opnemen: %1</translation>
+        <translation type="vanished">Kan systeemgeluid niet opnemen: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Verplaats die segmenten of kies een andere bestandsnaam en neem daarna opnieuw o
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Kan de microfoon niet opnemen: %1</translation>
+        <translation type="vanished">Kan de microfoon niet opnemen: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Om ze tot één bestand samen te voegen is ongeveer %4 vrije ruimte nodig (nu %5
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>De opslagschijf %1 is vol, dus er is niets opgenomen. Maak ruimte vrij of kies een andere opslagmap.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Kan de microfoon niet opnemen: de geluidsserver is niet met opnemen begonnen. Controleer het invoerapparaat en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Kan het systeemgeluid niet opnemen: de geluidsserver is niet met opnemen begonnen. Controleer het uitvoerapparaat en probeer het opnieuw.</translation>
     </message>
 </context>
 <context>

@@ -1728,7 +1728,7 @@ Sair do Vistrelle mesmo assim?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Não é possível capturar o áudio do sistema: %1</translation>
+        <translation type="vanished">Não é possível capturar o áudio do sistema: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1850,7 +1850,7 @@ Mova esses segmentos ou escolha outro nome de arquivo e grave novamente.</transl
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Não é possível gravar o microfone: %1</translation>
+        <translation type="vanished">Não é possível gravar o microfone: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1963,6 +1963,14 @@ Juntá-los em um único arquivo exige cerca de %4 de espaço livre (agora há %5
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>O disco de gravação %1 está cheio, por isso nada foi gravado. Liberte espaço ou escolha outra pasta de gravação.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Não é possível gravar o microfone: o servidor de som não começou a gravar. Verifique o dispositivo de entrada e tente novamente.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Não é possível capturar o som do sistema: o servidor de som não começou a gravar. Verifique o dispositivo de saída e tente novamente.</translation>
     </message>
 </context>
 <context>

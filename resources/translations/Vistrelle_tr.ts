@@ -1726,7 +1726,7 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>Sistem sesi yakalanamıyor: %1</translation>
+        <translation type="vanished">Sistem sesi yakalanamıyor: %1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1848,7 +1848,7 @@ Bu bölümleri başka bir yere taşıyın ya da başka bir dosya adı seçip yen
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>Mikrofon kaydedilemiyor: %1</translation>
+        <translation type="vanished">Mikrofon kaydedilemiyor: %1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1961,6 +1961,14 @@ Bunları tek bir dosyada birleştirmek için yaklaşık %4 boş alan gerekiyor (
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>Kayıt diski %1 dolu olduğu için hiçbir şey kaydedilmedi. Yer açın veya başka bir kayıt klasörü seçin.</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>Mikrofon kaydedilemiyor: ses sunucusu kayda başlamadı. Giriş aygıtını denetleyip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>Sistem sesi yakalanamıyor: ses sunucusu kayda başlamadı. Çıkış aygıtını denetleyip yeniden deneyin.</translation>
     </message>
 </context>
 <context>

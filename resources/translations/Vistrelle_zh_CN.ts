@@ -1726,7 +1726,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>无法捕获系统声音：%1</source>
-        <translation>无法捕获系统声音：%1</translation>
+        <translation type="vanished">无法捕获系统声音：%1</translation>
     </message>
     <message>
         <source>FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。
@@ -1848,7 +1848,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>无法录制麦克风：%1</source>
-        <translation>无法录制麦克风：%1</translation>
+        <translation type="vanished">无法录制麦克风：%1</translation>
     </message>
     <message>
         <source>保存文件夹不可写入：%1</source>
@@ -1961,6 +1961,14 @@ Please visit this link manually:
     <message>
         <source>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</source>
         <translation>保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。</translation>
+    </message>
+    <message>
+        <source>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</source>
+        <translation>无法录制麦克风：声音服务器没有开始录音。请检查输入设备后重试。</translation>
+    </message>
+    <message>
+        <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
+        <translation>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "preparation/RegionOverlay.h"
 
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -98,6 +99,7 @@ class TestMainWindowStackingE2E : public QObject
 private slots:
     void initTestCase();
     void hotkeyStartWaitsForSettings();
+    void failedStartMessageIsInFront();
     void cleanupTestCase();
 
 private:
@@ -213,6 +215,56 @@ void TestMainWindowStackingE2E::hotkeyStartWaitsForSettings()
     QVERIFY2(answered, "Settings did not answer a click after the message");
     QTRY_VERIFY2(visibleTopLevel<RegionOverlay>(), "the area's frame did not come back after Settings closed");
     QVERIFY(!window.isStartPending() && !window.recorder()->isRecording());
+    window.returnHome(false);
+}
+
+// An encoder that fails at once, REC pressed on the preparation toolbar: the preparation
+// comes back (the start ended there) with the message in front, the window under the pointer
+// at its centre; the recording's end brings no other window over it. The start key pressed
+// meanwhile brings that message forward and stacks no second one.
+void TestMainWindowStackingE2E::failedStartMessageIsInFront()
+{
+    QTemporaryDir tools;
+    QFile failing(tools.filePath(QStringLiteral("ffmpeg")));
+    QVERIFY(failing.open(QIODevice::WriteOnly));
+    failing.write("#!/bin/sh\ncase \"$*\" in *vistrelle-parts*) exit 1;; esac\nexec /usr/bin/ffmpeg \"$@\"\n");
+    failing.close();
+    QVERIFY(failing.setPermissions(failing.permissions() | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(tools.path()) + ':' + path);
+    auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+    QSettings().setValue(QStringLiteral("save/diskWarning"), false);
+    auto restoreWarning = qScopeGuard([] { QSettings().setValue(QStringLiteral("save/diskWarning"), true); });
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy errors(window.recorder(), &Recorder::errorOccurred);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QVERIFY(clickOn(window.findChild<QPushButton *>(QStringLiteral("ModeCard_FullScreen"))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QVERIFY(settled(window.setupToolbar()));
+    QVERIFY(clickOn(buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"))));
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((box = visibleMessage()) != nullptr, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 10000);
+    QVERIFY(settled(box));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isInPreparation() && window.setupToolbar()->isVisible(), 5000);
+    QTest::qWait(500);
+    screenshot(QStringLiteral("stacking-failed-start"));
+    QVERIFY(pointerOn(box));
+    QVERIFY2(pointerIsOn(box), "the message is not the window under the pointer at its centre");
+
+    QTest::qWait(1000); // past the start key's settling time
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTest::qWait(6000); // longer than a countdown and a failed start
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.cbegin(), windows.cend(),
+                           [](QWidget *w) { return qobject_cast<QMessageBox *>(w) && w->isVisible(); }),
+             1);
+    QVERIFY2(pointerIsOn(box), "the message is not in front after the start key");
+    QVERIFY(clickOn(box->button(QMessageBox::Ok)));
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleMessage(), 5000);
+    QCOMPARE(errors.size(), 1);
     window.returnHome(false);
 }
 

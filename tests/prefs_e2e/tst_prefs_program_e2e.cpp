@@ -343,6 +343,15 @@ void TestPrefsProgram::trayCloseAndRecordWhileHidden()
                              15000);
     waitUntilPlaced(program.window);
 
+    // Minimised, it comes back by a click on the tray icon too.
+    QVERIFY(xdotool({QStringLiteral("windowminimize"), program.window}));
+    QTRY_VERIFY_WITH_TIMEOUT(wmState(program.window).contains(QStringLiteral("Iconic")), 15000);
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(icon.center().x()),
+                     QString::number(icon.center().y()), QStringLiteral("click"), QStringLiteral("1")}));
+    QTRY_VERIFY2_WITH_TIMEOUT(isViewable(program.window) && wmState(program.window).contains(QStringLiteral("Normal")),
+                              qPrintable(wmState(program.window)), 15000);
+    waitUntilPlaced(program.window);
+
     // Hidden again, a recording by hot keys alone; when it is saved the media library
     // opens, and closing that leaves the program running.
     QVERIFY(program.close(program.window));
