@@ -251,6 +251,9 @@ void VideoListDialog::buildUi()
     listWidget = new QListWidget(left);
     listWidget->setObjectName(QStringLiteral("List"));
     listWidget->setSpacing(4);
+    // Every row is a card of one height: the list lays out thousands of rows without asking
+    // each for its size (each new card relays the list out).
+    listWidget->setUniformItemSizes(true);
     listWidget->setContextMenuPolicy(Qt::CustomContextMenu);
     listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listWidget->setStyleSheet(QStringLiteral(
@@ -287,9 +290,22 @@ void VideoListDialog::buildUi()
     stateLayout->addStretch();
     // Until the first look at the save folder ends the list says it is loading, and no count.
     stateOverlay->setGeometry(listWidget->viewport()->rect());
-    // The cards of where a scroll got to: the steps of one burst of wheel events build only
-    // the last position's.
-    connect(listWidget->verticalScrollBar(), &QScrollBar::valueChanged, cardTimer, qOverload<>(&QTimer::start));
+    // The cards of where a scroll got to, once per turn of the event loop: the steps of one
+    // burst of wheel events build only the last position's. Not from a timer: timers wait
+    // while window system events keep coming, and a long scroll would show no card at all.
+    connect(listWidget->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (visibleCardsQueued)
+            return;
+        visibleCardsQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                visibleCardsQueued = false;
+                buildVisibleCards();
+                cardTimer->start();
+            },
+            Qt::QueuedConnection);
+    });
 
     countLabel = new QLabel(left);
     countLabel->setObjectName(QStringLiteral("Count"));

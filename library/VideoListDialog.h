@@ -214,6 +214,7 @@ private:
     QList<QueuedMetadata> metadataResults; // back, not merged yet
     QTimer *metadataTimer = nullptr;
     QTimer *cardTimer = nullptr; // builds the cards in and near the view, a few at a time
+    bool visibleCardsQueued = false; // the view's cards are to be built at the next turn
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;
