@@ -193,8 +193,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     setDetailButtonsEnabled(true);
     updateMediaSpecificUi();
     if (record.size == 0) {
-        // An empty file: it can be shown in its folder, renamed or deleted, nothing more.
-        for (QPushButton *button : {playButton, fullscreenButton, trimButton, splitButton, screenshotButton,
+        // An empty file: it can be shown in its folder, renamed or deleted, nothing more; Play
+        // stays to say why it does not play.
+        for (QPushButton *button : {fullscreenButton, trimButton, splitButton, screenshotButton,
                                     muteButton, watermarkButton, undoButton, primaryActionButton})
             button->setEnabled(false);
         infoLabel->setText(tr("文件为空"));
