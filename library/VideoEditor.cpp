@@ -200,9 +200,13 @@ QStringList VideoEditor::trimArguments(const QString &input, double start, doubl
     if (!audio) {
         // Frames keep their own times: a constant-rate output (MP4's default) fills the gap
         // between a cut that falls between two frames and the first frame after it with a
-        // copy of that frame, so a split's second part showed one frame twice.
+        // copy of that frame, so a split's second part showed one frame twice. The encoder
+        // counts in the source's time base, not in frame periods: Matroska's frames stand a few
+        // milliseconds off the frame grid, and rounded to it the frame just before a cut went
+        // past the cut and out of the first part (or the one just after it into both).
         args << QStringLiteral("-map") << QStringLiteral("0:v:0") << QStringLiteral("-map") << QStringLiteral("0:a?")
-             << QStringLiteral("-fps_mode") << QStringLiteral("vfr") << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
+             << QStringLiteral("-fps_mode") << QStringLiteral("vfr") << QStringLiteral("-enc_time_base:v")
+             << QStringLiteral("-1") << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
              << QStringLiteral("veryfast") << QStringLiteral("-crf") << QStringLiteral("19") << QStringLiteral("-c:a")
              << QStringLiteral("aac") << QStringLiteral("-b:a") << QStringLiteral("192k");
         if (supportsFastStart(output))

@@ -179,6 +179,7 @@ private:
     void applyMetadata(int generation, int index, const QString &path, const VideoRecord &result);
     void applyQueuedMetadata();
     void stopPreviewJob();
+    void showPlaybackTime(double seconds);
     // Runs a picture grab on a pool thread; `done` gets its result on the GUI thread.
     void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
     void saveScreenshot(const QString &path, const QImage &frame);
@@ -253,6 +254,9 @@ private:
     QImage frameImage;
     qint64 waveformSource = 0; // cacheKey of the picture preview->waveform was made from
     QImage displayedImage;
+    // The time of the preview still while it is the picture shown (before the player has given
+    // one), -1 otherwise: the time label and a Screenshot go by it.
+    double stillSeconds = -1;
     QObject *previewJob = nullptr;               // the running preview-picture grab
     std::shared_ptr<QAtomicInt> previewWanted; // cleared to end it
     QVideoWidget *fullscreenView = nullptr;

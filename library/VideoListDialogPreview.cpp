@@ -86,6 +86,7 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     preview->clear();
     frameImage = QImage();
     displayedImage = QImage();
+    stillSeconds = -1;
     const VideoRecord record = records.at(index);
     updateDetail(record);
     setEditMode(QStringLiteral("trim"));
@@ -159,7 +160,7 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     using Decoded = std::pair<QImage, QImage>;
     auto *watcher = new QFutureWatcher<Decoded>(this);
     previewJob = watcher;
-    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, serial, path, audio] {
+    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, serial, path, audio, at] {
         watcher->deleteLater();
         if (previewJob != watcher)
             return;
@@ -177,6 +178,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
             if (audio) {
                 preview->waveform = mask;
                 waveformSource = picture.cacheKey();
+            } else {
+                stillSeconds = at;
+                showPlaybackTime(player->position());
             }
             renderPreviewFrame();
         }
@@ -189,8 +193,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     setDetailButtonsEnabled(true);
     updateMediaSpecificUi();
     if (record.size == 0) {
-        // An empty file: it can be shown in its folder, renamed or deleted, nothing more.
-        for (QPushButton *button : {playButton, fullscreenButton, trimButton, splitButton, screenshotButton,
+        // An empty file: it can be shown in its folder, renamed or deleted, nothing more; Play
+        // stays to say why it does not play.
+        for (QPushButton *button : {fullscreenButton, trimButton, splitButton, screenshotButton,
                                     muteButton, watermarkButton, undoButton, primaryActionButton})
             button->setEnabled(false);
         infoLabel->setText(tr("文件为空"));
@@ -281,6 +286,7 @@ void VideoListDialog::onFrameReady(const QImage &image, double)
     if (image.isNull())
         return;
     frameImage = image;
+    stillSeconds = -1;
     renderPreviewFrame();
 }
 
@@ -296,9 +302,17 @@ void VideoListDialog::onPositionChanged(double seconds)
             preview->update();
         }
     }
+    showPlaybackTime(seconds);
+}
+
+// The seek bar and the time label: at the player's position, or at the still's time while the
+// still is what the preview shows.
+void VideoListDialog::showPlaybackTime(double seconds)
+{
+    const double shown = stillSeconds >= 0 ? stillSeconds : seconds;
     if (!sliderDragging && durationSeconds > 0)
-        seekSlider->setValue(int(std::lround(seconds / durationSeconds * 10000.0)));
-    timeLabel->setText(timeText(seconds) + QStringLiteral(" / ") + timeText(durationSeconds));
+        seekSlider->setValue(int(std::lround(shown / durationSeconds * 10000.0)));
+    timeLabel->setText(timeText(shown) + QStringLiteral(" / ") + timeText(durationSeconds));
 }
 
 void VideoListDialog::onDurationChanged(double seconds)
@@ -310,7 +324,7 @@ void VideoListDialog::onDurationChanged(double seconds)
         rangeBar->setPreview(QPixmap::fromImage(frameImage), currentIsAudio(), seconds,
                              frameImage.cacheKey() == waveformSource ? preview->waveform : QImage());
     durationSeconds = seconds;
-    timeLabel->setText(timeText(player->position()) + QStringLiteral(" / ") + timeText(durationSeconds));
+    showPlaybackTime(player->position());
 }
 
 void VideoListDialog::onPlayClicked()
@@ -350,6 +364,7 @@ void VideoListDialog::clearCurrentSelection()
     durationSeconds = 0;
     frameImage = QImage();
     displayedImage = QImage();
+    stillSeconds = -1;
     player->close();
     stopPreviewJob();
     preview->clear();
@@ -436,12 +451,14 @@ void VideoListDialog::onScreenshotClicked()
         return;
     }
     // Before playback the preview shows a cropped still (or nothing yet): the saved picture is
-    // a full frame, grabbed by ffmpeg on a pool thread. A file it cannot read is said so.
+    // a full frame of the same moment, grabbed by ffmpeg on a pool thread. A file it cannot read
+    // is said so.
     const int serial = selectionSerial;
     const QString path = record.path;
     const double end = durationSeconds > 0.1 ? durationSeconds - 0.05 : player->position();
+    const double moment = stillSeconds >= 0 ? stillSeconds : player->position();
     screenshotButton->setEnabled(false);
-    grabPicture([path, at = std::clamp(player->position(), 0.0, std::max(end, 0.0))] { return grabFullFrame(path, at); },
+    grabPicture([path, at = std::clamp(moment, 0.0, std::max(end, 0.0))] { return grabFullFrame(path, at); },
                 [this, serial, path](const QImage &frame) {
                     screenshotButton->setEnabled(currentIndex >= 0);
                     if (serial != selectionSerial)

@@ -9,6 +9,7 @@
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "recording/NumberText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -267,7 +268,8 @@ void VideoListDialog::showSpeedDialog()
     auto *speeds = new DarkComboBox(&dialog);
     speeds->setObjectName(QStringLiteral("SpeedChoice"));
     for (double value : {0.5, 1.0, 1.5, 2.0})
-        speeds->addItem(value == 1.0 ? tr("Normal (1×)") : LibraryTools::speedText(value) + QStringLiteral("×"),
+        speeds->addItem(value == 1.0 ? tr("Normal (1×)")
+                                     : NumberText::isolated(LibraryTools::speedText(value) + QStringLiteral("×")),
                         value);
     speeds->setCurrentIndex(1);
     dialog.content()->addWidget(speeds);
@@ -301,6 +303,7 @@ void VideoListDialog::showVolumeDialog()
     slider->setObjectName(QStringLiteral("VolumeLevel"));
     slider->setRange(0, 200);
     slider->setValue(100);
+    NumberText::keepLeftToRight(slider); // filled from its least end, as in every language
     auto *value = new QLabel(QStringLiteral("100%"), &dialog);
     value->setFixedWidth(50);
     row->addWidget(slider, 1);

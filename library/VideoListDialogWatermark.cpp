@@ -68,6 +68,10 @@ void VideoListDialog::showWatermarkDialog()
     settings.setValue(QStringLiteral("watermark/marginX"), accepted.marginX);
     settings.setValue(QStringLiteral("watermark/marginY"), accepted.marginY);
     settings.sync();
+    // The file may have gone while the dialog was open: said so, and its card goes, as for the
+    // other tools.
+    if (dropGoneCurrentFile())
+        return;
 
     const QFileInfo source(record.path);
     const QString target = source.dir().filePath(source.completeBaseName() + QStringLiteral("_watermarked.mp4"));

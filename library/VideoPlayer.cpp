@@ -16,6 +16,7 @@
 #include <QVideoWidget>
 
 #include <algorithm>
+#include <cstring>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -26,6 +27,20 @@ namespace {
 bool isPlainAscii(const QString &text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// A video frame holding a copy of the picture (Qt 6.4 has no QVideoFrame from a QImage).
+QVideoFrame videoFrameOf(const QImage &picture)
+{
+    const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
+    QVideoFrame frame(QVideoFrameFormat(rgba.size(), QVideoFrameFormat::Format_RGBA8888));
+    if (!frame.map(QVideoFrame::WriteOnly))
+        return {};
+    const int rowBytes = std::min<int>(rgba.bytesPerLine(), frame.bytesPerLine(0));
+    for (int y = 0; y < rgba.height(); ++y)
+        std::memcpy(frame.bits(0) + qsizetype(y) * frame.bytesPerLine(0), rgba.constScanLine(y), size_t(rowBytes));
+    frame.unmap();
+    return frame;
 }
 
 } // namespace
@@ -388,10 +403,17 @@ void VideoPlayer::showNewestInWidget()
     if (!m_videoWidget)
         return;
     QVideoFrame frame;
+    QImage picture;
     {
         QMutexLocker lock(&m_frameMutex);
         frame = m_newestFrame;
+        if (!frame.isValid())
+            picture = m_lastFrame;
     }
+    // The decoded frame is let go once converted: a player standing still (paused, or at the
+    // end) shows its last picture instead.
+    if (!frame.isValid() && !picture.isNull())
+        frame = videoFrameOf(picture);
     if (frame.isValid())
         m_videoWidget->videoSink()->setVideoFrame(frame);
 }

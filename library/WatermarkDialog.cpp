@@ -3,6 +3,7 @@
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "recording/NumberText.h"
 
 #include <QButtonGroup>
 #include <QColorDialog>
@@ -195,6 +196,7 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     m_opacity = new QSlider(Qt::Horizontal);
     m_opacity->setRange(10, 100);
     m_opacity->setValue(50);
+    NumberText::keepLeftToRight(m_opacity); // filled from its least end, as in every language
     m_opacityLabel = new QLabel(QStringLiteral("50%"));
     m_opacityLabel->setFixedWidth(42);
     m_opacityLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -262,6 +264,7 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
         slider = new QSlider(Qt::Horizontal);
         slider->setRange(0, 100);
         slider->setValue(20);
+        NumberText::keepLeftToRight(slider);
         auto *value = new QLabel(QStringLiteral("20 px"));
         value->setFixedWidth(46);
         connect(slider, &QSlider::valueChanged, this, [this, value](int v) {

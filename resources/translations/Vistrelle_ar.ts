@@ -688,15 +688,15 @@
     </message>
     <message>
         <source>128 kbps · 较小</source>
-        <translation>128 kbps · أصغر</translation>
+        <translation>⁦128 kbps⁩ · أصغر</translation>
     </message>
     <message>
         <source>192 kbps · 推荐</source>
-        <translation>192 kbps · موصى به</translation>
+        <translation>⁦192 kbps⁩ · موصى به</translation>
     </message>
     <message>
         <source>320 kbps · 高质量</source>
-        <translation>320 kbps · جودة عالية</translation>
+        <translation>⁦320 kbps⁩ · جودة عالية</translation>
     </message>
     <message>
         <source>无损 · 由格式决定</source>
@@ -954,7 +954,7 @@
     </message>
     <message>
         <source>1× (正常)</source>
-        <translation>1× (عادي)</translation>
+        <translation>⁦1×⁩ (عادي)</translation>
     </message>
     <message>
         <source>播放速度</source>
@@ -3374,9 +3374,9 @@ Please visit this link manually:
 保存路径：%9</source>
         <translation>التنسيق: %1
 الترميز: %2
-معدل العينات: %3 Hz
+معدل العينات: ⁦%3 Hz⁩
 القنوات: %4
-معدل البت: %5 kbps
+معدل البت: ⁦%5 kbps⁩
 المدة: %6
 الحجم: %7
 تاريخ الإنشاء: %8
@@ -3428,11 +3428,11 @@ Please visit this link manually:
     </message>
     <message>
         <source>Normal (1×)</source>
-        <translation>عادي (1×)</translation>
+        <translation>عادي (⁦1×⁩)</translation>
     </message>
     <message>
         <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
-        <translation>0.5× أبطأ    1× الأصلية    1.5× / 2× أسرع</translation>
+        <translation>⁦0.5×⁩ أبطأ    ⁦1×⁩ الأصلية    ⁦1.5× / 2×⁩ أسرع</translation>
     </message>
     <message>
         <source>变速完成</source>
@@ -3468,15 +3468,15 @@ Please visit this link manually:
     </message>
     <message>
         <source>高质量（320 kbps）</source>
-        <translation>عالية (320 kbps)</translation>
+        <translation>عالية (⁦320 kbps⁩)</translation>
     </message>
     <message>
         <source>标准（192 kbps）</source>
-        <translation>قياسية (192 kbps)</translation>
+        <translation>قياسية (⁦192 kbps⁩)</translation>
     </message>
     <message>
         <source>压缩（128 kbps）</source>
-        <translation>مضغوطة (128 kbps)</translation>
+        <translation>مضغوطة (⁦128 kbps⁩)</translation>
     </message>
     <message>
         <source>音频提取完成</source>

@@ -415,8 +415,8 @@ private slots:
         QCOMPARE(VideoEditor::trimArguments("/in.mp4", 1.5, 4, "/out.mkv"),
                  QStringList({"-n", "-ss", "1.500", "-colorspace", "smpte170m", "-color_primaries", "bt709", "-color_trc",
                               "iec61966-2-1", "-color_range", "tv", "-i", "/in.mp4", "-t", "2.500", "-map", "0:v:0", "-map", "0:a?",
-                              "-fps_mode", "vfr", "-c:v", "libx264", "-preset", "veryfast", "-crf", "19", "-c:a", "aac", "-b:a", "192k",
-                              "/out.mkv"}));
+                              "-fps_mode", "vfr", "-enc_time_base:v", "-1", "-c:v", "libx264", "-preset", "veryfast", "-crf", "19",
+                              "-c:a", "aac", "-b:a", "192k", "/out.mkv"}));
         QVERIFY(VideoEditor::trimArguments("/in.mp4", 0, 1, "/out.mov").contains("+faststart"));
         // To the end: a far end, not the rounded duration.
         const QStringList toEnd = VideoEditor::trimArguments("/in.mkv", 2, VideoEditor::kToEnd, "/out.mkv");

@@ -286,6 +286,8 @@ void LibraryEditsTest::splitMatroska()
     QVERIFY(clickWidget(b, barPoint(b, 2.0)));
     QTRY_VERIFY(b->marker > 1.5 && b->marker < 2.5);
     QCOMPARE(button(w, "PrimaryAction")->text(), QStringLiteral("开始分割"));
+    QTest::qWait(500); // the seek's position reports have come
+    b->marker = 2.004; // between the frames at 1.974 and 2.007 s, nearer the frame grid's 2.0
 
     // The completion dialog: Open Folder, then OK.
     bool sawCompletion = false;
@@ -309,6 +311,9 @@ void LibraryEditsTest::splitMatroska()
     const QString part2 = clip("Vistrelle_long_片段2.mkv");
     const double total = TestMedia::durationSeconds(part1) + TestMedia::durationSeconds(part2);
     QVERIFY2(qAbs(total - 5.4) <= 0.1, qPrintable(QString::number(total)));
+    const int mkvFrames1 = countFrames(part1);
+    QVERIFY2(mkvFrames1 == 60 && mkvFrames1 + countFrames(part2) == countFrames(clip("Vistrelle_long.mkv")),
+             qPrintable(QStringLiteral("%1 + %2").arg(mkvFrames1).arg(countFrames(part2))));
     QCOMPARE(m_urls.urls.size(), 1);
     QCOMPARE(QDir::cleanPath(m_urls.urls.first().toLocalFile()), QDir::cleanPath(m_folder));
     QCOMPARE(md5(clip("Vistrelle_long.mkv")), before);

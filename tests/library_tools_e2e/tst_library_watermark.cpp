@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace LibraryMedia;
 using namespace ToolsTest;
 
@@ -209,6 +211,25 @@ void LibraryWatermarkTest::cancelLeavesNothing()
     QTRY_COMPARE(m_boxes->texts, QStringList{QStringLiteral("操作已取消")});
     QCOMPARE(int(QDir(m_folder).entryList(QDir::Files).size()), files);
     QVERIFY(!m_window->videoPlayer()->isPlaying());
+
+    // A file removed while the dialog is open: said it is gone, as the other tools say it, and
+    // its card goes.
+    const QString gone = clip("Vistrelle_gone.mp4");
+    QVERIFY(QFile::copy(m_source, gone));
+    m_window->loadFromDisk();
+    QTRY_VERIFY_WITH_TIMEOUT(select("Vistrelle_gone.mp4"), 20000);
+    Script removed;
+    removed.then("remove and save", [] { return readyWatermarkDialog() != nullptr; }, [gone] {
+        QFile::remove(gone);
+        clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary"));
+    });
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes->titles.isEmpty(), 30000);
+    QCOMPARE(m_boxes->titles, QStringList{QStringLiteral("文件不存在")});
+    QVERIFY(std::none_of(m_window->recordList().cbegin(), m_window->recordList().cend(),
+                         [gone](const VideoRecord &r) { return r.path == gone; }));
+    QVERIFY(leftovers(m_folder).isEmpty());
 }
 
 // A window destroyed while its job runs ends ffmpeg and removes the temporary folder.

@@ -26,10 +26,12 @@ inline bool hasDirection(QChar c)
     }
 }
 
-// A unit in Latin letters right after a number and a blank ("30 fps"): the number's
-// stretch goes on to its end.
+// A unit in Latin letters right after a number and a blank ("30 fps"), or a "×" right after
+// it ("0.5×"): the number's stretch goes on to its end.
 inline int unitEnd(const QString &line, int afterNumber)
 {
+    if (afterNumber < line.size() && line.at(afterNumber) == QChar(0x00D7)) // "0.5×"
+        return afterNumber + 1;
     if (afterNumber + 1 >= line.size() || line.at(afterNumber) != QLatin1Char(' '))
         return afterNumber;
     int end = afterNumber + 1;
@@ -78,7 +80,7 @@ inline QStringList misordered(const QString &text, const QFont &font, Qt::Layout
         for (const auto &[from, to] : numberStretches(line)) {
             qreal previous = -1e9;
             for (int i = from; i < to; ++i) {
-                if (!line.at(i).isDigit() && !line.at(i).isLetter())
+                if (!line.at(i).isDigit() && !line.at(i).isLetter() && line.at(i) != QChar(0x00D7))
                     continue;
                 const QList<QGlyphRun> runs = textLine.glyphRuns(i, 1);
                 if (runs.isEmpty() || runs.first().positions().isEmpty())

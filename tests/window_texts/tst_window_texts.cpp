@@ -760,6 +760,25 @@ void WindowTexts::rightToLeftNumbers()
     checkSlidersFillFromTheStart(library, QStringLiteral("rtl-library"));
     viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
              inside(QStringLiteral("rtl-library-file-info")));
+    // The tools: the volume and watermark sliders fill from their least end; the speeds
+    // ("0.5×") and bit rates ("320 kbps") read as they do left to right.
+    viaModal(QStringLiteral("rtl-library-volume"), [&] { library->showVolumeDialog(); },
+             [&](QWidget *w) { checkSlidersFillFromTheStart(w, QStringLiteral("rtl-library-volume")); });
+    viaModal(QStringLiteral("rtl-library-watermark"), [&] { library->showWatermarkDialog(); },
+             [&](QWidget *w) { checkSlidersFillFromTheStart(w, QStringLiteral("rtl-library-watermark")); });
+    viaModal(QStringLiteral("rtl-library-speed"), [&] { library->showSpeedDialog(); }, [&](QWidget *w) {
+        auto *speeds = w->findChild<QComboBox *>(QStringLiteral("SpeedChoice"));
+        QVERIFY(speeds);
+        QStringList problems;
+        for (int i = 0; i < speeds->count(); ++i) {
+            speeds->setCurrentIndex(i);
+            problems << numberorder::check(w);
+        }
+        problems.removeDuplicates();
+        record(QStringLiteral("rtl-library-speed"), problems);
+    });
+    viaModal(QStringLiteral("rtl-library-extract-audio"), [&] { library->showExtractAudioDialog(); },
+             inside(QStringLiteral("rtl-library-extract-audio")));
     library->close();
 }
 
