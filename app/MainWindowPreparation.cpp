@@ -336,8 +336,10 @@ void MainWindow::presentRecordingControls()
         m_setupToolbar->excludeFromCapture();
         return;
     }
-    // Not while the recording is being saved: nothing would hide the toolbar afterwards.
-    if (isBusy(m_recorder) && !m_recorder->isFinalizing() && !m_floatingToolbar->isVisible())
+    // Not while the recording is being saved: nothing would hide the toolbar afterwards. Nor
+    // before its start: the countdown stays above everything, and a start that is refused
+    // then ends with its message alone.
+    if (isBusy(m_recorder) && !startPending && !m_recorder->isFinalizing() && !m_floatingToolbar->isVisible())
         m_floatingToolbar->show();
     if (m_floatingToolbar->isVisible()) {
         m_floatingToolbar->raise();

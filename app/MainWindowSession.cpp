@@ -313,17 +313,20 @@ void MainWindow::onCountdownFinished(int serial, bool audioOnly)
     if (serial != recordingSerial || !startPending)
         return;
     m_floatingToolbar->setRecordingInitializing(true);
-    m_floatingToolbar->show();
-    m_floatingToolbar->raise();
-    m_floatingToolbar->excludeFromCapture();
     m_recorder->excludedWindowId = m_floatingToolbar->winId();
     m_mouseHighlighter->setEnabled(audioOnly ? false : mouseEffectsOn);
-    m_floatingToolbar->raise();
     QTimer::singleShot(80, this, [this, serial] {
         if (serial != recordingSerial || !startPending)
             return;
         startPending = false;
         m_recorder->start();
+        // A start refused at once has ended the session already: its message comes alone,
+        // without a toolbar flashing up and going again before it.
+        if (serial != recordingSerial)
+            return;
+        m_floatingToolbar->show();
+        m_floatingToolbar->raise();
+        m_floatingToolbar->excludeFromCapture();
     });
 }
 

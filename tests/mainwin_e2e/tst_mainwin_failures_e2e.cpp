@@ -369,8 +369,27 @@ void TestMainWindowFailuresE2E::fullDiskAtTheStartIsNamed()
     QVERIFY2(!messages.texts().first().contains(QLatin1String("codec parameters")), qPrintable(messages.texts().first()));
 }
 
+// Counts the times a window is shown.
+class ShowCounter : public QObject
+{
+public:
+    explicit ShowCounter(QWidget *window) { window->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void TestMainWindowFailuresE2E::refuseTwice(MainWindow &window, const QString &cause)
 {
+    // A refused start shows no recording toolbar before its message.
+    ShowCounter toolbar(window.floatingToolbar());
+    auto noToolbar = qScopeGuard([&] { QCOMPARE(toolbar.shown, 0); });
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QMessageBox *box = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((box = recordingMessage()), 20000);
