@@ -1420,11 +1420,14 @@ void Recorder::tellStalledEncoder(const QString &path, qint64 fileMs)
                          << (fileMs >= 0 ? "(probed)" : "(from its segments)");
     if (missingMs <= 1000)
         return;
-    const auto clock = [](qint64 ms) {
-        const qint64 seconds = (ms + 500) / 1000;
-        return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    // Whole seconds, the missing part as their difference: the figures add up as read.
+    const auto seconds = [](qint64 ms) { return (ms + 500) / 1000; };
+    const auto clock = [](qint64 s) {
+        return QStringLiteral("%1:%2").arg(s / 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
     };
+    const qint64 holds = seconds(holdsMs);
+    const qint64 recorded = std::max(seconds(heldMediaMs), holds + 1);
     emit errorOccurred(tr("编码器停止了响应：文件保存了 %1（共录制了 %2），从 %3 起缺少 %4：\n%5")
-                           .arg(clock(holdsMs), clock(heldMediaMs), clock(gapAtMs), clock(missingMs),
+                           .arg(clock(holds), clock(recorded), clock(seconds(gapAtMs)), clock(recorded - holds),
                                 QDir::toNativeSeparators(path)));
 }

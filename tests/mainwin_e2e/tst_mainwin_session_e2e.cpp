@@ -321,6 +321,8 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
     for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files))
         playable += MediaProbe::probe(file.filePath()).ok ? 1 : 0;
     QVERIFY2(playable >= 2, qPrintable(folder));
+    QTRY_VERIFY(visibleTopLevel<QMessageBox>());
+    screenshot(QStringLiteral("session-stalled-join-message"));
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (qobject_cast<QMessageBox *>(widget))
             widget->close();
