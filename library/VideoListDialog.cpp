@@ -3,6 +3,7 @@
 #include "recording/NumberText.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
+#include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/SeekSlider.h"
 #include "library/TimelineRangeWidget.h"
@@ -333,7 +334,7 @@ void VideoListDialog::buildUi()
                     return;
                 }
                 playbackWanted = false;
-                QMessageBox::warning(this, tr("播放失败"), message);
+                showLibraryWarning(this, tr("播放失败"), message);
             },
             Qt::QueuedConnection);
     });
