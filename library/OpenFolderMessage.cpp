@@ -5,10 +5,16 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 bool openContainingFolder(const QString &path, QWidget *parent)
 {
@@ -34,7 +40,45 @@ void showOpenFolderMessage(QWidget *parent, const QString &title, const QString 
         if (box.height() < 230)
             box.resize(box.width(), 230);
     });
+    widenMessageBox(box);
     box.exec();
     if (box.clickedButton() == open)
         openContainingFolder(path, parent);
+}
+
+void showLibraryWarning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    widenMessageBox(box);
+    box.exec();
+}
+
+void widenMessageBox(QMessageBox &box)
+{
+    // The box makes itself as wide as its layout's minimum (and its title plus 50 px, too
+    // little beside the window manager's buttons, about 140 px): empty items of the wanted
+    // widths raise that minimum, within the screen.
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const QScreen *screen = box.screen();
+    const int most = screen ? screen->availableGeometry().width() - 80 : 1800;
+    const int row = grid->rowCount();
+    const QMargins margins = grid->contentsMargins();
+    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160 - margins.left() - margins.right();
+    grid->addItem(new QSpacerItem(std::min(title, most), 0), row, 0, 1, grid->columnCount());
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const int at = label ? grid->indexOf(label) : -1;
+    if (at < 0)
+        return;
+    static const QRegularExpression breaks(QStringLiteral("[\\s/]+"));
+    int longest = 0;
+    for (const QString &word : label->text().split(breaks, Qt::SkipEmptyParts))
+        longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
+    int labelRow = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(at, &labelRow, &column, &rowSpan, &columnSpan);
+    grid->addItem(new QSpacerItem(std::min(longest + 8, most - 100), 0), row + 1, column, 1, columnSpan);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 // An information box with an "Open Folder" button; that button opens the path itself when it
@@ -12,3 +13,11 @@ void showOpenFolderMessage(QWidget *parent, const QString &title, const QString 
 // cannot (no folder opener), says so in a warning box (over `parent`) naming the folder, and
 // returns false.
 bool openContainingFolder(const QString &path, QWidget *parent = nullptr);
+
+// A warning box wide enough for its title and its longest unbreakable word (see widenMessageBox).
+void showLibraryWarning(QWidget *parent, const QString &title, const QString &text);
+
+// Before the box is shown, all set: wide enough that the window manager's title bar shows the whole title
+// and that the longest stretch of its text without a break (a long file name) stays on one line,
+// within the screen.
+void widenMessageBox(QMessageBox &box);

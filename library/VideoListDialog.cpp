@@ -4,6 +4,7 @@
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
+#include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/SeekSlider.h"
 #include "library/TimelineRangeWidget.h"
@@ -362,7 +363,7 @@ void VideoListDialog::buildUi()
                     return;
                 }
                 playbackWanted = false;
-                QMessageBox::warning(this, tr("播放失败"), message);
+                showLibraryWarning(this, tr("播放失败"), message);
             },
             Qt::QueuedConnection);
     });

@@ -95,7 +95,7 @@ void VideoListDialog::openRecord(int index, bool autoplay)
         // Nothing to play: updateDetail said so, and a Play asked for (a double click, the
         // card's menu) is answered as the Play button answers it.
         if (autoplay)
-            QMessageBox::warning(this, tr("播放失败"), tr("文件为空"));
+            showLibraryWarning(this, tr("播放失败"), tr("文件为空"));
         return;
     }
     if (player->open(record.path) && autoplay) {
@@ -332,7 +332,7 @@ void VideoListDialog::onPlayClicked()
     if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     if (currentIsEmptyFile()) {
-        QMessageBox::warning(this, tr("播放失败"), tr("文件为空"));
+        showLibraryWarning(this, tr("播放失败"), tr("文件为空"));
         return;
     }
     if (player->isPlaying()) {

@@ -13,8 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -196,6 +198,14 @@ public:
                 if (box && box->isVisible() && m_answer != kLeaveOpen) {
                     titles << box->windowTitle();
                     texts << box->text();
+                    // The window manager's title bar needs about 140 px beside the title.
+                    int longest = 0;
+                    auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                    for (const QString &word : box->text().split(QRegularExpression(QStringLiteral("[\\s/]+"))))
+                        longest = std::max(longest, label ? label->fontMetrics().horizontalAdvance(word) : 0);
+                    if (box->width() < box->fontMetrics().horizontalAdvance(box->windowTitle()) + 140
+                        || (label && label->width() < longest))
+                        cramped << box->windowTitle();
                     if (QAbstractButton *b = box->button(QMessageBox::StandardButton(m_answer)))
                         b->click();
                     else if (box->escapeButton())
@@ -212,6 +222,7 @@ public:
     void answer(int button) { m_answer = button; }
     QStringList titles;
     QStringList texts;
+    QStringList cramped; // titles of boxes too narrow for their title or their longest word
 
 private:
     QTimer m_timer;

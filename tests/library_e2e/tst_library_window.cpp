@@ -267,6 +267,7 @@ void LibraryWindowTest::listing()
     m_boxes->texts.clear();
     QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton")))); // and so does Play
     QTRY_COMPARE_WITH_TIMEOUT(m_boxes->texts, QStringList{QStringLiteral("文件为空")}, 10000);
+    QVERIFY2(m_boxes->cramped.isEmpty(), qPrintable(m_boxes->cramped.join(", ")));
     // Its More menu offers only what works on no data: renaming and its facts. The menu waits
     // in its own loop: it is read and closed from a timer.
     QStringList offered;
