@@ -589,7 +589,7 @@ void SettingsDialog::showEvent(QShowEvent *event)
 QWidget *SettingsDialog::buildGeneralPage()
 {
     // Tighter than the other pages and able to scroll: the close hint takes two or three
-    // lines, and with the Part's spacing the page was squeezed until the hint was cut off.
+    // lines, and with the other pages' spacing the hint was cut off.
     QScrollArea *scroll = scrollingPage(m_stack, "transparent");
     auto *page = new QWidget;
     QVBoxLayout *layout = startPage(page, tr("通用"), 6);
