@@ -843,7 +843,7 @@ void WindowTexts::checkStillWhileListsOpen(QWidget *dialog, const QString &key)
     // Where the X server has the dialog, and where Qt has it: a move asked for shows in Qt at
     // once, on the server once the window manager has made it. (Qt may also learn the place
     // it had wrong: then nothing moves.)
-    const auto server = [dialog] { return serverWindowPosition(dialog).value_or(QPoint()); };
+    const auto server = [dialog] { return windowPositionOnServer(dialog).value_or(QPoint()); };
     const auto asked = [dialog] { return dialog->windowHandle()->geometry().topLeft(); };
     const QPoint before = server();
     const auto moved = [&] { return (server() - before).manhattanLength() > 1; };
