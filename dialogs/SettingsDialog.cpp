@@ -1,5 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "app/LeftToRight.h"
 #include "app/LoginItem.h"
 #include "recording/NumberText.h"
 #include "app/TintedIcon.h"
@@ -720,7 +721,7 @@ QWidget *SettingsDialog::buildMousePage()
         slider->setRange(minimum, maximum);
         // Filled from its least end, left to right as the player's sliders are (right to left
         // the style sheet filled it from the other end).
-        NumberText::keepLeftToRight(slider);
+        keepLeftToRight(slider);
         row->addWidget(slider, 1);
         readOut = makeLabel(QString::number(slider->value()) + suffix);
         readOut->setFixedWidth(48);
