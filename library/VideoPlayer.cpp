@@ -1,6 +1,7 @@
 #include "library/VideoPlayer.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "platform/mac/ProcessMemory.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -16,10 +17,6 @@
 #include <QVideoWidget>
 
 #include <algorithm>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -208,10 +205,8 @@ void VideoPlayer::dropFrames()
     m_lastFramePts = -1;
     m_deliveredSerial = m_lastFrameSerial = m_newestSerial;
     lock.unlock();
-#ifdef __GLIBC__
-    // Freed pictures below glibc's mmap threshold stay in the heap until trimmed.
-    malloc_trim(0);
-#endif
+    // Freed pictures would otherwise stay in the heap.
+    releaseFreedMemory();
 }
 
 qint64 VideoPlayer::seekTargetMs(double seconds, double duration)
