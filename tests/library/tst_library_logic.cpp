@@ -1,7 +1,7 @@
 // Rules of the media library that need no window: names, registry, metadata parsing,
 // formatting, seeking.
 
-#include "../library_e2e/LibraryTestMedia.h"
+#include "../support/LibraryTestMedia.h"
 
 #include "library/FfmpegJob.h"
 #include "library/LibraryToolArguments.h"

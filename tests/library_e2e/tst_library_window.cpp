@@ -1,7 +1,7 @@
 // The media library window as the main window makes it, driven by real X events: listing
 // a save folder of awkward names, searching, metadata, playing with sound.
 
-#include "LibraryTestMedia.h"
+#include "../support/LibraryTestMedia.h"
 
 #include "library/MediaLibraryFiles.h"
 #include "library/PlayerWindow.h"

@@ -5,8 +5,8 @@
 // stops there; by size, the panel goes. Both limits are switched off from the
 // preparation toolbar that can switch them on. Records audio only, which costs little.
 
-#include "MainWindowDriver.h"
-#include "../overlays_e2e/OverlayE2eSupport.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/OverlayE2eSupport.h"
 #include "../support/ServerWindowPosition.h"
 
 #include "app/BottomBar.h"

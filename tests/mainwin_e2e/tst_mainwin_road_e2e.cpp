@@ -4,9 +4,9 @@
 // The recording is made by the real ffmpeg and checked with ffprobe.
 
 #include "dialogs/SettingsDialog.h"
-#include "../prep_e2e/TestWindowProcess.h"
-#include "../prep_e2e/XdotoolDriver.h"
-#include "MainWindowDriver.h"
+#include "../support/TestWindowProcess.h"
+#include "../support/XdotoolDriver.h"
+#include "../support/MainWindowDriver.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"

@@ -4,7 +4,7 @@
 // cut off by the widgets around it (scrolled content excepted: it can be scrolled to),
 // and no control drawn over another.
 
-#include "TextFit.h"
+#include "../support/TextFit.h"
 #include "../support/ServerWindowPosition.h"
 
 #include <QAbstractSlider>

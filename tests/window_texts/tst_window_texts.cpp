@@ -13,10 +13,10 @@
 #include "CalendarCheck.h"
 #include "NumberOrder.h"
 #include "PointerReach.h"
-#include "TextFit.h"
+#include "../support/TextFit.h"
 #include "WindowFit.h"
 
-#include "../final/TestMedia.h"
+#include "../support/TestMedia.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
