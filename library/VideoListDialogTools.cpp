@@ -225,7 +225,7 @@ public:
     {
         QWidget *top = window();
         const QPoint believed = top->mapToGlobal(QPoint(0, 0));
-        const std::optional<QPoint> real = serverWindowPosition(top);
+        const std::optional<QPoint> real = windowPositionFromServer(top);
         QComboBox::showPopup();
         QWidget *popup = view() ? view()->window() : nullptr;
         // (openbox now and then maps a frameless dialog after Qt has asked where it is, and Qt

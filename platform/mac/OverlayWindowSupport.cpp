@@ -157,7 +157,7 @@ private:
     {
         if (!m_window || !m_window->isVisible())
             return;
-        const std::optional<QPoint> server = serverWindowPosition(m_window);
+        const std::optional<QPoint> server = windowPositionFromServer(m_window);
         QScreen *screen = m_window->screen();
         if (!server || !screen)
             return;
@@ -258,7 +258,7 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region)
     return ok;
 }
 
-std::optional<QPoint> serverWindowPosition(QWidget *widget)
+std::optional<QPoint> windowPositionFromServer(QWidget *widget)
 {
     if (!widget || !onX11())
         return std::nullopt;
