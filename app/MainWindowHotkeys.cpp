@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ScreenshotWriter.h"
-#include "app/WithdrawnScreenshot.h"
+#include "app/ScreenshotWithoutOwnWindows.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
@@ -146,7 +146,7 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
             own << window;
     const int generation = preparationGeneration;
     const int serial = recordingSerial;
-    WithdrawnScreenshot::take(
+    ScreenshotWithoutOwnWindows::take(
         m_recorder->isRecording() ? recordingCaptureRect : m_controls->captureRect(), own, this,
         [this, generation, serial] { return generation == preparationGeneration && serial == recordingSerial; },
         std::move(done));
