@@ -154,7 +154,7 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
 
 void MainWindow::setRecordingCameraEnabled(bool on, int retries)
 {
-    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == 4) {
+    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == CaptureModeAudioOnly) {
         m_floatingToolbar->setCameraEnabled(false, false);
         return;
     }
@@ -199,7 +199,7 @@ void MainWindow::setRecordingCameraEnabled(bool on, int retries)
     }
 
     m_controls->prepareCameraForRecording();
-    if (recordingCaptureMode == 0) {
+    if (recordingCaptureMode == CaptureModeScreen) {
         if (on) {
             if (!m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
                                               m_controls->webcamFps(), m_controls->webcamShape(),
