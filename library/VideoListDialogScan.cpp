@@ -195,7 +195,7 @@ void VideoListDialog::refreshList(const QString &filter)
         if (!filter.isEmpty() && !record.fileName.contains(filter, Qt::CaseInsensitive))
             continue;
         auto *item = new QListWidgetItem(listWidget);
-        item->setSizeHint(QSize(0, 104));
+        item->setSizeHint(QSize(0, RecordCard::Height));
         item->setData(Qt::UserRole, i);
     }
     // The cards on screen are built at once (their pictures are asked for first), the rest a
@@ -248,7 +248,8 @@ void VideoListDialog::buildVisibleCards()
     if (count == 0)
         return;
     const int first = std::max(0, listWidget->indexAt(QPoint(1, 1)).row());
-    const int last = std::min(count - 1, first + listWidget->viewport()->height() / 100 + 1);
+    const int rowPitch = RecordCard::Height + listWidget->spacing();
+    const int last = std::min(count - 1, first + listWidget->viewport()->height() / rowPitch + 1);
     for (int row = first; row <= last; ++row)
         buildCard(row);
 }
