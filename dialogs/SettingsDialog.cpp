@@ -589,8 +589,8 @@ void SettingsDialog::showEvent(QShowEvent *event)
 
 QWidget *SettingsDialog::buildGeneralPage()
 {
-    // Tighter than the other pages and able to scroll: the close hint takes two or three
-    // lines, and with the other pages' spacing the hint was cut off.
+    // Tighter than the other pages and able to scroll, so that the close hint, two or three
+    // lines long, is shown whole.
     QScrollArea *scroll = scrollingPage(m_stack, "transparent");
     auto *page = new QWidget;
     QVBoxLayout *layout = startPage(page, tr("通用"), 6);
