@@ -436,7 +436,7 @@ QPair<int, int> MainWindow::screenBackendFor(const QRect &rect, const QList<QRec
         }
     }
     if (count == 1)
-        return {int(Recorder::CaptureBackend(3)), found};
+        return {int(Recorder::DesktopDuplicationWithFallbackBackend), found};
     return {0, 0};
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/RecordingOptionConfigs.h"
 #include "preparation/CapturableWindow.h"
+#include "preparation/CaptureMode.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -270,7 +271,7 @@ private:
     QElapsedTimer startStopHotkeyClock;
     static constexpr int kStartStopSettleMs = 600;
     int recordingSerial = 0;
-    int recordingCaptureMode = 0;
+    CaptureMode recordingCaptureMode = CaptureModeScreen;
     QRect recordingCaptureRect;
     QString recordingMicrophone; // the microphone id the recording opens
     QString recordingSuffix; // of the file the running recording will be saved as

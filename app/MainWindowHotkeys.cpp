@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ScreenshotWriter.h"
-#include "app/WithdrawnScreenshot.h"
+#include "app/ScreenshotWithoutOwnWindows.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
@@ -152,7 +152,7 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
             own << window;
     const int generation = preparationGeneration;
     const int serial = recordingSerial;
-    WithdrawnScreenshot::take(
+    ScreenshotWithoutOwnWindows::take(
         m_recorder->isRecording() ? recordingCaptureRect : m_controls->captureRect(), own, this,
         [this, generation, serial] { return generation == preparationGeneration && serial == recordingSerial; },
         std::move(done));
@@ -160,7 +160,7 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
 
 void MainWindow::setRecordingCameraEnabled(bool on, int retries)
 {
-    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == 4) {
+    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == CaptureModeAudioOnly) {
         m_floatingToolbar->setCameraEnabled(false, false);
         return;
     }
@@ -205,7 +205,7 @@ void MainWindow::setRecordingCameraEnabled(bool on, int retries)
     }
 
     m_controls->prepareCameraForRecording();
-    if (recordingCaptureMode == 0) {
+    if (recordingCaptureMode == CaptureModeScreen) {
         if (on) {
             if (!m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
                                               m_controls->webcamFps(), m_controls->webcamShape(),

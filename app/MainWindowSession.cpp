@@ -101,7 +101,7 @@ void MainWindow::beginRecordingSession()
     m_setupToolbar->hide();
 
     QRect rect = m_controls->captureRect();
-    const int mode = m_controls->captureMode();
+    const CaptureMode mode = m_controls->captureMode();
     const bool audioOnly = mode == CaptureModeAudioOnly;
     const bool webcamMode = homeMode == 5 && m_pages->currentWidget() == m_cameraPage;
     if (webcamMode) {
@@ -129,10 +129,10 @@ void MainWindow::beginRecordingSession()
 
     const QList<QScreen *> screens = QGuiApplication::screens();
     if (webcamMode) {
-        m_recorder->setCaptureBackend(Recorder::CaptureBackend(1));
+        m_recorder->setCaptureBackend(Recorder::FramesBackend);
         m_recorder->setFps(30);
     } else if (mode == CaptureModeWindow || mode == CaptureModeGame) {
-        m_recorder->setCaptureBackend(Recorder::CaptureBackend(1));
+        m_recorder->setCaptureBackend(Recorder::FramesBackend);
         m_recorder->setCaptureWindow(target.window);
     } else if (mode == CaptureModeScreen) {
         QList<QRect> geometries;
@@ -140,10 +140,10 @@ void MainWindow::beginRecordingSession()
             geometries.append(screen->geometry());
         const auto [backend, index] = screenBackendFor(rect, geometries);
         m_recorder->setCaptureBackend(Recorder::CaptureBackend(backend));
-        if (backend != 0)
+        if (backend != Recorder::DesktopBackend)
             m_recorder->setDesktopOutputIndex(index);
     } else if (mode == CaptureModeHighPerformance) {
-        m_recorder->setCaptureBackend(Recorder::CaptureBackend(2));
+        m_recorder->setCaptureBackend(Recorder::DesktopDuplicationBackend);
         m_recorder->setDesktopOutputIndex(target.screenIndex);
         QRect shifted = target.frame;
         if (target.screenIndex >= 0 && target.screenIndex < screens.size()) {
@@ -155,7 +155,7 @@ void MainWindow::beginRecordingSession()
         m_recorder->setCaptureRect(shifted);
         rect = target.frame;
     } else {
-        m_recorder->setCaptureBackend(Recorder::CaptureBackend(0));
+        m_recorder->setCaptureBackend(Recorder::DesktopBackend);
     }
 
     QRect effects = target.frame;

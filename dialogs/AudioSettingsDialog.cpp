@@ -1,6 +1,6 @@
 #include "dialogs/AudioSettingsDialog.h"
 
-#include "recording/NumberText.h"
+#include "app/LeftToRight.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -45,7 +45,7 @@ QWidget *volumeRow(QSlider *&slider, int value, QWidget *parent)
     slider = new QSlider(Qt::Horizontal, row);
     slider->setRange(0, 200);
     slider->setValue(value);
-    NumberText::keepLeftToRight(slider); // filled from its least end, as in every language
+    keepLeftToRight(slider); // filled from its least end, as in every language
     auto *label = new QLabel(row);
     label->setFixedWidth(46);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

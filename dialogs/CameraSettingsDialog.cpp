@@ -1,5 +1,6 @@
 #include "dialogs/CameraSettingsDialog.h"
 
+#include "app/LeftToRight.h"
 #include "recording/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "preparation/CameraHub.h"
@@ -378,7 +379,7 @@ void CameraSettingsDialog::buildUi()
     scaleRow->addWidget(small);
     scaleRow->addWidget(m_sizeSlider, 1);
     scaleRow->addWidget(large);
-    NumberText::keepLeftToRight(scale);
+    keepLeftToRight(scale);
     sizeRow->addWidget(scale, 1);
     addRow(sizeRow);
 

@@ -57,7 +57,7 @@ private:
         if (believed == m_requested)
             return;
         // Asked for where it is: nothing moves on screen, and Qt learns the position.
-        if (serverWindowPosition(m_dialog) == m_requested)
+        if (windowPositionFromServer(m_dialog) == m_requested)
             window->setPosition(m_requested);
     }
 

@@ -1,6 +1,6 @@
 #include "dialogs/ScheduledRecordingDialog.h"
 
-#include "recording/NumberText.h"
+#include "app/LeftToRight.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -208,8 +208,8 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     dressCalendar(m_dateTime->calendarWidget());
     m_time = new QTimeEdit(QTime::currentTime().addSecs(300), surface);
     m_time->setDisplayFormat(QStringLiteral("HH:mm"));
-    NumberText::keepLeftToRight(m_dateTime);
-    NumberText::keepLeftToRight(m_time);
+    keepLeftToRight(m_dateTime);
+    keepLeftToRight(m_time);
     m_weekDay = new ScheduleComboBox(surface);
     m_weekDay->addItems({tr("星期一"), tr("星期二"), tr("星期三"), tr("星期四"), tr("星期五"), tr("星期六"), tr("星期日")});
     m_captureMode = new ScheduleComboBox(surface);

@@ -1,5 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "app/LeftToRight.h"
 #include "app/LoginItem.h"
 #include "recording/NumberText.h"
 #include "app/TintedIcon.h"
@@ -588,8 +589,8 @@ void SettingsDialog::showEvent(QShowEvent *event)
 
 QWidget *SettingsDialog::buildGeneralPage()
 {
-    // Tighter than the other pages and able to scroll: the close hint takes two or three
-    // lines, and with the Part's spacing the page was squeezed until the hint was cut off.
+    // Tighter than the other pages and able to scroll, so that the close hint, two or three
+    // lines long, is shown whole.
     QScrollArea *scroll = scrollingPage(m_stack, "transparent");
     auto *page = new QWidget;
     QVBoxLayout *layout = startPage(page, tr("通用"), 6);
@@ -720,7 +721,7 @@ QWidget *SettingsDialog::buildMousePage()
         slider->setRange(minimum, maximum);
         // Filled from its least end, left to right as the player's sliders are (right to left
         // the style sheet filled it from the other end).
-        NumberText::keepLeftToRight(slider);
+        keepLeftToRight(slider);
         row->addWidget(slider, 1);
         readOut = makeLabel(QString::number(slider->value()) + suffix);
         readOut->setFixedWidth(48);

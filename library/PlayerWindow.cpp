@@ -1,6 +1,6 @@
 #include "library/PlayerWindow.h"
 
-#include "recording/NumberText.h"
+#include "app/LeftToRight.h"
 #include "app/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"
@@ -86,7 +86,7 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     m_volumeSlider->setValue(80);
     m_volumeSlider->setFixedWidth(80);
     m_volumeSlider->setStyleSheet(QLatin1String(kSliderStyle));
-    NumberText::keepLeftToRight(m_volumeSlider);
+    keepLeftToRight(m_volumeSlider);
     barLayout->addWidget(m_volumeSlider);
     connect(m_volumeSlider, &QSlider::valueChanged, this, &PlayerWindow::onVolumeChanged);
     // The player plays at the level the slider shows from the start.

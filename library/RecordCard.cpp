@@ -34,7 +34,7 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
 {
     setObjectName(QStringLiteral("RecordCard"));
     setAttribute(Qt::WA_StyledBackground);
-    setFixedHeight(104);
+    setFixedHeight(Height);
     setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto *layout = new QHBoxLayout(this);

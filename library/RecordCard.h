@@ -15,6 +15,9 @@ class QProgressBar;
 class RecordCard : public QWidget
 {
 public:
+    // The height of a card, which is the height of a row of the library's list.
+    static constexpr int Height = 104;
+
     RecordCard(const VideoRecord &record, std::function<void()> onDelete, std::function<void(QPoint)> onMenu,
                QWidget *parent = nullptr);
 

@@ -1,6 +1,6 @@
 #include "library/SeekSlider.h"
 
-#include "recording/NumberText.h"
+#include "app/LeftToRight.h"
 
 #include <QMouseEvent>
 #include <QStyle>
@@ -10,7 +10,7 @@ SeekSlider::SeekSlider(QWidget *parent)
     : QSlider(Qt::Horizontal, parent)
 {
     // Played time fills from the left in every language, as on the trim timeline below it.
-    NumberText::keepLeftToRight(this);
+    keepLeftToRight(this);
 }
 
 int SeekSlider::valueAt(int x) const

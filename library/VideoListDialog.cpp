@@ -1,6 +1,6 @@
 #include "library/VideoListDialog.h"
 
-#include "recording/NumberText.h"
+#include "app/LeftToRight.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
@@ -462,7 +462,7 @@ QWidget *VideoListDialog::buildDetailPanel()
     volumeSlider->setValue(80);
     volumeSlider->setFixedWidth(100);
     volumeSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
-    NumberText::keepLeftToRight(volumeSlider);
+    keepLeftToRight(volumeSlider);
     fullscreenButton = new QPushButton(transport);
     fullscreenButton->setObjectName(QStringLiteral("FullscreenButton"));
     fullscreenButton->setFixedSize(34, 34);

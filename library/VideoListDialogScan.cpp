@@ -184,7 +184,7 @@ void VideoListDialog::refreshList(const QString &filter)
         if (!filter.isEmpty() && !record.fileName.contains(filter, Qt::CaseInsensitive))
             continue;
         auto *item = new QListWidgetItem(listWidget);
-        item->setSizeHint(QSize(0, 104));
+        item->setSizeHint(QSize(0, RecordCard::Height));
         item->setData(Qt::UserRole, i);
     }
     // The cards on screen are built at once (their pictures are asked for first), those a

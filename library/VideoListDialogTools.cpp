@@ -3,6 +3,7 @@
 // renames it in place) and never replaces an existing file.
 #include "library/VideoListDialog.h"
 
+#include "app/LeftToRight.h"
 #include "library/LibraryIcons.h"
 #include "library/LibraryToolArguments.h"
 #include "library/MediaLibraryFiles.h"
@@ -226,7 +227,7 @@ public:
     {
         QWidget *top = window();
         const QPoint believed = top->mapToGlobal(QPoint(0, 0));
-        const std::optional<QPoint> real = serverWindowPosition(top);
+        const std::optional<QPoint> real = windowPositionFromServer(top);
         QComboBox::showPopup();
         QWidget *popup = view() ? view()->window() : nullptr;
         // (openbox now and then maps a frameless dialog after Qt has asked where it is, and Qt
@@ -303,7 +304,7 @@ void VideoListDialog::showVolumeDialog()
     slider->setObjectName(QStringLiteral("VolumeLevel"));
     slider->setRange(0, 200);
     slider->setValue(100);
-    NumberText::keepLeftToRight(slider); // filled from its least end, as in every language
+    keepLeftToRight(slider); // filled from its least end, as in every language
     auto *value = new QLabel(QStringLiteral("100%"), &dialog);
     value->setFixedWidth(50);
     row->addWidget(slider, 1);

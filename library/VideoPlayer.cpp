@@ -1,6 +1,7 @@
 #include "library/VideoPlayer.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "platform/mac/ProcessMemory.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -17,10 +18,6 @@
 
 #include <algorithm>
 #include <cstring>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -218,15 +215,13 @@ void VideoPlayer::dropFrames()
 {
     QMutexLocker lock(&m_frameMutex);
     ++m_openSerial;
-    m_newestFrame = QVideoFrame();
-    m_lastFrame = QImage();
-    m_lastFramePts = -1;
-    m_deliveredSerial = m_lastFrameSerial = m_newestSerial;
+    m_newestDecodedFrame = QVideoFrame();
+    m_newestPicture = QImage();
+    m_newestPicturePts = -1;
+    m_deliveredSerial = m_newestPictureSerial = m_newestDecodedSerial;
     lock.unlock();
-#ifdef __GLIBC__
-    // Freed pictures below glibc's mmap threshold stay in the heap until trimmed.
-    malloc_trim(0);
-#endif
+    // Freed pictures would otherwise stay in the heap.
+    releaseFreedMemory();
 }
 
 qint64 VideoPlayer::seekTargetMs(double seconds, double duration)
@@ -311,14 +306,14 @@ QImage VideoPlayer::currentFrameSnapshot()
     bool current = false;
     {
         QMutexLocker lock(&m_frameMutex);
-        current = m_lastFrameSerial == m_newestSerial;
+        current = m_newestPictureSerial == m_newestDecodedSerial;
     }
     if (!current) {
         scheduleConversion();
         m_converter->waitForDone(3000);
     }
     QMutexLocker lock(&m_frameMutex);
-    return m_lastFrame.copy();
+    return m_newestPicture.copy();
 }
 
 void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
@@ -327,8 +322,8 @@ void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
         return;
     {
         QMutexLocker lock(&m_frameMutex);
-        m_newestFrame = frame;
-        ++m_newestSerial;
+        m_newestDecodedFrame = frame;
+        ++m_newestDecodedSerial;
     }
     if (m_toWidget.load()) {
         if (!m_widgetQueued.exchange(true))
@@ -353,10 +348,10 @@ void VideoPlayer::convertNewestFrame()
     quint64 openSerial = 0;
     {
         QMutexLocker lock(&m_frameMutex);
-        if (!m_newestFrame.isValid() || m_newestSerial == m_lastFrameSerial)
+        if (!m_newestDecodedFrame.isValid() || m_newestDecodedSerial == m_newestPictureSerial)
             return;
-        frame = m_newestFrame;
-        serial = m_newestSerial;
+        frame = m_newestDecodedFrame;
+        serial = m_newestDecodedSerial;
         openSerial = m_openSerial;
     }
     const QImage image = frame.toImage();
@@ -366,14 +361,14 @@ void VideoPlayer::convertNewestFrame()
         return;
     {
         QMutexLocker lock(&m_frameMutex);
-        if (openSerial != m_openSerial || serial <= m_lastFrameSerial)
+        if (openSerial != m_openSerial || serial <= m_newestPictureSerial)
             return;
         // The decoded frame keeps a copy of its picture: neither is needed any more.
-        if (m_newestSerial == serial && !m_toWidget.load())
-            m_newestFrame = QVideoFrame();
-        m_lastFrame = image;
-        m_lastFrameSerial = serial;
-        m_lastFramePts = pts;
+        if (m_newestDecodedSerial == serial && !m_toWidget.load())
+            m_newestDecodedFrame = QVideoFrame();
+        m_newestPicture = image;
+        m_newestPictureSerial = serial;
+        m_newestPicturePts = pts;
     }
     if (!m_deliveryQueued.exchange(true))
         QMetaObject::invokeMethod(this, &VideoPlayer::deliverFrame, Qt::QueuedConnection);
@@ -387,11 +382,11 @@ void VideoPlayer::deliverFrame()
     double pts = -1;
     {
         QMutexLocker lock(&m_frameMutex);
-        if (m_lastFrame.isNull() || m_deliveredSerial == m_lastFrameSerial)
+        if (m_newestPicture.isNull() || m_deliveredSerial == m_newestPictureSerial)
             return;
-        m_deliveredSerial = m_lastFrameSerial;
-        image = m_lastFrame;
-        pts = m_lastFramePts;
+        m_deliveredSerial = m_newestPictureSerial;
+        image = m_newestPicture;
+        pts = m_newestPicturePts;
     }
     m_videoSize = image.size();
     emit frameReady(image, pts >= 0 ? pts : position());
@@ -406,9 +401,9 @@ void VideoPlayer::showNewestInWidget()
     QImage picture;
     {
         QMutexLocker lock(&m_frameMutex);
-        frame = m_newestFrame;
+        frame = m_newestDecodedFrame;
         if (!frame.isValid())
-            picture = m_lastFrame;
+            picture = m_newestPicture;
     }
     // The decoded frame is let go once converted: a player standing still (paused, or at the
     // end) shows its last picture instead.

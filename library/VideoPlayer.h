@@ -105,11 +105,11 @@ private:
     // picture with the serial and time of its frame, and the serial last handed to frameReady.
     // `m_openSerial` changes at each close, so that a conversion of an earlier file is dropped.
     QMutex m_frameMutex;
-    QVideoFrame m_newestFrame;
-    quint64 m_newestSerial = 0;
-    QImage m_lastFrame;
-    quint64 m_lastFrameSerial = 0;
-    double m_lastFramePts = -1;
+    QVideoFrame m_newestDecodedFrame;
+    quint64 m_newestDecodedSerial = 0;
+    QImage m_newestPicture;
+    quint64 m_newestPictureSerial = 0;
+    double m_newestPicturePts = -1;
     quint64 m_deliveredSerial = 0;
     quint64 m_openSerial = 0;
     std::atomic<bool> m_conversionQueued{false};

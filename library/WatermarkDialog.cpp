@@ -1,5 +1,6 @@
 #include "library/WatermarkDialog.h"
 
+#include "app/LeftToRight.h"
 #include "app/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
@@ -196,7 +197,7 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     m_opacity = new QSlider(Qt::Horizontal);
     m_opacity->setRange(10, 100);
     m_opacity->setValue(50);
-    NumberText::keepLeftToRight(m_opacity); // filled from its least end, as in every language
+    keepLeftToRight(m_opacity); // filled from its least end, as in every language
     m_opacityLabel = new QLabel(QStringLiteral("50%"));
     m_opacityLabel->setFixedWidth(42);
     m_opacityLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -264,7 +265,7 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
         slider = new QSlider(Qt::Horizontal);
         slider->setRange(0, 100);
         slider->setValue(20);
-        NumberText::keepLeftToRight(slider);
+        keepLeftToRight(slider);
         auto *value = new QLabel(QStringLiteral("20 px"));
         value->setFixedWidth(46);
         connect(slider, &QSlider::valueChanged, this, [this, value](int v) {

@@ -245,8 +245,8 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
 
     for (QWidget *child : findChildren<QWidget *>())
         child->setToolTip(QString());
-    // The state badge as wide as its longer text in the style sheet's font: its label had
-    // only what the row left it, and lost its last letter ("Recordin") beside a short size.
+    // The state badge as wide as its longer text in the style sheet's font, so that its label
+    // shows the whole word beside any size, rather than only what the row leaves it.
     ensurePolished();
     m_recText->ensurePolished();
     const QFontMetrics metrics(m_recText->font());
@@ -538,8 +538,8 @@ void FloatingToolbar::placeBeside(QWidget *window) const
 void FloatingToolbar::fitToContents()
 {
     const QPoint corner = pos();
-    // Every widget is measured again: the row whose view was just swapped (collapse, expand)
-    // kept the size it had with both views, and the toolbar came back 125 px wider.
+    // Every widget is measured again, so that a row whose view was just swapped (collapse,
+    // expand) takes the size of the view it shows now and the toolbar fits what it shows.
     for (QWidget *inner : m_container->findChildren<QWidget *>())
         inner->updateGeometry();
     m_container->updateGeometry();

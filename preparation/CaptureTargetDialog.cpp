@@ -3,7 +3,6 @@
 #include "app/ScreenshotNotice.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacWindowHelpers.h"
-#include "platform/mac/X11Connection.h"
 #include "preparation/PlainToolTip.h"
 
 #include <QCoreApplication>
@@ -367,10 +366,7 @@ void CaptureTargetDialog::takeScreenshot()
 
 bool CaptureTargetDialog::windowStillExists(const NativeWindowHandle &window)
 {
-    if (!window.isValid())
-        return false;
-    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
-    return connection->isValid() && connection->windowExists(window.windowId());
+    return window.isValid() && macWindowExists(window.windowId());
 }
 
 void CaptureTargetDialog::accept()

@@ -31,7 +31,7 @@ int even(int v)
 // The crop chain of an encoder that receives the whole screen, or an empty string.
 QString cropChain(const EncoderCommandLine::Inputs &in, const QString &label)
 {
-    if (in.cropRect.isValid() || in.captureBackend == 1 || !in.captureRect.isValid())
+    if (in.cropRect.isValid() || in.captureBackend == FramesBackend || !in.captureRect.isValid())
         return {};
     const std::optional<EncoderCommandLine::Screen> screen = EncoderCommandLine::captureSurface(in);
     if (!screen)
@@ -135,7 +135,7 @@ QStringList EncoderCommandLine::describedInput(const QString &path)
 
 bool EncoderCommandLine::isPipedVideo(const Inputs &in)
 {
-    return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == 1);
+    return !in.audioOnly && (in.hasScreenCapture || in.captureBackend == FramesBackend);
 }
 
 std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(const QList<Screen> &screens,
@@ -299,7 +299,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         args << QStringLiteral("-threads") << num(in.encoderThreads);
 
     args << QStringLiteral("-g") << num(std::max(1, in.fps * in.keyframeInterval));
-    if (piped || in.captureBackend == 2 || in.captureBackend == 3) {
+    if (piped || in.captureBackend == DesktopDuplicationBackend || in.captureBackend == DesktopDuplicationWithFallbackBackend) {
         args << QStringLiteral("-fps_mode") << QStringLiteral("vfr");
     } else {
         args << QStringLiteral("-r") << num(in.fps) << QStringLiteral("-fps_mode")

@@ -2,6 +2,7 @@
 
 #include "platform/mac/DeviceInputArguments.h"
 #include "platform/mac/DisplayGeometry.h"
+#include "recording/CaptureBackend.h"
 
 #include <QList>
 #include <QRect>
@@ -28,7 +29,7 @@ public:
         bool micEnabled = false;
         QString micSource;            // PulseAudio source of the microphone; empty: the default
         QString micPipePath;          // not empty: the microphone arrives through this pipe
-        int captureBackend = 0;       // 1 = frames of a window capture or the webcam page
+        CaptureBackend captureBackend = DesktopBackend;
         int desktopOutputIndex = 0;
         int fps = 30;
         int videoBitrate = 4000;      // kbps

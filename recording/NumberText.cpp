@@ -3,12 +3,8 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/CaptureGeometry.h"
 
-#include <algorithm>
-
-#include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -36,17 +32,6 @@ QString NumberText::isolatedName(const QString &name)
     if (!QGuiApplication::isRightToLeft() || name.isEmpty())
         return name;
     return QChar(0x2068) + name + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE
-}
-
-void NumberText::keepLeftToRight(QWidget *widget)
-{
-    // A date or time edit turns its format around as it takes it while right to left
-    // ("HH:mm" shows "mm:HH"): it takes the format again once left to right.
-    auto *dateTime = qobject_cast<QDateTimeEdit *>(widget);
-    const QString format = dateTime ? dateTime->displayFormat() : QString();
-    widget->setLayoutDirection(Qt::LeftToRight);
-    if (dateTime)
-        dateTime->setDisplayFormat(format);
 }
 
 QString NumberText::byteUnit(ByteUnit unit)

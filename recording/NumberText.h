@@ -4,7 +4,6 @@
 #include <QString>
 
 class QRect;
-class QWidget;
 
 // Texts made of numbers: times, dates, durations, sizes and resolutions. Each reads in its
 // own left-to-right order inside a right-to-left interface (Arabic), where the bidirectional
@@ -30,10 +29,6 @@ public:
     // when the interface runs right to left: it keeps its own direction, and a shortened
     // name keeps its ellipsis at its own end. Unchanged otherwise.
     static QString isolatedName(const QString &name);
-    // Widgets that read left to right in every language keep left to right: editors that
-    // lay out digits of their own (date and time edits; call it after the display format
-    // is set) and a player's sliders, whose time runs as the trim timeline's does.
-    static void keepLeftToRight(QWidget *widget);
 
     // "KB", "MB", "GB" as the interface language writes them ("Ko", "Mo", "Go" in French).
     static QString byteUnit(ByteUnit unit);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/mac/NativeWindowHandle.h"
+#include "recording/CaptureBackend.h"
 #include "recording/EncoderCommandLine.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/FrameClock.h"
@@ -42,16 +43,9 @@ class Recorder : public QObject
 {
     Q_OBJECT
 public:
-    // Where video frames come from. 0, 2 and 3 all record the chosen display;
-    // 1 takes frames of a window capture, or of the webcam page when a camera
-    // frame source is set.
-    enum CaptureBackend : int {
-        DesktopBackend = 0,
-        FramesBackend = 1,
-        DesktopDuplicationBackend = 2,
-        DesktopDuplicationWithFallbackBackend = 3,
-    };
-    Q_ENUM(CaptureBackend)
+    // Where video frames come from (recording/CaptureBackend.h).
+    using CaptureBackend = ::CaptureBackend;
+    using enum ::CaptureBackend;
 
     // The answer to a 4K start without a working hardware encoder.
     enum FourKSoftwareAction : int {

@@ -650,7 +650,7 @@ bool Recorder::startScreenCapture()
         if (crop.isValid()) {
             cropRect = crop;
             pipeFrameSize = crop.size();
-            qInfo() << "[Recorder] cropping macOS input before encoding:" << cropRect;
+            qInfo() << "[Recorder] cropping the captured screen before encoding:" << cropRect;
         }
     }
     return true;

@@ -191,8 +191,9 @@ void SegmentMerger::start(const QStringList &segments, const QString &listPath, 
     m_copyDetail.clear();
     m_running = true;
 
-    // Probing runs on the pool, one ffprobe per segment at a time; the copy follows when the
-    // segments match, reading each one where its picture starts.
+    // Probing runs on the pool, several segments at once: one ffprobe per segment, and for a
+    // segment with sound a second one that finds where its picture ends. The copy follows when
+    // the segments match, reading each one's picture from where it starts to where it ends.
     delete m_probeWatcher;
     m_probeWatcher = new QFutureWatcher<MediaInfo>(this);
     connect(m_probeWatcher, &QFutureWatcher<MediaInfo>::finished, this, &SegmentMerger::onProbed);

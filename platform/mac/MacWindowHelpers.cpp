@@ -338,6 +338,12 @@ bool reassertMacWindowGeometry(QWindow *window)
     return true;
 }
 
+bool macWindowExists(quint64 windowNumber)
+{
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    return windowNumber != 0 && connection->isValid() && connection->windowExists(xcb_window_t(windowNumber));
+}
+
 bool excludeMacWindowFromLegacyCapture(WId window)
 {
     Q_UNUSED(window);

@@ -24,6 +24,9 @@ void captureMacWindowPreview(quint64 windowNumber, std::function<void(QImage)> c
 // (the window picker) do not show where the X server keeps the window's own pixels.
 void captureMacWindowPicture(quint64 windowNumber, std::function<void(QImage)> callback);
 
+// Whether the window still exists on the display (it may have closed since it was listed).
+bool macWindowExists(quint64 windowNumber);
+
 // Keeps a toolbar above other windows and on every desktop (through the window
 // manager when one runs); false when the window does not exist (yet).
 bool keepMacRecordingToolbarVisible(WId window);

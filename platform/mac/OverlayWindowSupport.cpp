@@ -159,7 +159,7 @@ private:
     {
         if (!m_window || !m_window->isVisible())
             return;
-        const std::optional<QPoint> server = serverWindowPosition(m_window);
+        const std::optional<QPoint> server = windowPositionFromServer(m_window);
         QScreen *screen = m_window->screen();
         if (!server || !screen)
             return;
@@ -273,7 +273,7 @@ std::optional<QRect> serverWindowGeometry(QWidget *widget)
     return connection->rootGeometry(xcb_window_t(window->winId()));
 }
 
-std::optional<QPoint> serverWindowPosition(QWidget *widget)
+std::optional<QPoint> windowPositionFromServer(QWidget *widget)
 {
     const std::optional<QRect> native = serverWindowGeometry(widget);
     if (!native)

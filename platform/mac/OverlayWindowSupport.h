@@ -46,7 +46,7 @@ bool startWindowMove(QWidget *window, const QPoint &globalPress);
 // coordinates Qt moves windows in: the server counts device pixels, and at a scale above 1
 // (QT_SCALE_FACTOR) a place read from it and handed to move() unconverted lands that many
 // times as far from the screen's corner. Nothing off X11 or without a native window.
-std::optional<QPoint> serverWindowPosition(QWidget *widget);
+std::optional<QPoint> windowPositionFromServer(QWidget *widget);
 
 // Where the X server has the top-level window of `widget`, in device pixels. Nothing off
 // X11 or without a native window.

@@ -22,7 +22,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "capture_test_support.h"
+#include "../support/capture_test_support.h"
 
 class TestCaptureE2E : public QObject
 {

@@ -13,7 +13,7 @@
 #include "platform/mac/X11FrameGrabber.h"
 #include "platform/mac/X11WindowPixmap.h"
 
-#include "capture_test_support.h"
+#include "../support/capture_test_support.h"
 #include "../support/PrivateXServer.h"
 
 class TestCaptureFallback : public QObject

@@ -3,7 +3,7 @@
 // cross-faded join, burnt-in subtitles from an awkward path, a watermark whose text holds
 // quotes, colons, percent signs and backslashes, and the failures reported without a job.
 
-#include "../final/TestMedia.h"
+#include "../support/TestMedia.h"
 
 #include "library/VideoEditor.h"
 #include "library/VideoEditorComposition.h"

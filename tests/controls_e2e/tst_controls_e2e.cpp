@@ -9,7 +9,7 @@
 #include "overlays/AudioLevelWidget.h"
 #include "preparation/ControlsArea.h"
 
-#include "../prep_e2e/XdotoolDriver.h"
+#include "../support/XdotoolDriver.h"
 #include "SoundServer.h"
 
 #include <QApplication>

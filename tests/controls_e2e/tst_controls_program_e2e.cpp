@@ -17,11 +17,11 @@
 //   and its REC looks as disabled as it is until a window is chosen.
 // - The preferences, a frameless dialog, know where the window manager put them (Qt
 //   kept (0, 0) in about one opening of four, and their pop-ups opened in the corner).
-#include "../final/TestMedia.h"
-#include "../mainwin_e2e/MainWindowDriver.h"
-#include "../prep_e2e/TestWindowProcess.h"
-#include "../webcam/WebcamTestSupport.h"
-#include "ScreenPosition.h"
+#include "../support/TestMedia.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/TestWindowProcess.h"
+#include "../support/WebcamTestSupport.h"
+#include "../support/ScreenPosition.h"
 #include "SoundServer.h"
 
 #include "app/HomePage.h"

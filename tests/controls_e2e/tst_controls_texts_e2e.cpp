@@ -3,7 +3,7 @@
 // the hot key captions, the close-button hint, the quality box, the sidebar's selected
 // page, the webcam settings' frame-rate label and live-preview badge, and the toolbar's
 // mode title beside its chevron. Set VISTRELLE_SHOTS to a folder to keep pictures.
-#include "../prep_e2e/XdotoolDriver.h"
+#include "../support/XdotoolDriver.h"
 
 #include "dialogs/CameraSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"

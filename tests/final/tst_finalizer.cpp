@@ -1,7 +1,7 @@
 // Finalisation of a finished segment chain with the real ffmpeg: move or merge, the watermark
 // pass and its fallbacks, the swap with an existing file, and failures that must keep every
 // recorded byte.
-#include "TestMedia.h"
+#include "../support/TestMedia.h"
 #include "recording/FfmpegEscape.h"
 #include "recording/RecordingFinalizer.h"
 

@@ -1,6 +1,6 @@
 // Joining real segment files with the real ffmpeg, in a folder whose name needs quoting
 // everywhere ffmpeg parses paths itself.
-#include "TestMedia.h"
+#include "../support/TestMedia.h"
 #include "recording/FragmentedMp4.h"
 #include "recording/SegmentMerger.h"
 

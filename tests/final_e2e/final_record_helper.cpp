@@ -2,7 +2,7 @@
 // command line until it is killed. Prints "STARTED <parts folder>" once the first segment
 // has media.
 #include "ClockStrip.h"
-#include "NoisyPicture.h"
+#include "../support/NoisyPicture.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>

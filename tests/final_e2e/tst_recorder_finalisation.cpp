@@ -1,10 +1,10 @@
 // Whole recordings with the real ffmpeg on the private test desktop, ending in one file:
 // splits by size on two cores without lost time, a microphone switched on mid-recording, pause and resume, a failing merge,
 // the watermark pass, and a program killed in the middle of a recording.
-#include "../final/TestMedia.h"
-#include "../road/RoadTestSupport.h"
+#include "../support/TestMedia.h"
+#include "../support/RoadTestSupport.h"
 #include "ClockStrip.h"
-#include "NoisyPicture.h"
+#include "../support/NoisyPicture.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -3,8 +3,8 @@
 // the joined file keep every frame and as much sound as picture, each segment lasts the 10 s
 // it was split after, and no hand-over has to switch without the next encoder's answer; with
 // the microphone as well and a pause that falls on a split, too.
-#include "../road/RoadTestSupport.h"
-#include "NoisyPicture.h"
+#include "../support/RoadTestSupport.h"
+#include "../support/NoisyPicture.h"
 
 #include <QDirIterator>
 #include <QRegularExpression>

@@ -1,9 +1,10 @@
 // Rules of the media library that need no window: names, registry, metadata parsing,
 // formatting, seeking.
 
-#include "../library_e2e/LibraryTestMedia.h"
+#include "../support/LibraryTestMedia.h"
 
 #include "library/FfmpegJob.h"
+#include "library/LibraryToolArguments.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
@@ -89,6 +90,17 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, listed);
         QCOMPARE(isRecordingName(QFileInfo(name).completeBaseName()), listed);
+    }
+
+    // File Information of an empty file says so first, and gives no picture size of 0 × 0.
+    void emptyFileInformation()
+    {
+        VideoRecord empty;
+        empty.path = QStringLiteral("/videos/Vistrelle_empty.mp4");
+        empty.resolution = QSize(0, 0);
+        const QStringList lines = LibraryTools::fileInformationText(empty).split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), QStringLiteral("文件为空"));
+        QVERIFY2(lines.contains(QStringLiteral("分辨率：未知")), qPrintable(lines.join(QLatin1Char('|'))));
     }
 
     // A save that a killed run left half written goes at the first look at its folder; nothing

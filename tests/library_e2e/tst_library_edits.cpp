@@ -1,7 +1,7 @@
 // Saving edits from the media library through its own controls: real drags on the range bar,
 // real clicks, the real ffmpeg, results checked with ffprobe. The source is never touched.
 
-#include "LibraryTestMedia.h"
+#include "../support/LibraryTestMedia.h"
 
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoListDialog.h"

@@ -3,7 +3,7 @@
 // in nested event loops, so a test writes its clicks as a Script of steps that timers run from
 // whatever loop is current, each as soon as its widget is on screen.
 
-#include "../library_e2e/LibraryTestMedia.h"
+#include "../support/LibraryTestMedia.h"
 
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"

@@ -15,11 +15,16 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QRawFont>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace LibraryMedia;
 using namespace ToolsTest;
@@ -58,6 +63,7 @@ private slots:
     void rejectResumesPlayback();
     void watermarkedCopy();
     void cancelLeavesNothing();
+    void failureNamesTheAskedForFile();
     void closingTheWindowEndsTheJob();
     void cleanupTestCase();
 
@@ -230,6 +236,39 @@ void LibraryWatermarkTest::cancelLeavesNothing()
     QVERIFY(std::none_of(m_window->recordList().cbegin(), m_window->recordList().cend(),
                          [gone](const VideoRecord &r) { return r.path == gone; }));
     QVERIFY(leftovers(m_folder).isEmpty());
+}
+
+// A run that fails names the copy the user asked for, not the hidden file ffmpeg was writing:
+// here the copy can grow to 1 MB only (a limit on file sizes that the job's ffmpeg inherits,
+// with the signal of a write past it ignored, so that the write fails instead).
+void LibraryWatermarkTest::failureNamesTheAskedForFile()
+{
+    QVERIFY(select("Vistrelle_big.mp4"));
+    const QStringList files = QDir(m_folder).entryList(QDir::Files);
+    rlimit before{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+    const auto restore = qScopeGuard([before] {
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, SIG_DFL);
+    });
+    Script s;
+    s.then("save", [] { return readyWatermarkDialog() != nullptr; },
+           [before] {
+               rlimit small = before;
+               small.rlim_cur = 1024 * 1024;
+               signal(SIGXFSZ, SIG_IGN);
+               QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+               clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary"));
+           });
+    m_boxes->titles.clear();
+    m_boxes->texts.clear();
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("处理失败")), 60000);
+    const QString said = m_boxes->texts.join(QLatin1Char('\n'));
+    QVERIFY2(said.contains(clip("Vistrelle_big_watermarked.mp4")) && !said.contains(QStringLiteral(".Vistrelle-watermark")),
+             qPrintable(said));
+    QTRY_VERIFY(leftovers(m_folder).isEmpty());
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), files);
 }
 
 // A window destroyed while its job runs ends ffmpeg and removes the temporary folder.

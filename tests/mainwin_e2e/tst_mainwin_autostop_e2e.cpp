@@ -5,8 +5,9 @@
 // stops there; by size, the panel goes. Both limits are switched off from the
 // preparation toolbar that can switch them on. Records audio only, which costs little.
 
-#include "MainWindowDriver.h"
-#include "../overlays_e2e/OverlayE2eSupport.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/OverlayE2eSupport.h"
+#include "../support/ServerWindowPosition.h"
 
 #include "app/BottomBar.h"
 #include "dialogs/AutoSplitDialog.h"
@@ -339,17 +340,27 @@ void TestMainWindowAutoStopE2E::dialogOnRecordingToolbarsDisplay()
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
     QTRY_VERIFY(QGuiApplication::screenAt(window.floatingToolbar()->frameGeometry().center()) == second);
 
-    // The dialog the recording toolbar opens stands on that display, its buttons uncovered.
+    // The dialog the recording toolbar opens stands on that display beside the toolbar (where
+    // the X server has both), its buttons uncovered.
     bool onSecond = false;
     bool reachable = false;
+    QString overToolbar;
     QVERIFY(inOptionDialog<AutoStopDialog>(timerButton(window), [&](QWidget *dialog) {
         screenshot(QStringLiteral("autostop-dialog-display-2"));
         onSecond = QGuiApplication::screenAt(dialog->frameGeometry().center()) == second;
+        const QRect shown(windowPositionOnServer(dialog).value_or(QPoint()), dialog->size());
+        QWidget *toolbar = window.floatingToolbar();
+        const QRect bar(windowPositionOnServer(toolbar).value_or(QPoint()), toolbar->size());
+        if (shown.intersects(bar))
+            overToolbar = QStringLiteral("dialog %1,%2 %3x%4 over toolbar %5,%6 %7x%8")
+                              .arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())
+                              .arg(bar.x()).arg(bar.y()).arg(bar.width()).arg(bar.height());
         QWidget *cancel = dialog->findChild<QPushButton *>(QStringLiteral("AutoStopSecondary"));
         reachable = pointerTo(centreOf(cancel)) && pointerIsOn(dialog);
         click(centreOf(cancel));
     }));
     QVERIFY(onSecond);
+    QVERIFY2(overToolbar.isEmpty(), qPrintable(overToolbar));
     QVERIFY(reachable);
     QVERIFY(stopWith(window, QStringLiteral("StopDiscardButton")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 20000);

@@ -4,9 +4,9 @@
 // missing sound server ends the session and gives back the window it began from, and the
 // next start records.
 
-#include "MainWindowDriver.h"
-#include "../final/TestMedia.h"
-#include "../final_e2e/NoisyPicture.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/TestMedia.h"
+#include "../support/NoisyPicture.h"
 
 #include "app/BottomBar.h"
 #include "recording/NumberText.h"

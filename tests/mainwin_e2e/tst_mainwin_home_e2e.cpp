@@ -5,8 +5,8 @@
 // the save's progress on it; a save that fails after its library window was closed leaves
 // the main window on screen, with the segments kept.
 
-#include "MainWindowDriver.h"
-#include "../prep_e2e/TestWindowProcess.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/TestWindowProcess.h"
 
 #include "app/BottomBar.h"
 #include "library/MediaLibraryFiles.h"

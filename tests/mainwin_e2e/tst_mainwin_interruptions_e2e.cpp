@@ -7,8 +7,8 @@
 // touches no one else's; a second sink feeds a microphone of its own, so that the file tells
 // the two captures apart (1000 Hz through the speaker, 440 Hz through the microphone).
 
-#include "MainWindowDriver.h"
-#include "../final/TestMedia.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/TestMedia.h"
 
 #include "app/BottomBar.h"
 #include "preparation/ControlsArea.h"

@@ -3,7 +3,7 @@
 // block the next start, a temporary folder where no lock can be made starts without
 // the lock, and SIGTERM during a recording saves it, leaves no ffmpeg behind and exits 0.
 
-#include "../prep_e2e/XdotoolDriver.h"
+#include "../support/XdotoolDriver.h"
 
 #include "recording/MediaProbe.h"
 

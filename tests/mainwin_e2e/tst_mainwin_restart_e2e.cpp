@@ -4,9 +4,9 @@
 // main window and the real ffmpeg; the new process is not started (the window is told how
 // to start one), and the program's quit ends this test, so it has a binary of its own.
 
-#include "MainWindowDriver.h"
+#include "../support/MainWindowDriver.h"
 
-#include "../webcam/WebcamTestSupport.h"
+#include "../support/WebcamTestSupport.h"
 
 #include "app/LinkManager.h"
 #include "app/TitleBar.h"

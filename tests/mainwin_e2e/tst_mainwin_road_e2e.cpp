@@ -4,9 +4,9 @@
 // The recording is made by the real ffmpeg and checked with ffprobe.
 
 #include "dialogs/SettingsDialog.h"
-#include "../prep_e2e/TestWindowProcess.h"
-#include "../prep_e2e/XdotoolDriver.h"
-#include "MainWindowDriver.h"
+#include "../support/TestWindowProcess.h"
+#include "../support/XdotoolDriver.h"
+#include "../support/MainWindowDriver.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
@@ -153,6 +153,7 @@ void TestMainWindowRoad::mainRoad_data()
     QTest::newRow("full screen") << "FullScreen" << false;
     QTest::newRow("area") << "CustomArea" << false;
     QTest::newRow("window") << "Window" << false;
+    QTest::newRow("game") << "Game" << false;
     QTest::newRow("audio only") << "AudioOnly" << true;
 }
 
@@ -160,6 +161,8 @@ void TestMainWindowRoad::mainRoad()
 {
     QFETCH(QString, card);
     QFETCH(bool, audioOnly);
+    // Game mode records a chosen window as Window mode does.
+    const bool ofWindow = card == QLatin1String("Window") || card == QLatin1String("Game");
 
     MainWindow window;
     window.show();
@@ -172,7 +175,7 @@ void TestMainWindowRoad::mainRoad()
     QVERIFY(modeCard);
     bool pickedAndRecorded = false;
     std::unique_ptr<WhenShown> picker;
-    if (card == QLatin1String("Window")) {
+    if (ofWindow) {
         // The target picker runs modally: its card of the test window, then its REC.
         picker = std::make_unique<WhenShown>(
             [] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); },
@@ -234,7 +237,7 @@ void TestMainWindowRoad::mainRoad()
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 15000);
     QVERIFY(!toolbar->isVisible());
     QPoint movedBy;
-    if (card == QLatin1String("Window")) {
+    if (ofWindow) {
         // The recorded window moved 300 px aside, the pointer on its middle: the cursor that the
         // recording paints over its frames follows it there.
         QTest::qWait(std::max<qint64>(0, 2500 - recording.elapsed()));
@@ -248,11 +251,15 @@ void TestMainWindowRoad::mainRoad()
         movedBy = after->topLeft() - before->topLeft();
         QVERIFY(pointerTo(after->center()));
         // The screenshot key takes the recorded window, not the area chosen before.
+        const auto pictures = [this] { return QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files); };
+        const QStringList earlier = pictures();
         QVERIFY(key(QStringLiteral("ctrl+alt+s")));
         QStringList shots;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !(shots = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")}, QDir::Files)).isEmpty(), 5000);
-        const QImage shot(QDir(m_saveDir.path()).filePath(shots.first()));
+        QTRY_VERIFY_WITH_TIMEOUT((shots = pictures(), shots.size() > earlier.size()), 5000);
+        for (const QString &old : earlier)
+            shots.removeOne(old);
+        QImage shot; // read once it is whole: it is written on a worker
+        QTRY_VERIFY_WITH_TIMEOUT(!(shot = QImage(QDir(m_saveDir.path()).filePath(shots.first()))).isNull(), 5000);
         QCOMPARE(shot.size(), TargetWindow.size());
         QCOMPARE(shot.pixelColor(100, 100).name(), QStringLiteral("#00c000"));
     }
@@ -296,7 +303,7 @@ void TestMainWindowRoad::mainRoad()
         QVERIFY(expected.width() % 2 == 0 && expected.height() % 2 == 0);
         if (card == QLatin1String("CustomArea")) {
             QVERIFY(qAbs(captureRect.width() - 640) <= 2 && qAbs(captureRect.height() - 480) <= 2);
-        } else if (card == QLatin1String("Window")) {
+        } else if (ofWindow) {
             QCOMPARE(expected, TargetWindow.size());
             const QColor middle = middleColour(path);
             QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
@@ -492,6 +499,24 @@ void TestMainWindowRoad::displayRemoved()
     QTRY_VERIFY((still = centreOf(exit) == last ? still + 1 : 0, last = centreOf(exit), still >= 4));
     QVERIFY(click(last));
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+
+    // An area's preparation on the display that goes returns home and says why.
+    QVERIFY(declareSecondDisplay(true));
+    const QRect second = QGuiApplication::screens().at(1)->geometry();
+    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
+    QTest::qWait(500);
+    QVERIFY(drag(second.topLeft() + QPoint(200, 200), second.topLeft() + QPoint(600, 500), 6));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QString said;
+    WhenShown told([] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); },
+                   [&](QWidget *box) {
+                       said = static_cast<QMessageBox *>(box)->text();
+                       static_cast<QMessageBox *>(box)->accept();
+                   });
+    QVERIFY(declareSecondDisplay(false));
+    QTRY_VERIFY_WITH_TIMEOUT(told.done(), 5000);
+    QCOMPARE(said, QStringLiteral("The display of the chosen area is no longer connected. Choose the area again."));
+    QTRY_VERIFY(window.isVisible() && !window.setupToolbar()->isVisible());
 
     // A recording of the display that goes ends as a stop does, and keeps what it has.
     QVERIFY(declareSecondDisplay(true));

@@ -4,9 +4,9 @@
 // progress dialog over the media library, both gone when it ends; a double press of the
 // start/stop hot key is taken as one press.
 
-#include "MainWindowDriver.h"
+#include "../support/MainWindowDriver.h"
 
-#include "../final/TestMedia.h"
+#include "../support/TestMedia.h"
 
 #include "app/BottomBar.h"
 #include "recording/MediaProbe.h"

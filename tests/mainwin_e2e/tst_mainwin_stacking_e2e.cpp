@@ -7,8 +7,8 @@
 // pointer at its centre and has the keyboard; OK closes it, and Settings, opened again
 // from the toolbar that came back, answers clicks.
 
-#include "MainWindowDriver.h"
-#include "../overlays_e2e/OverlayE2eSupport.h"
+#include "../support/MainWindowDriver.h"
+#include "../support/OverlayE2eSupport.h"
 
 #include "app/InterfaceTranslations.h"
 #include "dialogs/SettingsDialog.h"

@@ -1,6 +1,6 @@
 // The overlays on a real X server with a compositor, driven by real X events.
-#include "OverlayE2eSupport.h"
-#include "../capture_e2e/capture_test_support.h"
+#include "../support/OverlayE2eSupport.h"
+#include "../support/capture_test_support.h"
 
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"

@@ -2,7 +2,7 @@
 // screen grab. On an X server of its own without one: the toolbar and the countdown
 // cut themselves to their visible shapes, annotation is refused and the highlighter
 // stays hidden.
-#include "OverlayE2eSupport.h"
+#include "../support/OverlayE2eSupport.h"
 
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/CountdownOverlay.h"

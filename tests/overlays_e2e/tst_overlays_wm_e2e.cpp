@@ -3,8 +3,8 @@
 // the window manager's hands while the toolbars above them take clicks and keys; a whole
 // recording is made by clicks alone through the main window built as main() builds it,
 // with the default settings (pointer highlight on).
-#include "OverlayE2eSupport.h"
-#include "../mainwin_e2e/MainWindowDriver.h"
+#include "../support/OverlayE2eSupport.h"
+#include "../support/MainWindowDriver.h"
 
 #include "app/MainWindow.h"
 #include "dialogs/AutoStopDialog.h"

@@ -1,8 +1,8 @@
 // The main window on a user's desktop with a window manager and a tray (the test
 // desktop's openbox and trayer, or ones of the test's own): "退出" in the tray menu and in
 // the title bar's menu quits at once, and the tray's notices are readable.
-#include "OverlayE2eSupport.h"
-#include "../mainwin_e2e/MainWindowDriver.h"
+#include "../support/OverlayE2eSupport.h"
+#include "../support/MainWindowDriver.h"
 
 #include "app/MainWindow.h"
 #include "dialogs/SettingsDialog.h"

@@ -1,7 +1,7 @@
 // The stand-alone player window plays a real file (a Chinese name included), follows and
 // seeks with its keys, and saves screenshots without ever replacing an earlier one.
 
-#include "../library_e2e/LibraryTestMedia.h"
+#include "../support/LibraryTestMedia.h"
 #include "app/ScreenshotWriter.h"
 #include "library/PlayerWindow.h"
 #include "library/VideoPlayer.h"

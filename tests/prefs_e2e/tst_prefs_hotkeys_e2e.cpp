@@ -5,8 +5,8 @@
 // ffmpeg and checked with ffprobe.
 
 #include "dialogs/SettingsDialog.h"
-#include "../controls_e2e/ScreenPosition.h"
-#include "../mainwin_e2e/MainWindowDriver.h"
+#include "../support/ScreenPosition.h"
+#include "../support/MainWindowDriver.h"
 
 #include "app/GlobalHotkey.h"
 #include "app/MainWindow.h"

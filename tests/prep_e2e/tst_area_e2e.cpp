@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
-#include "XdotoolDriver.h"
+#include "../support/XdotoolDriver.h"
 #include "preparation/AreaDropdown.h"
 #include "preparation/AreaPicker.h"
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <QScreen>
 
-#include "TestWindowProcess.h"
+#include "../support/TestWindowProcess.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/AreaPicker.h"

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "XdotoolDriver.h"
+#include "../support/XdotoolDriver.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "TestWindowProcess.h"
-#include "XdotoolDriver.h"
+#include "../support/TestWindowProcess.h"
+#include "../support/XdotoolDriver.h"
 #include "preparation/RegionOverlay.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"

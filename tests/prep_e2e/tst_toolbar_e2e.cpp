@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "XdotoolDriver.h"
+#include "../support/XdotoolDriver.h"
 #include "overlays/SetupRecordingToolbar.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "TestWindowProcess.h"
-#include "XdotoolDriver.h"
+#include "../support/TestWindowProcess.h"
+#include "../support/XdotoolDriver.h"
 #include "platform/mac/X11Connection.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/CaptureTargetDialog.h"

@@ -274,7 +274,7 @@ private slots:
     {
         // Window or webcam frames: piped without a screen capture, never cropped.
         Inputs in;
-        in.captureBackend = 1;
+        in.captureBackend = FramesBackend;
         in.micEnabled = true;
         in.pipeFrameSize = QSize(1280, 720);
         in.captureRect = QRect(10, 10, 500, 400);
@@ -436,7 +436,7 @@ private slots:
         QFETCH(bool, forcedFast);
         QFETCH(QStringList, options);
         Inputs in;
-        in.captureBackend = 1;
+        in.captureBackend = FramesBackend;
         in.pipeFrameSize = QSize(640, 480);
         in.encoder = encoder;
         in.videoBitrate = 6000;
@@ -467,7 +467,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QStringList, flags);
         Inputs in;
-        in.captureBackend = backend;
+        in.captureBackend = CaptureBackend(backend);
         in.frameRateMode = mode;
         in.screens = twoScreens();
         in.outputPath = QStringLiteral("/tmp/o.mp4");

@@ -1,7 +1,7 @@
 // The 4K question on a real 3840x2160 screen: this test starts its own Xvfb of that
 // size before the application exists, records each answer with the real ffmpeg and
 // checks the result with ffprobe.
-#include "RoadTestSupport.h"
+#include "../support/RoadTestSupport.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // End-to-end recordings with the real ffmpeg inside the private test desktop
 // (Xvfb 1920x1080, PulseAudio with the null sink "vsink" and the source "vmic").
-#include "RoadTestSupport.h"
+#include "../support/RoadTestSupport.h"
 
 #include "library/VideoPlayer.h"
 

@@ -1,6 +1,6 @@
 // Failure handling of the segment chain, with a fake encoder standing in for ffmpeg
 // (tests/road/fake-ffmpeg) and, where a segment must really record, the real one.
-#include "RoadTestSupport.h"
+#include "../support/RoadTestSupport.h"
 #include "recording/FramePipe.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // the way, comes out without a hole or a jump, sample for sample, across the jitter of the
 // server's deliveries and across the splits; and the speaker the user chose is the one
 // recorded.
-#include "RoadTestSupport.h"
+#include "../support/RoadTestSupport.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -3,7 +3,7 @@
 // freshness and failure reports, the settings dialog, the bubble's placement and the
 // camera permission step of the controls panel.
 
-#include "WebcamTestSupport.h"
+#include "../support/WebcamTestSupport.h"
 
 #include "dialogs/CameraSettingsDialog.h"
 #include "overlays/CameraOverlay.h"

@@ -3,9 +3,9 @@
 // mode, the real ffmpeg, and the files checked with ffprobe. A real camera is
 // recorded when the machine has one.
 
-#include "../prep_e2e/XdotoolDriver.h"
-#include "../road/RoadTestSupport.h"
-#include "../webcam/WebcamTestSupport.h"
+#include "../support/XdotoolDriver.h"
+#include "../support/RoadTestSupport.h"
+#include "../support/WebcamTestSupport.h"
 
 #include "preparation/CameraRecordingPage.h"
 

@@ -2,8 +2,8 @@
 // settings dialog sharing one stand-in camera, the page's framing switches and
 // snapshot through the real file dialog, and the "no camera" paths of this machine.
 
-#include "../prep_e2e/XdotoolDriver.h"
-#include "../webcam/WebcamTestSupport.h"
+#include "../support/XdotoolDriver.h"
+#include "../support/WebcamTestSupport.h"
 
 #include "dialogs/CameraSettingsDialog.h"
 #include "overlays/CameraOverlay.h"

@@ -4,9 +4,8 @@
 // cut off by the widgets around it (scrolled content excepted: it can be scrolled to),
 // and no control drawn over another.
 
-#include "TextFit.h"
-
-#include "platform/mac/OverlayWindowSupport.h"
+#include "../support/TextFit.h"
+#include "../support/ServerWindowPosition.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -83,7 +82,7 @@ inline QList<Problem> checkPlacement(QWidget *window)
         frame = window->geometry();
     // Where the X server has the window: Qt's own idea lags now and then behind the window
     // manager's placing.
-    if (const std::optional<QPoint> actual = serverWindowPosition(window))
+    if (const std::optional<QPoint> actual = windowPositionOnServer(window))
         frame.translate(*actual - window->geometry().topLeft());
     if (frame == screen->geometry())
         return out;

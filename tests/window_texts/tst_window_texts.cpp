@@ -13,10 +13,10 @@
 #include "CalendarCheck.h"
 #include "NumberOrder.h"
 #include "PointerReach.h"
-#include "TextFit.h"
+#include "../support/TextFit.h"
 #include "WindowFit.h"
 
-#include "../final/TestMedia.h"
+#include "../support/TestMedia.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
@@ -862,7 +862,7 @@ void WindowTexts::checkStillWhileListsOpen(QWidget *dialog, const QString &key)
     // Where the X server has the dialog, and where Qt has it: a move asked for shows in Qt at
     // once, on the server once the window manager has made it. (Qt may also learn the place
     // it had wrong: then nothing moves.)
-    const auto server = [dialog] { return serverWindowPosition(dialog).value_or(QPoint()); };
+    const auto server = [dialog] { return windowPositionOnServer(dialog).value_or(QPoint()); };
     const auto asked = [dialog] { return dialog->windowHandle()->geometry().topLeft(); };
     const QPoint before = server();
     const auto moved = [&] { return (server() - before).manhattanLength() > 1; };

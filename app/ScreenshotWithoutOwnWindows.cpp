@@ -1,16 +1,16 @@
-#include "app/WithdrawnScreenshot.h"
+#include "app/ScreenshotWithoutOwnWindows.h"
 
 #include "app/ScreenshotWriter.h"
 
 #include <cstring>
 
-WithdrawnScreenshot::WithdrawnScreenshot(QObject *context, const QRect &area) : QObject(context), m_area(area)
+ScreenshotWithoutOwnWindows::ScreenshotWithoutOwnWindows(QObject *context, const QRect &area) : QObject(context), m_area(area)
 {
     m_timer.setInterval(kPollMs);
-    connect(&m_timer, &QTimer::timeout, this, &WithdrawnScreenshot::poll);
+    connect(&m_timer, &QTimer::timeout, this, &ScreenshotWithoutOwnWindows::poll);
 }
 
-void WithdrawnScreenshot::take(const QRect &area, const QList<QWidget *> &windows, QObject *context,
+void ScreenshotWithoutOwnWindows::take(const QRect &area, const QList<QWidget *> &windows, QObject *context,
                                std::function<bool()> bringBack, std::function<void(const QImage &)> done)
 {
     QList<QWidget *> over;
@@ -22,7 +22,7 @@ void WithdrawnScreenshot::take(const QRect &area, const QList<QWidget *> &window
         done(before);
         return;
     }
-    auto *shot = new WithdrawnScreenshot(context, area);
+    auto *shot = new ScreenshotWithoutOwnWindows(context, area);
     shot->m_before = before;
     shot->m_bringBack = std::move(bringBack);
     shot->m_done = std::move(done);
@@ -40,7 +40,7 @@ void WithdrawnScreenshot::take(const QRect &area, const QList<QWidget *> &window
     shot->m_timer.start();
 }
 
-bool WithdrawnScreenshot::redrawn(const QImage &before, const QImage &now, const QList<QRect> &covered)
+bool ScreenshotWithoutOwnWindows::redrawn(const QImage &before, const QImage &now, const QList<QRect> &covered)
 {
     if (before.size() != now.size() || before.format() != now.format())
         return !now.isNull();
@@ -56,7 +56,7 @@ bool WithdrawnScreenshot::redrawn(const QImage &before, const QImage &now, const
     return true;
 }
 
-void WithdrawnScreenshot::poll()
+void ScreenshotWithoutOwnWindows::poll()
 {
     const QImage now = ScreenshotWriter::grabArea(m_area);
     // Once what the windows covered shows, one more look: the drawing has ended when the
@@ -71,7 +71,7 @@ void WithdrawnScreenshot::poll()
         finish(now);
 }
 
-void WithdrawnScreenshot::finish(const QImage &picture)
+void ScreenshotWithoutOwnWindows::finish(const QImage &picture)
 {
     m_timer.stop();
     if (!m_bringBack || m_bringBack()) {

@@ -15,7 +15,7 @@
 // X11 cannot leave a window out of a grab. They are hidden, the picture is taken once what
 // they covered has been drawn again (by the compositor, or by the programs below), and they
 // come back at once. The GUI thread is never held: the screen is looked at on a short timer.
-class WithdrawnScreenshot : public QObject
+class ScreenshotWithoutOwnWindows : public QObject
 {
 public:
     static constexpr int kPollMs = 15;
@@ -32,7 +32,7 @@ public:
     static bool redrawn(const QImage &before, const QImage &now, const QList<QRect> &covered);
 
 private:
-    WithdrawnScreenshot(QObject *context, const QRect &area);
+    ScreenshotWithoutOwnWindows(QObject *context, const QRect &area);
     void poll();
     void finish(const QImage &picture);
 

@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the overlay end-to-end tests: X stacking order, screen colours and the
 // window manager.
-#include "../prep_e2e/XdotoolDriver.h"
+#include "XdotoolDriver.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #pragma once
 // Clips for the media library tests, made with the real ffmpeg.
 
-#include "../final/TestMedia.h"
+#include "TestMedia.h"
 
-#include "../window_texts/TextFit.h"
+#include "TextFit.h"
 #include "platform/mac/X11Connection.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
 #pragma once
 // Helpers of the main window's end-to-end tests: widgets found in the window built in
 // the test's own process, and answers given from inside modal dialogs.
-#include "../prep_e2e/XdotoolDriver.h"
-#include "../support/WindowClose.h"
+#include "XdotoolDriver.h"
+#include "WindowClose.h"
 
 #include "app/MainWindow.h"
 #include "overlays/FloatingToolbar.h"

@@ -1,0 +1,49 @@
+#pragma once
+// Where the X server has a window, read on a connection of the test's own and turned into
+// Qt's coordinates here, so that a test measures positions without the program's own
+// reading of them. Qt's idea of a window that a window manager has just placed can lag.
+#include <QGuiApplication>
+#include <QPoint>
+#include <QScreen>
+#include <QWidget>
+
+#include <cstdlib>
+#include <optional>
+
+#include <xcb/xcb.h>
+
+// The top left corner of X window `window` on its root window, in device pixels.
+inline std::optional<QPoint> rootCornerOnServer(quintptr window)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    std::optional<QPoint> corner;
+    if (!xcb_connection_has_error(c)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        const xcb_translate_coordinates_cookie_t cookie =
+            xcb_translate_coordinates(c, xcb_window_t(window), root, 0, 0);
+        if (xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(c, cookie, nullptr)) {
+            corner = QPoint(reply->dst_x, reply->dst_y);
+            std::free(reply);
+        }
+    }
+    xcb_disconnect(c);
+    return corner;
+}
+
+// The position of the window of `widget` as the X server has it, in Qt's coordinates: a
+// display's device pixels start at its logical corner and run its pixel ratio times as far.
+inline std::optional<QPoint> windowPositionOnServer(const QWidget *widget)
+{
+    if (!widget || QGuiApplication::platformName() != QLatin1String("xcb") || !widget->window()->windowHandle())
+        return std::nullopt;
+    const std::optional<QPoint> native = rootCornerOnServer(widget->window()->winId());
+    if (!native)
+        return std::nullopt;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect logical = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        if (QRect(logical.topLeft(), logical.size() * ratio).contains(*native))
+            return logical.topLeft() + (QPointF(*native - logical.topLeft()) / ratio).toPoint();
+    }
+    return native;
+}
