@@ -178,7 +178,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
             if (audio) {
                 preview->waveform = mask;
                 waveformSource = picture.cacheKey();
-            } else {
+            } else if (player->position() < 0.05) {
+                // Only while the player stands at the start: a place the user has sought to
+                // keeps its time.
                 stillSeconds = at;
                 showPlaybackTime(player->position());
             }
