@@ -573,9 +573,8 @@ void FloatingToolbar::mouseMoveEvent(QMouseEvent *event)
     if (m_pressed && !m_dragging && (event->buttons() & Qt::LeftButton)
         && (event->globalPosition().toPoint() - m_pressPoint).manhattanLength() >= QApplication::startDragDistance()) {
         m_pressed = false;
-        // Carried on by the window manager (or by the helper itself without one); the
-        // window follows the pointer from here, a few pixels behind it.
-        m_dragging = startWindowMove(this, event->globalPosition().toPoint());
+        // The window follows the pointer by the distance it has moved since the press.
+        m_dragging = followPointer(this, m_pressPoint);
     }
     QWidget::mouseMoveEvent(event);
 }

@@ -54,7 +54,7 @@ class SegmentMerger : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kStallMs = 6000;
+    static constexpr int kStallMs = 15000;
 
     explicit SegmentMerger(QObject *parent = nullptr);
     ~SegmentMerger() override;

@@ -388,3 +388,11 @@ bool startWindowMove(QWidget *window, const QPoint &globalPress)
     new ManualWindowDrag(window, globalPress);
     return true;
 }
+
+bool followPointer(QWidget *window, const QPoint &globalPress)
+{
+    if (!window || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return false;
+    new ManualWindowDrag(window->window(), globalPress);
+    return true;
+}

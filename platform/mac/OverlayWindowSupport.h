@@ -41,6 +41,10 @@ bool setWindowInputRegion(QWidget *widget, const QRegion &region);
 // there is one, else moves the window by the pointer's delta itself. False when no
 // move could start (no native window, or the left button is not down).
 bool startWindowMove(QWidget *window, const QPoint &globalPress);
+// Moves the window with the pointer from `globalPress` on, by the pointer's own distance, until
+// the left button is released (a drag that starts only once the pointer has moved: the window
+// manager's move would count from where the pointer is now).
+bool followPointer(QWidget *window, const QPoint &globalPress);
 
 // Where the X server has the top-left corner of the top-level window of `widget`, in the
 // coordinates Qt moves windows in: the server counts device pixels, and at a scale above 1
