@@ -182,6 +182,26 @@ double streamFrameRate(const QString &nominal, const QString &average)
     return mean;
 }
 
+namespace {
+
+// A stream's own length in seconds: its "duration", or the Matroska "DURATION" tag
+// ("00:00:08.023000000"); 0 when it names neither.
+double streamLength(const QJsonObject &stream)
+{
+    bool ok = false;
+    const double seconds = stream.value(QLatin1String("duration")).toString().toDouble(&ok);
+    if (ok && seconds > 0)
+        return seconds;
+    const QStringList clock
+        = stream.value(QLatin1String("tags")).toObject().value(QLatin1String("DURATION")).toString().split(QLatin1Char(':'));
+    if (clock.size() != 3)
+        return 0.0;
+    const double tagged = clock.at(0).toInt() * 3600.0 + clock.at(1).toInt() * 60.0 + clock.at(2).toDouble();
+    return tagged > 0 ? tagged : 0.0;
+}
+
+} // namespace
+
 VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json)
 {
     VideoRecord r = record;
@@ -196,17 +216,19 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
 
     const QJsonObject root = QJsonDocument::fromJson(json).object();
     const QJsonObject format = root.value(QLatin1String("format")).toObject();
-    r.duration = qRound(format.value(QLatin1String("duration")).toString().toDouble());
+    double duration = format.value(QLatin1String("duration")).toString().toDouble();
     r.bitrateKbps = roundedKbps(format.value(QLatin1String("bit_rate")).toString());
 
     bool sawVideo = false;
     bool sawAudio = false;
+    double longestStream = 0.0;
     for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
         const QJsonObject stream = value.toObject();
         const QString type = stream.value(QLatin1String("codec_type")).toString();
         // Cover art of an mp3 or m4a comes as a one-picture video stream: not a video.
         if (stream.value(QLatin1String("disposition")).toObject().value(QLatin1String("attached_pic")).toInt() != 0)
             continue;
+        longestStream = std::max(longestStream, streamLength(stream));
         if (type == QLatin1String("video") && !sawVideo) {
             sawVideo = true;
             r.resolution = QSize(stream.value(QLatin1String("width")).toInt(),
@@ -225,6 +247,11 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
                 r.bitrateKbps = kbps;
         }
     }
+    // A container header can claim far more than its streams hold (10 hours for 8 seconds):
+    // what plays, and what the player reports, is the longest stream.
+    if (longestStream > 0 && duration > longestStream + 1.0)
+        duration = longestStream;
+    r.duration = qRound(duration);
     if (sawVideo)
         r.isAudio = false;
     else if (sawAudio)

@@ -243,7 +243,7 @@ QByteArray MediaProbe::libraryMetadataJson(const QString &path, int timeoutMs, c
         ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe,
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
          QStringLiteral("stream=codec_type,codec_name,width,height,r_frame_rate,avg_frame_rate,sample_rate,channels,"
-                        "bit_rate:stream_disposition=attached_pic:format=duration,bit_rate"),
+                        "bit_rate,duration:stream_tags=DURATION:stream_disposition=attached_pic:format=duration,bit_rate"),
          QStringLiteral("-of"), QStringLiteral("json"), path},
         timeoutMs, false);
     return r.ok ? r.out : QByteArray();

@@ -51,9 +51,9 @@ public:
                            const QString &ffprobe = QString());
 
     // The media library's query: ffprobe's JSON with the streams' types, codecs, picture
-    // sizes, frame rates, sample rates, channels, bit rates and attached-picture flags and the
-    // container's duration and bit rate. Empty when ffprobe fails, crashes or does not end in
-    // time.
+    // sizes, frame rates, sample rates, channels, bit rates, lengths (with Matroska's DURATION
+    // tags) and attached-picture flags and the container's duration and bit rate. Empty when
+    // ffprobe fails, crashes or does not end in time.
     static QByteArray libraryMetadataJson(const QString &path, int timeoutMs = 12000,
                                           const QString &ffprobe = QString());
 

@@ -232,6 +232,24 @@ private slots:
                 "width":300,"height":300,"avg_frame_rate":"0/0","disposition":{"attached_pic":1}}],
                 "format":{"duration":"3.0","bit_rate":"200000"}})")
             << 3 << QSize(-1, -1) << 0 << true << "MP3" << 44100 << 192;
+        // A header claiming 10 hours for 8 seconds of streams: the streams' length counts (an
+        // MP4's stream durations, a Matroska file's DURATION tags); a second of slack is kept.
+        QTest::newRow("header claims 10 hours, mp4")
+            << "j.mp4"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":320,"height":240,"r_frame_rate":"30/1",
+                "duration":"7.999688"},{"codec_type":"audio","codec_name":"aac","duration":"8.033673"}],
+                "format":{"duration":"36000.000000"}})")
+            << 8 << QSize(320, 240) << 30 << false << "AAC" << 0 << 0;
+        QTest::newRow("header claims 10 hours, mkv")
+            << "k.mkv"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":320,"height":240,"r_frame_rate":"30/1",
+                "tags":{"DURATION":"00:00:08.023000000"}}],"format":{"duration":"36000.000000"}})")
+            << 8 << QSize(320, 240) << 30 << false << "" << 0 << 0;
+        QTest::newRow("container slightly longer than its stream")
+            << "l.mp4"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":320,"height":240,"r_frame_rate":"30/1",
+                "duration":"4.0"}],"format":{"duration":"4.9"}})")
+            << 5 << QSize(320, 240) << 30 << false << "" << 0 << 0;
         QTest::newRow("no streams, video suffix")
             << "d.mp4" << QByteArray(R"({"format":{"duration":"2.5"}})") << 3 << QSize(-1, -1) << 0 << false << ""
             << 0 << 0;

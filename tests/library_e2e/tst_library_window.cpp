@@ -24,7 +24,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QtEndian>
 #include <QtTest>
+#include <bit>
 
 #include <functional>
 #include <memory>
@@ -575,6 +577,28 @@ void LibraryWindowTest::cardTexts()
     QVERIFY(card()->detailLabel()->text().startsWith(QStringLiteral("00:01")));
     w->loadFromDisk();
     QVERIFY2(card()->detailLabel()->text().startsWith(QStringLiteral("00:01")), qPrintable(card()->detailLabel()->text()));
+    QVERIFY(waitForMetadata(w));
+
+    // A Matroska header claiming 10 hours (its Duration element rewritten) for 3 s of streams
+    // shows the 3 s on its card and beside the preview, as it plays.
+    const QString claims = QStringLiteral("Vistrelle_claims.mkv");
+    QVERIFY(makeClip(clip(claims), 3));
+    QFile mkv(clip(claims));
+    QVERIFY(mkv.open(QIODevice::ReadWrite));
+    const qsizetype at = mkv.read(4096).indexOf(QByteArray("\x44\x89\x88", 3));
+    QVERIFY(at > 0 && mkv.seek(at + 3));
+    const quint64 bits = qToBigEndian(std::bit_cast<quint64>(36000000.0)); // milliseconds
+    QVERIFY(mkv.write(reinterpret_cast<const char *>(&bits), 8) == 8);
+    mkv.close();
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+    const auto claimsCard = dynamic_cast<RecordCard *>(list->itemWidget(list->item(rowOf(w, claims))));
+    QVERIFY2(claimsCard->detailLabel()->text().startsWith(QStringLiteral("00:03")), qPrintable(claimsCard->detailLabel()->text()));
+    list->setCurrentRow(rowOf(w, claims));
+    QTRY_VERIFY(w->findChild<QLabel *>(QStringLiteral("Time"))->text().endsWith(QStringLiteral("/ 00:03")));
+    snapshot("header-claims-10-hours");
+    QVERIFY(QFile::remove(clip(claims)));
+    w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
 
     // At the window's narrowest the column's floor decides its width (two fifths would leave
