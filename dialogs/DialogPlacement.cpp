@@ -110,8 +110,13 @@ void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
                                                                          : dialog->frameGeometry();
     // A dialog of a window on screen (the media library) stays by that window, unless it
     // would cover the toolbar it comes from (Qt centres a dialog over its parent).
+    // A dialog with room neither below nor above the toolbar stays where Qt opens it.
+    const QRect available = ownerScreen ? ownerScreen->availableGeometry() : QRect();
+    const int height = dialog->frameGeometry().height();
+    const bool roomBeside = owner->frameGeometry().bottom() + 9 + height <= available.bottom() + 1
+        || owner->frameGeometry().top() - 8 - height >= available.top();
     const bool overItsToolbar = parent == owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-        && opening.intersects(owner->frameGeometry());
+        && opening.intersects(owner->frameGeometry()) && roomBeside;
     if (!ownerScreen
         || (!overItsToolbar && (QGuiApplication::screenAt(opening.center()) == ownerScreen
                                 || (parent && parent != owner && parent->isVisible()))))
