@@ -260,7 +260,7 @@ void TestMainWindowSessionE2E::stalledEncoderIsSavedAndTold()
     // Stopped while the frozen encoder still runs, the stop waits for it and says so; after a
     // resume the frozen one may already be ended, and the stop may be over at once.
     if (resumed)
-        QTRY_VERIFY_WITH_TIMEOUT(state->text() == FloatingToolbar::tr("正在保存…") || stopped.size() == 1, 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(state->text() == FloatingToolbar::tr("正在保存…") || stopped.size() == 1, 10000);
     else
         QTRY_COMPARE_WITH_TIMEOUT(state->text(), FloatingToolbar::tr("正在保存…"), 1000);
     screenshot(QStringLiteral("session-stalled-saving"));
