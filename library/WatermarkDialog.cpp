@@ -238,7 +238,12 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
     auto *gridColumn = new QVBoxLayout;
     gridColumn->setSpacing(6);
     gridColumn->addWidget(label(tr("显示位置"), "Section"));
-    auto *grid = new QGridLayout;
+    // The grid is a picture of the video, which no language mirrors: each dot stands where
+    // its mark goes.
+    auto *gridBox = new QWidget;
+    keepLeftToRight(gridBox);
+    auto *grid = new QGridLayout(gridBox);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     m_positionGroup = new QButtonGroup(this);
     m_positionGroup->setExclusive(true);
@@ -252,7 +257,7 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
         m_positionButtons[kGridPlacements[cell]] = button;
     }
     m_positionButtons[0]->setChecked(true);
-    gridColumn->addLayout(grid);
+    gridColumn->addWidget(gridBox, 0, Qt::AlignLeading);
     placeLayout->addLayout(gridColumn);
     placeLayout->addWidget(line(Qt::Vertical, "#304059"));
     auto *marginColumn = new QVBoxLayout;
@@ -415,7 +420,7 @@ void WatermarkDialog::onPreviewUpdate()
             if (alignment & Qt::AlignBottom)
                 area.setBottom(area.bottom() - marginY);
         }
-        painter.drawText(area, int(alignment), text);
+        painter.drawText(area, int(alignment | Qt::AlignAbsolute), text);
         painter.end();
         m_preview->setPixmap(pixmap);
         return;
@@ -435,7 +440,8 @@ void WatermarkDialog::onPreviewUpdate()
         painter.setPen(pen);
         const QRect area(QPoint(marginX, marginY),
                          QPoint(reference.width() - 1 - marginX, reference.height() - 1 - marginY));
-        painter.drawText(area, int(placementAlignment(std::clamp(position, 0, 8))), m_textEdit->text());
+        painter.drawText(area, int(placementAlignment(std::clamp(position, 0, 8)) | Qt::AlignAbsolute),
+                         m_textEdit->text());
     }
     m_preview->setPixmap(QPixmap::fromImage(
         image.scaled(kPreviewWidth, kPreviewHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)));

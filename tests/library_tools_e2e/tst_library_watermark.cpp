@@ -5,6 +5,8 @@
 
 #include "ToolsTestSupport.h"
 
+#include "app/InterfaceTranslations.h"
+
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
 #include "library/WatermarkConfig.h"
@@ -18,6 +20,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
@@ -64,6 +67,7 @@ private slots:
     void watermarkedCopy();
     void cancelLeavesNothing();
     void failureNamesTheAskedForFile();
+    void topLeftDotInArabic();
     void closingTheWindowEndsTheJob();
     void cleanupTestCase();
 
@@ -306,3 +310,47 @@ int main(int argc, char **argv)
     return QTest::qExec(&test, argc, argv);
 }
 #include "tst_library_watermark.moc"
+
+void LibraryWatermarkTest::topLeftDotInArabic()
+{
+    // Right to left the placement grid is a picture of the video all the same: the dot
+    // drawn at its top left puts the mark in the top left quarter of the saved copy.
+    QVERIFY(InterfaceTranslations::install(QStringLiteral("ar")));
+    const auto backToSource = qScopeGuard([] {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        QLocale::setDefault(QLocale::system());
+    });
+    QTRY_VERIFY(QGuiApplication::isRightToLeft());
+    QVERIFY(select(QFileInfo(m_source).fileName()));
+    const auto topLeftDot = [] {
+        QList<QPushButton *> dots = watermarkDialog()->findChildren<QPushButton *>("Position");
+        return *std::min_element(dots.begin(), dots.end(), [](QPushButton *a, QPushButton *b) {
+            const QPoint pa = a->mapToGlobal(QPoint()), pb = b->mapToGlobal(QPoint());
+            return pa.x() + pa.y() < pb.x() + pb.y();
+        });
+    };
+    Script s;
+    s.then("the top left dot", [] { return readyWatermarkDialog() != nullptr; },
+           [&] { clickWidget(topLeftDot()); })
+        .then("save", [&] { return topLeftDot()->isChecked(); },
+              [] {
+                  snapshot("watermark-dialog-arabic-top-left");
+                  clickWidget(watermarkDialog()->findChild<QPushButton *>("Primary"));
+              });
+    m_boxes->titles.clear();
+    QVERIFY(clickWidget(m_window->findChild<QPushButton *>("WatermarkButton")));
+    const QString saved = QCoreApplication::translate("VideoListDialog", "保存完成");
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(saved), 60000);
+    QVERIFY(s.finished());
+    QVERIFY(!s.stalled());
+
+    const QString copy = m_window->recordList().value(m_window->currentRecordIndex()).path;
+    QVERIFY(copy.contains("_watermarked"));
+    const QByteArray a = TestMedia::frameRgb(m_source, 2.0);
+    const QByteArray b = TestMedia::frameRgb(copy, 2.0);
+    QCOMPARE(b.size(), 640 * 360 * 3);
+    // The top quarters of the picture: the mark on the left, nothing on the right.
+    const double left = TestMedia::regionDifference(a, b, 640, 0, 0, 320, 180);
+    const double right = TestMedia::regionDifference(a, b, 640, 320, 0, 320, 180);
+    QVERIFY2(left > 1 && left > 3 * right, qPrintable(QStringLiteral("%1 / %2").arg(left).arg(right)));
+}
