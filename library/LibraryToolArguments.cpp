@@ -124,14 +124,14 @@ QString fileInformationText(const VideoRecord &record)
             .arg(format, codec, QString::number(record.sampleRate), QString::number(record.channels),
                  QString::number(record.bitrateKbps), duration, size, created, folder);
     }
-    // The resolution and the frame rate each in one isolate, as the library's header writes
-    // them: right to left, "1920 × 1080" would read "1080 × 1920" and "30 fps" "fps 30".
+    // The resolution runs in the sentence's direction (the width read first, right to left
+    // too); the frame rate in one isolate: right to left, "30 fps" would read "fps 30".
     // An empty file has no picture to measure: it says so rather than "0 × 0, 0 fps".
     const bool empty = record.size == 0;
     const QString unknown = QCoreApplication::translate("VideoListDialog", "未知");
     const QString resolution = empty ? unknown
-                                     : NumberText::resolution(std::max(record.resolution.width(), 0),
-                                                              std::max(record.resolution.height(), 0));
+                                     : NumberText::resolutionInSentence(std::max(record.resolution.width(), 0),
+                                                                        std::max(record.resolution.height(), 0));
     const QString frameRate = empty ? unknown : NumberText::isolated(QStringLiteral("%1 fps").arg(record.fps));
     const QString lines = QCoreApplication::translate(
         "VideoListDialog", "格式：%1\n分辨率：%2\n帧率：%3\n时长：%4\n大小：%5\n创建时间：%6\n保存路径：%7")

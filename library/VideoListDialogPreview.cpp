@@ -134,7 +134,11 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
                                  : record.channels == 2 ? tr("双声道")
                                                         : tr("%1 声道").arg(record.channels);
         const QString bitrate = record.bitrateKbps >= 1 ? QStringLiteral("%1 kbps").arg(record.bitrateKbps) : QString();
-        infoLabel->setText(QStringLiteral("♪  ") + QStringList{format, rate, channels, bitrate, size, date}.join(gap));
+        // Each part in an isolate of its own: right to left, an Arabic channel word would
+        // otherwise draw the numbers beside it into its run ("320 ستيريو kbps").
+        const QStringList parts{format, NumberText::isolated(rate), NumberText::isolatedName(channels),
+                                NumberText::isolated(bitrate), NumberText::isolated(size), date};
+        infoLabel->setText(QStringLiteral("♪  ") + parts.join(gap));
     } else {
         // A file whose picture size is unknown (not probed yet, or unreadable) shows no size.
         QStringList parts;

@@ -60,6 +60,12 @@ QFrame *line(Qt::Orientation orientation, const char *colour)
     return frame;
 }
 
+// "■  #FFFFFF": the code reads left to right in every language ("FFFFFF#" otherwise).
+QString colourText(const QColor &colour)
+{
+    return QStringLiteral("■  %1").arg(NumberText::isolated(colour.name().toUpper()));
+}
+
 QLabel *label(const QString &text, const char *objectName)
 {
     auto *l = new QLabel(text);
@@ -336,7 +342,7 @@ WatermarkDialog::WatermarkDialog(QWidget *parent)
 
 void WatermarkDialog::setColourButton(const QColor &colour, bool styled)
 {
-    m_colorButton->setText(QStringLiteral("■  %1").arg(colour.name().toUpper()));
+    m_colorButton->setText(colourText(colour));
     m_colorButton->setStyleSheet(styled ? QStringLiteral("QPushButton#Color{color:%1;}").arg(colour.name())
                                         : QString());
 }
@@ -357,7 +363,7 @@ void WatermarkDialog::setConfig(const WatermarkConfig &config)
     m_marginY->setValue(config.marginY);
     if (config.position >= 0 && config.position <= 8)
         m_positionButtons[config.position]->setChecked(true);
-    m_colorButton->setText(QStringLiteral("■  %1").arg(config.color.name().toUpper()));
+    m_colorButton->setText(colourText(config.color));
     onPreviewUpdate();
 }
 

@@ -20,6 +20,14 @@ QString NumberText::resolution(int width, int height)
     return isolated(QStringLiteral("%1 × %2").arg(width).arg(height));
 }
 
+QString NumberText::resolutionInSentence(int width, int height)
+{
+    const QString text = QStringLiteral("%1 × %2").arg(width).arg(height);
+    if (!QGuiApplication::isRightToLeft())
+        return text;
+    return QChar(0x2067) + text + QChar(0x2069); // RIGHT-TO-LEFT ISOLATE ... POP DIRECTIONAL ISOLATE
+}
+
 QString NumberText::captureResolution(const QRect &area)
 {
     const QSize pixels = CaptureGeometry::nativeSize(

@@ -19,8 +19,12 @@ public:
     // The text inside a left-to-right isolate (U+2066 ... U+2069) when the interface runs
     // right to left; unchanged otherwise.
     static QString isolated(const QString &text);
-    // "1920 × 1080", isolated.
+    // "1920 × 1080", isolated: a text of its own, or a part of a line that runs left to right.
     static QString resolution(int width, int height);
+    // "1920 × 1080" inside a sentence of the interface ("Resolution: 1920 × 1080"): it runs
+    // in the sentence's direction, so that right to left, too, the width is read first
+    // (beside the label) and the height after it.
+    static QString resolutionInSentence(int width, int height);
     // The size in pixels of a recording of `area` (logical coordinates): the area at its
     // screen's pixel ratio with even sides, as the recorder captures it ("1000 × 500" for
     // 500 x 250 points at scale 2), isolated.

@@ -954,7 +954,7 @@
     </message>
     <message>
         <source>1× (正常)</source>
-        <translation>⁦1×⁩ (عادي)</translation>
+        <translation>1× (عادي)</translation>
     </message>
     <message>
         <source>播放速度</source>
@@ -1240,7 +1240,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>%1 × %2、%3 FPS 的录制可能掉帧。请选择本次录制方式。</source>
-        <translation>قد يفقد تسجيل ⁦%1 × %2⁩ بمعدل %3 إطارًا/ث بعض الإطارات. اختر طريقة التسجيل هذه المرة.</translation>
+        <translation>قد يفقد تسجيل ⁧%1 × %2⁩ بمعدل %3 إطارًا/ث بعض الإطارات. اختر طريقة التسجيل هذه المرة.</translation>
     </message>
     <message>
         <source>保持 4K，15 FPS（推荐）</source>
@@ -1712,7 +1712,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>未检测到可用的硬件编码器，已将输出缩放为 %1 × %2、30 FPS。</source>
-        <translation>لم يُعثر على مرمِّز عتادي صالح؛ تم تحجيم المخرجات إلى ⁦%1 × %2⁩ بمعدل 30 إطارًا في الثانية.</translation>
+        <translation>لم يُعثر على مرمِّز عتادي صالح؛ تم تحجيم المخرجات إلى ⁧%1 × %2⁩ بمعدل 30 إطارًا في الثانية.</translation>
     </message>
     <message>
         <source>4K 当前只能使用 CPU 编码，已采用更容易实时处理的 15 FPS。</source>
@@ -3428,11 +3428,11 @@ Please visit this link manually:
     </message>
     <message>
         <source>Normal (1×)</source>
-        <translation>عادي (⁦1×⁩)</translation>
+        <translation>عادي (1×)</translation>
     </message>
     <message>
         <source>0.5× 慢速    1× 原速    1.5× / 2× 加速</source>
-        <translation>⁦0.5×⁩ أبطأ    ⁦1×⁩ الأصلية    ⁦1.5× / 2×⁩ أسرع</translation>
+        <translation>0.5× أبطأ    1× الأصلية    1.5× / 2× أسرع</translation>
     </message>
     <message>
         <source>变速完成</source>

@@ -350,6 +350,7 @@ private slots:
     void compiledTranslationsAreBuiltIn();
     void arabicLaysOutRightToLeft();
     void qtsOwnTextsAreTranslatedToo();
+    void widgetsWriteTheDigitsOfTheTexts();
 
 private:
     const KeptText *keptText(const QString &source, const QString &language) const;
@@ -590,6 +591,19 @@ void TestTranslations::qtsOwnTextsAreTranslatedToo()
     QVERIFY(InterfaceTranslations::install(QStringLiteral("pt")));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sim"));
     removeAll();
+}
+
+void TestTranslations::widgetsWriteTheDigitsOfTheTexts()
+{
+    // Egypt writes Arabic-Indic digits: spin boxes and calendars would show "٢٤" beside
+    // the program's "50%". The same language's 0-9, with its own month names.
+    const QLocale egypt(QStringLiteral("ar_EG"));
+    QCOMPARE(egypt.zeroDigit(), QStringLiteral("٠"));
+    const QLocale western = InterfaceTranslations::withWesternDigits(egypt);
+    QCOMPARE(western.toString(24), QStringLiteral("24"));
+    QCOMPARE(western.language(), QLocale::Arabic);
+    QCOMPARE(western.monthName(1), egypt.monthName(1));
+    QCOMPARE(InterfaceTranslations::withWesternDigits(QLocale(QStringLiteral("de_DE"))).name(), QStringLiteral("de_DE"));
 }
 
 QTEST_MAIN(TestTranslations)

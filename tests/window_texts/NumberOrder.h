@@ -12,6 +12,8 @@
 #include <QTextLayout>
 #include <QWidget>
 
+#include <optional>
+
 namespace numberorder {
 
 inline bool hasDirection(QChar c)
@@ -64,7 +66,19 @@ inline QList<std::pair<int, int>> numberStretches(const QString &line)
     return out;
 }
 
+// Whether a line holds right-to-left words ("الدقة: 1920 × 1080"), not only numbers and units.
+inline bool hasRightToLeftWords(const QString &line)
+{
+    for (const QChar c : line)
+        if (c.direction() == QChar::DirR || c.direction() == QChar::DirAL)
+            return true;
+    return false;
+}
+
 // The stretches of `text` whose digits do not advance to the right, laid out in `direction`.
+// A product or a factor ("1920 × 1080", "0.5×") inside a sentence reads in the sentence's
+// direction instead, so that right to left, too, the width (or the number) is read first;
+// each of its numbers keeps its digits left to right.
 inline QStringList misordered(const QString &text, const QFont &font, Qt::LayoutDirection direction)
 {
     QStringList out;
@@ -77,20 +91,41 @@ inline QStringList misordered(const QString &text, const QFont &font, Qt::Layout
         QTextLine textLine = layout.createLine();
         textLine.setLineWidth(100000);
         layout.endLayout();
+        const auto xOf = [&textLine](int i) -> std::optional<qreal> {
+            const QList<QGlyphRun> runs = textLine.glyphRuns(i, 1);
+            if (runs.isEmpty() || runs.first().positions().isEmpty())
+                return std::nullopt;
+            return runs.first().positions().first().x();
+        };
+        const bool rightToLeft = direction == Qt::RightToLeft || (direction == Qt::LayoutDirectionAuto && line.isRightToLeft());
         for (const auto &[from, to] : numberStretches(line)) {
-            qreal previous = -1e9;
+            const bool product = line.mid(from, to - from).contains(QChar(0x00D7)) && hasRightToLeftWords(line);
+            qreal previous = -1e9;     // within a number (or the whole stretch)
+            qreal previousPart = rightToLeft ? 1e9 : -1e9; // a product's parts
+            bool inNumber = false;
             for (int i = from; i < to; ++i) {
-                if (!line.at(i).isDigit() && !line.at(i).isLetter() && line.at(i) != QChar(0x00D7))
+                const QChar c = line.at(i);
+                const bool numberChar = c.isDigit() || (inNumber && c == QLatin1Char('.'));
+                if (!c.isDigit() && !c.isLetter() && c != QChar(0x00D7)) {
+                    inNumber = inNumber && numberChar;
                     continue;
-                const QList<QGlyphRun> runs = textLine.glyphRuns(i, 1);
-                if (runs.isEmpty() || runs.first().positions().isEmpty())
+                }
+                const std::optional<qreal> x = xOf(i);
+                if (!x)
                     continue;
-                const qreal x = runs.first().positions().first().x();
-                if (x < previous) {
+                bool wrong = false;
+                if (product && (!inNumber || !numberChar)) { // the first glyph of a part
+                    wrong = rightToLeft ? *x > previousPart : *x < previousPart;
+                    previousPart = *x;
+                    previous = -1e9;
+                }
+                wrong = wrong || *x < previous;
+                previous = *x;
+                inNumber = numberChar;
+                if (wrong) {
                     out << line.mid(from, to - from);
                     break;
                 }
-                previous = x;
             }
         }
     }

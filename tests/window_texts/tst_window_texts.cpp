@@ -761,7 +761,8 @@ void WindowTexts::rightToLeftNumbers()
     viaModal(QStringLiteral("rtl-library-file-info"), [&] { library->showFileInfoDialog(); },
              inside(QStringLiteral("rtl-library-file-info")));
     // The tools: the volume and watermark sliders fill from their least end; the speeds
-    // ("0.5×") and bit rates ("320 kbps") read as they do left to right.
+    // ("0.5×") and bit rates ("320 kbps") read as they do left to right, and inside a
+    // sentence ("عادي (1×)") as the sentence does.
     viaModal(QStringLiteral("rtl-library-volume"), [&] { library->showVolumeDialog(); },
              [&](QWidget *w) { checkSlidersFillFromTheStart(w, QStringLiteral("rtl-library-volume")); });
     viaModal(QStringLiteral("rtl-library-watermark"), [&] { library->showWatermarkDialog(); },
@@ -779,6 +780,28 @@ void WindowTexts::rightToLeftNumbers()
     });
     viaModal(QStringLiteral("rtl-library-extract-audio"), [&] { library->showExtractAudioDialog(); },
              inside(QStringLiteral("rtl-library-extract-audio")));
+    library->close();
+
+    // A Full Screen recording made here and saved from the stop question: its file
+    // information, as drawn, reads the width first, beside its label.
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    window.enterPreparation(0, 0);
+    QTRY_VERIFY(window.setupToolbar()->isVisible());
+    window.onStartRecording();
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
+    QTest::qWait(1000);
+    viaModal(QStringLiteral("rtl-stop-question"), [&] { toolbar->stopButton()->click(); }, [&](QWidget *question) {
+        if (auto *save = question->findChild<QPushButton *>(QStringLiteral("StopSaveButton")))
+            save->click();
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    const QString recorded = stopped.first().first().toString();
+    QTRY_VERIFY_WITH_TIMEOUT(library->isVisible() && recordOf(library, recorded) >= 0, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(library->recordList().at(recordOf(library, recorded)).resolution.width() > 0, 20000);
+    library->openRecord(recordOf(library, recorded), false);
+    viaModal(QStringLiteral("rtl-recording-file-info"), [&] { library->showFileInfoDialog(); },
+             inside(QStringLiteral("rtl-recording-file-info")));
     library->close();
 }
 
