@@ -169,7 +169,7 @@ StopRecordingDialog::StopRecordingDialog(int elapsedSeconds, QWidget *parent)
     footer->setObjectName(QStringLiteral("StopFooter"));
     footer->setFixedHeight(52);
     auto *footerRow = new QHBoxLayout(footer);
-    // The same room on both sides: right to left the buttons stand at the left edge.
+    // The buttons stand in the middle, with the same room on both sides in every language.
     footerRow->setContentsMargins(12, 7, 12, 7);
     footerRow->setSpacing(10);
     footerRow->addStretch();
@@ -180,6 +180,7 @@ StopRecordingDialog::StopRecordingDialog(int elapsedSeconds, QWidget *parent)
     footerRow->addWidget(continueButton);
     footerRow->addWidget(discardButton);
     footerRow->addWidget(saveButton);
+    footerRow->addStretch();
     column->addWidget(footer);
     connect(continueButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(discardButton, &QPushButton::clicked, this, [this] { done(Discard); });
