@@ -285,11 +285,11 @@ void HomePage::refreshRecent()
         empty->setAlignment(Qt::AlignCenter);
         empty->setMinimumHeight(140);
         empty->setStyleSheet(QStringLiteral("color:#7995b4;background:transparent;"));
-        m_recentRow->addWidget(empty, 1);
-    } else {
-        for (int i = int(files.size()); i < 3; ++i)
-            m_recentRow->addStretch(1);
+        m_recentRow->addWidget(empty, 1); // across the whole row, its text in the middle
+        return;
     }
+    for (int i = int(files.size()); i < 3; ++i)
+        m_recentRow->addStretch(1);
     m_recentRow->addStretch(1);
 }
 
