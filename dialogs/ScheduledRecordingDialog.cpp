@@ -18,6 +18,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QTimeEdit>
@@ -80,13 +82,23 @@ public:
     ~ScheduleComboBox() override = default;
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    // The chosen item at the field's leading edge, where the open list writes its items, and
+    // the arrow at its trailing end, in the drop-down area (left of the text right to left).
+    void paintEvent(QPaintEvent *) override
     {
-        QComboBox::paintEvent(event);
-        QPainter p(this);
+        QStylePainter p(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QString text = option.currentText;
+        option.currentText.clear();
+        p.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        p.drawItemText(field, int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)),
+                       palette(), isEnabled(), fontMetrics().elidedText(text, Qt::ElideRight, field.width()),
+                       QPalette::ButtonText);
         p.setOpacity(isEnabled() ? 1.0 : 0.45);
         QIcon(QStringLiteral(":/icons/icons/chevron_down.svg"))
-            .paint(&p, QRect(width() - 24, (height() - 12) / 2, 12, 12));
+            .paint(&p, QStyle::visualRect(layoutDirection(), rect(), QRect(width() - 24, (height() - 12) / 2, 12, 12)));
     }
     void showPopup() override
     {
@@ -172,8 +184,9 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     auto *layout = new QVBoxLayout(surface);
     layout->setContentsMargins(24, 18, 24, 20);
     layout->setSpacing(14);
+    // The title in the middle of the dialog.
     auto *titleRow = new QHBoxLayout;
-    titleRow->addSpacing(38);
+    titleRow->addStretch();
     auto *title = new QLabel(tr("计划录制"), surface);
     title->setStyleSheet(QStringLiteral("font-size:20px;font-weight:700;color:white;"));
     titleRow->addWidget(title);
