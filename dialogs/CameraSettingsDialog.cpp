@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -131,6 +133,42 @@ const char *const ComboStyle =
     "selection-background-color:#2c67c7;padding:4px;}";
 const char *const SectionStyle =
     "color:#f0f4fb;font-size:12px;font-weight:600;background:transparent;border:none;";
+// A choice with a picture and a word: the two stand side by side in the middle, the picture
+// first in the reading order. (A style sheet's button, right to left, puts the picture in
+// the middle and the word at the far end.)
+class PictureWordButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString word = option.text;
+        const QIcon picture = option.icon;
+        option.text.clear();
+        option.icon = QIcon();
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+        constexpr int gap = 6;
+        const QSize pictureSize = iconSize();
+        const int wordWidth = fontMetrics().horizontalAdvance(word);
+        const int left = (width() - pictureSize.width() - gap - wordWidth) / 2;
+        const QRect pictureRect(left, (height() - pictureSize.height()) / 2, pictureSize.width(), pictureSize.height());
+        const QRect wordRect(pictureRect.right() + 1 + gap, 0, wordWidth, height());
+        picture.paint(&painter, QStyle::visualRect(layoutDirection(), rect(), pictureRect), Qt::AlignCenter,
+                      isEnabled() ? QIcon::Normal : QIcon::Disabled, isChecked() ? QIcon::On : QIcon::Off);
+        // The style draws the word (in its colour for the button's state), centred in a
+        // rectangle around it wide enough for the style's padding.
+        option.text = word;
+        option.rect = QStyle::visualRect(layoutDirection(), rect(), wordRect).adjusted(-width(), 0, width(), 0);
+        painter.drawControl(QStyle::CE_PushButtonLabel, option);
+    }
+};
+
 const char *const ChoiceStyle =
     "QPushButton{background:#172235;border:1px solid #2b374b;border-radius:7px;color:#aeb9cd;font-size:11px;"
     "padding:4px 10px;}QPushButton:hover{background:#1d2a40;color:#eef3ff;}QPushButton:checked{"
@@ -324,7 +362,7 @@ void CameraSettingsDialog::buildUi()
     m_shapeGroup = new QButtonGroup(this);
     m_shapeGroup->setExclusive(true);
     auto makeChoice = [this, panel](const QString &text, int id, const QString &iconFile) {
-        auto *button = new QPushButton(QIcon(iconFile), text, panel);
+        auto *button = new PictureWordButton(QIcon(iconFile), text, panel);
         button->setCheckable(true);
         button->setCursor(Qt::PointingHandCursor);
         button->setFixedHeight(38);
