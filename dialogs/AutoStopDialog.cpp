@@ -17,7 +17,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
 #include <QSpinBox>
+#include <QStyleOption>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -80,6 +82,8 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("自动停止设置"));
     // Frameless: the dialog draws its own title bar and moves through it.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // Outside its rounded border the window shows what lies behind it, not dark corners.
+    setAttribute(Qt::WA_TranslucentBackground);
     keepDialogPositionTrue(this);
     setFixedSize(500, 370);
     setStyleSheet(QString::fromLatin1(kStyle));
@@ -91,6 +95,14 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     setFixedWidth(std::max(500, minimumSizeHint().width()));
 }
 
+void AutoStopDialog::paintEvent(QPaintEvent *)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}
+
 QWidget *AutoStopDialog::buildTitleBar(const QString &titleText)
 {
     auto *bar = new QWidget(this);
@@ -98,7 +110,9 @@ QWidget *AutoStopDialog::buildTitleBar(const QString &titleText)
     bar->setFixedHeight(56);
     bar->installEventFilter(this);
     auto *layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(76, 0, 12, 0);
+    // The close button's side keeps 12 px in either direction.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    layout->setContentsMargins(rightToLeft ? 12 : 76, 0, rightToLeft ? 76 : 12, 0);
     auto *icon = new QLabel(bar);
     icon->setFixedSize(28, 28);
     icon->setPixmap(tintedPixmap(QStringLiteral(":/icons/icons/timer.svg"), QSize(25, 25), QColor("#5790ff"), qApp->devicePixelRatio()));

@@ -47,6 +47,8 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // The style sheet's rounded background and border on the translucent window.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildConfigUi();
