@@ -59,6 +59,8 @@ public slots:
     // The panel counts down to the stop by duration, `runningMs` after the first media.
     void updateCountdown(qint64 runningMs);
     void onRecordingStopped(const QString &outputPath);
+    // The recording is over (its saving begins): the countdown panel goes.
+    void closeCountdown();
 
 signals:
     void watermarkChanged(const WatermarkConfig &config);
@@ -80,7 +82,6 @@ private:
     void showLibraryWindow();
     void reloadLibrary();
     void showCountdown(qint64 remainingMs);
-    void closeCountdown();
 
     QPushButton *m_libraryButton = nullptr;
     QPushButton *m_watermarkButton = nullptr;

@@ -257,6 +257,13 @@ void MainWindow::connectComponents()
             [this](bool on) { setRecordingCameraEnabled(on, 0); });
     connect(m_floatingToolbar, &FloatingToolbar::timerRequested, m_bottomBar, &BottomBar::showAutoStopSettings);
     connect(m_floatingToolbar, &FloatingToolbar::mouseEffectsToggled, this, &MainWindow::onMouseEffectsToggled);
+    // The auto-stop countdown stays beside the toolbar when the annotation row opens under
+    // its buttons, not under the row.
+    connect(m_floatingToolbar, &FloatingToolbar::resizedToContents, this, [this] {
+        if (QWidget *countdown = m_bottomBar->countdownWindow(); countdown && countdown->isVisible()
+            && m_floatingToolbar->isVisible())
+            m_floatingToolbar->placeBeside(countdown);
+    });
 
     // Hot keys.
     connect(m_hotkeys, &GlobalHotkey::hotkeyTriggered, this, &MainWindow::onHotkeyTriggered);

@@ -438,6 +438,9 @@ void MainWindow::onFinalizingChanged(bool active)
     const int generation = ++finalizationGeneration;
     if (active) {
         finalizationBegun = true;
+        // The countdown to the automatic stop has nothing left to count; it would stand
+        // over the library while the file is saved.
+        m_bottomBar->closeCountdown();
         // The saved file comes to the media library, or, for audio saved as MP3 or WAV, to
         // the main window: the one it comes to is shown, and the saving mask covers it.
         const bool home = BottomBar::returnsHomeAfter(recordingSuffix);

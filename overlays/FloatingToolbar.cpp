@@ -538,6 +538,7 @@ void FloatingToolbar::placeBeside(QWidget *window) const
 void FloatingToolbar::fitToContents()
 {
     const QPoint corner = pos();
+    const QSize before = size();
     // Every widget is measured again, so that a row whose view was just swapped (collapse,
     // expand) takes the size of the view it shows now and the toolbar fits what it shows.
     for (QWidget *inner : m_container->findChildren<QWidget *>())
@@ -551,6 +552,8 @@ void FloatingToolbar::fitToContents()
     updateGeometry();
     if (isVisible())
         applyCompositorRules();
+    if (size() != before)
+        emit resizedToContents();
 }
 
 void FloatingToolbar::mousePressEvent(QMouseEvent *event)

@@ -89,6 +89,9 @@ signals:
     void mouseEffectsToggled(bool on);
     void cameraToggled(bool on);
     void timerRequested();
+    // The toolbar took another size (the annotation row opened or closed, collapse, expand):
+    // windows placed beside it are placed again.
+    void resizedToContents();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
