@@ -41,6 +41,16 @@ public:
         QProxyStyle::polish(widget);
     }
 
+    // Right to left, a style sheet's button draws its icon over its word: the buttons of
+    // message boxes ("Yes", "No") go without their standard icons there.
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == QStyle::SH_DialogButtonBox_ButtonsHaveIcons && QGuiApplication::isRightToLeft())
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
