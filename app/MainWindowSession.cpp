@@ -4,6 +4,7 @@
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/Permissions.h"
+#include "dialogs/DialogPlacement.h"
 #include "dialogs/MicrophonePermissionDialog.h"
 #include "library/MediaLibraryFiles.h"
 #include "overlays/CameraOverlay.h"
@@ -424,10 +425,21 @@ int MainWindow::askFourKChoice(QWidget *parent, int width, int height, int fps)
         else
             connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
-    // Over a recording the question stands beside the toolbar, not over Pause and Stop.
+    // Over a recording the question stands beside the toolbar, not over Pause and Stop;
+    // before the toolbar shows (the question comes as the recording starts), it stands by
+    // the pointer, on the pointer's display, where the user has just pressed REC.
     if (auto *toolbar = qobject_cast<FloatingToolbar *>(parent)) {
         dialog.adjustSize();
-        toolbar->placeBeside(&dialog);
+        if (toolbar->isVisible()) {
+            toolbar->placeBeside(&dialog);
+        } else {
+            const QPoint pointer = QCursor::pos();
+            QScreen *screen = QGuiApplication::screenAt(pointer);
+            if (!screen)
+                screen = QGuiApplication::primaryScreen();
+            if (screen)
+                dialog.move(positionBy(dialog.size(), QRect(pointer, QSize(1, 1)), screen->availableGeometry()));
+        }
     }
     dialog.exec();
     return choice;
