@@ -376,7 +376,9 @@ Analysis analyse(const QString &file, int fps, const Layout &layout, int timeout
     QObject::connect(&video, &QProcess::readyReadStandardError, &video,
                      [&] { videoLog.append(video.readAllStandardError()); });
 
-    // Sound: the left channel at 48 kHz from the file's time zero, gaps filled with silence.
+    // Sound: the left channel at 48 kHz from the file's time zero, placed by its time stamps as
+    // a player places it: a gap of more than a millisecond between packets becomes silence, an
+    // overlap is cut.
     ToneMeter meter;
     BoundedOutput audioLog;
     QObject::connect(&audio, &QProcess::readyReadStandardOutput, &audio,
