@@ -404,14 +404,14 @@ void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
     for (int round = 0; round < 3; ++round) {
-        QTest::qWait(3000);
+        QTest::qWait(3500); // three beeps or more
         QVERIFY(key(QStringLiteral("ctrl+alt+p")));
         QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
         QTest::qWait(2500);
         QVERIFY(key(QStringLiteral("ctrl+alt+p")));
         QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
     }
-    QTest::qWait(3000);
+    QTest::qWait(3500);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
     player.stop();
