@@ -392,6 +392,10 @@ int main(int argc, char **argv)
     if (!reference.waitForFinished(60000))
         reference.terminate();
     reference.waitForFinished(10000);
+    for (auto &loop : loops) {
+        loop->kill();
+        loop->waitForFinished(5000);
+    }
     loops.clear();
     player.stop();
     program.terminate();

@@ -50,6 +50,7 @@ private slots:
     void stalledEncoderIsSavedAndTold_data();
     void stalledEncoderIsSavedAndTold();
     void stalledJoinKeepsTheSegments();
+    void syncAnalysisReadsAKnownFile_data();
     void syncAnalysisReadsAKnownFile();
     void segmentsKeepSoundWithPicture();
 
@@ -338,11 +339,18 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
     QTest::qWait(1000);
 }
 
-// The measurement the next test relies on, on a file made from the source: its sound 40 ms
-// late, five frames taken out of the first second and a second and a half cut out as a
-// pause would.
+// The measurement the next test relies on, on a file made from the source: its sound late,
+// five frames taken out of the first second and a second and a half cut out as a pause would.
+void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile_data()
+{
+    QTest::addColumn<int>("lateMs");
+    QTest::newRow("40 ms") << 40;
+    QTest::newRow("640 ms: nearer the next second's flash") << 640;
+}
+
 void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile()
 {
+    QFETCH(int, lateMs);
     QTemporaryDir dir;
     QString error;
     const QString source = dir.filePath(QStringLiteral("source.mkv"));
@@ -355,8 +363,9 @@ void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile()
                   QStringLiteral("-filter_complex"),
                   QStringLiteral("[0:v]fps=30,split[va][vb];[va]trim=0:4,select='not(between(n,30,34))'[v1];"
                                  "[vb]trim=5.5:8[v2];[v1][v2]concat=n=2:v=1:a=0[v];"
-                                 "[0:a]adelay=40:all=1,asplit[aa][ab];[aa]atrim=0:4[a1];[ab]atrim=5.5:8[a2];"
-                                 "[a1][a2]concat=n=2:v=0:a=1[a]"),
+                                 "[0:a]adelay=%1:all=1,asplit[aa][ab];[aa]atrim=0:4[a1];[ab]atrim=5.5:8[a2];"
+                                 "[a1][a2]concat=n=2:v=0:a=1[a]")
+                      .arg(lateMs),
                   QStringLiteral("-map"), QStringLiteral("[v]"), QStringLiteral("-map"), QStringLiteral("[a]"),
                   QStringLiteral("-fps_mode"), QStringLiteral("passthrough"), QStringLiteral("-c:v"),
                   QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
@@ -372,7 +381,7 @@ void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile()
     QVERIFY2(first.playerEnd < 4.0 && second.playerStart > 5.4, qPrintable(QString::number(second.playerStart)));
     // A grabbed player frame may have been on the screen for up to one source frame: the
     // measure takes half of one (8.3 ms at 60 fps) as shown before the grab.
-    const double expectedMs = 40 + 500.0 / 60;
+    const double expectedMs = lateMs + 500.0 / 60;
     for (const avsync::Span &span : analysis.segments) {
         const avsync::SegmentStats s = avsync::stats(analysis, span.playerStart, span.playerEnd, 30);
         qInfo().noquote() << avsync::describe(s);

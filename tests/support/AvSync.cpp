@@ -22,6 +22,11 @@ constexpr int kWindow = 96; // 2 ms: whole periods of both tones, so neither lea
 constexpr int kHop = 24;
 constexpr double kRepeatSeconds = 0.004; // under half a source frame at 120 fps
 constexpr int kBits = 10;
+constexpr int kShortestSegmentFrames = 10;
+// Beeps last 100 ms on even seconds and 50 ms on odd ones: which second a beep belongs to is
+// then known up to a second's error either way.
+const QString kBeepLength = QStringLiteral("if(mod(floor(t)\\,2)\\,0.05\\,0.1)");
+constexpr double kOddBeepLongest = 0.075;
 
 // Source geometry, in the window's own pixels.
 constexpr int kBarLeft = 20;    // bar centre at player second start
@@ -141,9 +146,9 @@ QStringList sourceArguments(const QString &path, int seconds, int fps)
             QStringLiteral("lavfi"), QStringLiteral("-i"),
             QStringLiteral("color=c=white:s=8x70:r=%1:d=%2,format=gray").arg(rate, length), QStringLiteral("-f"),
             QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("aevalsrc='if(lt(mod(t\\,1)\\,0.1)\\,0.5*sin(2*PI*1000*t)\\,0)|"
-                           "if(lt(mod(t\\,1)\\,0.1)\\,0.5*sin(2*PI*3000*t)\\,0)':s=48000:d=%1")
-                .arg(length),
+            QStringLiteral("aevalsrc='if(lt(mod(t\\,1)\\,%2)\\,0.5*sin(2*PI*1000*t)\\,0)|"
+                           "if(lt(mod(t\\,1)\\,%2)\\,0.5*sin(2*PI*3000*t)\\,0)':s=48000:d=%1")
+                .arg(length, kBeepLength),
             QStringLiteral("-filter_complex"), graph, QStringLiteral("-map"), QStringLiteral("[v]"),
             QStringLiteral("-map"), QStringLiteral("2:a"), QStringLiteral("-c:v"), QStringLiteral("libx264"),
             QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-crf"), QStringLiteral("12"),
@@ -239,7 +244,10 @@ double playerTimeOf(const unsigned char *cells, bool *flash)
     int second = 0;
     for (int k = 0; k < kBits; ++k) {
         const int x = (kBitLeft + kBitPitch * k + kBitSize / 2) / 2;
-        if (cellMean(cells, x - 8, x + 8, 10, 13) > 128)
+        const double level = cellMean(cells, x - 8, x + 8, 10, 13);
+        if (level > 70 && level < 180) // something over the count (a countdown, a toolbar)
+            return kNone;
+        if (level >= 180)
             second |= 1 << k;
     }
     if (flash)
@@ -247,9 +255,9 @@ double playerTimeOf(const unsigned char *cells, bool *flash)
     return second + fraction;
 }
 
-QList<double> onsets(const QList<float> &levels, double hop, double window)
+QList<Onset> onsets(const QList<float> &levels, double hop, double window)
 {
-    QList<double> found;
+    QList<Onset> found;
     if (levels.size() < 10)
         return found;
     std::vector<float> sorted(levels.begin(), levels.end());
@@ -263,13 +271,18 @@ QList<double> onsets(const QList<float> &levels, double hop, double window)
     int below = 0;
     for (qsizetype h = 1; h < levels.size(); ++h) {
         if (levels[h] < threshold) {
+            if (below == 0 && !found.isEmpty() && found.last().seconds == 0) {
+                const float a = levels[h - 1];
+                const double part = (a - threshold) / std::max(1e-6f, a - levels[h]);
+                found.last().seconds = (double(h - 1) + part) * hop + window / 2 - found.last().at;
+            }
             ++below;
             continue;
         }
         if (below >= quietHops) {
             const float a = levels[h - 1];
             const double part = (threshold - a) / std::max(1e-6f, levels[h] - a);
-            found.append((double(h - 1) + part) * hop + window / 2);
+            found.append({(double(h - 1) + part) * hop + window / 2, 0});
         }
         below = 0;
     }
@@ -279,13 +292,26 @@ QList<double> onsets(const QList<float> &levels, double hop, double window)
 QList<Span> segmentsOf(const QList<Frame> &frames, double jumpSeconds)
 {
     QList<Span> spans;
+    QList<int> counts;
     double previous = kNone;
     for (const Frame &f : frames) {
         const double d = f.player - f.ts;
-        if (spans.isEmpty() || std::abs(d - previous) > jumpSeconds)
+        if (spans.isEmpty() || std::abs(d - previous) > jumpSeconds) {
+            // A few frames alone between two jumps are a picture held over a freeze, not a
+            // segment: they go with the segment after them.
+            if (!counts.isEmpty() && counts.last() < kShortestSegmentFrames) {
+                spans.last().fileEnd = f.ts;
+                spans.last().playerEnd = f.player;
+                counts.last() = kShortestSegmentFrames;
+                previous = d;
+                continue;
+            }
             spans.append({f.player, f.player, f.ts, f.ts});
+            counts.append(0);
+        }
         spans.last().playerEnd = f.player;
         spans.last().fileEnd = f.ts;
+        ++counts.last();
         previous = d;
     }
     return spans;
@@ -296,11 +322,12 @@ namespace {
 // When in player time each onset is heard: the file time plus the player-minus-file time of
 // the frames of its segment around it (half a source frame later: a frame shows for that
 // long, and is grabbed anywhere in it).
-QList<Beep> placeBeeps(const QList<double> &times, const QList<Frame> &frames, const QList<Span> &segments,
+QList<Beep> placeBeeps(const QList<Onset> &heard, const QList<Frame> &frames, const QList<Span> &segments,
                        int sourceFps)
 {
     QList<Beep> beeps;
-    for (double t : times) {
+    for (const Onset &onset : heard) {
+        const double t = onset.at;
         const Span *segment = nullptr;
         double nearest = 1e9;
         for (const Span &s : segments) {
@@ -325,6 +352,8 @@ QList<Beep> placeBeeps(const QList<double> &times, const QList<Frame> &frames, c
         b.ts = t;
         b.player = t + d + 0.5 / sourceFps;
         b.offsetMs = (b.player - std::round(b.player)) * 1000.0;
+        if (onset.seconds > 0)
+            b.oddSecond = onset.seconds < kOddBeepLongest ? 1 : 0;
         beeps.append(b);
     }
     return beeps;
@@ -468,12 +497,29 @@ SegmentStats stats(const Analysis &analysis, double playerStart, double playerEn
         s.distinctPerSecond = last > first ? (distinct - 1) / (last - first) : 0;
     }
 
+    // Offsets of more than half a second pass to the flash of the next second: within a span
+    // each one is taken as the one nearest to the offset before it, and the whole span a
+    // second later or earlier when most beeps are of the other kind than the flashes they
+    // then meet (a gap in the sound can cut one beep short).
     std::vector<double> at, offsets;
+    int agree = 0, disagree = 0;
     for (const Beep &b : analysis.system) {
         if (b.player < playerStart - 0.2 || b.player > playerEnd + 0.2)
             continue;
+        double offset = b.offsetMs;
+        if (!offsets.empty())
+            offset += 1000.0 * std::round((offsets.back() - offset) / 1000.0);
         at.push_back(b.player);
-        offsets.push_back(b.offsetMs);
+        offsets.push_back(offset);
+        if (b.oddSecond >= 0) {
+            const double flash = std::round(b.player - offset / 1000.0);
+            (int(std::abs(std::fmod(flash, 2.0))) == b.oddSecond ? agree : disagree)++;
+        }
+    }
+    if (disagree > agree && !offsets.empty()) {
+        const double shift = median(offsets) > 0 ? -1000.0 : 1000.0;
+        for (double &o : offsets)
+            o += shift;
     }
     s.beeps = int(offsets.size());
     if (!offsets.empty()) {
@@ -489,12 +535,14 @@ SegmentStats stats(const Analysis &analysis, double playerStart, double playerEn
         if (m.player < playerStart - 0.2 || m.player > playerEnd + 0.2)
             continue;
         ++s.microphoneBeeps;
-        for (const Beep &b : analysis.system) {
-            if (std::round(b.player) == std::round(m.player)) {
-                micAt.push_back(m.player);
-                micMinusSystem.push_back(m.offsetMs - b.offsetMs);
-                break;
-            }
+        // The system's beep heard nearest to it is the same beep.
+        const Beep *pair = nullptr;
+        for (const Beep &b : analysis.system)
+            if (!pair || std::abs(b.player - m.player) < std::abs(pair->player - m.player))
+                pair = &b;
+        if (pair && std::abs(pair->player - m.player) < 0.4) {
+            micAt.push_back(m.player);
+            micMinusSystem.push_back((m.player - pair->player) * 1000.0);
         }
     }
     s.microphoneMinusSystemMs = median(micMinusSystem);

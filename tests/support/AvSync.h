@@ -1,7 +1,7 @@
 #pragma once
 // Sound and picture together, measured on a recording of a known source: a player window
 // shows, once a second, a white box for 100 ms while a 1 kHz beep (left channel; 3 kHz on
-// the right) starts on the same sample; a bar crosses the window once a second and ten
+// the right; 100 ms on even seconds, 50 ms on odd ones) starts on the same sample; a bar crosses the window once a second and ten
 // blocks count the seconds in binary, so that every recorded frame tells the player time it
 // shows. From a recorded file this finds the segments (where the player time jumps against
 // the file's time: a pause), and per segment the offset beep - flash (positive: sound
@@ -55,7 +55,8 @@ struct Frame {
 struct Beep {
     double ts = 0;     // seconds in the file
     double player = 0; // player time at which it is heard (from the frames around it)
-    double offsetMs = 0; // against the flash of the same second; positive: sound late
+    double offsetMs = 0; // against the nearest flash; positive: sound late
+    int oddSecond = -1;  // 1: a short beep, of an odd second; 0: a long one; -1: not known
 };
 
 // Player-time span of one segment of the file.
@@ -114,9 +115,13 @@ constexpr int kCellsWide = 400;
 constexpr int kCellsHigh = 24;
 double playerTimeOf(const unsigned char *cells, bool *flash);
 
-// Onsets (seconds) of a tone from its level every `hop` seconds over windows of `window`
-// seconds: a rise through half the tone's steady level after 300 ms below it.
-QList<double> onsets(const QList<float> &levels, double hop, double window);
+// Onsets of a tone from its level every `hop` seconds over windows of `window` seconds: a
+// rise through half the tone's steady level after 300 ms below it, and how long it stays up.
+struct Onset {
+    double at = 0;
+    double seconds = 0; // 0 when it does not end
+};
+QList<Onset> onsets(const QList<float> &levels, double hop, double window);
 
 // Segments of a recording: a new one wherever player time minus file time jumps.
 QList<Span> segmentsOf(const QList<Frame> &frames, double jumpSeconds = 0.5);
