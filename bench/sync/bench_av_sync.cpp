@@ -10,7 +10,8 @@
 // Run inside the private desktop:  scripts/test-env.sh build/bench/sync/bench_av_sync [options]
 //   --seconds S        time recorded, pauses left out (default 30)
 //   --pauses N         pauses of --pause-seconds (default 2.5) spread evenly (default 0)
-//   --split SECONDS    the program's automatic split, in whole minutes (rounded up)
+//   --split SECONDS    the program's automatic split, in whole minutes (rounded up); it counts the
+//                      time of one segment, so a pause starts it again
 //   --fps N            the program's frame rate, and the reference's (default 30)
 //   --busy N           N busy loops running from before the start to the end (default 0)
 //   --mic              also the microphone, fed the sink's right channel (3 kHz) alone: switched
@@ -411,6 +412,12 @@ int main(int argc, char **argv)
     else
         std::printf("reference (ffmpeg x11grab + pulse, -copyts): %.1f s, %lld beeps\n", ref.fileSeconds,
                     static_cast<long long>(ref.system.size()));
+    int launches = 0;
+    {
+        QFile log(root.filePath(QStringLiteral("program.log")));
+        if (log.open(QIODevice::ReadOnly))
+            launches = int(log.readAll().count("[Recorder config]"));
+    }
     const QStringList files = savedFiles(saveDir);
     if (files.isEmpty()) {
         std::printf("the program saved no file\n");
@@ -423,7 +430,9 @@ int main(int argc, char **argv)
             std::printf("%s\n", qPrintable(ours.error));
             continue;
         }
-        std::printf("%.1f s, %lld segments\n", ours.fileSeconds, static_cast<long long>(ours.segments.size()));
+        std::printf("%.1f s, %lld segments (a jump of the picture against the file's time: a pause, or a picture "
+                    "lost); the program launched %d encoders (start, resumes, splits)\n",
+                    ours.fileSeconds, static_cast<long long>(ours.segments.size()), launches);
         printComparison(ours, ref.ok ? &ref : nullptr, o.fps);
     }
     if (!o.keep.isEmpty()) {
