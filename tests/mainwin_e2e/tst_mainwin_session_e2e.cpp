@@ -362,8 +362,8 @@ void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile()
                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), source,
                   QStringLiteral("-filter_complex"),
                   QStringLiteral("[0:v]fps=30,split[va][vb];[va]trim=0:4,select='not(between(n,30,34))'[v1];"
-                                 "[vb]trim=5.5:8[v2];[v1][v2]concat=n=2:v=1:a=0[v];"
-                                 "[0:a]adelay=%1:all=1,asplit[aa][ab];[aa]atrim=0:4[a1];[ab]atrim=5.5:8[a2];"
+                                 "[vb]trim=5.5:8,setpts=PTS-STARTPTS[v2];[v1][v2]concat=n=2:v=1:a=0[v];"
+                                 "[0:a]adelay=%1:all=1,asplit[aa][ab];[aa]atrim=0:4[a1];[ab]atrim=5.5:8,asetpts=PTS-STARTPTS[a2];"
                                  "[a1][a2]concat=n=2:v=0:a=1[a]")
                       .arg(lateMs),
                   QStringLiteral("-map"), QStringLiteral("[v]"), QStringLiteral("-map"), QStringLiteral("[a]"),

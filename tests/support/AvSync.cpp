@@ -291,28 +291,39 @@ QList<Onset> onsets(const QList<float> &levels, double hop, double window)
 
 QList<Span> segmentsOf(const QList<Frame> &frames, double jumpSeconds)
 {
+    // Player time runs ahead of file time by a new amount after a pause (or a stretch of
+    // picture the file lost). It also falls behind while the player itself stalls and comes
+    // back to where it was in the segment when the player goes on: that is no new segment.
     QList<Span> spans;
     QList<int> counts;
-    double previous = kNone;
+    double top = kNone;
+    std::vector<double> recent; // the segment's last few amounts: one misread frame sets no top
     for (const Frame &f : frames) {
         const double d = f.player - f.ts;
-        if (spans.isEmpty() || std::abs(d - previous) > jumpSeconds) {
+        const bool jump = !recent.empty() && d - median(recent) > jumpSeconds && std::abs(d - top) > 0.25;
+        if (spans.isEmpty() || jump) {
             // A few frames alone between two jumps are a picture held over a freeze, not a
             // segment: they go with the segment after them.
             if (!counts.isEmpty() && counts.last() < kShortestSegmentFrames) {
                 spans.last().fileEnd = f.ts;
                 spans.last().playerEnd = f.player;
                 counts.last() = kShortestSegmentFrames;
-                previous = d;
+                top = d;
+                recent.clear();
                 continue;
             }
             spans.append({f.player, f.player, f.ts, f.ts});
             counts.append(0);
+            top = d;
+            recent.clear();
         }
         spans.last().playerEnd = f.player;
         spans.last().fileEnd = f.ts;
         ++counts.last();
-        previous = d;
+        recent.push_back(d);
+        if (recent.size() > 5)
+            recent.erase(recent.begin());
+        top = std::max(top, median(recent));
     }
     return spans;
 }
@@ -453,9 +464,20 @@ Analysis analyse(const QString &file, int fps, const Layout &layout, int timeout
         result.error = QStringLiteral("%1 frames decoded but %2 time stamps read").arg(shown.size()).arg(stamps.size());
         return result;
     }
+    QList<Frame> read;
     for (qsizetype i = 0; i < shown.size(); ++i) {
         if (!std::isnan(shown[i]))
-            result.frames.append({stamps[i], shown[i], flashes[i]});
+            read.append({stamps[i], shown[i], flashes[i]});
+    }
+    // A frame alone out of line with both neighbours, which agree, is misread.
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        if (i > 0 && i + 1 < read.size()) {
+            const auto d = [&](qsizetype j) { return read[j].player - read[j].ts; };
+            if (std::abs(d(i) - d(i - 1)) > 0.3 && std::abs(d(i) - d(i + 1)) > 0.3
+                && std::abs(d(i - 1) - d(i + 1)) < 0.3)
+                continue;
+        }
+        result.frames.append(read[i]);
     }
     if (result.frames.size() < 2) {
         result.error = QStringLiteral("the player shows in %1 of %2 frames").arg(result.frames.size()).arg(shown.size());

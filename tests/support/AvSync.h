@@ -123,7 +123,9 @@ struct Onset {
 };
 QList<Onset> onsets(const QList<float> &levels, double hop, double window);
 
-// Segments of a recording: a new one wherever player time minus file time jumps.
+// Segments of a recording: a new one wherever player time minus file time rises by more than
+// `jumpSeconds` from one frame to the next, unless it comes back to the highest it had in the
+// segment.
 QList<Span> segmentsOf(const QList<Frame> &frames, double jumpSeconds = 0.5);
 
 } // namespace avsync
