@@ -31,6 +31,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -412,12 +413,32 @@ int main(int argc, char **argv)
     else
         std::printf("reference (ffmpeg x11grab + pulse, -copyts): %.1f s, %lld beeps\n", ref.fileSeconds,
                     static_cast<long long>(ref.system.size()));
+    // Encoders launched, and the frames each said it dropped in its last performance figure.
     int launches = 0;
+    QStringList drops;
     {
         QFile log(root.filePath(QStringLiteral("program.log")));
-        if (log.open(QIODevice::ReadOnly))
-            launches = int(log.readAll().count("[Recorder config]"));
+        QString last;
+        const QRegularExpression drop(QStringLiteral("\\[Recorder performance\\].* drop=(\\d+)"));
+        if (!log.open(QIODevice::ReadOnly))
+            std::printf("no log of the program\n");
+        while (!log.atEnd()) {
+            const QByteArray line = log.readLine();
+            if (line.contains("[Recorder config]")) {
+                ++launches;
+                if (!last.isEmpty())
+                    drops << last;
+                last = QStringLiteral("0");
+            }
+            const auto m = drop.match(QString::fromUtf8(line));
+            if (m.hasMatch())
+                last = m.captured(1);
+        }
+        if (!last.isEmpty())
+            drops << last;
     }
+    std::printf("the program's performance figures: drop=%s (the last of each encoder)\n",
+                qPrintable(drops.join(QLatin1Char('+'))));
     const QStringList files = savedFiles(saveDir);
     if (files.isEmpty()) {
         std::printf("the program saved no file\n");
