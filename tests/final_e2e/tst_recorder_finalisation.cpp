@@ -101,6 +101,8 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
             QSKIP("needs the private test desktop (scripts/test-env.sh)");
+        // An encoder that outlives the killed helper stays among the test's processes.
+        QVERIFY(OwnProcesses::adoptOrphans());
         // Below the clock strip: a window manager may stack the picture over it.
         const int top = clockstrip::kPlace.y() + clockstrip::kCell;
         m_picture = new NoisyPicture(QRect(0, top, 1920, 1080 - top));
