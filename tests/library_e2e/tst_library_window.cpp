@@ -1,6 +1,7 @@
 // The media library window as the main window makes it, driven by real X events: listing
 // a save folder of awkward names, searching, metadata, playing with sound.
 
+#include "../support/FakeTool.h"
 #include "../support/LibraryTestMedia.h"
 
 #include "library/MediaLibraryFiles.h"
@@ -839,6 +840,12 @@ void LibraryWindowTest::clickToSeek()
     QVERIFY(makeClip(clip(name), 20));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
+    // The still of the selection (from a quarter of the file) comes two seconds late.
+    QTemporaryDir bin;
+    QVERIFY(writeScript(bin.filePath("ffmpeg"),
+                        "sleep 2\nexec " + QFile::encodeName(QStandardPaths::findExecutable("ffmpeg")) + " \"$@\"\n"));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
     auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
     list->setCurrentRow(rowOf(w, name));
     QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
@@ -848,9 +855,14 @@ void LibraryWindowTest::clickToSeek()
     VideoPlayer *player = w->videoPlayer();
     auto *bar = w->findChild<QSlider *>(QStringLiteral("Seek"));
     QVERIFY(bar);
-    // Before playing, then playing.
+    auto *strip = w->findChild<TimelineRangeWidget *>(QStringLiteral("RangeBar"));
+    QVERIFY(strip);
+    // Before playing, then playing. The click comes before the still, which keeps the place.
     QVERIFY(clickAt(bar, 0.75));
+    QVERIFY(strip->stripPixmap.isNull());
     QVERIFY(positionNear(player, 15.0, false));
+    QTRY_VERIFY_WITH_TIMEOUT(!strip->stripPixmap.isNull(), 15000);
+    qputenv("PATH", savedPath);
     QVERIFY2(qAbs(bar->value() - 7500) <= 250, qPrintable(QString::number(bar->value())));
     QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
     QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(), 10000);
