@@ -59,6 +59,13 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     scheduleTimer.setSingleShot(true);
     connect(&scheduleTimer, &QTimer::timeout, this, &MainWindow::startScheduledRecording);
     hotkeyStartWait.setInterval(150);
+    startWaitTimer.setInterval(1000);
+    connect(&startWaitTimer, &QTimer::timeout, this, [this] {
+        const QString waitingFor = stopping ? QString() : m_recorder->startWaitReason();
+        m_floatingToolbar->setStartWait(waitingFor);
+        if (waitingFor.isEmpty())
+            startWaitTimer.stop();
+    });
     connect(&hotkeyStartWait, &QTimer::timeout, this, &MainWindow::startAfterDialog);
     armScheduledRecording();
 }

@@ -23,6 +23,7 @@ class GlobalHotkey;
 class HomePage;
 class ModeBar;
 class MouseHighlighter;
+class QMessageBox;
 class QMenu;
 class QAction;
 class QScreen;
@@ -207,6 +208,8 @@ private:
     void onFinalizationWarning(const QString &message);
     void onRecorderStopped(const QString &path);
     void onRecorderError(const QString &message);
+    // The session's message box, not open yet; it deletes itself when closed.
+    QMessageBox *recordingMessageBox(const QString &message);
     // After a recording ended, once its session is over: unless the media library or the
     // main window is on screen, the program comes back where a stop leaves it, so that it
     // can still be reached. With the file saved at `savedPath`, the window it belongs to
@@ -262,6 +265,9 @@ private:
     QTimer scheduleTimer;
     // Runs while a start by the hot key waits for the modal dialog that was open to close.
     QTimer hotkeyStartWait;
+    // Runs from the end of the countdown until the recording has started: a start that
+    // takes long says on the toolbar what it waits for.
+    QTimer startWaitTimer;
     QDateTime scheduleDueTime; // the start scheduleTimer is armed for
     int elapsedSeconds = 0;
     bool startPending = false;

@@ -78,6 +78,16 @@ void MainWindow::onStartRecording()
             return;
         }
     }
+    // Sound that cannot be recorded is refused before the countdown, as the device checks
+    // refuse, saying what the user can do.
+    const QString noSound =
+        Recorder::soundServerRefusal(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled(),
+                                     m_controls->captureMode() == CaptureModeAudioOnly);
+    if (!noSound.isEmpty()) {
+        qWarning().noquote() << "[Recording error]" << noSound;
+        recordingMessageBox(noSound)->open();
+        return;
+    }
     m_controls->refreshAudioDevices();
     recordingMicrophone = m_controls->microphoneForRecording();
     // A chosen microphone that is gone is asked for all the same: the recording takes the
@@ -286,6 +296,7 @@ void MainWindow::restoreAfterRecording(bool showWindow)
     startPending = false;
     stopping = false;
     recordTimer.stop();
+    startWaitTimer.stop();
     m_cameraOverlay->stopCamera();
     cameraOn = false;
     recordingCaptureRect = QRect();
@@ -328,6 +339,7 @@ void MainWindow::onCountdownFinished(int serial, bool audioOnly)
         m_floatingToolbar->show();
         m_floatingToolbar->raise();
         m_floatingToolbar->excludeFromCapture();
+        startWaitTimer.start();
     });
 }
 
@@ -335,6 +347,8 @@ void MainWindow::onRecorderStarted()
 {
     sessionRecorded = true;
     m_floatingToolbar->setRecordingInitializing(false);
+    startWaitTimer.stop();
+    m_floatingToolbar->setStartWait(QString());
     // The auto-stop countdown the strip has just shown stands beside the toolbar, at
     // the screen's edge, not over the middle of the recorded picture.
     if (QWidget *countdown = m_bottomBar->countdownWindow(); countdown && m_floatingToolbar->isVisible())
@@ -607,9 +621,7 @@ void MainWindow::onRecorderError(const QString &message)
     qWarning().noquote() << "[Recording error]" << message;
     // Never a nested event loop here: the Recorder goes on (stopping, saving) while the
     // message waits for its answer.
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("录制提示"), message, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    recordingMessage = box;
+    QMessageBox *box = recordingMessageBox(message);
     if (finalizationBegun && !isBusy(m_recorder)) {
         // The end of a save: its `stopped` comes next and settles which window stays (the
         // library with the new file, or the main window after a failure); the box opens
@@ -618,6 +630,14 @@ void MainWindow::onRecorderError(const QString &message)
         return;
     }
     box->open();
+}
+
+QMessageBox *MainWindow::recordingMessageBox(const QString &message)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("录制提示"), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    recordingMessage = box;
+    return box;
 }
 
 void MainWindow::onDiscardRequested()

@@ -260,14 +260,24 @@ bool runOffGuiThread(const std::function<void()> &work)
 
 bool outputIsUsable(const QString &path)
 {
-    if (path.isEmpty() || QFileInfo(path).size() < 1)
-        return false;
-    auto usable = std::make_shared<bool>(false);
+    return checkOutput(path).verdict == UsabilityCheck::Usable;
+}
+
+UsabilityCheck checkOutput(const QString &path)
+{
+    UsabilityCheck check;
+    if (path.isEmpty() || QFileInfo(path).size() < 1) {
+        check.verdict = UsabilityCheck::Unusable;
+        return check;
+    }
+    auto result = std::make_shared<UsabilityCheck>();
     const QString ffprobe = MediaProbe::ffprobeExecutable();
     // A quitting application cannot wait for the probe: a finished run's file is kept.
-    if (!runOffGuiThread([usable, path, ffprobe] { *usable = MediaProbe::isUsableSegment(path, 15000, ffprobe); }))
-        return true;
-    return *usable;
+    if (!runOffGuiThread([result, path, ffprobe] { *result = MediaProbe::checkUsable(path, 15000, ffprobe); })) {
+        check.verdict = UsabilityCheck::Usable;
+        return check;
+    }
+    return *result;
 }
 
 FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
@@ -376,7 +386,12 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
                                               : FfmpegJobResult::Finished;
     if (result.exitedCleanly() && settings.checkOutput && !settings.outputPath.isEmpty()) {
         QPointer<QObject> guard = settings.guard;
-        result.outputUnusable = !outputIsUsable(written);
+        const UsabilityCheck check = checkOutput(written);
+        result.outputUnusable = check.verdict == UsabilityCheck::Unusable;
+        if (check.verdict == UsabilityCheck::Unchecked) {
+            result.outputUnchecked = check.why;
+            qWarning().noquote() << "[FFmpeg] Kept an output that could not be checked" << written << check.why;
+        }
         if (guarded && guard.isNull()) {
             removeLeftover(written, existedBefore);
             result.outcome = FfmpegJobResult::Abandoned;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "recording/MediaProbe.h"
+
 #include <functional>
 
 // One ffmpeg (or other tool) run waited for on the GUI thread: a local event loop runs until
@@ -33,8 +35,9 @@ struct FfmpegJobSettings
     // inside the loop, the run is abandoned: the process is killed and nothing of the owner is
     // touched again.
     QPointer<QObject> guard;
-    // Run after a clean exit (code 0): the run only succeeds when the output exists and
-    // ffprobe finds a stream in it (probed off the GUI thread).
+    // Run after a clean exit (code 0): the run fails when the output is missing or ffprobe
+    // finds no stream in it (probed off the GUI thread). An output ffprobe cannot look at is
+    // kept, and the result says why it was not checked.
     bool checkOutput = true;
 };
 
@@ -48,6 +51,7 @@ struct FfmpegJobResult
     QString errorLog; // standard error when the channels are apart
     bool quitting = false;      // cancelled because the application quits
     bool outputUnusable = false; // exited 0, but its output is missing or holds no stream
+    QString outputUnchecked;     // a kept output that ffprobe could not check: why (translated)
     // Where a successful run's output stands: the output path, or the next free name after it
     // when another file took that name while the job ran.
     QString savedPath;
@@ -81,6 +85,8 @@ QStringList removeAbandonedSaves(const QString &folder);
 // a pool thread; the calling thread keeps handling events meanwhile. A non-empty file counts
 // as usable when the application quits before the probe ends.
 bool outputIsUsable(const QString &path);
+// The same question, with the answer that ffprobe could not look at the file told apart.
+UsabilityCheck checkOutput(const QString &path);
 
 // Runs `work` on a pool thread and handles events until it returns (the caller's thread never
 // blocks on it). Returns false, without its result, when the application quits meanwhile;

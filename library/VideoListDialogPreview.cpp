@@ -147,9 +147,10 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
         parts << format << size << date;
         infoLabel->setText(QStringLiteral("▣  ") + parts.join(gap));
     }
-    durationSeconds = record.duration;
-    timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(record.duration));
-    rangeBar->setPreview(QPixmap(), record.isAudio, record.duration);
+    // A file that ffprobe could not measure keeps the length its player has found.
+    durationSeconds = record.duration > 0 ? record.duration : std::max(player->duration(), 0.0);
+    timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(qRound(durationSeconds)));
+    rangeBar->setPreview(QPixmap(), record.isAudio, durationSeconds);
 
     // The picture (and an audio file's 1600 x 420 waveform mask) is grabbed and decoded on a
     // pool thread: even starting ffmpeg costs the GUI thread tens of milliseconds on a busy

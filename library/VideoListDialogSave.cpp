@@ -438,9 +438,15 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
     const QString saved = outputPath.isEmpty() ? QString() : result.savedPath;
     if (!saved.isEmpty() && QFileInfo::exists(saved))
         rememberRecordedFile(saved);
+    // An output that could not be checked is kept, and said to be unchecked.
+    const QString unchecked = result.outputUnchecked.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral("\n\n") + tr("无法检查这个文件是否可用：%1").arg(result.outputUnchecked);
     if (!successTitle.isEmpty())
         showOpenFolderMessage(this, successTitle,
-                              saved.isEmpty() ? tr("操作已完成。") : tr("文件已保存：\n%1").arg(saved), saved);
+                              (saved.isEmpty() ? tr("操作已完成。") : tr("文件已保存：\n%1").arg(saved)) + unchecked, saved);
+    else if (!unchecked.isEmpty() && isVisible())
+        QMessageBox::information(this, tr("媒体库"), unchecked.trimmed());
     return true;
 }
 

@@ -359,6 +359,15 @@ void FloatingToolbar::setSaving(bool saving)
     fitToContents(); // the longer word keeps its whole text
 }
 
+void FloatingToolbar::setStartWait(const QString &waitingFor)
+{
+    if (waitingFor.isEmpty())
+        setPaused(m_paused);
+    else
+        m_recText->setText(waitingFor);
+    fitToContents();
+}
+
 void FloatingToolbar::setRecordingStats(qint64 bytes, const QString &outputPath)
 {
     m_fileBytes = std::max<qint64>(bytes, 0);

@@ -37,6 +37,8 @@ public:
     void setSaving(bool saving);
     void setRecordingStats(qint64 bytes, const QString &outputPath);
     void setRecordingInitializing(bool initializing);
+    // What a start still waits for, in place of the recording state; empty: the state again.
+    void setStartWait(const QString &waitingFor);
     void setCameraEnabled(bool on, bool available);
     void setMouseEffectsEnabled(bool on);
     void setAnnotationToolsVisible(bool on);

@@ -284,6 +284,20 @@ QString EncoderOutputMonitor::mostSpecificErrorLine(const QString& output)
     return shortenedLine(best, 300);
 }
 
+QString EncoderOutputMonitor::lastStatementLine(const QString& output)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    static const QRegularExpression report(
+        QStringLiteral("^(frame=|size=|Input #|Output #|Stream mapping:|Press \\[q\\])"));
+    const QStringList lines = output.split(lineBreaks);
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
+        const QString line = it->trimmed();
+        if (!line.isEmpty() && !it->front().isSpace() && !report.match(line).hasMatch())
+            return shortenedLine(line, 300);
+    }
+    return QString();
+}
+
 QString EncoderOutputMonitor::shortenedLine(const QString& line, int limit)
 {
     if (line.size() <= limit || limit < 3)

@@ -75,6 +75,12 @@ public:
     // when nothing more specific was printed.
     static QString mostSpecificErrorLine(const QString& output);
 
+    // The last thing an encoder said in its own words, shortened to 300 characters: its last
+    // line that is not progress and not its report of what it reads and writes (the indented
+    // stream lists, "Input #", "Output #", "Stream mapping:", "Press [q]"). Empty when it said
+    // nothing else.
+    static QString lastStatementLine(const QString& output);
+
     // A line cut to `limit` characters in its middle, so that both its start and its end (the
     // cause ffmpeg names after a long path) stay: "start…end".
     static QString shortenedLine(const QString& line, int limit);

@@ -3,7 +3,9 @@
 #include "recording/BoundedOutput.h"
 #include "recording/ToolLookup.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,9 +21,13 @@ namespace {
 
 struct RunResult
 {
+    // How a run that did not answer ended: only Failed is ffprobe's own verdict on the file.
+    enum Failure { None, NotStarted, TimedOut, Crashed, Failed, Flooded };
     bool ok = false;
+    Failure failure = None;
     QByteArray out;
     QString error;
+    QString startError; // the system's words when it did not start
 };
 
 // ffprobe's answers are small (a JSON text of a few streams); a tool that writes more than
@@ -45,17 +51,21 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
     const QDeadlineTimer deadline(timeoutMs);
     p.start(program, args, QIODevice::ReadOnly);
     if (!p.waitForStarted(int(deadline.remainingTime()))) {
-        r.error = QStringLiteral("%1 could not be started: %2").arg(program, p.errorString());
+        r.failure = RunResult::NotStarted;
+        r.startError = p.errorString();
+        r.error = QStringLiteral("%1 could not be started: %2").arg(program, r.startError);
         return r;
     }
     if (!p.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
         p.kill();
         p.waitForFinished(30000);
+        r.failure = RunResult::TimedOut;
         r.error = QStringLiteral("%1 did not answer within %2 ms").arg(program).arg(timeoutMs);
         return r;
     }
     out.finishLines();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        r.failure = p.exitStatus() != QProcess::NormalExit ? RunResult::Crashed : RunResult::Failed;
         const QString text = QString::fromLocal8Bit(mergeChannels ? out.tail() : err.tail()).trimmed();
         r.error = QStringLiteral("%1 failed (exit code %2): %3")
                       .arg(program)
@@ -64,6 +74,7 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
         return r;
     }
     if (!lines && !out.complete()) {
+        r.failure = RunResult::Flooded;
         r.error = QStringLiteral("%1 wrote more than %2 bytes").arg(program).arg(kAnswerLimit);
         return r;
     }
@@ -157,18 +168,47 @@ QString MediaProbe::ffprobeExecutable()
 
 bool MediaProbe::isUsableSegment(const QString &path, int timeoutMs, const QString &ffprobe)
 {
+    return checkUsable(path, timeoutMs, ffprobe).verdict == UsabilityCheck::Usable;
+}
+
+UsabilityCheck MediaProbe::checkUsable(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    UsabilityCheck check;
     const QFileInfo fi(path);
-    if (!fi.exists() || fi.size() <= 0)
-        return false;
-    const RunResult r = runTool(ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe,
+    if (!fi.exists() || fi.size() <= 0) {
+        check.verdict = UsabilityCheck::Unusable;
+        return check;
+    }
+    const QString program = ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe;
+    const RunResult r = runTool(program,
                                 {QStringLiteral("-v"), QStringLiteral("error"),
                                  QStringLiteral("-show_entries"), QStringLiteral("stream=codec_type"),
                                  QStringLiteral("-of"), QStringLiteral("csv=p=0"), fi.absoluteFilePath()},
                                 timeoutMs, true);
-    if (!r.ok)
-        return false;
-    const QString out = QString::fromLocal8Bit(r.out).trimmed();
-    return out.contains(QLatin1String("video")) || out.contains(QLatin1String("audio"));
+    switch (r.failure) {
+    case RunResult::None: {
+        const QString out = QString::fromLocal8Bit(r.out).trimmed();
+        check.verdict = out.contains(QLatin1String("video")) || out.contains(QLatin1String("audio"))
+                            ? UsabilityCheck::Usable
+                            : UsabilityCheck::Unusable;
+        return check;
+    }
+    case RunResult::Failed:
+        check.verdict = UsabilityCheck::Unusable;
+        return check;
+    case RunResult::NotStarted:
+        check.why = QCoreApplication::translate("MediaProbe", "无法启动 ffprobe（%1）。").arg(r.startError);
+        break;
+    case RunResult::TimedOut:
+        check.why = QCoreApplication::translate("MediaProbe", "ffprobe 没有在 %1 秒内结束。").arg((timeoutMs + 999) / 1000);
+        break;
+    case RunResult::Crashed:
+    case RunResult::Flooded:
+        check.why = QCoreApplication::translate("MediaProbe", "ffprobe 没有给出可读的回答。");
+        break;
+    }
+    qWarning().noquote() << "[Probe] could not check" << path << ":" << r.error;
+    return check;
 }
 
 MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &ffprobe)

@@ -32,6 +32,15 @@ struct MediaInfo
 };
 
 
+// ffprobe's verdict on a file: streams in it, none, or no verdict at all because ffprobe could
+// not look (it is missing, did not end in time, crashed or wrote far too much).
+struct UsabilityCheck
+{
+    enum Verdict { Usable, Unusable, Unchecked };
+    Verdict verdict = Unchecked;
+    QString why; // when unchecked: a translated sentence saying why
+};
+
 // Runs ffprobe. Every call blocks until ffprobe ends or its time-out passes (then it is
 // killed), so call it from a pool thread unless the wait is short by design.
 class MediaProbe
@@ -44,6 +53,10 @@ public:
     // within the time-out. A probe that does not end in time counts as unusable.
     static bool isUsableSegment(const QString &path, int timeoutMs = 3000,
                                 const QString &ffprobe = QString());
+    // The same question, telling a file found unusable (missing, empty, no stream in it, or
+    // refused by ffprobe) from one that could not be checked.
+    static UsabilityCheck checkUsable(const QString &path, int timeoutMs = 3000,
+                                      const QString &ffprobe = QString());
 
     // Streams and duration. A file whose container carries no duration (a Matroska file whose
     // writer was killed) gets it from its packets.

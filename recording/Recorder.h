@@ -105,6 +105,9 @@ public:
     bool isPaused() const { return recordingPaused; }
     bool isPreparingStart() const { return preparing; }
     bool isFinalizing() const { return finalizing; }
+    // What a start that has not recorded yet waits for, told to the user: the encoder tests
+    // or the encoder's first media. Empty when it waits for nothing (or for the user).
+    QString startWaitReason() const;
     // Wall time since the recording's first media, pauses included: the clock a stop
     // by duration goes by. 0 before the first media.
     qint64 runningMs() const { return recordingTimer.isValid() ? recordingTimer.elapsed() : 0; }
@@ -133,6 +136,10 @@ public:
     // Creates a folder with all its parents; on failure errorText gets a
     // translated message naming the folder.
     static bool createFolder(const QString &path, QString *errorText = nullptr);
+
+    // Why a recording with system audio or the microphone on cannot start, and what the user
+    // can do about it: the sound server cannot be reached. Empty when it can, or with both off.
+    static QString soundServerRefusal(bool systemAudio, bool microphone, bool audioOnly);
 
     static QStringList listAudioDevices();
     static QString suggestedSystemAudioDevice();

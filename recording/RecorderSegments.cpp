@@ -142,6 +142,15 @@ void Recorder::start()
     }));
 }
 
+QString Recorder::startWaitReason() const
+{
+    if (preparing && !prepared && !prepareOnly)
+        return tr("正在等待 FFmpeg 检测编码器…");
+    if (recordingActive && awaitingFirstMedia && !startedEmitted)
+        return tr("正在等待 FFmpeg 开始录制…");
+    return QString();
+}
+
 void Recorder::onPreflightFinished(const QString& encoder, int generation, const QString& requested,
                                    const QSize& native)
 {
@@ -275,6 +284,18 @@ void Recorder::reportError(const QString &message)
     emit errorOccurred(message);
 }
 
+QString Recorder::soundServerRefusal(bool systemAudio, bool microphone, bool audioOnly)
+{
+    // Without a sound server no input is listed: that, not the choice of device, is the cause.
+    if ((!systemAudio && !microphone) || MacSystemAudioCapture::isAvailable())
+        return QString();
+    const QString cause = systemAudio ? tr("无法录制系统声音，因为声音服务器无法连接。")
+                                      : tr("无法录制麦克风，因为声音服务器无法连接。");
+    const QString remedy = audioOnly ? tr("请先启动声音服务器（PulseAudio），再开始录制。")
+                                     : tr("请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。");
+    return cause + QLatin1Char('\n') + remedy;
+}
+
 void Recorder::startPrepared()
 {
     const int generation = startGeneration;
@@ -309,10 +330,9 @@ bool Recorder::launchFirstSegment(int generation)
         reportError(tr("请至少开启系统声音或麦克风。"));
         return false;
     }
-    // Without a sound server no input is listed: that, not the choice of device, is the cause.
-    if ((systemAudioEnabled || micEnabled) && !MacSystemAudioCapture::isAvailable()) {
-        reportError(systemAudioEnabled ? tr("无法录制系统声音，因为声音服务器无法连接。")
-                                       : tr("无法录制麦克风，因为声音服务器无法连接。"));
+    // The server may have gone since the checks before the countdown.
+    if (const QString refusal = soundServerRefusal(systemAudioEnabled, micEnabled, audioOnly); !refusal.isEmpty()) {
+        reportError(refusal);
         return false;
     }
     if (audioOnly && micEnabled && micAudioDevice.isEmpty() && audioDevice.isEmpty()) {
@@ -1023,6 +1043,9 @@ QString Recorder::lastEncoderErrorLine(int exitCode, QProcess::ExitStatus status
         return detail;
     if (status == QProcess::CrashExit && exitCode == 9)
         return tr("FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。");
+    // A line that names no error is still all the encoder said of its end.
+    if (const QString said = EncoderOutputMonitor::lastStatementLine(encoderOutput); !said.isEmpty())
+        return said;
     return tr("FFmpeg 没有输出具体错误信息。");
 }
 

@@ -1436,6 +1436,21 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>تعذّر تشغيل ffprobe ‏(%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>لم ينتهِ ffprobe خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>لم يُعطِ ffprobe إجابة مقروءة.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1979,6 +1994,22 @@ Please visit this link manually:
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>تعذّر التقاط صوت النظام: لم يبدأ خادم الصوت التسجيل. تحقّق من جهاز الإخراج ثم أعد المحاولة.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>في انتظار أن يختبر FFmpeg المرمِّزات…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>في انتظار أن يبدأ FFmpeg التسجيل…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>شغِّل خادم الصوت (PulseAudio) أولًا، ثم ابدأ التسجيل.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>شغِّل خادم الصوت (PulseAudio) أولًا، أو أوقف مكبّر الصوت والميكروفون لتسجيل فيديو بلا صوت.</translation>
     </message>
 </context>
 <context>
@@ -3648,6 +3679,10 @@ Please visit this link manually:
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>اسم الملف طويل جدًا. يُرجى تقصيره ثم المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>تعذّر التحقق مما إذا كان هذا الملف صالحًا للاستخدام: %1</translation>
     </message>
 </context>
 <context>

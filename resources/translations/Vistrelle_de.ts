@@ -1428,6 +1428,21 @@ Vistrelle trotzdem beenden?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>ffprobe konnte nicht gestartet werden (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe hat keine lesbare Antwort gegeben.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Der Systemton kann nicht aufgenommen werden: Der Soundserver hat die Aufnahme nicht gestartet. Prüfen Sie das Ausgabegerät und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>Warte, bis FFmpeg die Encoder getestet hat…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>Warte, bis FFmpeg mit der Aufnahme beginnt…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Starten Sie zuerst den Soundserver (PulseAudio) und dann die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Starten Sie zuerst den Soundserver (PulseAudio) oder schalten Sie Lautsprecher und Mikrofon aus, um ein Video ohne Ton aufzunehmen.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Ordner: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>Der Dateiname ist zu lang. Bitte kürzen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Ob diese Datei brauchbar ist, konnte nicht geprüft werden: %1</translation>
     </message>
 </context>
 <context>

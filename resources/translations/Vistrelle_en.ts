@@ -1428,6 +1428,21 @@ Quit Vistrelle anyway?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>ffprobe could not be started (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe did not finish within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe gave no readable answer.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Joining them into one file needs about %4 of free space (%5 is free now). Once y
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Cannot capture the system audio: the sound server did not start recording. Check the output device and try again.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>Waiting for FFmpeg to test the encoders…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>Waiting for FFmpeg to start recording…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Start the sound server (PulseAudio) first, then start recording.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Start the sound server (PulseAudio) first, or switch the speaker and microphone off to record a video without sound.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Folder: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>The file name is too long. Please shorten it and try again.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Whether this file is usable could not be checked: %1</translation>
     </message>
 </context>
 <context>

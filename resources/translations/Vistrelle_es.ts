@@ -1428,6 +1428,21 @@ Visite este enlace manualmente:
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>No se pudo iniciar ffprobe (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe no terminó en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe no dio una respuesta legible.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Unirlos en un solo archivo requiere unos %4 de espacio libre (ahora hay %5 libre
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>No se puede capturar el sonido del sistema: el servidor de sonido no empezó a grabar. Compruebe el dispositivo de salida e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>Esperando a que FFmpeg pruebe los codificadores…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>Esperando a que FFmpeg empiece a grabar…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Inicie primero el servidor de sonido (PulseAudio) y después empiece a grabar.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Inicie primero el servidor de sonido (PulseAudio) o desactive el altavoz y el micrófono para grabar un vídeo sin sonido.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Carpeta: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>El nombre del archivo es demasiado largo. Acórtelo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>No se pudo comprobar si este archivo se puede usar: %1</translation>
     </message>
 </context>
 <context>

@@ -1428,6 +1428,21 @@ Quitter Vistrelle quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>Impossible de démarrer ffprobe (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe ne s’est pas terminé en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe n’a donné aucune réponse lisible.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Les réunir en un seul fichier demande environ %4 d’espace libre (%5 libres ac
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Impossible de capturer le son du système : le serveur de son n&apos;a pas commencé l&apos;enregistrement. Vérifiez le périphérique de sortie et réessayez.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>En attente du test des encodeurs par FFmpeg…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>En attente du début de l’enregistrement par FFmpeg…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Démarrez d’abord le serveur de son (PulseAudio), puis lancez l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Démarrez d’abord le serveur de son (PulseAudio), ou désactivez le haut-parleur et le micro pour enregistrer une vidéo sans son.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Dossier : %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>Le nom de fichier est trop long. Raccourcissez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Impossible de vérifier si ce fichier est utilisable : %1</translation>
     </message>
 </context>
 <context>

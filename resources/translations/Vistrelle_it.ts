@@ -1428,6 +1428,21 @@ Uscire comunque da Vistrelle?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>Impossibile avviare ffprobe (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe non è terminato entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe non ha dato una risposta leggibile.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Per unirli in un unico file servono circa %4 di spazio libero (ora liberi: %5). 
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Impossibile acquisire l&apos;audio di sistema: il server audio non ha avviato la registrazione. Controlla il dispositivo di uscita e riprova.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>In attesa che FFmpeg verifichi i codificatori…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>In attesa che FFmpeg inizi a registrare…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Avvia prima il server audio (PulseAudio), poi inizia la registrazione.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Avvia prima il server audio (PulseAudio) oppure disattiva altoparlante e microfono per registrare un video senza audio.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Cartella: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>Il nome del file è troppo lungo. Accorcialo e riprova.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Impossibile verificare se questo file è utilizzabile: %1</translation>
     </message>
 </context>
 <context>

@@ -1426,6 +1426,21 @@ Vistrelle を終了しますか？</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>ffprobe を起動できませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe が %1 秒以内に終了しませんでした。</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe から読み取れる応答がありませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1969,6 +1984,22 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>システム音声をキャプチャできません：サウンドサーバーが録音を開始しませんでした。出力デバイスを確認してもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>FFmpeg のエンコーダー検査を待っています…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>FFmpeg の録画開始を待っています…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>先にサウンドサーバー（PulseAudio）を起動してから録音を開始してください。</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>先にサウンドサーバー（PulseAudio）を起動するか、スピーカーとマイクをオフにして音声なしで録画してください。</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3664,10 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>ファイル名が長すぎます。短くしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>このファイルが使えるかどうかを確認できませんでした：%1</translation>
     </message>
 </context>
 <context>

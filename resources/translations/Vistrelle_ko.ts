@@ -1426,6 +1426,21 @@ Vistrelle을 종료할까요?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>ffprobe를 시작할 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe가 %1초 안에 끝나지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe가 읽을 수 있는 응답을 주지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1969,6 +1984,22 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>시스템 소리를 캡처할 수 없습니다: 사운드 서버가 녹음을 시작하지 않았습니다. 출력 장치를 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>FFmpeg가 인코더를 검사하기를 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>FFmpeg가 녹화를 시작하기를 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>먼저 사운드 서버(PulseAudio)를 시작한 다음 녹음을 시작하세요.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>먼저 사운드 서버(PulseAudio)를 시작하거나, 스피커와 마이크를 끄고 소리 없는 동영상을 녹화하세요.</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3664,10 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>파일 이름이 너무 깁니다. 줄인 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>이 파일을 사용할 수 있는지 확인하지 못했습니다: %1</translation>
     </message>
 </context>
 <context>

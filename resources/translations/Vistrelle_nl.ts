@@ -1428,6 +1428,21 @@ Vistrelle toch afsluiten?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>ffprobe kon niet worden gestart (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe was niet binnen %1 seconden klaar.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe gaf geen leesbaar antwoord.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Om ze tot één bestand samen te voegen is ongeveer %4 vrije ruimte nodig (nu %5
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Kan het systeemgeluid niet opnemen: de geluidsserver is niet met opnemen begonnen. Controleer het uitvoerapparaat en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>Wachten tot FFmpeg de encoders heeft getest…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>Wachten tot FFmpeg begint met opnemen…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Start eerst de geluidsserver (PulseAudio) en begin daarna met opnemen.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Start eerst de geluidsserver (PulseAudio), of zet de luidspreker en de microfoon uit om een video zonder geluid op te nemen.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Map: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>De bestandsnaam is te lang. Maak hem korter en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Kon niet controleren of dit bestand bruikbaar is: %1</translation>
     </message>
 </context>
 <context>

@@ -1428,6 +1428,21 @@ Sair do Vistrelle mesmo assim?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>Não foi possível iniciar o ffprobe (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>O ffprobe não terminou em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>O ffprobe não deu uma resposta legível.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1971,6 +1986,22 @@ Juntá-los em um único arquivo exige cerca de %4 de espaço livre (agora há %5
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Não é possível capturar o som do sistema: o servidor de som não começou a gravar. Verifique o dispositivo de saída e tente novamente.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>A aguardar que o FFmpeg teste os codificadores…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>A aguardar que o FFmpeg comece a gravar…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Inicie primeiro o servidor de som (PulseAudio) e depois comece a gravar.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Inicie primeiro o servidor de som (PulseAudio) ou desligue o altifalante e o microfone para gravar um vídeo sem som.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3667,10 @@ Pasta: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>O nome do arquivo é muito longo. Encurte-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Não foi possível verificar se este ficheiro é utilizável: %1</translation>
     </message>
 </context>
 <context>

@@ -1426,6 +1426,21 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>ffprobe başlatılamadı (%1).</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe %1 saniye içinde bitmedi.</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe okunabilir bir yanıt vermedi.</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1969,6 +1984,22 @@ Bunları tek bir dosyada birleştirmek için yaklaşık %4 boş alan gerekiyor (
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>Sistem sesi yakalanamıyor: ses sunucusu kayda başlamadı. Çıkış aygıtını denetleyip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>FFmpeg&apos;in kodlayıcıları denemesi bekleniyor…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>FFmpeg&apos;in kayda başlaması bekleniyor…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>Önce ses sunucusunu (PulseAudio) başlatın, ardından kayda başlayın.</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>Önce ses sunucusunu (PulseAudio) başlatın ya da sessiz bir video kaydetmek için hoparlörü ve mikrofonu kapatın.</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3664,10 @@ Klasör: %7</translation>
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>Dosya adı çok uzun. Lütfen kısaltıp yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>Bu dosyanın kullanılabilir olup olmadığı denetlenemedi: %1</translation>
     </message>
 </context>
 <context>

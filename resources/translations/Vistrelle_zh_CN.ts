@@ -1426,6 +1426,21 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>无法启动 ffprobe（%1）。</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe 没有在 %1 秒内结束。</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe 没有给出可读的回答。</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1969,6 +1984,22 @@ Please visit this link manually:
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>正在等待 FFmpeg 检测编码器…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>正在等待 FFmpeg 开始录制…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>请先启动声音服务器（PulseAudio），再开始录制。</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3664,10 @@ Please visit this link manually:
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>文件名过长，请缩短后再试。</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>无法检查这个文件是否可用：%1</translation>
     </message>
 </context>
 <context>

@@ -1426,6 +1426,21 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>无法启动 ffprobe（%1）。</source>
+        <translation>無法啟動 ffprobe（%1）。</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有在 %1 秒内结束。</source>
+        <translation>ffprobe 沒有在 %1 秒內結束。</translation>
+    </message>
+    <message>
+        <source>ffprobe 没有给出可读的回答。</source>
+        <translation>ffprobe 沒有給出可讀的回答。</translation>
+    </message>
+</context>
+<context>
     <name>ModeBar</name>
     <message>
         <source>录制屏幕</source>
@@ -1969,6 +1984,22 @@ Please visit this link manually:
     <message>
         <source>无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。</source>
         <translation>無法擷取系統聲音：聲音伺服器沒有開始錄音。請檢查輸出裝置後重試。</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 检测编码器…</source>
+        <translation>正在等待 FFmpeg 偵測編碼器…</translation>
+    </message>
+    <message>
+        <source>正在等待 FFmpeg 开始录制…</source>
+        <translation>正在等待 FFmpeg 開始錄製…</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），再开始录制。</source>
+        <translation>請先啟動聲音伺服器（PulseAudio），再開始錄製。</translation>
+    </message>
+    <message>
+        <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
+        <translation>請先啟動聲音伺服器（PulseAudio），或關閉揚聲器和麥克風後錄製無聲影片。</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3664,10 @@ Please visit this link manually:
     <message>
         <source>文件名过长，请缩短后再试。</source>
         <translation>檔案名稱過長，請縮短後再試。</translation>
+    </message>
+    <message>
+        <source>无法检查这个文件是否可用：%1</source>
+        <translation>無法檢查這個檔案是否可用：%1</translation>
     </message>
 </context>
 <context>

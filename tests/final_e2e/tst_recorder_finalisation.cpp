@@ -1,6 +1,7 @@
 // Whole recordings with the real ffmpeg on the private test desktop, ending in one file:
 // splits by size on two cores without lost time, a microphone switched on mid-recording, pause and resume, a failing merge,
 // the watermark pass, and a program killed in the middle of a recording.
+#include "../support/OwnProcesses.h"
 #include "../support/TestMedia.h"
 #include "../support/RoadTestSupport.h"
 #include "ClockStrip.h"
@@ -100,6 +101,8 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
             QSKIP("needs the private test desktop (scripts/test-env.sh)");
+        // An encoder that outlives the killed helper stays among the test's processes.
+        QVERIFY(OwnProcesses::adoptOrphans());
         // Below the clock strip: a window manager may stack the picture over it.
         const int top = clockstrip::kPlace.y() + clockstrip::kCell;
         m_picture = new NoisyPicture(QRect(0, top, 1920, 1080 - top));
@@ -413,7 +416,7 @@ private slots:
         QElapsedTimer recorded;
         recorded.start();
         QTest::qWait(6000);
-        const QList<qint64> encoders = TestMedia::encodersMentioning(parts);
+        const QList<qint64> encoders = OwnProcesses::encodersMentioning(parts);
         QCOMPARE(encoders.size(), 1);
         const qint64 killedAt = clockstrip::now();
         helper.kill(); // SIGKILL: no chance to finish anything
@@ -422,8 +425,8 @@ private slots:
         const qint64 recordedMs = recorded.elapsed();
         helper.waitForFinished();
 
-        const bool ended = QTest::qWaitFor([&] { return TestMedia::encodersMentioning(parts).isEmpty(); }, 2000);
-        for (qint64 pid : TestMedia::encodersMentioning(parts))
+        const bool ended = QTest::qWaitFor([&] { return OwnProcesses::encodersMentioning(parts).isEmpty(); }, 2000);
+        for (qint64 pid : OwnProcesses::encodersMentioning(parts))
             ::kill(pid_t(pid), SIGKILL);
         QVERIFY2(ended, "the encoder outlived the program by more than 2 s");
 

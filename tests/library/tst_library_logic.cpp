@@ -724,8 +724,9 @@ private slots:
         QCOMPARE(order, QStringList{paths.at(5)});
     }
 
-    // Card pictures: those of widgets on screen start before older requests of widgets off
-    // screen, and only the newest requests wait (a card scrolled past asks again when painted).
+    // Card pictures: those of widgets on screen start before requests of widgets off screen,
+    // newer ones too, and only the newest requests wait (a card scrolled past asks again when
+    // painted).
     void pictureOrder()
     {
         QTemporaryDir dir; // the files do not exist: each grab fails at once
@@ -734,10 +735,14 @@ private slots:
         int offDone = 0;
         int offDoneBeforeShown = -1;
         int shownDone = 0;
-        for (int i = 0; i < ThumbnailCache::kMaxWaiting + 20; ++i)
-            cache->request(dir.filePath(QStringLiteral("off%1.mp4").arg(i)), 1, QSize(10, 10), &offScreen,
-                           [&offDone](const QImage &) { ++offDone; });
-        QCOMPARE(cache->waitingCount(), ThumbnailCache::kMaxWaiting);
+        int offAsked = 0;
+        const auto askOffScreen = [&](int count) {
+            for (int i = 0; i < count; ++i, ++offAsked)
+                cache->request(dir.filePath(QStringLiteral("off%1.mp4").arg(offAsked)), 1, QSize(10, 10), &offScreen,
+                               [&offDone](const QImage &) { ++offDone; });
+        };
+        // Every grab slot taken; the shown cards ask next, then more cards off screen than run.
+        askOffScreen(ThumbnailCache::kMaxRunning);
         QLabel shown[2];
         for (int i = 0; i < 2; ++i) {
             shown[i].resize(50, 50);
@@ -748,9 +753,14 @@ private slots:
                                    offDoneBeforeShown = offDone;
                            });
         }
+        askOffScreen(ThumbnailCache::kMaxWaiting - 2);
+        QCOMPARE(cache->waitingCount(), ThumbnailCache::kMaxWaiting);
         QTRY_VERIFY_WITH_TIMEOUT(shownDone == 2, 30000);
-        // The first grabs had started before; at most one more round of older ones.
+        // The grabs that had started, and at most one more round beside the shown ones.
         QVERIFY2(offDoneBeforeShown <= 2 * ThumbnailCache::kMaxRunning, qPrintable(QString::number(offDoneBeforeShown)));
+        // Only the newest wait: the oldest request gives way.
+        askOffScreen(ThumbnailCache::kMaxWaiting + 5);
+        QCOMPARE(cache->waitingCount(), ThumbnailCache::kMaxWaiting);
     }
 
     // The cards in view are built first, the rest only as they come near the view: after a

@@ -2,6 +2,7 @@
 // real clicks, the real ffmpeg, results checked with ffprobe. The source is never touched.
 
 #include "../support/LibraryTestMedia.h"
+#include "../support/OwnProcesses.h"
 
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoListDialog.h"
@@ -64,16 +65,10 @@ QProcess *ensureWindowManager()
     return openbox;
 }
 
-// Processes whose command line names `text`.
+// The test's own processes whose command line names `text`.
 int toolsNaming(const QString &text)
 {
-    int count = 0;
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(text.toUtf8()))
-            ++count;
-    }
-    return count;
+    return int(OwnProcesses::mentioning(text).size());
 }
 
 class LibraryEditsTest : public QObject

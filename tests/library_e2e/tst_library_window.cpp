@@ -1,6 +1,7 @@
 // The media library window as the main window makes it, driven by real X events: listing
 // a save folder of awkward names, searching, metadata, playing with sound.
 
+#include "../support/FakeTool.h"
 #include "../support/LibraryTestMedia.h"
 
 #include "library/MediaLibraryFiles.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -49,6 +51,7 @@ private slots:
     void fullScreenPlayback();
     void pictureAgreesWithTime();
     void clickToSeek();
+    void unmeasuredFileKeepsThePlayersLength();
     void goneBehindItsBack();
     void listColumnWidth();
     void cleanupTestCase();
@@ -839,6 +842,12 @@ void LibraryWindowTest::clickToSeek()
     QVERIFY(makeClip(clip(name), 20));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));
+    // The still of the selection (from a quarter of the file) comes two seconds late.
+    QTemporaryDir bin;
+    QVERIFY(writeScript(bin.filePath("ffmpeg"),
+                        "sleep 2\nexec " + QFile::encodeName(QStandardPaths::findExecutable("ffmpeg")) + " \"$@\"\n"));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
     auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
     list->setCurrentRow(rowOf(w, name));
     QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
@@ -848,9 +857,14 @@ void LibraryWindowTest::clickToSeek()
     VideoPlayer *player = w->videoPlayer();
     auto *bar = w->findChild<QSlider *>(QStringLiteral("Seek"));
     QVERIFY(bar);
-    // Before playing, then playing.
+    auto *strip = w->findChild<TimelineRangeWidget *>(QStringLiteral("RangeBar"));
+    QVERIFY(strip);
+    // Before playing, then playing. The click comes before the still, which keeps the place.
     QVERIFY(clickAt(bar, 0.75));
+    QVERIFY(strip->stripPixmap.isNull());
     QVERIFY(positionNear(player, 15.0, false));
+    QTRY_VERIFY_WITH_TIMEOUT(!strip->stripPixmap.isNull(), 15000);
+    qputenv("PATH", savedPath);
     QVERIFY2(qAbs(bar->value() - 7500) <= 250, qPrintable(QString::number(bar->value())));
     QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
     QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(), 10000);
@@ -879,6 +893,38 @@ void LibraryWindowTest::clickToSeek()
     QVERIFY(positionNear(window.player(), 5.0, false));
     window.close();
 
+    QVERIFY(QFile::remove(clip(name)));
+    w->loadFromDisk();
+    QVERIFY(waitForMetadata(w));
+}
+
+// A file that ffprobe cannot measure (here a tool that fails after a while, when the player
+// has found the length already) keeps the player's length in the editor.
+void LibraryWindowTest::unmeasuredFileKeepsThePlayersLength()
+{
+    VideoListDialog *w = openLibrary();
+    QVERIFY(waitForMetadata(w));
+    const QString name = QStringLiteral("Vistrelle_unmeasured.mp4");
+    QVERIFY(makeClip(clip(name), 6));
+    QTemporaryDir bin;
+    QVERIFY(writeScript(bin.filePath("ffprobe"), "sleep 2\nexit 1\n"));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+    auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+    QSignalSpy measured(w, &VideoListDialog::metadataUpdated);
+    w->loadFromDisk();
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    list->setCurrentRow(rowOf(w, name));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
+    QTRY_VERIFY_WITH_TIMEOUT(w->videoPlayer()->duration() > 5, 10000);
+    const int index = w->currentRecordIndex();
+    QTRY_VERIFY_WITH_TIMEOUT(measured.contains(QVariantList{index}), 20000);
+    QCOMPARE(w->recordList().value(index).duration, 0);
+    auto *strip = w->findChild<TimelineRangeWidget *>(QStringLiteral("RangeBar"));
+    QVERIFY2(qAbs(strip->rangeEnd - w->videoPlayer()->duration()) < 0.1, qPrintable(QString::number(strip->rangeEnd)));
+
+    restorePath.dismiss();
+    qputenv("PATH", savedPath);
     QVERIFY(QFile::remove(clip(name)));
     w->loadFromDisk();
     QVERIFY(waitForMetadata(w));

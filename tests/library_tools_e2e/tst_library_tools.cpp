@@ -4,6 +4,7 @@
 // ffprobe; the source never changes and a file that already holds a target name stays as it was.
 
 #include "ToolsTestSupport.h"
+#include "../support/FakeTool.h"
 
 #include "library/LibraryToolArguments.h"
 #include "library/MediaLibraryFiles.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -555,6 +557,31 @@ void LibraryToolsTest::failureNamesItsCause()
     QVERIFY2(!text.contains(QStringLiteral(".saving-")) && text.contains(QFileInfo(target).fileName()), qPrintable(text));
     QVERIFY(!QFileInfo::exists(target));
     QVERIFY(!beingWritten(target));
+
+    // An output that ffprobe cannot look at (it is missing, or answers with megabytes) is
+    // kept, and the message says it could not be checked, and why.
+    const QByteArray savedPath = qgetenv("PATH");
+    QTemporaryDir bin;
+    QVERIFY(QFile::link(QStandardPaths::findExecutable(QStringLiteral("ffmpeg")), bin.filePath("ffmpeg")));
+    for (const QString &cause : {QStringLiteral("无法启动 ffprobe"), QStringLiteral("ffprobe 没有给出可读的回答")}) {
+        if (!cause.startsWith(QStringLiteral("无法")))
+            QVERIFY(writeScript(bin.filePath("ffprobe"), "exec /usr/bin/head -c 6000000 /dev/zero\n"));
+        library();
+        QTRY_VERIFY_WITH_TIMEOUT(select(kBase + ".mp4"), 20000);
+        const QString kept = VideoListDialog::uniqueOutputPath(clip(kBase + "_转换.mov"));
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        Script unchecked;
+        unchecked.menuEntry("另存为 / 转换格式").chooseItem(kTool, "ToolFormat", 1).clickButton(kTool, "ToolApply");
+        const bool converted = runTool(unchecked, "转换完成", 30000);
+        qputenv("PATH", savedPath);
+        QVERIFY(converted);
+        const QString told = m_boxes->texts.value(m_boxes->titles.indexOf("转换完成"));
+        QVERIFY2(told.contains(kept) && told.contains(QStringLiteral("无法检查这个文件是否可用")) && told.contains(cause),
+                 qPrintable(told));
+        QVERIFY(QFileInfo::exists(kept));
+        QVERIFY(QFile::remove(kept));
+    }
+    library();
 
     // A file removed while its Convert dialog is open: Export says it is gone and its card goes.
     const QString gone = clip("Vistrelle_gone.mp4");

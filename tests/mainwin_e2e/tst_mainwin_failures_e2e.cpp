@@ -4,6 +4,7 @@
 // missing sound server ends the session and gives back the window it began from, and the
 // next start records.
 
+#include "../support/FakeTool.h"
 #include "../support/MainWindowDriver.h"
 #include "../support/TestMedia.h"
 #include "../support/NoisyPicture.h"
@@ -20,6 +21,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
@@ -163,6 +165,7 @@ class TestMainWindowFailuresE2E : public QObject
 
 private slots:
     void initTestCase();
+    void startFailuresSayWhy();
     void lowDiskStopsAtOnceAndSaves();
     void lowDiskAfterAPauseKeepsTheSegments();
     void diskFilledBetweenTwoLooksKeepsWhatPlays();
@@ -197,6 +200,44 @@ void TestMainWindowFailuresE2E::cleanup()
         if (qobject_cast<QMessageBox *>(widget))
             widget->close();
     QTest::qWait(300);
+}
+
+// With an ffmpeg that never answers, the toolbar says what the start waits for; with one
+// that refuses in a line of its own, the message quotes that line.
+void TestMainWindowFailuresE2E::startFailuresSayWhy()
+{
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    const QByteArray savedPath = qgetenv("PATH");
+    auto restore = qScopeGuard([&] {
+        qputenv("PATH", savedPath);
+        qunsetenv("FAKE_FFMPEG_MODE");
+        qunsetenv("FAKE_FFMPEG_ERROR");
+    });
+    QTemporaryDir bin;
+    QVERIFY(writeScript(bin.filePath(QStringLiteral("ffmpeg")), "exec sleep 600\n"));
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + savedPath);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    auto *state = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("RecText"));
+    const QStringList waits{Recorder::tr("正在等待 FFmpeg 检测编码器…"), Recorder::tr("正在等待 FFmpeg 开始录制…")};
+    QTRY_VERIFY_WITH_TIMEOUT(window.floatingToolbar()->isVisible() && waits.contains(state->text()), 15000);
+    screenshot(QStringLiteral("failures-start-waits"));
+    qputenv("PATH", savedPath);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 40000);
+    if (QMessageBox *box = recordingMessage())
+        QVERIFY(answer(box));
+    QTest::qWait(1000); // the hot key's last stop settles
+
+    qputenv("PATH", QByteArray(VISTRELLE_SOURCE_DIR "/tests/road/fake-ffmpeg:") + savedPath);
+    qputenv("FAKE_FFMPEG_MODE", "fail");
+    qputenv("FAKE_FFMPEG_ERROR", "fake: recording refused");
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((box = recordingMessage()), 30000);
+    QVERIFY2(box->text().endsWith(QStringLiteral("\nfake: recording refused")), qPrintable(box->text()));
+    QVERIFY(answer(box));
 }
 
 void TestMainWindowFailuresE2E::lowDiskStopsAtOnceAndSaves()

@@ -11,6 +11,7 @@
 #include "../support/TestMedia.h"
 
 #include "app/BottomBar.h"
+#include "overlays/CountdownOverlay.h"
 #include "preparation/ControlsArea.h"
 
 #include <QLabel>
@@ -201,6 +202,22 @@ void waitUntil(const QElapsedTimer &clock, double seconds)
 {
     QTest::qWait(int(qMax(0.0, seconds - clock.elapsed() / 1000.0) * 1000));
 }
+
+// Counts the start countdowns shown while it lives.
+class CountdownCounter : public QObject
+{
+public:
+    CountdownCounter() { qApp->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<CountdownOverlay *>(watched))
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -487,11 +504,15 @@ void TestMainWindowInterruptionsE2E::noSoundServerForTheMicrophone()
     QVERIFY(speaker && click(centreOf(speaker)));
     QTRY_VERIFY(!window.controlsArea()->isSystemAudioEnabled());
     m_server.kill();
+    // Refused before the countdown, saying what the user can do.
+    CountdownCounter countdowns;
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
     QVERIFY(rec && click(centreOf(rec)));
     QMessageBox *box = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((box = recordingMessage()), 20000);
-    QCOMPARE(box->text(), QStringLiteral("无法录制麦克风，因为声音服务器无法连接。"));
+    QCOMPARE(box->text(), QStringLiteral("无法录制麦克风，因为声音服务器无法连接。\n请先启动声音服务器（PulseAudio），再开始录制。"));
+    QCOMPARE(countdowns.shown, 0);
+    QVERIFY(window.isInPreparation());
 }
 
 int main(int argc, char *argv[])

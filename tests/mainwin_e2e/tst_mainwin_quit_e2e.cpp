@@ -3,6 +3,7 @@
 // block the next start, a temporary folder where no lock can be made starts without
 // the lock, and SIGTERM during a recording saves it, leaves no ffmpeg behind and exits 0.
 
+#include "../support/OwnProcesses.h"
 #include "../support/XdotoolDriver.h"
 
 #include "recording/MediaProbe.h"
@@ -42,19 +43,11 @@ QRect windowGeometry(const QString &id)
     return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT"));
 }
 
-// ffmpeg processes whose command line names `folder`.
+// The test's ffmpeg processes (those of the program it started) whose command line names
+// `folder`.
 int encodersWriting(const QString &folder)
 {
-    int count = 0;
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!cmdline.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = cmdline.readAll();
-        if (line.contains("ffmpeg") && line.contains(folder.toUtf8()))
-            ++count;
-    }
-    return count;
+    return int(OwnProcesses::encodersMentioning(folder).size());
 }
 
 } // namespace
@@ -89,6 +82,8 @@ void TestMainWindowQuitE2E::initTestCase()
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
     QVERIFY(m_home.isValid() && m_tmp.isValid());
+    // An encoder that outlives the program stays among the test's processes.
+    QVERIFY(OwnProcesses::adoptOrphans());
     const QDir root(m_home.path());
     QVERIFY(root.mkpath(QStringLiteral("config/Vistrelle")));
     QVERIFY(root.mkpath(QStringLiteral("movies")));

@@ -8,6 +8,7 @@
 #include "../support/MainWindowDriver.h"
 
 #include "../support/AvSync.h"
+#include "../support/OwnProcesses.h"
 #include "../support/TestMedia.h"
 
 #include "app/BottomBar.h"
@@ -248,7 +249,7 @@ void TestMainWindowSessionE2E::stalledEncoderIsSavedAndTold()
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
     QTest::qWait(3000);
-    const QList<qint64> encoders = TestMedia::encodersMentioning(m_saveDir.path());
+    const QList<qint64> encoders = OwnProcesses::encodersMentioning(m_saveDir.path());
     QCOMPARE(encoders.size(), 1);
     QCOMPARE(::kill(pid_t(encoders.first()), SIGSTOP), 0);
     if (resumed) {
@@ -314,7 +315,7 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     // The join's ffmpeg (the stand-in waits two seconds before it joins) frozen.
     QList<qint64> joins;
-    QTRY_VERIFY_WITH_TIMEOUT(!(joins = TestMedia::encodersMentioning(QStringLiteral(".merging."))).isEmpty(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(joins = OwnProcesses::encodersMentioning(QStringLiteral(".merging."))).isEmpty(), 15000);
     QCOMPARE(::kill(pid_t(joins.first()), SIGSTOP), 0);
     QElapsedTimer frozen;
     frozen.start();
@@ -322,7 +323,7 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
     qInfo() << "the frozen join was ended after" << frozen.elapsed() << "ms";
     QCOMPARE(stopped.first().first().toString(), QString());
     QVERIFY(!window.recorder()->isFinalizing());
-    QTRY_VERIFY(TestMedia::encodersMentioning(QStringLiteral(".merging.")).isEmpty());
+    QTRY_VERIFY(OwnProcesses::encodersMentioning(QStringLiteral(".merging.")).isEmpty());
     QCOMPARE(errors.size(), 1);
     const QString text = errors.first().first().toString();
     qInfo().noquote() << text;

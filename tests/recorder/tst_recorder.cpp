@@ -338,6 +338,9 @@ private slots:
     // nothing and touches nothing that is in the way.
     void startReportsFoldersItCannotCreate()
     {
+        // Its microphone recording starts only with a sound server to record from.
+        if (qEnvironmentVariableIsEmpty("VISTRELLE_TEST_ENV"))
+            QSKIP("needs the private test desktop's sound server (scripts/test-env.sh)");
         const QDir dir(saveDir.path());
         const QString blocker = dir.filePath(QStringLiteral("blocker"));
         touch(blocker);

@@ -14,27 +14,6 @@
 
 namespace TestMedia {
 
-// ffmpeg processes whose command line mentions `needle` (the recordings of one test).
-inline QList<qint64> encodersMentioning(const QString &needle)
-{
-    QList<qint64> pids;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const qint64 pid = entry.toLongLong(&isPid);
-        if (!isPid)
-            continue;
-        QFile cmd(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!cmd.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = cmd.readAll();
-        if (line.startsWith("ffmpeg") || line.contains("/ffmpeg")) {
-            if (QString::fromLocal8Bit(line).contains(needle))
-                pids << pid;
-        }
-    }
-    return pids;
-}
-
 // A folder name with every character that has tripped path quoting somewhere.
 inline QString awkwardName()
 {
