@@ -65,9 +65,8 @@ Recorder::Recorder(QObject *parent)
 
     policyTimer = new QTimer(this);
     policyTimer->setInterval(500);
-    endingWatch = new QTimer(this);
-    endingWatch->setInterval(1000);
-    connect(endingWatch, &QTimer::timeout, this, &Recorder::checkEndingEncoder);
+    endingWatch = new ProgressWatch(QStringLiteral("[Recorder] the ending encoder"), this);
+    connect(endingWatch, &ProgressWatch::stalled, this, [this] { stalledEncoderKilled = true; });
     startWatchdog = new QTimer(this);
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);

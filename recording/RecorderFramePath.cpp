@@ -269,7 +269,7 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty()) {
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
-        encoderActivity.start(); // a sign of progress (the rest of a line is none)
+        endingWatch->noteProgress(); // a sign of progress (the rest of a line is none)
     }
     // The next segment of a split has opened its inputs and reads them from now on. An
     // encoder of our frames takes over once it has read the frame it was primed with.
