@@ -335,8 +335,6 @@ protected:
     // Segment chain.
     bool startSegment();
     bool startScreenCapture();
-    // The application's screens as the encoder's command line describes them.
-    static QList<EncoderCommandLine::Screen> applicationScreens();
     QString makeSegmentPath() const;
     // The folder and kept files of the recording's segments.
     QString partsFolder() const;

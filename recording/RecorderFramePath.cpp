@@ -31,7 +31,7 @@ QSize Recorder::nativeDesktopCaptureSize() const
         return QSize(captureRect.width() & ~1, captureRect.height() & ~1);
     if (captureRect.isValid()) {
         // Device pixels through the display of each corner: an area across displays.
-        const QRect device = DisplayGeometry::toDevice(applicationScreens(), captureRect);
+        const QRect device = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect);
         return CaptureGeometry::nativeSize(device, 1.0);
     }
     if (!screen)

@@ -37,8 +37,6 @@
 #include <QThreadPool>
 #include <QTimer>
 
-#include <qpa/qplatformscreen.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -627,7 +625,7 @@ bool Recorder::startScreenCapture()
     const QList<QScreen*> screens = QGuiApplication::screens();
     // The chosen display, or every display an area over several touches.
     const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(
-        applicationScreens(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureRect);
+        DisplayGeometry::applicationDisplays(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureRect);
     if (outputSize.isValid() && !captureStreamSize.isValid()) {
         const QSize native = nativeDesktopCaptureSize();
         if (surface && native.isValid()) {
@@ -646,7 +644,7 @@ bool Recorder::startScreenCapture()
     heldFrame = screenCapture->latestFrame();
     pipeFrameSize = heldFrame.size();
     if (captureRect.isValid() && surface) {
-        const QRect crop = CaptureGeometry::screenCropRect(DisplayGeometry::toDevice(applicationScreens(), captureRect),
+        const QRect crop = CaptureGeometry::screenCropRect(DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect),
                                                            surface->nativeGeometry, pipeFrameSize);
         if (crop.isValid()) {
             cropRect = crop;
