@@ -91,7 +91,7 @@ void VideoListDialog::loadFromDisk()
         setRecordedFiles(registry);
     // Files read before and unchanged since keep their details; only the others are probed,
     // the chosen file and the rows in view first.
-    metadataQueue->restart(generation, records);
+    records = metadataQueue->restart(generation, records);
     refreshList(searchBox ? searchBox->text() : QString());
     if (records.isEmpty())
         return;

@@ -710,16 +710,14 @@ private slots:
         connect(&queue, &MetadataQueue::probed, this,
                 [&order](int, int, const QString &path, const VideoRecord &) { order << path; });
         queue.setWanted([&paths] { return QStringList{paths.at(17), paths.at(18)}; });
-        QList<VideoRecord> records = scan();
-        queue.restart(1, records);
+        QList<VideoRecord> records = queue.restart(1, scan());
         queue.startWaiting();
         QTRY_COMPARE(order.size(), 20);
         QCOMPARE(order.mid(0, 2), (QStringList{paths.at(17), paths.at(18)}));
 
         QVERIFY(writeBytes(paths.at(5), "rewritten, longer"));
         order.clear();
-        records = scan();
-        queue.restart(2, records);
+        records = queue.restart(2, scan());
         QCOMPARE(records.at(3).duration, 7); // known at once
         QCOMPARE(records.at(5).duration, 0);
         queue.startWaiting();
