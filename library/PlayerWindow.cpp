@@ -1,6 +1,6 @@
 #include "library/PlayerWindow.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "app/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"

@@ -7,7 +7,7 @@
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
 #include "library/WaveformPreviewLabel.h"

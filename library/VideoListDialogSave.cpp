@@ -7,7 +7,7 @@
 #include "library/FfmpegJob.h"
 #include "library/LibraryStyles.h"
 #include "library/MediaLibraryFiles.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"

@@ -6,7 +6,7 @@
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"

@@ -3,7 +3,7 @@
 // renames it in place) and never replaces an existing file.
 #include "library/VideoListDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "library/LibraryIcons.h"
 #include "library/LibraryToolArguments.h"
 #include "library/MediaLibraryFiles.h"

@@ -1,7 +1,7 @@
 #include "library/WatermarkDialog.h"
 
-#include "app/LeftToRight.h"
-#include "app/TintedIcon.h"
+#include "widgets/LeftToRight.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "recording/NumberText.h"

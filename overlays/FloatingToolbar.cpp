@@ -1,7 +1,7 @@
 #include "overlays/FloatingToolbar.h"
 
 #include "recording/NumberText.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/Translucency.h"

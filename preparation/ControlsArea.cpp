@@ -1,7 +1,7 @@
 #include "preparation/ControlsArea.h"
 
 #include "recording/NumberText.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "platform/mac/DisplayGeometry.h"

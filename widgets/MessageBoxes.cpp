@@ -1,4 +1,4 @@
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QDebug>
