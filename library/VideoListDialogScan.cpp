@@ -372,7 +372,7 @@ void VideoListDialog::onDeleteClicked()
         return;
     player->close();
     if (!QFile::remove(record.path)) {
-        QMessageBox::warning(this, tr("删除失败"), tr("文件正在使用或没有删除权限。"), QMessageBox::Ok);
+        showLibraryWarning(this, tr("删除失败"), tr("文件正在使用或没有删除权限。"));
         return;
     }
     forgetRecordedFile(record.path);
@@ -441,6 +441,6 @@ bool VideoListDialog::dropGoneCurrentFile()
     currentIndex = -1;
     selectAfterRemoval(currentRow);
     qInfo().noquote() << "[Media library] No longer on disk:" << fileName;
-    QMessageBox::warning(this, tr("文件不存在"), tr("“%1”已被移动或删除，已从列表中移除。").arg(fileName));
+    showLibraryWarning(this, tr("文件不存在"), tr("“%1”已被移动或删除，已从列表中移除。").arg(fileName));
     return true;
 }
