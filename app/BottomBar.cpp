@@ -1,6 +1,6 @@
 #include "app/BottomBar.h"
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/AutoSplitDialog.h"
 #include "dialogs/AutoStopDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"

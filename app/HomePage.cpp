@@ -1,7 +1,7 @@
 #include "app/HomePage.h"
 
 #include "app/RecentCard.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "library/VideoListDialog.h"
 #include "recording/SaveFolder.h"
 

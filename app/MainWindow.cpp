@@ -277,18 +277,18 @@ void MainWindow::connectComponents()
 
     // Recorder: the webcam page's state first, then the strip, then the toolbar.
     connect(m_recorder, &Recorder::started, this, [this] {
-        if (homeMode == 5)
+        if (homeMode == HomeModeWebcam)
             m_cameraPage->setBusy(true, false);
     });
     connect(m_recorder, &Recorder::started, m_bottomBar, &BottomBar::onRecordingStarted);
     connect(m_recorder, &Recorder::started, this, &MainWindow::onRecorderStarted);
     connect(m_recorder, &Recorder::paused, this, [this] {
-        if (homeMode == 5)
+        if (homeMode == HomeModeWebcam)
             m_cameraPage->setBusy(true, true);
     });
     connect(m_recorder, &Recorder::paused, this, &MainWindow::onRecorderPaused);
     connect(m_recorder, &Recorder::resumed, this, [this] {
-        if (homeMode == 5)
+        if (homeMode == HomeModeWebcam)
             m_cameraPage->setBusy(true, false);
     });
     connect(m_recorder, &Recorder::resumed, this, &MainWindow::onRecorderResumed);

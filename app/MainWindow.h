@@ -290,7 +290,7 @@ private:
     bool sessionFromPreparation = false;
     bool sessionRecorded = false;
     bool sessionOpen = false; // from its begin until restoreAfterRecording ends it
-    int homeMode = 0;
+    HomeMode homeMode = HomeModeFullScreen;
     int preparationScreenIndex = 0;
     int preparationGeneration = 0;
     int finalizationGeneration = 0;

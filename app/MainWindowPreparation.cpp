@@ -70,8 +70,8 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
 {
     if (startPending || isBusy(m_recorder))
         return;
-    if (mode == 5) {
-        homeMode = 5;
+    if (mode == HomeModeWebcam) {
+        homeMode = HomeModeWebcam;
         inPreparation = true;
         m_setupToolbar->hide();
         m_cameraOverlay->stopCamera();
@@ -86,7 +86,7 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         show();
         const int generation = ++preparationGeneration;
         QTimer::singleShot(50, this, [this, generation] {
-            if (generation != preparationGeneration || !cameraPageActive() || !inPreparation || homeMode != 5)
+            if (generation != preparationGeneration || !cameraPageActive() || !inPreparation || homeMode != HomeModeWebcam)
                 return;
             m_controls->refreshAudioDevices();
             m_controls->prepareCameraForRecording();
@@ -99,10 +99,10 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     const bool toolbarWasVisible = m_setupToolbar->isVisible();
     if (toolbarWasVisible)
         m_setupToolbar->hide();
-    if (!m_controls->prepareHomeMode(mode, screenIndex)) {
+    if (!m_controls->prepareHomeMode(HomeMode(mode), screenIndex)) {
         // The toolbar's mode menu asked for a window or game and none was chosen: the panel
         // is in that mode now, and the toolbar says that nothing is chosen.
-        if (toolbarWasVisible && (mode == 2 || mode == 3)) {
+        if (toolbarWasVisible && (mode == HomeModeWindow || mode == HomeModeGame)) {
             showPreparation(mode, screenIndex, true);
             return;
         }
@@ -112,14 +112,14 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         }
         return;
     }
-    showPreparation(mode, screenIndex, mode != 1);
+    showPreparation(mode, screenIndex, mode != HomeModeArea);
 }
 
 // The preparation toolbar of a mode whose capture is already set on the panel; the toolbar
 // of a custom area waits for the area unless `showToolbar`.
 void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
 {
-    homeMode = std::clamp(mode, 0, 5);
+    homeMode = HomeMode(std::clamp<int>(mode, HomeModeFullScreen, HomeModeWebcam));
     // The mode bar shows the panel's mode (the cards set the panel directly).
     m_modeBar->setCaptureMode(m_controls->captureMode());
 
@@ -147,16 +147,16 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
     QString subtitle;
     const QRect rect = m_controls->captureRect();
     switch (homeMode) {
-    case 0: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
-    case 1: subtitle = NumberText::captureResolution(rect); break;
-    case 2:
-    case 3: subtitle = m_controls->captureTargetText(); break;
-    case 4: subtitle = tr("Audio only"); break;
+    case HomeModeFullScreen: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
+    case HomeModeArea: subtitle = NumberText::captureResolution(rect); break;
+    case HomeModeWindow:
+    case HomeModeGame: subtitle = m_controls->captureTargetText(); break;
+    case HomeModeAudioOnly: subtitle = tr("Audio only"); break;
     default: subtitle = tr("Camera preview"); break;
     }
     // Audio only records no picture: the toolbar stands on the screen, not on the area
     // the panel still remembers from an earlier custom area.
-    QRect area = homeMode == 4 ? QRect() : rect;
+    QRect area = homeMode == HomeModeAudioOnly ? QRect() : rect;
     if (area.isEmpty()) {
         if (preparationScreenIndex < screens.size())
             area = screens.at(preparationScreenIndex)->geometry();
@@ -166,7 +166,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
 
     inPreparation = true;
     m_setupToolbar->setMode(homeMode, subtitle);
-    m_setupToolbar->setRecordEnabled((homeMode != 2 && homeMode != 3) || ControlsArea::isTargetUsable(chosenTarget()));
+    m_setupToolbar->setRecordEnabled((homeMode != HomeModeWindow && homeMode != HomeModeGame) || ControlsArea::isTargetUsable(chosenTarget()));
     m_setupToolbar->setDisplay(preparationScreenIndex);
     refreshPreparationToolbar();
     m_setupToolbar->placeForRect(area);
@@ -183,13 +183,13 @@ void MainWindow::refreshPreparationToolbar()
 {
     if (m_controls->isWebcamEnabled() && macCameraPermissionStatus() != 0)
         m_controls->setWebcamEnabled(false);
-    if (homeMode == 5) {
+    if (homeMode == HomeModeWebcam) {
         m_cameraPage->setAudioStates(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled());
         return;
     }
     m_setupToolbar->setDeviceStates(m_controls->isWebcamEnabled(), m_controls->isSystemAudioEnabled(),
                                     m_controls->isMicrophoneEnabled());
-    if (inPreparation && homeMode != 4) {
+    if (inPreparation && homeMode != HomeModeAudioOnly) {
         if (m_controls->isWebcamEnabled() && !m_controls->webcamDeviceId().isEmpty()) {
             m_controls->prepareCameraForRecording();
             m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
@@ -204,9 +204,9 @@ void MainWindow::refreshPreparationToolbar()
 
 void MainWindow::onPreparationRegionChanged(const QRect &rect)
 {
-    if (!inPreparation || homeMode != 1)
+    if (!inPreparation || homeMode != HomeModeArea)
         return;
-    m_setupToolbar->setMode(1, NumberText::captureResolution(rect));
+    m_setupToolbar->setMode(HomeModeArea, NumberText::captureResolution(rect));
     m_setupToolbar->placeForRect(rect);
     if (!m_setupToolbar->isVisible()) {
         m_setupToolbar->show();
@@ -236,10 +236,10 @@ void MainWindow::onScreenRemoved(QScreen *gone)
         }
         return;
     }
-    if (!inPreparation || (homeMode != 0 && homeMode != 1) || !m_controls->captureRect().intersects(lost))
+    if (!inPreparation || (homeMode != HomeModeFullScreen && homeMode != HomeModeArea) || !m_controls->captureRect().intersects(lost))
         return;
     qInfo().noquote() << "[Session] The prepared display went away:" << gone->name();
-    if (homeMode == 0) {
+    if (homeMode == HomeModeFullScreen) {
         enterPreparation(0, int(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen())));
         return;
     }
@@ -254,7 +254,7 @@ void MainWindow::onScreenRemoved(QScreen *gone)
 void MainWindow::onPreparationWebcamPreviewChanged(bool on)
 {
     refreshPreparationToolbar();
-    if (homeMode == 5)
+    if (homeMode == HomeModeWebcam)
         return;
     if (on && m_controls->isWebcamEnabled() && !m_controls->webcamDeviceId().isEmpty()) {
         QRect rect = m_controls->captureRect();
@@ -272,7 +272,7 @@ void MainWindow::onPreparationWebcamPreviewChanged(bool on)
 void MainWindow::returnHome(bool show)
 {
     ++preparationGeneration;
-    homeMode = 0;
+    homeMode = HomeModeFullScreen;
     m_cameraPage->stopPreview();
     m_cameraPage->setBusy(false, false);
     inPreparation = false;
@@ -288,7 +288,7 @@ void MainWindow::returnHome(bool show)
 
 void MainWindow::resumePreparation(int mode, int screenIndex)
 {
-    if (mode == 5 || mode == 0 || mode == 4) {
+    if (mode == HomeModeWebcam || mode == HomeModeFullScreen || mode == HomeModeAudioOnly) {
         enterPreparation(mode, screenIndex);
         return;
     }
@@ -350,7 +350,7 @@ void MainWindow::presentRecordingControls()
 
 void MainWindow::onCameraCaptureFailed(const QString &message)
 {
-    if (!cameraPageActive() || homeMode != 5)
+    if (!cameraPageActive() || homeMode != HomeModeWebcam)
         return;
     if (!startPending && !isBusy(m_recorder))
         return;

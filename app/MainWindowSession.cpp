@@ -50,7 +50,7 @@ void MainWindow::onStartRecording()
         picker->activateWindow();
         return;
     }
-    if (homeMode == 5 && !m_cameraPage->ready()) {
+    if (homeMode == HomeModeWebcam && !m_cameraPage->ready()) {
         QMessageBox::warning(this, tr("Camera Recording"), tr("Wait for a live camera preview before recording."));
         return;
     }
@@ -114,7 +114,7 @@ void MainWindow::beginRecordingSession()
     QRect rect = m_controls->captureRect();
     const CaptureMode mode = m_controls->captureMode();
     const bool audioOnly = mode == CaptureModeAudioOnly;
-    const bool webcamMode = homeMode == 5 && m_pages->currentWidget() == m_cameraPage;
+    const bool webcamMode = homeMode == HomeModeWebcam && m_pages->currentWidget() == m_cameraPage;
     if (webcamMode) {
         QPointer<CameraRecordingPage> page = m_cameraPage;
         m_recorder->cameraFrameSource = [page] { return page ? page->recordingFrame() : QImage(); };

@@ -1,6 +1,6 @@
 #include "app/ModeBar.h"
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

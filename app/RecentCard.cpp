@@ -1,45 +1,31 @@
 #include "app/RecentCard.h"
 
-#include "recording/NumberText.h"
+#include "library/MediaLibraryFiles.h"
+#include "library/MediaPreview.h"
 #include "library/VideoListDialog.h"
 #include "recording/MediaProbe.h"
-#include "recording/Recorder.h"
+#include "recording/NumberText.h"
 
+#include <QFutureWatcher>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProcess>
-#include <QTimer>
+#include <QtConcurrent>
 
+namespace {
 
-bool RecentCard::isAudioFile(const QString &path)
+struct CardPreview
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("mp3") || suffix == QLatin1String("m4a") || suffix == QLatin1String("wav")
-           || suffix == QLatin1String("flac");
-}
+    double seconds = 0;
+    QImage picture;
+};
 
-QStringList RecentCard::previewArguments(const QString &path)
-{
-    const bool audio = isAudioFile(path);
-    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error")};
-    if (!audio)
-        args << QStringLiteral("-ss") << QStringLiteral("0.30");
-    args << QStringLiteral("-i") << path;
-    if (audio)
-        args << QStringLiteral("-filter_complex")
-             << QStringLiteral("[0:a]aformat=channel_layouts=mono,showwavespic=s=640x270:colors=0x289eff:"
-                               "scale=sqrt[wave]")
-             << QStringLiteral("-map") << QStringLiteral("[wave]");
-    else
-        args << QStringLiteral("-vf")
-             << QStringLiteral("scale=640:270:force_original_aspect_ratio=increase,crop=640:270");
-    args << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f") << QStringLiteral("image2pipe")
-         << QStringLiteral("-vcodec") << QStringLiteral("mjpeg") << QStringLiteral("pipe:1");
-    return args;
-}
+} // namespace
 
-RecentCard::RecentCard(const QFileInfo &file, QWidget *parent) : QPushButton(parent), m_file(file)
+RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
+    : QPushButton(parent)
+    , m_file(file)
+    , m_audio(isAudioFile(file.absoluteFilePath()))
 {
     setObjectName(QStringLiteral("RecentCard"));
     setStyleSheet(QStringLiteral("QPushButton{padding:0;border:0;min-height:160px;max-height:160px;}"));
@@ -50,63 +36,24 @@ RecentCard::RecentCard(const QFileInfo &file, QWidget *parent) : QPushButton(par
     setToolTip(file.fileName());
     setAccessibleName(file.fileName());
 
-    m_process = new QProcess(this);
-    m_timeout = new QTimer(this);
-    m_timeout->setSingleShot(true);
-    connect(m_timeout, &QTimer::timeout, m_process, &QProcess::kill);
-    readBounded(*m_process, &m_output, nullptr);
-    connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
-        if (!m_output.complete())
-            m_process->kill();
-    });
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        m_timeout->stop();
+    // The task owns what it touches: a card removed meanwhile only drops its watcher.
+    auto *watcher = new QFutureWatcher<CardPreview>(this);
+    connect(watcher, &QFutureWatcher<CardPreview>::finished, this, [this, watcher] {
+        const CardPreview preview = watcher->future().resultCount() > 0 ? watcher->result() : CardPreview();
+        watcher->deleteLater();
+        if (preview.seconds > 0)
+            m_duration = int(preview.seconds + 0.5);
+        m_preview = m_audio ? waveformAlphaMask(preview.picture) : preview.picture;
         m_loading = false;
         update();
         emit previewFinished();
     });
-    connect(m_process, &QProcess::finished, this,
-            [this](int code, QProcess::ExitStatus status) { onStepFinished(code, int(status)); });
-
-    m_process->start(MediaProbe::ffprobeExecutable(),
-                     {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                      QStringLiteral("format=duration"), QStringLiteral("-of"),
-                      QStringLiteral("default=noprint_wrappers=1:nokey=1"), m_file.absoluteFilePath()});
-    m_timeout->start(15000);
-}
-
-RecentCard::~RecentCard()
-{
-    m_process->disconnect(this);
-    if (m_process->state() != QProcess::NotRunning) {
-        m_process->kill();
-        m_process->waitForFinished(1000);
-    }
-}
-
-void RecentCard::onStepFinished(int exitCode, int exitStatus)
-{
-    m_timeout->stop();
-    const QByteArray output = m_output.complete() ? m_output.head() : QByteArray();
-    m_output.clear();
-    if (m_previewStage) {
-        if (exitCode == 0 && exitStatus == QProcess::NormalExit)
-            m_preview = QImage::fromData(output, "JPEG");
-        m_loading = false;
-        update();
-        emit previewFinished();
-        return;
-    }
-    bool ok = false;
-    const double seconds = QString::fromUtf8(output).trimmed().toDouble(&ok);
-    if (ok && seconds >= 0)
-        m_duration = int(seconds + 0.5);
-    m_previewStage = true;
-    m_process->start(Recorder::ffmpegExecutable(), previewArguments(m_file.absoluteFilePath()));
-    m_timeout->start(20000);
-    update();
+    watcher->setFuture(QtConcurrent::run(picturePool(), [path = file.absoluteFilePath()] {
+        CardPreview preview;
+        preview.seconds = MediaProbe::containerDurationSeconds(path, 15000);
+        preview.picture = grabMediaPreview(path, 0.3);
+        return preview;
+    }));
 }
 
 void RecentCard::paintEvent(QPaintEvent *)
@@ -121,11 +68,15 @@ void RecentCard::paintEvent(QPaintEvent *)
 
     const QRect previewArea(0, 0, w, h - 54);
     if (!m_preview.isNull()) {
-        const QImage scaled = m_preview.scaled(previewArea.size(), Qt::KeepAspectRatioByExpanding,
-                                               Qt::SmoothTransformation);
-        const QRect source((scaled.width() - w) / 2, (scaled.height() - (h - 54)) / 2, previewArea.width(),
-                           previewArea.height());
-        p.drawImage(previewArea, scaled, source);
+        if (m_audio) {
+            p.drawPixmap(previewArea, renderWaveformPixmap(m_preview, previewArea.size(), true));
+        } else {
+            const QImage scaled = m_preview.scaled(previewArea.size(), Qt::KeepAspectRatioByExpanding,
+                                                   Qt::SmoothTransformation);
+            const QRect source((scaled.width() - w) / 2, (scaled.height() - (h - 54)) / 2, previewArea.width(),
+                               previewArea.height());
+            p.drawImage(previewArea, scaled, source);
+        }
         const QPoint c = previewArea.center();
         p.setPen(QPen(QColor(QStringLiteral("#4978a7")), 1));
         p.setBrush(QColor(12, 32, 59, 215));

@@ -2,7 +2,7 @@
 
 #include "app/ScreenshotComposer.h"
 #include "app/ScreenshotWriter.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "recording/SaveFolder.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "dialogs/AudioSettingsDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

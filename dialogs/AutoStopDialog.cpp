@@ -2,7 +2,7 @@
 
 #include "recording/NumberText.h"
 #include "dialogs/DialogPlacement.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "dialogs/CameraSettingsDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "recording/NumberText.h"
 #include "dialogs/DialogPlacement.h"
 #include "preparation/CameraHub.h"

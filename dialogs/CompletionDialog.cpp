@@ -1,8 +1,8 @@
 #include "dialogs/CompletionDialog.h"
 
 #include "dialogs/DialogPlacement.h"
-#include "app/TintedIcon.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/TintedIcon.h"
+#include "widgets/MessageBoxes.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "dialogs/ExportDialog.h"
 
 #include "dialogs/DialogPlacement.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/VideoEditor.h"
 #include "platform/mac/OverlayWindowSupport.h"
 

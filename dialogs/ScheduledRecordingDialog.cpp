@@ -1,6 +1,6 @@
 #include "dialogs/ScheduledRecordingDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 

@@ -1,9 +1,9 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "app/LoginItem.h"
 #include "recording/NumberText.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/EncoderChoices.h"
 #include "dialogs/HotkeyField.h"

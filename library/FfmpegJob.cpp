@@ -1,5 +1,6 @@
 #include "library/FfmpegJob.h"
 
+#include "recording/BoundedOutput.h"
 #include "recording/ChildProcessLifetime.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/MediaProbe.h"
@@ -29,15 +30,6 @@
 #include <signal.h>
 
 #include <algorithm>
-
-void appendBoundedLog(QString &log, const QString &text)
-{
-    if (text.isEmpty())
-        return;
-    log += text;
-    if (log.size() >= 12001)
-        log = log.right(8000);
-}
 
 QString logTail(const QString &log, int count)
 {
@@ -309,12 +301,20 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
         return result;
     }
 
+    BoundedOutput log(0, FfmpegJobResult::kLogBytes);
+    BoundedOutput errorLog(0, FfmpegJobResult::kLogBytes);
     const auto readOutput = [&] {
-        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
-        appendBoundedLog(result.log, out);
-        if (!settings.mergeChannels)
-            appendBoundedLog(result.errorLog, QString::fromLocal8Bit(process.readAllStandardError()));
-        if (!out.isEmpty() && settings.onLog)
+        const QByteArray out = process.readAllStandardOutput();
+        const QByteArray err = settings.mergeChannels ? QByteArray() : process.readAllStandardError();
+        if (!err.isEmpty()) {
+            errorLog.append(err);
+            result.errorLog = QString::fromLocal8Bit(errorLog.tail());
+        }
+        if (out.isEmpty())
+            return;
+        log.append(out);
+        result.log = QString::fromLocal8Bit(log.tail());
+        if (settings.onLog)
             settings.onLog(result.log);
     };
     const auto stop = [&](bool polite) {
@@ -424,7 +424,7 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
             : result.crashed ? QCoreApplication::translate("FfmpegJob", "FFmpeg 意外终止。")
                              : QCoreApplication::translate("FfmpegJob", "FFmpeg 以退出码 %1 结束，没有说明原因。")
                                    .arg(result.exitCode);
-        appendBoundedLog(told, QLatin1Char('\n') + ending);
+        told += QLatin1Char('\n') + ending;
     }
     // What the tool says of its output is said of the file the user asked for: the hidden
     // name is the job's own business.

@@ -47,8 +47,10 @@ struct FfmpegJobResult
     Outcome outcome = NotStarted;
     int exitCode = -1;
     bool crashed = false;
-    QString log;      // merged output, or standard output when the channels are apart
-    QString errorLog; // standard error when the channels are apart
+    // The last kLogBytes of the merged output, or of standard output when the channels are apart.
+    static constexpr qsizetype kLogBytes = 12000;
+    QString log;
+    QString errorLog; // the last kLogBytes of standard error when the channels are apart
     bool quitting = false;      // cancelled because the application quits
     bool outputUnusable = false; // exited 0, but its output is missing or holds no stream
     QString outputUnchecked;     // a kept output that ffprobe could not check: why (translated)
@@ -92,10 +94,6 @@ UsabilityCheck checkOutput(const QString &path);
 // blocks on it). Returns false, without its result, when the application quits meanwhile;
 // `work` then still finishes on its own, so it must own everything it touches.
 bool runOffGuiThread(const std::function<void()> &work);
-
-// Appends to a log that never holds more than 12000 characters: once it reaches 12001 it
-// keeps its last 8000.
-void appendBoundedLog(QString &log, const QString &text);
 
 // The last `count` characters of a log (all of it when shorter).
 QString logTail(const QString &log, int count);

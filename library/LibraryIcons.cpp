@@ -1,6 +1,6 @@
 #include "library/LibraryIcons.h"
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 
 #include <QGuiApplication>
 

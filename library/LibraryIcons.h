@@ -8,6 +8,6 @@
 // ":/icons/icons/<name>.svg" as an icon.
 QIcon libraryIcon(const QString &name);
 
-// That icon size x size in one colour at the application's pixel ratio (app/TintedIcon).
+// That icon size x size in one colour at the application's pixel ratio (widgets/TintedIcon).
 QIcon tintedLibraryIcon(const QString &name, int size, const QColor &colour);
 QPixmap tintedLibraryPixmap(const QString &name, int size, const QColor &colour);

@@ -26,7 +26,7 @@ MetadataQueue::MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QOb
 {
 }
 
-void MetadataQueue::restart(int generation, QList<VideoRecord> &records)
+QList<VideoRecord> MetadataQueue::restart(int generation, QList<VideoRecord> records)
 {
     m_generation = generation;
     m_pending.clear();
@@ -44,9 +44,10 @@ void MetadataQueue::restart(int generation, QList<VideoRecord> &records)
             record = kept;
             continue;
         }
-        m_pending.insert(record.path, {i, record.size, modified, record});
+        m_pending.insert(record.path, {record, record.size, modified, i});
         m_order << record.path;
     }
+    return records;
 }
 
 void MetadataQueue::clear()
@@ -88,15 +89,15 @@ void MetadataQueue::startWaiting()
 void MetadataQueue::start(const QString &path)
 {
     m_running.insert(path);
-    auto *watcher = new QFutureWatcher<Result>(this);
-    connect(watcher, &QFutureWatcher<Result>::finished, this, [this, watcher, path] {
+    auto *watcher = new QFutureWatcher<FileRecord>(this);
+    connect(watcher, &QFutureWatcher<FileRecord>::finished, this, [this, watcher, path] {
         watcher->deleteLater();
-        finished(path, watcher->future().resultCount() > 0 ? watcher->result() : Result{});
+        finished(path, watcher->future().resultCount() > 0 ? watcher->result() : FileRecord{});
     });
     watcher->setFuture(QtConcurrent::run(m_pool, [probe = m_probe, record = m_pending.value(path).record] {
         // The file as it was read: a later change makes the answer stale.
         const QFileInfo info(record.path);
-        Result result;
+        FileRecord result;
         result.size = info.size();
         result.modified = info.lastModified();
         result.record = probe(record);
@@ -105,11 +106,11 @@ void MetadataQueue::start(const QString &path)
     }));
 }
 
-void MetadataQueue::finished(const QString &path, const Result &result)
+void MetadataQueue::finished(const QString &path, const FileRecord &result)
 {
     m_running.remove(path);
     if (hasDetails(result.record))
-        m_known.insert(path, {result.size, result.modified, result.record});
+        m_known.insert(path, result);
     const auto pending = m_pending.constFind(path);
     if (pending != m_pending.constEnd()) {
         if (pending->size == result.size && pending->modified == result.modified) {

@@ -25,11 +25,11 @@ public:
 
     MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QObject *parent = nullptr);
 
-    // A new list: fills every record whose file is unchanged since it was read and queues the
-    // others in the list's order, in place of whatever waited (nothing starts before
-    // startWaiting). Probes already running end; one of a file still listed and unchanged
-    // counts for the new list.
-    void restart(int generation, QList<VideoRecord> &records);
+    // A new list: returns it with every record whose file is unchanged since it was read
+    // filled in, and queues the others in the list's order, in place of whatever waited
+    // (nothing starts before startWaiting). Probes already running end; one of a file still
+    // listed and unchanged counts for the new list.
+    QList<VideoRecord> restart(int generation, QList<VideoRecord> records);
     // Starts waiting probes up to the bound, the wanted ones first.
     void startWaiting();
     // Asked whenever a probe may start: the paths to read before the rest, most wanted first.
@@ -45,27 +45,16 @@ signals:
     void probed(int generation, int index, const QString &path, const VideoRecord &result);
 
 private:
-    struct Pending
-    {
-        int index = -1;
-        qint64 size = 0;
-        QDateTime modified;
-        VideoRecord record; // as the scan made it
-    };
-    struct Known
-    {
-        qint64 size = 0;
-        QDateTime modified;
-        VideoRecord record;
-    };
-    struct Result
+    // A file's record with the size and modification time it was made for.
+    struct FileRecord
     {
         VideoRecord record;
         qint64 size = 0;
         QDateTime modified;
+        int index = -1; // of a file waiting: its place in the list
     };
     void start(const QString &path);
-    void finished(const QString &path, const Result &result);
+    void finished(const QString &path, const FileRecord &result);
     bool canStart(const QString &path) const;
 
     QThreadPool *m_pool;
@@ -73,9 +62,9 @@ private:
     Probe m_probe;
     std::function<QStringList()> m_wanted;
     int m_generation = 0;
-    QHash<QString, Pending> m_pending; // by path: the current list's files not read yet
+    QHash<QString, FileRecord> m_pending; // by path: the current list's files not read yet, as the scan made them
     QStringList m_order;                  // their paths in list order
     int m_cursor = 0;                     // m_order before this has been started
     QSet<QString> m_running;
-    QHash<QString, Known> m_known;
+    QHash<QString, FileRecord> m_known;
 };

@@ -1,15 +1,15 @@
 #include "library/PlayerWindow.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "app/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
@@ -209,7 +209,7 @@ void PlayerWindow::onScreenshot()
                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")));
     ScreenshotWriter::saveAsAsync(frame, folder, name, this, [this, folder](const QString &written) {
         if (written.isEmpty())
-            QMessageBox::warning(this, tr("截图"), tr("无法保存截图到 %1。").arg(folder));
+            showLibraryWarning(this, tr("截图"), tr("无法保存截图到 %1。").arg(folder));
     });
 }
 

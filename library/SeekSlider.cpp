@@ -1,6 +1,6 @@
 #include "library/SeekSlider.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 
 #include <QMouseEvent>
 #include <QStyle>

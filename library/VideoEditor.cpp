@@ -198,12 +198,12 @@ QStringList VideoEditor::trimArguments(const QString &input, double start, doubl
     args << (audio ? QStringList{QStringLiteral("-i"), input} : EncoderCommandLine::describedInput(input))
          << QStringLiteral("-t") << seconds3(end - start);
     if (!audio) {
-        // Frames keep their own times: a constant-rate output (MP4's default) fills the gap
-        // between a cut that falls between two frames and the first frame after it with a
-        // copy of that frame, so a split's second part showed one frame twice. The encoder
-        // counts in the source's time base, not in frame periods: Matroska's frames stand a few
-        // milliseconds off the frame grid, and rounded to it the frame just before a cut went
-        // past the cut and out of the first part (or the one just after it into both).
+        // Frames keep their own times, so each frame of the source lands in exactly one part
+        // of a split: a constant-rate output (MP4's default) would fill the gap between a cut
+        // that falls between two frames and the next frame with a copy of that frame. The
+        // encoder counts in the source's time base, not in frame periods: Matroska's frames
+        // stand a few milliseconds off the frame grid, and rounded to it a frame next to a cut
+        // could cross it.
         args << QStringLiteral("-map") << QStringLiteral("0:v:0") << QStringLiteral("-map") << QStringLiteral("0:a?")
              << QStringLiteral("-fps_mode") << QStringLiteral("vfr") << QStringLiteral("-enc_time_base:v")
              << QStringLiteral("-1") << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")

@@ -1,10 +1,10 @@
 #include "library/VideoListDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/RecordCard.h"
 #include "library/SeekSlider.h"
 #include "library/TimelineRangeWidget.h"

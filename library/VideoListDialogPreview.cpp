@@ -7,7 +7,7 @@
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
 #include "library/WaveformPreviewLabel.h"
@@ -18,7 +18,6 @@
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -471,8 +470,8 @@ void VideoListDialog::onScreenshotClicked()
                     if (serial != selectionSerial)
                         return;
                     if (frame.isNull())
-                        QMessageBox::warning(this, tr("截图失败"),
-                                             QObject::tr("无法打开文件：%1").arg(QObject::tr("文件无法读取或已损坏")));
+                        showLibraryWarning(this, tr("截图失败"),
+                                           QObject::tr("无法打开文件：%1").arg(QObject::tr("文件无法读取或已损坏")));
                     else
                         saveScreenshot(path, frame);
                 });
@@ -482,7 +481,7 @@ void VideoListDialog::saveScreenshot(const QString &path, const QImage &frame)
 {
     const QImage still = transformedPreview(frame);
     if (still.isNull()) {
-        QMessageBox::information(this, tr("截图不可用"), tr("视频画面尚未就绪，请先播放或移动到需要截图的位置。"));
+        showLibraryInformation(this, tr("截图不可用"), tr("视频画面尚未就绪，请先播放或移动到需要截图的位置。"));
         return;
     }
     const QFileInfo source(path);
@@ -492,7 +491,7 @@ void VideoListDialog::saveScreenshot(const QString &path, const QImage &frame)
     if (still.save(file, "PNG"))
         showOpenFolderMessage(this, tr("截图完成"), tr("截图已保存到：\n%1").arg(file), file);
     else
-        QMessageBox::warning(this, tr("截图失败"), tr("无法保存截图：\n%1\n请检查文件夹的写入权限。").arg(file));
+        showLibraryWarning(this, tr("截图失败"), tr("无法保存截图：\n%1\n请检查文件夹的写入权限。").arg(file));
 }
 
 void VideoListDialog::grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done)

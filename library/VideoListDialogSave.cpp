@@ -7,7 +7,7 @@
 #include "library/FfmpegJob.h"
 #include "library/LibraryStyles.h"
 #include "library/MediaLibraryFiles.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoEditor.h"
 #include "library/VideoPlayer.h"
@@ -27,7 +27,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
 
@@ -91,7 +90,7 @@ void VideoListDialog::warnUnlessClosing(const QString &title, const QString &tex
 {
     if (jobCancelRequested || !isVisible())
         return;
-    QMessageBox::warning(this, title, text);
+    showLibraryWarning(this, title, text);
 }
 
 void VideoListDialog::reportEditorError(const QString &failureTitle, const QString &error)
@@ -106,7 +105,7 @@ void VideoListDialog::tellCancelled()
 {
     // The editor's own words, so that every cancelled job reads the same.
     if (!jobCancelRequested && isVisible())
-        QMessageBox::information(this, tr("媒体库"), QObject::tr("操作已取消"));
+        showLibraryInformation(this, tr("媒体库"), QObject::tr("操作已取消"));
 }
 
 void VideoListDialog::beginSaveProgress(bool determinate)
@@ -265,8 +264,8 @@ void VideoListDialog::runSplit()
     const double t = rangeBar->marker;
     const double d = durationSeconds;
     if (t <= 0.1 || t >= d - 0.1) {
-        QMessageBox::warning(this, tr("无法分割"),
-                             record.isAudio ? tr("请将播放位置移动到音频中间。") : tr("请将播放位置移动到视频中间。"));
+        showLibraryWarning(this, tr("无法分割"),
+                           record.isAudio ? tr("请将播放位置移动到音频中间。") : tr("请将播放位置移动到视频中间。"));
         return;
     }
     const QFileInfo source(record.path);
@@ -343,12 +342,12 @@ void VideoListDialog::finishEdit(const QString &path, bool replaceOriginal)
         // A backup name of its own: an existing "<source>.bak" is someone's file.
         const QString backup = uniqueOutputPath(source + QStringLiteral(".bak"));
         if (!QFile::rename(source, backup)) {
-            QMessageBox::warning(this, tr("保存失败"), tr("无法替换原文件，原文件已保留。"));
+            showLibraryWarning(this, tr("保存失败"), tr("无法替换原文件，原文件已保留。"));
             return;
         }
         if (!QFile::rename(path, source)) {
             QFile::rename(backup, source);
-            QMessageBox::warning(this, tr("保存失败"), tr("无法替换原文件，原文件已保留。"));
+            showLibraryWarning(this, tr("保存失败"), tr("无法替换原文件，原文件已保留。"));
             return;
         }
         QFile::remove(backup);

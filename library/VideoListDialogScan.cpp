@@ -6,7 +6,7 @@
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
@@ -91,7 +91,7 @@ void VideoListDialog::loadFromDisk()
         setRecordedFiles(registry);
     // Files read before and unchanged since keep their details; only the others are probed,
     // the chosen file and the rows in view first.
-    metadataQueue->restart(generation, records);
+    records = metadataQueue->restart(generation, records);
     refreshList(searchBox ? searchBox->text() : QString());
     if (records.isEmpty())
         return;
@@ -372,7 +372,7 @@ void VideoListDialog::onDeleteClicked()
         return;
     player->close();
     if (!QFile::remove(record.path)) {
-        QMessageBox::warning(this, tr("删除失败"), tr("文件正在使用或没有删除权限。"), QMessageBox::Ok);
+        showLibraryWarning(this, tr("删除失败"), tr("文件正在使用或没有删除权限。"));
         return;
     }
     forgetRecordedFile(record.path);
@@ -441,6 +441,6 @@ bool VideoListDialog::dropGoneCurrentFile()
     currentIndex = -1;
     selectAfterRemoval(currentRow);
     qInfo().noquote() << "[Media library] No longer on disk:" << fileName;
-    QMessageBox::warning(this, tr("文件不存在"), tr("“%1”已被移动或删除，已从列表中移除。").arg(fileName));
+    showLibraryWarning(this, tr("文件不存在"), tr("“%1”已被移动或删除，已从列表中移除。").arg(fileName));
     return true;
 }

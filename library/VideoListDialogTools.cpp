@@ -3,7 +3,7 @@
 // renames it in place) and never replaces an existing file.
 #include "library/VideoListDialog.h"
 
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 #include "library/LibraryIcons.h"
 #include "library/LibraryToolArguments.h"
 #include "library/MediaLibraryFiles.h"
@@ -11,6 +11,7 @@
 #include "library/VideoPlayer.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "recording/NumberText.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -437,22 +437,22 @@ void VideoListDialog::showRenameDialog()
         const QString newName = name->text().trimmed();
         if (LibraryTools::isInvalidFileName(newName)) {
             const QChar forbidden = LibraryTools::forbiddenFileNameCharacter(newName);
-            QMessageBox::warning(this, tr("名称无效"),
-                                 forbidden.isNull() ? tr("文件名为空或包含无效字符。")
-                                                    : tr("文件名不能包含字符 %1").arg(forbidden));
+            showLibraryWarning(this, tr("名称无效"),
+                               forbidden.isNull() ? tr("文件名为空或包含无效字符。")
+                                                  : tr("文件名不能包含字符 %1").arg(forbidden));
         } else {
             target = info.dir().filePath(info.suffix().isEmpty() ? newName : newName + QLatin1Char('.') + info.suffix());
             if (target == oldPath)
                 return;
             if (QFile::encodeName(QFileInfo(target).fileName()).size() > fileNameLimit(info.absolutePath())) {
-                QMessageBox::warning(this, tr("名称无效"), tr("文件名过长，请缩短后再试。"));
+                showLibraryWarning(this, tr("名称无效"), tr("文件名过长，请缩短后再试。"));
                 name->setFocus();
                 continue;
             }
             // Another file has that name.
             if (!QFileInfo::exists(target) || QFileInfo(target) == info)
                 break;
-            QMessageBox::warning(this, tr("重命名失败"), tr("已有同名文件：\n%1").arg(target));
+            showLibraryWarning(this, tr("重命名失败"), tr("已有同名文件：\n%1").arg(target));
         }
         name->setFocus();
     }
@@ -460,10 +460,10 @@ void VideoListDialog::showRenameDialog()
     // file itself in use.
     player->close();
     if (!QFile::rename(oldPath, target)) {
-        QMessageBox::warning(this, tr("重命名失败"),
-                             QFileInfo(info.absolutePath()).isWritable()
-                                 ? tr("目标文件已存在或文件正在被占用。")
-                                 : tr("没有写入此文件夹的权限：\n%1").arg(info.absolutePath()));
+        showLibraryWarning(this, tr("重命名失败"),
+                           QFileInfo(info.absolutePath()).isWritable()
+                               ? tr("目标文件已存在或文件正在被占用。")
+                               : tr("没有写入此文件夹的权限：\n%1").arg(info.absolutePath()));
         return;
     }
     forgetRecordedFile(oldPath);

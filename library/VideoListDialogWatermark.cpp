@@ -8,6 +8,7 @@
 #include "library/WatermarkConfig.h"
 #include "library/WatermarkCopyJob.h"
 #include "library/WatermarkDialog.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QSettings>
 
@@ -79,11 +79,11 @@ void VideoListDialog::showWatermarkDialog()
     switch (job->prepare(source.absolutePath(), accepted.text)) {
     case WatermarkCopyJob::PrepareError::Folder:
         delete job;
-        QMessageBox::warning(this, tr("处理失败"), tr("无法在视频目录创建临时文件，请检查写入权限。"));
+        showLibraryWarning(this, tr("处理失败"), tr("无法在视频目录创建临时文件，请检查写入权限。"));
         return;
     case WatermarkCopyJob::PrepareError::TextFile:
         delete job;
-        QMessageBox::warning(this, tr("处理失败"), tr("无法写入水印文字。"));
+        showLibraryWarning(this, tr("处理失败"), tr("无法写入水印文字。"));
         return;
     case WatermarkCopyJob::PrepareError::None:
         break;
@@ -144,8 +144,8 @@ void VideoListDialog::showWatermarkDialog()
             finishEdit(result, false);
             return;
         }
-        QMessageBox::warning(this, tr("处理失败"),
-                             errorText.isEmpty() ? tr("无法生成水印副本，原视频未修改。") : errorText);
+        showLibraryWarning(this, tr("处理失败"),
+                           errorText.isEmpty() ? tr("无法生成水印副本，原视频未修改。") : errorText);
     });
     job->start(resolveToolPath(QStringLiteral("ffmpeg")), record.path,
                accepted.toFFmpegFilter(QStringLiteral("watermark.txt")), duration);

@@ -90,9 +90,7 @@ void WatermarkCopyJob::start(const QString &program, const QString &source, cons
     makeChildEndWithProgram(*process, SIGKILL);
     process->setWorkingDirectory(folder());
     connect(process, &QProcess::readyReadStandardError, this, [this, process] {
-        m_errors += process->readAllStandardError();
-        if (m_errors.size() > kErrorBufferBytes)
-            m_errors = m_errors.right(kErrorBufferBytes);
+        m_errors.append(process->readAllStandardError());
     });
     connect(process, &QProcess::readyReadStandardOutput, this, [this, process] {
         // The progress reader keeps only a bounded tail of what it was given.
@@ -121,8 +119,8 @@ void WatermarkCopyJob::finish(bool success)
     if (m_done || !m_process)
         return;
     m_done = true;
-    m_errors += m_process->readAllStandardError();
-    QString errorText = QString::fromUtf8(m_errors);
+    m_errors.append(m_process->readAllStandardError());
+    QString errorText = QString::fromUtf8(m_errors.tail());
     if (errorText.size() > 1500)
         errorText = errorText.right(1500);
     if (m_process->error() == QProcess::FailedToStart && errorText.isEmpty())

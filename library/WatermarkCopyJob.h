@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recording/BoundedOutput.h"
 #include "recording/WatermarkProgress.h"
 
 #include <QByteArray>
@@ -55,7 +56,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QPointer<QProcess> m_process;
-    QByteArray m_errors;
+    BoundedOutput m_errors{0, kErrorBufferBytes};
     WatermarkProgress m_progress;
     bool m_cancelled = false;
     bool m_done = false;

@@ -1,10 +1,11 @@
 #include "library/WatermarkDialog.h"
 
-#include "app/LeftToRight.h"
-#include "app/TintedIcon.h"
+#include "widgets/LeftToRight.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "recording/NumberText.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QButtonGroup>
 #include <QColorDialog>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -480,7 +480,7 @@ void WatermarkDialog::restoreDefaults()
 void WatermarkDialog::onApplyClicked()
 {
     if (m_textEdit->text().trimmed().isEmpty()) {
-        QMessageBox::warning(this, tr("水印设置"), tr("请输入水印文字。"), QMessageBox::Ok);
+        showLibraryWarning(this, tr("水印设置"), tr("请输入水印文字。"));
         m_textEdit->setFocus();
         return;
     }

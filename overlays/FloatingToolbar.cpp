@@ -1,7 +1,7 @@
 #include "overlays/FloatingToolbar.h"
 
 #include "recording/NumberText.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/Translucency.h"
@@ -568,10 +568,9 @@ void FloatingToolbar::fitToContents()
 void FloatingToolbar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        // The move starts once the pointer has moved with the button down. Started at the
-        // press, a tap whose release comes with it (a touchpad) left the window manager's
-        // move waiting for a release that had passed: the next click anywhere moved the
-        // toolbar there instead of pressing its button.
+        // The move starts only once the pointer has moved with the button down, so a tap
+        // (a touchpad's press and release together) stays a click and never leaves a move
+        // waiting for a release that has already passed.
         m_pressPoint = event->globalPosition().toPoint();
         m_pressed = true;
         event->accept();

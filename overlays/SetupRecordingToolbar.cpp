@@ -1,6 +1,6 @@
 #include "overlays/SetupRecordingToolbar.h"
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/OverlayWindowSupport.h"

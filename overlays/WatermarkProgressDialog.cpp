@@ -1,6 +1,6 @@
 #include "overlays/WatermarkProgressDialog.h"
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,5 @@
 #include "preparation/AudioOutputMonitor.h"
 
-#include "platform/mac/PulseDeviceList.h"
 #include "platform/mac/PulseMonitorStream.h"
 
 #include <QMetaObject>
@@ -17,14 +16,6 @@ AudioOutputMonitor::AudioOutputMonitor(QObject *parent) : QObject(parent) {}
 AudioOutputMonitor::~AudioOutputMonitor()
 {
     stop();
-}
-
-PlaybackDeviceList AudioOutputMonitor::playbackDevices()
-{
-    PlaybackDeviceList devices;
-    for (const PulseDevice &device : PulseDeviceList::query().outputs)
-        devices.append({QString::fromUtf8(device.id), device.description, device.isDefault});
-    return devices;
 }
 
 QByteArray AudioOutputMonitor::monitorSourceFor(const QString &deviceId)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/win/PlaybackDevice.h"
-
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QObject>
@@ -32,8 +30,6 @@ public:
     void stop();
     QString errorString() const { return m_error; }
 
-    // The sound server's playback devices, as the speaker list offers them.
-    static PlaybackDeviceList playbackDevices();
     // The PulseAudio source that carries what the sink with this id plays.
     static QByteArray monitorSourceFor(const QString &deviceId);
 

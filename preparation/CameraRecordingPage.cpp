@@ -1,6 +1,6 @@
 #include "preparation/CameraRecordingPage.h"
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "preparation/CameraHub.h"
 

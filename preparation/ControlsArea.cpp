@@ -1,7 +1,7 @@
 #include "preparation/ControlsArea.h"
 
 #include "recording/NumberText.h"
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "platform/mac/DisplayGeometry.h"
@@ -632,15 +632,15 @@ RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
     return m_regionOverlay;
 }
 
-bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
+bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
 {
-    if (homeMode == 4) {
+    if (homeMode == HomeModeAudioOnly) {
         setCaptureMode(CaptureModeAudioOnly);
         hidePreparationOverlay();
         return true;
     }
-    if (homeMode == 2 || homeMode == 3) {
-        setCaptureMode(homeMode == 2 ? CaptureModeWindow : CaptureModeGame);
+    if (homeMode == HomeModeWindow || homeMode == HomeModeGame) {
+        setCaptureMode(homeMode == HomeModeWindow ? CaptureModeWindow : CaptureModeGame);
         chooseCaptureTarget();
         if (!isTargetUsable(m_captureTarget))
             return false;
@@ -648,7 +648,7 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
         return true;
     }
     setCaptureMode(CaptureModeScreen);
-    if (homeMode == 5 && !m_webcamOn && m_webcamToggle)
+    if (homeMode == HomeModeWebcam && !m_webcamOn && m_webcamToggle)
         m_webcamToggle->click();
 
     const QList<QScreen *> screens = QGuiApplication::screens();
@@ -666,7 +666,7 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
         return false;
 
     RegionOverlay *overlay = regionOverlay(true);
-    if (homeMode == 1) {
+    if (homeMode == HomeModeArea) {
         m_region = QRect();
         m_fullScreenTile->setChecked(false);
         m_areaTile->setChecked(true);
@@ -687,7 +687,7 @@ bool ControlsArea::prepareHomeMode(int homeMode, int screenIndex)
     m_fullScreenTile->setChecked(true);
     m_areaTile->setChecked(false);
     updateModeStyle();
-    if (homeMode == 5) {
+    if (homeMode == HomeModeWebcam) {
         overlay->setPreparationPreview(false, false);
         overlay->hideOverlay();
         return true;

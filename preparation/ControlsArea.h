@@ -88,7 +88,7 @@ public:
     // Prepares a home-page mode card (0 full screen, 1 area, 2 window, 3 game,
     // 4 audio only, 5 webcam) on the given screen (-1: the one under the pointer).
     // False when no region or target results.
-    bool prepareHomeMode(int homeMode, int screenIndex);
+    bool prepareHomeMode(HomeMode homeMode, int screenIndex);
     void hidePreparationOverlay();
     // The frame of the prepared screen or area again, as preparation showed it.
     void showPreparationFrame();

@@ -36,19 +36,21 @@ void BoundedOutput::append(const QByteArray &chunk)
     }
     if (!m_lineReader)
         return;
+    // A line keeps its start, up to the tail limit.
+    const auto addToLine = [this, &chunk](qsizetype from, qsizetype to) {
+        m_line.append(chunk.constData() + from, std::min(to - from, m_tailLimit - m_line.size()));
+    };
     qsizetype from = 0;
     for (qsizetype i = 0; i < chunk.size(); ++i) {
         const char c = chunk.at(i);
         if (c != '\n' && c != '\r')
             continue;
-        m_line.append(chunk.constData() + from, i - from);
+        addToLine(from, i);
         from = i + 1;
         m_lineReader(m_line);
         m_line.clear();
     }
-    m_line.append(chunk.constData() + from, chunk.size() - from);
-    if (m_line.size() > m_tailLimit)
-        m_line.truncate(m_tailLimit);
+    addToLine(from, chunk.size());
 }
 
 void BoundedOutput::finishLines()

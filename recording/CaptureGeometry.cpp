@@ -41,9 +41,8 @@ QSize CaptureGeometry::captureStreamSize(const QSize& outputSize, const QSize& n
     return QSize(w, h);
 }
 
-QRect CaptureGeometry::screenCropRect(const QRect& deviceRect, const QRect& nativeSurface, const QSize& frameSize)
+QRect CaptureGeometry::screenCropRect(const QRect& deviceRect, const QRect& screenGeometry, const QSize& frameSize)
 {
-    const QRect& screenGeometry = nativeSurface;
     if (!deviceRect.isValid() || !screenGeometry.isValid() || frameSize.isEmpty())
         return QRect();
     const QRect visible = deviceRect.intersected(screenGeometry);

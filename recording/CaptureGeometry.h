@@ -26,9 +26,9 @@ public:
     static QSize captureStreamSize(const QSize& outputSize, const QSize& native, const QRect& screenGeometry,
                                    qreal ratio);
 
-    // Part of a frame of `frameSize` pixels grabbed from `nativeSurface` that shows
+    // Part of a frame of `frameSize` pixels grabbed from `screenGeometry` that shows
     // `deviceRect` (both in device pixels); null when the result would be empty.
-    static QRect screenCropRect(const QRect& deviceRect, const QRect& nativeSurface, const QSize& frameSize);
+    static QRect screenCropRect(const QRect& deviceRect, const QRect& screenGeometry, const QSize& frameSize);
 
     // Where the cursor lies in an image of `imageSize` that shows `targetRect` (native
     // pixels). `globalCursor` is in logical coordinates; `screenGeometry` and `ratio` are

@@ -3,7 +3,6 @@
 #include "recording/MediaProbe.h"
 
 #include <QFileInfo>
-#include <QTimer>
 #include <QtDebug>
 
 DrainingSegment::DrainingSegment(QProcess *process, std::unique_ptr<FramePipe> pipe, const QString &path,
@@ -20,13 +19,8 @@ DrainingSegment::DrainingSegment(QProcess *process, std::unique_ptr<FramePipe> p
         m_output.append(m_process->readAll());
     });
     connect(m_process, &QProcess::finished, this, &DrainingSegment::onFinished);
-    m_killTimer = new QTimer(this);
-    m_killTimer->setSingleShot(true);
-    m_killTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_killTimer, &QTimer::timeout, this, [this] {
-        qWarning().noquote() << "[Recorder] the encoder of" << m_path << "did not end after its split, killing it";
-        kill();
-    });
+    m_endWatch = new ProgressWatch(QStringLiteral("[Recorder] the encoder of %1 after its split").arg(m_path), this);
+    connect(m_endWatch, &ProgressWatch::stalled, this, &DrainingSegment::kill);
 }
 
 DrainingSegment::~DrainingSegment()
@@ -48,7 +42,7 @@ QProcess *DrainingSegment::takeProcess()
         disconnect(process, nullptr, this, nullptr);
         process->setParent(nullptr);
     }
-    m_killTimer->stop();
+    m_endWatch->stop();
     return process;
 }
 
@@ -81,7 +75,9 @@ void DrainingSegment::finish(int limitMs)
     } else if (!m_endsWithInput) {
         m_process->write("q\n");
     }
-    m_killTimer->start(limitMs);
+    ProgressWatch::Limits limits;
+    limits.totalMs = limitMs;
+    m_endWatch->start(m_process, QString(), limits);
 }
 
 void DrainingSegment::kill()
@@ -106,7 +102,7 @@ void DrainingSegment::waitForEnd(int limitMs)
 
 void DrainingSegment::onFinished(int exitCode, QProcess::ExitStatus status)
 {
-    m_killTimer->stop();
+    m_endWatch->stop();
     m_ended = true;
     if (m_pipe)
         m_pipe->abort();

@@ -2,6 +2,7 @@
 
 #include "recording/BoundedOutput.h"
 #include "recording/FramePipe.h"
+#include "recording/ProgressWatch.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -9,8 +10,6 @@
 #include <QString>
 
 #include <memory>
-
-class QTimer;
 
 // The encoder of a segment that a split has ended. It goes on taking frames while the
 // next segment's encoder starts (so that no moment goes unrecorded), then is told to
@@ -37,8 +36,10 @@ public:
     bool writeFrame(const QImage &frame);
     qint64 pendingBytes() const;
 
+    // How long an encoder has after a split to write out the rest before it is killed.
+    static constexpr int kEndLimitMs = 20000;
     // Ends the encoder's input and gives it `limitMs` to write out the rest before it is killed.
-    void finish(int limitMs = 20000);
+    void finish(int limitMs = kEndLimitMs);
     // An encoder whose only input is a pipe that the split closes ends by itself after
     // the last sample: "q" would make it leave what is still in the pipe unread.
     void setEndsWithItsInput(bool ends) { m_endsWithInput = ends; }
@@ -68,7 +69,7 @@ private:
     qint64 m_recordedMs = 0;
     QElapsedTimer m_clock;
     BoundedOutput m_output{0, 8000};
-    QTimer *m_killTimer = nullptr;
+    ProgressWatch *m_endWatch = nullptr;
     bool m_finishing = false;
     bool m_ended = false;
     bool m_endsWithInput = false;

@@ -33,8 +33,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <qpa/qplatformscreen.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -65,9 +63,8 @@ Recorder::Recorder(QObject *parent)
 
     policyTimer = new QTimer(this);
     policyTimer->setInterval(500);
-    endingWatch = new QTimer(this);
-    endingWatch->setInterval(1000);
-    connect(endingWatch, &QTimer::timeout, this, &Recorder::checkEndingEncoder);
+    endingWatch = new ProgressWatch(QStringLiteral("[Recorder] the ending encoder"), this);
+    connect(endingWatch, &ProgressWatch::stalled, this, [this] { stalledEncoderKilled = true; });
     startWatchdog = new QTimer(this);
     startWatchdog->setSingleShot(true);
     startWatchdog->setInterval(15000);
@@ -493,11 +490,6 @@ QString Recorder::audioCaptureError(SegmentAudioPipes::Source source, const QStr
     return tr("无法捕获系统声音：声音服务器没有开始录音。请检查输出设备后重试。");
 }
 
-QList<EncoderCommandLine::Screen> Recorder::applicationScreens()
-{
-    return DisplayGeometry::applicationDisplays();
-}
-
 EncoderCommandLine::Inputs Recorder::commandLineInputs() const
 {
     EncoderCommandLine::Inputs in;
@@ -538,7 +530,7 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     if (QThread::idealThreadCount() * 3 / 2 > kSoftwareEncoderThreads)
         in.encoderThreads = kSoftwareEncoderThreads;
 
-    in.screens = applicationScreens();
+    in.screens = DisplayGeometry::applicationDisplays();
     in.primaryScreen = QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen());
     in.inputForm = DeviceInputArguments::form();
     in.display = DeviceInputArguments::currentDisplay();

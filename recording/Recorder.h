@@ -7,6 +7,7 @@
 #include "recording/FrameClock.h"
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
+#include "recording/ProgressWatch.h"
 #include "recording/RecordingPolicy.h"
 #include "recording/SegmentAudioPipes.h"
 
@@ -285,7 +286,6 @@ protected:
     QImage heldFrame;
     SegmentEndReason pendingReason = SegmentEndReason::None;
     bool segmentStopping = false;
-    int segmentGeneration = 0;
     bool awaitingFirstMedia = false;
     bool startTimedOut = false;
     bool startedEmitted = false;
@@ -342,8 +342,6 @@ protected:
     // Segment chain.
     bool startSegment();
     bool startScreenCapture();
-    // The application's screens as the encoder's command line describes them.
-    static QList<EncoderCommandLine::Screen> applicationScreens();
     QString makeSegmentPath() const;
     // The folder and kept files of the recording's segments.
     QString partsFolder() const;
@@ -357,7 +355,8 @@ protected:
     // An encoder whose inputs are closed and that shows no progress (no output, its file not
     // growing) for this long is stuck: it is ended, and its segment kept as far as it plays.
     static constexpr int kStuckEncoderMs = 6000;
-    void checkEndingEncoder();
+    // One that works on but has not ended this long after its inputs were closed is ended too.
+    static constexpr int kEndingEncoderMs = 20000;
     // The ending encoder was killed for want of progress (it stopped responding): its file
     // may end before what was recorded. recordedMs() at the launch of the running segment;
     // where the recording's first gap begins once a segment is short by more than a second
@@ -369,9 +368,7 @@ protected:
     qint64 stallMissingMs = 0;
     void tellStalledEncoder(const QString &path, qint64 fileMs);
     void concludeFinalization(const QString &path, qint64 fileMs);
-    QTimer *endingWatch = nullptr;
-    QElapsedTimer encoderActivity;
-    qint64 endingSegmentBytes = -1;
+    ProgressWatch *endingWatch = nullptr;
     void stopAudioCaptures();
     void resumeNextSegment();
     bool launchNextSegment();

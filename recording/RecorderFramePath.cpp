@@ -31,7 +31,7 @@ QSize Recorder::nativeDesktopCaptureSize() const
         return QSize(captureRect.width() & ~1, captureRect.height() & ~1);
     if (captureRect.isValid()) {
         // Device pixels through the display of each corner: an area across displays.
-        const QRect device = DisplayGeometry::toDevice(applicationScreens(), captureRect);
+        const QRect device = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect);
         return CaptureGeometry::nativeSize(device, 1.0);
     }
     if (!screen)
@@ -269,7 +269,7 @@ void Recorder::onEncoderOutput()
 
     if (!result.trimmedChunk.isEmpty()) {
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
-        encoderActivity.start(); // a sign of progress (the rest of a line is none)
+        endingWatch->noteProgress(); // a sign of progress (the rest of a line is none)
     }
     // The next segment of a split has opened its inputs and reads them from now on. An
     // encoder of our frames takes over once it has read the frame it was primed with.

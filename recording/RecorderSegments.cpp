@@ -37,8 +37,6 @@
 #include <QThreadPool>
 #include <QTimer>
 
-#include <qpa/qplatformscreen.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -489,6 +487,7 @@ bool Recorder::startSegment()
     outputMonitor.resetSegment();
     encoderOutput.clear();
     segmentStopping = false;
+    endingWatch->stop();
     pendingReason = SegmentEndReason::None;
     downgradePending = false;
     startTimedOut = false;
@@ -646,7 +645,7 @@ bool Recorder::startScreenCapture()
     const QList<QScreen*> screens = QGuiApplication::screens();
     // The chosen display, or every display an area over several touches.
     const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(
-        applicationScreens(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureRect);
+        DisplayGeometry::applicationDisplays(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureRect);
     if (outputSize.isValid() && !captureStreamSize.isValid()) {
         const QSize native = nativeDesktopCaptureSize();
         if (surface && native.isValid()) {
@@ -665,7 +664,7 @@ bool Recorder::startScreenCapture()
     heldFrame = screenCapture->latestFrame();
     pipeFrameSize = heldFrame.size();
     if (captureRect.isValid() && surface) {
-        const QRect crop = CaptureGeometry::screenCropRect(DisplayGeometry::toDevice(applicationScreens(), captureRect),
+        const QRect crop = CaptureGeometry::screenCropRect(DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect),
                                                            surface->nativeGeometry, pipeFrameSize);
         if (crop.isValid()) {
             cropRect = crop;
@@ -764,47 +763,15 @@ void Recorder::stopCurrentSegment()
     if (chain->encoder()->state() == QProcess::NotRunning || segmentStopping || awaitingFirstMedia)
         return;
     segmentStopping = true;
-    const int generation = ++segmentGeneration;
     startWatchdog->stop();
     stopAudioCaptures();
     askEncoderToEnd();
-    encoderActivity.start();
-    endingSegmentBytes = currentSegmentBytes();
-    endingWatch->start();
-    // Only for this encoder while it is still ending: the next recording's (or the next
-    // segment's) encoder that runs when the time is up is not the one it waits for.
-    const qint64 encoderPid = chain->encoder()->processId();
-    QTimer::singleShot(20000, Qt::PreciseTimer, this, [this, generation, encoderPid] {
-        if (generation == segmentGeneration && segmentStopping && chain->encoder()->state() != QProcess::NotRunning
-            && chain->encoder()->processId() == encoderPid && pendingReason != SegmentEndReason::None) {
-            qWarning().noquote() << "[Recorder] FFmpeg did not exit after q, killing. Its threads wait in:"
-                                 << childThreadWaits(chain->encoder()->processId());
-            stalledEncoderKilled = true;
-            chain->encoder()->kill();
-        }
-    });
-}
-
-void Recorder::checkEndingEncoder()
-{
-    if (!segmentStopping || chain->encoder()->state() == QProcess::NotRunning) {
-        endingWatch->stop();
-        return;
-    }
     // Writing out what it holds, an encoder prints its progress or adds to its file.
-    const qint64 bytes = currentSegmentBytes();
-    if (bytes != endingSegmentBytes) {
-        endingSegmentBytes = bytes;
-        encoderActivity.start();
-    }
-    if (encoderActivity.elapsed() < kStuckEncoderMs)
-        return;
-    endingWatch->stop();
-    qWarning().noquote() << "[Recorder] the encoder shows no progress" << encoderActivity.elapsed()
-                         << "ms after its inputs were closed; ending it. Its threads wait in:"
-                         << childThreadWaits(chain->encoder()->processId());
-    stalledEncoderKilled = true;
-    chain->encoder()->kill();
+    ProgressWatch::Limits limits;
+    limits.checkEveryMs = 1000;
+    limits.withoutProgressMs = kStuckEncoderMs;
+    limits.totalMs = kEndingEncoderMs;
+    endingWatch->start(chain->encoder(), currentSegmentPath, limits);
 }
 
 bool Recorder::pause()

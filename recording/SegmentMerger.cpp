@@ -1,13 +1,11 @@
 #include "recording/SegmentMerger.h"
 
-#include "recording/ChildProcessLifetime.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/FfmpegEscape.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -32,10 +30,8 @@ int even(int v)
 
 SegmentMerger::SegmentMerger(QObject *parent)
     : QObject(parent)
-    , m_stallWatch(new QTimer(this))
+    , m_stallWatch(new ProgressWatch(QStringLiteral("[Recorder merge] ffmpeg"), this))
 {
-    m_stallWatch->setInterval(500);
-    connect(m_stallWatch, &QTimer::timeout, this, &SegmentMerger::checkStall);
 }
 
 SegmentMerger::~SegmentMerger()
@@ -343,14 +339,10 @@ void SegmentMerger::launch(const QStringList &args)
     m_output.clear();
     m_progress.reset(m_settings.durationMs);
     m_stepClock.start();
-    m_lastActivity.start();
-    m_targetBytes = -1;
-    m_stalled = false;
-    m_stallWatch->start();
     connect(process, &QProcess::readyRead, this, [this, process] {
         if (process != m_process)
             return;
-        m_lastActivity.start();
+        m_stallWatch->noteProgress(); // any output
         const QByteArray chunk = process->readAll();
         m_output.append(chunk);
         if (const auto update = m_progress.feed(chunk, m_stepClock.elapsed()))
@@ -364,27 +356,11 @@ void SegmentMerger::launch(const QStringList &args)
             onProcessEnded(process, false);
     });
     qInfo().noquote() << "[Recorder merge]" << m_settings.ffmpegProgram << args.join(QLatin1Char(' '));
+    ProgressWatch::Limits limits;
+    limits.checkEveryMs = 500;
+    limits.withoutProgressMs = kStallMs;
+    m_stallWatch->start(process, m_target, limits);
     process->start(m_settings.ffmpegProgram, args, QIODevice::ReadOnly);
-}
-
-void SegmentMerger::checkStall()
-{
-    if (!m_process || m_process->state() == QProcess::NotRunning) {
-        m_stallWatch->stop();
-        return;
-    }
-    const qint64 bytes = QFileInfo(m_target).size();
-    if (bytes != m_targetBytes) {
-        m_targetBytes = bytes;
-        m_lastActivity.start();
-    }
-    if (m_lastActivity.elapsed() < kStallMs)
-        return;
-    m_stallWatch->stop();
-    qWarning().noquote() << "[Recorder merge] ffmpeg shows no progress for" << m_lastActivity.elapsed()
-                         << "ms; ending it. Its threads wait in:" << childThreadWaits(m_process->processId());
-    m_stalled = true;
-    m_process->kill();
 }
 
 void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
@@ -406,7 +382,7 @@ void SegmentMerger::onProcessEnded(QProcess *process, bool ok)
     m_process = nullptr;
     process->deleteLater();
 
-    if (m_stalled) {
+    if (m_stallWatch->hasEnded()) {
         // Another step would wait on the same disk or tool.
         finish(false, tr("FFmpeg 停止了响应，分段没有合并。"));
         return;

@@ -2,6 +2,7 @@
 
 #include "recording/BoundedOutput.h"
 #include "recording/MediaProbe.h"
+#include "recording/ProgressWatch.h"
 #include "recording/WatermarkProgress.h"
 
 #include <QElapsedTimer>
@@ -11,8 +12,6 @@
 #include <QProcess>
 #include <QSize>
 #include <QStringList>
-
-class QTimer;
 
 // Settings of the recording whose segments are joined.
 struct MergeSettings
@@ -91,7 +90,6 @@ private:
     void runReencode();
     void launch(const QStringList &args);
     void onProcessEnded(QProcess *process, bool ok);
-    void checkStall();
     void finish(bool ok, const QString &detail);
 
     QStringList m_segments;
@@ -106,10 +104,7 @@ private:
     BoundedOutput m_output{0, 65536}; // of the running step: enough for the failure detail and its cause line
     WatermarkProgress m_progress;
     QElapsedTimer m_stepClock;
-    QTimer *m_stallWatch = nullptr;
-    QElapsedTimer m_lastActivity; // the step's last output or growth of its file
-    qint64 m_targetBytes = -1;
-    bool m_stalled = false;
+    ProgressWatch *m_stallWatch = nullptr;
     bool m_probed = false;
     bool m_copyEnded = false;
     bool m_copyOk = false;

@@ -13,19 +13,17 @@ void WatermarkProgress::reset(qint64 totalMs)
 {
     m_totalMs = totalMs;
     m_lastPercent = -1;
-    m_buffer.clear();
+    m_output.clear();
 }
 
 std::optional<WatermarkProgress::Update> WatermarkProgress::feed(const QByteArray &chunk,
                                                                 qint64 elapsedMs)
 {
-    m_buffer += chunk;
-    if (m_buffer.size() > kTrimAbove)
-        m_buffer = m_buffer.right(kKeepAfterTrim);
+    m_output.append(chunk);
 
     // ffmpeg prints out_time_ms in microseconds too, so both keys are read the same way.
     qint64 last = -1;
-    auto it = m_timeKey.globalMatch(QString::fromLatin1(m_buffer));
+    auto it = m_timeKey.globalMatch(QString::fromLatin1(m_output.tail()));
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         last = m.hasCaptured(1) ? m.captured(1).toLongLong()

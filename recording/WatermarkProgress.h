@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/BoundedOutput.h"
+
 #include <QByteArray>
 #include <QRegularExpression>
 #include <optional>
@@ -25,14 +27,14 @@ public:
     std::optional<Update> feed(const QByteArray &chunk, qint64 elapsedMs);
 
     int lastPercent() const { return m_lastPercent; }
-    const QByteArray &buffer() const { return m_buffer; }
+    // The last kKeepBytes of the output.
+    QByteArray buffer() const { return m_output.tail(); }
 
-    static constexpr int kTrimAbove = 32768;
-    static constexpr int kKeepAfterTrim = 8192;
+    static constexpr int kKeepBytes = 8192;
 
 private:
     qint64 m_totalMs = 0;
     int m_lastPercent = -1;
-    QByteArray m_buffer;
+    BoundedOutput m_output{0, kKeepBytes};
     QRegularExpression m_timeKey;
 };

@@ -22,7 +22,7 @@ if [[ -z "$lupdate" ]]; then
 fi
 
 dirs=()
-for d in app recording platform preparation overlays library dialogs; do
+for d in app recording platform preparation overlays library dialogs widgets; do
   [[ -d "$d" ]] && dirs+=("$d")
 done
 

@@ -22,7 +22,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "../support/capture_test_support.h"
+#include "../support/CaptureTestSupport.h"
 
 class TestCaptureE2E : public QObject
 {
@@ -40,7 +40,7 @@ private slots:
 
     void screenFramesShowOtherWindowsWithCursor()
     {
-        HelperWindow red;
+        TestWindowProcess red;
         QVERIFY(red.open(QStringLiteral("Red probe"), QStringLiteral("#ff0000"), QRect(100, 100, 400, 300)));
         QCursor::setPos(200, 200);
 
@@ -212,7 +212,7 @@ private slots:
 
     void windowListPreviewAndFrames()
     {
-        HelperWindow probe;
+        TestWindowProcess probe;
         QVERIFY(probe.open(QStringLiteral("Vistrelle probe 窗口"), QStringLiteral("#00c000"),
                            QRect(300, 300, 500, 300)));
         auto findProbe = [&] {
@@ -233,7 +233,7 @@ private slots:
             QVERIFY(own.ownerPid != QCoreApplication::applicationPid());
 
         // Another window covering the probe shows neither in its preview nor in its frames.
-        HelperWindow cover;
+        TestWindowProcess cover;
         QVERIFY(cover.open(QStringLiteral("Cover"), QStringLiteral("#0000ff"), QRect(250, 250, 700, 450)));
 
         std::optional<QImage> preview = previewOnce(probe.id());
@@ -283,7 +283,7 @@ private slots:
 
     void underAWindowManager()
     {
-        HelperWindow probe;
+        TestWindowProcess probe;
         QVERIFY(probe.open(QStringLiteral("Framed probe"), QStringLiteral("#c08000"),
                            QRect(400, 200, 500, 300)));
         // The desktop's own window manager when it has one; else one of our own.

@@ -13,7 +13,7 @@
 #include "platform/mac/X11FrameGrabber.h"
 #include "platform/mac/X11WindowPixmap.h"
 
-#include "../support/capture_test_support.h"
+#include "../support/CaptureTestSupport.h"
 #include "../support/PrivateXServer.h"
 
 class TestCaptureFallback : public QObject
@@ -40,7 +40,7 @@ private slots:
         QVERIFY(!grabber.usesSharedMemory());
         QVERIFY(allOpaque(frame));
 
-        HelperWindow red;
+        TestWindowProcess red;
         QVERIFY(red.open(QStringLiteral("Red"), QStringLiteral("#ff0000"), QRect(100, 100, 300, 200)));
         MacScreenCapture capture;
         QVERIFY2(capture.start(0, m_toolbar->winId(), 15, QSize(512, 384), &error), qPrintable(error));
@@ -51,7 +51,7 @@ private slots:
 
     void windowFramesAndPreviewFromTheScreen()
     {
-        HelperWindow probe;
+        TestWindowProcess probe;
         QVERIFY(probe.open(QStringLiteral("Fallback probe"), QStringLiteral("#00c000"),
                            QRect(200, 200, 400, 300)));
         WindowFrameSource source;

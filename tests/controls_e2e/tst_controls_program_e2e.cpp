@@ -21,7 +21,7 @@
 #include "../support/MainWindowDriver.h"
 #include "../support/TestWindowProcess.h"
 #include "../support/WebcamTestSupport.h"
-#include "../support/ScreenPosition.h"
+#include "../support/ServerWindowPosition.h"
 #include "SoundServer.h"
 
 #include "app/HomePage.h"

@@ -124,7 +124,7 @@ private slots:
         WatermarkProgress big(100000);
         QByteArray noise(40000, 'x');
         big.feed(noise, 10);
-        QVERIFY(big.buffer().size() <= WatermarkProgress::kTrimAbove);
+        QVERIFY(big.buffer().size() <= WatermarkProgress::kKeepBytes);
         u = big.feed("\nout_time_us=10000000\n", 10);
         QVERIFY(u);
         QCOMPARE(u->percent, 10);

@@ -300,16 +300,20 @@ private slots:
         QCOMPARE(VideoListDialog::timeText(2.5), QString("00:03"));
     }
 
-    // The runner's log keeps its last 8000 characters once it reaches 12001; progress is
+    // The runner's log keeps the last of a tool's output on both channels; progress is
     // measured on every time stamp and never reaches 100 before the end.
     void progressAndLog()
     {
-        QString log;
-        appendBoundedLog(log, QString(12000, QLatin1Char('a')));
-        QCOMPARE(log.size(), 12000);
-        appendBoundedLog(log, QStringLiteral("bc"));
-        QCOMPARE(log.size(), 8000);
-        QVERIFY(log.endsWith(QLatin1String("abc")));
+        FfmpegJobSettings chatty;
+        chatty.program = QStringLiteral("sh");
+        chatty.arguments = {QStringLiteral("-c"), QStringLiteral("head -c 50000 /dev/zero | tr '\\0' a; echo bc; "
+                                                                 "head -c 50000 /dev/zero | tr '\\0' e >&2; echo f >&2")};
+        chatty.mergeChannels = false;
+        const FfmpegJobResult ran = runFfmpegJob(chatty);
+        QCOMPARE(ran.log.size(), FfmpegJobResult::kLogBytes);
+        QVERIFY(ran.log.endsWith(QLatin1String("abc\n")));
+        QCOMPARE(ran.errorLog.size(), FfmpegJobResult::kLogBytes);
+        QVERIFY(ran.errorLog.endsWith(QLatin1String("ef\n")));
         QCOMPARE(logTail(QString(1200, QLatin1Char('x')), 1200).size(), 1200);
         QCOMPARE(logTail(QString(1300, QLatin1Char('x')), 1200).size(), 1200);
 
@@ -706,16 +710,14 @@ private slots:
         connect(&queue, &MetadataQueue::probed, this,
                 [&order](int, int, const QString &path, const VideoRecord &) { order << path; });
         queue.setWanted([&paths] { return QStringList{paths.at(17), paths.at(18)}; });
-        QList<VideoRecord> records = scan();
-        queue.restart(1, records);
+        QList<VideoRecord> records = queue.restart(1, scan());
         queue.startWaiting();
         QTRY_COMPARE(order.size(), 20);
         QCOMPARE(order.mid(0, 2), (QStringList{paths.at(17), paths.at(18)}));
 
         QVERIFY(writeBytes(paths.at(5), "rewritten, longer"));
         order.clear();
-        records = scan();
-        queue.restart(2, records);
+        records = queue.restart(2, scan());
         QCOMPARE(records.at(3).duration, 7); // known at once
         QCOMPARE(records.at(5).duration, 0);
         queue.startWaiting();

@@ -1,6 +1,6 @@
 // The overlays on a real X server with a compositor, driven by real X events.
 #include "../support/OverlayE2eSupport.h"
-#include "../support/capture_test_support.h"
+#include "../support/CaptureTestSupport.h"
 
 #include "dialogs/StopRecordingDialog.h"
 #include "overlays/AnnotationOverlay.h"
@@ -106,7 +106,7 @@ void TestOverlaysE2e::annotationInRecording(bool fullScreen)
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen->geometry();
     const int w = desktop.width(), h = desktop.height();
-    HelperWindow backdrop;
+    TestWindowProcess backdrop;
     QVERIFY(backdrop.open(QStringLiteral("Overlay backdrop"), QStringLiteral("#2f6fb0"), desktop));
 
     const QRect area = fullScreen ? desktop : QRect(w / 5 & ~1, (h * 35 / 100) & ~1, (w * 2 / 5) & ~1, (h * 2 / 5) & ~1);

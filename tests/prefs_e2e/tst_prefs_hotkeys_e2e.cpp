@@ -5,7 +5,7 @@
 // ffmpeg and checked with ffprobe.
 
 #include "dialogs/SettingsDialog.h"
-#include "../support/ScreenPosition.h"
+#include "../support/ServerWindowPosition.h"
 #include "../support/MainWindowDriver.h"
 
 #include "app/GlobalHotkey.h"

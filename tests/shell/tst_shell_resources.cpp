@@ -1,7 +1,7 @@
 // The built-in resources: every icon the interface asks for exists and draws, the
 // window icon loads, and the style sheet parses and names only resources that exist.
 
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>

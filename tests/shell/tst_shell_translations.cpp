@@ -382,7 +382,7 @@ void TestTranslations::initTestCase()
                      QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-no-ui-lines"),
                      QStringLiteral("-extensions"), QStringLiteral("cpp,h")};
     const QDir root(QStringLiteral(VISTRELLE_SOURCE_DIR));
-    for (const char *dir : {"app", "recording", "platform", "preparation", "overlays", "library", "dialogs"}) {
+    for (const char *dir : {"app", "recording", "platform", "preparation", "overlays", "library", "dialogs", "widgets"}) {
         if (root.exists(QLatin1String(dir)))
             args << root.filePath(QLatin1String(dir));
     }
@@ -530,7 +530,7 @@ void TestTranslations::chineseTextsOfTheCodeGoThroughTranslation()
     };
     QStringList bypassing;
     const QDir root(QStringLiteral(VISTRELLE_SOURCE_DIR));
-    for (const char *dir : {"app", "recording", "platform", "preparation", "overlays", "library", "dialogs"}) {
+    for (const char *dir : {"app", "recording", "platform", "preparation", "overlays", "library", "dialogs", "widgets"}) {
         QDirIterator it(root.filePath(QLatin1String(dir)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                         QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

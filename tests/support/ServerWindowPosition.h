@@ -47,3 +47,12 @@ inline std::optional<QPoint> windowPositionOnServer(const QWidget *widget)
     }
     return native;
 }
+
+// A widget's centre on the screen, from where the X server has its window. Under the window
+// manager Qt has been seen to keep (0, 0) as the position of a dialog that the window manager
+// placed elsewhere, so positions from mapToGlobal would miss it.
+inline QPoint centreOnScreen(QWidget *widget)
+{
+    const QPoint window = rootCornerOnServer(widget->window()->winId()).value_or(QPoint());
+    return window + widget->mapTo(widget->window(), widget->rect().center());
+}

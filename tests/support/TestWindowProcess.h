@@ -1,7 +1,7 @@
 #pragma once
-// A plain coloured window of another process (capture_test_window) for the
-// preparation end-to-end tests: the window picker lists only other programs'
-// windows, and click-through is about clicks reaching another program.
+// A plain coloured window of another process (capture_test_window): the capture layer and
+// the window picker leave the own process's windows out, and click-through is about clicks
+// reaching another program.
 #include <QtTest>
 #include <QProcess>
 

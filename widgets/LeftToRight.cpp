@@ -1,4 +1,4 @@
-#include "app/LeftToRight.h"
+#include "widgets/LeftToRight.h"
 
 #include <QDateTimeEdit>
 #include <QWidget>

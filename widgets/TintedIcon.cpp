@@ -1,4 +1,4 @@
-#include "app/TintedIcon.h"
+#include "widgets/TintedIcon.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

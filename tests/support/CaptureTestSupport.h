@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QWidget>
 
+#include "TestWindowProcess.h"
 #include "platform/mac/MacWindowHelpers.h"
 
 #include <functional>
@@ -15,53 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A window of another process: the capture layer leaves the own process's windows out.
-class HelperWindow
-{
-public:
-    bool open(const QString &title, const QString &colour, const QRect &geometry)
-    {
-        m_process = std::make_unique<QProcess>();
-        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process->start(QStringLiteral(CAPTURE_TEST_WINDOW),
-                         {title, colour, QString::number(geometry.x()), QString::number(geometry.y()),
-                          QString::number(geometry.width()), QString::number(geometry.height())});
-        if (!m_process->waitForStarted(5000))
-            return false;
-        QElapsedTimer timer;
-        timer.start();
-        QByteArray line;
-        while (!line.contains('\n') && timer.elapsed() < 10000) {
-            m_process->waitForReadyRead(200);
-            line += m_process->readAllStandardOutput();
-        }
-        const QList<QByteArray> words = line.trimmed().split(' ');
-        if (words.size() != 2 || words.first() != "ready")
-            return false;
-        m_id = words.at(1).toULongLong();
-        QTest::qWait(200); // let the compositor show it
-        return m_id != 0;
-    }
-
-    void close()
-    {
-        if (!m_process)
-            return;
-        m_process->closeWriteChannel();
-        if (!m_process->waitForFinished(5000))
-            m_process->kill();
-        m_process->waitForFinished(2000);
-        m_process.reset();
-    }
-
-    ~HelperWindow() { close(); }
-    quint64 id() const { return m_id; }
-
-private:
-    std::unique_ptr<QProcess> m_process;
-    quint64 m_id = 0;
-};
 
 inline bool allOpaque(const QImage &image)
 {

@@ -1,4 +1,4 @@
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -25,8 +25,8 @@ bool openContainingFolder(const QString &path, QWidget *parent)
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         return true;
     qWarning().noquote() << "[Media library] The desktop could not open the folder" << folder;
-    QMessageBox::warning(parent, QCoreApplication::translate("Common", "Open Folder"),
-                         QCoreApplication::translate("Common", "无法打开文件夹：\n%1").arg(QDir::toNativeSeparators(folder)));
+    showLibraryWarning(parent, QCoreApplication::translate("Common", "Open Folder"),
+                       QCoreApplication::translate("Common", "无法打开文件夹：\n%1").arg(QDir::toNativeSeparators(folder)));
     return false;
 }
 
@@ -46,11 +46,25 @@ void showOpenFolderMessage(QWidget *parent, const QString &title, const QString 
         openContainingFolder(path, parent);
 }
 
-void showLibraryWarning(QWidget *parent, const QString &title, const QString &text)
+namespace {
+
+void showWideBox(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     widenMessageBox(box);
     box.exec();
+}
+
+} // namespace
+
+void showLibraryWarning(QWidget *parent, const QString &title, const QString &text)
+{
+    showWideBox(QMessageBox::Warning, parent, title, text);
+}
+
+void showLibraryInformation(QWidget *parent, const QString &title, const QString &text)
+{
+    showWideBox(QMessageBox::Information, parent, title, text);
 }
 
 void widenMessageBox(QMessageBox &box)

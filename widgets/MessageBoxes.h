@@ -14,8 +14,10 @@ void showOpenFolderMessage(QWidget *parent, const QString &title, const QString 
 // returns false.
 bool openContainingFolder(const QString &path, QWidget *parent = nullptr);
 
-// A warning box wide enough for its title and its longest unbreakable word (see widenMessageBox).
+// A warning or information box wide enough for its title and its longest unbreakable word
+// (see widenMessageBox).
 void showLibraryWarning(QWidget *parent, const QString &title, const QString &text);
+void showLibraryInformation(QWidget *parent, const QString &title, const QString &text);
 
 // Before the box is shown, all set: wide enough that the window manager's title bar shows the whole title
 // and that the longest stretch of its text without a break (a long file name) stays on one line,
