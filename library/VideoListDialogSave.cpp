@@ -445,7 +445,7 @@ bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &succ
         showOpenFolderMessage(this, successTitle,
                               (saved.isEmpty() ? tr("操作已完成。") : tr("文件已保存：\n%1").arg(saved)) + unchecked, saved);
     else if (!unchecked.isEmpty() && isVisible())
-        QMessageBox::information(this, tr("媒体库"), unchecked.trimmed());
+        showLibraryInformation(this, tr("媒体库"), unchecked.trimmed());
     return true;
 }
 
