@@ -266,7 +266,7 @@ void TestMainWindowSessionE2E::stalledEncoderIsSavedAndTold()
     // encoder still runs, the stop waits for it and says so.
     const bool frozenEnded = ::kill(pid_t(encoders.first()), 0) != 0;
     qInfo() << "the frozen encoder" << (frozenEnded ? "was ended before the stop" : "runs at the stop");
-    const QList<qint64> working = TestMedia::encodersMentioning(m_saveDir.path());
+    const QList<qint64> working = OwnProcesses::encodersMentioning(m_saveDir.path());
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     auto *state = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("RecText"));
     if (frozenEnded) {
