@@ -12,6 +12,7 @@
 #include <QMediaDevices>
 #include <QMutexLocker>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -225,8 +226,10 @@ void VideoPlayer::dropFrames()
     m_newestPicturePts = -1;
     m_deliveredSerial = m_newestPictureSerial = m_newestDecodedSerial;
     lock.unlock();
-    // Freed pictures would otherwise stay in the heap.
+    // Freed pictures would otherwise stay in the heap; what the player's own threads free
+    // while they end is given back a moment later.
     releaseFreedMemory();
+    QTimer::singleShot(1000, this, [] { releaseFreedMemory(); });
 }
 
 qint64 VideoPlayer::seekTargetMs(double seconds, double duration)
