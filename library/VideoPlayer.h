@@ -59,6 +59,9 @@ public:
     float volume() const { return m_volume; }
     float speed() const { return m_speed; }
     bool hasAudioOutput() const { return m_player->audioOutput() != nullptr; }
+    // Whether a seek goes where it asks: not before the player knows the file's length, and
+    // never in a Matroska file (Qt Multimedia 6.4 reports none and plays from the start).
+    bool canSeek() const { return m_duration > 0; }
     QImage currentFrameSnapshot();
 
     // The position a seek to `seconds` goes to: within 0..duration once the duration is

@@ -8,6 +8,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
+#include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/TimelineRangeWidget.h"
@@ -298,7 +299,9 @@ private slots:
         QCOMPARE(VideoListDialog::formatSize(1048576), QString("1.0 MB"));
         QCOMPARE(VideoListDialog::formatSize(qint64(1) << 30), QString("1.00 GB"));
         QCOMPARE(VideoListDialog::timeText(-3), QString("00:00"));
-        QCOMPARE(VideoListDialog::timeText(2.5), QString("00:03"));
+        // The whole second the picture is in.
+        QCOMPARE(VideoListDialog::timeText(3.5), QString("00:03"));
+        QCOMPARE(VideoListDialog::timeText(4.0), QString("00:04"));
     }
 
     // The runner's log keeps its last 8000 characters once it reaches 12001; progress is
@@ -801,6 +804,21 @@ private slots:
         QTest::qWait(100);
         QVERIFY2(delivered.size() <= 2, qPrintable(QString::number(delivered.size())));
         QCOMPARE(qBlue(player.currentFrameSnapshot().pixel(0, 0)), 59 * 4);
+    }
+
+    // A 200-character name with no break point wraps in a message box: all of it shows.
+    void longNameInMessage()
+    {
+        const QString text = QStringLiteral("截图已保存到：\n/videos/") + QString(200, QLatin1Char('n')) + ".png";
+        QMessageBox box(QMessageBox::Information, QStringLiteral("截图完成"), text);
+        widenMessageBox(box);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(box.width() <= box.screen()->availableGeometry().width());
+        QVERIFY2(label->minimumSizeHint().width() <= label->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(label->minimumSizeHint().width()).arg(label->width())));
+        QCOMPARE(label->text().remove(QChar(0x200B)), text);
     }
 
     // Decoded frames become pictures on the CPU, with their planes in the right order: a red
