@@ -57,6 +57,11 @@ BottomBar::~BottomBar()
 {
     if (m_countdown)
         delete m_countdown.data();
+    // The library window has no parent: it goes with the bar, at once, since after the event
+    // loop has ended a later deletion would never come and its player would outlive the
+    // application.
+    if (m_library)
+        delete m_library.data();
 }
 
 QPushButton *BottomBar::makeButton(const QString &iconPath, const QString &text, bool checkable, bool rightBorder)

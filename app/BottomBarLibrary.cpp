@@ -25,7 +25,6 @@ void BottomBar::ensureLibraryWindow()
         return;
     VideoListDialog *library = createVideoListDialog(nullptr);
     m_library = library;
-    connect(this, &QObject::destroyed, library, &QObject::deleteLater);
     connect(library, &VideoListDialog::openRequested, this, &BottomBar::openVideoRequested);
     connect(library, &QDialog::finished, this, [this] {
         emit mediaLibraryClosed();

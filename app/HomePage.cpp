@@ -304,7 +304,9 @@ void HomePage::openRecording(const QString &path)
     QWidget *top = window();
     VideoListDialog *library = createVideoListDialog(nullptr);
     library->setAttribute(Qt::WA_DeleteOnClose);
-    connect(top, &QObject::destroyed, library, &QObject::deleteLater);
+    // Deleted with the main window, at once: after the event loop has ended a later deletion
+    // would never come.
+    connect(top, &QObject::destroyed, library, [library] { delete library; });
     QPointer<HomePage> page = this;
     connect(library, &QDialog::finished, this, [page, top] {
         if (!page)

@@ -5,6 +5,7 @@
 #include "app/SingleInstanceLock.h"
 #include "app/TerminationSignals.h"
 #include "dialogs/SettingsDialog.h"
+#include "platform/mac/ProcessMemory.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -64,6 +65,7 @@ public:
 
 int main(int argc, char *argv[])
 {
+    keepHeapsCompact();
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     // Every quit is explicit; a parentless dialog closed while the main window is

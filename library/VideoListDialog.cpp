@@ -338,9 +338,8 @@ void VideoListDialog::buildUi()
     connect(seekSlider, &QSlider::sliderPressed, this, [this] { sliderDragging = true; });
     connect(seekSlider, &QSlider::sliderReleased, this, [this] {
         sliderDragging = false;
-        stillSeconds = -1; // the place sought to is the time shown from now on
         if (durationSeconds > 0)
-            player->seek(durationSeconds * seekSlider->value() / 10000.0);
+            seekOrShowStill(durationSeconds * seekSlider->value() / 10000.0);
     });
     connect(player, &VideoPlayer::frameReady, this, &VideoListDialog::onFrameReady);
     connect(player, &VideoPlayer::positionChanged, this, &VideoListDialog::onPositionChanged);

@@ -180,6 +180,11 @@ private:
     void applyQueuedMetadata();
     void stopPreviewJob();
     void showPlaybackTime(double seconds);
+    // Where the preview stands: the still's time while a still is shown, else the player's.
+    double playheadSeconds() const;
+    // Goes to `seconds`: by the player where it can seek, else by a still grabbed there.
+    void seekOrShowStill(double seconds);
+    void showStillAt(double seconds);
     // Runs a picture grab on a pool thread; `done` gets its result on the GUI thread.
     void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
     void saveScreenshot(const QString &path, const QImage &frame);
@@ -257,6 +262,10 @@ private:
     // The time of the preview still while it is the picture shown (before the player has given
     // one), -1 otherwise: the time label and a Screenshot go by it.
     double stillSeconds = -1;
+    // The still stands for a place the player cannot go to (a file it cannot seek in): the
+    // player's own pictures do not replace it until playback starts. A grab for it is running.
+    bool stillHeld = false;
+    bool stillGrabRunning = false;
     QObject *previewJob = nullptr;               // the running preview-picture grab
     std::shared_ptr<QAtomicInt> previewWanted; // cleared to end it
     QVideoWidget *fullscreenView = nullptr;

@@ -193,15 +193,18 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
         resumeAfterScrub = player->isPlaying();
         if (resumeAfterScrub)
             player->pause();
-        player->seek(t);
+        seekOrShowStill(t);
         updatePlaybackUi(false);
     };
-    rangeBar->onScrubbed = [this](double t) { player->seek(t); };
+    rangeBar->onScrubbed = [this](double t) { seekOrShowStill(t); };
     rangeBar->onScrubFinished = [this](double t) {
-        player->seek(t);
-        if (resumeAfterScrub)
+        seekOrShowStill(t);
+        // A file the player cannot seek in stays paused at the still: playing on would go
+        // from elsewhere.
+        const bool resume = resumeAfterScrub && !stillHeld;
+        if (resume)
             player->play();
-        updatePlaybackUi(resumeAfterScrub);
+        updatePlaybackUi(resume);
         resumeAfterScrub = false;
     };
     return panel;
@@ -279,7 +282,7 @@ void VideoListDialog::setEditMode(const QString &mode)
     rangeInfoLabel->setVisible(!transform);
     rangeTextLabel->setVisible(!transform);
     refreshRangeTexts(rangeBar->rangeStart, rangeBar->rangeEnd, rangeBar->marker);
-    rangeBar->marker = std::clamp(player->position(), 0.0, rangeBar->duration);
+    rangeBar->marker = std::clamp(playheadSeconds(), 0.0, rangeBar->duration);
     rangeBar->update();
     if (mode == QLatin1String("split"))
         refreshRangeTexts(rangeBar->rangeStart, rangeBar->rangeEnd, rangeBar->marker);
@@ -348,7 +351,7 @@ void VideoListDialog::setTransformPreview(const QString &mode)
     // No picture yet: one is grabbed on a pool thread and shown once it comes.
     const int serial = selectionSerial;
     const QString path = records.at(currentIndex).path;
-    grabPicture([path, at = std::max(player->position(), 0.0)] { return grabMediaPreview(path, at); },
+    grabPicture([path, at = std::max(playheadSeconds(), 0.0)] { return grabMediaPreview(path, at); },
                 [this, serial](const QImage &picture) {
                     if (serial != selectionSerial || picture.isNull() || !frameImage.isNull())
                         return;

@@ -47,9 +47,10 @@ QString VideoListDialog::formatSize(qint64 bytes)
     return NumberText::bytes(double(bytes) / 1048576.0, NumberText::ByteUnit::MB, 1);
 }
 
+// The whole second the time is in (3.5 s reads 00:03), as the recording cards show lengths.
 QString VideoListDialog::timeText(double seconds)
 {
-    return formatDuration(std::max(0, int(std::lround(seconds))));
+    return formatDuration(std::max(0, int(std::floor(seconds + 1e-6))));
 }
 
 bool VideoListDialog::currentIsAudio() const
@@ -86,6 +87,7 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     frameImage = QImage();
     displayedImage = QImage();
     stillSeconds = -1;
+    stillHeld = false;
     const VideoRecord record = records.at(index);
     updateDetail(record);
     setEditMode(QStringLiteral("trim"));
@@ -148,7 +150,7 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     }
     // A file that ffprobe could not measure keeps the length its player has found.
     durationSeconds = record.duration > 0 ? record.duration : std::max(player->duration(), 0.0);
-    timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(qRound(durationSeconds)));
+    timeLabel->setText(QStringLiteral("00:00 / ") + timeText(durationSeconds));
     rangeBar->setPreview(QPixmap(), record.isAudio, durationSeconds);
 
     // The picture (and an audio file's 1600 x 420 waveform mask) is grabbed and decoded on a
@@ -176,8 +178,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
         if (picture.isNull())
             return;
         rangeBar->setPreview(QPixmap::fromImage(picture), audio, durationSeconds, mask);
-        // A frame the player delivered meanwhile is newer than the still.
-        if (frameImage.isNull() || audio) {
+        // A frame the player delivered meanwhile is newer than the still; a still taken before
+        // the file's length was known (at its start) gives way to this one.
+        if (frameImage.isNull() || audio || (stillSeconds >= 0 && !stillHeld)) {
             frameImage = picture;
             if (audio) {
                 preview->waveform = mask;
@@ -289,8 +292,9 @@ void VideoListDialog::renderPreviewFrame()
 
 void VideoListDialog::onFrameReady(const QImage &image, double)
 {
-    if (image.isNull())
+    if (image.isNull() || (stillHeld && !player->isPlaying()))
         return;
+    stillHeld = false;
     frameImage = image;
     stillSeconds = -1;
     renderPreviewFrame();
@@ -299,7 +303,7 @@ void VideoListDialog::onFrameReady(const QImage &image, double)
 void VideoListDialog::onPositionChanged(double seconds)
 {
     player->setMuted(muteSelectionActive && rangeBar->rangeStart <= seconds && seconds < rangeBar->rangeEnd);
-    rangeBar->marker = std::clamp(seconds, 0.0, rangeBar->duration);
+    rangeBar->marker = std::clamp(stillSeconds >= 0 ? stillSeconds : seconds, 0.0, rangeBar->duration);
     rangeBar->update();
     if (currentIsAudio()) {
         const double fraction = playedFraction(seconds, durationSeconds);
@@ -319,6 +323,51 @@ void VideoListDialog::showPlaybackTime(double seconds)
     if (!sliderDragging && durationSeconds > 0)
         seekSlider->setValue(int(std::lround(shown / durationSeconds * 10000.0)));
     timeLabel->setText(timeText(shown) + QStringLiteral(" / ") + timeText(durationSeconds));
+}
+
+double VideoListDialog::playheadSeconds() const
+{
+    return stillSeconds >= 0 ? stillSeconds : player->position();
+}
+
+void VideoListDialog::seekOrShowStill(double seconds)
+{
+    if (!player->canSeek()) {
+        showStillAt(seconds);
+        return;
+    }
+    stillSeconds = -1;
+    stillHeld = false;
+    player->seek(seconds);
+}
+
+// The picture of a place the player cannot go to comes from ffmpeg, as the first still does:
+// one grab at a time, and the newest place once it ends.
+void VideoListDialog::showStillAt(double seconds)
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return;
+    stillSeconds = std::clamp(seconds, 0.0, std::max(durationSeconds, 0.0));
+    stillHeld = true;
+    showPlaybackTime(player->position());
+    if (stillGrabRunning || currentIsAudio())
+        return;
+    stillGrabRunning = true;
+    const int serial = selectionSerial;
+    const QString path = records.at(currentIndex).path;
+    const double at = stillSeconds;
+    grabPicture([path, at] { return grabMediaPreview(path, at); },
+                [this, serial, at](const QImage &picture) {
+                    stillGrabRunning = false;
+                    if (serial != selectionSerial || !stillHeld)
+                        return;
+                    if (!picture.isNull()) {
+                        frameImage = picture;
+                        renderPreviewFrame();
+                    }
+                    if (stillSeconds != at)
+                        showStillAt(stillSeconds);
+                });
 }
 
 void VideoListDialog::onDurationChanged(double seconds)
@@ -346,6 +395,7 @@ void VideoListDialog::onPlayClicked()
         updatePlaybackUi(false);
     } else {
         playbackWanted = true;
+        stillHeld = false;
         player->play();
         updatePlaybackUi(true);
     }
@@ -371,6 +421,7 @@ void VideoListDialog::clearCurrentSelection()
     frameImage = QImage();
     displayedImage = QImage();
     stillSeconds = -1;
+    stillHeld = false;
     player->close();
     stopPreviewJob();
     preview->clear();
@@ -451,7 +502,8 @@ void VideoListDialog::onScreenshotClicked()
     if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     const VideoRecord record = records.at(currentIndex);
-    const QImage still = player->currentFrameSnapshot();
+    // While a still is what the preview shows, the picture is grabbed at its time below.
+    const QImage still = stillSeconds >= 0 ? QImage() : player->currentFrameSnapshot();
     if (!still.isNull()) {
         saveScreenshot(record.path, still);
         return;

@@ -1,16 +1,18 @@
 #include "library/VideoPlayer.h"
 
 #include "library/MediaLibraryFiles.h"
+#include "library/VideoFrameImage.h"
 #include "platform/mac/ProcessMemory.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMutexLocker>
 #include <QTemporaryDir>
-#include <QThreadPool>
+#include <QTimer>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -48,9 +50,7 @@ VideoPlayer::VideoPlayer(QObject *parent)
     , m_audioOutput(new QAudioOutput(this))
     , m_videoSink(new QVideoSink(this))
     , m_devices(new QMediaDevices(this))
-    , m_converter(new QThreadPool(this))
 {
-    m_converter->setMaxThreadCount(1);
     m_player->setVideoSink(m_videoSink);
     m_audioOutput->setVolume(1.0f);
     m_player->setPlaybackRate(1.0);
@@ -76,6 +76,10 @@ VideoPlayer::VideoPlayer(QObject *parent)
     connect(m_videoSink, &QVideoSink::videoFrameChanged, this, &VideoPlayer::onVideoFrameChanged,
             Qt::DirectConnection);
     connect(m_devices, &QMediaDevices::audioOutputsChanged, this, &VideoPlayer::updateAudioOutput);
+    // A player whose window outlives the event loop stops with it: its decoding and converting
+    // threads end while the application is still whole.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &VideoPlayer::close);
 }
 
 QString VideoPlayer::errorMessage(QMediaPlayer::Error error, const QString &playerText)
@@ -100,11 +104,8 @@ QString VideoPlayer::errorMessage(QMediaPlayer::Error error, const QString &play
 
 VideoPlayer::~VideoPlayer()
 {
-    close();
     disconnect(m_videoSink, nullptr, this, nullptr);
-    // A conversion still running uses the members: it ends before they go.
-    m_converter->clear();
-    m_converter->waitForDone();
+    close();
 }
 
 // The FFmpeg back end crashes in play() when an audio output is attached and the system has
@@ -157,6 +158,10 @@ bool VideoPlayer::open(const QString &path)
     }
     updateAudioOutput();
     m_filePath = info.absoluteFilePath();
+    {
+        std::lock_guard lock(m_converterMutex);
+        m_converterEnding = false;
+    }
     setSourceForFile();
     m_player->setPlaybackRate(m_speed);
     m_audioOutput->setVolume(m_volume);
@@ -172,6 +177,7 @@ void VideoPlayer::close()
     m_filePath.clear();
     m_duration = 0.0;
     m_videoSize = QSize(-1, -1);
+    stopConverter();
     dropFrames();
     if (m_linkFolder) {
         // The links of earlier files are no longer needed.
@@ -220,8 +226,10 @@ void VideoPlayer::dropFrames()
     m_newestPicturePts = -1;
     m_deliveredSerial = m_newestPictureSerial = m_newestDecodedSerial;
     lock.unlock();
-    // Freed pictures would otherwise stay in the heap.
+    // Freed pictures would otherwise stay in the heap; what the player's own threads free
+    // while they end is given back a moment later.
     releaseFreedMemory();
+    QTimer::singleShot(1000, this, [] { releaseFreedMemory(); });
 }
 
 qint64 VideoPlayer::seekTargetMs(double seconds, double duration)
@@ -310,7 +318,9 @@ QImage VideoPlayer::currentFrameSnapshot()
     }
     if (!current) {
         scheduleConversion();
-        m_converter->waitForDone(3000);
+        std::unique_lock lock(m_converterMutex);
+        m_converterIdle.wait_for(lock, std::chrono::seconds(3),
+                                 [this] { return !m_converter.joinable() || (!m_conversionWanted && !m_converting); });
     }
     QMutexLocker lock(&m_frameMutex);
     return m_newestPicture.copy();
@@ -333,16 +343,56 @@ void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
     scheduleConversion();
 }
 
-// One conversion at a time, of whatever frame is newest when it starts.
+// A conversion running is finished (tens of milliseconds for a 4K picture); one only asked
+// for is dropped.
+void VideoPlayer::stopConverter()
+{
+    std::thread thread;
+    {
+        std::lock_guard lock(m_converterMutex);
+        m_converterEnding = true;
+        m_conversionWanted = false;
+        thread = std::move(m_converter);
+    }
+    m_converterWake.notify_all();
+    if (thread.joinable())
+        thread.join();
+    m_converterIdle.notify_all();
+}
+
+void VideoPlayer::runConverter()
+{
+    std::unique_lock lock(m_converterMutex);
+    for (;;) {
+        m_converterWake.wait(lock, [this] { return m_converterEnding || m_conversionWanted; });
+        if (m_converterEnding)
+            return;
+        m_conversionWanted = false;
+        m_converting = true;
+        lock.unlock();
+        convertNewestFrame();
+        lock.lock();
+        m_converting = false;
+        m_converterIdle.notify_all();
+    }
+}
+
+// One conversion at a time, of whatever frame is newest when it starts; none once closed.
 void VideoPlayer::scheduleConversion()
 {
-    if (!m_conversionQueued.exchange(true))
-        m_converter->start([this] { convertNewestFrame(); });
+    {
+        std::lock_guard lock(m_converterMutex);
+        if (m_converterEnding || m_conversionWanted)
+            return;
+        m_conversionWanted = true;
+        if (!m_converter.joinable())
+            m_converter = std::thread([this] { runConverter(); });
+    }
+    m_converterWake.notify_one();
 }
 
 void VideoPlayer::convertNewestFrame()
 {
-    m_conversionQueued.store(false);
     QVideoFrame frame;
     quint64 serial = 0;
     quint64 openSerial = 0;
@@ -354,7 +404,11 @@ void VideoPlayer::convertNewestFrame()
         serial = m_newestDecodedSerial;
         openSerial = m_openSerial;
     }
-    const QImage image = frame.toImage();
+    // Formats the CPU conversion does not cover go through Qt's own, on this thread too,
+    // whose graphics state ends with it.
+    QImage image = imageOfVideoFrame(frame);
+    if (image.isNull())
+        image = frame.toImage();
     const double pts = frame.startTime() >= 0 ? double(frame.startTime()) / 1e6 : -1.0;
     frame = QVideoFrame();
     if (image.isNull())

@@ -10,19 +10,24 @@
 #include <QVideoFrame>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 class QAudioOutput;
 class QMediaDevices;
 class QTemporaryDir;
-class QThreadPool;
 class QVideoSink;
 class QVideoWidget;
 
 // Plays one local file at a time and hands the decoded pictures to its users as QImages with
-// their time in seconds. Pictures are converted on a worker thread, and only the newest one
-// waits: when conversion or painting cannot keep up (a 4K file on a busy machine) the late ones
-// are dropped, so memory stays bounded and Pause and seeks are not queued behind them.
+// their time in seconds. Pictures are converted on the CPU by one worker thread of the player's
+// own, and only the newest one waits: when conversion or painting cannot keep up (a 4K file on
+// a busy machine) the late ones are dropped, so memory stays bounded and Pause and seeks are
+// not queued behind them. The worker starts with the first picture and ends on close(): a
+// conversion running then is finished, one waiting is dropped, and nothing of the player runs
+// on once it is closed, destroyed or the application quits.
 // Full-screen viewers can take the pictures into a QVideoWidget for a while and give the sink
 // back afterwards.
 class VideoPlayer : public QObject
@@ -54,6 +59,9 @@ public:
     float volume() const { return m_volume; }
     float speed() const { return m_speed; }
     bool hasAudioOutput() const { return m_player->audioOutput() != nullptr; }
+    // Whether a seek goes where it asks: not before the player knows the file's length, and
+    // never in a Matroska file (Qt Multimedia 6.4 reports none and plays from the start).
+    bool canSeek() const { return m_duration > 0; }
     QImage currentFrameSnapshot();
 
     // The position a seek to `seconds` goes to: within 0..duration once the duration is
@@ -79,6 +87,8 @@ public slots:
 private:
     void setSourceForFile();
     void updateAudioOutput();
+    void stopConverter();
+    void runConverter();
     void scheduleConversion();
     void convertNewestFrame();
     void deliverFrame();
@@ -112,8 +122,15 @@ private:
     double m_newestPicturePts = -1;
     quint64 m_deliveredSerial = 0;
     quint64 m_openSerial = 0;
-    std::atomic<bool> m_conversionQueued{false};
     std::atomic<bool> m_deliveryQueued{false};
     std::atomic<bool> m_widgetQueued{false};
-    QThreadPool *m_converter = nullptr; // one thread
+    // The converting thread and its state, guarded by the converter mutex: a conversion asked
+    // for, one running, and the request to end (from close() until the next open()).
+    std::thread m_converter;
+    std::mutex m_converterMutex;
+    std::condition_variable m_converterWake;
+    std::condition_variable m_converterIdle;
+    bool m_conversionWanted = false;
+    bool m_converting = false;
+    bool m_converterEnding = false;
 };

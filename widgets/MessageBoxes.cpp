@@ -67,6 +67,35 @@ void showLibraryInformation(QWidget *parent, const QString &title, const QString
     showWideBox(QMessageBox::Information, parent, title, text);
 }
 
+namespace {
+
+// Words wider than `room` (a long file name without spaces) get a break opportunity, a
+// zero-width space, after each character, so that they wrap instead of being cut off.
+QString breakableWords(const QString &text, const QFontMetrics &metrics, int room)
+{
+    static const QRegularExpression word(QStringLiteral("[^\\s/]+"));
+    QString out;
+    qsizetype last = 0;
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        out += text.mid(last, match.capturedStart() - last);
+        const QString found = match.captured();
+        if (metrics.horizontalAdvance(found) <= room) {
+            out += found;
+        } else {
+            for (qsizetype i = 0; i < found.size(); ++i) {
+                out += found.at(i);
+                if (i + 1 < found.size() && !found.at(i).isHighSurrogate())
+                    out += QChar(0x200B);
+            }
+        }
+        last = match.capturedEnd();
+    }
+    return out + text.mid(last);
+}
+
+} // namespace
+
 void widenMessageBox(QMessageBox &box)
 {
     // The box makes itself as wide as its layout's minimum (and its title plus 50 px, too
@@ -89,6 +118,11 @@ void widenMessageBox(QMessageBox &box)
     int longest = 0;
     for (const QString &word : label->text().split(breaks, Qt::SkipEmptyParts))
         longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
+    const int room = most - 108;
+    if (longest > room) {
+        label->setText(breakableWords(label->text(), label->fontMetrics(), room));
+        longest = room;
+    }
     int labelRow = 0;
     int column = 0;
     int rowSpan = 0;

@@ -1,12 +1,15 @@
 // Playing a 3840x2160 recording in the media library with the program held to two cores (as on
 // a two-core laptop): the memory the program takes over 30 s of playback, how long a pause and
 // a seek take to show (from the moment they are queued behind the window's other events until
-// the picture stops or shows the new place), and the memory left after the player closes and
-// after the window goes. Prints its figures; run it inside scripts/test-env.sh. Without
+// the picture stops or shows the new place), the memory left after the player closes and
+// after the window goes, and then over three rounds of opening the library, playing 8 s and
+// closing it again (one window, as the program keeps it): the peak while playing and what
+// stays after each close. Prints its figures; run it inside scripts/test-env.sh. Without
 // arguments it runs itself again under "taskset -c 0,1".
 
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
+#include "platform/mac/ProcessMemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,6 +68,7 @@ void runFor(int ms, const std::function<bool()> &done = {})
 
 int main(int argc, char *argv[])
 {
+    keepHeapsCompact(); // as the program's main() does
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -157,6 +161,34 @@ int main(int argc, char *argv[])
     runFor(1000);
     const double goneMb = residentMb();
 
+    // Three rounds as a user makes them: the library opened, the file played 8 s, closed.
+    QStringList roundPeaks;
+    QStringList roundsClosed;
+    auto *library = new VideoListDialog;
+    for (int round = 0; round < 3; ++round) {
+        library->show();
+        library->loadFromDisk();
+        runFor(10000, [&] { return library->currentRecordIndex() >= 0; });
+        int roundFrames = 0;
+        const auto counting = QObject::connect(library->videoPlayer(), &VideoPlayer::frameReady,
+                                               [&](const QImage &, double) { ++roundFrames; });
+        QMetaObject::invokeMethod(library, "onPlayClicked", Qt::QueuedConnection);
+        runFor(15000, [&] { return roundFrames > 0; });
+        double roundPeak = residentMb();
+        QElapsedTimer played;
+        played.start();
+        while (played.elapsed() < 8000) {
+            runFor(100);
+            roundPeak = std::max(roundPeak, residentMb());
+        }
+        QObject::disconnect(counting);
+        library->close();
+        runFor(1000);
+        roundPeaks << QString::number(roundPeak, 'f', 0);
+        roundsClosed << QString::number(residentMb(), 'f', 0);
+    }
+    delete library;
+
     printf("taskset -c 0,1 (%d threads)\n", QThread::idealThreadCount());
     printf("  resident before the window                %.0f MB\n", startMb);
     printf("  resident at the first picture             %.0f MB\n", playingMb);
@@ -169,5 +201,7 @@ int main(int argc, char *argv[])
     printf("  pause delay (until the last picture)      %.0f ms\n", pauseDelay);
     printf("  resident after the player closed          %.0f MB\n", closedMb);
     printf("  resident after the window was deleted     %.0f MB\n", goneMb);
+    printf("  three rounds of play 8 s and close: peak  %s MB\n", qPrintable(roundPeaks.join(QStringLiteral(", "))));
+    printf("                          after each close  %s MB\n", qPrintable(roundsClosed.join(QStringLiteral(", "))));
     return 0;
 }

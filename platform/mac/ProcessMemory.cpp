@@ -1,5 +1,7 @@
 #include "platform/mac/ProcessMemory.h"
 
+#include <cstdlib> // defines __GLIBC__ where the GNU C library is the one
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -8,5 +10,13 @@ void releaseFreedMemory()
 {
 #ifdef __GLIBC__
     malloc_trim(0);
+#endif
+}
+
+void keepHeapsCompact()
+{
+#ifdef __GLIBC__
+    mallopt(M_ARENA_MAX, 2);
+    mallopt(M_MMAP_THRESHOLD, 4 << 20);
 #endif
 }

@@ -8,9 +8,11 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
+#include "library/OpenFolderMessage.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/TimelineRangeWidget.h"
+#include "library/VideoFrameImage.h"
 #include "library/VideoEditor.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
@@ -297,7 +299,9 @@ private slots:
         QCOMPARE(VideoListDialog::formatSize(1048576), QString("1.0 MB"));
         QCOMPARE(VideoListDialog::formatSize(qint64(1) << 30), QString("1.00 GB"));
         QCOMPARE(VideoListDialog::timeText(-3), QString("00:00"));
-        QCOMPARE(VideoListDialog::timeText(2.5), QString("00:03"));
+        // The whole second the picture is in.
+        QCOMPARE(VideoListDialog::timeText(3.5), QString("00:03"));
+        QCOMPARE(VideoListDialog::timeText(4.0), QString("00:04"));
     }
 
     // The runner's log keeps the last of a tool's output on both channels; progress is
@@ -812,6 +816,75 @@ private slots:
         QTest::qWait(100);
         QVERIFY2(delivered.size() <= 2, qPrintable(QString::number(delivered.size())));
         QCOMPARE(qBlue(player.currentFrameSnapshot().pixel(0, 0)), 59 * 4);
+    }
+
+    // A 200-character name with no break point wraps in a message box: all of it shows.
+    void longNameInMessage()
+    {
+        const QString text = QStringLiteral("截图已保存到：\n/videos/") + QString(200, QLatin1Char('n')) + ".png";
+        QMessageBox box(QMessageBox::Information, QStringLiteral("截图完成"), text);
+        widenMessageBox(box);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(box.width() <= box.screen()->availableGeometry().width());
+        QVERIFY2(label->minimumSizeHint().width() <= label->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(label->minimumSizeHint().width()).arg(label->width())));
+        QCOMPARE(label->text().remove(QChar(0x200B)), text);
+    }
+
+    // Decoded frames become pictures on the CPU, with their planes in the right order: a red
+    // left half and a blue right half come out so in each layout, and an RGB frame is copied.
+    void framePictures_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("I420") << int(QVideoFrameFormat::Format_YUV420P);
+        QTest::newRow("YV12") << int(QVideoFrameFormat::Format_YV12);
+        QTest::newRow("NV12") << int(QVideoFrameFormat::Format_NV12);
+        QTest::newRow("BGRA") << int(QVideoFrameFormat::Format_BGRA8888);
+    }
+    void framePictures()
+    {
+        QFETCH(int, format);
+        const auto pixelFormat = QVideoFrameFormat::PixelFormat(format);
+        QVideoFrameFormat layout(QSize(16, 8), pixelFormat);
+        layout.setColorSpace(QVideoFrameFormat::ColorSpace_BT601);
+        layout.setColorRange(QVideoFrameFormat::ColorRange_Video);
+        QVideoFrame frame(layout);
+        QVERIFY(frame.map(QVideoFrame::WriteOnly));
+        // BT.601 video range: red is Y 81, U 90, V 240; blue is Y 41, U 240, V 110.
+        const auto fill = [&frame](int plane, int x, int y, uchar value) {
+            frame.bits(plane)[y * frame.bytesPerLine(plane) + x] = value;
+        };
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const bool left = x < 8;
+                if (pixelFormat == QVideoFrameFormat::Format_BGRA8888) {
+                    const uchar bgra[4] = {uchar(left ? 0 : 255), 0, uchar(left ? 255 : 0), 255};
+                    for (int c = 0; c < 4; ++c)
+                        fill(0, x * 4 + c, y, bgra[c]);
+                    continue;
+                }
+                fill(0, x, y, left ? 81 : 41);
+                if (x % 2 || y % 2)
+                    continue;
+                const uchar u = left ? 90 : 240, v = left ? 240 : 110;
+                if (pixelFormat == QVideoFrameFormat::Format_NV12) {
+                    fill(1, x, y / 2, u);
+                    fill(1, x + 1, y / 2, v);
+                } else {
+                    const bool vFirst = pixelFormat == QVideoFrameFormat::Format_YV12;
+                    fill(vFirst ? 2 : 1, x / 2, y / 2, u);
+                    fill(vFirst ? 1 : 2, x / 2, y / 2, v);
+                }
+            }
+        }
+        frame.unmap();
+        const QImage picture = imageOfVideoFrame(frame);
+        QCOMPARE(picture.size(), QSize(16, 8));
+        const QColor red = picture.pixelColor(2, 4), blue = picture.pixelColor(13, 4);
+        QVERIFY2(red.red() > 235 && red.green() < 20 && red.blue() < 20, qPrintable(red.name()));
+        QVERIFY2(blue.blue() > 235 && blue.red() < 20 && blue.green() < 20, qPrintable(blue.name()));
     }
 };
 

@@ -1,7 +1,8 @@
 // The real program in the test desktop with a private temporary folder: a second start
 // is refused with the English box and exit code 0, a killed first instance does not
 // block the next start, a temporary folder where no lock can be made starts without
-// the lock, and SIGTERM during a recording saves it, leaves no ffmpeg behind and exits 0.
+// the lock, SIGTERM during a recording saves it, leaves no ffmpeg behind and exits 0, and
+// SIGTERM while or after the media library plays a video exits 0 every time.
 
 #include "../support/OwnProcesses.h"
 #include "../support/XdotoolDriver.h"
@@ -63,6 +64,7 @@ private slots:
     void terminationSavesTheRecording_data();
     void terminationSavesTheRecording();
     void secondSignalLeavesAtOnce();
+    void terminationAfterPlayback();
     void cleanupTestCase();
 
 private:
@@ -283,6 +285,43 @@ void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
         const QStringList segments =
             QDir(folder.captured(1)).entryList({QStringLiteral("segment_*")}, QDir::Files);
         QVERIFY2(!segments.isEmpty(), qPrintable(folder.captured(1)));
+    }
+}
+
+// The library's player converts its pictures on a thread of its own while the program quits:
+// a few rounds of playing (the library open, or closed again) and quitting end cleanly.
+void TestMainWindowQuitE2E::terminationAfterPlayback()
+{
+    cleanupTestCase();
+    const QString clip = QDir(m_home.path()).filePath(QStringLiteral("movies/Vistrelle_playback.mp4"));
+    QProcess make;
+    make.start(QStringLiteral("ffmpeg"),
+               {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=30",
+                "-f", "lavfi", "-i", "sine=frequency=500", "-t", "30", "-c:v", "libx264", "-preset", "ultrafast",
+                "-pix_fmt", "yuv420p", "-c:a", "aac", clip});
+    QVERIFY(make.waitForFinished(120000) && make.exitCode() == 0);
+    for (int round = 0; round < 4; ++round) {
+        QProcess *program = startProgram(m_tmp.path());
+        QVERIFY(program->waitForStarted(5000));
+        QStringList main;
+        QTRY_VERIFY_WITH_TIMEOUT(!(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(), 10000);
+        QTest::qWait(800); // placed and painted
+        QVERIFY(click(windowGeometry(main.first()).topLeft() + QPoint(103, 90))); // Media Library
+        QStringList library;
+        QTRY_VERIFY_WITH_TIMEOUT(!(library = windowsNamed(QStringLiteral("Media Library"))).isEmpty(), 10000);
+        QTest::qWait(1500); // the list read and the file chosen
+        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), library.first()}));
+        QVERIFY(key(QStringLiteral("space"))); // Play
+        QTest::qWait(2500);
+        if (round % 2) { // closed again before the quit
+            QVERIFY(key(QStringLiteral("Escape")));
+            QTRY_VERIFY_WITH_TIMEOUT(windowsNamed(QStringLiteral("Media Library")).isEmpty(), 10000);
+        }
+        ::kill(pid_t(program->processId()), SIGTERM);
+        QVERIFY(program->waitForFinished(15000));
+        const QString errors = QString::fromUtf8(program->readAllStandardError()).right(1500);
+        QVERIFY2(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0,
+                 qPrintable(QStringLiteral("round %1: %2").arg(round).arg(errors)));
     }
 }
 
