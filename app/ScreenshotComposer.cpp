@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <qpa/qplatformscreen.h>
 #include <QPainter>
 
 #include <cmath>
@@ -77,12 +76,14 @@ QList<ScreenshotScreen> applicationScreens(int *primaryIndex)
 {
     QList<ScreenshotScreen> result;
     const QList<QScreen *> screens = QGuiApplication::screens();
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
     if (primaryIndex)
         *primaryIndex = std::max(0, int(screens.indexOf(QGuiApplication::primaryScreen())));
-    for (QScreen *screen : screens) {
-        result.append({screen->geometry(), screen->devicePixelRatio(),
-                       [screen] { return screen->grabWindow(0).toImage(); },
-                       screen->handle() ? screen->handle()->geometry() : QRect()});
+    for (int i = 0; i < screens.size() && i < displays.size(); ++i) {
+        QScreen *screen = screens.at(i);
+        const DisplayGeometry::Display &display = displays.at(i);
+        result.append({display.geometry, display.devicePixelRatio,
+                       [screen] { return screen->grabWindow(0).toImage(); }, display.nativeGeometry});
     }
     return result;
 }

@@ -579,11 +579,10 @@ void SetupRecordingToolbar::placeForRect(const QRect &area)
     // displays at a scale above 1 has its middle in no display's logical place), and the
     // area in that display's coordinates.
     const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    const QRect device = DisplayGeometry::toDevice(displays, area);
-    const int index = area.isValid() ? DisplayGeometry::displayAtDevice(displays, device.center()) : -1;
+    const int index = area.isValid() ? DisplayGeometry::displayShowing(displays, area) : -1;
     if (QScreen *screen = QGuiApplication::screens().value(index)) {
         bounds = screen->availableGeometry();
-        near = DisplayGeometry::inDisplay(displays.at(index), device).toRect();
+        near = DisplayGeometry::inDisplay(displays.at(index), DisplayGeometry::toDevice(displays, area)).toRect();
     } else if (QScreen *primary = QGuiApplication::primaryScreen()) {
         bounds = primary->availableGeometry();
     }

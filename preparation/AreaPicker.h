@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "platform/mac/DisplayGeometry.h"
+
 // A short-lived full-desktop window on which the user drags out one rectangle.
 // It dims the desktop, follows the pointer with a crosshair and shows the
 // coordinates; the left button's release reports the rectangle in global
@@ -51,13 +53,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    static QRect virtualDesktopRect();
     void grabBackdrop();
     void paintInfoBox(QPainter &painter);
-    // Between the window's logical coordinates and device pixels.
-    QPoint toDevice(const QPointF &local) const;
-    QPointF toLocal(const QPoint &device) const;
-    QRectF toLocal(const QRect &device) const;
+    // The window's device pixels.
     QRect deviceRect() const;
     void readDeviceOrigin();
 
@@ -66,7 +64,8 @@ private:
     QPoint m_pressPoint;
     QPoint m_currentPoint;
     QRect m_selection;
-    QPoint m_deviceOrigin;
+    // Between the window's logical coordinates and device pixels.
+    DisplayGeometry::Window m_pixels;
     // The desktop as it was before the picker showed, painted under the dimming
     // when no compositor blends translucent windows (which would show black).
     QPixmap m_backdrop;

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/mac/DisplayGeometry.h"
+
 // A borderless, always-on-top window that frames the capture region on the desktop.
 // Before a recording the region can be adjusted with eight grips and moved with a
 // round centre handle while clicks elsewhere reach the programs below; during a
@@ -87,13 +89,11 @@ private:
     QPoint clampToSelectionBounds(const QPoint &p) const;
     // The window over `device` (device pixels); then where its pixels are.
     void placeOver(const QRect &device);
-    QRect localToDevice(const QRect &local) const;
-    QRect deviceToLocal(const QRect &device) const;
 
-    // Window-local logical pixels; the window's pixels start at the device pixel
-    // m_deviceOrigin and run its pixel ratio times as far, on every display it covers.
+    // Window-local logical pixels.
     QRect m_region;
-    QPoint m_deviceOrigin;
+    // Where the window's pixels are on every display it covers.
+    DisplayGeometry::Window m_pixels;
     QTimer m_animationTimer;
     QTimer m_repaintTimer;
     int m_dashPhase = 0;

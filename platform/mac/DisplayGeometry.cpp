@@ -124,3 +124,49 @@ QRect DisplayGeometry::fromDisplay(const Display& display, const QRect& logical)
     return QRect(deviceThrough(display, logical.topLeft()),
                  deviceThrough(display, logical.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
 }
+
+QRect DisplayGeometry::deviceDesktop(const QList<Display>& displays)
+{
+    QRect desktop;
+    for (const Display& display : displays)
+        desktop |= display.nativeGeometry;
+    return desktop.isValid() ? desktop : QRect(QPoint(0, 0), QPoint(0, 0));
+}
+
+int DisplayGeometry::displayShowing(const QList<Display>& displays, const QRect& logical)
+{
+    if (logical.isEmpty())
+        return -1;
+    return displayAtDevice(displays, toDevice(displays, logical).center());
+}
+
+DisplayGeometry::Window::Window(const QPoint& deviceOrigin, qreal ratio)
+    : m_origin(deviceOrigin)
+    , m_ratio(ratio > 0 ? ratio : 1.0)
+{
+}
+
+QPoint DisplayGeometry::Window::toDevice(const QPointF& local) const
+{
+    return m_origin + rounded(local * m_ratio);
+}
+
+QRect DisplayGeometry::Window::toDevice(const QRect& local) const
+{
+    return QRect(toDevice(QPointF(local.topLeft())), toDevice(QPointF(local.bottomRight() + QPoint(1, 1))) - QPoint(1, 1));
+}
+
+QPointF DisplayGeometry::Window::toLocal(const QPoint& device) const
+{
+    return QPointF(device - m_origin) / m_ratio;
+}
+
+QRectF DisplayGeometry::Window::toLocal(const QRect& device) const
+{
+    return QRectF(toLocal(device.topLeft()), QSizeF(device.size()) / m_ratio);
+}
+
+QRect DisplayGeometry::Window::toLocalPixels(const QRect& device) const
+{
+    return QRect(rounded(toLocal(device.topLeft())), rounded(toLocal(device.bottomRight() + QPoint(1, 1))) - QPoint(1, 1));
+}

@@ -45,4 +45,34 @@ public:
     static QRectF inDisplay(const Display& display, const QRect& device);
     // The reverse: a logical rectangle through one display, continued beyond its edges.
     static QRect fromDisplay(const Display& display, const QRect& logical);
+
+    // Every display's device pixels together (their bounding rectangle); the pixel at the
+    // origin without displays.
+    static QRect deviceDesktop(const QList<Display>& displays);
+    // The display that shows the middle of a logical area, which may lie across displays
+    // with its logical middle in none of them; -1 for an empty area or without displays.
+    static int displayShowing(const QList<Display>& displays, const QRect& logical);
+
+    // A window's own pixels: local logical points from its top-left corner, device pixels
+    // from its device origin, at the window's pixel ratio (whichever displays it covers).
+    class Window
+    {
+    public:
+        Window() = default;
+        Window(const QPoint& deviceOrigin, qreal ratio);
+        QPoint deviceOrigin() const { return m_origin; }
+        qreal ratio() const { return m_ratio; }
+        // Rounded half away from zero.
+        QPoint toDevice(const QPointF& local) const;
+        // A rectangle by its corners (the top-left pixel and the one past the bottom-right).
+        QRect toDevice(const QRect& local) const;
+        QPointF toLocal(const QPoint& device) const;
+        QRectF toLocal(const QRect& device) const;
+        // toLocal() with its corners rounded: where a device rectangle's pixels start and end.
+        QRect toLocalPixels(const QRect& device) const;
+
+    private:
+        QPoint m_origin;
+        qreal m_ratio = 1.0;
+    };
 };
