@@ -43,6 +43,13 @@ void AreaPicker::readDeviceOrigin()
     m_pixels = DisplayGeometry::Window(placed ? placed->topLeft() : deviceWindowOrigin(this), devicePixelRatioF());
 }
 
+QPoint AreaPicker::devicePoint(const QPointF &local) const
+{
+    // Qt places pointer events on whole logical points, which at a scale above 1 skip
+    // device pixels: a drag is measured in the pixels the pointer really went over.
+    return refinedPointer(m_pixels.toDevice(local), m_pixels.ratio());
+}
+
 QRect AreaPicker::deviceRect() const
 {
     return m_pixels.toDevice(rect());
@@ -89,7 +96,7 @@ void AreaPicker::showEvent(QShowEvent *event)
     updateVirtualGeometry();
     // The pointer's place shows from the start, not only once it moves.
     // (Qt gives the pointer's global place through the display under it.)
-    m_currentPoint = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(QCursor::pos()));
+    m_currentPoint = devicePointerPosition();
     m_shown.start();
     QWidget::showEvent(event);
     raise();
@@ -113,7 +120,7 @@ void AreaPicker::mousePressEvent(QMouseEvent *event)
         // Where the window really is: the window manager may have placed it since.
         readDeviceOrigin();
         m_selecting = true;
-        m_pressPoint = m_currentPoint = m_pixels.toDevice(event->position());
+        m_pressPoint = m_currentPoint = devicePoint(event->position());
         m_selection = QRect();
         update();
     } else if (event->button() == Qt::RightButton) {
@@ -124,7 +131,7 @@ void AreaPicker::mousePressEvent(QMouseEvent *event)
 
 void AreaPicker::mouseMoveEvent(QMouseEvent *event)
 {
-    m_currentPoint = m_pixels.toDevice(event->position());
+    m_currentPoint = devicePoint(event->position());
     if (m_selecting)
         m_selection = QRect(m_pressPoint, m_currentPoint).normalized() & deviceRect();
     update();
@@ -135,7 +142,7 @@ void AreaPicker::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !m_selecting)
         return;
     m_selecting = false;
-    m_selection = QRect(m_pressPoint, m_pixels.toDevice(event->position())).normalized() & deviceRect();
+    m_selection = QRect(m_pressPoint, devicePoint(event->position())).normalized() & deviceRect();
     // At least 5 x 5 of the window's pixels, counted from the first to the last as at
     // scale 1 (the selection holds device pixels).
     const qreal ratio = devicePixelRatioF();

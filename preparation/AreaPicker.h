@@ -57,6 +57,8 @@ private:
     void paintInfoBox(QPainter &painter);
     // The window's device pixels.
     QRect deviceRect() const;
+    // The device pixel of a pointer event at `local`.
+    QPoint devicePoint(const QPointF &local) const;
     void readDeviceOrigin();
 
     bool m_selecting = false;

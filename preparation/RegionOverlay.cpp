@@ -87,11 +87,11 @@ void RegionOverlay::setRegion(const QRect &region)
         const int at = DisplayGeometry::displayShowing(displays, r);
         const int margin = roundedPixels(Margin * (at < 0 ? 1.0 : displays.at(at).devicePixelRatio));
         placeOver(device.adjusted(-margin, -margin, margin, margin));
-        m_region = m_pixels.toLocalPixels(device);
+        setDeviceRegion(device);
     } else {
         m_compact = false;
         placeOver(DisplayGeometry::deviceDesktop(displays));
-        m_region = m_pixels.toLocalPixels(device) & rect();
+        setDeviceRegion(device & DisplayGeometry::deviceDesktop(displays));
     }
     show();
     raise();
@@ -102,7 +102,27 @@ void RegionOverlay::setRegion(const QRect &region)
 
 QRect RegionOverlay::currentRegion() const
 {
-    return DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), m_pixels.toDevice(m_region));
+    // The device pixels the frame shows, at a place whose logical corners give them back:
+    // the size the frame's label shows is the size recorded.
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    return DisplayGeometry::toLogical(displays, DisplayGeometry::keptThroughLogical(displays, deviceRegion()));
+}
+
+QRect RegionOverlay::deviceRegion() const
+{
+    return m_deviceRegion.isValid() ? m_deviceRegion : m_pixels.toDevice(m_region);
+}
+
+void RegionOverlay::setDeviceRegion(const QRect &device)
+{
+    m_deviceRegion = device;
+    m_region = m_pixels.toLocalPixels(device);
+}
+
+void RegionOverlay::setLocalRegion(const QRect &local)
+{
+    m_deviceRegion = QRect();
+    m_region = local;
 }
 
 void RegionOverlay::hideOverlay()
@@ -124,7 +144,7 @@ void RegionOverlay::beginInteractiveSelection(const QRect &bounds)
     placeOver(DisplayGeometry::deviceDesktop(displays));
     const QRect local = m_pixels.toLocalPixels(DisplayGeometry::toDevice(displays, bounds)) & rect();
     m_selectionBounds = local.isValid() ? local : rect();
-    m_region = QRect();
+    setLocalRegion(QRect());
     m_selecting = true;
     m_selectionDragging = false;
     m_compact = false;
@@ -341,7 +361,7 @@ void RegionOverlay::mousePressEvent(QMouseEvent *event)
         if (event->button() == Qt::LeftButton) {
             const QPoint p = clampToSelectionBounds(pos);
             m_selectionStart = m_selectionCurrent = p;
-            m_region = QRect(p, QSize(1, 1));
+            setLocalRegion(QRect(p, QSize(1, 1)));
             m_selectionDragging = true;
             m_repaintTimer.stop();
             updateMask();
@@ -359,7 +379,7 @@ void RegionOverlay::mousePressEvent(QMouseEvent *event)
         // gives global positions through the display under the pointer).
         const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
         m_dragStartPoint = DisplayGeometry::toDevice(displays, event->globalPosition());
-        m_dragStartRect = m_pixels.toDevice(m_region);
+        m_dragStartRect = deviceRegion();
         m_dragDisplay = DisplayGeometry::displayAtDevice(displays, m_dragStartRect.center());
     } else {
         m_dragStartPoint = pos;
@@ -374,7 +394,7 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
     if (m_selecting) {
         m_selectionCurrent = clampToSelectionBounds(pos);
         if (m_selectionDragging && (event->buttons() & Qt::LeftButton)) {
-            m_region = QRect(m_selectionStart, m_selectionCurrent).normalized() & m_selectionBounds;
+            setLocalRegion(QRect(m_selectionStart, m_selectionCurrent).normalized() & m_selectionBounds);
             updateMask();
         } else if (!m_compositing) {
             updateMask(); // the crosshair follows the pointer
@@ -403,10 +423,10 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
         const QRect device = DisplayGeometry::fromDisplay(frame, r);
         const int margin = roundedPixels(Margin * ratio);
         placeOver(device.adjusted(-margin, -margin, margin, margin));
-        m_region = m_pixels.toLocalPixels(device);
+        setDeviceRegion(device);
     } else {
         const QPoint delta = pos - m_dragStartPoint;
-        m_region = adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds());
+        setLocalRegion(adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds()));
     }
     updateMask();
     update();
@@ -420,7 +440,7 @@ void RegionOverlay::mouseReleaseEvent(QMouseEvent *event)
         m_selectionDragging = false;
         const QRect r = m_region.normalized() & m_selectionBounds;
         if (r.width() >= MinimumSide && r.height() >= MinimumSide) {
-            m_region = QRect(r.topLeft(), QSize(r.width() & ~1, r.height() & ~1));
+            setLocalRegion(QRect(r.topLeft(), QSize(r.width() & ~1, r.height() & ~1)));
             m_selecting = false;
             m_repaintTimer.stop();
             m_animationTimer.start();
@@ -428,7 +448,7 @@ void RegionOverlay::mouseReleaseEvent(QMouseEvent *event)
             emit regionChanged(currentRegion());
             updateInputTransparency();
         } else {
-            m_region = QRect();
+            setLocalRegion(QRect());
             m_repaintTimer.stop();
             updateMask();
         }

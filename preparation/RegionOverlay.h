@@ -90,8 +90,15 @@ private:
     // The window over `device` (device pixels); then where its pixels are.
     void placeOver(const QRect &device);
 
-    // Window-local logical pixels.
+    // The region in device pixels where it was given so, else in the window's pixels.
+    void setDeviceRegion(const QRect &device);
+    void setLocalRegion(const QRect &local);
+    QRect deviceRegion() const;
+
+    // Window-local logical pixels; where it came from device pixels, those too (the
+    // window's pixels are coarser than the device's at a scale above 1).
     QRect m_region;
+    QRect m_deviceRegion;
     // Where the window's pixels are on every display it covers.
     DisplayGeometry::Window m_pixels;
     QTimer m_animationTimer;

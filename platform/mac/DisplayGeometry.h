@@ -46,6 +46,13 @@ public:
     // The reverse: a logical rectangle through one display, continued beyond its edges.
     static QRect fromDisplay(const Display& display, const QRect& logical);
 
+    // The device rectangle of the size of `device`, nearest to it, that a logical
+    // rectangle stands for: toDevice(toLogical(result)) gives it back. At a ratio above 1
+    // there are fewer logical points than device pixels, so an area dragged in device
+    // pixels may move by a pixel or two (at most the ratio) to keep its size. One that
+    // cannot, with its corners on their displays, comes back as toDevice(toLogical(device)).
+    static QRect keptThroughLogical(const QList<Display>& displays, const QRect& device);
+
     // Every display's device pixels together (their bounding rectangle); the pixel at the
     // origin without displays.
     static QRect deviceDesktop(const QList<Display>& displays);

@@ -118,6 +118,36 @@ private slots:
         QCOMPARE(D::toDevice(Displays(), QPointF(2.6, 3.4)), QPoint(3, 3));
     }
 
+    void keptThroughLogical_data()
+    {
+        QTest::addColumn<Displays>("displays");
+        QTest::addColumn<QRect>("device");
+        QTest::addColumn<QRect>("kept");
+        // Sizes whose logical size is no whole number keep their size and move a little.
+        QTest::newRow("602 x 402 on the first") << sideBySide(1.5) << QRect(301, 250, 602, 402)
+                                                << QRect(300, 249, 602, 402);
+        QTest::newRow("800 x 400 on the second") << sideBySide(1.5) << QRect(2100, 301, 800, 400)
+                                                 << QRect(2100, 302, 800, 400);
+        QTest::newRow("across the gap") << sideBySide(1.5) << QRect(1000, 300, 1800, 500)
+                                        << QRect(999, 300, 1800, 500);
+        QTest::newRow("at the left edge") << sideBySide(1.5) << QRect(0, 0, 1918, 1080) << QRect(2, 0, 1918, 1080);
+        QTest::newRow("across the stack at 2") << stacked(2) << QRect(301, 1001, 600, 400)
+                                               << QRect(300, 1000, 600, 400);
+        QTest::newRow("on the portrait at 1.25") << withPortrait(1.25) << QRect(1921, 7, 602, 402)
+                                                 << QRect(1921, 6, 602, 402);
+        QTest::newRow("already kept") << sideBySide(1.5) << QRect(300, 249, 600, 450) << QRect(300, 249, 600, 450);
+        QTest::newRow("no displays") << Displays() << QRect(1, 1, 5, 5) << QRect(1, 1, 5, 5);
+    }
+
+    void keptThroughLogical()
+    {
+        QFETCH(Displays, displays);
+        QFETCH(QRect, device);
+        QFETCH(QRect, kept);
+        QCOMPARE(D::keptThroughLogical(displays, device), kept);
+        QCOMPARE(D::toDevice(displays, D::toLogical(displays, kept)), kept);
+    }
+
     void desktop()
     {
         QCOMPARE(D::deviceDesktop(withPortrait(2)), QRect(0, 0, 3000, 1920));
@@ -135,7 +165,7 @@ private slots:
         QCOMPARE(window.toLocal(QRect(1904, 96, 3, 6)), QRectF(0, 0, 2, 4));
         // A device rectangle's pixels in the window, and back.
         const QRect device(1964, 156, 602, 402);
-        QCOMPARE(window.toLocalPixels(device), QRect(QPoint(40, 40), QPoint(441, 307)));
+        QCOMPARE(window.toLocalPixels(device), QRect(QPoint(40, 40), QPoint(440, 307)));
         QCOMPARE(window.toDevice(window.toLocalPixels(QRect(1964, 156, 600, 402))), QRect(1964, 156, 600, 402));
         QCOMPARE(D::Window(QPoint(5, 5), 0).ratio(), 1.0);
     }

@@ -553,6 +553,9 @@ void TestMainWindowRoad::areaAtRaisedScale_data()
     QTest::addColumn<QRect>("dragged"); // device pixels
     QTest::newRow("across both displays") << QRect(1000, 300, 1800, 500);
     QTest::newRow("inside the primary") << QRect(300, 250, 600, 450);
+    // Sizes whose logical width or height is no whole number.
+    QTest::newRow("602 x 402 inside the primary") << QRect(302, 251, 602, 402);
+    QTest::newRow("800 x 400 inside the second") << QRect(2102, 301, 800, 400);
 }
 
 void TestMainWindowRoad::areaAtRaisedScale()
