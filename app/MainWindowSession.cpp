@@ -12,6 +12,7 @@
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "overlays/WatermarkProgressDialog.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "preparation/AreaPicker.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
@@ -164,8 +165,9 @@ void MainWindow::beginRecordingSession()
         const QRect basis = rect.isEmpty() && QGuiApplication::primaryScreen()
                                 ? QGuiApplication::primaryScreen()->geometry()
                                 : rect;
-        if (QScreen *screen = QGuiApplication::screenAt(basis.center()))
-            effects = nativeRectOn(basis, screen->geometry(), screen->devicePixelRatio());
+        // In device pixels, each corner through its display: an area across displays at a
+        // scale above 1 may have its logical middle in no display.
+        effects = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), basis);
         annotationRect = rect;
     }
     m_recorder->setEffectsTargetRect(effects);
