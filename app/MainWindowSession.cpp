@@ -221,6 +221,7 @@ void MainWindow::beginRecordingSession()
     else if (QScreen *primary = QGuiApplication::primaryScreen())
         available = primary->availableGeometry();
     m_floatingToolbar->adjustSize();
+    m_floatingToolbar->fitToWidth(available.width() - 12);
     m_floatingToolbar->move(floatingToolbarPosition(available, m_floatingToolbar->width()));
 
     auto *countdown = new CountdownOverlay(3, nullptr);
