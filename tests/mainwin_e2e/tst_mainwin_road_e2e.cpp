@@ -11,12 +11,14 @@
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/MainWindow.h"
+#include "overlays/AnnotationOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/CaptureTargetDialog.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
@@ -720,6 +722,13 @@ void TestMainWindowRoad::clickRingAcrossDisplays()
 
     QTest::qWait(1400);
     own.hide();
+    // The drawing layer covers the area's device pixels, no more.
+    QVERIFY(click(deviceCentreOf(window.floatingToolbar()->annotationButton())));
+    const QRect recorded = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(),
+                                                     window.controlsArea()->captureRect());
+    QTRY_COMPARE_WITH_TIMEOUT(serverWindowGeometry(window.floatingToolbar()->annotationLayer()).value_or(QRect()),
+                              recorded, 5000);
+    QVERIFY(click(deviceCentreOf(window.floatingToolbar()->annotationButton())));
     QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
     const QString path = stopped.first().first().toString();
