@@ -13,6 +13,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
@@ -456,9 +457,8 @@ QPair<int, int> MainWindow::screenBackendFor(const QRect &rect, const QList<QRec
 
 QRect MainWindow::nativeRectOn(const QRect &rect, const QRect &g, qreal ratio)
 {
-    auto r = [](double v) { return int(std::lround(v)); };
-    return QRect(r(g.left() + ratio * (rect.left() - g.left())), r(g.top() + ratio * (rect.top() - g.top())),
-                 r(ratio * rect.width()), r(ratio * rect.height()));
+    // Qt keeps a display's corner at its device corner.
+    return DisplayGeometry::fromDisplay({g, ratio, QRect(g.topLeft(), g.size() * ratio)}, rect);
 }
 
 QPoint MainWindow::floatingToolbarPosition(const QRect &a, int w)

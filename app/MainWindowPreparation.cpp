@@ -132,9 +132,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
         const QRect rect = m_controls->captureRect();
         if (!rect.isEmpty()) {
             // The display showing the middle of the area, which may lie across two.
-            const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-            screen = screens.value(
-                DisplayGeometry::displayAtDevice(displays, DisplayGeometry::toDevice(displays, rect).center()));
+            screen = screens.value(DisplayGeometry::displayShowing(DisplayGeometry::applicationDisplays(), rect));
         }
         if (!screen)
             screen = QGuiApplication::screenAt(QCursor::pos());

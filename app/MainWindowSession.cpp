@@ -13,6 +13,7 @@
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "overlays/WatermarkProgressDialog.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "preparation/AreaPicker.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
@@ -175,8 +176,9 @@ void MainWindow::beginRecordingSession()
         const QRect basis = rect.isEmpty() && QGuiApplication::primaryScreen()
                                 ? QGuiApplication::primaryScreen()->geometry()
                                 : rect;
-        if (QScreen *screen = QGuiApplication::screenAt(basis.center()))
-            effects = nativeRectOn(basis, screen->geometry(), screen->devicePixelRatio());
+        // In device pixels, each corner through its display: an area across displays at a
+        // scale above 1 may have its logical middle in no display.
+        effects = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), basis);
         annotationRect = rect;
     }
     m_recorder->setEffectsTargetRect(effects);
@@ -230,6 +232,7 @@ void MainWindow::beginRecordingSession()
     else if (QScreen *primary = QGuiApplication::primaryScreen())
         available = primary->availableGeometry();
     m_floatingToolbar->adjustSize();
+    m_floatingToolbar->fitToWidth(available.width() - 12);
     m_floatingToolbar->move(floatingToolbarPosition(available, m_floatingToolbar->width()));
 
     auto *countdown = new CountdownOverlay(3, nullptr);

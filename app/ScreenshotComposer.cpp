@@ -6,10 +6,22 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <qpa/qplatformscreen.h>
 #include <QPainter>
 
-#include <cmath>
+#include <algorithm>
+
+
+namespace {
+
+DisplayGeometry::Display displayOf(const ScreenshotScreen &screen)
+{
+    return {screen.geometry, screen.devicePixelRatio,
+            screen.nativeGeometry.isValid()
+                ? screen.nativeGeometry
+                : QRect(screen.geometry.topLeft(), screen.geometry.size() * screen.devicePixelRatio)};
+}
+
+} // namespace
 
 QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex)
 {
@@ -23,12 +35,8 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
                 touched << i;
         if (touched.size() >= 2) {
             QList<DisplayGeometry::Display> displays;
-            for (const ScreenshotScreen &screen : screens) {
-                displays.append({screen.geometry, screen.devicePixelRatio,
-                                 screen.nativeGeometry.isValid()
-                                     ? screen.nativeGeometry
-                                     : QRect(screen.geometry.topLeft(), screen.geometry.size() * screen.devicePixelRatio)});
-            }
+            for (const ScreenshotScreen &screen : screens)
+                displays.append(displayOf(screen));
             const QRect device = DisplayGeometry::toDevice(displays, area);
             QImage picture(device.size(), QImage::Format_ARGB32_Premultiplied);
             picture.fill(Qt::black);
@@ -59,11 +67,9 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
     QImage grab = screen.grab ? screen.grab() : QImage();
     if (grab.isNull() || area.isEmpty())
         return grab;
-    const qreal ratio = screen.devicePixelRatio;
-    const QRect native(int(std::lround(ratio * (area.left() - screen.geometry.left()))),
-                       int(std::lround(ratio * (area.top() - screen.geometry.top()))),
-                       int(std::lround(ratio * area.width())), int(std::lround(ratio * area.height())));
-    QImage cut = grab.copy(native);
+    // The area's device pixels as a recording of it has them.
+    const DisplayGeometry::Display display = displayOf(screen);
+    QImage cut = grab.copy(DisplayGeometry::fromDisplay(display, area).translated(-display.nativeGeometry.topLeft()));
     cut.setDevicePixelRatio(1.0);
     return cut;
 }
@@ -77,12 +83,14 @@ QList<ScreenshotScreen> applicationScreens(int *primaryIndex)
 {
     QList<ScreenshotScreen> result;
     const QList<QScreen *> screens = QGuiApplication::screens();
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
     if (primaryIndex)
         *primaryIndex = std::max(0, int(screens.indexOf(QGuiApplication::primaryScreen())));
-    for (QScreen *screen : screens) {
-        result.append({screen->geometry(), screen->devicePixelRatio(),
-                       [screen] { return screen->grabWindow(0).toImage(); },
-                       screen->handle() ? screen->handle()->geometry() : QRect()});
+    for (int i = 0; i < screens.size() && i < displays.size(); ++i) {
+        QScreen *screen = screens.at(i);
+        const DisplayGeometry::Display &display = displays.at(i);
+        result.append({display.geometry, display.devicePixelRatio,
+                       [screen] { return screen->grabWindow(0).toImage(); }, display.nativeGeometry});
     }
     return result;
 }

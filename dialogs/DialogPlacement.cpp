@@ -102,7 +102,14 @@ void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
 {
     if (!dialog || !owner || !owner->isVisible())
         return;
-    QScreen *ownerScreen = QGuiApplication::screenAt(owner->frameGeometry().center());
+    // Where the owner really is: a frameless toolbar shown again a moment ago may still be
+    // believed at the screen's corner (see keepPositionInStep) until it is exposed.
+    QRect ownerFrame = owner->frameGeometry();
+    if (owner->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        if (const std::optional<QPoint> real = windowPositionFromServer(const_cast<QWidget *>(owner)))
+            ownerFrame.moveTopLeft(*real);
+    }
+    QScreen *ownerScreen = QGuiApplication::screenAt(ownerFrame.center());
     // Where Qt opens it unless told: over its parent's window (for the toolbars' dialogs the
     // hidden main window), placed as it is shown, after this.
     const QWidget *parent = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
@@ -113,15 +120,15 @@ void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
     // A dialog with room neither below nor above the toolbar stays where Qt opens it.
     const QRect available = ownerScreen ? ownerScreen->availableGeometry() : QRect();
     const int height = dialog->frameGeometry().height();
-    const bool roomBeside = owner->frameGeometry().bottom() + 9 + height <= available.bottom() + 1
-        || owner->frameGeometry().top() - 8 - height >= available.top();
+    const bool roomBeside = ownerFrame.bottom() + 9 + height <= available.bottom() + 1
+        || ownerFrame.top() - 8 - height >= available.top();
     const bool overItsToolbar = parent == owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-        && opening.intersects(owner->frameGeometry()) && roomBeside;
+        && opening.intersects(ownerFrame) && roomBeside;
     if (!ownerScreen
         || (!overItsToolbar && (QGuiApplication::screenAt(opening.center()) == ownerScreen
                                 || (parent && parent != owner && parent->isVisible()))))
         return;
-    dialog->move(positionBy(dialog->frameGeometry().size(), owner->frameGeometry(), ownerScreen->availableGeometry()));
+    dialog->move(positionBy(dialog->frameGeometry().size(), ownerFrame, ownerScreen->availableGeometry()));
 }
 
 void keepDialogsOnDisplays(const QList<QWidget *> &dialogs, const std::function<QWidget *(QWidget *)> &ownerOf)

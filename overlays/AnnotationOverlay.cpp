@@ -1,6 +1,8 @@
 #include "overlays/AnnotationOverlay.h"
 
 #include "overlays/AnnotationGeometry.h"
+#include "platform/mac/DisplayGeometry.h"
+#include "platform/mac/OverlayWindowSupport.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -29,7 +31,17 @@ void AnnotationOverlay::setCaptureRect(const QRect &rect)
 {
     m_captureRect = rect.normalized();
     if (m_enabled && rect.isValid())
-        setGeometry(m_captureRect);
+        placeOver(m_captureRect);
+}
+
+void AnnotationOverlay::placeOver(const QRect &area)
+{
+    // Over the area's device pixels (without an area, every display's): at a raised scale
+    // an area across displays has no logical place of its own, and one display's
+    // coordinates would stretch the layer beyond it.
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    setDeviceGeometry(this, area.isValid() ? DisplayGeometry::toDevice(displays, area)
+                                           : DisplayGeometry::deviceDesktop(displays));
 }
 
 void AnnotationOverlay::setTool(AnnotationToolbar::Tool tool)
@@ -55,15 +67,7 @@ void AnnotationOverlay::setAnnotationEnabled(bool on)
         emit closed();
         return;
     }
-    QRect area = m_captureRect;
-    if (!area.isValid()) {
-        area = QRect();
-        for (QScreen *screen : QGuiApplication::screens())
-            area = area.united(screen->geometry());
-        if (area.isNull() && QGuiApplication::primaryScreen())
-            area = QGuiApplication::primaryScreen()->geometry();
-    }
-    setGeometry(area);
+    placeOver(m_captureRect);
     setWindowFlag(Qt::WindowTransparentForInput, false);
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     show();

@@ -59,6 +59,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The layer over a global logical area, or every display without one.
+    void placeOver(const QRect &area);
     void strokesRemoved();
     void strokeAppended(const Stroke &stroke);
 

@@ -136,10 +136,29 @@ QPainterPath CameraOverlay::shapePath(const QSize &size, int shape)
     return path;
 }
 
+QRect CameraOverlay::deviceBubbleGeometry(const QList<DisplayGeometry::Display> &displays, const QRect &captureRect,
+                                          int shape, int position, int size)
+{
+    QRect area = captureRect.normalized();
+    if (!area.isValid()) {
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            area = screen->geometry();
+    }
+    const int at = DisplayGeometry::displayShowing(displays, area);
+    if (at < 0)
+        return bubbleGeometry(area, shape, position, size);
+    const qreal ratio = displays.at(at).devicePixelRatio > 0 ? displays.at(at).devicePixelRatio : 1.0;
+    const QRect device = DisplayGeometry::toDevice(displays, area);
+    const DisplayGeometry::Window pixels(device.topLeft(), ratio);
+    const QSize points(int(std::lround(device.width() / ratio)), int(std::lround(device.height() / ratio)));
+    return pixels.toDevice(bubbleGeometry(QRect(QPoint(0, 0), points), shape, position, size));
+}
+
 void CameraOverlay::updateOverlayGeometry(const QRect &captureRect)
 {
-    const QRect geometry = bubbleGeometry(captureRect, m_shape, m_position, m_size);
-    setGeometry(geometry);
+    setDeviceGeometry(this, deviceBubbleGeometry(DisplayGeometry::applicationDisplays(), captureRect, m_shape,
+                                                 m_position, m_size));
+    const QRect geometry = this->geometry();
     // Without a compositor the translucent corners would show black, and a screen
     // grab records the window: keep the window itself to the shape (a pixel of slack
     // for the antialiased outline).

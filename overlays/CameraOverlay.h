@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/mac/DisplayGeometry.h"
+
 class CameraFeed;
 
 // The webcam bubble: a small frameless window, transparent for input, that shows the
@@ -35,6 +37,11 @@ public:
     // rectangle, kept within 96..520 px, 16:9 or square for the circle, with a margin
     // of 1.2 % of the width (at least 12 px) at the chosen position.
     static QRect bubbleGeometry(const QRect &captureRect, int shape, int position, int size);
+    // The same in device pixels for a capture rectangle over these displays: laid out in the
+    // points of the display showing the rectangle's middle, placed in its device pixels (an
+    // area across displays at a raised scale has no logical place of its own).
+    static QRect deviceBubbleGeometry(const QList<DisplayGeometry::Display> &displays, const QRect &captureRect,
+                                      int shape, int position, int size);
     // The outline of a bubble of that size and shape, in widget coordinates.
     static QPainterPath shapePath(const QSize &size, int shape);
 

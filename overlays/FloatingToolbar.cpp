@@ -185,7 +185,8 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     m_storageLabel->setAlignment(Qt::AlignCenter);
     full->addWidget(m_storageLabel);
     full->addSpacing(5);
-    full->addWidget(toolbarSeparator(m_fullView));
+    m_storageSeparator = toolbarSeparator(m_fullView);
+    full->addWidget(m_storageSeparator);
     full->addSpacing(5);
     m_cameraButton = barButton("ToolIcon", QStringLiteral(":/icons/icons/camera_off.svg"), 18, kSvgOwnColor, m_fullView);
     m_cameraButton->setCheckable(true);
@@ -542,6 +543,21 @@ void FloatingToolbar::placeBeside(QWidget *window) const
     if (!screen)
         return;
     window->move(besidePlacement(panel, window->frameGeometry().size(), screen->availableGeometry()));
+}
+
+void FloatingToolbar::fitToWidth(int width)
+{
+    // On a narrow display (a portrait one at a raised scale) the storage read-out gives
+    // way and the annotation row's actions take a line of their own, so that every button
+    // stays on the display.
+    setNarrow(false);
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const auto wanted = [this, margins] {
+        return std::max(layout()->totalSizeHint().width(), m_annoRow->sizeHint().width() + margins);
+    };
+    if (width > 0 && wanted() > width)
+        setNarrow(true);
+    fitToContents();
 }
 
 void FloatingToolbar::fitToContents()

@@ -12,6 +12,7 @@
 
 class AnnotationOverlay;
 class QButtonGroup;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -78,6 +79,8 @@ public:
 public slots:
     void toggleCollapse();
     void fitToContents();
+    // Keeps the toolbar within `width` (0: no limit), in its narrow form where needed.
+    void fitToWidth(int width);
     void updateDiskInfo();
     void toggleAnnoRow(bool on);
     void pickAnnotationColor();
@@ -106,6 +109,7 @@ protected:
 
 private:
     void buildAnnotationRow(QVBoxLayout *containerLayout);
+    void setNarrow(bool narrow);
     void onStopClicked();
     void onCameraToggled(bool on);
     void onAnnotationLayerClosed();
@@ -149,6 +153,10 @@ private:
 
     // Annotation row.
     QWidget *m_annoRow = nullptr;
+    QWidget *m_annoActions = nullptr;
+    QHBoxLayout *m_annoLine = nullptr;
+    QVBoxLayout *m_annoColumn = nullptr;
+    QWidget *m_storageSeparator = nullptr;
     QButtonGroup *m_toolGroup = nullptr;
     QPushButton *m_colorButton = nullptr;
     QSlider *m_widthSlider = nullptr;

@@ -105,9 +105,20 @@ void FloatingToolbar::buildAnnotationRow(QVBoxLayout *containerLayout)
     QFont exitFont = exit->font();
     exitFont.setPixelSize(16);
     exit->setFixedWidth(std::max(58, QFontMetrics(exitFont).horizontalAdvance(exit->text()) + 16));
-    lineLayout->addWidget(undo);
-    lineLayout->addWidget(clear);
-    lineLayout->addWidget(exit);
+    // The actions stand at the end of the tools' line, or on a line of their own.
+    m_annoActions = new QWidget(m_annoRow);
+    auto *actions = new QHBoxLayout(m_annoActions);
+    actions->setContentsMargins(0, 0, 0, 0);
+    actions->setSpacing(3);
+    undo->setParent(m_annoActions);
+    clear->setParent(m_annoActions);
+    exit->setParent(m_annoActions);
+    actions->addWidget(undo);
+    actions->addWidget(clear);
+    actions->addWidget(exit);
+    m_annoLine = lineLayout;
+    m_annoColumn = rowColumn;
+    lineLayout->addWidget(m_annoActions);
     rowColumn->addWidget(line);
 
     m_hintLabel = new QLabel(tr("选择工具后在屏幕上绘制，ESC 或点“退出”结束注释"), m_annoRow);
@@ -127,6 +138,20 @@ void FloatingToolbar::buildAnnotationRow(QVBoxLayout *containerLayout)
     connect(m_layer, &AnnotationOverlay::closed, this, &FloatingToolbar::onAnnotationLayerClosed);
     connect(m_layer, &AnnotationOverlay::interactionFinished, this,
             [this] { QTimer::singleShot(0, this, [this] { raise(); }); });
+}
+
+void FloatingToolbar::setNarrow(bool narrow)
+{
+    m_storageLabel->setVisible(!narrow);
+    m_storageSeparator->setVisible(!narrow);
+    m_annoLine->removeWidget(m_annoActions);
+    m_annoColumn->removeWidget(m_annoActions);
+    if (narrow)
+        m_annoColumn->insertWidget(1, m_annoActions, 0, Qt::AlignRight);
+    else
+        m_annoLine->addWidget(m_annoActions);
+    m_annoActions->setContentsMargins(narrow ? 12 : 0, 0, narrow ? 12 : 0, 0);
+    m_hintLabel->setWordWrap(narrow);
 }
 
 void FloatingToolbar::toggleAnnoRow(bool on)

@@ -47,7 +47,7 @@ void MouseHighlighter::setEnabled(bool on)
     m_enabled = on;
     if (on) {
         updateVirtualGeometry();
-        m_pointer = mapFromGlobal(QCursor::pos());
+        m_pointer = pointerInWindow();
         // The whole window is painted afresh; from now on only the halo's last place
         // and its new one are, so the first place must count as painted.
         m_lastPainted = paintedArea(m_pointer);
@@ -106,9 +106,16 @@ void MouseHighlighter::setRightClickColor(const QColor &color)
 
 void MouseHighlighter::updateVirtualGeometry()
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->virtualGeometry() : QRect();
-    setGeometry(area.isValid() ? area : QRect(0, 0, 1, 1));
+    // Placed in device pixels: at a scale above 1 the logical desktop has gaps between
+    // displays, and a window given it through one display's coordinates would stand
+    // beside the others' pixels.
+    setDeviceGeometry(this, DisplayGeometry::deviceDesktop(DisplayGeometry::applicationDisplays()));
+    m_pixels = DisplayGeometry::Window(deviceWindowOrigin(this), devicePixelRatioF());
+}
+
+QPoint MouseHighlighter::pointerInWindow() const
+{
+    return m_pixels.toLocal(devicePointerPosition()).toPoint();
 }
 
 QRect MouseHighlighter::paintedArea(const QPoint &pointer) const
@@ -130,7 +137,7 @@ void MouseHighlighter::repaintChanged()
 void MouseHighlighter::updatePosition()
 {
     const QPoint previous = m_pointer;
-    m_pointer = mapFromGlobal(QCursor::pos());
+    m_pointer = pointerInWindow();
     if (m_pointer != previous || m_ringTimer->isActive())
         repaintChanged();
 }
@@ -145,7 +152,7 @@ void MouseHighlighter::startRing(bool right)
     m_flash = 1;
     m_rightRing = right;
     m_ringTimer->start();
-    m_pointer = mapFromGlobal(QCursor::pos());
+    m_pointer = pointerInWindow();
     repaintChanged();
 }
 

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include "platform/mac/DisplayGeometry.h"
+
 class QTimer;
 
 // A transparent, click-through window over the whole desktop that draws a halo around
@@ -51,6 +53,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The pointer in the window's coordinates.
+    QPoint pointerInWindow() const;
     void startRing(bool right);
     void ringStep();
     void repaintChanged();
@@ -66,5 +70,7 @@ private:
     QTimer *m_pollTimer = nullptr;
     QTimer *m_ringTimer = nullptr;
     QPoint m_pointer;
+    // Where the window's pixels are: it covers every display's device pixels.
+    DisplayGeometry::Window m_pixels;
     QRect m_lastPainted; // area of the last paint request, around the pointer then
 };

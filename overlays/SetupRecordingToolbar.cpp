@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QKeyEvent>
@@ -199,9 +200,13 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
     shell->setAttribute(Qt::WA_TranslucentBackground);
     shell->setObjectName(QStringLiteral("SetupShell"));
     shell->setStyleSheet(QStringLiteral("QLabel{color:#eef4ff;}"));
-    auto *row = new QHBoxLayout(shell);
-    row->setContentsMargins(8, 4, 8, 0);
+    auto *rows = new QVBoxLayout(shell);
+    rows->setContentsMargins(8, 4, 8, 0);
+    rows->setSpacing(0);
+    auto *row = new QHBoxLayout;
     row->setSpacing(0);
+    rows->addLayout(row);
+    m_firstRow = row;
     auto addSeparator = [&] { row->addWidget(separator(shell), 0, Qt::AlignVCenter); };
 
     auto *logo = new QLabel(shell);
@@ -261,25 +266,37 @@ SetupRecordingToolbar::SetupRecordingToolbar(QWidget *parent, bool embedded)
         row->addWidget(m_dragHandle);
     }
 
-    addSeparator();
-    m_autoStopItem = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Auto Stop"), QString(), false);
-    row->addWidget(m_autoStopItem);
-    addSeparator();
-    m_autoSplitItem = makeItem(shell, QStringLiteral(":/icons/icons/split.svg"), tr("Auto Split"), QString(), false);
-    row->addWidget(m_autoSplitItem);
-    addSeparator();
-    QToolButton *schedule = makeItem(shell, QStringLiteral(":/icons/icons/timer.svg"), tr("Schedule"),
+    // The items after the screenshot stand beside the others, or in a second row where
+    // even the compact toolbar is wider than its display.
+    m_trailing = new QWidget(shell);
+    auto *trailing = new QHBoxLayout(m_trailing);
+    trailing->setContentsMargins(0, 0, 0, 0);
+    trailing->setSpacing(0);
+    m_trailingSeparator = separator(m_trailing);
+    trailing->addWidget(m_trailingSeparator, 0, Qt::AlignVCenter);
+    const auto addTrailingSeparator = [&] { trailing->addWidget(separator(m_trailing), 0, Qt::AlignVCenter); };
+    m_autoStopItem = makeItem(m_trailing, QStringLiteral(":/icons/icons/timer.svg"), tr("Auto Stop"), QString(), false);
+    trailing->addWidget(m_autoStopItem);
+    addTrailingSeparator();
+    m_autoSplitItem = makeItem(m_trailing, QStringLiteral(":/icons/icons/split.svg"), tr("Auto Split"), QString(), false);
+    trailing->addWidget(m_autoSplitItem);
+    addTrailingSeparator();
+    QToolButton *schedule = makeItem(m_trailing, QStringLiteral(":/icons/icons/timer.svg"), tr("Schedule"),
                                      QString(), false);
-    row->addWidget(schedule);
-    addSeparator();
-    QToolButton *settings = makeItem(shell, QStringLiteral(":/icons/icons/settings.svg"),
+    trailing->addWidget(schedule);
+    addTrailingSeparator();
+    QToolButton *settings = makeItem(m_trailing, QStringLiteral(":/icons/icons/settings.svg"),
                                      tr("Settings"), QString(), false);
-    row->addWidget(settings);
-    addSeparator();
-    QToolButton *exit = makeItem(shell, QStringLiteral(":/icons/icons/box_arrow_right.svg"), tr("Exit"),
+    trailing->addWidget(settings);
+    addTrailingSeparator();
+    QToolButton *exit = makeItem(m_trailing, QStringLiteral(":/icons/icons/box_arrow_right.svg"), tr("Exit"),
                                  QString(), false);
     exit->setIcon(itemIcon(QStringLiteral(":/icons/icons/box_arrow_right.svg"), "#ff4051"));
-    row->addWidget(exit);
+    trailing->addWidget(exit);
+    row->addWidget(m_trailing);
+    m_secondRow = new QHBoxLayout;
+    m_secondRow->setSpacing(0);
+    rows->addLayout(m_secondRow);
 
     auto *outer = new QHBoxLayout(this);
     outer->setContentsMargins(10, 6, 10, 12);
@@ -469,9 +486,40 @@ void SetupRecordingToolbar::fitToItems()
     // Where the toolbar with its items' names is wider than the room it has (a small or
     // high-DPI screen), the items show their icons alone, 44 px wide (and 20 px more for
     // an item's menu arrow), with their names in tool tips.
+    // Where even that is too wide (a narrow display at a raised scale), the items from Auto
+    // Stop on go to a second row.
     applyCompact(false);
+    setTwoRows(false);
     if (m_maxWidth > 0 && minimumSizeHint().width() > m_maxWidth)
         applyCompact(true);
+    if (m_maxWidth > 0 && minimumSizeHint().width() > m_maxWidth)
+        setTwoRows(true);
+}
+
+void SetupRecordingToolbar::setTwoRows(bool two)
+{
+    m_firstRow->removeWidget(m_trailing);
+    m_secondRow->removeWidget(m_trailing);
+    m_trailingSeparator->setVisible(!two);
+    if (two)
+        m_secondRow->addWidget(m_trailing, 0, Qt::AlignHCenter);
+    else
+        m_firstRow->addWidget(m_trailing);
+    relayout();
+}
+
+void SetupRecordingToolbar::relayout()
+{
+    // Items shown or hidden just now count only once the layouts have taken them in:
+    // until their next pass the shell's size hint is the old one, and the toolbar would
+    // keep a gap where a hidden item was, or be placed by a width it no longer has.
+    for (QLayout *layout : {m_shell->layout(), this->layout()}) {
+        if (layout) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
+    adjustSize();
 }
 
 void SetupRecordingToolbar::applyCompact(bool compact)
@@ -491,16 +539,7 @@ void SetupRecordingToolbar::applyCompact(bool compact)
         // and Japanese glyphs ran into the toolbar's lower edge).
         item->setFixedHeight(std::max(60, compact ? 0 : item->sizeHint().height()));
     }
-    // Items shown or hidden just now count only once the layouts have taken them in:
-    // until their next pass the shell's size hint is the old one, and the toolbar would
-    // keep a gap where a hidden item was, or be placed by a width it no longer has.
-    for (QLayout *layout : {m_shell->layout(), this->layout()}) {
-        if (layout) {
-            layout->invalidate();
-            layout->activate();
-        }
-    }
-    adjustSize();
+    relayout();
 }
 
 void SetupRecordingToolbar::setDeviceStates(bool webcam, bool speaker, bool microphone)
@@ -579,11 +618,10 @@ void SetupRecordingToolbar::placeForRect(const QRect &area)
     // displays at a scale above 1 has its middle in no display's logical place), and the
     // area in that display's coordinates.
     const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    const QRect device = DisplayGeometry::toDevice(displays, area);
-    const int index = area.isValid() ? DisplayGeometry::displayAtDevice(displays, device.center()) : -1;
+    const int index = area.isValid() ? DisplayGeometry::displayShowing(displays, area) : -1;
     if (QScreen *screen = QGuiApplication::screens().value(index)) {
         bounds = screen->availableGeometry();
-        near = DisplayGeometry::inDisplay(displays.at(index), device).toRect();
+        near = DisplayGeometry::inDisplay(displays.at(index), DisplayGeometry::toDevice(displays, area)).toRect();
     } else if (QScreen *primary = QGuiApplication::primaryScreen()) {
         bounds = primary->availableGeometry();
     }

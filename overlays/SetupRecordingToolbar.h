@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QHBoxLayout;
 class QToolButton;
 class CircularRecButton;
 
@@ -79,6 +80,8 @@ private:
     void updateShellMask();
     void fitToItems();
     void applyCompact(bool compact);
+    void setTwoRows(bool two);
+    void relayout();
 
     QToolButton *m_modeItem = nullptr;
     QToolButton *m_webcamItem = nullptr;
@@ -97,4 +100,8 @@ private:
     QWidget *m_shell = nullptr;
     int m_maxWidth = 0;
     bool m_compact = false;
+    QHBoxLayout *m_firstRow = nullptr;
+    QHBoxLayout *m_secondRow = nullptr;
+    QWidget *m_trailing = nullptr;
+    QWidget *m_trailingSeparator = nullptr;
 };

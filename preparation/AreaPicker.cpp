@@ -29,18 +29,10 @@ AreaPicker::AreaPicker(QWidget *parent)
     updateVirtualGeometry();
 }
 
-QRect AreaPicker::virtualDesktopRect()
-{
-    // Every display's device pixels.
-    QRect desktop;
-    for (const DisplayGeometry::Display &display : DisplayGeometry::applicationDisplays())
-        desktop |= display.nativeGeometry;
-    return desktop.isValid() ? desktop : QRect(QPoint(0, 0), QPoint(0, 0));
-}
-
 void AreaPicker::updateVirtualGeometry()
 {
-    setDeviceGeometry(this, virtualDesktopRect());
+    // Every display's device pixels.
+    setDeviceGeometry(this, DisplayGeometry::deviceDesktop(DisplayGeometry::applicationDisplays()));
     readDeviceOrigin();
 }
 
@@ -48,28 +40,19 @@ void AreaPicker::readDeviceOrigin()
 {
     // The window manager places the picker: where the server has it.
     const std::optional<QRect> placed = serverWindowGeometry(this);
-    m_deviceOrigin = placed ? placed->topLeft() : deviceWindowOrigin(this);
+    m_pixels = DisplayGeometry::Window(placed ? placed->topLeft() : deviceWindowOrigin(this), devicePixelRatioF());
 }
 
-QPoint AreaPicker::toDevice(const QPointF &local) const
+QPoint AreaPicker::devicePoint(const QPointF &local) const
 {
-    const QPointF scaled = local * devicePixelRatioF();
-    return m_deviceOrigin + QPoint(int(std::round(scaled.x())), int(std::round(scaled.y())));
-}
-
-QPointF AreaPicker::toLocal(const QPoint &device) const
-{
-    return QPointF(device - m_deviceOrigin) / devicePixelRatioF();
-}
-
-QRectF AreaPicker::toLocal(const QRect &device) const
-{
-    return QRectF(toLocal(device.topLeft()), QSizeF(device.size()) / devicePixelRatioF());
+    // Qt places pointer events on whole logical points, which at a scale above 1 skip
+    // device pixels: a drag is measured in the pixels the pointer really went over.
+    return refinedPointer(m_pixels.toDevice(local), m_pixels.ratio());
 }
 
 QRect AreaPicker::deviceRect() const
 {
-    return QRect(m_deviceOrigin, toDevice(QPointF(width(), height())) - QPoint(1, 1));
+    return m_pixels.toDevice(rect());
 }
 
 QRect AreaPicker::deviceSelection() const
@@ -88,7 +71,7 @@ void AreaPicker::grabBackdrop()
     if (hasCompositingManager())
         return;
     // Every screen's picture, placed at its device pixels.
-    const QRect desktop = virtualDesktopRect();
+    const QRect desktop = DisplayGeometry::deviceDesktop(DisplayGeometry::applicationDisplays());
     QPixmap backdrop(desktop.size());
     backdrop.fill(Qt::black);
     QPainter painter(&backdrop);
@@ -113,7 +96,7 @@ void AreaPicker::showEvent(QShowEvent *event)
     updateVirtualGeometry();
     // The pointer's place shows from the start, not only once it moves.
     // (Qt gives the pointer's global place through the display under it.)
-    m_currentPoint = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(QCursor::pos()));
+    m_currentPoint = devicePointerPosition();
     m_shown.start();
     QWidget::showEvent(event);
     raise();
@@ -137,7 +120,7 @@ void AreaPicker::mousePressEvent(QMouseEvent *event)
         // Where the window really is: the window manager may have placed it since.
         readDeviceOrigin();
         m_selecting = true;
-        m_pressPoint = m_currentPoint = toDevice(event->position());
+        m_pressPoint = m_currentPoint = devicePoint(event->position());
         m_selection = QRect();
         update();
     } else if (event->button() == Qt::RightButton) {
@@ -148,7 +131,7 @@ void AreaPicker::mousePressEvent(QMouseEvent *event)
 
 void AreaPicker::mouseMoveEvent(QMouseEvent *event)
 {
-    m_currentPoint = toDevice(event->position());
+    m_currentPoint = devicePoint(event->position());
     if (m_selecting)
         m_selection = QRect(m_pressPoint, m_currentPoint).normalized() & deviceRect();
     update();
@@ -159,7 +142,7 @@ void AreaPicker::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !m_selecting)
         return;
     m_selecting = false;
-    m_selection = QRect(m_pressPoint, toDevice(event->position())).normalized() & deviceRect();
+    m_selection = QRect(m_pressPoint, devicePoint(event->position())).normalized() & deviceRect();
     // At least 5 x 5 of the window's pixels, counted from the first to the last as at
     // scale 1 (the selection holds device pixels).
     const qreal ratio = devicePixelRatioF();
@@ -228,8 +211,8 @@ void AreaPicker::paintInfoBox(QPainter &painter)
     const QFontMetrics m9(small);
     const QSize box(qMax(m11.horizontalAdvance(line1), m11.horizontalAdvance(line2)) + 20,
                     2 * m11.height() + 16);
-    const QPoint at = infoBoxPosition(size(), toLocal(m_currentPoint).toPoint(),
-                                      hasSelection ? toLocal(deviceSelection()).toRect() : QRect(), box);
+    const QPoint at = infoBoxPosition(size(), m_pixels.toLocal(m_currentPoint).toPoint(),
+                                      hasSelection ? m_pixels.toLocal(deviceSelection()).toRect() : QRect(), box);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(20, 20, 20, 210));
     painter.drawRoundedRect(QRect(at, box), 6, 6, Qt::AbsoluteSize);
@@ -248,11 +231,11 @@ void AreaPicker::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!m_backdrop.isNull())
-        painter.drawPixmap(toLocal(QRect(m_backdropOrigin, m_backdrop.size())), m_backdrop, QRectF(m_backdrop.rect()));
+        painter.drawPixmap(m_pixels.toLocal(QRect(m_backdropOrigin, m_backdrop.size())), m_backdrop, QRectF(m_backdrop.rect()));
 
     // Everything below is placed in device pixels and drawn at the window's place of them.
     const bool hasSelection = m_selection.isValid();
-    const QRectF selection = toLocal(deviceSelection());
+    const QRectF selection = m_pixels.toLocal(deviceSelection());
     if (!hasSelection) {
         painter.fillRect(rect(), QColor(0, 0, 0, 80));
     } else {
@@ -264,7 +247,7 @@ void AreaPicker::paintEvent(QPaintEvent *)
         painter.setClipping(false);
     }
 
-    const QPointF c = toLocal(m_currentPoint);
+    const QPointF c = m_pixels.toLocal(m_currentPoint);
     for (const QPen &pen : {overlayPen(QColor(0, 0, 0, 105), 3), overlayPen(QColor(255, 100, 20, 220), 1)}) {
         painter.setPen(pen);
         painter.drawLine(QLineF(0, c.y(), width(), c.y()));
@@ -273,15 +256,15 @@ void AreaPicker::paintEvent(QPaintEvent *)
 
     if (hasSelection) {
         const QRect d = deviceSelection();
-        const QPointF lt = toLocal(d.topLeft());
-        const QPointF rb = toLocal(d.bottomRight());
+        const QPointF lt = m_pixels.toLocal(d.topLeft());
+        const QPointF rb = m_pixels.toLocal(d.bottomRight());
         const qreal l = lt.x();
         const qreal t = lt.y();
         const qreal r = rb.x();
         const qreal b = rb.y();
         painter.setBrush(Qt::NoBrush);
         painter.setPen(overlayPen(QColor(255, 80, 20), 2));
-        painter.drawRect(QRectF(QPointF(l, t), toLocal(d.bottomRight() - QPoint(1, 1))));
+        painter.drawRect(QRectF(QPointF(l, t), m_pixels.toLocal(d.bottomRight() - QPoint(1, 1))));
         painter.setPen(overlayPen(QColor(255, 80, 20), 3));
         const qreal n = 12;
         painter.drawLine(QLineF(l, t, l + n, t));

@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "platform/mac/DisplayGeometry.h"
+
 // A short-lived full-desktop window on which the user drags out one rectangle.
 // It dims the desktop, follows the pointer with a crosshair and shows the
 // coordinates; the left button's release reports the rectangle in global
@@ -51,14 +53,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    static QRect virtualDesktopRect();
     void grabBackdrop();
     void paintInfoBox(QPainter &painter);
-    // Between the window's logical coordinates and device pixels.
-    QPoint toDevice(const QPointF &local) const;
-    QPointF toLocal(const QPoint &device) const;
-    QRectF toLocal(const QRect &device) const;
+    // The window's device pixels.
     QRect deviceRect() const;
+    // The device pixel of a pointer event at `local`.
+    QPoint devicePoint(const QPointF &local) const;
     void readDeviceOrigin();
 
     bool m_selecting = false;
@@ -66,7 +66,8 @@ private:
     QPoint m_pressPoint;
     QPoint m_currentPoint;
     QRect m_selection;
-    QPoint m_deviceOrigin;
+    // Between the window's logical coordinates and device pixels.
+    DisplayGeometry::Window m_pixels;
     // The desktop as it was before the picker showed, painted under the dimming
     // when no compositor blends translucent windows (which would show black).
     QPixmap m_backdrop;

@@ -701,9 +701,10 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
 void ControlsArea::onRegionPicked(const QRect &picked)
 {
     // Even sides in device pixels, which the recording has, each corner then through the
-    // display that shows it.
-    m_region = DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(),
-                                          ControlsAreaGeometry::evenRegion(picked));
+    // display that shows it, at a place whose logical corners give those pixels back.
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    m_region = DisplayGeometry::toLogical(
+        displays, DisplayGeometry::keptThroughLogical(displays, ControlsAreaGeometry::evenRegion(picked)));
     m_sizeLabel->setText(NumberText::captureResolution(m_region));
     RegionOverlay *overlay = regionOverlay(true);
     overlay->setRecordingMode(false);

@@ -21,15 +21,6 @@ namespace {
 constexpr int Margin = 64;       // compact window: the region plus this on every side
 constexpr int MinimumSide = 40;
 
-// Every display's device pixels.
-QRect deviceDesktop(const QList<DisplayGeometry::Display> &displays)
-{
-    QRect desktop;
-    for (const DisplayGeometry::Display &display : displays)
-        desktop |= display.nativeGeometry;
-    return desktop.isValid() ? desktop : QRect(QPoint(0, 0), QPoint(0, 0));
-}
-
 int roundedPixels(qreal value)
 {
     return int(std::round(value));
@@ -76,26 +67,7 @@ bool RegionOverlay::compositing() const
 void RegionOverlay::placeOver(const QRect &device)
 {
     setDeviceGeometry(this, device);
-    m_deviceOrigin = deviceWindowOrigin(this);
-}
-
-QRect RegionOverlay::localToDevice(const QRect &local) const
-{
-    const qreal ratio = devicePixelRatioF();
-    const auto at = [&](const QPoint &p) {
-        return m_deviceOrigin + QPoint(roundedPixels(p.x() * ratio), roundedPixels(p.y() * ratio));
-    };
-    return QRect(at(local.topLeft()), at(local.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
-}
-
-QRect RegionOverlay::deviceToLocal(const QRect &device) const
-{
-    const qreal ratio = devicePixelRatioF();
-    const auto at = [&](const QPoint &p) {
-        const QPointF local = QPointF(p - m_deviceOrigin) / ratio;
-        return QPoint(roundedPixels(local.x()), roundedPixels(local.y()));
-    };
-    return QRect(at(device.topLeft()), at(device.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+    m_pixels = DisplayGeometry::Window(deviceWindowOrigin(this), devicePixelRatioF());
 }
 
 void RegionOverlay::setRegion(const QRect &region)
@@ -112,14 +84,14 @@ void RegionOverlay::setRegion(const QRect &region)
     const QRect device = DisplayGeometry::toDevice(displays, r);
     if (m_preparationPreview && !m_previewLocked) {
         m_compact = true;
-        const int at = DisplayGeometry::displayAtDevice(displays, device.center());
+        const int at = DisplayGeometry::displayShowing(displays, r);
         const int margin = roundedPixels(Margin * (at < 0 ? 1.0 : displays.at(at).devicePixelRatio));
         placeOver(device.adjusted(-margin, -margin, margin, margin));
-        m_region = deviceToLocal(device);
+        setDeviceRegion(device);
     } else {
         m_compact = false;
-        placeOver(deviceDesktop(displays));
-        m_region = deviceToLocal(device) & rect();
+        placeOver(DisplayGeometry::deviceDesktop(displays));
+        setDeviceRegion(device & DisplayGeometry::deviceDesktop(displays));
     }
     show();
     raise();
@@ -130,7 +102,27 @@ void RegionOverlay::setRegion(const QRect &region)
 
 QRect RegionOverlay::currentRegion() const
 {
-    return DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), localToDevice(m_region));
+    // The device pixels the frame shows, at a place whose logical corners give them back:
+    // the size the frame's label shows is the size recorded.
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+    return DisplayGeometry::toLogical(displays, DisplayGeometry::keptThroughLogical(displays, deviceRegion()));
+}
+
+QRect RegionOverlay::deviceRegion() const
+{
+    return m_deviceRegion.isValid() ? m_deviceRegion : m_pixels.toDevice(m_region);
+}
+
+void RegionOverlay::setDeviceRegion(const QRect &device)
+{
+    m_deviceRegion = device;
+    m_region = m_pixels.toLocalPixels(device);
+}
+
+void RegionOverlay::setLocalRegion(const QRect &local)
+{
+    m_deviceRegion = QRect();
+    m_region = local;
 }
 
 void RegionOverlay::hideOverlay()
@@ -149,10 +141,10 @@ void RegionOverlay::beginInteractiveSelection(const QRect &bounds)
 {
     m_compositing = hasCompositingManager() || QGuiApplication::platformName() != QLatin1String("xcb");
     const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    placeOver(deviceDesktop(displays));
-    const QRect local = deviceToLocal(DisplayGeometry::toDevice(displays, bounds)) & rect();
+    placeOver(DisplayGeometry::deviceDesktop(displays));
+    const QRect local = m_pixels.toLocalPixels(DisplayGeometry::toDevice(displays, bounds)) & rect();
     m_selectionBounds = local.isValid() ? local : rect();
-    m_region = QRect();
+    setLocalRegion(QRect());
     m_selecting = true;
     m_selectionDragging = false;
     m_compact = false;
@@ -209,7 +201,7 @@ void RegionOverlay::updateInputTransparency()
     if (m_selecting || (!m_inputPassthrough && m_activeHandle != None))
         input = wholeWindow();
     else if (!m_inputPassthrough)
-        input = hitRegion().subtracted(QRegion(deviceToLocal(
+        input = hitRegion().subtracted(QRegion(m_pixels.toLocalPixels(
             DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), m_inputExclusion))));
     if (setWindowInputRegion(this, input))
         return;
@@ -369,7 +361,7 @@ void RegionOverlay::mousePressEvent(QMouseEvent *event)
         if (event->button() == Qt::LeftButton) {
             const QPoint p = clampToSelectionBounds(pos);
             m_selectionStart = m_selectionCurrent = p;
-            m_region = QRect(p, QSize(1, 1));
+            setLocalRegion(QRect(p, QSize(1, 1)));
             m_selectionDragging = true;
             m_repaintTimer.stop();
             updateMask();
@@ -387,7 +379,7 @@ void RegionOverlay::mousePressEvent(QMouseEvent *event)
         // gives global positions through the display under the pointer).
         const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
         m_dragStartPoint = DisplayGeometry::toDevice(displays, event->globalPosition());
-        m_dragStartRect = localToDevice(m_region);
+        m_dragStartRect = deviceRegion();
         m_dragDisplay = DisplayGeometry::displayAtDevice(displays, m_dragStartRect.center());
     } else {
         m_dragStartPoint = pos;
@@ -402,7 +394,7 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
     if (m_selecting) {
         m_selectionCurrent = clampToSelectionBounds(pos);
         if (m_selectionDragging && (event->buttons() & Qt::LeftButton)) {
-            m_region = QRect(m_selectionStart, m_selectionCurrent).normalized() & m_selectionBounds;
+            setLocalRegion(QRect(m_selectionStart, m_selectionCurrent).normalized() & m_selectionBounds);
             updateMask();
         } else if (!m_compositing) {
             updateMask(); // the crosshair follows the pointer
@@ -426,15 +418,15 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
         const QPointF moved =
             QPointF(DisplayGeometry::toDevice(displays, event->globalPosition()) - m_dragStartPoint) / ratio;
         const QRect start = DisplayGeometry::inDisplay(frame, m_dragStartRect).toRect();
-        const QRect bounds = DisplayGeometry::inDisplay(frame, deviceDesktop(displays)).toRect();
+        const QRect bounds = DisplayGeometry::inDisplay(frame, DisplayGeometry::deviceDesktop(displays)).toRect();
         const QRect r = adjustedRect(m_activeHandle, start, moved.toPoint(), bounds);
         const QRect device = DisplayGeometry::fromDisplay(frame, r);
         const int margin = roundedPixels(Margin * ratio);
         placeOver(device.adjusted(-margin, -margin, margin, margin));
-        m_region = deviceToLocal(device);
+        setDeviceRegion(device);
     } else {
         const QPoint delta = pos - m_dragStartPoint;
-        m_region = adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds());
+        setLocalRegion(adjustedRect(m_activeHandle, m_dragStartRect, delta, moveBounds()));
     }
     updateMask();
     update();
@@ -448,7 +440,7 @@ void RegionOverlay::mouseReleaseEvent(QMouseEvent *event)
         m_selectionDragging = false;
         const QRect r = m_region.normalized() & m_selectionBounds;
         if (r.width() >= MinimumSide && r.height() >= MinimumSide) {
-            m_region = QRect(r.topLeft(), QSize(r.width() & ~1, r.height() & ~1));
+            setLocalRegion(QRect(r.topLeft(), QSize(r.width() & ~1, r.height() & ~1)));
             m_selecting = false;
             m_repaintTimer.stop();
             m_animationTimer.start();
@@ -456,7 +448,7 @@ void RegionOverlay::mouseReleaseEvent(QMouseEvent *event)
             emit regionChanged(currentRegion());
             updateInputTransparency();
         } else {
-            m_region = QRect();
+            setLocalRegion(QRect());
             m_repaintTimer.stop();
             updateMask();
         }

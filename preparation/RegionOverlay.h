@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/mac/DisplayGeometry.h"
+
 // A borderless, always-on-top window that frames the capture region on the desktop.
 // Before a recording the region can be adjusted with eight grips and moved with a
 // round centre handle while clicks elsewhere reach the programs below; during a
@@ -87,13 +89,18 @@ private:
     QPoint clampToSelectionBounds(const QPoint &p) const;
     // The window over `device` (device pixels); then where its pixels are.
     void placeOver(const QRect &device);
-    QRect localToDevice(const QRect &local) const;
-    QRect deviceToLocal(const QRect &device) const;
 
-    // Window-local logical pixels; the window's pixels start at the device pixel
-    // m_deviceOrigin and run its pixel ratio times as far, on every display it covers.
+    // The region in device pixels where it was given so, else in the window's pixels.
+    void setDeviceRegion(const QRect &device);
+    void setLocalRegion(const QRect &local);
+    QRect deviceRegion() const;
+
+    // Window-local logical pixels; where it came from device pixels, those too (the
+    // window's pixels are coarser than the device's at a scale above 1).
     QRect m_region;
-    QPoint m_deviceOrigin;
+    QRect m_deviceRegion;
+    // Where the window's pixels are on every display it covers.
+    DisplayGeometry::Window m_pixels;
     QTimer m_animationTimer;
     QTimer m_repaintTimer;
     int m_dashPhase = 0;

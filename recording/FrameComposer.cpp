@@ -1,12 +1,10 @@
 #include "recording/FrameComposer.h"
 
+#include "platform/mac/OverlayWindowSupport.h"
 #include "recording/CaptureGeometry.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPolygonF>
-#include <QScreen>
 
 #include <cmath>
 
@@ -21,10 +19,8 @@ QPointF FrameComposer::systemCursorInImage(const QRect& targetRect, const QSize&
 {
     if (!targetRect.isValid())
         return CaptureGeometry::cursorInImage(QPoint(), QRect(), 1.0, targetRect, imageSize);
-    const QPoint cursor = QCursor::pos();
-    const QScreen* screen = QGuiApplication::screenAt(cursor);
-    return CaptureGeometry::cursorInImage(cursor, screen ? screen->geometry() : QRect(),
-                                          screen ? screen->devicePixelRatio() : 1.0, targetRect, imageSize);
+    // The target is in device pixels.
+    return CaptureGeometry::cursorInImage(devicePointerPosition(), QRect(), 1.0, targetRect, imageSize);
 }
 
 QImage FrameComposer::compose(const QImage& source, bool held) const

@@ -55,7 +55,7 @@ public:
     // The same for frames of `frameBytes` each on the pipe.
     static bool backlogExceeded(qint64 pendingBytes, qint64 frameBytes);
 
-    // Default locator: the real cursor, mapped through the screen under it.
+    // Default locator: the real cursor's device pixel in a target given in device pixels.
     static QPointF systemCursorInImage(const QRect& targetRect, const QSize& imageSize);
 
 private:

@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <qpa/qplatformscreen.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -123,4 +125,83 @@ QRect DisplayGeometry::fromDisplay(const Display& display, const QRect& logical)
 {
     return QRect(deviceThrough(display, logical.topLeft()),
                  deviceThrough(display, logical.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}
+
+QRect DisplayGeometry::keptThroughLogical(const QList<Display>& displays, const QRect& device)
+{
+    if (!device.isValid() || displays.isEmpty())
+        return device;
+    const auto kept = [&displays](const QRect& r) { return toDevice(displays, toLogical(displays, r)) == r; };
+    if (kept(device))
+        return device;
+    // Each corner stays on the display that holds it.
+    const QRect first = displays.at(displayAtDevice(displays, device.topLeft())).nativeGeometry;
+    const QRect last = displays.at(displayAtDevice(displays, device.bottomRight())).nativeGeometry;
+    const auto onTheirDisplays = [&](const QRect& r) {
+        return (!first.contains(device.topLeft()) || first.contains(r.topLeft()))
+            && (!last.contains(device.bottomRight()) || last.contains(r.bottomRight()));
+    };
+    qreal most = 1.0;
+    for (const Display& display : displays)
+        most = std::max(most, ratioOf(display));
+    const int reach = int(std::ceil(most));
+    QRect best;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const int distance = std::abs(dx) + std::abs(dy);
+            const QRect candidate = device.translated(dx, dy);
+            if (distance < bestDistance && onTheirDisplays(candidate) && kept(candidate)) {
+                best = candidate;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best.isValid() ? best : toDevice(displays, toLogical(displays, device));
+}
+
+QRect DisplayGeometry::deviceDesktop(const QList<Display>& displays)
+{
+    QRect desktop;
+    for (const Display& display : displays)
+        desktop |= display.nativeGeometry;
+    return desktop.isValid() ? desktop : QRect(QPoint(0, 0), QPoint(0, 0));
+}
+
+int DisplayGeometry::displayShowing(const QList<Display>& displays, const QRect& logical)
+{
+    if (logical.isEmpty())
+        return -1;
+    return displayAtDevice(displays, toDevice(displays, logical).center());
+}
+
+DisplayGeometry::Window::Window(const QPoint& deviceOrigin, qreal ratio)
+    : m_origin(deviceOrigin)
+    , m_ratio(ratio > 0 ? ratio : 1.0)
+{
+}
+
+QPoint DisplayGeometry::Window::toDevice(const QPointF& local) const
+{
+    return m_origin + rounded(local * m_ratio);
+}
+
+QRect DisplayGeometry::Window::toDevice(const QRect& local) const
+{
+    return QRect(toDevice(QPointF(local.topLeft())), toDevice(QPointF(local.bottomRight() + QPoint(1, 1))) - QPoint(1, 1));
+}
+
+QPointF DisplayGeometry::Window::toLocal(const QPoint& device) const
+{
+    return QPointF(device - m_origin) / m_ratio;
+}
+
+QRectF DisplayGeometry::Window::toLocal(const QRect& device) const
+{
+    return QRectF(toLocal(device.topLeft()), QSizeF(device.size()) / m_ratio);
+}
+
+QRect DisplayGeometry::Window::toLocalPixels(const QRect& device) const
+{
+    return QRect(rounded(toLocal(device.topLeft())), rounded(toLocal(device.bottomRight() + QPoint(1, 1))) - QPoint(1, 1));
 }

@@ -45,4 +45,41 @@ public:
     static QRectF inDisplay(const Display& display, const QRect& device);
     // The reverse: a logical rectangle through one display, continued beyond its edges.
     static QRect fromDisplay(const Display& display, const QRect& logical);
+
+    // The device rectangle of the size of `device`, nearest to it, that a logical
+    // rectangle stands for: toDevice(toLogical(result)) gives it back. At a ratio above 1
+    // there are fewer logical points than device pixels, so an area dragged in device
+    // pixels may move by a pixel or two (at most the ratio) to keep its size. One that
+    // cannot, with its corners on their displays, comes back as toDevice(toLogical(device)).
+    static QRect keptThroughLogical(const QList<Display>& displays, const QRect& device);
+
+    // Every display's device pixels together (their bounding rectangle); the pixel at the
+    // origin without displays.
+    static QRect deviceDesktop(const QList<Display>& displays);
+    // The display that shows the middle of a logical area, which may lie across displays
+    // with its logical middle in none of them; -1 for an empty area or without displays.
+    static int displayShowing(const QList<Display>& displays, const QRect& logical);
+
+    // A window's own pixels: local logical points from its top-left corner, device pixels
+    // from its device origin, at the window's pixel ratio (whichever displays it covers).
+    class Window
+    {
+    public:
+        Window() = default;
+        Window(const QPoint& deviceOrigin, qreal ratio);
+        QPoint deviceOrigin() const { return m_origin; }
+        qreal ratio() const { return m_ratio; }
+        // Rounded half away from zero.
+        QPoint toDevice(const QPointF& local) const;
+        // A rectangle by its corners (the top-left pixel and the one past the bottom-right).
+        QRect toDevice(const QRect& local) const;
+        QPointF toLocal(const QPoint& device) const;
+        QRectF toLocal(const QRect& device) const;
+        // toLocal() with its corners rounded: where a device rectangle's pixels start and end.
+        QRect toLocalPixels(const QRect& device) const;
+
+    private:
+        QPoint m_origin;
+        qreal m_ratio = 1.0;
+    };
 };

@@ -3,6 +3,7 @@
 
 #include "platform/mac/X11Connection.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -289,6 +290,24 @@ QPoint deviceWindowOrigin(QWidget *widget)
     if (handle && handle->handle() && handle->geometry() == window->geometry())
         return handle->handle()->geometry().topLeft();
     return DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(window->pos()));
+}
+
+QPoint devicePointerPosition()
+{
+    if (onX11()) {
+        if (const std::optional<QPoint> at = X11Connection::forGuiThread()->pointer())
+            return *at;
+    }
+    return DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(QCursor::pos()));
+}
+
+QPoint refinedPointer(const QPoint &coarse, qreal ratio)
+{
+    if (ratio <= 1.0 || !onX11())
+        return coarse;
+    const QPoint fine = devicePointerPosition();
+    const QPoint d = fine - coarse;
+    return std::abs(d.x()) < ratio && std::abs(d.y()) < ratio ? fine : coarse;
 }
 
 void setDeviceGeometry(QWidget *window, const QRect &device)

@@ -62,6 +62,15 @@ std::optional<QRect> serverWindowGeometry(QWidget *widget);
 // times the window's pixel ratio, on whichever display it lies.
 QPoint deviceWindowOrigin(QWidget *widget);
 
+// Where the pointer is, in device pixels. Qt gives its place in whole logical points,
+// which at a scale above 1 skip device pixels; the X server has it to the pixel. Off X11,
+// Qt's place through the display that holds it.
+QPoint devicePointerPosition();
+// The device pixel of a pointer event that Qt placed at `coarse` (its whole logical point
+// in device pixels, at the ratio `ratio`): the X server's pointer where that lies within
+// the point, else `coarse` (an event made by a program, or a pointer that has moved on).
+QPoint refinedPointer(const QPoint &coarse, qreal ratio);
+
 // Places the top-level window `window` over `device` (device pixels), also across
 // displays: at a scale above 1 the logical desktop has gaps between displays, so a
 // window over several is placed through one display's coordinates.

@@ -169,6 +169,19 @@ std::optional<X11Connection::WindowAttributes> X11Connection::attributes(xcb_win
     return attrs;
 }
 
+std::optional<QPoint> X11Connection::pointer()
+{
+    if (!m_connection || !m_screen)
+        return std::nullopt;
+    xcb_generic_error_t *error = nullptr;
+    Reply<xcb_query_pointer_reply_t> reply(
+        xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, root()), &error));
+    std::free(error);
+    if (!reply)
+        return std::nullopt;
+    return QPoint(reply->root_x, reply->root_y);
+}
+
 std::optional<QRect> X11Connection::rootGeometry(xcb_window_t window)
 {
     xcb_generic_error_t *error = nullptr;

@@ -56,6 +56,8 @@ public:
     std::optional<WindowAttributes> attributes(xcb_window_t window);
     // The window's rectangle in root coordinates (without its border).
     std::optional<QRect> rootGeometry(xcb_window_t window);
+    // The pointer's place on the root window.
+    std::optional<QPoint> pointer();
     std::optional<QList<xcb_window_t>> children(xcb_window_t window);
     bool windowExists(xcb_window_t window);
 

@@ -11,12 +11,15 @@
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/MainWindow.h"
+#include "overlays/AnnotationOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/CaptureTargetDialog.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
+#include "platform/mac/DisplayGeometry.h"
+#include "platform/mac/OverlayWindowSupport.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
 #include "recording/Recorder.h"
@@ -34,6 +37,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -108,6 +113,51 @@ void savePicture(const QString &name)
         rootPicture().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+// Opens a test window placed in device pixels: its process runs at scale 1.
+bool openAtScaleOne(TestWindowProcess &window, const QString &title, const QString &colour, const QRect &device)
+{
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCALE_FACTOR");
+    const bool opened = window.open(title, colour, device);
+    qputenv("QT_SCALE_FACTOR", scale);
+    return opened;
+}
+
+// Every frame of a recording cut to `crop` (file pixels), as RGB32 images.
+QList<QImage> framesOf(const QString &path, const QRect &crop)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(Recorder::ffmpegExecutable(),
+                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path, QStringLiteral("-vf"),
+                  QStringLiteral("crop=%1:%2:%3:%4,format=rgb24")
+                      .arg(crop.width()).arg(crop.height()).arg(crop.x()).arg(crop.y()),
+                  QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("pipe:1")});
+    if (!ffmpeg.waitForFinished(30000))
+        return {};
+    const QByteArray bytes = ffmpeg.readAllStandardOutput();
+    const qsizetype frameBytes = qsizetype(crop.width()) * crop.height() * 3;
+    QList<QImage> frames;
+    for (qsizetype at = 0; at + frameBytes <= bytes.size(); at += frameBytes)
+        frames << QImage(reinterpret_cast<const uchar *>(bytes.constData() + at), crop.width(), crop.height(),
+                         crop.width() * 3, QImage::Format_RGB888)
+                      .convertToFormat(QImage::Format_RGB32);
+    return frames;
+}
+
+// The most pixels of one frame that `colour` matches.
+int mostPixels(const QList<QImage> &frames, const std::function<bool(QRgb)> &colour)
+{
+    int most = 0;
+    for (const QImage &frame : frames) {
+        int count = 0;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                count += colour(frame.pixel(x, y)) ? 1 : 0;
+        most = std::max(most, count);
+    }
+    return most;
+}
+
 } // namespace
 
 class TestMainWindowRoad : public QObject
@@ -128,6 +178,7 @@ private slots:
     // Two displays at a raised scale (QT_SCALE_FACTOR).
     void areaAtRaisedScale_data();
     void areaAtRaisedScale();
+    void clickRingAcrossDisplays();
 
 private:
     QTemporaryDir m_saveDir;
@@ -553,6 +604,9 @@ void TestMainWindowRoad::areaAtRaisedScale_data()
     QTest::addColumn<QRect>("dragged"); // device pixels
     QTest::newRow("across both displays") << QRect(1000, 300, 1800, 500);
     QTest::newRow("inside the primary") << QRect(300, 250, 600, 450);
+    // Sizes whose logical width or height is no whole number.
+    QTest::newRow("602 x 402 inside the primary") << QRect(302, 251, 602, 402);
+    QTest::newRow("800 x 400 inside the second") << QRect(2102, 301, 800, 400);
 }
 
 void TestMainWindowRoad::areaAtRaisedScale()
@@ -561,15 +615,12 @@ void TestMainWindowRoad::areaAtRaisedScale()
     const QList<QScreen *> screens = QGuiApplication::screens();
     if (screens.size() < 2 || screens.first()->devicePixelRatio() <= 1.0)
         QSKIP("needs two displays at a raised scale (VISTRELLE_TEST_MONITORS, QT_SCALE_FACTOR)");
-    // A pattern over each display, placed in device pixels by windows that run at scale 1.
-    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    qunsetenv("QT_SCALE_FACTOR");
+    // A pattern over each display.
     TestWindowProcess first;
     TestWindowProcess second;
-    const bool opened = first.open(QStringLiteral("VT Pattern 1"), QStringLiteral("pattern"), QRect(0, 0, 1920, 1080))
-        && second.open(QStringLiteral("VT Pattern 2"), QStringLiteral("pattern"), QRect(1920, 0, 1920, 1080));
-    qputenv("QT_SCALE_FACTOR", scale);
-    QVERIFY(opened);
+    QVERIFY(openAtScaleOne(first, QStringLiteral("VT Pattern 1"), QStringLiteral("pattern"), QRect(0, 0, 1920, 1080))
+            && openAtScaleOne(second, QStringLiteral("VT Pattern 2"), QStringLiteral("pattern"),
+                              QRect(1920, 0, 1920, 1080)));
 
     MainWindow window;
     QVERIFY(showSettled(window));
@@ -627,6 +678,76 @@ void TestMainWindowRoad::areaAtRaisedScale()
     qInfo() << "file" << size << "pixels like the screen's at the dragged place:" << same << "of" << looked;
     QVERIFY(looked >= 100);
     QVERIFY2(same >= looked * 9 / 10, qPrintable(QStringLiteral("%1 of %2").arg(same).arg(looked)));
+}
+
+void TestMainWindowRoad::clickRingAcrossDisplays()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens.first()->devicePixelRatio() <= 1.0)
+        QSKIP("needs two displays at a raised scale (VISTRELLE_TEST_MONITORS, QT_SCALE_FACTOR)");
+    // A grey desktop over both displays.
+    TestWindowProcess grey;
+    QVERIFY(openAtScaleOne(grey, QStringLiteral("VT Grey"), QStringLiteral("#606060"), QRect(0, 0, 3840, 1080)));
+    // The mouse effects on, as they are by default.
+    QSettings().setValue(QStringLiteral("effects/mouseEnabled"), true);
+    const auto effectsOff = qScopeGuard([] { QSettings().setValue(QStringLiteral("effects/mouseEnabled"), false); });
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    QVERIFY(click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
+    QTest::qWait(500);
+    const QRect dragged(1000, 300, 1800, 500); // device pixels, across both displays
+    QVERIFY(drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6));
+    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
+    QTest::qWait(300);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    QVERIFY(rec && click(deviceCentreOf(rec)));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    // A window of the program's own on the second display, inside the area: a click in it
+    // rings (clicks in other programs' windows do not reach the program).
+    QWidget own(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    own.setStyleSheet(QStringLiteral("background: #606060;"));
+    own.setAttribute(Qt::WA_ShowWithoutActivating);
+    setDeviceGeometry(&own, QRect(2300, 450, 400, 300));
+    own.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&own));
+    const QPoint at(2500, 600);
+    QVERIFY(pointerTo(at));
+    QTest::qWait(1000);
+    QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("1")}));
+    QTest::qWait(100);
+    savePicture(QStringLiteral("scaled-area-click-ring"));
+
+    QTest::qWait(1400);
+    own.hide();
+    // The drawing layer covers the area's device pixels, no more.
+    QVERIFY(click(deviceCentreOf(window.floatingToolbar()->annotationButton())));
+    const QRect recorded = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(),
+                                                     window.controlsArea()->captureRect());
+    QTRY_COMPARE_WITH_TIMEOUT(serverWindowGeometry(window.floatingToolbar()->annotationLayer()).value_or(QRect()),
+                              recorded, 5000);
+    QVERIFY(click(deviceCentreOf(window.floatingToolbar()->annotationButton())));
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok, qPrintable(info.error));
+    // The ring around the click's place in the file (it grows to 54 logical pixels, 81 of
+    // the file's), and no highlight at the file's middle, where the pointer never was.
+    const QPoint inFile = at - dragged.topLeft();
+    const QList<QImage> aroundClick = framesOf(path, QRect(inFile - QPoint(100, 100), QSize(200, 200)));
+    const QPoint middle(info.videoSize().width() / 2, info.videoSize().height() / 2);
+    const QList<QImage> aroundMiddle = framesOf(path, QRect(middle - QPoint(40, 40), QSize(80, 80)));
+    QVERIFY(aroundClick.size() > 30 && aroundMiddle.size() == aroundClick.size());
+    const auto red = [](QRgb c) { return qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110; };
+    const auto yellow = [](QRgb c) { return qRed(c) > 130 && qGreen(c) > 110 && qBlue(c) < 80; };
+    const int ring = mostPixels(aroundClick, red);
+    const int dot = mostPixels(aroundMiddle, yellow);
+    qInfo() << "ring pixels at the click:" << ring << "highlight pixels at the middle:" << dot;
+    QVERIFY2(ring >= 40, qPrintable(QString::number(ring)));
+    QVERIFY2(dot == 0, qPrintable(QString::number(dot)));
 }
 
 int main(int argc, char *argv[])

@@ -66,6 +66,7 @@ private slots:
     void annotationDrawing();
     void annotationFrameImage();
     void nativeRectOnSeveralScreens();
+    void toolbarFitsANarrowDisplay();
     void toolbarReadOuts();
     void toolbarStopFlow();
     void besideTheToolbar();
@@ -275,6 +276,22 @@ void TestOverlays::nativeRectOnSeveralScreens()
     QCOMPARE(annotationLogicalRect(QRect(100, 80, 400, 200), {single}, 0), QRectF(50, 40, 200, 100));
     QCOMPARE(annotationLogicalRect(QRect(5000, 5000, 40, 20), {single}, 0), QRectF(2500, 2500, 20, 10));
     QCOMPARE(annotationLogicalRect(QRect(1, 2, 3, 4), {}, -1), QRectF(1, 2, 3, 4));
+}
+
+void TestOverlays::toolbarFitsANarrowDisplay()
+{
+    // A portrait display at scale 2 gives 540 points: the toolbar and its annotation row
+    // keep every button on it.
+    FloatingToolbar toolbar;
+    toolbar.adjustSize();
+    toolbar.fitToWidth(528);
+    QVERIFY2(toolbar.width() <= 528, qPrintable(QString::number(toolbar.width())));
+    toolbar.toggleAnnoRow(true);
+    toolbar.fitToContents();
+    QVERIFY2(toolbar.width() <= 528, qPrintable(QString::number(toolbar.width())));
+    toolbar.toggleAnnoRow(false);
+    toolbar.fitToWidth(0);
+    QVERIFY(toolbar.width() > 528);
 }
 
 void TestOverlays::toolbarReadOuts()

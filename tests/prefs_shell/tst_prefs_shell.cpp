@@ -190,6 +190,11 @@ void TestPrefsShell::screenshotComposition()
     QVERIFY(composeScreenshot(QRect(0, 0, 10, 10), {}, 0).isNull());
     // An area whose centre lies on no screen falls back to the primary one.
     QCOMPARE(composeScreenshot(QRect(2000, 2000, 10, 10), screens, 0).size(), QSize(10, 10));
+    // At 1.5 the area's device pixels as the recording takes them: corner to corner, not
+    // its logical size times the ratio (335 x 1.5 would give a row more).
+    const QList<ScreenshotScreen> scaled = {
+        {QRect(0, 0, 1280, 720), 1.5, filled(QSize(1920, 1080), Qt::red), QRect(0, 0, 1920, 1080)}};
+    QCOMPARE(composeScreenshot(QRect(200, 101, 600, 335), scaled, 0).size(), QSize(900, 502));
 }
 
 void TestPrefsShell::screenshotWriting()

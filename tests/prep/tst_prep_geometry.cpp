@@ -159,6 +159,19 @@ private slots:
                  expected);
     }
 
+    void toolbarFitsANarrowDisplay()
+    {
+        // A portrait display at scale 2 gives 540 points: the compact items alone are wider,
+        // so the last ones take a second row and every item stays on the display.
+        SetupRecordingToolbar toolbar(nullptr);
+        toolbar.setMode(1, QStringLiteral("800 × 400"));
+        toolbar.fitToWidth(540 - 12);
+        QVERIFY(toolbar.isCompact());
+        QVERIFY2(toolbar.width() <= 528, qPrintable(QString::number(toolbar.width())));
+        toolbar.fitToWidth(0);
+        QVERIFY(toolbar.width() > 528);
+    }
+
     void toolbarModesAreClamped()
     {
         SetupRecordingToolbar toolbar(nullptr);

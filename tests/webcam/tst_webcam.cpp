@@ -7,6 +7,7 @@
 
 #include "dialogs/CameraSettingsDialog.h"
 #include "overlays/CameraOverlay.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
@@ -165,6 +166,15 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(CameraOverlay::bubbleGeometry(QRect(), 1, 0, 50),
                  CameraOverlay::bubbleGeometry(screen, 1, 0, 50));
+        // Two displays side by side at 1.5 have a gap from 1280 to 1920 points: at the top
+        // centre of an area across both, the bubble sits at the middle of the area's device
+        // pixels (x 1920), as wide as for its 1280 points.
+        const QList<DisplayGeometry::Display> displays{{QRect(0, 0, 1280, 720), 1.5, QRect(0, 0, 1920, 1080)},
+                                                       {QRect(1920, 0, 1280, 720), 1.5, QRect(1920, 0, 1920, 1080)}};
+        const QRect across = DisplayGeometry::toLogical(displays, QRect(960, 0, 1920, 1080));
+        const QRect bubble = CameraOverlay::deviceBubbleGeometry(displays, across, 1, 4, 50);
+        QVERIFY2(qAbs(bubble.center().x() - 1920) <= 1, qPrintable(QString::number(bubble.center().x())));
+        QCOMPARE(bubble.width(), int(std::lround(CameraOverlay::bubbleGeometry(QRect(0, 0, 1280, 720), 1, 4, 50).width() * 1.5)));
 
         // The dialog's mock-up: W 624, defaults -> 268x151 at (342, 14); the circle 151
         // wide at x + 58.
