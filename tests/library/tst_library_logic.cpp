@@ -8,7 +8,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
-#include "library/OpenFolderMessage.h"
+#include "widgets/MessageBoxes.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/TimelineRangeWidget.h"
