@@ -4,6 +4,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
+#include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"
@@ -19,6 +20,11 @@
 // ---------------------------------------------------------------------------
 // Frame path
 // ---------------------------------------------------------------------------
+
+namespace {
+// A screen capture that delivers no frame for this long has stalled.
+constexpr qint64 kScreenStallUs = 250000;
+} // namespace
 
 QSize Recorder::nativeDesktopCaptureSize() const
 {
@@ -203,7 +209,24 @@ void Recorder::onFrameTimerTick()
 {
     if (frameTimer)
         frameTimer->setInterval(frameClock.nextIntervalMs());
-    writeWindowFrame(currentSourceFrame());
+    if (screenCapture && !holdFrameUntilReady) {
+        // Every frame the capture took since the last tick, each at the moment it was taken:
+        // a late tick loses none, and none is written twice.
+        const std::vector<MacScreenCapture::StampedFrame> frames = screenCapture->takeNewFrames();
+        for (const MacScreenCapture::StampedFrame& frame : frames) {
+            writeWindowFrame(frame.image, frame.stampUs);
+            lastScreenFrameUs = frame.stampUs;
+        }
+        // A capture that stalls (a busy X server) has the file go on with the last picture,
+        // so that it keeps its length; each repeat is a moment the file lacks.
+        const qint64 now = CaptureWorkerThread::wallClockUs();
+        if (frames.empty() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs) {
+            writeWindowFrame(screenCapture->latestFrame(), now);
+            ++repeatedScreenFrames;
+        }
+        return;
+    }
+    writeWindowFrame(currentSourceFrame(), CaptureWorkerThread::wallClockUs());
 }
 
 QImage Recorder::currentSourceFrame() const
@@ -217,7 +240,7 @@ QImage Recorder::currentSourceFrame() const
     return windowImage;
 }
 
-void Recorder::writeWindowFrame(const QImage& frame)
+void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
 {
     if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
         || chain->encoder()->state() != QProcess::Running) {
@@ -232,8 +255,7 @@ void Recorder::writeWindowFrame(const QImage& frame)
         return;
     if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
                                        FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()))) {
-        outputMonitor.addDroppedFrame();
-        return;
+        return; // the slot it leaves empty is counted by the pipe
     }
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
@@ -244,9 +266,9 @@ void Recorder::writeWindowFrame(const QImage& frame)
     }
     const QImage composed = frameComposer.compose(frame, holdFrameUntilReady);
     if (previous)
-        previous->writeFrame(composed);
+        previous->writeFrame(composed, stampUs);
     else
-        chain->pipe()->write(composed);
+        chain->pipe()->write(composed, stampUs);
 }
 
 void Recorder::onEncoderOutput()
@@ -261,6 +283,8 @@ void Recorder::onEncoderOutput()
     context.screenCaptureSegment = screenCapture != nullptr;
     context.pipeFrameHeight = pipeFrameSize.height();
     context.encoder = selectedEncoder;
+    if (isPipedVideo())
+        outputMonitor.noteMissedFrames(chain->pipe()->missedSlots() + repeatedScreenFrames);
     outputMonitor.setAwaitingFirstMedia(awaitingFirstMedia);
     outputMonitor.setDowngradePending(downgradePending);
     const EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);

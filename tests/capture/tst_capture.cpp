@@ -118,6 +118,16 @@ private slots:
         QCOMPARE(capture.latestFrame().pixel(0, 0), 0xFF112233u);
         capture.stop();
         QVERIFY(capture.latestFrame().isNull());
+
+        // Frames not taken yet wait with their times, oldest first, the last four of them:
+        // a late tick writes each once instead of the newest twice.
+        for (int n = 0; n < 6; ++n)
+            capture.setFrame(filled({8, 6}, 0xFF000000u + n), 1000 * n);
+        std::vector<MacScreenCapture::StampedFrame> fresh = capture.takeNewFrames();
+        QCOMPARE(int(fresh.size()), MacScreenCapture::kKeptFrames);
+        QCOMPARE(fresh.front().stampUs, 2000);
+        QCOMPARE(fresh.back().image.pixel(0, 0), 0xFF000005u);
+        QVERIFY(capture.takeNewFrames().empty());
     }
 
     void workerStartFailureAndStuckStop()
