@@ -87,7 +87,7 @@ bool FramePipe::open(QString* error, Layout layout)
     m_splice = true;
     m_headerWritten = false;
     m_lastStampUs = -1;
-    m_slots.reset(m_fps);
+    m_slots.reset(m_fps, m_originUs);
     m_missedSlots = 0;
     m_thread = std::thread([this] { run(); });
     return true;

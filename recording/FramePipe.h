@@ -53,8 +53,13 @@ public:
     // Called once the encoder has its copy of the read end.
     void closeReadEnd();
 
-    // Frame rate of the encoder's file, for missedSlots(); set before open().
-    void setFrameRate(int fps) { m_fps = fps; }
+    // Frame rate of the encoder's file and the time of its slot 0 (FrameSlots::reset), for
+    // missedSlots(); set before open().
+    void setFrameGrid(int fps, qint64 originUs = -1)
+    {
+        m_fps = fps;
+        m_originUs = originUs;
+    }
 
     // Queues one 32-bit frame (ARGB32 or RGB32) taken at `stampUs` (microseconds of
     // CaptureWorkerThread::wallClockUs()), to be written in the pipe's layout. A frame without a time (below 0)
@@ -144,6 +149,7 @@ private:
     bool m_headerWritten = false;
     qint64 m_lastStampUs = -1;
     int m_fps = 30;
+    qint64 m_originUs = -1;
     FrameSlots m_slots;
     std::atomic<qint64> m_missedSlots{0};
 };

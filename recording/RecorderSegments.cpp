@@ -554,7 +554,7 @@ bool Recorder::startSegment()
         // The frames go in the encoder's own planar format: converting them here costs far
         // less than the encoder's conversion of 32-bit frames, and the pipe carries less.
         const bool nv12 = EncoderCommandLine::planarPixelFormat(selectedEncoder) == QLatin1String("nv12");
-        chain->pipe()->setFrameRate(fps);
+        chain->pipe()->setFrameGrid(fps);
         if (chain->pipe()->open(&pipeError, nv12 ? FramePipe::Layout::Nv12 : FramePipe::Layout::I420))
             frameInput = chain->pipe()->readEnd();
         else

@@ -78,10 +78,17 @@ void TestFrameClock::emptySlotsOfTheFileAreCounted()
         grid.add(ms * 1000);
     QCOMPARE(grid.missing(), 3); // slots 6 to 8
     QCOMPARE(grid.dropped(), 1);
+    // A grid of its own (inputs that keep their times): 25 ms after slot 0 is slot 1 already,
+    // so the third frame comes too early for slot 3.
+    grid.reset(30, 1000000);
+    for (const qint64 ms : {1025, 1058, 1075})
+        grid.add(ms * 1000);
+    QCOMPARE(grid.missing(), 0);
+    QCOMPARE(grid.dropped(), 1);
 
     // The frame pipe counts the slots its frames leave empty, whatever kept the frames away.
     FramePipe pipe;
-    pipe.setFrameRate(30);
+    pipe.setFrameGrid(30);
     QString error;
     QVERIFY2(pipe.open(&error), qPrintable(error));
     const int readEnd = pipe.readEnd();
