@@ -3,6 +3,7 @@
 #include "platform/mac/CaptureWorkerThread.h"
 #include "recording/NutStream.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -414,7 +415,9 @@ void FramePipe::run()
         }
         Frame piped = ok ? convert(frame.image) : Frame{};
         frame.image = QImage(); // a converted picture is not needed any more
-        const qint64 stampUs = frame.stampUs >= 0 ? frame.stampUs : CaptureWorkerThread::wallClockUs();
+        // A frame stamped here comes after the one before, however quickly they follow.
+        const qint64 stampUs =
+            frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
         if (ok && stampUs <= m_lastStampUs) {
             // Not after the frame before: the encoder would drop it.
             m_pending -= bytes;
