@@ -413,16 +413,16 @@ void FramePipe::run()
             ok = writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false) && waitUntilRead();
             m_headerWritten = true;
         }
+        if (ok && frame.stampUs >= 0 && frame.stampUs <= m_lastStampUs) {
+            // Not taken after the frame before: the encoder would drop it.
+            m_pending -= bytes;
+            continue;
+        }
         Frame piped = ok ? convert(frame.image) : Frame{};
         frame.image = QImage(); // a converted picture is not needed any more
         // A frame stamped here comes after the one before, however quickly they follow.
         const qint64 stampUs =
             frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
-        if (ok && stampUs <= m_lastStampUs) {
-            // Not after the frame before: the encoder would drop it.
-            m_pending -= bytes;
-            continue;
-        }
         if (ok) {
             m_lastStampUs = stampUs;
             if (frame.counted) {
