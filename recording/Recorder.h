@@ -428,6 +428,8 @@ protected:
     QImage currentSourceFrame() const;
     // Composes a source frame taken at `stampUs` (FramePipe::write) and pipes it to the encoder.
     void writeWindowFrame(const QImage &frame, qint64 stampUs = -1);
+    // The encoder has more than two frames still to take: the next one would be dropped.
+    bool frameBacklogFull() const;
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;

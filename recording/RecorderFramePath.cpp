@@ -211,16 +211,21 @@ void Recorder::onFrameTimerTick()
         frameTimer->setInterval(frameClock.nextIntervalMs());
     if (screenCapture && !holdFrameUntilReady) {
         // Every frame the capture took since the last tick, each at the moment it was taken:
-        // a late tick loses none, and none is written twice.
-        const std::vector<MacScreenCapture::StampedFrame> frames = screenCapture->takeNewFrames();
-        for (const MacScreenCapture::StampedFrame& frame : frames) {
+        // a late tick loses none, and none is written twice. Those the encoder has no room
+        // for yet wait in the capture for the next tick.
+        bool any = false;
+        while (!frameBacklogFull()) {
+            const MacScreenCapture::StampedFrame frame = screenCapture->takeOldestFrame();
+            if (frame.image.isNull())
+                break;
             writeWindowFrame(frame.image, frame.stampUs);
             lastScreenFrameUs = frame.stampUs;
+            any = true;
         }
         // A capture that stalls (a busy X server) has the file go on with the last picture,
         // so that it keeps its length; each repeat is a moment the file lacks.
         const qint64 now = CaptureWorkerThread::wallClockUs();
-        if (frames.empty() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs) {
+        if (!any && !frameBacklogFull() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs) {
             writeWindowFrame(screenCapture->latestFrame(), now);
             ++repeatedScreenFrames;
         }
@@ -253,10 +258,8 @@ void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
     if (!previous && !chain->pipe()->isOpen())
         return;
-    if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
-                                       FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()))) {
+    if (frameBacklogFull())
         return; // the slot it leaves empty is counted by the pipe
-    }
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
     // The cursor, its highlight and the strokes go where the recorded window is now.
@@ -269,6 +272,14 @@ void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
         previous->writeFrame(composed, stampUs);
     else
         chain->pipe()->write(composed, stampUs);
+}
+
+bool Recorder::frameBacklogFull() const
+{
+    const DrainingSegment* previous =
+        chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
+    return FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
+                                          FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()));
 }
 
 void Recorder::onEncoderOutput()

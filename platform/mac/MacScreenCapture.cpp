@@ -210,8 +210,23 @@ void MacScreenCapture::setFrame(QImage frame, qint64 stampUs)
     QMutexLocker lock(&m_frameMutex);
     m_frame = std::move(frame);
     m_fresh.push_back({m_frame, stampUs});
-    if (m_fresh.size() > kKeptFrames)
+    qint64 bytes = 0;
+    for (const StampedFrame &kept : m_fresh)
+        bytes += kept.image.sizeInBytes();
+    while (m_fresh.size() > 2 && (m_fresh.size() > kKeptFrames || bytes > kKeptBytes)) {
+        bytes -= m_fresh.front().image.sizeInBytes();
         m_fresh.pop_front();
+    }
+}
+
+MacScreenCapture::StampedFrame MacScreenCapture::takeOldestFrame()
+{
+    QMutexLocker lock(&m_frameMutex);
+    if (m_fresh.empty())
+        return {};
+    StampedFrame oldest = std::move(m_fresh.front());
+    m_fresh.pop_front();
+    return oldest;
 }
 
 std::vector<MacScreenCapture::StampedFrame> MacScreenCapture::takeNewFrames()
