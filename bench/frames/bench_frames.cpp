@@ -7,6 +7,7 @@
 //   --fps N       frame rate of both recordings (30)
 //   --seconds N   length of both recordings (30)
 //   --busy N      N busy loops run during the recordings (0)
+//   --effects     the Recorder paints the cursor highlight on every frame
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -164,7 +165,7 @@ int main(int argc, char** argv)
     recorder.excludedWindowId = toolbar.winId();
     recorder.setFps(fps);
     recorder.setEncoder(QStringLiteral("libx264"));
-    recorder.setMouseEffectsEnabled(false);
+    recorder.setMouseEffectsEnabled(args.contains(QStringLiteral("--effects")));
     bool started = false;
     bool stopped = false;
     QString file;
