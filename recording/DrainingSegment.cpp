@@ -51,9 +51,9 @@ std::unique_ptr<FramePipe> DrainingSegment::takePipe()
     return std::move(m_pipe);
 }
 
-bool DrainingSegment::writeFrame(const QImage &frame)
+bool DrainingSegment::writeFrame(const QImage &frame, qint64 stampUs)
 {
-    return !m_finishing && m_pipe && m_pipe->write(frame);
+    return !m_finishing && m_pipe && m_pipe->write(frame, stampUs);
 }
 
 qint64 DrainingSegment::pendingBytes() const

@@ -32,8 +32,9 @@ public:
     QProcess *takeProcess();
     std::unique_ptr<FramePipe> takePipe();
 
-    // Queues a frame while the segment still records. False once it was told to finish.
-    bool writeFrame(const QImage &frame);
+    // Queues a frame taken at `stampUs` (FramePipe::write) while the segment still records.
+    // False once it was told to finish.
+    bool writeFrame(const QImage &frame, qint64 stampUs = -1);
     qint64 pendingBytes() const;
 
     // How long an encoder has after a split to write out the rest before it is killed.

@@ -179,14 +179,12 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     }
     if (hasVideo) {
         if (piped) {
-            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32")
-                 << QStringLiteral("-use_wallclock_as_timestamps") << QStringLiteral("1")
-                 << QStringLiteral("-f") << QStringLiteral("rawvideo")
-                 << QStringLiteral("-pixel_format")
-                 << (in.planarFrames ? planarPixelFormat(in.encoder) : QStringLiteral("bgra"))
-                 << QStringLiteral("-video_size")
-                 << QStringLiteral("%1x%2").arg(in.pipeFrameSize.width()).arg(in.pipeFrameSize.height())
-                 << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");
+            // A NUT stream of raw frames, each stamped with the wall-clock time it was taken
+            // (FramePipe): the stream's header names the size and format, and nothing needs
+            // to be probed before the first frame is read.
+            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32") << QStringLiteral("-probesize")
+                 << QStringLiteral("32") << QStringLiteral("-analyzeduration") << QStringLiteral("0")
+                 << QStringLiteral("-f") << QStringLiteral("nut") << QStringLiteral("-i") << QStringLiteral("pipe:0");
         } else {
             const std::optional<Screen> screen = captureSurface(in);
             args << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
@@ -299,7 +297,10 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         args << QStringLiteral("-threads") << num(in.encoderThreads);
 
     args << QStringLiteral("-g") << num(std::max(1, in.fps * in.keyframeInterval));
-    if (piped || in.captureBackend == DesktopDuplicationBackend || in.captureBackend == DesktopDuplicationWithFallbackBackend) {
+    if (piped) {
+        // The frames' own times placed on the file's frame grid; the stream names no rate.
+        args << QStringLiteral("-r") << num(in.fps) << QStringLiteral("-fps_mode") << QStringLiteral("vfr");
+    } else if (in.captureBackend == DesktopDuplicationBackend || in.captureBackend == DesktopDuplicationWithFallbackBackend) {
         args << QStringLiteral("-fps_mode") << QStringLiteral("vfr");
     } else {
         args << QStringLiteral("-r") << num(in.fps) << QStringLiteral("-fps_mode")

@@ -59,9 +59,6 @@ public:
         // of silence) and that a segment with sound leaves out, so that it begins where the
         // one before ends.
         bool primedInputs = false;
-        // The piped frames arrive in the encoder's own planar format (planarPixelFormat)
-        // instead of as 32-bit BGRA.
-        bool planarFrames = false;
         // Frame threads of a software encoder; 0 leaves the choice to it (one and a half per
         // core). Every frame thread holds a frame back.
         int encoderThreads = 0;

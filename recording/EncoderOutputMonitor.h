@@ -53,8 +53,10 @@ public:
 
     Result feed(const QString& chunk, const Context& context);
 
-    // The frame writer counts the frames it skips here.
-    void addDroppedFrame() { ++m_droppedFrames; }
+    // The frame slots of the segment's file that no frame reached so far (however they were
+    // lost: taken late, skipped on the way, dropped by the encoder); the dropped-frame
+    // figure is at least this.
+    void noteMissedFrames(qint64 total) { m_droppedFrames = qMax(m_droppedFrames, total); }
 
     const QString& output() const { return m_output; }
     qint64 droppedFrames() const { return m_droppedFrames; }

@@ -1,5 +1,9 @@
 #include "recording/FramePipe.h"
 
+#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/NutStream.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -27,6 +31,19 @@ qint64 FramePipe::frameBytes(const QSize& size, Layout layout)
         return 0;
     const qint64 pixels = qint64(size.width()) * size.height();
     return layout == Layout::Bgra ? pixels * 4 : pixels + 2 * (qint64(size.width() / 2) * (size.height() / 2));
+}
+
+QByteArray FramePipe::fourcc(Layout layout)
+{
+    switch (layout) {
+    case Layout::I420:
+        return QByteArrayLiteral("I420");
+    case Layout::Nv12:
+        return QByteArrayLiteral("NV12");
+    case Layout::Bgra:
+        break;
+    }
+    return QByteArrayLiteral("BGRA");
 }
 
 FramePipe::FramePipe() = default;
@@ -69,6 +86,10 @@ bool FramePipe::open(QString* error, Layout layout)
     m_inPipe.clear();
     m_bytesIntoPipe = 0;
     m_splice = true;
+    m_headerWritten = false;
+    m_lastStampUs = -1;
+    m_slots.reset(m_fps, m_originUs);
+    m_missedSlots = 0;
     m_thread = std::thread([this] { run(); });
     return true;
 }
@@ -81,9 +102,19 @@ void FramePipe::closeReadEnd()
     }
 }
 
-bool FramePipe::write(const QImage& frame)
+bool FramePipe::write(const QImage& frame, qint64 stampUs)
 {
-    if (frame.isNull())
+    return enqueue({frame, stampUs, true});
+}
+
+bool FramePipe::writePrimer(const QImage& frame)
+{
+    return enqueue({frame, -1, false});
+}
+
+bool FramePipe::enqueue(Queued frame)
+{
+    if (frame.image.isNull())
         return false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -91,8 +122,8 @@ bool FramePipe::write(const QImage& frame)
             return false;
         if (m_taken > 0 && !m_readerStarted.load())
             return true;
-        m_queue.push_back(frame);
-        m_pending += frameBytes(frame.size(), m_layout);
+        m_pending += frameBytes(frame.image.size(), m_layout);
+        m_queue.push_back(std::move(frame));
     }
     m_wake.notify_one();
     return true;
@@ -149,7 +180,23 @@ void FramePipe::abort()
     m_pending = 0;
 }
 
-bool FramePipe::writeAll(const uchar* data, qint64 bytes)
+bool FramePipe::waitUntilRead()
+{
+    for (;;) {
+        int unread = 0;
+        if (::ioctl(m_writeFd, FIONREAD, &unread) != 0)
+            return false;
+        if (unread == 0)
+            return true;
+        pollfd fds[2] = {{m_writeFd, 0, 0}, {m_wakeFd, POLLIN, 0}};
+        if (::poll(fds, 2, 2) < 0 && errno != EINTR)
+            return false;
+        if (fds[1].revents || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
+            return false;
+    }
+}
+
+bool FramePipe::writeAll(const uchar* data, qint64 bytes, bool frameData)
 {
     qint64 done = 0;
     while (done < bytes) {
@@ -164,7 +211,7 @@ bool FramePipe::writeAll(const uchar* data, qint64 bytes)
         if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))
             return false;
         ssize_t n;
-        if (m_splice) {
+        if (m_splice && frameData) {
             iovec chunk{const_cast<uchar*>(data + done), size_t(bytes - done)};
             n = ::vmsplice(m_writeFd, &chunk, 1, SPLICE_F_NONBLOCK);
             if (n < 0 && (errno == EINVAL || errno == ENOSYS)) {
@@ -176,7 +223,8 @@ bool FramePipe::writeAll(const uchar* data, qint64 bytes)
         }
         if (n > 0) {
             done += n;
-            m_pending -= n;
+            if (frameData)
+                m_pending -= n;
             m_bytesIntoPipe += n;
             releaseConsumed();
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
@@ -333,7 +381,7 @@ void FramePipe::run()
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
     for (;;) {
-        QImage frame;
+        Queued frame;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             const auto ready = [this] { return !m_queue.empty() || m_finishing || m_aborting; };
@@ -357,10 +405,34 @@ void FramePipe::run()
             m_queue.pop_front();
             ++m_taken;
         }
-        const qint64 bytes = frameBytes(frame.size(), m_layout);
-        Frame piped = convert(frame);
-        frame = QImage(); // a converted picture is not needed any more
-        const bool ok = writeAll(piped.data(), bytes);
+        const qint64 bytes = frameBytes(frame.image.size(), m_layout);
+        bool ok = true;
+        if (!m_headerWritten) {
+            // The encoder opens its input on the header; the first frame is stamped once it has.
+            const QByteArray header = NutStream::header(frame.image.size(), fourcc(m_layout));
+            ok = writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false) && waitUntilRead();
+            m_headerWritten = true;
+        }
+        if (ok && frame.stampUs >= 0 && frame.stampUs <= m_lastStampUs) {
+            // Not taken after the frame before: the encoder would drop it.
+            m_pending -= bytes;
+            continue;
+        }
+        Frame piped = ok ? convert(frame.image) : Frame{};
+        frame.image = QImage(); // a converted picture is not needed any more
+        // A frame stamped here comes after the one before, however quickly they follow.
+        const qint64 stampUs =
+            frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
+        if (ok) {
+            m_lastStampUs = stampUs;
+            if (frame.counted) {
+                m_slots.add(stampUs);
+                m_missedSlots = m_slots.missing();
+            }
+            const QByteArray header = NutStream::frameHeader(stampUs, bytes);
+            ok = writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false)
+                && writeAll(piped.data(), bytes);
+        }
         if (ok)
             m_inPipe.emplace_back(std::move(piped), m_bytesIntoPipe);
         {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/FrameSlots.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -12,7 +14,8 @@
 #include <thread>
 #include <vector>
 
-// The pipe that carries raw frames to the encoder's standard input. A writer thread
+// The pipe that carries raw frames to the encoder's standard input, as a NUT stream in
+// which every frame carries the time it was taken. A writer thread
 // converts each queued frame to the encoder's planar input (I420 or NV12, with libyuv) and
 // moves it into the pipe with few, large calls, so the GUI thread only hands over an
 // implicitly shared image per frame and never wakes up for a partly drained pipe. The read
@@ -50,12 +53,28 @@ public:
     // Called once the encoder has its copy of the read end.
     void closeReadEnd();
 
-    // Queues one 32-bit frame (ARGB32 or RGB32), to be written in the pipe's layout. False
-    // when the pipe is not open, finished, or broken because the encoder went away. Frames
-    // that come while a starting encoder has not yet read its first one are left out: it
-    // would read them all at once and stamp them within one frame time, which puts every
-    // later frame a slot late until the encoder drops one.
-    bool write(const QImage& frame);
+    // Frame rate of the encoder's file and the time of its slot 0 (FrameSlots::reset), for
+    // missedSlots(); set before open().
+    void setFrameGrid(int fps, qint64 originUs = -1)
+    {
+        m_fps = fps;
+        m_originUs = originUs;
+    }
+
+    // Queues one 32-bit frame (ARGB32 or RGB32) taken at `stampUs` (microseconds of
+    // CaptureWorkerThread::wallClockUs()), to be written in the pipe's layout. A frame without a time (below 0)
+    // is stamped as it goes into the pipe; the first frame of a pipe goes in only once the
+    // encoder has read the stream's header, so that it is stamped when the encoder is up.
+    // False when the pipe is not open, finished, or broken because the encoder went away.
+    // Frames that come while a starting encoder has not yet read its first one are left
+    // out, and so is a frame not taken after the one before (the encoder would drop it).
+    bool write(const QImage& frame, qint64 stampUs = -1);
+    // The frame a starting encoder opens its input with: not counted in missedSlots().
+    bool writePrimer(const QImage& frame);
+    // Frame slots of the encoder's file that the frames written so far leave empty.
+    qint64 missedSlots() const { return m_missedSlots.load(); }
+    // The raw format of `layout` as the stream names it.
+    static QByteArray fourcc(Layout layout);
     // Bytes queued or still being written, in the pipe's layout.
     qint64 pendingBytes() const { return m_pending.load(); }
     qint64 framesWritten() const { return m_written.load(); }
@@ -81,10 +100,22 @@ private:
             return planes.isEmpty() ? image.constBits() : reinterpret_cast<const uchar*>(planes.constData());
         }
     };
+    struct Queued
+    {
+        QImage image;
+        qint64 stampUs = -1;
+        bool counted = true;
+    };
+    bool enqueue(Queued frame);
     void run();
+    // Waits until the encoder has read everything in the pipe; false on an abort or a
+    // reader that went away.
+    bool waitUntilRead();
     // The frame as the pipe carries it; the image itself for Bgra.
     Frame convert(const QImage& image);
-    bool writeAll(const uchar* data, qint64 bytes);
+    // `frameData`: bytes of a queued frame (counted as pending, and spliced: the caller keeps
+    // them unchanged until the reader took them); else a header, copied into the pipe.
+    bool writeAll(const uchar* data, qint64 bytes, bool frameData = true);
     // Lets go of frames whose bytes the reader has taken.
     void releaseConsumed();
 
@@ -94,7 +125,7 @@ private:
     std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::deque<QImage> m_queue;
+    std::deque<Queued> m_queue;
     // Frames put into the pipe, with the count of bytes put into it up to the end of
     // each; kept (until the reader took them, or the pipe is aborted) because the pipe
     // may still refer to their memory. Only the writer thread touches these while it runs.
@@ -113,4 +144,12 @@ private:
     // has read a whole one yet.
     qint64 m_taken = 0;
     std::atomic<bool> m_readerStarted{false};
+    // The writer thread's: the stream's header went in, the time of the last frame, and
+    // where the encoder puts the frames.
+    bool m_headerWritten = false;
+    qint64 m_lastStampUs = -1;
+    int m_fps = 30;
+    qint64 m_originUs = -1;
+    FrameSlots m_slots;
+    std::atomic<qint64> m_missedSlots{0};
 };

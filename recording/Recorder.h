@@ -303,6 +303,10 @@ protected:
     // one from its encoder's first read to the end of its frames and sound.
     qint64 heldMediaMs = 0;
     QElapsedTimer mediaClock;
+    // Time of the newest screen frame piped in this segment, and the frames repeated because
+    // the screen capture delivered none for a while (slots the file lacks a picture for).
+    qint64 lastScreenFrameUs = -1;
+    qint64 repeatedScreenFrames = 0;
     QElapsedTimer recordingTimer;
     QElapsedTimer segmentTimer;
 
@@ -426,7 +430,10 @@ protected:
     void onFrameTimerTick();
     // The newest picture of the frame source.
     QImage currentSourceFrame() const;
-    void writeWindowFrame(const QImage &frame);
+    // Composes a source frame taken at `stampUs` (FramePipe::write) and pipes it to the encoder.
+    void writeWindowFrame(const QImage &frame, qint64 stampUs = -1);
+    // The encoder has more than two frames still to take: the next one would be dropped.
+    bool frameBacklogFull() const;
 
     EncoderOutputMonitor outputMonitor;
     FrameComposer frameComposer;

@@ -4,6 +4,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
+#include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"
@@ -19,6 +20,11 @@
 // ---------------------------------------------------------------------------
 // Frame path
 // ---------------------------------------------------------------------------
+
+namespace {
+// A screen capture that delivers no frame for this long has stalled.
+constexpr qint64 kScreenStallUs = 250000;
+} // namespace
 
 QSize Recorder::nativeDesktopCaptureSize() const
 {
@@ -203,7 +209,29 @@ void Recorder::onFrameTimerTick()
 {
     if (frameTimer)
         frameTimer->setInterval(frameClock.nextIntervalMs());
-    writeWindowFrame(currentSourceFrame());
+    if (screenCapture && !holdFrameUntilReady) {
+        // Every frame the capture took since the last tick, each at the moment it was taken:
+        // a late tick loses none, and none is written twice. Those the encoder has no room
+        // for yet wait in the capture for the next tick.
+        bool any = false;
+        while (!frameBacklogFull()) {
+            const MacScreenCapture::StampedFrame frame = screenCapture->takeOldestFrame();
+            if (frame.image.isNull())
+                break;
+            writeWindowFrame(frame.image, frame.stampUs);
+            lastScreenFrameUs = frame.stampUs;
+            any = true;
+        }
+        // A capture that stalls (a busy X server) has the file go on with the last picture,
+        // so that it keeps its length; each repeat is a moment the file lacks.
+        const qint64 now = CaptureWorkerThread::wallClockUs();
+        if (!any && !frameBacklogFull() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs) {
+            writeWindowFrame(screenCapture->latestFrame(), now);
+            ++repeatedScreenFrames;
+        }
+        return;
+    }
+    writeWindowFrame(currentSourceFrame(), CaptureWorkerThread::wallClockUs());
 }
 
 QImage Recorder::currentSourceFrame() const
@@ -217,7 +245,7 @@ QImage Recorder::currentSourceFrame() const
     return windowImage;
 }
 
-void Recorder::writeWindowFrame(const QImage& frame)
+void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
 {
     if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
         || chain->encoder()->state() != QProcess::Running) {
@@ -230,11 +258,8 @@ void Recorder::writeWindowFrame(const QImage& frame)
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
     if (!previous && !chain->pipe()->isOpen())
         return;
-    if (FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
-                                       FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()))) {
-        outputMonitor.addDroppedFrame();
-        return;
-    }
+    if (frameBacklogFull())
+        return; // the slot it leaves empty is counted by the pipe
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
     // The cursor, its highlight and the strokes go where the recorded window is now.
@@ -244,9 +269,17 @@ void Recorder::writeWindowFrame(const QImage& frame)
     }
     const QImage composed = frameComposer.compose(frame, holdFrameUntilReady);
     if (previous)
-        previous->writeFrame(composed);
+        previous->writeFrame(composed, stampUs);
     else
-        chain->pipe()->write(composed);
+        chain->pipe()->write(composed, stampUs);
+}
+
+bool Recorder::frameBacklogFull() const
+{
+    const DrainingSegment* previous =
+        chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
+    return FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
+                                          FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()));
 }
 
 void Recorder::onEncoderOutput()
@@ -261,6 +294,8 @@ void Recorder::onEncoderOutput()
     context.screenCaptureSegment = screenCapture != nullptr;
     context.pipeFrameHeight = pipeFrameSize.height();
     context.encoder = selectedEncoder;
+    if (isPipedVideo())
+        outputMonitor.noteMissedFrames(chain->pipe()->missedSlots() + repeatedScreenFrames);
     outputMonitor.setAwaitingFirstMedia(awaitingFirstMedia);
     outputMonitor.setDowngradePending(downgradePending);
     const EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);

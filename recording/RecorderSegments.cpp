@@ -485,6 +485,7 @@ bool Recorder::startSegment()
     segmentMediaStartMs = recordedMs();
     currentSegmentPath = makeSegmentPath();
     outputMonitor.resetSegment();
+    repeatedScreenFrames = 0;
     encoderOutput.clear();
     segmentStopping = false;
     endingWatch->stop();
@@ -572,6 +573,7 @@ bool Recorder::startSegment()
         // The frames go in the encoder's own planar format: converting them here costs far
         // less than the encoder's conversion of 32-bit frames, and the pipe carries less.
         const bool nv12 = EncoderCommandLine::planarPixelFormat(selectedEncoder) == QLatin1String("nv12");
+        chain->pipe()->setFrameGrid(fps);
         if (chain->pipe()->open(&pipeError, nv12 ? FramePipe::Layout::Nv12 : FramePipe::Layout::I420))
             frameInput = chain->pipe()->readEnd();
         else
@@ -630,6 +632,9 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
+        if (screenCapture)
+            screenCapture->takeNewFrames(); // the held frame opens the segment; the ones before it go
+        lastScreenFrameUs = -1;
         frameClock.start(fps);
         writeWindowFrame(heldFrame);
         frameTimer->setInterval(frameClock.nextIntervalMs());

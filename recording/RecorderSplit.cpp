@@ -48,7 +48,7 @@ bool Recorder::beginSplit()
         // The encoder reads one frame while it opens its input, before it says it is ready.
         const QImage frame = currentSourceFrame();
         if (!frame.isNull())
-            chain->pipe()->write(frameComposer.compose(frame, false));
+            chain->pipe()->writePrimer(frameComposer.compose(frame, false));
     }
     // An encoder that never says it reads still gets the frames after a while.
     QTimer::singleShot(5000, this, [this, generation] {

@@ -1,5 +1,7 @@
 #include "platform/mac/CaptureWorkerThread.h"
 
+#include <ctime>
+
 CaptureWorkerThread::~CaptureWorkerThread()
 {
     // Only reached once the thread let go of its reference: either it was joined,
@@ -101,4 +103,11 @@ void CaptureWorkerThread::waitUntil(std::chrono::steady_clock::time_point when)
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait_until(lock, when, [this] { return !m_running.load(); });
+}
+
+qint64 CaptureWorkerThread::wallClockUs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }

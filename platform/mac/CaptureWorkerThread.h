@@ -33,6 +33,10 @@ public:
     void shutdown(int timeoutMs);
     bool isFinished() const;
 
+    // The wall clock in microseconds: the time frames are stamped with, and the clock of
+    // the encoder's own time stamps.
+    static qint64 wallClockUs();
+
 protected:
     virtual void run() = 0;
     bool isRunning() const { return m_running.load(); }

@@ -21,6 +21,7 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
     QSize outputSize;
     quint32 excludedWindow = 0;
     int fps = 1;
+    qint64 grabStartUs = -1; // of the frame being delivered
 
     void run() override
     {
@@ -52,6 +53,7 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
         auto next = std::chrono::steady_clock::now();
         while (isRunning()) {
             QString error;
+            grabStartUs = wallClockUs();
             QImage frame = grabber.grabFrame(connection.root(), grabRect, outputSize, true, &error);
             if (!frame.isNull()) {
                 deliver(std::move(frame));
@@ -156,7 +158,8 @@ bool MacScreenCapture::start(const QRect &nativeRect, WId excludedWindow, int fp
     }
     worker->excludedWindow = quint32(excludedWindow);
     worker->fps = effectiveFps(fps);
-    worker->setSink([this](QImage frame) { setFrame(std::move(frame)); });
+    Worker *stamps = worker.get();
+    worker->setSink([this, stamps](QImage frame) { setFrame(std::move(frame), stamps->grabStartUs); });
     m_worker = worker;
     worker->launch();
 
@@ -187,6 +190,7 @@ void MacScreenCapture::stop()
         worker->shutdown(StopTimeoutMs);
     QMutexLocker lock(&m_frameMutex);
     m_frame = QImage();
+    m_fresh.clear();
 }
 
 QImage MacScreenCapture::latestFrame() const
@@ -201,8 +205,34 @@ QSize MacScreenCapture::frameSize() const
     return m_frame.size();
 }
 
-void MacScreenCapture::setFrame(QImage frame)
+void MacScreenCapture::setFrame(QImage frame, qint64 stampUs)
 {
     QMutexLocker lock(&m_frameMutex);
     m_frame = std::move(frame);
+    m_fresh.push_back({m_frame, stampUs});
+    qint64 bytes = 0;
+    for (const StampedFrame &kept : m_fresh)
+        bytes += kept.image.sizeInBytes();
+    while (m_fresh.size() > 2 && (m_fresh.size() > kKeptFrames || bytes > kKeptBytes)) {
+        bytes -= m_fresh.front().image.sizeInBytes();
+        m_fresh.pop_front();
+    }
+}
+
+MacScreenCapture::StampedFrame MacScreenCapture::takeOldestFrame()
+{
+    QMutexLocker lock(&m_frameMutex);
+    if (m_fresh.empty())
+        return {};
+    StampedFrame oldest = std::move(m_fresh.front());
+    m_fresh.pop_front();
+    return oldest;
+}
+
+std::vector<MacScreenCapture::StampedFrame> MacScreenCapture::takeNewFrames()
+{
+    QMutexLocker lock(&m_frameMutex);
+    std::vector<StampedFrame> frames(std::make_move_iterator(m_fresh.begin()), std::make_move_iterator(m_fresh.end()));
+    m_fresh.clear();
+    return frames;
 }

@@ -7,10 +7,14 @@
 #include <QString>
 #include <QWindow>
 
+#include <deque>
 #include <memory>
+#include <vector>
 
-// Captures one screen of the X display on a worker thread with its own X connection
-// and keeps only the newest frame, which the Recorder pulls on its own timer.
+// Captures one screen of the X display on a worker thread with its own X connection,
+// stamps each frame with the wall-clock time its grab began, and keeps the newest frame
+// and the few frames the Recorder has not taken yet (it takes them on its own timer, so
+// a late tick loses none).
 // Frames have the pointer drawn in and the even stream size; those at the screen's own
 // size are RGB32 as the server wrote them (the fourth byte undefined: whoever paints on
 // one or scales it makes it opaque first), scaled ones ARGB32 with the alpha byte opaque. X11 cannot leave a window out of a root-window grab: the toolbar
@@ -40,9 +44,24 @@ public:
     // Ends the capture (waits at most 2 s for the worker) and clears the newest frame.
     void stop();
 
+    struct StampedFrame
+    {
+        QImage image;
+        qint64 stampUs = -1; // CaptureWorkerThread::wallClockUs() when the grab began
+    };
+
     QImage latestFrame() const;
     QSize frameSize() const;
-    void setFrame(QImage frame);
+    void setFrame(QImage frame, qint64 stampUs = -1);
+    // The frames delivered since the last call, oldest first: at most kKeptFrames of them
+    // and kKeptBytes of pixels (but always the newest two), which outlast a GUI thread held
+    // up for a quarter second at 1080p and 30 frames a second.
+    std::vector<StampedFrame> takeNewFrames();
+    // The oldest of them, taken off; a null image when there is none.
+    StampedFrame takeOldestFrame();
+
+    static constexpr int kKeptFrames = 16;
+    static constexpr qint64 kKeptBytes = qint64(64) << 20;
 
     // The frame size for a display of `displayPixels`: fitted into `targetSize`
     // keeping the aspect ratio when both its sides are at least 0, then each side
@@ -65,4 +84,5 @@ private:
     std::shared_ptr<Worker> m_worker;
     mutable QMutex m_frameMutex;
     QImage m_frame;
+    std::deque<StampedFrame> m_fresh;
 };

@@ -2,8 +2,10 @@
 // machine: piped frames, the PulseAudio microphone, a system-audio pipe, the
 // encoder's own screen grab, every audio-only format, MP4 and Matroska. Each
 // run must end with exit code 0 and leave the expected streams.
+#include "platform/mac/CaptureWorkerThread.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FramePipe.h"
+#include "recording/NutStream.h"
 #include "recording/Recorder.h"
 
 #include <QtTest>
@@ -134,15 +136,20 @@ private:
     std::thread m_thread;
 };
 
-// A frame as the piped input of `args` takes it.
-QByteArray onThePipe(const QImage &frame, const QStringList &args)
+// Frame `n` of 30 a second as the piped input of `args` takes it, in the encoder's planar
+// format, the first one after the stream's header.
+QByteArray onThePipe(const QImage &frame, int n, const QStringList &args)
 {
-    const QString format = args.value(args.indexOf(QStringLiteral("-pixel_format")) + 1);
-    const FramePipe::Layout layout = format == QLatin1String("nv12") ? FramePipe::Layout::Nv12
-        : format == QLatin1String("yuv420p")                          ? FramePipe::Layout::I420
-                                                                      : FramePipe::Layout::Bgra;
-    QByteArray bytes(FramePipe::frameBytes(frame.size(), layout), Qt::Uninitialized);
-    FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(bytes.data()));
+    const QString encoder = args.value(args.indexOf(QStringLiteral("-c:v")) + 1);
+    const FramePipe::Layout layout = EncoderCommandLine::planarPixelFormat(encoder) == QLatin1String("nv12")
+        ? FramePipe::Layout::Nv12
+        : FramePipe::Layout::I420;
+    const qint64 size = FramePipe::frameBytes(frame.size(), layout);
+    QByteArray bytes = n == 0 ? NutStream::header(frame.size(), FramePipe::fourcc(layout)) : QByteArray();
+    bytes += NutStream::frameHeader(n * 1000000LL / 30, size);
+    const qsizetype at = bytes.size();
+    bytes.resize(at + size);
+    FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(bytes.data() + at));
     return bytes;
 }
 
@@ -225,7 +232,7 @@ class TestEncoderRun : public QObject
         if (feed.frameSize.isValid()) {
             const int frames = runMs * 30 / 1000;
             for (int n = 0; n < frames && encoder.state() == QProcess::Running; ++n) {
-                encoder.write(onThePipe(testFrame(feed.frameSize, n), args));
+                encoder.write(onThePipe(testFrame(feed.frameSize, n), n, args));
                 encoder.waitForBytesWritten(2000);
                 const qint64 due = (n + 1) * 1000 / 30;
                 if (clock.elapsed() < due)
@@ -330,6 +337,54 @@ private slots:
         QCOMPARE(probe.first(QStringLiteral("video"))->height, 180);
     }
 
+    // Frames that reach the encoder in a burst, as from a busy program, keep the times they
+    // were taken at: none is dropped or moved to another slot, and a gap stays a gap.
+    void framesKeepTheTimesTheyWereTakenAt()
+    {
+        SegmentRecorder r;
+        r.setCaptureBackend(Recorder::FramesBackend);
+        r.pipeFrameSize = QSize(320, 240);
+        r.currentSegmentPath = path(QStringLiteral("stamped.mp4"));
+        FramePipe pipe;
+        QString error;
+        QVERIFY2(pipe.open(&error, FramePipe::Layout::I420), qPrintable(error));
+        const int readEnd = pipe.readEnd();
+        QProcess encoder;
+        encoder.setChildProcessModifier([readEnd] { ::dup2(readEnd, STDIN_FILENO); });
+        encoder.setProcessChannelMode(QProcess::MergedChannels);
+        encoder.start(Recorder::ffmpegExecutable(), r.buildArgs());
+        QVERIFY(encoder.waitForStarted(5000));
+        pipe.closeReadEnd();
+        const qint64 start = CaptureWorkerThread::wallClockUs();
+        QVERIFY(pipe.write(testFrame(r.pipeFrameSize, 0), start));
+        QTRY_VERIFY_WITH_TIMEOUT(pipe.readerStarted(), 10000);
+        QTest::qWait(1000);
+        QList<int> expected{0};
+        for (int n = 1; n < 30; ++n) {
+            if (n == 10 || n == 11)
+                continue;
+            QVERIFY(pipe.write(testFrame(r.pipeFrameSize, n), start + n * 1000000LL / 30));
+            expected << n;
+        }
+        pipe.finish();
+        QVERIFY(encoder.waitForFinished(20000));
+        QList<int> placed;
+        QProcess probe;
+        probe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"),
+                                                QStringLiteral("-show_entries"), QStringLiteral("packet=pts_time"),
+                                                QStringLiteral("-of"), QStringLiteral("csv=p=0"), r.currentSegmentPath});
+        QVERIFY(probe.waitForFinished(20000));
+        for (const QByteArray &line : probe.readAllStandardOutput().split('\n')) {
+            if (!line.trimmed().isEmpty())
+                placed << int(std::lround(line.trimmed().toDouble() * 30));
+        }
+        std::sort(placed.begin(), placed.end());
+        const int first = placed.value(0); // the file may start later by the encoder's delay
+        for (int &slot : placed)
+            slot -= first;
+        QCOMPARE(placed, expected);
+    }
+
     void encoderGrabsTheScreenWithMicrophone_data()
     {
         QTest::addColumn<int>("backend");
@@ -417,7 +472,10 @@ private slots:
         QVERIFY(pipe.write(chart));
         pipe.finish();
         reader.join();
-        QCOMPARE(planes.size(), FramePipe::frameBytes(size, FramePipe::Layout(layout)));
+        // The frame ends the stream, after the stream's and its own header.
+        const qint64 frameBytes = FramePipe::frameBytes(size, FramePipe::Layout(layout));
+        QVERIFY(planes.size() > frameBytes);
+        planes = planes.right(frameBytes);
 
         const QByteArray ours = toRgb(planes, format, size);
         const QByteArray before = toRgb(convertedByTheEncoder(chart, format), format, size);

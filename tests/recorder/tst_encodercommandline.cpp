@@ -84,8 +84,8 @@ private slots:
             const char *formName = form == Form::MacOS ? "mac" : "linux";
             for (bool buffer : {true, false}) {
                 QStringList expected = split(QStringLiteral(
-                    "-hide_banner|-y|-thread_queue_size|32|-use_wallclock_as_timestamps|1|-f|rawvideo|-pixel_format|bgra"
-                    "|-video_size|1920x1080|-framerate|30|-i|pipe:0|-thread_queue_size|2048"));
+                    "-hide_banner|-y|-thread_queue_size|32|-probesize|32|-analyzeduration|0|-f|nut|-i|pipe:0"
+                    "|-thread_queue_size|2048"));
                 expected << micArgs(form);
                 expected << split(QStringLiteral(
                     "-thread_queue_size|2048|-analyzeduration|0|-probesize|32|-f|f32le|-ar|48000|-ac|2|-i"));
@@ -94,7 +94,7 @@ private slots:
                                            "[1:a]asetpts=N/SR/TB,volume=1.00[amic];"
                                            "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
                 expected << split(QStringLiteral("-map|0:v:0|-map|[aout]|-c:v|h264_videotoolbox|-pix_fmt|nv12|-b:v|4000k"
-                                                 "|-g|60|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
+                                                 "|-g|60|-r|30|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
                 if (buffer)
                     expected << QStringLiteral("-shortest_buf_duration") << QStringLiteral("1");
                 expected << split(kColour);
@@ -259,7 +259,7 @@ private slots:
         QVERIFY(!args.contains(QStringLiteral("-filter_complex")));
         QVERIFY(!args.contains(QStringLiteral("-shortest")));
         QVERIFY(!args.contains(QStringLiteral("-c:a")));
-        QVERIFY(containsRun(args, split(QStringLiteral("-g|60|-fps_mode|vfr|-an|") + kColour + QStringLiteral("|-movflags"))));
+        QVERIFY(containsRun(args, split(QStringLiteral("-g|60|-r|30|-fps_mode|vfr|-an|") + kColour + QStringLiteral("|-movflags"))));
 
         // A pipe path without a running capture, or a capture without a path, is no input.
         in.hasSystemAudioCapture = true;
@@ -282,7 +282,7 @@ private slots:
         in.inputForm = Form::Linux;
         in.outputPath = QStringLiteral("/tmp/w.mp4");
         const QStringList args = EncoderCommandLine::build(in);
-        QVERIFY(containsRun(args, split(QStringLiteral("-video_size|1280x720|-framerate|30|-i|pipe:0"))));
+        QVERIFY(containsRun(args, split(QStringLiteral("-f|nut|-i|pipe:0"))));
         QCOMPARE(filterGraph(args), QStringLiteral("[1:a]asetpts=N/SR/TB,volume=1.00[amic];[amic]anull[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-c:a|aac|-b:a|192k|-shortest|") + kColour
                                                   + QStringLiteral("|-movflags|+faststart|/tmp/w.mp4"))));

@@ -442,7 +442,7 @@ private slots:
         v.selectedEncoder = QStringLiteral("h264_fancy");
         v.currentSegmentPath = QStringLiteral("/tmp/seg.mp4");
         const QStringList video = v.buildArgs();
-        QVERIFY(video.contains(QStringLiteral("800x600")));
+        QVERIFY(video.contains(QStringLiteral("pipe:0")));
         QCOMPARE(video.at(video.indexOf(QStringLiteral("-c:v")) + 1), QStringLiteral("h264_fancy"));
         QCOMPARE(video.last(), QStringLiteral("/tmp/seg.mp4"));
     }

@@ -1,4 +1,9 @@
 #include "recording/FrameClock.h"
+#include "recording/FramePipe.h"
+#include "recording/FrameSlots.h"
+
+#include <thread>
+#include <unistd.h>
 
 #include <QtTest>
 
@@ -9,6 +14,7 @@ class TestFrameClock : public QObject
 private slots:
     void periodsAverageTheExactFrameRate();
     void lateTicksSkipToALaterSlotInsteadOfBursting();
+    void emptySlotsOfTheFileAreCounted();
 };
 
 void TestFrameClock::periodsAverageTheExactFrameRate()
@@ -55,6 +61,53 @@ void TestFrameClock::lateTicksSkipToALaterSlotInsteadOfBursting()
     clock.start(1000);
     QCOMPARE(clock.nextIntervalMs(0), 1);
     QCOMPARE(clock.nextIntervalMs(1400000), 1);
+}
+
+void TestFrameClock::emptySlotsOfTheFileAreCounted()
+{
+    // Frame times in ms and where ffmpeg 5.1 (-r 30 -fps_mode vfr) put them, as measured:
+    // a frame 0.7 of a slot late moves on to the next slot and the one after it comes too
+    // early and is dropped; one 0.55 late keeps its slot.
+    FrameSlots grid(30);
+    for (const qint64 ms : {0, 33, 90, 100, 133})
+        grid.add(ms * 1000);
+    QCOMPARE(grid.missing(), 1); // slot 2
+    QCOMPARE(grid.dropped(), 1);
+    grid.reset(30);
+    for (const qint64 ms : {0, 33, 85, 100, 133, 160, 167, 300})
+        grid.add(ms * 1000);
+    QCOMPARE(grid.missing(), 3); // slots 6 to 8
+    QCOMPARE(grid.dropped(), 1);
+    // A grid of its own (inputs that keep their times): 25 ms after slot 0 is slot 1 already,
+    // so the third frame comes too early for slot 3.
+    grid.reset(30, 1000000);
+    for (const qint64 ms : {1025, 1058, 1075})
+        grid.add(ms * 1000);
+    QCOMPARE(grid.missing(), 0);
+    QCOMPARE(grid.dropped(), 1);
+
+    // The frame pipe counts the slots its frames leave empty, whatever kept the frames away.
+    FramePipe pipe;
+    pipe.setFrameGrid(30);
+    QString error;
+    QVERIFY2(pipe.open(&error), qPrintable(error));
+    const int readEnd = pipe.readEnd();
+    std::thread reader([readEnd] {
+        char buffer[65536];
+        while (::read(readEnd, buffer, sizeof buffer) > 0) {
+        }
+    });
+    QImage frame(16, 8, QImage::Format_ARGB32);
+    frame.fill(Qt::gray);
+    pipe.write(frame, 1000000);
+    for (int waited = 0; !pipe.readerStarted() && waited < 5000; waited += 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (const qint64 ms : {1033, 1067, 1200, 1233})
+        pipe.write(frame, ms * 1000);
+    pipe.finish();
+    reader.join();
+    QCOMPARE(pipe.missedSlots(), 3);
+    pipe.abort();
 }
 
 QTEST_APPLESS_MAIN(TestFrameClock)

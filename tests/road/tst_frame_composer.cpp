@@ -1,6 +1,8 @@
 #include "recording/CaptureGeometry.h"
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
+#include "recording/NutStream.h"
+#include "platform/mac/CaptureWorkerThread.h"
 
 #include <QtTest>
 
@@ -62,6 +64,29 @@ private slots:
     void geometry();
 };
 
+namespace {
+
+// Reads `n` bytes of a pipe, waiting for them.
+QByteArray readBytes(int fd, qsizetype n)
+{
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (qsizetype got = 0; got < n;) {
+        const ssize_t r = ::read(fd, bytes.data() + got, size_t(n - got));
+        if (r <= 0)
+            return bytes.left(got);
+        got += r;
+    }
+    return bytes;
+}
+
+// What a frame of `bytes` takes in the pipe with its header (stamped now).
+qsizetype framed(qint64 bytes)
+{
+    return NutStream::frameHeader(CaptureWorkerThread::wallClockUs(), bytes).size() + bytes;
+}
+
+} // namespace
+
 void TestFrameComposer::fullFrameIsWrittenByteForByte()
 {
     FrameComposer composer;
@@ -80,17 +105,16 @@ void TestFrameComposer::fullFrameIsWrittenByteForByte()
     const int readEnd = ::dup(pipe.readEnd());
     pipe.closeReadEnd();
     QVERIFY(pipe.write(frame));
+    // The encoder opens its input on the stream's header first.
+    const QByteArray header = NutStream::header(QSize(1920, 1080), "BGRA");
+    QCOMPARE(readBytes(readEnd, header.size()), header);
     QTRY_VERIFY(pipe.pendingBytes() < 8294400); // the pipe took its first megabyte
     QVERIFY(pipe.write(frame));
     QVERIFY(pipe.pendingBytes() < 8294400);
-    QByteArray bytes;
-    char buffer[65536];
-    while (bytes.size() < 8294400) {
-        const ssize_t n = ::read(readEnd, buffer, size_t(std::min<qsizetype>(sizeof buffer, 8294400 - bytes.size())));
-        QVERIFY(n > 0);
-        bytes.append(buffer, int(n));
-    }
+    const qsizetype one = framed(8294400);
+    QByteArray bytes = readBytes(readEnd, one);
     QTRY_VERIFY(pipe.readerStarted());
+    char buffer[65536];
     QVERIFY(pipe.write(frame));
     QVERIFY(pipe.write(frame));
     QVERIFY(!pipe.write(QImage()));
@@ -99,12 +123,12 @@ void TestFrameComposer::fullFrameIsWrittenByteForByte()
     for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;)
         bytes.append(buffer, int(n));
     ::close(readEnd);
-    QCOMPARE(bytes.size(), 3 * 8294400);
+    QCOMPARE(bytes.size(), 3 * one);
     QCOMPARE(pipe.framesWritten(), qint64(3));
     QCOMPARE(pipe.pendingBytes(), qint64(0));
     // B, G, R, A in memory: the encoder's "bgra".
-    QCOMPARE(QByteArray(bytes.constData(), 8), QByteArray("\x03\x02\x01\xff\x30\x20\x10\xff", 8));
-    QCOMPARE(QByteArray(bytes.constData() + 8294400, 4), QByteArray("\x03\x02\x01\xff", 4));
+    QCOMPARE(QByteArray(bytes.constData() + one - 8294400, 8), QByteArray("\x03\x02\x01\xff\x30\x20\x10\xff", 8));
+    QCOMPARE(QByteArray(bytes.constData() + 2 * one - 8294400, 4), QByteArray("\x03\x02\x01\xff", 4));
 }
 
 void TestFrameComposer::abortedPipeStopsAWriterThatNobodyReads()
@@ -117,6 +141,7 @@ void TestFrameComposer::abortedPipeStopsAWriterThatNobodyReads()
     pipe.closeReadEnd();
     const QImage frame = solid(1920, 1080, qRgb(1, 2, 3));
     QVERIFY(pipe.write(frame));
+    readBytes(readEnd, NutStream::header(frame.size(), "BGRA").size()); // it opened its input
     QTRY_VERIFY(pipe.pendingBytes() < 8294400); // the pipe took its first megabyte
     QVERIFY(pipe.pendingBytes() > 0);
     QElapsedTimer clock;
@@ -146,11 +171,13 @@ void TestFrameComposer::frameMemoryIsKeptUntilTheReaderHasIt()
     pipe.closeReadEnd();
     QImage kept = solid(64, 64, qRgb(0x11, 0x22, 0x33));
     QVERIFY(pipe.write(solid(64, 64, qRgb(0xaa, 0xbb, 0xcc))));
+    readBytes(readEnd, NutStream::header(QSize(64, 64), "BGRA").size() + framed(64 * 64 * 4) - 64 * 64 * 4);
     QByteArray bytes(2 * 64 * 64 * 4, 0);
     QVERIFY(::read(readEnd, bytes.data(), 64 * 64 * 4) == 64 * 64 * 4);
     QTRY_VERIFY(pipe.readerStarted());
     QVERIFY(pipe.write(kept));
     QTRY_COMPARE(pipe.pendingBytes(), qint64(0));
+    readBytes(readEnd, framed(64 * 64 * 4) - 64 * 64 * 4); // the second frame's header
     QList<QImage> others;
     for (int i = 0; i < 64; ++i)
         others << solid(64, 64, qRgb(i, i, i));
@@ -174,6 +201,7 @@ void TestFrameComposer::frameMemoryIsKeptUntilTheReaderHasIt()
     QVERIFY(pipe.write(frame));
     QTRY_COMPARE(pipe.pendingBytes(), qint64(0));
     QVERIFY(!mine.isDetached());
+    readBytes(readEnd, framed(64 * 64 * 4) - 64 * 64 * 4);
     QVERIFY(::read(readEnd, bytes.data(), 64 * 64 * 4) == 64 * 64 * 4);
     mine = QImage();
     QTRY_VERIFY(frame.isDetached());
