@@ -68,14 +68,21 @@ QStringList sampleInput(const QString &path)
             QStringLiteral("2"), QStringLiteral("-i"), path};
 }
 
-QStringList microphoneInput(const EncoderCommandLine::Inputs &in)
+QStringList microphoneInput(const EncoderCommandLine::Inputs &in, const QStringList &clockOffset)
 {
     if (!in.micPipePath.isEmpty())
         return sampleInput(in.micPipePath);
     QStringList args;
     if (!in.audioOnly)
         args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048");
-    return args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
+    return args << clockOffset << DeviceInputArguments::microphone(in.inputForm, in.micSource);
+}
+
+// "-itsoffset" that moves an input stamped with the wall clock to the segment's start.
+QStringList wallClockOffset(qint64 originUs)
+{
+    return {QStringLiteral("-itsoffset"),
+            QString::asprintf("-%lld.%06lld", originUs / 1000000, originUs % 1000000)};
 }
 
 QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine::Inputs &in)
@@ -168,18 +175,26 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-y")};
     const bool piped = isPipedVideo(in);
     const bool hasVideo = !in.audioOnly;
+    const bool hasSystemAudio = in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty();
+    // Pictures and sound on one time line: the encoder keeps the wall-clock stamps of its
+    // inputs (-copyts), moved by the segment's start, and the sound pipes start at it.
+    const bool oneClock =
+        hasVideo && in.timeOriginUs >= 0 && !in.primedInputs && (in.micEnabled || hasSystemAudio);
+    if (oneClock)
+        args << QStringLiteral("-copyts");
+    const QStringList clockOffset = oneClock ? wallClockOffset(in.timeOriginUs) : QStringList();
 
     // Inputs. The video input, when there is one, is always input 0.
     int nextInput = 0;
     int micInput = -1;
     int systemInput = -1;
     if (in.audioOnly && in.micEnabled) {
-        args << microphoneInput(in);
+        args << microphoneInput(in, {});
         micInput = nextInput++;
     }
     if (hasVideo) {
         if (piped) {
-            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32")
+            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32") << clockOffset
                  << QStringLiteral("-use_wallclock_as_timestamps") << QStringLiteral("1")
                  << QStringLiteral("-f") << QStringLiteral("rawvideo")
                  << QStringLiteral("-pixel_format")
@@ -189,16 +204,16 @@ QStringList EncoderCommandLine::build(const Inputs &in)
                  << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");
         } else {
             const std::optional<Screen> screen = captureSurface(in);
-            args << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
+            args << clockOffset << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
                                                  screen ? screen->nativeGeometry : QRect(), in.display);
         }
         nextInput++;
         if (in.micEnabled) {
-            args << microphoneInput(in);
+            args << microphoneInput(in, clockOffset);
             micInput = nextInput++;
         }
     }
-    if (in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty()) {
+    if (hasSystemAudio) {
         args << sampleInput(in.systemAudioPipePath);
         systemInput = nextInput++;
     }
@@ -216,6 +231,13 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             label = QStringLiteral("[vnext]");
             videoMap = label;
         }
+        // The first picture, taken when the segment started, shows from its start, where the
+        // sound starts too; the encoder may read it a moment later.
+        if (oneClock) {
+            chains << QStringLiteral("[0:v]setpts=PTS*sgn(N)[vclock]");
+            label = QStringLiteral("[vclock]");
+            videoMap = label;
+        }
         const QString crop = cropChain(in, label);
         if (!crop.isEmpty()) {
             chains << crop;
@@ -230,21 +252,27 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             videoMap = QStringLiteral("[vout]");
         }
     }
+    // A sound pipe keeps time by its sample count (its capture fills and trims it to the
+    // clock); after a split's primer, it starts at the hand-over, as the pictures do. The
+    // encoder's own microphone input follows its wall-clock stamps, gaps filled.
+    const QString primerTrim = QStringLiteral("atrim=start_sample=%1,asetpts=PTS-STARTPTS,")
+                                   .arg(MacSystemAudioCapture::PrimerFrames);
     QStringList audioLabels;
     if (systemInput >= 0) {
-        QString chain = QStringLiteral("asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=%1")
-                            .arg(twoDecimals(in.systemVolume));
+        QString chain = QStringLiteral("volume=%1").arg(twoDecimals(in.systemVolume));
         if (hasVideo && in.primedInputs)
-            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
+            chain.prepend(primerTrim);
         if (in.monoAudio)
             chain += QStringLiteral(",aformat=channel_layouts=mono");
         chains << QStringLiteral("[%1:a]%2[asys]").arg(systemInput).arg(chain);
         audioLabels << QStringLiteral("[asys]");
     }
     if (micInput >= 0) {
-        QString chain = QStringLiteral("asetpts=N/SR/TB,volume=%1").arg(twoDecimals(in.micVolume));
-        if (hasVideo && in.primedInputs && !in.micPipePath.isEmpty())
-            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
+        QString chain = QStringLiteral("volume=%1").arg(twoDecimals(in.micVolume));
+        if (in.micPipePath.isEmpty())
+            chain.prepend(QStringLiteral("aresample=async=1000:first_pts=0,"));
+        else if (hasVideo && in.primedInputs)
+            chain.prepend(primerTrim);
         if (in.micNoiseReduction)
             chain += QStringLiteral(",afftdn=nf=-25");
         if (in.micDelayMs >= 1)

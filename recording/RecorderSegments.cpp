@@ -490,6 +490,7 @@ bool Recorder::startSegment()
     SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
     QString audioError;
     if (splitLaunch) {
+        segmentOrigin = SegmentTimeOrigin();
         // The segment before records on: its frame source stays, and its sound captures hand
         // their streams on at the switch. Without pictures to keep in step, the sound goes to
         // the next encoder at once, sample for sample; the encoder before ends at the end of
@@ -505,8 +506,11 @@ bool Recorder::startSegment()
                 return false;
         }
         // A recording that goes on (a resume, the segment after a switch) records silence while
-        // its sound server is away, as a running segment does.
-        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted)) {
+        // its sound server is away, as a running segment does. The segment's sound and
+        // pictures start now, the first picture being the one just taken.
+        segmentOrigin = SegmentTimeOrigin::now(audioOnly ? 0 : fps);
+        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted,
+                                  segmentOrigin.steadyNs)) {
             cleanupWindowCapture();
             reportError(audioCaptureError(failedSource, audioError));
             return false;
