@@ -1,0 +1,445 @@
+// Sound and picture of a full-screen recording made by the real program, against a direct
+// capture of the same screen and sound made beside it. A player window shows a flash and
+// plays a beep once a second at the same instant (tests/support/AvSync.h); the program,
+// started with its own settings, records the whole screen with system sound and is driven
+// by its hot keys only (start, pauses, stop); ffmpeg captures the screen (x11grab) and the
+// sink's monitor (pulse) at the same time, with -copyts, as the reference. Printed per
+// segment of the saved file(s): the offset beep - flash of the program and of the reference
+// over the same moments and their difference, the drift per minute, microphone - system
+// when the microphone is recorded, and missing and repeated frame slots of both.
+// Run inside the private desktop:  scripts/test-env.sh build/bench/sync/bench_av_sync [options]
+//   --seconds S        time recorded, pauses left out (default 30)
+//   --pauses N         pauses of --pause-seconds (default 2.5) spread evenly (default 0)
+//   --split SECONDS    the program's automatic split, in whole minutes (rounded up); it counts the
+//                      time of one segment, so a pause starts it again
+//   --fps N            the program's frame rate, and the reference's (default 30)
+//   --busy N           N busy loops running from before the start to the end (default 0)
+//   --mic              also the microphone, fed the sink's right channel (3 kHz) alone: switched
+//                      on by clicks on the Full Screen card and the preparation toolbar's
+//                      Microphone, where they are on the test desktop in English
+//   --keep DIR         copy the files into DIR
+//   --analyse FILE     only print the figures of a file recorded before (with --reference REF)
+
+#include "../../tests/support/AvSync.h"
+
+#include "recording/ChildProcessLifetime.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitUntil(const std::function<bool()> &done, int timeoutMs, int stepMs = 50)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        wait(stepMs);
+    }
+    return true;
+}
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    p.waitForFinished(20000);
+    return QString::fromLocal8Bit(p.readAll()).trimmed();
+}
+
+QString loadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).section(QLatin1Char(' '), 0, 2)
+                                       : QStringLiteral("?");
+}
+
+// Whether an ffmpeg child of `parent` writes into `folder` (a segment being recorded).
+bool encoderRunning(qint64 parent, const QString &folder)
+{
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray s = stat.readAll();
+        const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() < 2 || fields.at(1).toLongLong() != parent)
+            continue;
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (cmdline.open(QIODevice::ReadOnly)) {
+            const QByteArray line = cmdline.readAll();
+            if (line.contains("ffmpeg") && line.contains(folder.toUtf8()))
+                return true;
+        }
+    }
+    return false;
+}
+
+QStringList savedFiles(const QString &folder)
+{
+    QStringList files;
+    for (const QFileInfo &info :
+         QDir(folder).entryInfoList({QStringLiteral("*.mp4"), QStringLiteral("*.mkv"), QStringLiteral("*.mov")},
+                                    QDir::Files, QDir::Name))
+        if (!info.fileName().contains(QLatin1String(".merging.")))
+            files << info.filePath();
+    return files;
+}
+
+bool key(const QString &combination)
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("key"), combination}).isEmpty();
+}
+
+struct Options {
+    int seconds = 30;
+    int pauses = 0;
+    double pauseSeconds = 2.5;
+    int splitSeconds = 0;
+    int fps = 30;
+    int busy = 0;
+    bool mic = false;
+    QString keep;
+    QString analyse;
+    QString reference;
+};
+
+Options parse(const QStringList &a)
+{
+    Options o;
+    for (qsizetype i = 1; i < a.size(); ++i) {
+        const QString next = i + 1 < a.size() ? a.at(i + 1) : QString();
+        if (a.at(i) == QLatin1String("--seconds"))
+            o.seconds = next.toInt(), ++i;
+        else if (a.at(i) == QLatin1String("--pauses"))
+            o.pauses = next.toInt(), ++i;
+        else if (a.at(i) == QLatin1String("--pause-seconds"))
+            o.pauseSeconds = next.toDouble(), ++i;
+        else if (a.at(i) == QLatin1String("--split"))
+            o.splitSeconds = next.toInt(), ++i;
+        else if (a.at(i) == QLatin1String("--fps"))
+            o.fps = next.toInt(), ++i;
+        else if (a.at(i) == QLatin1String("--busy"))
+            o.busy = next.toInt(), ++i;
+        else if (a.at(i) == QLatin1String("--mic"))
+            o.mic = true;
+        else if (a.at(i) == QLatin1String("--keep"))
+            o.keep = next, ++i;
+        else if (a.at(i) == QLatin1String("--analyse"))
+            o.analyse = next, ++i;
+        else if (a.at(i) == QLatin1String("--reference"))
+            o.reference = next, ++i;
+    }
+    return o;
+}
+
+// A source of the sink's right channel alone, made the default input while it lives.
+class RightChannelMicrophone
+{
+public:
+    bool start()
+    {
+        m_previous = run(QStringLiteral("pactl"), {QStringLiteral("get-default-source")});
+        const QString sink = run(QStringLiteral("pactl"), {QStringLiteral("get-default-sink")});
+        m_module = run(QStringLiteral("pactl"),
+                       {QStringLiteral("load-module"), QStringLiteral("module-remap-source"),
+                        QStringLiteral("source_name=avsync_right"), QStringLiteral("master=%1.monitor").arg(sink),
+                        QStringLiteral("channels=1"), QStringLiteral("master_channel_map=front-right"),
+                        QStringLiteral("channel_map=mono")});
+        if (m_module.toInt() <= 0)
+            return false;
+        run(QStringLiteral("pactl"), {QStringLiteral("set-default-source"), QStringLiteral("avsync_right")});
+        return true;
+    }
+    ~RightChannelMicrophone()
+    {
+        if (m_module.toInt() <= 0)
+            return;
+        run(QStringLiteral("pactl"), {QStringLiteral("set-default-source"), m_previous});
+        run(QStringLiteral("pactl"), {QStringLiteral("unload-module"), m_module});
+    }
+
+private:
+    QString m_previous;
+    QString m_module;
+};
+
+void printComparison(const avsync::Analysis &ours, const avsync::Analysis *reference, int fps)
+{
+    int oursMissing = 0, referenceMissing = 0, oursRepeated = 0, referenceRepeated = 0;
+    double oursPictures = 0, referencePictures = 0, seconds = 0;
+    for (qsizetype i = 0; i < ours.segments.size(); ++i) {
+        const avsync::Span &span = ours.segments.at(i);
+        const avsync::SegmentStats s = avsync::stats(ours, span.playerStart, span.playerEnd, fps);
+        std::printf("  segment %lld: file %.2f-%.2f s, player %.2f-%.2f s\n", static_cast<long long>(i + 1),
+                    span.fileStart, span.fileEnd, span.playerStart, span.playerEnd);
+        std::printf("    program   %s\n", qPrintable(avsync::describe(s)));
+        oursMissing += s.missing;
+        oursRepeated += s.repeated;
+        const double length = span.playerEnd - span.playerStart;
+        oursPictures += s.distinctPerSecond * length;
+        seconds += length;
+        if (reference) {
+            const avsync::SegmentStats r = avsync::stats(*reference, span.playerStart, span.playerEnd, fps);
+            std::printf("    reference %s\n", qPrintable(avsync::describe(r)));
+            std::printf("    program - reference: offset %+.0f ms, first beep %+.0f ms\n", s.offsetMs - r.offsetMs,
+                        s.firstOffsetMs - r.offsetMs);
+            referenceMissing += r.missing;
+            referenceRepeated += r.repeated;
+            referencePictures += r.distinctPerSecond * length;
+        }
+    }
+    std::printf("  all segments: program missing %d, repeated %d, %.1f different pictures/s", oursMissing,
+                oursRepeated, seconds > 0 ? oursPictures / seconds : 0.0);
+    if (reference)
+        std::printf("; reference missing %d, repeated %d, %.1f different pictures/s", referenceMissing,
+                    referenceRepeated, seconds > 0 ? referencePictures / seconds : 0.0);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const Options o = parse(app.arguments());
+    if (!o.analyse.isEmpty()) {
+        const avsync::Analysis ours = avsync::analyse(o.analyse, o.fps);
+        const avsync::Analysis ref = o.reference.isEmpty() ? avsync::Analysis() : avsync::analyse(o.reference, o.fps);
+        if (!ours.ok || (!o.reference.isEmpty() && !ref.ok)) {
+            std::fprintf(stderr, "%s%s\n", qPrintable(ours.error), qPrintable(ref.error));
+            return 1;
+        }
+        printComparison(ours, ref.ok ? &ref : nullptr, o.fps);
+        return 0;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "run it inside the test desktop: scripts/test-env.sh %s\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir root;
+    const QString saveDir = root.filePath(QStringLiteral("videos"));
+    QDir().mkpath(saveDir);
+    {
+        QSettings s(root.filePath(QStringLiteral("config/Vistrelle/Vistrelle.conf")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("save/directory"), saveDir);
+        s.setValue(QStringLiteral("save/diskWarning"), false);
+        s.setValue(QStringLiteral("effects/mouseEnabled"), false);
+        s.setValue(QStringLiteral("recording/fps"), o.fps);
+        if (o.splitSeconds > 0) {
+            s.setValue(QStringLiteral("autoSplit/enabled"), true);
+            s.setValue(QStringLiteral("autoSplit/mode"), 0);
+            s.setValue(QStringLiteral("autoSplit/durationMin"), std::max(1, (o.splitSeconds + 59) / 60));
+        }
+    }
+    std::printf("bench_av_sync: %d s recorded, %d pauses of %.1f s, split %s, %d fps, %d busy loops%s; "
+                "load average %s\n",
+                o.seconds, o.pauses, o.pauseSeconds,
+                o.splitSeconds > 0 ? qPrintable(QStringLiteral("every %1 min").arg(std::max(1, (o.splitSeconds + 59) / 60)))
+                                   : "off",
+                o.fps, o.busy, o.mic ? ", microphone" : "", qPrintable(loadAverage()));
+    std::fflush(stdout);
+
+    avsync::Layout layout;
+    const QString source = root.filePath(QStringLiteral("source.mkv"));
+    QString error;
+    const int sourceSeconds = o.seconds + int(std::ceil(o.pauses * o.pauseSeconds)) + 60;
+    if (!avsync::makeSource(source, sourceSeconds, layout.sourceFps, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    std::unique_ptr<RightChannelMicrophone> microphone;
+    if (o.mic) {
+        microphone = std::make_unique<RightChannelMicrophone>();
+        if (!microphone->start()) {
+            std::fprintf(stderr, "the right-channel microphone was not made\n");
+            return 1;
+        }
+    }
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.setStandardOutputFile(root.filePath(QStringLiteral("program.log")));
+    makeChildEndWithProgram(program, SIGTERM);
+    program.start(QStringLiteral(VISTRELLE_PROGRAM), {});
+    if (!program.waitForStarted(5000)
+        || !waitUntil([] { return !run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                                   QStringLiteral("--name"), QStringLiteral("^Vistrelle$")})
+                                        .isEmpty(); },
+                      30000)) {
+        std::fprintf(stderr, "the program did not show its window\n");
+        return 1;
+    }
+    wait(2000);
+    if (o.mic) {
+        const auto click = [](int x, int y) {
+            run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+                                            QStringLiteral("click"), QStringLiteral("1")});
+            wait(2000);
+        };
+        click(767, 409);  // the Full Screen card
+        click(855, 1022); // Microphone on the preparation toolbar
+    }
+    // The player comes after those clicks, above the place of the card.
+    avsync::Player player;
+    if (!player.start(source, layout) || !player.waitShown(30000)) {
+        std::fprintf(stderr, "the player did not show\n");
+        return 1;
+    }
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("4"), QStringLiteral("1076")});
+
+    std::vector<std::unique_ptr<QProcess>> loops;
+    for (int i = 0; i < o.busy; ++i) {
+        auto loop = std::make_unique<QProcess>();
+        makeChildEndWithProgram(*loop, SIGKILL);
+        loop->start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+        loops.push_back(std::move(loop));
+    }
+
+    const QString referenceFile = root.filePath(QStringLiteral("reference.mkv"));
+    QProcess reference;
+    reference.setProcessChannelMode(QProcess::MergedChannels);
+    reference.setStandardOutputFile(root.filePath(QStringLiteral("reference.log")));
+    makeChildEndWithProgram(reference, SIGINT);
+    reference.start(QStringLiteral("ffmpeg"),
+                    {QStringLiteral("-hide_banner"), QStringLiteral("-nostats"), QStringLiteral("-y"),
+                     QStringLiteral("-thread_queue_size"), QStringLiteral("512"), QStringLiteral("-f"),
+                     QStringLiteral("x11grab"), QStringLiteral("-framerate"), QString::number(o.fps),
+                     QStringLiteral("-video_size"),
+                     QStringLiteral("%1x%2").arg(layout.screen.width()).arg(layout.screen.height()), QStringLiteral("-i"),
+                     QString::fromLocal8Bit(qgetenv("DISPLAY")), QStringLiteral("-thread_queue_size"),
+                     QStringLiteral("2048"), QStringLiteral("-f"), QStringLiteral("pulse"), QStringLiteral("-i"),
+                     QStringLiteral("@DEFAULT_MONITOR@"), QStringLiteral("-copyts"), QStringLiteral("-c:v"),
+                     QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
+                     QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-fps_mode"),
+                     QStringLiteral("passthrough"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"), referenceFile});
+    if (!reference.waitForStarted(5000)) {
+        std::fprintf(stderr, "the reference capture did not start\n");
+        return 1;
+    }
+    wait(1500);
+
+    // Start, pauses, stop: each segment lasts its share of --seconds from the moment its
+    // encoder runs.
+    const QString loadBefore = loadAverage();
+    const int segments = o.pauses + 1;
+    const int segmentMs = o.seconds * 1000 / segments;
+    bool driven = key(QStringLiteral("ctrl+alt+r"));
+    for (int i = 0; driven && i < segments; ++i) {
+        driven = waitUntil([&] { return encoderRunning(program.processId(), saveDir); }, 30000);
+        if (!driven)
+            break;
+        wait(segmentMs);
+        if (i + 1 == segments)
+            break;
+        QElapsedTimer paused;
+        paused.start();
+        key(QStringLiteral("ctrl+alt+p"));
+        driven = waitUntil([&] { return !encoderRunning(program.processId(), saveDir); }, 20000);
+        wait(std::max(0, int(o.pauseSeconds * 1000) - int(paused.elapsed())));
+        key(QStringLiteral("ctrl+alt+p"));
+    }
+    key(QStringLiteral("ctrl+alt+r"));
+    // Saved: a file in the folder and no encoder or join for two seconds.
+    QElapsedTimer idle;
+    idle.start();
+    waitUntil(
+        [&] {
+            bool busy = false;
+            for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+                QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+                if (stat.open(QIODevice::ReadOnly)) {
+                    const QByteArray s = stat.readAll();
+                    const QList<QByteArray> f = s.mid(s.lastIndexOf(')') + 2).split(' ');
+                    busy = busy || (f.size() > 1 && f.at(1).toLongLong() == program.processId());
+                }
+            }
+            if (busy || savedFiles(saveDir).isEmpty())
+                idle.restart();
+            return idle.elapsed() > 2000;
+        },
+        300000, 200);
+    const QString loadAfter = loadAverage();
+    reference.write("q");
+    if (!reference.waitForFinished(60000))
+        reference.terminate();
+    reference.waitForFinished(10000);
+    for (auto &loop : loops) {
+        loop->kill();
+        loop->waitForFinished(5000);
+    }
+    loops.clear();
+    player.stop();
+    program.terminate();
+    if (!program.waitForFinished(20000))
+        program.kill();
+
+    std::printf("load average at the start %s, at the end %s\n", qPrintable(loadBefore), qPrintable(loadAfter));
+    if (!driven)
+        std::printf("the program's segments did not come as driven: the figures below may miss some\n");
+    const avsync::Analysis ref = avsync::analyse(referenceFile, o.fps, layout);
+    if (!ref.ok)
+        std::printf("reference: %s\n", qPrintable(ref.error));
+    else
+        std::printf("reference (ffmpeg x11grab + pulse, -copyts): %.1f s, %lld beeps\n", ref.fileSeconds,
+                    static_cast<long long>(ref.system.size()));
+    int launches = 0;
+    {
+        QFile log(root.filePath(QStringLiteral("program.log")));
+        if (log.open(QIODevice::ReadOnly))
+            launches = int(log.readAll().count("[Recorder config]"));
+    }
+    const QStringList files = savedFiles(saveDir);
+    if (files.isEmpty()) {
+        std::printf("the program saved no file\n");
+        return 1;
+    }
+    for (const QString &file : files) {
+        const avsync::Analysis ours = avsync::analyse(file, o.fps, layout);
+        std::printf("%s: ", qPrintable(QFileInfo(file).fileName()));
+        if (!ours.ok) {
+            std::printf("%s\n", qPrintable(ours.error));
+            continue;
+        }
+        std::printf("%.1f s, %lld segments (a jump of the picture against the file's time: a pause, or a picture "
+                    "lost); the program launched %d encoders (start, resumes, splits)\n",
+                    ours.fileSeconds, static_cast<long long>(ours.segments.size()), launches);
+        printComparison(ours, ref.ok ? &ref : nullptr, o.fps);
+    }
+    if (!o.keep.isEmpty()) {
+        QDir().mkpath(o.keep);
+        for (const QString &file : files + QStringList{referenceFile, root.filePath(QStringLiteral("program.log")),
+                                                      root.filePath(QStringLiteral("reference.log"))})
+            QFile::copy(file, QDir(o.keep).filePath(QFileInfo(file).fileName()));
+    }
+    return 0;
+}
