@@ -9,16 +9,16 @@ constexpr double NsPerFrame = 1e9 / AlignedSampleQueue::Rate;
 
 } // namespace
 
-void AlignedSampleQueue::append(const float *samples, size_t frames, qint64 arrivalNs)
+void AlignedSampleQueue::append(const float *samples, size_t frames, qint64 capturedEndNs)
 {
     if (frames == 0)
         return;
     m_nextIndex += qint64(frames);
-    const double start = double(arrivalNs) - double(m_nextIndex) * NsPerFrame;
+    const double start = double(capturedEndNs) - double(m_nextIndex) * NsPerFrame;
     while (!m_arrivals.empty() && m_arrivals.back().second >= start)
         m_arrivals.pop_back();
-    m_arrivals.emplace_back(arrivalNs, start);
-    while (m_arrivals.front().first < arrivalNs - WindowNs)
+    m_arrivals.emplace_back(capturedEndNs, start);
+    while (m_arrivals.front().first < capturedEndNs - WindowNs)
         m_arrivals.pop_front();
 
     if (samples)

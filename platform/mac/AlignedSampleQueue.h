@@ -15,9 +15,10 @@
 // resampling the sound by a fraction of a percent, so that the stream never drifts.
 //
 // The capture time of each sample comes from its count in the source's stream and the
-// times its fragments arrived: a fragment never arrives before its last sample was
-// captured, so the earliest arrival relative to the count, over the last seconds, marks
-// the stream's start. A late delivery (a busy machine) therefore moves nothing.
+// instants its fragments were known to be captured by (their arrival, or what the sound
+// server says): a fragment is never known before its last sample was captured, so the
+// earliest such instant relative to the count, over the last second, marks the stream's
+// start. A late delivery (a busy machine) therefore moves nothing.
 //
 // Not thread safe: the capture guards it with its own lock.
 class AlignedSampleQueue
@@ -27,7 +28,7 @@ public:
     static constexpr int Channels = 2;
     // Frames kept while waiting for the writer or the origin (2 s).
     static constexpr size_t MaxQueuedFrames = 96000;
-    // How long arrivals are looked back on to find the stream's start.
+    // How long fragments are looked back on to find the stream's start.
     static constexpr qint64 WindowNs = 1'000'000'000;
     // Sound this late for its place is given up for silence.
     static constexpr qint64 StallNs = 120'000'000;
@@ -38,9 +39,9 @@ public:
     // The rate change while resampling: 5 ms of sound per second.
     static constexpr double Slew = 0.005;
 
-    // Appends `frames` interleaved stereo frames that arrived at `arrivalNs`; null samples
-    // are a hole of that many frames that the source lost.
-    void append(const float *samples, size_t frames, qint64 arrivalNs);
+    // Appends `frames` interleaved stereo frames whose last one was captured by `capturedEndNs`
+    // (steady clock); null samples are a hole of that many frames that the source lost.
+    void append(const float *samples, size_t frames, qint64 capturedEndNs);
     // The source starts a new stream (after a reconnection): its count starts again.
     void restartStream();
     // Output position 0 is the sound captured at `originNs`; nothing is produced before
@@ -71,7 +72,7 @@ private:
     std::deque<float> m_queue;         // interleaved, oldest first
     qint64 m_headIndex = 0;            // the stream's count of the queue's first frame
     qint64 m_nextIndex = 0;            // the stream's count of the next frame appended
-    // (arrival, arrival minus the count's duration), the second rising: the front is the
+    // (captured by, that minus the count's duration), the second rising: the front is the
     // earliest start seen over the window.
     std::deque<std::pair<qint64, double>> m_arrivals;
     qint64 m_originNs = 0;

@@ -163,9 +163,9 @@ bool MacSystemAudioCapture::startStream(QString *error)
         m_queue.restartStream();
     }
     m_streamStarted = m_stream.start(
-        [this](const float *samples, size_t count) {
+        [this](const float *samples, size_t count, qint64 capturedNs) {
             ++m_callbacks;
-            appendSamples(samples, count);
+            appendSamples(samples, count, capturedNs);
         },
         // Once running (a reconnection), a stop ends the wait.
         ServerTimeoutMs, error, m_running.load() ? &m_running : nullptr);
@@ -285,10 +285,11 @@ void MacSystemAudioCapture::takeNextPipe()
     m_switchRequested = false;
 }
 
-void MacSystemAudioCapture::appendSamples(const float *samples, size_t count, qint64 arrivalNs)
+void MacSystemAudioCapture::appendSamples(const float *samples, size_t count, qint64 capturedNs)
 {
-    if (arrivalNs < 0)
-        arrivalNs = nowNs();
+    // The queue takes the instant by which the last sample was captured.
+    const qint64 capturedEndNs = capturedNs < 0 ? nowNs()
+                                                : capturedNs + qint64(count / 2) * 1000000000 / AlignedSampleQueue::Rate;
     std::lock_guard lock(m_queueMutex);
     m_receivedSamples += count;
     for (size_t i = 0; samples && i < count; ++i) {
@@ -297,7 +298,7 @@ void MacSystemAudioCapture::appendSamples(const float *samples, size_t count, qi
             ++m_audibleSamples;
         m_peak = std::max(m_peak, magnitude);
     }
-    m_queue.append(samples, count / 2, arrivalNs);
+    m_queue.append(samples, count / 2, capturedEndNs);
 }
 
 MacSystemAudioCapture::Statistics MacSystemAudioCapture::statistics() const

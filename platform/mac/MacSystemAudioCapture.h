@@ -84,9 +84,10 @@ public:
     // in its place.
     bool sourceReplaced() const { return m_stream.sourceReplaced(); }
 
-    // Appends interleaved stereo samples (called on the sound server's thread) that arrived
-    // now, or at `arrivalNs`; null samples are a hole of `count` samples the source lost.
-    void appendSamples(const float *samples, size_t count, qint64 arrivalNs = -1);
+    // Appends interleaved stereo samples (called on the sound server's thread) whose first
+    // one was captured at `capturedNs` on the steady clock (negative: unknown, taken as
+    // just before now); null samples are a hole of `count` samples the source lost.
+    void appendSamples(const float *samples, size_t count, qint64 capturedNs = -1);
 
     struct Statistics
     {

@@ -1,6 +1,7 @@
 // The ffmpeg argument list of one segment, for every kind of input, in both
 // device-input forms, with and without -shortest_buf_duration.
 #include "recording/EncoderCommandLine.h"
+#include "recording/SegmentTimeOrigin.h"
 
 #include <QtTest>
 
@@ -564,6 +565,18 @@ private slots:
         in.audioOnly = true;
         in.hasSystemAudioCapture = true;
         QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-copyts")));
+    }
+
+    // A segment starts on a whole frame of the wall clock, which the encoder's frame-period
+    // stamps hold exactly, and the steady clock moves back with it.
+    void segmentStartsOnTheFrameGrid()
+    {
+        const SegmentTimeOrigin o = SegmentTimeOrigin::onFrameGrid(5'000'000'000, 1765234567050000, 30);
+        QCOMPARE(o.wallUs, 1765234567033333);
+        QCOMPARE(o.steadyNs, 5'000'000'000 - 16'667'000);
+        QCOMPARE(SegmentTimeOrigin::onFrameGrid(7, 1765234567066667, 30).wallUs, 1765234567066667);
+        QCOMPARE(SegmentTimeOrigin::onFrameGrid(7, 1765234567066666, 30).wallUs, 1765234567033333);
+        QCOMPARE(SegmentTimeOrigin::onFrameGrid(7, 1765234567066666, 0).wallUs, 1765234567066666);
     }
 };
 
