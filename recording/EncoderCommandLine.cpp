@@ -68,21 +68,14 @@ QStringList sampleInput(const QString &path)
             QStringLiteral("2"), QStringLiteral("-i"), path};
 }
 
-QStringList microphoneInput(const EncoderCommandLine::Inputs &in, const QStringList &clockOffset)
+QStringList microphoneInput(const EncoderCommandLine::Inputs &in)
 {
     if (!in.micPipePath.isEmpty())
         return sampleInput(in.micPipePath);
     QStringList args;
     if (!in.audioOnly)
         args << QStringLiteral("-thread_queue_size") << QStringLiteral("2048");
-    return args << clockOffset << DeviceInputArguments::microphone(in.inputForm, in.micSource);
-}
-
-// "-itsoffset" that moves an input stamped with the wall clock to the segment's start.
-QStringList wallClockOffset(qint64 originUs)
-{
-    return {QStringLiteral("-itsoffset"),
-            QString::asprintf("-%lld.%06lld", originUs / 1000000, originUs % 1000000)};
+    return args << DeviceInputArguments::microphone(in.inputForm, in.micSource);
 }
 
 QStringList videoEncoderOptions(const QString &encoder, const EncoderCommandLine::Inputs &in)
@@ -176,25 +169,18 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     const bool piped = isPipedVideo(in);
     const bool hasVideo = !in.audioOnly;
     const bool hasSystemAudio = in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty();
-    // Pictures and sound on one time line: the encoder keeps the wall-clock stamps of its
-    // inputs (-copyts), moved by the segment's start, and the sound pipes start at it.
-    const bool oneClock =
-        hasVideo && in.timeOriginUs >= 0 && !in.primedInputs && (in.micEnabled || hasSystemAudio);
-    if (oneClock)
-        args << QStringLiteral("-copyts");
-    const QStringList clockOffset = oneClock ? wallClockOffset(in.timeOriginUs) : QStringList();
 
     // Inputs. The video input, when there is one, is always input 0.
     int nextInput = 0;
     int micInput = -1;
     int systemInput = -1;
     if (in.audioOnly && in.micEnabled) {
-        args << microphoneInput(in, {});
+        args << microphoneInput(in);
         micInput = nextInput++;
     }
     if (hasVideo) {
         if (piped) {
-            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32") << clockOffset
+            args << QStringLiteral("-thread_queue_size") << QStringLiteral("32")
                  << QStringLiteral("-use_wallclock_as_timestamps") << QStringLiteral("1")
                  << QStringLiteral("-f") << QStringLiteral("rawvideo")
                  << QStringLiteral("-pixel_format")
@@ -204,12 +190,12 @@ QStringList EncoderCommandLine::build(const Inputs &in)
                  << QStringLiteral("-framerate") << num(in.fps) << QStringLiteral("-i") << QStringLiteral("pipe:0");
         } else {
             const std::optional<Screen> screen = captureSurface(in);
-            args << clockOffset << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
+            args << DeviceInputArguments::screen(in.inputForm, in.desktopOutputIndex, in.fps,
                                                  screen ? screen->nativeGeometry : QRect(), in.display);
         }
         nextInput++;
         if (in.micEnabled) {
-            args << microphoneInput(in, clockOffset);
+            args << microphoneInput(in);
             micInput = nextInput++;
         }
     }
@@ -231,13 +217,6 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             label = QStringLiteral("[vnext]");
             videoMap = label;
         }
-        // The first picture, taken when the segment started, shows from its start, where the
-        // sound starts too; the encoder may read it a moment later.
-        if (oneClock) {
-            chains << QStringLiteral("[0:v]setpts=PTS*sgn(N)[vclock]");
-            label = QStringLiteral("[vclock]");
-            videoMap = label;
-        }
         const QString crop = cropChain(in, label);
         if (!crop.isEmpty()) {
             chains << crop;
@@ -252,9 +231,10 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             videoMap = QStringLiteral("[vout]");
         }
     }
-    // A sound pipe keeps time by its sample count (its capture fills and trims it to the
-    // clock); after a split's primer, it starts at the hand-over, as the pictures do. The
-    // encoder's own microphone input follows its wall-clock stamps, gaps filled.
+    // A sound pipe keeps time by its sample count: its capture starts it with the sound of
+    // the instant the segment's first picture was taken and keeps it on the clock (after a
+    // split's primer, from the hand-over, as the pictures). The encoder's own microphone
+    // input follows its wall-clock stamps, gaps filled.
     const QString primerTrim = QStringLiteral("atrim=start_sample=%1,asetpts=PTS-STARTPTS,")
                                    .arg(MacSystemAudioCapture::PrimerFrames);
     QStringList audioLabels;

@@ -59,13 +59,6 @@ public:
         // of silence) and that a segment with sound leaves out, so that it begins where the
         // one before ends.
         bool primedInputs = false;
-        // Wall-clock microseconds of the instant the segment starts, on the frame grid of the
-        // wall clock (SegmentTimeOrigin): the sound pipes begin with the sound of that instant,
-        // and the inputs the encoder stamps with the wall clock (piped frames, its own screen
-        // or microphone) are put on the same time line, so that the file keeps what happened
-        // when. Negative, or in a split's next segment (whose inputs start at the hand-over),
-        // each input's time starts at its first packet.
-        qint64 timeOriginUs = -1;
         // The piped frames arrive in the encoder's own planar format (planarPixelFormat)
         // instead of as 32-bit BGRA.
         bool planarFrames = false;

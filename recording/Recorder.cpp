@@ -531,7 +531,6 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.hasScreenCapture = screenCapture != nullptr;
     in.hasSystemAudioCapture = chain->audio().has(SegmentAudioPipes::System);
     in.primedInputs = splitLaunch;
-    in.timeOriginUs = segmentOrigin.wallUs;
     in.planarFrames = true;
     // x264 holds back a frame per frame thread, 12 on eight cores: with its look-ahead 0.8 s
     // that a program killed together with its encoder loses. Four keep up with 1080p at 30

@@ -9,7 +9,6 @@
 #include "recording/FramePipe.h"
 #include "recording/RecordingPolicy.h"
 #include "recording/SegmentAudioPipes.h"
-#include "recording/SegmentTimeOrigin.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -455,8 +454,6 @@ protected:
     void abandonDrainingSegments();
     int handoffGeneration = 0;
     bool splitLaunch = false;
-    // Where the running segment's time starts (invalid for a split's next segment).
-    SegmentTimeOrigin segmentOrigin;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

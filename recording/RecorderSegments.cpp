@@ -490,7 +490,6 @@ bool Recorder::startSegment()
     SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
     QString audioError;
     if (splitLaunch) {
-        segmentOrigin = SegmentTimeOrigin();
         // The segment before records on: its frame source stays, and its sound captures hand
         // their streams on at the switch. Without pictures to keep in step, the sound goes to
         // the next encoder at once, sample for sample; the encoder before ends at the end of
@@ -506,11 +505,11 @@ bool Recorder::startSegment()
                 return false;
         }
         // A recording that goes on (a resume, the segment after a switch) records silence while
-        // its sound server is away, as a running segment does. The segment's sound and
-        // pictures start now, the first picture being the one just taken.
-        segmentOrigin = SegmentTimeOrigin::now(audioOnly ? 0 : fps);
+        // its sound server is away, as a running segment does. Piped pictures are stamped from
+        // the moment the encoder reads the first one: the sound starts there too.
+        const qint64 origin = isPipedVideo() ? MacSystemAudioCapture::OriginLater : -1;
         if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted,
-                                  segmentOrigin.steadyNs)) {
+                                  origin)) {
             cleanupWindowCapture();
             reportError(audioCaptureError(failedSource, audioError));
             return false;
@@ -602,6 +601,11 @@ bool Recorder::startSegment()
     recordingActive = true;
     segmentTimer.start();
     startWatchdog->start(15000);
+    if (isPipedVideo() && !splitLaunch) {
+        // The pipe outlives the captures (the chain holds both, the captures go first).
+        FramePipe *pipe = chain->pipe();
+        chain->audio().setOriginWhen([pipe] { return pipe->readerStarted(); });
+    }
 
     if (isPipedVideo() && !splitLaunch) {
         if (!pipeFrameSize.isValid() && heldFrame.isNull()) {

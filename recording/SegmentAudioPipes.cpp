@@ -36,7 +36,7 @@ bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Sourc
                               bool silenceWithoutServer, qint64 originNs)
 {
     clear();
-    if (originNs < 0)
+    if (originNs == -1)
         originNs = MacSystemAudioCapture::nowNs();
     for (Source source : {System, Microphone}) {
         const QByteArray name = wanted.of(source);
@@ -105,7 +105,7 @@ void SegmentAudioPipes::completeSplit(qint64 atNs)
         if (pipe.handsOn && pipe.capture)
             pipe.capture->switchToNextPipe(atNs);
         if (pipe.started && pipe.capture)
-            pipe.capture->release(atNs);
+            pipe.capture->setOrigin(atNs);
         delete std::exchange(pipe.previous, nullptr);
         pipe.previousPath.clear();
         pipe.handsOn = false;
@@ -129,6 +129,14 @@ void SegmentAudioPipes::cancelSplit()
         pipe.previousPath.clear();
         pipe.handsOn = false;
         pipe.started = false;
+    }
+}
+
+void SegmentAudioPipes::setOriginWhen(const std::function<bool()> &ready)
+{
+    for (Pipe &pipe : m_pipes) {
+        if (pipe.capture)
+            pipe.capture->setOriginWhen(ready);
     }
 }
 

@@ -106,13 +106,21 @@ bool MacSystemAudioCapture::startHeld(const QString &fifoPath, QString *error)
 bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error, bool silenceWithoutServer,
                                   qint64 originNs)
 {
-    return begin(fifoPath, false, error, silenceWithoutServer, originNs < 0 ? nowNs() : originNs);
+    return begin(fifoPath, false, error, silenceWithoutServer, originNs == -1 ? nowNs() : originNs);
 }
 
-void MacSystemAudioCapture::release(qint64 atNs)
+void MacSystemAudioCapture::setOrigin(qint64 atNs)
 {
     std::lock_guard lock(m_queueMutex);
+    m_originWhen = nullptr;
     m_queue.setOrigin(atNs);
+}
+
+void MacSystemAudioCapture::setOriginWhen(std::function<bool()> ready)
+{
+    std::lock_guard lock(m_queueMutex);
+    if (!m_queue.hasOrigin())
+        m_originWhen = std::move(ready);
 }
 
 bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer,
@@ -142,7 +150,7 @@ bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *e
         m_serverLost = true;
     }
 
-    if (!held) {
+    if (!held && originNs >= 0) {
         std::lock_guard lock(m_queueMutex);
         m_queue.setOrigin(originNs);
     } else {
@@ -226,6 +234,7 @@ void MacSystemAudioCapture::stop()
     }
     std::lock_guard lock(m_queueMutex);
     m_queue.clear();
+    m_originWhen = nullptr;
 }
 
 bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, bool prime, QString *error)
@@ -329,6 +338,10 @@ void MacSystemAudioCapture::writerLoop()
             bool switchNow = false;
             {
                 std::lock_guard lock(m_queueMutex);
+                if (m_originWhen && m_originWhen()) {
+                    m_queue.setOrigin(nowNs());
+                    m_originWhen = nullptr;
+                }
                 size_t most = ChunkSamples / 2;
                 // The stream reaches the next pipe exactly at the switch's position.
                 if (m_switchRequested.load()) {

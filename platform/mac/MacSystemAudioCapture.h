@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -45,18 +46,26 @@ public:
     // The steady clock the stream keeps time with, in nanoseconds.
     static qint64 nowNs();
 
+    // An origin given later, by setOrigin().
+    static constexpr qint64 OriginLater = -2;
+
     // Creates the pipe at fifoPath, starts recording and the writer. On failure
     // returns false with the reason in *error and leaves nothing running or open.
-    // The stream in the pipe starts with the sound of `originNs` (steady clock; negative:
-    // the start). With `silenceWithoutServer`, a sound server that does not answer is no
-    // failure: the pipe carries silence from the start and the capture connects once the
-    // server is back.
+    // The stream in the pipe starts with the sound of `originNs` (steady clock; -1: the
+    // start; OriginLater: nothing goes to the pipe before setOrigin()). With
+    // `silenceWithoutServer`, a sound server that does not answer is no failure: the pipe
+    // carries silence from the start and the capture connects once the server is back.
     bool start(const QString &fifoPath, QString *error, bool silenceWithoutServer = false, qint64 originNs = -1);
     // The same for a segment that a split starts while the one before still records: the
     // pipe gets the primer (PrimerFrames of silence) at once, and the stream follows from
-    // release(), with the sound of the instant `atNs`, so that it starts at the hand-over.
+    // setOrigin(), with the sound of the hand-over.
     bool startHeld(const QString &fifoPath, QString *error);
-    void release(qint64 atNs);
+    // The stream in the pipe starts with the sound of the instant `atNs` (steady clock).
+    void setOrigin(qint64 atNs);
+    // Without an origin yet, the writer asks `ready` every few milliseconds, and the stream
+    // starts with the sound of the moment it first answers true. `ready` runs on the
+    // writer's thread and is let go once it has answered true, or at stop().
+    void setOriginWhen(std::function<bool()> ready);
     // The name of the statistics line that stop() logs.
     void setLogName(const char *name) { m_logName = name; }
     // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
@@ -119,6 +128,7 @@ private:
     std::atomic_bool m_serverLost{false};
     mutable std::mutex m_queueMutex;
     AlignedSampleQueue m_queue;
+    std::function<bool()> m_originWhen;
     quint64 m_receivedSamples = 0;
     quint64 m_audibleSamples = 0;
     float m_peak = 0.0f;

@@ -349,6 +349,30 @@ private slots:
         QCOMPARE(drifting.droppedFrames(), quint64(0));
     }
 
+    // A segment's sound starts with its first picture: nothing goes into the pipe before the
+    // encoder has taken that picture, the sound of that moment right after (here silence,
+    // with the sound server away).
+    void soundStartsWithTheFirstPicture()
+    {
+        QTemporaryDir dir;
+        const QByteArray savedServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        MacSystemAudioCapture capture;
+        const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
+        QString error;
+        QVERIFY2(capture.start(pipe, &error, true, MacSystemAudioCapture::OriginLater), qPrintable(error));
+        std::atomic_bool pictureTaken{false};
+        capture.setOriginWhen([&pictureTaken] { return pictureTaken.load(); });
+        QTest::qWait(AlignedSampleQueue::StallNs / 1000000 + 200);
+        QCOMPARE(capture.statistics().writtenSamples, quint64(0));
+        pictureTaken = true;
+        QTRY_VERIFY(capture.statistics().writtenSamples > 0);
+        capture.stop();
+        qputenv("PULSE_SERVER", savedServer);
+        if (savedServer.isEmpty())
+            qunsetenv("PULSE_SERVER");
+    }
+
     void audioStartFailuresLeaveNothingBehind()
     {
         QTemporaryDir dir;

@@ -1,7 +1,6 @@
 // The ffmpeg argument list of one segment, for every kind of input, in both
 // device-input forms, with and without -shortest_buf_duration.
 #include "recording/EncoderCommandLine.h"
-#include "recording/SegmentTimeOrigin.h"
 
 #include <QtTest>
 
@@ -534,49 +533,6 @@ private slots:
         in.micPipePath.clear();
         in.hasSystemAudioCapture = false;
         QVERIFY(!EncoderCommandLine::build(in).join(' ').contains(QStringLiteral("trim")));
-    }
-
-    // Pictures and sound of a segment on one time line: the encoder keeps the wall-clock
-    // stamps of the frames and of its own microphone, moved by the segment's start, where
-    // the sound pipes start; the first picture shows from there.
-    void oneTimeLine()
-    {
-        Inputs in = fullExample(Form::Linux, false);
-        in.timeOriginUs = 1765234567033333;
-        QStringList args = EncoderCommandLine::build(in);
-        const QStringList offset = split(QStringLiteral("-itsoffset|-1765234567.033333"));
-        QCOMPARE(args.mid(0, 7), split(QStringLiteral("-hide_banner|-y|-copyts|-thread_queue_size|32")) + offset);
-        QVERIFY(containsRun(args, offset + split(QStringLiteral("-f|pulse|-i|default"))));
-        QCOMPARE(args.count(QStringLiteral("-itsoffset")), 2);
-        QVERIFY(filterGraph(args).startsWith(QStringLiteral("[0:v]setpts=PTS*sgn(N)[vclock];[2:a]volume=1.00[asys];")));
-        QVERIFY(containsRun(args, split(QStringLiteral("-map|[vclock]|-map|[aout]"))));
-        in.captureRect = QRect(0, 0, 640, 480);
-        in.cropRect = QRect();
-        QVERIFY(filterGraph(EncoderCommandLine::build(in)).startsWith(QStringLiteral("[0:v]setpts=PTS*sgn(N)[vclock];[vclock]crop=")));
-
-        // A split's next segment starts at the hand-over; without sound nothing needs it;
-        // sound alone starts at the origin in every pipe.
-        in.primedInputs = true;
-        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-copyts")));
-        in.primedInputs = false;
-        in.micEnabled = false;
-        in.hasSystemAudioCapture = false;
-        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-copyts")));
-        in.audioOnly = true;
-        in.hasSystemAudioCapture = true;
-        QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-copyts")));
-    }
-
-    // A segment starts on a whole frame of the wall clock, which the encoder's frame-period
-    // stamps hold exactly, and the steady clock moves back with it.
-    void segmentStartsOnTheFrameGrid()
-    {
-        const SegmentTimeOrigin o = SegmentTimeOrigin::onFrameGrid(5'000'000'000, 1765234567050000, 30);
-        QCOMPARE(o.wallUs, 1765234567033333);
-        QCOMPARE(o.steadyNs, 5'000'000'000 - 16'667'000);
-        QCOMPARE(SegmentTimeOrigin::onFrameGrid(7, 1765234567066667, 30).wallUs, 1765234567066667);
-        QCOMPARE(SegmentTimeOrigin::onFrameGrid(7, 1765234567066666, 30).wallUs, 1765234567033333);
-        QCOMPARE(SegmentTimeOrigin::onFrameGrid(7, 1765234567066666, 0).wallUs, 1765234567066666);
     }
 };
 
