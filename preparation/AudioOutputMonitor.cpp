@@ -49,7 +49,7 @@ bool AudioOutputMonitor::startMonitor(const QString &deviceId)
     m_running = true;
     QString error;
     const bool started = m_stream->start(
-        [this](const float *samples, size_t count, qint64) {
+        [this](const float *samples, size_t count) {
             if (samples) // a hole the server lost shows nothing
                 takeSamples(samples, count);
         },

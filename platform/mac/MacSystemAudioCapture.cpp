@@ -171,9 +171,9 @@ bool MacSystemAudioCapture::startStream(QString *error)
         m_queue.restartStream();
     }
     m_streamStarted = m_stream.start(
-        [this](const float *samples, size_t count, qint64 capturedNs) {
+        [this](const float *samples, size_t count) {
             ++m_callbacks;
-            appendSamples(samples, count, capturedNs);
+            appendSamples(samples, count);
         },
         // Once running (a reconnection), a stop ends the wait.
         ServerTimeoutMs, error, m_running.load() ? &m_running : nullptr);

@@ -7,7 +7,6 @@
 #include <pulse/pulseaudio.h>
 
 #include <atomic>
-#include <chrono>
 
 namespace {
 
@@ -137,11 +136,7 @@ int PulseMonitorStream::connectStream(const QByteArray &source, int timeoutMs,
         pa_stream_set_read_callback(m_stream, &PulseMonitorStream::onRead, this);
         pa_stream_set_state_callback(m_stream, &PulseMonitorStream::onStateChanged, this);
         pa_stream_set_moved_callback(m_stream, &PulseMonitorStream::onMoved, this);
-        // The latency that tells when each fragment was captured (for a monitor: when the
-        // sink plays it) is kept up to date by the server.
-        connected = pa_stream_connect_record(
-            m_stream, source.constData(), &attr,
-            pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE));
+        connected = pa_stream_connect_record(m_stream, source.constData(), &attr, PA_STREAM_ADJUST_LATENCY);
     }
     if (connected < 0) {
         *reason = contextError();
@@ -223,17 +218,6 @@ void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)
 {
     auto *capture = static_cast<PulseMonitorStream *>(self);
     static std::atomic_bool formatLogged{false};
-    // The first unread sample was captured the stream's latency ago (a monitor's latency
-    // is negative by what its sink holds before playing it).
-    qint64 capturedNs = -1;
-    pa_usec_t latency = 0;
-    int negative = 0;
-    if (pa_stream_get_latency(stream, &latency, &negative) == 0) {
-        const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                               std::chrono::steady_clock::now().time_since_epoch())
-                               .count();
-        capturedNs = now + (negative ? 1 : -1) * qint64(latency) * 1000;
-    }
     for (;;) {
         const void *data = nullptr;
         size_t bytes = 0;
@@ -242,7 +226,7 @@ void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)
         if (!data) {
             // A hole: sound the server lost. Its length keeps the stream's count in time.
             if (capture->m_callback)
-                capture->m_callback(nullptr, bytes / sizeof(float), capturedNs);
+                capture->m_callback(nullptr, bytes / sizeof(float));
         } else {
             const pa_sample_spec *spec = pa_stream_get_sample_spec(stream);
             if (!formatLogged.exchange(true)) {
@@ -254,11 +238,9 @@ void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)
                                   << "rate=" << double(spec ? spec->rate : 0);
             }
             if (capture->m_callback)
-                capture->m_callback(static_cast<const float *>(data), bytes / sizeof(float), capturedNs);
+                capture->m_callback(static_cast<const float *>(data), bytes / sizeof(float));
         }
         pa_stream_drop(stream);
-        if (capturedNs >= 0)
-            capturedNs += qint64(bytes / (sizeof(float) * Channels)) * 1000000000 / SampleRate;
     }
 }
 

@@ -12,13 +12,12 @@ struct pa_stream;
 
 // Records the default output's monitor ("what the computer plays") from the
 // PulseAudio server as interleaved stereo 32-bit float at 48000 Hz, in small
-// fragments, on PulseAudio's own thread. Each fragment goes to the sample callback with the
-// steady-clock instant its first sample was captured (-1 when the server has not told its
-// latency yet); a hole (sound the server lost) comes as null samples with its length.
+// fragments, on PulseAudio's own thread. Each fragment goes to the sample callback; a hole
+// (sound the server lost) comes as null samples with its length.
 class PulseMonitorStream
 {
 public:
-    using SampleCallback = std::function<void(const float *samples, size_t count, qint64 capturedNs)>;
+    using SampleCallback = std::function<void(const float *samples, size_t count)>;
 
     PulseMonitorStream();
     ~PulseMonitorStream();
