@@ -168,6 +168,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-y")};
     const bool piped = isPipedVideo(in);
     const bool hasVideo = !in.audioOnly;
+    const bool hasSystemAudio = in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty();
 
     // Inputs. The video input, when there is one, is always input 0.
     int nextInput = 0;
@@ -196,7 +197,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             micInput = nextInput++;
         }
     }
-    if (in.hasSystemAudioCapture && !in.systemAudioPipePath.isEmpty()) {
+    if (hasSystemAudio) {
         args << sampleInput(in.systemAudioPipePath);
         systemInput = nextInput++;
     }
@@ -228,21 +229,28 @@ QStringList EncoderCommandLine::build(const Inputs &in)
             videoMap = QStringLiteral("[vout]");
         }
     }
+    // A sound pipe keeps time by its sample count: its capture starts it with the sound of
+    // the instant the segment's first picture was taken and keeps it on the clock (after a
+    // split's primer, from the hand-over, as the pictures). The encoder's own microphone
+    // input follows its wall-clock stamps, gaps filled.
+    const QString primerTrim = QStringLiteral("atrim=start_sample=%1,asetpts=PTS-STARTPTS,")
+                                   .arg(MacSystemAudioCapture::PrimerFrames);
     QStringList audioLabels;
     if (systemInput >= 0) {
-        QString chain = QStringLiteral("asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=%1")
-                            .arg(twoDecimals(in.systemVolume));
+        QString chain = QStringLiteral("volume=%1").arg(twoDecimals(in.systemVolume));
         if (hasVideo && in.primedInputs)
-            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
+            chain.prepend(primerTrim);
         if (in.monoAudio)
             chain += QStringLiteral(",aformat=channel_layouts=mono");
         chains << QStringLiteral("[%1:a]%2[asys]").arg(systemInput).arg(chain);
         audioLabels << QStringLiteral("[asys]");
     }
     if (micInput >= 0) {
-        QString chain = QStringLiteral("asetpts=N/SR/TB,volume=%1").arg(twoDecimals(in.micVolume));
-        if (hasVideo && in.primedInputs && !in.micPipePath.isEmpty())
-            chain.prepend(QStringLiteral("atrim=start_sample=%1,").arg(MacSystemAudioCapture::PrimerFrames));
+        QString chain = QStringLiteral("volume=%1").arg(twoDecimals(in.micVolume));
+        if (in.micPipePath.isEmpty())
+            chain.prepend(QStringLiteral("aresample=async=1000:first_pts=0,"));
+        else if (hasVideo && in.primedInputs)
+            chain.prepend(primerTrim);
         if (in.micNoiseReduction)
             chain += QStringLiteral(",afftdn=nf=-25");
         if (in.micDelayMs >= 1)

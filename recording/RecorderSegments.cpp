@@ -525,8 +525,11 @@ bool Recorder::startSegment()
                 return false;
         }
         // A recording that goes on (a resume, the segment after a switch) records silence while
-        // its sound server is away, as a running segment does.
-        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted)) {
+        // its sound server is away, as a running segment does. Piped pictures are stamped from
+        // the moment the encoder reads the first one: the sound starts there too.
+        const qint64 origin = isPipedVideo() ? MacSystemAudioCapture::OriginLater : -1;
+        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted,
+                                  origin)) {
             cleanupWindowCapture();
             reportError(audioCaptureError(failedSource, audioError));
             return false;
@@ -619,6 +622,11 @@ bool Recorder::startSegment()
     recordingActive = true;
     segmentTimer.start();
     startWatchdog->start(15000);
+    if (isPipedVideo() && !splitLaunch) {
+        // The pipe outlives the captures (the chain holds both, the captures go first).
+        FramePipe *pipe = chain->pipe();
+        chain->audio().setOriginWhen([pipe] { return pipe->readerStarted(); });
+    }
 
     if (isPipedVideo() && !splitLaunch) {
         if (!pipeFrameSize.isValid() && heldFrame.isNull()) {

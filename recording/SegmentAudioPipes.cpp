@@ -33,9 +33,11 @@ MacSystemAudioCapture *SegmentAudioPipes::makeCapture(Source source, const QByte
 }
 
 bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Source *failed, QString *error,
-                              bool silenceWithoutServer)
+                              bool silenceWithoutServer, qint64 originNs)
 {
     clear();
+    if (originNs == -1)
+        originNs = MacSystemAudioCapture::nowNs();
     for (Source source : {System, Microphone}) {
         const QByteArray name = wanted.of(source);
         if (name.isEmpty())
@@ -43,7 +45,7 @@ bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Sourc
         Pipe &pipe = m_pipes[source];
         pipe.capture = makeCapture(source, name);
         pipe.path = newPipePath(folder, source);
-        if (!pipe.capture->start(pipe.path, error, silenceWithoutServer)) {
+        if (!pipe.capture->start(pipe.path, error, silenceWithoutServer, originNs)) {
             if (failed)
                 *failed = source;
             clear();
@@ -56,6 +58,8 @@ bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Sourc
 bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted, bool primed, Source *failed,
                                      QString *error)
 {
+    // Without a primer every stream goes on in the next segment from this instant.
+    const qint64 now = MacSystemAudioCapture::nowNs();
     for (Source source : {System, Microphone}) {
         Pipe &pipe = m_pipes[source];
         const QByteArray name = wanted.of(source);
@@ -69,7 +73,7 @@ bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted
                 return false;
             }
             if (!primed)
-                pipe.capture->switchToNextPipe();
+                pipe.capture->switchToNextPipe(now);
             pipe.path = next;
             pipe.handsOn = true;
         } else if (pipe.capture) {
@@ -80,7 +84,8 @@ bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted
             pipe.capture = makeCapture(source, name);
             pipe.path = newPipePath(folder, source);
             pipe.started = true;
-            const bool ok = primed ? pipe.capture->startHeld(pipe.path, error) : pipe.capture->start(pipe.path, error);
+            const bool ok = primed ? pipe.capture->startHeld(pipe.path, error)
+                                    : pipe.capture->start(pipe.path, error, false, now);
             if (!ok) {
                 if (failed)
                     *failed = source;
@@ -92,13 +97,15 @@ bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted
     return true;
 }
 
-void SegmentAudioPipes::completeSplit()
+void SegmentAudioPipes::completeSplit(qint64 atNs)
 {
+    if (atNs < 0)
+        atNs = MacSystemAudioCapture::nowNs();
     for (Pipe &pipe : m_pipes) {
         if (pipe.handsOn && pipe.capture)
-            pipe.capture->switchToNextPipe();
+            pipe.capture->switchToNextPipe(atNs);
         if (pipe.started && pipe.capture)
-            pipe.capture->release();
+            pipe.capture->setOrigin(atNs);
         delete std::exchange(pipe.previous, nullptr);
         pipe.previousPath.clear();
         pipe.handsOn = false;
@@ -122,6 +129,14 @@ void SegmentAudioPipes::cancelSplit()
         pipe.previousPath.clear();
         pipe.handsOn = false;
         pipe.started = false;
+    }
+}
+
+void SegmentAudioPipes::setOriginWhen(const std::function<bool()> &ready)
+{
+    for (Pipe &pipe : m_pipes) {
+        if (pipe.capture)
+            pipe.capture->setOriginWhen(ready);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class MacSystemAudioCapture;
 
@@ -32,22 +33,28 @@ public:
     };
 
     // Starts the captures of a segment that follows none (the first one, or after a pause);
-    // earlier captures are deleted first. On failure, `failed` names the source and nothing
-    // runs.
+    // earlier captures are deleted first. Every pipe starts with the sound of the instant
+    // `originNs` (MacSystemAudioCapture::nowNs(); -1: now; MacSystemAudioCapture::OriginLater:
+    // the one setOrigin() gives). On failure, `failed` names the source and nothing runs.
     // With `silenceWithoutServer` (a recording that goes on), a sound server that is away
     // gives silence until it is back instead of a failure.
     bool start(const QString &folder, const Wanted &wanted, Source *failed, QString *error,
-               bool silenceWithoutServer = false);
+               bool silenceWithoutServer = false, qint64 originNs = -1);
 
     // A split: the pipes of the next segment are made while the samples still go to the
     // segment before. With `primed`, each new pipe gets the silence that lets the encoder open
     // it and the samples follow at completeSplit(); without (recordings of sound alone), they
     // go to the next segment at once. On failure nothing changes.
     bool prepareSplit(const QString &folder, const Wanted &wanted, bool primed, Source *failed, QString *error);
-    // Every later sample goes to the next segment; the pipes of the one before end.
-    void completeSplit();
+    // The sound from the instant `atNs` on (negative: every later sample) goes to the next
+    // segment; the pipes of the one before end.
+    void completeSplit(qint64 atNs = -1);
     // The split is given up: the segment before keeps its pipes.
     void cancelSplit();
+
+    // The pipes of a start() with a later origin begin with the sound of the moment `ready`
+    // first answers true, asked every few milliseconds on each capture's thread.
+    void setOriginWhen(const std::function<bool()> &ready);
 
     bool has(Source source) const;
     // A capture lost its sound server and records silence until the server is back.

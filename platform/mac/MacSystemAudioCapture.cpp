@@ -80,29 +80,51 @@ bool MacSystemAudioCapture::isAvailable()
     return PulseMonitorStream::serverReachable(500);
 }
 
+qint64 MacSystemAudioCapture::nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 void MacSystemAudioCapture::resetStatistics()
 {
     std::lock_guard lock(m_queueMutex);
+    m_queue = AlignedSampleQueue();
     m_receivedSamples = 0;
     m_audibleSamples = 0;
-    m_discardedSamples = 0;
     m_peak = 0.0f;
-    m_lastArrival = std::chrono::steady_clock::now();
+    m_switchPosition = -1;
     m_writtenSamples = 0;
     m_callbacks = 0;
 }
 
 bool MacSystemAudioCapture::startHeld(const QString &fifoPath, QString *error)
 {
-    return begin(fifoPath, true, error);
+    return begin(fifoPath, true, error, false, -1);
 }
 
-bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error, bool silenceWithoutServer)
+bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error, bool silenceWithoutServer,
+                                  qint64 originNs)
 {
-    return begin(fifoPath, false, error, silenceWithoutServer);
+    return begin(fifoPath, false, error, silenceWithoutServer, originNs == -1 ? nowNs() : originNs);
 }
 
-bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer)
+void MacSystemAudioCapture::setOrigin(qint64 atNs)
+{
+    std::lock_guard lock(m_queueMutex);
+    m_originWhen = nullptr;
+    m_queue.setOrigin(atNs);
+}
+
+void MacSystemAudioCapture::setOriginWhen(std::function<bool()> ready)
+{
+    std::lock_guard lock(m_queueMutex);
+    if (!m_queue.hasOrigin())
+        m_originWhen = std::move(ready);
+}
+
+bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer,
+                                  qint64 originNs)
 {
     stop();
     resetStatistics();
@@ -128,8 +150,10 @@ bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *e
         m_serverLost = true;
     }
 
-    m_held = held;
-    if (held) {
+    if (!held && originNs >= 0) {
+        std::lock_guard lock(m_queueMutex);
+        m_queue.setOrigin(originNs);
+    } else {
         const std::array<float, PrimerFrames * 2> silence{};
         [[maybe_unused]] const ssize_t primed = ::write(m_writeFd, silence.data(), sizeof silence);
     }
@@ -141,6 +165,11 @@ bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *e
 
 bool MacSystemAudioCapture::startStream(QString *error)
 {
+    {
+        // A new stream counts its samples from 0 again.
+        std::lock_guard lock(m_queueMutex);
+        m_queue.restartStream();
+    }
     m_streamStarted = m_stream.start(
         [this](const float *samples, size_t count) {
             ++m_callbacks;
@@ -205,6 +234,7 @@ void MacSystemAudioCapture::stop()
     }
     std::lock_guard lock(m_queueMutex);
     m_queue.clear();
+    m_originWhen = nullptr;
 }
 
 bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, bool prime, QString *error)
@@ -228,11 +258,16 @@ bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, bool prime,
     return true;
 }
 
-void MacSystemAudioCapture::switchToNextPipe()
+void MacSystemAudioCapture::switchToNextPipe(qint64 atNs)
 {
     std::lock_guard lock(m_pipeMutex);
-    if (m_nextWriteFd >= 0)
-        m_switchRequested = true;
+    if (m_nextWriteFd < 0)
+        return;
+    {
+        std::lock_guard queueLock(m_queueMutex);
+        m_switchPosition = atNs < 0 ? m_queue.position() : std::max(m_queue.position(), m_queue.positionAt(atNs));
+    }
+    m_switchRequested = true;
 }
 
 void MacSystemAudioCapture::dropNextPipe()
@@ -259,23 +294,20 @@ void MacSystemAudioCapture::takeNextPipe()
     m_switchRequested = false;
 }
 
-void MacSystemAudioCapture::appendSamples(const float *samples, size_t count)
+void MacSystemAudioCapture::appendSamples(const float *samples, size_t count, qint64 capturedNs)
 {
+    // The queue takes the instant by which the last sample was captured.
+    const qint64 capturedEndNs = capturedNs < 0 ? nowNs()
+                                                : capturedNs + qint64(count / 2) * 1000000000 / AlignedSampleQueue::Rate;
     std::lock_guard lock(m_queueMutex);
     m_receivedSamples += count;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; samples && i < count; ++i) {
         const float magnitude = std::fabs(samples[i]);
         if (magnitude > 0.0001f)
             ++m_audibleSamples;
         m_peak = std::max(m_peak, magnitude);
     }
-    m_queue.insert(m_queue.end(), samples, samples + count);
-    m_lastArrival = std::chrono::steady_clock::now();
-    if (m_queue.size() > MaxQueuedSamples) {
-        const size_t excess = m_queue.size() - MaxQueuedSamples;
-        m_queue.erase(m_queue.begin(), m_queue.begin() + std::ptrdiff_t(excess));
-        m_discardedSamples += excess;
-    }
+    m_queue.append(samples, count / 2, capturedEndNs);
 }
 
 MacSystemAudioCapture::Statistics MacSystemAudioCapture::statistics() const
@@ -285,9 +317,9 @@ MacSystemAudioCapture::Statistics MacSystemAudioCapture::statistics() const
         std::lock_guard lock(m_queueMutex);
         stats.receivedSamples = m_receivedSamples;
         stats.audibleSamples = m_audibleSamples;
-        stats.discardedSamples = m_discardedSamples;
+        stats.discardedSamples = m_queue.droppedFrames() * 2;
         stats.peak = m_peak;
-        stats.queuedSamples = m_queue.size();
+        stats.queuedSamples = m_queue.queuedFrames() * 2;
     }
     stats.writtenSamples = m_writtenSamples.load();
     stats.callbacks = m_callbacks.load();
@@ -296,52 +328,44 @@ MacSystemAudioCapture::Statistics MacSystemAudioCapture::statistics() const
 
 void MacSystemAudioCapture::writerLoop()
 {
-    using Clock = std::chrono::steady_clock;
     std::array<float, ChunkSamples> chunk{};
-    auto schedule = Clock::now();
-    size_t written = ChunkBytes; // an empty chunk counts as fully written
-    bool primed = false;
+    size_t chunkBytes = 0;
+    size_t written = 0; // an empty chunk counts as fully written
 
     while (m_running.load()) {
-        if (m_held.load()) {
-            // Nothing goes to the pipe before the hand-over: what arrives meanwhile belongs
-            // to the segment before.
+        if (written == chunkBytes) {
+            size_t frames = 0;
+            bool switchNow = false;
             {
                 std::lock_guard lock(m_queueMutex);
-                m_discardedSamples += m_queue.size();
-                m_queue.clear();
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            continue;
-        }
-        if (written == ChunkBytes && m_switchRequested.load())
-            takeNextPipe();
-        if (written == ChunkBytes) {
-            {
-                std::lock_guard lock(m_queueMutex);
-                const size_t queued = m_queue.size();
-                const bool stalled = Clock::now() - m_lastArrival > std::chrono::milliseconds(StallMs);
-                if (!primed && (queued >= JitterSamples || stalled)) {
-                    primed = true;
-                    schedule = Clock::now();
+                if (m_originWhen && m_originWhen()) {
+                    m_queue.setOrigin(nowNs());
+                    m_originWhen = nullptr;
                 }
-                // A chunk is written when it is all there, or padded when the source stalled.
-                if (primed && (queued >= ChunkSamples || stalled)) {
-                    const size_t take = std::min(ChunkSamples, queued);
-                    std::copy_n(m_queue.begin(), take, chunk.begin());
-                    std::fill(chunk.begin() + std::ptrdiff_t(take), chunk.end(), 0.0f);
-                    m_queue.erase(m_queue.begin(), m_queue.begin() + std::ptrdiff_t(take));
-                    written = 0;
+                size_t most = ChunkSamples / 2;
+                // The stream reaches the next pipe exactly at the switch's position.
+                if (m_switchRequested.load()) {
+                    const qint64 left = m_switchPosition - m_queue.position();
+                    switchNow = left <= 0;
+                    most = std::min<size_t>(most, size_t(std::max<qint64>(left, 1)));
                 }
+                if (!switchNow)
+                    frames = m_queue.produce(chunk.data(), most, nowNs());
             }
-            if (written == ChunkBytes) {
-                // Samples are late: wait for them; the schedule catches up afterwards.
+            if (switchNow) {
+                takeNextPipe();
+                continue;
+            }
+            if (frames == 0) {
+                // Nothing due yet: the sound is on its way.
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
                 continue;
             }
+            chunkBytes = frames * 2 * sizeof(float);
+            written = 0;
         }
         const auto *bytes = reinterpret_cast<const char *>(chunk.data());
-        const ssize_t n = ::write(m_writeFd, bytes + written, ChunkBytes - written);
+        const ssize_t n = ::write(m_writeFd, bytes + written, chunkBytes - written);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -361,12 +385,5 @@ void MacSystemAudioCapture::writerLoop()
             return;
         written += size_t(n);
         m_writtenSamples += quint64(n) / sizeof(float);
-        if (written == ChunkBytes) {
-            schedule += std::chrono::milliseconds(ChunkIntervalMs);
-            // Sleep in short steps so that stop() is never kept waiting long.
-            while (m_running.load() && Clock::now() < schedule)
-                std::this_thread::sleep_for(std::min<Clock::duration>(
-                    schedule - Clock::now(), std::chrono::milliseconds(5)));
-        }
     }
 }

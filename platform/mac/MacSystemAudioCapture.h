@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/mac/AlignedSampleQueue.h"
 #include "platform/mac/PulseMonitorStream.h"
 
 #include <QString>
@@ -7,15 +8,17 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
-// Records what the computer plays and hands it to the encoder through a named pipe
-// as a continuous real-time stream: raw 32-bit float, little-endian, 48000 Hz,
-// stereo interleaved, written in 10 ms chunks of 3840 bytes. Writing starts once
-// 40 ms are gathered; a late delivery is waited for, and only a source that has
-// stalled is padded with silence. The samples come from the sound server's monitor of the default output.
+// Records what the computer plays (or a microphone) and hands it to the encoder through a
+// named pipe as a continuous stream: raw 32-bit float, little-endian, 48000 Hz, stereo
+// interleaved, in chunks of at most 10 ms (3840 bytes). The stream keeps time with the
+// steady clock (AlignedSampleQueue): its sample p is the sound captured at the origin plus
+// p / 48000 s, whatever the sound server delivers late or loses, so that a segment's sound
+// and pictures, stamped on the same clock, stay together. A late delivery is waited for, and
+// only a source that has stalled is padded with silence.
 // When the sound server goes away the pipe carries silence, and the capture connects again as
 // soon as the server is back: the stream in the pipe never stops.
 class MacSystemAudioCapture
@@ -28,13 +31,7 @@ public:
 
     static constexpr size_t ChunkBytes = 3840;
     static constexpr size_t ChunkSamples = ChunkBytes / sizeof(float);
-    static constexpr size_t MaxQueuedSamples = 192000; // 2 s of stereo at 48 kHz
-    static constexpr int ChunkIntervalMs = 10;
-    // Samples gathered before the first write, so that a late delivery from the sound
-    // server is absorbed instead of becoming a hole (40 ms).
-    static constexpr size_t JitterSamples = 4 * ChunkSamples;
-    // Only a source silent this long has stalled and is padded with silence.
-    static constexpr int StallMs = 120;
+    static constexpr size_t MaxQueuedSamples = AlignedSampleQueue::MaxQueuedFrames * 2; // 2 s
     static constexpr int ServerTimeoutMs = 5000;
     // How often a lost sound server is tried again.
     static constexpr int ReconnectIntervalMs = 250;
@@ -46,16 +43,29 @@ public:
     // Quick check that a sound server answers (bounded to a fraction of a second).
     static bool isAvailable();
 
+    // The steady clock the stream keeps time with, in nanoseconds.
+    static qint64 nowNs();
+
+    // An origin given later, by setOrigin().
+    static constexpr qint64 OriginLater = -2;
+
     // Creates the pipe at fifoPath, starts recording and the writer. On failure
     // returns false with the reason in *error and leaves nothing running or open.
-    // With `silenceWithoutServer`, a sound server that does not answer is no failure: the pipe
+    // The stream in the pipe starts with the sound of `originNs` (steady clock; -1: the
+    // start; OriginLater: nothing goes to the pipe before setOrigin()). With
+    // `silenceWithoutServer`, a sound server that does not answer is no failure: the pipe
     // carries silence from the start and the capture connects once the server is back.
-    bool start(const QString &fifoPath, QString *error, bool silenceWithoutServer = false);
+    bool start(const QString &fifoPath, QString *error, bool silenceWithoutServer = false, qint64 originNs = -1);
     // The same for a segment that a split starts while the one before still records: the
-    // pipe gets the primer (PrimerFrames of silence) at once, and the samples are dropped
-    // until release(), so that the stream in the pipe starts at the hand-over.
+    // pipe gets the primer (PrimerFrames of silence) at once, and the stream follows from
+    // setOrigin(), with the sound of the hand-over.
     bool startHeld(const QString &fifoPath, QString *error);
-    void release() { m_held = false; }
+    // The stream in the pipe starts with the sound of the instant `atNs` (steady clock).
+    void setOrigin(qint64 atNs);
+    // Without an origin yet, the writer asks `ready` every few milliseconds, and the stream
+    // starts with the sound of the moment it first answers true. `ready` runs on the
+    // writer's thread and is let go once it has answered true, or at stop().
+    void setOriginWhen(std::function<bool()> ready);
     // The name of the statistics line that stop() logs.
     void setLogName(const char *name) { m_logName = name; }
     // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
@@ -67,13 +77,14 @@ public:
 
     // A split hands the stream on without losing or repeating a sample: the pipe of the
     // next encoder is made (and opened, so that the encoder's open does not wait) while the
-    // samples still go to the current one, then switchToNextPipe() sends every later
-    // sample to it and closes the current pipe, whose encoder then sees its audio end.
+    // samples still go to the current one, then switchToNextPipe() sends the sound from the
+    // instant `atNs` on (negative: from the next sample written) to it and closes the
+    // current pipe, whose encoder then sees its audio end.
     // With `prime`, the next pipe gets PrimerFrames stereo frames of silence at once (the
     // encoder reads that much of the input before it opens the next one); without, it
     // waits for the switch.
     bool prepareNextPipe(const QString &fifoPath, bool prime, QString *error);
-    void switchToNextPipe();
+    void switchToNextPipe(qint64 atNs = -1);
     // Removes a prepared pipe that will not be used.
     void dropNextPipe();
     // The sound server went away and the pipe carries silence until it is back.
@@ -82,8 +93,10 @@ public:
     // in its place.
     bool sourceReplaced() const { return m_stream.sourceReplaced(); }
 
-    // Appends interleaved stereo samples (called on the sound server's thread).
-    void appendSamples(const float *samples, size_t count);
+    // Appends interleaved stereo samples (called on the sound server's thread) whose first
+    // one was captured at `capturedNs` on the steady clock (negative: unknown, taken as
+    // just before now); null samples are a hole of `count` samples the source lost.
+    void appendSamples(const float *samples, size_t count, qint64 capturedNs = -1);
 
     struct Statistics
     {
@@ -98,7 +111,7 @@ public:
     Statistics statistics() const;
 
 private:
-    bool begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer = false);
+    bool begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer, qint64 originNs);
     void writerLoop();
     bool startStream(QString *error);
     // On its own thread: starts the stream again after its server went away.
@@ -109,18 +122,16 @@ private:
     bool m_streamStarted = false;
     QString m_fifoPath;
     std::atomic_bool m_running{false};
-    std::atomic_bool m_held{false};
     const char *m_logName = "[System audio]";
     std::thread m_writer;
     std::thread m_keeper;
     std::atomic_bool m_serverLost{false};
     mutable std::mutex m_queueMutex;
-    std::deque<float> m_queue;
+    AlignedSampleQueue m_queue;
+    std::function<bool()> m_originWhen;
     quint64 m_receivedSamples = 0;
     quint64 m_audibleSamples = 0;
-    quint64 m_discardedSamples = 0;
     float m_peak = 0.0f;
-    std::chrono::steady_clock::time_point m_lastArrival;
     std::atomic<quint64> m_writtenSamples{0};
     std::atomic<quint64> m_callbacks{0};
     int m_readFd = -1;
@@ -131,6 +142,7 @@ private:
     int m_nextReadFd = -1;
     int m_nextWriteFd = -1;
     std::atomic_bool m_switchRequested{false};
+    qint64 m_switchPosition = -1; // the stream position the switch happens at (queue mutex)
     std::mutex m_pipeMutex;
     void takeNextPipe();
 };

@@ -223,7 +223,11 @@ void PulseMonitorStream::onRead(pa_stream *stream, size_t, void *self)
         size_t bytes = 0;
         if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
             return;
-        if (data) { // null data with a size is a hole in the stream: skipped
+        if (!data) {
+            // A hole: sound the server lost. Its length keeps the stream's count in time.
+            if (capture->m_callback)
+                capture->m_callback(nullptr, bytes / sizeof(float));
+        } else {
             const pa_sample_spec *spec = pa_stream_get_sample_spec(stream);
             if (!formatLogged.exchange(true)) {
                 qInfo().noquote() << "[System audio format] valid=1"

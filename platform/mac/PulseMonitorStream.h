@@ -12,7 +12,8 @@ struct pa_stream;
 
 // Records the default output's monitor ("what the computer plays") from the
 // PulseAudio server as interleaved stereo 32-bit float at 48000 Hz, in small
-// fragments, on PulseAudio's own thread. Each fragment goes to the sample callback.
+// fragments, on PulseAudio's own thread. Each fragment goes to the sample callback; a hole
+// (sound the server lost) comes as null samples with its length.
 class PulseMonitorStream
 {
 public:

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "platform/mac/AlignedSampleQueue.h"
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"
@@ -13,6 +14,7 @@
 #include "platform/mac/X11FrameGrabber.h"
 
 #include <atomic>
+#include <functional>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -25,6 +27,46 @@ QImage filled(const QSize &size, QRgb colour)
     image.fill(colour);
     return image;
 }
+
+// A sound source for AlignedSampleQueue: 10 ms fragments whose frames hold their capture
+// time in frames since the origin, delivered as a sound server would, and the output
+// produced as a writer asks for it every millisecond.
+struct TimedSource
+{
+    static constexpr qint64 Ms = 1000000;
+    static constexpr qint64 Origin = 1000 * Ms;
+    qint64 startMs = 0;                 // capture of the first frame, after the origin
+    std::function<qint64(int)> lateMs = [](int) { return 0; }; // delivery delay of fragment k
+    std::function<bool(int)> lost = [](int) { return false; };  // never delivered, untold
+    std::vector<float> run(AlignedSampleQueue &queue, int fragments)
+    {
+        std::vector<float> out;
+        std::vector<float> chunk(960);
+        queue.setOrigin(Origin);
+        int next = 0;
+        for (qint64 now = Origin; now < Origin + (startMs + fragments * 10 + 200) * Ms; now += Ms) {
+            while (next < fragments && Origin + (startMs + (next + 1) * 10 + lateMs(next)) * Ms <= now) {
+                std::vector<float> frames(960);
+                for (int i = 0; i < 480; ++i)
+                    frames[2 * i] = frames[2 * i + 1] = float(startMs * 48 + next * 480 + i);
+                if (!lost(next))
+                    queue.append(frames.data(), 480, now);
+                ++next;
+            }
+            const size_t n = queue.produce(chunk.data(), 480, now);
+            out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(2 * n));
+        }
+        return out;
+    }
+    // Frames from `from` on whose sound is not that of their place (silence aside).
+    static int misplaced(const std::vector<float> &out, size_t from, size_t to)
+    {
+        int wrong = 0;
+        for (size_t p = from; p < to && 2 * p < out.size(); ++p)
+            wrong += out[2 * p] != 0.0f && std::abs(out[2 * p] - float(p)) > 1.0f;
+        return wrong;
+    }
+};
 
 // A worker whose thread ignores the stop request for a while, as one stuck in the
 // X server would.
@@ -272,6 +314,77 @@ private slots:
         QCOMPARE(stats.discardedSamples, quint64(200006 - 192000));
         QCOMPARE(stats.receivedSamples, quint64(200006));
         QCOMPARE(stats.writtenSamples, quint64(0));
+    }
+
+    // Sound keeps the time it was captured at: a late start is preceded by silence, late
+    // deliveries move nothing, a stall becomes silence in its place, and neither a lost
+    // stretch nor a source clock 0.3 % fast shifts what follows.
+    void soundKeepsItsCaptureTime()
+    {
+        AlignedSampleQueue queue;
+        TimedSource source;
+        source.startMs = 30;
+        source.lateMs = [](int k) { return k >= 100 && k < 106 ? 60 - (k - 100) * 10 : k >= 200 && k < 230 ? 400 : 0; };
+        std::vector<float> out = source.run(queue, 400);
+        QVERIFY(out.size() >= 2 * 48 * 4000);
+        for (size_t p = 0; p < 30 * 48; ++p)
+            QCOMPARE(out[2 * p], 0.0f);
+        QCOMPARE(TimedSource::misplaced(out, 0, 48 * 4000), 0);
+        QCOMPARE(out[2 * 1500], 1500.0f);
+        QCOMPARE(out[2 * 48 * 2300], 0.0f); // the stall is silence...
+        QCOMPARE(out[2 * 48 * 2700], float(48 * 2700)); // ...and then the sound is in its place
+
+        // 100 ms lost without a word: a second later the sound is in its place again.
+        AlignedSampleQueue lossy;
+        TimedSource losing;
+        losing.lost = [](int k) { return k >= 100 && k < 110; };
+        out = losing.run(lossy, 400);
+        QCOMPARE(TimedSource::misplaced(out, 48 * 2500, 48 * 4000), 0);
+
+        // A source whose clock runs 0.3 % fast: the sound stays in its place, taken up
+        // smoothly, without a piece left out.
+        AlignedSampleQueue drifting;
+        std::vector<float> chunk(960);
+        drifting.setOrigin(TimedSource::Origin);
+        std::vector<float> frames(960, 0.5f);
+        qint64 delivered = 0;
+        qint64 now = TimedSource::Origin;
+        for (; now < TimedSource::Origin + 60'000 * TimedSource::Ms; now += TimedSource::Ms) {
+            // 480 frames of the source take 10 ms / 1.003 of the steady clock.
+            while ((delivered + 480) * 1'000'000'000 / 48144 <= now - TimedSource::Origin) {
+                drifting.append(frames.data(), 480, now);
+                delivered += 480;
+            }
+            drifting.produce(chunk.data(), 480, now);
+        }
+        const qint64 due = (now - TimedSource::Origin) * 48 / TimedSource::Ms;
+        QVERIFY2(std::abs(due - drifting.position()) < 1000, qPrintable(QString::number(due - drifting.position())));
+        QVERIFY2(drifting.queuedFrames() < 1000, qPrintable(QString::number(drifting.queuedFrames())));
+        QCOMPARE(drifting.droppedFrames(), quint64(0));
+    }
+
+    // A segment's sound starts with its first picture: nothing goes into the pipe before the
+    // encoder has taken that picture, the sound of that moment right after (here silence,
+    // with the sound server away).
+    void soundStartsWithTheFirstPicture()
+    {
+        QTemporaryDir dir;
+        const QByteArray savedServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        MacSystemAudioCapture capture;
+        const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
+        QString error;
+        QVERIFY2(capture.start(pipe, &error, true, MacSystemAudioCapture::OriginLater), qPrintable(error));
+        std::atomic_bool pictureTaken{false};
+        capture.setOriginWhen([&pictureTaken] { return pictureTaken.load(); });
+        QTest::qWait(AlignedSampleQueue::StallNs / 1000000 + 200);
+        QCOMPARE(capture.statistics().writtenSamples, quint64(0));
+        pictureTaken = true;
+        QTRY_VERIFY(capture.statistics().writtenSamples > 0);
+        capture.stop();
+        qputenv("PULSE_SERVER", savedServer);
+        if (savedServer.isEmpty())
+            qunsetenv("PULSE_SERVER");
     }
 
     void audioStartFailuresLeaveNothingBehind()

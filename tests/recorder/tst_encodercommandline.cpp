@@ -90,8 +90,8 @@ private slots:
                 expected << split(QStringLiteral(
                     "-thread_queue_size|2048|-analyzeduration|0|-probesize|32|-f|f32le|-ar|48000|-ac|2|-i"));
                 expected << kPipe << QStringLiteral("-filter_complex")
-                         << QStringLiteral("[2:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=1.00[asys];"
-                                           "[1:a]asetpts=N/SR/TB,volume=1.00[amic];"
+                         << QStringLiteral("[2:a]volume=1.00[asys];"
+                                           "[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];"
                                            "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
                 expected << split(QStringLiteral("-map|0:v:0|-map|[aout]|-c:v|h264_videotoolbox|-pix_fmt|nv12|-b:v|4000k"
                                                  "|-g|60|-r|30|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
@@ -118,8 +118,8 @@ private slots:
                      << split(QStringLiteral("-thread_queue_size|2048|-analyzeduration|0|-probesize|32|-f|f32le|-ar|48000"
                                              "|-ac|2|-i"))
                      << kPipe << QStringLiteral("-filter_complex")
-                     << QStringLiteral("[1:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=1.00[asys];"
-                                       "[0:a]asetpts=N/SR/TB,volume=1.00[amic];"
+                     << QStringLiteral("[1:a]volume=1.00[asys];"
+                                       "[0:a]aresample=async=1000:first_pts=0,volume=1.00[amic];"
                                        "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]")
                      << split(QStringLiteral("-map|[aout]|-vn|-c:a|aac|-b:a|256k|/tmp/out.m4a"));
             QTest::addRow("audio only, mic and system audio, %s", formName) << audio << expected;
@@ -172,9 +172,9 @@ private slots:
         QTest::addColumn<bool>("mic");
         QTest::addColumn<QStringList>("encoderArgs");
         QTest::addColumn<QString>("graph");
-        const QString micOnly = QStringLiteral("[0:a]asetpts=N/SR/TB,volume=1.00[amic];[amic]anull[aout]");
+        const QString micOnly = QStringLiteral("[0:a]aresample=async=1000:first_pts=0,volume=1.00[amic];[amic]anull[aout]");
         const QString systemOnly = QStringLiteral(
-            "[0:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=1.00[asys];[asys]anull[aout]");
+            "[0:a]volume=1.00[asys];[asys]anull[aout]");
         QTest::newRow("wav, mic") << "wav" << true << split(QStringLiteral("-c:a|pcm_s16le")) << micOnly;
         QTest::newRow("flac, system") << "flac" << false << split(QStringLiteral("-c:a|flac")) << systemOnly;
         QTest::newRow("m4a, mic") << "m4a" << true
@@ -218,18 +218,18 @@ private slots:
         const QString mix = QStringLiteral(";[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
         QTest::newRow("silent and doubled")
             << 0 << 200 << false << false << 0
-            << QStringLiteral("[2:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=0.00[asys];"
-                              "[1:a]asetpts=N/SR/TB,volume=2.00[amic]") + mix;
+            << QStringLiteral("[2:a]volume=0.00[asys];"
+                              "[1:a]aresample=async=1000:first_pts=0,volume=2.00[amic]") + mix;
         QTest::newRow("everything on, 1 ms delay")
             << 35 << 80 << true << true << 1
-            << QStringLiteral("[2:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=0.35,"
+            << QStringLiteral("[2:a]volume=0.35,"
                               "aformat=channel_layouts=mono[asys];"
-                              "[1:a]asetpts=N/SR/TB,volume=0.80,afftdn=nf=-25,adelay=delays=1:all=1,"
+                              "[1:a]aresample=async=1000:first_pts=0,volume=0.80,afftdn=nf=-25,adelay=delays=1:all=1,"
                               "aformat=channel_layouts=mono[amic]") + mix;
         QTest::newRow("long delay")
             << 100 << 100 << false << false << 3000
-            << QStringLiteral("[2:a]asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,volume=1.00[asys];"
-                              "[1:a]asetpts=N/SR/TB,volume=1.00,adelay=delays=3000:all=1[amic]") + mix;
+            << QStringLiteral("[2:a]volume=1.00[asys];"
+                              "[1:a]aresample=async=1000:first_pts=0,volume=1.00,adelay=delays=3000:all=1[amic]") + mix;
     }
 
     void audioChains()
@@ -283,7 +283,7 @@ private slots:
         in.outputPath = QStringLiteral("/tmp/w.mp4");
         const QStringList args = EncoderCommandLine::build(in);
         QVERIFY(containsRun(args, split(QStringLiteral("-f|nut|-i|pipe:0"))));
-        QCOMPARE(filterGraph(args), QStringLiteral("[1:a]asetpts=N/SR/TB,volume=1.00[amic];[amic]anull[aout]"));
+        QCOMPARE(filterGraph(args), QStringLiteral("[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];[amic]anull[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-c:a|aac|-b:a|192k|-shortest|") + kColour
                                                   + QStringLiteral("|-movflags|+faststart|/tmp/w.mp4"))));
         QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
@@ -512,9 +512,8 @@ private slots:
         QVERIFY(!args.contains(QStringLiteral("pulse")));
         const QString graph = args.at(args.indexOf(QStringLiteral("-filter_complex")) + 1);
         QCOMPARE(graph, QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext];"
-                                       "[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,aresample=async=1000:first_pts=0,"
-                                       "volume=1.00[asys];"
-                                       "[1:a]atrim=start_sample=1024,asetpts=N/SR/TB,volume=1.00[amic];"
+                                       "[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
+                                       "[1:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[amic];"
                                        "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-map|[vnext]|-map|[aout]"))));
 

@@ -432,7 +432,7 @@ private slots:
         r.setOutputPath(QStringLiteral("/tmp/voice.flac"));
         const QStringList args = r.buildArgs();
         QCOMPARE(args.last(), QStringLiteral("/tmp/voice.flac"));
-        QVERIFY(args.contains(QStringLiteral("[0:a]asetpts=N/SR/TB,volume=0.50,afftdn=nf=-25[amic];[amic]anull[aout]")));
+        QVERIFY(args.contains(QStringLiteral("[0:a]aresample=async=1000:first_pts=0,volume=0.50,afftdn=nf=-25[amic];[amic]anull[aout]")));
         QVERIFY(!args.contains(QStringLiteral("-c:v")));
 
         // A chosen encoder is used as it is; no probe runs for it.
