@@ -81,6 +81,9 @@ public:
     bool isOpen();
     // Whether the encoder has read a whole frame.
     bool readerStarted() const { return m_readerStarted.load(); }
+    // The instant the stream's first frame stands for, on the steady clock (ns), once it is
+    // stamped; -1 before. The file's time 0: a segment's sound starts there.
+    qint64 firstFrameSteadyNs() const { return m_firstFrameSteadyNs.load(); }
     // Whether the encoder has read every byte queued so far.
     bool isDrained();
 
@@ -144,6 +147,7 @@ private:
     // has read a whole one yet.
     qint64 m_taken = 0;
     std::atomic<bool> m_readerStarted{false};
+    std::atomic<qint64> m_firstFrameSteadyNs{-1};
     // The writer thread's: the stream's header went in, the time of the last frame, and
     // where the encoder puts the frames.
     bool m_headerWritten = false;

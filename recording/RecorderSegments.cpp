@@ -625,7 +625,7 @@ bool Recorder::startSegment()
     if (isPipedVideo() && !splitLaunch) {
         // The pipe outlives the captures (the chain holds both, the captures go first).
         FramePipe *pipe = chain->pipe();
-        chain->audio().setOriginWhen([pipe] { return pipe->readerStarted(); });
+        chain->audio().setOriginWhen([pipe] { return pipe->firstFrameSteadyNs(); });
     }
 
     if (isPipedVideo() && !splitLaunch) {

@@ -132,11 +132,11 @@ void SegmentAudioPipes::cancelSplit()
     }
 }
 
-void SegmentAudioPipes::setOriginWhen(const std::function<bool()> &ready)
+void SegmentAudioPipes::setOriginWhen(const std::function<qint64()> &origin)
 {
     for (Pipe &pipe : m_pipes) {
         if (pipe.capture)
-            pipe.capture->setOriginWhen(ready);
+            pipe.capture->setOriginWhen(origin);
     }
 }
 

@@ -52,9 +52,10 @@ public:
     // The split is given up: the segment before keeps its pipes.
     void cancelSplit();
 
-    // The pipes of a start() with a later origin begin with the sound of the moment `ready`
-    // first answers true, asked every few milliseconds on each capture's thread.
-    void setOriginWhen(const std::function<bool()> &ready);
+    // The pipes of a start() with a later origin begin with the sound of the instant `origin`
+    // first answers (steady clock, ns; -1 while unknown), asked every few milliseconds on
+    // each capture's thread.
+    void setOriginWhen(const std::function<qint64()> &origin);
 
     bool has(Source source) const;
     // A capture lost its sound server and records silence until the server is back.

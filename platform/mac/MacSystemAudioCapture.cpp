@@ -116,11 +116,11 @@ void MacSystemAudioCapture::setOrigin(qint64 atNs)
     m_queue.setOrigin(atNs);
 }
 
-void MacSystemAudioCapture::setOriginWhen(std::function<bool()> ready)
+void MacSystemAudioCapture::setOriginWhen(std::function<qint64()> origin)
 {
     std::lock_guard lock(m_queueMutex);
     if (!m_queue.hasOrigin())
-        m_originWhen = std::move(ready);
+        m_originWhen = std::move(origin);
 }
 
 bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer,
@@ -338,9 +338,12 @@ void MacSystemAudioCapture::writerLoop()
             bool switchNow = false;
             {
                 std::lock_guard lock(m_queueMutex);
-                if (m_originWhen && m_originWhen()) {
-                    m_queue.setOrigin(nowNs());
-                    m_originWhen = nullptr;
+                if (m_originWhen) {
+                    const qint64 originNs = m_originWhen();
+                    if (originNs >= 0) {
+                        m_queue.setOrigin(originNs);
+                        m_originWhen = nullptr;
+                    }
                 }
                 size_t most = ChunkSamples / 2;
                 // The stream reaches the next pipe exactly at the switch's position.

@@ -62,10 +62,11 @@ public:
     bool startHeld(const QString &fifoPath, QString *error);
     // The stream in the pipe starts with the sound of the instant `atNs` (steady clock).
     void setOrigin(qint64 atNs);
-    // Without an origin yet, the writer asks `ready` every few milliseconds, and the stream
-    // starts with the sound of the moment it first answers true. `ready` runs on the
-    // writer's thread and is let go once it has answered true, or at stop().
-    void setOriginWhen(std::function<bool()> ready);
+    // Without an origin yet, the writer asks `origin` every few milliseconds for the instant
+    // (steady clock, ns) the stream starts at, and the stream starts with the sound of the
+    // first instant it answers (-1: not known yet). `origin` runs on the writer's thread and
+    // is let go once it has answered, or at stop().
+    void setOriginWhen(std::function<qint64()> origin);
     // The name of the statistics line that stop() logs.
     void setLogName(const char *name) { m_logName = name; }
     // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
@@ -128,7 +129,7 @@ private:
     std::atomic_bool m_serverLost{false};
     mutable std::mutex m_queueMutex;
     AlignedSampleQueue m_queue;
-    std::function<bool()> m_originWhen;
+    std::function<qint64()> m_originWhen;
     quint64 m_receivedSamples = 0;
     quint64 m_audibleSamples = 0;
     float m_peak = 0.0f;

@@ -375,11 +375,11 @@ private slots:
         const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         QString error;
         QVERIFY2(capture.start(pipe, &error, true, MacSystemAudioCapture::OriginLater), qPrintable(error));
-        std::atomic_bool pictureTaken{false};
-        capture.setOriginWhen([&pictureTaken] { return pictureTaken.load(); });
+        std::atomic<qint64> pictureTakenNs{-1};
+        capture.setOriginWhen([&pictureTakenNs] { return pictureTakenNs.load(); });
         QTest::qWait(AlignedSampleQueue::StallNs / 1000000 + 200);
         QCOMPARE(capture.statistics().writtenSamples, quint64(0));
-        pictureTaken = true;
+        pictureTakenNs = MacSystemAudioCapture::nowNs();
         QTRY_VERIFY(capture.statistics().writtenSamples > 0);
         capture.stop();
         qputenv("PULSE_SERVER", savedServer);
