@@ -86,16 +86,25 @@ inline QList<Frame> read(const QString &file, const QPoint &at = kPlace)
         return {};
     const QList<QByteArray> lines = times.readAllStandardOutput().split('\n');
     const QByteArray pixels = cells.readAllStandardOutput();
+    // A frame with side data (a segment's first key frame) ends its line with a comma and
+    // is followed by an empty line: the n-th time goes with the n-th picture, whatever the
+    // lines between them.
     QList<Frame> frames;
-    for (int i = 0; i < lines.size() && (i + 1) * kBits <= pixels.size(); ++i) {
-        bool ok = false;
-        const double pts = lines.at(i).trimmed().toDouble(&ok);
-        if (!ok)
+    qsizetype picture = 0;
+    for (const QByteArray &line : lines) {
+        const QByteArray field = line.split(',').first().trimmed();
+        if (field.isEmpty())
             continue;
+        if ((picture + 1) * kBits > pixels.size())
+            break;
+        bool ok = false;
+        const double pts = field.toDouble(&ok);
         qint64 code = 0;
         for (int bit = 0; bit < kBits; ++bit)
-            code = (code << 1) | (quint8(pixels.at(i * kBits + bit)) >= 128 ? 1 : 0);
-        frames.append({qint64(pts * 1000.0 + 0.5), code});
+            code = (code << 1) | (quint8(pixels.at(picture * kBits + bit)) >= 128 ? 1 : 0);
+        ++picture;
+        if (ok)
+            frames.append({qint64(pts * 1000.0 + 0.5), code});
     }
     return frames;
 }
