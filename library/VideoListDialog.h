@@ -153,6 +153,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void startPendingPlay();
     void buildUi();
     QWidget *buildDetailPanel();
     QWidget *buildEditorPanel(QWidget *parent);
@@ -266,6 +267,9 @@ private:
     // player's own pictures do not replace it until playback starts. A grab for it is running.
     bool stillHeld = false;
     bool stillGrabRunning = false;
+    // Play was pressed on the still of a file never played: the player goes to the still's
+    // time first and plays once its picture of that time has come (-1: nothing waits).
+    double playFromSeconds = -1;
     QObject *previewJob = nullptr;               // the running preview-picture grab
     std::shared_ptr<QAtomicInt> previewWanted; // cleared to end it
     QVideoWidget *fullscreenView = nullptr;

@@ -88,6 +88,7 @@ void VideoListDialog::openRecord(int index, bool autoplay)
     displayedImage = QImage();
     stillSeconds = -1;
     stillHeld = false;
+    playFromSeconds = -1;
     const VideoRecord record = records.at(index);
     updateDetail(record);
     setEditMode(QStringLiteral("trim"));
@@ -290,7 +291,7 @@ void VideoListDialog::renderPreviewFrame()
     preview->setPixmap(QPixmap::fromImage(displayedImage.scaled(preview->size(), Qt::KeepAspectRatio, mode)));
 }
 
-void VideoListDialog::onFrameReady(const QImage &image, double)
+void VideoListDialog::onFrameReady(const QImage &image, double seconds)
 {
     if (image.isNull() || (stillHeld && !player->isPlaying()))
         return;
@@ -298,6 +299,8 @@ void VideoListDialog::onFrameReady(const QImage &image, double)
     frameImage = image;
     stillSeconds = -1;
     renderPreviewFrame();
+    if (playFromSeconds >= 0 && std::abs(seconds - playFromSeconds) < 1.0)
+        startPendingPlay();
 }
 
 void VideoListDialog::onPositionChanged(double seconds)
@@ -395,10 +398,35 @@ void VideoListDialog::onPlayClicked()
         updatePlaybackUi(false);
     } else {
         playbackWanted = true;
+        if (stillSeconds > 0 && !stillHeld && playFromSeconds < 0 && player->canSeek()) {
+            // Playing starts where the still stands, not at the start the player is still at.
+            // Played at once after the seek, the player would begin at 0 all the same: it
+            // plays once it has shown that place (or after a while, from wherever it is).
+            playFromSeconds = stillSeconds;
+            player->seek(stillSeconds);
+            updatePlaybackUi(true);
+            const int serial = selectionSerial;
+            QTimer::singleShot(2000, this, [this, serial] {
+                if (serial == selectionSerial)
+                    startPendingPlay();
+            });
+            return;
+        }
         stillHeld = false;
+        playFromSeconds = -1;
         player->play();
         updatePlaybackUi(true);
     }
+}
+
+void VideoListDialog::startPendingPlay()
+{
+    if (playFromSeconds < 0)
+        return;
+    playFromSeconds = -1;
+    stillHeld = false;
+    player->play();
+    updatePlaybackUi(true);
 }
 
 void VideoListDialog::updatePlaybackUi(bool playing)
@@ -422,6 +450,7 @@ void VideoListDialog::clearCurrentSelection()
     displayedImage = QImage();
     stillSeconds = -1;
     stillHeld = false;
+    playFromSeconds = -1;
     player->close();
     stopPreviewJob();
     preview->clear();

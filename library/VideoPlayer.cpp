@@ -69,6 +69,7 @@ VideoPlayer::VideoPlayer(QObject *parent)
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString &text) {
         if (error == QMediaPlayer::NoError)
             return;
+        m_sourceFailed = true;
         emit errorOccurred(errorMessage(error, text));
     });
     // The sink reports frames on the player's rendering thread: taken there, so that no frame
@@ -145,6 +146,7 @@ void VideoPlayer::setSourceForFile()
     // renders; the cover picture of an mp3 or m4a has none (0/0) and the process dies of it.
     // An audio file's picture is never shown, so its player has no video sink at all.
     m_player->setVideoSink(isAudioFile(m_filePath) ? nullptr : m_videoSink);
+    m_sourceFailed = false;
     m_player->setSource(QUrl::fromLocalFile(openPath));
 }
 
@@ -192,8 +194,9 @@ void VideoPlayer::play()
         return;
     }
     updateAudioOutput();
-    const bool failed = m_player->error() != QMediaPlayer::NoError
-                        || m_player->mediaStatus() == QMediaPlayer::InvalidMedia;
+    // The player keeps the error of an earlier source (an empty one after close() is
+    // one): only this file's own failure counts, else a place sought while paused is lost.
+    const bool failed = m_sourceFailed || m_player->mediaStatus() == QMediaPlayer::InvalidMedia;
     // After the end the player stops again at once unless the file is loaded afresh.
     const bool ended = m_player->mediaStatus() == QMediaPlayer::EndOfMedia;
     if (failed || ended) {

@@ -103,6 +103,8 @@ private:
     int m_linkSerial = 0;
     QString m_filePath;
     double m_duration = 0.0;
+    // The current source could not be opened or played (the player itself keeps older errors).
+    bool m_sourceFailed = false;
     QSize m_videoSize{-1, -1};
     // The full-screen viewer the pictures go to instead of frameReady, and the newest picture
     // (shown at once when a viewer takes over a paused player).

@@ -799,8 +799,11 @@ void LibraryWindowTest::pictureAgreesWithTime()
     QVERIFY2(qAbs(rampSeconds(surface->pixmap().toImage()) - labelSeconds(time)) <= 1.0,
              qPrintable(QStringLiteral("still %1 s, label %2").arg(rampSeconds(surface->pixmap().toImage())).arg(time->text())));
     checkScreenshotTime(w, time);
+    // Play starts there, not at 0:00.
     QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
     QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(), 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(player->position() > 7.0 && rampSeconds(surface->pixmap().toImage()) > 6.5,
+                              qPrintable(QStringLiteral("playing at %1 s").arg(player->position())), 4000);
     QVERIFY(clickWidget(bar, QPoint(qRound(bar->width() * 0.85), bar->height() / 2)));
     QVERIFY(positionNear(player, 25.5, true));
     QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 15000);
