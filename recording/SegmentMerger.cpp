@@ -9,6 +9,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -55,11 +56,17 @@ QString SegmentMerger::audioCodecFor(const QString &audioFormat)
 }
 
 QStringList SegmentMerger::copyArguments(const QString &listPath, const QString &target,
-                                         const MergeSettings &s)
+                                         const MergeSettings &s, bool withSound)
 {
     QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-y"), QStringLiteral("-f"),
                      QStringLiteral("concat"), QStringLiteral("-safe"), QStringLiteral("0"),
                      QStringLiteral("-i"), listPath, QStringLiteral("-c"), QStringLiteral("copy")};
+    if (withSound && !s.audioOnly) {
+        // Samples that overlap the segment before are left out and a hole is filled with
+        // silence, by their time stamps, so that each segment's sound keeps to its picture.
+        args << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a") << QStringLiteral("192k")
+             << QStringLiteral("-af") << QStringLiteral("aresample=async=1:min_hard_comp=0.001:first_pts=0");
+    }
     if (!s.audioOnly && s.videoContainer == QLatin1String("mp4"))
         args << QStringLiteral("-movflags") << QStringLiteral("+faststart");
     args << target;
@@ -272,7 +279,8 @@ void SegmentMerger::runCopy()
         return;
     }
     emit stepStarted(false);
-    launch(copyArguments(m_listPath, m_target, m_settings));
+    const bool withSound = std::any_of(m_infos.cbegin(), m_infos.cend(), [](const MediaInfo &info) { return info.hasAudio(); });
+    launch(copyArguments(m_listPath, m_target, m_settings, withSound));
 }
 
 void SegmentMerger::concludeCopy()

@@ -63,8 +63,12 @@ public:
     bool isRunning() const { return m_running; }
     bool reencoding() const { return m_reencode; }
 
+    // The picture is copied; with `withSound` (a recording with a picture and sound) the sound
+    // is encoded again, each segment's placed where its picture starts: copied, a segment's
+    // last audio packet runs past its picture and every later sound would come that much
+    // late, one split after another.
     static QStringList copyArguments(const QString &listPath, const QString &target,
-                                     const MergeSettings &settings);
+                                     const MergeSettings &settings, bool withSound = false);
     // Empty with an error text when the segments' probes do not allow a re-encode.
     static QStringList reencodeArguments(const QStringList &segments, const QList<MediaInfo> &infos,
                                          const QString &target, const MergeSettings &settings,

@@ -214,6 +214,10 @@ private slots:
 
         QCOMPARE(SegmentMerger::copyArguments("/l.txt", "/o.mp4", MergeSettings()).join(' '),
                  QString("-hide_banner -y -f concat -safe 0 -i /l.txt -c copy -movflags +faststart /o.mp4"));
+        // Sound with a picture is placed by its time stamps, not packet after packet.
+        QVERIFY(SegmentMerger::copyArguments("/l.txt", "/o.mp4", MergeSettings(), true)
+                    .join(' ')
+                    .contains("-c copy -c:a aac -b:a 192k -af aresample=async=1:min_hard_comp=0.001:first_pts=0"));
     }
 
     void watermarkArguments()
