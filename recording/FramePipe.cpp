@@ -83,6 +83,7 @@ bool FramePipe::open(QString* error, Layout layout)
     m_written = 0;
     m_readerStarted = false;
     m_firstFrameSteadyNs = -1;
+    m_lastStampSeenUs = -1;
     m_taken = 0;
     m_inPipe.clear();
     m_bytesIntoPipe = 0;
@@ -426,13 +427,10 @@ void FramePipe::run()
             frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
         if (ok) {
             if (m_lastStampUs < 0) {
-                // The same instant on the steady clock the sound captures keep their time on.
-                const qint64 steadyNowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                               std::chrono::steady_clock::now().time_since_epoch())
-                                               .count();
-                m_firstFrameSteadyNs = steadyNowNs - (CaptureWorkerThread::wallClockUs() - stampUs) * 1000;
+                m_firstFrameSteadyNs = CaptureWorkerThread::steadyNsOf(stampUs);
             }
             m_lastStampUs = stampUs;
+            m_lastStampSeenUs = stampUs;
             if (frame.counted) {
                 m_slots.add(stampUs);
                 m_missedSlots = m_slots.missing();

@@ -84,6 +84,9 @@ public:
     // The instant the stream's first frame stands for, on the steady clock (ns), once it is
     // stamped; -1 before. The file's time 0: a segment's sound starts there.
     qint64 firstFrameSteadyNs() const { return m_firstFrameSteadyNs.load(); }
+    // The time of the newest frame in the stream (-1 before the first): a frame queued now
+    // goes in only when it was taken after it.
+    qint64 lastStampUs() const { return m_lastStampSeenUs.load(); }
     // Whether the encoder has read every byte queued so far.
     bool isDrained();
 
@@ -148,6 +151,7 @@ private:
     qint64 m_taken = 0;
     std::atomic<bool> m_readerStarted{false};
     std::atomic<qint64> m_firstFrameSteadyNs{-1};
+    std::atomic<qint64> m_lastStampSeenUs{-1};
     // The writer thread's: the stream's header went in, the time of the last frame, and
     // where the encoder puts the frames.
     bool m_headerWritten = false;

@@ -459,7 +459,9 @@ protected:
     // Ends the running segment and goes on in a new one (a split or a live switch).
     void requestRestart();
     bool beginSplit();
-    void completeSplit();
+    // `firstPictureNs`: the steady-clock instant of the next segment's first picture, where
+    // its sound starts (-1: from now on).
+    void completeSplit(qint64 firstPictureNs = -1);
     void cancelSplit();
     void onSegmentDrained(bool keep, qint64 recordedMs);
     void abandonDrainingSegments();

@@ -251,9 +251,15 @@ void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
         || chain->encoder()->state() != QProcess::Running) {
         return;
     }
-    // Until the next segment of a split takes over, the segment before gets the frames.
-    if (chain->handingOver() && chain->encoderReading() && chain->pipe()->isDrained())
-        completeSplit();
+    // Until the next segment of a split takes over, the segment before gets the frames. The
+    // next one takes over with a frame taken after the one it was primed with (an earlier one
+    // would not go in), and its sound starts with that frame.
+    if (chain->handingOver() && chain->encoderReading() && chain->pipe()->isDrained()) {
+        if (stampUs < 0)
+            completeSplit();
+        else if (stampUs > chain->pipe()->lastStampUs())
+            completeSplit(CaptureWorkerThread::steadyNsOf(stampUs));
+    }
     DrainingSegment *previous =
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
     if (!previous && !chain->pipe()->isOpen())

@@ -60,12 +60,12 @@ bool Recorder::beginSplit()
     return true;
 }
 
-void Recorder::completeSplit()
+void Recorder::completeSplit(qint64 firstPictureNs)
 {
     if (!chain->handingOver())
         return;
     ++handoffGeneration;
-    chain->handOver();
+    chain->handOver(firstPictureNs);
     qInfo().noquote() << "[Recorder] split: the next segment takes over" << segmentTimer.elapsed()
                       << "ms after its launch";
 }

@@ -95,14 +95,14 @@ void SegmentChain::beginSplit(const QString &path, qint64 recordedMs, const QEla
     m_reading = false;
 }
 
-void SegmentChain::handOver()
+void SegmentChain::handOver(qint64 firstPictureNs)
 {
     if (!m_handoff)
         return;
     DrainingSegment *previous = std::exchange(m_handoff, nullptr);
     m_draining.append(previous);
     previous->finish();
-    m_audio.completeSplit();
+    m_audio.completeSplit(firstPictureNs);
 }
 
 SegmentChain::Resumed SegmentChain::giveUpSplit()

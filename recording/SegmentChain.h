@@ -63,7 +63,9 @@ public:
     // The segment before a split that still takes the frames, null once the next one has taken over.
     DrainingSegment *handingOver() const { return m_handoff; }
     // Every later frame and sample goes to the next segment; the one before finishes its queue.
-    void handOver();
+    // The next segment's sound starts with the sound of `firstPictureNs` (steady clock), the
+    // instant of its first picture, which may be earlier than now (-1: from now on).
+    void handOver(qint64 firstPictureNs = -1);
     // What the segment before a split given up had (it runs on as the current segment).
     struct Resumed
     {

@@ -1,5 +1,6 @@
 #include "platform/mac/CaptureWorkerThread.h"
 
+#include <chrono>
 #include <ctime>
 
 CaptureWorkerThread::~CaptureWorkerThread()
@@ -103,6 +104,14 @@ void CaptureWorkerThread::waitUntil(std::chrono::steady_clock::time_point when)
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait_until(lock, when, [this] { return !m_running.load(); });
+}
+
+qint64 CaptureWorkerThread::steadyNsOf(qint64 wallUs)
+{
+    const qint64 steadyNowNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    return steadyNowNs - (wallClockUs() - wallUs) * 1000;
 }
 
 qint64 CaptureWorkerThread::wallClockUs()

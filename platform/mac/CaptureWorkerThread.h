@@ -36,6 +36,9 @@ public:
     // The wall clock in microseconds: the time frames are stamped with, and the clock of
     // the encoder's own time stamps.
     static qint64 wallClockUs();
+    // The instant `wallUs` (wallClockUs()) on the steady clock the sound captures keep time
+    // on, in nanoseconds.
+    static qint64 steadyNsOf(qint64 wallUs);
 
 protected:
     virtual void run() = 0;

@@ -265,7 +265,9 @@ void MacSystemAudioCapture::switchToNextPipe(qint64 atNs)
         return;
     {
         std::lock_guard queueLock(m_queueMutex);
-        m_switchPosition = atNs < 0 ? m_queue.position() : std::max(m_queue.position(), m_queue.positionAt(atNs));
+        const qint64 at = atNs < 0 ? m_queue.position() : m_queue.positionAt(atNs);
+        m_switchPosition = std::max(m_queue.position(), at);
+        m_switchFrom = std::min(m_switchPosition, at);
     }
     m_switchRequested = true;
 }
@@ -326,16 +328,40 @@ MacSystemAudioCapture::Statistics MacSystemAudioCapture::statistics() const
     return stats;
 }
 
+std::vector<float> MacSystemAudioCapture::recentBetween(qint64 from, qint64 to) const
+{
+    const qint64 first = m_recentEnd - qint64(m_recent.size() / 2);
+    from = std::max(from, first);
+    to = std::min(to, m_recentEnd);
+    if (from >= to)
+        return {};
+    return std::vector<float>(m_recent.begin() + (from - first) * 2, m_recent.begin() + (to - first) * 2);
+}
+
 void MacSystemAudioCapture::writerLoop()
 {
     std::array<float, ChunkSamples> chunk{};
-    size_t chunkBytes = 0;
+    // What goes into the pipe next: a chunk, or what a switch sends again followed by one.
+    std::vector<float> out;
+    out.reserve(ReplayFrames * 2 + ChunkSamples);
     size_t written = 0; // an empty chunk counts as fully written
+    m_recent.clear();
+    m_recentEnd = 0;
+    // Sends the sound from `from` on, which the pipe before was given already, to the pipe
+    // just taken over, ahead of `pendingFrames` frames of `out` not written anywhere yet.
+    const auto replayFrom = [&](qint64 from, size_t pendingFrames) {
+        const std::vector<float> again = recentBetween(from, m_recentEnd - qint64(pendingFrames));
+        if (again.empty())
+            return;
+        out.insert(out.begin() + qsizetype(written / sizeof(float)), again.begin(), again.end());
+    };
 
     while (m_running.load()) {
-        if (written == chunkBytes) {
+        const size_t outBytes = out.size() * sizeof(float);
+        if (written == outBytes) {
             size_t frames = 0;
             bool switchNow = false;
+            qint64 switchFrom = -1;
             {
                 std::lock_guard lock(m_queueMutex);
                 if (m_originWhen) {
@@ -350,13 +376,26 @@ void MacSystemAudioCapture::writerLoop()
                 if (m_switchRequested.load()) {
                     const qint64 left = m_switchPosition - m_queue.position();
                     switchNow = left <= 0;
+                    switchFrom = m_switchFrom;
                     most = std::min<size_t>(most, size_t(std::max<qint64>(left, 1)));
                 }
-                if (!switchNow)
+                if (!switchNow) {
                     frames = m_queue.produce(chunk.data(), most, nowNs());
+                    if (frames > 0) {
+                        if (m_queue.position() - qint64(frames) != m_recentEnd)
+                            m_recent.clear(); // a new origin: what came before is another stream
+                        m_recent.insert(m_recent.end(), chunk.begin(), chunk.begin() + qsizetype(frames * 2));
+                        if (m_recent.size() > ReplayFrames * 2)
+                            m_recent.erase(m_recent.begin(), m_recent.end() - qsizetype(ReplayFrames * 2));
+                        m_recentEnd = m_queue.position();
+                    }
+                }
             }
             if (switchNow) {
                 takeNextPipe();
+                out.clear();
+                written = 0;
+                replayFrom(switchFrom, 0);
                 continue;
             }
             if (frames == 0) {
@@ -364,17 +403,23 @@ void MacSystemAudioCapture::writerLoop()
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
                 continue;
             }
-            chunkBytes = frames * 2 * sizeof(float);
+            out.assign(chunk.begin(), chunk.begin() + qsizetype(frames * 2));
             written = 0;
         }
-        const auto *bytes = reinterpret_cast<const char *>(chunk.data());
-        const ssize_t n = ::write(m_writeFd, bytes + written, chunkBytes - written);
+        const auto *bytes = reinterpret_cast<const char *>(out.data());
+        const ssize_t n = ::write(m_writeFd, bytes + written, out.size() * sizeof(float) - written);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
                 if (written == 0 && m_switchRequested.load()) {
+                    qint64 switchFrom = -1;
+                    {
+                        std::lock_guard lock(m_queueMutex);
+                        switchFrom = m_switchFrom;
+                    }
                     takeNextPipe(); // the chunk goes to the encoder that takes over
+                    replayFrom(switchFrom, out.size() / 2);
                     continue;
                 }
                 // The encoder is not reading and the pipe is full: try the same bytes again.

@@ -9,8 +9,10 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <deque>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 // Records what the computer plays (or a microphone) and hands it to the encoder through a
 // named pipe as a continuous stream: raw 32-bit float, little-endian, 48000 Hz, stereo
@@ -39,6 +41,8 @@ public:
     // reads one whole packet (8192 bytes) of a raw-sample input before it opens the next
     // input, and the segment leaves them out again.
     static constexpr size_t PrimerFrames = 1024;
+    // The most sound a switch sends again to the next pipe (0.5 s).
+    static constexpr size_t ReplayFrames = AlignedSampleQueue::Rate / 2;
 
     // Quick check that a sound server answers (bounded to a fraction of a second).
     static bool isAvailable();
@@ -76,11 +80,14 @@ public:
     // Stops everything, logs the statistics and removes the pipe; safe at any time.
     void stop();
 
-    // A split hands the stream on without losing or repeating a sample: the pipe of the
-    // next encoder is made (and opened, so that the encoder's open does not wait) while the
-    // samples still go to the current one, then switchToNextPipe() sends the sound from the
-    // instant `atNs` on (negative: from the next sample written) to it and closes the
-    // current pipe, whose encoder then sees its audio end.
+    // A split hands the stream on without losing a sample: the pipe of the next encoder is
+    // made (and opened, so that the encoder's open does not wait) while the samples still go
+    // to the current one, then switchToNextPipe() sends the sound from the instant `atNs` on
+    // (negative: from the next sample written) to it and closes the current pipe, whose
+    // encoder then sees its audio end. An instant the current pipe has already been given
+    // the sound of (the next segment's first picture, taken while the one before still
+    // recorded) is sent again from what was written last (up to ReplayFrames), so that the
+    // next segment's sound starts with its picture.
     // With `prime`, the next pipe gets PrimerFrames stereo frames of silence at once (the
     // encoder reads that much of the input before it opens the next one); without, it
     // waits for the switch.
@@ -144,6 +151,13 @@ private:
     int m_nextWriteFd = -1;
     std::atomic_bool m_switchRequested{false};
     qint64 m_switchPosition = -1; // the stream position the switch happens at (queue mutex)
+    qint64 m_switchFrom = -1;     // where the next pipe's sound starts, at or before it (queue mutex)
+    // The writer thread's: the last frames it produced (ReplayFrames at most, interleaved)
+    // and the stream position just after them.
+    std::deque<float> m_recent;
+    qint64 m_recentEnd = 0;
+    // The frames from `from` up to `to` that m_recent still holds, interleaved.
+    std::vector<float> recentBetween(qint64 from, qint64 to) const;
     std::mutex m_pipeMutex;
     void takeNextPipe();
 };

@@ -17,7 +17,11 @@
 #include <functional>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -385,6 +389,78 @@ private slots:
         qputenv("PULSE_SERVER", savedServer);
         if (savedServer.isEmpty())
             qunsetenv("PULSE_SERVER");
+    }
+
+    // At a split the next segment's first picture was taken while the segment before still
+    // recorded: its sound starts at that picture, though the pipe before has had it already.
+    void splitSoundStartsWithTheNextSegmentsPicture()
+    {
+        QTemporaryDir dir;
+        const QByteArray savedServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        const auto restoreServer = qScopeGuard([&savedServer] {
+            qputenv("PULSE_SERVER", savedServer);
+            if (savedServer.isEmpty())
+                qunsetenv("PULSE_SERVER");
+        });
+        MacSystemAudioCapture capture;
+        const QString first = dir.filePath(QStringLiteral("system_audio_1.fifo"));
+        const QString next = dir.filePath(QStringLiteral("system_audio_2.fifo"));
+        const qint64 originNs = MacSystemAudioCapture::nowNs();
+        QString error;
+        QVERIFY2(capture.start(first, &error, true, originNs), qPrintable(error));
+        const int firstFd = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(firstFd >= 0);
+        // Every sample holds its own time since the origin, in seconds.
+        std::atomic<bool> feeding{true};
+        std::thread feeder([&capture, &feeding, originNs] {
+            qint64 sent = 0;
+            std::vector<float> block;
+            while (feeding.load()) {
+                const qint64 due = (MacSystemAudioCapture::nowNs() - originNs) * 48 / 1000000;
+                block.clear();
+                for (qint64 i = sent; i < due; ++i)
+                    block.insert(block.end(), 2, float(double(i) / 48000.0));
+                if (!block.empty())
+                    capture.appendSamples(block.data(), block.size(), originNs + sent * 1000000000 / 48000);
+                sent = due;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
+        const auto stopFeeding = qScopeGuard([&] {
+            feeding = false;
+            feeder.join();
+            capture.stop();
+        });
+        char sink[65536];
+        const auto drainFirst = [&] {
+            while (::read(firstFd, sink, sizeof sink) > 0) {
+            }
+        };
+        QTRY_VERIFY_WITH_TIMEOUT((drainFirst(), capture.statistics().writtenSamples > 48000), 10000);
+        QVERIFY2(capture.prepareNextPipe(next, true, &error), qPrintable(error));
+        const int nextFd = ::open(QFile::encodeName(next).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(nextFd >= 0);
+        // The next segment's picture, 100 ms before what the pipe before has been given.
+        const qint64 pictureNs = originNs + (capture.statistics().writtenSamples / 2 - 4800) * 1000000000 / 48000;
+        capture.switchToNextPipe(pictureNs);
+        std::vector<float> got;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                drainFirst();
+                float buffer[4096];
+                const ssize_t n = ::read(nextFd, buffer, sizeof buffer);
+                if (n > 0)
+                    got.insert(got.end(), buffer, buffer + n / sizeof(float));
+                return got.size() > (MacSystemAudioCapture::PrimerFrames + 100) * 2;
+            }(),
+            10000);
+        ::close(nextFd);
+        ::close(firstFd);
+        const double expected = double(pictureNs - originNs) / 1e9;
+        const double startsAt = got.at(MacSystemAudioCapture::PrimerFrames * 2);
+        QVERIFY2(std::abs(startsAt - expected) < 0.002, qPrintable(QStringLiteral("%1 s, not %2 s").arg(startsAt).arg(expected)));
+        QCOMPARE(got.at(MacSystemAudioCapture::PrimerFrames * 2 - 1), 0.0f);
     }
 
     void audioStartFailuresLeaveNothingBehind()
