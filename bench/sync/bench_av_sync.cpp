@@ -19,6 +19,8 @@
 //                      Microphone, where they are on the test desktop in English
 //   --keep DIR         copy the files into DIR
 //   --analyse FILE     only print the figures of a file recorded before (with --reference REF)
+//   --windows S        also print program - reference for every S seconds of each segment (the
+//                      steps a split or a resume may leave inside a segment of the file)
 
 #include "../../tests/support/AvSync.h"
 
@@ -127,6 +129,7 @@ struct Options {
     QString keep;
     QString analyse;
     QString reference;
+    double windowSeconds = 0;
 };
 
 Options parse(const QStringList &a)
@@ -154,6 +157,8 @@ Options parse(const QStringList &a)
             o.analyse = next, ++i;
         else if (a.at(i) == QLatin1String("--reference"))
             o.reference = next, ++i;
+        else if (a.at(i) == QLatin1String("--windows"))
+            o.windowSeconds = next.toDouble(), ++i;
     }
     return o;
 }
@@ -189,7 +194,7 @@ private:
     QString m_module;
 };
 
-void printComparison(const avsync::Analysis &ours, const avsync::Analysis *reference, int fps)
+void printComparison(const avsync::Analysis &ours, const avsync::Analysis *reference, int fps, double windowSeconds)
 {
     int oursMissing = 0, referenceMissing = 0, oursRepeated = 0, referenceRepeated = 0;
     double oursPictures = 0, referencePictures = 0, seconds = 0;
@@ -209,6 +214,15 @@ void printComparison(const avsync::Analysis &ours, const avsync::Analysis *refer
             std::printf("    reference %s\n", qPrintable(avsync::describe(r)));
             std::printf("    program - reference: offset %+.0f ms, first beep %+.0f ms\n", s.offsetMs - r.offsetMs,
                         s.firstOffsetMs - r.offsetMs);
+            if (windowSeconds > 0) {
+                std::printf("    program - reference every %.0f s:", windowSeconds);
+                for (double from = span.playerStart; from + windowSeconds / 2 < span.playerEnd; from += windowSeconds) {
+                    const double to = std::min(span.playerEnd, from + windowSeconds);
+                    std::printf(" %+.0f", avsync::stats(ours, from, to, fps).offsetMs
+                                              - avsync::stats(*reference, from, to, fps).offsetMs);
+                }
+                std::printf(" ms\n");
+            }
             referenceMissing += r.missing;
             referenceRepeated += r.repeated;
             referencePictures += r.distinctPerSecond * length;
@@ -236,7 +250,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "%s%s\n", qPrintable(ours.error), qPrintable(ref.error));
             return 1;
         }
-        printComparison(ours, ref.ok ? &ref : nullptr, o.fps);
+        printComparison(ours, ref.ok ? &ref : nullptr, o.fps, o.windowSeconds);
         return 0;
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
@@ -454,7 +468,7 @@ int main(int argc, char **argv)
         std::printf("%.1f s, %lld segments (a jump of the picture against the file's time: a pause, or a picture "
                     "lost); the program launched %d encoders (start, resumes, splits)\n",
                     ours.fileSeconds, static_cast<long long>(ours.segments.size()), launches);
-        printComparison(ours, ref.ok ? &ref : nullptr, o.fps);
+        printComparison(ours, ref.ok ? &ref : nullptr, o.fps, o.windowSeconds);
     }
     if (!o.keep.isEmpty()) {
         QDir().mkpath(o.keep);
