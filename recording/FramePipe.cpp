@@ -84,6 +84,9 @@ bool FramePipe::open(QString* error, Layout layout)
     m_readerStarted = false;
     m_firstFrameSteadyNs = -1;
     m_lastStampSeenUs = -1;
+    m_phaseSamples.clear();
+    m_phaseUs = 0;
+    m_phaseCount = 0;
     m_taken = 0;
     m_inPipe.clear();
     m_bytesIntoPipe = 0;
@@ -129,6 +132,21 @@ bool FramePipe::enqueue(Queued frame)
     }
     m_wake.notify_one();
     return true;
+}
+
+qint64 FramePipe::firstFrameSteadyNs() const
+{
+    const qint64 first = m_firstFrameSteadyNs.load();
+    if (first < 0)
+        return -1;
+    if (m_phaseCount.load() < kPhaseFrames) {
+        const qint64 nowNs =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+                .count();
+        if (nowNs - first < kPhaseWaitNs)
+            return -1;
+    }
+    return first + m_phaseUs.load() * 1000;
 }
 
 bool FramePipe::isOpen()
@@ -432,7 +450,14 @@ void FramePipe::run()
             m_lastStampUs = stampUs;
             m_lastStampSeenUs = stampUs;
             if (frame.counted) {
-                m_slots.add(stampUs);
+                const bool first = m_slots.lastSlot() < 0;
+                if (m_slots.add(stampUs) && !first && m_phaseSamples.size() < size_t(kPhaseFrames)) {
+                    m_phaseSamples.push_back(stampUs - m_slots.slotUs(m_slots.lastSlot()));
+                    std::vector<qint64> sorted = m_phaseSamples;
+                    std::nth_element(sorted.begin(), sorted.begin() + qsizetype(sorted.size() / 2), sorted.end());
+                    m_phaseUs = sorted.at(sorted.size() / 2);
+                    m_phaseCount = int(m_phaseSamples.size());
+                }
                 m_missedSlots = m_slots.missing();
             }
             const QByteArray header = NutStream::frameHeader(stampUs, bytes);

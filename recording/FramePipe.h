@@ -81,9 +81,15 @@ public:
     bool isOpen();
     // Whether the encoder has read a whole frame.
     bool readerStarted() const { return m_readerStarted.load(); }
-    // The instant the stream's first frame stands for, on the steady clock (ns), once it is
-    // stamped; -1 before. The file's time 0: a segment's sound starts there.
-    qint64 firstFrameSteadyNs() const { return m_firstFrameSteadyNs.load(); }
+    // The file's time 0 on the steady clock (ns), where a segment's sound starts; -1 until it
+    // is known. The encoder keeps each frame in the next slot of its rate when it comes within
+    // 0.6 of a frame time of it, so frames taken at a steady phase to the first frame's time
+    // stand that much earlier (or later) all through: time 0 is the first frame's instant
+    // moved by that phase, as the next few frames show it (or the first frame's alone after
+    // kPhaseWaitNs without them).
+    qint64 firstFrameSteadyNs() const;
+    static constexpr int kPhaseFrames = 5;
+    static constexpr qint64 kPhaseWaitNs = 300'000'000;
     // The time of the newest frame in the stream (-1 before the first): a frame queued now
     // goes in only when it was taken after it.
     qint64 lastStampUs() const { return m_lastStampSeenUs.load(); }
@@ -152,6 +158,11 @@ private:
     std::atomic<bool> m_readerStarted{false};
     std::atomic<qint64> m_firstFrameSteadyNs{-1};
     std::atomic<qint64> m_lastStampSeenUs{-1};
+    // Frame time minus slot time of the counted frames after the first (the writer thread's),
+    // and their median so far with the count it was taken over.
+    std::vector<qint64> m_phaseSamples;
+    std::atomic<qint64> m_phaseUs{0};
+    std::atomic<int> m_phaseCount{0};
     // The writer thread's: the stream's header went in, the time of the last frame, and
     // where the encoder puts the frames.
     bool m_headerWritten = false;

@@ -19,6 +19,11 @@ public:
     // A frame taken at `stampUs` (microseconds on any clock); false when the encoder drops it.
     bool add(qint64 stampUs);
 
+    // Where the encoder puts the last frame add() kept: its slot, and that slot's time on the
+    // frames' clock.
+    qint64 lastSlot() const { return m_nextSlot - 1; }
+    qint64 slotUs(qint64 slot) const { return m_originUs + slot * 1000000 / m_fps; }
+
     qint64 missing() const { return m_missing; }
     qint64 dropped() const { return m_dropped; }
 

@@ -1,3 +1,4 @@
+#include "platform/mac/CaptureWorkerThread.h"
 #include "recording/FrameClock.h"
 #include "recording/FramePipe.h"
 #include "recording/FrameSlots.h"
@@ -15,6 +16,7 @@ private slots:
     void periodsAverageTheExactFrameRate();
     void lateTicksSkipToALaterSlotInsteadOfBursting();
     void emptySlotsOfTheFileAreCounted();
+    void soundStartsWhereTheEncoderPutsThePictures();
 };
 
 void TestFrameClock::periodsAverageTheExactFrameRate()
@@ -108,6 +110,41 @@ void TestFrameClock::emptySlotsOfTheFileAreCounted()
     reader.join();
     QCOMPARE(pipe.missedSlots(), 3);
     pipe.abort();
+}
+
+// The first frame of a segment is stamped when the encoder is up, off the capture's phase; the
+// encoder keeps the frames after it in the slots of that first frame's grid, all of them that
+// phase away from their times. The segment's sound starts where its pictures are put.
+void TestFrameClock::soundStartsWhereTheEncoderPutsThePictures()
+{
+    for (const qint64 phaseUs : {12000, 25000}) {
+        FramePipe pipe;
+        pipe.setFrameGrid(30);
+        QString error;
+        QVERIFY2(pipe.open(&error), qPrintable(error));
+        const int readEnd = pipe.readEnd();
+        std::thread reader([readEnd] {
+            char buffer[65536];
+            while (::read(readEnd, buffer, sizeof buffer) > 0) {
+            }
+        });
+        QImage frame(16, 8, QImage::Format_ARGB32);
+        frame.fill(Qt::gray);
+        const qint64 firstUs = CaptureWorkerThread::wallClockUs();
+        pipe.write(frame, firstUs);
+        for (int waited = 0; !pipe.readerStarted() && waited < 5000; waited += 5)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        for (int k = 1; k <= FramePipe::kPhaseFrames; ++k)
+            pipe.write(frame, firstUs + phaseUs + k * 1000000 / 30);
+        pipe.finish();
+        reader.join();
+        // 12 ms keeps each frame in its slot: the pictures stand 12 ms early. 25 ms (over 0.6
+        // of a frame) moves them to the slot after: 8.3 ms late.
+        const double expectedMs = phaseUs < 20000 ? phaseUs / 1000.0 : phaseUs / 1000.0 - 1000.0 / 30;
+        const double ms = (pipe.firstFrameSteadyNs() - CaptureWorkerThread::steadyNsOf(firstUs)) / 1e6;
+        QVERIFY2(std::abs(ms - expectedMs) < 1.0, qPrintable(QStringLiteral("%1 ms, not %2 ms").arg(ms).arg(expectedMs)));
+        pipe.abort();
+    }
 }
 
 QTEST_APPLESS_MAIN(TestFrameClock)
