@@ -231,14 +231,17 @@ QStringList EncoderCommandLine::build(const Inputs &in)
     }
     // A sound pipe keeps time by its sample count: its capture starts it with the sound of
     // the instant the segment's first picture was taken and keeps it on the clock (after a
-    // split's primer, from the hand-over, as the pictures). The encoder's own microphone
-    // input follows its wall-clock stamps, gaps filled.
+    // split's primer, from the hand-over, as the pictures). Beside our frames a pipe opens
+    // with the primer's silence (the encoder reads it before the first picture's time is
+    // known), which is left out again. The encoder's own microphone input follows its
+    // wall-clock stamps, gaps filled.
+    const bool primedPipes = hasVideo && (in.primedInputs || piped);
     const QString primerTrim = QStringLiteral("atrim=start_sample=%1,asetpts=PTS-STARTPTS,")
                                    .arg(MacSystemAudioCapture::PrimerFrames);
     QStringList audioLabels;
     if (systemInput >= 0) {
         QString chain = QStringLiteral("volume=%1").arg(twoDecimals(in.systemVolume));
-        if (hasVideo && in.primedInputs)
+        if (primedPipes)
             chain.prepend(primerTrim);
         if (in.monoAudio)
             chain += QStringLiteral(",aformat=channel_layouts=mono");
@@ -249,7 +252,7 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         QString chain = QStringLiteral("volume=%1").arg(twoDecimals(in.micVolume));
         if (in.micPipePath.isEmpty())
             chain.prepend(QStringLiteral("aresample=async=1000:first_pts=0,"));
-        else if (hasVideo && in.primedInputs)
+        else if (primedPipes)
             chain.prepend(primerTrim);
         if (in.micNoiseReduction)
             chain += QStringLiteral(",afftdn=nf=-25");

@@ -90,7 +90,7 @@ private slots:
                 expected << split(QStringLiteral(
                     "-thread_queue_size|2048|-analyzeduration|0|-probesize|32|-f|f32le|-ar|48000|-ac|2|-i"));
                 expected << kPipe << QStringLiteral("-filter_complex")
-                         << QStringLiteral("[2:a]volume=1.00[asys];"
+                         << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
                                            "[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];"
                                            "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
                 expected << split(QStringLiteral("-map|0:v:0|-map|[aout]|-c:v|h264_videotoolbox|-pix_fmt|nv12|-b:v|4000k"
@@ -218,17 +218,17 @@ private slots:
         const QString mix = QStringLiteral(";[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
         QTest::newRow("silent and doubled")
             << 0 << 200 << false << false << 0
-            << QStringLiteral("[2:a]volume=0.00[asys];"
+            << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=0.00[asys];"
                               "[1:a]aresample=async=1000:first_pts=0,volume=2.00[amic]") + mix;
         QTest::newRow("everything on, 1 ms delay")
             << 35 << 80 << true << true << 1
-            << QStringLiteral("[2:a]volume=0.35,"
+            << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=0.35,"
                               "aformat=channel_layouts=mono[asys];"
                               "[1:a]aresample=async=1000:first_pts=0,volume=0.80,afftdn=nf=-25,adelay=delays=1:all=1,"
                               "aformat=channel_layouts=mono[amic]") + mix;
         QTest::newRow("long delay")
             << 100 << 100 << false << false << 3000
-            << QStringLiteral("[2:a]volume=1.00[asys];"
+            << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
                               "[1:a]aresample=async=1000:first_pts=0,volume=1.00,adelay=delays=3000:all=1[amic]") + mix;
     }
 
