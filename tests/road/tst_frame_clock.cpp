@@ -65,6 +65,32 @@ void TestFrameClock::lateTicksSkipToALaterSlotInsteadOfBursting()
     QCOMPARE(clock.nextIntervalMs(1400000), 1);
 }
 
+// Writes small frames taken at `stamps` through `pipe` (30 slots a second) to a reader that
+// takes everything, the first one alone until the reader has it; false when it cannot open.
+static bool pipeThrough(FramePipe &pipe, const QList<qint64> &stamps)
+{
+    pipe.setFrameGrid(30);
+    QString error;
+    if (!pipe.open(&error))
+        return false;
+    const int readEnd = pipe.readEnd();
+    std::thread reader([readEnd] {
+        char buffer[65536];
+        while (::read(readEnd, buffer, sizeof buffer) > 0) {
+        }
+    });
+    QImage frame(16, 8, QImage::Format_ARGB32);
+    frame.fill(Qt::gray);
+    for (qsizetype i = 0; i < stamps.size(); ++i) {
+        pipe.write(frame, stamps.at(i));
+        for (int waited = 0; i == 0 && !pipe.readerStarted() && waited < 5000; waited += 5)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    pipe.finish();
+    reader.join();
+    return true;
+}
+
 void TestFrameClock::emptySlotsOfTheFileAreCounted()
 {
     // Frame times in ms and where ffmpeg 5.1 (-r 30 -fps_mode vfr) put them, as measured:
@@ -90,24 +116,10 @@ void TestFrameClock::emptySlotsOfTheFileAreCounted()
 
     // The frame pipe counts the slots its frames leave empty, whatever kept the frames away.
     FramePipe pipe;
-    pipe.setFrameGrid(30);
-    QString error;
-    QVERIFY2(pipe.open(&error), qPrintable(error));
-    const int readEnd = pipe.readEnd();
-    std::thread reader([readEnd] {
-        char buffer[65536];
-        while (::read(readEnd, buffer, sizeof buffer) > 0) {
-        }
-    });
-    QImage frame(16, 8, QImage::Format_ARGB32);
-    frame.fill(Qt::gray);
-    pipe.write(frame, 1000000);
-    for (int waited = 0; !pipe.readerStarted() && waited < 5000; waited += 5)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    for (const qint64 ms : {1033, 1067, 1200, 1233})
-        pipe.write(frame, ms * 1000);
-    pipe.finish();
-    reader.join();
+    QList<qint64> stamps;
+    for (const qint64 ms : {1000, 1033, 1067, 1200, 1233})
+        stamps << ms * 1000;
+    QVERIFY(pipeThrough(pipe, stamps));
     QCOMPARE(pipe.missedSlots(), 3);
     pipe.abort();
 }
@@ -119,25 +131,11 @@ void TestFrameClock::soundStartsWhereTheEncoderPutsThePictures()
 {
     for (const qint64 phaseUs : {12000, 25000}) {
         FramePipe pipe;
-        pipe.setFrameGrid(30);
-        QString error;
-        QVERIFY2(pipe.open(&error), qPrintable(error));
-        const int readEnd = pipe.readEnd();
-        std::thread reader([readEnd] {
-            char buffer[65536];
-            while (::read(readEnd, buffer, sizeof buffer) > 0) {
-            }
-        });
-        QImage frame(16, 8, QImage::Format_ARGB32);
-        frame.fill(Qt::gray);
         const qint64 firstUs = CaptureWorkerThread::wallClockUs();
-        pipe.write(frame, firstUs);
-        for (int waited = 0; !pipe.readerStarted() && waited < 5000; waited += 5)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QList<qint64> stamps{firstUs};
         for (int k = 1; k <= FramePipe::kPhaseFrames; ++k)
-            pipe.write(frame, firstUs + phaseUs + k * 1000000 / 30);
-        pipe.finish();
-        reader.join();
+            stamps << firstUs + phaseUs + k * 1000000 / 30;
+        QVERIFY(pipeThrough(pipe, stamps));
         // 12 ms keeps each frame in its slot: the pictures stand 12 ms early. 25 ms (over 0.6
         // of a frame) moves them to the slot after: 8.3 ms late.
         const double expectedMs = phaseUs < 20000 ? phaseUs / 1000.0 : phaseUs / 1000.0 - 1000.0 / 30;
