@@ -67,9 +67,11 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
     QImage grab = screen.grab ? screen.grab() : QImage();
     if (grab.isNull() || area.isEmpty())
         return grab;
-    // The area's device pixels as a recording of it has them.
+    // The area's device pixels as a recording of it has them, within the display: a whole
+    // display of an odd size at 1.5 is a logical point wider than its pixels.
     const DisplayGeometry::Display display = displayOf(screen);
-    QImage cut = grab.copy(DisplayGeometry::fromDisplay(display, area).translated(-display.nativeGeometry.topLeft()));
+    const QRect device = DisplayGeometry::fromDisplay(display, area).intersected(display.nativeGeometry);
+    QImage cut = grab.copy(device.translated(-display.nativeGeometry.topLeft()));
     cut.setDevicePixelRatio(1.0);
     return cut;
 }

@@ -172,6 +172,9 @@ private slots:
     // On two displays (VISTRELLE_TEST_MONITORS): the first 1920 x 1080, the second on its right.
     void areaAcrossDisplays();
     void screenshotWithoutOwnWindows();
+    // The notice of a screenshot taken on the second display opens whole on it, beside the
+    // toolbar (a smaller display, lower down, at a raised scale too).
+    void screenshotNoticeOnToolbarsDisplay();
     void displayRemoved();
     // The primary display on the right of a smaller one.
     void firstPlaceOnPointersDisplay();
@@ -512,6 +515,41 @@ void TestMainWindowRoad::screenshotWithoutOwnWindows()
     QTRY_VERIFY(window.setupToolbar()->isVisible());
     QCOMPARE(window.setupToolbar()->frameGeometry(), toolbar);
     QVERIFY(click(centreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Exit")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+}
+
+void TestMainWindowRoad::screenshotNoticeOnToolbarsDisplay()
+{
+    if (QGuiApplication::screens().size() < 2)
+        QSKIP("needs two displays (VISTRELLE_TEST_MONITORS)");
+    const QRect second = QGuiApplication::screens().at(1)->geometry();
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QVERIFY(prepareDisplay(window, 2));
+    QTest::qWait(300);
+    const QRect toolbar = window.setupToolbar()->frameGeometry();
+    QRect noticeAt;
+    WhenShown notice([] { return QApplication::activeModalWidget(); },
+                     [&](QWidget *box) {
+                         QTest::qWait(300); // where the window manager leaves it
+                         noticeAt = box->frameGeometry();
+                         screenshot(QStringLiteral("two-displays-screenshot-notice"));
+                         qobject_cast<QDialog *>(box)->reject();
+                     });
+    QVERIFY(click(deviceCentreOf(window.setupToolbar()->findChild<QWidget *>(QStringLiteral("ToolbarScreenshotButton")))));
+    QTRY_VERIFY_WITH_TIMEOUT(notice.done(), 10000);
+    QVERIFY2(second.contains(noticeAt) && !noticeAt.intersects(toolbar),
+             qPrintable(QStringLiteral("notice at %1,%2 %3x%4 on %5,%6 %7x%8").arg(noticeAt.x()).arg(noticeAt.y())
+                            .arg(noticeAt.width()).arg(noticeAt.height()).arg(second.x()).arg(second.y())
+                            .arg(second.width()).arg(second.height())));
+    // The picture is the display's, pixel for pixel (not a column more at 1.5).
+    const QStringList shots = QDir(m_saveDir.path()).entryList({QStringLiteral("*.png")});
+    QCOMPARE(shots.size(), 1);
+    QCOMPARE(QImage(QDir(m_saveDir.path()).filePath(shots.first())).size(),
+             DisplayGeometry::applicationDisplays().at(1).nativeGeometry.size());
+    QDir(m_saveDir.path()).remove(shots.first());
+    QTRY_VERIFY(window.setupToolbar()->isVisible());
+    QVERIFY(click(deviceCentreOf(toolbarItem(window.setupToolbar(), QStringLiteral("Exit")))));
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
 }
 

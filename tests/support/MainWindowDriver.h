@@ -185,7 +185,7 @@ inline bool startRecordingFrom(MainWindow &window, const QString &cardName)
 inline bool prepareDisplay(MainWindow &window, int number)
 {
     auto *card = window.findChild<QPushButton *>(QStringLiteral("ModeCard_FullScreen"));
-    if (!card || !click(centreOf(card)) || !QTest::qWaitFor([&] { return window.setupToolbar()->isVisible(); }, 5000))
+    if (!card || !click(deviceCentreOf(card)) || !QTest::qWaitFor([&] { return window.setupToolbar()->isVisible(); }, 5000))
         return false;
     QTest::qWait(200);
     QToolButton *mode = toolbarItem(window.setupToolbar(), QStringLiteral("Full Screen"));
@@ -194,14 +194,18 @@ inline bool prepareDisplay(MainWindow &window, int number)
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         for (QAction *action : menu ? menu->actions() : QList<QAction *>())
             if (action->text() == QStringLiteral("Full Screen · Display %1").arg(number)) {
-                const QPoint at = menu->mapToGlobal(menu->actionGeometry(action).center());
+                // In the server's pixels: the menu's place there and the item's place in it.
+                const std::optional<QRect> real = serverWindowGeometry(menu);
+                const QPoint at = real ? real->topLeft()
+                                             + (QPointF(menu->actionGeometry(action).center()) * menu->devicePixelRatioF()).toPoint()
+                                       : menu->mapToGlobal(menu->actionGeometry(action).center());
                 QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"),
                                                                QStringLiteral("xdotool mousemove %1 %2 sleep 0.2 click 1")
                                                                    .arg(at.x()).arg(at.y())});
             }
     });
     QScreen *screen = QGuiApplication::screens().value(number - 1);
-    return mode && screen && click(centreOf(mode)) && QTest::qWaitFor([&] {
+    return mode && screen && click(deviceCentreOf(mode)) && QTest::qWaitFor([&] {
         QWidget *toolbar = window.setupToolbar();
         return toolbar->isVisible() && QGuiApplication::screenAt(toolbar->frameGeometry().center()) == screen;
     }, 8000);
