@@ -67,10 +67,12 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
     QImage grab = screen.grab ? screen.grab() : QImage();
     if (grab.isNull() || area.isEmpty())
         return grab;
-    // The area's device pixels as a recording of it has them, within the display: a whole
-    // display of an odd size at 1.5 is a logical point wider than its pixels.
+    // The area's device pixels as a recording of it has them, within the display it shows
+    // (a whole display of an odd size at 1.5 is a logical point wider than its pixels).
     const DisplayGeometry::Display display = displayOf(screen);
-    const QRect device = DisplayGeometry::fromDisplay(display, area).intersected(display.nativeGeometry);
+    QRect device = DisplayGeometry::fromDisplay(display, area);
+    if (const QRect within = device.intersected(display.nativeGeometry); !within.isEmpty())
+        device = within;
     QImage cut = grab.copy(device.translated(-display.nativeGeometry.topLeft()));
     cut.setDevicePixelRatio(1.0);
     return cut;
