@@ -5,6 +5,7 @@
 #include "library/VideoPlayer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QWidget>
@@ -420,19 +421,25 @@ void TestRecordingRoad::pauseMakesASecondSegment()
     recorder.setMouseEffectsEnabled(false);
     Spies spies(&recorder);
     QSignalSpy warnings(&recorder, &Recorder::finalizationWarning);
+    // From each start() or resume() to the pause() or stop() after it: the file holds no more.
+    QElapsedTimer asking;
+    asking.start();
     recorder.start();
     QTRY_COMPARE_WITH_TIMEOUT(spies.started.size(), 1, 20000);
     QTest::qWait(5000);
     spies.markEnd();
     const double firstRecorded = spies.recordedSeconds();
+    qint64 askedMs = asking.elapsed();
     QVERIFY(recorder.pause());
     QTRY_COMPARE_WITH_TIMEOUT(spies.paused.size(), 1, 20000);
     QVERIFY(recorder.isPaused());
     QTest::qWait(2000);
+    asking.restart();
     recorder.resume();
     QTRY_COMPARE_WITH_TIMEOUT(spies.resumed.size(), 1, 20000);
     QTest::qWait(3000);
     spies.markEnd();
+    askedMs += asking.elapsed();
     recorder.stop();
     QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 30000);
     QCOMPARE(spies.errors.size(), 0);
@@ -453,9 +460,13 @@ void TestRecordingRoad::pauseMakesASecondSegment()
         QVERIFY2(lastsAsRecorded(first, firstRecorded), durationText(first, firstRecorded));
         total = first + probe(parts.filePath(segments.at(1))).duration;
     }
-    // The pause is left out.
+    // The pause is left out. The file holds each segment from its encoder's first frame,
+    // which on a busy machine comes a while before the encoder's first output (where
+    // `recorded` starts counting): no more than the time asked for, nor much less than
+    // the time from each `started` or `resumed`.
     const double recorded = spies.recordedSeconds();
-    QVERIFY2(lastsAsRecorded(total, recorded), durationText(total, recorded));
+    QVERIFY2(total >= recorded - 0.5 && total <= askedMs / 1000.0 + 0.1,
+             durationText(total, recorded) + " (" + QByteArray::number(askedMs) + " ms asked for)");
 }
 
 void TestRecordingRoad::audioOnlyInEachFormat_data()
