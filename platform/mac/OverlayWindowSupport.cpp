@@ -160,19 +160,38 @@ private:
     {
         if (!m_window || !m_window->isVisible())
             return;
-        const std::optional<QPoint> server = windowPositionFromServer(m_window);
+        const std::optional<QRect> server = serverWindowGeometry(m_window);
         QScreen *screen = m_window->screen();
-        if (!server || !screen)
+        QWindow *handle = m_window->windowHandle();
+        if (!server || !screen || !handle || !handle->handle())
             return;
-        const QPoint onScreen = *server;
+        const QRect native = *server;
+        const QPoint onScreen = DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), native.topLeft());
         const QPoint corner = screen->geometry().topLeft();
-        const QPoint believed = m_window->mapToGlobal(QPoint(0, 0));
-        if ((onScreen - believed).manhattanLength() <= 1)
+        // The widget's own geometry: the native window's record in Qt can lag behind it (a
+        // notice of an earlier geometry that arrived late).
+        const QPoint believed = m_window->geometry().topLeft();
+        const qreal ratio = std::max<qreal>(m_window->devicePixelRatioF(), 1.0);
+        const QSize wanted = (QSizeF(m_window->size()) * ratio).toSize();
+        const bool oldSize = qAbs(native.width() - wanted.width()) > 2 || qAbs(native.height() - wanted.height()) > 2;
+        if (!oldSize && (onScreen - believed).manhattanLength() <= 1) {
+            // On screen as the widget has it. Menus are placed and the pointer is read through
+            // Qt's record of the native window: it is brought in step too.
+            if (handle->handle()->geometry() != native)
+                handle->handle()->setGeometry(native);
             return;
+        }
         // A window shown again can be exposed before the window manager has put it where it
-        // asked to be: the server has it at the screen's corner for a moment. Taking that
-        // corner would move the window there; it is looked at again a little later.
-        if (onScreen == corner && m_cornerChecks < kCornerChecks) {
+        // asked to be: the server has it at the screen's corner for a moment, or where and as
+        // large as it was before it was hidden. Taking that place would move the window back
+        // there; it is looked at again a little later.
+        if ((onScreen == corner || oldSize) && m_cornerChecks < kCornerChecks) {
+            // openbox that unmanages a hidden window after it was given a new geometry can give
+            // it the old one back when it manages it again: the widget's geometry is asked for
+            // again.
+            if (oldSize && m_cornerChecks >= kChecksBeforeAskingAgain)
+                handle->handle()->setGeometry(QRect(
+                    DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(believed)), wanted));
             ++m_cornerChecks;
             QTimer::singleShot(50, this, [this, exposure = m_exposure] {
                 if (exposure == m_exposure)
@@ -180,12 +199,15 @@ private:
             });
             return;
         }
+        if (oldSize)
+            return; // the window manager keeps to another size: its place is no answer either
         qInfo() << "[Window] Position of" << m_window->metaObject()->className() << "taken from the server:"
                 << onScreen << "not" << believed;
         m_window->move(m_window->pos() + (onScreen - believed));
     }
 
     static constexpr int kCornerChecks = 10;
+    static constexpr int kChecksBeforeAskingAgain = 3;
     QPointer<QWidget> m_window;
     QPointer<QWindow> m_handle;
     int m_cornerChecks = 0;
