@@ -7,6 +7,7 @@
 #include "../support/TestWindowProcess.h"
 #include "../support/XdotoolDriver.h"
 #include "../support/MainWindowDriver.h"
+#include "../support/OverlayE2eSupport.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
@@ -522,24 +523,29 @@ void TestMainWindowRoad::screenshotNoticeOnToolbarsDisplay()
 {
     if (QGuiApplication::screens().size() < 2)
         QSKIP("needs two displays (VISTRELLE_TEST_MONITORS)");
-    const QRect second = QGuiApplication::screens().at(1)->geometry();
+    // In the server's pixels, frames included: at a raised scale Qt can read a window shown on
+    // one display through another's coordinates until it moves.
+    const QRect second = DisplayGeometry::applicationDisplays().at(1).nativeGeometry;
+    const auto shownAt = [](QWidget *widget) {
+        return X11Connection::forGuiThread()->rootGeometry(topLevelOf(widget->window()->winId())).value_or(QRect());
+    };
     MainWindow window;
     QVERIFY(showSettled(window));
     QVERIFY(prepareDisplay(window, 2));
     QTest::qWait(300);
-    const QRect toolbar = window.setupToolbar()->frameGeometry();
+    const QRect toolbar = shownAt(window.setupToolbar());
     QRect noticeAt;
     WhenShown notice([] { return QApplication::activeModalWidget(); },
                      [&](QWidget *box) {
                          QTest::qWait(300); // where the window manager leaves it
-                         noticeAt = box->frameGeometry();
+                         noticeAt = shownAt(box);
                          screenshot(QStringLiteral("two-displays-screenshot-notice"));
                          qobject_cast<QDialog *>(box)->reject();
                      });
     QVERIFY(click(deviceCentreOf(window.setupToolbar()->findChild<QWidget *>(QStringLiteral("ToolbarScreenshotButton")))));
     QTRY_VERIFY_WITH_TIMEOUT(notice.done(), 10000);
     QVERIFY2(second.contains(noticeAt) && !noticeAt.intersects(toolbar),
-             qPrintable(QStringLiteral("notice at %1,%2 %3x%4 on %5,%6 %7x%8").arg(noticeAt.x()).arg(noticeAt.y())
+             qPrintable(QStringLiteral("notice at %1,%2 %3x%4 on %5,%6 %7x%8 (device pixels)").arg(noticeAt.x()).arg(noticeAt.y())
                             .arg(noticeAt.width()).arg(noticeAt.height()).arg(second.x()).arg(second.y())
                             .arg(second.width()).arg(second.height())));
     // The picture is the display's, pixel for pixel (not a column more at 1.5).
