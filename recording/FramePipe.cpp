@@ -93,6 +93,7 @@ bool FramePipe::open(QString* error, Layout layout)
     m_splice = true;
     m_headerWritten = false;
     m_lastStampUs = -1;
+    m_primed = false;
     m_slots.reset(m_fps, m_originUs);
     m_missedSlots = 0;
     m_thread = std::thread([this] { run(); });
@@ -125,7 +126,10 @@ bool FramePipe::enqueue(Queued frame)
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_thread.joinable() || m_finishing || m_aborting || m_broken)
             return false;
-        if (m_taken > 0 && !m_readerStarted.load())
+        // A frame without its time would be stamped when the encoder reads it, in a burst with
+        // the first: left out. One with its time waits for the encoder and keeps its slot, so
+        // that the first moments of a segment are not one stale picture.
+        if (m_taken > 0 && !m_readerStarted.load() && frame.stampUs < 0)
             return true;
         m_pending += frameBytes(frame.image.size(), m_layout);
         m_queue.push_back(std::move(frame));
@@ -134,16 +138,23 @@ bool FramePipe::enqueue(Queued frame)
     return true;
 }
 
+qint64 FramePipe::stampOnBeat(qint64 atUs, qint64 beatUs, int fps)
+{
+    if (fps <= 0 || beatUs < 0)
+        return atUs;
+    const qint64 frameUs = 1000000 / fps;
+    const qint64 anchorUs = beatUs + frameUs * kGrabLeadPercent / 100;
+    const qint64 past = ((atUs - anchorUs) % frameUs + frameUs) % frameUs;
+    return atUs - past;
+}
+
 qint64 FramePipe::firstFrameSteadyNs() const
 {
     const qint64 first = m_firstFrameSteadyNs.load();
     if (first < 0)
         return -1;
     if (m_phaseCount.load() < kPhaseFrames) {
-        const qint64 nowNs =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-                .count();
-        if (nowNs - first < kPhaseWaitNs)
+        if (CaptureWorkerThread::steadyNowNs() - first < kPhaseWaitNs)
             return -1;
     }
     return first + m_phaseUs.load() * 1000;
@@ -441,10 +452,20 @@ void FramePipe::run()
         Frame piped = ok ? convert(frame.image) : Frame{};
         frame.image = QImage(); // a converted picture is not needed any more
         // A frame stamped here comes after the one before, however quickly they follow.
-        const qint64 stampUs =
+        qint64 stampUs =
             frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
+        const qint64 leadUs = qint64(m_fps > 0 ? 1000000 / m_fps : 0) * kGrabLeadPercent / 100;
+        if (m_lastStampUs < 0 && frame.stampUs < 0 && frame.counted && m_beatUs >= 0 && m_originUs < 0) {
+            // The file's first frame sets the slots of the grabs after it.
+            stampUs = stampOnBeat(stampUs, m_beatUs, m_fps);
+        } else if (m_primed && frame.counted && m_slots.lastSlot() < 0 && frame.stampUs >= 0 && m_originUs < 0) {
+            // The primer is left out: the first grab after it sets the slots, and stands a
+            // little later so that the grabs after it sit early in theirs.
+            stampUs += leadUs;
+        }
         if (ok) {
             if (m_lastStampUs < 0) {
+                m_primed = !frame.counted;
                 m_firstFrameSteadyNs = CaptureWorkerThread::steadyNsOf(stampUs);
             }
             m_lastStampUs = stampUs;

@@ -60,14 +60,25 @@ public:
         m_fps = fps;
         m_originUs = originUs;
     }
+    // The time of one of the capture's grabs (below 0: none), which come one frame time apart;
+    // set before open(). The encoder keeps a frame in its slot when it comes at most 0.6 of a
+    // frame time after the slot's time, and the first frame's time sets the slots: the file's
+    // first frame is stamped so that the grabs fall kGrabLeadPercent of a frame time before
+    // their slots, and a grab can begin 0.9 of a frame time late and keep its slot.
+    void setBeat(qint64 grabUs) { m_beatUs = grabUs; }
+    static constexpr int kGrabLeadPercent = 30;
+    // The latest time at or before `atUs` that lies kGrabLeadPercent of a frame time after a
+    // grab on the beat of `beatUs` at `fps`.
+    static qint64 stampOnBeat(qint64 atUs, qint64 beatUs, int fps);
 
     // Queues one 32-bit frame (ARGB32 or RGB32) taken at `stampUs` (microseconds of
     // CaptureWorkerThread::wallClockUs()), to be written in the pipe's layout. A frame without a time (below 0)
     // is stamped as it goes into the pipe; the first frame of a pipe goes in only once the
     // encoder has read the stream's header, so that it is stamped when the encoder is up.
     // False when the pipe is not open, finished, or broken because the encoder went away.
-    // Frames that come while a starting encoder has not yet read its first one are left
-    // out, and so is a frame not taken after the one before (the encoder would drop it).
+    // Frames without a time that come while a starting encoder has not yet read its first
+    // one are left out, and so is a frame not taken after the one before (the encoder would
+    // drop it).
     bool write(const QImage& frame, qint64 stampUs = -1);
     // The frame a starting encoder opens its input with: not counted in missedSlots().
     bool writePrimer(const QImage& frame);
@@ -171,4 +182,6 @@ private:
     qint64 m_originUs = -1;
     FrameSlots m_slots;
     std::atomic<qint64> m_missedSlots{0};
+    qint64 m_beatUs = -1;
+    bool m_primed = false; // the first frame was a primer the encoder leaves out
 };

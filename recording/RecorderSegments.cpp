@@ -577,6 +577,7 @@ bool Recorder::startSegment()
         // less than the encoder's conversion of 32-bit frames, and the pipe carries less.
         const bool nv12 = EncoderCommandLine::planarPixelFormat(selectedEncoder) == QLatin1String("nv12");
         chain->pipe()->setFrameGrid(fps);
+        chain->pipe()->setBeat(screenCapture ? screenCapture->latestStampUs() : -1);
         if (chain->pipe()->open(&pipeError, nv12 ? FramePipe::Layout::Nv12 : FramePipe::Layout::I420))
             frameInput = chain->pipe()->readEnd();
         else
@@ -640,8 +641,13 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
-        if (screenCapture)
-            screenCapture->takeNewFrames(); // the held frame opens the segment; the ones before it go
+        if (screenCapture) {
+            // The newest grab opens the segment (the encoder stamps it when it is up, as fresh
+            // as it can be); the ones before it go.
+            std::vector<MacScreenCapture::StampedFrame> fresh = screenCapture->takeNewFrames();
+            if (!fresh.empty() && !holdFrameUntilReady)
+                heldFrame = fresh.back().image;
+        }
         lastScreenFrameUs = -1;
         frameClock.start(fps);
         writeWindowFrame(heldFrame);

@@ -204,6 +204,18 @@ void printComparison(const avsync::Analysis &ours, const avsync::Analysis *refer
         std::printf("  segment %lld: file %.2f-%.2f s, player %.2f-%.2f s\n", static_cast<long long>(i + 1),
                     span.fileStart, span.fileEnd, span.playerStart, span.playerEnd);
         std::printf("    program   %s\n", qPrintable(avsync::describe(s)));
+        // Where its pictures jump by two frames or more: file time, and the jump.
+        QString gaps;
+        const avsync::Frame *previous = nullptr;
+        for (const avsync::Frame &frame : ours.frames) {
+            if (frame.player < span.playerStart || frame.player > span.playerEnd)
+                continue;
+            if (previous && (frame.player - previous->player) * fps > 1.9)
+                gaps += QString::asprintf(" %.2f s (+%.0f ms)", frame.ts, (frame.player - previous->player) * 1000);
+            previous = &frame;
+        }
+        if (!gaps.isEmpty())
+            std::printf("    program   pictures jump at%s\n", qPrintable(gaps));
         oursMissing += s.missing;
         oursRepeated += s.repeated;
         const double length = span.playerEnd - span.playerStart;

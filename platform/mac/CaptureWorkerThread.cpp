@@ -108,10 +108,13 @@ void CaptureWorkerThread::waitUntil(std::chrono::steady_clock::time_point when)
 
 qint64 CaptureWorkerThread::steadyNsOf(qint64 wallUs)
 {
-    const qint64 steadyNowNs =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    return steadyNowNs - (wallClockUs() - wallUs) * 1000;
+    return steadyNowNs() - (wallClockUs() - wallUs) * 1000;
+}
+
+qint64 CaptureWorkerThread::steadyNowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 qint64 CaptureWorkerThread::wallClockUs()

@@ -39,6 +39,8 @@ public:
     // The instant `wallUs` (wallClockUs()) on the steady clock the sound captures keep time
     // on, in nanoseconds.
     static qint64 steadyNsOf(qint64 wallUs);
+    // Now on that steady clock, in nanoseconds.
+    static qint64 steadyNowNs();
 
 protected:
     virtual void run() = 0;

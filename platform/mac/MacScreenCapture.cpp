@@ -51,8 +51,10 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
         bool errorLogged = false;
         const auto interval = std::chrono::microseconds(1000000 / fps);
         auto next = std::chrono::steady_clock::now();
+        GrabTiming timing;
         while (isRunning()) {
             QString error;
+            timing.note(std::chrono::steady_clock::now() - next, interval);
             grabStartUs = wallClockUs();
             QImage frame = grabber.grabFrame(connection.root(), grabRect, outputSize, true, &error);
             if (!frame.isNull()) {
@@ -66,12 +68,37 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
             }
             next += interval;
             const auto now = std::chrono::steady_clock::now();
-            if (next < now - interval)
-                next = now; // fell far behind: start a fresh schedule rather than burst
+            if (next < now - interval) {
+                // Fell far behind: the grabs missed are skipped rather than made in a burst,
+                // and the next one keeps to the same beat (the encoder's grid follows it).
+                const auto behind = now - next;
+                next += (behind / interval) * interval;
+            }
             waitUntil(next);
         }
+        qInfo().noquote() << "[Screen capture]" << timing.describe();
     }
 };
+
+void MacScreenCapture::GrabTiming::note(std::chrono::steady_clock::duration late,
+                                        std::chrono::steady_clock::duration interval)
+{
+    ++grabs;
+    if (late * 2 >= interval)
+        ++lateHalf;
+    if (late >= interval)
+        ++lateWhole;
+    worstUs = std::max<qint64>(worstUs, std::chrono::duration_cast<std::chrono::microseconds>(late).count());
+}
+
+QString MacScreenCapture::GrabTiming::describe() const
+{
+    return QStringLiteral("%1 grabs; %2 began half a frame late or more, %3 a frame or more; the latest %4 ms")
+        .arg(grabs)
+        .arg(lateHalf)
+        .arg(lateWhole)
+        .arg(double(worstUs) / 1000.0, 0, 'f', 1);
+}
 
 MacScreenCapture::MacScreenCapture() = default;
 
@@ -189,7 +216,11 @@ void MacScreenCapture::stop()
     if (std::shared_ptr<Worker> worker = std::move(m_worker))
         worker->shutdown(StopTimeoutMs);
     QMutexLocker lock(&m_frameMutex);
+    if (m_untaken > 0)
+        qInfo() << "[Screen capture]" << m_untaken << "frames were let go before the recorder took them";
+    m_untaken = 0;
     m_frame = QImage();
+    m_frameStampUs = -1;
     m_fresh.clear();
 }
 
@@ -197,6 +228,12 @@ QImage MacScreenCapture::latestFrame() const
 {
     QMutexLocker lock(&m_frameMutex);
     return m_frame;
+}
+
+qint64 MacScreenCapture::latestStampUs() const
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_frameStampUs;
 }
 
 QSize MacScreenCapture::frameSize() const
@@ -209,6 +246,7 @@ void MacScreenCapture::setFrame(QImage frame, qint64 stampUs)
 {
     QMutexLocker lock(&m_frameMutex);
     m_frame = std::move(frame);
+    m_frameStampUs = stampUs;
     m_fresh.push_back({m_frame, stampUs});
     qint64 bytes = 0;
     for (const StampedFrame &kept : m_fresh)
@@ -216,6 +254,7 @@ void MacScreenCapture::setFrame(QImage frame, qint64 stampUs)
     while (m_fresh.size() > 2 && (m_fresh.size() > kKeptFrames || bytes > kKeptBytes)) {
         bytes -= m_fresh.front().image.sizeInBytes();
         m_fresh.pop_front();
+        ++m_untaken;
     }
 }
 

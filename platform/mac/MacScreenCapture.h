@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWindow>
 
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -51,6 +52,9 @@ public:
     };
 
     QImage latestFrame() const;
+    // When the grab of latestFrame() began (CaptureWorkerThread::wallClockUs()); -1 before
+    // the first. The grabs keep one beat of the frame rate.
+    qint64 latestStampUs() const;
     QSize frameSize() const;
     void setFrame(QImage frame, qint64 stampUs = -1);
     // The frames delivered since the last call, oldest first: at most kKeptFrames of them
@@ -80,9 +84,21 @@ public:
     static constexpr int StopTimeoutMs = 2000;
 
 private:
+    // How late the grabs begin against their beat, logged when the capture ends.
+    struct GrabTiming
+    {
+        void note(std::chrono::steady_clock::duration late, std::chrono::steady_clock::duration interval);
+        QString describe() const;
+        qint64 grabs = 0;
+        qint64 lateHalf = 0;
+        qint64 lateWhole = 0;
+        qint64 worstUs = 0;
+    };
     struct Worker;
     std::shared_ptr<Worker> m_worker;
     mutable QMutex m_frameMutex;
     QImage m_frame;
+    qint64 m_frameStampUs = -1;
     std::deque<StampedFrame> m_fresh;
+    qint64 m_untaken = 0; // frames let go before they were taken
 };

@@ -1,4 +1,5 @@
 #include "platform/mac/MacSystemAudioCapture.h"
+#include "platform/mac/CaptureWorkerThread.h"
 
 #include <QDebug>
 #include <QFile>
@@ -82,8 +83,7 @@ bool MacSystemAudioCapture::isAvailable()
 
 qint64 MacSystemAudioCapture::nowNs()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return CaptureWorkerThread::steadyNowNs();
 }
 
 void MacSystemAudioCapture::resetStatistics()

@@ -3,6 +3,8 @@
 #include "recording/FramePipe.h"
 #include "recording/FrameSlots.h"
 
+#include <cmath>
+#include <functional>
 #include <thread>
 #include <unistd.h>
 
@@ -17,6 +19,7 @@ private slots:
     void lateTicksSkipToALaterSlotInsteadOfBursting();
     void emptySlotsOfTheFileAreCounted();
     void soundStartsWhereTheEncoderPutsThePictures();
+    void lateGrabsKeepTheirSlots();
 };
 
 void TestFrameClock::periodsAverageTheExactFrameRate()
@@ -65,9 +68,10 @@ void TestFrameClock::lateTicksSkipToALaterSlotInsteadOfBursting()
     QCOMPARE(clock.nextIntervalMs(1400000), 1);
 }
 
-// Writes small frames taken at `stamps` through `pipe` (30 slots a second) to a reader that
-// takes everything, the first one alone until the reader has it; false when it cannot open.
-static bool pipeThrough(FramePipe &pipe, const QList<qint64> &stamps)
+// Writes `count` small frames through `pipe` (30 slots a second) to a reader that takes
+// everything, the first one alone until the reader has it; each frame's time is asked for
+// just before it goes. False when the pipe cannot open.
+static bool pipeThrough(FramePipe &pipe, qsizetype count, const std::function<qint64(qsizetype)> &stampOf)
 {
     pipe.setFrameGrid(30);
     QString error;
@@ -81,14 +85,19 @@ static bool pipeThrough(FramePipe &pipe, const QList<qint64> &stamps)
     });
     QImage frame(16, 8, QImage::Format_ARGB32);
     frame.fill(Qt::gray);
-    for (qsizetype i = 0; i < stamps.size(); ++i) {
-        pipe.write(frame, stamps.at(i));
+    for (qsizetype i = 0; i < count; ++i) {
+        pipe.write(frame, stampOf(i));
         for (int waited = 0; i == 0 && !pipe.readerStarted() && waited < 5000; waited += 5)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     pipe.finish();
     reader.join();
     return true;
+}
+
+static bool pipeThrough(FramePipe &pipe, const QList<qint64> &stamps)
+{
+    return pipeThrough(pipe, stamps.size(), [&](qsizetype i) { return stamps.at(i); });
 }
 
 void TestFrameClock::emptySlotsOfTheFileAreCounted()
@@ -141,6 +150,35 @@ void TestFrameClock::soundStartsWhereTheEncoderPutsThePictures()
         const double expectedMs = phaseUs < 20000 ? phaseUs / 1000.0 : phaseUs / 1000.0 - 1000.0 / 30;
         const double ms = (pipe.firstFrameSteadyNs() - CaptureWorkerThread::steadyNsOf(firstUs)) / 1e6;
         QVERIFY2(std::abs(ms - expectedMs) < 1.0, qPrintable(QStringLiteral("%1 ms, not %2 ms").arg(ms).arg(expectedMs)));
+        pipe.abort();
+    }
+}
+
+// A busy machine wakes the capture late: grabs that begin up to 0.8 of a frame time after
+// their beat keep their slots, whatever the moment the encoder came up.
+void TestFrameClock::lateGrabsKeepTheirSlots()
+{
+    for (int round = 0; round < 3; ++round) {
+        FramePipe pipe;
+        const qint64 frameUs = 1000000 / 30;
+        const qint64 beatUs = CaptureWorkerThread::wallClockUs() + round * frameUs / 3;
+        pipe.setBeat(beatUs);
+        // The held frame that opens the file, stamped as it goes in; then grabs on the beat
+        // from the first one after it, each third one 0.8 of a frame late, the next one 0.5.
+        qint64 firstUs = -1, k = 0;
+        QVERIFY(pipeThrough(pipe, 31, [&](qsizetype n) -> qint64 {
+            if (n == 0)
+                return -1;
+            if (n == 1) {
+                firstUs = pipe.lastStampUs();
+                k = qint64(std::floor(double(firstUs - beatUs) / frameUs)) + 1;
+            }
+            const qint64 lateUs = n % 3 == 1 ? frameUs * 8 / 10 : (n % 3 == 2 ? frameUs / 2 : 0);
+            return beatUs + (k + n - 1) * frameUs + lateUs;
+        }));
+        QVERIFY2(pipe.missedSlots() == 0, qPrintable(QStringLiteral("%1 slots missed (held frame %2 us from the beat)")
+                                                         .arg(pipe.missedSlots())
+                                                         .arg(firstUs - beatUs)));
         pipe.abort();
     }
 }
