@@ -9,4 +9,6 @@ build=${VISTRELLE_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh"
 jobs=$(nproc 2>/dev/null || echo 2)
 cd "$build"
+# Recordings need room: say how much the test machine has (the build takes about 1.2 GB).
+df -h "$build" "${TMPDIR:-/tmp}" | sed 's/^/disk: /'
 exec "$root/scripts/test-env.sh" ctest --output-on-failure -j "$jobs" "$@"

@@ -131,12 +131,13 @@ void LibraryEditsTest::initTestCase()
     // An earlier edit of the user's that a new save must not replace.
     QVERIFY(writeBytes(clip("Vistrelle_edit [1], it's_已编辑.mp4"), QByteArray(5000, 'e')));
     // A long 1080p clip whose trim runs long enough to be cancelled.
-    // Two seconds of noise, which is slow to encode, repeated by stream copy.
+    // Two seconds of noise, which is slow to encode, repeated by stream copy. Its rate is
+    // capped so that the clip takes 50 MB, not 2 GB, of a shared test machine's disk.
     const QString noise = m_root.filePath("noise.mp4");
     QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
                                   "color=c=gray:size=1920x1080:rate=30,noise=alls=100:allf=t+u", "-f", "lavfi", "-i",
-                                  "anoisesrc=a=0.3", "-t", "2", "-c:v", "libx264", "-preset", "ultrafast", "-g", "30",
-                                  "-c:a", "aac", noise}));
+                                  "anoisesrc=a=0.3", "-t", "2", "-c:v", "libx264", "-preset", "ultrafast", "-b:v", "6M",
+                                  "-maxrate", "6M", "-bufsize", "6M", "-g", "30", "-c:a", "aac", noise}));
     QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-stream_loop", "29", "-i", noise,
                                   "-c", "copy", clip("Vistrelle_big.mp4")}));
     m_sourceMd5 = md5(clip("Vistrelle_edit [1], it's.mp4"));

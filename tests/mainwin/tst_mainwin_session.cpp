@@ -57,6 +57,7 @@ void TestMainWindowSession::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("VistrelleTest"));
     QCoreApplication::setApplicationName(QStringLiteral("MainWindowSession"));
     QSettings().setValue(QStringLiteral("save/directory"), m_dir.path());
+    QSettings().setValue(QStringLiteral("save/diskWarning"), false);
 }
 
 void TestMainWindowSession::stopDuringCountdownLeavesNoCountdown()

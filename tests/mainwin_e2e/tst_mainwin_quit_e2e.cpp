@@ -92,7 +92,7 @@ void TestMainWindowQuitE2E::initTestCase()
     QFile config(root.filePath(QStringLiteral("config/Vistrelle/Vistrelle.conf")));
     QVERIFY(config.open(QIODevice::WriteOnly));
     config.write("[save]\ndirectory=" + root.filePath(QStringLiteral("movies")).toUtf8()
-                 + "\n[effects]\nmouseEnabled=false\n");
+                 + "\ndiskWarning=false\n[effects]\nmouseEnabled=false\n");
 }
 
 QProcess *TestMainWindowQuitE2E::startProgram(const QString &tmp)

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
@@ -99,6 +100,8 @@ void TestOverlaysE2e::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setQuitOnLastWindowClosed(false);
     QVERIFY(m_dir.isValid());
+    // Recordings start on a shared test machine with less than 5 GB free.
+    QSettings().setValue(QStringLiteral("save/diskWarning"), false);
 }
 
 void TestOverlaysE2e::annotationInRecording(bool fullScreen)
