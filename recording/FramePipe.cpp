@@ -449,8 +449,6 @@ void FramePipe::run()
             m_pending -= bytes;
             continue;
         }
-        Frame piped = ok ? convert(frame.image) : Frame{};
-        frame.image = QImage(); // a converted picture is not needed any more
         // A frame stamped here comes after the one before, however quickly they follow.
         qint64 stampUs =
             frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
@@ -458,11 +456,15 @@ void FramePipe::run()
         if (m_lastStampUs < 0 && frame.stampUs < 0 && frame.counted && m_beatUs >= 0 && m_originUs < 0) {
             // The file's first frame sets the slots of the grabs after it.
             stampUs = stampOnBeat(stampUs, m_beatUs, m_fps);
-        } else if (m_primed && frame.counted && m_slots.lastSlot() < 0 && frame.stampUs >= 0 && m_originUs < 0) {
-            // The primer is left out: the first grab after it sets the slots, and stands a
-            // little later so that the grabs after it sit early in theirs.
+        } else if ((m_primed || m_lastStampUs < 0) && frame.counted && m_slots.lastSlot() < 0 && frame.stampUs >= 0
+                   && m_originUs < 0) {
+            // The first grab of the file (or the first after a primer the encoder leaves out)
+            // sets the slots, and stands a little later so that the grabs after it sit early
+            // in theirs.
             stampUs += leadUs;
         }
+        Frame piped = ok ? convert(frame.image) : Frame{};
+        frame.image = QImage(); // a converted picture is not needed any more
         if (ok) {
             if (m_lastStampUs < 0) {
                 m_primed = !frame.counted;

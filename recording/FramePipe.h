@@ -63,8 +63,9 @@ public:
     // The time of one of the capture's grabs (below 0: none), which come one frame time apart;
     // set before open(). The encoder keeps a frame in its slot when it comes at most 0.6 of a
     // frame time after the slot's time, and the first frame's time sets the slots: the file's
-    // first frame is stamped so that the grabs fall kGrabLeadPercent of a frame time before
-    // their slots, and a grab can begin 0.9 of a frame time late and keep its slot.
+    // first frame stands kGrabLeadPercent of a frame time after its grab (or, without a time,
+    // as long after a grab on the beat), so that the grabs fall that far before their slots and
+    // a grab can begin 0.9 of a frame time late and keep its slot.
     void setBeat(qint64 grabUs) { m_beatUs = grabUs; }
     static constexpr int kGrabLeadPercent = 30;
     // The latest time at or before `atUs` that lies kGrabLeadPercent of a frame time after a
@@ -74,7 +75,8 @@ public:
     // Queues one 32-bit frame (ARGB32 or RGB32) taken at `stampUs` (microseconds of
     // CaptureWorkerThread::wallClockUs()), to be written in the pipe's layout. A frame without a time (below 0)
     // is stamped as it goes into the pipe; the first frame of a pipe goes in only once the
-    // encoder has read the stream's header, so that it is stamped when the encoder is up.
+    // encoder has read the stream's header, so that one without a time is stamped when the
+    // encoder is up. Frames with their times wait for the encoder and keep them.
     // False when the pipe is not open, finished, or broken because the encoder went away.
     // Frames without a time that come while a starting encoder has not yet read its first
     // one are left out, and so is a frame not taken after the one before (the encoder would

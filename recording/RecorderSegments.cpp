@@ -641,16 +641,20 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
+        // The newest grab opens the segment at the moment it was taken, the ones before it go.
+        // The grabs made while the encoder opens its input follow it in their own slots.
+        // Without one the encoder stamps the picture when it is up.
+        qint64 heldStampUs = -1;
         if (screenCapture) {
-            // The newest grab opens the segment (the encoder stamps it when it is up, as fresh
-            // as it can be); the ones before it go.
             std::vector<MacScreenCapture::StampedFrame> fresh = screenCapture->takeNewFrames();
-            if (!fresh.empty() && !holdFrameUntilReady)
+            if (!fresh.empty() && !holdFrameUntilReady) {
                 heldFrame = fresh.back().image;
+                heldStampUs = fresh.back().stampUs;
+            }
         }
         lastScreenFrameUs = -1;
         frameClock.start(fps);
-        writeWindowFrame(heldFrame);
+        writeWindowFrame(heldFrame, heldStampUs);
         frameTimer->setInterval(frameClock.nextIntervalMs());
         frameTimer->start();
     }

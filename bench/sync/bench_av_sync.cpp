@@ -204,17 +204,22 @@ void printComparison(const avsync::Analysis &ours, const avsync::Analysis *refer
         std::printf("  segment %lld: file %.2f-%.2f s, player %.2f-%.2f s\n", static_cast<long long>(i + 1),
                     span.fileStart, span.fileEnd, span.playerStart, span.playerEnd);
         std::printf("    program   %s\n", qPrintable(avsync::describe(s)));
-        // Where its pictures jump by two frames or more: file time, and the jump.
-        QString gaps;
-        const avsync::Frame *previous = nullptr;
-        for (const avsync::Frame &frame : ours.frames) {
-            if (frame.player < span.playerStart || frame.player > span.playerEnd)
-                continue;
-            if (previous && (frame.player - previous->player) * fps > 1.9)
-                gaps += QString::asprintf(" %.2f s (+%.0f ms)", frame.ts, (frame.player - previous->player) * 1000);
-            previous = &frame;
-        }
-        if (!gaps.isEmpty())
+        // Where the pictures jump by two frames or more, and by how much: the program's at
+        // their file time, the reference's at the player's (a jump in both is the player's).
+        const auto jumps = [&span, fps](const avsync::Analysis &analysis, bool playerTime) {
+            QString gaps;
+            const avsync::Frame *previous = nullptr;
+            for (const avsync::Frame &frame : analysis.frames) {
+                if (frame.player < span.playerStart || frame.player > span.playerEnd)
+                    continue;
+                if (previous && (frame.player - previous->player) * fps > 1.9)
+                    gaps += QString::asprintf(" %.2f s (+%.0f ms)", playerTime ? frame.player : frame.ts,
+                                              (frame.player - previous->player) * 1000);
+                previous = &frame;
+            }
+            return gaps;
+        };
+        if (const QString gaps = jumps(ours, false); !gaps.isEmpty())
             std::printf("    program   pictures jump at%s\n", qPrintable(gaps));
         oursMissing += s.missing;
         oursRepeated += s.repeated;
@@ -224,6 +229,8 @@ void printComparison(const avsync::Analysis &ours, const avsync::Analysis *refer
         if (reference) {
             const avsync::SegmentStats r = avsync::stats(*reference, span.playerStart, span.playerEnd, fps);
             std::printf("    reference %s\n", qPrintable(avsync::describe(r)));
+            if (const QString gaps = jumps(*reference, true); !gaps.isEmpty())
+                std::printf("    reference pictures jump at player%s\n", qPrintable(gaps));
             std::printf("    program - reference: offset %+.0f ms, first beep %+.0f ms\n", s.offsetMs - r.offsetMs,
                         s.firstOffsetMs - r.offsetMs);
             if (windowSeconds > 0) {

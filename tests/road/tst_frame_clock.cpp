@@ -133,21 +133,23 @@ void TestFrameClock::emptySlotsOfTheFileAreCounted()
     pipe.abort();
 }
 
-// The first frame of a segment is stamped when the encoder is up, off the capture's phase; the
-// encoder keeps the frames after it in the slots of that first frame's grid, all of them that
-// phase away from their times. The segment's sound starts where its pictures are put.
+// The first frame of a segment is a grab that stands a little after its time; the encoder keeps
+// the frames after it in the slots of that first frame's grid, all of them that phase away from
+// their times. The segment's sound starts where its pictures are put.
 void TestFrameClock::soundStartsWhereTheEncoderPutsThePictures()
 {
-    for (const qint64 phaseUs : {12000, 25000}) {
+    const double leadMs = 1000.0 / 30 * FramePipe::kGrabLeadPercent / 100;
+    for (const qint64 phaseUs : {12000, 32000}) {
         FramePipe pipe;
         const qint64 firstUs = CaptureWorkerThread::wallClockUs();
         QList<qint64> stamps{firstUs};
         for (int k = 1; k <= FramePipe::kPhaseFrames; ++k)
             stamps << firstUs + phaseUs + k * 1000000 / 30;
         QVERIFY(pipeThrough(pipe, stamps));
-        // 12 ms keeps each frame in its slot: the pictures stand 12 ms early. 25 ms (over 0.6
-        // of a frame) moves them to the slot after: 8.3 ms late.
-        const double expectedMs = phaseUs < 20000 ? phaseUs / 1000.0 : phaseUs / 1000.0 - 1000.0 / 30;
+        // 12 ms keeps each frame in its slot: the pictures stand 12 ms early. 32 ms (over 0.6
+        // of a frame after the first frame's place) moves them to the slot after: 1.3 ms late.
+        const bool sameSlot = phaseUs / 1000.0 - leadMs < 0.6 * 1000.0 / 30;
+        const double expectedMs = sameSlot ? phaseUs / 1000.0 : phaseUs / 1000.0 - 1000.0 / 30;
         const double ms = (pipe.firstFrameSteadyNs() - CaptureWorkerThread::steadyNsOf(firstUs)) / 1e6;
         QVERIFY2(std::abs(ms - expectedMs) < 1.0, qPrintable(QStringLiteral("%1 ms, not %2 ms").arg(ms).arg(expectedMs)));
         pipe.abort();
