@@ -449,6 +449,8 @@ void FramePipe::run()
             m_pending -= bytes;
             continue;
         }
+        Frame piped = ok ? convert(frame.image) : Frame{};
+        frame.image = QImage(); // a converted picture is not needed any more
         // A frame stamped here comes after the one before, however quickly they follow.
         qint64 stampUs =
             frame.stampUs >= 0 ? frame.stampUs : std::max(CaptureWorkerThread::wallClockUs(), m_lastStampUs + 1);
@@ -463,8 +465,6 @@ void FramePipe::run()
             // in theirs.
             stampUs += leadUs;
         }
-        Frame piped = ok ? convert(frame.image) : Frame{};
-        frame.image = QImage(); // a converted picture is not needed any more
         if (ok) {
             if (m_lastStampUs < 0) {
                 m_primed = !frame.counted;
