@@ -1,7 +1,9 @@
 #include "dialogs/DialogPlacement.h"
 
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
+#include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -63,6 +65,45 @@ private:
 
     QPointer<QWidget> m_dialog;
     QPoint m_requested;
+};
+
+// A dialog moved onto its owner's display as it was shown. At a raised scale with displays
+// of their own origins, the window manager's late notice of where the window was created
+// (over the primary display, before the move) can reach Qt after the move: Qt then takes
+// that place, changes the window's display and asks for the primary's corner, which the
+// manager grants. Such a dialog is taken back, once, to where it was put; a dialog the user
+// has dragged onto another display is left there after that.
+class DisplayKeeper : public QObject
+{
+public:
+    DisplayKeeper(QWidget *dialog, const QPoint &devicePlace) : QObject(dialog), m_dialog(dialog), m_place(devicePlace)
+    {
+        // Soon enough that a drag of the user's has hardly begun.
+        for (const int ms : {300, 800, 1800})
+            QTimer::singleShot(ms, this, [this] { check(); });
+        QTimer::singleShot(1900, this, [this] { deleteLater(); });
+    }
+
+private:
+    void check()
+    {
+        if (m_done || !m_dialog || !m_dialog->isVisible())
+            return;
+        const std::optional<QRect> server = serverWindowGeometry(m_dialog);
+        if (!server)
+            return;
+        const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
+        const int wanted = DisplayGeometry::displayAtDevice(displays, m_place);
+        if (wanted < 0 || DisplayGeometry::displayAtDevice(displays, server->center()) == wanted)
+            return;
+        m_done = true;
+        qInfo() << "[Dialogs] Taken back to its owner's display:" << m_dialog->windowTitle();
+        m_dialog->move(DisplayGeometry::toLogical(displays, m_place));
+    }
+
+    QPointer<QWidget> m_dialog;
+    QPoint m_place;
+    bool m_done = false;
 };
 
 } // namespace
@@ -128,7 +169,10 @@ void moveOntoOwnersDisplay(QWidget *dialog, const QWidget *owner)
         || (!overItsToolbar && (QGuiApplication::screenAt(opening.center()) == ownerScreen
                                 || (parent && parent != owner && parent->isVisible()))))
         return;
-    dialog->move(positionBy(dialog->frameGeometry().size(), ownerFrame, ownerScreen->availableGeometry()));
+    const QPoint place = positionBy(dialog->frameGeometry().size(), ownerFrame, ownerScreen->availableGeometry());
+    dialog->move(place);
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        new DisplayKeeper(dialog, DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QPointF(place)));
 }
 
 void keepDialogsOnDisplays(const QList<QWidget *> &dialogs, const std::function<QWidget *(QWidget *)> &ownerOf)
