@@ -2,6 +2,7 @@
 
 #include "recording/EncoderCommandLine.h"
 #include "recording/NumberText.h"
+#include "library/MediaLibraryFiles.h"
 #include "library/VideoListDialog.h"
 #include "recording/SegmentMerger.h"
 
@@ -110,7 +111,11 @@ QString fileInformationText(const VideoRecord &record)
 {
     const QFileInfo info(record.path);
     const QString format = info.suffix().toUpper();
-    const QString duration = VideoListDialog::formatDuration(record.duration);
+    // A file whose details could not be read (and whose player has not found its length)
+    // has an unknown length, not one of 00:00.
+    const bool unread = !hasProbedDetails(record);
+    const QString duration = unread ? QCoreApplication::translate("VideoListDialog", "未知")
+                                    : VideoListDialog::formatDuration(record.duration);
     const QString size = VideoListDialog::formatSize(record.size);
     const QString created = NumberText::isolated(record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
     const QString folder = NumberText::isolated(info.absolutePath());
@@ -126,13 +131,16 @@ QString fileInformationText(const VideoRecord &record)
     }
     // The resolution runs in the sentence's direction (the width read first, right to left
     // too); the frame rate in one isolate: right to left, "30 fps" would read "fps 30".
-    // An empty file has no picture to measure: it says so rather than "0 × 0, 0 fps".
+    // An empty file, or one whose picture could not be measured, says so rather than
+    // "0 × 0, 0 fps".
     const bool empty = record.size == 0;
     const QString unknown = QCoreApplication::translate("VideoListDialog", "未知");
-    const QString resolution = empty ? unknown
-                                     : NumberText::resolutionInSentence(std::max(record.resolution.width(), 0),
-                                                                        std::max(record.resolution.height(), 0));
-    const QString frameRate = empty ? unknown : NumberText::isolated(QStringLiteral("%1 fps").arg(record.fps));
+    const bool measured = record.resolution.width() > 0 && record.resolution.height() > 0;
+    const QString resolution = empty || !measured
+                                   ? unknown
+                                   : NumberText::resolutionInSentence(record.resolution.width(), record.resolution.height());
+    const QString frameRate
+        = empty || record.fps <= 0 ? unknown : NumberText::isolated(QStringLiteral("%1 fps").arg(record.fps));
     const QString lines = QCoreApplication::translate(
         "VideoListDialog", "格式：%1\n分辨率：%2\n帧率：%3\n时长：%4\n大小：%5\n创建时间：%6\n保存路径：%7")
         .arg(format, resolution, frameRate, empty ? unknown : duration, size, created, folder);

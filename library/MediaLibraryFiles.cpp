@@ -127,26 +127,10 @@ QList<VideoRecord> scanMediaFolder(const QString &folder, QStringList *registry,
         known.insert(normalizedMediaPath(entry));
 
     QList<VideoRecord> records;
-    QFileInfoList entries = QDir(folder).entryInfoList(mediaNameFilters(), QDir::Files, QDir::Time);
-    // Remembered recordings kept elsewhere (a file opened from outside the folder) are listed too.
-    QSet<QString> inFolder;
-    for (const QFileInfo &info : entries)
-        inFolder.insert(normalizedMediaPath(info.absoluteFilePath()));
-    const QStringList patterns = mediaNameFilters();
-    bool added = false;
-    for (const QString &normalized : std::as_const(known)) {
-        const QFileInfo info(normalized);
-        if (inFolder.contains(normalized) || !info.isFile()
-            || !QDir::match(patterns, info.fileName().toLower()))
-            continue;
-        entries << info;
-        added = true;
-    }
-    if (added) {
-        std::stable_sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
-            return a.lastModified() > b.lastModified();
-        });
-    }
+    // The folder alone: the registry only accepts what is found there. Remembered files of
+    // another folder (an earlier save folder, a tool's output elsewhere) stay in the registry
+    // for when that folder is the save folder again.
+    const QFileInfoList entries = QDir(folder).entryInfoList(mediaNameFilters(), QDir::Files, QDir::Time);
     for (const QFileInfo &info : entries) {
         if (isIntermediateFile(info.fileName()))
             continue;
@@ -257,6 +241,11 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
     else if (sawAudio)
         r.isAudio = true;
     return r;
+}
+
+bool hasProbedDetails(const VideoRecord &record)
+{
+    return record.duration > 0 || record.resolution.isValid() || !record.audioCodec.isEmpty();
 }
 
 VideoRecord readMetadata(const VideoRecord &record)

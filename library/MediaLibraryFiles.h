@@ -48,6 +48,10 @@ double streamFrameRate(const QString &nominal, const QString &average);
 // ffprobe's JSON answer merged into a copy of the record (the file facts are kept).
 VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json);
 
+// ffprobe told something of the file: a length, a picture size or a sound codec. False for a
+// record not probed yet, and for a file ffprobe could not read.
+bool hasProbedDetails(const VideoRecord &record);
+
 // Runs the metadata query and returns the filled record; on any failure the record keeps
 // its unprobed values.
 VideoRecord readMetadata(const VideoRecord &record);

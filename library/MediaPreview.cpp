@@ -77,7 +77,7 @@ QImage grabMediaPreview(const QString &path, double seconds)
     return runPictureGrab(mediaPreviewArguments(path, seconds), "JPG", kScaledPictureLimit);
 }
 
-QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted)
+QImage grabPlayerStill(const QString &path, double seconds, const std::function<bool()> &wanted)
 {
     return runPictureGrab(mediaPreviewArguments(path, seconds, true), "JPG", kScaledPictureLimit, wanted);
 }

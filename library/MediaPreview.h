@@ -20,9 +20,10 @@ QStringList mediaPreviewArguments(const QString &path, double seconds, bool whol
 
 // Runs that grab (up to 12 s) on the calling thread; a null image on any failure.
 QImage grabMediaPreview(const QString &path, double seconds);
-// The player's still of a file: the whole frame (or the waveform) at normal priority, for a
-// picture the user waits for; it ends (a null image) as soon as `wanted` returns false.
-QImage grabMediaPreview(const QString &path, double seconds, const std::function<bool()> &wanted);
+// The player's still of a file: the whole frame in its own proportions (or the waveform), for
+// a picture the user waits for: the first still, the places of a file the player cannot seek
+// in, a transform's picture. It ends (a null image) as soon as `wanted` returns false.
+QImage grabPlayerStill(const QString &path, double seconds, const std::function<bool()> &wanted = {});
 
 // A full-size frame at `seconds` (PNG through a pipe); a null image on any failure.
 QImage grabFullFrame(const QString &path, double seconds);

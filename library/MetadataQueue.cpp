@@ -1,5 +1,7 @@
 #include "library/MetadataQueue.h"
 
+#include "library/MediaLibraryFiles.h"
+
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QtConcurrent>
@@ -7,23 +9,19 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-// A probe that answered (a file ffprobe could not read, or one that timed out on a busy
-// machine, is asked again at the next reload).
-bool hasDetails(const VideoRecord &record)
-{
-    return record.duration > 0 || record.resolution.isValid() || !record.audioCodec.isEmpty();
-}
-
-} // namespace
-
 MetadataQueue::MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QObject *parent)
     : QObject(parent)
     , m_pool(pool)
     , m_maxRunning(std::max(1, maxRunning))
     , m_probe(std::move(probe))
+    , m_known(std::make_shared<KnownFiles>())
 {
+}
+
+std::shared_ptr<MetadataQueue::KnownFiles> MetadataQueue::sharedKnownFiles()
+{
+    static const std::shared_ptr<KnownFiles> known = std::make_shared<KnownFiles>();
+    return known;
 }
 
 QList<VideoRecord> MetadataQueue::restart(int generation, QList<VideoRecord> records)
@@ -36,8 +34,8 @@ QList<VideoRecord> MetadataQueue::restart(int generation, QList<VideoRecord> rec
         VideoRecord &record = records[i];
         const QFileInfo info(record.path);
         const QDateTime modified = info.lastModified();
-        const auto known = m_known.constFind(record.path);
-        if (known != m_known.constEnd() && known->size == record.size && known->modified == modified) {
+        const auto known = m_known->constFind(record.path);
+        if (known != m_known->constEnd() && known->size == record.size && known->modified == modified) {
             VideoRecord kept = known->record;
             kept.fileName = record.fileName;
             kept.created = record.created;
@@ -109,8 +107,10 @@ void MetadataQueue::start(const QString &path)
 void MetadataQueue::finished(const QString &path, const FileRecord &result)
 {
     m_running.remove(path);
-    if (hasDetails(result.record))
-        m_known.insert(path, result);
+    // A probe that answered (a file ffprobe could not read, or one that timed out on a busy
+    // machine, is asked again at the next reload).
+    if (hasProbedDetails(result.record))
+        m_known->insert(path, result);
     const auto pending = m_pending.constFind(path);
     if (pending != m_pending.constEnd()) {
         if (pending->size == result.size && pending->modified == result.modified) {

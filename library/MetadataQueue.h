@@ -10,12 +10,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QThreadPool;
 
 // The metadata probes of the library's files, a bounded number at a time on a thread pool.
 // Details already read are kept by path: a file whose size and modification time are unchanged
-// is not probed again. What waits starts in the order the window wants: the files it names
+// is not probed again (by any queue that shares the same store of details). What waits starts in the order the window wants: the files it names
 // first (the chosen file, the rows in view), then the list's order.
 class MetadataQueue : public QObject
 {
@@ -23,7 +24,24 @@ class MetadataQueue : public QObject
 public:
     using Probe = std::function<VideoRecord(const VideoRecord &)>;
 
+    // A file's record with the size and modification time it was made for.
+    struct FileRecord
+    {
+        VideoRecord record;
+        qint64 size = 0;
+        QDateTime modified;
+        int index = -1; // of a file waiting: its place in the list
+    };
+    using KnownFiles = QHash<QString, FileRecord>;
+
     MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QObject *parent = nullptr);
+
+    // The details the program's library windows have read in this run (GUI thread only): a
+    // window opened again, or a folder chosen again, finds them without probing.
+    static std::shared_ptr<KnownFiles> sharedKnownFiles();
+    // Keeps what it reads in `known` (and finds what others read there) from the next
+    // restart on; a queue starts with a store of its own.
+    void setKnownFiles(std::shared_ptr<KnownFiles> known) { m_known = std::move(known); }
 
     // A new list: returns it with every record whose file is unchanged since it was read
     // filled in, and queues the others in the list's order, in place of whatever waited
@@ -38,6 +56,7 @@ public:
     void clear();
     // Files of the current list still to be read (waiting or running).
     int pendingCount() const { return int(m_pending.size()); }
+    bool isPending(const QString &path) const { return m_pending.contains(path); }
     int runningCount() const { return int(m_running.size()); }
 
 signals:
@@ -45,14 +64,6 @@ signals:
     void probed(int generation, int index, const QString &path, const VideoRecord &result);
 
 private:
-    // A file's record with the size and modification time it was made for.
-    struct FileRecord
-    {
-        VideoRecord record;
-        qint64 size = 0;
-        QDateTime modified;
-        int index = -1; // of a file waiting: its place in the list
-    };
     void start(const QString &path);
     void finished(const QString &path, const FileRecord &result);
     bool canStart(const QString &path) const;
@@ -66,5 +77,5 @@ private:
     QStringList m_order;                  // their paths in list order
     int m_cursor = 0;                     // m_order before this has been started
     QSet<QString> m_running;
-    QHash<QString, FileRecord> m_known;
+    std::shared_ptr<KnownFiles> m_known;
 };

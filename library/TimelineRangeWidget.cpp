@@ -53,7 +53,7 @@ QString TimelineRangeWidget::timeLabel(double t, double step)
         const int tenths = std::clamp(int(std::lround((t - whole) * 10.0)), 0, 9);
         return QStringLiteral("%1.%2").arg(VideoListDialog::formatDuration(whole)).arg(tenths);
     }
-    return VideoListDialog::formatDuration(std::max(0, int(std::lround(t))));
+    return VideoListDialog::timeText(t);
 }
 
 void TimelineRangeWidget::setPreview(const QPixmap &strip, bool isAudio, double length, const QImage &mask)

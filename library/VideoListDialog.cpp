@@ -71,7 +71,14 @@ int libraryColumnWidthFor(int textWidth)
 
 VideoListDialog *createVideoListDialog(QWidget *parent)
 {
-    return new VideoListDialog(parent);
+    auto *window = new VideoListDialog(parent);
+    window->shareReadDetails();
+    return window;
+}
+
+void VideoListDialog::shareReadDetails()
+{
+    metadataQueue->setKnownFiles(MetadataQueue::sharedKnownFiles());
 }
 
 VideoListDialog::VideoListDialog(QWidget *parent)
@@ -656,7 +663,7 @@ void VideoListDialog::hideEvent(QHideEvent *event)
         cancelRunningJob();
     player->close();
     updatePlaybackUi(false);
-    timeLabel->setText(QStringLiteral("00:00 / ") + formatDuration(std::max(0, qRound(durationSeconds))));
+    timeLabel->setText(QStringLiteral("00:00 / ") + timeText(durationSeconds));
     rangeBar->marker = 0;
     rangeBar->update();
     QDialog::hideEvent(event);

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QDialog>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -45,9 +46,13 @@ public:
     explicit VideoListDialog(QWidget *parent = nullptr);
     ~VideoListDialog() override;
 
-    // Rescans the save folder and the remembered recordings; metadata follows asynchronously.
+    // Rescans the save folder; metadata follows asynchronously (details known and unchanged at once).
     void loadFromDisk();
     void addRecord(const VideoRecord &record);
+    // Finds the details other windows made this way have read, and keeps its own for them:
+    // files known and unchanged are not probed again. The program's windows do this
+    // (createVideoListDialog); a window made alone reads every file itself.
+    void shareReadDetails();
     void showAndPlay(const QString &path);
     void showAndPlay(const QString &path, bool autoPlay);
     void refreshList(const QString &filter);
@@ -202,6 +207,12 @@ private:
     // When the current record's file is no longer on disk (removed or moved by another
     // program): says so, takes every listed file that is gone off the list and returns true.
     bool dropGoneCurrentFile();
+    // Record `index` as its card and File Information show it: a file that ffprobe could not
+    // measure has the length its player found, once it has been opened.
+    VideoRecord shownRecord(int index) const;
+    // Why the current file's sound tools are off: an empty file, details still being read,
+    // details that could not be read, or no sound in the file.
+    QString noSoundReason() const;
 
     // Model
     QList<VideoRecord> records;
@@ -211,6 +222,9 @@ private:
     int filterTab = 0;
     QTimer *searchTimer = nullptr;
     MetadataQueue *metadataQueue = nullptr; // keeps the details read, across scans
+    // Lengths the player found for files that ffprobe could not measure, by path, with the
+    // file size they were found for.
+    QHash<QString, std::pair<qint64, double>> playerLengths;
     struct QueuedMetadata
     {
         int generation;
@@ -306,5 +320,6 @@ private:
 // application quits.
 QThreadPool *metadataThreadPool();
 
-// Creates a media library window with the given parent; it is not shown.
+// Creates a media library window with the given parent, sharing the details read in this
+// run; it is not shown.
 VideoListDialog *createVideoListDialog(QWidget *parent);

@@ -22,11 +22,6 @@
 
 namespace {
 
-QString secondsText(double seconds)
-{
-    return VideoListDialog::formatDuration(std::max(0, int(std::lround(seconds))));
-}
-
 // Keeps the tool row's texts whole where the row is narrower than its buttons want (longer
 // texts in some languages, a narrow window): the buttons first take less padding, then
 // leave out their icons. Where the row has the room it keeps its look.
@@ -213,12 +208,12 @@ QWidget *VideoListDialog::buildEditorPanel(QWidget *parent)
 void VideoListDialog::refreshRangeTexts(double start, double end, double split)
 {
     if (editMode == QLatin1String("split")) {
-        rangeInfoLabel->setText(tr("分割点  %1").arg(secondsText(split)));
+        rangeInfoLabel->setText(tr("分割点  %1").arg(timeText(split)));
         rangeTextLabel->setText((currentIsAudio() ? tr("将在 %1 处分割为两个音频片段") : tr("将在 %1 处分割为两个视频片段"))
-                                    .arg(secondsText(split)));
+                                    .arg(timeText(split)));
     } else {
-        rangeInfoLabel->setText(tr("选中时长  %1").arg(secondsText(end - start)));
-        rangeTextLabel->setText(QStringLiteral("%1  —  %2").arg(secondsText(start), secondsText(end)));
+        rangeInfoLabel->setText(tr("选中时长  %1").arg(timeText(end - start)));
+        rangeTextLabel->setText(QStringLiteral("%1  —  %2").arg(timeText(start), timeText(end)));
     }
 }
 
@@ -351,7 +346,7 @@ void VideoListDialog::setTransformPreview(const QString &mode)
     // No picture yet: one is grabbed on a pool thread and shown once it comes.
     const int serial = selectionSerial;
     const QString path = records.at(currentIndex).path;
-    grabPicture([path, at = std::max(playheadSeconds(), 0.0)] { return grabMediaPreview(path, at); },
+    grabPicture([path, at = std::max(playheadSeconds(), 0.0)] { return grabPlayerStill(path, at); },
                 [this, serial](const QImage &picture) {
                     if (serial != selectionSerial || picture.isNull() || !frameImage.isNull())
                         return;

@@ -7,6 +7,8 @@
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
+#include "library/MetadataQueue.h"
+#include "library/RecordCard.h"
 #include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
 #include "library/VideoPlayer.h"
@@ -47,10 +49,11 @@ QString VideoListDialog::formatSize(qint64 bytes)
     return NumberText::bytes(double(bytes) / 1048576.0, NumberText::ByteUnit::MB, 1);
 }
 
-// The whole second the time is in (3.5 s reads 00:03), as the recording cards show lengths.
+// Every time the library shows is rounded this one way, half away from zero (3.5 s reads
+// 00:04): the player's label, the split, range and ruler texts, and the cards' lengths.
 QString VideoListDialog::timeText(double seconds)
 {
-    return formatDuration(std::max(0, int(std::floor(seconds + 1e-6))));
+    return formatDuration(std::max(0, int(std::lround(seconds))));
 }
 
 bool VideoListDialog::currentIsAudio() const
@@ -190,24 +193,34 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
                 // Only while the player stands at the start: a place the user has sought to
                 // keeps its time.
                 stillSeconds = at;
-                showPlaybackTime(player->position());
             }
             renderPreviewFrame();
         }
+        // The new strip put its marker at the start: it goes back where the label and the
+        // picture are.
+        showPlaybackTime(player->position());
     });
     watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [path, at, audio, wanted] {
-        const QImage picture = grabMediaPreview(path, at, [wanted] { return wanted->loadRelaxed() != 0; });
+        const QImage picture = grabPlayerStill(path, at, [wanted] { return wanted->loadRelaxed() != 0; });
         return Decoded(picture, audio ? waveformAlphaMask(picture) : QImage());
     }));
 
     setDetailButtonsEnabled(true);
     updateMediaSpecificUi();
-    if (record.size == 0) {
-        // An empty file: it can be shown in its folder, renamed or deleted, nothing more; Play
-        // stays to say why it does not play.
-        for (QPushButton *button : {fullscreenButton, trimButton, splitButton, screenshotButton,
-                                    muteButton, watermarkButton, undoButton, primaryActionButton})
+    // An empty file: it can be shown in its folder, renamed or deleted, nothing more; Play
+    // stays to say why it does not play, and the tools switched off say it in their tips.
+    const bool empty = record.size == 0;
+    for (QPushButton *button : {fullscreenButton, trimButton, splitButton, screenshotButton, watermarkButton,
+                                undoButton, primaryActionButton}) {
+        const char *ownTip = "enabledToolTip";
+        if (!button->property(ownTip).isValid())
+            button->setProperty(ownTip, button->toolTip());
+        button->setToolTip(empty ? tr("文件为空") : button->property(ownTip).toString());
+        if (empty)
             button->setEnabled(false);
+    }
+    if (empty) {
+        muteButton->setEnabled(false);
         infoLabel->setText(tr("文件为空"));
     }
 }
@@ -236,6 +249,9 @@ void VideoListDialog::updateMediaSpecificUi()
         muteButton->setIcon(tintedLibraryIcon(QStringLiteral("audio"), 19, iconColour));
         muteButton->setToolTip(tr("调整音频音量"));
     }
+    // Switched off, it says why.
+    if (hasRecord && !hasSound)
+        muteButton->setToolTip(noSoundReason());
     if (preview->waveformMode != audio) {
         preview->waveformMode = audio;
         preview->progress = 0;
@@ -306,8 +322,6 @@ void VideoListDialog::onFrameReady(const QImage &image, double seconds)
 void VideoListDialog::onPositionChanged(double seconds)
 {
     player->setMuted(muteSelectionActive && rangeBar->rangeStart <= seconds && seconds < rangeBar->rangeEnd);
-    rangeBar->marker = std::clamp(stillSeconds >= 0 ? stillSeconds : seconds, 0.0, rangeBar->duration);
-    rangeBar->update();
     if (currentIsAudio()) {
         const double fraction = playedFraction(seconds, durationSeconds);
         if (std::abs(fraction - preview->progress) >= 0.0005) {
@@ -318,11 +332,16 @@ void VideoListDialog::onPositionChanged(double seconds)
     showPlaybackTime(seconds);
 }
 
-// The seek bar and the time label: at the player's position, or at the still's time while the
-// still is what the preview shows.
+// The seek bar, the time label and the strip's marker: at the player's position, or at the
+// still's time while the still is what the preview shows.
 void VideoListDialog::showPlaybackTime(double seconds)
 {
     const double shown = stillSeconds >= 0 ? stillSeconds : seconds;
+    const double marker = std::clamp(shown, 0.0, rangeBar->duration);
+    if (marker != rangeBar->marker) {
+        rangeBar->marker = marker;
+        rangeBar->update();
+    }
     if (!sliderDragging && durationSeconds > 0)
         seekSlider->setValue(int(std::lround(shown / durationSeconds * 10000.0)));
     timeLabel->setText(timeText(shown) + QStringLiteral(" / ") + timeText(durationSeconds));
@@ -359,7 +378,7 @@ void VideoListDialog::showStillAt(double seconds)
     const int serial = selectionSerial;
     const QString path = records.at(currentIndex).path;
     const double at = stillSeconds;
-    grabPicture([path, at] { return grabMediaPreview(path, at); },
+    grabPicture([path, at] { return grabPlayerStill(path, at); },
                 [this, serial, at](const QImage &picture) {
                     stillGrabRunning = false;
                     if (serial != selectionSerial || !stillHeld)
@@ -383,6 +402,29 @@ void VideoListDialog::onDurationChanged(double seconds)
                              frameImage.cacheKey() == waveformSource ? preview->waveform : QImage());
     durationSeconds = seconds;
     showPlaybackTime(player->position());
+    // A file ffprobe could not measure: its card (and File Information) show the length the
+    // player found rather than 00:00.
+    if (currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).duration == 0) {
+        const VideoRecord &record = records.at(currentIndex);
+        playerLengths.insert(record.path, {record.size, seconds});
+        const int row = rowOfRecord(currentIndex);
+        if (auto *card = row >= 0 ? dynamic_cast<RecordCard *>(listWidget->itemWidget(listWidget->item(row))) : nullptr)
+            card->updateRecord(shownRecord(currentIndex));
+    }
+}
+
+QString VideoListDialog::noSoundReason() const
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return QString();
+    const VideoRecord &record = records.at(currentIndex);
+    if (record.size == 0)
+        return tr("文件为空");
+    if (metadataQueue->isPending(record.path))
+        return tr("正在读取文件信息…");
+    if (!hasProbedDetails(record))
+        return tr("无法读取此文件的信息");
+    return tr("此文件没有声音");
 }
 
 void VideoListDialog::onPlayClicked()

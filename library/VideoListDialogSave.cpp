@@ -461,8 +461,11 @@ void VideoListDialog::showMoreMenu()
         "QMenu::item{padding:8px 28px 8px 12px;border-radius:5px;}QMenu::item:selected{background:#246de2;}"
         "QMenu::item:checked{color:#72a7ff;font-weight:600;}"
         "QMenu::separator{height:1px;background:#29415f;margin:5px;}"));
-    // An empty file holds nothing to turn, re-time or convert: only its name and facts.
+    // An empty file holds nothing to turn, re-time or convert: only its name and facts. What
+    // is switched off says why in its tip.
     const bool empty = record.size == 0;
+    menu.setToolTipsVisible(true);
+    const QString emptyTip = empty ? tr("文件为空") : QString();
     if (!record.isAudio) {
         auto *group = new QActionGroup(&menu);
         group->setExclusive(true);
@@ -478,28 +481,34 @@ void VideoListDialog::showMoreMenu()
             action->setCheckable(true);
             action->setChecked(transformPreview == t.mode);
             action->setEnabled(!empty);
+            action->setToolTip(emptyTip);
             group->addAction(action);
             connect(action, &QAction::triggered, this, [this, mode = t.mode] { setTransformPreview(mode); });
         }
         menu.addSeparator();
     }
     const bool hasSound = !empty && !record.audioCodec.isEmpty();
+    const QString soundTip = hasSound ? QString() : noSoundReason();
     if (!record.isAudio) {
         QAction *speed = menu.addAction(tr("调整播放速度"));
         speed->setEnabled(!empty);
+        speed->setToolTip(emptyTip);
         connect(speed, &QAction::triggered, this, &VideoListDialog::showSpeedDialog);
     }
     QAction *volume = menu.addAction(tr("调整音量"));
     volume->setEnabled(hasSound);
+    volume->setToolTip(soundTip);
     connect(volume, &QAction::triggered, this, &VideoListDialog::showVolumeDialog);
     menu.addSeparator();
     if (!record.isAudio) {
         QAction *extract = menu.addAction(tr("提取音频"));
         extract->setEnabled(hasSound);
+        extract->setToolTip(soundTip);
         connect(extract, &QAction::triggered, this, &VideoListDialog::showExtractAudioDialog);
     }
     QAction *convert = menu.addAction(tr("另存为 / 转换格式"));
     convert->setEnabled(!empty);
+    convert->setToolTip(emptyTip);
     connect(convert, &QAction::triggered, this, &VideoListDialog::showConvertDialog);
     menu.addSeparator();
     connect(menu.addAction(tr("重命名文件")), &QAction::triggered, this, &VideoListDialog::showRenameDialog);

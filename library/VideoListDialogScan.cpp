@@ -31,6 +31,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cmath>
+
 
 namespace {
 
@@ -149,11 +151,22 @@ void VideoListDialog::applyMetadata(int generation, int index, const QString &pa
     const int row = rowOfRecord(target);
     if (row >= 0) {
         if (auto *card = dynamic_cast<RecordCard *>(listWidget->itemWidget(listWidget->item(row))))
-            card->updateRecord(result);
+            card->updateRecord(shownRecord(target));
     }
     if (currentIndex == target)
         updateDetail(result);
     emit metadataUpdated(target);
+}
+
+VideoRecord VideoListDialog::shownRecord(int index) const
+{
+    VideoRecord record = records.value(index);
+    if (record.duration == 0) {
+        const auto known = playerLengths.constFind(record.path);
+        if (known != playerLengths.constEnd() && known->first == record.size)
+            record.duration = int(std::lround(known->second));
+    }
+    return record;
 }
 
 int VideoListDialog::rowOfRecord(int index) const
@@ -211,7 +224,7 @@ void VideoListDialog::buildCard(int row)
         return;
     const QString path = records.at(index).path;
     auto *card = new RecordCard(
-        records.at(index),
+        shownRecord(index),
         [this, path] {
             // The card's own delete button: make its file current, then delete.
             currentIndex = -1;

@@ -475,7 +475,7 @@ void VideoListDialog::showFileInfoDialog()
 {
     if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
-    const VideoRecord record = records.at(currentIndex);
+    const VideoRecord record = shownRecord(currentIndex);
     ToolDialog dialog(tr("查看文件信息"),
                       record.isAudio ? tr("查看音频文件的详细信息") : tr("查看视频文件的详细信息"), this,
                       QStringLiteral("list"));

@@ -3684,6 +3684,18 @@ Please visit this link manually:
         <source>无法检查这个文件是否可用：%1</source>
         <translation>تعذّر التحقق مما إذا كان هذا الملف صالحًا للاستخدام: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>جارٍ قراءة معلومات الملف…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>تعذّرت قراءة معلومات هذا الملف</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>لا يحتوي هذا الملف على صوت</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

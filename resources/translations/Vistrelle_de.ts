@@ -3672,6 +3672,18 @@ Ordner: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Ob diese Datei brauchbar ist, konnte nicht geprüft werden: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Dateiinformationen werden gelesen …</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>Die Informationen dieser Datei konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Diese Datei hat keinen Ton</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3672,6 +3672,18 @@ Folder: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Whether this file is usable could not be checked: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Reading the file&apos;s details…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>This file&apos;s details could not be read</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>This file has no sound</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

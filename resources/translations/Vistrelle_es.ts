@@ -3672,6 +3672,18 @@ Carpeta: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>No se pudo comprobar si este archivo se puede usar: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Leyendo la información del archivo…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>No se pudo leer la información de este archivo</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Este archivo no tiene sonido</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3672,6 +3672,18 @@ Dossier : %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Impossible de vérifier si ce fichier est utilisable : %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Lecture des informations du fichier…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>Impossible de lire les informations de ce fichier</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Ce fichier n&apos;a pas de son</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3672,6 +3672,18 @@ Cartella: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Impossibile verificare se questo file è utilizzabile: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Lettura delle informazioni del file…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>Impossibile leggere le informazioni di questo file</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Questo file non ha audio</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

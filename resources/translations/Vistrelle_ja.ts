@@ -3669,6 +3669,18 @@ Vistrelle を終了しますか？</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>このファイルが使えるかどうかを確認できませんでした：%1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>ファイル情報を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>このファイルの情報を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>このファイルには音声がありません</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3669,6 +3669,18 @@ Vistrelle을 종료할까요?</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>이 파일을 사용할 수 있는지 확인하지 못했습니다: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>파일 정보를 읽는 중…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>이 파일의 정보를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>이 파일에는 소리가 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

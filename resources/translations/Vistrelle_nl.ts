@@ -3672,6 +3672,18 @@ Map: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Kon niet controleren of dit bestand bruikbaar is: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Bestandsgegevens worden gelezen…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>De gegevens van dit bestand konden niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Dit bestand heeft geen geluid</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

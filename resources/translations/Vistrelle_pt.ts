@@ -3672,6 +3672,18 @@ Pasta: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Não foi possível verificar se este ficheiro é utilizável: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Lendo as informações do arquivo…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>Não foi possível ler as informações deste arquivo</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Este arquivo não tem som</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3669,6 +3669,18 @@ Klasör: %7</translation>
         <source>无法检查这个文件是否可用：%1</source>
         <translation>Bu dosyanın kullanılabilir olup olmadığı denetlenemedi: %1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>Dosya bilgileri okunuyor…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>Bu dosyanın bilgileri okunamadı</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>Bu dosyada ses yok</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

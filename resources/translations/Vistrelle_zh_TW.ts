@@ -3669,6 +3669,18 @@ Please visit this link manually:
         <source>无法检查这个文件是否可用：%1</source>
         <translation>無法檢查這個檔案是否可用：%1</translation>
     </message>
+    <message>
+        <source>正在读取文件信息…</source>
+        <translation>正在讀取檔案資訊…</translation>
+    </message>
+    <message>
+        <source>无法读取此文件的信息</source>
+        <translation>無法讀取此檔案的資訊</translation>
+    </message>
+    <message>
+        <source>此文件没有声音</source>
+        <translation>此檔案沒有聲音</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -143,7 +143,7 @@ private slots:
     }
 
     // The scan: patterns adopt files into the registry, registry entries in any spelling
-    // list other files, intermediate files never show, remembered files elsewhere do.
+    // list other files, intermediate files never show, nor do remembered files of another folder.
     void scanAndRegistry()
     {
         QTemporaryDir dir;
@@ -156,6 +156,7 @@ private slots:
         touch(dir.filePath("Vistrelle_a.mp4"));
         touch(dir.filePath("clip.mp4"));
         touch(dir.filePath("mine.mov"));
+        touch(dir.filePath("Vistrelle_d.wav"));
         touch(dir.filePath("Vistrelle_a.MERGING.mp4"));
         touch(dir.filePath("Vistrelle_b.watermarking.mkv"));
         touch(dir.filePath("Vistrelle_c.txt"));
@@ -172,9 +173,9 @@ private slots:
         for (const VideoRecord &r : records)
             names << r.fileName;
         names.sort();
-        QCOMPARE(names, QStringList({"Vistrelle_a.mp4", "mine.mov", "outside.wav"}));
+        QCOMPARE(names, QStringList({"Vistrelle_a.mp4", "Vistrelle_d.wav", "mine.mov"}));
         QVERIFY(changed);
-        QCOMPARE(registry.size(), 4);
+        QCOMPARE(registry.size(), 5);
         for (const VideoRecord &r : records) {
             QCOMPARE(r.isAudio, r.fileName.endsWith(".wav"));
             QCOMPARE(r.resolution, QSize(-1, -1));
@@ -299,8 +300,8 @@ private slots:
         QCOMPARE(VideoListDialog::formatSize(1048576), QString("1.0 MB"));
         QCOMPARE(VideoListDialog::formatSize(qint64(1) << 30), QString("1.00 GB"));
         QCOMPARE(VideoListDialog::timeText(-3), QString("00:00"));
-        // The whole second the picture is in.
-        QCOMPARE(VideoListDialog::timeText(3.5), QString("00:03"));
+        // Rounded as the split, range and card texts are.
+        QCOMPARE(VideoListDialog::timeText(3.5), QString("00:04"));
         QCOMPARE(VideoListDialog::timeText(4.0), QString("00:04"));
     }
 
@@ -371,7 +372,7 @@ private slots:
         QCOMPARE(runFfmpegJob(job).outcome, FfmpegJobResult::TimedOut);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(grabMediaPreview(media, 0, [&clock] { return clock.elapsed() < 1500; }).isNull());
+        QVERIFY(grabPlayerStill(media, 0, [&clock] { return clock.elapsed() < 1500; }).isNull());
         qputenv("FLOOD_STDOUT", "1");
         clock.restart();
         QVERIFY(grabFullFrame(media, 0).isNull()); // cut off at the largest picture
