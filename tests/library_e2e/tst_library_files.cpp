@@ -192,7 +192,7 @@ void LibraryFilesTest::unreadableFile()
     });
     reader.start(50);
     w->showFileInfoDialog();
-    QVERIFY(info.contains(QStringLiteral("分辨率：未知")));
+    QVERIFY2(info.contains(QStringLiteral("分辨率：未知")), qPrintable(info));
     QVERIFY2(info.contains(QStringLiteral("时长：00:06")), qPrintable(info));
 }
 
