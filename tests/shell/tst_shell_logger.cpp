@@ -76,6 +76,8 @@ private slots:
     void secondInitializeChangesNothing();
     void fallsBackToDocuments();
     void writesDebugLinesWhenVerbose();
+    void boundsAChildsFlood();
+    void writesTheFatalLine();
 
 private:
     QString readLog() const;
@@ -84,6 +86,7 @@ private:
 
 QString TestFileLogger::readLog() const
 {
+    FileLogger::flush(); // lines reach the file from the logger's own thread
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -179,6 +182,7 @@ void TestFileLogger::dropsMessagesRaisedInsideTheHandler()
 {
     g_reentries = 0;
     qWarning("ask for a nested message");
+    QVERIFY(FileLogger::flush());
     QCOMPARE(g_reentries.load(), 1);
     const QString log = readLog();
     QVERIFY(log.contains(QLatin1String("ask for a nested message")));
@@ -274,6 +278,42 @@ void TestFileLogger::writesDebugLinesWhenVerbose()
     QVERIFY2(log.contains(QStringLiteral("a line logged during exit\n")), qPrintable(log.right(300)));
 }
 
+void TestFileLogger::boundsAChildsFlood()
+{
+    g_seen.clear();
+    for (int i = 0; i < 5000; ++i)
+        qInfo().noquote() << "[FFmpeg output] flood line" << i;
+    const QString log = readLog();
+    const qsizetype inFile = log.count(QLatin1String("[FFmpeg output] flood line"));
+    QVERIFY2(inFile > 0 && inFile <= 100, qPrintable(QString::number(inFile)));
+    // The standard error gets the same lines.
+    QMutexLocker locker(&g_seenMutex);
+    QCOMPARE(g_seen.size(), inFile);
+}
+
+void TestFileLogger::writesTheFatalLine()
+{
+    QTemporaryDir childHome;
+    QVERIFY(childHome.isValid());
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VISTRELLE_VERBOSE_CHILD_HOME"), childHome.path());
+    env.insert(QStringLiteral("VISTRELLE_FATAL_CHILD"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    const QDir logs(QDir(childHome.path()).filePath(QStringLiteral("data/Vistrelle/Vistrelle/Logs")));
+    const QStringList files = logs.entryList({QStringLiteral("Vistrelle_*.log")}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QFile file(logs.filePath(files.first()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString log = QString::fromUtf8(file.readAll());
+    QVERIFY2(QRegularExpression(QStringLiteral("\\[FATAL\\] \\[T[0-9a-f]+\\] the last words\\n$")).match(log).hasMatch(),
+             qPrintable(log.right(300)));
+}
+
 // Logs from its destructor, which runs among the static destructors at exit.
 struct LogsAtExit
 {
@@ -296,6 +336,11 @@ static int runVerboseChild(int argc, char **argv, const QByteArray &home)
     if (FileLogger::initialize().isEmpty())
         return 1;
     qDebug() << "a verbose debug line";
+    if (qEnvironmentVariableIsSet("VISTRELLE_FATAL_CHILD")) {
+        for (int i = 0; i < 2000; ++i)
+            qInfo() << "a line before the end" << i;
+        qFatal("the last words");
+    }
     return 0;
 }
 
