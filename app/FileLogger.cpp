@@ -239,13 +239,15 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const 
         return;
     t_insideHandler = true;
 
-    const QString text = message.size() > kMessageLimit ? message.left(kMessageLimit) : message;
+    QString text = message;
     QStringList notes;
     bool admitted = true;
     {
         std::lock_guard lock(budgetMutex());
-        admitted = outputBudget().admit(text, logClock().elapsed(), &notes);
+        admitted = outputBudget().admit(&text, logClock().elapsed(), &notes);
     }
+    if (text.size() > kMessageLimit)
+        text.truncate(kMessageLimit);
     LogWriter *writer = g_writer;
     if (writer) {
         for (const QString &note : notes)

@@ -29,9 +29,9 @@ QString LogOutputBudget::note(const QString &tag, const Interval &interval)
         .arg(interval.droppedBytes);
 }
 
-bool LogOutputBudget::admit(const QString &message, qint64 nowMs, QStringList *notes)
+bool LogOutputBudget::admit(QString *message, qint64 nowMs, QStringList *notes)
 {
-    const QString tag = outputTag(message);
+    const QString tag = outputTag(*message);
     if (tag.isEmpty())
         return true;
     if (notes)
@@ -41,18 +41,38 @@ bool LogOutputBudget::admit(const QString &message, qint64 nowMs, QStringList *n
         it = m_intervals.insert(tag, Interval());
         it->startMs = nowMs;
     }
-    const int lines = int(message.count(QLatin1Char('\n'))) + 1;
-    if (it->lines + lines <= m_limits.lines && it->bytes + message.size() <= m_limits.bytes) {
+    const int lines = int(message->count(QLatin1Char('\n'))) + 1;
+    if (it->lines + lines <= m_limits.lines && it->bytes + message->size() <= m_limits.bytes) {
         it->lines += lines;
-        it->bytes += message.size();
+        it->bytes += message->size();
         return true;
     }
-    // Once the budget is spent, nothing more of the interval gets in (no small line slips
-    // in after a big one was left out), so what is kept is the interval's first part.
+    // The message keeps the first lines that fit; once the budget is spent nothing more of
+    // the interval gets in (no small line slips in after a big one was left out).
+    qsizetype keep = 0;
+    int kept = 0;
+    const qsizetype room = m_limits.bytes - it->bytes;
+    while (kept < m_limits.lines - it->lines) {
+        const qsizetype end = message->indexOf(QLatin1Char('\n'), keep);
+        const qsizetype next = end < 0 ? message->size() : end;
+        if (next > room)
+            break;
+        keep = next;
+        ++kept;
+        if (end < 0)
+            break;
+        ++keep; // past the line feed
+    }
+    if (keep > 0 && message->at(keep - 1) == QLatin1Char('\n'))
+        --keep;
     it->lines = m_limits.lines;
-    it->droppedLines += lines;
-    it->droppedBytes += message.size();
-    return false;
+    it->bytes = m_limits.bytes;
+    it->droppedLines += lines - kept;
+    it->droppedBytes += message->size() - keep;
+    if (kept == 0)
+        return false;
+    message->truncate(keep);
+    return true;
 }
 
 QStringList LogOutputBudget::due(qint64 nowMs, bool all)

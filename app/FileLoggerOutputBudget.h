@@ -25,9 +25,10 @@ public:
     // The tag of a child-output message ("FFmpeg output"), empty for any other message.
     static QString outputTag(const QString &message);
 
-    // True when the message goes to the log. `notes` gets the count notes of intervals that
-    // ended before `nowMs` (to be logged before the message).
-    bool admit(const QString &message, qint64 nowMs, QStringList *notes);
+    // True when the message goes to the log, cut to its first lines when only they fit.
+    // `notes` gets the count notes of intervals that ended before `nowMs` (to be logged
+    // before the message).
+    bool admit(QString *message, qint64 nowMs, QStringList *notes);
     // The count notes of every interval over at `nowMs`, or of all that left something out
     // when `all` (at exit).
     QStringList due(qint64 nowMs, bool all = false);
