@@ -1,10 +1,14 @@
-// How long a thread that logs waits per line while another program writes a lot to the same
-// disk (a background writer of 768 MB here, as builds and encoders do), once with each line
-// written and flushed on the logging thread (as the log did before) and once through the
-// installed logger (queued for its writer thread); then how much of a child's flood of
-// output (the "[FFmpeg output]" lines of 25 MB) reaches the log file.
+// How long a thread that logs waits per line, once with each line written and flushed on
+// the logging thread (as the log did before) and once queued for the log's writer thread:
+// - while another writer fills the same disk (768 MB, as builds and encoders do), both
+//   through the installed message handler;
+// - into a file held up as dirty-page throttling holds one (a pipe read 4 KB every 200 ms
+//   stands in for it: its writer waits whenever the pipe is full);
+// then how much of a child's flood of output (the "[FFmpeg output]" lines of 23 MB) reaches
+// the log file.
 // Run from a folder on a real disk (not tmpfs):  build/bench/log/bench_log [folder] 2>/dev/null
 #include "app/FileLogger.h"
+#include "app/FileLoggerWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +24,10 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +63,48 @@ private:
     std::atomic<bool> m_stop{false};
     QThread *m_thread = nullptr;
 };
+
+// A pipe that is read 4 KB every 200 ms until it is closed.
+class HeldUpSink
+{
+public:
+    explicit HeldUpSink(const QString &folder) : m_path(QDir(folder).filePath(QStringLiteral("held-up.fifo")))
+    {
+        ::mkfifo(QFile::encodeName(m_path).constData(), 0600);
+        m_thread = QThread::create([this] {
+            const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY);
+            char buffer[4096];
+            while (fd >= 0 && ::read(fd, buffer, sizeof buffer) > 0)
+                QThread::msleep(200);
+            if (fd >= 0)
+                ::close(fd);
+        });
+        m_thread->start();
+    }
+    ~HeldUpSink()
+    {
+        m_thread->wait();
+        delete m_thread;
+    }
+    QString path() const { return m_path; }
+
+private:
+    QString m_path;
+    QThread *m_thread = nullptr;
+};
+
+QtMessageHandler g_logHandler = nullptr;
+QFile *g_direct = nullptr;
+
+// The log's handler before it had a writer thread: the line written and flushed under a mutex.
+void writeOnCaller(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static QMutex mutex;
+    const QByteArray line = FileLogger::formatLine(type, context, message).toUtf8();
+    QMutexLocker locker(&mutex);
+    g_direct->write(line);
+    g_direct->flush();
+}
 
 // Logs kLines lines at kLinesPerSecond with `log` and prints the waits per line.
 void measure(const char *name, const std::function<void(const QString &)> &log)
@@ -93,27 +143,44 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
 
+    const auto logLine = [](const QString &text) { qInfo().noquote() << text; };
+    const QString path = FileLogger::initialize();
+    QFile direct(dir.filePath(QStringLiteral("direct.log")));
+    if (path.isEmpty() || !direct.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return 1;
+    g_direct = &direct;
+    g_logHandler = qInstallMessageHandler(writeOnCaller);
     {
-        QFile file(dir.filePath(QStringLiteral("direct.log")));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-            return 1;
-        QMutex mutex;
         DiskPressure pressure(dir.path(), 768);
-        measure("written on the caller", [&](const QString &text) {
-            const QByteArray line = FileLogger::formatLine(QtInfoMsg, QMessageLogContext(), text).toUtf8();
-            QMutexLocker locker(&mutex);
-            file.write(line);
+        measure("disk pressure, on the caller", logLine);
+    }
+    qInstallMessageHandler(g_logHandler);
+    {
+        DiskPressure pressure(dir.path(), 768);
+        measure("disk pressure, queued", logLine);
+        FileLogger::flush(30000);
+    }
+
+    {
+        HeldUpSink sink(dir.path());
+        QFile file(sink.path());
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        measure("held-up file, on the caller", [&](const QString &text) {
+            file.write(FileLogger::formatLine(QtInfoMsg, QMessageLogContext(), text).toUtf8());
             file.flush();
         });
     }
-
-    const QString path = FileLogger::initialize();
-    if (path.isEmpty())
-        return 1;
     {
-        DiskPressure pressure(dir.path(), 768);
-        measure("queued for the writer", [](const QString &text) { qInfo().noquote() << text; });
-        FileLogger::flush(30000);
+        HeldUpSink sink(dir.path());
+        LogWriter writer(sink.path());
+        if (!writer.open())
+            return 1;
+        measure("held-up file, queued", [&](const QString &text) {
+            writer.post(FileLogger::formatLine(QtInfoMsg, QMessageLogContext(), text).toUtf8());
+        });
+        std::printf("%-28s dropped=%lld lines\n", "held-up file, queued", writer.droppedLines());
+        writer.stop(-1);
     }
 
     const qint64 before = QFileInfo(path).size();
