@@ -8,10 +8,10 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QElapsedTimer>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>

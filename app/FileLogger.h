@@ -26,7 +26,7 @@ public:
     // Waits until the lines logged so far are written; false on timeout.
     static bool flush(int timeoutMs = 3000);
     // Writes the queued lines and ends the writer thread; messages after it are written on
-    // the thread that logs them. Called by main() after the event loop and at exit.
+    // the thread that logs them. Runs at the process's exit (initialize() registers it).
     static void shutdown();
 
     // The log folder (created on each call): <local data>/Logs, or

@@ -80,9 +80,9 @@ int main(int argc, char *argv[])
                         QObject::tr("Another Vistrelle process is running. Finish its recording and quit it before "
                                     "opening Vistrelle again."),
                         QMessageBox::Ok);
-        // The running instance may have a box of its own open, and the window manager puts a
-        // new window that does not take the focus from it under the focused one: this box
-        // keeps above the normal windows and asks to come up once shown.
+        // The running instance's own message may be open over one of its toolbars, in the
+        // window manager's layer above ordinary windows: an ordinary box would open under
+        // it. This one keeps to that layer too and asks to come up once shown.
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         QTimer::singleShot(0, &box, [&box] {
             box.raise();
