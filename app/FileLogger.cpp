@@ -1,15 +1,17 @@
 #include "app/FileLogger.h"
 
+#include "app/FileLoggerOutputBudget.h"
+#include "app/FileLoggerWriter.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,20 +19,31 @@
 #include <QThread>
 #include <QUrl>
 
+#include <cstdlib>
+#include <mutex>
+
 namespace {
 
-// The file and its mutex live until the process is gone: threads and static destructors
+// The writer and the budget live until the process is gone: threads and static destructors
 // may still log while the process exits, after ordinary statics have been destroyed.
-QFile &logFile()
+LogWriter *g_writer = nullptr;
+
+std::mutex &budgetMutex()
 {
-    static QFile *const file = new QFile;
-    return *file;
+    static std::mutex *const mutex = new std::mutex;
+    return *mutex;
 }
 
-QMutex &writeMutex()
+LogOutputBudget &outputBudget()
 {
-    static QMutex *const mutex = new QMutex;
-    return *mutex;
+    static LogOutputBudget *const budget = new LogOutputBudget;
+    return *budget;
+}
+
+QElapsedTimer &logClock()
+{
+    static QElapsedTimer *const timer = new QElapsedTimer;
+    return *timer;
 }
 
 // Written once by initialize() before the handler is installed, read-only afterwards.
@@ -41,6 +54,40 @@ QtMessageHandler g_previousHandler = nullptr;
 // handler (for example by the file class during the write) is dropped.
 thread_local bool t_insideHandler = false;
 
+// A message longer than this keeps its start (a child's output is cut long before).
+const qsizetype kMessageLimit = 64 * 1024;
+// How long the last lines may take to reach the file at exit and before a fatal end.
+const int kFinalFlushMs = 3000;
+
+QByteArray noteLine(const QString &text)
+{
+    return FileLogger::formatLine(QtInfoMsg, QMessageLogContext(), text).toUtf8();
+}
+
+void echoToPreviousHandler(QtMsgType type, const QString &message)
+{
+    if (g_previousHandler)
+        g_previousHandler(type, QMessageLogContext(nullptr, 0, nullptr, "default"), message);
+}
+
+QList<QByteArray> dueNotes(bool final)
+{
+    QStringList notes;
+    {
+        std::lock_guard lock(budgetMutex());
+        notes = outputBudget().due(logClock().elapsed(), final);
+    }
+    QList<QByteArray> lines;
+    for (const QString &note : notes)
+        lines << noteLine(note);
+    return lines;
+}
+
+void stopWriterAtExit()
+{
+    FileLogger::shutdown();
+}
+
 const int kEarlierLogsKept = 4;
 
 void removeOldLogs(const QString &directory)
@@ -50,6 +97,12 @@ void removeOldLogs(const QString &directory)
                                                  QDir::Files | QDir::Hidden, QDir::Time);
     for (int i = kEarlierLogsKept; i < logs.size(); ++i)
         QFile::remove(logs.at(i).absoluteFilePath());
+    // A run's previous part goes with its log.
+    const QStringList parts = dir.entryList({QStringLiteral("Vistrelle_*.log.1")}, QDir::Files | QDir::Hidden);
+    for (const QString &part : parts) {
+        if (!dir.exists(part.chopped(2)))
+            dir.remove(part);
+    }
 }
 
 void writeHeader(const QString &path)
@@ -134,9 +187,8 @@ bool FileLogger::openLogDirectory()
 
 QString FileLogger::initialize()
 {
-    QFile &file = logFile();
-    if (file.isOpen())
-        return file.fileName();
+    if (g_writer)
+        return g_writer->path();
 
     g_verbose = QSettings().value(QStringLiteral("diagnostics/verboseLogging"), false).toBool();
 
@@ -147,35 +199,67 @@ QString FileLogger::initialize()
                              .arg(QDateTime::currentDateTime().toString(
                                       QStringLiteral("yyyyMMdd_HHmmss_zzz")))
                              .arg(QCoreApplication::applicationPid());
-    file.setFileName(QDir(directory).filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    auto *writer = new LogWriter(QFileInfo(QDir(directory).filePath(name)).absoluteFilePath());
+    if (!writer->open()) {
+        delete writer;
         return QString();
-
+    }
+    logClock().start();
+    writer->setNoteFormat(noteLine);
+    writer->setIdleNotes(dueNotes);
     g_previousHandler = qInstallMessageHandler(logMessageHandler);
-    const QString path = QFileInfo(file).absoluteFilePath();
-    writeHeader(path);
-    return path;
+    writer->setEcho(echoToPreviousHandler);
+    g_writer = writer;
+    // After the static destructors registered later and before those registered earlier:
+    // lines logged after this go to the file at once from the thread that logs them.
+    std::atexit(stopWriterAtExit);
+    writeHeader(writer->path());
+    return writer->path();
+}
+
+bool FileLogger::flush(int timeoutMs)
+{
+    return !g_writer || g_writer->flush(timeoutMs);
+}
+
+void FileLogger::shutdown()
+{
+    if (!g_writer)
+        return;
+    for (const QByteArray &line : dueNotes(true))
+        g_writer->post(line);
+    g_writer->stop(kFinalFlushMs);
 }
 
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtDebugMsg && !g_verbose)
         return;
-    if (t_insideHandler)
+    if (t_insideHandler || LogWriter::onWriterThread())
         return;
     t_insideHandler = true;
 
-    const QByteArray line = FileLogger::formatLine(type, context, message).toUtf8();
+    QString text = message;
+    QStringList notes;
+    bool admitted = true;
     {
-        QMutexLocker locker(&writeMutex());
-        QFile &file = logFile();
-        if (file.isOpen()) {
-            file.write(line);
-            file.flush();
-        }
+        std::lock_guard lock(budgetMutex());
+        admitted = outputBudget().admit(&text, logClock().elapsed(), &notes);
     }
-    if (g_previousHandler)
+    if (text.size() > kMessageLimit)
+        text.truncate(kMessageLimit);
+    LogWriter *writer = g_writer;
+    if (writer) {
+        for (const QString &note : notes)
+            writer->post(noteLine(note), QtInfoMsg, note);
+        if (admitted)
+            writer->post(FileLogger::formatLine(type, context, text).toUtf8(), type, text);
+        // Qt ends the process when the handler returns.
+        if (type == QtFatalMsg)
+            writer->flush(kFinalFlushMs);
+    } else if (g_previousHandler) {
         g_previousHandler(type, context, message);
+    }
 
     t_insideHandler = false;
 }

@@ -80,6 +80,14 @@ int main(int argc, char *argv[])
                         QObject::tr("Another Vistrelle process is running. Finish its recording and quit it before "
                                     "opening Vistrelle again."),
                         QMessageBox::Ok);
+        // The running instance's own message may be open over one of its toolbars, in the
+        // window manager's layer above ordinary windows: an ordinary box would open under
+        // it. This one keeps to that layer too and asks to come up once shown.
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        QTimer::singleShot(0, &box, [&box] {
+            box.raise();
+            box.activateWindow();
+        });
         box.exec();
         return 0;
     }
@@ -122,6 +130,8 @@ int main(int argc, char *argv[])
         });
     }
     const int result = app.exec();
+    // The last lines reach the file before the window and the lock go.
+    FileLogger::flush();
     SingleInstanceLock::setCurrent(nullptr);
     return result;
 }

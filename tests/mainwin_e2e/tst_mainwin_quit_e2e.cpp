@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,6 +28,30 @@ QStringList windowsNamed(const QString &name)
     search.start(QStringLiteral("xdotool"),
                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
                   QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')});
+    search.waitForFinished(5000);
+    return QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The test desktop's client windows from the bottom of the stack to its top.
+QList<quint64> stackingOrder()
+{
+    QProcess query;
+    query.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    query.waitForFinished(5000);
+    const QString text = QString::fromUtf8(query.readAllStandardOutput());
+    QList<quint64> ids;
+    const QRegularExpression id(QStringLiteral("0x[0-9a-f]+"));
+    for (auto it = id.globalMatch(text.mid(text.indexOf(QLatin1Char('#')))); it.hasNext();)
+        ids << it.next().captured().toULongLong(nullptr, 16);
+    return ids;
+}
+
+// The visible windows of a process.
+QStringList windowsOf(qint64 pid)
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                             QStringLiteral("--pid"), QString::number(pid)});
     search.waitForFinished(5000);
     return QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
@@ -60,15 +86,17 @@ class TestMainWindowQuitE2E : public QObject
 private slots:
     void initTestCase();
     void singleInstance();
+    void alreadyRunningBoxAboveTheRunningOnesBox();
     void tempFolderWithoutLock();
     void terminationSavesTheRecording_data();
     void terminationSavesTheRecording();
     void secondSignalLeavesAtOnce();
     void terminationAfterPlayback();
+    void floodingEncoderKeepsTheLogSmall();
     void cleanupTestCase();
 
 private:
-    QProcess *startProgram(const QString &tmp);
+    QProcess *startProgram(const QString &tmp, const QProcessEnvironment &extra = {});
     // From the home page to a running recording with the given card, by real X events.
     bool startRecording(QProcess *program, const QPoint &card);
     QStringList logs() const;
@@ -95,7 +123,7 @@ void TestMainWindowQuitE2E::initTestCase()
                  + "\ndiskWarning=false\n[effects]\nmouseEnabled=false\n");
 }
 
-QProcess *TestMainWindowQuitE2E::startProgram(const QString &tmp)
+QProcess *TestMainWindowQuitE2E::startProgram(const QString &tmp, const QProcessEnvironment &extra)
 {
     auto *program = new QProcess(this);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -104,6 +132,7 @@ QProcess *TestMainWindowQuitE2E::startProgram(const QString &tmp)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("TMPDIR"), tmp);
+    env.insert(extra);
     program->setProcessEnvironment(env);
     program->setProcessChannelMode(QProcess::SeparateChannels);
     program->start(QStringLiteral(VISTRELLE_BINARY_DIR "/vistrelle"), {});
@@ -172,6 +201,65 @@ void TestMainWindowQuitE2E::singleInstance()
     ::kill(pid_t(third->processId()), SIGTERM);
     QVERIFY(third->waitForFinished(10000));
     QCOMPARE(third->exitCode(), 0);
+}
+
+// The running instance's message about a refused start stays above its preparation toolbar;
+// a second start meanwhile shows its box above that message, not under it.
+void TestMainWindowQuitE2E::alreadyRunningBoxAboveTheRunningOnesBox()
+{
+    cleanupTestCase();
+    const QString configPath = QDir(m_home.path()).filePath(QStringLiteral("config/Vistrelle/Vistrelle.conf"));
+    {
+        QSettings config(configPath, QSettings::IniFormat);
+        config.setValue(QStringLiteral("save/diskWarning"), true);
+        config.setValue(QStringLiteral("save/diskThresholdGB"), 1000000);
+    }
+    auto restore = qScopeGuard([&] {
+        QSettings config(configPath, QSettings::IniFormat);
+        config.setValue(QStringLiteral("save/diskWarning"), false);
+        config.remove(QStringLiteral("save/diskThresholdGB"));
+    });
+    QProcess *first = startProgram(m_tmp.path());
+    QVERIFY(first->waitForStarted(5000));
+    QStringList main;
+    QTRY_VERIFY_WITH_TIMEOUT(!(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(), 10000);
+    QTest::qWait(800); // placed and painted
+    QVERIFY(click(windowGeometry(main.first()).topLeft() + QPoint(357, 180))); // Full Screen
+    QTRY_VERIFY_WITH_TIMEOUT(!windowsNamed(QStringLiteral("Vistrelle preparation toolbar")).isEmpty(), 10000);
+    QTest::qWait(500);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r"))); // refused: too little free space
+    // The message, in English or in the source language.
+    const auto messageWindow = [&] {
+        const QStringList mine = windowsOf(first->processId());
+        for (const QString &name : {QStringLiteral("Recording"), QStringLiteral("录制提示")})
+            for (const QString &id : windowsNamed(name))
+                if (mine.contains(id))
+                    return id;
+        return QString();
+    };
+    QString message;
+    QTRY_VERIFY_WITH_TIMEOUT(!(message = messageWindow()).isEmpty(), 20000);
+    QTest::qWait(500); // placed, with the focus
+
+    QProcess *second = startProgram(m_tmp.path());
+    QVERIFY(second->waitForStarted(5000));
+    QStringList box;
+    QTRY_VERIFY_WITH_TIMEOUT(!(box = windowsNamed(QStringLiteral("Vistrelle is already running"))).isEmpty(),
+                             10000);
+    const auto above = [&] {
+        const QList<quint64> order = stackingOrder();
+        return order.indexOf(box.first().toULongLong()) > order.indexOf(message.toULongLong())
+               && order.contains(message.toULongLong());
+    };
+    const bool isAbove = QTest::qWaitFor(above, 5000);
+    screenshot(QStringLiteral("quit-already-running-over-a-question"));
+    QVERIFY2(isAbove, "the box opened under the running instance's message");
+    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), box.first()}));
+    QVERIFY(key(QStringLiteral("Return")));
+    QTRY_VERIFY_WITH_TIMEOUT(second->state() == QProcess::NotRunning, 10000);
+    QCOMPARE(second->exitCode(), 0);
+    ::kill(pid_t(first->processId()), SIGKILL);
+    QVERIFY(first->waitForFinished(5000));
 }
 
 void TestMainWindowQuitE2E::tempFolderWithoutLock()
@@ -323,6 +411,58 @@ void TestMainWindowQuitE2E::terminationAfterPlayback()
         QVERIFY2(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0,
                  qPrintable(QStringLiteral("round %1: %2").arg(round).arg(errors)));
     }
+}
+
+// An encoder that floods its output while it records (the real ffmpeg, with a stream of
+// warnings on its standard error): the log keeps the first lines and counts the rest, and
+// the recording is saved.
+void TestMainWindowQuitE2E::floodingEncoderKeepsTheLogSmall()
+{
+    cleanupTestCase();
+    for (const QString &path : logs())
+        QFile::remove(path);
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    const QStringList before = QDir(movies).entryList(QDir::Files);
+    QProcessEnvironment flood;
+    flood.insert(QStringLiteral("PATH"), QStringLiteral(VISTRELLE_SOURCE_DIR "/tests/road/fake-ffmpeg:")
+                                             + qEnvironmentVariable("PATH"));
+    flood.insert(QStringLiteral("FAKE_FFMPEG_MODE"), QStringLiteral("flood"));
+    const QString flooded = QDir(m_tmp.path()).filePath(QStringLiteral("flooded-bytes"));
+    flood.insert(QStringLiteral("FAKE_FFMPEG_FLOODED"), flooded);
+    QProcess *program = startProgram(m_tmp.path(), flood);
+    QVERIFY(startRecording(program, QPoint(357, 180)));
+    // Far more than a log file may hold has been printed.
+    const auto printed = [&] {
+        QFile file(flooded);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(printed() > 24 * 1024 * 1024, 60000);
+    ::kill(pid_t(program->processId()), SIGTERM);
+    QVERIFY(program->waitForFinished(35000));
+    QCOMPARE(program->exitCode(), 0);
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+
+    QStringList added = QDir(movies).entryList(QDir::Files);
+    for (const QString &name : before)
+        added.removeAll(name);
+    QCOMPARE(added.size(), 1);
+    const MediaInfo info = MediaProbe::probe(QDir(movies).filePath(added.first()));
+    QVERIFY2(info.ok && info.hasVideo(), qPrintable(info.error));
+
+    const QDir folder(QDir(m_home.path()).filePath(QStringLiteral("data/Vistrelle/Vistrelle/Logs")));
+    qint64 logBytes = 0;
+    QString log;
+    for (const QFileInfo &file : folder.entryInfoList(QDir::Files)) {
+        logBytes += file.size();
+        QFile content(file.absoluteFilePath());
+        if (content.open(QIODevice::ReadOnly))
+            log += QString::fromUtf8(content.readAll());
+    }
+    QVERIFY2(logBytes < 1024 * 1024, qPrintable(QString::number(logBytes)));
+    QVERIFY2(log.contains(QLatin1String("a warning the encoder repeats")), qPrintable(log.right(3000)));
+    QVERIFY2(QRegularExpression(QStringLiteral("\\[FFmpeg output\\] \\d+ more lines \\(\\d+ bytes\\) left out")).match(log).hasMatch(),
+             qPrintable(log.right(1500)));
+    QVERIFY(errors.size() < 1024 * 1024);
 }
 
 void TestMainWindowQuitE2E::cleanupTestCase()

@@ -76,14 +76,18 @@ private slots:
     void secondInitializeChangesNothing();
     void fallsBackToDocuments();
     void writesDebugLinesWhenVerbose();
+    void boundsAChildsFlood();
+    void writesTheFatalLine();
 
 private:
     QString readLog() const;
+    static QString childLog(const QString &fatal, QProcess::ExitStatus expected);
     QString m_path;
 };
 
 QString TestFileLogger::readLog() const
 {
+    FileLogger::flush(); // lines reach the file from the logger's own thread
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -179,6 +183,7 @@ void TestFileLogger::dropsMessagesRaisedInsideTheHandler()
 {
     g_reentries = 0;
     qWarning("ask for a nested message");
+    QVERIFY(FileLogger::flush());
     QCOMPARE(g_reentries.load(), 1);
     const QString log = readLog();
     QVERIFY(log.contains(QLatin1String("ask for a nested message")));
@@ -249,29 +254,56 @@ void TestFileLogger::fallsBackToDocuments()
     QVERIFY(QFileInfo(fallback).isDir());
 }
 
-void TestFileLogger::writesDebugLinesWhenVerbose()
+// Runs this program again as the child below (runVerboseChild), in a home of its own, and
+// returns the one log it wrote; empty when it did not end as `expected`.
+QString TestFileLogger::childLog(const QString &fatal, QProcess::ExitStatus expected)
 {
-    // The verbose flag is read once per process: a second run of this program does it.
     QTemporaryDir childHome;
-    QVERIFY(childHome.isValid());
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("VISTRELLE_VERBOSE_CHILD_HOME"), childHome.path());
+    if (!fatal.isEmpty())
+        env.insert(QStringLiteral("VISTRELLE_FATAL_CHILD"), fatal);
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitCode(), 0);
+    if (!childHome.isValid() || !child.waitForFinished(30000) || child.exitStatus() != expected
+        || (expected == QProcess::NormalExit && child.exitCode() != 0))
+        return QString();
 
     const QDir logs(QDir(childHome.path()).filePath(QStringLiteral("data/Vistrelle/Vistrelle/Logs")));
     const QStringList files = logs.entryList({QStringLiteral("Vistrelle_*.log")}, QDir::Files);
-    QCOMPARE(files.size(), 1);
-    QFile file(logs.filePath(files.first()));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString log = QString::fromUtf8(file.readAll());
+    QFile file(files.size() == 1 ? logs.filePath(files.first()) : QString());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TestFileLogger::writesDebugLinesWhenVerbose()
+{
+    // The verbose flag is read once per process: a second run of this program does it.
+    const QString log = childLog(QString(), QProcess::NormalExit);
     QVERIFY(QRegularExpression(QStringLiteral("\\[DEBUG\\] \\[T[0-9a-f]+\\] a verbose debug line\\n"))
                 .match(log)
                 .hasMatch());
     QVERIFY2(log.contains(QStringLiteral("a line logged during exit\n")), qPrintable(log.right(300)));
+}
+
+void TestFileLogger::boundsAChildsFlood()
+{
+    g_seen.clear();
+    for (int i = 0; i < 5000; ++i)
+        qInfo().noquote() << "[FFmpeg output] flood line" << i;
+    const QString log = readLog();
+    const qsizetype inFile = log.count(QLatin1String("[FFmpeg output] flood line"));
+    QVERIFY2(inFile > 0 && inFile <= 100, qPrintable(QString::number(inFile)));
+    // The standard error gets the same lines.
+    QMutexLocker locker(&g_seenMutex);
+    QCOMPARE(g_seen.size(), inFile);
+}
+
+void TestFileLogger::writesTheFatalLine()
+{
+    const QString log = childLog(QStringLiteral("the last words"), QProcess::CrashExit);
+    QVERIFY2(QRegularExpression(QStringLiteral("\\[FATAL\\] \\[T[0-9a-f]+\\] the last words\\n$")).match(log).hasMatch(),
+             qPrintable(log.right(300)));
 }
 
 // Logs from its destructor, which runs among the static destructors at exit.
@@ -296,6 +328,12 @@ static int runVerboseChild(int argc, char **argv, const QByteArray &home)
     if (FileLogger::initialize().isEmpty())
         return 1;
     qDebug() << "a verbose debug line";
+    const QByteArray fatal = qgetenv("VISTRELLE_FATAL_CHILD");
+    if (!fatal.isEmpty()) {
+        for (int i = 0; i < 2000; ++i)
+            qInfo() << "a line before the end" << i;
+        qFatal("%s", fatal.constData());
+    }
     return 0;
 }
 
