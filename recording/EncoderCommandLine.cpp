@@ -23,6 +23,12 @@ int roundHalfAway(double v)
     return static_cast<int>(std::round(v));
 }
 
+// Frames the video encoder's first decoding time lies before its first picture (x264's
+// B-frame pyramid); the sound's rate, and the AAC encoder's priming before its first sample.
+constexpr int kSoundLeadFrames = 2;
+constexpr int kSoundRate = 48000;
+constexpr int kAacPrimingSamples = 1024;
+
 int even(int v)
 {
     return v & ~1;
@@ -263,11 +269,26 @@ QStringList EncoderCommandLine::build(const Inputs &in)
         chains << QStringLiteral("[%1:a]%2[amic]").arg(micInput).arg(chain);
         audioLabels << QStringLiteral("[amic]");
     }
+    QString mixed;
     if (audioLabels.size() == 2) {
-        chains << QStringLiteral("%1amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]")
-                      .arg(audioLabels.join(QString()));
+        mixed = QStringLiteral("%1amix=inputs=2:duration=longest:dropout_transition=0:normalize=0")
+                    .arg(audioLabels.join(QString()));
     } else if (audioLabels.size() == 1) {
-        chains << QStringLiteral("%1anull[aout]").arg(audioLabels.first());
+        mixed = QStringLiteral("%1anull").arg(audioLabels.first());
+    }
+    if (!mixed.isEmpty()) {
+        // The muxer moves every stream by the video encoder's delay (the B-frames' two frames
+        // at 30 fps: 67 ms), the sound's first packet (the AAC encoder's 1024 samples of
+        // priming) only by less: MP4 segments start that packet at 0 and the next one 45 ms
+        // later. With silence before its first sample, at times before the first picture, the
+        // sound's first packet lies as early as the first picture's decoding: the packets
+        // follow each other from 0 and every sample keeps its time.
+        if (hasVideo) {
+            const int lead = kSoundLeadFrames * kSoundRate / std::max(1, in.fps) - kAacPrimingSamples;
+            if (lead > 0)
+                mixed += QStringLiteral(",adelay=delays=%1S:all=1,asetpts=PTS-%1/SR/TB").arg(lead);
+        }
+        chains << mixed + QStringLiteral("[aout]");
     }
     if (!chains.isEmpty())
         args << QStringLiteral("-filter_complex") << chains.join(QLatin1Char(';'));

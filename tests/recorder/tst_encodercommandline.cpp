@@ -27,6 +27,10 @@ QList<EncoderCommandLine::Screen> twoScreens()
 
 // A display through a frame capture, already cut to 1920x1080, with system audio
 // and the microphone, encoded by VideoToolbox into fragmented MP4.
+// Silence that a video's sound opens with at 30 fps, so that its packets follow each other
+// from the first (the video encoder's first decoding time lies two frames before its picture).
+const QString kLead = QStringLiteral(",adelay=delays=2176S:all=1,asetpts=PTS-2176/SR/TB");
+
 // The colour description every video gets, between its sound and its container flags.
 const QString kColour = QStringLiteral("-colorspace|smpte170m|-color_primaries|bt709|-color_trc|iec61966-2-1|-color_range|tv");
 
@@ -92,7 +96,8 @@ private slots:
                 expected << kPipe << QStringLiteral("-filter_complex")
                          << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
                                            "[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];"
-                                           "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
+                                           "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0")
+                                + kLead + QStringLiteral("[aout]");
                 expected << split(QStringLiteral("-map|0:v:0|-map|[aout]|-c:v|h264_videotoolbox|-pix_fmt|nv12|-b:v|4000k"
                                                  "|-g|60|-r|30|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
                 if (buffer)
@@ -215,7 +220,7 @@ private slots:
         QTest::addColumn<bool>("mono");
         QTest::addColumn<int>("delay");
         QTest::addColumn<QString>("graph");
-        const QString mix = QStringLiteral(";[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
+        const QString mix = QStringLiteral(";[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0") + kLead + QStringLiteral("[aout]");
         QTest::newRow("silent and doubled")
             << 0 << 200 << false << false << 0
             << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=0.00[asys];"
@@ -283,7 +288,7 @@ private slots:
         in.outputPath = QStringLiteral("/tmp/w.mp4");
         const QStringList args = EncoderCommandLine::build(in);
         QVERIFY(containsRun(args, split(QStringLiteral("-f|nut|-i|pipe:0"))));
-        QCOMPARE(filterGraph(args), QStringLiteral("[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];[amic]anull[aout]"));
+        QCOMPARE(filterGraph(args), QStringLiteral("[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];[amic]anull") + kLead + QStringLiteral("[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-c:a|aac|-b:a|192k|-shortest|") + kColour
                                                   + QStringLiteral("|-movflags|+faststart|/tmp/w.mp4"))));
         QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
@@ -514,7 +519,7 @@ private slots:
         QCOMPARE(graph, QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext];"
                                        "[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
                                        "[1:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[amic];"
-                                       "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]"));
+                                       "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0") + kLead + QStringLiteral("[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-map|[vnext]|-map|[aout]"))));
 
         // Sound alone goes to the next encoder at once: nothing to leave out. A picture without
