@@ -103,7 +103,7 @@ private slots:
                 if (buffer)
                     expected << QStringLiteral("-shortest_buf_duration") << QStringLiteral("1");
                 expected << split(kColour);
-                expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-frag_duration|250000|-flush_packets|1"));
+                expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-frag_duration|100000|-flush_packets|1"));
                 expected << kSegment;
                 QTest::addRow("piped, mic and system audio, %s, buffer %d", formName, int(buffer))
                     << fullExample(form, buffer) << expected;
@@ -146,7 +146,7 @@ private slots:
                 expected << split(QStringLiteral("-f|x11grab|-framerate|25|-draw_mouse|1|-video_size|2560x1440|-i|:0+1920,0"));
             expected << split(QStringLiteral("-filter_complex|[0:v]crop=1280:720:200:80[vcrop]|-map|[vcrop]|-c:v|libx264"
                                              "|-preset|veryfast|-pix_fmt|yuv420p|-b:v|4000k|-profile:v|high"
-                                             "|-x264-params|sync-lookahead=0"
+                                             "|-x264-params|sync-lookahead=0:rc-lookahead=3"
                                              "|-g|50|-r|25|-fps_mode|vfr|-an|")
                                      + kColour + QStringLiteral("|/tmp/out.mkv"));
             QTest::addRow("encoder-captured screen with crop, %s", formName) << screen << expected;
@@ -414,10 +414,10 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::newRow("libx264") << "libx264" << false
                                  << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high"
-                                          "|-x264-params|sync-lookahead=0");
+                                          "|-x264-params|sync-lookahead=0:rc-lookahead=3");
         QTest::newRow("libx264 forced fast") << "libx264" << true
                                              << split("-preset|ultrafast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high"
-                                                      "|-x264-params|sync-lookahead=0");
+                                                      "|-x264-params|sync-lookahead=0:rc-lookahead=3");
         QTest::newRow("libx265 has no profile") << "libx265" << false << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k");
         QTest::newRow("nvenc") << "h264_nvenc" << false << split("-preset|p4|-pix_fmt|yuv420p|-b:v|6000k");
         QTest::newRow("qsv") << "h264_qsv" << false << split("-preset|veryfast|-pix_fmt|nv12|-b:v|6000k");
@@ -479,7 +479,7 @@ private slots:
         in.currentSegmentPath = QStringLiteral("/tmp/seg.mkv");
         QStringList args = EncoderCommandLine::build(in);
         QVERIFY(!args.contains(QStringLiteral("-movflags")));
-        QVERIFY(containsRun(args, split(QStringLiteral("-cluster_time_limit|250|-flush_packets|1|/tmp/seg.mkv"))));
+        QVERIFY(containsRun(args, split(QStringLiteral("-cluster_time_limit|100|-flush_packets|1|/tmp/seg.mkv"))));
 
         in.videoContainer = QStringLiteral("mp4");
         in.currentSegmentPath.clear();
@@ -496,7 +496,7 @@ private slots:
         in.encoderThreads = 4;
         in.encoder = QStringLiteral("libx264");
         QVERIFY(containsRun(EncoderCommandLine::build(in),
-                            split(QStringLiteral("-profile:v|high|-x264-params|sync-lookahead=0|-threads|4|-g"))));
+                            split(QStringLiteral("-profile:v|high|-x264-params|sync-lookahead=0:rc-lookahead=3|-threads|4|-g"))));
         in.encoder = QStringLiteral("h264_videotoolbox");
         QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
         in.encoder = QStringLiteral("libx264");
