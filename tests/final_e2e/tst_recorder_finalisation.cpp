@@ -1,11 +1,11 @@
 // Whole recordings with the real ffmpeg on the private test desktop, ending in one file:
 // splits by size on two cores without lost time, a microphone switched on mid-recording, pause and resume, a failing merge,
-// the watermark pass, and a program killed in the middle of a recording.
+// a disk too full to join on, sound packets without a hole, the watermark pass, and a program or
+// its encoder killed in the middle of a recording.
 #include "../support/OwnProcesses.h"
 #include "../support/TestMedia.h"
 #include "../support/RoadTestSupport.h"
 #include "ClockStrip.h"
-#include "recording/SegmentChain.h"
 #include "../support/NoisyPicture.h"
 
 #include <QApplication>
@@ -18,15 +18,6 @@
 #include <sched.h>
 #include <unistd.h>
 #include <signal.h>
-
-// A split on demand, as Auto Split and the live switches make one.
-class SplittingRecorder : public Recorder
-{
-public:
-    using Recorder::requestRestart;
-    // The next segment has taken over; the one before writes out what it holds.
-    bool splitTookEffect() const { return chain->isDraining(); }
-};
 
 class TestRecorderFinalisation : public QObject
 {
@@ -330,36 +321,6 @@ private slots:
             QVERIFY2(std::abs(f.value(0).toDouble() - end) < 0.002,
                      qPrintable(QStringLiteral("packet %1 at %2 s, the one before ends at %3 s").arg(i).arg(f.value(0).constData()).arg(end)));
             end = f.value(0).toDouble() + f.value(1).toDouble();
-        }
-    }
-
-    void stopJustAfterASplitLeavesNoFolder()
-    {
-        // A stop that comes while a split's next segment starts (given up before it takes
-        // over, or taken over with little or nothing recorded yet) ends with the file alone.
-        for (int afterMs : {-1, 0, 50, 100, 150}) {
-            SplittingRecorder recorder;
-            recorder.setMouseEffectsEnabled(false);
-            recorder.excludedWindowId = m_toolbar->winId();
-            recorder.setSystemAudioEnabled(true); // its pipes are in the parts folder too
-            const QString output = QDir(m_dir->path()).filePath(QStringLiteral("split %1.mp4").arg(afterMs));
-            const QString parts = Recorder::partsFolderFor(output);
-            recorder.setOutputPath(output);
-            road::Spies spies(&recorder);
-            recorder.start();
-            QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
-            QTest::qWait(1000);
-            recorder.requestRestart();
-            if (afterMs >= 0) {
-                QVERIFY(QTest::qWaitFor([&recorder] { return recorder.splitTookEffect(); }, 10000));
-                QTest::qWait(afterMs);
-            }
-            recorder.stop();
-            QCOMPARE(waitStopped(spies), output);
-            QVERIFY2(!QFileInfo::exists(parts),
-                     qPrintable(QStringLiteral("left after a stop %1 ms into the split: %2")
-                                    .arg(afterMs)
-                                    .arg(QDir(parts).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' '))));
         }
     }
 
