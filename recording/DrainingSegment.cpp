@@ -1,5 +1,6 @@
 #include "recording/DrainingSegment.h"
 
+#include "recording/FragmentedMp4.h"
 #include "recording/MediaProbe.h"
 
 #include <QFileInfo>
@@ -107,7 +108,7 @@ void DrainingSegment::onFinished(int exitCode, QProcess::ExitStatus status)
     if (m_pipe)
         m_pipe->abort();
     const QFileInfo file(m_path);
-    bool keep = file.exists() && file.size() > 0;
+    bool keep = file.exists() && file.size() > 0 && !FragmentedMp4::isHeaderOnly(m_path);
     if (keep && (status != QProcess::NormalExit || exitCode != 0)) {
         qWarning().noquote() << "[Recorder] the encoder of" << m_path << "ended with" << exitCode << "after its split:"
                              << output().right(600).trimmed();

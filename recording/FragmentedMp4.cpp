@@ -66,3 +66,14 @@ bool FragmentedMp4::cutToWholePart(const QString &path, WholePart *whole)
         return true;
     return file.resize(found.bytes);
 }
+
+bool FragmentedMp4::isHeaderOnly(const QString &path)
+{
+    // A header with the stream descriptions is a few kilobytes; a fragment of media adds more.
+    constexpr qint64 kLargestHeader = 256 << 10;
+    QFile file(path);
+    if (file.size() <= 0 || file.size() > kLargestHeader || !file.open(QIODevice::ReadOnly))
+        return false;
+    const WholePart whole = wholePart(file);
+    return whole.isMp4 && whole.fragmented && whole.fragments == 0;
+}

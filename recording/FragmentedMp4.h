@@ -25,4 +25,8 @@ public:
     // files (a plain MP4 whose writer never came back to its header is a recovery tool's work)
     // are left as they are.
     static bool cutToWholePart(const QString &path, WholePart *whole = nullptr);
+    // A fragmented MP4 file that holds its header and no whole fragment: an encoder that ended
+    // before it wrote any media (a full disk, a stop at its first moments). Only small files
+    // are read, so that asking costs the GUI thread nothing.
+    static bool isHeaderOnly(const QString &path);
 };

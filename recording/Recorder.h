@@ -481,6 +481,7 @@ protected:
     // one stopped at the margin, as almost full.
     void noteSaveDiskStop();
     void tellSaveDiskStop(const QString &path);
+    qint64 keptSegmentBytes() const;
     QString saveDiskStopRoot;
     QString saveDiskStopParts;
     bool saveDiskStopFull = false;

@@ -99,6 +99,14 @@ bool Recorder::saveDiskFull() const
     return lowSpaceStopBytes > 0 && saveDisk.isValid() && saveDisk.bytesAvailable() < lowSpaceStopBytes;
 }
 
+qint64 Recorder::keptSegmentBytes() const
+{
+    qint64 bytes = 0;
+    for (const QString &segment : segmentFiles())
+        bytes += QFileInfo(segment).size();
+    return bytes;
+}
+
 void Recorder::noteSaveDiskStop()
 {
     const QStorageInfo saveDisk(partsFolder());
@@ -116,9 +124,7 @@ void Recorder::tellSaveDiskStop(const QString &path)
     const QStringList segments = segmentFiles();
     if (path.isEmpty() && segments.size() > 1) {
         // The join writes a file as large as the segments together on the same disk.
-        qint64 joined = 0;
-        for (const QString &segment : segments)
-            joined += QFileInfo(segment).size();
+        const qint64 joined = keptSegmentBytes();
         const QStorageInfo disk(saveDiskStopParts);
         emit errorOccurred((saveDiskStopFull ? tr("保存磁盘 %1 已满，录制已停止。录像保留为 %2 个分段，位于：\n%3\n"
                                                   "把它们合并成一个文件还需要约 %4 的可用空间（现在可用 %5）。"

@@ -990,7 +990,11 @@ void Recorder::finishSegment(bool keep)
     if (currentSegmentPath.isEmpty())
         return;
     const QFileInfo info(currentSegmentPath);
-    if (keep && info.exists() && info.size() >= 1) {
+    if (keep && FragmentedMp4::isHeaderOnly(currentSegmentPath)) {
+        // The encoder ended before it wrote any media: the file is no part of the recording.
+        qInfo().noquote() << "[Recorder] segment without media removed:" << currentSegmentPath;
+        QFile::remove(currentSegmentPath);
+    } else if (keep && info.exists() && info.size() >= 1) {
         if (segmentTimer.isValid())
             finishedSegmentsMs += segmentTimer.elapsed();
         chain->keep(currentSegmentPath);
@@ -1240,7 +1244,7 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         const QString unreadable = currentSegmentPath;
         finishSegment(false);
         policyTimer->stop();
-        if (QFileInfo(unreadable).size() > 0) {
+        if (QFileInfo(unreadable).size() > 0 && !FragmentedMp4::isHeaderOnly(unreadable)) {
             qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
             emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
                                          .arg(QDir::toNativeSeparators(unreadable)));
@@ -1339,6 +1343,15 @@ void Recorder::finalizeSegments()
         // Nothing is left to join: the message says why instead of "no segments".
         emit errorOccurred(std::exchange(folderLossText, QString()));
         emit stopped(QString());
+        return;
+    }
+    if (!saveDiskStopRoot.isEmpty() && segmentFiles().size() > 1
+        && QStorageInfo(partsFolder()).bytesAvailable() <= keptSegmentBytes()) {
+        // The join writes a file as large as the segments together on the disk that stopped
+        // the recording: it would only fail after a while. The segments stay, told at once.
+        qWarning().noquote() << "[Recorder] no room to join the segments of a recording stopped by the save disk:"
+                             << keptSegmentBytes() << "bytes";
+        concludeFinalization(QString(), -1);
         return;
     }
 

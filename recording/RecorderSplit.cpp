@@ -2,6 +2,7 @@
 #include "recording/Recorder.h"
 
 #include "recording/DrainingSegment.h"
+#include "recording/FragmentedMp4.h"
 #include "recording/SegmentChain.h"
 
 #include <QFile>
@@ -86,7 +87,8 @@ void Recorder::cancelSplit()
     const QString unusedPath = currentSegmentPath;
     const SegmentChain::Resumed previous = chain->giveUpSplit();
     const QFileInfo unused(unusedPath);
-    if (unused.exists() && unused.size() == 0)
+    // Its header may be written already: that alone holds nothing recorded.
+    if (unused.exists() && (unused.size() == 0 || FragmentedMp4::isHeaderOnly(unusedPath)))
         QFile::remove(unusedPath);
     currentSegmentPath = previous.path;
     finishedSegmentsMs -= previous.recordedMs;

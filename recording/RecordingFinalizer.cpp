@@ -1,6 +1,7 @@
 #include "recording/RecordingFinalizer.h"
 
 #include "recording/MediaProbe.h"
+#include "recording/NumberText.h"
 
 #include <algorithm>
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 RecordingFinalizer::RecordingFinalizer(QObject *parent)
     : QObject(parent)
@@ -144,10 +146,22 @@ void RecordingFinalizer::onMergeFinished(bool ok, const QString &detail)
 {
     if (!m_active)
         return;
-    if (ok)
+    if (ok) {
         continueAfterMerge();
-    else
+        return;
+    }
+    if (!SegmentMerger::ranOutOfSpace(detail)) {
         complete(false, detail);
+        return;
+    }
+    // The encoder's own words name no disk and no way out.
+    qint64 joined = 0;
+    for (const QString &segment : std::as_const(m_job.segmentFiles))
+        joined += QFileInfo(segment).size();
+    const QString disk = QStorageInfo(QFileInfo(m_mergeTarget).absolutePath()).rootPath();
+    qWarning().noquote() << "[Recorder] the join ran out of space:" << detail;
+    complete(false, tr("保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。")
+                        .arg(QDir::toNativeSeparators(disk), NumberText::size(joined)));
 }
 
 void RecordingFinalizer::continueAfterMerge()

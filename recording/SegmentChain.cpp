@@ -1,6 +1,7 @@
 #include "recording/SegmentChain.h"
 
 #include "recording/DrainingSegment.h"
+#include "recording/FragmentedMp4.h"
 
 #include <QDir>
 #include <QFile>
@@ -146,7 +147,7 @@ void SegmentChain::onDrained(DrainingSegment *segment, bool keepIt)
     const QString path = segment->path();
     if (keepIt) {
         keep(path);
-    } else if (QFileInfo(path).size() > 0) {
+    } else if (QFileInfo(path).size() > 0 && !FragmentedMp4::isHeaderOnly(path)) {
         qWarning().noquote() << "[Recorder] segment unreadable after its split, kept outside the recording:" << path;
     } else {
         QFile::remove(path);

@@ -287,8 +287,7 @@ void SegmentMerger::concludeCopy()
 {
     if (!m_copyOk) {
         QFile::remove(m_target);
-        if (m_copyDetail.endsWith(QString::fromLocal8Bit(std::strerror(ENOSPC)))
-            || m_copyDetail.endsWith(QLatin1String("No space left on device"))) {
+        if (ranOutOfSpace(m_copyDetail)) {
             // A re-encode needs the same room.
             finish(false, m_copyDetail);
             return;
@@ -434,6 +433,12 @@ void SegmentMerger::onCopyChecked()
                                 .arg(expected);
     QFile::remove(m_target);
     runReencode();
+}
+
+bool SegmentMerger::ranOutOfSpace(const QString &detail)
+{
+    return detail.endsWith(QString::fromLocal8Bit(std::strerror(ENOSPC)))
+        || detail.endsWith(QLatin1String("No space left on device"));
 }
 
 void SegmentMerger::finish(bool ok, const QString &detail)

@@ -74,6 +74,8 @@ public:
                                          const QString &target, const MergeSettings &settings,
                                          QString *error);
     static QString audioCodecFor(const QString &audioFormat);
+    // The failure detail says that the disk ran out of space.
+    static bool ranOutOfSpace(const QString &detail);
 
 signals:
     // A step began: a stream copy (reencode false) or a re-encode.

@@ -2080,6 +2080,10 @@ Please visit this link manually:
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>قرص الحفظ %1 ممتلئ، لذا لم تُدمج المقاطع في ملف واحد. بعد تحرير نحو %2 من المساحة يمكنك دمج هذه المقاطع بنفسك.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

@@ -2072,6 +2072,10 @@ Wiederherstellbare bearbeitete Datei: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>Das Speicherlaufwerk %1 ist voll, daher wurden die Segmente nicht zu einer Datei zusammengefügt. Sobald etwa %2 frei sind, können Sie diese Segmente selbst zusammenfügen.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

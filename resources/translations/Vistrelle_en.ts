@@ -2072,6 +2072,10 @@ Recoverable processed file: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>The save disk %1 is full, so the segments were not joined into one file. Once about %2 of space is free, you can join these segments yourself.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

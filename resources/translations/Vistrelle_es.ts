@@ -2072,6 +2072,10 @@ Archivo procesado recuperable: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>El disco de guardado %1 está lleno, así que los segmentos no se unieron en un solo archivo. Cuando haya unos %2 libres, podrá unir estos segmentos usted mismo.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

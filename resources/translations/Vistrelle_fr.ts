@@ -2072,6 +2072,10 @@ Fichier traité récupérable : %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>Le disque d’enregistrement %1 est plein : les segments n’ont pas été réunis en un seul fichier. Une fois environ %2 d’espace libéré, vous pourrez réunir ces segments vous-même.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

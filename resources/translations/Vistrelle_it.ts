@@ -2072,6 +2072,10 @@ File elaborato recuperabile: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>Il disco di salvataggio %1 è pieno, quindi i segmenti non sono stati uniti in un unico file. Dopo aver liberato circa %2, puoi unire questi segmenti manualmente.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

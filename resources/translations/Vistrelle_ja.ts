@@ -2070,6 +2070,10 @@ Vistrelle を終了しますか？</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>保存先ディスク %1 がいっぱいのため、セグメントを 1 つのファイルに結合できませんでした。約 %2 の空き容量を確保したあと、これらのセグメントを手動で結合できます。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

@@ -2070,6 +2070,10 @@ Vistrelle을 종료할까요?</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>저장 디스크 %1이(가) 가득 차서 세그먼트를 하나의 파일로 합치지 못했습니다. 약 %2의 공간을 확보한 뒤 이 세그먼트들을 직접 합칠 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

@@ -2072,6 +2072,10 @@ Herstelbaar bewerkt bestand: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>De opslagschijf %1 is vol, daarom zijn de segmenten niet tot één bestand samengevoegd. Zodra er ongeveer %2 vrij is, kunt u deze segmenten zelf samenvoegen.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

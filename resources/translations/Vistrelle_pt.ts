@@ -2072,6 +2072,10 @@ Arquivo processado recuperável: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>O disco de salvamento %1 está cheio, por isso os segmentos não foram juntados em um único arquivo. Depois de liberar cerca de %2, você pode juntar esses segmentos manualmente.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

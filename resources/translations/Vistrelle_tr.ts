@@ -2070,6 +2070,10 @@ Kurtarılabilir işlenmiş dosya: %1</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>Kayıt diski %1 dolu, bu yüzden bölümler tek bir dosyada birleştirilmedi. Yaklaşık %2 yer açtıktan sonra bu bölümleri kendiniz birleştirebilirsiniz.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

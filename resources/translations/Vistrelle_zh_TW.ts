@@ -2070,6 +2070,10 @@ Please visit this link manually:
 
 %3</translation>
     </message>
+    <message>
+        <source>保存磁盘 %1 已满，分段没有合并成一个文件。腾出约 %2 的可用空间后，可以手动合并这些分段。</source>
+        <translation>儲存磁碟 %1 已滿，分段沒有合併成一個檔案。騰出約 %2 的可用空間後，可以手動合併這些分段。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSettingsDialog</name>

@@ -5,7 +5,10 @@
 #include "recording/FfmpegEscape.h"
 #include "recording/RecordingFinalizer.h"
 
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <unistd.h>
 
 class TestFinalizer : public QObject
 {
@@ -159,6 +162,32 @@ private slots:
         for (const QString &s : r.segments)
             QVERIFY(TestMedia::probe(s).ok);
         QVERIFY(!QFileInfo::exists(r.output));
+    }
+
+    void joinWithoutRoomNamesTheFullDisk()
+    {
+        // The output's folder on a disk too small for the joined file.
+        if (::geteuid() != 0)
+            QSKIP("mounting a small disk for the test needs root");
+        const Recording r = makeRecording(2);
+        const QString disk = QDir(r.dir).filePath("disk");
+        QVERIFY(QDir().mkpath(disk));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", disk}) != 0)
+            QSKIP("this machine does not let the test mount a small disk (tmpfs)");
+        const auto unmount = qScopeGuard([&disk] { QProcess::execute("umount", {"-l", disk}); });
+        FinalizationJob job = jobFor(r);
+        job.outputPath = QDir(disk).filePath("joined.mp4");
+        RecordingFinalizer f;
+        const Run run = finalize(f, job);
+        QCOMPARE(run.stopped, QString());
+        QCOMPARE(run.errors.size(), 1);
+        // Said as the disk being full, not in the encoder's words.
+        const QString told = run.errors.first();
+        QVERIFY2(told.contains(QStringLiteral("保存磁盘 %1 已满，分段没有合并成一个文件。").arg(disk))
+                     && !told.contains("No space left"),
+                 qPrintable(told));
+        for (const QString &s : r.segments)
+            QVERIFY(TestMedia::probe(s).ok);
     }
 
     void existingOutputIsNeverLost()

@@ -1,10 +1,12 @@
 // Joining real segment files with the real ffmpeg, in a folder whose name needs quoting
 // everywhere ffmpeg parses paths itself.
 #include "../support/TestMedia.h"
+#include "recording/DrainingSegment.h"
 #include "recording/FragmentedMp4.h"
 #include "recording/SegmentMerger.h"
 
 #include <QtTest>
+#include <QtEndian>
 
 class TestSegmentMerge : public QObject
 {
@@ -74,6 +76,32 @@ private slots:
                               QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")},
                              &errors);
         QVERIFY2(errors.trimmed().isEmpty(), qPrintable(errors));
+    }
+
+    // An encoder that ended before its first fragment (a full disk, a stop at its first
+    // moments) leaves the header alone: that segment is no part of the recording.
+    void segmentWithHeaderAloneIsNotKept()
+    {
+        const QString whole = QDir(folder()).filePath(QStringLiteral("whole.mp4"));
+        const QString empty = QDir(folder()).filePath(QStringLiteral("empty.mp4"));
+        QVERIFY(TestMedia::makeSegment(whole, 1, QSize(320, 240), true, QStringLiteral("mp4")));
+        QVERIFY(QFile::copy(whole, empty));
+        QFile file(empty);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const qint64 ftyp = qFromBigEndian<quint32>(file.read(4).constData());
+        QVERIFY(file.seek(ftyp));
+        const qint64 header = ftyp + qFromBigEndian<quint32>(file.read(4).constData());
+        file.close();
+        QVERIFY(QFile::resize(empty, header));
+
+        for (const QString &path : {whole, empty}) {
+            auto *encoder = new QProcess;
+            DrainingSegment segment(encoder, nullptr, path, 1000, QElapsedTimer(), nullptr);
+            QSignalSpy ended(&segment, &DrainingSegment::ended);
+            encoder->start(QStringLiteral("true"), QStringList());
+            QVERIFY(ended.wait(10000));
+            QCOMPARE(ended.first().at(1).toBool(), path == whole);
+        }
     }
 
     void copyWhenSegmentsMatch_data()

@@ -27,6 +27,10 @@ QList<EncoderCommandLine::Screen> twoScreens()
 
 // A display through a frame capture, already cut to 1920x1080, with system audio
 // and the microphone, encoded by VideoToolbox into fragmented MP4.
+// Silence that a video's sound opens with at 30 fps, so that its packets follow each other
+// from the first (the video encoder's first decoding time lies two frames before its picture).
+const QString kLead = QStringLiteral(",adelay=delays=2176S:all=1,asetpts=PTS-2176/SR/TB");
+
 // The colour description every video gets, between its sound and its container flags.
 const QString kColour = QStringLiteral("-colorspace|smpte170m|-color_primaries|bt709|-color_trc|iec61966-2-1|-color_range|tv");
 
@@ -92,13 +96,14 @@ private slots:
                 expected << kPipe << QStringLiteral("-filter_complex")
                          << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
                                            "[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];"
-                                           "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
+                                           "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0")
+                                + kLead + QStringLiteral("[aout]");
                 expected << split(QStringLiteral("-map|0:v:0|-map|[aout]|-c:v|h264_videotoolbox|-pix_fmt|nv12|-b:v|4000k"
                                                  "|-g|60|-r|30|-fps_mode|vfr|-c:a|aac|-b:a|192k|-shortest"));
                 if (buffer)
                     expected << QStringLiteral("-shortest_buf_duration") << QStringLiteral("1");
                 expected << split(kColour);
-                expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-frag_duration|250000|-flush_packets|1"));
+                expected << split(QStringLiteral("-movflags|+frag_keyframe+empty_moov+default_base_moof|-frag_duration|100000|-flush_packets|1"));
                 expected << kSegment;
                 QTest::addRow("piped, mic and system audio, %s, buffer %d", formName, int(buffer))
                     << fullExample(form, buffer) << expected;
@@ -141,7 +146,7 @@ private slots:
                 expected << split(QStringLiteral("-f|x11grab|-framerate|25|-draw_mouse|1|-video_size|2560x1440|-i|:0+1920,0"));
             expected << split(QStringLiteral("-filter_complex|[0:v]crop=1280:720:200:80[vcrop]|-map|[vcrop]|-c:v|libx264"
                                              "|-preset|veryfast|-pix_fmt|yuv420p|-b:v|4000k|-profile:v|high"
-                                             "|-x264-params|sync-lookahead=0"
+                                             "|-x264-params|sync-lookahead=0:rc-lookahead=3"
                                              "|-g|50|-r|25|-fps_mode|vfr|-an|")
                                      + kColour + QStringLiteral("|/tmp/out.mkv"));
             QTest::addRow("encoder-captured screen with crop, %s", formName) << screen << expected;
@@ -215,7 +220,7 @@ private slots:
         QTest::addColumn<bool>("mono");
         QTest::addColumn<int>("delay");
         QTest::addColumn<QString>("graph");
-        const QString mix = QStringLiteral(";[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]");
+        const QString mix = QStringLiteral(";[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0") + kLead + QStringLiteral("[aout]");
         QTest::newRow("silent and doubled")
             << 0 << 200 << false << false << 0
             << QStringLiteral("[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=0.00[asys];"
@@ -283,7 +288,7 @@ private slots:
         in.outputPath = QStringLiteral("/tmp/w.mp4");
         const QStringList args = EncoderCommandLine::build(in);
         QVERIFY(containsRun(args, split(QStringLiteral("-f|nut|-i|pipe:0"))));
-        QCOMPARE(filterGraph(args), QStringLiteral("[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];[amic]anull[aout]"));
+        QCOMPARE(filterGraph(args), QStringLiteral("[1:a]aresample=async=1000:first_pts=0,volume=1.00[amic];[amic]anull") + kLead + QStringLiteral("[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-c:a|aac|-b:a|192k|-shortest|") + kColour
                                                   + QStringLiteral("|-movflags|+faststart|/tmp/w.mp4"))));
         QVERIFY(!args.contains(QStringLiteral("-flush_packets")));
@@ -409,10 +414,10 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::newRow("libx264") << "libx264" << false
                                  << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high"
-                                          "|-x264-params|sync-lookahead=0");
+                                          "|-x264-params|sync-lookahead=0:rc-lookahead=3");
         QTest::newRow("libx264 forced fast") << "libx264" << true
                                              << split("-preset|ultrafast|-pix_fmt|yuv420p|-b:v|6000k|-profile:v|high"
-                                                      "|-x264-params|sync-lookahead=0");
+                                                      "|-x264-params|sync-lookahead=0:rc-lookahead=3");
         QTest::newRow("libx265 has no profile") << "libx265" << false << split("-preset|veryfast|-pix_fmt|yuv420p|-b:v|6000k");
         QTest::newRow("nvenc") << "h264_nvenc" << false << split("-preset|p4|-pix_fmt|yuv420p|-b:v|6000k");
         QTest::newRow("qsv") << "h264_qsv" << false << split("-preset|veryfast|-pix_fmt|nv12|-b:v|6000k");
@@ -474,7 +479,7 @@ private slots:
         in.currentSegmentPath = QStringLiteral("/tmp/seg.mkv");
         QStringList args = EncoderCommandLine::build(in);
         QVERIFY(!args.contains(QStringLiteral("-movflags")));
-        QVERIFY(containsRun(args, split(QStringLiteral("-cluster_time_limit|250|-flush_packets|1|/tmp/seg.mkv"))));
+        QVERIFY(containsRun(args, split(QStringLiteral("-cluster_time_limit|100|-flush_packets|1|/tmp/seg.mkv"))));
 
         in.videoContainer = QStringLiteral("mp4");
         in.currentSegmentPath.clear();
@@ -491,7 +496,7 @@ private slots:
         in.encoderThreads = 4;
         in.encoder = QStringLiteral("libx264");
         QVERIFY(containsRun(EncoderCommandLine::build(in),
-                            split(QStringLiteral("-profile:v|high|-x264-params|sync-lookahead=0|-threads|4|-g"))));
+                            split(QStringLiteral("-profile:v|high|-x264-params|sync-lookahead=0:rc-lookahead=3|-threads|4|-g"))));
         in.encoder = QStringLiteral("h264_videotoolbox");
         QVERIFY(!EncoderCommandLine::build(in).contains(QStringLiteral("-threads")));
         in.encoder = QStringLiteral("libx264");
@@ -514,7 +519,7 @@ private slots:
         QCOMPARE(graph, QStringLiteral("[0:v]trim=start_frame=1,setpts=PTS-STARTPTS[vnext];"
                                        "[2:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[asys];"
                                        "[1:a]atrim=start_sample=1024,asetpts=PTS-STARTPTS,volume=1.00[amic];"
-                                       "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0[aout]"));
+                                       "[asys][amic]amix=inputs=2:duration=longest:dropout_transition=0:normalize=0") + kLead + QStringLiteral("[aout]"));
         QVERIFY(containsRun(args, split(QStringLiteral("-map|[vnext]|-map|[aout]"))));
 
         // Sound alone goes to the next encoder at once: nothing to leave out. A picture without
