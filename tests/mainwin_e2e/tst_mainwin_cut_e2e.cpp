@@ -1,0 +1,94 @@
+// A pause and a stop end the recording where their keys were pressed, also when the program
+// takes the keys up late: here two seconds late on purpose (as a GUI thread held by a busy
+// machine would), while the recording's pictures and sound go on meanwhile.
+
+#include "../support/MainWindowDriver.h"
+
+#include "recording/MediaProbe.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+
+class TestMainWindowCutE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void lateKeysCutWhereTheyWerePressed();
+
+private:
+    QTemporaryDir m_saveDir;
+};
+
+void TestMainWindowCutE2E::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_saveDir.isValid());
+    setUpProgramSettings(m_saveDir.path());
+    QSettings().setValue(QStringLiteral("effects/mouseEnabled"), false);
+    qputenv("VISTRELLE_TEST_HOTKEY_DELAY_MS", "2000");
+}
+
+// Two segments of about 2.5 s between their first media and their keys; each key is taken up
+// 2 s after it was pressed. The file, its picture and its sound, and the toolbar's clock last
+// the time up to the keys, not 4 s more.
+void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
+{
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    Recorder *recorder = window.recorder();
+    QSignalSpy started(recorder, &Recorder::started);
+    QSignalSpy resumed(recorder, &Recorder::resumed);
+    QSignalSpy stopped(recorder, &Recorder::stopped);
+    QElapsedTimer clock;
+    clock.start();
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
+    const qint64 firstBegan = clock.elapsed();
+    QTest::qWait(2500);
+    const qint64 pausedAt = clock.elapsed();
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
+    QVERIFY(clock.elapsed() - pausedAt >= 2000); // taken up late indeed
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_COMPARE_WITH_TIMEOUT(resumed.size(), 1, 20000);
+    const qint64 secondBegan = clock.elapsed();
+    QTest::qWait(2500);
+    const qint64 stoppedAt = clock.elapsed();
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok && info.hasVideo() && info.hasAudio(), qPrintable(path + info.error));
+    const qint64 keysMs = (pausedAt - firstBegan) + (stoppedAt - secondBegan);
+    qint64 longestStreamMs = 0;
+    for (const MediaStreamInfo &stream : info.streams)
+        longestStreamMs = std::max(longestStreamMs, qint64(stream.durationSeconds * 1000));
+    const QString figures = QStringLiteral("file %1 ms (longest stream %2 ms), clock %3 ms, keys %4 ms after the media")
+                                .arg(info.durationMs).arg(longestStreamMs).arg(recorder->recordedMs()).arg(keysMs);
+    qInfo().noquote() << figures;
+    // Each segment's file begins a little before its first media is reported (up to a few
+    // hundred milliseconds on a busy machine); a late key would add 2 s to each.
+    QVERIFY2(info.durationMs >= keysMs - 300 && info.durationMs <= keysMs + 900, qPrintable(figures));
+    QVERIFY2(longestStreamMs <= keysMs + 900, qPrintable(figures));
+    QVERIFY2(qAbs(recorder->recordedMs() - info.durationMs) <= 500, qPrintable(figures));
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
+    QApplication app(argc, argv);
+    TestMainWindowCutE2E test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwin_cut_e2e.moc"
