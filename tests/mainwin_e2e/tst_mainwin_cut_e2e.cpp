@@ -73,10 +73,10 @@ void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
     const QString figures = QStringLiteral("file %1 ms (longest stream %2 ms), clock %3 ms, keys %4 ms after the media")
                                 .arg(info.durationMs).arg(longestStreamMs).arg(recorder->recordedMs()).arg(keysMs);
     qInfo().noquote() << figures;
-    // Each segment's file begins a little before its first media is reported (up to a few
-    // hundred milliseconds on a busy machine); a late key would add 2 s to each.
-    QVERIFY2(info.durationMs >= keysMs - 300 && info.durationMs <= keysMs + 900, qPrintable(figures));
-    QVERIFY2(longestStreamMs <= keysMs + 900, qPrintable(figures));
+    // Each segment's file begins with its first picture, 0.3 to 0.5 s before its first media
+    // is reported (more on a busy machine); a late key would add 2 s to each.
+    QVERIFY2(info.durationMs >= keysMs - 300 && info.durationMs <= keysMs + 1500, qPrintable(figures));
+    QVERIFY2(longestStreamMs <= keysMs + 1500, qPrintable(figures));
     QVERIFY2(qAbs(recorder->recordedMs() - info.durationMs) <= 500, qPrintable(figures));
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }

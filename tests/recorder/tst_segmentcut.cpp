@@ -59,19 +59,24 @@ private slots:
         QVERIFY(!QFileInfo::exists(SegmentCut::workPath(segment)));
     }
 
-    // A copy that cannot be made leaves the segment as it was.
-    void failedCutKeepsTheSegment()
+    // A copy that ffmpeg claims to have made but that does not play leaves the segment as it
+    // was, and goes.
+    void unreadableCopyKeepsTheSegment()
     {
         QTemporaryDir dir;
         const QString segment = dir.filePath(QStringLiteral("segment_001.mp4"));
         QVERIFY(TestMedia::makeSegment(segment, 2.0, QSize(320, 240), true, QStringLiteral("mp4")));
         const QByteArray before = digest(segment);
-        QFile work(SegmentCut::workPath(segment));
-        QVERIFY(QDir().mkpath(work.fileName())); // a folder in the copy's place
+        QFile tool(dir.filePath(QStringLiteral("ffmpeg")));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\nfor a; do last=$a; done\necho junk > \"$last\"\n");
+        tool.close();
+        tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
         QString error;
-        QVERIFY(!SegmentCut::cut(segment, 1000, &error));
+        QVERIFY(!SegmentCut::cut(segment, 1000, &error, tool.fileName()));
         QVERIFY(!error.isEmpty());
         QCOMPARE(digest(segment), before);
+        QVERIFY(!QFileInfo::exists(SegmentCut::workPath(segment)));
     }
 };
 
