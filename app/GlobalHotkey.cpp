@@ -284,8 +284,10 @@ bool GlobalHotkey::nativeEventFilter(const QByteArray &eventType, void *message,
         const bool repeat = registration.held
             || (registration.releaseTime != 0 && registration.releaseTime == key->time);
         registration.held = true;
-        if (!repeat)
+        if (!repeat) {
+            m_triggerTime = key->time;
             emit hotkeyTriggered(it.key());
+        }
         return true;
     }
     return false;

@@ -51,6 +51,9 @@ public:
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
+    // The X server's time of the press that fired the latest hotkeyTriggered().
+    quint32 lastTriggerTime() const { return m_triggerTime; }
+
 signals:
     void hotkeyTriggered(int action);
 
@@ -70,4 +73,5 @@ private:
     xcb_connection_t *m_connection = nullptr;
     quint32 m_root = 0;
     QMap<int, Registration> m_registered;
+    quint32 m_triggerTime = 0;
 };

@@ -97,6 +97,8 @@ public:
 
     // ---- hot keys, screenshot, webcam during a recording
     void onHotkeyTriggered(int action);
+    // The action of a hot key pressed at `atNs` (steady clock, InputEventTime).
+    void handleHotkey(int action, qint64 atNs);
     // Whether a start by the hot key waits for a modal dialog to close.
     bool isStartWaitingForDialog() const { return hotkeyStartWait.isActive(); }
     void captureScreenshot();
@@ -153,6 +155,8 @@ public:
 public slots:
     void onStartRecording();
     void onStopRecording();
+    // A stop asked by a key or click at `atNs` (steady clock; -1: now), where the recording ends.
+    void stopRecordingAt(qint64 atNs);
     void onPauseRecording();
     void onRecordTick();
 

@@ -4,9 +4,12 @@
 
 #include "app/ScreenshotWriter.h"
 #include "app/ScreenshotWithoutOwnWindows.h"
+#include "app/GlobalHotkey.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/InputEventTime.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "preparation/ControlsArea.h"
@@ -21,6 +24,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -44,6 +48,20 @@ QWidget *blockingDialog()
 
 void MainWindow::onHotkeyTriggered(int action)
 {
+    const qint64 atNs =
+        InputEventTime::steadyNsOfServerTime(m_hotkeys->lastTriggerTime(), CaptureWorkerThread::steadyNowNs());
+    // For tests: the program takes up its hot keys this much later, as on a machine so busy
+    // that its GUI thread stands still for a while.
+    const int lateMs = qEnvironmentVariableIntValue("VISTRELLE_TEST_HOTKEY_DELAY_MS");
+    if (lateMs > 0) {
+        QTimer::singleShot(lateMs, this, [this, action, atNs] { handleHotkey(action, atNs); });
+        return;
+    }
+    handleHotkey(action, atNs);
+}
+
+void MainWindow::handleHotkey(int action, qint64 atNs)
+{
     const bool busy = recorderBusy(m_recorder);
     switch (action) {
     case 1: // start / stop
@@ -55,7 +73,7 @@ void MainWindow::onHotkeyTriggered(int action)
             break;
         }
         if (busy || startPending) {
-            onStopRecording();
+            stopRecordingAt(atNs);
         } else if (hotkeyStartWait.isActive()) {
             // Pressed again while the start waits: the start is withdrawn.
             hotkeyStartWait.stop();
@@ -86,7 +104,7 @@ void MainWindow::onHotkeyTriggered(int action)
             if (m_recorder->isPaused())
                 m_recorder->resume();
             else
-                m_recorder->pause();
+                m_recorder->pause(atNs);
         }
         break;
     case 3:

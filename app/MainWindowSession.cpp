@@ -14,6 +14,7 @@
 #include "overlays/SetupRecordingToolbar.h"
 #include "overlays/WatermarkProgressDialog.h"
 #include "platform/mac/DisplayGeometry.h"
+#include "platform/mac/InputEventTime.h"
 #include "preparation/AreaPicker.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
@@ -43,6 +44,8 @@ void MainWindow::onStartRecording()
 {
     if (startPending || isBusy(m_recorder))
         return;
+    // A pause or stop click then ends the recording where it was made.
+    InputEventTime::watchInput();
     // A start from a hot key or the tray while the area is still being chosen would record
     // the whole screen under the picker: the area comes first.
     if (QWidget *picker = m_controls->areaPicker(); picker && picker->isVisible()) {
@@ -250,6 +253,11 @@ void MainWindow::beginRecordingSession()
 
 void MainWindow::onStopRecording()
 {
+    stopRecordingAt(-1);
+}
+
+void MainWindow::stopRecordingAt(qint64 atNs)
+{
     if (stopping)
         return;
     if (startPending && !isBusy(m_recorder)) {
@@ -261,7 +269,7 @@ void MainWindow::onStopRecording()
         return;
     stopping = true;
     recordTimer.stop();
-    m_recorder->stop();
+    m_recorder->stop(atNs);
     // The last encoder may take a while to end (a stuck one is ended after some seconds):
     // the toolbar tells that the stop was taken.
     if (m_recorder->isRecording())
@@ -273,7 +281,7 @@ void MainWindow::onPauseRecording()
     if (m_recorder->isPaused())
         m_recorder->resume();
     else
-        m_recorder->pause();
+        m_recorder->pause(InputEventTime::latestInputSteadyNs()); // a click, or its key
 }
 
 void MainWindow::onRecordTick()
@@ -662,7 +670,8 @@ void MainWindow::onStopConfirmationRequested()
         m_floatingToolbar->showStopConfirmation(false);
         return;
     }
-    if (m_recorder->pause()) {
+    // The recording ends where the Stop button was clicked.
+    if (m_recorder->pause(InputEventTime::latestInputSteadyNs())) {
         onRecordTick(); // the question shows the time recorded up to the pause
         m_floatingToolbar->showStopConfirmation(true);
     }

@@ -444,6 +444,13 @@ void FramePipe::run()
             ok = writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false) && waitUntilRead();
             m_headerWritten = true;
         }
+        if (ok && m_lastStampUs < 0 && frame.counted && frame.stampUs >= 0 && m_originUs < 0
+            && frame.stampUs < CaptureWorkerThread::wallClockUs() - kStaleFirstFrameUs) {
+            // Taken long before a slow encoder could read it: the file begins with the grabs of
+            // the moment it starts instead of this picture standing for the wait.
+            m_pending -= bytes;
+            continue;
+        }
         if (ok && frame.stampUs >= 0 && frame.stampUs <= m_lastStampUs) {
             // Not taken after the frame before: the encoder would drop it.
             m_pending -= bytes;

@@ -68,6 +68,10 @@ public:
     // a grab can begin 0.9 of a frame time late and keep its slot.
     void setBeat(qint64 grabUs) { m_beatUs = grabUs; }
     static constexpr int kGrabLeadPercent = 30;
+    // A grab older than this when the encoder has opened its input does not open the file: an
+    // encoder that took long to start would show it for the whole wait. The grabs made while an
+    // encoder starts in its usual time (a few hundred milliseconds) keep their slots.
+    static constexpr qint64 kStaleFirstFrameUs = 500'000;
     // The latest time at or before `atUs` that lies kGrabLeadPercent of a frame time after a
     // grab on the beat of `beatUs` at `fps`.
     static qint64 stampOnBeat(qint64 atUs, qint64 beatUs, int fps);

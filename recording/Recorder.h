@@ -163,10 +163,12 @@ public:
     void cancelStartPreparation();
     void resolveFourKSoftwareEncoding(Recorder::FourKSoftwareAction action);
 
-    // The user's commands on a running recording.
-    bool pause();
+    // The user's commands on a running recording. `atNs`: the instant of the key or click that
+    // gave the command (steady clock, InputEventTime), where the segment's picture and sound
+    // end even when the command is taken up later; -1: now.
+    bool pause(qint64 atNs = -1);
     void resume();
-    void stop();
+    void stop(qint64 atNs = -1);
     void discard();
 
     // Device switches during a recording: the running segment ends and the next one
@@ -303,6 +305,12 @@ protected:
     // one from its encoder's first read to the end of its frames and sound.
     qint64 heldMediaMs = 0;
     QElapsedTimer mediaClock;
+    // A segment of our frames begins with its first picture, taken before its encoder reported
+    // its streams and the clock began: that lead is added to the clock once the picture's
+    // instant is known.
+    qint64 mediaClockStartNs = -1;
+    bool mediaLeadPending = false;
+    void settleMediaLead();
     // Time of the newest screen frame piped in this segment, and the frames repeated because
     // the screen capture delivered none for a while (slots the file lacks a picture for).
     qint64 lastScreenFrameUs = -1;
@@ -356,6 +364,13 @@ protected:
     void askEncoderToEnd();
     void holdMediaClock();
     void stopCurrentSegment();
+    // The running segment ends at the user's key or click of `atNs`. One taken up more than
+    // kLateCommandMs after it is cut there once its encoder has ended: what it recorded after
+    // the command is left out (segmentCutMs, its time in the segment; -1: no cut).
+    void noteCommandInstant(qint64 atNs);
+    static constexpr int kLateCommandMs = 60;
+    qint64 segmentCutMs = -1;
+    qint64 commandLateMs = 0;
     // An encoder whose inputs are closed and that shows no progress (no output, its file not
     // growing) for this long is stuck: it is ended, and its segment kept as far as it plays.
     static constexpr int kStuckEncoderMs = 6000;
@@ -397,6 +412,8 @@ protected:
     };
     void concludeEncoderExit(const EncoderExit &ended);
     void noteStalledSegment(const EncoderExit &ended);
+    // Cuts the ended segment at segmentCutMs (off the GUI thread), then concludes its end.
+    void cutLateSegment(const EncoderExit &ended);
     // The file of an encoder that ended abnormally is being looked at (off the GUI thread).
     bool checkingEndedSegment = false;
     void onEncoderError(QProcess::ProcessError error);

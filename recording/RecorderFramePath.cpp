@@ -308,6 +308,7 @@ void Recorder::onEncoderOutput()
     encoderOutput = outputMonitor.output();
     downgradePending = outputMonitor.downgradePending();
 
+    settleMediaLead();
     if (!result.trimmedChunk.isEmpty()) {
         qInfo().noquote() << "[FFmpeg output]" << result.trimmedChunk;
         endingWatch->noteProgress(); // a sign of progress (the rest of a line is none)
@@ -318,8 +319,11 @@ void Recorder::onEncoderOutput()
         chain->setEncoderReading(true);
         // The file's time runs from here (a split's next segment continues it).
         if (!mediaClock.isValid() && recordingActive && (!recordingPaused || resuming)
-            && pendingReason != SegmentEndReason::Pause)
+            && pendingReason != SegmentEndReason::Pause) {
             mediaClock.start();
+            mediaClockStartNs = CaptureWorkerThread::steadyNowNs();
+            mediaLeadPending = isPipedVideo();
+        }
     }
     if (chain->handingOver() && chain->encoderReading() && !isPipedVideo())
         completeSplit();

@@ -3,6 +3,8 @@
 #include "recording/Recorder.h"
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
+#include "recording/SegmentCut.h"
+#include "platform/mac/CaptureWorkerThread.h"
 
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"
@@ -313,6 +315,7 @@ bool Recorder::launchFirstSegment(int generation)
     micReplacementTold = false;
     heldMediaMs = 0;
     mediaClock.invalidate();
+    mediaLeadPending = false;
     stallGapAtMs = -1;
     stallMissingMs = 0;
     startedEmitted = false;
@@ -482,6 +485,8 @@ bool Recorder::startSegment()
     resumePending = false;
     holdFrameUntilReady = false;
     stalledEncoderKilled = false;
+    segmentCutMs = -1;
+    commandLateMs = 0;
     segmentMediaStartMs = recordedMs();
     currentSegmentPath = makeSegmentPath();
     outputMonitor.resetSegment();
@@ -754,12 +759,28 @@ void Recorder::onStartWatchdogTimeout()
     });
 }
 
+void Recorder::settleMediaLead()
+{
+    if (!mediaLeadPending || !mediaClock.isValid())
+        return;
+    const qint64 firstPictureNs = chain->pipe()->firstFrameSteadyNs();
+    if (firstPictureNs < 0)
+        return;
+    mediaLeadPending = false;
+    heldMediaMs += std::clamp<qint64>((mediaClockStartNs - firstPictureNs) / 1000000, 0, 1000);
+}
+
 void Recorder::holdMediaClock()
 {
+    settleMediaLead();
+    mediaLeadPending = false;
     if (!mediaClock.isValid())
         return;
-    // The last frame of a piece of video lasts one frame's time in the file.
-    heldMediaMs += mediaClock.elapsed() + (isPipedVideo() && fps > 0 ? std::lround(1000.0 / fps) : 0);
+    // The last frame of a piece of video lasts one frame's time in the file. A segment cut
+    // where its late command came ends that much earlier.
+    const qint64 cutOff = segmentCutMs >= 0 ? commandLateMs : 0;
+    heldMediaMs += std::max<qint64>(0, mediaClock.elapsed() - cutOff)
+        + (isPipedVideo() && fps > 0 ? std::lround(1000.0 / fps) : 0);
     mediaClock.invalidate();
 }
 
@@ -797,7 +818,24 @@ void Recorder::stopCurrentSegment()
     endingWatch->start(chain->encoder(), currentSegmentPath, limits);
 }
 
-bool Recorder::pause()
+void Recorder::noteCommandInstant(qint64 atNs)
+{
+    segmentCutMs = -1;
+    commandLateMs = 0;
+    if (atNs < 0 || !isPipedVideo() || awaitingFirstMedia)
+        return;
+    // The file's time 0 is the instant of the segment's first picture, where its sound starts.
+    const qint64 originNs = chain->pipe()->firstFrameSteadyNs();
+    const qint64 lateMs = (CaptureWorkerThread::steadyNowNs() - atNs) / 1000000;
+    if (lateMs <= kLateCommandMs || originNs < 0 || atNs <= originNs)
+        return;
+    segmentCutMs = (atNs - originNs) / 1000000;
+    commandLateMs = lateMs;
+    qInfo().noquote() << "[Recorder] the command was taken up" << lateMs << "ms after its key or click: the segment"
+                      << currentSegmentPath << "ends at" << segmentCutMs << "ms";
+}
+
+bool Recorder::pause(qint64 atNs)
 {
     if (!recordingActive || recordingPaused)
         return false;
@@ -820,6 +858,8 @@ bool Recorder::pause()
         if (frameTimer)
             frameTimer->stop();
         stopAudioCaptures();
+        if (!segmentStopping)
+            noteCommandInstant(atNs);
         holdMediaClock();
     }
     if (segmentStopping)
@@ -908,7 +948,7 @@ bool Recorder::endUnstartedRecording()
     return false;
 }
 
-void Recorder::stop()
+void Recorder::stop(qint64 atNs)
 {
     endWindowWait();
     resumePending = false;
@@ -926,6 +966,8 @@ void Recorder::stop()
     if (chain->encoder()->state() != QProcess::NotRunning) {
         // Also right after a resume, before the new segment has shown media: that
         // segment ends through the normal stop and is finalised with the others.
+        if (pendingReason == SegmentEndReason::None && !segmentStopping)
+            noteCommandInstant(atNs);
         pendingReason = SegmentEndReason::Stop;
         stopCurrentSegment();
         return;
@@ -1061,6 +1103,12 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     chain->audio().clear();
     cleanupWindowCapture();
 
+    if (segmentCutMs >= 0 && !ended.abnormal()
+        && (ended.reason == SegmentEndReason::Pause || ended.reason == SegmentEndReason::Stop)) {
+        cutLateSegment(ended);
+        return;
+    }
+
     // A segment whose encoder was killed after it would not end, or was cut short by a full
     // disk, plays up to its last whole fragment: whether it holds media is asked off the GUI
     // thread, with the time a busy machine's ffprobe may take.
@@ -1096,6 +1144,30 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     }
     concludeEncoderExit(ended);
+}
+
+void Recorder::cutLateSegment(const EncoderExit &ended)
+{
+    // Looked at as an abnormal end is: a stop or discard meanwhile waits for it.
+    checkingEndedSegment = true;
+    const QString segment = currentSegmentPath;
+    const qint64 endMs = std::exchange(segmentCutMs, -1);
+    const QString ffmpeg = ffmpegExecutable();
+    auto *watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, ended, segment, endMs] {
+        watcher->deleteLater();
+        checkingEndedSegment = false;
+        if (const QString error = watcher->result(); error.isEmpty())
+            qInfo().noquote() << "[Recorder] the segment ends at" << endMs << "ms, where its command came:" << segment;
+        else
+            qWarning().noquote() << "[Recorder] the segment keeps what followed its command:" << segment << error;
+        concludeEncoderExit(ended);
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [segment, endMs, ffmpeg] {
+        QString error;
+        SegmentCut::cut(segment, endMs, &error, ffmpeg);
+        return error;
+    }));
 }
 
 void Recorder::concludeEncoderExit(const EncoderExit &ended)

@@ -21,12 +21,16 @@
 //   --analyse FILE     only print the figures of a file recorded before (with --reference REF)
 //   --windows S        also print program - reference for every S seconds of each segment (the
 //                      steps a split or a resume may leave inside a segment of the file)
+//   --late-keys MS     the program takes up its hot keys MS later (VISTRELLE_TEST_HOTKEY_DELAY_MS),
+//                      as a GUI thread held by a busy machine does; printed per segment: where
+//                      its picture ends against its pause or stop key, in the player's time
 
 #include "../../tests/support/AvSync.h"
 
 #include "recording/ChildProcessLifetime.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -130,6 +134,7 @@ struct Options {
     QString analyse;
     QString reference;
     double windowSeconds = 0;
+    int lateKeysMs = 0;
 };
 
 Options parse(const QStringList &a)
@@ -159,6 +164,8 @@ Options parse(const QStringList &a)
             o.reference = next, ++i;
         else if (a.at(i) == QLatin1String("--windows"))
             o.windowSeconds = next.toDouble(), ++i;
+        else if (a.at(i) == QLatin1String("--late-keys"))
+            o.lateKeysMs = next.toInt(), ++i;
     }
     return o;
 }
@@ -256,6 +263,34 @@ void printComparison(const avsync::Analysis &ours, const avsync::Analysis *refer
     std::fflush(stdout);
 }
 
+// Where each segment's picture ends against the key that ended it, both in the player's time:
+// the reference keeps x11grab's wall-clock stamps, which place a key pressed at a wall-clock
+// instant on the player's time. Positive: the segment goes on after its key.
+void printEndsAgainstKeys(const avsync::Analysis &ours, const avsync::Analysis &reference, const QString &referenceFile,
+                          const std::vector<double> &keyTimes)
+{
+    bool ok = false;
+    const double start = run(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"),
+                                                         QStringLiteral("-show_entries"), QStringLiteral("format=start_time"),
+                                                         QStringLiteral("-of"), QStringLiteral("csv=p=0"), referenceFile})
+                             .toDouble(&ok);
+    if (!ok || reference.frames.isEmpty())
+        return;
+    const double fileStart = reference.frames.first().ts > 1e8 ? 0.0 : start; // stamps kept as they are
+    std::printf("  segment ends against their keys (player time):");
+    for (size_t i = 0; i < keyTimes.size() && qsizetype(i) < ours.segments.size(); ++i) {
+        const double at = keyTimes[i] - fileStart;
+        const avsync::Frame *nearest = &reference.frames.first();
+        for (const avsync::Frame &frame : reference.frames)
+            if (std::abs(frame.ts - at) < std::abs(nearest->ts - at))
+                nearest = &frame;
+        const double keyPlayer = nearest->player + (at - nearest->ts);
+        std::printf(" %+.0f ms", (ours.segments.at(qsizetype(i)).playerEnd - keyPlayer) * 1000);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -320,6 +355,8 @@ int main(int argc, char **argv)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    if (o.lateKeysMs > 0)
+        env.insert(QStringLiteral("VISTRELLE_TEST_HOTKEY_DELAY_MS"), QString::number(o.lateKeysMs));
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::MergedChannels);
     program.setStandardOutputFile(root.filePath(QStringLiteral("program.log")));
@@ -387,6 +424,12 @@ int main(int argc, char **argv)
     const QString loadBefore = loadAverage();
     const int segments = o.pauses + 1;
     const int segmentMs = o.seconds * 1000 / segments;
+    // When each pause and the stop key were pressed (seconds of the wall clock, as x11grab's).
+    std::vector<double> keyTimes;
+    const auto endKey = [&keyTimes](const QString &combination) {
+        keyTimes.push_back(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
+        return key(combination);
+    };
     bool driven = key(QStringLiteral("ctrl+alt+r"));
     for (int i = 0; driven && i < segments; ++i) {
         driven = waitUntil([&] { return encoderRunning(program.processId(), saveDir); }, 30000);
@@ -397,12 +440,12 @@ int main(int argc, char **argv)
             break;
         QElapsedTimer paused;
         paused.start();
-        key(QStringLiteral("ctrl+alt+p"));
+        endKey(QStringLiteral("ctrl+alt+p"));
         driven = waitUntil([&] { return !encoderRunning(program.processId(), saveDir); }, 20000);
         wait(std::max(0, int(o.pauseSeconds * 1000) - int(paused.elapsed())));
         key(QStringLiteral("ctrl+alt+p"));
     }
-    key(QStringLiteral("ctrl+alt+r"));
+    endKey(QStringLiteral("ctrl+alt+r"));
     // Saved: a file in the folder and no encoder or join for two seconds.
     QElapsedTimer idle;
     idle.start();
@@ -488,6 +531,8 @@ int main(int argc, char **argv)
                     "lost); the program launched %d encoders (start, resumes, splits)\n",
                     ours.fileSeconds, static_cast<long long>(ours.segments.size()), launches);
         printComparison(ours, ref.ok ? &ref : nullptr, o.fps, o.windowSeconds);
+        if (ref.ok && files.size() == 1)
+            printEndsAgainstKeys(ours, ref, referenceFile, keyTimes);
     }
     if (!o.keep.isEmpty()) {
         QDir().mkpath(o.keep);

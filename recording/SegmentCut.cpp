@@ -1,0 +1,83 @@
+#include "recording/SegmentCut.h"
+
+#include "recording/BoundedOutput.h"
+#include "recording/ChildProcessLifetime.h"
+#include "recording/MediaProbe.h"
+#include "recording/ToolLookup.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <csignal>
+#include <cstdio>
+
+QStringList SegmentCut::arguments(const QString &source, const QString &target, qint64 endMs)
+{
+    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-v"),
+                     QStringLiteral("error"),        QStringLiteral("-i"),       source,
+                     QStringLiteral("-map"),         QStringLiteral("0"),        QStringLiteral("-c"),
+                     QStringLiteral("copy"),         QStringLiteral("-t"),
+                     QString::number(double(endMs) / 1000.0, 'f', 3)};
+    if (QFileInfo(target).suffix().compare(QLatin1String("mp4"), Qt::CaseInsensitive) == 0) {
+        args << QStringLiteral("-movflags") << QStringLiteral("+frag_keyframe+empty_moov+default_base_moof")
+             << QStringLiteral("-frag_duration") << QStringLiteral("250000");
+    }
+    args << QStringLiteral("-y") << target;
+    return args;
+}
+
+QString SegmentCut::workPath(const QString &segment)
+{
+    const QFileInfo info(segment);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".cutting.") + info.suffix());
+}
+
+bool SegmentCut::cut(const QString &segment, qint64 endMs, QString *error, const QString &ffmpeg)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const MediaInfo before = MediaProbe::probe(segment);
+    if (!before.ok)
+        return fail(before.error);
+    if (before.durationMs <= endMs)
+        return true; // nothing recorded after the cut
+    const QString work = workPath(segment);
+    QProcess process;
+    makeChildEndWithProgram(process, SIGKILL);
+    BoundedOutput err;
+    readBounded(process, nullptr, &err);
+    const QDeadlineTimer deadline(kTimeoutMs);
+    process.start(ffmpeg.isEmpty() ? ToolLookup::ffmpeg() : ffmpeg, arguments(segment, work, endMs),
+                  QIODevice::ReadOnly);
+    if (!process.waitForStarted(int(deadline.remainingTime())))
+        return fail(process.errorString());
+    if (!process.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
+        process.kill();
+        process.waitForFinished(5000);
+        QFile::remove(work);
+        return fail(QStringLiteral("ffmpeg did not end within %1 ms").arg(kTimeoutMs));
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        QFile::remove(work);
+        return fail(QString::fromLocal8Bit(err.tail()).trimmed().right(400));
+    }
+    const MediaInfo after = MediaProbe::probe(work);
+    if (!after.ok || after.streams.size() != before.streams.size() || after.durationMs <= 0
+        || after.durationMs >= before.durationMs) {
+        QFile::remove(work);
+        return fail(after.ok ? QStringLiteral("the copy lasts %1 ms of %2").arg(after.durationMs).arg(before.durationMs)
+                             : after.error);
+    }
+    // One step: the segment is either the whole one or the cut one, never missing.
+    if (std::rename(QFile::encodeName(work).constData(), QFile::encodeName(segment).constData()) != 0) {
+        QFile::remove(work);
+        return fail(QStringLiteral("the cut copy could not replace the segment"));
+    }
+    return true;
+}

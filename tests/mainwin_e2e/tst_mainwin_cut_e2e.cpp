@@ -1,0 +1,142 @@
+// A pause and a stop end the recording where their keys were pressed, also when the program
+// takes the keys up late: here two seconds late on purpose (as a GUI thread held by a busy
+// machine would), while the recording's pictures and sound go on meanwhile. An encoder slow to
+// start leaves no still picture standing for its wait at the file's start.
+
+#include "../support/MainWindowDriver.h"
+
+#include "recording/MediaProbe.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+class TestMainWindowCutE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void lateKeysCutWhereTheyWerePressed();
+    void slowEncoderStartLeavesNoStill();
+
+private:
+    QTemporaryDir m_saveDir;
+};
+
+void TestMainWindowCutE2E::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the X11 test desktop (scripts/test-env.sh)");
+    QVERIFY(m_saveDir.isValid());
+    setUpProgramSettings(m_saveDir.path());
+    QSettings().setValue(QStringLiteral("effects/mouseEnabled"), false);
+}
+
+// Two segments of about 2.5 s between their first media and their keys; each key is taken up
+// 2 s after it was pressed. The file, its picture and its sound, and the toolbar's clock last
+// the time up to the keys, not 4 s more.
+void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
+{
+    qputenv("VISTRELLE_TEST_HOTKEY_DELAY_MS", "2000");
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    Recorder *recorder = window.recorder();
+    QSignalSpy started(recorder, &Recorder::started);
+    QSignalSpy resumed(recorder, &Recorder::resumed);
+    QSignalSpy stopped(recorder, &Recorder::stopped);
+    QElapsedTimer clock;
+    clock.start();
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
+    const qint64 firstBegan = clock.elapsed();
+    QTest::qWait(2500);
+    const qint64 pausedAt = clock.elapsed();
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
+    QVERIFY(clock.elapsed() - pausedAt >= 2000); // taken up late indeed
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_COMPARE_WITH_TIMEOUT(resumed.size(), 1, 20000);
+    const qint64 secondBegan = clock.elapsed();
+    QTest::qWait(2500);
+    const qint64 stoppedAt = clock.elapsed();
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+
+    const QString path = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(path);
+    QVERIFY2(info.ok && info.hasVideo() && info.hasAudio(), qPrintable(path + info.error));
+    const qint64 keysMs = (pausedAt - firstBegan) + (stoppedAt - secondBegan);
+    qint64 longestStreamMs = 0;
+    for (const MediaStreamInfo &stream : info.streams)
+        longestStreamMs = std::max(longestStreamMs, qint64(stream.durationSeconds * 1000));
+    const QString figures = QStringLiteral("file %1 ms (longest stream %2 ms), clock %3 ms, keys %4 ms after the media")
+                                .arg(info.durationMs).arg(longestStreamMs).arg(recorder->recordedMs()).arg(keysMs);
+    qInfo().noquote() << figures;
+    // Each segment's file begins with its first picture, 0.3 to 0.5 s before its first media
+    // is reported (more on a busy machine); a late key would add 2 s to each.
+    QVERIFY2(info.durationMs >= keysMs - 300 && info.durationMs <= keysMs + 1500, qPrintable(figures));
+    QVERIFY2(longestStreamMs <= keysMs + 1500, qPrintable(figures));
+    QVERIFY2(qAbs(recorder->recordedMs() - info.durationMs) <= 500, qPrintable(figures));
+    qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+// The encoder takes 4 s to start: the file's pictures begin when it does, without a jump after
+// the first one, and the file lasts what the clock counted.
+void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray(SLOW_START_DIR) + ':' + path);
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    Recorder *recorder = window.recorder();
+    QSignalSpy started(recorder, &Recorder::started);
+    QSignalSpy stopped(recorder, &Recorder::stopped);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 40000);
+    QTest::qWait(2500);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    qputenv("PATH", path);
+
+    const QString file = stopped.first().first().toString();
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                                            QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+                                            QStringLiteral("packet=pts_time"), QStringLiteral("-of"),
+                                            QStringLiteral("csv=p=0"), file});
+    QVERIFY(probe.waitForFinished(30000));
+    QList<double> stamps;
+    for (const QByteArray &line : probe.readAllStandardOutput().split('\n'))
+        if (!line.trimmed().isEmpty())
+            stamps << line.trimmed().toDouble();
+    std::sort(stamps.begin(), stamps.end());
+    QVERIFY(stamps.size() > 10);
+    const MediaInfo info = MediaProbe::probe(file);
+    const QString figures = QStringLiteral("pictures at %1 %2 %3 s; file %4 ms, clock %5 ms")
+                                .arg(stamps.at(0)).arg(stamps.at(1)).arg(stamps.at(2))
+                                .arg(info.durationMs).arg(recorder->recordedMs());
+    qInfo().noquote() << figures;
+    double longestGap = 0;
+    for (qsizetype i = 1; i < stamps.size(); ++i)
+        longestGap = std::max(longestGap, stamps.at(i) - stamps.at(i - 1));
+    QVERIFY2(longestGap <= 0.5, qPrintable(figures + QStringLiteral("; a picture stands %1 s").arg(longestGap)));
+    QVERIFY2(qAbs(info.durationMs - recorder->recordedMs()) <= 150, qPrintable(figures));
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the test then skips
+    QApplication app(argc, argv);
+    TestMainWindowCutE2E test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwin_cut_e2e.moc"
