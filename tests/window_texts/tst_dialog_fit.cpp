@@ -12,6 +12,7 @@
 #include "app/InterfaceTranslations.h"
 #include "dialogs/AutoSplitDialog.h"
 #include "dialogs/CameraSettingsDialog.h"
+#include "dialogs/ExportDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "widgets/MessageBoxes.h"
@@ -263,7 +264,7 @@ void DialogFit::longNameWraps()
     });
 }
 
-// Settings, Auto Split and Schedule inside the display's available area, each of their buttons
+// Settings, Auto Split, Schedule and Export inside the display's available area, each of their buttons
 // in view; what does not fit scrolls.
 void DialogFit::dialogsKeepOnDisplay()
 {
@@ -276,6 +277,7 @@ void DialogFit::dialogsKeepOnDisplay()
         [&] { return new SettingsDialog(&owner); },
         [&] { return new AutoSplitDialog(&owner); },
         [&] { return new ScheduledRecordingDialog(&owner); },
+        [&] { return new ExportDialog(m_home.filePath(QStringLiteral("a.mp4")), &owner); },
     };
     for (const auto &make : makers) {
         std::unique_ptr<QDialog> dialog(make());
