@@ -6,16 +6,13 @@
 #include "app/TerminationSignals.h"
 #include "dialogs/SettingsDialog.h"
 #include "platform/mac/ProcessMemory.h"
+#include "widgets/ProgramStyle.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
-#include <QMenu>
 #include <QMessageBox>
-#include <QProxyStyle>
 #include <QSettings>
-#include <QStyleFactory>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -23,45 +20,6 @@
 // translation: "RTL" in the Arabic file, "LTR" in every other.
 static const char *const kLayoutDirectionEntry =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
-
-namespace {
-
-// Fusion without the focus frame on buttons, with menus whose rounded corners show what
-// lies behind them (an opaque menu window shows them as black squares).
-class ButtonFocuslessStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-    using QProxyStyle::polish;
-
-    void polish(QWidget *widget) override
-    {
-        // Polished before its window is made: the window is made translucent.
-        if (qobject_cast<QMenu *>(widget) && !widget->testAttribute(Qt::WA_WState_Created))
-            widget->setAttribute(Qt::WA_TranslucentBackground);
-        QProxyStyle::polish(widget);
-    }
-
-    // Right to left, a style sheet's button draws its icon over its word: the buttons of
-    // message boxes ("Yes", "No") go without their standard icons there.
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
-    {
-        if (hint == QStyle::SH_DialogButtonBox_ButtonsHaveIcons && QGuiApplication::isRightToLeft())
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                       const QWidget *widget) const override
-    {
-        if (element == QStyle::PE_FrameFocusRect && qobject_cast<const QAbstractButton *>(widget))
-            return;
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -96,7 +54,7 @@ int main(int argc, char *argv[])
     // the watcher's pipe until the event loop runs.
     TerminationSignals signalWatch;
 
-    QApplication::setStyle(new ButtonFocuslessStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    QApplication::setStyle(createProgramStyle());
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QApplication::setApplicationVersion(QStringLiteral("7.0"));
     QApplication::setOrganizationName(QStringLiteral("Vistrelle"));

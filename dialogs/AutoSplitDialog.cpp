@@ -95,7 +95,6 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
-    setFixedSize(680, 430);
     setStyleSheet(QString::fromLatin1(kStyle));
 
     // The translucent dialog draws its rounded surface through this one child.
@@ -279,6 +278,9 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     footerLayout->addWidget(cancel);
     footerLayout->addWidget(ok);
     main->addWidget(footer);
+    // 680 x 430, smaller on a smaller display: the content scrolls between the title and
+    // the buttons.
+    fitToDisplay(this, QSize(680, 430), content);
 
     m_durationRadio->setChecked(true);
     updateState();

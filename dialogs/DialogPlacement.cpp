@@ -3,13 +3,19 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -104,6 +110,110 @@ private:
     QPointer<QWidget> m_dialog;
     QPoint m_place;
     bool m_done = false;
+};
+
+// Sends the wheel over a field without the focus to the page around it.
+class WheelToPage : public QObject
+{
+public:
+    explicit WheelToPage(QScrollArea *area) : QObject(area), m_area(area)
+    {
+        setObjectName(QStringLiteral("WheelToPage"));
+        area->installEventFilter(this);
+        coverFields();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_area) {
+            if (event->type() == QEvent::Show)
+                coverFields();
+            return false;
+        }
+        if (event->type() != QEvent::Wheel)
+            return false;
+        auto *field = qobject_cast<QWidget *>(watched);
+        if (!field || field->hasFocus())
+            return false;
+        // The page's scroll bars take it as the viewport would; a page that does not
+        // scroll lets it go by.
+        auto *wheel = static_cast<QWheelEvent *>(event);
+        QScrollBar *bar = std::abs(wheel->angleDelta().x()) > std::abs(wheel->angleDelta().y())
+            ? m_area->horizontalScrollBar()
+            : m_area->verticalScrollBar();
+        if (bar && bar->maximum() > bar->minimum())
+            QCoreApplication::sendEvent(bar, event);
+        return true;
+    }
+
+private:
+    void coverFields()
+    {
+        const QWidget *page = m_area->widget();
+        if (!page)
+            return;
+        for (QWidget *field : page->findChildren<QWidget *>()) {
+            const bool takesWheel = qobject_cast<QComboBox *>(field) || qobject_cast<QAbstractSpinBox *>(field)
+                || (qobject_cast<QAbstractSlider *>(field) && !qobject_cast<QScrollBar *>(field));
+            if (!takesWheel || m_covered.contains(field))
+                continue;
+            m_covered.append(field);
+            if (field->focusPolicy() == Qt::WheelFocus)
+                field->setFocusPolicy(Qt::StrongFocus);
+            field->installEventFilter(this);
+        }
+    }
+
+    QScrollArea *m_area;
+    QList<QPointer<QWidget>> m_covered;
+};
+
+// The size of a dialog that wants `wanted` inside `available`: where it is lower than it
+// wants, its page scrolls, and it is as much wider as the page's scroll bar takes (where the
+// display has that room), so that the page does not scroll sideways as well.
+QSize fittedSize(const QSize &wanted, const QRect &available, const QScrollArea *page)
+{
+    QSize size = sizeWithin(wanted, available);
+    if (page && !available.isEmpty() && size.height() < wanted.height())
+        size.setWidth(std::min(wanted.width() + page->verticalScrollBar()->sizeHint().width(), available.width()));
+    return size;
+}
+
+// Keeps a dialog of a wanted size inside the display it is shown on.
+class DisplayFit : public QObject
+{
+public:
+    DisplayFit(QWidget *dialog, const QSize &wanted, QScrollArea *page)
+        : QObject(dialog), m_dialog(dialog), m_wanted(wanted), m_page(page)
+    {
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog && event->type() == QEvent::Show) {
+            const QScreen *screen = QGuiApplication::screenAt(m_dialog->geometry().center());
+            if (!screen)
+                screen = m_dialog->screen();
+            const QRect available = screen ? screen->availableGeometry() : QRect();
+            const QSize size = fittedSize(m_wanted, available, m_page);
+            if (size != m_dialog->size())
+                m_dialog->setFixedSize(size);
+            if (!available.isEmpty() && !available.contains(m_dialog->geometry())) {
+                const QRect at = m_dialog->geometry();
+                m_dialog->move(std::clamp(at.x(), available.left(), available.right() + 1 - size.width()),
+                               std::clamp(at.y(), available.top(), available.bottom() + 1 - size.height()));
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_dialog;
+    QSize m_wanted;
+    QPointer<QScrollArea> m_page;
 };
 
 } // namespace
@@ -210,10 +320,36 @@ QScrollArea *scrollingBody(QWidget *body)
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setStyleSheet(QStringLiteral("QScrollArea#ScrollingBody,QScrollArea#ScrollingBody>QWidget#qt_scrollarea_viewport"
-                                       "{background:transparent;border:0;}"));
+                                       "{background:transparent;border:0;}"
+                                       "QScrollArea#ScrollingBody::corner{background:transparent;}"));
     area->setWidget(body);
     // The scroll area fills the body with the palette's light grey: the dialog's own
     // background shows through instead.
     body->setAutoFillBackground(false);
+    wheelScrollsPage(area);
     return area;
+}
+
+void wheelScrollsPage(QScrollArea *area)
+{
+    if (area && !area->findChild<QObject *>(QStringLiteral("WheelToPage"), Qt::FindDirectChildrenOnly))
+        new WheelToPage(area);
+}
+
+void fitToDisplay(QWidget *dialog, const QSize &wanted, QWidget *page)
+{
+    if (!dialog)
+        return;
+    QScrollArea *area = nullptr;
+    if (page && page->parentWidget() && page->parentWidget()->layout()) {
+        QLayout *layout = page->parentWidget()->layout();
+        auto *placeholder = new QWidget;
+        // The page leaves its place in the layout to the scroll area that takes it in.
+        delete layout->replaceWidget(page, placeholder, Qt::FindChildrenRecursively);
+        area = scrollingBody(page);
+        delete layout->replaceWidget(placeholder, area, Qt::FindChildrenRecursively);
+        delete placeholder;
+    }
+    dialog->setFixedSize(fittedSize(wanted, availableAreaFor(dialog), area));
+    new DisplayFit(dialog, wanted, area);
 }

@@ -42,5 +42,20 @@ void keepDialogsOnDisplays(const QList<QWidget *> &dialogs, const std::function<
 QSize sizeWithin(const QSize &wanted, const QRect &available);
 
 // A frameless scroll area holding `body`: it scrolls only where the window gives the body
-// less than it needs, so every control stays reachable on a small screen.
+// less than it needs, so every control stays reachable on a small screen. The wheel over
+// its fields scrolls it (see wheelScrollsPage).
 QScrollArea *scrollingBody(QWidget *body);
+
+// Over a drop-down, spin box or slider inside `area` that does not have the keyboard focus,
+// the mouse wheel scrolls the page instead of changing the field's value; a field takes the
+// focus by a click or the Tab key, no longer by the wheel. Fields added later are covered
+// as the area is shown.
+void wheelScrollsPage(QScrollArea *area);
+
+// A dialog of the fixed size `wanted` that may open on a display smaller than that (a small
+// or high-DPI laptop, a portrait monitor): it takes what the display's available area has,
+// and `page` (the part between its title and its buttons, already in its layout) scrolls in
+// its place, so the title and the buttons stay in view. A null `page` leaves the dialog's own
+// scrolling pages to it. Checked again as the dialog is shown, on the display it opens on,
+// where it is kept inside the available area.
+void fitToDisplay(QWidget *dialog, const QSize &wanted, QWidget *page);

@@ -61,7 +61,6 @@ ExportDialog::ExportDialog(const QString &inputPath, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     keepDialogPositionTrue(this);
     setModal(true);
-    setFixedSize(420, 420);
     setStyleSheet(QStringLiteral(
         "QDialog{background:#1e2128;border:1px solid rgba(255,255,255,0.08);border-radius:8px;}"));
     m_editor = new VideoEditor(this);
@@ -208,6 +207,8 @@ void ExportDialog::buildUi()
     connect(m_start, &QPushButton::clicked, this, &ExportDialog::onStartExport);
     footerRow->addWidget(m_start);
     root->addWidget(footer);
+    // 420 x 420, smaller on a smaller display: the form scrolls, the buttons stay.
+    fitToDisplay(this, QSize(420, 420), formHost);
 
     connect(m_format, &QComboBox::currentTextChanged, this, &ExportDialog::onFormatChanged);
     connect(m_editor, &VideoEditor::progress, m_progress, &QProgressBar::setValue);

@@ -167,7 +167,6 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedSize(520, 450);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 14, 16, 22);
     auto *surface = new QWidget(this);
@@ -198,16 +197,24 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     close->hide();
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *note = new QLabel(tr("到达开始时间后，Vistrelle 将按指定模式自动开始录制。"), surface);
+    // Between the title and the buttons: what scrolls on a display lower than the dialog.
+    auto *page = new QWidget(surface);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(14);
+    layout->addWidget(page, 1);
+    layout->addSpacing(12);
+
+    auto *note = new QLabel(tr("到达开始时间后，Vistrelle 将按指定模式自动开始录制。"), page);
     note->setStyleSheet(QStringLiteral("color:#8494ad;font-size:12px;"));
     note->setWordWrap(true);
-    layout->addWidget(note);
+    pageLayout->addWidget(note);
 
-    m_enable = new ToggleSwitch(tr("启用计划录制"), surface);
+    m_enable = new ToggleSwitch(tr("启用计划录制"), page);
     m_enable->setObjectName(QStringLiteral("ScheduleEnable"));
     m_enable->setCursor(Qt::PointingHandCursor);
     m_enable->setMinimumHeight(28);
-    layout->addWidget(m_enable);
+    pageLayout->addWidget(m_enable);
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -236,8 +243,8 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     form->addRow(tr("每天开始时间"), m_time);
     form->addRow(tr("每周日期"), m_weekDay);
     form->addRow(tr("指定录制模式"), m_captureMode);
-    layout->addLayout(form);
-    layout->addSpacing(12);
+    pageLayout->addLayout(form);
+    pageLayout->addStretch();
 
     auto *buttons = new QHBoxLayout;
     // Beside the buttons, where the form keeps its room: why a schedule was not saved.
@@ -262,9 +269,10 @@ ScheduledRecordingDialog::ScheduledRecordingDialog(QWidget *parent) : QDialog(pa
     connect(m_dateTime, &QDateTimeEdit::dateTimeChanged, m_problem, &QWidget::hide);
     connect(m_recurrence, &QComboBox::currentIndexChanged, this, &ScheduledRecordingDialog::refreshFields);
     refreshFields();
-    // 520 x 450, larger where the language's texts need the room (German).
+    // 520 x 450, larger where the language's texts need the room (German), smaller on a
+    // smaller display (the page then scrolls).
     ensurePolished();
-    setFixedSize(QSize(520, 450).expandedTo(outer->totalMinimumSize()));
+    fitToDisplay(this, QSize(520, 450).expandedTo(outer->totalMinimumSize()), page);
 }
 
 void ScheduledRecordingDialog::setConfig(const ScheduledRecordingConfig &config)

@@ -112,14 +112,16 @@ QVBoxLayout *startPage(QWidget *page, const QString &title, int spacing)
     return layout;
 }
 
-// A page that scrolls vertically when its content is taller than the stack: a frameless
+// A page that scrolls when its content is larger than the stack: a frameless
 // scroll area that resizes its content, on a background of that colour.
 QScrollArea *scrollingPage(QWidget *stack, const char *background)
 {
     auto *scroll = new QScrollArea(stack);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sideways too where a narrow display gives the page less than its least width.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    wheelScrollsPage(scroll);
     scroll->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;} QScrollArea>QWidget>QWidget{background:%1;}")
                               .arg(QLatin1String(background)));
     return scroll;
@@ -201,7 +203,6 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     keepDialogPositionTrue(this);
     setModal(true);
-    setFixedSize(760, 510);
     setStyleSheet(QString::fromLatin1(kStyleSheet));
 
     auto *mainLayout = new QHBoxLayout(this);
@@ -300,6 +301,12 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     m_stack->setMinimumWidth(0);
     m_stack->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     for (QWidget *page : {buildGeneralPage(), buildSavePage(), buildMousePage(), buildHotkeysPage()}) {
+        // Every page scrolls on a display lower than the dialog wants (see fitToDisplay).
+        if (!qobject_cast<QScrollArea *>(page)) {
+            QScrollArea *scroll = scrollingPage(m_stack, "transparent");
+            scroll->setWidget(page);
+            page = scroll;
+        }
         page->setMinimumWidth(0);
         page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
         m_stack->addWidget(page);
@@ -322,6 +329,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     footerLayout->addWidget(okButton);
     rightLayout->addWidget(footer);
     mainLayout->addWidget(rightPane, 1);
+    // 760 x 510, smaller on a smaller display: the pages scroll, the footer stays.
+    fitToDisplay(this, QSize(760, 510), nullptr);
 
     connect(m_navGroup, &QButtonGroup::idClicked, m_stack, &QStackedWidget::setCurrentIndex);
     connect(resetButton, &QPushButton::clicked, this, &SettingsDialog::restorePageDefaults);

@@ -96,6 +96,15 @@ QString breakableWords(const QString &text, const QFontMetrics &metrics, int roo
 
 } // namespace
 
+int widestMessageBox(int availableWidth)
+{
+    // QMessageBox holds itself to min(width - 480, 1000) px, or the whole width of a screen
+    // up to 1024 px wide, whatever its layout needs: wider contents are cut at its edge. The
+    // window manager's frame needs some room beside it too.
+    const int boxLimit = availableWidth <= 1024 ? availableWidth : std::min(availableWidth - 480, 1000);
+    return std::min(boxLimit, availableWidth - 80);
+}
+
 void widenMessageBox(QMessageBox &box)
 {
     // The box makes itself as wide as its layout's minimum (and its title plus 50 px, too
@@ -105,12 +114,17 @@ void widenMessageBox(QMessageBox &box)
     if (!grid)
         return;
     const QScreen *screen = box.screen();
-    const int most = screen ? screen->availableGeometry().width() - 80 : 1800;
+    const int most = screen ? widestMessageBox(screen->availableGeometry().width()) : 920;
     const int row = grid->rowCount();
     const QMargins margins = grid->contentsMargins();
-    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160 - margins.left() - margins.right();
-    grid->addItem(new QSpacerItem(std::min(title, most), 0), row, 0, 1, grid->columnCount());
     auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    // What the box needs beside its text: margins, icon and the space between them.
+    const auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+    const int beside = margins.left() + margins.right() + std::max(0, grid->horizontalSpacing())
+        + (icon ? icon->sizeHint().width() : 0) + 8;
+    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160 - margins.left() - margins.right();
+    grid->addItem(new QSpacerItem(std::min(title, most - margins.left() - margins.right()), 0), row, 0, 1,
+                  grid->columnCount());
     const int at = label ? grid->indexOf(label) : -1;
     if (at < 0)
         return;
@@ -118,7 +132,7 @@ void widenMessageBox(QMessageBox &box)
     int longest = 0;
     for (const QString &word : label->text().split(breaks, Qt::SkipEmptyParts))
         longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
-    const int room = most - 108;
+    const int room = most - beside - 8;
     if (longest > room) {
         label->setText(breakableWords(label->text(), label->fontMetrics(), room));
         longest = room;
@@ -128,5 +142,5 @@ void widenMessageBox(QMessageBox &box)
     int rowSpan = 0;
     int columnSpan = 0;
     grid->getItemPosition(at, &labelRow, &column, &rowSpan, &columnSpan);
-    grid->addItem(new QSpacerItem(std::min(longest + 8, most - 100), 0), row + 1, column, 1, columnSpan);
+    grid->addItem(new QSpacerItem(std::min(longest + 8, most - beside), 0), row + 1, column, 1, columnSpan);
 }

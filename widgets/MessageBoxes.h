@@ -23,3 +23,7 @@ void showLibraryInformation(QWidget *parent, const QString &title, const QString
 // and that the longest stretch of its text without a break (a long file name) stays on one line,
 // within the screen.
 void widenMessageBox(QMessageBox &box);
+
+// The widest a message box can be on a display `availableWidth` points wide and still show
+// all of its contents (QMessageBox caps its own width).
+int widestMessageBox(int availableWidth);

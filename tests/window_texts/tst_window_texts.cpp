@@ -40,6 +40,7 @@
 #include "preparation/RegionOverlay.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -62,7 +63,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSlider>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -228,8 +228,8 @@ void WindowTexts::initTestCase()
     const qreal scale = qApp->devicePixelRatio();
 
     QApplication::setQuitOnLastWindowClosed(false);
-    // As main() sets the program up (its style leaves out only the buttons' focus frames).
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // As main() sets the program up, with its style.
+    QApplication::setStyle(createProgramStyle());
     QCoreApplication::setOrganizationName(QStringLiteral("Vistrelle"));
     QCoreApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QApplication::setApplicationVersion(QStringLiteral("7.0"));
