@@ -16,6 +16,7 @@
 #include "overlays/KeyDisplayOverlay.h"
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
+#include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/RegionOverlay.h"
 #include "recording/MediaProbe.h"
 #include "recording/Recorder.h"
@@ -32,6 +33,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -62,6 +64,15 @@ QString describe(const ManagedState &state)
         .arg(state.framed).arg(state.overrideRedirect).arg(state.listed);
 }
 
+// Sends `window` an event as another client would (a window manager's synthetic notice).
+void sendToWindow(xcb_window_t window, uint32_t mask, const void *event, size_t size)
+{
+    char wire[32] = {};
+    std::memcpy(wire, event, std::min(size, sizeof wire));
+    xcb_send_event(x11Connection(), 0, window, mask, wire);
+    xcb_flush(x11Connection());
+}
+
 } // namespace
 
 class TestOverlaysUnderWindowManager : public QObject
@@ -74,6 +85,7 @@ private slots:
     void preparationToolbarPlacement();
     void questionsOfARecording();
     void autoStopCountdown();
+    void toolbarKeepsItsPlaceAgainstALateNotice();
 
 private:
     WindowManager m_windowManager;
@@ -514,6 +526,58 @@ void TestOverlaysUnderWindowManager::preparationToolbarPlacement()
     QVERIFY2(qAbs(frame.center().x() - screen.center().x()) <= 2,
              qPrintable(QStringLiteral("full screen toolbar at %1,%2").arg(frame.x()).arg(frame.y())));
     QVERIFY(leave());
+}
+
+// A notice of a place the toolbar has left that comes late (the window manager's, answered
+// after the toolbar moved on): Qt's record of the native window takes it, the widget and the
+// server keep the new place. When the toolbar is exposed next, its position keeper must go by
+// the widget's geometry: going by Qt's record it would move the toolbar away from the place
+// it stands at by the distance between the two.
+void TestOverlaysUnderWindowManager::toolbarKeepsItsPlaceAgainstALateNotice()
+{
+    FloatingToolbar toolbar;
+    toolbar.adjustSize();
+    const QPoint before(300, 300);
+    const QPoint after(700, 450);
+    toolbar.move(before);
+    toolbar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
+    const auto serverAt = [&toolbar](const QPoint &place) {
+        return QTest::qWaitFor([&] { return serverWindowGeometry(&toolbar).value_or(QRect()).topLeft() == place; }, 5000);
+    };
+    QVERIFY(serverAt(before));
+    toolbar.move(after);
+    QVERIFY(serverAt(after));
+    QTest::qWait(200); // the window manager's own notices have come
+
+    const auto window = xcb_window_t(toolbar.winId());
+    xcb_configure_notify_event_t notice{};
+    notice.response_type = XCB_CONFIGURE_NOTIFY;
+    notice.event = window;
+    notice.window = window;
+    notice.x = int16_t(before.x());
+    notice.y = int16_t(before.y());
+    notice.width = uint16_t(toolbar.width());
+    notice.height = uint16_t(toolbar.height());
+    sendToWindow(window, XCB_EVENT_MASK_STRUCTURE_NOTIFY, &notice, sizeof notice);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbar.windowHandle()->position(), before, 5000);
+    qInfo() << "after the late notice: widget" << toolbar.geometry().topLeft() << "Qt's record"
+            << toolbar.windowHandle()->position() << "mapToGlobal" << toolbar.mapToGlobal(QPoint(0, 0)) << "server"
+            << serverWindowGeometry(&toolbar).value_or(QRect()).topLeft();
+
+    xcb_expose_event_t expose{};
+    expose.response_type = XCB_EXPOSE;
+    expose.window = window;
+    expose.width = uint16_t(toolbar.width());
+    expose.height = uint16_t(toolbar.height());
+    sendToWindow(window, XCB_EVENT_MASK_EXPOSURE, &expose, sizeof expose);
+    // The keeper looks once the exposure has been handled, and then either brings Qt's record
+    // in step with the server or moves the toolbar.
+    QTRY_VERIFY_WITH_TIMEOUT(toolbar.windowHandle()->position() != before, 5000);
+    qInfo() << "after the exposure: widget" << toolbar.geometry().topLeft() << "Qt's record"
+            << toolbar.windowHandle()->position() << "server" << serverWindowGeometry(&toolbar).value_or(QRect()).topLeft();
+    QCOMPARE(serverWindowGeometry(&toolbar).value_or(QRect()).topLeft(), after);
+    QCOMPARE(toolbar.geometry().topLeft(), after);
 }
 
 int main(int argc, char *argv[])
