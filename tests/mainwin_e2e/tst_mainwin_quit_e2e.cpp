@@ -86,6 +86,9 @@ private:
     QProcess *startProgram(const QString &tmp);
     // From the home page to a running recording with the given card, by real X events.
     bool startRecording(QProcess *program, const QPoint &card);
+    // From the home page of the program whose main window is `main`: the media library
+    // opened by a click and its chosen file played by Space.
+    bool playInLibrary(const QString &main);
     QStringList logs() const;
     QString waitForLog(int count, const QString &text, int timeoutMs = 15000);
 
@@ -305,6 +308,18 @@ void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
 
 // The library's player converts its pictures on a thread of its own while the program quits:
 // a few rounds of playing (the library open, or closed again) and quitting end cleanly.
+bool TestMainWindowQuitE2E::playInLibrary(const QString &main)
+{
+    if (!click(windowGeometry(main).topLeft() + QPoint(103, 90))) // Media Library
+        return false;
+    QStringList library;
+    if (!QTest::qWaitFor([&] { return !(library = windowsNamed(QStringLiteral("Media Library"))).isEmpty(); }, 10000))
+        return false;
+    QTest::qWait(1500); // the list read and the file chosen
+    return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), library.first()})
+        && key(QStringLiteral("space")); // Play
+}
+
 void TestMainWindowQuitE2E::terminationAfterPlayback()
 {
     cleanupTestCase();
@@ -321,12 +336,7 @@ void TestMainWindowQuitE2E::terminationAfterPlayback()
         QStringList main;
         QTRY_VERIFY_WITH_TIMEOUT(!(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(), 10000);
         QTest::qWait(800); // placed and painted
-        QVERIFY(click(windowGeometry(main.first()).topLeft() + QPoint(103, 90))); // Media Library
-        QStringList library;
-        QTRY_VERIFY_WITH_TIMEOUT(!(library = windowsNamed(QStringLiteral("Media Library"))).isEmpty(), 10000);
-        QTest::qWait(1500); // the list read and the file chosen
-        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), library.first()}));
-        QVERIFY(key(QStringLiteral("space"))); // Play
+        QVERIFY(playInLibrary(main.first()));
         QTest::qWait(2500);
         if (round % 2) { // closed again before the quit
             QVERIFY(key(QStringLiteral("Escape")));
@@ -361,12 +371,7 @@ void TestMainWindowQuitE2E::memoryGivenBackAfter4kPlayback()
     QTRY_VERIFY_WITH_TIMEOUT(!(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(), 10000);
     QTest::qWait(800); // placed and painted
     const double home = residentMb(pid);
-    QVERIFY(click(windowGeometry(main.first()).topLeft() + QPoint(103, 90))); // Media Library
-    QStringList library;
-    QTRY_VERIFY_WITH_TIMEOUT(!(library = windowsNamed(QStringLiteral("Media Library"))).isEmpty(), 10000);
-    QTest::qWait(1500); // the list read and the file chosen
-    QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), library.first()}));
-    QVERIFY(key(QStringLiteral("space"))); // Play
+    QVERIFY(playInLibrary(main.first()));
     // Playing: 4K pictures of 33 MB each pass through the program.
     double peak = home;
     QElapsedTimer playing;

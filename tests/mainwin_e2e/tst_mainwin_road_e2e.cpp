@@ -29,6 +29,7 @@
 #include "recording/Recorder.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -160,6 +161,21 @@ int mostPixels(const QList<QImage> &frames, const std::function<bool(QRgb)> &col
         most = std::max(most, count);
     }
     return most;
+}
+
+// From the home page to a running recording of the area `dragged` (device pixels) by real X
+// events: the custom area card, the drag, REC on the preparation toolbar.
+bool recordDraggedArea(MainWindow &window, const QRect &dragged, QSignalSpy &started)
+{
+    if (!click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))))
+        return false;
+    QTest::qWait(500);
+    if (!drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6)
+        || !QTest::qWaitFor([&] { return window.setupToolbar()->isVisible(); }, 5000))
+        return false;
+    QTest::qWait(300);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    return rec && click(deviceCentreOf(rec)) && QTest::qWaitFor([&] { return started.size() == 1; }, 20000);
 }
 
 } // namespace
@@ -749,15 +765,8 @@ void TestMainWindowRoad::clickRingAcrossDisplays()
     QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QSignalSpy started(window.recorder(), &Recorder::started);
-    QVERIFY(click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
-    QTest::qWait(500);
     const QRect dragged(1000, 300, 1800, 500); // device pixels, across both displays
-    QVERIFY(drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6));
-    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
-    QTest::qWait(300);
-    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
-    QVERIFY(rec && click(deviceCentreOf(rec)));
-    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QVERIFY(recordDraggedArea(window, dragged, started));
     // A window of the program's own on the second display, inside the area: a click in it
     // rings (clicks in other programs' windows do not reach the program).
     QWidget own(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -819,15 +828,8 @@ void TestMainWindowRoad::webcamBubbleAcrossDisplays()
     QVERIFY(window.controlsArea()->isWebcamEnabled());
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QSignalSpy started(window.recorder(), &Recorder::started);
-    QVERIFY(click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
-    QTest::qWait(500);
     const QRect dragged(1000, 300, 1800, 500); // device pixels, across both displays
-    QVERIFY(drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6));
-    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
-    QTest::qWait(300);
-    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
-    QVERIFY(rec && click(deviceCentreOf(rec)));
-    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QVERIFY(recordDraggedArea(window, dragged, started));
     CameraOverlay *bubble = nullptr;
     for (QWidget *top : QApplication::topLevelWidgets())
         bubble = bubble ? bubble : qobject_cast<CameraOverlay *>(top);
@@ -867,17 +869,11 @@ void TestMainWindowRoad::toolbarOnNarrowDisplay()
     QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QSignalSpy started(window.recorder(), &Recorder::started);
-    QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
-    QTest::qWait(500);
     // An area on the narrow display: its preparation toolbar, and so the pointer that
     // presses REC, are on that display.
-    QVERIFY(drag(display.topLeft() + QPoint(40, 200), display.topLeft() + QPoint(display.width() - 40, 600), 6));
-    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
-    QTest::qWait(300);
-    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
-    QVERIFY(rec && display.contains(centreOf(rec)));
-    QVERIFY(click(centreOf(rec)));
-    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QVERIFY(recordDraggedArea(window, QRect(display.topLeft() + QPoint(40, 200), QSize(display.width() - 80, 400)),
+                              started));
+    QVERIFY(display.contains(QCursor::pos()));
     // The recording toolbar stands whole on that display, every button of it inside.
     FloatingToolbar *toolbar = window.floatingToolbar();
     QRect real;
