@@ -880,7 +880,7 @@ void TestMainWindowRoad::toolbarOnNarrowDisplay()
     const bool inside = QTest::qWaitFor(
         [&] { return toolbar->isVisible() && display.contains(real = serverWindowGeometry(toolbar).value_or(QRect())); },
         5000);
-    screenshot(QStringLiteral("narrow-display-recording-toolbar"));
+    savePicture(QStringLiteral("narrow-display-recording-toolbar"));
     QVERIFY2(inside, qPrintable(QStringLiteral("toolbar at %1,%2 %3x%4 on a display %5 wide from %6")
                                     .arg(real.x()).arg(real.y()).arg(real.width()).arg(real.height())
                                     .arg(display.width()).arg(display.x())));
