@@ -92,7 +92,7 @@ private:
     std::function<void()> m_seen;
 };
 
-// Sends `window` an event as another client would (a window manager's synthetic notice).
+// Sends `window` an event as another client would (an exposure the X server did not make).
 void sendToWindow(xcb_window_t window, uint32_t mask, const void *event, size_t size)
 {
     char wire[32] = {};
