@@ -40,13 +40,18 @@ void BoundedOutput::append(const QByteArray &chunk)
     const auto addToLine = [this, &chunk](qsizetype from, qsizetype to) {
         m_line.append(chunk.constData() + from, std::min(to - from, m_tailLimit - m_line.size()));
     };
+    // "\r\n" is one line break, also when a read ends between the two.
     qsizetype from = 0;
     for (qsizetype i = 0; i < chunk.size(); ++i) {
         const char c = chunk.at(i);
+        const bool afterCarriageReturn = m_afterCarriageReturn;
+        m_afterCarriageReturn = c == '\r';
         if (c != '\n' && c != '\r')
             continue;
         addToLine(from, i);
         from = i + 1;
+        if (c == '\n' && afterCarriageReturn)
+            continue;
         m_lineReader(m_line);
         m_line.clear();
     }
@@ -65,6 +70,7 @@ void BoundedOutput::clear()
     m_head.clear();
     m_tail.clear();
     m_line.clear();
+    m_afterCarriageReturn = false;
     m_total = 0;
 }
 

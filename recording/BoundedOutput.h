@@ -18,7 +18,7 @@ public:
 
     explicit BoundedOutput(qsizetype headLimit = 0, qsizetype tailLimit = kDefaultTail);
 
-    // Called with each line (without its "\n" or "\r") as soon as it is complete, and with the
+    // Called with each line (without its "\n", "\r" or "\r\n") as soon as it is complete, and with the
     // unfinished last one by finishLines().
     void setLineReader(std::function<void(const QByteArray &line)> reader);
 
@@ -45,6 +45,7 @@ private:
     qint64 m_total = 0;
     std::function<void(const QByteArray &)> m_lineReader;
     QByteArray m_line;
+    bool m_afterCarriageReturn = false; // the last byte read was "\r"
 };
 
 // Reads what `process` writes as it arrives into `out` (standard output, and standard error

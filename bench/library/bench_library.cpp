@@ -12,6 +12,7 @@
 #include "library/MediaPreview.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoListDialog.h"
+#include "BenchWindows.h"
 #include "recording/MediaProbe.h"
 
 #include <QApplication>
@@ -249,28 +250,6 @@ void openLarge(TimedApplication &app, int count)
 }
 
 
-// Calls `paint` before each paint of `widget`.
-class PaintWatch : public QObject
-{
-public:
-    PaintWatch(QWidget *widget, std::function<void()> paint)
-        : m_paint(std::move(paint))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            m_paint();
-        return false;
-    }
-
-private:
-    std::function<void()> m_paint;
-};
-
 // The rows in the list's view.
 QList<QListWidgetItem *> rowsInView(QListWidget *list)
 {
@@ -312,7 +291,8 @@ bool viewHasDetails(const VideoListDialog &window, QListWidget *list)
 // A shown window on `count` files, its cards up: the first fast scroll to the end of the list
 // with the wheel (xdotool). Prints how long rows in view had no card during the
 // scroll, and the time from the end of the scroll until the cards in view are there, have
-// their pictures and their details.
+// their pictures and their details; or, when the wheel did not take the list to its end, that
+// it did not, and no figures.
 void fastScroll(int count)
 {
     QTemporaryDir dir;
@@ -326,10 +306,13 @@ void fastScroll(int count)
     t.start();
     waitForFirstCard(list, t);
     QScrollBar *bar = list->verticalScrollBar();
-    // Real wheel events through the window system, 1,200 steps (or as many as the list needs)
-    // about 140 a second, over the middle of the list.
-    const int steps = std::min(1200, count / 3 + 20);
-    const QPoint centre = list->viewport()->mapToGlobal(list->viewport()->rect().center());
+    const QPoint corner = settledCorner(&window);
+    // Real wheel events through the window system, about 140 a second, over the middle of the
+    // list: as many as the list's length needs (a step scrolls wheelScrollLines() single steps)
+    // and a tenth more.
+    const int perStep = std::max(1, QApplication::wheelScrollLines() * bar->singleStep());
+    const int steps = (bar->maximum() - bar->minimum()) / perStep * 11 / 10 + 10;
+    const QPoint centre = onScreen(list->viewport(), list->viewport()->rect().center(), corner);
     QProcess::execute(QStringLiteral("xdotool"),
                       {"mousemove", QString::number(centre.x()), QString::number(centre.y())});
     QProcess wheel;
@@ -338,7 +321,9 @@ void fastScroll(int count)
     double longestBlankMs = 0;
     double blankSince = -1;
     // What the screen shows: sampled at every paint of the list.
-    auto watch = std::make_unique<PaintWatch>(list->viewport(), [&] {
+    auto watch = std::make_unique<EventWatch>(list->viewport(), [&](QEvent *event) {
+        if (event->type() != QEvent::Paint)
+            return;
         const double now = double(t.nsecsElapsed()) / 1e6;
         const bool blank = !viewHasCards(list);
         if (blank && blankSince < 0)
@@ -350,10 +335,18 @@ void fastScroll(int count)
         }
     });
     t.restart();
-    while ((bar->value() < bar->maximum() || wheel.state() != QProcess::NotRunning) && t.elapsed() < 60000)
+    const int timeoutMs = 60000 + steps * 20;
+    while ((bar->value() < bar->maximum() || wheel.state() != QProcess::NotRunning) && t.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 3);
     watch.reset();
     const double scrollS = t.elapsed() / 1000.0;
+    if (bar->value() < bar->maximum()) {
+        printf("  %d files, fast scroll: %d wheel steps in %.1f s left the list at %d of %d: nothing measured\n",
+               count, steps, scrollS, bar->value(), bar->maximum());
+        wheel.kill();
+        wheel.waitForFinished(2000);
+        return;
+    }
     t.restart();
     double cards = -1;
     double pictures = -1;

@@ -1,12 +1,15 @@
 // Playing a 3840x2160 recording in the media library with the program held to two cores (as on
 // a two-core laptop): the memory the program takes over 30 s of playback, how long a pause and
 // a seek take to show (from the moment they are queued behind the window's other events until
-// the picture stops or shows the new place), the memory left after the player closes and
+// the picture stops or shows the new place), how long a real click on the seek bar takes until
+// the preview paints the new place (what a user waits for), the memory left after the player closes and
 // after the window goes, and then over three rounds of opening the library, playing 8 s and
 // closing it again (one window, as the program keeps it): the peak while playing and what
 // stays after each close. Prints its figures; run it inside scripts/test-env.sh. Without
 // arguments it runs itself again under "taskset -c 0,1".
 
+#include "BenchWindows.h"
+#include "library/SeekSlider.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
 #include "platform/mac/ProcessMemory.h"
@@ -137,6 +140,46 @@ int main(int argc, char *argv[])
     runFor(20000, [&] { return lastFrameMs > seekAsked && lastPts >= 5.0 && lastPts < 6.5; });
     const double seekDelay = lastFrameMs > seekAsked && lastPts >= 5.0 && lastPts < 6.5 ? lastFrameMs - seekAsked : -1;
 
+    // A click on the seek bar as a user makes it (a real click at the place of 25 s) while
+    // playing: from the press reaching the window to the first paint of the preview after a
+    // picture of 25..26.5 s arrived, with the steps between. player->seek() alone, the figure
+    // above, leaves out the release that seeks, the window's handling and the paint.
+    const double clickTarget = 25.0;
+    auto *seekBar = window->findChild<SeekSlider *>(QStringLiteral("Seek"));
+    auto *preview = window->findChild<QWidget *>(QStringLiteral("Preview"));
+    const QPoint corner = settledCorner(window);
+    int clickX = -1;
+    for (int x = 0; x < seekBar->width() && player->duration() > 0; ++x) {
+        if (seekBar->valueAt(x) <= int(clickTarget / player->duration() * 10000))
+            clickX = x;
+    }
+    const auto now = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
+    double pressed = -1;
+    double released = -1;
+    double newPlaceFrame = -1;
+    double newPlacePainted = -1;
+    EventWatch pressWatch(seekBar, [&](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonPress && pressed < 0)
+            pressed = now();
+        else if (event->type() == QEvent::MouseButtonRelease && pressed >= 0 && released < 0)
+            released = now();
+    });
+    const auto newPlace = QObject::connect(player, &VideoPlayer::frameReady, [&](const QImage &, double pts) {
+        if (released >= 0 && newPlaceFrame < 0 && pts >= clickTarget - 0.1 && pts < clickTarget + 1.5)
+            newPlaceFrame = now();
+    });
+    EventWatch paintWatch(preview, [&](QEvent *event) {
+        if (event->type() == QEvent::Paint && newPlaceFrame >= 0 && newPlacePainted < 0)
+            newPlacePainted = now();
+    });
+    const QPoint clickAt = onScreen(seekBar, QPoint(clickX, seekBar->height() / 2), corner);
+    const double clickSent = now();
+    if (clickX >= 0)
+        QProcess::startDetached(QStringLiteral("xdotool"), {"mousemove", QString::number(clickAt.x()),
+                                                            QString::number(clickAt.y()), "click", "1"});
+    runFor(20000, [&] { return newPlacePainted >= 0; });
+    QObject::disconnect(newPlace);
+
     // The rest of the 30 s, then Pause as the button does it: its delay is until the last
     // picture arrives (waiting 3 s for stragglers).
     runFor(std::max(0, int(playStart + 30000 - double(clock.nsecsElapsed()) / 1e6)));
@@ -197,7 +240,16 @@ int main(int argc, char *argv[])
            peakMb, peakMb - playingMb, peakMb - trace.value(0).toDouble());
     printf("  resident every 5 s of playback            %s MB\n", qPrintable(trace.join(QStringLiteral(", "))));
     printf("  pictures delivered to the window          %.1f per second\n", framesPerSecond);
-    printf("  seek delay (until a picture of the place) %.0f ms\n", seekDelay);
+    printf("  player->seek() until a picture of the place arrives (no click, no paint) %.0f ms\n", seekDelay);
+    if (newPlacePainted >= 0) {
+        printf("  click on the seek bar to the new picture painted %.0f ms (press reached the window %.0f ms after "
+               "xdotool started; release +%.0f ms, picture of the place +%.0f ms, painted +%.0f ms)\n",
+               newPlacePainted - pressed, pressed - clickSent, released - pressed, newPlaceFrame - released,
+               newPlacePainted - newPlaceFrame);
+    } else {
+        printf("  click on the seek bar: no picture of %.0f s painted within 20 s (pressed %s, released %s)\n",
+               clickTarget, pressed >= 0 ? "yes" : "no", released >= 0 ? "yes" : "no");
+    }
     printf("  pause delay (until the last picture)      %.0f ms\n", pauseDelay);
     printf("  resident after the player closed          %.0f MB\n", closedMb);
     printf("  resident after the window was deleted     %.0f MB\n", goneMb);

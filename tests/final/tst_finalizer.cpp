@@ -1,6 +1,7 @@
 // Finalisation of a finished segment chain with the real ffmpeg: move or merge, the watermark
 // pass and its fallbacks, the swap with an existing file, and failures that must keep every
 // recorded byte.
+#include "../support/FakeTool.h"
 #include "../support/TestMedia.h"
 #include "recording/FfmpegEscape.h"
 #include "recording/RecordingFinalizer.h"
@@ -378,13 +379,7 @@ private slots:
         job.watermarkFilter = watermark;
         // An encoder that takes its time, so that the step is still running when abandoned.
         const QString slow = QDir(r.dir).filePath(QStringLiteral("slow-ffmpeg"));
-        {
-            QFile script(slow);
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write("#!/bin/sh\nsleep 3\nexec ffmpeg \"$@\"\n");
-            script.close();
-            script.setPermissions(script.permissions() | QFile::ExeOwner);
-        }
+        QVERIFY(writeScript(slow, "sleep 3\nexec ffmpeg \"$@\"\n"));
         job.merge.ffmpegProgram = slow;
         {
             RecordingFinalizer f;

@@ -167,6 +167,43 @@ private slots:
             QVERIFY(QFileInfo::exists(seg)); // only read
     }
 
+    // Each segment's sound runs 0.3 s past its picture (an encoder that stopped its picture
+    // first) and beeps 0.5 s after its picture starts. Heard as a player plays it, sample after
+    // sample, every beep of the joined file keeps to its own segment's picture: 1.5 s apart, not
+    // 1.8 s (the sound before it played to its end).
+    void soundOutlastingItsPictureKeepsToTheNextPicture()
+    {
+        const QString dir = folder();
+        QStringList segments;
+        for (int i = 1; i <= 3; ++i) {
+            const QString seg = QDir(dir).filePath(QStringLiteral("long sound %1.mp4").arg(i));
+            QVERIFY(TestMedia::runFfmpeg(
+                {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc2=size=320x240:rate=30:d=1.5",
+                 "-f", "lavfi", "-i", "sine=frequency=1000:sample_rate=48000:d=0.1,adelay=500:all=1,apad=whole_dur=1.8",
+                 "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-ac", "2",
+                 "-movflags", "+frag_keyframe+empty_moov+default_base_moof", seg}));
+            segments << seg;
+        }
+        const QString target = QDir(dir).filePath("joined.mp4");
+        const Result r = merge(segments, dir, target, false, MergeSettings());
+        QVERIFY2(r.ok, qPrintable(r.detail));
+        QString out;
+        QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-nostats", "-i", target, "-vn", "-af",
+                                      "asetpts=N/SR/TB,silencedetect=noise=-40dB:d=0.05", "-f", "null", "-"},
+                                     &out));
+        QList<double> beeps;
+        auto it = QRegularExpression(QStringLiteral("silence_end: (-?[0-9.]+)")).globalMatch(out);
+        while (it.hasNext())
+            beeps << it.next().captured(1).toDouble();
+        QVERIFY2(beeps.size() >= 3, qPrintable(out.right(800)));
+        const double second = beeps[1] - beeps[0];
+        const double third = beeps[2] - beeps[0];
+        // Within 60 ms: the pictures as probed last 1.52 s (their stream counts the sound's
+        // encoder delay); the sound played to its end would put them 1.8 s apart.
+        QVERIFY2(qAbs(second - 1.5) < 0.06 && qAbs(third - 3.0) < 0.06,
+                 qPrintable(QStringLiteral("beeps %1 s and %2 s after the first, expected 1.5 and 3").arg(second).arg(third)));
+    }
+
     void differentSizesAreReencodedIntoOneSize()
     {
         const QString dir = folder();

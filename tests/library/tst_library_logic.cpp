@@ -1,6 +1,7 @@
 // Rules of the media library that need no window: names, registry, metadata parsing,
 // formatting, seeking.
 
+#include "../support/FakeTool.h"
 #include "../support/LibraryTestMedia.h"
 
 #include "library/FfmpegJob.h"
@@ -56,8 +57,7 @@ qint64 statusKb(const char *field)
 
 // A tool that writes progress lines for ever: on standard output when FLOOD_STDOUT is set,
 // else on standard error.
-const char *kFloodingTool = R"(#!/bin/sh
-line='frame=  100 fps= 30 q=28.0 size=    1024kB time=00:00:03.33 bitrate=2516.6kbits/s speed=   1x'
+const char *kFloodingTool = R"(line='frame=  100 fps= 30 q=28.0 size=    1024kB time=00:00:03.33 bitrate=2516.6kbits/s speed=   1x'
 [ -n "$FLOOD_STDOUT" ] && exec yes "$line"
 exec yes "$line" >&2
 )";
@@ -338,11 +338,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         for (const char *name : {"ffmpeg", "ffprobe"}) {
-            QFile tool(dir.filePath(QLatin1String(name)));
-            QVERIFY(tool.open(QIODevice::WriteOnly));
-            tool.write(kFloodingTool);
-            tool.close();
-            QVERIFY(tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+            QVERIFY(writeScript(dir.filePath(QLatin1String(name)), kFloodingTool));
         }
         const QString ffmpeg = dir.filePath(QStringLiteral("ffmpeg"));
         const QString ffprobe = dir.filePath(QStringLiteral("ffprobe"));

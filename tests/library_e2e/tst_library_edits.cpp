@@ -1,6 +1,7 @@
 // Saving edits from the media library through its own controls: real drags on the range bar,
 // real clicks, the real ffmpeg, results checked with ffprobe. The source is never touched.
 
+#include "../support/FakeTool.h"
 #include "../support/LibraryTestMedia.h"
 #include "../support/OwnProcesses.h"
 
@@ -429,13 +430,7 @@ void LibraryEditsTest::failures()
     QTemporaryDir bin;
     // An ffmpeg that exits 0 after writing something no player can read: the save fails and
     // its file goes.
-    {
-        QFile fake(bin.filePath("ffmpeg"));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("#!/bin/sh\nfor a; do last=$a; done\nprintf 'not a video' > \"$last\"\nexit 0\n");
-        fake.close();
-        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    }
+    QVERIFY(writeScript(bin.filePath("ffmpeg"), "for a; do last=$a; done\nprintf 'not a video' > \"$last\"\nexit 0\n"));
     select(w, "Vistrelle_edit [1], it's.mp4");
     qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
     m_boxes->titles.clear();
@@ -450,14 +445,8 @@ void LibraryEditsTest::failures()
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), filesBefore);
     qputenv("PATH", savedPath);
     // An ffmpeg that "succeeds" without writing anything: the split says so.
-    {
-        QFile fake(bin.filePath("ffmpeg"));
-        QVERIFY(fake.remove());
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("#!/bin/sh\nexit 0\n");
-        fake.close();
-        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    }
+    QVERIFY(QFile::remove(bin.filePath("ffmpeg")));
+    QVERIFY(writeScript(bin.filePath("ffmpeg"), "exit 0\n"));
     select(w, "Vistrelle_long.mkv");
     qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
     QVERIFY(clickWidget(button(w, "SplitButton")));

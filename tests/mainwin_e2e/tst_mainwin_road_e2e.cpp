@@ -8,14 +8,17 @@
 #include "../support/XdotoolDriver.h"
 #include "../support/MainWindowDriver.h"
 #include "../support/OverlayE2eSupport.h"
+#include "../support/WebcamTestSupport.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/MainWindow.h"
 #include "overlays/AnnotationOverlay.h"
+#include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/CaptureTargetDialog.h"
+#include "preparation/CameraHub.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"
@@ -26,6 +29,7 @@
 #include "recording/Recorder.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -159,6 +163,21 @@ int mostPixels(const QList<QImage> &frames, const std::function<bool(QRgb)> &col
     return most;
 }
 
+// From the home page to a running recording of the area `dragged` (device pixels) by real X
+// events: the custom area card, the drag, REC on the preparation toolbar.
+bool recordDraggedArea(MainWindow &window, const QRect &dragged, QSignalSpy &started)
+{
+    if (!click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))))
+        return false;
+    QTest::qWait(500);
+    if (!drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6)
+        || !QTest::qWaitFor([&] { return window.setupToolbar()->isVisible(); }, 5000))
+        return false;
+    QTest::qWait(300);
+    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
+    return rec && click(deviceCentreOf(rec)) && QTest::qWaitFor([&] { return started.size() == 1; }, 20000);
+}
+
 } // namespace
 
 class TestMainWindowRoad : public QObject
@@ -183,6 +202,8 @@ private slots:
     void areaAtRaisedScale_data();
     void areaAtRaisedScale();
     void clickRingAcrossDisplays();
+    void webcamBubbleAcrossDisplays();
+    void toolbarOnNarrowDisplay();
 
 private:
     QTemporaryDir m_saveDir;
@@ -744,15 +765,8 @@ void TestMainWindowRoad::clickRingAcrossDisplays()
     QVERIFY(showSettled(window));
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QSignalSpy started(window.recorder(), &Recorder::started);
-    QVERIFY(click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_CustomArea")))));
-    QTest::qWait(500);
     const QRect dragged(1000, 300, 1800, 500); // device pixels, across both displays
-    QVERIFY(drag(dragged.topLeft(), dragged.topLeft() + QPoint(dragged.width(), dragged.height()), 6));
-    QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
-    QTest::qWait(300);
-    QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
-    QVERIFY(rec && click(deviceCentreOf(rec)));
-    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    QVERIFY(recordDraggedArea(window, dragged, started));
     // A window of the program's own on the second display, inside the area: a click in it
     // rings (clicks in other programs' windows do not reach the program).
     QWidget own(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -796,6 +810,87 @@ void TestMainWindowRoad::clickRingAcrossDisplays()
     qInfo() << "ring pixels at the click:" << ring << "highlight pixels at the middle:" << dot;
     QVERIFY2(ring >= 40, qPrintable(QString::number(ring)));
     QVERIFY2(dot == 0, qPrintable(QString::number(dot)));
+}
+
+void TestMainWindowRoad::webcamBubbleAcrossDisplays()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens.first()->devicePixelRatio() <= 1.0)
+        QSKIP("needs two displays at a raised scale (VISTRELLE_TEST_MONITORS, QT_SCALE_FACTOR)");
+    const qreal ratio = screens.first()->devicePixelRatio();
+    CameraHub::setTestDevices(webcamtest::fakeCameras(1));
+    const auto systemCameras = qScopeGuard([] { CameraHub::setTestDevices(std::nullopt); });
+    webcamtest::CameraFeeder feeder("/dev/video0", webcamtest::splitPicture());
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    window.controlsArea()->setWebcamEnabled(true);
+    QVERIFY(window.controlsArea()->isWebcamEnabled());
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    const QRect dragged(1000, 300, 1800, 500); // device pixels, across both displays
+    QVERIFY(recordDraggedArea(window, dragged, started));
+    CameraOverlay *bubble = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        bubble = bubble ? bubble : qobject_cast<CameraOverlay *>(top);
+    QVERIFY(bubble);
+    QTRY_VERIFY_WITH_TIMEOUT(bubble->isVisible(), 5000);
+    // Laid out in the area's own points (its device pixels over the ratio) and placed in its
+    // device pixels: the area's logical rectangle spans the gap between the displays' points.
+    const QRect points = CameraOverlay::bubbleGeometry(
+        QRect(0, 0, int(std::lround(dragged.width() / ratio)), int(std::lround(dragged.height() / ratio))),
+        bubble->shape(), bubble->position(), bubble->bubbleSize());
+    const QRect expected(dragged.topLeft() + QPoint(int(std::lround(points.x() * ratio)), int(std::lround(points.y() * ratio))),
+                         QSize(int(std::lround(points.width() * ratio)), int(std::lround(points.height() * ratio))));
+    const auto near = [&expected](const QRect &real) {
+        return qAbs(real.x() - expected.x()) <= 2 && qAbs(real.y() - expected.y()) <= 2
+            && qAbs(real.width() - expected.width()) <= 2 && qAbs(real.height() - expected.height()) <= 2;
+    };
+    QRect real;
+    const bool placed = QTest::qWaitFor([&] { return near(real = serverWindowGeometry(bubble).value_or(QRect())); }, 5000);
+    savePicture(QStringLiteral("scaled-area-webcam-bubble"));
+    QVERIFY2(placed, qPrintable(QStringLiteral("bubble at %1,%2 %3x%4; expected %5,%6 %7x%8")
+                                    .arg(real.x()).arg(real.y()).arg(real.width()).arg(real.height())
+                                    .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+}
+
+void TestMainWindowRoad::toolbarOnNarrowDisplay()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QScreen *narrow = nullptr;
+    for (QScreen *screen : screens)
+        narrow = screen->availableGeometry().width() < 600 ? screen : narrow;
+    if (screens.size() < 2 || !narrow)
+        QSKIP("needs a second display narrower than 600 points (VISTRELLE_TEST_MONITORS)");
+    const QRect display = narrow->availableGeometry();
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QSignalSpy stopped(window.recorder(), &Recorder::stopped);
+    QSignalSpy started(window.recorder(), &Recorder::started);
+    // An area on the narrow display: its preparation toolbar, and so the pointer that
+    // presses REC, are on that display.
+    QVERIFY(recordDraggedArea(window, QRect(display.topLeft() + QPoint(40, 200), QSize(display.width() - 80, 400)),
+                              started));
+    QVERIFY(display.contains(QCursor::pos()));
+    // The recording toolbar stands whole on that display, every button of it inside.
+    FloatingToolbar *toolbar = window.floatingToolbar();
+    QRect real;
+    const bool inside = QTest::qWaitFor(
+        [&] { return toolbar->isVisible() && display.contains(real = serverWindowGeometry(toolbar).value_or(QRect())); },
+        5000);
+    savePicture(QStringLiteral("narrow-display-recording-toolbar"));
+    QVERIFY2(inside, qPrintable(QStringLiteral("toolbar at %1,%2 %3x%4 on a display %5 wide from %6")
+                                    .arg(real.x()).arg(real.y()).arg(real.width()).arg(real.height())
+                                    .arg(display.width()).arg(display.x())));
+    for (QAbstractButton *button : toolbar->findChildren<QAbstractButton *>()) {
+        if (button->isVisible())
+            QVERIFY2(display.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())),
+                     qPrintable(button->objectName() + button->toolTip()));
+    }
+    QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
 }
 
 int main(int argc, char *argv[])

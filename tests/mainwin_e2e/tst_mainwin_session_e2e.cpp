@@ -3,7 +3,7 @@
 // recorded time, and a merge that takes a while is covered by the mask and the
 // progress dialog over the media library, both gone when it ends; a double press of the
 // start/stop hot key is taken as one press; every segment of a recording with pauses keeps
-// its sound with its picture.
+// its sound with its picture (the measure of that is checked in tests/avsync).
 
 #include "../support/MainWindowDriver.h"
 
@@ -51,8 +51,6 @@ private slots:
     void stalledEncoderIsSavedAndTold_data();
     void stalledEncoderIsSavedAndTold();
     void stalledJoinKeepsTheSegments();
-    void syncAnalysisReadsAKnownFile_data();
-    void syncAnalysisReadsAKnownFile();
     void segmentsKeepSoundWithPicture();
 
 private:
@@ -347,57 +345,6 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
         if (qobject_cast<QMessageBox *>(widget))
             widget->close();
     QTest::qWait(1000);
-}
-
-// The measurement the next test relies on, on a file made from the source: its sound late,
-// five frames taken out of the first second and a second and a half cut out as a pause would.
-void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile_data()
-{
-    QTest::addColumn<int>("lateMs");
-    QTest::newRow("40 ms") << 40;
-    QTest::newRow("640 ms: nearer the next second's flash") << 640;
-}
-
-void TestMainWindowSessionE2E::syncAnalysisReadsAKnownFile()
-{
-    QFETCH(int, lateMs);
-    QTemporaryDir dir;
-    QString error;
-    const QString source = dir.filePath(QStringLiteral("source.mkv"));
-    QVERIFY2(avsync::makeSource(source, 8, 60, &error), qPrintable(error));
-    const QString file = dir.filePath(QStringLiteral("known.mp4"));
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedChannels);
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), source,
-                  QStringLiteral("-filter_complex"),
-                  QStringLiteral("[0:v]fps=30,split[va][vb];[va]trim=0:4,select='not(between(n,30,34))'[v1];"
-                                 "[vb]trim=5.5:8,setpts=PTS-STARTPTS[v2];[v1][v2]concat=n=2:v=1:a=0[v];"
-                                 "[0:a]adelay=%1:all=1,asplit[aa][ab];[aa]atrim=0:4[a1];[ab]atrim=5.5:8,asetpts=PTS-STARTPTS[a2];"
-                                 "[a1][a2]concat=n=2:v=0:a=1[a]")
-                      .arg(lateMs),
-                  QStringLiteral("-map"), QStringLiteral("[v]"), QStringLiteral("-map"), QStringLiteral("[a]"),
-                  QStringLiteral("-fps_mode"), QStringLiteral("passthrough"), QStringLiteral("-c:v"),
-                  QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-                  QStringLiteral("-c:a"), QStringLiteral("aac"), file});
-    QVERIFY(ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0);
-
-    const avsync::Layout layout{QSize(800, 240), QRect(0, 0, 800, 240), 60};
-    const avsync::Analysis analysis = avsync::analyse(file, 30, layout);
-    QVERIFY2(analysis.ok, qPrintable(analysis.error));
-    QCOMPARE(analysis.segments.size(), 2);
-    const avsync::Span first = analysis.segments.first();
-    const avsync::Span second = analysis.segments.last();
-    QVERIFY2(first.playerEnd < 4.0 && second.playerStart > 5.4, qPrintable(QString::number(second.playerStart)));
-    // A grabbed player frame may have been on the screen for up to one source frame: the
-    // measure takes half of one (8.3 ms at 60 fps) as shown before the grab.
-    const double expectedMs = lateMs + 500.0 / 60;
-    for (const avsync::Span &span : analysis.segments) {
-        const avsync::SegmentStats s = avsync::stats(analysis, span.playerStart, span.playerEnd, 30);
-        qInfo().noquote() << avsync::describe(s);
-        QVERIFY2(s.beeps >= 2 && std::abs(s.offsetMs - expectedMs) <= 3 && s.repeated == 0, qPrintable(avsync::describe(s)));
-        QVERIFY2(s.missing == (&span == &analysis.segments.first() ? 5 : 0), qPrintable(avsync::describe(s)));
-    }
 }
 
 // Started by its hot key, paused and resumed three times with system sound on: each of the

@@ -7,6 +7,7 @@
 // pointer at its centre and has the keyboard; OK closes it, and Settings, opened again
 // from the toolbar that came back, answers clicks.
 
+#include "../support/FakeTool.h"
 #include "../support/MainWindowDriver.h"
 #include "../support/OverlayE2eSupport.h"
 
@@ -225,11 +226,8 @@ void TestMainWindowStackingE2E::hotkeyStartWaitsForSettings()
 void TestMainWindowStackingE2E::failedStartMessageIsInFront()
 {
     QTemporaryDir tools;
-    QFile failing(tools.filePath(QStringLiteral("ffmpeg")));
-    QVERIFY(failing.open(QIODevice::WriteOnly));
-    failing.write("#!/bin/sh\ncase \"$*\" in *vistrelle-parts*) exit 1;; esac\nexec /usr/bin/ffmpeg \"$@\"\n");
-    failing.close();
-    QVERIFY(failing.setPermissions(failing.permissions() | QFileDevice::ExeOwner));
+    QVERIFY(writeScript(tools.filePath(QStringLiteral("ffmpeg")),
+                        "case \"$*\" in *vistrelle-parts*) exit 1;; esac\nexec /usr/bin/ffmpeg \"$@\"\n"));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(tools.path()) + ':' + path);
     auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });

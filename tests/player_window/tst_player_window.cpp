@@ -20,6 +20,10 @@ class TestPlayerWindow : public QObject
 private slots:
     void initTestCase();
     void timeText();
+    // Before anything of this test shows video through a graphics context (the full-screen
+    // view of playsSeeksAndShoots may).
+    void picturesWithoutGraphicsDriver_data();
+    void picturesWithoutGraphicsDriver();
     void playsSeeksAndShoots();
 };
 
@@ -46,6 +50,58 @@ void TestPlayerWindow::timeText()
     QCOMPARE(PlayerWindow::fmtTime(3599.9), QStringLiteral("59:59"));
     QCOMPARE(PlayerWindow::fmtTime(3600), QStringLiteral("1:00:00"));
     QCOMPARE(PlayerWindow::fmtTime(36061), QStringLiteral("10:01:01"));
+}
+
+// The graphics driver's library mapped into this process (Mesa's DRI driver, llvmpipe here),
+// empty while none is.
+static QString graphicsDriverLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return QStringLiteral("/proc/self/maps unreadable");
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        if (line.contains("_dri.so") || line.contains("libgallium"))
+            return QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1));
+    }
+    return {};
+}
+
+void TestPlayerWindow::picturesWithoutGraphicsDriver_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("encoding");
+    // What the library plays: recordings, trims and conversions (H.264 4:2:0 in MP4 and
+    // Matroska, 4:4:4 from a picture source), the editor's H.265, a converted GIF.
+    const QStringList h264{"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"};
+    QTest::newRow("recording mp4") << "a.mp4" << h264;
+    QTest::newRow("recording mkv") << "a.mkv" << h264;
+    QTest::newRow("H.264 4:4:4") << "b.mp4" << QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv444p"};
+    QTest::newRow("H.265") << "c.mp4" << QStringList{"-c:v", "libx265", "-preset", "ultrafast", "-pix_fmt", "yuv420p"};
+    QTest::newRow("GIF") << "d.gif" << QStringList{"-vf", "fps=15"};
+}
+
+// Every picture the player hands out is made on the CPU (imageOfVideoFrame): Qt's own
+// conversion, QVideoFrame::toImage(), draws through an OpenGL context of the converting thread,
+// which loads the graphics driver, and crashed in it while the program quit.
+void TestPlayerWindow::picturesWithoutGraphicsDriver()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, encoding);
+    QVERIFY2(graphicsDriverLoaded().isEmpty(), qPrintable(graphicsDriverLoaded()));
+    QTemporaryDir dir;
+    const QString clip = dir.filePath(name);
+    QVERIFY(TestMedia::runFfmpeg(QStringList{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                             "testsrc2=size=320x240:rate=30", "-t", "2"}
+                                 + encoding + QStringList{clip}));
+    VideoPlayer player;
+    QImage picture;
+    connect(&player, &VideoPlayer::frameReady, &player, [&picture](const QImage &frame) { picture = frame; });
+    QVERIFY(player.open(clip));
+    player.play();
+    QTRY_VERIFY_WITH_TIMEOUT(!picture.isNull(), 10000);
+    QCOMPARE(picture.size(), QSize(320, 240));
+    player.close();
+    QVERIFY2(graphicsDriverLoaded().isEmpty(), qPrintable(graphicsDriverLoaded()));
 }
 
 void TestPlayerWindow::playsSeeksAndShoots()

@@ -4,6 +4,7 @@
 // annotation tools opened, and stopped by keys alone; the file is made by the real
 // ffmpeg and checked with ffprobe.
 
+#include "../support/FakeTool.h"
 #include "dialogs/SettingsDialog.h"
 #include "../support/ServerWindowPosition.h"
 #include "../support/MainWindowDriver.h"
@@ -316,13 +317,10 @@ int main(int argc, char **argv)
     qputenv("QT_MEDIA_BACKEND", "ffmpeg"); // as the program does: the media library plays through it
     // An ffmpeg that takes four seconds longer to join segments, so that saving lasts.
     QTemporaryDir wrapperDir;
-    QFile wrapper(wrapperDir.filePath(QStringLiteral("ffmpeg")));
-    if (!wrapper.open(QIODevice::WriteOnly))
+    if (!writeScript(wrapperDir.filePath(QStringLiteral("ffmpeg")),
+                     "for a in \"$@\"; do case \"$a\" in *concat*) sleep 4;; esac; done\n"
+                     "exec /usr/bin/ffmpeg \"$@\"\n"))
         return 1;
-    wrapper.write("#!/bin/sh\nfor a in \"$@\"; do case \"$a\" in *concat*) sleep 4;; esac; done\n"
-                  "exec /usr/bin/ffmpeg \"$@\"\n");
-    wrapper.close();
-    wrapper.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", QFile::encodeName(wrapperDir.path()) + ":" + qgetenv("PATH"));
     QApplication app(argc, argv);
     TestPrefsHotkeys test;

@@ -24,9 +24,13 @@ private slots:
         QTest::newRow("tail reaches into the head") << 4 << 6 << QByteArrayList{"abc", "def"} << QByteArray("abcd")
                                                     << QByteArray("abcdef") << QByteArray("abcdef")
                                                     << QByteArrayList{"abcdef"};
+        // "\r\n" is one line break, also split between two reads; "\r" (progress) is one too.
         QTest::newRow("\\r\\n and \\r") << 0 << 16 << QByteArrayList{"a\r", "\nb\rc\n"} << QByteArray()
                                         << QByteArray("a\r\nb\rc\n") << QByteArray("a\r\nb\rc\n")
-                                        << QByteArrayList{"a", "", "b", "c"};
+                                        << QByteArrayList{"a", "b", "c"};
+        QTest::newRow("empty lines kept") << 0 << 16 << QByteArrayList{"a\n\nb\r\n\r\nc"} << QByteArray()
+                                          << QByteArray("a\n\nb\r\n\r\nc") << QByteArray("a\n\nb\r\n\r\nc")
+                                          << QByteArrayList{"a", "", "b", "", "c"};
         QTest::newRow("line longer than the tail") << 0 << 4 << QByteArrayList{"abcdef", "gh\nij", "klmn\n"}
                                                    << QByteArray() << QByteArray("lmn\n") << QByteArray("\n[...]\nlmn\n")
                                                    << QByteArrayList{"abcd", "ijkl"};

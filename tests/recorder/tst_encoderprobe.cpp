@@ -1,5 +1,6 @@
 // Encoder probing: which test encodes run, what is cached and what is not, the
 // resolution of "auto", the option check, and the real ffmpeg of this machine.
+#include "../support/FakeTool.h"
 #include "recording/EncoderProbe.h"
 #include "recording/Recorder.h"
 
@@ -12,8 +13,7 @@ namespace {
 // "working", sleeps for encoders whose name contains "slow", and lists
 // -shortest_buf_duration in its help when the file "has-buffer-option" exists, and
 // fails to give its help when "help-fails" exists.
-const char *kFakeFfmpeg = R"(#!/bin/sh
-here=$(dirname "$0")
+const char *kFakeFfmpeg = R"(here=$(dirname "$0")
 echo "$*" >> "$here/calls.log"
 case "$*" in
   *"-h full"*)
@@ -66,11 +66,7 @@ private slots:
     {
         QVERIFY(dir.isValid());
         program = dir.filePath(QStringLiteral("ffmpeg"));
-        QFile f(program);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(kFakeFfmpeg);
-        f.close();
-        QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(writeScript(program, kFakeFfmpeg));
     }
 
     void init()

@@ -1,5 +1,6 @@
 // The Recorder's configuration rules, output naming, tool lookup and the
 // platform pieces it owns (WASAPI stand-ins, camera permission).
+#include "../support/FakeTool.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"
@@ -400,11 +401,7 @@ private slots:
         QVERIFY(bundle.isValid());
         const QString copy = bundle.filePath(QStringLiteral("tst_recorder"));
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-        QFile fake(bundle.filePath(QStringLiteral("ffmpeg")));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("#!/bin/sh\nexit 0\n");
-        fake.close();
-        QVERIFY(fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(writeScript(bundle.filePath(QStringLiteral("ffmpeg")), "exit 0\n"));
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VISTRELLE_EXPECT_BUNDLED_FFMPEG"), QStringLiteral("1"));

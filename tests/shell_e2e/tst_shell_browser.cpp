@@ -1,6 +1,7 @@
 // Opening links on the X11 desktop through the platform's own browser launcher: with no
 // browser to start the user is told so; with one, it receives the link.
 
+#include "../support/FakeTool.h"
 #include "app/FileLogger.h"
 #include "app/LinkManager.h"
 
@@ -63,12 +64,9 @@ void TestBrowser::noBrowserWarns()
 void TestBrowser::browserGetsTheLink()
 {
     const QString received = m_bin.filePath(QStringLiteral("received.txt"));
-    QFile script(m_bin.filePath(QStringLiteral("xdg-open")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
     const QByteArray target = QFile::encodeName(received);
-    script.write("#!/bin/sh\nprintf '%s' \"$*\" > '" + target + ".part' && mv '" + target + ".part' '" + target + "'\n");
-    script.close();
-    QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(writeScript(m_bin.filePath(QStringLiteral("xdg-open")),
+                        "printf '%s' \"$*\" > '" + target + ".part' && mv '" + target + ".part' '" + target + "'\n"));
     // The launcher is looked for through the search path; /bin is needed for the shell.
     qputenv("PATH", QFile::encodeName(m_bin.path()) + ":/bin:/usr/bin");
 
