@@ -242,7 +242,6 @@ private slots:
         // Both at ratio 2, the second's corner at device pixel 3840, where Qt keeps its
         // logical corner too: 3840..7679 in pixels.
         QTest::newRow("second screen in pixels") << QRect(4000, 100, 640, 360) << 1;
-        QTest::newRow("right part of the second screen") << QRect(7000, 100, 400, 200) << 1;
         QTest::newRow("logical spot of the first's right half is still the first")
             << QRect(1920 + 100, 100, 200, 200) << 0;
         QTest::newRow("nowhere") << QRect(-5000, -5000, 100, 100) << 0;
