@@ -161,12 +161,8 @@ void MainWindow::beginRecordingSession()
         m_recorder->setCaptureBackend(Recorder::DesktopDuplicationBackend);
         m_recorder->setDesktopOutputIndex(target.screenIndex);
         QRect shifted = target.frame;
-        if (target.screenIndex >= 0 && target.screenIndex < screens.size()) {
-            const QScreen *screen = screens.at(target.screenIndex);
-            const qreal ratio = screen->devicePixelRatio();
-            shifted.translate(-int(std::lround(screen->geometry().left() * ratio)),
-                              -int(std::lround(screen->geometry().top() * ratio)));
-        }
+        if (target.screenIndex >= 0 && target.screenIndex < screens.size())
+            shifted.translate(-DisplayGeometry::of(screens.at(target.screenIndex)).nativeGeometry.topLeft());
         m_recorder->setCaptureRect(shifted);
         rect = target.frame;
     } else {

@@ -10,15 +10,14 @@
 
 #include <algorithm>
 
-
 namespace {
 
 DisplayGeometry::Display displayOf(const ScreenshotScreen &screen)
 {
-    return {screen.geometry, screen.devicePixelRatio,
-            screen.nativeGeometry.isValid()
-                ? screen.nativeGeometry
-                : QRect(screen.geometry.topLeft(), screen.geometry.size() * screen.devicePixelRatio)};
+    DisplayGeometry::Display display = DisplayGeometry::described(screen.geometry, screen.devicePixelRatio);
+    if (screen.nativeGeometry.isValid())
+        display.nativeGeometry = screen.nativeGeometry;
+    return display;
 }
 
 } // namespace
@@ -27,53 +26,45 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
 {
     if (screens.isEmpty())
         return QImage();
+    QList<DisplayGeometry::Display> displays;
+    for (const ScreenshotScreen &screen : screens)
+        displays.append(displayOf(screen));
+    // The area's device pixels as a recording of it has them: each corner through its display.
+    const QRect device = area.isEmpty() ? QRect() : DisplayGeometry::toDevice(displays, area);
+    QList<int> touched;
+    for (int i = 0; i < displays.size() && !device.isEmpty(); ++i)
+        if (displays.at(i).nativeGeometry.intersects(device))
+            touched << i;
 
-    if (!area.isEmpty()) {
-        QList<int> touched;
-        for (int i = 0; i < screens.size(); ++i)
-            if (screens[i].geometry.intersects(area))
-                touched << i;
-        if (touched.size() >= 2) {
-            QList<DisplayGeometry::Display> displays;
-            for (const ScreenshotScreen &screen : screens)
-                displays.append(displayOf(screen));
-            const QRect device = DisplayGeometry::toDevice(displays, area);
-            QImage picture(device.size(), QImage::Format_ARGB32_Premultiplied);
-            picture.fill(Qt::black);
-            QPainter painter(&picture);
-            for (int i : touched) {
-                const QRect part = displays.at(i).nativeGeometry.intersected(device);
-                QImage grab = part.isEmpty() || !screens[i].grab ? QImage() : screens[i].grab();
-                if (grab.isNull())
-                    continue;
-                grab.setDevicePixelRatio(1.0);
-                painter.drawImage(part.topLeft() - device.topLeft(), grab,
-                                  part.translated(-displays.at(i).nativeGeometry.topLeft()));
-            }
-            painter.end();
-            return picture;
+    if (touched.size() >= 2) {
+        QImage picture(device.size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
+        for (int i : touched) {
+            const QRect part = displays.at(i).nativeGeometry.intersected(device);
+            QImage grab = screens[i].grab ? screens[i].grab() : QImage();
+            if (grab.isNull())
+                continue;
+            grab.setDevicePixelRatio(1.0);
+            painter.drawImage(part.topLeft() - device.topLeft(), grab,
+                              part.translated(-displays.at(i).nativeGeometry.topLeft()));
         }
+        painter.end();
+        return picture;
     }
 
-    int index = -1;
-    if (!area.isEmpty()) {
-        for (int i = 0; i < screens.size() && index < 0; ++i)
-            if (screens[i].geometry.contains(area.center()))
-                index = i;
-    }
+    int index = touched.isEmpty() ? -1 : touched.first();
     if (index < 0)
         index = (primaryIndex >= 0 && primaryIndex < screens.size()) ? primaryIndex : 0;
     const ScreenshotScreen &screen = screens[index];
     QImage grab = screen.grab ? screen.grab() : QImage();
     if (grab.isNull() || area.isEmpty())
         return grab;
-    // The area's device pixels as a recording of it has them, within the display it shows
-    // (a whole display of an odd size at 1.5 is a logical point wider than its pixels).
-    const DisplayGeometry::Display display = displayOf(screen);
-    QRect device = DisplayGeometry::fromDisplay(display, area);
-    if (const QRect within = device.intersected(display.nativeGeometry); !within.isEmpty())
-        device = within;
-    QImage cut = grab.copy(device.translated(-display.nativeGeometry.topLeft()));
+    // Within the display it shows (a whole display of an odd size at 1.5 is a logical point
+    // wider than its pixels).
+    const QRect native = displays.at(index).nativeGeometry;
+    const QRect within = device.intersected(native);
+    QImage cut = grab.copy((within.isEmpty() ? device : within).translated(-native.topLeft()));
     cut.setDevicePixelRatio(1.0);
     return cut;
 }

@@ -1,6 +1,5 @@
 #include "overlays/AnnotationOverlay.h"
 
-#include "overlays/AnnotationGeometry.h"
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
@@ -258,8 +257,7 @@ QImage AnnotationOverlay::renderForNativeRect(const QRect &nativeRect, const QSi
 
     if (!sameView) {
         // Another rectangle, frame size or layer position: every item is drawn again.
-        const QList<AnnotationScreen> screens = annotationApplicationScreens();
-        const QRectF logical = annotationLogicalRect(nativeRect, screens, screens.isEmpty() ? -1 : 0);
+        const QRectF logical = DisplayGeometry::inDisplayShowing(DisplayGeometry::applicationDisplays(), nativeRect);
         m_viewTransform = QTransform();
         m_viewTransform.scale(frameSize.width() / logical.width(), frameSize.height() / logical.height());
         m_viewTransform.translate(layerPos.x() - logical.x(), layerPos.y() - logical.y());

@@ -147,7 +147,7 @@ QRect CameraOverlay::deviceBubbleGeometry(const QList<DisplayGeometry::Display> 
     const int at = DisplayGeometry::displayShowing(displays, area);
     if (at < 0)
         return bubbleGeometry(area, shape, position, size);
-    const qreal ratio = displays.at(at).devicePixelRatio > 0 ? displays.at(at).devicePixelRatio : 1.0;
+    const qreal ratio = displays.at(at).ratio();
     const QRect device = DisplayGeometry::toDevice(displays, area);
     const DisplayGeometry::Window pixels(device.topLeft(), ratio);
     const QSize points(int(std::lround(device.width() / ratio)), int(std::lround(device.height() / ratio)));

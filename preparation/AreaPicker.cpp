@@ -15,11 +15,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
+#include <qpa/qplatformwindow.h>
 
 #include <cmath>
 
 AreaPicker::AreaPicker(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    // Kept out of the window manager's hands: it would keep the picker out of the rows a
+    // panel reserves (a strut), and a drag could not begin there. It still takes the
+    // keyboard when it shows (Qt gives an override-redirect window the focus itself).
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -31,8 +36,12 @@ AreaPicker::AreaPicker(QWidget *parent)
 
 void AreaPicker::updateVirtualGeometry()
 {
-    // Every display's device pixels.
-    setDeviceGeometry(this, DisplayGeometry::deviceDesktop(DisplayGeometry::applicationDisplays()));
+    // Every display's device pixels, no more: a logical size rounded up to whole points
+    // would reach a pixel past the desktop's edge (1366 / 1.5 is no whole number).
+    const QRect desktop = DisplayGeometry::deviceDesktop(DisplayGeometry::applicationDisplays());
+    setDeviceGeometry(this, desktop);
+    if (QWindow *handle = windowHandle(); handle && handle->handle() && handle->handle()->geometry() != desktop)
+        handle->handle()->setGeometry(desktop);
     readDeviceOrigin();
 }
 

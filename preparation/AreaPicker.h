@@ -14,7 +14,7 @@
 // coordinates; the left button's release reports the rectangle in global
 // coordinates and closes the window, which then deletes itself. Esc, a right click
 // or a rectangle under 5 x 5 pixels cancel it.
-// The window covers every display's device pixels and keeps the pointer and the
+// The window covers every display's device pixels, panels included, and keeps the pointer and the
 // rectangle in device pixels: at a scale above 1 the logical desktop has gaps between
 // displays, and a rectangle across two of them has no logical place of its own.
 class AreaPicker : public QWidget

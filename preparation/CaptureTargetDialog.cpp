@@ -261,19 +261,12 @@ CaptureTargetDialog::GridMetrics CaptureTargetDialog::gridMetricsFor(int viewpor
     return {QSize(cell, iconHeight + 104), QSize(iconWidth, iconHeight)};
 }
 
-int CaptureTargetDialog::screenIndexFor(const QRect &frame, const QList<ScreenInfo> &screens)
+int CaptureTargetDialog::screenIndexFor(const QRect &frame, const QList<DisplayGeometry::Display> &displays)
 {
     const QPoint centre(int((qint64(frame.left()) + frame.right()) / 2),
                         int((qint64(frame.top()) + frame.bottom()) / 2));
-    for (int i = 0; i < screens.size(); ++i) {
-        const QRect &g = screens.at(i).geometry;
-        const qreal dpr = screens.at(i).devicePixelRatio;
-        const QRect scaled(roundHalfAway(g.left() * dpr), roundHalfAway(g.top() * dpr),
-                           roundHalfAway(g.width() * dpr), roundHalfAway(g.height() * dpr));
-        if (scaled.contains(centre))
-            return i;
-    }
-    return 0;
+    const int at = DisplayGeometry::displayAtDevice(displays, centre);
+    return at >= 0 && displays.at(at).nativeGeometry.contains(centre) ? at : 0;
 }
 
 void CaptureTargetDialog::refreshTargets()
@@ -289,9 +282,7 @@ void CaptureTargetDialog::refreshTargets()
     m_grid->clear();
     m_entries.clear();
 
-    QList<ScreenInfo> screens;
-    for (QScreen *screen : QGuiApplication::screens())
-        screens.append({screen->geometry(), screen->devicePixelRatio()});
+    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
 
     const qint32 ownPid = qint32(QCoreApplication::applicationPid());
     for (const MacWindowInfo &info : macCapturableWindows()) {
@@ -305,7 +296,7 @@ void CaptureTargetDialog::refreshTargets()
         entry.title = title;
         entry.subtitle = info.ownerName;
         entry.frame = info.bounds;
-        entry.screenIndex = screenIndexFor(info.bounds, screens);
+        entry.screenIndex = screenIndexFor(info.bounds, displays);
         m_entries.append(entry);
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/mac/DisplayGeometry.h"
 #include "preparation/CapturableWindow.h"
 
 #include <QDialog>
@@ -44,14 +45,9 @@ public:
     static GridMetrics gridMetricsFor(int viewportWidth);
     // The dialog's size on a screen whose available area is `available`.
     static QSize dialogSizeFor(const QSize &available);
-    // Index of the screen (geometry in device-independent pixels and its pixel
-    // ratio) whose device-pixel area holds the centre of `frame`; 0 when none does.
-    struct ScreenInfo
-    {
-        QRect geometry;
-        qreal devicePixelRatio = 1.0;
-    };
-    static int screenIndexFor(const QRect &frame, const QList<ScreenInfo> &screens);
+    // Index of the display whose device pixels hold the centre of `frame` (device
+    // pixels, as the X server gives a window's place); 0 when none does.
+    static int screenIndexFor(const QRect &frame, const QList<DisplayGeometry::Display> &displays);
     // Whether the window behind a handle is still there to be recorded.
     static bool windowStillExists(const NativeWindowHandle &window);
 

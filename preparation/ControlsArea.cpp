@@ -161,10 +161,8 @@ QString primaryScreenSizeText()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return QStringLiteral("1920 × 1080");
-    const qreal ratio = screen->devicePixelRatio();
-    return QStringLiteral("%1 × %2")
-        .arg(std::lround(screen->geometry().width() * ratio))
-        .arg(std::lround(screen->geometry().height() * ratio));
+    const QSize pixels = DisplayGeometry::of(screen).nativeGeometry.size();
+    return QStringLiteral("%1 × %2").arg(pixels.width()).arg(pixels.height());
 }
 
 void fitButtonWidth(QPushButton *button)
@@ -807,9 +805,9 @@ void ControlsArea::onAreaSelected(const QString &label, int width, int height, Q
         m_region = region.normalized();
     } else {
         const QScreen *screen = QGuiApplication::primaryScreen();
-        const QRect geometry = screen ? screen->geometry() : QRect(0, 0, width, height);
-        m_region = ControlsAreaGeometry::presetRegion(QSize(width, height), geometry,
-                                                      screen ? screen->devicePixelRatio() : 1.0);
+        m_region = ControlsAreaGeometry::presetRegion(
+            QSize(width, height),
+            screen ? DisplayGeometry::of(screen) : DisplayGeometry::described(QRect(0, 0, width, height), 1.0));
     }
     m_sizeLabel->setText(label);
     regionOverlay(false)->setRegion(m_region);

@@ -5,9 +5,10 @@
 
 namespace ControlsAreaGeometry {
 
-QRect presetRegion(const QSize &devicePixels, const QRect &screenGeometry, qreal devicePixelRatio)
+QRect presetRegion(const QSize &devicePixels, const DisplayGeometry::Display &display)
 {
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const qreal ratio = display.ratio();
+    const QRect &screenGeometry = display.geometry;
     const auto logical = [ratio](int pixels, int limit) {
         const int value = int(std::lround(pixels / ratio));
         return std::min(std::max(value, 2), std::max(limit, 2));

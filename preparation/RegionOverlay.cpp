@@ -414,7 +414,7 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
         // Measured in the logical pixels of the display the drag began on, continued
         // beyond its edges, and kept on the displays' device pixels.
         const DisplayGeometry::Display &frame = displays.at(m_dragDisplay);
-        const qreal ratio = frame.devicePixelRatio > 0 ? frame.devicePixelRatio : 1.0;
+        const qreal ratio = frame.ratio();
         const QPointF moved =
             QPointF(DisplayGeometry::toDevice(displays, event->globalPosition()) - m_dragStartPoint) / ratio;
         const QRect start = DisplayGeometry::inDisplay(frame, m_dragStartRect).toRect();

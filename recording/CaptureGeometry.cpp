@@ -50,8 +50,10 @@ QRect CaptureGeometry::screenCropRect(const QRect& deviceRect, const QRect& scre
         return QRect();
     const double sx = double(frameSize.width()) / screenGeometry.width();
     const double sy = double(frameSize.height()) / screenGeometry.height();
-    const int x = std::max(0, roundEven((visible.left() - screenGeometry.left()) * sx));
-    const int y = std::max(0, roundEven((visible.top() - screenGeometry.top()) * sy));
+    // The area's own first pixel, odd or not: the frame is cut from a picture, and a
+    // screenshot of the area starts there too. Only the size must be even for the encoder.
+    const int x = std::max(0, int(std::round((visible.left() - screenGeometry.left()) * sx)));
+    const int y = std::max(0, int(std::round((visible.top() - screenGeometry.top()) * sy)));
     const int w = std::min(int(std::round(visible.width() * sx)), frameSize.width() - x) & ~1;
     const int h = std::min(int(std::round(visible.height() * sy)), frameSize.height() - y) & ~1;
     if (w <= 1 || h <= 1)

@@ -27,7 +27,8 @@ public:
                                    qreal ratio);
 
     // Part of a frame of `frameSize` pixels grabbed from `screenGeometry` that shows
-    // `deviceRect` (both in device pixels); null when the result would be empty.
+    // `deviceRect` (both in device pixels): from the area's first pixel (rounded, not made
+    // even), its sides made even; null when the result would be empty.
     static QRect screenCropRect(const QRect& deviceRect, const QRect& screenGeometry, const QSize& frameSize);
 
     // Where the cursor lies in an image of `imageSize` that shows `targetRect` (native

@@ -35,20 +35,15 @@ int displayAt(const QList<DisplayGeometry::Display>& displays, const QPointF& p,
     return nearest;
 }
 
-qreal ratioOf(const DisplayGeometry::Display& display)
-{
-    return display.devicePixelRatio > 0 ? display.devicePixelRatio : 1.0;
-}
-
 QPoint deviceThrough(const DisplayGeometry::Display& display, const QPointF& logical)
 {
-    const QPointF offset = (logical - QPointF(display.geometry.topLeft())) * ratioOf(display);
+    const QPointF offset = (logical - QPointF(display.geometry.topLeft())) * display.ratio();
     return display.nativeGeometry.topLeft() + QPoint(int(std::round(offset.x())), int(std::round(offset.y())));
 }
 
 QPointF logicalThrough(const DisplayGeometry::Display& display, const QPointF& device)
 {
-    return QPointF(display.geometry.topLeft()) + (device - QPointF(display.nativeGeometry.topLeft())) / ratioOf(display);
+    return QPointF(display.geometry.topLeft()) + (device - QPointF(display.nativeGeometry.topLeft())) / display.ratio();
 }
 
 QPoint rounded(const QPointF& p)
@@ -58,17 +53,28 @@ QPoint rounded(const QPointF& p)
 
 } // namespace
 
+DisplayGeometry::Display DisplayGeometry::described(const QRect& geometry, qreal ratio)
+{
+    Display d;
+    d.geometry = geometry;
+    d.devicePixelRatio = ratio;
+    d.nativeGeometry = QRect(geometry.topLeft(), geometry.size() * d.ratio());
+    return d;
+}
+
+DisplayGeometry::Display DisplayGeometry::of(const QScreen* screen)
+{
+    Display d = described(screen->geometry(), screen->devicePixelRatio());
+    if (screen->handle())
+        d.nativeGeometry = screen->handle()->geometry();
+    return d;
+}
+
 QList<DisplayGeometry::Display> DisplayGeometry::applicationDisplays()
 {
     QList<Display> list;
-    for (QScreen* screen : QGuiApplication::screens()) {
-        Display d;
-        d.geometry = screen->geometry();
-        d.devicePixelRatio = screen->devicePixelRatio();
-        d.nativeGeometry = screen->handle() ? screen->handle()->geometry()
-                                            : QRect(d.geometry.topLeft(), d.geometry.size() * d.devicePixelRatio);
-        list << d;
-    }
+    for (QScreen* screen : QGuiApplication::screens())
+        list << of(screen);
     return list;
 }
 
@@ -116,10 +122,15 @@ QRect DisplayGeometry::toLogical(const QList<Display>& displays, const QRect& de
 
 QRectF DisplayGeometry::inDisplay(const Display& display, const QRect& device)
 {
-    const qreal ratio = ratioOf(display);
-    return QRectF(logicalThrough(display, device.topLeft()), QSizeF(device.size()) / ratio);
+    return QRectF(logicalThrough(display, device.topLeft()), QSizeF(device.size()) / display.ratio());
 }
 
+QRectF DisplayGeometry::inDisplayShowing(const QList<Display>& displays, const QRect& device)
+{
+    const int i = displayAtDevice(displays, QPoint((device.left() + device.right()) / 2,
+                                                   (device.top() + device.bottom()) / 2));
+    return i < 0 ? QRectF(device) : inDisplay(displays.at(i), device);
+}
 
 QRect DisplayGeometry::fromDisplay(const Display& display, const QRect& logical)
 {
@@ -143,7 +154,7 @@ QRect DisplayGeometry::keptThroughLogical(const QList<Display>& displays, const 
     };
     qreal most = 1.0;
     for (const Display& display : displays)
-        most = std::max(most, ratioOf(display));
+        most = std::max(most, display.ratio());
     const int reach = int(std::ceil(most));
     QRect best;
     int bestDistance = std::numeric_limits<int>::max();

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QRectF>
 
+class QScreen;
+
 // Where the displays are, in Qt's logical pixels and in the X server's device pixels, and
 // the one conversion between the two. Pure functions but for applicationDisplays(), so
 // that any layout can be checked without its screens.
@@ -20,10 +22,20 @@ public:
         QRect geometry;              // logical pixels
         qreal devicePixelRatio = 1.0;
         QRect nativeGeometry;        // device pixels on the X display
+
+        // The pixel ratio to convert with: 1 for a display that reports none.
+        qreal ratio() const { return devicePixelRatio > 0 ? devicePixelRatio : 1.0; }
     };
+
+    // A display known by its logical geometry and ratio only: its device corner is its
+    // logical one (as Qt keeps it) and its size the logical size times the ratio.
+    static Display described(const QRect& geometry, qreal ratio);
 
     // The application's displays, in QGuiApplication::screens() order.
     static QList<Display> applicationDisplays();
+
+    // The display a screen stands for (described() without its platform screen).
+    static Display of(const QScreen* screen);
 
     // The display that holds a device pixel / a logical point, else the nearest one;
     // -1 without displays.
@@ -43,6 +55,9 @@ public:
     // A device rectangle in the logical coordinates of one display, continued beyond its
     // edges: what a window placed through that display covers.
     static QRectF inDisplay(const Display& display, const QRect& device);
+    // A device rectangle in the logical coordinates of the display that shows its middle
+    // (or the nearest one), continued beyond its edges; as it is without displays.
+    static QRectF inDisplayShowing(const QList<Display>& displays, const QRect& device);
     // The reverse: a logical rectangle through one display, continued beyond its edges.
     static QRect fromDisplay(const Display& display, const QRect& logical);
 

@@ -1,6 +1,7 @@
 #include "platform/mac/MacScreenCapture.h"
 
 #include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
 
@@ -10,7 +11,6 @@
 #include <QMutexLocker>
 #include <QScreen>
 #include <QThread>
-#include <qpa/qplatformscreen.h>
 
 #include <atomic>
 #include <chrono>
@@ -145,11 +145,7 @@ QRect MacScreenCapture::displayRect(int displayIndex)
         screen = screens.at(displayIndex);
     if (!screen)
         return QRect();
-    if (QPlatformScreen *platform = screen->handle())
-        return platform->geometry();
-    const qreal ratio = screen->devicePixelRatio();
-    const QRect logical = screen->geometry();
-    return QRect(logical.topLeft(), logical.size() * ratio);
+    return DisplayGeometry::of(screen).nativeGeometry;
 }
 
 bool MacScreenCapture::start(int displayIndex, WId excludedWindow, int fps,

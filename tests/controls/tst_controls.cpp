@@ -247,9 +247,9 @@ void TestControls::captureModeAndWebcamCard()
 void TestControls::presetAndPickedRegions()
 {
     using namespace ControlsAreaGeometry;
-    QCOMPARE(presetRegion(QSize(1920, 1080), QRect(0, 0, 1512, 982), 2.0), QRect(276, 221, 960, 540));
-    QCOMPARE(presetRegion(QSize(1, 1), QRect(0, 0, 1920, 1080), 1.0).size(), QSize(2, 2));
-    QCOMPARE(presetRegion(QSize(4000, 3000), QRect(100, 50, 1920, 1080), 1.0), QRect(100, 50, 1920, 1080));
+    QCOMPARE(presetRegion(QSize(1920, 1080), DisplayGeometry::described(QRect(0, 0, 1512, 982), 2.0)), QRect(276, 221, 960, 540));
+    QCOMPARE(presetRegion(QSize(1, 1), DisplayGeometry::described(QRect(0, 0, 1920, 1080), 1.0)).size(), QSize(2, 2));
+    QCOMPARE(presetRegion(QSize(4000, 3000), DisplayGeometry::described(QRect(100, 50, 1920, 1080), 1.0)), QRect(100, 50, 1920, 1080));
     QCOMPARE(evenRegion(QRect(10, 20, 301, 199)), QRect(10, 20, 300, 198));
 }
 

@@ -9,6 +9,7 @@
 #include "../support/MainWindowDriver.h"
 #include "../support/OverlayE2eSupport.h"
 #include "../support/WebcamTestSupport.h"
+#include "../support/ScreenPicture.h"
 
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
@@ -25,7 +26,6 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "platform/mac/X11Connection.h"
-#include "platform/mac/X11FrameGrabber.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>
@@ -97,25 +97,6 @@ QPoint paintedCursor(const QImage &frame)
             if (const QColor c = frame.pixelColor(x, y); c.red() > 220 && c.green() > 220 && c.blue() > 220)
                 corner = corner.x() < 0 ? QPoint(x, y) : QPoint(std::min(corner.x(), x), std::min(corner.y(), y));
     return corner;
-}
-
-// The whole X screen, in device pixels.
-QImage rootPicture()
-{
-    X11Connection connection;
-    if (!connection.isValid())
-        return QImage();
-    X11FrameGrabber grabber(connection.get());
-    return grabber.grab(connection.root(), QRect(QPoint(0, 0), connection.rootSize()))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// Saves the whole X screen as NAME.png into $VISTRELLE_SHOTS when that is set.
-void savePicture(const QString &name)
-{
-    const QString folder = qEnvironmentVariable("VISTRELLE_SHOTS");
-    if (!folder.isEmpty())
-        rootPicture().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // Opens a test window placed in device pixels: its process runs at scale 1.

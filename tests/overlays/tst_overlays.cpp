@@ -2,12 +2,12 @@
 // frame images, the toolbar's read-outs and stop flow, the progress dialog, the
 // countdown, the stop dialog and the key display. Runs at a pixel ratio of 2.
 #include "dialogs/StopRecordingDialog.h"
-#include "overlays/AnnotationGeometry.h"
 #include "overlays/AnnotationOverlay.h"
 #include "overlays/CountdownOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/KeyDisplayOverlay.h"
 #include "overlays/WatermarkProgressDialog.h"
+#include "platform/mac/DisplayGeometry.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -263,19 +263,19 @@ void TestOverlays::annotationFrameImage()
 
 void TestOverlays::nativeRectOnSeveralScreens()
 {
-    const AnnotationScreen left{QRect(0, 0, 1920, 1080), 1.0};
-    const AnnotationScreen right{QRect(1920, 0, 1280, 720), 2.0};
+    const auto display = &DisplayGeometry::described;
+    const QList<DisplayGeometry::Display> both{display(QRect(0, 0, 1920, 1080), 1.0), display(QRect(1920, 0, 1280, 720), 2.0)};
     // A native rectangle on the right screen whose centre lies outside every logical
     // screen: taking it as logical would pick the primary screen and misplace strokes.
     const QRect native(3920, 1000, 400, 300);
-    QCOMPARE(annotationLogicalRect(native, {left, right}, 0), QRectF(2920, 500, 200, 150));
+    QCOMPARE(DisplayGeometry::inDisplayShowing(both, native), QRectF(2920, 500, 200, 150));
     // Inside the right screen's logical area as well.
-    QCOMPARE(annotationLogicalRect(QRect(2120, 100, 800, 600), {left, right}, 0), QRectF(2020, 50, 400, 300));
+    QCOMPARE(DisplayGeometry::inDisplayShowing(both, QRect(2120, 100, 800, 600)), QRectF(2020, 50, 400, 300));
     // One screen behaves as the plain mapping; none leaves the rectangle as it is.
-    const AnnotationScreen single{QRect(0, 0, 1280, 720), 2.0};
-    QCOMPARE(annotationLogicalRect(QRect(100, 80, 400, 200), {single}, 0), QRectF(50, 40, 200, 100));
-    QCOMPARE(annotationLogicalRect(QRect(5000, 5000, 40, 20), {single}, 0), QRectF(2500, 2500, 20, 10));
-    QCOMPARE(annotationLogicalRect(QRect(1, 2, 3, 4), {}, -1), QRectF(1, 2, 3, 4));
+    const QList<DisplayGeometry::Display> single{display(QRect(0, 0, 1280, 720), 2.0)};
+    QCOMPARE(DisplayGeometry::inDisplayShowing(single, QRect(100, 80, 400, 200)), QRectF(50, 40, 200, 100));
+    QCOMPARE(DisplayGeometry::inDisplayShowing(single, QRect(5000, 5000, 40, 20)), QRectF(2500, 2500, 20, 10));
+    QCOMPARE(DisplayGeometry::inDisplayShowing({}, QRect(1, 2, 3, 4)), QRectF(1, 2, 3, 4));
 }
 
 void TestOverlays::toolbarFitsANarrowDisplay()

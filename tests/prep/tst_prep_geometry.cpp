@@ -10,6 +10,7 @@
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/AreaDropdown.h"
 #include "preparation/AreaPicker.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "preparation/CaptureTargetDialog.h"
 #include "preparation/RecButtons.h"
 #include "preparation/RegionOverlay.h"
@@ -238,9 +239,10 @@ private slots:
         QTest::addColumn<QRect>("frame");
         QTest::addColumn<int>("expected");
         QTest::newRow("first screen") << QRect(100, 80, 640, 360) << 0;
-        // The second screen is 1920..3839 logical at ratio 2: 3840..7679 in pixels.
+        // Both at ratio 2, the second's corner at device pixel 3840, where Qt keeps its
+        // logical corner too: 3840..7679 in pixels.
         QTest::newRow("second screen in pixels") << QRect(4000, 100, 640, 360) << 1;
-        QTest::newRow("logical spot of the second is still the first")
+        QTest::newRow("logical spot of the first's right half is still the first")
             << QRect(1920 + 100, 100, 200, 200) << 0;
         QTest::newRow("nowhere") << QRect(-5000, -5000, 100, 100) << 0;
     }
@@ -248,11 +250,11 @@ private slots:
     {
         QFETCH(QRect, frame);
         QFETCH(int, expected);
-        const QList<CaptureTargetDialog::ScreenInfo> screens = {
-            {QRect(0, 0, 1920, 1080), 2.0}, {QRect(1920, 0, 1920, 1080), 2.0}};
+        const QList<DisplayGeometry::Display> screens = {DisplayGeometry::described(QRect(0, 0, 1920, 1080), 2.0),
+                                                         DisplayGeometry::described(QRect(3840, 0, 1920, 1080), 2.0)};
         QCOMPARE(CaptureTargetDialog::screenIndexFor(frame, screens), expected);
-        const QList<CaptureTargetDialog::ScreenInfo> plain = {
-            {QRect(0, 0, 1920, 1080), 1.0}, {QRect(1920, 0, 1920, 1080), 1.0}};
+        const QList<DisplayGeometry::Display> plain = {DisplayGeometry::described(QRect(0, 0, 1920, 1080), 1.0),
+                                                       DisplayGeometry::described(QRect(1920, 0, 1920, 1080), 1.0)};
         QCOMPARE(CaptureTargetDialog::screenIndexFor(QRect(2000, 10, 100, 100), plain), 1);
     }
 

@@ -426,10 +426,11 @@ void TestFrameComposer::geometry()
     QCOMPARE(CaptureGeometry::nativeSize(QRect(0, 0, 1001, 11), 1.5).width(), 1502);
     QCOMPARE(CaptureGeometry::nativeSize(QRect(), 1.0), QSize(-1, -1));
 
-    // Odd capture coordinates on a screen at an offset give an even crop inside the frame.
+    // Odd capture coordinates on a screen at an offset: the crop starts at the area's own
+    // first pixel, as its screenshot does, with even sides.
     const QRect screen(1920, 0, 1920, 1080);
     QCOMPARE(CaptureGeometry::screenCropRect(QRect(1921 + 100, 33, 641, 481), screen, QSize(1920, 1080)),
-             QRect(100, 32, 640, 480));
+             QRect(101, 33, 640, 480));
     QCOMPARE(CaptureGeometry::screenCropRect(QRect(3800, 1000, 500, 500), screen, QSize(1920, 1080)),
              QRect(1880, 1000, 40, 80));
     QCOMPARE(CaptureGeometry::screenCropRect(QRect(0, 0, 10, 10), screen, QSize(1920, 1080)), QRect());
