@@ -67,13 +67,23 @@ FileSpans measure(const QString &path)
         end = std::max(end, f[0].toDouble() + f[1].toDouble());
     }
     spans.videoSeconds = end > start ? end - start : 0.0;
+    // The sound from the first picture on: a video recording's sound begins with the few
+    // milliseconds of silence that stand before its first picture.
     qint64 samples = 0;
+    double soundStart = -1;
     for (const QByteArray &line : ffprobe({QStringLiteral("-select_streams"), QStringLiteral("a:0"),
-                                           QStringLiteral("-show_entries"), QStringLiteral("frame=nb_samples"),
+                                           QStringLiteral("-show_entries"), QStringLiteral("frame=pts_time,nb_samples"),
                                            QStringLiteral("-of"), QStringLiteral("csv=p=0"), path})
-                                      .split('\n'))
-        samples += line.trimmed().toLongLong();
-    spans.audioSeconds = samples / 48000.0;
+                                      .split('\n')) {
+        const QList<QByteArray> f = line.trimmed().split(',');
+        if (f.size() < 2)
+            continue;
+        if (soundStart < 0)
+            soundStart = f[0].toDouble();
+        samples += f[1].toLongLong();
+    }
+    const double soundEnd = std::max(soundStart, 0.0) + samples / 48000.0;
+    spans.audioSeconds = end > start ? soundEnd - std::max(start, std::max(soundStart, 0.0)) : samples / 48000.0;
     for (const QByteArray &line : ffprobe({QStringLiteral("-count_frames"), QStringLiteral("-select_streams"),
                                            QStringLiteral("v:0"), QStringLiteral("-show_entries"),
                                            QStringLiteral("stream=nb_read_frames,width,height"), QStringLiteral("-of"),
