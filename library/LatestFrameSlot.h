@@ -12,7 +12,7 @@
 
 // The hand-over of a player's decoded frames to the one thread that converts them into
 // pictures, and of those pictures to the GUI thread. Only the newest of each waits: a frame
-// posted before the one before it was taken replaces it, and so does a picture not yet taken.
+// posted before the previous one was taken replaces it, and so does a picture not yet taken.
 // The converter runs on a thread of the slot's own, started by the first request; it takes a
 // frame only when asked, and never the same frame twice. stop() wakes a waiting converter and
 // ends its thread (a conversion in progress is finished first); requests are then refused
