@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QMutexLocker>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -160,10 +159,7 @@ bool VideoPlayer::open(const QString &path)
     }
     updateAudioOutput();
     m_filePath = info.absoluteFilePath();
-    {
-        std::lock_guard lock(m_converterMutex);
-        m_converterEnding = false;
-    }
+    m_frames.start();
     setSourceForFile();
     m_player->setPlaybackRate(m_speed);
     m_audioOutput->setVolume(m_volume);
@@ -179,7 +175,9 @@ void VideoPlayer::close()
     m_filePath.clear();
     m_duration = 0.0;
     m_videoSize = QSize(-1, -1);
-    stopConverter();
+    // A conversion running is finished (tens of milliseconds for a 4K picture); one only asked
+    // for is dropped.
+    m_frames.stop();
     dropFrames();
     if (m_linkFolder) {
         // The links of earlier files are no longer needed.
@@ -219,16 +217,10 @@ void VideoPlayer::stop()
 }
 
 // The pictures of a closed file are given back at once (a 4K picture is 33 MB, the decoded
-// frame behind it 12 MB); a conversion still running for it is dropped when it ends.
+// frame behind it 12 MB).
 void VideoPlayer::dropFrames()
 {
-    QMutexLocker lock(&m_frameMutex);
-    ++m_openSerial;
-    m_newestDecodedFrame = QVideoFrame();
-    m_newestPicture = QImage();
-    m_newestPicturePts = -1;
-    m_deliveredSerial = m_newestPictureSerial = m_newestDecodedSerial;
-    lock.unlock();
+    m_frames.drop();
     // Freed pictures would otherwise stay in the heap; what the player's own threads free
     // while they end is given back a moment later.
     releaseFreedMemory();
@@ -297,7 +289,7 @@ void VideoPlayer::restoreVideoSink()
     if (m_videoWidget)
         m_videoWidget->videoSink()->setVideoFrame(QVideoFrame());
     m_videoWidget.clear();
-    scheduleConversion();
+    m_frames.request();
 }
 
 double VideoPlayer::position() const
@@ -314,139 +306,49 @@ QMediaPlayer::PlaybackState VideoPlayer::playbackState() const
 // screen, or its conversion still running), so that a still is of the frame on the screen.
 QImage VideoPlayer::currentFrameSnapshot()
 {
-    bool current = false;
-    {
-        QMutexLocker lock(&m_frameMutex);
-        current = m_newestPictureSerial == m_newestDecodedSerial;
-    }
-    if (!current) {
-        scheduleConversion();
-        std::unique_lock lock(m_converterMutex);
-        m_converterIdle.wait_for(lock, std::chrono::seconds(3),
-                                 [this] { return !m_converter.joinable() || (!m_conversionWanted && !m_converting); });
-    }
-    QMutexLocker lock(&m_frameMutex);
-    return m_newestPicture.copy();
+    if (!m_frames.pictureIsCurrent() && m_frames.request())
+        m_frames.waitIdle(std::chrono::seconds(3));
+    return m_frames.newestPicture().copy();
 }
 
 void VideoPlayer::onVideoFrameChanged(const QVideoFrame &frame)
 {
     if (!frame.isValid())
         return;
-    {
-        QMutexLocker lock(&m_frameMutex);
-        m_newestDecodedFrame = frame;
-        ++m_newestDecodedSerial;
-    }
+    m_frames.post(frame);
     if (m_toWidget.load()) {
         if (!m_widgetQueued.exchange(true))
             QMetaObject::invokeMethod(this, &VideoPlayer::showNewestInWidget, Qt::QueuedConnection);
         return;
     }
-    scheduleConversion();
+    m_frames.request();
 }
 
-// A conversion running is finished (tens of milliseconds for a 4K picture); one only asked
-// for is dropped.
-void VideoPlayer::stopConverter()
-{
-    std::thread thread;
-    {
-        std::lock_guard lock(m_converterMutex);
-        m_converterEnding = true;
-        m_conversionWanted = false;
-        thread = std::move(m_converter);
-    }
-    m_converterWake.notify_all();
-    if (thread.joinable())
-        thread.join();
-    m_converterIdle.notify_all();
-}
-
+// Converting thread: one conversion at a time, of whatever frame is newest when it starts.
 void VideoPlayer::runConverter()
 {
-    std::unique_lock lock(m_converterMutex);
-    for (;;) {
-        m_converterWake.wait(lock, [this] { return m_converterEnding || m_conversionWanted; });
-        if (m_converterEnding)
-            return;
-        m_conversionWanted = false;
-        m_converting = true;
-        lock.unlock();
-        convertNewestFrame();
-        lock.lock();
-        m_converting = false;
-        m_converterIdle.notify_all();
+    while (std::optional<LatestFrameSlot::Frame> taken = m_frames.take()) {
+        // Formats the CPU conversion does not cover go through Qt's own, on this thread too,
+        // whose graphics state ends with it.
+        QImage image = imageOfVideoFrame(taken->frame);
+        if (image.isNull())
+            image = taken->frame.toImage();
+        const double pts = taken->frame.startTime() >= 0 ? double(taken->frame.startTime()) / 1e6 : -1.0;
+        taken->frame = QVideoFrame();
+        if (m_frames.finish(taken->serial, image, pts, m_toWidget.load()) && !m_deliveryQueued.exchange(true))
+            QMetaObject::invokeMethod(this, &VideoPlayer::deliverFrame, Qt::QueuedConnection);
     }
-}
-
-// One conversion at a time, of whatever frame is newest when it starts; none once closed.
-void VideoPlayer::scheduleConversion()
-{
-    {
-        std::lock_guard lock(m_converterMutex);
-        if (m_converterEnding || m_conversionWanted)
-            return;
-        m_conversionWanted = true;
-        if (!m_converter.joinable())
-            m_converter = std::thread([this] { runConverter(); });
-    }
-    m_converterWake.notify_one();
-}
-
-void VideoPlayer::convertNewestFrame()
-{
-    QVideoFrame frame;
-    quint64 serial = 0;
-    quint64 openSerial = 0;
-    {
-        QMutexLocker lock(&m_frameMutex);
-        if (!m_newestDecodedFrame.isValid() || m_newestDecodedSerial == m_newestPictureSerial)
-            return;
-        frame = m_newestDecodedFrame;
-        serial = m_newestDecodedSerial;
-        openSerial = m_openSerial;
-    }
-    // Formats the CPU conversion does not cover go through Qt's own, on this thread too,
-    // whose graphics state ends with it.
-    QImage image = imageOfVideoFrame(frame);
-    if (image.isNull())
-        image = frame.toImage();
-    const double pts = frame.startTime() >= 0 ? double(frame.startTime()) / 1e6 : -1.0;
-    frame = QVideoFrame();
-    if (image.isNull())
-        return;
-    {
-        QMutexLocker lock(&m_frameMutex);
-        if (openSerial != m_openSerial || serial <= m_newestPictureSerial)
-            return;
-        // The decoded frame keeps a copy of its picture: neither is needed any more.
-        if (m_newestDecodedSerial == serial && !m_toWidget.load())
-            m_newestDecodedFrame = QVideoFrame();
-        m_newestPicture = image;
-        m_newestPictureSerial = serial;
-        m_newestPicturePts = pts;
-    }
-    if (!m_deliveryQueued.exchange(true))
-        QMetaObject::invokeMethod(this, &VideoPlayer::deliverFrame, Qt::QueuedConnection);
 }
 
 // GUI thread: the newest picture (one at most waits), with the time of its own frame.
 void VideoPlayer::deliverFrame()
 {
     m_deliveryQueued.store(false);
-    QImage image;
-    double pts = -1;
-    {
-        QMutexLocker lock(&m_frameMutex);
-        if (m_newestPicture.isNull() || m_deliveredSerial == m_newestPictureSerial)
-            return;
-        m_deliveredSerial = m_newestPictureSerial;
-        image = m_newestPicture;
-        pts = m_newestPicturePts;
-    }
-    m_videoSize = image.size();
-    emit frameReady(image, pts >= 0 ? pts : position());
+    const std::optional<LatestFrameSlot::Picture> picture = m_frames.takePicture();
+    if (!picture)
+        return;
+    m_videoSize = picture->image.size();
+    emit frameReady(picture->image, picture->pts >= 0 ? picture->pts : position());
 }
 
 void VideoPlayer::showNewestInWidget()
@@ -454,18 +356,14 @@ void VideoPlayer::showNewestInWidget()
     m_widgetQueued.store(false);
     if (!m_videoWidget)
         return;
-    QVideoFrame frame;
-    QImage picture;
-    {
-        QMutexLocker lock(&m_frameMutex);
-        frame = m_newestDecodedFrame;
-        if (!frame.isValid())
-            picture = m_newestPicture;
-    }
     // The decoded frame is let go once converted: a player standing still (paused, or at the
     // end) shows its last picture instead.
-    if (!frame.isValid() && !picture.isNull())
-        frame = videoFrameOf(picture);
+    QVideoFrame frame = m_frames.newestFrame();
+    if (!frame.isValid()) {
+        const QImage picture = m_frames.newestPicture();
+        if (!picture.isNull())
+            frame = videoFrameOf(picture);
+    }
     if (frame.isValid())
         m_videoWidget->videoSink()->setVideoFrame(frame);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "library/LatestFrameSlot.h"
+
 #include <QImage>
 #include <QMediaPlayer>
-#include <QMutex>
 #include <QObject>
 #include <QSize>
 #include <QPointer>
@@ -10,10 +11,7 @@
 #include <QVideoFrame>
 
 #include <atomic>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 class QAudioOutput;
 class QMediaDevices;
@@ -87,10 +85,7 @@ public slots:
 private:
     void setSourceForFile();
     void updateAudioOutput();
-    void stopConverter();
     void runConverter();
-    void scheduleConversion();
-    void convertNewestFrame();
     void deliverFrame();
     void showNewestInWidget();
     void dropFrames();
@@ -113,26 +108,8 @@ private:
     float m_volume = 1.0f;
     float m_speed = 1.0f;
     bool m_muted = false;
-    // Guarded by the frame mutex: the newest decoded frame and its serial, the newest converted
-    // picture with the serial and time of its frame, and the serial last handed to frameReady.
-    // `m_openSerial` changes at each close, so that a conversion of an earlier file is dropped.
-    QMutex m_frameMutex;
-    QVideoFrame m_newestDecodedFrame;
-    quint64 m_newestDecodedSerial = 0;
-    QImage m_newestPicture;
-    quint64 m_newestPictureSerial = 0;
-    double m_newestPicturePts = -1;
-    quint64 m_deliveredSerial = 0;
-    quint64 m_openSerial = 0;
+    // Decoded frames on their way to the converting thread, and its pictures to frameReady.
+    LatestFrameSlot m_frames{[this] { runConverter(); }};
     std::atomic<bool> m_deliveryQueued{false};
     std::atomic<bool> m_widgetQueued{false};
-    // The converting thread and its state, guarded by the converter mutex: a conversion asked
-    // for, one running, and the request to end (from close() until the next open()).
-    std::thread m_converter;
-    std::mutex m_converterMutex;
-    std::condition_variable m_converterWake;
-    std::condition_variable m_converterIdle;
-    bool m_conversionWanted = false;
-    bool m_converting = false;
-    bool m_converterEnding = false;
 };

@@ -5,6 +5,7 @@
 #include "../support/LibraryTestMedia.h"
 
 #include "library/FfmpegJob.h"
+#include "library/LatestFrameSlot.h"
 #include "library/LibraryToolArguments.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QThreadPool>
 #include <QThread>
 #include <QVideoFrame>
@@ -54,6 +56,50 @@ qint64 statusKb(const char *field)
     }
     return -1;
 }
+
+// A converter for a frame slot that notes the serial of each frame it takes and holds each
+// conversion until the gate lets it end. Its picture's time is the frame's start time.
+struct HeldConverter
+{
+    QSemaphore gate;
+    std::mutex mutex;
+    QList<quint64> taken;
+    LatestFrameSlot slot{[this] {
+        while (const std::optional<LatestFrameSlot::Frame> frame = slot.take()) {
+            {
+                std::lock_guard lock(mutex);
+                taken << frame->serial;
+            }
+            gate.acquire();
+            slot.finish(frame->serial, QImage(2, 2, QImage::Format_RGB32), double(frame->frame.startTime()), true);
+        }
+    }};
+
+    ~HeldConverter()
+    {
+        gate.release(1000);
+        slot.stop();
+    }
+    QList<quint64> takenSerials()
+    {
+        std::lock_guard lock(mutex);
+        return taken;
+    }
+    void postAndRequest(int startTime)
+    {
+        QVideoFrame frame(QVideoFrameFormat(QSize(4, 4), QVideoFrameFormat::Format_BGRA8888));
+        frame.setStartTime(startTime);
+        slot.post(frame);
+        slot.request();
+    }
+    // Stops the slot on a thread of its own (a deadlock fails the test instead of hanging it).
+    std::unique_ptr<QThread> stopping()
+    {
+        std::unique_ptr<QThread> stopper(QThread::create([this] { slot.stop(); }));
+        stopper->start();
+        return stopper;
+    }
+};
 
 // A tool that writes progress lines for ever: on standard output when FLOOD_STDOUT is set,
 // else on standard error.
@@ -813,6 +859,52 @@ private slots:
         QTest::qWait(100);
         QVERIFY2(delivered.size() <= 2, qPrintable(QString::number(delivered.size())));
         QCOMPARE(qBlue(player.currentFrameSnapshot().pixel(0, 0)), 59 * 4);
+    }
+
+    // Frames posted while the converter is busy wait as one, the newest; a request with no
+    // new frame takes nothing; the GUI thread gets the newest picture once.
+    void frameSlotNewestWins()
+    {
+        HeldConverter converter;
+        converter.postAndRequest(1);
+        QTRY_COMPARE(converter.takenSerials(), QList<quint64>{1});
+        for (int i = 2; i <= 5; ++i)
+            converter.postAndRequest(i);
+        converter.gate.release(10);
+        QTRY_COMPARE(converter.takenSerials(), (QList<quint64>{1, 5}));
+        QVERIFY(converter.slot.request());
+        converter.slot.waitIdle(std::chrono::seconds(10));
+        QCOMPARE(converter.takenSerials().size(), 2);
+        const std::optional<LatestFrameSlot::Picture> picture = converter.slot.takePicture();
+        QVERIFY(picture && picture->pts == 5);
+        QVERIFY(!converter.slot.takePicture());
+    }
+
+    // A converter waiting for frames wakes on a new one and on stop; stopped, it is asked no more.
+    void frameSlotWakes()
+    {
+        HeldConverter converter;
+        converter.gate.release(10);
+        converter.postAndRequest(1);
+        QTRY_COMPARE(converter.takenSerials().size(), 1);
+        converter.slot.waitIdle(std::chrono::seconds(10));
+        converter.postAndRequest(2);
+        QTRY_COMPARE(converter.takenSerials().size(), 2);
+        QVERIFY(converter.stopping()->wait(10000));
+        QVERIFY(!converter.slot.request());
+    }
+
+    // Stopping while a conversion runs waits for it to finish (close() in the middle of a 4K
+    // picture): its picture is kept and nothing deadlocks.
+    void frameSlotStopsDuringConversion()
+    {
+        HeldConverter converter;
+        converter.postAndRequest(1);
+        QTRY_COMPARE(converter.takenSerials().size(), 1);
+        const std::unique_ptr<QThread> stopper = converter.stopping();
+        converter.gate.release();
+        QVERIFY(stopper->wait(10000));
+        QVERIFY(converter.slot.pictureIsCurrent());
     }
 
     // A 200-character name with no break point wraps in a message box: all of it shows.
