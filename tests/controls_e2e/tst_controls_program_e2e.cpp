@@ -341,7 +341,10 @@ void TestControlsProgram::chosenMicrophoneIsRecorded()
     const QString path = recordAudioOnly(window, 3, true);
     QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     const double volume = TestMedia::meanVolume(path, 0.5, 1.5);
-    QVERIFY2(volume > -20.0, qPrintable(QStringLiteral("the chosen microphone's tone is missing: %1 dB").arg(volume)));
+    // Measured -18 to -19 dB with the tone (down to -21 on a busy machine); a microphone that
+    // is not recorded gives silence, below -80 dB.
+    qInfo("the chosen microphone's tone: %.1f dB", volume);
+    QVERIFY2(volume > -35.0, qPrintable(QStringLiteral("the chosen microphone's tone is missing: %1 dB").arg(volume)));
 }
 
 void TestControlsProgram::saveFolderFromPreferences()
