@@ -362,11 +362,21 @@ void FloatingToolbar::setSaving(bool saving)
 
 void FloatingToolbar::setStartWait(const QString &waitingFor)
 {
+    m_startWaitShown = !waitingFor.isEmpty();
     if (waitingFor.isEmpty())
         setPaused(m_paused);
     else
         m_recText->setText(waitingFor);
     fitToContents();
+}
+
+void FloatingToolbar::endStartWaitNow()
+{
+    if (!m_startWaitShown)
+        return;
+    setStartWait(QString());
+    if (isVisible())
+        repaint();
 }
 
 void FloatingToolbar::setRecordingStats(qint64 bytes, const QString &outputPath)

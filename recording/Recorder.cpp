@@ -551,13 +551,14 @@ QStringList Recorder::buildArgs() const
 
 bool Recorder::abandonBeforeFirstMedia()
 {
-    if (finalizing || startedEmitted || !segmentFiles().isEmpty() || chain->isDraining())
+    if (finalizing || !segmentFiles().isEmpty() || chain->isDraining())
         return false;
     if (recordingActive) {
         // The encoder may have written media it has not reported yet: a file that holds more
         // than its header is kept as after a stop.
         const qint64 bytes = currentSegmentBytes();
-        if (!awaitingFirstMedia || (bytes > 0 && !FragmentedMp4::isHeaderOnly(currentSegmentPath)))
+        if (startedEmitted || !awaitingFirstMedia
+            || (bytes > 0 && !FragmentedMp4::isHeaderOnly(currentSegmentPath)))
             return false;
     }
     qInfo() << "[Recorder] ended before the encoder delivered any media: nothing was recorded";

@@ -196,6 +196,9 @@ public:
     std::function<QImage()> cameraFrameSource;
 
 signals:
+    // A segment is about to start its capture and encoder: what the screen shows from here on
+    // may be in the recording.
+    void segmentLaunching();
     void started();
     void stopped(const QString &outputPath);
     void paused();

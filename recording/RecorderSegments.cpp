@@ -515,6 +515,8 @@ bool Recorder::startSegment()
                                 !selectedEncoder.contains(QLatin1String("libx")));
     }
 
+    if (!splitLaunch)
+        emit segmentLaunching();
     SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
     QString audioError;
     if (splitLaunch) {
