@@ -98,10 +98,13 @@ void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
     Recorder *recorder = window.recorder();
     QSignalSpy started(recorder, &Recorder::started);
     QSignalSpy stopped(recorder, &Recorder::stopped);
-    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
-    // The toolbar is in the recorded picture: the encoder's first frames would show its wait.
+    // The toolbar is in the recorded picture: the encoder's first frames would show its wait,
+    // for the encoder tests or for the encoder's start.
     const QLabel *state = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("RecText"));
     QVERIFY(state);
+    QStringList shownAtLaunch;
+    connect(recorder, &Recorder::segmentLaunching, &window, [&] { shownAtLaunch << state->text(); });
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     const QString encoderWait = Recorder::tr("正在等待 FFmpeg 开始录制…");
     bool waitShown = false;
     QVERIFY(QTest::qWaitFor([&] {
@@ -109,6 +112,7 @@ void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
         return started.size() == 1;
     }, 40000));
     QVERIFY2(!waitShown, "the recorded toolbar showed the wait for the encoder");
+    QCOMPARE(shownAtLaunch, QStringList{FloatingToolbar::tr("正在录制")});
     QTest::qWait(2500);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
