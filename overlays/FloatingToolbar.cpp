@@ -372,9 +372,11 @@ void FloatingToolbar::setStartWait(const QString &waitingFor)
 
 void FloatingToolbar::endStartWaitNow()
 {
-    if (!m_startWaitShown)
+    if (!m_startWaitShown && !m_initializing)
         return;
-    setStartWait(QString());
+    if (m_startWaitShown)
+        setStartWait(QString());
+    setRecordingInitializing(false);
     if (isVisible())
         repaint();
 }

@@ -40,7 +40,8 @@ public:
     void setRecordingInitializing(bool initializing);
     // What a start still waits for, in place of the recording state; empty: the state again.
     void setStartWait(const QString &waitingFor);
-    // Drops the waiting text and repaints at once, before the screen is captured with it.
+    // Drops the waiting text and the initialising placeholder and repaints at once, before the
+    // screen is captured with them.
     void endStartWaitNow();
     void setCameraEnabled(bool on, bool available);
     void setMouseEffectsEnabled(bool on);

@@ -101,9 +101,11 @@ void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
     // The toolbar is in the recorded picture: the encoder's first frames would show its wait,
     // for the encoder tests or for the encoder's start.
     const QLabel *state = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("RecText"));
-    QVERIFY(state);
+    const QLabel *storage = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("StorageSummary"));
+    QVERIFY(state && storage);
     QStringList shownAtLaunch;
-    connect(recorder, &Recorder::segmentLaunching, &window, [&] { shownAtLaunch << state->text(); });
+    connect(recorder, &Recorder::segmentLaunching, &window,
+            [&] { shownAtLaunch << state->text() << storage->text(); });
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     const QString encoderWait = Recorder::tr("正在等待 FFmpeg 开始录制…");
     bool waitShown = false;
@@ -112,7 +114,7 @@ void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
         return started.size() == 1;
     }, 40000));
     QVERIFY2(!waitShown, "the recorded toolbar showed the wait for the encoder");
-    QCOMPARE(shownAtLaunch, QStringList{FloatingToolbar::tr("正在录制")});
+    QCOMPARE(shownAtLaunch, QStringList({FloatingToolbar::tr("正在录制"), FloatingToolbar::tr("写入中…")}));
     QTest::qWait(2500);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
