@@ -283,6 +283,7 @@ void MainWindow::connectComponents()
     });
     connect(m_recorder, &Recorder::started, m_bottomBar, &BottomBar::onRecordingStarted);
     connect(m_recorder, &Recorder::started, this, &MainWindow::onRecorderStarted);
+    connect(m_recorder, &Recorder::segmentLaunching, m_floatingToolbar, &FloatingToolbar::endStartWaitNow);
     connect(m_recorder, &Recorder::paused, this, [this] {
         if (homeMode == HomeModeWebcam)
             m_cameraPage->setBusy(true, true);

@@ -33,6 +33,9 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <cstdio>
+#include <utility>
+
 namespace {
 bool isBusy(const Recorder *recorder)
 {
@@ -716,7 +719,6 @@ void MainWindow::requestOrderlyQuit(int waitMilliseconds)
         QCoreApplication::exit(0);
         return;
     }
-    qInfo() << "[Quit] Termination requested during a recording: saving it first";
     connect(m_recorder, &Recorder::stopped, this, [](const QString &path) {
         if (path.isEmpty()) {
             qInfo() << "[Quit] No recording to save";
@@ -730,5 +732,17 @@ void MainWindow::requestOrderlyQuit(int waitMilliseconds)
                        [leaveKeepingSegments] { leaveKeepingSegments("the recording was not saved in time"); });
     if (m_recorder->isFinalizing())
         return;
+    // A start whose encoder has delivered nothing yet leaves nothing behind: no file of the wait.
+    const bool wasStopping = std::exchange(stopping, true);
+    startPending = false;
+    recordTimer.stop();
+    if (m_recorder->abandonBeforeFirstMedia()) {
+        const QString notice = tr("Nothing was recorded: the program quit before the recording began.");
+        qInfo().noquote() << "[Quit] Termination requested before the recording's first media: nothing was recorded";
+        fprintf(stderr, "Vistrelle: %s\n", qPrintable(notice));
+        return;
+    }
+    qInfo() << "[Quit] Termination requested during a recording: saving it first";
+    stopping = wasStopping;
     onStopRecording();
 }

@@ -362,11 +362,23 @@ void FloatingToolbar::setSaving(bool saving)
 
 void FloatingToolbar::setStartWait(const QString &waitingFor)
 {
+    m_startWaitShown = !waitingFor.isEmpty();
     if (waitingFor.isEmpty())
         setPaused(m_paused);
     else
         m_recText->setText(waitingFor);
     fitToContents();
+}
+
+void FloatingToolbar::endStartWaitNow()
+{
+    if (!m_startWaitShown && !m_initializing)
+        return;
+    if (m_startWaitShown)
+        setStartWait(QString());
+    setRecordingInitializing(false);
+    if (isVisible())
+        repaint();
 }
 
 void FloatingToolbar::setRecordingStats(qint64 bytes, const QString &outputPath)

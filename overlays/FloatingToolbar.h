@@ -40,6 +40,9 @@ public:
     void setRecordingInitializing(bool initializing);
     // What a start still waits for, in place of the recording state; empty: the state again.
     void setStartWait(const QString &waitingFor);
+    // Drops the waiting text and the initialising placeholder and repaints at once, before the
+    // screen is captured with them.
+    void endStartWaitNow();
     void setCameraEnabled(bool on, bool available);
     void setMouseEffectsEnabled(bool on);
     void setAnnotationToolsVisible(bool on);
@@ -128,6 +131,7 @@ private:
     qint64 m_fileBytes = 0;
     QString m_outputPath;
     bool m_initializing = false;
+    bool m_startWaitShown = false;
     QColor m_annotationColor = QColor(QStringLiteral("#ef4444"));
     std::function<qint64(const QString &)> m_freeSpaceQuery;
 

@@ -10,6 +10,7 @@
 #include "recording/CaptureGeometry.h"
 #include "recording/SegmentChain.h"
 #include "recording/EncoderProbe.h"
+#include "recording/FragmentedMp4.h"
 #include "recording/MediaProbe.h"
 #include "recording/RecordingFinalizer.h"
 #include "recording/SaveFolder.h"
@@ -546,4 +547,33 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
 QStringList Recorder::buildArgs() const
 {
     return EncoderCommandLine::build(commandLineInputs());
+}
+
+bool Recorder::abandonBeforeFirstMedia()
+{
+    if (finalizing || !segmentFiles().isEmpty() || chain->isDraining())
+        return false;
+    if (recordingActive) {
+        // The encoder may have written media it has not reported yet: a file that holds more
+        // than its header is kept as after a stop.
+        const qint64 bytes = currentSegmentBytes();
+        if (startedEmitted || !awaitingFirstMedia
+            || (bytes > 0 && !FragmentedMp4::isHeaderOnly(currentSegmentPath)))
+            return false;
+    }
+    qInfo() << "[Recorder] ended before the encoder delivered any media: nothing was recorded";
+    if (!recordingActive || chain->encoder()->state() == QProcess::NotRunning) {
+        discard();
+        return true;
+    }
+    // Nothing to write out: the encoder goes at once, and its end discards the segment.
+    ++commandGeneration;
+    policyTimer->stop();
+    cancelSplit();
+    pendingReason = SegmentEndReason::Discard;
+    segmentStopping = true;
+    startWatchdog->stop();
+    stopAudioCaptures();
+    chain->encoder()->kill();
+    return true;
 }

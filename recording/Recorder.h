@@ -168,6 +168,10 @@ public:
     // end even when the command is taken up later; -1: now.
     bool pause(qint64 atNs = -1);
     void resume();
+    // Ends a recording none of whose media has reached its file (a quit during a slow start):
+    // nothing of it is kept and `stopped` comes without a path. False, doing nothing, once
+    // any media may be in a file: that recording is stopped and saved as usual.
+    bool abandonBeforeFirstMedia();
     void stop(qint64 atNs = -1);
     void discard();
 
@@ -192,6 +196,9 @@ public:
     std::function<QImage()> cameraFrameSource;
 
 signals:
+    // A segment is about to start its capture and encoder: what the screen shows from here on
+    // may be in the recording.
+    void segmentLaunching();
     void started();
     void stopped(const QString &outputPath);
     void paused();

@@ -146,7 +146,10 @@ QString Recorder::startWaitReason() const
 {
     if (preparing && !prepared && !prepareOnly)
         return tr("正在等待 FFmpeg 检测编码器…");
-    if (recordingActive && awaitingFirstMedia && !startedEmitted)
+    // The recording toolbar is in a recorded screen's picture: the first frames the encoder
+    // takes would show the wait. A screen recording waits with the toolbar's clock at zero.
+    const bool toolbarRecorded = !audioOnly && captureBackend != FramesBackend;
+    if (recordingActive && awaitingFirstMedia && !startedEmitted && !toolbarRecorded)
         return tr("正在等待 FFmpeg 开始录制…");
     return QString();
 }
@@ -512,6 +515,8 @@ bool Recorder::startSegment()
                                 !selectedEncoder.contains(QLatin1String("libx")));
     }
 
+    if (!splitLaunch)
+        emit segmentLaunching();
     SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
     QString audioError;
     if (splitLaunch) {

@@ -1434,6 +1434,10 @@ Please visit this link manually:
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>لم تعد الشاشة التي تحوي المنطقة المختارة متصلة. اختر المنطقة من جديد.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>لم يُسجَّل أي شيء: أُغلق البرنامج قبل أن يبدأ التسجيل.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

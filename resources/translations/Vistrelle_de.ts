@@ -1426,6 +1426,10 @@ Vistrelle trotzdem beenden?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>Der Bildschirm des gewählten Bereichs ist nicht mehr angeschlossen. Wählen Sie den Bereich erneut.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Nichts wurde aufgenommen: Das Programm wurde vor dem Beginn der Aufnahme beendet.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

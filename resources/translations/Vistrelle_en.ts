@@ -1426,6 +1426,10 @@ Quit Vistrelle anyway?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>The display of the chosen area is no longer connected. Choose the area again.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Nothing was recorded: the program quit before the recording began.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1426,6 +1426,10 @@ Visite este enlace manualmente:
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>La pantalla del área elegida ya no está conectada. Vuelva a elegir el área.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>No se grabó nada: el programa se cerró antes de que empezara la grabación.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

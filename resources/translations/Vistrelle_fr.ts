@@ -1426,6 +1426,10 @@ Quitter Vistrelle quand même ?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>L&apos;écran de la zone choisie n&apos;est plus connecté. Choisissez à nouveau la zone.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Rien n’a été enregistré : le programme s’est fermé avant le début de l’enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1426,6 +1426,10 @@ Uscire comunque da Vistrelle?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>Lo schermo dell&apos;area scelta non è più collegato. Scegli di nuovo l&apos;area.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Non è stato registrato nulla: il programma è stato chiuso prima dell’inizio della registrazione.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1424,6 +1424,10 @@ Vistrelle を終了しますか？</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>選択した範囲のディスプレイが接続されていません。範囲をもう一度選択してください。</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>何も録画されませんでした：録画が始まる前にプログラムが終了しました。</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1424,6 +1424,10 @@ Vistrelle을 종료할까요?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>선택한 영역의 디스플레이가 더 이상 연결되어 있지 않습니다. 영역을 다시 선택하세요.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>녹화된 내용이 없습니다: 녹화가 시작되기 전에 프로그램이 종료되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

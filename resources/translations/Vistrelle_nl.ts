@@ -1426,6 +1426,10 @@ Vistrelle toch afsluiten?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>Het scherm van het gekozen gebied is niet meer aangesloten. Kies het gebied opnieuw.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Er is niets opgenomen: het programma werd afgesloten voordat de opname begon.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1426,6 +1426,10 @@ Sair do Vistrelle mesmo assim?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>A tela da área escolhida não está mais conectada. Escolha a área novamente.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Nada foi gravado: o programa foi encerrado antes de a gravação começar.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1424,6 +1424,10 @@ Yine de Vistrelle’den çıkılsın mı?</translation>
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>Seçilen alanın ekranı artık bağlı değil. Alanı yeniden seçin.</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>Hiçbir şey kaydedilmedi: program, kayıt başlamadan önce kapandı.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1424,6 +1424,10 @@ Please visit this link manually:
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>所选区域所在的显示器已断开连接。请重新选择区域。</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>没有录下任何内容：程序在录制开始前退出了。</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -1424,6 +1424,10 @@ Please visit this link manually:
         <source>The display of the chosen area is no longer connected. Choose the area again.</source>
         <translation>所選區域所在的顯示器已中斷連線。請重新選擇區域。</translation>
     </message>
+    <message>
+        <source>Nothing was recorded: the program quit before the recording began.</source>
+        <translation>沒有錄下任何內容：程式在錄製開始前結束了。</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

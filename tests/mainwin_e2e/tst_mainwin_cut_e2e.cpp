@@ -8,6 +8,7 @@
 #include "recording/MediaProbe.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -86,7 +87,8 @@ void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
 }
 
 // The encoder takes 4 s to start: the file's pictures begin when it does, without a jump after
-// the first one, and the file lasts what the clock counted.
+// the first one, the toolbar in them never shows the wait, and the file lasts what the clock
+// counted.
 void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
 {
     const QByteArray path = qgetenv("PATH");
@@ -96,8 +98,23 @@ void TestMainWindowCutE2E::slowEncoderStartLeavesNoStill()
     Recorder *recorder = window.recorder();
     QSignalSpy started(recorder, &Recorder::started);
     QSignalSpy stopped(recorder, &Recorder::stopped);
+    // The toolbar is in the recorded picture: the encoder's first frames would show its wait,
+    // for the encoder tests or for the encoder's start.
+    const QLabel *state = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("RecText"));
+    const QLabel *storage = window.floatingToolbar()->findChild<QLabel *>(QStringLiteral("StorageSummary"));
+    QVERIFY(state && storage);
+    QStringList shownAtLaunch;
+    connect(recorder, &Recorder::segmentLaunching, &window,
+            [&] { shownAtLaunch << state->text() << storage->text(); });
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
-    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 40000);
+    const QString encoderWait = Recorder::tr("正在等待 FFmpeg 开始录制…");
+    bool waitShown = false;
+    QVERIFY(QTest::qWaitFor([&] {
+        waitShown = waitShown || state->text() == encoderWait;
+        return started.size() == 1;
+    }, 40000));
+    QVERIFY2(!waitShown, "the recorded toolbar showed the wait for the encoder");
+    QCOMPARE(shownAtLaunch, QStringList({FloatingToolbar::tr("正在录制"), FloatingToolbar::tr("写入中…")}));
     QTest::qWait(2500);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);

@@ -1,7 +1,8 @@
 // The real program in the test desktop with a private temporary folder: a second start
 // is refused with the English box and exit code 0, a killed first instance does not
 // block the next start, a temporary folder where no lock can be made starts without
-// the lock, SIGTERM during a recording saves it, leaves no ffmpeg behind and exits 0, and
+// the lock, SIGTERM during a recording saves it (before its first media: nothing), leaves no
+// ffmpeg behind and exits 0, and
 // SIGTERM while or after the media library plays a video exits 0 every time, and the memory
 // of a 4K video played is given back when the library closes.
 
@@ -104,6 +105,7 @@ private slots:
     void tempFolderWithoutLock();
     void terminationSavesTheRecording_data();
     void terminationSavesTheRecording();
+    void terminationBeforeFirstMediaSavesNothing();
     void secondSignalLeavesAtOnce();
     void terminationAfterPlayback();
     void floodingEncoderKeepsTheLogSmall();
@@ -113,7 +115,8 @@ private slots:
 private:
     QProcess *startProgram(const QString &tmp, const QProcessEnvironment &extra = {});
     // From the home page to a running recording with the given card, by real X events.
-    bool startRecording(QProcess *program, const QPoint &card);
+    // Started when the encoder is seen, then recorded for `recordMs`.
+    bool startRecording(QProcess *program, const QPoint &card, int recordMs = 3000);
     // From the home page of the program whose main window is `main`: the media library
     // opened by a click and its chosen file played by Space.
     bool playInLibrary(const QString &main);
@@ -294,7 +297,7 @@ void TestMainWindowQuitE2E::tempFolderWithoutLock()
     QCOMPARE(program->exitCode(), 0);
 }
 
-bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card)
+bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card, int recordMs)
 {
     const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
     if (!program->waitForStarted(5000))
@@ -316,7 +319,7 @@ bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card
         return false;
     if (!QTest::qWaitFor([&] { return encodersWriting(movies) > 0; }, 15000))
         return false;
-    QTest::qWait(3000);
+    QTest::qWait(recordMs);
     return true;
 }
 
@@ -362,6 +365,30 @@ void TestMainWindowQuitE2E::terminationSavesTheRecording()
     QVERIFY2(info.ok, qPrintable(info.error));
     QCOMPARE(info.hasVideo(), !audioOnly);
     QVERIFY(info.durationMs >= 2500);
+}
+
+// The encoder takes 4 s to start: SIGTERM during that wait leaves nothing in the save folder
+// (neither a file of the wait nor a parts folder) and says that nothing was recorded.
+void TestMainWindowQuitE2E::terminationBeforeFirstMediaSavesNothing()
+{
+    cleanupTestCase();
+    const QDir movies(QDir(m_home.path()).filePath(QStringLiteral("movies")));
+    const auto entries = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    const QStringList before = movies.entryList(entries);
+    QProcessEnvironment slow;
+    slow.insert(QStringLiteral("PATH"), QStringLiteral(SLOW_START_DIR ":") + qEnvironmentVariable("PATH"));
+    QProcess *program = startProgram(m_tmp.path(), slow);
+    QVERIFY(startRecording(program, QPoint(357, 180), 0));
+    ::kill(pid_t(program->processId()), SIGTERM);
+    QVERIFY(program->waitForFinished(35000));
+    QCOMPARE(program->exitCode(), 0);
+    QCOMPARE(encodersWriting(movies.path()), 0);
+    QCOMPARE(movies.entryList(entries), before);
+    const QStringList paths = logs();
+    QVERIFY(!paths.isEmpty());
+    QFile log(paths.first());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("first media: nothing was recorded")));
 }
 
 void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
