@@ -368,27 +368,78 @@ private slots:
     }
 
     // A segment's sound starts with its first picture: nothing goes into the pipe before the
-    // encoder has taken that picture, the sound of that moment right after (here silence,
-    // with the sound server away).
+    // encoder has taken that picture, and then, after the primer, the sound of that very
+    // instant, though the picture was taken a while before the writer heard of it.
     void soundStartsWithTheFirstPicture()
     {
         QTemporaryDir dir;
         const QByteArray savedServer = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        const auto restoreServer = qScopeGuard([&savedServer] {
+            qputenv("PULSE_SERVER", savedServer);
+            if (savedServer.isEmpty())
+                qunsetenv("PULSE_SERVER");
+        });
         MacSystemAudioCapture capture;
         const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         QString error;
         QVERIFY2(capture.start(pipe, &error, true, MacSystemAudioCapture::OriginLater), qPrintable(error));
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        const qint64 originNs = MacSystemAudioCapture::nowNs();
         std::atomic<qint64> pictureTakenNs{-1};
         capture.setOriginWhen([&pictureTakenNs] { return pictureTakenNs.load(); });
+        // Every sample holds its own time since originNs, in seconds.
+        std::atomic<bool> feeding{true};
+        std::thread feeder([&capture, &feeding, originNs] {
+            qint64 sent = 0;
+            std::vector<float> block;
+            while (feeding.load()) {
+                const qint64 due = (MacSystemAudioCapture::nowNs() - originNs) * 48 / 1000000;
+                block.clear();
+                for (qint64 i = sent; i < due; ++i)
+                    block.insert(block.end(), 2, float(double(i) / 48000.0));
+                if (!block.empty())
+                    capture.appendSamples(block.data(), block.size(), originNs + sent * 1000000000 / 48000);
+                sent = due;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
+        const auto stopFeeding = qScopeGuard([&] {
+            feeding = false;
+            feeder.join();
+            capture.stop();
+            ::close(fd);
+        });
         QTest::qWait(AlignedSampleQueue::StallNs / 1000000 + 200);
         QCOMPARE(capture.statistics().writtenSamples, quint64(0));
-        pictureTakenNs = MacSystemAudioCapture::nowNs();
-        QTRY_VERIFY(capture.statistics().writtenSamples > 0);
-        capture.stop();
-        qputenv("PULSE_SERVER", savedServer);
-        if (savedServer.isEmpty())
-            qunsetenv("PULSE_SERVER");
+        // The picture was taken 60 ms before the writer is told.
+        const qint64 pictureNs = MacSystemAudioCapture::nowNs() - 60 * 1000000;
+        pictureTakenNs = pictureNs;
+        std::vector<float> got;
+        const auto firstSound = [&got] {
+            for (size_t i = MacSystemAudioCapture::PrimerFrames * 2; i < got.size(); i += 2)
+                if (got[i] != 0.0f)
+                    return i / 2 - MacSystemAudioCapture::PrimerFrames;
+            return size_t(0);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                float buffer[4096];
+                const ssize_t n = ::read(fd, buffer, sizeof buffer);
+                if (n > 0)
+                    got.insert(got.end(), buffer, buffer + n / sizeof(float));
+                return firstSound() > 0 || (got.size() > MacSystemAudioCapture::PrimerFrames * 2 && got.back() != 0.0f);
+            }(),
+            10000);
+        QCOMPARE(got.at(MacSystemAudioCapture::PrimerFrames * 2 - 1), 0.0f);
+        // Frame p of the stream holds the sound of picture + p / 48000 s (a start the writer
+        // heard of late is silence, in its place).
+        const size_t first = firstSound();
+        const double expected = double(pictureNs - originNs) / 1e9 + double(first) / 48000.0;
+        const double startsAt = got.at((MacSystemAudioCapture::PrimerFrames + first) * 2);
+        QVERIFY2(std::abs(startsAt - expected) < 0.002,
+                 qPrintable(QStringLiteral("%1 s, not %2 s, at frame %3").arg(startsAt).arg(expected).arg(first)));
     }
 
     // At a split the next segment's first picture was taken while the segment before still

@@ -3,6 +3,7 @@
 // encoder's own screen grab, every audio-only format, MP4 and Matroska. Each
 // run must end with exit code 0 and leave the expected streams.
 #include "platform/mac/CaptureWorkerThread.h"
+#include "platform/mac/MacSystemAudioCapture.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FramePipe.h"
 #include "recording/NutStream.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 
 #include <atomic>
+#include <functional>
 #include <cerrno>
 #include <cmath>
 #include <fcntl.h>
@@ -81,14 +83,19 @@ Probe probeFile(const QString &path)
     return result;
 }
 
+// The value of sample `n` (of 48000 a second) of a pipe's sound: by default a 440 Hz tone.
+using SoundOf = std::function<float(qint64 n)>;
+
 // Writes 32-bit float stereo at 48000 Hz into a named pipe at the pace of a live
-// capture, then closes it.
+// capture, then closes it; `primed`, after the capture's primer of silence.
 class PipeFeeder
 {
 public:
-    PipeFeeder(const QString &path, int durationMs)
+    PipeFeeder(const QString &path, int durationMs, const SoundOf &sound = {}, bool primed = false)
         : m_path(path.toLocal8Bit())
         , m_durationMs(durationMs)
+        , m_sound(sound ? sound : [](qint64 n) { return 0.3f * float(std::sin(2.0 * M_PI * 440.0 * double(n) / 48000.0)); })
+        , m_primed(primed)
     {
         m_thread = std::thread([this] { run(); });
     }
@@ -113,14 +120,17 @@ private:
             return;
         m_opened = true;
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        if (m_primed) {
+            const std::vector<float> silence(MacSystemAudioCapture::PrimerFrames * 2, 0.0f);
+            if (::write(fd, silence.data(), silence.size() * sizeof(float)) < 0)
+                m_cancel = true;
+        }
         const int frames = 480; // 10 ms
         std::vector<float> chunk(frames * 2);
         qint64 written = 0;
         for (int block = 0; block < m_durationMs / 10 && !m_cancel; ++block) {
-            for (int i = 0; i < frames; ++i) {
-                const float v = 0.3f * std::sin(2.0 * M_PI * 440.0 * double(written + i) / 48000.0);
-                chunk[2 * i] = chunk[2 * i + 1] = v;
-            }
+            for (int i = 0; i < frames; ++i)
+                chunk[2 * i] = chunk[2 * i + 1] = m_sound(written + i);
             written += frames;
             if (::write(fd, chunk.data(), chunk.size() * sizeof(float)) < 0)
                 break;
@@ -131,6 +141,8 @@ private:
 
     QByteArray m_path;
     int m_durationMs;
+    SoundOf m_sound;
+    bool m_primed;
     std::atomic<bool> m_cancel{false};
     std::atomic<bool> m_opened{false};
     std::thread m_thread;
@@ -151,6 +163,19 @@ QByteArray onThePipe(const QImage &frame, int n, const QStringList &args)
     bytes.resize(at + size);
     FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(bytes.data() + at));
     return bytes;
+}
+
+// "time,value" of every frame of a lavfi graph run by ffprobe: its time and its tag `tag`.
+QStringList lavfiFrames(const QString &graph, const QString &tag)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+                   QStringLiteral("-i"), graph, QStringLiteral("-show_entries"),
+                   QStringLiteral("frame=pts_time:frame_tags=") + tag, QStringLiteral("-of"), QStringLiteral("csv=p=0")});
+    if (!ffprobe.waitForFinished(60000))
+        return {};
+    return QString::fromLocal8Bit(ffprobe.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 // Decodes raw frames of `format` to packed RGB with ffmpeg.
@@ -213,6 +238,9 @@ class TestEncoderRun : public QObject
         QSize frameSize;        // piped frames, ended by closing the input
         QString audioPipe;      // a system-audio pipe the test fills
         bool stopWithQ = false; // the encoder captures by itself: ends on "q"
+        std::function<QImage(int n)> picture = {}; // frame n; by default testFrame()
+        SoundOf sound = {};
+        bool primedPipe = false; // the pipe opens with the capture's primer
     };
 
     void runEncoder(const QStringList &args, const Feed &feed)
@@ -220,7 +248,7 @@ class TestEncoderRun : public QObject
         std::unique_ptr<PipeFeeder> feeder;
         if (!feed.audioPipe.isEmpty()) {
             QVERIFY(::mkfifo(feed.audioPipe.toLocal8Bit().constData(), 0600) == 0);
-            feeder = std::make_unique<PipeFeeder>(feed.audioPipe, runMs);
+            feeder = std::make_unique<PipeFeeder>(feed.audioPipe, runMs, feed.sound, feed.primedPipe);
         }
         QProcess encoder;
         encoder.setProcessChannelMode(QProcess::MergedChannels);
@@ -232,7 +260,8 @@ class TestEncoderRun : public QObject
         if (feed.frameSize.isValid()) {
             const int frames = runMs * 30 / 1000;
             for (int n = 0; n < frames && encoder.state() == QProcess::Running; ++n) {
-                encoder.write(onThePipe(testFrame(feed.frameSize, n), n, args));
+                const QImage frame = feed.picture ? feed.picture(n) : testFrame(feed.frameSize, n);
+                encoder.write(onThePipe(frame, n, args));
                 encoder.waitForBytesWritten(2000);
                 const qint64 due = (n + 1) * 1000 / 30;
                 if (clock.elapsed() < due)
@@ -299,6 +328,46 @@ private slots:
         QCOMPARE(probe.first(QStringLiteral("video"))->width, 320);
         QVERIFY(probe.first(QStringLiteral("audio")));
         QCOMPARE(probe.first(QStringLiteral("audio"))->codec, QStringLiteral("aac"));
+    }
+
+    // The sound of a primed pipe starts with the first picture in the file: a frame shown
+    // half a second in and a click half a second into the sound (after the primer) play
+    // together, to the millisecond.
+    void primedSoundStartsWithTheFirstPicture()
+    {
+        SegmentRecorder r;
+        r.setCaptureBackend(Recorder::FramesBackend);
+        r.pipeFrameSize = QSize(320, 240);
+        r.currentSegmentPath = path(QStringLiteral("primed.mp4"));
+        EncoderCommandLine::Inputs in = r.inputs();
+        in.hasSystemAudioCapture = true;
+        in.systemAudioPipePath = path(QStringLiteral("system_audio_primed.fifo"));
+        Feed feed{QSize(320, 240), in.systemAudioPipePath, false};
+        feed.picture = [](int n) {
+            QImage frame(QSize(320, 240), QImage::Format_ARGB32);
+            frame.fill(n == 15 ? Qt::white : Qt::black);
+            return frame;
+        };
+        feed.sound = [](qint64 n) { return n >= 24000 && n < 24480 ? 0.5f : 0.0f; };
+        feed.primedPipe = true;
+        runEncoder(EncoderCommandLine::build(in), feed);
+
+        const QStringList flash = lavfiFrames(QStringLiteral("movie=%1,signalstats").arg(r.currentSegmentPath),
+                                              QStringLiteral("lavfi.signalstats.YAVG"));
+        double flashAt = -1;
+        for (const QString &line : flash)
+            if (flashAt < 0 && line.section(QLatin1Char(','), 1).toDouble() > 128)
+                flashAt = line.section(QLatin1Char(','), 0, 0).toDouble();
+        const QStringList sound =
+            lavfiFrames(QStringLiteral("amovie=%1,asetnsamples=n=48,astats=metadata=1:reset=1").arg(r.currentSegmentPath),
+                        QStringLiteral("lavfi.astats.Overall.Peak_level"));
+        double clickAt = -1;
+        for (const QString &line : sound)
+            if (clickAt < 0 && line.section(QLatin1Char(','), 1).toDouble() > -20)
+                clickAt = line.section(QLatin1Char(','), 0, 0).toDouble();
+        QVERIFY2(flashAt > 0 && clickAt > 0, qPrintable(QStringLiteral("flash %1 s, click %2 s").arg(flashAt).arg(clickAt)));
+        QVERIFY2(std::abs(clickAt - flashAt) <= 0.002,
+                 qPrintable(QStringLiteral("the click at %1 s, the flash at %2 s").arg(clickAt).arg(flashAt)));
     }
 
     void pipedFramesScaledWithoutAudio()

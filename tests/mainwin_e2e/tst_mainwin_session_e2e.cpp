@@ -3,7 +3,8 @@
 // recorded time, and a merge that takes a while is covered by the mask and the
 // progress dialog over the media library, both gone when it ends; a double press of the
 // start/stop hot key is taken as one press; every segment of a recording with pauses keeps
-// its sound with its picture (the measure of that is checked in tests/avsync).
+// its sound with its picture and every picture, through a GUI thread held back (the measure
+// of that is checked in tests/avsync).
 
 #include "../support/MainWindowDriver.h"
 
@@ -20,10 +21,27 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <signal.h>
 
 namespace {
+
+// How long the sync test holds the GUI thread, as a busy machine does: six frame times.
+constexpr unsigned long HoldMs = 200;
+// What the program holds against a direct capture of the same screen and sound, sound
+// minus picture, in ms: per segment, the segments' spread, and the mean of the segments.
+// Measured in seven runs at load 15-30, up to three at once: per segment -55..+15, spread
+// up to 43, mean -31..+10. A busy machine moves a whole run by tens of ms, so these bounds
+// do not resolve the encoder's 21 ms primer: tests/encoder checks that to the millisecond.
+constexpr double LowestOffsetMs = -75;
+constexpr double HighestOffsetMs = 35;
+constexpr double MostSpreadMs = 55;
+constexpr double LowestMeanOffsetMs = -50;
+constexpr double HighestMeanOffsetMs = 25;
+// Frame slots the file may lack beyond those the direct capture lacks (measured: -10..+18;
+// a tick that took only the newest frame: 87 and 134).
+constexpr int MostLackingSlots = 50;
 
 // Pauses the recording with the toolbar's Pause and resumes it with the same button.
 void pauseThenResume(MainWindow &window, QSignalSpy &paused)
@@ -347,9 +365,11 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
     QTest::qWait(1000);
 }
 
-// Started by its hot key, paused and resumed three times with system sound on: each of the
-// four segments of the saved file has its beeps within 80 ms of the flashes they came with,
-// and the segments keep one offset, within 40 ms of each other.
+// Started by its hot key, paused and resumed three times with system sound on, the GUI
+// thread held back twice in each segment: measured against a direct capture of the player
+// and the sound made beside it, each of the four segments of the saved file keeps its beeps
+// with the flashes they came with, the segments keep one offset, and no segment lacks
+// pictures the direct capture has.
 void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
 {
     QTemporaryDir dir;
@@ -361,6 +381,9 @@ void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
     avsync::Player player;
     QVERIFY(player.start(source, layout));
     QVERIFY(player.waitShown(20000));
+    avsync::ReferenceCapture reference;
+    const QString referenceFile = dir.filePath(QStringLiteral("reference.mkv"));
+    QVERIFY(reference.start(referenceFile, layout, 30));
 
     MainWindow window;
     QVERIFY(showSettled(window));
@@ -369,33 +392,61 @@ void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 20000);
+    // Three beeps or more per segment, the GUI thread held twice meanwhile.
+    const auto recordWithHolds = [] {
+        for (int hold = 0; hold < 2; ++hold) {
+            QTest::qWait(1000);
+            QThread::msleep(HoldMs);
+        }
+        QTest::qWait(3500 - 2 * (1000 + HoldMs));
+    };
     for (int round = 0; round < 3; ++round) {
-        QTest::qWait(3500); // three beeps or more
+        recordWithHolds();
         QVERIFY(key(QStringLiteral("ctrl+alt+p")));
         QTRY_VERIFY_WITH_TIMEOUT(window.recorder()->isPaused(), 10000);
         QTest::qWait(2500);
         QVERIFY(key(QStringLiteral("ctrl+alt+p")));
         QTRY_VERIFY_WITH_TIMEOUT(!window.recorder()->isPaused(), 10000);
     }
-    QTest::qWait(3500);
+    recordWithHolds();
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
+    QVERIFY(reference.stop());
     player.stop();
 
     const avsync::Analysis analysis = avsync::analyse(stopped.first().first().toString(), 30, layout);
     QVERIFY2(analysis.ok, qPrintable(analysis.error));
     QCOMPARE(analysis.segments.size(), 4);
-    double lowest = 1e9, highest = -1e9;
+    const avsync::Analysis direct = avsync::analyse(referenceFile, 30, reference.layout());
+    QVERIFY2(direct.ok, qPrintable(direct.error));
+    // Per segment: the offset against the direct capture's over the same moments, and the
+    // frame slots the file lacks beyond those the direct capture lacks (the player's own).
+    double lowest = 1e9, highest = -1e9, sum = 0;
+    int lacking = 0;
     QString figures;
     for (const avsync::Span &span : analysis.segments) {
         const avsync::SegmentStats s = avsync::stats(analysis, span.playerStart, span.playerEnd, 30);
-        figures += avsync::describe(s) + QLatin1Char('\n');
-        QVERIFY2(s.beeps >= 2, qPrintable(figures));
-        lowest = std::min(lowest, s.offsetMs);
-        highest = std::max(highest, s.offsetMs);
+        const avsync::SegmentStats r = avsync::stats(direct, span.playerStart, span.playerEnd, 30);
+        figures += avsync::describe(s) + QStringLiteral("\n  direct: ") + avsync::describe(r) + QLatin1Char('\n');
+        QVERIFY2(s.beeps >= 2 && r.beeps >= 2, qPrintable(figures));
+        const double offset = s.offsetMs - r.offsetMs;
+        lowest = std::min(lowest, offset);
+        highest = std::max(highest, offset);
+        sum += offset;
+        lacking += s.missing + s.repeated - r.missing - r.repeated;
     }
+    const double mean = sum / double(analysis.segments.size());
+    figures += QStringLiteral("against the direct capture: %1..%2 ms, mean %3 ms; %4 frame slots lacking")
+                   .arg(lowest, 0, 'f', 0)
+                   .arg(highest, 0, 'f', 0)
+                   .arg(mean, 0, 'f', 1)
+                   .arg(lacking);
     qInfo().noquote() << figures;
-    QVERIFY2(lowest >= -80 && highest <= 80 && highest - lowest <= 40, qPrintable(figures));
+    // Every new frame written once, though the GUI thread was held.
+    QVERIFY2(lacking <= MostLackingSlots, qPrintable(figures));
+    QVERIFY2(lowest >= LowestOffsetMs && highest <= HighestOffsetMs && highest - lowest <= MostSpreadMs
+                 && mean >= LowestMeanOffsetMs && mean <= HighestMeanOffsetMs,
+             qPrintable(figures));
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }
 

@@ -226,6 +226,55 @@ void Player::stop()
     }
 }
 
+ReferenceCapture::~ReferenceCapture()
+{
+    stop();
+}
+
+bool ReferenceCapture::start(const QString &file, const Layout &layout, int fps)
+{
+    m_layout = layout;
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.setStandardOutputFile(QProcess::nullDevice());
+    makeChildEndWithProgram(m_process, SIGINT);
+    const QRect &w = layout.window;
+    m_process.start(QStringLiteral("ffmpeg"),
+                    {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+                     QStringLiteral("-nostats"), QStringLiteral("-y"), QStringLiteral("-thread_queue_size"),
+                     QStringLiteral("512"), QStringLiteral("-f"), QStringLiteral("x11grab"), QStringLiteral("-framerate"),
+                     QString::number(fps), QStringLiteral("-video_size"),
+                     QStringLiteral("%1x%2").arg(w.width()).arg(w.height()), QStringLiteral("-i"),
+                     QStringLiteral("%1+%2,%3").arg(QString::fromLocal8Bit(qgetenv("DISPLAY"))).arg(w.x()).arg(w.y()),
+                     QStringLiteral("-thread_queue_size"), QStringLiteral("2048"), QStringLiteral("-f"),
+                     QStringLiteral("pulse"), QStringLiteral("-i"), QStringLiteral("@DEFAULT_MONITOR@"),
+                     QStringLiteral("-copyts"), QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                     QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
+                     QStringLiteral("yuv420p"), QStringLiteral("-fps_mode"), QStringLiteral("passthrough"),
+                     QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"), file});
+    return m_process.waitForStarted(5000);
+}
+
+bool ReferenceCapture::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    m_process.write("q");
+    if (!m_process.waitForFinished(30000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+        return false;
+    }
+    return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+}
+
+Layout ReferenceCapture::layout() const
+{
+    Layout own = m_layout;
+    own.screen = m_layout.window.size();
+    own.window = QRect(QPoint(0, 0), m_layout.window.size());
+    return own;
+}
+
 double playerTimeOf(const unsigned char *cells, bool *flash)
 {
     // The bar row: the window's rows 200-209.

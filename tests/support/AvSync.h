@@ -46,6 +46,24 @@ private:
     QProcess m_process;
 };
 
+// A direct capture of the player window and the sink's monitor by ffmpeg (x11grab and pulse,
+// stamps kept), the reference a recording's offset is measured against: the player's own
+// sound latency, which a busy machine changes, is in both. analyse() it with layout().
+class ReferenceCapture
+{
+public:
+    ~ReferenceCapture();
+    bool start(const QString &file, const Layout &layout, int fps);
+    // Ends the capture with its file written.
+    bool stop();
+    // The layout of the reference's file: the window alone.
+    Layout layout() const;
+
+private:
+    QProcess m_process;
+    Layout m_layout;
+};
+
 struct Frame {
     double ts = 0;     // seconds in the file
     double player = 0; // player time it shows
