@@ -1,5 +1,6 @@
 #include "dialogs/AudioSettingsDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "widgets/LeftToRight.h"
 
 #include <QCheckBox>
@@ -65,7 +66,6 @@ AudioSettingsDialog::AudioSettingsDialog(int systemVolume, int microphoneVolume,
 {
     setWindowTitle(tr("音频高级设置"));
     setModal(true);
-    setFixedSize(470, 390);
     setStyleSheet(QString::fromLatin1(DialogStyle));
 
     auto *layout = new QVBoxLayout(this);
@@ -74,33 +74,39 @@ AudioSettingsDialog::AudioSettingsDialog(int systemVolume, int microphoneVolume,
 
     auto *heading = new QLabel(tr("音频高级设置"), this);
     heading->setObjectName(QStringLiteral("Heading"));
-    auto *hint = new QLabel(tr("系统声与麦克风会分别处理，再混合写入录制文件。"), this);
+    layout->addWidget(heading);
+    // Between the heading and the buttons: it scrolls on a display lower than the dialog.
+    auto *page = new QWidget(this);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(12);
+    auto *hint = new QLabel(tr("系统声与麦克风会分别处理，再混合写入录制文件。"), page);
     hint->setObjectName(QStringLiteral("Hint"));
     hint->setWordWrap(true);
-    layout->addWidget(heading);
-    layout->addWidget(hint);
+    pageLayout->addWidget(hint);
 
     auto *form = new QFormLayout;
     form->setHorizontalSpacing(18);
     form->setVerticalSpacing(14);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    form->addRow(tr("系统声音音量"), volumeRow(m_systemVolume, systemVolume, this));
-    form->addRow(tr("麦克风音量"), volumeRow(m_microphoneVolume, microphoneVolume, this));
-    m_microphoneDelay = new QSpinBox(this);
+    form->addRow(tr("系统声音音量"), volumeRow(m_systemVolume, systemVolume, page));
+    form->addRow(tr("麦克风音量"), volumeRow(m_microphoneVolume, microphoneVolume, page));
+    m_microphoneDelay = new QSpinBox(page);
     m_microphoneDelay->setRange(0, 3000);
     m_microphoneDelay->setSingleStep(10);
     m_microphoneDelay->setSuffix(tr(" ms"));
     m_microphoneDelay->setValue(microphoneDelayMs);
     form->addRow(tr("麦克风延迟"), m_microphoneDelay);
-    layout->addLayout(form);
+    pageLayout->addLayout(form);
 
-    m_noiseReduction = new QCheckBox(tr("麦克风降噪（降低持续环境噪声）"), this);
+    m_noiseReduction = new QCheckBox(tr("麦克风降噪（降低持续环境噪声）"), page);
     m_noiseReduction->setChecked(noiseReduction);
-    m_mono = new QCheckBox(tr("单声道输出（适合语音录制）"), this);
+    m_mono = new QCheckBox(tr("单声道输出（适合语音录制）"), page);
     m_mono->setChecked(mono);
-    layout->addWidget(m_noiseReduction);
-    layout->addWidget(m_mono);
-    layout->addStretch();
+    pageLayout->addWidget(m_noiseReduction);
+    pageLayout->addWidget(m_mono);
+    pageLayout->addStretch();
+    layout->addWidget(page, 1);
 
     auto *footer = new QHBoxLayout;
     footer->addStretch();
@@ -113,8 +119,9 @@ AudioSettingsDialog::AudioSettingsDialog(int systemVolume, int microphoneVolume,
     footer->addWidget(cancel);
     footer->addWidget(done);
     layout->addLayout(footer);
-    // Wider where a check box's text needs it (German).
-    setFixedWidth(std::max(470, minimumSizeHint().width()));
+    // 470 x 390, wider where a check box's text needs it (German), smaller on a smaller
+    // display, its window manager's frame included.
+    fitToDisplay(this, QSize(std::max(470, minimumSizeHint().width()), 390), page);
 }
 
 int AudioSettingsDialog::systemVolume() const { return m_systemVolume->value(); }

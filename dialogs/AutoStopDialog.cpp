@@ -90,9 +90,10 @@ AutoStopDialog::AutoStopDialog(QWidget *parent) : QDialog(parent)
     m_timer = new QTimer(this);
     m_timer->setInterval(200);
     connect(m_timer, &QTimer::timeout, this, &AutoStopDialog::onInternalTick);
-    buildConfigUi();
-    // Wider where the title needs it (German).
-    setFixedWidth(std::max(500, minimumSizeHint().width()));
+    QWidget *conditions = buildConfigUi();
+    // 500 x 370, wider where the title needs it (German), smaller on a smaller display (the
+    // conditions then scroll between the title and the buttons).
+    fitToDisplay(this, QSize(500, 370).expandedTo(minimumSizeHint()), conditions);
 }
 
 void AutoStopDialog::paintEvent(QPaintEvent *)
@@ -141,7 +142,7 @@ QWidget *AutoStopDialog::buildTitleBar(const QString &titleText)
     return bar;
 }
 
-void AutoStopDialog::buildConfigUi()
+QWidget *AutoStopDialog::buildConfigUi()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -232,6 +233,7 @@ void AutoStopDialog::buildConfigUi()
     connect(m_durationRadio, &QRadioButton::toggled, this, &AutoStopDialog::updateHint);
     connect(m_durationSpin, &QSpinBox::valueChanged, this, &AutoStopDialog::updateHint);
     connect(m_sizeSpin, &QSpinBox::valueChanged, this, &AutoStopDialog::updateHint);
+    return body;
 }
 
 void AutoStopDialog::setConfig(const AutoStopConfig &config)
@@ -324,6 +326,8 @@ void AutoStopDialog::setCountdownMode(qint64 remainingMs)
 
     // Wider where the title or the button needs it (German).
     setFixedWidth(std::max(440, minimumSizeHint().width()));
+    // The panel's own size from now on, not the settings' one, kept within the display.
+    fitToDisplay(this, size(), nullptr);
     updateCountLabel();
     m_timer->start();
 }

@@ -51,7 +51,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void buildConfigUi();
+    // The settings' form; gives its page (the conditions, between the title and the buttons).
+    QWidget *buildConfigUi();
     QWidget *buildTitleBar(const QString &title);
     void updateHint();
     void updateCountLabel();

@@ -234,8 +234,6 @@ CameraSettingsDialog::~CameraSettingsDialog()
 
 void CameraSettingsDialog::buildUi()
 {
-    // 660 x 760, smaller on a smaller screen: the dialog then scrolls.
-    setFixedSize(sizeWithin(QSize(660, 760), availableAreaFor(this)));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto *surface = new QWidget;
@@ -243,7 +241,7 @@ void CameraSettingsDialog::buildUi()
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setStyleSheet(
         QStringLiteral("QWidget#cameraSurface{background:#0d1929;border:1px solid #34445b;border-radius:15px;}"));
-    outer->addWidget(scrollingBody(surface));
+    outer->addWidget(surface);
     auto *layout = new QVBoxLayout(surface);
     layout->setContentsMargins(18, 12, 18, 14);
     layout->setSpacing(8);
@@ -269,8 +267,14 @@ void CameraSettingsDialog::buildUi()
     titleRow->addWidget(close);
     layout->addLayout(titleRow);
 
+    // Between the title and the buttons: it scrolls on a display lower than the dialog.
+    auto *page = new QWidget(surface);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(layout->spacing());
+
     // 2. Preview pane.
-    auto *pane = new QFrame(surface);
+    auto *pane = new QFrame(page);
     pane->setFixedHeight(190);
     pane->setStyleSheet(QStringLiteral("background:#070d16;border:1px solid #27364a;border-radius:10px;"));
     auto *paneLayout = new QVBoxLayout(pane);
@@ -303,16 +307,16 @@ void CameraSettingsDialog::buildUi()
     m_previewSwitch->move(560, 148);
     m_previewSwitch->setChecked(true);
     m_previewSwitch->raise();
-    layout->addWidget(pane);
+    pageLayout->addWidget(pane);
 
     // 3. Hint.
-    auto *hint = new QLabel(tr("摄像头关闭时，将在这里显示 · 开启摄像头后可预览"), surface);
+    auto *hint = new QLabel(tr("摄像头关闭时，将在这里显示 · 开启摄像头后可预览"), page);
     hint->setAlignment(Qt::AlignCenter);
     hint->setStyleSheet(QStringLiteral("color:#8290a6;font-size:10px;background:transparent;"));
-    layout->addWidget(hint);
+    pageLayout->addWidget(hint);
 
     // 4. Settings panel.
-    auto *panel = new QWidget(surface);
+    auto *panel = new QWidget(page);
     panel->setObjectName(QStringLiteral("cameraSettingPanel"));
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setStyleSheet(QStringLiteral("QWidget#cameraSettingPanel{%1}")
@@ -440,7 +444,8 @@ void CameraSettingsDialog::buildUi()
     mirrorRow->addStretch();
     mirrorRow->addWidget(m_mirrorSwitch);
     addRow(mirrorRow, true);
-    layout->addWidget(panel, 1);
+    pageLayout->addWidget(panel, 1);
+    layout->addWidget(page, 1);
 
     // 5. Buttons.
     auto *buttons = new QHBoxLayout;
@@ -463,6 +468,8 @@ void CameraSettingsDialog::buildUi()
     buttons->addWidget(cancel);
     buttons->addWidget(done);
     layout->addLayout(buttons);
+    // 660 x 760, smaller on a smaller display: the page scrolls, the title and the buttons stay.
+    fitToDisplay(this, QSize(660, 760), page);
 
     // Handlers.
     connect(done, &QPushButton::clicked, this, [this]() {

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMargins>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -180,40 +181,79 @@ QSize fittedSize(const QSize &wanted, const QRect &available, const QScrollArea 
     return size;
 }
 
-// Keeps a dialog of a wanted size inside the display it is shown on.
+// What a window manager's frame takes around a dialog that has one: the frame's true margins
+// once the manager has framed the window, before that a typical title bar and border.
+QMargins frameAround(const QWidget *dialog)
+{
+    if (dialog->windowFlags() & (Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint))
+        return {};
+    const QRect frame = dialog->frameGeometry(), client = dialog->geometry();
+    if (frame != client)
+        return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                frame.bottom() - client.bottom()};
+    constexpr int border = 4, titleBar = 32;
+    return {border, titleBar, border, border};
+}
+
+// Keeps a dialog of a wanted size, with its frame, inside the display it is shown on: as it is
+// shown, and once more when its frame turns out other than was allowed for (known only after
+// the window manager has framed it).
 class DisplayFit : public QObject
 {
 public:
     DisplayFit(QWidget *dialog, const QSize &wanted, QScrollArea *page)
         : QObject(dialog), m_dialog(dialog), m_wanted(wanted), m_page(page)
     {
+        setObjectName(QStringLiteral("DisplayFit"));
         dialog->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_dialog && event->type() == QEvent::Show) {
-            const QScreen *screen = QGuiApplication::screenAt(m_dialog->geometry().center());
-            if (!screen)
-                screen = m_dialog->screen();
-            const QRect available = screen ? screen->availableGeometry() : QRect();
-            const QSize size = fittedSize(m_wanted, available, m_page);
-            if (size != m_dialog->size())
-                m_dialog->setFixedSize(size);
-            if (!available.isEmpty() && !available.contains(m_dialog->geometry())) {
-                const QRect at = m_dialog->geometry();
-                m_dialog->move(std::clamp(at.x(), available.left(), available.right() + 1 - size.width()),
-                               std::clamp(at.y(), available.top(), available.bottom() + 1 - size.height()));
-            }
+        if (watched != m_dialog)
+            return false;
+        if (event->type() == QEvent::Show) {
+            fit();
+            // The manager's frame comes with a move of the window, or soon after it is mapped.
+            for (const int ms : {300, 1000})
+                QTimer::singleShot(ms, this, [this] { refitForFrame(); });
+        } else if (event->type() == QEvent::Move) {
+            refitForFrame();
         }
         return false;
     }
 
 private:
+    void refitForFrame()
+    {
+        if (m_dialog->isVisible() && frameAround(m_dialog) != m_margins)
+            fit();
+    }
+
+    void fit()
+    {
+        const QScreen *screen = QGuiApplication::screenAt(m_dialog->frameGeometry().center());
+        if (!screen)
+            screen = m_dialog->screen();
+        const QRect available = screen ? screen->availableGeometry() : QRect();
+        m_margins = frameAround(m_dialog);
+        const QSize size = fittedSize(m_wanted, available.marginsRemoved(m_margins), m_page);
+        if (size != m_dialog->size())
+            m_dialog->setFixedSize(size);
+        const QRect frame = QRect(m_dialog->geometry().topLeft(), size).marginsAdded(m_margins);
+        if (available.isEmpty() || available.contains(frame))
+            return;
+        const QPoint to(std::clamp(frame.x(), available.left(), available.right() + 1 - frame.width()),
+                        std::clamp(frame.y(), available.top(), available.bottom() + 1 - frame.height()));
+        // Shifted: move() takes the frame's corner where Qt knows the frame, else the window's.
+        m_dialog->move(m_dialog->pos() + to - frame.topLeft());
+    }
+
     QWidget *m_dialog;
     QSize m_wanted;
     QPointer<QScrollArea> m_page;
+    QMargins m_margins;
 };
 
 } // namespace
@@ -350,6 +390,8 @@ void fitToDisplay(QWidget *dialog, const QSize &wanted, QWidget *page)
         delete layout->replaceWidget(placeholder, area, Qt::FindChildrenRecursively);
         delete placeholder;
     }
-    dialog->setFixedSize(fittedSize(wanted, availableAreaFor(dialog), area));
+    dialog->setFixedSize(fittedSize(wanted, availableAreaFor(dialog).marginsRemoved(frameAround(dialog)), area));
+    // A dialog that takes another form (and size) fits that one from now on.
+    delete dialog->findChild<QObject *>(QStringLiteral("DisplayFit"), Qt::FindDirectChildrenOnly);
     new DisplayFit(dialog, wanted, area);
 }

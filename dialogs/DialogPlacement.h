@@ -57,5 +57,7 @@ void wheelScrollsPage(QScrollArea *area);
 // and `page` (the part between its title and its buttons, already in its layout) scrolls in
 // its place, so the title and the buttons stay in view. A null `page` leaves the dialog's own
 // scrolling pages to it. Checked again as the dialog is shown, on the display it opens on,
-// where it is kept inside the available area.
+// where it is kept inside the available area. A dialog with a window manager's frame keeps
+// the frame inside too. Called again for a dialog that takes another form, it replaces the
+// earlier wanted size.
 void fitToDisplay(QWidget *dialog, const QSize &wanted, QWidget *page);

@@ -62,7 +62,6 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     keepDialogPositionTrue(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
-    setFixedSize(680, 370);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
@@ -90,15 +89,20 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     layout->addLayout(headRow);
 
     layout->addSpacing(6);
-    layout->addWidget(styledLabel(screen ? QDialog::tr("Vistrelle needs permission before it can record your screen.")
-                                         : QDialog::tr("Vistrelle needs permission before it can record your voice."),
-                                  "color:#9db4ce;font-size:13px;", surface));
-    layout->addSpacing(14);
+    // Between the title and the buttons: it scrolls on a display smaller than the dialog.
+    auto *page = new QWidget(surface);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    pageLayout->addWidget(styledLabel(screen ? QDialog::tr("Vistrelle needs permission before it can record your screen.")
+                                             : QDialog::tr("Vistrelle needs permission before it can record your voice."),
+                                      "color:#9db4ce;font-size:13px;", page));
+    pageLayout->addSpacing(14);
 
     // Illustration of the settings switch.
     auto *middle = new QHBoxLayout;
     middle->setSpacing(20);
-    auto *illustration = new QFrame(surface);
+    auto *illustration = new QFrame(page);
     illustration->setObjectName(QStringLiteral("SettingsIllustration"));
     illustration->setFixedSize(292, 180);
     illustration->setStyleSheet(QStringLiteral(
@@ -150,7 +154,7 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     auto *steps = new QVBoxLayout;
     steps->setSpacing(9);
     steps->addWidget(styledLabel(QDialog::tr("Three quick steps"),
-                                 "color:#f4f8ff;font-size:17px;font-weight:700;", surface));
+                                 "color:#f4f8ff;font-size:17px;font-weight:700;", page));
     steps->addSpacing(4);
     const QString stepTexts[3] = {
         screen ? QDialog::tr("Open Screen Recording settings.") : QDialog::tr("Open Microphone settings."),
@@ -163,10 +167,10 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
         row->setSpacing(8);
         QLabel *badge = styledLabel(QString::number(i + 1),
                                     "background:#254d7d;color:white;border-radius:13px;font-size:15px;font-weight:700;",
-                                    surface);
+                                    page);
         badge->setFixedSize(27, 27);
         badge->setAlignment(Qt::AlignCenter);
-        QLabel *text = styledLabel(stepTexts[i], "color:#e7effb;font-size:15px;", surface);
+        QLabel *text = styledLabel(stepTexts[i], "color:#e7effb;font-size:15px;", page);
         text->setWordWrap(true);
         row->addWidget(badge);
         row->addWidget(text, 1);
@@ -174,7 +178,8 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     }
     steps->addStretch();
     middle->addLayout(steps, 1);
-    layout->addLayout(middle);
+    pageLayout->addLayout(middle);
+    layout->addWidget(page, 1);
 
     layout->addSpacing(13);
     auto *line = new QFrame(surface);
@@ -211,8 +216,8 @@ MicrophonePermissionDialog::MicrophonePermissionDialog(QWidget *parent, Permissi
     layout->addLayout(footer);
 
     // The fonts here run taller than the ones the size was drawn for: grow rather than
-    // squeeze the buttons.
-    setFixedSize(680, std::max(370, outer->totalMinimumSize().height()));
+    // squeeze the buttons. Smaller on a smaller display, the page scrolling.
+    fitToDisplay(this, QSize(680, std::max(370, outer->totalMinimumSize().height())), page);
 }
 
 void MicrophonePermissionDialog::openSettings(bool screenRecording)

@@ -10,9 +10,12 @@
 #include "../support/XdotoolDriver.h"
 
 #include "app/InterfaceTranslations.h"
+#include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/AutoSplitDialog.h"
+#include "dialogs/AutoStopDialog.h"
 #include "dialogs/CameraSettingsDialog.h"
 #include "dialogs/ExportDialog.h"
+#include "dialogs/MicrophonePermissionDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "widgets/MessageBoxes.h"
@@ -264,8 +267,10 @@ void DialogFit::longNameWraps()
     });
 }
 
-// Settings, Auto Split, Schedule and Export inside the display's available area, each of their buttons
-// in view; what does not fit scrolls.
+// Settings, Auto Split, Schedule, Export, Auto Stop, Audio Settings (with its window manager's
+// frame), the microphone permission and Webcam Settings inside the display's available area, each
+// of their buttons in view (the dialog's own buttons outside its scrolling page); what does not fit
+// scrolls. The Auto Stop countdown panel keeps its own size as it is shown.
 void DialogFit::dialogsKeepOnDisplay()
 {
     useLanguage(QStringLiteral("en"));
@@ -273,22 +278,47 @@ void DialogFit::dialogsKeepOnDisplay()
     owner.resize(200, 100);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    const QList<std::function<QDialog *()>> makers = {
-        [&] { return new SettingsDialog(&owner); },
-        [&] { return new AutoSplitDialog(&owner); },
-        [&] { return new ScheduledRecordingDialog(&owner); },
-        [&] { return new ExportDialog(m_home.filePath(QStringLiteral("a.mp4")), &owner); },
+    MicrophonePermissionDialog::setServices({[](MicrophonePermissionDialog::Permission) {
+        return QStringLiteral("x-settings:privacy");
+    }, nullptr});
+    const auto tr = [](const char *context, const char *text) { return QCoreApplication::translate(context, text); };
+    // Each dialog with the words of the buttons that must stay in view.
+    const QList<QPair<std::function<QDialog *()>, QStringList>> makers = {
+        {[&] { return new SettingsDialog(&owner); }, {}},
+        {[&] { return new AutoSplitDialog(&owner); }, {}},
+        {[&] { return new ScheduledRecordingDialog(&owner); }, {}},
+        {[&] { return new ExportDialog(m_home.filePath(QStringLiteral("a.mp4")), &owner); }, {}},
+        {[&] { return new AutoStopDialog(&owner); }, {tr("AutoStopDialog", "取消"), tr("AutoStopDialog", "确定")}},
+        {[&] { return new AudioSettingsDialog(100, 100, false, false, 0, &owner); },
+         {tr("AudioSettingsDialog", "取消"), tr("AudioSettingsDialog", "完成")}},
+        {[&] { return new MicrophonePermissionDialog(&owner, MicrophonePermissionDialog::ScreenRecording); },
+         {tr("QDialog", "Not now"), tr("QDialog", "Open Settings ↗")}},
+        {[&] { return new CameraSettingsDialog(true, &owner); },
+         {tr("CameraSettingsDialog", "取消"), tr("CameraSettingsDialog", "完成")}},
     };
-    for (const auto &make : makers) {
+    for (const auto &[make, kept] : makers) {
         std::unique_ptr<QDialog> dialog(make());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         const QRect available = dialog->screen()->availableGeometry();
-        QTRY_VERIFY2(available.contains(dialog->geometry()),
+        // With the frame, once the window manager has put one round the window.
+        if (!dialog->windowFlags().testFlag(Qt::FramelessWindowHint))
+            QTRY_VERIFY_WITH_TIMEOUT(dialog->frameGeometry() != dialog->geometry(), 20000);
+        QTRY_VERIFY2(available.contains(dialog->frameGeometry()),
                      qPrintable(QStringLiteral("%1: %2x%3 at %4,%5 on %6x%7 at %8,%9")
-                                    .arg(dialog->windowTitle()).arg(dialog->width()).arg(dialog->height())
-                                    .arg(dialog->x()).arg(dialog->y()).arg(available.width())
+                                    .arg(dialog->windowTitle()).arg(dialog->frameGeometry().width())
+                                    .arg(dialog->frameGeometry().height()).arg(dialog->frameGeometry().x())
+                                    .arg(dialog->frameGeometry().y()).arg(available.width())
                                     .arg(available.height()).arg(available.x()).arg(available.y())));
+        for (const QString &word : kept) {
+            QPushButton *button = nullptr;
+            for (QPushButton *candidate : dialog->findChildren<QPushButton *>())
+                if (candidate->isVisible() && candidate->text() == word)
+                    button = candidate;
+            QVERIFY2(button && !insideScrolledPage(button),
+                     qPrintable(QStringLiteral("%1: \"%2\" %3").arg(dialog->windowTitle(), word,
+                                                                   button ? "scrolls with the page" : "not shown")));
+        }
         for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
             if (!button->isVisible() || button->text().isEmpty() || insideScrolledPage(button))
                 continue;
@@ -301,6 +331,16 @@ void DialogFit::dialogsKeepOnDisplay()
         dialog->grab().save(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/window_texts/fit-%1-%2.png")
                                 .arg(run, dialog->metaObject()->className()));
     }
+    MicrophonePermissionDialog::setServices({});
+
+    AutoStopDialog countdown;
+    countdown.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    countdown.setCountdownMode(60000);
+    const QSize panel = countdown.size();
+    countdown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&countdown));
+    QCOMPARE(countdown.size(), panel);
+    QVERIFY(countdown.screen()->availableGeometry().contains(countdown.frameGeometry()));
 }
 
 // The Webcam Settings dialog: the wheel over its position drop-down, without the focus,
