@@ -231,6 +231,19 @@ void Recorder::onFrameTimerTick()
         }
         return;
     }
+    if (windowCapture && !cameraFrameSource && !holdFrameUntilReady) {
+        // A window's frame keeps the moment it was grabbed, and goes in once; a window
+        // capture that stalls has the file go on with its last picture.
+        const qint64 grabbedUs = windowCapture->latestStampUs();
+        const qint64 now = CaptureWorkerThread::wallClockUs();
+        if (grabbedUs > lastScreenFrameUs) {
+            writeWindowFrame(windowImage, grabbedUs);
+            lastScreenFrameUs = grabbedUs;
+        } else if (lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs) {
+            writeWindowFrame(windowImage, now);
+        }
+        return;
+    }
     writeWindowFrame(currentSourceFrame(), CaptureWorkerThread::wallClockUs());
 }
 
