@@ -648,6 +648,7 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
+        windowFrames.clear();
         // The newest grab opens the segment at the moment it was taken, the ones before it go.
         // The grabs made while the encoder opens its input follow it in their own slots.
         // Without one the encoder stamps the picture when it is up.
