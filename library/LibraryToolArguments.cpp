@@ -123,11 +123,20 @@ QString fileInformationText(const VideoRecord &record)
         const QString codec = record.audioCodec.isEmpty()
             ? QCoreApplication::translate("VideoListDialog", "未知")
             : record.audioCodec;
+        // A value ffprobe could not read (an unreadable file, a stream without a bit rate)
+        // says so rather than "0 Hz" or "0 kbps"; each unit comes with its number.
+        const QString unknown = QCoreApplication::translate("VideoListDialog", "未知");
+        const QString rate = record.sampleRate > 0
+            ? NumberText::isolated(QCoreApplication::translate("VideoListDialog", "%1 Hz").arg(record.sampleRate))
+            : unknown;
+        const QString channels = record.channels > 0 ? QString::number(record.channels) : unknown;
+        const QString bitrate = record.bitrateKbps > 0
+            ? NumberText::isolated(QCoreApplication::translate("VideoListDialog", "%1 kbps").arg(record.bitrateKbps))
+            : unknown;
         return QCoreApplication::translate("VideoListDialog",
-                                           "格式：%1\n编码：%2\n采样率：%3 Hz\n声道：%4\n码率：%5 kbps\n时长：%6\n"
+                                           "格式：%1\n编码：%2\n采样率：%3\n声道：%4\n码率：%5\n时长：%6\n"
                                            "大小：%7\n创建时间：%8\n保存路径：%9")
-            .arg(format, codec, QString::number(record.sampleRate), QString::number(record.channels),
-                 QString::number(record.bitrateKbps), duration, size, created, folder);
+            .arg(format, codec, rate, channels, bitrate, duration, size, created, folder);
     }
     // The resolution runs in the sentence's direction (the width read first, right to left
     // too); the frame rate in one isolate: right to left, "30 fps" would read "fps 30".

@@ -465,6 +465,15 @@ protected:
     QTimer *frameTimer = nullptr;
     WindowFrameSource *windowCapture = nullptr;
     QImage windowImage;
+    // The window's frames not yet written, each with the moment its grab began; the frame
+    // timer writes them all, so that a late tick loses none (at most kWindowFramesKept).
+    struct StampedWindowFrame
+    {
+        QImage image;
+        qint64 stampUs = -1;
+    };
+    QList<StampedWindowFrame> windowFrames;
+    static constexpr int kWindowFramesKept = 8;
     // Frame size of the first segment of a window or webcam recording.
     QSize recordingFrameSize{-1, -1};
     // Raised by every stop and discard, so that a wait for a window frame can tell

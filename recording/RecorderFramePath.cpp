@@ -139,8 +139,12 @@ void Recorder::connectWindowFrames()
     if (!windowCapture)
         return;
     connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this](const QImage& frame) {
-        if (!frame.isNull())
-            windowImage = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
+        if (frame.isNull())
+            return;
+        windowImage = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
+        windowFrames.append({windowImage, windowCapture->latestStampUs()});
+        if (windowFrames.size() > kWindowFramesKept)
+            windowFrames.removeFirst();
     });
     // A window closed during the recording: its last picture stays, and the user learns why.
     connect(windowCapture, &WindowFrameSource::errorOccurred, this, [this](const QString& reason) {
@@ -175,6 +179,7 @@ void Recorder::cleanupWindowCapture()
     }
     heldFrame = QImage();
     windowImage = QImage();
+    windowFrames.clear();
     pipeFrameSize = QSize(-1, -1);
     cropRect = QRect();
 }
@@ -229,6 +234,23 @@ void Recorder::onFrameTimerTick()
             writeWindowFrame(screenCapture->latestFrame(), now);
             ++repeatedScreenFrames;
         }
+        return;
+    }
+    if (windowCapture && !cameraFrameSource && !holdFrameUntilReady) {
+        // Each of the window's frames keeps the moment it was grabbed, and goes in once; a
+        // window capture that stalls has the file go on with its last picture.
+        bool any = false;
+        while (!windowFrames.isEmpty() && !frameBacklogFull()) {
+            const StampedWindowFrame frame = windowFrames.takeFirst();
+            if (frame.stampUs <= lastScreenFrameUs)
+                continue;
+            writeWindowFrame(frame.image, frame.stampUs);
+            lastScreenFrameUs = frame.stampUs;
+            any = true;
+        }
+        const qint64 now = CaptureWorkerThread::wallClockUs();
+        if (!any && !frameBacklogFull() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs)
+            writeWindowFrame(windowImage, now);
         return;
     }
     writeWindowFrame(currentSourceFrame(), CaptureWorkerThread::wallClockUs());

@@ -587,7 +587,9 @@ bool Recorder::startSegment()
         // less than the encoder's conversion of 32-bit frames, and the pipe carries less.
         const bool nv12 = EncoderCommandLine::planarPixelFormat(selectedEncoder) == QLatin1String("nv12");
         chain->pipe()->setFrameGrid(fps);
-        chain->pipe()->setBeat(screenCapture ? screenCapture->latestStampUs() : -1);
+        chain->pipe()->setBeat(screenCapture   ? screenCapture->latestStampUs()
+                               : windowCapture ? windowCapture->latestStampUs()
+                                               : -1);
         if (chain->pipe()->open(&pipeError, nv12 ? FramePipe::Layout::Nv12 : FramePipe::Layout::I420))
             frameInput = chain->pipe()->readEnd();
         else
@@ -651,6 +653,7 @@ bool Recorder::startSegment()
         connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
         connectWindowFrames();
         windowImage = heldFrame;
+        windowFrames.clear();
         // The newest grab opens the segment at the moment it was taken, the ones before it go.
         // The grabs made while the encoder opens its input follow it in their own slots.
         // Without one the encoder stamps the picture when it is up.

@@ -21,6 +21,9 @@
 //   --analyse FILE     only print the figures of a file recorded before (with --reference REF)
 //   --windows S        also print program - reference for every S seconds of each segment (the
 //                      steps a split or a resume may leave inside a segment of the file)
+//   --window           record the player's window instead (the Window card, then the player's card
+//                      in the window picker, clicked where they are on the test desktop); the
+//                      reference captures the same area of the screen
 //   --late-keys MS     the program takes up its hot keys MS later (VISTRELLE_TEST_HOTKEY_DELAY_MS),
 //                      as a GUI thread held by a busy machine does; printed per segment: where
 //                      its picture ends against its pause or stop key, in the player's time
@@ -49,6 +52,11 @@
 #include <vector>
 
 namespace {
+
+// Where the Window card of the home page and the first card of the window picker are on the
+// test desktop, in English.
+const QPoint WindowCard(1350, 409);
+const QPoint FirstPickerCard(485, 343);
 
 void wait(int ms)
 {
@@ -135,6 +143,7 @@ struct Options {
     QString reference;
     double windowSeconds = 0;
     int lateKeysMs = 0;
+    bool window = false;
 };
 
 Options parse(const QStringList &a)
@@ -164,10 +173,31 @@ Options parse(const QStringList &a)
             o.reference = next, ++i;
         else if (a.at(i) == QLatin1String("--windows"))
             o.windowSeconds = next.toDouble(), ++i;
+        else if (a.at(i) == QLatin1String("--window"))
+            o.window = true;
         else if (a.at(i) == QLatin1String("--late-keys"))
             o.lateKeysMs = next.toInt(), ++i;
     }
     return o;
+}
+
+// Where the player shows. In window mode it stays clear of the home page's cards and of the
+// window picker's first card.
+avsync::Layout playerLayout(const Options &o)
+{
+    avsync::Layout layout;
+    if (o.window)
+        layout.window.moveTo(560, 780);
+    return layout;
+}
+
+// Where the player is in the recorded files: a window recording holds the player's window
+// alone, and its reference that area of the screen, so both are a screen the window fills.
+avsync::Layout recordedLayout(const Options &o)
+{
+    const avsync::Layout layout = playerLayout(o);
+    return o.window ? avsync::Layout{layout.window.size(), QRect(QPoint(0, 0), layout.window.size()), layout.sourceFps}
+                    : layout;
 }
 
 // A source of the sink's right channel alone, made the default input while it lives.
@@ -298,8 +328,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const Options o = parse(app.arguments());
     if (!o.analyse.isEmpty()) {
-        const avsync::Analysis ours = avsync::analyse(o.analyse, o.fps);
-        const avsync::Analysis ref = o.reference.isEmpty() ? avsync::Analysis() : avsync::analyse(o.reference, o.fps);
+        const avsync::Analysis ours = avsync::analyse(o.analyse, o.fps, recordedLayout(o));
+        const avsync::Analysis ref
+            = o.reference.isEmpty() ? avsync::Analysis() : avsync::analyse(o.reference, o.fps, recordedLayout(o));
         if (!ours.ok || (!o.reference.isEmpty() && !ref.ok)) {
             std::fprintf(stderr, "%s%s\n", qPrintable(ours.error), qPrintable(ref.error));
             return 1;
@@ -326,15 +357,16 @@ int main(int argc, char **argv)
             s.setValue(QStringLiteral("autoSplit/durationMin"), std::max(1, (o.splitSeconds + 59) / 60));
         }
     }
-    std::printf("bench_av_sync: %d s recorded, %d pauses of %.1f s, split %s, %d fps, %d busy loops%s; "
+    std::printf("bench_av_sync: %s, %d s recorded, %d pauses of %.1f s, split %s, %d fps, %d busy loops%s; "
                 "load average %s\n",
-                o.seconds, o.pauses, o.pauseSeconds,
+                o.window ? "the player's window" : "full screen", o.seconds, o.pauses, o.pauseSeconds,
                 o.splitSeconds > 0 ? qPrintable(QStringLiteral("every %1 min").arg(std::max(1, (o.splitSeconds + 59) / 60)))
                                    : "off",
                 o.fps, o.busy, o.mic ? ", microphone" : "", qPrintable(loadAverage()));
     std::fflush(stdout);
 
-    avsync::Layout layout;
+    const avsync::Layout layout = playerLayout(o);
+    const avsync::Layout fileLayout = recordedLayout(o);
     const QString source = root.filePath(QStringLiteral("source.mkv"));
     QString error;
     const int sourceSeconds = o.seconds + int(std::ceil(o.pauses * o.pauseSeconds)) + 60;
@@ -371,20 +403,26 @@ int main(int argc, char **argv)
         return 1;
     }
     wait(2000);
+    const auto click = [](int x, int y, const QString &repeat = QStringLiteral("1")) {
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+                                        QStringLiteral("click"), QStringLiteral("--repeat"), repeat,
+                                        QStringLiteral("1")});
+        wait(2000);
+    };
     if (o.mic) {
-        const auto click = [](int x, int y) {
-            run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
-                                            QStringLiteral("click"), QStringLiteral("1")});
-            wait(2000);
-        };
         click(767, 409);  // the Full Screen card
         click(855, 1022); // Microphone on the preparation toolbar
     }
-    // The player comes after those clicks, above the place of the card.
+    // The player comes after those clicks, above the place of the card; a window to record
+    // comes before the window picker that lists it.
     avsync::Player player;
     if (!player.start(source, layout) || !player.waitShown(30000)) {
         std::fprintf(stderr, "the player did not show\n");
         return 1;
+    }
+    if (o.window) {
+        click(WindowCard.x(), WindowCard.y());
+        click(FirstPickerCard.x(), FirstPickerCard.y(), QStringLiteral("2")); // a double click accepts it
     }
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("4"), QStringLiteral("1076")});
 
@@ -406,8 +444,11 @@ int main(int argc, char **argv)
                      QStringLiteral("-thread_queue_size"), QStringLiteral("512"), QStringLiteral("-f"),
                      QStringLiteral("x11grab"), QStringLiteral("-framerate"), QString::number(o.fps),
                      QStringLiteral("-video_size"),
-                     QStringLiteral("%1x%2").arg(layout.screen.width()).arg(layout.screen.height()), QStringLiteral("-i"),
-                     QString::fromLocal8Bit(qgetenv("DISPLAY")), QStringLiteral("-thread_queue_size"),
+                     QStringLiteral("%1x%2").arg(fileLayout.screen.width()).arg(fileLayout.screen.height()),
+                     QStringLiteral("-i"),
+                     QString::fromLocal8Bit(qgetenv("DISPLAY"))
+                         + (o.window ? QStringLiteral("+%1,%2").arg(layout.window.x()).arg(layout.window.y()) : QString()),
+                     QStringLiteral("-thread_queue_size"),
                      QStringLiteral("2048"), QStringLiteral("-f"), QStringLiteral("pulse"), QStringLiteral("-i"),
                      QStringLiteral("@DEFAULT_MONITOR@"), QStringLiteral("-copyts"), QStringLiteral("-c:v"),
                      QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
@@ -483,7 +524,7 @@ int main(int argc, char **argv)
     std::printf("load average at the start %s, at the end %s\n", qPrintable(loadBefore), qPrintable(loadAfter));
     if (!driven)
         std::printf("the program's segments did not come as driven: the figures below may miss some\n");
-    const avsync::Analysis ref = avsync::analyse(referenceFile, o.fps, layout);
+    const avsync::Analysis ref = avsync::analyse(referenceFile, o.fps, fileLayout);
     if (!ref.ok)
         std::printf("reference: %s\n", qPrintable(ref.error));
     else
@@ -521,7 +562,7 @@ int main(int argc, char **argv)
         return 1;
     }
     for (const QString &file : files) {
-        const avsync::Analysis ours = avsync::analyse(file, o.fps, layout);
+        const avsync::Analysis ours = avsync::analyse(file, o.fps, fileLayout);
         std::printf("%s: ", qPrintable(QFileInfo(file).fileName()));
         if (!ours.ok) {
             std::printf("%s\n", qPrintable(ours.error));

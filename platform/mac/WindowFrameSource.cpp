@@ -31,6 +31,8 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
 {
     xcb_window_t window = XCB_NONE;
     int fps = 1;
+    // When the grab being delivered began; read by the sink, on this thread.
+    qint64 grabUs = -1;
 
     void run() override
     {
@@ -49,11 +51,13 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
         while (isRunning()) {
             X11WindowPixmap::Status status = X11WindowPixmap::Status::Failed;
             QString error;
+            const qint64 startedUs = wallClockUs();
             QImage frame = source.grab(grabber, &status, &error);
             if (status == X11WindowPixmap::Status::Frame) {
                 // The frame carries the window's place on the screen as its offset.
                 if (const std::optional<QRect> placed = connection.rootGeometry(window))
                     frame.setOffset(placed->topLeft());
+                grabUs = startedUs;
                 deliver(std::move(frame));
             } else if (status == X11WindowPixmap::Status::Gone
                        || xcb_connection_has_error(connection.get())) {
@@ -110,12 +114,14 @@ bool WindowFrameSource::start(const NativeWindowHandle &window, int fps, QString
         worker->window = window.windowId();
         worker->fps = fps;
         QPointer<WindowFrameSource> self(this);
+        // The sink belongs to the worker and runs on its thread, inside deliver().
+        const Worker *grabs = worker.get();
         worker->setSink(
-            [self, generation](QImage frame) {
+            [self, generation, grabs](QImage frame) {
                 QMetaObject::invokeMethod(
-                    self, [self, frame, generation] {
+                    self, [self, frame, stampUs = grabs->grabUs, generation] {
                         if (self)
-                            self->acceptFrame(frame, generation);
+                            self->acceptFrame(frame, stampUs, generation);
                     },
                     Qt::QueuedConnection);
             },
@@ -162,6 +168,7 @@ void WindowFrameSource::stop()
     QMutexLocker lock(&m_frameMutex);
     m_frame = QImage();
     m_windowRect = QRect();
+    m_stampUs = -1;
 }
 
 QList<NativeWindowHandle> WindowFrameSource::capturableWindows()
@@ -178,19 +185,26 @@ QImage WindowFrameSource::latestFrame() const
     return m_frame;
 }
 
+qint64 WindowFrameSource::latestStampUs() const
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_stampUs;
+}
+
 QRect WindowFrameSource::latestWindowRect() const
 {
     QMutexLocker lock(&m_frameMutex);
     return m_windowRect;
 }
 
-void WindowFrameSource::acceptFrame(QImage frame, quint64 generation)
+void WindowFrameSource::acceptFrame(QImage frame, qint64 stampUs, quint64 generation)
 {
     if (generation != m_generation || !m_active)
         return;
     {
         QMutexLocker lock(&m_frameMutex);
         m_frame = frame;
+        m_stampUs = stampUs;
         m_windowRect = QRect(frame.offset(), frame.size());
     }
     emit frameAvailable(frame);
@@ -215,11 +229,12 @@ void WindowFrameSource::grabFromScreen()
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    const qint64 stampUs = CaptureWorkerThread::wallClockUs();
     QImage image = screen->grabWindow(m_window.windowId()).toImage();
     if (image.isNull())
         return;
     image = opaqueArgb(image);
     if (const std::optional<QRect> placed = connection->rootGeometry(m_window.windowId()))
         image.setOffset(placed->topLeft());
-    acceptFrame(image, m_generation);
+    acceptFrame(image, stampUs, m_generation);
 }

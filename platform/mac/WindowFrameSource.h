@@ -39,6 +39,10 @@ public:
     NativeWindowHandle window() const { return m_window; }
     // The newest frame, null before the first and after stop().
     QImage latestFrame() const;
+    // When the grab of latestFrame() began (CaptureWorkerThread::wallClockUs()); -1 before
+    // the first. A recording stamps the frame with it: the moment the frame timer takes the
+    // frame up is later by up to a frame time and whatever held the GUI thread.
+    qint64 latestStampUs() const;
     // Where the window was on the screen (native pixels) when its newest frame was taken:
     // a window moved during a recording takes its cursor and strokes with it. Invalid
     // before the first frame.
@@ -58,7 +62,7 @@ signals:
 
 private:
     struct Worker;
-    void acceptFrame(QImage frame, quint64 generation);
+    void acceptFrame(QImage frame, qint64 stampUs, quint64 generation);
     void acceptLoss(const QString &reason, quint64 generation);
     void grabFromScreen();
 
@@ -72,4 +76,5 @@ private:
     mutable QMutex m_frameMutex;
     QImage m_frame;
     QRect m_windowRect;
+    qint64 m_stampUs = -1;
 };

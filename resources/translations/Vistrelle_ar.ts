@@ -3411,7 +3411,7 @@ Please visit this link manually:
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>التنسيق: %1
+        <translation type="vanished">التنسيق: %1
 الترميز: %2
 معدل العينات: ⁦%3 Hz⁩
 القنوات: %4
@@ -3703,6 +3703,34 @@ Please visit this link manually:
     <message>
         <source>此文件没有声音</source>
         <translation>لا يحتوي هذا الملف على صوت</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>التنسيق: %1
+الترميز: %2
+معدل العينات: %3
+القنوات: %4
+معدل البت: %5
+المدة: %6
+الحجم: %7
+تاريخ الإنشاء: %8
+المجلد: %9</translation>
     </message>
 </context>
 <context>

@@ -3403,7 +3403,7 @@ Prüfen Sie die Schreibrechte des Ordners.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Format: %1
+        <translation type="vanished">Format: %1
 Codec: %2
 Abtastrate: %3 Hz
 Kanäle: %4
@@ -3691,6 +3691,34 @@ Ordner: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Diese Datei hat keinen Ton</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format: %1
+Codec: %2
+Abtastrate: %3
+Kanäle: %4
+Bitrate: %5
+Dauer: %6
+Größe: %7
+Erstellt: %8
+Ordner: %9</translation>
     </message>
 </context>
 <context>

@@ -3403,7 +3403,7 @@ Check that the folder is writable.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Format: %1
+        <translation type="vanished">Format: %1
 Codec: %2
 Sample rate: %3 Hz
 Channels: %4
@@ -3691,6 +3691,34 @@ Folder: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>This file has no sound</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format: %1
+Codec: %2
+Sample rate: %3
+Channels: %4
+Bit rate: %5
+Duration: %6
+Size: %7
+Created: %8
+Folder: %9</translation>
     </message>
 </context>
 <context>

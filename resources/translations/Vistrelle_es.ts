@@ -3403,7 +3403,7 @@ Compruebe que la carpeta admite escritura.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Formato: %1
+        <translation type="vanished">Formato: %1
 Códec: %2
 Frecuencia de muestreo: %3 Hz
 Canales: %4
@@ -3691,6 +3691,34 @@ Carpeta: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Este archivo no tiene sonido</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Códec: %2
+Frecuencia de muestreo: %3
+Canales: %4
+Tasa de bits: %5
+Duración: %6
+Tamaño: %7
+Creado: %8
+Carpeta: %9</translation>
     </message>
 </context>
 <context>

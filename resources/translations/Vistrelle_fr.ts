@@ -3403,7 +3403,7 @@ Vérifiez que le dossier est accessible en écriture.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Format : %1
+        <translation type="vanished">Format : %1
 Codec : %2
 Fréquence d&apos;échantillonnage : %3 Hz
 Canaux : %4
@@ -3691,6 +3691,34 @@ Dossier : %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Ce fichier n&apos;a pas de son</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Format : %1
+Codec : %2
+Fréquence d&apos;échantillonnage : %3
+Canaux : %4
+Débit : %5
+Durée : %6
+Taille : %7
+Créé le : %8
+Dossier : %9</translation>
     </message>
 </context>
 <context>

@@ -3403,7 +3403,7 @@ Verifica che la cartella sia scrivibile.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Formato: %1
+        <translation type="vanished">Formato: %1
 Codec: %2
 Frequenza di campionamento: %3 Hz
 Canali: %4
@@ -3691,6 +3691,34 @@ Cartella: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Questo file non ha audio</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Codec: %2
+Frequenza di campionamento: %3
+Canali: %4
+Bitrate: %5
+Durata: %6
+Dimensione: %7
+Creato: %8
+Cartella: %9</translation>
     </message>
 </context>
 <context>

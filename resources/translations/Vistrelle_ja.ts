@@ -3401,7 +3401,7 @@ Vistrelle を終了しますか？</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>形式: %1
+        <translation type="vanished">形式: %1
 コーデック: %2
 サンプルレート: %3 Hz
 チャンネル: %4
@@ -3688,6 +3688,34 @@ Vistrelle を終了しますか？</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>このファイルには音声がありません</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>形式: %1
+コーデック: %2
+サンプルレート: %3
+チャンネル: %4
+ビットレート: %5
+長さ: %6
+サイズ: %7
+作成日時: %8
+保存先: %9</translation>
     </message>
 </context>
 <context>

@@ -3401,7 +3401,7 @@ Vistrelle을 종료할까요?</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>형식: %1
+        <translation type="vanished">형식: %1
 코덱: %2
 샘플 레이트: %3 Hz
 채널: %4
@@ -3688,6 +3688,34 @@ Vistrelle을 종료할까요?</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>이 파일에는 소리가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>형식: %1
+코덱: %2
+샘플 레이트: %3
+채널: %4
+비트레이트: %5
+길이: %6
+크기: %7
+만든 날짜: %8
+폴더: %9</translation>
     </message>
 </context>
 <context>

@@ -3403,7 +3403,7 @@ Controleer of de map beschrijfbaar is.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Formaat: %1
+        <translation type="vanished">Formaat: %1
 Codec: %2
 Samplefrequentie: %3 Hz
 Kanalen: %4
@@ -3691,6 +3691,34 @@ Map: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Dit bestand heeft geen geluid</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formaat: %1
+Codec: %2
+Samplefrequentie: %3
+Kanalen: %4
+Bitrate: %5
+Duur: %6
+Grootte: %7
+Gemaakt: %8
+Map: %9</translation>
     </message>
 </context>
 <context>

@@ -3403,7 +3403,7 @@ Verifique as permissões de escrita da pasta.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Formato: %1
+        <translation type="vanished">Formato: %1
 Codec: %2
 Taxa de amostragem: %3 Hz
 Canais: %4
@@ -3691,6 +3691,34 @@ Pasta: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Este arquivo não tem som</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Formato: %1
+Codec: %2
+Taxa de amostragem: %3
+Canais: %4
+Taxa de bits: %5
+Duração: %6
+Tamanho: %7
+Criado em: %8
+Pasta: %9</translation>
     </message>
 </context>
 <context>

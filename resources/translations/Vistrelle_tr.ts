@@ -3401,7 +3401,7 @@ Klasörün yazma iznini denetleyin.</translation>
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>Biçim: %1
+        <translation type="vanished">Biçim: %1
 Kodek: %2
 Örnekleme hızı: %3 Hz
 Kanal: %4
@@ -3688,6 +3688,34 @@ Klasör: %7</translation>
     <message>
         <source>此文件没有声音</source>
         <translation>Bu dosyada ses yok</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>Biçim: %1
+Kodek: %2
+Örnekleme hızı: %3
+Kanal: %4
+Bit hızı: %5
+Süre: %6
+Boyut: %7
+Oluşturulma: %8
+Klasör: %9</translation>
     </message>
 </context>
 <context>

@@ -3401,7 +3401,7 @@ Please visit this link manually:
 大小：%7
 创建时间：%8
 保存路径：%9</source>
-        <translation>格式：%1
+        <translation type="vanished">格式：%1
 編碼：%2
 取樣率：%3 Hz
 聲道：%4
@@ -3688,6 +3688,34 @@ Please visit this link manually:
     <message>
         <source>此文件没有声音</source>
         <translation>此檔案沒有聲音</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>格式：%1
+编码：%2
+采样率：%3
+声道：%4
+码率：%5
+时长：%6
+大小：%7
+创建时间：%8
+保存路径：%9</source>
+        <translation>格式：%1
+編碼：%2
+取樣率：%3
+聲道：%4
+位元速率：%5
+時長：%6
+大小：%7
+建立時間：%8
+儲存路徑：%9</translation>
     </message>
 </context>
 <context>

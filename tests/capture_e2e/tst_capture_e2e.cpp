@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QWidget>
 
+#include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/MacWindowHelpers.h"
@@ -244,11 +245,25 @@ private slots:
         WindowFrameSource source;
         QSignalSpy frames(&source, &WindowFrameSource::frameAvailable);
         QSignalSpy errors(&source, &WindowFrameSource::errorOccurred);
+        // Each frame carries the moment its grab began, before it reached this thread and
+        // after the grab before: a recording stamps it with that moment.
+        const qint64 startedUs = CaptureWorkerThread::wallClockUs();
+        QList<qint64> stamps;
+        QList<qint64> arrivals;
+        connect(&source, &WindowFrameSource::frameAvailable, this, [&] {
+            stamps << source.latestStampUs();
+            arrivals << CaptureWorkerThread::wallClockUs();
+        });
         QString error;
         QVERIFY2(source.start(NativeWindowHandle(quint32(probe.id()), info.title), 30, &error),
                  qPrintable(error));
         QVERIFY(source.readsWindowPixels());
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 10, 5000);
+        for (qsizetype i = 0; i < stamps.size(); ++i) {
+            QVERIFY2(stamps.at(i) >= (i ? stamps.at(i - 1) + 1 : startedUs) && stamps.at(i) <= arrivals.at(i),
+                     qPrintable(QStringLiteral("frame %1 stamped %2 us after the start, arrived %3 us after it")
+                                    .arg(i).arg(stamps.at(i) - startedUs).arg(arrivals.at(i) - startedUs)));
+        }
         const QImage frame = frames.last().first().value<QImage>();
         QCOMPARE(frame.size(), QSize(500, 300));
         QCOMPARE(frame.format(), QImage::Format_ARGB32);

@@ -151,6 +151,26 @@ private slots:
         QVERIFY2(lines.contains(QStringLiteral("分辨率：未知")), qPrintable(lines.join(QLatin1Char('|'))));
     }
 
+    // An audio file ffprobe could not read shows its rate, channels and bit rate as unknown,
+    // not "0 Hz / 0 / 0 kbps"; a readable one keeps its numbers with their units.
+    void unreadAudioInformation()
+    {
+        VideoRecord audio;
+        audio.path = QStringLiteral("/music/broken.m4a");
+        audio.isAudio = true;
+        audio.size = 1000;
+        const QString unread = LibraryTools::fileInformationText(audio);
+        for (const char *line : {"采样率：未知", "声道：未知", "码率：未知"})
+            QVERIFY2(unread.split(QLatin1Char('\n')).contains(QString::fromUtf8(line)), qPrintable(unread));
+        audio.sampleRate = 44100;
+        audio.channels = 2;
+        audio.bitrateKbps = 128;
+        const QString read = LibraryTools::fileInformationText(audio);
+        QVERIFY2(read.contains(QStringLiteral("44100 Hz")) && read.contains(QStringLiteral("128 kbps"))
+                     && read.contains(QStringLiteral("声道：2")),
+                 qPrintable(read));
+    }
+
     // A save that a killed run left half written goes at the first look at its folder; nothing
     // else does, not even names that only look alike, nor what a later look finds.
     void abandonedSavesOnly()
