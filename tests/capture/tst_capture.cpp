@@ -12,6 +12,7 @@
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "platform/mac/X11FrameGrabber.h"
+#include "recording/RecordingClock.h"
 
 #include <atomic>
 #include <functional>
@@ -379,11 +380,11 @@ private slots:
         const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         QString error;
         QVERIFY2(capture.start(pipe, &error, true, MacSystemAudioCapture::OriginLater), qPrintable(error));
-        std::atomic<qint64> pictureTakenNs{-1};
-        capture.setOriginWhen([&pictureTakenNs] { return pictureTakenNs.load(); });
+        capture.awaitOrigin();
+        capture.settleOrigin(-1); // not known yet
         QTest::qWait(AlignedSampleQueue::StallNs / 1000000 + 200);
         QCOMPARE(capture.statistics().writtenSamples, quint64(0));
-        pictureTakenNs = MacSystemAudioCapture::nowNs();
+        capture.settleOrigin(RecordingClock::steadyNs());
         QTRY_VERIFY(capture.statistics().writtenSamples > 0);
         capture.stop();
         qputenv("PULSE_SERVER", savedServer);
@@ -406,7 +407,7 @@ private slots:
         MacSystemAudioCapture capture;
         const QString first = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         const QString next = dir.filePath(QStringLiteral("system_audio_2.fifo"));
-        const qint64 originNs = MacSystemAudioCapture::nowNs();
+        const qint64 originNs = RecordingClock::steadyNs();
         QString error;
         QVERIFY2(capture.start(first, &error, true, originNs), qPrintable(error));
         const int firstFd = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_NONBLOCK);
@@ -417,7 +418,7 @@ private slots:
             qint64 sent = 0;
             std::vector<float> block;
             while (feeding.load()) {
-                const qint64 due = (MacSystemAudioCapture::nowNs() - originNs) * 48 / 1000000;
+                const qint64 due = (RecordingClock::steadyNs() - originNs) * 48 / 1000000;
                 block.clear();
                 for (qint64 i = sent; i < due; ++i)
                     block.insert(block.end(), 2, float(double(i) / 48000.0));
