@@ -8,7 +8,7 @@
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
-#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/RecordingClock.h"
 #include "platform/mac/InputEventTime.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "platform/mac/MacWindowHelpers.h"
@@ -49,7 +49,7 @@ QWidget *blockingDialog()
 void MainWindow::onHotkeyTriggered(int action)
 {
     const qint64 atNs =
-        InputEventTime::steadyNsOfServerTime(m_hotkeys->lastTriggerTime(), CaptureWorkerThread::steadyNowNs());
+        InputEventTime::steadyNsOfServerTime(m_hotkeys->lastTriggerTime(), RecordingClock::steadyNs());
     // For tests: the program takes up its hot keys this much later, as on a machine so busy
     // that its GUI thread stands still for a while.
     const int lateMs = qEnvironmentVariableIntValue("VISTRELLE_TEST_HOTKEY_DELAY_MS");

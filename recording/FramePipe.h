@@ -1,6 +1,7 @@
 #pragma once
 
-#include "recording/FrameSlots.h"
+#include "recording/FrameConversion.h"
+#include "recording/FrameStamper.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -35,14 +36,8 @@ public:
 
     static constexpr int kPipeBytes = 1 << 20;
 
-    // What a frame becomes on the pipe: the 32-bit frame as it is (bytes B, G, R, A), or
-    // 8-bit 4:2:0 planes, Y then U then V (I420), or Y then interleaved U and V (NV12).
-    enum class Layout { Bgra, I420, Nv12 };
-    // Bytes of one frame of `size` on a pipe of `layout`.
-    static qint64 frameBytes(const QSize& size, Layout layout);
-    // Writes a 32-bit frame (ARGB32 or RGB32, even sides) in a planar layout into `out`,
-    // which holds frameBytes(source.size(), layout) bytes.
-    static void convertInto(const QImage& source, Layout layout, uchar* out);
+    // What a frame becomes on the pipe (FrameConversion).
+    using Layout = FrameLayout;
 
     // A new pipe (1 MiB) and its writer; any earlier one is aborted first. Frames of even
     // sides only for the planar layouts.
@@ -61,23 +56,11 @@ public:
         m_originUs = originUs;
     }
     // The time of one of the capture's grabs (below 0: none), which come one frame time apart;
-    // set before open(). The encoder keeps a frame in its slot when it comes at most 0.6 of a
-    // frame time after the slot's time, and the first frame's time sets the slots: the file's
-    // first frame stands kGrabLeadPercent of a frame time after its grab (or, without a time,
-    // as long after a grab on the beat), so that the grabs fall that far before their slots and
-    // a grab can begin 0.9 of a frame time late and keep its slot.
+    // set before open(). The frames' times follow FrameStamper's rules.
     void setBeat(qint64 grabUs) { m_beatUs = grabUs; }
-    static constexpr int kGrabLeadPercent = 30;
-    // A grab older than this when the encoder has opened its input does not open the file: an
-    // encoder that took long to start would show it for the whole wait. The grabs made while an
-    // encoder starts in its usual time (a few hundred milliseconds) keep their slots.
-    static constexpr qint64 kStaleFirstFrameUs = 500'000;
-    // The latest time at or before `atUs` that lies kGrabLeadPercent of a frame time after a
-    // grab on the beat of `beatUs` at `fps`.
-    static qint64 stampOnBeat(qint64 atUs, qint64 beatUs, int fps);
 
     // Queues one 32-bit frame (ARGB32 or RGB32) taken at `stampUs` (microseconds of
-    // CaptureWorkerThread::wallClockUs()), to be written in the pipe's layout. A frame without a time (below 0)
+    // RecordingClock::wallUs()), to be written in the pipe's layout. A frame without a time (below 0)
     // is stamped as it goes into the pipe; the first frame of a pipe goes in only once the
     // encoder has read the stream's header, so that one without a time is stamped when the
     // encoder is up. Frames with their times wait for the encoder and keep them.
@@ -90,8 +73,6 @@ public:
     bool writePrimer(const QImage& frame);
     // Frame slots of the encoder's file that the frames written so far leave empty.
     qint64 missedSlots() const { return m_missedSlots.load(); }
-    // The raw format of `layout` as the stream names it.
-    static QByteArray fourcc(Layout layout);
     // Bytes queued or still being written, in the pipe's layout.
     qint64 pendingBytes() const { return m_pending.load(); }
     qint64 framesWritten() const { return m_written.load(); }
@@ -99,14 +80,8 @@ public:
     // Whether the encoder has read a whole frame.
     bool readerStarted() const { return m_readerStarted.load(); }
     // The file's time 0 on the steady clock (ns), where a segment's sound starts; -1 until it
-    // is known. The encoder keeps each frame in the next slot of its rate when it comes within
-    // 0.6 of a frame time of it, so frames taken at a steady phase to the first frame's time
-    // stand that much earlier (or later) all through: time 0 is the first frame's instant
-    // moved by that phase, as the next few frames show it (or the first frame's alone after
-    // kPhaseWaitNs without them).
+    // is known (FrameStamper::originNs).
     qint64 firstFrameSteadyNs() const;
-    static constexpr int kPhaseFrames = 5;
-    static constexpr qint64 kPhaseWaitNs = 300'000'000;
     // The time of the newest frame in the stream (-1 before the first): a frame queued now
     // goes in only when it was taken after it.
     qint64 lastStampUs() const { return m_lastStampSeenUs.load(); }
@@ -175,19 +150,14 @@ private:
     std::atomic<bool> m_readerStarted{false};
     std::atomic<qint64> m_firstFrameSteadyNs{-1};
     std::atomic<qint64> m_lastStampSeenUs{-1};
-    // Frame time minus slot time of the counted frames after the first (the writer thread's),
-    // and their median so far with the count it was taken over.
-    std::vector<qint64> m_phaseSamples;
+    // The stamper's phase, for other threads.
     std::atomic<qint64> m_phaseUs{0};
     std::atomic<int> m_phaseCount{0};
-    // The writer thread's: the stream's header went in, the time of the last frame, and
-    // where the encoder puts the frames.
+    // The writer thread's: the stream's header went in, and the frames' times.
     bool m_headerWritten = false;
-    qint64 m_lastStampUs = -1;
     int m_fps = 30;
     qint64 m_originUs = -1;
-    FrameSlots m_slots;
-    std::atomic<qint64> m_missedSlots{0};
     qint64 m_beatUs = -1;
-    bool m_primed = false; // the first frame was a primer the encoder leaves out
+    FrameStamper m_stamper;
+    std::atomic<qint64> m_missedSlots{0};
 };

@@ -19,12 +19,12 @@ bool FrameSlots::add(qint64 stampUs)
         m_originUs = stampUs;
     const double at = double(stampUs - m_originUs) * m_fps / 1e6;
     const double early = double(m_nextSlot) - at;
-    if (early >= 0.6) {
+    if (early >= kKeepWithinFrames) {
         ++m_dropped;
         return false;
     }
     qint64 slot = m_nextSlot;
-    if (-early > 0.6)
+    if (-early > kKeepWithinFrames)
         slot = std::llrint(at);
     if (m_started)
         m_missing += slot - m_nextSlot; // the file starts with its first frame

@@ -3,14 +3,17 @@
 #include <QtGlobal>
 
 // Follows where the recording encoder puts frames that carry the time they were taken
-// (variable frame timing at a set rate of `fps` slots a second) and counts the slots of the file that stay without a frame. The encoder keeps a frame in
-// the next free slot unless it comes 0.6 of a frame time or more before that slot (it is
-// dropped), and moves on to the frame's own slot, rounded, when it comes more than 0.6 of a
-// frame time after. An empty slot is a moment the file lacks, whatever the cause: a frame
+// (variable frame timing at a set rate of `fps` slots a second) and counts the slots of the
+// file that stay without a frame. The encoder keeps a frame in the next free slot unless it
+// comes kKeepWithinFrames of a frame time or more before that slot (it is dropped), and moves
+// on to the frame's own slot, rounded, when it comes more than that after. An empty slot is a moment the file lacks, whatever the cause: a frame
 // taken late, skipped on its way, or dropped by the encoder.
 class FrameSlots
 {
 public:
+    // How far from its slot, in frame times, a frame may come and keep it.
+    static constexpr double kKeepWithinFrames = 0.6;
+
     explicit FrameSlots(int fps = 30) { reset(fps); }
     // Slot 0 of the grid lies at `originUs` (an encoder that keeps its inputs' times), or at
     // the first frame when it is below 0 (one that starts each input at 0).

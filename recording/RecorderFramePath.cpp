@@ -4,7 +4,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
-#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/RecordingClock.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"
@@ -212,6 +212,8 @@ void Recorder::configureFrameComposer()
 
 void Recorder::onFrameTimerTick()
 {
+    // The sound starts at the file's time 0 once the frames have shown where it lies.
+    chain->audio().settleOrigin(chain->pipe()->firstFrameSteadyNs());
     if (frameTimer)
         frameTimer->setInterval(frameClock.nextIntervalMs());
     if (screenCapture && !holdFrameUntilReady) {
@@ -229,7 +231,7 @@ void Recorder::onFrameTimerTick()
         }
         // A capture that stalls (a busy X server) has the file go on with the last picture,
         // so that it keeps its length; each repeat is a moment the file lacks.
-        const qint64 now = CaptureWorkerThread::wallClockUs();
+        const qint64 now = RecordingClock::wallUs();
         if (!any && !frameBacklogFull() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs) {
             writeWindowFrame(screenCapture->latestFrame(), now);
             ++repeatedScreenFrames;
@@ -248,12 +250,12 @@ void Recorder::onFrameTimerTick()
             lastScreenFrameUs = frame.stampUs;
             any = true;
         }
-        const qint64 now = CaptureWorkerThread::wallClockUs();
+        const qint64 now = RecordingClock::wallUs();
         if (!any && !frameBacklogFull() && lastScreenFrameUs >= 0 && now - lastScreenFrameUs > kScreenStallUs)
             writeWindowFrame(windowImage, now);
         return;
     }
-    writeWindowFrame(currentSourceFrame(), CaptureWorkerThread::wallClockUs());
+    writeWindowFrame(currentSourceFrame(), RecordingClock::wallUs());
 }
 
 QImage Recorder::currentSourceFrame() const
@@ -280,7 +282,7 @@ void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
         if (stampUs < 0)
             completeSplit();
         else if (stampUs > chain->pipe()->lastStampUs())
-            completeSplit(CaptureWorkerThread::steadyNsOf(stampUs));
+            completeSplit(RecordingClock::steadyNsOfWall(stampUs));
     }
     DrainingSegment *previous =
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
@@ -307,7 +309,7 @@ bool Recorder::frameBacklogFull() const
     const DrainingSegment* previous =
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
     return FrameComposer::backlogExceeded(previous ? previous->pendingBytes() : chain->pipe()->pendingBytes(),
-                                          FramePipe::frameBytes(pipeFrameSize, chain->pipe()->layout()));
+                                          FrameConversion::frameBytes(pipeFrameSize, chain->pipe()->layout()));
 }
 
 void Recorder::onEncoderOutput()
@@ -343,7 +345,7 @@ void Recorder::onEncoderOutput()
         if (!mediaClock.isValid() && recordingActive && (!recordingPaused || resuming)
             && pendingReason != SegmentEndReason::Pause) {
             mediaClock.start();
-            mediaClockStartNs = CaptureWorkerThread::steadyNowNs();
+            mediaClockStartNs = RecordingClock::steadyNs();
             mediaLeadPending = isPipedVideo();
         }
     }

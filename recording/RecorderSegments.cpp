@@ -4,7 +4,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 #include "recording/SegmentCut.h"
-#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/RecordingClock.h"
 
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"
@@ -636,9 +636,8 @@ bool Recorder::startSegment()
     segmentTimer.start();
     startWatchdog->start(15000);
     if (isPipedVideo() && !splitLaunch) {
-        // The pipe outlives the captures (the chain holds both, the captures go first).
-        FramePipe *pipe = chain->pipe();
-        chain->audio().setOriginWhen([pipe] { return pipe->firstFrameSteadyNs(); });
+        // The frame ticks hand the file's time 0 over once the first frames have shown it.
+        chain->audio().awaitOrigin();
     }
 
     if (isPipedVideo() && !splitLaunch) {
@@ -834,7 +833,7 @@ void Recorder::noteCommandInstant(qint64 atNs)
         return;
     // The file's time 0 is the instant of the segment's first picture, where its sound starts.
     const qint64 originNs = chain->pipe()->firstFrameSteadyNs();
-    const qint64 lateMs = (CaptureWorkerThread::steadyNowNs() - atNs) / 1000000;
+    const qint64 lateMs = (RecordingClock::steadyNs() - atNs) / 1000000;
     if (lateMs <= kLateCommandMs || originNs < 0 || atNs <= originNs)
         return;
     segmentCutMs = (atNs - originNs) / 1000000;

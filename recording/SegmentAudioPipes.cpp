@@ -1,6 +1,7 @@
 #include "recording/SegmentAudioPipes.h"
 
 #include "platform/mac/MacSystemAudioCapture.h"
+#include "recording/RecordingClock.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -37,7 +38,7 @@ bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Sourc
 {
     clear();
     if (originNs == -1)
-        originNs = MacSystemAudioCapture::nowNs();
+        originNs = RecordingClock::steadyNs();
     for (Source source : {System, Microphone}) {
         const QByteArray name = wanted.of(source);
         if (name.isEmpty())
@@ -59,7 +60,7 @@ bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted
                                      QString *error)
 {
     // Without a primer every stream goes on in the next segment from this instant.
-    const qint64 now = MacSystemAudioCapture::nowNs();
+    const qint64 now = RecordingClock::steadyNs();
     for (Source source : {System, Microphone}) {
         Pipe &pipe = m_pipes[source];
         const QByteArray name = wanted.of(source);
@@ -100,7 +101,7 @@ bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted
 void SegmentAudioPipes::completeSplit(qint64 atNs)
 {
     if (atNs < 0)
-        atNs = MacSystemAudioCapture::nowNs();
+        atNs = RecordingClock::steadyNs();
     for (Pipe &pipe : m_pipes) {
         if (pipe.handsOn && pipe.capture)
             pipe.capture->switchToNextPipe(atNs);
@@ -132,11 +133,26 @@ void SegmentAudioPipes::cancelSplit()
     }
 }
 
-void SegmentAudioPipes::setOriginWhen(const std::function<qint64()> &origin)
+void SegmentAudioPipes::awaitOrigin()
 {
     for (Pipe &pipe : m_pipes) {
         if (pipe.capture)
-            pipe.capture->setOriginWhen(origin);
+            pipe.capture->awaitOrigin();
+    }
+    m_awaitingOrigin = true;
+}
+
+void SegmentAudioPipes::settleOrigin(qint64 atNs)
+{
+    if (!m_awaitingOrigin || atNs < 0)
+        return;
+    m_awaitingOrigin = false;
+    // A capture that the segment before keeps to its end during a split awaits it too.
+    for (Pipe &pipe : m_pipes) {
+        for (MacSystemAudioCapture *capture : {pipe.capture, pipe.previous}) {
+            if (capture)
+                capture->settleOrigin(atNs);
+        }
     }
 }
 
@@ -183,4 +199,5 @@ void SegmentAudioPipes::clear()
         delete std::exchange(pipe.previous, nullptr);
         pipe = Pipe();
     }
+    m_awaitingOrigin = false;
 }

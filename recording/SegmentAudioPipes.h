@@ -34,7 +34,7 @@ public:
 
     // Starts the captures of a segment that follows none (the first one, or after a pause);
     // earlier captures are deleted first. Every pipe starts with the sound of the instant
-    // `originNs` (MacSystemAudioCapture::nowNs(); -1: now; MacSystemAudioCapture::OriginLater:
+    // `originNs` (RecordingClock::steadyNs(); -1: now; MacSystemAudioCapture::OriginLater:
     // the one setOrigin() gives). On failure, `failed` names the source and nothing runs.
     // With `silenceWithoutServer` (a recording that goes on), a sound server that is away
     // gives silence until it is back instead of a failure.
@@ -52,10 +52,10 @@ public:
     // The split is given up: the segment before keeps its pipes.
     void cancelSplit();
 
-    // The pipes of a start() with a later origin begin with the sound of the instant `origin`
-    // first answers (steady clock, ns; -1 while unknown), asked every few milliseconds on
-    // each capture's thread.
-    void setOriginWhen(const std::function<qint64()> &origin);
+    // The pipes of a start() with a later origin begin with the sound of the instant the next
+    // settleOrigin() gives (steady clock, ns); below 0: not known yet, they go on waiting.
+    void awaitOrigin();
+    void settleOrigin(qint64 atNs);
 
     bool has(Source source) const;
     // A capture lost its sound server and records silence until the server is back.
@@ -84,4 +84,5 @@ private:
     MacSystemAudioCapture *makeCapture(Source source, const QByteArray &pulseSource) const;
     static QString newPipePath(const QString &folder, Source source);
     std::array<Pipe, 2> m_pipes;
+    bool m_awaitingOrigin = false;
 };

@@ -1,7 +1,6 @@
 #include "platform/mac/CaptureWorkerThread.h"
 
 #include <chrono>
-#include <ctime>
 
 CaptureWorkerThread::~CaptureWorkerThread()
 {
@@ -104,22 +103,4 @@ void CaptureWorkerThread::waitUntil(std::chrono::steady_clock::time_point when)
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait_until(lock, when, [this] { return !m_running.load(); });
-}
-
-qint64 CaptureWorkerThread::steadyNsOf(qint64 wallUs)
-{
-    return steadyNowNs() - (wallClockUs() - wallUs) * 1000;
-}
-
-qint64 CaptureWorkerThread::steadyNowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-qint64 CaptureWorkerThread::wallClockUs()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/RecordingClock.h"
+
 #include <QImage>
 #include <QString>
 
@@ -33,16 +35,9 @@ public:
     void shutdown(int timeoutMs);
     bool isFinished() const;
 
-    // The wall clock in microseconds: the time frames are stamped with, and the clock of
-    // the encoder's own time stamps.
-    static qint64 wallClockUs();
-    // The instant `wallUs` (wallClockUs()) on the steady clock the sound captures keep time
-    // on, in nanoseconds.
-    static qint64 steadyNsOf(qint64 wallUs);
-    // Now on that steady clock, in nanoseconds.
-    static qint64 steadyNowNs();
-
 protected:
+    // The time a grab is stamped with, on the recording's clock.
+    static qint64 wallClockUs() { return RecordingClock::wallUs(); }
     virtual void run() = 0;
     bool isRunning() const { return m_running.load(); }
     void enterPhase(Phase phase);

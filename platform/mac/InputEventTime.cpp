@@ -1,6 +1,6 @@
 #include "platform/mac/InputEventTime.h"
 
-#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/RecordingClock.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -66,7 +66,7 @@ qint64 steadyNsOfServerTime(quint32 serverMs, qint64 nowNs)
 
 qint64 latestInputSteadyNs()
 {
-    const qint64 now = CaptureWorkerThread::steadyNowNs();
+    const qint64 now = RecordingClock::steadyNs();
     if (!qGuiApp || !qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         return now;
     if (watch && watch->latest != 0)

@@ -2,10 +2,10 @@
 
 #include <QtGlobal>
 
-// The instants of the user's key presses and clicks on the steady clock, where the captures
-// stamp pictures and sound. The X server stamps key and button events with its time in
-// milliseconds, read from CLOCK_MONOTONIC (32 bits, wrapping every 49.7 days), the clock that
-// std::chrono::steady_clock reads on Linux.
+// The instants of the user's key presses and clicks on the recording's steady clock
+// (RecordingClock::steadyNs()), where sound and the file's time 0 lie. The X server stamps key
+// and button events with its time in milliseconds, read from CLOCK_MONOTONIC (32 bits, wrapping
+// every 49.7 days), the clock that std::chrono::steady_clock reads on Linux.
 namespace InputEventTime {
 
 // The instant (steady clock, ns) of an event the X server stamped `serverMs`, seen at `nowNs`:

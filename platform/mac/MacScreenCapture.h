@@ -48,11 +48,11 @@ public:
     struct StampedFrame
     {
         QImage image;
-        qint64 stampUs = -1; // CaptureWorkerThread::wallClockUs() when the grab began
+        qint64 stampUs = -1; // RecordingClock::wallUs() when the grab began
     };
 
     QImage latestFrame() const;
-    // When the grab of latestFrame() began (CaptureWorkerThread::wallClockUs()); -1 before
+    // When the grab of latestFrame() began (RecordingClock::wallUs()); -1 before
     // the first. The grabs keep one beat of the frame rate.
     qint64 latestStampUs() const;
     QSize frameSize() const;

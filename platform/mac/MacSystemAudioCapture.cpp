@@ -1,5 +1,5 @@
 #include "platform/mac/MacSystemAudioCapture.h"
-#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/RecordingClock.h"
 
 #include <QDebug>
 #include <QFile>
@@ -81,11 +81,6 @@ bool MacSystemAudioCapture::isAvailable()
     return PulseMonitorStream::serverReachable(500);
 }
 
-qint64 MacSystemAudioCapture::nowNs()
-{
-    return CaptureWorkerThread::steadyNowNs();
-}
-
 void MacSystemAudioCapture::resetStatistics()
 {
     std::lock_guard lock(m_queueMutex);
@@ -106,21 +101,29 @@ bool MacSystemAudioCapture::startHeld(const QString &fifoPath, QString *error)
 bool MacSystemAudioCapture::start(const QString &fifoPath, QString *error, bool silenceWithoutServer,
                                   qint64 originNs)
 {
-    return begin(fifoPath, false, error, silenceWithoutServer, originNs == -1 ? nowNs() : originNs);
+    return begin(fifoPath, false, error, silenceWithoutServer, originNs == -1 ? RecordingClock::steadyNs() : originNs);
 }
 
 void MacSystemAudioCapture::setOrigin(qint64 atNs)
 {
     std::lock_guard lock(m_queueMutex);
-    m_originWhen = nullptr;
+    m_awaitingOrigin = false;
     m_queue.setOrigin(atNs);
 }
 
-void MacSystemAudioCapture::setOriginWhen(std::function<qint64()> origin)
+void MacSystemAudioCapture::awaitOrigin()
 {
     std::lock_guard lock(m_queueMutex);
-    if (!m_queue.hasOrigin())
-        m_originWhen = std::move(origin);
+    m_awaitingOrigin = !m_queue.hasOrigin();
+}
+
+void MacSystemAudioCapture::settleOrigin(qint64 atNs)
+{
+    std::lock_guard lock(m_queueMutex);
+    if (!m_awaitingOrigin || atNs < 0)
+        return;
+    m_awaitingOrigin = false;
+    m_queue.setOrigin(atNs);
 }
 
 bool MacSystemAudioCapture::begin(const QString &fifoPath, bool held, QString *error, bool silenceWithoutServer,
@@ -234,7 +237,7 @@ void MacSystemAudioCapture::stop()
     }
     std::lock_guard lock(m_queueMutex);
     m_queue.clear();
-    m_originWhen = nullptr;
+    m_awaitingOrigin = false;
 }
 
 bool MacSystemAudioCapture::prepareNextPipe(const QString &fifoPath, bool prime, QString *error)
@@ -299,7 +302,7 @@ void MacSystemAudioCapture::takeNextPipe()
 void MacSystemAudioCapture::appendSamples(const float *samples, size_t count, qint64 capturedNs)
 {
     // The queue takes the instant by which the last sample was captured.
-    const qint64 capturedEndNs = capturedNs < 0 ? nowNs()
+    const qint64 capturedEndNs = capturedNs < 0 ? RecordingClock::steadyNs()
                                                 : capturedNs + qint64(count / 2) * 1000000000 / AlignedSampleQueue::Rate;
     std::lock_guard lock(m_queueMutex);
     m_receivedSamples += count;
@@ -364,13 +367,6 @@ void MacSystemAudioCapture::writerLoop()
             qint64 switchFrom = -1;
             {
                 std::lock_guard lock(m_queueMutex);
-                if (m_originWhen) {
-                    const qint64 originNs = m_originWhen();
-                    if (originNs >= 0) {
-                        m_queue.setOrigin(originNs);
-                        m_originWhen = nullptr;
-                    }
-                }
                 size_t most = ChunkSamples / 2;
                 // The stream reaches the next pipe exactly at the switch's position.
                 if (m_switchRequested.load()) {
@@ -380,7 +376,7 @@ void MacSystemAudioCapture::writerLoop()
                     most = std::min<size_t>(most, size_t(std::max<qint64>(left, 1)));
                 }
                 if (!switchNow) {
-                    frames = m_queue.produce(chunk.data(), most, nowNs());
+                    frames = m_queue.produce(chunk.data(), most, RecordingClock::steadyNs());
                     if (frames > 0) {
                         if (m_queue.position() - qint64(frames) != m_recentEnd)
                             m_recent.clear(); // a new origin: what came before is another stream

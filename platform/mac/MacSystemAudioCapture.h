@@ -47,9 +47,6 @@ public:
     // Quick check that a sound server answers (bounded to a fraction of a second).
     static bool isAvailable();
 
-    // The steady clock the stream keeps time with, in nanoseconds.
-    static qint64 nowNs();
-
     // An origin given later, by setOrigin().
     static constexpr qint64 OriginLater = -2;
 
@@ -66,11 +63,11 @@ public:
     bool startHeld(const QString &fifoPath, QString *error);
     // The stream in the pipe starts with the sound of the instant `atNs` (steady clock).
     void setOrigin(qint64 atNs);
-    // Without an origin yet, the writer asks `origin` every few milliseconds for the instant
-    // (steady clock, ns) the stream starts at, and the stream starts with the sound of the
-    // first instant it answers (-1: not known yet). `origin` runs on the writer's thread and
-    // is let go once it has answered, or at stop().
-    void setOriginWhen(std::function<qint64()> origin);
+    // Without an origin yet, the stream waits for the one the next settleOrigin() gives
+    // (until setOrigin() or stop()).
+    void awaitOrigin();
+    // The stream starts with the sound of `atNs` (steady clock) when it awaits its origin.
+    void settleOrigin(qint64 atNs);
     // The name of the statistics line that stop() logs.
     void setLogName(const char *name) { m_logName = name; }
     // The PulseAudio source recorded by the next start(); empty: the default output's monitor.
@@ -136,7 +133,7 @@ private:
     std::atomic_bool m_serverLost{false};
     mutable std::mutex m_queueMutex;
     AlignedSampleQueue m_queue;
-    std::function<qint64()> m_originWhen;
+    bool m_awaitingOrigin = false;
     quint64 m_receivedSamples = 0;
     quint64 m_audibleSamples = 0;
     float m_peak = 0.0f;

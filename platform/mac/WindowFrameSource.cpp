@@ -1,3 +1,4 @@
+#include "recording/RecordingClock.h"
 #include "platform/mac/WindowFrameSource.h"
 
 #include "platform/mac/CaptureWorkerThread.h"
@@ -229,7 +230,7 @@ void WindowFrameSource::grabFromScreen()
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const qint64 stampUs = CaptureWorkerThread::wallClockUs();
+    const qint64 stampUs = RecordingClock::wallUs();
     QImage image = screen->grabWindow(m_window.windowId()).toImage();
     if (image.isNull())
         return;

@@ -12,6 +12,7 @@
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "platform/mac/X11FrameGrabber.h"
+#include "recording/RecordingClock.h"
 
 #include <atomic>
 #include <functional>
@@ -386,16 +387,16 @@ private slots:
         QVERIFY2(capture.start(pipe, &error, true, MacSystemAudioCapture::OriginLater), qPrintable(error));
         const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(fd >= 0);
-        const qint64 originNs = MacSystemAudioCapture::nowNs();
-        std::atomic<qint64> pictureTakenNs{-1};
-        capture.setOriginWhen([&pictureTakenNs] { return pictureTakenNs.load(); });
+        const qint64 originNs = RecordingClock::steadyNs();
+        capture.awaitOrigin();
+        capture.settleOrigin(-1); // not known yet
         // Every sample holds its own time since originNs, in seconds.
         std::atomic<bool> feeding{true};
         std::thread feeder([&capture, &feeding, originNs] {
             qint64 sent = 0;
             std::vector<float> block;
             while (feeding.load()) {
-                const qint64 due = (MacSystemAudioCapture::nowNs() - originNs) * 48 / 1000000;
+                const qint64 due = (RecordingClock::steadyNs() - originNs) * 48 / 1000000;
                 block.clear();
                 for (qint64 i = sent; i < due; ++i)
                     block.insert(block.end(), 2, float(double(i) / 48000.0));
@@ -414,8 +415,8 @@ private slots:
         QTest::qWait(AlignedSampleQueue::StallNs / 1000000 + 200);
         QCOMPARE(capture.statistics().writtenSamples, quint64(0));
         // The picture was taken 60 ms before the writer is told.
-        const qint64 pictureNs = MacSystemAudioCapture::nowNs() - 60 * 1000000;
-        pictureTakenNs = pictureNs;
+        const qint64 pictureNs = RecordingClock::steadyNs() - 60 * 1000000;
+        capture.settleOrigin(pictureNs);
         std::vector<float> got;
         const auto firstSound = [&got] {
             for (size_t i = MacSystemAudioCapture::PrimerFrames * 2; i < got.size(); i += 2)
@@ -457,7 +458,7 @@ private slots:
         MacSystemAudioCapture capture;
         const QString first = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         const QString next = dir.filePath(QStringLiteral("system_audio_2.fifo"));
-        const qint64 originNs = MacSystemAudioCapture::nowNs();
+        const qint64 originNs = RecordingClock::steadyNs();
         QString error;
         QVERIFY2(capture.start(first, &error, true, originNs), qPrintable(error));
         const int firstFd = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_NONBLOCK);
@@ -468,7 +469,7 @@ private slots:
             qint64 sent = 0;
             std::vector<float> block;
             while (feeding.load()) {
-                const qint64 due = (MacSystemAudioCapture::nowNs() - originNs) * 48 / 1000000;
+                const qint64 due = (RecordingClock::steadyNs() - originNs) * 48 / 1000000;
                 block.clear();
                 for (qint64 i = sent; i < due; ++i)
                     block.insert(block.end(), 2, float(double(i) / 48000.0));

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QWidget>
 
+#include "recording/RecordingClock.h"
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"
@@ -247,12 +248,12 @@ private slots:
         QSignalSpy errors(&source, &WindowFrameSource::errorOccurred);
         // Each frame carries the moment its grab began, before it reached this thread and
         // after the grab before: a recording stamps it with that moment.
-        const qint64 startedUs = CaptureWorkerThread::wallClockUs();
+        const qint64 startedUs = RecordingClock::wallUs();
         QList<qint64> stamps;
         QList<qint64> arrivals;
         connect(&source, &WindowFrameSource::frameAvailable, this, [&] {
             stamps << source.latestStampUs();
-            arrivals << CaptureWorkerThread::wallClockUs();
+            arrivals << RecordingClock::wallUs();
         });
         QString error;
         QVERIFY2(source.start(NativeWindowHandle(quint32(probe.id()), info.title), 30, &error),

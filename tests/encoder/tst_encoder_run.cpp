@@ -4,9 +4,11 @@
 // run must end with exit code 0 and leave the expected streams.
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacSystemAudioCapture.h"
+#include "recording/RecordingClock.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FramePipe.h"
 #include "recording/NutStream.h"
+#include "recording/RecordingClock.h"
 #include "recording/Recorder.h"
 
 #include <QtTest>
@@ -156,12 +158,12 @@ QByteArray onThePipe(const QImage &frame, int n, const QStringList &args)
     const FramePipe::Layout layout = EncoderCommandLine::planarPixelFormat(encoder) == QLatin1String("nv12")
         ? FramePipe::Layout::Nv12
         : FramePipe::Layout::I420;
-    const qint64 size = FramePipe::frameBytes(frame.size(), layout);
-    QByteArray bytes = n == 0 ? NutStream::header(frame.size(), FramePipe::fourcc(layout)) : QByteArray();
+    const qint64 size = FrameConversion::frameBytes(frame.size(), layout);
+    QByteArray bytes = n == 0 ? NutStream::header(frame.size(), FrameConversion::fourcc(layout)) : QByteArray();
     bytes += NutStream::frameHeader(n * 1000000LL / 30, size);
     const qsizetype at = bytes.size();
     bytes.resize(at + size);
-    FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(bytes.data() + at));
+    FrameConversion::convertInto(frame, layout, reinterpret_cast<uchar *>(bytes.data() + at));
     return bytes;
 }
 
@@ -424,7 +426,7 @@ private slots:
         encoder.start(Recorder::ffmpegExecutable(), r.buildArgs());
         QVERIFY(encoder.waitForStarted(5000));
         pipe.closeReadEnd();
-        const qint64 start = CaptureWorkerThread::wallClockUs();
+        const qint64 start = RecordingClock::wallUs();
         QVERIFY(pipe.write(testFrame(r.pipeFrameSize, 0), start));
         QTRY_VERIFY_WITH_TIMEOUT(pipe.readerStarted(), 10000);
         QTest::qWait(1000);
@@ -542,7 +544,7 @@ private slots:
         pipe.finish();
         reader.join();
         // The frame ends the stream, after the stream's and its own header.
-        const qint64 frameBytes = FramePipe::frameBytes(size, FramePipe::Layout(layout));
+        const qint64 frameBytes = FrameConversion::frameBytes(size, FramePipe::Layout(layout));
         QVERIFY(planes.size() > frameBytes);
         planes = planes.right(frameBytes);
 

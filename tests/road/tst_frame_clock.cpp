@@ -1,7 +1,8 @@
-#include "platform/mac/CaptureWorkerThread.h"
 #include "recording/FrameClock.h"
 #include "recording/FramePipe.h"
 #include "recording/FrameSlots.h"
+#include "recording/FrameStamper.h"
+#include "recording/RecordingClock.h"
 
 #include <cmath>
 #include <functional>
@@ -124,10 +125,10 @@ void TestFrameClock::emptySlotsOfTheFileAreCounted()
     QCOMPARE(grid.dropped(), 1);
 
     // The frame pipe counts the slots its frames leave empty, whatever kept the frames away.
-    // Times of now: a first grab older than the pipe allows would be left out.
+    // Grabs of now: an old first grab would not open the file.
     FramePipe pipe;
     QList<qint64> stamps;
-    const qint64 nowUs = CaptureWorkerThread::wallClockUs();
+    const qint64 nowUs = RecordingClock::wallUs();
     for (const qint64 ms : {0, 33, 67, 200, 233})
         stamps << nowUs + ms * 1000;
     QVERIFY(pipeThrough(pipe, stamps));
@@ -140,19 +141,19 @@ void TestFrameClock::emptySlotsOfTheFileAreCounted()
 // their times. The segment's sound starts where its pictures are put.
 void TestFrameClock::soundStartsWhereTheEncoderPutsThePictures()
 {
-    const double leadMs = 1000.0 / 30 * FramePipe::kGrabLeadPercent / 100;
+    const double leadMs = 1000.0 / 30 * FrameStamper::kGrabLeadPercent / 100;
     for (const qint64 phaseUs : {12000, 32000}) {
         FramePipe pipe;
-        const qint64 firstUs = CaptureWorkerThread::wallClockUs();
+        const qint64 firstUs = RecordingClock::wallUs();
         QList<qint64> stamps{firstUs};
-        for (int k = 1; k <= FramePipe::kPhaseFrames; ++k)
+        for (int k = 1; k <= FrameStamper::kPhaseFrames; ++k)
             stamps << firstUs + phaseUs + k * 1000000 / 30;
         QVERIFY(pipeThrough(pipe, stamps));
-        // 12 ms keeps each frame in its slot: the pictures stand 12 ms early. 32 ms (over 0.6
-        // of a frame after the first frame's place) moves them to the slot after: 1.3 ms late.
-        const bool sameSlot = phaseUs / 1000.0 - leadMs < 0.6 * 1000.0 / 30;
+        // 12 ms keeps each frame in its slot: the pictures stand 12 ms early. 32 ms (over the
+        // encoder's bound after the first frame's place) moves them to the slot after: 1.3 ms late.
+        const bool sameSlot = phaseUs / 1000.0 - leadMs < FrameSlots::kKeepWithinFrames * 1000.0 / 30;
         const double expectedMs = sameSlot ? phaseUs / 1000.0 : phaseUs / 1000.0 - 1000.0 / 30;
-        const double ms = (pipe.firstFrameSteadyNs() - CaptureWorkerThread::steadyNsOf(firstUs)) / 1e6;
+        const double ms = (pipe.firstFrameSteadyNs() - RecordingClock::steadyNsOfWall(firstUs)) / 1e6;
         QVERIFY2(std::abs(ms - expectedMs) < 1.0, qPrintable(QStringLiteral("%1 ms, not %2 ms").arg(ms).arg(expectedMs)));
         pipe.abort();
     }
@@ -165,7 +166,7 @@ void TestFrameClock::lateGrabsKeepTheirSlots()
     for (int round = 0; round < 3; ++round) {
         FramePipe pipe;
         const qint64 frameUs = 1000000 / 30;
-        const qint64 beatUs = CaptureWorkerThread::wallClockUs() + round * frameUs / 3;
+        const qint64 beatUs = RecordingClock::wallUs() + round * frameUs / 3;
         pipe.setBeat(beatUs);
         // The held frame that opens the file, stamped as it goes in; then grabs on the beat
         // from the first one after it, each third one 0.8 of a frame late, the next one 0.5.

@@ -2,7 +2,7 @@
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
 #include "recording/NutStream.h"
-#include "platform/mac/CaptureWorkerThread.h"
+#include "recording/RecordingClock.h"
 
 #include <QtTest>
 
@@ -82,7 +82,7 @@ QByteArray readBytes(int fd, qsizetype n)
 // What a frame of `bytes` takes in the pipe with its header (stamped now).
 qsizetype framed(qint64 bytes)
 {
-    return NutStream::frameHeader(CaptureWorkerThread::wallClockUs(), bytes).size() + bytes;
+    return NutStream::frameHeader(RecordingClock::wallUs(), bytes).size() + bytes;
 }
 
 } // namespace
@@ -388,8 +388,8 @@ void TestFrameComposer::planarChromaIsTheAverageOfEachFourPixels()
                 frame.setPixel(x, y, qRgba((x * 97 + y * 31) % 256, (x * x + 7 * y) % 256, (x * 13 ^ y * 201) % 256, 255));
         const QSize half(width / 2, frame.height() / 2);
         for (const FramePipe::Layout layout : {FramePipe::Layout::I420, FramePipe::Layout::Nv12}) {
-            QByteArray planes(FramePipe::frameBytes(frame.size(), layout), Qt::Uninitialized);
-            FramePipe::convertInto(frame, layout, reinterpret_cast<uchar *>(planes.data()));
+            QByteArray planes(FrameConversion::frameBytes(frame.size(), layout), Qt::Uninitialized);
+            FrameConversion::convertInto(frame, layout, reinterpret_cast<uchar *>(planes.data()));
             const auto *chroma = reinterpret_cast<const uchar *>(planes.constData()) + width * frame.height();
             for (int y = 0; y < half.height(); ++y) {
                 for (int x = 0; x < half.width(); ++x) {

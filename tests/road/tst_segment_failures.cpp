@@ -161,7 +161,7 @@ void TestSegmentFailures::silentPipedEncoderHasItsInputClosedNotFedQ()
     QVERIFY(packets.waitForFinished(30000));
     // The last frame (its size, then where it starts) whole, and nothing after it.
     const QList<QByteArray> last = packets.readAllStandardOutput().trimmed().split('\n').last().split(',');
-    QCOMPARE(last.value(0).toLongLong(), FramePipe::frameBytes(QSize(320, 240), FramePipe::Layout::I420));
+    QCOMPARE(last.value(0).toLongLong(), FrameConversion::frameBytes(QSize(320, 240), FramePipe::Layout::I420));
     QCOMPARE(last.value(1).toLongLong() + last.value(0).toLongLong(), bytes);
     QFile file(stdinCopy);
     QVERIFY(file.open(QIODevice::ReadOnly));
