@@ -152,7 +152,7 @@ void TestControlsTexts::textsShowWhole()
     }
     {
         SetupRecordingToolbar toolbar(nullptr);
-        toolbar.setMode(1, QStringLiteral("1280 × 720"));
+        toolbar.setMode(HomeMode::Area, QStringLiteral("1280 × 720"));
         toolbar.move(200, 300);
         toolbar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
