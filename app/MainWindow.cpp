@@ -7,7 +7,7 @@
 #include "app/ScreenshotNotice.h"
 #include "app/ScreenshotWriter.h"
 #include "app/TitleBar.h"
-#include "dialogs/DialogStacking.h"
+#include "widgets/DialogStacking.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"

@@ -4,7 +4,7 @@
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/Permissions.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "dialogs/MicrophonePermissionDialog.h"
 #include "library/MediaLibraryFiles.h"
 #include "overlays/CameraOverlay.h"

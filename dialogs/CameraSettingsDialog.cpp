@@ -2,7 +2,7 @@
 
 #include "widgets/LeftToRight.h"
 #include "recording/NumberText.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "preparation/CameraHub.h"
 
 #include <QButtonGroup>

@@ -4,7 +4,7 @@
 #include "app/LoginItem.h"
 #include "recording/NumberText.h"
 #include "widgets/TintedIcon.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "dialogs/EncoderChoices.h"
 #include "dialogs/HotkeyField.h"
 #include "dialogs/RecordingSettingsDialog.h"

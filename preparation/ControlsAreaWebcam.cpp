@@ -145,7 +145,7 @@ void ControlsArea::openWebcamSettingsDialog()
         m_cameraDialog->setSettings(m_cameraSettings);
     }
 
-    // It opens above the window picker or toolbar it was asked from (dialogs/DialogStacking.h).
+    // It opens above the window picker or toolbar it was asked from (widgets/DialogStacking.h).
     QPointer<CameraSettingsDialog> dialog(m_cameraDialog);
     const int result = dialog->exec();
     if (!dialog)
