@@ -1,7 +1,7 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "widgets/LeftToRight.h"
-#include "app/LoginItem.h"
+#include "platform/mac/LoginItem.h"
 #include "recording/NumberText.h"
 #include "widgets/TintedIcon.h"
 #include "widgets/DialogPlacement.h"
