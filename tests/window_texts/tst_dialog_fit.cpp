@@ -12,7 +12,7 @@
 #include "app/InterfaceTranslations.h"
 #include "dialogs/AutoSplitDialog.h"
 #include "dialogs/CameraSettingsDialog.h"
-#include "dialogs/ExportDialog.h"
+#include "library/ExportDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "widgets/MessageBoxes.h"

@@ -1,4 +1,4 @@
-#include "dialogs/ExportDialog.h"
+#include "library/ExportDialog.h"
 
 #include "widgets/DialogPlacement.h"
 #include "widgets/MessageBoxes.h"
