@@ -3,7 +3,7 @@
 #include "widgets/LeftToRight.h"
 #include "recording/NumberText.h"
 #include "widgets/DialogPlacement.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 
 #include "dialogs/CameraSettingsDialog.h"
 #include "platform/mac/MacCameraPermission.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QApplication>
 #include <QDesktopServices>

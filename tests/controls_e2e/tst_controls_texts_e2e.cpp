@@ -8,7 +8,7 @@
 #include "dialogs/CameraSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/SetupRecordingToolbar.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QAbstractButton>
 #include <QApplication>
