@@ -1,6 +1,6 @@
 #include "preparation/CaptureTargetDialog.h"
 
-#include "app/ScreenshotNotice.h"
+#include "widgets/ScreenshotNotice.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "preparation/PlainToolTip.h"
