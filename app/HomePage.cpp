@@ -168,7 +168,7 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent)
         title->setAttribute(Qt::WA_TransparentForMouseEvents);
         cardLayout->addWidget(icon);
         cardLayout->addWidget(title);
-        connect(card, &QPushButton::clicked, this, [this, index] { emit modeSelected(index); });
+        connect(card, &QPushButton::clicked, this, [this, index] { emit modeSelected(homeModeFromIndex(index)); });
         grid->addWidget(card, index / 3, index % 3);
     }
     contentLayout->addLayout(grid, 1);

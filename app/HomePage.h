@@ -3,6 +3,8 @@
 #include <QFileInfoList>
 #include <QWidget>
 
+#include "widgets/HomeMode.h"
+
 class QHBoxLayout;
 class QPushButton;
 
@@ -29,7 +31,7 @@ public:
     QList<QPushButton *> recentCards() const;
 
 signals:
-    void modeSelected(int mode);
+    void modeSelected(HomeMode mode);
     void mediaLibraryRequested();
     void scheduleRequested();
 

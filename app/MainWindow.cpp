@@ -4,10 +4,10 @@
 #include "app/GlobalHotkey.h"
 #include "app/HomePage.h"
 #include "app/ModeBar.h"
-#include "app/ScreenshotNotice.h"
-#include "app/ScreenshotWriter.h"
+#include "widgets/ScreenshotNotice.h"
+#include "recording/ScreenshotWriter.h"
 #include "app/TitleBar.h"
-#include "dialogs/DialogStacking.h"
+#include "widgets/DialogStacking.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
@@ -167,7 +167,7 @@ void MainWindow::connectComponents()
             &CameraOverlay::updatePresentation);
     connect(m_modeBar, &ModeBar::captureModeChanged, m_controls,
             [this](int mode) { m_controls->setCaptureMode(CaptureMode(mode)); });
-    connect(m_homePage, &HomePage::modeSelected, this, [this](int mode) { enterPreparation(mode, -1); });
+    connect(m_homePage, &HomePage::modeSelected, this, [this](HomeMode mode) { enterPreparation(mode, -1); });
     connect(m_homePage, &HomePage::mediaLibraryRequested, m_bottomBar, &BottomBar::showMediaLibrary);
     connect(m_homePage, &HomePage::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);
     connect(m_bottomBar, &BottomBar::recordingSettingsRequested, this, [this] { openPreferences(4); });
@@ -231,9 +231,9 @@ void MainWindow::connectComponents()
     });
     connectToolbarItems(m_setupToolbar);
     connect(m_controls, &ControlsArea::captureTargetPickerOpening, this, &MainWindow::connectToolbarItems);
-    connect(m_setupToolbar, &SetupRecordingToolbar::modeRequested, this, [this](int mode) { enterPreparation(mode, -1); });
+    connect(m_setupToolbar, &SetupRecordingToolbar::modeRequested, this, [this](HomeMode mode) { enterPreparation(mode, -1); });
     connect(m_setupToolbar, &SetupRecordingToolbar::displayRequested, this,
-            [this](int index) { enterPreparation(0, index); });
+            [this](int index) { enterPreparation(HomeMode::FullScreen, index); });
     connect(m_setupToolbar, &SetupRecordingToolbar::webcamToggled, this, [this](bool on) {
         m_controls->setWebcamEnabled(on);
         refreshPreparationToolbar();
@@ -278,19 +278,19 @@ void MainWindow::connectComponents()
 
     // Recorder: the webcam page's state first, then the strip, then the toolbar.
     connect(m_recorder, &Recorder::started, this, [this] {
-        if (homeMode == HomeModeWebcam)
+        if (homeMode == HomeMode::Webcam)
             m_cameraPage->setBusy(true, false);
     });
     connect(m_recorder, &Recorder::started, m_bottomBar, &BottomBar::onRecordingStarted);
     connect(m_recorder, &Recorder::started, this, &MainWindow::onRecorderStarted);
     connect(m_recorder, &Recorder::segmentLaunching, m_floatingToolbar, &FloatingToolbar::endStartWaitNow);
     connect(m_recorder, &Recorder::paused, this, [this] {
-        if (homeMode == HomeModeWebcam)
+        if (homeMode == HomeMode::Webcam)
             m_cameraPage->setBusy(true, true);
     });
     connect(m_recorder, &Recorder::paused, this, &MainWindow::onRecorderPaused);
     connect(m_recorder, &Recorder::resumed, this, [this] {
-        if (homeMode == HomeModeWebcam)
+        if (homeMode == HomeMode::Webcam)
             m_cameraPage->setBusy(true, false);
     });
     connect(m_recorder, &Recorder::resumed, this, &MainWindow::onRecorderResumed);

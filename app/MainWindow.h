@@ -3,6 +3,7 @@
 #include "dialogs/RecordingOptionConfigs.h"
 #include "preparation/CapturableWindow.h"
 #include "preparation/CaptureMode.h"
+#include "widgets/HomeMode.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -61,10 +62,10 @@ public:
     void restoreAfterRecording(bool showWindow);
 
     // ---- preparation and webcam page
-    void enterPreparation(int homeMode, int screenIndex);
-    void showPreparation(int mode, int screenIndex, bool showToolbar);
+    void enterPreparation(HomeMode homeMode, int screenIndex);
+    void showPreparation(HomeMode mode, int screenIndex, bool showToolbar);
     // After a start that was refused: the preparation it was started from, as it was.
-    void resumePreparation(int mode, int screenIndex);
+    void resumePreparation(HomeMode mode, int screenIndex);
     void returnHome(bool show);
     void closeCameraPage();
     void presentRecordingControls();
@@ -146,7 +147,7 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     bool isStartPending() const { return startPending; }
     bool isInPreparation() const { return inPreparation; }
-    int currentHomeMode() const { return homeMode; }
+    HomeMode currentHomeMode() const { return homeMode; }
 
     // Asks how to record 4K without a hardware encoder; the answer is a
     // Recorder::FourKSoftwareAction (3, cancel, when the dialog is closed).
@@ -294,7 +295,7 @@ private:
     bool sessionFromPreparation = false;
     bool sessionRecorded = false;
     bool sessionOpen = false; // from its begin until restoreAfterRecording ends it
-    HomeMode homeMode = HomeModeFullScreen;
+    HomeMode homeMode = HomeMode::FullScreen;
     int preparationScreenIndex = 0;
     int preparationGeneration = 0;
     int finalizationGeneration = 0;

@@ -2,8 +2,8 @@
 // the webcam on or off while a recording runs.
 #include "app/MainWindow.h"
 
-#include "app/ScreenshotWriter.h"
-#include "app/ScreenshotWithoutOwnWindows.h"
+#include "recording/ScreenshotWriter.h"
+#include "widgets/ScreenshotWithoutOwnWindows.h"
 #include "app/GlobalHotkey.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"

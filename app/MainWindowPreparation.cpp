@@ -6,8 +6,8 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/NumberText.h"
 #include "app/ModeBar.h"
-#include "dialogs/DialogPlacement.h"
-#include "dialogs/DialogStacking.h"
+#include "widgets/DialogPlacement.h"
+#include "widgets/DialogStacking.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
@@ -66,12 +66,12 @@ void MainWindow::showMainWindow()
     activateWindow();
 }
 
-void MainWindow::enterPreparation(int mode, int screenIndex)
+void MainWindow::enterPreparation(HomeMode mode, int screenIndex)
 {
     if (startPending || isBusy(m_recorder))
         return;
-    if (mode == HomeModeWebcam) {
-        homeMode = HomeModeWebcam;
+    if (mode == HomeMode::Webcam) {
+        homeMode = HomeMode::Webcam;
         inPreparation = true;
         m_setupToolbar->hide();
         m_cameraOverlay->stopCamera();
@@ -86,7 +86,7 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         show();
         const int generation = ++preparationGeneration;
         QTimer::singleShot(50, this, [this, generation] {
-            if (generation != preparationGeneration || !cameraPageActive() || !inPreparation || homeMode != HomeModeWebcam)
+            if (generation != preparationGeneration || !cameraPageActive() || !inPreparation || homeMode != HomeMode::Webcam)
                 return;
             m_controls->refreshAudioDevices();
             m_controls->prepareCameraForRecording();
@@ -99,10 +99,10 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
     const bool toolbarWasVisible = m_setupToolbar->isVisible();
     if (toolbarWasVisible)
         m_setupToolbar->hide();
-    if (!m_controls->prepareHomeMode(HomeMode(mode), screenIndex)) {
+    if (!m_controls->prepareHomeMode(mode, screenIndex)) {
         // The toolbar's mode menu asked for a window or game and none was chosen: the panel
         // is in that mode now, and the toolbar says that nothing is chosen.
-        if (toolbarWasVisible && (mode == HomeModeWindow || mode == HomeModeGame)) {
+        if (toolbarWasVisible && (mode == HomeMode::Window || mode == HomeMode::Game)) {
             showPreparation(mode, screenIndex, true);
             return;
         }
@@ -112,14 +112,14 @@ void MainWindow::enterPreparation(int mode, int screenIndex)
         }
         return;
     }
-    showPreparation(mode, screenIndex, mode != HomeModeArea);
+    showPreparation(mode, screenIndex, mode != HomeMode::Area);
 }
 
 // The preparation toolbar of a mode whose capture is already set on the panel; the toolbar
 // of a custom area waits for the area unless `showToolbar`.
-void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
+void MainWindow::showPreparation(HomeMode mode, int screenIndex, bool showToolbar)
 {
-    homeMode = HomeMode(std::clamp<int>(mode, HomeModeFullScreen, HomeModeWebcam));
+    homeMode = homeModeFromIndex(int(mode));
     // The mode bar shows the panel's mode (the cards set the panel directly).
     m_modeBar->setCaptureMode(m_controls->captureMode());
 
@@ -145,16 +145,16 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
     QString subtitle;
     const QRect rect = m_controls->captureRect();
     switch (homeMode) {
-    case HomeModeFullScreen: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
-    case HomeModeArea: subtitle = NumberText::captureResolution(rect); break;
-    case HomeModeWindow:
-    case HomeModeGame: subtitle = m_controls->captureTargetText(); break;
-    case HomeModeAudioOnly: subtitle = tr("Audio only"); break;
+    case HomeMode::FullScreen: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
+    case HomeMode::Area: subtitle = NumberText::captureResolution(rect); break;
+    case HomeMode::Window:
+    case HomeMode::Game: subtitle = m_controls->captureTargetText(); break;
+    case HomeMode::AudioOnly: subtitle = tr("Audio only"); break;
     default: subtitle = tr("Camera preview"); break;
     }
     // Audio only records no picture: the toolbar stands on the screen, not on the area
     // the panel still remembers from an earlier custom area.
-    QRect area = homeMode == HomeModeAudioOnly ? QRect() : rect;
+    QRect area = homeMode == HomeMode::AudioOnly ? QRect() : rect;
     if (area.isEmpty()) {
         if (preparationScreenIndex < screens.size())
             area = screens.at(preparationScreenIndex)->geometry();
@@ -164,7 +164,7 @@ void MainWindow::showPreparation(int mode, int screenIndex, bool showToolbar)
 
     inPreparation = true;
     m_setupToolbar->setMode(homeMode, subtitle);
-    m_setupToolbar->setRecordEnabled((homeMode != HomeModeWindow && homeMode != HomeModeGame) || ControlsArea::isTargetUsable(chosenTarget()));
+    m_setupToolbar->setRecordEnabled((homeMode != HomeMode::Window && homeMode != HomeMode::Game) || ControlsArea::isTargetUsable(chosenTarget()));
     m_setupToolbar->setDisplay(preparationScreenIndex);
     refreshPreparationToolbar();
     m_setupToolbar->placeForRect(area);
@@ -181,13 +181,13 @@ void MainWindow::refreshPreparationToolbar()
 {
     if (m_controls->isWebcamEnabled() && macCameraPermissionStatus() != 0)
         m_controls->setWebcamEnabled(false);
-    if (homeMode == HomeModeWebcam) {
+    if (homeMode == HomeMode::Webcam) {
         m_cameraPage->setAudioStates(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled());
         return;
     }
     m_setupToolbar->setDeviceStates(m_controls->isWebcamEnabled(), m_controls->isSystemAudioEnabled(),
                                     m_controls->isMicrophoneEnabled());
-    if (inPreparation && homeMode != HomeModeAudioOnly) {
+    if (inPreparation && homeMode != HomeMode::AudioOnly) {
         if (m_controls->isWebcamEnabled() && !m_controls->webcamDeviceId().isEmpty()) {
             m_controls->prepareCameraForRecording();
             m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
@@ -202,9 +202,9 @@ void MainWindow::refreshPreparationToolbar()
 
 void MainWindow::onPreparationRegionChanged(const QRect &rect)
 {
-    if (!inPreparation || homeMode != HomeModeArea)
+    if (!inPreparation || homeMode != HomeMode::Area)
         return;
-    m_setupToolbar->setMode(HomeModeArea, NumberText::captureResolution(rect));
+    m_setupToolbar->setMode(HomeMode::Area, NumberText::captureResolution(rect));
     m_setupToolbar->placeForRect(rect);
     if (!m_setupToolbar->isVisible()) {
         m_setupToolbar->show();
@@ -234,11 +234,11 @@ void MainWindow::onScreenRemoved(QScreen *gone)
         }
         return;
     }
-    if (!inPreparation || (homeMode != HomeModeFullScreen && homeMode != HomeModeArea) || !m_controls->captureRect().intersects(lost))
+    if (!inPreparation || (homeMode != HomeMode::FullScreen && homeMode != HomeMode::Area) || !m_controls->captureRect().intersects(lost))
         return;
     qInfo().noquote() << "[Session] The prepared display went away:" << gone->name();
-    if (homeMode == HomeModeFullScreen) {
-        enterPreparation(0, int(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen())));
+    if (homeMode == HomeMode::FullScreen) {
+        enterPreparation(HomeMode::FullScreen, int(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen())));
         return;
     }
     returnHome(true);
@@ -252,7 +252,7 @@ void MainWindow::onScreenRemoved(QScreen *gone)
 void MainWindow::onPreparationWebcamPreviewChanged(bool on)
 {
     refreshPreparationToolbar();
-    if (homeMode == HomeModeWebcam)
+    if (homeMode == HomeMode::Webcam)
         return;
     if (on && m_controls->isWebcamEnabled() && !m_controls->webcamDeviceId().isEmpty()) {
         QRect rect = m_controls->captureRect();
@@ -270,7 +270,7 @@ void MainWindow::onPreparationWebcamPreviewChanged(bool on)
 void MainWindow::returnHome(bool show)
 {
     ++preparationGeneration;
-    homeMode = HomeModeFullScreen;
+    homeMode = HomeMode::FullScreen;
     m_cameraPage->stopPreview();
     m_cameraPage->setBusy(false, false);
     inPreparation = false;
@@ -284,9 +284,9 @@ void MainWindow::returnHome(bool show)
         hide();
 }
 
-void MainWindow::resumePreparation(int mode, int screenIndex)
+void MainWindow::resumePreparation(HomeMode mode, int screenIndex)
 {
-    if (mode == HomeModeWebcam || mode == HomeModeFullScreen || mode == HomeModeAudioOnly) {
+    if (mode == HomeMode::Webcam || mode == HomeMode::FullScreen || mode == HomeMode::AudioOnly) {
         enterPreparation(mode, screenIndex);
         return;
     }
@@ -348,7 +348,7 @@ void MainWindow::presentRecordingControls()
 
 void MainWindow::onCameraCaptureFailed(const QString &message)
 {
-    if (!cameraPageActive() || homeMode != HomeModeWebcam)
+    if (!cameraPageActive() || homeMode != HomeMode::Webcam)
         return;
     if (!startPending && !isBusy(m_recorder))
         return;

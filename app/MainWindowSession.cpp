@@ -4,7 +4,7 @@
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/Permissions.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "dialogs/MicrophonePermissionDialog.h"
 #include "library/MediaLibraryFiles.h"
 #include "overlays/CameraOverlay.h"
@@ -57,7 +57,7 @@ void MainWindow::onStartRecording()
         picker->activateWindow();
         return;
     }
-    if (homeMode == HomeModeWebcam && !m_cameraPage->ready()) {
+    if (homeMode == HomeMode::Webcam && !m_cameraPage->ready()) {
         QMessageBox::warning(this, tr("Camera Recording"), tr("Wait for a live camera preview before recording."));
         return;
     }
@@ -121,7 +121,7 @@ void MainWindow::beginRecordingSession()
     QRect rect = m_controls->captureRect();
     const CaptureMode mode = m_controls->captureMode();
     const bool audioOnly = mode == CaptureModeAudioOnly;
-    const bool webcamMode = homeMode == HomeModeWebcam && m_pages->currentWidget() == m_cameraPage;
+    const bool webcamMode = homeMode == HomeMode::Webcam && m_pages->currentWidget() == m_cameraPage;
     if (webcamMode) {
         QPointer<CameraRecordingPage> page = m_cameraPage;
         m_recorder->cameraFrameSource = [page] { return page ? page->recordingFrame() : QImage(); };
@@ -621,7 +621,7 @@ void MainWindow::onRecorderError(const QString &message)
     if (!isBusy(m_recorder) && !finalizationBegun) {
         // A refused start ends its session and gives back where it began.
         const bool backToPreparation = sessionFromPreparation && !sessionRecorded;
-        const int mode = homeMode;
+        const HomeMode mode = homeMode;
         restoreAfterRecording(!backToPreparation);
         if (backToPreparation)
             resumePreparation(mode, preparationScreenIndex);

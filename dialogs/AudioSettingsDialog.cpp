@@ -1,6 +1,6 @@
 #include "dialogs/AudioSettingsDialog.h"
 
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/LeftToRight.h"
 
 #include <QCheckBox>

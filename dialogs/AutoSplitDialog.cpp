@@ -1,7 +1,7 @@
 #include "dialogs/AutoSplitDialog.h"
 
 #include "recording/NumberText.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/TintedIcon.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 #include "widgets/LeftToRight.h"
 #include "recording/NumberText.h"
-#include "dialogs/DialogPlacement.h"
-#include "preparation/CameraHub.h"
+#include "widgets/DialogPlacement.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

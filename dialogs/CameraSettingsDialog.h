@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/CameraSettings.h"
-#include "preparation/CameraFormats.h"
+#include "platform/mac/CameraFormats.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "dialogs/CloseBehaviorDialog.h"
 
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 
 #include <QCheckBox>
 #include <QFrame>

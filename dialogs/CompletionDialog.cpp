@@ -1,6 +1,6 @@
 #include "dialogs/CompletionDialog.h"
 
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/TintedIcon.h"
 #include "widgets/MessageBoxes.h"
 #include "platform/mac/OverlayWindowSupport.h"

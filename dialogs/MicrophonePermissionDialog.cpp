@@ -1,6 +1,6 @@
 #include "dialogs/MicrophonePermissionDialog.h"
 
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 
 #include <QDesktopServices>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "dialogs/ScheduledRecordingDialog.h"
 
 #include "widgets/LeftToRight.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QCalendarWidget>

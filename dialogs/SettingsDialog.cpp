@@ -1,10 +1,10 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "widgets/LeftToRight.h"
-#include "app/LoginItem.h"
+#include "platform/mac/LoginItem.h"
 #include "recording/NumberText.h"
 #include "widgets/TintedIcon.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "dialogs/EncoderChoices.h"
 #include "dialogs/HotkeyField.h"
 #include "dialogs/RecordingSettingsDialog.h"

@@ -1,7 +1,7 @@
 #include "library/PlayerWindow.h"
 
 #include "widgets/LeftToRight.h"
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
 #include "library/VideoPlayer.h"
 #include "widgets/MessageBoxes.h"

@@ -2,7 +2,7 @@
 
 #include "widgets/LeftToRight.h"
 #include "widgets/TintedIcon.h"
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "recording/NumberText.h"
 #include "widgets/MessageBoxes.h"

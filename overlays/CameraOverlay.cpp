@@ -1,6 +1,6 @@
 #include "overlays/CameraOverlay.h"
 
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 #include "platform/mac/OverlayWindowSupport.h"
 
 #include <QGuiApplication>

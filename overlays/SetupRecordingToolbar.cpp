@@ -418,7 +418,7 @@ void SetupRecordingToolbar::showModeMenu()
     for (int i = 0; i < screens.size(); ++i) {
         QAction *action = menu.addAction(tr("Full Screen · Display %1").arg(i + 1));
         action->setCheckable(true);
-        action->setChecked(m_mode == 0 && i == m_display);
+        action->setChecked(m_mode == HomeMode::FullScreen && i == m_display);
         connect(action, &QAction::triggered, this, [this, i] { emit displayRequested(i); });
     }
     menu.addSeparator();
@@ -427,8 +427,8 @@ void SetupRecordingToolbar::showModeMenu()
     for (int i = 0; i < 6; ++i) {
         QAction *action = menu.addAction(modes[i]);
         action->setCheckable(true);
-        action->setChecked(i == m_mode);
-        connect(action, &QAction::triggered, this, [this, i] { emit modeRequested(i); });
+        action->setChecked(homeModeFromIndex(i) == m_mode);
+        connect(action, &QAction::triggered, this, [this, i] { emit modeRequested(homeModeFromIndex(i)); });
     }
     // Above the mode item, flush with its leading edge (its right one right to left), inside
     // the available area: Qt 6.4 placed it from the item's left edge right to left too,
@@ -445,10 +445,10 @@ void SetupRecordingToolbar::showModeMenu()
     menu.exec(at);
 }
 
-void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
+void SetupRecordingToolbar::setMode(HomeMode mode, const QString &subtitle)
 {
-    const int m = qBound(0, mode, 5);
-    m_mode = m;
+    m_mode = homeModeFromIndex(int(mode));
+    const int m = int(m_mode);
     static const char *const icons[] = {
         ":/icons/icons/monitor.svg", ":/icons/icons/region.svg", ":/icons/icons/window.svg",
         ":/icons/icons/gpu.svg",     ":/icons/icons/mic.svg",    ":/icons/icons/webcam.svg"};
@@ -469,7 +469,7 @@ void SetupRecordingToolbar::setMode(int mode, const QString &subtitle)
     m_modeItem->setProperty("title", cleanedTitle(labels[m]));
     m_modeItem->setProperty("fullWidth",
                             std::max(m_modeItem->property("baseWidth").toInt(), textWidth + 2 + 20 + 4));
-    const bool visual = mode != 4;
+    const bool visual = mode != HomeMode::AudioOnly;
     m_webcamItem->setVisible(visual);
     m_screenshot->setVisible(visual);
     fitToItems();
@@ -598,12 +598,12 @@ void SetupRecordingToolbar::setRecordEnabled(bool enabled)
 }
 
 QPoint SetupRecordingToolbar::placement(const QRect &area, const QSize &size, const QRect &bounds,
-                                        int mode)
+                                        HomeMode mode)
 {
     const int w = size.width();
     const int h = size.height();
     const int x = qMax(bounds.left() + 6, qMin(bounds.right() - w - 6, area.center().x() - w / 2));
-    const int wanted = (mode == 1 && area.bottom() + h + 10 <= bounds.bottom())
+    const int wanted = (mode == HomeMode::Area && area.bottom() + h + 10 <= bounds.bottom())
                            ? area.bottom() + 8
                            : area.bottom() - h - 12;
     const int y = qMax(bounds.top() + 6, qMin(wanted, bounds.bottom() - h - 6));

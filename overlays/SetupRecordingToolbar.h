@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "widgets/HomeMode.h"
+
 class QHBoxLayout;
 class QToolButton;
 class CircularRecButton;
@@ -26,8 +28,8 @@ public:
 
     // `mode` is a home mode 0..5 (Full Screen, Custom Area, Window, Game, Audio Only,
     // Webcam), clamped; `subtitle` is the mode item's second line.
-    void setMode(int mode, const QString &subtitle);
-    int mode() const { return m_mode; }
+    void setMode(HomeMode mode, const QString &subtitle);
+    HomeMode mode() const { return m_mode; }
     // The display a full-screen preparation records (an index into QGuiApplication::screens()),
     // marked in the mode menu.
     void setDisplay(int screenIndex) { m_display = screenIndex; }
@@ -47,12 +49,12 @@ public:
 
     // Top-left corner for a toolbar of `size` over `area` inside `bounds` (the
     // available geometry of the area's screen) in home mode `mode`.
-    static QPoint placement(const QRect &area, const QSize &size, const QRect &bounds, int mode);
+    static QPoint placement(const QRect &area, const QSize &size, const QRect &bounds, HomeMode mode);
 
 signals:
     void recordRequested();
     void screenshotRequested();
-    void modeRequested(int mode);
+    void modeRequested(HomeMode mode);
     void displayRequested(int screenIndex);
     void webcamToggled(bool on);
     void speakerToggled(bool on);
@@ -95,7 +97,7 @@ private:
     QPoint m_dragOffset;
     bool m_dragging = false;
     bool m_embedded = false;
-    int m_mode = 0;
+    HomeMode m_mode = HomeMode::FullScreen;
     int m_display = 0;
     QWidget *m_shell = nullptr;
     int m_maxWidth = 0;

@@ -2,7 +2,7 @@
 
 #include "widgets/TintedIcon.h"
 #include "platform/mac/MacCameraPermission.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QApplication>
 #include <QComboBox>

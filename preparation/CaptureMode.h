@@ -12,16 +12,4 @@ enum CaptureMode : int {
     CaptureModeAudioOnly = 4,        // sound only
 };
 
-// The home page's recording modes, as its cards, the preparation toolbar's menu and the
-// main window pass them; each prepares one of the capture modes above (the webcam mode the
-// screen, with the webcam page).
-enum HomeMode : int {
-    HomeModeFullScreen = 0,
-    HomeModeArea = 1,
-    HomeModeWindow = 2,
-    HomeModeGame = 3,
-    HomeModeAudioOnly = 4,
-    HomeModeWebcam = 5,
-};
-
 Q_DECLARE_METATYPE(CaptureMode)

@@ -1,6 +1,6 @@
 #include "preparation/CaptureTargetDialog.h"
 
-#include "app/ScreenshotNotice.h"
+#include "widgets/ScreenshotNotice.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "preparation/PlainToolTip.h"
@@ -198,7 +198,7 @@ CaptureTargetDialog::CaptureTargetDialog(bool gameMode, QWidget *parent)
     footerRow->addWidget(m_toolbar, 0, Qt::AlignCenter);
     layout->addWidget(footer);
 
-    m_toolbar->setMode(gameMode ? 3 : 2, tr("Select a window"));
+    m_toolbar->setMode(gameMode ? HomeMode::Game : HomeMode::Window, tr("Select a window"));
     m_toolbar->setRecordEnabled(false);
 
     connect(m_toolbar, &SetupRecordingToolbar::recordRequested, this, [this] {
@@ -229,7 +229,7 @@ CaptureTargetDialog::CaptureTargetDialog(bool gameMode, QWidget *parent)
         const QString title = row >= 0 ? m_grid->item(row)->data(Qt::DisplayRole).toString() : QString();
         QFont font = m_toolbar->font();
         font.setPixelSize(10);
-        m_toolbar->setMode(m_gameMode ? 3 : 2, title.isEmpty() ? tr("Select a window")
+        m_toolbar->setMode(m_gameMode ? HomeMode::Game : HomeMode::Window, title.isEmpty() ? tr("Select a window")
                                                                : QFontMetrics(font).elidedText(title, Qt::ElideRight, 150));
     });
     connect(m_grid, &QListWidget::itemDoubleClicked, this, [this] { accept(); });

@@ -632,13 +632,13 @@ RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
 
 bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
 {
-    if (homeMode == HomeModeAudioOnly) {
+    if (homeMode == HomeMode::AudioOnly) {
         setCaptureMode(CaptureModeAudioOnly);
         hidePreparationOverlay();
         return true;
     }
-    if (homeMode == HomeModeWindow || homeMode == HomeModeGame) {
-        setCaptureMode(homeMode == HomeModeWindow ? CaptureModeWindow : CaptureModeGame);
+    if (homeMode == HomeMode::Window || homeMode == HomeMode::Game) {
+        setCaptureMode(homeMode == HomeMode::Window ? CaptureModeWindow : CaptureModeGame);
         chooseCaptureTarget();
         if (!isTargetUsable(m_captureTarget))
             return false;
@@ -646,7 +646,7 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
         return true;
     }
     setCaptureMode(CaptureModeScreen);
-    if (homeMode == HomeModeWebcam && !m_webcamOn && m_webcamToggle)
+    if (homeMode == HomeMode::Webcam && !m_webcamOn && m_webcamToggle)
         m_webcamToggle->click();
 
     const QList<QScreen *> screens = QGuiApplication::screens();
@@ -664,7 +664,7 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
         return false;
 
     RegionOverlay *overlay = regionOverlay(true);
-    if (homeMode == HomeModeArea) {
+    if (homeMode == HomeMode::Area) {
         m_region = QRect();
         m_fullScreenTile->setChecked(false);
         m_areaTile->setChecked(true);
@@ -685,7 +685,7 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
     m_fullScreenTile->setChecked(true);
     m_areaTile->setChecked(false);
     updateModeStyle();
-    if (homeMode == HomeModeWebcam) {
+    if (homeMode == HomeMode::Webcam) {
         overlay->setPreparationPreview(false, false);
         overlay->hideOverlay();
         return true;

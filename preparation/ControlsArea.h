@@ -3,6 +3,7 @@
 #include "dialogs/CameraSettings.h"
 #include "preparation/CapturableWindow.h"
 #include "preparation/CaptureMode.h"
+#include "widgets/HomeMode.h"
 
 #include <QByteArray>
 #include <QPointer>

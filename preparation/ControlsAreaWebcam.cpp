@@ -6,7 +6,7 @@
 
 #include "dialogs/CameraSettingsDialog.h"
 #include "platform/mac/MacCameraPermission.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -145,7 +145,7 @@ void ControlsArea::openWebcamSettingsDialog()
         m_cameraDialog->setSettings(m_cameraSettings);
     }
 
-    // It opens above the window picker or toolbar it was asked from (dialogs/DialogStacking.h).
+    // It opens above the window picker or toolbar it was asked from (widgets/DialogStacking.h).
     QPointer<CameraSettingsDialog> dialog(m_cameraDialog);
     const int result = dialog->exec();
     if (!dialog)

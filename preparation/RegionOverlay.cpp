@@ -1,7 +1,7 @@
 #include "preparation/RegionOverlay.h"
 
 #include "recording/NumberText.h"
-#include "dialogs/DialogStacking.h"
+#include "widgets/DialogStacking.h"
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/OverlayPaint.h"

@@ -3,8 +3,8 @@
 // the GUI thread, which also feeds the encoder, once with the PNG written on the GUI
 // thread and once with the program's own way (written on a worker thread).
 // Run inside the private desktop:  scripts/test-env.sh build/bench/shell/bench_shell
-#include "app/ScreenshotComposer.h"
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotComposer.h"
+#include "recording/ScreenshotWriter.h"
 #include "recording/Recorder.h"
 
 #include <QApplication>

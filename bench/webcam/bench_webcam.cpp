@@ -7,7 +7,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/webcam/bench_webcam
 
 #include "overlays/CameraOverlay.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 #include "preparation/CameraRecordingPage.h"
 
 #include <QApplication>

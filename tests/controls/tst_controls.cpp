@@ -3,7 +3,7 @@
 #include "dialogs/AudioSettingsDialog.h"
 #include "overlays/AudioLevelWidget.h"
 #include "preparation/AudioLevelReader.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 #include "preparation/ControlsArea.h"
 #include "preparation/ControlsAreaGeometry.h"
 

@@ -462,7 +462,7 @@ void TestControlsE2E::customAreaPick()
     Host host;
     QSignalSpy regions(host.panel, &ControlsArea::preparationRegionChanged);
     QSignalSpy canceled(host.panel, &ControlsArea::preparationSelectionCanceled);
-    QVERIFY(host.panel->prepareHomeMode(HomeModeArea, -1));
+    QVERIFY(host.panel->prepareHomeMode(HomeMode::Area, -1));
     QCOMPARE(host.panel->captureMode(), CaptureModeScreen);
     QWidget *picker = nullptr;
     QVERIFY(QTest::qWaitFor(
@@ -484,7 +484,7 @@ void TestControlsE2E::customAreaPick()
     host.panel->hidePreparationOverlay();
 
     // Picking by hand with an odd size keeps the corner and evens the size.
-    QVERIFY(host.panel->prepareHomeMode(HomeModeArea, -1));
+    QVERIFY(host.panel->prepareHomeMode(HomeMode::Area, -1));
     QTest::qWait(400);
     QVERIFY(drag(QPoint(300, 300), QPoint(600, 498))); // 301 x 199 pixels
     QTRY_COMPARE(regions.count(), 2);

@@ -8,7 +8,7 @@
 #include "dialogs/CameraSettingsDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "overlays/SetupRecordingToolbar.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -152,7 +152,7 @@ void TestControlsTexts::textsShowWhole()
     }
     {
         SetupRecordingToolbar toolbar(nullptr);
-        toolbar.setMode(1, QStringLiteral("1280 × 720"));
+        toolbar.setMode(HomeMode::Area, QStringLiteral("1280 × 720"));
         toolbar.move(200, 300);
         toolbar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&toolbar));

@@ -4,7 +4,7 @@
 
 #include "ToolsTestSupport.h"
 
-#include "dialogs/ExportDialog.h"
+#include "library/ExportDialog.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>

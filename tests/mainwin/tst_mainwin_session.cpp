@@ -63,7 +63,7 @@ void TestMainWindowSession::initTestCase()
 void TestMainWindowSession::stopDuringCountdownLeavesNoCountdown()
 {
     MainWindow window;
-    window.enterPreparation(0, -1);
+    window.enterPreparation(HomeMode::FullScreen, -1);
     QVERIFY(window.isInPreparation());
     window.onStartRecording();
     QVERIFY(window.isStartPending());
@@ -82,7 +82,7 @@ void TestMainWindowSession::stopDuringCountdownLeavesNoCountdown()
 
     // A session begun at once keeps its own three seconds: the first countdown's end,
     // due half-way through them, starts nothing.
-    window.enterPreparation(0, -1);
+    window.enterPreparation(HomeMode::FullScreen, -1);
     window.onStartRecording();
     QVERIFY(window.isStartPending());
     auto *second = qobject_cast<CountdownOverlay *>(window.countdownOverlay());

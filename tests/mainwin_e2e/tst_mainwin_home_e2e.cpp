@@ -410,7 +410,7 @@ void TestMainWindowHomeE2E::pickerClosedAfterItsWindowLeftKeepsNoTarget()
     QVERIFY(click(centreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_FullScreen")))));
     QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 10000);
     WhenShown closeAgain(picker, [&](QWidget *dialog) { QVERIFY(closeByWindowManager(dialog)); });
-    emit window.setupToolbar()->modeRequested(3);
+    emit window.setupToolbar()->modeRequested(HomeMode::Game);
     QTRY_VERIFY_WITH_TIMEOUT(closeAgain.done() && window.setupToolbar()->isVisible(), 20000);
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
     QVERIFY(rec && !rec->isEnabled());

@@ -19,7 +19,7 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "preparation/CaptureTargetDialog.h"
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
 #include "recording/MediaProbe.h"

@@ -517,7 +517,7 @@ void TestOverlaysUnderWindowManager::preparationToolbarPlacement()
     // The width each mode's toolbar has when it is built in that mode alone.
     const auto freshWidth = [](int mode) {
         SetupRecordingToolbar fresh(nullptr);
-        fresh.setMode(mode, mode == 4 ? QStringLiteral("Audio only") : QStringLiteral("Display 1"));
+        fresh.setMode(HomeMode(mode), mode == 4 ? QStringLiteral("Audio only") : QStringLiteral("Display 1"));
         fresh.show();
         const bool shown = QTest::qWaitForWindowExposed(&fresh);
         QTest::qWait(100);

@@ -2,7 +2,7 @@
 // seeks with its keys, and saves screenshots without ever replacing an earlier one.
 
 #include "../support/LibraryTestMedia.h"
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotWriter.h"
 #include "library/PlayerWindow.h"
 #include "library/VideoPlayer.h"
 

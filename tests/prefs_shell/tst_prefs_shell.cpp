@@ -4,8 +4,8 @@
 #include "dialogs/SettingsDialog.h"
 #include "app/MainWindow.h"
 #include "app/RecordingSchedule.h"
-#include "app/ScreenshotComposer.h"
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotComposer.h"
+#include "recording/ScreenshotWriter.h"
 #include "dialogs/CloseBehaviorDialog.h"
 
 #include <QApplication>

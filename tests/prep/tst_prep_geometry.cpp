@@ -156,7 +156,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QRect, area);
         QFETCH(QPoint, expected);
-        QCOMPARE(SetupRecordingToolbar::placement(area, QSize(1000, 90), QRect(0, 0, 1920, 1080), mode),
+        QCOMPARE(SetupRecordingToolbar::placement(area, QSize(1000, 90), QRect(0, 0, 1920, 1080), HomeMode(mode)),
                  expected);
     }
 
@@ -165,7 +165,7 @@ private slots:
         // A portrait display at scale 2 gives 540 points: the compact items alone are wider,
         // so the last ones take a second row and every item stays on the display.
         SetupRecordingToolbar toolbar(nullptr);
-        toolbar.setMode(1, QStringLiteral("800 × 400"));
+        toolbar.setMode(HomeMode::Area, QStringLiteral("800 × 400"));
         toolbar.fitToWidth(540 - 12);
         QVERIFY(toolbar.isCompact());
         QVERIFY2(toolbar.width() <= 528, qPrintable(QString::number(toolbar.width())));
@@ -185,14 +185,14 @@ private slots:
                 webcam = item;
         }
         QVERIFY(modeItem && webcam);
-        toolbar.setMode(7, QStringLiteral("cam"));
-        QCOMPARE(toolbar.mode(), 5);
+        toolbar.setMode(HomeMode(7), QStringLiteral("cam"));
+        QCOMPARE(toolbar.mode(), HomeMode::Webcam);
         QCOMPARE(modeItem->text(), QStringLiteral("Webcam\ncam"));
         QVERIFY(!webcam->isHidden());
-        toolbar.setMode(4, QStringLiteral("mic"));
+        toolbar.setMode(HomeMode::AudioOnly, QStringLiteral("mic"));
         QVERIFY(webcam->isHidden());
-        toolbar.setMode(-1, QStringLiteral("Display 2"));
-        QCOMPARE(toolbar.mode(), 0);
+        toolbar.setMode(HomeMode(-1), QStringLiteral("Display 2"));
+        QCOMPARE(toolbar.mode(), HomeMode::FullScreen);
         QCOMPARE(modeItem->text(), QStringLiteral("Full Screen\nDisplay 2"));
         QVERIFY(!webcam->isHidden());
         QCOMPARE(modeItem->property("title").toString(), QStringLiteral("Full Screen"));

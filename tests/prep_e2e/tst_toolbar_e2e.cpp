@@ -38,7 +38,7 @@ private slots:
     void initTestCase()
     {
         m_toolbar = new SetupRecordingToolbar(nullptr);
-        m_toolbar->setMode(0, QStringLiteral("Display 1"));
+        m_toolbar->setMode(HomeMode::FullScreen, QStringLiteral("Display 1"));
         m_toolbar->setDeviceStates(false, true, false);
         m_toolbar->placeForRect(QRect(0, 0, 1920, 1080));
         m_toolbar->show();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QColor>
 #include <QImage>

@@ -430,7 +430,7 @@ void WindowTexts::preparation()
                              QStringLiteral("game"), QStringLiteral("audio-only")};
 
     // Full screen: the toolbar over the screen and its menus.
-    window.enterPreparation(0, 0);
+    window.enterPreparation(HomeMode::FullScreen, 0);
     look(toolbar, QStringLiteral("prep-") + modes[0]);
     QList<QToolButton *> items;
     for (QToolButton *b : toolbar->findChildren<QToolButton *>())
@@ -445,7 +445,7 @@ void WindowTexts::preparation()
     viaModal(QStringLiteral("prep-speaker-test"), [&] { window.controlsArea()->toggleSpeakerTest(); });
 
     // Custom area: the full-screen picker first, then the toolbar over the chosen area.
-    window.enterPreparation(1, 0);
+    window.enterPreparation(HomeMode::Area, 0);
     QWidget *picker = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
     look(picker, QStringLiteral("prep-area-picker"));
@@ -454,9 +454,9 @@ void WindowTexts::preparation()
 
     // Window and game: the picker of windows opens first.
     for (int mode : {2, 3})
-        viaModal(QStringLiteral("prep-%1-picker").arg(modes[mode]), [&] { window.enterPreparation(mode, 0); });
+        viaModal(QStringLiteral("prep-%1-picker").arg(modes[mode]), [&] { window.enterPreparation(HomeMode(mode), 0); });
 
-    window.enterPreparation(4, 0);
+    window.enterPreparation(HomeMode::AudioOnly, 0);
     look(toolbar, QStringLiteral("prep-") + modes[4]);
     // Esc leaves the preparation as the Exit item does.
     QTest::keyClick(toolbar, Qt::Key_Escape);
@@ -467,7 +467,7 @@ void WindowTexts::preparation()
 void WindowTexts::webcamPage()
 {
     MainWindow &window = *m_window;
-    window.enterPreparation(5, 0);
+    window.enterPreparation(HomeMode::Webcam, 0);
     CameraRecordingPage *page = window.cameraPage();
     QTRY_VERIFY(page->isVisible());
     // The page ends its start once it knows there is no camera here.
@@ -608,7 +608,7 @@ void WindowTexts::recording()
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     // An area keeps the encoder's work small on the large screen of scale 2; the toolbar is
     // the same as in full-screen recordings.
-    window.enterPreparation(1, 0);
+    window.enterPreparation(HomeMode::Area, 0);
     QWidget *picker = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
     const QString areaSize = chooseAreaShowingItsSize(picker);
@@ -738,7 +738,7 @@ void WindowTexts::rightToLeftNumbers()
     }
     toolbar->resetTime();
     // A custom area: its size on the preparation toolbar's mode item.
-    window.enterPreparation(1, 0);
+    window.enterPreparation(HomeMode::Area, 0);
     QWidget *picker = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
     chooseArea(picker);
@@ -788,7 +788,7 @@ void WindowTexts::rightToLeftNumbers()
     // information, as drawn, reads the width first, beside its label.
     QSignalSpy started(window.recorder(), &Recorder::started);
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
-    window.enterPreparation(0, 0);
+    window.enterPreparation(HomeMode::FullScreen, 0);
     QTRY_VERIFY(window.setupToolbar()->isVisible());
     window.onStartRecording();
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
@@ -970,7 +970,7 @@ void WindowTexts::listsAndRows()
 
     // Another program's window title with an "&" shows it on the window item.
     SetupRecordingToolbar *toolbar = window.setupToolbar();
-    toolbar->setMode(2, QStringLiteral("Tom & Jerry"));
+    toolbar->setMode(HomeMode::Window, QStringLiteral("Tom & Jerry"));
     bool found = false;
     for (QToolButton *b : toolbar->findChildren<QToolButton *>())
         found = found || textfit::shownText(b->text()).endsWith(QStringLiteral("\nTom & Jerry"));
@@ -1060,7 +1060,7 @@ void WindowTexts::dialogsOverToolbars()
 
     // Over a custom area in the middle of the screen the toolbar stands in the middle too,
     // where dialogs open.
-    window.enterPreparation(1, 0);
+    window.enterPreparation(HomeMode::Area, 0);
     QWidget *picker = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((picker = areaPicker()) != nullptr, 5000);
     chooseArea(picker);
@@ -1076,7 +1076,7 @@ void WindowTexts::dialogsOverToolbars()
     window.returnHome(true);
 
     // The window picker's own toolbar.
-    viaModal(QStringLiteral("picker"), [&] { window.enterPreparation(2, 0); }, [&](QWidget *targets) {
+    viaModal(QStringLiteral("picker"), [&] { window.enterPreparation(HomeMode::Window, 0); }, [&](QWidget *targets) {
         auto *inner = targets->findChild<SetupRecordingToolbar *>();
         QVERIFY(inner);
         optionDialogs(inner, QStringLiteral("picker-"));

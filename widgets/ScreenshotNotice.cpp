@@ -1,7 +1,7 @@
-#include "app/ScreenshotNotice.h"
+#include "widgets/ScreenshotNotice.h"
 
-#include "app/ScreenshotComposer.h"
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotComposer.h"
+#include "recording/ScreenshotWriter.h"
 #include "widgets/MessageBoxes.h"
 #include "recording/SaveFolder.h"
 

@@ -1,4 +1,4 @@
-#include "app/ScreenshotComposer.h"
+#include "recording/ScreenshotComposer.h"
 
 #include "platform/mac/DisplayGeometry.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"

@@ -1,6 +1,6 @@
-#include "dialogs/DialogStacking.h"
+#include "widgets/DialogStacking.h"
 
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 
 #include <QApplication>
 #include <QEvent>

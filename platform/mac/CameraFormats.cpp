@@ -1,4 +1,4 @@
-#include "preparation/CameraFormats.h"
+#include "platform/mac/CameraFormats.h"
 
 #include <cmath>
 #include <cstdlib>

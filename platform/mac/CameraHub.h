@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preparation/CameraFormats.h"
+#include "platform/mac/CameraFormats.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "app/LoginItem.h"
+#include "platform/mac/LoginItem.h"
 
 #include <QDir>
 #include <QFile>

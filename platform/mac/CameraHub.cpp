@@ -1,4 +1,4 @@
-#include "preparation/CameraHub.h"
+#include "platform/mac/CameraHub.h"
 
 #include <QCamera>
 #include <QCameraDevice>

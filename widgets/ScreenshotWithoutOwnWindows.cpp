@@ -1,6 +1,6 @@
-#include "app/ScreenshotWithoutOwnWindows.h"
+#include "widgets/ScreenshotWithoutOwnWindows.h"
 
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotWriter.h"
 
 #include <cstring>
 

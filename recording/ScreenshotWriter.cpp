@@ -1,6 +1,6 @@
-#include "app/ScreenshotWriter.h"
+#include "recording/ScreenshotWriter.h"
 
-#include "app/ScreenshotComposer.h"
+#include "recording/ScreenshotComposer.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "dialogs/ExportDialog.h"
+#include "library/ExportDialog.h"
 
-#include "dialogs/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/MessageBoxes.h"
 #include "library/VideoEditor.h"
 #include "platform/mac/OverlayWindowSupport.h"
