@@ -99,6 +99,41 @@ struct FailingWorker : CaptureWorkerThread
 
 } // namespace
 
+// Sound fed to a capture as its sound server would, from a thread: every sample holds its own
+// time since the origin, in seconds.
+class TimedSound
+{
+public:
+    TimedSound(MacSystemAudioCapture &capture, qint64 originNs)
+        : m_thread([this, &capture, originNs] {
+            qint64 sent = 0;
+            std::vector<float> block;
+            while (m_feeding.load()) {
+                const qint64 due = (RecordingClock::steadyNs() - originNs) * 48 / 1000000;
+                block.clear();
+                for (qint64 i = sent; i < due; ++i)
+                    block.insert(block.end(), 2, float(double(i) / 48000.0));
+                if (!block.empty())
+                    capture.appendSamples(block.data(), block.size(), originNs + sent * 1000000000 / 48000);
+                sent = due;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        })
+    {
+    }
+    ~TimedSound() { stop(); }
+    void stop()
+    {
+        m_feeding = false;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_feeding{true};
+    std::thread m_thread;
+};
+
 class TestCapture : public QObject
 {
     Q_OBJECT
@@ -391,24 +426,8 @@ private slots:
         capture.awaitOrigin();
         capture.settleOrigin(-1); // not known yet
         // Every sample holds its own time since originNs, in seconds.
-        std::atomic<bool> feeding{true};
-        std::thread feeder([&capture, &feeding, originNs] {
-            qint64 sent = 0;
-            std::vector<float> block;
-            while (feeding.load()) {
-                const qint64 due = (RecordingClock::steadyNs() - originNs) * 48 / 1000000;
-                block.clear();
-                for (qint64 i = sent; i < due; ++i)
-                    block.insert(block.end(), 2, float(double(i) / 48000.0));
-                if (!block.empty())
-                    capture.appendSamples(block.data(), block.size(), originNs + sent * 1000000000 / 48000);
-                sent = due;
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        });
-        const auto stopFeeding = qScopeGuard([&] {
-            feeding = false;
-            feeder.join();
+        const auto stopFeeding = qScopeGuard([&capture, fd, feeder = std::make_shared<TimedSound>(capture, originNs)] {
+            feeder->stop();
             capture.stop();
             ::close(fd);
         });
@@ -464,24 +483,8 @@ private slots:
         const int firstFd = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(firstFd >= 0);
         // Every sample holds its own time since the origin, in seconds.
-        std::atomic<bool> feeding{true};
-        std::thread feeder([&capture, &feeding, originNs] {
-            qint64 sent = 0;
-            std::vector<float> block;
-            while (feeding.load()) {
-                const qint64 due = (RecordingClock::steadyNs() - originNs) * 48 / 1000000;
-                block.clear();
-                for (qint64 i = sent; i < due; ++i)
-                    block.insert(block.end(), 2, float(double(i) / 48000.0));
-                if (!block.empty())
-                    capture.appendSamples(block.data(), block.size(), originNs + sent * 1000000000 / 48000);
-                sent = due;
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        });
-        const auto stopFeeding = qScopeGuard([&] {
-            feeding = false;
-            feeder.join();
+        const auto stopFeeding = qScopeGuard([&capture, feeder = std::make_shared<TimedSound>(capture, originNs)] {
+            feeder->stop();
             capture.stop();
         });
         char sink[65536];
