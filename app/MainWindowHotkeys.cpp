@@ -8,7 +8,7 @@
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"
 #include "overlays/SetupRecordingToolbar.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 #include "platform/mac/InputEventTime.h"
 #include "platform/mac/MacCameraPermission.h"
 #include "platform/mac/MacWindowHelpers.h"

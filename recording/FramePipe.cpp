@@ -1,7 +1,7 @@
 #include "recording/FramePipe.h"
 
 #include "recording/NutStream.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <algorithm>
 #include <cerrno>

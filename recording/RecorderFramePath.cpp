@@ -4,7 +4,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "recording/CaptureGeometry.h"

@@ -4,7 +4,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 #include "recording/SegmentCut.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include "platform/win/WasapiLoopbackCapture.h"
 #include "platform/win/WasapiMicrophoneCapture.h"

@@ -1,7 +1,7 @@
 #include "recording/SegmentAudioPipes.h"
 
 #include "platform/mac/MacSystemAudioCapture.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QDateTime>
 #include <QDir>

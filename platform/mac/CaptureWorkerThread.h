@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QImage>
 #include <QString>

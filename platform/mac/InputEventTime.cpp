@@ -1,6 +1,6 @@
 #include "platform/mac/InputEventTime.h"
 
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QEvent>
 #include <QGuiApplication>

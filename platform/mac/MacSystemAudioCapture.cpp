@@ -1,5 +1,5 @@
 #include "platform/mac/MacSystemAudioCapture.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 #include "platform/mac/WindowFrameSource.h"
 
 #include "platform/mac/CaptureWorkerThread.h"

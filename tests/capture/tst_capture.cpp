@@ -12,7 +12,7 @@
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/WindowFrameSource.h"
 #include "platform/mac/X11FrameGrabber.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <atomic>
 #include <functional>

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QWidget>
 
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacScreenCapture.h"
 #include "platform/mac/MacSystemAudioCapture.h"

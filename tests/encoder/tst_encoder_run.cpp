@@ -4,11 +4,11 @@
 // run must end with exit code 0 and leave the expected streams.
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacSystemAudioCapture.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FramePipe.h"
 #include "recording/NutStream.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 #include "recording/Recorder.h"
 
 #include <QtTest>

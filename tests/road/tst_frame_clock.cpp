@@ -2,7 +2,7 @@
 #include "recording/FramePipe.h"
 #include "recording/FrameSlots.h"
 #include "recording/FrameStamper.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <cmath>
 #include <functional>

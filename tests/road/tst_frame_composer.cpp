@@ -2,7 +2,7 @@
 #include "recording/FrameComposer.h"
 #include "recording/FramePipe.h"
 #include "recording/NutStream.h"
-#include "recording/RecordingClock.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QtTest>
 
