@@ -81,6 +81,8 @@ void EncoderOutputMonitor::resetSegment()
 {
     m_output.clear();
     m_lastTickSeconds = -1;
+    m_screenGrabStartUs = -1;
+    m_inputsReported = false;
     m_awaitingFirstMedia = true;
     m_droppedFrames = 0;
     m_dropBaseline = 0;
@@ -93,6 +95,17 @@ void EncoderOutputMonitor::resetRecording()
 {
     resetSegment();
     m_performanceWarningGiven = false;
+}
+
+qint64 EncoderOutputMonitor::screenGrabStartUs(const QString& output)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(Input #0, x11grab, from [^\n]*\n\s*Duration: [^,\n]*, start: (\d+)\.(\d{1,6}))"));
+    const QRegularExpressionMatch m = pattern.match(output);
+    if (!m.hasMatch())
+        return -1;
+    // Microseconds as printed, without a detour through floating point.
+    return m.captured(1).toLongLong() * 1000000 + m.captured(2).leftJustified(6, QLatin1Char('0')).toLongLong();
 }
 
 bool EncoderOutputMonitor::isHardwareEncoder(const QString& encoder)
@@ -133,6 +146,11 @@ EncoderOutputMonitor::Result EncoderOutputMonitor::feed(const QString& chunk, co
     Result result;
     m_output.append(chunk);
     result.trimmedChunk = chunk.trimmed();
+    // The inputs are reported once, before the output; the log keeps no more than that.
+    if (!m_inputsReported) {
+        m_screenGrabStartUs = screenGrabStartUs(m_output);
+        m_inputsReported = m_screenGrabStartUs >= 0 || m_output.contains(QLatin1String("Output #0"));
+    }
 
     // Recorded-time tick: only ever grows within a segment.
     auto ticks = tickTimePattern().globalMatch(m_output);

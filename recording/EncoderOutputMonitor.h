@@ -67,6 +67,13 @@ public:
     // A posted downgrade that found nothing to do gives way to the next one.
     void setDowngradePending(bool pending) { m_downgradePending = pending; }
     int lastTickSeconds() const { return m_lastTickSeconds; }
+    // When the encoder grabs the screen itself: the wall-clock time (microseconds) its first
+    // picture was taken, which is the segment's time 0; -1 until its input is reported.
+    qint64 screenGrabStartUs() const { return m_screenGrabStartUs; }
+
+    // The start an encoder reports for its own screen grab (input 0, x11grab), which stamps
+    // its pictures with the wall clock, in microseconds; -1 when `output` reports none.
+    static qint64 screenGrabStartUs(const QString& output);
 
     static bool isHardwareEncoder(const QString& encoder);
 
@@ -103,6 +110,8 @@ private:
 
     QString m_output;
     int m_lastTickSeconds = -1;
+    qint64 m_screenGrabStartUs = -1;
+    bool m_inputsReported = false;
     bool m_awaitingFirstMedia = true;
     qint64 m_droppedFrames = 0;
     qint64 m_dropBaseline = 0;

@@ -375,6 +375,9 @@ protected:
     // kLateCommandMs after it is cut there once its encoder has ended: what it recorded after
     // the command is left out (segmentCutMs, its time in the segment; -1: no cut).
     void noteCommandInstant(qint64 atNs);
+    // The instant (steady clock, ns) of the running segment's time 0: its first picture, the
+    // first sound of a recording of sound alone; -1 while it is not known.
+    qint64 segmentOriginNs() const;
     static constexpr int kLateCommandMs = 60;
     qint64 segmentCutMs = -1;
     qint64 commandLateMs = 0;

@@ -825,14 +825,25 @@ void Recorder::stopCurrentSegment()
     endingWatch->start(chain->encoder(), currentSegmentPath, limits);
 }
 
+qint64 Recorder::segmentOriginNs() const
+{
+    // Piped pictures start the file, and its sound with them; an encoder that grabs the
+    // screen itself reports when its first picture was taken.
+    if (isPipedVideo())
+        return chain->pipe()->firstFrameSteadyNs();
+    if (audioOnly)
+        return chain->audio().originNs();
+    const qint64 grabbedUs = outputMonitor.screenGrabStartUs();
+    return grabbedUs < 0 ? -1 : RecordingClock::steadyNsOfWall(grabbedUs);
+}
+
 void Recorder::noteCommandInstant(qint64 atNs)
 {
     segmentCutMs = -1;
     commandLateMs = 0;
-    if (atNs < 0 || !isPipedVideo() || awaitingFirstMedia)
+    if (atNs < 0 || awaitingFirstMedia)
         return;
-    // The file's time 0 is the instant of the segment's first picture, where its sound starts.
-    const qint64 originNs = chain->pipe()->firstFrameSteadyNs();
+    const qint64 originNs = segmentOriginNs();
     const qint64 lateMs = (RecordingClock::steadyNs() - atNs) / 1000000;
     if (lateMs <= kLateCommandMs || originNs < 0 || atNs <= originNs)
         return;

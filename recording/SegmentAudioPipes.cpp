@@ -39,6 +39,7 @@ bool SegmentAudioPipes::start(const QString &folder, const Wanted &wanted, Sourc
     clear();
     if (originNs == -1)
         originNs = RecordingClock::steadyNs();
+    m_originNs = originNs >= 0 ? originNs : -1;
     for (Source source : {System, Microphone}) {
         const QByteArray name = wanted.of(source);
         if (name.isEmpty())
@@ -61,6 +62,8 @@ bool SegmentAudioPipes::prepareSplit(const QString &folder, const Wanted &wanted
 {
     // Without a primer every stream goes on in the next segment from this instant.
     const qint64 now = RecordingClock::steadyNs();
+    m_previousOriginNs = m_originNs;
+    m_originNs = primed ? -1 : now;
     for (Source source : {System, Microphone}) {
         Pipe &pipe = m_pipes[source];
         const QByteArray name = wanted.of(source);
@@ -102,6 +105,8 @@ void SegmentAudioPipes::completeSplit(qint64 atNs)
 {
     if (atNs < 0)
         atNs = RecordingClock::steadyNs();
+    if (m_originNs < 0)
+        m_originNs = atNs;
     for (Pipe &pipe : m_pipes) {
         if (pipe.handsOn && pipe.capture)
             pipe.capture->switchToNextPipe(atNs);
@@ -116,6 +121,7 @@ void SegmentAudioPipes::completeSplit(qint64 atNs)
 
 void SegmentAudioPipes::cancelSplit()
 {
+    m_originNs = m_previousOriginNs;
     for (Pipe &pipe : m_pipes) {
         if (pipe.handsOn && pipe.capture) {
             pipe.capture->dropNextPipe();
@@ -147,6 +153,7 @@ void SegmentAudioPipes::settleOrigin(qint64 atNs)
     if (!m_awaitingOrigin || atNs < 0)
         return;
     m_awaitingOrigin = false;
+    m_originNs = atNs;
     // A capture that the segment before keeps to its end during a split awaits it too.
     for (Pipe &pipe : m_pipes) {
         for (MacSystemAudioCapture *capture : {pipe.capture, pipe.previous}) {
@@ -200,4 +207,5 @@ void SegmentAudioPipes::clear()
         pipe = Pipe();
     }
     m_awaitingOrigin = false;
+    m_originNs = -1;
 }

@@ -57,6 +57,10 @@ public:
     void awaitOrigin();
     void settleOrigin(qint64 atNs);
 
+    // The instant (steady clock, ns) whose sound the current segment's pipes start with, which
+    // is the time 0 of a segment of sound alone; -1 while it is not known.
+    qint64 originNs() const { return m_originNs; }
+
     bool has(Source source) const;
     // A capture lost its sound server and records silence until the server is back.
     bool soundServerLost() const;
@@ -85,4 +89,6 @@ private:
     static QString newPipePath(const QString &folder, Source source);
     std::array<Pipe, 2> m_pipes;
     bool m_awaitingOrigin = false;
+    qint64 m_originNs = -1;
+    qint64 m_previousOriginNs = -1; // the segment before's, while a split may still be given up
 };

@@ -16,12 +16,16 @@
 
 QStringList SegmentCut::arguments(const QString &source, const QString &target, qint64 endMs)
 {
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    // A copied FLAC stream keeps the length its header gives (the whole segment's): FLAC is
+    // encoded again, which loses nothing.
+    const QString codec = suffix == QLatin1String("flac") ? QStringLiteral("flac") : QStringLiteral("copy");
     QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-v"),
                      QStringLiteral("error"),        QStringLiteral("-i"),       source,
                      QStringLiteral("-map"),         QStringLiteral("0"),        QStringLiteral("-c"),
-                     QStringLiteral("copy"),         QStringLiteral("-t"),
+                     codec,                          QStringLiteral("-t"),
                      QString::number(double(endMs) / 1000.0, 'f', 3)};
-    if (QFileInfo(target).suffix().compare(QLatin1String("mp4"), Qt::CaseInsensitive) == 0) {
+    if (suffix == QLatin1String("mp4")) {
         args << QStringLiteral("-movflags") << QStringLiteral("+frag_keyframe+empty_moov+default_base_moof")
              << QStringLiteral("-frag_duration") << QStringLiteral("250000");
     }

@@ -6,7 +6,8 @@
 // Cuts a finished segment at the instant the user paused or stopped, when the program took
 // the command up late (a busy machine held its GUI thread): the pictures and sound recorded
 // after the key or click are left out of the segment. The streams are copied, not encoded
-// again, in the segment's own container (fragmented like the recorder writes it for MP4).
+// again (FLAC excepted), in the segment's own container (fragmented like the recorder writes
+// it for MP4).
 // The segment is replaced only by a copy that ffprobe reads and that is shorter; on any
 // failure it stays as it was.
 class SegmentCut

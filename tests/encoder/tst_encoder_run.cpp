@@ -5,6 +5,7 @@
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/MacSystemAudioCapture.h"
 #include "platform/mac/RecordingClock.h"
+#include "recording/EncoderOutputMonitor.h"
 #include "recording/EncoderProbe.h"
 #include "recording/FramePipe.h"
 #include "recording/NutStream.h"
@@ -17,6 +18,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QScreen>
+#include <QWidget>
 
 #include <atomic>
 #include <functional>
@@ -486,6 +489,79 @@ private slots:
         QCOMPARE(probe.first(QStringLiteral("video"))->width, 640);
         QCOMPARE(probe.first(QStringLiteral("video"))->height, 480);
         QVERIFY(probe.first(QStringLiteral("audio")));
+    }
+
+    // The encoder's own screen grab reports when it took its first picture (the segment's time
+    // 0, where a late key cuts it): a patch shown at a measured instant is in the file at that
+    // instant's distance from it.
+    void screenGrabStartPlacesThePictures()
+    {
+        SegmentRecorder r;
+        r.setCaptureBackend(Recorder::CaptureBackend(0));
+        r.setVideoContainer(QStringLiteral("mp4"));
+        r.setFps(30);
+        r.setCaptureRect(QRect(0, 0, 640, 480));
+        r.currentSegmentPath = path(QStringLiteral("grab_start.mp4"));
+        const QStringList args = r.buildArgs();
+        QVERIFY(args.contains(QStringLiteral("x11grab")));
+        QProcess encoder;
+        encoder.setProcessChannelMode(QProcess::MergedChannels);
+        encoder.start(Recorder::ffmpegExecutable(), args, QIODevice::ReadWrite);
+        QVERIFY2(encoder.waitForStarted(5000), qPrintable(encoder.errorString()));
+        EncoderOutputMonitor monitor;
+        QVERIFY(QTest::qWaitFor([&] {
+            monitor.feed(QString::fromLocal8Bit(encoder.readAll()), {});
+            return monitor.screenGrabStartUs() >= 0;
+        }, 10000));
+        QTest::qWait(700);
+
+        QWidget patch(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+        patch.setGeometry(100, 100, 200, 200);
+        patch.setStyleSheet(QStringLiteral("background: #ff0000"));
+        // The patch is on the screen between the last grab of ours without it and the first with it.
+        qint64 missedNs = RecordingClock::steadyNs();
+        qint64 shownNs = -1;
+        patch.show();
+        QElapsedTimer waited;
+        waited.start();
+        while (shownNs < 0 && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents();
+            const qint64 before = RecordingClock::steadyNs();
+            const QImage grab = QGuiApplication::primaryScreen()->grabWindow(0, 200, 200, 1, 1).toImage();
+            if (grab.pixel(0, 0) == 0xFFFF0000u)
+                shownNs = RecordingClock::steadyNs();
+            else
+                missedNs = before;
+        }
+        QVERIFY(shownNs > 0);
+        QTest::qWait(700);
+        encoder.write("q\n");
+        QVERIFY(encoder.waitForFinished(20000));
+
+        QProcess decode;
+        decode.setProcessChannelMode(QProcess::MergedChannels);
+        decode.start(Recorder::ffmpegExecutable(),
+                     {QStringLiteral("-hide_banner"), QStringLiteral("-i"), r.currentSegmentPath, QStringLiteral("-vf"),
+                      QStringLiteral("crop=2:2:200:200,showinfo"), QStringLiteral("-f"), QStringLiteral("null"),
+                      QStringLiteral("-")});
+        QVERIFY(decode.waitForFinished(30000));
+        // Red is far from grey on the V plane.
+        static const QRegularExpression frame(QStringLiteral(R"(pts_time:(\S+) .* mean:\[\d+ \d+ (\d+)\])"));
+        double redAt = -1;
+        for (auto it = frame.globalMatch(QString::fromLocal8Bit(decode.readAll())); it.hasNext() && redAt < 0;) {
+            const QRegularExpressionMatch m = it.next();
+            if (m.captured(2).toInt() > 200)
+                redAt = m.captured(1).toDouble();
+        }
+        QVERIFY(redAt > 0);
+        const qint64 placedNs = RecordingClock::steadyNsOfWall(monitor.screenGrabStartUs()) + qint64(redAt * 1e9);
+        const double earlyMs = double(missedNs - placedNs) / 1e6;
+        const double lateMs = double(placedNs - shownNs) / 1e6;
+        qInfo().noquote() << QStringLiteral("the patch is in the file %1 ms after it was surely shown, %2 ms after "
+                                            "the last grab without it")
+                                 .arg(lateMs, 0, 'f', 1).arg(-earlyMs, 0, 'f', 1);
+        // The grab that shows it first comes up to a frame's time later.
+        QVERIFY2(earlyMs <= 20 && lateMs <= 1000.0 / 30 + 40, qPrintable(QString::number(lateMs)));
     }
 
     void audioOnly_data()

@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <functional>
+
 class TestMainWindowCutE2E : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ class TestMainWindowCutE2E : public QObject
 private slots:
     void initTestCase();
     void lateKeysCutWhereTheyWerePressed();
+    void lateKeysCutSoundAlone();
     void slowEncoderStartLeavesNoStill();
 
 private:
@@ -35,9 +38,53 @@ void TestMainWindowCutE2E::initTestCase()
     QSettings().setValue(QStringLiteral("effects/mouseEnabled"), false);
 }
 
-// Two segments of about 2.5 s between their first media and their keys; each key is taken up
-// 2 s after it was pressed. The file, its picture and its sound, and the toolbar's clock last
-// the time up to the keys, not 4 s more.
+namespace {
+
+// Two segments of about 2.5 s between their first media and their keys (a pause, then a stop);
+// each key is taken up 2 s after it was pressed. The instants are on one clock, in ms.
+struct LateKeys
+{
+    qint64 began[2] = {};    // each segment's first media
+    qint64 launched[2] = {}; // each segment's launch
+    qint64 keys[2] = {};
+    QString file;
+};
+
+void recordWithLateKeys(MainWindow &window, const std::function<bool()> &start, LateKeys *run)
+{
+    Recorder *recorder = window.recorder();
+    QSignalSpy resumed(recorder, &Recorder::resumed);
+    QSignalSpy stopped(recorder, &Recorder::stopped);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> launched;
+    QObject::connect(recorder, &Recorder::segmentLaunching, &window, [&] { launched << clock.elapsed(); });
+
+    QVERIFY(start());
+    run->began[0] = clock.elapsed();
+    QTest::qWait(2500);
+    run->keys[0] = clock.elapsed();
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
+    QVERIFY(clock.elapsed() - run->keys[0] >= 2000); // taken up late indeed
+
+    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    QTRY_COMPARE_WITH_TIMEOUT(resumed.size(), 1, 20000);
+    run->began[1] = clock.elapsed();
+    QTest::qWait(2500);
+    run->keys[1] = clock.elapsed();
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+    QCOMPARE(launched.size(), 2);
+    run->launched[0] = launched.at(0);
+    run->launched[1] = launched.at(1);
+    run->file = stopped.first().first().toString();
+}
+
+} // namespace
+
+// The file, its picture and its sound, and the toolbar's clock last the time up to the keys,
+// not 4 s more.
 void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
 {
     qputenv("VISTRELLE_TEST_HOTKEY_DELAY_MS", "2000");
@@ -45,32 +92,16 @@ void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
     QVERIFY(showSettled(window));
     Recorder *recorder = window.recorder();
     QSignalSpy started(recorder, &Recorder::started);
-    QSignalSpy resumed(recorder, &Recorder::resumed);
-    QSignalSpy stopped(recorder, &Recorder::stopped);
-    QElapsedTimer clock;
-    clock.start();
+    LateKeys run;
+    recordWithLateKeys(window, [&] {
+        return key(QStringLiteral("ctrl+alt+r")) && QTest::qWaitFor([&] { return started.size() == 1; }, 30000);
+    }, &run);
+    if (QTest::currentTestFailed())
+        return;
 
-    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
-    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
-    const qint64 firstBegan = clock.elapsed();
-    QTest::qWait(2500);
-    const qint64 pausedAt = clock.elapsed();
-    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
-    QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
-    QVERIFY(clock.elapsed() - pausedAt >= 2000); // taken up late indeed
-
-    QVERIFY(key(QStringLiteral("ctrl+alt+p")));
-    QTRY_COMPARE_WITH_TIMEOUT(resumed.size(), 1, 20000);
-    const qint64 secondBegan = clock.elapsed();
-    QTest::qWait(2500);
-    const qint64 stoppedAt = clock.elapsed();
-    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
-    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
-
-    const QString path = stopped.first().first().toString();
-    const MediaInfo info = MediaProbe::probe(path);
-    QVERIFY2(info.ok && info.hasVideo() && info.hasAudio(), qPrintable(path + info.error));
-    const qint64 keysMs = (pausedAt - firstBegan) + (stoppedAt - secondBegan);
+    const MediaInfo info = MediaProbe::probe(run.file);
+    QVERIFY2(info.ok && info.hasVideo() && info.hasAudio(), qPrintable(run.file + info.error));
+    const qint64 keysMs = (run.keys[0] - run.began[0]) + (run.keys[1] - run.began[1]);
     qint64 longestStreamMs = 0;
     for (const MediaStreamInfo &stream : info.streams)
         longestStreamMs = std::max(longestStreamMs, qint64(stream.durationSeconds * 1000));
@@ -82,6 +113,31 @@ void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
     QVERIFY2(info.durationMs >= keysMs - 300 && info.durationMs <= keysMs + 1500, qPrintable(figures));
     QVERIFY2(longestStreamMs <= keysMs + 1500, qPrintable(figures));
     QVERIFY2(qAbs(recorder->recordedMs() - info.durationMs) <= 500, qPrintable(figures));
+    qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+// The same for a recording of sound alone: each segment's file starts with the sound of the
+// instant it was launched, and ends at its key, not 2 s later.
+void TestMainWindowCutE2E::lateKeysCutSoundAlone()
+{
+    qputenv("VISTRELLE_TEST_HOTKEY_DELAY_MS", "2000");
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    LateKeys run;
+    recordWithLateKeys(window, [&] { return startRecordingFrom(window, QStringLiteral("AudioOnly")); }, &run);
+    if (QTest::currentTestFailed())
+        return;
+
+    const MediaInfo info = MediaProbe::probe(run.file);
+    QVERIFY2(info.ok && info.hasAudio() && !info.hasVideo(), qPrintable(run.file + info.error));
+    const qint64 keysMs = (run.keys[0] - run.launched[0]) + (run.keys[1] - run.launched[1]);
+    const qint64 clockMs = window.recorder()->recordedMs();
+    const QString figures = QStringLiteral("file %1 ms, clock %2 ms, keys %3 ms after the launches")
+                                .arg(info.durationMs).arg(clockMs).arg(keysMs);
+    qInfo().noquote() << figures;
+    QVERIFY2(qAbs(info.durationMs - keysMs) <= 250, qPrintable(figures));
+    QVERIFY2(qAbs(clockMs - info.durationMs) <= 500, qPrintable(figures));
     qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }
