@@ -13,6 +13,7 @@
 #include "platform/mac/WindowFrameSource.h"
 #include "platform/mac/X11FrameGrabber.h"
 #include "platform/mac/RecordingClock.h"
+#include "recording/SegmentAudioPipes.h"
 
 #include <atomic>
 #include <functional>
@@ -516,6 +517,41 @@ private slots:
         const double startsAt = got.at(MacSystemAudioCapture::PrimerFrames * 2);
         QVERIFY2(std::abs(startsAt - expected) < 0.002, qPrintable(QStringLiteral("%1 s, not %2 s").arg(startsAt).arg(expected)));
         QCOMPARE(got.at(MacSystemAudioCapture::PrimerFrames * 2 - 1), 0.0f);
+    }
+
+    // A segment of sound alone starts with the sound of the instant its pipes were given: at
+    // its start, or at the split that hands the sound on to it; a split given up leaves the
+    // segment before its own.
+    void segmentSoundKnowsItsFirstInstant()
+    {
+        QTemporaryDir dir;
+        const QByteArray savedServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        const auto restoreServer = qScopeGuard([&savedServer] {
+            qputenv("PULSE_SERVER", savedServer);
+            if (savedServer.isEmpty())
+                qunsetenv("PULSE_SERVER");
+        });
+        SegmentAudioPipes pipes;
+        const SegmentAudioPipes::Wanted wanted{QByteArrayLiteral("vsink.monitor"), QByteArray()};
+        QString error;
+        const qint64 before = RecordingClock::steadyNs();
+        QVERIFY2(pipes.start(dir.path(), wanted, nullptr, &error, true), qPrintable(error));
+        const qint64 first = pipes.originNs();
+        QVERIFY(first >= before && first <= RecordingClock::steadyNs());
+        QTest::qWait(20);
+        QVERIFY2(pipes.prepareSplit(dir.path(), wanted, false, nullptr, &error), qPrintable(error));
+        QVERIFY(pipes.originNs() > first);
+        pipes.cancelSplit();
+        QCOMPARE(pipes.originNs(), first);
+        // Beside pictures, the sound of the next segment starts at its hand-over.
+        QTest::qWait(20); // the pipes are named by the millisecond
+        QVERIFY2(pipes.prepareSplit(dir.path(), wanted, true, nullptr, &error), qPrintable(error));
+        QCOMPARE(pipes.originNs(), -1);
+        pipes.completeSplit(first + 5);
+        QCOMPARE(pipes.originNs(), first + 5);
+        pipes.clear();
+        QCOMPARE(pipes.originNs(), -1);
     }
 
     void audioStartFailuresLeaveNothingBehind()

@@ -66,7 +66,8 @@ void recordWithLateKeys(MainWindow &window, const std::function<bool()> &start, 
     run->keys[0] = clock.elapsed();
     QVERIFY(key(QStringLiteral("ctrl+alt+p")));
     QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
-    QVERIFY(clock.elapsed() - run->keys[0] >= 2000); // taken up late indeed
+    // Taken up late indeed (a coarse timer may fire 5 % early).
+    QVERIFY(clock.elapsed() - run->keys[0] >= 1900);
 
     QVERIFY(key(QStringLiteral("ctrl+alt+p")));
     QTRY_COMPARE_WITH_TIMEOUT(resumed.size(), 1, 20000);
