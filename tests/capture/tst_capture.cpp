@@ -135,6 +135,28 @@ private:
     std::thread m_thread;
 };
 
+// While it lives the captures find no sound server (one at a path in `dir` that nothing serves).
+class NoSoundServer
+{
+public:
+    explicit NoSoundServer(const QTemporaryDir &dir)
+        : m_saved(qgetenv("PULSE_SERVER"))
+    {
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+    }
+    ~NoSoundServer()
+    {
+        qputenv("PULSE_SERVER", m_saved);
+        if (m_saved.isEmpty())
+            qunsetenv("PULSE_SERVER");
+    }
+    NoSoundServer(const NoSoundServer &) = delete;
+    NoSoundServer &operator=(const NoSoundServer &) = delete;
+
+private:
+    QByteArray m_saved;
+};
+
 class TestCapture : public QObject
 {
     Q_OBJECT
@@ -410,13 +432,7 @@ private slots:
     void soundStartsWithTheFirstPicture()
     {
         QTemporaryDir dir;
-        const QByteArray savedServer = qgetenv("PULSE_SERVER");
-        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
-        const auto restoreServer = qScopeGuard([&savedServer] {
-            qputenv("PULSE_SERVER", savedServer);
-            if (savedServer.isEmpty())
-                qunsetenv("PULSE_SERVER");
-        });
+        const NoSoundServer noServer(dir);
         MacSystemAudioCapture capture;
         const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         QString error;
@@ -468,13 +484,7 @@ private slots:
     void splitSoundStartsWithTheNextSegmentsPicture()
     {
         QTemporaryDir dir;
-        const QByteArray savedServer = qgetenv("PULSE_SERVER");
-        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
-        const auto restoreServer = qScopeGuard([&savedServer] {
-            qputenv("PULSE_SERVER", savedServer);
-            if (savedServer.isEmpty())
-                qunsetenv("PULSE_SERVER");
-        });
+        const NoSoundServer noServer(dir);
         MacSystemAudioCapture capture;
         const QString first = dir.filePath(QStringLiteral("system_audio_1.fifo"));
         const QString next = dir.filePath(QStringLiteral("system_audio_2.fifo"));
@@ -525,13 +535,7 @@ private slots:
     void segmentSoundKnowsItsFirstInstant()
     {
         QTemporaryDir dir;
-        const QByteArray savedServer = qgetenv("PULSE_SERVER");
-        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
-        const auto restoreServer = qScopeGuard([&savedServer] {
-            qputenv("PULSE_SERVER", savedServer);
-            if (savedServer.isEmpty())
-                qunsetenv("PULSE_SERVER");
-        });
+        const NoSoundServer noServer(dir);
         SegmentAudioPipes pipes;
         const SegmentAudioPipes::Wanted wanted{QByteArrayLiteral("vsink.monitor"), QByteArray()};
         QString error;
