@@ -69,7 +69,6 @@ private slots:
     void firstMediaRules();
     void ticksGrowWithinASegmentAndRestartInTheNext();
     void encoderDropCountsRaiseTheDroppedFigure();
-    void screenGrabReportsItsFirstPicture();
     void outputIsBoundedAndCutToItsTail();
     void lossesAboveTheLimitAreStrikes();
     void slowEncodingStrikesAndTheLowFrameRateRule();
@@ -181,22 +180,6 @@ void TestEncoderOutput::encoderDropCountsRaiseTheDroppedFigure()
             lastReported = result.performance.droppedFrames;
     }
     QCOMPARE(lastReported, expected);
-}
-
-// The encoder's own screen grab stamps its first picture with the wall clock; other inputs
-// (our piped frames, a sound server's) tell nothing of the kind.
-void TestEncoderOutput::screenGrabReportsItsFirstPicture()
-{
-    EncoderOutputMonitor monitor;
-    replay(monitor, loadCapture(QStringLiteral("ffmpeg51-x11grab-cfr.txt")), 7, videoContext());
-    QCOMPARE(monitor.screenGrabStartUs(), Q_INT64_C(1796597091068152));
-    monitor.resetSegment();
-    QCOMPARE(monitor.screenGrabStartUs(), -1);
-    for (const char *other : {"ffmpeg51-piped-video.txt", "ffmpeg51-audio-only.txt"}) {
-        monitor.resetSegment();
-        replay(monitor, loadCapture(QString::fromLatin1(other)), 64, videoContext());
-        QCOMPARE(monitor.screenGrabStartUs(), -1);
-    }
 }
 
 void TestEncoderOutput::outputIsBoundedAndCutToItsTail()
