@@ -560,8 +560,9 @@ private slots:
         qInfo().noquote() << QStringLiteral("the patch is in the file %1 ms after it was surely shown, %2 ms after "
                                             "the last grab without it")
                                  .arg(lateMs, 0, 'f', 1).arg(-earlyMs, 0, 'f', 1);
-        // The grab that shows it first comes up to a frame's time later.
-        QVERIFY2(earlyMs <= 20 && lateMs <= 1000.0 / 30 + 40, qPrintable(QString::number(lateMs)));
+        // The grab that shows it first comes up to a frame's time later, and the file puts it on
+        // its frame grid. The encoder's launch lies 0.1 s and more before its first picture.
+        QVERIFY2(earlyMs <= 20 && lateMs <= 2000.0 / 30 + 20, qPrintable(QString::number(lateMs)));
     }
 
     void audioOnly_data()
