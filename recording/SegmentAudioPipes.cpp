@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -18,9 +19,14 @@ SegmentAudioPipes::~SegmentAudioPipes()
 QString SegmentAudioPipes::newPipePath(const QString &folder, Source source)
 {
     // Named by the time, as the parts folder's pipes always are; the microphone's beside it.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    return QDir(folder).filePath(source == System ? QStringLiteral("system_audio_%1.fifo").arg(now)
-                                                  : QStringLiteral("microphone_%1.fifo").arg(now));
+    // A split made within the same millisecond as the pipe still in use gets a name of its own.
+    const QString stem = (source == System ? QStringLiteral("system_audio_%1") : QStringLiteral("microphone_%1"))
+                             .arg(QDateTime::currentMSecsSinceEpoch());
+    const QDir dir(folder);
+    QString path = dir.filePath(stem + QStringLiteral(".fifo"));
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = dir.filePath(QStringLiteral("%1_%2.fifo").arg(stem).arg(n));
+    return path;
 }
 
 MacSystemAudioCapture *SegmentAudioPipes::makeCapture(Source source, const QByteArray &pulseSource) const
