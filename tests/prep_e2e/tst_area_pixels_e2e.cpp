@@ -225,9 +225,9 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QCOMPARE(frame.size(), info.videoSize());
     QCOMPARE(shot.size(), frame.size());
     QCOMPARE(shotAt, frameAt);
-    // Where the drag began, but for a pixel that has no logical point of its own.
-    QVERIFY2(qAbs(shotAt.x() - dragged.x()) <= 1 && qAbs(shotAt.y() - dragged.y()) <= 1,
-             qPrintable(placeText(shotAt, shot.size())));
+    // Exactly where the drag began and as large, also from a pixel that has no logical point
+    // of its own.
+    QCOMPARE(placeText(shotAt, shot.size()), placeText(dragged.topLeft(), dragged.size()));
 }
 
 int main(int argc, char *argv[])
