@@ -190,6 +190,7 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
     QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
     QTest::qWait(300);
+    savePicture(QStringLiteral("area-pixels-prepared-%1").arg(dragged.x()));
 
     // The area's screenshot from the preparation toolbar; its notice is answered.
     WhenShown notice([] { return QApplication::activeModalWidget(); },
