@@ -10,6 +10,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "preparation/AreaPicker.h"
 #include "preparation/ControlsArea.h"
+#include "preparation/RegionOverlay.h"
 #include "recording/MediaProbe.h"
 
 #include <QDir>
@@ -203,6 +204,16 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QDir(m_saveDir.path()).remove(shots.first());
     QVERIFY(!shot.isNull());
 
+    // The area's frame as it shows while recording (after the media library closes), checked
+    // below: just outside the recorded pixels, which may start where no logical point falls.
+    RegionOverlay *overlay = visibleTopLevel<RegionOverlay>();
+    QVERIFY(overlay);
+    overlay->setRecordingMode(true);
+    overlay->setRegion(window.controlsArea()->captureRect(), window.controlsArea()->captureDeviceRect());
+    QTest::qWait(300);
+    const QImage framed = rootPicture();
+    savePicture(QStringLiteral("area-pixels-recording-frame-%1").arg(dragged.x()));
+
     QTRY_VERIFY(window.setupToolbar()->isVisible());
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
     QVERIFY(rec && click(deviceCentreOf(rec)));
@@ -210,6 +221,20 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QTest::qWait(1500);
     const QImage screen = rootPicture();
     QVERIFY(!screen.isNull());
+    // The frame in the column and the row next to the area, none of it on the area's edges:
+    // they show what they show while the recording runs without the frame.
+    int framePixels = 0;
+    for (int y = dragged.top() + 12; y < dragged.bottom() - 12; ++y) {
+        framePixels += framed.pixel(dragged.left() - 1, y) != screen.pixel(dragged.left() - 1, y) ? 1 : 0;
+        for (const int x : {dragged.left(), dragged.right()})
+            QVERIFY2(framed.pixel(x, y) == screen.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+    for (int x = dragged.left() + 12; x < dragged.right() - 12; ++x) {
+        framePixels += framed.pixel(x, dragged.top() - 1) != screen.pixel(x, dragged.top() - 1) ? 1 : 0;
+        for (const int y : {dragged.top(), dragged.bottom()})
+            QVERIFY2(framed.pixel(x, y) == screen.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+    QVERIFY(framePixels > (dragged.width() + dragged.height()) / 2);
     QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
     const QString path = stopped.first().first().toString();
