@@ -230,7 +230,7 @@ void MainWindow::beginRecordingSession()
 
     hide();
     m_floatingToolbar->resetTime();
-    m_floatingToolbar->setAnnotationCaptureRect(annotationRect);
+    m_floatingToolbar->setAnnotationCaptureRect(annotationRect, annotationRect.isValid() ? deviceRect : QRect());
     m_floatingToolbar->setRecordingInitializing(false);
     m_floatingToolbar->setCameraEnabled(cameraOn, !audioOnly);
     QRect available(0, 0, 1920, 1080);
