@@ -284,6 +284,7 @@ private:
     int recordingSerial = 0;
     CaptureMode recordingCaptureMode = CaptureModeScreen;
     QRect recordingCaptureRect;
+    QRect recordingCaptureDeviceRect; // a screen recording's device pixels
     QString recordingMicrophone; // the microphone id the recording opens
     QString recordingSuffix; // of the file the running recording will be saved as
     bool cameraOn = false;

@@ -170,8 +170,10 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
             own << window;
     const int generation = preparationGeneration;
     const int serial = recordingSerial;
+    const bool recording = m_recorder->isRecording();
     ScreenshotWithoutOwnWindows::take(
-        m_recorder->isRecording() ? recordingCaptureRect : m_controls->captureRect(), own, this,
+        recording ? recordingCaptureRect : m_controls->captureRect(),
+        recording ? recordingCaptureDeviceRect : m_controls->captureDeviceRect(), own, this,
         [this, generation, serial] { return generation == preparationGeneration && serial == recordingSerial; },
         std::move(done));
 }

@@ -146,7 +146,7 @@ void MainWindow::showPreparation(HomeMode mode, int screenIndex, bool showToolba
     const QRect rect = m_controls->captureRect();
     switch (homeMode) {
     case HomeMode::FullScreen: subtitle = tr("Display %1").arg(preparationScreenIndex + 1); break;
-    case HomeMode::Area: subtitle = NumberText::captureResolution(rect); break;
+    case HomeMode::Area: subtitle = NumberText::deviceResolution(m_controls->captureDeviceRect()); break;
     case HomeMode::Window:
     case HomeMode::Game: subtitle = m_controls->captureTargetText(); break;
     case HomeMode::AudioOnly: subtitle = tr("Audio only"); break;
@@ -204,7 +204,7 @@ void MainWindow::onPreparationRegionChanged(const QRect &rect)
 {
     if (!inPreparation || homeMode != HomeMode::Area)
         return;
-    m_setupToolbar->setMode(HomeMode::Area, NumberText::captureResolution(rect));
+    m_setupToolbar->setMode(HomeMode::Area, NumberText::deviceResolution(m_controls->captureDeviceRect()));
     m_setupToolbar->placeForRect(rect);
     if (!m_setupToolbar->isVisible()) {
         m_setupToolbar->show();

@@ -119,6 +119,7 @@ void MainWindow::beginRecordingSession()
     m_setupToolbar->hide();
 
     QRect rect = m_controls->captureRect();
+    const QRect deviceRect = m_controls->captureDeviceRect();
     const CaptureMode mode = m_controls->captureMode();
     const bool audioOnly = mode == CaptureModeAudioOnly;
     const bool webcamMode = homeMode == HomeMode::Webcam && m_pages->currentWidget() == m_cameraPage;
@@ -132,7 +133,7 @@ void MainWindow::beginRecordingSession()
     recordingSuffix = audioOnly ? m_controls->audioFormat() : m_controls->videoContainer();
     const CapturableWindow target = chosenTarget();
 
-    m_recorder->setCaptureRect(rect);
+    m_recorder->setCaptureRect(rect, deviceRect);
     m_recorder->setFps(m_controls->fps());
     m_recorder->setVideoBitrate(m_controls->videoBitrate());
     m_recorder->setEncoder(m_controls->encoder());
@@ -175,12 +176,15 @@ void MainWindow::beginRecordingSession()
     QRect effects = target.frame;
     QRect annotationRect;
     if (mode == CaptureModeScreen) {
-        const QRect basis = rect.isEmpty() && QGuiApplication::primaryScreen()
-                                ? QGuiApplication::primaryScreen()->geometry()
-                                : rect;
         // In device pixels, each corner through its display: an area across displays at a
         // scale above 1 may have its logical middle in no display.
-        effects = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), basis);
+        if (!rect.isEmpty())
+            effects = deviceRect;
+        else if (QGuiApplication::primaryScreen())
+            effects = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(),
+                                                QGuiApplication::primaryScreen()->geometry());
+        else
+            effects = rect;
         annotationRect = rect;
     }
     m_recorder->setEffectsTargetRect(effects);
@@ -212,6 +216,7 @@ void MainWindow::beginRecordingSession()
     else
         m_cameraOverlay->stopCamera();
     recordingCaptureRect = rect;
+    recordingCaptureDeviceRect = mode == CaptureModeScreen ? deviceRect : QRect();
     cameraOn = audioOnly ? false : m_controls->isWebcamEnabled();
     m_controls->setRecording(true);
 
@@ -225,7 +230,7 @@ void MainWindow::beginRecordingSession()
 
     hide();
     m_floatingToolbar->resetTime();
-    m_floatingToolbar->setAnnotationCaptureRect(annotationRect);
+    m_floatingToolbar->setAnnotationCaptureRect(annotationRect, annotationRect.isValid() ? deviceRect : QRect());
     m_floatingToolbar->setRecordingInitializing(false);
     m_floatingToolbar->setCameraEnabled(cameraOn, !audioOnly);
     QRect available(0, 0, 1920, 1080);
@@ -310,6 +315,7 @@ void MainWindow::restoreAfterRecording(bool showWindow)
     m_cameraOverlay->stopCamera();
     cameraOn = false;
     recordingCaptureRect = QRect();
+    recordingCaptureDeviceRect = QRect();
     m_floatingToolbar->setCameraEnabled(false, false);
     m_mouseHighlighter->setEnabled(false);
     m_floatingToolbar->resetTime();

@@ -26,21 +26,25 @@ AnnotationOverlay::AnnotationOverlay(QWidget *parent)
     hide();
 }
 
-void AnnotationOverlay::setCaptureRect(const QRect &rect)
+void AnnotationOverlay::setCaptureRect(const QRect &rect, const QRect &deviceRect)
 {
     m_captureRect = rect.normalized();
+    m_captureDeviceRect = rect.isValid() ? deviceRect.normalized() : QRect();
     if (m_enabled && rect.isValid())
-        placeOver(m_captureRect);
+        placeOver();
 }
 
-void AnnotationOverlay::placeOver(const QRect &area)
+void AnnotationOverlay::placeOver()
 {
     // Over the area's device pixels (without an area, every display's): at a raised scale
     // an area across displays has no logical place of its own, and one display's
     // coordinates would stretch the layer beyond it.
     const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    setDeviceGeometry(this, area.isValid() ? DisplayGeometry::toDevice(displays, area)
-                                           : DisplayGeometry::deviceDesktop(displays));
+    if (m_captureDeviceRect.isValid())
+        setDeviceGeometry(this, m_captureDeviceRect);
+    else
+        setDeviceGeometry(this, m_captureRect.isValid() ? DisplayGeometry::toDevice(displays, m_captureRect)
+                                                        : DisplayGeometry::deviceDesktop(displays));
 }
 
 void AnnotationOverlay::setTool(AnnotationToolbar::Tool tool)
@@ -66,7 +70,7 @@ void AnnotationOverlay::setAnnotationEnabled(bool on)
         emit closed();
         return;
     }
-    placeOver(m_captureRect);
+    placeOver();
     setWindowFlag(Qt::WindowTransparentForInput, false);
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     show();

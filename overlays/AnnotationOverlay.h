@@ -23,7 +23,9 @@ class AnnotationOverlay : public QWidget
 public:
     explicit AnnotationOverlay(QWidget *parent = nullptr);
 
-    void setCaptureRect(const QRect &rect);
+    // The recorded area (global logical coordinates, null for every display) and, when given,
+    // its device pixels as the user chose them: the layer goes over those.
+    void setCaptureRect(const QRect &rect, const QRect &deviceRect = QRect());
     QRect captureRect() const { return m_captureRect; }
     void setTool(AnnotationToolbar::Tool tool);
     AnnotationToolbar::Tool tool() const { return m_tool; }
@@ -60,7 +62,8 @@ protected:
 
 private:
     // The layer over a global logical area, or every display without one.
-    void placeOver(const QRect &area);
+    // Over the capture area's device pixels, else over every display's.
+    void placeOver();
     void strokesRemoved();
     void strokeAppended(const Stroke &stroke);
 
@@ -70,6 +73,7 @@ private:
     bool m_enabled = false;
     QPointer<QInputDialog> m_textDialog; // the text question while it is open
     QRect m_captureRect;
+    QRect m_captureDeviceRect;
     AnnotationToolbar::Tool m_tool = AnnotationToolbar::Pen;
 
     // Frame images: each item's own picture in frame pixels (in step with m_strokes

@@ -426,9 +426,9 @@ void FloatingToolbar::setAnnotationToolsVisible(bool on)
     m_annotationButton->setChecked(on);
 }
 
-void FloatingToolbar::setAnnotationCaptureRect(const QRect &rect)
+void FloatingToolbar::setAnnotationCaptureRect(const QRect &rect, const QRect &deviceRect)
 {
-    m_layer->setCaptureRect(rect);
+    m_layer->setCaptureRect(rect, deviceRect);
 }
 
 QImage FloatingToolbar::renderAnnotations(const QRect &nativeRect, const QSize &frameSize)

@@ -46,7 +46,7 @@ public:
     void setCameraEnabled(bool on, bool available);
     void setMouseEffectsEnabled(bool on);
     void setAnnotationToolsVisible(bool on);
-    void setAnnotationCaptureRect(const QRect &rect);
+    void setAnnotationCaptureRect(const QRect &rect, const QRect &deviceRect = QRect());
     void showStopConfirmation(bool resumeOnCancel);
     // Keeps the window above others on every desktop. X11 cannot leave one window out
     // of a screen grab, so this always answers false: the toolbar stays in the picture.

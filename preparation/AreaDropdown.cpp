@@ -112,9 +112,9 @@ void AreaDropdown::addItem(const QString &label, int width, int height)
         highlight(button);
         hide();
         if (width == FullScreenMarker && height == FullScreenMarker)
-            emit areaSelected(tr("全屏"), 0, 0, QRect());
+            emit areaSelected(tr("全屏"), 0, 0, QRect(), QRect());
         else
-            emit areaSelected(label, width, height, QRect());
+            emit areaSelected(label, width, height, QRect(), QRect());
     });
     layout()->addWidget(button);
 }
@@ -133,9 +133,9 @@ void AreaDropdown::pickArea()
     // Give the popup time to leave the screen so that it does not show in the picker.
     QTimer::singleShot(80, this, [this] {
         auto *picker = new AreaPicker;
-        connect(picker, &AreaPicker::regionSelected, this, [this](QRect r) {
-            emit areaSelected(NumberText::captureResolution(r), r.width(),
-                              r.height(), r);
+        connect(picker, &AreaPicker::regionSelected, this, [this, picker](QRect r) {
+            const QRect device = picker->deviceSelection();
+            emit areaSelected(NumberText::deviceResolution(device), r.width(), r.height(), r, device);
         });
         picker->show();
     });
@@ -148,5 +148,5 @@ void AreaDropdown::applyCustomSize()
     if (width < 1 || height < 1)
         return;
     hide();
-    emit areaSelected(QStringLiteral("%1 × %2").arg(width).arg(height), width, height, QRect());
+    emit areaSelected(QStringLiteral("%1 × %2").arg(width).arg(height), width, height, QRect(), QRect());
 }

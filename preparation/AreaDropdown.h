@@ -10,7 +10,8 @@ class QPushButton;
 // The popup list of capture areas: full screen, an area drawn with the area picker,
 // fixed sizes and a typed size. Every choice hides the popup and is reported by
 // areaSelected; `region` is the drawn rectangle (global coordinates) for the
-// drawn area and a null rectangle for every other choice.
+// drawn area and a null rectangle for every other choice, `deviceRegion` the device
+// pixels drawn (null for every other choice).
 class AreaDropdown : public QFrame
 {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     void addSeparator();
 
 signals:
-    void areaSelected(const QString &label, int width, int height, QRect region);
+    void areaSelected(const QString &label, int width, int height, QRect region, QRect deviceRegion);
 
 private:
     QPushButton *makeEntry(const QString &label);

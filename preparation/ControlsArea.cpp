@@ -318,7 +318,7 @@ ControlsArea::ControlsArea(QWidget *parent) : QWidget(parent)
     m_sizeLabel->setAlignment(Qt::AlignCenter);
     m_sizeLabel->setStyleSheet(QStringLiteral("font-size:13px;color:#7b8ba7;background:transparent;"));
     screenLayout->addWidget(m_sizeLabel);
-    m_region = primaryScreenGeometry();
+    setArea(primaryScreenGeometry());
     m_areaPresets = new AreaDropdown(this);
     m_areaPresets->hide();
     connect(m_areaPresets, &AreaDropdown::areaSelected, this, &ControlsArea::onAreaSelected);
@@ -620,8 +620,8 @@ RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
     // The first user decides what the overlay's changes do for its whole life: when it
     // is a preparation, they are announced to the main window.
     connect(m_regionOverlay, &RegionOverlay::regionChanged, this, [this, announceChanges](QRect region) {
-        m_region = region;
-        m_sizeLabel->setText(NumberText::captureResolution(region));
+        setArea(region, m_regionOverlay->currentDeviceRegion());
+        m_sizeLabel->setText(NumberText::deviceResolution(m_deviceRegion));
         if (announceChanges)
             emit preparationRegionChanged(region);
     });
@@ -665,7 +665,7 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
 
     RegionOverlay *overlay = regionOverlay(true);
     if (homeMode == HomeMode::Area) {
-        m_region = QRect();
+        setArea(QRect());
         m_fullScreenTile->setChecked(false);
         m_areaTile->setChecked(true);
         updateModeStyle();
@@ -681,7 +681,7 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
         picker->show();
         return true;
     }
-    m_region = screen->geometry();
+    setArea(screen->geometry());
     m_fullScreenTile->setChecked(true);
     m_areaTile->setChecked(false);
     updateModeStyle();
@@ -692,23 +692,32 @@ bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
     }
     overlay->setRecordingMode(false);
     overlay->setPreparationPreview(true, true);
-    overlay->setRegion(m_region);
+    overlay->setRegion(m_region, m_deviceRegion);
     return true;
+}
+
+void ControlsArea::setArea(const QRect &logical, const QRect &device)
+{
+    m_region = logical;
+    // An area known only logically (the full screen, a preset) has its device pixels
+    // derived here once, for the frame, the recording and the screenshot alike.
+    m_deviceRegion = device.isValid() || !logical.isValid()
+                         ? device
+                         : DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), logical);
 }
 
 void ControlsArea::onRegionPicked(const QRect &picked)
 {
-    // Even sides in device pixels, which the recording has, each corner then through the
-    // display that shows it, at a place whose logical corners give those pixels back.
-    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    m_region = DisplayGeometry::toLogical(
-        displays, DisplayGeometry::keptThroughLogical(displays, ControlsAreaGeometry::evenRegion(picked)));
-    m_sizeLabel->setText(NumberText::captureResolution(m_region));
+    // Even sides in device pixels, which the recording has, from the pixel the drag began
+    // at; the logical area (where windows go) has each corner through its display.
+    const QRect device = ControlsAreaGeometry::evenRegion(picked);
+    setArea(DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), device), device);
+    m_sizeLabel->setText(NumberText::deviceResolution(m_deviceRegion));
     RegionOverlay *overlay = regionOverlay(true);
     overlay->setRecordingMode(false);
     overlay->setPreparationPreview(true, false);
     overlay->setInputPassthrough(false);
-    overlay->setRegion(m_region);
+    overlay->setRegion(m_region, m_deviceRegion);
     emit preparationRegionChanged(m_region);
 }
 
@@ -785,12 +794,12 @@ void ControlsArea::updateCaptureTargetPanel()
     m_targetSubtitle->setText(subtitle);
 }
 
-void ControlsArea::onAreaSelected(const QString &label, int width, int height, QRect region)
+void ControlsArea::onAreaSelected(const QString &label, int width, int height, QRect region, QRect deviceRegion)
 {
     if (m_areaPresets)
         m_areaPresets->hide();
     if (width == 0 && height == 0 && !region.isValid()) {
-        m_region = primaryScreenGeometry();
+        setArea(primaryScreenGeometry());
         m_fullScreenTile->setChecked(true);
         m_areaTile->setChecked(false);
         m_sizeLabel->setText(primaryScreenSizeText());
@@ -802,15 +811,15 @@ void ControlsArea::onAreaSelected(const QString &label, int width, int height, Q
     m_fullScreenTile->setChecked(false);
     m_areaTile->setChecked(true);
     if (region.isValid()) {
-        m_region = region.normalized();
+        setArea(region.normalized(), deviceRegion.normalized());
     } else {
         const QScreen *screen = QGuiApplication::primaryScreen();
-        m_region = ControlsAreaGeometry::presetRegion(
+        setArea(ControlsAreaGeometry::presetRegion(
             QSize(width, height),
-            screen ? DisplayGeometry::of(screen) : DisplayGeometry::described(QRect(0, 0, width, height), 1.0));
+            screen ? DisplayGeometry::of(screen) : DisplayGeometry::described(QRect(0, 0, width, height), 1.0)));
     }
     m_sizeLabel->setText(label);
-    regionOverlay(false)->setRegion(m_region);
+    regionOverlay(false)->setRegion(m_region, m_deviceRegion);
     QTimer::singleShot(0, this, [this] { raisePanelWindow(); });
     updateModeStyle();
 }
@@ -825,7 +834,7 @@ void ControlsArea::raisePanelWindow()
 
 void ControlsArea::selectFullScreen()
 {
-    m_region = primaryScreenGeometry();
+    setArea(primaryScreenGeometry());
     m_fullScreenTile->setChecked(true);
     m_areaTile->setChecked(false);
     m_overlaySuspended = false;
@@ -898,7 +907,7 @@ void ControlsArea::showPreparationFrame()
     overlay->setPreparationPreview(true, fullScreen);
     if (!fullScreen)
         overlay->setInputPassthrough(false);
-    overlay->setRegion(m_region);
+    overlay->setRegion(m_region, m_deviceRegion);
 }
 
 void ControlsArea::suspendRegionOverlay()
@@ -916,7 +925,7 @@ void ControlsArea::restoreRegionOverlay()
     if (m_captureMode != CaptureModeScreen || !m_areaTile->isChecked() || !m_region.isValid() || !m_regionOverlay)
         return;
     m_regionOverlay->setRecordingMode(m_recording);
-    m_regionOverlay->setRegion(m_region);
+    m_regionOverlay->setRegion(m_region, m_deviceRegion);
     m_regionOverlay->setInputPassthrough(m_recording);
     QTimer::singleShot(0, this, [this] { raisePanelWindow(); });
 }

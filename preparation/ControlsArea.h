@@ -44,6 +44,10 @@ public:
     // What a recording captures.
     CaptureMode captureMode() const { return m_captureMode; }
     QRect captureRect() const { return m_region; } // global logical coordinates
+    // The same area's device pixels: where it was dragged, those the user chose (at a scale
+    // above 1 they need not be where the logical corners fall); else the logical corners'.
+    // This is what recordings and screenshots of the area cut.
+    QRect captureDeviceRect() const { return m_deviceRegion; }
     // The full-screen area picker while the user is choosing an area, else null.
     AreaPicker *areaPicker() const;
     CapturableWindow captureTarget() const { return m_captureTarget; }
@@ -140,7 +144,8 @@ public slots:
     // under it leave its clicks to it.
     void keepRegionOverlayClearOf(const QRect &globalRect);
     void restoreRegionOverlay();
-    void onAreaSelected(const QString &label, int width, int height, QRect region);
+    // `deviceRegion`: a drawn area's device pixels (see captureDeviceRect()), else null.
+    void onAreaSelected(const QString &label, int width, int height, QRect region, QRect deviceRegion = QRect());
     void onRecButtonClicked();
     void toggleSpeakerTest();
     void toggleMicrophoneTest();
@@ -178,6 +183,8 @@ private:
     void toggleAreaPresets();
     // `picked` in device pixels.
     void onRegionPicked(const QRect &picked);
+    // The area in logical coordinates and its device pixels (derived when null).
+    void setArea(const QRect &logical, const QRect &device = QRect());
     RegionOverlay *regionOverlay(bool announceChanges);
     void raisePanelWindow();
     bool isSpeakerTestRunning() const;
@@ -232,6 +239,7 @@ private:
     bool m_recording = false;
 
     QRect m_region;
+    QRect m_deviceRegion;
     QPointer<RegionOverlay> m_regionOverlay; // top level, made on first use
     QPointer<AreaPicker> m_areaPicker; // open while an area is being chosen
     bool m_overlaySuspended = false;

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 
 #include <cmath>
@@ -70,7 +71,7 @@ void RegionOverlay::placeOver(const QRect &device)
     m_pixels = DisplayGeometry::Window(deviceWindowOrigin(this), devicePixelRatioF());
 }
 
-void RegionOverlay::setRegion(const QRect &region)
+void RegionOverlay::setRegion(const QRect &region, const QRect &chosen)
 {
     QRect r = region.normalized();
     if (!r.isValid()) {
@@ -81,7 +82,7 @@ void RegionOverlay::setRegion(const QRect &region)
     // The window is placed in device pixels and the region drawn at its device pixels: at
     // a scale above 1 an area across displays has no logical place of its own.
     const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    const QRect device = DisplayGeometry::toDevice(displays, r);
+    const QRect device = chosen.isValid() ? chosen.normalized() : DisplayGeometry::toDevice(displays, r);
     if (m_preparationPreview && !m_previewLocked) {
         m_compact = true;
         const int at = DisplayGeometry::displayShowing(displays, r);
@@ -102,10 +103,19 @@ void RegionOverlay::setRegion(const QRect &region)
 
 QRect RegionOverlay::currentRegion() const
 {
-    // The device pixels the frame shows, at a place whose logical corners give them back:
-    // the size the frame's label shows is the size recorded.
-    const QList<DisplayGeometry::Display> displays = DisplayGeometry::applicationDisplays();
-    return DisplayGeometry::toLogical(displays, DisplayGeometry::keptThroughLogical(displays, deviceRegion()));
+    return DisplayGeometry::toLogical(DisplayGeometry::applicationDisplays(), deviceRegion());
+}
+
+QRect RegionOverlay::currentDeviceRegion() const
+{
+    // The pixels the frame shows are the ones recorded, whether or not the region's
+    // logical corners fall on them.
+    return deviceRegion();
+}
+
+QRectF RegionOverlay::recordedArea() const
+{
+    return m_pixels.toLocal(deviceRegion());
 }
 
 QRect RegionOverlay::deviceRegion() const
@@ -495,7 +505,7 @@ QRegion RegionOverlay::frameBand() const
     QRegion band = QRegion(frame.adjusted(-reach, -reach, reach, reach))
                    - QRegion(frame.adjusted(reach, reach, -reach, -reach));
     if (m_recordingMode)
-        band -= QRegion(m_region);
+        band -= QRegion(recordedArea().toAlignedRect()); // every window pixel that shows a recorded one
     return band;
 }
 
@@ -513,7 +523,7 @@ QRect RegionOverlay::sizeLabelRect() const
 
 QString RegionOverlay::sizeText() const
 {
-    return NumberText::captureResolution(currentRegion());
+    return NumberText::deviceResolution(deviceRegion());
 }
 
 QRect RegionOverlay::lockedLabelRect() const
@@ -621,9 +631,16 @@ void RegionOverlay::paintEvent(QPaintEvent *)
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     if (m_recordingMode) {
-        // Never paint over the recorded pixels.
-        painter.setClipRegion(frameBand());
-        painter.drawRect(frameRect());
+        // Never paint over the recorded pixels. They start where the user chose them, at a
+        // scale above 1 perhaps between two logical points: the frame goes round their device
+        // pixels, just outside them (an aliased clip keeps the pixels whose centres it holds).
+        const QRectF recorded = recordedArea();
+        const qreal reach = framePenWidth();
+        QPainterPath ring; // odd-even fill: the band between the two
+        ring.addRect(recorded.adjusted(-reach, -reach, reach, reach));
+        ring.addRect(recorded);
+        painter.setClipPath(ring);
+        painter.drawRect(recorded.adjusted(-reach / 2, -reach / 2, reach / 2, reach / 2));
         return;
     }
     painter.drawRect(frameRect());

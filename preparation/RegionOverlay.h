@@ -33,10 +33,12 @@ public:
 
     explicit RegionOverlay(QWidget *parent = nullptr);
 
-    // Shows the overlay around `region` (global coordinates).
-    void setRegion(const QRect &region);
-    // The region in global coordinates.
+    // Shows the overlay around `region` (global coordinates); where the region was chosen
+    // in device pixels, `chosen` holds them and the frame is drawn at exactly those.
+    void setRegion(const QRect &region, const QRect &chosen = QRect());
+    // The region in global coordinates, and the device pixels it frames.
     QRect currentRegion() const;
+    QRect currentDeviceRegion() const;
     // The size in pixels a recording of the region will have, as its labels show it.
     QString sizeText() const;
     void hideOverlay();
@@ -94,6 +96,8 @@ private:
     void setDeviceRegion(const QRect &device);
     void setLocalRegion(const QRect &local);
     QRect deviceRegion() const;
+    // The region's device pixels in the window's logical coordinates, unrounded.
+    QRectF recordedArea() const;
 
     // Window-local logical pixels; where it came from device pixels, those too (the
     // window's pixels are coarser than the device's at a scale above 1).

@@ -2,6 +2,7 @@
 
 #include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/MacSystemAudioCapture.h"
+#include "recording/CaptureGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,51 +19,36 @@ QString twoDecimals(int percent)
     return QString::number(percent / 100.0, 'f', 2);
 }
 
-int roundHalfAway(double v)
-{
-    return static_cast<int>(std::round(v));
-}
-
 // Frames the video encoder's first decoding time lies before its first picture (x264's
 // B-frame pyramid); the sound's rate, and the AAC encoder's priming before its first sample.
 constexpr int kSoundLeadFrames = 2;
 constexpr int kSoundRate = 48000;
 constexpr int kAacPrimingSamples = 1024;
 
-int even(int v)
-{
-    return v & ~1;
-}
-
 // The crop chain of an encoder that receives the whole screen, or an empty string.
 QString cropChain(const EncoderCommandLine::Inputs &in, const QString &label)
 {
-    if (in.cropRect.isValid() || in.captureBackend == FramesBackend || !in.captureRect.isValid())
+    const QRect area = EncoderCommandLine::deviceArea(in);
+    if (in.cropRect.isValid() || in.captureBackend == FramesBackend || !area.isValid())
         return {};
     const std::optional<EncoderCommandLine::Screen> screen = EncoderCommandLine::captureSurface(in);
     if (!screen)
         return {};
-    // In device pixels: an area across displays keeps each display's part of it.
+    // In device pixels: an area across displays keeps each display's part of it. The cut
+    // starts at the area's own first pixel, odd or not (the grabbed pictures are RGB), as
+    // the frame path's and a screenshot's do; only its sides are made even.
     const QRect g = screen->nativeGeometry;
-    const QRect r = DisplayGeometry::toDevice(in.screens, in.captureRect).intersected(g);
     const bool scaledPipe = in.hasScreenCapture && in.pipeFrameSize.width() >= 0 && in.pipeFrameSize.height() >= 0;
-    double sx = 1.0;
-    double sy = 1.0;
-    if (scaledPipe) {
-        sx = g.width() > 0 ? double(in.pipeFrameSize.width()) / g.width() : 0.0;
-        sy = g.height() > 0 ? double(in.pipeFrameSize.height()) / g.height() : 0.0;
-    }
-    const int x = even(std::max(0, roundHalfAway((r.left() - g.left()) * sx)));
-    const int y = even(std::max(0, roundHalfAway((r.top() - g.top()) * sy)));
-    int w = even(roundHalfAway(r.width() * sx));
-    int h = even(roundHalfAway(r.height() * sy));
-    if (scaledPipe) {
-        w = std::min(w, even(in.pipeFrameSize.width() - x));
-        h = std::min(h, even(in.pipeFrameSize.height() - y));
-    }
-    if (w <= 1 || h <= 1)
+    const QRect crop = CaptureGeometry::screenCropRect(area, g,
+                                                       scaledPipe ? in.pipeFrameSize : g.size());
+    if (!crop.isValid())
         return {};
-    return QStringLiteral("%1crop=%2:%3:%4:%5[vcrop]").arg(label).arg(w).arg(h).arg(x).arg(y);
+    return QStringLiteral("%1crop=%2:%3:%4:%5[vcrop]")
+        .arg(label)
+        .arg(crop.width())
+        .arg(crop.height())
+        .arg(crop.x())
+        .arg(crop.y());
 }
 
 // A named pipe of 32-bit float stereo samples at 48000 Hz, read as soon as it delivers.
@@ -147,17 +133,16 @@ bool EncoderCommandLine::isPipedVideo(const Inputs &in)
 
 std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(const QList<Screen> &screens,
                                                                             int chosen, int primary,
-                                                                            const QRect &captureRect)
+                                                                            const QRect &deviceArea)
 {
     const int index = chosen >= 0 && chosen < screens.size() ? chosen : primary;
     if (index < 0 || index >= screens.size())
         return std::nullopt;
     Screen surface = screens.at(index);
-    const QRect device = DisplayGeometry::toDevice(screens, captureRect);
-    if (!captureRect.isValid() || surface.nativeGeometry.contains(device))
+    if (!deviceArea.isValid() || surface.nativeGeometry.contains(deviceArea))
         return surface;
     for (const Screen &screen : screens) {
-        if (screen.nativeGeometry.intersects(device)) {
+        if (screen.nativeGeometry.intersects(deviceArea)) {
             surface.geometry |= screen.geometry;
             surface.nativeGeometry |= screen.nativeGeometry;
         }
@@ -167,7 +152,14 @@ std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(con
 
 std::optional<EncoderCommandLine::Screen> EncoderCommandLine::captureSurface(const Inputs &in)
 {
-    return captureSurface(in.screens, in.desktopOutputIndex, in.primaryScreen, in.captureRect);
+    return captureSurface(in.screens, in.desktopOutputIndex, in.primaryScreen, deviceArea(in));
+}
+
+QRect EncoderCommandLine::deviceArea(const Inputs &in)
+{
+    if (in.captureDeviceRect.isValid())
+        return in.captureDeviceRect;
+    return in.captureRect.isValid() ? DisplayGeometry::toDevice(in.screens, in.captureRect) : QRect();
 }
 
 QStringList EncoderCommandLine::build(const Inputs &in)

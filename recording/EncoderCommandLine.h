@@ -44,6 +44,9 @@ public:
         bool monoAudio = false;
         int micDelayMs = 0;
         QRect captureRect;            // global logical coordinates
+        // The same area's device pixels, as the user chose them (at a scale above 1 they need
+        // not be where captureRect's corners fall); empty: those of captureRect.
+        QRect captureDeviceRect;
         QString outputPath;
         bool softwarePresetForced = false;
         QSize pipeFrameSize{-1, -1};
@@ -90,12 +93,15 @@ public:
     // True when the video reaches the encoder as raw frames on its standard input.
     static bool isPipedVideo(const Inputs &in);
 
+    // The device pixels the recording shows: captureDeviceRect, else captureRect's.
+    static QRect deviceArea(const Inputs &in);
+
     // The part of the X screen the encoder crops from and a capture takes: the screen
     // desktopOutputIndex when it exists, else the primary one, widened to every
-    // screen the capture rectangle crosses when it reaches past the chosen one (all
+    // screen the area (device pixels) crosses when it reaches past the chosen one (all
     // displays are parts of the one root window, so an area over two is grabbed whole).
     // Empty when there is no screen.
     static std::optional<Screen> captureSurface(const QList<Screen> &screens, int chosen, int primary,
-                                                const QRect &captureRect);
+                                                const QRect &deviceArea);
     static std::optional<Screen> captureSurface(const Inputs &in);
 };

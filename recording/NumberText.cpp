@@ -30,8 +30,12 @@ QString NumberText::resolutionInSentence(int width, int height)
 
 QString NumberText::captureResolution(const QRect &area)
 {
-    const QSize pixels = CaptureGeometry::nativeSize(
-        DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), area), 1.0);
+    return deviceResolution(DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), area));
+}
+
+QString NumberText::deviceResolution(const QRect &deviceArea)
+{
+    const QSize pixels = CaptureGeometry::nativeSize(deviceArea, 1.0);
     return resolution(std::max(pixels.width(), 0), std::max(pixels.height(), 0));
 }
 

@@ -29,6 +29,8 @@ public:
     // screen's pixel ratio with even sides, as the recorder captures it ("1000 × 500" for
     // 500 x 250 points at scale 2), isolated.
     static QString captureResolution(const QRect &area);
+    // The same for an area given by its device pixels.
+    static QString deviceResolution(const QRect &deviceArea);
     // A name (of a file, of a window) inside a first-strong isolate (U+2068 ... U+2069)
     // when the interface runs right to left: it keeps its own direction, and a shortened
     // name keeps its ellipsis at its own end. Unchanged otherwise.

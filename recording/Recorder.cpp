@@ -137,9 +137,15 @@ Recorder::~Recorder()
 // ---------------------------------------------------------------------------
 // Configuration
 
-void Recorder::setCaptureRect(const QRect &rect)
+void Recorder::setCaptureRect(const QRect &rect, const QRect &deviceRect)
 {
     captureRect = rect.normalized();
+    if (deviceRect.isValid())
+        captureDeviceRect = deviceRect.normalized();
+    else if (captureRect.isValid())
+        captureDeviceRect = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect);
+    else
+        captureDeviceRect = QRect();
 }
 
 void Recorder::setOutputPath(const QString &path)
@@ -513,6 +519,7 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.monoAudio = monoAudio;
     in.micDelayMs = micDelayMs;
     in.captureRect = captureRect;
+    in.captureDeviceRect = captureDeviceRect;
     in.outputPath = outputPath;
     in.softwarePresetForced = softwarePresetForced;
     in.pipeFrameSize = pipeFrameSize;

@@ -69,7 +69,10 @@ public:
     ~Recorder() override;
 
     // Configuration.
-    void setCaptureRect(const QRect &rect);
+    // The area to record in global logical coordinates and, where the user chose it in
+    // device pixels, those pixels (at a scale above 1 they need not be where the logical
+    // corners fall). Without them the area's device pixels are the logical corners'.
+    void setCaptureRect(const QRect &rect, const QRect &deviceRect = QRect());
     void setOutputPath(const QString &path);
     void setFps(int fps);
     void setVideoBitrate(int kbps);
@@ -225,6 +228,7 @@ signals:
 protected:
     // Configuration.
     QRect captureRect;
+    QRect captureDeviceRect; // what is cut from the screen
     QString outputPath;
     bool outputPathExplicit = false;
     int fps = 30;

@@ -1,7 +1,6 @@
 // The Recorder's frame path: window, webcam and screen frames composed and piped to the
 // encoder, and what the encoder prints about them.
 #include "recording/Recorder.h"
-#include "platform/mac/DisplayGeometry.h"
 #include "recording/SegmentChain.h"
 
 #include "platform/mac/RecordingClock.h"
@@ -35,11 +34,8 @@ QSize Recorder::nativeDesktopCaptureSize() const
                                                                  : QGuiApplication::primaryScreen();
     if (captureBackend == DesktopDuplicationBackend && captureRect.isValid())
         return QSize(captureRect.width() & ~1, captureRect.height() & ~1);
-    if (captureRect.isValid()) {
-        // Device pixels through the display of each corner: an area across displays.
-        const QRect device = DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect);
-        return CaptureGeometry::nativeSize(device, 1.0);
-    }
+    if (captureDeviceRect.isValid())
+        return CaptureGeometry::nativeSize(captureDeviceRect, 1.0);
     if (!screen)
         return QSize(-1, -1);
     return CaptureGeometry::nativeSize(screen->geometry(), screen->devicePixelRatio());

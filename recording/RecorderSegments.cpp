@@ -680,7 +680,7 @@ bool Recorder::startScreenCapture()
     const QList<QScreen*> screens = QGuiApplication::screens();
     // The chosen display, or every display an area over several touches.
     const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(
-        DisplayGeometry::applicationDisplays(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureRect);
+        DisplayGeometry::applicationDisplays(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureDeviceRect);
     if (outputSize.isValid() && !captureStreamSize.isValid()) {
         const QSize native = nativeDesktopCaptureSize();
         if (surface && native.isValid()) {
@@ -698,9 +698,8 @@ bool Recorder::startScreenCapture()
     }
     heldFrame = screenCapture->latestFrame();
     pipeFrameSize = heldFrame.size();
-    if (captureRect.isValid() && surface) {
-        const QRect crop = CaptureGeometry::screenCropRect(DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), captureRect),
-                                                           surface->nativeGeometry, pipeFrameSize);
+    if (captureDeviceRect.isValid() && surface) {
+        const QRect crop = CaptureGeometry::screenCropRect(captureDeviceRect, surface->nativeGeometry, pipeFrameSize);
         if (crop.isValid()) {
             cropRect = crop;
             pipeFrameSize = crop.size();

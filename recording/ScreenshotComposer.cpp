@@ -22,7 +22,8 @@ DisplayGeometry::Display displayOf(const ScreenshotScreen &screen)
 
 } // namespace
 
-QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex)
+QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex,
+                         const QRect &deviceArea)
 {
     if (screens.isEmpty())
         return QImage();
@@ -30,7 +31,9 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
     for (const ScreenshotScreen &screen : screens)
         displays.append(displayOf(screen));
     // The area's device pixels as a recording of it has them: each corner through its display.
-    const QRect device = area.isEmpty() ? QRect() : DisplayGeometry::toDevice(displays, area);
+    const QRect device = area.isEmpty()        ? QRect()
+                         : deviceArea.isValid() ? deviceArea
+                                                : DisplayGeometry::toDevice(displays, area);
     QList<int> touched;
     for (int i = 0; i < displays.size() && !device.isEmpty(); ++i)
         if (displays.at(i).nativeGeometry.intersects(device))

@@ -26,8 +26,11 @@ struct ScreenshotScreen
 // - otherwise the screen under the area's centre (for an empty area, or where no screen
 //   is, the primary one) grabbed whole and, for a non-empty area, cut to the area in that
 //   screen's native pixels.
-// A null image when there is no screen.
-QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex);
+// A null image when there is no screen. `deviceArea`, when valid, is the area's device
+// pixels as the user chose them (at a scale above 1 they need not be where the logical
+// corners fall): the picture shows exactly those.
+QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex,
+                         const QRect &deviceArea = QRect());
 
 // "Vistrelle_Screenshot_<yyyyMMdd_HHmmss_zzz>.png" for a local time.
 QString screenshotFileName(const QDateTime &time);

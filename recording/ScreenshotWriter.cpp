@@ -92,11 +92,11 @@ bool ScreenshotWriter::waitForDone(int milliseconds)
     return writerPool().waitForDone(milliseconds);
 }
 
-QImage ScreenshotWriter::grabArea(const QRect &area)
+QImage ScreenshotWriter::grabArea(const QRect &area, const QRect &deviceArea)
 {
     int primary = 0;
     const QList<ScreenshotScreen> screens = applicationScreens(&primary);
-    return composeScreenshot(area, screens, primary);
+    return composeScreenshot(area, screens, primary, deviceArea);
 }
 
 bool ScreenshotWriter::captureArea(const QRect &area, const QString &folder)

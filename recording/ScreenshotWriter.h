@@ -37,9 +37,9 @@ public:
     static bool saveAsAsync(const QImage &image, const QString &folder, const QString &fileName,
                             QObject *context, std::function<void(const QString &written)> done);
 
-    // The picture of `area` of the screens (see composeScreenshot); null when there is
-    // nothing to grab.
-    static QImage grabArea(const QRect &area);
+    // The picture of `area` of the screens (see composeScreenshot, also for `deviceArea`);
+    // null when there is nothing to grab.
+    static QImage grabArea(const QRect &area, const QRect &deviceArea = QRect());
 
     // Grabs `area` of the screens and queues it for `folder`, named after the current
     // local time. False when there was nothing to grab or the picture was dropped.

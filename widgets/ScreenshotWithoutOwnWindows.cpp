@@ -4,25 +4,29 @@
 
 #include <cstring>
 
-ScreenshotWithoutOwnWindows::ScreenshotWithoutOwnWindows(QObject *context, const QRect &area) : QObject(context), m_area(area)
+ScreenshotWithoutOwnWindows::ScreenshotWithoutOwnWindows(QObject *context, const QRect &area, const QRect &deviceArea)
+    : QObject(context)
+    , m_area(area)
+    , m_deviceArea(deviceArea)
 {
     m_timer.setInterval(kPollMs);
     connect(&m_timer, &QTimer::timeout, this, &ScreenshotWithoutOwnWindows::poll);
 }
 
-void ScreenshotWithoutOwnWindows::take(const QRect &area, const QList<QWidget *> &windows, QObject *context,
-                               std::function<bool()> bringBack, std::function<void(const QImage &)> done)
+void ScreenshotWithoutOwnWindows::take(const QRect &area, const QRect &deviceArea, const QList<QWidget *> &windows,
+                                       QObject *context, std::function<bool()> bringBack,
+                                       std::function<void(const QImage &)> done)
 {
     QList<QWidget *> over;
     for (QWidget *window : windows)
         if (window && window->isVisible() && window->frameGeometry().intersects(area))
             over << window;
-    const QImage before = ScreenshotWriter::grabArea(area);
+    const QImage before = ScreenshotWriter::grabArea(area, deviceArea);
     if (over.isEmpty() || before.isNull()) {
         done(before);
         return;
     }
-    auto *shot = new ScreenshotWithoutOwnWindows(context, area);
+    auto *shot = new ScreenshotWithoutOwnWindows(context, area, deviceArea);
     shot->m_before = before;
     shot->m_bringBack = std::move(bringBack);
     shot->m_done = std::move(done);
@@ -58,7 +62,7 @@ bool ScreenshotWithoutOwnWindows::redrawn(const QImage &before, const QImage &no
 
 void ScreenshotWithoutOwnWindows::poll()
 {
-    const QImage now = ScreenshotWriter::grabArea(m_area);
+    const QImage now = ScreenshotWriter::grabArea(m_area, m_deviceArea);
     // Once what the windows covered shows, one more look: the drawing has ended when the
     // picture stays the same.
     if (m_redrawn && now == m_last) {

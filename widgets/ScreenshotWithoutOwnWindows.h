@@ -21,10 +21,11 @@ public:
     static constexpr int kPollMs = 15;
     static constexpr int kMaxWaitMs = 500;
 
-    // Grabs `area` and gives the picture to `done` on `context`'s thread (at once when none of
-    // `windows` is shown over the area). A withdrawn window comes back only while `bringBack`
-    // says so (the preparation it belongs to still runs).
-    static void take(const QRect &area, const QList<QWidget *> &windows, QObject *context,
+    // Grabs `area` (global logical coordinates; `deviceArea`, when valid, its device pixels as
+    // the user chose them) and gives the picture to `done` on `context`'s thread (at once when
+    // none of `windows` is shown over the area). A withdrawn window comes back only while
+    // `bringBack` says so (the preparation it belongs to still runs).
+    static void take(const QRect &area, const QRect &deviceArea, const QList<QWidget *> &windows, QObject *context,
                      std::function<bool()> bringBack, std::function<void(const QImage &)> done);
 
     // True when each of `covered` (rectangles of the pictures) shows something in `now` that it
@@ -32,11 +33,12 @@ public:
     static bool redrawn(const QImage &before, const QImage &now, const QList<QRect> &covered);
 
 private:
-    ScreenshotWithoutOwnWindows(QObject *context, const QRect &area);
+    ScreenshotWithoutOwnWindows(QObject *context, const QRect &area, const QRect &deviceArea);
     void poll();
     void finish(const QImage &picture);
 
     QRect m_area;
+    QRect m_deviceArea;
     QList<QPointer<QWidget>> m_withdrawn;
     QList<QRect> m_covered;
     QImage m_before;

@@ -195,6 +195,27 @@ void TestPrefsShell::screenshotComposition()
     const QList<ScreenshotScreen> scaled = {
         {QRect(0, 0, 1280, 720), 1.5, filled(QSize(1920, 1080), Qt::red), QRect(0, 0, 1920, 1080)}};
     QCOMPARE(composeScreenshot(QRect(200, 101, 600, 335), scaled, 0).size(), QSize(900, 502));
+
+    // Two displays at 1.5, an area dragged from device pixel (2302, 301), which has no logical
+    // point of its own: the picture starts exactly there with the size dragged, as the
+    // recording's cut does, wherever the logical corners fall.
+    const auto coordinates = [](QSize size) {
+        return [size] {
+            QImage image(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    image.setPixel(x, y, qRgb(x % 256, x / 256, y % 256));
+            return image;
+        };
+    };
+    const QList<ScreenshotScreen> twoScaled = {
+        {QRect(0, 0, 1280, 720), 1.5, coordinates(QSize(1920, 1080)), QRect(0, 0, 1920, 1080)},
+        {QRect(1920, 0, 1280, 720), 1.5, coordinates(QSize(1920, 1080)), QRect(1920, 0, 1920, 1080)}};
+    const QRect dragged(2302, 301, 600, 400);
+    const QRect logical(2175, 201, 400, 266); // its corners through the second display
+    const QImage cut = composeScreenshot(logical, twoScaled, 0, dragged);
+    QCOMPARE(cut.size(), dragged.size());
+    QCOMPARE(cut.pixel(0, 0), qRgb((2302 - 1920) % 256, (2302 - 1920) / 256, 301 % 256));
 }
 
 void TestPrefsShell::screenshotWriting()

@@ -313,8 +313,8 @@ private slots:
         dropdown.findChildren<QPushButton *>().at(0)->click();
         dropdown.findChildren<QPushButton *>().at(2)->click();
         QCOMPARE(chosen.size(), 2);
-        QCOMPARE(chosen.at(0), (QVariantList{QStringLiteral("全屏"), 0, 0, QRect()}));
-        QCOMPARE(chosen.at(1), (QVariantList{QStringLiteral("3840 × 2160  (4K)"), 3840, 2160, QRect()}));
+        QCOMPARE(chosen.at(0), (QVariantList{QStringLiteral("全屏"), 0, 0, QRect(), QRect()}));
+        QCOMPARE(chosen.at(1), (QVariantList{QStringLiteral("3840 × 2160  (4K)"), 3840, 2160, QRect(), QRect()}));
         QVERIFY(dropdown.findChildren<QPushButton *>().at(2)->property("selected").toBool());
         QVERIFY(!dropdown.findChildren<QPushButton *>().at(4)->property("selected").toBool());
     }

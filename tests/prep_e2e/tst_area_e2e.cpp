@@ -57,11 +57,12 @@ private slots:
         QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
         QTRY_COMPARE(chosen.size(), 1);
         const QVariantList args = chosen.takeFirst();
-        // The label gives the size of its recording: the screen's pixels, even sides.
+        // The label gives the size of its recording: the device pixels dragged, even sides.
+        const QRect dragged(200, 150, 301, 201);
         if (qFuzzyCompare(scale(), 2.0)) {
-            QCOMPARE(args, (QVariantList{QStringLiteral("302 × 202"), 151, 101, QRect(100, 75, 151, 101)}));
+            QCOMPARE(args, (QVariantList{QStringLiteral("300 × 200"), 151, 101, QRect(100, 75, 151, 101), dragged}));
         } else {
-            QCOMPARE(args, (QVariantList{QStringLiteral("300 × 200"), 301, 201, QRect(200, 150, 301, 201)}));
+            QCOMPARE(args, (QVariantList{QStringLiteral("300 × 200"), 301, 201, dragged, dragged}));
         }
         QTRY_VERIFY(!picker); // closed and deleted
     }

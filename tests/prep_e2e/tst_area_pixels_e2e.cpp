@@ -10,6 +10,7 @@
 #include "platform/mac/DisplayGeometry.h"
 #include "preparation/AreaPicker.h"
 #include "preparation/ControlsArea.h"
+#include "preparation/RegionOverlay.h"
 #include "recording/MediaProbe.h"
 
 #include <QDir>
@@ -190,6 +191,7 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
     QTRY_VERIFY_WITH_TIMEOUT(window.setupToolbar()->isVisible(), 5000);
     QTest::qWait(300);
+    savePicture(QStringLiteral("area-pixels-prepared-%1").arg(dragged.x()));
 
     // The area's screenshot from the preparation toolbar; its notice is answered.
     WhenShown notice([] { return QApplication::activeModalWidget(); },
@@ -202,6 +204,16 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QDir(m_saveDir.path()).remove(shots.first());
     QVERIFY(!shot.isNull());
 
+    // The area's frame as it shows while recording (after the media library closes), checked
+    // below: just outside the recorded pixels, which may start where no logical point falls.
+    RegionOverlay *overlay = visibleTopLevel<RegionOverlay>();
+    QVERIFY(overlay);
+    overlay->setRecordingMode(true);
+    overlay->setRegion(window.controlsArea()->captureRect(), window.controlsArea()->captureDeviceRect());
+    QTest::qWait(300);
+    const QImage framed = rootPicture();
+    savePicture(QStringLiteral("area-pixels-recording-frame-%1").arg(dragged.x()));
+
     QTRY_VERIFY(window.setupToolbar()->isVisible());
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
     QVERIFY(rec && click(deviceCentreOf(rec)));
@@ -209,6 +221,20 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QTest::qWait(1500);
     const QImage screen = rootPicture();
     QVERIFY(!screen.isNull());
+    // The frame in the column and the row next to the area, none of it on the area's edges:
+    // they show what they show while the recording runs without the frame.
+    int framePixels = 0;
+    for (int y = dragged.top() + 12; y < dragged.bottom() - 12; ++y) {
+        framePixels += framed.pixel(dragged.left() - 1, y) != screen.pixel(dragged.left() - 1, y) ? 1 : 0;
+        for (const int x : {dragged.left(), dragged.right()})
+            QVERIFY2(framed.pixel(x, y) == screen.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+    for (int x = dragged.left() + 12; x < dragged.right() - 12; ++x) {
+        framePixels += framed.pixel(x, dragged.top() - 1) != screen.pixel(x, dragged.top() - 1) ? 1 : 0;
+        for (const int y : {dragged.top(), dragged.bottom()})
+            QVERIFY2(framed.pixel(x, y) == screen.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+    QVERIFY(framePixels > (dragged.width() + dragged.height()) / 2);
     QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
     const QString path = stopped.first().first().toString();
@@ -225,9 +251,9 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     QCOMPARE(frame.size(), info.videoSize());
     QCOMPARE(shot.size(), frame.size());
     QCOMPARE(shotAt, frameAt);
-    // Where the drag began, but for a pixel that has no logical point of its own.
-    QVERIFY2(qAbs(shotAt.x() - dragged.x()) <= 1 && qAbs(shotAt.y() - dragged.y()) <= 1,
-             qPrintable(placeText(shotAt, shot.size())));
+    // Exactly where the drag began and as large, also from a pixel that has no logical point
+    // of its own.
+    QCOMPARE(placeText(shotAt, shot.size()), placeText(dragged.topLeft(), dragged.size()));
 }
 
 int main(int argc, char *argv[])

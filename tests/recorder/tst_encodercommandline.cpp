@@ -311,9 +311,10 @@ private slots:
         QTest::newRow("encoder crop, ratio 1")
             << false << none << QRect(0, 40, 1280, 720) << QRect() << none << 0
             << "[0:v]crop=1280:720:0:40[vcrop]" << "[vcrop]";
-        QTest::newRow("odd coordinates become even")
+        // The cut starts at the area's own first pixel; only its sides are made even.
+        QTest::newRow("odd coordinates keep their place, sides become even")
             << false << none << QRect(101, 51, 641, 361) << QRect() << none << 0
-            << "[0:v]crop=640:360:100:50[vcrop]" << "[vcrop]";
+            << "[0:v]crop=640:360:101:51[vcrop]" << "[vcrop]";
         QTest::newRow("area partly off the screen is clipped")
             << false << none << QRect(-100, -50, 500, 300) << QRect() << none << 0
             << "[0:v]crop=400:250:0:0[vcrop]" << "[vcrop]";
@@ -330,7 +331,7 @@ private slots:
         // A frame capture stream smaller than the screen: the factor is pipe / screen.
         QTest::newRow("frame capture stream of another size")
             << true << QSize(1280, 720) << QRect(100, 50, 801, 401) << QRect() << none << 0
-            << "[0:v]crop=534:266:66:32[vcrop]" << "[vcrop]";
+            << "[0:v]crop=534:266:67:33[vcrop]" << "[vcrop]";
         QTest::newRow("second screen, pixel ratio 2")
             << false << none << QRect(1920 + 10, 10, 100, 100) << QRect() << none << 1
             << "[0:v]crop=200:200:20:20[vcrop]" << "[vcrop]";
@@ -377,18 +378,32 @@ private slots:
         const QList<D::Display> displays{{QRect(0, 0, 1280, 720), 1.5, QRect(0, 0, 1920, 1080)},
                                          {QRect(1920, 0, 1280, 720), 1.5, QRect(1920, 0, 1920, 1080)}};
         // An area dragged across both and one inside the primary: their device pixels come
-        // back (within the rounding of a logical pixel), and the encoder crops exactly them.
+        // back (within the rounding of a logical pixel). One dragged from device pixel
+        // (2302, 301), which has no logical point of its own, does not come back through
+        // logical corners. The x11grab fallback grabs the displays the area touches and cuts
+        // exactly the pixels dragged, carried beside the logical area.
         const QRect across(1000, 300, 1800, 500);
         const QRect inside(300, 250, 600, 450);
+        const QRect fromPixelWithoutPoint(2302, 301, 600, 400);
         Inputs in;
         in.screens = displays;
+        in.inputForm = Form::Linux;
         in.outputPath = QStringLiteral("/tmp/o.mp4");
-        for (const QRect &dragged : {across, inside}) {
+        for (const QRect &dragged : {across, inside, fromPixelWithoutPoint}) {
             in.captureRect = D::toLogical(displays, dragged);
+            in.captureDeviceRect = dragged;
             const QRect back = D::toDevice(displays, in.captureRect);
-            QVERIFY2((back.topLeft() - dragged.topLeft()).manhattanLength() <= 1 && back.size() == dragged.size(),
-                     qPrintable(QStringLiteral("%1,%2 %3x%4").arg(back.x()).arg(back.y()).arg(back.width()).arg(back.height())));
-            QCOMPARE(filterGraph(EncoderCommandLine::build(in)),
+            if (dragged == fromPixelWithoutPoint)
+                QVERIFY(back.topLeft() != dragged.topLeft());
+            else
+                QVERIFY2((back.topLeft() - dragged.topLeft()).manhattanLength() <= 1 && back.size() == dragged.size(),
+                         qPrintable(QStringLiteral("%1,%2 %3x%4").arg(back.x()).arg(back.y()).arg(back.width()).arg(back.height())));
+            const QStringList args = EncoderCommandLine::build(in);
+            const QRect surface = dragged.right() < 1920 ? QRect(0, 0, 1920, 1080) : QRect(0, 0, 3840, 1080);
+            QVERIFY(containsRun(args, {QStringLiteral("-video_size"),
+                                       QStringLiteral("%1x%2").arg(surface.width()).arg(surface.height()),
+                                       QStringLiteral("-i"), QStringLiteral(":0+0,0")}));
+            QCOMPARE(filterGraph(args),
                      QStringLiteral("[0:v]crop=%1:%2:%3:%4[vcrop]")
                          .arg(dragged.width()).arg(dragged.height()).arg(dragged.x()).arg(dragged.y()));
         }
