@@ -111,9 +111,9 @@ QString fileInformationText(const VideoRecord &record)
 {
     const QFileInfo info(record.path);
     const QString format = info.suffix().toUpper();
-    // A file whose details could not be read (and whose player has not found its length)
-    // has an unknown length, not one of 00:00.
-    const bool unread = !hasProbedDetails(record);
+    // A file whose details could not be read (and whose player has not found its length),
+    // or whose length could not be, has an unknown length, not one of 00:00.
+    const bool unread = !hasProbedDetails(record) || record.duration < 0;
     const QString duration = unread ? QCoreApplication::translate("VideoListDialog", "未知")
                                     : VideoListDialog::formatDuration(record.duration);
     const QString size = VideoListDialog::formatSize(record.size);

@@ -200,7 +200,8 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
 
     const QJsonObject root = QJsonDocument::fromJson(json).object();
     const QJsonObject format = root.value(QLatin1String("format")).toObject();
-    double duration = format.value(QLatin1String("duration")).toString().toDouble();
+    bool lengthTold = false;
+    double duration = format.value(QLatin1String("duration")).toString().toDouble(&lengthTold);
     r.bitrateKbps = roundedKbps(format.value(QLatin1String("bit_rate")).toString());
 
     bool sawVideo = false;
@@ -235,7 +236,11 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
     // what plays, and what the player reports, is the longest stream.
     if (longestStream > 0 && duration > longestStream + 1.0)
         duration = longestStream;
-    r.duration = qRound(duration);
+    // A container that names no length may have streams that do; with neither the length is
+    // unknown, not 0.
+    if (!lengthTold)
+        duration = longestStream > 0 ? longestStream : -1.0;
+    r.duration = duration < 0 ? -1 : qRound(duration);
     if (sawVideo)
         r.isAudio = false;
     else if (sawAudio)
@@ -250,7 +255,16 @@ bool hasProbedDetails(const VideoRecord &record)
 
 VideoRecord readMetadata(const VideoRecord &record)
 {
+    const QString ffprobe = resolveToolPath(QStringLiteral("ffprobe"));
     // A failed query gives an empty answer, which leaves every probed field at its reset value.
-    return parseMediaMetadata(record, MediaProbe::libraryMetadataJson(record.path, 12000,
-                                                                      resolveToolPath(QStringLiteral("ffprobe"))));
+    VideoRecord r = parseMediaMetadata(record, MediaProbe::libraryMetadataJson(record.path, 12000, ffprobe));
+    // Streams but no length: a Matroska or FLAC file whose writer was killed before it wrote
+    // its length and index. Its packets tell how long it plays (the player cannot: it reports
+    // 0 for such a file). Reading them takes about as long as reading the file.
+    if (r.duration < 0 && hasProbedDetails(r)) {
+        const double span = MediaProbe::packetSpanSeconds(r.path, 20000, ffprobe);
+        if (span >= 0)
+            r.duration = qRound(span);
+    }
+    return r;
 }

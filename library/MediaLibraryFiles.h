@@ -45,7 +45,8 @@ VideoRecord unprobedRecord(const QString &path);
 // frame rate (none, or its time base); 0 when neither is known.
 double streamFrameRate(const QString &nominal, const QString &average);
 
-// ffprobe's JSON answer merged into a copy of the record (the file facts are kept).
+// ffprobe's JSON answer merged into a copy of the record (the file facts are kept). A file
+// whose length neither the container nor a stream names gets the duration -1.
 VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json);
 
 // ffprobe told something of the file: a length, a picture size or a sound codec. False for a
@@ -53,5 +54,6 @@ VideoRecord parseMediaMetadata(const VideoRecord &record, const QByteArray &json
 bool hasProbedDetails(const VideoRecord &record);
 
 // Runs the metadata query and returns the filled record; on any failure the record keeps
-// its unprobed values.
+// its unprobed values. A file whose streams are read but whose length is not gets it from
+// its packets.
 VideoRecord readMetadata(const VideoRecord &record);

@@ -64,10 +64,9 @@ RecordCard::RecordCard(const VideoRecord &record, std::function<void()> onDelete
         "QProgressBar{background:#17253a;border:none;border-radius:2px;}"
         "QProgressBar::chunk{background:#3986ff;border-radius:2px;width:18px;margin:0 2px;}"));
 
-    m_badge = new QLabel(VideoListDialog::formatDuration(record.duration), m_thumbnail);
+    m_badge = new QLabel(m_thumbnail);
     m_badge->setStyleSheet(QStringLiteral(
         "background:rgba(5,8,13,210);color:white;border-radius:4px;padding:2px 5px;font-size:10px;"));
-    m_badge->hide();
     placeBadge();
 
     auto *texts = new QVBoxLayout;
@@ -137,7 +136,9 @@ void RecordCard::askForPicture()
 
 QString RecordCard::detailText(const VideoRecord &record)
 {
-    return VideoListDialog::formatDuration(record.duration) + QStringLiteral("   ")
+    // An unknown length keeps the line's shape; the badge says it in words, where there is room.
+    const QString length = record.duration < 0 ? QStringLiteral("--:--") : VideoListDialog::formatDuration(record.duration);
+    return length + QStringLiteral("   ")
            + record.created.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
 }
 
@@ -152,7 +153,6 @@ void RecordCard::setCardSelected(bool selected)
 void RecordCard::updateRecord(const VideoRecord &record)
 {
     m_record = record;
-    m_badge->setText(VideoListDialog::formatDuration(record.duration));
     placeBadge();
     m_detail->setText(detailText(record));
 }
@@ -173,8 +173,13 @@ void RecordCard::elideTitle()
 
 void RecordCard::placeBadge()
 {
+    // The length over the picture; an unknown length is said with or without one (a file
+    // that nothing can read has none).
+    const bool unknown = m_record.duration < 0;
+    m_badge->setText(unknown ? VideoListDialog::tr("时长未知") : VideoListDialog::formatDuration(m_record.duration));
+    m_badge->setVisible(m_hasPicture || unknown);
     m_badge->adjustSize();
-    m_badge->move(m_thumbnail->width() - m_badge->width() - 4, m_thumbnail->height() - m_badge->height() - 4);
+    m_badge->move(std::max(0, m_thumbnail->width() - m_badge->width() - 4), m_thumbnail->height() - m_badge->height() - 4);
 }
 
 void RecordCard::applyPicture(const QImage &image)
@@ -185,7 +190,7 @@ void RecordCard::applyPicture(const QImage &image)
         m_placeholder->setText(m_record.size == 0 ? VideoListDialog::tr("文件为空")
                                : m_record.isAudio ? VideoListDialog::tr("音频文件")
                                                   : VideoListDialog::tr("无法加载缩略图"));
-        m_badge->hide();
+        placeBadge();
         return;
     }
     m_hasPicture = true;
@@ -194,6 +199,5 @@ void RecordCard::applyPicture(const QImage &image)
     pixmap.setDevicePixelRatio(std::max<qreal>(1.0, qreal(image.width()) / m_thumbnail->width()));
     m_thumbnail->setPixmap(pixmap);
     placeBadge();
-    m_badge->show();
     m_badge->raise();
 }

@@ -404,7 +404,7 @@ void VideoListDialog::onDurationChanged(double seconds)
     showPlaybackTime(player->position());
     // A file ffprobe could not measure: its card (and File Information) show the length the
     // player found rather than 00:00.
-    if (currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).duration == 0) {
+    if (currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).duration <= 0) {
         const VideoRecord &record = records.at(currentIndex);
         playerLengths.insert(record.path, {record.size, seconds});
         const int row = rowOfRecord(currentIndex);

@@ -161,7 +161,7 @@ void VideoListDialog::applyMetadata(int generation, int index, const QString &pa
 VideoRecord VideoListDialog::shownRecord(int index) const
 {
     VideoRecord record = records.value(index);
-    if (record.duration == 0) {
+    if (record.duration <= 0) {
         const auto known = playerLengths.constFind(record.path);
         if (known != playerLengths.constEnd() && known->first == record.size)
             record.duration = int(std::lround(known->second));

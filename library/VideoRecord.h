@@ -12,7 +12,7 @@ struct VideoRecord
     QString path;                // absolute
     QString fileName;            // with suffix
     qint64 size = 0;             // bytes
-    int duration = 0;            // whole seconds, rounded half away from zero
+    int duration = 0;            // whole seconds, rounded half away from zero; -1 when probed and unknown
     QSize resolution{-1, -1};    // first video stream; -1 x -1 for audio or when not probed
     int fps = 0;                 // first video stream, rounded
     bool isAudio = false;        // no video stream

@@ -267,11 +267,9 @@ MediaInfo MediaProbe::probe(const QString &path, int timeoutMs, const QString &f
         root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")).toString(), &ok);
     if (info.durationMs < 0) {
         // No duration in the container: take it from the packets' time stamps.
-        double first = std::numeric_limits<double>::max();
-        double last = -1;
-        packetSpan(program, file, QString(), timeoutMs, &first, &last);
-        if (last >= 0 && last >= first)
-            info.durationMs = qint64((last - first) * 1000.0 + 0.5);
+        const double span = packetSpanSeconds(file, timeoutMs, program);
+        if (span >= 0)
+            info.durationMs = qint64(span * 1000.0 + 0.5);
     }
     info.ok = true;
     return info;
@@ -301,6 +299,15 @@ double MediaProbe::containerDurationSeconds(const QString &path, int timeoutMs, 
     bool ok = false;
     const double seconds = QString::fromLatin1(r.out).trimmed().toDouble(&ok);
     return ok && seconds > 0 ? seconds : 0.0;
+}
+
+double MediaProbe::packetSpanSeconds(const QString &path, int timeoutMs, const QString &ffprobe)
+{
+    double first = std::numeric_limits<double>::max();
+    double last = -1;
+    packetSpan(ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe, QFileInfo(path).absoluteFilePath(), QString(),
+               timeoutMs, &first, &last);
+    return last >= 0 && last >= first ? last - first : -1.0;
 }
 
 double MediaProbe::videoEndSeconds(const QString &path, int timeoutMs, const QString &ffprobe)

@@ -74,6 +74,12 @@ public:
     static double containerDurationSeconds(const QString &path, int timeoutMs = 5000,
                                            const QString &ffprobe = QString());
 
+    // How long the file's packets last: from the first time stamp of any stream to the end of
+    // the last packet, read packet by packet (a file whose writer was killed names no length
+    // of its own); -1 when ffprobe gives no packet within the time-out.
+    static double packetSpanSeconds(const QString &path, int timeoutMs = 15000,
+                                    const QString &ffprobe = QString());
+
     // Where the first video stream's picture ends: the latest time stamp of its frames plus
     // that frame's duration, read from its packets; -1 when it cannot tell. With reordered
     // frames of uneven spacing this lies past the stream's start plus its duration.

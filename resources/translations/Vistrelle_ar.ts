@@ -3732,6 +3732,10 @@ Please visit this link manually:
 تاريخ الإنشاء: %8
 المجلد: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>المدة غير معروفة</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3720,6 +3720,10 @@ Größe: %7
 Erstellt: %8
 Ordner: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Dauer unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

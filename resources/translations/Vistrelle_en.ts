@@ -3720,6 +3720,10 @@ Size: %7
 Created: %8
 Folder: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Unknown duration</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

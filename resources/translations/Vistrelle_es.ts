@@ -3720,6 +3720,10 @@ Tamaño: %7
 Creado: %8
 Carpeta: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Duración desconocida</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

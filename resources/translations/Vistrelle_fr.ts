@@ -3720,6 +3720,10 @@ Taille : %7
 Créé le : %8
 Dossier : %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Durée inconnue</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

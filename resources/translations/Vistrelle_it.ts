@@ -3720,6 +3720,10 @@ Dimensione: %7
 Creato: %8
 Cartella: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Durata sconosciuta</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

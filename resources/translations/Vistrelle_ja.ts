@@ -3717,6 +3717,10 @@ Vistrelle を終了しますか？</translation>
 作成日時: %8
 保存先: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>長さ不明</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

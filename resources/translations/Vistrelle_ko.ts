@@ -3717,6 +3717,10 @@ Vistrelle을 종료할까요?</translation>
 만든 날짜: %8
 폴더: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>길이 알 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3720,6 +3720,10 @@ Grootte: %7
 Gemaakt: %8
 Map: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Onbekende duur</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

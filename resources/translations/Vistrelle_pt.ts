@@ -3720,6 +3720,10 @@ Tamanho: %7
 Criado em: %8
 Pasta: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Duração desconhecida</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3717,6 +3717,10 @@ Boyut: %7
 Oluşturulma: %8
 Klasör: %9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>Süre bilinmiyor</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

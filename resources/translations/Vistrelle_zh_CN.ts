@@ -3717,6 +3717,10 @@ Please visit this link manually:
 创建时间：%8
 保存路径：%9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>时长未知</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3717,6 +3717,10 @@ Please visit this link manually:
 建立時間：%8
 儲存路徑：%9</translation>
     </message>
+    <message>
+        <source>时长未知</source>
+        <translation>時長未知</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -323,8 +323,20 @@ private slots:
             << "d.mp4" << QByteArray(R"({"format":{"duration":"2.5"}})") << 3 << QSize(-1, -1) << 0 << false << ""
             << 0 << 0;
         QTest::newRow("no streams, audio suffix")
-            << "d.flac" << QByteArray(R"({})") << 0 << QSize(-1, -1) << 0 << true << "" << 0 << 0;
-        QTest::newRow("failed query") << "e.mp4" << QByteArray() << 0 << QSize(-1, -1) << 0 << false << "" << 0 << 0;
+            << "d.flac" << QByteArray(R"({})") << -1 << QSize(-1, -1) << 0 << true << "" << 0 << 0;
+        QTest::newRow("failed query") << "e.mp4" << QByteArray() << -1 << QSize(-1, -1) << 0 << false << "" << 0 << 0;
+        // A length nowhere (a Matroska file whose writer was killed) is unknown, not 0; a
+        // stream's own length stands in for the container's.
+        QTest::newRow("no length anywhere")
+            << "m.mkv"
+            << QByteArray(R"({"streams":[{"codec_type":"video","width":320,"height":240,"r_frame_rate":"30/1"}],
+                "format":{}})")
+            << -1 << QSize(320, 240) << 30 << false << "" << 0 << 0;
+        QTest::newRow("length in a stream only")
+            << "n.mkv"
+            << QByteArray(R"({"streams":[{"codec_type":"audio","codec_name":"opus","tags":{"DURATION":"00:00:04.600000000"}}],
+                "format":{}})")
+            << 5 << QSize(-1, -1) << 0 << true << "OPUS" << 0 << 0;
         QTest::newRow("wav with video suffix rules")
             << "f.mp4"
             << QByteArray(R"({"streams":[{"codec_type":"audio","codec_name":"pcm_s16le","sample_rate":"x","channels":6}],

@@ -1,6 +1,6 @@
 // The media library window as the main window makes it, driven by real X events: which files
 // it lists when the save folder changes, the times it shows, the stills of a file the player
-// cannot seek in, and a file that ffprobe cannot read.
+// cannot seek in, a file that ffprobe cannot read and recordings whose writer was killed.
 
 #include "../support/FakeTool.h"
 #include "../support/LibraryTestMedia.h"
@@ -33,6 +33,7 @@ private slots:
     void timesAndMarkerAgree();
     void matroskaStillKeepsItsShape();
     void unreadableFile();
+    void killedRecordings();
 
 private:
     // A new window on the save folder, shown, its list loaded (details may still come).
@@ -194,6 +195,44 @@ void LibraryFilesTest::unreadableFile()
     w->showFileInfoDialog();
     QVERIFY2(info.contains(QStringLiteral("分辨率：未知")), qPrintable(info));
     QVERIFY2(info.contains(QStringLiteral("时长：00:06")), qPrintable(info));
+}
+
+// Recordings whose writer was killed. A Matroska file names no length (and its player reports
+// 0), so its card reads the length of its packets from the first listing, never opened; a
+// plain MP4 without its index, which nothing reads, says that its length is unknown, not 00:00.
+void LibraryFilesTest::killedRecordings()
+{
+    // Written as a live stream, it holds what a killed writer leaves: clusters, no length, no index.
+    const QString mkv = m_first + QStringLiteral("/Vistrelle_killed.mkv");
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc2=size=640x360:rate=30", "-t", "8", "-c:v", "libx264", "-preset",
+                                  "ultrafast", "-live", "1", mkv}));
+    QCOMPARE(MediaProbe::containerDurationSeconds(mkv), 0.0);
+    // A plain MP4 writes its index last.
+    const QString mp4 = m_first + QStringLiteral("/Vistrelle_cut.mp4");
+    QVERIFY(makeClip(mp4, 4));
+    QVERIFY(QFile::resize(mp4, QFileInfo(mp4).size() / 2));
+
+    auto w = openLibrary();
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    const auto card = [&w, list](const QString &name) -> RecordCard * {
+        for (int row = 0; row < list->count(); ++row) {
+            if (w->recordList().value(list->item(row)->data(Qt::UserRole).toInt()).fileName != name)
+                continue;
+            list->scrollToItem(list->item(row));
+            return dynamic_cast<RecordCard *>(list->itemWidget(list->item(row)));
+        }
+        return nullptr;
+    };
+    const QString killed = QStringLiteral("Vistrelle_killed.mkv");
+    const QStringList eightSeconds{"00:07", "00:08", "00:09"};
+    QTRY_VERIFY2_WITH_TIMEOUT(card(killed) && eightSeconds.contains(card(killed)->detailLabel()->text().left(5)),
+                              qPrintable(card(killed) ? card(killed)->detailLabel()->text() : QString()), 30000);
+    const QString cut = QStringLiteral("Vistrelle_cut.mp4");
+    QTRY_VERIFY_WITH_TIMEOUT(card(cut) && card(cut)->durationBadge()->isVisible()
+                                 && card(cut)->durationBadge()->text() == QStringLiteral("时长未知"),
+                             30000);
+    snapshot("library-killed");
 }
 
 int main(int argc, char *argv[])
