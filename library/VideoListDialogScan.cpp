@@ -10,6 +10,7 @@
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
 #include "library/VideoPlayer.h"
+#include "recording/MediaProbe.h"
 #include "recording/SaveFolder.h"
 
 #include <QApplication>
@@ -50,9 +51,10 @@ QThreadPool *metadataThreadPool()
         // A probe spends most of its time starting up: eight at a time hide that even on two
         // cores.
         created->setMaxThreadCount(std::max(8, QThread::idealThreadCount()));
-        // Queued probes of a closing program are dropped; running ones end within their time-out.
+        // Queued probes of a closing program are dropped and running ones are ended.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, [created] {
             created->clear();
+            MediaProbe::abandonRuns();
             created->waitForDone();
         });
         return created;

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 namespace {
@@ -33,6 +34,7 @@ struct RunResult
 // ffprobe's answers are small (a JSON text of a few streams); a tool that writes more than
 // this is not answering the question.
 constexpr qsizetype kAnswerLimit = 4 * 1024 * 1024;
+std::atomic_bool runsAbandoned{false};
 
 // `lines`, when given, reads standard output line by line instead of keeping it.
 RunResult runTool(const QString &program, const QStringList &args, int timeoutMs, bool mergeChannels,
@@ -49,6 +51,11 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
     readBounded(p, &out, &err);
     // One limit for starting and running together.
     const QDeadlineTimer deadline(timeoutMs);
+    if (runsAbandoned) {
+        r.failure = RunResult::TimedOut;
+        r.error = QStringLiteral("%1 was not run: the program is closing").arg(program);
+        return r;
+    }
     p.start(program, args, QIODevice::ReadOnly);
     if (!p.waitForStarted(int(deadline.remainingTime()))) {
         r.failure = RunResult::NotStarted;
@@ -56,7 +63,13 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
         r.error = QStringLiteral("%1 could not be started: %2").arg(program, r.startError);
         return r;
     }
-    if (!p.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
+    // Waited for in slices, so that a closing program need not wait out the time-out.
+    bool finished = false;
+    while (!finished && !runsAbandoned && !deadline.hasExpired())
+        finished = p.waitForFinished(int(std::clamp<qint64>(deadline.remainingTime(), 1, 100)));
+    if (!finished && p.state() == QProcess::NotRunning)
+        finished = true;
+    if (!finished) {
         p.kill();
         p.waitForFinished(30000);
         r.failure = RunResult::TimedOut;
@@ -317,4 +330,9 @@ double MediaProbe::videoEndSeconds(const QString &path, int timeoutMs, const QSt
     packetSpan(ffprobe.isEmpty() ? ffprobeExecutable() : ffprobe, QFileInfo(path).absoluteFilePath(),
                QStringLiteral("v:0"), timeoutMs, &first, &last);
     return last;
+}
+
+void MediaProbe::abandonRuns(bool abandon)
+{
+    runsAbandoned = abandon;
 }

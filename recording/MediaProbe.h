@@ -85,4 +85,8 @@ public:
     // frames of uneven spacing this lies past the stream's start plus its duration.
     static double videoEndSeconds(const QString &path, int timeoutMs = 15000,
                                   const QString &ffprobe = QString());
+
+    // A closing program waits for no probe: every run ends (killed, as one past its time-out)
+    // within a tenth of a second, and later ones fail at once. For the library's probes at quit.
+    static void abandonRuns(bool abandon = true);
 };

@@ -461,6 +461,29 @@ private slots:
         QVERIFY2(grownKb < 400 * 1024, qPrintable(QString::number(grownKb)));
     }
 
+    // A closing program does not wait out a probe that hangs (a long packet read of a huge
+    // file): the run ends at once, and none starts after.
+    void probesEndWithTheProgram()
+    {
+        QTemporaryDir dir;
+        const QString ffprobe = dir.filePath(QStringLiteral("ffprobe"));
+        QVERIFY(writeScript(ffprobe, "exec sleep 60\n"));
+        QElapsedTimer clock;
+        clock.start();
+        double span = 0;
+        QThread *probe = QThread::create([&] { span = MediaProbe::packetSpanSeconds(ffprobe, 30000, ffprobe); });
+        probe->start();
+        QTest::qWait(300);
+        MediaProbe::abandonRuns();
+        QVERIFY(probe->wait(5000));
+        delete probe;
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(span, -1.0);
+        QCOMPARE(MediaProbe::containerDurationSeconds(ffprobe, 30000, ffprobe), 0.0);
+        QVERIFY(clock.elapsed() < 5000);
+        MediaProbe::abandonRuns(false);
+    }
+
     // A failed run is told by its cause: the encoder's own line where ffmpeg closes with a
     // generic one, never the banner (real runs of the real ffmpeg).
     void failureCause()
