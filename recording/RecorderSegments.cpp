@@ -471,9 +471,12 @@ bool Recorder::isPipedVideo() const
 
 void Recorder::stopAudioCaptures()
 {
+    QElapsedTimer held;
+    held.start();
     loopbackCapture->stop();
     microphoneCapture->stop();
     chain->audio().stop();
+    qInfo().noquote() << "[Recorder] stopping the sound captures held the GUI thread" << held.elapsed() << "ms";
 }
 
 bool Recorder::startSegment()
@@ -671,6 +674,8 @@ bool Recorder::startSegment()
         frameTimer->start();
     }
     qInfo().noquote() << "[Recorder startup] first frame dispatched in" << launchClock.elapsed() << "ms";
+    qInfo().noquote() << "[Recorder startup] the launch held the GUI thread" << launchClock.elapsed()
+                      << "ms at most at once";
     return true;
 }
 
