@@ -22,6 +22,7 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
     QSize outputSize;
     quint32 excludedWindow = 0;
     int fps = 1;
+    int firstGrabDelayMs = 0;
     qint64 grabStartUs = -1; // of the frame being delivered
     // Told a start that failed, from the worker thread; set before launch().
     std::function<void(const QString &)> startFailed;
@@ -59,6 +60,8 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
         X11FrameGrabber grabber(connection.get());
         grabber.setKeepPadByte(true);
         enterPhase(Phase::Running);
+        if (firstGrabDelayMs > 0)
+            waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(firstGrabDelayMs));
 
         bool errorLogged = false;
         const auto interval = std::chrono::microseconds(1000000 / fps);
@@ -194,6 +197,8 @@ std::shared_ptr<MacScreenCapture::Worker> MacScreenCapture::launchWorker(const Q
     }
     worker->excludedWindow = quint32(excludedWindow);
     worker->fps = effectiveFps(fps);
+    // Tests make the first frame come late, as an X server under load does.
+    worker->firstGrabDelayMs = qEnvironmentVariableIntValue("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS");
     m_sizeToCome = worker->outputSize;
     return worker;
 }
