@@ -98,8 +98,8 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || finalizing || chain->encoder()->state() != QProcess::NotRunning
-        || chain->isDraining())
+    if (recordingActive || preparing || launchInFlight || finalizing
+        || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
         return;
     prepareOnly = true;
     start();
@@ -118,7 +118,8 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || finalizing || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
+    if (recordingActive || launchInFlight || finalizing || chain->encoder()->state() != QProcess::NotRunning
+        || chain->isDraining())
         return;
     prepared = false;
     outputSize = QSize(-1, -1);
