@@ -6,7 +6,9 @@
 // sink's monitor (pulse) at the same time, with -copyts, as the reference. Printed per
 // segment of the saved file(s): the offset beep - flash of the program and of the reference
 // over the same moments and their difference, the drift per minute, microphone - system
-// when the microphone is recorded, and missing and repeated frame slots of both.
+// when the microphone is recorded, and missing and repeated frame slots of both; from the
+// program's log, the longest time each segment launch and each stop of its sound captures
+// kept the GUI thread from its events.
 // Run inside the private desktop:  scripts/test-env.sh build/bench/sync/bench_av_sync [options]
 //   --seconds S        time recorded, pauses left out (default 30)
 //   --pauses N         pauses of --pause-seconds (default 2.5) spread evenly (default 0)
