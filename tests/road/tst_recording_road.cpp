@@ -135,6 +135,7 @@ private slots:
     void pauseRightAfterALiveSwitchIsKept();
     void pauseMakesASecondSegment();
     void lateFirstFrameHoldsNothingUp();
+    void noFirstFrameInTimeIsAnError();
     void audioOnlyInEachFormat_data();
     void audioOnlyInEachFormat();
     void systemAudioToneIsAudible();
@@ -261,6 +262,23 @@ void TestRecordingRoad::lateFirstFrameHoldsNothingUp()
     QCOMPARE(spies.started.size(), 1);
     QVERIFY2(longestBeforeStop < 200,
              qPrintable(QStringLiteral("the event loop stood still for %1 ms").arg(longestBeforeStop)));
+}
+
+// A capture without a first frame within 5 s is given up, the recording not started and
+// nothing left behind.
+void TestRecordingRoad::noFirstFrameInTimeIsAnError()
+{
+    qputenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS", "8000");
+    const auto undo = qScopeGuard([] { qunsetenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS"); });
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    Spies spies(&recorder);
+    recorder.start();
+    QVERIFY(QTest::qWaitFor([&] { return !spies.errors.isEmpty(); }, 20000));
+    QVERIFY2(spies.lastError().contains(QLatin1String("Screen capture produced no frame")), qPrintable(spies.lastError()));
+    QVERIFY(spies.started.isEmpty());
+    QVERIFY(!recorder.isRecording());
+    QCOMPARE(filesBelow(m_dir->path()), QStringList());
 }
 
 NativeWindowHandle TestRecordingRoad::openHelperWindow(QProcess& helper, const QStringList& arguments)
