@@ -234,12 +234,18 @@ void TestRecordingRoad::customAreaWithOddCoordinates()
     QVERIFY2(lastsAsRecorded(info.duration, recorded), durationText(info.duration, recorded));
 }
 
+// The screen capture's first frame comes `ms` late, until the returned guard goes.
+auto delayFirstScreenGrab(const char *ms)
+{
+    qputenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS", ms);
+    return qScopeGuard([] { qunsetenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS"); });
+}
+
 // The screen capture's first frame comes 1.5 s late: the GUI thread goes on with its
 // events meanwhile, and a stop given then is taken up once the segment runs.
 void TestRecordingRoad::lateFirstFrameHoldsNothingUp()
 {
-    qputenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS", "1500");
-    const auto undo = qScopeGuard([] { qunsetenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS"); });
+    const auto undo = delayFirstScreenGrab("1500");
     Recorder recorder;
     recorder.excludedWindowId = m_toolbar->winId();
     Spies spies(&recorder);
@@ -268,8 +274,7 @@ void TestRecordingRoad::lateFirstFrameHoldsNothingUp()
 // nothing left behind.
 void TestRecordingRoad::noFirstFrameInTimeIsAnError()
 {
-    qputenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS", "8000");
-    const auto undo = qScopeGuard([] { qunsetenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS"); });
+    const auto undo = delayFirstScreenGrab("8000");
     Recorder recorder;
     recorder.excludedWindowId = m_toolbar->winId();
     Spies spies(&recorder);
