@@ -560,6 +560,13 @@ bool Recorder::abandonBeforeFirstMedia()
 {
     if (finalizing || !segmentFiles().isEmpty() || chain->isDraining())
         return false;
+    // Its first segment is launching: nothing is in its file yet. Once launched, it goes
+    // as it would have then.
+    if (deferUntilLaunched([this] {
+            if (!abandonBeforeFirstMedia())
+                stop();
+        }))
+        return true;
     if (recordingActive) {
         // The encoder may have written media it has not reported yet: a file that holds more
         // than its header is kept as after a stop.

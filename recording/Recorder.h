@@ -24,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QEventLoop;
 class SegmentChain;
@@ -355,6 +356,7 @@ protected:
     void activatePreparedStart();
     void startPrepared();
     void reportError(const QString &message);
+    // False when the start failed at once; true when its segment launches.
     bool launchFirstSegment(int generation);
     void abandonPreparedStart();
     // A stop or discard before the recording began ends the start; true when it did.
@@ -363,8 +365,32 @@ protected:
     void removeEmptyPartsFolder();
 
     // Segment chain.
-    bool startSegment();
+    // A segment launches in steps that return to the event loop in between: its screen
+    // capture's first frame, then its encoder's start. `done` hears whether it runs (the
+    // error reported when not). The commands given meanwhile are taken up after it.
+    using LaunchDone = std::function<void(bool launched)>;
+    void startSegment(LaunchDone done);
     bool startScreenCapture();
+    void launchSegmentEncoder();
+    void onSegmentEncoderLaunched(bool launched);
+    void endLaunch(bool launched);
+    // True, keeping `command` for the end of the launch, while a launch is under way.
+    bool deferUntilLaunched(std::function<void()> command);
+    // The step of the launch that ends here took this long on the GUI thread.
+    void noteLaunchStep();
+    void announceSegmentEncoder();
+    void logSegmentSettings();
+    bool launchInFlight = false;
+    int launchGeneration = 0;
+    LaunchDone launchDone;
+    std::vector<std::function<void()>> commandsAfterLaunch;
+    QElapsedTimer launchClock;
+    QElapsedTimer launchStep;
+    qint64 launchLongestStepMs = 0;
+    QString launchPipeError;
+    QMetaObject::Connection launchStarted;
+    QMetaObject::Connection launchFailed;
+    static constexpr int kEncoderLaunchMs = 10000;
     QString makeSegmentPath() const;
     // The folder and kept files of the recording's segments.
     QString partsFolder() const;
@@ -404,7 +430,7 @@ protected:
     ProgressWatch *endingWatch = nullptr;
     void stopAudioCaptures();
     void resumeNextSegment();
-    bool launchNextSegment();
+    void launchNextSegment(LaunchDone done);
     void endAfterFailedLaunch();
     void relaunchAfterFallback();
 

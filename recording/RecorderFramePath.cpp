@@ -267,8 +267,9 @@ QImage Recorder::currentSourceFrame() const
 
 void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
 {
+    // While the next segment of a split launches, the segment before gets the frames.
     if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
-        || chain->encoder()->state() != QProcess::Running) {
+        || (chain->encoder()->state() != QProcess::Running && !chain->handingOver())) {
         return;
     }
     // Until the next segment of a split takes over, the segment before gets the frames. The

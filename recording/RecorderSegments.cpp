@@ -98,8 +98,8 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || finalizing || chain->encoder()->state() != QProcess::NotRunning
-        || chain->isDraining())
+    if (recordingActive || preparing || launchInFlight || finalizing
+        || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
         return;
     prepareOnly = true;
     start();
@@ -118,7 +118,8 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || finalizing || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
+    if (recordingActive || launchInFlight || finalizing || chain->encoder()->state() != QProcess::NotRunning
+        || chain->isDraining())
         return;
     prepared = false;
     outputSize = QSize(-1, -1);
@@ -404,10 +405,10 @@ bool Recorder::launchFirstSegment(int generation)
     const QStorageInfo saveDisk(partsFolder());
     lowSpaceStopBytes = saveDisk.isValid() ? std::min<qint64>(200LL << 20, saveDisk.bytesAvailable() / 4) : 0;
 
-    if (!startSegment()) {
-        removeEmptyPartsFolder();
-        return false;
-    }
+    startSegment([this](bool launched) {
+        if (!launched)
+            removeEmptyPartsFolder();
+    });
     return true;
 }
 
@@ -471,38 +472,16 @@ bool Recorder::isPipedVideo() const
 
 void Recorder::stopAudioCaptures()
 {
+    QElapsedTimer held;
+    held.start();
     loopbackCapture->stop();
     microphoneCapture->stop();
     chain->audio().stop();
+    qInfo().noquote() << "[Recorder] stopping the sound captures held the GUI thread" << held.elapsed() << "ms";
 }
 
-bool Recorder::startSegment()
+void Recorder::announceSegmentEncoder()
 {
-    QElapsedTimer launchClock;
-    launchClock.start();
-    // A folder removed while the recording was paused or between segments.
-    if (!splitLaunch && partsFolderRemoved() && !remakeRemovedFolder()) {
-        reportError(std::exchange(folderLossText, QString()));
-        return false;
-    }
-    resumePending = false;
-    holdFrameUntilReady = false;
-    stalledEncoderKilled = false;
-    segmentCutMs = -1;
-    commandLateMs = 0;
-    segmentMediaStartMs = recordedMs();
-    currentSegmentPath = makeSegmentPath();
-    outputMonitor.resetSegment();
-    repeatedScreenFrames = 0;
-    encoderOutput.clear();
-    segmentStopping = false;
-    endingWatch->stop();
-    pendingReason = SegmentEndReason::None;
-    downgradePending = false;
-    startTimedOut = false;
-    awaitingFirstMedia = true;
-    chain->setEncoderReading(false);
-
     if (selectedEncoder.isEmpty())
         selectedEncoder = audioOnly ? audioEncoderLabel(audioFormat) : QStringLiteral("libx264");
     if (audioOnly) {
@@ -514,38 +493,10 @@ bool Recorder::startSegment()
         emit performanceUpdated(fps, 0, selectedEncoder, videoBitrate,
                                 !selectedEncoder.contains(QLatin1String("libx")));
     }
+}
 
-    if (!splitLaunch)
-        emit segmentLaunching();
-    SegmentAudioPipes::Source failedSource = SegmentAudioPipes::System;
-    QString audioError;
-    if (splitLaunch) {
-        // The segment before records on: its frame source stays, and its sound captures hand
-        // their streams on at the switch. Without pictures to keep in step, the sound goes to
-        // the next encoder at once, sample for sample; the encoder before ends at the end of
-        // its pipes.
-        if (!chain->audio().prepareSplit(partsFolder(), wantedAudio(), !audioOnly, &failedSource, &audioError)) {
-            reportError(audioCaptureError(failedSource, audioError));
-            return false;
-        }
-    } else {
-        chain->audio().clear();
-        if (!audioOnly && captureBackend != FramesBackend && MacScreenCapture::isAvailable()) {
-            if (!startScreenCapture())
-                return false;
-        }
-        // A recording that goes on (a resume, the segment after a switch) records silence while
-        // its sound server is away, as a running segment does. Piped pictures are stamped from
-        // the moment the encoder reads the first one: the sound starts there too.
-        const qint64 origin = isPipedVideo() ? MacSystemAudioCapture::OriginLater : -1;
-        if (!chain->audio().start(partsFolder(), wantedAudio(), &failedSource, &audioError, startedEmitted,
-                                  origin)) {
-            cleanupWindowCapture();
-            reportError(audioCaptureError(failedSource, audioError));
-            return false;
-        }
-    }
-
+void Recorder::logSegmentSettings()
+{
     const char* backendName = "GDI";
     if (captureBackend == FramesBackend)
         backendName = cameraFrameSource ? "CameraFrames" : "QtWindowCapture";
@@ -571,142 +522,6 @@ bool Recorder::startSegment()
                                   onOff(false), currentSegmentPath,
                                   outputSize.isValid() ? sizeText(outputSize) : QStringLiteral("native"),
                                   softwarePresetForced ? QStringLiteral("ultrafast") : QStringLiteral("default"));
-
-    const QStringList args = buildArgs();
-    qInfo().noquote() << "[Recorder startup] capture and audio prepared in" << launchClock.elapsed() << "ms";
-    qDebug().noquote() << "[Recorder segment]" << ffmpegExecutable() << args.join(QLatin1Char(' '));
-
-    // The launch is checked here and now: a program that cannot start reports it
-    // while waitForStarted runs, and the error handler leaves that report to us.
-    // Piped frames go through a pipe of our own that becomes the encoder's standard
-    // input; raw 1080p frames need far more than the default 64 KiB pipe to keep up.
-    int frameInput = -1;
-    QString pipeError;
-    if (isPipedVideo()) {
-        // The frames go in the encoder's own planar format: converting them here costs far
-        // less than the encoder's conversion of 32-bit frames, and the pipe carries less.
-        const bool nv12 = EncoderCommandLine::planarPixelFormat(selectedEncoder) == QLatin1String("nv12");
-        chain->pipe()->setFrameGrid(fps);
-        chain->pipe()->setBeat(screenCapture   ? screenCapture->latestStampUs()
-                               : windowCapture ? windowCapture->latestStampUs()
-                                               : -1);
-        if (chain->pipe()->open(&pipeError, nv12 ? FramePipe::Layout::Nv12 : FramePipe::Layout::I420))
-            frameInput = chain->pipe()->readEnd();
-        else
-            qWarning().noquote() << "[Recorder]" << pipeError;
-    }
-    // The encoder ends with the program however it dies. One that reads our frames sees
-    // its input end and writes out all it was given; one that records by itself gets
-    // SIGINT, on which ffmpeg closes its file properly.
-    const pid_t program = ::getpid();
-    const bool endsWithProgram = !isPipedVideo();
-    chain->encoder()->setChildProcessModifier([frameInput, program, endsWithProgram] {
-        if (frameInput >= 0)
-            ::dup2(frameInput, STDIN_FILENO);
-        ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, FramePipe::kPipeBytes);
-        if (endsWithProgram)
-            endChildWithProgram(program, SIGINT);
-    });
-    launchingSegment = true;
-    if (frameInput >= 0 || !isPipedVideo())
-        chain->encoder()->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
-    const bool launched = chain->encoder()->state() != QProcess::NotRunning && chain->encoder()->waitForStarted(10000);
-    launchingSegment = false;
-    chain->pipe()->closeReadEnd();
-    if (!launched) {
-        chain->pipe()->abort();
-        const QString reason = pipeError.isEmpty() ? chain->encoder()->errorString() : pipeError;
-        if (chain->encoder()->state() != QProcess::NotRunning) {
-            chain->encoder()->kill();
-            chain->encoder()->waitForFinished(2000);
-        }
-        recordingActive = false;
-        recordingPaused = false;
-        resuming = false;
-        stopAudioCaptures();
-        chain->audio().clear();
-        cleanupWindowCapture();
-        awaitingFirstMedia = false;
-        currentSegmentPath.clear();
-        reportError(tr("FFmpeg 启动失败。请确认 ffmpeg 已放到程序目录或系统 PATH。\n%1").arg(reason));
-        return false;
-    }
-
-    recordingActive = true;
-    segmentTimer.start();
-    startWatchdog->start(15000);
-    if (isPipedVideo() && !splitLaunch) {
-        // The frame ticks hand the file's time 0 over once the first frames have shown it.
-        chain->audio().awaitOrigin();
-    }
-
-    if (isPipedVideo() && !splitLaunch) {
-        if (!pipeFrameSize.isValid() && heldFrame.isNull()) {
-            // Nothing to pipe: handled as an encoder that never shows media.
-            qWarning() << "[Recorder] no frame source for the piped segment";
-        }
-        configureFrameComposer();
-        frameTimer = new QTimer(this);
-        frameTimer->setTimerType(Qt::PreciseTimer);
-        frameTimer->setInterval(std::max(1, int(std::lround(1000.0 / fps))));
-        connect(frameTimer, &QTimer::timeout, this, &Recorder::onFrameTimerTick);
-        connectWindowFrames();
-        windowImage = heldFrame;
-        windowFrames.clear();
-        // The newest grab opens the segment at the moment it was taken, the ones before it go.
-        // The grabs made while the encoder opens its input follow it in their own slots.
-        // Without one the encoder stamps the picture when it is up.
-        qint64 heldStampUs = -1;
-        if (screenCapture) {
-            std::vector<MacScreenCapture::StampedFrame> fresh = screenCapture->takeNewFrames();
-            if (!fresh.empty() && !holdFrameUntilReady) {
-                heldFrame = fresh.back().image;
-                heldStampUs = fresh.back().stampUs;
-            }
-        }
-        lastScreenFrameUs = -1;
-        frameClock.start(fps);
-        writeWindowFrame(heldFrame, heldStampUs);
-        frameTimer->setInterval(frameClock.nextIntervalMs());
-        frameTimer->start();
-    }
-    qInfo().noquote() << "[Recorder startup] first frame dispatched in" << launchClock.elapsed() << "ms";
-    return true;
-}
-
-bool Recorder::startScreenCapture()
-{
-    cleanupWindowCapture();
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    // The chosen display, or every display an area over several touches.
-    const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(
-        DisplayGeometry::applicationDisplays(), desktopOutputIndex, screens.indexOf(QGuiApplication::primaryScreen()), captureDeviceRect);
-    if (outputSize.isValid() && !captureStreamSize.isValid()) {
-        const QSize native = nativeDesktopCaptureSize();
-        if (surface && native.isValid()) {
-            captureStreamSize = CaptureGeometry::captureStreamSize(outputSize, native, surface->geometry,
-                                                                   surface->devicePixelRatio);
-        }
-    }
-    screenCapture = new MacScreenCapture;
-    QString error;
-    if (!screenCapture->start(surface ? surface->nativeGeometry : QRect(), excludedWindowId, fps, captureStreamSize,
-                              &error)) {
-        cleanupWindowCapture();
-        reportError(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
-        return false;
-    }
-    heldFrame = screenCapture->latestFrame();
-    pipeFrameSize = heldFrame.size();
-    if (captureDeviceRect.isValid() && surface) {
-        const QRect crop = CaptureGeometry::screenCropRect(captureDeviceRect, surface->nativeGeometry, pipeFrameSize);
-        if (crop.isValid()) {
-            cropRect = crop;
-            pipeFrameSize = crop.size();
-            qInfo() << "[Recorder] cropping the captured screen before encoding:" << cropRect;
-        }
-    }
-    return true;
 }
 
 void Recorder::markSegmentReady()
@@ -854,6 +669,8 @@ void Recorder::noteCommandInstant(qint64 atNs)
 
 bool Recorder::pause(qint64 atNs)
 {
+    if (deferUntilLaunched([this, atNs] { pause(atNs); }))
+        return true;
     if (!recordingActive || recordingPaused)
         return false;
     if (pendingReason == SegmentEndReason::Pause)
@@ -890,6 +707,8 @@ bool Recorder::pause(qint64 atNs)
 
 void Recorder::resume()
 {
+    if (deferUntilLaunched([this] { resume(); }))
+        return;
     if (pauseBetweenSegments) {
         // The pause had not happened yet: the recording simply goes on.
         pauseBetweenSegments = false;
@@ -919,20 +738,22 @@ void Recorder::resumeNextSegment()
             return;
         }
     }
-    if (startSegment()) {
-        resuming = true;
-    } else if (!recordingActive) {
-        endAfterFailedLaunch(); // the encoder could not be started
-    } else {
-        // The capture could not start (the message is out): the recording stays paused
-        // with nothing left of the segment that did not begin.
-        startWatchdog->stop();
-        awaitingFirstMedia = false;
-        outputMonitor.setAwaitingFirstMedia(false);
-        currentSegmentPath.clear();
-        chain->audio().clear();
-        cleanupWindowCapture();
-    }
+    startSegment([this](bool launched) {
+        if (launched) {
+            resuming = true;
+        } else if (!recordingActive) {
+            endAfterFailedLaunch(); // the encoder could not be started
+        } else {
+            // The capture could not start (the message is out): the recording stays paused
+            // with nothing left of the segment that did not begin.
+            startWatchdog->stop();
+            awaitingFirstMedia = false;
+            outputMonitor.setAwaitingFirstMedia(false);
+            currentSegmentPath.clear();
+            chain->audio().clear();
+            cleanupWindowCapture();
+        }
+    });
 }
 
 void Recorder::endAfterFailedLaunch()
@@ -967,6 +788,8 @@ bool Recorder::endUnstartedRecording()
 
 void Recorder::stop(qint64 atNs)
 {
+    if (deferUntilLaunched([this, atNs] { stop(atNs); }))
+        return;
     endWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
@@ -997,6 +820,8 @@ void Recorder::stop(qint64 atNs)
 
 void Recorder::discard()
 {
+    if (deferUntilLaunched([this] { discard(); }))
+        return;
     endWindowWait();
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
@@ -1291,8 +1116,10 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
             return;
         case SegmentEndReason::Restart: {
             const int commands = commandGeneration;
-            if (!launchNextSegment() && commands == commandGeneration)
-                endAfterFailedLaunch();
+            launchNextSegment([this, commands](bool launched) {
+                if (!launched && commands == commandGeneration)
+                    endAfterFailedLaunch();
+            });
             return;
         }
         case SegmentEndReason::Pause:
@@ -1368,14 +1195,14 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
     emit stopped(QString());
 }
 
-bool Recorder::launchNextSegment()
+void Recorder::launchNextSegment(LaunchDone done)
 {
     if (!audioOnly && captureBackend == FramesBackend) {
         const int commands = commandGeneration;
         const bool ready = prepareWindowCapture();
         if (commands != commandGeneration || !ready) {
             cleanupWindowCapture();
-            return false;
+            return done(false);
         }
     }
     if (pauseBetweenSegments) {
@@ -1383,9 +1210,9 @@ bool Recorder::launchNextSegment()
         cleanupWindowCapture();
         recordingPaused = true;
         emit paused();
-        return true;
+        return done(true);
     }
-    return startSegment();
+    startSegment(std::move(done));
 }
 
 void Recorder::relaunchAfterFallback()
@@ -1393,13 +1220,15 @@ void Recorder::relaunchAfterFallback()
     // The failed segment released the frame source: a window or webcam recording
     // prepares it again before the retry.
     const int commands = commandGeneration;
-    if (launchNextSegment() || commands != commandGeneration)
-        return; // running again, or ended by a stop or discard during the window wait
-    recordingActive = false;
-    recordingPaused = false;
-    policyTimer->stop();
-    removeEmptyPartsFolder();
-    emit stopped(QString());
+    launchNextSegment([this, commands](bool launched) {
+        if (launched || commands != commandGeneration)
+            return; // running again, or ended by a stop or discard during the window wait
+        recordingActive = false;
+        recordingPaused = false;
+        policyTimer->stop();
+        removeEmptyPartsFolder();
+        emit stopped(QString());
+    });
 }
 
 void Recorder::onEncoderError(QProcess::ProcessError error)

@@ -11,6 +11,8 @@
 
 void Recorder::requestRestart()
 {
+    if (deferUntilLaunched([this] { requestRestart(); }))
+        return;
     if (beginSplit())
         return;
     pendingReason = SegmentEndReason::Restart;
@@ -36,27 +38,28 @@ bool Recorder::beginSplit()
     const int generation = ++handoffGeneration;
 
     splitLaunch = true;
-    const bool launched = startSegment();
-    splitLaunch = false;
-    if (!launched) {
-        // The error is reported; the segment before ends and the recording is joined.
-        chain->audio().stop();
-        completeSplit();
-        endAfterFailedLaunch();
-        return true;
-    }
-    if (piped) {
-        // The encoder reads one frame while it opens its input, before it says it is ready.
-        const QImage frame = currentSourceFrame();
-        if (!frame.isNull())
-            chain->pipe()->writePrimer(frameComposer.compose(frame, false));
-    }
-    // An encoder that never says it reads still gets the frames after a while.
-    QTimer::singleShot(5000, this, [this, generation] {
-        if (chain->handingOver() && generation == handoffGeneration) {
-            qWarning() << "[Recorder] split: the next encoder did not report its inputs, switching anyway";
+    startSegment([this, piped, generation](bool launched) {
+        splitLaunch = false;
+        if (!launched) {
+            // The error is reported; the segment before ends and the recording is joined.
+            chain->audio().stop();
             completeSplit();
+            endAfterFailedLaunch();
+            return;
         }
+        if (piped) {
+            // The encoder reads one frame while it opens its input, before it says it is ready.
+            const QImage frame = currentSourceFrame();
+            if (!frame.isNull())
+                chain->pipe()->writePrimer(frameComposer.compose(frame, false));
+        }
+        // An encoder that never says it reads still gets the frames after a while.
+        QTimer::singleShot(5000, this, [this, generation] {
+            if (chain->handingOver() && generation == handoffGeneration) {
+                qWarning() << "[Recorder] split: the next encoder did not report its inputs, switching anyway";
+                completeSplit();
+            }
+        });
     });
     return true;
 }

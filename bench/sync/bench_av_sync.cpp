@@ -6,7 +6,9 @@
 // sink's monitor (pulse) at the same time, with -copyts, as the reference. Printed per
 // segment of the saved file(s): the offset beep - flash of the program and of the reference
 // over the same moments and their difference, the drift per minute, microphone - system
-// when the microphone is recorded, and missing and repeated frame slots of both.
+// when the microphone is recorded, and missing and repeated frame slots of both; from the
+// program's log, the longest time each segment launch and each stop of its sound captures
+// kept the GUI thread from its events.
 // Run inside the private desktop:  scripts/test-env.sh build/bench/sync/bench_av_sync [options]
 //   --seconds S        time recorded, pauses left out (default 30)
 //   --pauses N         pauses of --pause-seconds (default 2.5) spread evenly (default 0)
@@ -45,6 +47,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -533,6 +536,9 @@ int main(int argc, char **argv)
     // Encoders launched, and the frames each said it dropped in its last performance figure.
     int launches = 0;
     QStringList drops;
+    // The longest time each segment launch kept the GUI thread from its events.
+    QList<int> holds;
+    QList<int> soundStops;
     {
         QFile log(root.filePath(QStringLiteral("program.log")));
         QString last;
@@ -547,6 +553,13 @@ int main(int argc, char **argv)
                     drops << last;
                 last = QStringLiteral("0");
             }
+            static const QRegularExpression held(QStringLiteral("held the GUI thread (\\d+) ms at most"));
+            if (const auto h = held.match(QString::fromUtf8(line)); h.hasMatch())
+                holds << h.captured(1).toInt();
+            static const QRegularExpression soundStop(
+                QStringLiteral("stopping the sound captures held the GUI thread (\\d+) ms"));
+            if (const auto h = soundStop.match(QString::fromUtf8(line)); h.hasMatch())
+                soundStops << h.captured(1).toInt();
             const auto m = drop.match(QString::fromUtf8(line));
             if (m.hasMatch())
                 last = m.captured(1);
@@ -556,6 +569,16 @@ int main(int argc, char **argv)
     }
     std::printf("the program's performance figures: drop=%s (the last of each encoder)\n",
                 qPrintable(drops.join(QLatin1Char('+'))));
+    if (!holds.isEmpty()) {
+        QStringList each;
+        for (const int ms : holds)
+            each << QString::number(ms);
+        std::printf("GUI thread held by segment launches (start, resumes, splits): longest %d ms; each %s ms\n",
+                    *std::max_element(holds.begin(), holds.end()), qPrintable(each.join(QLatin1Char(' '))));
+    }
+    if (!soundStops.isEmpty())
+        std::printf("GUI thread held by stopping the sound captures (pauses, stop): longest %d ms over %lld stops\n",
+                    *std::max_element(soundStops.begin(), soundStops.end()), static_cast<long long>(soundStops.size()));
     const QStringList files = savedFiles(saveDir);
     if (files.isEmpty()) {
         std::printf("the program saved no file\n");

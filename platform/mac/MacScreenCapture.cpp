@@ -11,6 +11,7 @@
 #include <QMutexLocker>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -21,22 +22,34 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
     QSize outputSize;
     quint32 excludedWindow = 0;
     int fps = 1;
+    int firstGrabDelayMs = 0;
     qint64 grabStartUs = -1; // of the frame being delivered
+    // Told a start that failed, from the worker thread; set before launch().
+    std::function<void(const QString &)> startFailed;
+    // Set on the owner's thread by stop(): what the worker posted since is not for the owner.
+    bool abandoned = false;
+
+    void failStart(const QString &error)
+    {
+        fail(error);
+        if (startFailed)
+            startFailed(error);
+    }
 
     void run() override
     {
         X11Connection connection;
         if (!connection.isValid()) {
-            fail(connection.errorString());
+            failStart(connection.errorString());
             return;
         }
         enterPhase(Phase::Listed);
         if (!QRect(QPoint(0, 0), connection.rootSize()).contains(grabRect)) {
-            fail(QStringLiteral("Selected screen is unavailable"));
+            failStart(QStringLiteral("Selected screen is unavailable"));
             return;
         }
         if (!connection.windowExists(excludedWindow)) {
-            fail(QStringLiteral("Recording toolbar window cannot be excluded"));
+            failStart(QStringLiteral("Recording toolbar window cannot be excluded"));
             return;
         }
         static std::atomic_bool exclusionNoted{false};
@@ -47,6 +60,8 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
         X11FrameGrabber grabber(connection.get());
         grabber.setKeepPadByte(true);
         enterPhase(Phase::Running);
+        if (firstGrabDelayMs > 0)
+            waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(firstGrabDelayMs));
 
         bool errorLogged = false;
         const auto interval = std::chrono::microseconds(1000000 / fps);
@@ -154,14 +169,15 @@ bool MacScreenCapture::start(int displayIndex, WId excludedWindow, int fps,
     return start(displayRect(displayIndex), excludedWindow, fps, targetSize, error);
 }
 
-bool MacScreenCapture::start(const QRect &nativeRect, WId excludedWindow, int fps,
-                             const QSize &targetSize, QString *error)
+std::shared_ptr<MacScreenCapture::Worker> MacScreenCapture::launchWorker(const QRect &nativeRect, WId excludedWindow,
+                                                                         int fps, const QSize &targetSize,
+                                                                         QString *error)
 {
     stop();
     auto failWith = [error](const QString &text) {
         if (error)
             *error = text;
-        return false;
+        return nullptr;
     };
     if (!isAvailable())
         return failWith(QStringLiteral("Screen capture needs an X11 display; it is not available "
@@ -181,36 +197,94 @@ bool MacScreenCapture::start(const QRect &nativeRect, WId excludedWindow, int fp
     }
     worker->excludedWindow = quint32(excludedWindow);
     worker->fps = effectiveFps(fps);
+    // Tests make the first frame come late, as an X server under load does.
+    worker->firstGrabDelayMs = qEnvironmentVariableIntValue("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS");
+    m_sizeToCome = worker->outputSize;
+    return worker;
+}
+
+bool MacScreenCapture::start(const QRect &nativeRect, WId excludedWindow, int fps,
+                             const QSize &targetSize, QString *error)
+{
+    const std::shared_ptr<Worker> worker = launchWorker(nativeRect, excludedWindow, fps, targetSize, error);
+    if (!worker)
+        return false;
+    auto failWith = [this, error](const QString &text) {
+        stop();
+        if (error)
+            *error = text;
+        return false;
+    };
     Worker *stamps = worker.get();
     worker->setSink([this, stamps](QImage frame) { setFrame(std::move(frame), stamps->grabStartUs); });
     m_worker = worker;
     worker->launch();
 
     QString failure;
-    if (!worker->waitForPhase(CaptureWorkerThread::Phase::Listed, ConnectTimeoutMs, &failure)) {
-        stop();
+    if (!worker->waitForPhase(CaptureWorkerThread::Phase::Listed, ConnectTimeoutMs, &failure))
         return failWith(failure.isEmpty() ? QStringLiteral("Timed out listing displays") : failure);
-    }
-    if (!worker->waitForPhase(CaptureWorkerThread::Phase::Running, StartTimeoutMs, &failure)) {
-        stop();
-        return failWith(failure.isEmpty() ? QStringLiteral("Screen capture did not start")
-                                          : failure);
-    }
+    if (!worker->waitForPhase(CaptureWorkerThread::Phase::Running, StartTimeoutMs, &failure))
+        return failWith(failure.isEmpty() ? QStringLiteral("Screen capture did not start") : failure);
     QElapsedTimer waited;
     waited.start();
     while (latestFrame().isNull() && waited.elapsed() < FirstFrameTimeoutMs)
         QThread::msleep(10);
-    if (latestFrame().isNull()) {
-        stop();
+    if (latestFrame().isNull())
         return failWith(QStringLiteral("Screen capture produced no frame"));
-    }
+    return true;
+}
+
+bool MacScreenCapture::startLater(const QRect &nativeRect, WId excludedWindow, int fps, const QSize &targetSize,
+                                  QObject *context, std::function<void(const QString &failure)> ready,
+                                  QString *error)
+{
+    const std::shared_ptr<Worker> worker = launchWorker(nativeRect, excludedWindow, fps, targetSize, error);
+    if (!worker)
+        return false;
+    // The first of the first frame, a failure and the time limit answers; the others find it
+    // answered. Only ever touched on the context's thread.
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [this, worker, answered, ready](const QString &failure) {
+        if (*answered || worker->abandoned)
+            return;
+        *answered = true;
+        if (!failure.isEmpty())
+            stop();
+        ready(failure);
+    };
+    auto post = [context, answer](const QString &failure) {
+        QMetaObject::invokeMethod(context, [answer, failure] { answer(failure); }, Qt::QueuedConnection);
+    };
+    worker->startFailed = post;
+    Worker *stamps = worker.get();
+    auto firstFramePosted = std::make_shared<std::atomic_bool>(false);
+    worker->setSink([this, stamps, post, firstFramePosted](QImage frame) {
+        setFrame(std::move(frame), stamps->grabStartUs);
+        if (!firstFramePosted->exchange(true))
+            post(QString());
+    });
+    m_worker = worker;
+    worker->launch();
+    QTimer::singleShot(FirstFrameTimeoutMs, context, [worker, answer] {
+        QString failure;
+        if (!worker->waitForPhase(CaptureWorkerThread::Phase::Listed, 0, &failure) && failure.isEmpty())
+            failure = QStringLiteral("Timed out listing displays");
+        else if (failure.isEmpty() && !worker->waitForPhase(CaptureWorkerThread::Phase::Running, 0, &failure)
+                 && failure.isEmpty())
+            failure = QStringLiteral("Screen capture did not start");
+        if (failure.isEmpty())
+            failure = QStringLiteral("Screen capture produced no frame");
+        answer(failure);
+    });
     return true;
 }
 
 void MacScreenCapture::stop()
 {
-    if (std::shared_ptr<Worker> worker = std::move(m_worker))
+    if (std::shared_ptr<Worker> worker = std::move(m_worker)) {
+        worker->abandoned = true;
         worker->shutdown(StopTimeoutMs);
+    }
     QMutexLocker lock(&m_frameMutex);
     if (m_untaken > 0)
         qInfo() << "[Screen capture]" << m_untaken << "frames were let go before the recorder took them";

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMutex>
+#include <QObject>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -42,6 +44,14 @@ public:
     // The same for any device-pixel rectangle of the X screen (an area over two displays).
     bool start(const QRect &nativeRect, WId excludedWindow, int fps, const QSize &targetSize,
                QString *error);
+    // Starts capturing without waiting for the worker: `ready` is called on the thread of
+    // `context` once the first frame is there (with an empty text), or once the start failed
+    // or gave no frame within FirstFrameTimeoutMs (with the reason; the capture is stopped).
+    // A failure found at once returns false with the reason in *error, and `ready` never comes;
+    // nor does it after stop(). The frames will have frameSizeToCome().
+    bool startLater(const QRect &nativeRect, WId excludedWindow, int fps, const QSize &targetSize, QObject *context,
+                    std::function<void(const QString &failure)> ready, QString *error);
+    QSize frameSizeToCome() const { return m_sizeToCome; }
     // Ends the capture (waits at most 2 s for the worker) and clears the newest frame.
     void stop();
 
@@ -95,7 +105,11 @@ private:
         qint64 worstUs = 0;
     };
     struct Worker;
+    // Launches the worker after the checks that need no X connection.
+    std::shared_ptr<Worker> launchWorker(const QRect &nativeRect, WId excludedWindow, int fps,
+                                         const QSize &targetSize, QString *error);
     std::shared_ptr<Worker> m_worker;
+    QSize m_sizeToCome;
     mutable QMutex m_frameMutex;
     QImage m_frame;
     qint64 m_frameStampUs = -1;

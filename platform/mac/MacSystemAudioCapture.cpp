@@ -187,9 +187,8 @@ void MacSystemAudioCapture::keepConnected()
 {
     using namespace std::chrono;
     auto sleepWhileRunning = [this](milliseconds span) {
-        const auto until = steady_clock::now() + span;
-        while (m_running.load() && steady_clock::now() < until)
-            std::this_thread::sleep_for(std::min<steady_clock::duration>(until - steady_clock::now(), 10ms));
+        std::unique_lock lock(m_wakeMutex);
+        m_wake.wait_for(lock, span, [this] { return !m_running.load(); });
     };
     while (m_running.load()) {
         if (m_streamStarted && !m_stream.lost()) {
@@ -211,7 +210,11 @@ void MacSystemAudioCapture::keepConnected()
 
 void MacSystemAudioCapture::stop()
 {
-    m_running = false;
+    {
+        std::lock_guard lock(m_wakeMutex);
+        m_running = false;
+    }
+    m_wake.notify_all();
     if (m_writer.joinable())
         m_writer.join();
     if (m_keeper.joinable())

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <deque>
@@ -130,6 +131,9 @@ private:
     const char *m_logName = "[System audio]";
     std::thread m_writer;
     std::thread m_keeper;
+    // Wakes the keeper at once when the capture stops, so that the stop need not wait for it.
+    std::mutex m_wakeMutex;
+    std::condition_variable m_wake;
     std::atomic_bool m_serverLost{false};
     mutable std::mutex m_queueMutex;
     AlignedSampleQueue m_queue;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QWidget>
 
@@ -133,6 +134,8 @@ private slots:
     void stopDuringTheWindowWaitEndsTheStart();
     void pauseRightAfterALiveSwitchIsKept();
     void pauseMakesASecondSegment();
+    void lateFirstFrameHoldsNothingUp();
+    void noFirstFrameInTimeIsAnError();
     void audioOnlyInEachFormat_data();
     void audioOnlyInEachFormat();
     void systemAudioToneIsAudible();
@@ -229,6 +232,58 @@ void TestRecordingRoad::customAreaWithOddCoordinates()
     QVERIFY(file.endsWith(QLatin1String(".mkv")));
     QCOMPARE(info.videoSize, QSize(640, 358));
     QVERIFY2(lastsAsRecorded(info.duration, recorded), durationText(info.duration, recorded));
+}
+
+// The screen capture's first frame comes `ms` late, until the returned guard goes.
+auto delayFirstScreenGrab(const char *ms)
+{
+    qputenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS", ms);
+    return qScopeGuard([] { qunsetenv("VISTRELLE_TEST_FIRST_GRAB_DELAY_MS"); });
+}
+
+// The screen capture's first frame comes 1.5 s late: the GUI thread goes on with its
+// events meanwhile, and a stop given then is taken up once the segment runs.
+void TestRecordingRoad::lateFirstFrameHoldsNothingUp()
+{
+    const auto undo = delayFirstScreenGrab("1500");
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    Spies spies(&recorder);
+    // The longest time between two turns of the event loop.
+    QElapsedTimer sinceTurn;
+    qint64 longestMs = 0;
+    QTimer turns;
+    turns.setInterval(10);
+    connect(&turns, &QTimer::timeout, this, [&] { longestMs = std::max(longestMs, sinceTurn.restart()); });
+    sinceTurn.start();
+    turns.start();
+    QSignalSpy launching(&recorder, &Recorder::segmentLaunching);
+    recorder.start();
+    QVERIFY(QTest::qWaitFor([&] { return !launching.isEmpty(); }, 20000));
+    QTest::qWait(300);
+    const qint64 longestBeforeStop = longestMs;
+    recorder.stop();
+    QVERIFY2(QTest::qWaitFor([&] { return !spies.stopped.isEmpty(); }, 30000), "the stop was lost");
+    QVERIFY2(spies.errors.isEmpty(), qPrintable(spies.lastError()));
+    QCOMPARE(spies.started.size(), 1);
+    QVERIFY2(longestBeforeStop < 200,
+             qPrintable(QStringLiteral("the event loop stood still for %1 ms").arg(longestBeforeStop)));
+}
+
+// A capture without a first frame within 5 s is given up, the recording not started and
+// nothing left behind.
+void TestRecordingRoad::noFirstFrameInTimeIsAnError()
+{
+    const auto undo = delayFirstScreenGrab("8000");
+    Recorder recorder;
+    recorder.excludedWindowId = m_toolbar->winId();
+    Spies spies(&recorder);
+    recorder.start();
+    QVERIFY(QTest::qWaitFor([&] { return !spies.errors.isEmpty(); }, 20000));
+    QVERIFY2(spies.lastError().contains(QLatin1String("Screen capture produced no frame")), qPrintable(spies.lastError()));
+    QVERIFY(spies.started.isEmpty());
+    QVERIFY(!recorder.isRecording());
+    QCOMPARE(filesBelow(m_dir->path()), QStringList());
 }
 
 NativeWindowHandle TestRecordingRoad::openHelperWindow(QProcess& helper, const QStringList& arguments)
