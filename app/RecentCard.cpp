@@ -2,8 +2,8 @@
 
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
+#include "library/MetadataQueue.h"
 #include "library/VideoListDialog.h"
-#include "recording/MediaProbe.h"
 #include "recording/NumberText.h"
 
 #include <QFutureWatcher>
@@ -11,16 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtConcurrent>
-
-namespace {
-
-struct CardPreview
-{
-    double seconds = 0;
-    QImage picture;
-};
-
-} // namespace
 
 RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
     : QPushButton(parent)
@@ -36,24 +26,52 @@ RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
     setToolTip(file.fileName());
     setAccessibleName(file.fileName());
 
-    // The task owns what it touches: a card removed meanwhile only drops its watcher.
-    auto *watcher = new QFutureWatcher<CardPreview>(this);
-    connect(watcher, &QFutureWatcher<CardPreview>::finished, this, [this, watcher] {
-        const CardPreview preview = watcher->future().resultCount() > 0 ? watcher->result() : CardPreview();
+    // The tasks own what they touch: a card removed meanwhile only drops its watchers.
+    auto *watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher] {
+        const QImage picture = watcher->future().resultCount() > 0 ? watcher->result() : QImage();
         watcher->deleteLater();
-        if (preview.seconds > 0)
-            m_duration = int(preview.seconds + 0.5);
-        m_preview = m_audio ? waveformAlphaMask(preview.picture) : preview.picture;
+        m_preview = m_audio ? waveformAlphaMask(picture) : picture;
         m_loading = false;
         update();
         emit previewFinished();
     });
-    watcher->setFuture(QtConcurrent::run(picturePool(), [path = file.absoluteFilePath()] {
-        CardPreview preview;
-        preview.seconds = MediaProbe::containerDurationSeconds(path, 15000);
-        preview.picture = grabMediaPreview(path, 0.3);
-        return preview;
+    const QString path = file.absoluteFilePath();
+    watcher->setFuture(QtConcurrent::run(picturePool(), [path] { return grabMediaPreview(path, 0.3); }));
+
+    // The length the library shows: a killed recording's is read from its packets, which can
+    // take as long as reading the file, so the picture does not wait for it.
+    const auto known = MetadataQueue::sharedKnownFiles();
+    if (const VideoRecord *record = MetadataQueue::unchangedRecord(*known, path, file.size(), file.lastModified())) {
+        showLength(*record);
+        return;
+    }
+    using FileRecord = MetadataQueue::FileRecord;
+    auto *probe = new QFutureWatcher<FileRecord>(this);
+    connect(probe, &QFutureWatcher<FileRecord>::finished, this, [this, probe, path] {
+        const FileRecord result = probe->future().resultCount() > 0 ? probe->result() : FileRecord();
+        probe->deleteLater();
+        MetadataQueue::keep(*MetadataQueue::sharedKnownFiles(), path, result);
+        showLength(result.record);
+    });
+    probe->setFuture(QtConcurrent::run(metadataThreadPool(), [path] {
+        return MetadataQueue::readFile(readMetadata, unprobedRecord(path));
     }));
+}
+
+void RecentCard::showLength(const VideoRecord &record)
+{
+    // As the library's card: a file read with no length, or not read at all, has an unknown one.
+    m_lengthRead = true;
+    m_duration = record.duration;
+    update();
+}
+
+QString RecentCard::lengthText() const
+{
+    if (!m_lengthRead)
+        return QString();
+    return m_duration < 0 ? VideoListDialog::tr("时长未知") : VideoListDialog::formatDuration(m_duration);
 }
 
 void RecentCard::paintEvent(QPaintEvent *)
@@ -90,8 +108,7 @@ void RecentCard::paintEvent(QPaintEvent *)
         p.drawText(previewArea, Qt::AlignCenter, m_loading ? tr("Loading preview…") : tr("Preview unavailable"));
     }
 
-    if (m_duration >= 0) {
-        const QString text = VideoListDialog::formatDuration(m_duration);
+    if (const QString text = lengthText(); !text.isEmpty()) {
         QFont font = p.font();
         font.setPixelSize(12);
         p.setFont(font);

@@ -34,9 +34,8 @@ QList<VideoRecord> MetadataQueue::restart(int generation, QList<VideoRecord> rec
         VideoRecord &record = records[i];
         const QFileInfo info(record.path);
         const QDateTime modified = info.lastModified();
-        const auto known = m_known->constFind(record.path);
-        if (known != m_known->constEnd() && known->size == record.size && known->modified == modified) {
-            VideoRecord kept = known->record;
+        if (const VideoRecord *known = unchangedRecord(*m_known, record.path, record.size, modified)) {
+            VideoRecord kept = *known;
             kept.fileName = record.fileName;
             kept.created = record.created;
             record = kept;
@@ -93,24 +92,40 @@ void MetadataQueue::start(const QString &path)
         finished(path, watcher->future().resultCount() > 0 ? watcher->result() : FileRecord{});
     });
     watcher->setFuture(QtConcurrent::run(m_pool, [probe = m_probe, record = m_pending.value(path).record] {
-        // The file as it was read: a later change makes the answer stale.
-        const QFileInfo info(record.path);
-        FileRecord result;
-        result.size = info.size();
-        result.modified = info.lastModified();
-        result.record = probe(record);
-        result.record.size = result.size;
-        return result;
+        return readFile(probe, record);
     }));
+}
+
+const VideoRecord *MetadataQueue::unchangedRecord(const KnownFiles &known, const QString &path, qint64 size,
+                                                  const QDateTime &modified)
+{
+    const auto found = known.constFind(path);
+    return found != known.constEnd() && found->size == size && found->modified == modified ? &found->record
+                                                                                           : nullptr;
+}
+
+MetadataQueue::FileRecord MetadataQueue::readFile(const Probe &probe, const VideoRecord &record)
+{
+    // The file as it was read: a later change makes the answer stale.
+    const QFileInfo info(record.path);
+    FileRecord result;
+    result.size = info.size();
+    result.modified = info.lastModified();
+    result.record = probe(record);
+    result.record.size = result.size;
+    return result;
+}
+
+void MetadataQueue::keep(KnownFiles &known, const QString &path, const FileRecord &result)
+{
+    if (hasProbedDetails(result.record))
+        known.insert(path, result);
 }
 
 void MetadataQueue::finished(const QString &path, const FileRecord &result)
 {
     m_running.remove(path);
-    // A probe that answered (a file ffprobe could not read, or one that timed out on a busy
-    // machine, is asked again at the next reload).
-    if (hasProbedDetails(result.record))
-        m_known->insert(path, result);
+    keep(*m_known, path, result);
     const auto pending = m_pending.constFind(path);
     if (pending != m_pending.constEnd()) {
         if (pending->size == result.size && pending->modified == result.modified) {

@@ -36,9 +36,18 @@ public:
 
     MetadataQueue(QThreadPool *pool, int maxRunning, Probe probe, QObject *parent = nullptr);
 
-    // The details the program's library windows have read in this run (GUI thread only): a
-    // window opened again, or a folder chosen again, finds them without probing.
+    // The details the program's library windows and home page have read in this run (GUI
+    // thread only): a window opened again, or a folder chosen again, finds them without probing.
     static std::shared_ptr<KnownFiles> sharedKnownFiles();
+    // The record kept in `known` of a file whose size and modification time are those given;
+    // null when it was not read as it is now.
+    static const VideoRecord *unchangedRecord(const KnownFiles &known, const QString &path, qint64 size,
+                                              const QDateTime &modified);
+    // Reads a file with `probe` (any thread), stamped with what the file was when read.
+    static FileRecord readFile(const Probe &probe, const VideoRecord &record);
+    // Keeps an answer in `known`; a file ffprobe could not read (or not in time, on a busy
+    // machine) is asked again next time.
+    static void keep(KnownFiles &known, const QString &path, const FileRecord &result);
     // Keeps what it reads in `known` (and finds what others read there) from the next
     // restart on; a queue starts with a store of its own.
     void setKnownFiles(std::shared_ptr<KnownFiles> known) { m_known = std::move(known); }

@@ -5,9 +5,12 @@
 #include "app/BottomBar.h"
 #include "app/HomePage.h"
 #include "app/MainWindow.h"
+#include "app/RecentCard.h"
 #include "dialogs/AutoSplitDialog.h"
 #include "dialogs/AutoStopDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
+#include "library/VideoListDialog.h"
+#include "../support/TestMedia.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +36,7 @@ private slots:
     void windowSizeAndPlacement();
     void backendAndNativeRectangles();
     void recentRecordings();
+    void recentCardLengths();
     void watermarkRecordAtStart();
     void oneClickOffAndRejectedDialog();
     void autoSplitDialogClampsOnApply();
@@ -179,6 +183,39 @@ void TestMainWindowRules::recentRecordings()
     page.refreshRecent();
     QTRY_VERIFY(!first);
     QCOMPARE(page.recentCards().first()->toolTip(), QStringLiteral("Vistrelle_1.mp4"));
+}
+
+// The cards show the length the library finds: a killed recording's from its packets, and
+// one that nothing tells in words.
+void TestMainWindowRules::recentCardLengths()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir dir(folder.path());
+    const QStringList clip{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                           "testsrc2=size=320x180:rate=30", "-t", "8", "-c:v", "libx264", "-preset", "ultrafast"};
+    // Written as a live stream, it holds what a killed writer leaves: clusters, no length, no index.
+    QVERIFY(TestMedia::runFfmpeg(clip + QStringList{"-live", "1", dir.filePath("Vistrelle_killed.mkv")}));
+    // A plain MP4 writes its index last.
+    const QString cut = dir.filePath("Vistrelle_cut.mp4");
+    QVERIFY(TestMedia::runFfmpeg(clip + QStringList{cut}));
+    QVERIFY(QFile::resize(cut, QFileInfo(cut).size() / 2));
+
+    QSettings().setValue(QStringLiteral("save/directory"), folder.path());
+    HomePage page;
+    page.refreshRecent();
+    const auto card = [&page](const QString &name) -> RecentCard * {
+        for (QPushButton *button : page.recentCards())
+            if (button->toolTip() == name)
+                return qobject_cast<RecentCard *>(button);
+        return nullptr;
+    };
+    RecentCard *killed = card(QStringLiteral("Vistrelle_killed.mkv"));
+    RecentCard *unknown = card(QStringLiteral("Vistrelle_cut.mp4"));
+    QVERIFY(killed && unknown);
+    const QStringList eightSeconds{"00:07", "00:08", "00:09"};
+    QTRY_VERIFY2_WITH_TIMEOUT(eightSeconds.contains(killed->lengthText()), qPrintable(killed->lengthText()), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(unknown->lengthText(), VideoListDialog::tr("时长未知"), 30000);
 }
 
 void TestMainWindowRules::watermarkRecordAtStart()
