@@ -208,8 +208,16 @@ void TestAreaPixels::frameAndScreenshotShowTheSamePixels()
     // below: just outside the recorded pixels, which may start where no logical point falls.
     RegionOverlay *overlay = visibleTopLevel<RegionOverlay>();
     QVERIFY(overlay);
+    // Taken once the compositor shows the new frame: the band round the area has changed (or
+    // five seconds have gone), and a moment more for the rest of its repaint.
+    const QRect band = dragged.adjusted(-20, -20, 20, 20);
+    const QImage prepared = rootPicture().copy(band);
     overlay->setRecordingMode(true);
     overlay->setRegion(window.controlsArea()->captureRect(), window.controlsArea()->captureDeviceRect());
+    QElapsedTimer waited;
+    waited.start();
+    while (rootPicture().copy(band) == prepared && waited.elapsed() < 5000)
+        QTest::qWait(50);
     QTest::qWait(300);
     const QImage framed = rootPicture();
     savePicture(QStringLiteral("area-pixels-recording-frame-%1").arg(dragged.x()));
