@@ -13,7 +13,6 @@
 #include "overlays/FloatingToolbar.h"
 #include "overlays/MouseHighlighter.h"
 #include "overlays/SetupRecordingToolbar.h"
-#include "platform/mac/DisplayGeometry.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "preparation/CameraRecordingPage.h"
 #include "preparation/ControlsArea.h"
@@ -454,12 +453,6 @@ QPair<int, int> MainWindow::screenBackendFor(const QRect &rect, const QList<QRec
     if (count == 1)
         return {int(Recorder::DesktopDuplicationWithFallbackBackend), found};
     return {0, 0};
-}
-
-QRect MainWindow::nativeRectOn(const QRect &rect, const QRect &g, qreal ratio)
-{
-    // Qt keeps a display's corner at its device corner.
-    return DisplayGeometry::fromDisplay({g, ratio, QRect(g.topLeft(), g.size() * ratio)}, rect);
 }
 
 QPoint MainWindow::floatingToolbarPosition(const QRect &a, int w)

@@ -126,8 +126,6 @@ public:
     // Capture backend and desktop index of a screen recording of `rect` over screens
     // with these geometries: one screen -> (3, its index), otherwise (0, 0).
     static QPair<int, int> screenBackendFor(const QRect &rect, const QList<QRect> &screens);
-    // `rect` (logical) in native pixels of a screen with this geometry and ratio.
-    static QRect nativeRectOn(const QRect &rect, const QRect &screenGeometry, qreal ratio);
     // The floating toolbar's top-left corner for width w in an available area.
     static QPoint floatingToolbarPosition(const QRect &available, int w);
 

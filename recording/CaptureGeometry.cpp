@@ -30,6 +30,11 @@ QSize CaptureGeometry::nativeSize(const QRect& area, qreal ratio)
     return QSize(roundEven(ratio * area.width()), roundEven(ratio * area.height()));
 }
 
+QSize CaptureGeometry::evenSize(const QSize& size)
+{
+    return QSize(size.width() & ~1, size.height() & ~1);
+}
+
 QSize CaptureGeometry::captureStreamSize(const QSize& outputSize, const QSize& native, const QRect& screenGeometry,
                                          qreal ratio)
 {
@@ -61,17 +66,11 @@ QRect CaptureGeometry::screenCropRect(const QRect& deviceRect, const QRect& scre
     return QRect(x, y, w, h);
 }
 
-QPointF CaptureGeometry::cursorInImage(const QPoint& globalCursor, const QRect& screenGeometry, qreal ratio,
-                                       const QRect& targetRect, const QSize& imageSize)
+QPointF CaptureGeometry::cursorInImage(const QPoint& deviceCursor, const QRect& targetRect, const QSize& imageSize)
 {
     if (!targetRect.isValid())
         return QPointF(imageSize.width() / 2, imageSize.height() / 2);
-    QPointF native = globalCursor;
-    if (screenGeometry.isValid()) {
-        native = QPointF(screenGeometry.x() + (globalCursor.x() - screenGeometry.x()) * ratio,
-                         screenGeometry.y() + (globalCursor.y() - screenGeometry.y()) * ratio);
-    }
     // Counted inclusively: right - left + 1 is QRect::width().
-    return QPointF((native.x() - targetRect.left()) * imageSize.width() / targetRect.width(),
-                   (native.y() - targetRect.top()) * imageSize.height() / targetRect.height());
+    return QPointF(qreal(deviceCursor.x() - targetRect.left()) * imageSize.width() / targetRect.width(),
+                   qreal(deviceCursor.y() - targetRect.top()) * imageSize.height() / targetRect.height());
 }

@@ -20,6 +20,9 @@ public:
     // each side rounded half away from zero, then made even. (-1, -1) for an empty area.
     static QSize nativeSize(const QRect& area, qreal ratio);
 
+    // Each side with its lowest bit cleared (the encoder takes even sides only).
+    static QSize evenSize(const QSize& size);
+
     // Size to ask of the screen stream so that it is no larger than needed for
     // `outputSize`: the screen's pixel size scaled by the smaller axis factor of
     // outputSize / native, rounded, made even and at least 2.
@@ -31,12 +34,9 @@ public:
     // even), its sides made even; null when the result would be empty.
     static QRect screenCropRect(const QRect& deviceRect, const QRect& screenGeometry, const QSize& frameSize);
 
-    // Where the cursor lies in an image of `imageSize` that shows `targetRect` (native
-    // pixels). `globalCursor` is in logical coordinates; `screenGeometry` and `ratio` are
-    // those of the screen under the cursor (a null geometry when there is none). The
-    // image centre when `targetRect` is not valid.
-    static QPointF cursorInImage(const QPoint& globalCursor, const QRect& screenGeometry, qreal ratio,
-                                 const QRect& targetRect, const QSize& imageSize);
+    // Where the cursor at `deviceCursor` lies in an image of `imageSize` that shows
+    // `targetRect` (both in device pixels). The image centre when `targetRect` is not valid.
+    static QPointF cursorInImage(const QPoint& deviceCursor, const QRect& targetRect, const QSize& imageSize);
 
     // Rounds half away from zero and clears the lowest bit.
     static int roundEven(double value);

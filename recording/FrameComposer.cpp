@@ -18,9 +18,8 @@ FrameComposer::FrameComposer()
 QPointF FrameComposer::systemCursorInImage(const QRect& targetRect, const QSize& imageSize)
 {
     if (!targetRect.isValid())
-        return CaptureGeometry::cursorInImage(QPoint(), QRect(), 1.0, targetRect, imageSize);
-    // The target is in device pixels.
-    return CaptureGeometry::cursorInImage(devicePointerPosition(), QRect(), 1.0, targetRect, imageSize);
+        return CaptureGeometry::cursorInImage(QPoint(), targetRect, imageSize);
+    return CaptureGeometry::cursorInImage(devicePointerPosition(), targetRect, imageSize);
 }
 
 QImage FrameComposer::compose(const QImage& source, bool held) const

@@ -35,7 +35,7 @@ QString NumberText::captureResolution(const QRect &area)
 
 QString NumberText::deviceResolution(const QRect &deviceArea)
 {
-    const QSize pixels = CaptureGeometry::nativeSize(deviceArea, 1.0);
+    const QSize pixels = CaptureGeometry::evenSize(deviceArea.size());
     return resolution(std::max(pixels.width(), 0), std::max(pixels.height(), 0));
 }
 

@@ -33,9 +33,9 @@ QSize Recorder::nativeDesktopCaptureSize() const
     const QScreen* screen = desktopOutputIndex < screens.size() ? screens.at(desktopOutputIndex)
                                                                  : QGuiApplication::primaryScreen();
     if (captureBackend == DesktopDuplicationBackend && captureRect.isValid())
-        return QSize(captureRect.width() & ~1, captureRect.height() & ~1);
+        return CaptureGeometry::evenSize(captureRect.size());
     if (captureDeviceRect.isValid())
-        return CaptureGeometry::nativeSize(captureDeviceRect, 1.0);
+        return CaptureGeometry::evenSize(captureDeviceRect.size());
     if (!screen)
         return QSize(-1, -1);
     return CaptureGeometry::nativeSize(screen->geometry(), screen->devicePixelRatio());
@@ -47,7 +47,7 @@ bool Recorder::prepareWindowCapture()
     if (cameraFrameSource) {
         heldFrame = cameraFrameSource();
         // The encoder takes even sides only: an odd column or row is left out, as for windows.
-        const QSize even(heldFrame.width() & ~1, heldFrame.height() & ~1);
+        const QSize even = CaptureGeometry::evenSize(heldFrame.size());
         if (heldFrame.isNull() || even.width() < 2 || even.height() < 2) {
             reportError(tr("Camera preview is not ready."));
             return false;

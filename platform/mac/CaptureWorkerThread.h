@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/mac/RecordingClock.h"
-
 #include <QImage>
 #include <QString>
 
@@ -36,8 +34,6 @@ public:
     bool isFinished() const;
 
 protected:
-    // The time a grab is stamped with, on the recording's clock.
-    static qint64 wallClockUs() { return RecordingClock::wallUs(); }
     virtual void run() = 0;
     bool isRunning() const { return m_running.load(); }
     void enterPhase(Phase phase);

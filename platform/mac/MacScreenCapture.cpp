@@ -2,6 +2,7 @@
 
 #include "platform/mac/CaptureWorkerThread.h"
 #include "platform/mac/DisplayGeometry.h"
+#include "platform/mac/RecordingClock.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
 
@@ -70,7 +71,7 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
         while (isRunning()) {
             QString error;
             timing.note(std::chrono::steady_clock::now() - next, interval);
-            grabStartUs = wallClockUs();
+            grabStartUs = RecordingClock::wallUs();
             QImage frame = grabber.grabFrame(connection.root(), grabRect, outputSize, true, &error);
             if (!frame.isNull()) {
                 deliver(std::move(frame));

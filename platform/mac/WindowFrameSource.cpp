@@ -52,7 +52,7 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
         while (isRunning()) {
             X11WindowPixmap::Status status = X11WindowPixmap::Status::Failed;
             QString error;
-            const qint64 startedUs = wallClockUs();
+            const qint64 startedUs = RecordingClock::wallUs();
             QImage frame = source.grab(grabber, &status, &error);
             if (status == X11WindowPixmap::Status::Frame) {
                 // The frame carries the window's place on the screen as its offset.

@@ -10,6 +10,7 @@
 #include "dialogs/AutoStopDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "library/VideoListDialog.h"
+#include "platform/mac/DisplayGeometry.h"
 #include "../support/TestMedia.h"
 
 #include <QApplication>
@@ -125,10 +126,11 @@ void TestMainWindowRules::backendAndNativeRectangles()
     QCOMPARE(MainWindow::screenBackendFor(QRect(2000, 100, 800, 600), two), qMakePair(3, 1));
     QCOMPARE(MainWindow::screenBackendFor(QRect(1800, 100, 800, 600), two), qMakePair(0, 0));
     // Ratio 2 on a screen placed at (1920, 0): offsets inside the screen double.
-    QCOMPARE(MainWindow::nativeRectOn(QRect(2020, 50, 301, 201), QRect(1920, 0, 1280, 1024), 2.0),
-             QRect(2120, 100, 602, 402));
-    QCOMPARE(MainWindow::nativeRectOn(QRect(10, 10, 100, 100), QRect(0, 0, 1920, 1080), 1.5),
-             QRect(15, 15, 150, 150));
+    const auto nativeRectOn = [](const QRect &rect, const QRect &screen, qreal ratio) {
+        return DisplayGeometry::fromDisplay(DisplayGeometry::described(screen, ratio), rect);
+    };
+    QCOMPARE(nativeRectOn(QRect(2020, 50, 301, 201), QRect(1920, 0, 1280, 1024), 2.0), QRect(2120, 100, 602, 402));
+    QCOMPARE(nativeRectOn(QRect(10, 10, 100, 100), QRect(0, 0, 1920, 1080), 1.5), QRect(15, 15, 150, 150));
 }
 
 void TestMainWindowRules::recentRecordings()

@@ -443,11 +443,10 @@ void TestFrameComposer::geometry()
     QCOMPARE(CaptureGeometry::captureStreamSize(QSize(-1, -1), QSize(3840, 2160), QRect(0, 0, 1920, 1080), 2.0),
              QSize(-1, -1));
 
-    // Cursor mapping: a ratio-2 screen at (1920, 0); target rectangle in native pixels.
-    const QPointF p = CaptureGeometry::cursorInImage(QPoint(1920 + 100, 50), QRect(1920, 0, 1920, 1080), 2.0,
-                                                     QRect(1920, 0, 3840, 2160), QSize(1920, 1080));
+    // Cursor mapping: a target of 3840 x 2160 device pixels at (1920, 0) shown at half size.
+    const QPointF p = CaptureGeometry::cursorInImage(QPoint(1920 + 200, 100), QRect(1920, 0, 3840, 2160), QSize(1920, 1080));
     QCOMPARE(p, QPointF(100, 50));
-    QCOMPARE(CaptureGeometry::cursorInImage(QPoint(5, 5), QRect(), 1.0, QRect(), QSize(101, 51)), QPointF(50, 25));
+    QCOMPARE(CaptureGeometry::cursorInImage(QPoint(5, 5), QRect(), QSize(101, 51)), QPointF(50, 25));
 }
 
 QTEST_MAIN(TestFrameComposer)
