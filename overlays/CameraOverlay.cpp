@@ -150,7 +150,7 @@ QRect CameraOverlay::deviceBubbleGeometry(const QList<DisplayGeometry::Display> 
     const qreal ratio = displays.at(at).ratio();
     const QRect device = DisplayGeometry::toDevice(displays, area);
     const DisplayGeometry::Window pixels(device.topLeft(), ratio);
-    const QSize points(int(std::lround(device.width() / ratio)), int(std::lround(device.height() / ratio)));
+    const QSize points = displays.at(at).logicalSize(device.size());
     return pixels.toDevice(bubbleGeometry(QRect(QPoint(0, 0), points), shape, position, size));
 }
 

@@ -1,20 +1,16 @@
 #include "preparation/ControlsAreaGeometry.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace ControlsAreaGeometry {
 
 QRect presetRegion(const QSize &devicePixels, const DisplayGeometry::Display &display)
 {
-    const qreal ratio = display.ratio();
     const QRect &screenGeometry = display.geometry;
-    const auto logical = [ratio](int pixels, int limit) {
-        const int value = int(std::lround(pixels / ratio));
-        return std::min(std::max(value, 2), std::max(limit, 2));
-    };
-    const int width = logical(devicePixels.width(), screenGeometry.width());
-    const int height = logical(devicePixels.height(), screenGeometry.height());
+    const QSize logical = display.logicalSize(devicePixels);
+    const auto clamped = [](int value, int limit) { return std::min(std::max(value, 2), std::max(limit, 2)); };
+    const int width = clamped(logical.width(), screenGeometry.width());
+    const int height = clamped(logical.height(), screenGeometry.height());
     return QRect(screenGeometry.left() + (screenGeometry.width() - width) / 2,
                  screenGeometry.top() + (screenGeometry.height() - height) / 2, width, height);
 }

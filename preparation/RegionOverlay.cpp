@@ -22,9 +22,10 @@ namespace {
 constexpr int Margin = 64;       // compact window: the region plus this on every side
 constexpr int MinimumSide = 40;
 
-int roundedPixels(qreal value)
+// The compact window's margin in a display's device pixels.
+int deviceMargin(const DisplayGeometry::Display &display)
 {
-    return int(std::round(value));
+    return display.deviceSize(QSize(Margin, Margin)).width();
 }
 
 // Large enough to cover any overlay window, for "take every click".
@@ -86,7 +87,7 @@ void RegionOverlay::setRegion(const QRect &region, const QRect &chosen)
     if (m_preparationPreview && !m_previewLocked) {
         m_compact = true;
         const int at = DisplayGeometry::displayShowing(displays, r);
-        const int margin = roundedPixels(Margin * (at < 0 ? 1.0 : displays.at(at).devicePixelRatio));
+        const int margin = at < 0 ? Margin : deviceMargin(displays.at(at));
         placeOver(device.adjusted(-margin, -margin, margin, margin));
         setDeviceRegion(device);
     } else {
@@ -424,14 +425,13 @@ void RegionOverlay::mouseMoveEvent(QMouseEvent *event)
         // Measured in the logical pixels of the display the drag began on, continued
         // beyond its edges, and kept on the displays' device pixels.
         const DisplayGeometry::Display &frame = displays.at(m_dragDisplay);
-        const qreal ratio = frame.ratio();
-        const QPointF moved =
-            QPointF(DisplayGeometry::toDevice(displays, event->globalPosition()) - m_dragStartPoint) / ratio;
+        const QPoint deviceMove = DisplayGeometry::toDevice(displays, event->globalPosition()) - m_dragStartPoint;
+        const QSize moved = frame.logicalSize(QSize(deviceMove.x(), deviceMove.y()));
         const QRect start = DisplayGeometry::inDisplay(frame, m_dragStartRect).toRect();
         const QRect bounds = DisplayGeometry::inDisplay(frame, DisplayGeometry::deviceDesktop(displays)).toRect();
-        const QRect r = adjustedRect(m_activeHandle, start, moved.toPoint(), bounds);
+        const QRect r = adjustedRect(m_activeHandle, start, QPoint(moved.width(), moved.height()), bounds);
         const QRect device = DisplayGeometry::fromDisplay(frame, r);
-        const int margin = roundedPixels(Margin * ratio);
+        const int margin = deviceMargin(frame);
         placeOver(device.adjusted(-margin, -margin, margin, margin));
         setDeviceRegion(device);
     } else {

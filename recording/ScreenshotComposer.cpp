@@ -1,7 +1,5 @@
 #include "recording/ScreenshotComposer.h"
 
-#include "platform/mac/DisplayGeometry.h"
-
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -10,18 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-DisplayGeometry::Display displayOf(const ScreenshotScreen &screen)
-{
-    DisplayGeometry::Display display = DisplayGeometry::described(screen.geometry, screen.devicePixelRatio);
-    if (screen.nativeGeometry.isValid())
-        display.nativeGeometry = screen.nativeGeometry;
-    return display;
-}
-
-} // namespace
-
 QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &screens, int primaryIndex,
                          const QRect &deviceArea)
 {
@@ -29,7 +15,7 @@ QImage composeScreenshot(const QRect &area, const QList<ScreenshotScreen> &scree
         return QImage();
     QList<DisplayGeometry::Display> displays;
     for (const ScreenshotScreen &screen : screens)
-        displays.append(displayOf(screen));
+        displays.append(screen.display);
     // The area's device pixels as a recording of it has them: each corner through its display.
     const QRect device = area.isEmpty()        ? QRect()
                          : deviceArea.isValid() ? deviceArea
@@ -87,8 +73,7 @@ QList<ScreenshotScreen> applicationScreens(int *primaryIndex)
     for (int i = 0; i < screens.size() && i < displays.size(); ++i) {
         QScreen *screen = screens.at(i);
         const DisplayGeometry::Display &display = displays.at(i);
-        result.append({display.geometry, display.devicePixelRatio,
-                       [screen] { return screen->grabWindow(0).toImage(); }, display.nativeGeometry});
+        result.append({display, [screen] { return screen->grabWindow(0).toImage(); }});
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/mac/DisplayGeometry.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QList>
@@ -8,15 +10,12 @@
 
 #include <functional>
 
-// One screen as a screenshot sees it: its place in global logical coordinates, its
-// device pixel ratio, how to grab it whole (in native pixels), and its place in device
-// pixels (empty: its logical corner, its size times the ratio).
+// One screen as a screenshot sees it: the display it is, and how to grab it whole (in
+// native pixels).
 struct ScreenshotScreen
 {
-    QRect geometry;
-    qreal devicePixelRatio = 1.0;
+    DisplayGeometry::Display display;
     std::function<QImage()> grab;
-    QRect nativeGeometry;
 };
 
 // The picture of `area` (global logical coordinates, each corner on the display that

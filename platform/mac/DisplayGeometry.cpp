@@ -53,6 +53,16 @@ QPoint rounded(const QPointF& p)
 
 } // namespace
 
+QSize DisplayGeometry::Display::logicalSize(const QSize& device) const
+{
+    return (QSizeF(device) / ratio()).toSize();
+}
+
+QSize DisplayGeometry::Display::deviceSize(const QSize& logical) const
+{
+    return (QSizeF(logical) * ratio()).toSize();
+}
+
 DisplayGeometry::Display DisplayGeometry::described(const QRect& geometry, qreal ratio)
 {
     Display d;

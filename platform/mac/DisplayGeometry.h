@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <QSize>
 
 class QScreen;
 
@@ -25,6 +26,11 @@ public:
 
         // The pixel ratio to convert with: 1 for a display that reports none.
         qreal ratio() const { return devicePixelRatio > 0 ? devicePixelRatio : 1.0; }
+
+        // A size or a distance, which has no place: device pixels divided by the ratio, or
+        // logical ones multiplied by it, each side rounded half away from zero.
+        QSize logicalSize(const QSize& device) const;
+        QSize deviceSize(const QSize& logical) const;
     };
 
     // A display known by its logical geometry and ratio only: its device corner is its

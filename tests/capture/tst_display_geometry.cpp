@@ -104,6 +104,16 @@ private slots:
         QCOMPARE(D::toLogical(displays, QPoint(2040, 150)), QPoint(2000, 100));
     }
 
+    void sizesHaveNoPlace()
+    {
+        // A size or a distance is the same on every display of a ratio, wherever it lies; a
+        // half rounds away from zero either way, and a display without a ratio keeps it.
+        const D::Display right = sideBySide(1.5).at(1);
+        QCOMPARE(right.logicalSize(QSize(1001, -3)), QSize(667, -2));
+        QCOMPARE(right.deviceSize(QSize(401, -5)), QSize(602, -8));
+        QCOMPARE(D::described(QRect(0, 0, 10, 10), 0).logicalSize(QSize(7, 9)), QSize(7, 9));
+    }
+
     void pointsRoundTrip()
     {
         // Every logical point of each layout comes back from its device pixel.

@@ -160,10 +160,10 @@ void TestPrefsShell::screenshotComposition()
     };
     int grabs = 0;
     QList<ScreenshotScreen> screens = {
-        {QRect(0, 0, 800, 600), 1.0, [&, f = filled(QSize(800, 600), Qt::red)] { ++grabs; return f(); },
-         QRect(0, 0, 800, 600)},
-        {QRect(800, 0, 400, 300), 2.0, [&, f = filled(QSize(800, 600), Qt::blue)] { ++grabs; return f(); },
-         QRect(800, 0, 800, 600)},
+        {{QRect(0, 0, 800, 600), 1.0, QRect(0, 0, 800, 600)},
+         [&, f = filled(QSize(800, 600), Qt::red)] { ++grabs; return f(); }},
+        {{QRect(800, 0, 400, 300), 2.0, QRect(800, 0, 800, 600)},
+         [&, f = filled(QSize(800, 600), Qt::blue)] { ++grabs; return f(); }},
     };
 
     // Over both: the area's device pixels, each screen's part unscaled in place (the area
@@ -193,7 +193,7 @@ void TestPrefsShell::screenshotComposition()
     // At 1.5 the area's device pixels as the recording takes them: corner to corner, not
     // its logical size times the ratio (335 x 1.5 would give a row more).
     const QList<ScreenshotScreen> scaled = {
-        {QRect(0, 0, 1280, 720), 1.5, filled(QSize(1920, 1080), Qt::red), QRect(0, 0, 1920, 1080)}};
+        {{QRect(0, 0, 1280, 720), 1.5, QRect(0, 0, 1920, 1080)}, filled(QSize(1920, 1080), Qt::red)}};
     QCOMPARE(composeScreenshot(QRect(200, 101, 600, 335), scaled, 0).size(), QSize(900, 502));
 
     // Two displays at 1.5, an area dragged from device pixel (2302, 301), which has no logical
@@ -209,8 +209,8 @@ void TestPrefsShell::screenshotComposition()
         };
     };
     const QList<ScreenshotScreen> twoScaled = {
-        {QRect(0, 0, 1280, 720), 1.5, coordinates(QSize(1920, 1080)), QRect(0, 0, 1920, 1080)},
-        {QRect(1920, 0, 1280, 720), 1.5, coordinates(QSize(1920, 1080)), QRect(1920, 0, 1920, 1080)}};
+        {{QRect(0, 0, 1280, 720), 1.5, QRect(0, 0, 1920, 1080)}, coordinates(QSize(1920, 1080))},
+        {{QRect(1920, 0, 1280, 720), 1.5, QRect(1920, 0, 1920, 1080)}, coordinates(QSize(1920, 1080))}};
     const QRect dragged(2302, 301, 600, 400);
     const QRect logical(2175, 201, 400, 266); // its corners through the second display
     const QImage cut = composeScreenshot(logical, twoScaled, 0, dragged);
