@@ -54,15 +54,15 @@ GlobalHotkey::~GlobalHotkey()
 QString GlobalHotkey::defaultSequence(Action action)
 {
     switch (action) {
-    case StartStop:
+    case Action::StartStop:
         return QStringLiteral("Ctrl+Alt+R");
-    case PauseResume:
+    case Action::PauseResume:
         return QStringLiteral("Ctrl+Alt+P");
-    case Screenshot:
+    case Action::Screenshot:
         return QStringLiteral("Ctrl+Alt+S");
-    case ToggleToolbar:
+    case Action::ToggleToolbar:
         return QStringLiteral("Ctrl+Alt+D");
-    case ToggleAnnotation:
+    case Action::ToggleAnnotation:
         return QStringLiteral("Ctrl+Alt+T");
     }
     return QString();
@@ -169,7 +169,7 @@ bool GlobalHotkey::registerHotkey(Action action, int keyCodePlusOne, int modifie
     for (auto it = m_registered.cbegin(); it != m_registered.cend(); ++it) {
         if (it->keycode == registration.keycode && it->modifiers == registration.modifiers) {
             qWarning() << "[Hotkey] X11 key grab failed" << int(action) << "key"
-                       << registration.keycode << "already used by action" << it.key();
+                       << registration.keycode << "already used by action" << int(it.key());
             return false;
         }
     }
@@ -219,11 +219,10 @@ QStringList GlobalHotkey::reloadFromSettings()
     unregisterAll();
     QStringList failures;
     QSettings settings;
-    for (int action = StartStop; action <= ToggleAnnotation; ++action) {
+    for (Action action : {Action::StartStop, Action::PauseResume, Action::Screenshot, Action::ToggleToolbar,
+                          Action::ToggleAnnotation}) {
         const QString text =
-            settings.value(QStringLiteral("hotkeys/%1").arg(action - 1),
-                           defaultSequence(Action(action)))
-                .toString();
+            settings.value(QStringLiteral("hotkeys/%1").arg(int(action) - 1), defaultSequence(action)).toString();
         const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
         if (sequence.isEmpty())
             continue;
@@ -240,7 +239,7 @@ QStringList GlobalHotkey::reloadFromSettings()
         if (m_connection && keycode == 0)
             qWarning() << "[Hotkey] No key on this keyboard produces" << shown;
         const int modifiers = modifierMaskFor(combination.keyboardModifiers());
-        if (!registerHotkey(Action(action), keycode + (keycode ? 1 : 0), modifiers))
+        if (!registerHotkey(action, keycode + (keycode ? 1 : 0), modifiers))
             failures << shown;
     }
     return failures;
@@ -286,7 +285,7 @@ bool GlobalHotkey::nativeEventFilter(const QByteArray &eventType, void *message,
         registration.held = true;
         if (!repeat) {
             m_triggerTime = key->time;
-            emit hotkeyTriggered(it.key());
+            emit hotkeyTriggered(int(it.key()));
         }
         return true;
     }

@@ -17,7 +17,7 @@ class GlobalHotkey : public QObject, public QAbstractNativeEventFilter
     Q_OBJECT
 
 public:
-    enum Action {
+    enum class Action : int {
         StartStop = 1,
         PauseResume = 2,
         Screenshot = 3,
@@ -72,6 +72,6 @@ private:
 
     xcb_connection_t *m_connection = nullptr;
     quint32 m_root = 0;
-    QMap<int, Registration> m_registered;
+    QMap<Action, Registration> m_registered;
     quint32 m_triggerTime = 0;
 };

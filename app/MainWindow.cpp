@@ -164,8 +164,7 @@ void MainWindow::connectComponents()
             &MainWindow::onPreparationWebcamPreviewChanged);
     connect(m_controls, &ControlsArea::preparationWebcamPresentationChanged, m_cameraOverlay,
             &CameraOverlay::updatePresentation);
-    connect(m_modeBar, &ModeBar::captureModeChanged, m_controls,
-            [this](int mode) { m_controls->setCaptureMode(CaptureMode(mode)); });
+    connect(m_modeBar, &ModeBar::captureModeChanged, m_controls, &ControlsArea::setCaptureMode);
     connect(m_homePage, &HomePage::modeSelected, this, [this](HomeMode mode) { enterPreparation(mode, -1); });
     connect(m_homePage, &HomePage::mediaLibraryRequested, m_bottomBar, &BottomBar::showMediaLibrary);
     connect(m_homePage, &HomePage::scheduleRequested, m_bottomBar, &BottomBar::showScheduleSettings);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GlobalHotkey.h"
 #include "dialogs/RecordingOptionConfigs.h"
 #include "preparation/CapturableWindow.h"
 #include "preparation/CaptureMode.h"
@@ -20,7 +21,6 @@ class CameraRecordingPage;
 class ControlsArea;
 class CountdownOverlay;
 class FloatingToolbar;
-class GlobalHotkey;
 class HomePage;
 class ModeBar;
 class MouseHighlighter;
@@ -99,7 +99,7 @@ public:
     // ---- hot keys, screenshot, webcam during a recording
     void onHotkeyTriggered(int action);
     // The action of a hot key pressed at `atNs` (steady clock, InputEventTime).
-    void handleHotkey(int action, qint64 atNs);
+    void handleHotkey(GlobalHotkey::Action action, qint64 atNs);
     // Whether a start by the hot key waits for a modal dialog to close.
     bool isStartWaitingForDialog() const { return hotkeyStartWait.isActive(); }
     void captureScreenshot();
@@ -280,7 +280,7 @@ private:
     QElapsedTimer startStopHotkeyClock;
     static constexpr int kStartStopSettleMs = 600;
     int recordingSerial = 0;
-    CaptureMode recordingCaptureMode = CaptureModeScreen;
+    CaptureMode recordingCaptureMode = CaptureMode::Screen;
     QRect recordingCaptureRect;
     QRect recordingCaptureDeviceRect; // a screen recording's device pixels
     QString recordingMicrophone; // the microphone id the recording opens

@@ -54,17 +54,18 @@ void MainWindow::onHotkeyTriggered(int action)
     // that its GUI thread stands still for a while.
     const int lateMs = qEnvironmentVariableIntValue("VISTRELLE_TEST_HOTKEY_DELAY_MS");
     if (lateMs > 0) {
-        QTimer::singleShot(lateMs, this, [this, action, atNs] { handleHotkey(action, atNs); });
+        QTimer::singleShot(lateMs, this,
+                           [this, action, atNs] { handleHotkey(GlobalHotkey::Action(action), atNs); });
         return;
     }
-    handleHotkey(action, atNs);
+    handleHotkey(GlobalHotkey::Action(action), atNs);
 }
 
-void MainWindow::handleHotkey(int action, qint64 atNs)
+void MainWindow::handleHotkey(GlobalHotkey::Action action, qint64 atNs)
 {
     const bool busy = recorderBusy(m_recorder);
     switch (action) {
-    case 1: // start / stop
+    case GlobalHotkey::Action::StartStop:
         // A double press would stop and at once start again (or start and cancel): the
         // second press comes while the first one's start or stop is still settling.
         if (stopping
@@ -99,7 +100,7 @@ void MainWindow::handleHotkey(int action, qint64 atNs)
         // busy machine, and the second press of a double press is handled after it.
         startStopHotkeyClock.start();
         break;
-    case 2: // pause / resume
+    case GlobalHotkey::Action::PauseResume:
         if (busy) {
             if (m_recorder->isPaused())
                 m_recorder->resume();
@@ -107,10 +108,10 @@ void MainWindow::handleHotkey(int action, qint64 atNs)
                 m_recorder->pause(atNs);
         }
         break;
-    case 3:
+    case GlobalHotkey::Action::Screenshot:
         captureScreenshot();
         break;
-    case 4: // floating toolbar
+    case GlobalHotkey::Action::ToggleToolbar:
         if (busy) {
             if (m_floatingToolbar->isVisible())
                 m_floatingToolbar->hide();
@@ -118,7 +119,7 @@ void MainWindow::handleHotkey(int action, qint64 atNs)
                 m_floatingToolbar->show();
         }
         break;
-    case 5: // annotation tools
+    case GlobalHotkey::Action::ToggleAnnotation:
         if (busy) {
             annotationToolsShown = !annotationToolsShown;
             m_floatingToolbar->setAnnotationToolsVisible(annotationToolsShown);
@@ -143,7 +144,7 @@ void MainWindow::captureScreenshot()
     // During a recording the key takes what is being recorded: its window in Window and Game
     // mode (its own pixels, as the window picker's screenshot), else its area.
     const bool recording = m_recorder->isRecording();
-    if (recording && (recordingCaptureMode == CaptureModeWindow || recordingCaptureMode == CaptureModeGame)) {
+    if (recording && (recordingCaptureMode == CaptureMode::Window || recordingCaptureMode == CaptureMode::Game)) {
         const QDateTime now = QDateTime::currentDateTime();
         captureMacWindowPicture(chosenTarget().window.windowId(), [folder, now](const QImage &picture) {
             if (!picture.isNull())
@@ -180,7 +181,7 @@ void MainWindow::grabCaptureArea(std::function<void(const QImage &)> done)
 
 void MainWindow::setRecordingCameraEnabled(bool on, int retries)
 {
-    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == CaptureModeAudioOnly) {
+    if (!recorderBusy(m_recorder) || stopping || recordingCaptureMode == CaptureMode::AudioOnly) {
         m_floatingToolbar->setCameraEnabled(false, false);
         return;
     }
@@ -225,7 +226,7 @@ void MainWindow::setRecordingCameraEnabled(bool on, int retries)
     }
 
     m_controls->prepareCameraForRecording();
-    if (recordingCaptureMode == CaptureModeScreen) {
+    if (recordingCaptureMode == CaptureMode::Screen) {
         if (on) {
             if (!m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
                                               m_controls->webcamFps(), m_controls->webcamShape(),

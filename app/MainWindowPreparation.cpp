@@ -76,8 +76,8 @@ void MainWindow::enterPreparation(HomeMode mode, int screenIndex)
         m_setupToolbar->hide();
         m_cameraOverlay->stopCamera();
         m_controls->hidePreparationOverlay();
-        m_controls->setCaptureMode(CaptureModeScreen);
-        m_modeBar->setCaptureMode(CaptureModeScreen);
+        m_controls->setCaptureMode(CaptureMode::Screen);
+        m_modeBar->setCaptureMode(CaptureMode::Screen);
         m_cameraPage->setAudioStates(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled());
         m_cameraPage->setBusy(false, false);
         m_cameraPage->setTime(0);
@@ -228,7 +228,7 @@ void MainWindow::onScreenRemoved(QScreen *gone)
         keepDialogsOnDisplays(dialogs, [](QWidget *dialog) { return dialogOwner(dialog); });
     });
     if (startPending || isBusy(m_recorder)) {
-        if (recordingCaptureMode == CaptureModeScreen && recordingCaptureRect.intersects(lost)) {
+        if (recordingCaptureMode == CaptureMode::Screen && recordingCaptureRect.intersects(lost)) {
             qInfo().noquote() << "[Session] The recorded display went away:" << gone->name() << "; stopping";
             onStopRecording();
         }

@@ -53,10 +53,10 @@ void MainWindow::startScheduledRecording()
     const QDateTime due = scheduleDueTime.isValid() ? scheduleDueTime
                           : config.recurrence == 0   ? config.startAt
                                                      : QDateTime();
-    const int captureMode = RecordingSchedule::clampedCaptureMode(config.captureMode);
+    const CaptureMode captureMode = RecordingSchedule::clampedCaptureMode(config.captureMode);
     const bool busy = startPending || m_recorder->isRecording() || m_recorder->isPreparingStart()
                       || m_recorder->isFinalizing();
-    const bool needsTarget = captureMode != 0 && captureMode != 4;
+    const bool needsTarget = captureMode != CaptureMode::Screen && captureMode != CaptureMode::AudioOnly;
     const RecordingSchedule::Firing firing = RecordingSchedule::decide(
         config.enabled, config.recurrence, due, now, busy, needsTarget, needsTarget && scheduleHasTarget());
 
@@ -76,14 +76,14 @@ void MainWindow::startScheduledRecording()
         showTrayNotice(tr("计划录制"), tr("已有录制正在进行，本次计划已跳过。"), QSystemTrayIcon::Information, 10000);
         break;
     case RecordingSchedule::FiringAction::Record:
-        qInfo() << "[Schedule] Starting the scheduled recording, capture mode" << captureMode;
+        qInfo() << "[Schedule] Starting the scheduled recording, capture mode" << int(captureMode);
         // Whatever the user left open (a preparation, the webcam page) gives way, and the
         // mode goes to the panel itself: the home cards set the panel's mode directly, so
         // the mode bar alone may already show this mode while the panel holds another.
         if (inPreparation || cameraPageActive())
             returnHome(false);
         m_modeBar->selectCaptureMode(captureMode);
-        m_controls->setCaptureMode(CaptureMode(captureMode));
+        m_controls->setCaptureMode(captureMode);
         onStartRecording();
         break;
     }

@@ -61,7 +61,7 @@ void MainWindow::onStartRecording()
         QMessageBox::warning(this, tr("Camera Recording"), tr("Wait for a live camera preview before recording."));
         return;
     }
-    if (m_controls->captureMode() != CaptureModeAudioOnly && !preflightScreenCaptureAccess()) {
+    if (m_controls->captureMode() != CaptureMode::AudioOnly && !preflightScreenCaptureAccess()) {
         requestScreenCaptureAccess();
         MicrophonePermissionDialog(this, MicrophonePermissionDialog::ScreenRecording).exec();
         return;
@@ -89,7 +89,7 @@ void MainWindow::onStartRecording()
     // refuse, saying what the user can do.
     const QString noSound =
         Recorder::soundServerRefusal(m_controls->isSystemAudioEnabled(), m_controls->isMicrophoneEnabled(),
-                                     m_controls->captureMode() == CaptureModeAudioOnly);
+                                     m_controls->captureMode() == CaptureMode::AudioOnly);
     if (!noSound.isEmpty()) {
         qWarning().noquote() << "[Recording error]" << noSound;
         recordingMessageBox(noSound)->open();
@@ -121,7 +121,7 @@ void MainWindow::beginRecordingSession()
     QRect rect = m_controls->captureRect();
     const QRect deviceRect = m_controls->captureDeviceRect();
     const CaptureMode mode = m_controls->captureMode();
-    const bool audioOnly = mode == CaptureModeAudioOnly;
+    const bool audioOnly = mode == CaptureMode::AudioOnly;
     const bool webcamMode = homeMode == HomeMode::Webcam && m_pages->currentWidget() == m_cameraPage;
     if (webcamMode) {
         QPointer<CameraRecordingPage> page = m_cameraPage;
@@ -150,10 +150,10 @@ void MainWindow::beginRecordingSession()
     if (webcamMode) {
         m_recorder->setCaptureBackend(Recorder::FramesBackend);
         m_recorder->setFps(30);
-    } else if (mode == CaptureModeWindow || mode == CaptureModeGame) {
+    } else if (mode == CaptureMode::Window || mode == CaptureMode::Game) {
         m_recorder->setCaptureBackend(Recorder::FramesBackend);
         m_recorder->setCaptureWindow(target.window);
-    } else if (mode == CaptureModeScreen) {
+    } else if (mode == CaptureMode::Screen) {
         QList<QRect> geometries;
         for (QScreen *screen : screens)
             geometries.append(screen->geometry());
@@ -161,7 +161,7 @@ void MainWindow::beginRecordingSession()
         m_recorder->setCaptureBackend(Recorder::CaptureBackend(backend));
         if (backend != Recorder::DesktopBackend)
             m_recorder->setDesktopOutputIndex(index);
-    } else if (mode == CaptureModeHighPerformance) {
+    } else if (mode == CaptureMode::HighPerformance) {
         m_recorder->setCaptureBackend(Recorder::DesktopDuplicationBackend);
         m_recorder->setDesktopOutputIndex(target.screenIndex);
         QRect shifted = target.frame;
@@ -175,7 +175,7 @@ void MainWindow::beginRecordingSession()
 
     QRect effects = target.frame;
     QRect annotationRect;
-    if (mode == CaptureModeScreen) {
+    if (mode == CaptureMode::Screen) {
         // In device pixels, each corner through its display: an area across displays at a
         // scale above 1 may have its logical middle in no display.
         if (!rect.isEmpty())
@@ -197,7 +197,7 @@ void MainWindow::beginRecordingSession()
     m_recorder->setMicAudioDevice(recordingMicrophone);
     m_recorder->setAudioProcessing(m_controls->systemVolume(), m_controls->microphoneVolume(),
                                    m_controls->noiseReduction(), m_controls->mono(), m_controls->microphoneDelayMs());
-    m_recorder->setWebcamEnabled(webcamMode || mode == CaptureModeScreen || audioOnly ? false
+    m_recorder->setWebcamEnabled(webcamMode || mode == CaptureMode::Screen || audioOnly ? false
                                                                                      : m_controls->isWebcamEnabled());
     m_recorder->setWebcamSettings(m_controls->webcamDeviceName(), m_controls->webcamResolution(),
                                   m_controls->webcamFps(), m_controls->webcamShape(), m_controls->webcamPosition(),
@@ -209,14 +209,14 @@ void MainWindow::beginRecordingSession()
 
     if (!audioOnly)
         m_controls->prepareCameraForRecording();
-    if (!webcamMode && mode == CaptureModeScreen && m_controls->isWebcamEnabled())
+    if (!webcamMode && mode == CaptureMode::Screen && m_controls->isWebcamEnabled())
         m_cameraOverlay->startCamera(m_controls->webcamDeviceId(), m_controls->webcamResolution(),
                                      m_controls->webcamFps(), m_controls->webcamShape(), m_controls->webcamPosition(),
                                      m_controls->webcamSize(), m_controls->webcamMirrored(), rect);
     else
         m_cameraOverlay->stopCamera();
     recordingCaptureRect = rect;
-    recordingCaptureDeviceRect = mode == CaptureModeScreen ? deviceRect : QRect();
+    recordingCaptureDeviceRect = mode == CaptureMode::Screen ? deviceRect : QRect();
     cameraOn = audioOnly ? false : m_controls->isWebcamEnabled();
     m_controls->setRecording(true);
 

@@ -12,27 +12,28 @@ const QColor kIconColor(QStringLiteral("#aeb8ca"));
 const QSize kIconSize(18, 18);
 } // namespace
 
-QString ModeBar::modeText(int mode)
+QString ModeBar::modeText(CaptureMode mode)
 {
     switch (mode) {
-    case 0: return tr("录制屏幕");
-    case 1: return tr("录制窗口");
-    case 2: return tr("游戏录制");
-    case 3: return tr("高性能屏幕录制");
-    case 4: return tr("录制音频");
-    default: return QString();
+    case CaptureMode::Screen: return tr("录制屏幕");
+    case CaptureMode::Window: return tr("录制窗口");
+    case CaptureMode::Game: return tr("游戏录制");
+    case CaptureMode::HighPerformance: return tr("高性能屏幕录制");
+    case CaptureMode::AudioOnly: return tr("录制音频");
     }
+    return QString();
 }
 
-QString ModeBar::modeIconPath(int mode)
+QString ModeBar::modeIconPath(CaptureMode mode)
 {
     switch (mode) {
-    case 1: return QStringLiteral(":/icons/icons/window.svg");
-    case 2:
-    case 3: return QStringLiteral(":/icons/icons/gpu.svg");
-    case 4: return QStringLiteral(":/icons/icons/audio.svg");
-    default: return QStringLiteral(":/icons/icons/monitor.svg");
+    case CaptureMode::Window: return QStringLiteral(":/icons/icons/window.svg");
+    case CaptureMode::Game:
+    case CaptureMode::HighPerformance: return QStringLiteral(":/icons/icons/gpu.svg");
+    case CaptureMode::AudioOnly: return QStringLiteral(":/icons/icons/audio.svg");
+    case CaptureMode::Screen: break;
     }
+    return QStringLiteral(":/icons/icons/monitor.svg");
 }
 
 ModeBar::ModeBar(QWidget *parent) : QWidget(parent)
@@ -43,7 +44,7 @@ ModeBar::ModeBar(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(20, 3, 20, 9);
     layout->setSpacing(6);
 
-    m_button = new QPushButton(modeText(0), this);
+    m_button = new QPushButton(modeText(CaptureMode::Screen), this);
     m_button->setObjectName(QStringLiteral("btnModeSelect"));
     m_button->setFlat(true);
     m_button->setCursor(Qt::PointingHandCursor);
@@ -54,7 +55,7 @@ ModeBar::ModeBar(QWidget *parent) : QWidget(parent)
         "QPushButton:hover { background:#142136; border-color:#395070; }"
         "QPushButton::menu-indicator { image:url(:/icons/icons/chevron_down.svg);  subcontrol-origin:padding; "
         "subcontrol-position:center right; right:9px; width:12px; height:12px; }"));
-    m_button->setIcon(tintedIcon(modeIconPath(0), kIconSize, kIconColor, qApp->devicePixelRatio()));
+    m_button->setIcon(tintedIcon(modeIconPath(CaptureMode::Screen), kIconSize, kIconColor, qApp->devicePixelRatio()));
     m_button->setIconSize(kIconSize);
     layout->addWidget(m_button);
     layout->addStretch();
@@ -64,11 +65,10 @@ ModeBar::ModeBar(QWidget *parent) : QWidget(parent)
         "QMenu{background:#20242d;border:1px solid #3a4050;border-radius:7px;padding:5px;color:#cfd5e3;"
         "font-size:12px;}QMenu::item{padding:8px 24px 8px 38px;border-radius:5px;}QMenu::icon{left:12px;}"
         "QMenu::item:selected{background:#2b3342;color:white;}"));
-    for (int mode : {0, 4, 1, 2, -1, 3}) {
-        if (mode < 0) {
+    for (CaptureMode mode : {CaptureMode::Screen, CaptureMode::AudioOnly, CaptureMode::Window, CaptureMode::Game,
+                             CaptureMode::HighPerformance}) {
+        if (mode == CaptureMode::HighPerformance)
             menu->addSeparator();
-            continue;
-        }
         QAction *action = menu->addAction(tintedIcon(modeIconPath(mode), kIconSize, kIconColor, qApp->devicePixelRatio()), modeText(mode));
         action->setIconVisibleInMenu(true);
         connect(action, &QAction::triggered, this, [this, mode] { setCaptureMode(mode); });
@@ -77,7 +77,7 @@ ModeBar::ModeBar(QWidget *parent) : QWidget(parent)
     fitButtonWidth();
 }
 
-void ModeBar::setCaptureMode(int mode)
+void ModeBar::setCaptureMode(CaptureMode mode)
 {
     if (mode == m_mode)
         return;
@@ -88,7 +88,7 @@ void ModeBar::setCaptureMode(int mode)
     emit captureModeChanged(mode);
 }
 
-void ModeBar::selectCaptureMode(int mode)
+void ModeBar::selectCaptureMode(CaptureMode mode)
 {
     setCaptureMode(mode);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "preparation/CaptureMode.h"
+
 #include <QWidget>
 
 class QPushButton;
 
-// The drop-down that shows and changes the capture mode (0 screen, 1 window, 2 game,
-// 3 high-performance screen, 4 audio only).
+// The drop-down that shows and changes the capture mode.
 class ModeBar : public QWidget
 {
     Q_OBJECT
@@ -13,19 +14,19 @@ class ModeBar : public QWidget
 public:
     explicit ModeBar(QWidget *parent = nullptr);
 
-    int captureMode() const { return m_mode; }
-    void setCaptureMode(int mode);
-    void selectCaptureMode(int mode);
+    CaptureMode captureMode() const { return m_mode; }
+    void setCaptureMode(CaptureMode mode);
+    void selectCaptureMode(CaptureMode mode);
 
-    static QString modeText(int mode);
-    static QString modeIconPath(int mode);
+    static QString modeText(CaptureMode mode);
+    static QString modeIconPath(CaptureMode mode);
 
 signals:
-    void captureModeChanged(int mode);
+    void captureModeChanged(CaptureMode mode);
 
 private:
     void fitButtonWidth();
 
     QPushButton *m_button = nullptr;
-    int m_mode = 0;
+    CaptureMode m_mode = CaptureMode::Screen;
 };

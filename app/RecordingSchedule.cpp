@@ -29,9 +29,9 @@ QDateTime nextStart(int recurrence, const QDateTime &startAt, int weekDay, const
     return QDateTime();
 }
 
-int clampedCaptureMode(int mode)
+CaptureMode clampedCaptureMode(int mode)
 {
-    return std::clamp(mode, 0, 4);
+    return CaptureMode(std::clamp(mode, int(CaptureMode::Screen), int(CaptureMode::AudioOnly)));
 }
 
 Firing decide(bool enabled, int recurrence, const QDateTime &due, const QDateTime &now, bool busy,

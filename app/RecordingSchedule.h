@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preparation/CaptureMode.h"
+
 #include <QDateTime>
 
 // The rules of the recording schedule (once, daily or weekly), as pure functions over an
@@ -28,7 +30,7 @@ QDateTime nextStart(const Config &config, const QDateTime &after)
 }
 
 // The stored capture mode as one the recorder knows (0..4).
-int clampedCaptureMode(int mode);
+CaptureMode clampedCaptureMode(int mode);
 
 enum class FiringAction {
     Ignore,      // the schedule is off

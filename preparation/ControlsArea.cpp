@@ -576,13 +576,13 @@ void ControlsArea::updateAudioFormatButtons()
 
 void ControlsArea::setCaptureMode(CaptureMode mode)
 {
-    if (mode == CaptureModeAudioOnly && m_webcamOn && m_webcamToggle) {
+    if (mode == CaptureMode::AudioOnly && m_webcamOn && m_webcamToggle) {
         m_webcamCard->setEnabled(true);
         m_webcamToggle->click();
     }
     const auto tipWebcamCard = [this, mode] {
-        m_webcamCard->setEnabled(mode != CaptureModeAudioOnly);
-        m_webcamCard->setToolTip(mode == CaptureModeAudioOnly ? tr("纯音频模式不录制摄像头") : QString());
+        m_webcamCard->setEnabled(mode != CaptureMode::AudioOnly);
+        m_webcamCard->setToolTip(mode == CaptureMode::AudioOnly ? tr("纯音频模式不录制摄像头") : QString());
     };
     if (mode == m_captureMode) {
         tipWebcamCard();
@@ -594,7 +594,7 @@ void ControlsArea::setCaptureMode(CaptureMode mode)
         m_regionOverlay->hideOverlay();
     if (m_areaPresets)
         m_areaPresets->hide();
-    m_modeStack->setCurrentIndex(mode == CaptureModeScreen ? 0 : mode == CaptureModeAudioOnly ? 2 : 1);
+    m_modeStack->setCurrentIndex(mode == CaptureMode::Screen ? 0 : mode == CaptureMode::AudioOnly ? 2 : 1);
     tipWebcamCard();
     updateCaptureTargetPanel();
 }
@@ -633,19 +633,19 @@ RegionOverlay *ControlsArea::regionOverlay(bool announceChanges)
 bool ControlsArea::prepareHomeMode(HomeMode homeMode, int screenIndex)
 {
     if (homeMode == HomeMode::AudioOnly) {
-        setCaptureMode(CaptureModeAudioOnly);
+        setCaptureMode(CaptureMode::AudioOnly);
         hidePreparationOverlay();
         return true;
     }
     if (homeMode == HomeMode::Window || homeMode == HomeMode::Game) {
-        setCaptureMode(homeMode == HomeMode::Window ? CaptureModeWindow : CaptureModeGame);
+        setCaptureMode(homeMode == HomeMode::Window ? CaptureMode::Window : CaptureMode::Game);
         chooseCaptureTarget();
         if (!isTargetUsable(m_captureTarget))
             return false;
         hidePreparationOverlay();
         return true;
     }
-    setCaptureMode(CaptureModeScreen);
+    setCaptureMode(CaptureMode::Screen);
     if (homeMode == HomeMode::Webcam && !m_webcamOn && m_webcamToggle)
         m_webcamToggle->click();
 
@@ -774,10 +774,10 @@ QString ControlsArea::captureTargetText() const
 
 void ControlsArea::updateCaptureTargetPanel()
 {
-    if (!m_modeStack || m_captureMode < CaptureModeWindow || m_captureMode > CaptureModeHighPerformance)
+    if (!m_modeStack || m_captureMode < CaptureMode::Window || m_captureMode > CaptureMode::HighPerformance)
         return;
-    const bool game = m_captureMode != CaptureModeWindow;
-    const bool highPerformance = m_captureMode == CaptureModeHighPerformance;
+    const bool game = m_captureMode != CaptureMode::Window;
+    const bool highPerformance = m_captureMode == CaptureMode::HighPerformance;
     m_targetIcon->setPixmap(tintedSvgPixmap(
         game ? QStringLiteral(":/icons/icons/gpu.svg") : QStringLiteral(":/icons/icons/window.svg"), QSize(46, 46),
         QColor(highPerformance ? "#5d82ff" : "#71809a")));
@@ -899,7 +899,7 @@ void ControlsArea::hidePreparationOverlay()
 
 void ControlsArea::showPreparationFrame()
 {
-    if (m_captureMode != CaptureModeScreen || !m_region.isValid())
+    if (m_captureMode != CaptureMode::Screen || !m_region.isValid())
         return;
     const bool fullScreen = m_fullScreenTile->isChecked();
     RegionOverlay *overlay = regionOverlay(true);
@@ -922,7 +922,7 @@ void ControlsArea::restoreRegionOverlay()
     if (!m_overlaySuspended)
         return;
     m_overlaySuspended = false;
-    if (m_captureMode != CaptureModeScreen || !m_areaTile->isChecked() || !m_region.isValid() || !m_regionOverlay)
+    if (m_captureMode != CaptureMode::Screen || !m_areaTile->isChecked() || !m_region.isValid() || !m_regionOverlay)
         return;
     m_regionOverlay->setRecordingMode(m_recording);
     m_regionOverlay->setRegion(m_region, m_deviceRegion);
@@ -1407,14 +1407,14 @@ void ControlsArea::onRecButtonClicked()
     if (m_recording)
         return;
     const auto refuse = [this](const QString &text) { warn(window(), tr("录音检查"), text); };
-    const bool targetMode = m_captureMode == CaptureModeWindow || m_captureMode == CaptureModeGame
-        || m_captureMode == CaptureModeHighPerformance;
+    const bool targetMode = m_captureMode == CaptureMode::Window || m_captureMode == CaptureMode::Game
+        || m_captureMode == CaptureMode::HighPerformance;
     if (targetMode && !isTargetUsable(m_captureTarget)) {
         chooseCaptureTarget();
         if (!isTargetUsable(m_captureTarget))
             return;
     }
-    if (m_captureMode == CaptureModeAudioOnly && !m_speakerOn && !m_microphoneOn) {
+    if (m_captureMode == CaptureMode::AudioOnly && !m_speakerOn && !m_microphoneOn) {
         refuse(tr("请至少开启扬声器或麦克风。"));
         return;
     }

@@ -268,7 +268,7 @@ private:
     bool m_speakerSignalSeen = false;
     bool m_microphoneSignalSeen = false;
 
-    CaptureMode m_captureMode = CaptureModeScreen;
+    CaptureMode m_captureMode = CaptureMode::Screen;
     CapturableWindow m_captureTarget;
     int m_fps = 30;
     int m_quality = 1;

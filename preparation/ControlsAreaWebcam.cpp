@@ -98,7 +98,7 @@ void ControlsArea::onApplicationStateChanged(Qt::ApplicationState state)
     if (state != Qt::ApplicationActive || !m_cameraSettingsOpened || macCameraPermissionStatus() != 0)
         return;
     m_cameraSettingsOpened = false;
-    if (!m_webcamOn && m_webcamToggle && m_captureMode != CaptureModeAudioOnly) {
+    if (!m_webcamOn && m_webcamToggle && m_captureMode != CaptureMode::AudioOnly) {
         QPointer<QPushButton> toggle(m_webcamToggle);
         QTimer::singleShot(0, this, [this, toggle]() {
             if (toggle && !m_webcamOn)

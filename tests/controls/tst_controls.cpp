@@ -213,8 +213,8 @@ void TestControls::captureModeAndWebcamCard()
     QCOMPARE(preview.count(), 1);
     QCOMPARE(preview.last().at(0).toBool(), true);
 
-    panel.setCaptureMode(CaptureModeAudioOnly);
-    QCOMPARE(panel.captureMode(), CaptureModeAudioOnly);
+    panel.setCaptureMode(CaptureMode::AudioOnly);
+    QCOMPARE(panel.captureMode(), CaptureMode::AudioOnly);
     QCOMPARE(stack->currentIndex(), 2);
     QVERIFY(!panel.isWebcamEnabled());
     QCOMPARE(preview.count(), 2);
@@ -225,12 +225,12 @@ void TestControls::captureModeAndWebcamCard()
 
     // The same mode again changes nothing but the card's state.
     stack->setCurrentIndex(0);
-    panel.setCaptureMode(CaptureModeAudioOnly);
+    panel.setCaptureMode(CaptureMode::AudioOnly);
     QCOMPARE(stack->currentIndex(), 0);
     QCOMPARE(preview.count(), 2);
     QVERIFY(!card->isEnabled());
 
-    panel.setCaptureMode(CaptureModeHighPerformance);
+    panel.setCaptureMode(CaptureMode::HighPerformance);
     QCOMPARE(stack->currentIndex(), 1);
     QVERIFY(card->isEnabled());
     QVERIFY(card->toolTip().isEmpty());

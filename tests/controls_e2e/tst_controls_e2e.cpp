@@ -415,7 +415,7 @@ void TestControlsE2E::recChecks()
     QPushButton *rec = host.part(ControlsArea::RecButtonName);
     QVERIFY(rec);
 
-    host.panel->setCaptureMode(CaptureModeAudioOnly);
+    host.panel->setCaptureMode(CaptureMode::AudioOnly);
     host.panel->setSystemAudioEnabled(false);
     host.panel->setMicrophoneEnabled(false);
     {
@@ -452,7 +452,7 @@ void TestControlsE2E::recChecks()
     QCOMPARE(rec->text(), QStringLiteral("REC"));
 
     // In video mode the same checks pass with the server's devices.
-    host.panel->setCaptureMode(CaptureModeScreen);
+    host.panel->setCaptureMode(CaptureMode::Screen);
     QVERIFY(clickOn(rec));
     QTRY_COMPARE(starts.count(), 2);
 }
@@ -463,7 +463,7 @@ void TestControlsE2E::customAreaPick()
     QSignalSpy regions(host.panel, &ControlsArea::preparationRegionChanged);
     QSignalSpy canceled(host.panel, &ControlsArea::preparationSelectionCanceled);
     QVERIFY(host.panel->prepareHomeMode(HomeMode::Area, -1));
-    QCOMPARE(host.panel->captureMode(), CaptureModeScreen);
+    QCOMPARE(host.panel->captureMode(), CaptureMode::Screen);
     QWidget *picker = nullptr;
     QVERIFY(QTest::qWaitFor(
         [&] {
@@ -606,7 +606,7 @@ private slots:
         QSettings().clear();
         Host host;
         // 320 kbps in MP3 first, then FLAC.
-        host.panel->setCaptureMode(CaptureModeAudioOnly);
+        host.panel->setCaptureMode(CaptureMode::AudioOnly);
         QTest::qWait(100);
         QComboBox *rate = nullptr;
         for (QComboBox *box : host.panel->findChildren<QComboBox *>()) {
@@ -690,7 +690,7 @@ private slots:
         QVERIFY(rate);
         QVERIFY(!rate->isEnabled());
         QCOMPARE(rate->currentData().toInt(), 0);
-        host.panel->setCaptureMode(CaptureModeAudioOnly);
+        host.panel->setCaptureMode(CaptureMode::AudioOnly);
         QTest::qWait(100);
         QVERIFY(clickOn(buttonWithText(host.panel, QStringLiteral("MP3"))));
         QTRY_VERIFY(rate->isEnabled());

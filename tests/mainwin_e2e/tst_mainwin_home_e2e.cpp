@@ -132,15 +132,15 @@ void TestMainWindowHomeE2E::scheduleAfterAudioOnlyRecordsItsMode()
     QToolButton *exit = toolbarItem(window.setupToolbar(), QStringLiteral("Exit"));
     QVERIFY(exit && click(centreOf(exit)));
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && !window.setupToolbar()->isVisible(), 5000);
-    QCOMPARE(int(window.controlsArea()->captureMode()), int(CaptureModeAudioOnly));
+    QCOMPARE(int(window.controlsArea()->captureMode()), int(CaptureMode::AudioOnly));
 
     QSignalSpy started(window.recorder(), &Recorder::started);
     QSignalSpy stopped(window.recorder(), &Recorder::stopped);
     shift = QDateTime::currentDateTime().secsTo(startAt) - 2;
     window.armScheduledRecording();
     QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
-    QCOMPARE(window.modeBar()->captureMode(), 0);
-    QCOMPARE(int(window.controlsArea()->captureMode()), int(CaptureModeScreen));
+    QCOMPARE(window.modeBar()->captureMode(), CaptureMode::Screen);
+    QCOMPARE(int(window.controlsArea()->captureMode()), int(CaptureMode::Screen));
     QVERIFY(!QSettings().value(QStringLiteral("schedule/enabled")).toBool());
     QTest::qWait(2000);
     QVERIFY(stopWith(window, QStringLiteral("StopSaveButton")));

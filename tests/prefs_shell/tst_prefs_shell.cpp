@@ -94,9 +94,9 @@ void TestPrefsShell::scheduleNextStart()
     QCOMPARE(nextStart(1, at230, 1, saturday), QDateTime(QDate(2026, 3, 30), QTime(2, 30)));
     QCOMPARE(nextStart(2, at230, 7, saturday), QDateTime(QDate(2026, 4, 5), QTime(2, 30)));
 
-    QCOMPARE(clampedCaptureMode(-3), 0);
-    QCOMPARE(clampedCaptureMode(2), 2);
-    QCOMPARE(clampedCaptureMode(11), 4);
+    QCOMPARE(clampedCaptureMode(-3), CaptureMode::Screen);
+    QCOMPARE(clampedCaptureMode(2), CaptureMode::Game);
+    QCOMPARE(clampedCaptureMode(11), CaptureMode::AudioOnly);
 }
 
 void TestPrefsShell::scheduleFirings()

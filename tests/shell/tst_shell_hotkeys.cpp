@@ -69,8 +69,8 @@ void TestGlobalHotkeyUnit::reportsEveryHotkeyWithoutX11()
     QVERIFY(!hotkeys.isAvailable());
     QCOMPARE(hotkeys.reloadFromSettings(),
              QStringList({"Ctrl+Alt+R", "Ctrl+Alt+P", "Ctrl+Alt+S", "Ctrl+Alt+D", "Ctrl+Alt+T"}));
-    QVERIFY(!hotkeys.registerHotkey(GlobalHotkey::StartStop, 28, XCB_MOD_MASK_CONTROL));
-    QVERIFY(!hotkeys.registerHotkey(GlobalHotkey::StartStop, 0, XCB_MOD_MASK_CONTROL));
+    QVERIFY(!hotkeys.registerHotkey(GlobalHotkey::Action::StartStop, 28, XCB_MOD_MASK_CONTROL));
+    QVERIFY(!hotkeys.registerHotkey(GlobalHotkey::Action::StartStop, 0, XCB_MOD_MASK_CONTROL));
 }
 
 void TestGlobalHotkeyUnit::readsSettingsInPortableText()
@@ -90,7 +90,7 @@ void TestGlobalHotkeyUnit::readsSettingsInPortableText()
 void TestGlobalHotkeyUnit::refusesMissingKeyCode()
 {
     GlobalHotkey hotkeys;
-    QVERIFY(!hotkeys.registerHotkey(GlobalHotkey::Screenshot, -5, 0));
+    QVERIFY(!hotkeys.registerHotkey(GlobalHotkey::Action::Screenshot, -5, 0));
 }
 
 int main(int argc, char **argv)

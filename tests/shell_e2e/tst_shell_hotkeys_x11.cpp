@@ -139,11 +139,11 @@ void TestGlobalHotkeyX11::firesOncePerPress()
 
     QVERIFY(xdotool({"key", "ctrl+alt+s"}));
     QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Screenshot));
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Action::Screenshot));
 
     QVERIFY(xdotool({"key", "ctrl+alt+r"}));
     QTRY_COMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::StartStop));
+    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::Action::StartStop));
 
     // Other modifiers than the registered ones do not fire.
     QVERIFY(xdotool({"key", "ctrl+shift+alt+s", "ctrl+s", "s"}));
@@ -167,9 +167,9 @@ void TestGlobalHotkeyX11::firesWithLockKeysOn()
     QVERIFY(xdotool({"key", "ctrl+alt+t"}));
     QTRY_COMPARE(spy.count(), 3);
 
-    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Screenshot));
-    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
-    QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::ToggleAnnotation));
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Action::Screenshot));
+    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::Action::ToggleToolbar));
+    QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::Action::ToggleAnnotation));
 }
 
 void TestGlobalHotkeyX11::functionKeysAndDigits()
@@ -188,9 +188,9 @@ void TestGlobalHotkeyX11::functionKeysAndDigits()
     QTRY_COMPARE(spy.count(), 2);
     QVERIFY(xdotool({"key", "F5"}));
     QTRY_COMPARE(spy.count(), 3);
-    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
-    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::ToggleAnnotation));
-    QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::StartStop));
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Action::ToggleToolbar));
+    QCOMPARE(spy.at(1).at(0).toInt(), int(GlobalHotkey::Action::ToggleAnnotation));
+    QCOMPARE(spy.at(2).at(0).toInt(), int(GlobalHotkey::Action::StartStop));
 }
 
 void TestGlobalHotkeyX11::firesWhileOwnWindowHasFocus()
@@ -205,7 +205,7 @@ void TestGlobalHotkeyX11::firesWhileOwnWindowHasFocus()
 
     QVERIFY(xdotool({"key", "ctrl+alt+d"}));
     QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::ToggleToolbar));
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Action::ToggleToolbar));
     QVERIFY(xdotool({"key", "x"})); // other keys still reach the window
     QTRY_COMPARE(window.text(), QStringLiteral("x"));
 }
@@ -287,7 +287,7 @@ void TestGlobalHotkeyX11::duplicateIsReportedForTheSecond()
     QSignalSpy spy(&hotkeys, &GlobalHotkey::hotkeyTriggered);
     QVERIFY(xdotool({"key", "ctrl+alt+s"}));
     QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::PauseResume));
+    QCOMPARE(spy.at(0).at(0).toInt(), int(GlobalHotkey::Action::PauseResume));
 }
 
 void TestGlobalHotkeyX11::unregisteredKeysAreReleased()

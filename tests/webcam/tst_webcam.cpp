@@ -716,7 +716,7 @@ private slots:
         QTest::qWait(20);
         QVERIFY(!panel.isWebcamEnabled()); // still refused: keeps waiting
         setMacCameraPermissionOverride(MacCameraPermissionOverride{0, true, false});
-        panel.setCaptureMode(CaptureModeAudioOnly);
+        panel.setCaptureMode(CaptureMode::AudioOnly);
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
         QTest::qWait(20);
         QVERIFY(!panel.isWebcamEnabled()); // not in audio-only mode
