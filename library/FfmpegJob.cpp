@@ -1,16 +1,16 @@
 #include "library/FfmpegJob.h"
 
 #include "recording/BoundedOutput.h"
-#include "recording/ChildProcessLifetime.h"
+#include "recording/ChildRun.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/MediaProbe.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -21,13 +21,10 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QThreadPool>
-#include <QTimer>
 #include <QtConcurrent>
 
 #include <memory>
 #include <optional>
-
-#include <signal.h>
 
 #include <algorithm>
 
@@ -290,97 +287,73 @@ FfmpegJobResult runFfmpegJob(const FfmpegJobSettings &settings)
     if (outputArgument >= 0)
         ownSave.emplace(written);
 
-    QProcess process;
-    process.setProcessChannelMode(settings.mergeChannels ? QProcess::MergedChannels : QProcess::SeparateChannels);
+    BoundedOutput log(0, FfmpegJobResult::kLogBytes);
+    BoundedOutput errorLog(0, FfmpegJobResult::kLogBytes);
+    // Why the wait ended; None means the application is leaving its event loop.
+    enum class Wake { None, Ended, Abandoned, Cancelled, TimedOut };
+    Wake wake = Wake::None;
     // Killed outright, the program takes its job with it: the output would be of no use.
-    makeChildEndWithProgram(process, SIGKILL);
+    ChildRun process(settings.mergeChannels ? QProcess::MergedChannels : QProcess::SeparateChannels, &log,
+                     settings.mergeChannels ? nullptr : &errorLog);
+    process.setAfterOutput([&] {
+        result.log = QString::fromLocal8Bit(log.tail());
+        // Nothing of an owner that is gone is touched again.
+        if (settings.onLog && wake != Wake::Abandoned && !(guarded && settings.guard.isNull()))
+            settings.onLog(result.log);
+    });
     qDebug().noquote() << "[FFmpeg]" << settings.program << arguments.join(QLatin1Char(' '));
-    process.start(settings.program, arguments, QIODevice::ReadWrite);
-    if (!process.waitForStarted(settings.startTimeoutMs)) {
+    if (!process.start(settings.program, arguments, QIODevice::ReadWrite, QDeadlineTimer(settings.startTimeoutMs))) {
         result.outcome = FfmpegJobResult::NotStarted;
         return result;
     }
 
-    BoundedOutput log(0, FfmpegJobResult::kLogBytes);
-    BoundedOutput errorLog(0, FfmpegJobResult::kLogBytes);
-    const auto readOutput = [&] {
-        const QByteArray out = process.readAllStandardOutput();
-        const QByteArray err = settings.mergeChannels ? QByteArray() : process.readAllStandardError();
-        if (!err.isEmpty()) {
-            errorLog.append(err);
-            result.errorLog = QString::fromLocal8Bit(errorLog.tail());
+    {
+        QObject watch; // ends the connection below with the wait
+        if (guarded) {
+            QObject::connect(settings.guard.data(), &QObject::destroyed, &watch, [&] {
+                if (wake == Wake::None)
+                    wake = Wake::Abandoned;
+                process.giveUp();
+            });
         }
-        if (out.isEmpty())
-            return;
-        log.append(out);
-        result.log = QString::fromLocal8Bit(log.tail());
-        if (settings.onLog)
-            settings.onLog(result.log);
-    };
-    const auto stop = [&](bool polite) {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        if (polite) {
-            process.terminate();
-            if (process.waitForFinished(1200))
-                return;
-        }
-        process.kill();
-        process.waitForFinished(30000);
-    };
-
-    // Why the wait ended; None means the application is leaving its event loop.
-    enum class Wake { None, Ended, Abandoned, Cancelled, TimedOut };
-    Wake wake = Wake::None;
-    QEventLoop loop;
-    const auto wakeUp = [&](Wake why) {
-        if (wake == Wake::None)
-            wake = why;
-        loop.exit(1);
-    };
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, readOutput);
-    if (!settings.mergeChannels)
-        QObject::connect(&process, &QProcess::readyReadStandardError, &loop, readOutput);
-    QObject::connect(&process, &QProcess::finished, &loop, [&] { wakeUp(Wake::Ended); });
-    if (guarded)
-        QObject::connect(settings.guard.data(), &QObject::destroyed, &loop, [&] { wakeUp(Wake::Abandoned); });
-    QElapsedTimer clock;
-    clock.start();
-    QTimer tick;
-    tick.setInterval(std::max(settings.waitSliceMs, 10));
-    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-        if (guarded && settings.guard.isNull())
-            wakeUp(Wake::Abandoned);
-        else if (settings.cancelRequested && settings.cancelRequested())
-            wakeUp(Wake::Cancelled);
-        else if (settings.capMs > 0 && clock.elapsed() >= settings.capMs)
-            wakeUp(Wake::TimedOut);
-    });
-    tick.start();
-    while (process.state() != QProcess::NotRunning && wake == Wake::None) {
-        if (loop.exec() != 1 && wake == Wake::None) {
+        const auto keepWaiting = [&] {
+            if (guarded && settings.guard.isNull())
+                wake = Wake::Abandoned;
+            else if (settings.cancelRequested && settings.cancelRequested())
+                wake = Wake::Cancelled;
+            return wake == Wake::None;
+        };
+        const QDeadlineTimer cap = settings.capMs > 0 ? QDeadlineTimer(settings.capMs)
+                                                      : QDeadlineTimer(QDeadlineTimer::Forever);
+        switch (process.waitHandlingEvents(cap, keepWaiting, settings.waitSliceMs)) {
+        case ChildRun::Wait::Ended:
+            wake = Wake::Ended;
+            break;
+        case ChildRun::Wait::TimedOut:
+            wake = Wake::TimedOut;
+            break;
+        case ChildRun::Wait::GivenUp: // `wake` says why
+            break;
+        case ChildRun::Wait::Quitting:
             result.quitting = true;
             break;
         }
     }
-    tick.stop();
-    QObject::disconnect(&process, nullptr, &loop, nullptr);
 
     if (wake == Wake::Abandoned) {
-        stop(false);
+        process.stop();
         removeLeftover(written, existedBefore);
         result.outcome = FfmpegJobResult::Abandoned;
         return result;
     }
     const bool cancelled = wake == Wake::Cancelled || result.quitting;
     if (cancelled)
-        stop(settings.terminateOnCancel && !result.quitting);
+        process.stop(settings.terminateOnCancel && !result.quitting ? 1200 : 0);
     else if (wake == Wake::TimedOut)
-        stop(false);
-    process.waitForFinished(30000);
-    readOutput();
+        process.stop();
+    result.errorLog = QString::fromLocal8Bit(errorLog.tail());
     result.exitCode = process.exitCode();
-    result.crashed = process.exitStatus() != QProcess::NormalExit;
+    result.crashed = process.crashed();
     result.outcome = cancelled                 ? FfmpegJobResult::Cancelled
                      : wake == Wake::TimedOut ? FfmpegJobResult::TimedOut
                                               : FfmpegJobResult::Finished;

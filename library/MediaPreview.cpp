@@ -2,17 +2,14 @@
 
 #include "library/MediaLibraryFiles.h"
 #include "recording/BoundedOutput.h"
-#include "recording/ChildProcessLifetime.h"
+#include "recording/ChildRun.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QProcess>
 #include <QThreadPool>
-
-#include <signal.h>
 
 #include <algorithm>
 
@@ -47,24 +44,21 @@ constexpr qsizetype kFullFramePictureLimit = qsizetype(8192) * 4320 * 4 + 1024 *
 QImage runPictureGrab(const QStringList &args, const char *format, qsizetype limit,
                       const std::function<bool()> &wanted = {})
 {
-    QProcess process;
-    makeChildEndWithProgram(process, SIGKILL);
     BoundedOutput picture(limit, 1);
     BoundedOutput errors;
-    readBounded(process, &picture, &errors);
+    ChildRun process(QProcess::SeparateChannels, &picture, &errors);
+    process.setKillWait(3000);
     // Only the cards on screen ask for pictures (a handful at a time): they are grabbed at the
     // metadata probes' priority, or a long list's probes would hold them back for minutes.
-    process.start(resolveToolPath(QStringLiteral("ffmpeg")), args, QIODevice::ReadWrite);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    bool finished = false;
-    while (!finished && elapsed.elapsed() < 12000 && (!wanted || wanted()) && picture.complete())
-        finished = process.waitForFinished(50) || process.state() == QProcess::NotRunning;
+    const QDeadlineTimer deadline(12000);
+    if (!process.start(resolveToolPath(QStringLiteral("ffmpeg")), args, QIODevice::ReadWrite, deadline))
+        return QImage();
+    const bool finished =
+        process.waitForEnd(deadline, [&] { return (!wanted || wanted()) && picture.complete(); }, 50);
     if (!finished || !picture.complete()) {
         if (!picture.complete())
             qWarning().noquote() << "[Preview] ffmpeg wrote more than a picture can be; stopped it";
-        process.kill();
-        process.waitForFinished(3000);
+        process.stop();
         return QImage();
     }
     return QImage::fromData(picture.head(), format);

@@ -89,12 +89,15 @@ QByteArray BoundedOutput::text() const
     return m_head + QByteArrayLiteral("\n[...]\n") + m_tail.right(m_tailLimit);
 }
 
-void readBounded(QProcess &process, BoundedOutput *out, BoundedOutput *err)
+void readBounded(QProcess &process, BoundedOutput *out, BoundedOutput *err,
+                 const std::function<void()> &afterOutput)
 {
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&process, out] {
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&process, out, afterOutput] {
         const QByteArray chunk = process.readAllStandardOutput();
         if (out)
             out->append(chunk);
+        if (afterOutput && !chunk.isEmpty())
+            afterOutput();
     });
     QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&process, err] {
         const QByteArray chunk = process.readAllStandardError();

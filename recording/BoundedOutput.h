@@ -51,5 +51,7 @@ private:
 // Reads what `process` writes as it arrives into `out` (standard output, and standard error
 // too when the channels are merged) and `err` (standard error; dropped when null), both
 // inside waitForFinished() and its kin and from an event loop, so the process object never
-// holds more than one read of it. Connect before start().
-void readBounded(QProcess &process, BoundedOutput *out, BoundedOutput *err);
+// holds more than one read of it; `afterOutput`, when given, is called after each read of
+// standard output that brought something. Connect before start().
+void readBounded(QProcess &process, BoundedOutput *out, BoundedOutput *err,
+                 const std::function<void()> &afterOutput = {});

@@ -1,6 +1,7 @@
 #include "recording/EncoderProbe.h"
 
 #include "recording/BoundedOutput.h"
+#include "recording/ChildRun.h"
 #include "recording/ToolLookup.h"
 
 #include <QDebug>
@@ -36,36 +37,28 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args,
                                           const std::function<void(const QByteArray &)> &lines)
 {
     Run run;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
     BoundedOutput output;
     if (lines)
         output.setLineReader(lines);
-    readBounded(process, &output, nullptr);
+    ChildRun process(QProcess::MergedChannels, &output, nullptr);
+    process.setKillWait(m_killWaitMs);
     // One limit for starting and running together.
     const QDeadlineTimer deadline(m_timeLimitMs);
-    process.start(m_program(), args, QIODevice::ReadWrite);
-    if (!process.waitForStarted(int(deadline.remainingTime()))) {
-        run.outcome = process.error() == QProcess::FailedToStart ? Outcome::NotStarted : Outcome::TimedOut;
-        if (run.outcome == Outcome::TimedOut) {
-            process.kill();
-            process.waitForFinished(m_killWaitMs);
-        }
+    if (!process.start(m_program(), args, QIODevice::ReadWrite, deadline)) {
+        run.outcome = process.failedToStart() ? Outcome::NotStarted : Outcome::TimedOut;
         return run;
     }
     m_processesStarted.fetch_add(1);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
-        process.kill();
-        process.waitForFinished(m_killWaitMs);
+    process.closeInput();
+    if (!process.waitForEnd(deadline)) {
+        process.stop();
         run.output = output.tail();
         run.outcome = Outcome::TimedOut;
         return run;
     }
     output.finishLines();
     run.output = output.tail();
-    run.outcome = (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) ? Outcome::Passed
-                                                                                          : Outcome::Failed;
+    run.outcome = process.exitedCleanly() ? Outcome::Passed : Outcome::Failed;
     return run;
 }
 

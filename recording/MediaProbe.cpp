@@ -1,6 +1,7 @@
 #include "recording/MediaProbe.h"
 
 #include "recording/BoundedOutput.h"
+#include "recording/ChildRun.h"
 #include "recording/ToolLookup.h"
 
 #include <QCoreApplication>
@@ -41,14 +42,10 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
                   const std::function<void(const QByteArray &)> &lines = {})
 {
     RunResult r;
-    QProcess p;
-    if (mergeChannels)
-        p.setProcessChannelMode(QProcess::MergedChannels);
     BoundedOutput out(lines ? 0 : kAnswerLimit);
     BoundedOutput err;
     if (lines)
         out.setLineReader(lines);
-    readBounded(p, &out, &err);
     // One limit for starting and running together.
     const QDeadlineTimer deadline(timeoutMs);
     if (runsAbandoned) {
@@ -56,33 +53,27 @@ RunResult runTool(const QString &program, const QStringList &args, int timeoutMs
         r.error = QStringLiteral("%1 was not run: the program is closing").arg(program);
         return r;
     }
-    p.start(program, args, QIODevice::ReadOnly);
-    if (!p.waitForStarted(int(deadline.remainingTime()))) {
+    ChildRun run(mergeChannels ? QProcess::MergedChannels : QProcess::SeparateChannels, &out, &err);
+    if (!run.start(program, args, QIODevice::ReadOnly, deadline)) {
         r.failure = RunResult::NotStarted;
-        r.startError = p.errorString();
+        r.startError = run.errorString();
         r.error = QStringLiteral("%1 could not be started: %2").arg(program, r.startError);
         return r;
     }
-    // Waited for in slices, so that a closing program need not wait out the time-out.
-    bool finished = false;
-    while (!finished && !runsAbandoned && !deadline.hasExpired())
-        finished = p.waitForFinished(int(std::clamp<qint64>(deadline.remainingTime(), 1, 100)));
-    if (!finished && p.state() == QProcess::NotRunning)
-        finished = true;
-    if (!finished) {
-        p.kill();
-        p.waitForFinished(30000);
+    // A closing program need not wait out the time-out.
+    if (!run.waitForEnd(deadline, [] { return !runsAbandoned; })) {
+        run.stop();
         r.failure = RunResult::TimedOut;
         r.error = QStringLiteral("%1 did not answer within %2 ms").arg(program).arg(timeoutMs);
         return r;
     }
     out.finishLines();
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        r.failure = p.exitStatus() != QProcess::NormalExit ? RunResult::Crashed : RunResult::Failed;
+    if (!run.exitedCleanly()) {
+        r.failure = run.crashed() ? RunResult::Crashed : RunResult::Failed;
         const QString text = QString::fromLocal8Bit(mergeChannels ? out.tail() : err.tail()).trimmed();
         r.error = QStringLiteral("%1 failed (exit code %2): %3")
                       .arg(program)
-                      .arg(p.exitCode())
+                      .arg(run.exitCode())
                       .arg(text.right(400));
         return r;
     }

@@ -1,7 +1,7 @@
 #include "recording/SegmentCut.h"
 
 #include "recording/BoundedOutput.h"
-#include "recording/ChildProcessLifetime.h"
+#include "recording/ChildRun.h"
 #include "recording/MediaProbe.h"
 #include "recording/ToolLookup.h"
 
@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
-#include <csignal>
 #include <cstdio>
 
 QStringList SegmentCut::arguments(const QString &source, const QString &target, qint64 endMs)
@@ -52,22 +50,19 @@ bool SegmentCut::cut(const QString &segment, qint64 endMs, QString *error, const
     if (before.durationMs <= endMs)
         return true; // nothing recorded after the cut
     const QString work = workPath(segment);
-    QProcess process;
-    makeChildEndWithProgram(process, SIGKILL);
     BoundedOutput err;
-    readBounded(process, nullptr, &err);
+    ChildRun process(QProcess::SeparateChannels, nullptr, &err);
+    process.setKillWait(5000);
     const QDeadlineTimer deadline(kTimeoutMs);
-    process.start(ffmpeg.isEmpty() ? ToolLookup::ffmpeg() : ffmpeg, arguments(segment, work, endMs),
-                  QIODevice::ReadOnly);
-    if (!process.waitForStarted(int(deadline.remainingTime())))
+    if (!process.start(ffmpeg.isEmpty() ? ToolLookup::ffmpeg() : ffmpeg, arguments(segment, work, endMs),
+                       QIODevice::ReadOnly, deadline))
         return fail(process.errorString());
-    if (!process.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
-        process.kill();
-        process.waitForFinished(5000);
+    if (!process.waitForEnd(deadline)) {
+        process.stop();
         QFile::remove(work);
         return fail(QStringLiteral("ffmpeg did not end within %1 ms").arg(kTimeoutMs));
     }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    if (!process.exitedCleanly()) {
         QFile::remove(work);
         return fail(QString::fromLocal8Bit(err.tail()).trimmed().right(400));
     }

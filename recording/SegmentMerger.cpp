@@ -1,5 +1,6 @@
 #include "recording/SegmentMerger.h"
 
+#include "recording/ChildProcessLifetime.h"
 #include "recording/EncoderOutputMonitor.h"
 #include "recording/FfmpegEscape.h"
 
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -342,6 +344,7 @@ void SegmentMerger::launch(const QStringList &args)
     QFile::remove(m_target);
     auto *process = new QProcess(this);
     process->setProcessChannelMode(QProcess::MergedChannels);
+    makeChildEndWithProgram(*process, SIGKILL); // nothing would take its output
     m_process = process;
     m_output.clear();
     m_progress.reset(m_settings.durationMs);

@@ -1,8 +1,12 @@
 #include "recording/WatermarkPass.h"
 
+#include "recording/ChildProcessLifetime.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+
+#include <csignal>
 
 WatermarkPass::WatermarkPass(QObject *parent)
     : QObject(parent)
@@ -104,6 +108,7 @@ void WatermarkPass::run(const QString &encoder)
                              .arg(m_job.source, m_job.output, encoder, m_job.filter);
     auto *process = new QProcess(this);
     process->setProcessChannelMode(QProcess::MergedChannels);
+    makeChildEndWithProgram(*process, SIGKILL); // nothing would take its output
     m_process = process;
     connect(process, &QProcess::readyRead, this, [this, process] { onReadyRead(process); });
     connect(process, &QProcess::finished, this, [this, process](int code, QProcess::ExitStatus status) {
