@@ -4,7 +4,7 @@
 #include "app/GlobalHotkey.h"
 #include "app/HomePage.h"
 #include "app/ModeBar.h"
-#include "widgets/ScreenshotNotice.h"
+#include "preparation/ScreenshotNotice.h"
 #include "recording/ScreenshotWriter.h"
 #include "app/TitleBar.h"
 #include "widgets/DialogStacking.h"

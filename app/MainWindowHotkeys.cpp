@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "recording/ScreenshotWriter.h"
-#include "widgets/ScreenshotWithoutOwnWindows.h"
+#include "app/ScreenshotWithoutOwnWindows.h"
 #include "app/GlobalHotkey.h"
 #include "overlays/CameraOverlay.h"
 #include "overlays/FloatingToolbar.h"

@@ -1,6 +1,6 @@
 #include "dialogs/EncoderChoices.h"
 
-#include "recording/Recorder.h"
+#include "recording/EncoderProbe.h"
 
 #include <QComboBox>
 #include <QFutureWatcher>
@@ -27,7 +27,7 @@ void markUnavailableEncoders(QComboBox *combo)
 {
     std::function<bool(const QString &)> works = probeOverride();
     if (!works)
-        works = &Recorder::isVideoEncoderAvailable;
+        works = [](const QString &encoder) { return EncoderProbe::shared().works(encoder); };
     auto *model = qobject_cast<QStandardItemModel *>(combo->model());
     QStringList names;
     for (int i = 0; i < combo->count(); ++i) {

@@ -6,7 +6,7 @@ class QComboBox;
 class QString;
 
 // Greys out, in an encoder list, the hardware encoders that do not work on this machine.
-// The test encodes (Recorder::isVideoEncoderAvailable) run on a pool thread; until their
+// The test encodes (EncoderProbe::works) run on a pool thread; until their
 // answers come every hardware encoder is greyed out, and those that work become choices
 // then. Items whose data is "auto" or "libx264" are not asked about.
 void markUnavailableEncoders(QComboBox *combo);

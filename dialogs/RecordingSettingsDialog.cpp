@@ -2,7 +2,7 @@
 
 #include "recording/NumberText.h"
 #include "dialogs/EncoderChoices.h"
-#include "recording/Recorder.h"
+#include "recording/EncoderProbe.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -300,10 +300,10 @@ bool RecordingSettingsDialog::validateFrameRateBeforeAccept()
     const QString chosen = encoder();
     if (chosen == QLatin1String("auto")) {
         hardware = probes.availableHardwareEncoder ? probes.availableHardwareEncoder()
-                                                   : Recorder::availableHardwareEncoder();
+                                                   : EncoderProbe::shared().availableHardwareEncoder();
     } else if (chosen != QLatin1String("libx264")) {
         const bool works = probes.isVideoEncoderAvailable ? probes.isVideoEncoderAvailable(chosen)
-                                                          : Recorder::isVideoEncoderAvailable(chosen);
+                                                          : EncoderProbe::shared().works(chosen);
         if (works)
             hardware = chosen;
     }

@@ -1,6 +1,6 @@
 #include "preparation/CaptureTargetDialog.h"
 
-#include "widgets/ScreenshotNotice.h"
+#include "preparation/ScreenshotNotice.h"
 #include "overlays/SetupRecordingToolbar.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "preparation/PlainToolTip.h"

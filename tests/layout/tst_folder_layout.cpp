@@ -76,6 +76,18 @@ private slots:
                                                  + report.join(QStringLiteral("\n  "))));
         }
     }
+
+    void widgetsStandOnThePlatformAlone()
+    {
+        // The small widget helpers serve every window folder and use nothing but the
+        // platform layer: what needs the recorder lives beside its users.
+        const QMap<QString, QString> used = includeGraph().value(QStringLiteral("widgets"));
+        QStringList report;
+        for (auto it = used.cbegin(); it != used.cend(); ++it)
+            if (it.key() != QLatin1String("platform"))
+                report << it.value();
+        QVERIFY2(report.isEmpty(), qPrintable(report.join(QStringLiteral("\n  "))));
+    }
 };
 
 QTEST_GUILESS_MAIN(FolderLayoutTest)

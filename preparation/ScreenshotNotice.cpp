@@ -1,4 +1,4 @@
-#include "widgets/ScreenshotNotice.h"
+#include "preparation/ScreenshotNotice.h"
 
 #include "recording/ScreenshotComposer.h"
 #include "recording/ScreenshotWriter.h"

@@ -1,4 +1,4 @@
-#include "widgets/ScreenshotWithoutOwnWindows.h"
+#include "app/ScreenshotWithoutOwnWindows.h"
 
 #include "recording/ScreenshotWriter.h"
 
