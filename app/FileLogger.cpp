@@ -1,7 +1,7 @@
 #include "app/FileLogger.h"
 
-#include "app/FileLoggerOutputBudget.h"
-#include "app/FileLoggerWriter.h"
+#include "app/LogOutputBudget.h"
+#include "app/LogWriter.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -8,7 +8,7 @@
 // the log file.
 // Run from a folder on a real disk (not tmpfs):  build/bench/log/bench_log [folder] 2>/dev/null
 #include "app/FileLogger.h"
-#include "app/FileLoggerWriter.h"
+#include "app/LogWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

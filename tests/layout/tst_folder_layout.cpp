@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -13,15 +15,42 @@ class FolderLayoutTest : public QObject
 
     using Graph = QMap<QString, QMap<QString, QString>>; // folder -> included folder -> example
 
+    // The folders the program is built from: the build's own list (VISTRELLE_SOURCE_DIRS).
+    static QStringList folders()
+    {
+        return QStringLiteral(VISTRELLE_SOURCE_DIRS).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+
+    // The top folder of the source tree that an include line reaches, however it is spelt:
+    // "folder/X.h" and <folder/X.h> from the source root, "X.h" and "../folder/X.h" from the
+    // including file's folder first, as the compiler looks. Empty for a line that includes
+    // nothing of the source tree (Qt, the system).
+    static QString includedFolder(const QString &line, const QString &fileFolder)
+    {
+        static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*([\"<])([^\">]+)[\">]"));
+        const QRegularExpressionMatch m = include.match(line);
+        if (!m.hasMatch())
+            return QString();
+        const QDir root(QStringLiteral(VISTRELLE_SOURCE_DIR));
+        QStringList candidates;
+        if (m.captured(1) == QLatin1String("\""))
+            candidates << QDir(fileFolder).filePath(m.captured(2));
+        candidates << root.filePath(m.captured(2));
+        for (const QString &candidate : candidates) {
+            const QString path = QDir::cleanPath(candidate);
+            if (!QFileInfo(path).isFile())
+                continue;
+            const QString relative = root.relativeFilePath(path);
+            return relative.startsWith(QLatin1String("../")) ? QString() : relative.section(QLatin1Char('/'), 0, 0);
+        }
+        return QString();
+    }
+
     static Graph includeGraph()
     {
-        const QStringList folders = {QStringLiteral("app"),     QStringLiteral("preparation"),
-                                     QStringLiteral("overlays"), QStringLiteral("dialogs"),
-                                     QStringLiteral("library"),  QStringLiteral("widgets"),
-                                     QStringLiteral("recording"), QStringLiteral("platform")};
-        static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"(\\w+)/"));
+        const QStringList all = folders();
         Graph graph;
-        for (const QString &folder : folders) {
+        for (const QString &folder : all) {
             graph[folder];
             QDirIterator it(QStringLiteral(VISTRELLE_SOURCE_DIR "/") + folder,
                             {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
@@ -30,10 +59,11 @@ class FolderLayoutTest : public QObject
                 QFile file(it.next());
                 if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
                     continue;
+                const QString fileFolder = it.fileInfo().absolutePath();
                 while (!file.atEnd()) {
                     const QString line = QString::fromUtf8(file.readLine()).trimmed();
-                    const QString target = include.match(line).captured(1);
-                    if (folders.contains(target) && target != folder)
+                    const QString target = includedFolder(line, fileFolder);
+                    if (all.contains(target) && target != folder)
                         graph[folder].insert(target, it.fileName() + QStringLiteral(": ") + line);
                 }
             }
@@ -61,6 +91,19 @@ class FolderLayoutTest : public QObject
     }
 
 private slots:
+    void includeSpellings()
+    {
+        const QString app = QStringLiteral(VISTRELLE_SOURCE_DIR "/app");
+        const QString recording = QStringLiteral(VISTRELLE_SOURCE_DIR "/recording");
+        QVERIFY(folders().contains(QStringLiteral("app")) && folders().contains(QStringLiteral("recording")));
+        QCOMPARE(includedFolder(QStringLiteral("#include \"recording/Recorder.h\""), app), QStringLiteral("recording"));
+        QCOMPARE(includedFolder(QStringLiteral("#include \"../recording/Recorder.h\""), app), QStringLiteral("recording"));
+        QCOMPARE(includedFolder(QStringLiteral("# include <recording/Recorder.h>"), app), QStringLiteral("recording"));
+        QCOMPARE(includedFolder(QStringLiteral("#include \"Recorder.h\""), recording), QStringLiteral("recording"));
+        QCOMPARE(includedFolder(QStringLiteral("#include \"Recorder.h\""), app), QString());
+        QCOMPARE(includedFolder(QStringLiteral("#include <QString>"), app), QString());
+    }
+
     void foldersIncludeNoCircle()
     {
         const Graph graph = includeGraph();

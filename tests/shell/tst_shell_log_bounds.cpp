@@ -2,8 +2,8 @@
 // of the rest, a log file never passes its cap (one previous part kept), and a thread that
 // logs never waits for a writer that the disk holds up.
 
-#include "app/FileLoggerOutputBudget.h"
-#include "app/FileLoggerWriter.h"
+#include "app/LogOutputBudget.h"
+#include "app/LogWriter.h"
 
 #include <QDir>
 #include <QElapsedTimer>

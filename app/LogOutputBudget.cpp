@@ -1,4 +1,4 @@
-#include "app/FileLoggerOutputBudget.h"
+#include "app/LogOutputBudget.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/FileLoggerWriter.h"
+#include "app/LogWriter.h"
 
 #include <QFile>
 
