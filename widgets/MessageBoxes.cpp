@@ -16,6 +16,15 @@
 
 #include <algorithm>
 
+// The words of message boxes' Yes and No buttons are Qt's own, translated in Qt's context
+// "QPlatformTheme". The program's translation gives them as well (it is installed after
+// Qt's and wins), so that a language can go without Qt's keyboard mnemonic: in Arabic the
+// underlined letter is shaped apart from the rest of its word ("ن عم", "ل ا").
+[[maybe_unused]] static const char *const kStandardButtonWords[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
+
 bool openContainingFolder(const QString &path, QWidget *parent)
 {
     const QFileInfo info(path);
