@@ -1384,7 +1384,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
-        <translation>Vistrelle مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
+        <translation>برنامج Vistrelle هو مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
     </message>
     <message>
         <source>Development Team</source>
@@ -1396,7 +1396,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>© Vistrelle. All rights reserved.</source>
-        <translation>© Vistrelle. جميع الحقوق محفوظة.</translation>
+        <translation>حقوق النشر © Vistrelle. جميع الحقوق محفوظة.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -3,7 +3,8 @@
 // from the home page, Settings, About and the language question from the title bar's menu, the
 // close question from the window manager's close, and the 120 FPS question from Settings' OK
 // each open centred over the window they come from, and are moved only as far as keeps them on
-// the display. Positions are read from the X server.
+// the display. Positions are read from the X server. Right to left, their texts read right to
+// left.
 
 #include "../support/MainWindowDriver.h"
 #include "../support/OverlayE2eSupport.h"
@@ -18,6 +19,7 @@
 #include "widgets/ProgramStyle.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -65,6 +67,29 @@ QString misplaced(QWidget *dialog, QWidget *parent)
         .arg(frame.height()).arg(frame.x()).arg(frame.y()).arg(over.width()).arg(over.height()).arg(over.x())
         .arg(over.y()).arg(wanted.x()).arg(wanted.y()).arg(available.x()).arg(available.y()).arg(available.width())
         .arg(available.height()).arg(offScreen.join(QStringLiteral(", ")));
+}
+
+// Right to left, the texts of `dialog` with Arabic words that a label or button would lay out
+// left to right: they take their direction from their first letter, and one that starts with a
+// Latin name ("Vistrelle ...") puts the name after the sentence it begins.
+QStringList readLeftToRight(QWidget *dialog)
+{
+    QStringList wrong;
+    if (!QGuiApplication::isRightToLeft())
+        return wrong;
+    QStringList texts;
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        if (label->isVisible() && label->textFormat() != Qt::RichText && !Qt::mightBeRichText(label->text()))
+            texts << label->text();
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        if (button->isVisible())
+            texts << button->text();
+    for (const QString &text : std::as_const(texts)) {
+        const bool arabic = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Arabic; });
+        if (arabic && !text.isRightToLeft())
+            wrong << text;
+    }
+    return wrong;
 }
 
 // Waits until a window just shown has been placed by the window manager and stays put.
@@ -204,6 +229,8 @@ void TestMainWindowDialogsE2E::dialogsOpenOverTheirWindow()
         qInfo().noquote() << way << onServer(dialog) << "framed" << frameOnServer(dialog).value_or(QRect()) << "over" << onServer(parent);
         if (!where.isEmpty())
             wrong << way + QStringLiteral(": ") + where;
+        for (const QString &text : readLeftToRight(dialog))
+            wrong << way + QStringLiteral(": \"%1\" reads left to right").arg(text);
     };
     const auto reject = [](QWidget *w) {
         if (auto *dialog = qobject_cast<QDialog *>(w))
