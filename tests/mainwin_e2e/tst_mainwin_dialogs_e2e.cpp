@@ -1,8 +1,8 @@
 // Where the main window's dialogs open, through the real main window under the window manager
 // with real X events, at the screen, scale and language the CTest entry names: the schedule
 // from the home page, Settings, About and the language question from the title bar's menu, the
-// close question from the window manager's close, and the 120 FPS question from Settings' OK
-// each open centred over the window they come from, and are moved only as far as keeps them on
+// close question from the window manager's close, the 120 FPS question from Settings' OK, and
+// Settings, Auto Stop and Auto Split from the webcam page each open centred over the window they come from, and are moved only as far as keeps them on
 // the display. Positions are read from the X server. Right to left, their texts read right to
 // left.
 
@@ -13,6 +13,8 @@
 #include "app/InterfaceTranslations.h"
 #include "app/LinkManager.h"
 #include "app/TitleBar.h"
+#include "dialogs/AutoSplitDialog.h"
+#include "dialogs/AutoStopDialog.h"
 #include "dialogs/CloseBehaviorDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "dialogs/SettingsDialog.h"
@@ -292,6 +294,32 @@ void TestMainWindowDialogsE2E::dialogsOpenOverTheirWindow()
                            if (settings)
                                settings->reject();
                        }));
+
+    // From the webcam page: Settings, Auto Stop and Auto Split, over the main window.
+    QVERIFY(click(deviceCentreOf(window.findChild<QPushButton *>(QStringLiteral("ModeCard_Webcam")))));
+    QTRY_VERIFY_WITH_TIMEOUT(window.cameraPageActive(), 10000);
+    QVERIFY(settled(&window));
+    const auto cameraAction = [&window](const char *text) -> QToolButton * {
+        for (QToolButton *b : window.findChildren<QToolButton *>(QStringLiteral("CameraActionButton")))
+            if (b->isVisible() && b->text() == translated("CameraRecordingPage", text))
+                return b;
+        return nullptr;
+    };
+    const QList<std::tuple<const char *, std::function<QWidget *()>, QString>> pageDialogs = {
+        {"Settings", shownOf<SettingsDialog>(), QStringLiteral("webcam-settings")},
+        {"Auto Stop", shownOf<AutoStopDialog>(), QStringLiteral("webcam-auto-stop")},
+        {"Auto Split", shownOf<AutoSplitDialog>(), QStringLiteral("webcam-auto-split")},
+    };
+    for (const auto &[text, find, way] : pageDialogs) {
+        QToolButton *action = cameraAction(text);
+        QVERIFY2(action, text);
+        QVERIFY2(whenOpened([&] { return click(deviceCentreOf(action)); }, find, [&](QWidget *w) {
+                     check(way, w, &window);
+                     reject(w);
+                 }),
+                 text);
+    }
+    window.closeCameraPage();
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 

@@ -135,6 +135,14 @@ QRect shownPart(const QWidget *w)
     return shown & window->rect();
 }
 
+// Where a window stands with its window manager's frame, as the X server has it: Qt's
+// frameGeometry() can keep frame margins it read before the window was framed (none, or
+// those of a frame the manager was still making).
+QRect shownOnServer(const QWidget *window)
+{
+    return frameOnServer(window).value_or(QRect(windowPositionOnServer(window).value_or(window->pos()), window->size()));
+}
+
 bool insideScrolledPage(const QWidget *w)
 {
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
@@ -316,13 +324,11 @@ void DialogFit::dialogsKeepOnDisplay()
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         const QRect available = dialog->screen()->availableGeometry();
-        // With the frame, once the window manager has put one round the window, as the X server
-        // has it (Qt's frameGeometry() keeps no frame when the manager framed it without a move).
-        const bool framed = !dialog->windowFlags().testFlag(Qt::FramelessWindowHint);
-        if (framed)
+        // With the frame, once the window manager has put one round the window.
+        if (!dialog->windowFlags().testFlag(Qt::FramelessWindowHint))
             QTRY_VERIFY2_WITH_TIMEOUT(frameOnServer(dialog.get()).has_value(),
                                       qPrintable(dialog->windowTitle() + QStringLiteral(": no frame round it")), 20000);
-        const auto shown = [&] { return framed ? frameOnServer(dialog.get()).value_or(QRect()) : dialog->frameGeometry(); };
+        const auto shown = [&] { return shownOnServer(dialog.get()); };
         QTRY_VERIFY2(available.contains(shown()),
                      qPrintable(QStringLiteral("%1: %2x%3 at %4,%5 on %6x%7 at %8,%9")
                                     .arg(dialog->windowTitle()).arg(shown().width())
@@ -359,7 +365,11 @@ void DialogFit::dialogsKeepOnDisplay()
     countdown.show();
     QVERIFY(QTest::qWaitForWindowExposed(&countdown));
     QCOMPARE(countdown.size(), panel);
-    QVERIFY(countdown.screen()->availableGeometry().contains(countdown.frameGeometry()));
+    const QRect available = countdown.screen()->availableGeometry();
+    QTRY_VERIFY2(available.contains(shownOnServer(&countdown)),
+                 qPrintable(QStringLiteral("countdown %1x%2 at %3,%4").arg(shownOnServer(&countdown).width())
+                                .arg(shownOnServer(&countdown).height()).arg(shownOnServer(&countdown).x())
+                                .arg(shownOnServer(&countdown).y())));
 }
 
 // The Webcam Settings dialog: the wheel over its position drop-down, without the focus,
