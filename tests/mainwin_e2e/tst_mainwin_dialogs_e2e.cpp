@@ -46,8 +46,18 @@ QRect onServer(QWidget *window)
     return QRect((QPointF(device->topLeft()) / ratio).toPoint(), (QSizeF(device->size()) / ratio).toSize());
 }
 
+// Inside a page that scrolls: it can be scrolled into view.
+bool insideScrolledPage(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (p->objectName() == QLatin1String("qt_scrollarea_viewport"))
+            return true;
+    return false;
+}
+
 // Whether `dialog` stands where it should over `parent`: centred over it, or as near that as
-// the display's available area lets it be, its frame and every button of it on the display.
+// the display's available area lets it be, its frame and every button of it on the display
+// (but those of a page that scrolls).
 // Says where it is otherwise.
 QString misplaced(QWidget *dialog, QWidget *parent)
 {
@@ -59,7 +69,7 @@ QString misplaced(QWidget *dialog, QWidget *parent)
     const QPoint off = at.topLeft() - wanted.topLeft();
     QStringList offScreen;
     for (QPushButton *button : dialog->findChildren<QPushButton *>())
-        if (button->isVisible() && !available.contains(QRect(at.topLeft() + button->mapTo(dialog, QPoint(0, 0)), button->size())))
+        if (button->isVisible() && !insideScrolledPage(button) && !available.contains(QRect(at.topLeft() + button->mapTo(dialog, QPoint(0, 0)), button->size())))
             offScreen << button->text();
     if (std::abs(off.x()) <= Slack && std::abs(off.y()) <= Slack && available.contains(frame) && offScreen.isEmpty())
         return {};
