@@ -264,7 +264,13 @@ void TestMainWindowDialogsE2E::dialogsOpenOverTheirWindow()
                            check(QStringLiteral("menu-about"), w, &window);
                            reject(w);
                        }));
-    QVERIFY(whenOpened([&] { return requestWindowClose(window.winId()); },
+    // The close button of the window manager's frame (openbox draws it 10 pixels in from the
+    // frame's top right corner, in the display's own pixels).
+    QVERIFY(whenOpened([&] {
+                           const std::optional<QRect> frame = frameOnServer(&window);
+                           const qreal ratio = window.devicePixelRatioF();
+                           return frame && click(QPoint(qRound((frame->right() + 1) * ratio) - 10, qRound(frame->top() * ratio) + 10));
+                       },
                        shownOf<vc::CloseBehaviorDialog>(), [&](QWidget *w) {
                            check(QStringLiteral("close-question"), w, &window);
                            reject(w);
