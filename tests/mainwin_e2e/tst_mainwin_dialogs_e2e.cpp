@@ -1,10 +1,10 @@
 // Where the main window's dialogs open, through the real main window under the window manager
 // with real X events, at the screen, scale and language the CTest entry names: the schedule
 // from the home page, Settings, About and the language question from the title bar's menu, the
-// close question from the window manager's close, the 120 FPS question from Settings' OK, and
-// Settings, Auto Stop and Auto Split from the webcam page each open centred over the window they come from, and are moved only as far as keeps them on
-// the display. Positions are read from the X server. Right to left, their texts read right to
-// left.
+// close question from the frame's close button, the 120 FPS question from Settings' OK, and
+// Settings, Auto Stop and Auto Split from the webcam page each open centred over the window
+// they come from, and are moved only as far as keeps them on the display. Positions are read
+// from the X server. Right to left, their texts read right to left.
 
 #include "../support/MainWindowDriver.h"
 #include "../support/OverlayE2eSupport.h"
@@ -21,8 +21,8 @@
 #include "widgets/ProgramStyle.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -57,8 +57,7 @@ bool insideScrolledPage(const QWidget *w)
 
 // Whether `dialog` stands where it should over `parent`: centred over it, or as near that as
 // the display's available area lets it be, its frame and every button of it on the display
-// (but those of a page that scrolls).
-// Says where it is otherwise.
+// (but those of a page that scrolls). Says where it is otherwise.
 QString misplaced(QWidget *dialog, QWidget *parent)
 {
     const QRect at = onServer(dialog), over = onServer(parent), frame = frameOnServer(dialog).value_or(at);
@@ -127,21 +126,20 @@ bool chooseFromMenu(MainWindow &window, const QStringList &path)
     if (!button)
         return false;
     auto *chooser = new QTimer(&window);
-    int step = 0;
-    QObject::connect(chooser, &QTimer::timeout, chooser, [chooser, &step, path] {
+    auto step = std::make_shared<int>(0);
+    QObject::connect(chooser, &QTimer::timeout, chooser, [chooser, step, path] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (!menu || !menu->isVisible())
             return;
         for (QAction *action : menu->actions()) {
-            if (action->text() != path.value(step))
+            if (action->text() != path.value(*step))
                 continue;
             const std::optional<QRect> real = serverWindowGeometry(menu);
             if (!real)
                 return;
             const QPoint at = real->topLeft()
                 + (QPointF(menu->actionGeometry(action).center()) * menu->devicePixelRatioF()).toPoint();
-            ++step;
-            if (step == path.size())
+            if (++*step == path.size())
                 chooser->deleteLater();
             QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"),
                                                           QStringLiteral("xdotool mousemove %1 %2 sleep 0.3 click 1")
