@@ -3,6 +3,7 @@
 #include "recording/NumberText.h"
 #include "dialogs/EncoderChoices.h"
 #include "recording/Recorder.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -325,6 +326,7 @@ bool RecordingSettingsDialog::validateFrameRateBeforeAccept()
     QPushButton *back = box.addButton(tr("返回设置"), QMessageBox::RejectRole);
     box.setDefaultButton(toSixty);
     box.setEscapeButton(back);
+    stackButtonsWhenNarrow(box);
     box.exec();
     if (box.clickedButton() == toSixty) {
         selectData(m_fpsCombo, 60, m_fpsCombo->currentIndex());

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -152,4 +154,19 @@ void widenMessageBox(QMessageBox &box)
     int columnSpan = 0;
     grid->getItemPosition(at, &labelRow, &column, &rowSpan, &columnSpan);
     grid->addItem(new QSpacerItem(std::min(longest + 8, most - beside), 0), row + 1, column, 1, columnSpan);
+}
+
+void stackButtonsWhenNarrow(QMessageBox &box)
+{
+    auto *buttons = box.findChild<QDialogButtonBox *>();
+    const QScreen *screen = box.screen();
+    if (!buttons || !screen || !box.layout())
+        return;
+    const QMargins margins = box.layout()->contentsMargins();
+    const int spacing = std::max(0, box.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, buttons));
+    int wanted = margins.left() + margins.right();
+    for (const QAbstractButton *button : buttons->buttons())
+        wanted += button->sizeHint().width() + spacing;
+    if (wanted > widestMessageBox(screen->availableGeometry().width()))
+        buttons->setOrientation(Qt::Vertical);
 }

@@ -18,6 +18,7 @@
 #include "dialogs/CameraSettingsDialog.h"
 #include "dialogs/CloseBehaviorDialog.h"
 #include "dialogs/MicrophonePermissionDialog.h"
+#include "dialogs/RecordingSettingsDialog.h"
 #include "library/ExportDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "dialogs/SettingsDialog.h"
@@ -242,12 +243,12 @@ void DialogFit::buttonWordsWhole()
         box.exec();
     }, check(QStringLiteral("camera permission")));
     whileModal([&] {
-        QMessageBox box(QMessageBox::Warning, tr("RecordingSettingsDialog", "120 FPS 性能检查"), QStringLiteral("120"),
-                        QMessageBox::NoButton);
-        box.setDefaultButton(box.addButton(tr("RecordingSettingsDialog", "自动改为 60 FPS"), QMessageBox::AcceptRole));
-        box.addButton(tr("RecordingSettingsDialog", "仍然使用 120 FPS"), QMessageBox::DestructiveRole);
-        box.addButton(tr("RecordingSettingsDialog", "返回设置"), QMessageBox::RejectRole);
-        box.exec();
+        // The check's own question, on a 60 Hz display without a hardware encoder.
+        RecordingSettingsDialog::setFrameRateProbes(
+            {[] { return 60.0; }, [] { return QString(); }, [](const QString &) { return false; }});
+        RecordingSettingsDialog fpsCheck(120, 1, QStringLiteral("auto"), QStringLiteral("mp4"), QStringLiteral("cfr"), 2);
+        fpsCheck.validateFrameRateBeforeAccept();
+        RecordingSettingsDialog::setFrameRateProbes({});
     }, check(QStringLiteral("120 FPS")));
     whileModal([&] {
         showOpenFolderMessage(nullptr, tr("ScreenshotNotice", "截图完成"), m_home.path(), m_home.path());
