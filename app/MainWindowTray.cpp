@@ -9,6 +9,7 @@
 #include "app/TitleBar.h"
 #include "dialogs/CloseBehaviorDialog.h"
 #include "recording/Recorder.h"
+#include "widgets/DialogPlacement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -153,7 +154,6 @@ void MainWindow::showAbout()
     dialog.setWindowTitle(tr("About Vistrelle"));
     dialog.setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.svg")));
     dialog.setAttribute(Qt::WA_NativeWindow);
-    dialog.setFixedSize(760, 430);
     dialog.setStyleSheet(QStringLiteral(
         "QDialog#VistrelleAbout{background:#FFFFFF;color:#0F172A;}"
         "QDialog#VistrelleAbout QLabel{background:transparent;color:#0F172A;border:none;}"));
@@ -163,8 +163,14 @@ void MainWindow::showAbout()
     panel->setObjectName(QStringLiteral("AboutPanel"));
     panel->setStyleSheet(QStringLiteral("QFrame#AboutPanel{background:#FFFFFF;border:none;}"));
     outer->addWidget(panel);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(32, 24, 32, 22);
+    auto *panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(32, 24, 32, 22);
+    panelLayout->setSpacing(0);
+    // Everything above the bottom row: it scrolls on a display too small for the dialog.
+    auto *body = new QWidget(panel);
+    panelLayout->addWidget(body, 1);
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
     const auto label = [panel](const QString &text, const char *style) {
@@ -208,8 +214,8 @@ void MainWindow::showAbout()
     team->setWordWrap(true);
     layout->addWidget(team);
     layout->addStretch();
-    layout->addWidget(separator());
-    layout->addSpacing(16);
+    panelLayout->addWidget(separator());
+    panelLayout->addSpacing(16);
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(6);
     bottom->addWidget(label(tr("© Vistrelle. All rights reserved."), "font-size:12px;color:#0F172A;border:none;"));
@@ -231,7 +237,8 @@ void MainWindow::showAbout()
         "QPushButton:pressed{background:#095DDE;}"));
     connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     bottom->addWidget(ok);
-    layout->addLayout(bottom);
+    panelLayout->addLayout(bottom);
+    fitToDisplay(&dialog, QSize(760, 430), body);
     dialog.exec();
 }
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace vc {
@@ -34,7 +35,8 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF square(0, (height() - 22) / 2.0, 22, 22);
+        // The circle leads the text: on the right, right to left.
+        const QRectF square(isRightToLeft() ? width() - 22 : 0, (height() - 22) / 2.0, 22, 22);
         if (isChecked()) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(QStringLiteral("#347df5")));
@@ -49,8 +51,8 @@ protected:
         }
         painter.setFont(font());
         painter.setPen(QColor(isEnabled() ? QStringLiteral("#edf3fc") : QStringLiteral("#718198")));
-        painter.drawText(QRect(36, 0, width() - 36, height()), Qt::AlignLeft | Qt::AlignVCenter,
-                         text());
+        painter.drawText(QStyle::visualRect(layoutDirection(), rect(), QRect(36, 0, width() - 36, height())),
+                         int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)), text());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "recording/NumberText.h"
 #include "dialogs/EncoderChoices.h"
 #include "recording/EncoderProbe.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -313,15 +314,19 @@ bool RecordingSettingsDialog::validateFrameRateBeforeAccept()
     if (reasons.isEmpty())
         return true;
 
+    // Over the window the user sees: Settings runs this check without showing this dialog,
+    // which would put the question over the place where it was made, the display's corner.
+    QWidget *over = isVisible() || !parentWidget() ? this : parentWidget()->window();
     QMessageBox box(QMessageBox::Warning, tr("120 FPS 性能检查"),
                     tr("当前设备可能无法稳定录制 120 FPS：\n\n• %1\n\n建议自动调整为 60 FPS。录制期间仍会继续监测实际性能。")
                         .arg(reasons.join(QStringLiteral("\n• "))),
-                    QMessageBox::NoButton, this);
+                    QMessageBox::NoButton, over);
     QPushButton *toSixty = box.addButton(tr("自动改为 60 FPS"), QMessageBox::AcceptRole);
     QPushButton *keep = box.addButton(tr("仍然使用 120 FPS"), QMessageBox::DestructiveRole);
     QPushButton *back = box.addButton(tr("返回设置"), QMessageBox::RejectRole);
     box.setDefaultButton(toSixty);
     box.setEscapeButton(back);
+    stackButtonsWhenNarrow(box);
     box.exec();
     if (box.clickedButton() == toSixty) {
         selectData(m_fpsCombo, 60, m_fpsCombo->currentIndex());

@@ -214,10 +214,16 @@ protected:
         if (watched != m_dialog)
             return false;
         if (event->type() == QEvent::Show) {
+            // The dialog places itself as it is shown (QDialog centres it over its parent
+            // window, unless it was moved before): that comes first, and only then is it kept
+            // on the display, still before it is mapped. Moved here first, it would keep the
+            // place it was made at, the display's corner.
+            static_cast<QObject *>(m_dialog)->event(event);
             fit();
             // The manager's frame comes with a move of the window, or soon after it is mapped.
             for (const int ms : {300, 1000})
                 QTimer::singleShot(ms, this, [this] { refitForFrame(); });
+            return true;
         } else if (event->type() == QEvent::Move) {
             refitForFrame();
         }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -11,10 +12,20 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+
+// The words of message boxes' Yes and No buttons are Qt's own, translated in Qt's context
+// "QPlatformTheme". The program's translation gives them as well (it is installed after
+// Qt's and wins), so that a language can go without Qt's keyboard mnemonic: in Arabic the
+// underlined letter is shaped apart from the rest of its word ("ن عم", "ل ا").
+[[maybe_unused]] static const char *const kStandardButtonWords[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
 
 bool openContainingFolder(const QString &path, QWidget *parent)
 {
@@ -143,4 +154,19 @@ void widenMessageBox(QMessageBox &box)
     int columnSpan = 0;
     grid->getItemPosition(at, &labelRow, &column, &rowSpan, &columnSpan);
     grid->addItem(new QSpacerItem(std::min(longest + 8, most - beside), 0), row + 1, column, 1, columnSpan);
+}
+
+void stackButtonsWhenNarrow(QMessageBox &box)
+{
+    auto *buttons = box.findChild<QDialogButtonBox *>();
+    const QScreen *screen = box.screen();
+    if (!buttons || !screen || !box.layout())
+        return;
+    const QMargins margins = box.layout()->contentsMargins();
+    const int spacing = std::max(0, box.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, buttons));
+    int wanted = margins.left() + margins.right();
+    for (const QAbstractButton *button : buttons->buttons())
+        wanted += button->sizeHint().width() + spacing;
+    if (wanted > widestMessageBox(screen->availableGeometry().width()))
+        buttons->setOrientation(Qt::Vertical);
 }

@@ -27,3 +27,8 @@ void widenMessageBox(QMessageBox &box);
 // The widest a message box can be on a display `availableWidth` points wide and still show
 // all of its contents (QMessageBox caps its own width).
 int widestMessageBox(int availableWidth);
+
+// Before the box is shown, its buttons all added: where they are wider side by side than the
+// box can be on its display (long words on a narrow or high-DPI display), they stand one above
+// the other, each word whole.
+void stackButtonsWhenNarrow(QMessageBox &box);

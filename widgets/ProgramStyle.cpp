@@ -30,6 +30,10 @@ public:
     {
         if (hint == QStyle::SH_DialogButtonBox_ButtonsHaveIcons && QGuiApplication::isRightToLeft())
             return 0;
+        // A menu longer than the screen is high falls into columns, which QMenu lays out left
+        // to right whatever the direction: right to left, such a menu scrolls instead.
+        if (hint == QStyle::SH_Menu_Scrollable && QGuiApplication::isRightToLeft())
+            return 1;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 

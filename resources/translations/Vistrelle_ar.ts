@@ -1384,7 +1384,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Vistrelle is a fast, reliable screen recorder for Linux. Record screens, windows, games, system audio, microphones, and webcams, then edit and manage recordings locally with no cloud upload required.</source>
-        <translation>Vistrelle مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
+        <translation>برنامج Vistrelle هو مسجّل شاشة سريع وموثوق لنظام Linux. سجّل الشاشات والنوافذ والألعاب وصوت النظام والميكروفونات وكاميرات الويب، ثم حرّر تسجيلاتك وأدرها محليًا دون رفع إلى السحابة.</translation>
     </message>
     <message>
         <source>Development Team</source>
@@ -1396,7 +1396,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>© Vistrelle. All rights reserved.</source>
-        <translation>© Vistrelle. جميع الحقوق محفوظة.</translation>
+        <translation>حقوق النشر © Vistrelle. جميع الحقوق محفوظة.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1709,6 +1709,17 @@ Please visit this link manually:
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
     <name>RecentCard</name>
     <message>
         <source>Loading preview…</source>
@@ -1769,7 +1780,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>无法删除已丢弃录制的临时文件：%1</source>
-        <translation>تعذّر حذف الملفات المؤقتة للتسجيل المتجاهَل: %1</translation>
+        <translation>تعذّر حذف الملفات المؤقتة للتسجيل المحذوف: %1</translation>
     </message>
     <message>
         <source>FFmpeg 被 SIGKILL 信号终止；编码进度日志没有说明终止原因。</source>
@@ -2899,7 +2910,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Discard</source>
-        <translation>تجاهل</translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Save</source>

@@ -1701,6 +1701,17 @@ Visite este enlace manualmente:
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>RecentCard</name>
     <message>
         <source>Loading preview…</source>

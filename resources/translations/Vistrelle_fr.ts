@@ -1701,6 +1701,17 @@ Quitter Vistrelle quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
     <name>RecentCard</name>
     <message>
         <source>Loading preview…</source>

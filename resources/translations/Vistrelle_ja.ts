@@ -1699,6 +1699,17 @@ Vistrelle を終了しますか？</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
     <name>RecentCard</name>
     <message>
         <source>Loading preview…</source>

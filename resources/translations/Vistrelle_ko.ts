@@ -1699,6 +1699,17 @@ Vistrelle을 종료할까요?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>예(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>아니요(&amp;N)</translation>
+    </message>
+</context>
+<context>
     <name>RecentCard</name>
     <message>
         <source>Loading preview…</source>

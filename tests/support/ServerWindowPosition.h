@@ -56,3 +56,49 @@ inline QPoint centreOnScreen(QWidget *widget)
     const QPoint window = rootCornerOnServer(widget->window()->winId()).value_or(QPoint());
     return window + widget->mapTo(widget->window(), widget->rect().center());
 }
+
+// The window manager's frame round the window of `widget` (title bar and borders) as the X
+// server has it, in Qt's coordinates; nothing while the window is not inside a frame. Qt's
+// own frameGeometry() can miss the frame: a dialog that the window manager frames without
+// moving it keeps the frame margins Qt read before the frame came (none).
+inline std::optional<QRect> frameOnServer(const QWidget *widget)
+{
+    if (!widget || QGuiApplication::platformName() != QLatin1String("xcb") || !widget->window()->windowHandle())
+        return std::nullopt;
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    std::optional<QRect> frame;
+    if (!xcb_connection_has_error(c)) {
+        // Up from the window to the child of the root that holds it.
+        xcb_window_t window = xcb_window_t(widget->window()->winId()), holder = window, root = XCB_NONE;
+        for (int depth = 0; depth < 8; ++depth) {
+            xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, holder), nullptr);
+            if (!tree)
+                break;
+            root = tree->root;
+            const xcb_window_t parent = tree->parent;
+            std::free(tree);
+            if (parent == root || parent == XCB_NONE)
+                break;
+            holder = parent;
+        }
+        xcb_get_geometry_reply_t *g = holder != window && root != XCB_NONE
+            ? xcb_get_geometry_reply(c, xcb_get_geometry(c, holder), nullptr)
+            : nullptr;
+        if (g) {
+            const QRect native(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width);
+            std::free(g);
+            frame = native;
+            for (const QScreen *screen : QGuiApplication::screens()) {
+                const QRect logical = screen->geometry();
+                const qreal ratio = screen->devicePixelRatio();
+                if (QRect(logical.topLeft(), logical.size() * ratio).contains(native.center())) {
+                    frame = QRect(logical.topLeft() + (QPointF(native.topLeft() - logical.topLeft()) / ratio).toPoint(),
+                                  (QSizeF(native.size()) / ratio).toSize());
+                    break;
+                }
+            }
+        }
+    }
+    xcb_disconnect(c);
+    return frame;
+}

@@ -7,14 +7,18 @@
 // The CTest entries run it on 1920 x 1080 at scale 1 and, for the display checks, on
 // 1366 x 768 and a portrait 1080 x 1920 at scale 2 (VISTRELLE_TEST_SCREEN, QT_SCALE_FACTOR).
 
+#include "../support/ServerWindowPosition.h"
 #include "../support/XdotoolDriver.h"
 
 #include "app/InterfaceTranslations.h"
+#include "app/TitleBar.h"
 #include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/AutoSplitDialog.h"
 #include "dialogs/AutoStopDialog.h"
 #include "dialogs/CameraSettingsDialog.h"
+#include "dialogs/CloseBehaviorDialog.h"
 #include "dialogs/MicrophonePermissionDialog.h"
+#include "dialogs/RecordingSettingsDialog.h"
 #include "library/ExportDialog.h"
 #include "dialogs/ScheduledRecordingDialog.h"
 #include "dialogs/SettingsDialog.h"
@@ -28,7 +32,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -130,6 +136,14 @@ QRect shownPart(const QWidget *w)
     return shown & window->rect();
 }
 
+// Where a window stands with its window manager's frame, as the X server has it: Qt's
+// frameGeometry() can keep frame margins it read before the window was framed (none, or
+// those of a frame the manager was still making).
+QRect shownOnServer(const QWidget *window)
+{
+    return frameOnServer(window).value_or(QRect(windowPositionOnServer(window).value_or(window->pos()), window->size()));
+}
+
 bool insideScrolledPage(const QWidget *w)
 {
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
@@ -151,6 +165,7 @@ private slots:
     void longNameWraps();
     void dialogsKeepOnDisplay();
     void wheelScrollsPage();
+    void rightToLeftMirrored();
 
 private:
     void useLanguage(const QString &language);
@@ -192,8 +207,11 @@ void DialogFit::buttonWordsWhole_data()
 }
 
 // The Yes/No questions (deleting a recording, switching the language, quitting with a
-// schedule, leaving a camera recording), the camera-permission box, the 120 FPS check and the
-// box that opens a folder.
+// schedule, leaving a camera recording), the camera-permission box, the 120 FPS check, the
+// box that opens a folder. Right to left (Arabic), no button word
+// carries a keyboard mnemonic: its underlined letter would be shaped apart from the rest of
+// the word. The stop question's Discard, which throws the recording away without another
+// question, does not read as Qt's "Ignore".
 void DialogFit::buttonWordsWhole()
 {
     QFETCH(QString, language);
@@ -205,6 +223,9 @@ void DialogFit::buttonWordsWhole()
         return [&cut, &shown, &language, name](QWidget *box) {
             for (const QString &word : cutButtonWords(box))
                 cut << name + QStringLiteral(": ") + word;
+            for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
+                if (QGuiApplication::isRightToLeft() && QString(button->text()).remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
+                    cut << name + QStringLiteral(": \"%1\" has a mnemonic").arg(button->text());
             box->grab().save(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/window_texts/box-%1-%2.png").arg(language).arg(++shown));
         };
     };
@@ -222,16 +243,19 @@ void DialogFit::buttonWordsWhole()
         box.exec();
     }, check(QStringLiteral("camera permission")));
     whileModal([&] {
-        QMessageBox box(QMessageBox::Warning, tr("RecordingSettingsDialog", "120 FPS 性能检查"), QStringLiteral("120"),
-                        QMessageBox::NoButton);
-        box.setDefaultButton(box.addButton(tr("RecordingSettingsDialog", "自动改为 60 FPS"), QMessageBox::AcceptRole));
-        box.addButton(tr("RecordingSettingsDialog", "仍然使用 120 FPS"), QMessageBox::DestructiveRole);
-        box.addButton(tr("RecordingSettingsDialog", "返回设置"), QMessageBox::RejectRole);
-        box.exec();
+        // The check's own question, on a 60 Hz display without a hardware encoder.
+        RecordingSettingsDialog::setFrameRateProbes(
+            {[] { return 60.0; }, [] { return QString(); }, [](const QString &) { return false; }});
+        RecordingSettingsDialog fpsCheck(120, 1, QStringLiteral("auto"), QStringLiteral("mp4"), QStringLiteral("cfr"), 2);
+        fpsCheck.validateFrameRateBeforeAccept();
+        RecordingSettingsDialog::setFrameRateProbes({});
     }, check(QStringLiteral("120 FPS")));
     whileModal([&] {
         showOpenFolderMessage(nullptr, tr("ScreenshotNotice", "截图完成"), m_home.path(), m_home.path());
     }, check(QStringLiteral("open folder")));
+    const QString discard = tr("StopRecordingDialog", "Discard");
+    if (discard == tr("QPlatformTheme", "Ignore"))
+        cut << QStringLiteral("stop question: \"%1\" (Discard) reads as Ignore").arg(discard);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
@@ -252,8 +276,10 @@ void DialogFit::longNameWraps()
         QVERIFY(label);
         QCOMPARE(label->text().remove(QChar(0x200B)), text);
         const QRect available = box->screen()->availableGeometry();
-        QVERIFY2(available.contains(box->frameGeometry()),
-                 qPrintable(QStringLiteral("box %1 px wide on a display of %2").arg(box->frameGeometry().width()).arg(available.width())));
+        // With its frame as the X server has it (see shownOnServer).
+        QTRY_VERIFY_WITH_TIMEOUT(frameOnServer(box).has_value(), 20000);
+        QTRY_VERIFY2(available.contains(shownOnServer(box)),
+                     qPrintable(QStringLiteral("box %1 px wide on a display of %2").arg(shownOnServer(box).width()).arg(available.width())));
         const QRect shown = shownPart(label);
         // What the text needs wrapped within the label's width (an unbreakable stretch
         // makes it wider).
@@ -303,12 +329,14 @@ void DialogFit::dialogsKeepOnDisplay()
         const QRect available = dialog->screen()->availableGeometry();
         // With the frame, once the window manager has put one round the window.
         if (!dialog->windowFlags().testFlag(Qt::FramelessWindowHint))
-            QTRY_VERIFY_WITH_TIMEOUT(dialog->frameGeometry() != dialog->geometry(), 20000);
-        QTRY_VERIFY2(available.contains(dialog->frameGeometry()),
+            QTRY_VERIFY2_WITH_TIMEOUT(frameOnServer(dialog.get()).has_value(),
+                                      qPrintable(dialog->windowTitle() + QStringLiteral(": no frame round it")), 20000);
+        const auto shown = [&] { return shownOnServer(dialog.get()); };
+        QTRY_VERIFY2(available.contains(shown()),
                      qPrintable(QStringLiteral("%1: %2x%3 at %4,%5 on %6x%7 at %8,%9")
-                                    .arg(dialog->windowTitle()).arg(dialog->frameGeometry().width())
-                                    .arg(dialog->frameGeometry().height()).arg(dialog->frameGeometry().x())
-                                    .arg(dialog->frameGeometry().y()).arg(available.width())
+                                    .arg(dialog->windowTitle()).arg(shown().width())
+                                    .arg(shown().height()).arg(shown().x())
+                                    .arg(shown().y()).arg(available.width())
                                     .arg(available.height()).arg(available.x()).arg(available.y())));
         for (const QString &word : kept) {
             QPushButton *button = nullptr;
@@ -340,7 +368,11 @@ void DialogFit::dialogsKeepOnDisplay()
     countdown.show();
     QVERIFY(QTest::qWaitForWindowExposed(&countdown));
     QCOMPARE(countdown.size(), panel);
-    QVERIFY(countdown.screen()->availableGeometry().contains(countdown.frameGeometry()));
+    const QRect available = countdown.screen()->availableGeometry();
+    QTRY_VERIFY2(available.contains(shownOnServer(&countdown)),
+                 qPrintable(QStringLiteral("countdown %1x%2 at %3,%4").arg(shownOnServer(&countdown).width())
+                                .arg(shownOnServer(&countdown).height()).arg(shownOnServer(&countdown).x())
+                                .arg(shownOnServer(&countdown).y())));
 }
 
 // The Webcam Settings dialog: the wheel over its position drop-down, without the focus,
@@ -375,6 +407,61 @@ void DialogFit::wheelScrollsPage()
     QTRY_VERIFY2(area->verticalScrollBar()->value() != scrolled, "the page did not scroll");
     QTest::qWait(200);
     QCOMPARE(position->currentIndex(), index);
+}
+
+// Right to left (Arabic): the close question's choices draw their circle before their words,
+// on the right; the title bar's language menu, which falls into columns where the display is too
+// low for it, reads from the right (or scrolls instead), and stays on the display.
+void DialogFit::rightToLeftMirrored()
+{
+    useLanguage(QStringLiteral("ar"));
+    QVERIFY(QGuiApplication::isRightToLeft());
+    {
+        vc::CloseBehaviorDialog question(false, nullptr);
+        question.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&question));
+        const qreal ratio = question.devicePixelRatioF();
+        for (QRadioButton *choice : question.findChildren<QRadioButton *>()) {
+            choice->setChecked(true);
+            const QImage shown = question.grab().toImage();
+            const QRect area(QPointF(QPointF(choice->mapTo(&question, QPoint(0, 0))) * ratio).toPoint(), choice->size() * ratio);
+            // The checked circle's fill.
+            QRect circle;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (const QRgb p = shown.pixel(x, y);
+                        qAbs(qRed(p) - 0x34) + qAbs(qGreen(p) - 0x7d) + qAbs(qBlue(p) - 0xf5) < 24)
+                        circle |= QRect(x, y, 1, 1);
+            QVERIFY2(!circle.isEmpty() && circle.left() > area.center().x(),
+                     qPrintable(QStringLiteral("\"%1\": its circle at %2..%3 in %4..%5")
+                                    .arg(choice->text()).arg(circle.left()).arg(circle.right())
+                                    .arg(area.left()).arg(area.right())));
+        }
+        question.grab().save(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/window_texts/rtl-close-question.png"));
+    }
+
+    TitleBar bar;
+    QMenu *languages = nullptr;
+    for (QAction *action : bar.menu()->actions())
+        if (action->menu() && action->text() == QCoreApplication::translate("TitleBar", "语言"))
+            languages = action->menu();
+    QVERIFY(languages);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    languages->popup(available.topRight());
+    QVERIFY(QTest::qWaitForWindowExposed(languages));
+    QTest::qWait(200);
+    const QList<QAction *> actions = languages->actions();
+    QStringList wrong;
+    for (qsizetype i = 1; i < actions.size(); ++i)
+        if (languages->actionGeometry(actions[i]).center().x() > languages->actionGeometry(actions[i - 1]).center().x())
+            wrong << QStringLiteral("\"%1\" right of \"%2\"").arg(actions[i]->text(), actions[i - 1]->text());
+    const QRect menu = languages->geometry();
+    languages->grab().save(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/window_texts/rtl-language-menu.png"));
+    languages->hide();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+    QVERIFY2(available.contains(menu), qPrintable(QStringLiteral("menu %1x%2 at %3,%4").arg(menu.width())
+                                                      .arg(menu.height()).arg(menu.x()).arg(menu.y())));
+    useLanguage(QStringLiteral("en"));
 }
 
 QTEST_MAIN(DialogFit)
