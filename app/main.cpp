@@ -6,6 +6,7 @@
 #include "app/TerminationSignals.h"
 #include "dialogs/SettingsDialog.h"
 #include "platform/mac/ProcessMemory.h"
+#include "recording/EncoderProbe.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
@@ -25,12 +26,15 @@ int main(int argc, char *argv[])
 {
     keepHeapsCompact();
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    // Taken once the application exists, let go of as the process ends, after everything
+    // else (the application's end waits for the work of its threads; the log is finished
+    // at exit): no second instance starts while this one is still there.
+    static SingleInstanceLock lock;
     QApplication app(argc, argv);
     // Every quit is explicit; a parentless dialog closed while the main window is
     // hidden must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstanceLock lock;
     QString lockError;
     const SingleInstanceLock::Result lockResult = lock.acquire(100, &lockError);
     if (lockResult == SingleInstanceLock::Result::AlreadyRunning) {
@@ -72,6 +76,9 @@ int main(int argc, char *argv[])
         app.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
         styleSheet.close();
     }
+
+    // Encoder tests still running when the program quits are ended, not waited for.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { EncoderProbe::shared().abandon(); });
 
     MainWindow window;
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,

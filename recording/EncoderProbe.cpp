@@ -1,6 +1,7 @@
 #include "recording/EncoderProbe.h"
 
 #include "recording/BoundedOutput.h"
+#include "recording/ChildProcessLifetime.h"
 #include "recording/ToolLookup.h"
 
 #include <QDebug>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <csignal>
 
 EncoderProbe::EncoderProbe(ProgramLookup program, int timeLimitMs, int killWaitMs)
     : m_program(std::move(program))
@@ -36,31 +38,42 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args,
                                           const std::function<void(const QByteArray &)> &lines)
 {
     Run run;
+    if (isAbandoned()) {
+        run.outcome = Outcome::Abandoned;
+        return run;
+    }
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    makeChildEndWithProgram(process, SIGKILL);
     BoundedOutput output;
     if (lines)
         output.setLineReader(lines);
     readBounded(process, &output, nullptr);
     // One limit for starting and running together.
     const QDeadlineTimer deadline(m_timeLimitMs);
-    process.start(m_program(), args, QIODevice::ReadWrite);
-    if (!process.waitForStarted(int(deadline.remainingTime()))) {
-        run.outcome = process.error() == QProcess::FailedToStart ? Outcome::NotStarted : Outcome::TimedOut;
-        if (run.outcome == Outcome::TimedOut) {
-            process.kill();
-            process.waitForFinished(m_killWaitMs);
-        }
-        return run;
-    }
-    m_processesStarted.fetch_add(1);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
+    const auto end = [&](Outcome outcome) {
         process.kill();
         process.waitForFinished(m_killWaitMs);
         run.output = output.tail();
-        run.outcome = Outcome::TimedOut;
+        run.outcome = outcome;
         return run;
+    };
+    process.start(m_program(), args, QIODevice::ReadWrite);
+    if (!process.waitForStarted(int(deadline.remainingTime()))) {
+        if (process.error() == QProcess::FailedToStart)
+            return run; // NotStarted
+        return end(Outcome::TimedOut);
+    }
+    m_processesStarted.fetch_add(1);
+    process.closeWriteChannel();
+    // Waited for in short steps, so that abandon() ends the wait at once.
+    const qint64 stepMs = 50;
+    while (process.state() != QProcess::NotRunning
+           && !process.waitForFinished(int(qBound<qint64>(1, deadline.remainingTime(), stepMs)))) {
+        if (isAbandoned())
+            return end(Outcome::Abandoned);
+        if (deadline.hasExpired())
+            return end(Outcome::TimedOut);
     }
     output.finishLines();
     run.output = output.tail();
@@ -104,6 +117,8 @@ std::optional<bool> EncoderProbe::plainTest(const QString &encoder)
         return std::nullopt;
     case Outcome::NotStarted:
         qWarning() << "[Recorder] encoder probe could not start ffmpeg:" << encoder;
+        return std::nullopt;
+    case Outcome::Abandoned:
         return std::nullopt;
     }
     return std::nullopt;
@@ -152,6 +167,8 @@ bool EncoderProbe::worksAtSize(const QString &encoder, const QSize &size, int fp
     args << QStringLiteral("-f") << QStringLiteral("null") << QStringLiteral("-");
 
     const Run run = runFfmpeg(args);
+    if (run.outcome == Outcome::Abandoned)
+        return false;
     const bool ok = run.outcome == Outcome::Passed;
     if (!ok) {
         qWarning() << "[Recorder] encoder rejected or stalled at capture size" << encoder << size << fps
@@ -197,6 +214,8 @@ bool EncoderProbe::supportsShortestBufDuration()
                               [&supported](const QByteArray &line) {
                                   supported = supported || option.match(QString::fromUtf8(line)).hasMatch();
                               });
+    if (run.outcome == Outcome::Abandoned)
+        return false;
     if (run.outcome != Outcome::Passed) {
         qWarning() << "[Recorder] could not list the options of ffmpeg";
         // An ffmpeg that ran and failed (or hung) is not asked again for every segment;
