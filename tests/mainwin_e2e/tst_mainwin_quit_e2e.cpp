@@ -392,6 +392,9 @@ void TestMainWindowQuitE2E::terminationBeforeFirstMediaSavesNothing()
     QFile log(paths.first());
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("first media: nothing was recorded")));
+    // Whoever sent the signal (a session manager, a terminal) reads standard error, not the log.
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("Vistrelle: Nothing was recorded")), qPrintable(errors.right(1500)));
 }
 
 void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
