@@ -1,3 +1,4 @@
+#include "app/ExitDeadline.h"
 #include "app/FileLogger.h"
 #include "app/InterfaceTranslations.h"
 #include "app/LinkManager.h"
@@ -21,6 +22,9 @@
 // translation: "RTL" in the Arabic file, "LTR" in every other.
 static const char *const kLayoutDirectionEntry =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+// How long the end of the program may take once its event loop is over.
+static const int kExitLimitMs = 5000;
 
 int main(int argc, char *argv[])
 {
@@ -77,8 +81,13 @@ int main(int argc, char *argv[])
         styleSheet.close();
     }
 
-    // Encoder tests still running when the program quits are ended, not waited for.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { EncoderProbe::shared().abandon(); });
+    // Once the event loop ends nothing the user waits for is left: the process ends within
+    // seconds, whatever still runs then (the first of the handlers of the loop's end, before
+    // those that wait for pools of work). Encoder tests still running are ended, not waited for.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+        ExitDeadline::arm(kExitLimitMs, 0);
+        EncoderProbe::shared().abandon();
+    });
 
     MainWindow window;
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,

@@ -15,6 +15,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <atomic>
 
 QStringList mediaPreviewArguments(const QString &path, double seconds, bool wholeFrame)
 {
@@ -44,6 +45,10 @@ namespace {
 constexpr qsizetype kScaledPictureLimit = 16 * 1024 * 1024;
 constexpr qsizetype kFullFramePictureLimit = qsizetype(8192) * 4320 * 4 + 1024 * 1024;
 
+// Set when the program quits: a grab still running ends at once instead of holding the quit,
+// which waits for the pool, until its time-out.
+std::atomic_bool grabsAbandoned{false};
+
 QImage runPictureGrab(const QStringList &args, const char *format, qsizetype limit,
                       const std::function<bool()> &wanted = {})
 {
@@ -58,7 +63,7 @@ QImage runPictureGrab(const QStringList &args, const char *format, qsizetype lim
     QElapsedTimer elapsed;
     elapsed.start();
     bool finished = false;
-    while (!finished && elapsed.elapsed() < 12000 && (!wanted || wanted()) && picture.complete())
+    while (!finished && elapsed.elapsed() < 12000 && (!wanted || wanted()) && picture.complete() && !grabsAbandoned)
         finished = process.waitForFinished(50) || process.state() == QProcess::NotRunning;
     if (!finished || !picture.complete()) {
         if (!picture.complete())
@@ -142,6 +147,7 @@ QThreadPool *picturePool()
         created->setMaxThreadCount(3);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, [created] {
             created->clear();
+            grabsAbandoned = true;
             created->waitForDone();
         });
         return created;
