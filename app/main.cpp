@@ -1,3 +1,4 @@
+#include "app/ExitDeadline.h"
 #include "app/FileLogger.h"
 #include "app/InterfaceTranslations.h"
 #include "app/LinkManager.h"
@@ -6,6 +7,7 @@
 #include "app/TerminationSignals.h"
 #include "dialogs/SettingsDialog.h"
 #include "platform/mac/ProcessMemory.h"
+#include "recording/EncoderProbe.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
@@ -21,16 +23,22 @@
 static const char *const kLayoutDirectionEntry =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+// How long the end of the program may take once its event loop is over.
+static const int kExitLimitMs = 5000;
+
 int main(int argc, char *argv[])
 {
     keepHeapsCompact();
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    // Taken once the application exists, let go of as the process ends, after everything
+    // else (the application's end waits for the work of its threads; the log is finished
+    // at exit): no second instance starts while this one is still there.
+    static SingleInstanceLock lock;
     QApplication app(argc, argv);
     // Every quit is explicit; a parentless dialog closed while the main window is
     // hidden must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstanceLock lock;
     QString lockError;
     const SingleInstanceLock::Result lockResult = lock.acquire(100, &lockError);
     if (lockResult == SingleInstanceLock::Result::AlreadyRunning) {
@@ -72,6 +80,14 @@ int main(int argc, char *argv[])
         app.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
         styleSheet.close();
     }
+
+    // Once the event loop ends nothing the user waits for is left: the process ends within
+    // seconds, whatever still runs then (the first of the handlers of the loop's end, before
+    // those that wait for pools of work). Encoder tests still running are ended, not waited for.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+        ExitDeadline::arm(kExitLimitMs, 0);
+        EncoderProbe::shared().abandon();
+    });
 
     MainWindow window;
     QObject::connect(&signalWatch, &TerminationSignals::terminationRequested, &window,

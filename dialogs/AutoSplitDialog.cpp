@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -200,6 +201,10 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
         spin->setAlignment(Qt::AlignCenter);
         spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
         spin->setFixedWidth(104);
+        // A typed value outside the range ("2" MB) becomes the nearest one allowed when the
+        // typing ends, where it can be seen, instead of the earlier value coming back.
+        spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        spin->installEventFilter(this);
         auto *plus = new QPushButton(QStringLiteral("+"), stepBox);
         plus->setObjectName(QStringLiteral("StepButton"));
         plus->setFixedWidth(46);
@@ -261,6 +266,8 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
     ok->setObjectName(QStringLiteral("Primary"));
     ok->setFixedSize(118, 40);
     ok->setDefault(true);
+    // A click leaves the focus in a field being typed in, so that OK sees its text as typed.
+    ok->setFocusPolicy(Qt::TabFocus);
     connect(ok, &QPushButton::clicked, this, &AutoSplitDialog::onApply);
     // Shown for splitting that is on: the one way to turn it off from wherever the dialog
     // was opened (the preparation toolbar, the webcam page).
@@ -299,8 +306,21 @@ void AutoSplitDialog::setConfig(const AutoSplitConfig &config)
     updateState();
 }
 
+bool AutoSplitDialog::showKeptValue(QSpinBox *spin)
+{
+    if (spin->hasAcceptableInput())
+        return false;
+    spin->interpretText();
+    spin->selectAll();
+    return true;
+}
+
 void AutoSplitDialog::onApply()
 {
+    // A field still holding a value outside its range shows the value it keeps first; the
+    // next OK applies it.
+    if (showKeptValue(m_durationSpin) | showKeptValue(m_sizeSpin))
+        return;
     m_config = AutoSplitConfig{true, m_durationRadio->isChecked() ? 0 : 1, m_durationSpin->value(),
                                m_sizeSpin->value()};
     emit configChanged(m_config);
@@ -323,6 +343,12 @@ void AutoSplitDialog::updateState()
 
 bool AutoSplitDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == m_durationSpin || watched == m_sizeSpin)) {
+        // Return would correct the field and apply at once: the corrected value is shown instead.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && showKeptValue(static_cast<QSpinBox *>(watched)))
+            return true;
+    }
     if (event->type() == QEvent::MouseButtonPress
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == m_durationCard || watched == m_sizeCard) {

@@ -12,6 +12,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 
 QStringList mediaPreviewArguments(const QString &path, double seconds, bool wholeFrame)
 {
@@ -41,6 +42,10 @@ namespace {
 constexpr qsizetype kScaledPictureLimit = 16 * 1024 * 1024;
 constexpr qsizetype kFullFramePictureLimit = qsizetype(8192) * 4320 * 4 + 1024 * 1024;
 
+// Set when the program quits: a grab still running ends at once instead of holding the quit,
+// which waits for the pool, until its time-out.
+std::atomic_bool grabsAbandoned{false};
+
 QImage runPictureGrab(const QStringList &args, const char *format, qsizetype limit,
                       const std::function<bool()> &wanted = {})
 {
@@ -53,8 +58,8 @@ QImage runPictureGrab(const QStringList &args, const char *format, qsizetype lim
     const QDeadlineTimer deadline(12000);
     if (!process.start(resolveToolPath(QStringLiteral("ffmpeg")), args, QIODevice::ReadWrite, deadline))
         return QImage();
-    const bool finished =
-        process.waitForEnd(deadline, [&] { return (!wanted || wanted()) && picture.complete(); }, 50);
+    const bool finished = process.waitForEnd(
+        deadline, [&] { return (!wanted || wanted()) && picture.complete() && !grabsAbandoned; }, 50);
     if (!finished || !picture.complete()) {
         if (!picture.complete())
             qWarning().noquote() << "[Preview] ffmpeg wrote more than a picture can be; stopped it";
@@ -136,6 +141,7 @@ QThreadPool *picturePool()
         created->setMaxThreadCount(3);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, [created] {
             created->clear();
+            grabsAbandoned = true;
             created->waitForDone();
         });
         return created;

@@ -19,6 +19,10 @@ void endChildWithProgram(pid_t program, int signal);
 // SIGKILL ends a job whose output nobody will use.
 void makeChildEndWithProgram(QProcess &process, int signal);
 
+// Sends `signal` to every running child process of this program, whoever started it. Uses
+// system calls only (no Qt, no allocation by Qt): for a program at its very end.
+void endChildrenOfProgram(int signal);
+
 // What each thread of a running child waits in ("ffmpeg:pipe_read in0:pipe_read ..."), for
 // the log when it has to be ended: names the cause of a program that hangs.
 QString childThreadWaits(qint64 pid);

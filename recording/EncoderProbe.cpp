@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <csignal>
 
 EncoderProbe::EncoderProbe(ProgramLookup program, int timeLimitMs, int killWaitMs)
     : m_program(std::move(program))
@@ -37,6 +38,10 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args,
                                           const std::function<void(const QByteArray &)> &lines)
 {
     Run run;
+    if (isAbandoned()) {
+        run.outcome = Outcome::Abandoned;
+        return run;
+    }
     BoundedOutput output;
     if (lines)
         output.setLineReader(lines);
@@ -50,10 +55,11 @@ EncoderProbe::Run EncoderProbe::runFfmpeg(const QStringList &args,
     }
     m_processesStarted.fetch_add(1);
     process.closeInput();
-    if (!process.waitForEnd(deadline)) {
+    // Waited for in short steps, so that abandon() ends the wait at once.
+    if (!process.waitForEnd(deadline, [this] { return !isAbandoned(); }, 50)) {
         process.stop();
         run.output = output.tail();
-        run.outcome = Outcome::TimedOut;
+        run.outcome = isAbandoned() ? Outcome::Abandoned : Outcome::TimedOut;
         return run;
     }
     output.finishLines();
@@ -97,6 +103,8 @@ std::optional<bool> EncoderProbe::plainTest(const QString &encoder)
         return std::nullopt;
     case Outcome::NotStarted:
         qWarning() << "[Recorder] encoder probe could not start ffmpeg:" << encoder;
+        return std::nullopt;
+    case Outcome::Abandoned:
         return std::nullopt;
     }
     return std::nullopt;
@@ -145,6 +153,8 @@ bool EncoderProbe::worksAtSize(const QString &encoder, const QSize &size, int fp
     args << QStringLiteral("-f") << QStringLiteral("null") << QStringLiteral("-");
 
     const Run run = runFfmpeg(args);
+    if (run.outcome == Outcome::Abandoned)
+        return false;
     const bool ok = run.outcome == Outcome::Passed;
     if (!ok) {
         qWarning() << "[Recorder] encoder rejected or stalled at capture size" << encoder << size << fps
@@ -190,6 +200,8 @@ bool EncoderProbe::supportsShortestBufDuration()
                               [&supported](const QByteArray &line) {
                                   supported = supported || option.match(QString::fromUtf8(line)).hasMatch();
                               });
+    if (run.outcome == Outcome::Abandoned)
+        return false;
     if (run.outcome != Outcome::Passed) {
         qWarning() << "[Recorder] could not list the options of ffmpeg";
         // An ffmpeg that ran and failed (or hung) is not asked again for every segment;

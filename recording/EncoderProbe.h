@@ -44,8 +44,14 @@ public:
     // Number of probe processes this object has started.
     int processesStarted() const { return m_processesStarted.load(); }
 
+    // For a program that quits: the probe running now is killed, and none starts after it.
+    // Its question stays unanswered (nothing is cached, nothing is logged). A probe still
+    // running would hold the program's end, which waits for the thread it runs on.
+    void abandon() { m_abandoned.store(true); }
+    bool isAbandoned() const { return m_abandoned.load(); }
+
 private:
-    enum class Outcome { Passed, Failed, TimedOut, NotStarted };
+    enum class Outcome { Passed, Failed, TimedOut, NotStarted, Abandoned };
     struct Run
     {
         Outcome outcome = Outcome::NotStarted;
@@ -60,6 +66,7 @@ private:
     int m_timeLimitMs;
     int m_killWaitMs;
     std::atomic<int> m_processesStarted{0};
+    std::atomic<bool> m_abandoned{false};
 
     QMutex m_mutex;
     QHash<QString, bool> m_plain;

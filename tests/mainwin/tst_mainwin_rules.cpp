@@ -41,6 +41,7 @@ private slots:
     void watermarkRecordAtStart();
     void oneClickOffAndRejectedDialog();
     void autoSplitDialogClampsOnApply();
+    void autoSplitTypedValueShownAsKept();
     void autoStopPanel();
     void scheduleDialogRoundTrip();
 
@@ -298,6 +299,54 @@ void TestMainWindowRules::autoSplitDialogClampsOnApply()
     QVERIFY(!spins[0]->isEnabled() && spins[1]->isEnabled());
     QCOMPARE(spins[1]->value(), 1000);
     QCOMPARE(stop.findChild<QLabel *>(QStringLiteral("AutoStopHint"))->text(), QStringLiteral("文件达到 1000 MB 后自动停止"));
+}
+
+// A size typed below the least one allowed ("2" MB): the field shows the value that will be
+// kept before anything is applied, whether OK is clicked, Return pressed or the field left.
+void TestMainWindowRules::autoSplitTypedValueShownAsKept()
+{
+    AutoSplitDialog dialog;
+    dialog.setConfig(AutoSplitConfig{false, 1, 10, 500});
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const QList<QSpinBox *> spins = dialog.findChildren<QSpinBox *>(QStringLiteral("StepValue"));
+    QCOMPARE(spins.size(), 2);
+    QSpinBox *size = spins.at(1);
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("Primary"));
+    auto *summary = dialog.findChild<QLabel *>(QStringLiteral("SummaryText"));
+    const auto type = [size](const QString &text) {
+        size->setFocus();
+        size->selectAll();
+        QTest::keyClicks(size, text);
+        return size->text() == text;
+    };
+    const auto showsKept = [&](const QString &value) {
+        return dialog.isVisible() && size->text() == value && summary->text().contains(value);
+    };
+
+    // OK with "2" typed: the dialog stays and shows 100 MB; the next OK keeps that.
+    QVERIFY(type(QStringLiteral("2")));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY2(showsKept(QStringLiteral("100")), qPrintable(size->text() + QLatin1Char('/') + summary->text()));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.config(), (AutoSplitConfig{true, 1, 10, 100}));
+
+    // Return with "3" typed: the same.
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(type(QStringLiteral("3")));
+    QTest::keyClick(size, Qt::Key_Return);
+    QVERIFY2(showsKept(QStringLiteral("100")), qPrintable(size->text() + QLatin1Char('/') + summary->text()));
+
+    // Leaving the field with "7" typed shows 100 at once, not the earlier value.
+    QVERIFY(type(QStringLiteral("7")));
+    QTest::keyClick(size, Qt::Key_Tab);
+    QVERIFY2(showsKept(QStringLiteral("100")), qPrintable(size->text() + QLatin1Char('/') + summary->text()));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(dialog.config().sizeMB, 100);
 }
 
 void TestMainWindowRules::autoStopPanel()

@@ -6,7 +6,9 @@
 // the main window on screen, with the segments kept.
 
 #include "../support/MainWindowDriver.h"
+#include "../support/ServerWindowPosition.h"
 #include "../support/TestWindowProcess.h"
+#include "../support/WindowClose.h"
 
 #include "app/BottomBar.h"
 #include "library/MediaLibraryFiles.h"
@@ -73,6 +75,25 @@ bool opensDialog(QWidget *item, const std::function<bool(QWidget *)> &isIt)
     return item && click(centreOf(item)) && QTest::qWaitFor([&] { return answer.done(); }, 8000) && answered;
 }
 
+// The window shown and left where the window manager put it: its place on the X server the
+// same twice, 300 ms apart. A card clicked before that can be missed.
+bool settledOnServer(QWidget &window)
+{
+    if (!QTest::qWaitFor([&] { return window.isVisible(); }, 10000) || !QTest::qWaitForWindowExposed(&window))
+        return false;
+    std::optional<QPoint> last;
+    return QTest::qWaitFor(
+        [&] {
+            const std::optional<QPoint> now = windowPositionOnServer(&window);
+            const bool same = now && now == last;
+            last = now;
+            if (!same)
+                QTest::qWait(300);
+            return same;
+        },
+        10000);
+}
+
 } // namespace
 
 class TestMainWindowHomeE2E : public QObject
@@ -87,6 +108,7 @@ private slots:
     void failedSaveLeavesTheWindowOnScreen();
     void windowPickerToolbarItems();
     void pickerClosedAfterItsWindowLeftKeepsNoTarget();
+    void pickerTakesEveryCloseRequest();
     void cleanup();
 
 private:
@@ -395,6 +417,7 @@ void TestMainWindowHomeE2E::pickerClosedAfterItsWindowLeftKeepsNoTarget()
     QCOMPARE(window.controlsArea()->captureTarget().title, QStringLiteral("Tom & Jerry"));
     window.returnHome(true);
     target.close();
+    QVERIFY(settledOnServer(window));
 
     WhenShown closeIt(picker, [&](QWidget *dialog) {
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -414,6 +437,42 @@ void TestMainWindowHomeE2E::pickerClosedAfterItsWindowLeftKeepsNoTarget()
     QTRY_VERIFY_WITH_TIMEOUT(closeAgain.done() && window.setupToolbar()->isVisible(), 20000);
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
     QVERIFY(rec && !rec->isEnabled());
+}
+
+// A close request from the window manager (its x) closes the picker at any moment, on the
+// first request: at once while the previews load, while a refresh has just read the list
+// again, and once they are in; from the Window and the Game cards alike.
+void TestMainWindowHomeE2E::pickerTakesEveryCloseRequest()
+{
+    TestWindowProcess left;
+    TestWindowProcess right;
+    QVERIFY(left.open(QStringLiteral("Left window"), QStringLiteral("#4060c0"), QRect(120, 240, 520, 320)));
+    QVERIFY(right.open(QStringLiteral("Right window"), QStringLiteral("#40a060"), QRect(760, 240, 520, 320)));
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    const auto picker = [] { return qobject_cast<CaptureTargetDialog *>(QApplication::activeModalWidget()); };
+    QStringList missed;
+    for (int round = 0; round < 9; ++round) {
+        QVERIFY(settledOnServer(window));
+        WhenShown closeIt(picker, [&](QWidget *dialog) {
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            if (round % 3 == 1)
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("TargetRefreshButton")),
+                                  Qt::LeftButton);
+            else if (round % 3 == 2)
+                QTest::qWait(1500);
+            QPointer<QWidget> guard(dialog);
+            QVERIFY(requestWindowClose(dialog->winId()));
+            if (!QTest::qWaitFor([&] { return !guard || !guard->isVisible(); }, 10000)) {
+                missed << QString::number(round);
+                qobject_cast<QDialog *>(dialog)->reject();
+            }
+        });
+        const QString card = round % 2 ? QStringLiteral("ModeCard_Game") : QStringLiteral("ModeCard_Window");
+        QVERIFY(click(centreOf(window.findChild<QPushButton *>(card))));
+        QTRY_VERIFY_WITH_TIMEOUT(closeIt.done() && !QApplication::activeModalWidget(), 20000);
+    }
+    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("not taken in rounds ") + missed.join(QLatin1Char(' '))));
 }
 
 int main(int argc, char *argv[])

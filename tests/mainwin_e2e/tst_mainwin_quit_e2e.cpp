@@ -2,7 +2,8 @@
 // is refused with the English box and exit code 0, a killed first instance does not
 // block the next start, a temporary folder where no lock can be made starts without
 // the lock, SIGTERM during a recording saves it (before its first media: nothing), leaves no
-// ffmpeg behind and exits 0, and
+// ffmpeg behind and exits 0, SIGTERM during a start's encoder tests ends the program at once
+// with the lock held to its end, and
 // SIGTERM while or after the media library plays a video exits 0 every time, and the memory
 // of a 4K video played is given back when the library closes.
 
@@ -20,6 +21,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -107,6 +109,7 @@ private slots:
     void terminationSavesTheRecording();
     void terminationBeforeFirstMediaSavesNothing();
     void secondSignalLeavesAtOnce();
+    void terminationDuringEncoderTests();
     void terminationAfterPlayback();
     void floodingEncoderKeepsTheLogSmall();
     void memoryGivenBackAfter4kPlayback();
@@ -114,6 +117,8 @@ private slots:
 
 private:
     QProcess *startProgram(const QString &tmp, const QProcessEnvironment &extra = {});
+    // From the home page to the start hot key, pressed on the preparation of the given card.
+    bool pressStartKey(QProcess *program, const QPoint &card);
     // From the home page to a running recording with the given card, by real X events.
     // Started when the encoder is seen, then recorded for `recordMs`.
     bool startRecording(QProcess *program, const QPoint &card, int recordMs = 3000);
@@ -241,14 +246,7 @@ void TestMainWindowQuitE2E::alreadyRunningBoxAboveTheRunningOnesBox()
         config.remove(QStringLiteral("save/diskThresholdGB"));
     });
     QProcess *first = startProgram(m_tmp.path());
-    QVERIFY(first->waitForStarted(5000));
-    QStringList main;
-    QTRY_VERIFY_WITH_TIMEOUT(!(main = windowsNamed(QStringLiteral("Vistrelle"))).isEmpty(), 10000);
-    QTest::qWait(800); // placed and painted
-    QVERIFY(click(windowGeometry(main.first()).topLeft() + QPoint(357, 180))); // Full Screen
-    QTRY_VERIFY_WITH_TIMEOUT(!windowsNamed(QStringLiteral("Vistrelle preparation toolbar")).isEmpty(), 10000);
-    QTest::qWait(500);
-    QVERIFY(key(QStringLiteral("ctrl+alt+r"))); // refused: too little free space
+    QVERIFY(pressStartKey(first, QPoint(357, 180))); // Full Screen; refused: too little free space
     // The message, in English or in the source language.
     const auto messageWindow = [&] {
         const QStringList mine = windowsOf(first->processId());
@@ -297,9 +295,8 @@ void TestMainWindowQuitE2E::tempFolderWithoutLock()
     QCOMPARE(program->exitCode(), 0);
 }
 
-bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card, int recordMs)
+bool TestMainWindowQuitE2E::pressStartKey(QProcess *program, const QPoint &card)
 {
-    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
     if (!program->waitForStarted(5000))
         return false;
     QStringList main;
@@ -312,7 +309,13 @@ bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card
             [&] { return !windowsNamed(QStringLiteral("Vistrelle preparation toolbar")).isEmpty(); }, 10000))
         return false;
     QTest::qWait(500);
-    if (!key(QStringLiteral("ctrl+alt+r"))) // the start hot key
+    return key(QStringLiteral("ctrl+alt+r")); // the start hot key
+}
+
+bool TestMainWindowQuitE2E::startRecording(QProcess *program, const QPoint &card, int recordMs)
+{
+    const QString movies = QDir(m_home.path()).filePath(QStringLiteral("movies"));
+    if (!pressStartKey(program, card))
         return false;
     if (!QTest::qWaitFor([&] { return !windowsNamed(QStringLiteral("Vistrelle recording toolbar")).isEmpty(); },
                          10000))
@@ -389,6 +392,9 @@ void TestMainWindowQuitE2E::terminationBeforeFirstMediaSavesNothing()
     QFile log(paths.first());
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral("first media: nothing was recorded")));
+    // Whoever sent the signal (a session manager, a terminal) reads standard error, not the log.
+    const QString errors = QString::fromUtf8(program->readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("Vistrelle: Nothing was recorded")), qPrintable(errors.right(1500)));
 }
 
 void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
@@ -419,6 +425,39 @@ void TestMainWindowQuitE2E::secondSignalLeavesAtOnce()
             QDir(folder.captured(1)).entryList({QStringLiteral("segment_*")}, QDir::Files);
         QVERIFY2(!segments.isEmpty(), qPrintable(folder.captured(1)));
     }
+}
+
+// SIGTERM while a start's encoder tests run (each takes 1.5 s here, five of them): the program
+// ends at once instead of after the tests, and keeps its single-instance lock to its end, so
+// that no second instance starts while it is still there.
+void TestMainWindowQuitE2E::terminationDuringEncoderTests()
+{
+    cleanupTestCase();
+    QProcessEnvironment slow;
+    slow.insert(QStringLiteral("PATH"), QStringLiteral(SLOW_START_DIR ":") + qEnvironmentVariable("PATH"));
+    QProcess *program = startProgram(m_tmp.path(), slow);
+    QVERIFY(pressStartKey(program, QPoint(357, 180))); // Full Screen
+    const auto testing = [] { return !OwnProcesses::encodersMentioning(QStringLiteral(" -f null -")).isEmpty(); };
+    QTRY_VERIFY_WITH_TIMEOUT(testing(), 15000);
+
+    const QString lock = QDir(m_tmp.path()).filePath(QStringLiteral("com.vistrelle.app.%1.lock").arg(::getuid()));
+    QVERIFY(QFile::exists(lock));
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(program->processId()), SIGTERM);
+    qint64 lockGoneAt = -1;
+    while (!program->waitForFinished(10) && clock.elapsed() < 30000) {
+        if (lockGoneAt < 0 && !QFile::exists(lock))
+            lockGoneAt = clock.elapsed();
+    }
+    const qint64 endedAt = clock.elapsed();
+    qInfo() << "ended" << endedAt << "ms after SIGTERM, the lock gone after" << lockGoneAt << "ms";
+    QCOMPARE(program->state(), QProcess::NotRunning);
+    QCOMPARE(program->exitCode(), 0);
+    QVERIFY2(endedAt < 4000, qPrintable(QString::number(endedAt)));
+    QVERIFY2(lockGoneAt < 0 || endedAt - lockGoneAt < 1000,
+             qPrintable(QStringLiteral("the lock went %1 ms before the program").arg(endedAt - lockGoneAt)));
+    QTRY_VERIFY_WITH_TIMEOUT(!testing(), 5000);
 }
 
 // The library's player converts its pictures on a thread of its own while the program quits:

@@ -1,6 +1,7 @@
 // The real program under a window manager (openbox), driven from outside with real X
 // events and window-manager messages: closing to the tray and back by a click on the tray icon (trayer), a recording
-// made by hot keys while hidden, minimising when there is no tray, quitting; a schedule
+// made by hot keys while hidden, minimising when there is no tray, quitting (also while the
+// home page's cards are still being read); a schedule
 // that starts a recording by itself; and a language change that restarts the program.
 
 #include "../support/PrivateXServer.h"
@@ -149,6 +150,8 @@ public:
     bool start()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!m_toolsFirst.isEmpty())
+            env.insert(QStringLiteral("PATH"), m_toolsFirst + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_root + QStringLiteral("/config"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_root + QStringLiteral("/data"));
         m_process.setProcessEnvironment(env);
@@ -182,6 +185,8 @@ public:
         }
         return false;
     }
+    // Programs in `folder` (stand-ins for ffmpeg or ffprobe) are found before the real ones.
+    void putToolsFirst(const QString &folder) { m_toolsFirst = folder; }
     qint64 pid() const { return m_pid; } // also after it ended
     bool running() const { return m_process.state() == QProcess::Running; }
     bool waitForExit(int ms) { return m_process.waitForFinished(ms); }
@@ -236,6 +241,7 @@ public:
 
 private:
     QString m_root;
+    QString m_toolsFirst;
     QProcess m_process;
     qint64 m_pid = 0;
 };
@@ -251,6 +257,7 @@ private slots:
     void cleanupTestCase();
     void trayCloseAndRecordWhileHidden();
     void withoutTrayAndQuit();
+    void quitWhileRecentCardsAreRead();
     void scheduledRecordingStartsByItself();
     void languageChangeRestarts();
 
@@ -428,6 +435,52 @@ void TestPrefsProgram::withoutTrayAndQuit()
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
     }
+}
+
+// The program is closed (behaviour 1) while the home page still reads its recent card: an
+// ffmpeg that gives no picture and an ffprobe that gives no answer for a minute hold the
+// reading (which gives up after 12 s). The program ends at once all the same, and they with it.
+void TestPrefsProgram::quitWhileRecentCardsAreRead()
+{
+    Program program(nextRoot());
+    const QString clip = QDir(program.saveDir()).filePath(QStringLiteral("Vistrelle_20260101_120000.mp4"));
+    QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                               {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                "testsrc2=size=320x240:rate=30", "-t", "1", "-pix_fmt", "yuv420p", clip}),
+             0);
+    const QString tools = m_dir.filePath(QStringLiteral("hung-tools"));
+    QVERIFY(QDir().mkpath(tools));
+    const auto tool = [&tools](const QString &name, const QByteArray &script) {
+        QFile file(tools + QLatin1Char('/') + name);
+        return file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n" + script) > 0
+               && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    QVERIFY(tool(QStringLiteral("ffprobe"), "exec sleep 60\n"));
+    QVERIFY(tool(QStringLiteral("ffmpeg"), "case \"$*\" in *image2pipe*) exec sleep 61;; esac\nexec /usr/bin/ffmpeg \"$@\"\n"));
+    program.putToolsFirst(tools);
+    {
+        QSettings s = program.settings();
+        s.setValue(QStringLiteral("media/recordedFiles"), QStringList{clip});
+        s.setValue(SettingsDialog::generalKey("closeBehavior"), 1);
+    }
+    QVERIFY(program.start());
+    const auto hung = [&program] {
+        return run(QStringLiteral("pgrep"), {QStringLiteral("-P"), QString::number(program.pid()), QStringLiteral("-x"),
+                                             QStringLiteral("sleep")})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    QStringList held;
+    QTRY_VERIFY_WITH_TIMEOUT((held = hung()).size() == 2, 10000);
+    QVERIFY(program.close(program.window));
+    QElapsedTimer clock;
+    clock.start();
+    const bool ended = program.waitForExit(30000);
+    qInfo() << "ended" << clock.elapsed() << "ms after the close";
+    QVERIFY(ended);
+    QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(program.exitCode(), 0);
+    for (const QString &pid : held)
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(pid.toLongLong()), 5000);
 }
 
 void TestPrefsProgram::scheduledRecordingStartsByItself()

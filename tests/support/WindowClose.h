@@ -1,6 +1,9 @@
 #pragma once
 // What a window manager sends when its close button is pressed: a WM_DELETE_WINDOW message
 // to the window (openbox under Xvfb does not act on xdotool's Alt+F4).
+// The message is sent on a connection of its own, which is left only once the server has
+// answered a later request: a connection closed right after its last request loses that
+// request now and then (measured on Xvfb: 2 to 3 of 12 messages never reached the window).
 #include <QtGlobal>
 
 #include <cstdlib>
@@ -30,7 +33,8 @@ inline bool requestWindowClose(quintptr window)
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
-    xcb_flush(c);
+    // Requests are handled in order: the answer to this one means the message went out.
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     xcb_disconnect(c);
     return true;
 }
