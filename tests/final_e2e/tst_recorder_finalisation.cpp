@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QPainter>
 #include <QWidget>
 
@@ -483,6 +484,11 @@ private slots:
         const qint64 recordedMs = recorded.elapsed();
         // A program that lost its encoder says so and ends by itself.
         QVERIFY(helper.waitForFinished(programToo ? 30000 : 60000));
+        // How far the encoder kept up with the screen (its speed), for a loss above the bound.
+        static const QRegularExpression progress(QStringLiteral("frame=[^\\r\\n]*speed=\\s*\\S+"));
+        QString lastProgress;
+        for (auto it = progress.globalMatch(QString::fromLocal8Bit(helper.readAllStandardError())); it.hasNext();)
+            lastProgress = it.next().captured(0);
 
         const bool ended = QTest::qWaitFor([&] { return OwnProcesses::encodersMentioning(parts).isEmpty(); }, 2000);
         for (qint64 pid : OwnProcesses::encodersMentioning(parts))
@@ -512,7 +518,8 @@ private slots:
               info.durationMs);
         // What never reached the disk: the last quarter-second fragment and the frames inside
         // the encoder.
-        QVERIFY2(lost < (encoderToo ? 500 : 300), qPrintable(QString::number(lost)));
+        QVERIFY2(lost < (encoderToo ? 500 : 300),
+                 qPrintable(QStringLiteral("%1 ms lost; the encoder's last report: %2").arg(lost).arg(lastProgress)));
     }
 };
 
