@@ -146,8 +146,8 @@ void TestAreaPixels::pickerCoversTheWholeDesktop()
     const QRect desktop = DisplayGeometry::deviceDesktop(DisplayGeometry::applicationDisplays());
     QTRY_COMPARE_WITH_TIMEOUT(serverWindowGeometry(picker).value_or(QRect()), desktop, 3000);
     // Out of the window manager's hands: openbox frames a managed picker, lists it among its
-    // windows and, whenever it is not exactly a display's size when it maps, moves it off the
-    // panel's rows (measured: to 0,28 at 1366 x 768 and 1.5 with the size a pixel too wide).
+    // windows and, unless it maps at exactly a display's size, moves it off the panel's rows
+    // (measured: to 0,28 at 1366 x 768 and 1.5 when it mapped at its logical size).
     const ManagedState managed = managedState(picker->winId());
     QVERIFY2(!managed.framed && !managed.listed, "the window manager keeps the area picker");
     savePicture(QStringLiteral("area-pixels-picker"));
