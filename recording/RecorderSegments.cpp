@@ -584,11 +584,13 @@ void Recorder::settleMediaLead()
 {
     if (!mediaLeadPending || !mediaClock.isValid())
         return;
-    const qint64 firstPictureNs = chain->pipe()->firstFrameSteadyNs();
-    if (firstPictureNs < 0)
+    // The file starts at its first picture, or with the sound of the instant its pipes were
+    // given: before the encoder reported its streams and the clock began.
+    const qint64 originNs = segmentOriginNs();
+    if (originNs < 0)
         return;
     mediaLeadPending = false;
-    heldMediaMs += std::clamp<qint64>((mediaClockStartNs - firstPictureNs) / 1000000, 0, 1000);
+    heldMediaMs += std::clamp<qint64>((mediaClockStartNs - originNs) / 1000000, 0, 1000);
 }
 
 void Recorder::holdMediaClock()

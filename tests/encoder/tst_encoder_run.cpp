@@ -493,7 +493,7 @@ private slots:
 
     // The encoder's own screen grab reports when it took its first picture (the segment's time
     // 0, where a late key cuts it): a patch shown at a measured instant is in the file at that
-    // instant's distance from it.
+    // instant's distance from it, however late the report is read.
     void screenGrabStartPlacesThePictures()
     {
         SegmentRecorder r;
@@ -508,12 +508,17 @@ private slots:
         encoder.setProcessChannelMode(QProcess::MergedChannels);
         encoder.start(Recorder::ffmpegExecutable(), args, QIODevice::ReadWrite);
         QVERIFY2(encoder.waitForStarted(5000), qPrintable(encoder.errorString()));
-        EncoderOutputMonitor monitor;
+        // The report reaches the monitor a second after the encoder printed it, as it reaches a
+        // GUI thread held up by a busy machine: what it says, not when it is read, places the file.
+        QByteArray report;
         QVERIFY(QTest::qWaitFor([&] {
-            monitor.feed(QString::fromLocal8Bit(encoder.readAll()), {});
-            return monitor.screenGrabStartUs() >= 0;
+            report += encoder.readAll();
+            return EncoderOutputMonitor::screenGrabStartUs(QString::fromLocal8Bit(report)) >= 0;
         }, 10000));
-        QTest::qWait(700);
+        QTest::qWait(1000);
+        EncoderOutputMonitor monitor;
+        monitor.feed(QString::fromLocal8Bit(report + encoder.readAll()), {});
+        QVERIFY(monitor.screenGrabStartUs() >= 0);
 
         QWidget patch(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
         patch.setGeometry(100, 100, 200, 200);
@@ -561,8 +566,11 @@ private slots:
                                             "the last grab without it")
                                  .arg(lateMs, 0, 'f', 1).arg(-earlyMs, 0, 'f', 1);
         // The grab that shows it first comes up to a frame's time later, and the file puts it on
-        // its frame grid. The encoder's launch lies 0.1 s and more before its first picture.
-        QVERIFY2(earlyMs <= 20 && lateMs <= 2000.0 / 30 + 20, qPrintable(QString::number(lateMs)));
+        // its frame grid; a busy machine holds the encoder's grab thread up to some 0.1 s more
+        // (96 ms measured beside four busy loops), and the grab is stamped when it is taken. The
+        // encoder's launch lies 0.1 s and more before its first picture, the report's reading a
+        // second after it.
+        QVERIFY2(earlyMs <= 20 && lateMs <= 2000.0 / 30 + 130, qPrintable(QString::number(lateMs)));
     }
 
     void audioOnly_data()

@@ -4,9 +4,13 @@
 // a recording lost or kept is then measured on the recorded pictures themselves.
 
 #include <QDateTime>
+#include <QGuiApplication>
+#include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QPixmap>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +33,13 @@ inline qint64 now()
 inline qint64 span(qint64 earlier, qint64 later)
 {
     return (later - earlier + (1 << kBits)) % (1 << kBits);
+}
+
+// The same, negative when `later` is earlier (by less than half the clock's cycle).
+inline qint64 difference(qint64 earlier, qint64 later)
+{
+    const qint64 forward = span(earlier, later);
+    return forward < (1 << (kBits - 1)) ? forward : forward - (1 << kBits);
 }
 
 class Strip : public QWidget
@@ -55,6 +66,20 @@ protected:
 private:
     QTimer m_timer;
 };
+
+// The clock the screen shows at this moment in the strip at `at` (a grab of the screen, as a
+// recording takes it, read at each cell's centre); -1 without a screen to grab.
+inline qint64 shown(const QPoint &at = kPlace)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QImage cells = screen ? screen->grabWindow(0, at.x(), at.y(), kBits * kCell, kCell).toImage() : QImage();
+    if (cells.width() < kBits * kCell || cells.height() < kCell)
+        return -1;
+    qint64 code = 0;
+    for (int bit = 0; bit < kBits; ++bit)
+        code = (code << 1) | (qGray(cells.pixel(bit * kCell + kCell / 2, kCell / 2)) >= 128 ? 1 : 0);
+    return code;
+}
 
 struct Frame {
     qint64 ptsMs = 0;

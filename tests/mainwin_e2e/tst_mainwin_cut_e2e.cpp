@@ -1,6 +1,7 @@
 // A pause and a stop end the recording where their keys were pressed, also when the program
 // takes the keys up late: here two seconds late on purpose (as a GUI thread held by a busy
-// machine would), while the recording's pictures and sound go on meanwhile. An encoder slow to
+// machine would), while the recording's pictures and sound go on meanwhile. A click on the
+// recording toolbar's Pause does the same while the GUI thread is held. An encoder slow to
 // start leaves no still picture standing for its wait at the file's start.
 
 #include "../support/MainWindowDriver.h"
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <functional>
 
@@ -23,6 +25,7 @@ private slots:
     void initTestCase();
     void lateKeysCutWhereTheyWerePressed();
     void lateKeysCutSoundAlone();
+    void lateToolbarClickCutsWhereItWasMade();
     void slowEncoderStartLeavesNoStill();
 
 private:
@@ -140,6 +143,49 @@ void TestMainWindowCutE2E::lateKeysCutSoundAlone()
     QVERIFY2(qAbs(info.durationMs - keysMs) <= 250, qPrintable(figures));
     QVERIFY2(qAbs(clockMs - info.durationMs) <= 500, qPrintable(figures));
     qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
+    QTest::qWait(1500); // the library's preview of the new file ends before the window goes
+}
+
+// The recording toolbar's Pause clicked while the GUI thread stands still for 3 s (held here
+// by the test, which runs the program's windows on its own thread): the click waits in the
+// event queue meanwhile, the pictures and sound go on, and the file still ends at the click.
+void TestMainWindowCutE2E::lateToolbarClickCutsWhereItWasMade()
+{
+    qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    Recorder *recorder = window.recorder();
+    QSignalSpy started(recorder, &Recorder::started);
+    QSignalSpy stopped(recorder, &Recorder::stopped);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 30000);
+    QElapsedTimer sinceStarted;
+    sinceStarted.start();
+    auto *pause = window.floatingToolbar()->findChild<QPushButton *>(QStringLiteral("PauseButton"));
+    QVERIFY(pause && pause->isVisible());
+    QVERIFY(pointerTo(deviceCentreOf(pause)));
+    QTest::qWait(int(std::max<qint64>(0, 2500 - sinceStarted.elapsed())));
+
+    QProcess press;
+    press.start(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    QVERIFY(press.waitForFinished(10000)); // no event is handled meanwhile
+    const qint64 clickMs = sinceStarted.elapsed();
+    QThread::msleep(3000);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
+    QVERIFY(sinceStarted.elapsed() - clickMs >= 3000);
+    QVERIFY(key(QStringLiteral("ctrl+alt+r"))); // stopped while paused: saved at once
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
+
+    const QString file = stopped.first().first().toString();
+    const MediaInfo info = MediaProbe::probe(file);
+    QVERIFY2(info.ok && info.hasVideo(), qPrintable(file + info.error));
+    const QString figures = QStringLiteral("file %1 ms, clock %2 ms, click %3 ms after the media")
+                                .arg(info.durationMs).arg(recorder->recordedMs()).arg(clickMs);
+    qInfo().noquote() << figures;
+    // The file begins with its first picture, before its first media is reported; a click
+    // taken up when the thread is free again would add 3 s.
+    QVERIFY2(info.durationMs >= clickMs - 300 && info.durationMs <= clickMs + 1500, qPrintable(figures));
+    QVERIFY2(qAbs(recorder->recordedMs() - info.durationMs) <= 500, qPrintable(figures));
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }
 
