@@ -104,3 +104,13 @@ void CaptureWorkerThread::waitUntil(std::chrono::steady_clock::time_point when)
     std::unique_lock lock(m_mutex);
     m_changed.wait_until(lock, when, [this] { return !m_running.load(); });
 }
+
+std::chrono::steady_clock::time_point CaptureWorkerThread::nextBeat(std::chrono::steady_clock::time_point due,
+                                                                    std::chrono::microseconds interval,
+                                                                    std::chrono::steady_clock::time_point now)
+{
+    due += interval;
+    if (due < now - interval)
+        due += ((now - due) / interval) * interval;
+    return due;
+}

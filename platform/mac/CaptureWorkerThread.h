@@ -42,6 +42,13 @@ protected:
     void reportLoss(const QString &reason);
     // Sleeps until the time point or until shutdown() is called.
     void waitUntil(std::chrono::steady_clock::time_point when);
+    // When the grab after the one due at `due` is due, on the beat of `interval`: a beat on,
+    // or, once that lies more than a beat in the past at `now`, the latest beat gone by. Grabs
+    // missed are skipped rather than made in a burst, and the beat never moves: the encoder's
+    // frame grid and the sound's start follow the beat of the first grabs.
+    static std::chrono::steady_clock::time_point nextBeat(std::chrono::steady_clock::time_point due,
+                                                          std::chrono::microseconds interval,
+                                                          std::chrono::steady_clock::time_point now);
 
 private:
     mutable std::mutex m_mutex;

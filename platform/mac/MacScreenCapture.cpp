@@ -82,14 +82,7 @@ struct MacScreenCapture::Worker : CaptureWorkerThread
                 errorLogged = true;
                 qWarning() << "[Screen capture] Grab failed:" << error;
             }
-            next += interval;
-            const auto now = std::chrono::steady_clock::now();
-            if (next < now - interval) {
-                // Fell far behind: the grabs missed are skipped rather than made in a burst,
-                // and the next one keeps to the same beat (the encoder's grid follows it).
-                const auto behind = now - next;
-                next += (behind / interval) * interval;
-            }
+            next = nextBeat(next, interval, std::chrono::steady_clock::now());
             waitUntil(next);
         }
         qInfo().noquote() << "[Screen capture]" << timing.describe();

@@ -32,7 +32,7 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
 {
     xcb_window_t window = XCB_NONE;
     int fps = 1;
-    // When the grab being delivered began; read by the sink, on this thread.
+    // When the pixels being delivered were read; read by the sink, on this thread.
     qint64 grabUs = -1;
 
     void run() override
@@ -52,13 +52,13 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
         while (isRunning()) {
             X11WindowPixmap::Status status = X11WindowPixmap::Status::Failed;
             QString error;
-            const qint64 startedUs = RecordingClock::wallUs();
-            QImage frame = source.grab(grabber, &status, &error);
+            qint64 readUs = -1;
+            QImage frame = source.grab(grabber, &status, &error, &readUs);
             if (status == X11WindowPixmap::Status::Frame) {
                 // The frame carries the window's place on the screen as its offset.
                 if (const std::optional<QRect> placed = connection.rootGeometry(window))
                     frame.setOffset(placed->topLeft());
-                grabUs = startedUs;
+                grabUs = readUs;
                 deliver(std::move(frame));
             } else if (status == X11WindowPixmap::Status::Gone
                        || xcb_connection_has_error(connection.get())) {
@@ -68,10 +68,7 @@ struct WindowFrameSource::Worker : CaptureWorkerThread
                 failureLogged = true;
                 qWarning() << "[Window capture]" << error;
             }
-            next += interval;
-            const auto now = std::chrono::steady_clock::now();
-            if (next < now - interval)
-                next = now;
+            next = nextBeat(next, interval, std::chrono::steady_clock::now());
             waitUntil(next);
         }
     }

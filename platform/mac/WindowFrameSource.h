@@ -39,7 +39,7 @@ public:
     NativeWindowHandle window() const { return m_window; }
     // The newest frame, null before the first and after stop().
     QImage latestFrame() const;
-    // When the grab of latestFrame() began (RecordingClock::wallUs()); -1 before
+    // When the pixels of latestFrame() were read (RecordingClock::wallUs()); -1 before
     // the first. A recording stamps the frame with it: the moment the frame timer takes the
     // frame up is later by up to a frame time and whatever held the GUI thread.
     qint64 latestStampUs() const;

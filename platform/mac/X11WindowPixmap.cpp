@@ -1,5 +1,6 @@
 #include "platform/mac/X11WindowPixmap.h"
 
+#include "platform/mac/RecordingClock.h"
 #include "platform/mac/X11Connection.h"
 #include "platform/mac/X11FrameGrabber.h"
 
@@ -42,7 +43,7 @@ bool X11WindowPixmap::isSupported(X11Connection &connection)
     return version && (version->major_version > 0 || version->minor_version >= 2);
 }
 
-QImage X11WindowPixmap::grab(X11FrameGrabber &grabber, Status *status, QString *error)
+QImage X11WindowPixmap::grab(X11FrameGrabber &grabber, Status *status, QString *error, qint64 *readUs)
 {
     xcb_connection_t *c = m_connection.get();
     const auto attributes = m_connection.attributes(m_window);
@@ -84,6 +85,8 @@ QImage X11WindowPixmap::grab(X11FrameGrabber &grabber, Status *status, QString *
         return QImage();
     }
     const int border = geometry->border_width;
+    if (readUs)
+        *readUs = RecordingClock::wallUs();
     QImage image = grabber.grab(pixmap, QRect(border, border, geometry->width, geometry->height),
                                 error);
     xcb_free_pixmap(c, pixmap);

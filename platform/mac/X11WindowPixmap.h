@@ -25,7 +25,9 @@ public:
     enum class Status { Frame, NotViewable, Gone, Failed };
     // The window's current picture without its border. NotViewable (unmapped or
     // minimised) and Failed give a null image; Gone means the window was destroyed.
-    QImage grab(X11FrameGrabber &grabber, Status *status, QString *error = nullptr);
+    // `readUs` gets the moment (RecordingClock::wallUs()) the server was asked for the
+    // pixels, after the questions about the window that come first.
+    QImage grab(X11FrameGrabber &grabber, Status *status, QString *error = nullptr, qint64 *readUs = nullptr);
     // Whether the last grab was the first after this object redirected the window:
     // parts that were covered until then hold no picture until the window repaints.
     bool redirectedByLastGrab() const { return m_freshRedirect; }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QProcess>
+#include <QThread>
 #include <QWidget>
 
 #include "platform/mac/RecordingClock.h"
@@ -16,7 +17,9 @@
 #include "platform/mac/X11Connection.h"
 #include "recording/FrameComposer.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 #include <fcntl.h>
@@ -246,8 +249,8 @@ private slots:
         WindowFrameSource source;
         QSignalSpy frames(&source, &WindowFrameSource::frameAvailable);
         QSignalSpy errors(&source, &WindowFrameSource::errorOccurred);
-        // Each frame carries the moment its grab began, before it reached this thread and
-        // after the grab before: a recording stamps it with that moment.
+        // Each frame carries the moment its pixels were read, before it reached this thread and
+        // after the frame before: a recording stamps it with that moment.
         const qint64 startedUs = RecordingClock::wallUs();
         QList<qint64> stamps;
         QList<qint64> arrivals;
@@ -287,6 +290,72 @@ private slots:
         preview = previewOnce(probe.id());
         QVERIFY(preview);
         QVERIFY(preview->isNull());
+    }
+
+    // The X server held by another client for five frame times and a third, as a busy server or
+    // compositor holds it: no frame is stamped inside the hold (the frame read once it ends has
+    // that moment), and the grabs after it keep the beat of the ones before, on which a recording
+    // set its frame grid and the start of its sound.
+    void windowFramesKeepTheirBeatThroughAStall()
+    {
+        TestWindowProcess probe;
+        QVERIFY(probe.open(QStringLiteral("Beat probe"), QStringLiteral("#c000c0"), QRect(300, 300, 400, 300)));
+        WindowFrameSource source;
+        QList<qint64> stamps;
+        connect(&source, &WindowFrameSource::frameAvailable, this, [&] { stamps << source.latestStampUs(); });
+        QString error;
+        QVERIFY2(source.start(NativeWindowHandle(quint32(probe.id()), QStringLiteral("Beat probe")), 30, &error),
+                 qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(stamps.size() >= 12, 5000);
+        constexpr qint64 frameUs = 1000000 / 30;
+        // Where a stamp lies against the beat of the first one, -frameUs / 2 .. frameUs / 2.
+        const qint64 beatUs = stamps.first();
+        const auto phaseUs = [beatUs](qint64 stampUs) {
+            const qint64 phase = ((stampUs - beatUs) % frameUs + frameUs) % frameUs;
+            return phase > frameUs / 2 ? phase - frameUs : phase;
+        };
+        const auto medianPhaseUs = [&](qsizetype from, qsizetype count) {
+            QList<qint64> phases;
+            for (qsizetype i = from; i < from + count; ++i)
+                phases << phaseUs(stamps.at(i));
+            std::sort(phases.begin(), phases.end());
+            return phases.at(phases.size() / 2);
+        };
+        const qint64 beforeUs = medianPhaseUs(0, 12);
+
+        X11Connection holder;
+        QVERIFY(holder.isValid());
+        xcb_grab_server(holder.get());
+        std::free(xcb_get_input_focus_reply(holder.get(), xcb_get_input_focus(holder.get()), nullptr));
+        const qint64 heldUs = RecordingClock::wallUs();
+        const qint64 releaseUs = beatUs + ((heldUs - beatUs) / frameUs + 5) * frameUs + frameUs / 3;
+        QThread::usleep(quint64(std::max<qint64>(0, releaseUs - RecordingClock::wallUs())));
+        const qint64 releasedUs = RecordingClock::wallUs();
+        xcb_ungrab_server(holder.get());
+        std::free(xcb_get_input_focus_reply(holder.get(), xcb_get_input_focus(holder.get()), nullptr));
+
+        // The first frame stamped after the hold began (one read before it may come late).
+        qsizetype after = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((after = std::count_if(stamps.cbegin(), stamps.cend(),
+                                                        [heldUs](qint64 stampUs) { return stampUs <= heldUs; }))
+                                     + 12 <= stamps.size(),
+                                 5000);
+        QVERIFY2(stamps.at(after) >= releasedUs,
+                 qPrintable(QStringLiteral("a frame stamped %1 ms into a hold of %2 ms")
+                                .arg(double(stamps.at(after) - heldUs) / 1000.0)
+                                .arg(double(releasedUs - heldUs) / 1000.0)));
+        // The frame read at the release lies off the beat; the ones after it are back on it.
+        const qint64 afterUs = medianPhaseUs(after + 2, 10);
+        QVERIFY2(std::abs(afterUs - beforeUs) < frameUs / 4,
+                 qPrintable(QStringLiteral("grabs %1 ms off the beat before the hold, %2 ms after it")
+                                .arg(double(beforeUs) / 1000.0)
+                                .arg(double(afterUs) / 1000.0)));
+
+        // Gone from the window list before the next test opens a window, which may get its id.
+        const NativeWindowHandle handle(quint32(probe.id()), QStringLiteral("Beat probe"));
+        source.stop();
+        probe.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!WindowFrameSource::capturableWindows().contains(handle), 3000);
     }
 
     void toolbarHelpers()

@@ -373,17 +373,11 @@ void TestMainWindowSessionE2E::stalledJoinKeepsTheSegments()
 void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
 {
     QTemporaryDir dir;
-    QString error;
-    const QString source = dir.filePath(QStringLiteral("source.mkv"));
-    QVERIFY2(avsync::makeSource(source, 60, 60, &error), qPrintable(error));
     avsync::Layout layout;
     layout.sourceFps = 60;
-    avsync::Player player;
-    QVERIFY(player.start(source, layout));
-    QVERIFY(player.waitShown(20000));
-    avsync::ReferenceCapture reference;
-    const QString referenceFile = dir.filePath(QStringLiteral("reference.mkv"));
-    QVERIFY(reference.start(referenceFile, layout, 30));
+    avsync::PlayedSource played;
+    QString error;
+    QVERIFY2(played.start(dir.path(), 60, layout, 30, &error), qPrintable(error));
 
     MainWindow window;
     QVERIFY(showSettled(window));
@@ -411,13 +405,12 @@ void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
     recordWithHolds();
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 30000);
-    QVERIFY(reference.stop());
-    player.stop();
+    QVERIFY(played.stop());
 
     const avsync::Analysis analysis = avsync::analyse(stopped.first().first().toString(), 30, layout);
     QVERIFY2(analysis.ok, qPrintable(analysis.error));
     QCOMPARE(analysis.segments.size(), 4);
-    const avsync::Analysis direct = avsync::analyse(referenceFile, 30, reference.layout());
+    const avsync::Analysis direct = played.analyseDirect(30);
     QVERIFY2(direct.ok, qPrintable(direct.error));
     // Per segment: the offset against the direct capture's over the same moments, and the
     // frame slots the file lacks beyond those the direct capture lacks (the player's own).
@@ -425,15 +418,13 @@ void TestMainWindowSessionE2E::segmentsKeepSoundWithPicture()
     int lacking = 0;
     QString figures;
     for (const avsync::Span &span : analysis.segments) {
-        const avsync::SegmentStats s = avsync::stats(analysis, span.playerStart, span.playerEnd, 30);
-        const avsync::SegmentStats r = avsync::stats(direct, span.playerStart, span.playerEnd, 30);
-        figures += avsync::describe(s) + QStringLiteral("\n  direct: ") + avsync::describe(r) + QLatin1Char('\n');
-        QVERIFY2(s.beeps >= 2 && r.beeps >= 2, qPrintable(figures));
-        const double offset = s.offsetMs - r.offsetMs;
-        lowest = std::min(lowest, offset);
-        highest = std::max(highest, offset);
-        sum += offset;
-        lacking += s.missing + s.repeated - r.missing - r.repeated;
+        const avsync::Against a = avsync::against(analysis, direct, span, 30);
+        figures += a.describe() + QLatin1Char('\n');
+        QVERIFY2(a.ours.beeps >= 2 && a.direct.beeps >= 2, qPrintable(figures));
+        lowest = std::min(lowest, a.offsetMs);
+        highest = std::max(highest, a.offsetMs);
+        sum += a.offsetMs;
+        lacking += a.lacking;
     }
     const double mean = sum / double(analysis.segments.size());
     figures += QStringLiteral("against the direct capture: %1..%2 ms, mean %3 ms; %4 frame slots lacking")

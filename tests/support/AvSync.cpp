@@ -3,6 +3,7 @@
 #include "recording/BoundedOutput.h"
 #include "recording/ChildProcessLifetime.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRegularExpression>
@@ -201,7 +202,8 @@ bool Player::waitShown(int timeoutMs)
         search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                                  QStringLiteral("--name"), QStringLiteral("^avsync source$")});
         search.waitForFinished(5000);
-        if (!search.readAllStandardOutput().trimmed().isEmpty()) {
+        if (const QByteArray found = search.readAllStandardOutput().trimmed(); !found.isEmpty()) {
+            m_windowId = found.split('\n').first().toUInt();
             // Its first pictures and sound under way.
             QEventLoop loop;
             QTimer::singleShot(1500, &loop, &QEventLoop::quit);
@@ -273,6 +275,36 @@ Layout ReferenceCapture::layout() const
     own.screen = m_layout.window.size();
     own.window = QRect(QPoint(0, 0), m_layout.window.size());
     return own;
+}
+
+bool PlayedSource::start(const QString &folder, int seconds, const Layout &layout, int fps, QString *error)
+{
+    const QString source = QDir(folder).filePath(QStringLiteral("source.mkv"));
+    m_directFile = QDir(folder).filePath(QStringLiteral("direct.mkv"));
+    if (!makeSource(source, seconds, layout.sourceFps, error))
+        return false;
+    const auto fail = [error](const char *what) {
+        if (error)
+            *error = QString::fromLatin1(what);
+        return false;
+    };
+    if (!m_player.start(source, layout) || !m_player.waitShown(20000))
+        return fail("the player did not show");
+    if (!m_reference.start(m_directFile, layout, fps))
+        return fail("the direct capture did not start");
+    return true;
+}
+
+bool PlayedSource::stop()
+{
+    const bool written = m_reference.stop();
+    m_player.stop();
+    return written;
+}
+
+Analysis PlayedSource::analyseDirect(int fps) const
+{
+    return analyse(m_directFile, fps, m_reference.layout());
 }
 
 double playerTimeOf(const unsigned char *cells, bool *flash)
@@ -636,6 +668,22 @@ QString describe(const SegmentStats &s)
                     .arg(s.microphoneBeeps)
                     .arg(ms(s.microphoneMinusSystemMs), ms(s.microphoneDriftMsPerMinute));
     return text;
+}
+
+Against against(const Analysis &ours, const Analysis &direct, const Span &span, int fps)
+{
+    Against a;
+    a.ours = stats(ours, span.playerStart, span.playerEnd, fps);
+    a.direct = stats(direct, span.playerStart, span.playerEnd, fps);
+    a.offsetMs = a.ours.offsetMs - a.direct.offsetMs;
+    a.lacking = a.ours.missing + a.ours.repeated - a.direct.missing - a.direct.repeated;
+    return a;
+}
+
+QString Against::describe() const
+{
+    return avsync::describe(ours) + QStringLiteral("\n  direct: ") + avsync::describe(direct)
+        + QStringLiteral("\n  against it: %1 ms, %2 frame slots lacking").arg(offsetMs, 0, 'f', 0).arg(lacking);
 }
 
 } // namespace avsync

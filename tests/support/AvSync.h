@@ -41,9 +41,12 @@ public:
     bool waitShown(int timeoutMs);
     void stop();
     qint64 processId() const { return m_process.processId(); }
+    // The player's X window, once waitShown() has seen it; 0 before.
+    quint32 windowId() const { return m_windowId; }
 
 private:
     QProcess m_process;
+    quint32 m_windowId = 0;
 };
 
 // A direct capture of the player window and the sink's monitor by ffmpeg (x11grab and pulse,
@@ -62,6 +65,29 @@ public:
 private:
     QProcess m_process;
     Layout m_layout;
+};
+
+struct Analysis;
+
+// The source shown by a player and captured directly beside a recording of it: the scene a
+// sync check records, and the capture it compares the recording with.
+class PlayedSource
+{
+public:
+    // Makes a source of `seconds` (at the layout's rate) in `folder`, shows it and starts the
+    // direct capture at `fps`.
+    bool start(const QString &folder, int seconds, const Layout &layout, int fps, QString *error);
+    // Ends the direct capture with its file written, then the player.
+    bool stop();
+    const Player &player() const { return m_player; }
+    // The direct capture's file, analysed at `fps`; it holds the player's window alone.
+    Analysis analyseDirect(int fps) const;
+    Layout directLayout() const { return m_reference.layout(); }
+
+private:
+    Player m_player;
+    ReferenceCapture m_reference;
+    QString m_directFile;
 };
 
 struct Frame {
@@ -124,6 +150,16 @@ SegmentStats stats(const Analysis &analysis, double playerStart, double playerEn
 
 // One line of figures, for logs and the benchmark.
 QString describe(const SegmentStats &s);
+
+// A recording against a direct capture over the player-time span of one of its segments.
+struct Against {
+    SegmentStats ours;
+    SegmentStats direct;
+    double offsetMs = kNone; // sound minus picture, the recording's less the direct capture's
+    int lacking = 0;         // frame slots missing or repeated beyond the direct capture's
+    QString describe() const;
+};
+Against against(const Analysis &ours, const Analysis &direct, const Span &span, int fps);
 
 // ---- pure parts, exposed for their own checks ----
 
