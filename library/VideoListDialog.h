@@ -220,11 +220,9 @@ private:
     int selectionSerial = 0;
     int scanGeneration = 0;
     int filterTab = 0;
+    QString listedFolder; // the save folder the list was read from
     QTimer *searchTimer = nullptr;
     MetadataQueue *metadataQueue = nullptr; // keeps the details read, across scans
-    // Lengths the player found for files that ffprobe could not measure, by path, with the
-    // file size they were found for.
-    QHash<QString, std::pair<qint64, double>> playerLengths;
     struct QueuedMetadata
     {
         int generation;

@@ -8,6 +8,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
+#include "library/PlayerFoundLengths.h"
 #include "library/RecordCard.h"
 #include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
@@ -406,7 +407,7 @@ void VideoListDialog::onDurationChanged(double seconds)
     // player found rather than 00:00.
     if (currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).duration <= 0) {
         const VideoRecord &record = records.at(currentIndex);
-        playerLengths.insert(record.path, {record.size, seconds});
+        PlayerFoundLengths::instance()->keep(record.path, record.size, seconds);
         const int row = rowOfRecord(currentIndex);
         if (auto *card = row >= 0 ? dynamic_cast<RecordCard *>(listWidget->itemWidget(listWidget->item(row))) : nullptr)
             card->updateRecord(shownRecord(currentIndex));
