@@ -1,5 +1,7 @@
 #include "library/VideoListDialog.h"
 
+#include "recording/SaveFolder.h"
+
 #include "widgets/LeftToRight.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
@@ -633,6 +635,17 @@ void VideoListDialog::changeEvent(QEvent *event)
 
 void VideoListDialog::showEvent(QShowEvent *event)
 {
+    // The save folder changed while the window was away: the old folder's list goes before
+    // the window is drawn, and the loading state stands until the new one is read.
+    if (!listedFolder.isEmpty() && listedFolder != SaveFolder::current()) {
+        listedFolder.clear();
+        ++scanGeneration;
+        metadataQueue->clear();
+        metadataResults.clear();
+        records.clear();
+        refreshList(QString());
+        showListState(tr("正在加载媒体文件…"), true);
+    }
     QDialog::showEvent(event);
     searchBox->clearFocus();
     configureMacMediaLibraryWindow(winId());

@@ -5,13 +5,18 @@
 // the save's progress on it; a save that fails after its library window was closed leaves
 // the main window on screen, with the segments kept.
 
+#include "../support/FakeTool.h"
 #include "../support/MainWindowDriver.h"
+#include "../support/TestMedia.h"
 #include "../support/TestWindowProcess.h"
 
 #include "app/BottomBar.h"
 #include "library/MediaLibraryFiles.h"
 #include "app/GlobalHotkey.h"
 #include "app/HomePage.h"
+#include "app/RecentCard.h"
+#include "library/VideoListDialog.h"
+#include "library/VideoPlayer.h"
 #include "app/ModeBar.h"
 #include "overlays/WatermarkProgressDialog.h"
 #include "preparation/AreaPicker.h"
@@ -73,6 +78,30 @@ bool opensDialog(QWidget *item, const std::function<bool(QWidget *)> &isIt)
     return item && click(centreOf(item)) && QTest::qWaitFor([&] { return answer.done(); }, 8000) && answered;
 }
 
+// Calls `seen` at each event of that type on the object.
+class EventWatch : public QObject
+{
+public:
+    EventWatch(QObject *object, QEvent::Type type, std::function<void()> seen)
+        : m_type(type)
+        , m_seen(std::move(seen))
+    {
+        object->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            m_seen();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void()> m_seen;
+};
+
 } // namespace
 
 class TestMainWindowHomeE2E : public QObject
@@ -87,6 +116,8 @@ private slots:
     void failedSaveLeavesTheWindowOnScreen();
     void windowPickerToolbarItems();
     void pickerClosedAfterItsWindowLeftKeepsNoTarget();
+    void recentCardTakesThePlayersLength();
+    void libraryReopensOnTheNewFolder();
     void cleanup();
 
 private:
@@ -414,6 +445,95 @@ void TestMainWindowHomeE2E::pickerClosedAfterItsWindowLeftKeepsNoTarget()
     QTRY_VERIFY_WITH_TIMEOUT(closeAgain.done() && window.setupToolbar()->isVisible(), 20000);
     QPushButton *rec = buttonByAccessibleName(window.setupToolbar(), QStringLiteral("REC"));
     QVERIFY(rec && !rec->isEnabled());
+}
+
+// A recording ffprobe cannot read: its recent card's length is unknown until a library window opened
+// from it has found the length with its player; then the card shows that length.
+void TestMainWindowHomeE2E::recentCardTakesThePlayersLength()
+{
+    const QString path = QDir(m_saveDir.path()).filePath(QStringLiteral("Vistrelle_unread.mp4"));
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc2=size=320x180:rate=25", "-t", "6", "-c:v", "libx264", "-preset",
+                                  "ultrafast", "-pix_fmt", "yuv420p", path}));
+    QTemporaryDir bin;
+    QVERIFY(writeScript(bin.filePath("ffprobe"), "exit 1\n"));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    RecentCard *card = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((card = [&]() -> RecentCard * {
+                                 for (QPushButton *each : window.homePage()->recentCards())
+                                     if (auto *recent = qobject_cast<RecentCard *>(each); recent->filePath() == path)
+                                         return recent;
+                                 return nullptr;
+                             }()) && !card->lengthText().isEmpty(),
+                             20000);
+    QCOMPARE(card->lengthText(), VideoListDialog::tr("时长未知"));
+
+    // Opened from its card, the file is only selected: its player finds the length.
+    QVERIFY(click(centreOf(card)));
+    VideoListDialog *library = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((library = visibleTopLevel<VideoListDialog>()), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(library->videoPlayer()->duration() > 5, 20000);
+    QVERIFY(closeByWindowManager(library));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 10000);
+    QTRY_COMPARE(card->lengthText(), QStringLiteral("00:06"));
+    screenshot(QStringLiteral("home-unread-length"));
+}
+
+// After the save folder changed, the library opened again never shows the old folder's list,
+// not even for a moment before it reads the new one.
+void TestMainWindowHomeE2E::libraryReopensOnTheNewFolder()
+{
+    QTemporaryDir other;
+    const QString otherClip = QDir(other.path()).filePath(QStringLiteral("Vistrelle_elsewhere.mp4"));
+    QVERIFY(TestMedia::runFfmpeg({"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc2=size=320x180:rate=25", "-t", "2", "-c:v", "libx264", "-preset",
+                                  "ultrafast", "-pix_fmt", "yuv420p", otherClip}));
+    const QString first = QDir(m_saveDir.path()).filePath(QStringLiteral("Vistrelle_first.mp4"));
+    QVERIFY(QFileInfo::exists(first) || QFile::copy(otherClip, first));
+    const auto restoreFolder = qScopeGuard([this] {
+        QSettings().setValue(QStringLiteral("save/directory"), m_saveDir.path());
+    });
+
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QPushButton *libraryEntry = nullptr;
+    for (QPushButton *button : window.homePage()->findChildren<QPushButton *>())
+        if (button->text().trimmed() == QStringLiteral("Media Library"))
+            libraryEntry = button;
+    QVERIFY(libraryEntry);
+    const auto listed = [&window] {
+        QStringList folders;
+        auto *library = qobject_cast<VideoListDialog *>(window.bottomBar()->mediaLibraryWindow());
+        auto *list = library ? library->findChild<QListWidget *>(QStringLiteral("List")) : nullptr;
+        for (int row = 0; list && row < list->count(); ++row)
+            folders << QFileInfo(library->recordList().value(list->item(row)->data(Qt::UserRole).toInt()).path).absolutePath();
+        return folders;
+    };
+    QVERIFY(click(centreOf(libraryEntry)));
+    QTRY_VERIFY_WITH_TIMEOUT(listed().contains(QFileInfo(first).absolutePath()), 10000);
+    QWidget *library = window.bottomBar()->mediaLibraryWindow();
+    QVERIFY(closeByWindowManager(library));
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 10000);
+
+    // Every picture of the list drawn from the moment it shows again names the new folder's
+    // files only.
+    QSettings().setValue(QStringLiteral("save/directory"), other.path());
+    QStringList seen;
+    auto *viewport = library->findChild<QListWidget *>(QStringLiteral("List"))->viewport();
+    EventWatch painted(viewport, QEvent::Paint, [&] {
+        if (library->isVisible())
+            seen << listed();
+    });
+    QVERIFY(click(centreOf(libraryEntry)));
+    QTRY_VERIFY_WITH_TIMEOUT(listed() == QStringList{QFileInfo(otherClip).absolutePath()}, 10000);
+    seen.removeDuplicates();
+    QVERIFY2(!seen.contains(QFileInfo(first).absolutePath()), qPrintable(seen.join(QLatin1Char(' '))));
+    QVERIFY(closeByWindowManager(library));
 }
 
 int main(int argc, char *argv[])
