@@ -5,6 +5,7 @@
 // the save's progress on it; a save that fails after its library window was closed leaves
 // the main window on screen, with the segments kept.
 
+#include "../support/EventCounter.h"
 #include "../support/FakeTool.h"
 #include "../support/MainWindowDriver.h"
 #include "../support/TestMedia.h"
@@ -77,30 +78,6 @@ bool opensDialog(QWidget *item, const std::function<bool(QWidget *)> &isIt)
     });
     return item && click(centreOf(item)) && QTest::qWaitFor([&] { return answer.done(); }, 8000) && answered;
 }
-
-// Calls `seen` at each event of that type on the object.
-class EventWatch : public QObject
-{
-public:
-    EventWatch(QObject *object, QEvent::Type type, std::function<void()> seen)
-        : m_type(type)
-        , m_seen(std::move(seen))
-    {
-        object->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == m_type)
-            m_seen();
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_seen;
-};
 
 } // namespace
 
@@ -525,7 +502,7 @@ void TestMainWindowHomeE2E::libraryReopensOnTheNewFolder()
     QSettings().setValue(QStringLiteral("save/directory"), other.path());
     QStringList seen;
     auto *viewport = library->findChild<QListWidget *>(QStringLiteral("List"))->viewport();
-    EventWatch painted(viewport, QEvent::Paint, [&] {
+    EventCounter painted(viewport, QEvent::Paint, [&] {
         if (library->isVisible())
             seen << listed();
     });
