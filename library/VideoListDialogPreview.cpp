@@ -155,8 +155,10 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     }
     // A file that ffprobe could not measure keeps the length its player has found.
     durationSeconds = record.duration > 0 ? record.duration : std::max(player->duration(), 0.0);
-    timeLabel->setText(QStringLiteral("00:00 / ") + timeText(durationSeconds));
     rangeBar->setPreview(QPixmap(), record.isAudio, durationSeconds);
+    // Details that come while the file plays, or after it ended (a Matroska file's length read
+    // from its packets takes a while), keep the time where playback stands.
+    showPlaybackTime(player->position());
 
     // The picture (and an audio file's 1600 x 420 waveform mask) is grabbed and decoded on a
     // pool thread: even starting ffmpeg costs the GUI thread tens of milliseconds on a busy

@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +34,7 @@ private slots:
     void onlyTheSaveFolder();
     void timesAndMarkerAgree();
     void matroskaStillKeepsItsShape();
+    void lateDetailsKeepTheTime();
     void unreadableFile();
     void killedRecordings();
 
@@ -155,6 +158,42 @@ void LibraryFilesTest::matroskaStillKeepsItsShape()
     const QSizeF shown = surface->pixmap().deviceIndependentSize();
     QVERIFY2(qAbs(shown.width() / shown.height() - 640.0 / 360.0) < 0.01,
              qPrintable(QStringLiteral("%1 x %2").arg(shown.width()).arg(shown.height())));
+}
+
+// A Matroska file played to its end before its details came (its length is read from its
+// packets, which takes a while): the details keep the time at the end, under the last picture.
+void LibraryFilesTest::lateDetailsKeepTheTime()
+{
+    const QString name = QStringLiteral("Vistrelle_late.mkv");
+    QVERIFY(makeClip(m_first + QLatin1Char('/') + name, 3));
+    QTemporaryDir bin;
+    const QString ffprobe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+    QVERIFY(writeScript(bin.filePath("ffprobe"), "sleep 6\nexec '" + QFile::encodeName(ffprobe) + "' \"$@\"\n"));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+    auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+
+    auto w = openLibrary();
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    int row = 0;
+    while (row < list->count() && w->recordList().value(list->item(row)->data(Qt::UserRole).toInt()).fileName != name)
+        ++row;
+    QVERIFY(row < list->count());
+    QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
+    QVERIFY2(w->recordList().value(w->currentRecordIndex()).duration == 0, "the details came too soon");
+    QSignalSpy finished(w->videoPlayer(), &VideoPlayer::playbackFinished);
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+    auto *time = w->findChild<QLabel *>(QStringLiteral("Time"));
+    QString shown;
+    connect(w.get(), &VideoListDialog::metadataUpdated, this, [&](int index) {
+        if (index == w->currentRecordIndex())
+            shown = time->text();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 20000);
+    QCOMPARE(shown, QStringLiteral("00:03 / 00:03"));
+    QVERIFY(!w->findChild<QLabel *>(QStringLiteral("Preview"))->pixmap().isNull());
 }
 
 // A file ffprobe cannot read: its card and File Information show the length the player found
