@@ -136,7 +136,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
             rate = QStringLiteral("%1 kHz").arg(record.sampleRate / 1000);
         else
             rate = QStringLiteral("%1 kHz").arg(record.sampleRate / 1000.0, 0, 'f', 1);
-        const QString channels = record.channels == 1   ? tr("单声道")
+        // A file ffprobe could not read says so, as File Information does, not "0 channels".
+        const QString channels = record.channels < 1    ? tr("声道未知")
+                                 : record.channels == 1 ? tr("单声道")
                                  : record.channels == 2 ? tr("双声道")
                                                         : tr("%1 声道").arg(record.channels);
         const QString bitrate = record.bitrateKbps >= 1 ? QStringLiteral("%1 kbps").arg(record.bitrateKbps) : QString();

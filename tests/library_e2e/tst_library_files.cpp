@@ -219,21 +219,33 @@ void LibraryFilesTest::unreadableFile()
     QVERIFY(card);
     QCOMPARE(card->durationBadge()->text(), QStringLiteral("00:06"));
 
-    QString info;
+    QString details;
     QTimer reader;
-    connect(&reader, &QTimer::timeout, this, [&info] {
+    connect(&reader, &QTimer::timeout, this, [&details] {
         for (QWidget *top : QApplication::topLevelWidgets()) {
             auto *text = top->findChild<QLabel *>(QStringLiteral("InfoText"));
             if (top->isVisible() && text) {
-                info = text->text();
+                details = text->text();
                 top->close();
             }
         }
     });
     reader.start(50);
     w->showFileInfoDialog();
-    QVERIFY2(info.contains(QStringLiteral("分辨率：未知")), qPrintable(info));
-    QVERIFY2(info.contains(QStringLiteral("时长：00:06")), qPrintable(info));
+    QVERIFY2(details.contains(QStringLiteral("分辨率：未知")), qPrintable(details));
+    QVERIFY2(details.contains(QStringLiteral("时长：00:06")), qPrintable(details));
+
+    // An audio file: the header says its rate and channels are unknown, as File Information does.
+    const QString song = QStringLiteral("Vistrelle_unread.mp3");
+    QVERIFY(TestMedia::makeSegment(m_first + QLatin1Char('/') + song, 3, QSize(), true, "mp3"));
+    w->loadFromDisk();
+    QVERIFY(select(w.get(), song));
+    auto *info = w->findChild<QLabel *>(QStringLiteral("Info"));
+    QTRY_VERIFY(info->text().startsWith(QStringLiteral("♪")));
+    const QString header = info->text();
+    QVERIFY2(header.contains(QStringLiteral("采样率未知")) && header.contains(QStringLiteral("声道未知"))
+                 && !header.contains(QStringLiteral("0 声道")),
+             qPrintable(header));
 }
 
 // Recordings whose writer was killed. A Matroska file names no length (and its player reports
