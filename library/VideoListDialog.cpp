@@ -3,6 +3,7 @@
 #include "recording/SaveFolder.h"
 
 #include "widgets/LeftToRight.h"
+#include "library/KeyboardFocusRing.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
@@ -130,6 +131,8 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
 
     buildUi();
+    // Where the keyboard is: Tab through the window shows the control it reached.
+    new KeyboardFocusRing(this);
     // On a short screen (a small laptop, or a large scale factor) the player surface gives up
     // height, down to a third of its usual minimum, before the editor below it is squeezed
     // under the transport bar; the window manager's frame takes some of the screen too.
@@ -541,6 +544,16 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
         if (key->key() == Qt::Key_Space && !inLineEdit) {
             if (!key->isAutoRepeat() && currentIndex >= 0)
                 onPlayClicked();
+            return true;
+        }
+        // Delete in the list does what the selected card's delete button does, question
+        // included (asked once this key has been handled).
+        if (key->key() == Qt::Key_Delete && object == listWidget) {
+            QListWidgetItem *item = listWidget->currentItem();
+            if (!key->isAutoRepeat() && item && item->isSelected()) {
+                const QString path = records.value(item->data(Qt::UserRole).toInt()).path;
+                QTimer::singleShot(0, this, [this, path] { deleteRecordOf(path); });
+            }
             return true;
         }
     }

@@ -198,6 +198,9 @@ private:
     void elideFileTitle();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
+    // The card's delete button and the Delete key: the record of that file is made current
+    // and the delete command asks and deletes.
+    void deleteRecordOf(const QString &path);
     // Takes record `index` and its row off the list (the other rows keep their records);
     // returns the row it had, -1 when it was not shown.
     int removeRecordRow(int index);

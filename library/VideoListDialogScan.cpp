@@ -227,20 +227,7 @@ void VideoListDialog::buildCard(int row)
         return;
     const QString path = records.at(index).path;
     auto *card = new RecordCard(
-        shownRecord(index),
-        [this, path] {
-            // The card's own delete button: make its file current, then delete.
-            currentIndex = -1;
-            const QFileInfo file(path);
-            for (int j = 0; j < records.size(); ++j) {
-                if (QFileInfo(records.at(j).path) == file) {
-                    currentIndex = j;
-                    break;
-                }
-            }
-            if (currentIndex >= 0)
-                onDeleteClicked();
-        },
+        shownRecord(index), [this, path] { deleteRecordOf(path); },
         [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
     card->setCardSelected(item->isSelected());
     listWidget->setItemWidget(item, card);
@@ -372,6 +359,21 @@ void VideoListDialog::onOpenFolderClicked()
     if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     openContainingFolder(QFileInfo(records.at(currentIndex).path).absolutePath(), this);
+}
+
+void VideoListDialog::deleteRecordOf(const QString &path)
+{
+    // Its file becomes the current one, then the delete command runs.
+    currentIndex = -1;
+    const QFileInfo file(path);
+    for (int j = 0; j < records.size(); ++j) {
+        if (QFileInfo(records.at(j).path) == file) {
+            currentIndex = j;
+            break;
+        }
+    }
+    if (currentIndex >= 0)
+        onDeleteClicked();
 }
 
 void VideoListDialog::onDeleteClicked()
