@@ -15,6 +15,12 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr int kTextInset = 8; // between the card's edges and its preview's message
+
+} // namespace
+
 RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
     : QPushButton(parent)
     , m_file(file)
@@ -124,7 +130,9 @@ void RecentCard::paintEvent(QPaintEvent *)
         p.drawPolygon(triangle, 3);
     } else {
         p.setPen(QColor(QStringLiteral("#7893b0")));
-        p.drawText(previewArea, Qt::AlignCenter, m_loading ? tr("Loading preview…") : tr("Preview unavailable"));
+        // A narrow card (a small screen, a long translation) wraps the words inside its edges.
+        p.drawText(previewArea.adjusted(kTextInset, 0, -kTextInset, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                   m_loading ? tr("Loading preview…") : tr("Preview unavailable"));
     }
 
     if (const QString text = lengthText(); !text.isEmpty()) {

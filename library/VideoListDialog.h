@@ -15,6 +15,7 @@
 #include <utility>
 #include <memory>
 
+class QBoxLayout;
 class QButtonGroup;
 class QLabel;
 class QLayout;
@@ -195,6 +196,10 @@ private:
     void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
     void saveScreenshot(const QString &path, const QImage &frame);
     void centreBigPlayButton();
+    // The room the list and the detail panel need side by side, with the title bar.
+    QSize contentsMinimum() const;
+    // Lays the body out for a window of that size.
+    void placeBody(QSize windowSize);
     void elideFileTitle();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
@@ -240,6 +245,10 @@ private:
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;
+
+    // The body: the list column and the detail panel, side by side or the panel under the list.
+    QBoxLayout *bodyLayout = nullptr;
+    QWidget *detailPanel = nullptr;
 
     // Left column
     QWidget *listColumn = nullptr;

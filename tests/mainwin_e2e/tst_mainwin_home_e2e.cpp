@@ -15,6 +15,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "app/GlobalHotkey.h"
 #include "app/HomePage.h"
+#include "app/InterfaceTranslations.h"
 #include "app/RecentCard.h"
 #include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -95,6 +97,7 @@ private slots:
     void pickerClosedAfterItsWindowLeftKeepsNoTarget();
     void recentCardTakesThePlayersLength();
     void libraryReopensOnTheNewFolder();
+    void cardsOnASmallScreen();
     void cleanup();
 
 private:
@@ -511,6 +514,66 @@ void TestMainWindowHomeE2E::libraryReopensOnTheNewFolder()
     seen.removeDuplicates();
     QVERIFY2(!seen.contains(QFileInfo(first).absolutePath()), qPrintable(seen.join(QLatin1Char(' '))));
     QVERIFY(closeByWindowManager(library));
+}
+
+// On a small screen (the CTest entries *_small_x2 and *_portrait_x2, in English and Arabic) the home page's cards
+// keep what they say inside their edges: a recent card whose preview failed wraps its
+// message instead of cutting it at both ends, and no mode card's title is cut.
+void TestMainWindowHomeE2E::cardsOnASmallScreen()
+{
+    const QSize points = QGuiApplication::primaryScreen()->size();
+    if (points.width() >= 1000 && points.height() >= 1000)
+        QSKIP("for small screens (the *_small_x2 and *_portrait_x2 entries)");
+    // In the language the entry names (Arabic: long words, right to left).
+    if (const QString language = qEnvironmentVariable("VISTRELLE_TEST_LANGUAGE"); !language.isEmpty()) {
+        QSettings().setValue(QStringLiteral("ui/language"), language);
+        QVERIFY(InterfaceTranslations::install(language));
+    }
+    QTemporaryDir folder;
+    QSettings().setValue(QStringLiteral("save/directory"), folder.path());
+    const auto restoreFolder = qScopeGuard([this] {
+        QSettings().setValue(QStringLiteral("save/directory"), m_saveDir.path());
+    });
+    // Files that nothing can read: their cards say "Preview unavailable" for good.
+    for (int i = 1; i <= 3; ++i) {
+        QFile junk(QDir(folder.path()).filePath(QStringLiteral("Vistrelle_unreadable %1.mp4").arg(i)));
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, char(i))) == 4096);
+    }
+    MainWindow window;
+    QVERIFY(showSettled(window));
+    QList<QPushButton *> cards;
+    QTRY_VERIFY_WITH_TIMEOUT((cards = window.homePage()->recentCards()).size() == 3
+                                 && std::none_of(cards.cbegin(), cards.cend(),
+                                                 [](QPushButton *c) { return qobject_cast<RecentCard *>(c)->isLoading(); }),
+                             20000);
+    screenshot(QStringLiteral("home-small-screen"));
+    // The message's colour in the card's outer columns, where a cut text would run out.
+    const QColor message(QStringLiteral("#7893b0"));
+    for (QPushButton *card : std::as_const(cards)) {
+        const QImage picture = card->grab().toImage();
+        const qreal ratio = picture.devicePixelRatio();
+        int atEdges = 0;
+        // (Below the rounded corners, whose outline passes those columns.)
+        for (int y = int(12 * ratio); y < int((card->height() - 54) * ratio); ++y)
+            for (int x : {2, 3, 4, 5}) {
+                for (int column : {int(x * ratio), picture.width() - 1 - int(x * ratio)}) {
+                    const QColor c = picture.pixelColor(column, y);
+                    atEdges += qAbs(c.red() - message.red()) + qAbs(c.green() - message.green())
+                                   + qAbs(c.blue() - message.blue()) < 40;
+                }
+            }
+        QVERIFY2(atEdges == 0, qPrintable(QStringLiteral("%1 text pixels at the edges of a card %2 px wide")
+                                              .arg(atEdges).arg(card->width())));
+    }
+    // A mode card's title fits on its line, or wraps with each word on a line of its own.
+    for (QLabel *title : window.homePage()->findChildren<QLabel *>()) {
+        if (!title->parentWidget()->objectName().startsWith(QStringLiteral("ModeCard_")) || title->text().isEmpty())
+            continue;
+        const QStringList lines = title->wordWrap() ? title->text().split(QLatin1Char(' ')) : QStringList{title->text()};
+        for (const QString &line : lines)
+            QVERIFY2(title->fontMetrics().horizontalAdvance(line) <= title->width(),
+                     qPrintable(QStringLiteral("%1 in %2 px").arg(title->text()).arg(title->width())));
+    }
 }
 
 int main(int argc, char *argv[])
