@@ -1,7 +1,6 @@
 #include "library/VideoListDialog.h"
 
 #include "recording/SaveFolder.h"
-
 #include "widgets/LeftToRight.h"
 #include "library/KeyboardFocusRing.h"
 #include "library/LibraryIcons.h"
@@ -64,11 +63,11 @@ const char *const kHeaderButtonStyle =
     "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
     "QPushButton:checked{background:#2874f0;}";
 
+constexpr int kTransportHeight = 44; // the player surface's transport bar
+
 // The left column's width that leaves a card's text column `textWidth` pixels: the column's
 // margins (10 + 10), the list's item spacing (4 on each side), the scroll bar (7) and the
 // card's own fixed parts.
-constexpr int kTransportHeight = 44; // the player surface's transport bar
-
 int libraryColumnWidthFor(int textWidth)
 {
     return 10 + 10 + 2 * 4 + 7 + RecordCard::fixedWidth() + textWidth;
