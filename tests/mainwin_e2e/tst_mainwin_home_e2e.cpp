@@ -458,7 +458,9 @@ void TestMainWindowHomeE2E::recentCardTakesThePlayersLength()
     VideoListDialog *library = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((library = visibleTopLevel<VideoListDialog>()), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(library->videoPlayer()->duration() > 5, 20000);
-    QVERIFY(closeByWindowManager(library));
+    // Closed as its title bar's close button does (a window manager's close request goes
+    // unanswered now and then on a busy machine; that is not what this is about).
+    QVERIFY(library->close());
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 10000);
     QTRY_COMPARE(card->lengthText(), QStringLiteral("00:06"));
     screenshot(QStringLiteral("home-unread-length"));
@@ -497,8 +499,10 @@ void TestMainWindowHomeE2E::libraryReopensOnTheNewFolder()
     QVERIFY(click(centreOf(libraryEntry)));
     QTRY_VERIFY_WITH_TIMEOUT(listed().contains(QFileInfo(first).absolutePath()), 10000);
     QWidget *library = window.bottomBar()->mediaLibraryWindow();
-    QVERIFY(closeByWindowManager(library));
+    QVERIFY(library->close()); // (as above)
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 10000);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
 
     // Every picture of the list drawn from the moment it shows again names the new folder's
     // files only.
@@ -510,10 +514,10 @@ void TestMainWindowHomeE2E::libraryReopensOnTheNewFolder()
             seen << listed();
     });
     QVERIFY(click(centreOf(libraryEntry)));
-    QTRY_VERIFY_WITH_TIMEOUT(listed() == QStringList{QFileInfo(otherClip).absolutePath()}, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(listed() == QStringList{QFileInfo(otherClip).absolutePath()}, 20000);
     seen.removeDuplicates();
     QVERIFY2(!seen.contains(QFileInfo(first).absolutePath()), qPrintable(seen.join(QLatin1Char(' '))));
-    QVERIFY(closeByWindowManager(library));
+    QVERIFY(library->close());
 }
 
 // On a small screen (the CTest entries *_small_x2 and *_portrait_x2, in English and Arabic) the home page's cards
