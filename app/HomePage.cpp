@@ -19,6 +19,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // A mode card: the push button's own painting plus a faint wave over its lower part.
@@ -46,6 +48,20 @@ protected:
         p.fillPath(wave, QColor(255, 255, 255, 23));
     }
 };
+
+// The width of the longest word of a mode card's title as its style sheet draws it (a title
+// without spaces counts whole).
+int longestWordWidth(const QLabel *label)
+{
+    QFont font = label->font();
+    font.setPixelSize(17); // the title's style sheet size, before the style is applied
+    font.setWeight(QFont::DemiBold);
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString &word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest + 4;
+}
 
 } // namespace
 
@@ -166,8 +182,13 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent)
         title->setAlignment(Qt::AlignCenter);
         title->setStyleSheet(QStringLiteral("color:white;font-size:17px;font-weight:600;background:transparent;"));
         title->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // A narrow card (a small screen, a long translation) wraps its title between words;
+        // it is never narrower than its longest word, and the page scrolls below that.
+        title->setWordWrap(true);
         cardLayout->addWidget(icon);
         cardLayout->addWidget(title);
+        card->setMinimumWidth(cardLayout->contentsMargins().left() + cardLayout->contentsMargins().right()
+                              + std::max(longestWordWidth(title), 46));
         connect(card, &QPushButton::clicked, this, [this, index] { emit modeSelected(homeModeFromIndex(index)); });
         grid->addWidget(card, index / 3, index % 3);
     }

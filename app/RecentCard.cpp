@@ -3,6 +3,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
+#include "library/PlayerFoundLengths.h"
 #include "library/VideoListDialog.h"
 #include "recording/NumberText.h"
 
@@ -11,6 +12,14 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtConcurrent>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kTextInset = 8; // between the card's edges and its preview's message
+
+} // namespace
 
 RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
     : QPushButton(parent)
@@ -40,7 +49,12 @@ RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
     watcher->setFuture(QtConcurrent::run(picturePool(), [path] { return grabMediaPreview(path, 0.3); }));
 
     // The length the library shows: a killed recording's is read from its packets, which can
-    // take as long as reading the file, so the picture does not wait for it.
+    // take as long as reading the file, so the picture does not wait for it. One that nothing
+    // could read comes when a library window's player finds it.
+    connect(PlayerFoundLengths::instance(), &PlayerFoundLengths::found, this, [this](const QString &found) {
+        if (m_lengthRead && found == normalizedMediaPath(filePath()))
+            showFoundLength();
+    });
     const auto known = MetadataQueue::sharedKnownFiles();
     if (const VideoRecord *record = MetadataQueue::unchangedRecord(*known, path, file.size(), file.lastModified())) {
         showLength(*record);
@@ -61,9 +75,20 @@ RecentCard::RecentCard(const QFileInfo &file, QWidget *parent)
 
 void RecentCard::showLength(const VideoRecord &record)
 {
-    // As the library's card: a file read with no length, or not read at all, has an unknown one.
+    // As the library's card: a file read with no length, or not read at all, has an unknown
+    // one, unless a library's player has found it.
     m_lengthRead = true;
-    m_duration = record.duration;
+    m_readDuration = record.duration;
+    showFoundLength();
+}
+
+void RecentCard::showFoundLength()
+{
+    m_duration = m_readDuration;
+    if (m_duration <= 0) {
+        if (const double found = PlayerFoundLengths::instance()->lengthOf(filePath(), m_file.size()); found > 0)
+            m_duration = int(std::lround(found));
+    }
     update();
 }
 
@@ -105,7 +130,9 @@ void RecentCard::paintEvent(QPaintEvent *)
         p.drawPolygon(triangle, 3);
     } else {
         p.setPen(QColor(QStringLiteral("#7893b0")));
-        p.drawText(previewArea, Qt::AlignCenter, m_loading ? tr("Loading preview…") : tr("Preview unavailable"));
+        // A narrow card (a small screen, a long translation) wraps the words inside its edges.
+        p.drawText(previewArea.adjusted(kTextInset, 0, -kTextInset, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                   m_loading ? tr("Loading preview…") : tr("Preview unavailable"));
     }
 
     if (const QString text = lengthText(); !text.isEmpty()) {

@@ -32,11 +32,13 @@ protected:
 
 private:
     void showLength(const VideoRecord &record);
+    void showFoundLength();
 
     QFileInfo m_file;
     QImage m_preview; // a frame, or the waveform's alpha mask of an audio file
     bool m_audio = false;
     bool m_loading = true;
-    int m_duration = -1; // -1 when unknown
+    int m_duration = -1;     // shown; -1 when unknown
+    int m_readDuration = -1; // as the metadata read gave it
     bool m_lengthRead = false;
 };

@@ -3,10 +3,13 @@
 #include "widgets/LeftToRight.h"
 #include "recording/ScreenshotWriter.h"
 #include "library/SeekSlider.h"
+#include "library/VideoListDialog.h"
 #include "library/VideoPlayer.h"
+#include "recording/MediaProbe.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +17,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 #include <algorithm>
 
@@ -104,13 +108,20 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     connect(m_seekSlider, &QSlider::sliderPressed, this, [this] { m_seeking = true; });
     connect(m_seekSlider, &QSlider::sliderReleased, this, [this] {
         m_seeking = false;
+        m_atEnd = false;
         if (m_duration > 0)
             m_player->seek(m_duration * m_seekSlider->value() / 10000.0);
     });
     connect(m_player, &VideoPlayer::frameReady, this, &PlayerWindow::onFrameReady, Qt::QueuedConnection);
     connect(m_player, &VideoPlayer::positionChanged, this, &PlayerWindow::onPositionChanged, Qt::QueuedConnection);
     connect(m_player, &VideoPlayer::durationChanged, this, &PlayerWindow::onDurationChanged, Qt::QueuedConnection);
-    connect(m_player, &VideoPlayer::playbackFinished, this, [this] { m_playButton->setText(QStringLiteral("▶")); });
+    connect(m_player, &VideoPlayer::playbackFinished, this, [this] {
+        m_playButton->setText(QStringLiteral("▶"));
+        // The last picture stands for the end: the time and the slider say so (also when the
+        // player's last position comes after this).
+        m_atEnd = true;
+        onPositionChanged(m_player->position());
+    });
 }
 
 bool PlayerWindow::openFile(const QString &path)
@@ -118,6 +129,22 @@ bool PlayerWindow::openFile(const QString &path)
     m_player->close();
     if (!m_player->open(path))
         return false;
+    m_duration = 0;
+    m_atEnd = false;
+    updateTimeLabel();
+    // Qt Multimedia names no length for a Matroska file: the container's, read by ffprobe on
+    // the probe pool, stands in for it until (unless) the player names one.
+    const QString opened = m_player->filePath();
+    auto *probe = new QFutureWatcher<double>(this);
+    connect(probe, &QFutureWatcher<double>::finished, this, [this, probe, opened] {
+        probe->deleteLater();
+        const double seconds = probe->future().resultCount() > 0 ? probe->result() : 0.0;
+        if (m_player->filePath() == opened && m_duration <= 0 && seconds > 0)
+            onDurationChanged(seconds);
+    });
+    probe->setFuture(QtConcurrent::run(metadataThreadPool(), [opened] {
+        return MediaProbe::containerDurationSeconds(opened);
+    }));
     m_player->play();
     m_playButton->setText(QStringLiteral("⏸"));
     return true;
@@ -134,6 +161,7 @@ QString PlayerWindow::fmtTime(double seconds)
 
 void PlayerWindow::seekBy(double seconds)
 {
+    m_atEnd = false;
     m_player->seek(std::clamp(m_player->position() + seconds, 0.0, std::max(0.0, m_duration)));
 }
 
@@ -143,6 +171,7 @@ void PlayerWindow::onPlayPause()
         m_player->pause();
         m_playButton->setText(m_player->isPaused() ? QStringLiteral("▶") : QStringLiteral("⏸"));
     } else {
+        m_atEnd = false;
         m_player->play();
         m_playButton->setText(QStringLiteral("⏸"));
     }
@@ -150,6 +179,7 @@ void PlayerWindow::onPlayPause()
 
 void PlayerWindow::onSeek(int value)
 {
+    m_atEnd = false;
     if (m_duration > 0)
         m_player->seek(m_duration * value / 10000.0);
 }
@@ -173,19 +203,23 @@ void PlayerWindow::onFrameReady(const QImage &image, double)
 void PlayerWindow::onPositionChanged(double seconds)
 {
     if (!m_seeking && m_duration > 0)
-        m_seekSlider->setValue(int(seconds / m_duration * 10000));
+        m_seekSlider->setValue(m_atEnd ? 10000 : int(seconds / m_duration * 10000));
     updateTimeLabel();
 }
 
 void PlayerWindow::onDurationChanged(double seconds)
 {
+    // (A Matroska file's player says 0: the probed length stays.)
+    if (seconds <= 0 && m_duration > 0)
+        return;
     m_duration = seconds;
     updateTimeLabel();
 }
 
 void PlayerWindow::updateTimeLabel()
 {
-    m_timeLabel->setText(fmtTime(m_player->position()) + QStringLiteral(" / ") + fmtTime(m_duration));
+    const double shown = m_atEnd && m_duration > 0 ? m_duration : m_player->position();
+    m_timeLabel->setText(fmtTime(shown) + QStringLiteral(" / ") + fmtTime(m_duration));
 }
 
 void PlayerWindow::onToggleFullscreen()

@@ -52,4 +52,5 @@ private:
     double m_duration = 0.0;
     bool m_seeking = false;
     bool m_fullScreen = false;
+    bool m_atEnd = false; // played to the end; cleared by a play, a seek or another file
 };

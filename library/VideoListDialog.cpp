@@ -1,6 +1,8 @@
 #include "library/VideoListDialog.h"
 
+#include "recording/SaveFolder.h"
 #include "widgets/LeftToRight.h"
+#include "library/KeyboardFocusRing.h"
 #include "library/LibraryIcons.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
@@ -13,6 +15,7 @@
 #include "library/WatermarkCopyJob.h"
 #include "library/WaveformPreviewLabel.h"
 #include "platform/mac/MacWindowHelpers.h"
+#include "widgets/DialogPlacement.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -31,6 +34,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QThreadPool>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -58,6 +62,8 @@ const char *const kHeaderButtonStyle =
     "QPushButton{background:#102039;border:1px solid #304764;border-radius:7px;color:#dce7fa;font-size:13px;"
     "padding:0 16px;}QPushButton:hover{background:#182d4b;border-color:#4777b8;}"
     "QPushButton:checked{background:#2874f0;}";
+
+constexpr int kTransportHeight = 44; // the player surface's transport bar
 
 // The left column's width that leaves a card's text column `textWidth` pixels: the column's
 // margins (10 + 10), the list's item spacing (4 on each side), the scroll bar (7) and the
@@ -128,25 +134,28 @@ VideoListDialog::VideoListDialog(QWidget *parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VideoListDialog::endJobsForQuit);
 
     buildUi();
+    // Where the keyboard is: Tab through the window shows the control it reached.
+    new KeyboardFocusRing(this);
     // On a short screen (a small laptop, or a large scale factor) the player surface gives up
     // height, down to a third of its usual minimum, before the editor below it is squeezed
     // under the transport bar; the window manager's frame takes some of the screen too.
     const int frameAllowance = 32;
-    const int excess = layout()->minimumSize().height() - (area.height() - frameAllowance);
+    const int excess = contentsMinimum().height() - (area.height() - frameAllowance);
     QWidget *surface = findChild<QWidget *>(QStringLiteral("Player"));
     // The editor's own height changes with its mode and the header's wrapped lines: on such a
     // screen the surface gives up all it can, not only what the first layout lacks.
     if (excess > 0 && surface) {
-        surface->setMinimumHeight(surface->minimumHeight() / 3);
+        // (Never lower than the round play button over the picture and the transport bar.)
+        surface->setMinimumHeight(std::max(surface->minimumHeight() / 3, kTransportHeight + 56 + 8));
         layout()->invalidate();
     }
     // Never narrower than its contents (long translations of the editor's buttons): the
     // window's own minimum would otherwise squeeze them below their texts.
-    const QSize contents = layout()->minimumSize();
-    // Inside the screen with the frame's title bar and borders.
+    const QSize contents = contentsMinimum();
+    // Inside the screen with the frame's title bar and borders (the body scrolls there).
     setMinimumSize(minimumSize().expandedTo(contents).boundedTo(area.size() - QSize(2, frameAllowance)));
     resize(size().expandedTo(minimumSize()));
-    listColumn->setFixedWidth(listColumnWidthFor(width()));
+    placeBody(size());
     // Return in the search box must not press the last clicked button (delete, save...).
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -207,10 +216,16 @@ void VideoListDialog::buildUi()
     titleLayout->addStretch();
     root->addWidget(titleBar);
 
-    auto *body = new QHBoxLayout;
+    // The list and the detail panel keep the room their texts need: on a screen too small
+    // for them (a small laptop at a large scale, a portrait display) the body scrolls, and in
+    // a narrow, tall window the panel goes under the list (placeBody).
+    auto *bodyContent = new QWidget(this);
+    bodyContent->setObjectName(QStringLiteral("LibraryBodyContent"));
+    auto *body = new QBoxLayout(QBoxLayout::LeftToRight, bodyContent);
+    bodyLayout = body;
     body->setContentsMargins(12, 0, 12, 12);
     body->setSpacing(10);
-    root->addLayout(body, 1);
+    root->addWidget(scrollingBody(bodyContent), 1);
 
     auto *left = new QWidget(this);
     left->setObjectName(QStringLiteral("Left"));
@@ -325,7 +340,8 @@ void VideoListDialog::buildUi()
     // panel shows at the moment: its tool row gives up padding and icons where it is short.
     listColumn = left;
     body->addWidget(left);
-    body->addWidget(buildDetailPanel(), 1);
+    detailPanel = buildDetailPanel();
+    body->addWidget(detailPanel, 1);
 
     connect(searchBox, &QLineEdit::textChanged, this, &VideoListDialog::onSearchTextChanged);
     connect(filterGroup, &QButtonGroup::idClicked, this, [this](int id) {
@@ -403,8 +419,11 @@ QWidget *VideoListDialog::buildDetailPanel()
     infoLabel->setStyleSheet(QStringLiteral("font-size:12px;color:#9fb0c9;"));
     // Two lines where the header is narrower than the line (a small screen).
     infoLabel->setWordWrap(true);
-    infoLabel->setMinimumWidth(0);
     infoLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // As wide as its widest part, the date (the parts are not broken inside).
+    QFont infoFont = infoLabel->font();
+    infoFont.setPixelSize(12);
+    infoLabel->setMinimumWidth(QFontMetrics(infoFont).horizontalAdvance(QStringLiteral("0000/00/00 00:00")) + 8);
     texts->addWidget(titleLabel);
     texts->addWidget(infoLabel);
     header->addLayout(texts, 1);
@@ -444,7 +463,7 @@ QWidget *VideoListDialog::buildDetailPanel()
 
     auto *transport = new QWidget(surface);
     transport->setAttribute(Qt::WA_StyledBackground);
-    transport->setFixedHeight(44);
+    transport->setFixedHeight(kTransportHeight);
     transport->setStyleSheet(QStringLiteral("background:#06101d;border-radius:0 0 9px 9px;"));
     auto *transportLayout = new QHBoxLayout(transport);
     transportLayout->setContentsMargins(12, 5, 12, 5);
@@ -541,6 +560,16 @@ bool VideoListDialog::eventFilter(QObject *object, QEvent *event)
                 onPlayClicked();
             return true;
         }
+        // Delete in the list does what the selected card's delete button does, question
+        // included (asked once this key has been handled).
+        if (key->key() == Qt::Key_Delete && object == listWidget) {
+            QListWidgetItem *item = listWidget->currentItem();
+            if (!key->isAutoRepeat() && item && item->isSelected()) {
+                const QString path = records.value(item->data(Qt::UserRole).toInt()).path;
+                QTimer::singleShot(0, this, [this, path] { deleteRecordOf(path); });
+            }
+            return true;
+        }
     }
     if (object == titleBar) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -609,10 +638,41 @@ int VideoListDialog::listColumnWidthFor(int windowWidth)
                       libraryColumnWidthFor(RecordCard::kWideTextWidth));
 }
 
+QSize VideoListDialog::contentsMinimum() const
+{
+    // The title bar and the window's border (1 px all round) above and beside the body, whose
+    // list and panel stand side by side.
+    const QMargins margins = bodyLayout->contentsMargins();
+    const int width = listColumn->minimumWidth() + bodyLayout->spacing() + detailPanel->minimumSizeHint().width()
+                      + margins.left() + margins.right();
+    const int height = std::max(listColumn->minimumSizeHint().height(), detailPanel->minimumSizeHint().height())
+                       + margins.top() + margins.bottom();
+    return QSize(width + 2, titleBar->height() + height + 2);
+}
+
+void VideoListDialog::placeBody(QSize windowSize)
+{
+    if (!bodyLayout)
+        return;
+    // A window narrower than the two side by side and taller than wide: the panel goes under
+    // the list, which keeps a part of the height and the whole width.
+    const bool stacked = windowSize.width() < contentsMinimum().width() && windowSize.height() > windowSize.width();
+    if (stacked) {
+        bodyLayout->setDirection(QBoxLayout::TopToBottom);
+        listColumn->setMinimumWidth(libraryColumnWidthFor(RecordCard::kMinimumTextWidth));
+        listColumn->setMaximumWidth(QWIDGETSIZE_MAX);
+        listColumn->setFixedHeight(std::clamp(windowSize.height() * 2 / 5, 240, 420));
+    } else {
+        bodyLayout->setDirection(QBoxLayout::LeftToRight);
+        listColumn->setMinimumHeight(0);
+        listColumn->setMaximumHeight(QWIDGETSIZE_MAX);
+        listColumn->setFixedWidth(listColumnWidthFor(windowSize.width()));
+    }
+}
+
 void VideoListDialog::resizeEvent(QResizeEvent *event)
 {
-    if (listColumn)
-        listColumn->setFixedWidth(listColumnWidthFor(event->size().width()));
+    placeBody(event->size());
     QDialog::resizeEvent(event);
     QTimer::singleShot(0, this, [this] {
         if (isVisible())
@@ -633,6 +693,17 @@ void VideoListDialog::changeEvent(QEvent *event)
 
 void VideoListDialog::showEvent(QShowEvent *event)
 {
+    // The save folder changed while the window was away: the old folder's list goes before
+    // the window is drawn, and the loading state stands until the new one is read.
+    if (!listedFolder.isEmpty() && listedFolder != SaveFolder::current()) {
+        listedFolder.clear();
+        ++scanGeneration;
+        metadataQueue->clear();
+        metadataResults.clear();
+        records.clear();
+        refreshList(QString());
+        showListState(tr("正在加载媒体文件…"), true);
+    }
     QDialog::showEvent(event);
     searchBox->clearFocus();
     configureMacMediaLibraryWindow(winId());

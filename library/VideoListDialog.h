@@ -15,6 +15,7 @@
 #include <utility>
 #include <memory>
 
+class QBoxLayout;
 class QButtonGroup;
 class QLabel;
 class QLayout;
@@ -195,9 +196,16 @@ private:
     void grabPicture(const std::function<QImage()> &grab, const std::function<void(const QImage &)> &done);
     void saveScreenshot(const QString &path, const QImage &frame);
     void centreBigPlayButton();
+    // The room the list and the detail panel need side by side, with the title bar.
+    QSize contentsMinimum() const;
+    // Lays the body out for a window of that size.
+    void placeBody(QSize windowSize);
     void elideFileTitle();
     void setDetailButtonsEnabled(bool enabled);
     int rowOfRecord(int index) const;
+    // The card's delete button and the Delete key: the record of that file is made current
+    // and the delete command asks and deletes.
+    void deleteRecordOf(const QString &path);
     // Takes record `index` and its row off the list (the other rows keep their records);
     // returns the row it had, -1 when it was not shown.
     int removeRecordRow(int index);
@@ -220,11 +228,9 @@ private:
     int selectionSerial = 0;
     int scanGeneration = 0;
     int filterTab = 0;
+    QString listedFolder; // the save folder the list was read from
     QTimer *searchTimer = nullptr;
     MetadataQueue *metadataQueue = nullptr; // keeps the details read, across scans
-    // Lengths the player found for files that ffprobe could not measure, by path, with the
-    // file size they were found for.
-    QHash<QString, std::pair<qint64, double>> playerLengths;
     struct QueuedMetadata
     {
         int generation;
@@ -239,6 +245,10 @@ private:
 
     VideoPlayer *player = nullptr;
     VideoEditor *editor = nullptr;
+
+    // The body: the list column and the detail panel, side by side or the panel under the list.
+    QBoxLayout *bodyLayout = nullptr;
+    QWidget *detailPanel = nullptr;
 
     // Left column
     QWidget *listColumn = nullptr;

@@ -73,6 +73,10 @@ private:
                 b->setIcon(QIcon());
             else if (level < 2 && b->icon().isNull())
                 b->setIcon(m_icons.at(i));
+            // The least a button takes is its text with the least padding, whatever it shows
+            // now: a row whose least width followed its look would widen a scrolling window's
+            // body, which gives the row room, which narrows the body again, for ever.
+            b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 2 + 2 * 3);
         }
     }
     const QPushButton &button() const { return *m_buttons.first(); }

@@ -8,6 +8,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
+#include "library/PlayerFoundLengths.h"
 #include "library/RecordCard.h"
 #include "widgets/MessageBoxes.h"
 #include "library/TimelineRangeWidget.h"
@@ -135,7 +136,9 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
             rate = QStringLiteral("%1 kHz").arg(record.sampleRate / 1000);
         else
             rate = QStringLiteral("%1 kHz").arg(record.sampleRate / 1000.0, 0, 'f', 1);
-        const QString channels = record.channels == 1   ? tr("单声道")
+        // A file ffprobe could not read says so, as File Information does, not "0 channels".
+        const QString channels = record.channels < 1    ? tr("声道未知")
+                                 : record.channels == 1 ? tr("单声道")
                                  : record.channels == 2 ? tr("双声道")
                                                         : tr("%1 声道").arg(record.channels);
         const QString bitrate = record.bitrateKbps >= 1 ? QStringLiteral("%1 kbps").arg(record.bitrateKbps) : QString();
@@ -154,8 +157,10 @@ void VideoListDialog::updateDetail(const VideoRecord &record)
     }
     // A file that ffprobe could not measure keeps the length its player has found.
     durationSeconds = record.duration > 0 ? record.duration : std::max(player->duration(), 0.0);
-    timeLabel->setText(QStringLiteral("00:00 / ") + timeText(durationSeconds));
     rangeBar->setPreview(QPixmap(), record.isAudio, durationSeconds);
+    // Details that come while the file plays, or after it ended (a Matroska file's length read
+    // from its packets takes a while), keep the time where playback stands.
+    showPlaybackTime(player->position());
 
     // The picture (and an audio file's 1600 x 420 waveform mask) is grabbed and decoded on a
     // pool thread: even starting ffmpeg costs the GUI thread tens of milliseconds on a busy
@@ -406,7 +411,7 @@ void VideoListDialog::onDurationChanged(double seconds)
     // player found rather than 00:00.
     if (currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).duration <= 0) {
         const VideoRecord &record = records.at(currentIndex);
-        playerLengths.insert(record.path, {record.size, seconds});
+        PlayerFoundLengths::instance()->keep(record.path, record.size, seconds);
         const int row = rowOfRecord(currentIndex);
         if (auto *card = row >= 0 ? dynamic_cast<RecordCard *>(listWidget->itemWidget(listWidget->item(row))) : nullptr)
             card->updateRecord(shownRecord(currentIndex));

@@ -361,9 +361,11 @@ void VideoListDialog::finishEdit(const QString &path, bool replaceOriginal)
 
 void VideoListDialog::reloadAndSelect(const QString &path)
 {
+    // The file the user had: chosen again when the new one is not listed (a GIF is not).
+    const QString had = currentIndex >= 0 && currentIndex < records.size() ? records.at(currentIndex).path : QString();
     loadFromDisk();
-    const QFileInfo wanted(path);
-    const auto select = [this, &wanted] {
+    const auto select = [this](const QString &file) {
+        const QFileInfo wanted(file);
         for (int row = 0; row < listWidget->count(); ++row) {
             const int index = listWidget->item(row)->data(Qt::UserRole).toInt();
             if (index >= 0 && index < records.size() && QFileInfo(records.at(index).path) == wanted) {
@@ -373,20 +375,32 @@ void VideoListDialog::reloadAndSelect(const QString &path)
         }
         return false;
     };
-    if (select())
+    if (select(path))
         return;
-    // The search text or the tab hides the new file: the whole list comes back, so that the
-    // file does not seem to vanish.
-    {
-        const QSignalBlocker block(searchBox);
-        searchBox->clear();
+    const QFileInfo wanted(path);
+    const bool listed = std::any_of(records.cbegin(), records.cend(),
+                                    [&wanted](const VideoRecord &record) { return QFileInfo(record.path) == wanted; });
+    if (listed) {
+        // The search text or the tab hides the new file: the whole list comes back, so that
+        // the file does not seem to vanish.
+        {
+            const QSignalBlocker block(searchBox);
+            searchBox->clear();
+        }
+        searchTimer->stop();
+        filterTab = 0;
+        if (filterGroup && filterGroup->button(0))
+            filterGroup->button(0)->setChecked(true);
+        refreshList(QString());
+        if (select(path))
+            return;
     }
-    searchTimer->stop();
-    filterTab = 0;
-    if (filterGroup && filterGroup->button(0))
-        filterGroup->button(0)->setChecked(true);
-    refreshList(QString());
-    select();
+    // Some row is chosen whatever happened, so that the panel and the list agree (the panel
+    // would otherwise keep a file no row stands for, and More would do nothing).
+    if (!had.isEmpty() && select(had))
+        return;
+    if (listWidget->count() > 0 && listWidget->selectedItems().isEmpty())
+        listWidget->setCurrentRow(0);
 }
 
 bool VideoListDialog::runFfmpegEdit(const QStringList &args, const QString &successTitle, const QString &outputPath)

@@ -6,6 +6,7 @@
 #include "library/FfmpegJob.h"
 #include "library/MediaLibraryFiles.h"
 #include "library/MetadataQueue.h"
+#include "library/PlayerFoundLengths.h"
 #include "widgets/MessageBoxes.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
@@ -83,6 +84,7 @@ void VideoListDialog::loadFromDisk()
     QStringList registry = recordedFiles();
     bool registryChanged = false;
     const QString folder = saveFolder();
+    listedFolder = folder;
     // A save that a killed run of the program left half written is of no use to anyone: its
     // hidden file goes at the first look at each folder where the library writes.
     QSet<QString> folders{folder};
@@ -164,9 +166,8 @@ VideoRecord VideoListDialog::shownRecord(int index) const
 {
     VideoRecord record = records.value(index);
     if (record.duration <= 0) {
-        const auto known = playerLengths.constFind(record.path);
-        if (known != playerLengths.constEnd() && known->first == record.size)
-            record.duration = int(std::lround(known->second));
+        if (const double found = PlayerFoundLengths::instance()->lengthOf(record.path, record.size); found > 0)
+            record.duration = int(std::lround(found));
     }
     return record;
 }
@@ -226,20 +227,7 @@ void VideoListDialog::buildCard(int row)
         return;
     const QString path = records.at(index).path;
     auto *card = new RecordCard(
-        shownRecord(index),
-        [this, path] {
-            // The card's own delete button: make its file current, then delete.
-            currentIndex = -1;
-            const QFileInfo file(path);
-            for (int j = 0; j < records.size(); ++j) {
-                if (QFileInfo(records.at(j).path) == file) {
-                    currentIndex = j;
-                    break;
-                }
-            }
-            if (currentIndex >= 0)
-                onDeleteClicked();
-        },
+        shownRecord(index), [this, path] { deleteRecordOf(path); },
         [this](QPoint global) { showListContextMenu(listWidget->viewport()->mapFromGlobal(global)); });
     card->setCardSelected(item->isSelected());
     listWidget->setItemWidget(item, card);
@@ -371,6 +359,21 @@ void VideoListDialog::onOpenFolderClicked()
     if (currentIndex < 0 || currentIndex >= records.size() || dropGoneCurrentFile())
         return;
     openContainingFolder(QFileInfo(records.at(currentIndex).path).absolutePath(), this);
+}
+
+void VideoListDialog::deleteRecordOf(const QString &path)
+{
+    // Its file becomes the current one, then the delete command runs.
+    currentIndex = -1;
+    const QFileInfo file(path);
+    for (int j = 0; j < records.size(); ++j) {
+        if (QFileInfo(records.at(j).path) == file) {
+            currentIndex = j;
+            break;
+        }
+    }
+    if (currentIndex >= 0)
+        onDeleteClicked();
 }
 
 void VideoListDialog::onDeleteClicked()

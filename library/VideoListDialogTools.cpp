@@ -11,6 +11,7 @@
 #include "library/VideoPlayer.h"
 #include "platform/mac/OverlayWindowSupport.h"
 #include "recording/NumberText.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QAbstractItemView>
@@ -124,6 +125,7 @@ public:
         root->addWidget(m_titleBar);
 
         auto *content = new QWidget(this);
+        m_page = content;
         m_content = new QVBoxLayout(content);
         m_content->setContentsMargins(20, 14, 20, 14);
         m_content->setSpacing(12);
@@ -163,11 +165,14 @@ public:
 protected:
     // Each tool gives its dialog a size; a longer translation of a title, subtitle or button
     // makes it wider or taller, never cut.
+    // On a display smaller than that (a small laptop at a large scale, a portrait display) the
+    // controls scroll between the title bar and the buttons.
     void showEvent(QShowEvent *event) override
     {
-        const QSize contents = layout()->minimumSize();
-        if (contents.width() > width() || contents.height() > height())
-            setFixedSize(size().expandedTo(contents));
+        if (!m_fitted) {
+            m_fitted = true;
+            fitToDisplay(this, size().expandedTo(layout()->minimumSize()), m_page);
+        }
         QDialog::showEvent(event);
     }
 
@@ -185,7 +190,9 @@ protected:
 
 private:
     QWidget *m_titleBar = nullptr;
+    QWidget *m_page = nullptr;
     QVBoxLayout *m_content = nullptr;
+    bool m_fitted = false;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_apply = nullptr;
 };

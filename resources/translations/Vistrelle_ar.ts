@@ -3747,6 +3747,10 @@ Please visit this link manually:
         <source>时长未知</source>
         <translation>المدة غير معروفة</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>القنوات غير معروفة</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

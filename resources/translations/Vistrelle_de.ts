@@ -3735,6 +3735,10 @@ Ordner: %9</translation>
         <source>时长未知</source>
         <translation>Dauer unbekannt</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Kanäle unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

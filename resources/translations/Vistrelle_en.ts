@@ -3735,6 +3735,10 @@ Folder: %9</translation>
         <source>时长未知</source>
         <translation>Unknown duration</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Unknown channels</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3735,6 +3735,10 @@ Carpeta: %9</translation>
         <source>时长未知</source>
         <translation>Duración desconocida</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Canales desconocidos</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3735,6 +3735,10 @@ Dossier : %9</translation>
         <source>时长未知</source>
         <translation>Durée inconnue</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Canaux inconnus</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

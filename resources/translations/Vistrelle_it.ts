@@ -3735,6 +3735,10 @@ Cartella: %9</translation>
         <source>时长未知</source>
         <translation>Durata sconosciuta</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Canali sconosciuti</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3732,6 +3732,10 @@ Vistrelle を終了しますか？</translation>
         <source>时长未知</source>
         <translation>長さ不明</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>チャンネル数不明</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

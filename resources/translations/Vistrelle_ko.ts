@@ -3732,6 +3732,10 @@ Vistrelle을 종료할까요?</translation>
         <source>时长未知</source>
         <translation>길이 알 수 없음</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>채널 알 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3735,6 +3735,10 @@ Map: %9</translation>
         <source>时长未知</source>
         <translation>Onbekende duur</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Onbekende kanalen</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3735,6 +3735,10 @@ Pasta: %9</translation>
         <source>时长未知</source>
         <translation>Duração desconhecida</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Canais desconhecidos</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

@@ -3732,6 +3732,10 @@ Klasör: %9</translation>
         <source>时长未知</source>
         <translation>Süre bilinmiyor</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>Kanal sayısı bilinmiyor</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

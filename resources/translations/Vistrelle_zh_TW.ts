@@ -3732,6 +3732,10 @@ Please visit this link manually:
         <source>时长未知</source>
         <translation>時長未知</translation>
     </message>
+    <message>
+        <source>声道未知</source>
+        <translation>聲道未知</translation>
+    </message>
 </context>
 <context>
     <name>WasapiLoopbackCapture</name>

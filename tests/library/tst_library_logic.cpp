@@ -10,6 +10,7 @@
 #include "library/MediaLibraryFiles.h"
 #include "library/MediaPreview.h"
 #include "library/MetadataQueue.h"
+#include "library/PlayerFoundLengths.h"
 #include "widgets/MessageBoxes.h"
 #include "library/RecordCard.h"
 #include "library/ThumbnailCache.h"
@@ -169,6 +170,20 @@ private slots:
         QVERIFY2(read.contains(QStringLiteral("44100 Hz")) && read.contains(QStringLiteral("128 kbps"))
                      && read.contains(QStringLiteral("声道：2")),
                  qPrintable(read));
+    }
+
+    // A length the player found holds for the file at the size it was found for, whatever
+    // form its path is written in; a file rewritten since has none. Telling it again is no news.
+    void playerFoundLengthsHoldForTheirSize()
+    {
+        PlayerFoundLengths *lengths = PlayerFoundLengths::instance();
+        QSignalSpy found(lengths, &PlayerFoundLengths::found);
+        lengths->keep(QStringLiteral("/videos/unread.mp4"), 1000, 6.2);
+        lengths->keep(QStringLiteral("/videos/./unread.mp4"), 1000, 6.2);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(lengths->lengthOf(QStringLiteral("/videos//unread.mp4"), 1000), 6.2);
+        QVERIFY(lengths->lengthOf(QStringLiteral("/videos/unread.mp4"), 2000) < 0);
+        QVERIFY(lengths->lengthOf(QStringLiteral("/videos/other.mp4"), 1000) < 0);
     }
 
     // A save that a killed run left half written goes at the first look at its folder; nothing

@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +34,7 @@ private slots:
     void onlyTheSaveFolder();
     void timesAndMarkerAgree();
     void matroskaStillKeepsItsShape();
+    void lateDetailsKeepTheTime();
     void unreadableFile();
     void killedRecordings();
 
@@ -157,6 +160,42 @@ void LibraryFilesTest::matroskaStillKeepsItsShape()
              qPrintable(QStringLiteral("%1 x %2").arg(shown.width()).arg(shown.height())));
 }
 
+// A Matroska file played to its end before its details came (its length is read from its
+// packets, which takes a while): the details keep the time at the end, under the last picture.
+void LibraryFilesTest::lateDetailsKeepTheTime()
+{
+    const QString name = QStringLiteral("Vistrelle_late.mkv");
+    QVERIFY(makeClip(m_first + QLatin1Char('/') + name, 3));
+    QTemporaryDir bin;
+    const QString ffprobe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+    QVERIFY(writeScript(bin.filePath("ffprobe"), "sleep 6\nexec '" + QFile::encodeName(ffprobe) + "' \"$@\"\n"));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + savedPath);
+    auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+
+    auto w = openLibrary();
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    int row = 0;
+    while (row < list->count() && w->recordList().value(list->item(row)->data(Qt::UserRole).toInt()).fileName != name)
+        ++row;
+    QVERIFY(row < list->count());
+    QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).fileName, name);
+    QVERIFY2(w->recordList().value(w->currentRecordIndex()).duration == 0, "the details came too soon");
+    QSignalSpy finished(w->videoPlayer(), &VideoPlayer::playbackFinished);
+    QVERIFY(clickWidget(w->findChild<QPushButton *>(QStringLiteral("PlayButton"))));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+    auto *time = w->findChild<QLabel *>(QStringLiteral("Time"));
+    QString shown;
+    connect(w.get(), &VideoListDialog::metadataUpdated, this, [&](int index) {
+        if (index == w->currentRecordIndex())
+            shown = time->text();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 20000);
+    QCOMPARE(shown, QStringLiteral("00:03 / 00:03"));
+    QVERIFY(!w->findChild<QLabel *>(QStringLiteral("Preview"))->pixmap().isNull());
+}
+
 // A file ffprobe cannot read: its card and File Information show the length the player found
 // and no picture size of 0 × 0, and its switched-off sound tool says why.
 void LibraryFilesTest::unreadableFile()
@@ -180,21 +219,33 @@ void LibraryFilesTest::unreadableFile()
     QVERIFY(card);
     QCOMPARE(card->durationBadge()->text(), QStringLiteral("00:06"));
 
-    QString info;
+    QString details;
     QTimer reader;
-    connect(&reader, &QTimer::timeout, this, [&info] {
+    connect(&reader, &QTimer::timeout, this, [&details] {
         for (QWidget *top : QApplication::topLevelWidgets()) {
             auto *text = top->findChild<QLabel *>(QStringLiteral("InfoText"));
             if (top->isVisible() && text) {
-                info = text->text();
+                details = text->text();
                 top->close();
             }
         }
     });
     reader.start(50);
     w->showFileInfoDialog();
-    QVERIFY2(info.contains(QStringLiteral("分辨率：未知")), qPrintable(info));
-    QVERIFY2(info.contains(QStringLiteral("时长：00:06")), qPrintable(info));
+    QVERIFY2(details.contains(QStringLiteral("分辨率：未知")), qPrintable(details));
+    QVERIFY2(details.contains(QStringLiteral("时长：00:06")), qPrintable(details));
+
+    // An audio file: the header says its rate and channels are unknown, as File Information does.
+    const QString song = QStringLiteral("Vistrelle_unread.mp3");
+    QVERIFY(TestMedia::makeSegment(m_first + QLatin1Char('/') + song, 3, QSize(), true, "mp3"));
+    w->loadFromDisk();
+    QVERIFY(select(w.get(), song));
+    auto *info = w->findChild<QLabel *>(QStringLiteral("Info"));
+    QTRY_VERIFY(info->text().startsWith(QStringLiteral("♪")));
+    const QString header = info->text();
+    QVERIFY2(header.contains(QStringLiteral("采样率未知")) && header.contains(QStringLiteral("声道未知"))
+                 && !header.contains(QStringLiteral("0 声道")),
+             qPrintable(header));
 }
 
 // Recordings whose writer was killed. A Matroska file names no length (and its player reports

@@ -54,6 +54,7 @@ private slots:
     void unmeasuredFileKeepsThePlayersLength();
     void goneBehindItsBack();
     void listColumnWidth();
+    void keyboard();
     void cleanupTestCase();
 
 private:
@@ -1038,6 +1039,69 @@ void LibraryWindowTest::listColumnWidth()
     }
     QCoreApplication::removeTranslator(&english);
     QCOMPARE(widths, QSet<int>{VideoListDialog::listColumnWidthFor(w->width())});
+}
+
+// With the keys: Tab shows the control it reaches with a ring on the screen (the style
+// draws no focus frame), a click takes the ring away; Delete in the list asks as the card's
+// delete button does, and deletes the selected file only when told Yes.
+void LibraryWindowTest::keyboard()
+{
+    const QString doomed = clip("Vistrelle_keys.mp4");
+    QVERIFY(makeClip(doomed, 1, false));
+    VideoListDialog *w = openLibrary();
+    w->loadFromDisk();
+    auto *list = w->findChild<QListWidget *>(QStringLiteral("List"));
+    const int row = rowOf(w, "Vistrelle_keys.mp4");
+    QVERIFY(row >= 0);
+    QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(row)).center()));
+    QTRY_COMPARE(w->recordList().value(w->currentRecordIndex()).path, doomed);
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    auto *ring = w->findChild<QWidget *>(QStringLiteral("KeyboardFocusRing"));
+    QVERIFY(ring && !ring->isVisible());
+
+    // The ring as the screen shows it: pixels of its colour all round the focused control.
+    const auto ringOnScreen = [w](QWidget *control) {
+        const QRect around(control->mapToGlobal(QPoint(-3, -3)), control->size() + QSize(6, 6));
+        const QImage shot = w->screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height()).toImage();
+        const auto ringColour = [&shot](int x, int y) {
+            const QColor c = shot.pixelColor(std::clamp(x, 0, shot.width() - 1), std::clamp(y, 0, shot.height() - 1));
+            return qAbs(c.red() - 0x8f) < 40 && qAbs(c.green() - 0xc1) < 40 && qAbs(c.blue() - 0xff) < 40;
+        };
+        const int cx = shot.width() / 2, cy = shot.height() / 2;
+        const auto anyIn = [&](int x0, int y0, int dx, int dy) {
+            for (int i = 0; i < 3; ++i)
+                if (ringColour(x0 + i * dx, y0 + i * dy))
+                    return true;
+            return false;
+        };
+        return anyIn(cx, 0, 0, 1) && anyIn(cx, shot.height() - 1, 0, -1) && anyIn(0, cy, 1, 0)
+               && anyIn(shot.width() - 1, cy, -1, 0);
+    };
+    QVERIFY(xdotool({"key", "Tab"}));
+    QTRY_VERIFY(QApplication::focusWidget() != list);
+    QWidget *next = QApplication::focusWidget();
+    QTRY_VERIFY_WITH_TIMEOUT(ringOnScreen(next), 5000);
+    QVERIFY(xdotool({"key", "shift+Tab"}));
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QTRY_VERIFY_WITH_TIMEOUT(ringOnScreen(list), 5000);
+    snapshot("library-keyboard-focus");
+
+    // Delete, answered No: the file stays; answered Yes: it goes, from the disk and the list.
+    m_boxes->answer(QMessageBox::No);
+    m_boxes->titles.clear();
+    QVERIFY(xdotool({"key", "Delete"}));
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes->titles.contains(QStringLiteral("删除视频")), 10000);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(QFileInfo::exists(doomed));
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    m_boxes->answer(QMessageBox::Yes);
+    QVERIFY(xdotool({"key", "Delete"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(doomed), 10000);
+    m_boxes->answer(QMessageBox::Ok);
+    QCOMPARE(rowOf(w, "Vistrelle_keys.mp4"), -1);
+    // A click takes the ring away.
+    QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(0)).center()));
+    QTRY_VERIFY(!ring->isVisible());
 }
 
 int main(int argc, char *argv[])

@@ -294,6 +294,19 @@ void LibraryToolsTest::extractAndConvert()
     QCOMPARE(TestMedia::probe(gif).videoSize().width(), 960);
     const int frames = countFrames(gif);
     QVERIFY2(frames >= 72 && frames <= 78, qPrintable(QString::number(frames)));
+    // The GIF is not listed: the source's card stays selected, the panel shows it, and More
+    // opens at once.
+    {
+        auto *list = m_window->findChild<QListWidget *>(QStringLiteral("List"));
+        QTRY_VERIFY_WITH_TIMEOUT(list->currentItem() && list->currentItem()->isSelected()
+                                     && list->currentItem()->data(Qt::UserRole).toInt() == m_window->currentRecordIndex(),
+                                 5000);
+        QCOMPARE(m_window->recordList().value(m_window->currentRecordIndex()).fileName, kBase + ".mp4");
+        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("FileTitle"))->toolTip(), kBase + ".mp4");
+        Script s;
+        s.then("the menu opened", [] { return isPlaced(openMenu()); }, [] { openMenu()->close(); });
+        QVERIFY(runTool(s, QString(), 10000));
+    }
 
     // An mp3 record converts to M4A (AAC).
     QVERIFY(select("Vistrelle_tone 中.mp3"));

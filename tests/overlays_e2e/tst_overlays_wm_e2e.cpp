@@ -3,6 +3,7 @@
 // the window manager's hands while the toolbars above them take clicks and keys; a whole
 // recording is made by clicks alone through the main window built as main() builds it,
 // with the default settings (pointer highlight on).
+#include "../support/EventCounter.h"
 #include "../support/OverlayE2eSupport.h"
 #include "../support/MainWindowDriver.h"
 
@@ -67,30 +68,6 @@ QString describe(const ManagedState &state)
     return QStringLiteral("framed %1, override-redirect %2, listed %3")
         .arg(state.framed).arg(state.overrideRedirect).arg(state.listed);
 }
-
-// Calls `seen` whenever `object` is about to handle an event of `type`, while it lives.
-class EventCounter : public QObject
-{
-public:
-    EventCounter(QObject *object, QEvent::Type type, std::function<void()> seen)
-        : m_type(type)
-        , m_seen(std::move(seen))
-    {
-        object->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == m_type)
-            m_seen();
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_seen;
-};
 
 // Sends `window` an event as another client would (an exposure the X server did not make).
 void sendToWindow(xcb_window_t window, uint32_t mask, const void *event, size_t size)

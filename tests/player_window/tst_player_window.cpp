@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestPlayerWindow : public QObject
@@ -25,6 +26,7 @@ private slots:
     void picturesWithoutGraphicsDriver_data();
     void picturesWithoutGraphicsDriver();
     void playsSeeksAndShoots();
+    void matroskaLength();
 };
 
 // The screenshots go to the Pictures folder: the test works in a home of its own, made in
@@ -171,6 +173,27 @@ void TestPlayerWindow::playsSeeksAndShoots()
     QCOMPARE(shots.size(), 2);
     for (const QString &shot : shots)
         QCOMPARE(QImage(QDir(pictures).filePath(shot)).size(), QSize(640, 360));
+}
+
+// A Matroska file, whose player names no length: the window shows the container's, the
+// slider follows, and at the end the time and the slider stand at the end under the last picture.
+void TestPlayerWindow::matroskaLength()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath(QStringLiteral("end.mkv"));
+    QVERIFY(LibraryMedia::makeClip(clip, 3));
+    PlayerWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy finished(window.player(), &VideoPlayer::playbackFinished);
+    QVERIFY(window.openFile(clip));
+    auto *time = window.findChildren<QLabel *>().at(1);
+    QTRY_VERIFY_WITH_TIMEOUT(time->text().endsWith(QStringLiteral(" / 00:03")), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+    QTest::qWait(300); // what the player says after its end
+    QCOMPARE(time->text(), QStringLiteral("00:03 / 00:03"));
+    QCOMPARE(window.findChild<QSlider *>()->value(), 10000);
+    QVERIFY(!window.findChildren<QLabel *>().first()->pixmap().isNull());
 }
 
 int main(int argc, char **argv)
