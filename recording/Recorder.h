@@ -487,8 +487,12 @@ protected:
     void onFrameTimerTick();
     // The newest picture of the frame source.
     QImage currentSourceFrame() const;
-    // Composes a source frame taken at `stampUs` (FramePipe::write) and pipes it to the encoder.
-    void writeWindowFrame(const QImage &frame, qint64 stampUs = -1);
+    // Composes a source frame taken at `stampUs` (FramePipe::write) and pipes it to the encoder;
+    // `pastBacklog`: also when the encoder has more than two frames still to take.
+    void writeWindowFrame(const QImage &frame, qint64 stampUs = -1, bool pastBacklog = false);
+    // The segment's picture ends here: the frames its source took and the frame ticks have not
+    // written yet (those the encoder had no room for) go in, so that it ends with its sound.
+    void writeTakenFrames();
     // The encoder has more than two frames still to take: the next one would be dropped.
     bool frameBacklogFull() const;
 
@@ -533,6 +537,9 @@ protected:
     void abandonDrainingSegments();
     int handoffGeneration = 0;
     bool splitLaunch = false;
+    // The running segment took over from the one before a split: its frames and sound are
+    // recorded, although its encoder may not have reported its first media yet.
+    bool segmentTookOver = false;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

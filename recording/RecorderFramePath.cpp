@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 // ---------------------------------------------------------------------------
 // Frame path
@@ -265,7 +266,27 @@ QImage Recorder::currentSourceFrame() const
     return windowImage;
 }
 
-void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
+void Recorder::writeTakenFrames()
+{
+    if (holdFrameUntilReady || !frameTimer || !frameTimer->isActive())
+        return;
+    if (screenCapture) {
+        for (MacScreenCapture::StampedFrame frame = screenCapture->takeOldestFrame(); !frame.image.isNull();
+             frame = screenCapture->takeOldestFrame()) {
+            writeWindowFrame(frame.image, frame.stampUs, true);
+            lastScreenFrameUs = frame.stampUs;
+        }
+    } else if (windowCapture && !cameraFrameSource) {
+        for (const StampedWindowFrame &frame : std::exchange(windowFrames, {})) {
+            if (frame.stampUs <= lastScreenFrameUs)
+                continue;
+            writeWindowFrame(frame.image, frame.stampUs, true);
+            lastScreenFrameUs = frame.stampUs;
+        }
+    }
+}
+
+void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs, bool pastBacklog)
 {
     // While the next segment of a split launches, the segment before gets the frames.
     if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
@@ -285,7 +306,7 @@ void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
     if (!previous && !chain->pipe()->isOpen())
         return;
-    if (frameBacklogFull())
+    if (!pastBacklog && frameBacklogFull())
         return; // the slot it leaves empty is counted by the pipe
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;

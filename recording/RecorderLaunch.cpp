@@ -64,6 +64,7 @@ void Recorder::startSegment(LaunchDone done)
     }
     resumePending = false;
     holdFrameUntilReady = false;
+    segmentTookOver = false;
     stalledEncoderKilled = false;
     segmentCutMs = -1;
     commandLateMs = 0;

@@ -611,6 +611,7 @@ void Recorder::askEncoderToEnd()
     if (isPipedVideo()) {
         // The encoder reads raw frames from its input: "q" would be taken for
         // pixels. It ends when the frames end.
+        writeTakenFrames();
         if (frameTimer)
             frameTimer->stop();
         deactivateWindowFrames();
@@ -655,7 +656,7 @@ void Recorder::noteCommandInstant(qint64 atNs)
 {
     segmentCutMs = -1;
     commandLateMs = 0;
-    if (atNs < 0 || awaitingFirstMedia)
+    if (atNs < 0 || (awaitingFirstMedia && !segmentTookOver))
         return;
     const qint64 originNs = segmentOriginNs();
     const qint64 lateMs = (RecordingClock::steadyNs() - atNs) / 1000000;
@@ -685,10 +686,14 @@ bool Recorder::pause(qint64 atNs)
         return true;
     }
     pendingReason = SegmentEndReason::Pause;
-    holdFrameUntilReady = awaitingFirstMedia;
-    if (!awaitingFirstMedia) {
+    // A segment that has not begun yet keeps its first picture until it has; one that took over
+    // from a split records from the hand-over on, although its encoder has not said so yet.
+    const bool recording = !awaitingFirstMedia || segmentTookOver;
+    holdFrameUntilReady = !recording;
+    if (recording) {
         // The picture freezes, and the sound ends with it: sound recorded after the last
         // picture would play over the next segment's first one.
+        writeTakenFrames();
         if (frameTimer)
             frameTimer->stop();
         stopAudioCaptures();

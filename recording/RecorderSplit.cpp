@@ -70,6 +70,7 @@ void Recorder::completeSplit(qint64 firstPictureNs)
         return;
     ++handoffGeneration;
     chain->handOver(firstPictureNs);
+    segmentTookOver = true;
     qInfo().noquote() << "[Recorder] split: the next segment takes over" << segmentTimer.elapsed()
                       << "ms after its launch";
 }
