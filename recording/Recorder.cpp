@@ -567,19 +567,29 @@ bool Recorder::abandonBeforeFirstMedia()
                 stop();
         }))
         return true;
-    if (recordingActive) {
-        // The encoder may have written media it has not reported yet: a file that holds more
-        // than its header is kept as after a stop.
-        const qint64 bytes = currentSegmentBytes();
-        if (startedEmitted || !awaitingFirstMedia
-            || (bytes > 0 && !FragmentedMp4::isHeaderOnly(currentSegmentPath)))
-            return false;
-    }
+    if (recordingActive && !nothingRecordedYet())
+        return false;
     qInfo() << "[Recorder] ended before the encoder delivered any media: nothing was recorded";
     if (!recordingActive || chain->encoder()->state() == QProcess::NotRunning) {
         discard();
         return true;
     }
+    endWithoutMedia();
+    return true;
+}
+
+bool Recorder::nothingRecordedYet() const
+{
+    if (!recordingActive || finalizing || !segmentFiles().isEmpty() || chain->isDraining())
+        return false;
+    // The encoder may have written media it has not reported yet: a file that holds more
+    // than its header is kept as after a stop.
+    const qint64 bytes = currentSegmentBytes();
+    return !startedEmitted && awaitingFirstMedia && (bytes <= 0 || FragmentedMp4::isHeaderOnly(currentSegmentPath));
+}
+
+void Recorder::endWithoutMedia()
+{
     // Nothing to write out: the encoder goes at once, and its end discards the segment.
     ++commandGeneration;
     policyTimer->stop();
@@ -589,5 +599,4 @@ bool Recorder::abandonBeforeFirstMedia()
     startWatchdog->stop();
     stopAudioCaptures();
     chain->encoder()->kill();
-    return true;
 }

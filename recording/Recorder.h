@@ -361,6 +361,13 @@ protected:
     void abandonPreparedStart();
     // A stop or discard before the recording began ends the start; true when it did.
     bool endUnstartedRecording();
+    // The running recording has put no media in any file yet: its first encoder is still
+    // starting (ending it leaves nothing to save).
+    bool nothingRecordedYet() const;
+    // Ends such a recording: its encoder goes at once, and its end discards the segment.
+    void endWithoutMedia();
+    // Told just before the `stopped` of a recording ended with nothing recorded.
+    QString nothingRecordedNotice;
     void abandonRetryWaitingForWindow();
     void removeEmptyPartsFolder();
 

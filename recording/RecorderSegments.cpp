@@ -315,6 +315,7 @@ bool Recorder::launchFirstSegment(int generation)
     finishedSegmentsMs = 0;
     saveDiskStopRoot.clear();
     folderLossText.clear();
+    nothingRecordedNotice.clear();
     soundServerLossTold = false;
     micReplacementTold = false;
     heldMediaMs = 0;
@@ -807,6 +808,17 @@ void Recorder::stop(qint64 atNs)
     }
     if (endUnstartedRecording())
         return;
+    if (nothingRecordedYet()) {
+        // Stopped while its encoder was still starting (a busy machine): there is nothing to
+        // save, neither a file of the wait nor a parts folder, and the user is told so.
+        qInfo() << "[Recorder] stopped before the encoder delivered any media: nothing was recorded";
+        nothingRecordedNotice = tr("没有录下任何内容：录制在开始之前就已停止。");
+        if (chain->encoder()->state() == QProcess::NotRunning)
+            discard();
+        else
+            endWithoutMedia();
+        return;
+    }
     ++commandGeneration;
     if (chain->encoder()->state() != QProcess::NotRunning) {
         // Also right after a resume, before the new segment has shown media: that
@@ -908,6 +920,8 @@ void Recorder::finishDiscard()
     chain->setFolder(QString());
     if (!folder.isEmpty() && QFileInfo::exists(folder) && !QDir(folder).removeRecursively())
         emit errorOccurred(tr("无法删除已丢弃录制的临时文件：%1").arg(folder));
+    if (const QString notice = std::exchange(nothingRecordedNotice, QString()); !notice.isEmpty())
+        emit errorOccurred(notice);
     emit stopped(QString());
 }
 
