@@ -524,7 +524,7 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.softwarePresetForced = softwarePresetForced;
     in.pipeFrameSize = pipeFrameSize;
     in.cropRect = cropRect;
-    in.outputSize = outputSize;
+    in.outputSize = switchedFrameSize.isValid() ? switchedFrameSize : outputSize;
     in.currentSegmentPath = currentSegmentPath;
     in.systemAudioPipePath = chain->audio().path(SegmentAudioPipes::System);
     in.micPipePath = chain->audio().path(SegmentAudioPipes::Microphone);

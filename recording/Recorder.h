@@ -481,6 +481,15 @@ protected:
 
     // Encoder output and the downgrades it may ask for.
     void onEncoderOutput();
+    // A switch to a smaller capture size splits the recording: the segment before records on
+    // until the next one takes over, and the running capture goes on, its frames scaled by the
+    // encoders to this size (invalid: not scaled) until a segment starts a capture of its own.
+    QSize switchedFrameSize{-1, -1};
+    // The size of the running segment's pictures in its file.
+    QSize encodedFrameSize() const { return switchedFrameSize.isValid() ? switchedFrameSize : pipeFrameSize; }
+    // Tests have the performance watch find an overload this long into the recording's first
+    // segment (VISTRELLE_TEST_OVERLOAD_AFTER_MS); -1: never.
+    qint64 forcedOverloadMs = -1;
     void downgradeCaptureSize();
     void downgradeFrameRate(const QString &reason);
 

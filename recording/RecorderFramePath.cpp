@@ -340,15 +340,21 @@ void Recorder::onEncoderOutput()
     context.recordingPaused = recordingPaused;
     context.segmentAgeMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
     context.screenCaptureSegment = screenCapture != nullptr;
-    context.pipeFrameHeight = pipeFrameSize.height();
+    context.pipeFrameHeight = encodedFrameSize().height();
     context.encoder = selectedEncoder;
     if (isPipedVideo())
         outputMonitor.noteMissedFrames(chain->pipe()->missedSlots() + repeatedScreenFrames);
     outputMonitor.setAwaitingFirstMedia(awaitingFirstMedia);
     outputMonitor.setDowngradePending(downgradePending);
-    const EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);
+    EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);
     encoderOutput = outputMonitor.output();
     downgradePending = outputMonitor.downgradePending();
+    if (forcedOverloadMs >= 0 && result.action == EncoderOutputMonitor::Action::None && !downgradePending
+        && screenCapture && context.pipeFrameHeight >= 721 && context.segmentAgeMs >= forcedOverloadMs) {
+        forcedOverloadMs = -1;
+        downgradePending = true;
+        result.action = EncoderOutputMonitor::Action::ResolutionDowngrade;
+    }
 
     settleMediaLead();
     if (!result.trimmedChunk.isEmpty()) {
@@ -404,13 +410,21 @@ void Recorder::downgradeCaptureSize()
         downgradePending = false;
         return;
     }
-    const bool to720 = pipeFrameSize.height() <= 1080;
+    const bool to720 = encodedFrameSize().height() <= 1080;
     captureStreamSize = to720 ? QSize(1280, 720) : QSize(1920, 1080);
     segmentsDiffer = true;
     emit recordingPerformanceWarning(to720 ? tr("Screen capture is still dropping frames. Switched to 720p for smoother recording.")
                                            : tr("屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。"));
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    // Switched as a split: nothing of the screen goes unrecorded while the next encoder starts.
+    if (screenCapture) {
+        const QSize captured = screenCapture->frameSizeToCome();
+        const QSize smaller = MacScreenCapture::streamSize(captured, captureStreamSize);
+        if (captured.isValid() && pipeFrameSize.isValid())
+            switchedFrameSize = QSize(
+                std::max(2, CaptureGeometry::roundEven(double(pipeFrameSize.width()) * smaller.width() / captured.width())),
+                std::max(2, CaptureGeometry::roundEven(double(pipeFrameSize.height()) * smaller.height() / captured.height())));
+    }
+    requestRestart();
 }
 
 void Recorder::downgradeFrameRate(const QString& reason)

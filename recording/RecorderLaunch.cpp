@@ -110,6 +110,7 @@ void Recorder::startSegment(LaunchDone done)
 bool Recorder::startScreenCapture()
 {
     cleanupWindowCapture();
+    switchedFrameSize = QSize(-1, -1); // a capture of its own takes the frames at the size asked
     const QList<QScreen *> screens = QGuiApplication::screens();
     // The chosen display, or every display an area over several touches.
     const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(

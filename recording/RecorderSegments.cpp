@@ -329,6 +329,10 @@ bool Recorder::launchFirstSegment(int generation)
     captureFallbackDone = false;
     segmentsDiffer = false;
     downgradePending = false;
+    switchedFrameSize = QSize(-1, -1);
+    forcedOverloadMs = qEnvironmentVariableIsSet("VISTRELLE_TEST_OVERLOAD_AFTER_MS")
+        ? qEnvironmentVariableIntValue("VISTRELLE_TEST_OVERLOAD_AFTER_MS")
+        : -1;
     recordingFrameSize = QSize(-1, -1);
     outputMonitor.resetRecording();
 
@@ -506,6 +510,7 @@ void Recorder::logSegmentSettings()
     else if (captureBackend == DesktopDuplicationWithFallbackBackend)
         backendName = "DXGI-with-GDI-fallback";
     const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    const QSize scaledTo = switchedFrameSize.isValid() ? switchedFrameSize : outputSize;
     qInfo().noquote() << QStringLiteral(
                              "[Recorder config] capture_backend=%1 output_index=%2 rect=%3,%4 %5x%6 target_fps=%7 "
                              "bitrate_kbps=%8 encoder=%9 system_audio=%10 microphone=%11 webcam=%12 "
@@ -521,7 +526,7 @@ void Recorder::logSegmentSettings()
                              .arg(videoBitrate)
                              .arg(selectedEncoder, onOff(systemAudioEnabled), onOff(micEnabled), onOff(webcamEnabled),
                                   onOff(false), currentSegmentPath,
-                                  outputSize.isValid() ? sizeText(outputSize) : QStringLiteral("native"),
+                                  scaledTo.isValid() ? sizeText(scaledTo) : QStringLiteral("native"),
                                   softwarePresetForced ? QStringLiteral("ultrafast") : QStringLiteral("default"));
 }
 
