@@ -9,6 +9,7 @@
 #include "recording/FramePipe.h"
 #include "recording/ProgressWatch.h"
 #include "recording/RecordingPolicy.h"
+#include "recording/SegmentEndDecision.h"
 #include "recording/SegmentAudioPipes.h"
 
 #include <QColor>
@@ -58,9 +59,8 @@ public:
     };
     Q_ENUM(FourKSoftwareAction)
 
-    // Why the running segment is being ended.
-    enum class SegmentEndReason : int { None = 0, Pause = 1, Restart = 2, Stop = 3, Discard = 4 };
-    Q_ENUM(SegmentEndReason)
+    // Why the running segment is being ended (recording/SegmentEndDecision.h).
+    using SegmentEndReason = ::SegmentEndReason;
 
     // Returns the annotation strokes for a capture rectangle (native pixels) at an
     // output frame size, or a null image when there is nothing to draw.
@@ -443,21 +443,18 @@ protected:
 
     // Segment end handling.
     void onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus);
-    // How a segment's encoder ended, and whether its file holds media (looked at only when
-    // the end was abnormal and the file may still be of use).
-    struct EncoderExit
-    {
-        int code = 0;
-        QProcess::ExitStatus status = QProcess::NormalExit;
-        SegmentEndReason reason = SegmentEndReason::None;
-        bool timedOut = false;
-        bool wasStopping = false;
-        bool holdsMedia = false;
-        // How long its file plays, -1 when not looked at.
-        qint64 playableMs = -1;
-        bool abnormal() const { return status == QProcess::CrashExit || code != 0 || timedOut; }
-    };
+    // How a segment's encoder ended (recording/SegmentEndDecision.h).
+    using EncoderExit = ::EncoderExit;
+    // Carries out what SegmentEndDecision says comes after the ended segment.
     void concludeEncoderExit(const EncoderExit &ended);
+    // A hardware encoder that failed at its start: the segment again with libx264, after the
+    // user's answer at 4K (`askFirst`).
+    void retryInSoftware(const QString &encoderTail, bool askFirst);
+    // The pause segment has ended: paused, and a resume asked meanwhile follows.
+    void enterPause();
+    void endRecordingIdle();
+    void finalizeWithoutLastSegment();
+    void failAfterEncoderExit(const EncoderExit &ended, const QString &encoderTail);
     void noteStalledSegment(const EncoderExit &ended);
     // Cuts the ended segment at segmentCutMs (off the GUI thread), then concludes its end.
     void cutLateSegment(const EncoderExit &ended);

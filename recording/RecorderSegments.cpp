@@ -1038,54 +1038,41 @@ void Recorder::cutLateSegment(const EncoderExit &ended)
 
 void Recorder::concludeEncoderExit(const EncoderExit &ended)
 {
-    const int exitCode = ended.code;
-    const QProcess::ExitStatus exitStatus = ended.status;
-    const bool timedOut = ended.timedOut;
+    SegmentEndDecision::Facts facts;
+    facts.exit = ended;
     // A stop or discard asked while the segment was looked at takes the place of the reason.
-    const SegmentEndReason reason = pendingReason;
-    const bool abnormal = ended.abnormal();
-    const bool usable = ended.reason != SegmentEndReason::None && abnormal && ended.wasStopping && ended.holdsMedia;
+    facts.reason = pendingReason;
+    facts.audioOnly = audioOnly;
+    facts.encoder = selectedEncoder;
+    facts.encoderOutput = encoderOutput;
+    facts.hardwareFallbackDone = hardwareFallbackDone;
+    facts.captureFallbackDone = captureFallbackDone;
+    facts.duplicationCapture = captureBackend == DesktopDuplicationWithFallbackBackend;
+    facts.segmentsKept = !segmentFiles().isEmpty();
+    facts.segmentsDraining = chain->isDraining();
+    facts.segmentMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
+    facts.saveDiskFull = saveDiskFull();
+    facts.segmentFileHasBytes = QFileInfo(currentSegmentPath).size() > 0;
+    facts.nativeSize = nativeDesktopCaptureSize();
+    facts.fps = fps;
+    const SegmentEndDecision::Next next = SegmentEndDecision::decide(facts);
     pendingReason = SegmentEndReason::None;
     segmentStopping = false;
 
-    if (reason == SegmentEndReason::Discard) {
+    using Next = SegmentEndDecision::Next;
+    const QString tail = encoderOutput.right(800).trimmed();
+    if (ended.abnormal() && (next == Next::Finalize || next == Next::NextSegment || next == Next::Paused
+                             || next == Next::EndedByItself))
+        qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << ended.code;
+    switch (next) {
+    case Next::Discard:
         finishDiscard();
         return;
-    }
-
-    const QString tail = encoderOutput.right(800).trimmed();
-    if (!audioOnly && abnormal && reason == SegmentEndReason::None && !selectedEncoder.isEmpty()
-        && !selectedEncoder.contains(QLatin1String("libx"))
-        && (timedOut || encoderOutput.contains(QLatin1String("Error while opening encoder"))
-            || encoderOutput.contains(QLatin1String("Could not open encoder before EOF")))
-        && !hardwareFallbackDone && segmentFiles().isEmpty() && segmentTimer.isValid()
-        && (timedOut || segmentTimer.elapsed() < 12000)) {
-        qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
-                             << tail;
-        discardFailedSegmentFile();
-        const QString failedEncoder = selectedEncoder;
-        selectedEncoder = QStringLiteral("libx264");
-        hardwareFallbackDone = true;
-        recordingActive = false;
-        const QSize native = nativeDesktopCaptureSize();
-        if (native.width() >= 3000 && native.height() >= 2000 && fps >= 30) {
-            preparing = true;
-            awaitingFourKDecision = true;
-            fourKDecisionMidRecording = true;
-            emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
-            return;
-        }
-        emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
-        relaunchAfterFallback();
+    case Next::RetryInSoftware:
+    case Next::RetryInSoftwareAsked:
+        retryInSoftware(tail, next == Next::RetryInSoftwareAsked);
         return;
-    }
-
-    if (abnormal && reason == SegmentEndReason::None && captureBackend == DesktopDuplicationWithFallbackBackend
-        && !captureFallbackDone && segmentFiles().isEmpty()
-        && (encoderOutput.contains(QLatin1String("Parsed_ddagrab")) || encoderOutput.contains(QLatin1String("DXGI"))
-            || encoderOutput.contains(QLatin1String("D3D11"))
-            || encoderOutput.contains(QLatin1String("No such filter: 'ddagrab'")))
-        && segmentTimer.isValid() && segmentTimer.elapsed() < 8000) {
+    case Next::RetryWithScreenGrab:
         qWarning().noquote() << "[Recorder] DXGI capture unavailable; retrying with GDI:" << tail;
         discardFailedSegmentFile();
         captureBackend = DesktopBackend;
@@ -1094,13 +1081,7 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         emit recordingPerformanceWarning(tr("DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。"));
         relaunchAfterFallback();
         return;
-    }
-
-    // An encoder cut short by a full disk leaves a segment readable up to its last whole
-    // fragment: that is the end of the recording, saved as after a stop. So is what was kept
-    // before an encoder that the full disk did not let begin (a split's next one).
-    if (abnormal && !usable && ended.reason != SegmentEndReason::Stop && saveDiskFull()
-        && (ended.holdsMedia || !segmentFiles().isEmpty() || chain->isDraining())) {
+    case Next::SaveOnFullDisk: {
         qWarning().noquote() << "[Recorder] the save disk is full; the recording ends with what it holds";
         noteSaveDiskStop();
         const QString failed = currentSegmentPath;
@@ -1111,97 +1092,129 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         finalizeSegments();
         return;
     }
-
-    if (abnormal && !usable && saveDiskFull() && segmentFiles().isEmpty() && !chain->isDraining()
-        && QFileInfo(currentSegmentPath).size() > 0) {
+    case Next::NothingOnFullDisk:
         // Not even the first fragment was written whole: there is no recording to call saved.
         qWarning().noquote() << "[Recorder] the save disk filled before anything playable was written";
         finishSegment(false);
-        recordingActive = false;
-        recordingPaused = false;
-        resuming = false;
-        policyTimer->stop();
+        endRecordingIdle();
         emit errorOccurred(tr("保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；"
                               "未完成的分段保留在：\n%2")
                                .arg(QDir::toNativeSeparators(QStorageInfo(partsFolder()).rootPath()),
                                     QDir::toNativeSeparators(partsFolder())));
         emit stopped(QString());
         return;
-    }
-
-    if (!abnormal || usable) {
-        if (abnormal)
-            qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << exitCode;
+    case Next::Finalize:
         finishSegment(true);
-        switch (reason) {
-        case SegmentEndReason::Stop:
-            policyTimer->stop();
-            finalizeSegments();
-            return;
-        case SegmentEndReason::Restart: {
-            const int commands = commandGeneration;
-            launchNextSegment([this, commands](bool launched) {
-                if (!launched && commands == commandGeneration)
-                    endAfterFailedLaunch();
-            });
-            return;
-        }
-        case SegmentEndReason::Pause:
-            recordingActive = true;
-            recordingPaused = true;
-            emit paused();
-            if (resumePending) {
-                resumePending = false;
-                QTimer::singleShot(0, this, [this] {
-                    if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
-                        resumePending = true;
-                    } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame) {
-                        resumeNextSegment();
-                    }
-                });
-            }
-            return;
-        default:
-            recordingActive = false;
-            recordingPaused = false;
-            policyTimer->stop();
-            if (segmentFiles().isEmpty() && !chain->isDraining()) {
-                // An encoder that ended without writing anything: no folder to point to.
-                removeEmptyPartsFolder();
-                emit errorOccurred(tr("录制进程意外结束，没有录下任何内容。"));
-            } else {
-                emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
-            }
-            emit stopped(QString());
-            return;
-        }
-    }
-
-    if (reason == SegmentEndReason::Stop && !segmentFiles().isEmpty()) {
-        // The unreadable last segment is left out of the file but not deleted: a media
-        // query that ran out of time on a busy machine must not cost the user the end of
-        // the recording.
-        const QString unreadable = currentSegmentPath;
-        finishSegment(false);
         policyTimer->stop();
-        if (QFileInfo(unreadable).size() > 0 && !FragmentedMp4::isHeaderOnly(unreadable)) {
-            qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
-            emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
-                                         .arg(QDir::toNativeSeparators(unreadable)));
-        } else {
-            QFile::remove(unreadable);
-        }
         finalizeSegments();
         return;
+    case Next::NextSegment: {
+        finishSegment(true);
+        const int commands = commandGeneration;
+        launchNextSegment([this, commands](bool launched) {
+            if (!launched && commands == commandGeneration)
+                endAfterFailedLaunch();
+        });
+        return;
     }
-    qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
-    const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
-    const QString failed = currentSegmentPath;
-    finishSegment(false);
+    case Next::Paused:
+        finishSegment(true);
+        enterPause();
+        return;
+    case Next::EndedByItself:
+        finishSegment(true);
+        recordingActive = false;
+        recordingPaused = false;
+        policyTimer->stop();
+        if (segmentFiles().isEmpty() && !chain->isDraining()) {
+            // An encoder that ended without writing anything: no folder to point to.
+            removeEmptyPartsFolder();
+            emit errorOccurred(tr("录制进程意外结束，没有录下任何内容。"));
+        } else {
+            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
+        }
+        emit stopped(QString());
+        return;
+    case Next::FinalizeWithoutLast:
+        finalizeWithoutLastSegment();
+        return;
+    case Next::Fail:
+        failAfterEncoderExit(ended, tail);
+        return;
+    }
+}
+
+void Recorder::retryInSoftware(const QString &encoderTail, bool askFirst)
+{
+    qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
+                         << encoderTail;
+    discardFailedSegmentFile();
+    const QString failedEncoder = selectedEncoder;
+    selectedEncoder = QStringLiteral("libx264");
+    hardwareFallbackDone = true;
+    recordingActive = false;
+    if (askFirst) {
+        const QSize native = nativeDesktopCaptureSize();
+        preparing = true;
+        awaitingFourKDecision = true;
+        fourKDecisionMidRecording = true;
+        emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
+        return;
+    }
+    emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
+    relaunchAfterFallback();
+}
+
+void Recorder::enterPause()
+{
+    recordingActive = true;
+    recordingPaused = true;
+    emit paused();
+    if (!resumePending)
+        return;
+    resumePending = false;
+    QTimer::singleShot(0, this, [this] {
+        if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
+            resumePending = true;
+        } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame) {
+            resumeNextSegment();
+        }
+    });
+}
+
+void Recorder::endRecordingIdle()
+{
     recordingActive = false;
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
+}
+
+void Recorder::finalizeWithoutLastSegment()
+{
+    // The unreadable last segment is left out of the file but not deleted: a media
+    // query that ran out of time on a busy machine must not cost the user the end of
+    // the recording.
+    const QString unreadable = currentSegmentPath;
+    finishSegment(false);
+    policyTimer->stop();
+    if (QFileInfo(unreadable).size() > 0 && !FragmentedMp4::isHeaderOnly(unreadable)) {
+        qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
+        emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
+                                     .arg(QDir::toNativeSeparators(unreadable)));
+    } else {
+        QFile::remove(unreadable);
+    }
+    finalizeSegments();
+}
+
+void Recorder::failAfterEncoderExit(const EncoderExit &ended, const QString &encoderTail)
+{
+    qWarning().noquote() << "[Recorder] FFmpeg error" << ended.code << encoderTail;
+    const QString detail = lastEncoderErrorLine(ended.code, ended.status);
+    const QString failed = currentSegmentPath;
+    finishSegment(false);
+    endRecordingIdle();
     if (segmentFiles().isEmpty() && !chain->isDraining() && QFileInfo(failed).size() <= 0) {
         // Nothing was recorded: no empty folder stays behind, and no message points to one.
         const bool diskFull = saveDiskFull();
@@ -1211,10 +1224,10 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
             emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。")
                                    .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath())));
         else
-            emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+            emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(ended.code).arg(detail));
     } else {
         emit errorOccurred(
-            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder(), detail));
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(ended.code).arg(partsFolder(), detail));
     }
     emit stopped(QString());
 }
