@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QRegularExpression>
 #include <QStorageInfo>
@@ -530,7 +529,7 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.micPipePath = chain->audio().path(SegmentAudioPipes::Microphone);
     in.hasScreenCapture = screenCapture != nullptr;
     in.hasSystemAudioCapture = chain->audio().has(SegmentAudioPipes::System);
-    in.primedInputs = splitLaunch;
+    in.primedInputs = launch.split;
     // x264 holds back a frame per frame thread, 12 on eight cores: with its look-ahead 0.8 s
     // that a program killed together with its encoder loses. Four keep up with 1080p at 30
     // frames per second for no more processor time and a third less memory.

@@ -27,7 +27,6 @@
 #include <memory>
 #include <vector>
 
-class QEventLoop;
 class SegmentChain;
 class QTimer;
 class RecordingFinalizer;
@@ -369,14 +368,43 @@ protected:
     // Told just before the `stopped` of a recording ended with nothing recorded.
     QString nothingRecordedNotice;
     void abandonRetryWaitingForWindow();
+    // The rest of the start once the window source (if any) is ready.
+    bool launchPreparedSegment();
     void removeEmptyPartsFolder();
 
     // Segment chain.
-    // A segment launches in steps that return to the event loop in between: its screen
-    // capture's first frame, then its encoder's start. `done` hears whether it runs (the
-    // error reported when not). The commands given meanwhile are taken up after it.
+    // A segment launches in steps that return to the event loop in between: a window's first
+    // frame (before the launch proper), its screen capture's first frame, then its encoder's
+    // start. `done` hears whether it runs (the error reported when not). The commands given
+    // meanwhile are taken up after it; those given while a window's first frame is awaited
+    // act at once (a stop, discard or cancel ends the wait).
     using LaunchDone = std::function<void(bool launched)>;
-    void startSegment(LaunchDone done);
+    struct SegmentLaunch
+    {
+        enum class Stage {
+            None,
+            WindowFrame,  // the window or webcam source waits for its first frame
+            Setup,        // the segment's state, sound pipes and screen capture are set up
+            ScreenFrame,  // the screen capture waits for its first frame
+            Encoder,      // the encoder has been started and not yet answered
+        };
+        Stage stage = Stage::None;
+        // The next segment of a split: the one before records on meanwhile.
+        bool split = false;
+        LaunchDone done;
+        // Raised at the end of every launch and window wait: later answers of theirs go unheard.
+        int generation = 0;
+        // The window wait's answer, and what ends it when no frame comes.
+        std::function<void(bool ready)> windowReady;
+        QTimer *windowTimeout = nullptr;
+        QMetaObject::Connection windowFrame;
+        QMetaObject::Connection windowLost;
+        QString windowLostReason;
+        int windowCommands = 0; // commandGeneration when the wait began
+        bool inFlight() const { return stage != Stage::None && stage != Stage::WindowFrame; }
+    };
+    SegmentLaunch launch;
+    void startSegment(LaunchDone done, bool split = false);
     bool startScreenCapture();
     void launchSegmentEncoder();
     void onSegmentEncoderLaunched(bool launched);
@@ -387,9 +415,6 @@ protected:
     void noteLaunchStep();
     void announceSegmentEncoder();
     void logSegmentSettings();
-    bool launchInFlight = false;
-    int launchGeneration = 0;
-    LaunchDone launchDone;
     std::vector<std::function<void()>> commandsAfterLaunch;
     QElapsedTimer launchClock;
     QElapsedTimer launchStep;
@@ -437,7 +462,9 @@ protected:
     ProgressWatch *endingWatch = nullptr;
     void stopAudioCaptures();
     void resumeNextSegment();
+    void launchResumedSegment();
     void launchNextSegment(LaunchDone done);
+    void launchNextSegmentNow(LaunchDone done);
     void endAfterFailedLaunch();
     void relaunchAfterFallback();
 
@@ -491,7 +518,13 @@ protected:
     void downgradeFrameRate(const QString &reason);
 
     // Frame path.
-    bool prepareWindowCapture();
+    // Starts the window or webcam source and calls `ready` once it has shown a usable first
+    // frame, or failed (the error reported), or the wait was ended by a command.
+    void prepareWindowCapture(std::function<void(bool ready)> ready);
+    void endWindowWait();
+    // A stop, discard or cancel ends the wait for a window's first frame at once; true when
+    // one was under way.
+    bool abandonWindowWait();
     void cleanupWindowCapture();
     void keepRecordingFrameSize();
     void configureFrameComposer();
@@ -529,11 +562,7 @@ protected:
     // Raised by every stop and discard, so that a wait for a window frame can tell
     // that the recording was ended meanwhile.
     int commandGeneration = 0;
-    bool launchingSegment = false;
-    bool waitingForWindowFrame = false;
-    // The wait for a window's first frame: a stop, discard or cancel ends it at once.
-    QEventLoop *windowWait = nullptr;
-    void endWindowWait();
+    bool waitingForWindowFrame() const { return launch.stage == SegmentLaunch::Stage::WindowFrame; }
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
 
@@ -549,7 +578,6 @@ protected:
     void onSegmentDrained(bool keep, qint64 recordedMs);
     void abandonDrainingSegments();
     int handoffGeneration = 0;
-    bool splitLaunch = false;
     // The running segment took over from the one before a split: its frames and sound are
     // recorded, although its encoder may not have reported its first media yet.
     bool segmentTookOver = false;

@@ -34,6 +34,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThreadPool>
@@ -98,7 +99,7 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || launchInFlight || finalizing
+    if (recordingActive || preparing || launch.inFlight() || finalizing
         || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
         return;
     prepareOnly = true;
@@ -107,8 +108,8 @@ void Recorder::prepareStart()
 
 void Recorder::start()
 {
-    // A start inside the wait for a window's first frame would run within that wait.
-    if (waitingForWindowFrame)
+    // A start during the wait for a window's first frame would take its place.
+    if (waitingForWindowFrame())
         return;
     if (preparing) {
         if (prepareOnly) {
@@ -118,7 +119,7 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || launchInFlight || finalizing || chain->encoder()->state() != QProcess::NotRunning
+    if (recordingActive || launch.inFlight() || finalizing || chain->encoder()->state() != QProcess::NotRunning
         || chain->isDraining())
         return;
     prepared = false;
@@ -182,7 +183,7 @@ void Recorder::cancelStartPreparation()
 {
     if (!preparing || recordingActive)
         return;
-    endWindowWait();
+    abandonWindowWait();
     preparing = false;
     prepareOnly = false;
     prepared = false;
@@ -304,7 +305,8 @@ void Recorder::startPrepared()
 {
     const int generation = startGeneration;
     launchFirstSegment(generation);
-    if (generation == startGeneration)
+    // While a window's first frame is awaited the start is still being prepared.
+    if (generation == startGeneration && !waitingForWindowFrame())
         preparing = false;
 }
 
@@ -355,15 +357,24 @@ bool Recorder::launchFirstSegment(int generation)
         return false;
     }
     if (!audioOnly && captureBackend == FramesBackend) {
-        if (!prepareWindowCapture())
-            return false;
-        // A stop or discard made while the capture waited for its first frame.
-        if (generation != startGeneration) {
-            cleanupWindowCapture();
-            return false;
-        }
+        prepareWindowCapture([this, generation](bool ready) {
+            const auto settled = qScopeGuard([this, generation] {
+                if (generation == startGeneration)
+                    preparing = false;
+            });
+            // A stop or discard made while the capture waited for its first frame.
+            if (ready && generation != startGeneration)
+                cleanupWindowCapture();
+            else if (ready)
+                launchPreparedSegment();
+        });
+        return true;
     }
+    return launchPreparedSegment();
+}
 
+bool Recorder::launchPreparedSegment()
+{
     if (!outputPathExplicit || outputPath.trimmed().isEmpty()) {
         QString error;
         const QString path = makeDefaultOutputPath(&error);
@@ -421,7 +432,7 @@ void Recorder::abandonRetryWaitingForWindow()
 {
     // An encoder fallback retrying a window recording waits for its first frame with
     // no segment kept yet: a stop or discard then ends the recording.
-    if (!waitingForWindowFrame)
+    if (!waitingForWindowFrame())
         return;
     ++commandGeneration;
     removeEmptyPartsFolder();
@@ -729,7 +740,7 @@ void Recorder::resume()
         resumePending = true;
         return;
     }
-    if (!recordingActive || !recordingPaused || resuming || waitingForWindowFrame)
+    if (!recordingActive || !recordingPaused || resuming || waitingForWindowFrame())
         return;
     resumeNextSegment();
 }
@@ -738,17 +749,23 @@ void Recorder::resumeNextSegment()
 {
     if (!audioOnly && captureBackend == FramesBackend) {
         const int commands = commandGeneration;
-        const bool ready = prepareWindowCapture();
-        if (commands != commandGeneration) {
-            // Stopped or discarded while the capture waited for a frame.
-            cleanupWindowCapture();
-            return;
-        }
-        if (!ready) {
-            stop();
-            return;
-        }
+        prepareWindowCapture([this, commands](bool ready) {
+            if (commands != commandGeneration) {
+                // Stopped or discarded while the capture waited for a frame.
+                cleanupWindowCapture();
+            } else if (!ready) {
+                stop();
+            } else {
+                launchResumedSegment();
+            }
+        });
+        return;
     }
+    launchResumedSegment();
+}
+
+void Recorder::launchResumedSegment()
+{
     startSegment([this](bool launched) {
         if (launched) {
             resuming = true;
@@ -801,7 +818,7 @@ void Recorder::stop(qint64 atNs)
 {
     if (deferUntilLaunched([this, atNs] { stop(atNs); }))
         return;
-    endWindowWait();
+    abandonWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
@@ -835,7 +852,7 @@ void Recorder::stop(qint64 atNs)
         return;
     }
     policyTimer->stop();
-    if (!waitingForWindowFrame)
+    if (!waitingForWindowFrame())
         cleanupWindowCapture();
     finalizeSegments();
 }
@@ -844,7 +861,7 @@ void Recorder::discard()
 {
     if (deferUntilLaunched([this] { discard(); }))
         return;
-    endWindowWait();
+    abandonWindowWait();
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
@@ -863,7 +880,7 @@ void Recorder::discard()
         stopCurrentSegment();
         return;
     }
-    if (!waitingForWindowFrame)
+    if (!waitingForWindowFrame())
         cleanupWindowCapture();
     finishDiscard();
 }
@@ -1176,7 +1193,7 @@ void Recorder::enterPause()
     QTimer::singleShot(0, this, [this] {
         if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
             resumePending = true;
-        } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame) {
+        } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame()) {
             resumeNextSegment();
         }
     });
@@ -1236,12 +1253,20 @@ void Recorder::launchNextSegment(LaunchDone done)
 {
     if (!audioOnly && captureBackend == FramesBackend) {
         const int commands = commandGeneration;
-        const bool ready = prepareWindowCapture();
-        if (commands != commandGeneration || !ready) {
-            cleanupWindowCapture();
-            return done(false);
-        }
+        prepareWindowCapture([this, commands, done = std::move(done)](bool ready) mutable {
+            if (commands != commandGeneration || !ready) {
+                cleanupWindowCapture();
+                return done(false);
+            }
+            launchNextSegmentNow(std::move(done));
+        });
+        return;
     }
+    launchNextSegmentNow(std::move(done));
+}
+
+void Recorder::launchNextSegmentNow(LaunchDone done)
+{
     if (pauseBetweenSegments) {
         pauseBetweenSegments = false;
         cleanupWindowCapture();
@@ -1270,7 +1295,7 @@ void Recorder::relaunchAfterFallback()
 
 void Recorder::onEncoderError(QProcess::ProcessError error)
 {
-    if (error != QProcess::FailedToStart || !recordingActive || launchingSegment)
+    if (error != QProcess::FailedToStart || !recordingActive || launch.stage == SegmentLaunch::Stage::Encoder)
         return;
     policyTimer->stop();
     finishSegment(false);
