@@ -237,11 +237,13 @@ private slots:
         QVERIFY2(seconds[1] > 0 && qAbs(seconds[1] - seconds[0]) <= 0.25,
                  qPrintable(QStringLiteral("%1 s of picture, %2 s of sound").arg(seconds[0]).arg(seconds[1])));
         const QList<clockstrip::Frame> frames = clockstrip::read(file, clockstrip::kPlace, 720.0 / 1080.0);
-        qsizetype pauseAt = 1;
-        while (pauseAt < frames.size() && clockstrip::span(frames.at(pauseAt - 1).clockMs, frames.at(pauseAt).clockMs) < 800)
-            ++pauseAt;
-        QVERIFY2(pauseAt < frames.size(), "no pause in the clock");
-        QList<clockstrip::Frame> before = frames.mid(0, pauseAt);
+        // The pictures before the pause show the clock up to its key; the first after it, the
+        // clock 1.5 s later.
+        const auto resumed = std::find_if(frames.begin(), frames.end(), [keyClock](const clockstrip::Frame &f) {
+            return clockstrip::signedSpan(keyClock, f.clockMs) > 800;
+        });
+        QVERIFY2(resumed != frames.end(), "no pause in the clock");
+        QList<clockstrip::Frame> before(frames.begin(), resumed);
         before.erase(before.begin(), std::find_if(before.begin(), before.end(),
                                                   [](const clockstrip::Frame &f) { return f.ptsMs >= 1000; }));
         QVERIFY(before.size() > 60);
