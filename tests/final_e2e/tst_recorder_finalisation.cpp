@@ -226,7 +226,10 @@ private slots:
         recorder.stop();
         const QString file = waitStopped(spies);
         QVERIFY2(!file.isEmpty() && !file.startsWith('<'), qPrintable(file + spies.lastError()));
-        QCOMPARE(spies.warnings.size(), 1);
+        // One switch (a busy machine may add the warning that it stays below 30 fps).
+        QCOMPARE(std::count_if(spies.warnings.cbegin(), spies.warnings.cend(),
+                               [&](const QList<QVariant> &w) { return w.first() == spies.warnings.first().first(); }),
+                 1);
 
         // The join fits the segments into the last one's size.
         const MediaInfo info = TestMedia::probe(file);
