@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QRegularExpression>
 #include <QStorageInfo>
@@ -524,13 +523,13 @@ EncoderCommandLine::Inputs Recorder::commandLineInputs() const
     in.softwarePresetForced = softwarePresetForced;
     in.pipeFrameSize = pipeFrameSize;
     in.cropRect = cropRect;
-    in.outputSize = outputSize;
+    in.outputSize = switchedFrameSize.isValid() ? switchedFrameSize : outputSize;
     in.currentSegmentPath = currentSegmentPath;
     in.systemAudioPipePath = chain->audio().path(SegmentAudioPipes::System);
     in.micPipePath = chain->audio().path(SegmentAudioPipes::Microphone);
     in.hasScreenCapture = screenCapture != nullptr;
     in.hasSystemAudioCapture = chain->audio().has(SegmentAudioPipes::System);
-    in.primedInputs = splitLaunch;
+    in.primedInputs = launch.split;
     // x264 holds back a frame per frame thread, 12 on eight cores: with its look-ahead 0.8 s
     // that a program killed together with its encoder loses. Four keep up with 1080p at 30
     // frames per second for no more processor time and a third less memory.
@@ -567,19 +566,29 @@ bool Recorder::abandonBeforeFirstMedia()
                 stop();
         }))
         return true;
-    if (recordingActive) {
-        // The encoder may have written media it has not reported yet: a file that holds more
-        // than its header is kept as after a stop.
-        const qint64 bytes = currentSegmentBytes();
-        if (startedEmitted || !awaitingFirstMedia
-            || (bytes > 0 && !FragmentedMp4::isHeaderOnly(currentSegmentPath)))
-            return false;
-    }
+    if (recordingActive && !nothingRecordedYet())
+        return false;
     qInfo() << "[Recorder] ended before the encoder delivered any media: nothing was recorded";
     if (!recordingActive || chain->encoder()->state() == QProcess::NotRunning) {
         discard();
         return true;
     }
+    endWithoutMedia();
+    return true;
+}
+
+bool Recorder::nothingRecordedYet() const
+{
+    if (!recordingActive || finalizing || !segmentFiles().isEmpty() || chain->isDraining())
+        return false;
+    // The encoder may have written media it has not reported yet: a file that holds more
+    // than its header is kept as after a stop.
+    const qint64 bytes = currentSegmentBytes();
+    return !startedEmitted && awaitingFirstMedia && (bytes <= 0 || FragmentedMp4::isHeaderOnly(currentSegmentPath));
+}
+
+void Recorder::endWithoutMedia()
+{
     // Nothing to write out: the encoder goes at once, and its end discards the segment.
     ++commandGeneration;
     policyTimer->stop();
@@ -589,5 +598,4 @@ bool Recorder::abandonBeforeFirstMedia()
     startWatchdog->stop();
     stopAudioCaptures();
     chain->encoder()->kill();
-    return true;
 }

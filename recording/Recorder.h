@@ -9,6 +9,7 @@
 #include "recording/FramePipe.h"
 #include "recording/ProgressWatch.h"
 #include "recording/RecordingPolicy.h"
+#include "recording/SegmentEndDecision.h"
 #include "recording/SegmentAudioPipes.h"
 
 #include <QColor>
@@ -26,7 +27,6 @@
 #include <memory>
 #include <vector>
 
-class QEventLoop;
 class SegmentChain;
 class QTimer;
 class RecordingFinalizer;
@@ -58,9 +58,8 @@ public:
     };
     Q_ENUM(FourKSoftwareAction)
 
-    // Why the running segment is being ended.
-    enum class SegmentEndReason : int { None = 0, Pause = 1, Restart = 2, Stop = 3, Discard = 4 };
-    Q_ENUM(SegmentEndReason)
+    // Why the running segment is being ended (recording/SegmentEndDecision.h).
+    using SegmentEndReason = ::SegmentEndReason;
 
     // Returns the annotation strokes for a capture rectangle (native pixels) at an
     // output frame size, or a null image when there is nothing to draw.
@@ -361,15 +360,51 @@ protected:
     void abandonPreparedStart();
     // A stop or discard before the recording began ends the start; true when it did.
     bool endUnstartedRecording();
+    // The running recording has put no media in any file yet: its first encoder is still
+    // starting (ending it leaves nothing to save).
+    bool nothingRecordedYet() const;
+    // Ends such a recording: its encoder goes at once, and its end discards the segment.
+    void endWithoutMedia();
+    // Told just before the `stopped` of a recording ended with nothing recorded.
+    QString nothingRecordedNotice;
     void abandonRetryWaitingForWindow();
+    // The rest of the start once the window source (if any) is ready.
+    bool launchPreparedSegment();
     void removeEmptyPartsFolder();
 
     // Segment chain.
-    // A segment launches in steps that return to the event loop in between: its screen
-    // capture's first frame, then its encoder's start. `done` hears whether it runs (the
-    // error reported when not). The commands given meanwhile are taken up after it.
+    // A segment launches in steps that return to the event loop in between: a window's first
+    // frame (before the launch proper), its screen capture's first frame, then its encoder's
+    // start. `done` hears whether it runs (the error reported when not). The commands given
+    // meanwhile are taken up after it; those given while a window's first frame is awaited
+    // act at once (a stop, discard or cancel ends the wait).
     using LaunchDone = std::function<void(bool launched)>;
-    void startSegment(LaunchDone done);
+    struct SegmentLaunch
+    {
+        enum class Stage {
+            None,
+            WindowFrame,  // the window or webcam source waits for its first frame
+            Setup,        // the segment's state, sound pipes and screen capture are set up
+            ScreenFrame,  // the screen capture waits for its first frame
+            Encoder,      // the encoder has been started and not yet answered
+        };
+        Stage stage = Stage::None;
+        // The next segment of a split: the one before records on meanwhile.
+        bool split = false;
+        LaunchDone done;
+        // Raised at the end of every launch and window wait: later answers of theirs go unheard.
+        int generation = 0;
+        // The window wait's answer, and what ends it when no frame comes.
+        std::function<void(bool ready)> windowReady;
+        QTimer *windowTimeout = nullptr;
+        QMetaObject::Connection windowFrame;
+        QMetaObject::Connection windowLost;
+        QString windowLostReason;
+        int windowCommands = 0; // commandGeneration when the wait began
+        bool inFlight() const { return stage != Stage::None && stage != Stage::WindowFrame; }
+    };
+    SegmentLaunch launch;
+    void startSegment(LaunchDone done, bool split = false);
     bool startScreenCapture();
     void launchSegmentEncoder();
     void onSegmentEncoderLaunched(bool launched);
@@ -380,9 +415,6 @@ protected:
     void noteLaunchStep();
     void announceSegmentEncoder();
     void logSegmentSettings();
-    bool launchInFlight = false;
-    int launchGeneration = 0;
-    LaunchDone launchDone;
     std::vector<std::function<void()>> commandsAfterLaunch;
     QElapsedTimer launchClock;
     QElapsedTimer launchStep;
@@ -430,27 +462,26 @@ protected:
     ProgressWatch *endingWatch = nullptr;
     void stopAudioCaptures();
     void resumeNextSegment();
+    void launchResumedSegment();
     void launchNextSegment(LaunchDone done);
+    void launchNextSegmentNow(LaunchDone done);
     void endAfterFailedLaunch();
     void relaunchAfterFallback();
 
     // Segment end handling.
     void onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus);
-    // How a segment's encoder ended, and whether its file holds media (looked at only when
-    // the end was abnormal and the file may still be of use).
-    struct EncoderExit
-    {
-        int code = 0;
-        QProcess::ExitStatus status = QProcess::NormalExit;
-        SegmentEndReason reason = SegmentEndReason::None;
-        bool timedOut = false;
-        bool wasStopping = false;
-        bool holdsMedia = false;
-        // How long its file plays, -1 when not looked at.
-        qint64 playableMs = -1;
-        bool abnormal() const { return status == QProcess::CrashExit || code != 0 || timedOut; }
-    };
+    // How a segment's encoder ended (recording/SegmentEndDecision.h).
+    using EncoderExit = ::EncoderExit;
+    // Carries out what SegmentEndDecision says comes after the ended segment.
     void concludeEncoderExit(const EncoderExit &ended);
+    // A hardware encoder that failed at its start: the segment again with libx264, after the
+    // user's answer at 4K (`askFirst`).
+    void retryInSoftware(const QString &encoderTail, bool askFirst);
+    // The pause segment has ended: paused, and a resume asked meanwhile follows.
+    void enterPause();
+    void endRecordingIdle();
+    void finalizeWithoutLastSegment();
+    void failAfterEncoderExit(const EncoderExit &ended, const QString &encoderTail);
     void noteStalledSegment(const EncoderExit &ended);
     // Cuts the ended segment at segmentCutMs (off the GUI thread), then concludes its end.
     void cutLateSegment(const EncoderExit &ended);
@@ -474,11 +505,26 @@ protected:
 
     // Encoder output and the downgrades it may ask for.
     void onEncoderOutput();
+    // A switch to a smaller capture size splits the recording: the segment before records on
+    // until the next one takes over, and the running capture goes on, its frames scaled by the
+    // encoders to this size (invalid: not scaled) until a segment starts a capture of its own.
+    QSize switchedFrameSize{-1, -1};
+    // The size of the running segment's pictures in its file.
+    QSize encodedFrameSize() const { return switchedFrameSize.isValid() ? switchedFrameSize : pipeFrameSize; }
+    // Tests have the performance watch find an overload this long into the recording's first
+    // segment (VISTRELLE_TEST_OVERLOAD_AFTER_MS); -1: never.
+    qint64 forcedOverloadMs = -1;
     void downgradeCaptureSize();
     void downgradeFrameRate(const QString &reason);
 
     // Frame path.
-    bool prepareWindowCapture();
+    // Starts the window or webcam source and calls `ready` once it has shown a usable first
+    // frame, or failed (the error reported), or the wait was ended by a command.
+    void prepareWindowCapture(std::function<void(bool ready)> ready);
+    void endWindowWait();
+    // A stop, discard or cancel ends the wait for a window's first frame at once; true when
+    // one was under way.
+    bool abandonWindowWait();
     void cleanupWindowCapture();
     void keepRecordingFrameSize();
     void configureFrameComposer();
@@ -487,8 +533,12 @@ protected:
     void onFrameTimerTick();
     // The newest picture of the frame source.
     QImage currentSourceFrame() const;
-    // Composes a source frame taken at `stampUs` (FramePipe::write) and pipes it to the encoder.
-    void writeWindowFrame(const QImage &frame, qint64 stampUs = -1);
+    // Composes a source frame taken at `stampUs` (FramePipe::write) and pipes it to the encoder;
+    // `pastBacklog`: also when the encoder has more than two frames still to take.
+    void writeWindowFrame(const QImage &frame, qint64 stampUs = -1, bool pastBacklog = false);
+    // The segment's picture ends here: the frames its source took and the frame ticks have not
+    // written yet (those the encoder had no room for) go in, so that it ends with its sound.
+    void writeTakenFrames();
     // The encoder has more than two frames still to take: the next one would be dropped.
     bool frameBacklogFull() const;
 
@@ -512,11 +562,7 @@ protected:
     // Raised by every stop and discard, so that a wait for a window frame can tell
     // that the recording was ended meanwhile.
     int commandGeneration = 0;
-    bool launchingSegment = false;
-    bool waitingForWindowFrame = false;
-    // The wait for a window's first frame: a stop, discard or cancel ends it at once.
-    QEventLoop *windowWait = nullptr;
-    void endWindowWait();
+    bool waitingForWindowFrame() const { return launch.stage == SegmentLaunch::Stage::WindowFrame; }
     // A pause asked while no segment ran, taken up before the next one launches.
     bool pauseBetweenSegments = false;
 
@@ -532,7 +578,9 @@ protected:
     void onSegmentDrained(bool keep, qint64 recordedMs);
     void abandonDrainingSegments();
     int handoffGeneration = 0;
-    bool splitLaunch = false;
+    // The running segment took over from the one before a split: its frames and sound are
+    // recorded, although its encoder may not have reported its first media yet.
+    bool segmentTookOver = false;
     bool finalizeWhenDrained = false;
 
     // Below this much free space on the save disk a recording stops, so that its last

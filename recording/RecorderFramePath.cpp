@@ -9,12 +9,12 @@
 #include "recording/CaptureGeometry.h"
 #include "recording/DrainingSegment.h"
 
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 // ---------------------------------------------------------------------------
 // Frame path
@@ -41,7 +41,7 @@ QSize Recorder::nativeDesktopCaptureSize() const
     return CaptureGeometry::nativeSize(screen->geometry(), screen->devicePixelRatio());
 }
 
-bool Recorder::prepareWindowCapture()
+void Recorder::prepareWindowCapture(std::function<void(bool ready)> ready)
 {
     cleanupWindowCapture();
     if (cameraFrameSource) {
@@ -50,17 +50,17 @@ bool Recorder::prepareWindowCapture()
         const QSize even = CaptureGeometry::evenSize(heldFrame.size());
         if (heldFrame.isNull() || even.width() < 2 || even.height() < 2) {
             reportError(tr("Camera preview is not ready."));
-            return false;
+            return ready(false);
         }
         if (even != heldFrame.size())
             heldFrame = heldFrame.copy(QRect(QPoint(0, 0), even));
         pipeFrameSize = even;
         keepRecordingFrameSize();
-        return true;
+        return ready(true);
     }
     if (!captureWindow.isValid()) {
         reportError(tr("没有有效的窗口录制目标。"));
-        return false;
+        return ready(false);
     }
 
     windowCapture = new WindowFrameSource(this);
@@ -68,66 +68,75 @@ bool Recorder::prepareWindowCapture()
     if (!windowCapture->start(captureWindow, fps, &error)) {
         cleanupWindowCapture();
         reportError(tr("窗口捕获启动失败：%1").arg(error));
-        return false;
+        return ready(false);
     }
 
-    // Wait for a first frame of at least 2x2 pixels, keeping the event loop alive.
-    const int commands = commandGeneration;
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait up to 5 % early
-    timeout.setSingleShot(true);
-    timeout.setTimerType(Qt::PreciseTimer);
-    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QString lostReason;
-    const QMetaObject::Connection firstFrame =
-        connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this, &loop](const QImage& frame) {
-            if (frame.isNull())
-                return;
-            const QImage image = frame.convertToFormat(QImage::Format_ARGB32);
-            const int w = image.width() & ~1;
-            const int h = image.height() & ~1;
-            if (w < 2 || h < 2)
-                return;
-            heldFrame = image.copy(0, 0, w, h);
-            pipeFrameSize = QSize(w, h);
-            loop.quit();
-        });
-    const QMetaObject::Connection lost =
-        connect(windowCapture, &WindowFrameSource::errorOccurred, this, [&loop, &lostReason](const QString& reason) {
-            lostReason = reason;
-            loop.quit();
-        });
-    waitingForWindowFrame = true;
-    windowWait = &loop;
-    timeout.start(4500);
-    loop.exec();
-    windowWait = nullptr;
-    waitingForWindowFrame = false;
-    disconnect(firstFrame);
-    disconnect(lost);
+    // Waits for a first frame of at least 2x2 pixels; the event loop goes on meanwhile.
+    launch.stage = SegmentLaunch::Stage::WindowFrame;
+    launch.windowReady = std::move(ready);
+    launch.windowCommands = commandGeneration;
+    launch.windowLostReason.clear();
+    launch.windowFrame = connect(windowCapture, &WindowFrameSource::frameAvailable, this, [this](const QImage& frame) {
+        if (frame.isNull())
+            return;
+        const QImage image = frame.convertToFormat(QImage::Format_ARGB32);
+        const int w = image.width() & ~1;
+        const int h = image.height() & ~1;
+        if (w < 2 || h < 2)
+            return;
+        heldFrame = image.copy(0, 0, w, h);
+        pipeFrameSize = QSize(w, h);
+        abandonWindowWait();
+    });
+    launch.windowLost = connect(windowCapture, &WindowFrameSource::errorOccurred, this, [this](const QString& reason) {
+        launch.windowLostReason = reason;
+        abandonWindowWait();
+    });
+    launch.windowTimeout = new QTimer(this);
+    launch.windowTimeout->setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait up to 5 % early
+    launch.windowTimeout->setSingleShot(true);
+    connect(launch.windowTimeout, &QTimer::timeout, this, [this] { abandonWindowWait(); });
+    launch.windowTimeout->start(4500);
+}
 
-    if (commands != commandGeneration) {
-        // Stopped or discarded during the wait: the caller ends quietly.
-        cleanupWindowCapture();
-        return false;
-    }
-    if (heldFrame.isNull()) {
-        cleanupWindowCapture();
-        if (!lostReason.isEmpty())
-            reportError(tr("窗口捕获启动失败：%1").arg(lostReason));
-        else
-            reportError(tr("窗口捕获启动失败或目标窗口没有产生画面。"));
-        return false;
-    }
-    keepRecordingFrameSize();
+bool Recorder::abandonWindowWait()
+{
+    if (!waitingForWindowFrame() || !launch.windowTimeout)
+        return waitingForWindowFrame();
+    // The first of a frame, a loss, the time limit or a command ends the wait; it is
+    // concluded once the event that ended it has been handled.
+    disconnect(launch.windowFrame);
+    disconnect(launch.windowLost);
+    launch.windowTimeout->deleteLater();
+    launch.windowTimeout = nullptr;
+    const int wait = launch.generation;
+    QTimer::singleShot(0, this, [this, wait] {
+        if (wait == launch.generation && waitingForWindowFrame())
+            endWindowWait();
+    });
     return true;
 }
 
 void Recorder::endWindowWait()
 {
-    if (windowWait)
-        windowWait->quit();
+    launch.stage = SegmentLaunch::Stage::None;
+    ++launch.generation;
+    const std::function<void(bool)> ready = std::exchange(launch.windowReady, {});
+    if (launch.windowCommands != commandGeneration) {
+        // Stopped or discarded during the wait: the caller ends quietly.
+        cleanupWindowCapture();
+        return ready(false);
+    }
+    if (heldFrame.isNull()) {
+        cleanupWindowCapture();
+        if (!launch.windowLostReason.isEmpty())
+            reportError(tr("窗口捕获启动失败：%1").arg(launch.windowLostReason));
+        else
+            reportError(tr("窗口捕获启动失败或目标窗口没有产生画面。"));
+        return ready(false);
+    }
+    keepRecordingFrameSize();
+    ready(true);
 }
 
 void Recorder::connectWindowFrames()
@@ -265,7 +274,27 @@ QImage Recorder::currentSourceFrame() const
     return windowImage;
 }
 
-void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
+void Recorder::writeTakenFrames()
+{
+    if (holdFrameUntilReady || !frameTimer || !frameTimer->isActive())
+        return;
+    if (screenCapture) {
+        for (MacScreenCapture::StampedFrame frame = screenCapture->takeOldestFrame(); !frame.image.isNull();
+             frame = screenCapture->takeOldestFrame()) {
+            writeWindowFrame(frame.image, frame.stampUs, true);
+            lastScreenFrameUs = frame.stampUs;
+        }
+    } else if (windowCapture && !cameraFrameSource) {
+        for (const StampedWindowFrame &frame : std::exchange(windowFrames, {})) {
+            if (frame.stampUs <= lastScreenFrameUs)
+                continue;
+            writeWindowFrame(frame.image, frame.stampUs, true);
+            lastScreenFrameUs = frame.stampUs;
+        }
+    }
+}
+
+void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs, bool pastBacklog)
 {
     // While the next segment of a split launches, the segment before gets the frames.
     if (!recordingActive || (recordingPaused && !resuming) || frame.isNull()
@@ -285,7 +314,7 @@ void Recorder::writeWindowFrame(const QImage& frame, qint64 stampUs)
         chain->handingOver() && !chain->handingOver()->isFinishing() ? chain->handingOver() : nullptr;
     if (!previous && !chain->pipe()->isOpen())
         return;
-    if (frameBacklogFull())
+    if (!pastBacklog && frameBacklogFull())
         return; // the slot it leaves empty is counted by the pipe
     // The annotation provider may be replaced during a recording.
     frameComposer.settings().annotationProvider = annotationFrameProvider;
@@ -319,15 +348,21 @@ void Recorder::onEncoderOutput()
     context.recordingPaused = recordingPaused;
     context.segmentAgeMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
     context.screenCaptureSegment = screenCapture != nullptr;
-    context.pipeFrameHeight = pipeFrameSize.height();
+    context.pipeFrameHeight = encodedFrameSize().height();
     context.encoder = selectedEncoder;
     if (isPipedVideo())
         outputMonitor.noteMissedFrames(chain->pipe()->missedSlots() + repeatedScreenFrames);
     outputMonitor.setAwaitingFirstMedia(awaitingFirstMedia);
     outputMonitor.setDowngradePending(downgradePending);
-    const EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);
+    EncoderOutputMonitor::Result result = outputMonitor.feed(chunk, context);
     encoderOutput = outputMonitor.output();
     downgradePending = outputMonitor.downgradePending();
+    if (forcedOverloadMs >= 0 && result.action == EncoderOutputMonitor::Action::None && !downgradePending
+        && screenCapture && context.pipeFrameHeight >= 721 && context.segmentAgeMs >= forcedOverloadMs) {
+        forcedOverloadMs = -1;
+        downgradePending = true;
+        result.action = EncoderOutputMonitor::Action::ResolutionDowngrade;
+    }
 
     settleMediaLead();
     if (!result.trimmedChunk.isEmpty()) {
@@ -383,13 +418,21 @@ void Recorder::downgradeCaptureSize()
         downgradePending = false;
         return;
     }
-    const bool to720 = pipeFrameSize.height() <= 1080;
+    const bool to720 = encodedFrameSize().height() <= 1080;
     captureStreamSize = to720 ? QSize(1280, 720) : QSize(1920, 1080);
     segmentsDiffer = true;
     emit recordingPerformanceWarning(to720 ? tr("Screen capture is still dropping frames. Switched to 720p for smoother recording.")
                                            : tr("屏幕采集持续掉帧，已自动切换到 1080p 以保持录制流畅。"));
-    pendingReason = SegmentEndReason::Restart;
-    stopCurrentSegment();
+    // Switched as a split: nothing of the screen goes unrecorded while the next encoder starts.
+    if (screenCapture) {
+        const QSize captured = screenCapture->frameSizeToCome();
+        const QSize smaller = MacScreenCapture::streamSize(captured, captureStreamSize);
+        if (captured.isValid() && pipeFrameSize.isValid())
+            switchedFrameSize = QSize(
+                std::max(2, CaptureGeometry::roundEven(double(pipeFrameSize.width()) * smaller.width() / captured.width())),
+                std::max(2, CaptureGeometry::roundEven(double(pipeFrameSize.height()) * smaller.height() / captured.height())));
+    }
+    requestRestart();
 }
 
 void Recorder::downgradeFrameRate(const QString& reason)

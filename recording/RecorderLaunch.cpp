@@ -29,7 +29,7 @@ void Recorder::noteLaunchStep()
 
 bool Recorder::deferUntilLaunched(std::function<void()> command)
 {
-    if (!launchInFlight)
+    if (!launch.inFlight())
         return false;
     commandsAfterLaunch.push_back(std::move(command));
     return true;
@@ -38,11 +38,12 @@ bool Recorder::deferUntilLaunched(std::function<void()> command)
 void Recorder::endLaunch(bool launched)
 {
     noteLaunchStep();
-    launchInFlight = false;
-    ++launchGeneration;
+    launch.stage = SegmentLaunch::Stage::None;
+    launch.split = false;
+    ++launch.generation;
     qInfo().noquote() << "[Recorder startup] the launch held the GUI thread" << launchLongestStepMs
                       << "ms at most at once, over" << launchClock.elapsed() << "ms";
-    if (LaunchDone done = std::exchange(launchDone, {}))
+    if (LaunchDone done = std::exchange(launch.done, {}))
         done(launched);
     // The commands given meanwhile, as if given right after the launch.
     const std::vector<std::function<void()>> commands = std::exchange(commandsAfterLaunch, {});
@@ -50,20 +51,22 @@ void Recorder::endLaunch(bool launched)
         command();
 }
 
-void Recorder::startSegment(LaunchDone done)
+void Recorder::startSegment(LaunchDone done, bool split)
 {
     launchClock.start();
     launchStep.start();
     launchLongestStepMs = 0;
-    launchInFlight = true;
-    launchDone = std::move(done);
+    launch.stage = SegmentLaunch::Stage::Setup;
+    launch.split = split;
+    launch.done = std::move(done);
     // A folder removed while the recording was paused or between segments.
-    if (!splitLaunch && partsFolderRemoved() && !remakeRemovedFolder()) {
+    if (!split && partsFolderRemoved() && !remakeRemovedFolder()) {
         reportError(std::exchange(folderLossText, QString()));
         return endLaunch(false);
     }
     resumePending = false;
     holdFrameUntilReady = false;
+    segmentTookOver = false;
     stalledEncoderKilled = false;
     segmentCutMs = -1;
     commandLateMs = 0;
@@ -81,9 +84,9 @@ void Recorder::startSegment(LaunchDone done)
     chain->setEncoderReading(false);
     announceSegmentEncoder();
 
-    if (!splitLaunch)
+    if (!split)
         emit segmentLaunching();
-    if (splitLaunch) {
+    if (split) {
         // The segment before records on: its frame source stays, and its sound captures hand
         // their streams on at the switch. Without pictures to keep in step, the sound goes to
         // the next encoder at once, sample for sample; the encoder before ends at the end of
@@ -100,6 +103,7 @@ void Recorder::startSegment(LaunchDone done)
             if (!startScreenCapture())
                 return endLaunch(false);
             noteLaunchStep();
+            launch.stage = SegmentLaunch::Stage::ScreenFrame;
             return; // goes on with the capture's first frame
         }
     }
@@ -109,6 +113,7 @@ void Recorder::startSegment(LaunchDone done)
 bool Recorder::startScreenCapture()
 {
     cleanupWindowCapture();
+    switchedFrameSize = QSize(-1, -1); // a capture of its own takes the frames at the size asked
     const QList<QScreen *> screens = QGuiApplication::screens();
     // The chosen display, or every display an area over several touches.
     const std::optional<EncoderCommandLine::Screen> surface = EncoderCommandLine::captureSurface(
@@ -122,15 +127,16 @@ bool Recorder::startScreenCapture()
         }
     }
     screenCapture = new MacScreenCapture;
-    const int launch = launchGeneration;
+    const int launching = launch.generation;
     const auto failed = [this](const QString &error) {
         cleanupWindowCapture();
         reportError(tr("无法启动不含工具栏的屏幕录制：%1").arg(error));
     };
-    const auto firstFrame = [this, launch, failed](const QString &error) {
-        if (launch != launchGeneration)
+    const auto firstFrame = [this, launching, failed](const QString &error) {
+        if (launching != launch.generation)
             return;
         launchStep.start();
+        launch.stage = SegmentLaunch::Stage::Setup;
         if (!error.isEmpty()) {
             failed(error);
             return endLaunch(false);
@@ -159,7 +165,7 @@ bool Recorder::startScreenCapture()
 
 void Recorder::launchSegmentEncoder()
 {
-    if (!splitLaunch) {
+    if (!launch.split) {
         // A recording that goes on (a resume, the segment after a switch) records silence while
         // its sound server is away, as a running segment does. Piped pictures are stamped from
         // the moment the encoder reads the first one: the sound starts there too.
@@ -211,10 +217,10 @@ void Recorder::launchSegmentEncoder()
     });
     // Whether it runs comes back as a signal; a program that cannot start reports it there,
     // and the error handler leaves that report to us.
-    launchingSegment = true;
-    const int launch = launchGeneration;
-    const auto answered = [this, launch, encoder](bool started) {
-        if (launch != launchGeneration || !launchingSegment)
+    launch.stage = SegmentLaunch::Stage::Encoder;
+    const int launching = launch.generation;
+    const auto answered = [this, launching, encoder](bool started) {
+        if (launching != launch.generation || launch.stage != SegmentLaunch::Stage::Encoder)
             return;
         disconnect(launchStarted);
         disconnect(launchFailed);
@@ -228,7 +234,7 @@ void Recorder::launchSegmentEncoder()
     });
     if (frameInput >= 0 || !isPipedVideo())
         encoder->start(ffmpegExecutable(), args, QIODevice::ReadWrite);
-    if (launch != launchGeneration)
+    if (launching != launch.generation)
         return; // answered while it started
     if (encoder->state() == QProcess::NotRunning)
         return answered(false);
@@ -238,7 +244,7 @@ void Recorder::launchSegmentEncoder()
 
 void Recorder::onSegmentEncoderLaunched(bool launched)
 {
-    launchingSegment = false;
+    launch.stage = SegmentLaunch::Stage::Setup;
     chain->pipe()->closeReadEnd();
     if (!launched) {
         chain->pipe()->abort();
@@ -262,12 +268,12 @@ void Recorder::onSegmentEncoderLaunched(bool launched)
     recordingActive = true;
     segmentTimer.start();
     startWatchdog->start(15000);
-    if (isPipedVideo() && !splitLaunch) {
+    if (isPipedVideo() && !launch.split) {
         // The frame ticks hand the file's time 0 over once the first frames have shown it.
         chain->audio().awaitOrigin();
     }
 
-    if (isPipedVideo() && !splitLaunch) {
+    if (isPipedVideo() && !launch.split) {
         if (!pipeFrameSize.isValid() && heldFrame.isNull()) {
             // Nothing to pipe: handled as an encoder that never shows media.
             qWarning() << "[Recorder] no frame source for the piped segment";

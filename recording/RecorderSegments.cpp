@@ -34,6 +34,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThreadPool>
@@ -98,7 +99,7 @@ QString sizeText(const QSize& size)
 
 void Recorder::prepareStart()
 {
-    if (recordingActive || preparing || launchInFlight || finalizing
+    if (recordingActive || preparing || launch.inFlight() || finalizing
         || chain->encoder()->state() != QProcess::NotRunning || chain->isDraining())
         return;
     prepareOnly = true;
@@ -107,8 +108,8 @@ void Recorder::prepareStart()
 
 void Recorder::start()
 {
-    // A start inside the wait for a window's first frame would run within that wait.
-    if (waitingForWindowFrame)
+    // A start during the wait for a window's first frame would take its place.
+    if (waitingForWindowFrame())
         return;
     if (preparing) {
         if (prepareOnly) {
@@ -118,7 +119,7 @@ void Recorder::start()
         }
         return;
     }
-    if (recordingActive || launchInFlight || finalizing || chain->encoder()->state() != QProcess::NotRunning
+    if (recordingActive || launch.inFlight() || finalizing || chain->encoder()->state() != QProcess::NotRunning
         || chain->isDraining())
         return;
     prepared = false;
@@ -182,7 +183,7 @@ void Recorder::cancelStartPreparation()
 {
     if (!preparing || recordingActive)
         return;
-    endWindowWait();
+    abandonWindowWait();
     preparing = false;
     prepareOnly = false;
     prepared = false;
@@ -304,7 +305,8 @@ void Recorder::startPrepared()
 {
     const int generation = startGeneration;
     launchFirstSegment(generation);
-    if (generation == startGeneration)
+    // While a window's first frame is awaited the start is still being prepared.
+    if (generation == startGeneration && !waitingForWindowFrame())
         preparing = false;
 }
 
@@ -315,6 +317,7 @@ bool Recorder::launchFirstSegment(int generation)
     finishedSegmentsMs = 0;
     saveDiskStopRoot.clear();
     folderLossText.clear();
+    nothingRecordedNotice.clear();
     soundServerLossTold = false;
     micReplacementTold = false;
     heldMediaMs = 0;
@@ -328,6 +331,10 @@ bool Recorder::launchFirstSegment(int generation)
     captureFallbackDone = false;
     segmentsDiffer = false;
     downgradePending = false;
+    switchedFrameSize = QSize(-1, -1);
+    forcedOverloadMs = qEnvironmentVariableIsSet("VISTRELLE_TEST_OVERLOAD_AFTER_MS")
+        ? qEnvironmentVariableIntValue("VISTRELLE_TEST_OVERLOAD_AFTER_MS")
+        : -1;
     recordingFrameSize = QSize(-1, -1);
     outputMonitor.resetRecording();
 
@@ -350,15 +357,24 @@ bool Recorder::launchFirstSegment(int generation)
         return false;
     }
     if (!audioOnly && captureBackend == FramesBackend) {
-        if (!prepareWindowCapture())
-            return false;
-        // A stop or discard made while the capture waited for its first frame.
-        if (generation != startGeneration) {
-            cleanupWindowCapture();
-            return false;
-        }
+        prepareWindowCapture([this, generation](bool ready) {
+            const auto settled = qScopeGuard([this, generation] {
+                if (generation == startGeneration)
+                    preparing = false;
+            });
+            // A stop or discard made while the capture waited for its first frame.
+            if (ready && generation != startGeneration)
+                cleanupWindowCapture();
+            else if (ready)
+                launchPreparedSegment();
+        });
+        return true;
     }
+    return launchPreparedSegment();
+}
 
+bool Recorder::launchPreparedSegment()
+{
     if (!outputPathExplicit || outputPath.trimmed().isEmpty()) {
         QString error;
         const QString path = makeDefaultOutputPath(&error);
@@ -416,7 +432,7 @@ void Recorder::abandonRetryWaitingForWindow()
 {
     // An encoder fallback retrying a window recording waits for its first frame with
     // no segment kept yet: a stop or discard then ends the recording.
-    if (!waitingForWindowFrame)
+    if (!waitingForWindowFrame())
         return;
     ++commandGeneration;
     removeEmptyPartsFolder();
@@ -505,6 +521,7 @@ void Recorder::logSegmentSettings()
     else if (captureBackend == DesktopDuplicationWithFallbackBackend)
         backendName = "DXGI-with-GDI-fallback";
     const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    const QSize scaledTo = switchedFrameSize.isValid() ? switchedFrameSize : outputSize;
     qInfo().noquote() << QStringLiteral(
                              "[Recorder config] capture_backend=%1 output_index=%2 rect=%3,%4 %5x%6 target_fps=%7 "
                              "bitrate_kbps=%8 encoder=%9 system_audio=%10 microphone=%11 webcam=%12 "
@@ -520,7 +537,7 @@ void Recorder::logSegmentSettings()
                              .arg(videoBitrate)
                              .arg(selectedEncoder, onOff(systemAudioEnabled), onOff(micEnabled), onOff(webcamEnabled),
                                   onOff(false), currentSegmentPath,
-                                  outputSize.isValid() ? sizeText(outputSize) : QStringLiteral("native"),
+                                  scaledTo.isValid() ? sizeText(scaledTo) : QStringLiteral("native"),
                                   softwarePresetForced ? QStringLiteral("ultrafast") : QStringLiteral("default"));
 }
 
@@ -613,6 +630,7 @@ void Recorder::askEncoderToEnd()
     if (isPipedVideo()) {
         // The encoder reads raw frames from its input: "q" would be taken for
         // pixels. It ends when the frames end.
+        writeTakenFrames();
         if (frameTimer)
             frameTimer->stop();
         deactivateWindowFrames();
@@ -657,7 +675,7 @@ void Recorder::noteCommandInstant(qint64 atNs)
 {
     segmentCutMs = -1;
     commandLateMs = 0;
-    if (atNs < 0 || awaitingFirstMedia)
+    if (atNs < 0 || (awaitingFirstMedia && !segmentTookOver))
         return;
     const qint64 originNs = segmentOriginNs();
     const qint64 lateMs = (RecordingClock::steadyNs() - atNs) / 1000000;
@@ -687,10 +705,14 @@ bool Recorder::pause(qint64 atNs)
         return true;
     }
     pendingReason = SegmentEndReason::Pause;
-    holdFrameUntilReady = awaitingFirstMedia;
-    if (!awaitingFirstMedia) {
+    // A segment that has not begun yet keeps its first picture until it has; one that took over
+    // from a split records from the hand-over on, although its encoder has not said so yet.
+    const bool recording = !awaitingFirstMedia || segmentTookOver;
+    holdFrameUntilReady = !recording;
+    if (recording) {
         // The picture freezes, and the sound ends with it: sound recorded after the last
         // picture would play over the next segment's first one.
+        writeTakenFrames();
         if (frameTimer)
             frameTimer->stop();
         stopAudioCaptures();
@@ -720,7 +742,7 @@ void Recorder::resume()
         resumePending = true;
         return;
     }
-    if (!recordingActive || !recordingPaused || resuming || waitingForWindowFrame)
+    if (!recordingActive || !recordingPaused || resuming || waitingForWindowFrame())
         return;
     resumeNextSegment();
 }
@@ -729,17 +751,23 @@ void Recorder::resumeNextSegment()
 {
     if (!audioOnly && captureBackend == FramesBackend) {
         const int commands = commandGeneration;
-        const bool ready = prepareWindowCapture();
-        if (commands != commandGeneration) {
-            // Stopped or discarded while the capture waited for a frame.
-            cleanupWindowCapture();
-            return;
-        }
-        if (!ready) {
-            stop();
-            return;
-        }
+        prepareWindowCapture([this, commands](bool ready) {
+            if (commands != commandGeneration) {
+                // Stopped or discarded while the capture waited for a frame.
+                cleanupWindowCapture();
+            } else if (!ready) {
+                stop();
+            } else {
+                launchResumedSegment();
+            }
+        });
+        return;
     }
+    launchResumedSegment();
+}
+
+void Recorder::launchResumedSegment()
+{
     startSegment([this](bool launched) {
         if (launched) {
             resuming = true;
@@ -792,7 +820,7 @@ void Recorder::stop(qint64 atNs)
 {
     if (deferUntilLaunched([this, atNs] { stop(atNs); }))
         return;
-    endWindowWait();
+    abandonWindowWait();
     resumePending = false;
     if (pendingReason == SegmentEndReason::Stop || pendingReason == SegmentEndReason::Discard || finalizing)
         return;
@@ -804,6 +832,17 @@ void Recorder::stop(qint64 atNs)
     }
     if (endUnstartedRecording())
         return;
+    if (nothingRecordedYet()) {
+        // Stopped while its encoder was still starting (a busy machine): there is nothing to
+        // save, neither a file of the wait nor a parts folder, and the user is told so.
+        qInfo() << "[Recorder] stopped before the encoder delivered any media: nothing was recorded";
+        nothingRecordedNotice = tr("没有录下任何内容：录制在开始之前就已停止。");
+        if (chain->encoder()->state() == QProcess::NotRunning)
+            discard();
+        else
+            endWithoutMedia();
+        return;
+    }
     ++commandGeneration;
     if (chain->encoder()->state() != QProcess::NotRunning) {
         // Also right after a resume, before the new segment has shown media: that
@@ -815,7 +854,7 @@ void Recorder::stop(qint64 atNs)
         return;
     }
     policyTimer->stop();
-    if (!waitingForWindowFrame)
+    if (!waitingForWindowFrame())
         cleanupWindowCapture();
     finalizeSegments();
 }
@@ -824,7 +863,7 @@ void Recorder::discard()
 {
     if (deferUntilLaunched([this] { discard(); }))
         return;
-    endWindowWait();
+    abandonWindowWait();
     resumePending = false;
     if (finalizing || pendingReason == SegmentEndReason::Discard)
         return;
@@ -843,7 +882,7 @@ void Recorder::discard()
         stopCurrentSegment();
         return;
     }
-    if (!waitingForWindowFrame)
+    if (!waitingForWindowFrame())
         cleanupWindowCapture();
     finishDiscard();
 }
@@ -905,6 +944,8 @@ void Recorder::finishDiscard()
     chain->setFolder(QString());
     if (!folder.isEmpty() && QFileInfo::exists(folder) && !QDir(folder).removeRecursively())
         emit errorOccurred(tr("无法删除已丢弃录制的临时文件：%1").arg(folder));
+    if (const QString notice = std::exchange(nothingRecordedNotice, QString()); !notice.isEmpty())
+        emit errorOccurred(notice);
     emit stopped(QString());
 }
 
@@ -1016,54 +1057,41 @@ void Recorder::cutLateSegment(const EncoderExit &ended)
 
 void Recorder::concludeEncoderExit(const EncoderExit &ended)
 {
-    const int exitCode = ended.code;
-    const QProcess::ExitStatus exitStatus = ended.status;
-    const bool timedOut = ended.timedOut;
+    SegmentEndDecision::Facts facts;
+    facts.exit = ended;
     // A stop or discard asked while the segment was looked at takes the place of the reason.
-    const SegmentEndReason reason = pendingReason;
-    const bool abnormal = ended.abnormal();
-    const bool usable = ended.reason != SegmentEndReason::None && abnormal && ended.wasStopping && ended.holdsMedia;
+    facts.reason = pendingReason;
+    facts.audioOnly = audioOnly;
+    facts.encoder = selectedEncoder;
+    facts.encoderOutput = encoderOutput;
+    facts.hardwareFallbackDone = hardwareFallbackDone;
+    facts.captureFallbackDone = captureFallbackDone;
+    facts.duplicationCapture = captureBackend == DesktopDuplicationWithFallbackBackend;
+    facts.segmentsKept = !segmentFiles().isEmpty();
+    facts.segmentsDraining = chain->isDraining();
+    facts.segmentMs = segmentTimer.isValid() ? segmentTimer.elapsed() : -1;
+    facts.saveDiskFull = saveDiskFull();
+    facts.segmentFileHasBytes = QFileInfo(currentSegmentPath).size() > 0;
+    facts.nativeSize = nativeDesktopCaptureSize();
+    facts.fps = fps;
+    const SegmentEndDecision::Next next = SegmentEndDecision::decide(facts);
     pendingReason = SegmentEndReason::None;
     segmentStopping = false;
 
-    if (reason == SegmentEndReason::Discard) {
+    using Next = SegmentEndDecision::Next;
+    const QString tail = encoderOutput.right(800).trimmed();
+    if (ended.abnormal() && (next == Next::Finalize || next == Next::NextSegment || next == Next::Paused
+                             || next == Next::EndedByItself))
+        qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << ended.code;
+    switch (next) {
+    case Next::Discard:
         finishDiscard();
         return;
-    }
-
-    const QString tail = encoderOutput.right(800).trimmed();
-    if (!audioOnly && abnormal && reason == SegmentEndReason::None && !selectedEncoder.isEmpty()
-        && !selectedEncoder.contains(QLatin1String("libx"))
-        && (timedOut || encoderOutput.contains(QLatin1String("Error while opening encoder"))
-            || encoderOutput.contains(QLatin1String("Could not open encoder before EOF")))
-        && !hardwareFallbackDone && segmentFiles().isEmpty() && segmentTimer.isValid()
-        && (timedOut || segmentTimer.elapsed() < 12000)) {
-        qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
-                             << tail;
-        discardFailedSegmentFile();
-        const QString failedEncoder = selectedEncoder;
-        selectedEncoder = QStringLiteral("libx264");
-        hardwareFallbackDone = true;
-        recordingActive = false;
-        const QSize native = nativeDesktopCaptureSize();
-        if (native.width() >= 3000 && native.height() >= 2000 && fps >= 30) {
-            preparing = true;
-            awaitingFourKDecision = true;
-            fourKDecisionMidRecording = true;
-            emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
-            return;
-        }
-        emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
-        relaunchAfterFallback();
+    case Next::RetryInSoftware:
+    case Next::RetryInSoftwareAsked:
+        retryInSoftware(tail, next == Next::RetryInSoftwareAsked);
         return;
-    }
-
-    if (abnormal && reason == SegmentEndReason::None && captureBackend == DesktopDuplicationWithFallbackBackend
-        && !captureFallbackDone && segmentFiles().isEmpty()
-        && (encoderOutput.contains(QLatin1String("Parsed_ddagrab")) || encoderOutput.contains(QLatin1String("DXGI"))
-            || encoderOutput.contains(QLatin1String("D3D11"))
-            || encoderOutput.contains(QLatin1String("No such filter: 'ddagrab'")))
-        && segmentTimer.isValid() && segmentTimer.elapsed() < 8000) {
+    case Next::RetryWithScreenGrab:
         qWarning().noquote() << "[Recorder] DXGI capture unavailable; retrying with GDI:" << tail;
         discardFailedSegmentFile();
         captureBackend = DesktopBackend;
@@ -1072,13 +1100,7 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         emit recordingPerformanceWarning(tr("DXGI 高性能采集不可用，已自动切换到 GDI 兼容模式。"));
         relaunchAfterFallback();
         return;
-    }
-
-    // An encoder cut short by a full disk leaves a segment readable up to its last whole
-    // fragment: that is the end of the recording, saved as after a stop. So is what was kept
-    // before an encoder that the full disk did not let begin (a split's next one).
-    if (abnormal && !usable && ended.reason != SegmentEndReason::Stop && saveDiskFull()
-        && (ended.holdsMedia || !segmentFiles().isEmpty() || chain->isDraining())) {
+    case Next::SaveOnFullDisk: {
         qWarning().noquote() << "[Recorder] the save disk is full; the recording ends with what it holds";
         noteSaveDiskStop();
         const QString failed = currentSegmentPath;
@@ -1089,97 +1111,129 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
         finalizeSegments();
         return;
     }
-
-    if (abnormal && !usable && saveDiskFull() && segmentFiles().isEmpty() && !chain->isDraining()
-        && QFileInfo(currentSegmentPath).size() > 0) {
+    case Next::NothingOnFullDisk:
         // Not even the first fragment was written whole: there is no recording to call saved.
         qWarning().noquote() << "[Recorder] the save disk filled before anything playable was written";
         finishSegment(false);
-        recordingActive = false;
-        recordingPaused = false;
-        resuming = false;
-        policyTimer->stop();
+        endRecordingIdle();
         emit errorOccurred(tr("保存磁盘 %1 已满，录制已停止。录下的内容没有可以播放的部分，没有保存录像；"
                               "未完成的分段保留在：\n%2")
                                .arg(QDir::toNativeSeparators(QStorageInfo(partsFolder()).rootPath()),
                                     QDir::toNativeSeparators(partsFolder())));
         emit stopped(QString());
         return;
-    }
-
-    if (!abnormal || usable) {
-        if (abnormal)
-            qWarning() << "[Recorder] accepted finalized segment after non-zero FFmpeg exit" << exitCode;
+    case Next::Finalize:
         finishSegment(true);
-        switch (reason) {
-        case SegmentEndReason::Stop:
-            policyTimer->stop();
-            finalizeSegments();
-            return;
-        case SegmentEndReason::Restart: {
-            const int commands = commandGeneration;
-            launchNextSegment([this, commands](bool launched) {
-                if (!launched && commands == commandGeneration)
-                    endAfterFailedLaunch();
-            });
-            return;
-        }
-        case SegmentEndReason::Pause:
-            recordingActive = true;
-            recordingPaused = true;
-            emit paused();
-            if (resumePending) {
-                resumePending = false;
-                QTimer::singleShot(0, this, [this] {
-                    if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
-                        resumePending = true;
-                    } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame) {
-                        resumeNextSegment();
-                    }
-                });
-            }
-            return;
-        default:
-            recordingActive = false;
-            recordingPaused = false;
-            policyTimer->stop();
-            if (segmentFiles().isEmpty() && !chain->isDraining()) {
-                // An encoder that ended without writing anything: no folder to point to.
-                removeEmptyPartsFolder();
-                emit errorOccurred(tr("录制进程意外结束，没有录下任何内容。"));
-            } else {
-                emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
-            }
-            emit stopped(QString());
-            return;
-        }
-    }
-
-    if (reason == SegmentEndReason::Stop && !segmentFiles().isEmpty()) {
-        // The unreadable last segment is left out of the file but not deleted: a media
-        // query that ran out of time on a busy machine must not cost the user the end of
-        // the recording.
-        const QString unreadable = currentSegmentPath;
-        finishSegment(false);
         policyTimer->stop();
-        if (QFileInfo(unreadable).size() > 0 && !FragmentedMp4::isHeaderOnly(unreadable)) {
-            qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
-            emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
-                                         .arg(QDir::toNativeSeparators(unreadable)));
-        } else {
-            QFile::remove(unreadable);
-        }
         finalizeSegments();
         return;
+    case Next::NextSegment: {
+        finishSegment(true);
+        const int commands = commandGeneration;
+        launchNextSegment([this, commands](bool launched) {
+            if (!launched && commands == commandGeneration)
+                endAfterFailedLaunch();
+        });
+        return;
     }
-    qWarning().noquote() << "[Recorder] FFmpeg error" << exitCode << tail;
-    const QString detail = lastEncoderErrorLine(exitCode, exitStatus);
-    const QString failed = currentSegmentPath;
-    finishSegment(false);
+    case Next::Paused:
+        finishSegment(true);
+        enterPause();
+        return;
+    case Next::EndedByItself:
+        finishSegment(true);
+        recordingActive = false;
+        recordingPaused = false;
+        policyTimer->stop();
+        if (segmentFiles().isEmpty() && !chain->isDraining()) {
+            // An encoder that ended without writing anything: no folder to point to.
+            removeEmptyPartsFolder();
+            emit errorOccurred(tr("录制进程意外结束，没有录下任何内容。"));
+        } else {
+            emit errorOccurred(tr("录制进程意外结束。分段已保留在：\n%1").arg(partsFolder()));
+        }
+        emit stopped(QString());
+        return;
+    case Next::FinalizeWithoutLast:
+        finalizeWithoutLastSegment();
+        return;
+    case Next::Fail:
+        failAfterEncoderExit(ended, tail);
+        return;
+    }
+}
+
+void Recorder::retryInSoftware(const QString &encoderTail, bool askFirst)
+{
+    qWarning().noquote() << "[Recorder] hardware encoder unavailable for the active source; retrying with libx264:"
+                         << encoderTail;
+    discardFailedSegmentFile();
+    const QString failedEncoder = selectedEncoder;
+    selectedEncoder = QStringLiteral("libx264");
+    hardwareFallbackDone = true;
+    recordingActive = false;
+    if (askFirst) {
+        const QSize native = nativeDesktopCaptureSize();
+        preparing = true;
+        awaitingFourKDecision = true;
+        fourKDecisionMidRecording = true;
+        emit fourKSoftwareEncodingDecisionRequired(native.width(), native.height(), fps);
+        return;
+    }
+    emit recordingPerformanceWarning(tr("硬件编码器 %1 无法处理当前采集规格，已自动切换到 CPU 编码。").arg(failedEncoder));
+    relaunchAfterFallback();
+}
+
+void Recorder::enterPause()
+{
+    recordingActive = true;
+    recordingPaused = true;
+    emit paused();
+    if (!resumePending)
+        return;
+    resumePending = false;
+    QTimer::singleShot(0, this, [this] {
+        if (pendingReason == SegmentEndReason::Pause && !recordingPaused) {
+            resumePending = true;
+        } else if (recordingActive && recordingPaused && !resuming && !waitingForWindowFrame()) {
+            resumeNextSegment();
+        }
+    });
+}
+
+void Recorder::endRecordingIdle()
+{
     recordingActive = false;
     recordingPaused = false;
     resuming = false;
     policyTimer->stop();
+}
+
+void Recorder::finalizeWithoutLastSegment()
+{
+    // The unreadable last segment is left out of the file but not deleted: a media
+    // query that ran out of time on a busy machine must not cost the user the end of
+    // the recording.
+    const QString unreadable = currentSegmentPath;
+    finishSegment(false);
+    policyTimer->stop();
+    if (QFileInfo(unreadable).size() > 0 && !FragmentedMp4::isHeaderOnly(unreadable)) {
+        qWarning().noquote() << "[Recorder] last segment unreadable, kept outside the recording:" << unreadable;
+        emit finalizationWarning(tr("最后一个录制分段无法读取，没有合并进录像，已保留在：\n%1")
+                                     .arg(QDir::toNativeSeparators(unreadable)));
+    } else {
+        QFile::remove(unreadable);
+    }
+    finalizeSegments();
+}
+
+void Recorder::failAfterEncoderExit(const EncoderExit &ended, const QString &encoderTail)
+{
+    qWarning().noquote() << "[Recorder] FFmpeg error" << ended.code << encoderTail;
+    const QString detail = lastEncoderErrorLine(ended.code, ended.status);
+    const QString failed = currentSegmentPath;
+    finishSegment(false);
+    endRecordingIdle();
     if (segmentFiles().isEmpty() && !chain->isDraining() && QFileInfo(failed).size() <= 0) {
         // Nothing was recorded: no empty folder stays behind, and no message points to one.
         const bool diskFull = saveDiskFull();
@@ -1189,10 +1243,10 @@ void Recorder::concludeEncoderExit(const EncoderExit &ended)
             emit errorOccurred(tr("保存磁盘 %1 已满，没有录下任何内容。请清理空间或更换保存目录。")
                                    .arg(QDir::toNativeSeparators(QStorageInfo(QFileInfo(outputPath).absolutePath()).rootPath())));
         else
-            emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(exitCode).arg(detail));
+            emit errorOccurred(tr("录制分段异常，退出码=%1。没有录下任何内容。\n%2").arg(ended.code).arg(detail));
     } else {
         emit errorOccurred(
-            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(exitCode).arg(partsFolder(), detail));
+            tr("录制分段异常，退出码=%1。已生成的分段仍保留在：\n%2\n%3").arg(ended.code).arg(partsFolder(), detail));
     }
     emit stopped(QString());
 }
@@ -1201,12 +1255,20 @@ void Recorder::launchNextSegment(LaunchDone done)
 {
     if (!audioOnly && captureBackend == FramesBackend) {
         const int commands = commandGeneration;
-        const bool ready = prepareWindowCapture();
-        if (commands != commandGeneration || !ready) {
-            cleanupWindowCapture();
-            return done(false);
-        }
+        prepareWindowCapture([this, commands, done = std::move(done)](bool ready) mutable {
+            if (commands != commandGeneration || !ready) {
+                cleanupWindowCapture();
+                return done(false);
+            }
+            launchNextSegmentNow(std::move(done));
+        });
+        return;
     }
+    launchNextSegmentNow(std::move(done));
+}
+
+void Recorder::launchNextSegmentNow(LaunchDone done)
+{
     if (pauseBetweenSegments) {
         pauseBetweenSegments = false;
         cleanupWindowCapture();
@@ -1235,7 +1297,7 @@ void Recorder::relaunchAfterFallback()
 
 void Recorder::onEncoderError(QProcess::ProcessError error)
 {
-    if (error != QProcess::FailedToStart || !recordingActive || launchingSegment)
+    if (error != QProcess::FailedToStart || !recordingActive || launch.stage == SegmentLaunch::Stage::Encoder)
         return;
     policyTimer->stop();
     finishSegment(false);

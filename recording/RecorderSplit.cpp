@@ -37,9 +37,7 @@ bool Recorder::beginSplit()
     finishedSegmentsMs += recordedMs;
     const int generation = ++handoffGeneration;
 
-    splitLaunch = true;
     startSegment([this, piped, generation](bool launched) {
-        splitLaunch = false;
         if (!launched) {
             // The error is reported; the segment before ends and the recording is joined.
             chain->audio().stop();
@@ -60,7 +58,7 @@ bool Recorder::beginSplit()
                 completeSplit();
             }
         });
-    });
+    }, true);
     return true;
 }
 
@@ -70,6 +68,7 @@ void Recorder::completeSplit(qint64 firstPictureNs)
         return;
     ++handoffGeneration;
     chain->handOver(firstPictureNs);
+    segmentTookOver = true;
     qInfo().noquote() << "[Recorder] split: the next segment takes over" << segmentTimer.elapsed()
                       << "ms after its launch";
 }

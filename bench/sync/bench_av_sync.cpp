@@ -29,6 +29,8 @@
 //   --late-keys MS     the program takes up its hot keys MS later (VISTRELLE_TEST_HOTKEY_DELAY_MS),
 //                      as a GUI thread held by a busy machine does; printed per segment: where
 //                      its picture ends against its pause or stop key, in the player's time
+//   --overload-after MS  the program's performance watch finds the machine overloaded MS into the
+//                      recording (VISTRELLE_TEST_OVERLOAD_AFTER_MS) and switches it to 720p
 
 #include "../../tests/support/AvSync.h"
 
@@ -146,6 +148,7 @@ struct Options {
     QString reference;
     double windowSeconds = 0;
     int lateKeysMs = 0;
+    int overloadAfterMs = -1;
     bool window = false;
 };
 
@@ -180,6 +183,8 @@ Options parse(const QStringList &a)
             o.window = true;
         else if (a.at(i) == QLatin1String("--late-keys"))
             o.lateKeysMs = next.toInt(), ++i;
+        else if (a.at(i) == QLatin1String("--overload-after"))
+            o.overloadAfterMs = next.toInt(), ++i;
     }
     return o;
 }
@@ -392,6 +397,8 @@ int main(int argc, char **argv)
     env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
     if (o.lateKeysMs > 0)
         env.insert(QStringLiteral("VISTRELLE_TEST_HOTKEY_DELAY_MS"), QString::number(o.lateKeysMs));
+    if (o.overloadAfterMs >= 0)
+        env.insert(QStringLiteral("VISTRELLE_TEST_OVERLOAD_AFTER_MS"), QString::number(o.overloadAfterMs));
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::MergedChannels);
     program.setStandardOutputFile(root.filePath(QStringLiteral("program.log")));

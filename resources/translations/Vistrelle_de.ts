@@ -2018,6 +2018,10 @@ Um sie zu einer Datei zusammenzufügen, werden etwa %4 freier Speicher benötigt
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Starten Sie zuerst den Soundserver (PulseAudio) oder schalten Sie Lautsprecher und Mikrofon aus, um ein Video ohne Ton aufzunehmen.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Nichts wurde aufgenommen: Die Aufnahme wurde beendet, bevor sie begann.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

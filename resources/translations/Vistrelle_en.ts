@@ -2018,6 +2018,10 @@ Joining them into one file needs about %4 of free space (%5 is free now). Once y
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Start the sound server (PulseAudio) first, or switch the speaker and microphone off to record a video without sound.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Nothing was recorded: the recording was stopped before it began.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -2018,6 +2018,10 @@ Unirlos en un solo archivo requiere unos %4 de espacio libre (ahora hay %5 libre
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Inicie primero el servidor de sonido (PulseAudio) o desactive el altavoz y el micrófono para grabar un vídeo sin sonido.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>No se grabó nada: la grabación se detuvo antes de empezar.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -2018,6 +2018,10 @@ Les réunir en un seul fichier demande environ %4 d’espace libre (%5 libres ac
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Démarrez d’abord le serveur de son (PulseAudio), ou désactivez le haut-parleur et le micro pour enregistrer une vidéo sans son.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Rien n’a été enregistré : l’enregistrement a été arrêté avant de commencer.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -2018,6 +2018,10 @@ Per unirli in un unico file servono circa %4 di spazio libero (ora liberi: %5). 
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Avvia prima il server audio (PulseAudio) oppure disattiva altoparlante e microfono per registrare un video senza audio.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Non è stato registrato nulla: la registrazione è stata interrotta prima di iniziare.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

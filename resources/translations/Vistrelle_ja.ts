@@ -2016,6 +2016,10 @@ Vistrelle を終了しますか？</translation>
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>先にサウンドサーバー（PulseAudio）を起動するか、スピーカーとマイクをオフにして音声なしで録画してください。</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>何も録画されませんでした：録画が始まる前に停止されました。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -2016,6 +2016,10 @@ Vistrelle을 종료할까요?</translation>
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>먼저 사운드 서버(PulseAudio)를 시작하거나, 스피커와 마이크를 끄고 소리 없는 동영상을 녹화하세요.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>녹화된 내용이 없습니다: 녹화가 시작되기 전에 중지되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

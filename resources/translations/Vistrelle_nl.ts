@@ -2018,6 +2018,10 @@ Om ze tot één bestand samen te voegen is ongeveer %4 vrije ruimte nodig (nu %5
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Start eerst de geluidsserver (PulseAudio), of zet de luidspreker en de microfoon uit om een video zonder geluid op te nemen.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Er is niets opgenomen: de opname werd gestopt voordat ze begon.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

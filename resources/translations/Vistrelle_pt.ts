@@ -2018,6 +2018,10 @@ Juntá-los em um único arquivo exige cerca de %4 de espaço livre (agora há %5
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Inicie primeiro o servidor de som (PulseAudio) ou desligue o altifalante e o microfone para gravar um vídeo sem som.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Nada foi gravado: a gravação foi parada antes de começar.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

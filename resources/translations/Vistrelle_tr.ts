@@ -2016,6 +2016,10 @@ Bunları tek bir dosyada birleştirmek için yaklaşık %4 boş alan gerekiyor (
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>Önce ses sunucusunu (PulseAudio) başlatın ya da sessiz bir video kaydetmek için hoparlörü ve mikrofonu kapatın.</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>Hiçbir şey kaydedilmedi: kayıt başlamadan önce durduruldu.</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

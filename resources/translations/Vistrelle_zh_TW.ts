@@ -2016,6 +2016,10 @@ Please visit this link manually:
         <source>请先启动声音服务器（PulseAudio），或关闭扬声器和麦克风后录制无声视频。</source>
         <translation>請先啟動聲音伺服器（PulseAudio），或關閉揚聲器和麥克風後錄製無聲影片。</translation>
     </message>
+    <message>
+        <source>没有录下任何内容：录制在开始之前就已停止。</source>
+        <translation>沒有錄下任何內容：錄製在開始之前就已停止。</translation>
+    </message>
 </context>
 <context>
     <name>RecordingFinalizer</name>

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace clockstrip {
 
@@ -87,8 +88,9 @@ struct Frame {
 };
 
 // The presentation time and the shown clock of every frame of `file`, whose picture
-// has the strip at `at`. Empty when the file cannot be read.
-inline QList<Frame> read(const QString &file, const QPoint &at = kPlace)
+// has the strip at `at` of the screen, scaled by `scale` (a recording made smaller than the
+// screen). Empty when the file cannot be read.
+inline QList<Frame> read(const QString &file, const QPoint &at = kPlace, double scale = 1.0)
 {
     QProcess times;
     times.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
@@ -100,10 +102,10 @@ inline QList<Frame> read(const QString &file, const QPoint &at = kPlace)
                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), file, QStringLiteral("-an"),
                  QStringLiteral("-vf"),
                  QStringLiteral("crop=%1:%2:%3:%4,scale=%5:1:flags=area")
-                     .arg(kBits * kCell)
-                     .arg(kCell)
-                     .arg(at.x())
-                     .arg(at.y())
+                     .arg(qRound(kBits * kCell * scale))
+                     .arg(int(kCell * scale)) // whole rows of the strip only
+                     .arg(qRound(at.x() * scale))
+                     .arg(int(std::ceil(at.y() * scale)))
                      .arg(kBits),
                  QStringLiteral("-fps_mode"), QStringLiteral("passthrough"), QStringLiteral("-f"),
                  QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("gray"), QStringLiteral("-")});

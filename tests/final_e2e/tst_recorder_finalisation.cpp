@@ -7,6 +7,7 @@
 #include "../support/RoadTestSupport.h"
 #include "ClockStrip.h"
 #include "../support/NoisyPicture.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -189,6 +190,73 @@ private slots:
               lost, qint64(watch.names.size()), clockstrip::lostMs(frames), info.durationMs, spies.recordedSeconds());
         // Under a frame interval per split, and the clock strip is read to a few milliseconds.
         QVERIFY2(qAbs(lost) <= 100, qPrintable(QString::number(lost)));
+    }
+
+    // The performance watch switches a full-screen recording to 720p (made to, here): the
+    // switch is a split, the segment before recording until the next one takes over, so the
+    // clock in the picture runs on across it; a pause whose key came while the switch was
+    // under way ends the picture at the key. The switch used to end the segment first: the
+    // picture lost the time the next encoder took to start, and a pause meanwhile more.
+    void switchTo720pLosesNoPictureAndAPauseEndsAtItsKey()
+    {
+        qputenv("VISTRELLE_TEST_OVERLOAD_AFTER_MS", "4000");
+        const auto unset = qScopeGuard([] { qunsetenv("VISTRELLE_TEST_OVERLOAD_AFTER_MS"); });
+        clockstrip::Strip clock(clockstrip::kPlace);
+        clock.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&clock));
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setSystemAudioEnabled(true);
+        road::Spies spies(&recorder);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QVERIFY(QTest::qWaitFor([&] { return !spies.warnings.isEmpty(); }, 30000));
+        QCOMPARE(spies.warnings.first().first().toString(),
+                 Recorder::tr("Screen capture is still dropping frames. Switched to 720p for smoother recording."));
+        QTest::qWait(300);
+        const qint64 keyClock = clockstrip::now();
+        const qint64 keyNs = RecordingClock::steadyNs();
+        QTest::qWait(150); // taken up late, as by a busy GUI thread
+        QVERIFY(recorder.pause(keyNs));
+        QVERIFY(QTest::qWaitFor([&] { return !spies.paused.isEmpty(); }, 20000));
+        QTest::qWait(1500);
+        recorder.resume();
+        QVERIFY2(QTest::qWaitFor([&] { return !spies.resumed.isEmpty(); }, 20000), qPrintable(spies.lastError()));
+        QTest::qWait(2000);
+        recorder.stop();
+        const QString file = waitStopped(spies);
+        QVERIFY2(!file.isEmpty() && !file.startsWith('<'), qPrintable(file + spies.lastError()));
+        // One switch (a busy machine may add the warning that it stays below 30 fps).
+        QCOMPARE(std::count_if(spies.warnings.cbegin(), spies.warnings.cend(),
+                               [&](const QList<QVariant> &w) { return w.first() == spies.warnings.first().first(); }),
+                 1);
+
+        // The join fits the segments into the last one's size.
+        const MediaInfo info = TestMedia::probe(file);
+        QCOMPARE(info.videoSize(), QSize(1280, 720));
+        double seconds[2] = {-1, -1}; // picture, sound
+        for (const MediaStreamInfo &stream : info.streams)
+            seconds[stream.type == QLatin1String("audio")] = stream.durationSeconds;
+        QVERIFY2(seconds[1] > 0 && qAbs(seconds[1] - seconds[0]) <= 0.25,
+                 qPrintable(QStringLiteral("%1 s of picture, %2 s of sound").arg(seconds[0]).arg(seconds[1])));
+        const QList<clockstrip::Frame> frames = clockstrip::read(file, clockstrip::kPlace, 720.0 / 1080.0);
+        // The pictures before the pause show the clock up to its key; the first after it, the
+        // clock 1.5 s later.
+        const auto resumed = std::find_if(frames.begin(), frames.end(), [keyClock](const clockstrip::Frame &f) {
+            return clockstrip::difference(keyClock, f.clockMs) > 800;
+        });
+        QVERIFY2(resumed != frames.end(), "no pause in the clock");
+        QList<clockstrip::Frame> before(frames.begin(), resumed);
+        before.erase(before.begin(), std::find_if(before.begin(), before.end(),
+                                                  [](const clockstrip::Frame &f) { return f.ptsMs >= 1000; }));
+        QVERIFY2(before.size() > 45, qPrintable(QString::number(before.size())));
+        const qint64 lost = clockstrip::steadyLostMs(before);
+        const qint64 endBeforeKey = clockstrip::difference(before.last().clockMs, keyClock);
+        qInfo("before the pause: %lld ms lost over the switch; its last picture %lld ms before the key", lost, endBeforeKey);
+        // Less than nothing is lost where the strip, painted on the busy GUI thread, lagged.
+        QVERIFY2(lost <= 100, qPrintable(QString::number(lost)));
+        QVERIFY2(endBeforeKey >= -40 && endBeforeKey <= 100, qPrintable(QString::number(endBeforeKey)));
     }
 
     void autoStopBySize()

@@ -5,6 +5,7 @@
 // the microphone as well and a pause that falls on a split, too.
 #include "../support/RoadTestSupport.h"
 #include "../support/NoisyPicture.h"
+#include "recording/SegmentChain.h"
 
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -31,6 +32,8 @@ class SplittingRecorder : public Recorder
 {
 public:
     using Recorder::requestRestart;
+    // The next segment of a split records, and the one before has ended its picture.
+    bool handedOver() const { return !chain->handingOver(); }
 };
 
 // A file as it plays: the time its pictures span, how many it decodes and their size, and
@@ -305,6 +308,46 @@ private slots:
         const QString file = record(recorder, spies, true);
         // The pause takes the place of the split it fell on.
         checkFile(file, spies, 4);
+    }
+
+    // A pause right after a split, given while the GUI thread was held up (a busy machine):
+    // the frames the screen capture took meanwhile are part of the segment, which ends its
+    // picture where it ends its sound. They were dropped, and the segment held a picture or
+    // two beside a quarter of a second of sound.
+    void aPauseRightAfterASplitKeepsItsPictures()
+    {
+        SplittingRecorder recorder;
+        road::Spies spies(&recorder);
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setSystemAudioEnabled(true);
+        watchSegments(recorder);
+        recorder.start();
+        QVERIFY2(QTest::qWaitFor([&] { return !spies.started.isEmpty() || !spies.errors.isEmpty(); }, 30000)
+                     && spies.errors.isEmpty(),
+                 qPrintable(spies.lastError()));
+        QVERIFY(QTest::qWaitFor([&] { return recorder.recordedMs() >= 3000; }, 60000));
+        recorder.requestRestart();
+        QVERIFY(QTest::qWaitFor([&] { return recorder.handedOver(); }, 20000));
+        QElapsedTimer held;
+        held.start();
+        while (held.elapsed() < 200) { // within what the capture keeps of 1080p frames
+        }
+        QVERIFY(recorder.pause());
+        QVERIFY(QTest::qWaitFor([&] { return !spies.paused.isEmpty(); }, 20000));
+        recorder.resume();
+        QVERIFY2(QTest::qWaitFor([&] { return !spies.resumed.isEmpty(); }, 20000), qPrintable(spies.lastError()));
+        const qint64 resumedAt = recorder.recordedMs();
+        QVERIFY(QTest::qWaitFor([&] { return recorder.recordedMs() >= resumedAt + 2000; }, 60000));
+        recorder.stop();
+        QVERIFY(QTest::qWaitFor([&] { return !spies.stopped.isEmpty(); }, 180000));
+        QVERIFY2(!spies.stopped.first().first().toString().isEmpty(), qPrintable(spies.lastError()));
+
+        QCOMPARE(m_segments.size(), 3);
+        const FileSpans &paused = m_segmentSpans.at(1);
+        qInfo().noquote() << "between the split and the pause:" << describe(paused);
+        QVERIFY2(paused.videoSeconds >= 0.18, qPrintable(describe(paused)));
+        QVERIFY2(qAbs(paused.videoSeconds - paused.audioSeconds) <= 0.1, qPrintable(describe(paused)));
     }
 };
 

@@ -38,6 +38,8 @@ private slots:
     void earlierKillTimerNeverKillsALaterSegment();
     void earlierRecordingsKillTimerNeverKillsTheNextRecording();
     void pauseBeforeFirstMediaWaitsForItAndAResumeFollows();
+    void stopBeforeFirstMediaSavesNothingAndSaysSo_data();
+    void stopBeforeFirstMediaSavesNothingAndSaysSo();
     void resizedFramesKeepTheFirstSegmentSize();
     void startChecksRefuseBeforeAnySegment();
     void keptSegmentsOfTheSameNameAreNeverOverwritten_data();
@@ -472,6 +474,39 @@ void TestSegmentFailures::pauseBeforeFirstMediaWaitsForItAndAResumeFollows()
     recorder->discard();
     QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 15000);
     QCOMPARE(spies.errors.size(), 0);
+}
+
+void TestSegmentFailures::stopBeforeFirstMediaSavesNothingAndSaysSo_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("hot key") << false;
+    // The Stop button pauses while the user confirms, then Save stops.
+    QTest::newRow("Stop, then Save") << true;
+}
+
+// A stop while the encoder is still starting (it takes 4 s on a busy machine): nothing has
+// reached a file, so nothing is saved (no file of one held picture, no parts folder) and the
+// user is told that nothing was recorded.
+void TestSegmentFailures::stopBeforeFirstMediaSavesNothingAndSaysSo()
+{
+    QFETCH(bool, confirmed);
+    useFakeEncoder("slow", 4);
+    std::unique_ptr<Recorder> recorder(makeWebcamRecorder());
+    Spies spies(recorder.get());
+    recorder->start();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->isRecording(), 10000);
+    if (confirmed) {
+        QVERIFY(recorder->pause());
+        QTest::qWait(300);
+    }
+    recorder->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(spies.stopped.size(), 1, 15000);
+    QCOMPARE(spies.stopped.first().first().toString(), QString());
+    QCOMPARE(spies.started.size(), 0);
+    QCOMPARE(spies.errors.size(), 1);
+    QCOMPARE(spies.lastError(), Recorder::tr("没有录下任何内容：录制在开始之前就已停止。"));
+    QTRY_COMPARE_WITH_TIMEOUT(filesBelow(m_dir->path()), QStringList(), 3000);
+    QVERIFY(!recorder->isRecording());
 }
 
 void TestSegmentFailures::resizedFramesKeepTheFirstSegmentSize()
