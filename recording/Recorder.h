@@ -317,9 +317,9 @@ protected:
     // one from its encoder's first read to the end of its frames and sound.
     qint64 heldMediaMs = 0;
     QElapsedTimer mediaClock;
-    // A segment of our frames begins with its first picture, taken before its encoder reported
-    // its streams and the clock began: that lead is added to the clock once the picture's
-    // instant is known.
+    // A segment of our frames begins with its first picture, and one of sound alone with the
+    // sound of its launch, both before its encoder reported its streams and the clock began:
+    // that lead is added to the clock once the segment's time 0 is known.
     qint64 mediaClockStartNs = -1;
     bool mediaLeadPending = false;
     void settleMediaLead();

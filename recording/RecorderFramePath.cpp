@@ -343,7 +343,7 @@ void Recorder::onEncoderOutput()
             && pendingReason != SegmentEndReason::Pause) {
             mediaClock.start();
             mediaClockStartNs = RecordingClock::steadyNs();
-            mediaLeadPending = isPipedVideo();
+            mediaLeadPending = isPipedVideo() || audioOnly;
         }
     }
     if (chain->handingOver() && chain->encoderReading() && !isPipedVideo())

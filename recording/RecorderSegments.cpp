@@ -584,11 +584,11 @@ void Recorder::settleMediaLead()
 {
     if (!mediaLeadPending || !mediaClock.isValid())
         return;
-    const qint64 firstPictureNs = chain->pipe()->firstFrameSteadyNs();
-    if (firstPictureNs < 0)
+    const qint64 originNs = segmentOriginNs();
+    if (originNs < 0)
         return;
     mediaLeadPending = false;
-    heldMediaMs += std::clamp<qint64>((mediaClockStartNs - firstPictureNs) / 1000000, 0, 1000);
+    heldMediaMs += std::clamp<qint64>((mediaClockStartNs - originNs) / 1000000, 0, 1000);
 }
 
 void Recorder::holdMediaClock()

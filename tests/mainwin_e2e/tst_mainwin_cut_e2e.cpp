@@ -138,7 +138,9 @@ void TestMainWindowCutE2E::lateKeysCutSoundAlone()
                                 .arg(info.durationMs).arg(clockMs).arg(keysMs);
     qInfo().noquote() << figures;
     QVERIFY2(qAbs(info.durationMs - keysMs) <= 250, qPrintable(figures));
-    QVERIFY2(qAbs(clockMs - info.durationMs) <= 500, qPrintable(figures));
+    // The toolbar's clock counts each segment from its launch too, as its file does: it used to
+    // start at the encoder's report of its streams, 0.15 to 0.3 s later (more on a busy machine).
+    QVERIFY2(qAbs(clockMs - info.durationMs) <= 200, qPrintable(figures));
     qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }
