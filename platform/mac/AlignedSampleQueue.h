@@ -30,8 +30,10 @@ public:
     static constexpr size_t MaxQueuedFrames = 96000;
     // How long fragments are looked back on to find the stream's start.
     static constexpr qint64 WindowNs = 1'000'000'000;
-    // Sound this late for its place is given up for silence.
-    static constexpr qint64 StallNs = 120'000'000;
+    // Sound this late for its place is given up for silence. A busy machine's sound server
+    // delivers up to 0.7 s late now and then, every sample of it. (Below WindowNs: the sound
+    // after a longer stall still finds its place.)
+    static constexpr qint64 StallNs = 750'000'000;
     // Misplacements up to this size are taken up by resampling, larger ones at once (20 ms).
     static constexpr double JumpFrames = Rate / 50.0;
     // Resampling starts beyond this misplacement (1 ms) and ends near none.
