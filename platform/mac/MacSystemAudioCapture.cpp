@@ -449,7 +449,7 @@ void MacSystemAudioCapture::writerLoop()
             size_t frames = 0;
             {
                 std::lock_guard lock(m_queueMutex);
-                frames = m_queue.produce(chunk.data(), ChunkSamples / 2, stopNs + AlignedSampleQueue::StallNs);
+                frames = m_queue.produceUntil(chunk.data(), ChunkSamples / 2, stopNs);
             }
             if (frames == 0)
                 return;

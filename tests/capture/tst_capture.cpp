@@ -401,6 +401,13 @@ private slots:
         QCOMPARE(out[2 * 48 * 4100], 0.0f); // the longer stall is silence...
         QCOMPARE(out[2 * 48 * 4500], float(48 * 4500)); // ...and then the sound is in its place
 
+        // A source that has delivered nothing yet is not waited for as long: the encoder opens
+        // its input only with the first sound.
+        AlignedSampleQueue unheard;
+        unheard.setOrigin(TimedSource::Origin);
+        std::vector<float> opening(2 * 48 * 1000);
+        QCOMPARE(unheard.produce(opening.data(), 48 * 1000, TimedSource::Origin + 200 * TimedSource::Ms), size_t(48 * 80));
+
         // 100 ms lost without a word: a second later the sound is in its place again.
         AlignedSampleQueue lossy;
         TimedSource losing;
