@@ -1,21 +1,17 @@
 #include "app/GlobalHotkey.h"
 
+#include "platform/mac/X11KeyGrab.h"
+
 #include <QDebug>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QScreen>
 #include <QSettings>
-#include <qpa/qplatformnativeinterface.h>
 
 #include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
-
-#include <cstdlib>
 
 namespace {
 
 const quint32 kKeysymF1 = 0xffbe;
-const quint32 kKeysymNumLock = 0xff7f;
 // The modifiers a hot key can use; every other state bit (CapsLock, NumLock, mouse
 // buttons) is ignored when a press is matched.
 const quint16 kHotkeyModifiers =
@@ -26,17 +22,10 @@ const quint16 kHotkeyModifiers =
 GlobalHotkey::GlobalHotkey(QObject *parent)
     : QObject(parent)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 && x11->connection()) {
-        m_connection = x11->connection();
-        if (QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface()) {
-            m_root = quint32(reinterpret_cast<quintptr>(
-                native->nativeResourceForScreen("rootwindow", QGuiApplication::primaryScreen())));
-        }
-        if (m_root == 0) {
-            const xcb_setup_t *setup = xcb_get_setup(m_connection);
-            m_root = xcb_setup_roots_iterator(setup).data->root;
-        }
+    xcb_window_t root = XCB_NONE;
+    m_connection = x11keygrab::applicationConnection(&root);
+    if (m_connection) {
+        m_root = root;
         qGuiApp->installNativeEventFilter(this);
     } else {
         qWarning() << "[Hotkey] Could not install X11 hotkey handler: the platform"
@@ -97,51 +86,12 @@ quint16 GlobalHotkey::modifierMaskFor(Qt::KeyboardModifiers modifiers)
 
 quint8 GlobalHotkey::keycodeForKeysym(quint32 keysym) const
 {
-    if (!m_connection || keysym == 0)
-        return 0;
-    xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(m_connection);
-    if (!symbols)
-        return 0;
-    quint8 keycode = 0;
-    if (xcb_keycode_t *codes = xcb_key_symbols_get_keycode(symbols, keysym)) {
-        keycode = codes[0] == XCB_NO_SYMBOL ? 0 : codes[0];
-        std::free(codes);
-    }
-    xcb_key_symbols_free(symbols);
-    return keycode;
-}
-
-quint16 GlobalHotkey::numLockMask() const
-{
-    const quint8 numLock = keycodeForKeysym(kKeysymNumLock);
-    if (numLock == 0)
-        return 0;
-    xcb_get_modifier_mapping_reply_t *reply = xcb_get_modifier_mapping_reply(
-        m_connection, xcb_get_modifier_mapping(m_connection), nullptr);
-    if (!reply)
-        return 0;
-    quint16 mask = 0;
-    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(reply);
-    const int perModifier = reply->keycodes_per_modifier;
-    for (int modifier = 0; modifier < 8 && mask == 0; ++modifier) {
-        for (int i = 0; i < perModifier; ++i) {
-            if (codes[modifier * perModifier + i] == numLock) {
-                mask = quint16(1u << modifier);
-                break;
-            }
-        }
-    }
-    std::free(reply);
-    return mask;
+    return x11keygrab::keycodeForKeysym(m_connection, keysym);
 }
 
 void GlobalHotkey::ungrab(const Registration &registration)
 {
-    if (!m_connection || !qGuiApp) // the connection ends with the application object
-        return;
-    for (quint16 mask : registration.grabbedMasks)
-        xcb_ungrab_key(m_connection, registration.keycode, m_root, mask);
-    xcb_flush(m_connection);
+    x11keygrab::ungrab(m_connection, m_root, registration.keycode, registration.grabbedMasks);
 }
 
 void GlobalHotkey::unregisterAll()
@@ -174,37 +124,11 @@ bool GlobalHotkey::registerHotkey(Action action, int keyCodePlusOne, int modifie
         }
     }
 
-    // Grab the combination with every state of CapsLock and NumLock, so that it fires
-    // whatever those locks are.
-    const quint16 numLock = numLockMask();
-    QVector<quint16> variants{registration.modifiers,
-                              quint16(registration.modifiers | XCB_MOD_MASK_LOCK)};
-    if (numLock != 0) {
-        variants << quint16(registration.modifiers | numLock)
-                 << quint16(registration.modifiers | numLock | XCB_MOD_MASK_LOCK);
-    }
-
-    // Not owner events: a press is always reported on the root window, also while one of
-    // this program's own windows has the keyboard focus.
-    QVector<xcb_void_cookie_t> cookies;
-    for (quint16 mask : variants) {
-        cookies << xcb_grab_key_checked(m_connection, 0, m_root, mask, registration.keycode,
-                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-    }
     int errorCode = 0;
-    for (int i = 0; i < cookies.size(); ++i) {
-        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookies.at(i))) {
-            if (errorCode == 0)
-                errorCode = error->error_code;
-            std::free(error);
-        } else {
-            registration.grabbedMasks << variants.at(i);
-        }
-    }
-
+    registration.grabbedMasks = x11keygrab::grab(m_connection, m_root, registration.keycode, registration.modifiers,
+                                                 &errorCode);
     if (errorCode != 0) {
-        // Another client holds the combination (BadAccess): undo what was grabbed.
-        ungrab(registration);
+        // Another client holds the combination (BadAccess).
         qWarning() << "[Hotkey] X11 key grab failed" << int(action) << "error" << errorCode;
         return false;
     }
@@ -247,16 +171,10 @@ QStringList GlobalHotkey::reloadFromSettings()
 
 bool GlobalHotkey::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-    if (m_registered.isEmpty() || eventType != "xcb_generic_event_t")
+    const xcb_key_press_event_t *key = m_registered.isEmpty() ? nullptr : x11keygrab::keyEvent(eventType, message);
+    if (!key)
         return false;
-    auto *event = static_cast<xcb_generic_event_t *>(message);
-    const quint8 type = event->response_type & 0x7f;
-    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
-        return false;
-
-    // Key press and release events share one layout.
-    auto *key = reinterpret_cast<xcb_key_press_event_t *>(event);
-    if (type == XCB_KEY_RELEASE) {
+    if ((key->response_type & 0x7f) == XCB_KEY_RELEASE) {
         // A release ends the hold wherever it went: while one of our own windows (a
         // menu the action opened) grabs the keyboard it is reported to that window,
         // not to the root, and the next press must fire again. (No other client can

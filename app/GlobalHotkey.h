@@ -67,7 +67,6 @@ private:
     };
 
     quint8 keycodeForKeysym(quint32 keysym) const;
-    quint16 numLockMask() const;
     void ungrab(const Registration &registration);
 
     xcb_connection_t *m_connection = nullptr;

@@ -3,6 +3,7 @@
 #include "overlays/Translucency.h"
 #include "platform/mac/MacWindowHelpers.h"
 #include "platform/mac/OverlayWindowSupport.h"
+#include "platform/mac/X11KeyGrab.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -14,10 +15,12 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 const char *const kDefaultHotkeys[2] = {"Ctrl+Alt+R", "Ctrl+Alt+P"};
+const quint32 kKeysymEscape = 0xff1b;
 
 } // namespace
 
@@ -74,6 +77,7 @@ void CountdownOverlay::tick()
     if (m_remaining <= 0) {
         m_done = true;
         m_timer->stop();
+        releaseEscape();
         emit finished();
         close();
     }
@@ -85,12 +89,27 @@ void CountdownOverlay::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
+    cancel();
+}
+
+void CountdownOverlay::cancel()
+{
+    releaseEscape();
     if (!m_done) {
         m_done = true;
         m_timer->stop();
         emit canceled();
     }
     close();
+}
+
+void CountdownOverlay::releaseEscape()
+{
+    // Later: this may run from the grab's own report of the key.
+    if (RootKeyGrab *grab = std::exchange(m_escapeGrab, nullptr)) {
+        grab->disconnect(this);
+        grab->deleteLater();
+    }
 }
 
 void CountdownOverlay::showEvent(QShowEvent *event)
@@ -104,6 +123,10 @@ void CountdownOverlay::showEvent(QShowEvent *event)
     raise();
     activateWindow();
     setFocus(Qt::OtherFocusReason);
+    if (!m_escapeGrab && !m_done) {
+        m_escapeGrab = new RootKeyGrab(kKeysymEscape, this);
+        connect(m_escapeGrab, &RootKeyGrab::pressed, this, &CountdownOverlay::cancel);
+    }
 }
 
 QPoint CountdownOverlay::clampedCentre(const QPoint &centre, const QSize &size)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QTimer;
+class RootKeyGrab;
 
 // The large red countdown shown on the recorded screen before a recording starts. It
 // counts whole seconds, names the start/stop and pause/resume hot keys, and Esc cancels
@@ -37,6 +38,12 @@ protected:
 
 private:
     void tick();
+    // Esc: cancelled, unless the count has ended.
+    void cancel();
+    // Esc is taken on the whole screen while the count runs: the overlay has the keyboard
+    // focus only until another window takes it (the window manager's, or one the user clicks
+    // in through the overlay).
+    void releaseEscape();
     QPoint drawingCentre() const;
     void applyCompositorRules();
 
@@ -45,4 +52,5 @@ private:
     bool m_done = false;
     QRect m_target;
     QTimer *m_timer = nullptr;
+    RootKeyGrab *m_escapeGrab = nullptr;
 };

@@ -77,6 +77,11 @@ void AlignedSampleQueue::clear()
 
 size_t AlignedSampleQueue::produce(float *out, size_t maxFrames, qint64 nowNs)
 {
+    return produceUntil(out, maxFrames, nowNs - (hasStart() ? StallNs : FirstSoundWaitNs));
+}
+
+size_t AlignedSampleQueue::produceUntil(float *out, size_t maxFrames, qint64 silentUntilNs)
+{
     if (!m_hasOrigin)
         return 0;
     size_t done = 0;
@@ -124,7 +129,7 @@ size_t AlignedSampleQueue::produce(float *out, size_t maxFrames, qint64 nowNs)
             continue;
         }
         // Nothing to place here yet: silence once the sound is late beyond waiting for.
-        const qint64 due = positionAt(nowNs - StallNs);
+        const qint64 due = positionAt(silentUntilNs);
         if (due <= m_position)
             break;
         silence(std::min(maxFrames - done, size_t(due - m_position)));

@@ -30,8 +30,13 @@ public:
     static constexpr size_t MaxQueuedFrames = 96000;
     // How long fragments are looked back on to find the stream's start.
     static constexpr qint64 WindowNs = 1'000'000'000;
-    // Sound this late for its place is given up for silence.
-    static constexpr qint64 StallNs = 120'000'000;
+    // Sound this late for its place is given up for silence. A busy machine's sound server
+    // delivers up to 0.7 s late now and then, every sample of it. (Below WindowNs: the sound
+    // after a longer stall still finds its place.)
+    static constexpr qint64 StallNs = 750'000'000;
+    // A source that has delivered nothing yet (a start, or a stream connected again) is
+    // waited for this long: the encoder opens its input only with the first sound.
+    static constexpr qint64 FirstSoundWaitNs = 120'000'000;
     // Misplacements up to this size are taken up by resampling, larger ones at once (20 ms).
     static constexpr double JumpFrames = Rate / 50.0;
     // Resampling starts beyond this misplacement (1 ms) and ends near none.
@@ -53,9 +58,11 @@ public:
     // The output position of the instant `ns` (rounded to a frame).
     qint64 positionAt(qint64 ns) const;
     // Writes up to `maxFrames` frames for the next positions into `out`: what has arrived,
-    // or silence for positions whose sound is later than StallNs at `nowNs`. Returns the
-    // frames written (0: wait for more).
+    // or silence for positions whose sound is later than StallNs (FirstSoundWaitNs before the
+    // source's first sound) at `nowNs`. Returns the frames written (0: wait for more).
     size_t produce(float *out, size_t maxFrames, qint64 nowNs);
+    // The same, with silence for the positions before `silentUntilNs` whose sound has not come.
+    size_t produceUntil(float *out, size_t maxFrames, qint64 silentUntilNs);
 
     size_t queuedFrames() const { return m_queue.size() / Channels; }
     // Frames that were dropped: before the origin, too late, or beyond the queue's bound.

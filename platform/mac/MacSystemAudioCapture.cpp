@@ -56,8 +56,12 @@ bool makePipe(const QString &fifoPath, int *readFd, int *writeFd, QString *error
         failure = errno;
     if (!failure && (*writeFd = ::open(nativePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0)
         failure = errno;
-    if (!failure)
+    if (!failure) {
+        // Room for the sound up to a stop that a late delivery left to silence (up to
+        // AlignedSampleQueue::StallNs of it), written without waiting for the encoder.
+        ::fcntl(*writeFd, F_SETPIPE_SZ, 1 << 20);
         return true;
+    }
     closeDescriptor(readFd);
     closeDescriptor(writeFd);
     if (failure != EEXIST)
@@ -429,6 +433,34 @@ void MacSystemAudioCapture::writerLoop()
             return;
         }
         if (n == 0)
+            return;
+        written += size_t(n);
+        m_writtenSamples += quint64(n) / sizeof(float);
+    }
+
+    // Stopped: the stream reaches the stop's instant, with silence for sound that a late
+    // delivery has not brought yet (the encoder ends its file with the shorter of sound and
+    // picture), as far as the pipe takes it without waiting. A switch under way ends here.
+    if (m_switchRequested.load())
+        return;
+    const qint64 stopNs = RecordingClock::steadyNs();
+    for (;;) {
+        if (written == out.size() * sizeof(float)) {
+            size_t frames = 0;
+            {
+                std::lock_guard lock(m_queueMutex);
+                frames = m_queue.produceUntil(chunk.data(), ChunkSamples / 2, stopNs);
+            }
+            if (frames == 0)
+                return;
+            out.assign(chunk.begin(), chunk.begin() + qsizetype(frames * 2));
+            written = 0;
+        }
+        const ssize_t n =
+            ::write(m_writeFd, reinterpret_cast<const char *>(out.data()) + written, out.size() * sizeof(float) - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
             return;
         written += size_t(n);
         m_writtenSamples += quint64(n) / sizeof(float);

@@ -21,7 +21,8 @@
 // steady clock (AlignedSampleQueue): its sample p is the sound captured at the origin plus
 // p / 48000 s, whatever the sound server delivers late or loses, so that a segment's sound
 // and pictures, stamped on the same clock, stay together. A late delivery is waited for, and
-// only a source that has stalled is padded with silence.
+// only a source that has stalled is padded with silence; at the stop the stream reaches the
+// stop's instant, with silence for sound still on its way.
 // When the sound server goes away the pipe carries silence, and the capture connects again as
 // soon as the server is back: the stream in the pipe never stops.
 class MacSystemAudioCapture

@@ -380,22 +380,33 @@ private slots:
     }
 
     // Sound keeps the time it was captured at: a late start is preceded by silence, late
-    // deliveries move nothing, a stall becomes silence in its place, and neither a lost
-    // stretch nor a source clock 0.3 % fast shifts what follows.
+    // deliveries move nothing (a busy machine's sound server's, over half a second late, lose
+    // nothing either), a longer stall becomes silence in its place, and neither a lost stretch nor a
+    // source clock 0.3 % fast shifts what follows.
     void soundKeepsItsCaptureTime()
     {
         AlignedSampleQueue queue;
         TimedSource source;
         source.startMs = 30;
-        source.lateMs = [](int k) { return k >= 100 && k < 106 ? 60 - (k - 100) * 10 : k >= 200 && k < 230 ? 400 : 0; };
-        std::vector<float> out = source.run(queue, 400);
-        QVERIFY(out.size() >= 2 * 48 * 4000);
+        // The sound server holds everything back for 0.65 s from 2.03 s on, and for 0.95 s
+        // from 4.03 s on: each stretch then comes at once.
+        source.lateMs = [](int k) { return k >= 100 && k < 106 ? 60 - (k - 100) * 10 : k == 200 ? 650 : k == 400 ? 950 : 0; };
+        std::vector<float> out = source.run(queue, 600);
+        QVERIFY(out.size() >= 2 * 48 * 6000);
         for (size_t p = 0; p < 30 * 48; ++p)
             QCOMPARE(out[2 * p], 0.0f);
-        QCOMPARE(TimedSource::misplaced(out, 0, 48 * 4000), 0);
+        QCOMPARE(TimedSource::misplaced(out, 0, 48 * 6000), 0);
         QCOMPARE(out[2 * 1500], 1500.0f);
-        QCOMPARE(out[2 * 48 * 2300], 0.0f); // the stall is silence...
-        QCOMPARE(out[2 * 48 * 2700], float(48 * 2700)); // ...and then the sound is in its place
+        QCOMPARE(out[2 * 48 * 2300], float(48 * 2300)); // 0.65 s late, in its place
+        QCOMPARE(out[2 * 48 * 4100], 0.0f); // the longer stall is silence...
+        QCOMPARE(out[2 * 48 * 4500], float(48 * 4500)); // ...and then the sound is in its place
+
+        // A source that has delivered nothing yet is not waited for as long: the encoder opens
+        // its input only with the first sound.
+        AlignedSampleQueue unheard;
+        unheard.setOrigin(TimedSource::Origin);
+        std::vector<float> opening(2 * 48 * 1000);
+        QCOMPARE(unheard.produce(opening.data(), 48 * 1000, TimedSource::Origin + 200 * TimedSource::Ms), size_t(48 * 80));
 
         // 100 ms lost without a word: a second later the sound is in its place again.
         AlignedSampleQueue lossy;
@@ -424,6 +435,34 @@ private slots:
         QVERIFY2(std::abs(due - drifting.position()) < 1000, qPrintable(QString::number(due - drifting.position())));
         QVERIFY2(drifting.queuedFrames() < 1000, qPrintable(QString::number(drifting.queuedFrames())));
         QCOMPARE(drifting.droppedFrames(), quint64(0));
+    }
+
+    // A stop while the sound server holds the sound back (here it never answers): the pipe
+    // reaches the stop's instant all the same, with silence for the sound on its way, so that
+    // the encoder, which ends its file with the shorter of sound and picture, keeps the last
+    // pictures.
+    void soundReachesTheStop()
+    {
+        QTemporaryDir dir;
+        const NoSoundServer noServer(dir);
+        MacSystemAudioCapture capture;
+        const QString pipe = dir.filePath(QStringLiteral("system_audio_1.fifo"));
+        const qint64 originNs = RecordingClock::steadyNs();
+        QString error;
+        QVERIFY2(capture.start(pipe, &error, true, originNs), qPrintable(error));
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        const auto closePipe = qScopeGuard([fd] { ::close(fd); });
+        QTest::qWait(500);
+        const qint64 stopNs = RecordingClock::steadyNs();
+        capture.stop();
+        qint64 frames = 0;
+        char buffer[65536];
+        for (ssize_t n = 0; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+            frames += n / qint64(2 * sizeof(float));
+        const qint64 expected = (stopNs - originNs) * 48 / 1000000;
+        QVERIFY2(frames >= expected && frames <= expected + 48 * 50,
+                 qPrintable(QStringLiteral("%1 frames for %2 up to the stop").arg(frames).arg(expected)));
     }
 
     // A segment's sound starts with its first picture: nothing goes into the pipe before the

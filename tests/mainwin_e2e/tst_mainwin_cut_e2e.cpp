@@ -49,8 +49,17 @@ struct LateKeys
 {
     qint64 began[2] = {};    // each segment's first media
     qint64 launched[2] = {}; // each segment's launch
+    // Each key is pressed between these two instants: starting xdotool may take a busy
+    // machine a second.
     qint64 keys[2] = {};
+    qint64 keysSent[2] = {};
     QString file;
+
+    // The time from each launch to its key, summed: at the earliest and at the latest. Each
+    // segment's file begins with its first picture or sound, taken right after its launch (a
+    // first media may come seconds later on a busy machine), and ends at its key.
+    qint64 earliestMs() const { return keys[0] - launched[0] + keys[1] - launched[1]; }
+    qint64 latestMs() const { return keysSent[0] - launched[0] + keysSent[1] - launched[1]; }
 };
 
 void recordWithLateKeys(MainWindow &window, const std::function<bool()> &start, LateKeys *run)
@@ -68,6 +77,7 @@ void recordWithLateKeys(MainWindow &window, const std::function<bool()> &start, 
     QTest::qWait(2500);
     run->keys[0] = clock.elapsed();
     QVERIFY(key(QStringLiteral("ctrl+alt+p")));
+    run->keysSent[0] = clock.elapsed();
     QTRY_VERIFY_WITH_TIMEOUT(recorder->isPaused(), 20000);
     // Taken up late indeed (a coarse timer may fire 5 % early).
     QVERIFY(clock.elapsed() - run->keys[0] >= 1900);
@@ -78,6 +88,7 @@ void recordWithLateKeys(MainWindow &window, const std::function<bool()> &start, 
     QTest::qWait(2500);
     run->keys[1] = clock.elapsed();
     QVERIFY(key(QStringLiteral("ctrl+alt+r")));
+    run->keysSent[1] = clock.elapsed();
     QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 60000);
     QCOMPARE(launched.size(), 2);
     run->launched[0] = launched.at(0);
@@ -109,13 +120,15 @@ void TestMainWindowCutE2E::lateKeysCutWhereTheyWerePressed()
     qint64 longestStreamMs = 0;
     for (const MediaStreamInfo &stream : info.streams)
         longestStreamMs = std::max(longestStreamMs, qint64(stream.durationSeconds * 1000));
-    const QString figures = QStringLiteral("file %1 ms (longest stream %2 ms), clock %3 ms, keys %4 ms after the media")
-                                .arg(info.durationMs).arg(longestStreamMs).arg(recorder->recordedMs()).arg(keysMs);
+    const QString figures =
+        QStringLiteral("file %1 ms (longest stream %2 ms), clock %3 ms, keys %4 ms after the media, %5-%6 ms after the launches")
+            .arg(info.durationMs).arg(longestStreamMs).arg(recorder->recordedMs()).arg(keysMs)
+            .arg(run.earliestMs()).arg(run.latestMs());
     qInfo().noquote() << figures;
-    // Each segment's file begins with its first picture, 0.3 to 0.5 s before its first media
-    // is reported (more on a busy machine); a late key would add 2 s to each.
-    QVERIFY2(info.durationMs >= keysMs - 300 && info.durationMs <= keysMs + 1500, qPrintable(figures));
-    QVERIFY2(longestStreamMs <= keysMs + 1500, qPrintable(figures));
+    // A late key would add 2 s to each segment; each first picture comes up to a few hundred
+    // milliseconds after its launch on a busy machine.
+    QVERIFY2(info.durationMs >= run.earliestMs() - 1000 && info.durationMs <= run.latestMs() + 300, qPrintable(figures));
+    QVERIFY2(longestStreamMs <= run.latestMs() + 300, qPrintable(figures));
     QVERIFY2(qAbs(recorder->recordedMs() - info.durationMs) <= 500, qPrintable(figures));
     qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
@@ -135,13 +148,14 @@ void TestMainWindowCutE2E::lateKeysCutSoundAlone()
 
     const MediaInfo info = MediaProbe::probe(run.file);
     QVERIFY2(info.ok && info.hasAudio() && !info.hasVideo(), qPrintable(run.file + info.error));
-    const qint64 keysMs = (run.keys[0] - run.launched[0]) + (run.keys[1] - run.launched[1]);
     const qint64 clockMs = window.recorder()->recordedMs();
-    const QString figures = QStringLiteral("file %1 ms, clock %2 ms, keys %3 ms after the launches")
-                                .arg(info.durationMs).arg(clockMs).arg(keysMs);
+    const QString figures = QStringLiteral("file %1 ms, clock %2 ms, keys %3-%4 ms after the launches")
+                                .arg(info.durationMs).arg(clockMs).arg(run.earliestMs()).arg(run.latestMs());
     qInfo().noquote() << figures;
-    QVERIFY2(qAbs(info.durationMs - keysMs) <= 250, qPrintable(figures));
-    QVERIFY2(qAbs(clockMs - info.durationMs) <= 500, qPrintable(figures));
+    QVERIFY2(info.durationMs >= run.earliestMs() - 250 && info.durationMs <= run.latestMs() + 250, qPrintable(figures));
+    // The toolbar's clock counts each segment from its launch too, as its file does: it used to
+    // start at the encoder's report of its streams, 0.15 to 0.3 s later (more on a busy machine).
+    QVERIFY2(qAbs(clockMs - info.durationMs) <= 200, qPrintable(figures));
     qunsetenv("VISTRELLE_TEST_HOTKEY_DELAY_MS");
     QTest::qWait(1500); // the library's preview of the new file ends before the window goes
 }

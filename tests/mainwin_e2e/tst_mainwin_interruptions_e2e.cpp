@@ -124,12 +124,24 @@ QStringList silences(const QString &path, int hz)
 
 // True when the only silence of a tone is where the picture shows the gap (`gap`), each edge
 // within a second. The last second of the file is the stop's: on a busy machine one source's
-// last samples may still wait in its pipe when the captures end.
+// last samples may still wait in its pipe when the captures end. Silences a few milliseconds
+// apart are one: the other tone's onset, when its source is back first, clicks through the
+// band filter.
 bool onlyGap(QStringList silent, const QString &gap, double fileSeconds)
 {
     silent.removeIf([&](const QString &stretch) {
         return stretch.section(QLatin1Char('-'), 0, 0).toDouble() > fileSeconds - 1.0;
     });
+    for (qsizetype i = 1; i < silent.size();) {
+        if (silent.at(i).section(QLatin1Char('-'), 0, 0).toDouble()
+            - silent.at(i - 1).section(QLatin1Char('-'), 1, 1).toDouble() < 0.05) {
+            silent[i - 1] = silent.at(i - 1).section(QLatin1Char('-'), 0, 0) + QLatin1Char('-')
+                + silent.at(i).section(QLatin1Char('-'), 1, 1);
+            silent.removeAt(i);
+        } else {
+            ++i;
+        }
+    }
     const QStringList edges = silent.value(0).split(QLatin1Char('-')), marks = gap.split(QLatin1Char('-'));
     return silent.size() == 1 && edges.size() == 2 && marks.size() == 2
         && qAbs(edges[0].toDouble() - marks[0].toDouble()) <= 1.0
