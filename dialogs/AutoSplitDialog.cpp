@@ -2,6 +2,7 @@
 
 #include "recording/NumberText.h"
 #include "widgets/DialogPlacement.h"
+#include "widgets/KeptSpinValue.h"
 #include "widgets/TintedIcon.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -201,10 +201,7 @@ AutoSplitDialog::AutoSplitDialog(QWidget *parent) : QDialog(parent)
         spin->setAlignment(Qt::AlignCenter);
         spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
         spin->setFixedWidth(104);
-        // A typed value outside the range ("2" MB) becomes the nearest one allowed when the
-        // typing ends, where it can be seen, instead of the earlier value coming back.
-        spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-        spin->installEventFilter(this);
+        KeptSpinValue::attach(spin);
         auto *plus = new QPushButton(QStringLiteral("+"), stepBox);
         plus->setObjectName(QStringLiteral("StepButton"));
         plus->setFixedWidth(46);
@@ -306,20 +303,11 @@ void AutoSplitDialog::setConfig(const AutoSplitConfig &config)
     updateState();
 }
 
-bool AutoSplitDialog::showKeptValue(QSpinBox *spin)
-{
-    if (spin->hasAcceptableInput())
-        return false;
-    spin->interpretText();
-    spin->selectAll();
-    return true;
-}
-
 void AutoSplitDialog::onApply()
 {
     // A field still holding a value outside its range shows the value it keeps first; the
     // next OK applies it.
-    if (showKeptValue(m_durationSpin) | showKeptValue(m_sizeSpin))
+    if (KeptSpinValue::showKeptValue(m_durationSpin) | KeptSpinValue::showKeptValue(m_sizeSpin))
         return;
     m_config = AutoSplitConfig{true, m_durationRadio->isChecked() ? 0 : 1, m_durationSpin->value(),
                                m_sizeSpin->value()};
@@ -343,12 +331,6 @@ void AutoSplitDialog::updateState()
 
 bool AutoSplitDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && (watched == m_durationSpin || watched == m_sizeSpin)) {
-        // Return would correct the field and apply at once: the corrected value is shown instead.
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && showKeptValue(static_cast<QSpinBox *>(watched)))
-            return true;
-    }
     if (event->type() == QEvent::MouseButtonPress
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == m_durationCard || watched == m_sizeCard) {

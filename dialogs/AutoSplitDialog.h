@@ -35,10 +35,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // Puts a value typed outside the field's range to the nearest allowed one; false when
-    // the field's text was a value in range already.
-    static bool showKeptValue(QSpinBox *spin);
-
     QRadioButton *m_durationRadio = nullptr;
     QRadioButton *m_sizeRadio = nullptr;
     QSpinBox *m_durationSpin = nullptr;

@@ -2,6 +2,7 @@
 
 #include "recording/NumberText.h"
 #include "widgets/DialogPlacement.h"
+#include "widgets/KeptSpinValue.h"
 #include "widgets/TintedIcon.h"
 
 #include <algorithm>
@@ -174,6 +175,7 @@ QWidget *AutoStopDialog::buildConfigUi()
         spin->setRange(min, max);
         spin->setValue(value);
         spin->setFixedSize(96, 38);
+        KeptSpinValue::attach(spin);
         auto *unit = new QLabel(unitText, box);
         unit->setObjectName(QStringLiteral("StopUnit"));
         row->addWidget(radio);
@@ -211,6 +213,8 @@ QWidget *AutoStopDialog::buildConfigUi()
     ok->setFixedSize(118, 40);
     ok->setCursor(Qt::PointingHandCursor);
     ok->setDefault(true);
+    // A click leaves the focus in a field being typed in, so that OK sees its text as typed.
+    ok->setFocusPolicy(Qt::TabFocus);
     connect(ok, &QPushButton::clicked, this, &AutoStopDialog::onApply);
     // Shown for a limit that is on: the one way to turn it off from wherever the dialog
     // was opened (the preparation toolbar, the webcam page, the recording toolbar).
@@ -261,6 +265,10 @@ void AutoStopDialog::updateHint()
 
 void AutoStopDialog::onApply()
 {
+    // A field still holding a value outside its range shows the value it keeps first; the
+    // next OK applies it.
+    if (KeptSpinValue::showKeptValue(m_durationSpin) | KeptSpinValue::showKeptValue(m_sizeSpin))
+        return;
     m_config = AutoStopConfig{true, m_durationRadio->isChecked() ? 0 : 1, m_durationSpin->value(),
                               m_sizeSpin->value()};
     emit configChanged(m_config);

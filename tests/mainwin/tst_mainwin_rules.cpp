@@ -42,6 +42,7 @@ private slots:
     void oneClickOffAndRejectedDialog();
     void autoSplitDialogClampsOnApply();
     void autoSplitTypedValueShownAsKept();
+    void autoStopTypedValueShownAsKept();
     void autoStopPanel();
     void scheduleDialogRoundTrip();
 
@@ -347,6 +348,33 @@ void TestMainWindowRules::autoSplitTypedValueShownAsKept()
     QVERIFY2(showsKept(QStringLiteral("100")), qPrintable(size->text() + QLatin1Char('/') + summary->text()));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QCOMPARE(dialog.config().sizeMB, 100);
+}
+
+// The auto-stop limit's fields do the same: "5" MB typed (100 to 10240) shows 100 before OK
+// applies it, and the dialog keeps 100, not the earlier 1000.
+void TestMainWindowRules::autoStopTypedValueShownAsKept()
+{
+    AutoStopDialog dialog;
+    dialog.setConfig(AutoStopConfig{false, 1, 30, 1000});
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const QList<QSpinBox *> spins = dialog.findChildren<QSpinBox *>();
+    QCOMPARE(spins.size(), 2);
+    QSpinBox *size = spins.at(1);
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("AutoStopPrimary"));
+    auto *hint = dialog.findChild<QLabel *>(QStringLiteral("AutoStopHint"));
+    size->setFocus();
+    size->selectAll();
+    QTest::keyClicks(size, QStringLiteral("5"));
+    QCOMPARE(size->text(), QStringLiteral("5"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY2(dialog.isVisible() && size->text() == QStringLiteral("100") && hint->text().contains(QStringLiteral("100")),
+             qPrintable(size->text() + QLatin1Char('/') + hint->text()));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.config().sizeMB, 100);
+    QCOMPARE(dialog.config().mode, 1);
 }
 
 void TestMainWindowRules::autoStopPanel()
