@@ -82,9 +82,10 @@ private slots:
     void splitMatroska();
     void failures();
     void minimiseKeepsTheSave();
-    void quitEndsEveryJob();
     void fullScreen();
     void editorHeader();
+    // Last: it quits the event loop, and after a quit the program grabs no more pictures.
+    void quitEndsEveryJob();
     void cleanupTestCase();
 
 private:
