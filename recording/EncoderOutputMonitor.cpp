@@ -89,6 +89,7 @@ void EncoderOutputMonitor::resetSegment()
     m_duplicateBaseline = 0;
     m_overloadStrikes = 0;
     m_downgradePending = false;
+    m_progress.clear();
 }
 
 void EncoderOutputMonitor::resetRecording()
@@ -192,11 +193,20 @@ EncoderOutputMonitor::Result EncoderOutputMonitor::feed(const QString& chunk, co
                            .arg(speedMatch.hasMatch() ? speedMatch.captured(1) : QStringLiteral("n/a"))
                            .arg(context.encoder);
 
+        // The media time of the chunk's last report, the freshest at the chunk's arrival.
+        double speed = doubleField(speedMatch.captured(1));
+        QRegularExpressionMatch lastTime;
+        for (auto times = tickTimePattern().globalMatch(chunk); times.hasNext();)
+            lastTime = times.next();
+        if (speedMatch.hasMatch() && lastTime.hasMatch()) {
+            const double mediaSeconds = intField(lastTime.captured(1)) * 3600.0 + intField(lastTime.captured(2)) * 60.0
+                + doubleField(lastTime.captured(3));
+            speed = recentSpeed(mediaSeconds, context.segmentAgeMs, speed);
+        }
         const bool detectorRuns = !context.audioOnly && context.recordingActive && !context.recordingPaused
             && context.targetFps >= 30 && context.segmentAgeMs >= 5000;
         if (detectorRuns) {
-            result.action = runOverloadDetector(context, fps, speedMatch.hasMatch(),
-                                                doubleField(speedMatch.captured(1)), dupMatch.hasMatch(),
+            result.action = runOverloadDetector(context, fps, speedMatch.hasMatch(), speed, dupMatch.hasMatch(),
                                                 longField(dupMatch.captured(1)));
         }
     }
@@ -204,6 +214,29 @@ EncoderOutputMonitor::Result EncoderOutputMonitor::feed(const QString& chunk, co
     if (m_output.size() > kOutputLimit)
         m_output = m_output.right(kOutputKeep);
     return result;
+}
+
+double EncoderOutputMonitor::recentSpeed(double mediaSeconds, qint64 ageMs, double cumulative)
+{
+    // Long enough that the late arrival of one report (a busy GUI thread reads them) moves
+    // the figure by a few per cent only.
+    constexpr qint64 kWindowMs = 3000;
+    if (ageMs < 0 || mediaSeconds <= 0)
+        return cumulative;
+    if (!m_progress.isEmpty()
+        && (ageMs < m_progress.last().ageMs || mediaSeconds < m_progress.last().mediaSeconds))
+        m_progress.clear();
+    m_progress.append({mediaSeconds, ageMs});
+    if (m_progress.size() > 256)
+        m_progress.removeFirst();
+    // The oldest report kept is the latest one at least the window old.
+    while (m_progress.size() > 2 && ageMs - m_progress.at(1).ageMs >= kWindowMs)
+        m_progress.removeFirst();
+    const ProgressSample &oldest = m_progress.first();
+    if (ageMs - oldest.ageMs < kWindowMs)
+        return cumulative;
+    // Slow is slow over both spans: a late start alone is no overload.
+    return std::max(cumulative, (mediaSeconds - oldest.mediaSeconds) * 1000.0 / double(ageMs - oldest.ageMs));
 }
 
 EncoderOutputMonitor::Action EncoderOutputMonitor::runOverloadDetector(const Context& context, double fps,

@@ -105,6 +105,11 @@ public:
 
 private:
     bool detectFirstMedia(bool audioOnly) const;
+    // The encoder's speed as the overload detector judges it: ffmpeg's own figure
+    // (`cumulative`) counts from the encoder's start, so a start slowed by a busy moment keeps
+    // it below real time long after the encoder keeps up. The speed over the last few seconds
+    // (the media time written against the segment's age) is taken where it is higher.
+    double recentSpeed(double mediaSeconds, qint64 ageMs, double cumulative);
     Action runOverloadDetector(const Context& context, double fps, bool speedMatched,
                                double speed, bool dupMatched, qint64 dup);
 
@@ -119,4 +124,9 @@ private:
     int m_overloadStrikes = 0;
     bool m_downgradePending = false;
     bool m_performanceWarningGiven = false;
+    struct ProgressSample {
+        double mediaSeconds = 0;
+        qint64 ageMs = 0;
+    };
+    QList<ProgressSample> m_progress; // the reports of the last few seconds
 };
