@@ -57,7 +57,7 @@ Recorder::Recorder(QObject *parent)
     connect(chain, &SegmentChain::encoderFinished, this, &Recorder::onEncoderFinished);
     connect(chain, &SegmentChain::encoderErrorOccurred, this, &Recorder::onEncoderError);
     connect(chain, &SegmentChain::segmentDrained, this,
-            [this](const QString &, qint64 recordedMs, bool keep) { onSegmentDrained(keep, recordedMs); });
+            [this](const QString &path, qint64 recordedMs, bool keep) { onSegmentDrained(path, keep, recordedMs); });
     loopbackCapture = new WasapiLoopbackCapture(this);
     microphoneCapture = new WasapiMicrophoneCapture(this);
 

@@ -443,6 +443,22 @@ protected:
     static constexpr int kLateCommandMs = 60;
     qint64 segmentCutMs = -1;
     qint64 commandLateMs = 0;
+    // A late command whose key came before the running segment took over from a split: the
+    // segment before is cut at the key (once its encoder has written it out), and the running
+    // one, all of it after the key, is left out when it ends (segmentCutMs 0).
+    struct HandedOver {
+        QString path;        // the segment before the split
+        qint64 originNs = -1; // its time 0
+    };
+    HandedOver handedOver;
+    struct DrainedCut {
+        QString path;
+        qint64 endMs = -1;
+    };
+    DrainedCut drainedCut;
+    int drainedCutsRunning = 0;
+    bool noteCommandBeforeTakeOver(qint64 atNs, qint64 lateMs);
+    void cutDrainedSegment();
     // An encoder whose inputs are closed and that shows no progress (no output, its file not
     // growing) for this long is stuck: it is ended, and its segment kept as far as it plays.
     static constexpr int kStuckEncoderMs = 6000;
@@ -485,6 +501,10 @@ protected:
     void noteStalledSegment(const EncoderExit &ended);
     // Cuts the ended segment at segmentCutMs (off the GUI thread), then concludes its end.
     void cutLateSegment(const EncoderExit &ended);
+    // Cuts `segment` at `endMs` on a pool thread; `done` gets the error, empty when it was cut.
+    void cutSegmentFile(const QString &segment, qint64 endMs, std::function<void(const QString &)> done);
+    // The ended segment is removed instead of kept (it was recorded after a late command's key).
+    bool leaveOutEndedSegment = false;
     // The file of an encoder that ended abnormally is being looked at (off the GUI thread).
     bool checkingEndedSegment = false;
     void onEncoderError(QProcess::ProcessError error);
@@ -575,7 +595,7 @@ protected:
     // its sound starts (-1: from now on).
     void completeSplit(qint64 firstPictureNs = -1);
     void cancelSplit();
-    void onSegmentDrained(bool keep, qint64 recordedMs);
+    void onSegmentDrained(const QString &path, bool keep, qint64 recordedMs);
     void abandonDrainingSegments();
     int handoffGeneration = 0;
     // The running segment took over from the one before a split: its frames and sound are

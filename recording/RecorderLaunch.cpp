@@ -70,6 +70,9 @@ void Recorder::startSegment(LaunchDone done, bool split)
     stalledEncoderKilled = false;
     segmentCutMs = -1;
     commandLateMs = 0;
+    leaveOutEndedSegment = false;
+    if (!split)
+        handedOver = {};
     segmentMediaStartMs = recordedMs();
     currentSegmentPath = makeSegmentPath();
     outputMonitor.resetSegment();

@@ -679,12 +679,40 @@ void Recorder::noteCommandInstant(qint64 atNs)
         return;
     const qint64 originNs = segmentOriginNs();
     const qint64 lateMs = (RecordingClock::steadyNs() - atNs) / 1000000;
-    if (lateMs <= kLateCommandMs || originNs < 0 || atNs <= originNs)
+    if (lateMs <= kLateCommandMs || originNs < 0)
         return;
+    if (atNs <= originNs) {
+        if (segmentTookOver)
+            noteCommandBeforeTakeOver(atNs, lateMs);
+        return;
+    }
     segmentCutMs = (atNs - originNs) / 1000000;
     commandLateMs = lateMs;
     qInfo().noquote() << "[Recorder] the command was taken up" << lateMs << "ms after its key or click: the segment"
                       << currentSegmentPath << "ends at" << segmentCutMs << "ms";
+}
+
+bool Recorder::noteCommandBeforeTakeOver(qint64 atNs, qint64 lateMs)
+{
+    const HandedOver before = handedOver;
+    if (before.path.isEmpty() || before.originNs < 0 || atNs <= before.originNs)
+        return false;
+    const bool draining = chain->drainingPaths().contains(before.path);
+    if (!draining && !chain->kept().contains(before.path))
+        return false;
+    // The running segment holds nothing from before the key: it is left out when it ends, and
+    // its time goes off the clock with it.
+    segmentCutMs = 0;
+    commandLateMs = lateMs;
+    drainedCut = {before.path, (atNs - before.originNs) / 1000000};
+    qInfo().noquote() << "[Recorder] the command was taken up" << lateMs
+                      << "ms after its key, which came before the split's next segment took over: the segment"
+                      << before.path << "ends at" << drainedCut.endMs << "ms and" << currentSegmentPath
+                      << "is left out";
+    finishedSegmentsMs -= std::max<qint64>(0, (segmentOriginNs() - atNs) / 1000000);
+    if (!draining)
+        cutDrainedSegment();
+    return true;
 }
 
 bool Recorder::pause(qint64 atNs)
@@ -915,7 +943,11 @@ void Recorder::finishSegment(bool keep)
     if (currentSegmentPath.isEmpty())
         return;
     const QFileInfo info(currentSegmentPath);
-    if (keep && FragmentedMp4::isHeaderOnly(currentSegmentPath)) {
+    if (keep && std::exchange(leaveOutEndedSegment, false)) {
+        // Recorded after the key of a command taken up late, once the split had taken over.
+        qInfo().noquote() << "[Recorder] segment recorded after the command removed:" << currentSegmentPath;
+        QFile::remove(currentSegmentPath);
+    } else if (keep && FragmentedMp4::isHeaderOnly(currentSegmentPath)) {
         // The encoder ended before it wrote any media: the file is no part of the recording.
         qInfo().noquote() << "[Recorder] segment without media removed:" << currentSegmentPath;
         QFile::remove(currentSegmentPath);
@@ -1031,28 +1063,58 @@ void Recorder::onEncoderFinished(int exitCode, QProcess::ExitStatus exitStatus)
     concludeEncoderExit(ended);
 }
 
-void Recorder::cutLateSegment(const EncoderExit &ended)
+void Recorder::cutSegmentFile(const QString &segment, qint64 endMs, std::function<void(const QString &)> done)
 {
-    // Looked at as an abnormal end is: a stop or discard meanwhile waits for it.
-    checkingEndedSegment = true;
-    const QString segment = currentSegmentPath;
-    const qint64 endMs = std::exchange(segmentCutMs, -1);
     const QString ffmpeg = ffmpegExecutable();
     auto *watcher = new QFutureWatcher<QString>(this);
-    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, ended, segment, endMs] {
+    connect(watcher, &QFutureWatcher<QString>::finished, this, [watcher, done = std::move(done)] {
         watcher->deleteLater();
-        checkingEndedSegment = false;
-        if (const QString error = watcher->result(); error.isEmpty())
-            qInfo().noquote() << "[Recorder] the segment ends at" << endMs << "ms, where its command came:" << segment;
-        else
-            qWarning().noquote() << "[Recorder] the segment keeps what followed its command:" << segment << error;
-        concludeEncoderExit(ended);
+        done(watcher->result());
     });
     watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [segment, endMs, ffmpeg] {
         QString error;
         SegmentCut::cut(segment, endMs, &error, ffmpeg);
         return error;
     }));
+}
+
+void Recorder::cutLateSegment(const EncoderExit &ended)
+{
+    const QString segment = currentSegmentPath;
+    const qint64 endMs = std::exchange(segmentCutMs, -1);
+    if (endMs == 0) {
+        // All of it came after the key: it is no part of the recording.
+        leaveOutEndedSegment = true;
+        concludeEncoderExit(ended);
+        return;
+    }
+    // Looked at as an abnormal end is: a stop or discard meanwhile waits for it.
+    checkingEndedSegment = true;
+    cutSegmentFile(segment, endMs, [this, ended, segment, endMs](const QString &error) {
+        checkingEndedSegment = false;
+        if (error.isEmpty())
+            qInfo().noquote() << "[Recorder] the segment ends at" << endMs << "ms, where its command came:" << segment;
+        else
+            qWarning().noquote() << "[Recorder] the segment keeps what followed its command:" << segment << error;
+        concludeEncoderExit(ended);
+    });
+}
+
+void Recorder::cutDrainedSegment()
+{
+    const DrainedCut cut = std::exchange(drainedCut, {});
+    ++drainedCutsRunning;
+    cutSegmentFile(cut.path, cut.endMs, [this, cut](const QString &error) {
+        --drainedCutsRunning;
+        if (error.isEmpty())
+            qInfo().noquote() << "[Recorder] the segment before the split ends at" << cut.endMs
+                              << "ms, where the command came:" << cut.path;
+        else
+            qWarning().noquote() << "[Recorder] the segment before the split keeps what followed the command:"
+                                 << cut.path << error;
+        if (finalizeWhenDrained && !chain->isDraining() && drainedCutsRunning == 0)
+            finalizeSegments();
+    });
 }
 
 void Recorder::concludeEncoderExit(const EncoderExit &ended)
@@ -1315,7 +1377,7 @@ void Recorder::finalizeSegments()
     pauseBetweenSegments = false;
     resuming = false;
     policyTimer->stop();
-    if (chain->isDraining()) {
+    if (chain->isDraining() || drainedCutsRunning > 0) {
         // Joined once the encoders that splits ended have written out their segments.
         finalizeWhenDrained = true;
         return;

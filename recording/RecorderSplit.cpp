@@ -33,6 +33,7 @@ bool Recorder::beginSplit()
     const qint64 recordedMs = segmentTimer.isValid() ? segmentTimer.elapsed() : 0;
     qInfo().noquote() << "[Recorder] split:" << currentSegmentPath << "records on while the next segment starts";
     // Sound alone goes to the next encoder at once: the one before ends at the end of its pipes.
+    handedOver = {currentSegmentPath, segmentOriginNs()};
     chain->beginSplit(currentSegmentPath, recordedMs, segmentTimer, piped, audioOnly);
     finishedSegmentsMs += recordedMs;
     const int generation = ++handoffGeneration;
@@ -86,6 +87,7 @@ void Recorder::cancelSplit()
     // the running one.
     qInfo().noquote() << "[Recorder] split given up before it took effect:" << currentSegmentPath;
     ++handoffGeneration;
+    handedOver = {};
     const QString unusedPath = currentSegmentPath;
     const SegmentChain::Resumed previous = chain->giveUpSplit();
     const QFileInfo unused(unusedPath);
@@ -101,17 +103,23 @@ void Recorder::cancelSplit()
     outputMonitor.setAwaitingFirstMedia(false);
 }
 
-void Recorder::onSegmentDrained(bool keep, qint64 recordedMs)
+void Recorder::onSegmentDrained(const QString &path, bool keep, qint64 recordedMs)
 {
     if (!keep)
         finishedSegmentsMs -= recordedMs;
-    if (finalizeWhenDrained && !chain->isDraining())
+    if (keep && path == drainedCut.path)
+        cutDrainedSegment();
+    else if (path == drainedCut.path)
+        drainedCut = {};
+    if (finalizeWhenDrained && !chain->isDraining() && drainedCutsRunning == 0)
         finalizeSegments();
 }
+
 
 void Recorder::abandonDrainingSegments()
 {
     cancelSplit();
     finalizeWhenDrained = false;
+    drainedCut = {};
     chain->abandonDraining();
 }

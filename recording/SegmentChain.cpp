@@ -155,6 +155,14 @@ void SegmentChain::onDrained(DrainingSegment *segment, bool keepIt)
     emit segmentDrained(path, segment->recordedMs(), keepIt);
 }
 
+QStringList SegmentChain::drainingPaths() const
+{
+    QStringList paths;
+    for (const DrainingSegment *segment : m_draining)
+        paths << segment->path();
+    return paths;
+}
+
 void SegmentChain::abandonDraining()
 {
     for (DrainingSegment *segment : std::exchange(m_draining, {})) {

@@ -79,6 +79,7 @@ public:
     Resumed giveUpSplit();
 
     bool isDraining() const { return !m_draining.isEmpty(); }
+    QStringList drainingPaths() const;
     // Kills every draining encoder without waiting for it (a discard).
     void abandonDraining();
 

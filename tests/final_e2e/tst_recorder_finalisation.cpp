@@ -197,8 +197,19 @@ private slots:
     // clock in the picture runs on across it; a pause whose key came while the switch was
     // under way ends the picture at the key. The switch used to end the segment first: the
     // picture lost the time the next encoder took to start, and a pause meanwhile more.
+    // Also a key pressed as the switch began but taken up only after the next segment took
+    // over: the segment before ends at the key and the next one is left out.
+    void switchTo720pLosesNoPictureAndAPauseEndsAtItsKey_data()
+    {
+        QTest::addColumn<int>("keyAfterSwitchMs");
+        QTest::addColumn<int>("takenUpAfterMs");
+        QTest::newRow("during the switch") << 300 << 150;
+        QTest::newRow("before the take-over, taken up after it") << 0 << 1500;
+    }
     void switchTo720pLosesNoPictureAndAPauseEndsAtItsKey()
     {
+        QFETCH(int, keyAfterSwitchMs);
+        QFETCH(int, takenUpAfterMs);
         qputenv("VISTRELLE_TEST_OVERLOAD_AFTER_MS", "4000");
         const auto unset = qScopeGuard([] { qunsetenv("VISTRELLE_TEST_OVERLOAD_AFTER_MS"); });
         clockstrip::Strip clock(clockstrip::kPlace);
@@ -214,10 +225,10 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !spies.warnings.isEmpty(); }, 30000));
         QCOMPARE(spies.warnings.first().first().toString(),
                  Recorder::tr("Screen capture is still dropping frames. Switched to 720p for smoother recording."));
-        QTest::qWait(300);
+        QTest::qWait(keyAfterSwitchMs);
         const qint64 keyClock = clockstrip::now();
         const qint64 keyNs = RecordingClock::steadyNs();
-        QTest::qWait(150); // taken up late, as by a busy GUI thread
+        QTest::qWait(takenUpAfterMs); // taken up late, as by a busy GUI thread
         QVERIFY(recorder.pause(keyNs));
         QVERIFY(QTest::qWaitFor([&] { return !spies.paused.isEmpty(); }, 20000));
         QTest::qWait(1500);
