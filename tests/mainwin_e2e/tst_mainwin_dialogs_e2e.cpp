@@ -216,15 +216,17 @@ void TestMainWindowDialogsE2E::initTestCase()
     qApp->setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
     m_language = qEnvironmentVariable("VISTRELLE_TEST_LANGUAGE", QStringLiteral("en"));
     QSettings().setValue(QStringLiteral("ui/language"), m_language);
-    QSettings().setValue(QStringLiteral("general/closeBehavior"), 2);
+    // Asked at every close, whatever an earlier test of the run left in the settings.
+    QSettings().setValue(SettingsDialog::generalKey("closeBehavior"), 2);
     QVERIFY(InterfaceTranslations::install(m_language));
 }
 
 void TestMainWindowDialogsE2E::cleanupTestCase()
 {
     QSettings settings;
-    for (const char *key : {"ui/language", "general/closeBehavior", "recording/fps"})
+    for (const char *key : {"ui/language", "recording/fps"})
         settings.remove(QLatin1String(key));
+    settings.remove(SettingsDialog::generalKey("closeBehavior"));
 }
 
 void TestMainWindowDialogsE2E::dialogsOpenOverTheirWindow()
