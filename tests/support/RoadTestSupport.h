@@ -113,6 +113,7 @@ struct Spies {
     {
         QObject::connect(r, &Recorder::started, &m_guard, [this] { m_runningSince.start(); });
         QObject::connect(r, &Recorder::resumed, &m_guard, [this] { m_runningSince.start(); });
+        QObject::connect(r, &Recorder::segmentLaunching, &m_guard, [this] { m_launchedSince.start(); });
     }
     QSignalSpy started, stopped, paused, resumed, errors, warnings;
 
@@ -125,14 +126,22 @@ struct Spies {
         if (m_runningSince.isValid())
             m_recordedMs += m_runningSince.elapsed();
         m_runningSince.invalidate();
+        if (m_launchedSince.isValid())
+            m_launchedMs += m_launchedSince.elapsed();
+        m_launchedSince.invalidate();
     }
     // Seconds between each `started`/`resumed` and the following markEnd(), summed.
     double recordedSeconds() const { return m_recordedMs / 1000.0; }
+    // The same from each launch of a segment (start, resume), where its picture begins: its
+    // first media is reported later, over a second later on a busy machine.
+    double launchedSeconds() const { return m_launchedMs / 1000.0; }
 
 private:
     QObject m_guard; // drops the clock's connections when the spies go before the recorder
     QElapsedTimer m_runningSince;
     qint64 m_recordedMs = 0;
+    QElapsedTimer m_launchedSince;
+    qint64 m_launchedMs = 0;
 };
 
 // Whether a file's duration matches the time recorded, within `tolerance` seconds;
@@ -141,6 +150,17 @@ inline bool lastsAsRecorded(double fileSeconds, double recordedSeconds, double t
 {
     qInfo("duration %.3f s in the file, %.3f s recorded", fileSeconds, recordedSeconds);
     return recordedSeconds > 0.0 && qAbs(fileSeconds - recordedSeconds) <= tolerance;
+}
+
+// Whether a file lasts from the segments' launches to their ends, as `spies` lived through
+// them: no less than from their first media, no more than from their launches, within
+// `tolerance` seconds either way.
+inline bool lastsAsLaunched(double fileSeconds, const Spies &spies, double tolerance = 0.5)
+{
+    qInfo("duration %.3f s in the file, %.3f s from the first media, %.3f s from the launches", fileSeconds,
+          spies.recordedSeconds(), spies.launchedSeconds());
+    return spies.recordedSeconds() > 0.0 && fileSeconds >= spies.recordedSeconds() - tolerance
+        && fileSeconds <= spies.launchedSeconds() + tolerance;
 }
 
 inline QByteArray durationText(double fileSeconds, double recordedSeconds)

@@ -126,7 +126,7 @@ private slots:
             QVERIFY2(info.ok, qPrintable(file + QLatin1Char(' ') + spies.lastError()));
             QCOMPARE(info.videoCodec, QStringLiteral("h264"));
             QCOMPARE(info.videoSize, QSize(1280, 720));
-            QVERIFY2(road::lastsAsRecorded(info.duration, spies.recordedSeconds()),
+            QVERIFY2(road::lastsAsLaunched(info.duration, spies),
                      road::durationText(info.duration, spies.recordedSeconds()));
             QCOMPARE(info.audioStreams, 1);
             const QImage frame = frameAt(file, 2.0, m_dir->path());
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(info.ok);
         QCOMPARE(info.videoCodec, QStringLiteral("h264"));
         QCOMPARE(info.videoSize, QSize(1280, 720));
-        QVERIFY2(road::lastsAsRecorded(info.duration, spies.recordedSeconds(), 1.0),
+        QVERIFY2(road::lastsAsLaunched(info.duration, spies, 1.0),
                  road::durationText(info.duration, spies.recordedSeconds()));
         page.stopPreview();
     }
