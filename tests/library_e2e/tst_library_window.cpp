@@ -1099,13 +1099,26 @@ void LibraryWindowTest::keyboard()
     QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(doomed), 10000);
     m_boxes->answer(QMessageBox::Ok);
     QCOMPARE(rowOf(w, "Vistrelle_keys.mp4"), -1);
-    // Back from the box the ring is round the list again. Only then is the box's frame gone
-    // from the screen: a click before would land on it, and the window manager gives the
-    // window back its focus after it.
-    QTRY_VERIFY_WITH_TIMEOUT(w->isActiveWindow() && ring->isVisible(), 10000);
-    // A click takes the ring away.
-    QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(0)).center()));
-    QTRY_VERIFY(!ring->isVisible());
+    // A click takes the ring away, also one that leaves the focus where it is. The keys bring
+    // it back round the list first (after the box it may be there again or not, as the window
+    // manager gave the focus back). Right after
+    // the box the window manager may still hold the pointer or show the box's frame, and a
+    // click never reaches the window (as a user's would not): clicked again until one does.
+    QTRY_VERIFY(w->isActiveWindow());
+    QVERIFY(xdotool({"key", "Tab"}));
+    QTRY_VERIFY(QApplication::focusWidget() != list);
+    QVERIFY(xdotool({"key", "shift+Tab"}));
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QTRY_VERIFY_WITH_TIMEOUT(ring->isVisible(), 5000);
+    QElapsedTimer clicking;
+    clicking.start();
+    int clicks = 0;
+    while (ring->isVisible() && clicking.elapsed() < 15000) {
+        QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(0)).center()));
+        ++clicks;
+        QTest::qWaitFor([&] { return !ring->isVisible(); }, 1500);
+    }
+    QVERIFY2(!ring->isVisible(), qPrintable(QStringLiteral("%1 clicks").arg(clicks)));
 }
 
 int main(int argc, char *argv[])
