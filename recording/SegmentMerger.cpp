@@ -11,6 +11,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -75,6 +76,25 @@ QStringList SegmentMerger::copyArguments(const QString &listPath, const QString 
     return args;
 }
 
+SegmentMerger::StreamLeads SegmentMerger::streamLeads(const MediaInfo &info)
+{
+    double video = -1;
+    double audio = -1;
+    for (const MediaStreamInfo &stream : info.streams) {
+        if (stream.type == QLatin1String("video") && video < 0 && stream.startSeconds >= 0)
+            video = stream.startSeconds;
+        else if (stream.type == QLatin1String("audio") && audio < 0 && stream.startSeconds >= 0)
+            audio = stream.startSeconds;
+    }
+    StreamLeads leads;
+    // Only where both starts are known, and never by more than a second: a larger distance is
+    // no reordering delay but a broken file, which joins as before.
+    if (video < 0 || audio < 0 || std::abs(video - audio) > 1.0)
+        return leads;
+    (video > audio ? leads.videoSeconds : leads.audioSeconds) = std::abs(video - audio) >= 0.0005 ? std::abs(video - audio) : 0;
+    return leads;
+}
+
 QStringList SegmentMerger::reencodeArguments(const QStringList &segments, const QList<MediaInfo> &infos,
                                              const QString &target, const MergeSettings &s,
                                              QString *error)
@@ -123,12 +143,19 @@ QStringList SegmentMerger::reencodeArguments(const QStringList &segments, const 
         // A segment whose duration is unknown but which has streams still joins; its filler
         // (silence or black) then has the length of 0, which only happens for broken files.
         const QString dur = seconds(std::max<qint64>(0, info.durationMs));
+        // Each stream starts at 0 for the join, but a segment's picture and sound keep their
+        // distance: the one that starts later in the segment (the picture behind the encoder's
+        // frame reordering, 67 ms) is held back by as much, its first picture or silence.
+        const StreamLeads leads = streamLeads(info);
         if (withVideo) {
             if (info.hasVideo()) {
-                graph << QStringLiteral("[%1:v:0]setpts=PTS-STARTPTS,"
+                const QString hold = leads.videoSeconds > 0
+                    ? QStringLiteral("tpad=start_duration=%1:start_mode=clone,").arg(leads.videoSeconds, 0, 'f', 3)
+                    : QString();
+                graph << QStringLiteral("[%1:v:0]setpts=PTS-STARTPTS,%5"
                                         "scale=%2:%3:force_original_aspect_ratio=decrease,"
                                         "pad=%2:%3:(ow-iw)/2:(oh-ih)/2,setsar=1,fps=%4,format=yuv420p[v%1]")
-                             .arg(i).arg(w).arg(h).arg(fps);
+                             .arg(i).arg(w).arg(h).arg(fps, hold);
             } else {
                 graph << QStringLiteral("color=c=black:s=%2x%3:r=%4:d=%5,format=yuv420p[v%1]")
                              .arg(i).arg(w).arg(h).arg(fps, dur);
@@ -137,9 +164,11 @@ QStringList SegmentMerger::reencodeArguments(const QStringList &segments, const 
         }
         if (withAudio) {
             if (info.hasAudio()) {
+                const qint64 holdMs = std::llround(leads.audioSeconds * 1000.0);
                 graph << QStringLiteral("[%1:a:0]asetpts=PTS-STARTPTS,aresample=48000,"
-                                        "aformat=sample_rates=48000:channel_layouts=stereo[a%1]")
-                             .arg(i);
+                                        "aformat=sample_rates=48000:channel_layouts=stereo%2[a%1]")
+                             .arg(i)
+                             .arg(holdMs > 0 ? QStringLiteral(",adelay=%1|%1").arg(holdMs) : QString());
             } else {
                 graph << QStringLiteral("anullsrc=r=48000:cl=stereo,atrim=duration=%2[a%1]").arg(i).arg(dur);
             }

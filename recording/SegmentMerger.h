@@ -70,6 +70,13 @@ public:
     static QStringList copyArguments(const QString &listPath, const QString &target,
                                      const MergeSettings &settings, bool withSound = false);
     // Empty with an error text when the segments' probes do not allow a re-encode.
+    // How much later than the segment's other stream its picture or its sound starts (0 for
+    // the one that starts first, and for both when a start is not known).
+    struct StreamLeads {
+        double videoSeconds = 0;
+        double audioSeconds = 0;
+    };
+    static StreamLeads streamLeads(const MediaInfo &info);
     static QStringList reencodeArguments(const QStringList &segments, const QList<MediaInfo> &infos,
                                          const QString &target, const MergeSettings &settings,
                                          QString *error);

@@ -204,6 +204,41 @@ private slots:
                  qPrintable(QStringLiteral("beeps %1 s and %2 s after the first, expected 1.5 and 3").arg(second).arg(third)));
     }
 
+    // A segment's picture starts 67 ms after its sound (the encoder's frame reordering): the
+    // join holds the picture back by as much instead of starting both at 0, which put the
+    // sound 67 ms late against the picture in every re-encoded segment. Unknown or absurd
+    // distances join as before.
+    void reencodeKeepsEachSegmentsStreamDistance()
+    {
+        const auto info = [](double videoStart, double audioStart) {
+            MediaInfo i;
+            i.ok = true;
+            MediaStreamInfo v;
+            v.type = QStringLiteral("video");
+            v.size = QSize(320, 240);
+            v.startSeconds = videoStart;
+            MediaStreamInfo a;
+            a.type = QStringLiteral("audio");
+            a.startSeconds = audioStart;
+            i.streams = {v, a};
+            i.durationMs = 3000;
+            return i;
+        };
+        QCOMPARE(SegmentMerger::streamLeads(info(0.066667, 0)).videoSeconds, 0.066667);
+        QCOMPARE(SegmentMerger::streamLeads(info(0.066667, 0)).audioSeconds, 0.0);
+        QCOMPARE(SegmentMerger::streamLeads(info(0, 0.04)).audioSeconds, 0.04);
+        QCOMPARE(SegmentMerger::streamLeads(info(-1, 0)).videoSeconds, 0.0);
+        QCOMPARE(SegmentMerger::streamLeads(info(5, 0)).videoSeconds, 0.0);
+        MergeSettings s;
+        s.fps = 30;
+        const QString graph = SegmentMerger::reencodeArguments({"a.mp4", "b.mp4"}, {info(0.066667, 0), info(0, 0.04)},
+                                                                "out.mp4", s, nullptr)
+                                  .join(' ');
+        QVERIFY2(graph.contains("[0:v:0]setpts=PTS-STARTPTS,tpad=start_duration=0.067:start_mode=clone,"), qPrintable(graph));
+        QVERIFY2(graph.contains("channel_layouts=stereo,adelay=40|40[a1]"), qPrintable(graph));
+        QVERIFY2(!graph.contains("[1:v:0]setpts=PTS-STARTPTS,tpad") && !graph.contains("stereo,adelay=67"), qPrintable(graph));
+    }
+
     void differentSizesAreReencodedIntoOneSize()
     {
         const QString dir = folder();
