@@ -1496,7 +1496,7 @@ Please visit this link manually:
     <name>PlayerWindow</name>
     <message>
         <source>Vistrelle — 播放器</source>
-        <translation>Vistrelle — المشغّل</translation>
+        <translation>المشغّل — Vistrelle</translation>
     </message>
     <message>
         <source>截图</source>
@@ -1629,7 +1629,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Vistrelle is already running</source>
-        <translation>Vistrelle قيد التشغيل بالفعل</translation>
+        <translation>برنامج Vistrelle قيد التشغيل بالفعل</translation>
     </message>
     <message>
         <source>Another Vistrelle process is running. Finish its recording and quit it before opening Vistrelle again.</source>
@@ -3270,7 +3270,7 @@ Please visit this link manually:
     </message>
     <message>
         <source>Vistrelle 全屏播放</source>
-        <translation>Vistrelle بملء الشاشة</translation>
+        <translation>تشغيل Vistrelle بملء الشاشة</translation>
     </message>
     <message>
         <source>截图不可用</source>
