@@ -299,6 +299,16 @@ void Recorder::onSegmentEncoderLaunched(bool launched)
                 heldFrame = fresh.back().image;
                 heldStampUs = fresh.back().stampUs;
             }
+        } else if (windowCapture && !cameraFrameSource && !holdFrameUntilReady) {
+            // The window has gone on being grabbed since its first frame came: the newest
+            // grab opens the segment, not the one the launch waited for.
+            const qint64 grabbedUs = windowCapture->latestStampUs();
+            const QImage newest = windowCapture->latestFrame();
+            if (grabbedUs >= 0 && !newest.isNull()) {
+                heldFrame = newest.convertToFormat(QImage::Format_ARGB32);
+                windowImage = heldFrame;
+                heldStampUs = grabbedUs;
+            }
         }
         lastScreenFrameUs = -1;
         frameClock.start(fps);
