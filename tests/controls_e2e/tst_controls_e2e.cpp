@@ -167,14 +167,22 @@ bool chooseMenuEntry(const QString &text)
 }
 
 // A click that opens a menu or a dialog returns only when it closes again: what is to
-// be done in it runs from a timer started before the click.
+// be done in it runs from a timer started before the click, once the menu or dialog is
+// open (on a busy machine the click may come long after the timer started; run before,
+// it would wait inside the menu it is meant to close).
 bool clickAndThen(const QWidget *widget, const std::function<void()> &whileOpen)
 {
     bool ran = false;
-    QTimer::singleShot(300, [&] {
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget())
+            return;
+        poll.stop();
         whileOpen();
         ran = true;
     });
+    poll.start();
     return clickOn(widget) && QTest::qWaitFor([&] { return ran; }, 10000);
 }
 

@@ -23,9 +23,11 @@ constexpr double kShareOfFrames = 0.95;
 // a busy machine's encoder that falls behind for a while costs a segment a few per cent.
 constexpr double kSegmentShareOfFrames = 0.9;
 // Each split comes after 10 s of recording; a segment lasts that long, give or take this. A
-// hand-over that waited for the next encoder made the segment before it 15 s long.
+// hand-over that waited for the next encoder made the segment before it 15 s long. A segment
+// holds its picture from its launch (its first media is reported later) to the next one's
+// take-over: on a busy machine the first media can be reported a second after the launch.
 constexpr double kSplitSeconds = 10.0;
-constexpr double kSegmentTolerance = 0.5;
+constexpr double kSegmentTolerance = 1.5;
 
 // The split every user gets from Auto Split and from live switches.
 class SplittingRecorder : public Recorder

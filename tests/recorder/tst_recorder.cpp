@@ -299,16 +299,20 @@ private slots:
     }
 
     // The stamp has milliseconds, so occupy every stamp of the next seconds: the
-    // file itself, and "_2" through a kept parts folder.
+    // file itself, and "_2" through a kept parts folder. A busy machine takes seconds
+    // to make them, so they go on until they are well ahead of the clock.
     void dateTimeCollisions()
     {
         setSave(saveDir.path(), QStringLiteral("datetime"));
         const QDir dir(saveDir.path());
-        const QDateTime now = QDateTime::currentDateTime();
-        for (int ms = 0; ms < 4000; ++ms) {
-            const QString stamp = now.addMSecs(ms).toString(QStringLiteral("yyyy-MM-dd_HHmmss_zzz"));
-            touch(dir.filePath(stamp + QStringLiteral(".mp4")));
-            QVERIFY(dir.mkpath(stamp + QStringLiteral("_2.vistrelle-parts")));
+        QDateTime next = QDateTime::currentDateTime();
+        while (next < QDateTime::currentDateTime().addMSecs(2000)) {
+            const QDateTime until = QDateTime::currentDateTime().addMSecs(4000);
+            for (; next < until; next = next.addMSecs(1)) {
+                const QString stamp = next.toString(QStringLiteral("yyyy-MM-dd_HHmmss_zzz"));
+                touch(dir.filePath(stamp + QStringLiteral(".mp4")));
+                QVERIFY(dir.mkpath(stamp + QStringLiteral("_2.vistrelle-parts")));
+            }
         }
         Recorder r;
         const QString name = QFileInfo(r.makeDefaultOutputPath()).fileName();
