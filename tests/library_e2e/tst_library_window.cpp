@@ -1116,7 +1116,7 @@ void LibraryWindowTest::keyboard()
     while (ring->isVisible() && clicking.elapsed() < 15000) {
         QVERIFY(clickWidget(list->viewport(), list->visualItemRect(list->item(0)).center()));
         ++clicks;
-        QTest::qWaitFor([&] { return !ring->isVisible(); }, 1500);
+        (void)QTest::qWaitFor([&] { return !ring->isVisible(); }, 1500);
     }
     QVERIFY2(!ring->isVisible(), qPrintable(QStringLiteral("%1 clicks").arg(clicks)));
 }

@@ -195,7 +195,9 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 auto *box = qobject_cast<QMessageBox *>(w);
-                if (box && box->isVisible() && m_answer != kLeaveOpen) {
+                // Measured as the user sees it: once the window manager has shown it.
+                if (box && box->isVisible() && m_answer != kLeaveOpen && box->windowHandle()
+                    && box->windowHandle()->isExposed()) {
                     titles << box->windowTitle();
                     texts << box->text();
                     // The window manager's title bar needs about 140 px beside the title.
