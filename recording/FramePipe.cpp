@@ -63,6 +63,8 @@ bool FramePipe::open(QString* error, Layout layout)
     m_splice = true;
     m_headerWritten = false;
     m_stamper.reset(m_fps, m_originUs, m_beatUs);
+    m_previous = Frame{};
+    m_previousBytes = 0;
     m_missedSlots = 0;
     m_thread = std::thread([this] { run(); });
     return true;
@@ -160,6 +162,7 @@ void FramePipe::abort()
     }
     m_queue.clear();
     m_inPipe.clear();
+    m_previous = Frame{};
     m_pending = 0;
 }
 
@@ -310,9 +313,25 @@ void FramePipe::run()
             m_phaseUs = m_stamper.phaseUs();
             m_phaseCount = m_stamper.phaseFrames();
             m_missedSlots = m_stamper.missedSlots();
+            // Copies, not spliced: the frame before may be gone from the pipe already.
+            for (const qint64 repeatUs : m_stamper.repeats()) {
+                if (!ok || m_previousBytes != bytes)
+                    break;
+                const QByteArray repeat = NutStream::frameHeader(repeatUs, bytes);
+                ok = writeAll(reinterpret_cast<const uchar*>(repeat.constData()), repeat.size(), false)
+                    && writeAll(m_previous.data(), bytes, false);
+                if (ok)
+                    ++m_written;
+            }
             const QByteArray header = NutStream::frameHeader(stampUs, bytes);
-            ok = writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false)
+            ok = ok && writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false)
                 && writeAll(piped.data(), bytes);
+            if (frame.counted && m_stamper.opening()) {
+                m_previous = piped;
+                m_previousBytes = bytes;
+            } else if (frame.counted) {
+                m_previous = Frame{};
+            }
         }
         if (ok)
             m_inPipe.emplace_back(std::move(piped), m_bytesIntoPipe);

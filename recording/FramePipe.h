@@ -159,5 +159,8 @@ private:
     qint64 m_originUs = -1;
     qint64 m_beatUs = -1;
     FrameStamper m_stamper;
+    // The counted frame before, while the stamper may ask for it again at the file's opening.
+    Frame m_previous;
+    qint64 m_previousBytes = 0;
     std::atomic<qint64> m_missedSlots{0};
 };

@@ -21,6 +21,8 @@ public:
 
     // A frame taken at `stampUs` (microseconds on any clock); false when the encoder drops it.
     bool add(qint64 stampUs);
+    // The slot the encoder would put a frame taken at `stampUs` in (-1: dropped), without it.
+    qint64 slotFor(qint64 stampUs) const;
 
     // Where the encoder puts the last frame add() kept: its slot, and that slot's time on the
     // frames' clock.

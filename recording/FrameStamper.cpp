@@ -10,6 +10,8 @@ void FrameStamper::reset(int fps, qint64 originUs, qint64 beatUs)
     m_slots.reset(fps, originUs);
     m_lastStampUs = -1;
     m_primed = false;
+    m_firstSlot = -1;
+    m_repeats.clear();
     m_phaseSamples.clear();
     m_phaseUs = 0;
 }
@@ -40,8 +42,19 @@ qint64 FrameStamper::place(qint64 takenUs, bool counted, qint64 nowUs)
     if (m_lastStampUs < 0)
         m_primed = !counted;
     m_lastStampUs = stampUs;
+    m_repeats.clear();
     if (counted) {
         const bool first = m_slots.lastSlot() < 0;
+        if (!first && m_firstSlot >= 0) {
+            const qint64 slot = m_slots.slotFor(stampUs);
+            const qint64 lastFill = std::min(slot - 1, m_firstSlot + kOpeningSlots - 1);
+            for (qint64 k = m_slots.lastSlot() + 1; slot >= 0 && k <= lastFill; ++k) {
+                m_repeats.push_back(m_slots.slotUs(k));
+                m_slots.add(m_slots.slotUs(k));
+            }
+        }
+        if (first)
+            m_firstSlot = m_slots.slotFor(stampUs);
         if (m_slots.add(stampUs) && !first && m_phaseSamples.size() < size_t(kPhaseFrames)) {
             m_phaseSamples.push_back(stampUs - m_slots.slotUs(m_slots.lastSlot()));
             std::vector<qint64> sorted = m_phaseSamples;

@@ -25,6 +25,11 @@ public:
     // encoder starts in its usual time (a few hundred milliseconds) keep their slots.
     static constexpr qint64 kStaleFirstFrameUs = 500'000;
     static constexpr int kPhaseFrames = 5;
+    // The encoder's B-frames take the file's decoding delay from the spacing of its first
+    // frames, and the sound's lead is set for frames one slot apart: a slot left empty among
+    // these would move the sound's first packet away from the rest. They are filled with the
+    // picture before (a grab that came late shows what was on screen until then).
+    static constexpr int kOpeningSlots = 3;
     static constexpr qint64 kPhaseWaitNs = 300'000'000;
 
     // A new input at `fps`, whose slot 0 lies at `originUs` (below 0: at its first frame) and
@@ -38,6 +43,11 @@ public:
     bool admits(qint64 takenUs, bool counted, qint64 nowUs) const;
     // The time the frame admitted carries into the stream, going in at `nowUs`; notes it.
     qint64 place(qint64 takenUs, bool counted, qint64 nowUs);
+    // The times at which the counted frame before goes in again ahead of the frame just
+    // placed, to fill the file's opening slots (kOpeningSlots); already noted.
+    const std::vector<qint64>& repeats() const { return m_repeats; }
+    // Whether the opening slots are not all taken yet: the frame placed last may be repeated.
+    bool opening() const { return m_firstSlot < 0 || m_slots.lastSlot() < m_firstSlot + kOpeningSlots - 1; }
 
     // The latest time at or before `atUs` that lies kGrabLeadPercent of a frame time after a
     // grab on the beat of `beatUs` at `fps`.
@@ -63,6 +73,8 @@ private:
     FrameSlots m_slots;
     qint64 m_lastStampUs = -1;
     bool m_primed = false; // the first frame was a primer the encoder leaves out
+    qint64 m_firstSlot = -1;
+    std::vector<qint64> m_repeats;
     std::vector<qint64> m_phaseSamples;
     qint64 m_phaseUs = 0;
 };

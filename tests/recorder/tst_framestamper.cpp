@@ -82,6 +82,30 @@ private slots:
         QCOMPARE(grid.lastSlot(), 2);
         QCOMPARE(grid.missing(), 0);
     }
+
+    // Grabs that came late leave no empty slot among the file's first ones: the frame before
+    // goes in again at each, between the two frames. Later slots stay empty and are counted.
+    void lateGrabsAtTheOpeningAreFilled()
+    {
+        const qint64 frameUs = 1'000'000 / 30;
+        FrameStamper stamper;
+        stamper.reset(30);
+        stamper.place(-1, false, 1'000'000); // the primer
+        const qint64 firstUs = stamper.place(2'000'000, true, 2'000'100);
+        QVERIFY(stamper.repeats().empty());
+        QVERIFY(stamper.opening());
+        // The next grab three frame times later: slots 1 and 2 are filled, not 3.
+        const qint64 lateUs = stamper.place(firstUs + 3 * frameUs + 2000, true, 0);
+        QCOMPARE(stamper.repeats().size(), size_t(2));
+        QCOMPARE(stamper.repeats().at(0), firstUs + frameUs);
+        QCOMPARE(stamper.repeats().at(1), firstUs + 2 * frameUs);
+        QVERIFY(stamper.repeats().back() < lateUs);
+        QCOMPARE(stamper.missedSlots(), 0);
+        QVERIFY(!stamper.opening());
+        stamper.place(lateUs + 2 * frameUs, true, 0);
+        QVERIFY(stamper.repeats().empty());
+        QCOMPARE(stamper.missedSlots(), 1);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestFrameStamper)
