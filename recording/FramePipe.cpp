@@ -326,7 +326,7 @@ void FramePipe::run()
             const QByteArray header = NutStream::frameHeader(stampUs, bytes);
             ok = ok && writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false)
                 && writeAll(piped.data(), bytes);
-            if (frame.counted && m_stamper.opening()) {
+            if (frame.counted && frame.stampUs >= 0 && m_stamper.opening()) {
                 m_previous = piped;
                 m_previousBytes = bytes;
             } else if (frame.counted) {

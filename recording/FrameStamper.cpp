@@ -45,7 +45,7 @@ qint64 FrameStamper::place(qint64 takenUs, bool counted, qint64 nowUs)
     m_repeats.clear();
     if (counted) {
         const bool first = m_slots.lastSlot() < 0;
-        if (!first && m_firstSlot >= 0) {
+        if (!first && m_firstSlot >= 0 && takenUs >= 0) {
             const qint64 slot = m_slots.slotFor(stampUs);
             const qint64 lastFill = std::min(slot - 1, m_firstSlot + kOpeningSlots - 1);
             for (qint64 k = m_slots.lastSlot() + 1; slot >= 0 && k <= lastFill; ++k) {

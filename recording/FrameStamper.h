@@ -27,8 +27,9 @@ public:
     static constexpr int kPhaseFrames = 5;
     // The encoder's B-frames take the file's decoding delay from the spacing of its first
     // frames, and the sound's lead is set for frames one slot apart: a slot left empty among
-    // these would move the sound's first packet away from the rest. They are filled with the
-    // picture before (a grab that came late shows what was on screen until then).
+    // these would move the sound's first packet away from the rest. Before a grab that came
+    // late they are filled with the picture before (what was on screen until then); frames
+    // stamped as they go in are not grabs and fill nothing.
     static constexpr int kOpeningSlots = 3;
     static constexpr qint64 kPhaseWaitNs = 300'000'000;
 
@@ -43,7 +44,7 @@ public:
     bool admits(qint64 takenUs, bool counted, qint64 nowUs) const;
     // The time the frame admitted carries into the stream, going in at `nowUs`; notes it.
     qint64 place(qint64 takenUs, bool counted, qint64 nowUs);
-    // The times at which the counted frame before goes in again ahead of the frame just
+    // The times at which the counted frame before goes in again ahead of the grab just
     // placed, to fill the file's opening slots (kOpeningSlots); already noted.
     const std::vector<qint64>& repeats() const { return m_repeats; }
     // Whether the opening slots are not all taken yet: the frame placed last may be repeated.

@@ -105,6 +105,13 @@ private slots:
         stamper.place(lateUs + 2 * frameUs, true, 0);
         QVERIFY(stamper.repeats().empty());
         QCOMPARE(stamper.missedSlots(), 1);
+
+        // Frames stamped as they go in fill nothing.
+        stamper.reset(30);
+        const qint64 inUs = stamper.place(-1, true, 3'000'000);
+        stamper.place(-1, true, inUs + 3 * frameUs);
+        QVERIFY(stamper.repeats().empty());
+        QCOMPARE(stamper.missedSlots(), 2);
     }
 };
 
