@@ -522,50 +522,19 @@ private slots:
     // recorded: its sound starts at that picture, though the pipe before has had it already.
     void splitSoundStartsWithTheNextSegmentsPicture()
     {
-        QTemporaryDir dir;
-        const NoSoundServer noServer(dir);
-        MacSystemAudioCapture capture;
-        const QString first = dir.filePath(QStringLiteral("system_audio_1.fifo"));
-        const QString next = dir.filePath(QStringLiteral("system_audio_2.fifo"));
-        const qint64 originNs = RecordingClock::steadyNs();
-        QString error;
-        QVERIFY2(capture.start(first, &error, true, originNs), qPrintable(error));
-        const int firstFd = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_NONBLOCK);
-        QVERIFY(firstFd >= 0);
-        // Every sample holds its own time since the origin, in seconds.
-        const auto stopFeeding = qScopeGuard([&capture, feeder = std::make_shared<TimedSound>(capture, originNs)] {
-            feeder->stop();
-            capture.stop();
-        });
-        char sink[65536];
-        const auto drainFirst = [&] {
-            while (::read(firstFd, sink, sizeof sink) > 0) {
-            }
-        };
-        QTRY_VERIFY_WITH_TIMEOUT((drainFirst(), capture.statistics().writtenSamples > 48000), 10000);
-        QVERIFY2(capture.prepareNextPipe(next, true, &error), qPrintable(error));
-        const int nextFd = ::open(QFile::encodeName(next).constData(), O_RDONLY | O_NONBLOCK);
-        QVERIFY(nextFd >= 0);
-        // The next segment's picture, 100 ms before what the pipe before has been given.
-        const qint64 pictureNs = originNs + (capture.statistics().writtenSamples / 2 - 4800) * 1000000000 / 48000;
-        capture.switchToNextPipe(pictureNs);
-        std::vector<float> got;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                drainFirst();
-                float buffer[4096];
-                const ssize_t n = ::read(nextFd, buffer, sizeof buffer);
-                if (n > 0)
-                    got.insert(got.end(), buffer, buffer + n / sizeof(float));
-                return got.size() > (MacSystemAudioCapture::PrimerFrames + 100) * 2;
-            }(),
-            10000);
-        ::close(nextFd);
-        ::close(firstFd);
-        const double expected = double(pictureNs - originNs) / 1e9;
-        const double startsAt = got.at(MacSystemAudioCapture::PrimerFrames * 2);
-        QVERIFY2(std::abs(startsAt - expected) < 0.002, qPrintable(QStringLiteral("%1 s, not %2 s").arg(startsAt).arg(expected)));
-        QCOMPARE(got.at(MacSystemAudioCapture::PrimerFrames * 2 - 1), 0.0f);
+        // The feeder stands for the sound server: where a busy machine holds it back, the
+        // capture keeps time with silence and drops the late sound, and the moment looked at
+        // may be that silence. Tried again then, not where the sound all came in time.
+        for (int attempt = 1;; ++attempt) {
+            bool late = false;
+            QString why;
+            splitSoundAttempt(&late, &why);
+            if (QTest::currentTestFailed() || why.isEmpty())
+                return;
+            if (!late || attempt == 3)
+                QFAIL(qPrintable(why));
+            qInfo("sound came late (%s): again", qPrintable(why));
+        }
     }
 
     // A segment of sound alone starts with the sound of the instant its pipes were given: at
@@ -748,6 +717,59 @@ private slots:
         QVERIFY(!excludeMacWindowFromLegacyCapture(WId(0)));
         configureMacAnnotationWindowLevels(WId(0), WId(0));
         configureMacMediaLibraryWindow(WId(0));
+    }
+
+private:
+    // One try of the check above: `why` says what was wrong; `late`, whether sound came late.
+    void splitSoundAttempt(bool *late, QString *why)
+    {
+        QTemporaryDir dir;
+        const NoSoundServer noServer(dir);
+        MacSystemAudioCapture capture;
+        const QString first = dir.filePath(QStringLiteral("system_audio_1.fifo"));
+        const QString next = dir.filePath(QStringLiteral("system_audio_2.fifo"));
+        const qint64 originNs = RecordingClock::steadyNs();
+        QString error;
+        QVERIFY2(capture.start(first, &error, true, originNs), qPrintable(error));
+        const int firstFd = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(firstFd >= 0);
+        // Every sample holds its own time since the origin, in seconds.
+        const auto stopFeeding = qScopeGuard([&capture, feeder = std::make_shared<TimedSound>(capture, originNs)] {
+            feeder->stop();
+            capture.stop();
+        });
+        char sink[65536];
+        const auto drainFirst = [&] {
+            while (::read(firstFd, sink, sizeof sink) > 0) {
+            }
+        };
+        QTRY_VERIFY_WITH_TIMEOUT((drainFirst(), capture.statistics().writtenSamples > 48000), 10000);
+        QVERIFY2(capture.prepareNextPipe(next, true, &error), qPrintable(error));
+        const int nextFd = ::open(QFile::encodeName(next).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(nextFd >= 0);
+        // The next segment's picture, 100 ms before what the pipe before has been given.
+        const qint64 pictureNs = originNs + (capture.statistics().writtenSamples / 2 - 4800) * 1000000000 / 48000;
+        capture.switchToNextPipe(pictureNs);
+        std::vector<float> got;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                drainFirst();
+                float buffer[4096];
+                const ssize_t n = ::read(nextFd, buffer, sizeof buffer);
+                if (n > 0)
+                    got.insert(got.end(), buffer, buffer + n / sizeof(float));
+                return got.size() > (MacSystemAudioCapture::PrimerFrames + 100) * 2;
+            }(),
+            10000);
+        ::close(nextFd);
+        ::close(firstFd);
+        const double expected = double(pictureNs - originNs) / 1e9;
+        const double startsAt = got.at(MacSystemAudioCapture::PrimerFrames * 2);
+        QCOMPARE(got.at(MacSystemAudioCapture::PrimerFrames * 2 - 1), 0.0f);
+        if (std::abs(startsAt - expected) >= 0.002) {
+            *why = QStringLiteral("%1 s, not %2 s").arg(startsAt).arg(expected);
+            *late = capture.statistics().discardedSamples > 0;
+        }
     }
 };
 
