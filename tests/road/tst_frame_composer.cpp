@@ -52,6 +52,7 @@ private slots:
     void fullFrameIsWrittenByteForByte();
     void abortedPipeStopsAWriterThatNobodyReads();
     void frameMemoryIsKeptUntilTheReaderHasIt();
+    void lateGrabsAtTheOpeningRepeatThePictureBefore();
     void screenFramesAreCutThenScaled();
     void backlogLimitIsTwoFrames();
     void heldFramesCarryNoEffects();
@@ -207,6 +208,42 @@ void TestFrameComposer::frameMemoryIsKeptUntilTheReaderHasIt()
     QTRY_VERIFY(frame.isDetached());
     pipe.abort();
     ::close(readEnd);
+}
+
+// A grab three frame times after the first: the pipe gives the encoder the first picture
+// again for the two opening slots between them; a later gap stays a gap.
+void TestFrameComposer::lateGrabsAtTheOpeningRepeatThePictureBefore()
+{
+    FramePipe pipe;
+    pipe.setFrameGrid(30);
+    QString error;
+    QVERIFY2(pipe.open(&error), qPrintable(error));
+    const int readEnd = ::dup(pipe.readEnd());
+    pipe.closeReadEnd();
+    const qint64 frameUs = 1'000'000 / 30;
+    const qint64 t0 = RecordingClock::wallUs();
+    const QList<QRgb> colours{qRgb(10, 0, 0), qRgb(0, 20, 0), qRgb(0, 0, 30)};
+    QVERIFY(pipe.write(solid(64, 64, colours.at(0)), t0));
+    QVERIFY(pipe.write(solid(64, 64, colours.at(1)), t0 + 3 * frameUs));
+    QVERIFY(pipe.write(solid(64, 64, colours.at(2)), t0 + 6 * frameUs));
+    pipe.finish();
+    const QByteArray header = NutStream::header(QSize(64, 64), "BGRA");
+    QCOMPARE(readBytes(readEnd, header.size()), header);
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, int(n));
+    ::close(readEnd);
+    const qsizetype one = framed(64 * 64 * 4);
+    QCOMPARE(bytes.size(), 5 * one);
+    QCOMPARE(pipe.framesWritten(), qint64(5));
+    const int shown[] = {0, 0, 0, 1, 2};
+    for (int i = 0; i < 5; ++i) {
+        const QRgb colour = colours.at(shown[i]);
+        const char bgra[] = {char(qBlue(colour)), char(qGreen(colour)), char(qRed(colour)), char(0xff)};
+        const QByteArray pixel(bgra, 4);
+        QCOMPARE(bytes.mid((i + 1) * one - 4, 4), pixel);
+    }
 }
 
 void TestFrameComposer::screenFramesAreCutThenScaled()
