@@ -62,7 +62,7 @@ qint64 DrainingSegment::pendingBytes() const
     return m_pipe ? m_pipe->pendingBytes() : 0;
 }
 
-void DrainingSegment::finish(int limitMs)
+void DrainingSegment::finish(int limitMs, qint64 pictureUntilUs)
 {
     if (m_finishing || !m_process || m_ended) {
         m_finishing = true;
@@ -71,7 +71,7 @@ void DrainingSegment::finish(int limitMs)
     m_finishing = true;
     if (m_pipe) {
         // The encoder reads raw frames from its input: it ends when they end.
-        m_pipe->finish();
+        m_pipe->finish(pictureUntilUs);
         m_process->closeWriteChannel();
     } else if (!m_endsWithInput) {
         m_process->write("q\n");

@@ -40,7 +40,9 @@ public:
     // How long an encoder has after a split to write out the rest before it is killed.
     static constexpr int kEndLimitMs = 20000;
     // Ends the encoder's input and gives it `limitMs` to write out the rest before it is killed.
-    void finish(int limitMs = kEndLimitMs);
+    // `pictureUntilUs`: where the next segment's first picture was grabbed (wall clock, µs),
+    // until which this one's last picture stands (FramePipe::finish); below 0: not known.
+    void finish(int limitMs = kEndLimitMs, qint64 pictureUntilUs = -1);
     // An encoder whose only input is a pipe that the split closes ends by itself after
     // the last sample: "q" would make it leave what is still in the pipe unread.
     void setEndsWithItsInput(bool ends) { m_endsWithInput = ends; }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -48,6 +49,7 @@ bool FramePipe::open(QString* error, Layout layout)
         return false;
     }
     m_finishing = false;
+    m_pictureUntilUs = -1;
     m_aborting = false;
     m_broken = false;
     m_pending = 0;
@@ -133,10 +135,12 @@ bool FramePipe::isDrained()
     return true;
 }
 
-void FramePipe::finish()
+void FramePipe::finish(qint64 pictureUntilUs)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_finishing)
+            m_pictureUntilUs = pictureUntilUs;
         m_finishing = true;
     }
     m_wake.notify_one();
@@ -248,7 +252,8 @@ FramePipe::Frame FramePipe::convert(const QImage& image)
     const qint64 bytes = FrameConversion::frameBytes(source.size(), m_layout);
     QByteArray planes;
     while (!m_spare.empty() && planes.isEmpty()) {
-        if (m_spare.back().size() == bytes)
+        // The frame before may be asked for again: its planes stay as they are.
+        if (m_spare.back().size() == bytes && !m_spare.back().isSharedWith(m_previous.planes))
             planes = std::move(m_spare.back());
         m_spare.pop_back();
     }
@@ -256,6 +261,24 @@ FramePipe::Frame FramePipe::convert(const QImage& image)
         planes = QByteArray(bytes, Qt::Uninitialized);
     FrameConversion::convertInto(source, m_layout, reinterpret_cast<uchar*>(planes.data()));
     return {QImage(), planes};
+}
+
+bool FramePipe::writeClosingRepeat(qint64 untilUs)
+{
+    if (!m_headerWritten || m_previousBytes <= 0)
+        return true;
+    const qint64 stampUs = m_stamper.closeAt(untilUs);
+    if (stampUs < 0)
+        return true;
+    // A copy, not spliced: the frame may be gone from the pipe already.
+    const QByteArray header = NutStream::frameHeader(stampUs, m_previousBytes);
+    if (!writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false)
+        || !writeAll(m_previous.data(), m_previousBytes, false))
+        return false;
+    m_lastStampSeenUs = stampUs;
+    m_missedSlots = m_stamper.missedSlots();
+    ++m_written;
+    return true;
 }
 
 void FramePipe::run()
@@ -279,6 +302,18 @@ void FramePipe::run()
             m_wake.wait(lock, ready);
             if (m_aborting)
                 return;
+            if (m_queue.empty() && m_pictureUntilUs >= 0) {
+                const qint64 untilUs = std::exchange(m_pictureUntilUs, -1);
+                lock.unlock();
+                if (!writeClosingRepeat(untilUs)) {
+                    lock.lock();
+                    m_broken = true;
+                    ::close(m_writeFd);
+                    m_writeFd = -1;
+                    return;
+                }
+                continue;
+            }
             if (m_queue.empty()) {
                 // Finished and drained: the encoder sees the end of its input.
                 ::close(m_writeFd);
@@ -326,7 +361,9 @@ void FramePipe::run()
             const QByteArray header = NutStream::frameHeader(stampUs, bytes);
             ok = ok && writeAll(reinterpret_cast<const uchar*>(header.constData()), header.size(), false)
                 && writeAll(piped.data(), bytes);
-            if (frame.counted && frame.stampUs >= 0 && m_stamper.opening()) {
+            // Planes are the pipe's own and kept for the end as well; a caller's image is let go
+            // once read after the opening, so that its memory can take new pictures.
+            if (frame.counted && (m_layout != Layout::Bgra || (frame.stampUs >= 0 && m_stamper.opening()))) {
                 m_previous = piped;
                 m_previousBytes = bytes;
             } else if (frame.counted) {

@@ -88,8 +88,11 @@ public:
     // Whether the encoder has read every byte queued so far.
     bool isDrained();
 
-    // The encoder's input ends after the frames already queued.
-    void finish();
+    // The encoder's input ends after the frames already queued. With `pictureUntilUs` (the
+    // time the next segment's first picture was grabbed), the last picture stands until then:
+    // grabs lost on the way (a GUI thread held, an encoder behind) would otherwise end the
+    // file's picture early, and the encoder would cut its sound there too.
+    void finish(qint64 pictureUntilUs = -1);
     // Stops at once, dropping what is queued, and closes everything.
     void abort();
 
@@ -120,6 +123,9 @@ private:
     // `frameData`: bytes of a queued frame (counted as pending, and spliced: the caller keeps
     // them unchanged until the reader took them); else a header, copied into the pipe.
     bool writeAll(const uchar* data, qint64 bytes, bool frameData = true);
+    // The last picture once more as the input ends, so that it stands until `untilUs`
+    // (FrameStamper::closeAt); false when the pipe broke.
+    bool writeClosingRepeat(qint64 untilUs);
     // Lets go of frames whose bytes the reader has taken.
     void releaseConsumed();
 
@@ -140,6 +146,7 @@ private:
     qint64 m_bytesIntoPipe = 0;
     bool m_splice = true;
     bool m_finishing = false;
+    qint64 m_pictureUntilUs = -1;
     bool m_aborting = false;
     std::atomic<bool> m_broken{false};
     std::atomic<qint64> m_pending{0};
@@ -159,7 +166,8 @@ private:
     qint64 m_originUs = -1;
     qint64 m_beatUs = -1;
     FrameStamper m_stamper;
-    // The counted frame before, while the stamper may ask for it again at the file's opening.
+    // The counted frame before, which the stamper may ask for again at the file's opening and
+    // (planar layouts) at its end.
     Frame m_previous;
     qint64 m_previousBytes = 0;
     std::atomic<qint64> m_missedSlots{0};

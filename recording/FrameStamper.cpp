@@ -65,6 +65,19 @@ qint64 FrameStamper::place(qint64 takenUs, bool counted, qint64 nowUs)
     return stampUs;
 }
 
+qint64 FrameStamper::closeAt(qint64 endUs)
+{
+    if (endUs < 0 || m_slots.lastSlot() < 0)
+        return -1;
+    const qint64 endSlot = m_slots.slotFor(endUs);
+    if (endSlot - 1 <= m_slots.lastSlot())
+        return -1;
+    const qint64 stampUs = m_slots.slotUs(endSlot - 1);
+    m_slots.add(stampUs);
+    m_lastStampUs = std::max(m_lastStampUs, stampUs);
+    return stampUs;
+}
+
 qint64 FrameStamper::stampOnBeat(qint64 atUs, qint64 beatUs, int fps)
 {
     if (fps <= 0 || beatUs < 0)

@@ -47,6 +47,11 @@ public:
     // The times at which the counted frame before goes in again ahead of the grab just
     // placed, to fill the file's opening slots (kOpeningSlots); already noted.
     const std::vector<qint64>& repeats() const { return m_repeats; }
+    // The time at which the counted frame before goes in once more as the input ends, so that
+    // the file's picture lasts until `endUs` (where the next segment's first picture was
+    // grabbed): the slot just before the one a frame taken at `endUs` would have, when the
+    // frames placed leave it empty. -1 when none is needed (or `endUs` is below 0). Noted.
+    qint64 closeAt(qint64 endUs);
     // Whether the opening slots are not all taken yet: the frame placed last may be repeated.
     bool opening() const { return m_firstSlot < 0 || m_slots.lastSlot() < m_firstSlot + kOpeningSlots - 1; }
 

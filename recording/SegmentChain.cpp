@@ -2,6 +2,7 @@
 
 #include "recording/DrainingSegment.h"
 #include "recording/FragmentedMp4.h"
+#include "platform/mac/RecordingClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,7 +103,9 @@ void SegmentChain::handOver(qint64 firstPictureNs)
         return;
     DrainingSegment *previous = std::exchange(m_handoff, nullptr);
     m_draining.append(previous);
-    previous->finish();
+    // Its sound ends where the next segment's begins, and so does its picture.
+    previous->finish(DrainingSegment::kEndLimitMs,
+                     firstPictureNs < 0 ? -1 : RecordingClock::wallUsOfSteady(firstPictureNs));
     m_audio.completeSplit(firstPictureNs);
 }
 

@@ -32,4 +32,10 @@ inline qint64 steadyNsOfWall(qint64 atWallUs)
     return steadyNs() - (wallUs() - atWallUs) * 1000;
 }
 
+// The instant `atSteadyNs` (steadyNs()) on the wall clock, in microseconds.
+inline qint64 wallUsOfSteady(qint64 atSteadyNs)
+{
+    return wallUs() - (steadyNs() - atSteadyNs) / 1000;
+}
+
 } // namespace RecordingClock

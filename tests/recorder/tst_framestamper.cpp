@@ -113,6 +113,24 @@ private slots:
         QVERIFY(stamper.repeats().empty());
         QCOMPARE(stamper.missedSlots(), 2);
     }
+
+    // A segment's picture lasts until the next one's first grab: its last frame goes in once
+    // more in the slot before that grab's, when the grabs of the slots before it were lost,
+    // and not at all when they were not.
+    void theLastPictureStandsUntilTheNextSegment()
+    {
+        const qint64 frameUs = 1'000'000 / 30;
+        FrameStamper stamper;
+        stamper.reset(30);
+        const qint64 firstUs = stamper.place(2'000'000, true, 2'000'100);
+        const qint64 lastUs = stamper.place(firstUs + frameUs, true, 0);
+        QCOMPARE(stamper.closeAt(-1), -1);
+        QCOMPARE(stamper.closeAt(lastUs + frameUs), -1); // the next grab follows in the next slot
+        const qint64 closingUs = stamper.closeAt(lastUs + 10 * frameUs - 3000);
+        QCOMPARE(closingUs, firstUs + 10 * 1'000'000 / 30); // slot 10, before the grab's 11
+        QCOMPARE(stamper.lastStampUs(), closingUs);
+        QCOMPARE(stamper.closeAt(lastUs + 10 * frameUs), -1); // noted
+    }
 };
 
 QTEST_APPLESS_MAIN(TestFrameStamper)
