@@ -38,6 +38,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThreadPool>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -493,6 +494,9 @@ void Recorder::stopAudioCaptures()
     loopbackCapture->stop();
     microphoneCapture->stop();
     chain->audio().stop();
+    // Tests hold the thread here, as a sound server slow to let go does on a busy machine.
+    if (const int slowMs = qEnvironmentVariableIntValue("VISTRELLE_TEST_SOUND_STOP_DELAY_MS"); slowMs > 0)
+        QThread::msleep(ulong(slowMs));
     qInfo().noquote() << "[Recorder] stopping the sound captures held the GUI thread" << held.elapsed() << "ms";
 }
 
@@ -649,6 +653,13 @@ void Recorder::stopCurrentSegment()
         return;
     segmentStopping = true;
     startWatchdog->stop();
+    // The picture ends at the command, and the sound with it: the frames taken up to now go in
+    // before the sound captures stop, which can hold this thread a while on a busy machine;
+    // the grabs made meanwhile came after the command.
+    writeTakenFrames();
+    if (frameTimer)
+        frameTimer->stop();
+    holdMediaClock();
     stopAudioCaptures();
     askEncoderToEnd();
     // Writing out what it holds, an encoder prints its progress or adds to its file.
