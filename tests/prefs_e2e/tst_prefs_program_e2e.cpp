@@ -189,7 +189,9 @@ public:
     void putToolsFirst(const QString &folder) { m_toolsFirst = folder; }
     qint64 pid() const { return m_pid; } // also after it ended
     bool running() const { return m_process.state() == QProcess::Running; }
-    bool waitForExit(int ms) { return m_process.waitForFinished(ms); }
+    // A program that ended while close() waited for its log (it may end within 0.1 s) is
+    // finished already, which waitForFinished() answers with false.
+    bool waitForExit(int ms) { return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(ms); }
     int exitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
 
