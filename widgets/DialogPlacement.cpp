@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qplatformwindow.h>
 
 #include <algorithm>
 #include <cmath>
@@ -181,12 +182,20 @@ QSize fittedSize(const QSize &wanted, const QRect &available, const QScrollArea 
     return size;
 }
 
-// What a window manager's frame takes around a dialog that has one: the frame's true margins
-// once the manager has framed the window, before that a typical title bar and border.
-QMargins frameAround(const QWidget *dialog)
+// What a window manager's frame takes around a dialog that has one: the manager's own figure
+// once it has framed the window, in whole points rounded up (a border of one device pixel at
+// scale 2 is half a point, which Qt's margins round either way, and Qt can read its margins
+// mid-way through the framing); else Qt's; before the frame comes a typical title bar and
+// border.
+QMargins frameAround(QWidget *dialog)
 {
     if (dialog->windowFlags() & (Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint))
         return {};
+    if (const std::optional<QMargins> device = serverFrameExtents(dialog); device && !device->isNull()) {
+        const qreal ratio = std::max<qreal>(dialog->devicePixelRatioF(), 1.0);
+        const auto points = [ratio](int pixels) { return int(std::ceil(pixels / ratio - 1e-9)); };
+        return {points(device->left()), points(device->top()), points(device->right()), points(device->bottom())};
+    }
     const QRect frame = dialog->frameGeometry(), client = dialog->geometry();
     if (frame != client)
         return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
@@ -220,24 +229,35 @@ protected:
             // place it was made at, the display's corner.
             static_cast<QObject *>(m_dialog)->event(event);
             fit();
-            // The manager's frame comes with a move of the window, or soon after it is mapped.
-            for (const int ms : {300, 1000})
-                QTimer::singleShot(ms, this, [this] { refitForFrame(); });
+            // The manager's frame comes with a move of the window, or soon after it is mapped
+            // (late on a busy machine); where the server has the window is looked at too, as
+            // Qt's record of it can lag.
+            for (const int ms : {300, 1000, 2500})
+                QTimer::singleShot(ms, this, [this] { refitForFrame(true); });
             return true;
         } else if (event->type() == QEvent::Move) {
-            refitForFrame();
+            // Not the place: a dialog the user drags partly off the display stays there.
+            refitForFrame(false);
         }
         return false;
     }
 
 private:
-    void refitForFrame()
+    void refitForFrame(bool checkPlace)
     {
-        if (m_dialog->isVisible() && frameAround(m_dialog) != m_margins)
+        if (!m_dialog->isVisible())
+            return;
+        if (frameAround(m_dialog) != m_margins) {
             fit();
+        } else if (checkPlace) {
+            if (const std::optional<QPoint> onServer = windowPositionFromServer(m_dialog))
+                fit(*onServer);
+        }
     }
 
-    void fit()
+    // Sizes the dialog for the display it is on and keeps it, with its frame, inside the
+    // available area; `client` is where its window is, if known better than Qt's record.
+    void fit(std::optional<QPoint> client = std::nullopt)
     {
         const QScreen *screen = QGuiApplication::screenAt(m_dialog->frameGeometry().center());
         if (!screen)
@@ -247,13 +267,22 @@ private:
         const QSize size = fittedSize(m_wanted, available.marginsRemoved(m_margins), m_page);
         if (size != m_dialog->size())
             m_dialog->setFixedSize(size);
-        const QRect frame = QRect(m_dialog->geometry().topLeft(), size).marginsAdded(m_margins);
+        const QPoint believed = m_dialog->geometry().topLeft();
+        const QRect frame = QRect(client.value_or(believed), size).marginsAdded(m_margins);
         if (available.isEmpty() || available.contains(frame))
             return;
         const QPoint to(std::clamp(frame.x(), available.left(), available.right() + 1 - frame.width()),
                         std::clamp(frame.y(), available.top(), available.bottom() + 1 - frame.height()));
-        // Shifted: move() takes the frame's corner where Qt knows the frame, else the window's.
-        m_dialog->move(m_dialog->pos() + to - frame.topLeft());
+        const QPoint target = to + QPoint(m_margins.left(), m_margins.top());
+        if (target != believed) {
+            // move() takes the frame's corner where Qt knows the frame, else the window's: by
+            // the window's own distance, it puts the window at the target either way.
+            m_dialog->move(m_dialog->pos() + target - believed);
+        } else if (QWindow *window = m_dialog->windowHandle(); window && window->handle()) {
+            // Qt has it there already while the server does not: Qt would not move it.
+            window->handle()->setGeometry(
+                DisplayGeometry::toDevice(DisplayGeometry::applicationDisplays(), QRect(target, size)));
+        }
     }
 
     QWidget *m_dialog;

@@ -296,6 +296,21 @@ std::optional<QRect> serverWindowGeometry(QWidget *widget)
     return connection->rootGeometry(xcb_window_t(window->winId()));
 }
 
+std::optional<QMargins> serverFrameExtents(QWidget *widget)
+{
+    if (!widget || !onX11() || !widget->window()->windowHandle())
+        return std::nullopt;
+    const std::unique_ptr<X11Connection> connection = X11Connection::forGuiThread();
+    if (!connection->isValid())
+        return std::nullopt;
+    // left, right, top, bottom
+    const QList<quint32> extents =
+        connection->cardinalList(xcb_window_t(widget->window()->winId()), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+    if (extents.size() < 4)
+        return std::nullopt;
+    return QMargins(int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3]));
+}
+
 std::optional<QPoint> windowPositionFromServer(QWidget *widget)
 {
     const std::optional<QRect> native = serverWindowGeometry(widget);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -55,6 +56,12 @@ std::optional<QPoint> windowPositionFromServer(QWidget *widget);
 // Where the X server has the top-level window of `widget`, in device pixels. Nothing off
 // X11 or without a native window.
 std::optional<QRect> serverWindowGeometry(QWidget *widget);
+
+// The window manager's frame round the top-level window of `widget` as the manager announces
+// it (_NET_FRAME_EXTENTS), in device pixels: its own figure, where Qt's frame margins are
+// rounded to points and can be read mid-way through a reframe. Nothing off X11, without a
+// native window, or before a window manager has framed the window.
+std::optional<QMargins> serverFrameExtents(QWidget *widget);
 
 // The device pixel at the top-left corner of the top-level window of `widget`, where Qt
 // put its native window, or will put it when it shows (serverWindowGeometry() for a
