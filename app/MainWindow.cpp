@@ -18,6 +18,7 @@
 #include "preparation/ControlsArea.h"
 #include "recording/Recorder.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCursor>
 #include <QDebug>
@@ -414,10 +415,15 @@ QPoint MainWindow::placeFrame(const QRect &frame, const QRect &available, bool c
         f.moveRight(work.right());
     if (f.left() < work.left())
         f.moveLeft(work.left());
-    if (f.top() < work.top())
+    if (f.height() > work.height()) {
+        // Taller than the margins leave (a small or high-DPI display): in the middle of the
+        // available area, never with its title over a panel.
+        f.moveTop(std::max(available.top(), available.top() + (available.height() - f.height()) / 2));
+    } else if (f.top() < work.top()) {
         f.moveTop(work.top());
-    if (f.bottom() > work.bottom())
+    } else if (f.bottom() > work.bottom()) {
         f.moveBottom(work.bottom());
+    }
     return f.topLeft();
 }
 

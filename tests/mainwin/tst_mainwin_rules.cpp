@@ -115,6 +115,12 @@ void TestMainWindowRules::windowSizeAndPlacement()
     QCOMPARE(MainWindow::placeFrame(QRect(100, 100, 3000, 650), screen, false), QPoint(24, 100));
     // Off the right and bottom edge: pulled back inside.
     QCOMPARE(MainWindow::placeFrame(QRect(1500, 900, 1100, 650), screen, false), QPoint(796, 406));
+    // Taller than the margins leave (1920x1080 at scale 2 under a top panel): in the middle of
+    // the available area, its top never over the panel.
+    const QRect underPanel(0, 14, 960, 526);
+    for (const QPoint at : {QPoint(62, 300), QPoint(62, 0), QPoint(0, 0)})
+        QCOMPARE(MainWindow::placeFrame(QRect(at, QSize(835, 505)), underPanel, false).y(), 24);
+    QCOMPARE(MainWindow::placeFrame(QRect(62, 300, 835, 600), underPanel, false).y(), 14);
     // The floating toolbar: centred at the top of the area, never left of it.
     QCOMPARE(MainWindow::floatingToolbarPosition(QRect(0, 0, 1920, 1040), 600), QPoint(659, 8));
     QCOMPARE(MainWindow::floatingToolbarPosition(QRect(100, 30, 300, 400), 600), QPoint(100, 38));
