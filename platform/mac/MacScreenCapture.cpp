@@ -16,7 +16,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <iterator>
 
 struct MacScreenCapture::Worker : CaptureWorkerThread
 {
@@ -316,14 +315,9 @@ void MacScreenCapture::setFrame(QImage frame, qint64 stampUs)
     qint64 bytes = 0;
     for (const StampedFrame &kept : m_fresh)
         bytes += kept.image.sizeInBytes();
-    // Too many wait: the one before the newest goes. The oldest are the next the file needs
-    // (a pause taken up late keeps the pictures up to its key, and those after it are cut
-    // anyway); the newest is where the file goes on. A gap between them is bridged by the
-    // picture before it, as a gap at the start would be.
     while (m_fresh.size() > 2 && (m_fresh.size() > kKeptFrames || bytes > kKeptBytes)) {
-        const auto beforeNewest = std::prev(m_fresh.end(), 2);
-        bytes -= beforeNewest->image.sizeInBytes();
-        m_fresh.erase(beforeNewest);
+        bytes -= m_fresh.front().image.sizeInBytes();
+        m_fresh.pop_front();
         ++m_untaken;
     }
 }

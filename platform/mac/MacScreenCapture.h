@@ -68,9 +68,8 @@ public:
     QSize frameSize() const;
     void setFrame(QImage frame, qint64 stampUs = -1);
     // The frames delivered since the last call, oldest first: at most kKeptFrames of them
-    // and kKeptBytes of pixels (but always two), which outlast a GUI thread held up for a
-    // quarter second at 1080p and 30 frames a second. Beyond that the oldest and the newest
-    // are kept, and those between them go.
+    // and kKeptBytes of pixels (but always the newest two), which outlast a GUI thread held
+    // up for a quarter second at 1080p and 30 frames a second.
     std::vector<StampedFrame> takeNewFrames();
     // The oldest of them, taken off; a null image when there is none.
     StampedFrame takeOldestFrame();
