@@ -37,6 +37,9 @@ fi
 
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq >/tmp/vistrelle-apt.log 2>&1 || { cat /tmp/vistrelle-apt.log >&2; exit 1; }
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >>/tmp/vistrelle-apt.log 2>&1 || { tail -n 40 /tmp/vistrelle-apt.log >&2; exit 1; }
+# Another installation under way (a second set-up started beside this one, the system's own
+# updates) is waited for rather than failed on.
+apt_wait=(-o DPkg::Lock::Timeout=600)
+apt-get "${apt_wait[@]}" update -qq >/tmp/vistrelle-apt.log 2>&1 || { cat /tmp/vistrelle-apt.log >&2; exit 1; }
+apt-get "${apt_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}" >>/tmp/vistrelle-apt.log 2>&1 || { tail -n 40 /tmp/vistrelle-apt.log >&2; exit 1; }
 echo "install-deps: done"
