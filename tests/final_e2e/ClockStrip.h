@@ -55,17 +55,30 @@ public:
         m_timer.start(4);
     }
 
+    // How long the screen went on showing `code` after this strip painted it: until its next
+    // paint, which comes late while this thread is held (by a recorder's work on it); a
+    // picture of that moment shows the older clock. 0 for a code it did not paint.
+    qint64 heldOnScreenMs(qint64 code) const
+    {
+        const qsizetype at = m_painted.lastIndexOf(code);
+        return at >= 0 && at + 1 < m_painted.size() ? std::max<qint64>(0, difference(code, m_painted.at(at + 1))) : 0;
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         const qint64 code = now();
+        if (m_painted.size() >= 100000)
+            m_painted.remove(0, 50000);
+        m_painted.append(code);
         for (int bit = 0; bit < kBits; ++bit)
             p.fillRect(QRect(bit * kCell, 0, kCell, kCell), (code >> (kBits - 1 - bit)) & 1 ? Qt::white : Qt::black);
     }
 
 private:
     QTimer m_timer;
+    QList<qint64> m_painted; // every clock painted, oldest first
 };
 
 // The clock the screen shows at this moment in the strip at `at` (a grab of the screen, as a

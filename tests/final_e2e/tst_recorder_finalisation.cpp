@@ -181,7 +181,12 @@ private slots:
             firstOffsets << clockstrip::span(frames.first().clockMs, frames.at(i).clockMs)
                                 - (frames.at(i).ptsMs - frames.first().ptsMs);
         std::sort(firstOffsets.begin(), firstOffsets.end());
-        QVERIFY2(qAbs(firstOffsets.at(15)) <= 50, qPrintable(QStringLiteral("%1 ms stale").arg(firstOffsets.at(15))));
+        // Where this thread, which paints the strip, was held as the first picture was grabbed,
+        // the screen itself showed the older clock until the strip's next paint.
+        const qint64 strip = clock.heldOnScreenMs(frames.first().clockMs);
+        qInfo("first picture %lld ms stale, the screen showed its clock %lld ms", firstOffsets.at(15), strip);
+        QVERIFY2(firstOffsets.at(15) >= -50 && firstOffsets.at(15) - strip <= 50,
+                 qPrintable(QStringLiteral("%1 ms stale, the screen showed it %2 ms").arg(firstOffsets.at(15)).arg(strip)));
         frames.erase(frames.begin(), std::find_if(frames.begin(), frames.end(),
                                                   [](const clockstrip::Frame &f) { return f.ptsMs >= 1000; }));
         QVERIFY(frames.size() > 600);
