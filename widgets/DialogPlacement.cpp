@@ -232,8 +232,9 @@ protected:
             // The manager's frame comes with a move of the window, or soon after it is mapped
             // (late on a busy machine); where the server has the window is looked at too, as
             // Qt's record of it can lag.
+            // A dialog the user has moved since is left where it was put.
             for (const int ms : {300, 1000, 2500})
-                QTimer::singleShot(ms, this, [this] { refitForFrame(true); });
+                QTimer::singleShot(ms, this, [this] { refitForFrame(m_dialog->geometry().topLeft() == m_placed); });
             return true;
         } else if (event->type() == QEvent::Move) {
             // Not the place: a dialog the user drags partly off the display stays there.
@@ -268,12 +269,14 @@ private:
         if (size != m_dialog->size())
             m_dialog->setFixedSize(size);
         const QPoint believed = m_dialog->geometry().topLeft();
+        m_placed = believed;
         const QRect frame = QRect(client.value_or(believed), size).marginsAdded(m_margins);
         if (available.isEmpty() || available.contains(frame))
             return;
         const QPoint to(std::clamp(frame.x(), available.left(), available.right() + 1 - frame.width()),
                         std::clamp(frame.y(), available.top(), available.bottom() + 1 - frame.height()));
         const QPoint target = to + QPoint(m_margins.left(), m_margins.top());
+        m_placed = target;
         if (target != believed) {
             // move() takes the frame's corner where Qt knows the frame, else the window's: by
             // the window's own distance, it puts the window at the target either way.
@@ -289,6 +292,7 @@ private:
     QSize m_wanted;
     QPointer<QScrollArea> m_page;
     QMargins m_margins;
+    QPoint m_placed; // where fit() last left the window (Qt's record of it)
 };
 
 } // namespace
