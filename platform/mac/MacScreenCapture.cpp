@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <limits>
 
 struct MacScreenCapture::Worker : CaptureWorkerThread
 {
@@ -316,10 +317,31 @@ void MacScreenCapture::setFrame(QImage frame, qint64 stampUs)
     for (const StampedFrame &kept : m_fresh)
         bytes += kept.image.sizeInBytes();
     while (m_fresh.size() > 2 && (m_fresh.size() > kKeptFrames || bytes > kKeptBytes)) {
-        bytes -= m_fresh.front().image.sizeInBytes();
-        m_fresh.pop_front();
+        const auto goes = m_fresh.begin() + std::ptrdiff_t(frameToLetGo(m_fresh));
+        bytes -= goes->image.sizeInBytes();
+        m_fresh.erase(goes);
         ++m_untaken;
     }
+}
+
+std::size_t MacScreenCapture::frameToLetGo(const std::deque<StampedFrame> &waiting)
+{
+    // The waiting frames keep covering the whole time they were taken in, more thinly: a
+    // recorder held up (a busy encoder, a pause taken up late) still finds the pictures up
+    // to the moment it cuts at, and the newest one for a segment that opens. The frame that
+    // goes is the one whose neighbours lie closest together, the oldest such one on a tie.
+    if (waiting.size() < 3 || waiting.front().stampUs < 0 || waiting.back().stampUs < 0)
+        return 0;
+    std::size_t goes = 1;
+    qint64 shortest = std::numeric_limits<qint64>::max();
+    for (std::size_t i = 1; i + 1 < waiting.size(); ++i) {
+        const qint64 gap = waiting[i + 1].stampUs - waiting[i - 1].stampUs;
+        if (gap < shortest) {
+            shortest = gap;
+            goes = i;
+        }
+    }
+    return goes;
 }
 
 MacScreenCapture::StampedFrame MacScreenCapture::takeOldestFrame()

@@ -68,11 +68,16 @@ public:
     QSize frameSize() const;
     void setFrame(QImage frame, qint64 stampUs = -1);
     // The frames delivered since the last call, oldest first: at most kKeptFrames of them
-    // and kKeptBytes of pixels (but always the newest two), which outlast a GUI thread held
-    // up for a quarter second at 1080p and 30 frames a second.
+    // and kKeptBytes of pixels (but always two), which outlast a GUI thread held up for a
+    // quarter second at 1080p and 30 frames a second. Past that they are thinned, the oldest
+    // and the newest kept (frameToLetGo()).
     std::vector<StampedFrame> takeNewFrames();
     // The oldest of them, taken off; a null image when there is none.
     StampedFrame takeOldestFrame();
+
+    // Which of the waiting frames, oldest first, goes when too many wait: 0 when their
+    // times are not known, otherwise the one between the two closest neighbours.
+    static std::size_t frameToLetGo(const std::deque<StampedFrame> &waiting);
 
     static constexpr int kKeptFrames = 16;
     static constexpr qint64 kKeptBytes = qint64(64) << 20;

@@ -224,19 +224,38 @@ private slots:
         capture.stop();
         QVERIFY(capture.latestFrame().isNull());
 
-        // Frames not taken yet wait with their times, oldest first, the last sixteen of them:
-        // a late tick writes each once instead of the newest twice.
+        // Frames not taken yet wait with their times, oldest first, sixteen of them: a late
+        // tick writes each once instead of the newest twice. Past that they are thinned
+        // evenly, so that a recorder held up still has the picture of every moment: after
+        // 100 beats the sixteen span them all, no gap more than twice the others' share.
+        const auto checkSpread = [](const std::vector<MacScreenCapture::StampedFrame> &fresh, int beats) {
+            QCOMPARE(int(fresh.size()), MacScreenCapture::kKeptFrames);
+            QCOMPARE(fresh.front().stampUs, 0);
+            QCOMPARE(fresh.back().stampUs, 1000 * (beats - 1));
+            QCOMPARE(fresh.back().image.pixel(0, 0), 0xFF000000u + uint(beats - 1));
+            const qint64 share = fresh.back().stampUs / (MacScreenCapture::kKeptFrames - 1);
+            for (std::size_t i = 1; i < fresh.size(); ++i) {
+                const qint64 gap = fresh[i].stampUs - fresh[i - 1].stampUs;
+                QVERIFY2(gap > 0 && gap <= 2 * share, qPrintable(QString::number(gap)));
+            }
+        };
+        for (int beats : {20, 100}) {
+            for (int n = 0; n < beats; ++n)
+                capture.setFrame(filled({8, 6}, 0xFF000000u + n), 1000 * n);
+            checkSpread(capture.takeNewFrames(), beats);
+            QVERIFY(capture.takeNewFrames().empty());
+        }
+        // Frames without a time: the oldest go.
         for (int n = 0; n < 20; ++n)
-            capture.setFrame(filled({8, 6}, 0xFF000000u + n), 1000 * n);
-        std::vector<MacScreenCapture::StampedFrame> fresh = capture.takeNewFrames();
-        QCOMPARE(int(fresh.size()), MacScreenCapture::kKeptFrames);
-        QCOMPARE(fresh.front().stampUs, 4000);
-        QCOMPARE(fresh.back().image.pixel(0, 0), 0xFF000013u);
-        QVERIFY(capture.takeNewFrames().empty());
-        // Large frames: no more than their share of memory, but the newest two.
+            capture.setFrame(filled({8, 6}, 0xFF000000u + n));
+        QCOMPARE(capture.takeNewFrames().front().image.pixel(0, 0), 0xFF000004u);
+        // Large frames: no more than their share of memory, but the oldest and the newest.
         for (int n = 0; n < 4; ++n)
             capture.setFrame(filled({4096, 2160}, 0xFF000000u), n);
-        QCOMPARE(int(capture.takeNewFrames().size()), 2);
+        const std::vector<MacScreenCapture::StampedFrame> large = capture.takeNewFrames();
+        QCOMPARE(int(large.size()), 2);
+        QCOMPARE(large.front().stampUs, 0);
+        QCOMPARE(large.back().stampUs, 3);
     }
 
     void workerStartFailureAndStuckStop()

@@ -1,6 +1,7 @@
 // Records a band across the top left of the screen, with a clock strip in it (or, with --audio-only, the microphone) into the file named on the
 // command line until it is killed. Prints "STARTED <parts folder>" once the first segment
-// has media.
+// has media. With --clock it only shows the strip, for a test that holds its own GUI thread,
+// and prints "SHOWN" once it is on screen.
 #include "ClockStrip.h"
 #include "../support/NoisyPicture.h"
 #include "recording/Recorder.h"
@@ -17,9 +18,18 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    if (argc == 2 && QByteArray(argv[1]) == "--clock") {
+        clockstrip::Strip clock(clockstrip::kPlace);
+        clock.show();
+        QTimer::singleShot(300, [] {
+            std::printf("SHOWN\n");
+            std::fflush(stdout);
+        });
+        return app.exec();
+    }
     const bool audioOnly = argc > 2 && QByteArray(argv[1]) == "--audio-only";
     if (argc < 2 || (QByteArray(argv[1]).startsWith("--") && !audioOnly)) {
-        std::fprintf(stderr, "usage: final_record_helper [--audio-only] OUTPUT\n");
+        std::fprintf(stderr, "usage: final_record_helper [--audio-only] OUTPUT | --clock\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[argc - 1]);

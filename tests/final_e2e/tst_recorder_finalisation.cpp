@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <QScopeGuard>
+#include <QThread>
 
 #include <sched.h>
 #include <unistd.h>
@@ -282,6 +283,60 @@ private slots:
         const qint64 bound = std::max<qint64>(100, 3 * step);
         QVERIFY2(endBeforeKey >= -40 && endBeforeKey <= bound,
                  qPrintable(QStringLiteral("%1 ms, pictures up to %2 ms apart").arg(endBeforeKey).arg(step)));
+    }
+
+    // A GUI thread held up (a busy machine) leaves the frames grabbed meanwhile waiting in the
+    // capture, more than it keeps: they are thinned, so a pause whose key came during the hold
+    // still ends on the pictures of the moments before it. Letting the oldest go had left a
+    // hole from the hold's start to just before the key.
+    void heldGuiThreadKeepsThePictureUpToAPauseKey()
+    {
+        // The strip is painted by another process, which the hold leaves alone.
+        QProcess strip;
+        strip.start(QStringLiteral(VISTRELLE_BINARY_DIR "/tests/final_e2e/final_record_helper"), {QStringLiteral("--clock")});
+        QVERIFY(strip.waitForStarted());
+        const auto closeStrip = qScopeGuard([&] {
+            strip.kill();
+            strip.waitForFinished();
+        });
+        QVERIFY(QTest::qWaitFor([&] { return strip.canReadLine(); }, 20000));
+        QVERIFY(QTest::qWaitFor([] { return clockstrip::difference(clockstrip::shown(), clockstrip::now()) < 200; }, 10000));
+        Recorder recorder;
+        recorder.setMouseEffectsEnabled(false);
+        recorder.excludedWindowId = m_toolbar->winId();
+        recorder.setSystemAudioEnabled(true);
+        recorder.setCaptureRect(QRect(0, 0, 960, 160)); // the strip's band, encoded in real time when busy
+        road::Spies spies(&recorder);
+        recorder.start();
+        QVERIFY2(waitStarted(spies), qPrintable(spies.lastError()));
+        QTest::qWait(2000);
+        const qint64 holdClock = clockstrip::now();
+        QThread::msleep(1000);
+        const qint64 keyClock = clockstrip::now();
+        const qint64 keyNs = RecordingClock::steadyNs();
+        QThread::msleep(500);
+        QVERIFY(recorder.pause(keyNs));
+        QVERIFY(QTest::qWaitFor([&] { return !spies.paused.isEmpty(); }, 20000));
+        QTest::qWait(1000);
+        recorder.stop();
+        const QString file = waitStopped(spies);
+        QVERIFY2(!file.isEmpty() && !file.startsWith('<'), qPrintable(file + spies.lastError()));
+
+        QList<clockstrip::Frame> held;
+        for (const clockstrip::Frame &f : clockstrip::read(file, clockstrip::kPlace)) {
+            if (clockstrip::difference(holdClock, f.clockMs) >= -100 && clockstrip::difference(f.clockMs, keyClock) >= 0)
+                held << f;
+        }
+        QVERIFY2(!held.isEmpty(), "no picture of the hold");
+        // The longest time of the hold, up to the key, that no picture shows.
+        qint64 unseen = std::max(clockstrip::difference(holdClock, held.first().clockMs),
+                                 clockstrip::difference(held.last().clockMs, keyClock));
+        for (qsizetype i = 1; i < held.size(); ++i)
+            unseen = std::max(unseen, clockstrip::difference(held.at(i - 1).clockMs, held.at(i).clockMs));
+        qInfo("%lld pictures of the hold up to the key, at most %lld ms apart", qint64(held.size()), unseen);
+        // The capture keeps seven full-screen frames (their memory bound): over the 1.5 s, about
+        // 250 ms apart. Letting the oldest go left the last 0.25 s of the hold alone, after the key.
+        QVERIFY2(unseen <= 500, qPrintable(QStringLiteral("%1 ms without a picture").arg(unseen)));
     }
 
     void autoStopBySize()
